@@ -1,0 +1,50 @@
+// Files on the host, opened by virtual path with the old system's access, sharing and dispositions.
+#pragma once
+
+#include "Types.h"
+
+#include <string>
+
+constexpr u32 GENERIC_READ = 0x80000000U;
+constexpr u32 GENERIC_WRITE = 0x40000000U;
+
+constexpr u32 FILE_SHARE_READ = 0x1;
+constexpr u32 FILE_SHARE_WRITE = 0x2;
+
+constexpr u32 CREATE_NEW = 1;
+constexpr u32 CREATE_ALWAYS = 2;
+constexpr u32 OPEN_EXISTING = 3;
+constexpr u32 OPEN_ALWAYS = 4;
+constexpr u32 TRUNCATE_EXISTING = 5;
+
+constexpr u32 FILE_ATTRIBUTE_NORMAL = 0x80;
+
+constexpr u32 FILE_BEGIN = 0;
+constexpr u32 FILE_CURRENT = 1;
+constexpr u32 FILE_END = 2;
+constexpr u32 INVALID_SET_FILE_POINTER = 0xFFFFFFFFU;
+
+// One open file. Sharing is enforced among the files this process holds open, as the
+// old system did: an open that the holders' share modes do not allow fails, so that a
+// file can never be emptied under a reader that denied writing.
+class THostFile;
+
+// Null when the file cannot be opened (missing, a directory, refused by sharing, or a
+// path outside every drive root).
+THostFile* CreateFileA(const std::string& virtualPath, u32 access, u32 share, u32 disposition,
+                       u32 flagsAndAttributes);
+// done receives the bytes moved; true when the call itself succeeded (a read at the end
+// of the file succeeds with fewer bytes).
+bool ReadFile(THostFile* file, void* buffer, u32 count, u32* done);
+bool WriteFile(THostFile* file, const void* data, u32 count, u32* done);
+// The new position from the start, or INVALID_SET_FILE_POINTER.
+u32 SetFilePointer(THostFile* file, i32 distance, u32 method);
+bool CloseHandle(THostFile* file);
+// Refuses an existing target and a file this process holds open.
+bool MoveFileA(const std::string& from, const std::string& to);
+// Refuses a file this process holds open.
+bool DeleteFileA(const std::string& virtualPath);
+
+// Directory services of the runtime library, on virtual paths.
+bool DirectoryExists(const std::string& virtualPath);
+bool MakeDirectory(const std::string& virtualPath);

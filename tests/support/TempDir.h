@@ -1,0 +1,50 @@
+// A fresh host directory for one test, mapped as a virtual drive and removed afterwards.
+#pragma once
+
+#include "platform/host/VirtualPath.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+class TTempDir {
+public:
+    // Maps the directory as drive c: unless another letter is asked for.
+    explicit TTempDir(char driveLetter = 'c') : Drive(driveLetter) {
+        const char* base = std::getenv("OTCRAPS_TEST_TMP");
+        std::filesystem::path parent =
+            base != nullptr ? std::filesystem::path(base) : std::filesystem::temp_directory_path();
+        std::filesystem::create_directories(parent);
+        std::string pattern = (parent / "t-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        Path = pattern;
+        TVirtualPaths::SetDriveRoot(Drive, Path.string());
+    }
+    ~TTempDir() {
+        TVirtualPaths::SetDriveRoot(Drive, "");
+        std::error_code ec;
+        std::filesystem::remove_all(Path, ec);
+    }
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
+
+    std::filesystem::path Host(const std::string& relative) const { return Path / relative; }
+
+    void WriteHostFile(const std::string& relative, const std::string& bytes) const {
+        std::filesystem::create_directories(Host(relative).parent_path());
+        std::ofstream out(Host(relative), std::ios::binary);
+        out << bytes;
+    }
+
+    std::string ReadHostFile(const std::string& relative) const {
+        std::ifstream in(Host(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::filesystem::path Path;
+
+private:
+    char Drive;
+};
