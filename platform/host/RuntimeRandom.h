@@ -43,5 +43,5 @@ public:
 namespace rtl {
 void srand(u32 seed);
 i32 rand();
-constexpr i32 RAND_MAX = 0x7FFFFFFF;
+constexpr i32 RandMax = 0x7FFFFFFF;
 } // namespace rtl

@@ -1,0 +1,313 @@
+// Host files behind the Win32-style file functions: POSIX descriptors plus a share table.
+#include "HostFile.h"
+
+#include "VirtualPath.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+class THostFile {
+public:
+    int Fd = -1;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    u32 Access = 0;
+    u32 Share = 0;
+};
+
+namespace {
+
+// Every file this process holds open; the old system refused opens that clashed with
+// another holder's sharing, and the engine relies on that to keep a file it reads from
+// being emptied by a writer opened on the same file under another spelling.
+// Never destroyed: a handle may be closed from another object's destructor at exit, and a
+// handle the engine keeps open to the end stays reachable rather than leaked.
+std::mutex& TableLock() {
+    static auto* lock = new std::mutex;
+    return *lock;
+}
+
+std::vector<THostFile*>& OpenFiles() {
+    static auto* files = new std::vector<THostFile*>;
+    return *files;
+}
+
+bool SameFile(const THostFile* file, dev_t device, ino_t inode) {
+    return file->Device == device && file->Inode == inode;
+}
+
+// Caller holds the table lock.
+bool IsHeldOpen(dev_t device, ino_t inode) {
+    const auto& files = OpenFiles();
+    return std::any_of(files.begin(), files.end(),
+                       [&](const THostFile* f) { return SameFile(f, device, inode); });
+}
+
+bool Allows(u32 share, u32 access) {
+    if ((access & GENERIC_READ) != 0 && (share & FILE_SHARE_READ) == 0)
+        return false;
+    if ((access & GENERIC_WRITE) != 0 && (share & FILE_SHARE_WRITE) == 0)
+        return false;
+    return true;
+}
+
+// Caller holds the table lock. needed is the new open's access, widened to writing when
+// its disposition empties the file; share is the new open's sharing. As on the old
+// system, an open without data access neither is checked nor restricts later opens.
+bool SharingAllows(dev_t device, ino_t inode, u32 needed, u32 share) {
+    if (needed == 0)
+        return true;
+    for (const THostFile* holder : OpenFiles()) {
+        if (!SameFile(holder, device, inode) || holder->Access == 0)
+            continue;
+        if (!Allows(holder->Share, needed) || !Allows(share, holder->Access))
+            return false;
+    }
+    return true;
+}
+
+bool IsHeldOpenPath(const std::string& hostPath) {
+    struct stat st {};
+    if (::lstat(hostPath.c_str(), &st) != 0)
+        return false;
+    return IsHeldOpen(st.st_dev, st.st_ino);
+}
+
+int OpenDescriptor(const std::string& hostPath, u32 access, u32 disposition) {
+    const bool read = (access & GENERIC_READ) != 0;
+    const bool truncates = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
+    const bool write = (access & GENERIC_WRITE) != 0 || truncates;
+
+    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    if (read && write)
+        flags |= O_RDWR;
+    else if (write)
+        flags |= O_WRONLY;
+    else
+        flags |= O_RDONLY;
+    switch (disposition) {
+    case CREATE_NEW:
+        flags |= O_CREAT | O_EXCL;
+        break;
+    case CREATE_ALWAYS:
+    case OPEN_ALWAYS:
+        flags |= O_CREAT;
+        break;
+    default:
+        break;
+    }
+
+    int fd = ::open(hostPath.c_str(), flags, 0666);
+    // An open without data access only asks whether the file is there; a file we may not
+    // read still exists.
+    if (fd < 0 && errno == EACCES && !read && !write && (flags & O_CREAT) == 0)
+        fd = ::open(hostPath.c_str(), O_PATH | O_CLOEXEC);
+    return fd;
+}
+
+} // namespace
+
+THostFile* CreateFileA(const std::string& virtualPath, u32 access, u32 share, u32 disposition,
+                       u32 flagsAndAttributes) {
+    (void)flagsAndAttributes;
+    if (disposition < CREATE_NEW || disposition > TRUNCATE_EXISTING)
+        return nullptr;
+    // As on the old system, a file can only be truncated through a handle that may write.
+    if (disposition == TRUNCATE_EXISTING && (access & GENERIC_WRITE) == 0)
+        return nullptr;
+    const auto hostPath = TVirtualPaths::ToHost(virtualPath);
+    if (!hostPath)
+        return nullptr;
+
+    std::lock_guard<std::mutex> guard(TableLock());
+    const int fd = OpenDescriptor(*hostPath, access, disposition);
+    if (fd < 0)
+        return nullptr;
+
+    struct stat st {};
+    // Pipes and sockets could block the single thread forever; directories are not files.
+    if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISCHR(st.st_mode))) {
+        ::close(fd);
+        return nullptr;
+    }
+
+    const bool truncates = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
+    const u32 needed = access | (truncates ? GENERIC_WRITE : 0);
+    if (!SharingAllows(st.st_dev, st.st_ino, needed, share)) {
+        ::close(fd);
+        return nullptr;
+    }
+    // Emptied only now, after the sharing check has let this open through.
+    if (truncates && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    const int fdFlags = ::fcntl(fd, F_GETFL);
+    if (fdFlags >= 0 && (fdFlags & O_PATH) == 0)
+        ::fcntl(fd, F_SETFL, fdFlags & ~O_NONBLOCK);
+
+    auto* file = new THostFile;
+    file->Fd = fd;
+    file->Device = st.st_dev;
+    file->Inode = st.st_ino;
+    file->Access = access;
+    file->Share = share;
+    OpenFiles().push_back(file);
+    return file;
+}
+
+bool ReadFile(THostFile* file, void* buffer, u32 count, u32* done) {
+    if (done != nullptr)
+        *done = 0;
+    if (file == nullptr || (file->Access & GENERIC_READ) == 0 || (buffer == nullptr && count > 0))
+        return false;
+    auto* out = static_cast<u8*>(buffer);
+    u32 total = 0;
+    bool ok = true;
+    while (total < count) {
+        const ssize_t n = ::read(file->Fd, out + total, count - total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0)
+            break;
+        total += static_cast<u32>(n);
+    }
+    if (done != nullptr)
+        *done = total;
+    return ok;
+}
+
+bool WriteFile(THostFile* file, const void* data, u32 count, u32* done) {
+    if (done != nullptr)
+        *done = 0;
+    if (file == nullptr || (file->Access & GENERIC_WRITE) == 0 || (data == nullptr && count > 0))
+        return false;
+    const auto* in = static_cast<const u8*>(data);
+    u32 total = 0;
+    bool ok = true;
+    while (total < count) {
+        const ssize_t n = ::write(file->Fd, in + total, count - total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        total += static_cast<u32>(n);
+    }
+    if (done != nullptr)
+        *done = total;
+    return ok;
+}
+
+u32 SetFilePointer(THostFile* file, i32 distance, u32 method) {
+    if (file == nullptr)
+        return INVALID_SET_FILE_POINTER;
+    const off_t current = ::lseek(file->Fd, 0, SEEK_CUR);
+    if (current < 0)
+        return INVALID_SET_FILE_POINTER;
+    off_t base = 0;
+    switch (method) {
+    case FILE_BEGIN:
+        base = 0;
+        break;
+    case FILE_CURRENT:
+        base = current;
+        break;
+    case FILE_END: {
+        base = ::lseek(file->Fd, 0, SEEK_END);
+        if (base < 0 || ::lseek(file->Fd, current, SEEK_SET) < 0)
+            return INVALID_SET_FILE_POINTER;
+        break;
+    }
+    default:
+        return INVALID_SET_FILE_POINTER;
+    }
+    // Positions that a 32-bit result cannot carry fail and leave the position where it was.
+    const i64 target = static_cast<i64>(base) + distance;
+    if (target < 0 || target >= static_cast<i64>(INVALID_SET_FILE_POINTER))
+        return INVALID_SET_FILE_POINTER;
+    if (::lseek(file->Fd, static_cast<off_t>(target), SEEK_SET) < 0)
+        return INVALID_SET_FILE_POINTER;
+    return static_cast<u32>(target);
+}
+
+bool CloseHandle(THostFile* file) {
+    if (file == nullptr)
+        return false;
+    {
+        std::lock_guard<std::mutex> guard(TableLock());
+        auto& files = OpenFiles();
+        const auto it = std::find(files.begin(), files.end(), file);
+        if (it == files.end())
+            return false;
+        files.erase(it);
+    }
+    // Linux releases the descriptor even when close is interrupted; retrying could close
+    // a descriptor reused meanwhile.
+    const bool ok = ::close(file->Fd) == 0 || errno == EINTR;
+    delete file;
+    return ok;
+}
+
+bool MoveFileA(const std::string& from, const std::string& to) {
+    const auto hostFrom = TVirtualPaths::ToHost(from);
+    const auto hostTo = TVirtualPaths::ToHost(to);
+    if (!hostFrom || !hostTo)
+        return false;
+    std::lock_guard<std::mutex> guard(TableLock());
+    if (IsHeldOpenPath(*hostFrom))
+        return false;
+    if (::renameat2(AT_FDCWD, hostFrom->c_str(), AT_FDCWD, hostTo->c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // Some file systems cannot rename without replacing; a hard link refuses an existing
+    // target just as well.
+    if (::link(hostFrom->c_str(), hostTo->c_str()) != 0)
+        return false;
+    if (::unlink(hostFrom->c_str()) != 0) {
+        ::unlink(hostTo->c_str());
+        return false;
+    }
+    return true;
+}
+
+bool DeleteFileA(const std::string& virtualPath) {
+    const auto hostPath = TVirtualPaths::ToHost(virtualPath);
+    if (!hostPath)
+        return false;
+    std::lock_guard<std::mutex> guard(TableLock());
+    if (IsHeldOpenPath(*hostPath))
+        return false;
+    return ::unlink(hostPath->c_str()) == 0;
+}
+
+bool DirectoryExists(const std::string& virtualPath) {
+    const auto hostPath = TVirtualPaths::ToHost(virtualPath);
+    if (!hostPath)
+        return false;
+    DIR* dir = ::opendir(hostPath->c_str());
+    if (dir == nullptr)
+        return false;
+    ::closedir(dir);
+    return true;
+}
+
+bool MakeDirectory(const std::string& virtualPath) {
+    const auto hostPath = TVirtualPaths::ToHost(virtualPath);
+    if (!hostPath)
+        return false;
+    return ::mkdir(hostPath->c_str(), 0777) == 0;
+}

@@ -1,0 +1,57 @@
+// Message boxes through the recorder, default answers, and the fatal-error service's exit.
+#include "platform/host/MessageBox.h"
+
+#include "support/ExitTrap.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MessageBox, RecorderKeepsBoxesAndAnswersFromItsScript) {
+    TMessageBoxRecorder recorder;
+    recorder.QueueAnswer(IDRETRY);
+    EXPECT_EQ(MessageBoxExA(nullptr, "Couldn't find it", "CD Rom Error",
+                            MB_ICONHAND | MB_SYSTEMMODAL | MB_RETRYCANCEL),
+              IDRETRY);
+    // With the script used up, the first button answers.
+    EXPECT_EQ(MessageBoxExA(nullptr, "again", "CD Rom Error", MB_RETRYCANCEL), IDRETRY);
+    EXPECT_EQ(MessageBoxExA(nullptr, "Quit?", "Quit Mode ?", MB_YESNO), IDYES);
+    ASSERT_EQ(recorder.Boxes.size(), 3U);
+    EXPECT_EQ(recorder.Boxes[0].Caption, "CD Rom Error");
+    EXPECT_EQ(recorder.Boxes[0].Text, "Couldn't find it");
+    EXPECT_EQ(recorder.Boxes[0].Flags, 0x1015U);
+}
+
+TEST(MessageBox, DefaultAnswerIsTheFirstButton) {
+    EXPECT_EQ(DefaultMessageBoxAnswer(MB_OK), IDOK);
+    EXPECT_EQ(DefaultMessageBoxAnswer(MB_OKCANCEL), IDOK);
+    EXPECT_EQ(DefaultMessageBoxAnswer(MB_ABORTRETRYIGNORE), IDABORT);
+    EXPECT_EQ(DefaultMessageBoxAnswer(MB_YESNOCANCEL | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(DefaultMessageBoxAnswer(MB_YESNO | MB_ICONSTOP | MB_SYSTEMMODAL), IDYES);
+    EXPECT_EQ(DefaultMessageBoxAnswer(MB_RETRYCANCEL), IDRETRY);
+}
+
+TEST(MessageBox, FatalErrorShowsTheBoxThenEndsWithCodeOne) {
+    TMessageBoxRecorder recorder;
+    TExitTrap trap;
+    try {
+        FatalError(nullptr, "time overflow", "Error", MB_SYSTEMMODAL);
+        FAIL() << "the fatal-error service returned";
+    } catch (const TProcessExit& e) {
+        EXPECT_EQ(e.Code, 1);
+    }
+    ASSERT_EQ(recorder.Boxes.size(), 1U);
+    EXPECT_EQ(recorder.Boxes[0].Caption, "Error");
+    EXPECT_EQ(recorder.Boxes[0].Text, "time overflow");
+}
+
+TEST(MessageBoxDeathTest, ExitHookThatReturnsStillEndsTheProcess) {
+    EXPECT_EXIT(
+        {
+            SetExitHook([](int) {});
+            FatalError(nullptr, "boom", "Fatal Error - Header ID", MB_TASKMODAL);
+        },
+        ::testing::ExitedWithCode(1), "Fatal Error - Header ID");
+}
+
+} // namespace
