@@ -1,0 +1,94 @@
+// The data-file manager's parts, its settings, and where each file is read from.
+#include "FileMgr.h"
+
+#include "engine/foundation/FileName.h"
+#include "engine/foundation/JorpIniFile.h"
+
+#include <algorithm>
+
+TJorpFileMgr::TJorpFileMgr(TJorpIniFile& settings) : Settings(settings) {
+    Setup();
+}
+
+TJorpFileMgr::~TJorpFileMgr() {
+    if (CDNames != nullptr) {
+        Settings.SetCDDrive(CDNames->GetDrive());
+        Settings.SetCDDir(CDNames->GetDirectory());
+    }
+    if (!Built)
+        return;
+    // Deleting the table deletes every image, which frees its memory and its buffer copy.
+    delete FileTable;
+    FileTable = nullptr;
+    delete BufferNames;
+    delete DataNames;
+    delete CDNames;
+    CDNames = nullptr;
+    delete DiskData;
+    DiskData = nullptr;
+    delete Data;
+}
+
+bool TJorpFileMgr::Setup() {
+    Buffering = (Settings.Buffering & 0xFFFF) != 0 ? 1 : 0;
+    Data = new TFMData;
+    BufferNames = new TFMHDBufferNames(Settings.GetDrive(), Settings.GetDirectory());
+    DataNames = new TFMHDDataNames(Settings.GetDrive(), Settings.GetDirectory());
+    CDNames = new TFMCDDataNames(Settings.GetCDDrive(), Settings.GetCDDir());
+    DiskData =
+        new TFMDiskData(static_cast<i16>(TJorpFileName(BufferNames->GetDrive()).GetDriveNumber()));
+    FileTable = new TFMFLData(this);
+    LookForBufferFolder();
+    Built = 1;
+    return true;
+}
+
+void TJorpFileMgr::LookForBufferFolder() {
+    BufferFolder = TJorpFileName(BufferNames->GetFullPath()).DirExists();
+}
+
+void TJorpFileMgr::SetHDBuffering(bool on) {
+    Buffering = on ? 1 : 0;
+    Settings.Buffering = on ? 1 : 0;
+}
+
+bool TJorpFileMgr::Locate(TJorpBaseFile* image, const std::string& name) {
+    if (image == nullptr)
+        return false;
+    image->Name = name;
+    image->WholeFile = false;
+    TDetEntry entry;
+    if (Catalogues != nullptr && Catalogues->Find(name, entry)) {
+        const TJorpFileName onDisk = TJorpFileName(DataNames->GetFullPath()).Append(entry.PackName);
+        const TJorpFileName onCD = TJorpFileName(CDNames->GetFullPath()).Append(entry.PackName);
+        if (onDisk.Exists()) {
+            // Already on the hard disk: a buffer copy would gain nothing.
+            image->Flags &= static_cast<u16>(~BF_MAY_BUFFER);
+            image->SourcePath = onDisk;
+            image->Size = entry.Size;
+            image->Offset = entry.Offset;
+        } else if (onCD.Exists()) {
+            image->SourcePath = onCD;
+            image->Size = entry.Size;
+            image->Offset = entry.Offset;
+        } else {
+            const TJorpFileName plain = TJorpFileName(CDNames->GetFullPath()).Append(name);
+            image->SourcePath = plain;
+            image->Size = static_cast<u32>(std::max(plain.GetFileSize(), 0));
+            image->Offset = 0;
+            image->WholeFile = true;
+        }
+    } else {
+        const TJorpFileName onDisk = TJorpFileName(DataNames->GetFullPath()).Append(name);
+        const TJorpFileName onCD = TJorpFileName(CDNames->GetFullPath()).Append(name);
+        // A file that is nowhere is given its CD path; the first read prompts for the CD.
+        const TJorpFileName& from = onDisk.Exists() ? onDisk : onCD;
+        image->SourcePath = from;
+        image->Size = static_cast<u32>(std::max(from.GetFileSize(), 0));
+        image->Offset = 0;
+        image->WholeFile = true;
+    }
+    image->BufferPath = BufferNames->GetFullPath() + BufferNames->NextTempName();
+    image->Flags &= static_cast<u16>(~BF_BUFFERED);
+    return true;
+}
