@@ -6,6 +6,7 @@
 
 class TJorpIniFile;
 class TJorpFileMgr;
+class TModule;
 
 // The engine reaches these through its application object. Whoever creates one of them
 // stores it here and clears it again before deleting it; the foundation only reads them.
@@ -13,6 +14,8 @@ struct TEngineContext {
     static inline TJorpIniFile* Settings = nullptr;
     static inline TJorpFileMgr* FileMgr = nullptr;
     static inline TEngineMedia* Media = nullptr;
+    // The application's module, which holds the string resources; null until it exists.
+    static inline const TModule* Module = nullptr;
 
     // The media services, or a null stand-in while there are none.
     static TEngineMedia& GetMedia() {

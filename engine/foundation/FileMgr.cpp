@@ -1,6 +1,7 @@
 // The data-file manager's parts, its settings, and where each file is read from.
 #include "FileMgr.h"
 
+#include "engine/foundation/DetList.h"
 #include "engine/foundation/FileName.h"
 #include "engine/foundation/JorpIniFile.h"
 
@@ -11,6 +12,10 @@ TJorpFileMgr::TJorpFileMgr(TJorpIniFile& settings) : Settings(settings) {
 }
 
 TJorpFileMgr::~TJorpFileMgr() {
+    // The catalogues go first: they are engine objects that may still hold images.
+    Catalogues = nullptr;
+    delete DetList;
+    DetList = nullptr;
     if (CDNames != nullptr) {
         Settings.SetCDDrive(CDNames->GetDrive());
         Settings.SetCDDir(CDNames->GetDirectory());
@@ -38,6 +43,8 @@ bool TJorpFileMgr::Setup() {
     DiskData =
         new TFMDiskData(static_cast<i16>(TJorpFileName(BufferNames->GetDrive()).GetDriveNumber()));
     FileTable = new TFMFLData(this);
+    DetList = new TDetList();
+    Catalogues = DetList;
     LookForBufferFolder();
     Built = 1;
     return true;
@@ -45,6 +52,14 @@ bool TJorpFileMgr::Setup() {
 
 void TJorpFileMgr::LookForBufferFolder() {
     BufferFolder = TJorpFileName(BufferNames->GetFullPath()).DirExists();
+}
+
+bool TJorpFileMgr::OpenDet(const std::string& name) {
+    return DetList != nullptr && DetList->OpenDet(name);
+}
+
+bool TJorpFileMgr::CloseDet(const std::string& name) {
+    return DetList != nullptr && DetList->CloseDet(name);
 }
 
 void TJorpFileMgr::SetHDBuffering(bool on) {

@@ -10,6 +10,7 @@
 #include <string>
 
 class TJorpIniFile;
+class TDetList;
 
 // A low-memory notice that could not be served at once; the next idle step serves it.
 extern bool JorpPurgePending;
@@ -31,8 +32,14 @@ public:
     // Fills the image's name, source, offset, size and buffer path; false only for no image.
     bool Locate(TJorpBaseFile* image, const std::string& name);
 
-    // The open catalogues. Until the catalogue list exists this is whatever was handed in;
-    // without one, no file is found in a catalogue.
+    // Opens a data catalogue by name (read at once; a second open only counts a user) and
+    // closes it again; a closed catalogue answers lookups until the next mode start.
+    bool OpenDet(const std::string& name);
+    bool CloseDet(const std::string& name);
+    TDetList* GetDetList() const { return DetList; }
+
+    // The catalogues asked when locating files: the manager's own list, unless another
+    // lookup is put in its place (tests do); null asks none.
     void SetCatalogues(TDetLookup* catalogues) { Catalogues = catalogues; }
 
     void SetHDBuffering(bool on);
@@ -83,6 +90,7 @@ private:
     TFMHDBufferNames* BufferNames = nullptr;
     TFMCDDataNames* CDNames = nullptr;
     TFMHDDataNames* DataNames = nullptr;
+    TDetList* DetList = nullptr;
     TDetLookup* Catalogues = nullptr;
     bool BufferFolder = false;
 };

@@ -1,0 +1,221 @@
+// TApplication: main window, message loop, idle time, modal loops and condemned windows.
+#include "Application.h"
+
+#include "Desktop.h"
+#include "FrameWindow.h"
+#include "Window.h"
+#include "platform/host/Clock.h"
+#include "platform/host/MessageBox.h"
+
+#include <algorithm>
+
+namespace {
+TApplication* Current = nullptr;
+} // namespace
+
+TApplication::TApplication(const char* name) : TModule(name) {
+    Current = this;
+}
+
+TApplication::~TApplication() {
+    DeleteCondemned();
+    TFrameWindow* main = MainWindow;
+    MainWindow = nullptr;
+    delete main;
+    DeleteCondemned();
+    if (Current == this)
+        Current = nullptr;
+}
+
+TApplication* TApplication::GetCurrent() {
+    return Current;
+}
+
+TFrameWindow* TApplication::SetMainWindow(TFrameWindow* window) {
+    TFrameWindow* old = MainWindow;
+    MainWindow = window;
+    TDesktop::Get().SetMainWindow(window);
+    return old;
+}
+
+void TApplication::InitMainWindow() {
+    SetMainWindow(new TFrameWindow(nullptr, GetName().c_str()));
+}
+
+void TApplication::InitInstance() {
+    InitMainWindow();
+    if (MainWindow == nullptr)
+        return;
+    TDesktop::Get().SetMainWindow(MainWindow);
+    if (MainWindow->Create())
+        MainWindow->ShowWindow(nCmdShow);
+}
+
+int TApplication::Run() {
+    InitInstance();
+    if (MainWindow == nullptr || !MainWindow->IsWindow())
+        return QuitCode = -1;
+    return MessageLoop();
+}
+
+int TApplication::MessageLoop() {
+    const TLoopEnd end = RunLoop(nullptr, TBackend::Infinite);
+    if (end == TLoopEnd::Starved)
+        QuitCode = -1;
+    return QuitCode;
+}
+
+bool TApplication::CanClose() {
+    return MainWindow == nullptr || MainWindow->CanClose();
+}
+
+bool TApplication::IdleAction(long idleCount) {
+    DeleteCondemned();
+    if (MainWindow != nullptr && MainWindow->IsWindow())
+        return MainWindow->IdleAction(idleCount);
+    return false;
+}
+
+bool TApplication::ProcessAppMsg(MSG& msg) {
+    TDesktop& desktop = TDesktop::Get();
+    // The window the message is for and its parents see it first: accelerators live there.
+    for (TWindow* w = msg.hwnd; w != nullptr && desktop.IsWindow(w); w = w->GetParent())
+        if (w->PreProcessMsg(msg))
+            return true;
+    return false;
+}
+
+TApplication::TLoopEnd TApplication::RunLoop(const std::function<bool()>& done, u64 deadline) {
+    TDesktop& desktop = TDesktop::Get();
+    long idleCount = 0;
+    for (;;) {
+        if (done && done())
+            return TLoopEnd::Done;
+        MSG msg;
+        if (desktop.PeekMessage(msg)) {
+            if (msg.message == WM_QUIT) {
+                QuitCode = static_cast<int>(static_cast<std::intptr_t>(msg.wParam));
+                return TLoopEnd::Quit;
+            }
+            if (!ProcessAppMsg(msg)) {
+                desktop.TranslateMessage(msg);
+                desktop.DispatchMessage(msg);
+            }
+            idleCount = 0;
+            continue;
+        }
+        if (IdleAction(idleCount++))
+            continue;
+        if (done && done())
+            return TLoopEnd::Done;
+        if (GetTickCount64() >= deadline)
+            return TLoopEnd::Deadline;
+        if (!desktop.WaitMessage(deadline))
+            return TLoopEnd::Starved;
+    }
+}
+
+bool TApplication::PumpWaitingMessages() {
+    TDesktop& desktop = TDesktop::Get();
+    bool any = false;
+    MSG msg;
+    while (desktop.PeekMessage(msg)) {
+        if (msg.message == WM_QUIT) {
+            // Left for the loop that owns the program's end.
+            desktop.PostQuitMessage(static_cast<int>(static_cast<std::intptr_t>(msg.wParam)));
+            QuitCode = static_cast<int>(static_cast<std::intptr_t>(msg.wParam));
+            return any;
+        }
+        any = true;
+        if (!ProcessAppMsg(msg)) {
+            desktop.TranslateMessage(msg);
+            desktop.DispatchMessage(msg);
+        }
+    }
+    IdleAction(0);
+    return any;
+}
+
+TApplication::TLoopEnd TApplication::RunFor(u64 ms) {
+    return RunLoop(nullptr, GetTickCount64() + ms);
+}
+
+int TApplication::BeginModal(TWindow* window, int flags) {
+    TDesktop& desktop = TDesktop::Get();
+    std::vector<HWND> disabled;
+    auto disable = [&](HWND w) {
+        if (desktop.IsWindow(w) && desktop.IsWindowEnabled(w)) {
+            desktop.EnableWindow(w, false);
+            disabled.push_back(w);
+        }
+    };
+    if ((flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0) {
+        for (HWND top : desktop.GetTopLevelWindows()) {
+            bool ownedByModal = false;
+            for (TWindow* w = top; w != nullptr; w = w->GetParent())
+                if (w == window)
+                    ownedByModal = true;
+            if (!ownedByModal)
+                disable(top);
+        }
+    } else if (window != nullptr && window->GetParent() != nullptr) {
+        TWindow* owner = window->GetParent();
+        while ((owner->Attr.Style & WS_CHILD) != 0 && owner->GetParent() != nullptr)
+            owner = owner->GetParent();
+        disable(owner);
+    }
+    Modal.push_back({});
+    const size_t level = Modal.size() - 1;
+    const TLoopEnd end = RunLoop([&] { return Modal[level].Ended; }, TBackend::Infinite);
+    int result = Modal[level].Result;
+    Modal.pop_back();
+    for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
+        if (desktop.IsWindow(*it))
+            desktop.EnableWindow(*it, true);
+    if (end == TLoopEnd::Quit) {
+        // The outer loop must end too.
+        desktop.PostQuitMessage(QuitCode);
+        result = -1;
+    } else if (end == TLoopEnd::Starved) {
+        result = -1;
+    }
+    return result;
+}
+
+void TApplication::EndModal(int result) {
+    if (Modal.empty())
+        return;
+    Modal.back().Ended = true;
+    Modal.back().Result = result;
+}
+
+void TApplication::Condemn(TWindow* window) {
+    if (window == nullptr || IsCondemned(window))
+        return;
+    if (window->GetParent() != nullptr)
+        window->SetParent(nullptr);
+    Condemned.push_back(window);
+}
+
+bool TApplication::IsCondemned(const TWindow* window) const {
+    return std::find(Condemned.begin(), Condemned.end(), window) != Condemned.end();
+}
+
+void TApplication::ForgetWindow(TWindow* window) {
+    Condemned.erase(std::remove(Condemned.begin(), Condemned.end(), window), Condemned.end());
+    if (MainWindow == window)
+        MainWindow = nullptr;
+}
+
+void TApplication::DeleteCondemned() {
+    while (!Condemned.empty()) {
+        TWindow* window = Condemned.back();
+        Condemned.pop_back();
+        delete window;
+    }
+}
+
+int TApplication::MessageBox(HWND owner, const char* text, const char* caption, u32 type) {
+    return MessageBoxExA(owner, text != nullptr ? text : "",
+                         caption != nullptr ? caption : GetName(), type);
+}

@@ -1,0 +1,55 @@
+// What a backend supplies to the window system: pixels out, input in, waiting, the cursor.
+#pragma once
+
+#include "Cursor.h"
+#include "Geometry.h"
+#include "Surface.h"
+
+#include <limits>
+
+enum class TInputKind {
+    MouseMove,
+    MouseButton,
+    Key,
+    // The host gave or took the keyboard from the program as a whole.
+    AppActive,
+    // The host window was minimised or restored.
+    Minimize,
+    Restore,
+    // The host asks the program to close.
+    Close,
+};
+
+enum class TMouseButton { Left, Right };
+
+struct TInputEvent {
+    TInputKind Kind = TInputKind::MouseMove;
+    // Desktop coordinates for mouse events.
+    TPoint Pos;
+    TMouseButton Button = TMouseButton::Left;
+    // Button or key pressed (true) or released; for AppActive, gained (true) or lost.
+    bool Down = true;
+    u32 VirtualKey = 0;
+    // The character a key press produces; 0 for keys without one.
+    u32 Char = 0;
+    u16 Repeat = 1;
+    bool Shift = false;
+    bool Control = false;
+    bool Alt = false;
+};
+
+class TBackend {
+public:
+    static constexpr u64 Infinite = std::numeric_limits<u64>::max();
+
+    virtual ~TBackend() = default;
+    virtual TSize GetScreenSize() const = 0;
+    // Shows the desktop; only the changed rectangle differs from the last frame shown.
+    virtual void Present(const TScreenSurface& screen, const TRect& changed) = 0;
+    // The next input event, without waiting.
+    virtual bool PollEvent(TInputEvent& event) = 0;
+    // Waits until input may be ready or the timeout has passed; false when nothing can
+    // ever arrive (an infinite wait with no source of events).
+    virtual bool WaitEvent(u64 timeoutMs) = 0;
+    virtual void SetCursor(HCURSOR cursor) = 0;
+};

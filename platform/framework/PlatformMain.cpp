@@ -1,0 +1,46 @@
+// Backend choice and the call of the program's own main function.
+#include "PlatformMain.h"
+
+#include "Desktop.h"
+#include "platform/host/VirtualPath.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
+                 std::span<const TBackendChoice> backends) {
+    std::string wanted;
+    if (const char* env = std::getenv("OTCRAPS_BACKEND"); env != nullptr)
+        wanted = env;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i] != nullptr ? argv[i] : "";
+        if (i > 0 && arg == "--headless") {
+            wanted = "headless";
+        } else if (i > 0 && arg.rfind("--backend=", 0) == 0) {
+            wanted = arg.substr(10);
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    const TBackendChoice* choice = nullptr;
+    for (const TBackendChoice& b : backends)
+        if (choice == nullptr && (wanted.empty() || b.Name == wanted))
+            choice = &b;
+    if (choice == nullptr || !choice->Create) {
+        std::fprintf(stderr, "otcraps: no backend named \"%s\"\n", wanted.c_str());
+        return 1;
+    }
+    std::unique_ptr<TBackend> backend = choice->Create();
+    if (!backend) {
+        std::fprintf(stderr, "otcraps: the %s backend could not start\n", choice->Name.c_str());
+        return 1;
+    }
+    TVirtualPaths::MapProgramDirectory(argc > 0 ? argv[0] : nullptr);
+    TDesktop::Get().AttachBackend(backend.get());
+    args.push_back(nullptr);
+    const int code = owlMain(static_cast<int>(args.size()) - 1, args.data());
+    TDesktop::Get().AttachBackend(nullptr);
+    return code;
+}

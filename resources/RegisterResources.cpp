@@ -1,0 +1,8 @@
+// Registers every kind of resource table.
+#include "Resources.h"
+
+void RegisterResources() {
+    RegisterStringTables();
+    RegisterMenus();
+    RegisterAcceleratorTables();
+}
