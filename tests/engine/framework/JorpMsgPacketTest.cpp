@@ -1,0 +1,75 @@
+// Engine message packets: code packing, and posting to the main window through the queue.
+#include "engine/framework/JorpMsgPacket.h"
+
+#include "platform/framework/Application.h"
+#include "platform/framework/FrameWindow.h"
+#include "platform/framework/WinConstants.h"
+#include "platform/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(JorpMsgPacket, PacksCodesAndHalves) {
+    const TJorpMsgPacket byString(JMP_SWITCH_MODE, 3, 10003U);
+    EXPECT_EQ(byString.GetMessage(), static_cast<u32>(WM_USER));
+    EXPECT_EQ(byString.GetWParam(), 0x0302U);
+    EXPECT_EQ(byString.GetLParam(), 10003U);
+
+    const TJorpMsgPacket custom(JMP_SWITCH_MODE, 0x82, u16{4}, u16{5});
+    EXPECT_EQ(custom.GetLParam(), 5U * 65536U + 4U);
+    EXPECT_EQ(custom.GetLParamLo(), 4);
+    EXPECT_EQ(custom.GetLParamHi(), 5);
+
+    const TJorpMsgPacket general(4660U, 0U, static_cast<u32>(WM_COMMAND));
+    EXPECT_EQ(general.GetSIDCode(), 18);
+    EXPECT_EQ(general.GetIDCode(), 52);
+}
+
+// A frame that keeps the engine messages and commands it is sent.
+class TRecordingFrame : public TFrameWindow {
+public:
+    TRecordingFrame() : TFrameWindow(nullptr, "Recorder", nullptr, false) {}
+    LRESULT EvUser(WPARAM w, LPARAM l) {
+        Seen.push_back({WM_USER, static_cast<u32>(w), static_cast<u32>(l)});
+        return 1;
+    }
+    void CmStatistics() { Seen.push_back({WM_COMMAND, 1022, 0}); }
+    struct TSeen {
+        u32 Message, W, L;
+    };
+    std::vector<TSeen> Seen;
+    DECLARE_RESPONSE_TABLE(TRecordingFrame);
+};
+
+DEFINE_RESPONSE_TABLE1(TRecordingFrame, TFrameWindow)
+EV_MESSAGE(WM_USER, EvUser), EV_COMMAND(1022, CmStatistics), END_RESPONSE_TABLE;
+
+TEST(JorpMsgPacket, PostsToTheMainWindowInOrderAndNowhereWithoutOne) {
+    THeadlessSession session;
+    TApplication app{"test"};
+    // No main window yet: nothing is posted and nothing fails.
+    TJorpMsgPacket(JMP_SWITCH_MODE, JMP_SUB_SWITCH, 1U).PostToMainWindow();
+
+    auto* frame = new TRecordingFrame;
+    app.SetMainWindow(frame);
+    ASSERT_TRUE(frame->Create());
+    app.PumpWaitingMessages();
+    frame->Seen.clear();
+
+    TJorpMsgPacket(JMP_SWITCH_MODE, JMP_SUB_SWITCH, 0xFFFFFFFFU).PostToMainWindow();
+    TJorpMsgPacket(1022U, 0U, static_cast<u32>(WM_COMMAND)).PostToMainWindow();
+    // Posted, not sent: nothing arrives until the loop delivers it.
+    EXPECT_TRUE(frame->Seen.empty());
+    app.PumpWaitingMessages();
+    ASSERT_EQ(frame->Seen.size(), 2U);
+    EXPECT_EQ(frame->Seen[0].Message, static_cast<u32>(WM_USER));
+    EXPECT_EQ(frame->Seen[0].W, 0x0202U);
+    EXPECT_EQ(frame->Seen[0].L, 0xFFFFFFFFU);
+    EXPECT_EQ(frame->Seen[1].Message, static_cast<u32>(WM_COMMAND));
+    EXPECT_EQ(frame->Seen[1].W, 1022U);
+}
+
+} // namespace
