@@ -39,21 +39,8 @@ std::string Chain(int levels) {
     return DetHeader + Node("", 0, 0, true, 1, inner);
 }
 
-class Det : public FileMgrFixture {
+class Det : public ObjectFileFixture {
 protected:
-    void SetUp() override {
-        FileMgrFixture::SetUp();
-        Settings.SetCDDrive("d:");
-        Settings.SetCDDir("\\");
-        TEngineContext::Settings = &Settings;
-        MakeFolders();
-        MakeManager();
-    }
-    void TearDown() override {
-        TEngineContext::Settings = nullptr;
-        FileMgrFixture::TearDown();
-    }
-
     // The catalogue of the lookups: files at the root, in a directory and deeper, added
     // out of name order so that the writer has to sort them.
     void SaveSample(const std::string& name = "otcraps") {
@@ -81,8 +68,6 @@ protected:
         ASSERT_TRUE(det.GetRoot()->AddChild(bare));
         ASSERT_TRUE(det.Save(nullptr));
     }
-
-    TTempDir Cd{'d'};
 };
 
 TEST_F(Det, WrittenCatalogueFindsItsNamesByPath) {

@@ -166,3 +166,22 @@ protected:
 private:
     u32 SavedBudget = 0;
 };
+
+// Engine objects saved to the CD location (drive d:) and read back through a ready manager.
+class ObjectFileFixture : public FileMgrFixture {
+protected:
+    void SetUp() override {
+        FileMgrFixture::SetUp();
+        Settings.SetCDDrive("d:");
+        Settings.SetCDDir("\\");
+        TEngineContext::Settings = &Settings;
+        MakeFolders();
+        MakeManager();
+    }
+    void TearDown() override {
+        TEngineContext::Settings = nullptr;
+        FileMgrFixture::TearDown();
+    }
+
+    TTempDir Cd{'d'};
+};

@@ -70,21 +70,8 @@ public:
     std::vector<std::unique_ptr<TChild>> Children;
 };
 
-class JorpBase : public FileMgrFixture {
+class JorpBase : public ObjectFileFixture {
 protected:
-    void SetUp() override {
-        FileMgrFixture::SetUp();
-        Settings.SetCDDrive("d:");
-        Settings.SetCDDir("\\");
-        TEngineContext::Settings = &Settings;
-        MakeFolders();
-        MakeManager();
-    }
-    void TearDown() override {
-        TEngineContext::Settings = nullptr;
-        FileMgrFixture::TearDown();
-    }
-
     // Saves a parent with two children to d:\things\box.prt and returns its bytes.
     std::string SaveSample() {
         TParent parent(nullptr, 0, TFileMode("things\\box.prt", 0, 4));
@@ -102,8 +89,6 @@ protected:
         EXPECT_EQ(parent.GetWriteFile(), nullptr);
         return Cd.ReadHostFile("things/box.prt");
     }
-
-    TTempDir Cd{'d'};
 };
 
 TEST_F(JorpBase, SavedObjectsReadBackWithTheirEmbeddedChildren) {

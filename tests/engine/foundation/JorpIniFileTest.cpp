@@ -7,7 +7,9 @@
 
 namespace {
 
-TJorpIniFile MakeSettings() { return TJorpIniFile("c:", "\\", "otcraps", "otcraps.ini", true); }
+TJorpIniFile MakeSettings() {
+    return TJorpIniFile("c:", "\\", "otcraps", "otcraps.ini", true);
+}
 
 TEST(JorpIniFile, DefaultsWithoutAFile) {
     TTempDir dir;

@@ -180,21 +180,8 @@ TEST(JorpTable, RowsAreUsedAndLoadedAlongTheTimeline) {
     EXPECT_EQ(table.Row(2)->Named(5)->Resolved, 1);
 }
 
-class JorpTableFiles : public FileMgrFixture {
+class JorpTableFiles : public ObjectFileFixture {
 protected:
-    void SetUp() override {
-        FileMgrFixture::SetUp();
-        Settings.SetCDDrive("d:");
-        Settings.SetCDDir("\\");
-        TEngineContext::Settings = &Settings;
-        MakeFolders();
-        MakeManager();
-    }
-    void TearDown() override {
-        TEngineContext::Settings = nullptr;
-        FileMgrFixture::TearDown();
-    }
-
     // Two rows of names (empty for no cell) in their places.
     std::string SaveNamed(const std::string& file,
                           const std::vector<std::vector<std::string>>& rows) {
@@ -208,8 +195,6 @@ protected:
         EXPECT_TRUE(table.Save(nullptr));
         return Cd.ReadHostFile(file);
     }
-
-    TTempDir Cd{'d'};
 };
 
 TEST_F(JorpTableFiles, TablesReadBackWithEveryCellInItsPlace) {

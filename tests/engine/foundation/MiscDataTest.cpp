@@ -27,21 +27,8 @@ std::string Body(const std::vector<i16>& words) {
     return bytes;
 }
 
-class MiscData : public FileMgrFixture {
+class MiscData : public ObjectFileFixture {
 protected:
-    void SetUp() override {
-        FileMgrFixture::SetUp();
-        Settings.SetCDDrive("d:");
-        Settings.SetCDDir("\\");
-        TEngineContext::Settings = &Settings;
-        MakeFolders();
-        MakeManager();
-    }
-    void TearDown() override {
-        TEngineContext::Settings = nullptr;
-        FileMgrFixture::TearDown();
-    }
-
     std::vector<std::vector<i16>> ListsOf(const TMiscData& table) {
         std::vector<std::vector<i16>> lists;
         for (i16 i = 0; i < table.GetListCount(); ++i) {
@@ -50,8 +37,6 @@ protected:
         }
         return lists;
     }
-
-    TTempDir Cd{'d'};
 };
 
 TEST_F(MiscData, WrittenTablesReadBackListByList) {
