@@ -1,0 +1,156 @@
+// The entry points' contract: binding by name, session configuration, and refused calls.
+#include "WaveMixTestSupport.h"
+
+#include "platform/host/Library.h"
+
+namespace {
+
+using namespace wave_image;
+using TMixApi = TWaveMixFixture;
+
+TEST_F(TMixApi, TheTwelveEntryPointsBindByName) {
+    RegisterWaveMixLibrary();
+    THostModule* module = LoadLibraryA("JWMIX32.DLL");
+    ASSERT_NE(module, nullptr);
+    for (const char* name :
+         {"WaveMixGetInfo", "WaveMixInit", "WaveMixConfigureInit", "WaveMixActivate",
+          "WaveMixOpenWave", "WaveMixOpenChannel", "WaveMixPlay", "WaveMixFlushChannel",
+          "WaveMixCloseChannel", "WaveMixFreeWave", "WaveMixCloseSession", "WaveMixPump"})
+        EXPECT_NE(GetProcAddress(module, name), nullptr) << name;
+    // A bound pointer cast back to its type is the working call.
+    const auto init = reinterpret_cast<TWaveMixInitProc>(GetProcAddress(module, "WaveMixInit"));
+    const auto close =
+        reinterpret_cast<TWaveMixCloseSessionProc>(GetProcAddress(module, "WaveMixCloseSession"));
+    TWaveMixSession* s = init();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->GetFormat(), (TMixFormat{22050, 2}));
+    EXPECT_EQ(close(s), MMSYSERR_NOERROR);
+    EXPECT_EQ(close(s), MMSYSERR_INVALHANDLE);
+    EXPECT_TRUE(FreeLibrary(module));
+}
+
+TEST_F(TMixApi, TheConfigurationRecordChoosesTheFormat) {
+    struct TCase {
+        u16 Size;
+        u32 Flags;
+        u16 Channels;
+        u16 KHz;
+        bool Opens;
+        TMixFormat Format;
+    };
+    const TCase cases[] = {
+        {10, 0, 0, 0, true, {22050, 2}},
+        {10, WMIX_CONFIG_CHANNELS, 1, 0, true, {22050, 1}},
+        {10, WMIX_CONFIG_SAMPLINGRATE, 0, 11, true, {11025, 2}},
+        {10, 3, 2, 44, true, {44100, 2}},
+        {10, 3, 1, 22, true, {22050, 1}},
+        // Values the flags do not name are not read.
+        {10, WMIX_CONFIG_SAMPLINGRATE, 7, 44, true, {44100, 2}},
+        {9, 3, 1, 22, false, {}},
+        {10, 4, 1, 22, false, {}},
+        {10, WMIX_CONFIG_CHANNELS, 0, 22, false, {}},
+        {10, WMIX_CONFIG_CHANNELS, 3, 22, false, {}},
+        {10, WMIX_CONFIG_SAMPLINGRATE, 2, 48, false, {}},
+        {10, WMIX_CONFIG_SAMPLINGRATE, 2, 0, false, {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.Size << " " << c.Flags << " " << c.Channels << " " << c.KHz);
+        MIXCONFIG config;
+        config.wSize = c.Size;
+        config.dwFlags = c.Flags;
+        config.wChannels = c.Channels;
+        config.wSamplingRate = c.KHz;
+        TWaveMixSession* s = WaveMixConfigureInit(&config);
+        EXPECT_EQ(s != nullptr, c.Opens);
+        if (s != nullptr) {
+            EXPECT_EQ(s->GetFormat(), c.Format);
+            EXPECT_EQ(WaveMixCloseSession(s), MMSYSERR_NOERROR);
+        }
+    }
+    EXPECT_EQ(WaveMixConfigureInit(nullptr), nullptr);
+}
+
+TEST_F(TMixApi, RefusedPlaysSayWhy) {
+    TWaveMixSession* s = OpenSession();
+    TWaveMixSession* other = OpenSession();
+    TMixWave* x = Open(s, Mono16({1}));
+    TMixWave* foreign = Open(other, Mono16({1}));
+    ASSERT_EQ(WaveMixCloseChannel(s, 3, 0), MMSYSERR_NOERROR);
+    TWaveMixSession* closed = WaveMixInit();
+    ASSERT_EQ(WaveMixCloseSession(closed), MMSYSERR_NOERROR);
+
+    struct TCase {
+        const char* Name;
+        void (*Change)(MIXPLAYPARAMS&, TWaveMixSession*, TMixWave*);
+        u32 Expected;
+    };
+    const TCase cases[] = {
+        {"record of another size", [](MIXPLAYPARAMS& p, auto, auto) { p.wSize = 24; },
+         MMSYSERR_INVALPARAM},
+        {"closed session", [](MIXPLAYPARAMS& p, auto c, auto) { p.hMixSession = c; },
+         MMSYSERR_INVALHANDLE},
+        {"unknown flag", [](MIXPLAYPARAMS& p, auto, auto) { p.dwFlags = 2; }, MMSYSERR_INVALFLAG},
+        {"channel 8", [](MIXPLAYPARAMS& p, auto, auto) { p.iChannel = 8; }, MMSYSERR_BADDEVICEID},
+        {"closed channel", [](MIXPLAYPARAMS& p, auto, auto) { p.iChannel = 3; },
+         MMSYSERR_BADDEVICEID},
+        {"another session's wave", [](MIXPLAYPARAMS& p, auto, auto f) { p.lpMixWave = f; },
+         MMSYSERR_INVALHANDLE},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MIXPLAYPARAMS params;
+        params.hMixSession = s;
+        params.lpMixWave = x;
+        c.Change(params, closed, foreign);
+        EXPECT_EQ(WaveMixPlay(&params), c.Expected);
+    }
+    EXPECT_EQ(WaveMixPlay(nullptr), MMSYSERR_INVALPARAM);
+    // None of them left anything to sound.
+    ASSERT_EQ(WaveMixActivate(s, true), MMSYSERR_NOERROR);
+    EXPECT_EQ(Pull(s, 2), (std::vector<i16>{0, 0}));
+}
+
+TEST_F(TMixApi, OpeningAWaveTakesOnlyAMemoryImageOfAPlayableWave) {
+    TWaveMixSession* s = OpenSession();
+    const std::vector<u8> good = Mono16({1, 2});
+    std::vector<u8> bad = good;
+    bad[0] = 'X';
+    struct TCase {
+        const char* Name;
+        u32 Fcc;
+        const std::vector<u8>* Image;
+        i32 Length;
+        u32 Flags;
+        u32 Expected;
+    };
+    const i32 size = static_cast<i32>(good.size());
+    const TCase cases[] = {
+        {"memory image", FOURCC_MEM, &good, size, WMIX_MEMORY, MMSYSERR_NOERROR},
+        {"file name", FOURCC_MEM, &good, size, 0, MMSYSERR_INVALFLAG},
+        {"other I/O procedure", mmioFOURCC('D', 'O', 'S', ' '), &good, size, WMIX_MEMORY,
+         MMSYSERR_NOTSUPPORTED},
+        {"no buffer", FOURCC_MEM, nullptr, size, WMIX_MEMORY, MMSYSERR_INVALPARAM},
+        {"negative length", FOURCC_MEM, &good, -1, WMIX_MEMORY, MMSYSERR_INVALPARAM},
+        {"length short of the file", FOURCC_MEM, &good, size - 1, WMIX_MEMORY, MMSYSERR_INVALPARAM},
+        {"damaged header", FOURCC_MEM, &bad, size, WMIX_MEMORY, MMSYSERR_INVALPARAM},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MMIOINFO info;
+        info.fccIOProc = c.Fcc;
+        info.pchBuffer = c.Image != nullptr ? c.Image->data() : nullptr;
+        info.cchBuffer = c.Length;
+        TMixWave* direct = nullptr;
+        EXPECT_EQ(s->OpenWave(&info, c.Flags, &direct), c.Expected);
+        EXPECT_EQ(direct != nullptr, c.Expected == MMSYSERR_NOERROR);
+        // The entry point reports the same outcome as a handle or null.
+        TMixWave* bound = WaveMixOpenWave(s, &info, nullptr, c.Flags);
+        EXPECT_EQ(bound != nullptr, c.Expected == MMSYSERR_NOERROR);
+    }
+    TMixWave* none = nullptr;
+    EXPECT_EQ(s->OpenWave(nullptr, WMIX_MEMORY, &none), MMSYSERR_INVALPARAM);
+    EXPECT_EQ(WaveMixOpenWave(nullptr, nullptr, nullptr, WMIX_MEMORY), nullptr);
+}
+
+} // namespace
