@@ -1,0 +1,104 @@
+// TResponder: one mouse and keyboard hot spot of a mode, with its owner, priority and cursor.
+#pragma once
+
+#include "engine/framework/CursorData.h"
+#include "platform/framework/Geometry.h"
+#include "platform/host/Types.h"
+
+class TJorpBase;
+class TResponderHost;
+class TResponderList;
+
+// The kind of the latest event a responder received.
+enum JorpEventKind : u32 {
+    JEK_NONE = 0,
+    JEK_LBUTTONDOWN = 1,
+    JEK_LBUTTONUP = 2,
+    JEK_LBUTTONDBLCLK = 3,
+    JEK_RBUTTONDOWN = 4,
+    JEK_RBUTTONUP = 5,
+    JEK_RBUTTONDBLCLK = 6,
+    // Reachable through the mode state's entry point only; no message produces it.
+    JEK_SEVENTH = 7,
+    JEK_HOTKEY = 8,
+    // Cursor movement: decides the cursor, never reaches an owner.
+    JEK_CURSOR = 9,
+    JEK_HOVER_ENTER = 10,
+    JEK_HOVER_LEAVE = 11,
+};
+
+// A hot key that fires the responder on every key.
+constexpr char JORP_ANY_KEY = '^';
+
+// The engine's compact rectangle.
+struct TJorpRect {
+    i16 left = 0;
+    i16 top = 0;
+    i16 right = 0;
+    i16 bottom = 0;
+};
+
+// Owned by whatever made it; it takes itself out of its list when it goes. The owner reads
+// the latest event from the record it is handed in EvResponder.
+class TResponder {
+public:
+    TResponder(TResponderHost* window, u16 priority, const TRect& rect, u16 code, TJorpBase* owner,
+               bool registerNow, char hotKey, const TCursorData& cursor, bool tracksHover);
+    TResponder(TResponderHost* window, u16 priority, const TRect& rect, u16 code, TJorpBase* owner,
+               bool registerNow, char hotKey, TModule* cursorModule, u32 cursorId,
+               bool tracksHover);
+    explicit TResponder(TResponderHost* window);
+    ~TResponder();
+    TResponder(const TResponder&) = delete;
+    TResponder& operator=(const TResponder&) = delete;
+
+    TResponderList* GetResponderList() const;
+    void Register();
+    void Unregister();
+    bool CaptureMouse();
+    void ReleaseMouse();
+    void SetCursorData(const TCursorData& cursor);
+
+    // Records the event and hands it to the owner; true when the owner took it. A cursor
+    // event instead shows the responder's cursor and answers whether it has one.
+    bool Fire(JorpEventKind kind, u32 data, const TPoint& point);
+    bool SendKind(JorpEventKind kind, u16 repeat, u32 data);
+
+    // Right and bottom edges are outside.
+    bool Contains(const TPoint& point) const { return Rect.Contains(point); }
+    // The key matches the hot key, the second hot key, or the hot key takes every key.
+    bool MatchesKey(char key) const;
+
+    TResponderHost* GetWindow() const { return Window; }
+    TJorpBase* GetOwner() const { return Owner; }
+    u16 GetRepeat() const { return Repeat; }
+    u16 GetPriority() const { return Priority; }
+    const TRect& GetRect() const { return Rect; }
+    u16 GetCode() const { return Code; }
+    const TPoint& GetPoint() const { return Point; }
+    u32 GetData() const { return Data; }
+    JorpEventKind GetKind() const { return Kind; }
+    const TCursorData& GetCursor() const { return Cursor; }
+    bool TracksHover() const { return HoverTracking; }
+    bool HoldsCapture() const { return CaptureHeld; }
+    bool IsRegistered() const { return Registered; }
+    char GetHotKey() const { return HotKey; }
+    char GetSecondHotKey() const { return SecondHotKey; }
+
+private:
+    TResponderHost* Window;
+    TJorpBase* Owner = nullptr;
+    u16 Repeat = 0;
+    u16 Priority = 0;
+    TRect Rect;
+    u16 Code = 0;
+    TPoint Point;
+    u32 Data = 0;
+    JorpEventKind Kind = JEK_NONE;
+    TCursorData Cursor;
+    bool HoverTracking = false;
+    bool CaptureHeld = false;
+    bool Registered = false;
+    char HotKey = 0;
+    char SecondHotKey = JORP_ANY_KEY;
+};
