@@ -2,6 +2,7 @@
 #include "Desktop.h"
 
 #include "Menu.h"
+#include "MenuUi.h"
 #include "Window.h"
 #include "platform/host/Clock.h"
 
@@ -26,6 +27,8 @@ void TDesktop::AttachBackend(TBackend* backend) {
 }
 
 void TDesktop::Reset() {
+    // An open menu refers to windows that are about to be forgotten.
+    TMenuUi::Get().Cancel();
     // Windows still alive here are abandoned: their objects must not be used afterwards.
     Live.clear();
     TopZ.clear();

@@ -64,6 +64,11 @@ HWND TDesktop::SetActiveWindow(HWND w) {
                 SendMessage(lost, WM_KILLFOCUS, 0, 0);
         }
     }
+    // Captions show which window is active.
+    if (old != nullptr && IsWindow(old))
+        PaintNonClientArea(old);
+    if (w != nullptr && IsWindow(w) && Active == w)
+        PaintNonClientArea(w);
     if (w != nullptr && IsWindow(w) && Active == w)
         SendMessage(w, WM_ACTIVATE, MAKEWPARAM(PendingActivation, w->Sys.Minimized ? 1 : 0),
                     static_cast<LPARAM>(HwndToParam(old)));

@@ -1,6 +1,7 @@
 // The window system's input: backend events become mouse and key messages for windows.
 #include "Desktop.h"
 
+#include "MenuUi.h"
 #include "Window.h"
 #include "platform/host/Clock.h"
 
@@ -8,6 +9,10 @@
 #include <cstdlib>
 
 bool TDesktop::TranslateInput(const TInputEvent& event, MSG& msg) {
+    // Losing the keyboard, minimising or closing ends a menu session first.
+    if (event.Kind != TInputKind::MouseMove && event.Kind != TInputKind::MouseButton &&
+        event.Kind != TInputKind::Key)
+        TMenuUi::Get().OnInput(event);
     switch (event.Kind) {
     case TInputKind::MouseMove:
     case TInputKind::MouseButton:
@@ -56,6 +61,9 @@ bool TDesktop::TranslateMouse(const TInputEvent& event, MSG& msg) {
         else
             mouseMsg = event.Down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
     }
+    // A menu session takes the mouse; a press on a menu bar starts one.
+    if (TMenuUi::Get().OnInput(event))
+        return false;
     const bool buttonDown = mouseMsg == WM_LBUTTONDOWN || mouseMsg == WM_RBUTTONDOWN;
 
     HWND target = nullptr;
@@ -122,6 +130,9 @@ bool TDesktop::TranslateKey(const TInputEvent& event, MSG& msg) {
     ShiftDown = event.Shift;
     ControlDown = event.Control;
     AltDown = event.Alt;
+    // Alt, F10 and Alt+letter open the menu bar; a menu session takes every key.
+    if (TMenuUi::Get().OnInput(event))
+        return false;
     HWND target = Focus != nullptr ? Focus : Active;
     if (!IsWindow(target))
         return false;

@@ -44,6 +44,22 @@ bool TMenuTracker::Choose(u32 id) {
     return true;
 }
 
+bool TMenuTracker::ChooseBarItem(int position) {
+    TDesktop& desktop = TDesktop::Get();
+    if (!Active || !desktop.IsWindow(Frame))
+        return false;
+    HMENU bar = desktop.GetMenu(Frame);
+    if (position < 0 || position >= GetMenuItemCount(bar))
+        return false;
+    const TMenuItem& item = bar->Items[static_cast<size_t>(position)];
+    if (item.Popup || (item.Flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)) != 0)
+        return false;
+    const u32 id = item.Id;
+    Exit();
+    desktop.PostMessage(Frame, WM_COMMAND, MAKEWPARAM(static_cast<u16>(id), 0), 0);
+    return true;
+}
+
 void TMenuTracker::Cancel() {
     if (Active)
         Exit();

@@ -19,6 +19,9 @@ public:
     // Ends the session and posts the command when the item is in the open pop-up and
     // enabled; false (the session goes on) otherwise.
     bool Choose(u32 id);
+    // Ends the session and posts the command of a menu-bar item that has no pop-up, when it
+    // is enabled; false (the session goes on) otherwise.
+    bool ChooseBarItem(int position);
     // Ends the session without a command.
     void Cancel();
     bool IsActive() const { return Active; }

@@ -26,11 +26,16 @@ void TResourceRegistry::AddCursor(u32 id, TCursorImage image) {
     entry.Cursor = TCursor{id, false, &entry.Image};
 }
 
+void TResourceRegistry::AddDialog(u32 id, TDialogTemplate dialog) {
+    Dialogs[id] = std::move(dialog);
+}
+
 void TResourceRegistry::Clear() {
     Strings.clear();
     Menus.clear();
     Accelerators.clear();
     Cursors.clear();
+    Dialogs.clear();
 }
 
 std::optional<std::string> TResourceRegistry::FindString(u32 id) const {
@@ -53,4 +58,9 @@ const TAccelTable* TResourceRegistry::FindAccelerators(u32 id) const {
 HCURSOR TResourceRegistry::FindCursor(u32 id) const {
     const auto it = Cursors.find(id);
     return it == Cursors.end() ? nullptr : &it->second.Cursor;
+}
+
+const TDialogTemplate* TResourceRegistry::FindDialog(u32 id) const {
+    const auto it = Dialogs.find(id);
+    return it == Dialogs.end() ? nullptr : &it->second;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Cursor.h"
+#include "DialogTemplate.h"
 #include "platform/host/Types.h"
 
 #include <map>
@@ -47,12 +48,14 @@ public:
     void AddMenu(u32 id, TMenuTemplate menu);
     void AddAccelerators(u32 id, TAccelTable table);
     void AddCursor(u32 id, TCursorImage image);
+    void AddDialog(u32 id, TDialogTemplate dialog);
     void Clear();
 
     std::optional<std::string> FindString(u32 id) const;
     const TMenuTemplate* FindMenu(u32 id) const;
     const TAccelTable* FindAccelerators(u32 id) const;
     HCURSOR FindCursor(u32 id) const;
+    const TDialogTemplate* FindDialog(u32 id) const;
 
 private:
     struct TCursorEntry {
@@ -64,4 +67,5 @@ private:
     std::map<u32, TMenuTemplate> Menus;
     std::map<u32, TAccelTable> Accelerators;
     std::map<u32, TCursorEntry> Cursors;
+    std::map<u32, TDialogTemplate> Dialogs;
 };

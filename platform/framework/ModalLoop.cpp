@@ -1,0 +1,131 @@
+// The nested loop of a modal window run without the application's loop.
+#include "ModalLoop.h"
+
+#include "Desktop.h"
+#include "Window.h"
+#include "platform/host/MessageBox.h"
+
+#include <vector>
+
+namespace {
+
+struct TLevel {
+    TWindow* Window;
+    bool Ended;
+    int Result;
+};
+
+std::vector<TLevel>& Levels() {
+    static std::vector<TLevel> levels;
+    return levels;
+}
+
+bool IsWithin(TWindow* w, const TWindow* ancestor) {
+    for (; w != nullptr; w = w->GetParent())
+        if (w == ancestor)
+            return true;
+    return false;
+}
+
+// The window a message is for and its parents up to the modal window see it first, as the
+// application's loop lets them: dialogs turn keys into commands there.
+bool PreTranslate(MSG& msg, const TWindow* modal) {
+    TDesktop& desktop = TDesktop::Get();
+    for (TWindow* w = msg.hwnd; w != nullptr && desktop.IsWindow(w); w = w->GetParent()) {
+        if (w->PreProcessMsg(msg))
+            return true;
+        if (w == modal)
+            break;
+    }
+    return false;
+}
+
+std::vector<HWND> DisableOthers(TWindow* window, u32 flags, TModalLoop::TOthers others) {
+    TDesktop& desktop = TDesktop::Get();
+    std::vector<HWND> disabled;
+    auto disable = [&](HWND w) {
+        if (desktop.IsWindow(w) && desktop.IsWindowEnabled(w)) {
+            desktop.EnableWindow(w, false);
+            disabled.push_back(w);
+        }
+    };
+    if (others == TModalLoop::TOthers::Hold || (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0) {
+        for (HWND top : desktop.GetTopLevelWindows())
+            if (!IsWithin(top, window))
+                disable(top);
+    } else if (window->GetParent() != nullptr) {
+        TWindow* owner = window->GetParent();
+        while ((owner->Attr.Style & WS_CHILD) != 0 && owner->GetParent() != nullptr)
+            owner = owner->GetParent();
+        disable(owner);
+    }
+    return disabled;
+}
+
+} // namespace
+
+int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
+    TDesktop& desktop = TDesktop::Get();
+    if (window == nullptr || !desktop.IsWindow(window))
+        return ifStopped;
+    const std::vector<HWND> disabled = DisableOthers(window, flags, others);
+    Levels().push_back({window, false, ifStopped});
+    const size_t level = Levels().size() - 1;
+    std::vector<MSG> held;
+    bool quit = false;
+    int quitCode = 0;
+    for (;;) {
+        // A window destroyed behind the loop's back cannot end it any more.
+        if (Levels()[level].Ended || !desktop.IsWindow(window))
+            break;
+        MSG msg;
+        if (!desktop.PeekMessage(msg)) {
+            if (!desktop.WaitMessage(TBackend::Infinite))
+                break;
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            quit = true;
+            quitCode = static_cast<int>(static_cast<std::intptr_t>(msg.wParam));
+            break;
+        }
+        if (others == TOthers::Hold && msg.message != WM_PAINT && !IsWithin(msg.hwnd, window)) {
+            // Timers come round again by themselves; anything else is kept for later.
+            if (msg.message != WM_TIMER)
+                held.push_back(msg);
+            continue;
+        }
+        if (!PreTranslate(msg, window)) {
+            desktop.TranslateMessage(msg);
+            desktop.DispatchMessage(msg);
+        }
+    }
+    const int result = Levels()[level].Ended && !quit ? Levels()[level].Result : ifStopped;
+    Levels().erase(Levels().begin() + static_cast<std::ptrdiff_t>(level), Levels().end());
+    for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
+        if (desktop.IsWindow(*it))
+            desktop.EnableWindow(*it, true);
+    for (const MSG& m : held)
+        desktop.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
+    if (quit)
+        desktop.PostQuitMessage(quitCode);
+    return result;
+}
+
+bool TModalLoop::End(TWindow* window, int result) {
+    for (auto it = Levels().rbegin(); it != Levels().rend(); ++it) {
+        if (it->Window == window && !it->Ended) {
+            it->Ended = true;
+            it->Result = result;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TModalLoop::IsRunning(const TWindow* window) {
+    for (const TLevel& l : Levels())
+        if (l.Window == window && !l.Ended)
+            return true;
+    return false;
+}
