@@ -53,23 +53,7 @@ std::vector<std::string> ModesOf(const TJorpGame& game) {
     return modes;
 }
 
-class GameFile : public FileMgrFixture {
-protected:
-    void SetUp() override {
-        FileMgrFixture::SetUp();
-        Settings.SetCDDrive("d:");
-        Settings.SetCDDir("\\");
-        TEngineContext::Settings = &Settings;
-        MakeFolders();
-        MakeManager();
-    }
-    void TearDown() override {
-        TEngineContext::Settings = nullptr;
-        FileMgrFixture::TearDown();
-    }
-
-    TTempDir Cd{'d'};
-};
+using GameFile = ObjectFileFixture;
 
 TEST_F(GameFile, ReadsOneXTwoZeroAndTwoThreeSortedAndRefusesTheRest) {
     const std::string v1 = Body1("casino", {"s4intro", "f1craps"});
