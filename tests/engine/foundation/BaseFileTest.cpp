@@ -7,16 +7,13 @@
 
 namespace {
 
-struct TLevelCase {
-    const char* What;
-    std::vector<std::pair<u8, u8>> Added;   // disk, RAM
-    std::vector<std::pair<u8, u8>> Dropped; // disk, RAM
-    u8 Disk;
-    u8 Ram;
-};
-
-TEST(BaseFile, HighestLevelInUseWins) {
-    const std::vector<TLevelCase> cases = {
+TEST(BaseFile, HighestLevelInUseWinsAndCountsNeverGoBelowZero) {
+    using TUses = std::vector<std::pair<u8, u8>>; // disk, RAM
+    const struct {
+        const char* What;
+        TUses Added, Dropped;
+        u8 Disk, Ram;
+    } cases[] = {
         {"two users", {{0, 2}, {1, 4}}, {}, 1, 4},
         {"the level-4 user leaves", {{0, 2}, {1, 4}}, {{1, 4}}, 0, 2},
         {"both leave", {{0, 2}, {1, 4}}, {{1, 4}, {0, 2}}, 0, 0},
@@ -24,7 +21,7 @@ TEST(BaseFile, HighestLevelInUseWins) {
         {"never added", {{3, 3}}, {{2, 2}, {2, 2}}, 3, 3},
         {"one of two at the same level", {{2, 3}, {2, 3}}, {{2, 3}}, 2, 3},
     };
-    for (const TLevelCase& c : cases) {
+    for (const auto& c : cases) {
         TJorpBaseFile image;
         for (auto [disk, ram] : c.Added)
             image.AddLevelUse(disk, ram);
@@ -33,7 +30,6 @@ TEST(BaseFile, HighestLevelInUseWins) {
         EXPECT_EQ(image.GetDiskLevel(), c.Disk) << c.What;
         EXPECT_EQ(image.GetRamLevel(), c.Ram) << c.What;
     }
-
     TJorpBaseFile image;
     image.AddLevelUse(7, 0);
     image.DropLevelUse(2, 2);
@@ -51,43 +47,32 @@ protected:
         Owned->BufferPath = "c:\\buffer\\fm000000.tmp";
         return *Owned;
     }
-    std::string Bytes(const TJorpBaseFile& image) const {
-        return std::string(reinterpret_cast<const char*>(image.GetData()), image.Size);
-    }
     std::unique_ptr<TJorpBaseFile> Owned;
 };
 
-TEST_F(BaseFileLoad, ReadsItsBytesAtTheOffsetAndCountsThem) {
+TEST_F(BaseFileLoad, ReadsItsBytesAtTheOffsetOrNothingAtAll) {
     Dir.WriteHostFile("pack.dew", "....hello....");
     TJorpBaseFile& image = Image("c:\\pack.dew", 4, 5);
     EXPECT_EQ(image.LoadData(), BF_DONE);
-    EXPECT_EQ(Bytes(image), "hello");
+    EXPECT_EQ(ImageBytes(image), "hello");
     EXPECT_EQ(JorpRamInUse, 5U);
-
     // Already in memory: nothing is read again, even with the source gone.
     std::filesystem::remove(Dir.Host("pack.dew"));
     EXPECT_EQ(image.LoadData(), BF_DONE);
     EXPECT_EQ(JorpRamInUse, 5U);
-
     Owned.reset();
     EXPECT_EQ(JorpRamInUse, 0U);
-}
 
-TEST_F(BaseFileLoad, FailedReadsLeaveNothingBehind) {
-    TJorpBaseFile& missing = Image("c:\\missing.bmp", 0, 10);
-    EXPECT_EQ(missing.LoadData(), BF_FAILED);
-    EXPECT_FALSE(missing.IsInMemory());
-
+    // Missing, too short, and an offset no read could honour: refused, nothing left behind.
     Dir.WriteHostFile("short.bmp", "abc");
-    TJorpBaseFile& shortFile = Image("c:\\short.bmp", 2, 10);
-    EXPECT_EQ(shortFile.LoadData(), BF_FAILED);
-    EXPECT_FALSE(shortFile.IsInMemory());
-    EXPECT_EQ(JorpRamInUse, 0U);
-
-    // An offset or size no read could honour is refused, not passed on.
-    TJorpBaseFile& huge = Image("c:\\short.bmp", 0x80000000U, 1);
-    EXPECT_EQ(huge.LoadData(), BF_FAILED);
-    EXPECT_EQ(JorpRamInUse, 0U);
+    const std::tuple<const char*, u32, u32> failing[] = {
+        {"c:\\missing.bmp", 0, 10}, {"c:\\short.bmp", 2, 10}, {"c:\\short.bmp", 0x80000000U, 1}};
+    for (const auto& [source, offset, size] : failing) {
+        TJorpBaseFile& bad = Image(source, offset, size);
+        EXPECT_EQ(bad.LoadData(), BF_FAILED) << source << " " << offset;
+        EXPECT_FALSE(bad.IsInMemory());
+        EXPECT_EQ(JorpRamInUse, 0U);
+    }
 }
 
 TEST_F(BaseFileLoad, PrefersTheBufferCopyAndFallsBackToTheSource) {
@@ -96,37 +81,32 @@ TEST_F(BaseFileLoad, PrefersTheBufferCopyAndFallsBackToTheSource) {
     TJorpBaseFile& image = Image("c:\\data\\a.bmp", 0, 6);
     image.Flags |= BF_BUFFERED;
     EXPECT_EQ(image.LoadData(), BF_DONE);
-    EXPECT_EQ(Bytes(image), "copied");
+    EXPECT_EQ(ImageBytes(image), "copied");
     image.FreeData();
-
     // The copy vanished: the source serves.
     std::filesystem::remove(Dir.Host("buffer/fm000000.tmp"));
     EXPECT_EQ(image.LoadData(), BF_DONE);
-    EXPECT_EQ(Bytes(image), "source");
+    EXPECT_EQ(ImageBytes(image), "source");
     image.FreeData();
-
     // A copy too short to read: the source serves too.
     Dir.WriteHostFile("buffer/fm000000.tmp", "cop");
     EXPECT_EQ(image.LoadData(), BF_DONE);
-    EXPECT_EQ(Bytes(image), "source");
+    EXPECT_EQ(ImageBytes(image), "source");
     image.Flags &= static_cast<u16>(~BF_BUFFERED); // the test wrote that copy, not the image
 }
 
-TEST_F(BaseFileLoad, WritesTheBufferCopyAndDeletesItWhenDestroyed) {
+TEST_F(BaseFileLoad, WritesTheBufferCopyOnceAndDeletesItWhenDestroyed) {
     MakeFolders();
     MakeManager();
     Dir.WriteHostFile("data/a.bmp", "abcdef");
     TJorpBaseFile& image = Image("c:\\data\\a.bmp", 0, 6);
     EXPECT_EQ(image.WriteBufferCopy(), BF_NOTHING);
-
     ASSERT_EQ(image.LoadData(), BF_DONE);
     EXPECT_EQ(image.WriteBufferCopy(), BF_DONE);
     EXPECT_TRUE(image.HasBufferCopy());
     EXPECT_EQ(Dir.ReadHostFile("buffer/fm000000.tmp"), "abcdef");
-    EXPECT_EQ(Manager->GetDiskData().Written, 6U);
     EXPECT_EQ(image.WriteBufferCopy(), BF_DONE);
     EXPECT_EQ(Manager->GetDiskData().Written, 6U);
-
     Owned.reset();
     EXPECT_FALSE(std::filesystem::exists(Dir.Host("buffer/fm000000.tmp")));
     EXPECT_EQ(Manager->GetDiskData().Written, 0U);

@@ -17,6 +17,11 @@
 #include <string>
 #include <vector>
 
+// What an image holds in memory.
+inline std::string ImageBytes(const TJorpBaseFile& image) {
+    return std::string(reinterpret_cast<const char*>(image.GetData()), image.Size);
+}
+
 // Media that a test can make noisy, and that records the manager's calls.
 class TFakeMedia : public TEngineMedia {
 public:

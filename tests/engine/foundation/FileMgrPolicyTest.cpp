@@ -10,20 +10,26 @@ namespace {
 
 using FileMgrPolicy = FileMgrFixture;
 
-std::string Bytes(const TJorpBaseFile& image) {
-    return std::string(reinterpret_cast<const char*>(image.GetData()), image.Size);
-}
-
 TEST_F(FileMgrPolicy, LevelFourLoadsAtOnceAndLevelZeroLetsGo) {
     MakeFolders();
     WriteData("a.bmp", 6, 'a');
+    WriteData("empty.bmp", 0);
     MakeManager();
+    // A zero-byte file is an empty image, not a failure.
+    TMessageBoxRecorder boxes;
+    TJorpBaseFile* empty = Register({"empty.bmp", 0, 4});
+    EXPECT_TRUE(LastUpdate);
+    EXPECT_TRUE(empty->IsInMemory());
+    EXPECT_EQ(empty->Size, 0U);
+    EXPECT_TRUE(boxes.Boxes.empty());
+    Media.CursorCalls.clear();
+
     const TFileMode mode{"a.bmp", 0, 4};
     Manager->GetData().FrameMark = 17;
     TJorpBaseFile* image = Register(mode);
     EXPECT_TRUE(LastUpdate);
     ASSERT_TRUE(image->IsInMemory());
-    EXPECT_EQ(Bytes(*image), "aaaaaa");
+    EXPECT_EQ(ImageBytes(*image), "aaaaaa");
     EXPECT_EQ(JorpRamInUse, 6U);
     EXPECT_EQ(Media.CursorCalls, (std::vector<bool>{true, false}));
     EXPECT_EQ(Manager->GetData().ActivityMark, 17U);
@@ -91,19 +97,7 @@ TEST_F(FileMgrPolicy, AFileThatArrivesAfterThePromptIsReadWhole) {
     TJorpBaseFile* image = Register({"late.bmp", 0, 4});
     EXPECT_EQ(disk.Shown, 1);
     ASSERT_TRUE(image->IsInMemory());
-    EXPECT_EQ(Bytes(*image), "arrived");
-}
-
-TEST_F(FileMgrPolicy, AZeroByteFileIsAnEmptyImage) {
-    MakeFolders();
-    WriteData("empty.bmp", 0);
-    MakeManager();
-    TMessageBoxRecorder boxes;
-    TJorpBaseFile* image = Register({"empty.bmp", 0, 4});
-    EXPECT_TRUE(LastUpdate);
-    EXPECT_TRUE(image->IsInMemory());
-    EXPECT_EQ(image->Size, 0U);
-    EXPECT_TRUE(boxes.Boxes.empty());
+    EXPECT_EQ(ImageBytes(*image), "arrived");
 }
 
 TEST_F(FileMgrPolicy, LowerClassesGoFirstAndLevelFourNever) {
@@ -175,13 +169,13 @@ TEST_F(FileMgrPolicy, APurgedFileIsCopiedBeforeItsMemoryGoes) {
 
 TEST_F(FileMgrPolicy, PurgesResumeWhereTheyStopped) {
     MakeFolders();
+    // Three names in three different buckets, in bucket order.
     std::vector<std::string> names;
     for (int i = 0; names.size() < 3; ++i) {
-        std::string name = "f" + std::to_string(i) + ".bmp";
-        bool apart = true;
-        for (const std::string& other : names)
-            apart = apart && TFMFLData::NameHash(other) != TFMFLData::NameHash(name);
-        if (apart)
+        const std::string name = "f" + std::to_string(i) + ".bmp";
+        if (std::none_of(names.begin(), names.end(), [&](const std::string& other) {
+                return TFMFLData::NameHash(other) == TFMFLData::NameHash(name);
+            }))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -200,39 +194,37 @@ TEST_F(FileMgrPolicy, PurgesResumeWhereTheyStopped) {
     std::vector<TJorpBaseFile*> own;
     for (TFileMode& mode : privateModes)
         own.push_back(LoadAtClass(mode, 1));
-    u32 freed = 0;
-    EXPECT_TRUE(table.Purge(2, 1, freed));
+    // Each purge asks for one byte: it frees one image of class 1.
+    const auto purgeOne = [&] {
+        u32 freed = 0;
+        EXPECT_TRUE(table.Purge(2, 1, freed));
+        return freed;
+    };
+    purgeOne();
     EXPECT_FALSE(own[2]->IsInMemory());
     Change(own[2], privateModes[2], 0, 4);
     Change(own[2], privateModes[2], 0, 1);
     ASSERT_TRUE(own[2]->IsInMemory());
-    freed = 0;
-    EXPECT_TRUE(table.Purge(2, 1, freed));
+    purgeOne();
     EXPECT_TRUE(own[2]->IsInMemory());
     EXPECT_FALSE(own[1]->IsInMemory());
-    freed = 0;
-    EXPECT_TRUE(table.Purge(2, 1, freed));
+    purgeOne();
     EXPECT_FALSE(own[0]->IsInMemory());
-    freed = 0;
-    EXPECT_TRUE(table.Purge(2, 1, freed));
+    purgeOne();
     EXPECT_FALSE(own[2]->IsInMemory());
 
     // The buckets: the walk starts at the cursor, stays on the bucket it freed, and wraps.
-    std::vector<TFileMode> modes;
-    for (const std::string& name : names)
-        modes.push_back({name.c_str(), 0, 1});
     std::vector<TJorpBaseFile*> shared;
-    for (TFileMode& mode : modes)
+    for (const std::string& name : names) {
+        TFileMode mode{name.c_str(), 0, 1};
         shared.push_back(LoadAtClass(mode, 1));
+    }
     table.MemoryCursor = static_cast<i16>(TFMFLData::NameHash(names[0]) + 1);
-    const std::vector<int> order = {1, 2, 0};
-    for (int expected : order) {
-        freed = 0;
-        EXPECT_TRUE(table.Purge(2, 1, freed));
+    for (int expected : {1, 2, 0}) {
+        EXPECT_EQ(purgeOne(), 10U);
         EXPECT_FALSE(shared[expected]->IsInMemory()) << expected;
         EXPECT_EQ(table.MemoryCursor, TFMFLData::NameHash(names[expected]));
     }
-    EXPECT_EQ(freed, 10U);
 }
 
 TEST_F(FileMgrPolicy, WavesArePurgedAfterTheImagesOfEachClass) {
@@ -368,7 +360,7 @@ TEST_F(FileMgrPolicy, CopiesAtLevelFourWhateverTheSwitchAndBelowOnlyWithIt) {
     std::filesystem::remove(cd.Host("later.bmp"));
     Change(later, laterMode, 2, 4);
     ASSERT_TRUE(later->IsInMemory());
-    EXPECT_EQ(Bytes(*later), "copied when memory goes");
+    EXPECT_EQ(ImageBytes(*later), "copied when memory goes");
 
     // Disk level 0 deletes the copy.
     Change(later, laterMode, 0, 0);
@@ -385,9 +377,6 @@ TEST_F(FileMgrPolicy, NoCopyIsNoFailure) {
     Settings.SetCDDrive("d:");
     cd.WriteHostFile("a.bmp", "aaaa");
     cd.WriteHostFile("b.bmp", "bbbb");
-    WriteData("otcraps.dew", 40);
-    TFakeCatalogues catalogues;
-    catalogues.Entries = {{"packed.bmp", {"otcraps.dew", 8, 4}}};
     TMessageBoxRecorder boxes;
 
     // No buffer folder: nothing is buffered, and the files are read from their sources.
@@ -407,16 +396,10 @@ TEST_F(FileMgrPolicy, NoCopyIsNoFailure) {
     MakeFolders();
     std::filesystem::create_directories(Dir.Host("buffer/fm000000.tmp"));
     MakeManager();
-    Manager->SetCatalogues(&catalogues);
     a = Register({"a.bmp", 4, 4});
     EXPECT_TRUE(LastUpdate);
     EXPECT_TRUE(a->IsInMemory());
     EXPECT_FALSE(a->HasBufferCopy());
-
-    // A file in the pack on the hard disk has no need of a copy.
-    TJorpBaseFile* packed = Register({"packed.bmp", 4, 4});
-    EXPECT_TRUE(packed->IsInMemory());
-    EXPECT_FALSE(packed->HasBufferCopy());
 
     // Too little room on the drive.
     SetDiskFreeOverride(FM_MIN_BUFFER_ROOM);

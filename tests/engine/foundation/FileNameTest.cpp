@@ -53,161 +53,100 @@ TEST(FileNameTest, SplitTakesPathsApart) {
     }
 }
 
-TEST(FileNameTest, SplitReadsOnlyTheFirst260Characters) {
-    // c:\ + 200 + \ leaves 56 characters of the name before the cut; the extension is lost.
-    const std::string path = "c:\\" + std::string(200, 'd') + "\\" + std::string(100, 'n') + ".ext";
+TEST(FileNameTest, SplitReadsOnlyTheFirst260CharactersAndCutsEachPartTo255) {
     std::string drive, directory, name, extension;
-    TJorpFileName::Split(path, drive, directory, name, extension);
+    // c:\ + 200 + \ leaves 56 characters of the name before the cut; the extension is lost.
+    TJorpFileName::Split("c:\\" + std::string(200, 'd') + "\\" + std::string(100, 'n') + ".ext",
+                         drive, directory, name, extension);
     EXPECT_EQ(drive, "c:");
     EXPECT_EQ(directory, "\\" + std::string(200, 'd') + "\\");
     EXPECT_EQ(name, std::string(56, 'n'));
     EXPECT_EQ(extension, "");
-}
-
-TEST(FileNameTest, SplitCutsEachPartTo255Characters) {
-    std::string drive, directory, name, extension;
 
     TJorpFileName::Split("c:\\" + std::string(257, 'n'), drive, directory, name, extension);
     EXPECT_EQ(name, std::string(255, 'n'));
-
     TJorpFileName::Split("x." + std::string(258, 'e'), drive, directory, name, extension);
     EXPECT_EQ(extension, "." + std::string(254, 'e'));
-
     // The raw directory \ddd...\ of 259 characters loses its closing backslash to the cut.
     TJorpFileName::Split("\\" + std::string(257, 'd') + "\\x", drive, directory, name, extension);
     EXPECT_EQ(directory, "\\" + std::string(254, 'd') + "\\");
     EXPECT_EQ(name, "x");
 }
 
-TEST(FileNameTest, ConstructionKeepsTextAndRebuildingNormalises) {
-    TJorpFileName fileName("DATA.BMP");
-    EXPECT_EQ(fileName.GetText(), "DATA.BMP");
-    fileName.SetName("x");
-    EXPECT_EQ(fileName.GetText(), "x.bmp");
-
-    TJorpFileName relative(R"( Data\X.Bmp )");
-    relative.SetNameExtFrom("x.bmp");
-    EXPECT_EQ(relative.GetText(), R"(\data\x.bmp)");
-}
-
-struct TEditCase {
-    std::string Start;
-    std::string Argument;
-    std::string Expected;
-};
-
-TEST(FileNameTest, SetExtension) {
-    const TEditCase cases[] = {
-        {R"(c:\games\data.txt)", "bmp", R"(c:\games\data.bmp)"},
-        {R"(c:\games\data.txt)", ".bmp", R"(c:\games\data.bmp)"},
-        {R"(c:\games\data.txt)", "any.bmp", R"(c:\games\data.bmp)"},
-        {R"(c:\games\data.txt)", " BMP ", R"(c:\games\data.bmp)"},
-        {R"(c:\games\data.txt)", "", R"(c:\games\data)"},
-        {R"(C:\Games\Data)", "wav", R"(c:\games\data.wav)"},
-        {"data.txt", R"(v1.2\readme)", "data"},
+TEST(FileNameTest, EditsRebuildTheNormalisedName) {
+    enum TOp { Ext, Path, Drive, Append, AppendDir, PrependDir, Rebase, Name, NameExt };
+    using TName = TJorpFileName;
+    void (*const Edits[])(TName&, const std::string&) = {
+        [](TName& f, const std::string& a) { f.SetExtension(a); },
+        [](TName& f, const std::string& a) { f.SetPathFrom(a); },
+        [](TName& f, const std::string& a) { f.SetDriveFrom(a); },
+        [](TName& f, const std::string& a) { f.Append(a); },
+        [](TName& f, const std::string& a) { f.AppendDirectory(a); },
+        [](TName& f, const std::string& a) { f.PrependDirectory(a); },
+        [](TName& f, const std::string& a) { f.Rebase(a); },
+        [](TName& f, const std::string& a) { f.SetName(a); },
+        [](TName& f, const std::string& a) { f.SetNameExtFrom(a); },
     };
-    for (const TEditCase& c : cases) {
-        TJorpFileName fileName(c.Start);
-        fileName.SetExtension(c.Argument);
-        EXPECT_EQ(fileName.GetText(), c.Expected) << c.Start << " / " << c.Argument;
-    }
-}
-
-TEST(FileNameTest, SetPathFrom) {
-    const TEditCase cases[] = {
-        {R"(d:\old\x.bmp)", R"(c:\games)", R"(c:\games\x.bmp)"},
-        {R"(d:\old\x.bmp)", R"(c:\games\)", R"(c:\games\x.bmp)"},
-        {R"(d:\old\x.bmp)", R"(c:\games\ver1.2)", R"(c:\games\x.bmp)"},
-        {R"(d:\old\x.bmp)", R"(c:\games\ver1.2\)", R"(c:\games\ver1.2\x.bmp)"},
-        {R"(d:\old\x.bmp)", R"(\data)", R"(d:\data\x.bmp)"},
-        {R"(d:\old\x.bmp)", "games", R"(d:\games\x.bmp)"},
-        {R"(d:\old\x.bmp)", "c:", R"(c:\x.bmp)"},
-        {R"(d:\old\x.bmp)", "", "d:x.bmp"},
-        {"x.bmp", R"(Data\Sub)", R"(\data\sub\x.bmp)"},
-    };
-    for (const TEditCase& c : cases) {
-        TJorpFileName fileName(c.Start);
-        fileName.SetPathFrom(c.Argument);
-        EXPECT_EQ(fileName.GetText(), c.Expected) << c.Start << " / " << c.Argument;
-    }
-}
-
-TEST(FileNameTest, SetDriveFrom) {
-    const TEditCase cases[] = {
-        {R"(c:\games\x.bmp)", R"(d:\other\y.txt)", R"(d:\games\x.bmp)"},
-        {R"(c:\games\x.bmp)", R"(data\x)", R"(d:\games\x.bmp)"},
-        {R"(c:\games\x.bmp)", R"(Data\x)", R"(d:\games\x.bmp)"},
-        {R"(c:\games\x.bmp)", "E:", R"(e:\games\x.bmp)"},
-        {"x.bmp", "c:", "c:x.bmp"},
-        // Without a letter nothing changes, not even the case.
-        {R"(C:\Games\X.BMP)", "", R"(C:\Games\X.BMP)"},
-    };
-    for (const TEditCase& c : cases) {
-        TJorpFileName fileName(c.Start);
-        fileName.SetDriveFrom(c.Argument);
-        EXPECT_EQ(fileName.GetText(), c.Expected) << c.Start << " / " << c.Argument;
-    }
-}
-
-TEST(FileNameTest, AppendJoinsARelativePathOntoTheDirectory) {
-    const TEditCase cases[] = {
-        {R"(c:\games\old.txt)", R"(data\x.bmp)", R"(c:\games\data\x.bmp)"},
-        {"", R"(data\x.bmp)", R"(data\x.bmp)"},
-        {R"(c:\games\)", R"(\data\x.bmp)", R"(c:\games\data\x.bmp)"},
-        {R"(c:\games\old.txt)", "x.bmp", R"(c:\games\x.bmp)"},
-        {R"(C:\Games\old.txt)", R"(d:\Sub\X)", R"(c:\games\sub\x)"},
-    };
-    for (const TEditCase& c : cases) {
-        TJorpFileName fileName(c.Start);
-        fileName.Append(c.Argument);
-        EXPECT_EQ(fileName.GetText(), c.Expected) << c.Start << " / " << c.Argument;
-
-        const TJorpFileName original(c.Start);
-        EXPECT_EQ((original + TJorpFileName(c.Argument)).GetText(), c.Expected);
-        EXPECT_EQ(original.GetText(), c.Start);
-    }
-}
-
-TEST(FileNameTest, AppendPrependAndRebaseDirectories) {
-    enum class TOp { Append, Prepend, Rebase };
-    struct TCase {
+    const struct {
         TOp Op;
-        std::string Start;
-        std::string Argument;
-        std::string Expected;
-    };
-    const TCase cases[] = {
-        {TOp::Append, R"(c:\data\x.bmp)", R"(\\more)", R"(c:\data\more\x.bmp)"},
-        {TOp::Append, R"(c:\data\x.bmp)", R"(Sub\Deep\)", R"(c:\data\sub\deep\x.bmp)"},
-        {TOp::Append, "x.bmp", R"(c:\games)", R"(c:\games\x.bmp)"},
-        {TOp::Append, R"(c:\data\x.bmp)", "", R"(c:\data\x.bmp)"},
-        {TOp::Prepend, R"(c:\data\x.bmp)", R"(\\more)", R"(c:\more\data\x.bmp)"},
-        {TOp::Prepend, R"(\data\x.bmp)", R"(Sub\Deep\)", R"(\sub\deep\data\x.bmp)"},
-        {TOp::Prepend, "x.bmp", R"(c:\games)", R"(c:\games\x.bmp)"},
-        {TOp::Prepend, R"(d:\data\x.bmp)", R"(c:\games\)", R"(c:\games\data\x.bmp)"},
-        {TOp::Prepend, "c:x.bmp", "d:", R"(d:\x.bmp)"},
+        std::string Start, Argument, Expected;
+    } cases[] = {
+        {Name, "DATA.BMP", "x", "x.bmp"},
+        {NameExt, R"( Data\X.Bmp )", "x.bmp", R"(\data\x.bmp)"},
+        {Ext, R"(c:\games\data.txt)", "bmp", R"(c:\games\data.bmp)"},
+        {Ext, R"(c:\games\data.txt)", ".bmp", R"(c:\games\data.bmp)"},
+        {Ext, R"(c:\games\data.txt)", "any.bmp", R"(c:\games\data.bmp)"},
+        {Ext, R"(c:\games\data.txt)", " BMP ", R"(c:\games\data.bmp)"},
+        {Ext, R"(c:\games\data.txt)", "", R"(c:\games\data)"},
+        {Ext, R"(C:\Games\Data)", "wav", R"(c:\games\data.wav)"},
+        {Ext, "data.txt", R"(v1.2\readme)", "data"},
+        {Path, R"(d:\old\x.bmp)", R"(c:\games)", R"(c:\games\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", R"(c:\games\)", R"(c:\games\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", R"(c:\games\ver1.2)", R"(c:\games\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", R"(c:\games\ver1.2\)", R"(c:\games\ver1.2\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", R"(\data)", R"(d:\data\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", "games", R"(d:\games\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", "c:", R"(c:\x.bmp)"},
+        {Path, R"(d:\old\x.bmp)", "", "d:x.bmp"},
+        {Path, "x.bmp", R"(Data\Sub)", R"(\data\sub\x.bmp)"},
+        {Drive, R"(c:\games\x.bmp)", R"(d:\other\y.txt)", R"(d:\games\x.bmp)"},
+        {Drive, R"(c:\games\x.bmp)", R"(Data\x)", R"(d:\games\x.bmp)"},
+        {Drive, R"(c:\games\x.bmp)", "E:", R"(e:\games\x.bmp)"},
+        {Drive, "x.bmp", "c:", "c:x.bmp"},
+        // Without a letter nothing changes, not even the case.
+        {Drive, R"(C:\Games\X.BMP)", "", R"(C:\Games\X.BMP)"},
+        {Append, R"(c:\games\old.txt)", R"(data\x.bmp)", R"(c:\games\data\x.bmp)"},
+        {Append, "", R"(data\x.bmp)", R"(data\x.bmp)"},
+        {Append, R"(c:\games\)", R"(\data\x.bmp)", R"(c:\games\data\x.bmp)"},
+        {Append, R"(c:\games\old.txt)", "x.bmp", R"(c:\games\x.bmp)"},
+        {Append, R"(C:\Games\old.txt)", R"(d:\Sub\X)", R"(c:\games\sub\x)"},
+        {AppendDir, R"(c:\data\x.bmp)", R"(\\more)", R"(c:\data\more\x.bmp)"},
+        {AppendDir, R"(c:\data\x.bmp)", R"(Sub\Deep\)", R"(c:\data\sub\deep\x.bmp)"},
+        {AppendDir, "x.bmp", R"(c:\games)", R"(c:\games\x.bmp)"},
+        {AppendDir, R"(c:\data\x.bmp)", "", R"(c:\data\x.bmp)"},
+        {PrependDir, R"(c:\data\x.bmp)", R"(\\more)", R"(c:\more\data\x.bmp)"},
+        {PrependDir, R"(\data\x.bmp)", R"(Sub\Deep\)", R"(\sub\deep\data\x.bmp)"},
+        {PrependDir, "x.bmp", R"(c:\games)", R"(c:\games\x.bmp)"},
+        {PrependDir, R"(d:\data\x.bmp)", R"(c:\games\)", R"(c:\games\data\x.bmp)"},
+        {PrependDir, "c:x.bmp", "d:", R"(d:\x.bmp)"},
         // Rebase takes the base as written and drops the name's own drive.
-        {TOp::Rebase, R"(d:\data\x.bmp)", R"(C:\Games\\)", R"(C:\Games\data\x.bmp)"},
-        {TOp::Rebase, R"(c:\data\x.bmp)", R"(\\more)", R"(\\more\data\x.bmp)"},
-        {TOp::Rebase, "x.bmp", R"(c:\games)", R"(c:\games\x.bmp)"},
-        {TOp::Rebase, "c:x.bmp", "d:", R"(d:\x.bmp)"},
+        {Rebase, R"(d:\data\x.bmp)", R"(C:\Games\\)", R"(C:\Games\data\x.bmp)"},
+        {Rebase, R"(c:\data\x.bmp)", R"(\\more)", R"(\\more\data\x.bmp)"},
+        {Rebase, "x.bmp", R"(c:\games)", R"(c:\games\x.bmp)"},
+        {Rebase, "c:x.bmp", "d:", R"(d:\x.bmp)"},
     };
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         TJorpFileName fileName(c.Start);
-        switch (c.Op) {
-        case TOp::Append:
-            fileName.AppendDirectory(c.Argument);
-            break;
-        case TOp::Prepend:
-            fileName.PrependDirectory(c.Argument);
-            break;
-        case TOp::Rebase:
-            fileName.Rebase(c.Argument);
-            break;
+        Edits[c.Op](fileName, c.Argument);
+        EXPECT_EQ(fileName.GetText(), c.Expected) << c.Op << ": " << c.Start << " / " << c.Argument;
+        if (c.Op == Append) {
+            const TJorpFileName original(c.Start);
+            EXPECT_EQ((original + TJorpFileName(c.Argument)).GetText(), c.Expected);
+            EXPECT_EQ(original.GetText(), c.Start);
         }
-        EXPECT_EQ(fileName.GetText(), c.Expected)
-            << static_cast<int>(c.Op) << ": " << c.Start << " / " << c.Argument;
     }
+    // Construction keeps the text as given.
+    EXPECT_EQ(TJorpFileName("DATA.BMP").GetText(), "DATA.BMP");
 }
 
 TEST(FileNameTest, ClearAndGetParts) {

@@ -7,23 +7,15 @@
 
 namespace {
 
-TEST(Sys, CountsFromStartOnTheInstalledClock) {
-    TFakeClock fake(5000);
-    TScopedClockSource scope(fake);
-    TSys::Start();
-    EXPECT_TRUE(TSys::IsStarted());
-    EXPECT_EQ(TSys::GetTime(), 0U);
-    EXPECT_EQ(TSys::GetTime(), 0U);
-    fake.Advance(167);
-    EXPECT_EQ(TSys::GetTime(), 167U);
-}
-
-TEST(Sys, SurvivesWhereAThirtyTwoBitCounterWouldWrap) {
+TEST(Sys, CountsFromStartWhereAThirtyTwoBitCounterWouldWrap) {
     // The old counter started just below its wrap here and then overflowed fatally
     // when it came round past the start again.
     TFakeClock fake(0xFFFFFF00ULL);
     TScopedClockSource scope(fake);
     TSys::Start();
+    EXPECT_EQ(TSys::GetTime(), 0U);
+    fake.Advance(167);
+    EXPECT_EQ(TSys::GetTime(), 167U);
     fake.SetTick(0x1'0000'0010ULL);
     EXPECT_EQ(TSys::GetTime(), 0x110U);
     fake.SetTick(0x1'FFFF'FF10ULL);

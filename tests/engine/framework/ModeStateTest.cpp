@@ -4,7 +4,6 @@
 #include "engine/foundation/JorpBase.h"
 #include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/Responder.h"
-#include "engine/framework/ResponderHost.h"
 #include "engine/framework/ResponderList.h"
 
 #include <gtest/gtest.h>
@@ -13,94 +12,72 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
-using TLog = std::vector<std::string>;
+// Tokens: "S1/9@3,4" state S's hook of mouse kind 1 with data 9 at (3,4); "Bo1/9@3,4" the
+// same event reaching window B's region; "Sc81/2/7" and "Bk7r2" a key at the hook and at the
+// region; "Si" an idle hook; "Bf" window B's frame tick.
+std::string Log;
+void Note(const std::string& token) {
+    Log += (Log.empty() ? "" : " ") + token;
+}
 
-// A mode window reduced to what states and responders ask of it.
-class TFakeModeWindow : public TModeWindowApi {
-public:
-    explicit TFakeModeWindow(std::string name, TLog& log, bool withList = true)
-        : Name(std::move(name)), Log(log) {
-        if (withList)
+std::string At(u32 data, const TPoint& p) {
+    return "/" + std::to_string(data) + "@" + std::to_string(p.x) + "," + std::to_string(p.y);
+}
+
+// A region's owner that notes each event and never takes it.
+struct TOwner : TJorpBase {
+    explicit TOwner(char window) : TJorpBase(nullptr), Window(window) {}
+    i32 EvResponder(TResponder* r) override {
+        const std::string key =
+            "k" + std::to_string(r->GetData()) + "r" + std::to_string(r->GetRepeat());
+        Note(Window + std::string("o") +
+             (r->GetKind() == JEK_HOTKEY
+                  ? key
+                  : std::to_string(r->GetKind()) + At(r->GetData(), r->GetPoint())));
+        return 0;
+    }
+    char Window;
+};
+
+// A mode window reduced to what states ask of it, with one region over the game area.
+struct TWin : TModeWindowApi {
+    explicit TWin(char name, bool withList = true) : Name(name), Owner(name) {
+        if (withList) {
             List = std::make_unique<TResponderList>(this);
+            Region = std::make_unique<TResponder>(this, 10, TRect(0, 0, 640, 480), 1, &Owner, true,
+                                                  'Q', TCursorData(), false);
+        }
     }
     TResponderList* GetResponderList() const override { return List.get(); }
-    bool FrameTick() override {
-        Log.push_back(Name + " frame");
-        return true;
-    }
+    bool FrameTick() override { return Note(Name + std::string("f")), true; }
     HWND GetResponderHandle() const override { return nullptr; }
     void SetResponderCursor(const TCursorData&) override {}
 
-    std::string Name;
-    TLog& Log;
+    char Name;
     std::unique_ptr<TResponderList> List;
+    TOwner Owner;
+    std::unique_ptr<TResponder> Region;
 };
 
-// The owner of a region: writes each event it is handed, and never takes it, so that the
-// walk would go on to any other region.
-class TRecOwner : public TJorpBase {
+// A mode state that notes its hook calls and takes the kinds it is told to.
+class TRecMode : public TModeState {
 public:
-    TRecOwner(std::string name, TLog& log) : TJorpBase(nullptr), Name(std::move(name)), Log(log) {}
-    i32 EvResponder(TResponder* r) override {
-        // A key event leaves the point of the latest mouse event in the record.
-        if (r->GetKind() == JEK_HOTKEY)
-            Log.push_back(Name + " key data " + std::to_string(r->GetData()) + " repeat " +
-                          std::to_string(r->GetRepeat()));
-        else
-            Log.push_back(Name + " kind " + std::to_string(r->GetKind()) + " data " +
-                          std::to_string(r->GetData()) + " at " + std::to_string(r->GetPoint().x) +
-                          "," + std::to_string(r->GetPoint().y));
-        return 0;
-    }
-    std::string Name;
-    TLog& Log;
-};
-
-// A region covering the whole game area on the given window.
-struct TRegion {
-    TRegion(TFakeModeWindow& window, TLog& log, char hotKey = 'Q')
-        : Owner(window.Name + " owner", log),
-          Responder(&window, 10, TRect(0, 0, 640, 480), 1, &Owner, true, hotKey, TCursorData(),
-                    false) {}
-    TRecOwner Owner;
-    TResponder Responder;
-};
-
-// A mode state that writes its hook calls and takes the kinds it is told to.
-class TRecModeState : public TModeState {
-public:
-    TRecModeState(std::string name, TFakeModeWindow* window, TLog& log)
-        : TModeState(window), Name(std::move(name)), Log(log) {}
-
+    TRecMode(char name, TWin* window, bool flow = false)
+        : TModeState(window), Name(name), Flow(flow) {}
+    using TState::phaseTable;
     using TState::stopFlag;
 
-    // Knobs.
-    bool Flow = false; // Enter follows the phase table instead of stopping in phase 2
-    std::function<TState*(int group)> Make;
+    std::function<TState*()> Make; // group 0's sub-state
     std::set<int> TakeKinds;
     bool TakeKeys = false;
     bool TakeIdle = false;
 
-    void SetEntry(int entry, i32 value) {
-        TPhaseTable table = GetPhaseTable();
-        table[static_cast<std::size_t>(entry)] = value;
-        SetPhaseTable(table);
-    }
-
-    void Enter() override {
-        if (Flow)
-            TState::Enter();
-        else
-            TModeState::Enter();
-    }
-    void CreateSubState(int group) override {
-        if (Make)
-            subState = Make(group);
-    }
+    // Unless told to flow through its table, it stops in phase 2 like the base.
+    void Enter() override { Flow ? TState::Enter() : TModeState::Enter(); }
+    void CreateSubState(int g) override { subState = g == 0 && Make ? Make() : nullptr; }
     bool OnMouseEvent1(u32 m, const TPoint& p) override { return Hook(1, m, p); }
     bool OnMouseEvent2(u32 m, const TPoint& p) override { return Hook(2, m, p); }
     bool OnMouseEvent3(u32 m, const TPoint& p) override { return Hook(3, m, p); }
@@ -109,211 +86,120 @@ public:
     bool OnMouseEvent6(u32 m, const TPoint& p) override { return Hook(6, m, p); }
     bool OnMouseEvent7(u32 m, const TPoint& p) override { return Hook(7, m, p); }
     bool OnChar(u32 key, u32 repeat, u32 flags) override {
-        Log.push_back(Name + " char " + std::to_string(key) + " " + std::to_string(repeat) + " " +
-                      std::to_string(flags));
+        Note(Name + ("c" + std::to_string(key) + "/" + std::to_string(repeat) + "/" +
+                     std::to_string(flags)));
         return TakeKeys;
     }
-    bool OnIdle() override {
-        Log.push_back(Name + " idle");
-        return TakeIdle;
-    }
+    bool OnIdle() override { return Note(Name + std::string("i")), TakeIdle; }
 
 private:
     bool Hook(int kind, u32 modKeys, const TPoint& p) {
-        Log.push_back(Name + " hook " + std::to_string(kind) + " data " + std::to_string(modKeys) +
-                      " at " + std::to_string(p.x) + "," + std::to_string(p.y));
+        Note(Name + std::to_string(kind) + At(modKeys, p));
         return TakeKinds.count(kind) != 0;
     }
-    std::string Name;
-    TLog& Log;
+    char Name;
+    bool Flow;
 };
 
 using TMouseEntry = void (TModeState::*)(u32, const TPoint&);
+// In the order of their kinds, 1 to 7.
+const TMouseEntry Entries[] = {&TModeState::EvLButtonDown,   &TModeState::EvLButtonUp,
+                               &TModeState::EvLButtonDblClk, &TModeState::EvRButtonDown,
+                               &TModeState::EvRButtonUp,     &TModeState::EvRButtonDblClk,
+                               &TModeState::EvMouse7};
 
-struct TMouseRoute {
-    const char* Name;
-    TMouseEntry Entry;
-    int Kind;
-};
-
-const TMouseRoute Routes[] = {
-    {"EvLButtonDown", &TModeState::EvLButtonDown, 1},
-    {"EvLButtonUp", &TModeState::EvLButtonUp, 2},
-    {"EvLButtonDblClk", &TModeState::EvLButtonDblClk, 3},
-    {"EvRButtonDown", &TModeState::EvRButtonDown, 4},
-    {"EvRButtonUp", &TModeState::EvRButtonUp, 5},
-    {"EvRButtonDblClk", &TModeState::EvRButtonDblClk, 6},
-    {"EvMouse7", &TModeState::EvMouse7, 7},
-};
-
-std::string OwnerSaw(const std::string& window, int kind, u32 data, int x, int y) {
-    return window + " owner kind " + std::to_string(kind) + " data " + std::to_string(data) +
-           " at " + std::to_string(x) + "," + std::to_string(y);
-}
-
-std::string OwnerKey(const std::string& window, u32 data, int repeat) {
-    return window + " owner key data " + std::to_string(data) + " repeat " + std::to_string(repeat);
-}
-
-TEST(ModeStateTest, TheBaseStateHandsEveryMouseKindToTheResponders) {
-    for (const TMouseRoute& route : Routes) {
-        SCOPED_TRACE(route.Name);
-        TLog log;
-        TFakeModeWindow window("A", log);
-        TRegion region(window, log);
-        TModeState state(&window);
-        state.Run();
-        (state.*route.Entry)(0x0C, TPoint(10, 20));
-        EXPECT_EQ(log, TLog{OwnerSaw("A", route.Kind, 0x0C, 10, 20)});
-    }
-}
-
-TEST(ModeStateTest, TheBaseStateHandsKeysToTheHotKeyDispatch) {
-    TLog log;
-    TFakeModeWindow window("A", log);
-    TRegion region(window, log, 'Q');
-    TModeState state(&window);
-    state.EvChar('q', 3, 0x1E);
-    state.EvChar('w', 1, 0x11);
-    EXPECT_EQ(log, TLog{OwnerKey("A", 0x1E, 3)});
-}
-
-TEST(ModeStateTest, IdleOnTheBaseStateAlwaysRunsTheFrameTick) {
-    TLog log;
-    TFakeModeWindow window("A", log);
-    TModeState state(&window);
-    for (int step = 0; step < 3; ++step) {
-        state.Idle();
-        state.Run();
-    }
-    EXPECT_EQ(log, (TLog{"A frame", "A frame", "A frame"}));
-}
-
-TEST(ModeStateTest, WithoutAResponderListEventsAreDropped) {
-    TLog log;
-    TFakeModeWindow noList("A", log, false);
-    TModeState listless(&noList);
-    TModeState windowless(nullptr);
-    for (TModeState* state : {&listless, &windowless}) {
-        EXPECT_EQ(state->GetResponderList(), nullptr);
-        for (const TMouseRoute& route : Routes)
-            (state->*route.Entry)(0, TPoint(1, 1));
-        state->EvChar('^', 1, 0);
-        state->Idle();
-    }
-    // Only the window that exists builds frames.
-    EXPECT_EQ(log, TLog{"A frame"});
-}
-
-TEST(ModeStateTest, AHookThatTakesAKindKeepsOnlyThatKindFromTheRegions) {
-    TLog log;
-    TFakeModeWindow window("A", log);
-    TRegion region(window, log);
-    TRecModeState state("S", &window, log);
-    state.TakeKinds = {1};
-    state.Run();
-    state.EvLButtonDown(1, TPoint(5, 6));
-    state.EvLButtonUp(2, TPoint(5, 6));
-    state.EvRButtonDown(3, TPoint(7, 8));
-    EXPECT_EQ(log,
-              (TLog{"S hook 1 data 1 at 5,6", "S hook 2 data 2 at 5,6", OwnerSaw("A", 2, 2, 5, 6),
-                    "S hook 4 data 3 at 7,8", OwnerSaw("A", 4, 3, 7, 8)}));
-
-    log.clear();
-    state.TakeKeys = true;
-    state.TakeIdle = true;
-    state.EvChar('Q', 1, 0);
+// Every mouse kind with data 9 at (3,4), the key 'Q' with repeat 2 and flags 7, an idle step.
+void SendAll(TModeState& state) {
+    for (TMouseEntry entry : Entries)
+        (state.*entry)(9, TPoint(3, 4));
+    state.EvChar('Q', 2, 7);
     state.Idle();
-    EXPECT_EQ(log, (TLog{"S char 81 1 0", "S idle"}));
 }
 
-// The root holds a sub-state made in its group 0; with its own stop flag set it makes one
-// step per Run, so a test can stop it while the sub-state runs or after it has ended.
+// What SendAll leaves when `state`'s hooks see everything and pass it to `window`'s region.
+std::string Routed(char state, char window) {
+    const std::string s(1, state), w(1, window);
+    std::string log;
+    for (int kind = 1; kind <= 7; ++kind)
+        log += s + std::to_string(kind) + "/9@3,4 " + w + "o" + std::to_string(kind) + "/9@3,4 ";
+    return log + s + "c81/2/7 " + w + "ok7r2 " + s + "i " + w + "f";
+}
+
+// Root R on window A runs one step per Run; after three it holds group 0's sub-state, which
+// has run once (and may have ended).
 struct TChain {
-    TLog log;
-    TFakeModeWindow rootWindow{"A", log};
-    TFakeModeWindow subWindow{"B", log};
-    TRegion rootRegion{rootWindow, log};
-    TRegion subRegion{subWindow, log};
-    TRecModeState root{"R", &rootWindow, log};
-
+    TWin A{'A'}, B{'B'};
+    TRecMode Root{'R', &A, true};
     explicit TChain(std::function<TState*(TChain&)> makeSub) {
-        root.Flow = true;
-        root.stopFlag = true;
-        root.Make = [this, makeSub](int g) { return g == 0 ? makeSub(*this) : nullptr; };
-        EXPECT_EQ(root.Run(), -2); // Enter
-        EXPECT_EQ(root.Run(), -2); // group 0 starts
-        EXPECT_EQ(root.Run(), -2); // the sub-state runs once
-        EXPECT_NE(root.GetSubState(), nullptr);
-        log.clear();
-    }
-    void SendAll() {
-        for (const TMouseRoute& route : Routes)
-            (root.*route.Entry)(9, TPoint(3, 4));
-        root.EvChar('Q', 2, 7);
-        root.Idle();
+        Root.stopFlag = true;
+        Root.Make = [this, makeSub] { return makeSub(*this); };
+        for (int run = 0; run < 3; ++run)
+            EXPECT_EQ(Root.Run(), -2);
+        EXPECT_NE(Root.GetSubState(), nullptr);
+        Log.clear();
     }
 };
-
-TEST(ModeStateTest, TheInnermostRunningStateActsThroughItsOwnWindow) {
-    TChain chain([](TChain& c) { return new TRecModeState("S", &c.subWindow, c.log); });
-    chain.SendAll();
-    TLog expected;
-    for (const TMouseRoute& route : Routes) {
-        expected.push_back("S hook " + std::to_string(route.Kind) + " data 9 at 3,4");
-        expected.push_back(OwnerSaw("B", route.Kind, 9, 3, 4));
-    }
-    expected.push_back("S char 81 2 7");
-    expected.push_back(OwnerKey("B", 7, 2));
-    expected.push_back("S idle");
-    expected.push_back("B frame");
-    EXPECT_EQ(chain.log, expected);
-}
-
-TEST(ModeStateTest, AnEndedButHeldSubStateDropsEverything) {
-    TChain chain([](TChain& c) {
-        auto* sub = new TRecModeState("S", &c.subWindow, c.log);
-        sub->Flow = true;
-        sub->SetEntry(0, TState::PhaseExit);
-        return sub;
-    });
-    ASSERT_EQ(chain.root.GetSubState()->GetResult(), -1);
-    chain.SendAll();
-    EXPECT_EQ(chain.log, TLog{});
-}
-
-TEST(ModeStateTest, AnEndedModeStateDropsEverything) {
-    TLog log;
-    TFakeModeWindow window("A", log);
-    TRegion region(window, log);
-    TRecModeState state("S", &window, log);
-    state.Flow = true;
-    EXPECT_EQ(state.Run(), -1);
-    for (const TMouseRoute& route : Routes)
-        (state.*route.Entry)(0, TPoint(1, 1));
-    state.EvChar('Q', 1, 0);
-    state.Idle();
-    EXPECT_EQ(log, TLog{});
-}
 
 // A plain state that waits until its stop flag is cleared.
 struct TPlainWaiter : TState {
     void Enter() override { stopFlag = true; }
 };
 
-TEST(ModeStateTest, APlainSubStateLeavesTheInputToTheModeStateHoldingIt) {
-    TChain waiting([](TChain&) { return new TPlainWaiter(); });
-    ASSERT_EQ(waiting.root.GetSubState()->GetResult(), -2);
-    waiting.root.EvLButtonDown(9, TPoint(3, 4));
-    waiting.root.Idle();
-    EXPECT_EQ(waiting.log,
-              (TLog{"R hook 1 data 9 at 3,4", OwnerSaw("A", 1, 9, 3, 4), "R idle", "A frame"}));
+TEST(ModeStateTest, InputGoesToTheInnermostRunningModeStateAndItsOwnWindow) {
+    const struct {
+        const char* Title;
+        std::function<TState*(TChain&)> Sub;
+        std::string Expected;
+    } cases[] = {
+        {"a running mode sub-state", [](TChain& c) { return new TRecMode('S', &c.B); },
+         Routed('S', 'B')},
+        {"an ended but held mode sub-state drops everything",
+         [](TChain& c) {
+             auto* sub = new TRecMode('S', &c.B, true);
+             sub->phaseTable[0] = TState::PhaseExit;
+             return sub;
+         },
+         ""},
+        // A plain state has no hooks: the mode state holding it keeps the input while it runs.
+        {"a running plain sub-state", [](TChain&) { return new TPlainWaiter(); }, Routed('R', 'A')},
+        {"an ended plain sub-state drops everything", [](TChain&) { return new TState(); }, ""},
+    };
+    for (const auto& c : cases) {
+        TChain chain(c.Sub);
+        SendAll(chain.Root);
+        EXPECT_EQ(Log, c.Expected) << c.Title;
+    }
+    // An ended mode state itself drops everything.
+    TWin window('A');
+    TRecMode ended('S', &window, true);
+    EXPECT_EQ(ended.Run(), -1);
+    Log.clear();
+    SendAll(ended);
+    EXPECT_EQ(Log, "");
+}
 
-    // Once it has ended, it blocks the input like an ended mode state.
-    TChain ended([](TChain&) { return new TState(); });
-    ASSERT_EQ(ended.root.GetSubState()->GetResult(), -1);
-    ended.SendAll();
-    EXPECT_EQ(ended.log, TLog{});
+TEST(ModeStateTest, AHookThatTakesAnEventKeepsItFromTheRegionsAndTheFrameTick) {
+    TWin window('A');
+    TRecMode state('S', &window);
+    state.TakeKinds = {1};
+    state.TakeKeys = state.TakeIdle = true;
+    state.Run();
+    Log.clear();
+    state.EvLButtonDown(1, TPoint(5, 6));
+    state.EvLButtonUp(2, TPoint(5, 6));
+    state.EvChar('Q', 1, 0);
+    state.Idle();
+    EXPECT_EQ(Log, "S1/1@5,6 S2/2@5,6 Ao2/2@5,6 Sc81/1/0 Si");
+}
+
+TEST(ModeStateTest, WithoutAResponderListEventsAreDropped) {
+    TWin noList('A', false);
+    TModeState listless(&noList), windowless(nullptr);
+    Log.clear();
+    for (TModeState* state : {&listless, &windowless})
+        SendAll(*state);
+    // Only the window that exists builds frames.
+    EXPECT_EQ(Log, "Af");
 }
 
 } // namespace

@@ -3,410 +3,263 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
-using TLog = std::vector<std::string>;
+using TMake = std::function<TState*(int group)>;
 
-// A state that writes every handler call into a shared log, prefixed by its name, and then
-// does what the base does unless a knob says otherwise.
-class TRecState : public TState {
+// Every handler call goes into one shared log as a token: the state's letter, then n enter,
+// l leave, x exit, a abort, b/u frame begin/update, s/c/r/e start/create/run/end of a group
+// (with its number), ~ destroyed.
+std::string Log;
+
+class TRec : public TState {
 public:
-    TRecState(std::string name, TLog& log) : Name(std::move(name)), Log(log) {}
-    ~TRecState() override { Note("destroy"); }
-
+    explicit TRec(char name) : Name(name) {}
+    ~TRec() override { Note("~"); }
     using TState::phase;
     using TState::stopFlag;
 
-    // Knobs.
-    std::function<TState*(int group)> Make;
-    bool ExitWithCode = false;
-    i32 ExitCode = 0;
-    bool StopInEnter = false; // Enter sets the stop flag and keeps phase 2
-    bool WaitInLeave = false; // Enter sets the stop flag and moves to phase 1
+    TMake Make;
+    std::optional<i32> Code; // Exit ends with this result instead of the base's
+    int Hold = 0;            // Enter sets the stop flag: 1 stays in phase 2, 2 waits in Leave
 
-    void SetEntry(int entry, i32 value) {
-        TPhaseTable table = GetPhaseTable();
-        table[static_cast<std::size_t>(entry)] = value;
-        SetPhaseTable(table);
-    }
-    void SetFlag(int group) {
-        TGroupFlags flags = GetGroupFlags();
-        flags[static_cast<std::size_t>(group)] = true;
-        SetGroupFlags(flags);
-    }
+    TRec& Set(int entry, i32 value) { return phaseTable[entry] = value, *this; }
+    TRec& Flag(int group) { return groupFlags[group] = true, *this; }
+    TRec& With(TMake make) { return Make = std::move(make), *this; }
 
-    void Exit() override {
-        Note("exit");
-        if (ExitWithCode)
-            result = ExitCode;
-        else
-            TState::Exit();
-    }
-    void Leave() override {
-        Note("leave");
-        TState::Leave();
-    }
+    void Exit() override { Note("x"), Code ? void(result = *Code) : TState::Exit(); }
+    void Leave() override { Note("l"), TState::Leave(); }
     void Enter() override {
-        Note("enter");
-        if (StopInEnter) {
-            stopFlag = true;
-        } else if (WaitInLeave) {
-            stopFlag = true;
+        Note("n");
+        if (Hold == 0)
+            return TState::Enter();
+        stopFlag = true;
+        if (Hold == 2)
             phase = PhaseLeave;
-        } else {
-            TState::Enter();
-        }
     }
-    void Abort() override {
-        Note("abort");
-        TState::Abort();
-    }
-    void FrameBegin(u32 frame) override { Note("frameBegin " + std::to_string(frame)); }
-    void Update(u32 frame) override { Note("update " + std::to_string(frame)); }
-    void CreateSubState(int group) override {
-        Note("create " + std::to_string(group));
-        if (Make)
-            subState = Make(group);
-    }
-    void StartSubState(int group) override {
-        Note("start " + std::to_string(group));
-        TState::StartSubState(group);
-    }
-    void RunSubState(int group) override {
-        Note("run " + std::to_string(group));
-        TState::RunSubState(group);
-    }
-    void EndSubState(int group) override {
-        Note("end " + std::to_string(group));
-        TState::EndSubState(group);
-    }
+    void Abort() override { Note("a"), TState::Abort(); }
+    void FrameBegin(u32 frame) override { Note("b", frame); }
+    void Update(u32 frame) override { Note("u", frame); }
+    void CreateSubState(int g) override { Note("c", g), subState = Make ? Make(g) : nullptr; }
+    void StartSubState(int g) override { Note("s", g), TState::StartSubState(g); }
+    void RunSubState(int g) override { Note("r", g), TState::RunSubState(g); }
+    void EndSubState(int g) override { Note("e", g), TState::EndSubState(g); }
 
 private:
-    void Note(const std::string& what) { Log.push_back(Name + " " + what); }
-    std::string Name;
-    TLog& Log;
+    void Note(const char* what, i64 n = -1) {
+        Log += (Log.empty() ? "" : " ") + (Name + std::string(what));
+        Log += n < 0 ? "" : std::to_string(n);
+    }
+    char Name;
 };
 
+TRec* Sub(TState* s) {
+    return static_cast<TRec*>(s->GetSubState());
+}
+
 // A sub-state that ends in its first Run with the given code.
-TRecState* Quick(TLog& log, i32 code, const char* name = "C") {
-    auto* state = new TRecState(name, log);
-    state->SetEntry(0, TState::PhaseExit);
-    state->ExitWithCode = true;
-    state->ExitCode = code;
+TRec* Quick(i32 code, char name = 'C') {
+    auto* state = new TRec(name);
+    state->Set(0, TState::PhaseExit).Code = code;
     return state;
 }
 
 // A sub-state that waits in Leave until its stop flag is cleared.
-TRecState* Waiting(TLog& log, const char* name = "C") {
-    auto* state = new TRecState(name, log);
-    state->WaitInLeave = true;
+TRec* Waiting(char name = 'C') {
+    auto* state = new TRec(name);
+    state->Hold = 2;
     return state;
 }
 
-TLog Group(const char* name, int group) {
-    const std::string prefix = std::string(name) + " ";
-    const std::string g = std::to_string(group);
-    return {prefix + "start " + g, prefix + "create " + g, prefix + "run " + g,
-            prefix + "end " + g};
+// Only group 0 makes a sub-state: a quick one ending with `code`, or a waiting one.
+TMake Quick0(i32 code) {
+    return [code](int g) { return g == 0 ? Quick(code) : nullptr; };
+}
+TMake Waiting0() {
+    return [](int g) { return g == 0 ? Waiting() : nullptr; };
 }
 
-TLog Join(std::initializer_list<TLog> parts) {
-    TLog all;
-    for (const TLog& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
+// Group 0 waits (W); group 1 hands back to group 0 until its second sub-state (Q) ends with
+// code 9.
+TMake RepeatWhileWaiting() {
+    return [round = std::make_shared<int>(0)](int g) -> TState* {
+        if (g == 0)
+            return Waiting('W');
+        return g == 1 ? Quick(++*round == 2 ? 9 : 1, 'Q') : nullptr;
+    };
+}
+
+// Group 0 makes C, whose only group 4 makes a waiting G.
+TMake Chain0() {
+    return [](int g) -> TState* {
+        if (g != 0)
+            return nullptr;
+        auto make = [](int cg) { return cg == 4 ? Waiting('G') : nullptr; };
+        return &(new TRec('C'))->Set(0, TState::StartPhase(4)).Set(5, -1).With(make);
+    };
+}
+
+// A group of P that runs without a sub-state.
+std::string G(int g) {
+    const std::string n = std::to_string(g);
+    return " Ps" + n + " Pc" + n + " Pr" + n + " Pe" + n;
+}
+
+// Group 0 of P, whose quick sub-state C ends in the first Run.
+const std::string Q0 = "Pn Ps0 Pc0 Pr0 Cn Cx Pe0 C~";
+
+std::string DefaultFlow() {
+    std::string log = "Pn";
+    for (int g = 0; g < TState::GroupCount; ++g)
+        log += G(g);
+    return log + " Px";
 }
 
 struct TFlowCase {
     std::string Title;
-    std::function<void(TRecState& parent, TLog& log)> Setup;
-    // One Run of the parent per entry.
-    std::vector<i32> Returns;
-    TLog Expected;
-    // Called before run number `run` (0-based), for changes from outside between runs.
-    std::function<void(TRecState& parent, int run)> BeforeRun = nullptr;
+    std::vector<i32> Returns; // one Run of the parent per entry
+    std::string Expected;
+    std::vector<std::pair<int, i32>> Entries = {}; // phase table entries changed
+    std::vector<int> Flags = {};
+    TMake Make = nullptr;
+    int Hold = 0;
+    // Before run i, the stop flag of the state Release[i] deep in the chain is cleared.
+    std::vector<int> Release = {};
 };
 
-TLog DefaultFlow() {
-    TLog log{"P enter"};
-    for (int g = 0; g < TState::GroupCount; ++g) {
-        TLog group = Group("P", g);
-        log.insert(log.end(), group.begin(), group.end());
-    }
-    log.push_back("P exit");
-    return log;
-}
-
 std::vector<TFlowCase> FlowCases() {
-    std::vector<TFlowCase> cases;
-    cases.push_back({"no overrides: every group once, then exit", nullptr, {-1}, DefaultFlow()});
-    cases.push_back({"an ended state calls no handler", nullptr, {-1, -1, -1}, DefaultFlow()});
-    cases.push_back({"stop flag in phase 2: Enter once per Run, never ends",
-                     [](TRecState& p, TLog&) { p.StopInEnter = true; },
-                     {-2, -2, -2},
-                     {"P enter", "P enter", "P enter"}});
-    cases.push_back({"waiting in Leave ends once the stop flag is cleared",
-                     [](TRecState& p, TLog&) { p.WaitInLeave = true; },
-                     {-2, -2, -2, -1},
-                     {"P enter", "P leave", "P leave", "P leave", "P exit"},
-                     [](TRecState& p, int run) {
-                         if (run == 3)
-                             p.stopFlag = false;
-                     }});
-    cases.push_back(
-        {"sub-state code 8 with the flag set starts group 7 in the same Run",
-         [](TRecState& p, TLog& log) {
-             p.SetFlag(0);
-             p.SetEntry(8, TState::PhaseExit);
-             p.Make = [&log](int g) -> TState* { return g == 0 ? Quick(log, 8) : nullptr; };
-         },
-         {-1},
-         Join({{"P enter"},
-               {"P start 0", "P create 0", "P run 0", "C enter", "C exit", "P end 0", "C destroy"},
-               Group("P", 7),
-               {"P exit"}})});
-    for (i32 code : {0, -1, 25}) {
-        cases.push_back({"sub-state code " + std::to_string(code) + " ends the parent",
-                         [code](TRecState& p, TLog& log) {
-                             p.SetFlag(0);
-                             p.Make = [&log, code](int g) -> TState* {
-                                 return g == 0 ? Quick(log, code) : nullptr;
-                             };
-                         },
+    const i32 exit = TState::PhaseExit;
+    const std::string waitQuick = " Ps0 Pc0 Pr0 Wn Pr0 Wl Wx Pe0 W~ Ps1 Pc1 Pr1 Qn Qx Pe1 Q~";
+    // clang-format off
+    std::vector<TFlowCase> cases = {
+        {"no overrides: every group once, then exit", {-1}, DefaultFlow()},
+        {"an ended state calls no handler", {-1, -1, -1}, DefaultFlow()},
+        {"stop flag in phase 2: Enter once per Run", {-2, -2, -2}, "Pn Pn Pn", {}, {}, {}, 1},
+        {"waiting in Leave ends once the stop flag is cleared", {-2, -2, -2, -1}, "Pn Pl Pl Pl Px",
+         {}, {}, {}, 2, {-1, -1, -1, 0}},
+        {"code 8, flag set: group 7 starts in the same Run", {-1}, Q0 + G(7) + " Px",
+         {{8, exit}}, {0}, Quick0(8)},
+        {"code 24 starts the last group", {-1}, Q0 + G(23) + " Px", {}, {0}, Quick0(24)},
+        {"flag on a group without sub-state, none ran yet: result 0 ends", {-1},
+         "Pn" + G(0) + " Px", {}, {0}},
+        {"flag on a group without sub-state uses the last sub-state's result", {-1},
+         Q0 + G(5) + G(2) + " Px", {{1, TState::StartPhase(5)}, {3, exit}}, {5}, Quick0(3)},
+        {"a waiting sub-state holds the parent in its run phase", {-2, -2, -1},
+         "Pn Ps0 Pc0 Pr0 Cn Pr0 Cl Pr0 Cl Cx Pe0 C~ Px", {{1, exit}}, {}, Waiting0(), 0,
+         {-1, -1, 1}},
+        {"a table may go back to repeat a group that waits", {-2, -2, -1},
+         "Pn" + waitQuick + waitQuick + G(8) + " Px", {{1, TState::StartPhase(1)}, {9, exit}},
+         {1}, RepeatWhileWaiting(), 0, {-1, 1, 1}},
+        {"a chain of states advances until the innermost one waits", {-2, -1},
+         "Pn Ps0 Pc0 Pr0 Cn Cs4 Cc4 Cr4 Gn Pr0 Cr4 Gl Gx Ce4 G~ Cx Pe0 C~ Px", {{1, exit}}, {},
+         Chain0(), 0, {-1, 2}},
+    };
+    // clang-format on
+    for (i32 code : {0, -1, 25})
+        cases.push_back({"code " + std::to_string(code) + " ends the parent",
                          {-1},
-                         {"P enter", "P start 0", "P create 0", "P run 0", "C enter", "C exit",
-                          "P end 0", "C destroy", "P exit"}});
-    }
-    cases.push_back({"sub-state code 24 starts the last group",
-                     [](TRecState& p, TLog& log) {
-                         p.SetFlag(0);
-                         p.Make = [&log](int g) -> TState* {
-                             return g == 0 ? Quick(log, 24) : nullptr;
-                         };
-                     },
-                     {-1},
-                     Join({{"P enter", "P start 0", "P create 0", "P run 0", "C enter", "C exit",
-                            "P end 0", "C destroy"},
-                           Group("P", 23),
-                           {"P exit"}})});
-    cases.push_back({"flag set on a group without sub-state, none ran yet: result 0 ends",
-                     [](TRecState& p, TLog&) { p.SetFlag(0); },
-                     {-1},
-                     Join({{"P enter"}, Group("P", 0), {"P exit"}})});
-    cases.push_back({"flag set on a group without sub-state uses the last sub-state's result",
-                     [](TRecState& p, TLog& log) {
-                         p.SetEntry(1, TState::StartPhase(5));
-                         p.SetFlag(5);
-                         p.SetEntry(3, TState::PhaseExit);
-                         p.Make = [&log](int g) -> TState* {
-                             return g == 0 ? Quick(log, 3) : nullptr;
-                         };
-                     },
-                     {-1},
-                     Join({{"P enter", "P start 0", "P create 0", "P run 0", "C enter", "C exit",
-                            "P end 0", "C destroy"},
-                           Group("P", 5),
-                           Group("P", 2),
-                           {"P exit"}})});
-    cases.push_back({"a waiting sub-state holds the parent in its run phase",
-                     [](TRecState& p, TLog& log) {
-                         p.SetEntry(1, TState::PhaseExit);
-                         p.Make = [&log](int g) -> TState* {
-                             return g == 0 ? Waiting(log) : nullptr;
-                         };
-                     },
-                     {-2, -2, -1},
-                     {"P enter", "P start 0", "P create 0", "P run 0", "C enter", "P run 0",
-                      "C leave", "P run 0", "C leave", "C exit", "P end 0", "C destroy", "P exit"},
-                     [](TRecState& p, int run) {
-                         if (run == 2)
-                             static_cast<TRecState*>(p.GetSubState())->stopFlag = false;
-                     }});
-    cases.push_back(
-        {"a table may go back to repeat a group that waits",
-         [](TRecState& p, TLog& log) {
-             // Group 1 hands back to group 0 until its sub-state ends with code 9.
-             p.SetEntry(1, TState::StartPhase(1));
-             p.SetFlag(1);
-             p.SetEntry(9, TState::PhaseExit);
-             auto round = std::make_shared<int>(0);
-             p.Make = [&log, round](int g) -> TState* {
-                 if (g == 0)
-                     return Waiting(log, "W");
-                 if (g == 1)
-                     return Quick(log, ++*round == 2 ? 9 : 1, "Q");
-                 return nullptr;
-             };
-         },
-         {-2, -2, -1},
-         Join({{"P enter", "P start 0", "P create 0", "P run 0", "W enter"},
-               {"P run 0", "W leave", "W exit", "P end 0", "W destroy"},
-               {"P start 1", "P create 1", "P run 1", "Q enter", "Q exit", "P end 1", "Q destroy"},
-               {"P start 0", "P create 0", "P run 0", "W enter"},
-               {"P run 0", "W leave", "W exit", "P end 0", "W destroy"},
-               {"P start 1", "P create 1", "P run 1", "Q enter", "Q exit", "P end 1", "Q destroy"},
-               Group("P", 8),
-               {"P exit"}}),
-         [](TRecState& p, int run) {
-             if (run == 1 || run == 2)
-                 static_cast<TRecState*>(p.GetSubState())->stopFlag = false;
-         }});
-    cases.push_back({"a chain of states advances until the innermost one waits",
-                     [](TRecState& p, TLog& log) {
-                         p.SetEntry(1, TState::PhaseExit);
-                         p.Make = [&log](int g) -> TState* {
-                             if (g != 0)
-                                 return nullptr;
-                             auto* child = new TRecState("C", log);
-                             child->SetEntry(0, TState::StartPhase(4));
-                             child->SetEntry(5, TState::PhaseExit);
-                             child->Make = [&log](int cg) -> TState* {
-                                 return cg == 4 ? Waiting(log, "G") : nullptr;
-                             };
-                             return child;
-                         };
-                     },
-                     {-2, -1},
-                     {"P enter", "P start 0", "P create 0", "P run 0", "C enter", "C start 4",
-                      "C create 4", "C run 4", "G enter", "P run 0", "C run 4", "G leave", "G exit",
-                      "C end 4", "G destroy", "C exit", "P end 0", "C destroy", "P exit"},
-                     [](TRecState& p, int run) {
-                         if (run == 1)
-                             static_cast<TRecState*>(p.GetSubState()->GetSubState())->stopFlag =
-                                 false;
-                     }});
+                         Q0 + " Px",
+                         {},
+                         {0},
+                         Quick0(code)});
     return cases;
 }
 
 TEST(StateTest, FlowsFollowTheTableGroupsAndResults) {
     for (const TFlowCase& c : FlowCases()) {
         SCOPED_TRACE(c.Title);
-        TLog log;
+        Log.clear();
         {
-            TRecState parent("P", log);
-            if (c.Setup)
-                c.Setup(parent, log);
+            TRec parent('P');
+            for (const auto& [entry, value] : c.Entries)
+                parent.Set(entry, value);
+            for (int group : c.Flags)
+                parent.Flag(group);
+            parent.With(c.Make).Hold = c.Hold;
             std::vector<i32> returns;
-            for (int run = 0; run < static_cast<int>(c.Returns.size()); ++run) {
-                if (c.BeforeRun)
-                    c.BeforeRun(parent, run);
+            for (size_t run = 0; run < c.Returns.size(); ++run) {
+                if (run < c.Release.size() && c.Release[run] >= 0) {
+                    TState* held = &parent;
+                    for (int depth = 0; depth < c.Release[run]; ++depth)
+                        held = held->GetSubState();
+                    static_cast<TRec*>(held)->stopFlag = false;
+                }
                 returns.push_back(parent.Run());
             }
             EXPECT_EQ(returns, c.Returns);
-            EXPECT_EQ(log, c.Expected);
+            EXPECT_EQ(Log, c.Expected);
         }
         // Only the parent itself is left to go.
-        EXPECT_EQ(log.back(), "P destroy");
+        EXPECT_EQ(Log, c.Expected + " P~");
     }
 }
 
-TEST(StateTest, PhasesOutsideTheTableAbort) {
+TEST(StateTest, PhasesOutsideTheTableAbortAndGroupsOutsideTheTablesEnd) {
     for (i32 bad : {-2, 0, -3, -100, 75, 1000}) {
-        SCOPED_TRACE(bad);
-        TLog log;
-        TRecState state("P", log);
-        state.SetEntry(0, bad);
+        Log.clear();
+        TRec state('P');
+        EXPECT_EQ(state.Set(0, bad).Run(), -1);
         EXPECT_EQ(state.Run(), -1);
-        EXPECT_EQ(state.Run(), -1);
-        EXPECT_EQ(log, (TLog{"P enter", "P abort"}));
+        EXPECT_EQ(Log, "Pn Pa") << bad;
     }
-}
-
-TEST(StateTest, DeletingAStateDeletesItsWholeChain) {
-    TLog log;
-    auto* parent = new TRecState("P", log);
-    parent->Make = [&log](int) -> TState* {
-        auto* child = new TRecState("C", log);
-        child->Make = [&log](int) -> TState* { return Waiting(log, "G"); };
-        return child;
-    };
-    EXPECT_EQ(parent->Run(), -2);
-    ASSERT_NE(parent->GetSubState(), nullptr);
-    ASSERT_NE(parent->GetSubState()->GetSubState(), nullptr);
-    log.clear();
-    delete parent;
-    EXPECT_EQ(log, (TLog{"P destroy", "C destroy", "G destroy"}));
-}
-
-TEST(StateTest, FrameCallsReachOnlyTheInnermostHeldState) {
-    TLog log;
-    TRecState parent("P", log);
-    parent.SendFrameBegin(1);
-    parent.SendUpdate(1);
-    EXPECT_EQ(log, (TLog{"P frameBegin 1", "P update 1"}));
-
-    // With its own stop flag set the parent makes one step per Run, so it still holds
-    // the sub-state after that one has ended.
-    parent.stopFlag = true;
-    parent.Make = [&log](int g) -> TState* { return g == 0 ? Quick(log, -1) : nullptr; };
-    EXPECT_EQ(parent.Run(), -2); // enter
-    EXPECT_EQ(parent.Run(), -2); // start 0
-    EXPECT_EQ(parent.Run(), -2); // run 0: the sub-state ends at once
-    ASSERT_NE(parent.GetSubState(), nullptr);
-    EXPECT_EQ(parent.GetSubState()->GetResult(), -1);
-    EXPECT_EQ(parent.GetPhase(), TState::EndPhase(0));
-
-    log.clear();
-    parent.SendFrameBegin(7);
-    parent.SendUpdate(7);
-    EXPECT_EQ(log, (TLog{"C frameBegin 7", "C update 7"}));
-}
-
-TEST(StateTest, GroupOperationsOutsideTheGroupsEndTheState) {
     for (int group : {-1, TState::GroupCount}) {
-        SCOPED_TRACE(group);
-        TLog log;
-        TRecState state("P", log);
+        TRec state('P');
         state.StartSubState(group);
-        EXPECT_EQ(state.GetPhase(), TState::PhaseExit);
+        EXPECT_EQ(state.GetPhase(), TState::PhaseExit) << group;
         state.phase = TState::PhaseEnter;
         state.EndSubState(group);
-        EXPECT_EQ(state.GetPhase(), TState::PhaseExit);
+        EXPECT_EQ(state.GetPhase(), TState::PhaseExit) << group;
     }
+}
+
+TEST(StateTest, FrameCallsReachTheInnermostHeldStateAndDeletingDeletesTheChain) {
+    Log.clear();
+    auto* parent = new TRec('P');
+    parent->SendFrameBegin(1);
+    parent->SendUpdate(1);
+    EXPECT_EQ(Log, "Pb1 Pu1");
+    parent->With([](int) {
+        auto* child = new TRec('C');
+        child->stopFlag = true; // one step per Run: it still holds G after G has ended
+        return &child->With([](int) { return Quick(-1, 'G'); });
+    });
+    for (int run = 0; run < 3; ++run)
+        EXPECT_EQ(parent->Run(), -2);
+    ASSERT_NE(Sub(Sub(parent)), nullptr);
+    EXPECT_EQ(Sub(Sub(parent))->GetResult(), -1);
+    Log.clear();
+    parent->SendFrameBegin(7);
+    parent->SendUpdate(7);
+    EXPECT_EQ(Log, "Gb7 Gu7");
+    Log.clear();
+    delete parent;
+    EXPECT_EQ(Log, "P~ C~ G~");
 }
 
 #ifndef NDEBUG
 TEST(StateDeathTest, APhaseLoopThatNeverWaitsIsCaughtInDebugBuilds) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // Group 0 hands back to itself and creates nothing.
-    EXPECT_DEATH(
-        {
-            TLog log;
-            TRecState state("P", log);
-            state.SetEntry(1, TState::StartPhase(0));
-            state.Run();
-        },
-        "loop");
+    EXPECT_DEATH(TRec('P').Set(1, TState::StartPhase(0)).Run(), "loop");
     // Group 0's sub-state always asks for group 0 again.
-    EXPECT_DEATH(
-        {
-            TLog log;
-            TRecState state("P", log);
-            state.SetFlag(0);
-            state.Make = [&log](int) -> TState* { return Quick(log, 1); };
-            state.Run();
-        },
-        "loop");
+    EXPECT_DEATH(TRec('P').Flag(0).With(Quick0(1)).Run(), "loop");
 }
 #endif
 
 TEST(StateTest, LongButFiniteFlowsStayBelowTheLoopBound) {
     // Every group starts the next one through its sub-state's result, a few hundred steps.
-    TLog log;
-    TRecState state("P", log);
+    Log.clear();
+    TRec state('P');
     for (int g = 0; g < TState::GroupCount; ++g)
-        state.SetFlag(g);
-    state.Make = [&log](int g) -> TState* { return Quick(log, g + 2); };
-    EXPECT_EQ(state.Run(), -1);
-    EXPECT_EQ(log.end()[-2], "C destroy");
-    EXPECT_EQ(log.back(), "P exit");
+        state.Flag(g);
+    EXPECT_EQ(state.With([](int g) { return Quick(g + 2); }).Run(), -1);
+    EXPECT_TRUE(Log.ends_with("Pe23 C~ Px"));
 }
 
 } // namespace

@@ -7,32 +7,27 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
 using namespace wave_image;
 
 TEST(WaveFile, ReadsFormatAndDataOfEachPlayableKind) {
-    struct TCase {
+    const struct {
         u16 Channels;
         u32 Rate;
         u16 Bits;
-    };
-    for (const TCase& c :
-         {TCase{1, 11025, 8}, TCase{2, 22050, 8}, TCase{1, 22050, 16}, TCase{2, 44100, 16}}) {
-        SCOPED_TRACE(testing::Message() << c.Channels << "ch " << c.Rate << " " << c.Bits);
-        const u32 frameBytes = c.Channels * c.Bits / 8u;
-        std::vector<u8> data(frameBytes * 3);
+    } cases[] = {{1, 11025, 8}, {2, 22050, 8}, {1, 22050, 16}, {2, 44100, 16}};
+    for (const auto& c : cases) {
+        std::vector<u8> data(c.Channels * c.Bits / 8u * 3);
         for (std::size_t i = 0; i < data.size(); ++i)
             data[i] = static_cast<u8>(i + 1);
         const std::vector<u8> image = Wave(c.Channels, c.Rate, c.Bits, data);
         TWaveFile wave;
         ASSERT_EQ(ParseWaveFile(image.data(), image.size(), wave), MMSYSERR_NOERROR);
-        EXPECT_EQ(wave.Channels, c.Channels);
-        EXPECT_EQ(wave.Rate, c.Rate);
-        EXPECT_EQ(wave.Bits, c.Bits);
-        EXPECT_EQ(wave.Frames(), 3u);
-        ASSERT_EQ(wave.DataBytes, data.size());
+        EXPECT_EQ(std::tuple(wave.Channels, wave.Rate, wave.Bits, wave.Frames()),
+                  std::tuple(c.Channels, c.Rate, c.Bits, 3u));
         EXPECT_EQ(std::vector<u8>(wave.Data, wave.Data + wave.DataBytes), data);
     }
 }
@@ -56,74 +51,57 @@ TEST(WaveFile, SkipsOtherChunksAndTheirPadBytes) {
 }
 
 TEST(WaveFile, RefusesDamagedAndUnsupportedHeaders) {
-    using TMutation = std::function<void(std::vector<u8>&)>;
-    struct TCase {
-        const char* Name;
-        TMutation Damage;
-        u32 Expected;
-    };
-    const auto setU16 = [](std::size_t at, u16 v) {
-        return [=](std::vector<u8>& i) { PutU16(i, at, v); };
-    };
-    const auto setU32 = [](std::size_t at, u32 v) {
-        return [=](std::vector<u8>& i) { PutU32(i, at, v); };
-    };
-    const auto replaceWith = [](std::vector<u8> other) {
-        return [=](std::vector<u8>& i) { i = other; };
-    };
-    const std::vector<u8> someData = Pcm16({1, 2});
-    std::vector<u8> shortFormat = FormatBody(1, 22050, 16);
+    using TImage = std::vector<u8>;
+    const auto u16At = [](std::size_t at, u16 v) { return [=](TImage& i) { PutU16(i, at, v); }; };
+    const auto u32At = [](std::size_t at, u32 v) { return [=](TImage& i) { PutU32(i, at, v); }; };
+    const auto cut = [](std::size_t size) { return [=](TImage& i) { i.resize(size); }; };
+    const auto is = [](TImage other) { return [=](TImage& i) { i = other; }; };
+    const TImage data = Pcm16({1, 2});
+    TImage shortFormat = FormatBody(1, 22050, 16);
     shortFormat.resize(14);
-    const TCase cases[] = {
-        {"empty", replaceWith({}), MMSYSERR_INVALPARAM},
-        {"shorter than the RIFF header", [](std::vector<u8>& i) { i.resize(11); },
-         MMSYSERR_INVALPARAM},
-        {"header only", [](std::vector<u8>& i) { i.resize(12); }, MMSYSERR_INVALPARAM},
-        {"not RIFF", [](std::vector<u8>& i) { i[3] = 'X'; }, MMSYSERR_INVALPARAM},
-        {"not WAVE", [](std::vector<u8>& i) { i[8] = 'A'; }, MMSYSERR_INVALPARAM},
-        {"RIFF size past the image", setU32(4, 0x7FFFFFF0), MMSYSERR_INVALPARAM},
-        {"RIFF size below the form type", setU32(4, 3), MMSYSERR_INVALPARAM},
-        {"cut off in the data", [](std::vector<u8>& i) { i.resize(i.size() - 2); },
-         MMSYSERR_INVALPARAM},
-        {"format chunk too short", replaceWith(Riff({{"fmt ", shortFormat}, {"data", someData}})),
-         MMSYSERR_INVALPARAM},
-        {"format chunk past the file", setU32(16, 0xFFFFFFF0), MMSYSERR_INVALPARAM},
-        {"no format chunk", replaceWith(Riff({{"data", someData}})), MMSYSERR_INVALPARAM},
-        {"no data chunk", replaceWith(Riff({{"fmt ", FormatBody(1, 22050, 16)}})),
-         MMSYSERR_INVALPARAM},
-        {"two format chunks",
-         replaceWith(Riff({{"fmt ", FormatBody(1, 22050, 16)},
-                           {"fmt ", FormatBody(1, 22050, 16)},
-                           {"data", someData}})),
-         MMSYSERR_INVALPARAM},
-        {"data chunk longer than the file", setU32(DataSizeAt, 6), MMSYSERR_INVALPARAM},
-        {"data chunk size near 4 GB", setU32(DataSizeAt, 0xFFFFFFFE), MMSYSERR_INVALPARAM},
-        {"odd data size for 16-bit samples", setU32(DataSizeAt, 3), MMSYSERR_INVALPARAM},
-        {"stereo data not in whole frames", replaceWith(Wave(2, 22050, 16, Pcm16({1, 2, 3}))),
-         MMSYSERR_INVALPARAM},
-        {"partial chunk header at the end",
-         [](std::vector<u8>& i) {
+    const u32 bad = MMSYSERR_INVALPARAM, unsupported = MMSYSERR_NOTSUPPORTED;
+    const struct {
+        const char* Name;
+        std::function<void(TImage&)> Damage;
+        u32 Expected;
+    } cases[] = {
+        // clang-format off
+        {"empty", cut(0), bad},  {"shorter than the RIFF header", cut(11), bad},
+        {"header only", cut(12), bad},  {"not RIFF", [](TImage& i) { i[3] = 'X'; }, bad},
+        {"not WAVE", [](TImage& i) { i[8] = 'A'; }, bad},
+        {"RIFF size past the image", u32At(4, 0x7FFFFFF0), bad},
+        {"RIFF size below the form type", u32At(4, 3), bad},
+        {"cut off in the data", cut(Mono16({1, 2}).size() - 2), bad},
+        {"format chunk too short", is(Riff({{"fmt ", shortFormat}, {"data", data}})), bad},
+        {"format chunk past the file", u32At(16, 0xFFFFFFF0), bad},
+        {"no format chunk", is(Riff({{"data", data}})), bad},
+        {"no data chunk", is(Riff({{"fmt ", FormatBody(1, 22050, 16)}})), bad},
+        {"two format chunks", is(Riff({{"fmt ", FormatBody(1, 22050, 16)},
+                                       {"fmt ", FormatBody(1, 22050, 16)}, {"data", data}})), bad},
+        {"data chunk longer than the file", u32At(DataSizeAt, 6), bad},
+        {"data chunk size near 4 GB", u32At(DataSizeAt, 0xFFFFFFFE), bad},
+        {"odd data size for 16-bit samples", u32At(DataSizeAt, 3), bad},
+        {"stereo data not in whole frames", is(Wave(2, 22050, 16, Pcm16({1, 2, 3}))), bad},
+        {"partial chunk header at the end", [](TImage& i) {
              i.insert(i.end(), {'J', 'U', 'N', 'K'});
-             PutU32(i, 4, static_cast<u32>(i.size() - 8));
-         },
-         MMSYSERR_INVALPARAM},
-        {"format tag float", setU16(FormatTagAt, 3), MMSYSERR_NOTSUPPORTED},
-        {"format tag extensible", setU16(FormatTagAt, 0xFFFE), MMSYSERR_NOTSUPPORTED},
-        {"no channels", setU16(ChannelsAt, 0), MMSYSERR_INVALPARAM},
-        {"three channels", replaceWith(Wave(3, 22050, 16, Pcm16({1, 2, 3}))),
-         MMSYSERR_NOTSUPPORTED},
-        {"zero bits", setU16(BitsAt, 0), MMSYSERR_INVALPARAM},
-        {"24 bits", replaceWith(Wave(1, 22050, 24, {1, 2, 3})), MMSYSERR_NOTSUPPORTED},
-        {"12 bits", setU16(BitsAt, 12), MMSYSERR_NOTSUPPORTED},
-        {"zero rate", setU32(RateAt, 0), MMSYSERR_INVALPARAM},
-        {"48000 Hz", replaceWith(Wave(1, 48000, 16, someData)), MMSYSERR_NOTSUPPORTED},
-        {"8000 Hz", replaceWith(Wave(1, 8000, 16, someData)), MMSYSERR_NOTSUPPORTED},
-        {"block align disagrees", setU16(BlockAlignAt, 4), MMSYSERR_INVALPARAM},
-        {"byte rate disagrees", setU32(BytesPerSecondAt, 22050), MMSYSERR_INVALPARAM},
+             PutU32(i, 4, static_cast<u32>(i.size() - 8)); }, bad},
+        {"format tag float", u16At(FormatTagAt, 3), unsupported},
+        {"format tag extensible", u16At(FormatTagAt, 0xFFFE), unsupported},
+        {"no channels", u16At(ChannelsAt, 0), bad},
+        {"three channels", is(Wave(3, 22050, 16, Pcm16({1, 2, 3}))), unsupported},
+        {"zero bits", u16At(BitsAt, 0), bad},
+        {"24 bits", is(Wave(1, 22050, 24, {1, 2, 3})), unsupported},
+        {"12 bits", u16At(BitsAt, 12), unsupported},
+        {"zero rate", u32At(RateAt, 0), bad},
+        {"48000 Hz", is(Wave(1, 48000, 16, data)), unsupported},
+        {"8000 Hz", is(Wave(1, 8000, 16, data)), unsupported},
+        {"block align disagrees", u16At(BlockAlignAt, 4), bad},
+        {"byte rate disagrees", u32At(BytesPerSecondAt, 22050), bad},
+        // clang-format on
     };
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        std::vector<u8> image = Mono16({1, 2});
+        TImage image = Mono16({1, 2});
         c.Damage(image);
         TWaveFile wave;
         wave.Channels = 9;

@@ -25,8 +25,8 @@ protected:
         SetWaveMixPoster(nullptr);
     }
 
-    // An active session with its eight channels open.
-    TWaveMixSession* OpenSession(u16 channels = 1, u16 kHz = 22) {
+    // A session with its eight channels open, active unless told otherwise.
+    TWaveMixSession* OpenSession(u16 channels = 1, u16 kHz = 22, bool active = true) {
         MIXCONFIG config;
         config.dwFlags = WMIX_CONFIG_CHANNELS | WMIX_CONFIG_SAMPLINGRATE;
         config.wChannels = channels;
@@ -35,6 +35,7 @@ protected:
         EXPECT_NE(s, nullptr);
         Sessions.push_back(s);
         EXPECT_EQ(WaveMixOpenChannel(s, 8, WMIX_OPENALL), MMSYSERR_NOERROR);
+        EXPECT_EQ(active ? WaveMixActivate(s, true) : MMSYSERR_NOERROR, MMSYSERR_NOERROR);
         return s;
     }
 

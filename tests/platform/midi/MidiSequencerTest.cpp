@@ -13,11 +13,16 @@ TMidiSong Song() {
     return r.Song;
 }
 
-TEST(MidiSequencer, SendsEachMessageOnItsMillisecondAndReportsTheEndOnce) {
-    TFakeClock clock(10000);
-    TScopedClockSource scope(clock);
+// The test song on a recording sink, the clock starting at tick 0.
+struct MidiSequencer : ::testing::Test {
+    TFakeClock clock{0};
+    TScopedClockSource scope{clock};
     TRecordingSink sink;
-    TMidiSequencer sequencer(Song(), sink);
+    TMidiSequencer sequencer{Song(), sink};
+};
+
+TEST_F(MidiSequencer, SendsEachMessageOnItsMillisecondAndReportsTheEndOnce) {
+    clock.SetTick(10000);
     EXPECT_FALSE(sequencer.Pump());
     EXPECT_TRUE(sink.Messages.empty());
 
@@ -39,11 +44,7 @@ TEST(MidiSequencer, SendsEachMessageOnItsMillisecondAndReportsTheEndOnce) {
     EXPECT_EQ(sequencer.NextDueMs(), std::nullopt);
 }
 
-TEST(MidiSequencer, LateAndCoarsePumpsCatchUpInOrder) {
-    TFakeClock clock;
-    TScopedClockSource scope(clock);
-    TRecordingSink sink;
-    TMidiSequencer sequencer(Song(), sink);
+TEST_F(MidiSequencer, LateAndCoarsePumpsCatchUpInOrder) {
     sequencer.Play();
     clock.Advance(1124);
     EXPECT_FALSE(sequencer.Pump());
@@ -54,11 +55,7 @@ TEST(MidiSequencer, LateAndCoarsePumpsCatchUpInOrder) {
     EXPECT_EQ(sink.Messages.back().Message, (TMidiMessage{0x80, 0x40, 0x00}));
 }
 
-TEST(MidiSequencer, StopSilencesAndPlayResumesWhereItStopped) {
-    TFakeClock clock(0);
-    TScopedClockSource scope(clock);
-    TRecordingSink sink;
-    TMidiSequencer sequencer(Song(), sink);
+TEST_F(MidiSequencer, StopSilencesAndPlayResumesWhereItStopped) {
     sequencer.Play();
     EXPECT_EQ(sequencer.NextDueMs(), 0U);
     sequencer.Pump();
@@ -88,11 +85,8 @@ TEST(MidiSequencer, StopSilencesAndPlayResumesWhereItStopped) {
     EXPECT_EQ(sink.Messages.back().TickMs, 50400U);
 }
 
-TEST(MidiSequencer, AClockSetBackDoesNotReplay) {
-    TFakeClock clock(5000);
-    TScopedClockSource scope(clock);
-    TRecordingSink sink;
-    TMidiSequencer sequencer(Song(), sink);
+TEST_F(MidiSequencer, AClockSetBackDoesNotReplay) {
+    clock.SetTick(5000);
     sequencer.Play();
     clock.SetTick(5600);
     sequencer.Pump();
