@@ -5,7 +5,8 @@
 
 int main(int argc, char** argv) {
     TVirtualPaths::MapProgramDirectory(argc > 0 ? argv[0] : nullptr);
-    std::fprintf(stderr, "otcraps: the game is not built yet; only its engine foundation and "
-                         "host services exist so far (run scripts/check to test them).\n");
+    std::fprintf(stderr, "otcraps: the game is not built yet; so far there are the engine's "
+                         "foundation and control core and the window, drawing and sound layers "
+                         "beneath them (run scripts/check to test them).\n");
     return 0;
 }
