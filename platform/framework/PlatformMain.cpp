@@ -2,10 +2,13 @@
 #include "PlatformMain.h"
 
 #include "Desktop.h"
+#include "MessageBoxUi.h"
+#include "WinG.h"
 #include "platform/host/VirtualPath.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
@@ -38,9 +41,49 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
         return 1;
     }
     TVirtualPaths::MapProgramDirectory(argc > 0 ? argv[0] : nullptr);
+    RegisterWinGLibrary();
     TDesktop::Get().AttachBackend(backend.get());
-    args.push_back(nullptr);
-    const int code = owlMain(static_cast<int>(args.size()) - 1, args.data());
-    TDesktop::Get().AttachBackend(nullptr);
-    return code;
+    {
+        // On a real screen boxes are drawn and answered by the user; the headless backend
+        // keeps the console presenter (or whatever recorder a test installed).
+        std::optional<TMessageBoxUi> boxes;
+        if (choice->Name != "headless")
+            boxes.emplace();
+        args.push_back(nullptr);
+        const int code = owlMain(static_cast<int>(args.size()) - 1, args.data());
+        TDesktop::Get().AttachBackend(nullptr);
+        return code;
+    }
+}
+
+namespace {
+
+std::vector<TBackendChoice>& Registered() {
+    static std::vector<TBackendChoice> registered;
+    return registered;
+}
+
+} // namespace
+
+void RegisterBackend(TBackendChoice choice) {
+    std::vector<TBackendChoice>& list = Registered();
+    for (TBackendChoice& b : list) {
+        if (b.Name == choice.Name) {
+            b = std::move(choice);
+            return;
+        }
+    }
+    list.push_back(std::move(choice));
+}
+
+std::span<const TBackendChoice> GetRegisteredBackends() {
+    return Registered();
+}
+
+void ClearRegisteredBackends() {
+    Registered().clear();
+}
+
+int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**)) {
+    return PlatformMain(argc, argv, owlMain, GetRegisteredBackends());
 }

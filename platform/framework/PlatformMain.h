@@ -18,3 +18,13 @@ struct TBackendChoice {
 // variable, else it is the first choice. An unknown name ends with exit code 1.
 int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
                  std::span<const TBackendChoice> backends);
+
+// The backends the program offers, best first: its main registers them before calling
+// PlatformMain, and the first one registered is the default. Registering a name again
+// replaces that choice where it stands.
+void RegisterBackend(TBackendChoice choice);
+std::span<const TBackendChoice> GetRegisteredBackends();
+void ClearRegisteredBackends();
+
+// PlatformMain over the registered backends.
+int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**));

@@ -1,0 +1,254 @@
+// The SDL window, its texture and renderer, input translation, waiting, and the sound
+// services run on the window thread.
+#include "SdlBackend.h"
+
+#include "platform/audio/WaveMixOutput.h"
+#include "platform/framework/WinApi.h"
+#include "platform/host/Clock.h"
+#include "platform/midi/Mci.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <climits>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+namespace {
+
+// Notices reach the window system's queue exactly as a posted message would.
+void PostNotice(TWindow* window, u32 msg, std::uintptr_t wp, std::intptr_t lp) {
+    PostMessage(window, msg, static_cast<WPARAM>(wp), static_cast<LPARAM>(lp));
+}
+
+} // namespace
+
+std::unique_ptr<TSdlBackend> TSdlBackend::Create(const TSdlOptions& options, std::string* error) {
+    std::unique_ptr<TSdlBackend> backend(new TSdlBackend);
+    backend->Options = options;
+    std::string why;
+    if (!backend->Open(why)) {
+        if (error != nullptr)
+            *error = why;
+        return nullptr;
+    }
+    return backend;
+}
+
+bool TSdlBackend::Open(std::string& error) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The host libraries SDL opens here (D-Bus, X, the GL driver) keep allocations past their
+    // own shutdown, which SDL cannot help; they are not the program's leaks.
+    __lsan::ScopedDisabler hostLibraries;
+#endif
+    // Closing the window is a request to the program, which may refuse it; it must not
+    // also end SDL's event loop.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // The desktop is drawn only when something changes; a compositor bypass would flicker.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Whoever starts SDL ends it, with everything its libraries opened on the way.
+    OwnsSdl = SDL_WasInit(0) == 0;
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            error = SDL_GetError();
+            return false;
+        }
+        OwnsVideo = true;
+    }
+    // SDL falls back to drawing into memory when it finds no display; a game nobody can see
+    // is no use, unless that driver was asked for by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver != nullptr &&
+        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0) &&
+        (asked == nullptr || SDL_strcasecmp(asked, driver) != 0)) {
+        error = "no display; SDL found only its " + std::string(driver) + " video driver";
+        return false;
+    }
+    const TSize desktop = Options.Desktop;
+    i32 scale = Options.Scale;
+    if (scale <= 0) {
+        SDL_Rect usable{};
+        if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0)
+            usable = {0, 0, desktop.cx, desktop.cy};
+        scale = TSdlViewport::FitScale(desktop, {usable.w, usable.h});
+    }
+    Window = SDL_CreateWindow(Options.Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              desktop.cx * scale, desktop.cy * scale, SDL_WINDOW_SHOWN);
+    if (Window == nullptr) {
+        error = SDL_GetError();
+        return false;
+    }
+    Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_ACCELERATED);
+    if (Renderer == nullptr)
+        Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE);
+    if (Renderer == nullptr) {
+        error = SDL_GetError();
+        return false;
+    }
+    Texture = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                desktop.cx, desktop.cy);
+    if (Texture == nullptr) {
+        error = SDL_GetError();
+        return false;
+    }
+    SDL_SetTextureScaleMode(Texture, SDL_ScaleModeNearest);
+    UpdateViewport();
+
+    WakeEventType = SDL_RegisterEvents(1);
+    SetWaveMixPoster(&PostNotice);
+    SetMciPoster(&PostNotice);
+    if (Options.Audio && WakeEventType != static_cast<u32>(-1)) {
+        Audio = std::make_unique<TSdlAudio>([this] {
+            if (WakePending.exchange(true))
+                return;
+            SDL_Event wake{};
+            wake.type = WakeEventType;
+            SDL_PushEvent(&wake);
+        });
+    }
+    // Black until the window system presents its first frame.
+    Redraw();
+    return true;
+}
+
+TSdlBackend::~TSdlBackend() {
+    // The device stops before the posters go, so no notice is posted into a dead backend.
+    Audio.reset();
+    if (Window != nullptr) {
+        SetWaveMixPoster(nullptr);
+        SetMciPoster(nullptr);
+    }
+    Cursors.Clear();
+    if (Texture != nullptr)
+        SDL_DestroyTexture(Texture);
+    if (Renderer != nullptr)
+        SDL_DestroyRenderer(Renderer);
+    if (Window != nullptr)
+        SDL_DestroyWindow(Window);
+    if (OwnsVideo)
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (OwnsSdl)
+        SDL_Quit();
+}
+
+u32 TSdlBackend::GetWindowId() const {
+    return Window != nullptr ? SDL_GetWindowID(Window) : 0;
+}
+
+void TSdlBackend::UpdateViewport() {
+    int w = 0;
+    int h = 0;
+    if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0)
+        SDL_GetWindowSize(Window, &w, &h);
+    View = TSdlViewport::For(Options.Desktop, {w, h});
+    Cursors.SetScale(View.Scale);
+}
+
+void TSdlBackend::Redraw() {
+    SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
+    SDL_RenderClear(Renderer);
+    const TRect r = View.HostRect();
+    const SDL_Rect target{r.left, r.top, r.Width(), r.Height()};
+    SDL_RenderCopy(Renderer, Texture, nullptr, &target);
+    SDL_RenderPresent(Renderer);
+}
+
+void TSdlBackend::Present(const TScreenSurface& screen, const TRect& changed) {
+    // Only the changed rectangle goes to the texture; the rest of it still holds what was
+    // presented before.
+    const TRect bounds{0, 0, std::min(screen.GetWidth(), Options.Desktop.cx),
+                       std::min(screen.GetHeight(), Options.Desktop.cy)};
+    const TRect r = changed & bounds;
+    if (!r.IsEmpty()) {
+        const SDL_Rect area{r.left, r.top, r.Width(), r.Height()};
+        SDL_UpdateTexture(Texture, &area, screen.Row(r.top) + r.left,
+                          screen.GetWidth() * static_cast<int>(sizeof(u32)));
+    }
+    Redraw();
+}
+
+bool TSdlBackend::ReadWindowPixels(TScreenSurface& out) {
+    int w = 0;
+    int h = 0;
+    if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0 || w <= 0 || h <= 0)
+        return false;
+    // What was presented is gone from the back buffer; draw it again before reading.
+    SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
+    SDL_RenderClear(Renderer);
+    const TRect r = View.HostRect();
+    const SDL_Rect target{r.left, r.top, r.Width(), r.Height()};
+    SDL_RenderCopy(Renderer, Texture, nullptr, &target);
+    out.Resize({w, h});
+    const bool ok = SDL_RenderReadPixels(Renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.Row(0),
+                                         w * static_cast<int>(sizeof(u32))) == 0;
+    SDL_RenderPresent(Renderer);
+    return ok;
+}
+
+void TSdlBackend::ServeSound() {
+    if (Audio != nullptr)
+        Audio->Follow();
+    DeliverWaveMixNotices();
+    PumpMciDevices();
+}
+
+bool TSdlBackend::PollEvent(TInputEvent& event) {
+    // The window system polls until this answers false; that is one round.
+    if (!InRound) {
+        InRound = true;
+        ServeSound();
+    }
+    SDL_Event sdlEvent;
+    while (SDL_PollEvent(&sdlEvent) != 0) {
+        if (WakeEventType != 0 && sdlEvent.type == WakeEventType) {
+            WakePending.store(false);
+            DeliverWaveMixNotices();
+            continue;
+        }
+        if (Translate(sdlEvent, event))
+            return true;
+    }
+    InRound = false;
+    return false;
+}
+
+bool TSdlBackend::Translate(const SDL_Event& e, TInputEvent& event) {
+    switch (TranslateSdlEvent(e, View, GetWindowId(), static_cast<u16>(SDL_GetModState()), event)) {
+    case TSdlEventUse::Input:
+        return true;
+    case TSdlEventUse::Resized:
+        UpdateViewport();
+        Redraw();
+        return false;
+    case TSdlEventUse::Redraw:
+        Redraw();
+        return false;
+    case TSdlEventUse::None:
+        return false;
+    }
+    return false;
+}
+
+bool TSdlBackend::WaitEvent(u64 timeoutMs) {
+    u64 wait = timeoutMs;
+    if (const std::optional<u64> due = GetMciNextDueMs()) {
+        const u64 now = GetTickCount64();
+        wait = std::min(wait, *due > now ? *due - now : 0);
+    }
+    if (wait == 0)
+        return true;
+    if (wait == Infinite)
+        SDL_WaitEvent(nullptr);
+    else
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<u64>(wait, INT_MAX)));
+    // A window can always be sent input, so the wait never means "nothing can arrive".
+    return true;
+}
+
+void TSdlBackend::SetCursor(HCURSOR cursor) {
+    Cursors.Show(cursor);
+}
