@@ -58,7 +58,9 @@ std::string& TJorpIniFile::SetCDDir(const std::string& directory) {
     return CDDir;
 }
 
-std::string TJorpIniFile::GetPlayerEntry(int n) const { return GetStringN(PlayersSection, n, ""); }
+std::string TJorpIniFile::GetPlayerEntry(int n) const {
+    return GetStringN(PlayersSection, n, "");
+}
 
 std::string TJorpIniFile::GetWarningKey(int n) {
     static const std::array<std::string, 2> keys{"BPP_LT_RECOM", "BPP_GT_RECOM"};

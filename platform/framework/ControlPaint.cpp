@@ -182,6 +182,28 @@ i32 TVScroll::PosForThumbTop(i32 y) const {
     return (offset * MaxPos() + room / 2) / room;
 }
 
+i32 TVScroll::PosForClick(THit hit) const {
+    i32 target = Pos;
+    switch (hit) {
+    case THit::Up:
+        target = Pos - 1;
+        break;
+    case THit::Down:
+        target = Pos + 1;
+        break;
+    case THit::PageUp:
+        target = Pos - Page;
+        break;
+    case THit::PageDown:
+        target = Pos + Page;
+        break;
+    case THit::Thumb:
+    case THit::None:
+        break;
+    }
+    return std::clamp(target, 0, MaxPos());
+}
+
 void TVScroll::Paint(TDC& dc, bool enabled) const {
     if (Area.IsEmpty())
         return;

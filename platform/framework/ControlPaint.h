@@ -49,6 +49,9 @@ struct TVScroll {
     THit HitTest(TPoint p) const;
     // The first item for the thumb's top at y (dragging).
     i32 PosForThumbTop(i32 y) const;
+    // The first item a click on an arrow or on the track asks for, within 0 to MaxPos;
+    // Pos itself for the thumb or a miss.
+    i32 PosForClick(THit hit) const;
     void Paint(TDC& dc, bool enabled) const;
 };
 

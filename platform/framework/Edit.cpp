@@ -350,26 +350,13 @@ void TEdit::EvLButtonDown(u32, const TPoint& point) {
     if (IsMultiLine()) {
         GetLines();
         using THit = ControlPaint::TVScroll::THit;
-        switch (Scroll.HitTest(point)) {
-        case THit::Up:
-            ScrollTo(Scroll.Pos - 1);
-            break;
-        case THit::Down:
-            ScrollTo(Scroll.Pos + 1);
-            break;
-        case THit::PageUp:
-            ScrollTo(Scroll.Pos - Scroll.Page);
-            break;
-        case THit::PageDown:
-            ScrollTo(Scroll.Pos + Scroll.Page);
-            break;
-        case THit::Thumb:
+        const THit hit = Scroll.HitTest(point);
+        if (hit == THit::Thumb) {
             DraggingThumb = true;
             DragOffset = point.y - Scroll.Thumb().top;
             SetCapture();
-            break;
-        case THit::None:
-            break;
+        } else if (hit != THit::None) {
+            ScrollTo(Scroll.PosForClick(hit));
         }
         return;
     }

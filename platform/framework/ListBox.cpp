@@ -203,26 +203,16 @@ void TListBox::EvLButtonDown(u32, const TPoint& point) {
         return;
     const ControlPaint::TVScroll scroll = ScrollState();
     using THit = ControlPaint::TVScroll::THit;
-    switch (scroll.HitTest(point)) {
-    case THit::Up:
-        SetTopIndex(std::max(0, Top - 1));
-        return;
-    case THit::Down:
-        SetTopIndex(std::min(scroll.MaxPos(), Top + 1));
-        return;
-    case THit::PageUp:
-        SetTopIndex(std::max(0, Top - scroll.Page));
-        return;
-    case THit::PageDown:
-        SetTopIndex(std::min(scroll.MaxPos(), Top + scroll.Page));
-        return;
-    case THit::Thumb:
+    const THit hit = scroll.HitTest(point);
+    if (hit == THit::Thumb) {
         DraggingThumb = true;
         DragOffset = point.y - scroll.Thumb().top;
         SetCapture();
         return;
-    case THit::None:
-        break;
+    }
+    if (hit != THit::None) {
+        SetTopIndex(scroll.PosForClick(hit));
+        return;
     }
     const int row = RowAt(point);
     if (row >= 0) {

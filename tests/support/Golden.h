@@ -47,9 +47,8 @@ inline ::testing::AssertionResult MatchesGolden(const TScreenSurface& screen,
         for (i32 x = 0; x < crop.GetWidth(); ++x)
             if (crop.GetPixel(x, y) != expected->GetPixel(x, y)) {
                 WritePng(actualPath, crop);
-                return ::testing::AssertionFailure()
-                       << name << ": first difference at (" << x << "," << y << "); actual in "
-                       << actualPath;
+                return ::testing::AssertionFailure() << name << ": first difference at (" << x
+                                                     << "," << y << "); actual in " << actualPath;
             }
     return ::testing::AssertionSuccess();
 }

@@ -127,15 +127,7 @@ class ChromeTest : public MenuUiFixture {
 protected:
     void SetUp() override {
         TResourceRegistry::Get().AddMenu(5, TestMenuBar());
-        Frame = new TTestFrame("Classic Frame");
-        Client = new TFeltClient;
-        Frame->SetClientWindow(Client);
-        App.SetMainWindow(Frame);
-        ASSERT_TRUE(Frame->Create());
-        ASSERT_TRUE(Frame->AssignMenu(5));
-        Frame->ShowWindow(SW_SHOWNORMAL);
-        App.PumpWaitingMessages();
-        Fx.Name(*Frame, "frame");
+        MakeFrame({.Title = "Classic Frame", .Client = new TFeltClient, .Menu = 5});
     }
     u32 Pixel(TPoint p) { return Fx.Backend().GetScreen().GetPixel(p.x, p.y); }
     // A caption point clear of the boxes and of the centred title.

@@ -1,5 +1,6 @@
 // Commands routed from the focus window up to the frame, command enablers before a pop-up
 // opens, the menu loop's messages, and menu bars swapped by resource id.
+#include "FrameFixture.h"
 #include "MessageLog.h"
 #include "TestWindows.h"
 
@@ -26,25 +27,12 @@ TMenuTemplate OptionsMenu() {
     return menu;
 }
 
-class CommandTest : public ::testing::Test {
+class CommandTest : public FrameFixture {
 protected:
     void SetUp() override {
         TResourceRegistry::Get().AddMenu(5, OptionsMenu());
-        Frame = new TTestFrame;
-        Client = new TTestClient;
-        Frame->SetClientWindow(Client);
-        App.SetMainWindow(Frame);
-        ASSERT_TRUE(Frame->Create());
-        Frame->ShowWindow(SW_SHOWNORMAL);
-        App.PumpWaitingMessages();
-        Fx.Name(*Frame, "frame");
-        Fx.Name(*Client, "client");
+        MakeFrame();
     }
-
-    TDesktopFixture Fx;
-    TApplication App{"test"};
-    TTestFrame* Frame = nullptr;
-    TTestClient* Client = nullptr;
 };
 
 TEST_F(CommandTest, PostedCommandsReachTheFocusWindowFirstThenTheFrame) {

@@ -1,5 +1,6 @@
 // Mouse and keyboard input: set-cursor before mouse messages, capture, double clicks,
 // characters with repeat counts and accelerators.
+#include "FrameFixture.h"
 #include "MessageLog.h"
 #include "TestWindows.h"
 
@@ -20,27 +21,13 @@ public:
     }
 };
 
-class InputTest : public ::testing::Test {
+class InputTest : public FrameFixture {
 protected:
     void Build(TTestClient* client, u32 accelTable = 0) {
-        Frame = new TTestFrame;
-        Frame->Attr.AccelTable = accelTable;
-        Client = client;
-        Frame->SetClientWindow(Client);
-        App.SetMainWindow(Frame);
-        ASSERT_TRUE(Frame->Create());
-        Frame->ShowWindow(SW_SHOWNORMAL);
-        App.PumpWaitingMessages();
-        Fx.Name(*Frame, "frame");
-        Fx.Name(*Client, "client");
+        MakeFrame({.Client = client, .AccelTable = accelTable});
     }
     // Desktop point of a client point.
     TPoint At(i32 x, i32 y) { return Fx.Desktop().ClientToScreen(Client, {x, y}); }
-
-    TDesktopFixture Fx;
-    TApplication App{"test"};
-    TTestFrame* Frame = nullptr;
-    TTestClient* Client = nullptr;
 };
 
 TEST_F(InputTest, EveryMoveAndButtonIsPrecededBySetCursorForTheClientArea) {

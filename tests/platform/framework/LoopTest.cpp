@@ -1,4 +1,5 @@
 // The message loop: posted order, timers, painting, idle time, deferred deletion and modal loops.
+#include "FrameFixture.h"
 #include "MessageLog.h"
 #include "TestWindows.h"
 
@@ -30,24 +31,9 @@ public:
 DEFINE_RESPONSE_TABLE1(TDoomed, TWindow)
 EV_MESSAGE(WM_USER, EvUser), END_RESPONSE_TABLE;
 
-class LoopTest : public ::testing::Test {
+class LoopTest : public FrameFixture {
 protected:
-    void SetUp() override {
-        Frame = new TTestFrame;
-        Client = new TTestClient;
-        Frame->SetClientWindow(Client);
-        App.SetMainWindow(Frame);
-        ASSERT_TRUE(Frame->Create());
-        Frame->ShowWindow(SW_SHOWNORMAL);
-        App.PumpWaitingMessages();
-        Fx.Name(*Frame, "frame");
-        Fx.Name(*Client, "client");
-    }
-
-    TDesktopFixture Fx;
-    TApplication App{"test"};
-    TTestFrame* Frame = nullptr;
-    TTestClient* Client = nullptr;
+    void SetUp() override { MakeFrame(); }
 };
 
 TEST_F(LoopTest, PostedMessagesArriveInOrderAndBeforeADueTimer) {

@@ -2,6 +2,7 @@
 // click bar and pop-up items and type keys.
 #pragma once
 
+#include "FrameFixture.h"
 #include "MessageLog.h"
 #include "TestWindows.h"
 
@@ -36,21 +37,12 @@ inline TMenuTemplate TestMenuBar() {
     return menu;
 }
 
-class MenuUiFixture : public ::testing::Test {
+class MenuUiFixture : public FrameFixture {
 public:
     // Input helpers, public so that tables of key sequences can call them.
     void SetUp() override {
         TResourceRegistry::Get().AddMenu(5, TestMenuBar());
-        Frame = new TTestFrame;
-        Client = new TTestClient;
-        Frame->SetClientWindow(Client);
-        App.SetMainWindow(Frame);
-        ASSERT_TRUE(Frame->Create());
-        ASSERT_TRUE(Frame->AssignMenu(5));
-        Frame->ShowWindow(SW_SHOWNORMAL);
-        App.PumpWaitingMessages();
-        Fx.Name(*Frame, "frame");
-        Fx.Name(*Client, "client");
+        MakeFrame({.Menu = 5});
     }
     void TearDown() override { TMenuUi::Get().Cancel(); }
 
@@ -99,9 +91,4 @@ public:
                 return i;
         return -1;
     }
-
-    TDesktopFixture Fx;
-    TApplication App{"test"};
-    TTestFrame* Frame = nullptr;
-    TTestClient* Client = nullptr;
 };

@@ -1,4 +1,5 @@
 // Message sequences of window creation, showing, activation, focus, minimising and destruction.
+#include "FrameFixture.h"
 #include "MessageLog.h"
 #include "TestWindows.h"
 
@@ -10,21 +11,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class WindowSequenceTest : public ::testing::Test {
+class WindowSequenceTest : public FrameFixture {
 protected:
-    void SetUp() override {
-        Frame = new TTestFrame;
-        Client = new TTestClient;
-        Frame->SetClientWindow(Client);
-        App.SetMainWindow(Frame);
-        Fx.Name(*Frame, "frame");
-        Fx.Name(*Client, "client");
-    }
-
-    TDesktopFixture Fx;
-    TApplication App{"test"};
-    TTestFrame* Frame = nullptr;
-    TTestClient* Client = nullptr;
+    void SetUp() override { MakeFrame({.Create = false}); }
 };
 
 TEST_F(WindowSequenceTest, CreationSetsUpParentThenChildAndShrinksTheFrameToTheClient) {

@@ -43,11 +43,7 @@ TEST_F(VirtualPath, MapsDrivesAndSeparators) {
 
 TEST_F(VirtualPath, RefusesUnmappedDrivesAndEscapes) {
     const char* refused[] = {
-        "e:\\x.g",
-        "c:\\..\\etc\\passwd",
-        "c:\\data\\..\\..\\x",
-        "..\\x",
-        "1:\\x",
+        "e:\\x.g", "c:\\..\\etc\\passwd", "c:\\data\\..\\..\\x", "..\\x", "1:\\x",
     };
     for (const char* path : refused)
         EXPECT_FALSE(TVirtualPaths::ToHost(path).has_value()) << path;
