@@ -3,6 +3,7 @@
 
 #include "Desktop.h"
 #include "FrameWindow.h"
+#include "ModalLoop.h"
 #include "Window.h"
 #include "platform/host/Clock.h"
 #include "platform/host/MessageBox.h"
@@ -142,36 +143,14 @@ TApplication::TLoopEnd TApplication::RunFor(u64 ms) {
 
 int TApplication::BeginModal(TWindow* window, int flags) {
     TDesktop& desktop = TDesktop::Get();
-    std::vector<HWND> disabled;
-    auto disable = [&](HWND w) {
-        if (desktop.IsWindow(w) && desktop.IsWindowEnabled(w)) {
-            desktop.EnableWindow(w, false);
-            disabled.push_back(w);
-        }
-    };
-    if ((flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0) {
-        for (HWND top : desktop.GetTopLevelWindows()) {
-            bool ownedByModal = false;
-            for (TWindow* w = top; w != nullptr; w = w->GetParent())
-                if (w == window)
-                    ownedByModal = true;
-            if (!ownedByModal)
-                disable(top);
-        }
-    } else if (window != nullptr && window->GetParent() != nullptr) {
-        TWindow* owner = window->GetParent();
-        while ((owner->Attr.Style & WS_CHILD) != 0 && owner->GetParent() != nullptr)
-            owner = owner->GetParent();
-        disable(owner);
-    }
+    const std::vector<HWND> disabled =
+        DisableForModal(window, (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0);
     Modal.push_back({});
     const size_t level = Modal.size() - 1;
     const TLoopEnd end = RunLoop([&] { return Modal[level].Ended; }, TBackend::Infinite);
     int result = Modal[level].Result;
     Modal.pop_back();
-    for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
-        if (desktop.IsWindow(*it))
-            desktop.EnableWindow(*it, true);
+    EnableAfterModal(disabled);
     if (end == TLoopEnd::Quit) {
         // The outer loop must end too.
         desktop.PostQuitMessage(QuitCode);

@@ -40,7 +40,9 @@ bool PreTranslate(MSG& msg, const TWindow* modal) {
     return false;
 }
 
-std::vector<HWND> DisableOthers(TWindow* window, u32 flags, TModalLoop::TOthers others) {
+} // namespace
+
+std::vector<HWND> DisableForModal(TWindow* window, bool holdAll) {
     TDesktop& desktop = TDesktop::Get();
     std::vector<HWND> disabled;
     auto disable = [&](HWND w) {
@@ -49,11 +51,11 @@ std::vector<HWND> DisableOthers(TWindow* window, u32 flags, TModalLoop::TOthers 
             disabled.push_back(w);
         }
     };
-    if (others == TModalLoop::TOthers::Hold || (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0) {
+    if (holdAll) {
         for (HWND top : desktop.GetTopLevelWindows())
             if (!IsWithin(top, window))
                 disable(top);
-    } else if (window->GetParent() != nullptr) {
+    } else if (window != nullptr && window->GetParent() != nullptr) {
         TWindow* owner = window->GetParent();
         while ((owner->Attr.Style & WS_CHILD) != 0 && owner->GetParent() != nullptr)
             owner = owner->GetParent();
@@ -62,13 +64,19 @@ std::vector<HWND> DisableOthers(TWindow* window, u32 flags, TModalLoop::TOthers 
     return disabled;
 }
 
-} // namespace
+void EnableAfterModal(const std::vector<HWND>& disabled) {
+    TDesktop& desktop = TDesktop::Get();
+    for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
+        if (desktop.IsWindow(*it))
+            desktop.EnableWindow(*it, true);
+}
 
 int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
     TDesktop& desktop = TDesktop::Get();
     if (window == nullptr || !desktop.IsWindow(window))
         return ifStopped;
-    const std::vector<HWND> disabled = DisableOthers(window, flags, others);
+    const std::vector<HWND> disabled = DisableForModal(
+        window, others == TOthers::Hold || (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0);
     Levels().push_back({window, false, ifStopped});
     const size_t level = Levels().size() - 1;
     std::vector<MSG> held;
@@ -102,9 +110,7 @@ int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
     }
     const int result = Levels()[level].Ended && !quit ? Levels()[level].Result : ifStopped;
     Levels().erase(Levels().begin() + static_cast<std::ptrdiff_t>(level), Levels().end());
-    for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
-        if (desktop.IsWindow(*it))
-            desktop.EnableWindow(*it, true);
+    EnableAfterModal(disabled);
     for (const MSG& m : held)
         desktop.PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
     if (quit)

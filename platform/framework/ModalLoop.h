@@ -2,9 +2,18 @@
 // no application exists yet, and message boxes, which hold the rest of the program still.
 #pragma once
 
+#include "WinTypes.h"
 #include "platform/host/Types.h"
 
+#include <vector>
+
 class TWindow;
+
+// The windows a modal window keeps still: with holdAll every top-level window outside it,
+// else its owner. Returns those it disabled, for EnableAfterModal to give back in reverse
+// order (skipping any destroyed meanwhile).
+std::vector<HWND> DisableForModal(TWindow* window, bool holdAll);
+void EnableAfterModal(const std::vector<HWND>& disabled);
 
 class TModalLoop {
 public:
