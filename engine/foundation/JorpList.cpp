@@ -225,14 +225,20 @@ void TJorpList::Prepare() {
             member->Prepare();
 }
 
+// Whether the list runs is decided once per pass: a member that stops the list during the
+// pass does not keep the members after it from their share of the frame.
 void TJorpList::Tick(u32 tick) {
-    for (i16 i = 0; i <= LastIndex && (Flags & (JOF_ON | JOF_STOP_REQUESTED)) == JOF_ON; ++i)
+    if ((Flags & (JOF_ON | JOF_STOP_REQUESTED)) != JOF_ON)
+        return;
+    for (i16 i = 0; i <= LastIndex; ++i)
         if (TJorpBase* member = Members[i])
             member->Tick(tick);
 }
 
 void TJorpList::PostTick(u32 tick) {
-    for (i16 i = 0; i <= LastIndex && (Flags & (JOF_ON | JOF_STOP_REQUESTED)) == JOF_ON; ++i)
+    if ((Flags & (JOF_ON | JOF_STOP_REQUESTED)) != JOF_ON)
+        return;
+    for (i16 i = 0; i <= LastIndex; ++i)
         if (TJorpBase* member = Members[i])
             member->PostTick(tick);
 }

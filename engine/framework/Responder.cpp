@@ -26,6 +26,11 @@ TResponder::TResponder(TResponderHost* window) : Window(window) {}
 
 TResponder::~TResponder() {
     Unregister();
+    // The capture can be taken without registering; the list must not keep pointing at a
+    // responder that is gone.
+    if (TResponderList* list = GetResponderList();
+        list != nullptr && list->GetCaptureHolder() == this)
+        ReleaseMouse();
 }
 
 TResponderList* TResponder::GetResponderList() const {

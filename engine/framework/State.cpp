@@ -128,6 +128,10 @@ void TState::FrameBegin(u32) {}
 
 void TState::Update(u32) {}
 
+bool TState::Slot10() {
+    return true;
+}
+
 void TState::CreateSubState(int) {}
 
 // A group number outside the table can only come from a derived state calling a group

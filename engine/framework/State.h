@@ -59,6 +59,8 @@ public:
     virtual void Abort();
     virtual void FrameBegin(u32 frame);
     virtual void Update(u32 frame);
+    // Answers true; nothing in the engine asks it.
+    virtual bool Slot10();
     // A derived state stores group `group`'s new sub-state in `subState`, or makes none.
     virtual void CreateSubState(int group);
     virtual void StartSubState(int group);

@@ -246,6 +246,35 @@ TEST(JorpList, ForwardsToMembersInItsOrderAndTicksOnlyWhileRunning) {
                                              "a show after list", "b show after list"}));
 }
 
+// Stops its whole list from inside the list's tick pass.
+class TListStopper : public TProbe {
+public:
+    TListStopper(std::vector<std::string>* log, TJorpList* list)
+        : TProbe("stopper", log, list), Target(list) {}
+    void Tick(u32 tick) override {
+        TProbe::Tick(tick);
+        Target->Stop();
+    }
+
+private:
+    TJorpList* Target;
+};
+
+TEST(JorpList, AMemberStoppingTheListLetsTheRestOfThePassRun) {
+    std::vector<std::string> log;
+    TJorpList list;
+    ASSERT_TRUE(list.Add(new TListStopper(&log, &list)));
+    Fill(list, {"b"}, &log);
+    list.Start();
+    list.Tick(5);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"stopper tick 5", "stopper stop", "b stop", "b tick 5"}));
+    log.clear();
+    list.PostTick(5);
+    list.Tick(6);
+    EXPECT_TRUE(log.empty()) << "the next passes see the stop";
+}
+
 TEST(JorpList, AcquireAndReleaseCountTheListAndEachMemberOnce) {
     TJorpList list;
     list.SetFlags(JOF_KEEPS_PLACES);

@@ -170,6 +170,17 @@ TEST_F(Responders, TheCaptureHolderGetsTheMouseEverywhereAndKeysReachNobody) {
     other->Unregister();
     EXPECT_EQ(List().GetCaptureHolder(), nullptr);
     EXPECT_EQ(GetCapture(), nullptr);
+
+    // A responder that never registered may still take the capture; when it goes, so does
+    // its capture, and the next event finds no holder to hand to.
+    auto loose = std::make_unique<TResponder>(Host, 5, TRect(0, 0, 10, 10), 9, &Owner, false,
+                                              char{0}, TCursorData(), false);
+    ASSERT_TRUE(loose->CaptureMouse());
+    loose.reset();
+    EXPECT_EQ(List().GetCaptureHolder(), nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Owner.Takes = {1};
+    EXPECT_EQ(Mouse(JEK_LBUTTONUP, {400, 400}), "");
 }
 
 TEST_F(Responders, HoverSendsLeaveBeforeEnterAndNothingWhileInside) {
