@@ -135,6 +135,12 @@ public:
     TScreenDC() : TWindowDC(nullptr) {}
 };
 
+// The desktop window's DC, which is the whole screen too (GetDesktopWindow gives null).
+class TDesktopDC : public TWindowDC {
+public:
+    TDesktopDC() : TWindowDC(nullptr) {}
+};
+
 // The client area of a window, clipped to what shows.
 class TClientDC : public TDC {
 public:

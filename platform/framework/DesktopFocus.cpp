@@ -47,6 +47,10 @@ HWND TDesktop::SetActiveWindow(HWND w) {
         if (HWND owner = TopLevelOf(w->Parent); owner != nullptr && IsWindow(owner))
             owner->Sys.LastActivePopup = w;
     }
+    // The window coming to the front is asked to realise its palette in the foreground, as
+    // the old system asked before telling the application it became active.
+    if (w != nullptr)
+        SendMessage(w, WM_QUERYNEWPALETTE, 0, 0);
     if (!appWasActive && w != nullptr) {
         AppActive = true;
         for (HWND top : std::vector<HWND>(TopZ))

@@ -1,6 +1,10 @@
 // The old system's window calls, each forwarded to the window system.
 #include "WinApi.h"
 
+#include "Window.h"
+
+#include <vector>
+
 namespace {
 TDesktop& D() {
     return TDesktop::Get();
@@ -135,6 +139,40 @@ bool ValidateRect(HWND window, const TRect*) {
 }
 bool UpdateWindow(HWND window) {
     return D().UpdateWindow(window);
+}
+bool RedrawWindow(HWND window, const TRect* update, u32 flags) {
+    if (!D().IsWindow(window))
+        return false;
+    if ((flags & RDW_INVALIDATE) != 0) {
+        const bool erase = (flags & RDW_ERASE) != 0;
+        D().InvalidateRect(window, update, erase);
+        if ((flags & RDW_ALLCHILDREN) != 0) {
+            std::vector<HWND> below(window->GetChildren().begin(), window->GetChildren().end());
+            for (size_t i = 0; i < below.size(); ++i) {
+                D().InvalidateRect(below[i], nullptr, erase);
+                below.insert(below.end(), below[i]->GetChildren().begin(),
+                             below[i]->GetChildren().end());
+            }
+        }
+    }
+    // UpdateWindow paints the window's descendants that need it as well.
+    if ((flags & RDW_UPDATENOW) != 0)
+        D().UpdateWindow(window);
+    return true;
+}
+HWND GetDesktopWindow() {
+    return nullptr;
+}
+
+namespace {
+int MessageBeeps = 0;
+} // namespace
+bool MessageBeep(u32) {
+    ++MessageBeeps;
+    return true;
+}
+int GetMessageBeepCount() {
+    return MessageBeeps;
 }
 
 HMENU GetMenu(HWND window) {

@@ -57,6 +57,18 @@ bool SetWindowTextA(HWND window, const char* text);
 bool InvalidateRect(HWND window, const TRect* rect, bool erase);
 bool ValidateRect(HWND window, const TRect* rect);
 bool UpdateWindow(HWND window);
+// The RDW_ flags this layer honours: invalidate (with erase) the rectangle, or the whole
+// client area when it is null, of the window and with RDW_ALLCHILDREN of all its
+// descendants; RDW_UPDATENOW then paints them at once. False for a dead window.
+bool RedrawWindow(HWND window, const TRect* update, u32 flags);
+// The desktop has no window object of its own: null, which GetDC and GetWindowDC take
+// for the whole screen.
+HWND GetDesktopWindow();
+
+// The system's alert sound; there is none to play, so beeps are only counted (tests read
+// the count). -1 (0xFFFFFFFF) is the plain beep.
+bool MessageBeep(u32 type);
+int GetMessageBeepCount();
 
 HMENU GetMenu(HWND window);
 bool SetMenu(HWND window, HMENU menu);

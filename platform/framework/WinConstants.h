@@ -94,6 +94,12 @@ constexpr u32 SWP_SHOWWINDOW = 0x0040;
 constexpr u32 SWP_HIDEWINDOW = 0x0080;
 constexpr u32 SWP_NOOWNERZORDER = 0x0200;
 
+// RedrawWindow flags.
+constexpr u32 RDW_INVALIDATE = 0x0001;
+constexpr u32 RDW_ERASE = 0x0004;
+constexpr u32 RDW_ALLCHILDREN = 0x0080;
+constexpr u32 RDW_UPDATENOW = 0x0100;
+
 // System metrics.
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;

@@ -2,6 +2,7 @@
 // DC's objects and how they live and die.
 #include "platform/framework/Dc.h"
 #include "platform/framework/GdiObject.h"
+#include "platform/framework/WinApi.h"
 
 #include "support/Golden.h"
 
@@ -252,6 +253,16 @@ TEST(DrawTest, TheScreenReportsAnEightBitPaletteDevice) {
     EXPECT_EQ(dc.GetDeviceCaps(NUMRESERVED), 20);
     EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSY), 96);
     EXPECT_EQ(GetDeviceCaps(nullptr, BITSPIXEL), 0);
+    // The desktop window's DC is the same screen, at the virtual desktop's size.
+    TDesktopDC desktop;
+    EXPECT_EQ(desktop.GetDeviceCaps(HORZRES), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(desktop.GetDeviceCaps(VERTRES), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_GE(desktop.GetDeviceCaps(HORZRES), 640);
+    EXPECT_GE(desktop.GetDeviceCaps(VERTRES), 480);
+    HDC screen = GetWindowDC(GetDesktopWindow());
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 8);
+    EXPECT_EQ(ReleaseDC(GetDesktopWindow(), screen), 1);
 }
 
 TEST(DrawTest, MulDivRoundsAsPointSizesNeed) {

@@ -108,6 +108,26 @@ TEST_F(LoopTest, InvalidatedWindowsPaintWithEraseFirstAndUpdateWindowPaintsAtOnc
     EXPECT_TRUE(Fx.Take().empty());
 }
 
+TEST_F(LoopTest, RedrawWindowReachesChildrenOnlyWhenAskedAndPaintsAtOnceOnlyWhenAsked) {
+    Fx.Only({WM_PAINT, WM_ERASEBKGND});
+    // Without RDW_ALLCHILDREN the client keeps its pixels; without RDW_UPDATENOW the loop
+    // paints later.
+    EXPECT_TRUE(RedrawWindow(Frame, nullptr, RDW_INVALIDATE | RDW_ERASE));
+    EXPECT_TRUE(Fx.Take().empty());
+    App.PumpWaitingMessages();
+    EXPECT_EQ(Fx.Take(), (Lines{"frame PAINT", "frame ERASEBKGND"}));
+    EXPECT_TRUE(
+        RedrawWindow(Frame, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW));
+    EXPECT_EQ(Fx.Take(),
+              (Lines{"frame PAINT", "frame ERASEBKGND", "client PAINT", "client ERASEBKGND"}));
+    EXPECT_EQ(Client->PaintRect, TRect(0, 0, 640, 480));
+    auto* gone = new TWindow(Frame, "gone");
+    ASSERT_TRUE(gone->Create());
+    gone->Destroy();
+    EXPECT_FALSE(RedrawWindow(gone, nullptr, RDW_INVALIDATE));
+    delete gone;
+}
+
 TEST_F(LoopTest, DefaultEraseFillsTheVisiblePartOnlyAndIsPresented) {
     auto* plain = new TWindow(Frame, "plain");
     plain->Attr.X = 0;

@@ -44,6 +44,7 @@ inline std::string MessageName(u32 msg) {
         {WM_RBUTTONUP, "RBUTTONUP"},
         {WM_ENTERMENULOOP, "ENTERMENULOOP"},
         {WM_EXITMENULOOP, "EXITMENULOOP"},
+        {WM_QUERYNEWPALETTE, "QUERYNEWPALETTE"},
         {WM_USER, "USER"},
     };
     const auto it = names.find(msg);

@@ -65,6 +65,29 @@ TEST_F(WindowSequenceTest, AppDeactivationAndReactivationFromTheHost) {
                                 "frame KILLFOCUS", "client SETFOCUS"}));
 }
 
+TEST_F(WindowSequenceTest, AWindowComingToTheFrontIsAskedForItsPaletteFirst) {
+    ASSERT_TRUE(Frame->Create());
+    Fx.Only({WM_QUERYNEWPALETTE, WM_ACTIVATEAPP, WM_ACTIVATE});
+    Frame->ShowWindow(SW_SHOWNORMAL);
+    EXPECT_EQ(Fx.Take(),
+              (Lines{"frame QUERYNEWPALETTE", "frame ACTIVATEAPP 1", "frame ACTIVATE 1"}));
+    // Going to the background asks nothing; coming back asks again.
+    Fx.Backend().SetAppActive(false);
+    App.PumpWaitingMessages();
+    EXPECT_EQ(Fx.Take(), (Lines{"frame ACTIVATE 0", "frame ACTIVATEAPP 0"}));
+    Fx.Backend().SetAppActive(true);
+    App.PumpWaitingMessages();
+    EXPECT_EQ(Fx.Take(),
+              (Lines{"frame QUERYNEWPALETTE", "frame ACTIVATEAPP 1", "frame ACTIVATE 1"}));
+    // Children are never asked: only the top-level window being activated is.
+    auto* popup = new TWindow(Frame, "Popup");
+    popup->Attr.Style = WS_POPUP | WS_VISIBLE;
+    popup->EnableAutoCreate(false);
+    Fx.Name(*popup, "popup");
+    ASSERT_TRUE(popup->Create());
+    EXPECT_EQ(Fx.Take(), (Lines{"frame ACTIVATE 0", "popup QUERYNEWPALETTE", "popup ACTIVATE 1"}));
+}
+
 TEST_F(WindowSequenceTest, MinimiseAndRestoreReportSizeTypesAndMoveActivation) {
     ASSERT_TRUE(Frame->Create());
     Frame->ShowWindow(SW_SHOWNORMAL);
