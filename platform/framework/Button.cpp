@@ -50,11 +50,7 @@ void TButton::Click() {
 }
 
 void TButton::EvLButtonDown(u32, const TPoint&) {
-    if (TDialog* dialog = GetDialog())
-        dialog->FocusControl(this);
-    else
-        SetFocus();
-    if (!IsWindow())
+    if (!TakeFocusFromClick())
         return;
     SetCapture();
     Tracking = true;

@@ -248,11 +248,7 @@ void TComboBox::ListChose(int index) {
 }
 
 void TComboBox::EvLButtonDown(u32, const TPoint&) {
-    if (TDialog* dialog = GetDialog())
-        dialog->FocusControl(this);
-    else
-        SetFocus();
-    if (IsWindow())
+    if (TakeFocusFromClick())
         ShowList(!IsListShown());
 }
 

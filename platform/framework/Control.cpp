@@ -103,6 +103,14 @@ TDialog* TControl::GetDialog() const {
     return dynamic_cast<TDialog*>(GetParent());
 }
 
+bool TControl::TakeFocusFromClick() {
+    if (TDialog* dialog = GetDialog())
+        dialog->FocusControl(this);
+    else
+        SetFocus();
+    return IsWindow();
+}
+
 const TFont& TControl::GetFont() const {
     if (const TDialog* dialog = GetDialog();
         dialog != nullptr && dialog->GetDialogFont() != nullptr)

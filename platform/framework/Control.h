@@ -53,6 +53,9 @@ protected:
     // Sends WM_COMMAND with the code to the parent.
     void NotifyParent(u32 code);
     TDialog* GetDialog() const;
+    // Takes the focus as a click does (through the dialog, which keeps its default button
+    // right); false when that destroyed the control.
+    bool TakeFocusFromClick();
     const TFont& GetFont() const;
     bool HasFocus() const;
     bool IsEnabledNow() const { return IsWindowEnabled(); }

@@ -341,11 +341,7 @@ int TEdit::CaretFromX(i32 x) const {
 }
 
 void TEdit::EvLButtonDown(u32, const TPoint& point) {
-    if (TDialog* dialog = GetDialog())
-        dialog->FocusControl(this);
-    else
-        SetFocus();
-    if (!IsWindow())
+    if (!TakeFocusFromClick())
         return;
     if (IsMultiLine()) {
         GetLines();

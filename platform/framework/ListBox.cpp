@@ -195,11 +195,7 @@ void TListBox::UserSelect(int index) {
 }
 
 void TListBox::EvLButtonDown(u32, const TPoint& point) {
-    if (TDialog* dialog = GetDialog())
-        dialog->FocusControl(this);
-    else
-        SetFocus();
-    if (!IsWindow())
+    if (!TakeFocusFromClick())
         return;
     const ControlPaint::TVScroll scroll = ScrollState();
     using THit = ControlPaint::TVScroll::THit;
