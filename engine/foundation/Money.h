@@ -25,9 +25,11 @@ public:
     TMoney ModMoney(const TMoney& divisor) const;
     std::string Format(bool cents, bool zeroCents, bool commas) const;
 
-    // The amount truncated toward zero. Held in 64 bits so that large bankrolls still
-    // format and divide; amounts past that range (and non-numbers) are pinned to its ends
-    // (0 for a non-number) rather than overflowing.
+    // The whole dollars of the amount rounded once to whole cents, toward zero: an amount
+    // a hair below a dollar boundary (ten additions of 0.10) counts the dollar it means.
+    // Held in 64 bits so that large bankrolls still format and divide; amounts past that
+    // range (and non-numbers) are pinned to its ends (0 for a non-number) rather than
+    // overflowing.
     i64 WholeDollars() const;
 
     TMoney& operator+=(const TMoney& other) {
@@ -38,10 +40,22 @@ public:
         Value -= other.Value;
         return *this;
     }
+    TMoney& operator*=(double factor) {
+        Value *= factor;
+        return *this;
+    }
+    // A divisor of 0 gives 0, as the whole-dollar modulo does: an infinite or undefined
+    // amount would otherwise reach a bankroll.
+    TMoney& operator/=(double divisor) {
+        Value = divisor == 0.0 ? 0.0 : Value / divisor;
+        return *this;
+    }
+    TMoney operator-() const { return TMoney(-Value); }
     friend TMoney operator+(TMoney a, const TMoney& b) { return a += b; }
     friend TMoney operator-(TMoney a, const TMoney& b) { return a -= b; }
-    friend TMoney operator*(const TMoney& a, double factor) { return TMoney(a.Value * factor); }
-    friend TMoney operator*(double factor, const TMoney& a) { return TMoney(a.Value * factor); }
+    friend TMoney operator*(TMoney a, double factor) { return a *= factor; }
+    friend TMoney operator*(double factor, TMoney a) { return a *= factor; }
+    friend TMoney operator/(TMoney a, double divisor) { return a /= divisor; }
     friend auto operator<=>(const TMoney&, const TMoney&) = default;
     friend bool operator==(const TMoney&, const TMoney&) = default;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -54,6 +55,10 @@ TEST(MoneyTest, WholeDollarModuloTruncatesTowardZero) {
         // Out of every integer range: pinned, never undefined.
         {1e300, -1, 0, false},
         {-1e300, -1.0, 0, true},
+        // A hair below a whole dollar counts that dollar.
+        {24.999999999999996, 25, 0, false},
+        {-0.99999999999999989, 2, -1, false},
+        {49.999999999999993, 25.0, 0, true},
     };
     for (const auto& c : cases) {
         const TMoney m(c.Value);
@@ -88,9 +93,69 @@ TEST(MoneyTest, FormatTable) {
         {5000000000.0, true, true, true, "$5,000,000,000.00"},
         {5000000000.0, false, false, false, "$5000000000"},
         {123456789012345.0, false, false, true, "$123,456,789,012,345"},
+        // Rounded once on the total in cents, so a hair below a dollar is that dollar.
+        {0.99999999999999989, true, true, false, "$1.00"},
+        {2.9999999999999996, true, true, false, "$3.00"},
+        {-0.99999999999999989, true, true, false, "-$1.00"},
+        {1999.9999999999998, true, true, true, "$2,000.00"},
+        {0.995, true, true, false, "$0.99"},
+        {9007199254740993.0, true, true, true, "$9,007,199,254,740,992.00"},
+        // Nothing to show for amounts that are no number.
+        {std::numeric_limits<double>::quiet_NaN(), true, true, false, "$0.00"},
+        {std::numeric_limits<double>::infinity(), true, true, true, "$0.00"},
+        {-std::numeric_limits<double>::infinity(), false, false, false, "$0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TMoney(c.Value).Format(c.Cents, c.ZeroCents, c.Commas), c.Text);
+}
+
+TEST(MoneyTest, TenDimesMakeADollarEverywhere) {
+    TMoney sum;
+    for (int i = 0; i < 10; ++i)
+        sum += TMoney(0.10);
+    ASSERT_LT(sum.GetValue(), 1.0);
+    EXPECT_EQ(sum.Format(true, true, false), "$1.00");
+    EXPECT_EQ((-sum).Format(true, true, false), "-$1.00");
+    EXPECT_EQ(sum.WholeDollars(), 1);
+    EXPECT_EQ(sum.Cents(), 0);
+    EXPECT_EQ(sum.ModInt(2).GetValue(), 1.0);
+}
+
+TEST(MoneyTest, ArithmeticOnWholeCents) {
+    const struct {
+        double Value, Operand;
+        char Op;
+        double Expected;
+    } cases[] = {
+        {7.50, 2, '/', 3.75},
+        {-12.0, 4, '/', -3.0},
+        {25.0, 0.5, '/', 50.0},
+        {3.0, 1.5, '*', 4.5},
+        {-0.25, 4, '*', -1.0},
+        {1000.0, 0.05, '*', 50.0},
+        // Division by zero leaves nothing, not an infinite or undefined amount.
+        {5.0, 0.0, '/', 0.0},
+        {-5.0, -0.0, '/', 0.0},
+        {0.0, 0.0, '/', 0.0},
+    };
+    for (const auto& c : cases) {
+        TMoney m(c.Value);
+        const TMoney r = c.Op == '/' ? m / c.Operand : m * c.Operand;
+        c.Op == '/' ? m /= c.Operand : m *= c.Operand;
+        EXPECT_EQ(r.GetValue(), c.Expected) << c.Value << c.Op << c.Operand;
+        EXPECT_EQ(m, r) << c.Value << c.Op << c.Operand;
+    }
+    EXPECT_EQ((TMoney(5.0) / 0.0).Format(true, true, false), "$0.00");
+    EXPECT_EQ((2.0 * TMoney(1.25)).GetValue(), 2.5);
+    EXPECT_EQ((-TMoney(12.07)).GetValue(), -12.07);
+    EXPECT_EQ((-TMoney(-12.07)).Format(true, true, false), "$12.07");
+    EXPECT_EQ(-(-TMoney(0.29)), TMoney(0.29));
+    // Non-numbers pass through without undefined behaviour and still format.
+    const TMoney nan(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ((nan / 0.0).GetValue(), 0.0);
+    EXPECT_EQ((-nan).Format(true, true, false), "$0.00");
+    EXPECT_EQ(TMoney(std::numeric_limits<double>::infinity()).ModInt(7).GetValue(),
+              static_cast<double>(std::numeric_limits<i64>::max() % 7));
 }
 
 // Save-file records hold the amount as a raw double.
