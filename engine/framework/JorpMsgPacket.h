@@ -24,6 +24,18 @@ public:
     TJorpMsgPacket(u8 idCode, u8 sidCode, u32 lParam);
     TJorpMsgPacket(u8 idCode, u8 sidCode, u16 lo, u16 hi);
 
+    // Named makers for the two uses: with plain integers the general and the engine-message
+    // constructors are equally good matches, so only these take them without casts.
+    static TJorpMsgPacket General(u32 wParam, u32 lParam, u32 message) {
+        return TJorpMsgPacket(wParam, lParam, message);
+    }
+    static TJorpMsgPacket EngineMessage(u8 idCode, u8 sidCode, u32 lParam) {
+        return TJorpMsgPacket(idCode, sidCode, lParam);
+    }
+    static TJorpMsgPacket EngineMessage(u8 idCode, u8 sidCode, u16 lo, u16 hi) {
+        return TJorpMsgPacket(idCode, sidCode, lo, hi);
+    }
+
     u32 GetMessage() const { return Message; }
     u32 GetWParam() const { return WParam; }
     u8 GetIDCode() const { return static_cast<u8>(WParam & 0xFF); }

@@ -12,11 +12,29 @@
 
 namespace {
 
+// The named makers take plain integers, where the constructors need casts to choose.
 TEST(JorpMsgPacket, PacksCodesAndHalves) {
-    const TJorpMsgPacket custom(JMP_SWITCH_MODE, 0x82, u16{4}, u16{5});
-    EXPECT_EQ(custom.GetMessage(), static_cast<u32>(WM_USER));
-    EXPECT_EQ(custom.GetWParam(), 0x8202U);
-    EXPECT_EQ(custom.GetLParam(), 5U * 65536U + 4U);
+    const struct {
+        TJorpMsgPacket Packet;
+        u32 Message, WParam, LParam;
+        u8 Id, Sid;
+    } cases[] = {
+        {TJorpMsgPacket::EngineMessage(2, 3, 10003), WM_USER, 0x0302, 10003, 2, 3},
+        {TJorpMsgPacket::EngineMessage(2, 0x82, 4, 5), WM_USER, 0x8202, 5 * 65536 + 4, 2, 0x82},
+        {TJorpMsgPacket(JMP_SWITCH_MODE, 0x82, u16{4}, u16{5}), WM_USER, 0x8202, 5 * 65536 + 4, 2,
+         0x82},
+        {TJorpMsgPacket::General(4660, 0, 273), WM_COMMAND, 4660, 0, 52, 18},
+        // A mode number travels sign-extended.
+        {TJorpMsgPacket::EngineMessage(2, 2, static_cast<u32>(i16{-1})), WM_USER, 0x0202,
+         0xFFFFFFFF, 2, 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.Packet.GetMessage(), c.Message);
+        EXPECT_EQ(c.Packet.GetWParam(), c.WParam);
+        EXPECT_EQ(c.Packet.GetLParam(), c.LParam);
+        EXPECT_EQ(c.Packet.GetIDCode(), c.Id);
+        EXPECT_EQ(c.Packet.GetSIDCode(), c.Sid);
+    }
 }
 
 // A frame that keeps the engine messages and commands it is sent.
@@ -51,8 +69,8 @@ TEST(JorpMsgPacket, PostsToTheMainWindowInOrderAndNowhereWithoutOne) {
     app.PumpWaitingMessages();
     frame->Seen.clear();
 
-    TJorpMsgPacket(JMP_SWITCH_MODE, JMP_SUB_SWITCH, 0xFFFFFFFFU).PostToMainWindow();
-    TJorpMsgPacket(1022U, 0U, static_cast<u32>(WM_COMMAND)).PostToMainWindow();
+    TJorpMsgPacket::EngineMessage(JMP_SWITCH_MODE, JMP_SUB_SWITCH, 0xFFFFFFFFU).PostToMainWindow();
+    TJorpMsgPacket::General(1022, 0, WM_COMMAND).PostToMainWindow();
     // Posted, not sent: nothing arrives until the loop delivers it.
     EXPECT_TRUE(frame->Seen.empty());
     app.PumpWaitingMessages();
