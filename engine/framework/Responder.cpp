@@ -80,6 +80,13 @@ void TResponder::SetCursorData(const TCursorData& cursor) {
         Window->SetResponderCursor(Cursor);
 }
 
+void TResponder::SetTracksHover(bool on) {
+    HoverTracking = on;
+    if (!on)
+        if (TResponderList* list = GetResponderList())
+            list->ForgetHover(this);
+}
+
 bool TResponder::Fire(JorpEventKind kind, u32 data, const TPoint& point) {
     Kind = kind;
     Data = data;

@@ -58,6 +58,11 @@ public:
     bool CaptureMouse();
     void ReleaseMouse();
     void SetCursorData(const TCursorData& cursor);
+    // Owners switch hover tracking on and off as betting opens and the dice fly. Only
+    // tracking responders hear enter and leave, so switching it off on the hovered
+    // responder ends hover without a leave, as unregistering does; switched on, it takes
+    // part from the next mouse move.
+    void SetTracksHover(bool on);
 
     // Records the event and hands it to the owner; true when the owner took it. A cursor
     // event instead shows the responder's cursor and answers whether it has one.

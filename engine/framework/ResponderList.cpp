@@ -82,8 +82,9 @@ void TResponderList::UpdateHover(const TPoint& point) {
         TResponder* left = Hover;
         Hover = nullptr;
         left->Fire(JEK_HOVER_LEAVE, 0, point);
-        // The leave may have taken the newcomer out of the list (or deleted it).
-        if (!Contains(found))
+        // The leave may have taken the newcomer out of the list (or deleted it), or
+        // switched off its tracking.
+        if (!Contains(found) || !found->TracksHover())
             return;
     }
     Hover = found;

@@ -29,7 +29,8 @@ public:
     bool GetNeedsSort() const { return NeedsSort; }
     TResponder* GetCaptureHolder() const { return CaptureHolder; }
     TResponder* GetHover() const { return Hover; }
-    // Unregistering the hover responder ends hover without a leave event.
+    // Unregistering the hover responder, or switching off its tracking, ends hover without
+    // a leave event.
     void ForgetHover(TResponder* responder) {
         if (Hover == responder)
             Hover = nullptr;

@@ -241,6 +241,52 @@ TEST_F(Responders, HoverSurvivesOwnersThatUnregisterDuringEnterOrLeave) {
     EXPECT_FALSE(wide->IsRegistered());
 }
 
+TEST_F(Responders, AnOwnerSwitchingHoverOffEndsItSilently) {
+    TResponder* a = Make(10, {0, 0, 100, 100}, 1, 0, true);
+    TResponder* b = Make(20, {100, 0, 200, 100}, 2, 0, true);
+    EXPECT_EQ(Mouse(JEK_CURSOR, {10, 10}), "1:10");
+    // Off while hovered: no leave now, and none when the mouse goes.
+    a->SetTracksHover(false);
+    EXPECT_EQ(List().GetHover(), nullptr);
+    EXPECT_EQ(Log, "");
+    for (TPoint at : {TPoint(20, 10), TPoint(300, 300), TPoint(30, 10)})
+        EXPECT_EQ(Mouse(JEK_CURSOR, at), "") << at.x;
+    // On again: the next move inside enters.
+    a->SetTracksHover(true);
+    EXPECT_EQ(Mouse(JEK_CURSOR, {31, 10}), "1:10");
+
+    // Switched off by its owner on the enter: the owner may delete it afterwards and the
+    // list holds nothing of it.
+    Owner.OnEvent = [](TResponder* r) {
+        if (r->GetKind() == JEK_HOVER_ENTER)
+            r->SetTracksHover(false);
+    };
+    EXPECT_EQ(Mouse(JEK_CURSOR, {150, 10}), "1:11 2:10");
+    EXPECT_EQ(List().GetHover(), nullptr);
+    std::erase_if(Made, [b](auto& m) { return m.get() == b; });
+    EXPECT_EQ(Mouse(JEK_CURSOR, {300, 300}), "");
+
+    // The region left behind switches off the one the mouse moves into: it hears nothing.
+    Owner.OnEvent = [&](TResponder* r) {
+        if (r->GetKind() == JEK_HOVER_LEAVE)
+            for (auto& m : Made)
+                m->SetTracksHover(false);
+    };
+    TResponder* wide = Make(5, {0, 0, 300, 300}, 5, 0, true);
+    a->SetTracksHover(true);
+    EXPECT_EQ(Mouse(JEK_CURSOR, {250, 250}), "5:10");
+    EXPECT_EQ(Mouse(JEK_CURSOR, {50, 50}), "5:11");
+    EXPECT_EQ(List().GetHover(), nullptr);
+    EXPECT_FALSE(wide->TracksHover() || a->TracksHover());
+
+    // Without a list there is no hover to end.
+    Owner.OnEvent = nullptr;
+    Host->List.reset();
+    a->SetTracksHover(false);
+    EXPECT_FALSE(a->TracksHover());
+    Made.clear();
+}
+
 TEST_F(Responders, TheFirstCursorUnderTheMouseWinsAndNoneClearsTheSlot) {
     TModule* module = &App;
     TResponder* plain = Make(50, {0, 0, 100, 100}, 1);
