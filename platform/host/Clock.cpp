@@ -22,15 +22,37 @@ THostClock& HostClock() {
 }
 
 TClockSource* Current = nullptr;
+u64 Generation = 0;
+u64 InstalledTick = 0;
 
 } // namespace
 
-void SetClockSource(TClockSource* source) { Current = source; }
+void SetClockSource(TClockSource* source) {
+    Current = source;
+    ++Generation;
+    InstalledTick = GetClockSource().TickMs();
+}
 
-TClockSource& GetClockSource() { return Current != nullptr ? *Current : HostClock(); }
+u64 GetClockSourceGeneration() {
+    return Generation;
+}
 
-u64 GetTickCount64() { return GetClockSource().TickMs(); }
+u64 GetClockSourceInstalledTick() {
+    return InstalledTick;
+}
 
-u32 GetTickCount() { return static_cast<u32>(GetTickCount64()); }
+TClockSource& GetClockSource() {
+    return Current != nullptr ? *Current : HostClock();
+}
 
-i64 GetWallSeconds() { return GetClockSource().WallSeconds(); }
+u64 GetTickCount64() {
+    return GetClockSource().TickMs();
+}
+
+u32 GetTickCount() {
+    return static_cast<u32>(GetTickCount64());
+}
+
+i64 GetWallSeconds() {
+    return GetClockSource().WallSeconds();
+}

@@ -34,6 +34,11 @@ private:
 // Installs a source for the process; null puts the host clock back.
 void SetClockSource(TClockSource* source);
 TClockSource& GetClockSource();
+// Readers that keep a start tick (the engine clock) need to know when the counter under
+// them was swapped: the count of replacements so far, and the new counter's tick at the
+// latest one.
+u64 GetClockSourceGeneration();
+u64 GetClockSourceInstalledTick();
 
 // Installs a source for the lifetime of a scope (tests).
 class TScopedClockSource {
