@@ -13,8 +13,7 @@ TJorpFileName PackNameOf(const TJorpFileName& name) {
 
 TDet::TDet(const TFileMode& mode, bool load, bool keep)
     : TJorpBase(nullptr, 0, mode), DetName(mode.Name), PackName(PackNameOf(mode.Name)) {
-    // Attached here rather than by the base constructor, so that the file is read with this
-    // class's tag and body reader.
+    // The class is final, so its own tag and body reader are the ones reached.
     AttachFile(FileMode, load, keep);
 }
 

@@ -16,7 +16,9 @@ constexpr i32 DET_MAX_DEPTH = 32;
 // The body is one node record, the root, with all other nodes nested inside it:
 //   u16 name length (with the NUL), name and NUL, u32 size, u32 offset,
 //   u16 directory (not 0: yes), i16 child count, then the child records.
-class TDet : public TJorpBase {
+// Final: its loading constructor attaches the file itself, which reaches the right reader
+// only while no class derives from it.
+class TDet final : public TJorpBase {
 public:
     // Registers the ".det" file with the data-file manager and, when load is set, reads it.
     TDet(const TFileMode& mode, bool load, bool keep);

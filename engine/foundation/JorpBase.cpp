@@ -13,15 +13,6 @@ TJorpBase::TJorpBase(TJorpOwner* owner) : Owner(owner) {}
 TJorpBase::TJorpBase(TJorpOwner* owner, int, const TFileMode& mode)
     : Owner(owner), FileMode(mode) {}
 
-TJorpBase::TJorpBase(TJorpOwner* owner, const TFileMode& mode, bool load, bool keep)
-    : Owner(owner), FileMode(mode) {
-    AttachFile(FileMode, load, keep);
-}
-
-TJorpBase::TJorpBase(TJorpOwner* owner, TEmbeddedAddress address, bool load) : Owner(owner) {
-    LoadAt(address, load);
-}
-
 TJorpBase::~TJorpBase() {
     ReleaseImage();
     if (OwnsWriteFile)
@@ -173,6 +164,8 @@ void TJorpBase::FMRegister() {
             ++shared->UseCount;
             shared->AddLevelUse(FileMode.DiskLevel, FileMode.RamLevel);
             Image = shared;
+            ImageDiskLevel = FileMode.DiskLevel;
+            ImageRamLevel = FileMode.RamLevel;
             manager->UpdateImage(shared);
             ClearFlags(JOF_NO_IMAGE);
             return;
@@ -198,6 +191,8 @@ void TJorpBase::FMRegister() {
         image->Flags = static_cast<u16>(image->Flags | BF_LISTED);
         ++image->UseCount;
         image->AddLevelUse(FileMode.DiskLevel, FileMode.RamLevel);
+        ImageDiskLevel = FileMode.DiskLevel;
+        ImageRamLevel = FileMode.RamLevel;
         ok = manager->UpdateImage(image);
         if (!ok)
             list->Remove(image);
@@ -216,7 +211,7 @@ void TJorpBase::ReleaseImage() {
     Image = nullptr;
     if (image->UseCount > 0)
         --image->UseCount;
-    image->DropLevelUse(FileMode.DiskLevel, FileMode.RamLevel);
+    image->DropLevelUse(ImageDiskLevel, ImageRamLevel);
     if (TEngineContext::FileMgr != nullptr)
         TEngineContext::FileMgr->UpdateImage(image);
 }
@@ -224,13 +219,15 @@ void TJorpBase::ReleaseImage() {
 bool TJorpBase::ChangeFile(const TFileMode& mode) {
     if (Image == nullptr)
         return false;
-    if (mode.DiskLevel == FileMode.DiskLevel && mode.RamLevel == FileMode.RamLevel)
+    if (mode.DiskLevel == ImageDiskLevel && mode.RamLevel == ImageRamLevel)
         return true;
     if (Image->UseCount > 0)
         --Image->UseCount;
-    Image->DropLevelUse(FileMode.DiskLevel, FileMode.RamLevel);
+    Image->DropLevelUse(ImageDiskLevel, ImageRamLevel);
     ++Image->UseCount;
     Image->AddLevelUse(mode.DiskLevel, mode.RamLevel);
+    ImageDiskLevel = mode.DiskLevel;
+    ImageRamLevel = mode.RamLevel;
     FileMode = mode;
     return TEngineContext::FileMgr == nullptr || TEngineContext::FileMgr->UpdateImage(Image);
 }

@@ -4,7 +4,10 @@
 #include "engine/foundation/FileMode.h"
 #include "platform/host/Types.h"
 
+#include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 class TJorpBaseFile;
 class TFileWriteBuf;
@@ -40,18 +43,38 @@ constexpr u32 JORP_HEADER_SIZE = 12;
 // Object files are written through a buffer of this size.
 constexpr i32 JORP_WRITE_BUFFER = 32000;
 
-// The constructors that attach or load run this class's own virtual operations (a base
-// under construction is not yet its subclass), so a subclass attaches its file or loads
-// from its embedded address in its own constructor.
+// Objects read from files are made in two steps, since a base under construction reaches
+// only its own virtual operations: a constructor that loads nothing, then AttachFile or
+// LoadAt (CreateAttached and CreateLoadedAt do both). A class whose own constructor attaches
+// or loads is final, so that no subclass inherits that trap.
 class TJorpBase {
 public:
     explicit TJorpBase(TJorpOwner* owner);
+    // Copies the file mode; nothing is registered or loaded.
     TJorpBase(TJorpOwner* owner, int unused, const TFileMode& mode);
-    TJorpBase(TJorpOwner* owner, const TFileMode& mode, bool load, bool keep);
-    TJorpBase(TJorpOwner* owner, TEmbeddedAddress address, bool load);
     virtual ~TJorpBase();
     TJorpBase(const TJorpBase&) = delete;
     TJorpBase& operator=(const TJorpBase&) = delete;
+
+    // A T made from the constructor arguments, then attached to its data file (and loaded
+    // when load is set), so that its own extension, tag and body reader are the ones used.
+    template <class T, class... Args>
+    static std::unique_ptr<T> CreateAttached(const TFileMode& mode, bool load, bool keep,
+                                             Args&&... args) {
+        static_assert(std::is_base_of_v<TJorpBase, T>);
+        auto object = std::make_unique<T>(std::forward<Args>(args)...);
+        object->AttachFile(mode, load, keep);
+        return object;
+    }
+    // A T made from the constructor arguments, then read as an embedded child (when load
+    // is set) from its parent's image.
+    template <class T, class... Args>
+    static std::unique_ptr<T> CreateLoadedAt(TEmbeddedAddress address, bool load, Args&&... args) {
+        static_assert(std::is_base_of_v<TJorpBase, T>);
+        auto object = std::make_unique<T>(std::forward<Args>(args)...);
+        object->LoadAt(address, load);
+        return object;
+    }
 
     // Virtual operations, in the engine's slot order.
     virtual bool OnEndTime(u32 tick);
@@ -179,6 +202,11 @@ private:
     // The bytes reads come from: the embedded base, else the image's data.
     TEmbeddedAddress ReadBase() const;
     bool OwnsWriteFile = false;
+    // The levels this object is counted at on its image. The file mode may be given new
+    // levels before the image is let go (a re-attach), and the image must lose the counts
+    // it was given, not the new ones.
+    u8 ImageDiskLevel = 0;
+    u8 ImageRamLevel = 0;
 };
 
 // The engine's fatal message box (task-modal, no owner), then the end of the process with

@@ -12,11 +12,6 @@ TJorpCell::TJorpCell(TJorpOwner* owner, int unused, const TFileMode& mode)
     Duration = 0;
 }
 
-TJorpCell::TJorpCell(TJorpOwner* owner, TEmbeddedAddress address, bool load) : TJorpBase(owner) {
-    Duration = 0;
-    LoadAt(address, load);
-}
-
 TJorpCell::~TJorpCell() = default;
 
 const char* TJorpCell::GetHeaderId() const {

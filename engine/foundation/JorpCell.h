@@ -6,14 +6,13 @@
 #include <string>
 
 // A plain cell stores no body: its file form is the header alone, and the media and skit
-// cells append their own bodies. C++ constructors dispatch only to the class being built,
-// so a subclass that reads a body passes load false here and calls LoadAt itself.
+// cells append their own bodies. Cells read from a row are made with CreateLoadedAt, so that
+// a subclass's body reader is the one that runs.
 class TJorpCell : public TJorpBase {
 public:
     TJorpCell();
     explicit TJorpCell(TJorpOwner* owner);
     TJorpCell(TJorpOwner* owner, int unused, const TFileMode& mode);
-    TJorpCell(TJorpOwner* owner, TEmbeddedAddress address, bool load);
     ~TJorpCell() override;
 
     const char* GetHeaderId() const override;

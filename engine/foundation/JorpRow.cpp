@@ -9,11 +9,6 @@ TJorpRow::TJorpRow(TJorpOwner* owner) : TJorpList(owner) {
     MakePlaces();
 }
 
-TJorpRow::TJorpRow(TJorpOwner* owner, TEmbeddedAddress address, bool load) : TJorpList(owner) {
-    MakePlaces();
-    LoadAt(address, load);
-}
-
 TJorpRow::~TJorpRow() = default;
 
 void TJorpRow::MakePlaces() {
@@ -47,7 +42,7 @@ TJorpCell* TJorpRow::NewCell() {
 }
 
 TJorpCell* TJorpRow::NewCellFromFile(TEmbeddedAddress address) {
-    return new TJorpCell(Owner, address, true);
+    return CreateLoadedAt<TJorpCell>(address, true, Owner).release();
 }
 
 bool TJorpRow::SetCellAt(u8 place, TJorpCell* cell) {

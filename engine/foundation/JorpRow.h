@@ -6,15 +6,14 @@
 
 // Places 0 to 7 always exist; bit n of the cell mask says place n holds a cell. A cell is
 // present when its bit is set and its place holds it. Place numbers above 7 are refused.
-// A subclass that makes cells of its own passes load false to the loading constructor and
-// calls LoadAt itself, since the constructor here cannot reach its NewCellFromFile.
+// Rows read from a table are made with CreateLoadedAt, so that a subclass's NewCellFromFile
+// makes the cells.
 class TJorpRow : public TJorpList {
 public:
     static constexpr u8 PLACES = 8;
 
     TJorpRow(TJorpOwner* owner, const TFileMode& mode);
     explicit TJorpRow(TJorpOwner* owner);
-    TJorpRow(TJorpOwner* owner, TEmbeddedAddress address, bool load);
     ~TJorpRow() override;
 
     // A row is not ticked, shown or used as a whole: its cells' objects are.

@@ -6,10 +6,6 @@ TJorpTable::TJorpTable(TJorpOwner* owner) : TJorpList(owner) {}
 TJorpTable::TJorpTable(TJorpOwner* owner, int unused, const TFileMode& mode)
     : TJorpList(owner, unused, mode) {}
 
-TJorpTable::TJorpTable(TJorpOwner* owner, TEmbeddedAddress address, bool load) : TJorpList(owner) {
-    LoadAt(address, load);
-}
-
 TJorpTable::~TJorpTable() = default;
 
 const char* TJorpTable::GetHeaderId() const {
@@ -25,7 +21,7 @@ TJorpRow* TJorpTable::NewRow() {
 }
 
 TJorpRow* TJorpTable::NewRowFromFile(TEmbeddedAddress address) {
-    return new TJorpRow(Owner, address, true);
+    return CreateLoadedAt<TJorpRow>(address, true, Owner).release();
 }
 
 bool TJorpTable::AddNewRow() {

@@ -5,13 +5,13 @@
 #include "engine/foundation/JorpRow.h"
 
 // Row i of a table starts i ticks after the table: its cells learn i when they load their
-// objects, and its uses are keyed i later. A subclass that makes rows of its own passes load
-// false to the loading constructor and calls LoadAt itself.
+// objects, and its uses are keyed i later. A table is read after it is built (AttachFile,
+// LoadAt, or the CreateAttached and CreateLoadedAt makers), so that a subclass's
+// NewRowFromFile makes the rows.
 class TJorpTable : public TJorpList {
 public:
     explicit TJorpTable(TJorpOwner* owner);
     TJorpTable(TJorpOwner* owner, int unused, const TFileMode& mode);
-    TJorpTable(TJorpOwner* owner, TEmbeddedAddress address, bool load);
     ~TJorpTable() override;
 
     void Acquire(u32 key) override;

@@ -13,8 +13,7 @@ TMiscData::TMiscData(TJorpOwner* owner) : TJorpBase(owner) {}
 
 TMiscData::TMiscData(TJorpOwner* owner, const TFileMode& mode, bool load, bool keep)
     : TJorpBase(owner, 0, mode) {
-    // Attached here rather than by the base constructor, so that the file is read with this
-    // class's tag and body reader.
+    // The class is final, so its own tag and body reader are the ones reached.
     AttachFile(FileMode, load, keep);
 }
 

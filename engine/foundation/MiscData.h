@@ -9,7 +9,9 @@
 #include <vector>
 
 // Stored as: i16 list count, then per list an i16 length and that many i16 values.
-class TMiscData : public TJorpBase {
+// Final: its loading constructor attaches the file itself, which reaches the right reader
+// only while no class derives from it.
+class TMiscData final : public TJorpBase {
 public:
     explicit TMiscData(TJorpOwner* owner);
     // Registers the ".md" file and, when load is set, reads it.

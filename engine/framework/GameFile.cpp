@@ -18,8 +18,8 @@ TJorpGame::TJorpGame() : TJorpBase(nullptr) {}
 TJorpGame::TJorpGame(const std::string& name) : TJorpBase(nullptr) {
     if (name.empty())
         return;
-    // Attached here rather than by the base constructor, so that the file is read with this
-    // class's tag and body reader. Level 4: in memory at once and never purged.
+    // The class is final, so its own tag and body reader are the ones reached. Level 4: in memory
+    // at once and never purged.
     AttachFile(TFileMode(TJorpFileName(name), 0, FM_LEVEL_NOW, 0, FM_NO_LOCATION), true, true);
 }
 

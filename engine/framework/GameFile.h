@@ -8,8 +8,10 @@
 #include <vector>
 
 // Mode number n is the n-th name of the sorted list. Reads versions 1.x (fixed 9-byte names
-// without extensions), 2.0 and 2.3; always writes 2.3.
-class TJorpGame : public TJorpBase {
+// without extensions), 2.0 and 2.3; always writes 2.3. Final: its loading constructor
+// attaches the file itself, which reaches the right reader only while no class derives
+// from it.
+class TJorpGame final : public TJorpBase {
 public:
     TJorpGame();
     // Loads the named game file at once; an empty name makes an empty game.

@@ -1,9 +1,10 @@
-// A data-file manager over a temporary program folder, with registration as engine objects do it.
+// A data-file manager over a temporary program folder, with engine objects that use its files.
 #pragma once
 
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/FileMgr.h"
 #include "engine/foundation/FileMode.h"
+#include "engine/foundation/JorpBase.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/foundation/MemMgr.h"
 #include "platform/host/SystemInfo.h"
@@ -46,6 +47,14 @@ public:
     std::vector<u8> WavePurges;
     std::vector<bool> CursorCalls;
     bool CursorShown = false;
+};
+
+// An engine object that keeps its file's own extension; registering, releasing and changing
+// levels go through the engine's own paths.
+class TFileUser : public TJorpBase {
+public:
+    TFileUser() : TJorpBase(nullptr) {}
+    std::string GetExtension() const override { return FileMode.Name.GetExtension(); }
 };
 
 // Catalogues with fixed entries.
@@ -99,6 +108,8 @@ protected:
     }
 
     void DeleteManager() {
+        // The users let their images go while the manager still holds them.
+        Users.clear();
         Manager.reset();
         TEngineContext::FileMgr = nullptr;
     }
@@ -109,56 +120,35 @@ protected:
         Dir.WriteHostFile("data/" + name, std::string(size, fill));
     }
 
-    // What an engine object does when it attaches a file.
+    // A new user of the file, attached as engine objects attach: its image, or null when
+    // the registration failed.
     TJorpBaseFile* Register(const TFileMode& mode) {
-        TFMFLData& table = Manager->GetFileTable();
-        const std::string& name = mode.Name.GetText();
-        const i16 bucket = TFMFLData::NameHash(name);
-        if (!mode.IsPrivate())
-            if (TJorpBaseFile* shared = table.GetBucket(bucket).FindByName(name)) {
-                ++shared->UseCount;
-                shared->AddLevelUse(mode.DiskLevel, mode.RamLevel);
-                Manager->UpdateImage(shared);
-                return shared;
-            }
-        auto* image = new TJorpBaseFile;
-        Manager->Locate(image, name);
-        if (mode.IsPrivate()) {
-            image->Flags &= static_cast<u16>(~BF_HASHED);
-            table.GetPrivateList().AddHead(image);
-        } else {
-            image->Flags |= BF_HASHED;
-            image->Bucket = bucket;
-            table.GetBucket(bucket).AddHead(image);
-        }
-        image->Flags |= BF_LISTED;
-        ++image->UseCount;
-        image->AddLevelUse(mode.DiskLevel, mode.RamLevel);
-        LastUpdate = Manager->UpdateImage(image);
-        return image;
+        Users.push_back(TJorpBase::CreateAttached<TFileUser>(mode, false, true));
+        return Users.back()->GetImage();
     }
 
-    void Release(TJorpBaseFile* image, const TFileMode& mode) {
-        if (image->UseCount > 0)
-            --image->UseCount;
-        image->DropLevelUse(mode.DiskLevel, mode.RamLevel);
-        Manager->UpdateImage(image);
+    // The latest user of the image lets it go.
+    void Release(TJorpBaseFile* image) {
+        if (TFileUser* user = UserOf(image))
+            user->ReleaseImage();
     }
 
-    // Moves one user of the image from one pair of levels to another.
-    bool Change(TJorpBaseFile* image, TFileMode& mode, u8 disk, u8 ram) {
-        image->DropLevelUse(mode.DiskLevel, mode.RamLevel);
-        image->AddLevelUse(disk, ram);
+    // Moves the latest user of the image to other levels.
+    bool Change(TJorpBaseFile* image, u8 disk, u8 ram) {
+        TFileUser* user = UserOf(image);
+        if (user == nullptr)
+            return false;
+        TFileMode mode = user->GetFileMode();
         mode.DiskLevel = disk;
         mode.RamLevel = ram;
-        return Manager->UpdateImage(image);
+        return user->ChangeFile(mode);
     }
 
     // Brings an image in at level 4 and then lets it sink to a purgeable class.
-    TJorpBaseFile* LoadAtClass(TFileMode& mode, u8 ramClass) {
+    TJorpBaseFile* LoadAtClass(TFileMode mode, u8 ramClass) {
         mode.RamLevel = FM_LEVEL_NOW;
         TJorpBaseFile* image = Register(mode);
-        Change(image, mode, mode.DiskLevel, ramClass);
+        Change(image, mode.DiskLevel, ramClass);
         return image;
     }
 
@@ -166,9 +156,17 @@ protected:
     TJorpIniFile Settings{"c:", "\\", "otcraps", "otcraps.ini", true};
     TFakeMedia Media;
     std::unique_ptr<TJorpFileMgr> Manager;
-    bool LastUpdate = false;
 
 private:
+    TFileUser* UserOf(TJorpBaseFile* image) {
+        for (auto user = Users.rbegin(); user != Users.rend(); ++user)
+            if (image != nullptr && (*user)->GetImage() == image)
+                return user->get();
+        ADD_FAILURE() << "no user holds the image";
+        return nullptr;
+    }
+
+    std::vector<std::unique_ptr<TFileUser>> Users;
     u32 SavedBudget = 0;
 };
 

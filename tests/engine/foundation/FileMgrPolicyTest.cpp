@@ -18,7 +18,7 @@ TEST_F(FileMgrPolicy, LevelFourLoadsAtOnceAndLevelZeroLetsGo) {
     // A zero-byte file is an empty image, not a failure.
     TMessageBoxRecorder boxes;
     TJorpBaseFile* empty = Register({"empty.bmp", 0, 4});
-    EXPECT_TRUE(LastUpdate);
+    ASSERT_NE(empty, nullptr);
     EXPECT_TRUE(empty->IsInMemory());
     EXPECT_EQ(empty->Size, 0U);
     EXPECT_TRUE(boxes.Boxes.empty());
@@ -27,14 +27,14 @@ TEST_F(FileMgrPolicy, LevelFourLoadsAtOnceAndLevelZeroLetsGo) {
     const TFileMode mode{"a.bmp", 0, 4};
     Manager->GetData().FrameMark = 17;
     TJorpBaseFile* image = Register(mode);
-    EXPECT_TRUE(LastUpdate);
+    ASSERT_NE(image, nullptr);
     ASSERT_TRUE(image->IsInMemory());
     EXPECT_EQ(ImageBytes(*image), "aaaaaa");
     EXPECT_EQ(JorpRamInUse, 6U);
     EXPECT_EQ(Media.CursorCalls, (std::vector<bool>{true, false}));
     EXPECT_EQ(Manager->GetData().ActivityMark, 17U);
 
-    Release(image, mode);
+    Release(image);
     EXPECT_FALSE(image->IsInMemory());
     EXPECT_EQ(JorpRamInUse, 0U);
     EXPECT_EQ(image->UseCount, 0);
@@ -129,7 +129,7 @@ TEST_F(FileMgrPolicy, LowerClassesGoFirstAndLevelFourNever) {
 
     // Nothing purgeable is left: the budget gives way to a file needed now.
     TJorpBaseFile* n3 = Register({"n3.bmp", 0, 4});
-    EXPECT_TRUE(LastUpdate);
+    ASSERT_NE(n3, nullptr);
     for (TJorpBaseFile* n : {n1, n2, n3})
         EXPECT_TRUE(n->IsInMemory());
     EXPECT_EQ(JorpRamInUse, 300U);
@@ -158,8 +158,8 @@ TEST_F(FileMgrPolicy, APurgedFileIsCopiedBeforeItsMemoryGoes) {
     EXPECT_EQ(Dir.ReadHostFile("buffer/fm000000.tmp"), "from the cd");
 
     // Not while sound plays.
-    Change(image, mode, 0, 4);
-    Change(image, mode, 1, 2);
+    Change(image, 0, 4);
+    Change(image, 1, 2);
     ASSERT_FALSE(image->HasBufferCopy());
     Media.Playing = true;
     Manager->PurgeAllClasses();
@@ -202,8 +202,8 @@ TEST_F(FileMgrPolicy, PurgesResumeWhereTheyStopped) {
     };
     purgeOne();
     EXPECT_FALSE(own[2]->IsInMemory());
-    Change(own[2], privateModes[2], 0, 4);
-    Change(own[2], privateModes[2], 0, 1);
+    Change(own[2], 0, 4);
+    Change(own[2], 0, 1);
     ASSERT_TRUE(own[2]->IsInMemory());
     purgeOne();
     EXPECT_TRUE(own[2]->IsInMemory());
@@ -291,14 +291,14 @@ TEST_F(FileMgrPolicy, ModeChangesPurgeTheirClassesAndDropUnusedImages) {
     TJorpBaseFile* c3 = LoadAtClass(m3, 3);
     TJorpBaseFile* c4 = Register({"c4.bmp", 0, 4});
     const TFileMode unusedMode{"unused.bmp", 0, 3};
-    Release(Register(unusedMode), unusedMode);
+    Release(Register(unusedMode));
     TFileList& unusedBucket = Manager->GetFileTable().GetBucket(TFMFLData::NameHash("unused.bmp"));
     ASSERT_EQ(unusedBucket.GetCount(), 1);
     // Private images, unused ones at both ends of the list.
     const TFileMode own{"c1.bmp", 0, 1, FM_PRIVATE};
-    Release(Register(own), own);
+    Release(Register(own));
     TJorpBaseFile* kept = Register(own);
-    Release(Register(own), own);
+    Release(Register(own));
     TFileList& privateList = Manager->GetFileTable().GetPrivateList();
     ASSERT_EQ(privateList.GetCount(), 3);
 
@@ -336,21 +336,21 @@ TEST_F(FileMgrPolicy, CopiesAtLevelFourWhateverTheSwitchAndBelowOnlyWithIt) {
 
     TFileMode laterMode{"later.bmp", 2, 4};
     TJorpBaseFile* later = Register(laterMode);
-    Change(later, laterMode, 2, 0);
+    Change(later, 2, 0);
     EXPECT_FALSE(later->IsInMemory());
     EXPECT_FALSE(later->HasBufferCopy());
 
     Manager->SetHDBuffering(true);
-    Change(later, laterMode, 2, 4);
+    Change(later, 2, 4);
     Media.Playing = true; // not while sound plays
-    Change(later, laterMode, 2, 0);
+    Change(later, 2, 0);
     EXPECT_FALSE(later->HasBufferCopy());
     EXPECT_FALSE(Manager->IdleAction());
 
     Media.Playing = false;
     EXPECT_TRUE(Manager->IdleAction());
-    Change(later, laterMode, 2, 4);
-    Change(later, laterMode, 2, 0);
+    Change(later, 2, 4);
+    Change(later, 2, 0);
     ASSERT_TRUE(later->HasBufferCopy());
     EXPECT_FALSE(later->IsInMemory());
     EXPECT_EQ(Dir.ReadHostFile("buffer/" + later->BufferPath.substr(10)),
@@ -358,12 +358,12 @@ TEST_F(FileMgrPolicy, CopiesAtLevelFourWhateverTheSwitchAndBelowOnlyWithIt) {
 
     // Read back from the copy once the CD is gone.
     std::filesystem::remove(cd.Host("later.bmp"));
-    Change(later, laterMode, 2, 4);
+    Change(later, 2, 4);
     ASSERT_TRUE(later->IsInMemory());
     EXPECT_EQ(ImageBytes(*later), "copied when memory goes");
 
     // Disk level 0 deletes the copy.
-    Change(later, laterMode, 0, 0);
+    Change(later, 0, 0);
     EXPECT_FALSE(later->HasBufferCopy());
     EXPECT_EQ(Manager->GetDiskData().Written, now->Size);
 
@@ -384,11 +384,11 @@ TEST_F(FileMgrPolicy, NoCopyIsNoFailure) {
     MakeManager();
     EXPECT_FALSE(Manager->HasBufferFolder());
     TJorpBaseFile* a = Register({"a.bmp", 4, 4});
-    EXPECT_TRUE(LastUpdate);
+    ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->IsInMemory());
     EXPECT_FALSE(a->HasBufferCopy());
     TJorpBaseFile* b = Register({"b.bmp", 4, 0});
-    EXPECT_TRUE(LastUpdate);
+    ASSERT_NE(b, nullptr);
     EXPECT_FALSE(b->IsInMemory());
     DeleteManager();
 
@@ -397,7 +397,7 @@ TEST_F(FileMgrPolicy, NoCopyIsNoFailure) {
     std::filesystem::create_directories(Dir.Host("buffer/fm000000.tmp"));
     MakeManager();
     a = Register({"a.bmp", 4, 4});
-    EXPECT_TRUE(LastUpdate);
+    ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->IsInMemory());
     EXPECT_FALSE(a->HasBufferCopy());
 
@@ -420,7 +420,7 @@ TEST_F(FileMgrPolicy, ADriveRunningShortLosesCopiesBelowLevelFour) {
     std::vector<TJorpBaseFile*> images;
     for (TFileMode& mode : modes) {
         images.push_back(Register(mode));
-        Change(images.back(), mode, 2, 0);
+        Change(images.back(), 2, 0);
         ASSERT_TRUE(images.back()->HasBufferCopy());
     }
 

@@ -19,9 +19,6 @@ class TChild : public TJorpBase {
 public:
     explicit TChild(TJorpOwner* owner) : TJorpBase(owner) {}
     TChild(TJorpOwner* owner, int unused, const TFileMode& mode) : TJorpBase(owner, unused, mode) {}
-    TChild(TJorpOwner* owner, TEmbeddedAddress address, bool load) : TJorpBase(owner) {
-        LoadAt(address, load);
-    }
     const char* GetHeaderId() const override { return "CHLD"; }
     bool ReadBody() override { return ReadI32(Payload) && ReadString(Text); }
     bool WriteBody() override { return WriteI32(Payload) && WriteString(Text); }
@@ -33,11 +30,6 @@ public:
 class TParent : public TJorpBase {
 public:
     using TJorpBase::TJorpBase;
-    // As every engine class does: the base is built first, so the class attaches its own
-    // file once its extension and header id are its own.
-    TParent(TJorpOwner* owner, const TFileMode& mode, bool load, bool keep) : TJorpBase(owner) {
-        AttachFile(mode, load, keep);
-    }
     ~TParent() override = default;
     const char* GetHeaderId() const override { return "PRNT"; }
     std::string GetExtension() const override { return ".prt"; }
@@ -48,7 +40,7 @@ public:
         if (!ReadU16(Number) || !ReadString(Title) || !ReadName9(Short) || !ReadI16(count))
             return false;
         for (i16 i = 0; i < count; ++i) {
-            auto child = std::make_unique<TChild>(Owner, GetReadPosition(), true);
+            auto child = CreateLoadedAt<TChild>(GetReadPosition(), true, Owner);
             if (!SkipChild(*child))
                 return false;
             Children.push_back(std::move(child));
@@ -98,7 +90,9 @@ TEST_F(JorpBase, SavedObjectsReadBackWithTheirEmbeddedChildren) {
     EXPECT_EQ(bytes.substr(0, 12), std::string("PRNT\x01\x00\x03\x00\x00\x00\x00\x00", 12));
     EXPECT_EQ(bytes.substr(12, 2), "\xEF\xBE");
 
-    TParent loaded(nullptr, TFileMode("things\\box", 0, 4), true, false);
+    const auto made =
+        TJorpBase::CreateAttached<TParent>(TFileMode("things\\box", 0, 4), true, false, nullptr);
+    const TParent& loaded = *made;
     EXPECT_TRUE(loaded.HasFlags(JOF_LOADED));
     EXPECT_EQ(loaded.GetBytesRead(), static_cast<i32>(bytes.size()));
     EXPECT_EQ(loaded.GetFileMode().Name.GetText(), "\\things\\box.prt");
@@ -120,11 +114,12 @@ TEST_F(JorpBase, EveryTruncationFailsCleanlyInsideTheImage) {
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         const std::string name = "cut" + std::to_string(cut) + ".prt";
         Cd.WriteHostFile(name, bytes.substr(0, cut));
-        TParent loaded(nullptr, TFileMode(name, 0, 4), true, true);
-        EXPECT_EQ(loaded.GetBytesRead(), -1) << cut;
-        EXPECT_FALSE(loaded.HasFlags(JOF_LOADED)) << cut;
+        const auto loaded =
+            TJorpBase::CreateAttached<TParent>(TFileMode(name, 0, 4), true, true, nullptr);
+        EXPECT_EQ(loaded->GetBytesRead(), -1) << cut;
+        EXPECT_FALSE(loaded->HasFlags(JOF_LOADED)) << cut;
         // A failed child never moves its parent's cursor backwards.
-        EXPECT_LE(loaded.GetReadCursor(), cut) << cut;
+        EXPECT_LE(loaded->GetReadCursor(), cut) << cut;
     }
 }
 
@@ -134,7 +129,9 @@ TEST_F(JorpBase, AWrongTagEndsTheProgramWithTheHeaderBox) {
     Cd.WriteHostFile("bad.prt", bytes);
     TMessageBoxRecorder boxes;
     TExitTrap trap;
-    EXPECT_THROW(TParent(nullptr, TFileMode("bad.prt", 0, 4), true, false), TProcessExit);
+    EXPECT_THROW(
+        TJorpBase::CreateAttached<TParent>(TFileMode("bad.prt", 0, 4), true, false, nullptr),
+        TProcessExit);
     ASSERT_EQ(boxes.Boxes.size(), 1U);
     EXPECT_EQ(boxes.Boxes[0].Caption, "Fatal Error - Header ID");
     EXPECT_EQ(boxes.Boxes[0].Text, "Header ID read: 'PRN'\nHeader ID needed: 'PRNT'\n"
@@ -173,7 +170,6 @@ TEST_F(JorpBase, NamesAndStringsAtTheEdges) {
     class TRaw : public TJorpBase {
     public:
         using TJorpBase::TJorpBase;
-        TRaw(const TFileMode& mode) : TJorpBase(nullptr) { AttachFile(mode, true, false); }
         const char* GetHeaderId() const override { return "RAW "; }
         std::string GetExtension() const override { return ".raw"; }
         bool WriteBody() override {
@@ -189,17 +185,19 @@ TEST_F(JorpBase, NamesAndStringsAtTheEdges) {
     };
     TRaw raw(nullptr, 0, TFileMode("raw.raw", 0, 1));
     ASSERT_TRUE(raw.Save(nullptr));
-    TRaw back(TFileMode("raw.raw", 0, 4));
-    EXPECT_EQ(back.A, "mixedcas");
-    EXPECT_EQ(back.B.GetText(), "KeepCase");
+    const auto back =
+        TJorpBase::CreateAttached<TRaw>(TFileMode("raw.raw", 0, 4), true, false, nullptr);
+    EXPECT_EQ(back->A, "mixedcas");
+    EXPECT_EQ(back->B.GetText(), "KeepCase");
     // A stored string length of 0 is refused.
-    EXPECT_FALSE(back.StringRead);
+    EXPECT_FALSE(back->StringRead);
 }
 
 TEST_F(JorpBase, EmptyNamesAndMissingFilesLeaveAnObjectWithoutData) {
     TMessageBoxRecorder boxes;
     TExitTrap trap;
-    TJorpBase nameless(nullptr, TFileMode("", 0, 4), true, false);
+    TJorpBase nameless(nullptr);
+    nameless.AttachFile(TFileMode("", 0, 4), true, false);
     EXPECT_TRUE(nameless.HasFlags(JOF_NO_IMAGE));
     ASSERT_EQ(boxes.Boxes.size(), 1U);
     EXPECT_EQ(boxes.Boxes[0].Caption, "Base::FMRegister");
@@ -207,15 +205,18 @@ TEST_F(JorpBase, EmptyNamesAndMissingFilesLeaveAnObjectWithoutData) {
 
     // An empty data file gives an empty image: the load fails, nothing is read.
     WriteData("empty.bas", 0);
-    TJorpBase empty(nullptr, TFileMode("empty.bas", 0, 4), true, true);
+    TJorpBase empty(nullptr);
+    empty.AttachFile(TFileMode("empty.bas", 0, 4), true, true);
     EXPECT_EQ(empty.GetBytesRead(), -1);
     EXPECT_EQ(boxes.Boxes.size(), 1U);
 }
 
 TEST_F(JorpBase, SharedImagesCountTheirUsersAndLevels) {
     SaveSample();
-    TParent a(nullptr, TFileMode("things\\box.prt", 0, 4), true, true);
-    TParent b(nullptr, TFileMode("things\\box.prt", 0, 2), true, true);
+    TParent a(nullptr);
+    a.AttachFile(TFileMode("things\\box.prt", 0, 4), true, true);
+    TParent b(nullptr);
+    b.AttachFile(TFileMode("things\\box.prt", 0, 2), true, true);
     ASSERT_NE(a.GetImage(), nullptr);
     EXPECT_EQ(a.GetImage(), b.GetImage());
     TJorpBaseFile* image = a.GetImage();
@@ -234,6 +235,51 @@ TEST_F(JorpBase, SharedImagesCountTheirUsersAndLevels) {
     a.ReleaseImage();
     EXPECT_EQ(image->UseCount, 1);
     EXPECT_EQ(image->GetRamLevel(), 2);
+}
+
+TEST_F(JorpBase, ReattachingLetsGoOfTheLevelsTheOldImageCountedIt) {
+    WriteData("a.bas", 8);
+    WriteData("b.bas", 8);
+    // Once needed now, then only wanted: the old level goes with the old registration, so
+    // that the image is freed once nobody uses it.
+    TJorpBase user(nullptr);
+    user.AttachFile(TFileMode("a.bas", 0, 4), false, true);
+    TJorpBaseFile* a = user.GetImage();
+    ASSERT_NE(a, nullptr);
+    ASSERT_TRUE(a->IsInMemory());
+    user.AttachFile(TFileMode("a.bas", 0, 1), false, true);
+    ASSERT_EQ(user.GetImage(), a);
+    EXPECT_EQ(a->UseCount, 1);
+    EXPECT_EQ(a->GetRamCount(4), 0);
+    EXPECT_EQ(a->GetRamCount(1), 1);
+    user.ReleaseImage();
+    EXPECT_EQ(a->UseCount, 0);
+    EXPECT_EQ(a->GetRamLevel(), 0);
+    EXPECT_FALSE(a->IsInMemory());
+
+    // Two users of one image: the one that moves to another file takes its own counts
+    // along and leaves the other's.
+    TJorpBase keeper(nullptr);
+    keeper.AttachFile(TFileMode("a.bas", 0, 1), false, true);
+    TJorpBase mover(nullptr);
+    mover.AttachFile(TFileMode("a.bas", 2, 4), false, true);
+    ASSERT_EQ(mover.GetImage(), a);
+    ASSERT_EQ(keeper.GetImage(), a);
+    mover.AttachFile(TFileMode("b.bas", 0, 1), false, true);
+    ASSERT_NE(mover.GetImage(), nullptr);
+    EXPECT_NE(mover.GetImage(), a);
+    EXPECT_EQ(a->UseCount, 1);
+    EXPECT_EQ(a->GetRamCount(1), 1);
+    EXPECT_EQ(a->GetRamCount(4), 0);
+    EXPECT_EQ(a->GetDiskLevel(), 0);
+    EXPECT_EQ(a->GetRamLevel(), 1);
+    // A change of levels, too, moves the counts the image holds for this user.
+    EXPECT_TRUE(keeper.ChangeFile(TFileMode("a.bas", 0, 3)));
+    EXPECT_EQ(a->GetRamCount(1), 0);
+    EXPECT_EQ(a->GetRamLevel(), 3);
+    keeper.ReleaseImage();
+    EXPECT_EQ(a->UseCount, 0);
+    EXPECT_EQ(a->GetRamLevel(), 0);
 }
 
 class TOwner : public TJorpOwner {

@@ -355,9 +355,11 @@ TEST_F(JorpListFiles, MemberFileModesMoveEveryImageToTheGivenLevels) {
     WriteData("one.bas", 100);
     WriteData("two.bas", 100);
     TJorpList list;
-    list.Add(new TJorpBase(nullptr, TFileMode("one.bas", 1, 1), false, true));
+    list.Add(TJorpBase::CreateAttached<TJorpBase>(TFileMode("one.bas", 1, 1), false, true, nullptr)
+                 .release());
     list.Add(nullptr);
-    list.Add(new TJorpBase(nullptr, TFileMode("two.bas", 1, 1), false, true));
+    list.Add(TJorpBase::CreateAttached<TJorpBase>(TFileMode("two.bas", 1, 1), false, true, nullptr)
+                 .release());
     ASSERT_NE(list.GetAt(0)->GetImage(), nullptr);
 
     list.SetMemberFileModes(4, 2);

@@ -2,12 +2,15 @@
 #include "engine/foundation/JorpRow.h"
 
 #include "FileMgrFixture.h"
+#include "engine/foundation/Det.h"
 #include "engine/foundation/JorpTable.h"
+#include "engine/foundation/MiscData.h"
 #include "support/ExitTrap.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -15,10 +18,8 @@ namespace {
 // A cell with a body of its own, as the media and skit cells have: its name.
 class TNamedCell : public TJorpCell {
 public:
+    explicit TNamedCell(TJorpOwner* owner) : TJorpCell(owner) {}
     explicit TNamedCell(std::string name) : TJorpCell(nullptr) { Name = std::move(name); }
-    TNamedCell(TJorpOwner* owner, TEmbeddedAddress address) : TJorpCell(owner, address, false) {
-        LoadAt(address, true);
-    }
     bool ReadBody() override { return ReadString(Name); }
     bool WriteBody() override { return WriteString(Name); }
     void LoadObject(u16 value) override { Loaded.push_back(value); }
@@ -40,11 +41,8 @@ public:
 class TNamedRow : public TJorpRow {
 public:
     using TJorpRow::TJorpRow;
-    TNamedRow(TJorpOwner* owner, TEmbeddedAddress address) : TJorpRow(owner, address, false) {
-        LoadAt(address, true);
-    }
     TJorpCell* NewCellFromFile(TEmbeddedAddress address) override {
-        return new TNamedCell(Owner, address);
+        return CreateLoadedAt<TNamedCell>(address, true, Owner).release();
     }
     TNamedCell* Named(u8 place) const { return static_cast<TNamedCell*>(GetCell(place)); }
 };
@@ -54,10 +52,20 @@ public:
     using TJorpTable::TJorpTable;
     TJorpRow* NewRow() override { return new TNamedRow(Owner); }
     TJorpRow* NewRowFromFile(TEmbeddedAddress address) override {
-        return new TNamedRow(Owner, address);
+        return CreateLoadedAt<TNamedRow>(address, true, Owner).release();
     }
     TNamedRow* Row(i16 i) const { return static_cast<TNamedRow*>(GetRow(i)); }
 };
+
+// No constructor loads: a base under construction would read with its own tag and body
+// reader, not the subclass's. Loading goes through AttachFile, LoadAt or the makers.
+static_assert(!std::is_constructible_v<TJorpBase, TJorpOwner*, const TFileMode&, bool, bool>);
+static_assert(!std::is_constructible_v<TJorpBase, TJorpOwner*, TEmbeddedAddress, bool>);
+static_assert(!std::is_constructible_v<TJorpCell, TJorpOwner*, TEmbeddedAddress, bool>);
+static_assert(!std::is_constructible_v<TJorpRow, TJorpOwner*, TEmbeddedAddress, bool>);
+static_assert(!std::is_constructible_v<TJorpTable, TJorpOwner*, TEmbeddedAddress, bool>);
+// The classes that load in their own constructors allow no subclass to fall into it.
+static_assert(std::is_final_v<TMiscData> && std::is_final_v<TDet>);
 
 // A cell whose writer writes no body, so that the plain file form can be made.
 class TBareCell : public TJorpCell {
@@ -182,8 +190,11 @@ TEST_F(JorpTableFiles, TablesReadBackWithEveryCellInItsPlace) {
     EXPECT_EQ(bytes.substr(14, 13), std::string("ROW \x01\x00\x00\x00\x00\x00\x00\x00\x05", 13));
     EXPECT_EQ(bytes.substr(27, 12), std::string("Cell\x01\x00\x00\x00\x00\x00\x00\x00", 12));
 
-    TNamedTable table(nullptr);
-    table.AttachFile(TFileMode("named.bas", 0, 4), true, false);
+    // Made whole before it reads, the table's rows and cells are its own kinds, whose
+    // readers take the names.
+    const auto made =
+        TJorpBase::CreateAttached<TNamedTable>(TFileMode("named.bas", 0, 4), true, false, nullptr);
+    const TNamedTable& table = *made;
     EXPECT_TRUE(table.HasFlags(JOF_LOADED));
     EXPECT_EQ(table.GetBytesRead(), static_cast<i32>(bytes.size()));
     ASSERT_EQ(table.GetCount(), 3);
