@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -235,6 +239,52 @@ TEST_F(JorpTableFiles, PlainCellsAreHeadersOnlyAndCannotBeWritten) {
     EXPECT_THROW(table.Save(nullptr), TProcessExit);
     ASSERT_EQ(boxes.Boxes.size(), 1U);
     EXPECT_EQ(boxes.Boxes[0].Text, "Base Class\nError Type:\nCouldn't write local data\nAborting");
+}
+
+// The table fuzzer starts from tables of plain cells, as the writers write them. Set
+// OTCRAPS_UPDATE_GOLDEN=1 to write them again.
+TEST_F(JorpTableFiles, TheFuzzSeedsAreTablesTheWritersWrite) {
+    const struct {
+        const char* File;
+        std::vector<u8> Masks; // one per row
+    } seeds[] = {
+        {"empty.tbl", {}},
+        {"onecell.tbl", {0x01}},
+        {"spread.tbl", {0x05, 0x00, 0x80}},
+        {"full.tbl", {0xFF, 0x7E}},
+    };
+    const std::filesystem::path corpus =
+        std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / "table_fuzz";
+    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
+    for (const auto& seed : seeds) {
+        {
+            TJorpTable table(nullptr, 0, TFileMode(seed.File, 0, 1));
+            for (size_t i = 0; i < seed.Masks.size(); ++i) {
+                table.AddNewRow();
+                for (u8 n = 0; n < TJorpRow::PLACES; ++n)
+                    if ((seed.Masks[i] & TJorpRow::CellBit(n)) != 0)
+                        table.GetRow(static_cast<i16>(i))->PutCell(n, new TBareCell());
+            }
+            ASSERT_TRUE(table.Save(nullptr));
+        }
+        const std::string bytes = Cd.ReadHostFile(seed.File);
+        if (update != nullptr && std::string(update) == "1") {
+            std::filesystem::create_directories(corpus);
+            std::ofstream(corpus / seed.File, std::ios::binary) << bytes;
+        }
+        std::ifstream in(corpus / seed.File, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << seed.File;
+
+        // Read as the fuzzer reads: whole, every row and cell in place.
+        TJorpTable table(nullptr);
+        table.LoadAt(TEmbeddedAddress{reinterpret_cast<const u8*>(bytes.data()),
+                                      static_cast<u32>(bytes.size())},
+                     true);
+        EXPECT_EQ(table.GetBytesRead(), static_cast<i32>(bytes.size())) << seed.File;
+        ASSERT_EQ(table.GetCount(), static_cast<i16>(seed.Masks.size())) << seed.File;
+        for (size_t i = 0; i < seed.Masks.size(); ++i)
+            EXPECT_EQ(table.GetRow(static_cast<i16>(i))->GetCellMask(), seed.Masks[i]);
+    }
 }
 
 TEST_F(JorpTableFiles, EveryTruncationFailsTheLoadCleanly) {
