@@ -6,7 +6,10 @@
 
 #include "platform/framework/Menu.h"
 #include "platform/framework/MenuTracker.h"
+#include "platform/framework/Theme.h"
 #include "platform/framework/WinApi.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -103,16 +106,56 @@ TEST_F(CommandTest, EnablersAreAskedBeforeAPopupOpens) {
 TEST_F(CommandTest, MenuBarsSwapByIdAndAFailedLoadKeepsTheBar) {
     EXPECT_EQ(Frame->GetMenu(), nullptr);
     EXPECT_FALSE(TMenuTracker(Frame).Enter()); // no bar, no menu loop
-    const TRect before = Frame->GetClientRect();
     ASSERT_TRUE(Frame->AssignMenu(5));
     HMENU bar = Frame->GetMenu();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(GetMenuItemCount(bar), 2);
-    // The bar takes a row from the client area.
-    EXPECT_EQ(Frame->GetClientRect().Height(), before.Height() - GetSystemMetrics(SM_CYMENU));
     EXPECT_FALSE(Frame->AssignMenu(1));
     EXPECT_EQ(Frame->GetMenu(), bar);
     EXPECT_EQ(Frame->Attr.Menu, 1u);
+}
+
+TEST_F(CommandTest, AShrinkToClientFrameGrowsAndShrinksWithItsMenuBar) {
+    TMenuTemplate other;
+    other.Items.push_back({"&Game", 0, MF_POPUP, {{"&Go To Craps", 230, 0, {}}}});
+    TResourceRegistry::Get().AddMenu(13, other);
+    const TRect start = Frame->GetWindowRect();
+    struct TCase {
+        const char* Name;
+        std::function<void()> Change;
+        bool Bar;
+    };
+    const TCase cases[] = {
+        {"a bar assigned", [&] { ASSERT_TRUE(Frame->AssignMenu(5)); }, true},
+        {"swapped for another", [&] { ASSERT_TRUE(Frame->AssignMenu(13)); }, true},
+        {"removed",
+         [&] {
+             HMENU old = GetMenu(Frame);
+             SetMenu(Frame, nullptr);
+             DestroyMenu(old);
+         },
+         false},
+        {"set again directly", [&] { SetMenu(Frame, LoadMenuA(Frame->GetModule(), 5)); }, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        c.Change();
+        App.PumpWaitingMessages();
+        const TRect frame = Frame->GetWindowRect();
+        const TRect client = TDesktop::Get().ScreenClientRect(Frame);
+        // The client window fills the frame's client area exactly, and nothing else moved.
+        EXPECT_EQ(Client->GetWindowRect(), client);
+        EXPECT_EQ(client.Size(), TSize(640, 480));
+        EXPECT_EQ(frame.TopLeft(), start.TopLeft());
+        EXPECT_EQ(frame.Height(), start.Height() + (c.Bar ? GetSystemMetrics(SM_CYMENU) : 0));
+        // Shown afresh, the frame's bottom edge is drawn, not left showing the desktop.
+        Frame->ShowWindow(SW_HIDE);
+        App.PumpWaitingMessages();
+        Frame->ShowWindow(SW_SHOWNORMAL);
+        App.PumpWaitingMessages();
+        for (i32 y = client.bottom; y < frame.bottom; ++y)
+            EXPECT_NE(Fx.Backend().GetScreen().GetPixel(frame.left + 20, y), Theme::Desktop) << y;
+    }
 }
 
 TEST_F(CommandTest, LoadStringTruncatesToTheBuffer) {
