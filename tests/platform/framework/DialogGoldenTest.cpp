@@ -111,19 +111,6 @@ TEST_F(DialogGoldenTest, Edits) {
         MatchesGolden(TDesktop::Get().GetScreen(), "dialog_edits", ClientArea(dialog.get())));
 }
 
-// A row of the gambler list as the game lays it out: blanks to fixed columns (the mark at
-// 2, the name at 8, the sex at 22, the bankroll ending at 34) in the dialog's Courier.
-std::string GamblerRow(bool active, const std::string& name, char sex, int dollars) {
-    std::string row = std::string("  ") + (active ? "*" : " ");
-    row.resize(8, ' ');
-    row += name;
-    row.resize(std::max<size_t>(row.size(), 22), ' ');
-    row += sex;
-    const std::string money = "$" + std::to_string(dollars);
-    row.resize(std::max(row.size(), 34 - money.size()), ' ');
-    return row + money;
-}
-
 TEST_F(DialogGoldenTest, ListComboAndGauges) {
     TDialogTemplate t = Base("Lists", 250, 130);
     t.FontFace = "Courier";
@@ -140,19 +127,15 @@ TEST_F(DialogGoldenTest, ListComboAndGauges) {
     auto* list = new TListBox(dialog.get(), 100);
     auto* combo = new TComboBox(dialog.get(), 115);
     ASSERT_TRUE(dialog->Create());
-    struct TGambler {
-        bool Active;
-        const char* Name;
-        char Sex;
-        int Dollars;
-    };
-    const TGambler gamblers[] = {
-        {true, "Joe", 'M', 500},     {false, "Amy", 'F', 2500},        {true, "Bob", 'M', 200},
-        {false, "Carla", 'F', 1200}, {false, "Maximilianus", 'M', 90}, {false, "Eve", 'F', 300},
-        {false, "Frank", 'M', 10},   {false, "Gina", 'F', 45},         {false, "Hal", 'M', 7},
-    };
-    for (const TGambler& g : gamblers)
-        list->AddString(GamblerRow(g.Active, g.Name, g.Sex, g.Dollars).c_str());
+    // Rows as the gambler list lays them out: blanks to fixed columns (the mark at 2, the
+    // name at 8, the sex at 22, the bankroll ending at 34) in the dialog's Courier.
+    for (const char* row :
+         {"  *     Joe           M       $500", "        Amy           F      $2500",
+          "  *     Bob           M       $200", "        Carla         F      $1200",
+          "        Maximilianus  M        $90", "        Eve           F       $300",
+          "        Frank         M        $10", "        Gina          F        $45",
+          "        Hal           M         $7"})
+        list->AddString(row);
     list->SetSelIndex(2);
     for (const char* name : {"Joe Gambler", "Amy", "Bob"})
         combo->AddString(name);
