@@ -16,4 +16,6 @@ public:
     virtual bool IsHoldSet() const = 0;
     // The progress dialog shown while lists load, or null.
     virtual TJorpProgress* GetProgress() const = 0;
+    // Every game object looks its sprites up again, after a sprite list lost a member.
+    virtual void ResolveGameObjects() {}
 };

@@ -1,0 +1,291 @@
+// TAnm: the ".anm" reader, the frame timeline and drawing the runs of a frame.
+#include "engine/media/Anm.h"
+
+#include "engine/foundation/BaseFile.h"
+#include "engine/media/AnmList.h"
+#include "engine/media/Bmp.h"
+#include "engine/media/JorpDC.h"
+#include "platform/host/MessageBox.h"
+
+#include <algorithm>
+#include <cstring>
+
+TAnm::TAnm(TJorpOwner* owner, const TFileMode& mode, const TAnmData& frameData)
+    : TGr(owner), Template(frameData), Current(frameData) {
+    FileMode = mode;
+}
+
+TAnm::~TAnm() = default;
+
+std::unique_ptr<TAnm> TAnm::Create(TJorpOwner* owner, const TFileMode& mode,
+                                   const TAnmData& frameData, bool load, bool keep) {
+    return CreateAttached<TAnm>(mode, load, keep, owner, mode, frameData);
+}
+
+TEmbeddedAddress TAnm::ImageBytes() const {
+    if (!EmbeddedBase.IsNull())
+        return EmbeddedBase;
+    if (Image != nullptr && Image->GetData() != nullptr)
+        return {Image->GetData(), Image->Size};
+    return {};
+}
+
+u16 TAnm::GetFrameCount() const {
+    return ImageBytes().IsNull() ? 0 : Frames.GetFrameCount();
+}
+
+void TAnm::LoadNow() {
+    TFileMode now = FileMode;
+    now.RamLevel = FM_LEVEL_NOW;
+    ChangeFile(now);
+}
+
+bool TAnm::ReadHeader() {
+    char tag[4];
+    if (ReadBytes(tag, 4) != 4)
+        return false;
+    std::memcpy(HeaderIdChars, tag, 4);
+    u32 reserved = 0;
+    if (!ReadU16(HeaderMajor) || !ReadU16(HeaderMinor) || !ReadU32(reserved))
+        return false;
+    if (!HeaderIdMatches()) {
+        HeaderMajor = 1;
+        HeaderMinor = 0;
+    }
+    if (HeaderMajor == 1)
+        SetFlags(ANMF_VERSION1);
+    else
+        ClearFlags(ANMF_VERSION1);
+    return true;
+}
+
+bool TAnm::ReadBody() {
+    if (HeaderMajor == 1)
+        JorpFatalError(this,
+                       "Invalid file version read\nBAD THINGS, MAN.\n" + FileMode.Name.GetText(),
+                       "Error - TAnm");
+    if (HeaderMajor != 2) {
+        MessageBoxExA(nullptr, "Unknown anm file version", "Error - TAnm", MB_OK);
+        return false;
+    }
+    const TEmbeddedAddress bytes = ImageBytes();
+    if (!Frames.Check(bytes.Data, bytes.Size))
+        return false;
+    ReadCursor = ANM_HEADER_SIZE + 4U * Frames.GetFrameCount();
+
+    const bool anchored = Current.Has(ANMD_ANCHOR_FROM_FILE);
+    for (TAnmData* data : {&Template, &Current}) {
+        if (anchored) {
+            data->Base.x = static_cast<i16>(Frames.GetRefX() - 1);
+            data->Base.y = static_cast<i16>(Frames.GetRefY() - 1);
+        } else {
+            data->Base.x = static_cast<i16>(data->Base.x + 1);
+            data->Base.y = static_cast<i16>(data->Base.y + 1);
+        }
+        data->UpdatePosition();
+    }
+    return true;
+}
+
+bool TAnm::ChangeFile(const TFileMode& mode) {
+    TFileMode wanted = mode;
+    // On screen its frames are read from the image at every frame.
+    if (IsInVideo())
+        wanted.RamLevel = FM_LEVEL_NOW;
+    if (!TGr::ChangeFile(wanted))
+        return false;
+    if (Image != nullptr && Image->IsInMemory() && !HasFlags(JOF_LOADED) && !ReadTried) {
+        ReadTried = true;
+        BytesRead = Load(true, TEmbeddedAddress{});
+    }
+    return true;
+}
+
+void TAnm::SelectFrameRect() {
+    const u16 k = Current.CurrentFrame;
+    const TAnmFrameInfo* frame = ImageBytes().IsNull() ? nullptr : Frames.GetFrame(k);
+    if (frame == nullptr)
+        return;
+    const i32 left = Current.Position.x - frame->HotX;
+    const i32 top = Current.Position.y - frame->HotY;
+    SetRect({left, top, left + frame->Width, top + frame->Height});
+    DrawData.Z = Current.Position.z;
+    if (k != DrawData.Frame)
+        MarkChanged();
+    DrawData.Frame = k;
+}
+
+void TAnm::ResetFrames() {
+    const i64 count = GetFrameCount();
+    const i64 d = Duration;
+    const i64 start = Current.StartFrame;
+    if (Current.Direction == ANM_FORWARD) {
+        Current.LastFrame =
+            static_cast<u16>(d == 0 ? count - 1 : std::min(start + d - 1, count - 1));
+    } else if (Current.Direction == ANM_BACKWARD) {
+        // From the start frame back over d frames: d + 1 frames are shown.
+        if (start == 0 || d == 0) {
+            Current.StartFrame = static_cast<u16>(count - 1);
+            Current.LastFrame = 0;
+        } else {
+            Current.LastFrame = static_cast<u16>(std::max<i64>(start - d, 0));
+        }
+    }
+    Current.CurrentFrame = Current.StartFrame;
+}
+
+void TAnm::Play(u32 tick) {
+    PlayStartTick = tick + static_cast<u32>(static_cast<i32>(StartDelay));
+    EndTick = PlayStartTick + Duration - 1;
+    if (EndTick < PlayStartTick)
+        EndTick = PlayStartTick;
+    ClearFlags(JOF_ON | JOF_STOP_REQUESTED);
+    // A start tick already reached starts now: waiting for the counter to equal it would
+    // leave the animation counted as playing and never started.
+    if (PlayStartTick <= OwnerTick())
+        Start();
+    if (List != nullptr && !HasFlags(ANMF_COUNTED)) {
+        SetFlags(ANMF_COUNTED);
+        List->CountIn();
+    }
+}
+
+void TAnm::Start() {
+    LoadNow();
+    if (IsShown() && !IsInVideo())
+        AddToVideo();
+    TJorpBase::Start();
+    if (Current.Has(ANMD_RESET_RANGE))
+        ResetFrames();
+    else
+        OnStartNoReset();
+    SelectFrameRect();
+}
+
+void TAnm::Tick(u32 tick) {
+    if (tick == PlayStartTick) {
+        // Started already when it was played at this very tick.
+        if (!HasFlags(JOF_ON))
+            Start();
+        return;
+    }
+    if (!IsRunning())
+        return;
+    if (IsShown() && !IsInVideo())
+        AddToVideo();
+    if (!Current.Has(ANMD_FRAME_PER_TICK)) {
+        SelectFrame();
+        return;
+    }
+    const i32 current = Current.CurrentFrame;
+    if (Current.Direction == ANM_FORWARD && current + 1 <= Current.LastFrame)
+        ++Current.CurrentFrame;
+    else if (Current.Direction == ANM_BACKWARD && current - 1 >= Current.LastFrame)
+        --Current.CurrentFrame;
+    SelectFrameRect();
+}
+
+void TAnm::PostTick(u32 tick) {
+    if (!IsRunning())
+        return;
+    const i32 count = GetFrameCount();
+    const i32 current = Current.CurrentFrame;
+    const bool inTime = Duration == 0 || tick < EndTick;
+    if (Current.Direction == ANM_FORWARD || Current.Direction == ANM_BACKWARD) {
+        const i32 next = current + Current.Direction;
+        if (current == Current.LastFrame || !inTime || next < 0 || next >= count)
+            Stop();
+    } else if (Duration != 0 && tick >= EndTick && Current.Has(ANMD_LEAVE_WHEN_STOPPED)) {
+        Stop();
+    }
+}
+
+void TAnm::Stop() {
+    if (Current.Has(ANMD_LEAVE_WHEN_STOPPED)) {
+        RemoveFromVideo();
+        SetFlags(JOF_STOP_REQUESTED);
+        UpdateFileLevels();
+    } else {
+        OnStopStay();
+    }
+    if (HasFlags(ANMF_COUNTED)) {
+        ClearFlags(ANMF_COUNTED);
+        if (List != nullptr)
+            List->CountOut();
+    }
+}
+
+void TAnm::Show() {
+    SetFlags(JOF_SHOWN);
+    if (IsRunning())
+        AddToVideo();
+}
+
+void TAnm::Hide() {
+    RemoveFromVideo();
+    ClearFlags(JOF_SHOWN);
+}
+
+void TAnm::Acquire(u32 tick) {
+    TJorpBase::Acquire(tick);
+    // Needed soon: read the image now; later: only say how much it is wanted.
+    if (static_cast<u64>(tick) > static_cast<u64>(OwnerTick()) + 60)
+        UpdateFileLevels();
+    else
+        LoadNow();
+}
+
+void TAnm::Release() {
+    TJorpBase::Release();
+    UpdateFileLevels();
+}
+
+bool TAnm::Draw(TJorpDC& dc, const TRect16& rect) {
+    TBmp* target = dc.GetSelectedBitmap();
+    if (target == nullptr || !target->IsDrawable())
+        return false;
+    return DrawFrame(*target, rect);
+}
+
+bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
+    const TRect16 rect = GetRect();
+    TRect16 c = rect.Intersect(clip);
+    if (c.IsEmpty())
+        return true;
+    const TEmbeddedAddress bytes = ImageBytes();
+    if (bytes.IsNull() || !Frames.IsChecked() || bytes.Size != Frames.GetCheckedSize())
+        return false;
+    const TAnmFrameInfo* frame = Frames.GetFrame(Current.CurrentFrame);
+    u8* bits = target.GetTargetBits();
+    if (frame == nullptr || !frame->Drawable || bits == nullptr)
+        return false;
+    // The clip may reach past the target: only its own pixels are written.
+    const i32 width = target.PixelWidth();
+    const i32 height = target.PixelHeight();
+    const TRect16 to = target.GetRect();
+    const TRect16 area = to.Intersect({to.left, to.top, to.left + width, to.top + height});
+    c = c.Intersect(area);
+    if (c.IsEmpty())
+        return true;
+    const i32 pitch = target.GetPitch();
+    const bool topDown = target.IsTopDown();
+    for (i32 y = c.top; y < c.bottom; ++y) {
+        const i32 row = y - rect.top;
+        if (row >= frame->Height)
+            return false;
+        const i32 t = y - area.top;
+        u8* line = bits + static_cast<size_t>(topDown ? t : height - 1 - t) * pitch;
+        TAnmImage::ForEachRun(bytes.Data, *frame, row, [&](i16 x, u16 length, const u8* pixels) {
+            const i32 start = rect.left + x;
+            const i32 end = start + length;
+            if (end < c.left)
+                return;
+            const i32 from = std::max<i32>(start, c.left);
+            const i32 to = std::min<i32>(end, c.right);
+            if (to > from)
+                std::memcpy(line + (from - area.left), pixels + (from - start),
+                            static_cast<size_t>(to - from));
+        });
+    }
+    return true;
+}

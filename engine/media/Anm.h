@@ -1,0 +1,88 @@
+// TAnm: a run-length animation read in place from its ".anm" file, stepped one frame per tick and
+// drawn straight into the back buffer.
+#pragma once
+
+#include "engine/media/AnmData.h"
+#include "engine/media/AnmImage.h"
+#include "engine/media/Gr.h"
+
+#include <memory>
+
+class TAnmList;
+class TBmp;
+
+// Engine-object flags of an animation, besides running, stopped, visible and in the list.
+constexpr u16 ANMF_VERSION1 = 0x0800; // the file said version 1 (or had another tag)
+constexpr u16 ANMF_COUNTED = 0x1000;  // its list counts it as playing
+
+class TAnm : public TGr {
+public:
+    // Takes the file mode as it is and both frame data from the template; nothing is
+    // registered or read (Create does that as well).
+    TAnm(TJorpOwner* owner, const TFileMode& mode, const TAnmData& frameData);
+    ~TAnm() override;
+
+    // A new animation attached to its data file; read now when load is set.
+    static std::unique_ptr<TAnm> Create(TJorpOwner* owner, const TFileMode& mode,
+                                        const TAnmData& frameData, bool load, bool keep);
+
+    void Tick(u32 tick) override;
+    void PostTick(u32 tick) override;
+    void Play(u32 tick) override;
+    void Start() override;
+    void Stop() override;
+    void Show() override;
+    void Hide() override;
+    void Acquire(u32 tick) override;
+    void Release() override;
+    bool ReadBody() override;
+    bool WriteBody() override { return true; }
+    bool ReadHeader() override;
+    std::string GetExtension() const override { return ".anm"; }
+    bool ChangeFile(const TFileMode& mode) override;
+    void SetMajorVersion() override { HeaderMajor = 2; }
+    void SetMinorVersion() override { HeaderMinor = 0; }
+    const char* GetHeaderId() const override { return "ANM "; }
+    bool Draw(TJorpDC& dc, const TRect16& rect) override;
+
+    // Virtual operations of animations, after those of graphics.
+    virtual void OnStartNoReset() {}
+    virtual void OnStopStay() {}
+    // Takes the current frame data's frame and position as the picture; whoever sets the
+    // frame data directly calls this.
+    virtual void SelectFrame() { SelectFrameRect(); }
+
+    void SelectFrameRect();
+    void ResetFrames();
+    // Draws the current frame into the target's pixels within the clip and the target.
+    // False without the image, for a frame that is missing or not wholly inside it, or for
+    // a target without pixels; true when something or nothing needed drawing.
+    bool DrawFrame(TBmp& target, const TRect16& clip);
+    void SetOffset(const TGrPoint& offset) { Current.SetOffset(offset); }
+
+    TAnmData& GetCurrentData() { return Current; }
+    const TAnmData& GetCurrentData() const { return Current; }
+    const TAnmData& GetTemplate() const { return Template; }
+    TAnmList* GetList() const { return List; }
+    void SetList(TAnmList* list) { List = list; }
+    u32 GetStartTick() const { return PlayStartTick; }
+    u32 GetEndTick() const { return EndTick; }
+    // The file's frame count; 0 while its image is not in memory.
+    u16 GetFrameCount() const;
+    const TAnmImage& GetImageFrames() const { return Frames; }
+
+private:
+    // The bytes of the file as read, or null while they are not in memory.
+    TEmbeddedAddress ImageBytes() const;
+    // The image is wanted in memory now.
+    void LoadNow();
+    bool IsRunning() const { return (Flags & (JOF_ON | JOF_STOP_REQUESTED)) == JOF_ON; }
+
+    u32 EndTick = 0;
+    TAnmData Template;
+    TAnmData Current;
+    TAnmList* List = nullptr;
+    TAnmImage Frames;
+    // A file that failed to read once is not read again for every use.
+    bool ReadTried = false;
+};

@@ -1,0 +1,53 @@
+// TCursorMgr: choosing among the slots and showing the winner.
+#include "engine/media/CursorMgr.h"
+
+#include "platform/framework/Application.h"
+#include "platform/framework/Cursor.h"
+#include "platform/framework/FrameWindow.h"
+#include "platform/framework/WinConstants.h"
+
+TCursorMgr::TCursorMgr(TApplication* owner) : Owner(owner) {
+    Slots[CURSOR_SLOT_ARROW] = TCursorData(nullptr, IDC_ARROW);
+}
+
+TCursorMgr::~TCursorMgr() {
+    Owner = nullptr;
+}
+
+void TCursorMgr::SetCursorSlot(i32 slot, TModule* module, u32 id, bool apply) {
+    SetCursorData(slot, TCursorData(module, id), apply);
+}
+
+void TCursorMgr::SetCursorData(i32 slot, const TCursorData& cursor, bool apply) {
+    if (slot < 0 || slot >= CURSOR_SLOT_COUNT)
+        return;
+    Slots[slot] = cursor;
+    if (apply)
+        Apply();
+}
+
+const TCursorData& TCursorMgr::GetSlot(i32 slot) const {
+    static const TCursorData none;
+    return slot >= 0 && slot < CURSOR_SLOT_COUNT ? Slots[slot] : none;
+}
+
+const TCursorData& TCursorMgr::GetChosen() const {
+    for (i32 slot = 0; slot < CURSOR_SLOT_ARROW; ++slot)
+        if (Slots[slot].IsSet())
+            return Slots[slot];
+    return Slots[CURSOR_SLOT_ARROW];
+}
+
+void TCursorMgr::Apply() {
+    const TCursorData& chosen = GetChosen();
+    if (Owner != nullptr)
+        if (TFrameWindow* frame = Owner->GetMainWindow()) {
+            ApplyThroughFrame(*frame, chosen);
+            return;
+        }
+    ::SetCursor(LoadCursorA(chosen.Module, chosen.Id));
+}
+
+void TCursorMgr::ApplyThroughFrame(TFrameWindow& frame, const TCursorData& cursor) {
+    frame.SetCursor(cursor.Module, cursor.Id);
+}
