@@ -5,4 +5,5 @@ void RegisterResources() {
     RegisterStringTables();
     RegisterMenus();
     RegisterAcceleratorTables();
+    RegisterDialogs();
 }

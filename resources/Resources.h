@@ -7,6 +7,15 @@
 constexpr u32 CM_HELP = 125;
 constexpr u32 CM_SPEEDCONTROL = 126;
 
+// Dialog templates of the engine.
+constexpr u32 IDD_EXPERT = 5;
+constexpr u32 IDD_WARNING = 7;
+constexpr u32 IDD_GAUGE = 50;
+constexpr u32 IDD_SCROLLMSG = 52;
+constexpr u32 IDD_DETAILLEVEL = 1000;
+constexpr u32 IDD_BITMAP = 2001;
+constexpr u32 IDD_SILENTGAUGE = 2002;
+
 // Makes every table of this library known to the framework's modules. Called once at
 // start by the program (and by tests); calling it again changes nothing.
 void RegisterResources();
@@ -15,3 +24,4 @@ void RegisterResources();
 void RegisterStringTables();
 void RegisterMenus();
 void RegisterAcceleratorTables();
+void RegisterDialogs();
