@@ -31,9 +31,12 @@ TJorpApp::~TJorpApp() {
     if (MainWindow != nullptr && MainWindow->IsWindow())
         MainWindow->Destroy(0);
     ShutDown();
-    // A start that failed keeps its settings object; it goes without writing anything.
-    if (Settings != nullptr)
-        TJorpApp::DeleteIniFile();
+    // A start that failed part of the way keeps what it made; it goes without writing
+    // anything.
+    TJorpApp::DeletePalette();
+    TJorpApp::DeleteGame();
+    TJorpApp::DeleteFileMgr();
+    TJorpApp::DeleteIniFile();
     TJorpList::SetGaugeFactory(nullptr);
     if (TEngineContext::Module == this)
         TEngineContext::Module = nullptr;
@@ -191,6 +194,13 @@ bool TJorpApp::WinHelp(u32 command, u32 data) {
     if (MainWindow == nullptr)
         return false;
     return WinHelpA(MainWindow->GetHandle(), GetHelpFilePath().c_str(), command, data);
+}
+
+void TJorpApp::ChangePalette(const std::string& name) {
+    if (Game != nullptr)
+        Game->SetPaletteName(name);
+    DeletePalette();
+    CreatePalette();
 }
 
 bool TJorpApp::OpenCatalogueIfPresent(const std::string& name) {
