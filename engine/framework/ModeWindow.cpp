@@ -75,10 +75,16 @@ TJorpModeWindow::TJorpModeWindow(TJorpApp* app, TJorpGameFrameWindow* frame, std
 TJorpModeWindow::~TJorpModeWindow() {
     Ready = false;
     Destroy(0);
-    // A window deleted without having been taken down still lets go of what it owns.
+    // A window deleted without having been taken down, or whose activation was cut short,
+    // still lets go of what it owns.
     if (Active)
         Deactivate();
     CloseLoadDialog();
+    DeleteModeState();
+    delete FrameTimer;
+    FrameTimer = nullptr;
+    delete Mode;
+    Mode = nullptr;
     LiveWindows().erase(this);
 }
 
