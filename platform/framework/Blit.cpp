@@ -24,6 +24,31 @@ std::array<u8, 256> IndexMap(const TGdiBitmap& src, const TGdiBitmap& dst) {
     return map;
 }
 
+// A 1:1 copy from an 8-bit bitmap onto the screen, row by row through one colour lookup: the
+// game shows every frame of its back buffer this way.
+void CopyRows8(TGdiBitmap& src, const TRect& srcBounds, TScreenSurface& dst,
+               const std::vector<TRect>& clip, const TRect& area, i32 sx0, i32 sy0) {
+    std::array<u32, 256> argb{};
+    for (size_t i = 0; i < 256; ++i)
+        argb[i] = src.IndexToArgb(static_cast<u8>(i));
+    // Source pixel = target pixel + shift.
+    const i32 dx = sx0 - area.left;
+    const i32 dy = sy0 - area.top;
+    const TRect reachable = area & srcBounds.OffsetBy(-dx, -dy) & dst.Bounds();
+    for (const TRect& c : clip) {
+        const TRect r = reachable & c;
+        if (r.IsEmpty())
+            continue;
+        const size_t n = static_cast<size_t>(r.Width());
+        for (i32 ty = r.top; ty < r.bottom; ++ty) {
+            const u8* from = src.Row8(ty + dy) + (r.left + dx);
+            u32* to = dst.Row(ty) + r.left;
+            for (size_t i = 0; i < n; ++i)
+                to[i] = argb[from[i]];
+        }
+    }
+}
+
 } // namespace
 
 bool StretchBlt(HDC dst, i32 x, i32 y, i32 width, i32 height, HDC src, i32 srcX, i32 srcY,
@@ -44,10 +69,17 @@ bool StretchBlt(HDC dst, i32 x, i32 y, i32 width, i32 height, HDC src, i32 srcX,
     if (srcBounds.IsEmpty() || to.Clip.empty())
         return true;
 
-    // Source column and row of each target column and row, in source pixels; outside the
-    // source, -1 and the target pixel is left alone.
     const i32 sx0 = srcX + from.Origin.x;
     const i32 sy0 = srcY + from.Origin.y;
+    if (width == srcWidth && height == srcHeight && to.Surface != nullptr &&
+        from.Bitmap != nullptr && from.Bitmap->BitCount == 8) {
+        CopyRows8(*from.Bitmap, srcBounds, *to.Surface, to.Clip,
+                  TRect{x, y, x + width, y + height}.OffsetBy(to.Origin.x, to.Origin.y), sx0, sy0);
+        return true;
+    }
+
+    // Source column and row of each target column and row, in source pixels; outside the
+    // source, -1 and the target pixel is left alone.
     std::vector<i32> column(static_cast<size_t>(width));
     for (i32 i = 0; i < width; ++i) {
         const i32 c = sx0 + static_cast<i32>(static_cast<i64>(i) * srcWidth / width);

@@ -10,6 +10,15 @@
 
 #include <algorithm>
 
+namespace {
+
+// Where item texts start, from the combo box's left edge: the field's sunken edge (2), the
+// margin of its selection band (1) and a gap (2). The dropped list starts its texts there
+// too, so that they line up with the field above them.
+constexpr i32 TextLeft = 5;
+
+} // namespace
+
 // The dropped list: a pop-up above everything that holds the mouse, so that a click
 // anywhere else closes it without reaching another window.
 class TComboDropList : public TWindow {
@@ -68,7 +77,7 @@ public:
             if (hot)
                 dc.FillSolidRect({1, y, r.right - 1, y + h}, Theme::SelectedBack);
             dc.SetTextColor(ArgbToColorRef(hot ? Theme::SelectedText : Theme::WindowText));
-            dc.TextOut(3, y, Owner.GetString(i));
+            dc.TextOut(TextLeft, y, Owner.GetString(i));
         }
         dc.RestoreFont();
     }
@@ -311,7 +320,7 @@ void TComboBox::PaintControl(TDC& dc) {
     if (IsListShown())
         ControlPaint::Edge(dc, button, Theme::Shadow3d, Theme::Shadow3d);
     else
-        ControlPaint::Raised(dc, button);
+        ControlPaint::ScrollButton(dc, button);
     ControlPaint::Arrow(dc, IsListShown() ? button.OffsetBy(1, 1) : button, true,
                         enabled ? Theme::WindowText : Theme::Shadow3d);
     const bool focused = HasFocus() && !IsListShown();
@@ -325,7 +334,7 @@ void TComboBox::PaintControl(TDC& dc) {
                                        : focused ? Theme::SelectedText
                                                  : Theme::WindowText));
         const i32 y = text.top + (text.Height() - GetItemHeight()) / 2;
-        dc.TextOut(text.left + 2, y, GetString(Sel));
+        dc.TextOut(TextLeft, y, GetString(Sel));
         dc.RestoreFont();
     }
     if (focused)

@@ -28,6 +28,14 @@ void Raised(TDC& dc, const TRect& r) {
     Edge(dc, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, Theme::Face, Theme::Shadow3d);
 }
 
+void ScrollButton(TDC& dc, const TRect& r) {
+    // The outer edge is face grey at the top left, so that the button stands apart from
+    // the white field or list beside it.
+    Edge(dc, r, Theme::Face, Theme::DarkShadow3d);
+    Edge(dc, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, Theme::Highlight3d,
+         Theme::Shadow3d);
+}
+
 void ButtonFrame(TDC& dc, const TRect& r, bool pressed, bool isDefault) {
     TRect face = r;
     if (isDefault) {
@@ -105,12 +113,13 @@ void Arrow(TDC& dc, const TRect& r, bool down, u32 argb) {
 }
 
 void CheckMark(TDC& dc, const TRect& box, u32 argb) {
-    // The classic tick: seven columns, three pixels tall, falling then rising.
+    // The classic tick: seven columns, three pixels tall, falling then rising; seven rows
+    // in all, centred in the box.
     static constexpr i32 Rise[7] = {2, 3, 4, 3, 2, 1, 0};
     const i32 x0 = box.left + (box.Width() - 7) / 2;
     const i32 y0 = box.top + (box.Height() - 7) / 2;
     for (i32 i = 0; i < 7; ++i)
-        dc.FillSolidRect({x0 + i, y0 + Rise[i] + 1, x0 + i + 1, y0 + Rise[i] + 4}, argb);
+        dc.FillSolidRect({x0 + i, y0 + Rise[i], x0 + i + 1, y0 + Rise[i] + 3}, argb);
 }
 
 void Disc(TDC& dc, TPoint at, i32 diameter, u32 argb) {
@@ -126,14 +135,43 @@ void Disc(TDC& dc, TPoint at, i32 diameter, u32 argb) {
 }
 
 void RadioCircle(TDC& dc, TPoint at, bool checked, bool enabled) {
-    // Rings from the outside in: shadow above-left, highlight below-right, then the well.
-    Disc(dc, at, 12, Theme::Highlight3d);
-    Disc(dc, {at.x, at.y}, 11, Theme::Shadow3d);
-    Disc(dc, {at.x + 1, at.y + 1}, 10, Theme::Face);
-    Disc(dc, {at.x + 1, at.y + 1}, 9, Theme::DarkShadow3d);
-    Disc(dc, {at.x + 2, at.y + 2}, 8, enabled ? Theme::WindowBack : Theme::Face);
-    if (checked)
-        Disc(dc, {at.x + 4, at.y + 4}, 4, enabled ? Theme::WindowText : Theme::Shadow3d);
+    // Drawn from a pixel map rather than from discs: rounded discs of neighbouring sizes
+    // do not nest evenly and dent the rings. The light falls from the top left: S shadow
+    // and D dark shadow in the top-left half, H highlight and F face in the bottom-right
+    // half, W the well.
+    static constexpr const char* Rows[12] = {
+        "....SSSS....", "..SSDDDDSS..", ".SDDWWWWDFH.", ".SDWWWWWWFH.",
+        "SDWWWWWWWWFH", "SDWWWWWWWWFH", "SDWWWWWWWWFH", "SDWWWWWWWWFH",
+        ".SDWWWWWWFH.", ".SFFWWWWFFH.", "..HHFFFFHH..", "....HHHH....",
+    };
+    // The dot: four by four with its corners cut.
+    static constexpr const char* Dot[4] = {".XX.", "XXXX", "XXXX", ".XX."};
+    for (i32 y = 0; y < 12; ++y)
+        for (i32 x = 0; x < 12; ++x) {
+            u32 color = 0;
+            switch (Rows[y][x]) {
+            case 'S':
+                color = Theme::Shadow3d;
+                break;
+            case 'D':
+                color = Theme::DarkShadow3d;
+                break;
+            case 'H':
+                color = Theme::Highlight3d;
+                break;
+            case 'F':
+                color = Theme::Face;
+                break;
+            case 'W':
+                color = enabled ? Theme::WindowBack : Theme::Face;
+                break;
+            default:
+                continue;
+            }
+            if (checked && x >= 4 && x < 8 && y >= 4 && y < 8 && Dot[y - 4][x - 4] == 'X')
+                color = enabled ? Theme::WindowText : Theme::Shadow3d;
+            dc.FillSolidRect({at.x + x, at.y + y, at.x + x + 1, at.y + y + 1}, color);
+        }
 }
 
 TRect TVScroll::UpArrow() const {
@@ -217,14 +255,14 @@ void TVScroll::Paint(TDC& dc, bool enabled) const {
     const bool live = enabled && MaxPos() > 0;
     for (const TRect& r : {up, down}) {
         dc.FillSolidRect(r, Theme::Face);
-        Raised(dc, r);
+        ScrollButton(dc, r);
         const u32 color = live ? Theme::WindowText : Theme::Shadow3d;
         Arrow(dc, r, r == down, color);
     }
     const TRect thumb = Thumb();
     if (live && !thumb.IsEmpty()) {
         dc.FillSolidRect(thumb, Theme::Face);
-        Raised(dc, thumb);
+        ScrollButton(dc, thumb);
     }
 }
 

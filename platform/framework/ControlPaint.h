@@ -16,6 +16,9 @@ void Edge(TDC& dc, const TRect& r, u32 topLeft, u32 bottomRight);
 // Two pixels deep: the edit and list-box well, and the raised button.
 void Sunken(TDC& dc, const TRect& r);
 void Raised(TDC& dc, const TRect& r);
+// A scroll-bar arrow, thumb or drop-down button: raised, and outlined apart from the
+// white field beside it.
+void ScrollButton(TDC& dc, const TRect& r);
 // A push button's face, frame and its default-button ring.
 void ButtonFrame(TDC& dc, const TRect& r, bool pressed, bool isDefault);
 // The dotted rectangle around what has the focus.
@@ -28,7 +31,7 @@ TSize Measure(TDC& dc, const TFont& font, const std::string& text, u32 format, i
 // A filled triangle pointing down (or up) centred in r.
 void Arrow(TDC& dc, const TRect& r, bool down, u32 argb);
 void CheckMark(TDC& dc, const TRect& box, u32 argb);
-// A round radio button 12 pixels across at the top-left point, with the dot when checked.
+// A round radio button 12 pixels square at the top-left point, with the dot when checked.
 void RadioCircle(TDC& dc, TPoint at, bool checked, bool enabled);
 // A disc of the diameter at the top-left point.
 void Disc(TDC& dc, TPoint at, i32 diameter, u32 argb);

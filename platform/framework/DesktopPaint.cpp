@@ -108,10 +108,12 @@ TRegion TDesktop::VisibleRegion(HWND w, bool clientOnly) const {
         if (IsShowing(top))
             region.Subtract(ScreenWindowRect(top));
     }
-    // Children are always clipped away, as if every window had WS_CLIPCHILDREN.
+    // Children are always clipped away, as if every window had WS_CLIPCHILDREN; a child
+    // shows only inside this window's client area, so it never hides the frame around it.
+    const TRect inside = ScreenClientRect(w);
     for (HWND c : w->Sys.ZChildren)
         if (IsShowing(c))
-            region.Subtract(ScreenWindowRect(c));
+            region.Subtract(ScreenWindowRect(c) & inside);
     region.Intersect(Screen.Bounds());
     return region;
 }

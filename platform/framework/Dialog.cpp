@@ -257,6 +257,13 @@ void TDialog::SetDefaultId(u32 id) {
             w->SendMessage(BM_SETSTYLE, changed == id ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
 }
 
+void TDialog::NoteFocus(TWindow* control) {
+    LastFocus = control;
+    if (HWND button = GetDlgItem(static_cast<int>(GetDefaultId()));
+        button != nullptr && button != control && button->IsWindow())
+        button->Invalidate(true);
+}
+
 TRect TDialog::MapDialogRect(const TRect& r) const {
     return DialogUnitsToPixels(BaseUnits, r.left, r.top, r.Width(), r.Height());
 }

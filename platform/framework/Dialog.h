@@ -63,7 +63,8 @@ public:
     void FocusControl(TWindow* control);
     // The control that had the focus last, given it back when the dialog gets the focus.
     TWindow* GetLastFocus() const { return LastFocus; }
-    void NoteFocus(TWindow* control) { LastFocus = control; }
+    // Also repaints the default button, whose ring shows where the focus is not.
+    void NoteFocus(TWindow* control);
     // A control object going away is dropped from the dialog's lists.
     void ForgetControl(TWindow* control);
     // The controls in template order (the keyboard's order), then those added later.

@@ -78,7 +78,14 @@ void SetSize(FT_Face face, i32 pixels) {
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels));
 }
 
-TEXTMETRIC MakeMetrics(FT_Face face, const LOGFONT& log, i32 em, bool bold, bool mono) {
+// The family a face file stands for, in the old system's terms.
+u8 FamilyOf(const std::string& file) {
+    if (file.find("Mono") != std::string::npos)
+        return FF_MODERN;
+    return file.find("Serif") != std::string::npos ? FF_ROMAN : FF_SWISS;
+}
+
+TEXTMETRIC MakeMetrics(FT_Face face, const LOGFONT& log, i32 em, bool bold, u8 family) {
     const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     const i64 winAscent = os2 != nullptr ? os2->usWinAscent : face->ascender;
     const i64 winDescent = os2 != nullptr ? os2->usWinDescent : -face->descender;
@@ -103,8 +110,7 @@ TEXTMETRIC MakeMetrics(FT_Face face, const LOGFONT& log, i32 em, bool bold, bool
     tm.tmUnderlined = log.lfUnderline;
     tm.tmStruckOut = log.lfStrikeOut;
     // As the old system has it, the low bit set means a variable pitch; 0x04 is an outline font.
-    tm.tmPitchAndFamily =
-        mono ? static_cast<u8>(0x04 | FF_MODERN) : static_cast<u8>(0x01 | 0x04 | FF_SWISS);
+    tm.tmPitchAndFamily = static_cast<u8>(0x04 | family | (family == FF_MODERN ? 0 : 0x01));
     return tm;
 }
 
@@ -122,15 +128,22 @@ u32 CodePageToUnicode(u8 c) {
 
 std::string FontFileFor(const LOGFONT& log) {
     const std::string face = Lower(log.lfFaceName, LF_FACESIZE);
+    const bool known =
+        face == "ms sans serif" || face == "system" || face == "arial" || face == "helv";
     bool mono =
         face == "courier" || face == "courier new" || face == "fixedsys" || face == "terminal";
-    if (face.empty() || (face != "ms sans serif" && face != "ms serif" && face != "system" &&
-                         face != "arial" && face != "helv" && face != "tms rmn" && !mono))
-        mono = mono || (log.lfPitchAndFamily & 0x03) == FIXED_PITCH ||
+    bool serif = face == "ms serif" || face == "tms rmn";
+    // A face we do not know is matched by the pitch and family the request asks for.
+    if (!known && !mono && !serif) {
+        mono = (log.lfPitchAndFamily & 0x03) == FIXED_PITCH ||
                (log.lfPitchAndFamily & 0xF0) == FF_MODERN;
+        serif = !mono && (log.lfPitchAndFamily & 0xF0) == FF_ROMAN;
+    }
     const bool bold = log.lfWeight >= FW_SEMIBOLD;
     if (mono)
         return bold ? "DejaVuSansMono-Bold.ttf" : "DejaVuSansMono.ttf";
+    if (serif)
+        return bold ? "DejaVuSerif-Bold.ttf" : "DejaVuSerif.ttf";
     return bold ? "DejaVuSans-Bold.ttf" : "DejaVuSans.ttf";
 }
 
@@ -157,8 +170,7 @@ std::shared_ptr<TFontInstance> ResolveFont(const LOGFONT& log) {
         instance->Face = face;
         LOGFONT sized = log;
         sized.lfHeight = log.lfHeight > 0 ? log.lfHeight : -em;
-        instance->Metrics =
-            MakeMetrics(face, sized, em, instance->Bold, file.find("Mono") != std::string::npos);
+        instance->Metrics = MakeMetrics(face, sized, em, instance->Bold, FamilyOf(file));
         instance->Metrics.tmAveCharWidth = instance->Glyph('x').Advance;
         slot = std::move(instance);
     }

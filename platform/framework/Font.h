@@ -37,8 +37,9 @@ struct TFontInstance {
 // The directory the Debian package fonts-dejavu-core installs the faces into.
 constexpr const char* DejaVuDirectory = "/usr/share/fonts/truetype/dejavu";
 
-// The face file a request gets: "MS Sans Serif", "MS Serif" and most others DejaVu Sans,
-// "Courier" and fixed-pitch requests DejaVu Sans Mono; bold from weight 600 up.
+// The face file a request gets: "MS Sans Serif" and most others DejaVu Sans, "MS Serif" and
+// "Tms Rmn" DejaVu Serif, "Courier" and fixed-pitch requests DejaVu Sans Mono; an unknown
+// face goes by the family asked for. Bold from weight 600 up.
 std::string FontFileFor(const LOGFONT& log);
 // The em size in pixels: -height for a negative height; for a positive one the size whose
 // ascent and descent add up to it; 0 the system's default.

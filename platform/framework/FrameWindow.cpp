@@ -60,6 +60,8 @@ void TFrameWindow::FitClient() {
         const TRect wanted = ClientWnd->GetWindowRect();
         const i32 cx = frame.Width() - client.Width() + wanted.Width();
         const i32 cy = frame.Height() - client.Height() + wanted.Height();
+        // Recorded first: the resize below sends a WM_SIZE that must find the frame fitted.
+        FittedInsets = {frame.Width() - client.Width(), frame.Height() - client.Height()};
         if (cx != frame.Width() || cy != frame.Height())
             SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         ClientWnd->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -173,6 +175,18 @@ void TFrameWindow::EvInitMenuPopup(HMENU popupMenu, u32 index, bool sysMenu) {
 
 void TFrameWindow::EvSize(u32 sizeType, const TSize& size) {
     TWindow::EvSize(sizeType, size);
-    if (sizeType != SIZE_MINIMIZED && !ShrinkToClient)
+    if (sizeType == SIZE_MINIMIZED)
+        return;
+    if (!ShrinkToClient) {
+        FitClient();
+        return;
+    }
+    // A shrink-to-client frame keeps the size its owner gives it, unless its own edges
+    // changed: a menu bar that came, went or changed height would otherwise leave the client
+    // window reaching past the bottom of the frame.
+    TDesktop& desktop = TDesktop::Get();
+    const TRect client = desktop.GetClientRect(this);
+    const TRect frame = desktop.GetWindowRect(this);
+    if (TSize{frame.Width() - client.Width(), frame.Height() - client.Height()} != FittedInsets)
         FitClient();
 }

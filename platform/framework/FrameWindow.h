@@ -37,6 +37,8 @@ protected:
     // The window inside the frame that gets the focus back when the frame gets it.
     HWND HWndRestoreFocus = nullptr;
     bool ShrinkToClient = false;
+    // Frame size less client size when a shrink-to-client frame was last fitted.
+    TSize FittedInsets{-1, -1};
     TModule* IconModule = nullptr;
     u32 IconResId = 0;
 

@@ -25,15 +25,11 @@
 // An 8-bit picture with a frame of colour 1 round a pattern of colours 2 to 5, so that a
 // missing edge row or column, or any resampling, shows.
 inline TDibImage TestPicture(i32 width, i32 height) {
-    TDibImage image{width,
-                    height,
-                    {{0, 0, 0, 0},
-                     {0x20, 0x20, 0xC0, 0},
-                     {0x30, 0x80, 0x10, 0},
-                     {0x20, 0x60, 0x10, 0},
-                     {0x50, 0xA0, 0x30, 0},
-                     {0xF0, 0xF0, 0xF0, 0}},
-                    {}};
+    TDibImage image;
+    image.Width = width;
+    image.Height = height;
+    image.Colors = {{0, 0, 0, 0},          {0x20, 0x20, 0xC0, 0}, {0x30, 0x80, 0x10, 0},
+                    {0x20, 0x60, 0x10, 0}, {0x50, 0xA0, 0x30, 0}, {0xF0, 0xF0, 0xF0, 0}};
     for (i32 y = 0; y < height; ++y)
         for (i32 x = 0; x < width; ++x) {
             const bool edge = x == 0 || y == 0 || x == width - 1 || y == height - 1;

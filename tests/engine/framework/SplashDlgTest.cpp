@@ -1,5 +1,4 @@
-// TSplashDlg: the picture for the screen's width, centred, closed by nothing the user does,
-// and a plain dialog when its picture is missing.
+// TSplashDlg: the picture for the screen's width, centred, closed by nothing the user does.
 #include "EngineDialogFixture.h"
 
 #include "engine/framework/SplashDlg.h"
@@ -33,14 +32,6 @@ TEST_F(SplashDlgTest, TheScreenWidthPicksThePictureAndNothingClosesIt) {
         App.RunFor(5000);
         EXPECT_TRUE(splash.IsWindowVisible()) << screen.cx;
     }
-}
-
-TEST_F(SplashDlgTest, WithoutItsPictureItIsAPlainDialogInTheMiddle) {
-    TSplashDlg splash(31, 32, 33);
-    ASSERT_TRUE(splash.Create());
-    const TRect r = splash.GetWindowRect();
-    EXPECT_GT(r.Width(), 0);
-    EXPECT_EQ(r.TopLeft(), Centred(r));
 }
 
 } // namespace

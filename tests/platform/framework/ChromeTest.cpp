@@ -225,6 +225,19 @@ TEST_F(ChromeTest, AClosedPopupLeavesTheScreenAsItWas) {
                        << " instead of " << before.GetPixel(x, y);
 }
 
+TEST_F(ChromeTest, AChildReachingPastItsParentsClientAreaLeavesTheFrameDrawn) {
+    const TRect outer = Frame->GetWindowRect();
+    const TPoint bottomEdge{outer.left + 20, outer.bottom - 1};
+    const u32 drawn = Pixel(bottomEdge);
+    Client->SetWindowPos(nullptr, 0, 0, outer.Width(), outer.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    // Whatever lay under the frame paints over its place before it shows again.
+    Frame->ShowWindow(SW_HIDE);
+    App.PumpWaitingMessages();
+    Frame->ShowWindow(SW_SHOWNORMAL);
+    App.PumpWaitingMessages();
+    EXPECT_EQ(Pixel(bottomEdge), drawn);
+}
+
 TEST_F(ChromeTest, TheFrameWithItsMenuOpenLooksClassic) {
     Frame->SoundChecked = true;
     Click(BarItem(1));

@@ -103,16 +103,34 @@ TEST_F(CommandTest, EnablersAreAskedBeforeAPopupOpens) {
 TEST_F(CommandTest, MenuBarsSwapByIdAndAFailedLoadKeepsTheBar) {
     EXPECT_EQ(Frame->GetMenu(), nullptr);
     EXPECT_FALSE(TMenuTracker(Frame).Enter()); // no bar, no menu loop
-    const TRect before = Frame->GetClientRect();
     ASSERT_TRUE(Frame->AssignMenu(5));
     HMENU bar = Frame->GetMenu();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(GetMenuItemCount(bar), 2);
-    // The bar takes a row from the client area.
-    EXPECT_EQ(Frame->GetClientRect().Height(), before.Height() - GetSystemMetrics(SM_CYMENU));
     EXPECT_FALSE(Frame->AssignMenu(1));
     EXPECT_EQ(Frame->GetMenu(), bar);
     EXPECT_EQ(Frame->Attr.Menu, 1u);
+}
+
+TEST_F(CommandTest, AShrinkToClientFrameGrowsAndShrinksWithItsMenuBar) {
+    const TRect start = Frame->GetWindowRect();
+    // The client window fills the frame's client area exactly; only the frame's height moves.
+    const auto fitted = [&](bool bar) {
+        App.PumpWaitingMessages();
+        const TRect client = TDesktop::Get().ScreenClientRect(Frame);
+        EXPECT_EQ(Client->GetWindowRect(), client);
+        EXPECT_EQ(client.Size(), TSize(640, 480));
+        const i32 grown = bar ? GetSystemMetrics(SM_CYMENU) : 0;
+        EXPECT_EQ(Frame->GetWindowRect(),
+                  TRect(start.left, start.top, start.right, start.bottom + grown));
+    };
+    ASSERT_TRUE(Frame->AssignMenu(5));
+    fitted(true);
+    HMENU bar = GetMenu(Frame);
+    SetMenu(Frame, nullptr);
+    fitted(false);
+    SetMenu(Frame, bar);
+    fitted(true);
 }
 
 TEST_F(CommandTest, LoadStringTruncatesToTheBuffer) {

@@ -53,6 +53,8 @@ TEST_F(DialogGoldenTest, Buttons) {
     dynamic_cast<TCheckBox*>(dialog->GetDlgItem(105))->Check();
     dynamic_cast<TCheckBox*>(dialog->GetDlgItem(106))->Check();
     dynamic_cast<TRadioButton*>(dialog->GetDlgItem(107))->Check();
+    // The focus on a label with a mnemonic and a descender shows the mark around it.
+    dialog->GetDlgItem(104)->SetFocus();
     Pump();
     EXPECT_TRUE(
         MatchesGolden(TDesktop::Get().GetScreen(), "dialog_buttons", ClientArea(dialog.get())));
@@ -110,33 +112,41 @@ TEST_F(DialogGoldenTest, Edits) {
 }
 
 TEST_F(DialogGoldenTest, ListComboAndGauges) {
-    TDialogTemplate t = Base("Lists", 220, 130);
+    TDialogTemplate t = Base("Lists", 250, 130);
+    t.FontFace = "Courier";
+    t.PointSize = 10;
+    // The list is as wide as the game's gambler list needs: 34 columns and a scroll bar.
     t.Items = {
         Item("listbox", 100, "", LBS_NOTIFY | LBS_USETABSTOPS | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-             8, 8, 120, 60),
-        Item("combobox", 115, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 136, 8, 76, 63),
-        Item("BorBtn", IDOK, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 160, 110, 50, 14),
+             8, 8, 150, 60),
+        Item("combobox", 115, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 166, 8, 76, 63),
+        Item("BorBtn", IDOK, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 190, 110, 50, 14),
     };
     TResourceRegistry::Get().AddDialog(90, t);
     auto dialog = std::make_unique<TDialog>(nullptr, 90);
     auto* list = new TListBox(dialog.get(), 100);
     auto* combo = new TComboBox(dialog.get(), 115);
     ASSERT_TRUE(dialog->Create());
-    for (const char* row : {"*\tJoe\tM\t$500", " \tAmy\tF\t$2500", "*\tBob\tM\t$200",
-                            " \tCarla\tF\t$1200", " \tDan\tM\t$90", " \tEve\tF\t$300",
-                            " \tFrank\tM\t$10", " \tGina\tF\t$45", " \tHal\tM\t$7"})
+    // Rows as the gambler list lays them out: blanks to fixed columns (the mark at 2, the
+    // name at 8, the sex at 22, the bankroll ending at 34) in the dialog's Courier.
+    for (const char* row :
+         {"  *     Joe           M       $500", "        Amy           F      $2500",
+          "  *     Bob           M       $200", "        Carla         F      $1200",
+          "        Maximilianus  M        $90", "        Eve           F       $300",
+          "        Frank         M        $10", "        Gina          F        $45",
+          "        Hal           M         $7"})
         list->AddString(row);
     list->SetSelIndex(2);
     for (const char* name : {"Joe Gambler", "Amy", "Bob"})
         combo->AddString(name);
     combo->SetSelIndex(0);
-    const TRect units = dialog->MapDialogRect({8, 76, 208, 88});
+    const TRect units = dialog->MapDialogRect({8, 76, 242, 88});
     auto* gauge = new TGauge(dialog.get(), "Num: %d", 1000, units.left, units.top, units.Width(),
                              units.Height());
     ASSERT_TRUE(gauge->Create());
     gauge->SetRange(0, 10);
     gauge->SetValue(6);
-    const TRect units2 = dialog->MapDialogRect({8, 92, 208, 100});
+    const TRect units2 = dialog->MapDialogRect({8, 92, 242, 100});
     auto* bar =
         new TGauge(dialog.get(), "", 200, units2.left, units2.top, units2.Width(), units2.Height());
     ASSERT_TRUE(bar->Create());

@@ -144,6 +144,10 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         ASSERT_NE(scene.Dialog, nullptr);
         // The host's own events (exposure, focus) come in over the first moments.
         app.RunFor(300);
+        // The table fills the frame's client area, which has grown to hold the menu bar.
+        const TRect frameClient = TDesktop::Get().ScreenClientRect(scene.Frame);
+        EXPECT_EQ(scene.Frame->GetClientWindow()->GetWindowRect(), frameClient);
+        EXPECT_EQ(frameClient.Size(), TSize(640, 480));
         const TSdlViewport view = sdl->GetViewport();
         RecordProperty("scale", view.Scale);
         // scripts/check gives the X server a screen that takes the desktop twice over, so
