@@ -3,6 +3,7 @@
 
 #include "craps/table/CrapsApp.h"
 #include "engine/foundation/FileName.h"
+#include "engine/media/EngineMediaMaker.h"
 #include "platform/host/MessageBox.h"
 #include "platform/host/VirtualPath.h"
 #include "platform/host/Xmsg.h"
@@ -13,6 +14,12 @@ int OwlMain(int, char**) {
     // The engine sees the program under its virtual path, never the host's.
     std::string drive, directory, name, extension;
     TJorpFileName::Split(TVirtualPaths::ProgramPath(), drive, directory, name, extension);
+    // The framework makes its palettes, bitmaps and surfaces through the media library.
+    TEngineMediaMaker media;
+    TMediaMaker::Install(&media);
+    struct TUninstall {
+        ~TUninstall() { TMediaMaker::Install(nullptr); }
+    } uninstall;
     try {
         auto app = std::make_unique<TCasOTCrapsApp>(drive, directory, name);
         int code = -1;

@@ -127,7 +127,7 @@ void TJorpApp::OpenDataSet() {
                 problems.push_back("Not found: " + where);
             } else {
                 CreatePalette();
-                if (Palette && Palette->GetBase().HasFlags(JOF_NO_IMAGE))
+                if (Palette && !Palette->GetBase().HasFlags(JOF_LOADED))
                     problems.push_back("Cannot be read: " + where);
             }
         }

@@ -35,7 +35,7 @@ class TPalFace : public TGraphicFace {};
 class TBmpFace : public TGraphicFace {
 public:
     // The 8-bit rows inside the loaded image; null without an image.
-    virtual const u8* GetBits() const = 0;
+    virtual const u8* GetBits() = 0;
     // The header's width and height; the height is negative for rows stored top-down. Both
     // 0 without a header.
     virtual i32 GetWidth() const = 0;

@@ -9,9 +9,11 @@
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/ModeWindow.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/MessageBox.h"
 #include "resources/Resources.h"
+#include "support/ExitTrap.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +27,8 @@ protected:
     OwlMainTest() {
         TResourceRegistry::Get().Clear();
         RegisterResources();
+        // What the platform's entry does before it calls the program.
+        RegisterWinGLibrary();
     }
     ~OwlMainTest() override { TResourceRegistry::Get().Clear(); }
 
@@ -45,7 +49,13 @@ protected:
     int RunOwlMain() {
         char program[] = "otcraps";
         char* argv[] = {program, nullptr};
-        return OwlMain(1, argv);
+        try {
+            return OwlMain(1, argv);
+        } catch (const TProcessExit& e) {
+            ADD_FAILURE() << "the program ended with " << e.Code << " after "
+                          << (Boxes.Boxes.empty() ? "no box" : Boxes.Boxes.back().Text);
+            return e.Code;
+        }
     }
     // A copy of the real executable in the program folder, as a player would install it.
     std::string InstallProgram() {
@@ -57,6 +67,7 @@ protected:
     TTempDir Dir;
     THeadlessSession Session;
     TMessageBoxRecorder Boxes;
+    TExitTrap Exits;
 };
 
 TEST_F(OwlMainTest, RunsTheDefaultModeOnAFixtureDataSetUntilTheWindowIsClosed) {

@@ -36,7 +36,7 @@ class TFakeBmp : public TBmpFace {
 public:
     TFakeBmp(TJorpOwner* owner, const TFileMode& file) : Base(owner, file) {}
     TJorpBase& GetBase() override { return Base; }
-    const u8* GetBits() const override { return Bits.empty() ? nullptr : Bits.data(); }
+    const u8* GetBits() override { return Bits.empty() ? nullptr : Bits.data(); }
     i32 GetWidth() const override { return Width; }
     i32 GetHeight() const override { return Height; }
 
@@ -127,8 +127,7 @@ public:
         if (!MakePalettes)
             return nullptr;
         auto pal = std::make_unique<TFakePal>(*this, owner, file);
-        if (PaletteUnreadable)
-            pal->Base.SetFlags(JOF_NO_IMAGE);
+        pal->Base.SetFlags(PaletteUnreadable ? JOF_NO_IMAGE : JOF_LOADED);
         return pal;
     }
     std::unique_ptr<TBmpFace> MakeBmp(TJorpOwner* owner, const TFileMode& file, bool,

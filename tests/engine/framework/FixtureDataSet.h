@@ -19,6 +19,8 @@ struct TFixtureDataSet {
     std::string Palette = "casino.pal";
     // Bytes stored for the game file instead of the written one (a damaged file).
     std::string GameBytes;
+    // The palette's bytes; a grey ramp when empty.
+    std::string PaletteBytes;
     bool WithCatalogue = true;
     bool WithGame = true;
     bool WithPalette = true;
@@ -52,7 +54,7 @@ inline void WriteFixtureDataSet(const TTempDir& dir, const TFixtureDataSet& set 
         game = dir.ReadHostFile("data/casino.g");
         std::filesystem::remove(dir.Host("data/casino.g"));
     }
-    const std::string palette = RawPalette();
+    const std::string palette = set.PaletteBytes.empty() ? RawPalette() : set.PaletteBytes;
     std::string pack;
     TDet catalogue(0, TFileMode(TJorpFileName("otcraps.det"), 0, 0));
     catalogue.MakeRoot();
