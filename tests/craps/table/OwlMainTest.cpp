@@ -71,7 +71,7 @@ protected:
 };
 
 TEST_F(OwlMainTest, RunsTheDefaultModeOnAFixtureDataSetUntilTheWindowIsClosed) {
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     THeadlessBackend& backend = Session.Backend();
     u32 framesAtClose = 0;
     std::string title;
@@ -103,7 +103,7 @@ TEST_F(OwlMainTest, TheProgramInAnEmptyFolderNamesTheMissingDataAndEndsWithOne) 
 }
 
 TEST_F(OwlMainTest, ASecondCopyInTheSameFolderEndsAtOnceAndBringsTheFirstForward) {
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     const std::string program = InstallProgram();
     THeadlessBackend& backend = Session.Backend();
     TProgramRun second;

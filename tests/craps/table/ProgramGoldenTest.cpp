@@ -61,7 +61,7 @@ protected:
         RegisterWinGLibrary();
         TFixtureDataSet set;
         set.PaletteBytes = Bytes(TPalEncoder::Encode(FeltColours()));
-        WriteFixtureDataSet(Dir, set);
+        EXPECT_TRUE(WriteFixtureDataSet(Dir, set));
     }
     ~ProgramGoldenTest() override { TResourceRegistry::Get().Clear(); }
 

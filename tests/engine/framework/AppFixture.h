@@ -74,7 +74,7 @@ protected:
 
     // The data set, the application started, its frame made and shown.
     TTestApp& StartGame(const TFixtureDataSet& set = {}) {
-        WriteFixtureDataSet(Dir, set);
+        EXPECT_TRUE(WriteFixtureDataSet(Dir, set));
         App = std::make_unique<TTestApp>();
         if (MakeFrame)
             App->MakeFrame = MakeFrame;

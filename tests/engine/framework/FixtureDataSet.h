@@ -8,8 +8,6 @@
 #include "engine/framework/GameFile.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,7 +32,9 @@ inline std::string RawPalette() {
     return bytes;
 }
 
-inline void WriteFixtureDataSet(const TTempDir& dir, const TFixtureDataSet& set = {}) {
+// False when a writer failed.
+[[nodiscard]] inline bool WriteFixtureDataSet(const TTempDir& dir,
+                                              const TFixtureDataSet& set = {}) {
     // The engine writes objects to the settings' CD location: here the data folder.
     TJorpIniFile writing("c:", "\\", "otcraps", "fixture.ini", true);
     writing.SetCDDrive("c:");
@@ -42,6 +42,7 @@ inline void WriteFixtureDataSet(const TTempDir& dir, const TFixtureDataSet& set 
     TJorpIniFile* saved = TEngineContext::Settings;
     TEngineContext::Settings = &writing;
     std::filesystem::create_directories(dir.Host("data"));
+    bool ok = true;
 
     std::string game = set.GameBytes;
     if (game.empty()) {
@@ -50,7 +51,7 @@ inline void WriteFixtureDataSet(const TTempDir& dir, const TFixtureDataSet& set 
         written.SetPaletteName(set.Palette);
         for (const std::string& mode : set.Modes)
             written.AddMode(mode);
-        EXPECT_TRUE(written.Save(nullptr));
+        ok = written.Save(nullptr) && ok;
         game = dir.ReadHostFile("data/casino.g");
         std::filesystem::remove(dir.Host("data/casino.g"));
     }
@@ -59,18 +60,19 @@ inline void WriteFixtureDataSet(const TTempDir& dir, const TFixtureDataSet& set 
     TDet catalogue(0, TFileMode(TJorpFileName("otcraps.det"), 0, 0));
     catalogue.MakeRoot();
     if (set.WithGame) {
-        EXPECT_NE(catalogue.AddFile("casino.g", static_cast<u32>(game.size()), 0), nullptr);
+        ok = catalogue.AddFile("casino.g", static_cast<u32>(game.size()), 0) != nullptr && ok;
         pack += game;
     }
     if (set.WithPalette) {
-        EXPECT_NE(catalogue.AddFile(set.Palette, static_cast<u32>(palette.size()),
-                                    static_cast<u32>(pack.size())),
-                  nullptr);
+        ok = catalogue.AddFile(set.Palette, static_cast<u32>(palette.size()),
+                               static_cast<u32>(pack.size())) != nullptr &&
+             ok;
         pack += palette;
     }
     if (set.WithCatalogue) {
-        EXPECT_TRUE(catalogue.Save(nullptr));
+        ok = catalogue.Save(nullptr) && ok;
         dir.WriteHostFile("data/otcraps.dew", pack);
     }
     TEngineContext::Settings = saved;
+    return ok;
 }

@@ -39,7 +39,7 @@ public:
 using JorpAppTest = AppFixture;
 
 TEST_F(JorpAppTest, StartsAndShutsDownInOrderAndRecordsACompletedRun) {
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     {
         TRecApp app;
         EXPECT_EQ(TEngineContext::Module, &app);
@@ -76,7 +76,7 @@ TEST_F(JorpAppTest, TheDisplayMustHoldTheGameAreaAndAFailedStartWritesNothing) {
         int W, H;
         bool Starts;
     } cases[] = {{640, 480, true}, {639, 480, false}, {640, 479, false}, {1280, 1024, true}};
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     for (const auto& c : cases) {
         const std::string what = std::to_string(c.W) + "x" + std::to_string(c.H);
         std::filesystem::remove(Dir.Host("otcraps.ini"));
@@ -117,7 +117,7 @@ TEST_F(JorpAppTest, AColourDepthOtherThanEightWarnsWhileItsSwitchIsOn) {
          "Depending on your system this could result in slightly slower performance."},
         {24, "BPP_GT_RECOM", 0, nullptr},
     };
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     for (const auto& c : cases) {
         std::filesystem::remove(Dir.Host("otcraps.ini"));
         if (c.SwitchValue >= 0)
@@ -145,7 +145,7 @@ TEST_F(JorpAppTest, AWindowWithTheTitleIsBroughtForwardInsteadOfStarting) {
         bool Minimised, Animate;
         int Moves; // at least this many moves of the other window
     } cases[] = {{false, true, 0}, {true, false, 0}, {true, true, 80}};
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     for (const auto& c : cases) {
         TFrameWindow other(nullptr, "Test Game");
         other.Attr = {WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 100, 120, 300, 200};
@@ -180,7 +180,7 @@ TEST_F(JorpAppTest, AWindowWithTheTitleIsBroughtForwardInsteadOfStarting) {
 }
 
 TEST_F(JorpAppTest, ACopyHoldingTheLockFileIsAskedToComeForward) {
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     TInstanceLock running;
     ASSERT_EQ(running.Acquire(Dir.Host("otcraps.lck").string()), TInstanceLock::TResult::Acquired);
     TInstanceLock::TakeComeForwardRequest();
@@ -232,7 +232,7 @@ TEST_F(JorpAppTest, AMissingOrBrokenDataSetEndsInOneMessageNamingEveryFile) {
     };
     for (const auto& c : cases) {
         std::filesystem::remove_all(Dir.Host("data"));
-        WriteFixtureDataSet(Dir, c.Set);
+        ASSERT_TRUE(WriteFixtureDataSet(Dir, c.Set));
         Makers.PaletteUnreadable = c.UnreadablePalette;
         Boxes.Boxes.clear();
         int code = 0;
@@ -256,7 +256,7 @@ TEST_F(JorpAppTest, AMissingOrBrokenDataSetEndsInOneMessageNamingEveryFile) {
 }
 
 TEST_F(JorpAppTest, HelpFallsBackToTheFrameDescriptionsName) {
-    WriteFixtureDataSet(Dir);
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
     TTestApp app;
     ASSERT_TRUE(app.StartUp());
     EXPECT_EQ(app.GetHelpFilePath(), "c:\\testgame.hlp");
