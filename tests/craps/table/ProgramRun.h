@@ -1,8 +1,6 @@
-// Runs the real program as a child process and collects its exit code and what it wrote.
+// Runs the real program as a child process: its exit code and what it wrote to standard error.
 #pragma once
 
-#include <cerrno>
-#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -16,41 +14,31 @@ struct TProgramRun {
     std::string Errors;
 };
 
-// The program at that path with the arguments; its standard error is collected.
-inline TProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args) {
+inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> args) {
     TProgramRun run;
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
+    int fds[2];
+    if (pipe(fds) != 0)
         return run;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    args.insert(args.begin(), path);
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(path.c_str()));
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
+    for (std::string& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    const bool spawned =
+        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (spawned != 0) {
-        close(pipeFds[0]);
-        return run;
-    }
+    close(fds[1]);
     char buffer[4096];
-    for (;;) {
-        const ssize_t n = read(pipeFds[0], buffer, sizeof(buffer));
-        if (n > 0)
-            run.Errors.append(buffer, static_cast<size_t>(n));
-        else if (n == 0 || errno != EINTR)
-            break;
-    }
-    close(pipeFds[0]);
+    for (ssize_t n; spawned && (n = read(fds[0], buffer, sizeof(buffer))) > 0;)
+        run.Errors.append(buffer, static_cast<size_t>(n));
+    close(fds[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    if (spawned && waitpid(pid, &status, 0) == pid)
+        run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     return run;
 }

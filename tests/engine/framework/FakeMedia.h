@@ -1,11 +1,10 @@
-// A media maker for framework tests: graphics, surfaces and screens that record what the
-// framework asks of them, and screen figures a test chooses.
+// A media maker for framework tests: graphics and surfaces that note what the framework asks
+// of them in one log, and screen figures a test chooses.
 #pragma once
 
 #include "engine/foundation/JorpBase.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ResponderList.h"
-#include "platform/framework/Dc.h"
 #include "platform/framework/GdiTypes.h"
 
 #include <algorithm>
@@ -15,106 +14,55 @@
 
 class TFakeMediaMaker;
 
-// An engine object standing for a palette or bitmap: it keeps its file mode and is never
-// read, so a test decides whether it counts as loaded.
-struct TFakeGraphicBase : TJorpBase {
-    TFakeGraphicBase(TJorpOwner* owner, const TFileMode& file) : TJorpBase(owner, 0, file) {}
-    std::string GetExtension() const override { return FileMode.Name.GetExtension(); }
+// An engine object standing for a palette or bitmap: never read, so the maker decides
+// whether it counts as loaded.
+struct TFakeBase : TJorpBase {
+    TFakeBase(TJorpOwner* owner, const TFileMode& file) : TJorpBase(owner, 0, file) {}
 };
 
-class TFakePal : public TPalFace {
-public:
-    TFakePal(TFakeMediaMaker& media, TJorpOwner* owner, const TFileMode& file);
+struct TFakePal : TPalFace {
+    TFakePal(TFakeMediaMaker* maker, TJorpOwner* owner, const TFileMode& file)
+        : Base(owner, file), Maker(maker) {}
     ~TFakePal() override;
     TJorpBase& GetBase() override { return Base; }
-
-    TFakeMediaMaker& Media;
-    TFakeGraphicBase Base;
+    TFakeBase Base;
+    TFakeMediaMaker* Maker;
 };
 
-class TFakeBmp : public TBmpFace {
-public:
-    TFakeBmp(TJorpOwner* owner, const TFileMode& file) : Base(owner, file) {}
+// A bitmap file, or a one-colour rectangle.
+struct TFakeBmp : TBmpFace {
+    TFakeBmp(TJorpOwner* owner, const TFileMode& file, TRect rect = {}, u8 colour = 0)
+        : Base(owner, file), Rect(rect), Colour(colour) {}
     TJorpBase& GetBase() override { return Base; }
-    const u8* GetBits() override { return Bits.empty() ? nullptr : Bits.data(); }
-    i32 GetWidth() const override { return Width; }
-    i32 GetHeight() const override { return Height; }
-
-    TFakeGraphicBase Base;
-    std::vector<u8> Bits;
-    i32 Width = 0;
-    i32 Height = 0;
-};
-
-class TFakeMono : public TGraphicFace {
-public:
-    TFakeMono(TJorpOwner* owner, TRect rect, u8 colour)
-        : Base(owner, TFileMode()), Rect(rect), Colour(colour) {}
-    TJorpBase& GetBase() override { return Base; }
-
-    TFakeGraphicBase Base;
+    const u8* GetBits() override { return nullptr; }
+    i32 GetWidth() const override { return 0; }
+    i32 GetHeight() const override { return 0; }
+    TFakeBase Base;
     TRect Rect;
     u8 Colour;
 };
 
-// Notes every call as a token in the media's log.
-class TFakeVideo : public TJorpVideoFace {
+class TFakeScreenMgr : public TJorpScreenMgrFace, public TJorpVideoFace {
 public:
-    explicit TFakeVideo(std::vector<std::string>& log) : Log(log) {}
-    void Paint(TDC& dc, bool, TRect& rect) override {
-        Log.push_back("paint");
-        dc.FillSolidRect(rect, Fill);
-    }
-    void RenderFrame() override { Log.push_back("render"); }
-    bool ActivatePalette() override {
-        Log.push_back("activate");
-        const bool changed = !PaletteActive;
-        PaletteActive = true;
-        return changed;
-    }
-    void DeactivatePalette(bool force) override {
-        Log.push_back(force ? "deactivate!" : "deactivate");
-        PaletteActive = false;
-    }
-
-    std::vector<std::string>& Log;
-    bool PaletteActive = true;
-    u32 Fill = 0xFF205020U;
-};
-
-class TFakeScreenMgr : public TJorpScreenMgrFace {
-public:
-    TFakeScreenMgr(TFakeMediaMaker& media, TResponderHost* window, TGraphicFace* background,
+    TFakeScreenMgr(TFakeMediaMaker& maker, TResponderHost* window, TGraphicFace* background,
                    TPalFace* palette);
     ~TFakeScreenMgr() override;
-    TJorpVideoFace* GetVideo() override { return &Video; }
+    TJorpVideoFace* GetVideo() override { return this; }
     TResponderList* GetResponderList() override { return &List; }
-    bool SetBackground(TGraphicFace* background) override {
-        Background = background;
-        return true;
-    }
-    bool SetPalette(TPalFace* palette) override {
-        Palette = palette;
-        return palette != nullptr;
-    }
+    bool SetBackground(TGraphicFace* background) override { return Background = background, true; }
+    bool SetPalette(TPalFace* palette) override { return (Palette = palette) != nullptr; }
+    void Paint(TDC&, bool, TRect&) override;
+    void RenderFrame() override;
+    bool ActivatePalette() override;
+    void DeactivatePalette(bool force) override;
 
-    TFakeMediaMaker& Media;
+    TFakeMediaMaker& Maker;
     TResponderList List;
-    TFakeVideo Video;
     TGraphicFace* Background;
     TPalFace* Palette;
 };
 
-class TFakeScreenDC : public TJorpScreenDCFace {
-public:
-    TFakeScreenDC(int width, int height, int bits) : Width(width), Height(height), Bits(bits) {}
-    int GetDeviceCaps(int index) override {
-        return index == HORZRES ? Width : index == VERTRES ? Height : index == BITSPIXEL ? Bits : 0;
-    }
-    int Width, Height, Bits;
-};
-
-class TFakeMediaMaker : public TMediaMaker {
+class TFakeMediaMaker : public TMediaMaker, public TJorpScreenDCFace {
 public:
     TFakeMediaMaker() { TMediaMaker::Install(this); }
     ~TFakeMediaMaker() override { TMediaMaker::Install(nullptr); }
@@ -126,7 +74,7 @@ public:
         Log.push_back("pal " + file.Name.GetText());
         if (!MakePalettes)
             return nullptr;
-        auto pal = std::make_unique<TFakePal>(*this, owner, file);
+        auto pal = std::make_unique<TFakePal>(this, owner, file);
         pal->Base.SetFlags(PaletteUnreadable ? JOF_NO_IMAGE : JOF_LOADED);
         return pal;
     }
@@ -134,14 +82,13 @@ public:
                                       bool) override {
         Log.push_back("bmp " + file.Name.GetText());
         auto bmp = std::make_unique<TFakeBmp>(owner, file);
-        if (BitmapUnreadable)
-            bmp->Base.SetFlags(JOF_NO_IMAGE);
+        bmp->Base.SetFlags(BitmapUnreadable ? JOF_NO_IMAGE : JOF_LOADED);
         return bmp;
     }
     std::unique_ptr<TGraphicFace> MakeBmpMono(TJorpOwner* owner, i16 x, i16 y, i16 w, i16 h,
                                               u8 colour) override {
         Log.push_back("mono " + std::to_string(colour));
-        return std::make_unique<TFakeMono>(owner, TRect(x, y, x + w, y + h), colour);
+        return std::make_unique<TFakeBmp>(owner, TFileMode(), TRect(x, y, x + w, y + h), colour);
     }
     std::unique_ptr<TJorpScreenMgrFace>
     MakeScreenMgr(TResponderHost* window, TGraphicFace* background, TPalFace* palette) override {
@@ -149,20 +96,24 @@ public:
         return std::make_unique<TFakeScreenMgr>(*this, window, background, palette);
     }
     std::unique_ptr<TJorpScreenDCFace> MakeScreenDC() override {
-        return std::make_unique<TFakeScreenDC>(ScreenWidth, ScreenHeight, ScreenBits);
+        struct TDC : TJorpScreenDCFace {
+            explicit TDC(TJorpScreenDCFace& caps) : Caps(caps) {}
+            int GetDeviceCaps(int index) override { return Caps.GetDeviceCaps(index); }
+            TJorpScreenDCFace& Caps;
+        };
+        return std::make_unique<TDC>(*this);
     }
-    bool LoadWinG() override {
-        Log.push_back("wing+");
-        return true;
+    int GetDeviceCaps(int index) override {
+        return index == HORZRES ? ScreenWidth : index == VERTRES ? ScreenHeight : ScreenBits;
     }
+    bool LoadWinG() override { return Log.push_back("wing+"), true; }
     void UnloadWinG(bool) override { Log.push_back("wing-"); }
 
-    // The log with only the tokens that start with the prefix.
+    // The log's tokens that start with the prefix.
     std::vector<std::string> Only(const std::string& prefix) const {
         std::vector<std::string> out;
-        for (const std::string& t : Log)
-            if (t.rfind(prefix, 0) == 0)
-                out.push_back(t);
+        std::copy_if(Log.begin(), Log.end(), std::back_inserter(out),
+                     [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
         return out;
     }
 
@@ -171,29 +122,36 @@ public:
     bool MakePalettes = true;
     bool PaletteUnreadable = false;
     bool BitmapUnreadable = false;
-    // A palette deleted while a screen manager still drew through it.
+    // Palettes deleted while a screen manager still drew through them.
     int DanglingPalettes = 0;
     int ScreenWidth = 800;
     int ScreenHeight = 600;
     int ScreenBits = 8;
 };
 
-inline TFakePal::TFakePal(TFakeMediaMaker& media, TJorpOwner* owner, const TFileMode& file)
-    : Media(media), Base(owner, file) {}
-
 inline TFakePal::~TFakePal() {
-    for (const TFakeScreenMgr* screen : Media.Screens)
-        if (screen->Palette == this)
-            ++Media.DanglingPalettes;
+    if (Maker != nullptr)
+        for (const TFakeScreenMgr* screen : Maker->Screens)
+            Maker->DanglingPalettes += screen->Palette == this;
 }
 
-inline TFakeScreenMgr::TFakeScreenMgr(TFakeMediaMaker& media, TResponderHost* window,
+inline TFakeScreenMgr::TFakeScreenMgr(TFakeMediaMaker& maker, TResponderHost* window,
                                       TGraphicFace* background, TPalFace* palette)
-    : Media(media), List(window), Video(media.Log), Background(background), Palette(palette) {
-    Media.Screens.push_back(this);
+    : Maker(maker), List(window), Background(background), Palette(palette) {
+    Maker.Screens.push_back(this);
 }
-
 inline TFakeScreenMgr::~TFakeScreenMgr() {
-    Media.Screens.erase(std::remove(Media.Screens.begin(), Media.Screens.end(), this),
-                        Media.Screens.end());
+    std::erase(Maker.Screens, this);
+}
+inline void TFakeScreenMgr::Paint(TDC&, bool, TRect&) {
+    Maker.Log.push_back("paint");
+}
+inline void TFakeScreenMgr::RenderFrame() {
+    Maker.Log.push_back("render");
+}
+inline bool TFakeScreenMgr::ActivatePalette() {
+    return Maker.Log.push_back("activate"), true;
+}
+inline void TFakeScreenMgr::DeactivatePalette(bool force) {
+    Maker.Log.push_back(force ? "deactivate!" : "deactivate");
 }

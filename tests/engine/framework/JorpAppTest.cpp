@@ -12,6 +12,7 @@
 #include "platform/framework/WinApi.h"
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -52,6 +53,12 @@ TEST_F(JorpAppTest, StartsAndShutsDownInOrderAndRecordsACompletedRun) {
         // A second start makes nothing.
         EXPECT_TRUE(app.StartUp());
         EXPECT_EQ(app.Log.size(), 5U);
+        // Help without a file of the program's own name takes the description's name; without
+        // a main window it opens nothing.
+        EXPECT_EQ(app.GetHelpFilePath(), "c:\\testgame.hlp");
+        Dir.WriteHostFile("otcraps.hlp", "help");
+        EXPECT_EQ(app.GetHelpFilePath(), "c:\\otcraps.hlp");
+        EXPECT_FALSE(app.WinHelp(3, 0));
         app.Log.clear();
         ASSERT_TRUE(app.ShutDown());
         // The file manager goes while the settings still take its values; PrevRun is
@@ -68,75 +75,58 @@ TEST_F(JorpAppTest, StartsAndShutsDownInOrderAndRecordsACompletedRun) {
     EXPECT_TRUE(Boxes.Boxes.empty());
 }
 
-TEST_F(JorpAppTest, TheDisplayMustHoldTheGameAreaAndAFailedStartWritesNothing) {
-    const std::string tooSmall = "Display resolution must be at least 640 by 480, and the number "
-                                 "of colors recommended is 256.\nPlease install an appropriate "
-                                 "SVGA video driver.";
+TEST_F(JorpAppTest, TheDisplayMustHoldTheGameAreaAndOtherColourDepthsWarnWhileAllowed) {
+    const char* tooSmall = "Display resolution must be at least 640 by 480, and the number of "
+                           "colors recommended is 256.\nPlease install an appropriate SVGA video "
+                           "driver.";
+    const char* fewer = "The number of colors detected for the current video driver is less than "
+                        "256.\nThis will result in extremely poor color quality and poor "
+                        "performance.";
+    const char* more = "The number of colors detected for the current video driver is greater "
+                       "than 256. Depending on your system this could result in slightly slower "
+                       "performance.";
     const struct {
-        int W, H;
+        int W, H, Bits;
+        const char* Switch; // written 0 first when set
         bool Starts;
-    } cases[] = {{640, 480, true}, {639, 480, false}, {640, 479, false}, {1280, 1024, true}};
-    ASSERT_TRUE(WriteFixtureDataSet(Dir));
-    for (const auto& c : cases) {
-        const std::string what = std::to_string(c.W) + "x" + std::to_string(c.H);
-        std::filesystem::remove(Dir.Host("otcraps.ini"));
-        Boxes.Boxes.clear();
-        Makers.ScreenWidth = c.W;
-        Makers.ScreenHeight = c.H;
-        {
-            TTestApp app;
-            EXPECT_EQ(app.StartUp(), c.Starts) << what;
-        }
-        if (c.Starts) {
-            EXPECT_TRUE(Boxes.Boxes.empty()) << what;
-            EXPECT_EQ(ReadBack("System", "PrevRun"), 1) << what;
-            continue;
-        }
-        ASSERT_EQ(Boxes.Boxes.size(), 1U) << what;
-        EXPECT_EQ(Boxes.Boxes[0].Caption, "Fatal Error");
-        EXPECT_EQ(Boxes.Boxes[0].Text, tooSmall);
-        EXPECT_EQ(Boxes.Boxes[0].Owner, nullptr);
-        EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.ini"))) << what;
-    }
-}
-
-TEST_F(JorpAppTest, AColourDepthOtherThanEightWarnsWhileItsSwitchIsOn) {
-    const struct {
-        int Bits;
-        const char* Switch;
-        int SwitchValue;   // -1: absent
-        const char* Shown; // null: no warning
+        const char* Shown; // the box or the warning; null for none
     } cases[] = {
-        {8, "BPP_LT_RECOM", -1, nullptr},
-        {4, "BPP_LT_RECOM", -1,
-         "The number of colors detected for the current video driver is less than 256.\nThis "
-         "will result in extremely poor color quality and poor performance."},
-        {4, "BPP_LT_RECOM", 0, nullptr},
-        {16, "BPP_GT_RECOM", 1,
-         "The number of colors detected for the current video driver is greater than 256. "
-         "Depending on your system this could result in slightly slower performance."},
-        {24, "BPP_GT_RECOM", 0, nullptr},
+        {640, 480, 8, nullptr, true, nullptr},         {639, 480, 8, nullptr, false, tooSmall},
+        {640, 479, 8, nullptr, false, tooSmall},       {1280, 1024, 4, nullptr, true, fewer},
+        {800, 600, 4, "BPP_LT_RECOM", true, nullptr},  {800, 600, 16, nullptr, true, more},
+        {800, 600, 24, "BPP_GT_RECOM", true, nullptr},
     };
     ASSERT_TRUE(WriteFixtureDataSet(Dir));
     for (const auto& c : cases) {
         std::filesystem::remove(Dir.Host("otcraps.ini"));
-        if (c.SwitchValue >= 0)
+        if (c.Switch != nullptr)
             TJorpIniFile("c:", "\\", "otcraps", "otcraps.ini", true)
-                .WriteInt("Warning Msgs", c.Switch, c.SwitchValue);
-        Makers.ScreenBits = c.Bits;
-        std::string shown;
-        if (c.Shown != nullptr)
+                .WriteInt("Warning Msgs", c.Switch, 0);
+        Boxes.Boxes.clear();
+        std::tie(Makers.ScreenWidth, Makers.ScreenHeight, Makers.ScreenBits) =
+            std::tuple(c.W, c.H, c.Bits);
+        std::string warned;
+        if (c.Starts && c.Shown != nullptr)
             Backend().After(50, [&] {
                 auto* w = dynamic_cast<TDialog*>(TDesktop::Get().FindWindow(nullptr, "Warning"));
                 ASSERT_NE(w, nullptr);
-                shown = dynamic_cast<TStatic*>(w->GetDlgItem(103))->GetText();
+                warned = dynamic_cast<TStatic*>(w->GetDlgItem(103))->GetText();
                 Backend().Key(VK_ESCAPE);
             });
-        TTestApp app;
-        // Warnings never stop the start.
-        EXPECT_TRUE(app.StartUp()) << c.Bits;
-        EXPECT_EQ(shown, c.Shown != nullptr ? c.Shown : "") << c.Bits;
-        EXPECT_TRUE(Backend().ScriptEmpty()) << c.Bits;
+        {
+            TTestApp app;
+            EXPECT_EQ(app.StartUp(), c.Starts) << c.W << "x" << c.H << "x" << c.Bits;
+        }
+        const std::string shown = c.Starts ? warned
+                                  : Boxes.Boxes.empty()
+                                      ? ""
+                                      : Boxes.Boxes[0].Caption + ": " + Boxes.Boxes[0].Text;
+        EXPECT_EQ(shown, c.Shown == nullptr ? ""
+                         : c.Starts         ? c.Shown
+                                            : std::string("Fatal Error: ") + c.Shown);
+        EXPECT_TRUE(Backend().ScriptEmpty());
+        // A failed start writes nothing; a completed one records its run.
+        EXPECT_EQ(ReadBack("System", "PrevRun"), c.Starts ? 1 : -1);
     }
 }
 
@@ -253,17 +243,6 @@ TEST_F(JorpAppTest, AMissingOrBrokenDataSetEndsInOneMessageNamingEveryFile) {
         EXPECT_EQ(Boxes.Boxes[0].Text, text) << c.What;
         EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.ini"))) << c.What;
     }
-}
-
-TEST_F(JorpAppTest, HelpFallsBackToTheFrameDescriptionsName) {
-    ASSERT_TRUE(WriteFixtureDataSet(Dir));
-    TTestApp app;
-    ASSERT_TRUE(app.StartUp());
-    EXPECT_EQ(app.GetHelpFilePath(), "c:\\testgame.hlp");
-    Dir.WriteHostFile("otcraps.hlp", "help");
-    EXPECT_EQ(app.GetHelpFilePath(), "c:\\otcraps.hlp");
-    // Without a main window nothing opens.
-    EXPECT_FALSE(app.WinHelp(3, 0));
 }
 
 } // namespace
