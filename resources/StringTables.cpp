@@ -53,8 +53,14 @@ constexpr TStringResource LibraryLoadStrings[] = {
     {30036, "This is a fatal error, will abort."},
 };
 
+// The game file, as the casino layer names it.
+constexpr TStringResource GameStrings[] = {
+    {10000, "casino.g"},
+};
+
 } // namespace
 
 void RegisterStringTables() {
     TResourceRegistry::Get().AddStrings(LibraryLoadStrings);
+    TResourceRegistry::Get().AddStrings(GameStrings);
 }

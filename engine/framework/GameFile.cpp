@@ -120,6 +120,10 @@ bool TJorpGame::RemoveMode(const std::string& name) {
     return true;
 }
 
+void TJorpGame::AddMode(const std::string& name) {
+    Modes.insert(std::upper_bound(Modes.begin(), Modes.end(), name), name);
+}
+
 void TJorpGame::SetFileName(const std::string& name) {
     FileMode.Name = TJorpFileName(name);
     FileMode.Name.SetExtension(GetExtension());

@@ -31,6 +31,10 @@ public:
     std::string GetModeName(i16 n) const;
     bool RemoveMode(const std::string& name);
     void SetFileName(const std::string& name);
+    // For the writers: the palette's file name, and a mode put into its sorted place (after
+    // any equal names).
+    void SetPaletteName(const std::string& name) { PaletteName = name; }
+    void AddMode(const std::string& name);
 
     const std::string& GetPaletteName() const { return PaletteName; }
     i16 GetModeCount() const { return static_cast<i16>(Modes.size()); }

@@ -1,12 +1,11 @@
-// Process entry point: maps the program's directory and starts the game, once there is one.
-#include "platform/host/VirtualPath.h"
-
-#include <cstdio>
+// Process entry point: registers the resources and backends, then runs the game.
+#include "craps/table/OwlMain.h"
+#include "platform/framework/PlatformMain.h"
+#include "platform/sdl/ProgramBackends.h"
+#include "resources/Resources.h"
 
 int main(int argc, char** argv) {
-    TVirtualPaths::MapProgramDirectory(argc > 0 ? argv[0] : nullptr);
-    std::fprintf(stderr, "otcraps: the game is not built yet; so far there are the engine's "
-                         "foundation and control core and the window, drawing and sound layers "
-                         "beneath them (run scripts/check to test them).\n");
-    return 0;
+    RegisterResources();
+    RegisterProgramBackends();
+    return PlatformMain(argc, argv, OwlMain);
 }

@@ -52,4 +52,7 @@ public:
     // ever arrive (an infinite wait with no source of events).
     virtual bool WaitEvent(u64 timeoutMs) = 0;
     virtual void SetCursor(HCURSOR cursor) = 0;
+    // Restores the host window when minimised and raises it above the host's others, where
+    // the host's window system lets a program do that; nothing where there is no host window.
+    virtual void RaiseHostWindow() {}
 };

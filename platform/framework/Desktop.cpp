@@ -31,6 +31,7 @@ void TDesktop::Reset() {
     TMenuUi::Get().Cancel();
     // Windows still alive here are abandoned: their objects must not be used afterwards.
     Live.clear();
+    Destroying.clear();
     TopZ.clear();
     Posted.clear();
     Input.clear();
@@ -223,6 +224,7 @@ void TDesktop::Reparent(HWND w, HWND newParent) {
 }
 
 void TDesktop::DestroyTree(HWND w) {
+    Destroying.insert(w);
     // The parent hears of its end first, then its children, as on the old system.
     SendMessage(w, WM_DESTROY, 0, 0);
     std::vector<HWND> children = w->Sys.ZChildren;
@@ -236,6 +238,7 @@ void TDesktop::DestroyTree(HWND w) {
         }
     }
     Purge(w);
+    Destroying.erase(w);
 }
 
 void TDesktop::Purge(HWND w) {
@@ -281,7 +284,9 @@ static bool IsWithin(HWND w, HWND ancestor) {
 }
 
 bool TDesktop::DestroyWindow(HWND w) {
-    if (!IsWindow(w) || w->Sys.Dying)
+    // A parent that destroys a child from its own WM_DESTROY (a frame taking down its client)
+    // destroys it then; only a window already being taken down is refused.
+    if (!IsWindow(w) || Destroying.count(w) != 0)
         return false;
     const bool wasShowing = IsShowing(w);
     const TRect area = ScreenWindowRect(w);

@@ -165,6 +165,9 @@ private:
     TMessageHook Hook;
 
     std::unordered_set<HWND> Live;
+    // Windows whose destruction has begun; a window that is only dying with an ancestor may
+    // still be destroyed on its own before the ancestor's walk reaches it.
+    std::unordered_set<HWND> Destroying;
     std::vector<HWND> TopZ;
     std::deque<MSG> Posted;
     std::deque<TInputEvent> Input;

@@ -24,6 +24,9 @@ public:
     // comes first. Nothing scripted and no timeout: false.
     bool WaitEvent(u64 timeoutMs) override;
     void SetCursor(HCURSOR cursor) override { Cursor = cursor; }
+    // Counted, for tests.
+    void RaiseHostWindow() override { ++RaiseCount; }
+    u32 GetRaiseCount() const { return RaiseCount; }
 
     // The clock.
     u64 Now() const { return Clock.TickMs(); }
@@ -73,6 +76,7 @@ private:
     std::vector<TEntry> Script;
     u64 NextOrder = 0;
     u32 PresentCount = 0;
+    u32 RaiseCount = 0;
     HCURSOR Cursor = nullptr;
     bool Shift = false;
     bool Control = false;

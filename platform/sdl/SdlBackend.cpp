@@ -252,3 +252,11 @@ bool TSdlBackend::WaitEvent(u64 timeoutMs) {
 void TSdlBackend::SetCursor(HCURSOR cursor) {
     Cursors.Show(cursor);
 }
+
+void TSdlBackend::RaiseHostWindow() {
+    if (Window == nullptr)
+        return;
+    if ((SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED) != 0)
+        SDL_RestoreWindow(Window);
+    SDL_RaiseWindow(Window);
+}

@@ -41,6 +41,7 @@ public:
     // Sleeps in SDL until an event, the timeout or the MIDI sequencer's next due message.
     bool WaitEvent(u64 timeoutMs) override;
     void SetCursor(HCURSOR cursor) override;
+    void RaiseHostWindow() override;
 
     const TSdlViewport& GetViewport() const { return View; }
     u32 GetWindowId() const;

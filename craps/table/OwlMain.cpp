@@ -1,0 +1,34 @@
+// OwlMain: makes the application from the program's path, starts it, runs it and ends it.
+#include "OwlMain.h"
+
+#include "craps/table/CrapsApp.h"
+#include "engine/foundation/FileName.h"
+#include "engine/media/EngineMediaMaker.h"
+#include "platform/host/MessageBox.h"
+#include "platform/host/VirtualPath.h"
+#include "platform/host/Xmsg.h"
+
+#include <memory>
+
+int OwlMain(int, char**) {
+    // The engine sees the program under its virtual path, never the host's.
+    std::string drive, directory, name, extension;
+    TJorpFileName::Split(TVirtualPaths::ProgramPath(), drive, directory, name, extension);
+    // The framework makes its palettes, bitmaps and surfaces through the media library.
+    TEngineMediaMaker media;
+    TMediaMaker::Install(&media);
+    struct TUninstall {
+        ~TUninstall() { TMediaMaker::Install(nullptr); }
+    } uninstall;
+    try {
+        auto app = std::make_unique<TCasOTCrapsApp>(drive, directory, name);
+        int code = -1;
+        if (app->StartUp())
+            code = app->Run();
+        app.reset();
+        return code;
+    } catch (const xmsg& error) {
+        MessageBoxExA(nullptr, error.why(), "Exception", MB_OK);
+        return -1;
+    }
+}

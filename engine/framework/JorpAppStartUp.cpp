@@ -1,0 +1,141 @@
+// TJorpApp::StartUp: the single-instance test, the display check and the data set.
+#include "JorpApp.h"
+
+#include "engine/foundation/FileMgr.h"
+#include "engine/foundation/JorpIniFile.h"
+#include "engine/framework/DataFiles.h"
+#include "engine/framework/FigureEight.h"
+#include "engine/framework/GameFile.h"
+#include "engine/framework/MediaFaces.h"
+#include "engine/framework/WarnMsgDlg.h"
+#include "platform/framework/GdiTypes.h"
+#include "platform/framework/WinApi.h"
+#include "platform/host/VirtualPath.h"
+
+#include <vector>
+
+bool TJorpApp::StartUp() {
+    if (Started)
+        return true;
+    CreateIniFile();
+    if (!CheckSingleInstance())
+        return false;
+    if (!CheckDisplay()) {
+        InstanceLock.Release();
+        return false;
+    }
+    // No cursor manager exists yet; the data-file manager works without one.
+    CreateFileMgr();
+    CheckExtra();
+    OpenDataSet();
+    Started = true;
+    return true;
+}
+
+bool TJorpApp::CheckSingleInstance() {
+    TJorpAppInfo info;
+    InitFrameSpec(info);
+    if (HWND other = FindWindowA(nullptr, info.Title.c_str())) {
+        HWND popup = GetLastActivePopup(other);
+        BringWindowToTop(popup);
+        if (IsIconic(popup)) {
+            OpenIcon(popup);
+            TRect rect;
+            GetWindowRect(popup, &rect);
+            if (AnimatePreviousInstance)
+                JorpFigureEight(rect, [popup, &rect](TPoint p) {
+                    MoveWindow(popup, p.x, p.y, rect.Width(), rect.Height(), true);
+                    UpdateWindow(popup);
+                });
+            MoveWindow(popup, rect.left, rect.top, rect.Width(), rect.Height(), true);
+        }
+        return false;
+    }
+    // Other copies in other processes are not windows of this one: they hold the lock file
+    // in the program's folder. A folder where it cannot be made skips the test.
+    const TJorpFileName lock = TJorpFileName(Drive + Directory).Append(BaseName + ".lck");
+    const auto host = TVirtualPaths::ToHost(lock.GetText());
+    if (host && InstanceLock.Acquire(*host) == TInstanceLock::TResult::HeldElsewhere) {
+        TInstanceLock::SignalHolder(*host);
+        return false;
+    }
+    return true;
+}
+
+bool TJorpApp::CheckDisplay() {
+    TJorpAppInfo info;
+    InitFrameSpec(info);
+    const std::unique_ptr<TJorpScreenDCFace> screen = TMediaMaker::Get().MakeScreenDC();
+    const int width = screen ? screen->GetDeviceCaps(HORZRES) : 0;
+    const int height = screen ? screen->GetDeviceCaps(VERTRES) : 0;
+    const int bits = screen ? screen->GetDeviceCaps(BITSPIXEL) : 0;
+    const std::string colours = std::to_string(info.Colours);
+    if (width < info.Width || height < info.Height) {
+        MessageBoxExA(nullptr,
+                      "Display resolution must be at least " + std::to_string(info.Width) + " by " +
+                          std::to_string(info.Height) +
+                          ", and the number of colors recommended is " + colours + ".\n" +
+                          "Please install an appropriate SVGA video driver.",
+                      "Fatal Error", MB_OK);
+        return false;
+    }
+    if (bits < info.BitsPerPixel) {
+        if (Settings != nullptr && Settings->GetWarningFlag(0))
+            ShowWarnMsg("The number of colors detected for the current video driver is less "
+                        "than " +
+                            colours +
+                            ".\nThis will result in extremely poor color quality and poor "
+                            "performance.",
+                        "Warning", 0, true);
+    } else if (bits > info.BitsPerPixel) {
+        if (Settings != nullptr && Settings->GetWarningFlag(1))
+            ShowWarnMsg("The number of colors detected for the current video driver is greater "
+                        "than " +
+                            colours +
+                            ". Depending on your system this could result in slightly slower "
+                            "performance.",
+                        "Warning", 1, true);
+    }
+    return true;
+}
+
+void TJorpApp::OpenDataSet() {
+    // Every file the game cannot start without is looked for before any is read, so that
+    // a missing or broken data set ends in one message naming all of it, not in prompts
+    // for a CD that does not exist.
+    std::vector<std::string> problems;
+    std::string where;
+    const std::string catalogue = GetDetFileName();
+    if (!catalogue.empty()) {
+        if (JorpDataFileExists(catalogue, &where) && FileMgr != nullptr)
+            FileMgr->OpenDet(catalogue);
+        else
+            problems.push_back("Not found: " + where);
+    }
+    const std::string gameFile = GetGameFileName();
+    if (!gameFile.empty() && !JorpDataFileExists(gameFile, &where)) {
+        problems.push_back("Not found: " + where);
+    } else {
+        CreateGame();
+        const bool named = !gameFile.empty();
+        if (named && (Game == nullptr || !Game->HasFlags(JOF_LOADED)))
+            problems.push_back("Cannot be read: " + where);
+        else if (named && Game->GetModeCount() == 0)
+            problems.push_back("Names no mode: " + where);
+        else if (Game != nullptr && !Game->GetPaletteName().empty()) {
+            if (!JorpDataFileExists(Game->GetPaletteName(), &where)) {
+                problems.push_back("Not found: " + where);
+            } else {
+                CreatePalette();
+                if (Palette && !Palette->GetBase().HasFlags(JOF_LOADED))
+                    problems.push_back("Cannot be read: " + where);
+            }
+        }
+    }
+    if (problems.empty())
+        return;
+    std::string text = "The game cannot start without its data files:";
+    for (const std::string& line : problems)
+        text += "\n" + line;
+    FatalError(nullptr, text, "Fatal Error", MB_OK);
+}

@@ -1,0 +1,44 @@
+// Runs the real program as a child process: its exit code and what it wrote to standard error.
+#pragma once
+
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+struct TProgramRun {
+    int Code = -1000;
+    std::string Errors;
+};
+
+inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> args) {
+    TProgramRun run;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return run;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    args.insert(args.begin(), path);
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const bool spawned =
+        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    char buffer[4096];
+    for (ssize_t n; spawned && (n = read(fds[0], buffer, sizeof(buffer))) > 0;)
+        run.Errors.append(buffer, static_cast<size_t>(n));
+    close(fds[0]);
+    int status = 0;
+    if (spawned && waitpid(pid, &status, 0) == pid)
+        run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    return run;
+}
