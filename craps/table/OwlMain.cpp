@@ -2,8 +2,11 @@
 #include "OwlMain.h"
 
 #include "craps/table/CrapsApp.h"
+#include "engine/foundation/EngineContext.h"
 #include "engine/foundation/FileName.h"
+#include "engine/media/CursorMgr.h"
 #include "engine/media/EngineMediaMaker.h"
+#include "engine/media/MediaServices.h"
 #include "platform/host/MessageBox.h"
 #include "platform/host/VirtualPath.h"
 #include "platform/host/Xmsg.h"
@@ -17,14 +20,29 @@ int OwlMain(int, char**) {
     // The framework makes its palettes, bitmaps and surfaces through the media library.
     TEngineMediaMaker media;
     TMediaMaker::Install(&media);
+    // The data-file manager asks the media for the sound state and its wait cursor.
+    TMediaServices services;
+    TEngineContext::Media = &services;
     struct TUninstall {
-        ~TUninstall() { TMediaMaker::Install(nullptr); }
+        ~TUninstall() {
+            TEngineContext::Media = nullptr;
+            TMediaMaker::Install(nullptr);
+        }
     } uninstall;
     try {
         auto app = std::make_unique<TCasOTCrapsApp>(drive, directory, name);
+        // The application's cursor manager, made with it and gone before it.
+        auto cursors = std::make_unique<TCursorMgr>(app.get());
+        services.SetCursorMgr(cursors.get());
+        struct TForget {
+            TMediaServices& Services;
+            ~TForget() { Services.SetCursorMgr(nullptr); }
+        } forget{services};
         int code = -1;
         if (app->StartUp())
             code = app->Run();
+        services.SetCursorMgr(nullptr);
+        cursors.reset();
         app.reset();
         return code;
     } catch (const xmsg& error) {

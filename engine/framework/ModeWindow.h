@@ -58,7 +58,8 @@ public:
     virtual void PrepareGameObjects();
     virtual i32 GetMenuId();
     virtual TModule* GetApp();
-    virtual void ResolveGameObjects();
+    // Also what a sprite list asks of its owner after losing a sprite.
+    void ResolveGameObjects() override;
     virtual void Activate();
     virtual void Deactivate();
     virtual void UpdateGameObjects();

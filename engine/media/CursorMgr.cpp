@@ -1,6 +1,7 @@
 // TCursorMgr: choosing among the slots and showing the winner.
 #include "engine/media/CursorMgr.h"
 
+#include "engine/framework/GameFrameWindow.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Cursor.h"
 #include "platform/framework/FrameWindow.h"
@@ -49,5 +50,10 @@ void TCursorMgr::Apply() {
 }
 
 void TCursorMgr::ApplyThroughFrame(TFrameWindow& frame, const TCursorData& cursor) {
-    frame.SetCursor(cursor.Module, cursor.Id);
+    // The game's frame lets its mode window decide, and shows nothing while the mouse is
+    // elsewhere; any other frame shows the cursor while the mouse is over its client area.
+    if (auto* game = dynamic_cast<TJorpGameFrameWindow*>(&frame))
+        game->ApplyCursor(cursor.Module, cursor.Id, true);
+    else
+        frame.SetCursor(cursor.Module, cursor.Id);
 }

@@ -37,7 +37,8 @@ public:
     TApplication* GetOwner() const { return Owner; }
 
 protected:
-    // Hands the chosen cursor to the frame window.
+    // Hands the chosen cursor to the frame window: the game's frame decides whether the mouse
+    // is over the game and lets the current mode window set it.
     virtual void ApplyThroughFrame(TFrameWindow& frame, const TCursorData& cursor);
 
 private:
