@@ -29,32 +29,27 @@ protected:
     TApplication App{"cursors"};
 };
 
-TEST_F(CursorMgr, TheHighestSetSlotIsShownAndTheArrowWhenNoneIs) {
+TEST_F(CursorMgr, TheHighestSetSlotIsShownWhenAppliedAndTheArrowWhenNoneIs) {
     TCursorMgr cursors(nullptr);
-    EXPECT_EQ(cursors.GetChosen(), TCursorData(nullptr, Arrow));
+    cursors.Apply();
+    EXPECT_EQ(Shown(), Arrow);
     cursors.SetCursorSlot(CURSOR_SLOT_REGION, &App, Hand, true);
     EXPECT_EQ(Shown(), Hand);
     cursors.SetCursorSlot(CURSOR_SLOT_FILE_WAIT, nullptr, Wait, true);
     EXPECT_EQ(Shown(), Wait);
     cursors.SetCursorSlot(CURSOR_SLOT_FILE_WAIT, nullptr, 0, true);
     EXPECT_EQ(Shown(), Hand);
-    for (i32 slot = 0; slot < CURSOR_SLOT_ARROW; ++slot)
-        cursors.SetCursorData(slot, TCursorData(), true);
-    EXPECT_EQ(Shown(), Arrow);
-}
-
-TEST_F(CursorMgr, SlotsOutOfRangeAndUnappliedChangesShowNothing) {
-    TCursorMgr cursors(nullptr);
-    cursors.Apply();
+    // Out of range: nothing stored, nothing shown.
     for (i32 slot : {-1, 5}) {
         cursors.SetCursorSlot(slot, nullptr, Wait, true);
-        EXPECT_EQ(cursors.GetSlot(slot), TCursorData());
+        EXPECT_EQ(Shown(), Hand);
     }
-    EXPECT_EQ(cursors.GetChosen(), TCursorData(nullptr, Arrow));
-    cursors.SetCursorSlot(CURSOR_SLOT_MODE_WAIT, nullptr, Wait, false);
-    EXPECT_EQ(Shown(), Arrow);
+    for (i32 slot = 0; slot < CURSOR_SLOT_ARROW; ++slot)
+        cursors.SetCursorData(slot, TCursorData(), false);
+    // Not applied yet.
+    EXPECT_EQ(Shown(), Hand);
     cursors.Apply();
-    EXPECT_EQ(Shown(), Wait);
+    EXPECT_EQ(Shown(), Arrow);
 }
 
 TEST_F(CursorMgr, WithAMainWindowTheFrameShowsIt) {

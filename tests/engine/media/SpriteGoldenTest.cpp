@@ -5,7 +5,7 @@
 
 #include "support/Golden.h"
 
-#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -13,68 +13,55 @@ constexpr u8 Felt = 10;
 constexpr u8 Ruby = 100;
 constexpr u8 Sky = 140;
 
+// A green felt ramp, and two ramps of 32 shades for the shapes.
 TColourTable SceneColours() {
     TColourTable c = RampColours();
     for (int i = 0; i < 32; ++i) {
         const u8 v = static_cast<u8>(60 + i * 4);
         c[static_cast<size_t>(Felt + i)] = {30, v, static_cast<u8>(v / 5), 0};
-        c[static_cast<size_t>(Ruby + i)] = {static_cast<u8>(40 + i * 2), 30,
-                                            static_cast<u8>(v + 40), 0};
-        c[static_cast<size_t>(Sky + i)] = {static_cast<u8>(v + 50), static_cast<u8>(v), 40, 0};
+        c[static_cast<size_t>(Ruby + i)] = {static_cast<u8>(40 + i * 2), 30, v, 0};
+        c[static_cast<size_t>(Sky + i)] = {v, static_cast<u8>(v - 50), 40, 0};
     }
     return c;
 }
 
-// A felt ramp from top to bottom with a faint grid.
-std::vector<u8> Background() {
-    std::vector<u8> pixels(640 * 480);
-    for (i32 y = 0; y < 480; ++y)
-        for (i32 x = 0; x < 640; ++x)
-            pixels[static_cast<size_t>(y * 640 + x)] =
-                static_cast<u8>(Felt + y * 24 / 480 + ((x % 40 == 0 || y % 40 == 0) ? 6 : 0));
-    return pixels;
-}
-
-// Frame k of seven: a ring whose hole and rim grow, shaded from its centre outwards.
-TAnmFrameSource Ring(int k) {
-    TAnmFrameSource f{120, 120, 60, 60, {}, {}};
-    const double outer = 24 + 5 * k;
-    const double inner = 6 + 3 * k;
-    for (i32 y = 0; y < 120; ++y)
-        for (i32 x = 0; x < 120; ++x) {
-            const double d = std::hypot(x - 59.5, y - 59.5);
-            f.Opaque.push_back(d < outer && d >= inner ? 1 : 0);
-            f.Pixels.push_back(static_cast<u8>(Ruby + static_cast<int>(d) % 32));
+// Frame k of seven, w x h around its centre: opaque where the shape says, shaded by distance.
+TAnmFrameSource Shape(i16 w, i16 h, int k, u8 base, bool (*inside)(i32 dx, i32 dy, int k)) {
+    TAnmFrameSource f{w, h, static_cast<i16>(w / 2), static_cast<i16>(h / 2), {}, {}};
+    for (i32 y = 0; y < h; ++y)
+        for (i32 x = 0; x < w; ++x) {
+            const i32 dx = std::abs(x - w / 2), dy = std::abs(y - h / 2);
+            f.Opaque.push_back(inside(dx, dy, k) ? 1 : 0);
+            f.Pixels.push_back(static_cast<u8>(base + (dx + dy) % 32));
         }
     return f;
 }
 
-// Frame k of seven: a diamond with a square window, narrowing as k grows.
-TAnmFrameSource Diamond(int k) {
-    TAnmFrameSource f{140, 100, 70, 50, {}, {}};
+// A ring whose hole and rim grow with k.
+bool Ring(i32 dx, i32 dy, int k) {
+    const i32 d2 = dx * dx + dy * dy;
+    return d2 < (24 + 5 * k) * (24 + 5 * k) && d2 >= (6 + 3 * k) * (6 + 3 * k);
+}
+
+// A diamond with a square window, narrowing as k grows.
+bool Diamond(i32 dx, i32 dy, int k) {
     const i32 half = 68 - 6 * k;
-    for (i32 y = 0; y < 100; ++y)
-        for (i32 x = 0; x < 140; ++x) {
-            const i32 dx = std::abs(x - 70);
-            const i32 dy = std::abs(y - 50);
-            const bool inDiamond = dx * 50 + dy * half < half * 50;
-            const bool window = dx < 10 && dy < 10;
-            f.Opaque.push_back(inDiamond && !window ? 1 : 0);
-            f.Pixels.push_back(static_cast<u8>(Sky + (dx + dy) % 32));
-        }
-    return f;
+    return dx * 50 + dy * half < half * 50 && !(dx < 10 && dy < 10);
 }
 
 using SpriteGolden = MediaFixture;
 
 TEST_F(SpriteGolden, AWrittenSpriteListPlaysForwardAndBackward) {
     WritePal("scene", SceneColours());
-    WriteBmp("felt", 640, 480, Background(), SceneColours());
+    std::vector<u8> felt(640 * 480);
+    for (size_t i = 0; i < felt.size(); ++i)
+        felt[i] = static_cast<u8>(Felt + i / 640 * 24 / 480 + (i % 640 % 40 == 0 ? 6 : 0));
+    WriteBmp("felt", 640, 480, felt, SceneColours());
     std::vector<TAnmFrameSource> rings;
     std::vector<TAnmFrameSource> diamonds;
     for (int k = 0; k < 7; ++k) {
-        rings.push_back(Ring(k));
-        diamonds.push_back(Diamond(k));
+        rings.push_back(Shape(120, 120, k, Ruby, &Ring));
+        diamonds.push_back(Shape(140, 100, k, Sky, &Diamond));
     }
     for (const auto& [name, frames] : {std::pair{"ring.anm", rings}, {"diamond.anm", diamonds}}) {
         const std::vector<u8> bytes = TAnmEncoder::Encode(frames, 0, 0);

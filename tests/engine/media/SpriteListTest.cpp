@@ -1,4 +1,4 @@
-// Sprite lists: a list with sets written and read back, the older versions, failed reads, starting
+// Sprite lists: a list with sets written and read back, older versions and failed reads, starting
 // sprites within their sets, idle alternatives, saving, and losing or replacing a sprite.
 #include "SpriteSupport.h"
 
@@ -12,13 +12,12 @@
 namespace {
 
 // The loading reports a list makes.
-class TRecordingProgress : public TJorpProgress {
-public:
+struct TRecordingProgress : TJorpProgress {
     void SelectGauge(i32 gauge) override { Calls.push_back("select " + std::to_string(gauge)); }
     void SetGaugeRange(i32 low, i32 high, i32) override {
         Calls.push_back("range " + std::to_string(low) + " " + std::to_string(high));
     }
-    void SetItemText(const std::string& text) override { Calls.push_back("item " + text); }
+    void SetItemText(const std::string& text) override { Calls.push_back(text); }
     void IncrementGauge(i32) override { Calls.push_back("step"); }
     std::vector<std::string> Calls;
 };
@@ -29,16 +28,12 @@ protected:
         ObjectFileFixture::SetUp();
         Owner.Progress = &Progress;
     }
-    // A list read from the file through the creator, which then looks sprites up in it.
-    std::unique_ptr<TSpriteList> Read(const std::string& name) {
-        const TFileMode mode(name, 0, FM_LEVEL_NOW);
+    std::unique_ptr<TSpriteList> Read(const std::string& name, u8 location = FM_NO_LOCATION) {
+        const TFileMode mode(name, 0, FM_LEVEL_NOW, 0, location);
         auto list =
             TJorpBase::CreateAttached<TSpriteList>(mode, true, false, &Owner, mode, &Creator);
         Creator.List = list.get();
         return list;
-    }
-    void WriteImage(const std::string& name, const TBytes& b) {
-        Cd.WriteHostFile(name, std::string(b.Data.begin(), b.Data.end()));
     }
 
     TTickOwner Owner;
@@ -49,41 +44,34 @@ protected:
 TEST_F(SpriteLists, AListWithSetsIsWrittenAndReadBackSorted) {
     {
         TSpriteList list(&Owner, TFileMode("cast.spl", 0, 0), nullptr);
-        const struct {
-            const char* Name;
-            u16 Id, Type;
-        } sprites[] = {{"c", 0, 10}, {"a", 1, 11}, {"b", 2, 12}};
-        for (const auto& s : sprites) {
-            auto sprite = MakeTableSprite(&Owner, s.Name, {{0, 0, "x.anm"}});
-            sprite->SetId(s.Id);
-            sprite->SetObjectType(s.Type);
-            sprite->SetFlags(SPF_KEEP_DURATION);
-            ASSERT_TRUE(list.Add(sprite.release()));
+        for (const auto& [name, id] : {std::pair{"c", 0}, {"a", 1}, {"b", 2}}) {
+            auto sprite = MakeTableSprite(&Owner, name, {{0, 0, "x.anm"}});
+            sprite->SetId(static_cast<u16>(id));
+            sprite->SetObjectType(static_cast<u16>(10 + id));
+            list.Add(sprite.release());
         }
-        ASSERT_TRUE(list.AddActiveList("dealerlongname"));
-        ASSERT_TRUE(list.AddStateToSet(1));
-        ASSERT_TRUE(list.AddStateToSet(1));
-        ASSERT_TRUE(list.AddMemberToSetState(1, 0, "a.sp"));
-        ASSERT_TRUE(list.AddMemberToSetState(1, 0, "b.sp"));
-        ASSERT_TRUE(list.AddMemberToSetState(1, 1, "c.sp"));
-        ASSERT_TRUE(list.AddActiveList("empty"));
+        list.AddActiveList("dealerlongname");
+        list.AddStateToSet(1);
+        list.AddStateToSet(1);
+        list.AddMemberToSetState(1, 0, "a.sp");
+        list.AddMemberToSetState(1, 0, "b.sp");
+        list.AddMemberToSetState(1, 1, "c.sp");
+        list.AddActiveList("empty");
         ASSERT_TRUE(list.Save(nullptr));
     }
     auto list = Read("cast.spl");
     ASSERT_TRUE(list->HasFlags(JOF_LOADED));
     ASSERT_EQ(list->GetCount(), 3);
-    for (i16 i = 0; i < 3; ++i)
-        EXPECT_EQ(list->GetSpriteFileName(i), std::string(1, static_cast<char>('a' + i)) + ".sp");
+    EXPECT_EQ(list->GetSpriteFileName(0) + list->GetSpriteFileName(1) + list->GetSpriteFileName(2),
+              "a.spb.spc.sp");
     // The creator was asked in file order with the stored types, once prepared.
     EXPECT_EQ(Creator.Made,
               (std::vector<std::pair<std::string, u16>>{{"c.sp", 10}, {"a.sp", 11}, {"b.sp", 12}}));
     EXPECT_EQ(Creator.Prepared, 1);
-    EXPECT_EQ(Progress.Calls,
-              (std::vector<std::string>{"select 1", "range 0 2", "item c.sp", "step", "item a.sp",
-                                        "step", "item b.sp", "step"}));
+    EXPECT_EQ(Progress.Calls, (std::vector<std::string>{"select 1", "range 0 2", "c.sp", "step",
+                                                        "a.sp", "step", "b.sp", "step"}));
     ASSERT_EQ(list->GetActiveListCount(), 3);
-    EXPECT_EQ(list->GetSetName(0), "none");
-    EXPECT_EQ(list->GetSetName(1), "dealerlo");
+    EXPECT_EQ(list->GetSetName(0) + list->GetSetName(1), "nonedealerlo");
     EXPECT_EQ(list->GetStateCount(1), 2);
     EXPECT_EQ(list->GetStateMemberName(1, 0, 1), "b.sp");
     EXPECT_EQ(list->GetStateMemberName(1, 1, 0), "c.sp");
@@ -92,147 +80,119 @@ TEST_F(SpriteLists, AListWithSetsIsWrittenAndReadBackSorted) {
     EXPECT_EQ(list->GetStateMemberName(1, 1, 1), "");
     EXPECT_EQ(list->GetSetState(7), -1);
     EXPECT_FALSE(list->SetSetState(7, 0));
-    // Each sprite belongs to the set its id names.
-    EXPECT_EQ(list->SetOfSprite(list->GetSprite(0)), 1);
-    EXPECT_EQ(list->SetOfSprite(list->GetSprite(2)), 0);
 }
 
 TEST_F(SpriteLists, OlderVersionsAndReadsThatFail) {
     Manager->GetData().SetEntry(4, "cast");
-    const TBytes sprite = [] {
-        TBytes b;
-        b.Header("SPR ", 1, 1).U16(0).U16(0).U16(1).U32(3).U16(0).U16(0).U16(0);
-        b.Header("TBL ", 1, 2).U16(0);
-        return b;
-    }();
     Creator.Types["cast\\dealer.sp"] = 42;
+    Creator.RefuseName = "no.sp";
+    const std::vector<u8> sprite = TBytes()
+                                       .Header("SPR ", 1, 1)
+                                       .W({0, 0, 1})
+                                       .D(3)
+                                       .W({0, 0, 0})
+                                       .Header("TBL ", 1, 2)
+                                       .W({0})
+                                       .Data;
+    auto list = [](u16 major, u16 minor) { return TBytes().Header("PLST", major, minor); };
     const struct {
         const char* Case;
         TBytes Image;
-        bool Reads;
         std::vector<std::pair<std::string, u16>> Made;
-        int Prepared;
+        bool Reads;
     } cases[] = {
-        {"1.2 without sprites prepares nothing",
-         std::move(TBytes().Header("PLST", 1, 2).U16(0).U16(1)),
-         true,
-         {},
-         0},
+        {"1.2 without sprites prepares nothing", list(1, 2).W({0, 1}), {}, true},
         {"1.2 asks the creator for the type",
-         std::move(TBytes().Header("PLST", 1, 2).U16(1).Name9("dealer").U16(1).Raw(sprite.Data)),
-         true,
+         list(1, 2).W({1}).Name9("dealer").W({1}).Raw(sprite),
          {{"cast\\dealer.sp", 42}},
-         1},
+         true},
         {"1.3 stores it",
-         std::move(TBytes()
-                       .Header("PLST", 1, 3)
-                       .U16(1)
-                       .Name9("dealer")
-                       .U16(7)
-                       .U16(2)
-                       .Name9("idle")
-                       .U16(1)
-                       .U16(1)
-                       .Name9("dealer")
-                       .Raw(sprite.Data)),
-         true,
+         list(1, 3).W({1}).Name9("dealer").W({7, 2}).Name9("idle").W({1, 1}).Name9("dealer").Raw(
+             sprite),
          {{"cast\\dealer.sp", 7}},
-         1},
-        {"1.1", std::move(TBytes().Header("PLST", 1, 1).U16(0).U16(1)), false, {}, 0},
-        {"2.1", std::move(TBytes().Header("PLST", 2, 1).U16(0).U16(1)), false, {}, 0},
-        {"a sprite that cannot be read",
-         std::move(TBytes()
-                       .Header("PLST", 2, 3)
-                       .U16(1)
-                       .Str("d.sp")
-                       .U16(0)
-                       .U16(1)
-                       .Raw(std::vector<u8>(sprite.Data.begin(), sprite.Data.end() - 1))),
-         false,
+         true},
+        {"1.1", list(1, 1).W({0, 1}), {}, false},
+        {"2.1", list(2, 1).W({0, 1}), {}, false},
+        {"a sprite cut short",
+         list(2, 3).W({1}).Str("d.sp").W({0, 1}).Raw({sprite.begin(), sprite.end() - 1}),
          {{"d.sp", 0}},
-         1},
+         false},
         {"a sprite the creator refuses",
-         std::move(
-             TBytes().Header("PLST", 2, 3).U16(1).Str("no.sp").U16(0).U16(1).Raw(sprite.Data)),
-         false,
+         list(2, 3).W({1}).Str("no.sp").W({0, 1}).Raw(sprite),
          {{"no.sp", 0}},
-         1},
-        {"more sprites than places",
-         std::move(TBytes().Header("PLST", 2, 3).U16(40000)),
-         false,
-         {},
-         0},
+         false},
+        {"more sprites than places", list(2, 3).W({40000}), {}, false},
     };
-    Creator.RefuseName = "no.sp";
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
         Creator.Made.clear();
         Creator.Prepared = 0;
         Progress.Calls.clear();
-        // A file name of its own: the manager keeps images it has read.
+        // A name of its own: the manager keeps the images it has read.
         const std::string name = "old" + std::to_string(++n) + ".spl";
-        WriteImage(name, c.Image);
-        const TFileMode mode(name, 0, FM_LEVEL_NOW, 0, 4);
-        auto list =
-            TJorpBase::CreateAttached<TSpriteList>(mode, true, false, &Owner, mode, &Creator);
-        EXPECT_EQ(list->GetBytesRead() >= 0, c.Reads);
+        Cd.WriteHostFile(name, std::string(c.Image.Data.begin(), c.Image.Data.end()));
+        auto read = Read(name, 4);
+        EXPECT_EQ(read->GetBytesRead() >= 0, c.Reads);
         EXPECT_EQ(Creator.Made, c.Made);
-        EXPECT_EQ(Creator.Prepared, c.Prepared);
+        EXPECT_EQ(Creator.Prepared, c.Made.empty() ? 0 : 1);
         EXPECT_EQ(Progress.Calls.empty(), c.Made.empty());
-        EXPECT_EQ(list->GetCount(), c.Reads ? static_cast<i16>(c.Made.size()) : i16{0});
-        EXPECT_LE(list->GetCapacity(), 1);
+        EXPECT_EQ(read->GetCount(), c.Reads ? static_cast<i16>(c.Made.size()) : i16{0});
+        EXPECT_LE(read->GetCapacity(), 1);
+        // The 1.3 list's idle set names its member by its full file name.
+        EXPECT_EQ(read->GetStateMemberName(1, 0, 0), n == 3 ? "cast\\dealer.sp" : "");
     }
-    // The 1.3 list's idle set names its member by its full file name.
-    const TFileMode mode("old3.spl", 0, FM_LEVEL_NOW, 0, 4);
-    auto list = TJorpBase::CreateAttached<TSpriteList>(mode, true, false, &Owner, mode, &Creator);
-    EXPECT_EQ(list->GetStateMemberName(1, 0, 0), "cast\\dealer.sp");
 }
 
-// A sprite that counts as the save of a sprite that failed.
-class TUnsavedSprite : public TSprite {
-public:
+// A sprite whose save fails.
+struct TUnsavedSprite : TSprite {
     using TSprite::TSprite;
     bool SaveIfNeeded() override { return false; }
 };
 
-TEST_F(SpriteLists, SavingReportsASpriteThatFailed) {
+TEST_F(SpriteLists, SavingReportsASpriteThatFailedAndSavesTheRest) {
     TSpriteList list(&Owner, TFileMode("two.spl", 0, 0), nullptr);
-    auto good = MakeTableSprite(&Owner, "good", {});
-    auto bad = std::make_unique<TUnsavedSprite>(&Owner);
+    list.Add(MakeTableSprite(&Owner, "good", {}).release());
+    auto* bad = new TUnsavedSprite(&Owner);
     bad->SetFileName("bad");
-    list.Add(good.release());
-    list.Add(bad.release());
+    list.Add(bad);
     EXPECT_FALSE(list.SaveIfNeeded());
-    // The rest is saved all the same.
     EXPECT_FALSE(Cd.ReadHostFile("good.sp").empty());
     EXPECT_FALSE(Cd.ReadHostFile("two.spl").empty());
 }
 
-// Sprites that finish as soon as they are played (they have no members), in a list whose
-// creator looks sprites up in it.
+// Sprites without members, which finish as soon as they are played, in a list whose creator
+// looks sprites up in it.
 class SpriteSets : public ::testing::Test {
 protected:
+    void SetUp() override { Creator.List = &List; }
     TSprite* AddSprite(const std::string& name, u16 id, u32 duration = 0) {
-        auto sprite = std::make_unique<TSprite>(&Owner);
+        auto* sprite = new TSprite(&Owner);
         sprite->SetFileName(name);
         sprite->SetId(id);
         sprite->Duration = duration;
-        TSprite* raw = sprite.get();
-        EXPECT_TRUE(List.Add(sprite.release()));
+        List.Add(sprite);
         List.SortByName();
-        return raw;
+        return sprite;
     }
     void Frame(u32 t) {
         Owner.Tick = t;
         List.Tick(t);
         List.PostTick(t);
     }
+    // A set with one state of alternatives.
+    TSpriteSet& IdleSet(std::initializer_list<const char*> names) {
+        List.AddActiveList("idle");
+        List.AddStateToSet(1);
+        for (const char* name : names)
+            List.AddMemberToSetState(1, 0, name);
+        List.Resolve();
+        return *List.GetSet(1)->GetState(0);
+    }
 
     TTickOwner Owner;
     TFakeCreator Creator{&Owner};
     TSpriteList List{&Owner, &Creator};
-    void SetUp() override { Creator.List = &List; }
 };
 
 TEST_F(SpriteSets, ASpriteStartsOnlyWhenItsSetIsFree) {
@@ -246,36 +206,26 @@ TEST_F(SpriteSets, ASpriteStartsOnlyWhenItsSetIsFree) {
     EXPECT_FALSE(List.CanActivate(next, 10));
     EXPECT_FALSE(List.Use(next, 30));
     EXPECT_TRUE(List.CanActivate(next, 31));
-    EXPECT_TRUE(List.CanActivate(next, 0));
     // An id that names no set belongs to set 0, where anything may start.
     EXPECT_EQ(List.SetOfSprite(loose), 0);
-    EXPECT_TRUE(List.Use(loose, 15));
-    EXPECT_TRUE(List.Use(loose, 15));
+    EXPECT_TRUE(List.Use(loose, 15) && List.Use(loose, 15));
 }
 
 TEST_F(SpriteSets, IdleAlternativesAreChosenAtRandomAndGiveWayToUsedSprites) {
-    List.AddActiveList("idle");
     for (const char* name : {"i0", "i1", "i2"})
         AddSprite(name, 0);
     TSprite* used = AddSprite("used", 1, 4);
-    ASSERT_TRUE(List.AddStateToSet(1));
-    for (const char* name : {"i0.sp", "i1.sp", "i2.sp"})
-        ASSERT_TRUE(List.AddMemberToSetState(1, 0, name));
-    List.Resolve();
-    TSpriteSet& state = *List.GetSet(1)->GetState(0);
-
-    TLcgRandom random;
+    TSpriteSet& state = IdleSet({"i0.sp", "i1.sp", "i2.sp"});
+    TLcgRandom random, expected;
     random.Seed(77);
-    TScopedRandomSource source(random);
-    TLcgRandom expected;
     expected.Seed(77);
+    TScopedRandomSource source(random);
     ASSERT_TRUE(List.SetSetState(1, 0));
     EXPECT_EQ(state.GetCurrentIndex(), expected.Next() % 3);
-    // Setting the state it is in changes nothing and draws no number.
+    // The state it is in changes nothing and draws no number.
     ASSERT_TRUE(List.SetSetState(1, 0));
-    EXPECT_EQ(random.GetState(), expected.GetState());
     // The first alternative is found finished by the first frame's second pass; from then on
-    // each alternative ends as it starts, so each frame chooses again.
+    // each one ends as it starts, so each frame chooses again.
     Frame(1);
     EXPECT_EQ(random.GetState(), expected.GetState());
     for (u32 t = 2; t <= 6; ++t) {
@@ -291,12 +241,8 @@ TEST_F(SpriteSets, IdleAlternativesAreChosenAtRandomAndGiveWayToUsedSprites) {
 }
 
 TEST_F(SpriteSets, AnAlternativeNamingNoSpriteDoesNotSilenceItsState) {
-    List.AddActiveList("idle");
-    List.AddStateToSet(1);
-    List.AddMemberToSetState(1, 0, "ghost.sp");
-    List.Resolve();
+    TSpriteSet& state = IdleSet({"ghost.sp"});
     List.SetSetState(1, 0);
-    TSpriteSet& state = *List.GetSet(1)->GetState(0);
     for (u32 t = 1; t <= 3; ++t) {
         Frame(t);
         EXPECT_EQ(state.GetCurrent()->Done, 1) << t;
@@ -304,18 +250,12 @@ TEST_F(SpriteSets, AnAlternativeNamingNoSpriteDoesNotSilenceItsState) {
 }
 
 TEST_F(SpriteSets, ARemovedSpriteIsForgottenAndAReplacedOneLookedUpAgain) {
-    List.AddActiveList("idle");
     TSprite* gone = AddSprite("gone", 1);
     AddSprite("stay", 0);
-    List.AddStateToSet(1);
-    List.AddMemberToSetState(1, 0, "gone.sp");
-    List.AddMemberToSetState(1, 0, "stay.sp");
-    List.Resolve();
+    const TSpriteSet& state = IdleSet({"gone.sp", "stay.sp"});
     List.Acquire(0);
     ASSERT_TRUE(List.Use(gone, 3));
-    const TSpriteSet& state = *List.GetSet(1)->GetState(0);
     ASSERT_EQ(state.GetMember(0)->GetSprite(), gone);
-
     EXPECT_TRUE(List.RemoveSprite("gone.sp"));
     EXPECT_FALSE(List.RemoveSprite("gone.sp"));
     EXPECT_EQ(Owner.Resolves, 1);
@@ -323,14 +263,12 @@ TEST_F(SpriteSets, ARemovedSpriteIsForgottenAndAReplacedOneLookedUpAgain) {
     EXPECT_FALSE(List.GetSet(1)->AnyRunning());
     Frame(3);
 
-    auto fresh = MakeTableSprite(&Owner, "stay", {});
-    TSprite* freshRaw = fresh.get();
-    const i16 at = List.IndexOf("stay.sp");
-    std::unique_ptr<TSprite> old(List.ReplaceSpriteAt(at, fresh.release()));
+    TSprite* fresh = MakeTableSprite(&Owner, "stay", {}).release();
+    std::unique_ptr<TSprite> old(List.ReplaceSpriteAt(List.IndexOf("stay.sp"), fresh));
     ASSERT_NE(old, nullptr);
-    EXPECT_EQ(state.GetMember(1)->GetSprite(), freshRaw);
+    EXPECT_EQ(state.GetMember(1)->GetSprite(), fresh);
     // The alternative holds its use on the sprite it found.
-    EXPECT_EQ(freshRaw->GetUseCount(), 1);
+    EXPECT_EQ(fresh->GetUseCount(), 1);
 }
 
 } // namespace

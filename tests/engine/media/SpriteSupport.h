@@ -1,5 +1,5 @@
 // What the animation, sprite and sound tests share: hand-made byte images, an owner with a frame
-// counter, a creator over a sprite list, a bitmap to draw into, and encoded frames.
+// counter, a creator over a sprite list, a bitmap to draw into, frames and table sprites.
 #pragma once
 
 #include "engine/foundation/JorpOwner.h"
@@ -10,34 +10,35 @@
 #include "engine/media/SpriteList.h"
 #include "engine/media/SpriteTable.h"
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-// Bytes written field by field, little-endian, for files of old versions and damaged ones.
+// Bytes written field by field, little-endian, for old versions and damaged files.
 struct TBytes {
-    TBytes& U8(u8 v) {
+    TBytes& B(u8 v) {
         Data.push_back(v);
         return *this;
     }
-    TBytes& U16(u16 v) { return U8(static_cast<u8>(v)).U8(static_cast<u8>(v >> 8)); }
-    TBytes& U32(u32 v) { return U16(static_cast<u16>(v)).U16(static_cast<u16>(v >> 16)); }
-    // A counted string: the length with its NUL, then the bytes and the NUL.
-    TBytes& Str(const std::string& s) {
-        U16(static_cast<u16>(s.size() + 1));
-        Data.insert(Data.end(), s.begin(), s.end());
-        return U8(0);
-    }
-    TBytes& Name9(const std::string& s) {
-        std::string field = s.substr(0, 8);
-        field.resize(9, '\0');
-        Data.insert(Data.end(), field.begin(), field.end());
+    TBytes& W(std::initializer_list<i32> words) {
+        for (i32 w : words)
+            B(static_cast<u8>(w)).B(static_cast<u8>(w >> 8));
         return *this;
     }
+    TBytes& D(u32 v) { return W({static_cast<i32>(v & 0xFFFF), static_cast<i32>(v >> 16)}); }
+    // The length with its NUL, then the bytes and the NUL.
+    TBytes& Str(const std::string& s) {
+        W({static_cast<i32>(s.size() + 1)});
+        return Raw({s.begin(), s.end()}).B(0);
+    }
+    TBytes& Name9(std::string s) {
+        s.resize(9, '\0');
+        return Raw({s.begin(), s.end()});
+    }
     TBytes& Header(const char* tag, u16 major, u16 minor) {
-        Data.insert(Data.end(), tag, tag + 4);
-        return U16(major).U16(minor).U32(0);
+        return Raw({tag, tag + 4}).W({major, minor}).D(0);
     }
     TBytes& Raw(const std::vector<u8>& bytes) {
         Data.insert(Data.end(), bytes.begin(), bytes.end());
@@ -49,8 +50,7 @@ struct TBytes {
 };
 
 // An owner whose frame counter a test moves by hand.
-class TTickOwner : public TJorpOwner {
-public:
+struct TTickOwner : TJorpOwner {
     const u32* GetFrameCounter() const override { return &Tick; }
     bool IsHoldSet() const override { return false; }
     TJorpProgress* GetProgress() const override { return Progress; }
@@ -62,33 +62,21 @@ public:
 };
 
 // A game object's factory and lookups over one sprite list: plain sprites read in place.
-class TFakeCreator : public TSpriteCreator {
-public:
-    explicit TFakeCreator(TJorpOwner* owner) : Owner(owner) {}
-
+struct TFakeCreator : TSpriteCreator {
+    explicit TFakeCreator(TTickOwner* owner) : Owner(owner) {}
     TJorpBase* CreateObject(const std::string& name, u16 type, TEmbeddedAddress address) override {
         Made.push_back({name, type});
         if (name == RefuseName)
             return nullptr;
         return TSprite::MakeEmbedded(address, Owner, TFileMode(name, 0, 0)).release();
     }
-    u16 ObjectTypeFromName(const std::string& name) override {
-        const auto found = Types.find(name);
-        return found != Types.end() ? found->second : 0;
-    }
+    u16 ObjectTypeFromName(const std::string& name) override { return Types[name]; }
     void PrepareObjects() override { ++Prepared; }
-    i16 FindSpriteIndex(const std::string& name) override {
-        return List != nullptr ? List->IndexOf(name) : i16{-1};
-    }
-    TJorpBase* GetSpriteAt(i16 index) override {
-        return List != nullptr ? List->GetAt(index) : nullptr;
-    }
-    u32 GetCreatorTick() const override {
-        const u32* counter = Owner != nullptr ? Owner->GetFrameCounter() : nullptr;
-        return counter != nullptr ? *counter : 0;
-    }
+    i16 FindSpriteIndex(const std::string& name) override { return List->IndexOf(name); }
+    TJorpBase* GetSpriteAt(i16 index) override { return List->GetAt(index); }
+    u32 GetCreatorTick() const override { return Owner->Tick; }
 
-    TJorpOwner* Owner;
+    TTickOwner* Owner;
     TSpriteList* List = nullptr;
     std::map<std::string, u16> Types;
     std::string RefuseName;
@@ -96,27 +84,25 @@ public:
     std::vector<std::pair<std::string, u16>> Made;
 };
 
-// A bitmap with pixels of its own, filled with a sentinel, that graphics draw into.
+// A bitmap at the screen's origin with pixels of its own, filled with a sentinel.
 class TPixelTarget : public TBmp {
 public:
-    TPixelTarget(i32 width, i32 height, bool topDown, u8 fill, i32 x = 0, i32 y = 0)
+    TPixelTarget(i32 width, i32 height, bool topDown, u8 fill)
         : Pixels(static_cast<size_t>((width + 3) / 4 * 4 * height), fill) {
         auto info = std::make_unique<TBitmapInfo>(256);
         info->Get()->bmiHeader.biWidth = width;
         info->Get()->bmiHeader.biHeight = topDown ? -height : height;
-        SetRect({x, y, x, y});
         AdoptBits(std::move(info), Pixels.data(), nullptr);
     }
     // The pixel at a screen point.
     u8 At(i32 x, i32 y) const {
-        const i32 t = y - GetRect().top;
-        const i32 row = IsTopDown() ? t : PixelHeight() - 1 - t;
-        return Pixels[static_cast<size_t>(row * GetPitch() + x - GetRect().left)];
+        return Pixels[static_cast<size_t>((IsTopDown() ? y : PixelHeight() - 1 - y) * GetPitch() +
+                                          x)];
     }
     std::vector<u8> Pixels;
 };
 
-// A frame whose opaque pixels are given by a test and whose colours tell each pixel apart.
+// A frame whose pixel colours tell each pixel apart, opaque where the test says.
 inline TAnmFrameSource MakeFrame(i16 width, i16 height, i16 hotX, i16 hotY,
                                  bool (*opaque)(i32 x, i32 y), u8 bias = 0) {
     TAnmFrameSource f{width, height, hotX, hotY, {}, {}};
@@ -140,9 +126,7 @@ struct TCellSpec {
     u8 Kind = 1;
     u32 Duration = 0;
     i32 Direction = 1;
-    i16 X = 0;
-    i16 Y = 0;
-    i16 Z = 0;
+    i16 X = 0, Y = 0, Z = 0;
 };
 
 // An empty sprite of that file name whose table holds the cells, as the builder makes them.
