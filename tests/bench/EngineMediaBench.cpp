@@ -86,10 +86,11 @@ void BM_BareConvert(benchmark::State& state) {
 }
 BENCHMARK(BM_BareConvert)->Unit(benchmark::kMicrosecond);
 
-// A mode window with a background and forty 64 x 64 graphics at distinct z over it.
+// A mode window with a background and forty 64 x 64 graphics at distinct z over it, bitmaps or
+// sprites.
 class TScene {
 public:
-    TScene() {
+    explicit TScene(bool sprites = false) {
         RegisterWinGLibrary();
         Window = new TStandInModeWindow;
         auto* frame = new TStandInFrame(Window);
@@ -101,23 +102,65 @@ public:
         Background = std::make_unique<TMemoryBmp>(Window, 640, 480, 10);
         Window->ScreenMgr =
             std::make_unique<TJorpScreenMgr>(Window, Background.get(), Palette.get());
-        for (int i = 0; i < 40; ++i) {
+        for (int i = 0; i < 40 && !sprites; ++i) {
             auto g = std::make_unique<TMemoryBmp>(Window, 64, 64, static_cast<u8>(20 + i));
             g->SetZ(static_cast<i16>(40 - i));
             g->AddToVideo();
             Graphics.push_back(std::move(g));
         }
+        if (sprites)
+            AddSprites();
         Move(0);
         App.PumpWaitingMessages();
         Window->BuildFrame();
     }
     ~TScene() {
         Graphics.clear();
+        Sprites.clear();
         Window->ScreenMgr.reset();
         UnregisterBuiltinLibraries();
     }
+    // Each sprite plays an eight-frame 64 x 64 animation of which half the pixels are
+    // transparent (stripes that move from frame to frame).
+    void AddSprites() {
+        std::vector<TAnmFrameSource> frames(8, TAnmFrameSource{64, 64, 0, 0, {}, {}});
+        for (int k = 0; k < 8; ++k)
+            for (i32 y = 0; y < 64; ++y)
+                for (i32 x = 0; x < 64; ++x) {
+                    frames[k].Pixels.push_back(static_cast<u8>(20 + x + y + k));
+                    frames[k].Opaque.push_back(((x + 2 * k) / 8) % 2 == 0 ? 1 : 0);
+                }
+        AnmBytes = TAnmEncoder::Encode(frames, 0, 0);
+        for (int i = 0; i < 40; ++i) {
+            TAnmData data(static_cast<i16>((i % 8) * 72), static_cast<i16>((i / 8) * 90),
+                          static_cast<i16>(40 - i), 0, 0xFFFF, 0, ANM_FORWARD, true, true, true);
+            data.SetFlag(ANMD_ANCHOR_FROM_FILE, false);
+            auto anm = std::make_unique<TAnm>(Window, TFileMode("bench.anm", 1, 1), data);
+            anm->LoadAt({AnmBytes.data(), static_cast<u32>(AnmBytes.size())}, true);
+            Sprites.push_back(std::make_unique<TSprite>(Window));
+            Sprites.back()->AddAnm(anm.release());
+        }
+        SpriteFrame();
+    }
+    // One frame of the mode window with sprites: they step (and start again when they have
+    // run their frames), the surface renders, their second pass.
+    void SpriteFrame() {
+        const u32 t = ++Window->FrameCount;
+        for (auto& sprite : Sprites) {
+            if ((sprite->GetFlags() & (JOF_ON | JOF_STOP_REQUESTED)) != JOF_ON)
+                sprite->Play(t);
+            else
+                sprite->Tick(t);
+        }
+        Video().RenderFrame();
+        for (auto& sprite : Sprites)
+            sprite->PostTick(t);
+    }
     // Spread over the whole surface, each a few pixels from where the last frame had it.
     void Move(int frame) {
+        for (auto& sprite : Sprites)
+            sprite->GetAnmList()->SetOffset(
+                {static_cast<i16>((frame % 2) * 6), static_cast<i16>((frame % 2) * 4), 0});
         for (size_t i = 0; i < Graphics.size(); ++i) {
             const i32 x = static_cast<i32>(i % 8) * 72 + (frame % 2) * 6;
             const i32 y = static_cast<i32>(i / 8) * 90 + (frame % 2) * 4;
@@ -132,6 +175,8 @@ public:
     std::unique_ptr<TPal> Palette;
     std::unique_ptr<TMemoryBmp> Background;
     std::vector<std::unique_ptr<TMemoryBmp>> Graphics;
+    std::vector<u8> AnmBytes;
+    std::vector<std::unique_ptr<TSprite>> Sprites;
 };
 
 // Everything moved and the whole surface dirty: background and every graphic redrawn, the
@@ -159,88 +204,15 @@ void BM_IdleFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleFrame)->Unit(benchmark::kMicrosecond);
 
-// Forty sprites, each playing an eight-frame 64 x 64 animation of which half the pixels are
-// transparent (stripes that move from frame to frame), over the same background.
-class TSpriteScene {
-public:
-    TSpriteScene() {
-        RegisterWinGLibrary();
-        Window = new TStandInModeWindow;
-        auto* frame = new TStandInFrame(Window);
-        App.SetMainWindow(frame);
-        frame->Create();
-        frame->ShowWindow(SW_SHOWNORMAL);
-        const std::array<RGBQUAD, 256> colours = Colours();
-        Palette = std::make_unique<TPal>(colours.data(), 256);
-        Background = std::make_unique<TMemoryBmp>(Window, 640, 480, 10);
-        Window->ScreenMgr =
-            std::make_unique<TJorpScreenMgr>(Window, Background.get(), Palette.get());
-        std::vector<TAnmFrameSource> frames;
-        for (int k = 0; k < 8; ++k) {
-            TAnmFrameSource f{64, 64, 0, 0, {}, {}};
-            for (i32 y = 0; y < 64; ++y)
-                for (i32 x = 0; x < 64; ++x) {
-                    f.Pixels.push_back(static_cast<u8>(20 + x + y + k));
-                    f.Opaque.push_back(((x + 2 * k) / 8) % 2 == 0 ? 1 : 0);
-                }
-            frames.push_back(std::move(f));
-        }
-        Bytes = TAnmEncoder::Encode(frames, 0, 0);
-        for (int i = 0; i < 40; ++i) {
-            const i16 x = static_cast<i16>((i % 8) * 72);
-            const i16 y = static_cast<i16>((i / 8) * 90);
-            TAnmData data(x, y, static_cast<i16>(40 - i), 0, 0xFFFF, 0, ANM_FORWARD, true, true,
-                          true);
-            data.SetFlag(ANMD_ANCHOR_FROM_FILE, false);
-            auto anm = std::make_unique<TAnm>(Window, TFileMode("bench.anm", 1, 1), data);
-            anm->LoadAt({Bytes.data(), static_cast<u32>(Bytes.size())}, true);
-            auto sprite = std::make_unique<TSprite>(Window);
-            sprite->AddAnm(anm.release());
-            Sprites.push_back(std::move(sprite));
-        }
-        Frame(true);
-        App.PumpWaitingMessages();
-    }
-    ~TSpriteScene() {
-        Sprites.clear();
-        Window->ScreenMgr.reset();
-        UnregisterBuiltinLibraries();
-    }
-    // One frame of the mode window: the sprites step (and start again when they have run
-    // their frames), the surface renders, the sprites' second pass. Moving, every sprite is
-    // a few pixels from where it was.
-    void Frame(bool moving) {
-        const u32 t = ++Window->FrameCount;
-        for (auto& sprite : Sprites) {
-            if (moving)
-                sprite->GetAnmList()->SetOffset(
-                    {static_cast<i16>((t % 2) * 6), static_cast<i16>((t % 2) * 4), 0});
-            if ((sprite->GetFlags() & (JOF_ON | JOF_STOP_REQUESTED)) != JOF_ON)
-                sprite->Play(t);
-            else
-                sprite->Tick(t);
-        }
-        Window->Video()->RenderFrame();
-        for (auto& sprite : Sprites)
-            sprite->PostTick(t);
-    }
-
-    THeadlessSession Session;
-    TApplication App{"bench"};
-    TStandInModeWindow* Window = nullptr;
-    std::unique_ptr<TPal> Palette;
-    std::unique_ptr<TMemoryBmp> Background;
-    std::vector<u8> Bytes;
-    std::vector<std::unique_ptr<TSprite>> Sprites;
-};
-
 // Every sprite moved and stepped and the whole surface dirty.
 void BM_SpriteFullFrame(benchmark::State& state) {
-    TSpriteScene scene;
+    TScene scene(true);
+    int frame = 0;
     const u32 presents = scene.Session.Backend().GetPresentCount();
     SpriteFullNs = TimeLoop(state, [&] {
-        scene.Window->Video()->AddPending(scene.Window->Video()->GetBounds());
-        scene.Frame(true);
+        scene.Move(++frame);
+        scene.Video().AddPending(scene.Video().GetBounds());
+        scene.SpriteFrame();
     });
     if (scene.Session.Backend().GetPresentCount() == presents)
         state.SkipWithError("nothing was presented");
@@ -249,14 +221,12 @@ BENCHMARK(BM_SpriteFullFrame)->Unit(benchmark::kMicrosecond);
 
 // The sprites on screen, nothing changed since the last frame.
 void BM_SpriteIdleFrame(benchmark::State& state) {
-    TSpriteScene scene;
-    scene.Window->Video()->RenderFrame();
+    TScene scene(true);
     const u32 presents = scene.Session.Backend().GetPresentCount();
     SpriteIdleNs = TimeLoop(state, [&] { scene.Window->BuildFrame(); });
-    if (scene.Session.Backend().GetPresentCount() != presents)
-        state.SkipWithError("an idle frame presented");
-    if (scene.Window->Video()->GetGraphics().GetCount() != 40)
-        state.SkipWithError("the sprites are not on screen");
+    if (scene.Session.Backend().GetPresentCount() != presents ||
+        scene.Video().GetGraphics().GetCount() != 40)
+        state.SkipWithError("an idle frame presented, or the sprites are not on screen");
 }
 BENCHMARK(BM_SpriteIdleFrame)->Unit(benchmark::kMicrosecond);
 
