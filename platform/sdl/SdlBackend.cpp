@@ -9,6 +9,10 @@
 
 #include <SDL2/SDL.h>
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
 
@@ -98,18 +102,18 @@ bool TSdlBackend::Open(std::string& error) {
     SDL_SetTextureScaleMode(Texture, SDL_ScaleModeNearest);
     UpdateViewport();
 
+    Host = TSdlHostConnection(Window);
+    if (Host.GetFd() >= 0 && Options.Audio) {
+        WakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        // The audio device could not end a wait on the connection: SDL waits then.
+        if (WakeFd < 0)
+            Host = TSdlHostConnection();
+    }
     WakeEventType = SDL_RegisterEvents(1);
     SetWaveMixPoster(&PostNotice);
     SetMciPoster(&PostNotice);
-    if (Options.Audio && WakeEventType != static_cast<u32>(-1)) {
-        Audio = std::make_unique<TSdlAudio>([this] {
-            if (WakePending.exchange(true))
-                return;
-            SDL_Event wake{};
-            wake.type = WakeEventType;
-            SDL_PushEvent(&wake);
-        });
-    }
+    if (Options.Audio && WakeEventType != static_cast<u32>(-1))
+        Audio = std::make_unique<TSdlAudio>([this] { WakeFromAudioThread(); });
     // Black until the window system presents its first frame.
     Redraw();
     return true;
@@ -129,6 +133,8 @@ TSdlBackend::~TSdlBackend() {
         SDL_DestroyRenderer(Renderer);
     if (Window != nullptr)
         SDL_DestroyWindow(Window);
+    if (WakeFd >= 0)
+        close(WakeFd);
     if (OwnsVideo)
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     if (OwnsSdl)
@@ -139,7 +145,21 @@ u32 TSdlBackend::GetWindowId() const {
     return Window != nullptr ? SDL_GetWindowID(Window) : 0;
 }
 
+void TSdlBackend::WakeFromAudioThread() {
+    if (WakePending.exchange(true))
+        return;
+    SDL_Event wake{};
+    wake.type = WakeEventType;
+    SDL_PushEvent(&wake);
+    // Only after the push, so that the woken thread finds the event in SDL's queue.
+    if (WakeFd >= 0) {
+        const u64 one = 1;
+        [[maybe_unused]] const ssize_t written = write(WakeFd, &one, sizeof one);
+    }
+}
+
 void TSdlBackend::UpdateViewport() {
+    TouchHost();
     int w = 0;
     int h = 0;
     if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0)
@@ -149,6 +169,7 @@ void TSdlBackend::UpdateViewport() {
 }
 
 void TSdlBackend::Redraw() {
+    TouchHost();
     SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
     SDL_RenderClear(Renderer);
     const TRect r = View.HostRect();
@@ -172,6 +193,7 @@ void TSdlBackend::Present(const TScreenSurface& screen, const TRect& changed) {
 }
 
 bool TSdlBackend::ReadWindowPixels(TScreenSurface& out) {
+    TouchHost();
     int w = 0;
     int h = 0;
     if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0 || w <= 0 || h <= 0)
@@ -196,14 +218,24 @@ void TSdlBackend::ServeSound() {
     PumpMciDevices();
 }
 
+void TSdlBackend::PumpHost() {
+    SDL_PumpEvents();
+    HostQuiet = true;
+    QuietAt = SDL_GetTicks64();
+}
+
 bool TSdlBackend::PollEvent(TInputEvent& event) {
-    // The window system polls until this answers false; that is one round.
+    // The window system polls until this answers false; that is one round. It polls several
+    // times between two waits, and a pump costs a handful of system calls on X: once a
+    // millisecond is enough, and none right after a wait that found the connection silent.
     if (!InRound) {
         InRound = true;
         ServeSound();
+        if (!HostQuiet || SDL_GetTicks64() != QuietAt)
+            PumpHost();
     }
     SDL_Event sdlEvent;
-    while (SDL_PollEvent(&sdlEvent) != 0) {
+    while (SDL_PeepEvents(&sdlEvent, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         if (WakeEventType != 0 && sdlEvent.type == WakeEventType) {
             WakePending.store(false);
             DeliverWaveMixNotices();
@@ -241,12 +273,41 @@ bool TSdlBackend::WaitEvent(u64 timeoutMs) {
     }
     if (wait == 0)
         return true;
-    if (wait == Infinite)
-        SDL_WaitEvent(nullptr);
-    else
-        SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<u64>(wait, INT_MAX)));
+    if (Host.GetFd() >= 0) {
+        WaitOnConnection(wait);
+    } else {
+        TouchHost();
+        if (wait == Infinite)
+            SDL_WaitEvent(nullptr);
+        else
+            SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<u64>(wait, INT_MAX)));
+    }
     // A window can always be sent input, so the wait never means "nothing can arrive".
     return true;
+}
+
+void TSdlBackend::WaitOnConnection(u64 waitMs) {
+    // What has already been read from the connection would not wake the wait.
+    if (!HostQuiet || Host.HasReadEvents())
+        PumpHost();
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE)
+        return;
+    pollfd fds[2] = {{Host.GetFd(), POLLIN, 0}, {WakeFd, POLLIN, 0}};
+    const nfds_t count = WakeFd >= 0 ? 2 : 1;
+    const int timeout = waitMs == Infinite ? -1 : static_cast<int>(std::min<u64>(waitMs, INT_MAX));
+    const int ready = poll(fds, count, timeout);
+    if (ready == 0) {
+        // Nothing came: SDL's queue still holds all the host has sent.
+        QuietAt = SDL_GetTicks64();
+        return;
+    }
+    if (count == 2 && (fds[1].revents & POLLIN) != 0) {
+        u64 signals = 0;
+        [[maybe_unused]] const ssize_t got = read(WakeFd, &signals, sizeof signals);
+    }
+    // Input came, or a signal (EINTR) left SDL its quit event to make in the next pump.
+    if (ready < 0 || fds[0].revents != 0)
+        HostQuiet = false;
 }
 
 void TSdlBackend::SetCursor(HCURSOR cursor) {

@@ -4,6 +4,7 @@
 
 #include "SdlAudio.h"
 #include "SdlCursor.h"
+#include "SdlHostConnection.h"
 #include "SdlInput.h"
 #include "platform/framework/Backend.h"
 
@@ -38,7 +39,11 @@ public:
     // the audio device follows the mixer's format, the mixer's done notices and the MIDI
     // sequencer's due messages and end notice are posted. Then host events, translated.
     bool PollEvent(TInputEvent& event) override;
-    // Sleeps in SDL until an event, the timeout or the MIDI sequencer's next due message.
+    // Sleeps until host input, a wake from the audio device, the timeout or the MIDI
+    // sequencer's next due message. On X it waits on the server connection itself: SDL's own
+    // wait costs several system calls more on every wake, and the game wakes a hundred times
+    // a second for its timer. An event another thread pushes into SDL's queue is then seen
+    // when the wait ends; the audio device's wake ends it at once.
     bool WaitEvent(u64 timeoutMs) override;
     void SetCursor(HCURSOR cursor) override;
     void RaiseHostWindow() override;
@@ -57,6 +62,13 @@ private:
     TSdlBackend() = default;
     bool Open(std::string& error);
     void ServeSound();
+    // Moves what the host has sent into SDL's queue.
+    void PumpHost();
+    // Drawing talks to the host through libraries that may leave its events read into their
+    // own buffers, where neither the connection nor Xlib's queue shows them.
+    void TouchHost() { HostQuiet = false; }
+    void WaitOnConnection(u64 waitMs);
+    void WakeFromAudioThread();
     void UpdateViewport();
     void Redraw();
 
@@ -70,6 +82,15 @@ private:
     u32 WakeEventType = 0;
     // Set by the audio thread when it has pushed a wake event not yet seen.
     std::atomic<bool> WakePending{false};
+    // The X connection waited on, and the eventfd the audio thread signals besides pushing its
+    // wake event (-1 when SDL does the waiting).
+    TSdlHostConnection Host;
+    int WakeFd = -1;
+    // True while every event the host had sent by QuietAt (SDL's milliseconds) is in SDL's
+    // queue and nothing has talked to the host since: the connection alone then tells whether
+    // more has come, and a round of polling within the same millisecond needs no pump.
+    bool HostQuiet = false;
+    u64 QuietAt = 0;
     bool InRound = false;
     bool OwnsVideo = false;
     bool OwnsSdl = false;
