@@ -1,12 +1,9 @@
-// Player records and seats: the 31 bytes of a record, hostile records, unique names cut to 12
-// characters, a record seated only once, seats that are full, and deleting players.
+// Player records and seats: the 31 bytes of a record and hostile ones, unique names cut to 12
+// characters, a record seated only once, full tables, deleting players, and the table's size.
 #include "PlayerMgrFakes.h"
-
-#include "engine/framework/ModeWindowApi.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -25,8 +22,7 @@ std::string Encoded(const TPlayerData& data) {
     return bytes;
 }
 
-TEST(PlayerData, RecordsAreThirtyOneBytesFieldByField) {
-    TPlayerData fresh;
+TEST(PlayerData, RecordsAreThirtyOneBytesFieldByFieldAndHostileOnesReadSafely) {
     TPlayerData made;
     made.SetUsed(1);
     made.SetName("Ann");
@@ -35,72 +31,39 @@ TEST(PlayerData, RecordsAreThirtyOneBytesFieldByField) {
     made.SetStartBankroll(1e6);
     TPlayerData longName;
     longName.SetName("Bartholomew Bigwin");
-    const struct {
-        const char* What;
-        const TPlayerData& Data;
-        std::string Bytes;
-    } cases[] = {
-        {"defaults", fresh,
-         std::string("\x00John Dough\x00\x00\x00\x01", 15) + F64(2000.0) + F64(2000.0)},
-        {"a player", made,
-         std::string("\x01"
-                     "Ann",
-                     4) +
-             std::string(10, '\0') + '\0' + F64(-12.5) + F64(1e6)},
-        {"a name cut to twelve", longName,
-         std::string("\x00"
-                     "Bartholomew ",
-                     13) +
-             '\0' + '\x01' + F64(2000.0) + F64(2000.0)},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Encoded(c.Data), c.Bytes) << c.What;
-        TPlayerData back;
-        ASSERT_TRUE(back.Decode(reinterpret_cast<const u8*>(c.Bytes.data()), 31)) << c.What;
-        EXPECT_EQ(Encoded(back), c.Bytes) << c.What;
-    }
-    EXPECT_EQ(longName.GetName(), "Bartholomew ");
-    EXPECT_EQ(fresh.GetName(), "John Dough");
-    // Too little room: nothing written.
+    EXPECT_EQ(Encoded(TPlayerData()),
+              std::string("\0John Dough\0\0\0\1", 15) + F64(2000.0) + F64(2000.0));
+    EXPECT_EQ(Encoded(made),
+              std::string("\1Ann", 4) + std::string(11, '\0') + F64(-12.5) + F64(1e6));
+    EXPECT_EQ(Encoded(longName), std::string("\0Bartholomew \0\1", 15) + F64(2000.0) + F64(2000.0));
     u8 small[30] = {};
-    EXPECT_FALSE(fresh.Encode(small, sizeof small));
-    EXPECT_EQ(small[1], 0);
-}
+    EXPECT_FALSE(made.Encode(small, sizeof small));
+    EXPECT_EQ(small[0], 0);
 
-TEST(PlayerData, HostileRecordsReadAsSafeValues) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
-        const char* What;
         std::string Bytes;
         const char* Name;
         double Bankroll, Start;
     } cases[] = {
-        {"a name without its NUL", "\x01" + std::string(13, 'Z') + "\x01" + F64(5) + F64(6),
-         "ZZZZZZZZZZZZ", 5, 6},
-        {"amounts that are no numbers",
-         std::string("\x01"
-                     "Bo",
-                     3) +
-             std::string(11, '\0') + "\x01" + F64(nan) + F64(-inf),
-         "Bo", 0.0, 0.0},
-        {"the largest finite amount",
-         std::string("\x01", 1) + std::string(13, '\0') + "\x01" + F64(1.7976931348623157e308) +
-             F64(-0.0),
-         "", 1.7976931348623157e308, 0.0},
+        // A name that fills its field without a NUL keeps twelve characters.
+        {"\1" + std::string(13, 'Z') + "\1" + F64(5) + F64(6), "ZZZZZZZZZZZZ", 5, 6},
+        // Amounts that are no numbers read as nothing.
+        {std::string("\1Bo", 3) + std::string(11, '\0') + "\1" + F64(nan) + F64(-inf), "Bo", 0, 0},
+        {std::string(14, '\0') + "\1" + F64(1.7976931348623157e308) + F64(-0.0), "",
+         1.7976931348623157e308, 0},
     };
     for (const auto& c : cases) {
         TPlayerData data;
-        ASSERT_TRUE(data.Decode(reinterpret_cast<const u8*>(c.Bytes.data()), 31)) << c.What;
-        EXPECT_EQ(data.GetName(), c.Name) << c.What;
-        EXPECT_EQ(data.GetBankroll(), c.Bankroll) << c.What;
-        EXPECT_EQ(data.GetStartBankroll(), c.Start) << c.What;
+        ASSERT_TRUE(data.Decode(reinterpret_cast<const u8*>(c.Bytes.data()), 31));
+        EXPECT_EQ(data.GetName(), c.Name);
+        EXPECT_EQ(data.GetBankroll(), c.Bankroll) << c.Name;
+        EXPECT_EQ(data.GetStartBankroll(), c.Start) << c.Name;
+        // Fewer than 31 bytes: nothing taken.
+        EXPECT_FALSE(made.Decode(reinterpret_cast<const u8*>(c.Bytes.data()), 30));
+        EXPECT_EQ(made.GetName(), "Ann");
     }
-    // Fewer than 31 bytes: nothing taken.
-    TPlayerData data;
-    const std::string bytes = cases[0].Bytes;
-    EXPECT_FALSE(data.Decode(reinterpret_cast<const u8*>(bytes.data()), 30));
-    EXPECT_EQ(data.GetName(), "John Dough");
 }
 
 class Seats : public SaveFolder {
@@ -113,22 +76,14 @@ protected:
 };
 
 TEST_F(Seats, NamesAreUniqueAsStoredCutToTwelveCharacters) {
-    const struct {
-        const char* Name;
-        bool Made;
-    } cases[] = {
-        {"ABCDEFGHIJKLMNO", true},  // stored as ABCDEFGHIJKL
-        {"ABCDEFGHIJKLXYZ", false}, // the same twelve characters
-        {"ABCDEFGHIJKL", false},    // exactly the stored name
-        {"ABCDEFGHIJK", true},      // a name of its own
-        {"abcdefghijklmno", true},  // names are compared case by case
+    const std::pair<const char*, bool> cases[] = {
+        {"ABCDEFGHIJKLMNO", true}, {"ABCDEFGHIJKLXYZ", false}, {"ABCDEFGHIJKL", false},
+        {"ABCDEFGHIJK", true},     {"abcdefghijklmno", true},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Mgr.CreatePlayer(c.Name, 1, 100.0), c.Made) << c.Name;
+    for (const auto& [name, made] : cases)
+        EXPECT_EQ(Mgr.CreatePlayer(name, 1, 100.0), made) << name;
     EXPECT_EQ(Mgr.CountUsed(), 3);
     EXPECT_EQ(Mgr.GetPlayerName(0), "ABCDEFGHIJKL");
-    EXPECT_EQ(Mgr.FindPlayer("ABCDEFGHIJK"), 1);
-    EXPECT_EQ(Mgr.GetBankroll(2), 100.0);
     EXPECT_EQ(Mgr.GetRecord(2).GetStartBankroll(), 100.0);
     // Made records are on disk at once, and no block stays in memory.
     EXPECT_EQ(JorpRamInUse, 24U);
@@ -144,105 +99,53 @@ TEST_F(Seats, ARecordTakesOneSeatAndAFullTableLeavesNothingLoaded) {
     const u32 oneSeated = JorpRamInUse;
     u8* block = Mgr.GetDataBlock(0);
     // Seated already: a second seat would read the record again under its first seat.
-    EXPECT_FALSE(Mgr.ActivatePlayer(0, 0));
+    EXPECT_FALSE(Mgr.ActivatePlayer(0, 0) || Mgr.LoadDataBlock(0));
     EXPECT_EQ(Mgr.CountActive(), 1);
     EXPECT_EQ(Mgr.GetDataBlock(0), block);
     EXPECT_EQ(JorpRamInUse, oneSeated);
-    EXPECT_FALSE(Mgr.LoadDataBlock(0));
-    EXPECT_EQ(Mgr.GetDataBlock(0), block);
 
-    ASSERT_TRUE(Mgr.ActivatePlayer(1, 0));
-    ASSERT_TRUE(Mgr.ActivatePlayer(2, 0));
+    ASSERT_TRUE(Mgr.ActivatePlayer(1, 0) && Mgr.ActivatePlayer(2, 0));
     const u32 full = JorpRamInUse;
-    EXPECT_FALSE(Mgr.ActivatePlayer(3, 0));
+    EXPECT_FALSE(Mgr.ActivatePlayer(3, 0) || Mgr.ActivatePlayer(-1, 0) ||
+                 Mgr.ActivatePlayer(20, 0));
     EXPECT_EQ(JorpRamInUse, full);
     EXPECT_EQ(Mgr.GetDataBlock(3), nullptr);
-    EXPECT_EQ(Mgr.FirstFreeSeat(), -1);
-    // Invalid records and seats.
-    EXPECT_FALSE(Mgr.ActivatePlayer(-1, 0));
-    EXPECT_FALSE(Mgr.ActivatePlayer(20, 0));
-    EXPECT_EQ(Mgr.GetSeatOf(2), 2);
-    EXPECT_EQ(Mgr.GetActive(3), -1);
-    EXPECT_FALSE(Mgr.IsSeatTaken(-1));
     EXPECT_FALSE(Mgr.SetSeat(1, 3));
 
-    // A record standing up is written back and let go.
-    ASSERT_TRUE(Mgr.DeactivatePlayer(1));
+    // Standing up writes the record back and lets it go; a second time does nothing.
+    ASSERT_TRUE(Mgr.DeactivatePlayer(1) && Mgr.DeactivatePlayer(1));
     EXPECT_EQ(Mgr.GetDataBlock(1), nullptr);
     EXPECT_EQ(Mgr.FirstFreeSeat(), 1);
-    EXPECT_TRUE(Mgr.DeactivatePlayer(1));
     EXPECT_EQ(JorpRamInUse, full - 31);
 }
 
 TEST_F(Seats, DeletingFreesTheRecordButNeverASeatedOne) {
-    ASSERT_TRUE(Mgr.CreatePlayer("Ann", 0, 10.0));
-    ASSERT_TRUE(Mgr.CreatePlayer("Bob", 1, 20.0));
+    ASSERT_TRUE(Mgr.CreatePlayer("Ann", 0, 10.0) && Mgr.CreatePlayer("Bob", 1, 20.0));
     ASSERT_TRUE(Mgr.ActivatePlayer(0, 0));
     EXPECT_FALSE(Mgr.DeletePlayer(0));
     EXPECT_TRUE(Mgr.IsUsed(0));
     EXPECT_TRUE(Mgr.DeletePlayer(1));
-    EXPECT_FALSE(Mgr.IsUsed(1));
     EXPECT_EQ(Mgr.FirstFreeRecord(), 1);
     // Not used, or no record at all: nothing to do.
-    EXPECT_TRUE(Mgr.DeletePlayer(1));
-    EXPECT_TRUE(Mgr.DeletePlayer(-3));
-    const std::string bytes = SaveBytes();
-    TPlayerData bob;
-    bob.Decode(reinterpret_cast<const u8*>(bytes.data()) + 24 + 31, 31);
-    EXPECT_EQ(bob.GetUsed(), 0);
-    EXPECT_EQ(bob.GetName(), "John Dough");
-}
+    EXPECT_TRUE(Mgr.DeletePlayer(1) && Mgr.DeletePlayer(-3));
+    EXPECT_EQ(SaveBytes().substr(24 + 31, 31), Encoded(TPlayerData()));
 
-TEST_F(Seats, ARecordThatCannotBeReadIsDeletedAsAWholeRecordOfDefaults) {
-    // The casino's record size: the cleared record covers all of it, not 31 bytes.
-    TCasinoSizedMgr mgr(&Frame, "c:\\data\\", 3, 2);
-    mgr.SetSaveFileHost(&Host);
-    ASSERT_TRUE(mgr.LoadSaveFile());
-    ASSERT_TRUE(mgr.CreatePlayer("Ann", 0, 10.0));
+    // A record that cannot be read is cleared whole: defaults, then zeros to the casino's size.
+    TCasinoSizedMgr casino(&Frame, "c:\\data\\", 3, 2);
+    casino.SetSaveFileHost(&Host);
+    ASSERT_TRUE(casino.LoadSaveFile() && casino.CreatePlayer("Ann", 0, 10.0));
     Host.Armed = TFaultyHost::FailRead;
-    ASSERT_TRUE(mgr.DeletePlayer(0));
-    const std::string bytes = Dir.ReadHostFile("data/otcraps.sav");
-    const std::string record = bytes.substr(mgr.GetRecordOffset(0), 13195);
-    EXPECT_EQ(record.substr(0, 31), Encoded(TPlayerData()));
-    EXPECT_EQ(record.substr(31), std::string(13195 - 31, '\0'));
-    EXPECT_EQ(bytes.size(), 8U + 223U + 2U * 13195U);
-}
-
-TEST_F(Seats, ASeatChangeTheGameRefusesChangesNothing) {
-    struct TLockedWindow : TModeWindowApi {
-        TResponderList* GetResponderList() const override { return nullptr; }
-        HWND GetResponderHandle() const override { return nullptr; }
-        void SetResponderCursor(const TCursorData&) override {}
-        bool FrameTick() override { return false; }
-        bool CanChangePlayers() override { return Open; }
-        void OnPlayerActivated(i16 seat) override { Heard.push_back(seat); }
-        void OnPlayerDeactivated(i16 seat) override { Heard.push_back(-1 - seat); }
-        bool Open = false;
-        std::vector<int> Heard;
-    } window;
-    Frame.Window = &window;
-    ASSERT_TRUE(Mgr.CreatePlayer("Ann", 0, 10.0));
-    EXPECT_FALSE(Mgr.ActivatePlayer(0, 0));
-    EXPECT_EQ(Mgr.CountActive(), 0);
-    window.Open = true;
-    ASSERT_TRUE(Mgr.ActivatePlayer(0, 0));
-    window.Open = false;
-    EXPECT_FALSE(Mgr.DeactivatePlayer(0));
-    EXPECT_EQ(Mgr.CountActive(), 1);
-    window.Open = true;
-    EXPECT_TRUE(Mgr.DeactivatePlayer(0));
-    EXPECT_EQ(window.Heard, (std::vector<int>{0, -1}));
+    ASSERT_TRUE(casino.DeletePlayer(0));
+    const std::string record = SaveBytes("otcraps.sav").substr(casino.GetRecordOffset(0), 13195);
+    EXPECT_EQ(record, Encoded(TPlayerData()) + std::string(13195 - 31, '\0'));
 }
 
 TEST_F(Seats, TheTableIsHeldToOneToTwentyPlacesAndTheDefaultDialogSaysSo) {
-    const struct {
-        i16 Seats, Records, WantSeats, WantRecords;
-    } cases[] = {{0, -5, 1, 1}, {99, 21, 20, 20}, {3, 20, 3, 20}};
+    const i16 cases[][4] = {{0, -5, 1, 1}, {99, 21, 20, 20}, {3, 20, 3, 20}};
     for (const auto& c : cases) {
-        TPlayerMgr mgr(&Frame, "c:\\data\\", c.Seats, c.Records);
-        EXPECT_EQ(mgr.GetSeatCount(), c.WantSeats);
-        EXPECT_EQ(mgr.GetTableSize(), c.WantRecords);
-        EXPECT_EQ(mgr.GetSaveFileSize(), 8 + 16 + 31 * c.WantRecords);
+        TPlayerMgr mgr(&Frame, "c:\\data\\", c[0], c[1]);
+        EXPECT_EQ(mgr.GetSeatCount() * 100 + mgr.GetTableSize(), c[2] * 100 + c[3]);
+        EXPECT_EQ(mgr.GetSaveFileSize(), 8 + 16 + 31 * c[3]);
     }
     Mgr.ShowPlayerDialog();
     Mgr.ShowStatsDialog(0);

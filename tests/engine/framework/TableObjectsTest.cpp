@@ -130,7 +130,17 @@ TEST_F(TableObjects, ALordAndTwoSeatPlayersHearASeatTakenAndLeftInTheirOrder) {
     EXPECT_EQ(lord->GetSpriteListName(), "lord.spl");
     EXPECT_EQ(lord->GetSpriteList(), nullptr);
     EXPECT_EQ(Seat(1).GetSeat(), 1);
-    EXPECT_NE(Window->GetGameObject(3)->GetSpriteList(), nullptr);
+    // One object reaches another's sprites through the window.
+    auto* rail = dynamic_cast<TFakeSpriteList*>(Window->GetGameObject(3)->GetSpriteList());
+    ASSERT_NE(rail, nullptr);
+    rail->AddFake("wave.sp", 6, 50);
+    EXPECT_EQ(lord->FindGameObject("rail.go"), 3);
+    EXPECT_EQ(lord->FindModeSpriteIndex(3, "wave.sp"), 0);
+    EXPECT_EQ(lord->FindModeSpriteIndex(4, "wave.sp"), -1);
+    EXPECT_EQ(lord->GetModeSpriteDuration(3, 0), 6U);
+    EXPECT_FALSE(lord->CanActivateModeSprite(3, 0, 49));
+    EXPECT_TRUE(lord->UseModeSprite(3, 0, 50));
+    EXPECT_TRUE(Window->IsSpriteInUse(3, 0));
     const i16 uses = Seat(0).GetUseCount();
 
     ASSERT_TRUE(Players.ActivatePlayer(0, 0));
@@ -152,11 +162,14 @@ TEST_F(TableObjects, ALordAndTwoSeatPlayersHearASeatTakenAndLeftInTheirOrder) {
     EXPECT_EQ(Seat(0).GetRecordData(), nullptr);
     EXPECT_EQ(Seat(0).GetUseCount(), uses);
 
-    // While the lord says no, nobody sits down.
+    // While the lord says no, nobody sits down or stands up.
     lord->Lock(true);
     EXPECT_FALSE(Players.ActivatePlayer(0, 0));
-    EXPECT_EQ(Players.CountActive(), 0);
     lord->Lock(false);
+    ASSERT_TRUE(Players.ActivatePlayer(0, 0));
+    lord->Lock(true);
+    EXPECT_FALSE(Players.DeactivatePlayer(0));
+    EXPECT_EQ(Players.CountActive(), 1);
 }
 
 TEST_F(TableObjects, TheFirstUpdateBindsAPlayerSeatedBeforeTheModeAndReleasesItOnce) {
