@@ -1,0 +1,266 @@
+// The save file: made silently on the first run, reported when lost, damaged files kept aside
+// untouched, every write all or nothing, the seated players in the settings, and the casino
+// layer's sizes.
+#include "PlayerMgrFakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string CorruptKept = "Save File Corrupted\nThe old file is kept as ";
+using Boxes = std::vector<std::string>;
+
+class SaveFile : public SaveFolder {
+protected:
+    TPlayerMgr& Make() {
+        Mgr = std::make_unique<TPlayerMgr>(&Frame, "c:\\data\\", 3, 20);
+        Mgr->SetSaveFileHost(&Host);
+        return *Mgr;
+    }
+    // A manager that has read a fresh file and made Ann, Bob and Cy, with Ann seated.
+    void Ready() {
+        std::filesystem::remove(Dir.Host("data/jorp.sav"));
+        ASSERT_TRUE(Make().LoadSaveFile());
+        for (const char* name : {"Ann", "Bob", "Cy"})
+            ASSERT_TRUE(Mgr->CreatePlayer(name, 1, 500.0));
+        ASSERT_TRUE(Mgr->ActivatePlayer(0, 0));
+        Frame.Boxes.clear();
+    }
+    // The seated Ann's bankroll changes, in memory only.
+    void AnnWins(double bankroll) {
+        TPlayerData data;
+        data.Decode(Mgr->GetDataBlock(0), 31);
+        data.SetBankroll(bankroll);
+        data.Encode(Mgr->GetDataBlock(0), 31);
+    }
+    TPlayerData OnDisk(i16 record) const {
+        TPlayerData data;
+        data.Decode(reinterpret_cast<const u8*>(SaveBytes().data()) + 24 + 31 * record, 31);
+        return data;
+    }
+    static std::string FreshFile() {
+        std::string bytes(644, '\0');
+        auto* at = reinterpret_cast<u8*>(bytes.data());
+        TGameHeader().Encode(at, 8);
+        TGameData().Encode(at + 8, 16);
+        for (int r = 0; r < 20; ++r)
+            TPlayerData().Encode(at + 24 + 31 * r, 31);
+        return bytes;
+    }
+
+    std::unique_ptr<TPlayerMgr> Mgr;
+};
+
+TEST_F(SaveFile, TheFirstRunIsSilentALaterOneSaysTheFileWasLostAndACrashLeavesNoTrace) {
+    for (int prevRun : {0, 1}) {
+        std::filesystem::remove(Dir.Host("data/jorp.sav"));
+        SetPrevRun(prevRun);
+        Frame.Boxes.clear();
+        ASSERT_TRUE(Make().LoadSaveFile());
+        // Header "SAVE" 1.0, four stamps of this moment, twenty default records.
+        EXPECT_EQ(SaveBytes(), FreshFile());
+        EXPECT_EQ(SaveBytes().substr(0, 8), std::string("SAVE\x01\x00\x00\x00", 8));
+        EXPECT_EQ(Mgr->GetPlayerName(19), "John Dough");
+        const Boxes lost{"Save File Not Found", "Creating New Save File"};
+        EXPECT_EQ(Frame.Boxes, prevRun == 0 ? Boxes{} : lost);
+    }
+    // A temporary file left by a crash goes at the next load; the file itself is whole.
+    Dir.WriteHostFile("data/jorp.tmp", "half a fi");
+    Frame.Boxes.clear();
+    ASSERT_TRUE(Make().LoadSaveFile());
+    EXPECT_FALSE(InData("jorp.tmp"));
+    EXPECT_EQ(SaveBytes(), FreshFile());
+    EXPECT_TRUE(Frame.Boxes.empty());
+}
+
+TEST_F(SaveFile, ADamagedFileIsKeptAsideUntouchedAndAFreshOneMade) {
+    std::string otherVersion = FreshFile();
+    otherVersion[6] = 1;
+    std::string otherId = FreshFile();
+    otherId.replace(0, 4, "JUNK");
+    const struct {
+        std::string Bytes;
+        int PrevRun;
+        bool KeptAside;
+    } cases[] = {
+        {FreshFile() + "x", 0, true},
+        {FreshFile().substr(1), 1, true},
+        {"", 0, true},
+        {otherVersion, 0, true},
+        {otherVersion, 1, true},
+        // The id is not compared: another id with the right versions and size is used.
+        {otherId, 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Bytes.size() << " bytes, run " << c.PrevRun);
+        std::filesystem::remove(Dir.Host("data/jorp.bad"));
+        Dir.WriteHostFile("data/jorp.sav", c.Bytes);
+        SetPrevRun(c.PrevRun);
+        Frame.Boxes.clear();
+        ASSERT_TRUE(Make().LoadSaveFile());
+        EXPECT_EQ(SaveBytes(), c.KeptAside ? FreshFile() : c.Bytes);
+        EXPECT_EQ(InData("jorp.bad") ? SaveBytes("jorp.bad") : "(none)",
+                  c.KeptAside ? c.Bytes : "(none)");
+        Boxes boxes;
+        if (c.KeptAside)
+            boxes.push_back(CorruptKept + "jorp.bad.");
+        if (c.KeptAside && c.PrevRun != 0)
+            boxes.push_back("Creating New Save File");
+        EXPECT_EQ(Frame.Boxes, boxes);
+    }
+}
+
+TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
+    Dir.WriteHostFile("data/jorp.bad", "first");
+    Dir.WriteHostFile("data/jorp.b01", "second");
+    Dir.WriteHostFile("data/jorp.sav", "third");
+    ASSERT_TRUE(Make().LoadSaveFile());
+    EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.b02."});
+    EXPECT_EQ(SaveBytes("jorp.bad") + SaveBytes("jorp.b01") + SaveBytes("jorp.b02"),
+              "firstsecondthird");
+
+    // Every name taken: the damaged file stays and this run writes nothing, told once.
+    for (int n = 3; n <= 99; ++n)
+        Dir.WriteHostFile("data/jorp.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+    Dir.WriteHostFile("data/jorp.sav", "fourth");
+    Frame.Boxes.clear();
+    EXPECT_FALSE(Make().LoadSaveFile());
+    EXPECT_TRUE(Mgr->IsSavingDisabled());
+    EXPECT_FALSE(Mgr->CreatePlayer("Ann", 0, 10.0) || Mgr->SaveFile() || Mgr->RecreateSaveFile());
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_EQ(Frame.Boxes[0].rfind("Save File Corrupted\nThe old file could not be set aside", 0),
+              0U);
+    EXPECT_EQ(SaveBytes(), "fourth");
+    EXPECT_FALSE(InData("jorp.tmp"));
+}
+
+TEST_F(SaveFile, AFaultAtAnyStepOfASaveLeavesTheOldFileAndNoTemporaryFile) {
+    for (TFaultyHost::TStep step :
+         {TFaultyHost::FailRead, TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite,
+          TFaultyHost::FailFlush, TFaultyHost::FailClose, TFaultyHost::FailMove}) {
+        SCOPED_TRACE(testing::Message() << "step " << step);
+        Ready();
+        const std::string before = SaveBytes();
+        AnnWins(1234.0);
+        Host.Armed = step;
+        // Never made anew: that would forget Bob and Cy.
+        EXPECT_FALSE(Mgr->SaveFile());
+        EXPECT_EQ(Frame.Boxes, Boxes{"Write Save File Failed"});
+        EXPECT_EQ(SaveBytes(), before);
+        EXPECT_FALSE(InData("jorp.tmp"));
+        // The next save gets through.
+        EXPECT_TRUE(Mgr->SaveFile());
+        EXPECT_EQ(OnDisk(0).GetBankroll(), 1234.0);
+        EXPECT_EQ(OnDisk(2).GetName(), "Cy");
+    }
+}
+
+TEST_F(SaveFile, AFaultWhenASeatEmptiesOrAPlayerIsMadeOrDeletedChangesNothing) {
+    Ready();
+    AnnWins(42.0);
+    const std::string before = SaveBytes();
+    const u32 ram = JorpRamInUse;
+    Host.Armed = TFaultyHost::FailMove;
+    EXPECT_TRUE(Mgr->DeactivatePlayer(0));
+    EXPECT_EQ(Mgr->GetDataBlock(0), nullptr);
+    Host.Armed = TFaultyHost::FailWrite;
+    EXPECT_FALSE(Mgr->CreatePlayer("Dee", 0, 10.0));
+    Host.Armed = TFaultyHost::FailFlush;
+    EXPECT_FALSE(Mgr->DeletePlayer(1));
+    // Only the lost seat is reported; the others answer by their result. Nothing is kept.
+    EXPECT_EQ(Frame.Boxes, Boxes{"Write Player Data Failed"});
+    EXPECT_EQ(Mgr->FindPlayer("Dee") * 10 + Mgr->FindPlayer("Bob"), -9);
+    EXPECT_EQ(JorpRamInUse, ram - 31);
+    EXPECT_EQ(SaveBytes(), before);
+    EXPECT_FALSE(InData("jorp.tmp"));
+}
+
+TEST_F(SaveFile, AFreshFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
+    for (TFaultyHost::TStep step :
+         {TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite, TFaultyHost::FailMove}) {
+        Frame.Boxes.clear();
+        Host.Armed = step;
+        EXPECT_FALSE(Make().LoadSaveFile());
+        EXPECT_EQ(Frame.Boxes, Boxes{"Create New Save File Failed"});
+        // Without a header read, nothing is ever written.
+        EXPECT_FALSE(Mgr->CreatePlayer("Ann", 0, 1.0));
+        EXPECT_FALSE(InData("jorp.sav") || InData("jorp.tmp"));
+    }
+}
+
+TEST_F(SaveFile, ASaveWritesOnlyTheLoadedBlocksAndKeepsEveryOtherByte) {
+    Ready();
+    // Bytes the engine does not know in Bob's record and in a free one.
+    std::string bytes = SaveBytes();
+    bytes[24 + 31 + 30] = '\x77';
+    bytes[24 + 31 * 7 + 3] = '\x55';
+    Dir.WriteHostFile("data/jorp.sav", bytes);
+    AnnWins(88.0);
+    ASSERT_TRUE(Mgr->SaveFile());
+    std::string expected = bytes;
+    std::copy_n(Mgr->GetDataBlock(0), 31, expected.begin() + 24);
+    EXPECT_EQ(SaveBytes(), expected);
+    // A file gone or of another size meanwhile is neither made nor written.
+    std::filesystem::remove(Dir.Host("data/jorp.sav"));
+    EXPECT_FALSE(Mgr->SaveFile());
+    EXPECT_FALSE(InData("jorp.sav"));
+    Dir.WriteHostFile("data/jorp.sav", bytes + "x");
+    EXPECT_FALSE(Mgr->SaveFile());
+    EXPECT_EQ(SaveBytes(), bytes + "x");
+}
+
+TEST_F(SaveFile, TheSeatedPlayersAreStoredAndComeBackInTheirOrder) {
+    Ready();
+    ASSERT_TRUE(Mgr->ActivatePlayer(1, 0) && Mgr->ActivatePlayer(2, 0));
+    ASSERT_TRUE(Mgr->DeactivatePlayer(1));
+    ASSERT_TRUE(Mgr->SaveFile());
+    std::string stored;
+    for (int key = 0; key < 3; ++key)
+        stored += Settings.GetStringN("Players", key, "?") + ";";
+    EXPECT_EQ(stored, "Ann;;Cy;");
+    // Each known player sits once, in the first free seat.
+    const struct {
+        std::vector<const char*> Stored;
+        std::vector<i16> Seats;
+    } cases[] = {{{"Ann", "", "Cy"}, {0, 2, -1}},
+                 {{"Ghost", "Cy", "Cy"}, {2, -1, -1}},
+                 {{"Bob", "Bob", "Bob"}, {1, -1, -1}}};
+    for (const auto& c : cases) {
+        for (int key = 0; key < 3; ++key)
+            Settings.WriteStringN("Players", key, c.Stored[static_cast<size_t>(key)]);
+        ASSERT_TRUE(Make().LoadSaveFile());
+        Mgr->RestoreActivePlayers();
+        EXPECT_EQ((std::vector<i16>{Mgr->GetActive(0), Mgr->GetActive(1), Mgr->GetActive(2)}),
+                  c.Seats)
+            << c.Stored[1];
+    }
+}
+
+TEST_F(SaveFile, TheCasinoSizesMakeAFileOf264131BytesWithTheirOwnRecords) {
+    auto mgr = std::make_unique<TCasinoSizedMgr>(&Frame, "c:\\data\\", 3, 20);
+    ASSERT_TRUE(mgr->LoadSaveFile());
+    const std::string bytes = SaveBytes("otcraps.sav");
+    ASSERT_EQ(bytes.size(), 264131U);
+    EXPECT_EQ(mgr->GetRecordOffset(19), 8U + 223U + 19U * 13195U);
+    for (i16 r = 0; r < 20; ++r) {
+        const size_t at = mgr->GetRecordOffset(r);
+        EXPECT_EQ(static_cast<u8>(bytes[at + 31]) + static_cast<u8>(bytes[at + 13194]),
+                  0xCA + 0x5E);
+    }
+    // A player seated brings his whole record into memory, and only that.
+    ASSERT_TRUE(mgr->CreatePlayer("Dealer Dan", 1, 2000.0));
+    ASSERT_TRUE(mgr->ActivatePlayer(0, 0));
+    EXPECT_EQ(JorpRamInUse, 8U + 223U + 13195U);
+    ASSERT_TRUE(mgr->SaveFile());
+    EXPECT_EQ(SaveBytes("otcraps.sav").size(), 264131U);
+    mgr.reset();
+    EXPECT_EQ(JorpRamInUse, 0U);
+}
+
+} // namespace
