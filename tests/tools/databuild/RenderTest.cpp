@@ -19,6 +19,10 @@ protected:
             std::make_unique<TPal>(nullptr, TFileMode("casino.pal", 0, FM_LEVEL_NOW), true, false);
         ASSERT_NE(Palette->GetColourTable(), nullptr);
     }
+    void TearDown() override {
+        Palette.reset();
+        BuiltDataFixture::TearDown();
+    }
 
     void DrawBackground() {
         TBmp background(nullptr, TFileMode("\\f1glrd00\\f1craps.bmp", 0, FM_LEVEL_NOW), true, true);
