@@ -6,6 +6,7 @@
 #include "engine/foundation/FileName.h"
 #include "engine/media/CursorMgr.h"
 #include "engine/media/EngineMediaMaker.h"
+#include "engine/media/EngineSpriteMaker.h"
 #include "engine/media/MediaServices.h"
 #include "platform/host/MessageBox.h"
 #include "platform/host/VirtualPath.h"
@@ -20,12 +21,16 @@ int OwlMain(int, char**) {
     // The framework makes its palettes, bitmaps and surfaces through the media library.
     TEngineMediaMaker media;
     TMediaMaker::Install(&media);
+    // Game objects make their sprite lists and sprites through it too.
+    TEngineSpriteMaker sprites;
+    TSpriteMaker::Install(&sprites);
     // The data-file manager asks the media for the sound state and its wait cursor.
     TMediaServices services;
     TEngineContext::Media = &services;
     struct TUninstall {
         ~TUninstall() {
             TEngineContext::Media = nullptr;
+            TSpriteMaker::Install(nullptr);
             TMediaMaker::Install(nullptr);
         }
     } uninstall;

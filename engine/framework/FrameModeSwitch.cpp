@@ -187,13 +187,6 @@ void TJorpGameFrameWindow::CmExit() {
         DefaultProcessing();
 }
 
-void TJorpGameFrameWindow::CmPlayerMgr() {
-    // No player manager exists yet.
-    if (App != nullptr)
-        App->MessageBox(GetHandle(), "Player Manager doesn't exist", "Error - Player Management",
-                        MB_OK);
-}
-
 void TJorpGameFrameWindow::CmAskTheExpert(const std::string& advice, bool pause) {
     TModePause paused(pause ? ModeWindow : nullptr);
     TAskTheExpertDialog dialog(advice, this, IDD_EXPERT);

@@ -1,23 +1,33 @@
-// TGObjList: the ".gol" entries of a mode, read, kept and written back; no members yet.
+// TGObjList: reading and writing ".gol" files, making and removing members, and the passes
+// and requests of the mode window.
 #include "GObjList.h"
 
+#include "engine/foundation/EngineContext.h"
+#include "engine/foundation/FileMgr.h"
+#include "engine/foundation/JorpOwner.h"
+#include "engine/framework/GameObject.h"
 #include "engine/framework/JorpMode.h"
+#include "engine/framework/ModeWindowApi.h"
 
 #include <algorithm>
 #include <numeric>
 
-TGObjList::TGObjList(TJorpOwner* owner, TJorpMode* mode) : TJorpBase(owner), Mode(mode) {
+TGObjList::TGObjList(TJorpOwner* owner, TJorpMode* mode) : TJorpList(owner), Mode(mode) {
     if (Mode != nullptr)
         Mode->SetGObjList(this);
 }
 
 TGObjList::TGObjList(TJorpOwner* owner, TJorpMode* mode, const TFileMode& file)
-    : TJorpBase(owner, 0, file), Mode(mode) {
+    : TJorpList(owner, 0, file), Mode(mode) {
     if (Mode != nullptr)
         Mode->SetGObjList(this);
 }
 
 TGObjList::~TGObjList() {
+    if (TModeWindowApi* window = GetWindow())
+        window->AllocObjectTable(0);
+    FreePending();
+    DeleteAll();
     if (Mode != nullptr && Mode->GetGObjList() == this)
         Mode->SetGObjList(nullptr);
 }
@@ -28,12 +38,58 @@ TGObjList* TGObjList::CreateFromFile(TJorpOwner* owner, TJorpMode* mode, const T
     return list;
 }
 
+TModeWindowApi* TGObjList::GetWindow() const {
+    return dynamic_cast<TModeWindowApi*>(Owner);
+}
+
+TGameObject* TGObjList::GetMember(i16 n) const {
+    return dynamic_cast<TGameObject*>(GetAt(n));
+}
+
+void TGObjList::FreeSetupData() {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->FreeSetupData();
+}
+
+void TGObjList::Tick(u32 tick) {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->Tick(tick);
+}
+
+void TGObjList::PostTick(u32 tick) {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->PostTick(tick);
+}
+
+void TGObjList::Acquire(u32 key) {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->Acquire(key);
+}
+
+void TGObjList::Release() {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->Release();
+}
+
+void TGObjList::Resolve() {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->Resolve();
+}
+
 std::string TGObjList::GetExtension() const {
     return ".gol";
 }
+
 void TGObjList::SetMajorVersion() {
     HeaderMajor = 2;
 }
+
 const char* TGObjList::GetHeaderId() const {
     return "GOL ";
 }
@@ -44,13 +100,21 @@ bool TGObjList::ReadBody() {
 
 bool TGObjList::ReadEntries() {
     u16 count = 0;
-    if (!ReadU16(count) || count > 0x7FFF)
+    if (!ReadU16(count))
+        return false;
+    // Each entry takes five bytes at least (a name of one NUL and a value); a count the file
+    // cannot hold, or more members than there are data directories, fails at once.
+    if (count > MaxEntries || count * 5U > GetReadPosition().Size)
         return false;
     AllocPending(static_cast<i16>(count));
-    for (size_t i = 0; i < count; ++i)
-        if (!ReadString(PendingNames[i]) || !ReadI16(PendingValues[i]))
+    for (size_t i = 0; i < count; ++i) {
+        u16 value = 0;
+        if (!ReadString(PendingNames[i]) || !ReadU16(value))
             return false;
+        PendingValues[i] = static_cast<i16>(value);
+    }
     const bool made = CreateMembers(0);
+    FreePending();
     SetFlags(JOF_SORTED);
     return made;
 }
@@ -67,63 +131,218 @@ void TGObjList::SetPendingName(i16 i, const std::string& name) {
         PendingNames[static_cast<size_t>(i)] = name;
 }
 
-bool TGObjList::CreateMembers(u8) {
-    // No entry can become a game object yet; the mode still hears that loading is done.
-    if (Mode != nullptr)
-        Mode->CheckGameObjects();
+void TGObjList::FreePending() {
+    PendingNames.clear();
+    PendingValues.clear();
+}
+
+bool TGObjList::CreateMembers(u8 flag) {
+    TFileMode file = FileMode;
+    file.RamLevel = FM_LEVEL_NOW;
+    for (size_t i = 0; i < PendingNames.size(); ++i) {
+        file.Name = TJorpFileName(PendingNames[i]);
+        if (!AddNew(file, PendingValues[i], flag))
+            return false;
+    }
+    AfterLoad();
     return true;
 }
 
+void TGObjList::AfterLoad() {
+    Resolve();
+    Acquire(GetNextTick());
+    if (TModeWindowApi* window = GetWindow())
+        window->CheckGameObjects();
+    FreeSetupData();
+}
+
 bool TGObjList::WriteBody() {
-    if (!WriteU16(static_cast<u16>(PendingNames.size())))
+    // Empty places are not written, so they are not counted either.
+    u16 count = 0;
+    for (i16 i = 0; i <= LastIndex; ++i)
+        count = static_cast<u16>(count + (GetMember(i) != nullptr ? 1 : 0));
+    if (!WriteU16(count))
         return false;
-    for (size_t i = 0; i < PendingNames.size(); ++i)
-        if (!WriteString(PendingNames[i]) || !WriteI16(PendingValues[i]))
+    for (i16 i = 0; i <= LastIndex; ++i) {
+        const TGameObject* member = GetMember(i);
+        if (member == nullptr)
+            continue;
+        if (!WriteString(member->GetFileMode().Name.GetText()) ||
+            !WriteU16(member->GetObjectValue()))
             return false;
+    }
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->SaveIfNeeded();
     return true;
 }
 
 bool TGObjList::SaveIfNeeded() {
     if (!HasFlags(JOF_SORTED)) {
-        std::vector<size_t> order(PendingNames.size());
-        std::iota(order.begin(), order.end(), size_t{0});
-        std::stable_sort(order.begin(), order.end(),
-                         [&](size_t a, size_t b) { return PendingNames[a] < PendingNames[b]; });
-        std::vector<std::string> names;
-        std::vector<i16> values;
-        for (size_t i : order) {
-            names.push_back(PendingNames[i]);
-            values.push_back(PendingValues[i]);
-        }
-        PendingNames = std::move(names);
-        PendingValues = std::move(values);
+        SortByName();
+        Resolve();
     }
     return Save(nullptr);
 }
 
-void TGObjList::ForEachUpdate() {}
-bool TGObjList::UseSkitAt(i16, i16, i16, u32) {
-    return false;
+void TGObjList::ForEachUpdate() {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->Update();
 }
-bool TGObjList::UseSpriteAt(i16, i16, u32) {
-    return false;
-}
-bool TGObjList::IsSpriteInUseAt(i16, i16) {
-    return false;
-}
-bool TGObjList::CanActivateSpriteAt(i16, i16, u32) {
-    return false;
-}
-void TGObjList::RunStates() {}
-void TGObjList::StatesFrameBegin(u32) {}
-void TGObjList::StatesUpdate(u32) {}
 
-i16 TGObjList::IndexOfName(const std::string&) const {
-    return -1;
+bool TGObjList::UseSkitAt(i16 object, i16 list, i16 skit, u32 key) {
+    TGameObject* member = GetMember(object);
+    return member != nullptr && member->UseSkit(list, skit, key);
 }
-u32 TGObjList::SpriteDurationAt(i16, i16) const {
-    return 0;
+
+bool TGObjList::UseSpriteAt(i16 object, i16 sprite, u32 key) {
+    TGameObject* member = GetMember(object);
+    return member != nullptr && member->UseSpriteAt(sprite, key);
 }
-u32 TGObjList::SkitDurationAt(i16, i16, i16) const {
-    return 0;
+
+bool TGObjList::IsSpriteInUseAt(i16 object, i16 sprite) {
+    const TGameObject* member = GetMember(object);
+    return member != nullptr && member->IsSpriteInUse(sprite);
+}
+
+bool TGObjList::CanActivateSpriteAt(i16 object, i16 sprite, u32 key) {
+    TGameObject* member = GetMember(object);
+    return member != nullptr && member->CanActivateSpriteAt(sprite, key);
+}
+
+void TGObjList::RunStates() {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->RunState();
+}
+
+TGameObject* TGObjList::NewGameObject(const TFileMode& file) {
+    return NewMemberAtEnd(file);
+}
+
+void TGObjList::StatesFrameBegin(u32 tick) {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->StateFrameBegin(tick);
+}
+
+void TGObjList::StatesUpdate(u32 tick) {
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (TGameObject* member = GetMember(i))
+            member->StateUpdate(tick);
+}
+
+u32 TGObjList::SpriteDurationAt(i16 object, i16 sprite) const {
+    const TGameObject* member = GetMember(object);
+    return member != nullptr ? member->GetSpriteDuration(sprite) : 0;
+}
+
+u32 TGObjList::SkitDurationAt(i16 object, i16 list, i16 skit) const {
+    const TGameObject* member = GetMember(object);
+    return member != nullptr ? member->GetSkitDuration(list, skit) : 0;
+}
+
+bool TGObjList::AddMember(TGameObject* object) {
+    return object != nullptr && Add(object);
+}
+
+TGameObject* TGObjList::NewMember(const TFileMode& file, i16 value, u8 flag) {
+    TModeWindowApi* window = GetWindow();
+    if (Mode == nullptr || window == nullptr)
+        return nullptr;
+    const i16 place = GetCount();
+    // Beyond the directory table there is no directory to give the member.
+    if (place >= static_cast<i16>(MaxEntries))
+        return nullptr;
+    SetDataLocation(static_cast<u8>(place), file.Name.GetText());
+    TFileMode member = file;
+    member.DataLocation = static_cast<u8>(place);
+    return window->CreateGameObject(member, value, flag);
+}
+
+TGameObject* TGObjList::NewMemberAtEnd(const TFileMode& file) {
+    return NewMember(file, GetCount(), 0);
+}
+
+bool TGObjList::AddNew(const TFileMode& file, i16 value, u8 flag) {
+    TGameObject* object = NewMember(file, value, flag);
+    if (object == nullptr)
+        return false;
+    if (AddMember(object))
+        return true;
+    RemoveMember(object);
+    return false;
+}
+
+bool TGObjList::AddNewAtEnd(const TFileMode& file) {
+    return AddNew(file, GetCount(), 0);
+}
+
+TGameObject* TGObjList::NewMemberFromPath(const std::string& path) {
+    SetDataLocation(static_cast<u8>(std::min<i16>(GetCount(), 0xFF)), path);
+    const TFileMode file(TJorpFileName(path), 0, 0, 0, FM_NO_LOCATION);
+    return TGameObject::CreateLoaded(Owner, file, GetCount() > 0, false).release();
+}
+
+TGameObject* TGObjList::AddFromPath(const std::string& path) {
+    TGameObject* object = NewMemberFromPath(path);
+    if (AddMember(object))
+        return object;
+    RemoveMember(object);
+    return nullptr;
+}
+
+TGameObject* TGObjList::DetachAt(i16 i) {
+    TGameObject* member = GetMember(i);
+    if (member == nullptr)
+        return nullptr;
+    const bool owns = HasFlags(JOF_OWNS_MEMBERS);
+    ClearFlags(JOF_OWNS_MEMBERS);
+    const bool removed = RemoveAt(i);
+    if (owns)
+        SetFlags(JOF_OWNS_MEMBERS);
+    return removed ? member : nullptr;
+}
+
+bool TGObjList::DeleteAt(i16 i) {
+    if (i < 0 || i > LastIndex)
+        return false;
+    delete DetachAt(i);
+    return true;
+}
+
+void TGObjList::RemoveMember(TGameObject* object) {
+    if (object == nullptr)
+        return;
+    // By the object itself: two members may share a file name.
+    for (i16 i = 0; i <= LastIndex; ++i)
+        if (GetAt(i) == object) {
+            DetachAt(i);
+            break;
+        }
+    if (TModeWindowApi* window = GetWindow())
+        window->DeleteGameObject(object);
+    else
+        delete object;
+}
+
+bool TGObjList::SetDataLocation(u8 index, const std::string& path) {
+    if (TEngineContext::FileMgr != nullptr) {
+        const TJorpFileName name(path);
+        TEngineContext::FileMgr->GetData().SetEntry(static_cast<i8>(index),
+                                                    name.GetDrive() + name.GetDirectory());
+    }
+    return true;
+}
+
+void TGObjList::ApplyPendingValues() {
+    for (size_t i = 0; i < PendingValues.size(); ++i)
+        if (TGameObject* member = GetMember(static_cast<i16>(i)))
+            member->SetObjectValue(static_cast<u16>(PendingValues[i]));
+}
+
+void TGObjList::AllocModeObjects(i16 n) {
+    if (n > 0 && Mode != nullptr)
+        Mode->AllocWindowObjects(n);
 }

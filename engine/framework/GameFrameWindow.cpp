@@ -8,6 +8,7 @@
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/MenuEnable.h"
 #include "engine/framework/ModeWindow.h"
+#include "engine/framework/PlayerMgr.h"
 #include "engine/framework/SplashDlg.h"
 #include "platform/framework/CommandEnabler.h"
 #include "platform/framework/WinApi.h"
@@ -75,6 +76,7 @@ void TJorpGameFrameWindow::SetupWindow() {
 void TJorpGameFrameWindow::CleanupWindow() {
     DetachModeWindow();
     DestroyOldModeWindow(true, 0, 0);
+    PlayerMgr.reset();
     UnloadWinG();
     TFrameWindow::CleanupWindow();
 }
@@ -105,8 +107,6 @@ bool TJorpGameFrameWindow::OnEnterMenuLoop(bool) {
 bool TJorpGameFrameWindow::OnExitMenuLoop(bool) {
     return true;
 }
-
-void TJorpGameFrameWindow::CreatePlayerMgr() {}
 
 void TJorpGameFrameWindow::ShowSplash() {
     Splash = new TSplashDlg(IDB_SPLASH, IDB_SPLASH, IDB_SPLASH);

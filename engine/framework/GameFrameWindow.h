@@ -2,6 +2,7 @@
 // it switches modes, fits itself to the game area and relays activation to the mode.
 #pragma once
 
+#include "engine/framework/PlayerMgrOwner.h"
 #include "platform/framework/FrameWindow.h"
 #include "platform/host/Types.h"
 
@@ -14,6 +15,7 @@ class TJorpApp;
 class TJorpMenuEnable;
 class TJorpModeWindow;
 class TJorpMsgPacket;
+class TPlayerMgr;
 class TSplashDlg;
 
 // Where the frame stands on the screen and how big it is.
@@ -24,9 +26,8 @@ struct TFramePlacement {
     i32 H = 0;
 };
 
-// Until the player and sound managers exist, the frame has neither: the player command
-// says so and every sound step is skipped.
-class TJorpGameFrameWindow : public TFrameWindow {
+// Until the sound manager exists, the frame has none: every sound step is skipped.
+class TJorpGameFrameWindow : public TFrameWindow, public TPlayerMgrOwner {
 public:
     TJorpGameFrameWindow(TJorpApp* app, const std::string& title, bool shrinkToClient,
                          bool applyStyle);
@@ -116,6 +117,11 @@ public:
     bool EvEraseBkgnd(TDC* dc);
     void EvTimeChange();
 
+    // The player manager's boxes and its way to the mode window.
+    void ShowPlayerMessage(const std::string& text, const std::string& caption) override;
+    TModeWindowApi* GetCurrentModeWindow() const override;
+    TPlayerMgr* GetPlayerMgr() const { return PlayerMgr.get(); }
+
     TJorpApp* GetJorpApp() const { return App; }
     TJorpModeWindow* GetModeWindow() const { return ModeWindow; }
     TJorpMenuEnable* GetMenuEnable() const { return MenuEnable; }
@@ -140,6 +146,7 @@ protected:
     TWindow* OldClient = nullptr;
     TSplashDlg* Splash = nullptr;
     std::unique_ptr<TJorpAnimatedIconsFace> AnimatedIcons;
+    std::unique_ptr<TPlayerMgr> PlayerMgr;
     i16 StartupMode = -1;
     bool AnimateIcon = false;
     bool MenuShown = false;

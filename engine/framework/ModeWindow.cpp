@@ -8,12 +8,14 @@
 #include "engine/framework/DataFiles.h"
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameFrameWindow.h"
+#include "engine/framework/GameLord.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/JorpMode.h"
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/LoadDlg.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModeState.h"
+#include "engine/framework/PlayerMgr.h"
 #include "platform/framework/GdiObject.h"
 #include "platform/host/DateTime.h"
 #include "platform/host/MessageBox.h"
@@ -211,9 +213,12 @@ void TJorpModeWindow::Deactivate() {
     FrameTimer = nullptr;
     delete Mode;
     Mode = nullptr;
-    if (TEngineContext::FileMgr != nullptr) {
+    if (TEngineContext::FileMgr != nullptr)
         TEngineContext::FileMgr->CloseDet(GetDetFileName());
-        // No player manager yet: nothing is saved. No sound manager: no waves to purge.
+    if (TPlayerMgr* players = GetPlayerMgr())
+        players->Save();
+    if (TEngineContext::FileMgr != nullptr) {
+        // No sound manager: no waves to purge.
         TEngineContext::FileMgr->PurgeAllClasses();
     }
     Active = false;
@@ -282,9 +287,9 @@ void TJorpModeWindow::Resume() {
     OnResume();
 }
 
-i32 TJorpModeWindow::QueryGameLord(u64) {
-    // No game lord exists yet.
-    return 0;
+i32 TJorpModeWindow::QueryGameLord(u64 value) {
+    TGameLord* lord = GetMainGameObject();
+    return lord != nullptr ? lord->Query(value) : 0;
 }
 
 void TJorpModeWindow::ReadDetailLevel() {

@@ -14,6 +14,7 @@
 
 class TBmpFace;
 class TGObjList;
+class TGameLord;
 class TGameObject;
 class TJorpApp;
 class TJorpGameFrameWindow;
@@ -23,13 +24,15 @@ class TJorpTime;
 class TJorpVideoFace;
 class TModeState;
 class TPalFace;
+class TPlayerMgr;
 
 // The frame interval, and the mode-window timer that drives everything.
 constexpr u32 JorpFrameInterval = 167;
 constexpr u32 JorpModeTimerId = 1;
 
-// Game objects are not built yet: the game-object list never has members, so the
-// operations on member n answer false or 0, and the object table stays empty.
+// The game objects are the members of the mode's list; derived windows make the game lord
+// and the seat players (CreateGameObject), keep the players in the object table and name the
+// lord as the main game object.
 class TJorpModeWindow : public TWindow,
                         public TJorpOwner,
                         public TModeWindowApi,
@@ -64,13 +67,13 @@ public:
     virtual void Deactivate();
     virtual void UpdateGameObjects();
     virtual bool CmQuitMode();
-    virtual i32 TestSkitCondition(u16 condition);
+    i32 TestSkitCondition(u16 condition) override;
     virtual void InitOnce();
     virtual void InitOnceHook1();
     virtual void InitOnceHook2();
-    virtual void CheckGameObjects();
-    virtual bool CanActivateSprite(i16 object, i16 sprite, u32 key);
-    virtual bool UseSprite(i16 object, i16 sprite, u32 key);
+    void CheckGameObjects() override;
+    bool CanActivateSprite(i16 object, i16 sprite, u32 key) override;
+    bool UseSprite(i16 object, i16 sprite, u32 key) override;
     virtual bool UseSpriteNow(i16 object, i16 sprite);
     virtual bool IsSpriteInUse(i16 object, i16 sprite);
     virtual bool UseSkitNow(i16 object, i16 list, i16 skit);
@@ -87,8 +90,12 @@ public:
     virtual void StepModeState();
     virtual void RunGameObjectStates();
     virtual void FreeGameObjectSetupData();
-    virtual void AllocObjectTable(i16 n);
+    void AllocObjectTable(i16 n) override;
     virtual void CreateMode();
+    // A plain game object of the file, read now; index and data are not used.
+    TGameObject* CreateGameObject(const TFileMode& file, i16 index, u32 data) override;
+    // Also forgets the object as the main game object and in the object table.
+    bool DeleteGameObject(TGameObject* object) override;
     virtual void CreateModeState();
     virtual void DeleteModeState();
     virtual void Resume();
@@ -108,9 +115,20 @@ public:
     std::string GetSettingsSection() const override { return SettingsSection; }
 
     TGObjList* GetGObjList() const;
-    i16 GetGameObjectIndex(const std::string& name) const;
+    i16 GetGameObjectIndex(const std::string& name) const override;
     u32 GetSkitLength(i16 object, i16 list, i16 skit) const;
-    u32 GetSpriteDuration(i16 object, i16 sprite) const;
+    u32 GetSpriteDuration(i16 object, i16 sprite) const override;
+    i16 GetSpriteIndex(i16 object, const std::string& name) const override;
+    // Member n of the list, or null.
+    TGameObject* GetGameObject(i16 n) const;
+    // The game lord, while it is a member of the mode's list; null otherwise.
+    TGameLord* GetMainGameObject() const;
+    void SetMainGameObject(TGameLord* lord) { MainGameObject = lord; }
+    TGameObject* GetObjectTableEntry(i16 n) const;
+    TPlayerMgr* GetPlayerMgr() const override;
+    bool CanChangePlayers() override;
+    void OnPlayerActivated(i16 seat) override;
+    void OnPlayerDeactivated(i16 seat) override;
     void OnAppActivate();
     void OnAppDeactivate();
     void ApplyCursor(const TCursorData& cursor, bool onlyIfOver);
@@ -182,6 +200,7 @@ protected:
     TJorpGroupGaugeDlg* ProgressDialog = nullptr;
     TJorpMode* Mode = nullptr;
     std::vector<TGameObject*> ObjectTable;
+    TGameLord* MainGameObject = nullptr;
     TModeState* ModeState = nullptr;
     bool FizzleDone = false;
     bool FizzleWanted = false;

@@ -284,6 +284,54 @@ bool MoveFileA(const std::string& from, const std::string& to) {
     return true;
 }
 
+bool FlushFileBuffers(THostFile* file) {
+    if (file == nullptr || (file->Access & GENERIC_WRITE) == 0)
+        return false;
+    return ::fsync(file->Fd) == 0;
+}
+
+namespace {
+
+// The directory entry of a renamed file is only durable once its directory is synced.
+bool SyncDirectoryOf(const std::string& hostPath) {
+    const std::string::size_type slash = hostPath.rfind('/');
+    const std::string directory =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : hostPath.substr(0, slash));
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+} // namespace
+
+bool MoveFileExA(const std::string& from, const std::string& to, u32 flags) {
+    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
+        if (!MoveFileA(from, to))
+            return false;
+    } else {
+        const auto hostFrom = TVirtualPaths::ToHost(from);
+        const auto hostTo = TVirtualPaths::ToHost(to);
+        if (!hostFrom || !hostTo)
+            return false;
+        std::lock_guard<std::mutex> guard(TableLock());
+        if (IsHeldOpenPath(*hostFrom) || IsHeldOpenPath(*hostTo))
+            return false;
+        struct stat st {};
+        // Only a file replaces a file; rename would also put a directory over an empty one.
+        if (::lstat(hostFrom->c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+            return false;
+        if (::rename(hostFrom->c_str(), hostTo->c_str()) != 0)
+            return false;
+    }
+    if ((flags & MOVEFILE_WRITE_THROUGH) == 0)
+        return true;
+    const auto hostTo = TVirtualPaths::ToHost(to);
+    return hostTo && SyncDirectoryOf(*hostTo);
+}
+
 bool DeleteFileA(const std::string& virtualPath) {
     const auto hostPath = TVirtualPaths::ToHost(virtualPath);
     if (!hostPath)

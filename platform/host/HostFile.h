@@ -24,6 +24,9 @@ constexpr u32 FILE_CURRENT = 1;
 constexpr u32 FILE_END = 2;
 constexpr u32 INVALID_SET_FILE_POINTER = 0xFFFFFFFFU;
 
+constexpr u32 MOVEFILE_REPLACE_EXISTING = 0x1;
+constexpr u32 MOVEFILE_WRITE_THROUGH = 0x8;
+
 // One open file. Sharing is enforced among the files this process holds open, as the
 // old system did: an open that the holders' share modes do not allow fails, so that a
 // file can never be emptied under a reader that denied writing.
@@ -42,6 +45,13 @@ u32 SetFilePointer(THostFile* file, i32 distance, u32 method);
 bool CloseHandle(THostFile* file);
 // Refuses an existing target and a file this process holds open.
 bool MoveFileA(const std::string& from, const std::string& to);
+// Writes what the file holds through to the disk; only a handle that may write can flush.
+bool FlushFileBuffers(THostFile* file);
+// MoveFileA, except that MOVEFILE_REPLACE_EXISTING puts the file in the target's place in one
+// step (never a moment without either), and MOVEFILE_WRITE_THROUGH returns only once the new
+// name is on the disk. Refuses a source or a replaced target this process holds open. With
+// write-through, false when the name could not be made durable: the move has happened then.
+bool MoveFileExA(const std::string& from, const std::string& to, u32 flags);
 // Refuses a file this process holds open.
 bool DeleteFileA(const std::string& virtualPath);
 

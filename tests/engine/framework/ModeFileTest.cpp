@@ -1,6 +1,7 @@
 // Mode files: each layout read from hand-made bytes, 2.1 written back byte for byte, damaged
 // and hostile files, and the mode's graphics and list.
 #include "engine/framework/GObjList.h"
+#include "engine/framework/GameObject.h"
 #include "engine/framework/JorpMode.h"
 #include "engine/framework/ModeWindow.h"
 
@@ -36,6 +37,11 @@ std::string Body21(const std::string& bg, const std::string& list) {
     return Le16(3) + Str(bg) + Str(list);
 }
 
+// A game object naming no parts, with its value.
+std::string GoFile(u16 value = 0) {
+    return Header("GOBJ", 2, 1) + Str("") + Str("") + Str("") + Le16(value);
+}
+
 std::string GolFile(const std::vector<std::pair<std::string, u16>>& entries) {
     std::string bytes = Header("GOL ", 2, 0) + Le16(static_cast<u16>(entries.size()));
     for (const auto& [name, value] : entries)
@@ -55,6 +61,14 @@ protected:
         ObjectFileFixture::TearDown();
     }
 
+    // The file names of the list's members.
+    static std::vector<std::string> Members(const TGObjList& list) {
+        std::vector<std::string> names;
+        for (i16 i = 0; i <= list.GetLastIndex(); ++i)
+            names.push_back(list.GetMember(i)->GetFileMode().Name.GetText());
+        return names;
+    }
+
     // The mode of a file, owned by the test (the window forgets it when it goes).
     std::unique_ptr<TJorpMode> Load(const std::string& name, const std::string& bytes) {
         Cd.WriteHostFile(name, bytes);
@@ -69,12 +83,15 @@ protected:
 
 TEST_F(ModeFile, ReadsOneXTwoZeroAndTwoOneAndRefusesOtherVersions) {
     Cd.WriteHostFile("objs.gol", GolFile({{"lord.go", 0}, {"seat.go", 5}}));
+    for (const char* go : {"lord/lord.go", "seat1/seat1.go", "tbl/lord.go", "seat.go", "lord.go"})
+        Cd.WriteHostFile(go, GoFile());
     const std::string v1 = Body1("felt", {"lord", "seat1"});
     const std::string v20 = Body20("felt.bmp", {"tbl\\lord.go", "seat.go"});
     const std::string v21 = Body21("felt.bmp", "objs.gol");
     // An old name is both the object's folder and its file.
     const std::vector<std::string> v1Names{"\\lord\\lord.go", "\\seat1\\seat1.go"};
-    const std::vector<std::string> v20Names{"tbl\\lord.go", "seat.go"};
+    // A member takes its file the way every engine object does, as a path from the root.
+    const std::vector<std::string> v20Names{"\\tbl\\lord.go", "seat.go"};
     const std::vector<std::string> v21Names{"lord.go", "seat.go"};
     const struct {
         u16 Major, Minor;
@@ -111,7 +128,7 @@ TEST_F(ModeFile, ReadsOneXTwoZeroAndTwoOneAndRefusesOtherVersions) {
         EXPECT_EQ(screen->Background, mode->GetBackground()) << what;
         EXPECT_EQ(screen->Palette, mode->GetPalette()) << what;
         ASSERT_NE(mode->GetGObjList(), nullptr) << what;
-        EXPECT_EQ(mode->GetGObjList()->GetPendingNames(), *c.Entries) << what;
+        EXPECT_EQ(Members(*mode->GetGObjList()), *c.Entries) << what;
         EXPECT_EQ(mode->GetGObjListName(), c.ListName) << what;
         EXPECT_TRUE(Boxes.Boxes.empty()) << what;
     }
@@ -120,6 +137,11 @@ TEST_F(ModeFile, ReadsOneXTwoZeroAndTwoOneAndRefusesOtherVersions) {
 TEST_F(ModeFile, WritesTwoOneByteExactAndUpgradesTheOlderLayouts) {
     // Read as written: the list file was sorted when it was saved, so it stays in its order.
     const std::string list = GolFile({{"b.go", 1}, {"a.go", 0}});
+    // The values written are the members' own.
+    Cd.WriteHostFile("b.go", GoFile(1));
+    Cd.WriteHostFile("a.go", GoFile(0));
+    Cd.WriteHostFile("lord/lord.go", GoFile(1));
+    Cd.WriteHostFile("seat/seat.go", GoFile(0));
     const std::string v21 = Header("MODE", 2, 1) + Body21("felt.bmp", "objs.gol");
     Cd.WriteHostFile("objs.gol", list);
     auto mode = Load("round.m", v21);
@@ -144,11 +166,13 @@ TEST_F(ModeFile, EmptyListNameGivesAnEmptyListNamedAfterTheMode) {
     EXPECT_TRUE(mode->HasFlags(JOF_LOADED));
     EXPECT_EQ(mode->GetGObjListName(), "bare.gol");
     ASSERT_NE(mode->GetGObjList(), nullptr);
-    EXPECT_TRUE(mode->GetGObjList()->GetPendingNames().empty());
+    EXPECT_EQ(mode->GetGObjList()->GetLastIndex(), -1);
 }
 
 TEST_F(ModeFile, EveryTruncationAndHostileCountFailsCleanly) {
     Cd.WriteHostFile("objs.gol", GolFile({{"lord.go", 0}}));
+    for (const char* go : {"lord/lord.go", "seat/seat.go", "lord.go", "seat.go"})
+        Cd.WriteHostFile(go, GoFile());
     std::vector<std::string> files = {
         Header("MODE", 1, 0) + Body1("felt", {"lord", "seat"}),
         Header("MODE", 2, 0) + Body20("felt.bmp", {"lord.go", "seat.go"}),

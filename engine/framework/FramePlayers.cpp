@@ -1,0 +1,33 @@
+// TJorpGameFrameWindow: its player manager, the player command, and what the manager asks of
+// the frame.
+#include "GameFrameWindow.h"
+
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/ModePause.h"
+#include "engine/framework/ModeWindow.h"
+#include "engine/framework/PlayerMgr.h"
+
+void TJorpGameFrameWindow::CreatePlayerMgr() {
+    PlayerMgr = std::make_unique<TPlayerMgr>(this, GetDataDirectory(), 3, 20);
+}
+
+void TJorpGameFrameWindow::CmPlayerMgr() {
+    if (!PlayerMgr) {
+        ShowPlayerMessage("Player Manager doesn't exist", "Error - Player Management");
+        return;
+    }
+    // No sound manager yet: there is no sound to stop while the dialog runs.
+    TModePause paused(ModeWindow);
+    PlayerMgr->ShowPlayerDialog();
+}
+
+void TJorpGameFrameWindow::ShowPlayerMessage(const std::string& text, const std::string& caption) {
+    if (App != nullptr)
+        App->MessageBox(GetHandle(), text.c_str(), caption.c_str(), MB_OK);
+    else
+        MessageBoxExA(this, text, caption, MB_OK);
+}
+
+TModeWindowApi* TJorpGameFrameWindow::GetCurrentModeWindow() const {
+    return ModeWindow;
+}

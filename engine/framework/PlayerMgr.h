@@ -1,0 +1,201 @@
+// TPlayerMgr: the players of the game: their records, the seats of the active ones, and the
+// save file that keeps them between runs; TSaveBlock, a piece of that file in memory.
+#pragma once
+
+#include "engine/framework/PlayerData.h"
+#include "engine/framework/SaveHeader.h"
+#include "platform/host/Types.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TJorpIniFile;
+class TPlayerMgrOwner;
+class TSaveFile;
+class TSaveFileHost;
+
+// Counted in the engine's memory total (JorpRamInUse) for as long as it lives.
+class TSaveBlock {
+public:
+    // Size zero bytes; null when the memory cannot be had.
+    static std::unique_ptr<TSaveBlock> Allocate(u32 size);
+    ~TSaveBlock();
+    TSaveBlock(const TSaveBlock&) = delete;
+    TSaveBlock& operator=(const TSaveBlock&) = delete;
+
+    u8* GetData() const { return Bytes.get(); }
+    u32 GetSize() const { return Size; }
+
+private:
+    TSaveBlock(std::unique_ptr<u8[]> bytes, u32 size);
+
+    std::unique_ptr<u8[]> Bytes;
+    u32 Size;
+};
+
+// The save file holds a header, the game data, then TableSize records, each at a fixed
+// offset; a record's first 31 bytes are its TPlayerData. Derived managers make the game data
+// and records larger. Every change reaches the disk as a whole new file put in the old one's
+// place, so a failed write never leaves a half-written file: the old one stays as it was.
+class TPlayerMgr {
+public:
+    static constexpr i16 MaxRecords = 20;
+
+    // Seats and records are held to 1..20. Nothing is read yet.
+    TPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 seats, i16 records);
+    // Frees every block without writing it.
+    virtual ~TPlayerMgr();
+    TPlayerMgr(const TPlayerMgr&) = delete;
+    TPlayerMgr& operator=(const TPlayerMgr&) = delete;
+
+    // Virtual operations, in slot order after the destructor.
+    virtual void Save();
+    virtual void ShowPlayerDialog();
+    virtual void ShowStatsDialog(i16 record);
+    // The record has just taken a seat.
+    virtual void OnActivate(i16 record, u32 value);
+    virtual void SetupDefaultGambler();
+    virtual void CreateDefaultGambler();
+    virtual i32 GetHeaderSize();
+    virtual std::unique_ptr<TGameHeader> NewGameHeader();
+    virtual i32 GetGameDataSize();
+    virtual std::unique_ptr<TGameData> NewGameData();
+    virtual i32 GetPlayerDataSize();
+    virtual std::unique_ptr<TPlayerData> NewPlayerData();
+    // The engine's defaults on the loaded block's first 31 bytes; nothing without a block.
+    virtual void ResetPlayerData(i16 record);
+    virtual std::string GetSaveFileName();
+    virtual i32 GetSaveFileSize();
+
+    // Record queries, from the records in memory.
+    i16 FindPlayer(const std::string& name) const;
+    std::string GetPlayerName(i16 record) const;
+    bool IsUsed(i16 record) const;
+    double GetBankroll(i16 record) const;
+    u8 GetSex(i16 record) const;
+    i16 FirstFreeRecord() const;
+    bool HasFreeRecord() const;
+    i16 CountUsed() const;
+
+    // Seats.
+    i16 GetActive(i16 seat) const;
+    bool IsSeatTaken(i16 seat) const;
+    i16 CountActive() const;
+    i16 GetSeatOf(i16 record) const;
+    bool IsActive(i16 record) const;
+    i16 FirstFreeSeat() const;
+    bool SetSeat(i16 seat, i16 record);
+    bool TakeFreeSeat(i16 record);
+    void ClearSeatEntry(i16 seat);
+
+    // Player operations; failures are reported by the result only, except that a record
+    // whose block cannot be written back when its seat empties is reported.
+    // False for a record that holds a seat already, with every seat taken, or when the
+    // record cannot be read; nothing stays loaded then.
+    bool ActivatePlayer(i16 record, u32 value);
+    bool DeactivatePlayer(i16 record);
+    // The seat's record is written back to the file and let go.
+    void ClearSeat(i16 seat);
+    // The name is cut to 12 characters before it is compared with the others.
+    bool CreatePlayer(const std::string& name, u8 sex, double bankroll);
+    bool DeletePlayer(i16 record);
+    bool CanChangePlayers() const;
+    void NotifyActivated(i16 seat);
+    void NotifyDeactivated(i16 seat);
+
+    // Record data blocks. A seated record's block is what its seat player points at: it is
+    // never read again while the record holds the seat.
+    bool LoadDataBlock(i16 record);
+    bool WriteDataBlock(i16 record);
+    void FreeDataBlock(i16 record);
+    bool CopyBlockToRecord(i16 record);
+    bool CopyActiveBlocksToRecords();
+    void FlushInactiveBlocks();
+    void FreeAllBlocks();
+    // The record's block, or null while none is loaded.
+    u8* GetDataBlock(i16 record) const;
+
+    // The save file.
+    bool LoadSaveFile();
+    // Never makes the file anew: a failed save keeps what the file holds.
+    bool SaveFile();
+    bool RecreateSaveFile();
+    bool ReadAll();
+    bool WriteAll();
+    bool OpenSaveFile();
+    bool CheckSaveFileSize();
+    bool CheckSaveHeader();
+    bool CheckSaveFile();
+    bool WriteFreshContents();
+    void ComputeOffsets();
+    bool ReadHeader();
+    bool ReadGameData();
+    bool ReadRecordSummary(i16 record);
+    bool ReadAllRecordSummaries();
+    bool ReadAt(u8* buffer, u32 offset, u32 size);
+    // The bytes at the offset, with the rest of the file as it is.
+    bool WriteAt(const u8* buffer, u32 offset, u32 size);
+    std::unique_ptr<TSaveBlock> ReadBlock(u32 offset, u32 size);
+
+    // The seated players' names in the settings file.
+    void StoreActivePlayers();
+    std::string GetStoredActiveName(i16 seat) const;
+    void RestoreActivePlayers();
+    TJorpIniFile* GetIniFile() const;
+
+    // Where the file's calls go; the host's own when null.
+    void SetSaveFileHost(TSaveFileHost* host);
+    const std::string& GetSaveFilePath() const { return SaveFilePath; }
+    const std::string& GetSaveDirectory() const { return SaveDirectory; }
+    // Set when a damaged file could not be set aside: nothing is written this run.
+    bool IsSavingDisabled() const { return SavingDisabled; }
+    // The record in memory; a default one for an invalid index.
+    const TPlayerData& GetRecord(i16 record) const;
+    i16 GetTableSize() const { return TableSize; }
+    i16 GetSeatCount() const { return SeatCount; }
+    u32 GetRecordOffset(i16 record) const;
+    u32 GetGameDataOffset() const { return GameDataOffset; }
+    const TSaveBlock* GetHeaderBlock() const { return HeaderBlock.get(); }
+    const TSaveBlock* GetGameDataBlock() const { return GameDataBlock.get(); }
+    const std::string& GetDefaultName() const { return DefaultName; }
+
+protected:
+    bool IsValidRecord(i16 record) const { return record >= 0 && record < TableSize; }
+    bool IsValidSeat(i16 seat) const { return seat >= 0 && seat < SeatCount; }
+    // A box with the save file's caption.
+    void ReportSaveError(const std::string& text);
+    i32 GetPrevRun() const;
+
+    std::unique_ptr<TSaveBlock> HeaderBlock;
+    std::unique_ptr<TSaveBlock> GameDataBlock;
+    u32 GameDataOffset = 0;
+    std::array<TPlayerData, MaxRecords> Records;
+    std::array<std::unique_ptr<TSaveBlock>, MaxRecords> DataBlocks;
+    std::array<u32, MaxRecords> RecordOffsets{};
+    std::array<i16, MaxRecords> Seats;
+    std::string SaveDirectory;
+    std::string SaveFilePath;
+    i16 TableSize;
+    i16 SeatCount;
+    std::string DefaultName = "John Dough";
+    TPlayerMgrOwner* Owner;
+
+private:
+    struct TPiece {
+        u32 Offset;
+        const u8* Data;
+        u32 Size;
+    };
+    TSaveFile File() const;
+    // One replacement of the file with the pieces laid over its present bytes; refused
+    // while saving is disabled, before the header and game data were read, and when the
+    // file is missing or not of its size.
+    bool Commit(const std::vector<TPiece>& pieces);
+    // A damaged file is renamed out of the way and reported; false when it cannot be.
+    bool SetAsideDamagedFile();
+
+    TSaveFileHost* Host;
+    bool SavingDisabled = false;
+};

@@ -1,0 +1,134 @@
+// TSaveFileHost and TSaveFile: the host calls, and the save file's reads, replacement and
+// setting aside.
+#include "SaveFileHost.h"
+
+#include "engine/foundation/FileName.h"
+
+#include <cstdio>
+
+TSaveFileHost& TSaveFileHost::Default() {
+    static TSaveFileHost host;
+    return host;
+}
+
+THostFile* TSaveFileHost::Open(const std::string& path, u32 access, u32 share, u32 disposition) {
+    return CreateFileA(path, access, share, disposition, FILE_ATTRIBUTE_NORMAL);
+}
+
+bool TSaveFileHost::Read(THostFile* file, void* buffer, u32 count, u32* done) {
+    return ReadFile(file, buffer, count, done);
+}
+
+bool TSaveFileHost::Write(THostFile* file, const void* data, u32 count, u32* done) {
+    return WriteFile(file, data, count, done);
+}
+
+u32 TSaveFileHost::Seek(THostFile* file, i32 distance, u32 method) {
+    return SetFilePointer(file, distance, method);
+}
+
+bool TSaveFileHost::Flush(THostFile* file) {
+    return FlushFileBuffers(file);
+}
+
+bool TSaveFileHost::Close(THostFile* file) {
+    return CloseHandle(file);
+}
+
+bool TSaveFileHost::Move(const std::string& from, const std::string& to, u32 flags) {
+    return MoveFileExA(from, to, flags);
+}
+
+bool TSaveFileHost::Delete(const std::string& path) {
+    return DeleteFileA(path);
+}
+
+TSaveFile::TSaveFile(TSaveFileHost& host, std::string path) : Host(&host), Path(std::move(path)) {}
+
+std::string TSaveFile::WithExtension(const std::string& extension) const {
+    TJorpFileName name(Path);
+    name.SetExtension(extension);
+    return name.GetText();
+}
+
+std::string TSaveFile::GetTempPath() const {
+    return WithExtension(".tmp");
+}
+
+bool TSaveFile::Exists() const {
+    THostFile* file = Host->Open(Path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    if (file == nullptr)
+        return false;
+    Host->Close(file);
+    return true;
+}
+
+i64 TSaveFile::GetSize() const {
+    THostFile* file = Host->Open(Path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (file == nullptr)
+        return -1;
+    const u32 end = Host->Seek(file, 0, FILE_END);
+    Host->Close(file);
+    return end == INVALID_SET_FILE_POINTER ? -1 : static_cast<i64>(end);
+}
+
+bool TSaveFile::ReadAt(u8* buffer, u32 offset, u32 size) const {
+    if (offset > 0x7FFFFFFFU)
+        return false;
+    THostFile* file = Host->Open(Path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (file == nullptr)
+        return false;
+    u32 done = 0;
+    const bool ok = Host->Seek(file, static_cast<i32>(offset), FILE_BEGIN) == offset &&
+                    Host->Read(file, buffer, size, &done) && done == size;
+    Host->Close(file);
+    return ok;
+}
+
+bool TSaveFile::ReadWhole(std::vector<u8>& bytes, u32 size) const {
+    if (GetSize() != static_cast<i64>(size))
+        return false;
+    bytes.assign(size, 0);
+    return size == 0 || ReadAt(bytes.data(), 0, size);
+}
+
+bool TSaveFile::Replace(const std::vector<u8>& bytes) const {
+    const std::string temp = GetTempPath();
+    THostFile* file = Host->Open(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (file == nullptr)
+        return false;
+    u32 done = 0;
+    const u32 size = static_cast<u32>(bytes.size());
+    bool ok = bytes.size() <= 0xFFFFFFFFU && Host->Write(file, bytes.data(), size, &done) &&
+              done == size && Host->Flush(file);
+    // A file that did not close may not hold what was written.
+    ok = Host->Close(file) && ok;
+    ok = ok && Host->Move(temp, Path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok)
+        Host->Delete(temp);
+    return ok;
+}
+
+std::string TSaveFile::SetAside() const {
+    std::string extension = ".bad";
+    for (int n = 0; n <= 99; ++n) {
+        if (n > 0) {
+            char numbered[8];
+            std::snprintf(numbered, sizeof numbered, ".b%02d", n);
+            extension = numbered;
+        }
+        const std::string target = WithExtension(extension);
+        // A plain move never replaces: a name in use is simply taken. The fresh file's
+        // replacement syncs the directory afterwards.
+        if (Host->Move(Path, target, 0))
+            return TJorpFileName(target).GetNameExt();
+        if (!Exists())
+            break;
+    }
+    return std::string();
+}
+
+bool TSaveFile::RemoveStaleTemp() const {
+    TSaveFile temp(*Host, GetTempPath());
+    return !temp.Exists() || Host->Delete(temp.GetPath());
+}

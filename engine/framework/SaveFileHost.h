@@ -1,0 +1,60 @@
+// TSaveFileHost: the host calls the save file goes through, and TSaveFile, the save file's
+// reads and its all-or-nothing replacement built on them.
+#pragma once
+
+#include "platform/host/HostFile.h"
+#include "platform/host/Types.h"
+
+#include <string>
+#include <vector>
+
+// The host's file calls, one operation each, so that a test can make any one of them fail
+// (the tests run as root, where permissions cannot).
+class TSaveFileHost {
+public:
+    virtual ~TSaveFileHost() = default;
+    // The host's calls themselves.
+    static TSaveFileHost& Default();
+
+    virtual THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition);
+    virtual bool Read(THostFile* file, void* buffer, u32 count, u32* done);
+    virtual bool Write(THostFile* file, const void* data, u32 count, u32* done);
+    virtual u32 Seek(THostFile* file, i32 distance, u32 method);
+    virtual bool Flush(THostFile* file);
+    virtual bool Close(THostFile* file);
+    virtual bool Move(const std::string& from, const std::string& to, u32 flags);
+    virtual bool Delete(const std::string& path);
+};
+
+// One save file by its virtual path. Every call opens the file anew and closes it again.
+class TSaveFile {
+public:
+    TSaveFile(TSaveFileHost& host, std::string path);
+
+    bool Exists() const;
+    // The size in bytes; -1 when the file cannot be opened.
+    i64 GetSize() const;
+    // Exactly size bytes from the offset.
+    bool ReadAt(u8* buffer, u32 offset, u32 size) const;
+    // The whole file, which must be exactly size bytes long.
+    bool ReadWhole(std::vector<u8>& bytes, u32 size) const;
+    // The bytes become the file: written beside it under the temporary name, flushed, then
+    // renamed over it. On any failure the temporary file is removed and the file is left
+    // exactly as it was.
+    bool Replace(const std::vector<u8>& bytes) const;
+    // Renames the file to "<base>.bad", or else the first free name of "<base>.b01" to
+    // "<base>.b99" (a kept file is never replaced); the new file name (without directory),
+    // or empty when the file could not be set aside.
+    std::string SetAside() const;
+    // Removes the temporary file a crashed replacement left; true when none is left.
+    bool RemoveStaleTemp() const;
+
+    const std::string& GetPath() const { return Path; }
+    std::string GetTempPath() const;
+
+private:
+    std::string WithExtension(const std::string& extension) const;
+
+    TSaveFileHost* Host;
+    std::string Path;
+};
