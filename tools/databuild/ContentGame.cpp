@@ -27,15 +27,26 @@ void AddGameFiles(TDataSet& set) {
     set.Modes.push_back(
         {ProgramString(STR_INTRO_MODE), 0, "", std::string(INTRO_DIR) + "s4intro.gol"});
 
-    // The lord first: skit cells name objects by their place in the list.
+    // The lord first: skit cells name objects by their place in the list. The seats' parts
+    // are named after their files and empty: the table's lord owns every sprite and skit.
+    const std::string lord = ProgramString(STR_LORD);
     TGameObjectListModel table{TableFile("f1craps.gol"), {}};
-    for (u32 id = STR_LORD; id <= STR_LORD + 3; ++id)
-        table.Objects.push_back(ProgramString(id));
-    set.GameObjectLists.push_back(table);
-    set.GameObjectLists.push_back(
-        {std::string(INTRO_DIR) + "s4intro.gol", {std::string(INTRO_DIR) + "s4glrd00.go"}});
-
-    // Named by the game objects; the craps program never reads them.
+    table.Objects.push_back(
+        {lord, TableFile("f1glrd00.spl"), TableFile("f1glrd00.skc"), TableFile("f1glrd00.md"), 0});
     set.MiscData.push_back({TableFile("f1glrd00.md"), {}});
-    set.MiscData.push_back({std::string(INTRO_DIR) + "s4glrd00.md", {}});
+    for (u32 id = STR_LORD + 1; id <= STR_LORD + 3; ++id) {
+        const std::string seat = ProgramString(id);
+        const std::string stem = seat.substr(0, seat.size() - 3);
+        table.Objects.push_back({seat, stem + ".spl", stem + ".skc", stem + ".md", 0});
+        set.SpriteLists.emplace_back(stem + ".spl");
+        set.MiscData.push_back({stem + ".md", {}});
+    }
+    set.GameObjectLists.push_back(table);
+
+    // The intro's lord reads only its sprite list.
+    const std::string intro = std::string(INTRO_DIR) + "s4glrd00";
+    set.GameObjectLists.push_back(
+        {std::string(INTRO_DIR) + "s4intro.gol",
+         {{intro + ".go", intro + ".spl", intro + ".skc", intro + ".md", 0}}});
+    set.MiscData.push_back({intro + ".md", {}});
 }

@@ -48,8 +48,11 @@ std::vector<std::string> TDataSet::FileNames() const {
     std::vector<std::string> names = {Game.Name};
     for (const TModeModel& m : Modes)
         names.push_back(m.Name);
-    for (const TGameObjectListModel& l : GameObjectLists)
+    for (const TGameObjectListModel& l : GameObjectLists) {
         names.push_back(l.Name);
+        for (const TGameObjectModel& o : l.Objects)
+            names.push_back(o.Name);
+    }
     for (const TMiscDataModel& m : MiscData)
         names.push_back(m.Name);
     for (const TSpriteListModel& l : SpriteLists)

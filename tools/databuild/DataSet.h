@@ -35,10 +35,19 @@ struct TModeModel {
     std::string ObjectList;
 };
 
-// "GOL " 2.0: the mode's game objects by file name; an object's index is its place here.
+// "GOBJ" 2.1: the files of a game object's sprite list, skit catalogue and misc data.
+struct TGameObjectModel {
+    std::string Name;
+    std::string SpriteList;
+    std::string SkitCat;
+    std::string MiscData;
+    u16 Value = 0;
+};
+
+// "GOL " 2.0: the mode's game objects, written with the list; an object's index is its place.
 struct TGameObjectListModel {
     std::string Name;
-    std::vector<std::string> Objects;
+    std::vector<TGameObjectModel> Objects;
 };
 
 // "MDAT" 1.0: lists of 16-bit values.

@@ -3,6 +3,7 @@
 #include "tools/databuild/DataNames.h"
 #include "tools/databuild/DataSet.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -10,6 +11,12 @@ namespace {
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A file of the set by name, whatever kind it is.
+bool Holds(const TDataSet& set, const std::string& name) {
+    const std::vector<std::string> names = set.FileNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 void CheckCell(const TDataSet& set, const TCellModel& cell, const std::string& item) {
@@ -122,11 +129,16 @@ void TDataSet::Check() const {
         // Objects are numbered in 7 bits where skits name them.
         if (list.Objects.size() > 127)
             throw TBuildError(list.Name, "more than 127 game objects");
-        std::set<std::string> seen;
-        for (const std::string& object : list.Objects) {
-            CheckDataName(object, list.Name);
-            if (!EndsWith(object, ".go") || !seen.insert(object).second)
-                throw TBuildError(list.Name, "lists " + object + " twice or not as a game object");
+        for (const TGameObjectModel& object : list.Objects) {
+            if (!EndsWith(object.Name, ".go"))
+                throw TBuildError(list.Name, "lists " + object.Name + " as a game object");
+            // The engine loads every part an object names, at once and for good.
+            for (const std::string& part : {object.SpriteList, object.MiscData})
+                if (!part.empty() && !Holds(*this, part))
+                    throw TBuildError(object.Name,
+                                      "names " + part + ", which the data set does not hold");
+            if (!object.SkitCat.empty())
+                CheckDataName(object.SkitCat, object.Name);
         }
     }
     for (const TMiscDataModel& data : MiscData) {

@@ -4,6 +4,7 @@
 #include "engine/foundation/MiscData.h"
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameFile.h"
+#include "engine/framework/GameObject.h"
 #include "engine/framework/JorpMode.h"
 #include "engine/media/Sprite.h"
 #include "engine/media/SpriteList.h"
@@ -62,10 +63,20 @@ void WriteModeFile(const TModeModel& model) {
 }
 
 void WriteGameObjectListFile(const TGameObjectListModel& model) {
+    // The list writes its entries, then has each member save its own file; members made
+    // without files have no parts to save with them.
     TGObjList list(nullptr, nullptr, TFileMode(TJorpFileName(model.Name), 0, 0));
-    list.AllocPending(static_cast<i16>(model.Objects.size()));
-    for (size_t i = 0; i < model.Objects.size(); ++i)
-        list.SetPendingName(static_cast<i16>(i), model.Objects[i]);
+    for (const TGameObjectModel& object : model.Objects) {
+        auto member = std::make_unique<TGameObject>(nullptr);
+        member->SetObjectFileName(TJorpFileName(object.Name));
+        member->SetSpriteListName(object.SpriteList);
+        member->SetSkitCatName(object.SkitCat);
+        member->SetMiscDataName(object.MiscData);
+        member->SetObjectValue(object.Value);
+        if (!list.AddMember(member.get()))
+            throw TBuildError(object.Name, "the game-object list refuses it");
+        member.release();
+    }
     list.Save(nullptr);
 }
 

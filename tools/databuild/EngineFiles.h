@@ -8,6 +8,7 @@
 void WriteGameFile(const TGameModel& game);
 void WriteModeFile(const TModeModel& mode);
 void WriteMiscDataFile(const TMiscDataModel& data);
+// The list and each object's own ".go" file.
 void WriteGameObjectListFile(const TGameObjectListModel& list);
 // The list and every sprite in it, embedded, in name order; never a loose sprite file.
 void WriteSpriteListFile(const TSpriteListModel& list);

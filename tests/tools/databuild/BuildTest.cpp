@@ -6,6 +6,7 @@
 #include "engine/foundation/MiscData.h"
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameFile.h"
+#include "engine/framework/GameObject.h"
 #include "engine/framework/JorpMode.h"
 #include "engine/media/Bmp.h"
 #include "platform/audio/WaveFile.h"
@@ -61,16 +62,28 @@ TEST_F(BuiltData, EveryFileReadsBackThroughItsEngineReader) {
             << i;
 
     for (const TModeModel& model : set.Modes) {
+        // Without a mode window the list makes no members: the mode's own fields are compared
+        // here, the lists with a window below.
         TJorpMode mode(nullptr, model.Name, false, 0);
-        ASSERT_TRUE(mode.HasFlags(JOF_LOADED)) << model.Name;
-        EXPECT_EQ(mode.GetGameType(), model.GameType);
-        EXPECT_EQ(mode.GetBackgroundName(), model.Background);
-        EXPECT_EQ(mode.GetGObjListName(), model.ObjectList);
-        ASSERT_NE(mode.GetGObjList(), nullptr);
-        for (const TGameObjectListModel& list : set.GameObjectLists) {
-            if (list.Name == model.ObjectList) {
-                EXPECT_EQ(mode.GetGObjList()->GetPendingNames(), list.Objects) << model.Name;
-            }
+        EXPECT_EQ(mode.GetGameType(), model.GameType) << model.Name;
+        EXPECT_EQ(mode.GetBackgroundName(), model.Background) << model.Name;
+        EXPECT_EQ(mode.GetGObjListName(), model.ObjectList) << model.Name;
+    }
+    for (const TGameObjectListModel& model : set.GameObjectLists) {
+        TReadingWindow window;
+        TJorpMode mode(0, TFileMode("any.m", 0, 0));
+        const TGObjList* list = TGObjList::CreateFromFile(
+            &window, &mode, TFileMode(TJorpFileName(model.Name), 0, FM_LEVEL_NOW));
+        ASSERT_TRUE(list->HasFlags(JOF_LOADED)) << model.Name;
+        ASSERT_EQ(list->GetCount(), static_cast<i16>(model.Objects.size()));
+        for (i16 i = 0; i < list->GetCount(); ++i) {
+            const TGameObjectModel& expected = model.Objects[static_cast<size_t>(i)];
+            const TGameObject* object = list->GetMember(i);
+            EXPECT_EQ(object->GetFileMode().Name.GetText(), expected.Name);
+            EXPECT_EQ(object->GetSpriteListName(), expected.SpriteList);
+            EXPECT_EQ(object->GetSkitCatName(), expected.SkitCat);
+            EXPECT_EQ(object->GetMiscDataName(), expected.MiscData);
+            EXPECT_EQ(object->GetObjectValue(), expected.Value);
         }
     }
     for (const TMiscDataModel& model : set.MiscData) {
@@ -249,6 +262,9 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
         {"a member file the set does not hold",
          [&](TDataSet& set) { Sprite(set, board).GetCells()[0].File = TableFile("nothing.anm"); },
          board},
+        {"a game object naming a part the set does not hold",
+         [](TDataSet& set) { set.GameObjectLists[0].Objects[2].MiscData = "\\f1humn02\\x.md"; },
+         "\\f1humn02\\f1humn02.go"},
         {"a mode that names no list", [](TDataSet& set) { set.Modes[1].ObjectList.clear(); },
          "s4intro.m"},
         {"a file twice", [](TDataSet& set) { set.AddWave(TableFile("f1snd00.wav"), Silence(10)); },

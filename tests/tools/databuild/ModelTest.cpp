@@ -40,7 +40,7 @@ TEST_F(SpriteModelRoundTrip, TheEngineReadsTheSameMembersDurationsAndIndices) {
     timed.AddAnm("\\a\\one.anm", 0, 0, 0, 5, PLAY_FORWARD);
     timed.AddWaveAt(4, "\\a\\one.wav", 9); // 4 + 9 - 1 = 12
     TSpriteModel wrapped("\\a\\mid.sp", 0);
-    wrapped.AddWaveAt(2, "\\a\\one.wav", 40000); // negative in 16 bits: counts as 0
+    wrapped.AddWaveAt(2, "\\a\\one.wav", 40000);              // negative in 16 bits: counts as 0
     wrapped.AddAnm("\\a\\one.anm", 0, 0, 0, 2, PLAY_FORWARD); // joins row 2: 2 + 2 - 1
     model.Add(late);
     model.Add(timed);
