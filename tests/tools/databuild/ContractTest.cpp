@@ -80,6 +80,10 @@ TEST_F(TableContract, EachPlayedSkitListHasACaptionLongEnoughForTheRoundsWaits) 
         // Shown above the layout, on the dealer's side.
         EXPECT_LE(ShowFrame(*caption->GetAnm(0), 0).bottom, LayoutRegion().Box.T) << list->Label;
     }
+    // The program finds each list by the file name in its string table.
+    for (const TSkitListEntry& list : SkitLists())
+        EXPECT_EQ(ProgramString(list.StringId), TableFile("f100" + list.Suffix + ".skl"))
+            << list.Label;
     for (const TSkitListEntry& list : SkitLists())
         if (list.Label.rfind("ESHAKE", 0) == 0) {
             EXPECT_FALSE(list.Played);

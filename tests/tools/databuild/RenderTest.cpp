@@ -101,6 +101,24 @@ TEST_F(DataPicture, TheTableObjectsInTheirPlaces) {
     EXPECT_TRUE(MatchesGolden(Shown(), "databuild_table_objects"));
 }
 
+// What stands in for the dealer: a caption above the layout, the odds-return note, and the
+// three shooters' hands at the two middle frames of their pick-ups.
+TEST_F(DataPicture, TheDealersStandIns) {
+    DrawBackground();
+    auto list = LoadSpriteList("\\f1glrd00\\f1glrd00.spl");
+    auto draw = [&](const std::string& name, u16 frame) {
+        TSprite* sprite = list->GetSprite(list->IndexOf(name));
+        ASSERT_NE(sprite, nullptr) << name;
+        EXPECT_TRUE(Picture.DrawFrame(*sprite->GetAnm(0), frame)) << name;
+    };
+    draw("\\f1glrd00\\f1cpkccp.sp", 0);
+    draw(ProgramString(STR_ODDS), 0);
+    draw(ProgramString(STR_PICK_FIRST), 1);
+    draw(ProgramString(STR_PICK_FIRST + 2), 2);
+    draw(ProgramString(STR_PICK_FIRST + 4), 3);
+    EXPECT_TRUE(MatchesGolden(Shown(), "databuild_dealer_stand_ins"));
+}
+
 TEST_F(DataPicture, TheIntroTitleCardDrawnThroughItsAnimation) {
     auto list = LoadSpriteList("\\s4glrd00\\s4glrd00.spl");
     ASSERT_EQ(list->GetCount(), 1);
