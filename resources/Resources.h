@@ -25,3 +25,5 @@ void RegisterStringTables();
 void RegisterMenus();
 void RegisterAcceleratorTables();
 void RegisterDialogs();
+// The data set's file names (part of the string tables).
+void RegisterDataFileStrings();

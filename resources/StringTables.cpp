@@ -63,4 +63,5 @@ constexpr TStringResource GameStrings[] = {
 void RegisterStringTables() {
     TResourceRegistry::Get().AddStrings(LibraryLoadStrings);
     TResourceRegistry::Get().AddStrings(GameStrings);
+    RegisterDataFileStrings();
 }

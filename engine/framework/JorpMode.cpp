@@ -38,6 +38,11 @@ TJorpMode::TJorpMode(TJorpModeWindow* window, bool plain, u16 plainColour)
     LoadGObjList();
 }
 
+TJorpMode::TJorpMode(int, const TFileMode& mode)
+    : TJorpBase(nullptr, 0, mode), Window(nullptr), Plain(false), PlainColour(0) {
+    FileMode.Name.SetExtension(GetExtension());
+}
+
 TJorpMode::~TJorpMode() {
     DeleteGObjList();
     DeleteScreenMgr();

@@ -35,6 +35,9 @@ public:
     TJorpMode(TJorpModeWindow* window, const std::string& name, bool plain, u16 plainColour);
     // The default mode: a plain background and an empty list, no file.
     TJorpMode(TJorpModeWindow* window, bool plain, u16 plainColour);
+    // Only named, for writing a mode file (given the extension ".m"): no window, and nothing
+    // registered, loaded or made.
+    TJorpMode(int unused, const TFileMode& mode);
     ~TJorpMode() override;
 
     bool ReadBody() override;

@@ -1,0 +1,54 @@
+// BuildDataSet and the tool's command line.
+#include "tools/databuild/Build.h"
+
+#include "tools/databuild/BuildError.h"
+#include "tools/databuild/Content.h"
+#include "tools/databuild/DataWriter.h"
+
+#include <iostream>
+
+bool BuildDataSet(const TBuildOptions& options, std::string& error,
+                  const std::function<void(TDataSet&)>& alter) {
+    try {
+        TDataSet set = MakeDataSet();
+        if (alter)
+            alter(set);
+        set.Check();
+        TDataWriter writer(options.Target, options.Loose);
+        writer.Write(set);
+        writer.Commit();
+        return true;
+    } catch (const TBuildError& e) {
+        error = e.what();
+    } catch (const std::filesystem::filesystem_error& e) {
+        error = e.what();
+    }
+    return false;
+}
+
+int DataBuildMain(int argc, const char* const* argv) {
+    TBuildOptions options;
+    bool haveTarget = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--loose") {
+            options.Loose = true;
+        } else if (!arg.empty() && arg[0] != '-' && !haveTarget) {
+            options.Target = arg;
+            haveTarget = true;
+        } else {
+            haveTarget = false;
+            break;
+        }
+    }
+    if (!haveTarget) {
+        std::cerr << "usage: databuild [--loose] <data folder>\n";
+        return 2;
+    }
+    std::string error;
+    if (!BuildDataSet(options, error)) {
+        std::cerr << "databuild: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}

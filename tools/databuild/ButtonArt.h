@@ -1,0 +1,12 @@
+// The looks of a table button, shared by the background (its up look) and its face sprite.
+#pragma once
+
+#include "tools/databuild/Canvas.h"
+#include "tools/databuild/TableLayout.h"
+
+#include <string>
+
+enum class TButtonLook { Up, Pressed, Disabled, Signal };
+
+// The button's look on a canvas of its rectangle's size.
+TCanvas ButtonFace(const TTableButton& button, TButtonLook look, const std::string& label);

@@ -1,0 +1,72 @@
+// TCanvas: an 8-bit picture with a coverage mask, drawn with rectangles, lines, ellipses and text,
+// and cut into animation frames or bitmap rows.
+#pragma once
+
+#include "engine/media/AnmEncoder.h"
+#include "platform/host/Types.h"
+
+#include <string>
+#include <vector>
+
+// Text in the platform's fonts: a proportional face, or a fixed-pitch one for digits.
+struct TTextStyle {
+    i32 PixelSize = 12;
+    bool Bold = false;
+    bool Fixed = false;
+};
+
+// Where a line of text sits in a rectangle.
+enum class TAlign { Left, Centre, Right };
+
+// Pixels outside the canvas are never drawn: every operation clips. Only covered pixels
+// belong to a frame cut from the canvas; a new canvas covers nothing.
+class TCanvas {
+public:
+    TCanvas(i32 width, i32 height);
+
+    i32 Width() const { return W; }
+    i32 Height() const { return H; }
+    // Palette index and coverage at a point; 0 and false outside.
+    u8 At(i32 x, i32 y) const;
+    bool Covered(i32 x, i32 y) const;
+
+    void Plot(i32 x, i32 y, u8 colour);
+    void Fill(u8 colour);
+    // Rectangles take their right and bottom edges as exclusive, as the table's regions do.
+    void FillRect(i32 left, i32 top, i32 right, i32 bottom, u8 colour);
+    void FrameRect(i32 left, i32 top, i32 right, i32 bottom, u8 colour, i32 thickness = 1);
+    // A raised (or, pressed, sunken) box: face colour inside a light and a dark edge.
+    void Bevel(i32 left, i32 top, i32 right, i32 bottom, u8 face, u8 light, u8 dark,
+               bool pressed = false);
+    // Both end points are drawn.
+    void Line(i32 x0, i32 y0, i32 x1, i32 y1, u8 colour);
+    // The ellipse inscribed in the rectangle, filled.
+    void FillEllipse(i32 left, i32 top, i32 right, i32 bottom, u8 colour);
+    void Disc(i32 cx, i32 cy, i32 radius, u8 colour);
+
+    // The pen starts at the left end of the text's top line (ascent below it); the width
+    // drawn is returned.
+    i32 Text(i32 x, i32 y, const std::string& text, const TTextStyle& style, u8 colour);
+    // One line aligned in a rectangle and centred vertically on it.
+    void TextIn(i32 left, i32 top, i32 right, i32 bottom, const std::string& text,
+                const TTextStyle& style, u8 colour, TAlign align = TAlign::Centre);
+    static i32 TextWidth(const std::string& text, const TTextStyle& style);
+    // Ascent plus descent of the style's font.
+    static i32 TextHeight(const TTextStyle& style);
+
+    // Covered pixels of another canvas, its top left corner at (x, y).
+    void Draw(const TCanvas& source, i32 x, i32 y);
+
+    // A frame of the whole canvas with its hotspot.
+    TAnmFrameSource Frame(i16 hotX, i16 hotY) const;
+    // Pixel rows, top row first (uncovered pixels keep their index).
+    const std::vector<u8>& Pixels() const { return Pix; }
+
+private:
+    bool Inside(i32 x, i32 y) const { return x >= 0 && y >= 0 && x < W && y < H; }
+
+    i32 W;
+    i32 H;
+    std::vector<u8> Pix;
+    std::vector<u8> Cover;
+};

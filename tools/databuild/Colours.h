@@ -1,0 +1,72 @@
+// The game palette: the system's twenty static colours and the data set's named colours.
+#pragma once
+
+#include "engine/media/MediaEncoders.h"
+#include "platform/host/Types.h"
+
+#include <array>
+
+// Palette indices the art is drawn with. The statics sit at 0-9 and 246-255, where every
+// screen shows them; the data set's own colours start at 10.
+enum TColour : u8 {
+    CL_BLACK = 0,
+    CL_DARK_RED = 1,
+    CL_DARK_GREEN = 2,
+    CL_OLIVE = 3,
+    CL_DARK_BLUE = 4,
+    CL_GREY = 248,
+    CL_SILVER = 7,
+    CL_RED = 249,
+    CL_GREEN = 250,
+    CL_YELLOW = 251,
+    CL_BLUE = 252,
+    CL_WHITE = 255,
+
+    CL_FELT = 10,
+    CL_FELT_DARK,
+    CL_FELT_LIGHT,
+    CL_RAIL,
+    CL_RAIL_LIGHT,
+    CL_RAIL_DARK,
+    CL_GOLD,
+    CL_CREAM,
+    CL_CRAPS_RED,
+    CL_PANEL,
+    CL_PANEL_EDGE,
+    CL_BOARD,
+    CL_AMBER,
+    CL_AMBER_DIM,
+    CL_BUTTON,
+    CL_BUTTON_LIGHT,
+    CL_BUTTON_SHADOW,
+    CL_BUTTON_TEXT,
+    CL_PRESSED,
+    CL_DISABLED,
+    CL_DISABLED_TEXT,
+    CL_SIGNAL,
+    CL_CHIP_1,
+    CL_CHIP_5,
+    CL_CHIP_25,
+    CL_CHIP_100,
+    CL_CHIP_1000,
+    CL_CHIP_10000,
+    CL_CHIP_STRIPE,
+    CL_IVORY,
+    CL_PIP,
+    CL_SEAT_0,
+    CL_SEAT_1,
+    CL_SEAT_2,
+    CL_CAPTION,
+    CL_CAPTION_TEXT,
+    CL_TITLE,
+    CL_TITLE_SHADOW,
+    CL_SKIN,
+    CL_NAMED_END,
+};
+
+// The twenty static colours in index order 0-9, then 246-255 (red, green, blue).
+const std::array<std::array<u8, 3>, 20>& StaticColours();
+
+// The whole palette: statics, named colours, then a grey ramp for the unused entries; every
+// entry from 10 to 245 differs from all twenty statics (the screen would merge them).
+TColourTable GamePalette();
