@@ -14,6 +14,7 @@ class TJorpApp;
 class TJorpMenuEnable;
 class TJorpModeWindow;
 class TJorpMsgPacket;
+class TJorpSoundMgrFace;
 class TSplashDlg;
 
 // Where the frame stands on the screen and how big it is.
@@ -24,8 +25,8 @@ struct TFramePlacement {
     i32 H = 0;
 };
 
-// Until the player and sound managers exist, the frame has neither: the player command
-// says so and every sound step is skipped.
+// Until the player manager exists, the frame has none: the player command says so. The sound
+// manager is the media maker's; without one (the null maker) every sound step is skipped.
 class TJorpGameFrameWindow : public TFrameWindow {
 public:
     TJorpGameFrameWindow(TJorpApp* app, const std::string& title, bool shrinkToClient,
@@ -119,6 +120,8 @@ public:
     TJorpApp* GetJorpApp() const { return App; }
     TJorpModeWindow* GetModeWindow() const { return ModeWindow; }
     TJorpMenuEnable* GetMenuEnable() const { return MenuEnable; }
+    // Null until made, and after the window's clean-up.
+    TJorpSoundMgrFace* GetSoundMgr() const { return SoundMgr.get(); }
     TSplashDlg* GetSplash() const { return Splash; }
     i16 GetStartupMode() const { return StartupMode; }
     void SetStartupMode(i16 mode) { StartupMode = mode; }
@@ -140,6 +143,7 @@ protected:
     TWindow* OldClient = nullptr;
     TSplashDlg* Splash = nullptr;
     std::unique_ptr<TJorpAnimatedIconsFace> AnimatedIcons;
+    std::unique_ptr<TJorpSoundMgrFace> SoundMgr;
     i16 StartupMode = -1;
     bool AnimateIcon = false;
     bool MenuShown = false;

@@ -213,9 +213,11 @@ void TJorpModeWindow::Deactivate() {
     Mode = nullptr;
     if (TEngineContext::FileMgr != nullptr) {
         TEngineContext::FileMgr->CloseDet(GetDetFileName());
-        // No player manager yet: nothing is saved. No sound manager: no waves to purge.
+        // No player manager yet: nothing is saved.
         TEngineContext::FileMgr->PurgeAllClasses();
     }
+    if (TJorpSoundMgrFace* sound = GetSoundMgr())
+        sound->PurgeUnusedWaves();
     Active = false;
 }
 
