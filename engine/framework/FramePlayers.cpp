@@ -3,6 +3,7 @@
 #include "GameFrameWindow.h"
 
 #include "engine/framework/JorpApp.h"
+#include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/PlayerMgr.h"
@@ -16,8 +17,9 @@ void TJorpGameFrameWindow::CmPlayerMgr() {
         ShowPlayerMessage("Player Manager doesn't exist", "Error - Player Management");
         return;
     }
-    // No sound manager yet: there is no sound to stop while the dialog runs.
     TModePause paused(ModeWindow);
+    if (ModeWindow != nullptr && SoundMgr)
+        SoundMgr->StopAll(true);
     PlayerMgr->ShowPlayerDialog();
 }
 

@@ -77,6 +77,8 @@ void TJorpGameFrameWindow::CleanupWindow() {
     DetachModeWindow();
     DestroyOldModeWindow(true, 0, 0);
     PlayerMgr.reset();
+    // The mode window's sounds went with its mode, before the manager they play on.
+    SoundMgr.reset();
     UnloadWinG();
     TFrameWindow::CleanupWindow();
 }
@@ -164,7 +166,10 @@ void TJorpGameFrameWindow::UnloadWinG() {
     TMediaMaker::Get().UnloadWinG(false);
 }
 
-void TJorpGameFrameWindow::CreateSoundMgr() {}
+void TJorpGameFrameWindow::CreateSoundMgr() {
+    if (!SoundMgr)
+        SoundMgr = TMediaMaker::Get().MakeSoundMgr(this);
+}
 
 void TJorpGameFrameWindow::PrepareModeObjects() {
     if (ModeWindow != nullptr)
@@ -284,20 +289,21 @@ void TJorpGameFrameWindow::OnAppActivate(bool soundOnly) {
     if (Minimised)
         return;
     AppActive = true;
-    // No sound manager yet: the sound steps have nothing to switch on.
-    if (soundOnly)
-        return;
-    CheckScreenFit();
-    if (ModeWindow != nullptr)
+    if (!soundOnly)
+        CheckScreenFit();
+    // The mode window switches the sound on when it calls back with soundOnly.
+    if (!soundOnly && ModeWindow != nullptr)
         ModeWindow->OnAppActivate();
+    else if (SoundMgr)
+        SoundMgr->Activate();
 }
 
 void TJorpGameFrameWindow::OnAppDeactivate(bool soundOnly) {
     AppActive = false;
-    if (soundOnly)
-        return;
-    if (ModeWindow != nullptr)
+    if (!soundOnly && ModeWindow != nullptr)
         ModeWindow->OnAppDeactivate();
+    else if (SoundMgr)
+        SoundMgr->Deactivate();
 }
 
 void TJorpGameFrameWindow::EvEnterMenuLoop(bool isTrackPopupMenu) {

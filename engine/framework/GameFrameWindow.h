@@ -16,6 +16,7 @@ class TJorpMenuEnable;
 class TJorpModeWindow;
 class TJorpMsgPacket;
 class TPlayerMgr;
+class TJorpSoundMgrFace;
 class TSplashDlg;
 
 // Where the frame stands on the screen and how big it is.
@@ -26,7 +27,8 @@ struct TFramePlacement {
     i32 H = 0;
 };
 
-// Until the sound manager exists, the frame has none: every sound step is skipped.
+// The sound manager is the media maker's; without one (the null maker) every sound step is
+// skipped.
 class TJorpGameFrameWindow : public TFrameWindow, public TPlayerMgrOwner {
 public:
     TJorpGameFrameWindow(TJorpApp* app, const std::string& title, bool shrinkToClient,
@@ -125,6 +127,8 @@ public:
     TJorpApp* GetJorpApp() const { return App; }
     TJorpModeWindow* GetModeWindow() const { return ModeWindow; }
     TJorpMenuEnable* GetMenuEnable() const { return MenuEnable; }
+    // Null until made, and after the window's clean-up.
+    TJorpSoundMgrFace* GetSoundMgr() const { return SoundMgr.get(); }
     TSplashDlg* GetSplash() const { return Splash; }
     i16 GetStartupMode() const { return StartupMode; }
     void SetStartupMode(i16 mode) { StartupMode = mode; }
@@ -147,6 +151,7 @@ protected:
     TSplashDlg* Splash = nullptr;
     std::unique_ptr<TJorpAnimatedIconsFace> AnimatedIcons;
     std::unique_ptr<TPlayerMgr> PlayerMgr;
+    std::unique_ptr<TJorpSoundMgrFace> SoundMgr;
     i16 StartupMode = -1;
     bool AnimateIcon = false;
     bool MenuShown = false;

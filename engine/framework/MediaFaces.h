@@ -87,9 +87,22 @@ public:
     virtual void NextFrame(TFrameWindow* frame) = 0;
 };
 
+// The main frame's sound manager, as the frame and its mode windows reach it.
+class TJorpSoundMgrFace {
+public:
+    virtual ~TJorpSoundMgrFace() = default;
+    virtual void Activate() = 0;
+    virtual void Deactivate() = 0;
+    virtual void StopAll(bool notify) = 0;
+    // The wave mixer's step of each frame and its purge of unused waves; nothing while there
+    // is no wave mixer.
+    virtual void PumpWaves() = 0;
+    virtual void PurgeUnusedWaves() = 0;
+};
+
 // Builds the media objects. Until a maker is installed the null maker stands in: it makes no
-// graphic, surface or icon (null), reads the screen's figures from the window system, and
-// counts the WinG library as loaded.
+// graphic, surface, icon or sound manager (null), reads the screen's figures from the window
+// system, and counts the WinG library as loaded.
 class TMediaMaker {
 public:
     virtual ~TMediaMaker() = default;
@@ -111,6 +124,8 @@ public:
     virtual std::unique_ptr<TJorpScreenDCFace> MakeScreenDC();
     virtual std::unique_ptr<TJorpPaletteDCFace> MakePaletteDC(TWindow* window, TPalFace* palette);
     virtual std::unique_ptr<TJorpAnimatedIconsFace> MakeAnimatedIcons();
+    // The sound manager of the main frame window, made on it.
+    virtual std::unique_ptr<TJorpSoundMgrFace> MakeSoundMgr(TWindow* frame);
     virtual bool LoadWinG();
     virtual void UnloadWinG(bool force);
 };

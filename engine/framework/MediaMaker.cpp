@@ -56,6 +56,10 @@ std::unique_ptr<TJorpAnimatedIconsFace> TMediaMaker::MakeAnimatedIcons() {
     return nullptr;
 }
 
+std::unique_ptr<TJorpSoundMgrFace> TMediaMaker::MakeSoundMgr(TWindow*) {
+    return nullptr;
+}
+
 bool TMediaMaker::LoadWinG() {
     return true;
 }

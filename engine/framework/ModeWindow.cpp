@@ -218,9 +218,10 @@ void TJorpModeWindow::Deactivate() {
     if (TPlayerMgr* players = GetPlayerMgr())
         players->Save();
     if (TEngineContext::FileMgr != nullptr) {
-        // No sound manager: no waves to purge.
         TEngineContext::FileMgr->PurgeAllClasses();
     }
+    if (TJorpSoundMgrFace* sound = GetSoundMgr())
+        sound->PurgeUnusedWaves();
     Active = false;
 }
 

@@ -20,6 +20,7 @@ class TJorpApp;
 class TJorpGameFrameWindow;
 class TJorpGroupGaugeDlg;
 class TJorpMode;
+class TJorpSoundMgrFace;
 class TJorpTime;
 class TJorpVideoFace;
 class TModeState;
@@ -183,6 +184,8 @@ public:
 protected:
     // The video surface of the mode, or null when any link to it is missing.
     TJorpVideoFace* GetVideo() const;
+    // The frame's sound manager, or null.
+    TJorpSoundMgrFace* GetSoundMgr() const;
     // Clicks and keys count only from the third frame after activation on.
     bool TakesInput() const;
 

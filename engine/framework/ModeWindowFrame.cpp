@@ -96,7 +96,8 @@ void TJorpModeWindow::UpdateStates(u32 frame) {
 void TJorpModeWindow::RenderAndPumpSound(u32) {
     if (TJorpVideoFace* video = GetVideo())
         video->RenderFrame();
-    // No sound manager yet: no mixer to pump.
+    if (TJorpSoundMgrFace* sound = GetSoundMgr())
+        sound->PumpWaves();
 }
 
 void TJorpModeWindow::CheckStartObjects(u32 frame) {
@@ -121,6 +122,10 @@ TGObjList* TJorpModeWindow::GetGObjList() const {
 TJorpVideoFace* TJorpModeWindow::GetVideo() const {
     TJorpScreenMgrFace* screen = Mode != nullptr ? Mode->GetScreenMgr() : nullptr;
     return screen != nullptr ? screen->GetVideo() : nullptr;
+}
+
+TJorpSoundMgrFace* TJorpModeWindow::GetSoundMgr() const {
+    return Frame != nullptr ? Frame->GetSoundMgr() : nullptr;
 }
 
 TResponderList* TJorpModeWindow::GetResponderList() const {

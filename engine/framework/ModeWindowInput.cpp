@@ -159,7 +159,8 @@ void TJorpModeWindow::CmHelp() {
 
 void TJorpModeWindow::CmSpeedControl() {
     TModePause pause(this);
-    // No sound manager yet: there is no sound to stop.
+    if (TJorpSoundMgrFace* sound = GetSoundMgr())
+        sound->StopAll(true);
     TDetailLevelDlg dialog(this, this);
     dialog.Execute();
     WriteDetailLevel();

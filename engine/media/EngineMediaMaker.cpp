@@ -2,12 +2,15 @@
 #include "EngineMediaMaker.h"
 
 #include "engine/media/AnimatedIcons.h"
+#include "engine/media/AudioWaveMix.h"
 #include "engine/media/BitmapInfo.h"
 #include "engine/media/Bmp.h"
 #include "engine/media/JorpDC.h"
 #include "engine/media/JorpWinG.h"
+#include "engine/media/MediaServices.h"
 #include "engine/media/Pal.h"
 #include "engine/media/ScreenMgr.h"
+#include "engine/media/SoundMgr.h"
 #include "engine/media/VideoWinG.h"
 
 namespace {
@@ -136,6 +139,33 @@ private:
     TJorpAnimatedIcons Icons;
 };
 
+class TSoundMgrHolder : public TJorpSoundMgrFace {
+public:
+    explicit TSoundMgrHolder(TWindow* frame) : Mgr(frame) {
+        if (TMediaServices* services = TMediaServices::Current())
+            services->SetSoundMgr(&Mgr);
+    }
+    ~TSoundMgrHolder() override {
+        TMediaServices* services = TMediaServices::Current();
+        if (services != nullptr && services->GetSoundMgr() == &Mgr)
+            services->SetSoundMgr(nullptr);
+    }
+    void Activate() override { Mgr.Activate(); }
+    void Deactivate() override { Mgr.Deactivate(); }
+    void StopAll(bool notify) override { Mgr.StopAll(notify); }
+    void PumpWaves() override {
+        if (TAudioWaveMix* mixer = Mgr.GetWaveMix())
+            mixer->Pump();
+    }
+    void PurgeUnusedWaves() override {
+        if (TAudioWaveMix* mixer = Mgr.GetWaveMix())
+            mixer->PurgeUnusedWaves();
+    }
+
+private:
+    TJorpSoundMgr Mgr;
+};
+
 } // namespace
 
 std::unique_ptr<TPalFace> TEngineMediaMaker::MakePal(TJorpOwner* owner, const TFileMode& file,
@@ -175,6 +205,10 @@ std::unique_ptr<TJorpPaletteDCFace> TEngineMediaMaker::MakePaletteDC(TWindow* wi
 
 std::unique_ptr<TJorpAnimatedIconsFace> TEngineMediaMaker::MakeAnimatedIcons() {
     return std::make_unique<TIconsHolder>();
+}
+
+std::unique_ptr<TJorpSoundMgrFace> TEngineMediaMaker::MakeSoundMgr(TWindow* frame) {
+    return std::make_unique<TSoundMgrHolder>(frame);
 }
 
 bool TEngineMediaMaker::LoadWinG() {

@@ -18,6 +18,8 @@ public:
     std::unique_ptr<TJorpScreenDCFace> MakeScreenDC() override;
     std::unique_ptr<TJorpPaletteDCFace> MakePaletteDC(TWindow* window, TPalFace* palette) override;
     std::unique_ptr<TJorpAnimatedIconsFace> MakeAnimatedIcons() override;
+    // Handed to the media services for the sounds to find while it lives.
+    std::unique_ptr<TJorpSoundMgrFace> MakeSoundMgr(TWindow* frame) override;
     bool LoadWinG() override;
     void UnloadWinG(bool force) override;
 };

@@ -18,7 +18,8 @@ bool TMediaServices::IsSoundPlaying() const {
 
 bool TMediaServices::PurgeWaves(u8 priority, u32 bytesNeeded, u32& bytesFreed) {
     TAudioWaveMix* mixer = SoundMgr != nullptr ? SoundMgr->GetWaveMix() : nullptr;
-    return mixer != nullptr && mixer->PurgeUntil(priority, bytesNeeded, bytesFreed);
+    return mixer != nullptr &&
+           mixer->PurgeUntil(static_cast<i8>(priority), bytesNeeded, &bytesFreed);
 }
 
 void TMediaServices::SetFileWaitCursor(bool on) {

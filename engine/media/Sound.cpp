@@ -6,12 +6,6 @@
 #include "engine/media/SoundMgr.h"
 #include "engine/media/WavList.h"
 
-bool TJorpSoundMgr::PlayMidi(TMidi* piece) {
-    if (piece != nullptr)
-        piece->SetFlags(JOF_STOP_REQUESTED);
-    return false;
-}
-
 namespace {
 
 TJorpSoundMgr* CurrentSoundMgr() {
@@ -181,7 +175,10 @@ void TWav::Release() {
     UpdateFileLevels();
 }
 
-TMidi::~TMidi() = default;
+TMidi::~TMidi() {
+    if (SoundMgr != nullptr)
+        SoundMgr->ForgetMidi(this);
+}
 
 void TMidi::Play(u32) {
     Start();

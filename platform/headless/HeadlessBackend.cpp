@@ -2,18 +2,41 @@
 #include "HeadlessBackend.h"
 
 #include "PngWriter.h"
+#include "platform/audio/WaveMixOutput.h"
 #include "platform/framework/Desktop.h"
+#include "platform/framework/WinApi.h"
+#include "platform/midi/Mci.h"
 
 #include <algorithm>
+
+namespace {
+
+// Notices reach the window system's queue exactly as a posted message would.
+void PostNotice(TWindow* window, u32 msg, std::uintptr_t wp, std::intptr_t lp) {
+    PostMessage(window, msg, static_cast<WPARAM>(wp), static_cast<LPARAM>(lp));
+}
+
+} // namespace
 
 THeadlessBackend::THeadlessBackend(TSize screenSize, u64 startMs)
     : Clock(startMs), Screen(screenSize) {
     SetClockSource(&Clock);
+    SetWaveMixPoster(&PostNotice);
+    SetMciPoster(&PostNotice);
+    Sound.CatchUp(Now());
 }
 
 THeadlessBackend::~THeadlessBackend() {
+    SetWaveMixPoster(nullptr);
+    SetMciPoster(nullptr);
     if (&GetClockSource() == &Clock)
         SetClockSource(nullptr);
+}
+
+void THeadlessBackend::ServeSound() {
+    Sound.CatchUp(Now());
+    DeliverWaveMixNotices();
+    PumpMciDevices();
 }
 
 void THeadlessBackend::Present(const TScreenSurface& screen, const TRect& changed) {
@@ -40,6 +63,11 @@ void THeadlessBackend::At(u64 timeMs, std::function<void()> action) {
 }
 
 bool THeadlessBackend::PollEvent(TInputEvent& event) {
+    // The window system polls until this answers false; that is one round.
+    if (!InRound) {
+        InRound = true;
+        ServeSound();
+    }
     while (!Script.empty() && Script.front().Time <= Now()) {
         TEntry entry = std::move(Script.front());
         Script.erase(Script.begin());
@@ -50,6 +78,7 @@ bool THeadlessBackend::PollEvent(TInputEvent& event) {
         if (entry.Action)
             entry.Action();
     }
+    InRound = false;
     return false;
 }
 

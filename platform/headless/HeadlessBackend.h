@@ -1,7 +1,9 @@
 // The headless backend: an in-memory desktop, a virtual clock that only moves when the
-// program waits or a test says so, and input played from a script.
+// program waits or a test says so, input played from a script, and sound pulled along the
+// clock.
 #pragma once
 
+#include "HeadlessAudio.h"
 #include "platform/framework/Backend.h"
 #include "platform/host/Clock.h"
 
@@ -11,7 +13,8 @@
 
 class THeadlessBackend : public TBackend {
 public:
-    // Installs its clock as the process's clock for its lifetime.
+    // Installs its clock as the process's clock, and posts the wave mixer's and the MIDI
+    // device's notices into the window system, for its lifetime.
     explicit THeadlessBackend(TSize screenSize = {800, 600}, u64 startMs = 1000);
     ~THeadlessBackend() override;
     THeadlessBackend(const THeadlessBackend&) = delete;
@@ -19,6 +22,8 @@ public:
 
     TSize GetScreenSize() const override { return Screen.GetSize(); }
     void Present(const TScreenSurface& screen, const TRect& changed) override;
+    // Each round of polling first serves sound: the wave mix is pulled up to the clock time,
+    // its done notices are posted, and the MIDI device's due messages are sent.
     bool PollEvent(TInputEvent& event) override;
     // Waiting moves the clock: to the next scripted event or by the timeout, whichever
     // comes first. Nothing scripted and no timeout: false.
@@ -42,6 +47,11 @@ public:
         At(Now() + delayMs, std::move(action));
     }
     bool ScriptEmpty() const { return Script.empty(); }
+
+    // Sound now, for a test that moved the clock itself.
+    void ServeSound();
+    // What the pulled mix sounded like (see THeadlessAudio).
+    THeadlessAudio& Audio() { return Sound; }
 
     // Input now (at the current clock time).
     void MouseMove(TPoint pos);
@@ -72,6 +82,8 @@ private:
     TInputEvent Stamp(TInputEvent event) const;
 
     mutable TFakeClock Clock;
+    THeadlessAudio Sound;
+    bool InRound = false;
     TScreenSurface Screen;
     std::vector<TEntry> Script;
     u64 NextOrder = 0;

@@ -7,6 +7,7 @@
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/ModeWindow.h"
+#include "platform/audio/WaveMix.h"
 #include "platform/framework/Desktop.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinG.h"
@@ -57,6 +58,7 @@ struct TProgramFolder {
         TResourceRegistry::Get().Clear();
         RegisterResources();
         RegisterWinGLibrary();
+        RegisterWaveMixLibrary();
         if (!WriteFixtureDataSet(Dir))
             std::abort();
     }

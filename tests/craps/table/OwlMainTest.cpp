@@ -12,6 +12,7 @@
 #include "engine/framework/ModeWindow.h"
 #include "engine/media/EngineMediaMaker.h"
 #include "engine/media/MediaEncoders.h"
+#include "platform/audio/WaveMix.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -59,6 +60,7 @@ protected:
         RegisterResources();
         // What the platform's entry does before it calls the program.
         RegisterWinGLibrary();
+        RegisterWaveMixLibrary();
         TFixtureDataSet set;
         const std::vector<u8> palette = TPalEncoder::Encode(FeltColours());
         set.PaletteBytes.assign(palette.begin(), palette.end());

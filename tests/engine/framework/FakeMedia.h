@@ -62,6 +62,18 @@ public:
     TPalFace* Palette;
 };
 
+// The frame's sound manager: what the framework asks of it, in the maker's log.
+struct TFakeSoundMgr : TJorpSoundMgrFace {
+    explicit TFakeSoundMgr(std::vector<std::string>& log) : Log(log) { Log.push_back("sound+"); }
+    ~TFakeSoundMgr() override { Log.push_back("sound-"); }
+    void Activate() override { Log.push_back("sound on"); }
+    void Deactivate() override { Log.push_back("sound off"); }
+    void StopAll(bool notify) override { Log.push_back(notify ? "sound stop" : "sound hush"); }
+    void PumpWaves() override { Log.push_back("sound pump"); }
+    void PurgeUnusedWaves() override { Log.push_back("sound purge"); }
+    std::vector<std::string>& Log;
+};
+
 class TFakeMediaMaker : public TMediaMaker, public TJorpScreenDCFace {
 public:
     TFakeMediaMaker() { TMediaMaker::Install(this); }
@@ -106,6 +118,11 @@ public:
     int GetDeviceCaps(int index) override {
         return index == HORZRES ? ScreenWidth : index == VERTRES ? ScreenHeight : ScreenBits;
     }
+    std::unique_ptr<TJorpSoundMgrFace> MakeSoundMgr(TWindow*) override {
+        if (!MakeSound)
+            return nullptr;
+        return std::make_unique<TFakeSoundMgr>(Log);
+    }
     bool LoadWinG() override { return Log.push_back("wing+"), true; }
     void UnloadWinG(bool) override { Log.push_back("wing-"); }
 
@@ -120,6 +137,8 @@ public:
     std::vector<std::string> Log;
     std::vector<TFakeScreenMgr*> Screens;
     bool MakePalettes = true;
+    // Off by default, so that the logs of tests about other things stay as they are.
+    bool MakeSound = false;
     bool PaletteUnreadable = false;
     bool BitmapUnreadable = false;
     // Palettes deleted while a screen manager still drew through them.

@@ -1,75 +1,51 @@
-// Sound objects: waves with no mixer and with a recording one, their start and end on the timeline,
-// the list's notice to the sprite, music without a player, and the media services.
+// Sound objects on the real mixer: waves with and without one, their start and end on the
+// timeline, the list's notice to the sprite, opening ahead of a play, music that cannot start,
+// and the media services' answers.
+#include "SoundFixture.h"
 #include "SpriteSupport.h"
 
-#include "engine/foundation/EngineContext.h"
-#include "engine/media/AudioWaveMix.h"
 #include "engine/media/CursorMgr.h"
-#include "engine/media/MediaServices.h"
-#include "engine/media/Sound.h"
-#include "engine/media/SoundMgr.h"
+#include "engine/media/WaveCache.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using TCalls = std::vector<std::string>;
-
-// Records what the waves ask of the mixer, and accepts or refuses plays as told.
-struct TRecordingMix : TAudioWaveMix {
-    bool QueuePlay(TWav* wav, u16) override { return Log(wav, "queue"), Accept; }
-    bool StopSound(TWav* wav) override { return Log(wav, "stop"), true; }
-    void DetachSound(TWav* wav) override { Log(wav, "detach"); }
-    void RegisterWave(TWav* wav) override { Log(wav, "register"); }
-    void UnregisterWave(TWav* wav) override { Log(wav, "unregister"); }
-    void SetWaveClass(TWav* wav, i8 cls) override { Log(wav, "class " + std::to_string(cls)); }
-    bool IsMuted() const override { return Muted; }
-    bool IsPlaying() const override { return Playing; }
-    bool PurgeUntil(u8 priority, u32 needed, u32& freed) override {
-        return (freed += priority) >= needed;
-    }
-    void Log(const TWav* wav, const std::string& what) {
-        Calls.push_back(wav->GetFileMode().Name.GetName() + " " + what);
-    }
-    TCalls Calls;
-    bool Accept = true, Muted = false, Playing = false;
-};
-
-struct TMixerSoundMgr : TJorpSoundMgr {
-    TAudioWaveMix* GetWaveMix() const override { return Mix; }
-    TAudioWaveMix* Mix = nullptr;
-};
-
-class Sounds : public ::testing::Test {
+class Sounds : public SoundFixture {
 protected:
-    void SetUp() override { TEngineContext::Media = &Services; }
-    void TearDown() override { TEngineContext::Media = nullptr; }
-    void UseMixer() {
-        Manager.Mix = &Mix;
-        Services.SetSoundMgr(&Manager);
+    void SetUp() override {
+        SoundFixture::SetUp();
+        WriteWave("bell", LevelWave(1000, 22050));
     }
     // A sprite whose only member is a wave of the duration, starting after the delay.
     std::unique_ptr<TSprite> WaveSprite(i16 duration, i16 delay = 0) {
-        auto sprite = std::make_unique<TSprite>(&Owner);
+        auto sprite = std::make_unique<TSprite>(Window);
         sprite->AddWavByName(TFileMode("bell", 1, 1), duration);
         sprite->GetWav(0)->StartDelay = delay;
-        Mix.Calls.clear();
         return sprite;
     }
     void Tick(TSprite& sprite, u32 t) {
-        Owner.Tick = t;
+        Window->FrameCount = t;
         sprite.Tick(t);
     }
-
-    TTickOwner Owner;
-    TMediaServices Services;
-    TMixerSoundMgr Manager;
-    TRecordingMix Mix;
+    // Plays of the wave the mixer holds: queued, or on a channel it still owns.
+    i16 PlaysOf(const TWav& wav) {
+        i16 n = 0;
+        for (i16 c = 0; c < WAVEMIX_CHANNELS; ++c)
+            if (Mixer().GetChannel(c)->GetSound() == &wav)
+                ++n;
+        const TPlayQ& queue = Mixer().GetQueue();
+        for (i16 i = 0; i < queue.GetCount(); ++i)
+            if (static_cast<const TPlayQData*>(queue.GetAt(i))->Sound == &wav)
+                ++n;
+        return n;
+    }
+    static const TAudioData& Entry(const TWav& wav) { return *wav.GetCacheRef()->Entry; }
 };
 
 TEST_F(Sounds, WithoutAMixerEveryWaveCountsOutAsItStarts) {
     auto sprite = WaveSprite(5);
-    Owner.Tick = 10;
+    Window->FrameCount = 10;
     sprite->Play(10);
     EXPECT_TRUE(sprite->GetWav(0)->HasFlags(JOF_STOP_REQUESTED));
     EXPECT_EQ(sprite->GetWavList()->GetPlayingCount(), 0);
@@ -78,91 +54,106 @@ TEST_F(Sounds, WithoutAMixerEveryWaveCountsOutAsItStarts) {
 }
 
 TEST_F(Sounds, ADelayedWaveStartsAtItsTickAndAPastOneAtOnce) {
-    UseMixer();
+    StartSound();
     auto delayed = WaveSprite(0, 3);
-    Owner.Tick = 10;
+    Window->FrameCount = 10;
     delayed->Play(10);
-    EXPECT_TRUE(Mix.Calls.empty());
+    EXPECT_EQ(PlaysOf(*delayed->GetWav(0)), 0);
     EXPECT_EQ(delayed->GetWavList()->GetPlayingCount(), 1);
-    for (u32 t = 11; t <= 13; ++t)
+    for (u32 t = 11; t <= 12; ++t)
         Tick(*delayed, t);
-    EXPECT_EQ(Mix.Calls, (TCalls{"bell class 4", "bell queue"}));
+    EXPECT_EQ(PlaysOf(*delayed->GetWav(0)), 0);
+    Tick(*delayed, 13);
+    EXPECT_EQ(PlaysOf(*delayed->GetWav(0)), 1);
     // Played with a tick the counter has passed: started now, not waited for.
     auto late = WaveSprite(0);
-    Owner.Tick = 20;
+    Window->FrameCount = 20;
     late->GetWav(0)->Play(15);
-    EXPECT_EQ(Mix.Calls, (TCalls{"bell class 4", "bell queue"}));
+    EXPECT_EQ(PlaysOf(*late->GetWav(0)), 1);
 }
 
 TEST_F(Sounds, AtTheEndOfItsDurationAWaveIsDetachedOrCut) {
-    UseMixer();
+    StartSound();
     for (bool cut : {false, true}) {
+        SCOPED_TRACE(cut ? "cut" : "detached");
         auto sprite = WaveSprite(5, 3);
         TWav& wav = *sprite->GetWav(0);
         wav.SetCut(cut);
-        Owner.Tick = 10;
+        Window->FrameCount = 10;
         sprite->Play(10);
         Tick(*sprite, 13);
-        Mix.Calls.clear();
+        Mixer().Pump();
+        TWaveMixControlData& channel = *Mixer().GetChannel(0);
+        ASSERT_TRUE(channel.IsPlaying());
         // Started at 13 for 5 ticks: it ends at 17.
         for (u32 t = 13; t <= 16; ++t)
             wav.PostTick(t);
-        EXPECT_TRUE(Mix.Calls.empty());
+        EXPECT_TRUE(channel.IsOwned());
         wav.PostTick(17);
-        EXPECT_EQ(Mix.Calls, (TCalls{cut ? "bell stop" : "bell detach", "bell class 1"}));
+        // Detached, it sounds on, no longer its own; cut, it stops.
+        EXPECT_EQ(channel.IsInUse(), !cut);
+        EXPECT_FALSE(channel.IsOwned());
         EXPECT_TRUE(wav.HasFlags(JOF_STOP_REQUESTED) && !wav.HasFlags(WAVF_ON_MIXER));
         EXPECT_TRUE(sprite->HasFlags(SPF_WAVS_DONE));
+        EXPECT_EQ(Entry(wav).Priority, 1);
+        Mixer().StopAll(false);
     }
 }
 
 TEST_F(Sounds, MutedRefusedAndReleasedPlaysCountOut) {
-    UseMixer();
+    StartSound();
     const struct {
         const char* Case;
-        bool Accept, Muted, Release;
-        TCalls Calls;
+        bool Mute, Deactivate, Release;
     } cases[] = {
-        {"muted: the list stops within Play", true, true, false, {}},
-        {"refused", false, false, false, {"bell class 4", "bell queue"}},
-        {"the channel let go", true, false, true, {"bell class 4", "bell queue", "bell class 1"}},
+        {"muted: the list stops within Play", true, false, false},
+        {"refused while the application is inactive", false, true, false},
+        {"the channel let go", false, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
-        Mix.Accept = c.Accept;
-        Mix.Muted = c.Muted;
+        Mixer().SetMuted(c.Mute);
+        c.Deactivate ? Mixer().Deactivate() : Mixer().Activate();
         auto sprite = WaveSprite(0);
-        Owner.Tick = 4;
+        Window->FrameCount = 4;
         sprite->Play(4);
         EXPECT_NE(sprite->HasFlags(SPF_WAVS_DONE), c.Release);
         if (c.Release)
-            sprite->GetWav(0)->OnChannelReleased();
-        EXPECT_EQ(Mix.Calls, c.Calls);
+            Mixer().StopAll(true);
         EXPECT_TRUE(sprite->HasFlags(SPF_WAVS_DONE));
         EXPECT_TRUE(sprite->GetWav(0)->HasFlags(JOF_STOP_REQUESTED));
+        EXPECT_EQ(PlaysOf(*sprite->GetWav(0)), 0);
     }
 }
 
 TEST_F(Sounds, AWaveIsOpenedAheadOnlyForAPlayThatIsNearAndLeavesTheCacheWhenDeleted) {
-    UseMixer();
-    Owner.Tick = 100;
+    StartSound();
+    Window->FrameCount = 100;
+    TAudioData* entry = nullptr;
     {
         auto sprite = WaveSprite(0);
-        sprite->GetWav(0)->Acquire(161);
-        EXPECT_TRUE(Mix.Calls.empty());
-        sprite->GetWav(0)->Acquire(160);
-        EXPECT_EQ(Mix.Calls, TCalls{"bell class 4"});
-        Mix.Calls.clear();
+        TWav& wav = *sprite->GetWav(0);
+        entry = wav.GetCacheRef()->Entry;
+        wav.Acquire(161);
+        EXPECT_FALSE(entry->IsOpen());
+        wav.Acquire(160);
+        EXPECT_TRUE(entry->IsOpen());
+        EXPECT_EQ(entry->References, 1);
     }
-    EXPECT_EQ(Mix.Calls, TCalls{"bell unregister"});
-    TWav horn(&Owner, TFileMode("horn", 1, 1), 0, false, true);
-    EXPECT_EQ(Mix.Calls.back(), "horn register");
+    // The entry stays, unreferenced, with its wave open, until unused waves are purged.
+    EXPECT_EQ(entry->References, 0);
+    EXPECT_TRUE(entry->IsOpen());
+    TWav horn(Window, TFileMode("bell", 1, 1), 0, false, true);
+    EXPECT_EQ(horn.GetCacheRef()->Entry, entry);
 }
 
-TEST_F(Sounds, MusicWithoutAPlayerIsMarkedStopped) {
-    TJorpSoundMgr* managers[] = {nullptr, &Manager};
-    for (TJorpSoundMgr* manager : managers) {
-        Services.SetSoundMgr(manager);
-        TMidi piece(&Owner);
+TEST_F(Sounds, MusicThatCannotStartIsMarkedStopped) {
+    // Without a sound manager, and with one whose player finds no file.
+    for (bool manager : {false, true}) {
+        SCOPED_TRACE(manager ? "player" : "no manager");
+        if (manager)
+            StartSound();
+        TMidi piece(Window);
         piece.Play(0);
         EXPECT_TRUE(piece.HasFlags(JOF_STOP_REQUESTED));
         EXPECT_FALSE(piece.Loop());
@@ -172,11 +163,19 @@ TEST_F(Sounds, MusicWithoutAPlayerIsMarkedStopped) {
 TEST_F(Sounds, TheServicesAnswerForTheMixerAndTheWaitCursor) {
     u32 freed = 0;
     EXPECT_FALSE(Services.IsSoundPlaying() || Services.PurgeWaves(3, 1, freed));
-    UseMixer();
-    Mix.Playing = true;
+    StartSound();
+    auto sprite = WaveSprite(0);
+    Window->FrameCount = 1;
+    sprite->Play(1);
+    EXPECT_FALSE(Services.IsSoundPlaying());
+    Mixer().Pump();
     EXPECT_TRUE(Services.IsSoundPlaying());
-    EXPECT_FALSE(Services.PurgeWaves(3, 5, freed));
-    EXPECT_TRUE(Services.PurgeWaves(2, 5, freed));
+    // The wave plays: no purge frees it.
+    EXPECT_FALSE(Services.PurgeWaves(3, 1, freed));
+    Mixer().StopAll(true);
+    EXPECT_FALSE(Services.IsSoundPlaying());
+    EXPECT_TRUE(Services.PurgeWaves(1, 1, freed));
+    EXPECT_EQ(freed, LevelWave(1000, 22050).size());
 
     TCursorMgr cursors(nullptr);
     Services.SetCursorMgr(&cursors);
@@ -184,6 +183,7 @@ TEST_F(Sounds, TheServicesAnswerForTheMixerAndTheWaitCursor) {
     EXPECT_EQ(cursors.GetSlot(CURSOR_SLOT_FILE_WAIT), TCursorData(nullptr, 32514));
     Services.SetFileWaitCursor(false);
     EXPECT_FALSE(cursors.GetSlot(CURSOR_SLOT_FILE_WAIT).IsSet());
+    Services.SetCursorMgr(nullptr);
 }
 
 } // namespace
