@@ -39,6 +39,7 @@ int OwlMain(int, char**) {
         // The application's cursor manager, made with it and gone before it.
         auto cursors = std::make_unique<TCursorMgr>(app.get());
         services.SetCursorMgr(cursors.get());
+        app->SetCursorMgr(cursors.get());
         struct TForget {
             TMediaServices& Services;
             ~TForget() { Services.SetCursorMgr(nullptr); }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class TCursorMgrFace;
 class TJorpFileMgr;
 class TJorpGame;
 class TJorpGameFrameWindow;
@@ -82,6 +83,9 @@ public:
     void ChangePalette(const std::string& name);
     bool OpenCatalogueIfPresent(const std::string& name);
 
+    // The cursor manager the program made with the application; null when there is none.
+    TCursorMgrFace* GetCursorMgr() const { return CursorMgr; }
+    void SetCursorMgr(TCursorMgrFace* cursors) { CursorMgr = cursors; }
     TJorpIniFile* GetSettings() const { return Settings; }
     TJorpFileMgr* GetFileMgr() const { return FileMgr; }
     TJorpGame* GetGame() const { return Game; }
@@ -116,6 +120,7 @@ protected:
     std::unique_ptr<TPalFace> Palette;
     bool Started = false;
     bool AnimatePreviousInstance = true;
+    TCursorMgrFace* CursorMgr = nullptr;
 
 private:
     TInstanceLock InstanceLock;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/foundation/FileMode.h"
+#include "engine/framework/CursorData.h"
 #include "platform/framework/Geometry.h"
 #include "platform/host/Types.h"
 
@@ -98,6 +99,16 @@ public:
     // is no wave mixer.
     virtual void PumpWaves() = 0;
     virtual void PurgeUnusedWaves() = 0;
+};
+
+// The application's cursor manager: prioritised slots, the first one set is the cursor shown.
+class TCursorMgrFace {
+public:
+    virtual ~TCursorMgrFace() = default;
+    // Stores the cursor in the slot and, when apply is set, shows the chosen one at once.
+    virtual void SetCursorData(i32 slot, const TCursorData& cursor, bool apply) = 0;
+    // The first of slots 0 to 3 that is set, else the arrow of slot 4.
+    virtual const TCursorData& GetChosen() const = 0;
 };
 
 // Builds the media objects. Until a maker is installed the null maker stands in: it makes no

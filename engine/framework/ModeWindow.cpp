@@ -169,7 +169,7 @@ void TJorpModeWindow::ResolveGameObjects() {
 void TJorpModeWindow::Activate() {
     if (Active)
         return;
-    // No cursor manager yet: the wait cursor of the load is not shown.
+    SetCursorSlot(0, TCursorData(nullptr, IDC_WAIT));
     InitOnce();
     if (GetMenuId() > 0 && Frame != nullptr)
         Frame->AssignGameMenu(static_cast<u32>(GetMenuId()), GetApp());
@@ -197,6 +197,7 @@ void TJorpModeWindow::Activate() {
         TEngineContext::FileMgr->PurgeLowClasses();
     Ready = true;
     Active = true;
+    SetCursorSlot(0, TCursorData());
 }
 
 void TJorpModeWindow::Deactivate() {
@@ -222,6 +223,8 @@ void TJorpModeWindow::Deactivate() {
     }
     if (TJorpSoundMgrFace* sound = GetSoundMgr())
         sound->PurgeUnusedWaves();
+    SetCursorSlot(2, TCursorData());
+    SetCursorSlot(3, TCursorData());
     Active = false;
 }
 

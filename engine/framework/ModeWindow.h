@@ -20,6 +20,7 @@ class TJorpApp;
 class TJorpGameFrameWindow;
 class TJorpGroupGaugeDlg;
 class TJorpMode;
+class TCursorMgrFace;
 class TJorpSoundMgrFace;
 class TJorpTime;
 class TJorpVideoFace;
@@ -186,6 +187,10 @@ protected:
     TJorpVideoFace* GetVideo() const;
     // The frame's sound manager, or null.
     TJorpSoundMgrFace* GetSoundMgr() const;
+    // The application's cursor manager; null when there is none.
+    TCursorMgrFace* GetCursorMgr() const;
+    // Sets a slot of the cursor manager and shows the chosen cursor; nothing without one.
+    void SetCursorSlot(i32 slot, const TCursorData& cursor);
     // Clicks and keys count only from the third frame after activation on.
     bool TakesInput() const;
 

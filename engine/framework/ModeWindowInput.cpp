@@ -77,14 +77,28 @@ bool TJorpModeWindow::EvSetCursor(HWND hWndCursor, u32 hitTest, u32 mouseMsg) {
         ScreenToClient(p);
         list->DispatchMouse(JEK_CURSOR, 0, p);
     }
-    // No cursor manager yet: every slot is empty but the standard arrow's.
-    ApplyCursor(TCursorData(nullptr, IDC_ARROW), false);
+    // Without a cursor manager every slot is empty but the standard arrow's.
+    const TCursorMgrFace* cursors = GetCursorMgr();
+    ApplyCursor(cursors != nullptr ? cursors->GetChosen() : TCursorData(nullptr, IDC_ARROW), false);
     return true;
 }
 
 void TJorpModeWindow::SetResponderCursor(const TCursorData& cursor) {
-    // No cursor manager yet: the responder's cursor wins whenever it names one.
+    if (GetCursorMgr() != nullptr) {
+        SetCursorSlot(3, cursor);
+        return;
+    }
+    // Without a cursor manager the responder's cursor wins whenever it names one.
     ApplyCursor(cursor.IsSet() ? cursor : TCursorData(nullptr, IDC_ARROW), true);
+}
+
+TCursorMgrFace* TJorpModeWindow::GetCursorMgr() const {
+    return App != nullptr ? App->GetCursorMgr() : nullptr;
+}
+
+void TJorpModeWindow::SetCursorSlot(i32 slot, const TCursorData& cursor) {
+    if (TCursorMgrFace* cursors = GetCursorMgr())
+        cursors->SetCursorData(slot, cursor, true);
 }
 
 void TJorpModeWindow::ApplyCursor(const TCursorData& cursor, bool onlyIfOver) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/framework/CursorData.h"
+#include "engine/framework/MediaFaces.h"
 #include "platform/host/Types.h"
 
 class TApplication;
@@ -15,7 +16,7 @@ constexpr i32 CURSOR_SLOT_RESPONDER = 3; // the responder under the mouse
 constexpr i32 CURSOR_SLOT_ARROW = 4;     // the standard arrow, always set
 constexpr i32 CURSOR_SLOT_COUNT = 5;
 
-class TCursorMgr {
+class TCursorMgr : public TCursorMgrFace {
 public:
     // Slots 0 to 3 empty, slot 4 the system arrow.
     explicit TCursorMgr(TApplication* owner);
@@ -25,13 +26,13 @@ public:
 
     // A slot outside 0 to 4 is ignored: nothing stored, nothing shown.
     void SetCursorSlot(i32 slot, TModule* module, u32 id, bool apply);
-    void SetCursorData(i32 slot, const TCursorData& cursor, bool apply);
+    void SetCursorData(i32 slot, const TCursorData& cursor, bool apply) override;
     // Shows the chosen cursor: through the main frame window when there is one, which
     // decides whether the mouse is over the game; else it is loaded and set here.
     void Apply();
 
     // The first of slots 0 to 3 that is set, else slot 4.
-    const TCursorData& GetChosen() const;
+    const TCursorData& GetChosen() const override;
     // The record of a slot; an empty one for a slot outside 0 to 4.
     const TCursorData& GetSlot(i32 slot) const;
     TApplication* GetOwner() const { return Owner; }

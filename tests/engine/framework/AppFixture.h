@@ -78,6 +78,7 @@ protected:
         App = std::make_unique<TTestApp>();
         if (MakeFrame)
             App->MakeFrame = MakeFrame;
+        App->SetCursorMgr(Cursors);
         EXPECT_TRUE(App->StartUp());
         App->InitInstance();
         App->PumpWaitingMessages();
@@ -96,5 +97,7 @@ protected:
     TMessageBoxRecorder Boxes;
     TExitTrap Exits;
     std::function<TJorpGameFrameWindow*(TJorpApp*)> MakeFrame;
+    // The cursor manager the application is given, if any.
+    TCursorMgrFace* Cursors = nullptr;
     std::unique_ptr<TTestApp> App;
 };

@@ -128,6 +128,43 @@ TEST_F(ModeWindowTest, ActivationAndDeactivationRunTheirStepsInOrder) {
     EXPECT_TRUE(Log.empty());
 }
 
+// Notes each slot it is given into the order log, and keeps the slots.
+class TRecCursors : public TCursorMgrFace {
+public:
+    void SetCursorData(i32 slot, const TCursorData& cursor, bool apply) override {
+        Log.push_back("cursor " + std::to_string(slot) + "=" + std::to_string(cursor.Id) +
+                      (apply ? " shown" : ""));
+        Slots[slot] = cursor;
+    }
+    const TCursorData& GetChosen() const override {
+        for (const TCursorData& slot : Slots)
+            if (slot.IsSet())
+                return slot;
+        return Arrow;
+    }
+    TCursorData Slots[4];
+    TCursorData Arrow{nullptr, IDC_ARROW};
+};
+
+TEST_F(ModeWindowTest, TheWaitCursorCoversTheLoadAndTheEndForgetsTheRegionCursors) {
+    TRecCursors cursors;
+    Cursors = &cursors;
+    StartGame();
+    EXPECT_EQ(Log, (std::vector<std::string>{"cursor 0=32514 shown", "init", "load+",
+                                             "mode (shown)", "state+", "step", "load-",
+                                             "cursor 0=0 shown"}));
+    // A responder's cursor goes to slot 3, and the manager's choice is what the window shows.
+    Window().SetResponderCursor(TCursorData(nullptr, 32515));
+    EXPECT_EQ(cursors.Slots[3].Id, 32515u);
+    cursors.Slots[2] = TCursorData(nullptr, 32513);
+    Log.clear();
+    Window().Deactivate();
+    EXPECT_EQ(std::vector<std::string>(Log.end() - 2, Log.end()),
+              (std::vector<std::string>{"cursor 2=0 shown", "cursor 3=0 shown"}));
+    EXPECT_EQ(cursors.GetChosen().Id, IDC_ARROW);
+    App->SetCursorMgr(nullptr);
+}
+
 TEST_F(ModeWindowTest, AFrameRunsItsStepsInOrderAndNowIsThisFrameOnlyWhileHeld) {
     StartGame();
     Log.clear();
