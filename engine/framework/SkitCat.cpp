@@ -4,6 +4,7 @@
 #include "engine/foundation/JorpProgress.h"
 #include "engine/framework/Skit.h"
 #include "engine/framework/SkitList.h"
+#include "platform/host/PrivateProfile.h"
 
 namespace {
 
@@ -21,7 +22,12 @@ TSkitCat::TSkitCat(TJorpOwner* owner, TGObjSk* gameObject, const TFileMode& file
         FileMode.Name.SetExtension(".skc");
 }
 
-TSkitCat::~TSkitCat() = default;
+// Every level of every list writes its cursor as the lists go: the settings file is written
+// once for all of them.
+TSkitCat::~TSkitCat() {
+    TPrivateProfileBatch cursors;
+    DeleteAll();
+}
 
 std::unique_ptr<TSkitCat> TSkitCat::CreateNamed(TJorpOwner* owner, const TFileMode& file,
                                                 TGObjSk* gameObject, bool load, bool keep) {
