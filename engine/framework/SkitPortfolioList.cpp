@@ -13,14 +13,6 @@ TSkitPortfolioList::TSkitPortfolioList(TGObjSk* gameObject, const std::string& n
     Cursor = LoadCursor();
 }
 
-TSkitPortfolioList::TSkitPortfolioList(const TSkitPortfolioList& other)
-    : TSliq(true, true), Name(other.Name), GameObject(other.GameObject), Number(other.Number) {
-    Cursor = other.Cursor < other.GetCount() ? other.Cursor : i16{0};
-    for (i16 i = 0; i < other.GetCount(); ++i)
-        if (const TSkitPortfolioElement* element = other.GetElement(i))
-            AddElement(element->Name, element->SkitIndex);
-}
-
 TSkitPortfolioList::~TSkitPortfolioList() {
     SaveCursor();
     while (!IsEmpty())

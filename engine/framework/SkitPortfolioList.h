@@ -23,9 +23,6 @@ public:
     static constexpr i32 CURSOR_MAX = 0x7FFF;
 
     TSkitPortfolioList(TGObjSk* gameObject, const std::string& name, i16 number);
-    // The cursor is taken only when it stands on an entry; every entry is copied.
-    TSkitPortfolioList(const TSkitPortfolioList& other);
-    TSkitPortfolioList& operator=(const TSkitPortfolioList&) = delete;
     ~TSkitPortfolioList() override;
 
     i16 LoadCursor() const;

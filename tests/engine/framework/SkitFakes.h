@@ -45,15 +45,22 @@ inline std::string OneCellSkit(u16 minor, u16 sprite) {
            TableBytes(1, RowBytes(1, CellBytes("a.go", "b.sp", 0, sprite, 3))) + CritBytes(0);
 }
 
+// One object read in place from the bytes, as it stands after the read.
+template <class T, class... Args>
+std::unique_ptr<T> ReadBytes(const std::string& bytes, Args&&... args) {
+    return TJorpBase::CreateLoadedAt<T>(
+        TEmbeddedAddress{reinterpret_cast<const u8*>(bytes.data()), static_cast<u32>(bytes.size())},
+        true, std::forward<Args>(args)...);
+}
+
 class TScriptedRandom : public TRandomSource {
 public:
     void Seed(u32) override {}
     // The values given, then 0.
     i32 Next() override {
-        if (Values.empty())
-            return 0;
-        const i32 v = Values.front();
-        Values.pop_front();
+        const i32 v = Values.empty() ? 0 : Values.front();
+        if (!Values.empty())
+            Values.pop_front();
         return v;
     }
     std::deque<i32> Values;
@@ -106,11 +113,11 @@ public:
     u32 Frame = 0;
 };
 
+// A cell: its row and place, the sprite it starts and for how long.
 struct TCellSpec {
     i16 Row;
     u8 Place;
-    u16 Object;
-    u16 Sprite;
+    u16 Object, Sprite;
     u32 Duration;
 };
 

@@ -3,14 +3,34 @@
 #include "SkitFakes.h"
 
 #include "../foundation/FileMgrFixture.h"
+#include "engine/framework/SkitCat.h"
 #include "engine/framework/SkitData.h"
 #include "engine/framework/SkitList.h"
 #include "engine/framework/SkitPortfolio.h"
 #include "engine/framework/SkitPortfolioList.h"
+#include "platform/host/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
 namespace {
+
+// Compares the bytes with the fuzz target's seed (or writes the seed when
+// OTCRAPS_UPDATE_GOLDEN=1).
+void CheckSeed(const std::string& target, const std::string& file, const std::string& bytes) {
+    const auto corpus =
+        std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / target;
+    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        std::filesystem::create_directories(corpus);
+        std::ofstream(corpus / file, std::ios::binary) << bytes;
+    }
+    std::ifstream in(corpus / file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << target << "/" << file;
+}
 
 // Each level's entries as "level:name/index".
 std::string Entries(const TSkitPortfolio& portfolio) {
@@ -119,6 +139,7 @@ TEST_F(SkitListFiles, ListsOfEveryVersionReadAndStoredSkitsAreSortedByName) {
     }
 }
 
+// The written list and a catalogue naming it are also the fuzz targets' seeds.
 TEST_F(SkitListFiles, TheWriterRoundTripsInTheOrderTheReaderSortsTo) {
     TSkitList list(nullptr, &Object, TFileMode(TJorpFileName("tbl\\greet"), 0, 0));
     for (const char* name : {"c", "a", "b"}) {
@@ -130,9 +151,15 @@ TEST_F(SkitListFiles, TheWriterRoundTripsInTheOrderTheReaderSortsTo) {
     // The positions the portfolio stores are those after the reader's sort.
     list.GetPortfolio()->AddElement(0, "a.sk", 0);
     list.GetPortfolio()->AddElement(9, "c.sk", 2);
-    ASSERT_TRUE(list.Save(nullptr));
+    TSkitCat catalogue(nullptr, nullptr, TFileMode(TJorpFileName("tbl\\dealer"), 0, 0));
+    for (const char* name : {"tbl\\greet", "call"})
+        catalogue.Add(new TSkitList(nullptr, nullptr, TFileMode(TJorpFileName(name), 0, 0)));
+    ASSERT_TRUE(list.Save(nullptr) && catalogue.Save(nullptr));
     EXPECT_EQ(list.GetStoredCount(), 3);
-    EXPECT_EQ(Cd.ReadHostFile("tbl/greet.skl").substr(0, 14), Header("KLST", 2, 0) + Le16(3));
+    const std::string whole = Cd.ReadHostFile("tbl/greet.skl");
+    EXPECT_EQ(whole.substr(0, 14), Header("KLST", 2, 0) + Le16(3));
+    CheckSeed("skl_fuzz", "greet.skl", whole);
+    CheckSeed("skc_fuzz", "dealer.skc", Cd.ReadHostFile("tbl/dealer.skc"));
 
     auto read = Load("tbl\\greet.skl");
     EXPECT_EQ(Made(*read), "a.sk:97 b.sk:98 c.sk:99 | 0:a.sk/0 9:c.sk/2 ");
@@ -140,8 +167,9 @@ TEST_F(SkitListFiles, TheWriterRoundTripsInTheOrderTheReaderSortsTo) {
         EXPECT_EQ(read->GetSkitDuration(i), 10U);
         EXPECT_EQ(read->GetSkit(i)->GetCriterion(i), 1);
     }
-    // Every damaged copy of the file fails cleanly and leaves the list empty.
-    const std::string whole = Cd.ReadHostFile("tbl/greet.skl");
+    // Every damaged copy of the file fails cleanly and leaves the list empty. (The cursors the
+    // copies read and write back are kept in memory meanwhile.)
+    TPrivateProfileBatch cursors;
     for (size_t cut = 12; cut < whole.size(); cut += 7) {
         const std::string name = "cut" + std::to_string(cut) + ".skl";
         Cd.WriteHostFile(name, whole.substr(0, cut));
