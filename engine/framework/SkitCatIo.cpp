@@ -40,7 +40,8 @@ bool TSkitCat::ReadBody() {
         }
     }
     if (count > 0) {
-        if (!Grow(static_cast<i16>(GetCount() + count)))
+        const i32 places = GetCount() + count;
+        if (places > Capacity && !Grow(static_cast<i16>(places)))
             return false;
         TJorpProgress* gauge = StartGauge("Loading Skits");
         gauge->SelectGauge(SKIT_GAUGE);

@@ -60,7 +60,8 @@ bool TSkitList::ReadSkits() {
         return false;
     Portfolio = std::move(portfolio);
 
-    if (!ownFiles && count > 0 && !Grow(static_cast<i16>(GetCount() + count)))
+    const i32 places = GetCount() + count;
+    if (!ownFiles && places > Capacity && !Grow(static_cast<i16>(places)))
         return false;
     for (const std::string& name : names) {
         std::unique_ptr<TSkit> skit;
