@@ -114,7 +114,7 @@ public:
 };
 
 // A cell: its row and place, the sprite it starts and for how long.
-struct TCellSpec {
+struct TCellPlan {
     i16 Row;
     u8 Place;
     u16 Object, Sprite;
@@ -123,10 +123,10 @@ struct TCellSpec {
 
 // A skit with its table, as an editor or the data-set builder makes one.
 inline std::unique_ptr<TSkit> MakeSkit(TJorpOwner* owner, TGObjSk* object, const std::string& name,
-                                       const std::vector<TCellSpec>& cells) {
+                                       const std::vector<TCellPlan>& cells) {
     auto skit = std::make_unique<TSkit>(owner, object, TFileMode(TJorpFileName(name), 0, 0));
     TSkitTable& table = *skit->GetTable();
-    for (const TCellSpec& c : cells) {
+    for (const TCellPlan& c : cells) {
         while (table.GetLastIndex() < c.Row)
             table.AddNewRow();
         TSkitCell* cell = table.GetSkitRow(c.Row)->EnsureCell(c.Place);
