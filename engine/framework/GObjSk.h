@@ -20,7 +20,8 @@ public:
     // The sprite list only: the catalogue's lists keep the skit indices their files store.
     void Resolve() override;
 
-    // The catalogue of that file, with this object as its game object; the caller owns it.
+    // The catalogue of that file, read now and not kept, with this object as its game
+    // object; the caller owns it.
     virtual TSkitCat* CreateSkitCat(const TFileMode& file);
 
     // The catalogue made for the file; a file without a name makes none. True.

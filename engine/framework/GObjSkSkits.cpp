@@ -1,53 +1,77 @@
-// TGObjSk: the skit operations, standing in until skits exist: there is never a catalogue,
-// so each answers as a game object without one.
+// TGObjSk: the skit operations, by skit-list and skit number of the object's catalogue.
 #include "GObjSk.h"
 
+#include "engine/framework/Skit.h"
 #include "engine/framework/SkitCat.h"
+#include "engine/framework/SkitList.h"
 
-TSkitCat* TGObjSk::CreateSkitCat(const TFileMode&) {
-    return nullptr;
+#include <memory>
+
+TSkitCat* TGObjSk::CreateSkitCat(const TFileMode& file) {
+    return TSkitCat::CreateNamed(Owner, file, this, true, false).release();
 }
 
-bool TGObjSk::AddSkitList(TSkitList*) {
-    return false;
+bool TGObjSk::AddSkitList(TSkitList* list) {
+    return SkitCat && list != nullptr && SkitCat->Add(list);
 }
 
-bool TGObjSk::AddSkitToList(TSkit*, i16) {
-    return false;
+bool TGObjSk::AddSkitToList(TSkit* skit, i16 n) {
+    TSkitList* list = GetSkitList(n);
+    return list != nullptr && skit != nullptr && list->Add(skit);
 }
 
-TSkitList* TGObjSk::GetSkitList(i16) {
-    return nullptr;
+TSkitList* TGObjSk::GetSkitList(i16 n) {
+    return SkitCat ? SkitCat->GetSkitList(n) : nullptr;
 }
 
-TSkitList* TGObjSk::FindSkitList(const std::string&) {
-    return nullptr;
+TSkitList* TGObjSk::FindSkitList(const std::string& name) {
+    return SkitCat ? dynamic_cast<TSkitList*>(SkitCat->FindByName(name)) : nullptr;
 }
 
-i16 TGObjSk::IndexOfSkitList(const std::string&) {
-    return -1;
+i16 TGObjSk::IndexOfSkitList(const std::string& name) {
+    return SkitCat ? SkitCat->IndexOf(name) : i16{-1};
 }
 
-i16 TGObjSk::IndexOfSkit(i16, const std::string&) {
-    return -1;
+i16 TGObjSk::IndexOfSkit(i16 n, const std::string& name) {
+    const TSkitList* list = GetSkitList(n);
+    return list != nullptr ? list->IndexOf(name) : i16{-1};
 }
 
-i16 TGObjSk::AddSkitListName(const std::string&) {
-    return -1;
+i16 TGObjSk::AddSkitListName(const std::string& name) {
+    if (!SkitCat)
+        return -1;
+    TFileMode file = FileMode;
+    file.Name = TJorpFileName(name);
+    auto list = std::make_unique<TSkitList>(Owner, this, file);
+    const std::string fileName = list->GetFileMode().Name.GetText();
+    if (!AddSkitList(list.get()))
+        return -1;
+    list.release();
+    return SkitCat->IndexOf(fileName);
 }
 
-i16 TGObjSk::AddSkitName(const std::string&, i16) {
-    return -1;
+i16 TGObjSk::AddSkitName(const std::string& name, i16 n) {
+    TSkitList* list = GetSkitList(n);
+    if (list == nullptr)
+        return -1;
+    TFileMode file = FileMode;
+    file.Name = TJorpFileName(name);
+    auto skit = std::make_unique<TSkit>(Owner, this, file);
+    const std::string fileName = skit->GetFileMode().Name.GetText();
+    if (!AddSkitToList(skit.get(), n))
+        return -1;
+    skit.release();
+    return list->IndexOf(fileName);
 }
 
-bool TGObjSk::ChooseSkit(i16, u32&, u32&, i16&) {
-    return false;
+bool TGObjSk::ChooseSkit(i16 n, u32& frame, u32& duration, i16& skit) {
+    return SkitCat && SkitCat->ChooseSkit(n, frame, duration, skit);
 }
 
-bool TGObjSk::UseSkit(i16, i16, u32) {
-    return false;
+bool TGObjSk::UseSkit(i16 list, i16 skit, u32 key) {
+    return SkitCat && SkitCat->UseSkit(list, skit, key);
 }
 
-u32 TGObjSk::GetSkitDuration(i16, i16) const {
-    return 0;
+u32 TGObjSk::GetSkitDuration(i16 list, i16 skit) const {
+    return SkitCat ? SkitCat->GetSkitDuration(list, skit) : 0;
 }

@@ -24,6 +24,7 @@ std::unique_ptr<TGameObject> TGameObject::CreateLoaded(TJorpOwner* owner, const 
 std::unique_ptr<TGameObject> TGameObject::CreateEmpty(TJorpOwner* owner) {
     auto object = std::make_unique<TGameObject>(owner);
     object->SpriteList.reset(TSpriteMaker::Get().MakeEmptySpriteList(owner, object.get()));
+    object->SkitCat = std::make_unique<TSkitCat>(owner);
     object->MiscData = std::make_unique<TMiscData>(owner);
     return object;
 }

@@ -23,7 +23,7 @@ public:
     // The object of the file and the parts it names (none for a file that was not read).
     static std::unique_ptr<TGameObject> CreateLoaded(TJorpOwner* owner, const TFileMode& file,
                                                      bool load, bool keep);
-    // An empty sprite list and empty misc data; no catalogue while skits do not exist.
+    // An empty sprite list, an empty skit catalogue and empty misc data.
     static std::unique_ptr<TGameObject> CreateEmpty(TJorpOwner* owner);
 
     // Attaches the file (read when load is set), then makes the parts it names.

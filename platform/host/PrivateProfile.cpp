@@ -8,12 +8,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+// The open batches, and the lines of each file they changed, by host path.
+int BatchDepth = 0;
+std::map<std::string, std::vector<std::string>> BatchedFiles;
 
 std::string Trim(const std::string& s) {
     size_t b = 0;
@@ -38,7 +43,11 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& file) {
     const auto host = TVirtualPaths::ToHost(file);
-    if (!host || std::filesystem::is_directory(*host))
+    if (!host)
+        return std::nullopt;
+    if (const auto batched = BatchedFiles.find(*host); batched != BatchedFiles.end())
+        return batched->second;
+    if (std::filesystem::is_directory(*host))
         return std::nullopt;
     std::ifstream in(*host, std::ios::binary);
     if (!in)
@@ -133,30 +142,16 @@ int GetPrivateProfileIntA(const std::string& section, const std::string& key, in
     return static_cast<int>(n);
 }
 
-bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
-                                const std::string& value, const std::string& file) {
-    const auto host = TVirtualPaths::ToHost(file);
-    if (!host || Trim(section).empty() || Trim(key).empty())
-        return false;
-    // Line breaks inside a value would make new keys of it.
-    if (value.find_first_of("\r\n") != std::string::npos ||
-        key.find_first_of("=\r\n") != std::string::npos ||
-        section.find_first_of("]\r\n") != std::string::npos)
-        return false;
-    std::vector<std::string> lines;
-    if (std::filesystem::exists(*host)) {
-        auto existing = ReadLines(file);
-        if (!existing)
-            return false;
-        lines = std::move(*existing);
-    }
+namespace {
 
+// Puts the key into its section (made when missing), keeping every other line.
+void SetKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+            const std::string& value) {
     const std::string entry = Trim(key) + "=" + value;
     std::optional<size_t> sectionLine;
     std::optional<size_t> lastKeyLine;
     bool inSection = false;
-    bool replaced = false;
-    for (size_t i = 0; i < lines.size() && !replaced; ++i) {
+    for (size_t i = 0; i < lines.size(); ++i) {
         if (const auto name = SectionOf(lines[i])) {
             if (inSection)
                 break;
@@ -172,26 +167,27 @@ bool WritePrivateProfileStringA(const std::string& section, const std::string& k
             if (SameName(*k, Trim(key))) {
                 // The key keeps the spelling the file already has.
                 lines[i] = *k + "=" + value;
-                replaced = true;
+                return;
             }
         }
     }
-    if (!replaced) {
-        if (sectionLine) {
-            const size_t at = (lastKeyLine ? *lastKeyLine : *sectionLine) + 1;
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
-        } else {
-            if (!lines.empty() && !Trim(lines.back()).empty())
-                lines.emplace_back();
-            lines.push_back("[" + Trim(section) + "]");
-            lines.push_back(entry);
-        }
+    if (sectionLine) {
+        const size_t at = (lastKeyLine ? *lastKeyLine : *sectionLine) + 1;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+        return;
     }
+    if (!lines.empty() && !Trim(lines.back()).empty())
+        lines.emplace_back();
+    lines.push_back("[" + Trim(section) + "]");
+    lines.push_back(entry);
+}
 
+// Replaces the file whole through a temporary file, so a failed write leaves the old one.
+bool WriteLines(const std::string& host, const std::vector<std::string>& lines) {
     std::ostringstream text;
     for (const auto& line : lines)
         text << line << "\r\n";
-    const std::string temp = *host + ".tmp" + std::to_string(::getpid());
+    const std::string temp = host + ".tmp" + std::to_string(::getpid());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out << text.str();
@@ -203,10 +199,63 @@ bool WritePrivateProfileStringA(const std::string& section, const std::string& k
         }
     }
     std::error_code ec;
-    std::filesystem::rename(temp, *host, ec);
+    std::filesystem::rename(temp, host, ec);
     if (ec) {
         std::filesystem::remove(temp, ec);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
+                                const std::string& value, const std::string& file) {
+    const auto host = TVirtualPaths::ToHost(file);
+    if (!host || Trim(section).empty() || Trim(key).empty())
+        return false;
+    // Line breaks inside a value would make new keys of it.
+    if (value.find_first_of("\r\n") != std::string::npos ||
+        key.find_first_of("=\r\n") != std::string::npos ||
+        section.find_first_of("]\r\n") != std::string::npos)
+        return false;
+    // A file the open batch holds already is changed where it lies.
+    if (const auto batched = BatchedFiles.find(*host); batched != BatchedFiles.end()) {
+        SetKey(batched->second, section, key, value);
+        return true;
+    }
+    std::vector<std::string> lines;
+    if (std::filesystem::exists(*host)) {
+        auto existing = ReadLines(file);
+        if (!existing)
+            return false;
+        lines = std::move(*existing);
+    }
+    SetKey(lines, section, key, value);
+    if (BatchDepth > 0) {
+        BatchedFiles[*host] = std::move(lines);
+        return true;
+    }
+    return WriteLines(*host, lines);
+}
+
+TPrivateProfileBatch::TPrivateProfileBatch() {
+    ++BatchDepth;
+}
+
+TPrivateProfileBatch::~TPrivateProfileBatch() {
+    Close();
+}
+
+bool TPrivateProfileBatch::Close() {
+    if (!Open)
+        return true;
+    Open = false;
+    if (--BatchDepth > 0)
+        return true;
+    bool written = true;
+    for (const auto& [host, lines] : BatchedFiles)
+        written = WriteLines(host, lines) && written;
+    BatchedFiles.clear();
+    return written;
 }

@@ -28,6 +28,11 @@ protected:
         ASSERT_TRUE(data.SetLists({{4, 5}}));
         ASSERT_TRUE(data.Save(nullptr));
     }
+    // An empty skit catalogue, so that a catalogue named by a file can be read.
+    void WriteCatalogue(const std::string& name) {
+        TSkitCat catalogue(nullptr, nullptr, TFileMode(TJorpFileName(name), 0, 0));
+        ASSERT_TRUE(catalogue.Save(nullptr));
+    }
     std::unique_ptr<TGameObject> Load(const std::string& name, u8 location = 5) {
         return TGameObject::CreateLoaded(&Window, TFileMode(TJorpFileName(name), 0, 4, 0, location),
                                          true, false);
@@ -59,21 +64,23 @@ TEST_F(GameObjectFiles, EveryVersionNamesItsPartsAndMakesThem) {
     std::filesystem::create_directories(Cd.Host("tbl"));
     for (const char* misc : {"tbl\\dealer", "tbl\\pit", "tbl\\own"})
         WriteMiscData(misc);
+    for (const char* catalogue : {"tbl\\talk", "tbl\\pit", "b"})
+        WriteCatalogue(catalogue);
     const std::string oldMade =
         "\\tbl\\dealer.spl|\\tbl\\talk.skc|\\tbl\\dealer.md|0|list \\tbl\\dealer.spl ram4 at5 load|"
         "md \\tbl\\dealer.md ram";
     // Old names go beside the object's file; the misc data of 1.0 and 1.1 is only named.
-    // Derived names take the engine's form of a path; stored names are kept as stored. No
-    // catalogue is made while skits do not exist.
+    // Derived names take the engine's form of a path; stored names are kept as stored.
     const std::pair<std::string, std::string> cases[] = {
-        {GobjFile(1, 0, old + groups), oldMade + "0 at5"},
-        {GobjFile(1, 1, old), oldMade + "0 at5"},
-        {GobjFile(1, 2, old), oldMade + "4 at5 read"},
+        {GobjFile(1, 0, old + groups), oldMade + "0 at5|catalogue"},
+        {GobjFile(1, 1, old), oldMade + "0 at5|catalogue"},
+        {GobjFile(1, 2, old), oldMade + "4 at5 read|catalogue"},
         {GobjFile(2, 0, Str("tbl\\pit.spl") + Str("tbl\\pit.skc")),
          "tbl\\pit.spl|tbl\\pit.skc|\\tbl\\pit.md|0|list tbl\\pit.spl ram4 at5 load|"
-         "md \\tbl\\pit.md ram4 at5 read"},
+         "md \\tbl\\pit.md ram4 at5 read|catalogue"},
         {GobjFile(2, 1, Str("a.spl") + Str("b.skc") + Str("\\tbl\\own.md") + Le16(0xBEEF)),
-         "a.spl|b.skc|\\tbl\\own.md|48879|list a.spl ram4 at5 load|md \\tbl\\own.md ram4 at5 read"},
+         "a.spl|b.skc|\\tbl\\own.md|48879|list a.spl ram4 at5 load|md \\tbl\\own.md ram4 at5 "
+         "read|catalogue"},
     };
     int n = 0;
     for (const auto& [bytes, made] : cases) {
