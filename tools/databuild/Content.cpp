@@ -24,6 +24,7 @@ TDataSet MakeDataSet() {
     AddTableSounds(set);
     AddCaptions(set);
     AddIntro(set);
+    AddSkitCatalogues(set);
     return set;
 }
 

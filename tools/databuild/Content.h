@@ -23,6 +23,8 @@ void AddDiceAndPuck(TDataSet& set);
 void AddTableSounds(TDataSet& set);
 void AddCaptions(TDataSet& set);
 void AddIntro(TDataSet& set);
+// Every game object's skit catalogue; the table lord's lists play the captions.
+void AddSkitCatalogues(TDataSet& set);
 
 struct TSkitListEntry;
 // The caption sprite that stands in for the dealer in a skit list's skits.

@@ -44,6 +44,17 @@ TSpriteListModel* TDataSet::FindSpriteList(const std::string& name) {
     return nullptr;
 }
 
+const TSpriteListModel* TDataSet::FindSpriteList(const std::string& name) const {
+    return const_cast<TDataSet*>(this)->FindSpriteList(name);
+}
+
+const TGameObjectListModel* TDataSet::FindGameObjectList(const std::string& name) const {
+    for (const TGameObjectListModel& list : GameObjectLists)
+        if (list.Name == name)
+            return &list;
+    return nullptr;
+}
+
 std::vector<std::string> TDataSet::FileNames() const {
     std::vector<std::string> names = {Game.Name};
     for (const TModeModel& m : Modes)
@@ -57,6 +68,11 @@ std::vector<std::string> TDataSet::FileNames() const {
         names.push_back(m.Name);
     for (const TSpriteListModel& l : SpriteLists)
         names.push_back(l.GetName());
+    for (const TSkitCatModel& c : SkitCats) {
+        names.push_back(c.Name);
+        for (const TSkitListModel& l : c.Lists)
+            names.push_back(l.Name);
+    }
     for (const TRawFile& f : Raw)
         names.push_back(f.Name);
     SortNames(names);

@@ -56,6 +56,38 @@ struct TMiscDataModel {
     std::vector<std::vector<i16>> Lists;
 };
 
+// One sprite start of a skit: the object by its ".go" name and the sprite by its ".sp" name; the
+// writer stores their positions in the mode's object list and the object's sorted sprite list.
+struct TSkitCellModel {
+    u16 Row = 0;
+    u8 Place = 0;
+    std::string Object;
+    std::string Sprite;
+    u32 Duration = 0;
+};
+
+// "SKIT" 1.1 inside its list, entered in the portfolio at its level. A skit without cells is
+// written flagged as empty on purpose.
+struct TSkitModel {
+    std::string Name;
+    i16 Level = 9;
+    std::vector<TSkitCellModel> Cells;
+};
+
+// "KLST" 2.0 with its portfolio.
+struct TSkitListModel {
+    std::string Name;
+    std::vector<TSkitModel> Skits;
+};
+
+// "CAT " 2.0: a game object's lists. Cells name objects of ObjectList and sprites of SpriteList.
+struct TSkitCatModel {
+    std::string Name;
+    std::string ObjectList;
+    std::string SpriteList;
+    std::vector<TSkitListModel> Lists;
+};
+
 class TDataSet {
 public:
     void AddPalette(const std::string& name, const TColourTable& colours);
@@ -67,6 +99,8 @@ public:
 
     const TRawFile* FindRaw(const std::string& name) const;
     TSpriteListModel* FindSpriteList(const std::string& name);
+    const TSpriteListModel* FindSpriteList(const std::string& name) const;
+    const TGameObjectListModel* FindGameObjectList(const std::string& name) const;
     const std::vector<TRawFile>& GetRawFiles() const { return Raw; }
     std::vector<TRawFile>& GetRawFiles() { return Raw; }
 
@@ -82,6 +116,7 @@ public:
     std::vector<TGameObjectListModel> GameObjectLists;
     std::vector<TMiscDataModel> MiscData;
     std::vector<TSpriteListModel> SpriteLists;
+    std::vector<TSkitCatModel> SkitCats;
 
 private:
     std::vector<TRawFile> Raw;

@@ -2,6 +2,7 @@
 #include "tools/databuild/BuildError.h"
 #include "tools/databuild/DataNames.h"
 #include "tools/databuild/DataSet.h"
+#include "tools/databuild/EngineFiles.h"
 
 #include <algorithm>
 #include <set>
@@ -87,6 +88,46 @@ void CheckSpriteList(const TDataSet& set, const TSpriteListModel& list) {
     }
 }
 
+void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
+    if (!EndsWith(catalogue.Name, ".skc"))
+        throw TBuildError(catalogue.Name, "a skit catalogue's name ends in \".skc\"");
+    std::set<std::string> lists;
+    for (const TSkitListModel& list : catalogue.Lists) {
+        const std::string item = catalogue.Name + ": " + list.Name;
+        if (!EndsWith(list.Name, ".skl"))
+            throw TBuildError(item, "a skit list's name ends in \".skl\"");
+        if (!lists.insert(list.Name).second)
+            throw TBuildError(item, "the catalogue holds this list twice");
+        std::set<std::string> skits;
+        for (const TSkitModel& skit : list.Skits) {
+            const std::string skitItem = item + ": " + skit.Name;
+            CheckDataName(skit.Name, skitItem);
+            if (!EndsWith(skit.Name, ".sk"))
+                throw TBuildError(skitItem, "a skit's name ends in \".sk\"");
+            if (!skits.insert(skit.Name).second)
+                throw TBuildError(skitItem, "the list holds this skit twice");
+            if (skit.Level < 0 || skit.Level > 9)
+                throw TBuildError(skitItem,
+                                  "level " + std::to_string(skit.Level) + " is not one of 0 to 9");
+            for (const TSkitCellModel& cell : skit.Cells) {
+                if (cell.Place >= CELLS_PER_ROW)
+                    throw TBuildError(skitItem, "row " + std::to_string(cell.Row) +
+                                                    " has more than " +
+                                                    std::to_string(CELLS_PER_ROW) + " cells");
+                if (cell.Row > 0x7FFE)
+                    throw TBuildError(skitItem, "row " + std::to_string(cell.Row) +
+                                                    " is past the table's last");
+                if (SkitObjectIndex(set, catalogue, cell.Object) == 0xFFFF)
+                    throw TBuildError(skitItem, "names object " + cell.Object + ", which " +
+                                                    catalogue.ObjectList + " does not list");
+                if (SkitSpriteIndex(set, catalogue, cell.Sprite) == 0xFFFF)
+                    throw TBuildError(skitItem, "names sprite " + cell.Sprite + ", which " +
+                                                    catalogue.SpriteList + " does not hold");
+            }
+        }
+    }
+}
+
 } // namespace
 
 void TDataSet::Check() const {
@@ -137,8 +178,9 @@ void TDataSet::Check() const {
                 if (!part.empty() && !Holds(*this, part))
                     throw TBuildError(object.Name,
                                       "names " + part + ", which the data set does not hold");
-            if (!object.SkitCat.empty())
-                CheckDataName(object.SkitCat, object.Name);
+            if (!object.SkitCat.empty() && !Holds(*this, object.SkitCat))
+                throw TBuildError(object.Name,
+                                  "names " + object.SkitCat + ", which the data set does not hold");
         }
     }
     for (const TMiscDataModel& data : MiscData) {
@@ -150,4 +192,6 @@ void TDataSet::Check() const {
     }
     for (const TSpriteListModel& list : SpriteLists)
         CheckSpriteList(*this, list);
+    for (const TSkitCatModel& catalogue : SkitCats)
+        CheckSkitCat(*this, catalogue);
 }

@@ -107,6 +107,8 @@ void TDataWriter::Write(const TDataSet& set) {
         WriteMiscDataFile(data);
     for (const TSpriteListModel& list : set.SpriteLists)
         WriteSpriteListFile(list);
+    for (const TSkitCatModel& catalogue : set.SkitCats)
+        WriteSkitCatalogueFile(set, catalogue);
     for (const TRawFile& file : set.GetRawFiles())
         WriteRaw(file);
 

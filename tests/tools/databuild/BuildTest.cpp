@@ -14,6 +14,7 @@
 #include "tools/databuild/Content.h"
 #include "tools/databuild/DataNames.h"
 #include "tools/databuild/DataWriter.h"
+#include "tools/databuild/SkitLists.h"
 
 #include <cstdlib>
 #include <map>
@@ -225,7 +226,14 @@ TSpriteModel& Sprite(TDataSet& set, const std::string& name) {
     return *sprite;
 }
 
+// The first skit of the table lord's first list: placing the puck.
+TSkitModel& FirstSkit(TDataSet& set) {
+    return set.SkitCats.at(0).Lists.at(0).Skits.at(0);
+}
+
 TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
+    const std::string set0List3 = TableFile("f100" + SkitLists()[3].Suffix + ".skl");
+    const std::string FirstSkitItem = TableFile("f100kcpm.sk");
     const std::string board = "\\f1glrd00\\f100mess.sp";
     const std::string button = "\\f1glrd00\\f100b600.sp";
     const struct Case {
@@ -267,6 +275,14 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
          "\\f1humn02\\f1humn02.go"},
         {"a mode that names no list", [](TDataSet& set) { set.Modes[1].ObjectList.clear(); },
          "s4intro.m"},
+        {"a duplicate list in a catalogue",
+         [](TDataSet& set) { set.SkitCats.at(0).Lists.push_back(set.SkitCats[0].Lists.at(3)); },
+         set0List3},
+        {"a skit cell naming a sprite the list does not hold",
+         [](TDataSet& set) { FirstSkit(set).Cells[0].Sprite = TableFile("f1none.sp"); },
+         FirstSkitItem},
+        {"over 8 cells in a skit's row", [](TDataSet& set) { FirstSkit(set).Cells[0].Place = 8; },
+         FirstSkitItem},
         {"a file twice", [](TDataSet& set) { set.AddWave(TableFile("f1snd00.wav"), Silence(10)); },
          "\\f1glrd00\\f1snd00.wav"},
     };
