@@ -7,6 +7,8 @@
 #include "engine/foundation/MiscData.h"
 #include "support/ExitTrap.h"
 
+#include "support/FuzzSeed.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -253,9 +255,6 @@ TEST_F(JorpTableFiles, TheFuzzSeedsAreTablesTheWritersWrite) {
         {"spread.tbl", {0x05, 0x00, 0x80}},
         {"full.tbl", {0xFF, 0x7E}},
     };
-    const std::filesystem::path corpus =
-        std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / "table_fuzz";
-    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
     for (const auto& seed : seeds) {
         {
             TJorpTable table(nullptr, 0, TFileMode(seed.File, 0, 1));
@@ -267,13 +266,7 @@ TEST_F(JorpTableFiles, TheFuzzSeedsAreTablesTheWritersWrite) {
             }
             ASSERT_TRUE(table.Save(nullptr));
         }
-        const std::string bytes = Cd.ReadHostFile(seed.File);
-        if (update != nullptr && std::string(update) == "1") {
-            std::filesystem::create_directories(corpus);
-            std::ofstream(corpus / seed.File, std::ios::binary) << bytes;
-        }
-        std::ifstream in(corpus / seed.File, std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << seed.File;
+        CheckFuzzSeed("table_fuzz", seed.File, Cd.ReadHostFile(seed.File));
     }
 }
 

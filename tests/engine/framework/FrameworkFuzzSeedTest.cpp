@@ -6,6 +6,8 @@
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameObject.h"
 
+#include "support/FuzzSeed.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,19 +15,6 @@
 #include <iterator>
 
 namespace {
-
-// Compares the bytes with the seed (or writes the seed when asked to).
-void Check(const std::string& target, const std::string& file, const std::string& bytes) {
-    const auto corpus =
-        std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / target;
-    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
-        std::filesystem::create_directories(corpus);
-        std::ofstream(corpus / file, std::ios::binary) << bytes;
-    }
-    std::ifstream in(corpus / file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << target << "/" << file;
-}
 
 TGameObject* Named(const std::string& name, const std::string& parts, u16 value) {
     auto* object = new TGameObject(nullptr);
@@ -44,13 +33,13 @@ TEST_F(ObjectFileFixture, TheFrameworkFuzzSeedsAreWhatTheWritersWrite) {
     std::unique_ptr<TGameObject> named(Named("named", "tbl\\lord", 7));
     std::unique_ptr<TGameObject> empty(Named("empty", "", 0));
     ASSERT_TRUE(named->Save(nullptr) && empty->Save(nullptr));
-    Check("gameobject_fuzz", "named.go", Cd.ReadHostFile("named.go"));
-    Check("gameobject_fuzz", "empty.go", Cd.ReadHostFile("empty.go"));
+    CheckFuzzSeed("gameobject_fuzz", "named.go", Cd.ReadHostFile("named.go"));
+    CheckFuzzSeed("gameobject_fuzz", "empty.go", Cd.ReadHostFile("empty.go"));
     TGObjList list(nullptr, nullptr, TFileMode(TJorpFileName("three.gol"), 0, 0));
     for (const char* name : {"lord", "\\tbl\\seat0", "\\tbl\\seat1"})
         list.AddMember(Named(name, name, static_cast<u16>(list.GetCount() + 1)));
     ASSERT_TRUE(list.Save(nullptr));
-    Check("gobjlist_fuzz", "three.gol", Cd.ReadHostFile("three.gol"));
+    CheckFuzzSeed("gobjlist_fuzz", "three.gol", Cd.ReadHostFile("three.gol"));
 
     // A save file with two players; the stamps are fixed so that the seed does not depend on
     // the time zone it was written in.
@@ -61,7 +50,7 @@ TEST_F(ObjectFileFixture, TheFrameworkFuzzSeedsAreWhatTheWritersWrite) {
     std::string save = Dir.ReadHostFile("data/jorp.sav");
     for (size_t i = 8; i < 24; ++i)
         save[i] = static_cast<char>(i);
-    Check("savefile_fuzz", "players.sav", save);
+    CheckFuzzSeed("savefile_fuzz", "players.sav", save);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "engine/framework/SkitPortfolioList.h"
 #include "platform/host/PrivateProfile.h"
 
+#include "support/FuzzSeed.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,20 +19,6 @@
 #include <iterator>
 
 namespace {
-
-// Compares the bytes with the fuzz target's seed (or writes the seed when
-// OTCRAPS_UPDATE_GOLDEN=1).
-void CheckSeed(const std::string& target, const std::string& file, const std::string& bytes) {
-    const auto corpus =
-        std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / target;
-    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
-        std::filesystem::create_directories(corpus);
-        std::ofstream(corpus / file, std::ios::binary) << bytes;
-    }
-    std::ifstream in(corpus / file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << target << "/" << file;
-}
 
 // Each level's entries as "level:name/index".
 std::string Entries(const TSkitPortfolio& portfolio) {
@@ -158,8 +146,8 @@ TEST_F(SkitListFiles, TheWriterRoundTripsInTheOrderTheReaderSortsTo) {
     EXPECT_EQ(list.GetStoredCount(), 3);
     const std::string whole = Cd.ReadHostFile("tbl/greet.skl");
     EXPECT_EQ(whole.substr(0, 14), Header("KLST", 2, 0) + Le16(3));
-    CheckSeed("skl_fuzz", "greet.skl", whole);
-    CheckSeed("skc_fuzz", "dealer.skc", Cd.ReadHostFile("tbl/dealer.skc"));
+    CheckFuzzSeed("skl_fuzz", "greet.skl", whole);
+    CheckFuzzSeed("skc_fuzz", "dealer.skc", Cd.ReadHostFile("tbl/dealer.skc"));
 
     auto read = Load("tbl\\greet.skl");
     EXPECT_EQ(Made(*read), "a.sk:97 b.sk:98 c.sk:99 | 0:a.sk/0 9:c.sk/2 ");

@@ -5,6 +5,8 @@
 #include "engine/foundation/FileMgrFixture.h"
 #include "engine/media/MediaEncoders.h"
 
+#include "support/FuzzSeed.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,19 +18,6 @@ namespace {
 
 class MediaFuzzSeeds : public ObjectFileFixture {
 protected:
-    // Compares the bytes with the seed (or writes the seed when asked to).
-    void Check(const std::string& target, const std::string& file, const std::string& bytes) {
-        const std::filesystem::path corpus =
-            std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / target;
-        const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
-        if (update != nullptr && std::string(update) == "1") {
-            std::filesystem::create_directories(corpus);
-            std::ofstream(corpus / file, std::ios::binary) << bytes;
-        }
-        std::ifstream in(corpus / file, std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes)
-            << target << "/" << file;
-    }
     static std::string Text(const std::vector<u8>& bytes) { return {bytes.begin(), bytes.end()}; }
     std::string Saved(TJorpBase& object) {
         object.Save(nullptr);
@@ -43,16 +32,17 @@ bool Holed(i32 x, i32 y) {
 }
 
 TEST_F(MediaFuzzSeeds, AreWhatTheWritersWrite) {
-    Check("anm_fuzz", "two_frames.anm",
-          Text(TAnmEncoder::Encode(
-              {MakeFrame(6, 4, 2, 1, &Holed), MakeFrame(3, 5, 0, 4, &AllOpaque, 30)}, 7, 9)));
-    Check("anm_fuzz", "no_frames.anm", Text(TAnmEncoder::Encode({}, 0, 0)));
+    CheckFuzzSeed(
+        "anm_fuzz", "two_frames.anm",
+        Text(TAnmEncoder::Encode(
+            {MakeFrame(6, 4, 2, 1, &Holed), MakeFrame(3, 5, 0, 4, &AllOpaque, 30)}, 7, 9)));
+    CheckFuzzSeed("anm_fuzz", "no_frames.anm", Text(TAnmEncoder::Encode({}, 0, 0)));
 
     auto cells = MakeTableSprite(
         &Owner, "cells", {{0, 0, "spin.anm", 1, 4, 1, 3, 4, 5}, {1, 7, "bell.wav", 0, 9, 1}});
-    Check("sprite_fuzz", "cells.sp", Saved(*cells));
+    CheckFuzzSeed("sprite_fuzz", "cells.sp", Saved(*cells));
     auto bare = MakeTableSprite(&Owner, "bare", {});
-    Check("sprite_fuzz", "bare.sp", Saved(*bare));
+    CheckFuzzSeed("sprite_fuzz", "bare.sp", Saved(*bare));
 
     TSpriteList list(&Owner, TFileMode("sets.spl", 0, 0), nullptr);
     list.Add(MakeTableSprite(&Owner, "one", {{0, 0, "spin.anm"}}).release());
@@ -63,7 +53,7 @@ TEST_F(MediaFuzzSeeds, AreWhatTheWritersWrite) {
     list.AddStateToSet(1);
     list.AddMemberToSetState(1, 0, "one.sp");
     list.AddMemberToSetState(1, 1, "two.sp");
-    Check("spritelist_fuzz", "sets.spl", Saved(list));
+    CheckFuzzSeed("spritelist_fuzz", "sets.spl", Saved(list));
 
     TColourTable colours{};
     for (int i = 0; i < 256; ++i)
@@ -71,8 +61,8 @@ TEST_F(MediaFuzzSeeds, AreWhatTheWritersWrite) {
     std::vector<u8> pixels(15);
     for (u8 i = 0; i < 15; ++i)
         pixels[i] = static_cast<u8>(i * 9);
-    Check("enginebmp_fuzz", "small.bmp", Text(TBmpEncoder::Encode(5, 3, pixels, colours)));
-    Check("pal_fuzz", "ramp.pal", Text(TPalEncoder::Encode(colours)));
+    CheckFuzzSeed("enginebmp_fuzz", "small.bmp", Text(TBmpEncoder::Encode(5, 3, pixels, colours)));
+    CheckFuzzSeed("pal_fuzz", "ramp.pal", Text(TPalEncoder::Encode(colours)));
 }
 
 } // namespace
