@@ -1,0 +1,88 @@
+// TBetBook: the table's 43 bet spots by BetSpotIndex, and one roll settled over all of them.
+#include "craps/bets/BetBook.h"
+
+#include "craps/bets/BoxNumberBets.h"
+#include "craps/bets/NumberBets.h"
+#include "craps/bets/OneRollBets.h"
+
+namespace {
+
+// The box numbers 4, 5, 6, 8, 9, 10 as sum indices, in the layout's order.
+constexpr i16 BoxNumbers[6] = {2, 3, 4, 6, 7, 8};
+constexpr i16 FirstBuySpot = 17;
+constexpr i16 FirstLaySpot = 29;
+
+} // namespace
+
+TBetBook::TBetBook() {
+    Spots[4] = std::make_unique<TBetFieldLedger>(62);
+    Spots[5] = std::make_unique<TBetBigLedger>(4, 60);
+    Spots[6] = std::make_unique<TBetBigLedger>(6, 61);
+    Spots[7] = std::make_unique<TBetAnyCrapsLedger>(86);
+    Spots[8] = std::make_unique<TBet1RollLedger>(5, 85);
+    Spots[9] = std::make_unique<TBet1RollLedger>(0, 87);
+    Spots[10] = std::make_unique<TBet1RollLedger>(1, 88);
+    Spots[11] = std::make_unique<TBet1RollLedger>(9, 89);
+    Spots[12] = std::make_unique<TBet1RollLedger>(10, 90);
+    for (i16 k = 0; k < 4; ++k) {
+        Spots[13 + k] = std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
+    }
+    for (i16 k = 0; k < 6; ++k) {
+        Spots[FirstBuySpot + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
+        Spots[FirstLaySpot + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
+    }
+    Spots[41] = std::make_unique<TBetCraps11Ledger>(92, 0);
+    Spots[42] = std::make_unique<TBetCraps11Ledger>(91, 1);
+}
+
+TCBetLedger* TBetBook::GetSpot(i16 index) const {
+    return index >= 0 && index < SpotCount ? Spots[index].get() : nullptr;
+}
+
+TMoney TBetBook::PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 point,
+                          const TCrapsBetOptions& options) {
+    TCBetLedger* spot = GetSpot(index);
+    if (spot == nullptr) {
+        return amount;
+    }
+    if (index >= FirstBuySpot && index < FirstBuySpot + 6) {
+        // 4 and 10 share option 0, 5 and 9 option 1, 6 and 8 option 2.
+        const int position = index - FirstBuySpot;
+        const u8 buyFlag = options[position < 3 ? position : 5 - position];
+        return spot->AddToAmount(seat, amount, comeOut, point, buyFlag);
+    }
+    return spot->AddChips(seat, amount, comeOut, point);
+}
+
+std::span<const TBetEvent> TBetBook::ResolveRoll(i16 die1, i16 die2, i16 point, u8 comeOut,
+                                                 const std::array<TCrapsBetOptions, 3>& options,
+                                                 const std::array<bool, 3>& seated) {
+    size_t count = 0;
+    if (!TCBetLedger::AreDice(die1, die2)) {
+        return {};
+    }
+    for (i16 index = 0; index < SpotCount; ++index) {
+        TCBetLedger* spot = Spots[index].get();
+        for (i16 seat = 0; spot != nullptr && seat < TCBetLedger::SeatCount; ++seat) {
+            if (!seated[seat] || !spot->HasAmount(seat) ||
+                !spot->TestLose(die1, die2, point, comeOut, options[seat])) {
+                continue;
+            }
+            Events[count++] = {index, seat, EBetEvent::Lost, spot->GetAmount(seat), TMoney()};
+            spot->ForfeitSeat(seat);
+        }
+    }
+    const auto sum = static_cast<i16>(die1 + die2);
+    for (i16 seat = TCBetLedger::SeatCount - 1; seat >= 0; --seat) {
+        for (i16 index = 0; seated[seat] && index < SpotCount; ++index) {
+            TCBetLedger* spot = Spots[index].get();
+            if (spot == nullptr || !spot->HasAmount(seat) ||
+                !spot->TestWin(die1, die2, point, comeOut, options[seat])) {
+                continue;
+            }
+            const TMoney win = spot->GetWinAmount(seat, sum);
+            Events[count++] = {index, seat, EBetEvent::Won, spot->CollectWin(seat, sum), win};
+        }
+    }
+    return {Events.data(), count};
+}
