@@ -2,6 +2,7 @@
 #include "SkitCat.h"
 
 #include "engine/foundation/JorpProgress.h"
+#include "engine/framework/SkitFileNames.h"
 #include "engine/framework/SkitList.h"
 
 #include <vector>
@@ -21,24 +22,11 @@ bool TSkitCat::ReadBody() {
     const bool bareNames = HeaderMajor == 1;
     if (!bareNames && HeaderMajor != 2)
         return false;
-    u16 count = 0;
-    // A name takes 9 bytes, or a length word and at least its NUL.
-    const u32 minName = bareNames ? 9 : 3;
-    if (!ReadU16(count) || count > MAX_PLACES - GetCount() ||
-        static_cast<u32>(count) * minName > GetReadPosition().Size)
-        return false;
     // Every name is read before any list is loaded: a short body loads nothing.
-    std::vector<std::string> names(count);
-    for (std::string& name : names) {
-        if (bareNames ? !ReadName9(name) : !ReadString(name))
-            return false;
-        if (bareNames && !name.empty()) {
-            TJorpFileName path = FileMode.Name;
-            path.SetName(TJorpFileName(name));
-            path.SetExtension(".skl");
-            name = path.GetText();
-        }
-    }
+    std::vector<std::string> names;
+    if (!ReadSkitFileNames(*this, bareNames, MAX_PLACES - GetCount(), FileMode.Name, ".skl", names))
+        return false;
+    const auto count = static_cast<i32>(names.size());
     if (count > 0) {
         const i32 places = GetCount() + count;
         if (places > Capacity && !Grow(static_cast<i16>(places)))

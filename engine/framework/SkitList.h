@@ -67,8 +67,6 @@ public:
 
 private:
     bool ReadSkits();
-    // A stored bare name as a ".sk" file beside the list's own file.
-    std::string PlaceBeside(const std::string& name) const;
 
     TGObjSk* GameObject;
     u16 StoredCount = 0;

@@ -3,18 +3,10 @@
 #include "SkitList.h"
 
 #include "engine/framework/Skit.h"
+#include "engine/framework/SkitFileNames.h"
 #include "engine/framework/SkitPortfolio.h"
 
 #include <vector>
-
-std::string TSkitList::PlaceBeside(const std::string& name) const {
-    if (name.empty())
-        return name;
-    TJorpFileName path = FileMode.Name;
-    path.SetName(TJorpFileName(name));
-    path.SetExtension(".sk");
-    return path.GetText();
-}
 
 bool TSkitList::ReadBody() {
     if (ReadSkits())
@@ -39,19 +31,10 @@ bool TSkitList::ReadSkits() {
         return false;
     }
 
-    u16 count = 0;
-    // A name takes 9 bytes, or a length word and at least its NUL.
-    const u32 minName = bareNames ? 9 : 3;
-    if (!ReadU16(count) || count > MAX_PLACES - GetCount() ||
-        static_cast<u32>(count) * minName > GetReadPosition().Size)
+    std::vector<std::string> names;
+    if (!ReadSkitFileNames(*this, bareNames, MAX_PLACES - GetCount(), FileMode.Name, ".sk", names))
         return false;
-    std::vector<std::string> names(count);
-    for (std::string& name : names) {
-        if (bareNames ? !ReadName9(name) : !ReadString(name))
-            return false;
-        if (bareNames)
-            name = PlaceBeside(name);
-    }
+    const auto count = static_cast<u16>(names.size());
 
     // The stored portfolio is named after this list's file: its cursors persist.
     auto portfolio = TSkitPortfolio::CreateEmbedded(GameObject, FileMode.Name.GetText(),

@@ -150,9 +150,9 @@ TEST_F(ModeWindowTest, TheWaitCursorCoversTheLoadAndTheEndForgetsTheRegionCursor
     TRecCursors cursors;
     Cursors = &cursors;
     StartGame();
-    EXPECT_EQ(Log, (std::vector<std::string>{"cursor 0=32514 shown", "init", "load+",
-                                             "mode (shown)", "state+", "step", "load-",
-                                             "cursor 0=0 shown"}));
+    EXPECT_EQ(Log,
+              (std::vector<std::string>{"cursor 0=32514 shown", "init", "load+", "mode (shown)",
+                                        "state+", "step", "load-", "cursor 0=0 shown"}));
     // A responder's cursor goes to slot 3, and the manager's choice is what the window shows.
     Window().SetResponderCursor(TCursorData(nullptr, 32515));
     EXPECT_EQ(cursors.Slots[3].Id, 32515u);
