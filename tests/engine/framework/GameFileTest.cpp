@@ -3,6 +3,7 @@
 #include "engine/framework/GameFile.h"
 
 #include "../foundation/FileMgrFixture.h"
+#include "ObjectBytes.h"
 #include "platform/host/MessageBox.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::string Le16(u16 v) {
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-}
-
-std::string Header(u16 major, u16 minor, const char* id = "GAME") {
-    return std::string(id, 4) + Le16(major) + Le16(minor) + std::string(4, '\0');
-}
-
-// A fixed 9-byte name field.
-std::string Name9(const std::string& name) {
-    std::string field = name.substr(0, 8);
-    field.resize(9, '\0');
-    return field;
-}
-
-// A length-prefixed string: the length counts the NUL.
-std::string Str(const std::string& text) {
-    return Le16(static_cast<u16>(text.size() + 1)) + text + std::string(1, '\0');
-}
 
 std::string Body1(const std::string& palette, const std::vector<std::string>& modes) {
     std::string body = Name9(palette) + Le16(static_cast<u16>(modes.size()));
@@ -70,7 +51,7 @@ TEST_F(GameFile, ReadsOneXTwoZeroAndTwoThreeSortedAndRefusesTheRest) {
     int n = 0;
     for (const auto& c : cases) {
         const std::string name = "game" + std::to_string(n++);
-        const std::string bytes = Header(c.Major, c.Minor) + c.Body;
+        const std::string bytes = Header("GAME", c.Major, c.Minor) + c.Body;
         Cd.WriteHostFile(name + ".g", bytes);
         TJorpGame game(name);
         const std::string what = std::to_string(c.Major) + "." + std::to_string(c.Minor);
@@ -85,8 +66,8 @@ TEST_F(GameFile, ReadsOneXTwoZeroAndTwoThreeSortedAndRefusesTheRest) {
 }
 
 TEST_F(GameFile, LookupsAreCaseSensitiveAndSafeOutsideTheList) {
-    Cd.WriteHostFile("look.g",
-                     Header(2, 3) + Body2("p.pal", {"s4intro.m", "f1craps.m", "f1craps.m"}));
+    Cd.WriteHostFile("look.g", Header("GAME", 2, 3) +
+                                   Body2("p.pal", {"s4intro.m", "f1craps.m", "f1craps.m"}));
     TJorpGame game("look");
     ASSERT_EQ(game.GetModeCount(), 3);
     EXPECT_EQ(game.GetModeIndex("s4intro.m"), 2);
@@ -105,9 +86,10 @@ TEST_F(GameFile, LookupsAreCaseSensitiveAndSafeOutsideTheList) {
 }
 
 TEST_F(GameFile, WritesTwoThreeByteExactAndUpgradesOneX) {
-    const std::string v23 = Header(2, 3) + Body2("casino.pal", {"f1craps.m", "s4intro.m"});
-    const std::string v10 = Header(1, 0) + Body1("casino", {"s4intro", "f1craps"});
-    const std::string unsorted = Header(2, 3) + Body2("casino.pal", {"s4intro.m", "f1craps.m"});
+    const std::string v23 = Header("GAME", 2, 3) + Body2("casino.pal", {"f1craps.m", "s4intro.m"});
+    const std::string v10 = Header("GAME", 1, 0) + Body1("casino", {"s4intro", "f1craps"});
+    const std::string unsorted =
+        Header("GAME", 2, 3) + Body2("casino.pal", {"s4intro.m", "f1craps.m"});
     const struct {
         const char* Name;
         std::string Bytes;
@@ -128,8 +110,8 @@ TEST_F(GameFile, EveryTruncationFailsAndLeavesNoPartOfTheList) {
         const char* What;
         std::string Bytes;
     } files[] = {
-        {"2.3", Header(2, 3) + Body2("casino.pal", {"s4intro.m", "f1craps.m", "a.m"})},
-        {"1.0", Header(1, 0) + Body1("casino", {"s4intro", "f1craps", "a"})},
+        {"2.3", Header("GAME", 2, 3) + Body2("casino.pal", {"s4intro.m", "f1craps.m", "a.m"})},
+        {"1.0", Header("GAME", 1, 0) + Body1("casino", {"s4intro", "f1craps", "a"})},
     };
     int n = 0;
     for (const auto& f : files)
@@ -147,20 +129,20 @@ TEST_F(GameFile, HostileCountsAndNamesFailCleanly) {
     std::string many;
     for (int i = 0; i < 0x8000; ++i)
         many += Str("m" + std::to_string(i) + ".m");
+    // The header and the palette's name, before the mode count.
+    const std::string head = Header("GAME", 2, 3) + Str("p.pal");
     const struct {
         const char* What;
         std::string Bytes;
         bool Loads;
     } cases[] = {
-        {"count past the names", Header(2, 3) + Str("p.pal") + Le16(5) + Str("a.m"), false},
-        {"largest count", Header(2, 3) + Str("p.pal") + Le16(0xFFFF) + Str("a.m"), false},
-        {"more modes than can be numbered", Header(2, 3) + Str("p.pal") + Le16(0x8000) + many,
-         false},
-        {"as many as can be numbered", Header(2, 3) + Str("p.pal") + Le16(0x7FFF) + many, true},
-        {"zero-length name", Header(2, 3) + Str("p.pal") + Le16(1) + Le16(0), false},
-        {"name length past the end", Header(2, 3) + Str("p.pal") + Le16(1) + Le16(40) + "ab",
-         false},
-        {"no modes at all", Header(2, 3) + Str("p.pal") + Le16(0), true},
+        {"count past the names", head + Le16(5) + Str("a.m"), false},
+        {"largest count", head + Le16(0xFFFF) + Str("a.m"), false},
+        {"more modes than can be numbered", head + Le16(0x8000) + many, false},
+        {"as many as can be numbered", head + Le16(0x7FFF) + many, true},
+        {"zero-length name", head + Le16(1) + Le16(0), false},
+        {"name length past the end", head + Le16(1) + Le16(40) + "ab", false},
+        {"no modes at all", head + Le16(0), true},
     };
     int n = 0;
     for (const auto& c : cases) {

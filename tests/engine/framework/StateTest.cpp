@@ -200,19 +200,6 @@ TEST(StateTest, FlowsFollowTheTableGroupsAndResults) {
     }
 }
 
-TEST(StateTest, ANewStateStartsInEnterWithTheDefaultTable) {
-    TState state;
-    EXPECT_EQ(state.GetPhase(), TState::PhaseEnter);
-    EXPECT_EQ(state.GetResult(), TState::ResultRunning);
-    EXPECT_EQ(state.GetSubResult(), 0);
-    EXPECT_EQ(state.GetSubState(), nullptr);
-    const TState::TPhaseTable table = {3,  6,  9,  12, 15, 18, 21, 24, 27, 30, 33, 36, 39,
-                                       42, 45, 48, 51, 54, 57, 60, 63, 66, 69, 72, -1};
-    EXPECT_EQ(state.GetPhaseTable(), table);
-    EXPECT_EQ(state.GetGroupFlags(), TState::TGroupFlags{});
-    EXPECT_TRUE(state.Slot10());
-}
-
 TEST(StateTest, PhasesOutsideTheTableAbortAndGroupsOutsideTheTablesEnd) {
     for (i32 bad : {-2, 0, -3, -100, 75, 1000}) {
         Log.clear();
