@@ -1,7 +1,6 @@
 // The entry points' contract: binding by name, session configuration, and refused calls.
 #include "WaveMixTestSupport.h"
 
-#include "platform/audio/WaveOut.h"
 #include "platform/host/Library.h"
 
 namespace {
@@ -140,16 +139,6 @@ TEST_F(TMixApi, OpeningAWaveTakesOnlyAMemoryImageOfAPlayableWave) {
     TMixWave* none = nullptr;
     EXPECT_EQ(s->OpenWave(nullptr, WMIX_MEMORY, &none), MMSYSERR_INVALPARAM);
     EXPECT_EQ(WaveMixOpenWave(nullptr, nullptr, nullptr, WMIX_MEMORY), nullptr);
-}
-
-// The mixer always offers its device, so the set-up never reports a missing one unless a
-// test asks it to.
-TEST(WaveOut, OneDeviceUnlessOverridden) {
-    EXPECT_EQ(waveOutGetNumDevs(), 1U);
-    SetWaveOutDeviceCountOverride(0U);
-    EXPECT_EQ(waveOutGetNumDevs(), 0U);
-    SetWaveOutDeviceCountOverride(std::nullopt);
-    EXPECT_EQ(waveOutGetNumDevs(), 1U);
 }
 
 } // namespace
