@@ -23,9 +23,11 @@ TEST(MessageBox, RecorderKeepsBoxesAndAnswersFromItsScript) {
 }
 
 TEST(MessageBox, DefaultAnswerIsTheFirstButton) {
+    // clang-format off
     const std::pair<u32, int> cases[] = {
         {MB_OK, IDOK}, {MB_OKCANCEL, IDOK}, {MB_ABORTRETRYIGNORE, IDABORT},
         {MB_YESNOCANCEL | MB_ICONQUESTION, IDYES}, {MB_RETRYCANCEL, IDRETRY}};
+    // clang-format on
     for (const auto& [flags, answer] : cases)
         EXPECT_EQ(DefaultMessageBoxAnswer(flags), answer) << flags;
 }
