@@ -1,36 +1,10 @@
-// The entry points' contract: binding by name, session configuration, and refused calls.
+// The entry points' contract: session configuration and refused calls.
 #include "WaveMixTestSupport.h"
-
-#include "platform/audio/WaveOut.h"
-#include "platform/host/Library.h"
 
 namespace {
 
 using namespace wave_image;
 using TMixApi = TWaveMixFixture;
-
-TEST_F(TMixApi, TheTwelveEntryPointsBindByName) {
-    RegisterWaveMixLibrary();
-    THostModule* module = LoadLibraryA("JWMIX32.DLL");
-    ASSERT_NE(module, nullptr);
-    // clang-format off
-    for (const char* name : {"WaveMixGetInfo", "WaveMixInit", "WaveMixConfigureInit",
-            "WaveMixActivate", "WaveMixOpenWave", "WaveMixOpenChannel", "WaveMixPlay",
-            "WaveMixFlushChannel", "WaveMixCloseChannel", "WaveMixFreeWave",
-            "WaveMixCloseSession", "WaveMixPump"})
-        // clang-format on
-        EXPECT_NE(GetProcAddress(module, name), nullptr) << name;
-    // A bound pointer cast back to its type is the working call.
-    const auto init = reinterpret_cast<TWaveMixInitProc>(GetProcAddress(module, "WaveMixInit"));
-    const auto close =
-        reinterpret_cast<TWaveMixCloseSessionProc>(GetProcAddress(module, "WaveMixCloseSession"));
-    TWaveMixSession* s = init();
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->GetFormat(), (TMixFormat{22050, 2}));
-    EXPECT_EQ(close(s), MMSYSERR_NOERROR);
-    EXPECT_EQ(close(s), MMSYSERR_INVALHANDLE);
-    EXPECT_TRUE(FreeLibrary(module));
-}
 
 TEST_F(TMixApi, TheConfigurationRecordChoosesTheFormat) {
     const u32 both = WMIX_CONFIG_CHANNELS | WMIX_CONFIG_SAMPLINGRATE;
@@ -62,6 +36,12 @@ TEST_F(TMixApi, TheConfigurationRecordChoosesTheFormat) {
         EXPECT_EQ(s != nullptr ? WaveMixCloseSession(s) : MMSYSERR_NOERROR, MMSYSERR_NOERROR);
     }
     EXPECT_EQ(WaveMixConfigureInit(nullptr), nullptr);
+    // The plain set-up is stereo at 22 kHz; a session closes once.
+    TWaveMixSession* plain = WaveMixInit();
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->GetFormat(), (TMixFormat{22050, 2}));
+    EXPECT_EQ(WaveMixCloseSession(plain), MMSYSERR_NOERROR);
+    EXPECT_EQ(WaveMixCloseSession(plain), MMSYSERR_INVALHANDLE);
 }
 
 TEST_F(TMixApi, RefusedPlaysSayWhy) {
@@ -140,16 +120,6 @@ TEST_F(TMixApi, OpeningAWaveTakesOnlyAMemoryImageOfAPlayableWave) {
     TMixWave* none = nullptr;
     EXPECT_EQ(s->OpenWave(nullptr, WMIX_MEMORY, &none), MMSYSERR_INVALPARAM);
     EXPECT_EQ(WaveMixOpenWave(nullptr, nullptr, nullptr, WMIX_MEMORY), nullptr);
-}
-
-// The mixer always offers its device, so the set-up never reports a missing one unless a
-// test asks it to.
-TEST(WaveOut, OneDeviceUnlessOverridden) {
-    EXPECT_EQ(waveOutGetNumDevs(), 1U);
-    SetWaveOutDeviceCountOverride(0U);
-    EXPECT_EQ(waveOutGetNumDevs(), 0U);
-    SetWaveOutDeviceCountOverride(std::nullopt);
-    EXPECT_EQ(waveOutGetNumDevs(), 1U);
 }
 
 } // namespace

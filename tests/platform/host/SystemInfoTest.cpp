@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(SystemInfo, ReportsTheMachineAndHonoursOverrides) {
+TEST(SystemInfo, ReportsMemoryAndFreeSpaceAndHonoursOverrides) {
     TMemoryStatus status;
     GlobalMemoryStatus(&status);
     EXPECT_GT(status.TotalPhys, 0U);
@@ -16,9 +16,8 @@ TEST(SystemInfo, ReportsTheMachineAndHonoursOverrides) {
     GlobalMemoryStatus(&status);
     EXPECT_EQ(status.TotalPhys, 8ULL << 30);
     SetPhysicalMemoryOverride(std::nullopt);
-}
 
-TEST(SystemInfo, FreeSpaceIsSixtyFourBitAndZeroForUnmappedDrives) {
+    // Free space is 64-bit and zero for unmapped drives.
     TTempDir dir('c');
     EXPECT_GT(GetDiskFreeBytes(3), 0U);
     EXPECT_EQ(GetDiskFreeBytes(0), 0U);

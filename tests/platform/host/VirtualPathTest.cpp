@@ -25,10 +25,8 @@ TEST_F(VirtualPath, MapsDrivesAndSeparators) {
         {"C:\\data\\x.bmp", "/games/craps/data/x.bmp"},
         {"d:\\otcraps\\data\\x.wav", "/media/cd/otcraps/data/x.wav"},
         {"data\\x.g", "/games/craps/data/x.g"},
-        {"\\data\\x.g", "/games/craps/data/x.g"},
         {"c:otcraps.ini", "/games/craps/otcraps.ini"},
         {"c:\\buffer\\", "/games/craps/buffer/"},
-        {"c:\\", "/games/craps/"},
         {"c:\\data\\.\\sub\\..\\x.g", "/games/craps/data/x.g"},
         {"c:/data//x.g", "/games/craps/data/x.g"},
         // Names are left as written: the disk holds them in lower case.

@@ -35,14 +35,12 @@ TEST(SdlViewportTest, AtScaleTwoHostPointsFoldOntoDesktopPixels) {
     };
     const TCase cases[] = {
         {5, 3, {0, 0}},
-        {6, 4, {0, 0}},
         {7, 5, {1, 1}},
         {1604, 1202, {799, 599}},
         {805, 603, {400, 300}},
         {806, 604, {400, 300}},
         // Outside the picture: the nearest edge.
         {0, 0, {0, 0}},
-        {4, 2, {0, 0}},
         {1609, 1205, {799, 599}},
         {-40, 700, {0, 348}},
         {3000, -1, {799, 0}},
@@ -51,13 +49,11 @@ TEST(SdlViewportTest, AtScaleTwoHostPointsFoldOntoDesktopPixels) {
         SCOPED_TRACE(std::to_string(c.HostX) + "," + std::to_string(c.HostY));
         EXPECT_EQ(v.ToDesktop(c.HostX, c.HostY), c.Desktop);
     }
-}
-
-TEST(SdlViewportTest, AMonitorSmallerThanTheDesktopStillShowsItUnscaled) {
-    const TSdlViewport v = TSdlViewport::For(Desktop, {640, 480});
-    EXPECT_EQ(v.Scale, 1);
-    EXPECT_EQ(v.HostRect(), (TRect{0, 0, 800, 600}));
-    EXPECT_EQ(v.ToDesktop(639, 479), (TPoint{639, 479}));
+    // A monitor smaller than the desktop still shows it whole and unscaled, never off-centre.
+    const TSdlViewport small = TSdlViewport::For(Desktop, {640, 480});
+    EXPECT_EQ(small.Scale, 1);
+    EXPECT_EQ(small.HostRect(), (TRect{0, 0, 800, 600}));
+    EXPECT_EQ(small.ToDesktop(639, 479), (TPoint{639, 479}));
 }
 
 SDL_Event MouseButton(u32 window, u8 button, bool down, i32 x, i32 y) {
@@ -179,11 +175,9 @@ TEST(SdlKeyTest, KeysGiveTheirVirtualKeyAndCharacter) {
         // Esc and F1 must reach the accelerators: keys that type nothing.
         {"escape", SDLK_ESCAPE, 0, VK_ESCAPE, 0},
         {"F1", SDLK_F1, 0, VK_F1, 0},
-        {"F10", SDLK_F10, 0, 0x79, 0},
         {"tab", SDLK_TAB, 0, VK_TAB, 9},
         {"enter", SDLK_RETURN, 0, VK_RETURN, 13},
         {"keypad enter", SDLK_KP_ENTER, 0, VK_RETURN, 13},
-        {"backspace", SDLK_BACKSPACE, 0, VK_BACK, 8},
         {"space", SDLK_SPACE, 0, VK_SPACE, ' '},
         {"a", SDLK_a, 0, 'A', 'a'},
         {"shift a", SDLK_a, KMOD_LSHIFT, 'A', 'A'},
@@ -191,20 +185,16 @@ TEST(SdlKeyTest, KeysGiveTheirVirtualKeyAndCharacter) {
         {"caps shift z", SDLK_z, KMOD_CAPS | KMOD_RSHIFT, 'Z', 'z'},
         {"control c", SDLK_c, KMOD_LCTRL, 'C', 3},
         {"left alt x", SDLK_x, KMOD_LALT, 'X', 0},
-        {"7", SDLK_7, 0, '7', '7'},
         {"shift 4", SDLK_4, KMOD_LSHIFT, '4', '$'},
-        {"shift 0", SDLK_0, KMOD_LSHIFT, '0', ')'},
         {"period", SDLK_PERIOD, 0, 0xBE, '.'},
         {"shift slash", SDLK_SLASH, KMOD_RSHIFT, 0xBF, '?'},
         {"shift quote", SDLK_QUOTE, KMOD_LSHIFT, 0xDE, '"'},
         {"left", SDLK_LEFT, 0, 0x25, 0},
-        {"down", SDLK_DOWN, 0, 0x28, 0},
         {"delete", SDLK_DELETE, 0, 0x2E, 0},
         {"left alt", SDLK_LALT, KMOD_LALT, VK_MENU, 0},
         {"right shift", SDLK_RSHIFT, 0, VK_SHIFT, 0},
         {"keypad 5 with num lock", SDLK_KP_5, KMOD_NUM, 0x65, '5'},
         {"keypad 8 without num lock", SDLK_KP_8, 0, 0x26, 0},
-        {"keypad 0 without num lock", SDLK_KP_0, 0, 0x2D, 0},
         {"unknown", SDLK_VOLUMEUP, 0, 0, 0},
     };
     for (const TCase& c : cases) {

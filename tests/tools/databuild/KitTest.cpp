@@ -160,20 +160,6 @@ TEST(WaveTest, TheMixerReadsTheWrittenWavesAsPcm16MonoAt22050) {
     EXPECT_LE(peak, 16384);
 }
 
-TEST(WaveTest, NoiseIsFixedBySeedAndDiesAway) {
-    EXPECT_EQ(Noise(5, 50, 0.8, 2), Noise(5, 50, 0.8, 2));
-    EXPECT_NE(Noise(5, 50, 0.8, 2), Noise(6, 50, 0.8, 2));
-    const TSamples burst = Noise(5, 200, 0.8, 0);
-    i32 early = 0, late = 0;
-    for (size_t i = 0; i < 400; ++i) {
-        early = std::max(early, std::abs(static_cast<i32>(burst[i])));
-        late = std::max(late, std::abs(static_cast<i32>(burst[burst.size() - 1 - i])));
-    }
-    EXPECT_GT(early, 4 * late);
-    EXPECT_EQ(Mix(Silence(10), Tone(300, 20, 0.2)).size(), Tone(300, 20, 0.2).size());
-    EXPECT_EQ(Then(Silence(10), Silence(20)).size(), Silence(30).size());
-}
-
 TEST(WaveTest, TicksRoundUpToWholeFrames) {
     const struct {
         u32 Ms;
