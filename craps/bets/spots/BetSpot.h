@@ -21,9 +21,9 @@ public:
     // The largest amount one seat's pile draws exactly; above it the pile starts again.
     static constexpr i64 DrawnLimit = 100000;
 
-    // Reads itself from its own ".sp" file.
+    // A base spot that never wins or loses. Build reads it from its own ".sp" file...
     TCBetSpot(TJorpOwner* owner, const TFileMode& name, i16 spotId);
-    // Reads itself from the address inside its parent's image.
+    // ...or from the address inside its parent's image, which must outlive Build.
     TCBetSpot(TJorpOwner* owner, const TFileMode& name, TEmbeddedAddress address, i16 spotId);
 
     // A T made from the arguments, read and set up.

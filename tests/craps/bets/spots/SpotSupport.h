@@ -20,16 +20,9 @@ constexpr u8 FeltIndex = 20;
 constexpr u8 ChipIndex(int colour, int shade) {
     return static_cast<u8>(100 + colour * 3 + shade);
 }
-// Chips of 1, 5, 25, 100, 1000 and 10000 dollars, then the seats' marker colours.
-constexpr std::array<std::array<u8, 3>, 9> Colours = {{{235, 235, 230},
-                                                       {210, 40, 40},
-                                                       {40, 160, 60},
-                                                       {40, 40, 40},
-                                                       {230, 200, 40},
-                                                       {150, 60, 190},
-                                                       {60, 120, 240},
-                                                       {250, 140, 20},
-                                                       {20, 210, 210}}};
+// Chips of 1, 5, 25, 100, 1000 and 10000 dollars, then the seats' marker colours (0xRRGGBB).
+constexpr u32 Colours[9] = {0xEBEBE6, 0xD22828, 0x28A03C, 0x282828, 0xE6C828,
+                            0x963CBE, 0x3C78F0, 0xFA8C14, 0x14D2D2};
 constexpr int SeatColour(int seat) {
     return 6 + seat;
 }
@@ -38,12 +31,14 @@ inline TColourTable SpotColours() {
     TColourTable c = RampColours();
     // Entries are blue, green, red.
     c[FeltIndex] = {50, 110, 20, 0};
-    for (size_t i = 0; i < Colours.size(); ++i) {
-        const auto [r, g, b] = Colours[i];
+    for (int i = 0; i < 9; ++i) {
+        const auto r = static_cast<u8>(Colours[i] >> 16);
+        const auto g = static_cast<u8>(Colours[i] >> 8);
+        const auto b = static_cast<u8>(Colours[i]);
         auto shade = [](u8 v, int num) { return static_cast<u8>(std::min(245, v * num / 4)); };
-        c[ChipIndex(static_cast<int>(i), 0)] = {shade(b, 5), shade(g, 5), shade(r, 5), 0};
-        c[ChipIndex(static_cast<int>(i), 1)] = {b, g, r, 0};
-        c[ChipIndex(static_cast<int>(i), 2)] = {shade(b, 2), shade(g, 2), shade(r, 2), 0};
+        c[ChipIndex(i, 0)] = {shade(b, 5), shade(g, 5), shade(r, 5), 0};
+        c[ChipIndex(i, 1)] = {b, g, r, 0};
+        c[ChipIndex(i, 2)] = {shade(b, 2), shade(g, 2), shade(r, 2), 0};
     }
     return c;
 }
