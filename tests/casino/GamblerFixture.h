@@ -1,0 +1,98 @@
+// Test support for the gambler dialogs: a manager on a real save file with the casino's
+// default gambler, a mode window that can refuse changes of gamblers, and a headless screen
+// with the program's resources on which scripted input drives the dialogs.
+#pragma once
+
+#include "engine/framework/PlayerMgrFakes.h"
+
+#include "resources/Resources.h"
+
+#include "engine/framework/ModeWindowApi.h"
+
+#include "platform/framework/Application.h"
+#include "platform/framework/Desktop.h"
+#include "platform/framework/Dialog.h"
+#include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/Static.h"
+#include "platform/headless/HeadlessBackend.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The casino manager's default gambler, as the dialogs rely on it: "Joe Gambler", male, $500,
+// made when absent and seated by SetupDefaultGambler.
+class TGamblerTestMgr : public TPlayerMgr {
+public:
+    TGamblerTestMgr(TPlayerMgrOwner* owner) : TPlayerMgr(owner, "c:\\data\\", 3, 20) {
+        DefaultName = "Joe Gambler";
+    }
+    void CreateDefaultGambler() override {
+        if (FindPlayer(DefaultName) < 0)
+            CreatePlayer(DefaultName, 1, 500.0);
+    }
+    void SetupDefaultGambler() override {
+        CreateDefaultGambler();
+        ActivatePlayer(FindPlayer(DefaultName), 0);
+    }
+    void ShowStatsDialog(i16 record) override { StatsShown.push_back(record); }
+
+    std::vector<i16> StatsShown;
+};
+
+// A mode window whose game lord allows or refuses a change of gamblers (a round in play).
+class TRoundWindow : public TModeWindowApi {
+public:
+    bool FrameTick() override { return false; }
+    TResponderList* GetResponderList() const override { return nullptr; }
+    HWND GetResponderHandle() const override { return nullptr; }
+    void SetResponderCursor(const TCursorData&) override {}
+    bool CanChangePlayers() override { return Allow; }
+
+    bool Allow = true;
+};
+
+class GamblerFixture : public SaveFolder {
+protected:
+    GamblerFixture() {
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        Frame.Window = &Round;
+        Mgr.SetSaveFileHost(&Host);
+        EXPECT_TRUE(Mgr.LoadSaveFile());
+    }
+    ~GamblerFixture() override { TResourceRegistry::Get().Clear(); }
+
+    THeadlessBackend& Backend() { return Session.Backend(); }
+    // Runs the action once the modal loop about to start has waited that long.
+    void During(u64 delayMs, std::function<void()> action) {
+        Backend().After(delayMs, std::move(action));
+    }
+    void ClickIn(HWND w) {
+        const TRect r = TDesktop::Get().ScreenClientRect(w);
+        Backend().Click(r.TopLeft().Offset(r.Width() / 2, r.Height() / 2));
+    }
+    // The open dialog of that caption, or null.
+    static TDialog* Open(const char* caption) {
+        return dynamic_cast<TDialog*>(TDesktop::Get().FindWindow(nullptr, caption));
+    }
+    static std::string StaticText(TDialog* dialog, int id) {
+        auto* s = dynamic_cast<TStatic*>(dialog->GetDlgItem(id));
+        return s != nullptr ? s->GetText() : "<none>";
+    }
+    // Gamblers made in record order; the ones marked are seated.
+    void Make(std::initializer_list<std::pair<const char*, bool>> gamblers) {
+        for (const auto& [name, seated] : gamblers) {
+            ASSERT_TRUE(Mgr.CreatePlayer(name, 1, 100.0)) << name;
+            if (seated) {
+                ASSERT_TRUE(Mgr.ActivatePlayer(Mgr.FindPlayer(name), 0)) << name;
+            }
+        }
+    }
+
+    THeadlessSession Session{TSize{800, 600}};
+    TApplication App{"otcraps"};
+    TRoundWindow Round;
+    TGamblerTestMgr Mgr{&Frame};
+};
