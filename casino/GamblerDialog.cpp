@@ -17,10 +17,10 @@
 #include "platform/framework/WinHelp.h"
 
 DEFINE_RESPONSE_TABLE1(TGamblerDialog, TJorpDialog)
-EV_COMMAND(201, CmDone), EV_COMMAND(200, CmActivate), EV_COMMAND(203, CmCreate),
-    EV_COMMAND(204, CmDelete), EV_COMMAND(202, CmHelp), EV_COMMAND(205, CmStatistics),
-    EV_LBN_SELCHANGE(100, EvListSelChange), EV_LBN_DBLCLK(100, EvListDblClk),
-    EV_LBN_KILLFOCUS(100, EvListKillFocus), END_RESPONSE_TABLE;
+EV_COMMAND(201, CmDone), EV_COMMAND(IDCANCEL, CmDone), EV_COMMAND(200, CmActivate),
+    EV_COMMAND(203, CmCreate), EV_COMMAND(204, CmDelete), EV_COMMAND(202, CmHelp),
+    EV_COMMAND(205, CmStatistics), EV_LBN_SELCHANGE(100, EvListSelChange),
+    EV_LBN_DBLCLK(100, EvListDblClk), EV_LBN_KILLFOCUS(100, EvListKillFocus), END_RESPONSE_TABLE;
 
 TGamblerDialog::TGamblerDialog(TWindow* parent, u32 resId, TPlayerMgr& mgr, u32 helpId)
     : TJorpDialog(parent, resId), Mgr(mgr), HelpId(helpId), ActivateText(GamblerString(200)),

@@ -23,6 +23,8 @@ public:
     // The record of the selected row; -1 when no row is selected.
     i16 GetSelectedRecord() const;
 
+    // Also what Esc and the close box do: the list has no other way out, and leaving it
+    // must never leave the table without a gambler.
     void CmDone();
     void CmActivate();
     void CmCreate();

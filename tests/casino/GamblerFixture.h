@@ -9,9 +9,13 @@
 
 #include "engine/framework/ModeWindowApi.h"
 
+#include "casino/GamblerMsgDlg.h"
+
 #include "platform/framework/Application.h"
+#include "platform/framework/Button.h"
 #include "platform/framework/Desktop.h"
 #include "platform/framework/Dialog.h"
+#include "platform/framework/ListBox.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/Static.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -91,8 +95,38 @@ protected:
         }
     }
 
+    // The message dialog on screen: its caption and text, "" when none is open; answered with
+    // its button when there is one.
+    static std::string AnswerMessage();
+    void ClickRow(TDialog* dialog, int row, int clicks = 1);
+    static TButton* ButtonOf(TDialog* dialog, int id) {
+        return dynamic_cast<TButton*>(dialog->GetDlgItem(id));
+    }
+    static TListBox* ListOf(TDialog* dialog) {
+        return dynamic_cast<TListBox*>(dialog->GetDlgItem(100));
+    }
+
     THeadlessSession Session{TSize{800, 600}};
     TApplication App{"otcraps"};
     TRoundWindow Round;
     TGamblerTestMgr Mgr{&Frame};
 };
+
+inline std::string GamblerFixture::AnswerMessage() {
+    for (HWND w : TDesktop::Get().GetTopLevelWindows())
+        if (auto* message = dynamic_cast<TGamblerMsgDlg*>(w)) {
+            const std::string shown = message->GetCaption() + ": " + StaticText(message, 100);
+            message->SendMessage(WM_COMMAND, IDOK, 0);
+            return shown;
+        }
+    return "";
+}
+
+inline void GamblerFixture::ClickRow(TDialog* dialog, int row, int clicks) {
+    TListBox* list = ListOf(dialog);
+    const TRect r = TDesktop::Get().ScreenClientRect(list);
+    const i32 h = list->GetItemHeight();
+    const TPoint p = r.TopLeft().Offset(r.Width() / 3, 2 + h * (row - list->GetTopIndex()) + h / 2);
+    for (int i = 0; i < clicks; ++i)
+        Backend().Click(p);
+}
