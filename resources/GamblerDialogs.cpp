@@ -84,18 +84,19 @@ TDialogTemplate DeleteTemplate() {
 
 TDialogTemplate CreateTemplate() {
     TDialogTemplate t = Dialog("Create New Gambler", 200, 128);
-    // Plain radio buttons: the dialog checks and unchecks them itself.
+    // Plain radio buttons: the dialog checks and unchecks them itself. The group boxes come
+    // after their buttons so that the buttons lie above them and take the clicks.
     t.Items = {
         Control("static", -1, "Name of Gambler:", SS_LEFT, 8, 8, 72, 9),
         Control("edit", 200, "", WS_BORDER | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, 84, 6, 108,
                 13),
-        Control("button", 201, "Sex", BS_GROUPBOX, 8, 26, 64, 52),
         Control("button", 202, "Male", WS_TABSTOP | WS_GROUP | BS_RADIOBUTTON, 16, 40, 48, 12),
         Control("button", 203, "Female", BS_RADIOBUTTON, 16, 58, 48, 12),
-        Control("button", 204, "Starting Bankroll", BS_GROUPBOX, 80, 26, 112, 72),
         Control("button", 205, "$200", WS_TABSTOP | WS_GROUP | BS_RADIOBUTTON, 96, 40, 60, 12),
         Control("button", 206, "$500", BS_RADIOBUTTON, 96, 58, 60, 12),
         Control("button", 207, "$2500", BS_RADIOBUTTON, 96, 76, 60, 12),
+        Control("button", 201, "Sex", BS_GROUPBOX, 8, 26, 64, 52),
+        Control("button", 204, "Starting Bankroll", BS_GROUPBOX, 80, 26, 112, 72),
         Button(208, "&Create", true, 14, 106, 50),
         Button(209, "Ca&ncel", false, 75, 106, 50),
         Button(210, "&Help", false, 136, 106, 50),
