@@ -1,5 +1,4 @@
-// The gambler list's rows and button states, the new gambler's name checks and the message a
-// new gambler's activation ends with, all without windows.
+// The gambler list's rows and the new gambler's name checks, without windows.
 #include "GamblerFixture.h"
 
 #include "casino/GamblerRules.h"
@@ -65,24 +64,6 @@ TEST_F(GamblerRules, RowsFollowTheRecordsInUseInRecordOrder) {
     EXPECT_EQ(rows.RecordOf(0), -1);
 }
 
-TEST_F(GamblerRules, ButtonsFollowTheSelectionSeatsAndFreeRecords) {
-    using B = TGamblerButtons;
-    // Fields: activate enabled, says "De&Activate", create, delete, statistics.
-    Make({{"A", true}, {"B", false}});
-    EXPECT_EQ(B::For(Mgr, -1), (B{false, false, true, false, false}));
-    EXPECT_EQ(B::For(Mgr, 0), (B{true, true, true, false, true}));
-    EXPECT_EQ(B::For(Mgr, 1), (B{true, false, true, true, true}));
-    // Every seat taken: an unseated gambler cannot be activated, a seated one still leaves.
-    Make({{"C", true}, {"D", true}});
-    EXPECT_EQ(B::For(Mgr, 1), (B{false, false, true, true, true}));
-    EXPECT_EQ(B::For(Mgr, 3), (B{true, true, true, false, true}));
-    // Twenty gamblers: no more can be made.
-    for (int i = 0; i < 16; ++i)
-        ASSERT_TRUE(Mgr.CreatePlayer("G" + std::to_string(i), 0, 1.0));
-    EXPECT_FALSE(Mgr.CreatePlayer("One more", 0, 1.0));
-    EXPECT_EQ(B::For(Mgr, 1), (B{false, false, false, true, true}));
-}
-
 TEST_F(GamblerRules, NamesAreTrimmedThenCheckedAsTheyWillBeStored) {
     using V = TGamblerName::TVerdict;
     Make({{"Joe Gambler", false}, {"Amy", false}});
@@ -116,18 +97,6 @@ TEST_F(GamblerRules, NamesAreTrimmedThenCheckedAsTheyWillBeStored) {
     // The refusals the string table does not hold have their own texts.
     EXPECT_NE(TGamblerName::RefusalText(V::TooLong), "");
     EXPECT_NE(TGamblerName::RefusalText(V::BadCharacter), TGamblerName::RefusalText(V::TooLong));
-}
-
-TEST(GamblerActivation, TheThreeMessages) {
-    EXPECT_EQ(TGamblerActivation::Message("Bob", true, 2, 3),
-              "Gambler Bob was also activated for your convenience.\n\nYou should see an "
-              "asterisk next to the name.");
-    EXPECT_EQ(TGamblerActivation::Message("Bob", false, 3, 3),
-              "Due to the 3 active gambler limit gambler Bob couldn't be activated at this "
-              "time.\nYou must DeActivate a gambler with an asterisk next to the name and then "
-              "Activate Bob.");
-    EXPECT_EQ(TGamblerActivation::Message("Bob", false, 1, 3),
-              "Due to unknown reason gambler Bob couldn't be activated at this time.");
 }
 
 } // namespace
