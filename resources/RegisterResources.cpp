@@ -6,4 +6,5 @@ void RegisterResources() {
     RegisterMenus();
     RegisterAcceleratorTables();
     RegisterDialogs();
+    RegisterGamblerResources();
 }

@@ -27,3 +27,11 @@ void RegisterAcceleratorTables();
 void RegisterDialogs();
 // The data set's file names (part of the string tables).
 void RegisterDataFileStrings();
+
+// Gambler dialogs: the list, the delete confirmation, the new gambler and the message, with
+// their string table (200 to 210).
+constexpr u32 IDD_GAMBLER = 500;
+constexpr u32 IDD_GAMBLERDELETE = 501;
+constexpr u32 IDD_GAMBLERCREATE = 502;
+constexpr u32 IDD_GAMBLERMSG = 503;
+void RegisterGamblerResources();

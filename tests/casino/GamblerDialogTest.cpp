@@ -1,0 +1,256 @@
+// The gambler list driven by scripted clicks and keys: its rows and buttons, the focus handed
+// to Done, (de)activation and its refusals, deleting, statistics and leaving with nobody seated.
+#include "GamblerFixture.h"
+
+#include "casino/GamblerDialog.h"
+#include "casino/GamblerDialogRun.h"
+
+#include "engine/framework/DialogPlacement.h"
+
+namespace {
+
+class GamblerDialogTest : public GamblerFixture {
+protected:
+    // Runs the list; the script runs once it is on screen and must close it.
+    int RunList(std::function<void(TDialog*)> script) {
+        TGamblerDialog dialog(nullptr, IDD_GAMBLER, Mgr, 1000);
+        During(50, [&] { script(&dialog); });
+        return dialog.Execute();
+    }
+    // What the list shows and allows: each row, then each button as "text" or "(text)" when
+    // gray.
+    std::vector<std::string> Shown(TDialog* d) {
+        std::vector<std::string> shown;
+        for (int row = 0; row < ListOf(d)->GetCount(); ++row)
+            shown.push_back(ListOf(d)->GetString(row));
+        for (int id : {200, 203, 204, 205, 201}) {
+            TButton* b = ButtonOf(d, id);
+            shown.push_back(b->IsWindowEnabled() ? b->GetText() : "(" + b->GetText() + ")");
+        }
+        return shown;
+    }
+    // Clicks Done once whatever was scheduled before has run.
+    void ThenDone(TDialog* d) {
+        During(50, [this, d] { ClickIn(d->GetDlgItem(201)); });
+    }
+    std::vector<std::string> Messages;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(GamblerDialogTest, RowsInRecordOrderAndButtonsForEachSelection) {
+    Make({{"Ann", false}, {"Bob", true}, {"Cy", false}});
+    std::vector<Lines> seen;
+    EXPECT_EQ(RunList([&](TDialog* d) {
+                  EXPECT_EQ(d->GetWindowRect().TopLeft(),
+                            TPoint((800 - d->GetWindowRect().Width()) / 2,
+                                   (600 - d->GetWindowRect().Height()) / 2));
+                  seen.push_back(Shown(d));
+                  ClickRow(d, 1);
+                  During(20, [&, d] {
+                      seen.push_back(Shown(d));
+                      ClickRow(d, 2);
+                      During(20, [&, d] {
+                          seen.push_back(Shown(d));
+                          ThenDone(d);
+                      });
+                  });
+              }),
+              IDOK);
+    const std::string ann = "        Ann           M       $100",
+                      bob = "  *     Bob           M       $100",
+                      cy = "        Cy            M       $100";
+    ASSERT_EQ(seen.size(), 3U);
+    EXPECT_EQ(seen[0], (Lines{ann, bob, cy, "(&Activate)", "&Create", "(&Delete)", "(&Statistics)",
+                              "Do&ne"}));
+    EXPECT_EQ(seen[1],
+              (Lines{ann, bob, cy, "De&Activate", "&Create", "(&Delete)", "&Statistics", "Do&ne"}));
+    EXPECT_EQ(seen[2],
+              (Lines{ann, bob, cy, "&Activate", "&Create", "&Delete", "&Statistics", "Do&ne"}));
+    EXPECT_TRUE(Mgr.IsActive(1));
+    EXPECT_EQ(Mgr.CountActive(), 1);
+}
+
+TEST_F(GamblerDialogTest, ActivatingWithTheKeyboardGraysDeleteAndTheFocusGoesToDone) {
+    Make({{"Ann", true}, {"Bob", false}});
+    HWND focusAfter = nullptr, done = nullptr;
+    Lines after;
+    RunList([&](TDialog* d) {
+        ClickRow(d, 1);
+        During(20, [&, d] {
+            d->FocusControl(d->GetDlgItem(204));
+            // The mnemonic of "&Activate", typed while Delete has the focus.
+            Backend().Type('a');
+            During(20, [&, d] {
+                focusAfter = TDesktop::Get().GetFocus();
+                done = d->GetDlgItem(201);
+                after = Shown(d);
+                Backend().Key(VK_RETURN);
+            });
+        });
+    });
+    EXPECT_TRUE(Mgr.IsActive(1));
+    ASSERT_EQ(after.size(), 7U);
+    EXPECT_EQ(after[2], "De&Activate");
+    EXPECT_EQ(after[4], "(&Delete)");
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(focusAfter, done);
+}
+
+TEST_F(GamblerDialogTest, DoubleClicksActivateAndDeactivateButNotPastTheSeatLimit) {
+    Make({{"A", true}, {"B", true}, {"C", false}, {"D", false}});
+    RunList([&](TDialog* d) {
+        ClickRow(d, 2, 2); // C takes the third seat
+        During(30, [&, d] {
+            Messages.push_back(AnswerMessage());
+            ClickRow(d, 3, 2); // D cannot: every seat is taken
+            During(30, [&, d] {
+                Messages.push_back(AnswerMessage());
+                ClickRow(d, 0, 2); // A leaves
+                During(30, [&, d] { ThenDone(d); });
+            });
+        });
+    });
+    EXPECT_EQ(Messages, (Lines{"", ""}));
+    EXPECT_FALSE(Mgr.IsActive(0));
+    EXPECT_TRUE(Mgr.IsActive(1) && Mgr.IsActive(2));
+    EXPECT_FALSE(Mgr.IsActive(3));
+}
+
+TEST_F(GamblerDialogTest, ARoundInPlayRefusesChangesWithAMessageAndChangesNothing) {
+    Make({{"Ann", true}, {"Bob", false}});
+    Round.Allow = false;
+    Lines after;
+    RunList([&](TDialog* d) {
+        ClickRow(d, 0, 2);
+        During(30, [&] { Messages.push_back(AnswerMessage()); });
+        // The list takes clicks again once the message has gone.
+        During(60, [&, d] {
+            ClickRow(d, 1);
+            During(20, [&, d] {
+                ClickIn(d->GetDlgItem(200));
+                During(30, [&] { Messages.push_back(AnswerMessage()); });
+                During(60, [&, d] {
+                    after = Shown(d);
+                    ThenDone(d);
+                });
+            });
+        });
+    });
+    EXPECT_EQ(Messages, (Lines{"Can't DeActivate Gambler at this time: The Current round in play "
+                               "must be completed before any gambler can be DeActivated.",
+                               "Can't Activate Gambler at this time: Error - Activate Gambler"}));
+    EXPECT_TRUE(Mgr.IsActive(0));
+    EXPECT_FALSE(Mgr.IsActive(1));
+    EXPECT_EQ(after[0], "  *     Ann           M       $100");
+}
+
+TEST_F(GamblerDialogTest, DeletingAnInactiveJoeMakesAFreshOne) {
+    Make({{"Joe Gambler", false}, {"Ann", true}});
+    ASSERT_EQ(Mgr.GetBankroll(0), 100.0);
+    std::string asked;
+    Lines after;
+    RunList([&](TDialog* d) {
+        ClickRow(d, 0);
+        During(20, [&, d] {
+            ClickIn(d->GetDlgItem(204));
+            During(30, [&, d] {
+                TDialog* confirm = Open("Delete Gambler");
+                ASSERT_NE(confirm, nullptr);
+                asked = StaticText(confirm, 203);
+                ClickIn(confirm->GetDlgItem(200));
+                During(30, [&, d] {
+                    after = Shown(d);
+                    ThenDone(d);
+                });
+            });
+        });
+    });
+    EXPECT_EQ(asked, "About to delete Joe Gambler");
+    // A new record, not the old one kept: $500 again, unseated, after Ann.
+    EXPECT_EQ(Mgr.FindPlayer("Joe Gambler"), 0);
+    EXPECT_EQ(Mgr.GetBankroll(0), 500.0);
+    EXPECT_FALSE(Mgr.IsActive(0));
+    EXPECT_EQ(after[0], "        Joe Gambler   M       $500");
+}
+
+TEST_F(GamblerDialogTest, CancellingADeleteKeepsTheGamblerAndStillMakesSureJoeExists) {
+    Make({{"Ann", true}, {"Bob", false}});
+    RunList([&](TDialog* d) {
+        ClickRow(d, 1);
+        During(20, [&, d] {
+            ClickIn(d->GetDlgItem(204));
+            During(30, [&, d] {
+                Backend().Key(VK_ESCAPE);
+                ThenDone(d);
+            });
+        });
+    });
+    EXPECT_EQ(Mgr.FindPlayer("Bob"), 1);
+    EXPECT_EQ(Mgr.FindPlayer("Joe Gambler"), 2);
+    EXPECT_FALSE(Mgr.IsActive(2));
+}
+
+TEST_F(GamblerDialogTest, LeavingWithNobodySeatedSeatsJoeByDoneOrEscape) {
+    for (bool escape : {false, true}) {
+        Make({{escape ? "Esc" : "Done", false}});
+        RunList(
+            [&](TDialog* d) { escape ? Backend().Key(VK_ESCAPE) : ClickIn(d->GetDlgItem(201)); });
+        const i16 joe = Mgr.FindPlayer("Joe Gambler");
+        EXPECT_EQ(Mgr.GetActive(0), joe) << escape;
+        EXPECT_EQ(Mgr.CountActive(), 1);
+        // Seated, nobody else is made on the next leave.
+        RunList([&](TDialog* d) { ClickIn(d->GetDlgItem(201)); });
+        EXPECT_EQ(Mgr.CountActive(), 1);
+        ASSERT_TRUE(Mgr.DeactivatePlayer(joe));
+    }
+    EXPECT_EQ(Mgr.CountUsed(), 3);
+}
+
+TEST_F(GamblerDialogTest, TwentyGamblersGrayCreateAndStatisticsGoesToTheManager) {
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(Mgr.CreatePlayer("G" + std::to_string(i), i % 2, 10.0 * i));
+    Lines shown;
+    RunList([&](TDialog* d) {
+        shown = Shown(d);
+        ClickRow(d, 4);
+        During(20, [&, d] {
+            ClickIn(d->GetDlgItem(205));
+            ThenDone(d);
+        });
+    });
+    ASSERT_EQ(shown.size(), 25U);
+    EXPECT_EQ(shown[21], "(&Create)");
+    EXPECT_EQ(shown[19], "        G19           M       $190");
+    EXPECT_EQ(Mgr.StatsShown, (std::vector<i16>{4}));
+}
+
+// A frame that owns the manager is the list's parent.
+class TWindowFrame : public TWindow, public TPlayerMgrOwner {
+public:
+    void ShowPlayerMessage(const std::string&, const std::string&) override {}
+    TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
+};
+
+TEST_F(GamblerDialogTest, RunOverTheOwnersWindow) {
+    TWindowFrame frame;
+    frame.Attr = {WS_POPUP | WS_VISIBLE, 0, 0, 0, 300, 200};
+    ASSERT_TRUE(frame.Create());
+    TGamblerTestMgr mgr(&frame);
+    mgr.SetSaveFileHost(&Host);
+    ASSERT_TRUE(mgr.LoadSaveFile());
+    ASSERT_TRUE(mgr.CreatePlayer("Ann", 0, 5.0));
+    TWindow* parent = nullptr;
+    During(50, [&] {
+        TDialog* list = Open("Create/Delete Gambler");
+        ASSERT_NE(list, nullptr);
+        parent = list->GetParent();
+        EXPECT_EQ(ListOf(list)->GetCount(), 1);
+        ClickIn(list->GetDlgItem(201));
+    });
+    RunGamblerDialog(mgr, 1000);
+    EXPECT_EQ(parent, &frame);
+    EXPECT_TRUE(mgr.IsActive(mgr.FindPlayer("Joe Gambler")));
+}
+
+} // namespace

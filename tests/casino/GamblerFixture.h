@@ -1,0 +1,132 @@
+// Test support for the gambler dialogs: a manager on a real save file with the casino's
+// default gambler, a mode window that can refuse changes of gamblers, and a headless screen
+// with the program's resources on which scripted input drives the dialogs.
+#pragma once
+
+#include "engine/framework/PlayerMgrFakes.h"
+
+#include "resources/Resources.h"
+
+#include "engine/framework/ModeWindowApi.h"
+
+#include "casino/GamblerMsgDlg.h"
+
+#include "platform/framework/Application.h"
+#include "platform/framework/Button.h"
+#include "platform/framework/Desktop.h"
+#include "platform/framework/Dialog.h"
+#include "platform/framework/ListBox.h"
+#include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/Static.h"
+#include "platform/headless/HeadlessBackend.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The casino manager's default gambler, as the dialogs rely on it: "Joe Gambler", male, $500,
+// made when absent and seated by SetupDefaultGambler.
+class TGamblerTestMgr : public TPlayerMgr {
+public:
+    TGamblerTestMgr(TPlayerMgrOwner* owner) : TPlayerMgr(owner, "c:\\data\\", 3, 20) {
+        DefaultName = "Joe Gambler";
+    }
+    void CreateDefaultGambler() override {
+        if (FindPlayer(DefaultName) < 0)
+            CreatePlayer(DefaultName, 1, 500.0);
+    }
+    void SetupDefaultGambler() override {
+        CreateDefaultGambler();
+        ActivatePlayer(FindPlayer(DefaultName), 0);
+    }
+    void ShowStatsDialog(i16 record) override { StatsShown.push_back(record); }
+
+    std::vector<i16> StatsShown;
+};
+
+// A mode window whose game lord allows or refuses a change of gamblers (a round in play).
+class TRoundWindow : public TModeWindowApi {
+public:
+    bool FrameTick() override { return false; }
+    TResponderList* GetResponderList() const override { return nullptr; }
+    HWND GetResponderHandle() const override { return nullptr; }
+    void SetResponderCursor(const TCursorData&) override {}
+    bool CanChangePlayers() override { return Allow; }
+
+    bool Allow = true;
+};
+
+class GamblerFixture : public SaveFolder {
+protected:
+    GamblerFixture() {
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        Frame.Window = &Round;
+        Mgr.SetSaveFileHost(&Host);
+        EXPECT_TRUE(Mgr.LoadSaveFile());
+    }
+    ~GamblerFixture() override { TResourceRegistry::Get().Clear(); }
+
+    THeadlessBackend& Backend() { return Session.Backend(); }
+    // Runs the action once the modal loop about to start has waited that long.
+    void During(u64 delayMs, std::function<void()> action) {
+        Backend().After(delayMs, std::move(action));
+    }
+    void ClickIn(HWND w) {
+        const TRect r = TDesktop::Get().ScreenClientRect(w);
+        Backend().Click(r.TopLeft().Offset(r.Width() / 2, r.Height() / 2));
+    }
+    // The open dialog of that caption, or null.
+    static TDialog* Open(const char* caption) {
+        return dynamic_cast<TDialog*>(TDesktop::Get().FindWindow(nullptr, caption));
+    }
+    static std::string StaticText(TDialog* dialog, int id) {
+        auto* s = dynamic_cast<TStatic*>(dialog->GetDlgItem(id));
+        return s != nullptr ? s->GetText() : "<none>";
+    }
+    // Gamblers made in record order; the ones marked are seated.
+    void Make(std::initializer_list<std::pair<const char*, bool>> gamblers) {
+        for (const auto& [name, seated] : gamblers) {
+            ASSERT_TRUE(Mgr.CreatePlayer(name, 1, 100.0)) << name;
+            if (seated) {
+                ASSERT_TRUE(Mgr.ActivatePlayer(Mgr.FindPlayer(name), 0)) << name;
+            }
+        }
+    }
+
+    // The message dialog on screen: its caption and text, "" when none is open; answered with
+    // its button when there is one.
+    static std::string AnswerMessage();
+    void ClickRow(TDialog* dialog, int row, int clicks = 1);
+    static TButton* ButtonOf(TDialog* dialog, int id) {
+        return dynamic_cast<TButton*>(dialog->GetDlgItem(id));
+    }
+    static TListBox* ListOf(TDialog* dialog) {
+        return dynamic_cast<TListBox*>(dialog->GetDlgItem(100));
+    }
+
+    THeadlessSession Session{TSize{800, 600}};
+    TApplication App{"otcraps"};
+    TRoundWindow Round;
+    TGamblerTestMgr Mgr{&Frame};
+};
+
+inline std::string GamblerFixture::AnswerMessage() {
+    for (HWND w : TDesktop::Get().GetTopLevelWindows())
+        if (auto* message = dynamic_cast<TGamblerMsgDlg*>(w)) {
+            const std::string shown = message->GetCaption() + ": " + StaticText(message, 100);
+            message->SendMessage(WM_COMMAND, IDOK, 0);
+            return shown;
+        }
+    return "";
+}
+
+inline void GamblerFixture::ClickRow(TDialog* dialog, int row, int clicks) {
+    TListBox* list = ListOf(dialog);
+    const TRect r = TDesktop::Get().ScreenClientRect(list);
+    const i32 h = list->GetItemHeight();
+    const TPoint p = r.TopLeft().Offset(r.Width() / 3, 2 + h * (row - list->GetTopIndex()) + h / 2);
+    for (int i = 0; i < clicks; ++i)
+        Backend().Click(p);
+}
