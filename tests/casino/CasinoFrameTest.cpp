@@ -5,10 +5,13 @@
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/PlayerMgr.h"
 #include "platform/framework/BitmapResources.h"
+#include "platform/framework/Chrome.h"
 #include "platform/framework/CommandEnabler.h"
 #include "platform/framework/Desktop.h"
 #include "platform/framework/Dialog.h"
+#include "platform/framework/MenuUi.h"
 #include "platform/framework/WinApi.h"
+#include "tests/support/Golden.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -39,27 +42,21 @@ TEST_F(CasinoFrameTest, EachFlagGraysItsOwnItemAndNoOther) {
         {HelpPopup, CM_HELPCONTENTS, &TCasinoMenuEnable::HelpContents},
         {HelpPopup, CM_ABOUT, &TCasinoMenuEnable::About},
     };
+    TCasinoMenuEnable& flags = *Frame().GetCasinoMenuEnable();
     for (const TItem& off : items) {
-        Flags().SetAll(true);
-        Flags().*off.Flag = false;
+        flags.SetAll(true);
+        flags.*off.Flag = false;
         for (const TItem& item : items)
             EXPECT_EQ(ItemState(Frame(), item.Popup, item.Id).Grayed, item.Id == off.Id)
                 << item.Id << " with the flag of " << off.Id << " off";
     }
-    // The commands no menu shows answer the same way when asked directly.
-    const struct {
-        u32 Id;
-        bool TCasinoMenuEnable::*Flag; // null: enabled whatever the flags
-    } hidden[] = {{CM_MUSIC, &TCasinoMenuEnable::Music}, {CM_CREDITS, nullptr}};
-    for (const auto& h : hidden) {
-        for (bool on : {true, false}) {
-            Flags().SetAll(on);
-            TCommandEnabler ce(h.Id, &Frame());
-            Frame().EvCommandEnable(ce);
-            EXPECT_TRUE(ce.GetHandled()) << h.Id;
-            EXPECT_EQ(ce.IsEnabled(), h.Flag == nullptr || on) << h.Id;
-        }
-    }
+    // Set anew, every command flag is on but the extra one, and credits never depend on them.
+    TCasinoMenuEnable fresh(true);
+    EXPECT_FALSE(fresh.Extra);
+    flags.SetAll(false);
+    TCommandEnabler credits(CM_CREDITS, &Frame());
+    Frame().EvCommandEnable(credits);
+    EXPECT_TRUE(credits.GetHandled() && credits.IsEnabled());
 }
 
 TEST_F(CasinoFrameTest, TheSoundItemShowsTheMixerAndFlipsIt) {
@@ -87,12 +84,6 @@ TEST_F(CasinoFrameTest, TheSoundItemShowsTheMixerAndFlipsIt) {
             EXPECT_EQ(ItemState(Frame(), OptionsPopup, CM_SOUND).Checked, !c.MutedAfterChoosing);
         }
     }
-    // Without any sound manager the item is gray too.
-    App.reset();
-    Makers.MakeSound = false;
-    StartGame();
-    EXPECT_TRUE(ItemState(Frame(), OptionsPopup, CM_SOUND).Grayed);
-    Frame().SendMessage(WM_COMMAND, CM_SOUND, 0);
 }
 
 class CasinoPauseTest : public CasinoFrameFixture {
@@ -197,38 +188,6 @@ TEST_F(CasinoFrameTest, SwitchingByNumberOrNameSaysWhatWentWrong) {
     EXPECT_EQ(Frame().GetModeName(2), "");
 }
 
-// A frame whose mode window will not let go.
-class TStuckFrame : public TCasinoGameFrameWindow {
-public:
-    explicit TStuckFrame(TJorpApp* app) : TCasinoGameFrameWindow(app, "Stuck", true, false) {}
-    bool CanSwitchMode() override {
-        return Stuck ? false : TCasinoGameFrameWindow::CanSwitchMode();
-    }
-    void Start(i16 mode) { StartupMode = mode; }
-    bool Stuck = false;
-};
-
-TEST_F(CasinoFrameTest, AFailedSwitchFallsBackToTheStartupMode) {
-    MakeFrame = [](TJorpApp* app) { return new TStuckFrame(app); };
-    StartGame();
-    auto& frame = static_cast<TStuckFrame&>(Frame());
-    ASSERT_TRUE(frame.SwitchMode(0));
-    frame.Stuck = true;
-    Boxes.Boxes.clear();
-    EXPECT_FALSE(frame.SwitchMode(1));
-    EXPECT_EQ(Said(), Lines{"Switch Mode: Internal error, switching to Walkabout"});
-    EXPECT_EQ(frame.GetShowingMode(), 0);
-    // With a start-up mode, it is asked for (and showing already).
-    frame.Start(0);
-    frame.Stuck = false;
-    ASSERT_TRUE(frame.SwitchMode(1));
-    frame.Stuck = true;
-    Boxes.Boxes.clear();
-    EXPECT_FALSE(frame.SwitchMode(0));
-    EXPECT_EQ(Said(), Lines{"Switch Mode: Internal error, switching to Walkabout"});
-    EXPECT_EQ(frame.GetShowingMode(), 1);
-}
-
 TEST_F(CasinoFrameTest, TheIntroSettingIsReadOnceAndWrittenAtEachToggle) {
     const struct {
         const char* Stored; // null: no key
@@ -269,13 +228,24 @@ TEST_F(CasinoFrameTest, ASettingsFileThatCannotBeWrittenLeavesTheToggleToThisRun
     EXPECT_GT(Frame().GetModeWindow()->GetFrameTimer()->GetCounter(), before);
 }
 
-TEST_F(CasinoFrameTest, MusicIsNotThereYetAndGamblersNeedAManager) {
+TEST_F(CasinoFrameTest, TheOptionsMenuOverTheGameLooksClassic) {
     StartGame();
-    Frame().SendMessage(WM_COMMAND, CM_MUSIC, 0);
-    EXPECT_EQ(Said(), Lines{"Toggle Music: not imp yet"});
-    ASSERT_NE(Frame().GetPlayerMgr(), nullptr);
-    EXPECT_EQ(Frame().GetPlayerMgr()->GetSeatCount(), 3);
-    EXPECT_EQ(Frame().GetPlayerMgr()->GetTableSize(), 20);
+    StartMode();
+    const auto centre = [](const TRect& r) {
+        return TPoint{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    Backend().Click(centre(ChromeLayout::MenuBarItemRects(&Frame()).at(OptionsPopup)));
+    App->PumpWaitingMessages();
+    TPopupMenuWindow* popup = TMenuUi::Get().GetPopup();
+    ASSERT_NE(popup, nullptr);
+    Backend().MouseMove(centre(popup->ItemRects().at(1)));
+    App->PumpWaitingMessages();
+    EXPECT_EQ(popup->GetSelection(), 1);
+    // The caption, the bar and the pop-up; the fake media draws no game under them.
+    const TRect frame = Frame().GetWindowRect();
+    const TRect area(frame.left, frame.top, frame.right, popup->GetWindowRect().bottom + 8);
+    EXPECT_TRUE(MatchesGolden(Backend().GetScreen(), "casino_menu_options", area));
+    TMenuUi::Get().Cancel();
 }
 
 } // namespace

@@ -82,11 +82,4 @@ TEST_F(CasinoIniFileTest, AFailedCopyLeavesNoSettingsFileAndTheTemplateAsItWas) 
     }
 }
 
-TEST_F(CasinoIniFileTest, ATemplateTooLargeForSettingsIsNotCopied) {
-    Dir.WriteHostFile("otcraps.ini",
-                      std::string(static_cast<size_t>(TCasinoIniFile::TemplateLimit) + 1, ';'));
-    TCasinoIniFile settings("c:", "\\", "lucky");
-    EXPECT_FALSE(Has("lucky.ini"));
-}
-
 } // namespace

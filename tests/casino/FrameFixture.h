@@ -58,8 +58,7 @@ public:
     TMixerState Mixer;
 };
 
-// The casino program as a table game names it: its frame description's base name is the
-// settings template's.
+// The casino program with the table game's base name, which names the settings template.
 class TFrameTestApp : public TCasinoApp {
 public:
     explicit TFrameTestApp(const std::string& baseName = "otcraps")
@@ -119,13 +118,10 @@ protected:
     TCasinoGameFrameWindow& Frame() {
         return *dynamic_cast<TCasinoGameFrameWindow*>(App->GetFrame());
     }
-    TCasinoMenuEnable& Flags() { return *Frame().GetCasinoMenuEnable(); }
     THeadlessBackend& Backend() { return Session.Backend(); }
-    // What a later run would read from the settings file.
     int ReadBack(const std::string& section, const std::string& key) const {
         return TJorpIniFile("c:", "\\", "otcraps", "otcraps.ini", true).GetInt(section, key, -1);
     }
-    // The boxes so far as "caption: text".
     std::vector<std::string> Said() const {
         std::vector<std::string> out;
         for (const auto& box : Boxes.Boxes)
@@ -142,7 +138,7 @@ protected:
     std::unique_ptr<TFrameTestApp> App;
 };
 
-// The menu bar as the player opens it: the state of an item in pop-up `popup`.
+// An item of pop-up `popup` as the player finds it on opening the menu.
 struct TItemState {
     bool Grayed;
     bool Checked;
