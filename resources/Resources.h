@@ -7,6 +7,22 @@
 constexpr u32 CM_HELP = 125;
 constexpr u32 CM_SPEEDCONTROL = 126;
 
+// Casino commands
+constexpr u32 CM_PLAYERMGR = 200;
+constexpr u32 CM_EXITGAME = 201;
+constexpr u32 CM_SOUND = 1010;
+constexpr u32 CM_MUSIC = 1011;
+constexpr u32 CM_INSTRUCTIONMODE = 1020;
+constexpr u32 CM_GAMELORDCOMMAND = 1021;
+constexpr u32 CM_STATISTICS = 1022;
+constexpr u32 CM_HELPCONTENTS = 1030;
+constexpr u32 CM_ABOUT = 1031;
+constexpr u32 CM_SHOWINTRO = 1040;
+constexpr u32 CM_CREDITS = 1050;
+// The casino's menu bar and the string that names its game file.
+constexpr u32 IDM_CASINO = 5;
+constexpr u32 IDS_CASINO_GAME = 10000;
+
 // Dialog templates of the engine.
 constexpr u32 IDD_EXPERT = 5;
 constexpr u32 IDD_WARNING = 7;

@@ -99,6 +99,11 @@ public:
     // is no wave mixer.
     virtual void PumpWaves() = 0;
     virtual void PurgeUnusedWaves() = 0;
+    // The wave mixer's mute switch, which the sound command flips. Without a wave mixer (no
+    // wave device) there is nothing to switch and nothing sounds.
+    virtual bool HasWaveMixer() { return false; }
+    virtual bool IsMuted() { return true; }
+    virtual void SetMuted(bool) {}
 };
 
 // The application's cursor manager: prioritised slots, the first one set is the cursor shown.

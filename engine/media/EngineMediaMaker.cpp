@@ -161,6 +161,15 @@ public:
         if (TAudioWaveMix* mixer = Mgr.GetWaveMix())
             mixer->PurgeUnusedWaves();
     }
+    bool HasWaveMixer() override { return Mgr.GetWaveMix() != nullptr; }
+    bool IsMuted() override {
+        TAudioWaveMix* mixer = Mgr.GetWaveMix();
+        return mixer == nullptr || mixer->IsMuted();
+    }
+    void SetMuted(bool muted) override {
+        if (TAudioWaveMix* mixer = Mgr.GetWaveMix())
+            mixer->SetMuted(muted);
+    }
 
 private:
     TJorpSoundMgr Mgr;

@@ -1,0 +1,32 @@
+// TCasinoIniFile: the settings file named after the program, made from the template when
+// it is missing and written back when it goes.
+#pragma once
+
+#include "engine/foundation/JorpIniFile.h"
+
+class TSaveFileHost;
+
+// <base>.ini beside the program. When it is missing, the application's own settings file
+// (its frame description's base name + ".ini") is copied to it as a whole, through a
+// temporary file that is flushed and then renamed, so that a failed copy leaves no settings
+// file at all rather than a part of one; the copy gets [System] PrevRun=0.
+class TCasinoIniFile final : public TJorpIniFile {
+public:
+    // A copy of a settings file larger than this is not a settings file.
+    static constexpr i64 TemplateLimit = 1 << 20;
+
+    // The host's calls make the copy; a test passes calls that fail.
+    TCasinoIniFile(const std::string& drive, const std::string& directory,
+                   const std::string& baseName);
+    TCasinoIniFile(const std::string& drive, const std::string& directory,
+                   const std::string& baseName, TSaveFileHost& host);
+    // Writes the kept values back.
+    ~TCasinoIniFile() override;
+
+    // The template's base name: the running application's frame description's.
+    static std::string GetTemplateBaseName();
+
+private:
+    // True when the template was copied and marked as a first run.
+    bool CopyTemplate(TSaveFileHost& host);
+};
