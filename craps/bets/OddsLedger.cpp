@@ -136,13 +136,15 @@ TMoney TCBetOddsLedger::AddToOdds(i16 seat, TMoney amount, TMoney limit) {
     if (!std::isfinite(offered.GetValue())) {
         return amount;
     }
-    const TMoney kept = std::min(offered, limit);
-    if (kept < Odds[seat]) {
-        // Odds above the limit stay as they were: the limit only caps what is added.
-        return amount;
+    if (offered <= limit) {
+        Odds[seat] = offered;
+        return TMoney();
     }
-    Odds[seat] = kept;
-    return offered - kept;
+    // The rest is reckoned from the room, so a seat already at its limit gets its offer back
+    // to the cent; odds above the limit stay as they were (the limit only caps what is added).
+    const TMoney room = std::max(limit - Odds[seat], TMoney());
+    Odds[seat] += room;
+    return amount - room;
 }
 
 TMoney TCBetOddsLedger::RemoveOdds(i16 seat) {
