@@ -27,35 +27,38 @@ int BoxSpotOffset(i16 sumIndex) {
 } // namespace
 
 TBetBook::TBetBook() {
-    Spots[PassSpot] = std::make_unique<TBetPassLedger>(52);
-    Spots[DoNotPassSpot] = std::make_unique<TBetDoNotPassLedger>(53);
-    Spots[ComeSpot] = std::make_unique<TBetComeLedger>(54);
-    Spots[DoNotComeSpot] = std::make_unique<TBetDoNotComeLedger>(55);
-    Spots[4] = std::make_unique<TBetFieldLedger>(62);
-    Spots[5] = std::make_unique<TBetBigLedger>(4, 60);
-    Spots[6] = std::make_unique<TBetBigLedger>(6, 61);
-    Spots[7] = std::make_unique<TBetAnyCrapsLedger>(86);
-    Spots[8] = std::make_unique<TBet1RollLedger>(5, 85);
-    Spots[9] = std::make_unique<TBet1RollLedger>(0, 87);
-    Spots[10] = std::make_unique<TBet1RollLedger>(1, 88);
-    Spots[11] = std::make_unique<TBet1RollLedger>(9, 89);
-    Spots[12] = std::make_unique<TBet1RollLedger>(10, 90);
+    Owned[PassSpot] = std::make_unique<TBetPassLedger>(52);
+    Owned[DoNotPassSpot] = std::make_unique<TBetDoNotPassLedger>(53);
+    Owned[ComeSpot] = std::make_unique<TBetComeLedger>(54);
+    Owned[DoNotComeSpot] = std::make_unique<TBetDoNotComeLedger>(55);
+    Owned[4] = std::make_unique<TBetFieldLedger>(62);
+    Owned[5] = std::make_unique<TBetBigLedger>(4, 60);
+    Owned[6] = std::make_unique<TBetBigLedger>(6, 61);
+    Owned[7] = std::make_unique<TBetAnyCrapsLedger>(86);
+    Owned[8] = std::make_unique<TBet1RollLedger>(5, 85);
+    Owned[9] = std::make_unique<TBet1RollLedger>(0, 87);
+    Owned[10] = std::make_unique<TBet1RollLedger>(1, 88);
+    Owned[11] = std::make_unique<TBet1RollLedger>(9, 89);
+    Owned[12] = std::make_unique<TBet1RollLedger>(10, 90);
     for (i16 k = 0; k < 4; ++k) {
-        Spots[13 + k] = std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
+        Owned[13 + k] = std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
     }
     for (i16 k = 0; k < 6; ++k) {
-        Spots[FirstBuySpot + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
-        Spots[FirstLaySpot + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
-        Spots[FirstComeNumSpot + k] = std::make_unique<TBetComeNumLedger>(BoxNumbers[k], 54);
-        Spots[FirstDoNotComeNumSpot + k] =
+        Owned[FirstBuySpot + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
+        Owned[FirstLaySpot + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
+        Owned[FirstComeNumSpot + k] = std::make_unique<TBetComeNumLedger>(BoxNumbers[k], 54);
+        Owned[FirstDoNotComeNumSpot + k] =
             std::make_unique<TBetDoNotComeNumLedger>(BoxNumbers[k], 55);
     }
-    Spots[41] = std::make_unique<TBetCraps11Ledger>(92, 0);
-    Spots[42] = std::make_unique<TBetCraps11Ledger>(91, 1);
+    Owned[41] = std::make_unique<TBetCraps11Ledger>(92, 0);
+    Owned[42] = std::make_unique<TBetCraps11Ledger>(91, 1);
+    for (i16 index = 0; index < SpotCount; ++index) {
+        Spots[index] = Owned[index].get();
+    }
 }
 
 TCBetLedger* TBetBook::GetSpot(i16 index) const {
-    return index >= 0 && index < SpotCount ? Spots[index].get() : nullptr;
+    return index >= 0 && index < SpotCount ? Spots[index] : nullptr;
 }
 
 TMoney TBetBook::PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 point,
@@ -130,7 +133,7 @@ std::span<const TBetEvent> TBetBook::ResolveRoll(i16 die1, i16 die2, i16 point, 
         ReturnComeOutOdds(die1, die2, options, seated, count);
     }
     for (i16 index = 0; index < SpotCount; ++index) {
-        TCBetLedger* spot = Spots[index].get();
+        TCBetLedger* spot = Spots[index];
         for (i16 seat = 0; seat < TCBetLedger::SeatCount; ++seat) {
             if (!seated[seat] || !spot->HasAmount(seat) ||
                 !spot->TestLose(die1, die2, point, comeOut, options[seat])) {
@@ -144,7 +147,7 @@ std::span<const TBetEvent> TBetBook::ResolveRoll(i16 die1, i16 die2, i16 point, 
     const auto sum = static_cast<i16>(die1 + die2);
     for (i16 seat = TCBetLedger::SeatCount - 1; seat >= 0; --seat) {
         for (i16 index = 0; seated[seat] && index < SpotCount; ++index) {
-            TCBetLedger* spot = Spots[index].get();
+            TCBetLedger* spot = Spots[index];
             if (!spot->HasAmount(seat) ||
                 !spot->TestWin(die1, die2, point, comeOut, options[seat])) {
                 continue;

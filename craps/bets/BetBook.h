@@ -59,6 +59,8 @@ private:
                            const std::array<bool, 3>& seated, size_t& count);
     void Travel(i16 sumIndex, size_t& count);
 
-    std::array<std::unique_ptr<TCBetLedger>, SpotCount> Spots;
+    std::array<std::unique_ptr<TCBetLedger>, SpotCount> Owned;
+    // The same spots, as the hot loops of ResolveRoll walk them.
+    std::array<TCBetLedger*, SpotCount> Spots{};
     std::array<TBetEvent, MaxEvents> Events;
 };
