@@ -29,7 +29,9 @@ bool PlaceEmptySpots(TBetBook& book, u8 comeOut, i16 point, size_t& held) {
         for (i16 seat = 0; seat < TCBetLedger::SeatCount; ++seat) {
             if (spot->HasAmount(seat)) {
                 ++held;
-                if (HoldsOdds(index) && spot->CanAddChips(seat, TMoney(2.0), comeOut, point)) {
+                // One offer past the limit fills the odds; they then stay until decided.
+                if (HoldsOdds(index) && spot->GetOddsAmount(seat) == TMoney() &&
+                    (index > TBetBook::DoNotPassSpot || comeOut == 0)) {
                     placed = book.PlaceBet(index, seat, TMoney(1000.0), comeOut, point, AllOn) <
                                  TMoney(1000.0) &&
                              placed;
@@ -83,6 +85,22 @@ void BM_ResolveRoll(benchmark::State& state) {
     }
     if (!placed) {
         state.SkipWithError("the book refused a bet");
+        return;
+    }
+    // Once more outside the timing: the odds placed on the last roll must stand at the limit.
+    size_t heldAfter = 0;
+    PlaceEmptySpots(book, comeOut, point, heldAfter);
+    int belowLimit = 0;
+    for (i16 index = 0; index < TBetBook::SpotCount; ++index) {
+        for (i16 seat = 0; HoldsOdds(index) && seat < TCBetLedger::SeatCount; ++seat) {
+            const TCBetLedger* spot = book.GetSpot(index);
+            belowLimit += spot->HasAmount(seat) &&
+                          (index > TBetBook::DoNotPassSpot || comeOut == 0) &&
+                          spot->CanAddChips(seat, TMoney(2.0), comeOut, point);
+        }
+    }
+    if (belowLimit != 0) {
+        state.SkipWithError("odds below the limit");
         return;
     }
     state.counters["rolls"] =
