@@ -7,6 +7,8 @@
 #include "craps/bets/NumberBets.h"
 #include "craps/bets/OneRollBets.h"
 
+#include <utility>
+
 namespace {
 
 // The box numbers 4, 5, 6, 8, 9, 10 as sum indices, in the layout's order.

@@ -120,6 +120,19 @@ TEST(BetBookTest, EachSeatsOptionsDecideWhetherItsOddsWorkOnTheComeOut) {
     }
 }
 
+TEST(BetBookTest, EverySeatLayingOddsIsPaidInFullOnASevenOut) {
+    TBetBook book;
+    for (i16 seat = 0; seat < 3; ++seat) {
+        book.PlaceBet(1, seat, TMoney(10.0), 1, -1, AllOn);
+        ASSERT_EQ(book.PlaceBet(1, seat, TMoney(30.0), 0, 7, AllOn), TMoney()); // against 9
+    }
+    const auto events = book.ResolveRoll(2, 3, 7, 0, {AllOn, AllOn, AllOn}, AllSeated);
+    ASSERT_EQ(events.size(), 3u);
+    for (i16 seat = 0; seat < 3; ++seat) {
+        EXPECT_EQ(Collected(events, 1, seat, EBetEvent::Won).GetValue(), 70.0);
+    }
+}
+
 TEST(BetBookTest, ComeBetsTravelAndAddToAStakeStillThere) {
     TBetBook book;
     const std::array<TCrapsBetOptions, 3> options = {AllOn, AllOn, AllOn};
