@@ -2,8 +2,12 @@
 #include "craps/bets/BetBook.h"
 
 #include "craps/bets/BoxNumberBets.h"
+#include "craps/bets/ComeBets.h"
+#include "craps/bets/LineBets.h"
 #include "craps/bets/NumberBets.h"
 #include "craps/bets/OneRollBets.h"
+
+#include <utility>
 
 namespace {
 
@@ -12,31 +16,51 @@ constexpr i16 BoxNumbers[6] = {2, 3, 4, 6, 7, 8};
 constexpr i16 FirstBuySpot = 17;
 constexpr i16 FirstLaySpot = 29;
 
+// Where a box number (as a sum index) sits among the six number spots; -1 off the box.
+int BoxSpotOffset(i16 sumIndex) {
+    for (int k = 0; k < 6; ++k) {
+        if (BoxNumbers[k] == sumIndex) {
+            return k;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 TBetBook::TBetBook() {
-    Spots[4] = std::make_unique<TBetFieldLedger>(62);
-    Spots[5] = std::make_unique<TBetBigLedger>(4, 60);
-    Spots[6] = std::make_unique<TBetBigLedger>(6, 61);
-    Spots[7] = std::make_unique<TBetAnyCrapsLedger>(86);
-    Spots[8] = std::make_unique<TBet1RollLedger>(5, 85);
-    Spots[9] = std::make_unique<TBet1RollLedger>(0, 87);
-    Spots[10] = std::make_unique<TBet1RollLedger>(1, 88);
-    Spots[11] = std::make_unique<TBet1RollLedger>(9, 89);
-    Spots[12] = std::make_unique<TBet1RollLedger>(10, 90);
+    Owned[PassSpot] = std::make_unique<TBetPassLedger>(52);
+    Owned[DoNotPassSpot] = std::make_unique<TBetDoNotPassLedger>(53);
+    Owned[ComeSpot] = std::make_unique<TBetComeLedger>(54);
+    Owned[DoNotComeSpot] = std::make_unique<TBetDoNotComeLedger>(55);
+    Owned[4] = std::make_unique<TBetFieldLedger>(62);
+    Owned[5] = std::make_unique<TBetBigLedger>(4, 60);
+    Owned[6] = std::make_unique<TBetBigLedger>(6, 61);
+    Owned[7] = std::make_unique<TBetAnyCrapsLedger>(86);
+    Owned[8] = std::make_unique<TBet1RollLedger>(5, 85);
+    Owned[9] = std::make_unique<TBet1RollLedger>(0, 87);
+    Owned[10] = std::make_unique<TBet1RollLedger>(1, 88);
+    Owned[11] = std::make_unique<TBet1RollLedger>(9, 89);
+    Owned[12] = std::make_unique<TBet1RollLedger>(10, 90);
     for (i16 k = 0; k < 4; ++k) {
-        Spots[13 + k] = std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
+        Owned[13 + k] = std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
     }
     for (i16 k = 0; k < 6; ++k) {
-        Spots[FirstBuySpot + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
-        Spots[FirstLaySpot + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
+        Owned[FirstBuySpot + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
+        Owned[FirstLaySpot + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
+        Owned[FirstComeNumSpot + k] = std::make_unique<TBetComeNumLedger>(BoxNumbers[k], 54);
+        Owned[FirstDoNotComeNumSpot + k] =
+            std::make_unique<TBetDoNotComeNumLedger>(BoxNumbers[k], 55);
     }
-    Spots[41] = std::make_unique<TBetCraps11Ledger>(92, 0);
-    Spots[42] = std::make_unique<TBetCraps11Ledger>(91, 1);
+    Owned[41] = std::make_unique<TBetCraps11Ledger>(92, 0);
+    Owned[42] = std::make_unique<TBetCraps11Ledger>(91, 1);
+    for (i16 index = 0; index < SpotCount; ++index) {
+        Spots[index] = Owned[index].get();
+    }
 }
 
 TCBetLedger* TBetBook::GetSpot(i16 index) const {
-    return index >= 0 && index < SpotCount ? Spots[index].get() : nullptr;
+    return index >= 0 && index < SpotCount ? Spots[index] : nullptr;
 }
 
 TMoney TBetBook::PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 point,
@@ -54,6 +78,52 @@ TMoney TBetBook::PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 po
     return spot->AddChips(seat, amount, comeOut, point);
 }
 
+void TBetBook::ReturnComeOutOdds(i16 die1, i16 die2, const std::array<TCrapsBetOptions, 3>& options,
+                                 const std::array<bool, 3>& seated, size_t& count) {
+    for (i16 seat = TCBetLedger::SeatCount - 1; seat >= 0; --seat) {
+        if (!seated[seat]) {
+            continue;
+        }
+        for (i16 k = 0; k < 6; ++k) {
+            const i16 come = static_cast<i16>(FirstComeNumSpot + k);
+            const i16 doNotCome = static_cast<i16>(FirstDoNotComeNumSpot + k);
+            for (const i16 index : {come, doNotCome}) {
+                const int option =
+                    index == come ? OptionComeOddsOnComeOut : OptionDontComeOddsOnComeOut;
+                if (options[seat][option] != 0) {
+                    continue;
+                }
+                const TMoney odds = Spots[index]->ReturnOffOdds(seat, die1, die2);
+                if (odds != TMoney()) {
+                    Events[count++] = {index, seat, EBetEvent::OddsReturned, odds, TMoney()};
+                }
+            }
+        }
+    }
+}
+
+// Every seat's stake moves, seated or not: the roll that moved the others is gone, and a stake
+// left behind would later be judged on the come spot as a bet it no longer is.
+void TBetBook::Travel(i16 sumIndex, size_t& count) {
+    const int offset = BoxSpotOffset(sumIndex);
+    if (offset < 0) {
+        return;
+    }
+    const std::pair<i16, i16> routes[2] = {
+        {ComeSpot, static_cast<i16>(FirstComeNumSpot + offset)},
+        {DoNotComeSpot, static_cast<i16>(FirstDoNotComeNumSpot + offset)}};
+    for (i16 seat = 0; seat < TCBetLedger::SeatCount; ++seat) {
+        for (const auto& [from, to] : routes) {
+            if (!Spots[from]->HasAmount(seat)) {
+                continue;
+            }
+            const TMoney stake = Spots[from]->TakeDown(seat, 0);
+            Spots[to]->SetAmount(seat, Spots[to]->GetAmount(seat) + stake);
+            Events[count++] = {to, seat, EBetEvent::Travelled, stake, TMoney()};
+        }
+    }
+}
+
 std::span<const TBetEvent> TBetBook::ResolveRoll(i16 die1, i16 die2, i16 point, u8 comeOut,
                                                  const std::array<TCrapsBetOptions, 3>& options,
                                                  const std::array<bool, 3>& seated) {
@@ -61,22 +131,26 @@ std::span<const TBetEvent> TBetBook::ResolveRoll(i16 die1, i16 die2, i16 point, 
     if (!TCBetLedger::AreDice(die1, die2)) {
         return {};
     }
+    if (comeOut != 0) {
+        ReturnComeOutOdds(die1, die2, options, seated, count);
+    }
     for (i16 index = 0; index < SpotCount; ++index) {
-        TCBetLedger* spot = Spots[index].get();
-        for (i16 seat = 0; spot != nullptr && seat < TCBetLedger::SeatCount; ++seat) {
+        TCBetLedger* spot = Spots[index];
+        for (i16 seat = 0; seat < TCBetLedger::SeatCount; ++seat) {
             if (!seated[seat] || !spot->HasAmount(seat) ||
                 !spot->TestLose(die1, die2, point, comeOut, options[seat])) {
                 continue;
             }
-            Events[count++] = {index, seat, EBetEvent::Lost, spot->GetAmount(seat), TMoney()};
+            const TMoney taken = spot->GetAmount(seat) + spot->GetOddsAmount(seat);
+            Events[count++] = {index, seat, EBetEvent::Lost, taken, TMoney()};
             spot->ForfeitSeat(seat);
         }
     }
     const auto sum = static_cast<i16>(die1 + die2);
     for (i16 seat = TCBetLedger::SeatCount - 1; seat >= 0; --seat) {
         for (i16 index = 0; seated[seat] && index < SpotCount; ++index) {
-            TCBetLedger* spot = Spots[index].get();
-            if (spot == nullptr || !spot->HasAmount(seat) ||
+            TCBetLedger* spot = Spots[index];
+            if (!spot->HasAmount(seat) ||
                 !spot->TestWin(die1, die2, point, comeOut, options[seat])) {
                 continue;
             }
@@ -84,5 +158,6 @@ std::span<const TBetEvent> TBetBook::ResolveRoll(i16 die1, i16 die2, i16 point, 
             Events[count++] = {index, seat, EBetEvent::Won, spot->CollectWin(seat, sum), win};
         }
     }
+    Travel(sum, count);
     return {Events.data(), count};
 }

@@ -7,10 +7,13 @@
 #include <memory>
 #include <span>
 
-enum class EBetEvent : u8 { Lost, Won };
+// OddsReturned: odds off on a come-out roll handed back before the roll is decided.
+// Travelled: a come or don't come stake moved to the number rolled (Spot is where it went).
+enum class EBetEvent : u8 { Lost, Won, OddsReturned, Travelled };
 
-// One seat's decided bet: a loss carries the stake taken, a win the amount collected (win and
-// stake) and the win alone.
+// One seat's money moved by a roll: a loss carries the stake and odds taken, a win the amount
+// collected (stake, odds and win) and the win alone, a return the odds credited, a travel the
+// stake moved.
 struct TBetEvent {
     i16 Spot = 0;
     i16 Seat = 0;
@@ -22,12 +25,16 @@ struct TBetEvent {
 class TBetBook {
 public:
     static constexpr i16 SpotCount = 43;
-    // Every spot can decide every seat on one roll: the events never outgrow this.
-    static constexpr size_t MaxEvents = SpotCount * TCBetLedger::SeatCount;
+    static constexpr i16 PassSpot = 0;
+    static constexpr i16 DoNotPassSpot = 1;
+    static constexpr i16 ComeSpot = 2;
+    static constexpr i16 DoNotComeSpot = 3;
+    static constexpr i16 FirstComeNumSpot = 23;
+    static constexpr i16 FirstDoNotComeNumSpot = 35;
+    // Every spot can decide every seat on one roll, after the twelve number spots returned
+    // their odds and before the two come spots moved their stakes: never more events.
+    static constexpr size_t MaxEvents = (SpotCount + 12 + 2) * TCBetLedger::SeatCount;
 
-    // The spots of the one-roll, field, combination, big, hardway, buy or place and lay bets.
-    // The line, come and don't-come spots (0-3, 23-28, 35-40) come with their own kinds;
-    // until then those indices hold no spot and decide nothing.
     TBetBook();
 
     TCBetLedger* GetSpot(i16 index) const;
@@ -37,14 +44,23 @@ public:
     TMoney PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 point,
                     const TCrapsBetOptions& options);
 
-    // Losers first, then winners seat 2, 1, 0, spots in order; each seat is judged by its own
-    // options, and its win test runs just before it is paid. Only seated seats are settled.
-    // The events stay valid until the next roll.
+    // On a come-out roll odds each seat's options keep off are handed back first (seats 2, 1,
+    // 0); then losers, then winners seat 2, 1, 0, spots in order, each seat judged by its own
+    // options and its win test run just before it is paid; last, on a box number, come and
+    // don't come stakes move to that number (seats 0, 1, 2), added to any stake there. Only
+    // seated seats are settled; every seat's stake travels. The events stay valid until the next
+    // roll.
     std::span<const TBetEvent> ResolveRoll(i16 die1, i16 die2, i16 point, u8 comeOut,
                                            const std::array<TCrapsBetOptions, 3>& options,
                                            const std::array<bool, 3>& seated);
 
 private:
-    std::array<std::unique_ptr<TCBetLedger>, SpotCount> Spots;
+    void ReturnComeOutOdds(i16 die1, i16 die2, const std::array<TCrapsBetOptions, 3>& options,
+                           const std::array<bool, 3>& seated, size_t& count);
+    void Travel(i16 sumIndex, size_t& count);
+
+    std::array<std::unique_ptr<TCBetLedger>, SpotCount> Owned;
+    // The same spots, as the hot loops of ResolveRoll walk them.
+    std::array<TCBetLedger*, SpotCount> Spots{};
     std::array<TBetEvent, MaxEvents> Events;
 };

@@ -120,10 +120,6 @@ void TCBetLedger::ForfeitSeat(i16 seat) {
     }
 }
 
-bool TCBetLedger::HasAmount(i16 seat) const {
-    return IsSeat(seat) && Amounts[seat] > TMoney();
-}
-
 bool TCBetLedger::HasAnyAmount() const {
     return HasAmount(0) || HasAmount(1) || HasAmount(2);
 }

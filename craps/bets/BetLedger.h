@@ -48,7 +48,8 @@ public:
     // keeps per seat go to 0.
     virtual void ForfeitSeat(i16 seat);
 
-    bool HasAmount(i16 seat) const;
+    // Asked of every spot and seat on every roll, so kept inline.
+    bool HasAmount(i16 seat) const { return IsSeat(seat) && Amounts[seat].GetValue() > 0.0; }
     bool HasAnyAmount() const;
     TMoney GetStakeAndWin(i16 seat) const;
 

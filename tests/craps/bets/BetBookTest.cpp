@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 using namespace bettest;
@@ -68,11 +69,11 @@ TEST(BetBookTest, EverySeatOnAOneRollSpotIsPaidInFull) {
     }
 }
 
-TEST(BetBookTest, AStandingBetIsNeverPaidAndEmptyIndicesDecideNothing) {
+TEST(BetBookTest, AStandingBetIsNeverPaidAndBadIndicesTakeNothing) {
     TBetBook book;
     const std::array<TCrapsBetOptions, 3> options = {AllOn, AllOn, AllOn};
-    book.PlaceBet(5, 0, TMoney(10.0), 0, 4, AllOn); // big 6
-    EXPECT_EQ(book.PlaceBet(0, 0, TMoney(10.0), 0, 4, AllOn).GetValue(), 10.0);
+    book.PlaceBet(5, 0, TMoney(10.0), 0, 4, AllOn);                             // big 6
+    EXPECT_EQ(book.PlaceBet(0, 0, TMoney(10.0), 0, 4, AllOn).GetValue(), 10.0); // odds, no line
     EXPECT_EQ(book.PlaceBet(43, 0, TMoney(10.0), 0, 4, AllOn).GetValue(), 10.0);
     EXPECT_TRUE(book.ResolveRoll(1, 2, 4, 0, options, AllSeated).empty());
     EXPECT_TRUE(book.ResolveRoll(2, 6, 4, 0, options, AllSeated).empty()); // a bad die
@@ -80,44 +81,153 @@ TEST(BetBookTest, AStandingBetIsNeverPaidAndEmptyIndicesDecideNothing) {
     EXPECT_EQ(book.GetSpot(5)->GetAmount(0).GetValue(), 10.0);
 }
 
+TEST(BetBookTest, EachSeatsOptionsDecideWhetherItsOddsWorkOnTheComeOut) {
+    // Seat 0 keeps every odds working, seat 1 none, seat 2 only the lay odds (the default).
+    std::array<TCrapsBetOptions, 3> options = {AllOn, AllOff, AllOff};
+    options[2][OptionDontComeOddsOnComeOut] = 1;
+    struct TCase {
+        i16 Die1, Die2;
+        // Per seat: come six's odds returned, come six collected, don't come six collected.
+        double Returned[3], Come[3], DontCome[3];
+    };
+    const TCase cases[] = {
+        {2, 2, {0, 25 + 24, 25}, {75, 20, 20}, {-1, -1, -1}}, // six: come wins, don't loses
+        {1, 4, {0, 25 + 24, 25}, {-1, -1, -1}, {64, 20, 64}}, // seven: the reverse
+        {3, 3, {0, 0, 0}, {-1, -1, -1}, {-1, -1, -1}},        // eight: nothing moves
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Die1 + c.Die2 + 2);
+        TBetBook book;
+        for (i16 seat = 0; seat < 3; ++seat) {
+            book.GetSpot(25)->SetAmount(seat, TMoney(10.0));
+            book.GetSpot(37)->SetAmount(seat, TMoney(10.0));
+            ASSERT_EQ(book.PlaceBet(25, seat, TMoney(25.0), 1, -1, options[seat]), TMoney());
+            ASSERT_EQ(book.PlaceBet(37, seat, TMoney(24.0), 1, -1, options[seat]), TMoney());
+        }
+        const auto events = book.ResolveRoll(c.Die1, c.Die2, -1, 1, options, AllSeated);
+        for (i16 seat = 0; seat < 3; ++seat) {
+            SCOPED_TRACE(seat);
+            double returned = 0.0;
+            for (const TBetEvent& event : events) {
+                returned += event.Seat == seat && event.Kind == EBetEvent::OddsReturned
+                                ? event.Amount.GetValue()
+                                : 0.0;
+            }
+            EXPECT_EQ(returned, c.Returned[seat]);
+            EXPECT_EQ(Collected(events, 25, seat, EBetEvent::Won).GetValue(), c.Come[seat]);
+            EXPECT_EQ(Collected(events, 37, seat, EBetEvent::Won).GetValue(), c.DontCome[seat]);
+        }
+    }
+}
+
+TEST(BetBookTest, EverySeatLayingOddsIsPaidInFullOnASevenOut) {
+    TBetBook book;
+    for (i16 seat = 0; seat < 3; ++seat) {
+        book.PlaceBet(1, seat, TMoney(10.0), 1, -1, AllOn);
+        ASSERT_EQ(book.PlaceBet(1, seat, TMoney(30.0), 0, 7, AllOn), TMoney()); // against 9
+    }
+    const auto events = book.ResolveRoll(2, 3, 7, 0, {AllOn, AllOn, AllOn}, AllSeated);
+    ASSERT_EQ(events.size(), 3u);
+    for (i16 seat = 0; seat < 3; ++seat) {
+        EXPECT_EQ(Collected(events, 1, seat, EBetEvent::Won).GetValue(), 70.0);
+    }
+}
+
+TEST(BetBookTest, ComeBetsTravelAndAddToAStakeStillThere) {
+    TBetBook book;
+    const std::array<TCrapsBetOptions, 3> options = {AllOn, AllOn, AllOn};
+    for (i16 seat = 0; seat < 3; ++seat) {
+        book.PlaceBet(2, seat, TMoney(5.0 * (seat + 1)), 0, 7, AllOn);
+        book.PlaceBet(3, seat, TMoney(7.0), 0, 7, AllOn);
+        book.GetSpot(25)->SetAmount(seat, TMoney(10.0)); // come six
+        book.GetSpot(37)->SetAmount(seat, TMoney(4.0));  // don't come six
+    }
+    // Seat 2 has left the table: its bets stand undecided, but its stakes still move.
+    const auto events = book.ResolveRoll(2, 2, 7, 0, options, {true, true, false});
+    EXPECT_EQ(Collected(events, 25, 0, EBetEvent::Won).GetValue(), 20.0);
+    EXPECT_EQ(Collected(events, 37, 1, EBetEvent::Lost).GetValue(), 4.0);
+    const double come[3] = {5, 10, 25};
+    const double dontCome[3] = {7, 7, 11};
+    for (i16 seat = 0; seat < 3; ++seat) {
+        EXPECT_EQ(book.GetSpot(25)->GetAmount(seat).GetValue(), come[seat]);
+        EXPECT_EQ(book.GetSpot(37)->GetAmount(seat).GetValue(), dontCome[seat]);
+        EXPECT_FALSE(book.GetSpot(2)->HasAmount(seat));
+        EXPECT_FALSE(book.GetSpot(3)->HasAmount(seat));
+        EXPECT_EQ(Collected(events, 25, seat, EBetEvent::Travelled).GetValue(), 5.0 * (seat + 1));
+    }
+    // The travelled stakes are decided on their number from then on.
+    const auto next = book.ResolveRoll(1, 4, 7, 0, options, AllSeated);
+    EXPECT_EQ(Collected(next, 25, 2, EBetEvent::Lost).GetValue(), 25.0);
+    EXPECT_EQ(Collected(next, 37, 2, EBetEvent::Won).GetValue(), 22.0);
+}
+
+// Three seats on every spot through shooter rounds, odds at the limit wherever allowed, each
+// seat with its own options: every dollar is on the table, credited or lost, checked every
+// 1000 rolls so the sums stay small enough for doubles to hold a millionth of a dollar.
 TEST(BetBookTest, MoneyBalancesOverASeededRun) {
     TBetBook book;
     std::mt19937 dice(20261206);
     std::uniform_int_distribution<int> face(0, 5);
-    std::uniform_int_distribution<int> coin(0, 1);
     std::array<TCrapsBetOptions, 3> options = {AllOn, AllOff, AllOn};
-    options[2][OptionBuy4And10] = 0;
-    double staked = 0.0, credited = 0.0, wins = 0.0, losses = 0.0;
-    for (int roll = 0; roll < 20000; ++roll) {
-        const u8 comeOut = static_cast<u8>(coin(dice));
-        for (i16 seat = 0; seat < 3; ++seat) {
-            for (i16 spot = 4; spot < TBetBook::SpotCount; ++spot) {
-                if (book.GetSpot(spot) != nullptr && !book.GetSpot(spot)->HasAmount(seat)) {
-                    const double offer = 1.0 + (spot + seat) % 7 + 0.25 * seat;
-                    staked += offer;
-                    staked -= book.PlaceBet(spot, seat, TMoney(offer), comeOut, 4, options[seat])
-                                  .GetValue();
+    options[2][OptionBuy4And10] = options[2][OptionComeOddsOnComeOut] = 0;
+    const auto onTable = [&book] {
+        double sum = 0.0;
+        for (i16 spot = 0; spot < TBetBook::SpotCount; ++spot) {
+            for (i16 seat = 0; seat < 3; ++seat) {
+                sum +=
+                    (book.GetSpot(spot)->GetAmount(seat) + book.GetSpot(spot)->GetOddsAmount(seat))
+                        .GetValue();
+            }
+        }
+        return sum;
+    };
+    u8 comeOut = 1;
+    i16 point = -1;
+    int withOdds = 0, travelled = 0, unbalanced = 0;
+    double before = 0.0, moved = 0.0; // moved: staked + wins - losses - credited
+    for (int roll = 1; roll <= 100000; ++roll) {
+        for (i16 spot = 0; spot < TBetBook::SpotCount; ++spot) {
+            TCBetLedger* bet = book.GetSpot(spot);
+            const bool odds = spot < 2 || (spot >= 23 && spot < 29) || (spot >= 35 && spot < 41);
+            for (i16 seat = 0; seat < 3; ++seat) {
+                const bool held = bet->HasAmount(seat);
+                if (held && (!odds || !bet->CanAddChips(seat, TMoney(2.0), comeOut, point))) {
+                    continue;
                 }
+                const double offer = held ? 200.0 : 1.0 + (spot + seat) % 7 + 0.25 * seat;
+                moved +=
+                    offer - book.PlaceBet(spot, seat, TMoney(offer), comeOut, point, options[seat])
+                                .GetValue();
+                withOdds += held && bet->GetOddsAmount(seat) > TMoney();
             }
         }
-        for (const TBetEvent& event :
-             book.ResolveRoll(static_cast<i16>(face(dice)), static_cast<i16>(face(dice)), 4,
-                              comeOut, options, AllSeated)) {
-            if (event.Kind == EBetEvent::Won) {
-                credited += event.Amount.GetValue();
-                wins += event.Win.GetValue();
-            } else {
-                losses += event.Amount.GetValue();
-            }
+        const auto die1 = static_cast<i16>(face(dice));
+        const auto die2 = static_cast<i16>(face(dice));
+        for (const TBetEvent& e :
+             book.ResolveRoll(die1, die2, point, comeOut, options, AllSeated)) {
+            const double amount = e.Amount.GetValue();
+            moved += e.Kind == EBetEvent::Won            ? e.Win.GetValue() - amount
+                     : e.Kind == EBetEvent::Lost         ? -amount
+                     : e.Kind == EBetEvent::OddsReturned ? -amount
+                                                         : 0.0;
+            travelled += e.Kind == EBetEvent::Travelled;
+        }
+        if (roll % 1000 == 0) {
+            const double after = onTable();
+            unbalanced += std::abs(after - (before + moved)) > 1e-6;
+            before = after;
+            moved = 0.0;
+        }
+        const int sum = die1 + die2;
+        if (comeOut != 0 && sum >= 2 && sum <= 8 && sum != 5) {
+            point = static_cast<i16>(sum);
+            comeOut = 0;
+        } else if (comeOut == 0 && (sum == point || sum == 5)) {
+            point = -1;
+            comeOut = 1;
         }
     }
-    double onTable = 0.0;
-    for (i16 spot = 0; spot < TBetBook::SpotCount; ++spot) {
-        for (i16 seat = 0; seat < 3; ++seat) {
-            onTable += book.GetSpot(spot) ? book.GetSpot(spot)->GetAmount(seat).GetValue() : 0.0;
-        }
-    }
-    EXPECT_GT(wins, 0.0);
-    EXPECT_GT(losses, 0.0);
-    EXPECT_NEAR(onTable + credited, staked + wins - losses, 1e-6);
+    EXPECT_EQ(unbalanced, 0);
+    EXPECT_GT(withOdds, 10000);
+    EXPECT_GT(travelled, 10000);
 }
