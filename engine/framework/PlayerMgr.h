@@ -78,6 +78,8 @@ public:
     i16 FirstFreeRecord() const;
     bool HasFreeRecord() const;
     i16 CountUsed() const;
+    // The window (or other owner) whose dialogs the manager's own dialogs stand over.
+    TPlayerMgrOwner* GetOwner() const { return Owner; }
 
     // Seats.
     i16 GetActive(i16 seat) const;
