@@ -41,7 +41,10 @@ protected:
     std::string RecordOnDisk(i16 record) const {
         return File().substr(CasinoRecordAt(record), CasinoRecordSize);
     }
+    // What the settings say was seated, once the manager in hand has gone (its leaving
+    // stores its own seats).
     void SeatNames(const char* a, const char* b, const char* c) {
+        Mgr.reset();
         Settings.WriteStringN("Players", 0, a);
         Settings.WriteStringN("Players", 1, b);
         Settings.WriteStringN("Players", 2, c);
