@@ -1,0 +1,119 @@
+// The casino game lord: seats found through the table's seat players on every call, bankroll
+// arithmetic on the seated gamblers' records, the walk round the occupied seats, and the unit.
+#include "RecordsTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+class Seats : public CasinoTable {
+protected:
+    // Exactly the given seats hold gamblers (Joe, Ann and Bob fill them in seat order).
+    void Occupy(const std::set<i16>& seats) {
+        for (i16 record = 0; record < 3; ++record)
+            ASSERT_TRUE(Players->DeactivatePlayer(record));
+        for (i16 record = 0; record < 3; ++record)
+            ASSERT_TRUE(Players->ActivatePlayer(record, 0));
+        for (i16 seat = 0; seat < 3; ++seat) {
+            if (seats.count(seat) == 0) {
+                ASSERT_TRUE(Players->DeactivatePlayer(Players->GetActive(seat)));
+            }
+        }
+    }
+};
+
+TEST_F(Seats, TheWalkRoundTheOccupiedSeatsEndsWithTheSeatItself) {
+    MakeFullTable();
+    const struct {
+        std::set<i16> Occupied;
+        i16 From[4];
+        i16 Next[4];
+    } cases[] = {
+        {{}, {-1, 0, 1, 2}, {-1, -1, -1, -1}},
+        {{1}, {-1, 0, 1, 2}, {1, 1, 1, 1}},
+        {{0, 2}, {-1, 0, 1, 2}, {0, 2, 2, 0}},
+        {{0, 1, 2}, {-1, 0, 1, 2}, {0, 1, 2, 0}},
+        {{2}, {-1, 0, 1, 2}, {2, 2, 2, 2}},
+        // The remainder truncates: from -2 the candidates are -1, 0 and 1.
+        {{0, 1, 2}, {-2, -3, -4, 3}, {0, 0, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        Occupy(c.Occupied);
+        EXPECT_EQ(Lord().CountOccupiedSeats(), static_cast<i16>(c.Occupied.size()));
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Lord().NextOccupiedSeat(c.From[i]), c.Next[i])
+                << "from " << c.From[i] << " with " << c.Occupied.size() << " seated";
+    }
+}
+
+TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASubtractionStopsAtZero) {
+    MakeFullTable();
+    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
+    Lord().AddToBankroll(1, TMoney(0.25));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney(100.25));
+    Lord().SubtractFromBankroll(1, TMoney(40.0));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney(60.25));
+    Lord().SubtractFromBankroll(1, TMoney(60.5));
+    const double left = Lord().GetBankroll(1).GetValue();
+    EXPECT_EQ(left, 0.0);
+    EXPECT_FALSE(std::signbit(left));
+    // Setting takes any amount as it is.
+    Lord().SetBankroll(0, TMoney(-7.5));
+    EXPECT_EQ(Lord().GetBankroll(0), TMoney(-7.5));
+    // Empty and missing seats answer nothing and change nothing.
+    for (i16 seat : {2, 3, -1}) {
+        Lord().AddToBankroll(seat, TMoney(5.0));
+        Lord().SetBankroll(seat, TMoney(5.0));
+        EXPECT_EQ(Lord().GetBankroll(seat), TMoney()) << seat;
+        EXPECT_EQ(Lord().GetSeatPlayerData(seat), nullptr) << seat;
+    }
+    EXPECT_NE(Lord().GetSeatPlayer(2), nullptr);
+    EXPECT_EQ(Lord().GetSeatPlayer(3), nullptr);
+    // The money reaches the file with the record.
+    Players->Save();
+    EXPECT_EQ(Players->GetBankroll(2), 200.0);
+    TCasinoPlayerMgr again(&Frame, "c:\\data\\", 3, 20, false);
+    EXPECT_EQ(again.GetBankroll(0), -7.5);
+    EXPECT_EQ(again.GetBankroll(1), 0.0);
+}
+
+TEST_F(Seats, ASeatThatChangesGamblersIsSeenAtOnce) {
+    MakeFullTable();
+    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney(100.0));
+    ASSERT_TRUE(Players->DeactivatePlayer(1));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney());
+    ASSERT_TRUE(Players->ActivatePlayer(2, 0));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney(200.0));
+    Lord().AddToBankroll(1, TMoney(1.0));
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(2)), 201.0);
+}
+
+TEST_F(Seats, AMissingSeatPlayerLeavesItsSeatEmptyAndThePlayersBindAsTheyAreMade) {
+    MakeTable({"lord", "seat0", "seat1"});
+    // Joe sat down before the table was made: his seat player points at him from the start.
+    EXPECT_EQ(Lord().GetSeatPlayerData(0), Players->GetDataBlock(0));
+    ASSERT_TRUE(Players->ActivatePlayer(1, 0) && Players->ActivatePlayer(2, 0));
+    EXPECT_EQ(Lord().CountOccupiedSeats(), 2);
+    EXPECT_EQ(Lord().GetSeatPlayer(2), nullptr);
+    EXPECT_EQ(Lord().NextOccupiedSeat(1), 0);
+}
+
+TEST_F(Seats, TheUnitIsADenominationAndAnIndexOutsideTheTableIsZero) {
+    MakeFullTable();
+    const struct {
+        u16 Index;
+        double Unit;
+        i16 Found;
+    } cases[] = {{6, 1.0, 6}, {0, 0.0, 0}, {14, 1000.0, 14}, {15, 0.0, 0}, {40000, 0.0, 0}};
+    for (const auto& c : cases) {
+        TCasinoGameLord lord(Window.get(), 1, c.Index);
+        EXPECT_EQ(lord.GetUnit().GetValue(), c.Unit) << c.Index;
+        EXPECT_EQ(lord.GetUnitIndex(), c.Found) << c.Index;
+    }
+}
+
+} // namespace
