@@ -103,9 +103,11 @@ protected:
         ObjectFileFixture::TearDown();
     }
     // The table with these members, its window seeing the manager and heard by it.
+    // Each table has files of its own names: the data-file manager keeps what it has read.
     void MakeTable(const std::vector<std::string>& members) {
+        const std::string name = "table" + std::to_string(++Tables);
         {
-            TGObjList written(nullptr, nullptr, TFileMode(TJorpFileName("table.gol"), 0, 0));
+            TGObjList written(nullptr, nullptr, TFileMode(TJorpFileName(name + ".gol"), 0, 0));
             for (const std::string& name : members) {
                 auto object = std::make_unique<TGameObject>(nullptr);
                 object->SetObjectFileName(TJorpFileName(name));
@@ -115,11 +117,11 @@ protected:
             ASSERT_TRUE(written.Save(nullptr));
         }
         Cd.WriteHostFile("felt.bmp", "BM");
-        Cd.WriteHostFile("table.m",
-                         Header("MODE", 2, 1) + Le16(3) + Str("felt.bmp") + Str("table.gol"));
+        Cd.WriteHostFile(name + ".m",
+                         Header("MODE", 2, 1) + Le16(3) + Str("felt.bmp") + Str(name + ".gol"));
         Window = std::make_unique<TTableWin>(&GamePalette);
         Window->Players = Players.get();
-        Mode = std::make_unique<TJorpMode>(Window.get(), "table.m", false, 0);
+        Mode = std::make_unique<TJorpMode>(Window.get(), name + ".m", false, 0);
         Frame.Window = Window.get();
         ObjectLog().clear();
     }
@@ -137,4 +139,5 @@ protected:
     std::unique_ptr<TCasinoPlayerMgr> Players;
     std::unique_ptr<TTableWin> Window;
     std::unique_ptr<TJorpMode> Mode;
+    int Tables = 0;
 };
