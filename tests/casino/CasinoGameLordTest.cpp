@@ -1,5 +1,5 @@
-// The casino game lord: seats found through the table's seat players on every call, bankroll
-// arithmetic on the seated gamblers' records, the walk round the occupied seats, and the unit.
+// The casino game lord: the walk round the occupied seats, bankroll arithmetic on the seated
+// gamblers' records looked up on every call, and the table's unit.
 #include "RecordsTable.h"
 
 #include <gtest/gtest.h>
@@ -11,22 +11,20 @@ namespace {
 
 class Seats : public CasinoTable {
 protected:
-    // Exactly the given seats hold gamblers (Joe, Ann and Bob fill them in seat order).
+    // Exactly these seats hold gamblers (Joe, Ann and Bob fill them in seat order).
     void Occupy(const std::set<i16>& seats) {
         for (i16 record = 0; record < 3; ++record)
-            ASSERT_TRUE(Players->DeactivatePlayer(record));
+            Players->DeactivatePlayer(record);
         for (i16 record = 0; record < 3; ++record)
-            ASSERT_TRUE(Players->ActivatePlayer(record, 0));
-        for (i16 seat = 0; seat < 3; ++seat) {
-            if (seats.count(seat) == 0) {
-                ASSERT_TRUE(Players->DeactivatePlayer(Players->GetActive(seat)));
-            }
-        }
+            Players->ActivatePlayer(record, 0);
+        for (i16 seat = 0; seat < 3; ++seat)
+            if (seats.count(seat) == 0)
+                Players->DeactivatePlayer(Players->GetActive(seat));
     }
 };
 
 TEST_F(Seats, TheWalkRoundTheOccupiedSeatsEndsWithTheSeatItself) {
-    MakeFullTable();
+    MakeTable();
     const struct {
         std::set<i16> Occupied;
         i16 From[4];
@@ -49,70 +47,46 @@ TEST_F(Seats, TheWalkRoundTheOccupiedSeatsEndsWithTheSeatItself) {
     }
 }
 
-TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASubtractionStopsAtZero) {
-    MakeFullTable();
-    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
-    Lord().AddToBankroll(1, TMoney(0.25));
-    EXPECT_EQ(Lord().GetBankroll(1), TMoney(100.25));
-    Lord().SubtractFromBankroll(1, TMoney(40.0));
-    EXPECT_EQ(Lord().GetBankroll(1), TMoney(60.25));
-    Lord().SubtractFromBankroll(1, TMoney(60.5));
-    const double left = Lord().GetBankroll(1).GetValue();
-    EXPECT_EQ(left, 0.0);
-    EXPECT_FALSE(std::signbit(left));
-    // Setting takes any amount as it is.
-    Lord().SetBankroll(0, TMoney(-7.5));
-    EXPECT_EQ(Lord().GetBankroll(0), TMoney(-7.5));
-    // Empty and missing seats answer nothing and change nothing.
-    for (i16 seat : {2, 3, -1}) {
-        Lord().AddToBankroll(seat, TMoney(5.0));
-        Lord().SetBankroll(seat, TMoney(5.0));
-        EXPECT_EQ(Lord().GetBankroll(seat), TMoney()) << seat;
-        EXPECT_EQ(Lord().GetSeatPlayerData(seat), nullptr) << seat;
-    }
-    EXPECT_NE(Lord().GetSeatPlayer(2), nullptr);
-    EXPECT_EQ(Lord().GetSeatPlayer(3), nullptr);
-    // The money reaches the file with the record.
-    Players->Save();
-    EXPECT_EQ(Players->GetBankroll(2), 200.0);
-    TCasinoPlayerMgr again(&Frame, "c:\\data\\", 3, 20, false);
-    EXPECT_EQ(again.GetBankroll(0), -7.5);
-    EXPECT_EQ(again.GetBankroll(1), 0.0);
-}
-
-TEST_F(Seats, ASeatThatChangesGamblersIsSeenAtOnce) {
-    MakeFullTable();
-    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
-    EXPECT_EQ(Lord().GetBankroll(1), TMoney(100.0));
-    ASSERT_TRUE(Players->DeactivatePlayer(1));
-    EXPECT_EQ(Lord().GetBankroll(1), TMoney());
-    ASSERT_TRUE(Players->ActivatePlayer(2, 0));
-    EXPECT_EQ(Lord().GetBankroll(1), TMoney(200.0));
-    Lord().AddToBankroll(1, TMoney(1.0));
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(2)), 201.0);
-}
-
-TEST_F(Seats, AMissingSeatPlayerLeavesItsSeatEmptyAndThePlayersBindAsTheyAreMade) {
+TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASeatThatChangesGamblersIsSeenAtOnce) {
     MakeTable({"lord", "seat0", "seat1"});
     // Joe sat down before the table was made: his seat player points at him from the start.
     EXPECT_EQ(Lord().GetSeatPlayerData(0), Players->GetDataBlock(0));
-    ASSERT_TRUE(Players->ActivatePlayer(1, 0) && Players->ActivatePlayer(2, 0));
+    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
+    Lord().AddToBankroll(1, TMoney(0.25));
+    Lord().SubtractFromBankroll(1, TMoney(40.0));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney(60.25));
+    Lord().SubtractFromBankroll(1, TMoney(60.5));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney());
+    EXPECT_FALSE(std::signbit(Lord().GetBankroll(1).GetValue()));
+    Lord().SetBankroll(0, TMoney(-7.5));
+    EXPECT_EQ(Lord().GetBankroll(0), TMoney(-7.5));
+    // Seat 2 has no player, seat 3 does not exist: nothing answers, nothing changes.
+    ASSERT_TRUE(Players->ActivatePlayer(2, 0));
+    for (i16 seat : {2, 3, -1}) {
+        Lord().AddToBankroll(seat, TMoney(5.0));
+        EXPECT_EQ(Lord().GetBankroll(seat), TMoney()) << seat;
+    }
     EXPECT_EQ(Lord().CountOccupiedSeats(), 2);
-    EXPECT_EQ(Lord().GetSeatPlayer(2), nullptr);
-    EXPECT_EQ(Lord().NextOccupiedSeat(1), 0);
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(2)), 200.0);
+
+    ASSERT_TRUE(Players->DeactivatePlayer(1) && Players->DeactivatePlayer(2));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney());
+    ASSERT_TRUE(Players->ActivatePlayer(2, 0));
+    Lord().AddToBankroll(1, TMoney(1.0));
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(2)), 201.0);
+    // Ann left with what she had.
+    ASSERT_TRUE(Players->LoadDataBlock(1));
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(1)), 0.0);
 }
 
 TEST_F(Seats, TheUnitIsADenominationAndAnIndexOutsideTheTableIsZero) {
-    MakeFullTable();
-    const struct {
-        u16 Index;
-        double Unit;
-        i16 Found;
-    } cases[] = {{6, 1.0, 6}, {0, 0.0, 0}, {14, 1000.0, 14}, {15, 0.0, 0}, {40000, 0.0, 0}};
-    for (const auto& c : cases) {
-        TCasinoGameLord lord(Window.get(), 1, c.Index);
-        EXPECT_EQ(lord.GetUnit().GetValue(), c.Unit) << c.Index;
-        EXPECT_EQ(lord.GetUnitIndex(), c.Found) << c.Index;
+    MakeTable();
+    const std::tuple<u16, double, i16> cases[] = {
+        {6, 1.0, 6}, {0, 0.0, 0}, {14, 1000.0, 14}, {15, 0.0, 0}, {40000, 0.0, 0}};
+    for (const auto& [index, unit, found] : cases) {
+        TCasinoGameLord lord(Window.get(), 1, index);
+        EXPECT_EQ(lord.GetUnit().GetValue(), unit) << index;
+        EXPECT_EQ(lord.GetUnitIndex(), found) << index;
     }
 }
 

@@ -1,5 +1,4 @@
-// Test support: a program folder whose save file the casino's gambler manager reads and
-// writes, and the bytes of its records.
+// Test support: the casino's gambler manager over a program folder, and its records' bytes.
 #pragma once
 
 #include "../engine/framework/PlayerMgrFakes.h"
@@ -11,10 +10,11 @@
 #include <string>
 
 constexpr size_t CasinoRecordSize = 13195;
-constexpr size_t CasinoFileSize = 264131;
 
-inline size_t CasinoRecordAt(i16 record) {
-    return 8 + 223 + CasinoRecordSize * static_cast<size_t>(record);
+inline std::string Encoded(const TCasinoPlayerData& data) {
+    std::string bytes(CasinoRecordSize, '\xEE');
+    EXPECT_TRUE(data.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
+    return bytes;
 }
 
 inline TCasinoPlayerData Decoded(const std::string& bytes) {
@@ -22,15 +22,10 @@ inline TCasinoPlayerData Decoded(const std::string& bytes) {
     EXPECT_TRUE(data.Decode(reinterpret_cast<const u8*>(bytes.data()), bytes.size()));
     return data;
 }
-inline std::string Encoded(const TCasinoPlayerData& data) {
-    std::string bytes(CasinoRecordSize, '\xEE');
-    EXPECT_TRUE(data.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
-    return bytes;
-}
 
 class RecordsFolder : public SaveFolder {
 protected:
-    // A manager made as the frame makes it, its host calls then going through Host.
+    // Made as the frame makes it; its later host calls go through Host.
     TCasinoPlayerMgr& Make(bool forceDefault = false) {
         Mgr.reset();
         Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, forceDefault);
@@ -38,16 +33,15 @@ protected:
         return *Mgr;
     }
     std::string File() const { return SaveBytes("otcraps.sav"); }
-    std::string RecordOnDisk(i16 record) const {
-        return File().substr(CasinoRecordAt(record), CasinoRecordSize);
+    std::string RecordOnDisk(i16 r) const {
+        return File().substr(231 + CasinoRecordSize * static_cast<size_t>(r), CasinoRecordSize);
     }
-    // What the settings say was seated, once the manager in hand has gone (its leaving
-    // stores its own seats).
-    void SeatNames(const char* a, const char* b, const char* c) {
+    // Once the manager in hand has gone, since its leaving stores its own seats.
+    void SeatNames(const char* a, const char* b) {
         Mgr.reset();
         Settings.WriteStringN("Players", 0, a);
         Settings.WriteStringN("Players", 1, b);
-        Settings.WriteStringN("Players", 2, c);
+        Settings.WriteStringN("Players", 2, "");
     }
 
     std::unique_ptr<TCasinoPlayerMgr> Mgr;

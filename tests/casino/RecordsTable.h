@@ -1,5 +1,5 @@
-// Test support: a casino table made from written files: a mode whose list names a casino game
-// lord, seat players and a plain object, in a casino mode window over the gambler manager.
+// Test support: a casino table made from written files (a casino lord, seat players and a
+// plain object) in a casino mode window over the gambler manager, each noting its updates.
 #pragma once
 
 #include "../engine/foundation/FileMgrFixture.h"
@@ -16,61 +16,46 @@
 #include "platform/host/MessageBox.h"
 #include "support/ExitTrap.h"
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
-class TNotingCasinoLord : public TCasinoGameLord {
+template <class T> class TNoting : public T {
 public:
-    TNotingCasinoLord(TJorpOwner* owner, u16 unitIndex) : TCasinoGameLord(owner, 1, unitIndex) {}
+    using T::T;
     void Update() override {
-        ObjectLog().push_back("update lord");
-        TCasinoGameLord::Update();
+        ObjectLog().push_back("update " + this->GetFileMode().Name.GetName());
+        T::Update();
     }
+};
+
+class TTableLord : public TNoting<TCasinoGameLord> {
+public:
+    using TNoting::TNoting;
     i16 TestSkitCondition(u16 condition) override { return condition == 7 ? 1 : -1; }
     void SelectSeat(i16 seat) override { CurrentSeat = seat; }
     void DoGameCommand() override { ObjectLog().push_back("lord command"); }
 };
 
-class TNotingSeat : public TCasinoPlayer {
-public:
-    using TCasinoPlayer::TCasinoPlayer;
-    void Update() override {
-        ObjectLog().push_back("update seat" + std::to_string(Seat));
-        TCasinoPlayer::Update();
-    }
-};
-
-class TNotingRail : public TGameObject {
-public:
-    using TGameObject::TGameObject;
-    void Update() override { ObjectLog().push_back("update rail"); }
-};
-
-// Makes the objects by file name, as a table game does. The check of the table's objects runs
-// only when asked: a fatal end inside the mode's construction would leave it half made.
+// Makes the objects by file name, as a table game does. The check of the objects runs only
+// when asked: a fatal end inside the mode's construction would leave it half made.
 class TTableWin : public TCasinoModeWin {
 public:
-    explicit TTableWin(TPalFace* palette)
-        : TCasinoModeWin(nullptr, nullptr, "table", palette, "Table") {}
-    TGameObject* CreateGameObject(const TFileMode& file, i16 index, u32 data) override {
+    explicit TTableWin(TPalFace* palette) : TCasinoModeWin(nullptr, nullptr, "t", palette, "T") {}
+    TGameObject* CreateGameObject(const TFileMode& file, i16, u32) override {
         const std::string name = file.Name.GetName();
         if (name == "lord") {
-            auto lord = TJorpBase::CreateAttached<TNotingCasinoLord>(file, true, false, this, 6);
+            auto lord = TJorpBase::CreateAttached<TTableLord>(file, true, false, this, 1, 6);
             SetMainGameObject(lord.get());
             return lord.release();
         }
-        if (name.rfind("seat", 0) == 0) {
-            const auto seat = static_cast<i16>(name[4] - '0');
-            auto player = TJorpBase::CreateAttached<TNotingSeat>(file, true, false, this, seat);
-            ObjectTable[static_cast<size_t>(seat)] = player.get();
-            return player.release();
-        }
         if (name == "rail")
-            return TJorpBase::CreateAttached<TNotingRail>(file, true, false, this).release();
-        return TCasinoModeWin::CreateGameObject(file, index, data);
+            return TJorpBase::CreateAttached<TNoting<TGameObject>>(file, true, false, this)
+                .release();
+        const auto seat = static_cast<i16>(name[4] - '0');
+        auto player =
+            TJorpBase::CreateAttached<TNoting<TCasinoPlayer>>(file, true, false, this, seat);
+        return ObjectTable[static_cast<size_t>(seat)] = player.release();
     }
     void CheckGameObjects() override {
         if (Checking)
@@ -83,18 +68,17 @@ public:
 
     TPlayerMgr* Players = nullptr;
     bool Checking = false;
-    // Menu flags 15, 16 and 17.
     bool Flags[3] = {true, true, true};
 };
 
+// Joe sits in seat 0 from the start; Ann (record 1, $100) and Bob (record 2, $200) stand.
 class CasinoTable : public ObjectFileFixture {
 protected:
     void SetUp() override {
         ObjectFileFixture::SetUp();
-        ObjectLog().clear();
         Players = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, false);
-        ASSERT_TRUE(Players->CreatePlayer("Ann", 0, 100.0));
-        ASSERT_TRUE(Players->CreatePlayer("Bob", 1, 200.0));
+        ASSERT_TRUE(Players->CreatePlayer("Ann", 0, 100.0) &&
+                    Players->CreatePlayer("Bob", 1, 200.0));
     }
     void TearDown() override {
         Mode.reset();
@@ -102,33 +86,27 @@ protected:
         Players.reset();
         ObjectFileFixture::TearDown();
     }
-    // The table with these members, its window seeing the manager and heard by it.
-    // Each table has files of its own names: the data-file manager keeps what it has read.
-    void MakeTable(const std::vector<std::string>& members) {
+    // Files of new names each time: the data-file manager keeps what it has read.
+    void MakeTable(const std::vector<std::string>& members = {"lord", "seat0", "seat1", "seat2",
+                                                              "rail"}) {
         const std::string name = "table" + std::to_string(++Tables);
-        {
-            TGObjList written(nullptr, nullptr, TFileMode(TJorpFileName(name + ".gol"), 0, 0));
-            for (const std::string& name : members) {
-                auto object = std::make_unique<TGameObject>(nullptr);
-                object->SetObjectFileName(TJorpFileName(name));
-                object->SetSpriteListName(name + ".spl");
-                ASSERT_TRUE(written.AddMember(object.release()));
-            }
-            ASSERT_TRUE(written.Save(nullptr));
+        TGObjList written(nullptr, nullptr, TFileMode(TJorpFileName(name + ".gol"), 0, 0));
+        for (const std::string& member : members) {
+            auto object = std::make_unique<TGameObject>(nullptr);
+            object->SetObjectFileName(TJorpFileName(member));
+            ASSERT_TRUE(written.AddMember(object.release()));
         }
-        Cd.WriteHostFile("felt.bmp", "BM");
+        ASSERT_TRUE(written.Save(nullptr));
         Cd.WriteHostFile(name + ".m",
-                         Header("MODE", 2, 1) + Le16(3) + Str("felt.bmp") + Str(name + ".gol"));
+                         Header("MODE", 2, 1) + Le16(3) + Str("") + Str(name + ".gol"));
+        Mode.reset();
         Window = std::make_unique<TTableWin>(&GamePalette);
         Window->Players = Players.get();
         Mode = std::make_unique<TJorpMode>(Window.get(), name + ".m", false, 0);
         Frame.Window = Window.get();
         ObjectLog().clear();
     }
-    void MakeFullTable() { MakeTable({"lord", "seat0", "seat1", "seat2", "rail"}); }
-    TNotingCasinoLord& Lord() {
-        return *dynamic_cast<TNotingCasinoLord*>(Window->GetMainGameObject());
-    }
+    TTableLord& Lord() { return *dynamic_cast<TTableLord*>(Window->GetMainGameObject()); }
 
     TFakeMediaMaker Makers;
     TFakeSpriteMaker Sprites;
