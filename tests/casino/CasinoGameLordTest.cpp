@@ -1,6 +1,6 @@
 // The casino game lord: the walk round the occupied seats, bankroll arithmetic on the seated
 // gamblers' records looked up on every call, and the table's unit.
-#include "RecordsTable.h"
+#include "RecordsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +9,17 @@
 
 namespace {
 
-class Seats : public CasinoTable {
+class Seats : public CasinoRecords {
 protected:
     // Exactly these seats hold gamblers (Joe, Ann and Bob fill them in seat order).
     void Occupy(const std::set<i16>& seats) {
         for (i16 record = 0; record < 3; ++record)
-            Players->DeactivatePlayer(record);
+            Mgr->DeactivatePlayer(record);
         for (i16 record = 0; record < 3; ++record)
-            Players->ActivatePlayer(record, 0);
+            Mgr->ActivatePlayer(record, 0);
         for (i16 seat = 0; seat < 3; ++seat)
             if (seats.count(seat) == 0)
-                Players->DeactivatePlayer(Players->GetActive(seat));
+                Mgr->DeactivatePlayer(Mgr->GetActive(seat));
     }
 };
 
@@ -50,8 +50,8 @@ TEST_F(Seats, TheWalkRoundTheOccupiedSeatsEndsWithTheSeatItself) {
 TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASeatThatChangesGamblersIsSeenAtOnce) {
     MakeTable({"lord", "seat0", "seat1"});
     // Joe sat down before the table was made: his seat player points at him from the start.
-    EXPECT_EQ(Lord().GetSeatPlayerData(0), Players->GetDataBlock(0));
-    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
+    EXPECT_EQ(Lord().GetSeatPlayerData(0), Mgr->GetDataBlock(0));
+    ASSERT_TRUE(Mgr->ActivatePlayer(1, 0));
     Lord().AddToBankroll(1, TMoney(0.25));
     Lord().SubtractFromBankroll(1, TMoney(40.0));
     EXPECT_EQ(Lord().GetBankroll(1), TMoney(60.25));
@@ -61,22 +61,22 @@ TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASeatThatChangesGamblersIsSeenA
     Lord().SetBankroll(0, TMoney(-7.5));
     EXPECT_EQ(Lord().GetBankroll(0), TMoney(-7.5));
     // Seat 2 has no player, seat 3 does not exist: nothing answers, nothing changes.
-    ASSERT_TRUE(Players->ActivatePlayer(2, 0));
+    ASSERT_TRUE(Mgr->ActivatePlayer(2, 0));
     for (i16 seat : {2, 3, -1}) {
         Lord().AddToBankroll(seat, TMoney(5.0));
         EXPECT_EQ(Lord().GetBankroll(seat), TMoney()) << seat;
     }
     EXPECT_EQ(Lord().CountOccupiedSeats(), 2);
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(2)), 200.0);
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(2)), 200.0);
 
-    ASSERT_TRUE(Players->DeactivatePlayer(1) && Players->DeactivatePlayer(2));
+    ASSERT_TRUE(Mgr->DeactivatePlayer(1) && Mgr->DeactivatePlayer(2));
     EXPECT_EQ(Lord().GetBankroll(1), TMoney());
-    ASSERT_TRUE(Players->ActivatePlayer(2, 0));
+    ASSERT_TRUE(Mgr->ActivatePlayer(2, 0));
     Lord().AddToBankroll(1, TMoney(1.0));
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(2)), 201.0);
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(2)), 201.0);
     // Ann left with what she had.
-    ASSERT_TRUE(Players->LoadDataBlock(1));
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Players->GetDataBlock(1)), 0.0);
+    ASSERT_TRUE(Mgr->LoadDataBlock(1));
+    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(1)), 0.0);
 }
 
 TEST_F(Seats, TheUnitIsADenominationAndAnIndexOutsideTheTableIsZero) {

@@ -1,7 +1,7 @@
 // The casino mode window: a table without its lord or a seat player ends the program, every
 // frame updates lord, seats and objects in that order, and the current seat's commands reach
 // the gambler's record through the response table.
-#include "RecordsTable.h"
+#include "RecordsFixture.h"
 
 #include "casino/CasinoStatDialog.h"
 #include "platform/framework/CommandEnabler.h"
@@ -13,11 +13,11 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class CasinoModeWin : public CasinoTable {
+class CasinoModeWin : public CasinoRecords {
 protected:
     void TearDown() override {
         SetCasinoStatDialogFactory(nullptr);
-        CasinoTable::TearDown();
+        CasinoRecords::TearDown();
     }
     // "on" or "off", with "+" when checked.
     std::string Enabler(u32 id) {
@@ -27,7 +27,7 @@ protected:
                (enabler.GetCheck() == TCommandEnabler::Checked ? "+" : "");
     }
     u8 InstructionByte(i16 record) const {
-        return Players->GetDataBlock(record)[TCasinoPlayerData::InstructionAt];
+        return Mgr->GetDataBlock(record)[TCasinoPlayerData::InstructionAt];
     }
 };
 
@@ -74,7 +74,7 @@ TEST_F(CasinoModeWin, InstructionModeFlipsTheCurrentGamblersRecordByte) {
     EXPECT_EQ(Enabler(id), "on");
     Window->DispatchCommand(id);
     EXPECT_EQ(Enabler(id), "on+");
-    Players->Save();
+    Mgr->Save();
     EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav")[231 + TCasinoPlayerData::InstructionAt], 1);
     Window->Flags[1] = false;
     EXPECT_EQ(Enabler(id), "off");
@@ -86,7 +86,7 @@ TEST_F(CasinoModeWin, InstructionModeFlipsTheCurrentGamblersRecordByte) {
     Lord().SelectSeat(1);
     EXPECT_EQ(Enabler(id), "off");
     Window->DispatchCommand(id);
-    ASSERT_TRUE(Players->ActivatePlayer(1, 0));
+    ASSERT_TRUE(Mgr->ActivatePlayer(1, 0));
     EXPECT_EQ(InstructionByte(1) * 10 + InstructionByte(0), 0);
     EXPECT_EQ(Enabler(id), "on");
     Mode.reset();
@@ -96,8 +96,9 @@ TEST_F(CasinoModeWin, InstructionModeFlipsTheCurrentGamblersRecordByte) {
 TEST_F(CasinoModeWin, StatisticsPauseTheGameForTheCurrentSeatsRecordEvenAnEmptyOne) {
     MakeTable();
     Log asked;
-    SetCasinoStatDialogFactory([&](TWindow*, TPlayerMgr&, i16 record) {
+    SetCasinoStatDialogFactory([&](TWindow*, TPlayerMgr& players, i16 record) {
         asked.push_back(std::to_string(record) + (Window->IsPaused() ? " paused" : ""));
+        players.LoadDataBlock(2);
         return std::unique_ptr<TDialog>();
     });
     const u32 id = TCasinoModeWin::CmStatisticsId;
@@ -110,6 +111,8 @@ TEST_F(CasinoModeWin, StatisticsPauseTheGameForTheCurrentSeatsRecordEvenAnEmptyO
     Window->DispatchCommand(id);
     EXPECT_TRUE(Window->IsPaused());
     EXPECT_EQ(asked, (Log{"0 paused", "-1 paused", "-1 paused"}));
+    // What the dialog read and no seat holds is let go.
+    EXPECT_EQ(Mgr->GetDataBlock(2), nullptr);
     Window->Flags[0] = false;
     EXPECT_EQ(Enabler(id), "off");
 }

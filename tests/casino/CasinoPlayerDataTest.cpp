@@ -1,6 +1,6 @@
 // Gambler records: every field at its offset through the save file and back, bytes nobody
 // reads kept whole, hostile records read safely, and what clearing leaves.
-#include "RecordsFolder.h"
+#include "RecordsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ std::string DefaultRecord() {
            std::string(13140, '\0') + std::string("\1\0\0\0\1\0\1", 7);
 }
 
-using Records = RecordsFolder;
+using Records = CasinoRecords;
 
 TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     Make();

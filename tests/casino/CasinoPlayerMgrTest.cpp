@@ -1,11 +1,9 @@
 // The gambler manager: the first start, the gamblers seated last time, the force flag, resets,
 // the twenty-gambler limit, the save file at the casino's size through every fault, the file's
 // name, and the two dialogs.
-#include "RecordsFolder.h"
+#include "RecordsFixture.h"
 
-#include "casino/CasinoStatDialog.h"
 #include "engine/framework/JorpApp.h"
-#include "platform/framework/Dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +15,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class Gamblers : public RecordsFolder {
+class Gamblers : public CasinoRecords {
 protected:
-    ~Gamblers() override { SetCasinoStatDialogFactory(nullptr); }
     std::vector<i16> Seats() const {
         return {Mgr->GetActive(0), Mgr->GetActive(1), Mgr->GetActive(2)};
     }
@@ -101,7 +98,8 @@ TEST_F(Gamblers, AFaultAtAnySaveStepKeepsTheOldFileAndLeavingSavesEverything) {
         Host.Armed = step;
         Mgr->Save();
         EXPECT_EQ(Frame.Boxes, Texts{"Write Save File Failed"}) << step;
-        EXPECT_TRUE(File() == before && !InData("otcraps.tmp")) << step;
+        EXPECT_TRUE(File() == before && !std::filesystem::exists(Dir.Host("data/otcraps.tmp")))
+            << step;
     }
     TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(0), 9.75);
     Mgr.reset();
@@ -117,11 +115,11 @@ TEST_F(Gamblers, ADamagedFileIsKeptAsideAndGivesItsGamblersBackWhenMendedAndPutB
     Dir.WriteHostFile("data/otcraps.sav", good + "junk");
     Make();
     EXPECT_EQ(Frame.Boxes, Texts{"Save File Corrupted\nThe old file is kept as otcraps.bad."});
-    EXPECT_EQ(SaveBytes("otcraps.bad"), good + "junk");
+    EXPECT_EQ(File("otcraps.bad"), good + "junk");
     EXPECT_EQ(Mgr->CountUsed() * 1000 + Mgr->GetBankroll(0), 1500.0);
 
     SeatNames("", "");
-    Dir.WriteHostFile("data/otcraps.sav", SaveBytes("otcraps.bad").substr(0, good.size()));
+    Dir.WriteHostFile("data/otcraps.sav", File("otcraps.bad").substr(0, good.size()));
     Make();
     EXPECT_EQ(Mgr->CountUsed() * 1000 + Mgr->GetBankroll(0), 3077.0);
     EXPECT_EQ(Mgr->GetPlayerName(2), "Bob");
@@ -130,8 +128,8 @@ TEST_F(Gamblers, ADamagedFileIsKeptAsideAndGivesItsGamblersBackWhenMendedAndPutB
 TEST_F(Gamblers, TheFileIsNamedAfterTheProgram) {
     TJorpApp app("c:", "\\", "mygame");
     Make();
-    EXPECT_EQ(SaveBytes("mygame.sav").size(), 264131U);
-    EXPECT_FALSE(InData("otcraps.sav"));
+    EXPECT_EQ(File("mygame.sav").size(), 264131U);
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.sav")));
 }
 
 TEST_F(Gamblers, TheDialogsSeeCurrentBankrollsAndStatisticsLetReadRecordsGo) {
@@ -141,24 +139,14 @@ TEST_F(Gamblers, TheDialogsSeeCurrentBankrollsAndStatisticsLetReadRecordsGo) {
     Mgr->ShowPlayerDialog();
     EXPECT_EQ(Mgr->GetBankroll(0), 640.0);
 
-    // No maker installed: the engine's box. Records the dialog read are written and let go.
-    std::vector<i16> asked;
-    for (bool installed : {false, true}) {
-        if (installed)
-            SetCasinoStatDialogFactory([&](TWindow*, TPlayerMgr& players, i16 record) {
-                EXPECT_EQ(&players, Mgr.get());
-                asked.push_back(record);
-                return std::unique_ptr<TDialog>();
-            });
-        ASSERT_TRUE(Mgr->LoadDataBlock(1));
-        TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(1), installed ? 4.0 : 3.0);
-        Mgr->ShowStatsDialog(-1);
-        EXPECT_EQ(Mgr->GetDataBlock(1), nullptr);
-        EXPECT_NE(Mgr->GetDataBlock(0), nullptr);
-        EXPECT_EQ(Decoded(RecordOnDisk(1)).GetBankroll(), installed ? 4.0 : 3.0);
-    }
-    EXPECT_EQ(asked, std::vector<i16>{-1});
+    // Without a maker installed, the engine's box; records it read are written and let go.
+    ASSERT_TRUE(Mgr->LoadDataBlock(1));
+    TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(1), 3.0);
+    Mgr->ShowStatsDialog(1);
     EXPECT_EQ(Frame.Boxes, Texts{"Player Statistics Dialog: This is a default dialog."});
+    EXPECT_EQ(Mgr->GetDataBlock(1), nullptr);
+    EXPECT_NE(Mgr->GetDataBlock(0), nullptr);
+    EXPECT_EQ(Decoded(RecordOnDisk(1)).GetBankroll(), 3.0);
 }
 
 } // namespace

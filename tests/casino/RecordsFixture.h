@@ -1,5 +1,6 @@
-// Test support: a casino table made from written files (a casino lord, seat players and a
-// plain object) in a casino mode window over the gambler manager, each noting its updates.
+// Test support: the casino's gambler manager over a program folder, its records' bytes, and a
+// table made from written files (a casino lord, seat players, a plain object) in a casino mode
+// window, each object noting its updates.
 #pragma once
 
 #include "../engine/foundation/FileMgrFixture.h"
@@ -19,6 +20,20 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+constexpr size_t CasinoRecordSize = 13195;
+
+inline std::string Encoded(const TCasinoPlayerData& data) {
+    std::string bytes(CasinoRecordSize, '\xEE');
+    EXPECT_TRUE(data.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
+    return bytes;
+}
+
+inline TCasinoPlayerData Decoded(const std::string& bytes) {
+    TCasinoPlayerData data;
+    EXPECT_TRUE(data.Decode(reinterpret_cast<const u8*>(bytes.data()), bytes.size()));
+    return data;
+}
 
 template <class T> class TNoting : public T {
 public:
@@ -52,10 +67,10 @@ public:
         if (name == "rail")
             return TJorpBase::CreateAttached<TNoting<TGameObject>>(file, true, false, this)
                 .release();
-        const auto seat = static_cast<i16>(name[4] - '0');
-        auto player =
-            TJorpBase::CreateAttached<TNoting<TCasinoPlayer>>(file, true, false, this, seat);
-        return ObjectTable[static_cast<size_t>(seat)] = player.release();
+        const auto seat = static_cast<size_t>(name[4] - '0');
+        return ObjectTable[seat] = TJorpBase::CreateAttached<TNoting<TCasinoPlayer>>(
+                                       file, true, false, this, static_cast<i16>(seat))
+                                       .release();
     }
     void CheckGameObjects() override {
         if (Checking)
@@ -71,24 +86,41 @@ public:
     bool Flags[3] = {true, true, true};
 };
 
-// Joe sits in seat 0 from the start; Ann (record 1, $100) and Bob (record 2, $200) stand.
-class CasinoTable : public ObjectFileFixture {
+class CasinoRecords : public ObjectFileFixture {
 protected:
-    void SetUp() override {
-        ObjectFileFixture::SetUp();
-        Players = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, false);
-        ASSERT_TRUE(Players->CreatePlayer("Ann", 0, 100.0) &&
-                    Players->CreatePlayer("Bob", 1, 200.0));
-    }
     void TearDown() override {
         Mode.reset();
         Window.reset();
-        Players.reset();
+        Mgr.reset();
         ObjectFileFixture::TearDown();
     }
-    // Files of new names each time: the data-file manager keeps what it has read.
+    // Made as the frame makes it; its later host calls go through Host.
+    TCasinoPlayerMgr& Make(bool forceDefault = false) {
+        Mgr.reset();
+        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, forceDefault);
+        Mgr->SetSaveFileHost(&Host);
+        return *Mgr;
+    }
+    std::string File(const char* name = "otcraps.sav") const {
+        return Dir.ReadHostFile(std::string("data/") + name);
+    }
+    std::string RecordOnDisk(i16 r) const {
+        return File().substr(231 + CasinoRecordSize * static_cast<size_t>(r), CasinoRecordSize);
+    }
+    // Once the manager in hand has gone, since its leaving stores its own seats.
+    void SeatNames(const char* a, const char* b) {
+        Mgr.reset();
+        for (int key = 0; key < 3; ++key)
+            Settings.WriteStringN("Players", key, key == 0 ? a : key == 1 ? b : "");
+    }
+    // Joe seated, Ann ($100) and Bob ($200) made, and the table with those members. Files
+    // of new names each time: the data-file manager keeps what it has read.
     void MakeTable(const std::vector<std::string>& members = {"lord", "seat0", "seat1", "seat2",
                                                               "rail"}) {
+        if (!Mgr) {
+            Make();
+            ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0) && Mgr->CreatePlayer("Bob", 1, 200.0));
+        }
         const std::string name = "table" + std::to_string(++Tables);
         TGObjList written(nullptr, nullptr, TFileMode(TJorpFileName(name + ".gol"), 0, 0));
         for (const std::string& member : members) {
@@ -101,7 +133,7 @@ protected:
                          Header("MODE", 2, 1) + Le16(3) + Str("") + Str(name + ".gol"));
         Mode.reset();
         Window = std::make_unique<TTableWin>(&GamePalette);
-        Window->Players = Players.get();
+        Window->Players = Mgr.get();
         Mode = std::make_unique<TJorpMode>(Window.get(), name + ".m", false, 0);
         Frame.Window = Window.get();
         ObjectLog().clear();
@@ -114,7 +146,8 @@ protected:
     TMessageBoxRecorder Boxes;
     TExitTrap Exits;
     TFakeFrame Frame;
-    std::unique_ptr<TCasinoPlayerMgr> Players;
+    TFaultyHost Host;
+    std::unique_ptr<TCasinoPlayerMgr> Mgr;
     std::unique_ptr<TTableWin> Window;
     std::unique_ptr<TJorpMode> Mode;
     int Tables = 0;
