@@ -1,0 +1,54 @@
+// TCasinoGameLord: the game lord of a casino table: its three seats, the seated gamblers'
+// bankrolls, the table's bet unit and session game code, and the current seat.
+#pragma once
+
+#include "engine/foundation/Money.h"
+#include "engine/framework/GameLord.h"
+
+class TPlayer;
+
+// A seat is an entry of the owning mode window's seat table; it is occupied while its player
+// is bound to a gambler's record. The record is looked up on every call, never kept: a seat
+// may change gamblers between any two calls.
+class TCasinoGameLord : public TGameLord {
+public:
+    static constexpr i16 SeatCount = 3;
+
+    // The unit is denomination unitIndex (0.00 outside the table).
+    TCasinoGameLord(TJorpOwner* owner, u16 gameCode, u16 unitIndex);
+
+    // The seat's player; null outside the seat table or for an empty entry.
+    TPlayer* GetSeatPlayer(i16 seat) const;
+    // The seated gambler's record image (a TCasinoPlayerData's bytes); null for an
+    // unoccupied seat.
+    u8* GetSeatPlayerData(i16 seat) const;
+    // The money operations do nothing for an unoccupied seat.
+    void AddToBankroll(i16 seat, TMoney amount);
+    // A result below 0.00 is exactly 0.00.
+    void SubtractFromBankroll(i16 seat, TMoney amount);
+    void SetBankroll(i16 seat, TMoney amount);
+    // 0.00 for an unoccupied seat.
+    TMoney GetBankroll(i16 seat) const;
+    i16 CountOccupiedSeats() const;
+    // The first occupied seat after the given one, going round (the seat itself last); -1
+    // when none is. From -1 the seats are tried from 0.
+    i16 NextOccupiedSeat(i16 seat) const;
+    // The unit's place in the denomination table; -1 when it is none of them.
+    i16 GetUnitIndex() const;
+
+    // Virtual operations of casino lords, in slot order after those of game lords.
+    virtual i32 GetZero();
+    // +1 the condition holds, -1 it does not, 0 unknown.
+    virtual i16 TestSkitCondition(u16 condition);
+    virtual void SelectSeat(i16 seat);
+    virtual void DoGameCommand();
+
+    u16 GetGameCode() const { return GameCode; }
+    TMoney GetUnit() const { return Unit; }
+    i16 GetCurrentSeat() const { return CurrentSeat; }
+
+protected:
+    u16 GameCode;
+    TMoney Unit;
+    i16 CurrentSeat = 0;
+};

@@ -1,0 +1,112 @@
+// TCasinoModeWin: the seat table, the per-frame update, the check of the table's objects and
+// the current seat's commands.
+#include "CasinoModeWin.h"
+
+#include "casino/CasinoGameLord.h"
+#include "casino/CasinoPlayerData.h"
+#include "engine/framework/GameFrameWindow.h"
+#include "engine/framework/MediaFaces.h"
+#include "engine/framework/ModePause.h"
+#include "engine/framework/PlayerMgr.h"
+#include "platform/framework/CommandEnabler.h"
+
+DEFINE_RESPONSE_TABLE1(TCasinoModeWin, TJorpModeWindow)
+EV_COMMAND(TCasinoModeWin::CmStatisticsId, CmStatistics),
+    EV_COMMAND_ENABLE(TCasinoModeWin::CmStatisticsId, CeStatistics),
+    EV_COMMAND(TCasinoModeWin::CmInstructionModeId, CmInstructionMode),
+    EV_COMMAND_ENABLE(TCasinoModeWin::CmInstructionModeId, CeInstructionMode),
+    EV_COMMAND(TCasinoModeWin::CmGameLordCommandId, CmGameLordCommand),
+    EV_COMMAND_ENABLE(TCasinoModeWin::CmGameLordCommandId, CeGameLordCommand), END_RESPONSE_TABLE;
+
+TCasinoModeWin::TCasinoModeWin(TJorpApp* app, TJorpGameFrameWindow* frame, std::string modeName,
+                               TPalFace* appPalette, std::string title)
+    : TJorpModeWindow(app, frame, std::move(modeName), appPalette, std::move(title)) {
+    AllocObjectTable(SeatCount);
+}
+
+TCasinoModeWin::~TCasinoModeWin() = default;
+
+void TCasinoModeWin::UpdateGameObjects() {
+    if (TGameLord* lord = GetMainGameObject())
+        lord->Update();
+    for (TGameObject* seat : ObjectTable)
+        if (seat != nullptr)
+            seat->Update();
+    TJorpModeWindow::UpdateGameObjects();
+}
+
+i32 TCasinoModeWin::TestSkitCondition(u16 condition) {
+    TCasinoGameLord* lord = GetCasinoLord();
+    return lord != nullptr ? lord->TestSkitCondition(condition) : 0;
+}
+
+void TCasinoModeWin::CheckGameObjects() {
+    if (GetCasinoLord() == nullptr)
+        GObjSetupError("GameLord", "unknown");
+    for (i16 seat = 0; seat < GetObjectCount(); ++seat)
+        if (GetObjectTableEntry(seat) == nullptr)
+            GObjSetupError("Human Slot " + std::to_string(seat), "unknown");
+}
+
+TCasinoGameLord* TCasinoModeWin::GetCasinoLord() const {
+    return dynamic_cast<TCasinoGameLord*>(GetMainGameObject());
+}
+
+u8* TCasinoModeWin::GetCurrentGamblerRecord() const {
+    const TCasinoGameLord* lord = GetCasinoLord();
+    const TPlayerMgr* players = GetPlayerMgr();
+    if (lord == nullptr || players == nullptr)
+        return nullptr;
+    return players->GetDataBlock(players->GetActive(lord->GetCurrentSeat()));
+}
+
+void TCasinoModeWin::CmStatistics() {
+    const TCasinoGameLord* lord = GetCasinoLord();
+    TPlayerMgr* players = GetPlayerMgr();
+    const i16 record = players != nullptr
+                           ? players->GetActive(lord != nullptr ? lord->GetCurrentSeat() : -1)
+                           : i16{-1};
+    TModePause paused(this);
+    if (TJorpSoundMgrFace* sound = GetSoundMgr())
+        sound->StopAll(true);
+    if (players != nullptr)
+        players->ShowStatsDialog(record);
+}
+
+void TCasinoModeWin::CeStatistics(TCommandEnabler& enabler) {
+    enabler.Enable(StatisticsEnabled());
+}
+
+void TCasinoModeWin::CmInstructionMode() {
+    if (u8* record = GetCurrentGamblerRecord())
+        TCasinoPlayerData::ToggleInstructionMode(record);
+}
+
+void TCasinoModeWin::CeInstructionMode(TCommandEnabler& enabler) {
+    const u8* record = InstructionEnabled() ? GetCurrentGamblerRecord() : nullptr;
+    enabler.Enable(record != nullptr);
+    enabler.SetCheck(record != nullptr && TCasinoPlayerData::ReadInstructionMode(record)
+                         ? TCommandEnabler::Checked
+                         : TCommandEnabler::Unchecked);
+}
+
+void TCasinoModeWin::CmGameLordCommand() {
+    if (TCasinoGameLord* lord = GetCasinoLord())
+        lord->DoGameCommand();
+}
+
+void TCasinoModeWin::CeGameLordCommand(TCommandEnabler& enabler) {
+    enabler.Enable(LordCommandEnabled() && GetCasinoLord() != nullptr);
+}
+
+bool TCasinoModeWin::StatisticsEnabled() const {
+    return true;
+}
+
+bool TCasinoModeWin::InstructionEnabled() const {
+    return true;
+}
+
+bool TCasinoModeWin::LordCommandEnabled() const {
+    return true;
+}

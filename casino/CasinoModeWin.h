@@ -1,0 +1,50 @@
+// TCasinoModeWin: the mode window of a casino table: a casino game lord, three seats, and the
+// commands that act on the gambler in the current seat.
+#pragma once
+
+#include "engine/framework/ModeWindow.h"
+
+class TCasinoGameLord;
+class TCommandEnabler;
+
+// The table game makes the lord and fills the three seat entries while the mode's objects are
+// made; every frame then updates the lord, the seats and the objects, in that order.
+class TCasinoModeWin : public TJorpModeWindow {
+public:
+    static constexpr i16 SeatCount = 3;
+    static constexpr u32 CmStatisticsId = 1022;
+    static constexpr u32 CmInstructionModeId = 1020;
+    static constexpr u32 CmGameLordCommandId = 1021;
+
+    TCasinoModeWin(TJorpApp* app, TJorpGameFrameWindow* frame, std::string modeName,
+                   TPalFace* appPalette, std::string title);
+    ~TCasinoModeWin() override;
+
+    void UpdateGameObjects() override;
+    // The lord's answer; 0 without one.
+    i32 TestSkitCondition(u16 condition) override;
+    // A mode without its casino lord or with an empty seat ends the program.
+    void CheckGameObjects() override;
+
+    // The lord, when the mode's lord is a casino lord.
+    TCasinoGameLord* GetCasinoLord() const;
+    // The record image of the gambler in the lord's current seat; null without one.
+    u8* GetCurrentGamblerRecord() const;
+
+    void CmStatistics();
+    void CeStatistics(TCommandEnabler& enabler);
+    void CmInstructionMode();
+    void CeInstructionMode(TCommandEnabler& enabler);
+    void CmGameLordCommand();
+    void CeGameLordCommand(TCommandEnabler& enabler);
+
+protected:
+    // What the frame's menu enabler allows; everything unless a derived window says otherwise.
+    // lead: TCasinoMenuEnable flags 15, 16, 17
+    virtual bool StatisticsEnabled() const;
+    virtual bool InstructionEnabled() const;
+    virtual bool LordCommandEnabled() const;
+
+private:
+    DECLARE_RESPONSE_TABLE(TCasinoModeWin);
+};

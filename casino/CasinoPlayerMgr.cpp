@@ -1,0 +1,96 @@
+// TCasinoPlayerMgr: the start-up flow, the default gambler, the record's size and clearing,
+// and the two dialogs.
+#include "CasinoPlayerMgr.h"
+
+#include "casino/CasinoGameData.h"
+#include "casino/CasinoPlayerData.h"
+#include "casino/CasinoStatDialog.h"
+#include "engine/foundation/JorpIniFile.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/PlayerMgrOwner.h"
+#include "platform/framework/Dialog.h"
+
+TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit,
+                                   i16 tableSize, bool forceDefault)
+    : TPlayerMgr(owner, std::move(directory), activeLimit, tableSize) {
+    DefaultName = DefaultGambler;
+    // A file that cannot be read has been reported; the gamblers below are then refused.
+    LoadSaveFile();
+    if (forceDefault) {
+        DeletePlayer(FindPlayer(DefaultName));
+        SetupDefaultGambler();
+        return;
+    }
+    RestoreActivePlayers();
+    if (CountActive() == 0)
+        SetupDefaultGambler();
+}
+
+TCasinoPlayerMgr::~TCasinoPlayerMgr() {
+    SaveFile();
+}
+
+void TCasinoPlayerMgr::Save() {
+    SaveFile();
+}
+
+void TCasinoPlayerMgr::ShowPlayerDialog() {
+    // The list shows the seated gamblers' bankrolls as they are now.
+    CopyActiveBlocksToRecords();
+    // lead: RunGamblerDialog(*this, 1000)
+}
+
+void TCasinoPlayerMgr::ShowStatsDialog(i16 record) {
+    const TCasinoStatDialogFactory& factory = GetCasinoStatDialogFactory();
+    if (!factory) {
+        TPlayerMgr::ShowStatsDialog(record);
+    } else if (std::unique_ptr<TDialog> dialog =
+                   factory(dynamic_cast<TWindow*>(Owner), *this, record)) {
+        dialog->Execute();
+    }
+    FlushInactiveBlocks();
+}
+
+void TCasinoPlayerMgr::SetupDefaultGambler() {
+    CreateDefaultGambler();
+    ActivatePlayer(FindPlayer(DefaultName), 0);
+}
+
+void TCasinoPlayerMgr::CreateDefaultGambler() {
+    if (!IsUsed(FindPlayer(DefaultName)))
+        CreatePlayer(DefaultName, 1, DefaultBankroll);
+}
+
+i32 TCasinoPlayerMgr::GetGameDataSize() {
+    return static_cast<i32>(TCasinoGameData::EncodedSize);
+}
+
+std::unique_ptr<TGameData> TCasinoPlayerMgr::NewGameData() {
+    return std::make_unique<TCasinoGameData>();
+}
+
+i32 TCasinoPlayerMgr::GetPlayerDataSize() {
+    return static_cast<i32>(TCasinoPlayerData::EncodedSize);
+}
+
+std::unique_ptr<TPlayerData> TCasinoPlayerMgr::NewPlayerData() {
+    return std::make_unique<TCasinoPlayerData>();
+}
+
+void TCasinoPlayerMgr::ResetPlayerData(i16 record) {
+    if (!IsValidRecord(record))
+        return;
+    if (GetDataBlock(record) == nullptr && !LoadDataBlock(record))
+        return;
+    const TSaveBlock& block = *DataBlocks[static_cast<size_t>(record)];
+    TCasinoPlayerData().Encode(block.GetData(), block.GetSize());
+}
+
+std::string TCasinoPlayerMgr::GetSaveFileName() {
+    if (const TJorpApp* app = TJorpApp::GetApp())
+        return app->GetBaseName() + ".sav";
+    // Without an application, the settings file names the program.
+    if (const TJorpIniFile* settings = GetIniFile())
+        return settings->GetBaseName() + ".sav";
+    return TPlayerMgr::GetSaveFileName();
+}

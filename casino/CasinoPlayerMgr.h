@@ -1,0 +1,38 @@
+// TCasinoPlayerMgr: the casino's gamblers: twenty records of the casino's size in the save
+// file, the default gambler, and the gambler and statistics dialogs.
+#pragma once
+
+#include "engine/framework/PlayerMgr.h"
+
+#include <string>
+
+// Reads the save file (making it afresh when it is missing or damaged) and seats gamblers as
+// it is made, so nothing can derive from it and change the sizes it reads with. The file is
+// written again when it goes.
+class TCasinoPlayerMgr final : public TPlayerMgr {
+public:
+    static constexpr const char* DefaultGambler = "Joe Gambler";
+    static constexpr double DefaultBankroll = 500.0;
+
+    // With forceDefault the default gambler is made anew (unless he is seated) and seated;
+    // otherwise the gamblers seated last time sit again, and the default gambler only when
+    // nobody does.
+    TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit, i16 tableSize,
+                     bool forceDefault);
+    ~TCasinoPlayerMgr() override;
+
+    void Save() override;
+    void ShowPlayerDialog() override;
+    // Loaded records the dialog read and no seat holds are written back and let go after it.
+    void ShowStatsDialog(i16 record) override;
+    void SetupDefaultGambler() override;
+    void CreateDefaultGambler() override;
+    i32 GetGameDataSize() override;
+    std::unique_ptr<TGameData> NewGameData() override;
+    i32 GetPlayerDataSize() override;
+    std::unique_ptr<TPlayerData> NewPlayerData() override;
+    // The whole record cleared; its block is loaded first when it is not.
+    void ResetPlayerData(i16 record) override;
+    // The program's base name and ".sav".
+    std::string GetSaveFileName() override;
+};

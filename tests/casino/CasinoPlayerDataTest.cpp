@@ -1,0 +1,102 @@
+// Gambler records: every field at its offset through the save file and back, bytes nobody
+// reads kept whole, hostile records read safely, and what clearing leaves.
+#include "RecordsFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace {
+
+std::string F64(double value) {
+    u8 bytes[8];
+    JorpPutF64(bytes, value);
+    return std::string(reinterpret_cast<const char*>(bytes), 8);
+}
+
+std::string DefaultRecord() {
+    return std::string("\0John Dough\0\0\0\1", 15) + F64(2000.0) + F64(2000.0) +
+           std::string(5, '\0') + std::string("\5\0\4\0\3\0\x09\0\1\0\0\0", 12) +
+           std::string(13140, '\0') + std::string("\1\0\0\0\1\0\1", 7);
+}
+
+using Records = CasinoRecords;
+
+TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
+    Make();
+    ASSERT_TRUE(Mgr->CreatePlayer("Ann Bigwin", 0, 750.25) && Mgr->ActivatePlayer(1, 0));
+    u8* block = Mgr->GetDataBlock(1);
+    TCasinoPlayerData ann = Decoded(std::string(reinterpret_cast<char*>(block), CasinoRecordSize));
+    ann.SetBankroll(-3.5);
+    ann.SetStartBankroll(1e9);
+    ann.BeginSession(1, TMoney(1.0));
+    for (i16 i = 0; i < 6; ++i)
+        ann.SetChipCount(i, static_cast<u16>(0x0102 * (i + 1)));
+    ann.Encode(block, CasinoRecordSize);
+    TCasinoPlayerData::ToggleInstructionMode(block);
+    // History bytes only a later reader knows, and the second betting option.
+    block[48] = 0x11;
+    block[13180] = 0x22;
+    block[13189] = 1;
+    const std::string image(reinterpret_cast<char*>(block), CasinoRecordSize);
+    ASSERT_TRUE(Mgr->SaveFile());
+
+    std::string expected = std::string("\1Ann Bigwin", 11) + std::string(4, '\0') + F64(-3.5) +
+                           F64(1e9) + std::string("\4\0\0\0\1", 5);
+    for (int i = 1; i <= 6; ++i)
+        expected += {static_cast<char>(2 * i), static_cast<char>(i)};
+    expected += "\x11" + std::string(13131, '\0') + "\x22" + std::string(7, '\0') +
+                std::string("\1\1\0\0\1\0\1", 7);
+    EXPECT_EQ(RecordOnDisk(1), expected);
+
+    // The next run reads the same bytes, which decode to the fields and encode unchanged.
+    Make();
+    ASSERT_EQ(Mgr->GetActive(1), 1);
+    const std::string loaded(reinterpret_cast<char*>(Mgr->GetDataBlock(1)), CasinoRecordSize);
+    EXPECT_EQ(loaded, image);
+    const TCasinoPlayerData back = Decoded(loaded);
+    EXPECT_EQ(back.GetName() + std::to_string(back.GetSex()), "Ann Bigwin0");
+    EXPECT_EQ(back.GetBankroll() + back.GetStartBankroll(), 1e9 - 3.5);
+    EXPECT_EQ(back.GetSessionCode() * 10 + back.GetInstructionMode(), 41U);
+    EXPECT_EQ(back.GetChipCount(5), 0x0102 * 6);
+    EXPECT_TRUE(back.GetBetOption(1));
+    EXPECT_EQ(Encoded(back), image);
+}
+
+TEST(CasinoPlayerData, HostileRecordsReadSafelyAndClearingForgetsEverything) {
+    std::string bytes = DefaultRecord();
+    bytes.replace(1, 13, std::string(13, 'Q'));
+    bytes.replace(15, 16,
+                  F64(std::numeric_limits<double>::quiet_NaN()) +
+                      F64(-std::numeric_limits<double>::infinity()));
+    bytes[35] = '\x07';
+    bytes[13190] = '\x09';
+    auto* at = reinterpret_cast<u8*>(bytes.data());
+    TCasinoPlayerData data = Decoded(bytes);
+    EXPECT_EQ(data.GetName(), std::string(12, 'Q'));
+    EXPECT_EQ(data.GetBankroll() + data.GetStartBankroll() + TCasinoPlayerData::ReadBankroll(at),
+              0.0);
+    // Flag bytes above 1 count as set; a set one of any value toggles off, then on as 1.
+    EXPECT_TRUE(data.GetInstructionMode() && TCasinoPlayerData::ReadInstructionMode(at));
+    EXPECT_TRUE(data.GetBetOption(2) && !data.GetBetOption(7));
+    TCasinoPlayerData::ToggleInstructionMode(at);
+    EXPECT_EQ(bytes[35], '\0');
+    TCasinoPlayerData::ToggleInstructionMode(at);
+    EXPECT_EQ(bytes[35], '\1');
+
+    // One byte short: nothing taken, nothing written.
+    data.SetName("Kept");
+    EXPECT_FALSE(data.Decode(at, CasinoRecordSize - 1) || data.Encode(at, CasinoRecordSize - 1));
+    EXPECT_EQ(data.GetName() + bytes.substr(1, 1), "KeptQ");
+    data.SetChipCount(6, 77);
+    data.SetChipCount(-1, 77);
+    EXPECT_EQ(data.GetChipCount(6) + data.GetChipCount(-1), 0);
+
+    data.BeginSession(1, TMoney(5.0));
+    data.Clear();
+    EXPECT_EQ(Encoded(data), DefaultRecord());
+    EXPECT_EQ(Encoded(TCasinoPlayerData()), DefaultRecord());
+}
+
+} // namespace
