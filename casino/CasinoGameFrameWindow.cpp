@@ -3,6 +3,8 @@
 #include "CasinoGameFrameWindow.h"
 
 #include "casino/CasinoMenuEnable.h"
+#include "casino/CasinoModeWin.h"
+#include "casino/CasinoPlayerMgr.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/framework/GameFile.h"
 #include "engine/framework/JorpApp.h"
@@ -42,8 +44,7 @@ TCasinoMenuEnable* TCasinoGameFrameWindow::GetCasinoMenuEnable() const {
 }
 
 void TCasinoGameFrameWindow::CreatePlayerMgr() {
-    // lead: TCasinoPlayerMgr
-    PlayerMgr = std::make_unique<TPlayerMgr>(this, GetDataDirectory(), 3, 20);
+    PlayerMgr = std::make_unique<TCasinoPlayerMgr>(this, GetDataDirectory(), 3, 20, false);
 }
 
 TJorpModeWindow* TCasinoGameFrameWindow::CreateModeWindow(i16 mode) {
@@ -51,8 +52,7 @@ TJorpModeWindow* TCasinoGameFrameWindow::CreateModeWindow(i16 mode) {
         return ModeWindow;
     const std::string name = GetModeName(mode);
     Say("Default mode Win Created", "Create Mode Window", MB_OK | MB_SYSTEMMODAL);
-    // lead: TCasinoModeWin
-    ModeWindow = new TJorpModeWindow(App, this, name, App->GetPalette(), "Default Casino ModeWin");
+    ModeWindow = new TCasinoModeWin(App, this, name, App->GetPalette(), "Default Casino ModeWin");
     return ModeWindow;
 }
 

@@ -3,20 +3,22 @@
 #include "CasinoModeWin.h"
 
 #include "casino/CasinoGameLord.h"
+#include "casino/CasinoMenuEnable.h"
 #include "casino/CasinoPlayerData.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
 #include "engine/framework/PlayerMgr.h"
 #include "platform/framework/CommandEnabler.h"
+#include "resources/Resources.h"
 
 DEFINE_RESPONSE_TABLE1(TCasinoModeWin, TJorpModeWindow)
-EV_COMMAND(TCasinoModeWin::CmStatisticsId, CmStatistics),
-    EV_COMMAND_ENABLE(TCasinoModeWin::CmStatisticsId, CeStatistics),
-    EV_COMMAND(TCasinoModeWin::CmInstructionModeId, CmInstructionMode),
-    EV_COMMAND_ENABLE(TCasinoModeWin::CmInstructionModeId, CeInstructionMode),
-    EV_COMMAND(TCasinoModeWin::CmGameLordCommandId, CmGameLordCommand),
-    EV_COMMAND_ENABLE(TCasinoModeWin::CmGameLordCommandId, CeGameLordCommand), END_RESPONSE_TABLE;
+EV_COMMAND(CM_STATISTICS, CmStatistics),
+    EV_COMMAND_ENABLE(CM_STATISTICS, CeStatistics),
+    EV_COMMAND(CM_INSTRUCTIONMODE, CmInstructionMode),
+    EV_COMMAND_ENABLE(CM_INSTRUCTIONMODE, CeInstructionMode),
+    EV_COMMAND(CM_GAMELORDCOMMAND, CmGameLordCommand),
+    EV_COMMAND_ENABLE(CM_GAMELORDCOMMAND, CeGameLordCommand), END_RESPONSE_TABLE;
 
 TCasinoModeWin::TCasinoModeWin(TJorpApp* app, TJorpGameFrameWindow* frame, std::string modeName,
                                TPalFace* appPalette, std::string title)
@@ -99,14 +101,26 @@ void TCasinoModeWin::CeGameLordCommand(TCommandEnabler& enabler) {
     enabler.Enable(LordCommandEnabled() && GetCasinoLord() != nullptr);
 }
 
+namespace {
+
+// The casino frame's flags; a frame without them (an engine frame) leaves the commands on.
+const TCasinoMenuEnable* CasinoFlags(const TJorpGameFrameWindow* frame) {
+    return frame ? dynamic_cast<const TCasinoMenuEnable*>(frame->GetMenuEnable()) : nullptr;
+}
+
+} // namespace
+
 bool TCasinoModeWin::StatisticsEnabled() const {
-    return true;
+    const TCasinoMenuEnable* flags = CasinoFlags(GetFrame());
+    return !flags || flags->Statistics;
 }
 
 bool TCasinoModeWin::InstructionEnabled() const {
-    return true;
+    const TCasinoMenuEnable* flags = CasinoFlags(GetFrame());
+    return !flags || flags->InstructionMode;
 }
 
 bool TCasinoModeWin::LordCommandEnabled() const {
-    return true;
+    const TCasinoMenuEnable* flags = CasinoFlags(GetFrame());
+    return !flags || flags->GameLordCommand;
 }

@@ -12,9 +12,6 @@ class TCommandEnabler;
 class TCasinoModeWin : public TJorpModeWindow {
 public:
     static constexpr i16 SeatCount = 3;
-    static constexpr u32 CmStatisticsId = 1022;
-    static constexpr u32 CmInstructionModeId = 1020;
-    static constexpr u32 CmGameLordCommandId = 1021;
 
     TCasinoModeWin(TJorpApp* app, TJorpGameFrameWindow* frame, std::string modeName,
                    TPalFace* appPalette, std::string title);
@@ -39,8 +36,8 @@ public:
     void CeGameLordCommand(TCommandEnabler& enabler);
 
 protected:
-    // What the frame's menu enabler allows; everything unless a derived window says otherwise.
-    // lead: TCasinoMenuEnable flags 15, 16, 17
+    // What the casino frame's menu flags allow (statistics, instruction mode, the lord's
+    // command); a frame without casino flags allows all three.
     virtual bool StatisticsEnabled() const;
     virtual bool InstructionEnabled() const;
     virtual bool LordCommandEnabled() const;

@@ -5,6 +5,7 @@
 #include "casino/CasinoGameData.h"
 #include "casino/CasinoPlayerData.h"
 #include "casino/CasinoStatDialog.h"
+#include "casino/GamblerDialogRun.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgrOwner.h"
@@ -37,7 +38,7 @@ void TCasinoPlayerMgr::Save() {
 void TCasinoPlayerMgr::ShowPlayerDialog() {
     // The list shows the seated gamblers' bankrolls as they are now.
     CopyActiveBlocksToRecords();
-    // lead: RunGamblerDialog(*this, 1000)
+    RunGamblerDialog(*this, GamblerHelpContext);
 }
 
 void TCasinoPlayerMgr::ShowStatsDialog(i16 record) {

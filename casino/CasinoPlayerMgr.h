@@ -13,6 +13,8 @@ class TCasinoPlayerMgr final : public TPlayerMgr {
 public:
     static constexpr const char* DefaultGambler = "Joe Gambler";
     static constexpr double DefaultBankroll = 500.0;
+    // The help topic of the gambler list.
+    static constexpr u32 GamblerHelpContext = 1000;
 
     // With forceDefault the default gambler is made anew (unless he is seated) and seated;
     // otherwise the gamblers seated last time sit again, and the default gambler only when

@@ -234,6 +234,9 @@ void TPlayerMgr::ClearSeat(i16 seat) {
     const i16 record = GetActive(seat);
     NotifyDeactivated(seat);
     ClearSeatEntry(seat);
+    // The summary the gambler list reads must show what the player leaves with, not what he
+    // sat down with.
+    CopyBlockToRecord(record);
     if (GetDataBlock(record) != nullptr && !WriteDataBlock(record) && !SavingDisabled)
         ReportSaveError("Write Player Data Failed");
     FreeDataBlock(record);

@@ -71,6 +71,9 @@ TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASeatThatChangesGamblersIsSeenA
 
     ASSERT_TRUE(Mgr->DeactivatePlayer(1) && Mgr->DeactivatePlayer(2));
     EXPECT_EQ(Lord().GetBankroll(1), TMoney());
+    // The list of gamblers shows what each left with.
+    EXPECT_EQ(Mgr->GetBankroll(1), 0.0);
+    EXPECT_EQ(Mgr->GetBankroll(2), 200.0);
     ASSERT_TRUE(Mgr->ActivatePlayer(2, 0));
     Lord().AddToBankroll(1, TMoney(1.0));
     EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(2)), 201.0);

@@ -3,6 +3,7 @@
 // the gambler's record through the response table.
 #include "RecordsFixture.h"
 
+#include "resources/Resources.h"
 #include "casino/CasinoStatDialog.h"
 #include "platform/framework/CommandEnabler.h"
 #include "platform/framework/Dialog.h"
@@ -70,7 +71,7 @@ TEST_F(CasinoModeWin, EachFrameUpdatesTheLordThenTheSeatsThenEveryObject) {
 
 TEST_F(CasinoModeWin, InstructionModeFlipsTheCurrentGamblersRecordByte) {
     MakeTable();
-    const u32 id = TCasinoModeWin::CmInstructionModeId;
+    const u32 id = CM_INSTRUCTIONMODE;
     EXPECT_EQ(Enabler(id), "on");
     Window->DispatchCommand(id);
     EXPECT_EQ(Enabler(id), "on+");
@@ -101,7 +102,7 @@ TEST_F(CasinoModeWin, StatisticsPauseTheGameForTheCurrentSeatsRecordEvenAnEmptyO
         players.LoadDataBlock(2);
         return std::unique_ptr<TDialog>();
     });
-    const u32 id = TCasinoModeWin::CmStatisticsId;
+    const u32 id = CM_STATISTICS;
     Window->DispatchCommand(id);
     Lord().SelectSeat(2);
     Window->DispatchCommand(id);
@@ -119,7 +120,7 @@ TEST_F(CasinoModeWin, StatisticsPauseTheGameForTheCurrentSeatsRecordEvenAnEmptyO
 
 TEST_F(CasinoModeWin, TheLordsCommandNeedsItsFlagAndALord) {
     MakeTable();
-    const u32 id = TCasinoModeWin::CmGameLordCommandId;
+    const u32 id = CM_GAMELORDCOMMAND;
     EXPECT_EQ(Enabler(id), "on");
     Window->DispatchCommand(id);
     EXPECT_EQ(ObjectLog(), Log{"lord command"});
