@@ -99,12 +99,8 @@ TEST_F(CasButton, BothFormsHideTheSpritePinTheFaceBindTheWavesAndRegisterTheRegi
         ASSERT_NE(b->GetResponder(), nullptr);
         EXPECT_TRUE(b->GetResponder()->IsRegistered());
         EXPECT_EQ(b->GetResponder()->GetCode(), Id);
-        EXPECT_EQ(b->GetResponder()->GetPriority(), 100);
         EXPECT_EQ(b->GetUpFrame(), -1);
-        EXPECT_EQ(b->GetDownFrame(), 0);
-        EXPECT_EQ(b->GetDisabledFrame(), 1);
         EXPECT_EQ(b->GetEnabled(), 1);
-        EXPECT_EQ(b->EvButton(0, 0, 0), 1);
     }
     // Going, a button takes its region out of the list.
     buttons[0].reset();
@@ -124,21 +120,6 @@ TEST_F(CasButton, ASpriteWithoutAFaceEndsTheProgram) {
     EXPECT_NE(boxes.Boxes[0].Text.find("Sprite name: button"), std::string::npos);
     EXPECT_NE(boxes.Boxes[0].Text.find("Description: \nA \n Num: 0\n"), std::string::npos)
         << boxes.Boxes[0].Text;
-}
-
-TEST_F(CasButton, TheRegionlessFormsBindOnlyWhenAskedAndIgnoreEvents) {
-    auto bare = TCasButton::Make(&Host, TFileMode("btn", 0, FM_LEVEL_NOW), u8{0});
-    EXPECT_EQ(bare->GetFace(), nullptr);
-    EXPECT_EQ(bare->GetResponder(), nullptr);
-    bare->Flash();
-    bare->ShowPressed();
-    bare->ShowDisabled();
-    EXPECT_EQ(bare->GetEnabled(), 0);
-    auto bound = TCasButton::Make(&Host, TFileMode("btn", 0, FM_LEVEL_NOW), u8{1});
-    EXPECT_EQ(bound->GetFace(), bound->GetAnm(0));
-    EXPECT_EQ(bound->GetResponder(), nullptr);
-    Mouse(JEK_LBUTTONDOWN, Inside);
-    EXPECT_EQ(Host.List.GetCaptureHolder(), nullptr);
 }
 
 // One scripted exchange: what the lord hears, whether the release sounded, the look at the end.

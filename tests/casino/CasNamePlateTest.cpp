@@ -113,6 +113,9 @@ TEST_F(CasNamePlate, NamesAreCentredInCapitalsWithGapsForWhatHasNoGlyph) {
         EXPECT_EQ(plate->GetBackground()->GetCurrentData().CurrentFrame, 0);
         EXPECT_EQ(Places(*plate), c.Frames);
         EXPECT_FALSE(plate->HasFlags(JOF_TIMED_ON));
+        plate->HideName();
+        EXPECT_FALSE(plate->GetBackground()->IsShown());
+        EXPECT_EQ(Places(*plate), std::vector<int>(c.Glyphs, -1));
     }
 }
 
@@ -127,25 +130,6 @@ TEST_F(CasNamePlate, GlyphCountsAboveTwelveAreTwelve) {
     plate->SetGlyphCount(3);
     plate->SetName("Ed");
     EXPECT_EQ(Places(*plate), (std::vector<int>{4, 3, -1}));
-}
-
-TEST_F(CasNamePlate, HideNameHidesThePlateAndEveryPlace) {
-    auto plate = MakePlate(12);
-    plate->SetName("Joe Gambler");
-    plate->HideName();
-    EXPECT_FALSE(plate->GetBackground()->IsShown());
-    EXPECT_EQ(Places(*plate), std::vector<int>(12, -1));
-}
-
-TEST_F(CasNamePlate, TheDueTickIsClearedOnceTheTickReachesIt) {
-    auto plate = MakePlate(12);
-    Owner.Tick = 10;
-    plate->SetTimer(5);
-    EXPECT_EQ(plate->GetDueTick(), 15U);
-    plate->Tick(14);
-    EXPECT_EQ(plate->GetDueTick(), 15U);
-    plate->Tick(15);
-    EXPECT_EQ(plate->GetDueTick(), 0U);
 }
 
 using CasNamePlateGolden = MediaFixture;
