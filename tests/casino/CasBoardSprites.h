@@ -10,6 +10,7 @@
 #include "engine/media/MediaEncoders.h"
 #include "platform/host/MessageBox.h"
 #include "support/ExitTrap.h"
+#include "support/Golden.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +25,9 @@ constexpr u8 InkIndex = 200;
 constexpr u8 BoxIndex = 60;
 constexpr u8 IconIndex = 140;
 
+// Green felt, pale ink, a red box for messages and an orange one for icons (blue, green, red).
 inline TColourTable BoardColours() {
     TColourTable c = RampColours();
-    // Entries are blue, green, red.
     c[FeltIndex] = {40, 100, 20, 0};
     c[InkIndex] = {230, 240, 245, 0};
     c[BoxIndex] = {40, 40, 140, 0};
@@ -133,28 +134,17 @@ struct TAmountCase {
 // Shown one after another on one display: each starts from what the last left.
 inline const std::vector<TAmountCase>& AmountCases() {
     constexpr double inf = std::numeric_limits<double>::infinity();
+    // clang-format off
     static const std::vector<TAmountCase> cases = {
-        {0.0, "$0", 0, false},
-        {5.0, "$5", 1, false},
-        {12.75, "$12", 2, false},
-        {999.0, "$999", 3, true},
-        {1000.0, "$1,000", 5, false},
-        {2500.0, "$2,500", 5, false},
-        {123.99, "$123", 3, true},
-        {123456.0, "$123,456", 7, true},
-        {1e6, "$1,000,000", 9, false},
-        {1e7, "$10,000,000", 10, false},
-        {123456789.0, "$123,456,789", 11, true},
-        {2147483647.0, "$2,147,483,647", 13, false},
-        {2147483648.0, "$2,147,483,647", 13, false},
-        {1e12, "$2,147,483,647", 13, false},
-        {inf, "$2,147,483,647", 13, false},
-        {1e9, "$1,000,000,000", 13, false},
-        {-5.0, "$0", 0, false},
-        {-inf, "$0", 0, false},
-        {std::nan(""), "$0", 0, false},
-        {5.0, "$5", 1, false},
-    };
+        {0.0, "$0", 0, false},           {5.0, "$5", 1, false},        {12.75, "$12", 2, false},
+        {999.0, "$999", 3, true},        {1000.0, "$1,000", 5, false}, {2500.0, "$2,500", 5, false},
+        {123.99, "$123", 3, true},       {123456.0, "$123,456", 7, true},
+        {1e6, "$1,000,000", 9, false},   {1e7, "$10,000,000", 10, false},
+        {123456789.0, "$123,456,789", 11, true},  {2147483647.0, "$2,147,483,647", 13, false},
+        {2147483648.0, "$2,147,483,647", 13, false}, {inf, "$2,147,483,647", 13, false},
+        {1e9, "$1,000,000,000", 13, false}, {-5.0, "$0", 0, false},
+        {std::nan(""), "$0", 0, false},  {5.0, "$5", 1, false}};
+    // clang-format on
     return cases;
 }
 
@@ -177,5 +167,36 @@ inline std::string DrawnAmount(const TSprite& display, i16 shift, bool nudged) {
     }
     return text;
 }
+
+// A felt screen the board's width for golden images of a display.
+class BoardScreen : public MediaFixture {
+protected:
+    template <class T> std::unique_ptr<T> OnFelt(i16 height, int parts) {
+        WriteBoardArt(Cd);
+        WritePal("board", BoardColours());
+        WriteBmp("felt", 188, height, std::vector<u8>(static_cast<size_t>(188 * height), FeltIndex),
+                 BoardColours());
+        WriteDisplayFile(Window, "display", parts);
+        MakeScreen(LoadBmp("felt"), LoadPal("board"));
+        Height = height;
+        auto display = T::Make(Window, TFileMode("display", 0, FM_LEVEL_NOW));
+        display->Play(0);
+        return display;
+    }
+    // A few frames go by (pinned parts hold their frames), then the screen is drawn.
+    ::testing::AssertionResult Matches(TSprite& display, const std::string& name) {
+        for (u32 tick = 1; tick < 4; ++tick) {
+            Window->FrameCount = tick;
+            display.Tick(tick);
+            display.PostTick(tick);
+        }
+        Video().RenderFrame();
+        App.PumpWaitingMessages();
+        return MatchesGolden(Session.Backend().GetScreen(), name,
+                             TRect{ClientOrigin(), TSize{188, Height}});
+    }
+
+    i16 Height = 0;
+};
 
 } // namespace boardtest
