@@ -3,17 +3,12 @@
 
 #include "engine/media/Anm.h"
 
-namespace {
-
-// A still picture whose frame the spot chooses: it never steps, resets or leaves by itself.
-void Pin(TAnm& anm) {
+void TCBetSpot::Pin(TAnm& anm) {
     TAnmData& data = anm.GetCurrentData();
     data.SetFlag(ANMD_RESET_RANGE, false);
     data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
     data.Direction = ANM_HOLD;
 }
-
-} // namespace
 
 TCBetSpot::TCBetSpot(TJorpOwner* owner, const TFileMode& name, i16 spotId)
     : TCBetSpot(owner, name, TEmbeddedAddress{}, std::make_unique<TCBetLedger>(0, spotId)) {}

@@ -8,8 +8,9 @@ namespace {
 // Chip values of the stacks, in the spot's denomination order.
 constexpr i64 ChipValues[TCBetSpot::DenominationCount] = {1, 5, 25, 100, 1000, 10000};
 
-// Stands the picture at (y, z) with the frame given; x stays where the file put it.
-void StandAt(TAnm& anm, i16 y, i16 z, u16 frame) {
+} // namespace
+
+void TCBetSpot::StandAt(TAnm& anm, i16 y, i16 z, u16 frame) {
     TAnmData& data = anm.GetCurrentData();
     data.Base.y = y;
     data.Base.z = z;
@@ -19,7 +20,19 @@ void StandAt(TAnm& anm, i16 y, i16 z, u16 frame) {
     anm.Show();
 }
 
-} // namespace
+void TCBetSpot::CountChips(i64 dollars, i64 (&counts)[DenominationCount]) {
+    for (i16 d = DenominationCount - 1; d >= 0; --d) {
+        counts[d] = dollars / ChipValues[d];
+        dollars %= ChipValues[d];
+    }
+}
+
+void TCBetSpot::SetSeatTop(i16 seat, i16 y, i16 z) {
+    if (!TCBetLedger::IsSeat(seat))
+        return;
+    TopY[seat] = y;
+    TopZ[seat] = z;
+}
 
 void TCBetSpot::LayOutPiles(bool hideEmptySeatChits) {
     const TGrPoint first = Chips[0][0]->GetTemplate().Base;
@@ -39,10 +52,7 @@ void TCBetSpot::LayOutPiles(bool hideEmptySeatChits) {
         dollars = dollars > 0 ? dollars % (DrawnLimit + 1) : 0;
         z = static_cast<i16>(z + seat);
         i64 counts[DenominationCount] = {};
-        for (i16 d = DenominationCount - 1; d >= 0; --d) {
-            counts[d] = dollars / ChipValues[d];
-            dollars %= ChipValues[d];
-        }
+        CountChips(dollars, counts);
         for (i16 d = DenominationCount - 1; d >= 0; --d) {
             TAnm& stack = *Chips[seat][d];
             const i64 c = counts[d];
