@@ -88,9 +88,9 @@ protected:
     TCBetSpot(TJorpOwner* owner, const TFileMode& name, TEmbeddedAddress address,
               std::unique_ptr<TCBetLedger> ledger);
 
-    // The three seats' piles from their amounts; the seats' chits of empty seats are hidden
-    // unless the kind shows them itself.
-    void LayOutPiles(bool hideEmptySeatChits);
+    // The three seats' piles from their amounts; the seats' chits are hidden unless the kind
+    // shows them itself.
+    void LayOutPiles(bool hideSeatChits);
     // The kind's own ledger, as the kind's constructor made it.
     template <class T> const T& LedgerAs() const { return static_cast<const T&>(*Ledger); }
     // Where the marker chit of a seat goes, for kinds that stack more above the seat's pile.

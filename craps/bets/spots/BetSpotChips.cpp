@@ -34,7 +34,7 @@ void TCBetSpot::SetSeatTop(i16 seat, i16 y, i16 z) {
     TopZ[seat] = z;
 }
 
-void TCBetSpot::LayOutPiles(bool hideEmptySeatChits) {
+void TCBetSpot::LayOutPiles(bool hideSeatChits) {
     const TGrPoint first = Chips[0][0]->GetTemplate().Base;
     i16 y = first.y;
     i16 z = first.z;
@@ -46,7 +46,9 @@ void TCBetSpot::LayOutPiles(bool hideEmptySeatChits) {
             z = own.z;
         }
         i64 dollars = Ledger->GetAmount(seat).WholeDollars();
-        if (dollars == 0 && hideEmptySeatChits)
+        // Seat chits are buy markers: showing the spot shows every entry, and a kind without
+        // markers must not leave one standing under a seat's pile.
+        if (hideSeatChits)
             SeatChits[seat]->Hide();
         // The ledger holds no negative amount; should one appear, it draws nothing.
         dollars = dollars > 0 ? dollars % (DrawnLimit + 1) : 0;

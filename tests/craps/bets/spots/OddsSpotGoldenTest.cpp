@@ -24,10 +24,6 @@ TEST_F(OddsSpotGolden, PassLineWithLineAndOddsPilesOfThreeSeats) {
     auto spot = TCBetSpot::Make<TBetPass>(Window, TFileMode("pass", 0, FM_LEVEL_NOW), i16{52});
     spot->Play(0);
     spot->Show();
-    // Showing the sprite shows every entry; the seat chits are buy markers, which the pass
-    // line never shows.
-    for (i16 seat = 0; seat < 3; ++seat)
-        spot->GetSeatChit(seat)->Hide();
     // Lines on the come-out, then odds at the point six: each seat's odds start at the height
     // its line ended; the odd $25 line holds double odds, the even ones two and a half.
     const double lines[] = {10, 25, 1140};
