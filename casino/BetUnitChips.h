@@ -12,9 +12,9 @@ public:
     ~TBetUnitChips() override;
 
     template <class... Args> static std::unique_ptr<TBetUnitChips> Make(Args&&... args) {
-        auto chips = std::make_unique<TBetUnitChips>(std::forward<Args>(args)...);
-        chips->Build();
-        return chips;
+        auto units = std::make_unique<TBetUnitChips>(std::forward<Args>(args)...);
+        units->Build();
+        return units;
     }
     // Reads the sprite, silences its timeline, hides it and binds its parts; a sprite without
     // the six stacks ends the program.

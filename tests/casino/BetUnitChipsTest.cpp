@@ -4,9 +4,6 @@
 #include "casino/BetUnitChips.h"
 #include "engine/media/Sound.h"
 
-#include "platform/host/MessageBox.h"
-#include "support/ExitTrap.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -59,16 +56,6 @@ TEST_F(BetUnitChipsTest, EachAmountIsLaidOutAfreshLargestChipsFirst) {
         EXPECT_EQ(units->HasFlags(JOF_TIMED_ON),
                   std::trunc(c.Amount) == 0 || std::isnan(c.Amount) || c.Amount < 0);
     }
-}
-
-TEST_F(BetUnitChipsTest, ASpriteShortOfAStackEndsTheProgramNamingIt) {
-    WriteChipsFile(&Owner, "short", 5, 0);
-    TMessageBoxRecorder boxes;
-    TExitTrap trap;
-    EXPECT_THROW(TBetUnitChips::Make(&Owner, TFileMode("short", 0, FM_LEVEL_NOW)), TProcessExit);
-    ASSERT_EQ(boxes.Boxes.size(), 1U);
-    EXPECT_NE(boxes.Boxes[0].Text.find("Sprite name: BetUnitChips"), std::string::npos);
-    EXPECT_NE(boxes.Boxes[0].Text.find("Chips\n Num: 5"), std::string::npos) << boxes.Boxes[0].Text;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -39,18 +40,6 @@ std::string Printed(const std::function<void()>& print) {
     print();
     return testing::internal::GetCapturedStdout();
 }
-
-// Numbers handed out in turn, then zeros.
-struct TScriptedRandom : TRandomSource {
-    void Seed(u32) override {}
-    i32 Next() override {
-        ++Calls;
-        return Calls <= static_cast<int>(Script.size()) ? Script[static_cast<size_t>(Calls - 1)]
-                                                        : 0;
-    }
-    std::vector<i32> Script;
-    int Calls = 0;
-};
 
 TEST(PokerDeck, WholeDecksAreMadeSuitBySuitAndNothingPastThem) {
     const struct {
@@ -91,21 +80,6 @@ TEST(PokerDeck, ASeededShuffleIsAPermutationTheGeneratorDecides) {
     EXPECT_NE(once, shuffled(8));
 }
 
-TEST(PokerDeck, EachSwapTakesTwoNumbersModulo52) {
-    TScriptedRandom script;
-    script.Script = {53, 54, 0x7FFFFFFF, 3};
-    TScopedRandomSource installed(script);
-    TPokerDeck deck;
-    deck.InitCards(52);
-    auto want = Order(deck);
-    deck.Shuffle();
-    EXPECT_EQ(script.Calls, 2000);
-    // 53, 54 swap cards 1 and 2; 2^31 - 1 is 23 modulo 52, swapped with card 3.
-    std::swap(want[1], want[2]);
-    std::swap(want[23], want[3]);
-    EXPECT_EQ(Order(deck), want);
-}
-
 TEST(PokerDeck, PrintingBreaksTheDeckAfterEverySixthCardFromTheFirst) {
     TPokerDeck deck;
     deck.InitCards(52);
@@ -132,39 +106,6 @@ TEST(PokerDeck, PrintingBreaksTheDeckAfterEverySixthCardFromTheFirst) {
     TPokerHand over = Hand("2c 2d");
     over.Count = 40;
     EXPECT_EQ(Printed([&] { deck.PrintHand(over); }).size(), 15 * 9 + 1U);
-}
-
-TEST(PokerHand, CopyTakesCardsAndResultsButNotTheSuitsOfTheHighCards) {
-    TPokerHand from = Hand("2c 9h Kd");
-    from.Word = 7;
-    from.HighRank = 12;
-    from.HighSuit = 1;
-    from.SecondSuit = 2;
-    from.GroupCategory = 10;
-    TPokerHand to;
-    to.CopyFrom(from);
-    EXPECT_EQ(to.Count, 3);
-    EXPECT_EQ(to.Cards[1].Rank, 8U);
-    EXPECT_EQ(to.Cards[2].Value, 2U);
-    EXPECT_EQ(to.Word, 7);
-    EXPECT_EQ(to.HighRank, 12);
-    EXPECT_EQ(to.GroupCategory, 10);
-    EXPECT_EQ(to.HighSuit, 0);
-    EXPECT_EQ(to.SecondSuit, 0);
-    from.Count = 300;
-    to.CopyFrom(from);
-    EXPECT_EQ(to.Count, 15);
-}
-
-TEST(PokerSmarts, SortingMovesRankAndSuitStablyAndLeavesValues) {
-    TPokerSmarts smarts;
-    TPokerHand hand = Hand("Kd 5h 9c 5s 2d");
-    smarts.SortHand(hand);
-    const std::vector<std::pair<u32, u32>> want = {{1, 1}, {2, 4}, {3, 4}, {0, 8}, {1, 12}};
-    for (u16 i = 0; i < 5; ++i) {
-        EXPECT_EQ(std::make_pair(hand.Cards[i].Suit, hand.Cards[i].Rank), want[i]) << i;
-        EXPECT_EQ(hand.Cards[i].Value, i);
-    }
 }
 
 TEST(PokerSmarts, GroupsAndBestScoresOfHands) {
@@ -270,7 +211,7 @@ TEST(PokerSmarts, TheTwoComparisonsNameTheSameWinnerWithOppositeSigns) {
     }
 }
 
-TEST(PokerSmarts, RemovingTheHighRankTakesOneCardOfTheGroupAndNothingFromAnEmptyHand) {
+TEST(PokerSmarts, RemovingTheHighRankTakesOneCardOfTheGroupAndCountsStayInTheHand) {
     TPokerSmarts smarts;
     TPokerHand hand = Hand("9h 5c 9s 5d Kd");
     smarts.ScoreGroups(hand);
@@ -289,6 +230,16 @@ TEST(PokerSmarts, RemovingTheHighRankTakesOneCardOfTheGroupAndNothingFromAnEmpty
     smarts.ScoreFlush(empty);
     EXPECT_EQ(empty.BestScore, 0);
     EXPECT_EQ(empty.SecondRank, -1);
+
+    // A count past the fifteen cards a hand holds is read as fifteen.
+    TPokerHand over = Hand("2c 2d");
+    over.Count = 300;
+    TPokerHand copy;
+    copy.CopyFrom(over);
+    EXPECT_EQ(copy.Count, 15);
+    smarts.ScoreStraightsAceLow(over);
+    smarts.RemoveHighRank(over);
+    EXPECT_EQ(over.Count, 14);
 }
 
 } // namespace

@@ -24,21 +24,17 @@ constexpr u8 ChipIndex(int colour, int shade) {
 // Chips of 1, 5, 25, 100, 1000 and 10000 dollars (0xRRGGBB).
 constexpr u32 Colours[6] = {0xEBEBE6, 0xD22828, 0x28A03C, 0x282828, 0xE6C828, 0x963CBE};
 
+// Felt green, chips in three shades (light, body, edge) of their colour, anything else magenta.
 inline u32 ColourOf(u8 index) {
-    if (index == FeltIndex)
-        return 0x326E14;
-    for (int c = 0; c < 6; ++c)
-        for (int s = 0; s < 3; ++s)
-            if (index == ChipIndex(c, s)) {
-                const int num = s == 0 ? 5 : s == 1 ? 4 : 2;
-                u32 out = 0;
-                for (int shift : {16, 8, 0}) {
-                    const int v = static_cast<int>((Colours[c] >> shift) & 0xFF) * num / 4;
-                    out |= static_cast<u32>(std::min(245, v)) << shift;
-                }
-                return out;
-            }
-    return 0xFF00FF;
+    const int c = (index - 100) / 3;
+    if (index < 100 || c >= 6)
+        return index == FeltIndex ? 0x326E14 : 0xFF00FF;
+    const u32 scale[3] = {5, 4, 2};
+    u32 out = 0;
+    for (u32 shift : {16U, 8U, 0U})
+        out |= std::min(245U, ((Colours[c] >> shift) & 0xFF) * scale[(index - 100) % 3] / 4)
+               << shift;
+    return out;
 }
 
 // `chips` chips of one colour, each 4 pixels high and 2 above the one below, standing on the
