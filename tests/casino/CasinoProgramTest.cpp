@@ -55,6 +55,18 @@ public:
     }
 };
 
+// The engine's settings for a while; what was there before comes back however the scope ends.
+class TSettingsScope {
+public:
+    explicit TSettingsScope(TJorpIniFile* settings) : Saved(TEngineContext::Settings) {
+        TEngineContext::Settings = settings;
+    }
+    ~TSettingsScope() { TEngineContext::Settings = Saved; }
+
+private:
+    TJorpIniFile* Saved;
+};
+
 class CasinoProgramTest : public CasinoFrameFixture {
 protected:
     // The program's first mode becomes the table; its object list is written where the
@@ -63,7 +75,7 @@ protected:
         TJorpIniFile writing("c:", "\\", "otcraps", "fixture.ini", true);
         writing.SetCDDrive("c:");
         writing.SetCDDir("\\data");
-        TEngineContext::Settings = &writing;
+        TSettingsScope scope(&writing);
         TGObjList list(nullptr, nullptr, TFileMode(TJorpFileName("table.gol"), 0, 0));
         for (const char* member : {"lord", "seat0", "seat1", "seat2"}) {
             auto object = std::make_unique<TGameObject>(nullptr);
@@ -71,7 +83,6 @@ protected:
             ASSERT_TRUE(list.AddMember(object.release()));
         }
         ASSERT_TRUE(list.Save(nullptr));
-        TEngineContext::Settings = nullptr;
         for (const char* where : {"", "data/"})
             Dir.WriteHostFile(std::string(where) + "f1craps.m",
                               Header("MODE", 2, 1) + Le16(3) + Str("") + Str("table.gol"));
@@ -203,7 +214,7 @@ TEST_F(CasinoProgramTest, GamblersMadeThroughTheMenusAreThereWhenTheSaveFileIsRe
 
     // Read again as the next run reads it, with the settings the program left.
     TJorpIniFile settings("c:", "\\", "otcraps", "otcraps.ini", true);
-    TEngineContext::Settings = &settings;
+    TSettingsScope scope(&settings);
     TFakeFrame owner;
     {
         TCasinoPlayerMgr again(&owner, "c:\\data\\", 3, 20, false);
@@ -226,7 +237,6 @@ TEST_F(CasinoProgramTest, GamblersMadeThroughTheMenusAreThereWhenTheSaveFileIsRe
         EXPECT_EQ(again.FindPlayer("Ann"), -1);
         EXPECT_TRUE(owner.Boxes.empty());
     }
-    TEngineContext::Settings = nullptr;
 }
 
 } // namespace
