@@ -283,6 +283,17 @@ static bool IsWithin(HWND w, HWND ancestor) {
     return false;
 }
 
+// Within the ancestor's own child windows, not the pop-ups it owns.
+static bool IsChildOf(HWND w, HWND ancestor) {
+    for (; w != nullptr; w = w->GetParent()) {
+        if (w == ancestor)
+            return true;
+        if ((w->Attr.Style & WS_CHILD) == 0)
+            return false;
+    }
+    return false;
+}
+
 bool TDesktop::DestroyWindow(HWND w) {
     // A parent that destroys a child from its own WM_DESTROY (a frame taking down its client)
     // destroys it then; only a window already being taken down is refused.
@@ -505,7 +516,8 @@ bool TDesktop::EnableWindow(HWND w, bool enable) {
     if (!enable) {
         if (Capture != nullptr && IsWithin(Capture, w))
             Capture = nullptr;
-        if (Focus != nullptr && IsWithin(Focus, w))
+        // A modal dialog's owner is disabled after the dialog has taken the focus.
+        if (Focus != nullptr && IsChildOf(Focus, w))
             SetFocus(nullptr);
     }
     SendMessage(w, WM_ENABLE, enable ? 1 : 0, 0);

@@ -25,6 +25,36 @@
 #include <string>
 #include <vector>
 
+// Scripted input on the gambler dialogs, for any test that has a headless screen.
+inline void ClickCentre(THeadlessBackend& backend, HWND w) {
+    const TRect r = TDesktop::Get().ScreenClientRect(w);
+    backend.Click(r.TopLeft().Offset(r.Width() / 2, r.Height() / 2));
+}
+inline TListBox* GamblerListOf(TDialog* dialog) {
+    return dynamic_cast<TListBox*>(dialog->GetDlgItem(100));
+}
+inline void ClickListRow(THeadlessBackend& backend, TDialog* dialog, int row, int clicks = 1) {
+    TListBox* list = GamblerListOf(dialog);
+    const TRect r = TDesktop::Get().ScreenClientRect(list);
+    const i32 h = list->GetItemHeight();
+    const TPoint p = r.TopLeft().Offset(r.Width() / 3, 2 + h * (row - list->GetTopIndex()) + h / 2);
+    for (int i = 0; i < clicks; ++i)
+        backend.Click(p);
+}
+// The message dialog on screen: its caption and text, "" when none is open; answered with its
+// button when there is one.
+inline std::string AnswerGamblerMessage() {
+    for (HWND w : TDesktop::Get().GetTopLevelWindows())
+        if (auto* message = dynamic_cast<TGamblerMsgDlg*>(w)) {
+            auto* text = dynamic_cast<TStatic*>(message->GetDlgItem(100));
+            const std::string shown =
+                message->GetCaption() + ": " + (text != nullptr ? text->GetText() : "<none>");
+            message->SendMessage(WM_COMMAND, IDOK, 0);
+            return shown;
+        }
+    return "";
+}
+
 // The casino manager's default gambler, as the dialogs rely on it: "Joe Gambler", male, $500,
 // made when absent and seated by SetupDefaultGambler.
 class TGamblerTestMgr : public TPlayerMgr {
@@ -73,10 +103,7 @@ protected:
     void During(u64 delayMs, std::function<void()> action) {
         Backend().After(delayMs, std::move(action));
     }
-    void ClickIn(HWND w) {
-        const TRect r = TDesktop::Get().ScreenClientRect(w);
-        Backend().Click(r.TopLeft().Offset(r.Width() / 2, r.Height() / 2));
-    }
+    void ClickIn(HWND w) { ClickCentre(Backend(), w); }
     // The open dialog of that caption, or null.
     static TDialog* Open(const char* caption) {
         return dynamic_cast<TDialog*>(TDesktop::Get().FindWindow(nullptr, caption));
@@ -95,38 +122,17 @@ protected:
         }
     }
 
-    // The message dialog on screen: its caption and text, "" when none is open; answered with
-    // its button when there is one.
-    static std::string AnswerMessage();
-    void ClickRow(TDialog* dialog, int row, int clicks = 1);
+    static std::string AnswerMessage() { return AnswerGamblerMessage(); }
+    void ClickRow(TDialog* dialog, int row, int clicks = 1) {
+        ClickListRow(Backend(), dialog, row, clicks);
+    }
     static TButton* ButtonOf(TDialog* dialog, int id) {
         return dynamic_cast<TButton*>(dialog->GetDlgItem(id));
     }
-    static TListBox* ListOf(TDialog* dialog) {
-        return dynamic_cast<TListBox*>(dialog->GetDlgItem(100));
-    }
+    static TListBox* ListOf(TDialog* dialog) { return GamblerListOf(dialog); }
 
     THeadlessSession Session{TSize{800, 600}};
     TApplication App{"otcraps"};
     TRoundWindow Round;
     TGamblerTestMgr Mgr{&Frame};
 };
-
-inline std::string GamblerFixture::AnswerMessage() {
-    for (HWND w : TDesktop::Get().GetTopLevelWindows())
-        if (auto* message = dynamic_cast<TGamblerMsgDlg*>(w)) {
-            const std::string shown = message->GetCaption() + ": " + StaticText(message, 100);
-            message->SendMessage(WM_COMMAND, IDOK, 0);
-            return shown;
-        }
-    return "";
-}
-
-inline void GamblerFixture::ClickRow(TDialog* dialog, int row, int clicks) {
-    TListBox* list = ListOf(dialog);
-    const TRect r = TDesktop::Get().ScreenClientRect(list);
-    const i32 h = list->GetItemHeight();
-    const TPoint p = r.TopLeft().Offset(r.Width() / 3, 2 + h * (row - list->GetTopIndex()) + h / 2);
-    for (int i = 0; i < clicks; ++i)
-        Backend().Click(p);
-}

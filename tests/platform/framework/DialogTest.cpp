@@ -186,6 +186,41 @@ TEST_F(DialogTest, ExecuteIsTaskModalAndStillRunsOtherWindowsTimers) {
     EXPECT_GE(Fx.Take().size(), 5U);
 }
 
+TEST_F(DialogTest, AModalDialogOverItsOwnerKeepsTheFocusItTookWhenTheOwnerIsDisabled) {
+    TResourceRegistry::Get().AddDialog(77, FormTemplate());
+    TWindow owner(nullptr, "Owner");
+    owner.Attr.Style = WS_POPUP | WS_VISIBLE | WS_CAPTION;
+    owner.Attr.W = 400;
+    owner.Attr.H = 300;
+    ASSERT_TRUE(owner.Create());
+    TWindow inside(&owner, "Inside");
+    inside.Attr.Style = WS_CHILD | WS_VISIBLE;
+    inside.Attr.W = inside.Attr.H = 50;
+    ASSERT_TRUE(inside.Create());
+    inside.SetFocus();
+    TRecordingDialog dialog(&owner, 77);
+    HWND focus = nullptr, edit = nullptr;
+    std::string typed;
+    Backend().After(50, [&] {
+        focus = Focus();
+        edit = dialog.GetDlgItem(200);
+        // Keys reach the edit; without the focus "n" would be a mnemonic of nothing at best.
+        Backend().Type('n');
+        Backend().After(20, [&] {
+            typed = dynamic_cast<TEdit*>(dialog.GetDlgItem(200))->GetText();
+            dialog.CmOk();
+        });
+    });
+    EXPECT_EQ(dialog.Execute(), IDOK);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(focus, edit);
+    EXPECT_EQ(typed, "n");
+    // Disabling the owner still takes the focus from its own child windows.
+    inside.SetFocus();
+    owner.EnableWindow(false);
+    EXPECT_EQ(Focus(), nullptr);
+}
+
 TEST_F(DialogTest, TabAndShiftTabGoRoundTheTabStopsInTemplateOrder) {
     TResourceRegistry::Get().AddDialog(77, FormTemplate());
     TRecordingDialog dialog(nullptr, 77);
