@@ -1,5 +1,7 @@
-// TCasinoCData: the history's bytes, its clearing and the betting options.
+// TCasinoCData: the ring of sessions, its walk, the betting options, and its bytes.
 #include "CasinoCData.h"
+
+#include "engine/framework/PlayerData.h"
 
 #include <algorithm>
 
@@ -9,33 +11,103 @@ constexpr u8 DefaultBetOptions[TCasinoCData::OptionCount] = {1, 0, 0, 0, 1, 0, 1
 
 } // namespace
 
-TCasinoCData::TCasinoCData() {
-    Clear();
-}
-
 void TCasinoCData::Clear() {
-    Bytes.fill(0);
+    TCasinoData::Clear();
+    ReservedC = TMoney();
     SetDefaultBetOptions();
+    for (TCCSession& session : Sessions)
+        session.Clear();
 }
 
 void TCasinoCData::SetDefaultBetOptions() {
-    std::copy_n(DefaultBetOptions, OptionCount, Bytes.begin() + OptionsAt);
+    std::copy_n(DefaultBetOptions, OptionCount, BetOptions.begin());
 }
 
 bool TCasinoCData::GetBetOption(size_t i) const {
-    return i < OptionCount && Bytes[OptionsAt + i] != 0;
+    return i < OptionCount && BetOptions[i] != 0;
+}
+
+void TCasinoCData::NextSessionSlot() {
+    if (!InRing(Current)) {
+        Current = 0;
+        return;
+    }
+    if (Current == 0 && !InUse(0))
+        return;
+    Current = static_cast<i16>((Current + 1) % SessionSlots);
+}
+
+void TCasinoCData::BeginSession(TMoney bankroll, u16 gameCode, TMoney betUnit) {
+    NextSessionSlot();
+    Sessions[static_cast<size_t>(Current)].Begin(bankroll, gameCode, betUnit);
+}
+
+void TCasinoCData::EndSession(TMoney bankroll) {
+    if (TCCSession* session = GetCurrentSession())
+        session->End(bankroll);
+}
+
+TCCSession* TCasinoCData::GetCurrentSession() {
+    return InRing(Current) ? &Sessions[static_cast<size_t>(Current)] : nullptr;
+}
+
+i16 TCasinoCData::FirstSession() {
+    Walk = -1;
+    if (!InRing(Current) || !InUse(Current))
+        return -1;
+    // Ends at the current slot at the latest, which is in use.
+    for (i16 step = 1; step <= SessionSlots; ++step) {
+        const auto slot = static_cast<i16>((Current + step) % SessionSlots);
+        if (InUse(slot)) {
+            Walk = slot;
+            break;
+        }
+    }
+    return Walk;
+}
+
+i16 TCasinoCData::NextSession() {
+    // A stored walk position is not trusted any more than the current slot.
+    if (!InRing(Walk) || !InRing(Current)) {
+        Walk = -1;
+        return -1;
+    }
+    Walk = static_cast<i16>((Walk + 1) % SessionSlots);
+    if (Walk == Current) {
+        Walk = -1;
+        return InUse(Current) ? Current : i16{-1};
+    }
+    if (!InUse(Walk)) {
+        Walk = -1;
+        return -1;
+    }
+    return Walk;
+}
+
+const TCCSession* TCasinoCData::GetSession(i16 slot) const {
+    return InRing(slot) ? &Sessions[static_cast<size_t>(slot)] : nullptr;
 }
 
 bool TCasinoCData::Decode(const u8* bytes, size_t size) {
     if (bytes == nullptr || size < EncodedSize)
         return false;
-    std::copy_n(bytes, EncodedSize, Bytes.begin());
+    TCasinoData::Decode(bytes, size);
+    for (size_t i = 0; i < Sessions.size(); ++i)
+        Sessions[i].Decode(bytes + SessionsAt + TCCSession::EncodedSize * i,
+                           TCCSession::EncodedSize);
+    ReservedC = TMoney(JorpGetF64(bytes + ReservedAt));
+    std::copy_n(bytes + OptionsAt, OptionCount, BetOptions.begin());
     return true;
 }
 
 bool TCasinoCData::Encode(u8* bytes, size_t size) const {
     if (bytes == nullptr || size < EncodedSize)
         return false;
-    std::copy_n(Bytes.begin(), EncodedSize, bytes);
+    TCasinoData::Encode(bytes, size);
+    for (size_t i = 0; i < Sessions.size(); ++i)
+        Sessions[i].Encode(bytes + SessionsAt + TCCSession::EncodedSize * i,
+                           TCCSession::EncodedSize);
+    JorpPutF64(bytes + ReservedAt, ReservedC.GetValue());
+    std::copy_n(BetOptions.begin(), OptionCount, bytes + OptionsAt);
     return true;
 }

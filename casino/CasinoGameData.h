@@ -1,16 +1,32 @@
 // TCasinoGameData: the casino's game data, stored once in the save file before the records.
 #pragma once
 
+#include "engine/foundation/Money.h"
 #include "engine/framework/SaveHeader.h"
 
+#include <array>
 #include <cstddef>
 
-// The engine's four stamps, then bytes nothing reads yet: made zero, and from then on kept
-// exactly as the file holds them (the manager writes back the block it read).
+// 223 bytes: the engine's four stamps, then 16 a u32 (1 in a new block), 20 a u32, 24 an
+// amount, 32 eight u32, 64 nine amounts, 136 75 spare bytes and 211 three u32. Nothing reads
+// the fields after the block is made: they are only carried from the file back to it.
 class TCasinoGameData : public TGameData {
 public:
     static constexpr size_t EncodedSize = 223;
+    static constexpr size_t SpareBytes = 75;
 
-    // False, and nothing written, when the area holds fewer than EncodedSize bytes.
+    // The stamps now, 1 in the first field and zero in every other.
+    TCasinoGameData() = default;
+
+    // False, and nothing taken or written, when the area holds fewer than EncodedSize bytes.
+    bool Decode(const u8* bytes, size_t size);
     bool Encode(u8* bytes, size_t size) const override;
+
+    u32 First = 1;
+    u32 Second = 0;
+    TMoney Amount;
+    std::array<u32, 8> Counts{};
+    std::array<TMoney, 9> Amounts{};
+    std::array<u8, SpareBytes> Spare{};
+    std::array<u32, 3> Tail{};
 };

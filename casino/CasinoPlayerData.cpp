@@ -35,11 +35,13 @@ void TCasinoPlayerData::SetChipCount(i16 i, u16 count) {
         Chips[static_cast<size_t>(i)] = count;
 }
 
-void TCasinoPlayerData::BeginSession(u16, TMoney) {
+void TCasinoPlayerData::BeginSession(u16 gameCode, TMoney unit) {
     SessionCode = SessionOpen;
+    History.BeginSession(TMoney(GetBankroll()), gameCode, unit);
 }
 
 void TCasinoPlayerData::EndSession() {
+    History.EndSession(TMoney(GetBankroll()));
     SessionCode = 0;
 }
 

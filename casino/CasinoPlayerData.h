@@ -37,14 +37,17 @@ public:
     // Count i (0..5); 0 for any other i, which changes nothing.
     u16 GetChipCount(i16 i) const;
     void SetChipCount(i16 i, u16 count);
-    // Marks the session open; the history's own session record is kept by the history.
+    // Marks the session open and opens a session in the history on the current bankroll.
     void BeginSession(u16 gameCode, TMoney unit);
+    // Closes the history's current session on the current bankroll and marks none open.
     void EndSession();
 
     u32 GetSessionCode() const { return SessionCode; }
     // A stored byte above 1 counts as on.
     bool GetInstructionMode() const { return Instruction != 0; }
     bool GetBetOption(size_t i) const { return History.GetBetOption(i); }
+    TCasinoCData& GetHistory() { return History; }
+    const TCasinoCData& GetHistory() const { return History; }
 
     // The whole record; false, and nothing taken, when fewer than EncodedSize bytes are given.
     // Bytes the record does not interpret come back out exactly as they went in.

@@ -2,6 +2,9 @@
 // reads kept whole, hostile records read safely, and what clearing leaves.
 #include "RecordsFixture.h"
 
+#include "platform/host/Clock.h"
+#include "platform/host/DateTime.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -30,12 +33,15 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     TCasinoPlayerData ann = Decoded(std::string(reinterpret_cast<char*>(block), CasinoRecordSize));
     ann.SetBankroll(-3.5);
     ann.SetStartBankroll(1e9);
+    TFakeClock clock(0, 1'000'000'000);
+    TScopedClockSource clockScope(clock);
+    const u32 now = TTime().Seconds();
     ann.BeginSession(1, TMoney(1.0));
     for (i16 i = 0; i < 6; ++i)
         ann.SetChipCount(i, static_cast<u16>(0x0102 * (i + 1)));
     ann.Encode(block, CasinoRecordSize);
     TCasinoPlayerData::ToggleInstructionMode(block);
-    // History bytes only a later reader knows, and the second betting option.
+    // In place: the history's current slot, its spare amount and the second betting option.
     block[48] = 0x11;
     block[13180] = 0x22;
     block[13189] = 1;
@@ -46,8 +52,15 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
                            F64(1e9) + std::string("\4\0\0\0\1", 5);
     for (int i = 1; i <= 6; ++i)
         expected += {static_cast<char>(2 * i), static_cast<char>(i)};
-    expected += "\x11" + std::string(13131, '\0') + "\x22" + std::string(7, '\0') +
-                std::string("\1\1\0\0\1\0\1", 7);
+    // The history: its current slot overwritten, then the session opened in slot 0 on the
+    // bankroll of the moment, the rest of the ring empty.
+    expected += "\x11" + std::string(11, '\0') + "\1\1";
+    for (int i = 0; i < 4; ++i)
+        expected += static_cast<char>(now >> (8 * i));
+    expected += std::string(4, '\0') + std::string("\1\0", 2) + F64(1.0) + F64(-3.5) +
+                std::string(48, '\0') + F64(-3.5) + F64(-3.5) + std::string(564, '\0');
+    expected +=
+        std::string(12464, '\0') + "\x22" + std::string(7, '\0') + std::string("\1\1\0\0\1\0\1", 7);
     EXPECT_EQ(RecordOnDisk(1), expected);
 
     // The next run reads the same bytes, which decode to the fields and encode unchanged.

@@ -34,8 +34,8 @@ TEST_F(Gamblers, AFreshStartWritesTheWholeFileAndSeatsJoeGambler) {
     Make();
     ASSERT_EQ(File().size(), 264131U);
     EXPECT_TRUE(Frame.Boxes.empty());
-    // The game data: the engine's stamps, then zeros.
-    EXPECT_EQ(File().substr(8 + 16, 207), std::string(207, '\0'));
+    // The game data: the engine's stamps, a 1, then zeros.
+    EXPECT_EQ(File().substr(8 + 16, 207), '\1' + std::string(206, '\0'));
     EXPECT_EQ(Seats(), (std::vector<i16>{0, -1, -1}));
     const TCasinoPlayerData joe = Decoded(RecordOnDisk(0));
     EXPECT_EQ(joe.GetName() + std::to_string(joe.GetUsed()) + std::to_string(joe.GetSex()),
