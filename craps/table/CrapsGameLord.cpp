@@ -1,0 +1,221 @@
+// TCasinoCGameLord: construction, the table session and round starts, the options copy, the
+// table's buttons and the displays every operation refreshes.
+#include "craps/table/CrapsGameLord.h"
+
+#include "casino/CasButton.h"
+#include "casino/CasCashDisplay.h"
+#include "casino/CasChips.h"
+#include "casino/CasNamePlate.h"
+#include "casino/CasinoPlayerData.h"
+#include "craps/table/CrapsPlayer.h"
+#include "engine/framework/GObjSp.h"
+#include "platform/host/Clock.h"
+#include "platform/host/RuntimeRandom.h"
+
+TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1, 6) {
+    rtl::srand(static_cast<u32>(GetWallSeconds()));
+    CurrentSeat = -1;
+}
+
+TCasinoCGameLord::~TCasinoCGameLord() = default;
+
+TC1GameLord::TC1GameLord(TJorpOwner* owner) : TCasinoCGameLord(owner) {}
+
+TC1GameLord::~TC1GameLord() = default;
+
+void TCasinoCGameLord::LoadSkitLists() {}
+void TCasinoCGameLord::BindSprites() {}
+void TCasinoCGameLord::TableHook() {}
+
+TCasinoCPlayer* TCasinoCGameLord::GetCrapsPlayer(i16 seat) const {
+    return dynamic_cast<TCasinoCPlayer*>(GetSeatPlayer(seat));
+}
+
+TCBetSpot* TCasinoCGameLord::GetBetSpot(i16 spot) const {
+    return spot >= 0 && spot < SpotCount ? BetSpots[static_cast<size_t>(spot)] : nullptr;
+}
+
+TCrapsBetOptions TCasinoCGameLord::CopyBettingOptions(i16 seat) const {
+    const u8* record = GetSeatPlayerData(seat);
+    if (record == nullptr)
+        return BetOptions;
+    TCrapsBetOptions options{};
+    for (size_t i = 0; i < options.size(); ++i)
+        options[i] = record[TCasinoPlayerData::OptionsAt + i] != 0 ? 1 : 0;
+    return options;
+}
+
+void TCasinoCGameLord::CopyBettingOptions() {
+    if (GetSeatPlayerData(CurrentSeat) != nullptr)
+        BetOptions = CopyBettingOptions(CurrentSeat);
+}
+
+u16 TCasinoCGameLord::StartSession() {
+    if (TCasButton* talk = Buttons[TalkButton]) {
+        talk->SetUpFrame(11);
+        talk->ShowUp();
+    }
+    PlacingBets = 1;
+    BettingOpen = 1;
+    HideAllPlates();
+    SetSpriteSetState(1, 0);
+    SelectSeat(NextOccupiedSeat(-1));
+    ShooterSeat = CurrentSeat;
+    const i16 lowest = NextOccupiedSeat(-1);
+    if (lowest != -1)
+        ShowPlate(lowest);
+    ShowBankroll(GetBankroll(lowest));
+    for (i16 seat = 0; seat < SeatCount; ++seat) {
+        if (GetSeatPlayerData(seat) == nullptr)
+            continue;
+        BeginSeatSession(seat);
+        if (GetBankroll(seat).GetValue() >= OpeningBet)
+            if (TCasinoCPlayer* player = GetCrapsPlayer(seat))
+                player->LastBet = TMoney(OpeningBet);
+    }
+    ShowBetAmount(TMoney());
+    BetInHand = TMoney();
+    DiceLandVariant = 2;
+    // Both faces are drawn whether or not the dice are there to show them: the draws belong
+    // to the generator's sequence.
+    const auto face1 = static_cast<i16>(rtl::rand() % 6);
+    const auto face2 = static_cast<i16>(rtl::rand() % 6);
+    const i16 saved1 = Die1;
+    const i16 saved2 = Die2;
+    Die1 = face1;
+    Die2 = face2;
+    ShowBigDice();
+    Die1 = saved1;
+    Die2 = saved2;
+    if (CurrentSeat != -1 && GetBankroll(CurrentSeat).GetValue() >= OpeningBet) {
+        if (TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat))
+            player->LastBet = TMoney(OpeningBet);
+        ShowBetAmount(TMoney(OpeningBet));
+    }
+    CopyBettingOptions();
+    ShowButton(TakeDownButton, false);
+    return 1;
+}
+
+u16 TCasinoCGameLord::StartRound() {
+    OddsReturnSpot = 0;
+    WinningSpot = 0;
+    ShakeCount = 0;
+    SetBetButtons(1);
+    StandingMessage = 1;
+    DiceGiven = 0;
+    SessionCloseMode = 0;
+    PlayersChangeable = 1;
+    BetInHand = TMoney();
+    for (i16 seat = 0; seat < SeatCount; ++seat) {
+        TCasinoCPlayer* player = GetCrapsPlayer(seat);
+        if (player == nullptr || GetSeatPlayerData(seat) == nullptr)
+            continue;
+        const TMoney bankroll = GetBankroll(seat);
+        if (bankroll < player->LastBet)
+            player->LastBet = bankroll;
+        if (seat == CurrentSeat)
+            ShowBetAmount(player->LastBet);
+        player->InHand = TMoney();
+    }
+    if (ComeOutFlag == 1) {
+        PointRollCount = 0;
+        if (Die1 == -1 && Die2 == -1) {
+            Die1 = 0;
+            Die2 = 0;
+        }
+    } else {
+        PointRollCount = static_cast<u16>(PointRollCount + 1);
+    }
+    RollBeforeLast = LastRoll;
+    LastRoll = {Die1, Die2};
+    if (ComeOutFlag == 1 && Die1 + Die2 == 5 && PrevComeOutFlag == 0) {
+        RefreshSeat(NextOccupiedSeat(ShooterSeat));
+        ShooterSeat = CurrentSeat;
+        NewShooter = 1;
+        ShooterComeOuts = 0;
+    } else {
+        if (ComeOutFlag == 1)
+            ShooterComeOuts = static_cast<u16>(ShooterComeOuts + 1);
+        if (FirstRollPending == 0)
+            NewShooter = 0;
+        RefreshSeat(ShooterSeat);
+    }
+    PrevComeOutFlag = ComeOutFlag;
+    ShowButton(RollButton, TableHasAnyBet());
+    return 1;
+}
+
+void TCasinoCGameLord::Update() {
+    if (SessionCloseMode == 0) {
+        for (i16 seat = 0; seat < SeatCount; ++seat)
+            if (GetSeatPlayerData(seat) != nullptr)
+                UpdateSeat(seat);
+    } else if (SessionCloseMode == 1) {
+        for (i16 seat = 0; seat < SeatCount; ++seat)
+            if (GetSeatPlayerData(seat) != nullptr)
+                EndSeatSession(seat);
+    }
+    TCasinoGameLord::Update();
+}
+
+void TCasinoCGameLord::EnableButton(i16 i) {
+    if (i >= 0 && i < ButtonCount && Buttons[static_cast<size_t>(i)] != nullptr)
+        Buttons[static_cast<size_t>(i)]->SetEnabled(1);
+}
+
+void TCasinoCGameLord::DisableButton(i16 i) {
+    if (i >= 0 && i < ButtonCount && Buttons[static_cast<size_t>(i)] != nullptr)
+        Buttons[static_cast<size_t>(i)]->SetEnabled(0);
+}
+
+void TCasinoCGameLord::SetBetButtons(u8 on) {
+    for (i16 i = 4; i < ButtonCount; ++i)
+        if (TCasButton* button = Buttons[static_cast<size_t>(i)])
+            button->SetEnabled(on);
+}
+
+void TCasinoCGameLord::EnableAllButtons() {
+    for (i16 i = 0; i < ButtonCount; ++i)
+        EnableButton(i);
+}
+
+void TCasinoCGameLord::DisableAllButtons() {
+    for (i16 i = 0; i < ButtonCount; ++i)
+        DisableButton(i);
+}
+
+void TCasinoCGameLord::ShowButton(i16 i, bool enabled) {
+    TCasButton* button = i >= 0 && i < ButtonCount ? Buttons[static_cast<size_t>(i)] : nullptr;
+    if (button == nullptr)
+        return;
+    if (enabled)
+        button->ShowUp();
+    else
+        button->ShowDisabled();
+}
+
+void TCasinoCGameLord::ShowBankroll(TMoney amount) {
+    if (BankCashDisplay != nullptr)
+        BankCashDisplay->SetAmount(amount);
+}
+
+void TCasinoCGameLord::ShowBetAmount(TMoney amount) {
+    if (BetAmountDisplay != nullptr)
+        BetAmountDisplay->SetAmount(amount);
+}
+
+void TCasinoCGameLord::ShowPlate(i16 seat) {
+    if (seat >= 0 && seat < SeatCount && NamePlates[static_cast<size_t>(seat)] != nullptr)
+        NamePlates[static_cast<size_t>(seat)]->SetName(SeatName(seat));
+}
+
+void TCasinoCGameLord::HidePlate(i16 seat) {
+    if (seat >= 0 && seat < SeatCount && NamePlates[static_cast<size_t>(seat)] != nullptr)
+        NamePlates[static_cast<size_t>(seat)]->HideName();
+}
+
+void TCasinoCGameLord::HideAllPlates() {
+    for (i16 seat = 0; seat < SeatCount; ++seat)
+        HidePlate(seat);
+}

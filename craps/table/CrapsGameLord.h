@@ -1,0 +1,193 @@
+// TCasinoCGameLord: the game lord of a craps table (seats, the bet in hand, the roll and its
+// payoff) and TC1GameLord, the lord of table 1.
+#pragma once
+
+#include "casino/CasinoGameLord.h"
+#include "craps/bets/BetOptions.h"
+
+#include <array>
+#include <string>
+
+class TCAsk;
+class TCBetPayOff;
+class TCBetSpot;
+class TCBigDice;
+class TCDice;
+class TCPuck;
+class TCasButton;
+class TCasCashDisplay;
+class TCasChips;
+class TCasMessageDisplay;
+class TCasNamePlate;
+class TCasinoCPlayer;
+class TMoneyLedger;
+class TRSound;
+class TResponder;
+
+class TCasinoCGameLord : public TCasinoGameLord {
+public:
+    static constexpr i16 SpotCount = 43;
+    static constexpr i16 ButtonCount = 14;
+    static constexpr i16 RegionCount = 52;
+    static constexpr i16 ObjectNameCount = 76;
+    static constexpr i16 BigDiceCount = 6;
+    static constexpr i16 DiceCount = 3;
+    // The table limit per spot and seat.
+    static constexpr double TableLimit = 100000.0;
+    // A gambler who can cover it starts every session with this last bet.
+    static constexpr double OpeningBet = 5.0;
+    static constexpr i16 TakeDownButton = 5;
+    static constexpr i16 RollButton = 12;
+    static constexpr i16 TalkButton = 13;
+
+    explicit TCasinoCGameLord(TJorpOwner* owner);
+    ~TCasinoCGameLord() override;
+
+    // The game leaves the table: bets come down while bets are open, otherwise sessions end.
+    void Update() override;
+    void SetupSeat(i16 seat) override;
+    void UpdateSeat(i16 seat) override;
+    void SelectSeat(i16 seat) override;
+
+    // Appended virtual operations; the table's own lord fills them.
+    virtual void LoadSkitLists();
+    virtual void BindSprites();
+    virtual void TableHook();
+
+    void RefreshSeat(i16 seat);
+    void RefreshNextSeat();
+    u16 StartSession();
+    u16 StartRound();
+    // The current gambler's options; nothing without one.
+    void CopyBettingOptions();
+    // A seat's own options (bytes above 1 count as on); the copied ones for an empty seat.
+    TCrapsBetOptions CopyBettingOptions(i16 seat) const;
+
+    // The bet in hand, placing and taking down.
+    u16 AddToBetInHand(TMoney amount);
+    u16 TakeFromBetInHand(TMoney amount);
+    u16 ClearBetInHand();
+    u16 RepeatLastBet();
+    u16 PlaceBet(i16 spot);
+    u16 TakeDownBet(i16 spot);
+    static u16 ChipSoundClass(TMoney amount);
+    bool SeatHasAnyBet(i16 seat) const;
+    bool TableHasAnyBet() const;
+
+    // The roll and its settling, in the order the round runs them.
+    void RollDice();
+    virtual void RoundHook();
+    bool SetPoint();
+    bool ReturnOffOdds();
+    void TestLosingSpots();
+    bool TestWinningSpots();
+    bool PayOutSpot(i16 spot);
+    virtual void PayoutHook();
+    bool IsPointOrSeven();
+    void MoveComeBets();
+
+    // The table's dice and buttons.
+    void ResetDice();
+    void HideDice();
+    void ShowBigDice();
+    void HideBigDice();
+    void EnableButton(i16 i);
+    void DisableButton(i16 i);
+    void SetBetButtons(u8 on);
+    void EnableAllButtons();
+    void DisableAllButtons();
+
+    // Null in play.
+    void SetMoneyLedger(TMoneyLedger* ledger) { Ledger = ledger; }
+
+    TCasinoCPlayer* GetCrapsPlayer(i16 seat) const;
+    TMoney GetBetInHand() const { return BetInHand; }
+    i16 GetShooterSeat() const { return ShooterSeat; }
+    i16 GetDie1() const { return Die1; }
+    i16 GetDie2() const { return Die2; }
+    i16 GetPoint() const { return Point; }
+    u8 GetComeOutFlag() const { return ComeOutFlag; }
+    const TCrapsBetOptions& GetBetOptions() const { return BetOptions; }
+    i16 GetWinningSpot() const { return WinningSpot; }
+    i16 GetOddsReturnSpot() const { return OddsReturnSpot; }
+    TCBetSpot* GetBetSpot(i16 spot) const;
+
+protected:
+    // Shows or hides a seat's gambler on the rail, the plates and the displays; each of the
+    // table's sprites may be missing while the table is being bound.
+    void ShowRack(i16 seat);
+    void SaveRackCounts(i16 seat);
+    void ShowBankroll(TMoney amount);
+    void ShowBetAmount(TMoney amount);
+    void ShowPlate(i16 seat);
+    void HidePlate(i16 seat);
+    void HideAllPlates();
+    void ShowButton(i16 i, bool enabled);
+    void PlayTableSound(i16 sound);
+    void LayOutPayout(i16 seat, TMoney win);
+    // Opens or closes the seat's session in its record.
+    void BeginSeatSession(i16 seat);
+    void EndSeatSession(i16 seat);
+    std::string SeatName(i16 seat) const;
+    void Notify(const char* caption, const char* text) const;
+    void NoCashNotice();
+    // The hand of the current seat, the lord's and the seat player's copy together.
+    void SetHand(TMoney amount);
+    // What the seat has on the spot, stake and odds.
+    TMoney SeatMoney(const TCBetSpot& spot, i16 seat) const;
+
+    // Table objects; the sprite list owns them.
+    TRSound* SoundSprite = nullptr;
+    TCAsk* Ask = nullptr;
+    std::array<TCDice*, DiceCount> DiceSprites{};
+    TCPuck* PuckSprite = nullptr;
+    TCBetPayOff* PayOffSprite = nullptr;
+    std::array<TCBetSpot*, SpotCount> BetSpots{};
+    std::array<TCBigDice*, BigDiceCount> BigDiceSprites{};
+    std::array<TCasNamePlate*, SeatCount> NamePlates{};
+    std::array<TCasButton*, ButtonCount> Buttons{};
+    TCasMessageDisplay* MessageDisplay = nullptr;
+    TCasCashDisplay* BankCashDisplay = nullptr;
+    TCasCashDisplay* BetAmountDisplay = nullptr;
+    TCasChips* ChipStacks = nullptr;
+    std::array<TResponder*, RegionCount> ClickRegions{};
+
+    TMoney BetInHand;
+    u16 PointRollCount = 0;
+    i16 OddsReturnSpot = 0;
+    u16 ShooterComeOuts = 0;
+    i16 WinningSpot = 0;
+    i16 TalkSetting = 3;
+    u16 ShakeCount = 0;
+    u16 StallCount = 0;
+    i16 StandingMessage = 0;
+    u16 RollCount = 0;
+    i16 LastButtonCode = 0;
+    i16 ShooterSeat = 0;
+    u16 DiceLandVariant = 0;
+    i16 Die1 = -1;
+    i16 Die2 = -1;
+    std::array<i16, 2> LastRoll{};
+    std::array<i16, 2> RollBeforeLast{};
+    i16 Point = -1;
+    u16 SessionCloseMode = 0;
+    u8 ComeOutFlag = 1;
+    TCrapsBetOptions BetOptions{};
+    u8 PlacingBets = 0;
+    u8 BettingOpen = 0;
+    u8 NewShooter = 1;
+    u8 DiceGiven = 0;
+    u8 FirstRollPending = 1;
+    u8 PrevComeOutFlag = 0;
+    std::array<u8, ButtonCount> ButtonFlags{};
+    std::array<std::string, ObjectNameCount> ObjectNames;
+
+    TMoneyLedger* Ledger = nullptr;
+};
+
+// Craps table 1: its data files, skit lists and sprite set are named by its binding.
+class TC1GameLord : public TCasinoCGameLord {
+public:
+    explicit TC1GameLord(TJorpOwner* owner);
+    ~TC1GameLord() override;
+};
