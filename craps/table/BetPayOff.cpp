@@ -41,10 +41,9 @@ void TCBetPayOff::LayOutPayoutChips(i16 seat, TMoney amount) {
     const TGrPoint home = stacks[0]->GetTemplate().Base;
     i16 y = home.y;
     i16 z = home.z;
-    // Whole dollars are taken from the clamped amount, so no value reaches an integer
-    // conversion out of range; what is below zero draws nothing.
-    i64 rest = amount.WholeDollars();
-    rest = rest > 0 ? rest % DrawnLimit : 0;
+    // Whole dollars of the clamped amount: no value reaches an integer conversion out of
+    // range, and below zero every count is at most 0, which hides its stack.
+    i64 rest = amount.WholeDollars() % DrawnLimit;
     for (i16 column = ColumnCount - 1; column >= 0; --column) {
         const i64 k = rest / ChipValues[column];
         rest %= ChipValues[column];

@@ -95,20 +95,18 @@ inline void TickHeld(TSprite& sprite, TTickOwner& owner) {
     }
 }
 
-// Making the sprite must end the program with the set-up report naming the labels.
+// Making the sprite of that file must end the program with the set-up report naming the labels.
 template <class Make>
-void ExpectAnmSetupReport(Make make, const std::string& name, const std::string& description,
-                          int number) {
+void ExpectAnmSetupReport(Make make, const std::string& file, const std::string& name,
+                          const std::string& description, int number) {
     TMessageBoxRecorder boxes;
     TExitTrap trap;
     EXPECT_THROW(make(), TProcessExit);
     ASSERT_EQ(boxes.Boxes.size(), 1U);
     EXPECT_EQ(boxes.Boxes[0].Caption, "Fatal Error - Anm Setup");
-    const std::string& text = boxes.Boxes[0].Text;
-    EXPECT_EQ(text.rfind("Sprite name: " + name + "\n", 0), 0U) << text;
-    EXPECT_NE(text.find("\n" + description + "\n Num: " + std::to_string(number) + "\n"),
-              std::string::npos)
-        << text;
+    EXPECT_EQ(boxes.Boxes[0].Text, "Sprite name: " + name + "\n Sprite file name: " + file +
+                                       ".sp\n Description: \n" + description +
+                                       "\n Num: " + std::to_string(number) + "\n Exiting Program");
 }
 
 } // namespace tableart
