@@ -3,6 +3,18 @@
 
 #include "engine/media/Anm.h"
 
+namespace {
+
+// A picture that holds the frame it is given: it never steps, rewinds or leaves by itself.
+void Pin(TAnm& anm) {
+    TAnmData& data = anm.GetCurrentData();
+    data.Direction = ANM_HOLD;
+    data.SetFlag(ANMD_RESET_RANGE, false);
+    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
+}
+
+} // namespace
+
 namespace still_sprite {
 
 void Read(TSprite& sprite, TEmbeddedAddress address) {
@@ -12,13 +24,6 @@ void Read(TSprite& sprite, TEmbeddedAddress address) {
         sprite.LoadEmbedded(address);
     sprite.ClearStartDelays();
     sprite.SetFlags(JOF_START_NOW);
-}
-
-void Pin(TAnm& anm) {
-    TAnmData& data = anm.GetCurrentData();
-    data.Direction = ANM_HOLD;
-    data.SetFlag(ANMD_RESET_RANGE, false);
-    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
 }
 
 TAnm& PinnedMember(TSprite& sprite, i16 n, const char* name, const char* description, i16 number) {

@@ -9,10 +9,8 @@ namespace still_sprite {
 
 // Reads the sprite from its own ".sp" file when the address is null, else from inside its
 // parent's image; then its members wait for no start delay and it takes its started mark at
-// the next PostTick, since nothing ever plays it.
+// its next PostTick without waiting for a start tick.
 void Read(TSprite& sprite, TEmbeddedAddress address);
-// A picture that holds the frame it is given: it never steps, rewinds or leaves by itself.
-void Pin(TAnm& anm);
 // Member n of the animation list, pinned; a sprite without it ends the program with the
 // labels given.
 TAnm& PinnedMember(TSprite& sprite, i16 n, const char* name, const char* description, i16 number);
