@@ -1,34 +1,21 @@
 // TCasinoCGameLord: the calls on the table's own sprites (sound, dice, big dice, payout chips).
 #include "craps/table/CrapsGameLord.h"
 
-// The table's sprite classes live beside the lord; until a table has them, their operations
-// have nothing to act on.
-#if __has_include("craps/table/Dice.h") && __has_include("craps/table/TableSound.h") &&            \
-                                                         __has_include("craps/table/BetPayOff.h")
-#define OTCRAPS_TABLE_SPRITES 1
 #include "craps/table/BetPayOff.h"
 #include "craps/table/Dice.h"
 #include "craps/table/TableSound.h"
-#else
-#define OTCRAPS_TABLE_SPRITES 0
-#endif
 
-void TCasinoCGameLord::PlayTableSound([[maybe_unused]] i16 sound) {
-#if OTCRAPS_TABLE_SPRITES
+void TCasinoCGameLord::PlayTableSound(i16 sound) {
     if (SoundSprite != nullptr)
         SoundSprite->PlaySound(sound);
-#endif
 }
 
-void TCasinoCGameLord::LayOutPayout([[maybe_unused]] i16 seat, [[maybe_unused]] TMoney win) {
-#if OTCRAPS_TABLE_SPRITES
+void TCasinoCGameLord::LayOutPayout(i16 seat, TMoney win) {
     if (PayOffSprite != nullptr)
-        PayOffSprite->LayOutPayoutChips(seat, win.GetValue());
-#endif
+        PayOffSprite->LayOutPayoutChips(seat, win);
 }
 
 void TCasinoCGameLord::ResetDice() {
-#if OTCRAPS_TABLE_SPRITES
     // Seat 0 throws from the second place, seat 1 from the first, seat 2 from the third.
     constexpr int Place[SeatCount] = {1, 0, 2};
     if (ShooterSeat < 0 || ShooterSeat >= SeatCount)
@@ -42,15 +29,12 @@ void TCasinoCGameLord::ResetDice() {
         else
             die->Hide();
     }
-#endif
 }
 
 void TCasinoCGameLord::HideDice() {
-#if OTCRAPS_TABLE_SPRITES
     for (TCDice* die : DiceSprites)
         if (die != nullptr)
             die->Hide();
-#endif
 }
 
 namespace {
@@ -63,22 +47,16 @@ size_t BigDicePair(u16 variant) {
 } // namespace
 
 void TCasinoCGameLord::ShowBigDice() {
-#if OTCRAPS_TABLE_SPRITES
     const size_t first = BigDicePair(DiceLandVariant);
     if (BigDiceSprites[first] != nullptr)
         BigDiceSprites[first]->SetFrame(Die1);
     if (BigDiceSprites[first + 1] != nullptr)
         BigDiceSprites[first + 1]->SetFrame(Die2);
-#else
-    (void)BigDicePair(DiceLandVariant);
-#endif
 }
 
 void TCasinoCGameLord::HideBigDice() {
-#if OTCRAPS_TABLE_SPRITES
     const size_t first = BigDicePair(DiceLandVariant);
     for (size_t i = first; i < first + 2; ++i)
         if (BigDiceSprites[i] != nullptr)
             BigDiceSprites[i]->Hide();
-#endif
 }
