@@ -11,13 +11,8 @@ TBetUnitChips::TBetUnitChips(TJorpOwner* owner, const TFileMode& mode, TEmbedded
 TBetUnitChips::~TBetUnitChips() = default;
 
 void TBetUnitChips::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     Hide();
     BindParts();
 }
@@ -27,7 +22,7 @@ void TBetUnitChips::BindParts() {
         TAnm* stack = GetAnm(k);
         if (stack == nullptr)
             FatalAnmSetup("BetUnitChips", "Chips", k);
-        chips::Pin(*stack);
+        stack->Pin();
         Stacks[k] = stack;
     }
     Sound = GetWav(0);

@@ -15,13 +15,6 @@ constexpr std::array<i16, TCasAmountLayout::PlaceCount> DollarAt = {-1, 1, 2,  3
 
 } // namespace
 
-void PinCasPart(TAnm& anm) {
-    TAnmData& data = anm.GetCurrentData();
-    data.SetFlag(ANMD_RESET_RANGE, false);
-    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
-    data.Direction = ANM_HOLD;
-}
-
 void HomeCasPartX(TAnm& anm) {
     TAnmData& data = anm.GetCurrentData();
     data.Base.x = anm.GetTemplate().Base.x;
@@ -72,7 +65,7 @@ void TCasAmountLayout::Bind(TSprite& sprite, const char* displayName) {
         parts[static_cast<size_t>(i)] = sprite.GetAnm(i);
         if (parts[static_cast<size_t>(i)] == nullptr)
             sprite.FatalAnmSetup(displayName, "Parts", i);
-        PinCasPart(*parts[static_cast<size_t>(i)]);
+        parts[static_cast<size_t>(i)]->Pin();
     }
     for (int k = 0; k < PlaceCount; ++k)
         Places[static_cast<size_t>(k)] =

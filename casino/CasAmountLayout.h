@@ -49,8 +49,6 @@ private:
     std::array<TAnm*, SeparatorCount> Separators{};
 };
 
-// A part keeps exactly the frame its display gives it: it never steps, resets or leaves.
-void PinCasPart(TAnm& anm);
 // Puts the part's current x back where its cell in the sprite file put it.
 void HomeCasPartX(TAnm& anm);
 // Moves the part's current x by dx from where it is.

@@ -10,14 +10,6 @@
 
 namespace {
 
-// A still picture whose frame the button chooses: it never steps, resets or leaves by itself.
-void Pin(TAnm& anm) {
-    TAnmData& data = anm.GetCurrentData();
-    data.SetFlag(ANMD_RESET_RANGE, false);
-    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
-    data.Direction = ANM_HOLD;
-}
-
 // The next of the four three-frame looks of a twelve-frame face.
 i16 NextLook(i16 frame) {
     return static_cast<i16>(((frame + 3) % 12 + 12) % 12);
@@ -61,13 +53,8 @@ TCasButton::~TCasButton() {
 }
 
 void TCasButton::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     Hide();
     if (Bind != 0)
         BindParts();
@@ -82,7 +69,7 @@ void TCasButton::BindParts() {
     Face = GetAnm(0);
     if (Face == nullptr)
         FatalAnmSetup("button", "A ", 0);
-    Pin(*Face);
+    Face->Pin();
     if (TAnm* second = GetAnm(1))
         second->GetCurrentData().SetFlag(ANMD_RESET_RANGE, false);
     PressSound = GetWav(0);

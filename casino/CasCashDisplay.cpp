@@ -11,16 +11,11 @@ TCasCashDisplay::TCasCashDisplay(TJorpOwner* owner, const TFileMode& mode, TEmbe
 TCasCashDisplay::~TCasCashDisplay() = default;
 
 void TCasCashDisplay::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
     Amounts[0] = TMoney();
     Amounts[1] = TMoney();
     Hide();
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     BindDigits();
     DueTick = 0;
     Pending = 0;

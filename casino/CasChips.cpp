@@ -33,13 +33,6 @@ TChipCounts Split(i64 dollars) {
     return counts;
 }
 
-void Pin(TAnm& stack) {
-    TAnmData& data = stack.GetCurrentData();
-    data.SetFlag(ANMD_RESET_RANGE, false);
-    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
-    data.Direction = ANM_HOLD;
-}
-
 void ShowCount(TAnm& stack, i16 count) {
     if (count <= 0) {
         stack.Hide();
@@ -92,13 +85,8 @@ TCasChips::TCasChips(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddress 
 TCasChips::~TCasChips() = default;
 
 void TCasChips::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     Hide();
     BindStacks();
     BindSounds();
@@ -109,7 +97,7 @@ void TCasChips::BindStacks() {
         TAnm* stack = GetAnm(k);
         if (stack == nullptr)
             FatalAnmSetup("CasChips", "Chips", k);
-        chips::Pin(*stack);
+        stack->Pin();
         Stacks[k] = stack;
     }
 }

@@ -28,8 +28,6 @@ i64 ClampedDollars(TMoney amount);
 TMoney Clamped(TMoney amount);
 // Dollars (modulo the drawn limit; none below 0) as the fewest chips, largest first.
 TChipCounts Split(i64 dollars);
-// A stack the sprite chooses the frame of: it never steps, resets or leaves by itself.
-void Pin(TAnm& stack);
 // Shows count chips, or hides the stack at 0.
 void ShowCount(TAnm& stack, i16 count);
 } // namespace chips

@@ -43,14 +43,9 @@ TCasMessageDisplay::TCasMessageDisplay(TJorpOwner* owner, const TFileMode& mode,
 TCasMessageDisplay::~TCasMessageDisplay() = default;
 
 void TCasMessageDisplay::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
     Hide();
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     BindParts();
 }
 
@@ -61,8 +56,8 @@ void TCasMessageDisplay::BindParts() {
             FatalAnmSetup("CasMessageDisplay", "Parts", i);
     Message = GetAnm(MessagePart);
     Icon = GetAnm(IconPart);
-    PinCasPart(*Message);
-    PinCasPart(*Icon);
+    Message->Pin();
+    Icon->Pin();
 }
 
 void TCasMessageDisplay::HideAll() {

@@ -7,14 +7,6 @@
 
 namespace {
 
-// A still picture whose frame the plate chooses: it never steps, resets or leaves by itself.
-void Pin(TAnm& anm) {
-    TAnmData& data = anm.GetCurrentData();
-    data.SetFlag(ANMD_RESET_RANGE, false);
-    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
-    data.Direction = ANM_HOLD;
-}
-
 void ShowFrame(TAnm& anm, u16 frame) {
     anm.GetCurrentData().CurrentFrame = frame;
     anm.SelectFrame();
@@ -35,13 +27,8 @@ TCasNamePlate::TCasNamePlate(TJorpOwner* owner, const TFileMode& mode, TEmbedded
     : TSprite(owner, mode), Address(address), GlyphCount(ClampGlyphs(glyphCount)) {}
 
 void TCasNamePlate::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     Hide();
     BindParts();
     DueTick = 0;
@@ -51,12 +38,12 @@ void TCasNamePlate::BindParts() {
     Background = GetAnm(0);
     if (Background == nullptr)
         FatalAnmSetup("Name Plate", "Background", 0);
-    Pin(*Background);
+    Background->Pin();
     for (u32 i = 1; i <= GlyphCount; ++i) {
         TAnm* glyph = GetAnm(static_cast<i16>(i));
         if (glyph == nullptr)
             FatalAnmSetup("Name Plate", "Alpha", static_cast<i16>(i));
-        Pin(*glyph);
+        glyph->Pin();
         Glyphs[i - 1] = glyph;
     }
 }

@@ -18,7 +18,7 @@ TCBetPayOff::TCBetPayOff(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddr
 TCBetPayOff::~TCBetPayOff() = default;
 
 void TCBetPayOff::Build() {
-    still_sprite::Read(*this, Address);
+    ReadDriven(Address);
     Address = {};
     Hide();
     Init();
@@ -49,7 +49,7 @@ void TCBetPayOff::LayOutPayoutChips(i16 seat, TMoney amount) {
         rest %= ChipValues[column];
         TAnm& stack = *stacks[column];
         if (k > 0)
-            still_sprite::StandAt(stack, y, z, static_cast<u16>(k - 1));
+            stack.StandAt(y, z, static_cast<u16>(k - 1));
         else
             stack.Hide();
         y = static_cast<i16>(y - 2 * k);

@@ -12,7 +12,7 @@ TCDice::TCDice(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddress addres
 TCDice::~TCDice() = default;
 
 void TCDice::Build() {
-    still_sprite::Read(*this, Address);
+    ReadDriven(Address);
     Address = {};
     Hide();
     Init();
@@ -34,7 +34,7 @@ TCBigDice::TCBigDice(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddress 
 TCBigDice::~TCBigDice() = default;
 
 void TCBigDice::Build() {
-    still_sprite::Read(*this, Address);
+    ReadDriven(Address);
     Address = {};
     Hide();
     Init();

@@ -12,7 +12,7 @@ TCPuck::TCPuck(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddress addres
 TCPuck::~TCPuck() = default;
 
 void TCPuck::Build() {
-    still_sprite::Read(*this, Address);
+    ReadDriven(Address);
     Address = {};
     Hide();
     Init();

@@ -12,7 +12,7 @@ TRSound::TRSound(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddress addr
 TRSound::~TRSound() = default;
 
 void TRSound::Build() {
-    still_sprite::Read(*this, Address);
+    ReadDriven(Address);
     Address = {};
     Init();
 }

@@ -289,3 +289,18 @@ bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
     }
     return true;
 }
+
+void TAnm::Pin() {
+    Current.Direction = ANM_HOLD;
+    Current.SetFlag(ANMD_RESET_RANGE, false);
+    Current.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
+}
+
+void TAnm::StandAt(i16 y, i16 z, u16 frame) {
+    Current.Base.y = y;
+    Current.Base.z = z;
+    Current.CurrentFrame = frame;
+    Current.UpdatePosition();
+    SelectFrame();
+    Show();
+}

@@ -54,6 +54,11 @@ public:
 
     void SelectFrameRect();
     void ResetFrames();
+    // Holds whatever frame it is given: it never steps, rewinds or leaves the screen by itself,
+    // so that only the game moves it (the table's chips, digits, faces and dice).
+    void Pin();
+    // Stands the picture at (y, z), x as the file put it, showing the frame.
+    void StandAt(i16 y, i16 z, u16 frame);
     // Draws the current frame into the target's pixels within the clip and the target.
     // False without the image, for a frame that is missing or not wholly inside it, or for
     // a target without pixels; true when something or nothing needed drawing.

@@ -148,6 +148,15 @@ void TSprite::ClearStartDelays() {
     SetFlags(SPF_DRIVEN);
 }
 
+void TSprite::ReadDriven(TEmbeddedAddress address) {
+    if (address.IsNull())
+        AttachNamed(true, false);
+    else
+        LoadEmbedded(address);
+    ClearStartDelays();
+    SetFlags(JOF_START_NOW);
+}
+
 u32 TSprite::CalcDuration() const {
     return 1 + std::max(AnmList->GetLastExtent(), WavList->GetLastExtent());
 }

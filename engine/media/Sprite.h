@@ -80,6 +80,10 @@ public:
     virtual TWav* NewWav(const TFileMode& mode, i16 duration);
 
     void ClearStartDelays();
+    // A sprite the game drives rather than its timeline: read from its own file when the
+    // address is null, else from inside its parent's image; its members wait for no start
+    // delay and it takes its started mark at its next PostTick.
+    void ReadDriven(TEmbeddedAddress address);
     u32 CalcDuration() const;
     // Append a member; the sprite owns it even when the list refuses it (it is then deleted).
     bool AddAnm(TAnm* anm);

@@ -3,13 +3,6 @@
 
 #include "engine/media/Anm.h"
 
-void TCBetSpot::Pin(TAnm& anm) {
-    TAnmData& data = anm.GetCurrentData();
-    data.SetFlag(ANMD_RESET_RANGE, false);
-    data.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
-    data.Direction = ANM_HOLD;
-}
-
 TCBetSpot::TCBetSpot(TJorpOwner* owner, const TFileMode& name, i16 spotId)
     : TCBetSpot(owner, name, TEmbeddedAddress{}, std::make_unique<TCBetLedger>(0, spotId)) {}
 
@@ -21,13 +14,8 @@ TCBetSpot::TCBetSpot(TJorpOwner* owner, const TFileMode& name, TEmbeddedAddress 
     : TSprite(owner, name), Ledger(std::move(ledger)), Address(address) {}
 
 void TCBetSpot::Build() {
-    if (Address.IsNull())
-        AttachNamed(true, false);
-    else
-        LoadEmbedded(Address);
+    ReadDriven(Address);
     Address = {};
-    ClearStartDelays();
-    SetFlags(JOF_START_NOW);
     Hide();
     BindSprites();
     for (i16 seat = 0; seat < TCBetLedger::SeatCount; ++seat) {
@@ -43,7 +31,7 @@ void TCBetSpot::BindSprites() {
             TAnm* anm = GetAnm(entry);
             if (anm == nullptr)
                 FatalAnmSetup("CBetSpot", "Chips", entry);
-            Pin(*anm);
+            anm->Pin();
             Chips[seat][d] = anm;
         }
     for (i16 entry = MarkerChitEntry; entry < FirstSeatChitEntry + TCBetLedger::SeatCount;
@@ -51,7 +39,7 @@ void TCBetSpot::BindSprites() {
         TAnm* anm = GetAnm(entry);
         if (anm == nullptr)
             FatalAnmSetup("CBetSpot", "Chits", entry);
-        Pin(*anm);
+        anm->Pin();
         if (entry == MarkerChitEntry)
             MarkerChit = anm;
         else

@@ -96,10 +96,6 @@ protected:
     // Where the marker chit of a seat goes, for kinds that stack more above the seat's pile.
     void SetSeatTop(i16 seat, i16 y, i16 z);
 
-    // A still picture whose frame the spot chooses: it never steps, resets or leaves by itself.
-    static void Pin(TAnm& anm);
-    // Stands the picture at (y, z) with the frame given; x stays where the file put it.
-    static void StandAt(TAnm& anm, i16 y, i16 z, u16 frame);
     // Splits whole dollars into chips, largest first; counts[d] is the number of chips of the
     // d-th denomination ($1, $5, $25, $100, $1000, $10000).
     static void CountChips(i64 dollars, i64 (&counts)[DenominationCount]);

@@ -10,16 +10,6 @@ constexpr i64 ChipValues[TCBetSpot::DenominationCount] = {1, 5, 25, 100, 1000, 1
 
 } // namespace
 
-void TCBetSpot::StandAt(TAnm& anm, i16 y, i16 z, u16 frame) {
-    TAnmData& data = anm.GetCurrentData();
-    data.Base.y = y;
-    data.Base.z = z;
-    data.CurrentFrame = frame;
-    data.UpdatePosition();
-    anm.SelectFrame();
-    anm.Show();
-}
-
 void TCBetSpot::CountChips(i64 dollars, i64 (&counts)[DenominationCount]) {
     for (i16 d = DenominationCount - 1; d >= 0; --d) {
         counts[d] = dollars / ChipValues[d];
@@ -59,7 +49,7 @@ void TCBetSpot::LayOutPiles(bool hideSeatChits) {
             TAnm& stack = *Chips[seat][d];
             const i64 c = counts[d];
             if (c > 0)
-                StandAt(stack, y, z, static_cast<u16>(c - 1));
+                stack.StandAt(y, z, static_cast<u16>(c - 1));
             else
                 stack.Hide();
             y = static_cast<i16>(y - 2 * c);
@@ -74,7 +64,7 @@ void TCBetSpot::LayOutPiles(bool hideSeatChits) {
 void TCBetSpot::PlaceChit(i16 seat) {
     TAnmData& data = MarkerChit->GetCurrentData();
     data.Base.x = Chips[seat][0]->GetCurrentData().Base.x;
-    StandAt(*MarkerChit, TopY[seat], TopZ[seat], static_cast<u16>(seat));
+    MarkerChit->StandAt(TopY[seat], TopZ[seat], static_cast<u16>(seat));
     ClearFlags(JOF_TIMED_ON);
 }
 

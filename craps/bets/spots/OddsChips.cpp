@@ -16,7 +16,7 @@ void TCBetOddsSpot::BindFreeChips() {
             TAnm* anm = GetAnm(entry);
             if (anm == nullptr)
                 FatalAnmSetup("CBetSpot", "FreeChips", entry);
-            Pin(*anm);
+            anm->Pin();
             FreeChips[seat][stack] = anm;
         }
 }
@@ -42,7 +42,7 @@ void TCBetOddsSpot::UpdateOddsChips(i16 y, i16 seat) {
         TAnm& anm = *FreeChips[seat][stack];
         const i64 c = counts[stack];
         if (c > 0)
-            StandAt(anm, y, z, static_cast<u16>(c - 1));
+            anm.StandAt(y, z, static_cast<u16>(c - 1));
         else
             anm.Hide();
         y = static_cast<i16>(y - 2 * c);
