@@ -153,7 +153,9 @@ protected:
             for (i16 record = 0; record < 3; ++record)
                 if (Mgr->IsActive(record))
                     Sampled(record, true);
-            SameRanges();
+            // A wrong peak or low stays wrong: every eighth round is enough to see it.
+            if (roll % 8 == 0)
+                SameRanges();
             // Gamblers leave and come back between rolls, while bets are open.
             if (bets.Next() % 97 == 0) {
                 const i16 record = static_cast<i16>(bets.Next() % 3);
