@@ -111,6 +111,7 @@ u16 TCasinoCGameLord::StartRound() {
         TCasinoCPlayer* player = GetCrapsPlayer(seat);
         if (player == nullptr || GetSeatPlayerData(seat) == nullptr)
             continue;
+        NoteSessionBankroll(seat, true);
         const TMoney bankroll = GetBankroll(seat);
         if (bankroll < player->LastBet)
             player->LastBet = bankroll;
@@ -120,12 +121,14 @@ u16 TCasinoCGameLord::StartRound() {
     }
     if (ComeOutFlag == 1) {
         PointRollCount = 0;
+        RecordShootEnd();
         if (Die1 == -1 && Die2 == -1) {
             Die1 = 0;
             Die2 = 0;
         }
     } else {
         PointRollCount = static_cast<u16>(PointRollCount + 1);
+        RecordShootRoll();
     }
     RollBeforeLast = LastRoll;
     LastRoll = {Die1, Die2};

@@ -77,6 +77,9 @@ public:
     // The roll and its settling, in the order the round runs them.
     void RollDice();
     virtual void RoundHook();
+    // Each decided bet of the roll into its gambler's session; called before anything is
+    // settled.
+    void RecordRollStatistics();
     bool SetPoint();
     bool ReturnOffOdds();
     void TestLosingSpots();
@@ -128,6 +131,13 @@ protected:
     // Opens or closes the seat's session in its record.
     void BeginSeatSession(i16 seat);
     void EndSeatSession(i16 seat);
+    // The seat's current session takes the bankroll as its peak when higher and, when asked,
+    // as its low when lower.
+    void NoteSessionBankroll(i16 seat, bool low);
+    // The round start's shoot bookkeeping: a shoot closed before a come-out roll, a roll
+    // counted while a point is on.
+    void RecordShootEnd();
+    void RecordShootRoll();
     std::string SeatName(i16 seat) const;
     void Notify(const char* caption, const char* text) const;
     void NoCashNotice();

@@ -7,6 +7,7 @@
 #include "craps/table/MoneyLedger.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,11 +21,17 @@ constexpr double HandLimit = 100001.0;
 constexpr const char* LimitCaption = "Table Limit";
 constexpr const char* LimitText = "You may bet no more than $100,000 on any single bet spot.";
 
+// A chip is a finite amount of no less than nothing: any other amount (no number, infinite,
+// negative) would spoil the hand and the bankroll after it, so it changes nothing.
+bool IsChipAmount(TMoney amount) {
+    return std::isfinite(amount.GetValue()) && amount.GetValue() >= 0.0;
+}
+
 } // namespace
 
 u16 TCasinoCGameLord::AddToBetInHand(TMoney amount) {
     TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
-    if (player == nullptr)
+    if (player == nullptr || !IsChipAmount(amount))
         return 1;
     const TMoney bankroll = GetBankroll(CurrentSeat);
     if (bankroll.WholeDollars() == 0)
@@ -51,7 +58,7 @@ u16 TCasinoCGameLord::AddToBetInHand(TMoney amount) {
 }
 
 u16 TCasinoCGameLord::TakeFromBetInHand(TMoney amount) {
-    if (GetCrapsPlayer(CurrentSeat) == nullptr)
+    if (GetCrapsPlayer(CurrentSeat) == nullptr || !IsChipAmount(amount))
         return 1;
     if (BetInHand >= amount) {
         SetHand(BetInHand - amount);

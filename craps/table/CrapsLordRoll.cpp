@@ -167,6 +167,7 @@ bool TCasinoCGameLord::PayOutSpot(i16 index) {
         Ledger->Paid(index, payee, collected, win);
     if (ChipStacks != nullptr)
         ChipStacks->BuildStacks(GetBankroll(payee), 1);
+    NoteSessionBankroll(payee, false);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/framework/ModeWindow.h"
 #include "platform/host/MessageBox.h"
 
+#include <cmath>
 #include <cstring>
 
 std::string TCasinoCGameLord::SeatName(i16 seat) const {
@@ -40,6 +41,36 @@ void TCasinoCGameLord::EndSeatSession(i16 seat) {
         return;
     data.EndSession();
     data.Encode(record, TCasinoPlayerData::EncodedSize);
+}
+
+// Only the current session's bytes are read and written back, and only when they change. A
+// current slot outside the ring (a damaged file) leaves the record alone until the next
+// session restarts the ring; a stored range that is no number takes the bankroll.
+void TCasinoCGameLord::NoteSessionBankroll(i16 seat, bool low) {
+    u8* record = GetSeatPlayerData(seat);
+    if (record == nullptr)
+        return;
+    u8* history = record + TCasinoPlayerData::HistoryAt;
+    TCasinoData ring;
+    ring.Decode(history, TCasinoData::EncodedSize);
+    if (ring.Current < 0 || ring.Current >= TCasinoCData::SessionSlots)
+        return;
+    u8* bytes = history + TCasinoCData::SessionsAt +
+                TCCSession::EncodedSize * static_cast<size_t>(ring.Current);
+    TCCSession session;
+    session.Decode(bytes, TCCSession::EncodedSize);
+    const TMoney bankroll = GetBankroll(seat);
+    bool changed = false;
+    if (bankroll > session.PeakBankroll || !std::isfinite(session.PeakBankroll.GetValue())) {
+        session.PeakBankroll = bankroll;
+        changed = true;
+    }
+    if (low && (bankroll < session.LowBankroll || !std::isfinite(session.LowBankroll.GetValue()))) {
+        session.LowBankroll = bankroll;
+        changed = true;
+    }
+    if (changed)
+        session.Encode(bytes, TCCSession::EncodedSize);
 }
 
 // The rail shows the gambler's own chip mix when it still adds up to his bankroll.

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 class LordEdges : public CrapsTable {
@@ -11,6 +14,23 @@ protected:
         CrapsTable::SetUp();
         MakeCrapsTable(1000.0, 1000.0, 1000.0);
         Lord().StartSession();
+    }
+    // The seat's hand cleared, then filled with the amount and put on the spot.
+    u16 Bet(i16 seat, i16 spot, double amount) {
+        Lord().RefreshSeat(seat);
+        Lord().ClearBetInHand();
+        Lord().AddToBetInHand(TMoney(amount));
+        return Lord().PlaceBet(spot);
+    }
+    void Roll(i16 die1, i16 die2) {
+        Lord().Die1 = die1;
+        Lord().Die2 = die2;
+    }
+    size_t Limits() const {
+        size_t n = 0;
+        for (const TMessageBoxRequest& box : Boxes.Boxes)
+            n += box.Caption == "Table Limit" ? 1 : 0;
+        return n;
     }
     TMessageBoxRecorder Boxes;
 };
@@ -102,6 +122,223 @@ TEST_F(LordEdges, ARefreshCarriesTheLastBetOnlyWhenTheBankrollExceedsIt) {
         EXPECT_EQ(Seat(2).InHand, TMoney(c.Hand)) << c.Bankroll;
         EXPECT_EQ(Seat(2).LastBet, TMoney(c.LastBet)) << c.Bankroll;
     }
+}
+
+TEST_F(LordEdges, ChipsFillTheHandUpToTheBankrollAndTheTableLimit) {
+    const struct {
+        double Bankroll, Hand, Chip, After;
+        u16 Result;
+    } cases[] = {
+        {500, 0, 1000, 500, 1},       {500, 500, 1, 500, 1},          {500, 400, 100, 500, 1},
+        {500, 300, 100, 400, 1},      {200000, 99999, 1, 100000, 1},  {200000, 99995, 5, 100000, 1},
+        {200000, 99996, 5, 99996, 0}, {200000, 100000, 1, 100000, 0}, {0.75, 0, 1, 0, 1}};
+    for (const auto& c : cases) {
+        Lord().SetBankroll(0, TMoney(c.Bankroll));
+        Lord().ClearBetInHand();
+        Lord().AddToBetInHand(TMoney(c.Hand));
+        const size_t limits = Limits();
+        EXPECT_EQ(Lord().AddToBetInHand(TMoney(c.Chip)), c.Result) << c.Hand << " + " << c.Chip;
+        EXPECT_EQ(Lord().GetBetInHand(), TMoney(c.After)) << c.Hand << " + " << c.Chip;
+        EXPECT_EQ(Seat(0).InHand, TMoney(c.After));
+        EXPECT_EQ(Limits() - limits, c.Result == 0 ? 1u : 0u);
+    }
+}
+
+TEST_F(LordEdges, AmountsThatAreNoChipLeaveTheHandAlone) {
+    Lord().ClearBetInHand();
+    Lord().AddToBetInHand(TMoney(25));
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double amount : {std::nan(""), inf, -inf, -5.0}) {
+        EXPECT_EQ(Lord().AddToBetInHand(TMoney(amount)), 1);
+        EXPECT_EQ(Lord().TakeFromBetInHand(TMoney(amount)), 1);
+        EXPECT_EQ(Lord().GetBetInHand(), TMoney(25)) << amount;
+    }
+    for (const double amount : {std::nan(""), -inf, -5.0})
+        EXPECT_EQ(TCasinoCGameLord::ChipSoundClass(TMoney(amount)), 5) << amount;
+}
+
+// A stored bankroll that is no number or infinite bets as nothing; a huge one bets normally.
+TEST_F(LordEdges, DamagedBankrollsBetAsNothingAndHugeOnesWithinTheLimit) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double stored : {std::nan(""), inf, -inf}) {
+        TCasinoPlayerData::WriteBankroll(Lord().GetSeatPlayerData(1), stored);
+        Seat(1).LastBet = TMoney(5);
+        EXPECT_EQ(Bet(1, 4, 25), 1) << stored;
+        EXPECT_FALSE(Spot(4).HasAmount(1)) << stored;
+        EXPECT_EQ(Lord().GetBankroll(1), TMoney()) << stored;
+    }
+    Lord().SetBankroll(2, TMoney(1e300));
+    EXPECT_EQ(Bet(2, 4, 100000), 1);
+    EXPECT_EQ(Spot(4).GetAmount(2), TMoney(100000));
+    EXPECT_EQ(Bet(2, 4, 1), 0);
+    EXPECT_EQ(Spot(4).GetAmount(2), TMoney(100000));
+}
+
+TEST_F(LordEdges, PlacingTestsTheLimitOnTheStakeComeOnTheComeOutAndTheLastBet) {
+    Lord().SetBankroll(0, TMoney(200000));
+    ASSERT_EQ(Bet(0, 4, 60000), 1);
+    Lord().ClearBetInHand();
+    Lord().AddToBetInHand(TMoney(40001));
+    EXPECT_EQ(Lord().PlaceBet(4), 0);
+    EXPECT_EQ(Lord().GetBetInHand(), TMoney(40001));
+    EXPECT_EQ(Spot(4).GetAmount(0), TMoney(60000));
+    EXPECT_EQ(Bet(0, 4, 40000), 1);
+    EXPECT_EQ(Spot(4).GetAmount(0), TMoney(100000));
+    EXPECT_EQ(Lord().GetBankroll(0), TMoney(100000));
+    // The come on a come-out roll: nothing placed, nothing said.
+    const size_t boxes = Boxes.Boxes.size();
+    EXPECT_EQ(Bet(1, 2, 25), 1);
+    EXPECT_FALSE(Spot(2).HasAmount(1));
+    EXPECT_EQ(Lord().GetBankroll(1), TMoney(1000));
+    EXPECT_EQ(Boxes.Boxes.size(), boxes);
+    // An empty hand repeats the last bet; after a clear it places nothing.
+    Seat(1).LastBet = TMoney(25);
+    Lord().PlaceBet(7);
+    EXPECT_EQ(Spot(7).GetAmount(1), TMoney(25));
+    Lord().ClearBetInHand();
+    Lord().PlaceBet(8);
+    EXPECT_FALSE(Spot(8).HasAmount(1));
+    EXPECT_EQ(Seat(1).LastBet, TMoney());
+}
+
+TEST_F(LordEdges, AGamblerLeavingTakesDownWhatMayComeDownAndTheLastLeavesAnEmptyTable) {
+    const struct {
+        i16 Point;
+        double Back;
+    } cases[] = {{-1, 10}, {4, 20}};
+    for (const auto& c : cases) {
+        Lord().ComeOutFlag = 1;
+        Lord().Point = -1;
+        Bet(0, 0, 10);
+        if (c.Point != -1) {
+            Lord().Point = c.Point;
+            Lord().ComeOutFlag = 0;
+            Bet(0, 0, 20);
+            ASSERT_EQ(Spot(0).GetOddsAmount(0), TMoney(20));
+        }
+        const TMoney before = Lord().GetBankroll(0);
+        ASSERT_TRUE(Mgr->DeactivatePlayer(0));
+        EXPECT_EQ(Mgr->GetBankroll(0), before.GetValue() + c.Back) << c.Point;
+        EXPECT_FALSE(Spot(0).HasAnyAmount()) << c.Point;
+        ASSERT_TRUE(Mgr->ActivatePlayer(0, 0));
+    }
+    for (const i16 record : {0, 1, 2})
+        ASSERT_TRUE(Mgr->DeactivatePlayer(record));
+    EXPECT_EQ(Lord().GetCurrentSeat(), -1);
+    EXPECT_EQ(Lord().GetShooterSeat(), -1);
+    EXPECT_EQ(Lord().GetBetInHand(), TMoney());
+}
+
+TEST_F(LordEdges, RoundsStartWithTheShooterAndTheDicePassAfterASevenOut) {
+    EXPECT_EQ(Lord().GetDie1(), -1);
+    Lord().RefreshSeat(2);
+    Lord().StartRound();
+    EXPECT_EQ(Lord().LastRoll, (std::array<i16, 2>{0, 0}));
+    EXPECT_EQ(Lord().NewShooter, 1);
+    EXPECT_EQ(Lord().GetCurrentSeat(), 0);
+    // Seat 1 leaves; seat 2 shoots and sevens out: the dice go round to seat 0.
+    ASSERT_TRUE(Mgr->DeactivatePlayer(1));
+    Lord().ShooterSeat = 2;
+    const struct {
+        u8 Before, After;
+        i16 Die1, Die2, Shooter;
+    } rounds[] = {{0, 0, 1, 2, 2}, {0, 1, 2, 3, 0}, {1, 1, 2, 3, 0}};
+    // A point roll keeps the shooter; the seven-out passes the dice; a come-out seven keeps them.
+    for (const auto& r : rounds) {
+        Lord().FirstRollPending = 0;
+        Lord().ComeOutFlag = r.Before;
+        Lord().StartRound();
+        Roll(r.Die1, r.Die2);
+        Lord().ComeOutFlag = r.After;
+        Lord().StartRound();
+        EXPECT_EQ(Lord().GetShooterSeat(), r.Shooter);
+        EXPECT_EQ(Lord().GetCurrentSeat(), r.Shooter);
+    }
+}
+
+TEST_F(LordEdges, TheGameLeavingMidRollClosesSessionsAndLeavesTheBets) {
+    Bet(1, 4, 30);
+    Lord().SessionCloseMode = 1;
+    Lord().Update();
+    EXPECT_EQ(Spot(4).GetAmount(1), TMoney(30));
+    for (const i16 seat : {0, 1, 2}) {
+        TCasinoPlayerData data;
+        ASSERT_TRUE(data.Decode(Lord().GetSeatPlayerData(seat), TCasinoPlayerData::EncodedSize));
+        EXPECT_EQ(data.GetSessionCode(), 0u);
+        EXPECT_FALSE(data.GetHistory().GetCurrentSession()->IsOpen());
+        EXPECT_EQ(data.GetHistory().GetCurrentSession()->EndBankroll,
+                  TMoney(seat == 1 ? 970 : 1000));
+    }
+}
+
+TEST_F(LordEdges, APointIsSetOnlyOnBoxNumbersAndEndedBySevenOrItself) {
+    const struct {
+        i16 Die1, Die2;
+        bool Set;
+    } rolls[] = {{2, 3, false}, {4, 5, false}, {0, 0, false}, {0, 1, false},
+                 {5, 5, false}, {2, 2, true},  {0, 2, true},  {5, 3, true}};
+    for (const auto& r : rolls) {
+        Lord().Point = -1;
+        Roll(r.Die1, r.Die2);
+        EXPECT_EQ(Lord().SetPoint(), r.Set) << r.Die1 << r.Die2;
+        EXPECT_EQ(Lord().GetPoint(), r.Set ? r.Die1 + r.Die2 : -1);
+        Lord().Point = -1;
+        Lord().ComeOutFlag = 0;
+        EXPECT_EQ(Lord().IsPointOrSeven(), r.Die1 + r.Die2 == 5);
+    }
+}
+
+TEST_F(LordEdges, ComeBetsTravelToTheNumberRolledAndNothingElseMoves) {
+    const struct {
+        i16 Die1, Die2, Come, DontCome;
+    } rolls[] = {{0, 2, 23, 35}, {1, 2, 24, 36}, {2, 2, 25, 37}, {3, 3, 26, 38},
+                 {3, 4, 27, 39}, {4, 4, 28, 40}, {2, 3, -1, -1}, {4, 5, -1, -1}};
+    Lord().ComeOutFlag = 0;
+    Lord().Point = 4;
+    for (const auto& r : rolls) {
+        Bet(1, 2, 10);
+        Bet(1, 3, 15);
+        Roll(r.Die1, r.Die2);
+        Lord().MoveComeBets();
+        if (r.Come == -1) {
+            EXPECT_EQ(Spot(2).GetAmount(1), TMoney(10));
+        } else {
+            EXPECT_FALSE(Spot(2).HasAmount(1));
+            EXPECT_FALSE(Spot(3).HasAmount(1));
+            EXPECT_EQ(Spot(r.Come).GetAmount(1), TMoney(10));
+            EXPECT_EQ(Spot(r.DontCome).GetAmount(1), TMoney(15));
+            Spot(r.Come).ClearAll();
+            Spot(r.DontCome).ClearAll();
+        }
+        Spot(2).ClearAll();
+        Spot(3).ClearAll();
+    }
+}
+
+// Odds that are off on the come-out go back seat 2 first, cents and all, one per call.
+TEST_F(LordEdges, ComeOddsOffOnTheComeOutGoBackOneSeatAtATimeToTheCent) {
+    for (const i16 seat : {0, 1, 2})
+        SetOptions(seat, {0, 0, 0, seat == 0 ? u8{1} : u8{0}, 0, 0, 0});
+    Lord().ComeOutFlag = 0;
+    Lord().Point = 6;
+    const double odds[3] = {10, 0.5, 20};
+    for (const i16 seat : {0, 1, 2}) {
+        Spot(25).SetAmount(seat, TMoney(10));
+        Bet(seat, 25, odds[seat]);
+        ASSERT_EQ(Spot(25).GetOddsAmount(seat), TMoney(odds[seat]));
+    }
+    Lord().ComeOutFlag = 1;
+    Roll(2, 3);
+    const TMoney before1 = Lord().GetBankroll(1);
+    EXPECT_TRUE(Lord().ReturnOffOdds());
+    EXPECT_EQ(Spot(25).GetOddsAmount(2), TMoney());
+    EXPECT_EQ(Lord().GetOddsReturnSpot(), 25);
+    EXPECT_TRUE(Lord().ReturnOffOdds());
+    EXPECT_EQ(Lord().GetBankroll(1), before1 + TMoney(0.5));
+    EXPECT_FALSE(Lord().ReturnOffOdds());
+    EXPECT_EQ(Lord().GetCurrentSeat(), 0);
+    // Seat 0's odds work on the come-out and lose with the stake.
+    EXPECT_EQ(Spot(25).GetOddsAmount(0), TMoney(10));
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -27,6 +29,7 @@ public:
     void Paid(i16 spot, i16 seat, TMoney collected, TMoney win) override {
         House -= win.GetValue();
         Events.emplace_back(int(EBetEvent::Won), spot, seat, Cents(collected));
+        OnPaid(seat);
     }
     void OddsReturned(i16 spot, i16 seat, TMoney amount) override {
         Events.emplace_back(int(EBetEvent::OddsReturned), spot, seat, Cents(amount));
@@ -49,6 +52,7 @@ public:
     TBetBook Book;
     double House = 0.0;
     std::vector<TEvent> Events;
+    std::function<void(i16)> OnPaid = [](i16) {};
     TDrivenLord* Lord = nullptr;
     const u8* ComeOut = nullptr;
     const i16* Point = nullptr;
@@ -88,30 +92,37 @@ protected:
             }
     }
 
-    // Bets of the seat: chips (cents among them) picked up and put down, the hand repeated,
-    // odds on the line and come numbers, now and then a take-down or a cleared hand.
-    void Bet(TLcgRandom& r) {
-        const i16 seat = Lord().CurrentSeat;
-        if (seat == -1)
-            return;
-        const double chips[] = {1, 5, 25, 100, 1000, 10000, 0.25, 0.5, 2.75};
-        const int bets = r.Next() % 4;
-        for (int b = 0; b < bets; ++b) {
-            const int picks = r.Next() % 3;
-            for (int p = 0; p < picks; ++p)
-                Lord().AddToBetInHand(TMoney(chips[r.Next() % 9]));
-            Check("chips");
-            if (r.Next() % 10 == 0)
-                Lord().TakeFromBetInHand(TMoney(chips[r.Next() % 9]));
-            if (r.Next() % 25 == 0)
-                Lord().ClearBetInHand();
-            Lord().PlaceBet(static_cast<i16>(r.Next() % 43));
-            Check("place");
+    // Each gambler's session keeps the highest and lowest bankroll seen at round starts and
+    // the highest after a payment, from the bankroll it opened with.
+    void Opened(i16 record) {
+        const double b = Bankroll(record);
+        Ranges[static_cast<size_t>(record)] = {b, b};
+    }
+    void Sampled(i16 record, bool low) {
+        auto& [lowest, peak] = Ranges[static_cast<size_t>(record)];
+        peak = std::max(peak, Bankroll(record));
+        if (low)
+            lowest = std::min(lowest, Bankroll(record));
+    }
+    void SameRanges() {
+        for (i16 record = 0; record < 3; ++record) {
+            if (!Mgr->IsActive(record))
+                continue;
+            TCasinoPlayerData data;
+            ASSERT_TRUE(data.Decode(Mgr->GetDataBlock(record), TCasinoPlayerData::EncodedSize));
+            const TCCSession* session = data.GetHistory().GetCurrentSession();
+            ASSERT_NE(session, nullptr);
+            const auto& [lowest, peak] = Ranges[static_cast<size_t>(record)];
+            ASSERT_EQ(session->LowBankroll.GetValue(), lowest) << "record " << record;
+            ASSERT_EQ(session->PeakBankroll.GetValue(), peak) << "record " << record;
         }
-        if (r.Next() % 6 == 0) {
-            Lord().TakeDownBet(static_cast<i16>(r.Next() % 43));
-            Check("take down");
-        }
+    }
+    i16 RecordOf(i16 seat) {
+        for (i16 record = 0; record < 3; ++record)
+            if (Mgr->IsActive(record) &&
+                Mgr->GetDataBlock(record) == Lord().GetSeatPlayerData(seat))
+                return record;
+        return -1;
     }
 
     void Run(u32 seed, int rolls) {
@@ -132,10 +143,19 @@ protected:
         SetOptions(2, {2, 0, 0, 0, 0, 1, 0});
         dice.Seed(seed);
         Start = TableMoney();
+        Mirror.OnPaid = [this](i16 seat) { Sampled(RecordOf(seat), false); };
         Lord().StartSession();
+        for (i16 record = 0; record < 3; ++record)
+            Opened(record);
         for (int roll = 0; roll < rolls && !HasFatalFailure(); ++roll) {
             Lord().StartRound();
             Check("round");
+            for (i16 record = 0; record < 3; ++record)
+                if (Mgr->IsActive(record))
+                    Sampled(record, true);
+            // A wrong peak or low stays wrong: every eighth round is enough to see it.
+            if (roll % 8 == 0)
+                SameRanges();
             // Gamblers leave and come back between rolls, while bets are open.
             if (bets.Next() % 97 == 0) {
                 const i16 record = static_cast<i16>(bets.Next() % 3);
@@ -144,11 +164,12 @@ protected:
                     Check("leave");
                 } else {
                     ASSERT_TRUE(Mgr->ActivatePlayer(record, 0));
+                    Opened(record);
                     Check("sit");
                 }
             }
             for (int turn = 0; turn < 3; ++turn) {
-                Bet(bets);
+                PlaceSeededBets(Lord(), bets, [this](const char* what) { Check(what); });
                 Lord().RefreshNextSeat();
                 Check("next seat");
             }
@@ -189,6 +210,7 @@ protected:
     long Operations = 0;
     std::vector<int> Trace;
     std::vector<double> Bankrolls;
+    std::array<std::pair<double, double>, 3> Ranges{};
 };
 
 class LordMoneySeeds : public LordMoney, public ::testing::WithParamInterface<u32> {};
@@ -199,5 +221,31 @@ TEST_P(LordMoneySeeds, TenThousandRollsLoseNoCentAndSettleAsTheBook) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, LordMoneySeeds, ::testing::Values(1u, 20261206u, 0xBEEFu));
+
+// Two tables, each in a fresh folder, on the same seed: the same dice and the same bankrolls
+// after every roll.
+TEST(LordMoneyReplay, ASeedReplaysTheSameDiceAndBankrolls) {
+    class TRun : public TStandalone<LordMoney> {
+    public:
+        using LordMoney::Bankrolls;
+        using LordMoney::Run;
+        using LordMoney::Trace;
+    };
+    std::vector<int> trace;
+    std::vector<double> bankrolls;
+    {
+        TRun first;
+        first.Run(77u, 1500);
+        trace = first.Trace;
+        bankrolls = first.Bankrolls;
+    }
+    // Every pair of faces came up, and money moved: the runs have something to differ in.
+    ASSERT_EQ(std::set<int>(trace.begin(), trace.end()).size(), 36u);
+    ASSERT_GT(std::set<double>(bankrolls.begin(), bankrolls.end()).size(), 10u);
+    TRun second;
+    second.Run(77u, 1500);
+    EXPECT_EQ(second.Trace, trace);
+    EXPECT_EQ(second.Bankrolls, bankrolls);
+}
 
 } // namespace

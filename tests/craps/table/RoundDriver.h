@@ -84,6 +84,7 @@ inline std::vector<std::unique_ptr<TCBetSpot>> MakeTableSpots(TJorpOwner* owner)
 inline void SettleRoll(TDrivenLord& lord, const std::function<void()>& decided,
                        const std::function<void()>& after) {
     const bool comeOut = lord.ComeOutFlag == 1;
+    lord.RecordRollStatistics();
     if (comeOut)
         lord.SetPoint();
     decided();
@@ -113,6 +114,32 @@ inline void SettleRoll(TDrivenLord& lord, const std::function<void()>& decided,
     lord.MoveComeBets();
     lord.FirstRollPending = 0;
     after();
+}
+
+// Bets of the current seat: chips (cents among them) picked up and put down, the hand
+// repeated, odds on the line and come numbers, now and then a take-down or a cleared hand.
+// `after` is called after each operation that may move money, with its name.
+template <class After> void PlaceSeededBets(TDrivenLord& lord, TLcgRandom& r, After&& after) {
+    if (lord.CurrentSeat == -1)
+        return;
+    const double chips[] = {1, 5, 25, 100, 1000, 10000, 0.25, 0.5, 2.75};
+    const int bets = r.Next() % 4;
+    for (int b = 0; b < bets; ++b) {
+        const int picks = r.Next() % 3;
+        for (int p = 0; p < picks; ++p)
+            lord.AddToBetInHand(TMoney(chips[r.Next() % 9]));
+        after("chips");
+        if (r.Next() % 10 == 0)
+            lord.TakeFromBetInHand(TMoney(chips[r.Next() % 9]));
+        if (r.Next() % 25 == 0)
+            lord.ClearBetInHand();
+        lord.PlaceBet(static_cast<i16>(r.Next() % 43));
+        after("place");
+    }
+    if (r.Next() % 6 == 0) {
+        lord.TakeDownBet(static_cast<i16>(r.Next() % 43));
+        after("take down");
+    }
 }
 
 // The craps table of a test: Joe, Ann and Bob seated through the gambler manager, the lord
@@ -184,4 +211,14 @@ protected:
     std::unique_ptr<TCrapsWin> CrapsWindow;
     std::unique_ptr<TJorpMode> CrapsMode;
     std::vector<std::unique_ptr<TCBetSpot>> Spots;
+};
+
+// A table fixture made outside a test of its own (a second run beside the first, a benchmark):
+// set up when made, torn down when destroyed, each in a folder of its own. One at a time: each
+// maps the program's drive to its folder.
+template <class Fixture> class TStandalone : public Fixture {
+public:
+    TStandalone() { this->SetUp(); }
+    ~TStandalone() override { this->TearDown(); }
+    void TestBody() override {}
 };
