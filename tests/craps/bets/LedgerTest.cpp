@@ -1,5 +1,9 @@
-// The ledgers' money handling: worked payouts, per-seat kinds and options, and bad input.
+// The ledgers' money handling: worked payouts, per-seat kinds, and bad input.
 #include "BetFixtures.h"
+
+#include "craps/bets/BoxNumberBets.h"
+#include "craps/bets/NumberBets.h"
+#include "craps/bets/OneRollBets.h"
 
 #include <gtest/gtest.h>
 
@@ -18,28 +22,6 @@ bool Roll(TCBetLedger& bet, int face1, int face2, u8 comeOut = 0,
 }
 
 } // namespace
-
-TEST(LedgerTest, CombinationBetsAreSettledPartByPart) {
-    struct TCase {
-        u8 Variant;
-        double Stake;
-        int Face1, Face2;
-        double Win, Collected;
-    };
-    const TCase cases[] = {
-        {1, 4, 6, 6, 27, 31}, {1, 4, 1, 1, 27, 31}, {1, 4, 1, 2, 12, 16}, {1, 4, 5, 6, 12, 16},
-        {0, 2, 5, 6, 14, 16}, {0, 2, 1, 1, 6, 8},   {0, 2, 6, 6, 6, 8},   {0, 2, 1, 2, 6, 8},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Face1) + "-" + std::to_string(c.Face2));
-        TBetCraps11Ledger bet(c.Variant == 1 ? 91 : 92, c.Variant);
-        bet.AddChips(1, TMoney(c.Stake), 0, 4);
-        ASSERT_TRUE(Roll(bet, c.Face1, c.Face2));
-        EXPECT_EQ(bet.GetWinAmount(1, 0).GetValue(), c.Win);
-        EXPECT_EQ(bet.CollectWin(1, 0).GetValue(), c.Collected);
-        EXPECT_FALSE(bet.HasAmount(1));
-    }
-}
 
 TEST(LedgerTest, CombinationBetPaysNothingOnARollItsTestDidNotWin) {
     TBetCraps11Ledger horn(91, 1);
@@ -88,37 +70,18 @@ TEST(LedgerTest, EachSeatOnABuySpotIsPaidAndAnnouncedByItsOwnKind) {
     EXPECT_EQ(five.GetSpotId(7), 64); // the spot itself follows the last placement
     EXPECT_EQ(five.GetWinAmount(0, 3).GetValue(), 28.0);
     EXPECT_EQ(five.GetWinAmount(1, 3).GetValue(), 29.0);
+    // Taking the stake down leaves the seat's kind as it was.
+    EXPECT_EQ(five.TakeDown(1, 0).GetValue(), 20.0);
+    EXPECT_EQ(five.TakeDown(1, 0).GetValue(), 0.0);
+    EXPECT_TRUE(five.IsBought(1));
 
     five.ForfeitSeat(1);
-    EXPECT_FALSE(five.HasAmount(1));
     EXPECT_FALSE(five.IsBought(1));
     EXPECT_EQ(five.GetAmount(0).GetValue(), 20.0);
 
     five.ClearAll();
     EXPECT_FALSE(five.HasAnyAmount());
     EXPECT_FALSE(five.IsBought(0));
-}
-
-TEST(LedgerTest, ComeOutOptionsAreJudgedPerSeat) {
-    TBetHardLedger hard8(6, 83);
-    TBetBuyLedger place8(6, 66);
-    TCrapsBetOptions hardOff = AllOn;
-    hardOff[OptionHardwaysOnComeOut] = 0;
-    TCrapsBetOptions boxOff = AllOn;
-    boxOff[OptionBuyPlaceOnComeOut] = 0;
-    // 4-4 on the come-out: a seat that lets hardways work wins; one that does not stands.
-    EXPECT_TRUE(hard8.TestWin(3, 3, -1, 1, AllOn));
-    EXPECT_FALSE(hard8.TestWin(3, 3, -1, 1, hardOff));
-    EXPECT_FALSE(hard8.TestLose(3, 3, -1, 1, hardOff));
-    // A come-out seven loses only for the seats whose options keep the bet working.
-    EXPECT_TRUE(hard8.TestLose(3, 2, -1, 1, AllOn));
-    EXPECT_FALSE(hard8.TestLose(3, 2, -1, 1, hardOff));
-    EXPECT_TRUE(place8.TestLose(3, 2, -1, 1, AllOn));
-    EXPECT_FALSE(place8.TestLose(3, 2, -1, 1, boxOff));
-    EXPECT_FALSE(place8.TestWin(3, 3, -1, 1, boxOff));
-    // With a point on, the come-out options change nothing.
-    EXPECT_TRUE(place8.TestWin(3, 3, 4, 0, boxOff));
-    EXPECT_TRUE(hard8.TestWin(3, 3, 4, 0, hardOff));
 }
 
 TEST(LedgerTest, BadOffersAndSeatsChangeNothing) {
@@ -187,10 +150,3 @@ TEST(LedgerTest, DiceOffTheFacesDecideNothing) {
     EXPECT_EQ(field.GetPayoutMultiplier(), 3); // the last real roll still stands
 }
 
-TEST(LedgerTest, TakeDownReturnsTheWholeStakeWithoutTouchingTheKind) {
-    TBetBuyLedger ten(8, 68);
-    ten.AddToAmount(1, TMoney(20.75), 0, 4, 1);
-    EXPECT_EQ(ten.TakeDown(1, 0).GetValue(), 20.75);
-    EXPECT_EQ(ten.TakeDown(1, 0).GetValue(), 0.0);
-    EXPECT_TRUE(ten.IsBought(1));
-}

@@ -16,11 +16,14 @@ TEST(OddsLedgerTest, WorkedCollectionsOnTheNumbers) {
         double Win, Collected;
     };
     const TCase cases[] = {
-        {true, 4, 10, 24, 2, 3, 30, 64},     // $24 laid against the six, then a seven
-        {false, 4, 10, 25, 2, 2, 40, 75},    // $25 behind the six, then a six
-        {false, 7, 10, 7, 3, 4, 20, 37},     // $7 on the nine wins 3 x 3 + 1
-        {true, 2, 10, 7, 0, 5, 13.5, 30.5},  // $7 against the four wins $3.50
-        {false, 8, 6, 10.5, 4, 4, 26, 42.5}, // the cents of odds come back, unpaid
+        {true, 4, 10, 24, 2, 3, 30, 64},        // $24 laid against the six, then a seven
+        {false, 4, 10, 25, 2, 2, 40, 75},       // $25 behind the six, then a six
+        {false, 7, 10, 7, 3, 4, 20, 37},        // $7 on the nine wins 3 x 3 + 1
+        {true, 2, 10, 7, 0, 5, 13.5, 30.5},     // $7 against the four wins $3.50
+        {false, 8, 6, 10.5, 4, 4, 26, 42.5},    // the cents of odds come back, unpaid
+        {false, 4, 10, 4, 1, 3, 14, 28},        // under $5 on the six: even money
+        {false, 3, 10, 1, 0, 3, 11, 22},        // $1 on the five: even money
+        {true, 6, 10, 1.5, 1, 4, 11.25, 22.75}, // lay odds keep their cents
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Collected);

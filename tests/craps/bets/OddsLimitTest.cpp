@@ -1,32 +1,13 @@
-// How much odds each line and number takes, for every number and every line from $1 to $200
-// with and without cents, and whether the cursor's answer agrees with what is taken.
+// How much odds each line and number takes, with and without cents, and whether the cursor's
+// answer agrees with what is taken.
 #include "craps/bets/ComeBets.h"
 #include "craps/bets/LineBets.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 
 namespace {
-
-// The table's rule: free odds double, two and a half times on 6 and 8 when the line's whole
-// dollars are even; lay odds to win twice the line, on 6 and 8 twice the line's whole dollars
-// raised to a multiple of $5 (cents kept).
-double RuleLimit(bool lay, i16 number, double line) {
-    const bool sixOrEight = number == 4 || number == 6;
-    if (!lay) {
-        return sixOrEight && static_cast<i64>(line) % 2 == 0 ? 2.5 * line : 2.0 * line;
-    }
-    if (!sixOrEight) {
-        return number == 2 || number == 8 ? 4.0 * line : 3.0 * line;
-    }
-    i64 win = static_cast<i64>(2.0 * line);
-    while (win % 5 != 0) {
-        ++win;
-    }
-    return (static_cast<double>(win) + 2.0 * line - std::floor(2.0 * line)) * 6.0 / 5.0;
-}
 
 // Kinds 0 pass, 1 don't pass (at point `number`), 2 come and 3 don't-come number `number`
 // (offered odds under another point), holding `line` and `odds` on seat 1.
@@ -59,25 +40,32 @@ bool TakesProbe(int kind, i16 number, double line, double odds) {
 
 } // namespace
 
+// Free odds double, two and a half times on 6 and 8 when the line's whole dollars are even;
+// lay odds to win twice the line, on 6 and 8 twice the line's whole dollars raised to a
+// multiple of $5 (cents kept).
 TEST(OddsLimitTest, EveryLineTakesExactlyItsLimitAndTheCursorAgrees) {
-    for (int kind = 0; kind < 4; ++kind) {
-        for (const i16 number : {2, 3, 4, 6, 7, 8}) {
-            for (int dollars = 1; dollars <= 200; ++dollars) {
-                for (const double line : {dollars + 0.0, dollars + 0.37, dollars + 0.5}) {
-                    const double limit = RuleLimit(kind % 2 == 1, number, line);
-                    SCOPED_TRACE(std::to_string(kind) + " on " + std::to_string(number) + " line " +
-                                 std::to_string(line));
-                    TOddsBet bet = MakeBet(kind, number, line);
-                    ASSERT_TRUE(bet.Cursor());
-                    EXPECT_EQ(bet.Offer(1.0), TMoney());
-                    EXPECT_NEAR(bet.Offer(limit + 3.37).GetValue(), 4.37, 1e-9);
-                    EXPECT_NEAR(bet.Bet->GetOddsAmount(1).GetValue(), limit, 1e-9);
-                    EXPECT_FALSE(bet.Cursor());
-                    EXPECT_EQ(bet.Offer(2.0).GetValue(), 2.0);
-                    EXPECT_EQ(bet.Bet->GetAmount(1).GetValue(), line);
-                }
-            }
-        }
+    struct TCase {
+        int Kind;
+        i16 Number;
+        double Line, Limit;
+    };
+    const TCase cases[] = {
+        {0, 4, 10, 25},      {0, 6, 11, 22},        {0, 4, 10.5, 26.25}, {2, 2, 10.37, 20.74},
+        {2, 3, 7, 14},       {1, 2, 10, 40},        {1, 7, 10.5, 31.5},  {1, 4, 10, 24},
+        {1, 6, 11, 30},      {3, 4, 10.37, 24.888}, {3, 6, 12.5, 30},    {3, 8, 1, 4},
+        {3, 4, 1.37, 6.888}, {2, 6, 200.5, 501.25},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Kind) + " on " + std::to_string(c.Number) + " line " +
+                     std::to_string(c.Line));
+        TOddsBet bet = MakeBet(c.Kind, c.Number, c.Line);
+        ASSERT_TRUE(bet.Cursor());
+        EXPECT_EQ(bet.Offer(1.0), TMoney());
+        EXPECT_NEAR(bet.Offer(c.Limit + 3.37).GetValue(), 4.37, 1e-9);
+        EXPECT_NEAR(bet.Bet->GetOddsAmount(1).GetValue(), c.Limit, 1e-9);
+        EXPECT_FALSE(bet.Cursor());
+        EXPECT_EQ(bet.Offer(2.0).GetValue(), 2.0);
+        EXPECT_EQ(bet.Bet->GetAmount(1).GetValue(), c.Line);
     }
 }
 

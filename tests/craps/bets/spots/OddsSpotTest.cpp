@@ -87,8 +87,6 @@ TEST_F(OddsSpot, OddsStandWhereTheSeatsStakeEndedAndTheNextStakeIgnoresThem) {
 TEST_F(OddsSpot, ASpriteShortOfAnOddsStackEndsTheProgramNamingTheEntry) {
     const std::function<void(const TFileMode&)> makers[] = {
         [&](const TFileMode& n) { TCBetSpot::Make<TBetPass>(&Owner, n, i16{52}); },
-        [&](const TFileMode& n) { TCBetSpot::Make<TBetDoNotPass>(&Owner, n, i16{53}); },
-        [&](const TFileMode& n) { TCBetSpot::Make<TBetComeNum>(&Owner, n, i16{4}, i16{54}); },
         [&](const TFileMode& n) { TCBetSpot::Make<TBetDoNotComeNum>(&Owner, n, i16{4}, i16{55}); },
     };
     for (const int entries : {39, 22}) {

@@ -9,10 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <functional>
-#include <vector>
-
 namespace {
 
 using namespace spottest;
@@ -40,12 +36,8 @@ TEST_F(SpotPlay, BothFormsReadTheSpriteHideItAndPinEveryChipAndChit) {
         TCBetSpot::Make<TBetHard>(&Owner, Named(), i16{6}, i16{83}),
         TCBetSpot::Make<TBetHard>(&Owner, TFileMode("spot", 0, 0), address, i16{6}, i16{83})};
     for (const auto& spot : spots) {
-        EXPECT_EQ(spot->GetBetKind(), 7);
-        EXPECT_EQ(spot->GetSpotId(0), 83);
         EXPECT_FALSE(spot->IsShown());
         EXPECT_TRUE(spot->HasFlags(JOF_START_NOW | SPF_DRIVEN));
-        EXPECT_EQ(spot->GetTopY(1), -1);
-        EXPECT_EQ(spot->GetTopZ(2), -1);
         ASSERT_EQ(spot->GetAnmList()->GetCount(), 22);
         for (i16 entry = 0; entry < 22; ++entry) {
             const TAnmData& data = spot->GetAnm(entry)->GetCurrentData();
@@ -80,57 +72,22 @@ TEST_F(SpotPlay, ASpriteShortOfAChipOrChitEndsTheProgramNamingTheEntry) {
     }
 }
 
-// Casino payouts of a sample of kinds, each seat judged by its own options.
-TEST_F(SpotPlay, PayoutsReachTheLedgerWithEachSeatsOwnOptions) {
-    struct TSeatBet {
-        i16 Seat;
-        double Stake;
-        u8 BuyFlag;
-        TCrapsBetOptions Options;
-        bool Wins;
-        double Collected;
-    };
-    const struct {
-        const char* Case;
-        std::function<std::unique_ptr<TCBetSpot>()> Make;
-        std::array<i16, 4> Roll; // die1, die2, point, come-out
-        std::vector<TSeatBet> Seats;
-    } cases[] = {
-        {"$4 Horn on 12 wins one quarter at 30 to 1",
-         [&] { return TCBetSpot::Make<TBetCraps11>(&Owner, Named(), i16{91}, u8{1}); },
-         {5, 5, 0, 1},
-         {{0, 4, 0, AllOn, true, 31}}},
-        {"hard 8 on a come-out 4-4 works only where the seat lets it",
-         [&] { return TCBetSpot::Make<TBetHard>(&Owner, Named(), i16{6}, i16{83}); },
-         {3, 3, 0, 1},
-         {{0, 5, 0, AllOn, true, 50}, {1, 5, 0, AllOff, false, 0}}},
-        {"bought and placed 10 on one spot, each by its flag",
-         [&] { return TCBetSpot::Make<TBetBuy>(&Owner, Named(), i16{8}, i16{68}); },
-         {4, 4, 6, 0},
-         {{0, 20, 1, AllOff, true, 59}, {1, 20, 0, AllOff, true, 56}}},
-        {"a come-out 10 pays only the seat whose buy bets work then",
-         [&] { return TCBetSpot::Make<TBetBuy>(&Owner, Named(), i16{8}, i16{68}); },
-         {4, 4, 0, 1},
-         {{0, 20, 1, AllOff, false, 0}, {2, 20, 1, AllOn, true, 59}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Case);
-        const auto [die1, die2, point, comeOut] = c.Roll;
-        auto spot = c.Make();
-        for (const TSeatBet& s : c.Seats)
-            spot->AddToAmount(s.Seat, TMoney(s.Stake), static_cast<u8>(comeOut), point, s.BuyFlag);
-        for (const TSeatBet& s : c.Seats) {
-            SCOPED_TRACE(s.Seat);
-            const bool wins = spot->TestWin(die1, die2, point, static_cast<u8>(comeOut), s.Options);
-            ASSERT_EQ(wins, s.Wins);
-            if (!wins)
-                continue;
-            const i16 sum = static_cast<i16>(die1 + die2);
-            EXPECT_DOUBLE_EQ(spot->GetWinAmount(s.Seat, sum).GetValue(), s.Collected - s.Stake);
-            EXPECT_DOUBLE_EQ(spot->CollectWin(s.Seat, sum).GetValue(), s.Collected);
-            EXPECT_FALSE(spot->HasAmount(s.Seat));
-        }
-    }
+// The spot hands each seat's options and buy flag on to the ledger.
+TEST_F(SpotPlay, EachSeatsOptionsAndBuyFlagReachTheLedger) {
+    auto hard8 = TCBetSpot::Make<TBetHard>(&Owner, Named(), i16{6}, i16{83});
+    hard8->AddChips(0, TMoney(5), 1, 0);
+    EXPECT_FALSE(hard8->TestWin(3, 3, 0, 1, AllOff)); // a come-out 4-4
+    ASSERT_TRUE(hard8->TestWin(3, 3, 0, 1, AllOn));
+    EXPECT_EQ(hard8->GetWinAmount(0, 6), TMoney(45));
+    EXPECT_EQ(hard8->CollectWin(0, 6), TMoney(50));
+    EXPECT_FALSE(hard8->HasAmount(0));
+
+    auto ten = TCBetSpot::Make<TBetBuy>(&Owner, Named(), i16{8}, i16{68});
+    ten->AddToAmount(0, TMoney(20), 0, 6, 1);
+    ten->AddToAmount(1, TMoney(20), 0, 6, 0);
+    ASSERT_TRUE(ten->TestWin(4, 4, 6, 0, AllOff));
+    EXPECT_EQ(ten->CollectWin(0, 8), TMoney(59)); // bought
+    EXPECT_EQ(ten->CollectWin(1, 8), TMoney(56)); // placed
 }
 
 TEST_F(SpotPlay, ALostSeatLeavesTheOthersStandingAndASpotWithoutWholeDollarsHides) {
