@@ -1,5 +1,5 @@
 // Line and come bets with odds carried through the book to their decision, against the
-// casino's pay table.
+// casino's pay table and its exact house edges.
 #include "craps/bets/BetBook.h"
 
 #include "BetFixtures.h"
@@ -86,6 +86,32 @@ TRound Expected(bool doSide, int total1, int total2) {
     return {total2 == (doSide ? 7 : total1) ? EDecision::Lose : EDecision::None, 0.0, true};
 }
 
+// The bettor's mean result on `line` with `odds` behind the number, from the book's answers,
+// times 36 x 990: a number's second rolls count in the proportion of those that decide
+// (9, 10 or 11 of them, all dividing 990).
+i64 ScaledExpectation(i16 kind, double line, double odds) {
+    i64 total = 0;
+    for (int first = 0; first < 36; ++first) {
+        const TRound r = PlayRound(kind, line, odds, first / 6, first % 6);
+        if (!r.OnNumber) {
+            total += r.Decision == EDecision::None ? 0 : static_cast<i64>(r.Collected - line) * 990;
+            continue;
+        }
+        i64 net = 0, decisions = 0;
+        for (int second = 0; second < 36; ++second) {
+            const TRound s =
+                PlayRound(kind, line, odds, first / 6, first % 6, second / 6, second % 6);
+            if (s.Decision != EDecision::None) {
+                EXPECT_EQ(s.Collected, static_cast<double>(static_cast<i64>(s.Collected)));
+                net += static_cast<i64>(s.Collected - line - odds);
+                ++decisions;
+            }
+        }
+        total += net * 990 / decisions;
+    }
+    return total;
+}
+
 } // namespace
 
 TEST(LineBetTest, EveryPairOfRollsPaysAsTheCasinoTable) {
@@ -107,5 +133,50 @@ TEST(LineBetTest, EveryPairOfRollsPaysAsTheCasinoTable) {
                 EXPECT_EQ(got.OnNumber, want.OnNumber);
             }
         }
+    }
+}
+
+TEST(LineBetTest, HouseEdgesAreExactWithAndWithoutOdds) {
+    // Pass and come 7/495, don't pass and don't come 3/220 per bet made (12 a standoff);
+    // $60 of odds (free: a multiple of every ratio's denominator) leave the edge as it is.
+    const i64 edges[4][2] = {{7, 495}, {3, 220}, {7, 495}, {3, 220}};
+    for (const i16 kind : Kinds) {
+        SCOPED_TRACE(kind);
+        for (const double odds : {0.0, 60.0}) {
+            const i64 scaled = ScaledExpectation(kind, 60.0, odds);
+            EXPECT_EQ(-scaled * edges[kind][1], 60 * edges[kind][0] * 36 * 990);
+        }
+    }
+}
+
+// Odds alone, per decision: free odds cost nothing on multiples of the ratio's denominator
+// but the whole-dollar rule keeps the rest (1/5 of $1 on 5 or 9, 1/11 of $1 to $4 on 6 or 8);
+// lay odds cost nothing on any amount.
+TEST(LineBetTest, OddsAreFreeButForTheWholeDollarRule) {
+    struct TCase {
+        i16 Kind;
+        int Die1, Die2; // giving the number
+        double Odds, Edge;
+    };
+    const TCase cases[] = {
+        {0, 0, 3, 1, 1.0 / 5},  {2, 3, 4, 1, 1.0 / 5},  {0, 2, 2, 4, 1.0 / 11},
+        {2, 2, 4, 3, 1.0 / 11}, {2, 3, 3, 1, 1.0 / 11}, {0, 0, 2, 7, 0},
+        {0, 2, 4, 10, 0},       {2, 2, 2, 25, 0},       {0, 3, 4, 11, 1.0 / 55},
+        {1, 0, 3, 7, 0},        {1, 2, 2, 13.5, 0},     {3, 4, 4, 23, 0},
+        {3, 3, 3, 0.75, 0},     {3, 1, 2, 11, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Kind) + " on " + std::to_string(c.Die1 + c.Die2 + 2));
+        double diff = 0.0;
+        int decisions = 0;
+        for (int s = 0; s < 36; ++s) {
+            const TRound with = PlayRound(c.Kind, 10.0, c.Odds, c.Die1, c.Die2, s / 6, s % 6);
+            const TRound without = PlayRound(c.Kind, 10.0, 0.0, c.Die1, c.Die2, s / 6, s % 6);
+            if (with.Decision != EDecision::None) {
+                diff += with.Collected - c.Odds - without.Collected;
+                ++decisions;
+            }
+        }
+        EXPECT_NEAR(diff / decisions, -c.Odds * c.Edge, 1e-12);
     }
 }

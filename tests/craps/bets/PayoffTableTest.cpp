@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
@@ -184,4 +185,39 @@ TEST(PayoffTableTest, EveryKindOverEveryRollMatchesTheCasinoTable) {
         }
     }
     EXPECT_EQ(checked, 33 * 7 * 4 * 36);
+}
+
+// $60 makes every payout whole, so the bettor's summed result over the 36 rolls is exact and the
+// house's edge (loss per dollar per decision) compares as a cross product.
+TEST(PayoffTableTest, EachKindKeepsTheHouseItsExactShare) {
+    const std::map<std::string, std::pair<i64, i64>> edges = {
+        {"any 7", {1, 6}},     {"two", {5, 36}},      {"three", {1, 9}},    {"eleven", {1, 9}},
+        {"twelve", {5, 36}},   {"any craps", {1, 9}}, {"field", {1, 36}},   {"C and E", {1, 9}},
+        {"Horn", {1, 8}},      {"big 6", {1, 11}},    {"big 8", {1, 11}},   {"hard 4", {1, 9}},
+        {"hard 6", {1, 11}},   {"hard 8", {1, 11}},   {"hard 10", {1, 9}},  {"place 4", {1, 15}},
+        {"place 5", {1, 25}},  {"place 6", {1, 66}},  {"place 8", {1, 66}}, {"place 9", {1, 25}},
+        {"place 10", {1, 15}}, {"buy 4", {1, 60}},    {"buy 5", {1, 50}},   {"buy 6", {1, 44}},
+        {"buy 8", {1, 44}},    {"buy 9", {1, 50}},    {"buy 10", {1, 60}},  {"lay 4", {1, 30}},
+        {"lay 5", {3, 100}},   {"lay 6", {3, 110}},   {"lay 8", {3, 110}},  {"lay 9", {3, 100}},
+        {"lay 10", {1, 30}},
+    };
+    for (const TRule& rule : Rules()) {
+        SCOPED_TRACE(rule.Kind.Name);
+        const auto edge = edges.find(rule.Kind.Name);
+        ASSERT_NE(edge, edges.end());
+        double net = 0.0;
+        i64 decisions = 0;
+        for (i16 die1 = 0; die1 < 6; ++die1) {
+            for (i16 die2 = 0; die2 < 6; ++die2) {
+                const TSettled settled = SettleOne(rule.Kind, die1, die2, 4, 0, AllOn);
+                if (settled.Decision != EDecision::None) {
+                    net += settled.Decision == EDecision::Win ? settled.Collected - 60.0 : -60.0;
+                    ++decisions;
+                }
+            }
+        }
+        ASSERT_EQ(net, std::round(net));
+        EXPECT_EQ(static_cast<i64>(-net) * edge->second.second,
+                  edge->second.first * decisions * 60);
+    }
 }
