@@ -4,8 +4,10 @@
 
 #include "casino/CasinoGameLord.h"
 #include "craps/bets/BetOptions.h"
+#include "craps/table/TableSkitLists.h"
 
 #include <array>
+#include <memory>
 #include <string>
 
 class TCAsk;
@@ -193,6 +195,34 @@ protected:
     std::array<std::string, ObjectNameCount> ObjectNames;
 
     TMoneyLedger* Ledger = nullptr;
+
+    // Table objects: the catalogue, the factory, the binding.
+public:
+    static constexpr i16 PickCount = 6;
+    // Where a sprite or skit list was not found.
+    static constexpr u16 NoIndex = 0xFFFF;
+
+    // The code whose object name equals the name exactly; 0 for none.
+    u16 ObjectTypeFromName(const std::string& name) override;
+    // The object of the code's class, read from the list's image at the address (from its own
+    // file when the address is null), kept in the lord's reference for the code.
+    TJorpBase* CreateObject(const std::string& name, u16 type, TEmbeddedAddress address) override;
+    // Reads the object names from the program's strings.
+    void PrepareObjects() override;
+
+    const std::string& GetObjectName(i16 place) const;
+    // Pick-up animations 0 to 5, then the odds animation (6): their sprite-list indices.
+    u16 GetPickSprite(i16 n) const;
+    // A dealer skit list's index in the catalogue, by its table_skit place.
+    u16 GetSkitList(i16 list) const;
+
+protected:
+    std::array<u16, PickCount + 1> PickSprites{NoIndex, NoIndex, NoIndex, NoIndex,
+                                               NoIndex, NoIndex, NoIndex};
+    std::array<u16, table_skit::Count> SkitLists{};
+    // Set by a table button whose action waits for the betting state; every button ignores
+    // clicks until the state has taken it.
+    u8 ButtonBusy = 0;
 };
 
 // Craps table 1: its data files, skit lists and sprite set are named by its binding.
@@ -200,4 +230,15 @@ class TC1GameLord : public TCasinoCGameLord {
 public:
     explicit TC1GameLord(TJorpOwner* owner);
     ~TC1GameLord() override;
+
+    // Table objects: the catalogue, the factory, the binding.
+    // The lord of the game-object file with its table loaded and bound; a table missing
+    // anything the game needs ends the program.
+    static std::unique_ptr<TC1GameLord> Create(TJorpOwner* owner, const TFileMode& file);
+    // The second step after the file is read: the sprite list (which makes every table object)
+    // and the skit catalogue the file names, then the binding.
+    void LoadTable();
+    void LoadSkitLists() override;
+    void BindSprites() override;
+    void TableHook() override;
 };

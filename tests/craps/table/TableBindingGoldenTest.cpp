@@ -1,0 +1,117 @@
+// The program on the built data set with table 1's lord and seats made by a casino mode window:
+// the bound table as it shows, with the puck on, a landed pair and a payout.
+#include "TableBindingSupport.h"
+
+#include "casino/CasButton.h"
+#include "casino/CasinoModeWin.h"
+#include "craps/table/CrapsPlayer.h"
+#include "craps/table/OwlMain.h"
+#include "craps/table/Puck.h"
+#include "engine/framework/GameFrameWindow.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/Responder.h"
+#include "platform/audio/WaveMix.h"
+#include "platform/framework/WinG.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "support/Golden.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::string ProgramText(u32 id) {
+    std::string text;
+    return JorpLoadString(text, nullptr, id);
+}
+
+// Makes the lord and the seat players from their files, as the craps mode window does.
+class TTableWindow : public TCasinoModeWin {
+public:
+    TTableWindow(TJorpApp* app, TJorpGameFrameWindow* frame, const std::string& name)
+        : TCasinoModeWin(app, frame, name, app->GetPalette(), "Craps") {}
+    TGameObject* CreateGameObject(const TFileMode& file, i16 index, u32 data) override {
+        const std::string name = file.Name.GetText();
+        if (name == ProgramText(13002)) {
+            auto lord = TJorpBase::CreateAttached<TBoundLord>(file, true, false, this);
+            lord->LoadTable();
+            Lord = lord.get();
+            SetMainGameObject(Lord);
+            return lord.release();
+        }
+        for (i16 seat = 0; seat < SeatCount; ++seat)
+            if (name == ProgramText(13003U + static_cast<u32>(seat)))
+                return ObjectTable[static_cast<size_t>(seat)] =
+                           TJorpBase::CreateAttached<TCasinoCPlayer>(file, true, false, this, seat)
+                               .release();
+        return TCasinoModeWin::CreateGameObject(file, index, data);
+    }
+
+    TBoundLord* Lord = nullptr;
+};
+
+class TableBindingGolden : public ::testing::Test {
+protected:
+    TableBindingGolden() {
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        RegisterWinGLibrary();
+        RegisterWaveMixLibrary();
+        std::string error;
+        EXPECT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
+    }
+    ~TableBindingGolden() override { TResourceRegistry::Get().Clear(); }
+
+    TTempDir Dir;
+    THeadlessSession Session;
+    TMessageBoxRecorder Boxes;
+    TExitTrap Exits;
+};
+
+TEST_F(TableBindingGolden, TheBoundTableWithThePuckOnSixAPairLandedAndASeatPaid) {
+    THeadlessBackend& backend = Session.Backend();
+    TTableWindow* window = nullptr;
+    ::testing::AssertionResult golden = ::testing::AssertionFailure() << "never shown";
+    backend.After(1000, [&] {
+        TJorpApp* app = TJorpApp::GetApp();
+        TJorpGameFrameWindow* frame = app->GetFrame();
+        frame->DetachModeWindow();
+        frame->DestroyOldModeWindow(true, 0, 0);
+        window = new TTableWindow(app, frame, "f1craps.m");
+        frame->AttachModeWindow(window);
+        window->Activate();
+        window->Resume();
+    });
+    backend.After(2500, [&] {
+        ASSERT_NE(window->Lord, nullptr);
+        TBoundLord& lord = *window->Lord;
+        // Six is the point; the dice landed in the second place showing three and four.
+        lord.PuckSprite->SetPoint(4);
+        lord.DiceLandVariant = 2;
+        lord.Die1 = 2;
+        lord.Die2 = 3;
+        lord.ShowBigDice();
+        lord.LayOutPayout(1, TMoney(1234.0));
+        // The headless desktop is larger than the table both ways: the size button is dead.
+        const TCasButton& size = *lord.Buttons[2];
+        EXPECT_TRUE(!size.GetResponder()->IsRegistered() && size.GetFace()->IsShown());
+        EXPECT_EQ(size.GetFace()->GetCurrentData().CurrentFrame, 1);
+        EXPECT_TRUE(lord.Buttons[3]->GetResponder()->IsRegistered());
+    });
+    backend.After(3000, [&] {
+        golden = MatchesGolden(backend.GetScreen(), "craps_table_bound");
+        TJorpApp* app = TJorpApp::GetApp();
+        app->GetFrame()->SetClientWindow(nullptr);
+        window->Destroy(0);
+        app->Condemn(window);
+        TInputEvent close;
+        close.Kind = TInputKind::Close;
+        backend.At(backend.Now(), close);
+    });
+    char program[] = "otcraps";
+    char* argv[] = {program, nullptr};
+    EXPECT_EQ(OwlMain(1, argv), 0);
+    EXPECT_TRUE(golden);
+    for (const auto& box : Boxes.Boxes)
+        ADD_FAILURE() << box.Caption << ": " << box.Text;
+}
+
+} // namespace
