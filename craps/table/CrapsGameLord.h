@@ -83,6 +83,9 @@ public:
     // settled.
     void RecordRollStatistics();
     bool SetPoint();
+    // The dealer's place-mark skit chosen for the start tick: its duration, and the tick within
+    // it at which the puck lands on the point (left as it was without a box-number point).
+    void StartPlaceMarkSkit(u32& start, u32& duration, u32& landing);
     bool ReturnOffOdds();
     void TestLosingSpots();
     bool TestWinningSpots();

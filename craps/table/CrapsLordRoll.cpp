@@ -52,6 +52,29 @@ bool TCasinoCGameLord::IsPointOrSeven() {
     return true;
 }
 
+void TCasinoCGameLord::StartPlaceMarkSkit(u32& start, u32& duration, u32& landing) {
+    switch (Point) {
+    case 2:
+        landing = 7;
+        break;
+    case 3:
+    case 4:
+        landing = 8;
+        break;
+    case 6:
+    case 7:
+        landing = 9;
+        break;
+    case 8:
+        landing = 10;
+        break;
+    default:
+        break;
+    }
+    i16 skit = -1;
+    ChooseSkit(static_cast<i16>(SkitLists[table_skit::PlaceMark]), start, duration, skit);
+}
+
 bool TCasinoCGameLord::ReturnOffOdds() {
     if (ComeOutFlag == 0)
         return false;

@@ -272,16 +272,22 @@ TEST_F(LordEdges, TheGameLeavingMidRollClosesSessionsAndLeavesTheBets) {
 }
 
 TEST_F(LordEdges, APointIsSetOnlyOnBoxNumbersAndEndedBySevenOrItself) {
+    // The puck lands on the point at the place-mark skit's tick for that number.
     const struct {
         i16 Die1, Die2;
         bool Set;
-    } rolls[] = {{2, 3, false}, {4, 5, false}, {0, 0, false}, {0, 1, false},
-                 {5, 5, false}, {2, 2, true},  {0, 2, true},  {5, 3, true}};
+        u32 Landing;
+    } rolls[] = {{2, 3, false, 99}, {4, 5, false, 99}, {0, 0, false, 99}, {0, 1, false, 99},
+                 {5, 5, false, 99}, {2, 2, true, 8},   {0, 2, true, 7},   {5, 3, true, 10},
+                 {1, 2, true, 8},   {3, 3, true, 9},   {3, 4, true, 9}};
     for (const auto& r : rolls) {
         Lord().Point = -1;
         Roll(r.Die1, r.Die2);
         EXPECT_EQ(Lord().SetPoint(), r.Set) << r.Die1 << r.Die2;
         EXPECT_EQ(Lord().GetPoint(), r.Set ? r.Die1 + r.Die2 : -1);
+        u32 start = 5, duration = 0, landing = 99;
+        Lord().StartPlaceMarkSkit(start, duration, landing);
+        EXPECT_EQ(landing, r.Landing) << r.Die1 << r.Die2;
         Lord().Point = -1;
         Lord().ComeOutFlag = 0;
         EXPECT_EQ(Lord().IsPointOrSeven(), r.Die1 + r.Die2 == 5);
