@@ -3,10 +3,10 @@
 // the gambler's record through the response table.
 #include "RecordsFixture.h"
 
-#include "resources/Resources.h"
 #include "casino/CasinoStatDialog.h"
 #include "platform/framework/CommandEnabler.h"
 #include "platform/framework/Dialog.h"
+#include "resources/Resources.h"
 
 #include <gtest/gtest.h>
 

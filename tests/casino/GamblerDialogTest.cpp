@@ -3,7 +3,6 @@
 #include "GamblerFixture.h"
 
 #include "casino/GamblerDialog.h"
-#include "casino/GamblerDialogRun.h"
 
 #include "engine/framework/DialogPlacement.h"
 
@@ -223,34 +222,6 @@ TEST_F(GamblerDialogTest, TwentyGamblersGrayCreateAndStatisticsGoesToTheManager)
     EXPECT_EQ(shown[21], "(&Create)");
     EXPECT_EQ(shown[19], "        G19           M       $190");
     EXPECT_EQ(Mgr.StatsShown, (std::vector<i16>{4}));
-}
-
-// A frame that owns the manager is the list's parent.
-class TWindowFrame : public TWindow, public TPlayerMgrOwner {
-public:
-    void ShowPlayerMessage(const std::string&, const std::string&) override {}
-    TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
-};
-
-TEST_F(GamblerDialogTest, RunOverTheOwnersWindow) {
-    TWindowFrame frame;
-    frame.Attr = {WS_POPUP | WS_VISIBLE, 0, 0, 0, 300, 200};
-    ASSERT_TRUE(frame.Create());
-    TGamblerTestMgr mgr(&frame);
-    mgr.SetSaveFileHost(&Host);
-    ASSERT_TRUE(mgr.LoadSaveFile());
-    ASSERT_TRUE(mgr.CreatePlayer("Ann", 0, 5.0));
-    TWindow* parent = nullptr;
-    During(50, [&] {
-        TDialog* list = Open("Create/Delete Gambler");
-        ASSERT_NE(list, nullptr);
-        parent = list->GetParent();
-        EXPECT_EQ(ListOf(list)->GetCount(), 1);
-        ClickIn(list->GetDlgItem(201));
-    });
-    RunGamblerDialog(mgr, 1000);
-    EXPECT_EQ(parent, &frame);
-    EXPECT_TRUE(mgr.IsActive(mgr.FindPlayer("Joe Gambler")));
 }
 
 } // namespace
