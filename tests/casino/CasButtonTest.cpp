@@ -126,25 +126,14 @@ TEST_F(CasButton, EventTables) {
             t.RunTo(b, 8);
         };
     };
+    const auto leftClick = click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Inside);
+    // clang-format off
     const TScript scripts[] = {
-        {"left click",
-         click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Inside),
-         {{Id, -1}, {Id, 0}},
-         true,
-         -1,
-         1},
-        {"right click",
-         click(JEK_RBUTTONDOWN, JEK_RBUTTONUP, Inside),
-         {{Id, -1}, {Id, 1}},
-         true,
-         -1,
-         1},
-        {"released outside",
-         click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Outside),
-         {{Id, -1}, {-2, 0}},
-         false,
-         -1,
-         1},
+        {"left click", leftClick, {{Id, -1}, {Id, 0}}, true, -1, 1},
+        {"right click", click(JEK_RBUTTONDOWN, JEK_RBUTTONUP, Inside),
+         {{Id, -1}, {Id, 1}}, true, -1, 1},
+        {"released outside", click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Outside),
+         {{Id, -1}, {-2, 0}}, false, -1, 1},
         {"hot key",
          [](CasButton& t, TCasButton& b) {
              t.Host.Tick = 5;
@@ -152,38 +141,20 @@ TEST_F(CasButton, EventTables) {
              EXPECT_EQ(t.Lord.Busy, 1);
              t.RunTo(b, 8);
          },
-         {{Id, -1}, {Id, 0}},
-         true,
-         -1,
-         1},
+         {{Id, -1}, {Id, 0}}, true, -1, 1},
         {"another button busy",
-         [&](CasButton& t, TCasButton& b) {
-             t.Lord.Busy = 1;
-             click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Inside)(t, b);
-         },
-         {},
-         false,
-         -1,
-         1},
+         [&](CasButton& t, TCasButton& b) { t.Lord.Busy = 1; leftClick(t, b); },
+         {}, false, -1, 1},
         {"disabled with its look",
          [&](CasButton& t, TCasButton& b) {
              b.ShowDisabled();
-             click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Inside)(t, b);
+             leftClick(t, b);
              t.Host.List.DispatchKey('r', 1, 0);
          },
-         {{Id, -5}, {Id, -5}, {Id, -5}},
-         false,
-         1,
-         0},
+         {{Id, -5}, {Id, -5}, {Id, -5}}, false, 1, 0},
         {"disabled without its look",
-         [&](CasButton& t, TCasButton& b) {
-             b.SetEnabled(0);
-             click(JEK_LBUTTONDOWN, JEK_LBUTTONUP, Inside)(t, b);
-         },
-         {},
-         false,
-         -1,
-         0},
+         [&](CasButton& t, TCasButton& b) { b.SetEnabled(0); leftClick(t, b); },
+         {}, false, -1, 0},
         {"disabled while held",
          [](CasButton& t, TCasButton& b) {
              t.Host.Tick = 5;
@@ -194,10 +165,7 @@ TEST_F(CasButton, EventTables) {
              EXPECT_EQ(t.Host.List.GetCaptureHolder(), nullptr);
              t.RunTo(b, 8);
          },
-         {{Id, -1}, {Id, -5}, {-2, 0}},
-         false,
-         1,
-         0},
+         {{Id, -1}, {Id, -5}, {-2, 0}}, false, 1, 0},
         {"locked while held",
          [](CasButton& t, TCasButton& b) {
              b.SetUpFrame(0);
@@ -208,11 +176,9 @@ TEST_F(CasButton, EventTables) {
              t.Mouse(JEK_RBUTTONUP, Inside);
              t.RunTo(b, 8);
          },
-         {{Id, -1}, {-2, 0}},
-         false,
-         0,
-         1},
+         {{Id, -1}, {-2, 0}}, false, 0, 1},
     };
+    // clang-format on
     for (const TScript& s : scripts) {
         SCOPED_TRACE(s.Name);
         Lord.Events.clear();
