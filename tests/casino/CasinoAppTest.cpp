@@ -1,30 +1,12 @@
-// The casino application: what it names and makes, and a first run under another name that
-// starts from the program's settings.
+// The casino application: a first run under another name starts from the program's settings
+// and names its files after itself.
 #include "FrameFixture.h"
-
-#include "casino/CasinoIniFile.h"
-#include "engine/foundation/DetList.h"
-#include "engine/foundation/FileMgr.h"
-#include "engine/framework/GameFile.h"
 
 #include <filesystem>
 
 namespace {
 
 using CasinoAppTest = CasinoFrameFixture;
-
-TEST_F(CasinoAppTest, ItNamesItsFilesAfterTheProgramAndMakesTheCasinoFrame) {
-    StartGame();
-    EXPECT_EQ(Frame().GetCaption(), "Casino's Frame Window");
-    EXPECT_EQ(App->GetSettings()->GetPath(), "c:\\otcraps.ini");
-    EXPECT_NE(App->GetFileMgr()->GetDetList()->FindDet("otcraps.det"), nullptr);
-    EXPECT_EQ(App->GetGame()->GetModeCount(), 2);
-    EXPECT_TRUE(Boxes.Boxes.empty());
-    App.reset();
-    // The run is recorded, and the settings held in memory are written back.
-    EXPECT_EQ(ReadBack("System", "PrevRun"), 1);
-    EXPECT_EQ(ReadBack("sound", "music"), 1);
-}
 
 TEST_F(CasinoAppTest, AFirstRunUnderAnotherNameStartsFromTheProgramsSettings) {
     WriteDataSet();

@@ -3,12 +3,14 @@
 // the gambler's record through the response table.
 #include "RecordsFixture.h"
 
-#include "resources/Resources.h"
 #include "casino/CasinoStatDialog.h"
 #include "platform/framework/CommandEnabler.h"
 #include "platform/framework/Dialog.h"
+#include "resources/Resources.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -77,9 +79,6 @@ TEST_F(CasinoModeWin, InstructionModeFlipsTheCurrentGamblersRecordByte) {
     EXPECT_EQ(Enabler(id), "on+");
     Mgr->Save();
     EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav")[231 + TCasinoPlayerData::InstructionAt], 1);
-    Window->Flags[1] = false;
-    EXPECT_EQ(Enabler(id), "off");
-    Window->Flags[1] = true;
     Window->DispatchCommand(id);
     EXPECT_EQ(InstructionByte(0), 0);
 
@@ -90,8 +89,6 @@ TEST_F(CasinoModeWin, InstructionModeFlipsTheCurrentGamblersRecordByte) {
     ASSERT_TRUE(Mgr->ActivatePlayer(1, 0));
     EXPECT_EQ(InstructionByte(1) * 10 + InstructionByte(0), 0);
     EXPECT_EQ(Enabler(id), "on");
-    Mode.reset();
-    EXPECT_EQ(Enabler(id), "off");
 }
 
 TEST_F(CasinoModeWin, StatisticsPauseTheGameForTheCurrentSeatsRecordEvenAnEmptyOne) {
@@ -114,21 +111,24 @@ TEST_F(CasinoModeWin, StatisticsPauseTheGameForTheCurrentSeatsRecordEvenAnEmptyO
     EXPECT_EQ(asked, (Log{"0 paused", "-1 paused", "-1 paused"}));
     // What the dialog read and no seat holds is let go.
     EXPECT_EQ(Mgr->GetDataBlock(2), nullptr);
-    Window->Flags[0] = false;
-    EXPECT_EQ(Enabler(id), "off");
 }
 
-TEST_F(CasinoModeWin, TheLordsCommandNeedsItsFlagAndALord) {
+// Each command needs its frame flag; all but statistics need the table's lord too.
+TEST_F(CasinoModeWin, CommandsNeedTheirFlagsAndALord) {
     MakeTable();
-    const u32 id = CM_GAMELORDCOMMAND;
-    EXPECT_EQ(Enabler(id), "on");
-    Window->DispatchCommand(id);
+    const std::tuple<u32, int, const char*> commands[] = {
+        {CM_STATISTICS, 0, "on"}, {CM_INSTRUCTIONMODE, 1, "off"}, {CM_GAMELORDCOMMAND, 2, "off"}};
+    for (const auto& [id, flag, withoutLord] : commands) {
+        EXPECT_EQ(Enabler(id), "on") << id;
+        Window->Flags[flag] = false;
+        EXPECT_EQ(Enabler(id), "off") << id;
+        Window->Flags[flag] = true;
+    }
+    Window->DispatchCommand(CM_GAMELORDCOMMAND);
     EXPECT_EQ(ObjectLog(), Log{"lord command"});
-    Window->Flags[2] = false;
-    EXPECT_EQ(Enabler(id), "off");
-    Window->Flags[2] = true;
     Mode.reset();
-    EXPECT_EQ(Enabler(id), "off");
+    for (const auto& [id, flag, withoutLord] : commands)
+        EXPECT_EQ(Enabler(id), withoutLord) << id;
 }
 
 } // namespace

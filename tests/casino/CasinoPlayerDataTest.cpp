@@ -68,13 +68,16 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     ASSERT_EQ(Mgr->GetActive(1), 1);
     const std::string loaded(reinterpret_cast<char*>(Mgr->GetDataBlock(1)), CasinoRecordSize);
     EXPECT_EQ(loaded, image);
-    const TCasinoPlayerData back = Decoded(loaded);
+    TCasinoPlayerData back = Decoded(loaded);
     EXPECT_EQ(back.GetName() + std::to_string(back.GetSex()), "Ann Bigwin0");
     EXPECT_EQ(back.GetBankroll() + back.GetStartBankroll(), 1e9 - 3.5);
     EXPECT_EQ(back.GetSessionCode() * 10 + back.GetInstructionMode(), 41U);
     EXPECT_EQ(back.GetChipCount(5), 0x0102 * 6);
     EXPECT_TRUE(back.GetBetOption(1));
     EXPECT_EQ(Encoded(back), image);
+    // Ending the session the file left open clears the record's mark of it.
+    back.EndSession();
+    EXPECT_EQ(back.GetSessionCode(), 0U);
 }
 
 TEST(CasinoPlayerData, HostileRecordsReadSafelyAndClearingForgetsEverything) {

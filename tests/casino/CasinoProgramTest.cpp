@@ -91,18 +91,6 @@ protected:
         return *dynamic_cast<TRoundLord*>(Frame().GetModeWindow()->GetMainGameObject());
     }
     TPlayerMgr& Players() { return *Frame().GetPlayerMgr(); }
-    // Runs each step a while after the one before, from whatever loop is running by then.
-    void Script(std::vector<std::function<void()>> steps) {
-        auto shared = std::make_shared<std::vector<std::function<void()>>>(std::move(steps));
-        Step(shared, 0);
-    }
-    void Step(std::shared_ptr<std::vector<std::function<void()>>> steps, size_t i) {
-        if (i < steps->size())
-            Backend().After(60, [this, steps, i] {
-                Step(steps, i + 1);
-                (*steps)[i]();
-            });
-    }
     // Opens the bar's pop-up, then (a step later) clicks its item.
     std::vector<std::function<void()>> Choose(int popup, int item) {
         return {[this, popup] {
@@ -197,7 +185,7 @@ TEST_F(CasinoProgramTest, GamblersMadeThroughTheMenusAreThereWhenTheSaveFileIsRe
              Click(201);
          }});
     add(Choose(0, 1));
-    Script(std::move(script));
+    RunSteps(Backend(), std::move(script), 60);
     EXPECT_EQ(App->RunFor(60'000), TApplication::TLoopEnd::Quit);
 
     EXPECT_EQ(Said, (std::vector<std::string>{

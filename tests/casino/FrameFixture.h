@@ -49,10 +49,7 @@ public:
 
 class TMixerMediaMaker : public TFakeMediaMaker {
 public:
-    TMixerMediaMaker() { MakeSound = true; }
     std::unique_ptr<TJorpSoundMgrFace> MakeSoundMgr(TWindow*) override {
-        if (!MakeSound)
-            return nullptr;
         return std::make_unique<TMixerSoundMgr>(Log, Mixer);
     }
     TMixerState Mixer;
@@ -90,7 +87,6 @@ protected:
     TFrameTestApp& StartGame() {
         WriteDataSet();
         App = std::make_unique<TFrameTestApp>();
-        App->MakeFrame = MakeFrame;
         EXPECT_TRUE(App->StartUp());
         App->InitInstance();
         App->PumpWaitingMessages();
@@ -134,7 +130,6 @@ protected:
     TMixerMediaMaker Makers;
     TMessageBoxRecorder Boxes;
     TExitTrap Exits;
-    std::function<TJorpGameFrameWindow*(TJorpApp*)> MakeFrame;
     std::unique_ptr<TFrameTestApp> App;
 };
 

@@ -63,12 +63,9 @@ TEST_F(GamblerCreateTest, BadNamesAreRefusedAndTheDialogStaysOpen) {
         std::string Message;
     } cases[] = {
         {"", false, empty},
-        {"    ", true, empty},
         {" Joe Gambler  ", true, taken},
         {"ABCDEFGHIJKLMN", true, tooLong},
         {"Jo-Jo", true, badChar},
-        {"Tab\tName", true, badChar},
-        {"Quote\"s", true, badChar},
     };
     for (const auto& c : cases) {
         const TResult r = Create(c.Name, c.Paste);

@@ -3,7 +3,6 @@
 #include "GamblerFixture.h"
 
 #include "casino/GamblerDialog.h"
-#include "casino/GamblerDialogRun.h"
 
 #include "engine/framework/DialogPlacement.h"
 
@@ -11,10 +10,14 @@ namespace {
 
 class GamblerDialogTest : public GamblerFixture {
 protected:
-    // Runs the list; the script runs once it is on screen and must close it.
-    int RunList(std::function<void(TDialog*)> script) {
+    using Steps = std::vector<std::function<void(TDialog*)>>;
+    // Runs the list; the steps run once it is on screen, a little apart, and must close it.
+    int RunList(const Steps& steps) {
         TGamblerDialog dialog(nullptr, IDD_GAMBLER, Mgr, 1000);
-        During(50, [&] { script(&dialog); });
+        std::vector<std::function<void()>> bound;
+        for (const auto& step : steps)
+            bound.push_back([&dialog, step] { step(&dialog); });
+        RunSteps(Backend(), std::move(bound), 40);
         return dialog.Execute();
     }
     // What the list shows and allows: each row, then each button as "text" or "(text)" when
@@ -29,10 +32,12 @@ protected:
         }
         return shown;
     }
-    // Clicks Done once whatever was scheduled before has run.
-    void ThenDone(TDialog* d) {
-        During(50, [this, d] { ClickIn(d->GetDlgItem(201)); });
+    std::function<void(TDialog*)> Click(int id) {
+        return [this, id](TDialog* d) { ClickIn(d->GetDlgItem(id)); };
     }
+    void Answer(TDialog*) { Messages.push_back(AnswerMessage()); }
+
+    const std::function<void(TDialog*)> Done = Click(201);
     std::vector<std::string> Messages;
 };
 
@@ -41,22 +46,16 @@ using Lines = std::vector<std::string>;
 TEST_F(GamblerDialogTest, RowsInRecordOrderAndButtonsForEachSelection) {
     Make({{"Ann", false}, {"Bob", true}, {"Cy", false}});
     std::vector<Lines> seen;
-    EXPECT_EQ(RunList([&](TDialog* d) {
-                  EXPECT_EQ(d->GetWindowRect().TopLeft(),
-                            TPoint((800 - d->GetWindowRect().Width()) / 2,
-                                   (600 - d->GetWindowRect().Height()) / 2));
-                  seen.push_back(Shown(d));
-                  ClickRow(d, 1);
-                  During(20, [&, d] {
-                      seen.push_back(Shown(d));
-                      ClickRow(d, 2);
-                      During(20, [&, d] {
-                          seen.push_back(Shown(d));
-                          ThenDone(d);
-                      });
-                  });
-              }),
+    const auto see = [&](TDialog* d) { seen.push_back(Shown(d)); };
+    TRect placed;
+    EXPECT_EQ(RunList({[&](TDialog* d) {
+                           placed = d->GetWindowRect();
+                           see(d);
+                           ClickRow(d, 1);
+                       },
+                       [&](TDialog* d) { see(d), ClickRow(d, 2); }, see, Done}),
               IDOK);
+    EXPECT_EQ(placed.TopLeft(), TPoint((800 - placed.Width()) / 2, (600 - placed.Height()) / 2));
     const std::string ann = "        Ann           M       $100",
                       bob = "  *     Bob           M       $100",
                       cy = "        Cy            M       $100";
@@ -75,20 +74,18 @@ TEST_F(GamblerDialogTest, ActivatingWithTheKeyboardGraysDeleteAndTheFocusGoesToD
     Make({{"Ann", true}, {"Bob", false}});
     HWND focusAfter = nullptr, done = nullptr;
     Lines after;
-    RunList([&](TDialog* d) {
-        ClickRow(d, 1);
-        During(20, [&, d] {
-            d->FocusControl(d->GetDlgItem(204));
-            // The mnemonic of "&Activate", typed while Delete has the focus.
-            Backend().Type('a');
-            During(20, [&, d] {
-                focusAfter = TDesktop::Get().GetFocus();
-                done = d->GetDlgItem(201);
-                after = Shown(d);
-                Backend().Key(VK_RETURN);
-            });
-        });
-    });
+    RunList({[&](TDialog* d) { ClickRow(d, 1); },
+             [&](TDialog* d) {
+                 d->FocusControl(d->GetDlgItem(204));
+                 // The mnemonic of "&Activate", typed while Delete has the focus.
+                 Backend().Type('a');
+             },
+             [&](TDialog* d) {
+                 focusAfter = TDesktop::Get().GetFocus();
+                 done = d->GetDlgItem(201);
+                 after = Shown(d);
+                 Backend().Key(VK_RETURN);
+             }});
     EXPECT_TRUE(Mgr.IsActive(1));
     ASSERT_EQ(after.size(), 7U);
     EXPECT_EQ(after[2], "De&Activate");
@@ -99,18 +96,10 @@ TEST_F(GamblerDialogTest, ActivatingWithTheKeyboardGraysDeleteAndTheFocusGoesToD
 
 TEST_F(GamblerDialogTest, DoubleClicksActivateAndDeactivateButNotPastTheSeatLimit) {
     Make({{"A", true}, {"B", true}, {"C", false}, {"D", false}});
-    RunList([&](TDialog* d) {
-        ClickRow(d, 2, 2); // C takes the third seat
-        During(30, [&, d] {
-            Messages.push_back(AnswerMessage());
-            ClickRow(d, 3, 2); // D cannot: every seat is taken
-            During(30, [&, d] {
-                Messages.push_back(AnswerMessage());
-                ClickRow(d, 0, 2); // A leaves
-                During(30, [&, d] { ThenDone(d); });
-            });
-        });
-    });
+    RunList({[&](TDialog* d) { ClickRow(d, 2, 2); },            // C takes the third seat
+             [&](TDialog* d) { Answer(d), ClickRow(d, 3, 2); }, // D cannot: every seat is taken
+             [&](TDialog* d) { Answer(d), ClickRow(d, 0, 2); }, // A leaves
+             Done});
     EXPECT_EQ(Messages, (Lines{"", ""}));
     EXPECT_FALSE(Mgr.IsActive(0));
     EXPECT_TRUE(Mgr.IsActive(1) && Mgr.IsActive(2));
@@ -121,22 +110,10 @@ TEST_F(GamblerDialogTest, ARoundInPlayRefusesChangesWithAMessageAndChangesNothin
     Make({{"Ann", true}, {"Bob", false}});
     Round.Allow = false;
     Lines after;
-    RunList([&](TDialog* d) {
-        ClickRow(d, 0, 2);
-        During(30, [&] { Messages.push_back(AnswerMessage()); });
-        // The list takes clicks again once the message has gone.
-        During(60, [&, d] {
-            ClickRow(d, 1);
-            During(20, [&, d] {
-                ClickIn(d->GetDlgItem(200));
-                During(30, [&] { Messages.push_back(AnswerMessage()); });
-                During(60, [&, d] {
-                    after = Shown(d);
-                    ThenDone(d);
-                });
-            });
-        });
-    });
+    // The list takes clicks again once each message has gone.
+    RunList({[&](TDialog* d) { ClickRow(d, 0, 2); }, [&](TDialog* d) { Answer(d); },
+             [&](TDialog* d) { ClickRow(d, 1); }, Click(200), [&](TDialog* d) { Answer(d); },
+             [&](TDialog* d) { after = Shown(d); }, Done});
     EXPECT_EQ(Messages, (Lines{"Can't DeActivate Gambler at this time: The Current round in play "
                                "must be completed before any gambler can be DeActivated.",
                                "Can't Activate Gambler at this time: Error - Activate Gambler"}));
@@ -150,22 +127,14 @@ TEST_F(GamblerDialogTest, DeletingAnInactiveJoeMakesAFreshOne) {
     ASSERT_EQ(Mgr.GetBankroll(0), 100.0);
     std::string asked;
     Lines after;
-    RunList([&](TDialog* d) {
-        ClickRow(d, 0);
-        During(20, [&, d] {
-            ClickIn(d->GetDlgItem(204));
-            During(30, [&, d] {
-                TDialog* confirm = Open("Delete Gambler");
-                ASSERT_NE(confirm, nullptr);
-                asked = StaticText(confirm, 203);
-                ClickIn(confirm->GetDlgItem(200));
-                During(30, [&, d] {
-                    after = Shown(d);
-                    ThenDone(d);
-                });
-            });
-        });
-    });
+    RunList({[&](TDialog* d) { ClickRow(d, 0); }, Click(204),
+             [&](TDialog*) {
+                 TDialog* confirm = Open("Delete Gambler");
+                 ASSERT_NE(confirm, nullptr);
+                 asked = StaticText(confirm, 203);
+                 ClickIn(confirm->GetDlgItem(200));
+             },
+             [&](TDialog* d) { after = Shown(d); }, Done});
     EXPECT_EQ(asked, "About to delete Joe Gambler");
     // A new record, not the old one kept: $500 again, unseated, after Ann.
     EXPECT_EQ(Mgr.FindPlayer("Joe Gambler"), 0);
@@ -176,16 +145,8 @@ TEST_F(GamblerDialogTest, DeletingAnInactiveJoeMakesAFreshOne) {
 
 TEST_F(GamblerDialogTest, CancellingADeleteKeepsTheGamblerAndStillMakesSureJoeExists) {
     Make({{"Ann", true}, {"Bob", false}});
-    RunList([&](TDialog* d) {
-        ClickRow(d, 1);
-        During(20, [&, d] {
-            ClickIn(d->GetDlgItem(204));
-            During(30, [&, d] {
-                Backend().Key(VK_ESCAPE);
-                ThenDone(d);
-            });
-        });
-    });
+    RunList({[&](TDialog* d) { ClickRow(d, 1); }, Click(204),
+             [&](TDialog*) { Backend().Key(VK_ESCAPE); }, Done});
     EXPECT_EQ(Mgr.FindPlayer("Bob"), 1);
     EXPECT_EQ(Mgr.FindPlayer("Joe Gambler"), 2);
     EXPECT_FALSE(Mgr.IsActive(2));
@@ -194,13 +155,12 @@ TEST_F(GamblerDialogTest, CancellingADeleteKeepsTheGamblerAndStillMakesSureJoeEx
 TEST_F(GamblerDialogTest, LeavingWithNobodySeatedSeatsJoeByDoneOrEscape) {
     for (bool escape : {false, true}) {
         Make({{escape ? "Esc" : "Done", false}});
-        RunList(
-            [&](TDialog* d) { escape ? Backend().Key(VK_ESCAPE) : ClickIn(d->GetDlgItem(201)); });
+        RunList({escape ? [this](TDialog*) { Backend().Key(VK_ESCAPE); } : Done});
         const i16 joe = Mgr.FindPlayer("Joe Gambler");
         EXPECT_EQ(Mgr.GetActive(0), joe) << escape;
         EXPECT_EQ(Mgr.CountActive(), 1);
         // Seated, nobody else is made on the next leave.
-        RunList([&](TDialog* d) { ClickIn(d->GetDlgItem(201)); });
+        RunList({Done});
         EXPECT_EQ(Mgr.CountActive(), 1);
         ASSERT_TRUE(Mgr.DeactivatePlayer(joe));
     }
@@ -211,46 +171,11 @@ TEST_F(GamblerDialogTest, TwentyGamblersGrayCreateAndStatisticsGoesToTheManager)
     for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(Mgr.CreatePlayer("G" + std::to_string(i), i % 2, 10.0 * i));
     Lines shown;
-    RunList([&](TDialog* d) {
-        shown = Shown(d);
-        ClickRow(d, 4);
-        During(20, [&, d] {
-            ClickIn(d->GetDlgItem(205));
-            ThenDone(d);
-        });
-    });
+    RunList({[&](TDialog* d) { shown = Shown(d), ClickRow(d, 4); }, Click(205), Done});
     ASSERT_EQ(shown.size(), 25U);
     EXPECT_EQ(shown[21], "(&Create)");
     EXPECT_EQ(shown[19], "        G19           M       $190");
     EXPECT_EQ(Mgr.StatsShown, (std::vector<i16>{4}));
-}
-
-// A frame that owns the manager is the list's parent.
-class TWindowFrame : public TWindow, public TPlayerMgrOwner {
-public:
-    void ShowPlayerMessage(const std::string&, const std::string&) override {}
-    TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
-};
-
-TEST_F(GamblerDialogTest, RunOverTheOwnersWindow) {
-    TWindowFrame frame;
-    frame.Attr = {WS_POPUP | WS_VISIBLE, 0, 0, 0, 300, 200};
-    ASSERT_TRUE(frame.Create());
-    TGamblerTestMgr mgr(&frame);
-    mgr.SetSaveFileHost(&Host);
-    ASSERT_TRUE(mgr.LoadSaveFile());
-    ASSERT_TRUE(mgr.CreatePlayer("Ann", 0, 5.0));
-    TWindow* parent = nullptr;
-    During(50, [&] {
-        TDialog* list = Open("Create/Delete Gambler");
-        ASSERT_NE(list, nullptr);
-        parent = list->GetParent();
-        EXPECT_EQ(ListOf(list)->GetCount(), 1);
-        ClickIn(list->GetDlgItem(201));
-    });
-    RunGamblerDialog(mgr, 1000);
-    EXPECT_EQ(parent, &frame);
-    EXPECT_TRUE(mgr.IsActive(mgr.FindPlayer("Joe Gambler")));
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "platform/headless/HeadlessBackend.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +54,21 @@ inline std::string AnswerGamblerMessage() {
             return shown;
         }
     return "";
+}
+
+// Runs each step `gap` ms after the one before, from whatever loop is running by then (the
+// next is due before a step opens a dialog of its own).
+inline void StepFrom(THeadlessBackend& backend,
+                     std::shared_ptr<std::vector<std::function<void()>>> steps, size_t i, u64 gap) {
+    if (i < steps->size())
+        backend.After(gap, [&backend, steps, i, gap] {
+            StepFrom(backend, steps, i + 1, gap);
+            (*steps)[i]();
+        });
+}
+inline void RunSteps(THeadlessBackend& backend, std::vector<std::function<void()>> steps, u64 gap) {
+    StepFrom(backend, std::make_shared<std::vector<std::function<void()>>>(std::move(steps)), 0,
+             gap);
 }
 
 // The casino manager's default gambler, as the dialogs rely on it: "Joe Gambler", male, $500,

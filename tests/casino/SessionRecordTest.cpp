@@ -217,16 +217,6 @@ TEST(SessionRecord, HistoryBookkeepingSlotsSpareAmountAndOptionsSitAtTheirOffset
     EXPECT_EQ(history.Current, 0);
 }
 
-TEST(SessionRecord, ANewGameDataBlockIsItsStampsAOneAndZeros) {
-    TFakeClock clock(0, 1'500'000'000);
-    TScopedClockSource scope(clock);
-    TImage expected(TCasinoGameData::EncodedSize);
-    for (size_t i = 0; i < 4; ++i)
-        expected.Put(4 * i, TTime().Seconds(), 4);
-    expected.Put(16, 1, 4);
-    EXPECT_EQ(EncodedBytes(TCasinoGameData(), TCasinoGameData::EncodedSize), expected.Bytes);
-}
-
 // Whatever a file holds, a record that nobody changes goes back out byte for byte.
 TEST(SessionRecord, NoiseDecodesAndEncodesUnchangedInEveryRecord) {
     for (u32 seed = 1; seed <= 3; ++seed) {

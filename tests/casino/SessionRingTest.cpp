@@ -1,7 +1,5 @@
 // A gambler's ring of sessions: slots taken in turn and wrapping, the walk oldest first over
-// rings with gaps, rings damaged in the file, and the history through the real save file.
-#include "RecordsFixture.h"
-
+// rings with gaps, and rings damaged in the file.
 #include "casino/CasinoCData.h"
 #include "platform/host/Clock.h"
 
@@ -153,58 +151,6 @@ TEST(SessionRing, AStoredWalkPositionOrAnEmptyNewestIsNotTrusted) {
     }
     // Walking on from a stored position onto an empty current slot.
     EXPECT_EQ(Read(StoredHistory(4, Range(0, 3), 3)).NextSession(), -1);
-}
-
-using SessionsSaved = CasinoRecords;
-
-// A gambler's sessions, made through his record and written by the manager, come back from
-// the file with the same walk, counters and options, and go out again unchanged.
-TEST_F(SessionsSaved, AGamblersHistoryComesBackFromTheSaveFileWhole) {
-    TFakeClock clock(0, 1'000'000'000);
-    TScopedClockSource scope(clock);
-    Make();
-    ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 300.0) && Mgr->ActivatePlayer(1, 0));
-    u8* block = Mgr->GetDataBlock(1);
-    TCasinoPlayerData ann = Decoded(std::string(reinterpret_cast<char*>(block), CasinoRecordSize));
-    for (int n = 0; n < 23; ++n) {
-        ann.SetBankroll(300.0 + n);
-        ann.BeginSession(1, TMoney(1.0));
-        TCCSession& session = *ann.GetHistory().GetCurrentSession();
-        session.SevenOuts = static_cast<u16>(n);
-        session.BetByRow[n % 24] = TMoney(n + 0.5);
-        clock.Advance(60'000);
-        ann.SetBankroll(250.0 + n);
-        if (n < 22)
-            ann.EndSession();
-    }
-    EXPECT_EQ(ann.GetSessionCode(), TCasinoPlayerData::SessionOpen);
-    ASSERT_TRUE(ann.Encode(block, CasinoRecordSize));
-    const std::string image(reinterpret_cast<char*>(block), CasinoRecordSize);
-    ASSERT_TRUE(Mgr->SaveFile());
-
-    TCasinoPlayerData back = Decoded(RecordOnDisk(1));
-    EXPECT_EQ(Encoded(back), image);
-    TCasinoCData& history = back.GetHistory();
-    ASSERT_EQ(Walked(history), Range(3, 19) + Range(0, 2));
-    // The oldest kept is the fourth session; the newest is still open.
-    const TCCSession& oldest = *history.GetSession(3);
-    EXPECT_EQ(oldest.SevenOuts, 3);
-    EXPECT_EQ(oldest.BetByRow[3].GetValue(), 3.5);
-    EXPECT_EQ(oldest.StartBankroll.GetValue() + oldest.EndBankroll.GetValue(), 303.0 + 253.0);
-    EXPECT_EQ(oldest.EndTime - oldest.StartTime, 60U);
-    const TCCSession& newest = *history.GetSession(2);
-    EXPECT_TRUE(newest.IsOpen() && newest.SevenOuts == 22 && newest.EndTime == 0);
-    EXPECT_EQ(back.GetSessionCode(), TCasinoPlayerData::SessionOpen);
-
-    back.EndSession();
-    EXPECT_EQ(back.GetSessionCode(), 0U);
-    EXPECT_EQ(newest.EndBankroll.GetValue(), 272.0);
-    EXPECT_FALSE(newest.IsOpen());
-
-    // A second run reads and writes the record without a change.
-    Make();
-    ASSERT_TRUE(Mgr->SaveFile());
-    EXPECT_EQ(RecordOnDisk(1), image);
 }
 
 } // namespace
