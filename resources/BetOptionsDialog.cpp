@@ -48,8 +48,7 @@ TDialogTemplate BetOptionsTemplate() {
         Control("BorShade", -1, "", 0, 3, 145, 253, 2),
         Control("button", 101, "&Reset to Defaults", WS_TABSTOP | BS_PUSHBUTTON, 8, 154, 70, 20),
         Control("button", 102, "&Cancel Changes", WS_TABSTOP | BS_PUSHBUTTON, 94, 154, 70, 20),
-        Control("button", 103, "&Accept Changes", WS_TABSTOP | BS_DEFPUSHBUTTON, 180, 154, 70,
-                20),
+        Control("button", 103, "&Accept Changes", WS_TABSTOP | BS_DEFPUSHBUTTON, 180, 154, 70, 20),
     };
     return t;
 }

@@ -26,8 +26,8 @@ constexpr u16 EightPlace = 3;
 
 // Topics of spots that are bad whatever else is on the table, by spot; 0 for a good bet.
 constexpr i16 SpotTopics[TCasinoCGameLord::SpotCount] = {
-    0, 0, 0, 0, 1,  2,  2,  3,  7, 4, 5, 5, 4, 10, 9, 9, 10, 11, 12, 0, 0, 12,
-    11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  6, 8};
+    0,  0, 0, 0, 1, 2, 2, 3, 7, 4, 5, 5, 4, 10, 9, 9, 10, 11, 12, 0, 0, 12,
+    11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0,  0,  0,  6, 8};
 
 // Free odds may be taken up to twice the stake; on the 6 and the 8 an even stake may take two
 // and a half times, which keeps the payout in whole dollars.
