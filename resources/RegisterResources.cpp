@@ -7,4 +7,6 @@ void RegisterResources() {
     RegisterAcceleratorTables();
     RegisterDialogs();
     RegisterGamblerResources();
+    RegisterAdviceStrings();
+    RegisterBetOptionsResources();
 }

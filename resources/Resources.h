@@ -51,3 +51,11 @@ constexpr u32 IDD_GAMBLERDELETE = 501;
 constexpr u32 IDD_GAMBLERCREATE = 502;
 constexpr u32 IDD_GAMBLERMSG = 503;
 void RegisterGamblerResources();
+
+// The craps advisor's texts and the betting-options dialog.
+constexpr u32 IDS_ADVICE_GENERAL = 5600;
+constexpr u32 IDS_ADVICE_BADBET = 5800;
+constexpr u32 IDS_ADVICE_ODDS = 5854;
+constexpr u32 IDD_BETOPTIONS = 2000;
+void RegisterAdviceStrings();
+void RegisterBetOptionsResources();

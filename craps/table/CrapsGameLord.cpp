@@ -7,6 +7,7 @@
 #include "casino/CasChips.h"
 #include "casino/CasNamePlate.h"
 #include "casino/CasinoPlayerData.h"
+#include "craps/table/CrapsAsk.h"
 #include "craps/table/CrapsPlayer.h"
 #include "engine/framework/GObjSp.h"
 #include "platform/host/Clock.h"
@@ -15,9 +16,12 @@
 TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1, 6) {
     rtl::srand(static_cast<u32>(GetWallSeconds()));
     CurrentSeat = -1;
+    Ask = new TCAsk(this);
 }
 
-TCasinoCGameLord::~TCasinoCGameLord() = default;
+TCasinoCGameLord::~TCasinoCGameLord() {
+    delete Ask;
+}
 
 TC1GameLord::TC1GameLord(TJorpOwner* owner) : TCasinoCGameLord(owner) {}
 

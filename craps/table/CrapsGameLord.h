@@ -120,6 +120,18 @@ public:
     i16 GetOddsReturnSpot() const { return OddsReturnSpot; }
     TCBetSpot* GetBetSpot(i16 spot) const;
 
+    // The advisor: what it would say about a bet or a roll, and the advice shown.
+    bool AnyInstructionMode() const;
+    // 0 when the spot is no bad bet, else the topic 1 to 18.
+    i16 BadBetTopic(u16 spot) const;
+    // 0 when every bet of the gamblers in instruction mode has its full free odds, else 1 to 5.
+    i16 FreeOddsTopic() const;
+    void AskBadBet(u16 spot);
+    void AskFreeOdds();
+    void AskGeneral();
+    // The last advice built; empty before the first.
+    const std::string& GetAdviceText() const;
+
 protected:
     // Shows or hides a seat's gambler on the rail, the plates and the displays; each of the
     // table's sprites may be missing while the table is being bound.
