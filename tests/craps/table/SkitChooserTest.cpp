@@ -2,6 +2,8 @@
 // plays, found by leaving only one list playable.
 #include "TableBindingSupport.h"
 
+#include "engine/framework/DetailLevelHost.h"
+#include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +35,12 @@ public:
 };
 
 // The lord as the only member of its mode: the skits' cells find its sprites through here.
-class TLordOnlyWindow : public TReadingWindow {
+class TLordOnlyWindow : public TReadingWindow, public TDetailLevelHost {
 public:
+    i16 GetDetailLevel() const override { return Level; }
+    void SetDetailLevel(i16 level) override { Level = level; }
+    std::string GetSettingsSection() const override { return "Craps"; }
+    i16 Level = 3;
     i16 GetGameObjectIndex(const std::string&) const override { return Lord != nullptr ? 0 : -1; }
     i16 GetSpriteIndex(i16 object, const std::string& name) const override {
         return object == 0 && Lord != nullptr ? Lord->FindSpriteIndex(name) : i16{-1};
@@ -190,6 +196,100 @@ TEST_F(SkitTable, TheLandingDrawPicksTheVariantAndItsList) {
         ExpectPlays(&TCasinoCGameLord::ChooseDiceLandSkit,
                     static_cast<i16>(table_skit::FirstDiceLand + d.Variant - 1));
         EXPECT_EQ(Skits->DiceLandVariant, d.Variant) << d.Draw;
+    }
+}
+
+TEST_F(SkitTable, ConditionsOnTheRoundsCountersAnswerPlusOrMinusOne) {
+    SkitLord& l = *Skits;
+    // Each row: set the table up, then the conditions that must hold (+1) and must not (-1).
+    const struct {
+        std::function<void()> Set;
+        std::vector<u16> Hold, Fail;
+    } rows[] = {
+        {[&] { l.RollCount = 8; }, {8, 9}, {}},
+        {[&] { l.RollCount = 7; }, {}, {9}},
+        {[&] { l.ComeOutFlag = 1, l.NewShooter = 0; }, {10, 12}, {11}},
+        {[&] { l.ComeOutFlag = 1, l.NewShooter = 1; }, {10, 11}, {12}},
+        {[&] { l.Point = 7; }, {17, 99}, {13, 14, 15, 16, 18, 95, 100}},
+        {[&] { l.Point = -1; }, {}, {13, 18, 95}},
+        {[&] { l.LastRoll = {3, 3}, l.RollBeforeLast = {2, 3}; }, {25, 30}, {27, 31}},
+        {[&] { l.LastRoll = {1, 4}, l.RollBeforeLast = {0, 5}; }, {24, 31}, {30}},
+        {[&] { l.LastRoll = {5, 5}; }, {29}, {30}},
+        {[&] { l.Die1 = 2, l.Die2 = 2; }, {36, 43}, {35}},
+        {[&] { l.Die1 = 0, l.Die2 = 0; }, {32}, {43}},
+        // Before the first roll the dice are no hard pair and no total.
+        {[&] { l.Die1 = -1, l.Die2 = -1; }, {}, {43, 32}},
+        {[&] { l.DiceLandVariant = 2, l.DiceGiven = 1; }, {77, 79}, {76, 78}},
+        {[&] { l.StallCount = 0; }, {80}, {81, 84}},
+        {[&] { l.StallCount = 3; }, {83}, {80, 84}},
+        {[&] { l.StallCount = 9; }, {84}, {83}},
+        {[&] { l.TalkSetting = 2; }, {87, 132}, {85, 86, 130, 133}},
+        {[&] { l.TalkSetting = 3; }, {133}, {85, 86, 87}},
+        {[&] { l.PointRollCount = 10, l.ShooterComeOuts = 4; }, {111, 112, 113}, {114, 129}},
+        {[&] { l.ShooterComeOuts = 6; }, {112, 114}, {113, 115}},
+        {[&] { l.ShooterComeOuts = 20; }, {128}, {127, 129}},
+        {[&] { l.ShooterComeOuts = 21; }, {129}, {128}},
+        {[&] { l.ShakeCount = 1; }, {134, 135}, {}},
+        {[&] { l.ShakeCount = 12; }, {}, {134, 135}},
+        {[&] { Mode.Level = 3; }, {136, 137, 138}, {}},
+        {[&] { Mode.Level = 2; }, {136, 137}, {138}},
+        {[&] { Mode.Level = 1; }, {137}, {136, 138}},
+        {[&] { Mode.Level = 0; }, {}, {136, 137, 138}},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        rows[i].Set();
+        for (u16 c : rows[i].Hold)
+            EXPECT_EQ(l.TestSkitCondition(c), 1) << "row " << i << " condition " << c;
+        for (u16 c : rows[i].Fail)
+            EXPECT_EQ(l.TestSkitCondition(c), -1) << "row " << i << " condition " << c;
+    }
+    for (u16 c : {u16{139}, u16{199}, u16{0xFFFF}})
+        EXPECT_EQ(l.TestSkitCondition(c), 0) << c;
+}
+
+TEST_F(SkitTable, TheHolidayRunsFromTheTwentySecondOfDecemberToTheSecondOfJanuary) {
+    // Noon UTC, so that no time zone moves the date.
+    const struct {
+        i64 Wall;
+        i16 Answer;
+    } days[] = {{1703246400, 1},  // 22 December 2023
+                {1703160000, -1}, // 21 December 2023
+                {1704024000, 1},  // 31 December 2023
+                {1704196800, 1},  // 2 January 2024
+                {1704283200, -1}, // 3 January 2024
+                {1719835200, -1}}; // 1 July 2024
+    for (const auto& d : days) {
+        TFakeClock clock(0, d.Wall);
+        TScopedClockSource scoped(clock);
+        EXPECT_EQ(Skits->TestSkitCondition(3), d.Answer) << d.Wall;
+    }
+}
+
+TEST_F(SkitTable, ChanceConditionsDrawAFreshNumberAtEachAsk) {
+    TQueuedRandom random;
+    TScopedRandomSource scoped(random);
+    const u16 conditions[7] = {88, 89, 90, 91, 92, 93, 94};
+    const i32 below[7] = {5, 10, 20, 30, 40, 50, 75};
+    for (int k = 0; k < 7; ++k) {
+        random.Values = {below[k] - 1, below[k], 100 + below[k] - 1};
+        EXPECT_EQ(Skits->TestSkitCondition(conditions[k]), 1);
+        EXPECT_EQ(Skits->TestSkitCondition(conditions[k]), -1);
+        EXPECT_EQ(Skits->TestSkitCondition(conditions[k]), 1);
+    }
+}
+
+TEST_F(SkitTable, TheOddsReturnPlaysItsAnimationAndAnEmptyTableNoPickUp) {
+    u32 start = 40, duration = 0;
+    EXPECT_TRUE(Skits->PlayOddsReturn(start, duration));
+    EXPECT_GT(duration, 0U);
+    // Nobody sits at this table: the shooter's pick-up leaves the table open.
+    for (i16 seat : {i16{-1}, i16{0}, i16{1}, i16{2}}) {
+        Skits->ShooterSeat = seat;
+        Skits->PlayersChangeable = 1;
+        u32 s = 100, d = 0;
+        EXPECT_FALSE(Skits->PlayShooterPickUp(s, d)) << seat;
+        EXPECT_EQ(Skits->PlayersChangeable, 1) << seat;
+        EXPECT_EQ(d, 0U);
     }
 }
 
