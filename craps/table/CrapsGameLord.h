@@ -231,6 +231,32 @@ public:
     // A dealer skit list's index in the catalogue, by its table_skit place.
     u16 GetSkitList(i16 list) const;
 
+    // Dealer skits and skit conditions.
+    // Each chooser plays the list the moment calls for at the start tick (moved on when the
+    // engine finds a later free tick) and gives its duration; false when no list applies or
+    // no skit of it could start. The shooter's lists go by seat: 1 the first, 0 the second, 2
+    // the third.
+    bool ChooseGiveDiceSkit(u32& start, u32& duration);
+    bool ChooseStallSkit(u32& start, u32& duration);
+    bool ChooseShakeSkit(u32& start, u32& duration);
+    bool ChooseThrowSkit(u32& start, u32& duration);
+    // Also draws which of the three big-dice pairs shows the landing.
+    bool ChooseDiceLandSkit(u32& start, u32& duration);
+    bool ChooseNoComeSkit(u32& start, u32& duration);
+    bool ChoosePointComSkit(u32& start, u32& duration);
+    // The call of the roll in hand, before the point moves for it.
+    bool ChooseResultSkit(u32& start, u32& duration);
+    bool ChooseEShakeSkit(u32& start, u32& duration);
+    // Closes the table for the throw and starts the shooter's pick-up animation; an empty
+    // shooter seat changes nothing.
+    bool PlayShooterPickUp(u32& start, u32& duration);
+    bool PlayOddsReturn(u32& start, u32& duration);
+    // Conditions 0 to 138 answer +1 or -1, every other number 0. Asking changes nothing but
+    // the generator's sequence (the chance conditions draw).
+    i16 TestSkitCondition(u16 condition) override;
+    // Stands in until the click regions land; the lead deletes it at merge.
+    void DisableRegions();
+
 protected:
     std::array<u16, PickCount + 1> PickSprites{NoIndex, NoIndex, NoIndex, NoIndex,
                                                NoIndex, NoIndex, NoIndex};
