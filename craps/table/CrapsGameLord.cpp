@@ -15,9 +15,12 @@
 TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1, 6) {
     rtl::srand(static_cast<u32>(GetWallSeconds()));
     CurrentSeat = -1;
+    BuildRegions();
 }
 
-TCasinoCGameLord::~TCasinoCGameLord() = default;
+TCasinoCGameLord::~TCasinoCGameLord() {
+    DeleteRegions();
+}
 
 TC1GameLord::TC1GameLord(TJorpOwner* owner) : TCasinoCGameLord(owner) {}
 
@@ -57,6 +60,7 @@ u16 TCasinoCGameLord::StartSession() {
     }
     PlacingBets = 1;
     BettingOpen = 1;
+    StartRegionHover();
     HideAllPlates();
     SetSpriteSetState(1, 0);
     SelectSeat(NextOccupiedSeat(-1));
@@ -102,6 +106,7 @@ u16 TCasinoCGameLord::StartRound() {
     WinningSpot = 0;
     ShakeCount = 0;
     SetBetButtons(1);
+    EnableRegions();
     StandingMessage = 1;
     DiceGiven = 0;
     SessionCloseMode = 0;
