@@ -17,9 +17,11 @@ TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1
     rtl::srand(static_cast<u32>(GetWallSeconds()));
     CurrentSeat = -1;
     Ask = new TCAsk(this);
+    BuildRegions();
 }
 
 TCasinoCGameLord::~TCasinoCGameLord() {
+    DeleteRegions();
     delete Ask;
 }
 
@@ -61,6 +63,7 @@ u16 TCasinoCGameLord::StartSession() {
     }
     PlacingBets = 1;
     BettingOpen = 1;
+    StartRegionHover();
     HideAllPlates();
     SetSpriteSetState(1, 0);
     SelectSeat(NextOccupiedSeat(-1));
@@ -106,6 +109,7 @@ u16 TCasinoCGameLord::StartRound() {
     WinningSpot = 0;
     ShakeCount = 0;
     SetBetButtons(1);
+    EnableRegions();
     StandingMessage = 1;
     DiceGiven = 0;
     SessionCloseMode = 0;

@@ -21,6 +21,7 @@ class TCasCashDisplay;
 class TCasChips;
 class TCasMessageDisplay;
 class TCasNamePlate;
+class TCRoundInput;
 class TCasinoCPlayer;
 class TMoneyLedger;
 class TRSound;
@@ -254,8 +255,33 @@ public:
     // Conditions 0 to 138 answer +1 or -1, every other number 0. Asking changes nothing but
     // the generator's sequence (the chance conditions draw).
     i16 TestSkitCondition(u16 condition) override;
-    // Stands in until the click regions land; the lead deletes it at merge.
+
+    // Click regions, hover help and the table buttons.
+    static constexpr u16 SeatAreaRegion = 20;
+    static constexpr u16 LayoutRegion = 74;
+    static constexpr u16 StatisticsCommand = 1022;
+    // The regions in their slots, registered with the mode window when it hosts them.
+    void BuildRegions();
+    void DeleteRegions();
+    // Hover help over the spots that open and close with betting.
+    void EnableRegions();
     void DisableRegions();
+    // The session start's hover: every region but the seat-change area.
+    void StartRegionHover();
+    // Hover help and the table cursor; clicks go on to the round states. Nothing before the
+    // round states exist.
+    i32 EvResponder(TResponder* region) override;
+    // The odds help for the line bets (k 0, 1) and the come and don't-come points (2 to 13).
+    void ShowOddsByPoint(u16 k);
+    // One flag per button for the betting state; the Roll button's press, the others' release.
+    i32 EvButton(u16 button, i32 code, u32 value) override;
+    void ClearButtonFlag(i16 button);
+    // The round states' root; null takes every region event and ignores it.
+    void SetRoundInput(TCRoundInput* input) { RoundInput = input; }
+    TResponder* GetClickRegion(i16 slot) const;
+    u8 GetButtonFlag(i16 button) const;
+    i16 GetLastButtonCode() const { return LastButtonCode; }
+    i16 GetTalkSetting() const { return TalkSetting; }
 
 protected:
     std::array<u16, PickCount + 1> PickSprites{NoIndex, NoIndex, NoIndex, NoIndex,
@@ -264,6 +290,21 @@ protected:
     // Set by a table button whose action waits for the betting state; every button ignores
     // clicks until the state has taken it.
     u8 ButtonBusy = 0;
+
+    // Click regions, hover help and the table buttons.
+    TCRoundInput* RoundInput = nullptr;
+
+private:
+    // The region an event at its point stands for: of equal-priority regions overlapping
+    // there, the one registered first.
+    TResponder* WinningRegion(TResponder& region) const;
+    void ShowHoverHelp(u16 region);
+    void ShowBoard(i16 message);
+    void SetTableCursor(u32 cursor);
+    void ChooseSpotCursor(i16 spot);
+    void ChooseLayoutCursor();
+    // The current gambler's last bet is above 0 and at most his bankroll.
+    bool LastBetFits() const;
 };
 
 // Craps table 1: its data files, skit lists and sprite set are named by its binding.

@@ -62,6 +62,7 @@ constexpr auto ClassOfCode = [] {
     return table;
 }();
 
+// A hot key of 0 is none: a typed character never reaches that button.
 struct TButtonSpec {
     TRect Rect;
     u16 Priority;
@@ -69,8 +70,8 @@ struct TButtonSpec {
 };
 
 constexpr TButtonSpec ButtonSpecs[TCasinoCGameLord::ButtonCount] = {
-    {{1, 430, 50, 479}, 100, 'x'},     {{170, 430, 219, 479}, 100, '~'},
-    {{223, 464, 258, 479}, 100, '~'},  {{376, 464, 412, 479}, 100, '~'},
+    {{1, 430, 50, 479}, 100, 'x'},     {{170, 430, 219, 479}, 100, 0},
+    {{223, 464, 258, 479}, 100, 0},    {{376, 464, 412, 479}, 100, 0},
     {{416, 430, 468, 452}, 100, 'c'},  {{416, 454, 468, 479}, 100, 'r'},
     {{472, 455, 489, 479}, 100, '4'},  {{491, 455, 508, 479}, 100, '5'},
     {{510, 455, 527, 479}, 100, '6'},  {{529, 455, 546, 479}, 100, '7'},

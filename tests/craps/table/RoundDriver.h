@@ -26,6 +26,7 @@ public:
     using TC1GameLord::TC1GameLord;
     using TCasinoCGameLord::BetInHand;
     using TCasinoCGameLord::BetSpots;
+    using TCasinoCGameLord::BettingOpen;
     using TCasinoCGameLord::ComeOutFlag;
     using TCasinoCGameLord::CurrentSeat;
     using TCasinoCGameLord::Die1;
@@ -33,6 +34,7 @@ public:
     using TCasinoCGameLord::FirstRollPending;
     using TCasinoCGameLord::LastRoll;
     using TCasinoCGameLord::NewShooter;
+    using TCasinoCGameLord::PlacingBets;
     using TCasinoCGameLord::PlayersChangeable;
     using TCasinoCGameLord::Point;
     using TCasinoCGameLord::RollCount;

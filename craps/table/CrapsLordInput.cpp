@@ -1,0 +1,285 @@
+// TCasinoCGameLord: the click regions' events (hover help, the table cursor, clicks handed to the
+// round states) and the table buttons' events and flags.
+#include "craps/table/CrapsGameLord.h"
+
+#include "casino/CasButton.h"
+#include "casino/CasMessageDisplay.h"
+#include "craps/bets/spots/BetSpot.h"
+#include "craps/table/CrapsPlayer.h"
+#include "craps/table/RoundInput.h"
+#include "craps/table/TableRegions.h"
+#include "engine/framework/GameFrameWindow.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/JorpMsgPacket.h"
+#include "engine/framework/ModeWindow.h"
+#include "engine/framework/Responder.h"
+#include "engine/media/CursorMgr.h"
+#include "engine/media/MediaServices.h"
+#include "platform/framework/WinConstants.h"
+
+namespace {
+
+// The table cursors of the application's resources.
+constexpr u32 CursorCanBet = 1;
+constexpr u32 CursorNotHere = 2;
+constexpr u32 CursorTakeBack = 3;
+constexpr u32 CursorNothingBack = 4;
+
+// The number-box help: buy help from 22, place help from 28, by the box 4, 5, 6, 8, 9, 10.
+constexpr int BuyHelp = 22;
+constexpr int PlaceHelp = 28;
+
+// Odds help by group (pass, don't pass, come points, don't-come points), each for the pairs
+// 4/10, 5/9, 6/8.
+constexpr int OddsHelp[4] = {7, 10, 13, 16};
+// The box numbers' sum indices, in table order.
+constexpr i16 BoxSums[6] = {2, 3, 4, 6, 7, 8};
+
+// 0 for 4 and 10, 1 for 5 and 9, 2 for 6 and 8; -1 for any other sum index.
+int PairOfSum(i16 sum) {
+    switch (sum) {
+    case 2:
+    case 8:
+        return 0;
+    case 3:
+    case 7:
+        return 1;
+    case 4:
+    case 6:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+bool IsMouseAt(JorpEventKind kind) {
+    return (kind >= JEK_LBUTTONDOWN && kind <= JEK_RBUTTONDBLCLK) || kind == JEK_HOVER_ENTER;
+}
+
+} // namespace
+
+i32 TCasinoCGameLord::EvResponder(TResponder* event) {
+    if (RoundInput == nullptr || event == nullptr)
+        return 1;
+    const JorpEventKind kind = event->GetKind();
+    // The event itself goes on to the round states; only the spot it stands for is the
+    // winner's.
+    const u16 id = (IsMouseAt(kind) ? WinningRegion(*event) : event)->GetCode();
+    const i16 slot = table_region::SlotOfId(id);
+    const i16 spot =
+        slot >= 0 ? table_region::Specs[static_cast<size_t>(slot)].Spot : table_region::NoSpot;
+    const bool hover = kind == JEK_HOVER_ENTER || kind == JEK_HOVER_LEAVE;
+    if (hover && id != LayoutRegion && id != SeatAreaRegion) {
+        if (kind == JEK_HOVER_LEAVE) {
+            ShowBoard(StandingMessage);
+        } else {
+            CopyBettingOptions();
+            ShowHoverHelp(id);
+        }
+        if (BettingOpen == 0)
+            return 1;
+        if (kind == JEK_HOVER_LEAVE)
+            SetTableCursor(0);
+        else if (spot != table_region::NoSpot)
+            ChooseSpotCursor(spot);
+        return 1;
+    }
+    if (id == SeatAreaRegion)
+        return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
+    if (id >= 22 && id <= 71) {
+        // The spots have no hot key of their own; the key every responder hears must not
+        // put a bet down either, so it goes on to whoever else wants it.
+        if (kind == JEK_HOTKEY || spot == table_region::NoSpot)
+            return 0;
+        return RoundInput->DispatchSpot(*event, static_cast<u16>(spot)) ? 1 : 0;
+    }
+    if (id == LayoutRegion) {
+        if (kind == JEK_HOVER_LEAVE)
+            SetTableCursor(0);
+        else if (kind == JEK_HOVER_ENTER)
+            ChooseLayoutCursor();
+    }
+    return 1;
+}
+
+void TCasinoCGameLord::ShowBoard(i16 message) {
+    if (MessageDisplay != nullptr)
+        MessageDisplay->ShowMessage(static_cast<TCasMessageId>(message), TMoney(), 0);
+}
+
+void TCasinoCGameLord::ShowHoverHelp(u16 id) {
+    const bool comingOut = ComeOutFlag == 1;
+    auto show = [this](int message) { ShowBoard(static_cast<i16>(message)); };
+    switch (id) {
+    case 22:
+    case 65:
+    case 66:
+        comingOut ? show(3) : ShowOddsByPoint(0);
+        return;
+    case 23:
+    case 67:
+    case 68:
+    case 69:
+    case 70:
+        comingOut ? show(4) : ShowOddsByPoint(1);
+        return;
+    case 24:
+        if (!comingOut)
+            show(5);
+        return;
+    case 25:
+    case 71:
+        if (!comingOut)
+            show(6);
+        return;
+    case 26:
+        show(21);
+        return;
+    case 27:
+        show(19);
+        return;
+    case 28:
+        show(20);
+        return;
+    case 29:
+        show(45);
+        return;
+    case 30:
+        show(44);
+        return;
+    case 63:
+        show(51);
+        return;
+    case 64:
+        show(50);
+        return;
+    default:
+        break;
+    }
+    if (id >= 31 && id <= 34) {
+        show(46 + (id - 31));
+    } else if (id >= 35 && id <= 38) {
+        show(40 + (id - 35));
+    } else if (id >= 39 && id <= 44) {
+        const int box = id - 39;
+        const int pair = PairOfSum(BoxSums[box]);
+        show((BetOptions[static_cast<size_t>(pair)] != 0 ? BuyHelp : PlaceHelp) + box);
+    } else if (id >= 45 && id <= 50) {
+        if (!comingOut)
+            ShowOddsByPoint(static_cast<u16>(2 + (id - 45)));
+    } else if (id >= 51 && id <= 56) {
+        show(34 + (id - 51));
+    } else if (id >= 57 && id <= 62) {
+        if (!comingOut)
+            ShowOddsByPoint(static_cast<u16>(8 + (id - 57)));
+    }
+}
+
+void TCasinoCGameLord::ShowOddsByPoint(u16 k) {
+    if (k > 13)
+        return;
+    const int group = k <= 1 ? k : (k <= 7 ? 2 : 3);
+    const i16 sum = k <= 1 ? Point : BoxSums[k <= 7 ? k - 2 : k - 8];
+    const int pair = PairOfSum(sum);
+    if (pair < 0)
+        return;
+    ShowBoard(static_cast<i16>(OddsHelp[group] + pair));
+}
+
+void TCasinoCGameLord::SetTableCursor(u32 cursor) {
+    TMediaServices* services = TMediaServices::Current();
+    TCursorMgr* cursors = services != nullptr ? services->GetCursorMgr() : nullptr;
+    if (cursors == nullptr)
+        return;
+    cursors->SetCursorData(CURSOR_SLOT_REGION,
+                           cursor != 0 ? TCursorData(TJorpApp::GetApp(), cursor) : TCursorData(),
+                           true);
+}
+
+bool TCasinoCGameLord::LastBetFits() const {
+    const TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
+    return player != nullptr && player->LastBet.GetValue() > 0.0 &&
+           player->LastBet <= GetBankroll(CurrentSeat);
+}
+
+void TCasinoCGameLord::ChooseSpotCursor(i16 spotIndex) {
+    // With nobody betting there is no gambler whose chips the cursor could speak of.
+    const TCBetSpot* spot = GetBetSpot(spotIndex);
+    if (CurrentSeat < 0 || spot == nullptr)
+        return;
+    const bool placing = PlacingBets != 0;
+    const TMoney probe(2.0);
+    const bool accepts = spot->CanAddChips(CurrentSeat, probe, ComeOutFlag, Point);
+    const bool givesBack = spot->CanRemoveChips(CurrentSeat, probe, ComeOutFlag, Point);
+    const bool inHand = BetInHand.GetValue() > 0.0;
+    const bool lastFits = LastBetFits();
+    if (placing && inHand && accepts)
+        SetTableCursor(CursorCanBet);
+    else if (!placing && givesBack)
+        SetTableCursor(CursorTakeBack);
+    else if (placing && BetInHand.WholeDollars() == 0 && lastFits && accepts)
+        SetTableCursor(CursorCanBet);
+    else if (inHand || lastFits)
+        SetTableCursor(placing ? CursorNotHere : CursorNothingBack);
+    else if (!placing)
+        SetTableCursor(CursorNothingBack);
+}
+
+void TCasinoCGameLord::ChooseLayoutCursor() {
+    if (CurrentSeat < 0)
+        return;
+    const bool placing = BettingOpen != 0 && PlacingBets != 0;
+    const bool takingDown = BettingOpen != 0 && PlacingBets == 0;
+    if (placing && (BetInHand.GetValue() > 0.0 || LastBetFits()))
+        SetTableCursor(CursorNotHere);
+    else if (takingDown)
+        SetTableCursor(CursorNothingBack);
+}
+
+i32 TCasinoCGameLord::EvButton(u16 button, i32 code, u32) {
+    const auto id = static_cast<i16>(button);
+    if (code == TCasButton::CodeDisabled) {
+        if (id == RollButton && GetBankroll(CurrentSeat).WholeDollars() == 0)
+            NoCashNotice();
+        return 1;
+    }
+    const bool release =
+        code == TCasButton::CodeLeftRelease || code == TCasButton::CodeRightRelease;
+    if ((id == RollButton || id == TCasButton::IdReleasedOutside) && release) {
+        LastButtonCode = TCasButton::IdReleasedOutside;
+        ButtonBusy = 0;
+        return 1;
+    }
+    LastButtonCode = static_cast<i16>(code);
+    if (code == TCasButton::CodePress) {
+        if (id == RollButton && TableHasAnyBet())
+            ButtonFlags[RollButton] = 1;
+        return 1;
+    }
+    if (id < 0 || id >= ButtonCount)
+        return 1;
+    if (id == 1)
+        TJorpMsgPacket::General(StatisticsCommand, 0, WM_COMMAND).PostToMainWindow();
+    ButtonFlags[static_cast<size_t>(id)] = 1;
+    return 1;
+}
+
+u8 TCasinoCGameLord::GetButtonFlag(i16 button) const {
+    return button >= 0 && button < ButtonCount ? ButtonFlags[static_cast<size_t>(button)] : 0;
+}
+
+void TCasinoCGameLord::ClearButtonFlag(i16 button) {
+    if (button >= 0 && button < ButtonCount)
+        ButtonFlags[static_cast<size_t>(button)] = 0;
+    auto* window = dynamic_cast<TJorpModeWindow*>(GetModeWindow());
+    if (button == 2) {
+        if (TJorpGameFrameWindow* frame = window != nullptr ? window->GetFrame() : nullptr)
+            frame->CmEscape();
+    } else if (button == 3) {
+        if (window != nullptr)
+            window->CmHelp();
+    } else if (button == TalkButton) {
+        TalkSetting = static_cast<i16>((TalkSetting + 1) % 4);
+    }
+    ButtonBusy = 0;
+}

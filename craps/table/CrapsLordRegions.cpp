@@ -1,0 +1,80 @@
+// TCasinoCGameLord: the 52 click regions of the table layout, their slots and hover flags.
+#include "craps/table/CrapsGameLord.h"
+
+#include "craps/table/TableRegions.h"
+#include "engine/foundation/JorpOwner.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/Responder.h"
+#include "engine/framework/ResponderHost.h"
+
+namespace {
+
+// The spot regions that open and close with betting (ids 22-56, 63, 65-71).
+bool InHoverSet(u16 id) {
+    return (id >= 22 && id <= 56) || id == 63 || (id >= 65 && id <= 71);
+}
+
+} // namespace
+
+void TCasinoCGameLord::BuildRegions() {
+    // Only a mode window hosts regions; elsewhere they exist but never register.
+    auto* host = dynamic_cast<TResponderHost*>(Owner);
+    for (const i16 slot : table_region::RegistrationOrder) {
+        auto& place = ClickRegions[static_cast<size_t>(slot)];
+        if (place != nullptr)
+            continue;
+        const table_region::TSpec& spec = table_region::Specs[static_cast<size_t>(slot)];
+        const bool seatArea = spec.Id == SeatAreaRegion;
+        const u16 priority = spec.Id == LayoutRegion ? u16{50} : u16{100};
+        // The seat-change area answers Tab and shows its own pointing hand; the spots have no
+        // hot key, so no typed character can put a bet down.
+        const TCursorData cursor = seatArea ? TCursorData(TJorpApp::GetApp(), 6) : TCursorData();
+        place = new TResponder(host, priority, spec.Rect, spec.Id, this, true, seatArea ? '\t' : 0,
+                               cursor, false);
+    }
+}
+
+void TCasinoCGameLord::DeleteRegions() {
+    for (TResponder*& region : ClickRegions) {
+        if (region == nullptr)
+            continue;
+        region->Unregister();
+        delete region;
+        region = nullptr;
+    }
+}
+
+void TCasinoCGameLord::EnableRegions() {
+    for (TResponder* region : ClickRegions)
+        if (region != nullptr && InHoverSet(region->GetCode()))
+            region->SetTracksHover(true);
+}
+
+void TCasinoCGameLord::DisableRegions() {
+    for (TResponder* region : ClickRegions)
+        if (region != nullptr && InHoverSet(region->GetCode()))
+            region->SetTracksHover(false);
+}
+
+void TCasinoCGameLord::StartRegionHover() {
+    for (TResponder* region : ClickRegions)
+        if (region != nullptr)
+            region->SetTracksHover(region->GetCode() != SeatAreaRegion);
+}
+
+TResponder* TCasinoCGameLord::GetClickRegion(i16 slot) const {
+    return slot >= 0 && slot < RegionCount ? ClickRegions[static_cast<size_t>(slot)] : nullptr;
+}
+
+TResponder* TCasinoCGameLord::WinningRegion(TResponder& region) const {
+    const TPoint point = region.GetPoint();
+    for (const i16 slot : table_region::RegistrationOrder) {
+        TResponder* r = ClickRegions[static_cast<size_t>(slot)];
+        if (r == &region)
+            return r;
+        if (r != nullptr && r->IsRegistered() && r->GetPriority() == region.GetPriority() &&
+            r->Contains(point))
+            return r;
+    }
+    return &region;
+}

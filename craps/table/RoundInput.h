@@ -1,0 +1,15 @@
+// TCRoundInput: what the table's click regions hand their clicks to, the root of the round
+// states.
+#pragma once
+
+#include "platform/host/Types.h"
+
+class TResponder;
+
+// The root passes each event on to the innermost running state; an answer of true takes it.
+class TCRoundInput {
+public:
+    virtual ~TCRoundInput() = default;
+    virtual bool DispatchSpot(TResponder& region, u16 spot) = 0;
+    virtual bool DispatchSeatArea(TResponder& region) = 0;
+};
