@@ -8,6 +8,7 @@
 #include "casino/CasNamePlate.h"
 #include "casino/CasinoPlayerData.h"
 #include "craps/table/CrapsPlayer.h"
+#include "craps/table/RoundStates.h"
 #include "engine/framework/GObjSp.h"
 #include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
@@ -15,6 +16,7 @@
 TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1, 6) {
     rtl::srand(static_cast<u32>(GetWallSeconds()));
     CurrentSeat = -1;
+    InstallState(std::make_unique<TCLordMainState>(this));
 }
 
 TCasinoCGameLord::~TCasinoCGameLord() = default;

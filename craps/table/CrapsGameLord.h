@@ -120,6 +120,33 @@ public:
     i16 GetOddsReturnSpot() const { return OddsReturnSpot; }
     TCBetSpot* GetBetSpot(i16 spot) const;
 
+    // The round's states: they run the round on the lord's fields.
+    friend class TCLordState;
+    friend class TInitCState;
+    friend class TCAct1State;
+    friend class TCRemoveState;
+    friend class TCAct2State;
+    friend class TCPayOutState;
+    // The root state, made with the lord; the region events go to it.
+    class TCLordState* GetRoundState() const;
+    void ClearButtonFlag(i16 button);
+    bool ChooseGiveDiceSkit(u32& start, u32& duration);
+    bool ChooseStallSkit(u32& start, u32& duration);
+    bool ChooseShakeSkit(u32& start, u32& duration);
+    bool ChooseThrowSkit(u32& start, u32& duration);
+    bool ChooseDiceLandSkit(u32& start, u32& duration);
+    bool ChooseNoComeSkit(u32& start, u32& duration);
+    bool ChoosePointComSkit(u32& start, u32& duration);
+    bool ChooseResultSkit(u32& start, u32& duration);
+    bool PlayShooterPickUp(u32& start, u32& duration);
+    bool PlayOddsReturn(u32& start, u32& duration);
+    bool AnyInstructionMode() const;
+    i16 BadBetTopic(u16 spot) const;
+    i16 FreeOddsTopic() const;
+    void AskBadBet(u16 spot);
+    void AskFreeOdds();
+    void AskGeneral();
+
 protected:
     // Shows or hides a seat's gambler on the rail, the plates and the displays; each of the
     // table's sprites may be missing while the table is being bound.
