@@ -19,7 +19,10 @@ TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1
     InstallState(std::make_unique<TCLordMainState>(this));
 }
 
-TCasinoCGameLord::~TCasinoCGameLord() = default;
+// The round states work on the lord's fields to their end, so they go while those still exist.
+TCasinoCGameLord::~TCasinoCGameLord() {
+    DeleteState();
+}
 
 TC1GameLord::TC1GameLord(TJorpOwner* owner) : TCasinoCGameLord(owner) {}
 
