@@ -90,6 +90,8 @@ public:
     i16 GetDisabledFrame() const { return DisabledFrame; }
     u32 GetPressTick() const { return PressTick; }
     u32 GetFlashTick() const { return FlashTick; }
+    // The table's advisor takes the signal as answered.
+    void StopFlash() { FlashTick = 0; }
     i16 GetPendingId() const { return PendingId; }
 
 private:

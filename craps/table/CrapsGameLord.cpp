@@ -9,6 +9,7 @@
 #include "casino/CasinoPlayerData.h"
 #include "craps/table/CrapsAsk.h"
 #include "craps/table/CrapsPlayer.h"
+#include "craps/table/RoundStates.h"
 #include "engine/framework/GObjSp.h"
 #include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
@@ -18,9 +19,15 @@ TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1
     CurrentSeat = -1;
     Ask = new TCAsk(this);
     BuildRegions();
+    auto root = std::make_unique<TCLordMainState>(this);
+    RoundInput = root.get();
+    InstallState(std::move(root));
 }
 
+// The round states work on the lord's fields to their end, so they go while those still exist.
 TCasinoCGameLord::~TCasinoCGameLord() {
+    RoundInput = nullptr;
+    DeleteState();
     DeleteRegions();
     delete Ask;
 }

@@ -17,11 +17,11 @@ class TCBigDice;
 class TCDice;
 class TCPuck;
 class TCasButton;
+class TCRoundInput;
 class TCasCashDisplay;
 class TCasChips;
 class TCasMessageDisplay;
 class TCasNamePlate;
-class TCRoundInput;
 class TCasinoCPlayer;
 class TMoneyLedger;
 class TRSound;
@@ -120,6 +120,16 @@ public:
     i16 GetWinningSpot() const { return WinningSpot; }
     i16 GetOddsReturnSpot() const { return OddsReturnSpot; }
     TCBetSpot* GetBetSpot(i16 spot) const;
+
+    // The round's states: they run the round on the lord's fields.
+    friend class TCLordState;
+    friend class TInitCState;
+    friend class TCAct1State;
+    friend class TCRemoveState;
+    friend class TCAct2State;
+    friend class TCPayOutState;
+    // The root state, made with the lord; the region events go to it.
+    class TCLordState* GetRoundState() const;
 
     // The advisor: what it would say about a bet or a roll, and the advice shown.
     bool AnyInstructionMode() const;
@@ -276,7 +286,8 @@ public:
     // One flag per button for the betting state; the Roll button's press, the others' release.
     i32 EvButton(u16 button, i32 code, u32 value) override;
     void ClearButtonFlag(i16 button);
-    // The round states' root; null takes every region event and ignores it.
+    // Where the region events go: the round states, unless a test listens in their place;
+    // null takes every region event and ignores it.
     void SetRoundInput(TCRoundInput* input) { RoundInput = input; }
     TResponder* GetClickRegion(i16 slot) const;
     u8 GetButtonFlag(i16 button) const;
@@ -293,6 +304,7 @@ protected:
 
     // Click regions, hover help and the table buttons.
     TCRoundInput* RoundInput = nullptr;
+
 
 private:
     // The region an event at its point stands for: of equal-priority regions overlapping

@@ -27,6 +27,9 @@ public:
     using TCasinoCGameLord::BetInHand;
     using TCasinoCGameLord::BetSpots;
     using TCasinoCGameLord::BettingOpen;
+    using TCasinoCGameLord::ButtonFlags;
+    using TCasinoCGameLord::LastButtonCode;
+    using TCasinoCGameLord::ShakeCount;
     using TCasinoCGameLord::ComeOutFlag;
     using TCasinoCGameLord::CurrentSeat;
     using TCasinoCGameLord::Die1;
@@ -165,7 +168,10 @@ protected:
                                            .release();
         }
         TPlayerMgr* GetPlayerMgr() const override { return Players; }
+        // A fake frame clock that the round tests advance; 0 for the others, as without a timer.
+        const u32* GetFrameCounter() const override { return &Tick; }
         TPlayerMgr* Players = nullptr;
+        u32 Tick = 0;
     };
 
     void TearDown() override {

@@ -33,6 +33,9 @@ public:
         if (name == ProgramText(13002)) {
             auto lord = TJorpBase::CreateAttached<TBoundLord>(file, true, false, this);
             lord->LoadTable();
+            // The picture is staged by hand: no round runs over it.
+            lord->SetRoundInput(nullptr);
+            lord->DeleteState();
             Lord = lord.get();
             SetMainGameObject(Lord);
             return lord.release();

@@ -1,0 +1,92 @@
+// TCLordState's event routing and skit start, the root state and the session start.
+#include "craps/table/CrapsGameLord.h"
+#include "craps/table/Puck.h"
+#include "craps/table/RoundStates.h"
+
+TCLordState* TCasinoCGameLord::GetRoundState() const {
+    return static_cast<TCLordState*>(GetOwnState());
+}
+
+bool TCLordState::EvSpot(TResponder&, u16) {
+    return true;
+}
+
+bool TCLordState::EvSeatArea(TResponder&) {
+    return true;
+}
+
+bool TCLordState::DispatchSpot(TResponder& region, u16 spot) {
+    if (!IsRunning())
+        return true;
+    if (TCLordState* held = HeldLordState())
+        return held->DispatchSpot(region, spot);
+    return EvSpot(region, spot);
+}
+
+bool TCLordState::DispatchSeatArea(TResponder& region) {
+    if (!IsRunning())
+        return true;
+    if (TCLordState* held = HeldLordState())
+        return held->DispatchSeatArea(region);
+    return EvSeatArea(region);
+}
+
+void TCLordState::StartSkit(i16 list, u32 start, u32& duration) {
+    duration = 0;
+    const u16 index = Lord->GetSkitList(list);
+    if (index == TCasinoCGameLord::NoIndex)
+        return;
+    i16 skit = -1;
+    Lord->ChooseSkit(static_cast<i16>(index), start, duration, skit);
+}
+
+u32 TCLordState::CurrentTick() const {
+    return Lord->GetOwnerTick();
+}
+
+u32 TCLordState::NextTick() const {
+    return Lord->GetNextTick();
+}
+
+TCLordMainState::TCLordMainState(TCasinoCGameLord* lord) : TCLordState(lord) {
+    TPhaseTable table = DefaultPhaseTable();
+    table[0] = StartPhase(0);
+    table[1] = StartPhase(1);
+    table[2] = StartPhase(2);
+    table[3] = StartPhase(3);
+    table[4] = StartPhase(1);
+    table[5] = PhaseExit;
+    SetPhaseTable(table);
+}
+
+void TCLordMainState::CreateSubState(int group) {
+    switch (group) {
+    case 0:
+        subState = new TInitCState(Lord);
+        break;
+    case 1:
+        subState = new TCAct1State(Lord);
+        break;
+    case 2:
+        subState = new TCAct2State(Lord);
+        break;
+    default:
+        break;
+    }
+}
+
+void TInitCState::Enter() {
+    Lord->StartSession();
+    stopFlag = true;
+    phase = PhaseLeave;
+    SkitStart = NextTick() + 1;
+    Lord->SetSpriteSetState(1, 0);
+    StartSkit(table_skit::GreetPlayers, SkitStart, SkitDuration);
+    if (Lord->PuckSprite != nullptr)
+        Lord->PuckSprite->SetPoint(0);
+}
+
+void TInitCState::Update(u32 now) {
+    if (Ended(now, SkitStart, SkitDuration))
+        stopFlag = false;
+}

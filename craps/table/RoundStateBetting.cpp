@@ -1,0 +1,401 @@
+// TCAct1State: chips, bets, buttons and the dealer's talk until the dice land.
+#include "casino/CasButton.h"
+#include "casino/CasMessageDisplay.h"
+#include "craps/table/CrapsGameLord.h"
+#include "craps/table/RoundStates.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/ResponderList.h"
+
+namespace {
+
+// Lets the region under the cursor show its help and cursor for the changed phase of play.
+void PokeHover(TResponder* any) {
+    if (any == nullptr)
+        return;
+    if (TResponderList* list = any->GetResponderList())
+        list->SendToHover(JEK_HOVER_ENTER);
+}
+
+} // namespace
+
+TCAct1State::TCAct1State(TCasinoCGameLord* lord) : TCLordState(lord) {
+    TPhaseTable table = DefaultPhaseTable();
+    table[0] = PhaseLeave;
+    table[1] = StartPhase(2);
+    table[2] = PhaseLeave;
+    table[3] = PhaseExit;
+    table[4] = PhaseExit;
+    table[5] = PhaseExit;
+    SetPhaseTable(table);
+}
+
+void TCAct1State::OpenBetting() {
+    if (TResponder* area = Lord->ClickRegions[RollAreaSlot])
+        area->Register();
+    Lord->BettingOpen = 1;
+}
+
+void TCAct1State::Idle(u32 tick) {
+    IdleSince = tick;
+    Lord->StallCount = 0;
+}
+
+void TCAct1State::Enter() {
+    OpenBetting();
+    Idle(CurrentTick());
+    Lord->SetSpriteSetState(1, 0);
+    Lord->StartRound();
+    stopFlag = true;
+    phase = PhaseLeave;
+    SkitStart = NextTick();
+    StartSkit(table_skit::PlaceBets, SkitStart, SkitDuration);
+    TalkRunning = 1;
+    DealerBusy = 1;
+    AdvicePending = 1;
+}
+
+void TCAct1State::CreateSubState(int group) {
+    if (group != 1)
+        return;
+    if (Lord->MessageDisplay != nullptr)
+        Lord->MessageDisplay->ShowMessageSet2(0, TMoney(0.0));
+    if (TCasButton* takeDown = Lord->Buttons[TCasinoCGameLord::TakeDownButton])
+        takeDown->ShowPressed();
+    Lord->PlacingBets = 0;
+    PokeHover(Lord->ClickRegions[RollAreaSlot]);
+    subState = new TCRemoveState(Lord);
+}
+
+void TCAct1State::EndSubState(int group) {
+    TCLordState::EndSubState(group);
+    if (group == 1) {
+        stopFlag = true;
+        if (Lord->MessageDisplay != nullptr)
+            Lord->MessageDisplay->HideAll();
+        Idle(CurrentTick());
+        Lord->PlacingBets = 1;
+        if (!Lord->SeatHasAnyBet(Lord->CurrentSeat))
+            if (TCasButton* takeDown = Lord->Buttons[TCasinoCGameLord::TakeDownButton])
+                takeDown->ShowDisabled();
+        PokeHover(Lord->ClickRegions[RollAreaSlot]);
+    } else if (group == 3) {
+        stopFlag = false;
+        phase = PhaseExit;
+    }
+}
+
+bool TCAct1State::EvSpot(TResponder& region, u16 spot) {
+    if (Lord->CurrentSeat == -1 || ClickPending != 0)
+        return true;
+    switch (region.GetKind()) {
+    case JEK_LBUTTONUP:
+        ClickedSpot = spot;
+        PendingRegion = &region;
+        ClickPending = 1;
+        break;
+    case JEK_LBUTTONDOWN:
+        region.CaptureMouse();
+        break;
+    case JEK_HOTKEY:
+        ClickedSpot = spot;
+        PendingRegion = &region;
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool TCAct1State::EvSeatArea(TResponder& region) {
+    const JorpEventKind kind = region.GetKind();
+    if (kind == JEK_LBUTTONDOWN) {
+        region.CaptureMouse();
+        region.SetCursorData(TCursorData(TJorpApp::GetApp(), 7));
+    } else if (kind == JEK_LBUTTONUP || kind == JEK_LBUTTONDBLCLK || kind == JEK_HOTKEY) {
+        if (region.HoldsCapture())
+            region.ReleaseMouse();
+        region.SetCursorData(TCursorData(TJorpApp::GetApp(), 6));
+        if ((kind == JEK_HOTKEY || region.Contains(region.GetPoint())) &&
+            Lord->CountOccupiedSeats() > 1)
+            Lord->RefreshNextSeat();
+    }
+    return true;
+}
+
+bool TCAct1State::HandleClick() {
+    if (PendingRegion == nullptr)
+        return false;
+    if (PendingRegion->GetKind() != JEK_HOTKEY)
+        PendingRegion->ReleaseMouse();
+    const i16 topic = Lord->AnyInstructionMode() ? Lord->BadBetTopic(ClickedSpot) : 0;
+    if (topic > 0 && !(BadBetHold != 0 && WarnedSpot == ClickedSpot)) {
+        if (TCasButton* expert = Lord->Buttons[ExpertButton])
+            expert->Flash();
+        BadBetHold = 1;
+        WarnedSpot = ClickedSpot;
+    } else {
+        BadBetHold = 0;
+        FreeOddsHold = 0;
+        PendingRegion = nullptr;
+        Lord->PlaceBet(static_cast<i16>(ClickedSpot));
+    }
+    if (Lord->TableHasAnyBet())
+        if (TCasButton* clear = Lord->Buttons[ClearButton])
+            clear->Hide();
+    ClickPending = 0;
+    PendingRegion = nullptr;
+    Idle(CurrentTick());
+    return false;
+}
+
+bool TCAct1State::HandleButtons(u32 now) {
+    auto& flags = Lord->ButtonFlags;
+    auto take = [&](i16 b) {
+        if (flags[static_cast<size_t>(b)] == 0)
+            return false;
+        return true;
+    };
+    if (take(TCasinoCGameLord::TalkButton)) {
+        Lord->ClearButtonFlag(TCasinoCGameLord::TalkButton);
+        Lord->TalkSetting = static_cast<i16>((Lord->TalkSetting + 1) % 4);
+        Idle(now);
+    }
+    static constexpr double Chips[] = {1, 5, 25, 100, 1000, 10000};
+    for (i16 b = 11; b >= 6; --b) {
+        if (!take(b))
+            continue;
+        Lord->ClearButtonFlag(b);
+        const TMoney chip(Chips[11 - b]);
+        if (Lord->LastButtonCode == TCasButton::CodeRightRelease)
+            Lord->TakeFromBetInHand(chip);
+        else
+            Lord->AddToBetInHand(chip);
+        Idle(now);
+    }
+    if (take(TCasinoCGameLord::TakeDownButton)) {
+        Lord->ClearButtonFlag(TCasinoCGameLord::TakeDownButton);
+        stopFlag = false;
+        Idle(now);
+        ClickPending = 0;
+        phase = StartPhase(1);
+        return true;
+    }
+    if (take(ClearButton)) {
+        Lord->ClearButtonFlag(ClearButton);
+        Idle(now);
+        Lord->ClearBetInHand();
+        ClickPending = 0;
+        return true;
+    }
+    for (i16 b : {HelpButton, i16{2}, i16{1}}) {
+        if (!take(b))
+            continue;
+        ClickPending = 0;
+        Idle(now);
+        Lord->ClearButtonFlag(b);
+        return true;
+    }
+    if (take(ExpertButton)) {
+        ClickPending = 0;
+        Idle(now);
+        Lord->ClearButtonFlag(ExpertButton);
+        TCasButton* expert = Lord->Buttons[ExpertButton];
+        if (expert != nullptr && expert->GetFlashTick() != 0) {
+            expert->StopFlash();
+            if (BadBetHold != 0)
+                Lord->AskBadBet(WarnedSpot);
+            else if (FreeOddsHold != 0)
+                Lord->AskFreeOdds();
+        } else {
+            Lord->AskGeneral();
+        }
+        BadBetHold = 0;
+        FreeOddsHold = 0;
+        return true;
+    }
+    return false;
+}
+
+bool TCAct1State::RunDealer(u32 now) {
+    if (StallArmed != 0 && now >= IdleSince + StallTicks && TalkOff == 0) {
+        SkitStart = NextTick();
+        SkitDuration = 0;
+        Lord->ChooseStallSkit(SkitStart, SkitDuration);
+        StallRunning = 1;
+        StallArmed = 0;
+        return true;
+    }
+    if (StallRunning != 0) {
+        if (!Ended(now, SkitStart, SkitDuration))
+            return true;
+        StallRunning = 0;
+        StallArmed = 1;
+        IdleSince = CurrentTick();
+    }
+    if (GiveDiceDone == 0 && DealerBusy == 0 && Lord->TableHasAnyBet() && AdvicePending == 0 &&
+        GiveDiceRunning == 0) {
+        Lord->HideBigDice();
+        SkitStart = NextTick();
+        SkitDuration = 0;
+        Lord->ChooseGiveDiceSkit(SkitStart, SkitDuration);
+        GiveDiceRunning = 1;
+        return true;
+    }
+    if (GiveDiceRunning != 0) {
+        if (now + 1 < SkitStart + SkitDuration)
+            return true;
+        GiveDiceDone = 1;
+        GiveDiceRunning = 0;
+        Lord->ResetDice();
+        Idle(CurrentTick());
+    }
+    if (TalkRunning == 0 && AdvicePending != 0 && GiveDiceRunning == 0 && RollPending == 0) {
+        SkitStart = NextTick();
+        StartSkit(table_skit::AdvBets, SkitStart, SkitDuration);
+        AdvicePending = 0;
+        AdviceRunning = 1;
+        DealerBusy = 1;
+        return true;
+    }
+    if (AdviceRunning != 0) {
+        if (!Ended(now, SkitStart, SkitDuration))
+            return true;
+        AdviceRunning = 0;
+        DealerBusy = 0;
+        StallArmed = 1;
+        IdleSince = CurrentTick();
+    }
+    if (TalkRunning != 0) {
+        if (Ended(now, SkitStart, SkitDuration)) {
+            DealerBusy = 0;
+            SkitStart = 0;
+            SkitDuration = 0;
+            TalkRunning = 0;
+            Idle(CurrentTick());
+            if (ClickPending != 0) {
+                ClickPending = 0;
+                ClickPendingAlso = 0;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+bool TCAct1State::RunRoll(u32 now) {
+    auto& flags = Lord->ButtonFlags;
+    if (flags[TCasinoCGameLord::RollButton] != 0) {
+        Lord->ClearButtonFlag(TCasinoCGameLord::RollButton);
+        if (RollBegun != 0)
+            return true;
+        if (Lord->ShooterSeat != -1) {
+            Idle(now);
+            if (Lord->AnyInstructionMode() && Lord->FreeOddsTopic() > 0 && FreeOddsHold == 0) {
+                if (TCasButton* expert = Lord->Buttons[ExpertButton])
+                    expert->Flash();
+                FreeOddsHold = 1;
+                Lord->EnableButton(TCasinoCGameLord::RollButton);
+            } else {
+                FreeOddsHold = 0;
+                RollRequested = 1;
+                Lord->BettingOpen = 0;
+                if (TResponder* area = Lord->ClickRegions[RollAreaSlot])
+                    area->Unregister();
+            }
+        }
+    }
+    if (RollRequested != 0 && GiveDiceDone != 0) {
+        RollRequested = 0;
+        RollBegun = 1;
+        TalkOff = 1;
+        SkitStart = NextTick();
+        if (Lord->TableHasAnyBet()) {
+            if (Lord->ComeOutFlag != 0) {
+                StartSkit(table_skit::ComeCom, SkitStart, SkitDuration);
+            } else {
+                SkitDuration = 0;
+                Lord->ChoosePointComSkit(SkitStart, SkitDuration);
+            }
+            Lord->RollDice();
+            Lord->RoundHook();
+            TalkRunning = 1;
+            RollPending = 1;
+        } else {
+            SkitDuration = 0;
+            Lord->ChooseNoComeSkit(SkitStart, SkitDuration);
+            NoComeRunning = 1;
+        }
+    }
+    if (NoComeRunning != 0) {
+        if (!Ended(now, SkitStart, SkitDuration))
+            return true;
+        // The bets came down between the press and its handling: the round goes on as if
+        // the roll had never been asked for, so the next Roll rolls.
+        NoComeRunning = 0;
+        TalkOff = 0;
+        RollBegun = 0;
+        OpenBetting();
+        Lord->EnableButton(TCasinoCGameLord::RollButton);
+        Idle(CurrentTick());
+    }
+    if (TalkRunning == 0 && RollPending != 0) {
+        Lord->HideDice();
+        SkitStart = NextTick();
+        Lord->HideDice();
+        SkitDuration = 0;
+        Lord->PlayShooterPickUp(SkitStart, SkitDuration);
+        RollPending = 0;
+        Lord->SessionCloseMode = 1;
+        PickUpRunning = 1;
+        return true;
+    }
+    if (PickUpRunning != 0 && now + 1 >= SkitStart + SkitDuration) {
+        SkitStart = NextTick();
+        SkitDuration = 0;
+        Lord->ChooseShakeSkit(SkitStart, SkitDuration);
+        ShakeRunning = 1;
+        Lord->ShakeCount = 1;
+        PickUpRunning = 0;
+    }
+    if (RepeatShake != 0 && now + 1 >= SkitStart + SkitDuration) {
+        RepeatShake = 0;
+        ShakeRunning = 1;
+    }
+    if (ShakeRunning != 0 && now + 1 >= SkitStart + SkitDuration) {
+        SkitStart = NextTick();
+        SkitDuration = 0;
+        if (Lord->LastButtonCode == TCasButton::CodePress) {
+            Lord->ChooseShakeSkit(SkitStart, SkitDuration);
+            ++Lord->ShakeCount;
+            RepeatShake = 1;
+        } else {
+            Lord->DisableButton(TCasinoCGameLord::RollButton);
+            Lord->ChooseThrowSkit(SkitStart, SkitDuration);
+            ThrowRunning = 1;
+        }
+        ShakeRunning = 0;
+    }
+    if (ThrowRunning != 0 && Ended(now, SkitStart, SkitDuration)) {
+        SkitStart = NextTick();
+        SkitDuration = 0;
+        Lord->ChooseDiceLandSkit(SkitStart, SkitDuration);
+        ThrowRunning = 0;
+        DiceLanding = 1;
+    }
+    if (DiceLanding != 0 && now + 1 >= SkitStart + SkitDuration) {
+        Lord->ShowBigDice();
+        DiceLanding = 0;
+        stopFlag = false;
+        phase = StartPhase(0);
+    }
+    return false;
+}
+
+void TCAct1State::Update(u32 now) {
+    HandleClick();
+    if (HandleButtons(now))
+        return;
+    if (RunDealer(now))
+        return;
+    RunRoll(now);
+}

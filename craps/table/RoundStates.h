@@ -1,0 +1,194 @@
+// The round's states at the craps table: the root, the session start, betting, take-down,
+// resolution and one pay-out.
+#pragma once
+
+#include "craps/table/RoundInput.h"
+#include "engine/framework/State.h"
+#include "platform/host/Types.h"
+
+#include <array>
+
+class TCasinoCGameLord;
+class TResponder;
+
+// Keeps the lord and routes region events to the innermost running state; a state that does
+// not handle an event answers true and ignores it.
+class TCLordState : public TState, public TCRoundInput {
+public:
+    explicit TCLordState(TCasinoCGameLord* lord) : Lord(lord) {}
+
+    virtual bool EvSpot(TResponder& region, u16 spot);
+    virtual bool EvSeatArea(TResponder& region);
+
+    bool DispatchSpot(TResponder& region, u16 spot) override;
+    bool DispatchSeatArea(TResponder& region) override;
+
+    u8 GetClickPending() const { return ClickPending; }
+
+protected:
+    TCLordState* HeldLordState() const { return static_cast<TCLordState*>(subState); }
+    // A named dealer skit from the start tick; a list without a skit that can play reports a
+    // duration of 0, so the step waiting for it goes on at once.
+    void StartSkit(i16 list, u32 start, u32& duration);
+    bool Ended(u32 now, u32 start, u32 duration) const { return now >= start + duration; }
+    u32 CurrentTick() const;
+    u32 NextTick() const;
+
+    u8 ClickPending = 0;
+    u8 ClickPendingAlso = 0;
+    TCasinoCGameLord* Lord;
+};
+
+// The lord's root: the session start once, then betting and resolution for every roll.
+class TCLordMainState : public TCLordState {
+public:
+    explicit TCLordMainState(TCasinoCGameLord* lord);
+    void CreateSubState(int group) override;
+};
+
+class TInitCState : public TCLordState {
+public:
+    using TCLordState::TCLordState;
+    void Enter() override;
+    void Update(u32 now) override;
+
+private:
+    u32 SkitStart = 0;
+    u32 SkitDuration = 0;
+};
+
+// Betting until the dice land.
+class TCAct1State : public TCLordState {
+public:
+    // Idle ticks after which the dealer fills the silence.
+    static constexpr u32 StallTicks = 130;
+    // The slot of the extra pass-line area (region 66) that the roll takes out.
+    static constexpr size_t RollAreaSlot = 44;
+    static constexpr size_t SeatAreaSlot = 50;
+    static constexpr i16 ExpertButton = 0;
+    static constexpr i16 ClearButton = 4;
+    static constexpr i16 HelpButton = 3;
+
+    explicit TCAct1State(TCasinoCGameLord* lord);
+    void Enter() override;
+    void Update(u32 now) override;
+    void CreateSubState(int group) override;
+    void EndSubState(int group) override;
+    bool EvSpot(TResponder& region, u16 spot) override;
+    bool EvSeatArea(TResponder& region) override;
+
+    u8 GetRollBegun() const { return RollBegun; }
+    u8 GetRollRequested() const { return RollRequested; }
+    u8 GetBadBetHold() const { return BadBetHold; }
+    u8 GetFreeOddsHold() const { return FreeOddsHold; }
+    u8 GetGiveDiceDone() const { return GiveDiceDone; }
+
+private:
+    // Each answers true when this frame's update stops there.
+    bool HandleClick();
+    bool HandleButtons(u32 now);
+    bool RunDealer(u32 now);
+    bool RunRoll(u32 now);
+    void Idle(u32 tick);
+    void OpenBetting();
+
+    u16 WarnedSpot = 0xFFFF;
+    u16 ClickedSpot = 0;
+    u8 BadBetHold = 0;
+    u8 FreeOddsHold = 0;
+    u8 RollRequested = 0;
+    u8 RollBegun = 0;
+    u8 NoComeRunning = 0;
+    u8 PickUpRunning = 0;
+    u8 RepeatShake = 0;
+    u8 DiceLanding = 0;
+    u8 StallRunning = 0;
+    u8 StallArmed = 0;
+    u8 TalkOff = 0;
+    u8 AdvicePending = 0;
+    u8 AdviceRunning = 0;
+    u8 GiveDiceRunning = 0;
+    u8 DealerBusy = 0;
+    u8 GiveDiceDone = 0;
+    u8 TalkRunning = 0;
+    u8 RollPending = 0;
+    u8 ShakeRunning = 0;
+    u8 ThrowRunning = 0;
+    u32 SkitStart = 0;
+    u32 SkitDuration = 0;
+    u32 IdleSince = 0;
+    TResponder* PendingRegion = nullptr;
+};
+
+// Taking bets down; only Help and the take-down button work meanwhile.
+class TCRemoveState : public TCLordState {
+public:
+    using TCLordState::TCLordState;
+    ~TCRemoveState() override;
+    void Enter() override;
+    void Update(u32 now) override;
+    bool EvSpot(TResponder& region, u16 spot) override;
+
+private:
+    u8 SeatEmptied = 0;
+    TResponder* PendingRegion = nullptr;
+};
+
+// The roll decided: statistics, point, losers, winners seat by seat, the point's end.
+class TCAct2State : public TCLordState {
+public:
+    static constexpr u32 OddsReturnTicks = 12;
+    static constexpr u32 StandingMessageTicks = 6;
+
+    explicit TCAct2State(TCasinoCGameLord* lord);
+    ~TCAct2State() override;
+    void Enter() override;
+    void Update(u32 now) override;
+    void CreateSubState(int group) override;
+    void EndSubState(int group) override;
+
+    i16 GetPaySeat() const { return PaySeat; }
+
+private:
+    // The first position from `from` whose spot wins for the pay seat by the seat's own
+    // options and holds its bet; -1 for none.
+    i32 FindWinner(u16 from) const;
+    void PayLoop();
+
+    u8 ResultRunning = 0;
+    u8 PlaceMarkStage = 0;
+    u8 OddsReturnStage = 0;
+    u8 StandingStage = 0;
+    u8 LoserStage = 0;
+    u8 WinnerStage = 0;
+    u8 ClosingStage = 0;
+    u8 PayLoopStage = 0;
+    u8 GetMarkStage = 0;
+    // Steps due at a tick inside a skit: each fires once, when its tick is reached or at the
+    // latest when its stage ends, so a short skit or none cannot skip it.
+    u8 PuckPending = 0;
+    u8 LosersPending = 0;
+    u8 PuckHidePending = 0;
+    std::array<u8, 3> PayPending{1, 1, 1};
+    i16 PaySeat = 2;
+    std::array<u16, 43> Order{};
+    u16 Position = 0;
+    u32 SkitStart = 0;
+    u32 SkitDuration = 0;
+    u32 PuckOffset = 0;
+};
+
+class TCPayOutState : public TCLordState {
+public:
+    static constexpr u32 AfterSkitTicks = 11;
+
+    TCPayOutState(TCasinoCGameLord* lord, u16 spot);
+    void Enter() override;
+    void Update(u32 now) override;
+
+private:
+    u16 Spot;
+    u8 SkitRunning = 0;
+    u32 SkitStart = 0;
+    u32 SkitDuration = 0;
+};
