@@ -28,13 +28,13 @@ public:
     using TCasinoCGameLord::BetSpots;
     using TCasinoCGameLord::BettingOpen;
     using TCasinoCGameLord::ButtonFlags;
-    using TCasinoCGameLord::LastButtonCode;
-    using TCasinoCGameLord::ShakeCount;
+    using TCasinoCGameLord::Buttons;
     using TCasinoCGameLord::ComeOutFlag;
     using TCasinoCGameLord::CurrentSeat;
     using TCasinoCGameLord::Die1;
     using TCasinoCGameLord::Die2;
     using TCasinoCGameLord::FirstRollPending;
+    using TCasinoCGameLord::LastButtonCode;
     using TCasinoCGameLord::LastRoll;
     using TCasinoCGameLord::NewShooter;
     using TCasinoCGameLord::PlacingBets;
@@ -42,7 +42,9 @@ public:
     using TCasinoCGameLord::Point;
     using TCasinoCGameLord::RollCount;
     using TCasinoCGameLord::SessionCloseMode;
+    using TCasinoCGameLord::ShakeCount;
     using TCasinoCGameLord::ShooterSeat;
+    using TCasinoCGameLord::WinningSpot;
 };
 
 // The 43 spots in table order, as the factory makes them, from two sprite files.
