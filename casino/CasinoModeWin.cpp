@@ -13,8 +13,7 @@
 #include "resources/Resources.h"
 
 DEFINE_RESPONSE_TABLE1(TCasinoModeWin, TJorpModeWindow)
-EV_COMMAND(CM_STATISTICS, CmStatistics),
-    EV_COMMAND_ENABLE(CM_STATISTICS, CeStatistics),
+EV_COMMAND(CM_STATISTICS, CmStatistics), EV_COMMAND_ENABLE(CM_STATISTICS, CeStatistics),
     EV_COMMAND(CM_INSTRUCTIONMODE, CmInstructionMode),
     EV_COMMAND_ENABLE(CM_INSTRUCTIONMODE, CeInstructionMode),
     EV_COMMAND(CM_GAMELORDCOMMAND, CmGameLordCommand),

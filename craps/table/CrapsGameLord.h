@@ -305,7 +305,6 @@ protected:
     // Click regions, hover help and the table buttons.
     TCRoundInput* RoundInput = nullptr;
 
-
 private:
     // The region an event at its point stands for: of equal-priority regions overlapping
     // there, the one registered first.

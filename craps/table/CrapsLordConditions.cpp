@@ -171,7 +171,8 @@ i16 TCasinoCGameLord::TestSkitCondition(u16 condition) {
     } else if (c == 48) {
         holdsNow = anyAbove(PassLine, 5000.0);
     } else if (c == 49) {
-        holdsNow = holds(ShooterSeat, PassLine) && std::trunc(amount(ShooterSeat, PassLine)) == 200.0;
+        holdsNow =
+            holds(ShooterSeat, PassLine) && std::trunc(amount(ShooterSeat, PassLine)) == 200.0;
     } else if (c == 50) {
         holdsNow = holds(ShooterSeat, DontPass);
     } else if (c == 51) {
@@ -245,8 +246,8 @@ i16 TCasinoCGameLord::TestSkitCondition(u16 condition) {
     } else if (c == 105) {
         holdsNow = WinningSpot == Field && winOfWinningSpot() > 10000.0;
     } else if (c == 106) {
-        holdsNow = WinningSpot >= FirstHard && WinningSpot <= LastHard &&
-                   winOfWinningSpot() > 50000.0;
+        holdsNow =
+            WinningSpot >= FirstHard && WinningSpot <= LastHard && winOfWinningSpot() > 50000.0;
     } else if (c <= 110) {
         static constexpr int AtLeast[4] = {1, 1, 2, 7};
         const int n = decidedBets(false);

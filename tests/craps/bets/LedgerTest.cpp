@@ -149,4 +149,3 @@ TEST(LedgerTest, DiceOffTheFacesDecideNothing) {
     }
     EXPECT_EQ(field.GetPayoutMultiplier(), 3); // the last real roll still stands
 }
-

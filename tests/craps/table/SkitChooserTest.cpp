@@ -18,20 +18,20 @@ public:
     using TBoundLord::TBoundLord;
     using TCasinoCGameLord::ComeOutFlag;
     using TCasinoCGameLord::DiceGiven;
+    using TCasinoCGameLord::LastRoll;
+    using TCasinoCGameLord::NewShooter;
     using TCasinoCGameLord::PickSprites;
     using TCasinoCGameLord::PlayersChangeable;
     using TCasinoCGameLord::Point;
+    using TCasinoCGameLord::PointRollCount;
     using TCasinoCGameLord::RollBeforeLast;
+    using TCasinoCGameLord::RollCount;
     using TCasinoCGameLord::ShakeCount;
     using TCasinoCGameLord::ShooterComeOuts;
     using TCasinoCGameLord::ShooterSeat;
     using TCasinoCGameLord::SkitLists;
     using TCasinoCGameLord::StallCount;
     using TCasinoCGameLord::TalkSetting;
-    using TCasinoCGameLord::PointRollCount;
-    using TCasinoCGameLord::RollCount;
-    using TCasinoCGameLord::LastRoll;
-    using TCasinoCGameLord::NewShooter;
 };
 
 // The lord as the only member of its mode: the skits' cells find its sprites through here.
@@ -151,10 +151,10 @@ TEST_F(SkitTable, TheRollIsCalledByItsTotalAndTheRoundsState) {
         u8 ComeOut;
         i16 Result; // 1 to 28, 0 for none
     } rolls[] = {
-        {0, 0, -1, 1, 1},  {2, 3, -1, 1, 14}, {5, 4, -1, 1, 25}, {5, 5, -1, 1, 27},
-        {2, 3, 6, 0, 15},  {3, 3, 6, 0, 17},  {2, 4, 4, 0, 18},  {1, 1, 2, 0, 6},
-        {4, 4, 8, 0, 23},  {0, 1, 6, 0, 4},   {5, 5, 3, 0, 28},  {0, 0, 2, 0, 2},
-        {2, 2, 7, 0, 13},  {1, 2, 3, 0, 9},   {5, 4, 8, 0, 26},  {-1, -1, -1, 1, 0},
+        {0, 0, -1, 1, 1}, {2, 3, -1, 1, 14}, {5, 4, -1, 1, 25}, {5, 5, -1, 1, 27},
+        {2, 3, 6, 0, 15}, {3, 3, 6, 0, 17},  {2, 4, 4, 0, 18},  {1, 1, 2, 0, 6},
+        {4, 4, 8, 0, 23}, {0, 1, 6, 0, 4},   {5, 5, 3, 0, 28},  {0, 0, 2, 0, 2},
+        {2, 2, 7, 0, 13}, {1, 2, 3, 0, 9},   {5, 4, 8, 0, 26},  {-1, -1, -1, 1, 0},
     };
     for (const auto& r : rolls) {
         SCOPED_TRACE(testing::Message() << r.Die1 << "-" << r.Die2 << " point " << r.Point);
@@ -212,9 +212,21 @@ TEST_F(SkitTable, ConditionsOnTheRoundsCountersAnswerPlusOrMinusOne) {
         {[&] { l.ComeOutFlag = 1, l.NewShooter = 1; }, {10, 11}, {12}},
         {[&] { l.Point = 7; }, {17, 99}, {13, 14, 15, 16, 18, 95, 100}},
         {[&] { l.Point = -1; }, {}, {13, 18, 95}},
-        {[&] { l.LastRoll = {3, 3}, l.RollBeforeLast = {2, 3}; }, {25, 30}, {27, 31}},
-        {[&] { l.LastRoll = {1, 4}, l.RollBeforeLast = {0, 5}; }, {24, 31}, {30}},
-        {[&] { l.LastRoll = {5, 5}; }, {29}, {30}},
+        {[&] {
+             l.LastRoll = {3, 3}, l.RollBeforeLast = {2, 3};
+         },
+         {25, 30},
+         {27, 31}},
+        {[&] {
+             l.LastRoll = {1, 4}, l.RollBeforeLast = {0, 5};
+         },
+         {24, 31},
+         {30}},
+        {[&] {
+             l.LastRoll = {5, 5};
+         },
+         {29},
+         {30}},
         {[&] { l.Die1 = 2, l.Die2 = 2; }, {36, 43}, {35}},
         {[&] { l.Die1 = 0, l.Die2 = 0; }, {32}, {43}},
         // Before the first roll the dice are no hard pair and no total.
@@ -252,11 +264,11 @@ TEST_F(SkitTable, TheHolidayRunsFromTheTwentySecondOfDecemberToTheSecondOfJanuar
     const struct {
         i64 Wall;
         i16 Answer;
-    } days[] = {{1703246400, 1},  // 22 December 2023
-                {1703160000, -1}, // 21 December 2023
-                {1704024000, 1},  // 31 December 2023
-                {1704196800, 1},  // 2 January 2024
-                {1704283200, -1}, // 3 January 2024
+    } days[] = {{1703246400, 1},   // 22 December 2023
+                {1703160000, -1},  // 21 December 2023
+                {1704024000, 1},   // 31 December 2023
+                {1704196800, 1},   // 2 January 2024
+                {1704283200, -1},  // 3 January 2024
                 {1719835200, -1}}; // 1 July 2024
     for (const auto& d : days) {
         TFakeClock clock(0, d.Wall);
