@@ -23,6 +23,15 @@ constexpr u32 CM_CREDITS = 1050;
 constexpr u32 IDM_CASINO = 5;
 constexpr u32 IDS_CASINO_GAME = 10000;
 
+// Craps program commands and its intro's menu bar.
+constexpr u32 CM_GOTOCRAPS = 230;
+constexpr u32 CM_BETOPTIONS = 400;
+constexpr u32 CM_VIEWCREDITS = 1000;
+constexpr u32 IDM_INTRO = 13;
+// The mode-file strings of the craps table and the intro.
+constexpr u32 IDS_CRAPS_MODE = 10003;
+constexpr u32 IDS_INTRO_MODE = 10067;
+
 // Dialog templates of the engine.
 constexpr u32 IDD_EXPERT = 5;
 constexpr u32 IDD_WARNING = 7;

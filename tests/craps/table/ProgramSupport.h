@@ -1,0 +1,75 @@
+// Test support: the real program from its main function on the data set the build writes,
+// with the frame, its mode window and the desktop spot of a mode-window point at hand.
+#pragma once
+
+#include "craps/table/CrapsFrame.h"
+#include "craps/table/CrapsMenuEnable.h"
+#include "craps/table/OwlMain.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/JorpTime.h"
+#include "engine/framework/MenuEnable.h"
+#include "engine/framework/ModeWindow.h"
+#include "platform/audio/WaveMix.h"
+#include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/WinApi.h"
+#include "platform/framework/WinG.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "resources/Resources.h"
+#include "support/ExitTrap.h"
+#include "support/TempDir.h"
+#include "tools/databuild/Build.h"
+
+#include <gtest/gtest.h>
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    ProgramFixture() {
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        RegisterWinGLibrary();
+        RegisterWaveMixLibrary();
+    }
+    ~ProgramFixture() override { TResourceRegistry::Get().Clear(); }
+
+    void Build(const std::function<void(TDataSet&)>& alter = nullptr) {
+        std::string error;
+        ASSERT_TRUE(alter ? BuildDataSet({Dir.Host("data"), false}, error, alter)
+                          : BuildDataSet({Dir.Host("data"), false}, error))
+            << error;
+    }
+    // The program's exit code; a fatal ending gives its code too.
+    int RunOwlMain() {
+        char program[] = "otcraps";
+        char* argv[] = {program, nullptr};
+        try {
+            return OwlMain(1, argv);
+        } catch (const TProcessExit& exit) {
+            return exit.Code;
+        }
+    }
+    void CloseAt(u64 ms) {
+        THeadlessBackend& backend = Session.Backend();
+        backend.At(ms, [&backend] {
+            TInputEvent close;
+            close.Kind = TInputKind::Close;
+            backend.At(backend.Now(), close);
+        });
+    }
+    static TCasOTCrapsGFW* Frame() {
+        return dynamic_cast<TCasOTCrapsGFW*>(TJorpApp::GetApp()->GetFrame());
+    }
+    static TJorpModeWindow* Mode() { return Frame()->GetModeWindow(); }
+    static u16 CurrentModeId() { return Frame()->GetCrapsMenuEnable()->CurrentModeId; }
+    // A point of the mode window on the desktop.
+    static TPoint OnMode(i32 x, i32 y) {
+        TPoint p(x, y);
+        Mode()->ClientToScreen(p);
+        return p;
+    }
+    void Post(u32 command) { ::PostMessage(Frame()->GetHandle(), WM_COMMAND, command, 0); }
+
+    TTempDir Dir;
+    THeadlessSession Session;
+    TMessageBoxRecorder Boxes;
+    TExitTrap Exits;
+};
