@@ -1,20 +1,15 @@
 // The bound table in the program with the mouse moved onto the pass line while six is the
 // point: the board shows the pass line's odds help for six.
 #include "RegionSupport.h"
+#include "StillTableWindow.h"
 
 #include "casino/CasMessageDisplay.h"
-#include "casino/CasinoModeWin.h"
-#include "craps/table/CrapsPlayer.h"
 #include "craps/table/OwlMain.h"
 #include "craps/table/Puck.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/media/Anm.h"
-#include "platform/audio/WaveMix.h"
-#include "platform/framework/WinG.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "support/Golden.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -27,54 +22,10 @@ public:
     using TCasinoCGameLord::PuckSprite;
 };
 
-std::string ProgramText(u32 id) {
-    std::string text;
-    return JorpLoadString(text, nullptr, id);
-}
+using THoverWindow = TStillTableWindow<THoverLord>;
 
-class THoverWindow : public TCasinoModeWin {
-public:
-    THoverWindow(TJorpApp* app, TJorpGameFrameWindow* frame)
-        : TCasinoModeWin(app, frame, "f1craps.m", app->GetPalette(), "Craps") {}
-    TGameObject* CreateGameObject(const TFileMode& file, i16 index, u32 data) override {
-        const std::string name = file.Name.GetText();
-        if (name == ProgramText(13002)) {
-            auto lord = TJorpBase::CreateAttached<THoverLord>(file, true, false, this);
-            lord->LoadTable();
-            // The picture is staged by hand: no round runs over it.
-            lord->SetRoundInput(nullptr);
-            lord->DeleteState();
-            Lord = lord.get();
-            SetMainGameObject(Lord);
-            return lord.release();
-        }
-        for (i16 seat = 0; seat < SeatCount; ++seat)
-            if (name == ProgramText(13003U + static_cast<u32>(seat)))
-                return ObjectTable[static_cast<size_t>(seat)] =
-                           TJorpBase::CreateAttached<TCasinoCPlayer>(file, true, false, this, seat)
-                               .release();
-        return TCasinoModeWin::CreateGameObject(file, index, data);
-    }
-
-    THoverLord* Lord = nullptr;
-};
-
-class RegionGolden : public ::testing::Test {
+class RegionGolden : public StillTableFixture {
 protected:
-    RegionGolden() {
-        TResourceRegistry::Get().Clear();
-        RegisterResources();
-        RegisterWinGLibrary();
-        RegisterWaveMixLibrary();
-        std::string error;
-        EXPECT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
-    }
-    ~RegionGolden() override { TResourceRegistry::Get().Clear(); }
-
-    TTempDir Dir;
-    THeadlessSession Session;
-    TMessageBoxRecorder Boxes;
-    TExitTrap Exits;
     TRecordedRounds Rounds;
 };
 

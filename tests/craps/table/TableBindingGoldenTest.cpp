@@ -1,73 +1,22 @@
 // The program on the built data set with table 1's lord and seats made by a casino mode window:
 // the bound table as it shows, with the puck on, a landed pair and a payout.
+#include "StillTableWindow.h"
 #include "TableBindingSupport.h"
 
 #include "casino/CasButton.h"
-#include "casino/CasinoModeWin.h"
-#include "craps/table/CrapsPlayer.h"
 #include "craps/table/OwlMain.h"
 #include "craps/table/Puck.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/Responder.h"
-#include "platform/audio/WaveMix.h"
-#include "platform/framework/WinG.h"
-#include "platform/headless/HeadlessBackend.h"
 #include "support/Golden.h"
-#include "support/TempDir.h"
 
 namespace {
 
-std::string ProgramText(u32 id) {
-    std::string text;
-    return JorpLoadString(text, nullptr, id);
-}
+using TTableWindow = TStillTableWindow<TBoundLord>;
+using TableBindingGolden = StillTableFixture;
 
-// Makes the lord and the seat players from their files, as the craps mode window does.
-class TTableWindow : public TCasinoModeWin {
-public:
-    TTableWindow(TJorpApp* app, TJorpGameFrameWindow* frame, const std::string& name)
-        : TCasinoModeWin(app, frame, name, app->GetPalette(), "Craps") {}
-    TGameObject* CreateGameObject(const TFileMode& file, i16 index, u32 data) override {
-        const std::string name = file.Name.GetText();
-        if (name == ProgramText(13002)) {
-            auto lord = TJorpBase::CreateAttached<TBoundLord>(file, true, false, this);
-            lord->LoadTable();
-            // The picture is staged by hand: no round runs over it.
-            lord->SetRoundInput(nullptr);
-            lord->DeleteState();
-            Lord = lord.get();
-            SetMainGameObject(Lord);
-            return lord.release();
-        }
-        for (i16 seat = 0; seat < SeatCount; ++seat)
-            if (name == ProgramText(13003U + static_cast<u32>(seat)))
-                return ObjectTable[static_cast<size_t>(seat)] =
-                           TJorpBase::CreateAttached<TCasinoCPlayer>(file, true, false, this, seat)
-                               .release();
-        return TCasinoModeWin::CreateGameObject(file, index, data);
-    }
-
-    TBoundLord* Lord = nullptr;
-};
-
-class TableBindingGolden : public ::testing::Test {
-protected:
-    TableBindingGolden() {
-        TResourceRegistry::Get().Clear();
-        RegisterResources();
-        RegisterWinGLibrary();
-        RegisterWaveMixLibrary();
-        std::string error;
-        EXPECT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
-    }
-    ~TableBindingGolden() override { TResourceRegistry::Get().Clear(); }
-
-    TTempDir Dir;
-    THeadlessSession Session;
-    TMessageBoxRecorder Boxes;
-    TExitTrap Exits;
-};
+} // namespace
 
 TEST_F(TableBindingGolden, TheBoundTableWithThePuckOnSixAPairLandedAndASeatPaid) {
     THeadlessBackend& backend = Session.Backend();
@@ -78,7 +27,7 @@ TEST_F(TableBindingGolden, TheBoundTableWithThePuckOnSixAPairLandedAndASeatPaid)
         TJorpGameFrameWindow* frame = app->GetFrame();
         frame->DetachModeWindow();
         frame->DestroyOldModeWindow(true, 0, 0);
-        window = new TTableWindow(app, frame, "f1craps.m");
+        window = new TTableWindow(app, frame);
         frame->AttachModeWindow(window);
         window->Activate();
         window->Resume();
@@ -116,5 +65,3 @@ TEST_F(TableBindingGolden, TheBoundTableWithThePuckOnSixAPairLandedAndASeatPaid)
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
 }
-
-} // namespace
