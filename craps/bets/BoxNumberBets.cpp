@@ -1,6 +1,8 @@
 // Ledgers of the buy or place bets and the lay bets on the box numbers 4, 5, 6, 8, 9 and 10.
 #include "craps/bets/BoxNumberBets.h"
 
+#include "craps/bets/BoxNumbers.h"
+
 namespace {
 
 struct TRatio {
@@ -8,33 +10,10 @@ struct TRatio {
     double Den = 1.0;
 };
 
-// Position of a box number (as a sum index) among 4, 5, 6, 8, 9, 10; -1 for any other.
-int BoxPosition(i16 number) {
-    switch (number) {
-    case 2:
-        return 0;
-    case 3:
-        return 1;
-    case 4:
-        return 2;
-    case 6:
-        return 3;
-    case 7:
-        return 4;
-    case 8:
-        return 5;
-    default:
-        return -1;
-    }
-}
-
 // Pairs 4 and 10, 5 and 9, 6 and 8 share their ratios; a number off the box pays nothing.
 TRatio Ratio(i16 number, const TRatio (&byPair)[3]) {
-    const int position = BoxPosition(number);
-    if (position < 0) {
-        return {};
-    }
-    return byPair[position < 3 ? position : 5 - position];
+    const int pair = BoxNumberPair(number);
+    return pair < 0 ? TRatio{} : byPair[pair];
 }
 
 constexpr TRatio PlacedRatios[3] = {{9, 5}, {7, 5}, {7, 6}};

@@ -1,6 +1,8 @@
 // TCBetOddsLedger: a stake per seat with odds behind it, and the table's odds ratios and limits.
 #include "craps/bets/OddsLedger.h"
 
+#include "craps/bets/BoxNumbers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,35 +13,17 @@ struct TOddsRatio {
     i64 Den = 1;
 };
 
-// Which pair of box numbers a sum index belongs to: 0 for 4 and 10, 1 for 5 and 9, 2 for 6
-// and 8, -1 for anything else.
-int BoxPair(i16 number) {
-    switch (number) {
-    case 2:
-    case 8:
-        return 0;
-    case 3:
-    case 7:
-        return 1;
-    case 4:
-    case 6:
-        return 2;
-    default:
-        return -1;
-    }
-}
-
 constexpr TOddsRatio FreeRatios[3] = {{2, 1}, {3, 2}, {6, 5}};
 constexpr TOddsRatio LayRatios[3] = {{1, 2}, {2, 3}, {5, 6}};
 
 } // namespace
 
 bool IsBoxNumber(i16 number) {
-    return BoxPair(number) >= 0;
+    return BoxNumberPair(number) >= 0;
 }
 
 TMoney FreeOddsLimit(i16 number, TMoney stake) {
-    const int pair = BoxPair(number);
+    const int pair = BoxNumberPair(number);
     if (pair < 0 || !(stake > TMoney())) {
         return TMoney();
     }
@@ -50,7 +34,7 @@ TMoney FreeOddsLimit(i16 number, TMoney stake) {
 }
 
 TMoney LayOddsLimit(i16 number, TMoney stake) {
-    const int pair = BoxPair(number);
+    const int pair = BoxNumberPair(number);
     if (pair < 0 || !(stake > TMoney())) {
         return TMoney();
     }
@@ -67,7 +51,7 @@ TMoney LayOddsLimit(i16 number, TMoney stake) {
 }
 
 TMoney FreeOddsWin(TMoney amount, i16 number) {
-    const int pair = BoxPair(number);
+    const int pair = BoxNumberPair(number);
     if (pair < 0) {
         return TMoney();
     }
@@ -77,7 +61,7 @@ TMoney FreeOddsWin(TMoney amount, i16 number) {
 }
 
 TMoney LayOddsWin(TMoney amount, i16 number) {
-    const int pair = BoxPair(number);
+    const int pair = BoxNumberPair(number);
     if (pair < 0) {
         return TMoney();
     }

@@ -27,12 +27,12 @@ std::string ProgramString(const TJorpBase* object, u32 id) {
 }
 
 // A list of the dealer's: its label in a report and the string resource naming its file.
-struct TSkitListSpec {
+struct TSkitListEntry {
     const char* Label;
     u32 StringId;
 };
 
-constexpr TSkitListSpec SkitListSpecs[table_skit::Count] = {
+constexpr TSkitListEntry SkitListEntries[table_skit::Count] = {
     {"placemark", 13120},
     {"getmark", 13121},
     // Results 1 to 28: the strings of results 16 and 23-28 lie apart.
@@ -246,11 +246,11 @@ void TC1GameLord::BindSprites() {
 
 void TC1GameLord::LoadSkitLists() {
     for (i16 n = 0; n < table_skit::Count; ++n) {
-        const TSkitListSpec& spec = SkitListSpecs[n];
-        const std::string file = ProgramString(this, spec.StringId);
+        const TSkitListEntry& entry = SkitListEntries[n];
+        const std::string file = ProgramString(this, entry.StringId);
         const i16 index = IndexOfSkitList(file);
         if (index == -1)
-            SpriteSetupError(file, spec.Label);
+            SpriteSetupError(file, entry.Label);
         SkitLists[static_cast<size_t>(n)] = static_cast<u16>(index);
     }
 }

@@ -63,13 +63,13 @@ constexpr auto ClassOfCode = [] {
 }();
 
 // A hot key of 0 is none: a typed character never reaches that button.
-struct TButtonSpec {
+struct TButtonLayout {
     TRect Rect;
     u16 Priority;
     char HotKey;
 };
 
-constexpr TButtonSpec ButtonSpecs[TCasinoCGameLord::ButtonCount] = {
+constexpr TButtonLayout ButtonLayouts[TCasinoCGameLord::ButtonCount] = {
     {{1, 430, 50, 479}, 100, 'x'},     {{170, 430, 219, 479}, 100, 0},
     {{223, 464, 258, 479}, 100, 0},    {{376, 464, 412, 479}, 100, 0},
     {{416, 430, 468, 452}, 100, 'c'},  {{416, 454, 468, 479}, 100, 'r'},
@@ -97,13 +97,13 @@ enum class TSpotKind : u8 {
 };
 
 // A spot's number is a sum index; for C and E and the horn it is the variant flag.
-struct TSpotSpec {
+struct TSpotLayout {
     TSpotKind Kind;
     i16 Number;
     i16 Id;
 };
 
-constexpr TSpotSpec SpotSpecs[TCasinoCGameLord::SpotCount] = {
+constexpr TSpotLayout SpotLayouts[TCasinoCGameLord::SpotCount] = {
     {TSpotKind::Pass, 0, 52},         {TSpotKind::DoNotPass, 0, 53},
     {TSpotKind::Come, 0, 54},         {TSpotKind::DoNotCome, 0, 55},
     {TSpotKind::Field, 0, 62},        {TSpotKind::Big, 4, 60},
@@ -145,7 +145,7 @@ template <class Reference, class T> TSprite* Kept(Reference*& reference, std::un
     return made.release();
 }
 
-std::unique_ptr<TCBetSpot> BuiltSpot(const TSpotSpec& s, TJorpOwner* owner, const TFileMode& mode,
+std::unique_ptr<TCBetSpot> BuiltSpot(const TSpotLayout& s, TJorpOwner* owner, const TFileMode& mode,
                                      TEmbeddedAddress at) {
     switch (s.Kind) {
     case TSpotKind::Pass:
@@ -219,11 +219,11 @@ TJorpBase* TCasinoCGameLord::CreateObject(const std::string& name, u16 type,
         return Kept(BetAmountDisplay, Built<TCasCashDisplay>(owner, mode, address));
     case TObjectClass::Button: {
         const auto button = static_cast<u16>(code - FirstButton);
-        const TButtonSpec& spec = ButtonSpecs[button];
+        const TButtonLayout& layout = ButtonLayouts[button];
         TModule* program = TJorpApp::GetApp();
         return Kept(Buttons[button],
                     Built<TCasButton>(owner, mode, address, TCasButtonTarget{this, &ButtonBusy},
-                                      spec.Priority, spec.Rect, button, u8{1}, spec.HotKey,
+                                      layout.Priority, layout.Rect, button, u8{1}, layout.HotKey,
                                       TCursorData(program, 6), TCursorData(program, 7)));
     }
     case TObjectClass::PayOff:
@@ -240,7 +240,7 @@ TJorpBase* TCasinoCGameLord::CreateObject(const std::string& name, u16 type,
         return Kept(ChipStacks, Built<TCasChips>(owner, mode, address));
     case TObjectClass::BetSpot: {
         const auto spot = static_cast<size_t>(code - FirstBetSpot);
-        return Kept(BetSpots[spot], BuiltSpot(SpotSpecs[spot], owner, mode, address));
+        return Kept(BetSpots[spot], BuiltSpot(SpotLayouts[spot], owner, mode, address));
     }
     }
     if (address.IsNull())

@@ -4,6 +4,7 @@
 
 #include "casino/CasButton.h"
 #include "casino/CasMessageDisplay.h"
+#include "craps/bets/BoxNumbers.h"
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsPlayer.h"
 #include "craps/table/RoundInput.h"
@@ -32,25 +33,6 @@ constexpr int PlaceHelp = 28;
 // Odds help by group (pass, don't pass, come points, don't-come points), each for the pairs
 // 4/10, 5/9, 6/8.
 constexpr int OddsHelp[4] = {7, 10, 13, 16};
-// The box numbers' sum indices, in table order.
-constexpr i16 BoxSums[6] = {2, 3, 4, 6, 7, 8};
-
-// 0 for 4 and 10, 1 for 5 and 9, 2 for 6 and 8; -1 for any other sum index.
-int PairOfSum(i16 sum) {
-    switch (sum) {
-    case 2:
-    case 8:
-        return 0;
-    case 3:
-    case 7:
-        return 1;
-    case 4:
-    case 6:
-        return 2;
-    default:
-        return -1;
-    }
-}
 
 bool IsMouseAt(JorpEventKind kind) {
     return (kind >= JEK_LBUTTONDOWN && kind <= JEK_RBUTTONDBLCLK) || kind == JEK_HOVER_ENTER;
@@ -67,7 +49,7 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
     const u16 id = (IsMouseAt(kind) ? WinningRegion(*event) : event)->GetCode();
     const i16 slot = table_region::SlotOfId(id);
     const i16 spot =
-        slot >= 0 ? table_region::Specs[static_cast<size_t>(slot)].Spot : table_region::NoSpot;
+        slot >= 0 ? table_region::Regions[static_cast<size_t>(slot)].Spot : table_region::NoSpot;
     const bool hover = kind == JEK_HOVER_ENTER || kind == JEK_HOVER_LEAVE;
     if (hover && id != LayoutRegion && id != SeatAreaRegion) {
         if (kind == JEK_HOVER_LEAVE) {
@@ -162,7 +144,7 @@ void TCasinoCGameLord::ShowHoverHelp(u16 id) {
         show(40 + (id - 35));
     } else if (id >= 39 && id <= 44) {
         const int box = id - 39;
-        const int pair = PairOfSum(BoxSums[box]);
+        const int pair = BoxNumberPair(BoxNumberSums[box]);
         show((BetOptions[static_cast<size_t>(pair)] != 0 ? BuyHelp : PlaceHelp) + box);
     } else if (id >= 45 && id <= 50) {
         if (!comingOut)
@@ -179,8 +161,8 @@ void TCasinoCGameLord::ShowOddsByPoint(u16 k) {
     if (k > 13)
         return;
     const int group = k <= 1 ? k : (k <= 7 ? 2 : 3);
-    const i16 sum = k <= 1 ? Point : BoxSums[k <= 7 ? k - 2 : k - 8];
-    const int pair = PairOfSum(sum);
+    const i16 sum = k <= 1 ? Point : BoxNumberSums[k <= 7 ? k - 2 : k - 8];
+    const int pair = BoxNumberPair(sum);
     if (pair < 0)
         return;
     ShowBoard(static_cast<i16>(OddsHelp[group] + pair));

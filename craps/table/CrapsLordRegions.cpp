@@ -23,14 +23,14 @@ void TCasinoCGameLord::BuildRegions() {
         auto& place = ClickRegions[static_cast<size_t>(slot)];
         if (place != nullptr)
             continue;
-        const table_region::TSpec& spec = table_region::Specs[static_cast<size_t>(slot)];
-        const bool seatArea = spec.Id == SeatAreaRegion;
-        const u16 priority = spec.Id == LayoutRegion ? u16{50} : u16{100};
+        const table_region::TRegion& region = table_region::Regions[static_cast<size_t>(slot)];
+        const bool seatArea = region.Id == SeatAreaRegion;
+        const u16 priority = region.Id == LayoutRegion ? u16{50} : u16{100};
         // The seat-change area answers Tab and shows its own pointing hand; the spots have no
         // hot key, so no typed character can put a bet down.
         const TCursorData cursor = seatArea ? TCursorData(TJorpApp::GetApp(), 6) : TCursorData();
-        place = new TResponder(host, priority, spec.Rect, spec.Id, this, true, seatArea ? '\t' : 0,
-                               cursor, false);
+        place = new TResponder(host, priority, region.Rect, region.Id, this, true,
+                               seatArea ? '\t' : 0, cursor, false);
     }
 }
 

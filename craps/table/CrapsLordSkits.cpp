@@ -2,6 +2,7 @@
 #include "CrapsGameLord.h"
 
 #include "casino/CasMessageDisplay.h"
+#include "craps/bets/BoxNumbers.h"
 #include "engine/framework/PlayerData.h"
 #include "platform/host/RuntimeRandom.h"
 
@@ -48,26 +49,6 @@ i16 ResultPlace(i16 sum, i16 point, bool comeOut) {
         }
     }
     return static_cast<i16>(PointOn[sum] - 1);
-}
-
-// The point's place among the six point-call lists; -1 when no box number is the point.
-i16 PointPlace(i16 point) {
-    switch (point) {
-    case 2:
-        return 0;
-    case 3:
-        return 1;
-    case 4:
-        return 2;
-    case 6:
-        return 3;
-    case 7:
-        return 4;
-    case 8:
-        return 5;
-    default:
-        return -1;
-    }
 }
 
 bool PlayList(TCasinoCGameLord& lord, i16 place, u32& start, u32& duration) {
@@ -119,7 +100,7 @@ bool TCasinoCGameLord::ChooseDiceLandSkit(u32& start, u32& duration) {
 }
 
 bool TCasinoCGameLord::ChoosePointComSkit(u32& start, u32& duration) {
-    const i16 place = PointPlace(Point);
+    const i16 place = static_cast<i16>(BoxNumberPlace(Point));
     return place >= 0 &&
            PlayList(*this, static_cast<i16>(table_skit::FirstPointCom + place), start, duration);
 }

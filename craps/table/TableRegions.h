@@ -10,14 +10,14 @@ namespace table_region {
 
 constexpr i16 NoSpot = -1;
 
-struct TSpec {
+struct TRegion {
     u16 Id;
     i16 Spot;
     TRect Rect;
 };
 
 // Indexed by slot. A point hits when left <= x < right and top <= y < bottom.
-inline constexpr std::array<TSpec, 52> Specs = {{
+inline constexpr std::array<TRegion, 52> Regions = {{
     {22, 0, {234, 395, 607, 417}},      {23, 1, {238, 374, 529, 390}},
     {24, 2, {245, 320, 548, 336}},      {25, 3, {498, 273, 539, 300}},
     {26, 4, {243, 342, 524, 369}},      {27, 5, {531, 365, 567, 392}},
