@@ -17,12 +17,15 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
     if (const char* env = std::getenv("OTCRAPS_BACKEND"); env != nullptr)
         wanted = env;
     std::vector<char*> args;
+    std::optional<std::string> script;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i] != nullptr ? argv[i] : "";
         if (i > 0 && arg == "--headless") {
             wanted = "headless";
         } else if (i > 0 && arg.rfind("--backend=", 0) == 0) {
             wanted = arg.substr(10);
+        } else if (i > 0 && arg.rfind("--script=", 0) == 0) {
+            script = arg.substr(9);
         } else {
             args.push_back(argv[i]);
         }
@@ -35,10 +38,25 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
         std::fprintf(stderr, "otcraps: no backend named \"%s\"\n", wanted.c_str());
         return 1;
     }
+    // Refused before a window opens: a script meant for a run without one is never shown.
+    if (script && !choice->LoadScript) {
+        std::fprintf(stderr, "otcraps: the %s backend plays no script; --headless does\n",
+                     choice->Name.c_str());
+        return 1;
+    }
     std::unique_ptr<TBackend> backend = choice->Create();
     if (!backend) {
         std::fprintf(stderr, "otcraps: the %s backend could not start\n", choice->Name.c_str());
         return 1;
+    }
+    if (script) {
+        std::string error;
+        if (!choice->LoadScript(*backend, *script, error)) {
+            std::fprintf(stderr, "otcraps: %s\n", error.c_str());
+            if (!choice->ScriptUsage.empty())
+                std::fprintf(stderr, "otcraps: %s\n", choice->ScriptUsage.c_str());
+            return 1;
+        }
     }
     TVirtualPaths::MapProgramDirectory(argc > 0 ? argv[0] : nullptr);
     RegisterWinGLibrary();

@@ -11,11 +11,18 @@
 struct TBackendChoice {
     std::string Name;
     std::function<std::unique_ptr<TBackend>()> Create;
+    // Queues a script of input read from a host file on a backend this choice made; false
+    // with error when the file is bad. Empty for backends that play no scripts.
+    std::function<bool(TBackend&, const std::string& hostPath, std::string& error)> LoadScript = {};
+    // What a script file holds, for the message that refuses one.
+    std::string ScriptUsage = {};
 };
 
 // The backend is named by "--backend=NAME" or "--headless" on the command line (both are
 // removed before the program sees its arguments), else by the OTCRAPS_BACKEND environment
 // variable, else it is the first choice. An unknown name ends with exit code 1.
+// "--script=FILE" (removed too) plays a file of input on a backend that takes scripts (the
+// headless one); a bad file, or a backend that takes none, ends with exit code 1.
 int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
                  std::span<const TBackendChoice> backends);
 

@@ -5,6 +5,7 @@
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/PlatformMain.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessScript.h"
 
 #include <cstdio>
 
@@ -21,7 +22,11 @@ void RegisterProgramBackends() {
                                           error.c_str());
                          return backend;
                      }});
-    RegisterBackend({"headless", []() -> std::unique_ptr<TBackend> {
-                         return std::make_unique<THeadlessBackend>();
-                     }});
+    RegisterBackend(
+        {"headless",
+         []() -> std::unique_ptr<TBackend> { return std::make_unique<THeadlessBackend>(); },
+         [](TBackend& backend, const std::string& path, std::string& error) {
+             return LoadHeadlessScript(static_cast<THeadlessBackend&>(backend), path, error);
+         },
+         HeadlessScriptUsage});
 }
