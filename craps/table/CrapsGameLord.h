@@ -166,6 +166,9 @@ protected:
     // counted while a point is on.
     void RecordShootEnd();
     void RecordShootRoll();
+    // The seat's current session where its record keeps it; null for an empty seat or a
+    // current slot outside the ring (a damaged file), which the statistics leave alone.
+    u8* CurrentSessionBytes(i16 seat) const;
     std::string SeatName(i16 seat) const;
     void Notify(const char* caption, const char* text) const;
     void NoCashNotice();

@@ -1,7 +1,190 @@
-// TCasinoCGameLord: the hooks through which each roll and each shoot reach the gamblers'
-// session statistics; the statistics fill them.
+// TCasinoCGameLord: each decided bet of a roll into its gambler's current session.
 #include "craps/table/CrapsGameLord.h"
 
-void TCasinoCGameLord::RecordRollStatistics() {}
-void TCasinoCGameLord::RecordShootEnd() {}
-void TCasinoCGameLord::RecordShootRoll() {}
+#include "casino/CasinoPlayerData.h"
+#include "craps/bets/BoxNumbers.h"
+#include "craps/bets/spots/BoxNumberSpots.h"
+
+namespace {
+
+constexpr i16 FirstBuySpot = 17;
+constexpr i16 FirstLaySpot = 29;
+constexpr int NoRow = -1;
+constexpr int OtherRow = 23;
+
+enum class ESide : u8 { None, Right, Wrong };
+
+// Where a kind's money goes: the statistics row of the stake and of the odds, the house-edge
+// counter, the side, and whether a win nets the multiple of the stake (the line, come,
+// number and field bets) or the spot's own win amount.
+struct TKindRows {
+    int Stake = OtherRow;
+    int Odds = NoRow;
+    bool High = false;
+    ESide Side = ESide::None;
+    bool NetsMultiple = false;
+};
+
+TKindRows RowsOfKind(i32 kind) {
+    switch (kind) {
+    case 1:
+        return {0, 1, true, ESide::Right, true};
+    case 2:
+        return {2, 3, true, ESide::Wrong, true};
+    case 3:
+        return {4, NoRow, true, ESide::Right, true};
+    case 4:
+        return {6, NoRow, true, ESide::Wrong, true};
+    case 5:
+        return {4, 5, true, ESide::Right, true};
+    case 6:
+        return {6, 7, true, ESide::Wrong, true};
+    case 7:
+        return {9, NoRow, false, ESide::None, true};
+    case 8:
+        return {8, NoRow, false, ESide::None, true};
+    case 9:
+        return {10, NoRow, false, ESide::Right, true};
+    default:
+        return {};
+    }
+}
+
+// A buy or place bet's row by the seat's kind of bet and the spot's number; only the placed 6
+// and 8 are bets with a low house edge.
+TKindRows BuyPlaceRows(const TCBetSpot& spot, i16 index, i16 seat) {
+    const auto* buy = dynamic_cast<const TBetBuy*>(&spot);
+    if (buy == nullptr || index < FirstBuySpot || index >= FirstBuySpot + 6)
+        return {};
+    const i16 number = BoxNumberSums[index - FirstBuySpot];
+    TKindRows rows;
+    rows.Side = ESide::Right;
+    if (buy->IsBought(seat)) {
+        constexpr int BoughtByPair[3] = {11, 18, 19};
+        // Of 4 and 10, each has a row of its own.
+        rows.Stake = number == 2 ? 11 : number == 8 ? 16 : BoughtByPair[BoxNumberPair(number)];
+        return rows;
+    }
+    constexpr int PlacedByPlace[6] = {17, 12, 13, 14, 15, 17};
+    rows.Stake = PlacedByPlace[BoxNumberPlace(number)];
+    rows.High = rows.Stake == 13 || rows.Stake == 14;
+    return rows;
+}
+
+TKindRows LayRows(i16 index) {
+    if (index < FirstLaySpot || index >= FirstLaySpot + 6)
+        return {OtherRow, NoRow, false, ESide::Wrong, false};
+    return {20 + BoxNumberPair(BoxNumberSums[index - FirstLaySpot]), NoRow, false, ESide::Wrong,
+            false};
+}
+
+void Count(u16& counter) {
+    if (counter != 0xFFFF)
+        ++counter;
+}
+
+// The roll as every spot is asked about it.
+struct TRoll {
+    i16 Die1;
+    i16 Die2;
+    i16 Point;
+    u8 ComeOut;
+    i16 Sum;
+};
+
+// One seat's bet on one spot, asked before the roll settles anything; nothing when the roll
+// leaves it standing.
+void RecordBet(TCCSession& s, TCBetSpot& spot, i16 index, i16 seat, const TCrapsBetOptions& options,
+               const TRoll& roll) {
+    const bool won = spot.TestWin(roll.Die1, roll.Die2, roll.Point, roll.ComeOut, options);
+    if (!won && !spot.TestLose(roll.Die1, roll.Die2, roll.Point, roll.ComeOut, options))
+        return;
+    const i32 kind = spot.GetBetKind();
+    const TKindRows rows = kind == 13   ? BuyPlaceRows(spot, index, seat)
+                           : kind == 14 ? LayRows(index)
+                                        : RowsOfKind(kind);
+    const TMoney stake = spot.GetAmount(seat);
+    TMoney odds = spot.GetOddsAmount(seat);
+    TMoney win = won ? spot.GetWinAmount(seat, roll.Sum) : TMoney();
+    // Come-out odds the gambler keeps off go back to him before the roll is settled: the
+    // stake alone is decided.
+    const bool oddsOff = (kind == 5 && options[OptionComeOddsOnComeOut] == 0) ||
+                         (kind == 6 && options[OptionDontComeOddsOnComeOut] == 0);
+    if (roll.ComeOut != 0 && oddsOff && odds != TMoney()) {
+        if (won)
+            win -= spot.OddsWin(odds, roll.Sum);
+        odds = TMoney();
+    }
+    const TMoney bet = stake + odds;
+    const bool oddsCount = rows.Odds != NoRow && odds.WholeDollars() != 0;
+    for (int n = oddsCount ? 2 : 1; n > 0; --n) {
+        Count(won ? s.BetsWon : s.BetsLost);
+        Count(s.BetsDecided);
+    }
+    s.TotalBet += bet;
+    if (won)
+        s.TotalWon += win;
+    else
+        s.TotalLost += bet;
+
+    s.BetByRow[static_cast<size_t>(rows.Stake)] += stake;
+    TMoney& stakeNet = s.NetByRow[static_cast<size_t>(rows.Stake)];
+    if (!won)
+        stakeNet -= stake;
+    else if (rows.NetsMultiple)
+        stakeNet += stake * spot.GetPayoutMultiplier();
+    else
+        stakeNet += win;
+    if (rows.Odds != NoRow) {
+        s.BetByRow[static_cast<size_t>(rows.Odds)] += odds;
+        s.NetByRow[static_cast<size_t>(rows.Odds)] += won ? spot.OddsWin(odds, roll.Sum) : -odds;
+    }
+    u16& edge = rows.High ? s.HighPercentageBets : s.LowPercentageBets;
+    Count(edge);
+    if (rows.Odds != NoRow && odds > TMoney())
+        Count(edge);
+
+    if (rows.Side == ESide::None)
+        return;
+    const bool right = rows.Side == ESide::Right;
+    (right ? s.RightThisShoot : s.WrongThisShoot) = 1;
+    (right ? s.RightTotalBet : s.WrongTotalBet) += bet;
+    const TMoney net = won ? win : -bet;
+    (right ? s.RightNet : s.WrongNet) += net;
+    (right ? s.RightShootNet : s.WrongShootNet) += net;
+}
+
+} // namespace
+
+u8* TCasinoCGameLord::CurrentSessionBytes(i16 seat) const {
+    u8* record = GetSeatPlayerData(seat);
+    if (record == nullptr)
+        return nullptr;
+    u8* history = record + TCasinoPlayerData::HistoryAt;
+    TCasinoData ring;
+    ring.Decode(history, TCasinoData::EncodedSize);
+    if (ring.Current < 0 || ring.Current >= TCasinoCData::SessionSlots)
+        return nullptr;
+    return history + TCasinoCData::SessionsAt +
+           TCCSession::EncodedSize * static_cast<size_t>(ring.Current);
+}
+
+// Each seat is judged by its own options, read straight from its record, so the current seat
+// and the options copied for it stay as they were.
+void TCasinoCGameLord::RecordRollStatistics() {
+    const TRoll roll{Die1, Die2, Point, ComeOutFlag, static_cast<i16>(Die1 + Die2)};
+    for (i16 seat = 0; seat < SeatCount; ++seat) {
+        u8* bytes = CurrentSessionBytes(seat);
+        if (bytes == nullptr)
+            continue;
+        const TCrapsBetOptions options = CopyBettingOptions(seat);
+        TCCSession session;
+        session.Decode(bytes, TCCSession::EncodedSize);
+        for (i16 index = 0; index < SpotCount; ++index) {
+            TCBetSpot* spot = BetSpots[static_cast<size_t>(index)];
+            if (spot != nullptr && spot->HasAmount(seat))
+                RecordBet(session, *spot, index, seat, options, roll);
+        }
+        session.Encode(bytes, TCCSession::EncodedSize);
+    }
+}
