@@ -68,3 +68,7 @@ constexpr u32 IDS_ADVICE_ODDS = 5854;
 constexpr u32 IDD_BETOPTIONS = 2000;
 void RegisterAdviceStrings();
 void RegisterBetOptionsResources();
+
+// The statistics table's row labels: 560 + the row's id (561 to 698).
+constexpr u32 IDS_STAT_LABEL = 560;
+void RegisterStatStrings();
