@@ -57,8 +57,8 @@ TEST_F(GameRows, AnOpenSessionShowsInPlayForItsResultsButItsTimeAndBets) {
     for (const int id : {1, 10, 11, 12, 13})
         EXPECT_EQ(Cell(id, 2), "in play") << id;
     const std::pair<int, const char*> shown[] = {
-        {2, "00:30"}, {3, "Craps"}, {6, "3"}, {7, "$30"}, {8, "$10"},
-        {9, "$180"},  {15, "$210"}, {16, "$150"},
+        {2, "00:30"}, {3, "Craps"}, {6, "3"},     {7, "$30"},
+        {8, "$10"},   {9, "$180"},  {15, "$210"}, {16, "$150"},
     };
     for (const auto& [id, text] : shown)
         EXPECT_EQ(Cell(id, 2), text) << id;
