@@ -10,4 +10,5 @@ void RegisterResources() {
     RegisterAdviceStrings();
     RegisterBetOptionsResources();
     RegisterStatDialogs();
+    RegisterStatStrings();
 }

@@ -77,3 +77,7 @@ constexpr int IDC_STATCELL = 10000;
 constexpr int IDC_STATROWS = 17;
 constexpr int IDC_STATCOLUMNS = 6;
 void RegisterStatDialogs();
+
+// The statistics table's row labels: 560 + the row's id (561 to 698).
+constexpr u32 IDS_STAT_LABEL = 560;
+void RegisterStatStrings();
