@@ -33,7 +33,6 @@ TDialogTemplate StatsTemplate() {
         Control("BorBtn", 111, "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, 151, 223, 20, 21),
         Control("BorBtn", 112, "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, 124, 211, 20, 21),
         Control("BorBtn", 113, "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, 177, 211, 20, 21),
-        Control("static", -1, "", SS_BLACKFRAME, 3, 23, 316, 174),
     };
     // The cell window: a label column 110 wide, then five columns 40 wide, 17 rows of 10.
     constexpr std::array<i16, IDC_STATCOLUMNS> ColumnX = {6, 116, 156, 196, 236, 276};
@@ -45,6 +44,8 @@ TDialogTemplate StatsTemplate() {
     t.Items.push_back(
         Control("combobox", 115, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 225, 5, 84, 63));
     t.Items.push_back(Control("static", 114, "Game Name", SS_LEFT, 12, 6, 83, 12));
+    // Last, so that it lies beneath the cells it frames: its face would cover them.
+    t.Items.push_back(Control("static", -1, "", SS_BLACKFRAME, 3, 23, 316, 174));
     return t;
 }
 

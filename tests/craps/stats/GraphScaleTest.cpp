@@ -37,9 +37,8 @@ TEST(GraphScale, RangeTakesTheEmptyPositionsZerosIntoAccount) {
         {"twenty negative", std::array<float, 20>{-5, -5, -5, -5, -5, -5, -5, -5, -5, -5,
                                                   -5, -5, -5, -5, -5, -5, -5, -5, -5, -9},
          -9, 0},
-        {"twenty positive", std::array<float, 20>{5, 5, 5, 5, 5, 5, 5, 5, 5, 5,
-                                                  5, 5, 5, 5, 5, 5, 5, 5, 5, 9},
-         0, 9},
+        {"twenty positive",
+         std::array<float, 20>{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 9}, 0, 9},
         {"NaNs take no part", Positions({NaN, 50}), 0, 50},
     };
     for (const auto& c : cases) {
@@ -60,10 +59,9 @@ TEST(GraphScale, TheUnitIsTheFirstLadderStepAboveTheRoundedRangePerDivision) {
         int Divisions;
         float Unit;
     } cases[] = {
-        {100, 10, 20},         {0, 12, 1},          {4, 10, 1},        {5, 10, 2},
-        {310, 16, 20},         {75, 16, 10},        {2400, 10, 250},   {2600, 10, 500},
-        {9.9e6f, 10, 1e6f},    {1e7f, 10, 1e6f},    {3e9f, 1, 1e6f},   {Inf, 16, 1e6f},
-        {NaN, 16, 1},          {100, 0, 200},       {100, -3, 200},
+        {100, 10, 20},   {0, 12, 1},      {4, 10, 1},      {5, 10, 2},         {310, 16, 20},
+        {75, 16, 10},    {2400, 10, 250}, {2600, 10, 500}, {9.9e6f, 10, 1e6f}, {1e7f, 10, 1e6f},
+        {3e9f, 1, 1e6f}, {Inf, 16, 1e6f}, {NaN, 16, 1},    {100, 0, 200},      {100, -3, 200},
     };
     for (const auto& c : cases)
         EXPECT_EQ(GraphScale::ChooseUnit(c.Range, c.Divisions), c.Unit)
@@ -75,8 +73,13 @@ TEST(GraphScale, TheScaleStartsAtZeroOrOneUnitBelowTheMinimumsWholeUnits) {
         float Minimum, Unit;
         i32 Base;
     } cases[] = {
-        {0, 20, 0},      {50, 20, 0},          {-75, 10, -80},  {-80, 10, -90},
-        {-5, 1, -6},     {-0.5f, 1, -1},       {-Inf, 1e6f, std::numeric_limits<i32>::min()},
+        {0, 20, 0},
+        {50, 20, 0},
+        {-75, 10, -80},
+        {-80, 10, -90},
+        {-5, 1, -6},
+        {-0.5f, 1, -1},
+        {-Inf, 1e6f, std::numeric_limits<i32>::min()},
         {-9e9f, 1e6f, std::numeric_limits<i32>::min()},
     };
     for (const auto& c : cases)
@@ -125,12 +128,9 @@ TEST(GraphScale, TheZeroRowAndTheBarsStayWithinTheFrame) {
         float Value;
         i32 End;
     } bars[] = {
-        {"a bar of two divisions", 40, 260},
-        {"a negative bar", -20, 320},
-        {"a bar past the top", 16e6f, 40},
-        {"a bar past the bottom", -16e6f, 340},
-        {"NaN is empty", NaN, 300},
-        {"infinity stops at the frame", Inf, 40},
+        {"a bar of two divisions", 40, 260}, {"a negative bar", -20, 320},
+        {"a bar past the top", 16e6f, 40},   {"a bar past the bottom", -16e6f, 340},
+        {"NaN is empty", NaN, 300},          {"infinity stops at the frame", Inf, 40},
     };
     for (const auto& c : bars)
         EXPECT_EQ(GraphScale::BarEnd(c.Value, 300, 20, 20, 40, 340), c.End) << c.Name;
