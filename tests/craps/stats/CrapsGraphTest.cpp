@@ -187,15 +187,6 @@ TEST_F(CrapsGraphTest, TheScaleFollowsTheValues) {
     }
 }
 
-TEST_F(CrapsGraphTest, AllZeroCountsFromZeroInUnitsOfOne) {
-    TCrapsGraph graph(nullptr, &Calc);
-    Run(graph, [&](TCasinoGraphDlg& g) {
-        EXPECT_EQ(g.GetUnit(), 1.0f);
-        EXPECT_EQ(g.GetScaleBase(), 0);
-        EXPECT_EQ(g.GetZeroLine(), g.GetOrigin().y);
-    });
-}
-
 TEST_F(CrapsGraphTest, ValuesAboveSixteenMillionAreDrawnAndKeptAsSixteenMillion) {
     Calc.Series[TotalBet] = {2e7f, 16e6f, std::numeric_limits<float>::infinity(), 5};
     TCrapsGraph graph(nullptr, &Calc);
