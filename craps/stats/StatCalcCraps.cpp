@@ -63,52 +63,53 @@ TRowKind KindOf(int id) {
     return TRowKind::None;
 }
 
+struct TCounterField {
+    int Id;
+    u16 TCCSession::*Field;
+};
+
+struct TMoneyField {
+    int Id;
+    TMoney TCCSession::*Field;
+};
+
+constexpr TCounterField CounterFields[] = {
+    {19, &TCCSession::TotalShoots},
+    {20, &TCCSession::PassWins},
+    {21, &TCCSession::Naturals},
+    {22, &TCCSession::PointsMade},
+    {23, &TCCSession::DontPassWins},
+    {24, &TCCSession::CrapOuts},
+    {25, &TCCSession::SevenOuts},
+    {26, &TCCSession::LongestShoot},
+    {27, &TCCSession::LongestPassStreak},
+    {28, &TCCSession::LongestDontPassStreak},
+    {31, &TCCSession::RightShoots},
+    {34, &TCCSession::RightShootsWon},
+    {35, &TCCSession::RightShootsLost},
+    {38, &TCCSession::RightLongestWinStreak},
+    {43, &TCCSession::WrongShoots},
+    {46, &TCCSession::WrongShootsWon},
+    {47, &TCCSession::WrongShootsLost},
+    {50, &TCCSession::WrongLongestWinStreak},
+    {136, &TCCSession::HighPercentageBets},
+    {137, &TCCSession::LowPercentageBets},
+};
+
+constexpr TMoneyField MoneyFields[] = {
+    {32, &TCCSession::RightTotalBet}, {36, &TCCSession::RightNet},
+    {39, &TCCSession::RightMostWon},  {40, &TCCSession::RightMostLost},
+    {44, &TCCSession::WrongTotalBet}, {48, &TCCSession::WrongNet},
+    {51, &TCCSession::WrongMostWon},  {52, &TCCSession::WrongMostLost},
+    {82, &TCCSession::TotalWon},      {83, &TCCSession::TotalLost},
+};
+
 // Read as the unsigned counts they are: a count past 32767 is a large count, not a negative one.
 i32 CounterOf(const TCCSession& s, int id) {
-    switch (id) {
-    case 19:
-        return s.TotalShoots;
-    case 20:
-        return s.PassWins;
-    case 21:
-        return s.Naturals;
-    case 22:
-        return s.PointsMade;
-    case 23:
-        return s.DontPassWins;
-    case 24:
-        return s.CrapOuts;
-    case 25:
-        return s.SevenOuts;
-    case 26:
-        return s.LongestShoot;
-    case 27:
-        return s.LongestPassStreak;
-    case 28:
-        return s.LongestDontPassStreak;
-    case 31:
-        return s.RightShoots;
-    case 34:
-        return s.RightShootsWon;
-    case 35:
-        return s.RightShootsLost;
-    case 38:
-        return s.RightLongestWinStreak;
-    case 43:
-        return s.WrongShoots;
-    case 46:
-        return s.WrongShootsWon;
-    case 47:
-        return s.WrongShootsLost;
-    case 50:
-        return s.WrongLongestWinStreak;
-    case 136:
-        return s.HighPercentageBets;
-    case 137:
-        return s.LowPercentageBets;
-    default:
-        return 0;
-    }
+    for (const TCounterField& f : CounterFields)
+        if (f.Id == id)
+            return s.*f.Field;
+    return 0;
 }
 
 double MoneyOf(const TCCSession& s, int id) {
@@ -116,30 +117,10 @@ double MoneyOf(const TCCSession& s, int id) {
         return s.BetByRow[static_cast<size_t>(id - FirstBetRow)].GetValue();
     if (id >= FirstNetRow && id < FirstNetRow + KindCount)
         return s.NetByRow[static_cast<size_t>(id - FirstNetRow)].GetValue();
-    switch (id) {
-    case 32:
-        return s.RightTotalBet.GetValue();
-    case 36:
-        return s.RightNet.GetValue();
-    case 39:
-        return s.RightMostWon.GetValue();
-    case 40:
-        return s.RightMostLost.GetValue();
-    case 44:
-        return s.WrongTotalBet.GetValue();
-    case 48:
-        return s.WrongNet.GetValue();
-    case 51:
-        return s.WrongMostWon.GetValue();
-    case 52:
-        return s.WrongMostLost.GetValue();
-    case 82:
-        return s.TotalWon.GetValue();
-    case 83:
-        return s.TotalLost.GetValue();
-    default:
-        return 0.0;
-    }
+    for (const TMoneyField& f : MoneyFields)
+        if (f.Id == id)
+            return (s.*f.Field).GetValue();
+    return 0.0;
 }
 
 // An average per shoot divides the money row just above it by its block's shoot count.
