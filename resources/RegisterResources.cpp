@@ -9,4 +9,6 @@ void RegisterResources() {
     RegisterGamblerResources();
     RegisterAdviceStrings();
     RegisterBetOptionsResources();
+    RegisterStatDialogs();
+    RegisterStatStrings();
 }

@@ -68,3 +68,16 @@ constexpr u32 IDS_ADVICE_ODDS = 5854;
 constexpr u32 IDD_BETOPTIONS = 2000;
 void RegisterAdviceStrings();
 void RegisterBetOptionsResources();
+
+// The statistics table and the graph. The table's cell window is 17 rows by 6 columns of
+// statics, cell (r, c) numbered IDC_STATCELL + IDC_STATCOLUMNS * r + c.
+constexpr u32 IDD_STATS = 1322;
+constexpr u32 IDD_GRAPH = 145;
+constexpr int IDC_STATCELL = 10000;
+constexpr int IDC_STATROWS = 17;
+constexpr int IDC_STATCOLUMNS = 6;
+void RegisterStatDialogs();
+
+// The statistics table's row labels: 560 + the row's id (561 to 698).
+constexpr u32 IDS_STAT_LABEL = 560;
+void RegisterStatStrings();

@@ -1,6 +1,7 @@
 // TCasOTCrapsApp: what the craps program names and the frame it makes.
 #include "CrapsApp.h"
 
+#include "craps/stats/StatDialogFactory.h"
 #include "craps/table/CrapsFrame.h"
 #include "engine/framework/JorpApp.h"
 
@@ -13,7 +14,10 @@ constexpr const char* ProgramBaseName = "otcraps";
 
 TCasOTCrapsApp::TCasOTCrapsApp(const std::string& drive, const std::string& directory,
                                const std::string& baseName)
-    : TCasinoApp(drive, directory, baseName) {}
+    : TCasinoApp(drive, directory, baseName) {
+    // The casino layer's Statistics command opens the craps table's statistics.
+    InstallStatDialogFactory();
+}
 
 void TCasOTCrapsApp::InitFrameSpec(TJorpAppInfo& info) {
     TCasinoApp::InitFrameSpec(info);

@@ -41,6 +41,39 @@ void TButton::SetIsDefPB(bool isDefault) {
         Invalidate(true);
 }
 
+void TButton::SetArrowFace(TArrowFace face) {
+    ArrowFace = face;
+    if (IsWindow())
+        Invalidate(true);
+}
+
+namespace {
+
+// A solid triangle pointing the face's way, centred in r and sized to it.
+void PaintArrowFace(TDC& dc, const TRect& r, TButton::TArrowFace face, u32 argb) {
+    using TFace = TButton::TArrowFace;
+    const bool vertical = face == TFace::Up || face == TFace::Down;
+    // Rows (or columns) from the wide base to the point, each two pixels narrower.
+    const i32 room = std::min(r.Width(), r.Height());
+    const i32 depth = std::max(1, room / 3);
+    const i32 cx = r.left + r.Width() / 2;
+    const i32 cy = r.top + r.Height() / 2;
+    for (i32 k = 0; k < depth; ++k) {
+        const i32 half = depth - 1 - k;
+        // Offset of this row from the base, the base lying half the depth before the centre.
+        const i32 along = k - depth / 2;
+        if (vertical) {
+            const i32 y = face == TFace::Down ? cy + along : cy - along;
+            dc.FillSolidRect({cx - half, y, cx + half + 1, y + 1}, argb);
+        } else {
+            const i32 x = face == TFace::Right ? cx + along : cx - along;
+            dc.FillSolidRect({x, cy - half, x + 1, cy + half + 1}, argb);
+        }
+    }
+}
+
+} // namespace
+
 u32 TButton::GetDlgCode() const {
     return DLGC_BUTTON | (IsDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
@@ -114,9 +147,14 @@ void TButton::PaintControl(TDC& dc) {
     TRect text{r.left + 4, r.top + 3, r.right - 4, r.bottom - 3};
     if (Pressed)
         text = text.OffsetBy(1, 1);
-    const TRect drawn =
-        ControlPaint::Label(dc, GetFont(), GetText(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                            Theme::WindowText, IsWindowEnabled());
+    TRect drawn = text;
+    if ((Attr.Style & BS_BITMAP) != 0 && ArrowFace != TArrowFace::None)
+        PaintArrowFace(dc, text, ArrowFace,
+                       IsWindowEnabled() ? Theme::WindowText : Theme::Shadow3d);
+    else
+        drawn = ControlPaint::Label(dc, GetFont(), GetText(), text,
+                                    DT_CENTER | DT_VCENTER | DT_SINGLELINE, Theme::WindowText,
+                                    IsWindowEnabled());
     if (HasFocus()) {
         const TRect inner{r.left + 4, r.top + 4, r.right - 4, r.bottom - 4};
         ControlPaint::FocusRect(dc, inner.IsEmpty() ? drawn : inner);

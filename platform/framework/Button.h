@@ -6,6 +6,10 @@
 
 class TButton : public TControl {
 public:
+    // What a picture button (BS_BITMAP) shows in place of its text; drawn by code, so that
+    // such buttons need no bitmap resources.
+    enum class TArrowFace { None, Up, Down, Left, Right };
+
     TButton(TWindow* parent, int id, const char* text, i32 x, i32 y, i32 w, i32 h,
             bool isDefault = false, TModule* module = nullptr);
     TButton(TWindow* parent, int resourceId, TModule* module = nullptr);
@@ -17,6 +21,8 @@ public:
     virtual void Click();
     bool IsDefault() const;
     void SetIsDefPB(bool isDefault);
+    void SetArrowFace(TArrowFace face);
+    TArrowFace GetArrowFace() const { return ArrowFace; }
 
     void GetWindowClass(WNDCLASS& wndClass) override;
     void EvLButtonDown(u32 modKeys, const TPoint& point);
@@ -34,6 +40,8 @@ protected:
     bool Pressed = false;
 
 private:
+    TArrowFace ArrowFace = TArrowFace::None;
+
     DECLARE_RESPONSE_TABLE(TButton);
 };
 
