@@ -4,6 +4,7 @@
 #include "tools/databuild/BuildError.h"
 #include "tools/databuild/Content.h"
 #include "tools/databuild/DataWriter.h"
+#include "tools/databuild/HelpFile.h"
 
 #include <iostream>
 
@@ -14,6 +15,7 @@ bool BuildDataSet(const TBuildOptions& options, std::string& error,
         if (alter)
             alter(set);
         set.Check();
+        BuildHelpFile(options.Target);
         TDataWriter writer(options.Target, options.Loose);
         writer.Write(set);
         writer.Commit();
