@@ -67,8 +67,9 @@ void PaintSeats(TCanvas& c) {
         const i32 x = SeatX(seat);
         Caps(c, x - 27, 423.5, "SEAT " + std::to_string(seat + 1), TTextStyle{7, true, false},
              Mix(FeltAt(x, 424), CL_GOLD, 200));
-        c.FillRoundRectAA(x - 9, SEAT_LINE_Y - 1.5, x + 9, SEAT_LINE_Y, 0.7,
-                          Mix(FeltAt(x, 426), CL_GOLD, 150));
+        // The shooter's place: a small gold diamond where the dice are handed over.
+        c.FillPolygonAA({{x - 4.0, 423.5}, {x + 0.5, 420.0}, {x + 5.0, 423.5}, {x + 0.5, 427.0}},
+                        Mix(FeltAt(x, 424), CL_GOLD, 200));
     }
 }
 

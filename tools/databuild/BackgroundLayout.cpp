@@ -4,12 +4,13 @@
 #include "tools/databuild/Colours.h"
 #include "tools/databuild/TableLayout.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
 
 // Edges of the number boxes' columns and rows, and of the bands below them (line centres).
-constexpr double Columns[7] = {222, 270, 315, 359, 406, 449, 497};
+constexpr double Columns[7] = {229.5, 270, 315, 359, 406, 449, 497};
 constexpr double BoxTop = 248;
 constexpr double DcBottom = 259;
 constexpr double LayBottom = 267.5;
@@ -26,18 +27,25 @@ constexpr double CornerRight = 592;
 // The don't pass arm climbs from the corner to the top, leaning left; the pass line's arm
 // runs outside it.
 const TOutline DontPassArm = {{531, BoxTop}, {564, BoxTop}, {591, ComeBottom}, {560.5, ComeBottom}};
-const TOutline PassLine = {{BandLeft, PassBottom},
-                           {606, PassBottom},
-                           {622, 414},
-                           {632, 405},
-                           {636, 392},
-                           {636, 318},
+// The pass line: along the bottom, round the corner and up the right side.
+TOutline PassLineOutline() {
+    TOutline outline = {{BandLeft, PassBottom}};
+    // The corner, a quarter of an ellipse from the bottom edge to the right one.
+    for (int i = 0; i <= 12; ++i) {
+        const double a = 3.14159265 / 2 * i / 12;
+        outline.push_back({606 + 30 * std::sin(a), 392 + 27 * std::cos(a)});
+    }
+    const TOutline rest = {{636, 318},
                            {606, BoxTop},
                            {564, BoxTop},
                            {591, ComeBottom},
                            {CornerRight, ComeBottom},
                            {CornerRight, BarBottom},
                            {BandLeft, BarBottom}};
+    outline.insert(outline.end(), rest.begin(), rest.end());
+    return outline;
+}
+const TOutline PassLine = PassLineOutline();
 const TOutline DontComeBox = {{497, BoxTop}, {531, BoxTop}, {552.2, BoxBottom}, {497, BoxBottom}};
 const TOutline Come = {
     {BandLeft, BoxBottom}, {552.2, BoxBottom}, {560.5, ComeBottom}, {BandLeft, ComeBottom}};
@@ -83,11 +91,12 @@ void PaintNumberBoxes(TBackgroundArt& art) {
 void PaintDontCome(TBackgroundArt& art) {
     TCanvas& c = art.Picture;
     art.Mark(DontComeBox, AREA_SPOT + 3);
-    Caps(c, 515, 262, "DON'T", TTextStyle{9, true, false}, InkColour());
-    Caps(c, 516, 274, "COME", TTextStyle{9, true, false}, InkColour());
-    Caps(c, 517, 288, "BAR", TTextStyle{7, true, false}, InkColour());
-    Die(c, 506, 296, 9, 6);
-    Die(c, 518, 296, 9, 6);
+    // The middle of the box is the puck's, when it is off.
+    Caps(c, 513, 257, "DON'T", TTextStyle{9, true, false}, InkColour());
+    Caps(c, 514, 268.5, "COME", TTextStyle{9, true, false}, InkColour());
+    Caps(c, 511, 305, "BAR", TTextStyle{7, true, false}, InkColour());
+    Die(c, 521, 300.5, 9, 6);
+    Die(c, 531, 300.5, 9, 6);
 }
 
 void PaintBands(TBackgroundArt& art) {
@@ -131,7 +140,7 @@ void PaintLines(TBackgroundArt& art) {
     // Down the leaning arm, each letter on its middle line.
     const std::string dontPass = "DON'T PASS";
     for (size_t i = 0; i < dontPass.size(); ++i) {
-        const double y = 257 + 8.6 * static_cast<double>(i);
+        const double y = 256 + 8.2 * static_cast<double>(i);
         const double t = (y - BoxTop) / (ComeBottom - BoxTop);
         Caps(c, 547.5 + t * 28.3, y, std::string(1, dontPass[i]), TTextStyle{8, true, false},
              InkColour());

@@ -66,11 +66,11 @@ void PaintCAndE(TBackgroundArt& art) {
         const double top = t + pitch * i;
         const bool craps = i % 2 == 0;
         const double cx = (l + r) / 2;
-        c.DiscAA(cx, top + 11, 8.5, Mix(FeltAt(0, 0), CL_BLACK, 60));
-        c.RingAA(cx, top + 11, 8.5, 1.3, CL_GOLD);
-        Caps(c, cx, top + 11, craps ? "C" : "E", TTextStyle{11, true, false},
+        c.DiscAA(cx, top + 10.5, 8, RampStep(TRamp::Felt, 7));
+        c.RingAA(cx, top + 10.5, 8, 1.3, CL_GOLD);
+        Caps(c, cx, top + 10.5, craps ? "C" : "E", TTextStyle{10, true, false},
              craps ? RedInk() : InkColour());
-        Caps(c, cx, top + 23.5, craps ? "7:1" : "15:1", TTextStyle{7, true, false}, InkColour());
+        Caps(c, cx, top + 22, craps ? "7:1" : "15:1", TTextStyle{7, true, false}, InkColour());
     }
     Stroke(c, BoxOutline(l, t, r, Bottom), 2, LineColour());
 }
