@@ -22,14 +22,24 @@ double Grain(i32 x, i32 y, u32 seed) {
     return (h & 0xFFFF) / 65535.0;
 }
 
+// A 4 by 4 ordered dither, 0..1: even steps between the ramp's entries, where noise would
+// speckle the velvet.
+double Ordered(i32 x, i32 y) {
+    static constexpr u8 Bayer[4][4] = {
+        {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    return (Bayer[y & 3][x & 3] + 0.5) / 16.0;
+}
+
 // The room: a dark curtain in soft folds, darker towards the ceiling.
 void PaintCurtain(TCanvas& canvas) {
     for (i32 y = 0; y < RailTop; ++y)
         for (i32 x = 0; x < TABLE_WIDTH; ++x) {
             const double fold = 0.5 + 0.5 * std::sin(x / 11.0 + 0.6 * std::sin(x / 37.0));
             const double height = static_cast<double>(y) / RailTop;
-            const double level = 2.4 * fold * (0.3 + 0.7 * height) + Grain(x, y, 3) - 0.3;
-            const u32 step = static_cast<u32>(std::clamp(level, 0.0, 3.0));
+            // A soft spot of light on the curtain behind the dealer.
+            const double spot = std::exp(-((x - 320.0) / 170.0) * ((x - 320.0) / 170.0)) * height;
+            const double level = (2.2 + 1.6 * spot) * fold * (0.3 + 0.7 * height) + Ordered(x, y);
+            const u32 step = static_cast<u32>(std::clamp(level, 0.0, 4.0));
             canvas.Plot(x, y, RampStep(TRamp::Red, step));
         }
 }
@@ -75,13 +85,14 @@ void PaintChipTray(TCanvas& canvas) {
         canvas.FillRoundRectAA(l, Top + 1, r, Bottom - 1, 3, RampEntry(TRamp::Wood, 20));
         const TRamp chip = chips[(g * 5) % 6];
         const i32 height = 6 + static_cast<i32>(Grain(g, 0, 11) * 10);
+        // Chips edge on, bottom first: each a rounded bar, its edge spots a lighter dash.
         for (i32 c = 0; c < height; ++c) {
-            const double y = Bottom - 3 - c * 1.6;
-            const u32 shade = (c % 2 == 0) ? 150 : 200;
-            canvas.LineAA(l + 1, y, r - 1, y, 1.4, RampEntry(chip, shade));
+            const double y = Bottom - 3.5 - c * 1.8;
+            canvas.FillRoundRectAA(l + 1, y - 0.9, r - 1, y + 0.9, 0.9,
+                                   RampEntry(chip, c % 2 == 0 ? 140 : 180));
+            const double mid = (l + r) / 2 + ((c % 3) - 1) * 2.0;
+            canvas.LineAA(mid - 1.2, y, mid + 1.2, y, 0.8, RampEntry(TRamp::Cream, 200));
         }
-        canvas.LineAA(l + 1.5, Bottom - 3 - (height - 1) * 1.6 - 0.7, r - 1.5,
-                      Bottom - 3 - (height - 1) * 1.6 - 0.7, 0.9, RampEntry(chip, 255));
     }
 }
 
