@@ -74,11 +74,20 @@ TAnmFrameSource Character(i32 width, i32 height, char c, const TTextStyle& style
     return canvas.Frame(0, 0);
 }
 
-// A lit board: dark glass in a thin rim, the text centred on its lines.
-TAnmFrameSource Message(const TBoardMessage& message, bool payout) {
+// A lit board: dark glass, a little lighter at the top, in a thin rim; the text centred on its
+// lines, larger for the standing messages than for the help.
+TAnmFrameSource Message(int frame) {
+    const TBoardMessage& message = BoardMessages()[static_cast<size_t>(frame)];
+    const bool payout = IsPayoutMessage(frame);
+    const i32 largest = frame < 3 ? 10 : 9;
     TCanvas board(MessageWidth, MessageHeight);
     board.Fill(BoardRim());
-    board.FillRect(1, 1, MessageWidth - 1, MessageHeight - 1, BoardFace());
+    for (i32 y = 1; y < MessageHeight - 1; ++y) {
+        const i32 glow = 14 * (MessageHeight - 1 - y) / MessageHeight;
+        board.FillRect(1, y, MessageWidth - 1, y + 1,
+                       Nearest(static_cast<u8>(14 + glow), static_cast<u8>(12 + glow),
+                               static_cast<u8>(12 + glow)));
+    }
     board.SetMatte(BoardFace());
     const std::string first = message.First;
     const std::string second = message.Second;
@@ -87,8 +96,8 @@ TAnmFrameSource Message(const TBoardMessage& message, bool payout) {
                      Fitting(first, MessageWidth - 8, 12), WinInk());
         return board.Frame(0, 0);
     }
-    const i32 size = std::min(Fitting(first, MessageWidth - 6, 10).PixelSize,
-                              Fitting(second, MessageWidth - 6, 10).PixelSize);
+    const i32 size = std::min(Fitting(first, MessageWidth - 8, largest).PixelSize,
+                              Fitting(second, MessageWidth - 8, largest).PixelSize);
     const TTextStyle style{size, true, false};
     if (second.empty()) {
         board.TextIn(0, 0, MessageWidth, MessageHeight, first, style, BoardInk());
@@ -136,7 +145,7 @@ void AddAmount(TSpriteModel& sprite, i32 left, i32 top) {
 std::vector<TAnmFrameSource> MessageFrames() {
     std::vector<TAnmFrameSource> messages;
     for (int n = 0; n < BOARD_MESSAGE_COUNT; ++n)
-        messages.push_back(Message(BoardMessages()[static_cast<size_t>(n)], IsPayoutMessage(n)));
+        messages.push_back(Message(n));
     return messages;
 }
 

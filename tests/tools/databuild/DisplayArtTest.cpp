@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -53,16 +54,30 @@ TEST(DisplayArtTest, FrameCountsAreThoseTheProgramIndexes) {
 TEST(DisplayArtTest, EveryMessageIsThereDistinctAndLeavesThePayoutLineFree) {
     const std::vector<TAnmFrameSource> frames = MessageFrames();
     ExpectAllDistinct(frames, "message");
+    // Every message lies on the same glass: a row's glass is the colour most frames show at its
+    // left end, and anything else on the row is lettering.
+    std::vector<int> glass;
+    for (i32 y = 0; y < frames[0].Height; ++y) {
+        std::map<int, int> votes;
+        for (const TAnmFrameSource& f : frames)
+            ++votes[Picture(f)[static_cast<size_t>(y) * f.Width + 1]];
+        glass.push_back(std::max_element(votes.begin(), votes.end(), [](auto& a, auto& b) {
+                            return a.second < b.second;
+                        })->first);
+    }
     for (size_t n = 0; n < frames.size(); ++n) {
         const TAnmFrameSource& f = frames[n];
         ASSERT_EQ(f.Width, 188) << n;
+        ASSERT_EQ(f.Height, frames[0].Height) << n;
         const std::vector<int> pixels = Picture(f);
-        const int glass = pixels[static_cast<size_t>(f.Width) * 3 + 3];
         auto inkIn = [&](i32 left, i32 top, i32 right, i32 bottom) {
             int ink = 0;
             for (i32 y = top; y < bottom; ++y)
                 for (i32 x = left; x < right; ++x)
-                    ink += pixels[static_cast<size_t>(y) * f.Width + x] != glass ? 1 : 0;
+                    ink += pixels[static_cast<size_t>(y) * f.Width + x] !=
+                                   glass[static_cast<size_t>(y)]
+                               ? 1
+                               : 0;
             return ink;
         };
         EXPECT_EQ(Histogram(f).count(-1), 0U) << n << " lets the table show through";
