@@ -1,7 +1,11 @@
 // The anti-aliasing kit (palette blends, smooth shapes and text) and the table background's
 // contract with the regions and buttons the program hit-tests.
+#include "platform/headless/PngWriter.h"
+#include "tools/databuild/Background.h"
+#include "tools/databuild/ButtonArt.h"
 #include "tools/databuild/Canvas.h"
 #include "tools/databuild/Colours.h"
+#include "tools/databuild/TableLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +140,56 @@ TEST(CanvasAATest, SmoothTextHasGreyEdgesAndCrispTextNone) {
         else
             EXPECT_GT(grey, 20);
     }
+}
+
+// The painted background, made once for the tests that read it.
+const TBackgroundArt& Art() {
+    static const TBackgroundArt art = PaintTableBackground();
+    return art;
+}
+
+TEST(BackgroundArtTest, EveryRegionsCentreIsOnItsPictureAndEveryButtonShowsItsUpLook) {
+    const std::vector<std::string> faults = BackgroundFaults(Art());
+    for (const std::string& fault : faults)
+        ADD_FAILURE() << fault;
+    // Set OTCRAPS_BACKGROUND_PNG to a file to look at the picture at twice its size.
+    if (const char* path = std::getenv("OTCRAPS_BACKGROUND_PNG")) {
+        TScreenSurface shown(TSize{2 * TABLE_WIDTH, 2 * TABLE_HEIGHT});
+        for (i32 y = 0; y < 2 * TABLE_HEIGHT; ++y)
+            for (i32 x = 0; x < 2 * TABLE_WIDTH; ++x) {
+                const std::array<u8, 3> c = RgbOf(Art().Picture.At(x / 2, y / 2));
+                shown.SetPixel(x, y, 0xFF000000u | c[0] << 16 | c[1] << 8 | c[2]);
+            }
+        EXPECT_TRUE(WritePng(path, shown));
+    }
+}
+
+TEST(BackgroundArtTest, TheCheckNamesARegionOffItsPictureAndAButtonNotShown) {
+    TBackgroundArt art = Art();
+    // The come box of the 6 painted over by its neighbour, and the roll button's face smudged.
+    const TBox come6 = SpotRegion(25).Box;
+    art.Areas.FillRect(come6.L, come6.T, come6.R, come6.B, AREA_SPOT + 26);
+    const TBox roll = TableButtons()[12].Box;
+    art.Picture.Plot(roll.CentreX(), roll.CentreY(),
+                     static_cast<u8>(art.Picture.At(roll.CentreX(), roll.CentreY()) + 1));
+    const std::vector<std::string> faults = BackgroundFaults(art);
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_NE(faults[0].find("region 47"), std::string::npos) << faults[0];
+    EXPECT_NE(faults[1].find("button 12"), std::string::npos) << faults[1];
+}
+
+TEST(BackgroundArtTest, EveryPixelIsDrawnAndTheClothIsNotFlat) {
+    // Opaque: every pixel drawn; and the felt under the layout is cloth, not one flat colour.
+    std::array<bool, 256> used{};
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            ASSERT_TRUE(Art().Picture.Covered(x, y)) << x << "," << y;
+            used[Art().Picture.At(x, y)] = true;
+        }
+    i32 feltShades = 0;
+    for (u32 step = 0; step < RampLength(TRamp::Felt); ++step)
+        feltShades += used[RampStep(TRamp::Felt, step)] ? 1 : 0;
+    EXPECT_GE(feltShades, 6);
 }
 
 } // namespace
