@@ -9,8 +9,6 @@
 namespace {
 
 constexpr i16 ButtonZ = 40;
-constexpr int TalkButton = 13;
-constexpr int SizeButton = 2;
 
 std::string FaceFile(int number) {
     char name[16];
@@ -18,7 +16,11 @@ std::string FaceFile(int number) {
     return TableFile(name);
 }
 
-std::vector<TAnmFrameSource> Faces(const TTableButton& button) {
+} // namespace
+
+std::vector<TAnmFrameSource> ButtonFrames(const TTableButton& button) {
+    constexpr int TalkButton = 13;
+    constexpr int SizeButton = 2;
     auto frame = [&button](TButtonLook look, const std::string& label) {
         return ButtonFace(button, look, label).Frame(0, 0);
     };
@@ -41,12 +43,10 @@ std::vector<TAnmFrameSource> Faces(const TTableButton& button) {
     return frames;
 }
 
-} // namespace
-
 void AddButtons(TDataSet& set) {
     TSpriteListModel& list = TableSprites(set);
     for (const TTableButton& button : TableButtons()) {
-        set.AddAnm(FaceFile(button.Number), Faces(button));
+        set.AddAnm(FaceFile(button.Number), ButtonFrames(button));
         TSpriteModel sprite(ProgramString(TableObjectString(button.Code)), button.Code);
         sprite.AddAnm(FaceFile(button.Number), button.Box.L, button.Box.T, ButtonZ);
         sprite.Needs = NeedsOf(button.Code);
