@@ -52,7 +52,7 @@ TSignal DieClick(TSynthRandom& random, double level) {
 
 // A die landing on felt: mostly a muffled thump.
 TSignal FeltThud(TSynthRandom& random, double level) {
-    TSignal out = LowPass(WhiteNoise(static_cast<u32>(random.Next() * 1e6), 60), 700);
+    TSignal out = LowPass(LowPass(WhiteNoise(static_cast<u32>(random.Next() * 1e6), 60), 600), 600);
     ShapeStrike(out, 1, 9);
     AddAt(out, Ring(random.Between(170, 230), 70, 14), 0, 0.25);
     AddAt(out, DieClick(random, 0.18), 0);
@@ -162,6 +162,7 @@ TSamples DiceRattle(u32 seed) {
 TSamples DiceThrow(u32 seed) {
     TSignal whoosh = ResonateGlide(WhiteNoise(seed * 13U + 3U, 380), 450, 1500, 1.6);
     AddAt(whoosh, ResonateGlide(WhiteNoise(seed * 13U + 4U, 380), 900, 2800, 2.5), 0, 0.5);
+    whoosh = LowPass(whoosh, 3000);
     ShapeLevel(whoosh, {{0, 0}, {150, 1.0}, {260, 0.5}, {380, 0}});
     // The dice click once as they leave the hand.
     TSynthRandom random(seed);

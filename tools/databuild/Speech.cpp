@@ -77,6 +77,9 @@ std::mutex HelperLock;
 } // namespace
 
 TSamples SpeakLine(const std::string& text, const TVoice& voice) {
+    if (text.size() > MAX_TEXT || voice.Variant.size() > MAX_TEXT)
+        throw TBuildError("speech", "a line of " + std::to_string(text.size()) +
+                                        " bytes is longer than any dealer says");
     std::int32_t status = 0, rate = 0;
     TSamples raw;
     {

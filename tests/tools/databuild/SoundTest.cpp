@@ -106,9 +106,15 @@ TEST(SpeechTest, SeveralThreadsSpeakAtOnceAndEachGetsItsOwnLine) {
         EXPECT_EQ(together[i], alone[i]) << texts[i];
 }
 
-TEST(SpeechTest, NothingToSayIsABuildErrorNotAnEmptyWave) {
+TEST(SpeechTest, WhatCannotBeSpokenIsABuildErrorAndTheNextLineIsStillSpoken) {
     for (const char* text : {"", "   ", "..."})
         EXPECT_THROW(SpeakLine(text), TBuildError) << '"' << text << '"';
+    for (const char* variant : {"no-such-variant", "../!v/m3", "/etc/passwd"})
+        EXPECT_THROW(SpeakLine("Seven out.", {variant}), TBuildError) << variant;
+    EXPECT_THROW(SpeakLine(std::string(70000, 'a')), TBuildError);
+    EXPECT_THROW(SpeakLine("Seven out.", {std::string(70000, 'm')}), TBuildError);
+    EXPECT_EQ(SpeakLine("Seven out."), SpeakLine("Seven out."));
+    EXPECT_GT(SpeakLine("Seven out.").size(), WAVE_RATE / 4);
 }
 
 TEST(EffectsTest, EveryEffectIsPlayableAndLastsWhatItsMomentAllows) {

@@ -31,7 +31,22 @@ int Collect(short* wave, int count, espeak_EVENT* events) {
     return 0; // go on
 }
 
+// The engine quietly speaks in its default voice when asked for a variant it does not have: a
+// misspelt variant would pass unnoticed.
+bool KnownVariant(const std::string& variant) {
+    if (variant.empty())
+        return true;
+    if (variant.find_first_of("/\\") != std::string::npos || variant.front() == '.')
+        return false;
+    const char* data = nullptr;
+    espeak_Info(&data);
+    return data != nullptr &&
+           access((std::string(data) + "/voices/!v/" + variant).c_str(), R_OK) == 0;
+}
+
 [[noreturn]] void SpeakAndExit(const TRequest& r, int rate) {
+    if (!KnownVariant(r.Variant))
+        _exit(NoVoice);
     const std::string name = r.Variant.empty() ? "en-us" : "en-us+" + r.Variant;
     if (espeak_SetVoiceByName(name.c_str()) != EE_OK)
         _exit(NoVoice);
