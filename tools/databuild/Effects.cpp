@@ -207,6 +207,34 @@ TSamples DiceSettle(u32 seed) {
     return Finish(out, 0.55);
 }
 
+TSamples ChipSweep(u32 seed) {
+    TSynthRandom random(seed * 19U + 4U);
+    TSignal out = LowPass(Resonate(WhiteNoise(seed + 300U, 320), 1400, 0.7), 3500);
+    ShapeLevel(out, {{0, 0}, {40, 0.5}, {250, 0.35}, {320, 0}});
+    // The chips knock together as they go.
+    for (int i = 0; i < 4; ++i)
+        AddAt(out, Clack(random, random.Between(0.25, 0.45)), random.Between(30, 280));
+    return Finish(out, 0.6);
+}
+
+TSamples StickSweep(u32 seed) {
+    // A long soft stroke of wood over felt, and the dice knocking once as they are drawn in.
+    TSignal out = LowPass(LowPass(Resonate(WhiteNoise(seed + 400U, 450), 700, 0.6), 2000), 2000);
+    ShapeLevel(out, {{0, 0}, {80, 0.6}, {380, 0.4}, {450, 0}});
+    TSynthRandom random(seed * 23U + 6U);
+    AddAt(out, DieClick(random, 0.2), random.Between(150, 300));
+    return Finish(out, 0.5);
+}
+
+TSamples PuckPlace() {
+    // A heavy plastic disc set down flat: a low knock, a short bright edge.
+    TSignal out = Strike({{260, 14, 1.0}, {720, 8, 0.5}, {1900, 4, 0.3}}, 1.0, 100);
+    TSynthRandom random(77);
+    AddAt(out, FeltThud(random, 0.6), 0);
+    AddAt(out, Tick(78, 1.5, 2500), 0, 0.3);
+    return Finish(out, 0.7);
+}
+
 TSamples ButtonPress() {
     TSignal out = Strike({{1800, 4, 1.0}, {4100, 2, 0.5}}, 1.0, 30);
     AddAt(out, Tick(31, 1.5, 2500), 0, 0.6);

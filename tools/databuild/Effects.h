@@ -26,6 +26,12 @@ TSamples DiceWallHit(u32 seed = 1);
 // The dice tumble to rest.
 TSamples DiceSettle(u32 seed = 1);
 
+// The dealer's work on the felt: chips swept in or pushed back, the stick drawing the dice
+// home, the puck set down on a number or turned over.
+TSamples ChipSweep(u32 seed = 1);
+TSamples StickSweep(u32 seed = 1);
+TSamples PuckPlace();
+
 // A table button pressed and let go.
 TSamples ButtonPress();
 TSamples ButtonRelease();

@@ -36,7 +36,9 @@ void Put32(std::vector<u8>& out, u32 v) {
 }
 
 void PutTag(std::vector<u8>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
+    // Byte by byte: a range insert here trips a false overflow warning in optimised builds.
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<u8>(tag[i]));
 }
 
 } // namespace
