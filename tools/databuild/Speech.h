@@ -7,7 +7,7 @@
 
 // How a line is spoken. The defaults are the stickman's: a clear male voice, brisk.
 struct TVoice {
-    // A voice variant of the speech engine ("m1".."m7" are male, "f1".."f5" female).
+    // A voice variant of the speech engine ("m1".."m8" are male, "f1".."f5" female).
     std::string Variant = "m3";
     // Base pitch and its range, 0..100 (50 is the engine's normal).
     int Pitch = 42;
@@ -19,5 +19,6 @@ struct TVoice {
 // The line spoken in English, at WAVE_RATE, silence trimmed from both ends and the loudest sample
 // brought to a level safely below full scale. The same text and voice give the same samples, so
 // the data set builds byte for byte the same, in whatever order or threads lines are spoken.
-// Throws TBuildError when the speech engine cannot start or the text says nothing.
+// Lines are spoken one at a time by a helper process, a few milliseconds each. Throws
+// TBuildError when the engine cannot start, the variant is unknown or the text says nothing.
 TSamples SpeakLine(const std::string& text, const TVoice& voice = {});
