@@ -2,6 +2,7 @@
 // inlay, piled at the stacking pitch; the seat chits and the buy marker laid on top of piles.
 #include "tools/databuild/ChipArt.h"
 
+#include "tools/databuild/Colours.h"
 #include "tools/databuild/SoftPaint.h"
 
 #include <algorithm>
@@ -26,15 +27,19 @@ struct TChipLook {
 };
 
 // $1 white with blue inserts, $5 red, $25 green, $100 black (white), $1000 purple with yellow,
-// $10000 orange with dark blue: colour and insert count both tell them apart.
-const TChipLook Looks[CHIP_DENOMINATIONS] = {
-    {{232, 232, 224}, {40, 80, 200}, {250, 250, 244}, 4, 0.30},
-    {{196, 26, 30}, {250, 246, 236}, {246, 238, 224}, 6, 0.40},
-    {{26, 142, 62}, {250, 246, 236}, {236, 236, 200}, 4, 0.45},
-    {{34, 34, 38}, {246, 246, 246}, {214, 214, 206}, 8, 0.45},
-    {{128, 56, 176}, {250, 212, 40}, {250, 236, 170}, 6, 0.45},
-    {{236, 132, 24}, {28, 40, 120}, {250, 230, 190}, 3, 0.35},
-};
+// $10000 orange with dark blue: colour and insert count both tell them apart. The bodies are
+// the palette's chip colours, which the chip buttons show too.
+TChipLook Look(int denomination) {
+    const TChipLook looks[CHIP_DENOMINATIONS] = {
+        {PaletteRgb(CL_CHIP_1), {40, 80, 200}, {250, 250, 244}, 4, 0.30},
+        {PaletteRgb(CL_CHIP_5), {250, 246, 236}, {246, 238, 224}, 6, 0.40},
+        {PaletteRgb(CL_CHIP_25), {250, 246, 236}, {236, 236, 200}, 4, 0.45},
+        {PaletteRgb(CL_CHIP_100), {246, 246, 246}, {214, 214, 206}, 8, 0.45},
+        {PaletteRgb(CL_CHIP_1000), {250, 212, 40}, {250, 236, 170}, 6, 0.45},
+        {PaletteRgb(CL_CHIP_10000), {28, 40, 120}, {250, 230, 190}, 3, 0.35},
+    };
+    return looks[denomination];
+}
 
 // Whether the angle (0 = facing the viewer, radians) falls on one of the look's inserts.
 bool OnMark(const TChipLook& look, double angle) {
@@ -73,6 +78,10 @@ void PaintChip(TSoftPaint& paint, const TChipLook& look, double cx, double cy, d
     });
 }
 
+// Markers stand on a pile's top, where the next chip's foot would be: their own foot is drawn
+// below that point, so that they lie on the top chip's face rather than float above it.
+constexpr i16 ChitFoot = 9;
+
 // A flat disc (a button laid on a pile) with its top face's centre at (cx, cy).
 void PaintDisc(TSoftPaint& paint, double cx, double cy, double rx, double ry, double depth,
                TRgbF face, TRgbF rim) {
@@ -87,7 +96,7 @@ void PaintDisc(TSoftPaint& paint, double cx, double cy, double rx, double ry, do
 } // namespace
 
 std::vector<TAnmFrameSource> ChipStackFrames(int denomination) {
-    const TChipLook& look = Looks[denomination];
+    const TChipLook look = Look(denomination);
     // Chips of a real pile never line their inserts up: a few turns, taken in a fixed order.
     const double turns[5] = {0.2, 1.1, 2.3, 0.6, 1.7};
     std::vector<TSoftPaint> chips;
@@ -109,14 +118,14 @@ std::vector<TAnmFrameSource> ChipStackFrames(int denomination) {
 
 std::vector<TAnmFrameSource> SeatChitFrames() {
     // The seat colours and their numbers as the table labels the seats.
-    const TRgbF seats[3] = {{52, 110, 220}, {214, 52, 52}, {226, 180, 30}};
+    const TRgbF seats[3] = {PaletteRgb(CL_SEAT_0), PaletteRgb(CL_SEAT_1), PaletteRgb(CL_SEAT_2)};
     const char* const numbers[3] = {"1", "2", "3"};
     std::vector<TAnmFrameSource> frames;
     for (int seat = 0; seat < 3; ++seat) {
         TSoftPaint chit(14, 11);
         PaintDisc(chit, 7, 4.2, 6.5, 3.9, 2, seats[seat], {250, 250, 246});
         chit.Text(7, 4.4, numbers[seat], 7, {255, 255, 255});
-        frames.push_back(chit.Frame(7, 11, FeltRgb()));
+        frames.push_back(chit.Frame(7, ChitFoot, FeltRgb()));
     }
     return frames;
 }
@@ -125,5 +134,5 @@ TAnmFrameSource BuyMarkerFrame() {
     TSoftPaint marker(24, 11);
     PaintDisc(marker, 12, 4.3, 11.5, 4.0, 2, {250, 250, 244}, {30, 30, 34});
     marker.Text(12, 4.5, "BUY", 7, {20, 20, 24});
-    return marker.Frame(12, 11, FeltRgb());
+    return marker.Frame(12, ChitFoot, FeltRgb());
 }

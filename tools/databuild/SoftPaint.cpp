@@ -30,9 +30,13 @@ TRgbF Blend(TRgbF a, TRgbF b, float t) {
     return {a.R + (b.R - a.R) * t, a.G + (b.G - a.G) * t, a.B + (b.B - a.B) * t};
 }
 
+TRgbF PaletteRgb(u8 index) {
+    const std::array<u8, 3> c = RgbOf(index);
+    return {static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2])};
+}
+
 TRgbF FeltRgb() {
-    const std::array<u8, 3> felt = RgbOf(CL_FELT);
-    return {static_cast<float>(felt[0]), static_cast<float>(felt[1]), static_cast<float>(felt[2])};
+    return PaletteRgb(CL_FELT);
 }
 
 TShape TShape::Ellipse(double cx, double cy, double rx, double ry) {

@@ -68,5 +68,7 @@ private:
     std::vector<float> Alpha;
 };
 
+// A palette entry's colour.
+TRgbF PaletteRgb(u8 index);
 // The felt most table pieces lie on.
 TRgbF FeltRgb();
