@@ -133,6 +133,13 @@ void TCanvas::DiscAA(double cx, double cy, double radius, u8 colour) {
           [&](double x, double y) { return std::hypot(x - cx, y - cy) - radius; });
 }
 
+void TCanvas::RingAA(double cx, double cy, double radius, double width, u8 colour) {
+    const double outer = radius + width / 2;
+    Shade(cx - outer, cy - outer, cx + outer, cy + outer, colour, [&](double x, double y) {
+        return std::abs(std::hypot(x - cx, y - cy) - radius) - width / 2;
+    });
+}
+
 void TCanvas::FillEllipseAA(double left, double top, double right, double bottom, u8 colour) {
     const double a = (right - left) / 2;
     const double b = (bottom - top) / 2;

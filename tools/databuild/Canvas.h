@@ -63,6 +63,8 @@ public:
                          u8 colour);
     // Points in order around the outline (either way); the even-odd rule for crossings.
     void FillPolygonAA(const std::vector<std::pair<double, double>>& points, u8 colour);
+    // A circle's outline of the width, centred on the radius.
+    void RingAA(double cx, double cy, double radius, double width, u8 colour);
     // A stroke of the width, its ends square at the end points.
     void LineAA(double x0, double y0, double x1, double y1, double width, u8 colour);
 
@@ -75,6 +77,8 @@ public:
     static i32 TextWidth(const std::string& text, const TTextStyle& style);
     // Ascent plus descent of the style's font.
     static i32 TextHeight(const TTextStyle& style);
+    // From the top of a line to its baseline.
+    static i32 TextAscent(const TTextStyle& style);
 
     // Covered pixels of another canvas, its top left corner at (x, y).
     void Draw(const TCanvas& source, i32 x, i32 y);

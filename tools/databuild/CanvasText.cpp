@@ -107,6 +107,10 @@ i32 TCanvas::TextHeight(const TTextStyle& style) {
     return font->Metrics.tmAscent + font->Metrics.tmDescent;
 }
 
+i32 TCanvas::TextAscent(const TTextStyle& style) {
+    return FontFor(style)->Metrics.tmAscent;
+}
+
 void TCanvas::TextIn(i32 left, i32 top, i32 right, i32 bottom, const std::string& text,
                      const TTextStyle& style, u8 colour, TAlign align) {
     const i32 width = TextWidth(text, style);

@@ -170,6 +170,10 @@ u32 RampLength(TRamp ramp) {
     return RampSpecs()[static_cast<size_t>(ramp)].Length;
 }
 
+u8 RampStep(TRamp ramp, u32 step) {
+    return static_cast<u8>(RampStart(ramp) + std::min(step, RampLength(ramp) - 1));
+}
+
 u8 RampEntry(TRamp ramp, u32 level) {
     const u32 length = RampLength(ramp);
     return static_cast<u8>(RampStart(ramp) + std::min(level, 255u) * (length - 1) / 255);

@@ -95,6 +95,8 @@ enum class TRamp : u8 {
 u8 RampEntry(TRamp ramp, u32 level);
 // How many entries a ramp has.
 u32 RampLength(TRamp ramp);
+// A ramp's entry by step, 0 (darkest) .. RampLength - 1; steps past the end give the last.
+u8 RampStep(TRamp ramp, u32 step);
 
 // The game palette's entry closest to a colour, the statics included.
 u8 Nearest(u8 r, u8 g, u8 b);

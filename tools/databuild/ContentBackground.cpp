@@ -1,125 +1,176 @@
-// The table's background: felt, the layout with every click region outlined and labelled, the
-// panels of the displays and the up look of every button.
+// The table's background: the painters in order, the drawing helpers they share, and the check
+// that every click region's centre and every button's up look agree with the picture.
+#include "tools/databuild/Background.h"
+#include "tools/databuild/BuildError.h"
 #include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/Canvas.h"
 #include "tools/databuild/Colours.h"
 #include "tools/databuild/Content.h"
 #include "tools/databuild/TableLayout.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cmath>
 
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
-    return words;
+bool InsideOutline(const TOutline& outline, double x, double y) {
+    bool inside = false;
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const auto [x0, y0] = outline[j];
+        const auto [x1, y1] = outline[i];
+        if ((y0 > y) != (y1 > y) && x < x0 + (y - y0) * (x1 - x0) / (y1 - y0))
+            inside = !inside;
+    }
+    return inside;
 }
 
-// The label in the box: on one line at the largest size that fits, else a word a line, else as
-// small as the fonts go.
-void Label(TCanvas& canvas, const TBox& box, const std::string& text, u8 colour) {
-    if (text.empty())
-        return;
-    // A column much taller than wide reads down, a word a line.
-    const bool column = box.Height() > 2 * box.Width();
-    for (i32 size = std::min(12, box.Height() - 2); size >= 7 && !column; --size) {
-        const TTextStyle style{size, true, false};
-        if (TCanvas::TextWidth(text, style) <= box.Width() - 2) {
-            canvas.TextIn(box.L, box.T, box.R, box.B, text, style, colour);
-            return;
-        }
-    }
-    const std::vector<std::string> words = Words(text);
-    for (i32 size = 12; size >= 7; --size) {
-        const TTextStyle style{size, true, false};
-        const i32 line = TCanvas::TextHeight(style);
-        i32 widest = 0;
-        for (const std::string& w : words)
-            widest = std::max(widest, TCanvas::TextWidth(w, style));
-        const i32 height = line * static_cast<i32>(words.size());
-        if (widest <= box.Width() - 2 && height <= box.Height() - 2) {
-            i32 y = box.T + (box.Height() - height) / 2;
-            for (const std::string& w : words) {
-                canvas.TextIn(box.L, y, box.R, y + line, w, style, colour);
-                y += line;
-            }
-            return;
-        }
-    }
-    canvas.TextIn(box.L, box.T, box.R, box.B, text, TTextStyle{7, false, false}, colour);
-}
-
-void PaintLayout(TCanvas& canvas) {
-    const TBox& layout = LayoutRegion().Box;
-    canvas.FrameRect(layout.L, layout.T, layout.R, layout.B, CL_WHITE);
-    // The number boxes: the number itself sits between the come area and the place strip.
-    const char* const numbers[6] = {"4", "5", "SIX", "8", "NINE", "10"};
-    for (int i = 0; i < 6; ++i) {
-        const TBox box = NumberBox(i);
-        canvas.FillRect(box.L, box.T, box.R, box.B, CL_FELT_DARK);
-        canvas.TextIn(box.L, box.T, box.R, box.B, numbers[i], TTextStyle{12, true, false}, CL_GOLD);
-    }
-    for (const TClickRegion& region : ClickRegions()) {
-        if (region.Id == LayoutRegion().Id)
-            continue;
-        const TBox& b = region.Box;
-        const bool proposition = b.R <= 200;
-        canvas.FillRect(b.L, b.T, b.R, b.B, proposition ? CL_FELT_DARK : CL_FELT_LIGHT);
-        canvas.FrameRect(b.L, b.T, b.R, b.B, CL_WHITE);
-        const bool craps = region.Spot == 7 || region.Spot == 9 || region.Spot == 10 ||
-                           region.Spot == 12 || region.Spot == 41;
-        Label(canvas, b, region.Label, craps ? CL_CRAPS_RED : CL_CREAM);
-    }
-}
-
-void PaintSeats(TCanvas& canvas) {
-    // Seat 1 on the left, seat 0 in the middle, seat 2 on the right; people count from one.
-    for (int seat = 0; seat < 3; ++seat) {
-        const i32 x = SeatX(seat);
-        canvas.TextIn(x - 40, 418, x - 12, SEAT_LINE_Y + 1, "SEAT " + std::to_string(seat + 1),
-                      TTextStyle{7, false, false}, CL_CREAM, TAlign::Right);
-    }
-}
-
-void PaintButtonBar(TCanvas& canvas) {
-    canvas.FillRect(0, 429, TABLE_WIDTH, TABLE_HEIGHT, CL_RAIL);
-    canvas.FillRect(0, 428, TABLE_WIDTH, 429, CL_RAIL_DARK);
-    const TTextStyle small{7, false, false};
-    canvas.Bevel(BOARD_PANEL.L, BOARD_PANEL.T, BOARD_PANEL.R, BOARD_PANEL.B, CL_BOARD,
-                 CL_PANEL_EDGE, CL_RAIL_DARK, true);
-    canvas.Bevel(BANK_PANEL.L, BANK_PANEL.T, BANK_PANEL.R, BANK_PANEL.B, CL_PANEL, CL_PANEL_EDGE,
-                 CL_RAIL_DARK, true);
-    canvas.TextIn(BANK_PANEL.L, 432, BANK_PANEL.R, 442, "BANKROLL", small, CL_GOLD);
-    canvas.Bevel(HAND_PANEL.L, HAND_PANEL.T, HAND_PANEL.R, HAND_PANEL.B, CL_PANEL, CL_PANEL_EDGE,
-                 CL_RAIL_DARK, true);
-    canvas.TextIn(HAND_PANEL.L, 430, HAND_PANEL.R, 439, "BET IN HAND", small, CL_GOLD);
-    canvas.Bevel(PLATE_STRIP.L, PLATE_STRIP.T, PLATE_STRIP.R, PLATE_STRIP.B, CL_PANEL,
-                 CL_PANEL_EDGE, CL_RAIL_DARK, true);
-    canvas.TextIn(PLATE_STRIP.L, PLATE_STRIP.T, PLATE_STRIP.R, PLATE_STRIP.B, "NEXT GAMBLER", small,
-                  CL_PANEL_EDGE);
-}
-
-void PaintButtons(TCanvas& canvas) {
-    // Button 13's up look is its sprite's, shown from the start; the others' are painted here.
-    for (const TTableButton& button : TableButtons())
-        canvas.Draw(ButtonFace(button, TButtonLook::Up, button.Label), button.Box.L, button.Box.T);
+// What a region's centre must show: its spot's area, the plate strip, or any part of the
+// layout for the layout's own region.
+bool CentreAgrees(const TClickRegion& region, u8 area) {
+    if (region.Spot >= 0)
+        return area == AREA_SPOT + region.Spot;
+    if (region.Id == LayoutRegion().Id)
+        return area != AREA_NONE && area != AREA_PLATE;
+    return area == AREA_PLATE;
 }
 
 } // namespace
 
+TBackgroundArt::TBackgroundArt()
+    : Picture(TABLE_WIDTH, TABLE_HEIGHT), Areas(TABLE_WIDTH, TABLE_HEIGHT) {}
+
+void TBackgroundArt::Mark(const TOutline& outline, u8 area) {
+    FillOutline(Areas, outline, [area](i32, i32) { return area; });
+}
+
+void FillOutline(TCanvas& canvas, const TOutline& outline,
+                 const std::function<u8(i32, i32)>& colour) {
+    if (outline.size() < 3)
+        return;
+    double top = outline[0].second, bottom = top, left = outline[0].first, right = left;
+    for (const auto& [x, y] : outline) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+        left = std::min(left, x);
+        right = std::max(right, x);
+    }
+    for (i32 y = static_cast<i32>(std::floor(top)); y <= static_cast<i32>(std::ceil(bottom)); ++y)
+        for (i32 x = static_cast<i32>(std::floor(left)); x <= static_cast<i32>(std::ceil(right));
+             ++x)
+            if (InsideOutline(outline, x + 0.5, y + 0.5))
+                canvas.Plot(x, y, colour(x, y));
+}
+
+TOutline BoxOutline(double left, double top, double right, double bottom) {
+    return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+}
+
+void Stroke(TCanvas& canvas, const TOutline& outline, double width, u8 colour, bool closed) {
+    const size_t edges = closed ? outline.size() : outline.size() - 1;
+    for (size_t i = 0; i < edges; ++i) {
+        auto [x0, y0] = outline[i];
+        auto [x1, y1] = outline[(i + 1) % outline.size()];
+        // Each edge runs on by half the width so that corners close.
+        const double length = std::hypot(x1 - x0, y1 - y0);
+        if (length <= 0)
+            continue;
+        const double ex = (x1 - x0) / length * width / 2;
+        const double ey = (y1 - y0) / length * width / 2;
+        canvas.LineAA(x0 - ex, y0 - ey, x1 + ex, y1 + ey, width, colour);
+    }
+}
+
+void Caps(TCanvas& canvas, double cx, double cy, const std::string& text, const TTextStyle& style,
+          u8 colour) {
+    const i32 width = TCanvas::TextWidth(text, style);
+    // The faces' capitals stand about 0.73 of the em tall.
+    const double capHeight = 0.73 * style.PixelSize;
+    const i32 top = static_cast<i32>(std::lround(cy + capHeight / 2)) - TCanvas::TextAscent(style);
+    canvas.Text(static_cast<i32>(std::lround(cx - width / 2.0)), top, text, style, colour);
+}
+
+void CapsDown(TCanvas& canvas, double cx, double cy, const std::string& text,
+              const TTextStyle& style, double pitch, u8 colour) {
+    const double first = cy - pitch * (static_cast<double>(text.size()) - 1) / 2;
+    for (size_t i = 0; i < text.size(); ++i)
+        Caps(canvas, cx, first + pitch * static_cast<double>(i), std::string(1, text[i]), style,
+             colour);
+}
+
+void Die(TCanvas& canvas, double x, double y, double size, int pips) {
+    canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
+    const double r = size * 0.11;
+    const double a = size * 0.26;
+    const double cx = x + size / 2;
+    const double cy = y + size / 2;
+    auto pip = [&](double dx, double dy) { canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP); };
+    if (pips % 2 == 1)
+        pip(0, 0);
+    if (pips >= 2) {
+        pip(-1, -1);
+        pip(1, 1);
+    }
+    if (pips >= 4) {
+        pip(1, -1);
+        pip(-1, 1);
+    }
+    if (pips == 6) {
+        pip(-1, 0);
+        pip(1, 0);
+    }
+}
+
+u8 LineColour() {
+    return RampStep(TRamp::Cream, 6);
+}
+
+u8 InkColour() {
+    return CL_CREAM;
+}
+
+u8 RedInk() {
+    return RampStep(TRamp::Red, 7);
+}
+
+TBackgroundArt PaintTableBackground() {
+    TBackgroundArt art;
+    PaintRoom(art.Picture);
+    PaintFelt(art.Picture);
+    PaintLayout(art);
+    PaintProps(art);
+    PaintButtonBar(art);
+    return art;
+}
+
+std::vector<std::string> BackgroundFaults(const TBackgroundArt& art) {
+    std::vector<std::string> faults;
+    for (const TClickRegion& region : ClickRegions()) {
+        const TBox& b = region.Box;
+        if (!CentreAgrees(region, art.Areas.At(b.CentreX(), b.CentreY())))
+            faults.push_back("region " + std::to_string(region.Id) + " (" + region.Label +
+                             "): its centre is not on its picture");
+    }
+    for (const TTableButton& button : TableButtons()) {
+        const TCanvas face = ButtonFace(button, TButtonLook::Up, button.Label);
+        i32 covered = 0;
+        bool same = true;
+        for (i32 y = 0; y < face.Height(); ++y)
+            for (i32 x = 0; x < face.Width(); ++x)
+                if (face.Covered(x, y)) {
+                    ++covered;
+                    same =
+                        same && face.At(x, y) == art.Picture.At(button.Box.L + x, button.Box.T + y);
+                }
+        if (!same || covered * 4 < button.Box.Width() * button.Box.Height() * 3)
+            faults.push_back("button " + std::to_string(button.Number) + " (" + button.Label +
+                             "): the background does not show its up look");
+    }
+    return faults;
+}
+
 void AddTableBackground(TDataSet& set) {
-    TCanvas canvas(TABLE_WIDTH, TABLE_HEIGHT);
-    canvas.Fill(CL_FELT);
-    // The dealer's side of the table, behind the layout, with the rail along the top.
-    canvas.FillRect(0, 0, TABLE_WIDTH, 8, CL_RAIL);
-    canvas.FillRect(0, 8, TABLE_WIDTH, 10, CL_RAIL_DARK);
-    PaintLayout(canvas);
-    PaintSeats(canvas);
-    PaintButtonBar(canvas);
-    PaintButtons(canvas);
-    set.AddBitmap(TableFile("f1craps.bmp"), canvas, GamePalette());
+    const TBackgroundArt art = PaintTableBackground();
+    const std::vector<std::string> faults = BackgroundFaults(art);
+    if (!faults.empty())
+        throw TBuildError(TableFile("f1craps.bmp"), faults.front());
+    set.AddBitmap(TableFile("f1craps.bmp"), art.Picture, GamePalette());
 }

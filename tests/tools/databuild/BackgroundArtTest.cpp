@@ -1,11 +1,17 @@
 // The anti-aliasing kit (palette blends, smooth shapes and text) and the table background's
 // contract with the regions and buttons the program hit-tests.
+#include "platform/headless/PngWriter.h"
+#include "tools/databuild/Background.h"
+#include "tools/databuild/ButtonArt.h"
 #include "tools/databuild/Canvas.h"
 #include "tools/databuild/Colours.h"
+#include "tools/databuild/TableLayout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -136,6 +142,147 @@ TEST(CanvasAATest, SmoothTextHasGreyEdgesAndCrispTextNone) {
         else
             EXPECT_GT(grey, 20);
     }
+}
+
+TEST(CanvasAATest, DegenerateAndOffCanvasShapesDrawNothingAndHolesStayOpen) {
+    struct Case {
+        const char* Name;
+        void (*Draw)(TCanvas&);
+        std::vector<std::pair<i32, i32>> Bare;
+        std::vector<std::pair<i32, i32>> Inked;
+    } cases[] = {
+        {"zero-length line", [](TCanvas& c) { c.LineAA(5, 5, 5, 5, 3, CL_WHITE); }, {{5, 5}}, {}},
+        {"empty rect",
+         [](TCanvas& c) { c.FillRoundRectAA(4, 4, 4, 12, 2, CL_WHITE); },
+         {{4, 6}},
+         {}},
+        {"two-point polygon",
+         [](TCanvas& c) {
+             c.FillPolygonAA({{0, 0}, {15, 15}}, CL_WHITE);
+         },
+         {{7, 7}},
+         {}},
+        {"disc off the canvas", [](TCanvas& c) { c.DiscAA(-30, 8, 6, CL_WHITE); }, {{0, 8}}, {}},
+        {"disc over the edge", [](TCanvas& c) { c.DiscAA(0, 8, 6, CL_WHITE); }, {{8, 8}}, {{1, 8}}},
+        {"ring", [](TCanvas& c) { c.RingAA(8, 8, 6, 2, CL_WHITE); }, {{8, 8}}, {{8, 2}, {14, 8}}},
+        // An L: the notch between its arms is outside it.
+        {"concave polygon",
+         [](TCanvas& c) {
+             c.FillPolygonAA({{1, 1}, {5, 1}, {5, 11}, {15, 11}, {15, 15}, {1, 15}}, CL_WHITE);
+         },
+         {{10, 5}},
+         {{3, 5}, {10, 13}}},
+    };
+    for (const Case& k : cases) {
+        TCanvas canvas(16, 16);
+        k.Draw(canvas);
+        for (const auto& [x, y] : k.Bare)
+            EXPECT_FALSE(canvas.Covered(x, y)) << k.Name << " " << x << "," << y;
+        for (const auto& [x, y] : k.Inked)
+            EXPECT_EQ(canvas.At(x, y), CL_WHITE) << k.Name << " " << x << "," << y;
+    }
+}
+
+TEST(BackgroundKitTest, CapitalsSitCentredOnThePointTheyAreGiven) {
+    for (i32 size : {7, 12, 19}) {
+        TCanvas canvas(120, 60);
+        const TTextStyle style{size, true, false};
+        Caps(canvas, 60, 30, "PASS", style, CL_WHITE);
+        i32 top = 60, bottom = -1, left = 120, right = -1;
+        for (i32 y = 0; y < 60; ++y)
+            for (i32 x = 0; x < 120; ++x)
+                if (canvas.Covered(x, y)) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        ASSERT_GE(bottom, top) << size;
+        EXPECT_NEAR((top + bottom + 1) / 2.0, 30, 1.5) << size;
+        EXPECT_NEAR((left + right + 1) / 2.0, 60, 1.5) << size;
+    }
+}
+
+TEST(BackgroundKitTest, ADieShowsItsPipsAsSeparateSpots) {
+    for (int pips = 1; pips <= 6; ++pips) {
+        TCanvas canvas(24, 24);
+        Die(canvas, 2, 2, 20, pips);
+        // Count the dark spots on the face: each pip one spot of its own.
+        std::vector<bool> seen(24 * 24, false);
+        auto dark = [&](i32 x, i32 y) {
+            return x >= 0 && y >= 0 && x < 24 && y < 24 && canvas.Covered(x, y) &&
+                   Brightness(canvas.At(x, y)) < Brightness(CL_IVORY) / 2;
+        };
+        int spots = 0;
+        for (i32 y = 0; y < 24; ++y)
+            for (i32 x = 0; x < 24; ++x) {
+                if (seen[y * 24 + x] || !dark(x, y))
+                    continue;
+                ++spots;
+                std::vector<std::pair<i32, i32>> todo = {{x, y}};
+                seen[y * 24 + x] = true;
+                while (!todo.empty()) {
+                    const auto [px, py] = todo.back();
+                    todo.pop_back();
+                    for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                        if (dark(px + dx, py + dy) && !seen[(py + dy) * 24 + px + dx]) {
+                            seen[(py + dy) * 24 + px + dx] = true;
+                            todo.push_back({px + dx, py + dy});
+                        }
+                }
+            }
+        EXPECT_EQ(spots, pips);
+    }
+}
+
+// The painted background, made once for the tests that read it.
+const TBackgroundArt& Art() {
+    static const TBackgroundArt art = PaintTableBackground();
+    return art;
+}
+
+TEST(BackgroundArtTest, EveryRegionsCentreIsOnItsPictureAndEveryButtonShowsItsUpLook) {
+    const std::vector<std::string> faults = BackgroundFaults(Art());
+    for (const std::string& fault : faults)
+        ADD_FAILURE() << fault;
+    // Set OTCRAPS_BACKGROUND_PNG to a file to look at the picture at twice its size.
+    if (const char* path = std::getenv("OTCRAPS_BACKGROUND_PNG")) {
+        TScreenSurface shown(TSize{2 * TABLE_WIDTH, 2 * TABLE_HEIGHT});
+        for (i32 y = 0; y < 2 * TABLE_HEIGHT; ++y)
+            for (i32 x = 0; x < 2 * TABLE_WIDTH; ++x) {
+                const std::array<u8, 3> c = RgbOf(Art().Picture.At(x / 2, y / 2));
+                shown.SetPixel(x, y, 0xFF000000u | c[0] << 16 | c[1] << 8 | c[2]);
+            }
+        EXPECT_TRUE(WritePng(path, shown));
+    }
+}
+
+TEST(BackgroundArtTest, TheCheckNamesARegionOffItsPictureAndAButtonNotShown) {
+    TBackgroundArt art = Art();
+    // The come box of the 6 painted over by its neighbour, and the roll button's face smudged.
+    const TBox come6 = SpotRegion(25).Box;
+    art.Areas.FillRect(come6.L, come6.T, come6.R, come6.B, AREA_SPOT + 26);
+    const TBox roll = TableButtons()[12].Box;
+    art.Picture.Plot(roll.CentreX(), roll.CentreY(),
+                     static_cast<u8>(art.Picture.At(roll.CentreX(), roll.CentreY()) + 1));
+    const std::vector<std::string> faults = BackgroundFaults(art);
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_NE(faults[0].find("region 47"), std::string::npos) << faults[0];
+    EXPECT_NE(faults[1].find("button 12"), std::string::npos) << faults[1];
+}
+
+TEST(BackgroundArtTest, EveryPixelIsDrawnAndTheClothIsNotFlat) {
+    // Opaque: every pixel drawn; and the felt under the layout is cloth, not one flat colour.
+    std::array<bool, 256> used{};
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            ASSERT_TRUE(Art().Picture.Covered(x, y)) << x << "," << y;
+            used[Art().Picture.At(x, y)] = true;
+        }
+    i32 feltShades = 0;
+    for (u32 step = 0; step < RampLength(TRamp::Felt); ++step)
+        feltShades += used[RampStep(TRamp::Felt, step)] ? 1 : 0;
+    EXPECT_GE(feltShades, 6);
 }
 
 } // namespace
