@@ -24,6 +24,10 @@ TAnmFrameSource BuyMarkerFrame();
 TAnmFrameSource PuckFrame(bool on);
 // The pair of dice lying in front of the shooter, hotspot at the middle of their foot.
 TAnmFrameSource ShooterDiceFrame();
+class TSoftPaint;
+// A die seen from above showing `face`, its body size x size pixels from (left, top) plus a
+// one-pixel shadow: the dice of every picture share this look.
+void PaintDieFace(TSoftPaint& paint, double left, double top, double size, int face);
 // A landed die seen from above, faces 1-6 (frame f = face f + 1), hotspot top left.
 std::vector<TAnmFrameSource> BigDieFrames();
 // The shooter's hand taking the dice from where the shooter dice lie: hotspot as theirs.

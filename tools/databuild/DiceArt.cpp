@@ -24,32 +24,6 @@ const std::vector<std::pair<int, int>> PipGrid[7] = {
     {{0, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {2, 2}},
 };
 
-// A die face seen from above: rounded body lit from the top left, a soft shadow, crisp pips.
-void PaintFace(TSoftPaint& paint, double left, double top, double size, int face) {
-    const double radius = size * 0.2;
-    paint.Fill(TShape::RoundRect(left + 1, top + 1, left + size + 1, top + size + 1, radius),
-               Shadow, 0.45f);
-    paint.Fill(TShape::RoundRect(left, top, left + size, top + size, radius),
-               [&](double x, double y) {
-                   const double t = ((x - left) + (y - top)) / (2 * size);
-                   return Shade(DieRed, static_cast<float>(1.25 - 0.55 * t));
-               });
-    // The edge catches light along the top and left.
-    paint.Fill(
-        TShape::RoundRect(left + 0.9, top + 0.9, left + size - 0.6, top + size - 0.6, radius * 0.8),
-        [&](double x, double y) {
-            const double t = ((x - left) + (y - top)) / (2 * size);
-            return Shade(DieRed, static_cast<float>(1.05 - 0.45 * t));
-        });
-    const double step = size * 4 / 15;
-    const double pip = size * 0.105;
-    for (const auto& [col, row] : PipGrid[face]) {
-        const double cx = left + size / 2 + (col - 1) * step;
-        const double cy = top + size / 2 + (row - 1) * step;
-        paint.Fill(TShape::Ellipse(cx, cy, pip, pip), PipWhite);
-    }
-}
-
 // A small die seen from a low angle: a lighter top sliver over the front face, one pip a
 // pixel, the front face 7 x 7 pixels.
 void PaintSmallDie(TSoftPaint& paint, i32 left, i32 top, int front) {
@@ -148,6 +122,32 @@ void PaintHand(TSoftPaint& paint, const THandLook& look, double cx, double wrist
 
 } // namespace
 
+// Rounded body lit from the top left, a soft shadow, crisp pips.
+void PaintDieFace(TSoftPaint& paint, double left, double top, double size, int face) {
+    const double radius = size * 0.2;
+    paint.Fill(TShape::RoundRect(left + 1, top + 1, left + size + 1, top + size + 1, radius),
+               Shadow, 0.45f);
+    paint.Fill(TShape::RoundRect(left, top, left + size, top + size, radius),
+               [&](double x, double y) {
+                   const double t = ((x - left) + (y - top)) / (2 * size);
+                   return Shade(DieRed, static_cast<float>(1.25 - 0.55 * t));
+               });
+    // The edge catches light along the top and left.
+    paint.Fill(
+        TShape::RoundRect(left + 0.9, top + 0.9, left + size - 0.6, top + size - 0.6, radius * 0.8),
+        [&](double x, double y) {
+            const double t = ((x - left) + (y - top)) / (2 * size);
+            return Shade(DieRed, static_cast<float>(1.05 - 0.45 * t));
+        });
+    const double step = size * 4 / 15;
+    const double pip = size * 0.105;
+    for (const auto& [col, row] : PipGrid[std::clamp(face, 0, 6)]) {
+        const double cx = left + size / 2 + (col - 1) * step;
+        const double cy = top + size / 2 + (row - 1) * step;
+        paint.Fill(TShape::Ellipse(cx, cy, pip, pip), PipWhite);
+    }
+}
+
 TAnmFrameSource PuckFrame(bool on) {
     TSoftPaint puck(20, 15);
     const double cx = 10;
@@ -176,7 +176,7 @@ std::vector<TAnmFrameSource> BigDieFrames() {
     std::vector<TAnmFrameSource> frames;
     for (int face = 1; face <= 6; ++face) {
         TSoftPaint die(16, 16);
-        PaintFace(die, 0, 0, 15, face);
+        PaintDieFace(die, 0, 0, 15, face);
         frames.push_back(die.Frame(0, 0, FeltRgb()));
     }
     return frames;
