@@ -80,7 +80,7 @@ void PaintChip(TSoftPaint& paint, const TChipLook& look, double cx, double cy, d
 
 // Markers stand on a pile's top, where the next chip's foot would be: their own foot is drawn
 // below that point, so that they lie on the top chip's face rather than float above it.
-constexpr i16 ChitFoot = 9;
+constexpr i16 ChitFoot = 10;
 
 // A flat disc (a button laid on a pile) with its top face's centre at (cx, cy).
 void PaintDisc(TSoftPaint& paint, double cx, double cy, double rx, double ry, double depth,
@@ -90,7 +90,7 @@ void PaintDisc(TSoftPaint& paint, double cx, double cy, double rx, double ry, do
         return Shade(rim, static_cast<float>(0.8 - 0.2 * u));
     });
     paint.Fill(TShape::Ellipse(cx, cy, rx, ry), rim);
-    paint.Fill(TShape::Ellipse(cx, cy, rx - 1.1, ry - 0.9), face);
+    paint.Fill(TShape::Ellipse(cx, cy, rx - 0.9, ry - 0.7), face);
 }
 
 } // namespace
@@ -122,17 +122,20 @@ std::vector<TAnmFrameSource> SeatChitFrames() {
     const char* const numbers[3] = {"1", "2", "3"};
     std::vector<TAnmFrameSource> frames;
     for (int seat = 0; seat < 3; ++seat) {
-        TSoftPaint chit(14, 11);
-        PaintDisc(chit, 7, 4.2, 6.5, 3.9, 2, seats[seat], {250, 250, 246});
-        chit.Text(7, 4.4, numbers[seat], 7, {255, 255, 255});
+        TSoftPaint chit(14, 13);
+        PaintDisc(chit, 7, 5.0, 6.6, 4.7, 2, seats[seat], {250, 250, 246});
+        // A light seat colour takes a dark number.
+        const TRgbF& c = seats[seat];
+        const bool light = c.R * 0.3f + c.G * 0.59f + c.B * 0.11f > 150;
+        chit.Text(7, 5.2, numbers[seat], 7, light ? TRgbF{40, 30, 10} : TRgbF{255, 255, 255});
         frames.push_back(chit.Frame(7, ChitFoot, FeltRgb()));
     }
     return frames;
 }
 
 TAnmFrameSource BuyMarkerFrame() {
-    TSoftPaint marker(24, 11);
-    PaintDisc(marker, 12, 4.3, 11.5, 4.0, 2, {250, 250, 244}, {30, 30, 34});
-    marker.Text(12, 4.5, "BUY", 7, {20, 20, 24});
+    TSoftPaint marker(24, 13);
+    PaintDisc(marker, 12, 5.1, 11.5, 4.9, 2, {250, 250, 244}, {30, 30, 34});
+    marker.Text(12, 5.3, "BUY", 7, {20, 20, 24});
     return marker.Frame(12, ChitFoot, FeltRgb());
 }
