@@ -9,4 +9,5 @@ void RegisterResources() {
     RegisterGamblerResources();
     RegisterAdviceStrings();
     RegisterBetOptionsResources();
+    RegisterResourceImages();
 }
