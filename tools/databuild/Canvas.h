@@ -1,11 +1,12 @@
-// TCanvas: an 8-bit picture with a coverage mask, drawn with rectangles, lines, ellipses and text,
-// and cut into animation frames or bitmap rows.
+// TCanvas: an 8-bit picture with a coverage mask, drawn with rectangles, lines, ellipses, polygons
+// and text (crisp or anti-aliased), and cut into animation frames or bitmap rows.
 #pragma once
 
 #include "engine/media/AnmEncoder.h"
 #include "platform/host/Types.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Text in the platform's fonts: a proportional face, or a fixed-pitch one for digits.
@@ -13,6 +14,8 @@ struct TTextStyle {
     i32 PixelSize = 12;
     bool Bold = false;
     bool Fixed = false;
+    // One-bit glyphs instead of the anti-aliased ones.
+    bool Crisp = false;
 };
 
 // Where a line of text sits in a rectangle.
@@ -20,6 +23,11 @@ enum class TAlign { Left, Centre, Right };
 
 // Pixels outside the canvas are never drawn: every operation clips. Only covered pixels
 // belong to a frame cut from the canvas; a new canvas covers nothing.
+//
+// The anti-aliased shapes (the ...AA members and the default text) take pixel edges as
+// coordinates: pixel (x, y) is the square from (x, y) to (x + 1, y + 1). A pixel a shape
+// partly covers becomes the palette's nearest blend of the shape's colour with what is under
+// it, or, where nothing is drawn yet, with the matte: the colour the picture will be seen on.
 class TCanvas {
 public:
     TCanvas(i32 width, i32 height);
@@ -44,6 +52,20 @@ public:
     void FillEllipse(i32 left, i32 top, i32 right, i32 bottom, u8 colour);
     void Disc(i32 cx, i32 cy, i32 radius, u8 colour);
 
+    // The colour an uncovered pixel blends with; the felt unless set.
+    void SetMatte(u8 colour) { MatteColour = colour; }
+    u8 Matte() const { return MatteColour; }
+    // The colour laid over the pixel with a coverage of 0 (none) .. 255 (all of it).
+    void Blend(i32 x, i32 y, u8 colour, u32 coverage);
+    void DiscAA(double cx, double cy, double radius, u8 colour);
+    void FillEllipseAA(double left, double top, double right, double bottom, u8 colour);
+    void FillRoundRectAA(double left, double top, double right, double bottom, double radius,
+                         u8 colour);
+    // Points in order around the outline (either way); the even-odd rule for crossings.
+    void FillPolygonAA(const std::vector<std::pair<double, double>>& points, u8 colour);
+    // A stroke of the width, its ends square at the end points.
+    void LineAA(double x0, double y0, double x1, double y1, double width, u8 colour);
+
     // The pen starts at the left end of the text's top line (ascent below it); the width
     // drawn is returned.
     i32 Text(i32 x, i32 y, const std::string& text, const TTextStyle& style, u8 colour);
@@ -63,10 +85,16 @@ public:
     const std::vector<u8>& Pixels() const { return Pix; }
 
 private:
+    // Coverage from a signed distance (negative inside) over the pixels of the box.
+    template <typename Distance>
+    void Shade(double left, double top, double right, double bottom, u8 colour, Distance distance);
+    i32 TextAA(i32 x, i32 y, const std::string& text, const TTextStyle& style, u8 colour);
+
     bool Inside(i32 x, i32 y) const { return x >= 0 && y >= 0 && x < W && y < H; }
 
     i32 W;
     i32 H;
     std::vector<u8> Pix;
     std::vector<u8> Cover;
+    u8 MatteColour;
 };

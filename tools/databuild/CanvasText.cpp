@@ -1,10 +1,16 @@
-// TCanvas: text drawn with the platform's fonts, one-bit glyphs for crisp small lettering.
+// TCanvas: text drawn with the platform's fonts, anti-aliased from the faces' grey coverage, or
+// with one-bit glyphs for crisp small lettering.
 #include "tools/databuild/Canvas.h"
 
 #include "platform/framework/Font.h"
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include <cstring>
+#include <map>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -17,9 +23,63 @@ std::shared_ptr<TFontInstance> FontFor(const TTextStyle& style) {
     return ResolveFont(log);
 }
 
+// A glyph's grey coverage, 0..255 a pixel, placed as TGlyph places its ink.
+const TGlyph& SmoothGlyph(TFontInstance& font, u8 character) {
+    static std::map<std::tuple<std::string, i32, u8>, TGlyph> cache;
+    const auto key = std::make_tuple(font.File, font.PixelSize, character);
+    const auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+    TGlyph& glyph = cache[key];
+    FT_Face face = static_cast<FT_Face>(font.Face);
+    if (face == nullptr)
+        return glyph;
+    // The face is shared by every size: set ours before each load.
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.PixelSize));
+    const FT_UInt index = FT_Get_Char_Index(face, CodePageToUnicode(character));
+    // Light hinting keeps stems on whole pixels vertically and the letters' own shapes.
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_LIGHT) != 0 ||
+        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
+        return glyph;
+    const FT_GlyphSlot slot = face->glyph;
+    glyph.Advance = static_cast<i32>((slot->advance.x + 32) >> 6);
+    glyph.Left = slot->bitmap_left;
+    glyph.Top = -slot->bitmap_top;
+    glyph.Width = static_cast<i32>(slot->bitmap.width);
+    glyph.Height = static_cast<i32>(slot->bitmap.rows);
+    glyph.Ink.assign(static_cast<size_t>(glyph.Width) * static_cast<size_t>(glyph.Height), 0);
+    for (i32 y = 0; y < glyph.Height; ++y) {
+        const u8* row = slot->bitmap.buffer + static_cast<std::ptrdiff_t>(y) * slot->bitmap.pitch;
+        for (i32 x = 0; x < glyph.Width; ++x)
+            glyph.Ink[static_cast<size_t>(y) * glyph.Width + x] = row[x];
+    }
+    return glyph;
+}
+
+const TGlyph& GlyphFor(TFontInstance& font, const TTextStyle& style, u8 character) {
+    return style.Crisp ? font.Glyph(character) : SmoothGlyph(font, character);
+}
+
 } // namespace
 
+i32 TCanvas::TextAA(i32 x, i32 y, const std::string& text, const TTextStyle& style, u8 colour) {
+    const std::shared_ptr<TFontInstance> font = FontFor(style);
+    const i32 baseline = y + font->Metrics.tmAscent;
+    i32 pen = x;
+    for (char c : text) {
+        const TGlyph& glyph = SmoothGlyph(*font, static_cast<u8>(c));
+        for (i32 gy = 0; gy < glyph.Height; ++gy)
+            for (i32 gx = 0; gx < glyph.Width; ++gx)
+                Blend(pen + glyph.Left + gx, baseline + glyph.Top + gy, colour,
+                      glyph.Ink[static_cast<size_t>(gy) * glyph.Width + gx]);
+        pen += glyph.Advance;
+    }
+    return pen - x;
+}
+
 i32 TCanvas::Text(i32 x, i32 y, const std::string& text, const TTextStyle& style, u8 colour) {
+    if (!style.Crisp)
+        return TextAA(x, y, text, style, colour);
     const std::shared_ptr<TFontInstance> font = FontFor(style);
     const i32 baseline = y + font->Metrics.tmAscent;
     i32 pen = x;
@@ -38,7 +98,7 @@ i32 TCanvas::TextWidth(const std::string& text, const TTextStyle& style) {
     const std::shared_ptr<TFontInstance> font = FontFor(style);
     i32 width = 0;
     for (char c : text)
-        width += font->Glyph(static_cast<u8>(c)).Advance;
+        width += GlyphFor(*font, style, static_cast<u8>(c)).Advance;
     return width;
 }
 

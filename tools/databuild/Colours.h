@@ -64,6 +64,46 @@ enum TColour : u8 {
     CL_NAMED_END,
 };
 
+// The palette's shaded ramps, dark to light, in entries CL_NAMED_END..245. Shading and
+// anti-aliased edges pick from them (through RampEntry, Nearest and Mix).
+enum class TRamp : u8 {
+    Felt,
+    FeltToCream,
+    FeltToGold,
+    FeltToRed,
+    Wood,
+    WoodToGold,
+    Gold,
+    Cream,
+    Skin,
+    Shadow,
+    Grey,
+    WarmGrey,
+    Red,
+    Blue,
+    SlateBlue,
+    ChipGreen,
+    Purple,
+    Orange,
+    Amber,
+    Teal,
+    Pink,
+    Count,
+};
+
+// A ramp's entry at a level 0 (darkest) .. 255 (lightest).
+u8 RampEntry(TRamp ramp, u32 level);
+// How many entries a ramp has.
+u32 RampLength(TRamp ramp);
+
+// The game palette's entry closest to a colour, the statics included.
+u8 Nearest(u8 r, u8 g, u8 b);
+// The entry closest to `over` laid on `under` with a coverage of 0 (all under) .. 255 (all
+// over); answers are cached, since edges ask for the same blends again and again.
+u8 Mix(u8 under, u8 over, u32 coverage);
+// An entry's colour as red, green, blue.
+std::array<u8, 3> RgbOf(u8 index);
+
 // The twenty static colours in index order 0-9, then 246-255 (red, green, blue).
 const std::array<std::array<u8, 3>, 20>& StaticColours();
 

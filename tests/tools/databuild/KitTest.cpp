@@ -100,7 +100,7 @@ TEST(CanvasTest, FramesCarryTheCoverageAsTheirMaskAndDrawCopiesOnlyCoveredPixels
 }
 
 TEST(CanvasTest, TextIsDrawnInThePlatformsFontsWithinItsMeasuredBox) {
-    const TTextStyle style{12, true, false};
+    const TTextStyle style{12, true, false, true};
     const i32 width = TCanvas::TextWidth("PASS LINE", style);
     ASSERT_GT(width, 30);
     EXPECT_GT(TCanvas::TextWidth("PASS LINE WINS", style), width);
