@@ -7,80 +7,48 @@
 #include "tools/databuild/TableLayout.h"
 
 #include <cmath>
-#include <map>
 #include <numbers>
 
 namespace {
 
 TRgb PaletteRgb(u8 index) {
-    const RGBQUAD q = GamePalette()[index];
-    return TRgb{q.rgbRed, q.rgbGreen, q.rgbBlue};
+    const std::array<u8, 3> rgb = RgbOf(index);
+    return TRgb{rgb[0], rgb[1], rgb[2]};
 }
 
-// Game-palette pictures of true-colour drawings: each pixel takes the entry nearest to it,
-// a partly covered one blended first with the colour it will lie on.
-class TPaletteMapper {
-public:
-    TPaletteMapper() : Table(GamePalette()) {}
-
-    TAnmFrameSource Frame(const TRgbCanvas& canvas, TRgb matte) {
-        const std::vector<u32> argb = canvas.Argb();
-        TAnmFrameSource frame;
-        frame.Width = static_cast<i16>(canvas.Width());
-        frame.Height = static_cast<i16>(canvas.Height());
-        frame.Pixels.resize(argb.size(), 0);
-        frame.Opaque.resize(argb.size(), 0);
-        for (size_t i = 0; i < argb.size(); ++i) {
-            const u32 alpha = argb[i] >> 24;
-            if (alpha == 0)
-                continue;
-            const TRgb colour = Blend(matte,
-                                      TRgb{static_cast<u8>(argb[i] >> 16),
-                                           static_cast<u8>(argb[i] >> 8), static_cast<u8>(argb[i])},
-                                      alpha / 255.0);
-            frame.Pixels[i] = Nearest(colour);
-            frame.Opaque[i] = 1;
-        }
-        return frame;
+// A game-palette frame of a true-colour drawing: each pixel takes the entry nearest to it, a
+// partly covered one blended first with the colour it will lie on.
+TAnmFrameSource PaletteFrame(const TRgbCanvas& canvas, TRgb matte) {
+    const std::vector<u32> argb = canvas.Argb();
+    TAnmFrameSource frame;
+    frame.Width = static_cast<i16>(canvas.Width());
+    frame.Height = static_cast<i16>(canvas.Height());
+    frame.Pixels.resize(argb.size(), 0);
+    frame.Opaque.resize(argb.size(), 0);
+    for (size_t i = 0; i < argb.size(); ++i) {
+        const u32 alpha = argb[i] >> 24;
+        if (alpha == 0)
+            continue;
+        const TRgb colour = Blend(matte,
+                                  TRgb{static_cast<u8>(argb[i] >> 16),
+                                       static_cast<u8>(argb[i] >> 8), static_cast<u8>(argb[i])},
+                                  alpha / 255.0);
+        frame.Pixels[i] = Nearest(colour.R, colour.G, colour.B);
+        frame.Opaque[i] = 1;
     }
-
-private:
-    u8 Nearest(TRgb c) {
-        const u32 key = (static_cast<u32>(c.R) << 16) | (static_cast<u32>(c.G) << 8) | c.B;
-        const auto found = Cache.find(key);
-        if (found != Cache.end())
-            return found->second;
-        u8 best = 0;
-        i32 bestDistance = 1 << 30;
-        for (i32 i = 0; i < 256; ++i) {
-            const RGBQUAD& q = Table[static_cast<size_t>(i)];
-            const i32 dr = q.rgbRed - c.R;
-            const i32 dg = q.rgbGreen - c.G;
-            const i32 db = q.rgbBlue - c.B;
-            const i32 distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                best = static_cast<u8>(i);
-            }
-        }
-        Cache.emplace(key, best);
-        return best;
-    }
-
-    TColourTable Table;
-    std::map<u32, u8> Cache;
-};
+    return frame;
+}
 
 constexpr i32 CardLeft = (TABLE_WIDTH - INTRO_CARD_WIDTH) / 2;
 constexpr i32 CardTop = (TABLE_HEIGHT - INTRO_CARD_HEIGHT) / 2;
 // The lane the dice cross, inside the card.
 constexpr i32 LaneLeft = 24;
-constexpr i32 LaneTop = 132;
+constexpr i32 LaneTop = 124;
 constexpr i32 LaneWidth = INTRO_CARD_WIDTH - 2 * LaneLeft;
-constexpr i32 LaneHeight = 150;
-constexpr double DieSide = 34;
+constexpr i32 LaneHeight = 170;
+constexpr double DieSide = 42;
 
-TAnmFrameSource TitleCard(TPaletteMapper& mapper) {
+TAnmFrameSource TitleCard() {
     const TRgb felt = PaletteRgb(CL_FELT);
     TRgbCanvas card(INTRO_CARD_WIDTH, INTRO_CARD_HEIGHT);
     card.FillRoundRect(0, 0, INTRO_CARD_WIDTH, INTRO_CARD_HEIGHT, 18, PaletteRgb(CL_RAIL_DARK));
@@ -94,14 +62,14 @@ TAnmFrameSource TitleCard(TPaletteMapper& mapper) {
     card.TextCentred(mid, 32, "Olbin Tevrani's", 30, true, PaletteRgb(CL_CREAM));
     card.TextCentred(mid + 2, 76, "Craps Pendrel 2001", 38, true, shadow);
     card.TextCentred(mid, 74, "Craps Pendrel 2001", 38, true, PaletteRgb(CL_TITLE));
-    return mapper.Frame(card, PaletteRgb(CL_BLACK));
+    return PaletteFrame(card, PaletteRgb(CL_BLACK));
 }
 
-TAnmFrameSource Prompt(TPaletteMapper& mapper) {
+TAnmFrameSource Prompt() {
     const std::string text = "Click or press any key";
     TRgbCanvas line(static_cast<i32>(TRgbCanvas::TextWidth(text, 15, false)) + 4, 22);
     line.Text(2, 2, text, 15, false, PaletteRgb(CL_CREAM));
-    return mapper.Frame(line, PaletteRgb(CL_FELT));
+    return PaletteFrame(line, PaletteRgb(CL_FELT));
 }
 
 // Where a die is at a time along its throw (0..1): across the lane, bouncing lower each time,
@@ -113,52 +81,55 @@ struct TDiePose {
     i32 Face;
 };
 
+// The ground line of each die: the first rolls nearer the viewer than the second.
+double GroundOf(i32 die) {
+    return die == 0 ? LaneHeight - DieSide * 0.95 : LaneHeight - DieSide * 0.95 - 40;
+}
+
 TDiePose PoseAt(double t, i32 die) {
-    const double start = die == 0 ? 18.0 : 4.0;
-    const double rest = die == 0 ? LaneWidth * 0.44 : LaneWidth * 0.58;
+    const double start = die == 0 ? 48.0 : 6.0;
+    const double rest = die == 0 ? LaneWidth * 0.43 : LaneWidth * 0.57;
     // Rolling slows towards the end of the throw.
     const double eased = 1 - (1 - t) * (1 - t);
     const double x = start + (rest - start) * eased;
-    const double ground = LaneHeight - DieSide * 0.85 - (die == 0 ? 10 : 0);
     const double bounces = 3.5;
     const double fade = std::pow(1 - t, 1.6);
-    const double hop = std::abs(std::sin(t * bounces * std::numbers::pi)) * 70 * fade;
+    const double phase = die == 0 ? 0.0 : 0.5;
+    const double hop = std::abs(std::sin(t * bounces * std::numbers::pi + phase)) * 58 * fade;
     const double angle =
         (die == 0 ? 7.5 : -6.2) * eased * std::numbers::pi + (die == 0 ? -0.22 : 0.3);
     // The faces a tumbling die shows, then its last one: a five and a two come out seven.
     static const i32 Tumble[2][6] = {{3, 6, 2, 4, 1, 5}, {4, 1, 5, 3, 6, 2}};
     const i32 bounce = std::min(5, static_cast<i32>(t * 6));
-    return TDiePose{x, ground - hop, angle, Tumble[die][bounce]};
+    return TDiePose{x, GroundOf(die) - hop, angle, Tumble[die][bounce]};
 }
 
-TAnmFrameSource DiceFrame(TPaletteMapper& mapper, double t) {
+TAnmFrameSource DiceFrame(double t) {
     const TRgb felt = PaletteRgb(CL_FELT);
     const TDieLook look{PaletteRgb(CL_CRAPS_RED), PaletteRgb(CL_WHITE), PaletteRgb(CL_DARK_RED)};
     TRgbCanvas lane(LaneWidth, LaneHeight);
     const TDiePose poses[2] = {PoseAt(t, 0), PoseAt(t, 1)};
     // Shadows first, on the felt below each die; they shrink as the die rises.
-    const double ground0 = LaneHeight - DieSide * 0.85;
     for (i32 die = 0; die < 2; ++die) {
-        const double ground = ground0 - (die == 0 ? 10 : 0);
-        const double lift = std::clamp((ground - poses[die].Y) / 70, 0.0, 1.0);
+        const double ground = GroundOf(die);
+        const double lift = std::clamp((ground - poses[die].Y) / 58, 0.0, 1.0);
         lane.FillEllipse(poses[die].X + 4, ground + DieSide * 0.55, DieSide * (0.75 - 0.25 * lift),
                          DieSide * 0.18, PaletteRgb(CL_FELT_DARK));
     }
-    for (i32 die = 0; die < 2; ++die)
+    for (i32 die = 1; die >= 0; --die)
         DrawDie(lane, poses[die].X, poses[die].Y, DieSide, poses[die].Angle, poses[die].Face, look);
-    return mapper.Frame(lane, felt);
+    return PaletteFrame(lane, felt);
 }
 
 } // namespace
 
 void AddIntro(TDataSet& set) {
     const std::string dir = INTRO_DIR;
-    TPaletteMapper mapper;
-    set.AddAnm(dir + "s4title.anm", {TitleCard(mapper)});
-    set.AddAnm(dir + "s4press.anm", {Prompt(mapper)});
+    set.AddAnm(dir + "s4title.anm", {TitleCard()});
+    set.AddAnm(dir + "s4press.anm", {Prompt()});
     std::vector<TAnmFrameSource> throwFrames;
     for (u32 f = 0; f < INTRO_THROW_FRAMES; ++f)
-        throwFrames.push_back(DiceFrame(mapper, static_cast<double>(f) / (INTRO_THROW_FRAMES - 1)));
+        throwFrames.push_back(DiceFrame(static_cast<double>(f) / (INTRO_THROW_FRAMES - 1)));
     set.AddAnm(dir + "s4dice.anm", throwFrames);
     const TSamples jingle = Then(Then(Tone(523.25, 120, 0.35), Tone(659.25, 120, 0.35)),
                                  Then(Tone(783.99, 120, 0.35), Tone(1046.5, 240, 0.35)));
@@ -178,7 +149,7 @@ void AddIntro(TDataSet& set) {
     const u16 restRow = INTRO_THROW_START + INTRO_THROW_FRAMES;
     intro.AddAnmAt(restRow, dir + "s4dice.anm", laneX, laneY, 1, INTRO_TICKS - restRow, PLAY_HOLD)
         .FirstFrame = static_cast<i16>(INTRO_THROW_FRAMES - 1);
-    const TAnmFrameSource prompt = Prompt(mapper);
+    const TAnmFrameSource prompt = Prompt();
     intro.AddAnmAt(INTRO_PROMPT_START, dir + "s4press.anm", (TABLE_WIDTH - prompt.Width) / 2,
                    CardTop + INTRO_CARD_HEIGHT - 50, 1, INTRO_TICKS - INTRO_PROMPT_START,
                    PLAY_HOLD);
