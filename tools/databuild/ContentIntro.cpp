@@ -3,6 +3,7 @@
 #include "tools/databuild/ContentIntro.h"
 #include "tools/databuild/Colours.h"
 #include "tools/databuild/Content.h"
+#include "tools/databuild/Effects.h"
 #include "tools/databuild/ResourceImagesCanvas.h"
 #include "tools/databuild/TableLayout.h"
 
@@ -131,8 +132,7 @@ void AddIntro(TDataSet& set) {
     for (u32 f = 0; f < INTRO_THROW_FRAMES; ++f)
         throwFrames.push_back(DiceFrame(static_cast<double>(f) / (INTRO_THROW_FRAMES - 1)));
     set.AddAnm(dir + "s4dice.anm", throwFrames);
-    const TSamples jingle = Then(Then(Tone(523.25, 120, 0.35), Tone(659.25, 120, 0.35)),
-                                 Then(Tone(783.99, 120, 0.35), Tone(1046.5, 240, 0.35)));
+    const TSamples jingle = IntroJingle();
     set.AddWave(dir + "s4jingle.wav", jingle);
 
     TSpriteListModel& list = set.SpriteLists.emplace_back(dir + "s4glrd00.spl");
