@@ -11,4 +11,5 @@ void RegisterResources() {
     RegisterBetOptionsResources();
     RegisterStatDialogs();
     RegisterStatStrings();
+    RegisterResourceImages();
 }

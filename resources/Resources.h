@@ -50,6 +50,7 @@ void RegisterStringTables();
 void RegisterMenus();
 void RegisterAcceleratorTables();
 void RegisterDialogs();
+void RegisterResourceImages();
 // The data set's file names (part of the string tables).
 void RegisterDataFileStrings();
 

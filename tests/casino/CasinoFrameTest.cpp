@@ -139,6 +139,8 @@ TEST_F(CasinoPauseTest, AboutAndCreditsPauseTheGameAndLeaveAnEarlierPauseInPlace
 }
 
 TEST_F(CasinoPauseTest, CreditsWithoutTheirPictureDoNothing) {
+    // The program's resources hold the picture: this program goes without it.
+    TBitmapResources::Get().Clear();
     StartGame();
     TJorpModeWindow& mode = StartMode();
     EXPECT_FALSE(RunCommand(CM_CREDITS));

@@ -5,6 +5,7 @@
 #include "craps/table/IntroGameLord.h"
 #include "platform/framework/Desktop.h"
 #include "support/Golden.h"
+#include "tools/databuild/ContentIntro.h"
 
 namespace {
 
@@ -65,13 +66,13 @@ TEST_F(Intro, ShowsItsCardAndEndsByItselfAtTheAnimationsEnd) {
         endTick = Lord()->GetEndTick();
     });
     // Frames come about every 167 ms: the end tick is well past by twice its time.
-    const u64 end = 30 * 167;
+    const u64 end = INTRO_TICKS * 167;
     backend.At(end / 2, [&] { late = CurrentModeId(); });
     backend.At(2 * end, [&] { done = CurrentModeId(); });
     CloseAt(2 * end + 100);
     EXPECT_EQ(RunOwlMain(), 0);
     EXPECT_TRUE(shown);
-    EXPECT_EQ(endTick, 30U);
+    EXPECT_EQ(endTick, INTRO_TICKS);
     EXPECT_EQ(late, TCasOTCrapsGFW::IntroModeId);
     EXPECT_EQ(done, TCasOTCrapsGFW::CrapsModeId);
 }

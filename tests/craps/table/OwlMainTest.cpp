@@ -23,6 +23,7 @@
 #include "support/Golden.h"
 #include "support/TempDir.h"
 #include "tools/databuild/Build.h"
+#include "tools/databuild/ContentIntro.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,8 @@ TEST_F(OwlMainTest, RunsFromTheIntroToTheTableUntilTheWindowIsClosed) {
     BuildData();
     u32 frames = 0;
     u16 mode = 0;
-    CloseAfter(7000, [&] {
+    // Frames come about every 167 ms: the intro's end plus two seconds of the table.
+    CloseAfter(INTRO_TICKS * 167 + 2000, [&] {
         frames = Frames();
         mode = TJorpApp::GetApp()->GetFrame()->GetMenuEnable()->CurrentModeId;
     });
