@@ -11,7 +11,6 @@ constexpr TRgb Wood{104, 58, 26};
 constexpr TRgb WoodLight{150, 92, 44};
 constexpr TRgb Gold{222, 182, 72};
 constexpr TRgb Cream{250, 242, 214};
-constexpr TRgb Ink{20, 20, 20};
 constexpr TRgb White{255, 255, 255};
 constexpr TRgb Black{0, 0, 0};
 constexpr TDieLook RedDie{{200, 28, 36}, {255, 255, 255}, {92, 8, 12}};
