@@ -7,10 +7,12 @@
 #include "craps/table/TableSkitLists.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
 class TCAsk;
+class TCCSession;
 class TCBetPayOff;
 class TCBetSpot;
 class TCBigDice;
@@ -169,6 +171,8 @@ protected:
     // The seat's current session where its record keeps it; null for an empty seat or a
     // current slot outside the ring (a damaged file), which the statistics leave alone.
     u8* CurrentSessionBytes(i16 seat) const;
+    // Each seated seat's current session read, changed and written back in its record.
+    void ChangeSeatSessions(const std::function<void(i16 seat, TCCSession& session)>& change);
     std::string SeatName(i16 seat) const;
     void Notify(const char* caption, const char* text) const;
     void NoCashNotice();

@@ -47,16 +47,9 @@ void TCasinoCGameLord::EndSeatSession(i16 seat) {
 // current slot outside the ring (a damaged file) leaves the record alone until the next
 // session restarts the ring; a stored range that is no number takes the bankroll.
 void TCasinoCGameLord::NoteSessionBankroll(i16 seat, bool low) {
-    u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
+    u8* bytes = CurrentSessionBytes(seat);
+    if (bytes == nullptr)
         return;
-    u8* history = record + TCasinoPlayerData::HistoryAt;
-    TCasinoData ring;
-    ring.Decode(history, TCasinoData::EncodedSize);
-    if (ring.Current < 0 || ring.Current >= TCasinoCData::SessionSlots)
-        return;
-    u8* bytes = history + TCasinoCData::SessionsAt +
-                TCCSession::EncodedSize * static_cast<size_t>(ring.Current);
     TCCSession session;
     session.Decode(bytes, TCCSession::EncodedSize);
     const TMoney bankroll = GetBankroll(seat);

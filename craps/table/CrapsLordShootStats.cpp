@@ -88,25 +88,11 @@ void FoldShoot(TCCSession& s, bool rolled, int total, bool comeOut, bool pointOf
 void TCasinoCGameLord::RecordShootEnd() {
     const bool rolled = !(Die1 == -1 && Die2 == -1);
     const int total = Die1 + Die2 + 2;
-    for (i16 seat = 0; seat < SeatCount; ++seat) {
-        u8* bytes = CurrentSessionBytes(seat);
-        if (bytes == nullptr)
-            continue;
-        TCCSession session;
-        session.Decode(bytes, TCCSession::EncodedSize);
+    ChangeSeatSessions([&](i16, TCCSession& session) {
         FoldShoot(session, rolled, total, PrevComeOutFlag != 0, Point == -1);
-        session.Encode(bytes, TCCSession::EncodedSize);
-    }
+    });
 }
 
 void TCasinoCGameLord::RecordShootRoll() {
-    for (i16 seat = 0; seat < SeatCount; ++seat) {
-        u8* bytes = CurrentSessionBytes(seat);
-        if (bytes == nullptr)
-            continue;
-        TCCSession session;
-        session.Decode(bytes, TCCSession::EncodedSize);
-        Count(session.ShootRolls);
-        session.Encode(bytes, TCCSession::EncodedSize);
-    }
+    ChangeSeatSessions([](i16, TCCSession& session) { Count(session.ShootRolls); });
 }

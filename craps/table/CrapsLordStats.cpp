@@ -169,22 +169,29 @@ u8* TCasinoCGameLord::CurrentSessionBytes(i16 seat) const {
            TCCSession::EncodedSize * static_cast<size_t>(ring.Current);
 }
 
-// Each seat is judged by its own options, read straight from its record, so the current seat
-// and the options copied for it stay as they were.
-void TCasinoCGameLord::RecordRollStatistics() {
-    const TRoll roll{Die1, Die2, Point, ComeOutFlag, static_cast<i16>(Die1 + Die2)};
+void TCasinoCGameLord::ChangeSeatSessions(
+    const std::function<void(i16 seat, TCCSession& session)>& change) {
     for (i16 seat = 0; seat < SeatCount; ++seat) {
         u8* bytes = CurrentSessionBytes(seat);
         if (bytes == nullptr)
             continue;
-        const TCrapsBetOptions options = CopyBettingOptions(seat);
         TCCSession session;
         session.Decode(bytes, TCCSession::EncodedSize);
+        change(seat, session);
+        session.Encode(bytes, TCCSession::EncodedSize);
+    }
+}
+
+// Each seat is judged by its own options, read straight from its record, so the current seat
+// and the options copied for it stay as they were.
+void TCasinoCGameLord::RecordRollStatistics() {
+    const TRoll roll{Die1, Die2, Point, ComeOutFlag, static_cast<i16>(Die1 + Die2)};
+    ChangeSeatSessions([&](i16 seat, TCCSession& session) {
+        const TCrapsBetOptions options = CopyBettingOptions(seat);
         for (i16 index = 0; index < SpotCount; ++index) {
             TCBetSpot* spot = BetSpots[static_cast<size_t>(index)];
             if (spot != nullptr && spot->HasAmount(seat))
                 RecordBet(session, *spot, index, seat, options, roll);
         }
-        session.Encode(bytes, TCCSession::EncodedSize);
-    }
+    });
 }

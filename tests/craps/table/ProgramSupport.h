@@ -14,12 +14,26 @@
 #include "platform/framework/WinApi.h"
 #include "platform/framework/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/host/RuntimeRandom.h"
 #include "resources/Resources.h"
 #include "support/ExitTrap.h"
 #include "support/TempDir.h"
 #include "tools/databuild/Build.h"
 
 #include <gtest/gtest.h>
+
+// Every reseed of the program starts the generator from the chosen seed, so the dice do not
+// depend on the clock's date.
+class TPinnedSeed : public TRandomSource {
+public:
+    explicit TPinnedSeed(u32 seed) : Chosen(seed) { Lcg.Seed(seed); }
+    void Seed(u32) override { Lcg.Seed(Chosen); }
+    i32 Next() override { return Lcg.Next(); }
+
+private:
+    TLcgRandom Lcg;
+    u32 Chosen;
+};
 
 class ProgramFixture : public ::testing::Test {
 protected:

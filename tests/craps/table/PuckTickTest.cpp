@@ -23,17 +23,6 @@ public:
     using TCasinoCGameLord::ShooterSeat;
 };
 
-class TPinnedSeed : public TRandomSource {
-public:
-    explicit TPinnedSeed(u32 seed) : Chosen(seed) { Lcg.Seed(seed); }
-    void Seed(u32) override { Lcg.Seed(Chosen); }
-    i32 Next() override { return Lcg.Next(); }
-
-private:
-    TLcgRandom Lcg;
-    u32 Chosen;
-};
-
 // The tick of every lost bet.
 class TLosses : public TMoneyLedger {
 public:

@@ -21,19 +21,6 @@
 
 namespace {
 
-// Every reseed of the program starts the generator from the chosen seed, so the dice do not
-// depend on the clock's date.
-class TPinnedSeed : public TRandomSource {
-public:
-    explicit TPinnedSeed(u32 seed) : Chosen(seed) { Lcg.Seed(seed); }
-    void Seed(u32) override { Lcg.Seed(Chosen); }
-    i32 Next() override { return Lcg.Next(); }
-
-private:
-    TLcgRandom Lcg;
-    u32 Chosen;
-};
-
 // Screen spots of the table on the 800 x 600 desktop.
 constexpr TPoint PassLine{556, 465};
 constexpr TPoint FiveDollarChip{636, 521};
