@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdlib>
 #include <numbers>
 #include <string>
 
@@ -108,5 +110,47 @@ std::vector<u8> EncodeWave(const TSamples& samples) {
     Put32(out, dataBytes);
     for (i16 s : samples)
         Put16(out, static_cast<u16>(s));
+    return out;
+}
+
+TSamples Resample(const TSamples& samples, u32 fromRate) {
+    if (fromRate == WAVE_RATE || samples.empty() || fromRate == 0)
+        return samples;
+    const size_t n = static_cast<size_t>(static_cast<u64>(samples.size()) * WAVE_RATE / fromRate);
+    TSamples out(n);
+    for (size_t i = 0; i < n; ++i) {
+        const double at = static_cast<double>(i) * fromRate / WAVE_RATE;
+        const size_t k = static_cast<size_t>(at);
+        const double f = at - static_cast<double>(k);
+        const double a = samples[std::min(k, samples.size() - 1)];
+        const double b = samples[std::min(k + 1, samples.size() - 1)];
+        out[i] = Clip(static_cast<i32>(std::lround(a + (b - a) * f)));
+    }
+    return out;
+}
+
+TSamples Trim(const TSamples& samples, i16 threshold) {
+    const auto loud = [threshold](i16 s) { return std::abs(static_cast<i32>(s)) > threshold; };
+    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    if (first == samples.end())
+        return {};
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    // A little margin so a soft onset or a trailing breath is not cut off mid-wave.
+    const std::ptrdiff_t margin = static_cast<std::ptrdiff_t>(SampleCount(10));
+    const auto from = first - std::min(margin, first - samples.begin());
+    const auto to = last + std::min(margin, samples.end() - last);
+    return TSamples(from, to);
+}
+
+TSamples Normalise(const TSamples& samples, double peak) {
+    i32 loudest = 0;
+    for (i16 s : samples)
+        loudest = std::max(loudest, std::abs(static_cast<i32>(s)));
+    if (loudest == 0)
+        return samples;
+    const double gain = peak * 32767.0 / loudest;
+    TSamples out(samples.size());
+    for (size_t i = 0; i < samples.size(); ++i)
+        out[i] = Clip(static_cast<i32>(std::lround(samples[i] * gain)));
     return out;
 }

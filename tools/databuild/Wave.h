@@ -21,6 +21,17 @@ TSamples Silence(u32 milliseconds);
 TSamples Then(const TSamples& first, const TSamples& second);
 TSamples Mix(const TSamples& a, const TSamples& b);
 
+// The level every finished sound peaks at: loud, with room to spare below full scale.
+constexpr double PEAK_LEVEL = 0.89;
+
+// The samples taken at another rate brought to WAVE_RATE (linear interpolation).
+TSamples Resample(const TSamples& samples, u32 fromRate);
+// Without the quiet at either end (samples no louder than threshold), a few ms kept around the
+// rest.
+TSamples Trim(const TSamples& samples, i16 threshold);
+// Scaled so that the loudest sample reaches peak (a fraction of full scale); silence stays silence.
+TSamples Normalise(const TSamples& samples, double peak);
+
 // The mode-window frames the samples last, rounded up.
 u32 TicksOf(const TSamples& samples);
 
