@@ -5,6 +5,7 @@
 #include "tools/databuild/DataSet.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,8 +113,11 @@ public:
 
     // The torso, one frame that stands still under every gesture.
     const TFigureFrames& Torso() const { return TorsoFrames; }
-    // A frame per pose of the dealer.
+    // A frame per pose of the dealer: whole, or his head and the rest apart (a head that
+    // talks over arms that hold still costs a small frame a tick).
     TFigureFrames Dealer(const std::vector<TDealerPose>& poses);
+    TFigureFrames Head(const std::vector<TDealerPose>& poses);
+    TFigureFrames Body(const std::vector<TDealerPose>& poses);
     // Only the carried things of each pose, with the shooter's hand when Shake is set: the
     // dice's flight and the shooter's fist.
     TFigureFrames Dice(const std::vector<TDealerPose>& poses, bool fist);
@@ -124,7 +128,10 @@ private:
     TFigureFrames TorsoFrames;
 };
 
+// An animation of the table's folder as a member of the sprite, its frames made the first time
+// any sprite plays it: animations are shared by name, and where each one goes is kept with it.
+void AddMember(TDataSet& set, TSpriteModel& sprite, const std::string& file, i16 z, u32 length,
+               i16 direction, const std::function<TFigureFrames()>& make, u16 row = 0);
+
 // The artist of the set's background, made once.
 TFigureArtist& FigureArtist(const TDataSet& set);
-// The torso's animation, added to the set on first use; its name.
-std::string TorsoAnm(TDataSet& set);

@@ -298,23 +298,22 @@ void DrawTorso(TSketch& s) {
     s.Disc(HeadX, ShoulderY + 3, 2.2, Tie);
 }
 
-// Head, arms, hands and stick, over the torso.
-void DrawDealer(TSketch& s, const TDealerPose& pose) {
+// Face, hair, eyes and mouth.
+void DrawHead(TSketch& s, const TDealerPose& pose) {
     const double hx = HeadX + pose.Lean;
-    const double lx = HeadX - ShoulderHalf;
-    const double rx = HeadX + ShoulderHalf;
-    // Head: face, hair, eyes, mouth.
     s.Disc(hx, HeadY, HeadR + 1.2, SkinEdge);
     s.Disc(hx, HeadY, HeadR, Skin);
-    s.Polygon({{hx - HeadR - 1, HeadY - 2},
-               {hx - HeadR + 2, HeadY - HeadR + 2},
-               {hx - 4, HeadY - HeadR - 2},
-               {hx + 6, HeadY - HeadR - 1},
-               {hx + HeadR, HeadY - 5},
-               {hx + HeadR + 1, HeadY - 2},
-               {hx + 4, HeadY - 9},
-               {hx - 6, HeadY - 8}},
-              Ink);
+    // Hair: a cap over the crown, parted to one side.
+    std::vector<std::pair<double, double>> hair;
+    for (int k = 0; k <= 12; ++k) {
+        const double a = 3.14159 * (1.05 + 0.9 * k / 12.0);
+        hair.push_back({hx + std::cos(a) * (HeadR + 1.4), HeadY + std::sin(a) * (HeadR + 1.4)});
+    }
+    for (int k = 12; k >= 0; --k) {
+        const double a = 3.14159 * (1.05 + 0.9 * k / 12.0);
+        hair.push_back({hx + std::cos(a) * (HeadR - 2) + 1, HeadY - 4 + std::sin(a) * (HeadR - 9)});
+    }
+    s.Polygon(hair, Ink);
     const double look = pose.Look * 2.5;
     s.Disc(hx - 5.5 + look, HeadY + 1, 1.5, Ink);
     s.Disc(hx + 5.5 + look, HeadY + 1, 1.5, Ink);
@@ -322,6 +321,12 @@ void DrawDealer(TSketch& s, const TDealerPose& pose) {
         s.Box(hx - 3.5 + look / 2, HeadY + 6, hx + 3.5 + look / 2, HeadY + 11, 2.2, Ink);
     else
         s.Capsule(hx - 4 + look / 2, HeadY + 8, hx + 4 + look / 2, HeadY + 8, 0.9, Ink);
+}
+
+// Arms, hands and stick over the torso, and what the stick carries.
+void DrawBody(TSketch& s, const TDealerPose& pose) {
+    const double lx = HeadX - ShoulderHalf;
+    const double rx = HeadX + ShoulderHalf;
     // The stick under the arms, the arms over the vest, the hands last.
     if (pose.Stick)
         DrawStick(s, pose);
@@ -335,6 +340,7 @@ void DrawDealer(TSketch& s, const TDealerPose& pose) {
         s.Disc(pose.HandX[side], pose.HandY[side], 4.6, SkinEdge);
         s.Disc(pose.HandX[side], pose.HandY[side], 3.8, Skin);
     }
+    DrawCarried(s, pose);
 }
 
 void DrawFist(TSketch& s, const TDealerPose& pose) {
@@ -416,9 +422,19 @@ TFigureArtist::TFigureArtist(const TDataSet& set) {
 TFigureFrames TFigureArtist::Dealer(const std::vector<TDealerPose>& poses) {
     TSketch sketch(WithTorso);
     return CutAll(sketch, poses, [](TSketch& s, const TDealerPose& pose) {
-        DrawDealer(s, pose);
-        DrawCarried(s, pose);
+        DrawHead(s, pose);
+        DrawBody(s, pose);
     });
+}
+
+TFigureFrames TFigureArtist::Head(const std::vector<TDealerPose>& poses) {
+    TSketch sketch(WithTorso);
+    return CutAll(sketch, poses, DrawHead);
+}
+
+TFigureFrames TFigureArtist::Body(const std::vector<TDealerPose>& poses) {
+    TSketch sketch(WithTorso);
+    return CutAll(sketch, poses, DrawBody);
 }
 
 TFigureFrames TFigureArtist::Dice(const std::vector<TDealerPose>& poses, bool fist) {
@@ -440,11 +456,4 @@ TFigureArtist& FigureArtist(const TDataSet& set) {
         owner = &set;
     }
     return *artist;
-}
-
-std::string TorsoAnm(TDataSet& set) {
-    const std::string name = TableFile("dltorso.anm");
-    if (set.FindRaw(name) == nullptr)
-        set.AddAnm(name, FigureArtist(set).Torso().Frames);
-    return name;
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -287,6 +288,39 @@ std::pair<std::string, u32> LineWave(TDataSet& set, const std::string& line) {
     return {name, static_cast<u32>((u64{samples} * 1000 / WAVE_RATE + TICK_MS - 1) / TICK_MS)};
 }
 
+// The longest line a talking head covers.
+constexpr u32 TalkFrames = 60;
+
+std::vector<TDealerPose> TalkingHead() {
+    std::vector<TDealerPose> poses;
+    for (u32 f = 0; f < TalkFrames; ++f) {
+        TDealerPose p = RestPose();
+        p.Lean = std::sin(f * 0.7) * 1.5;
+        Speak(p, f, TalkFrames);
+        poses.push_back(p);
+    }
+    return poses;
+}
+
+} // namespace
+
+void AddMember(TDataSet& set, TSpriteModel& sprite, const std::string& file, i16 z, u32 length,
+               i16 direction, const std::function<TFigureFrames()>& make, u16 row) {
+    static std::map<std::string, std::pair<i32, i32>> corners;
+    const std::string name = TableFile(file);
+    if (set.FindRaw(name) == nullptr) {
+        const TFigureFrames frames = make();
+        set.AddAnm(name, frames.Frames);
+        corners[name] = {frames.Left, frames.Top};
+    }
+    if (direction == PLAY_FORWARD && set.FindRaw(name)->Frames < length)
+        throw TBuildError(name, "has fewer frames than " + sprite.GetName() + " plays");
+    const auto [left, top] = corners.at(name);
+    sprite.AddAnmAt(row, name, left, top, z, length, direction);
+}
+
+namespace {
+
 std::string ArgText(i32 arg) {
     return arg < 0 ? std::string("x") : std::to_string(arg);
 }
@@ -318,33 +352,65 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
     if (const TSpriteModel* made = list.Find(name))
         return {name, made->Duration(), made->GetSet(), made->WaveCount()};
 
-    const std::string anm = TableFile("da" + stem + "_" + std::to_string(dice ? 0 : talk) + ".anm");
-    // Animations are shared by name; where each one goes is kept with it.
-    static std::map<std::string, std::pair<i32, i32>> corners;
-    if (set.FindRaw(anm) == nullptr) {
-        std::vector<TDealerPose> poses;
-        for (u32 f = 0; f < length; ++f) {
-            if (dice) {
-                poses.push_back(DicePose(beat, std::min(f, NaturalLength(beat) - 1)));
-            } else {
-                TDealerPose p = DealerPose(beat, f, length);
-                Speak(p, f, talk);
-                poses.push_back(p);
-            }
+    // The gesture's own poses, and the same with the line spoken over them.
+    std::vector<TDealerPose> moving;
+    std::vector<TDealerPose> poses;
+    for (u32 f = 0; f < length; ++f) {
+        if (dice) {
+            poses.push_back(DicePose(beat, std::min(f, NaturalLength(beat) - 1)));
+        } else {
+            TDealerPose p = DealerPose(beat, f, length);
+            moving.push_back(p);
+            Speak(p, f, talk);
+            poses.push_back(p);
         }
-        TFigureArtist& artist = FigureArtist(set);
-        const TFigureFrames frames =
-            dice ? artist.Dice(poses, beat.Gesture == TGesture::Shake) : artist.Dealer(poses);
-        set.AddAnm(anm, frames.Frames);
-        corners[anm] = {frames.Left, frames.Top};
     }
-    const auto [left, top] = corners.at(anm);
+    TFigureArtist& artist = FigureArtist(set);
+    const std::string anm = "da" + stem + "_" + std::to_string(dice ? 0 : talk);
     TSpriteModel sprite(name, 0, dice ? DICE_SET : DEALER_SET);
-    sprite.AddAnm(anm, left, top, dice ? DiceTrackZ : DealerZ, length, PLAY_FORWARD);
-    if (!dice) {
-        const TFigureFrames& torso = FigureArtist(set).Torso();
-        sprite.AddAnm(TorsoAnm(set), torso.Left, torso.Top, DealerZ - 1, length, PLAY_HOLD);
+    if (dice) {
+        const bool fist = beat.Gesture == TGesture::Shake;
+        AddMember(set, sprite, anm + ".anm", DiceTrackZ, length, PLAY_FORWARD,
+                  [&] { return artist.Dice(poses, fist); });
+    } else if (beat.Gesture == TGesture::Talk) {
+        // Standing and talking: the arms hold still, the head talks (or rests) on its own.
+        AddMember(set, sprite, "dlbody.anm", DealerZ, length, PLAY_HOLD,
+                  [&] { return artist.Body({RestPose()}); });
+        if (talk == 0)
+            AddMember(set, sprite, "dlhead.anm", DealerZ, length, PLAY_HOLD,
+                      [&] { return artist.Head({RestPose()}); });
+        else
+            AddMember(set, sprite, "dltalk.anm", DealerZ, length, PLAY_FORWARD,
+                      [&] { return artist.Head(TalkingHead()); });
+    } else if (beat.Gesture == TGesture::LiftPuck) {
+        // The puck is carried until two ticks before the end, however long the line.
+        AddMember(set, sprite, anm + "b.anm", DealerZ, length, PLAY_FORWARD,
+                  [&] { return artist.Body(poses); });
+    } else {
+        // The gesture once, then the arms at rest (and what was pushed, where it stopped)
+        // while the line lasts.
+        const u32 gesture = std::min(NaturalLength(beat), length);
+        const std::vector<TDealerPose> moves(moving.begin(), moving.begin() + gesture);
+        AddMember(set, sprite, "da" + stem.substr(0, 2) + "_" + std::to_string(gesture) + "b.anm",
+                  DealerZ, gesture, PLAY_FORWARD, [&] { return artist.Body(moves); });
+        if (gesture < length) {
+            const u16 rest = static_cast<u16>(gesture);
+            AddMember(
+                set, sprite, "dlbody.anm", DealerZ, length - gesture, PLAY_HOLD,
+                [&] { return artist.Body({RestPose()}); }, rest);
+            const TDealerPose left = moving.back();
+            if (left.Carried != TCarried::Nothing)
+                AddMember(
+                    set, sprite, "da" + stem.substr(0, 2) + "_" + std::to_string(gesture) + "t.anm",
+                    DealerZ, length - gesture, PLAY_HOLD,
+                    [&] { return artist.Dice({left}, false); }, rest);
+        }
+        AddMember(set, sprite, anm + "h.anm", DealerZ, length, PLAY_FORWARD,
+                  [&] { return artist.Head(poses); });
     }
+    if (!dice)
+        AddMember(set, sprite, "dltorso.anm", DealerZ - 1, length, PLAY_HOLD,
+                  [&] { return artist.Torso(); });
     for (const TEffectCue& cue : GestureEffects(set, beat.Gesture, length))
         sprite.AddWaveAt(static_cast<u16>(cue.Row), cue.File, cue.Ticks);
     if (!spoken.empty())

@@ -51,18 +51,16 @@ std::vector<TDealerPose> Tapping() {
 void AddDealer(TDataSet& set) {
     TSpriteListModel& list = TableSprites(set);
     TFigureArtist& artist = FigureArtist(set);
-    const TFigureFrames& torso = artist.Torso();
     const std::vector<std::vector<TDealerPose>> idles = {Breathing(), Looking(), Tapping()};
     std::vector<std::string> names;
     for (size_t i = 0; i < idles.size(); ++i) {
         const std::string stem = "dlidle" + std::to_string(i);
-        const TFigureFrames frames = artist.Dealer(idles[i]);
-        set.AddAnm(TableFile(stem + ".anm"), frames.Frames);
+        const u32 length = static_cast<u32>(idles[i].size());
         TSpriteModel idle(TableFile(stem + ".sp"), 0, DEALER_SET);
-        idle.AddAnm(TableFile(stem + ".anm"), frames.Left, frames.Top, IdleZ,
-                    static_cast<u32>(frames.Frames.size()), PLAY_FORWARD);
-        idle.AddAnm(TorsoAnm(set), torso.Left, torso.Top, IdleZ - 1,
-                    static_cast<u32>(frames.Frames.size()), PLAY_HOLD);
+        AddMember(set, idle, stem + ".anm", IdleZ, length, PLAY_FORWARD,
+                  [&] { return artist.Dealer(idles[i]); });
+        AddMember(set, idle, "dltorso.anm", IdleZ - 1, length, PLAY_HOLD,
+                  [&] { return artist.Torso(); });
         names.push_back(idle.GetName());
         list.Add(std::move(idle));
     }

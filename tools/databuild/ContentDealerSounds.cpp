@@ -1,10 +1,13 @@
 // The dealer's voice and the sounds of the dice and chips he and the shooter handle.
 #include "tools/databuild/Content.h"
 #include "tools/databuild/DealerSounds.h"
+#include "tools/databuild/Speech.h"
 
 TSamples DealerSpeech(const std::string& line) {
-    // TEMPORARY until the speech kit lands.
-    return Silence(static_cast<u32>(line.size() * 60));
+    // A dealer calls briskly: the table waits for every word.
+    TVoice voice;
+    voice.Rate = 220;
+    return SpeakLine(line, voice);
 }
 
 std::vector<TEffectCue> GestureEffects(TDataSet& set, TGesture gesture, u32 length) {
