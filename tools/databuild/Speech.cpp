@@ -1,120 +1,95 @@
-// English speech through the espeak-ng engine, each line spoken by a fresh engine in a child
-// process and read back through a pipe.
+// English speech from the espeak-ng engine, run in a helper process that the build starts once.
 #include "tools/databuild/Speech.h"
 
 #include "tools/databuild/BuildError.h"
+#include "tools/databuild/speech/SpeechWire.h"
 
-#include <espeak-ng/speak_lib.h>
+#include <mutex>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-// The engine carries state from one utterance to the next (its pitch flutter, the tail of the
-// last clause) and cannot be restarted in-process, so the same text spoken second would not give
-// the same samples as spoken first. A child process starts the engine afresh for every line: the
-// data build stays byte for byte reproducible whatever order, or threads, the lines come in.
+extern char** environ;
+
+// The helper keeps the engine out of this process: the engine's state would carry from one line
+// to the next, and forking this (large) process per line would be slow.
 
 namespace {
 
-constexpr unsigned SPEECH_SEED = 27;
+using namespace speechwire;
 
-int Collect(short* wave, int count, espeak_EVENT* events) {
-    if (wave != nullptr && count > 0 && events != nullptr && events->user_data != nullptr) {
-        auto* out = static_cast<TSamples*>(events->user_data);
-        out->insert(out->end(), wave, wave + count);
-    }
-    return 0; // go on
-}
+class TSpeechHelper {
+public:
+    ~TSpeechHelper() { Stop(); }
 
-bool WriteAll(int fd, const void* data, size_t bytes) {
-    const char* at = static_cast<const char*>(data);
-    while (bytes > 0) {
-        const ssize_t n = write(fd, at, bytes);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        at += n;
-        bytes -= static_cast<size_t>(n);
+    // The helper's reply, started on first use (and again after it died).
+    void Ask(const TRequest& request, std::int32_t& status, std::int32_t& rate,
+             std::vector<std::int16_t>& samples) {
+        if (Socket < 0)
+            Start();
+        if (!SendRequest(Socket, request) || !ReceiveReply(Socket, status, rate, samples)) {
+            Stop();
+            throw TBuildError("speech",
+                              "the speech helper stopped answering on \"" + request.Text + "\"");
+        }
     }
-    return true;
-}
 
-// In the child: speak, write the engine's rate then its samples, and leave without unwinding.
-[[noreturn]] void SpeakAndExit(int fd, const std::string& text, const TVoice& voice) {
-    const int rate =
-        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-    if (rate <= 0)
-        _exit(2);
-    espeak_SetSynthCallback(Collect);
-    const std::string name = voice.Variant.empty() ? "en-us" : "en-us+" + voice.Variant;
-    if (espeak_SetVoiceByName(name.c_str()) != EE_OK)
-        _exit(3);
-    espeak_SetParameter(espeakRATE, std::clamp(voice.Rate, 80, 450), 0);
-    espeak_SetParameter(espeakPITCH, std::clamp(voice.Pitch, 0, 100), 0);
-    espeak_SetParameter(espeakRANGE, std::clamp(voice.Range, 0, 100), 0);
-    espeak_SetParameter(espeakVOLUME, 100, 0);
-    // Breath and frication noise come from the C library's generator.
-    std::srand(SPEECH_SEED);
-    TSamples raw;
-    if (espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                     &raw) != EE_OK)
-        _exit(4);
-    const bool sent =
-        WriteAll(fd, &rate, sizeof rate) && WriteAll(fd, raw.data(), raw.size() * sizeof(i16));
-    _exit(sent ? 0 : 5);
-}
+private:
+    void Start() {
+        int sockets[2];
+        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0)
+            throw TBuildError("speech", "no socket to the speech helper");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, sockets[1], 0);
+        char path[] = OTCRAPS_SPEECH_HELPER;
+        char* argv[] = {path, nullptr};
+        const bool spawned = posix_spawn(&Child, path, &actions, nullptr, argv, environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(sockets[1]);
+        if (!spawned) {
+            close(sockets[0]);
+            throw TBuildError("speech",
+                              std::string("the speech helper ") + path + " could not be started");
+        }
+        Socket = sockets[0];
+    }
 
-TSamples Synthesise(const std::string& text, const TVoice& voice) {
-    int fds[2];
-    if (pipe(fds) != 0)
-        throw TBuildError("speech", "no pipe to the speech engine");
-    const pid_t child = fork();
-    if (child < 0) {
-        close(fds[0]);
-        close(fds[1]);
-        throw TBuildError("speech", "the speech engine could not be started");
+    void Stop() {
+        if (Socket >= 0)
+            close(Socket); // the helper reads the end of its input and leaves
+        Socket = -1;
+        if (Child > 0) {
+            int status = 0;
+            while (waitpid(Child, &status, 0) < 0 && errno == EINTR) {
+            }
+        }
+        Child = -1;
     }
-    if (child == 0) {
-        close(fds[0]);
-        SpeakAndExit(fds[1], text, voice);
-    }
-    close(fds[1]);
-    std::vector<char> bytes;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = read(fds[0], chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    }
-    close(fds[0]);
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || bytes.size() < sizeof(int))
-        throw TBuildError("speech", "the speech engine failed on \"" + text +
-                                        "\" (is espeak-ng-data installed?)");
-    int rate = 0;
-    std::copy_n(bytes.data(), sizeof rate, reinterpret_cast<char*>(&rate));
-    TSamples raw((bytes.size() - sizeof rate) / sizeof(i16));
-    std::copy_n(bytes.data() + sizeof rate, raw.size() * sizeof(i16),
-                reinterpret_cast<char*>(raw.data()));
-    if (rate <= 0)
-        throw TBuildError("speech", "the speech engine gave no sample rate");
-    return Resample(raw, static_cast<u32>(rate));
-}
+
+    int Socket = -1;
+    pid_t Child = -1;
+};
+
+std::mutex HelperLock;
 
 } // namespace
 
 TSamples SpeakLine(const std::string& text, const TVoice& voice) {
-    const TSamples line = Trim(Synthesise(text, voice), 200);
+    std::int32_t status = 0, rate = 0;
+    TSamples raw;
+    {
+        const std::lock_guard<std::mutex> hold(HelperLock);
+        static TSpeechHelper helper;
+        helper.Ask({text, voice.Variant, voice.Pitch, voice.Range, voice.Rate}, status, rate, raw);
+    }
+    if (status != 0 || rate <= 0)
+        throw TBuildError("speech", status == 1
+                                        ? "no English voice variant \"" + voice.Variant + "\""
+                                        : "the speech engine failed on \"" + text +
+                                              "\" (is espeak-ng-data installed?)");
+    const TSamples line = Trim(Resample(raw, static_cast<u32>(rate)), 200);
     if (line.empty())
         throw TBuildError("speech", "nothing to say in \"" + text + "\"");
     return Normalise(line, PEAK_LEVEL);

@@ -154,3 +154,145 @@ TSamples Normalise(const TSamples& samples, double peak) {
         out[i] = Clip(static_cast<i32>(std::lround(samples[i] * gain)));
     return out;
 }
+
+size_t SamplesIn(double milliseconds) {
+    return milliseconds <= 0 ? 0
+                             : static_cast<size_t>(std::lround(milliseconds * WAVE_RATE / 1000.0));
+}
+
+double TSynthRandom::Next() {
+    State = State * 1664525U + 1013904223U;
+    return static_cast<double>(State >> 8) / static_cast<double>(1U << 24);
+}
+
+TSignal WhiteNoise(u32 seed, double milliseconds) {
+    TSynthRandom random(seed);
+    TSignal out(SamplesIn(milliseconds));
+    for (double& v : out)
+        v = 2.0 * random.Next() - 1.0;
+    return out;
+}
+
+TSignal Ring(double frequency, double milliseconds, double tauMs) {
+    TSignal out(SamplesIn(milliseconds));
+    const double step = 2.0 * std::numbers::pi * frequency / WAVE_RATE;
+    const double fall = std::exp(-1000.0 / (tauMs * WAVE_RATE));
+    double level = 1.0;
+    for (size_t i = 0; i < out.size(); ++i) {
+        out[i] = level * std::sin(step * static_cast<double>(i));
+        level *= fall;
+    }
+    return out;
+}
+
+namespace {
+
+// A band-pass biquad (constant 0 dB peak), its coefficients worked out per sample so the
+// frequency may move.
+struct TBandPass {
+    double X1 = 0, X2 = 0, Y1 = 0, Y2 = 0;
+
+    double Step(double x, double frequency, double q) {
+        const double w =
+            2.0 * std::numbers::pi * std::clamp(frequency, 10.0, WAVE_RATE * 0.45) / WAVE_RATE;
+        const double alpha = std::sin(w) / (2.0 * q);
+        const double a0 = 1.0 + alpha;
+        const double y =
+            (alpha * x - alpha * X2 + 2.0 * std::cos(w) * Y1 - (1.0 - alpha) * Y2) / a0;
+        X2 = X1;
+        X1 = x;
+        Y2 = Y1;
+        Y1 = y;
+        return y;
+    }
+};
+
+} // namespace
+
+TSignal Resonate(const TSignal& in, double frequency, double q) {
+    return ResonateGlide(in, frequency, frequency, q);
+}
+
+TSignal ResonateGlide(const TSignal& in, double fromHz, double toHz, double q) {
+    TSignal out(in.size());
+    TBandPass filter;
+    const double ratio = toHz / fromHz;
+    for (size_t i = 0; i < in.size(); ++i) {
+        const double t =
+            in.size() > 1 ? static_cast<double>(i) / static_cast<double>(in.size() - 1) : 0;
+        out[i] = filter.Step(in[i], fromHz * std::pow(ratio, t), q);
+    }
+    return out;
+}
+
+TSignal LowPass(const TSignal& in, double cutoff) {
+    const double a = 1.0 - std::exp(-2.0 * std::numbers::pi * cutoff / WAVE_RATE);
+    TSignal out(in.size());
+    double y = 0;
+    for (size_t i = 0; i < in.size(); ++i)
+        out[i] = y += a * (in[i] - y);
+    return out;
+}
+
+TSignal HighPass(const TSignal& in, double cutoff) {
+    TSignal out = LowPass(in, cutoff);
+    for (size_t i = 0; i < in.size(); ++i)
+        out[i] = in[i] - out[i];
+    return out;
+}
+
+void ShapeLevel(TSignal& s, const std::vector<std::pair<double, double>>& points) {
+    size_t k = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const double ms = static_cast<double>(i) * 1000.0 / WAVE_RATE;
+        while (k < points.size() && points[k].first <= ms)
+            ++k;
+        double level = 0;
+        if (k == 0)
+            level = points.empty() ? 0 : points[0].second;
+        else if (k < points.size()) {
+            const auto& [t0, l0] = points[k - 1];
+            const auto& [t1, l1] = points[k];
+            level = l0 + (l1 - l0) * (ms - t0) / (t1 - t0);
+        }
+        s[i] *= level;
+    }
+}
+
+void ShapeStrike(TSignal& s, double attackMs, double tauMs) {
+    const size_t attack = SamplesIn(attackMs);
+    const double fall = std::exp(-1000.0 / (tauMs * WAVE_RATE));
+    double level = 1.0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (i < attack)
+            s[i] *= static_cast<double>(i) / static_cast<double>(attack);
+        else {
+            s[i] *= level;
+            level *= fall;
+        }
+    }
+}
+
+void AddAt(TSignal& into, const TSignal& what, double atMs, double gain) {
+    const size_t at = SamplesIn(atMs);
+    if (into.size() < at + what.size())
+        into.resize(at + what.size(), 0.0);
+    for (size_t i = 0; i < what.size(); ++i)
+        into[at + i] += gain * what[i];
+}
+
+TSamples Finish(const TSignal& s, double peak) {
+    double loudest = 0;
+    for (double v : s)
+        loudest = std::max(loudest, std::abs(v));
+    const double gain = loudest > 0 ? std::min(peak, 1.0) * 32767.0 / loudest : 0;
+    const size_t fade = std::min(s.size(), SamplesIn(3));
+    TSamples out(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        const size_t left = s.size() - i;
+        const double tail =
+            left < fade ? static_cast<double>(left) / static_cast<double>(fade) : 1.0;
+        out[i] = Clip(static_cast<i32>(std::lround(s[i] * gain * tail)));
+    }
+    return out;
+}

@@ -3,6 +3,8 @@
 
 #include "platform/host/Types.h"
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 constexpr u32 WAVE_RATE = 22050;
@@ -31,6 +33,45 @@ TSamples Resample(const TSamples& samples, u32 fromRate);
 TSamples Trim(const TSamples& samples, i16 threshold);
 // Scaled so that the loudest sample reaches peak (a fraction of full scale); silence stays silence.
 TSamples Normalise(const TSamples& samples, double peak);
+
+// Synthesis works on signals of doubles, full scale 1, at WAVE_RATE, and ends in samples.
+using TSignal = std::vector<double>;
+
+// Samples in that many milliseconds (fractions allowed).
+std::size_t SamplesIn(double milliseconds);
+
+// A plain generator from a seed, the same numbers on every build.
+class TSynthRandom {
+public:
+    explicit TSynthRandom(u32 seed) : State(seed * 2654435761U + 1U) {}
+    // Uniform in [0, 1).
+    double Next();
+    // Uniform in [low, high).
+    double Between(double low, double high) { return low + (high - low) * Next(); }
+
+private:
+    u32 State;
+};
+
+TSignal WhiteNoise(u32 seed, double milliseconds);
+// A struck mode: a sine at frequency dying away with the time constant tauMs (to 1/e).
+TSignal Ring(double frequency, double milliseconds, double tauMs);
+// A two-pole resonator of quality q: the part of the input near frequency, peak gain 1.
+TSignal Resonate(const TSignal& in, double frequency, double q);
+// The same with its frequency gliding (exponentially) from one value to another over the input.
+TSignal ResonateGlide(const TSignal& in, double fromHz, double toHz, double q);
+// One-pole filters.
+TSignal LowPass(const TSignal& in, double cutoff);
+TSignal HighPass(const TSignal& in, double cutoff);
+// Level through straight segments between (milliseconds, level) points; silent past the last.
+void ShapeLevel(TSignal& s, const std::vector<std::pair<double, double>>& points);
+// A rise over attackMs, then an exponential fall with the time constant tauMs.
+void ShapeStrike(TSignal& s, double attackMs, double tauMs);
+// what added into into from atMs on, scaled by gain; into grows to hold it.
+void AddAt(TSignal& into, const TSignal& what, double atMs, double gain = 1.0);
+// The finished sound: the loudest sample brought to peak (a fraction of full scale), the last
+// few milliseconds faded so it ends without a click.
+TSamples Finish(const TSignal& s, double peak = PEAK_LEVEL);
 
 // The mode-window frames the samples last, rounded up.
 u32 TicksOf(const TSamples& samples);

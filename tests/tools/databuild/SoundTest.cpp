@@ -2,7 +2,11 @@
 // touches full scale, lasts what its moment allows, and builds the same every time.
 #include "platform/audio/WaveFile.h"
 #include "tools/databuild/BuildError.h"
+#include "tools/databuild/Content.h"
+#include "tools/databuild/Effects.h"
 #include "tools/databuild/Speech.h"
+#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/TableObjects.h"
 #include "tools/databuild/Wave.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +111,86 @@ TEST(SpeechTest, NothingToSayIsABuildErrorNotAnEmptyWave) {
         EXPECT_THROW(SpeakLine(text), TBuildError) << '"' << text << '"';
 }
 
+TEST(EffectsTest, EveryEffectIsPlayableAndLastsWhatItsMomentAllows) {
+    struct Case {
+        const char* Name;
+        std::function<TSamples()> Make;
+        u32 MinMs, MaxMs;
+    } cases[] = {
+        {"one chip", [] { return ChipClicks(1); }, 20, 120},
+        {"three chips", [] { return ChipClicks(3); }, 80, 300},
+        {"a pile", [] { return ChipClicks(8); }, 150, 500},
+        {"payout", PayoutClink, 200, 800},
+        {"all in", AllInChime, 400, 1500},
+        {"refusal", RefusalBlip, 100, 400},
+        {"spare", [] { return SpareTick(6); }, 20, 200},
+        {"rattle", [] { return DiceRattle(); }, 400, 1200},
+        {"throw", [] { return DiceThrow(); }, 200, 600},
+        {"bounce", [] { return DiceBounce(); }, 100, 500},
+        {"wall", [] { return DiceWallHit(); }, 60, 400},
+        {"settle", [] { return DiceSettle(); }, 150, 600},
+        {"press", ButtonPress, 10, 80},
+        {"release", ButtonRelease, 10, 80},
+        {"signal", SignalChime, 300, 1200},
+        {"jingle", IntroJingle, 2500, 6000},
+    };
+    for (const Case& c : cases) {
+        const TSamples first = c.Make();
+        ExpectPlayable(c.Name, first, c.MinMs, c.MaxMs);
+        EXPECT_EQ(c.Make(), first) << c.Name << " differs from one build to the next";
+    }
+}
+
+TEST(EffectsTest, MoreChipsSoundLongerAndSeedsVaryThem) {
+    u32 last = 0;
+    for (int count : {1, 2, 4, 6, 12}) {
+        const u32 ms = Milliseconds(ChipClicks(count));
+        EXPECT_GT(ms, last) << count;
+        last = ms;
+    }
+    EXPECT_EQ(ChipClicks(40), ChipClicks(12));
+    EXPECT_EQ(ChipClicks(0), ChipClicks(1));
+    EXPECT_NE(ChipClicks(3, 1), ChipClicks(3, 2));
+    EXPECT_NE(DiceBounce(1), DiceBounce(2));
+}
+
+TEST(TableSoundsTest, TheSpritesBindTheirWavesAndEveryBoundWaveIsInTheSet) {
+    TDataSet set = MakeDataSet();
+    TSpriteListModel& table = TableSprites(set);
+    struct Case {
+        u16 Code;
+        u16 Waves;
+    } cases[] = {{TO_SOUND, 11}, {TO_RACK, 3}};
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    for (const TTableButton& button : TableButtons())
+        // Only the Expert button sounds its signal.
+        all.push_back({button.Code, static_cast<u16>(button.Number == 0 ? 3 : 2)});
+    for (const Case& c : all) {
+        const TSpriteModel* sprite = table.Find(ProgramString(TableObjectString(c.Code)));
+        ASSERT_NE(sprite, nullptr) << c.Code;
+        ASSERT_EQ(sprite->WaveCount(), c.Waves) << sprite->GetName();
+        for (u16 w = 0; w < c.Waves; ++w) {
+            const TRawFile* file = set.FindRaw(sprite->Wave(w)->File);
+            ASSERT_NE(file, nullptr) << sprite->GetName() << " wave " << w;
+            TWaveFile wave;
+            ASSERT_EQ(ParseWaveFile(file->Bytes.data(), file->Bytes.size(), wave), 0U)
+                << file->Name;
+            EXPECT_EQ(wave.Rate, 22050U) << file->Name;
+            EXPECT_EQ(wave.Channels, 1) << file->Name;
+            EXPECT_EQ(wave.Bits, 16) << file->Name;
+            EXPECT_GT(wave.Frames(), 0U) << file->Name;
+        }
+    }
+    // The rack's clicks grow with the chips that come onto it.
+    const TSpriteModel* rack = table.Find(ProgramString(TableObjectString(TO_RACK)));
+    size_t last = 0;
+    for (u16 w = 0; w < 3; ++w) {
+        const size_t bytes = set.FindRaw(rack->Wave(w)->File)->Bytes.size();
+        EXPECT_GT(bytes, last) << w;
+        last = bytes;
+    }
+}
+
 TEST(WaveKitTest, ResampleTrimAndNormaliseKeepTheSoundAndItsLength) {
     const TSamples tone = Tone(440, 500, 0.5);
     const TSamples doubled = Resample(tone, WAVE_RATE * 2);
@@ -121,6 +205,59 @@ TEST(WaveKitTest, ResampleTrimAndNormaliseKeepTheSoundAndItsLength) {
 
     EXPECT_EQ(LevelsOf(Normalise(tone, 0.8)).Peak, static_cast<i32>(std::lround(0.8 * 32767)));
     EXPECT_EQ(Normalise(Silence(50), 0.8), Silence(50));
+}
+
+TEST(WaveKitTest, ResonatorsPassTheirBandAndFiltersTheirSide) {
+    // Energy of a sine through each filter, as a fraction of what went in.
+    const auto gain = [](double hz, const std::function<TSignal(const TSignal&)>& filter) {
+        TSignal in = Ring(hz, 400, 1e9);
+        const TSignal out = filter(in);
+        double a = 0, b = 0;
+        for (size_t i = in.size() / 2; i < in.size(); ++i) {
+            a += in[i] * in[i];
+            b += out[i] * out[i];
+        }
+        return std::sqrt(b / a);
+    };
+    const auto band = [](const TSignal& s) { return Resonate(s, 1000, 5); };
+    EXPECT_NEAR(gain(1000, band), 1.0, 0.05);
+    EXPECT_LT(gain(250, band), 0.1);
+    EXPECT_LT(gain(4000, band), 0.1);
+    const auto low = [](const TSignal& s) { return LowPass(s, 500); };
+    const auto high = [](const TSignal& s) { return HighPass(s, 500); };
+    EXPECT_GT(gain(100, low), 0.9);
+    EXPECT_LT(gain(5000, low), 0.15);
+    EXPECT_LT(gain(50, high), 0.15);
+    EXPECT_GT(gain(5000, high), 0.9);
+}
+
+TEST(WaveKitTest, EnvelopesAndPlacementShapeTheLevel) {
+    TSignal flat(SamplesIn(100), 1.0);
+    ShapeLevel(flat, {{0, 0}, {50, 1}, {100, 0}});
+    EXPECT_NEAR(flat[SamplesIn(25)], 0.5, 0.01);
+    EXPECT_NEAR(flat[SamplesIn(50)], 1.0, 0.01);
+    EXPECT_NEAR(flat[SamplesIn(75)], 0.5, 0.01);
+
+    TSignal strike(SamplesIn(100), 1.0);
+    ShapeStrike(strike, 0, 20);
+    EXPECT_NEAR(strike[SamplesIn(20)], std::exp(-1.0), 0.01);
+
+    TSignal into;
+    AddAt(into, TSignal(SamplesIn(10), 0.5), 20, 2.0);
+    EXPECT_EQ(into.size(), SamplesIn(30));
+    EXPECT_EQ(into[SamplesIn(10)], 0.0);
+    EXPECT_EQ(into[SamplesIn(25)], 1.0);
+
+    // Finished: at the asked peak, whatever the signal's own level, and silent at the very end.
+    for (double level : {0.01, 3.0}) {
+        TSignal tone = Ring(440, 200, 1e9);
+        for (double& v : tone)
+            v *= level;
+        const TSamples done = Finish(tone, 0.5);
+        EXPECT_NEAR(LevelsOf(done).Peak, 0.5 * 32767, 40) << level;
+        EXPECT_LT(std::abs(done.back()), 200) << level;
+    }
+    EXPECT_EQ(LevelsOf(Finish(TSignal(100, 0.0))).Peak, 0);
 }
 
 } // namespace
