@@ -283,9 +283,7 @@ std::pair<std::string, u32> LineWave(TDataSet& set, const std::string& line) {
         set.AddWave(name, samples);
         file = set.FindRaw(name);
     }
-    // A RIFF header of 44 bytes, then 2 bytes a sample.
-    const u32 samples = static_cast<u32>((file->Bytes.size() - 44) / 2);
-    return {name, static_cast<u32>((u64{samples} * 1000 / WAVE_RATE + TICK_MS - 1) / TICK_MS)};
+    return {name, WaveTicks(*file)};
 }
 
 // The longest line a talking head covers.
@@ -346,7 +344,7 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
     const std::string stem = std::string(1, GestureLetter(beat.Gesture)) + ArgText(beat.Arg) + "_" +
                              std::to_string(length);
     const std::string name = TableFile(
-        "dl" + stem + "_" +
+        "f1dl" + stem + "_" +
         (spoken.empty() ? std::string("q") : spoken.substr(spoken.size() - 10, 6)) + ".sp");
     TSpriteListModel& list = TableSprites(set);
     if (const TSpriteModel* made = list.Find(name))
@@ -411,7 +409,7 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
     if (!dice)
         AddMember(set, sprite, "dltorso.anm", DealerZ - 1, length, PLAY_HOLD,
                   [&] { return artist.Torso(); });
-    for (const TEffectCue& cue : GestureEffects(set, beat.Gesture, length))
+    for (const TEffectCue& cue : GestureEffects(set, beat, length))
         sprite.AddWaveAt(static_cast<u16>(cue.Row), cue.File, cue.Ticks);
     if (!spoken.empty())
         sprite.AddWaveAt(0, spoken, talk);

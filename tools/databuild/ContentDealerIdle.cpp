@@ -56,7 +56,7 @@ void AddDealer(TDataSet& set) {
     for (size_t i = 0; i < idles.size(); ++i) {
         const std::string stem = "dlidle" + std::to_string(i);
         const u32 length = static_cast<u32>(idles[i].size());
-        TSpriteModel idle(TableFile(stem + ".sp"), 0, DEALER_SET);
+        TSpriteModel idle(TableFile("f1" + stem + ".sp"), 0, DEALER_SET);
         AddMember(set, idle, stem + ".anm", IdleZ, length, PLAY_FORWARD,
                   [&] { return artist.Dealer(idles[i]); });
         AddMember(set, idle, "dltorso.anm", IdleZ - 1, length, PLAY_HOLD,

@@ -65,7 +65,9 @@ TEST_F(TableContract, EveryObjectTheProgramBindsIsThereWithItsCodeMembersAndFram
     // Beside them only the dealer's sprites.
     i16 dealer = 0;
     for (i16 i = 0; i < List->GetCount(); ++i)
-        dealer += List->GetSprite(i)->GetFileMode().Name.GetText().rfind("\\f1glrd00\\dl", 0) == 0 ? 1 : 0;
+        dealer += List->GetSprite(i)->GetFileMode().Name.GetText().rfind("\\f1glrd00\\f1dl", 0) == 0
+                      ? 1
+                      : 0;
     EXPECT_EQ(List->GetCount(), static_cast<i16>(76 + 7 + dealer));
 }
 

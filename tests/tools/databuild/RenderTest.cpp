@@ -47,7 +47,9 @@ TEST_F(DataPicture, TheTableObjectsInTheirPlaces) {
     auto list = LoadSpriteList("\\f1glrd00\\f1glrd00.spl");
     i16 dealer = 0;
     for (i16 i = 0; i < list->GetCount(); ++i)
-        dealer += list->GetSprite(i)->GetFileMode().Name.GetText().rfind("\\f1glrd00\\dl", 0) == 0 ? 1 : 0;
+        dealer += list->GetSprite(i)->GetFileMode().Name.GetText().rfind("\\f1glrd00\\f1dl", 0) == 0
+                      ? 1
+                      : 0;
     ASSERT_EQ(list->GetCount(), static_cast<i16>(TableObjects().size() + 7 + dealer));
     // Each object's members and the frames they show, in drawing order (lowest z first).
     std::multimap<i32, std::pair<TAnm*, u16>> draws;
@@ -114,7 +116,7 @@ TEST_F(DataPicture, TheDealersStandIns) {
         ASSERT_NE(sprite, nullptr) << name;
         EXPECT_TRUE(Picture.DrawFrame(*sprite->GetAnm(0), frame)) << name;
     };
-    TSprite* dealer = list->GetSprite(list->IndexOf("\\f1glrd00\\dlidle0.sp"));
+    TSprite* dealer = list->GetSprite(list->IndexOf("\\f1glrd00\\f1dlidle0.sp"));
     ASSERT_NE(dealer, nullptr);
     for (i16 member = 1; member >= 0; --member)
         EXPECT_TRUE(Picture.DrawFrame(*dealer->GetAnm(member), 0)) << member;

@@ -78,7 +78,7 @@ TEST_F(BuiltSkits, EachCellsIndicesNameTheLordAndADealerSpriteTheSkitWaitsFor) {
                 EXPECT_EQ(object->GetFileMode().Name.GetText(), ProgramString(13002)) << name;
                 const TSprite* sprite = Sprites->GetSprite(static_cast<i16>(start.SpriteIndex));
                 ASSERT_NE(sprite, nullptr) << name;
-                EXPECT_EQ(sprite->GetFileMode().Name.GetText().rfind("\\f1glrd00\\dl", 0), 0U)
+                EXPECT_EQ(sprite->GetFileMode().Name.GetText().rfind("\\f1glrd00\\f1dl", 0), 0U)
                     << name;
                 longest = std::max<u32>(longest, static_cast<u32>(start.Offset) + sprite->Duration);
             }
