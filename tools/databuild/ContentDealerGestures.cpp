@@ -159,11 +159,12 @@ TDealerPose DealerPose(const TBeat& beat, u32 f, u32 length) {
         if (f < 3)
             p = Between(rest, take, (f + 1) / 3.0);
         else if (f < off)
-            p = Between(take, drop, (f - 2.0) / std::max(1.0, off - 3.0));
+            p = Between(take, drop, (f - 3.0) / std::max(1.0, off - 4.0));
         else
             p = Between(drop, rest, (f - off + 1.0) / 2.0);
         if (known && f >= 3 && f < off) {
-            const double t = Ease((f - 2.0) / std::max(1.0, off - 3.0));
+            // Taken up where it lay, set down in the box on the last tick before the program's.
+            const double t = Ease((f - 3.0) / std::max(1.0, off - 4.0));
             p.Carried = f + 1 >= off ? TCarried::PuckOff : TCarried::PuckOn;
             p.CarriedX = Lerp(fromX, toX, t);
             p.CarriedY = Lerp(fromY, toY, t);

@@ -5,6 +5,7 @@
 #include "tools/databuild/Content.h"
 #include "tools/databuild/ContentDealer.h"
 #include "tools/databuild/SkitLists.h"
+#include "tools/databuild/TableLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,79 @@ u16 Le16(const std::vector<u8>& b, size_t at) {
 }
 u32 Le32(const std::vector<u8>& b, size_t at) {
     return static_cast<u32>(Le16(b, at) | Le16(b, at + 2) << 16);
+}
+
+// Whether an animation file's frame covers a screen point, the frame's top left at (left, top):
+// read run by run as the engine draws it.
+bool Covers(const std::vector<u8>& b, u16 frame, i32 left, i32 top, i32 x, i32 y) {
+    const u32 at = Le32(b, 22 + 4 * size_t{frame});
+    const i32 width = static_cast<i16>(Le16(b, at));
+    const i32 height = static_cast<i16>(Le16(b, at + 2));
+    const i32 row = y - top + static_cast<i16>(Le16(b, at + 6));
+    const i32 column = x - left + static_cast<i16>(Le16(b, at + 4));
+    if (row < 0 || row >= height || column < 0 || column >= width)
+        return false;
+    const u32 runs = Le32(b, at + 20 + 4 * static_cast<size_t>(row));
+    for (u16 r = 0; r < Le16(b, runs); ++r) {
+        const u32 run = Le32(b, runs + 2 + 4 * size_t{r});
+        const i32 from = static_cast<i16>(Le16(b, run));
+        if (column >= from && column < from + Le16(b, run + 2))
+            return true;
+    }
+    return false;
+}
+
+// What the dealer's gesture shows at a tick: any of its animations covering the point.
+class TBeatPicture {
+public:
+    TBeatPicture(TDataSet& set, const TBeat& beat) : Set(set) {
+        Sprite = TableSprites(set).Find(BeatSprite(set, beat).Name);
+    }
+    bool Shows(u32 tick, i32 x, i32 y) const {
+        for (const TCellModel& cell : Sprite->GetCells()) {
+            // The torso and the resting arms stand still; the gesture moves.
+            if (!cell.IsAnm || cell.Direction != PLAY_FORWARD || tick < cell.Row ||
+                tick >= cell.Row + cell.Duration)
+                continue;
+            if (Covers(Set.FindRaw(cell.File)->Bytes, static_cast<u16>(tick - cell.Row), cell.X + 1,
+                       cell.Y + 1, x, y))
+                return true;
+        }
+        return false;
+    }
+    u32 Ticks() const { return Sprite->Duration(); }
+
+private:
+    TDataSet& Set;
+    const TSpriteModel* Sprite;
+};
+
+TEST(SkitContent, TheDealerLetsGoOfThePuckAndTheDiceJustAsTheProgramShowsThem) {
+    TDataSet set = Built();
+    const TBox dc = DontComeBox();
+    for (int box = 0; box < 6; ++box) {
+        const TBox number = NumberBox(box);
+        for (const std::string line : {"", "Mark it! The point is on the way, shooter."}) {
+            // Carried onto the number until the tick the program shows its own puck there.
+            const TBeatPicture mark(set, {TGesture::MarkPuck, box, line});
+            const u32 on = PuckTick(box);
+            EXPECT_TRUE(mark.Shows(on - 1, number.CentreX(), number.CentreY())) << box;
+            EXPECT_FALSE(mark.Shows(on, number.CentreX(), number.CentreY())) << box;
+            EXPECT_TRUE(mark.Shows(1, dc.CentreX(), dc.CentreY())) << box;
+            // Lifted at tick 3, laid in the don't-come box two ticks before the end.
+            const TBeatPicture lift(set, {TGesture::LiftPuck, box, line});
+            const u32 off = lift.Ticks() - 2;
+            EXPECT_FALSE(lift.Shows(2, number.CentreX(), number.CentreY())) << box;
+            EXPECT_TRUE(lift.Shows(3, number.CentreX(), number.CentreY())) << box;
+            EXPECT_TRUE(lift.Shows(off - 1, dc.CentreX(), dc.CentreY())) << box;
+            EXPECT_FALSE(lift.Shows(off, dc.CentreX(), dc.CentreY())) << box;
+        }
+    }
+    for (int seat = 0; seat < 3; ++seat) {
+        // The dice stay in front of the shooter until the program's own appear.
+        const TBeatPicture push(set, {TGesture::PushDice, seat, "Here are your dice, shooter."});
+        EXPECT_TRUE(push.Shows(push.Ticks() - 1, SeatX(seat) - 5, SEAT_LINE_Y - 24)) << seat;
+    }
 }
 
 TEST(SkitContent, EveryPlayedListHasAFallbackSkitAndTheTableTalksInManySkits) {
