@@ -22,7 +22,7 @@ TDataSet MakeDataSet() {
     AddButtons(set);
     AddDiceAndPuck(set);
     AddTableSounds(set);
-    AddCaptions(set);
+    AddDealer(set);
     AddIntro(set);
     AddSkitCatalogues(set);
     return set;

@@ -21,14 +21,10 @@ void AddDisplays(TDataSet& set);
 void AddButtons(TDataSet& set);
 void AddDiceAndPuck(TDataSet& set);
 void AddTableSounds(TDataSet& set);
-void AddCaptions(TDataSet& set);
+void AddDealer(TDataSet& set);
 void AddIntro(TDataSet& set);
-// Every game object's skit catalogue; the table lord's lists play the captions.
+// Every game object's skit catalogue; the table lord's lists play the dealer's skits.
 void AddSkitCatalogues(TDataSet& set);
-
-struct TSkitListEntry;
-// The caption sprite that stands in for the dealer in a skit list's skits.
-std::string CaptionSpriteName(const TSkitListEntry& list);
 
 // The lord's sprite list of the table.
 TSpriteListModel& TableSprites(TDataSet& set);

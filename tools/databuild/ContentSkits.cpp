@@ -1,36 +1,79 @@
-// The skit catalogues: the table lord's lists, each played one a single skit of its caption, and
-// an empty catalogue for every other game object that names one.
+// The skit catalogues: the table lord's lists with the dealer's skits, each skit's beats laid out
+// on its timeline as sprites of the lord's list, and an empty catalogue for every other game
+// object that names one.
+#include "tools/databuild/BuildError.h"
 #include "tools/databuild/Content.h"
+#include "tools/databuild/SkitContent.h"
 #include "tools/databuild/SkitLists.h"
 #include "tools/databuild/TableObjects.h"
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
 
 constexpr u32 STR_LORD = 13002;
-// The portfolio level a list falls back to when the round asks for none of its own.
-constexpr i16 StandInLevel = 9;
 
-TSkitListModel StandInList(const TSkitListEntry& entry, const std::string& lord, bool played) {
+std::string TwoDigits(size_t n) {
+    return std::string(1, static_cast<char>('0' + n / 10 % 10)) + static_cast<char>('0' + n % 10);
+}
+
+// The dealer's beats one after another (one dealer at a time: his sprites share a set), the
+// dice's alongside; a dice beat lasts as long as the dealer talks over it, so the dice rest
+// until the skit ends.
+TSkitModel MakeSkit(TDataSet& set, const TSkitSpec& spec, const std::string& name,
+                    const std::string& lord) {
+    TSkitModel skit{name, spec.Level, {}, spec.Criteria};
+    u32 dealerTicks = 0;
+    for (const TBeat& beat : spec.Beats)
+        if (!OnDiceTrack(beat.Gesture))
+            dealerTicks += BeatSprite(set, beat).Ticks;
+    u32 rows[2] = {0, 0};
+    std::map<u16, u8> places;
+    for (const TBeat& beat : spec.Beats) {
+        const bool dice = OnDiceTrack(beat.Gesture);
+        const TBeatSprite sprite = BeatSprite(set, beat, dice ? dealerTicks : 0);
+        u32& row = rows[dice ? 1 : 0];
+        const u16 at = static_cast<u16>(row);
+        skit.Cells.push_back({at, places[at]++, lord, sprite.Name, sprite.Ticks});
+        row += sprite.Ticks;
+    }
+    return skit;
+}
+
+TSkitListModel DealerList(TDataSet& set, const TSkitListEntry& entry, const std::string& lord,
+                          const std::vector<const TSkitSpec*>& specs) {
     const std::string stem = "f100" + entry.Suffix;
     TSkitListModel list{TableFile(stem + ".skl"), {}};
-    // An unplayed list stays empty: a skit without rows would be written only by flagging it,
-    // and nothing would ever choose it.
-    if (played)
-        list.Skits.push_back({TableFile(stem + ".sk"),
-                              StandInLevel,
-                              {{0, 0, lord, CaptionSpriteName(entry), entry.Ticks}}});
+    for (size_t i = 0; i < specs.size(); ++i)
+        list.Skits.push_back(
+            MakeSkit(set, *specs[i], TableFile(entry.Suffix + "_" + TwoDigits(i) + ".sk"), lord));
     return list;
 }
 
 } // namespace
 
+std::vector<TSkitSpec> SkitSpecs() {
+    std::vector<TSkitSpec> skits;
+    AddCallSkits(skits);
+    AddRoundSkits(skits);
+    AddShooterSkits(skits);
+    return skits;
+}
+
 void AddSkitCatalogues(TDataSet& set) {
     const std::string lord = ProgramString(STR_LORD);
+    const std::vector<TSkitSpec> specs = SkitSpecs();
+    std::map<std::string, std::vector<const TSkitSpec*>> byList;
+    for (const TSkitSpec& spec : specs)
+        byList[spec.List].push_back(&spec);
     std::set<std::string> played;
     for (const TSkitListEntry* entry : PlayedSkitFiles())
         played.insert(entry->Suffix);
+    for (const auto& [suffix, skits] : byList)
+        if (played.count(suffix) == 0)
+            throw TBuildError("skit list " + suffix, "has skits but the program never plays it");
 
     for (const TGameObjectListModel& objects : set.GameObjectLists)
         for (const TGameObjectModel& object : objects.Objects) {
@@ -38,12 +81,12 @@ void AddSkitCatalogues(TDataSet& set) {
                 continue;
             TSkitCatModel catalogue{object.SkitCat, objects.Name, object.SpriteList, {}};
             if (object.Name == lord) {
-                // One file may serve two labels: each file once.
+                // One file may serve two labels: each file once. An unplayed list stays empty.
                 std::set<std::string> written;
                 for (const TSkitListEntry& entry : SkitLists())
                     if (written.insert(entry.Suffix).second)
                         catalogue.Lists.push_back(
-                            StandInList(entry, lord, played.count(entry.Suffix) != 0));
+                            DealerList(set, entry, lord, byList[entry.Suffix]));
             }
             set.SkitCats.push_back(std::move(catalogue));
         }

@@ -8,6 +8,7 @@
 #include "tools/databuild/Wave.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class TCanvas;
@@ -72,6 +73,8 @@ struct TSkitModel {
     std::string Name;
     i16 Level = 9;
     std::vector<TSkitCellModel> Cells;
+    // (condition, answer it needs: +1 holds, -1 does not); none = always a candidate.
+    std::vector<std::pair<u8, i8>> Criteria;
 };
 
 // "KLST" 2.0 with its portfolio.

@@ -88,6 +88,19 @@ void CheckSpriteList(const TDataSet& set, const TSpriteListModel& list) {
     }
 }
 
+// The mixer has eight channels for everything at the table: a skit keeps to a few.
+constexpr size_t MaxSkitWaves = 3;
+
+size_t SkitWaves(const TDataSet& set, const TSkitCatModel& catalogue, const TSkitModel& skit) {
+    const TSpriteListModel* sprites = set.FindSpriteList(catalogue.SpriteList);
+    size_t waves = 0;
+    for (const TSkitCellModel& cell : skit.Cells) {
+        const TSpriteModel* sprite = sprites != nullptr ? sprites->Find(cell.Sprite) : nullptr;
+        waves += sprite != nullptr ? sprite->WaveCount() : 0;
+    }
+    return waves;
+}
+
 void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
     if (!EndsWith(catalogue.Name, ".skc"))
         throw TBuildError(catalogue.Name, "a skit catalogue's name ends in \".skc\"");
@@ -98,6 +111,13 @@ void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
             throw TBuildError(item, "a skit list's name ends in \".skl\"");
         if (!lists.insert(list.Name).second)
             throw TBuildError(item, "the catalogue holds this list twice");
+        // A list the round asks for must always have a skit to give, whatever the table's state.
+        const bool fallback =
+            std::any_of(list.Skits.begin(), list.Skits.end(), [](const TSkitModel& skit) {
+                return skit.Level == 9 && skit.Criteria.empty();
+            });
+        if (!list.Skits.empty() && !fallback)
+            throw TBuildError(item, "no skit on level 9 without criteria");
         std::set<std::string> skits;
         for (const TSkitModel& skit : list.Skits) {
             const std::string skitItem = item + ": " + skit.Name;
@@ -109,6 +129,15 @@ void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
             if (skit.Level < 0 || skit.Level > 9)
                 throw TBuildError(skitItem,
                                   "level " + std::to_string(skit.Level) + " is not one of 0 to 9");
+            for (const auto& [condition, answer] : skit.Criteria)
+                if (condition > 138 || (answer != 1 && answer != -1))
+                    throw TBuildError(skitItem, "criterion " + std::to_string(condition) + " = " +
+                                                    std::to_string(answer) +
+                                                    " is not a condition the program answers");
+            if (SkitWaves(set, catalogue, skit) > MaxSkitWaves)
+                throw TBuildError(
+                    skitItem, "plays " + std::to_string(SkitWaves(set, catalogue, skit)) +
+                                  " waves; a skit plays at most " + std::to_string(MaxSkitWaves));
             for (const TSkitCellModel& cell : skit.Cells) {
                 if (cell.Place >= CELLS_PER_ROW)
                     throw TBuildError(skitItem, "row " + std::to_string(cell.Row) +

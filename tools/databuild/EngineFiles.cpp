@@ -58,6 +58,8 @@ std::unique_ptr<TSkit> MakeSkit(const TDataSet& set, const TSkitCatModel& catalo
         std::make_unique<TSkit>(nullptr, nullptr, TFileMode(TJorpFileName(model.Name), 0, 0));
     if (model.Cells.empty())
         skit->SetFlags(SKIT_EMPTY_TABLE_OK);
+    for (const auto& [condition, answer] : model.Criteria)
+        skit->SetCriterion(condition, answer);
     TSkitTable& table = *skit->GetTable();
     for (const TSkitCellModel& c : model.Cells) {
         const u16 object = SkitObjectIndex(set, catalogue, c.Object);

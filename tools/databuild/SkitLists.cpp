@@ -1,44 +1,9 @@
-// The dealer's skit lists: binding order, files, and the stand-in lines and lengths.
+// The dealer's skit lists: binding order, files and minimum lengths.
 #include "tools/databuild/SkitLists.h"
 
 #include <set>
 
 namespace {
-
-// The length of a stand-in skit; the puck is set at tick 7-10 of PlaceMark, lifted at tick 3
-// and laid off two ticks before the end of GetMark, and the losers go at tick 4 of Loser.
-constexpr u32 Plain = 6;
-
-const char* const ResultLines[28] = {
-    "Two, craps! Line away.",
-    "Two, aces.",
-    "Three, craps! Line away.",
-    "Three, ace-deuce.",
-    "Four is the point.",
-    "Four! Winner!",
-    "Four.",
-    "Five is the point.",
-    "Five! Winner!",
-    "Five, no field five.",
-    "Six is the point.",
-    "Six! Winner!",
-    "Six.",
-    "Seven! Winner on the pass line!",
-    "Seven out! Line away.",
-    "Eight is the point.",
-    "Eight! Winner!",
-    "Eight.",
-    "Nine is the point.",
-    "Nine! Winner!",
-    "Nine.",
-    "Ten is the point.",
-    "Ten! Winner!",
-    "Ten.",
-    "Yo-leven! Winner!",
-    "Eleven, yo!",
-    "Twelve, craps!",
-    "Twelve, boxcars.",
-};
 
 // The string resource of result k (1-28).
 u32 ResultString(int k) {
@@ -54,48 +19,31 @@ u32 ResultString(int k) {
 std::vector<TSkitListEntry> MakeLists() {
     const std::string digits = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::vector<TSkitListEntry> lists = {
-        {"placemark", "kcpm", 13120, true, "Mark it! The point is on.", 11},
-        {"getmark", "kcgm", 13121, true, "Take the puck off.", Plain},
+        {"placemark", "kcpm", 13120, true, 11},
+        {"getmark", "kcgm", 13121, true, 6},
     };
     for (int k = 1; k <= 28; ++k)
         lists.push_back({"result", std::string("kcr") + digits[static_cast<size_t>(k)],
-                         ResultString(k), true, ResultLines[k - 1], Plain});
+                         ResultString(k), true, 0});
     const std::vector<TSkitListEntry> rest = {
-        {"greetplayers", "kccg", 13098, true, "Welcome to the table!", Plain},
-        {"PlaceBets", "kccp", 13099, true, "Place your bets.", Plain},
-        {"PreSpinCom", "kcrc", 13100, false, "", 0},
-        {"AdvBets", "kcca", 13107, true, "Take your odds!", Plain},
-        {"ShakeA", "kcsa", 13108, true, "Shake them up, shooter.", Plain},
-        {"ShakeB", "kcsb", 13109, true, "Shake them up, shooter.", Plain},
-        {"ShakeC", "kcsc", 13110, true, "Shake them up, shooter.", Plain},
-        {"ThrowA", "kcta", 13111, true, "Dice are rolling!", Plain},
-        {"ThrowB", "kctb", 13112, true, "Dice are rolling!", Plain},
-        {"ThrowC", "kctc", 13113, true, "Dice are rolling!", Plain},
-        {"DiceLandA", "kcd1", 13114, true, "The dice land.", Plain},
-        {"DiceLandB", "kcd2", 13115, true, "The dice land.", Plain},
-        {"DiceLandC", "kcd3", 13116, true, "The dice land - off the wall!", Plain},
-        {"StallA", "kcla", 13117, true, "Shooter, whenever you're ready.", Plain},
-        {"StallB", "kclb", 13118, true, "Shooter, whenever you're ready.", Plain},
-        {"StallC", "kclc", 13119, true, "Shooter, whenever you're ready.", Plain},
-        {"Winner", "kcyy", 13101, true, "Winners! Pay the line.", Plain},
-        {"PayOffCom", "kcya", 13105, true, "There you go.", Plain},
-        {"PointCom4", "kcp4", 13151, true, "The point is four, shooter!", Plain},
-        {"PointCom5", "kcp5", 13152, true, "The point is five, shooter!", Plain},
-        {"PointCom6", "kcp6", 13153, true, "The point is six, shooter!", Plain},
-        {"PointCom8", "kcp8", 13154, true, "The point is eight, shooter!", Plain},
-        {"PointCom9", "kcp9", 13155, true, "The point is nine, shooter!", Plain},
-        {"PointComA", "kcpa", 13157, true, "The point is ten, shooter!", Plain},
-        {"ComeCom", "kccc", 13150, true, "Coming out!", Plain},
-        {"NoComeComA", "kcba", 13156, true, "You need a bet down to roll.", Plain},
-        {"NoComeComB", "kcbb", 13148, true, "You need a bet down to roll.", Plain},
-        {"NoComeComC", "kcbc", 13149, true, "You need a bet down to roll.", Plain},
-        {"ESHAKEA", "kcea", 13144, false, "", 0},
-        {"ESHAKEB", "kceb", 13145, false, "", 0},
-        {"ESHAKEC", "kcec", 13146, false, "", 0},
-        {"GiveDiceA", "kcga", 13158, true, "Here are the dice, shooter.", Plain},
-        {"GiveDiceB", "kcgb", 13159, true, "Here are the dice, shooter.", Plain},
-        {"GiveDiceC", "kcgc", 13160, true, "Here are the dice, shooter.", Plain},
-        {"Loser", "kccl", 13102, true, "Take the losers.", 5},
+        {"greetplayers", "kccg", 13098, true, 0}, {"PlaceBets", "kccp", 13099, true, 0},
+        {"PreSpinCom", "kcrc", 13100, false, 0},  {"AdvBets", "kcca", 13107, true, 0},
+        {"ShakeA", "kcsa", 13108, true, 0},       {"ShakeB", "kcsb", 13109, true, 0},
+        {"ShakeC", "kcsc", 13110, true, 0},       {"ThrowA", "kcta", 13111, true, 0},
+        {"ThrowB", "kctb", 13112, true, 0},       {"ThrowC", "kctc", 13113, true, 0},
+        {"DiceLandA", "kcd1", 13114, true, 0},    {"DiceLandB", "kcd2", 13115, true, 0},
+        {"DiceLandC", "kcd3", 13116, true, 0},    {"StallA", "kcla", 13117, true, 0},
+        {"StallB", "kclb", 13118, true, 0},       {"StallC", "kclc", 13119, true, 0},
+        {"Winner", "kcyy", 13101, true, 0},       {"PayOffCom", "kcya", 13105, true, 0},
+        {"PointCom4", "kcp4", 13151, true, 0},    {"PointCom5", "kcp5", 13152, true, 0},
+        {"PointCom6", "kcp6", 13153, true, 0},    {"PointCom8", "kcp8", 13154, true, 0},
+        {"PointCom9", "kcp9", 13155, true, 0},    {"PointComA", "kcpa", 13157, true, 0},
+        {"ComeCom", "kccc", 13150, true, 0},      {"NoComeComA", "kcba", 13156, true, 0},
+        {"NoComeComB", "kcbb", 13148, true, 0},   {"NoComeComC", "kcbc", 13149, true, 0},
+        {"ESHAKEA", "kcea", 13144, false, 0},     {"ESHAKEB", "kceb", 13145, false, 0},
+        {"ESHAKEC", "kcec", 13146, false, 0},     {"GiveDiceA", "kcga", 13158, true, 0},
+        {"GiveDiceB", "kcgb", 13159, true, 0},    {"GiveDiceC", "kcgc", 13160, true, 0},
+        {"Loser", "kccl", 13102, true, 5},
     };
     lists.insert(lists.end(), rest.begin(), rest.end());
     return lists;

@@ -1,5 +1,5 @@
 // The dealer's skit lists as the craps program binds them: label, file, string resource, whether
-// any code plays them, and the line and length of the data set's stand-in skit for each.
+// any code plays them, and the shortest skit the round's timing allows in each.
 #pragma once
 
 #include "platform/host/Types.h"
@@ -16,9 +16,10 @@ struct TSkitListEntry {
     // The three early-shake lists are bound but never played; PreSpinCom shares result 12's
     // file and is never played either.
     bool Played;
-    // What the stand-in dealer says, and how many ticks it lasts (the round's minima).
-    std::string Line;
-    u32 Ticks;
+    // The round acts on exact ticks of some skits: the puck is set at tick 7-10 of PlaceMark,
+    // lifted at tick 3 of GetMark and laid off two ticks before its end, the losers taken at
+    // tick 4 of Loser. Every skit of the list lasts at least this long (0: no limit).
+    u32 MinTicks;
 };
 
 // The 65 entries in the program's binding order; 64 distinct files.

@@ -117,6 +117,8 @@ TEST_F(PuckTicks, ThePuckAndTheLosersEachMoveOnceAtTheirTickOrAtTheSkitsEnd) {
     // of a 5-tick skit, the puck lifted at tick 3 and laid off at tick 4 of get mark.
     const Case cases[] = {
         {"built skits", 0, 12, 17, 5}, {"one-tick skits", 1, 2, 4, 1}, {"no skits", -1, 1, 2, 1}};
+    // How long the built skits may hold a move back: a line the dealer is still saying.
+    constexpr u32 Window = 40;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         Build([&](TDataSet& set) {
@@ -138,15 +140,18 @@ TEST_F(PuckTicks, ThePuckAndTheLosersEachMoveOnceAtTheirTickOrAtTheSkitsEnd) {
         Seen.clear();
         Betting.clear();
         LeftOnTable = 0;
-        Watch(12);
-        CloseAt(Session.Backend().Now() + 400'000);
+        Watch(18);
+        CloseAt(Session.Backend().Now() + 900'000);
         EXPECT_EQ(RunOwlMain(), 0);
         for (const auto& box : Boxes.Boxes)
             ADD_FAILURE() << box.Caption << ": " << box.Text;
         ASSERT_NE(Ledger, nullptr);
         EXPECT_EQ(LeftOnTable, 0) << "a lost bet stayed on the table";
         // Each change of the point is followed by exactly one change of the puck, at its tick.
+        // The built skits vary in length with what the dealer says and may wait for him to
+        // finish a line: there the puck and the losers move once within the next skits.
         std::map<u32, u32> expected;
+        std::vector<std::pair<u32, u32>> built;
         int set = 0, over = 0;
         i16 point = -1;
         for (const auto& [tick, seen] : Seen) {
@@ -154,19 +159,31 @@ TEST_F(PuckTicks, ThePuckAndTheLosersEachMoveOnceAtTheirTickOrAtTheSkitsEnd) {
                 continue;
             if (seen.Point >= 0) {
                 ++set;
-                const u32 landing = c.Length == 0 ? 1 + Landing(seen.Point) : c.PuckOn;
-                expected[tick + landing] = TCPuck::FrameOfPoint(seen.Point);
-                EXPECT_EQ(std::count(Ledger->Ticks.begin(), Ledger->Ticks.end(),
-                                     std::pair<u32, i16>{tick + c.Losers, AnySeven}),
-                          1)
-                    << "point set at " << tick;
+                if (c.Length == 0) {
+                    built.push_back(
+                        {tick + 1 + Landing(seen.Point), TCPuck::FrameOfPoint(seen.Point)});
+                    // The first loss after the mark: no sooner than its skit allows.
+                    const auto lost =
+                        std::find_if(Ledger->Ticks.begin(), Ledger->Ticks.end(),
+                                     [&](const std::pair<u32, i16>& t) {
+                                         return t.second == AnySeven && t.first > tick;
+                                     });
+                    ASSERT_NE(lost, Ledger->Ticks.end()) << "point set at " << tick;
+                    EXPECT_GE(lost->first, tick + c.Losers - 2) << "point set at " << tick;
+                    EXPECT_LE(lost->first, tick + c.Losers + Window) << "point set at " << tick;
+                } else {
+                    expected[tick + c.PuckOn] = TCPuck::FrameOfPoint(seen.Point);
+                    EXPECT_EQ(std::count(Ledger->Ticks.begin(), Ledger->Ticks.end(),
+                                         std::pair<u32, i16>{tick + c.Losers, AnySeven}),
+                              1)
+                        << "point set at " << tick;
+                }
             } else {
                 ++over;
-                expected[tick + c.PuckOff] = 0;
-                // The built get mark lifts the puck a tick before laying it off.
-                if (c.Length == 0 && Seen.count(tick + 4) != 0) {
-                    EXPECT_FALSE(Seen[tick + 4].PuckOn) << "point over at " << tick;
-                }
+                if (c.Length == 0)
+                    built.push_back({tick + c.PuckOff, 0});
+                else
+                    expected[tick + c.PuckOff] = 0;
             }
             point = seen.Point;
         }
@@ -177,7 +194,18 @@ TEST_F(PuckTicks, ThePuckAndTheLosersEachMoveOnceAtTheirTickOrAtTheSkitsEnd) {
         for (const auto& [tick, seen] : Seen)
             if (seen.PuckOn && tick > 1 && seen.PuckFrame != last)
                 frames[tick] = last = seen.PuckFrame;
-        EXPECT_EQ(frames, expected);
+        if (c.Length != 0) {
+            EXPECT_EQ(frames, expected);
+        } else {
+            // In order, each at or after its earliest tick and before the next change is due.
+            ASSERT_EQ(frames.size(), built.size());
+            auto shown = frames.begin();
+            for (size_t i = 0; i < built.size(); ++i, ++shown) {
+                EXPECT_EQ(shown->second, built[i].second) << "change " << i;
+                EXPECT_GE(shown->first, built[i].first) << "change " << i;
+                EXPECT_LE(shown->first, built[i].first + Window) << "change " << i;
+            }
+        }
         // Any seven loses every roll but a seven, once.
         std::set<u32> lost;
         for (const auto& [tick, spot] : Ledger->Ticks)

@@ -96,8 +96,8 @@ protected:
 };
 
 TEST_F(ScriptedSession, AGamblerMadeAndSeatedWinsFiveDollarsOnThePassLineWithAComeOutWinner) {
-    // The first roll of this seed is a six and an ace.
-    TPinnedSeed seed(3);
+    // The first roll of this seed (the built skits draw on the same generator) is a seven.
+    TPinnedSeed seed(4);
     TScopedRandomSource installed(seed);
     THeadlessBackend& backend = Session.Backend();
     std::string said;

@@ -230,7 +230,7 @@ TSkitModel& FirstSkit(TDataSet& set) {
 
 TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
     const std::string set0List3 = TableFile("f100" + SkitLists()[3].Suffix + ".skl");
-    const std::string FirstSkitItem = TableFile("f100kcpm.sk");
+    const std::string FirstSkitItem = TableFile("kcpm_00.sk");
     const std::string board = "\\f1glrd00\\f100mess.sp";
     const std::string button = "\\f1glrd00\\f100b600.sp";
     const struct Case {

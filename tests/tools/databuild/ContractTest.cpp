@@ -1,5 +1,5 @@
 // The built table against what the craps program binds and where it hit-tests: every coded object
-// with its members and frames, the dealer's stand-in captions, and each picture where it belongs.
+// with its members and frames, and each picture where it belongs.
 #include "BuiltData.h"
 
 #include "tools/databuild/Content.h"
@@ -62,33 +62,13 @@ TEST_F(TableContract, EveryObjectTheProgramBindsIsThereWithItsCodeMembersAndFram
         EXPECT_GT(sprite->Duration, 1U) << id;
         ASSERT_GE(sprite->GetAnmList()->GetCount(), 1);
     }
-    EXPECT_EQ(List->GetCount(), static_cast<i16>(76 + 7 + PlayedSkitFiles().size()));
-}
-
-TEST_F(TableContract, EachPlayedSkitListHasACaptionLongEnoughForTheRoundsWaits) {
-    EXPECT_EQ(SkitLists().size(), 65U);
-    ASSERT_EQ(PlayedSkitFiles().size(), 61U);
-    // The round acts at exact ticks of these skits: the puck at 7-10, the lift at 3 and the
-    // lay-off two before the end, the losers at 4.
-    const std::map<std::string, u32> minima = {{"placemark", 11}, {"getmark", 5}, {"Loser", 5}};
-    for (const TSkitListEntry* list : PlayedSkitFiles()) {
-        TSprite* caption = Named(CaptionSpriteName(*list));
-        ASSERT_NE(caption, nullptr) << list->Label;
-        EXPECT_EQ(caption->Duration, list->Ticks) << list->Label;
-        const auto minimum = minima.find(list->Label);
-        EXPECT_GE(caption->Duration, minimum != minima.end() ? minimum->second : 1U) << list->Label;
-        // Shown above the layout, on the dealer's side.
-        EXPECT_LE(ShowFrame(*caption->GetAnm(0), 0).bottom, LayoutRegion().Box.T) << list->Label;
-    }
-    // The program finds each list by the file name in its string table.
-    for (const TSkitListEntry& list : SkitLists())
-        EXPECT_EQ(ProgramString(list.StringId), TableFile("f100" + list.Suffix + ".skl"))
-            << list.Label;
-    for (const TSkitListEntry& list : SkitLists())
-        if (list.Label.rfind("ESHAKE", 0) == 0) {
-            EXPECT_FALSE(list.Played);
-            EXPECT_EQ(Named(CaptionSpriteName(list)), nullptr);
-        }
+    // Beside them only the dealer's sprites.
+    i16 dealer = 0;
+    for (i16 i = 0; i < List->GetCount(); ++i)
+        dealer += List->GetSprite(i)->GetFileMode().Name.GetText().rfind("\\f1glrd00\\f1dl", 0) == 0
+                      ? 1
+                      : 0;
+    EXPECT_EQ(List->GetCount(), static_cast<i16>(76 + 7 + dealer));
 }
 
 TEST_F(TableContract, ButtonFacesCoverTheirRectanglesExactlyInEveryFrame) {

@@ -45,7 +45,12 @@ TEST_F(DataPicture, TheTableBackground) {
 TEST_F(DataPicture, TheTableObjectsInTheirPlaces) {
     DrawBackground();
     auto list = LoadSpriteList("\\f1glrd00\\f1glrd00.spl");
-    ASSERT_EQ(list->GetCount(), static_cast<i16>(TableObjects().size() + 7 + 61));
+    i16 dealer = 0;
+    for (i16 i = 0; i < list->GetCount(); ++i)
+        dealer += list->GetSprite(i)->GetFileMode().Name.GetText().rfind("\\f1glrd00\\f1dl", 0) == 0
+                      ? 1
+                      : 0;
+    ASSERT_EQ(list->GetCount(), static_cast<i16>(TableObjects().size() + 7 + dealer));
     // Each object's members and the frames they show, in drawing order (lowest z first).
     std::multimap<i32, std::pair<TAnm*, u16>> draws;
     auto show = [&](TSprite* sprite, i16 member, u16 frame) {
@@ -101,7 +106,7 @@ TEST_F(DataPicture, TheTableObjectsInTheirPlaces) {
     EXPECT_TRUE(MatchesGolden(Shown(), "databuild_table_objects"));
 }
 
-// What stands in for the dealer: a caption above the layout, the odds-return note, and the
+// The dealer at rest above the layout (torso and moving parts), the odds-return note, and the
 // three shooters' hands at the two middle frames of their pick-ups.
 TEST_F(DataPicture, TheDealersStandIns) {
     DrawBackground();
@@ -111,7 +116,10 @@ TEST_F(DataPicture, TheDealersStandIns) {
         ASSERT_NE(sprite, nullptr) << name;
         EXPECT_TRUE(Picture.DrawFrame(*sprite->GetAnm(0), frame)) << name;
     };
-    draw("\\f1glrd00\\f1cpkccp.sp", 0);
+    TSprite* dealer = list->GetSprite(list->IndexOf("\\f1glrd00\\f1dlidle0.sp"));
+    ASSERT_NE(dealer, nullptr);
+    for (i16 member = 1; member >= 0; --member)
+        EXPECT_TRUE(Picture.DrawFrame(*dealer->GetAnm(member), 0)) << member;
     draw(ProgramString(STR_ODDS), 0);
     draw(ProgramString(STR_PICK_FIRST), 1);
     draw(ProgramString(STR_PICK_FIRST + 2), 2);

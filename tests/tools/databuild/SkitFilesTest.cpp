@@ -1,5 +1,5 @@
-// The built skit files read back through the engine: each stand-in skit's cell points at the lord
-// and its caption by the indices the engine looks them up with, the portfolios survive indexing,
+// The built skit files read back through the engine: each skit's cells point at the lord and a
+// dealer sprite by the indices the engine looks them up with, the portfolios survive indexing,
 // and every game object's catalogue loads with the lists the program binds.
 #include "BuiltData.h"
 
@@ -16,6 +16,7 @@
 #include "tools/databuild/SkitLists.h"
 #include "tools/databuild/TableObjects.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -49,14 +50,14 @@ protected:
     std::unique_ptr<TSpriteList> Sprites;
 };
 
-TEST_F(BuiltSkits, EachCellsIndicesNameTheLordAndItsListsCaption) {
+TEST_F(BuiltSkits, EachCellsIndicesNameTheLordAndADealerSpriteTheSkitWaitsFor) {
     std::map<std::string, const TSkitListEntry*> played;
     for (const TSkitListEntry* entry : PlayedSkitFiles())
         played[ProgramString(entry->StringId)] = entry;
     auto lord = WithCatalogue("\\f1glrd00\\f1glrd00.skc");
     const TSkitCat* catalogue = lord->GetSkitCat();
     ASSERT_NE(catalogue, nullptr);
-    int checked = 0;
+    int lists = 0;
     for (i16 n = 0; n < catalogue->GetCount(); ++n) {
         const TSkitList* list = catalogue->GetSkitList(n);
         const std::string name = list->GetFileMode().Name.GetText();
@@ -65,28 +66,27 @@ TEST_F(BuiltSkits, EachCellsIndicesNameTheLordAndItsListsCaption) {
             EXPECT_EQ(list->GetCount(), 0) << name;
             continue;
         }
-        ASSERT_EQ(list->GetCount(), 1) << name;
-        const TSkit* skit = list->GetSkit(0);
-        EXPECT_EQ(skit->GetDataList()->GetCount(), 1) << name;
-        EXPECT_EQ(list->GetSkitDuration(0), entry->second->Ticks) << name;
-        for (const TSkitData& start : *skit->GetDataList()) {
-            EXPECT_EQ(start.Offset, 0) << name;
-            const TGameObject* object = Objects->GetMember(static_cast<i16>(start.ObjectIndex));
-            ASSERT_NE(object, nullptr) << name;
-            EXPECT_EQ(object->GetFileMode().Name.GetText(), ProgramString(13002)) << name;
-            const TSprite* sprite = Sprites->GetSprite(static_cast<i16>(start.SpriteIndex));
-            ASSERT_NE(sprite, nullptr) << name;
-            EXPECT_EQ(sprite->GetFileMode().Name.GetText(), CaptionSpriteName(*entry->second))
-                << name;
-            // The round waits for the skit as long as the caption shows.
-            EXPECT_EQ(sprite->Duration, entry->second->Ticks) << name;
+        ++lists;
+        ASSERT_GT(list->GetCount(), 0) << name;
+        for (i16 k = 0; k < list->GetCount(); ++k) {
+            const TSkit* skit = list->GetSkit(k);
+            ASSERT_GT(skit->GetDataList()->GetCount(), 0) << name << " skit " << k;
+            u32 longest = 0;
+            for (const TSkitData& start : *skit->GetDataList()) {
+                const TGameObject* object = Objects->GetMember(static_cast<i16>(start.ObjectIndex));
+                ASSERT_NE(object, nullptr) << name;
+                EXPECT_EQ(object->GetFileMode().Name.GetText(), ProgramString(13002)) << name;
+                const TSprite* sprite = Sprites->GetSprite(static_cast<i16>(start.SpriteIndex));
+                ASSERT_NE(sprite, nullptr) << name;
+                EXPECT_EQ(sprite->GetFileMode().Name.GetText().rfind("\\f1glrd00\\f1dl", 0), 0U)
+                    << name;
+                longest = std::max<u32>(longest, static_cast<u32>(start.Offset) + sprite->Duration);
+            }
+            // The round waits until the last sprite has played.
+            EXPECT_EQ(list->GetSkitDuration(k), longest) << name << " skit " << k;
         }
-        // Criteria-free: no condition holds it back.
-        for (i32 c = 0; c < TSkitCriteria::CONDITIONS; ++c)
-            ASSERT_EQ(skit->GetCriterion(c), 0) << name << " condition " << c;
-        ++checked;
     }
-    EXPECT_EQ(checked, static_cast<int>(played.size()));
+    EXPECT_EQ(lists, static_cast<int>(played.size()));
 }
 
 TEST_F(BuiltSkits, IndexingChangesNoPortfolioEntry) {
@@ -108,9 +108,7 @@ TEST_F(BuiltSkits, IndexingChangesNoPortfolioEntry) {
         return out;
     };
     const std::vector<std::string> stored = entries();
-    ASSERT_EQ(stored.size(), PlayedSkitFiles().size());
-    for (const std::string& e : stored)
-        EXPECT_NE(e.find("/9 \\f1glrd00\\f100"), std::string::npos) << e;
+    ASSERT_GE(stored.size(), 180U);
     catalogue->Index();
     EXPECT_EQ(entries(), stored);
 }
