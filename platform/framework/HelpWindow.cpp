@@ -160,10 +160,12 @@ void THelpWindow::Layout() {
                  -1, false});
         i32 x = left;
         bool lineEmpty = true;
+        // A span that ends in a space leaves one before the next span's first word.
+        bool spaceBefore = false;
         for (const THelpSpan& span : block.Spans) {
             dc.SelectObject(heading ? bold : plain);
             const i32 space = dc.GetTextExtent(" ").cx;
-            const bool glued = !span.Text.empty() && span.Text.front() != ' ';
+            const bool glued = !span.Text.empty() && span.Text.front() != ' ' && !spaceBefore;
             bool first = true;
             for (const std::string& word : Words(span.Text)) {
                 const i32 width = dc.GetTextExtent(word).cx;
@@ -190,6 +192,8 @@ void THelpWindow::Layout() {
                 lineEmpty = false;
                 first = false;
             }
+            if (!span.Text.empty())
+                spaceBefore = span.Text.back() == ' ';
         }
         y += lineHeight + BlockGap;
     }

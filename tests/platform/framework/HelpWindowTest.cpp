@@ -249,6 +249,14 @@ TEST_F(HelpWindowTest, AMissingOrDamagedFileIsReportedInABox) {
 
 TEST_F(HelpWindowTest, LinksLeadToTheirTopicsAndTextIsNotALink) {
     ASSERT_TRUE(Ask(HELP_CONTENTS, 0));
+    // "Pick a topic: " keeps its space before the link; ", or " follows the link unspaced.
+    const std::vector<THelpRun>& runs = Help().GetRuns();
+    for (size_t i = 1; i < runs.size(); ++i)
+        if (runs[i].Link == 1) {
+            EXPECT_LT(runs[i - 1].Box.right, runs[i].Box.left);
+            ASSERT_LT(i + 1, runs.size());
+            EXPECT_EQ(runs[i].Box.right, runs[i + 1].Box.left);
+        }
     const TPoint toTable = LinkTo(1);
     Click({toTable.x, toTable.y});
     EXPECT_EQ(Help().GetTopic(), 1);
