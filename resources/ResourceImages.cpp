@@ -36,6 +36,14 @@ TCursorImage CursorOf(const TResourceImageTable& table) {
     return image;
 }
 
+TIconImage IconOf(const TResourceImageTable& table) {
+    TIconImage image;
+    image.Width = table.Width;
+    image.Height = table.Height;
+    image.Pixels.assign(table.Argb, table.Argb + PixelCount(table));
+    return image;
+}
+
 } // namespace
 
 const TResourceImageTable* FindResourceImage(TResourceImageKind kind, u32 id) {
@@ -58,7 +66,8 @@ void RegisterResourceImages() {
                 TBitmapResources::Get().Add(table.Ids[k], DibOf(table));
             else if (table.Kind == TResourceImageKind::Cursor)
                 TResourceRegistry::Get().AddCursor(table.Ids[k], CursorOf(table));
-            // Icons stay in the tables: the platform shows no window icon of its own.
+            else
+                TResourceRegistry::Get().AddIcon(table.Ids[k], IconOf(table));
         }
     }
 }

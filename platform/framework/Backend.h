@@ -3,6 +3,7 @@
 
 #include "Cursor.h"
 #include "Geometry.h"
+#include "Icon.h"
 #include "Surface.h"
 
 #include <limits>
@@ -55,4 +56,6 @@ public:
     // Restores the host window when minimised and raises it above the host's others, where
     // the host's window system lets a program do that; nothing where there is no host window.
     virtual void RaiseHostWindow() {}
+    // The picture the host shows for the program's window; nothing where there is no host window.
+    virtual void SetHostIcon(const TIconImage& /*icon*/) {}
 };

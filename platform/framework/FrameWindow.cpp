@@ -4,6 +4,7 @@
 #include "CommandEnabler.h"
 #include "Desktop.h"
 #include "Menu.h"
+#include "ResourceRegistry.h"
 
 DEFINE_RESPONSE_TABLE1(TFrameWindow, TWindow)
 EV_WM_SETFOCUS, EV_WM_INITMENUPOPUP, EV_WM_SIZE, END_RESPONSE_TABLE;
@@ -77,6 +78,8 @@ void TFrameWindow::SetupWindow() {
     if (ClientWnd != nullptr && !ClientWnd->IsWindow())
         ClientWnd->Create();
     FitClient();
+    // The backend may have come after the icon was chosen.
+    ShowIcon();
 }
 
 bool TFrameWindow::AssignMenu(u32 menuResId) {
@@ -104,7 +107,19 @@ HMENU TFrameWindow::GetMenu() const {
 bool TFrameWindow::SetIcon(TModule* iconModule, u32 iconResId) {
     IconModule = iconModule;
     IconResId = iconResId;
+    ShowIcon();
     return true;
+}
+
+void TFrameWindow::ShowIcon() {
+    // Only a top-level frame stands for the host window; an id with no picture (a frame of
+    // the minimised animation the data set leaves out) keeps the picture shown before.
+    if (GetParent() != nullptr || IconResId == 0)
+        return;
+    const TIconImage* icon = TResourceRegistry::Get().FindIcon(IconResId);
+    TBackend* backend = TDesktop::Get().GetBackend();
+    if (icon != nullptr && backend != nullptr)
+        backend->SetHostIcon(*icon);
 }
 
 HWND TFrameWindow::GetCommandTarget() {

@@ -32,6 +32,8 @@ public:
 
 protected:
     void FitClient();
+    // Hands the icon's picture to the backend for the host window.
+    void ShowIcon();
 
     TWindow* ClientWnd = nullptr;
     // The window inside the frame that gets the focus back when the frame gets it.

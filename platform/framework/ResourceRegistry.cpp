@@ -26,6 +26,10 @@ void TResourceRegistry::AddCursor(u32 id, TCursorImage image) {
     entry.Cursor = TCursor{id, false, &entry.Image};
 }
 
+void TResourceRegistry::AddIcon(u32 id, TIconImage image) {
+    Icons[id] = std::move(image);
+}
+
 void TResourceRegistry::AddDialog(u32 id, TDialogTemplate dialog) {
     Dialogs[id] = std::move(dialog);
 }
@@ -35,6 +39,7 @@ void TResourceRegistry::Clear() {
     Menus.clear();
     Accelerators.clear();
     Cursors.clear();
+    Icons.clear();
     Dialogs.clear();
 }
 
@@ -58,6 +63,11 @@ const TAccelTable* TResourceRegistry::FindAccelerators(u32 id) const {
 HCURSOR TResourceRegistry::FindCursor(u32 id) const {
     const auto it = Cursors.find(id);
     return it == Cursors.end() ? nullptr : &it->second.Cursor;
+}
+
+const TIconImage* TResourceRegistry::FindIcon(u32 id) const {
+    const auto it = Icons.find(id);
+    return it == Icons.end() ? nullptr : &it->second;
 }
 
 const TDialogTemplate* TResourceRegistry::FindDialog(u32 id) const {

@@ -3,6 +3,7 @@
 
 #include "Cursor.h"
 #include "DialogTemplate.h"
+#include "Icon.h"
 #include "platform/host/Types.h"
 
 #include <map>
@@ -48,6 +49,7 @@ public:
     void AddMenu(u32 id, TMenuTemplate menu);
     void AddAccelerators(u32 id, TAccelTable table);
     void AddCursor(u32 id, TCursorImage image);
+    void AddIcon(u32 id, TIconImage image);
     void AddDialog(u32 id, TDialogTemplate dialog);
     void Clear();
 
@@ -55,6 +57,7 @@ public:
     const TMenuTemplate* FindMenu(u32 id) const;
     const TAccelTable* FindAccelerators(u32 id) const;
     HCURSOR FindCursor(u32 id) const;
+    const TIconImage* FindIcon(u32 id) const;
     const TDialogTemplate* FindDialog(u32 id) const;
 
 private:
@@ -67,5 +70,6 @@ private:
     std::map<u32, TMenuTemplate> Menus;
     std::map<u32, TAccelTable> Accelerators;
     std::map<u32, TCursorEntry> Cursors;
+    std::map<u32, TIconImage> Icons;
     std::map<u32, TDialogTemplate> Dialogs;
 };

@@ -32,6 +32,13 @@ public:
     // Counted, for tests.
     void RaiseHostWindow() override { ++RaiseCount; }
     u32 GetRaiseCount() const { return RaiseCount; }
+    // Kept, for tests: the last icon handed over and how many were.
+    void SetHostIcon(const TIconImage& icon) override {
+        HostIcon = icon;
+        ++HostIconCount;
+    }
+    const TIconImage& GetHostIcon() const { return HostIcon; }
+    u32 GetHostIconCount() const { return HostIconCount; }
 
     // The clock.
     u64 Now() const { return Clock.TickMs(); }
@@ -89,6 +96,8 @@ private:
     u64 NextOrder = 0;
     u32 PresentCount = 0;
     u32 RaiseCount = 0;
+    TIconImage HostIcon;
+    u32 HostIconCount = 0;
     HCURSOR Cursor = nullptr;
     bool Shift = false;
     bool Control = false;

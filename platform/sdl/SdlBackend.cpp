@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -312,6 +313,21 @@ void TSdlBackend::WaitOnConnection(u64 waitMs) {
 
 void TSdlBackend::SetCursor(HCURSOR cursor) {
     Cursors.Show(cursor);
+}
+
+void TSdlBackend::SetHostIcon(const TIconImage& icon) {
+    const size_t count = static_cast<size_t>(std::max(icon.Width, 0)) *
+                         static_cast<size_t>(std::max(icon.Height, 0));
+    if (Window == nullptr || count == 0 || icon.Pixels.size() < count)
+        return;
+    // SDL copies the picture, so the surface need only live for the call.
+    std::vector<u32> pixels(icon.Pixels.begin(), icon.Pixels.begin() + count);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), icon.Width, icon.Height, 32, icon.Width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr)
+        return;
+    SDL_SetWindowIcon(Window, surface);
+    SDL_FreeSurface(surface);
 }
 
 void TSdlBackend::RaiseHostWindow() {

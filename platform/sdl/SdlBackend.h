@@ -47,6 +47,7 @@ public:
     bool WaitEvent(u64 timeoutMs) override;
     void SetCursor(HCURSOR cursor) override;
     void RaiseHostWindow() override;
+    void SetHostIcon(const TIconImage& icon) override;
 
     const TSdlViewport& GetViewport() const { return View; }
     u32 GetWindowId() const;

@@ -4,7 +4,10 @@
 #include "tools/databuild/BuildError.h"
 #include "tools/databuild/Content.h"
 #include "tools/databuild/DataWriter.h"
+#include "tools/databuild/FontVersions.h"
 #include "tools/databuild/HelpFile.h"
+
+#include "platform/framework/Font.h"
 
 #include <iostream>
 
@@ -52,5 +55,7 @@ int DataBuildMain(int argc, const char* const* argv) {
         std::cerr << "databuild: " << error << "\n";
         return 1;
     }
+    // Byte-identical data needs the same faces and renderer, so the log says which were used.
+    std::cout << "databuild: " << FontVersionLine(DejaVuDirectory) << "\n";
     return 0;
 }

@@ -18,6 +18,9 @@ struct TTextStyle {
     bool Crisp = false;
 };
 
+// The face file (in the platform's DejaVu folder) a style's text is drawn with.
+std::string FontFileOf(const TTextStyle& style);
+
 // Where a line of text sits in a rectangle.
 enum class TAlign { Left, Centre, Right };
 

@@ -14,13 +14,17 @@
 
 namespace {
 
-std::shared_ptr<TFontInstance> FontFor(const TTextStyle& style) {
+LOGFONT LogFontOf(const TTextStyle& style) {
     LOGFONT log;
     log.lfHeight = -style.PixelSize;
     log.lfWeight = style.Bold ? FW_BOLD : FW_NORMAL;
     const char* face = style.Fixed ? "Courier" : "MS Sans Serif";
     std::strncpy(log.lfFaceName, face, sizeof(log.lfFaceName) - 1);
-    return ResolveFont(log);
+    return log;
+}
+
+std::shared_ptr<TFontInstance> FontFor(const TTextStyle& style) {
+    return ResolveFont(LogFontOf(style));
 }
 
 // A glyph's grey coverage, 0..255 a pixel, placed as TGlyph places its ink.
@@ -121,4 +125,8 @@ void TCanvas::TextIn(i32 left, i32 top, i32 right, i32 bottom, const std::string
         x = right - width;
     const i32 y = top + (bottom - top - TextHeight(style)) / 2;
     Text(x, y, text, style, colour);
+}
+
+std::string FontFileOf(const TTextStyle& style) {
+    return FontFileFor(LogFontOf(style));
 }

@@ -18,6 +18,7 @@
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "resources/ResourceImageTables.h"
 #include "resources/Resources.h"
 #include "support/ExitTrap.h"
 #include "support/Golden.h"
@@ -127,6 +128,12 @@ TEST_F(OwlMainTest, RunsFromTheIntroToTheTableUntilTheWindowIsClosed) {
     TJorpIniFile settings("c:", "\\", "otcraps", "otcraps.ini", true);
     EXPECT_EQ(settings.GetInt("System", "PrevRun", -1), 1);
     EXPECT_EQ(settings.GetInt("Craps", "Detail Level", -1), 3);
+    // The host window shows the program's icon.
+    const TResourceImageTable* icon = FindResourceImage(TResourceImageKind::Icon, 1001);
+    ASSERT_NE(icon, nullptr);
+    const TIconImage& shown = Session.Backend().GetHostIcon();
+    EXPECT_EQ(shown.Width, icon->Width);
+    EXPECT_EQ(shown.Pixels, std::vector<u32>(icon->Argb, icon->Argb + icon->Width * icon->Height));
 }
 
 TEST_F(OwlMainTest, TheProgramInAnEmptyFolderNamesTheMissingDataAndEndsWithOne) {

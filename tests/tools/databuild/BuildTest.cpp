@@ -14,6 +14,7 @@
 #include "tools/databuild/Content.h"
 #include "tools/databuild/DataNames.h"
 #include "tools/databuild/DataWriter.h"
+#include "tools/databuild/FontVersions.h"
 #include "tools/databuild/SkitLists.h"
 
 #include <cstdlib>
@@ -296,6 +297,15 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
     }
 }
 
+TEST(DataBuild, TheFontLineSaysWhichFacesAreMissingOrNoFont) {
+    TTempDir dir('f');
+    dir.WriteHostFile("DejaVuSans.ttf", "not a font");
+    const std::string line = FontVersionLine(dir.Path);
+    for (const char* part : {"fonts: DejaVuSans.ttf unreadable, ", "DejaVuSans-Bold.ttf missing, ",
+                             "DejaVuSansMono.ttf missing, ", "DejaVuSansMono-Bold.ttf missing; "})
+        EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
+}
+
 TEST(DataBuild, TheToolWritesTheFolderItIsGivenAndRefusesAnythingElse) {
     TTempDir dir('e');
     const std::string tool = OTCRAPS_DATABUILD;
@@ -307,8 +317,13 @@ TEST(DataBuild, TheToolWritesTheFolderItIsGivenAndRefusesAnythingElse) {
     EXPECT_EQ(run("--packed " + dir.Host("x").string()), 2);
     EXPECT_EQ(run(dir.Host("a").string() + " " + dir.Host("b").string()), 2);
     EXPECT_FALSE(fs::exists(dir.Host("a")));
-    EXPECT_EQ(run("--loose " + dir.Host("data").string()), 0);
+    EXPECT_EQ(run("--loose " + dir.Host("data").string() + " >" + dir.Host("log").string()), 0);
     EXPECT_TRUE(fs::exists(dir.Host("data/f1craps.m")));
+    // The log names the faces the text was drawn with, with their versions, and FreeType's.
+    const std::string log = dir.ReadHostFile("log");
+    EXPECT_NE(log.find("databuild: fonts: DejaVuSans.ttf Version "), std::string::npos) << log;
+    EXPECT_NE(log.find(", DejaVuSansMono-Bold.ttf Version "), std::string::npos) << log;
+    EXPECT_NE(log.find("; FreeType 2."), std::string::npos) << log;
     EXPECT_EQ(run(dir.Host("data").string()), 0);
     EXPECT_TRUE(fs::exists(dir.Host("data/otcraps.dew")));
     EXPECT_FALSE(fs::exists(dir.Host("data/f1craps.m")));
