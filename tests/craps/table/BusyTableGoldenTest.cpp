@@ -9,7 +9,10 @@
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgr.h"
+#include "engine/media/Anm.h"
 #include "support/Golden.h"
+
+#include <array>
 
 namespace {
 
@@ -44,6 +47,8 @@ TEST_F(BusyTableGolden, ThreeSeatsWithChipsOnTheLinesOddsComeNumbersPlaceFieldHa
     TBusyWindow* window = nullptr;
     i16 seated = 0;
     std::vector<std::string> missing;
+    // (spot, seat, marker x less pile x) of each buy marker shown.
+    std::vector<std::array<i32, 3>> markers;
     ::testing::AssertionResult golden = ::testing::AssertionFailure() << "never shown";
     backend.After(1000, [&] {
         TJorpApp* app = TJorpApp::GetApp();
@@ -117,6 +122,16 @@ TEST_F(BusyTableGolden, ThreeSeatsWithChipsOnTheLinesOddsComeNumbersPlaceFieldHa
                 missing.push_back(
                     std::to_string(c.Seat) + " on " + std::to_string(c.Spot) + ": " +
                     lord.GetBetSpot(c.Spot)->GetAmount(c.Seat).Format(true, true, false));
+        // A buy marker lies on its own seat's pile, never on another seat's.
+        for (i16 spot = FirstBuy; spot < FirstBuy + 6; ++spot)
+            for (i16 seat = 0; seat < 3; ++seat) {
+                const TCBetSpot& bet = *lord.GetBetSpot(spot);
+                const TAnm& marker = *bet.GetSeatChit(seat);
+                if ((marker.GetFlags() & JOF_SHOWN) != 0)
+                    markers.push_back({spot, seat,
+                                       marker.GetCurrentData().Base.x -
+                                           bet.GetChipStack(seat, 0)->GetCurrentData().Base.x});
+            }
     });
     backend.After(3000, [&] {
         golden = MatchesGolden(backend.GetScreen(), "craps_busy_table");
@@ -133,6 +148,9 @@ TEST_F(BusyTableGolden, ThreeSeatsWithChipsOnTheLinesOddsComeNumbersPlaceFieldHa
     EXPECT_EQ(OwlMain(1, argv), 0);
     EXPECT_EQ(seated, 3);
     EXPECT_EQ(missing, std::vector<std::string>{});
+    // Joe bought the 4 and Bob the 10.
+    const std::vector<std::array<i32, 3>> bought = {{FirstBuy, 0, 0}, {FirstBuy + 5, 2, 0}};
+    EXPECT_EQ(markers, bought);
     EXPECT_TRUE(golden);
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
