@@ -37,8 +37,9 @@ void AddSpot(TSpriteListModel& list, int spot) {
         for (int d = 0; d < 6; ++d)
             sprite.AddAnm(StackFile(d), PileX(box, seat), foot, StackZ);
     sprite.AddAnm(TableFile("f1chit.anm"), box.CentreX(), foot, StackZ + 10);
+    // Each seat's buy marker lies on that seat's own pile.
     for (int seat = 0; seat < 3; ++seat)
-        sprite.AddAnm(TableFile("f1buy.anm"), box.CentreX(), foot, StackZ + 10);
+        sprite.AddAnm(TableFile("f1buy.anm"), PileX(box, seat), foot, StackZ + 10);
     if (IsOddsSpot(spot))
         for (int seat = 0; seat < 3; ++seat)
             for (int d = 0; d < 6; ++d)
