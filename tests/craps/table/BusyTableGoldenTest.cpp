@@ -135,17 +135,9 @@ TEST_F(BusyTableGolden, ThreeSeatsWithChipsOnTheLinesOddsComeNumbersPlaceFieldHa
     });
     backend.After(3000, [&] {
         golden = MatchesGolden(backend.GetScreen(), "craps_busy_table");
-        TJorpApp* app = TJorpApp::GetApp();
-        app->GetFrame()->SetClientWindow(nullptr);
-        window->Destroy(0);
-        app->Condemn(window);
-        TInputEvent close;
-        close.Kind = TInputKind::Close;
-        backend.At(backend.Now(), close);
+        CloseStill(window);
     });
-    char program[] = "otcraps";
-    char* argv[] = {program, nullptr};
-    EXPECT_EQ(OwlMain(1, argv), 0);
+    EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(seated, 3);
     EXPECT_EQ(missing, std::vector<std::string>{});
     // Joe bought the 4 and Bob the 10.

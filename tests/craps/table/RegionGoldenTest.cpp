@@ -62,17 +62,9 @@ TEST_F(RegionGolden, ThePassLineWithSixThePointShowsItsOddsHelp) {
     backend.After(3000, [&] {
         board = window->Lord->MessageDisplay->GetMessage()->GetCurrentData().CurrentFrame;
         golden = MatchesGolden(backend.GetScreen(), "craps_hover_odds");
-        TJorpApp* app = TJorpApp::GetApp();
-        app->GetFrame()->SetClientWindow(nullptr);
-        window->Destroy(0);
-        app->Condemn(window);
-        TInputEvent close;
-        close.Kind = TInputKind::Close;
-        backend.At(backend.Now(), close);
+        CloseStill(window);
     });
-    char program[] = "otcraps";
-    char* argv[] = {program, nullptr};
-    EXPECT_EQ(OwlMain(1, argv), 0);
+    EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(board, 9);
     EXPECT_TRUE(golden);
     for (const auto& box : Boxes.Boxes)

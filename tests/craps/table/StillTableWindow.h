@@ -5,6 +5,8 @@
 #include "casino/CasinoModeWin.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsPlayer.h"
+#include "craps/table/OwlMain.h"
+#include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/WinG.h"
@@ -64,6 +66,22 @@ protected:
         EXPECT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
     }
     ~StillTableFixture() override { TResourceRegistry::Get().Clear(); }
+
+    // The staged window taken off the frame and the program closed, once its picture is taken.
+    void CloseStill(TWindow* window) {
+        TJorpApp* app = TJorpApp::GetApp();
+        app->GetFrame()->SetClientWindow(nullptr);
+        window->Destroy(0);
+        app->Condemn(window);
+        TInputEvent close;
+        close.Kind = TInputKind::Close;
+        Session.Backend().At(Session.Backend().Now(), close);
+    }
+    static int RunProgram() {
+        char program[] = "otcraps";
+        char* argv[] = {program, nullptr};
+        return OwlMain(1, argv);
+    }
 
     TTempDir Dir;
     THeadlessSession Session;

@@ -50,17 +50,9 @@ TEST_F(TableBindingGolden, TheBoundTableWithThePuckOnSixAPairLandedAndASeatPaid)
     });
     backend.After(3000, [&] {
         golden = MatchesGolden(backend.GetScreen(), "craps_table_bound");
-        TJorpApp* app = TJorpApp::GetApp();
-        app->GetFrame()->SetClientWindow(nullptr);
-        window->Destroy(0);
-        app->Condemn(window);
-        TInputEvent close;
-        close.Kind = TInputKind::Close;
-        backend.At(backend.Now(), close);
+        CloseStill(window);
     });
-    char program[] = "otcraps";
-    char* argv[] = {program, nullptr};
-    EXPECT_EQ(OwlMain(1, argv), 0);
+    EXPECT_EQ(RunProgram(), 0);
     EXPECT_TRUE(golden);
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
