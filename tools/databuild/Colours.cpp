@@ -62,7 +62,7 @@ constexpr TRgb Named[] = {
 static_assert(sizeof(Named) / sizeof(Named[0]) == CL_NAMED_END - CL_FELT);
 
 // A ramp: its length and the colours it passes through, evenly spaced along it.
-struct TRampSpec {
+struct TRampShape {
     u32 Length;
     std::vector<TRgb> Anchors;
 };
@@ -75,8 +75,8 @@ constexpr TRgb WoodRgb{92, 52, 24};
 
 // In TRamp order. The blends (felt to cream...) hold the edge colours of the lettering and
 // trim drawn on the felt and rail, which a plain ramp would leave far from any entry.
-const std::vector<TRampSpec>& RampSpecs() {
-    static const std::vector<TRampSpec> specs = {
+const std::vector<TRampShape>& RampShapes() {
+    static const std::vector<TRampShape> shapes = {
         {28, {{2, 26, 12}, {8, 72, 36}, FeltRgb, {40, 136, 76}, {84, 176, 118}}},
         {6, {FeltRgb, CreamRgb}},
         {5, {FeltRgb, GoldRgb}},
@@ -99,7 +99,7 @@ const std::vector<TRampSpec>& RampSpecs() {
         {4, {{0, 60, 60}, {100, 200, 200}}},
         {4, {{120, 40, 70}, {250, 180, 210}}},
     };
-    return specs;
+    return shapes;
 }
 
 // A blend ramp (two anchors, both named colours) leaves its ends out: they are entries already.
@@ -109,23 +109,23 @@ bool IsBlend(TRamp ramp) {
 }
 
 TRgb RampColour(TRamp ramp, u32 step) {
-    const TRampSpec& spec = RampSpecs()[static_cast<size_t>(ramp)];
-    const double t = IsBlend(ramp) ? (step + 1.0) / (spec.Length + 1.0)
-                                   : (spec.Length > 1 ? step / (spec.Length - 1.0) : 0.0);
-    const double at = t * static_cast<double>(spec.Anchors.size() - 1);
-    const size_t i = std::min(static_cast<size_t>(at), spec.Anchors.size() - 2);
+    const TRampShape& shape = RampShapes()[static_cast<size_t>(ramp)];
+    const double t = IsBlend(ramp) ? (step + 1.0) / (shape.Length + 1.0)
+                                   : (shape.Length > 1 ? step / (shape.Length - 1.0) : 0.0);
+    const double at = t * static_cast<double>(shape.Anchors.size() - 1);
+    const size_t i = std::min(static_cast<size_t>(at), shape.Anchors.size() - 2);
     const double f = at - static_cast<double>(i);
     TRgb c{};
     for (size_t k = 0; k < 3; ++k)
-        c[k] =
-            static_cast<u8>(std::lround(spec.Anchors[i][k] * (1 - f) + spec.Anchors[i + 1][k] * f));
+        c[k] = static_cast<u8>(
+            std::lround(shape.Anchors[i][k] * (1 - f) + shape.Anchors[i + 1][k] * f));
     return c;
 }
 
 u32 RampStart(TRamp ramp) {
     u32 at = CL_NAMED_END;
     for (size_t i = 0; i < static_cast<size_t>(ramp); ++i)
-        at += RampSpecs()[i].Length;
+        at += RampShapes()[i].Length;
     return at;
 }
 
@@ -167,7 +167,7 @@ TColourTable GamePalette() {
 }
 
 u32 RampLength(TRamp ramp) {
-    return RampSpecs()[static_cast<size_t>(ramp)].Length;
+    return RampShapes()[static_cast<size_t>(ramp)].Length;
 }
 
 u8 RampStep(TRamp ramp, u32 step) {

@@ -22,16 +22,16 @@ std::string TwoDigits(size_t n) {
 // The dealer's beats one after another (one dealer at a time: his sprites share a set), the
 // dice's alongside; a dice beat lasts as long as the dealer talks over it, so the dice rest
 // until the skit ends.
-TSkitModel MakeSkit(TDataSet& set, const TSkitSpec& spec, const std::string& name,
+TSkitModel MakeSkit(TDataSet& set, const TSkitPlan& plan, const std::string& name,
                     const std::string& lord) {
-    TSkitModel skit{name, spec.Level, {}, spec.Criteria};
+    TSkitModel skit{name, plan.Level, {}, plan.Criteria};
     u32 dealerTicks = 0;
-    for (const TBeat& beat : spec.Beats)
+    for (const TBeat& beat : plan.Beats)
         if (!OnDiceTrack(beat.Gesture))
             dealerTicks += BeatSprite(set, beat).Ticks;
     u32 rows[2] = {0, 0};
     std::map<u16, u8> places;
-    for (const TBeat& beat : spec.Beats) {
+    for (const TBeat& beat : plan.Beats) {
         const bool dice = OnDiceTrack(beat.Gesture);
         const TBeatSprite sprite = BeatSprite(set, beat, dice ? dealerTicks : 0);
         u32& row = rows[dice ? 1 : 0];
@@ -43,19 +43,19 @@ TSkitModel MakeSkit(TDataSet& set, const TSkitSpec& spec, const std::string& nam
 }
 
 TSkitListModel DealerList(TDataSet& set, const TSkitListEntry& entry, const std::string& lord,
-                          const std::vector<const TSkitSpec*>& specs) {
+                          const std::vector<const TSkitPlan*>& plans) {
     const std::string stem = "f100" + entry.Suffix;
     TSkitListModel list{TableFile(stem + ".skl"), {}};
-    for (size_t i = 0; i < specs.size(); ++i)
+    for (size_t i = 0; i < plans.size(); ++i)
         list.Skits.push_back(
-            MakeSkit(set, *specs[i], TableFile(entry.Suffix + "_" + TwoDigits(i) + ".sk"), lord));
+            MakeSkit(set, *plans[i], TableFile(entry.Suffix + "_" + TwoDigits(i) + ".sk"), lord));
     return list;
 }
 
 } // namespace
 
-std::vector<TSkitSpec> SkitSpecs() {
-    std::vector<TSkitSpec> skits;
+std::vector<TSkitPlan> SkitPlans() {
+    std::vector<TSkitPlan> skits;
     AddCallSkits(skits);
     AddRoundSkits(skits);
     AddShooterSkits(skits);
@@ -64,10 +64,10 @@ std::vector<TSkitSpec> SkitSpecs() {
 
 void AddSkitCatalogues(TDataSet& set) {
     const std::string lord = ProgramString(STR_LORD);
-    const std::vector<TSkitSpec> specs = SkitSpecs();
-    std::map<std::string, std::vector<const TSkitSpec*>> byList;
-    for (const TSkitSpec& spec : specs)
-        byList[spec.List].push_back(&spec);
+    const std::vector<TSkitPlan> plans = SkitPlans();
+    std::map<std::string, std::vector<const TSkitPlan*>> byList;
+    for (const TSkitPlan& plan : plans)
+        byList[plan.List].push_back(&plan);
     std::set<std::string> played;
     for (const TSkitListEntry* entry : PlayedSkitFiles())
         played.insert(entry->Suffix);

@@ -39,7 +39,7 @@ constexpr u8 Speed2 = 136, Speed1 = 137, Speed3 = 138;
 
 using TCriteria = std::vector<std::pair<u8, i8>>;
 
-struct TSkitSpec {
+struct TSkitPlan {
     // The list's file suffix ("kcr1").
     std::string List;
     i16 Level = 9;
@@ -49,11 +49,11 @@ struct TSkitSpec {
 };
 
 // Every skit of every played list.
-std::vector<TSkitSpec> SkitSpecs();
+std::vector<TSkitPlan> SkitPlans();
 // By area: the calls of the rolls; the round's own lists; the shooter's lists.
-void AddCallSkits(std::vector<TSkitSpec>& skits);
-void AddRoundSkits(std::vector<TSkitSpec>& skits);
-void AddShooterSkits(std::vector<TSkitSpec>& skits);
+void AddCallSkits(std::vector<TSkitPlan>& skits);
+void AddRoundSkits(std::vector<TSkitPlan>& skits);
+void AddShooterSkits(std::vector<TSkitPlan>& skits);
 
 // Criteria helpers: the condition must hold, must not hold.
 inline std::pair<u8, i8> Yes(u8 c) {

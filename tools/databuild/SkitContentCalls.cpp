@@ -14,7 +14,7 @@ const char* PointList(int box) {
     return Lists[box];
 }
 
-void AddResult(std::vector<TSkitSpec>& skits, int result) {
+void AddResult(std::vector<TSkitPlan>& skits, int result) {
     using namespace cond;
     const std::string list = ResultList(result);
     const TResult r = ResultOf(result);
@@ -54,7 +54,7 @@ void AddResult(std::vector<TSkitSpec>& skits, int result) {
 
 } // namespace
 
-void AddCallSkits(std::vector<TSkitSpec>& skits) {
+void AddCallSkits(std::vector<TSkitPlan>& skits) {
     using namespace cond;
     for (int result = 1; result <= 28; ++result)
         AddResult(skits, result);

@@ -10,7 +10,7 @@ constexpr i32 MarkAnyPoint = 11;
 // The losers leave the layout at tick 4 of the skit.
 constexpr i32 LoserTicks = 5;
 
-void AddPuck(std::vector<TSkitSpec>& skits) {
+void AddPuck(std::vector<TSkitPlan>& skits) {
     using namespace cond;
     skits.push_back({"kcpm", 9, {}, {Say("Mark it!", MarkAnyPoint)}});
     skits.push_back({"kcgm", 9, {}, {{TGesture::LiftPuck, -1, ""}}});
@@ -37,7 +37,7 @@ void AddPuck(std::vector<TSkitSpec>& skits) {
     }
 }
 
-void AddGreeting(std::vector<TSkitSpec>& skits) {
+void AddGreeting(std::vector<TSkitPlan>& skits) {
     using namespace cond;
     const std::vector<std::string>& hello = Chatter(TChatter::Greeting);
     skits.push_back({"kccg", 9, {}, {Say(hello[0])}});
@@ -54,7 +54,7 @@ void AddGreeting(std::vector<TSkitSpec>& skits) {
     skits.push_back({"kccg", 5, Silent(), {Say("")}});
 }
 
-void AddBetting(std::vector<TSkitSpec>& skits) {
+void AddBetting(std::vector<TSkitPlan>& skits) {
     using namespace cond;
     const std::vector<std::string>& bets = Chatter(TChatter::PlaceBets);
     skits.push_back({"kccp", 9, {}, {Say("", 3)}});
@@ -82,7 +82,7 @@ void AddBetting(std::vector<TSkitSpec>& skits) {
         {"kcca", 2, Chatty({Yes(ComeOut), Yes(Speed3), Yes(Chance20)}), {Say(tips[4])}});
 }
 
-void AddSettling(std::vector<TSkitSpec>& skits) {
+void AddSettling(std::vector<TSkitPlan>& skits) {
     using namespace cond;
     const std::vector<std::string>& losers = Chatter(TChatter::Losers);
     skits.push_back({"kccl", 9, {}, {{TGesture::Sweep, 0, ""}}});
@@ -117,7 +117,7 @@ void AddSettling(std::vector<TSkitSpec>& skits) {
 
 } // namespace
 
-void AddRoundSkits(std::vector<TSkitSpec>& skits) {
+void AddRoundSkits(std::vector<TSkitPlan>& skits) {
     AddPuck(skits);
     AddGreeting(skits);
     AddBetting(skits);

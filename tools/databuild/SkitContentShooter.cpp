@@ -8,7 +8,7 @@ namespace {
 // Lists A, B and C belong to the shooter of seats 1, 0 and 2.
 constexpr int SeatOfVariant[3] = {1, 0, 2};
 
-void AddSeat(std::vector<TSkitSpec>& skits, int variant) {
+void AddSeat(std::vector<TSkitPlan>& skits, int variant) {
     using namespace cond;
     const int seat = SeatOfVariant[variant];
     const std::string v(1, static_cast<char>('a' + variant));
@@ -59,7 +59,7 @@ void AddSeat(std::vector<TSkitSpec>& skits, int variant) {
 
 } // namespace
 
-void AddShooterSkits(std::vector<TSkitSpec>& skits) {
+void AddShooterSkits(std::vector<TSkitPlan>& skits) {
     using namespace cond;
     for (int variant = 0; variant < 3; ++variant)
         AddSeat(skits, variant);

@@ -51,19 +51,12 @@ TEST_F(BusyTableGolden, ThreeSeatsWithChipsOnTheLinesOddsComeNumbersPlaceFieldHa
     std::vector<std::array<i32, 3>> markers;
     ::testing::AssertionResult golden = ::testing::AssertionFailure() << "never shown";
     backend.After(1000, [&] {
-        TJorpApp* app = TJorpApp::GetApp();
-        TJorpGameFrameWindow* frame = app->GetFrame();
-        TPlayerMgr* players = frame->GetPlayerMgr();
+        TPlayerMgr* players = TJorpApp::GetApp()->GetFrame()->GetPlayerMgr();
         ASSERT_TRUE(players->CreatePlayer("Ann", 0, 800.0) &&
                     players->CreatePlayer("Bob", 1, 300.0));
         for (i16 record = 1; record < 3; ++record)
             ASSERT_TRUE(players->ActivatePlayer(record, 0));
-        frame->DetachModeWindow();
-        frame->DestroyOldModeWindow(true, 0, 0);
-        window = new TBusyWindow(app, frame);
-        frame->AttachModeWindow(window);
-        window->Activate();
-        window->Resume();
+        window = StageStill<TBusyWindow>();
     });
     backend.After(2500, [&] {
         ASSERT_NE(window->Lord, nullptr);

@@ -34,16 +34,7 @@ TEST_F(RegionGolden, ThePassLineWithSixThePointShowsItsOddsHelp) {
     THoverWindow* window = nullptr;
     int board = -1;
     ::testing::AssertionResult golden = ::testing::AssertionFailure() << "never shown";
-    backend.After(1000, [&] {
-        TJorpApp* app = TJorpApp::GetApp();
-        TJorpGameFrameWindow* frame = app->GetFrame();
-        frame->DetachModeWindow();
-        frame->DestroyOldModeWindow(true, 0, 0);
-        window = new THoverWindow(app, frame);
-        frame->AttachModeWindow(window);
-        window->Activate();
-        window->Resume();
-    });
+    backend.After(1000, [&] { window = StageStill<THoverWindow>(); });
     backend.After(2500, [&] {
         ASSERT_NE(window->Lord, nullptr);
         THoverLord& lord = *window->Lord;

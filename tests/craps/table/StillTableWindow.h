@@ -67,6 +67,18 @@ protected:
     }
     ~StillTableFixture() override { TResourceRegistry::Get().Clear(); }
 
+    // The program's table replaced by a staged window of class W.
+    template <class W> static W* StageStill() {
+        TJorpApp* app = TJorpApp::GetApp();
+        TJorpGameFrameWindow* frame = app->GetFrame();
+        frame->DetachModeWindow();
+        frame->DestroyOldModeWindow(true, 0, 0);
+        W* window = new W(app, frame);
+        frame->AttachModeWindow(window);
+        window->Activate();
+        window->Resume();
+        return window;
+    }
     // The staged window taken off the frame and the program closed, once its picture is taken.
     void CloseStill(TWindow* window) {
         TJorpApp* app = TJorpApp::GetApp();

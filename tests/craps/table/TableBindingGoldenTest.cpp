@@ -22,16 +22,7 @@ TEST_F(TableBindingGolden, TheBoundTableWithThePuckOnSixAPairLandedAndASeatPaid)
     THeadlessBackend& backend = Session.Backend();
     TTableWindow* window = nullptr;
     ::testing::AssertionResult golden = ::testing::AssertionFailure() << "never shown";
-    backend.After(1000, [&] {
-        TJorpApp* app = TJorpApp::GetApp();
-        TJorpGameFrameWindow* frame = app->GetFrame();
-        frame->DetachModeWindow();
-        frame->DestroyOldModeWindow(true, 0, 0);
-        window = new TTableWindow(app, frame);
-        frame->AttachModeWindow(window);
-        window->Activate();
-        window->Resume();
-    });
+    backend.After(1000, [&] { window = StageStill<TTableWindow>(); });
     backend.After(2500, [&] {
         ASSERT_NE(window->Lord, nullptr);
         TBoundLord& lord = *window->Lord;
