@@ -8,6 +8,11 @@
 
 namespace {
 
+bool& FolderUsable() {
+    static bool usable = true;
+    return usable;
+}
+
 std::array<std::string, 26>& Roots() {
     static std::array<std::string, 26> roots;
     return roots;
@@ -100,4 +105,12 @@ std::optional<std::string> TVirtualPaths::ToHost(const std::string& virtualPath)
     if (!rest.empty() && (rest.back() == '\\' || rest.back() == '/') && host.back() != '/')
         host += '/';
     return host;
+}
+
+bool TVirtualPaths::PlayerFolderUsable() {
+    return FolderUsable();
+}
+
+void TVirtualPaths::SetPlayerFolderUsable(bool usable) {
+    FolderUsable() = usable;
 }

@@ -23,4 +23,9 @@ public:
     // The host path for a virtual path, or nothing when the drive has no root or the
     // path would climb out of its root.
     static std::optional<std::string> ToHost(const std::string& virtualPath);
+
+    // False once the player's folder could not be made or written: the player has been told,
+    // and nothing is saved for the rest of the run.
+    static bool PlayerFolderUsable();
+    static void SetPlayerFolderUsable(bool usable);
 };
