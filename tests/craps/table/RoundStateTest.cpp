@@ -94,13 +94,14 @@ protected:
 TEST_F(RoundStates, RootRunsSessionStartOnceThenBettingAndResolutionEveryRoll) {
     Open();
     ASSERT_FALSE(HasFatalFailure());
-    const TCAct1State* first = Running<TCAct1State>();
+    const u32 first = Running<TCAct1State>()->GetSerial();
+    EXPECT_EQ(first, 3u) << "the root, the session start, then the first betting state";
     Bet(0, 5.0);
     Lord().ButtonFlags[TCasinoCGameLord::RollButton] = 1;
     bool resolved = RunUntil([&] { return Running<TCAct2State>() != nullptr; });
     EXPECT_TRUE(resolved);
     ASSERT_TRUE(RunUntilBetting());
-    EXPECT_NE(Running<TCAct1State>(), first) << "a new betting state for the next roll";
+    EXPECT_GT(Running<TCAct1State>()->GetSerial(), first) << "a new betting state for the roll";
     EXPECT_EQ(Lord().RollCount, 1);
 }
 
