@@ -147,8 +147,8 @@ bool TCAct1State::HandleButtons(u32 now) {
         return true;
     };
     if (take(TCasinoCGameLord::TalkButton)) {
+        // Consuming the flag is what moves the talk setting on, a step for each step of the face.
         Lord->ClearButtonFlag(TCasinoCGameLord::TalkButton);
-        Lord->TalkSetting = static_cast<i16>((Lord->TalkSetting + 1) % 4);
         Idle(now);
     }
     static constexpr double Chips[] = {1, 5, 25, 100, 1000, 10000};
