@@ -24,12 +24,15 @@ namespace {
 // one, and the rest of it is left unread. Each line is counted with what keeping it costs.
 constexpr size_t HeldBytesLimit = size_t{1} << 20;
 constexpr size_t LineCost = 32;
+// Nor is a file that goes on this long without enough line breaks to reach that limit.
+constexpr size_t ReadBytesLimit = size_t{64} << 20;
 // Files held at once; the program has one, tests make many.
 constexpr size_t HeldFilesLimit = 8;
 
 // What a file on the disk was when it was read or written, to see a change made by others.
 struct TStamp {
     bool Exists = false;
+    mode_t Mode = 0;
     dev_t Device = 0;
     ino_t Inode = 0;
     off_t Size = 0;
@@ -144,17 +147,13 @@ TStamp StampOf(const std::string& host) {
     if (::stat(host.c_str(), &st) != 0)
         return stamp;
     stamp.Exists = true;
+    stamp.Mode = st.st_mode;
     stamp.Device = st.st_dev;
     stamp.Inode = st.st_ino;
     stamp.Size = st.st_size;
     stamp.Modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     stamp.Changed = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
     return stamp;
-}
-
-bool IsDirectory(const std::string& host) {
-    struct stat st {};
-    return ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string FolderOf(const std::string& host) {
@@ -208,7 +207,8 @@ THeldFile Load(const std::string& host) {
     file.Stamp = StampOf(host);
     if (!file.Stamp.Exists)
         return file;
-    if (IsDirectory(host)) {
+    // A directory, or a device that never ends, is no settings file.
+    if (!S_ISREG(file.Stamp.Mode)) {
         file.Usable = false;
         return file;
     }
@@ -220,6 +220,7 @@ THeldFile Load(const std::string& host) {
     std::string line;
     bool cut = false;
     size_t held = 0;
+    size_t read = 0;
     const auto endLine = [&] {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -230,11 +231,12 @@ THeldFile Load(const std::string& host) {
     };
     char buffer[65536];
     while (held < HeldBytesLimit) {
-        const long n = Disk->Read(fd, buffer, sizeof buffer);
+        const long n = read < ReadBytesLimit ? Disk->Read(fd, buffer, sizeof buffer) : 0;
         if (n < 0) {
             file.Usable = false;
             break;
         }
+        read += static_cast<size_t>(n);
         if (n == 0) {
             // The last line needs no line break.
             if (!line.empty() || cut)

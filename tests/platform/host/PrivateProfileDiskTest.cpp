@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -195,6 +196,15 @@ TEST(PrivateProfileDisk, AFileOfAnyBytesReadsAsDefaultsWhereItMakesNoSense) {
         ASSERT_TRUE(WritePrivateProfileStringA("System", "Written", "1", "c:\\a.ini"));
         EXPECT_EQ(GetPrivateProfileIntA("System", "Written", 0, "c:\\a.ini"), 1);
     }
+    // What is no file at all gives defaults at once, and is never replaced.
+    std::filesystem::create_symlink("/dev/zero", dir.Host("zero.ini"));
+    ASSERT_EQ(::mkfifo(dir.Host("pipe.ini").c_str(), 0600), 0);
+    for (const char* file : {"c:\\zero.ini", "c:\\pipe.ini"}) {
+        EXPECT_EQ(GetPrivateProfileIntA("System", "PrevRun", 9, file), 9) << file;
+        EXPECT_FALSE(WritePrivateProfileStringA("System", "PrevRun", "1", file)) << file;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Host("zero.ini")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.Host("pipe.ini")));
 }
 
 } // namespace
