@@ -159,6 +159,14 @@ void Refuse(const std::string& folder, int error) {
     TVirtualPaths::SetPlayerFolderUsable(false);
 }
 
+std::string HomeFolder(const TEnvironment& environment) {
+    if (const char* home = environment("HOME"); home != nullptr && *home != '\0')
+        return home;
+    if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr)
+        return user->pw_dir;
+    return "/";
+}
+
 } // namespace
 
 const char* HostEnvironment(const char* name) {
@@ -175,14 +183,7 @@ std::string LocatePlayerFolder(const TEnvironment& environment) {
     const char* data = environment("XDG_DATA_HOME");
     if (data != nullptr && data[0] == '/')
         return Normal(fs::path(data) / "otcraps");
-    std::string home;
-    if (const char* h = environment("HOME"); h != nullptr && *h != '\0')
-        home = h;
-    else if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir)
-        home = user->pw_dir;
-    else
-        home = "/";
-    return Normal(fs::path(home) / ".local/share/otcraps");
+    return Normal(fs::path(HomeFolder(environment)) / ".local/share/otcraps");
 }
 
 std::string LocateDataFolder(const std::string& programDirectory) {

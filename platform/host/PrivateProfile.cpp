@@ -336,7 +336,10 @@ void SetKey(std::vector<std::string>& lines, const std::string& section, const s
     }
     if (!lines.empty() && !Trim(lines.back()).empty())
         lines.emplace_back();
-    lines.push_back("[" + Trim(section) + "]");
+    std::string header(1, '[');
+    header += Trim(section);
+    header += ']';
+    lines.push_back(std::move(header));
     lines.push_back(entry);
 }
 
