@@ -6,12 +6,12 @@
 #include "VirtualPath.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <pwd.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
