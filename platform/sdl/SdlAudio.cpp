@@ -9,6 +9,10 @@
 
 #include <dlfcn.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 
@@ -86,6 +90,12 @@ void TSdlAudio::Follow() {
 }
 
 bool TSdlAudio::Open(const TMixFormat& format) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The host libraries SDL's audio start opens (D-Bus, the sound servers' clients) keep
+    // allocations past their own shutdown, which SDL cannot help; they are not the
+    // program's leaks.
+    __lsan::ScopedDisabler hostLibraries;
+#endif
     QuietAlsa();
     if (SDL_WasInit(SDL_INIT_AUDIO) == 0) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
