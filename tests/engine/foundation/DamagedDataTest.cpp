@@ -94,17 +94,6 @@ TEST_F(DamagedData, APackCutShortEndsTheProgramWithOneBoxNamingIt) {
     EXPECT_EQ(JorpRamInUse, 0U);
 }
 
-TEST_F(DamagedData, AWholePackServesItsFileWithoutABox) {
-    const std::string bytes = SeatsFile();
-    Pack("seats.md", bytes, static_cast<u32>(bytes.size()));
-    const TEnding end = RunToEnd([] {
-        TMiscData seats(nullptr, TFileMode("seats", 0, 4), true, false);
-        EXPECT_TRUE(seats.HasFlags(JOF_LOADED));
-    });
-    EXPECT_EQ(end.Code, 0);
-    EXPECT_TRUE(end.Boxes.empty());
-}
-
 TEST_F(DamagedData, ACatalogueCutAnywhereEndsTheProgramWithOneBoxNamingIt) {
     {
         TDet det(0, TFileMode("whole", 0, 0));
