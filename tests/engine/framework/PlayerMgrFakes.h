@@ -54,9 +54,13 @@ public:
     }
     bool Flush(THostFile* file) override { return !Take(FailFlush) && TSaveFileHost::Flush(file); }
     bool Close(THostFile* file) override {
+        // Forgotten before the handle goes: a later handle may be given the same address.
+        const bool temp = file != nullptr && file == Temp;
+        if (temp)
+            Temp = nullptr;
         // The handle goes either way; only the answer is a failure.
         const bool closed = TSaveFileHost::Close(file);
-        return !(file == Temp && Take(FailClose)) && closed;
+        return !(temp && Take(FailClose)) && closed;
     }
     bool Move(const std::string& from, const std::string& to, u32 flags) override {
         return !Take(FailMove) && TSaveFileHost::Move(from, to, flags);
@@ -65,7 +69,8 @@ public:
     TStep Armed = None;
 
 private:
-    // Only the temporary file's close is made to fail: others only read.
+    // Only the temporary file's close is made to fail: others only read. Held only while it
+    // is open.
     THostFile* Temp = nullptr;
     bool Take(TStep step) {
         if (Armed != step)
