@@ -41,15 +41,19 @@ void TCasinoPlayerMgr::ShowPlayerDialog() {
     RunGamblerDialog(*this, GamblerHelpContext);
 }
 
-void TCasinoPlayerMgr::ShowStatsDialog(i16 record) {
+void TCasinoPlayerMgr::ShowStatsDialog(i16 record, TWindow* parent) {
     const TCasinoStatDialogFactory& factory = GetCasinoStatDialogFactory();
     if (!factory) {
-        TPlayerMgr::ShowStatsDialog(record);
-    } else if (std::unique_ptr<TDialog> dialog =
-                   factory(dynamic_cast<TWindow*>(Owner), *this, record)) {
+        TPlayerMgr::ShowStatsDialog(record, parent);
+    } else if (std::unique_ptr<TDialog> dialog = factory(
+                   parent != nullptr ? parent : dynamic_cast<TWindow*>(Owner), *this, record)) {
         dialog->Execute();
     }
     FlushInactiveBlocks();
+}
+
+bool TCasinoPlayerMgr::CreateGambler(const std::string& name, u8 sex, TMoney bankroll) {
+    return CreatePlayer(name, sex, bankroll.GetValue());
 }
 
 void TCasinoPlayerMgr::SetupDefaultGambler() {

@@ -2,6 +2,7 @@
 // file, the default gambler, and the gambler and statistics dialogs.
 #pragma once
 
+#include "engine/foundation/Money.h"
 #include "engine/framework/PlayerMgr.h"
 
 #include <string>
@@ -25,8 +26,9 @@ public:
 
     void Save() override;
     void ShowPlayerDialog() override;
-    // Loaded records the dialog read and no seat holds are written back and let go after it.
-    void ShowStatsDialog(i16 record) override;
+    // Over the parent, or the owner window without one. Loaded records the dialog read and
+    // no seat holds are written back and let go after it.
+    void ShowStatsDialog(i16 record, TWindow* parent = nullptr) override;
     void SetupDefaultGambler() override;
     void CreateDefaultGambler() override;
     i32 GetGameDataSize() override;
@@ -37,4 +39,7 @@ public:
     void ResetPlayerData(i16 record) override;
     // The program's base name and ".sav".
     std::string GetSaveFileName() override;
+
+    // CreatePlayer with the amount in money.
+    bool CreateGambler(const std::string& name, u8 sex, TMoney bankroll);
 };

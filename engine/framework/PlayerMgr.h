@@ -15,6 +15,7 @@ class TJorpIniFile;
 class TPlayerMgrOwner;
 class TSaveFile;
 class TSaveFileHost;
+class TWindow;
 
 // Counted in the engine's memory total (JorpRamInUse) for as long as it lives.
 class TSaveBlock {
@@ -53,7 +54,8 @@ public:
     // Virtual operations, in slot order after the destructor.
     virtual void Save();
     virtual void ShowPlayerDialog();
-    virtual void ShowStatsDialog(i16 record);
+    // The parent is the window the dialog stands over; none stands for the owner.
+    virtual void ShowStatsDialog(i16 record, TWindow* parent = nullptr);
     // The record has just taken a seat.
     virtual void OnActivate(i16 record, u32 value);
     virtual void SetupDefaultGambler();
