@@ -12,10 +12,12 @@
 #include "platform/framework/Dialog.h"
 
 TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit,
-                                   i16 tableSize, bool forceDefault)
+                                   i16 tableSize, bool forceDefault, TSaveFileHost* host)
     : TPlayerMgr(owner, std::move(directory), activeLimit, tableSize) {
     DefaultName = DefaultGambler;
-    // A file that cannot be read has been reported; the gamblers below are then refused.
+    SetSaveFileHost(host);
+    // A file that cannot be used has been reported; the gamblers below then play from
+    // memory, and nothing is saved.
     LoadSaveFile();
     if (forceDefault) {
         DeletePlayer(FindPlayer(DefaultName));

@@ -20,8 +20,9 @@ public:
     // With forceDefault the default gambler is made anew (unless he is seated) and seated;
     // otherwise the gamblers seated last time sit again, and the default gambler only when
     // nobody does.
+    // The file's calls go through the host (the system's own when null), from the load on.
     TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit, i16 tableSize,
-                     bool forceDefault);
+                     bool forceDefault, TSaveFileHost* host = nullptr);
     ~TCasinoPlayerMgr() override;
 
     void Save() override;

@@ -39,7 +39,8 @@ private:
 // The save file holds a header, the game data, then TableSize records, each at a fixed
 // offset; a record's first 31 bytes are its TPlayerData. Derived managers make the game data
 // and records larger. Every change reaches the disk as a whole new file put in the old one's
-// place, so a failed write never leaves a half-written file: the old one stays as it was.
+// place, so a failed write never leaves a half-written file: the old one stays as it was. A
+// file that cannot be read is never taken for a damaged one: it stays as it is.
 class TPlayerMgr {
 public:
     static constexpr i16 MaxRecords = 20;
@@ -121,17 +122,24 @@ public:
     // The record's block, or null while none is loaded.
     u8* GetDataBlock(i16 record) const;
 
-    // The save file.
+    // What the load found the save file to be.
+    enum class TSaveFileCheck { Good, Missing, Damaged, Unreadable };
+
+    // The save file. False when the file was not loaded; the players then live in a fresh
+    // file image in memory when saving has been disabled, so the game can still be played.
     bool LoadSaveFile();
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
     bool RecreateSaveFile();
     bool ReadAll();
     bool WriteAll();
-    bool OpenSaveFile();
-    bool CheckSaveFileSize();
-    bool CheckSaveHeader();
-    bool CheckSaveFile();
+    // Reads the file once from its start. Only a file that was read whole and is not of its
+    // size or its versions is Damaged; one that could not be read is Unreadable, with the
+    // system's reason in error.
+    TSaveFileCheck CheckSaveFile(int& error);
+    bool CheckSaveFileSize(i64 size);
+    // The versions of the header at the start of the bytes.
+    bool CheckSaveHeader(const std::vector<u8>& bytes);
     bool WriteFreshContents();
     void ComputeOffsets();
     bool ReadHeader();
@@ -153,7 +161,9 @@ public:
     void SetSaveFileHost(TSaveFileHost* host);
     const std::string& GetSaveFilePath() const { return SaveFilePath; }
     const std::string& GetSaveDirectory() const { return SaveDirectory; }
-    // Set when a damaged file could not be set aside: nothing is written this run.
+    // Set when the file could not be read, a damaged one could not be set aside, or the
+    // player's folder cannot be used: nothing reaches the disk this run, and the players
+    // are kept in memory only.
     bool IsSavingDisabled() const { return SavingDisabled; }
     // The record in memory; a default one for an invalid index.
     const TPlayerData& GetRecord(i16 record) const;
@@ -199,7 +209,18 @@ private:
     bool Commit(const std::vector<TPiece>& pieces);
     // A damaged file is renamed out of the way and reported; false when it cannot be.
     bool SetAsideDamagedFile();
+    // The file image of a fresh file.
+    bool BuildFreshImage(std::vector<u8>& image);
+    // The message of the first step of ReadAll that fails; empty when all are read.
+    std::string ReadAllSteps();
+    // Saving off for the run: the players come from a fresh image kept in memory, which
+    // every later read and write goes to instead of the disk.
+    void KeepInMemory();
+    // One box: the file, the system's reason, and that nothing is saved this run.
+    void ReportUnreadable(int error);
 
     TSaveFileHost* Host;
     bool SavingDisabled = false;
+    // The file's bytes while saving is disabled.
+    std::vector<u8> MemoryImage;
 };

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -126,6 +127,46 @@ TEST_F(Gamblers, ADamagedFileIsKeptAsideAndGivesItsGamblersBackWhenMendedAndPutB
     Make();
     EXPECT_EQ(Mgr->CountUsed() * 1000 + Mgr->GetBankroll(0), 3077.0);
     EXPECT_EQ(Mgr->GetPlayerName(2), "Bob");
+}
+
+TEST_F(Gamblers, AFileThatCannotBeReadKeepsItsGamblersAndJoePlaysFromMemory) {
+    EarlierRun();
+    SeatNames("Bob", "");
+    const std::string saved = File();
+    Host.BadPath = "c:\\data\\otcraps.sav";
+    Host.ReadError = EIO;
+    Make();
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_NE(Frame.Boxes[0].find("cannot be read (Input/output error)"), std::string::npos);
+    // A table to play at, and nothing written over the gamblers.
+    EXPECT_EQ(Mgr->GetPlayerName(Mgr->GetActive(0)), "Joe Gambler");
+    EXPECT_EQ(Mgr->GetBankroll(Mgr->GetActive(0)), 500.0);
+    Mgr->Save();
+    Mgr.reset();
+    EXPECT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_EQ(File(), saved);
+    EXPECT_EQ(Settings.GetStringN("Players", 0, "?"), "Bob");
+
+    Host.BadPath.clear();
+    Make();
+    EXPECT_EQ(Mgr->GetPlayerName(Mgr->GetActive(0)), "Bob");
+    EXPECT_EQ(Mgr->GetBankroll(Mgr->FindPlayer("Joe Gambler")), 77.0);
+}
+
+TEST_F(Gamblers, ASaveFileThatIsADirectoryIsOneBoxFromStartToEnd) {
+    std::filesystem::create_directories(Dir.Host("data/otcraps.sav"));
+    Settings.WriteInt("System", "PrevRun", 1);
+    Make();
+    EXPECT_EQ(Mgr->CountActive(), 1);
+    Mgr->ShowStatsDialog(0);
+    Mgr->Save();
+    ASSERT_TRUE(Mgr->DeactivatePlayer(Mgr->GetActive(0)));
+    Mgr.reset();
+    ASSERT_EQ(Frame.Boxes.size(), 2U);
+    EXPECT_NE(Frame.Boxes[0].find("cannot be read (Is a directory)"), std::string::npos);
+    // The second is the default statistics box asked for above.
+    EXPECT_EQ(Frame.Boxes[1], "Player Statistics Dialog: This is a default dialog.");
+    EXPECT_TRUE(std::filesystem::is_directory(Dir.Host("data/otcraps.sav")));
 }
 
 TEST_F(Gamblers, TheFileIsNamedAfterTheProgram) {
