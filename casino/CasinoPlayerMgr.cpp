@@ -52,6 +52,7 @@ void TCasinoPlayerMgr::ShowStatsDialog(i16 record, TWindow* parent) {
         dialog->Execute();
     }
     FlushInactiveBlocks();
+    SaveSeatedPlayers();
 }
 
 bool TCasinoPlayerMgr::CreateGambler(const std::string& name, u8 sex, TMoney bankroll) {

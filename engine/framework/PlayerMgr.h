@@ -130,6 +130,10 @@ public:
     bool LoadSaveFile();
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
+    // The loaded records (the seated players'), the header and the game data, through the
+    // same replacement as SaveFile, so that a crash loses only what came after. Called often:
+    // a failure is told once, until a save gets through again.
+    bool SaveSeatedPlayers();
     bool RecreateSaveFile();
     bool ReadAll();
     bool WriteAll();
@@ -203,6 +207,8 @@ private:
         u32 Size;
     };
     TSaveFile File() const;
+    // The header, the game data and every loaded block, at their offsets.
+    std::vector<TPiece> LoadedPieces() const;
     // One replacement of the file with the pieces laid over its present bytes; refused
     // while saving is disabled, before the header and game data were read, and when the
     // file is missing or not of its size.
@@ -221,6 +227,8 @@ private:
 
     TSaveFileHost* Host;
     bool SavingDisabled = false;
+    // A failed SaveSeatedPlayers has been told.
+    bool SeatedSaveFailureTold = false;
     // The file's bytes while saving is disabled.
     std::vector<u8> MemoryImage;
 };

@@ -256,6 +256,17 @@ bool TPlayerMgr::LoadSaveFile() {
     return false;
 }
 
+std::vector<TPlayerMgr::TPiece> TPlayerMgr::LoadedPieces() const {
+    std::vector<TPiece> pieces{
+        {0, HeaderBlock->GetData(), HeaderBlock->GetSize()},
+        {GameDataOffset, GameDataBlock->GetData(), GameDataBlock->GetSize()}};
+    for (i16 r = 0; r < TableSize; ++r)
+        if (const TSaveBlock* block = DataBlocks[static_cast<size_t>(r)].get())
+            pieces.push_back(
+                {RecordOffsets[static_cast<size_t>(r)], block->GetData(), block->GetSize()});
+    return pieces;
+}
+
 bool TPlayerMgr::WriteAll() {
     if (SavingDisabled)
         return false;
@@ -267,14 +278,7 @@ bool TPlayerMgr::WriteAll() {
         ReportSaveError("Write Game Data Failed");
         return false;
     }
-    std::vector<TPiece> pieces{
-        {0, HeaderBlock->GetData(), HeaderBlock->GetSize()},
-        {GameDataOffset, GameDataBlock->GetData(), GameDataBlock->GetSize()}};
-    for (i16 r = 0; r < TableSize; ++r)
-        if (const TSaveBlock* block = DataBlocks[static_cast<size_t>(r)].get())
-            pieces.push_back(
-                {RecordOffsets[static_cast<size_t>(r)], block->GetData(), block->GetSize()});
-    return Commit(pieces);
+    return Commit(LoadedPieces());
 }
 
 bool TPlayerMgr::SaveFile() {
@@ -282,8 +286,24 @@ bool TPlayerMgr::SaveFile() {
     if (SavingDisabled)
         return false;
     StoreActivePlayers();
-    if (WriteAll())
+    if (WriteAll()) {
+        SeatedSaveFailureTold = false;
         return true;
+    }
     ReportSaveError("Write Save File Failed");
+    return false;
+}
+
+bool TPlayerMgr::SaveSeatedPlayers() {
+    // Without a file read there is nothing to save into; the load told why.
+    if (SavingDisabled || !HeaderBlock || !GameDataBlock)
+        return false;
+    if (Commit(LoadedPieces())) {
+        SeatedSaveFailureTold = false;
+        return true;
+    }
+    if (!SeatedSaveFailureTold)
+        ReportSaveError("Write Save File Failed");
+    SeatedSaveFailureTold = true;
     return false;
 }

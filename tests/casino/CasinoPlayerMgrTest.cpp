@@ -191,6 +191,8 @@ TEST_F(Gamblers, TheDialogsSeeCurrentBankrollsAndStatisticsLetReadRecordsGo) {
     EXPECT_EQ(Mgr->GetDataBlock(1), nullptr);
     EXPECT_NE(Mgr->GetDataBlock(0), nullptr);
     EXPECT_EQ(Decoded(RecordOnDisk(1)).GetBankroll(), 3.0);
+    // The seated Joe's record is saved as the statistics close, too.
+    EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 640.0);
 
     // The maker's dialog stands over the window that asked for it.
     std::vector<TWindow*> parents;
