@@ -97,9 +97,9 @@ TSaveFile::TLook TSaveFile::Look(std::vector<u8>& bytes, u32 want, i64& size, in
         size = static_cast<i64>(end);
         bytes.assign(std::min(end, want), 0);
         u32 done = 0;
-        ok = bytes.empty() || (Host->Read(file, bytes.data(), static_cast<u32>(bytes.size()),
-                                          &done) &&
-                               done == bytes.size());
+        ok = bytes.empty() ||
+             (Host->Read(file, bytes.data(), static_cast<u32>(bytes.size()), &done) &&
+              done == bytes.size());
     }
     Host->Close(file);
     if (ok)

@@ -54,9 +54,7 @@ TEST_F(ShootSave, AShootThatEndsIsOnDiskWithItsBankrollAndStatistics) {
     const double paid = Lord().GetBankroll(0).GetValue();
     ASSERT_EQ(paid, 1010.0);
     // Paid, but the shoot is folded only as the next round starts: not yet on disk.
-    EXPECT_NE(TCasinoPlayerData::ReadBankroll(
-                  reinterpret_cast<const u8*>(OnDisk(0).data())),
-              paid);
+    EXPECT_NE(TCasinoPlayerData::ReadBankroll(reinterpret_cast<const u8*>(OnDisk(0).data())), paid);
 
     Lord().StartRound();
     for (i16 seat = 0; seat < 3; ++seat)

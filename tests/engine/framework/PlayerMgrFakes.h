@@ -58,8 +58,7 @@ public:
     }
     bool Read(THostFile* file, void* buffer, u32 count, u32* done) override {
         const auto open = Paths.find(file);
-        if ((open != Paths.end() && open->second == BadPath && ReadError != 0) ||
-            Take(FailRead)) {
+        if ((open != Paths.end() && open->second == BadPath && ReadError != 0) || Take(FailRead)) {
             LastError = ReadError != 0 ? ReadError : EIO;
             if (done != nullptr)
                 *done = 0;
