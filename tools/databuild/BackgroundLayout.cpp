@@ -127,8 +127,7 @@ void PaintLines(TBackgroundArt& art) {
     // The pass line's words keep to the upper half of its band: the shooter's dice lie on the
     // lower half, in front of each seat.
     const TBox pass = Interior(art.Frame(PassLine));
-    BoxCaps(art, PassLine, 420, pass.T + 8, "PASS LINE", TTextStyle{15, true, false},
-            InkColour());
+    BoxCaps(art, PassLine, 420, pass.T + 8, "PASS LINE", TTextStyle{15, true, false}, InkColour());
     BoxCapsDown(art, PassRight, MidX(art, PassRight), MidY(art, PassRight), "PASS",
                 TTextStyle{13, true, false}, 15, InkColour());
     BoxCapsDown(art, PassTop, MidX(art, PassTop), MidY(art, PassTop), "PASS",
@@ -139,8 +138,7 @@ void PaintLines(TBackgroundArt& art) {
             InkColour());
     BoxCaps(art, Big8, big8.R - 8, MidY(art, Big8), "8", TTextStyle{15, true, false}, RedInk());
     const TBox big6 = Interior(art.Frame(Big6));
-    BoxCaps(art, Big6, MidX(art, Big6), big6.T + 5, "BIG", TTextStyle{7, true, false},
-            InkColour());
+    BoxCaps(art, Big6, MidX(art, Big6), big6.T + 5, "BIG", TTextStyle{7, true, false}, InkColour());
     BoxCaps(art, Big6, MidX(art, Big6), big6.B - 10, "6", TTextStyle{16, true, false}, RedInk());
 }
 

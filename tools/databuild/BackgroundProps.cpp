@@ -3,6 +3,7 @@
 #include "tools/databuild/Background.h"
 #include "tools/databuild/Colours.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -23,9 +24,8 @@ struct TPropCell {
 
 // What the game pays for each (win to stake).
 const TPropCell Cells[] = {
-    {36, 3, 3, "9 TO 1"},   {37, 4, 4, "9 TO 1"},   {35, 2, 2, "7 TO 1"},
-    {38, 5, 5, "7 TO 1"},   {31, 1, 1, "30 TO 1"},  {34, 6, 6, "30 TO 1"},
-    {32, 1, 2, "15 TO 1"},  {33, 5, 6, "15 TO 1"},
+    {36, 3, 3, "9 TO 1"},  {37, 4, 4, "9 TO 1"},  {35, 2, 2, "7 TO 1"},  {38, 5, 5, "7 TO 1"},
+    {31, 1, 1, "30 TO 1"}, {34, 6, 6, "30 TO 1"}, {32, 1, 2, "15 TO 1"}, {33, 5, 6, "15 TO 1"},
 };
 
 u8 CaptionInk(double x, double y) {
@@ -79,9 +79,9 @@ void PaintHorn(TBackgroundArt& art) {
     const TBox two = art.Frame(31);
     const TBox twelve = art.Frame(34);
     const TBox seven = art.Frame(AnySeven);
-    Caption(art, (two.R + twelve.L) / 2.0, (seven.B + f.T) / 2.0, "HORN",
-            TTextStyle{7, true, false}, CaptionInk(105, 352));
-    HoldInBox(art, Horn, {inside.L + 1, inside.T + 1, inside.R - 1, inside.B - 1}, "the horn");
+    const double x = (two.R + twelve.L) / 2.0;
+    const double y = (seven.B + f.T) / 2.0;
+    Caption(art, x, y, "HORN", TTextStyle{7, true, false}, CaptionInk(x, y));
     // Its tube curls up from the mouthpiece at the bottom left and flares to a bell at the top
     // right: a quadratic curve, its width growing along it.
     const double x0 = inside.L + 4, y0 = inside.B - 3;
@@ -102,6 +102,13 @@ void PaintHorn(TBackgroundArt& art) {
     }
     TOutline horn = left;
     horn.insert(horn.end(), right.rbegin(), right.rend());
+    TBox ink{inside.R, inside.B, inside.L, inside.T};
+    for (const auto& [px, py] : horn)
+        ink = {std::min(ink.L, static_cast<i32>(std::floor(px))),
+               std::min(ink.T, static_cast<i32>(std::floor(py))),
+               std::max(ink.R, static_cast<i32>(std::ceil(px))),
+               std::max(ink.B, static_cast<i32>(std::ceil(py)))};
+    HoldInBox(art, Horn, ink, "the horn");
     art.Picture.FillPolygonAA(horn, CL_GOLD);
     // The bell's mouth, seen a little from the side.
     art.Picture.FillEllipseAA(x1 - 1, y1 - 3.6, x1 + 2.2, y1 + 3.6, RampStep(TRamp::Gold, 3));

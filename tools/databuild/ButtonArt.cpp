@@ -120,10 +120,10 @@ void Chip(TCanvas& face, int denomination, const std::string& label, const TFace
     const double cx = face.Width() / 2.0 + shift;
     const double foot = face.Height() - 4.0 + shift;
     // The groove: a dark hollow, the chip's colour at its bottom.
-    face.FillEllipseAA(cx - 6.5, foot - 3, cx + 6.5, foot + 2, Shade(Between(colours.Bottom,
-                                                                               TRgb{0, 0, 0}, 0.6)));
-    face.FillEllipseAA(cx - 4.5, foot - 2, cx + 4.5, foot + 1, Shade(Between(body, colours.Bottom,
-                                                                               0.35)));
+    face.FillEllipseAA(cx - 6.5, foot - 3, cx + 6.5, foot + 2,
+                       Shade(Between(colours.Bottom, TRgb{0, 0, 0}, 0.6)));
+    face.FillEllipseAA(cx - 4.5, foot - 2, cx + 4.5, foot + 1,
+                       Shade(Between(body, colours.Bottom, 0.35)));
     face.SetMatte(Shade(Between(colours.Top, colours.Bottom, 0.15)));
     face.TextIn(shift, shift, face.Width() + shift, ChipLabelBottom + shift, label,
                 FittingStyle(label, face.Width() - 2, 8), Shade(colours.Ink));

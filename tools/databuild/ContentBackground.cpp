@@ -60,8 +60,8 @@ void RegionPixelFaults(const TBackgroundArt& art, const TClickRegion& region,
                                  "," + std::to_string(y));
                 return;
             }
-            const bool otherSpot = area >= AREA_SPOT && area < AREA_LAYOUT &&
-                                   area != AREA_SPOT + region.Spot;
+            const bool otherSpot =
+                area >= AREA_SPOT && area < AREA_LAYOUT && area != AREA_SPOT + region.Spot;
             if (otherSpot && !SharedPixel(region, x, y)) {
                 faults.push_back(Named(region) + ": the box of spot " +
                                  std::to_string(area - AREA_SPOT) + " reaches into it at " +

@@ -52,8 +52,7 @@ std::string ReachFault(const TClickRegion& region, const TBox& frame) {
         const TBox met = Meet(frame, other.Box);
         if (Empty(met))
             continue;
-        if (RegionsMayOverlap(region.Id, other.Id) &&
-            Within(met, Meet(region.Box, other.Box)))
+        if (RegionsMayOverlap(region.Id, other.Id) && Within(met, Meet(region.Box, other.Box)))
             continue;
         return "its box reaches into " + Named(other) + " at " + Point(met.L, met.T);
     }
@@ -85,8 +84,8 @@ u16 Read16(const std::vector<u8>& b, size_t at) {
 
 } // namespace
 
-std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes,
-                                        const TCanvas& picture, u8 line) {
+std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes, const TCanvas& picture,
+                                        u8 line) {
     std::vector<std::string> faults;
     for (const TDrawnBox& box : boxes) {
         const TClickRegion* region = RegionById(box.Region);

@@ -13,8 +13,8 @@
 // region on a side, every box reaching into another spot's region (beyond the pixels two
 // regions share), and every box whose border line the picture does not show in `line`, each
 // naming its region; empty when all 50 spot regions are drawn as their boxes.
-std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes,
-                                        const TCanvas& picture, u8 line);
+std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes, const TCanvas& picture,
+                                        u8 line);
 
 // The pixels of an 8-bit bitmap file as the data set writes it; nothing for bytes that are
 // not such a file or that end before its rows do.

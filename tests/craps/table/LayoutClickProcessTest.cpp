@@ -26,10 +26,10 @@ i32 Changed(const TScreenSurface& before, const TScreenSurface& after, const TBo
     i32 changed = 0;
     for (i32 y = box.T; y < box.B; ++y)
         for (i32 x = box.L; x < box.R; ++x)
-            changed += before.GetPixel(TableX + x, TableY + y) !=
-                               after.GetPixel(TableX + x, TableY + y)
-                           ? 1
-                           : 0;
+            changed +=
+                before.GetPixel(TableX + x, TableY + y) != after.GetPixel(TableX + x, TableY + y)
+                    ? 1
+                    : 0;
     return changed;
 }
 
@@ -46,10 +46,11 @@ TEST(LayoutClickProcessTest, ClicksOnAnySevensWordsAndTheHornsEndsPutBetsDown) {
     ASSERT_TRUE(word.has_value()) << "no red lettering in the any-seven box";
     ASSERT_TRUE(seven.Box.Contains(word->first, word->second))
         << "the words lie outside the region at " << word->first << "," << word->second;
-    const TClickRegion& hornRegion = SpotRegion(42);
-    const TBox& horn = hornRegion.Box;
-    const TBox hornFrame = DrawnFrame(hornRegion.Id);
-    const i32 hornX = horn.CentreX();
+    // The top and bottom rows of the horn's column as it is drawn: the first and last inside
+    // its border.
+    const TBox hornFrame = DrawnFrame(SpotRegion(42).Id);
+    const TBox hornInside = Interior(hornFrame);
+    const i32 hornX = hornInside.CentreX();
 
     TTempDir dir;
     std::string error;
@@ -65,14 +66,15 @@ TEST(LayoutClickProcessTest, ClicksOnAnySevensWordsAndTheHornsEndsPutBetsDown) {
            << "4000 shot " << shot(0) << "\n"
            << "4200 click " << at(word->first, word->second) << "\n"
            << "5000 shot " << shot(1) << "\n"
-           << "5200 click " << at(hornX, horn.T) << "\n"
+           << "5200 click " << at(hornX, hornInside.T) << "\n"
            << "6000 shot " << shot(2) << "\n"
-           << "6200 click " << at(hornX, horn.B - 1) << "\n"
+           << "6200 click " << at(hornX, hornInside.B - 1) << "\n"
            << "7000 shot " << shot(3) << "\n"
            << "7100 close\n";
     dir.WriteHostFile("clicks.txt", script.str());
-    const TProgramRun run = RunProgram(
-        dir.Host("otcraps").string(), {"--headless", "--script=" + dir.Host("clicks.txt").string()});
+    const TProgramRun run =
+        RunProgram(dir.Host("otcraps").string(),
+                   {"--headless", "--script=" + dir.Host("clicks.txt").string()});
     EXPECT_EQ(run.Code, 0);
     EXPECT_EQ(run.Errors, "");
     std::vector<TScreenSurface> shots;

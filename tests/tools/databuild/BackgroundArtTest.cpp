@@ -270,10 +270,9 @@ TEST(BackgroundArtTest, TheCheckNamesARegionOffItsPictureAndAButtonNotShown) {
     art.Picture.Plot(roll.CentreX(), roll.CentreY(),
                      static_cast<u8>(art.Picture.At(roll.CentreX(), roll.CentreY()) + 1));
     const std::vector<std::string> faults = BackgroundFaults(art);
-    const std::vector<std::string> named = {"region 47 (COME): its centre",
-                                            "region 47 (COME): the box of spot 26 reaches",
-                                            "region 64 (HORN): a caption lies on it",
-                                            "region 41 (PLACE): the lettering", "button 12"};
+    const std::vector<std::string> named = {
+        "region 47 (COME): its centre", "region 47 (COME): the box of spot 26 reaches",
+        "region 64 (HORN): a caption lies on it", "region 41 (PLACE): the lettering", "button 12"};
     ASSERT_EQ(faults.size(), named.size());
     for (size_t i = 0; i < named.size(); ++i)
         EXPECT_EQ(faults[i].rfind(named[i], 0), 0u) << faults[i];

@@ -60,7 +60,8 @@ TEST(DrawnBoxCheck, ABoxOffItsRegionOrOnAnothersIsNamed) {
         {"no box", Moved(29, [](TBox& b) { b = {}; }), "region 29 (ANY CRAPS 7 TO 1): its box"},
     };
     for (const Case& c : cases) {
-        const std::vector<std::string> faults = DrawnBoxFaults(c.Boxes, Art().Picture, LineColour());
+        const std::vector<std::string> faults =
+            DrawnBoxFaults(c.Boxes, Art().Picture, LineColour());
         ASSERT_FALSE(faults.empty()) << c.What;
         EXPECT_TRUE(StartsWith(faults[0], c.Fault)) << c.What << ": " << faults[0];
     }
@@ -176,11 +177,9 @@ TEST_F(BuiltBackground, EverySpotRegionsBoxLiesWithinTwoPixelsOfIt) {
         const i32 width = r.Width() - 6;
         const i32 height = r.Height() - 4;
         const auto top = nearest(r.T, [&](i32 y) { return Line(r.L + 3, y, 1, 0, width); });
-        const auto bottom =
-            nearest(r.B - 1, [&](i32 y) { return Line(r.L + 3, y, 1, 0, width); });
+        const auto bottom = nearest(r.B - 1, [&](i32 y) { return Line(r.L + 3, y, 1, 0, width); });
         const auto left = nearest(r.L, [&](i32 x) { return Line(x, r.T + 2, 0, 1, height); });
-        const auto right =
-            nearest(r.R - 1, [&](i32 x) { return Line(x, r.T + 2, 0, 1, height); });
+        const auto right = nearest(r.R - 1, [&](i32 x) { return Line(x, r.T + 2, 0, 1, height); });
         if (!top || !bottom || !left || !right) {
             ADD_FAILURE() << "region " << region.Id << " (" << region.Label
                           << "): no box drawn round it";

@@ -138,7 +138,7 @@ TEST(BuyMarker, AOneChipPileShowsItsFaceBesideTheMarker) {
                     continue;
                 const i32 sx = footX - chip.HotX + x, sy = footY - chip.HotY + y;
                 (Opaque(marker, sx - footX + marker.HotX, sy - topY + marker.HotY) ? hidden
-                                                                                     : shown) += 1;
+                                                                                   : shown) += 1;
             }
         // Most of the chip, its face's front half all of it, stays in view.
         EXPECT_GT(shown, 4 * hidden) << d;
