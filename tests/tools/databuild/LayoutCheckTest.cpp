@@ -33,13 +33,6 @@ bool StartsWith(const std::string& text, const std::string& start) {
     return text.rfind(start, 0) == 0;
 }
 
-TEST(DrawnBoxCheck, TheLayoutDrawsEverySpotRegionAsItsBox) {
-    for (const std::string& fault : DrawnBoxFaults(DrawnBoxes(), Art().Picture, LineColour()))
-        ADD_FAILURE() << fault;
-    // One box for each of the 52 regions but the seat change and the whole layout.
-    EXPECT_EQ(DrawnBoxes().size(), 50u);
-}
-
 TEST(DrawnBoxCheck, ABoxOffItsRegionOrOnAnothersIsNamed) {
     const struct Case {
         const char* What;

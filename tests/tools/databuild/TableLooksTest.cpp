@@ -113,17 +113,6 @@ TEST(ChipButtons, TheTallestStackLeavesEveryButtonsValueInView) {
     }
 }
 
-TEST(ChipButtons, RackStacksGrowAChipAPixelAtATime) {
-    for (int d = 0; d < CHIP_DENOMINATIONS; ++d) {
-        const std::vector<TAnmFrameSource> frames = RackStackFrames(d);
-        ASSERT_EQ(frames.size(), CHIP_STACK_FRAMES);
-        for (u16 k = 0; k < CHIP_STACK_FRAMES; ++k) {
-            EXPECT_EQ(frames[k].Height, frames[0].Height + RACK_CHIP_PITCH * k) << d;
-            EXPECT_EQ(frames[k].HotY, frames[k].Height) << d;
-        }
-    }
-}
-
 TEST(BuyMarker, AOneChipPileShowsItsFaceBesideTheMarker) {
     const TAnmFrameSource marker = BuyMarkerFrame();
     for (int d = 0; d < CHIP_DENOMINATIONS; ++d) {
