@@ -6,6 +6,7 @@
 #include "tools/databuild/DataWriter.h"
 #include "tools/databuild/FontVersions.h"
 #include "tools/databuild/HelpFile.h"
+#include "tools/databuild/SkitChecks.h"
 #include "tools/databuild/WaveLevels.h"
 
 #include "platform/framework/Font.h"
@@ -20,6 +21,7 @@ bool BuildDataSet(const TBuildOptions& options, std::string& error,
             alter(set);
         set.Check();
         CheckWaveLevels(set);
+        CheckDealerSkits(set);
         BuildHelpFile(options.Target);
         TDataWriter writer(options.Target, options.Loose);
         writer.Write(set);

@@ -45,6 +45,9 @@ struct TBeat {
     i32 Arg = 0;
     // What the dealer says with it; empty is silent.
     std::string Line;
+    // Made in as few ticks as the program's own moments in it allow (the fastest speed's);
+    // a talking beat then lasts its line, not a tick more.
+    bool Brisk = false;
 };
 
 // A beat made into a sprite: its name, length in ticks (its skit cell's duration), set, and
@@ -60,6 +63,8 @@ struct TBeatSprite {
 // shared by every skit that plays the same beat.
 TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks = 0);
 bool OnDiceTrack(TGesture gesture);
+// How the name of every beat sprite of a gesture begins.
+std::string GestureSpriteStart(TGesture gesture);
 // The tick of a PlaceMark skit at which the program sets the puck on number box 0-5.
 u32 PuckTick(int box);
 
