@@ -6,6 +6,8 @@
 #include "tools/databuild/DataWriter.h"
 #include "tools/databuild/FontVersions.h"
 #include "tools/databuild/HelpFile.h"
+#include "tools/databuild/SkitChecks.h"
+#include "tools/databuild/WaveLevels.h"
 
 #include "platform/framework/Font.h"
 
@@ -18,6 +20,8 @@ bool BuildDataSet(const TBuildOptions& options, std::string& error,
         if (alter)
             alter(set);
         set.Check();
+        CheckWaveLevels(set);
+        CheckDealerSkits(set);
         BuildHelpFile(options.Target);
         TDataWriter writer(options.Target, options.Loose);
         writer.Write(set);

@@ -11,16 +11,19 @@
 
 // What one sprite of a skit shows.
 enum class TGesture : u8 {
-    // Stands and speaks, the free hand moving with the words, at least Arg ticks (0: six).
+    // Stands and speaks, the free hand moving with the words, at least Arg ticks (0: six; one
+    // when brisk).
     Talk,
     // Pushes the dice with the stick to the shooter of seat Arg; they arrive on the last tick,
     // when the program shows its own dice there.
     PushDice,
     // Slides the puck from the don't-come box onto number box Arg (0-5: 4, 5, 6, 8, 9, 10),
-    // letting go of it at PuckTick(Arg), when the program shows it ON.
+    // letting go of it at PuckTick(Arg), when the program shows it ON. Arg -1 (the point is not
+    // known): to the middle of the numbers, let go of at the first tick the program may show it.
     MarkPuck,
-    // Takes the puck off number box Arg (-1: the point is not known) at tick 3 and lays it in the
-    // don't-come box two ticks before the end, as the program hides and shows it.
+    // Takes the puck off number box Arg (-1: the point is not known, from the middle of the
+    // numbers) at tick 3 and lays it in the don't-come box two ticks before the end, as the
+    // program hides and shows it.
     LiftPuck,
     // Rakes the losers in: the stick reaches the layout by tick 4, when they leave it.
     Sweep,
@@ -45,6 +48,9 @@ struct TBeat {
     i32 Arg = 0;
     // What the dealer says with it; empty is silent.
     std::string Line;
+    // Made in as few ticks as the program's own moments in it allow (the fastest speed's);
+    // a talking beat then lasts its line, not a tick more.
+    bool Brisk = false;
 };
 
 // A beat made into a sprite: its name, length in ticks (its skit cell's duration), set, and
@@ -60,6 +66,8 @@ struct TBeatSprite {
 // shared by every skit that plays the same beat.
 TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks = 0);
 bool OnDiceTrack(TGesture gesture);
+// How the name of every beat sprite of a gesture begins.
+std::string GestureSpriteStart(TGesture gesture);
 // The tick of a PlaceMark skit at which the program sets the puck on number box 0-5.
 u32 PuckTick(int box);
 

@@ -101,6 +101,68 @@ u32 NaturalLength(const TBeat& beat) {
     return 6;
 }
 
+// A brisk gesture's frames, each the natural gesture's frame it shows; empty where the gesture
+// keeps its natural frames. Each keeps the program's moments: the dice arrive (and land) on the
+// last frame, the stick is out over the layout until the losers leave it at frame 4.
+std::vector<u32> BriskFrames(const TBeat& beat) {
+    if (!beat.Brisk)
+        return {};
+    switch (beat.Gesture) {
+    case TGesture::PushDice:
+        return {3, 5, 7};
+    case TGesture::Sweep:
+        return {1, 2, 3, 3, 5};
+    case TGesture::Pay:
+        return {1, 5};
+    case TGesture::Shake:
+        return {1, 3};
+    case TGesture::Throw:
+        return {2, 4};
+    case TGesture::Land:
+        return {3, 6};
+    case TGesture::Talk:
+    case TGesture::MarkPuck:
+    case TGesture::LiftPuck:
+        break;
+    }
+    return {};
+}
+
+// How long the gesture itself lasts, before any line lengthens it.
+u32 GestureLength(const TBeat& beat) {
+    if (!beat.Brisk)
+        return NaturalLength(beat);
+    const std::vector<u32> frames = BriskFrames(beat);
+    if (!frames.empty())
+        return static_cast<u32>(frames.size());
+    switch (beat.Gesture) {
+    case TGesture::Talk:
+        return beat.Arg > 0 ? static_cast<u32>(beat.Arg) : 1;
+    case TGesture::MarkPuck:
+        // Let go of when the program shows its puck; the place-mark list is never shorter.
+        return std::max<u32>(PuckTick(beat.Arg) + 1, 11);
+    case TGesture::LiftPuck:
+        // Lifted at tick 3, carried two ticks, laid off two ticks before the end.
+        return 7;
+    default:
+        return NaturalLength(beat);
+    }
+}
+
+// The natural frame a frame of the beat shows: the brisk table's, and past it onward.
+u32 NaturalFrame(const TBeat& beat, u32 f) {
+    const std::vector<u32> frames = BriskFrames(beat);
+    if (frames.empty())
+        return f;
+    return f < frames.size() ? frames[f]
+                             : frames.back() + (f - static_cast<u32>(frames.size()) + 1);
+}
+
+// Where the puck goes when the point is not known: the middle of the numbers.
+double MiddleX() {
+    return (BoxX(NumberBox(2)) + BoxX(NumberBox(3))) / 2;
+}
+
 // The dealer's pose at a frame of a beat `length` ticks long.
 TDealerPose DealerPose(const TBeat& beat, u32 f, u32 length) {
     const TDealerPose rest = RestPose();
@@ -130,7 +192,7 @@ TDealerPose DealerPose(const TBeat& beat, u32 f, u32 length) {
         const u32 at = PuckTick(beat.Arg);
         const TBox box = NumberBox(std::clamp(beat.Arg, 0, 5));
         const double fromX = BoxX(DontComeBox()), fromY = BoxY(DontComeBox());
-        const double toX = BoxX(box), toY = BoxY(box);
+        const double toX = beat.Arg >= 0 ? BoxX(box) : MiddleX(), toY = BoxY(box);
         const TDealerPose pick = Reach(fromX, fromY - 9);
         const TDealerPose set = Reach(toX, toY - 9);
         if (f < 2)
@@ -150,7 +212,7 @@ TDealerPose DealerPose(const TBeat& beat, u32 f, u32 length) {
     case TGesture::LiftPuck: {
         const bool known = beat.Arg >= 0;
         const TBox box = NumberBox(known ? std::min(beat.Arg, 5) : 2);
-        const double fromX = known ? BoxX(box) : 360, fromY = BoxY(box);
+        const double fromX = known ? BoxX(box) : MiddleX(), fromY = BoxY(box);
         const double toX = BoxX(DontComeBox()), toY = BoxY(DontComeBox());
         const TDealerPose take = Reach(fromX, fromY - 9);
         const TDealerPose drop = Reach(toX, toY - 9);
@@ -162,7 +224,7 @@ TDealerPose DealerPose(const TBeat& beat, u32 f, u32 length) {
             p = Between(take, drop, (f - 3.0) / std::max(1.0, off - 4.0));
         else
             p = Between(drop, rest, (f - off + 1.0) / 2.0);
-        if (known && f >= 3 && f < off) {
+        if (f >= 3 && f < off) {
             // Taken up where it lay, set down in the box on the last tick before the program's.
             const double t = Ease((f - 3.0) / std::max(1.0, off - 4.0));
             p.Carried = f + 1 >= off ? TCarried::PuckOff : TCarried::PuckOn;
@@ -331,6 +393,10 @@ u32 PuckTick(int box) {
     return Ticks[std::clamp(box, 0, 5)];
 }
 
+std::string GestureSpriteStart(TGesture gesture) {
+    return TableFile(std::string("f1dl") + GestureLetter(gesture));
+}
+
 bool OnDiceTrack(TGesture gesture) {
     return gesture == TGesture::Shake || gesture == TGesture::Throw || gesture == TGesture::Land;
 }
@@ -341,9 +407,14 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
     u32 talk = 0;
     if (!beat.Line.empty())
         std::tie(spoken, talk) = LineWave(set, beat.Line);
-    const u32 length = std::max({NaturalLength(beat), talk + 1, minTicks});
-    const std::string stem = std::string(1, GestureLetter(beat.Gesture)) + ArgText(beat.Arg) + "_" +
-                             std::to_string(length);
+    // A brisk beat that talks lasts its line; otherwise the mouth closes a tick before the end.
+    const u32 length = std::max({GestureLength(beat), beat.Brisk ? talk : talk + 1, minTicks});
+    // Brisk frames differ from the natural ones where the gesture is redrawn for the pace.
+    const bool redrawn =
+        beat.Brisk && (!BriskFrames(beat).empty() || beat.Gesture == TGesture::LiftPuck);
+    const std::string gesture =
+        std::string(1, GestureLetter(beat.Gesture)) + ArgText(beat.Arg) + (redrawn ? "q" : "");
+    const std::string stem = gesture + "_" + std::to_string(length);
     const std::string name = TableFile(
         "f1dl" + stem + "_" +
         (spoken.empty() ? std::string("q") : spoken.substr(spoken.size() - 10, 6)) + ".sp");
@@ -355,10 +426,11 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
     std::vector<TDealerPose> moving;
     std::vector<TDealerPose> poses;
     for (u32 f = 0; f < length; ++f) {
+        const u32 natural = NaturalFrame(beat, f);
         if (dice) {
-            poses.push_back(DicePose(beat, std::min(f, NaturalLength(beat) - 1)));
+            poses.push_back(DicePose(beat, std::min(natural, NaturalLength(beat) - 1)));
         } else {
-            TDealerPose p = DealerPose(beat, f, length);
+            TDealerPose p = DealerPose(beat, natural, length);
             moving.push_back(p);
             Speak(p, f, talk);
             poses.push_back(p);
@@ -388,21 +460,20 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
     } else {
         // The gesture once, then the arms at rest (and what was pushed, where it stopped)
         // while the line lasts.
-        const u32 gesture = std::min(NaturalLength(beat), length);
-        const std::vector<TDealerPose> moves(moving.begin(), moving.begin() + gesture);
-        AddMember(set, sprite, "da" + stem.substr(0, 2) + "_" + std::to_string(gesture) + "b.anm",
-                  DealerZ, gesture, PLAY_FORWARD, [&] { return artist.Body(moves); });
-        if (gesture < length) {
-            const u16 rest = static_cast<u16>(gesture);
+        const u32 moved = std::min(GestureLength(beat), length);
+        const std::vector<TDealerPose> moves(moving.begin(), moving.begin() + moved);
+        AddMember(set, sprite, "da" + gesture + "_" + std::to_string(moved) + "b.anm", DealerZ,
+                  moved, PLAY_FORWARD, [&] { return artist.Body(moves); });
+        if (moved < length) {
+            const u16 rest = static_cast<u16>(moved);
             AddMember(
-                set, sprite, "dlbody.anm", DealerZ, length - gesture, PLAY_HOLD,
+                set, sprite, "dlbody.anm", DealerZ, length - moved, PLAY_HOLD,
                 [&] { return artist.Body({RestPose()}); }, rest);
             const TDealerPose left = moving.back();
             if (left.Carried != TCarried::Nothing)
                 AddMember(
-                    set, sprite, "da" + stem.substr(0, 2) + "_" + std::to_string(gesture) + "t.anm",
-                    DealerZ, length - gesture, PLAY_HOLD,
-                    [&] { return artist.Dice({left}, false); }, rest);
+                    set, sprite, "da" + gesture + "_" + std::to_string(moved) + "t.anm", DealerZ,
+                    length - moved, PLAY_HOLD, [&] { return artist.Dice({left}, false); }, rest);
         }
         AddMember(set, sprite, anm + "h.anm", DealerZ, length, PLAY_FORWARD,
                   [&] { return artist.Head(poses); });

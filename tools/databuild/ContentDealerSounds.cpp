@@ -34,18 +34,24 @@ TSamples DealerSpeech(const std::string& line) {
 }
 
 std::vector<TEffectCue> GestureEffects(TDataSet& set, const TBeat& beat, u32 length) {
+    // A brisk gesture's sounds are as short as the gesture: each ends within it.
+    const bool brisk = beat.Brisk;
     switch (beat.Gesture) {
     case TGesture::Shake:
-        return {Cue(set, 0, "rattle", [] { return DiceRattle(7); })};
+        return {brisk ? Cue(set, 0, "rattleq", [] { return DiceRattle(7, 1); })
+                      : Cue(set, 0, "rattle", [] { return DiceRattle(7); })};
     case TGesture::Throw:
-        return {Cue(set, 0, "throw", [] { return DiceThrow(3); })};
+        return {brisk ? Cue(set, 0, "throwq", [] { return DiceThrow(3, 300); })
+                      : Cue(set, 0, "throw", [] { return DiceThrow(3); })};
     case TGesture::Land:
+        if (brisk)
+            return {Cue(set, 0, "landq", [] { return DiceQuickLanding(5); })};
         // Off the back wall, then tumbling to rest where the big dice show.
         return {Cue(set, 0, "wall", [] { return DiceWallHit(5); }),
                 Cue(set, length > 4 ? 3 : 1, "settle", [] { return DiceSettle(9); })};
     case TGesture::Sweep:
         // The losers' chips raked in once they have left the layout.
-        return {Cue(set, 5, "rake", [] { return ChipClicks(4, 11); })};
+        return {Cue(set, brisk ? 4 : 5, "rake", [] { return ChipClicks(4, 11); })};
     case TGesture::MarkPuck:
         // Set down as the program shows it on the number.
         return {Cue(set, PuckTick(beat.Arg) - 1, "puck", [] { return ChipClicks(1, 5); })};

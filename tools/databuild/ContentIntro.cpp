@@ -133,14 +133,14 @@ void AddIntro(TDataSet& set) {
         throwFrames.push_back(DiceFrame(static_cast<double>(f) / (INTRO_THROW_FRAMES - 1)));
     set.AddAnm(dir + "s4dice.anm", throwFrames);
     const TSamples jingle = IntroJingle();
-    set.AddWave(dir + "s4jingle.wav", jingle);
+    set.AddWave(dir + INTRO_TUNE, jingle);
 
     TSpriteListModel& list = set.SpriteLists.emplace_back(dir + "s4glrd00.spl");
     // The intro plays sprite 0 of its list and ends when the frame tick reaches its duration;
     // the card's first member spans the whole intro, so the sprite lasts INTRO_TICKS.
     TSpriteModel intro(dir + "s4title.sp", 0);
     intro.AddAnm(dir + "s4title.anm", CardLeft, CardTop, 0, INTRO_TICKS, PLAY_HOLD);
-    intro.AddWave(dir + "s4jingle.wav", TicksOf(jingle));
+    intro.AddWave(dir + INTRO_TUNE, TicksOf(jingle));
     const i32 laneX = CardLeft + LaneLeft;
     const i32 laneY = CardTop + LaneTop;
     intro.AddAnmAt(INTRO_THROW_START, dir + "s4dice.anm", laneX, laneY, 1, INTRO_THROW_FRAMES,

@@ -10,5 +10,7 @@ constexpr i32 INTRO_CARD_HEIGHT = 360;
 // The dice are thrown a moment after the card shows and tumble for this many frames.
 constexpr u16 INTRO_THROW_START = 4;
 constexpr u16 INTRO_THROW_FRAMES = 24;
+// The intro's tune, in the intro's folder: it sounds alone, at a voice's level.
+constexpr const char* INTRO_TUNE = "s4jingle.wav";
 // The invitation to go on comes up once the dice have landed.
 constexpr u16 INTRO_PROMPT_START = INTRO_THROW_START + INTRO_THROW_FRAMES + 2;

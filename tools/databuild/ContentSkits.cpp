@@ -15,8 +15,13 @@ namespace {
 
 constexpr u32 STR_LORD = 13002;
 
-std::string TwoDigits(size_t n) {
-    return std::string(1, static_cast<char>('0' + n / 10 % 10)) + static_cast<char>('0' + n % 10);
+// The skit's number in its list, as many digits as the list's largest needs (at least two).
+std::string Number(size_t n, size_t count) {
+    size_t width = 2;
+    for (size_t top = 100; top < count; top *= 10)
+        ++width;
+    std::string digits = std::to_string(n);
+    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
 // The dealer's beats one after another (one dealer at a time: his sprites share a set), the
@@ -47,8 +52,8 @@ TSkitListModel DealerList(TDataSet& set, const TSkitListEntry& entry, const std:
     const std::string stem = "f100" + entry.Suffix;
     TSkitListModel list{TableFile(stem + ".skl"), {}};
     for (size_t i = 0; i < plans.size(); ++i)
-        list.Skits.push_back(
-            MakeSkit(set, *plans[i], TableFile(entry.Suffix + "_" + TwoDigits(i) + ".sk"), lord));
+        list.Skits.push_back(MakeSkit(
+            set, *plans[i], TableFile(entry.Suffix + "_" + Number(i, plans.size()) + ".sk"), lord));
     return list;
 }
 

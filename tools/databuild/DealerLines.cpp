@@ -101,6 +101,23 @@ std::string ResultCallAgain(int result) {
     return "Easy " + word + ". No action on the line.";
 }
 
+std::string TerseCall(int result) {
+    const TResult r = ResultOf(result);
+    const std::string word = Capital(TotalWord(r.Total));
+    if (r.Kind == TRollKind::ComeOut) {
+        if (r.Total == 7 || r.Total == 11)
+            return (r.Total == 7 ? word : std::string("Yo")) + ", winner!";
+        if (!IsPoint(r.Total))
+            return "Craps!";
+        return word + "!";
+    }
+    if (r.Kind == TRollKind::PointMade)
+        return word + ", winner!";
+    if (r.Total == 7)
+        return "Seven out!";
+    return r.Total == 11 ? "Yo!" : word + ".";
+}
+
 std::string HardCall(int result) {
     const TResult r = ResultOf(result);
     if (r.Total != 4 && r.Total != 6 && r.Total != 8 && r.Total != 10)

@@ -19,6 +19,8 @@ TResult ResultOf(int result);
 // The plain call of a result, and a second wording of it.
 std::string ResultCall(int result);
 std::string ResultCallAgain(int result);
+// The call in the fewest words, for the fastest game.
+std::string TerseCall(int result);
 // The call when the dice show a pair (4, 6, 8, 10 only; empty otherwise).
 std::string HardCall(int result);
 

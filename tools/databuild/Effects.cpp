@@ -61,6 +61,11 @@ TSignal FeltThud(TSynthRandom& random, double level) {
     return out;
 }
 
+// An effect finished at its share of the effects' limit (EFFECT_PEAK); the loudest reach it.
+TSamples Effect(const TSignal& s, double share) {
+    return Finish(s, std::min(share, 1.0) * EFFECT_PEAK);
+}
+
 // A bell or chime note: inharmonic partials, the higher dying sooner.
 TSignal Bell(double hz, double ms, double tauMs) {
     return Strike({{hz, tauMs, 1.0},
@@ -100,7 +105,7 @@ TSamples ChipClicks(int count, u32 seed) {
         if (i + 1 < count)
             at += gaps[static_cast<size_t>(i)] * span / sum;
     }
-    return Finish(out, 0.8);
+    return Effect(out, 0.95);
 }
 
 TSamples PayoutClink() {
@@ -114,7 +119,7 @@ TSamples PayoutClink() {
         AddAt(out, Clack(random, random.Between(0.6, 1.0)), at);
         at += random.Between(30, 55);
     }
-    return Finish(out, 0.8);
+    return Effect(out, 0.95);
 }
 
 TSamples AllInChime() {
@@ -123,25 +128,26 @@ TSamples AllInChime() {
     for (int i = 0; i < 4; ++i)
         AddAt(out, Bell(NoteHz(notes[i]), i == 3 ? 700 : 400, i == 3 ? 220 : 120), i * 90.0,
               i == 3 ? 1.0 : 0.8);
-    return Finish(out, 0.7);
+    return Effect(out, 0.8);
 }
 
 TSamples RefusalBlip() {
     TSignal out = LowPass(Buzz(196, 90), 2500);
     AddAt(out, LowPass(Buzz(147, 120), 2500), 120);
-    return Finish(out, 0.45);
+    return Effect(out, 0.55);
 }
 
 TSamples SpareTick(int index) {
     TSynthRandom random(900U + static_cast<u32>(index));
-    return Finish(Clack(random, 1.0), 0.3);
+    return Effect(Clack(random, 1.0), 0.35);
 }
 
-TSamples DiceRattle(u32 seed) {
+TSamples DiceRattle(u32 seed, int shakes) {
     TSynthRandom random(seed * 31U + 5U);
     TSignal out;
-    // Three shakes; in each the dice knock each other and the palm a few times.
-    for (int shake = 0; shake < 3; ++shake) {
+    shakes = std::clamp(shakes, 1, 3);
+    // In each shake the dice knock each other and the palm a few times.
+    for (int shake = 0; shake < shakes; ++shake) {
         const double start = 40 + shake * random.Between(190, 230);
         const int knocks = 6 + static_cast<int>(random.Next() * 4);
         for (int k = 0; k < knocks; ++k) {
@@ -153,21 +159,24 @@ TSamples DiceRattle(u32 seed) {
         }
     }
     // The hand moving.
-    TSignal hand = LowPass(WhiteNoise(seed + 17U, 720), 900);
-    ShapeLevel(hand, {{0, 0}, {100, 0.08}, {600, 0.06}, {720, 0}});
+    const double handMs = shakes == 3 ? 720 : 40 + 240.0 * shakes;
+    TSignal hand = LowPass(WhiteNoise(seed + 17U, handMs), 900);
+    ShapeLevel(hand, {{0, 0}, {100, 0.08}, {handMs - 120, 0.06}, {handMs, 0}});
     AddAt(out, hand, 0);
-    return Finish(out, 0.75);
+    return Effect(out, 0.9);
 }
 
-TSamples DiceThrow(u32 seed) {
-    TSignal whoosh = ResonateGlide(WhiteNoise(seed * 13U + 3U, 380), 450, 1500, 1.6);
-    AddAt(whoosh, ResonateGlide(WhiteNoise(seed * 13U + 4U, 380), 900, 2800, 2.5), 0, 0.5);
+TSamples DiceThrow(u32 seed, double ms) {
+    ms = std::clamp(ms, 100.0, 380.0);
+    TSignal whoosh = ResonateGlide(WhiteNoise(seed * 13U + 3U, ms), 450, 1500, 1.6);
+    AddAt(whoosh, ResonateGlide(WhiteNoise(seed * 13U + 4U, ms), 900, 2800, 2.5), 0, 0.5);
     whoosh = LowPass(whoosh, 3000);
-    ShapeLevel(whoosh, {{0, 0}, {150, 1.0}, {260, 0.5}, {380, 0}});
+    const double k = ms / 380;
+    ShapeLevel(whoosh, {{0, 0}, {150 * k, 1.0}, {260 * k, 0.5}, {ms, 0}});
     // The dice click once as they leave the hand.
     TSynthRandom random(seed);
     AddAt(whoosh, DieClick(random, 0.25), 20);
-    return Finish(whoosh, 0.6);
+    return Effect(whoosh, 0.7);
 }
 
 TSamples DiceBounce(u32 seed) {
@@ -177,7 +186,7 @@ TSamples DiceBounce(u32 seed) {
     // A small hop each.
     AddAt(out, FeltThud(random, 0.35), random.Between(110, 140));
     AddAt(out, FeltThud(random, 0.25), random.Between(150, 190));
-    return Finish(out, 0.8);
+    return Effect(out, 0.95);
 }
 
 TSamples DiceWallHit(u32 seed) {
@@ -190,7 +199,7 @@ TSamples DiceWallHit(u32 seed) {
     AddAt(out, DieClick(random, 0.8), 0);
     AddAt(out, knock, random.Between(10, 25), 0.6);
     AddAt(out, DieClick(random, 0.6), random.Between(10, 25));
-    return Finish(out, 0.85);
+    return Effect(out, 1.0);
 }
 
 TSamples DiceSettle(u32 seed) {
@@ -204,7 +213,23 @@ TSamples DiceSettle(u32 seed) {
         gap *= 0.72;
         level *= 0.72;
     }
-    return Finish(out, 0.55);
+    return Effect(out, 0.65);
+}
+
+TSamples DiceQuickLanding(u32 seed) {
+    TSynthRandom random(seed * 19U + 3U);
+    // Off the wall and straight down: the knock, then three quick thuds to rest.
+    TSignal knock = Strike({{330, 22, 1.0}, {870, 12, 0.5}, {1650, 6, 0.25}}, 1.0, 100);
+    ShapeStrike(knock, 0.5, 35);
+    TSignal out;
+    AddAt(out, knock, 0, 0.9);
+    AddAt(out, DieClick(random, 0.8), 0);
+    double level = 0.6;
+    for (double at : {110.0, 170.0, 210.0}) {
+        AddAt(out, FeltThud(random, level), at);
+        level *= 0.7;
+    }
+    return Effect(out, 1.0);
 }
 
 TSamples ChipSweep(u32 seed) {
@@ -214,7 +239,7 @@ TSamples ChipSweep(u32 seed) {
     // The chips knock together as they go.
     for (int i = 0; i < 4; ++i)
         AddAt(out, Clack(random, random.Between(0.25, 0.45)), random.Between(30, 280));
-    return Finish(out, 0.6);
+    return Effect(out, 0.7);
 }
 
 TSamples StickSweep(u32 seed) {
@@ -223,7 +248,7 @@ TSamples StickSweep(u32 seed) {
     ShapeLevel(out, {{0, 0}, {80, 0.6}, {380, 0.4}, {450, 0}});
     TSynthRandom random(seed * 23U + 6U);
     AddAt(out, DieClick(random, 0.2), random.Between(150, 300));
-    return Finish(out, 0.5);
+    return Effect(out, 0.6);
 }
 
 TSamples PuckPlace() {
@@ -232,25 +257,25 @@ TSamples PuckPlace() {
     TSynthRandom random(77);
     AddAt(out, FeltThud(random, 0.6), 0);
     AddAt(out, Tick(78, 1.5, 2500), 0, 0.3);
-    return Finish(out, 0.7);
+    return Effect(out, 0.8);
 }
 
 TSamples ButtonPress() {
     TSignal out = Strike({{1800, 4, 1.0}, {4100, 2, 0.5}}, 1.0, 30);
     AddAt(out, Tick(31, 1.5, 2500), 0, 0.6);
-    return Finish(out, 0.45);
+    return Effect(out, 0.55);
 }
 
 TSamples ButtonRelease() {
     TSignal out = Strike({{2600, 3, 1.0}, {5200, 1.5, 0.4}}, 1.0, 25);
     AddAt(out, Tick(37, 1.0, 3500), 0, 0.5);
-    return Finish(out, 0.35);
+    return Effect(out, 0.4);
 }
 
 TSamples SignalChime() {
     TSignal out = Bell(NoteHz(88), 450, 180);    // E6
     AddAt(out, Bell(NoteHz(84), 650, 260), 220); // C6
-    return Finish(out, 0.6);
+    return Effect(out, 0.7);
 }
 
 namespace {
@@ -322,5 +347,5 @@ TSamples IntroJingle() {
         if (i % 2 == 1)
             AddAt(out, Clack(random, 0.18), i * Eighth);
     AddAt(out, Clack(random, 0.35), 18 * Eighth);
-    return Finish(out, 0.8);
+    return Finish(out, VOICE_PEAK);
 }

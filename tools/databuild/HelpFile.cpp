@@ -2,10 +2,13 @@
 #include "tools/databuild/HelpFile.h"
 
 #include "tools/databuild/BuildError.h"
+#include "tools/databuild/HelpFileKeys.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -55,7 +58,98 @@ void AddSpans(const std::string& text, THelpBlock& block, std::vector<std::strin
     }
 }
 
-THelpTopic ParseTopic(const THelpSource& source, std::vector<std::vector<std::string>>& targets) {
+bool IsWordChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
+// The words of a text, in order.
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text + ' ') {
+        if (IsWordChar(c)) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// Key names that mean nothing but a key: the help writes them as keys, in braces.
+bool IsPlainKeyName(const std::string& word) {
+    static const char* const Names[] = {"Esc", "Escape", "Tab", "Ctrl", "Alt", "Shift"};
+    if (word.size() >= 2 && word[0] == 'F' &&
+        std::all_of(word.begin() + 1, word.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return true;
+    return std::any_of(std::begin(Names), std::end(Names),
+                       [&word](const char* name) { return word == name; });
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return text;
+}
+
+// The text with each "{key}" shown as the key's name. A key the game does not answer is refused,
+// and so is a key named outside braces, where no check would see it: a key's name, or a single
+// character or number right after "key" or "keys".
+std::string ShowKeys(const std::string& text, const std::string& where,
+                     std::set<std::string>& named) {
+    std::string shown;
+    std::string outside;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t open = text.find('{', pos);
+        const std::size_t close = open == std::string::npos ? open : text.find('}', open);
+        if (text.find('}', pos) < open)
+            throw TBuildError(where, "a \"}\" without its \"{\"");
+        if (open == std::string::npos) {
+            shown += text.substr(pos);
+            outside += text.substr(pos);
+            break;
+        }
+        if (close == std::string::npos || text.find('{', open + 1) < close)
+            throw TBuildError(where, "a key without its closing \"}\"");
+        const std::string key = text.substr(open + 1, close - open - 1);
+        if (!IsGameKey(key))
+            throw TBuildError(where, "names the key \"" + key + "\", which the game does not have");
+        named.insert(key);
+        shown += text.substr(pos, open - pos) + key;
+        outside += text.substr(pos, open - pos) + '|';
+        pos = close + 1;
+    }
+    for (const std::string& word : Words(outside))
+        if (IsPlainKeyName(word))
+            throw TBuildError(where, "names the key \"" + word + "\" outside \"{...}\"");
+    // A single character or a number right after "key" or "keys" is a key too.
+    const std::string lower = Lower(outside);
+    for (const char* key : {"key ", "keys "})
+        for (std::size_t at = lower.find(key); at != std::string::npos;
+             at = lower.find(key, at + 1)) {
+            if (at > 0 && IsWordChar(lower[at - 1]))
+                continue;
+            std::size_t from = at + std::string(key).size();
+            while (from < outside.size() && outside[from] == ' ')
+                ++from;
+            std::size_t to = from;
+            while (to < outside.size() && IsWordChar(outside[to]))
+                ++to;
+            const std::string word = outside.substr(from, to - from);
+            const bool digits = !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+                return c >= '0' && c <= '9';
+            });
+            if (word.size() == 1 || digits)
+                throw TBuildError(where, "names the key \"" + word + "\" outside \"{...}\"");
+        }
+    return shown;
+}
+
+THelpTopic ParseTopic(const THelpSource& source, std::vector<std::vector<std::string>>& targets,
+                      std::set<std::string>& keys) {
     THelpTopic topic;
     topic.Key = source.Key;
     std::istringstream in(source.Text);
@@ -70,7 +164,7 @@ THelpTopic ParseTopic(const THelpSource& source, std::vector<std::vector<std::st
         if (text.empty())
             return;
         targets.emplace_back();
-        AddSpans(text, block, targets.back(), blockWhere);
+        AddSpans(ShowKeys(text, blockWhere, keys), block, targets.back(), blockWhere);
         topic.Blocks.push_back(std::move(block));
         block = THelpBlock{};
         text.clear();
@@ -141,7 +235,8 @@ THelpTopic ParseTopic(const THelpSource& source, std::vector<std::vector<std::st
 
 } // namespace
 
-THelpBook CompileHelp(const std::vector<THelpSource>& sources) {
+THelpBook CompileHelp(const std::vector<THelpSource>& sources, std::set<std::string>* keysNamed) {
+    std::set<std::string> keys;
     std::vector<const THelpSource*> order;
     for (const THelpSource& source : sources)
         order.push_back(&source);
@@ -168,7 +263,7 @@ THelpBook CompileHelp(const std::vector<THelpSource>& sources) {
         if (!index.emplace(source->Key, static_cast<i32>(book.Topics.size())).second)
             throw TBuildError(source->Key + ".txt", "a topic name twice");
         targets.emplace_back();
-        book.Topics.push_back(ParseTopic(*source, targets.back()));
+        book.Topics.push_back(ParseTopic(*source, targets.back(), keys));
         const u32 context = book.Topics.back().Context;
         if (context != 0 && !contexts.emplace(context, source->Key).second)
             throw TBuildError(source->Key + ".txt",
@@ -189,6 +284,18 @@ THelpBook CompileHelp(const std::vector<THelpSource>& sources) {
     for (u32 context : {HELP_TABLE_CONTEXT, HELP_GAMBLERS_CONTEXT})
         if (book.FindContext(context) < 0)
             throw TBuildError("help", "no topic for context " + std::to_string(context));
+    if (keysNamed != nullptr)
+        *keysNamed = std::move(keys);
+    return book;
+}
+
+THelpBook CompileGameHelp(const std::vector<THelpSource>& sources) {
+    std::set<std::string> named;
+    THelpBook book = CompileHelp(sources, &named);
+    for (const THelpKey& key : GameKeys())
+        if (named.count(key.Name) == 0)
+            throw TBuildError("help",
+                              "names nowhere the key \"" + key.Name + "\" (" + key.Does + ")");
     return book;
 }
 
@@ -207,7 +314,7 @@ THelpBook ReadHelpSources(const std::filesystem::path& folder) {
     }
     if (ec)
         throw TBuildError(folder.string(), "cannot be read: " + ec.message());
-    return CompileHelp(sources);
+    return CompileGameHelp(sources);
 }
 
 std::filesystem::path HelpSourceFolder() {

@@ -5,6 +5,7 @@
 #include "platform/framework/HelpFileReader.h"
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ constexpr u32 HELP_GAMBLERS_CONTEXT = 1000;
 //   context: <the id the program asks for>      (optional)
 //   <blank line>
 //   Paragraphs separated by blank lines; "## " starts a heading, "- " a bullet; a link is
-//   [shown text](topic name). Printable ASCII only.
+//   [shown text](topic name); a key of the game is written in braces, "{Enter}", and shows as
+//   its name. Printable ASCII only.
 struct THelpSource {
     std::string Key;
     std::string Text;
@@ -27,10 +29,14 @@ struct THelpSource {
 
 // The book of the sources, the contents first and the rest in name order. Throws TBuildError
 // naming the topic (and line) for a missing title, a bad context, a broken or dangling link,
-// a name or context twice, a character outside printable ASCII, or a missing contents topic
-// or context of the program's.
-THelpBook CompileHelp(const std::vector<THelpSource>& sources);
-// Every "*.txt" of the folder, compiled.
+// a name or context twice, a character outside printable ASCII, a key the game does not have
+// (or one named outside braces), or a missing contents topic or context of the program's. The
+// keys the sources name go to keysNamed when it is given.
+THelpBook CompileHelp(const std::vector<THelpSource>& sources,
+                      std::set<std::string>* keysNamed = nullptr);
+// The game's own help: compiled as above, and refused unless it names every key of the game.
+THelpBook CompileGameHelp(const std::vector<THelpSource>& sources);
+// Every "*.txt" of the folder, compiled as the game's help.
 THelpBook ReadHelpSources(const std::filesystem::path& folder);
 // The help/ folder of the source tree this builder was made from.
 std::filesystem::path HelpSourceFolder();

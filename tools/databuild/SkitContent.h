@@ -3,9 +3,9 @@
 #pragma once
 
 #include "tools/databuild/ContentDealer.h"
+#include "tools/databuild/SkitCoverage.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 // Conditions the skits ask about (the program's numbering).
@@ -37,8 +37,6 @@ constexpr u8 FirstShake = 134, ShakeUpTo11 = 135;
 constexpr u8 Speed2 = 136, Speed1 = 137, Speed3 = 138;
 } // namespace cond
 
-using TCriteria = std::vector<std::pair<u8, i8>>;
-
 struct TSkitPlan {
     // The list's file suffix ("kcr1").
     std::string List;
@@ -47,6 +45,33 @@ struct TSkitPlan {
     // Dealer beats play one after the other; dice beats likewise, alongside them.
     std::vector<TBeat> Beats;
 };
+
+// What a moment plays when nothing more particular applies, by the dealer's talk setting (a
+// talking dealer, a silent one) and the game's speed (any but the fastest, the fastest).
+struct TPlainBeats {
+    std::vector<TBeat> Spoken;
+    std::vector<TBeat> Silent;
+    std::vector<TBeat> Brisk;
+    std::vector<TBeat> BriskSilent;
+};
+
+// The same beats whatever the talk setting, briskly at the fastest speed.
+TPlainBeats Plain(const std::vector<TBeat>& beats, const std::vector<TBeat>& brisk);
+
+// One moment's list, laid out so that the chooser never falls past the level it draws:
+// - the last resort, on level 9 without criteria: silent and brisk, since the chooser reaches
+//   it whatever the table's state, talk setting and speed;
+// - the particular skits, played at any speed but the fastest (their Level and Criteria kept);
+// - on level 8, level 9 and every level a particular skit uses, plain skits for every state
+//   that no particular skit of the level answers for sure, by key (the state a plain skit
+//   needs, such as the point for the puck), talk setting and speed.
+struct TKeyedPlain {
+    TCriteria Key;
+    TPlainBeats Beats;
+};
+void AddList(std::vector<TSkitPlan>& skits, const std::string& list,
+             const std::vector<TBeat>& lastResort, std::vector<TSkitPlan> particular,
+             const std::vector<TKeyedPlain>& plain);
 
 // Every skit of every played list.
 std::vector<TSkitPlan> SkitPlans();
@@ -79,4 +104,13 @@ inline TCriteria Silent(TCriteria more = {}) {
 }
 inline TBeat Say(const std::string& line, i32 minTicks = 0) {
     return {TGesture::Talk, minTicks, line};
+}
+// Standing silent for that many ticks.
+inline TBeat Hush(i32 ticks) {
+    return Say("", ticks);
+}
+// The gesture made in as few ticks as its moment allows, for the fastest speed.
+inline TBeat Briskly(TBeat beat) {
+    beat.Brisk = true;
+    return beat;
 }

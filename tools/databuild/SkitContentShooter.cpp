@@ -13,48 +13,39 @@ void AddSeat(std::vector<TSkitPlan>& skits, int variant) {
     const int seat = SeatOfVariant[variant];
     const std::string v(1, static_cast<char>('a' + variant));
 
+    const TBeat push{TGesture::PushDice, seat, ""};
     const std::vector<std::string>& give = Chatter(TChatter::GiveDice);
-    const std::string giveList = "kcg" + v;
-    skits.push_back({giveList, 9, {}, {{TGesture::PushDice, seat, ""}}});
-    skits.push_back({giveList, 8, Spoken({No(NewShooter)}), {{TGesture::PushDice, seat, give[0]}}});
-    skits.push_back(
-        {giveList, 8, Spoken({Yes(NewShooter)}), {{TGesture::PushDice, seat, give[1]}}});
-    skits.push_back({giveList, 8, Silent(), {{TGesture::PushDice, seat, ""}}});
-    skits.push_back({giveList, 4, Chatty({Yes(Speed3)}), {{TGesture::PushDice, seat, give[2]}}});
+    AddList(skits, "kcg" + v, {Briskly(push)},
+            {{"", 8, Spoken({No(NewShooter)}), {{TGesture::PushDice, seat, give[0]}}},
+             {"", 8, Spoken({Yes(NewShooter)}), {{TGesture::PushDice, seat, give[1]}}},
+             {"", 4, Chatty({Yes(Speed3)}), {{TGesture::PushDice, seat, give[2]}}}},
+            {{{}, Plain({push}, {Briskly(push)})}});
 
     // Stalls grow impatient with each one; a fast game or a quiet dealer only glances.
     const std::vector<std::string>& stall = Chatter(TChatter::Stall);
-    const std::string stallList = "kcl" + v;
-    skits.push_back({stallList, 9, {}, {Say("", 4)}});
+    std::vector<TSkitPlan> stalls;
     for (int n = 0; n < 5; ++n)
-        skits.push_back({stallList,
-                         8,
-                         Chatty({Yes(Stalls(n)), Yes(Speed1)}),
-                         {Say(stall[static_cast<size_t>(n)])}});
+        stalls.push_back(
+            {"", 8, Chatty({Yes(Stalls(n)), Yes(Speed1)}), {Say(stall[static_cast<size_t>(n)])}});
+    AddList(skits, "kcl" + v, {Briskly(Hush(1))}, stalls, {{{}, Plain({Hush(4)}, {Hush(4)})}});
 
     const std::vector<std::string>& nobet = Chatter(TChatter::NoBet);
-    const std::string noBetList = "kcb" + v;
-    skits.push_back({noBetList, 9, {}, {Say(nobet[0])}});
-    skits.push_back({noBetList, 6, Spoken(), {Say(nobet[1])}});
-    skits.push_back({noBetList, 6, Silent(), {Say("")}});
+    AddList(skits, "kcb" + v, {Briskly(Hush(1))}, {{"", 6, Spoken(), {Say(nobet[1])}}},
+            {{{}, {{Say(nobet[0])}, {Hush(6)}, {Say(nobet[0])}, {Briskly(Hush(1))}}}});
 
-    const std::string shakeList = "kcs" + v;
-    skits.push_back({shakeList, 9, {}, {{TGesture::Shake, seat, ""}}});
-    skits.push_back({shakeList,
-                     5,
-                     Chatty({No(ShakeUpTo11)}),
-                     {{TGesture::Shake, seat, ""}, Say("Come on, let 'em go!")}});
-    skits.push_back({shakeList,
-                     5,
-                     Chatty({Yes(FirstShake), Yes(Speed3), Yes(Chance20)}),
-                     {{TGesture::Shake, seat, ""}, Say("Shake 'em up, shooter.")}});
+    const TBeat shake{TGesture::Shake, seat, ""};
+    AddList(skits, "kcs" + v, {Briskly(shake)},
+            {{"", 5, Chatty({No(ShakeUpTo11)}), {shake, Say("Come on, let 'em go!")}},
+             {"",
+              5,
+              Chatty({Yes(FirstShake), Yes(Speed3), Yes(Chance20)}),
+              {shake, Say("Shake 'em up, shooter.")}}},
+            {{{}, Plain({shake}, {Briskly(shake)})}});
 
-    const std::string throwList = "kct" + v;
-    skits.push_back({throwList, 9, {}, {{TGesture::Throw, seat, ""}}});
-    skits.push_back({throwList,
-                     5,
-                     Chatty({Yes(Speed3), Yes(Chance20)}),
-                     {{TGesture::Throw, seat, ""}, Say("Here they come!")}});
+    const TBeat toss{TGesture::Throw, seat, ""};
+    AddList(skits, "kct" + v, {Briskly(toss)},
+            {{"", 5, Chatty({Yes(Speed3), Yes(Chance20)}), {toss, Say("Here they come!")}}},
+            {{{}, Plain({toss}, {Briskly(toss)})}});
 }
 
 } // namespace
@@ -65,16 +56,16 @@ void AddShooterSkits(std::vector<TSkitPlan>& skits) {
         AddSeat(skits, variant);
     // The landings follow the program's random choice of place, not the seat.
     for (int place = 0; place < 3; ++place) {
-        const std::string list = "kcd" + std::to_string(place + 1);
-        skits.push_back({list, 9, {}, {{TGesture::Land, place, ""}}});
+        const TBeat land{TGesture::Land, place, ""};
+        std::vector<TSkitPlan> particular;
+        if (place == 2)
+            particular.push_back({"", 4, Chatty(), {land, Say("Off the back wall!")}});
+        else
+            particular.push_back({"",
+                                  6,
+                                  Chatty({Yes(Busy), Yes(Speed3), Yes(Chance20)}),
+                                  {land, Say("Dice are down!")}});
+        AddList(skits, "kcd" + std::to_string(place + 1), {Briskly(land)}, particular,
+                {{{}, Plain({land}, {Briskly(land)})}});
     }
-    skits.push_back({"kcd3", 4, Chatty(), {{TGesture::Land, 2, ""}, Say("Off the back wall!")}});
-    skits.push_back({"kcd1",
-                     6,
-                     Chatty({Yes(Busy), Yes(Speed3), Yes(Chance20)}),
-                     {{TGesture::Land, 0, ""}, Say("Dice are down!")}});
-    skits.push_back({"kcd2",
-                     6,
-                     Chatty({Yes(Busy), Yes(Speed3), Yes(Chance20)}),
-                     {{TGesture::Land, 1, ""}, Say("Dice are down!")}});
 }

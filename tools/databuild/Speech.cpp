@@ -95,5 +95,5 @@ TSamples SpeakLine(const std::string& text, const TVoice& voice) {
     const TSamples line = Trim(Resample(raw, static_cast<u32>(rate)), 200);
     if (line.empty())
         throw TBuildError("speech", "nothing to say in \"" + text + "\"");
-    return Normalise(line, PEAK_LEVEL);
+    return Normalise(line, VOICE_PEAK);
 }

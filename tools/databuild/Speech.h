@@ -17,8 +17,8 @@ struct TVoice {
 };
 
 // The line spoken in English, at WAVE_RATE, silence trimmed from both ends and the loudest sample
-// brought to a level safely below full scale. The same text and voice give the same samples, so
-// the data set builds byte for byte the same, in whatever order or threads lines are spoken.
-// Lines are spoken one at a time by a helper process, a few milliseconds each. Throws
+// brought to the voice's level (VOICE_PEAK, -6 dBFS). The same text and voice give the same
+// samples, so the data set builds byte for byte the same, in whatever order or threads lines are
+// spoken. Lines are spoken one at a time by a helper process, a few milliseconds each. Throws
 // TBuildError when the engine cannot start, the variant is unknown or the text says nothing.
 TSamples SpeakLine(const std::string& text, const TVoice& voice = {});

@@ -1,6 +1,7 @@
 // Sounds for the data set: synthesised samples (16-bit mono, 22,050 Hz) and their wave files.
 #pragma once
 
+#include "platform/audio/WaveMixTypes.h"
 #include "platform/host/Types.h"
 
 #include <cstddef>
@@ -23,8 +24,19 @@ TSamples Silence(u32 milliseconds);
 TSamples Then(const TSamples& first, const TSamples& second);
 TSamples Mix(const TSamples& a, const TSamples& b);
 
-// The level every finished sound peaks at: loud, with room to spare below full scale.
-constexpr double PEAK_LEVEL = 0.89;
+// The loudest sample a wave may hold. The mixer adds the waves sounding at once sample by
+// sample (up to WAVEMIX_MAXCHANNELS of them) and clips the sum. At most one of them is a voice:
+// the dealer says one line at a time (his beats follow each other and the round waits for each
+// skit's end before the next speaks) and the intro's tune has its mode to itself. Any other
+// channel may hold an effect. A voice at -6 dBFS and effects no louder than the rest shared
+// among the other channels keep even that sum below full scale.
+constexpr i32 VOICE_LIMIT = 16384;
+constexpr i32 EFFECT_LIMIT = (32766 - VOICE_LIMIT) / (WAVEMIX_MAXCHANNELS - 1);
+static_assert(VOICE_LIMIT + (WAVEMIX_MAXCHANNELS - 1) * EFFECT_LIMIT < 32767);
+// The same as fractions of full scale: what speech and the tune are brought to, and the most
+// an effect is.
+constexpr double VOICE_PEAK = VOICE_LIMIT / 32767.0;
+constexpr double EFFECT_PEAK = EFFECT_LIMIT / 32767.0;
 
 // The samples taken at another rate brought to WAVE_RATE (linear interpolation).
 TSamples Resample(const TSamples& samples, u32 fromRate);
@@ -71,7 +83,7 @@ void ShapeStrike(TSignal& s, double attackMs, double tauMs);
 void AddAt(TSignal& into, const TSignal& what, double atMs, double gain = 1.0);
 // The finished sound: the loudest sample brought to peak (a fraction of full scale), the last
 // few milliseconds faded so it ends without a click.
-TSamples Finish(const TSignal& s, double peak = PEAK_LEVEL);
+TSamples Finish(const TSignal& s, double peak = EFFECT_PEAK);
 
 // The mode-window frames the samples last, rounded up.
 u32 TicksOf(const TSamples& samples);

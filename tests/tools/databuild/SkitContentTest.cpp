@@ -84,29 +84,70 @@ private:
 TEST(SkitContent, TheDealerLetsGoOfThePuckAndTheDiceJustAsTheProgramShowsThem) {
     TDataSet set = Built();
     const TBox dc = DontComeBox();
-    for (int box = 0; box < 6; ++box) {
-        const TBox number = NumberBox(box);
-        for (const std::string line : {"", "Mark it! The point is on the way, shooter."}) {
-            // Carried onto the number until the tick the program shows its own puck there.
-            const TBeatPicture mark(set, {TGesture::MarkPuck, box, line});
-            const u32 on = PuckTick(box);
-            EXPECT_TRUE(mark.Shows(on - 1, number.CentreX(), number.CentreY())) << box;
-            EXPECT_FALSE(mark.Shows(on, number.CentreX(), number.CentreY())) << box;
-            EXPECT_TRUE(mark.Shows(1, dc.CentreX(), dc.CentreY())) << box;
-            // Lifted at tick 3, laid in the don't-come box two ticks before the end.
-            const TBeatPicture lift(set, {TGesture::LiftPuck, box, line});
-            const u32 off = lift.Ticks() - 2;
-            EXPECT_FALSE(lift.Shows(2, number.CentreX(), number.CentreY())) << box;
-            EXPECT_TRUE(lift.Shows(3, number.CentreX(), number.CentreY())) << box;
-            EXPECT_TRUE(lift.Shows(off - 1, dc.CentreX(), dc.CentreY())) << box;
-            EXPECT_FALSE(lift.Shows(off, dc.CentreX(), dc.CentreY())) << box;
+    // The same moments in the brisk gestures of the fastest speed.
+    for (const bool brisk : {false, true}) {
+        SCOPED_TRACE(brisk ? "brisk" : "natural");
+        const auto beat = [brisk](TGesture gesture, i32 arg, const std::string& line) {
+            return TBeat{gesture, arg, line, brisk};
+        };
+        for (int box = 0; box < 6; ++box) {
+            const TBox number = NumberBox(box);
+            for (const std::string line : {"", "Mark it! The point is on the way, shooter."}) {
+                // Carried onto the number until the tick the program shows its own puck there.
+                const TBeatPicture mark(set, beat(TGesture::MarkPuck, box, line));
+                const u32 on = PuckTick(box);
+                EXPECT_TRUE(mark.Shows(on - 1, number.CentreX(), number.CentreY())) << box;
+                EXPECT_FALSE(mark.Shows(on, number.CentreX(), number.CentreY())) << box;
+                EXPECT_TRUE(mark.Shows(1, dc.CentreX(), dc.CentreY())) << box;
+                // Lifted at tick 3, laid in the don't-come box two ticks before the end.
+                const TBeatPicture lift(set, beat(TGesture::LiftPuck, box, line));
+                const u32 off = lift.Ticks() - 2;
+                EXPECT_FALSE(lift.Shows(2, number.CentreX(), number.CentreY())) << box;
+                EXPECT_TRUE(lift.Shows(3, number.CentreX(), number.CentreY())) << box;
+                EXPECT_TRUE(lift.Shows(off - 1, dc.CentreX(), dc.CentreY())) << box;
+                EXPECT_FALSE(lift.Shows(off, dc.CentreX(), dc.CentreY())) << box;
+            }
+        }
+        // Not knowing the point, the hand takes the puck to the middle of the numbers and lets
+        // go at the first tick the program may show it; lifts it there and lays it off.
+        const i32 middleX = (NumberBox(2).R + NumberBox(3).L) / 2;
+        const i32 middleY = NumberBox(2).CentreY();
+        const TBeatPicture anyMark(set, beat(TGesture::MarkPuck, -1, ""));
+        EXPECT_TRUE(anyMark.Shows(PuckTick(0) - 1, middleX, middleY));
+        EXPECT_FALSE(anyMark.Shows(PuckTick(0), middleX, middleY));
+        EXPECT_GE(anyMark.Ticks(), PuckTick(5) + 1);
+        const TBeatPicture anyLift(set, beat(TGesture::LiftPuck, -1, ""));
+        EXPECT_TRUE(anyLift.Shows(3, middleX, middleY));
+        EXPECT_TRUE(anyLift.Shows(anyLift.Ticks() - 3, dc.CentreX(), dc.CentreY()));
+        for (int seat = 0; seat < 3; ++seat) {
+            // The dice stay in front of the shooter until the program's own appear. (The brisk
+            // push is silent: at the fastest speed the dealer hands the dice over without a word.)
+            for (const std::string line : {"", "Here are your dice, shooter."}) {
+                if (brisk && !line.empty())
+                    continue;
+                const TBeatPicture push(set, beat(TGesture::PushDice, seat, line));
+                EXPECT_TRUE(push.Shows(push.Ticks() - 1, SeatX(seat) - 5, SEAT_LINE_Y - 24))
+                    << seat << " " << line;
+            }
+        }
+        for (int place = 0; place < 3; ++place) {
+            // The dice come to rest where the program shows the big dice, on the last tick.
+            const TBeatPicture land(set, beat(TGesture::Land, place, ""));
+            const TBox die = BigDieBox(place, 0);
+            EXPECT_TRUE(land.Shows(land.Ticks() - 1, die.R - 3, die.CentreY())) << place;
         }
     }
-    for (int seat = 0; seat < 3; ++seat) {
-        // The dice stay in front of the shooter until the program's own appear.
-        const TBeatPicture push(set, {TGesture::PushDice, seat, "Here are your dice, shooter."});
-        EXPECT_TRUE(push.Shows(push.Ticks() - 1, SeatX(seat) - 5, SEAT_LINE_Y - 24)) << seat;
-    }
+    // Brisk is brisk: the push, the sweep, the payment and the dice take a few ticks.
+    const auto ticks = [&set](TGesture gesture, i32 arg) {
+        return TBeatPicture(set, TBeat{gesture, arg, "", true}).Ticks();
+    };
+    EXPECT_EQ(ticks(TGesture::PushDice, 0), 3U);
+    EXPECT_EQ(ticks(TGesture::Sweep, 0), 5U);
+    EXPECT_EQ(ticks(TGesture::Pay, -1), 2U);
+    EXPECT_EQ(ticks(TGesture::Shake, 0), 2U);
+    EXPECT_EQ(ticks(TGesture::Throw, 0), 2U);
+    EXPECT_EQ(ticks(TGesture::Land, 0), 2U);
+    EXPECT_EQ(ticks(TGesture::LiftPuck, 0), 7U);
 }
 
 TEST(SkitContent, EveryPlayedListHasAFallbackSkitAndTheTableTalksInManySkits) {
