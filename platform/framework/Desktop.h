@@ -165,6 +165,8 @@ private:
     void PaintDesktopBackground(const TRect& screenRect);
     void PaintNonClientArea(HWND w);
     HWND FindPaintTarget(HWND w) const;
+    // The part of the screen a window's painting may change: its invalid area.
+    TRect PaintedArea(HWND w) const;
     HWND HitTest(TPoint p, int& hit) const;
     void PollBackend();
     bool TranslateInput(const TInputEvent& event, MSG& msg);

@@ -92,13 +92,18 @@ bool TSdlBackend::Open(std::string& error) {
     // Smaller than the frame at its own size would show nothing worth playing with.
     SDL_SetWindowMinimumSize(Window, std::max(1, Shown.Width() / 2),
                              std::max(1, Shown.Height() / 2));
-    Renderer = CreateSdlRenderer(Window);
-    if (Renderer == nullptr) {
-        error = SDL_GetError();
-        return false;
+    // Drawn into the window's own surface where no graphics card draws; SDL's software
+    // renderer where even that surface cannot be had.
+    Renderer = CreateCardRenderer(Window);
+    if (!Picture.Open(Window, Renderer, Options.Desktop, error)) {
+        if (Renderer == nullptr)
+            Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE);
+        if (Renderer == nullptr || !Picture.Open(Window, Renderer, Options.Desktop, error)) {
+            if (Renderer == nullptr)
+                error = SDL_GetError();
+            return false;
+        }
     }
-    if (!Picture.Open(Renderer, Options.Desktop, error))
-        return false;
     UpdateViewport();
 
     Host = TSdlHostConnection(Window);
@@ -184,9 +189,10 @@ void TSdlBackend::UpdateViewport() {
     TouchHost();
     int w = 0;
     int h = 0;
-    if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0)
+    if (Renderer == nullptr || SDL_GetRendererOutputSize(Renderer, &w, &h) != 0)
         SDL_GetWindowSize(Window, &w, &h);
     View = TSdlViewport::For(Shown, {w, h});
+    Picture.Invalidate();
     // Cursors keep their size against the picture, to the nearest whole scale.
     const i32 shownWidth = std::max(1, Shown.Width());
     Cursors.SetScale(std::max(1, (View.Picture.Width() + shownWidth / 2) / shownWidth));
@@ -253,7 +259,9 @@ void TSdlBackend::SetHostTitle(const std::string& title) {
 
 std::string TSdlBackend::GetRendererName() const {
     SDL_RendererInfo info{};
-    if (Renderer == nullptr || SDL_GetRendererInfo(Renderer, &info) != 0 || info.name == nullptr)
+    if (Renderer == nullptr)
+        return "window surface";
+    if (SDL_GetRendererInfo(Renderer, &info) != 0 || info.name == nullptr)
         return {};
     return info.name;
 }
@@ -317,17 +325,7 @@ void TSdlBackend::KeepPlacement() {
 
 bool TSdlBackend::ReadWindowPixels(TScreenSurface& out) {
     TouchHost();
-    int w = 0;
-    int h = 0;
-    if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0 || w <= 0 || h <= 0)
-        return false;
-    // What was presented is gone from the back buffer; draw it again before reading.
-    Picture.Draw(View);
-    out.Resize({w, h});
-    const bool ok = SDL_RenderReadPixels(Renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.Row(0),
-                                         w * static_cast<int>(sizeof(u32))) == 0;
-    SDL_RenderPresent(Renderer);
-    return ok;
+    return Picture.Read(View, out);
 }
 
 void TSdlBackend::ServeSound() {
@@ -401,10 +399,11 @@ bool TSdlBackend::Translate(const SDL_Event& e, TInputEvent& event) {
         Redraw();
         return false;
     case TSdlEventUse::Restore:
-        Picture.Restore();
+        Picture.Invalidate();
         Redraw();
         return false;
     case TSdlEventUse::Redraw:
+        Picture.Invalidate();
         Redraw();
         return false;
     case TSdlEventUse::None:

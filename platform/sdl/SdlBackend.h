@@ -65,7 +65,7 @@ public:
     const TSdlViewport& GetViewport() const { return View; }
     u32 GetWindowId() const;
     bool HasSound() const { return Audio != nullptr && Audio->IsOpen(); }
-    // The renderer SDL drew with ("software", "opengl"...).
+    // What draws the picture: SDL's renderer ("opengl", "software"...) or "window surface".
     std::string GetRendererName() const;
     bool IsFullScreen() const;
     void SetFullScreen(bool full);

@@ -1,4 +1,4 @@
-// Renderer choice: the accelerated one unless its GL is software, then SDL's software one.
+// Renderer choice: the accelerated one unless its GL draws on the processor.
 #include "SdlRenderer.h"
 
 #include <SDL2/SDL.h>
@@ -22,17 +22,6 @@ const char* GlRendererOf(SDL_Renderer* renderer) {
                                 : nullptr;
 }
 
-int SoftwareDriverIndex() {
-    const int count = SDL_GetNumRenderDrivers();
-    for (int i = 0; i < count; ++i) {
-        SDL_RendererInfo info{};
-        if (SDL_GetRenderDriverInfo(i, &info) == 0 && info.name != nullptr &&
-            std::strcmp(info.name, "software") == 0)
-            return i;
-    }
-    return -1;
-}
-
 } // namespace
 
 bool IsSoftwareGl(const char* glRenderer) {
@@ -44,20 +33,21 @@ bool IsSoftwareGl(const char* glRenderer) {
     return false;
 }
 
-SDL_Renderer* CreateSdlRenderer(SDL_Window* window) {
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+SDL_Renderer* CreateCardRenderer(SDL_Window* window) {
     const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    if (renderer != nullptr && (named == nullptr || *named == '\0') &&
-        IsSoftwareGl(GlRendererOf(renderer))) {
+    if (named != nullptr && *named != '\0')
+        return SDL_CreateRenderer(window, -1, 0);
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    SDL_RendererInfo info{};
+    const bool software =
+        renderer == nullptr ||
+        (SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0) ||
+        IsSoftwareGl(GlRendererOf(renderer));
+    if (!software)
+        return renderer;
+    if (renderer != nullptr)
         SDL_DestroyRenderer(renderer);
-        renderer = nullptr;
-        if (const int software = SoftwareDriverIndex(); software >= 0)
-            renderer = SDL_CreateRenderer(window, software, SDL_RENDERER_SOFTWARE);
-        // Whatever refused the software renderer, the GL one worked a moment ago.
-        if (renderer == nullptr)
-            renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-    }
-    if (renderer == nullptr)
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    return renderer;
+    if (SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION) == nullptr)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return nullptr;
 }

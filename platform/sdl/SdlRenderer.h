@@ -8,7 +8,10 @@ struct SDL_Renderer;
 // llvmpipe, softpipe and swrast).
 bool IsSoftwareGl(const char* glRenderer);
 
-// SDL's own choice of renderer, except where that is OpenGL drawn on the processor: SDL's
-// software renderer then does the same for a fraction of the cost, since it only copies
-// pixels. A driver named in SDL_RENDER_DRIVER is left as named. Null when none can be made.
-SDL_Renderer* CreateSdlRenderer(SDL_Window* window);
+// SDL's accelerated renderer where a graphics card draws; null where drawing would be done on
+// the processor anyway (no accelerated renderer, or OpenGL drawn by Mesa on the processor, at
+// several times the cost of copying the pixels oneself): the picture is then drawn straight
+// into the window's surface, which SDL is told to keep in the window system's own shared memory
+// rather than behind yet another GL texture. A driver named in SDL_RENDER_DRIVER is made as
+// named.
+SDL_Renderer* CreateCardRenderer(SDL_Window* window);
