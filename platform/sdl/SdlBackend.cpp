@@ -88,7 +88,7 @@ bool TSdlBackend::Open(std::string& error) {
         error = SDL_GetError();
         return false;
     }
-    WindowedSize = size;
+    WindowedSize = Asked = size;
     // Smaller than the frame at its own size would show nothing worth playing with.
     SDL_SetWindowMinimumSize(Window, std::max(1, Shown.Width() / 2),
                              std::max(1, Shown.Height() / 2));
@@ -206,6 +206,12 @@ void TSdlBackend::UpdateViewport() {
     }
 }
 
+void TSdlBackend::Resize(TSize size) {
+    TouchHost();
+    Asked = size;
+    SDL_SetWindowSize(Window, size.cx, size.cy);
+}
+
 void TSdlBackend::FollowWindowSize() {
     UpdateViewport();
     Redraw();
@@ -241,7 +247,7 @@ void TSdlBackend::SetShownArea(const TRect& told) {
             (flags & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN)) == 0 && w % before.cx == 0 &&
             w / before.cx == h / std::max(1, before.cy) && h % before.cy == 0) {
             const i32 scale = std::max(1, w / before.cx);
-            SDL_SetWindowSize(Window, area.Width() * scale, area.Height() * scale);
+            Resize({area.Width() * scale, area.Height() * scale});
         }
         SDL_SetWindowMinimumSize(Window, std::max(1, area.Width() / 2),
                                  std::max(1, area.Height() / 2));
@@ -274,7 +280,11 @@ void TSdlBackend::SetFullScreen(bool full) {
     if (Window == nullptr || full == IsFullScreen())
         return;
     TouchHost();
+    const TSize windowed = WindowedSize;
     SDL_SetWindowFullscreen(Window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    // Back at the size it had, where no window manager puts it back.
+    if (!full && windowed.cx > 0 && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MAXIMIZED) == 0)
+        Resize(windowed);
     PlacementChanged = true;
     UpdateViewport();
     Redraw();
@@ -292,6 +302,16 @@ TSdlPlacement TSdlBackend::GetPlacement() const {
 }
 
 void TSdlBackend::ApplyPlacement() {
+    // The host's decorations are known once the window has been shown: the fitting scale is
+    // worked out again with them.
+    if (Options.Scale <= 0) {
+        const TSize fitting = FittingWindowSize();
+        if (fitting != WindowedSize) {
+            TouchHost();
+            Resize(fitting);
+            WindowedSize = fitting;
+        }
+    }
     if (Options.SettingsFile.empty())
         return;
     SDL_Rect bounds{};
@@ -305,7 +325,7 @@ void TSdlBackend::ApplyPlacement() {
                          {std::max(bounds.w, Shown.Width()), std::max(bounds.h, Shown.Height())});
     TouchHost();
     if (saved.Size.cx > 0) {
-        SDL_SetWindowSize(Window, saved.Size.cx, saved.Size.cy);
+        Resize(saved.Size);
         SDL_SetWindowPosition(Window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
                               SDL_WINDOWPOS_CENTERED_DISPLAY(display));
         WindowedSize = saved.Size;
@@ -393,11 +413,19 @@ bool TSdlBackend::Translate(const SDL_Event& e, TInputEvent& event) {
         HeldAlt = (e.key.keysym.mod & KMOD_ALT) != 0;
         SetFullScreen(!IsFullScreen());
         return false;
-    case TSdlEventUse::Resized:
-        PlacementChanged = true;
+    case TSdlEventUse::Resized: {
+        // A size the backend did not ask for is the player's (or the window manager's, on the
+        // player's behalf: maximised, tiled).
+        int w = 0;
+        int h = 0;
+        SDL_GetWindowSize(Window, &w, &h);
+        if (TSize(w, h) != Asked && !IsFullScreen())
+            PlacementChanged = true;
+        Asked = {w, h};
         UpdateViewport();
         Redraw();
         return false;
+    }
     case TSdlEventUse::Restore:
         Picture.Invalidate();
         Redraw();

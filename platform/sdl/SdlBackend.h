@@ -100,6 +100,7 @@ private:
     // The window's size for the shown area at the largest whole scale the display holds.
     TSize FittingWindowSize() const;
     void ApplyPlacement();
+    void Resize(TSize size);
     void KeepPlacement();
 
     TSdlOptions Options;
@@ -112,6 +113,9 @@ private:
     bool ShownTold = false;
     // The window's size when neither maximised nor full-screen, kept for the settings.
     TSize WindowedSize;
+    // The size the backend last gave the window itself; any other is the player's doing, and
+    // the placement is kept at the end only when the player changed it.
+    TSize Asked;
     bool PlacementChanged = false;
     // Full-screen key releases still to hide from the program (see SwallowKey).
     SDL_Keycode HeldShortcut = SDLK_UNKNOWN;

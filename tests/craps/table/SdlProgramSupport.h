@@ -21,6 +21,7 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>

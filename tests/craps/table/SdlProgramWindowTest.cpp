@@ -5,6 +5,7 @@
 #include "SdlProgramSupport.h"
 
 #include "platform/framework/MenuUi.h"
+#include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlPlacement.h"
 #include "tools/databuild/Build.h"
 
@@ -76,6 +77,9 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     std::string title;
     std::string caption;
     bool menuOpenedByAltEnter = false;
+    // The window's pixels full-screen.
+    TScreenSurface full;
+    bool fullRead = false;
     TMoney bankrollBefore;
     TMoney bankrollAfter;
     // Clicks the pass line as the window stands now.
@@ -131,6 +135,7 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             if (waited(1000)) {
                 // The host's notice of the new size may come later than the switch.
                 Sdl->FollowWindowSize();
+                fullRead = Sdl->ReadWindowPixels(full);
                 clickPassLine("full-screen");
                 // Back by the other shortcut; the Alt released after it must not open the
                 // menu bar.
@@ -190,8 +195,11 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
                     s.View.Picture.Height() == s.Window.cy);
         EXPECT_EQ(s.Arrived, PassLine);
     }
-    // Opened at the largest whole scale that fits the screen's usable area.
-    EXPECT_EQ(seen[0].Window, TSize(640 * fitting, 499 * fitting));
+    // Opened at a whole scale that fits the screen's usable area: the largest, where no
+    // window manager's decorations take some of it.
+    const i32 opened = std::max(1, seen[0].Window.cx / 640);
+    EXPECT_EQ(seen[0].Window, TSize(640 * opened, 499 * opened));
+    EXPECT_LE(opened, fitting);
     EXPECT_TRUE(seen[0].View.IsWhole());
     EXPECT_FALSE(seen[0].Full);
     EXPECT_TRUE(seen[1].Full);
@@ -200,11 +208,30 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     EXPECT_EQ(seen[3].Window, TSize(1001, 777));
     if (RequireDisplay()) {
         // scripts/check's screen: twice the frame in a window, full-screen between two bars.
+        EXPECT_EQ(opened, fitting);
         EXPECT_EQ(seen[0].Window, TSize(1280, 998));
         EXPECT_EQ(seen[1].Window, TSize(display.w, display.h));
         EXPECT_EQ(seen[1].View.Picture, (TRect{267, 0, 1652, 1080}));
         EXPECT_EQ(seen[3].View.Picture, (TRect{2, 0, 999, 777}));
     }
+    ASSERT_TRUE(fullRead);
+    WritePng(OutputPath("sdl_program_full_screen.png"), full);
+    // Black beside the picture, the table's felt in it.
+    const TSdlViewport& fullView = seen[1].View;
+    int barPixels = 0;
+    int blackBarPixels = 0;
+    for (i32 y = 0; y < full.GetHeight(); y += 7) {
+        for (i32 x = 0; x < full.GetWidth(); x += 7) {
+            if (fullView.Picture.Contains({x, y}))
+                continue;
+            ++barPixels;
+            blackBarPixels += (full.GetPixel(x, y) & 0xFFFFFFU) == 0;
+        }
+    }
+    EXPECT_GT(barPixels, 0);
+    EXPECT_EQ(blackBarPixels, barPixels);
+    const TPoint feltAt = fullView.ToHost({400, 300});
+    EXPECT_NE(full.GetPixel(feltAt.x, feltAt.y) & 0xFFFFFFU, 0U);
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
 
