@@ -228,9 +228,17 @@ void TSdlPicture::Enlarge(const TRect& part, const TRect& shown, i32 scale, SDL_
                     left;
         const u32* from = Held.Row(y) + r.left;
         u32* out = row;
-        for (i32 x = 0; x < r.Width(); ++x)
-            for (i32 k = 0; k < scale; ++k)
-                *out++ = from[x];
+        // The window's own scales, 1 and 2, written without the inner loop.
+        if (scale == 1) {
+            std::memcpy(out, from, rowBytes);
+        } else if (scale == 2) {
+            for (i32 x = 0; x < r.Width(); ++x, out += 2)
+                out[0] = out[1] = from[x];
+        } else {
+            for (i32 x = 0; x < r.Width(); ++x)
+                for (i32 k = 0; k < scale; ++k)
+                    *out++ = from[x];
+        }
         for (i32 k = 1; k < scale; ++k)
             std::memcpy(reinterpret_cast<u8*>(row) + static_cast<size_t>(k) * to->pitch, row,
                         rowBytes);
