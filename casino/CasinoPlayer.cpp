@@ -1,9 +1,11 @@
-// TCasinoPlayer: made bound.
+// TCasinoPlayer: made bound, its owned object deleted with it.
 #include "CasinoPlayer.h"
 
 TCasinoPlayer::TCasinoPlayer(TJorpOwner* owner, i16 seat) : TPlayer(owner, seat) {
     BindRecord();
 }
+
+TCasinoPlayer::~TCasinoPlayer() = default;
 
 std::unique_ptr<TCasinoPlayer> TCasinoPlayer::Create(TJorpOwner* owner, const TFileMode& file,
                                                      i16 seat) {

@@ -12,10 +12,12 @@
 #include "platform/framework/Dialog.h"
 
 TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit,
-                                   i16 tableSize, bool forceDefault)
+                                   i16 tableSize, bool forceDefault, TSaveFileHost* host)
     : TPlayerMgr(owner, std::move(directory), activeLimit, tableSize) {
     DefaultName = DefaultGambler;
-    // A file that cannot be read has been reported; the gamblers below are then refused.
+    SetSaveFileHost(host);
+    // A file that cannot be used has been reported; the gamblers below then play from
+    // memory, and nothing is saved.
     LoadSaveFile();
     if (forceDefault) {
         DeletePlayer(FindPlayer(DefaultName));
@@ -41,15 +43,20 @@ void TCasinoPlayerMgr::ShowPlayerDialog() {
     RunGamblerDialog(*this, GamblerHelpContext);
 }
 
-void TCasinoPlayerMgr::ShowStatsDialog(i16 record) {
+void TCasinoPlayerMgr::ShowStatsDialog(i16 record, TWindow* parent) {
     const TCasinoStatDialogFactory& factory = GetCasinoStatDialogFactory();
     if (!factory) {
-        TPlayerMgr::ShowStatsDialog(record);
-    } else if (std::unique_ptr<TDialog> dialog =
-                   factory(dynamic_cast<TWindow*>(Owner), *this, record)) {
+        TPlayerMgr::ShowStatsDialog(record, parent);
+    } else if (std::unique_ptr<TDialog> dialog = factory(
+                   parent != nullptr ? parent : dynamic_cast<TWindow*>(Owner), *this, record)) {
         dialog->Execute();
     }
     FlushInactiveBlocks();
+    SaveSeatedPlayers();
+}
+
+bool TCasinoPlayerMgr::CreateGambler(const std::string& name, u8 sex, TMoney bankroll) {
+    return CreatePlayer(name, sex, bankroll.GetValue());
 }
 
 void TCasinoPlayerMgr::SetupDefaultGambler() {

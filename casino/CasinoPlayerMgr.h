@@ -2,6 +2,7 @@
 // file, the default gambler, and the gambler and statistics dialogs.
 #pragma once
 
+#include "engine/foundation/Money.h"
 #include "engine/framework/PlayerMgr.h"
 
 #include <string>
@@ -19,14 +20,16 @@ public:
     // With forceDefault the default gambler is made anew (unless he is seated) and seated;
     // otherwise the gamblers seated last time sit again, and the default gambler only when
     // nobody does.
+    // The file's calls go through the host (the system's own when null), from the load on.
     TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit, i16 tableSize,
-                     bool forceDefault);
+                     bool forceDefault, TSaveFileHost* host = nullptr);
     ~TCasinoPlayerMgr() override;
 
     void Save() override;
     void ShowPlayerDialog() override;
-    // Loaded records the dialog read and no seat holds are written back and let go after it.
-    void ShowStatsDialog(i16 record) override;
+    // Over the parent, or the owner window without one. Loaded records the dialog read and
+    // no seat holds are written back and let go after it.
+    void ShowStatsDialog(i16 record, TWindow* parent = nullptr) override;
     void SetupDefaultGambler() override;
     void CreateDefaultGambler() override;
     i32 GetGameDataSize() override;
@@ -37,4 +40,7 @@ public:
     void ResetPlayerData(i16 record) override;
     // The program's base name and ".sav".
     std::string GetSaveFileName() override;
+
+    // CreatePlayer with the amount in money.
+    bool CreateGambler(const std::string& name, u8 sex, TMoney bankroll);
 };

@@ -120,7 +120,8 @@ void TGamblerDialog::CmStatistics() {
         ShowGamblerMsg(this, GamblerString(207), "Must select gambler to show statistics");
         return;
     }
-    Mgr.ShowStatsDialog(record);
+    // Over the list, which stays open beneath it.
+    Mgr.ShowStatsDialog(record, this);
 }
 
 void TGamblerDialog::EvListSelChange() {

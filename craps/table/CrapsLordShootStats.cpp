@@ -1,8 +1,11 @@
 // TCasinoCGameLord: the round start's shoot bookkeeping in each seated gambler's session: a
-// roll counted while a point is on, a shoot folded into the counts and streaks when it ends.
+// roll counted while a point is on, a shoot folded into the counts and streaks when it ends
+// and the seated gamblers saved.
 #include "craps/table/CrapsGameLord.h"
 
 #include "casino/CCSession.h"
+#include "engine/framework/ModeWindowApi.h"
+#include "engine/framework/PlayerMgr.h"
 
 namespace {
 
@@ -91,6 +94,11 @@ void TCasinoCGameLord::RecordShootEnd() {
     ChangeSeatSessions([&](i16, TCCSession& session) {
         FoldShoot(session, rolled, total, PrevComeOutFlag != 0, Point == -1);
     });
+    // The shoot is paid and counted: on disk now, a crash can lose only the next one.
+    TModeWindowApi* window = GetModeWindow();
+    TPlayerMgr* players = window != nullptr ? window->GetPlayerMgr() : nullptr;
+    if (rolled && players != nullptr && CountOccupiedSeats() > 0)
+        players->SaveSeatedPlayers();
 }
 
 void TCasinoCGameLord::RecordShootRoll() {

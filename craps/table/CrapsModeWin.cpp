@@ -61,6 +61,8 @@ void TCrapsModeWin::CmBetOptions() {
         return;
     }
     RunBetOptionsDialog(*lord, this);
+    // The options chosen survive a crash.
+    GetPlayerMgr()->SaveSeatedPlayers();
 }
 
 void TCrapsModeWin::CeBetOptions(TCommandEnabler& enabler) {

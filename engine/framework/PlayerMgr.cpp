@@ -52,7 +52,7 @@ void TPlayerMgr::ShowPlayerDialog() {
         Owner->ShowPlayerMessage("This is a default dialog.", "Player Management Dialog");
 }
 
-void TPlayerMgr::ShowStatsDialog(i16) {
+void TPlayerMgr::ShowStatsDialog(i16, TWindow*) {
     if (Owner != nullptr)
         Owner->ShowPlayerMessage("This is a default dialog.", "Player Statistics Dialog");
 }

@@ -15,6 +15,7 @@ class TJorpIniFile;
 class TPlayerMgrOwner;
 class TSaveFile;
 class TSaveFileHost;
+class TWindow;
 
 // Counted in the engine's memory total (JorpRamInUse) for as long as it lives.
 class TSaveBlock {
@@ -38,7 +39,8 @@ private:
 // The save file holds a header, the game data, then TableSize records, each at a fixed
 // offset; a record's first 31 bytes are its TPlayerData. Derived managers make the game data
 // and records larger. Every change reaches the disk as a whole new file put in the old one's
-// place, so a failed write never leaves a half-written file: the old one stays as it was.
+// place, so a failed write never leaves a half-written file: the old one stays as it was. A
+// file that cannot be read is never taken for a damaged one: it stays as it is.
 class TPlayerMgr {
 public:
     static constexpr i16 MaxRecords = 20;
@@ -53,7 +55,8 @@ public:
     // Virtual operations, in slot order after the destructor.
     virtual void Save();
     virtual void ShowPlayerDialog();
-    virtual void ShowStatsDialog(i16 record);
+    // The parent is the window the dialog stands over; none stands for the owner.
+    virtual void ShowStatsDialog(i16 record, TWindow* parent = nullptr);
     // The record has just taken a seat.
     virtual void OnActivate(i16 record, u32 value);
     virtual void SetupDefaultGambler();
@@ -119,17 +122,28 @@ public:
     // The record's block, or null while none is loaded.
     u8* GetDataBlock(i16 record) const;
 
-    // The save file.
+    // What the load found the save file to be.
+    enum class TSaveFileCheck { Good, Missing, Damaged, Unreadable };
+
+    // The save file. False when the file was not loaded; the players then live in a fresh
+    // file image in memory when saving has been disabled, so the game can still be played.
     bool LoadSaveFile();
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
+    // The loaded records (the seated players'), the header and the game data, through the
+    // same replacement as SaveFile, so that a crash loses only what came after. Called often:
+    // a failure is told once, until a save gets through again.
+    bool SaveSeatedPlayers();
     bool RecreateSaveFile();
     bool ReadAll();
     bool WriteAll();
-    bool OpenSaveFile();
-    bool CheckSaveFileSize();
-    bool CheckSaveHeader();
-    bool CheckSaveFile();
+    // Reads the file once from its start. Only a file that was read whole and is not of its
+    // size or its versions is Damaged; one that could not be read is Unreadable, with the
+    // system's reason in error.
+    TSaveFileCheck CheckSaveFile(int& error);
+    bool CheckSaveFileSize(i64 size);
+    // The versions of the header at the start of the bytes.
+    bool CheckSaveHeader(const std::vector<u8>& bytes);
     bool WriteFreshContents();
     void ComputeOffsets();
     bool ReadHeader();
@@ -151,7 +165,9 @@ public:
     void SetSaveFileHost(TSaveFileHost* host);
     const std::string& GetSaveFilePath() const { return SaveFilePath; }
     const std::string& GetSaveDirectory() const { return SaveDirectory; }
-    // Set when a damaged file could not be set aside: nothing is written this run.
+    // Set when the file could not be read, a damaged one could not be set aside, or the
+    // player's folder cannot be used: nothing reaches the disk this run, and the players
+    // are kept in memory only.
     bool IsSavingDisabled() const { return SavingDisabled; }
     // The record in memory; a default one for an invalid index.
     const TPlayerData& GetRecord(i16 record) const;
@@ -191,13 +207,28 @@ private:
         u32 Size;
     };
     TSaveFile File() const;
+    // The header, the game data and every loaded block, at their offsets.
+    std::vector<TPiece> LoadedPieces() const;
     // One replacement of the file with the pieces laid over its present bytes; refused
     // while saving is disabled, before the header and game data were read, and when the
     // file is missing or not of its size.
     bool Commit(const std::vector<TPiece>& pieces);
     // A damaged file is renamed out of the way and reported; false when it cannot be.
     bool SetAsideDamagedFile();
+    // The file image of a fresh file.
+    bool BuildFreshImage(std::vector<u8>& image);
+    // The message of the first step of ReadAll that fails; empty when all are read.
+    std::string ReadAllSteps();
+    // Saving off for the run: the players come from a fresh image kept in memory, which
+    // every later read and write goes to instead of the disk.
+    void KeepInMemory();
+    // One box: the file, the system's reason, and that nothing is saved this run.
+    void ReportUnreadable(int error);
 
     TSaveFileHost* Host;
     bool SavingDisabled = false;
+    // A failed SaveSeatedPlayers has been told.
+    bool SeatedSaveFailureTold = false;
+    // The file's bytes while saving is disabled.
+    std::vector<u8> MemoryImage;
 };

@@ -1,9 +1,13 @@
-// TPlayerMgr: the save file: checking and loading it, setting a damaged one aside, making it
-// fresh, and every write as one replacement of the whole file.
+// TPlayerMgr: the save file: checking and loading it, setting a damaged one aside, keeping
+// the players in memory when it cannot be used, making it fresh, and every write as one
+// replacement of the whole file.
 #include "PlayerMgr.h"
 
 #include "engine/framework/SaveFileHost.h"
+#include "platform/host/VirtualPath.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 TSaveFile TPlayerMgr::File() const {
@@ -18,7 +22,14 @@ std::unique_ptr<TSaveBlock> TPlayerMgr::ReadBlock(u32 offset, u32 size) {
 }
 
 bool TPlayerMgr::ReadAt(u8* buffer, u32 offset, u32 size) {
-    return buffer != nullptr && File().ReadAt(buffer, offset, size);
+    if (buffer == nullptr)
+        return false;
+    if (!SavingDisabled)
+        return File().ReadAt(buffer, offset, size);
+    if (offset > MemoryImage.size() || size > MemoryImage.size() - offset)
+        return false;
+    std::memcpy(buffer, MemoryImage.data() + offset, size);
+    return true;
 }
 
 bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
@@ -26,7 +37,7 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
 }
 
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
-    if (SavingDisabled || !HeaderBlock || !GameDataBlock)
+    if (!HeaderBlock || !GameDataBlock)
         return false;
     const i32 size = GetSaveFileSize();
     if (size <= 0)
@@ -34,13 +45,20 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     const TSaveFile file = File();
     // What is not being written stays exactly as the file has it.
     std::vector<u8> image;
-    if (!file.ReadWhole(image, static_cast<u32>(size)))
+    if (SavingDisabled)
+        image = MemoryImage;
+    if (image.size() != static_cast<size_t>(size) &&
+        (SavingDisabled || !file.ReadWhole(image, static_cast<u32>(size))))
         return false;
     for (const TPiece& piece : pieces) {
         if (piece.Data == nullptr || piece.Offset > image.size() ||
             piece.Size > image.size() - piece.Offset)
             return false;
         std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
+    }
+    if (SavingDisabled) {
+        MemoryImage = std::move(image);
+        return true;
     }
     return file.Replace(image);
 }
@@ -78,32 +96,35 @@ bool TPlayerMgr::ReadAllRecordSummaries() {
     return true;
 }
 
-bool TPlayerMgr::OpenSaveFile() {
-    if (File().Exists())
-        return true;
-    if (GetPrevRun() != 0)
-        ReportSaveError("Save File Not Found");
-    return false;
-}
-
-bool TPlayerMgr::CheckSaveFileSize() {
+bool TPlayerMgr::CheckSaveFileSize(i64 size) {
     // Reported when the file is set aside.
-    return File().GetSize() == GetSaveFileSize();
+    return size == GetSaveFileSize();
 }
 
-bool TPlayerMgr::CheckSaveHeader() {
-    if (!ReadHeader())
-        return false;
+bool TPlayerMgr::CheckSaveHeader(const std::vector<u8>& bytes) {
     TGameHeader stored;
-    const bool read = stored.Decode(HeaderBlock->GetData(), HeaderBlock->GetSize());
+    const i32 headerSize = GetHeaderSize();
+    const bool read = headerSize >= 0 && bytes.size() >= static_cast<size_t>(headerSize) &&
+                      stored.Decode(bytes.data(), static_cast<size_t>(headerSize));
     const std::unique_ptr<TGameHeader> wanted = NewGameHeader();
-    HeaderBlock.reset();
     // The id is not compared: a file that says otherwise but has the right versions is used.
     return read && wanted && stored.Major == wanted->Major && stored.Minor == wanted->Minor;
 }
 
-bool TPlayerMgr::CheckSaveFile() {
-    return OpenSaveFile() && CheckSaveFileSize() && CheckSaveHeader();
+TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error) {
+    std::vector<u8> bytes;
+    i64 size = -1;
+    const i32 wanted = GetSaveFileSize();
+    switch (File().Look(bytes, static_cast<u32>(std::max(wanted, 0)), size, error)) {
+    case TSaveFile::TLook::Missing:
+        return TSaveFileCheck::Missing;
+    case TSaveFile::TLook::Unreadable:
+        return TSaveFileCheck::Unreadable;
+    case TSaveFile::TLook::Read:
+        break;
+    }
+    return CheckSaveFileSize(size) && CheckSaveHeader(bytes) ? TSaveFileCheck::Good
+                                                             : TSaveFileCheck::Damaged;
 }
 
 bool TPlayerMgr::SetAsideDamagedFile() {
@@ -118,14 +139,14 @@ bool TPlayerMgr::SetAsideDamagedFile() {
     return true;
 }
 
-bool TPlayerMgr::WriteFreshContents() {
+bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
     const i32 size = GetSaveFileSize();
     const i32 headerSize = GetHeaderSize();
     const i32 dataSize = GetGameDataSize();
     const i32 recordSize = GetPlayerDataSize();
     if (size <= 0 || headerSize < 0 || dataSize < 0 || recordSize < 0)
         return false;
-    std::vector<u8> image(static_cast<size_t>(size), 0);
+    image.assign(static_cast<size_t>(size), 0);
     const std::unique_ptr<TGameHeader> header = NewGameHeader();
     const std::unique_ptr<TGameData> data = NewGameData();
     bool ok = header && header->Encode(image.data(), static_cast<size_t>(headerSize)) && data &&
@@ -135,7 +156,12 @@ bool TPlayerMgr::WriteFreshContents() {
         ok = record && record->Encode(image.data() + RecordOffsets[static_cast<size_t>(r)],
                                       static_cast<size_t>(recordSize));
     }
-    if (!ok) {
+    return ok;
+}
+
+bool TPlayerMgr::WriteFreshContents() {
+    std::vector<u8> image;
+    if (!BuildFreshImage(image)) {
         ReportSaveError("Writing to New Save File Failed");
         return false;
     }
@@ -154,37 +180,91 @@ bool TPlayerMgr::RecreateSaveFile() {
     return WriteFreshContents();
 }
 
+std::string TPlayerMgr::ReadAllSteps() {
+    if (!ReadHeader())
+        return "Reading File Header Failed";
+    if (!ReadGameData())
+        return "Reading Game Data Failed";
+    if (!ReadAllRecordSummaries())
+        return "Reading Player Data Failed";
+    return std::string();
+}
+
 bool TPlayerMgr::ReadAll() {
-    if (!ReadHeader()) {
-        ReportSaveError("Reading File Header Failed");
-        return false;
+    const std::string failed = ReadAllSteps();
+    if (!failed.empty())
+        ReportSaveError(failed);
+    return failed.empty();
+}
+
+void TPlayerMgr::ReportUnreadable(int error) {
+    ReportSaveError("The gamblers cannot be loaded: the save file\n" +
+                    Host->DisplayName(SaveFilePath) + "\ncannot be read (" +
+                    std::strerror(error != 0 ? error : EIO) +
+                    ").\n\nNothing will be saved until the game is started again.");
+}
+
+void TPlayerMgr::KeepInMemory() {
+    SavingDisabled = true;
+    HeaderBlock.reset();
+    GameDataBlock.reset();
+    // Read back through the steps of a load, which now read from memory.
+    if (!BuildFreshImage(MemoryImage) || !ReadAllSteps().empty()) {
+        MemoryImage.clear();
+        HeaderBlock.reset();
+        GameDataBlock.reset();
     }
-    if (!ReadGameData()) {
-        ReportSaveError("Reading Game Data Failed");
-        return false;
-    }
-    if (!ReadAllRecordSummaries()) {
-        ReportSaveError("Reading Player Data Failed");
-        return false;
-    }
-    return true;
 }
 
 bool TPlayerMgr::LoadSaveFile() {
     SaveFilePath = SaveDirectory + GetSaveFileName();
     ComputeOffsets();
     SavingDisabled = false;
+    MemoryImage.clear();
     HeaderBlock.reset();
     GameDataBlock.reset();
+    // The player has been told that his folder cannot be used; nothing in it is touched.
+    if (!TVirtualPaths::PlayerFolderUsable()) {
+        KeepInMemory();
+        return false;
+    }
+    int error = 0;
+    const TSaveFileCheck found = CheckSaveFile(error);
+    if (found == TSaveFileCheck::Unreadable) {
+        // Not damaged: the gamblers may all be in it. It stays exactly as it is.
+        ReportUnreadable(error);
+        KeepInMemory();
+        return false;
+    }
     // A replacement cut short by a crash leaves its temporary file; the file itself is whole.
     File().RemoveStaleTemp();
-    if (!CheckSaveFile()) {
-        if (File().Exists() && !SetAsideDamagedFile())
-            return false;
-        if (!RecreateSaveFile())
-            return false;
+    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0)
+        ReportSaveError("Save File Not Found");
+    if (found == TSaveFileCheck::Damaged && !SetAsideDamagedFile()) {
+        KeepInMemory();
+        return false;
     }
-    return ReadAll();
+    if (found != TSaveFileCheck::Good && !RecreateSaveFile())
+        return false;
+    Host->ClearError();
+    if (ReadAllSteps().empty())
+        return true;
+    // Read a moment ago and not now: the disk is failing, and the records not read would
+    // be taken for free ones and written over.
+    ReportUnreadable(Host->GetLastError());
+    KeepInMemory();
+    return false;
+}
+
+std::vector<TPlayerMgr::TPiece> TPlayerMgr::LoadedPieces() const {
+    std::vector<TPiece> pieces{
+        {0, HeaderBlock->GetData(), HeaderBlock->GetSize()},
+        {GameDataOffset, GameDataBlock->GetData(), GameDataBlock->GetSize()}};
+    for (i16 r = 0; r < TableSize; ++r)
+        if (const TSaveBlock* block = DataBlocks[static_cast<size_t>(r)].get())
+            pieces.push_back(
+                {RecordOffsets[static_cast<size_t>(r)], block->GetData(), block->GetSize()});
+    return pieces;
 }
 
 bool TPlayerMgr::WriteAll() {
@@ -198,22 +278,32 @@ bool TPlayerMgr::WriteAll() {
         ReportSaveError("Write Game Data Failed");
         return false;
     }
-    std::vector<TPiece> pieces{
-        {0, HeaderBlock->GetData(), HeaderBlock->GetSize()},
-        {GameDataOffset, GameDataBlock->GetData(), GameDataBlock->GetSize()}};
-    for (i16 r = 0; r < TableSize; ++r)
-        if (const TSaveBlock* block = DataBlocks[static_cast<size_t>(r)].get())
-            pieces.push_back(
-                {RecordOffsets[static_cast<size_t>(r)], block->GetData(), block->GetSize()});
-    return Commit(pieces);
+    return Commit(LoadedPieces());
 }
 
 bool TPlayerMgr::SaveFile() {
+    // The settings keep naming the players of the file this run could not use.
+    if (SavingDisabled)
+        return false;
     StoreActivePlayers();
-    if (WriteAll())
+    if (WriteAll()) {
+        SeatedSaveFailureTold = false;
         return true;
-    // Saving was switched off when the damaged file was reported; once is enough.
-    if (!SavingDisabled)
+    }
+    ReportSaveError("Write Save File Failed");
+    return false;
+}
+
+bool TPlayerMgr::SaveSeatedPlayers() {
+    // Without a file read there is nothing to save into; the load told why.
+    if (SavingDisabled || !HeaderBlock || !GameDataBlock)
+        return false;
+    if (Commit(LoadedPieces())) {
+        SeatedSaveFailureTold = false;
+        return true;
+    }
+    if (!SeatedSaveFailureTold)
         ReportSaveError("Write Save File Failed");
+    SeatedSaveFailureTold = true;
     return false;
 }

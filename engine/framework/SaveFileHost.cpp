@@ -3,7 +3,10 @@
 #include "SaveFileHost.h"
 
 #include "engine/foundation/FileName.h"
+#include "platform/host/VirtualPath.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 TSaveFileHost& TSaveFileHost::Default() {
@@ -12,11 +15,22 @@ TSaveFileHost& TSaveFileHost::Default() {
 }
 
 THostFile* TSaveFileHost::Open(const std::string& path, u32 access, u32 share, u32 disposition) {
-    return CreateFileA(path, access, share, disposition, FILE_ATTRIBUTE_NORMAL);
+    errno = 0;
+    THostFile* file = CreateFileA(path, access, share, disposition, FILE_ATTRIBUTE_NORMAL);
+    if (file == nullptr) {
+        // Refusals of the file layer's own (not a plain file, held open by this program)
+        // leave errno alone.
+        LastError = errno != 0 ? errno : DirectoryExists(path) ? EISDIR : EBUSY;
+    }
+    return file;
 }
 
 bool TSaveFileHost::Read(THostFile* file, void* buffer, u32 count, u32* done) {
-    return ReadFile(file, buffer, count, done);
+    errno = 0;
+    const bool ok = ReadFile(file, buffer, count, done);
+    if (!ok)
+        LastError = errno != 0 ? errno : EIO;
+    return ok;
 }
 
 bool TSaveFileHost::Write(THostFile* file, const void* data, u32 count, u32* done) {
@@ -43,6 +57,10 @@ bool TSaveFileHost::Delete(const std::string& path) {
     return DeleteFileA(path);
 }
 
+std::string TSaveFileHost::DisplayName(const std::string& path) {
+    return TVirtualPaths::ToHost(path).value_or(path);
+}
+
 TSaveFile::TSaveFile(TSaveFileHost& host, std::string path) : Host(&host), Path(std::move(path)) {}
 
 std::string TSaveFile::WithExtension(const std::string& extension) const {
@@ -61,6 +79,35 @@ bool TSaveFile::Exists() const {
         return false;
     Host->Close(file);
     return true;
+}
+
+TSaveFile::TLook TSaveFile::Look(std::vector<u8>& bytes, u32 want, i64& size, int& error) const {
+    bytes.clear();
+    size = -1;
+    error = 0;
+    THostFile* file = Host->Open(Path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (file == nullptr) {
+        error = Host->GetLastError();
+        return error == ENOENT ? TLook::Missing : TLook::Unreadable;
+    }
+    Host->ClearError();
+    const u32 end = Host->Seek(file, 0, FILE_END);
+    bool ok = end != INVALID_SET_FILE_POINTER && Host->Seek(file, 0, FILE_BEGIN) == 0;
+    if (ok) {
+        size = static_cast<i64>(end);
+        bytes.assign(std::min(end, want), 0);
+        u32 done = 0;
+        ok = bytes.empty() ||
+             (Host->Read(file, bytes.data(), static_cast<u32>(bytes.size()), &done) &&
+              done == bytes.size());
+    }
+    Host->Close(file);
+    if (ok)
+        return TLook::Read;
+    // A file that ends before its size says is as unreadable as one the disk refuses.
+    error = Host->GetLastError() != 0 ? Host->GetLastError() : EIO;
+    bytes.clear();
+    return TLook::Unreadable;
 }
 
 i64 TSaveFile::GetSize() const {

@@ -24,6 +24,16 @@ public:
     virtual bool Close(THostFile* file);
     virtual bool Move(const std::string& from, const std::string& to, u32 flags);
     virtual bool Delete(const std::string& path);
+    // What the player knows the file by, to name it in a message.
+    virtual std::string DisplayName(const std::string& path);
+
+    // The system's reason (an errno value) for the last open or read that failed; 0 when
+    // none has since ClearError.
+    int GetLastError() const { return LastError; }
+    void ClearError() { LastError = 0; }
+
+protected:
+    int LastError = 0;
 };
 
 // One save file by its virtual path. Every call opens the file anew and closes it again.
@@ -31,7 +41,14 @@ class TSaveFile {
 public:
     TSaveFile(TSaveFileHost& host, std::string path);
 
+    // What reading a file from its start found.
+    enum class TLook { Read, Missing, Unreadable };
+
     bool Exists() const;
+    // At most `want` bytes from the start into bytes (all of them when the file is shorter)
+    // and the file's size. Missing only when the system says there is no such file; any other
+    // failure is Unreadable, with the system's reason in error.
+    TLook Look(std::vector<u8>& bytes, u32 want, i64& size, int& error) const;
     // The size in bytes; -1 when the file cannot be opened.
     i64 GetSize() const;
     // Exactly size bytes from the offset.

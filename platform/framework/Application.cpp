@@ -7,6 +7,7 @@
 #include "Window.h"
 #include "platform/host/Clock.h"
 #include "platform/host/MessageBox.h"
+#include "platform/host/QuitSignals.h"
 
 #include <algorithm>
 
@@ -92,6 +93,11 @@ TApplication::TLoopEnd TApplication::RunLoop(const std::function<bool()>& done, 
     for (;;) {
         if (done && done())
             return TLoopEnd::Done;
+        // A quit signal closes the main window as its close box would, so the program saves
+        // and ends the normal way; before there is one, the signal waits for it.
+        if (TQuitSignals::Pending() && MainWindow != nullptr && MainWindow->IsWindow() &&
+            TQuitSignals::Take())
+            desktop.PostMessage(MainWindow, WM_CLOSE, 0, 0);
         MSG msg;
         if (desktop.PeekMessage(msg)) {
             if (msg.message == WM_QUIT) {

@@ -1,12 +1,16 @@
 // The gambler manager: the first start, the gamblers seated last time, the force flag, resets,
 // the twenty-gambler limit, the save file at the casino's size through every fault, the file's
-// name, and the two dialogs.
+// name, the two dialogs and what they stand over, creating with money, and the seat player.
 #include "RecordsFixture.h"
 
+#include "casino/CasinoStatDialog.h"
 #include "engine/framework/JorpApp.h"
+#include "platform/framework/Dialog.h"
+#include "platform/framework/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -125,6 +129,46 @@ TEST_F(Gamblers, ADamagedFileIsKeptAsideAndGivesItsGamblersBackWhenMendedAndPutB
     EXPECT_EQ(Mgr->GetPlayerName(2), "Bob");
 }
 
+TEST_F(Gamblers, AFileThatCannotBeReadKeepsItsGamblersAndJoePlaysFromMemory) {
+    EarlierRun();
+    SeatNames("Bob", "");
+    const std::string saved = File();
+    Host.BadPath = "c:\\data\\otcraps.sav";
+    Host.ReadError = EIO;
+    Make();
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_NE(Frame.Boxes[0].find("cannot be read (Input/output error)"), std::string::npos);
+    // A table to play at, and nothing written over the gamblers.
+    EXPECT_EQ(Mgr->GetPlayerName(Mgr->GetActive(0)), "Joe Gambler");
+    EXPECT_EQ(Mgr->GetBankroll(Mgr->GetActive(0)), 500.0);
+    Mgr->Save();
+    Mgr.reset();
+    EXPECT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_EQ(File(), saved);
+    EXPECT_EQ(Settings.GetStringN("Players", 0, "?"), "Bob");
+
+    Host.BadPath.clear();
+    Make();
+    EXPECT_EQ(Mgr->GetPlayerName(Mgr->GetActive(0)), "Bob");
+    EXPECT_EQ(Mgr->GetBankroll(Mgr->FindPlayer("Joe Gambler")), 77.0);
+}
+
+TEST_F(Gamblers, ASaveFileThatIsADirectoryIsOneBoxFromStartToEnd) {
+    std::filesystem::create_directories(Dir.Host("data/otcraps.sav"));
+    Settings.WriteInt("System", "PrevRun", 1);
+    Make();
+    EXPECT_EQ(Mgr->CountActive(), 1);
+    Mgr->ShowStatsDialog(0);
+    Mgr->Save();
+    ASSERT_TRUE(Mgr->DeactivatePlayer(Mgr->GetActive(0)));
+    Mgr.reset();
+    ASSERT_EQ(Frame.Boxes.size(), 2U);
+    EXPECT_NE(Frame.Boxes[0].find("cannot be read (Is a directory)"), std::string::npos);
+    // The second is the default statistics box asked for above.
+    EXPECT_EQ(Frame.Boxes[1], "Player Statistics Dialog: This is a default dialog.");
+    EXPECT_TRUE(std::filesystem::is_directory(Dir.Host("data/otcraps.sav")));
+}
+
 TEST_F(Gamblers, TheFileIsNamedAfterTheProgram) {
     TJorpApp app("c:", "\\", "mygame");
     Make();
@@ -147,6 +191,60 @@ TEST_F(Gamblers, TheDialogsSeeCurrentBankrollsAndStatisticsLetReadRecordsGo) {
     EXPECT_EQ(Mgr->GetDataBlock(1), nullptr);
     EXPECT_NE(Mgr->GetDataBlock(0), nullptr);
     EXPECT_EQ(Decoded(RecordOnDisk(1)).GetBankroll(), 3.0);
+    // The seated Joe's record is saved as the statistics close, too.
+    EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 640.0);
+
+    // The maker's dialog stands over the window that asked for it.
+    std::vector<TWindow*> parents;
+    SetCasinoStatDialogFactory([&](TWindow* parent, TPlayerMgr&, i16) {
+        parents.push_back(parent);
+        return std::unique_ptr<TDialog>();
+    });
+    TWindow list;
+    Mgr->ShowStatsDialog(0, &list);
+    Mgr->ShowStatsDialog(0);
+    SetCasinoStatDialogFactory(nullptr);
+    // Without one, the owner's window: this owner is none.
+    EXPECT_EQ(parents, (std::vector<TWindow*>{&list, nullptr}));
+}
+
+TEST_F(Gamblers, CreatingAGamblerWithMoneyIsCreatingAPlayer) {
+    Make();
+    ASSERT_TRUE(Mgr->CreateGambler("Ann", 0, TMoney(250.75)));
+    const TCasinoPlayerData ann = Decoded(RecordOnDisk(1));
+    EXPECT_EQ(ann.GetName() + std::to_string(ann.GetUsed()) + std::to_string(ann.GetSex()),
+              "Ann10");
+    EXPECT_EQ(ann.GetBankroll(), 250.75);
+    EXPECT_EQ(ann.GetStartBankroll(), 250.75);
+    EXPECT_EQ(Mgr->GetBankroll(1), 250.75);
+    EXPECT_EQ(Mgr->GetDataBlock(1), nullptr);
+    // Refused as CreatePlayer refuses: a name in use (as stored, 12 characters), a full table.
+    EXPECT_FALSE(Mgr->CreateGambler("Ann", 1, TMoney(1.0)));
+    ASSERT_TRUE(Mgr->CreateGambler("TwelveLetter", 1, TMoney(1.0)));
+    EXPECT_FALSE(Mgr->CreateGambler("TwelveLetters", 1, TMoney(1.0)));
+    for (int n = 3; n < 20; ++n)
+        ASSERT_TRUE(Mgr->CreateGambler("G" + std::to_string(n), 1, TMoney(1.0))) << n;
+    EXPECT_FALSE(Mgr->CreateGambler("OneTooMany", 1, TMoney(1.0)));
+    EXPECT_EQ(Mgr->CountUsed(), 20);
+}
+
+TEST(CasinoPlayer, ASeatPlayerStartsEmptyAndDeletesWhatItOwns) {
+    bool gone = false;
+    class TNoted : public TJorpBase {
+    public:
+        explicit TNoted(bool& gone) : TJorpBase(nullptr), Gone(gone) {}
+        ~TNoted() override { Gone = true; }
+        bool& Gone;
+    };
+    {
+        TCasinoPlayer player(nullptr, 1);
+        EXPECT_EQ(player.SeatObject, nullptr);
+        EXPECT_EQ(player.SeatMoney, TMoney());
+        EXPECT_EQ(player.GetRecordData(), nullptr);
+        player.SeatObject = std::make_unique<TNoted>(gone);
+        EXPECT_FALSE(gone);
+    }
+    EXPECT_TRUE(gone);
 }
 
 } // namespace

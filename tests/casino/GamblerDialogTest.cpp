@@ -171,11 +171,15 @@ TEST_F(GamblerDialogTest, TwentyGamblersGrayCreateAndStatisticsGoesToTheManager)
     for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(Mgr.CreatePlayer("G" + std::to_string(i), i % 2, 10.0 * i));
     Lines shown;
-    RunList({[&](TDialog* d) { shown = Shown(d), ClickRow(d, 4); }, Click(205), Done});
+    TDialog* list = nullptr;
+    RunList({[&](TDialog* d) { list = d, shown = Shown(d), ClickRow(d, 4); }, Click(205), Done});
     ASSERT_EQ(shown.size(), 25U);
     EXPECT_EQ(shown[21], "(&Create)");
     EXPECT_EQ(shown[19], "        G19           M       $190");
     EXPECT_EQ(Mgr.StatsShown, (std::vector<i16>{4}));
+    // The statistics stand over the list, not over the frame behind it.
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Mgr.StatsParents, (std::vector<TWindow*>{list}));
 }
 
 } // namespace

@@ -86,9 +86,13 @@ public:
         CreateDefaultGambler();
         ActivatePlayer(FindPlayer(DefaultName), 0);
     }
-    void ShowStatsDialog(i16 record) override { StatsShown.push_back(record); }
+    void ShowStatsDialog(i16 record, TWindow* parent) override {
+        StatsShown.push_back(record);
+        StatsParents.push_back(parent);
+    }
 
     std::vector<i16> StatsShown;
+    std::vector<TWindow*> StatsParents;
 };
 
 // A mode window whose game lord allows or refuses a change of gamblers (a round in play).

@@ -94,11 +94,10 @@ protected:
         Mgr.reset();
         ObjectFileFixture::TearDown();
     }
-    // Made as the frame makes it; its later host calls go through Host.
+    // Made as the frame makes it; its host calls go through Host.
     TCasinoPlayerMgr& Make(bool forceDefault = false) {
         Mgr.reset();
-        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, forceDefault);
-        Mgr->SetSaveFileHost(&Host);
+        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, forceDefault, &Host);
         return *Mgr;
     }
     std::string File(const char* name = "otcraps.sav") const {

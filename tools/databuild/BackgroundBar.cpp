@@ -65,7 +65,8 @@ void PaintSeats(TCanvas& c) {
     // Seat 1 on the left, seat 0 in the middle, seat 2 on the right; people count from one.
     for (int seat = 0; seat < 3; ++seat) {
         const i32 x = SeatX(seat);
-        Caps(c, x - 27, 423.5, "SEAT " + std::to_string(seat + 1), TTextStyle{7, true, false},
+        // The name stands clear of the shooter's dice, which lie on the diamond.
+        Caps(c, x - 36, 423.5, "SEAT " + std::to_string(seat + 1), TTextStyle{7, true, false},
              Mix(FeltAt(x, 424), CL_GOLD, 200));
         // The shooter's place: a small gold diamond where the dice are handed over.
         c.FillPolygonAA({{x - 4.0, 423.5}, {x + 0.5, 420.0}, {x + 5.0, 423.5}, {x + 0.5, 427.0}},

@@ -1,5 +1,6 @@
-// The layout's main part: the six number boxes, the don't-come box, come, field, don't pass and
-// the pass line wrapping up the right side, and big 6 and 8 in the corner.
+// The layout's main part: the numbers' columns (don't come, lay, come, and the buy or place box
+// that carries the number), the don't-come box, come, field, don't pass and the pass line round
+// the right side, and big 6 and 8 in the corner. Every label stands inside its spot's box.
 #include "tools/databuild/Background.h"
 #include "tools/databuild/Colours.h"
 #include "tools/databuild/TableLayout.h"
@@ -9,170 +10,146 @@
 
 namespace {
 
-// Edges of the number boxes' columns and rows, and of the bands below them (line centres).
-constexpr double Columns[7] = {229.5, 270, 315, 359, 406, 449, 497};
-constexpr double BoxTop = 248;
-constexpr double DcBottom = 259;
-constexpr double LayBottom = 267.5;
-constexpr double NumberBottom = 295.5;
-constexpr double BoxBottom = 313.5;
-constexpr double ComeBottom = 338.5;
-constexpr double FieldBottom = 371.5;
-constexpr double BarBottom = 393.5;
-constexpr double PassBottom = 419;
-constexpr double BandLeft = 229.5;
-constexpr double CornerLeft = 530;
-constexpr double CornerRight = 592;
+constexpr u16 PassLine = 22;
+constexpr u16 PassRight = 65;
+constexpr u16 PassTop = 66;
+constexpr u16 DontPassBar = 23;
+constexpr u16 DontPassSteps[4] = {67, 68, 69, 70};
+constexpr u16 Come = 24;
+constexpr u16 DontComeBar = 25;
+constexpr u16 DontComeTop = 71;
+constexpr u16 Field = 26;
+constexpr u16 Big6 = 27;
+constexpr u16 Big8 = 28;
+constexpr u16 FirstPlace = 39;
+constexpr u16 FirstCome = 45;
+constexpr u16 FirstLay = 51;
+constexpr u16 FirstDontCome = 57;
 
-// The don't pass arm climbs from the corner to the top, leaning left; the pass line's arm
-// runs outside it.
-const TOutline DontPassArm = {{531, BoxTop}, {564, BoxTop}, {591, ComeBottom}, {560.5, ComeBottom}};
-// The pass line: along the bottom, round the corner and up the right side.
-TOutline PassLineOutline() {
-    TOutline outline = {{BandLeft, PassBottom}};
-    // The corner, a quarter of an ellipse from the bottom edge to the right one.
-    for (int i = 0; i <= 12; ++i) {
-        const double a = 3.14159265 / 2 * i / 12;
-        outline.push_back({606 + 30 * std::sin(a), 392 + 27 * std::cos(a)});
-    }
-    const TOutline rest = {{636, 318},
-                           {606, BoxTop},
-                           {564, BoxTop},
-                           {591, ComeBottom},
-                           {CornerRight, ComeBottom},
-                           {CornerRight, BarBottom},
-                           {BandLeft, BarBottom}};
-    outline.insert(outline.end(), rest.begin(), rest.end());
-    return outline;
+double MidX(const TBackgroundArt& art, u16 region) {
+    const TBox f = art.Frame(region);
+    return (f.L + f.R) / 2.0;
 }
-const TOutline PassLine = PassLineOutline();
-const TOutline DontComeBox = {{497, BoxTop}, {531, BoxTop}, {552.2, BoxBottom}, {497, BoxBottom}};
-const TOutline Come = {
-    {BandLeft, BoxBottom}, {552.2, BoxBottom}, {560.5, ComeBottom}, {BandLeft, ComeBottom}};
-const TOutline Big8 = {{552, ComeBottom}, {CornerRight, ComeBottom}, {CornerRight, 378.5}};
-const TOutline Big6 = {{CornerLeft, ComeBottom},
-                       {552, ComeBottom},
-                       {CornerRight, 378.5},
-                       {CornerRight, BarBottom},
-                       {CornerLeft, BarBottom}};
 
-void PaintNumberBoxes(TBackgroundArt& art) {
-    TCanvas& c = art.Picture;
+double MidY(const TBackgroundArt& art, u16 region) {
+    const TBox f = art.Frame(region);
+    return (f.T + f.B) / 2.0;
+}
+
+// Lettering on the felt in the seat labels' muted gold.
+u8 CaptionInk(double x, double y) {
+    return Mix(FeltAt(static_cast<i32>(x), static_cast<i32>(y)), CL_GOLD, 200);
+}
+
+void PaintNumberColumns(TBackgroundArt& art) {
+    // Buying or placing a number is a click on the number itself.
     const char* const numbers[6] = {"4", "5", "SIX", "8", "NINE", "10"};
-    for (int i = 0; i < 6; ++i) {
-        const double l = Columns[i];
-        const double r = Columns[i + 1];
-        const auto spot = [i](int first) { return static_cast<u8>(AREA_SPOT + first + i); };
-        art.Mark(BoxOutline(l, BoxTop, r, DcBottom), spot(35));
-        art.Mark(BoxOutline(l, DcBottom, r, LayBottom), spot(29));
-        art.Mark(BoxOutline(l, LayBottom, r, NumberBottom + 0.5), spot(23));
-        art.Mark(BoxOutline(l, NumberBottom + 0.5, r, BoxBottom), spot(17));
-        // The don't-come and lay strips are darker cloth; the place strip a shade lighter.
-        FillOutline(c, BoxOutline(l, BoxTop, r, DcBottom),
-                    [](i32 x, i32 y) { return FeltAt(x, y, -4); });
-        FillOutline(c, BoxOutline(l, DcBottom, r, LayBottom),
-                    [](i32 x, i32 y) { return FeltAt(x, y, -2); });
-        FillOutline(c, BoxOutline(l, NumberBottom, r, BoxBottom),
-                    [](i32 x, i32 y) { return FeltAt(x, y, 1); });
-        c.LineAA(l + 3, DcBottom, r - 3, DcBottom, 1, Mix(FeltAt(0, 0), LineColour(), 110));
-        c.LineAA(l + 2, LayBottom, r - 2, LayBottom, 1, Mix(FeltAt(0, 0), LineColour(), 150));
-        c.LineAA(l + 2, NumberBottom + 0.5, r - 2, NumberBottom + 0.5, 1, LineColour());
-        const TBox number = NumberBox(i);
+    const TTextStyle come{8, true, false};
+    for (u16 i = 0; i < 6; ++i) {
+        const u16 c = static_cast<u16>(FirstCome + i);
+        BoxCaps(art, c, MidX(art, c), MidY(art, c), "COME", come,
+                Mix(FeltAt(0, 0), InkColour(), 190));
+        const u16 p = static_cast<u16>(FirstPlace + i);
         const bool word = std::string(numbers[i]).size() > 2;
-        Caps(c, (l + r) / 2, number.T + 6.5, numbers[i], TTextStyle{word ? 11 : 14, true, false},
-             CL_GOLD);
-        Caps(c, (l + r) / 2, (NumberBottom + BoxBottom) / 2 + 0.5, "PLACE",
-             TTextStyle{7, false, false}, Mix(FeltAt(0, 0), InkColour(), 170));
+        BoxCaps(art, p, MidX(art, p), MidY(art, p), numbers[i],
+                TTextStyle{word ? 11 : 13, true, false}, CL_GOLD);
     }
-    for (int i = 1; i < 6; ++i)
-        c.LineAA(Columns[i], BoxTop, Columns[i], BoxBottom, 1.6, LineColour());
+    // The don't-come and lay rows are six pixels tall: their names stand on the felt to the
+    // left of the row, right-aligned against its first box.
+    const TTextStyle caption{7, true, false};
+    const auto name = [&](u16 first, const char* text) {
+        const double right = art.Frame(first).L - 4;
+        const double cx = right - TCanvas::TextWidth(text, caption) / 2.0;
+        const double cy = MidY(art, first);
+        Caption(art, cx, cy, text, caption, CaptionInk(cx, cy));
+    };
+    name(FirstDontCome, "DON'T COME");
+    name(FirstLay, "LAY");
 }
 
 void PaintDontCome(TBackgroundArt& art) {
-    TCanvas& c = art.Picture;
-    art.Mark(DontComeBox, AREA_SPOT + 3);
-    // The middle of the box is the puck's, when it is off.
-    Caps(c, 513, 257, "DON'T", TTextStyle{9, true, false}, InkColour());
-    Caps(c, 514, 268.5, "COME", TTextStyle{9, true, false}, InkColour());
-    Caps(c, 511, 305, "BAR", TTextStyle{7, true, false}, InkColour());
-    Die(c, 521, 300.5, 9, 6);
-    Die(c, 531, 300.5, 9, 6);
+    const TTextStyle words{9, true, false};
+    const TBox top = Interior(art.Frame(DontComeTop));
+    const double cx = MidX(art, DontComeTop);
+    BoxCaps(art, DontComeTop, cx, top.T + 5.5, "DON'T", words, InkColour());
+    BoxCaps(art, DontComeTop, cx, top.B - 5.5, "COME", words, InkColour());
+    // The bar's middle is the puck's while it is off: the barred twelve stands either side.
+    const TBox bar = Interior(art.Frame(DontComeBar));
+    const double y = MidY(art, DontComeBar) - 4;
+    BoxDie(art, DontComeBar, bar.L + 1, y, 8, 6);
+    BoxDie(art, DontComeBar, bar.R - 9, y, 8, 6);
 }
 
-void PaintBands(TBackgroundArt& art) {
+void PaintField(TBackgroundArt& art) {
     TCanvas& c = art.Picture;
-    art.Mark(Come, AREA_SPOT + 2);
-    Caps(c, 395, (BoxBottom + ComeBottom) / 2, "COME", TTextStyle{19, true, false}, RedInk());
-
-    // The field: its numbers, the two that pay more ringed, and what they pay.
-    art.Mark(BoxOutline(BandLeft, ComeBottom, CornerLeft, FieldBottom), AREA_SPOT + 4);
+    const TBox inside = Interior(art.Frame(Field));
+    // Its numbers across the top, the two that pay more ringed; what they pay underneath.
     const char* const field[7] = {"2", "3", "4", "9", "10", "11", "12"};
-    const double pitch = (CornerLeft - BandLeft - 24) / 7.0;
+    const double pitch = (inside.Width() - 24) / 7.0;
+    const double rowY = inside.T + 7.5;
     for (int i = 0; i < 7; ++i) {
-        const double x = BandLeft + 12 + pitch * (i + 0.5);
+        const double x = inside.L + 12 + pitch * (i + 0.5);
         const bool ringed = i == 0 || i == 6;
-        if (ringed)
-            c.RingAA(x, 349.5, 8, 1.3, CL_GOLD);
-        Caps(c, x, 349.5, field[i], TTextStyle{12, true, false},
-             ringed ? static_cast<u8>(CL_GOLD) : InkColour());
+        if (ringed) {
+            HoldInBox(art, Field,
+                      {static_cast<i32>(x - 7.5), static_cast<i32>(rowY - 7.5),
+                       static_cast<i32>(x + 8.5), static_cast<i32>(rowY + 8.5)},
+                      "a ring");
+            c.RingAA(x, rowY, 6.6, 1.2, CL_GOLD);
+        }
+        BoxCaps(art, Field, x, rowY, field[i], TTextStyle{11, true, false},
+                ringed ? static_cast<u8>(CL_GOLD) : InkColour());
         if (i < 6)
-            c.DiscAA(x + pitch / 2, 349.5, 1.4, InkColour());
+            c.DiscAA(x + pitch / 2, rowY, 1.3, InkColour());
     }
     const TTextStyle small{8, true, false};
-    Caps(c, BandLeft + 12 + pitch * 0.5 + 30, 364, "2 PAYS DOUBLE", small, CL_GOLD);
-    Caps(c, (BandLeft + CornerLeft) / 2, 364.5, "FIELD", TTextStyle{10, true, false}, InkColour());
-    Caps(c, CornerLeft - 12 - pitch * 0.5 - 30, 364, "12 PAYS TRIPLE", small, CL_GOLD);
-
-    art.Mark(BoxOutline(BandLeft, FieldBottom, CornerLeft, BarBottom), AREA_SPOT + 1);
-    const TTextStyle bar{12, true, false};
-    const double barY = (FieldBottom + BarBottom) / 2;
-    Caps(c, 372, barY, "DON'T PASS BAR", bar, InkColour());
-    Die(c, 440, barY - 5, 10, 6);
-    Die(c, 453, barY - 5, 10, 6);
+    const double lowY = inside.B - 5.5;
+    BoxCaps(art, Field, inside.L + 12 + pitch * 0.5 + 30, lowY, "2 PAYS DOUBLE", small, CL_GOLD);
+    BoxCaps(art, Field, (inside.L + inside.R) / 2.0, lowY, "FIELD", TTextStyle{9, true, false},
+            InkColour());
+    BoxCaps(art, Field, inside.R - 12 - pitch * 0.5 - 30, lowY, "12 PAYS TRIPLE", small, CL_GOLD);
 }
 
 void PaintLines(TBackgroundArt& art) {
-    TCanvas& c = art.Picture;
-    art.Mark(DontPassArm, AREA_SPOT + 1);
-    art.Mark(PassLine, AREA_SPOT + 0);
-    art.Mark(Big8, AREA_SPOT + 6);
-    art.Mark(Big6, AREA_SPOT + 5);
-    // Down the leaning arm, each letter on its middle line.
-    const std::string dontPass = "DON'T PASS";
-    for (size_t i = 0; i < dontPass.size(); ++i) {
-        const double y = 256 + 8.2 * static_cast<double>(i);
-        const double t = (y - BoxTop) / (ComeBottom - BoxTop);
-        Caps(c, 547.5 + t * 28.3, y, std::string(1, dontPass[i]), TTextStyle{8, true, false},
-             InkColour());
-    }
-    CapsDown(c, 614, 354, "PASS", TTextStyle{14, true, false}, 16, InkColour());
-    Caps(c, 411, (BarBottom + PassBottom) / 2, "PASS LINE", TTextStyle{17, true, false},
-         InkColour());
-    Caps(c, 577, 352, "8", TTextStyle{15, true, false}, RedInk());
-    Caps(c, 550, 378, "6", TTextStyle{18, true, false}, RedInk());
-    Caps(c, 550, 361, "BIG", TTextStyle{7, true, false}, InkColour());
+    BoxCaps(art, Come, MidX(art, Come), MidY(art, Come), "COME", TTextStyle{15, true, false},
+            RedInk());
 
-    // The lines last, over the cloth and lettering's edges.
-    const u8 line = LineColour();
-    Stroke(c, PassLine, 2, line);
-    Stroke(c, DontPassArm, 1.6, line);
-    Stroke(c, {{BandLeft, BoxBottom}, {552.2, BoxBottom}}, 2, line, false);
-    Stroke(c, {{Columns[0], BoxTop}, {531, BoxTop}}, 2, line, false);
-    Stroke(c, {{Columns[0], BoxTop}, {Columns[0], BoxBottom}}, 2, line, false);
-    Stroke(c, {{BandLeft, ComeBottom}, {CornerRight, ComeBottom}}, 2, line, false);
-    Stroke(c, {{BandLeft, FieldBottom}, {CornerLeft, FieldBottom}}, 2, line, false);
-    Stroke(c, {{CornerLeft, ComeBottom}, {CornerLeft, BarBottom}}, 2, line, false);
-    Stroke(c, {{Columns[6], BoxTop}, {Columns[6], BoxBottom}}, 2, line, false);
-    Stroke(c, {{552, ComeBottom}, {CornerRight, 378.5}}, 1.6, line, false);
+    const double barY = MidY(art, DontPassBar);
+    BoxCaps(art, DontPassBar, 372, barY, "DON'T PASS BAR", TTextStyle{12, true, false},
+            InkColour());
+    BoxDie(art, DontPassBar, 440, barY - 5, 10, 6);
+    BoxDie(art, DontPassBar, 453, barY - 5, 10, 6);
+    // Don't pass climbs the right side in four steps, each a piece of the same bet.
+    for (u16 step : DontPassSteps)
+        BoxCaps(art, step, MidX(art, step), MidY(art, step), "DP", TTextStyle{8, true, false},
+                InkColour());
+
+    // The pass line's words keep to the upper half of its band: the shooter's dice lie on the
+    // lower half, in front of each seat.
+    const TBox pass = Interior(art.Frame(PassLine));
+    BoxCaps(art, PassLine, 420, pass.T + 8, "PASS LINE", TTextStyle{15, true, false}, InkColour());
+    BoxCapsDown(art, PassRight, MidX(art, PassRight), MidY(art, PassRight), "PASS",
+                TTextStyle{13, true, false}, 15, InkColour());
+    BoxCapsDown(art, PassTop, MidX(art, PassTop), MidY(art, PassTop), "PASS",
+                TTextStyle{9, true, false}, 11, InkColour());
+
+    const TBox big8 = Interior(art.Frame(Big8));
+    BoxCaps(art, Big8, big8.L + 8.5, MidY(art, Big8), "BIG", TTextStyle{7, true, false},
+            InkColour());
+    BoxCaps(art, Big8, big8.R - 8, MidY(art, Big8), "8", TTextStyle{15, true, false}, RedInk());
+    const TBox big6 = Interior(art.Frame(Big6));
+    BoxCaps(art, Big6, MidX(art, Big6), big6.T + 5, "BIG", TTextStyle{7, true, false}, InkColour());
+    BoxCaps(art, Big6, MidX(art, Big6), big6.B - 10, "6", TTextStyle{16, true, false}, RedInk());
 }
 
 } // namespace
 
 void PaintLayout(TBackgroundArt& art) {
-    // The whole layout counts as the layout's own region where no spot is marked.
+    // The whole layout counts as the layout's own region where no spot's box lies.
     art.Mark(BoxOutline(1, 210, 636, 428), AREA_LAYOUT);
-    PaintNumberBoxes(art);
+    PaintBoxes(art);
+    PaintNumberColumns(art);
     PaintDontCome(art);
-    PaintBands(art);
+    PaintField(art);
     PaintLines(art);
 }

@@ -17,6 +17,8 @@ constexpr int StatsButton = 1;
 constexpr int TalkButton = 13;
 constexpr int RollButton = 12;
 constexpr int FirstChipButton = 6;
+// The chip buttons' value stands in the rows above this one, and a pixel lower when pressed.
+constexpr i32 ChipLabelBottom = 8;
 
 // Top and bottom colours of a face, and its label's ink.
 struct TFaceColours {
@@ -101,8 +103,10 @@ TTextStyle FittingStyle(const std::string& label, i32 width, i32 largest) {
     return TTextStyle{7, true, false};
 }
 
-// The chip a chip button sells, seen from above: its colour, white edge marks and an inlay;
-// its value stands under it.
+// A chip button: its value along the top, and below it the groove the gambler's stack of that
+// chip stands in (the rack's sprite, drawn over the face), short enough to leave the value
+// clear. An empty groove shows the chip's colour, so that the button still says which chip it
+// sells.
 void Chip(TCanvas& face, int denomination, const std::string& label, const TFaceColours& colours,
           bool disabled, i32 shift) {
     static constexpr std::array<TRgb, 6> ChipColours = {{{236, 140, 20},
@@ -113,22 +117,15 @@ void Chip(TCanvas& face, int denomination, const std::string& label, const TFace
                                                          {236, 236, 228}}};
     const TRgb body =
         disabled ? TRgb{120, 116, 112} : ChipColours[static_cast<size_t>(denomination)];
-    const double r = (face.Width() - 7) / 2.0;
     const double cx = face.Width() / 2.0 + shift;
-    const double cy = 2.5 + r + shift;
-    face.DiscAA(cx, cy, r + 0.6, Shade(Between(body, TRgb{0, 0, 0}, 0.55)));
-    face.DiscAA(cx, cy, r, Shade(body));
-    const TRgb markColour = denomination == 5 ? TRgb{44, 80, 170} : TRgb{246, 242, 228};
-    const u8 mark = Shade(disabled ? TRgb{170, 166, 160} : markColour);
-    for (int k = 0; k < 6; ++k) {
-        const double a = (k + 0.5) * 3.14159265358979 / 3.0;
-        face.LineAA(cx + std::cos(a) * (r - 2.2), cy + std::sin(a) * (r - 2.2),
-                    cx + std::cos(a) * r, cy + std::sin(a) * r, 1.7, mark);
-    }
-    face.DiscAA(cx, cy, r - 2.6, Shade(Lighter(body, 24)));
-    face.SetMatte(Shade(colours.Bottom));
-    const i32 top = static_cast<i32>(cy + r) + 1;
-    face.TextIn(shift, top, face.Width() + shift, face.Height() - 2 + shift, label,
+    const double foot = face.Height() - 4.0 + shift;
+    // The groove: a dark hollow, the chip's colour at its bottom.
+    face.FillEllipseAA(cx - 6.5, foot - 3, cx + 6.5, foot + 2,
+                       Shade(Between(colours.Bottom, TRgb{0, 0, 0}, 0.6)));
+    face.FillEllipseAA(cx - 4.5, foot - 2, cx + 4.5, foot + 1,
+                       Shade(Between(body, colours.Bottom, 0.35)));
+    face.SetMatte(Shade(Between(colours.Top, colours.Bottom, 0.15)));
+    face.TextIn(shift, shift, face.Width() + shift, ChipLabelBottom + shift, label,
                 FittingStyle(label, face.Width() - 2, 8), Shade(colours.Ink));
 }
 

@@ -48,14 +48,29 @@ bool OnMark(const TChipLook& look, double angle) {
     return phase < look.MarkShare;
 }
 
+// A chip's size: half its width, half the height of its top face, and its thickness.
+struct TChipSize {
+    double Rx;
+    double Ry;
+    double Depth;
+};
+constexpr TChipSize TableChip{ChipRx, ChipRy, CHIP_PITCH};
+// The gambler's own chips stand in the chip buttons seen from higher up and a pixel thick, so
+// that a full stack of ten leaves the button's label clear above it.
+constexpr TChipSize RackChip{6.4, 2.0, RACK_CHIP_PITCH};
+constexpr i32 RackChipFrameHeight = 6;
+
 // One chip with its top face's centre at (cx, cy), turned by `turn` radians.
-void PaintChip(TSoftPaint& paint, const TChipLook& look, double cx, double cy, double turn) {
+void PaintChip(TSoftPaint& paint, const TChipLook& look, double cx, double cy, double turn,
+               const TChipSize& size = TableChip) {
+    const double rx = size.Rx;
+    const double ry = size.Ry;
     // The edge, lit from above and from the left; inserts where the angle says.
-    paint.Fill(TShape::Cylinder(cx, cy, ChipRx, ChipRy, CHIP_PITCH), [&](double x, double y) {
-        const double u = std::clamp((x - cx) / ChipRx, -1.0, 1.0);
+    paint.Fill(TShape::Cylinder(cx, cy, rx, ry, size.Depth), [&](double x, double y) {
+        const double u = std::clamp((x - cx) / rx, -1.0, 1.0);
         const double angle = std::asin(u);
-        const double e = ChipRy * std::sqrt(1 - u * u);
-        const double below = cy + CHIP_PITCH + e - y;
+        const double e = ry * std::sqrt(1 - u * u);
+        const double below = cy + size.Depth + e - y;
         TRgbF c = OnMark(look, angle + turn) ? look.Mark : look.Body;
         c = Shade(c, static_cast<float>(0.92 - 0.22 * u - 0.2 * u * u));
         // The seam under each chip reads as a thin dark line.
@@ -64,9 +79,9 @@ void PaintChip(TSoftPaint& paint, const TChipLook& look, double cx, double cy, d
         return c;
     });
     // The top face: body, a ring of rim marks, and the inlay where the value is printed.
-    paint.Fill(TShape::Ellipse(cx, cy, ChipRx, ChipRy), [&](double x, double y) {
-        const double u = (x - cx) / ChipRx;
-        const double v = (y - cy) / ChipRy;
+    paint.Fill(TShape::Ellipse(cx, cy, rx, ry), [&](double x, double y) {
+        const double u = (x - cx) / rx;
+        const double v = (y - cy) / ry;
         const double r = std::sqrt(u * u + v * v);
         const double angle = std::atan2(u, v);
         TRgbF c = look.Body;
@@ -81,6 +96,8 @@ void PaintChip(TSoftPaint& paint, const TChipLook& look, double cx, double cy, d
 // Markers stand on a pile's top, where the next chip's foot would be: their own foot is drawn
 // below that point, so that they lie on the top chip's face rather than float above it.
 constexpr i16 ChitFoot = 10;
+// The buy marker's foot row: its bottom edge four rows above the pile's top point.
+constexpr i16 BuyMarkerFoot = 16;
 
 // A flat disc (a button laid on a pile) with its top face's centre at (cx, cy).
 void PaintDisc(TSoftPaint& paint, double cx, double cy, double rx, double ry, double depth,
@@ -93,27 +110,37 @@ void PaintDisc(TSoftPaint& paint, double cx, double cy, double rx, double ry, do
     paint.Fill(TShape::Ellipse(cx, cy, rx - 0.9, ry - 0.7), face);
 }
 
-} // namespace
-
-std::vector<TAnmFrameSource> ChipStackFrames(int denomination) {
+// Piles of one denomination, frame k holding k + 1 chips of the size, each `pitch` above the
+// last, in a frame of one chip's height plus the pitches.
+std::vector<TAnmFrameSource> PileFrames(int denomination, const TChipSize& size, i32 chipHeight,
+                                        i32 pitch) {
     const TChipLook look = Look(denomination);
     // Chips of a real pile never line their inserts up: a few turns, taken in a fixed order.
     const double turns[5] = {0.2, 1.1, 2.3, 0.6, 1.7};
     std::vector<TSoftPaint> chips;
     for (double turn : turns) {
-        chips.emplace_back(ChipFrameWidth, ChipFrameHeight);
-        PaintChip(chips.back(), look, ChipFrameWidth / 2.0, ChipRy + 0.3, turn);
+        chips.emplace_back(ChipFrameWidth, chipHeight);
+        PaintChip(chips.back(), look, ChipFrameWidth / 2.0, size.Ry + 0.3, turn, size);
     }
     std::vector<TAnmFrameSource> frames;
     for (i32 k = 0; k < CHIP_STACK_FRAMES; ++k) {
-        const i32 height = ChipFrameHeight + CHIP_PITCH * k;
+        const i32 height = chipHeight + pitch * k;
         TSoftPaint pile(ChipFrameWidth, height);
         for (i32 i = 0; i <= k; ++i)
-            pile.Stamp(chips[static_cast<size_t>(i % 5)], 0,
-                       height - ChipFrameHeight - CHIP_PITCH * i);
+            pile.Stamp(chips[static_cast<size_t>(i % 5)], 0, height - chipHeight - pitch * i);
         frames.push_back(pile.Frame(ChipFrameWidth / 2, static_cast<i16>(height), FeltRgb()));
     }
     return frames;
+}
+
+} // namespace
+
+std::vector<TAnmFrameSource> ChipStackFrames(int denomination) {
+    return PileFrames(denomination, TableChip, ChipFrameHeight, CHIP_PITCH);
+}
+
+std::vector<TAnmFrameSource> RackStackFrames(int denomination) {
+    return PileFrames(denomination, RackChip, RackChipFrameHeight, RACK_CHIP_PITCH);
 }
 
 std::vector<TAnmFrameSource> SeatChitFrames() {
@@ -137,5 +164,7 @@ TAnmFrameSource BuyMarkerFrame() {
     TSoftPaint marker(24, 13);
     PaintDisc(marker, 12, 5.1, 11.5, 4.9, 2, {250, 250, 244}, {30, 30, 34});
     marker.Text(12, 5.3, "BUY", 7, {20, 20, 24});
-    return marker.Frame(12, ChitFoot, FeltRgb());
+    // The marker stands up behind the pile's top chip rather than on it: its foot lies just
+    // behind that chip's face, which stays in view however small the pile.
+    return marker.Frame(12, BuyMarkerFoot, FeltRgb());
 }

@@ -14,10 +14,14 @@ constexpr u16 CHIP_STACK_FRAMES = 10;
 // A pile of one denomination ($1, $5, $25, $100, $1000, $10000 for 0-5): frame k holds k + 1
 // chips, its hotspot the middle of the pile's foot.
 std::vector<TAnmFrameSource> ChipStackFrames(int denomination);
+// The gambler's stacks in the chip buttons: the same, of thinner chips this many pixels apart.
+constexpr i32 RACK_CHIP_PITCH = 1;
+std::vector<TAnmFrameSource> RackStackFrames(int denomination);
 // The marker chit in the colour of each seat (frame = seat), its hotspot the point of a pile's
 // top it lies on.
 std::vector<TAnmFrameSource> SeatChitFrames();
-// The "BUY" button laid on a buy bet's pile, its hotspot as the chit's.
+// The "BUY" button of a buy bet, set up behind its pile's top so that the top chip's face shows;
+// its hotspot the pile's top point, as the chit's.
 TAnmFrameSource BuyMarkerFrame();
 
 // The puck: OFF (frame 0) or ON (frame 1), hotspot at the centre of its foot.

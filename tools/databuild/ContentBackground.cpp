@@ -1,11 +1,13 @@
 // The table's background: the painters in order, the drawing helpers they share, and the check
-// that every click region's centre and every button's up look agree with the picture.
+// that the spots' boxes, their lettering and every button's up look agree with the regions and
+// buttons the program hit-tests.
 #include "tools/databuild/Background.h"
 #include "tools/databuild/BuildError.h"
 #include "tools/databuild/ButtonArt.h"
 #include "tools/databuild/Colours.h"
 #include "tools/databuild/Content.h"
 #include "tools/databuild/TableLayout.h"
+#include "tools/databuild/TableLayoutCheck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +33,42 @@ bool CentreAgrees(const TClickRegion& region, u8 area) {
     if (region.Id == LayoutRegion().Id)
         return area != AREA_NONE && area != AREA_PLATE;
     return area == AREA_PLATE;
+}
+
+std::string Named(const TClickRegion& region) {
+    return "region " + std::to_string(region.Id) + " (" + region.Label + ")";
+}
+
+// Whether the pixel of a spot region may show another spot's box: only on the pixels the
+// region shares with its overlapping neighbour.
+bool SharedPixel(const TClickRegion& region, i32 x, i32 y) {
+    for (const TClickRegion& other : ClickRegions())
+        if (RegionsMayOverlap(region.Id, other.Id) && other.Box.Contains(x, y))
+            return true;
+    return false;
+}
+
+// Another spot's box or a caption on a spot region's pixels.
+void RegionPixelFaults(const TBackgroundArt& art, const TClickRegion& region,
+                       std::vector<std::string>& faults) {
+    const TBox& b = region.Box;
+    for (i32 y = b.T; y < b.B; ++y)
+        for (i32 x = b.L; x < b.R; ++x) {
+            const u8 area = art.Areas.At(x, y);
+            if (area == AREA_CAPTION) {
+                faults.push_back(Named(region) + ": a caption lies on it at " + std::to_string(x) +
+                                 "," + std::to_string(y));
+                return;
+            }
+            const bool otherSpot =
+                area >= AREA_SPOT && area < AREA_LAYOUT && area != AREA_SPOT + region.Spot;
+            if (otherSpot && !SharedPixel(region, x, y)) {
+                faults.push_back(Named(region) + ": the box of spot " +
+                                 std::to_string(area - AREA_SPOT) + " reaches into it at " +
+                                 std::to_string(x) + "," + std::to_string(y));
+                return;
+            }
+        }
 }
 
 } // namespace
@@ -131,8 +169,9 @@ u8 RedInk() {
     return RampStep(TRamp::Red, 7);
 }
 
-TBackgroundArt PaintTableBackground() {
+TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes) {
     TBackgroundArt art;
+    art.Boxes = boxes;
     PaintRoom(art.Picture);
     PaintFelt(art.Picture);
     PaintLayout(art);
@@ -146,9 +185,11 @@ std::vector<std::string> BackgroundFaults(const TBackgroundArt& art) {
     for (const TClickRegion& region : ClickRegions()) {
         const TBox& b = region.Box;
         if (!CentreAgrees(region, art.Areas.At(b.CentreX(), b.CentreY())))
-            faults.push_back("region " + std::to_string(region.Id) + " (" + region.Label +
-                             "): its centre is not on its picture");
+            faults.push_back(Named(region) + ": its centre is not on its picture");
+        if (region.Spot >= 0)
+            RegionPixelFaults(art, region, faults);
     }
+    faults.insert(faults.end(), art.Faults.begin(), art.Faults.end());
     for (const TTableButton& button : TableButtons()) {
         const TCanvas face = ButtonFace(button, TButtonLook::Up, button.Label);
         i32 covered = 0;
@@ -171,6 +212,8 @@ void AddTableBackground(TDataSet& set) {
     const TBackgroundArt art = PaintTableBackground();
     const std::vector<std::string> faults = BackgroundFaults(art);
     if (!faults.empty())
-        throw TBuildError(TableFile("f1craps.bmp"), faults.front());
-    set.AddBitmap(TableFile("f1craps.bmp"), art.Picture, GamePalette());
+        throw TBuildError(TableFile(TABLE_BACKGROUND), faults.front());
+    set.AddBitmap(TableFile(TABLE_BACKGROUND), art.Picture, GamePalette());
+    // The set's check holds the boxes against the regions and the bitmap as written.
+    set.TableBoxes = art.Boxes;
 }

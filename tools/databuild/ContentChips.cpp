@@ -12,6 +12,12 @@ namespace {
 // Spots wide enough for three piles of this width give each seat a pile of its own.
 constexpr i32 ChipWidth = 12;
 constexpr i16 StackZ = 20;
+// The gambler's stacks stand in front of the chip buttons' faces, so that a pressed or disabled
+// button still shows them (the faces lie at 40).
+constexpr i16 RackZ = 41;
+// On the pass line each seat's pile lies beside the seat's place, where the shooter's dice do
+// not cover it.
+constexpr i32 PassPileOffset = 28;
 
 const char* const Denominations[CHIP_DENOMINATIONS] = {"001", "005", "025", "100", "01k", "10k"};
 
@@ -19,9 +25,15 @@ std::string StackFile(int denomination) {
     return TableFile(std::string("f1chp") + Denominations[denomination] + ".anm");
 }
 
+std::string RackFile(int denomination) {
+    return TableFile(std::string("f1rck") + Denominations[denomination] + ".anm");
+}
+
 // The x of each seat's pile on a spot: wide spots give every seat its own (seat 1 left, seat 0
 // in the middle, seat 2 right), narrow ones pile the seats on one another.
-i32 PileX(const TBox& box, int seat) {
+i32 PileX(int spot, const TBox& box, int seat) {
+    if (spot == 0)
+        return SeatX(seat) + PassPileOffset;
     if (box.Width() < 3 * ChipWidth + 4)
         return box.CentreX();
     const int third = seat == 1 ? 0 : seat == 0 ? 1 : 2;
@@ -35,15 +47,15 @@ void AddSpot(TSpriteListModel& list, int spot) {
     const i32 foot = box.B - 1;
     for (int seat = 0; seat < 3; ++seat)
         for (int d = 0; d < 6; ++d)
-            sprite.AddAnm(StackFile(d), PileX(box, seat), foot, StackZ);
+            sprite.AddAnm(StackFile(d), PileX(spot, box, seat), foot, StackZ);
     sprite.AddAnm(TableFile("f1chit.anm"), box.CentreX(), foot, StackZ + 10);
-    // Each seat's buy marker lies on that seat's own pile.
+    // Each seat's buy marker stands on that seat's own pile.
     for (int seat = 0; seat < 3; ++seat)
-        sprite.AddAnm(TableFile("f1buy.anm"), PileX(box, seat), foot, StackZ + 10);
+        sprite.AddAnm(TableFile("f1buy.anm"), PileX(spot, box, seat), foot, StackZ + 10);
     if (IsOddsSpot(spot))
         for (int seat = 0; seat < 3; ++seat)
             for (int d = 0; d < 6; ++d)
-                sprite.AddAnm(StackFile(d), std::min(PileX(box, seat) + 6, box.R - 1), foot,
+                sprite.AddAnm(StackFile(d), std::min(PileX(spot, box, seat) + 6, box.R - 1), foot,
                               StackZ);
     sprite.Needs = NeedsOf(code);
     list.Add(std::move(sprite));
@@ -52,8 +64,10 @@ void AddSpot(TSpriteListModel& list, int spot) {
 } // namespace
 
 void AddChipObjects(TDataSet& set) {
-    for (int d = 0; d < CHIP_DENOMINATIONS; ++d)
+    for (int d = 0; d < CHIP_DENOMINATIONS; ++d) {
         set.AddAnm(StackFile(d), ChipStackFrames(d));
+        set.AddAnm(RackFile(d), RackStackFrames(d));
+    }
     set.AddAnm(TableFile("f1chit.anm"), SeatChitFrames());
     set.AddAnm(TableFile("f1buy.anm"), {BuyMarkerFrame()});
 
@@ -74,7 +88,7 @@ void AddChipObjects(TDataSet& set) {
     TSpriteModel rack(ProgramString(TableObjectString(TO_RACK)), TO_RACK);
     for (int d = 0; d < 6; ++d) {
         const TBox& button = TableButtons()[static_cast<size_t>(11 - d)].Box;
-        rack.AddAnm(StackFile(d), button.CentreX(), button.B - 1, StackZ);
+        rack.AddAnm(RackFile(d), button.CentreX(), button.B - 1, RackZ);
     }
     rack.Needs = NeedsOf(TO_RACK);
     list.Add(std::move(rack));

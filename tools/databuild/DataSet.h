@@ -5,6 +5,7 @@
 #include "engine/media/AnmEncoder.h"
 #include "engine/media/MediaEncoders.h"
 #include "tools/databuild/SpriteModel.h"
+#include "tools/databuild/TableLayout.h"
 #include "tools/databuild/Wave.h"
 
 #include <string>
@@ -120,6 +121,9 @@ public:
     std::vector<TMiscDataModel> MiscData;
     std::vector<TSpriteListModel> SpriteLists;
     std::vector<TSkitCatModel> SkitCats;
+    // The boxes the table's background draws for the spots, which Check holds against the
+    // program's regions and the bitmap.
+    std::vector<TDrawnBox> TableBoxes;
 
 private:
     std::vector<TRawFile> Raw;

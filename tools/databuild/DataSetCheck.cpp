@@ -1,8 +1,11 @@
 // TDataSet::Check: the engine's limits and the program's needs, checked before a byte is written.
+#include "tools/databuild/Background.h"
 #include "tools/databuild/BuildError.h"
+#include "tools/databuild/Content.h"
 #include "tools/databuild/DataNames.h"
 #include "tools/databuild/DataSet.h"
 #include "tools/databuild/EngineFiles.h"
+#include "tools/databuild/TableLayoutCheck.h"
 
 #include <algorithm>
 #include <set>
@@ -157,6 +160,21 @@ void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
     }
 }
 
+// A click on a spot's box must land on the spot: the boxes the background draws against the
+// regions, and their border lines looked for in the bitmap as it will be written.
+void CheckTableBoxes(const TDataSet& set) {
+    const std::string name = TableFile(TABLE_BACKGROUND);
+    const TRawFile* background = set.FindRaw(name);
+    if (background == nullptr)
+        return;
+    const std::optional<TCanvas> picture = BitmapPicture(background->Bytes);
+    if (!picture)
+        throw TBuildError(name, "the bitmap cannot be read back");
+    const std::vector<std::string> faults = DrawnBoxFaults(set.TableBoxes, *picture, LineColour());
+    if (!faults.empty())
+        throw TBuildError(name, faults.front());
+}
+
 } // namespace
 
 void TDataSet::Check() const {
@@ -223,4 +241,5 @@ void TDataSet::Check() const {
         CheckSpriteList(*this, list);
     for (const TSkitCatModel& catalogue : SkitCats)
         CheckSkitCat(*this, catalogue);
+    CheckTableBoxes(*this);
 }

@@ -24,23 +24,17 @@ const std::vector<std::pair<int, int>> PipGrid[7] = {
     {{0, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {2, 2}},
 };
 
-// A small die seen from a low angle: a lighter top sliver over the front face, one pip a
-// pixel, the front face 7 x 7 pixels.
-void PaintSmallDie(TSoftPaint& paint, i32 left, i32 top, int front) {
-    paint.Fill(TShape::RoundRect(left + 1, top + 1, left + 8, top + 10, 1.2), Shadow, 0.4f);
-    paint.Fill(TShape::RoundRect(left, top, left + 7, top + 3, 1.0), Shade(DieRed, 1.3f));
-    paint.Fill(TShape::RoundRect(left, top + 2, left + 7, top + 9, 1.2), [&](double x, double) {
-        return Shade(DieRed, static_cast<float>(1.05 - 0.05 * (x - left)));
-    });
-    for (const auto& [col, row] : PipGrid[front])
-        paint.Fill(TShape::Ellipse(left + 1.5 + 2 * col, top + 3.5 + 2 * row, 0.62, 0.62),
-                   PipWhite);
-}
+// The shooter's dice: the landed dice's look a little larger, so that their pips read at 1x.
+// An odd size puts the middle pip on a pixel's centre.
+constexpr double ShooterDie = 17;
+constexpr i32 ShooterPairWidth = 38;
+constexpr i32 ShooterPairHeight = 19;
 
-// The pair as they lie in front of the shooter, foot at row `foot`, centred on cx.
-void PaintShooterDice(TSoftPaint& paint, i32 cx, i32 foot) {
-    PaintSmallDie(paint, cx - 9, foot - 10, 5);
-    PaintSmallDie(paint, cx + 1, foot - 11, 3);
+// The pair as they lie in front of the shooter, foot at row `foot`, centred on cx: a five and a
+// three, the right one a pixel further back.
+void PaintShooterDice(TSoftPaint& paint, double cx, double foot) {
+    PaintDieFace(paint, cx - ShooterDie - 2, foot - ShooterDie - 1, ShooterDie, 5);
+    PaintDieFace(paint, cx + 1, foot - ShooterDie - 2, ShooterDie, 3);
 }
 
 struct THandLook {
@@ -142,8 +136,10 @@ void PaintDieFace(TSoftPaint& paint, double left, double top, double size, int f
     const double step = size * 4 / 15;
     const double pip = size * 0.105;
     for (const auto& [col, row] : PipGrid[std::clamp(face, 0, 6)]) {
-        const double cx = left + size / 2 + (col - 1) * step;
-        const double cy = top + size / 2 + (row - 1) * step;
+        // Each pip centred on a pixel, so that it shows as a solid spot three pixels across
+        // rather than a smear over four.
+        const double cx = std::floor(left + size / 2 + (col - 1) * step) + 0.5;
+        const double cy = std::floor(top + size / 2 + (row - 1) * step) + 0.5;
         paint.Fill(TShape::Ellipse(cx, cy, pip, pip), PipWhite);
     }
 }
@@ -167,9 +163,9 @@ TAnmFrameSource PuckFrame(bool on) {
 }
 
 TAnmFrameSource ShooterDiceFrame() {
-    TSoftPaint pair(20, 11);
-    PaintShooterDice(pair, 10, 11);
-    return pair.Frame(10, 11, FeltRgb());
+    TSoftPaint pair(ShooterPairWidth, ShooterPairHeight);
+    PaintShooterDice(pair, ShooterPairWidth / 2, ShooterPairHeight);
+    return pair.Frame(ShooterPairWidth / 2, ShooterPairHeight, FeltRgb());
 }
 
 std::vector<TAnmFrameSource> BigDieFrames() {
@@ -184,7 +180,7 @@ std::vector<TAnmFrameSource> BigDieFrames() {
 
 std::vector<TAnmFrameSource> PickFrames(bool female) {
     // The hand comes in over the rail below the dice, closes on them and draws back.
-    constexpr i32 Width = 28;
+    constexpr i32 Width = ShooterPairWidth + 4;
     constexpr i32 Height = 42;
     constexpr i32 Foot = 32;
     const THandLook& look = female ? FemaleHand : MaleHand;

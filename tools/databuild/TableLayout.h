@@ -21,6 +21,8 @@ struct TBox {
 
 constexpr i32 TABLE_WIDTH = 640;
 constexpr i32 TABLE_HEIGHT = 480;
+// The table's background bitmap in the table's folder.
+constexpr const char* TABLE_BACKGROUND = "f1craps.bmp";
 
 // A click region: its id, the bet spot it stands for (-1 for none) and the text painted in it.
 struct TClickRegion {
@@ -36,6 +38,29 @@ const std::vector<TClickRegion>& ClickRegions();
 const TClickRegion& SpotRegion(i16 spot);
 // The region of the whole layout (id 74).
 const TClickRegion& LayoutRegion();
+// A region by its id; null for an id no region has.
+const TClickRegion* RegionById(u16 id);
+// Two spot regions that share a pixel or two by the program's own table (39 and 63, 43 and 44):
+// there each may draw over the other.
+bool RegionsMayOverlap(u16 a, u16 b);
+
+// A box the layout draws for one spot region: the frame's outer edge, its border line the
+// outermost ring of pixels. The painter draws these and the build holds them against the
+// regions, so that a box answers wherever it is drawn.
+struct TDrawnBox {
+    u16 Region;
+    TBox Frame;
+};
+// One box for each of the 50 spot regions.
+const std::vector<TDrawnBox>& DrawnBoxes();
+// The drawn box of a region; aborts for a region without one.
+const TBox& DrawnFrame(u16 region);
+// A frame's inside: the pixels within its border.
+inline TBox Interior(const TBox& frame) {
+    return {frame.L + 1, frame.T + 1, frame.R - 1, frame.B - 1};
+}
+// How far a drawn frame may lie from its region on each side.
+constexpr i32 FRAME_SLACK = 2;
 
 // A table button: number 0-13, its type code and the text of its up look.
 struct TTableButton {
@@ -73,7 +98,8 @@ constexpr i32 SEAT_LINE_Y = 427;
 // Where the landed dice rest, per landing variant 0-2 (A, B, C) and die 0-1.
 TBox BigDieBox(int variant, int die);
 
-// The number boxes 4, 5, 6, 8, 9, 10 (index 0-5): the band where the number is painted.
+// The numbers 4, 5, 6, 8, 9, 10 (index 0-5): the felt between each number's come box and its
+// buy or place box, where the puck lies on the point.
 TBox NumberBox(int index);
 // The don't-come box, where the puck lies when it is off.
 const TBox& DontComeBox();

@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,20 +31,40 @@ public:
 };
 
 // The host's calls, one of which fails when asked: the next call of that kind (reads, the
-// temporary file's creation, writes, flushes, its close, renames) after Armed is set.
+// temporary file's creation, writes, flushes, its close, renames) after Armed is set. Besides,
+// a file that the disk keeps refusing: every open of BadPath, or every read from it, fails
+// with the reason given, for as long as it is set.
 class TFaultyHost : public TSaveFileHost {
 public:
     enum TStep { None, FailRead, FailCreateTemp, FailWrite, FailFlush, FailClose, FailMove };
 
     THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition) override {
-        if (disposition != CREATE_ALWAYS)
-            return TSaveFileHost::Open(path, access, share, disposition);
-        if (Take(FailCreateTemp))
+        if (path == BadPath && OpenError != 0) {
+            LastError = OpenError;
             return nullptr;
-        return Temp = TSaveFileHost::Open(path, access, share, disposition);
+        }
+        THostFile* file = nullptr;
+        if (disposition != CREATE_ALWAYS) {
+            file = TSaveFileHost::Open(path, access, share, disposition);
+        } else if (Take(FailCreateTemp)) {
+            LastError = EIO;
+            return nullptr;
+        } else {
+            file = Temp = TSaveFileHost::Open(path, access, share, disposition);
+        }
+        if (file != nullptr)
+            Paths[file] = path;
+        return file;
     }
     bool Read(THostFile* file, void* buffer, u32 count, u32* done) override {
-        return !Take(FailRead) && TSaveFileHost::Read(file, buffer, count, done);
+        const auto open = Paths.find(file);
+        if ((open != Paths.end() && open->second == BadPath && ReadError != 0) || Take(FailRead)) {
+            LastError = ReadError != 0 ? ReadError : EIO;
+            if (done != nullptr)
+                *done = 0;
+            return false;
+        }
+        return TSaveFileHost::Read(file, buffer, count, done);
     }
     bool Write(THostFile* file, const void* data, u32 count, u32* done) override {
         // A failing disk takes half and gives up.
@@ -54,19 +76,31 @@ public:
     }
     bool Flush(THostFile* file) override { return !Take(FailFlush) && TSaveFileHost::Flush(file); }
     bool Close(THostFile* file) override {
+        // Forgotten before the handle goes: a later handle may be given the same address.
+        Paths.erase(file);
+        const bool temp = file != nullptr && file == Temp;
+        if (temp)
+            Temp = nullptr;
         // The handle goes either way; only the answer is a failure.
         const bool closed = TSaveFileHost::Close(file);
-        return !(file == Temp && Take(FailClose)) && closed;
+        return !(temp && Take(FailClose)) && closed;
     }
     bool Move(const std::string& from, const std::string& to, u32 flags) override {
         return !Take(FailMove) && TSaveFileHost::Move(from, to, flags);
     }
+    std::string DisplayName(const std::string& path) override { return "<" + path + ">"; }
 
     TStep Armed = None;
+    std::string BadPath;
+    int OpenError = 0;
+    int ReadError = 0;
 
 private:
-    // Only the temporary file's close is made to fail: others only read.
+    // Only the temporary file's close is made to fail: others only read. Held only while it
+    // is open.
     THostFile* Temp = nullptr;
+    // The path of every handle open now.
+    std::map<THostFile*, std::string> Paths;
     bool Take(TStep step) {
         if (Armed != step)
             return false;

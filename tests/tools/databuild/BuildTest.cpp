@@ -283,6 +283,14 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
          FirstSkitItem},
         {"a file twice", [](TDataSet& set) { set.AddWave(TableFile("f1snd00.wav"), Silence(10)); },
          "\\f1glrd00\\f1snd00.wav"},
+        // Clicks on the words of any seven would then miss the region below them.
+        {"a spot's box off its region",
+         [](TDataSet& set) {
+             for (TDrawnBox& box : set.TableBoxes)
+                 if (box.Region == 30)
+                     box.Frame.B += 3;
+         },
+         "\\f1glrd00\\f1craps.bmp: region 30 (ANY SEVEN 4 TO 1)"},
     };
     TTempDir dir('e');
     const fs::path data = dir.Host("data");

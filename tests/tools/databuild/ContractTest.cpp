@@ -159,6 +159,16 @@ TEST_F(TableContract, DisplaysDiceAndPuckSitInTheirPlacesAndKeepOffTheSpots) {
                 }
     for (u16 dice = TO_DICE_FIRST; dice < TO_DICE_FIRST + 3; ++dice)
         EXPECT_EQ(Rect(dice, 0, 0).bottom, SEAT_LINE_Y) << dice;
+    // They lie on the pass line's lower half, beside every seat's pile there, however tall.
+    for (u16 dice = TO_DICE_FIRST; dice < TO_DICE_FIRST + 3; ++dice) {
+        const TRect16 pair = Rect(dice, 0, 0);
+        for (i16 member = 0; member < 18; ++member)
+            for (u16 frame : {u16{0}, u16{9}}) {
+                const TRect16 pile = Rect(TO_SPOT_FIRST, member, frame);
+                EXPECT_FALSE(Overlaps(pair, {pile.left, pile.top, pile.right, pile.bottom}))
+                    << dice << " over pass line member " << member;
+            }
+    }
 }
 
 } // namespace

@@ -1,0 +1,152 @@
+// A save file that cannot be read is not a damaged one: it stays as it is, the player is told
+// once why, and the game goes on from memory without saving; an unusable player's folder is
+// left alone without a word.
+#include "PlayerMgrFakes.h"
+
+#include "platform/host/VirtualPath.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Boxes = std::vector<std::string>;
+
+std::string Unreadable(const char* reason) {
+    return std::string("The gamblers cannot be loaded: the save file\n<c:\\data\\jorp.sav>\n"
+                       "cannot be read (") +
+           reason + ").\n\nNothing will be saved until the game is started again.";
+}
+
+class UnreadableSave : public SaveFolder {
+protected:
+    ~UnreadableSave() override { TVirtualPaths::SetPlayerFolderUsable(true); }
+
+    TPlayerMgr& Make() {
+        Mgr = std::make_unique<TPlayerMgr>(&Frame, "c:\\data\\", 3, 20);
+        Mgr->SetSaveFileHost(&Host);
+        return *Mgr;
+    }
+    // A file of an earlier run holding Ann and Bob, with Bob stored as seated.
+    void EarlierRun() {
+        std::filesystem::remove(Dir.Host("data/jorp.sav"));
+        ASSERT_TRUE(Make().LoadSaveFile());
+        ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 150.0) && Mgr->CreatePlayer("Bob", 1, 250.0));
+        ASSERT_TRUE(Mgr->ActivatePlayer(1, 0) && Mgr->SaveFile());
+        Mgr.reset();
+        SetPrevRun(1);
+        Saved = SaveBytes();
+        Frame.Boxes.clear();
+    }
+    // Whatever this run does, the file and the settings stay as the earlier run left them.
+    void PlayWithoutSaving() {
+        EXPECT_TRUE(Mgr->IsSavingDisabled());
+        EXPECT_EQ(Mgr->CountUsed(), 0);
+        ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0));
+        ASSERT_TRUE(Mgr->ActivatePlayer(Mgr->FindPlayer("Joe"), 0));
+        TPlayerData joe;
+        ASSERT_TRUE(joe.Decode(Mgr->GetDataBlock(0), 31));
+        joe.SetBankroll(42.0);
+        joe.Encode(Mgr->GetDataBlock(0), 31);
+        ASSERT_TRUE(Mgr->DeactivatePlayer(0));
+        // Played from memory: what his seat wrote back is what he sits down with again.
+        ASSERT_TRUE(Mgr->ActivatePlayer(0, 0));
+        ASSERT_TRUE(joe.Decode(Mgr->GetDataBlock(0), 31));
+        EXPECT_EQ(joe.GetName() + " " + std::to_string(joe.GetBankroll()), "Joe 42.000000");
+        EXPECT_FALSE(Mgr->SaveFile());
+        Mgr->FlushInactiveBlocks();
+        Mgr.reset();
+        EXPECT_EQ(SaveBytes(), Saved);
+        EXPECT_EQ(Settings.GetStringN("Players", 0, "?"), "Bob");
+        EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+    }
+
+    std::unique_ptr<TPlayerMgr> Mgr;
+    std::string Saved;
+};
+
+TEST_F(UnreadableSave, AFileTheDiskRefusesStaysAsItIsAndIsToldOnceWithItsReason) {
+    const struct {
+        int OpenError, ReadError;
+    } cases[] = {{EACCES, 0}, {EIO, 0}, {EPERM, 0}, {0, EIO}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.OpenError << " " << c.ReadError);
+        EarlierRun();
+        Host.BadPath = "c:\\data\\jorp.sav";
+        Host.OpenError = c.OpenError;
+        Host.ReadError = c.ReadError;
+        EXPECT_FALSE(Make().LoadSaveFile());
+        EXPECT_EQ(Frame.Boxes,
+                  Boxes{Unreadable(std::strerror(c.OpenError != 0 ? c.OpenError : c.ReadError))});
+        PlayWithoutSaving();
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+
+        // Readable again at the next start: everybody is back.
+        Host.BadPath.clear();
+        Frame.Boxes.clear();
+        ASSERT_TRUE(Make().LoadSaveFile());
+        EXPECT_TRUE(Frame.Boxes.empty());
+        EXPECT_EQ(Mgr->GetPlayerName(0) + Mgr->GetPlayerName(1), "AnnBob");
+        EXPECT_EQ(Mgr->GetBankroll(1), 250.0);
+        Mgr.reset();
+    }
+}
+
+TEST_F(UnreadableSave, ASaveFileThatIsADirectoryIsOneBoxAndIsLeftAlone) {
+    EarlierRun();
+    std::filesystem::remove(Dir.Host("data/jorp.sav"));
+    std::filesystem::create_directory(Dir.Host("data/jorp.sav"));
+    Dir.WriteHostFile("data/jorp.sav/inside", "kept");
+    EXPECT_FALSE(Make().LoadSaveFile());
+    EXPECT_EQ(Frame.Boxes, Boxes{Unreadable(std::strerror(EISDIR))});
+    EXPECT_EQ(Mgr->CountUsed(), 0);
+    ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0) && Mgr->ActivatePlayer(0, 0));
+    EXPECT_FALSE(Mgr->SaveFile());
+    Mgr.reset();
+    EXPECT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_EQ(Dir.ReadHostFile("data/jorp.sav/inside"), "kept");
+    EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+}
+
+TEST_F(UnreadableSave, AMissingFileIsStillMadeAfreshAndADamagedOneSetAside) {
+    EarlierRun();
+    std::filesystem::remove(Dir.Host("data/jorp.sav"));
+    ASSERT_TRUE(Make().LoadSaveFile());
+    EXPECT_EQ(Frame.Boxes, (Boxes{"Save File Not Found", "Creating New Save File"}));
+    EXPECT_FALSE(Mgr->IsSavingDisabled());
+    EXPECT_EQ(SaveBytes().size(), Saved.size());
+
+    // Read whole and wrong: set aside and replaced, as before.
+    Dir.WriteHostFile("data/jorp.sav", Saved.substr(1));
+    Frame.Boxes.clear();
+    ASSERT_TRUE(Make().LoadSaveFile());
+    EXPECT_EQ(SaveBytes("jorp.bad"), Saved.substr(1));
+    EXPECT_EQ(SaveBytes().size(), Saved.size());
+    EXPECT_EQ(Frame.Boxes.size(), 2U);
+}
+
+TEST_F(UnreadableSave, WithThePlayerFolderUnusableNothingIsTouchedAndNothingMoreIsSaid) {
+    EarlierRun();
+    // Damaged, even: it is not looked at.
+    Dir.WriteHostFile("data/jorp.sav", "not a save file");
+    Dir.WriteHostFile("data/jorp.tmp", "left by a crash");
+    Saved = SaveBytes();
+    TVirtualPaths::SetPlayerFolderUsable(false);
+    EXPECT_FALSE(Make().LoadSaveFile());
+    EXPECT_TRUE(Frame.Boxes.empty());
+    ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0) && Mgr->ActivatePlayer(0, 0));
+    EXPECT_FALSE(Mgr->SaveFile());
+    Mgr.reset();
+    EXPECT_TRUE(Frame.Boxes.empty());
+    EXPECT_EQ(SaveBytes(), Saved);
+    EXPECT_EQ(SaveBytes("jorp.tmp"), "left by a crash");
+    EXPECT_FALSE(InData("jorp.bad"));
+}
+
+} // namespace
