@@ -124,7 +124,8 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             }
             break;
         case Windowed:
-            if (waited(1000)) {
+            // Each step waits for what the last one did, however slowly a busy machine does it.
+            if (Lord()->GetBankroll(0) != bankrollBefore || waited(5000)) {
                 bankrollAfter = Lord()->GetBankroll(0);
                 PushKey(SDLK_F11, true);
                 PushKey(SDLK_F11, false);
@@ -132,7 +133,9 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             }
             break;
         case Full:
-            if (waited(1000)) {
+            if ((Sdl->IsFullScreen() && WindowSize() == TSize(display.w, display.h) &&
+                 waited(300)) ||
+                waited(5000)) {
                 // The host's notice of the new size may come later than the switch.
                 Sdl->FollowWindowSize();
                 fullRead = Sdl->ReadWindowPixels(full);
@@ -147,7 +150,8 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             }
             break;
         case Back:
-            if (waited(1000)) {
+            if ((!Sdl->IsFullScreen() && WindowSize() == seen[0].Window && waited(700)) ||
+                waited(5000)) {
                 menuOpenedByAltEnter = TMenuUi::Get().IsActive();
                 Sdl->FollowWindowSize();
                 clickPassLine("windowed again");
@@ -156,7 +160,7 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             }
             break;
         case Odd:
-            if (waited(1000)) {
+            if ((WindowSize() == TSize(1001, 777) && waited(300)) || waited(5000)) {
                 Sdl->FollowWindowSize();
                 clickPassLine("1001 x 777");
                 next(Closing);
