@@ -7,6 +7,7 @@
 #include "Surface.h"
 
 #include <limits>
+#include <string>
 
 enum class TInputKind {
     MouseMove,
@@ -58,4 +59,10 @@ public:
     virtual void RaiseHostWindow() {}
     // The picture the host shows for the program's window; nothing where there is no host window.
     virtual void SetHostIcon(const TIconImage& /*icon*/) {}
+    // The part of the desktop the host window shows: the main frame less the border and caption
+    // the host draws itself. Empty while there is no main frame; a backend that shows the whole
+    // desktop ignores it.
+    virtual void SetShownArea(const TRect& /*area*/) {}
+    // The host window's title: the main frame's caption.
+    virtual void SetHostTitle(const std::string& /*title*/) {}
 };

@@ -23,7 +23,59 @@ void TDesktop::AttachBackend(TBackend* backend) {
     Screen.Resize(backend != nullptr ? backend->GetScreenSize() : TSize{800, 600});
     Screen.Fill(Screen.Bounds(), DesktopColor);
     Input.clear();
+    HostKnown = false;
+    HostTitle.reset();
+    SyncHost();
     Present(Screen.Bounds());
+}
+
+void TDesktop::SetMainWindow(HWND w) {
+    MainWindow = w;
+    SyncHost();
+}
+
+TRect TDesktop::GetShownArea() const {
+    if (!IsWindow(MainWindow) || !IsTopLevel(MainWindow))
+        return {};
+    const TRect client = ScreenClientRect(MainWindow);
+    const i32 menu = MainWindow->Sys.Menu != nullptr ? GetSystemMetrics(SM_CYMENU) : 0;
+    const TRect area{client.left, client.top - menu, client.right, client.bottom};
+    // A frame partly off the screen (shaken, or pushed up on a small screen) leaves the host
+    // showing the screen's edge at the same size: the host window does not jump about, and
+    // what opens over the frame stays on the screen.
+    return KeepInside(area, Screen.Bounds()) & Screen.Bounds();
+}
+
+TRect TDesktop::KeepInside(const TRect& window, const TRect& area) {
+    if (area.IsEmpty())
+        return window;
+    auto place = [](i32 from, i32 extent, i32 low, i32 high) {
+        return extent >= high - low ? low : std::clamp(from, low, high - extent);
+    };
+    const i32 x = place(window.left, window.Width(), area.left, area.right);
+    const i32 y = place(window.top, window.Height(), area.top, area.bottom);
+    return {{x, y}, window.Size()};
+}
+
+TRect TDesktop::KeepShown(HWND w, const TRect& r) const {
+    if (w == MainWindow || !IsTopLevel(w))
+        return r;
+    return KeepInside(r, GetShownArea());
+}
+
+void TDesktop::SyncHost() {
+    if (Backend == nullptr)
+        return;
+    const TRect shown = GetShownArea();
+    if (!HostKnown || shown != HostShown)
+        Backend->SetShownArea(shown);
+    HostShown = shown;
+    HostKnown = true;
+    // A program between main windows keeps the title it had.
+    if (IsWindow(MainWindow) && (!HostTitle || MainWindow->Title != *HostTitle)) {
+        HostTitle = MainWindow->Title;
+        Backend->SetHostTitle(*HostTitle);
+    }
 }
 
 void TDesktop::Reset() {
@@ -39,6 +91,7 @@ void TDesktop::Reset() {
     QuitPosted = false;
     QuitCode = 0;
     MainWindow = Focus = Active = LastActive = Capture = nullptr;
+    SyncHost();
     AppActive = false;
     CursorPos = {};
     CurrentCursor = nullptr;
@@ -186,11 +239,16 @@ bool TDesktop::CreateWindowFor(HWND w) {
     w->Sys.Minimized = false;
     w->Sys.Enabled = (w->Attr.Style & WS_DISABLED) == 0;
     w->Sys.Rect = {w->Attr.X, w->Attr.Y, w->Attr.X + w->Attr.W, w->Attr.Y + w->Attr.H};
+    w->Sys.Rect = KeepShown(w, w->Sys.Rect);
+    w->Attr.X = w->Sys.Rect.left;
+    w->Attr.Y = w->Sys.Rect.top;
     w->Sys.Update = {};
     w->Sys.UpdateErase = false;
     Live.insert(w);
     std::vector<HWND>& siblings = SiblingsOf(w);
     siblings.insert(siblings.begin(), w);
+    if (w == MainWindow)
+        SyncHost();
 
     if (IsTopLevel(w)) {
         MINMAXINFO info;
@@ -267,8 +325,10 @@ void TDesktop::Purge(HWND w) {
         LastActive = nullptr;
     if (Capture == w)
         Capture = nullptr;
-    if (MainWindow == w)
+    if (MainWindow == w) {
         MainWindow = nullptr;
+        SyncHost();
+    }
     if (LastClick.Window == w)
         LastClick = {};
     for (HWND top : TopZ)
@@ -364,6 +424,7 @@ bool TDesktop::SetWindowPos(HWND w, i32 x, i32 y, i32 cx, i32 cy, u32 flags) {
         r.right = r.left + std::max(0, cx);
         r.bottom = r.top + std::max(0, cy);
     }
+    r = KeepShown(w, r);
     const bool moved = r.TopLeft() != old.TopLeft();
     const bool sized = r.Size() != old.Size();
     w->Sys.Rect = r;
@@ -371,6 +432,8 @@ bool TDesktop::SetWindowPos(HWND w, i32 x, i32 y, i32 cx, i32 cy, u32 flags) {
     w->Attr.Y = r.top;
     w->Attr.W = r.Width();
     w->Attr.H = r.Height();
+    if (w == MainWindow)
+        SyncHost();
     bool restacked = false;
     if ((flags & SWP_NOZORDER) == 0) {
         std::vector<HWND>& siblings = SiblingsOf(w);
@@ -606,6 +669,8 @@ bool TDesktop::SetWindowText(HWND w, const std::string& text) {
     if (!IsWindow(w))
         return false;
     w->Title = text;
+    if (w == MainWindow)
+        SyncHost();
     if (IsShowing(w))
         PaintNonClientArea(w);
     return true;
@@ -616,6 +681,8 @@ bool TDesktop::SetMenu(HWND w, HMENU menu) {
         return false;
     const TRect before = GetClientRect(w);
     w->Sys.Menu = menu;
+    if (w == MainWindow)
+        SyncHost();
     const TRect after = GetClientRect(w);
     if (after.Size() != before.Size())
         SendMessage(w, WM_SIZE, SIZE_RESTORED,

@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -44,6 +45,14 @@ public:
     const TScreenSurface& GetScreen() const { return Screen; }
     TScreenSurface& GetScreen() { return Screen; }
     void SetNonClientPainter(TNonClientPainter* painter) { NonClient = painter; }
+    // The part of the desktop the host window shows: the main window less the border and
+    // caption, which the host draws itself, so its menu bar and client area, moved onto the
+    // screen where the frame is partly off it; empty without a main window. Every other
+    // top-level window is kept inside it, so that nothing opens where the player cannot see it.
+    TRect GetShownArea() const;
+    // The window moved inside the area by the least distance; one larger than the area lies
+    // against the area's left or top edge, where a window keeps its caption and first controls.
+    static TRect KeepInside(const TRect& window, const TRect& area);
 
     // Spy on every message a window receives, sent or dispatched (tests).
     using TMessageHook = std::function<void(HWND, u32, WPARAM, LPARAM)>;
@@ -55,8 +64,9 @@ public:
     bool DestroyWindow(HWND w);
     // Moves a window object under another parent; a created child window moves with it.
     void Reparent(HWND w, HWND newParent);
-    // The window that host requests (close, minimise, restore) go to.
-    void SetMainWindow(HWND w) { MainWindow = w; }
+    // The window that host requests (close, minimise, restore) go to, and whose menu bar and
+    // client area the host window shows.
+    void SetMainWindow(HWND w);
     std::vector<HWND> GetTopLevelWindows() const { return TopZ; }
     HWND FindWindow(const char* className, const char* title) const;
 
@@ -136,6 +146,10 @@ private:
     };
 
     bool IsTopLevel(HWND w) const;
+    // Where a top-level window other than the main one may lie (see GetShownArea).
+    TRect KeepShown(HWND w, const TRect& r) const;
+    // Tells the backend what the host window shows and what its title is, when either changed.
+    void SyncHost();
     HWND TopLevelOf(HWND w) const;
     bool IsShowing(HWND w) const;
     bool IsEffectivelyEnabled(HWND w) const;
@@ -151,6 +165,8 @@ private:
     void PaintDesktopBackground(const TRect& screenRect);
     void PaintNonClientArea(HWND w);
     HWND FindPaintTarget(HWND w) const;
+    // The part of the screen a window's painting may change: its invalid area.
+    TRect PaintedArea(HWND w) const;
     HWND HitTest(TPoint p, int& hit) const;
     void PollBackend();
     bool TranslateInput(const TInputEvent& event, MSG& msg);
@@ -176,6 +192,10 @@ private:
     int QuitCode = 0;
 
     HWND MainWindow = nullptr;
+    // What the backend was last told; HostKnown false until it has been told an area.
+    TRect HostShown;
+    bool HostKnown = false;
+    std::optional<std::string> HostTitle;
     HWND Focus = nullptr;
     HWND Active = nullptr;
     HWND LastActive = nullptr;

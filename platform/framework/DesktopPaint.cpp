@@ -160,13 +160,20 @@ bool TDesktop::UpdateWindow(HWND w) {
     for (HWND p : order) {
         if (!IsWindow(p) || !IsShowing(p) || p->Sys.Update.IsEmpty())
             continue;
-        const TRect area = ScreenClientRect(p);
+        const TRect area = PaintedArea(p);
         SendMessage(p, WM_PAINT, 0, 0);
         if (IsWindow(p))
             ValidateRect(p);
         Present(area);
     }
     return true;
+}
+
+TRect TDesktop::PaintedArea(HWND w) const {
+    // Painting draws through a device context clipped to the invalid area, so nothing else of
+    // the window can change: a sprite that moved presents its own few pixels, not the window.
+    const TRect client = ScreenClientRect(w);
+    return w->Sys.Update.OffsetBy(client.left, client.top) & client;
 }
 
 void TDesktop::Present(const TRect& changed) {

@@ -7,14 +7,31 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessScript.h"
 
+#include "platform/host/VirtualPath.h"
+
 #include <cstdio>
+
+namespace {
+
+// The settings file the program keeps beside itself, named after it; the window's placement
+// lives there too.
+std::string ProgramSettingsFile() {
+    std::string path = TVirtualPaths::ProgramPath();
+    const size_t dot = path.rfind('.');
+    return (dot == std::string::npos ? path : path.substr(0, dot)) + ".ini";
+}
+
+} // namespace
 
 void RegisterProgramBackends() {
     // The game's sound loads the wave mixer by name, whichever backend runs it.
     RegisterWaveMixLibrary();
     RegisterBackend({"sdl", []() -> std::unique_ptr<TBackend> {
                          std::string error;
-                         std::unique_ptr<TSdlBackend> backend = TSdlBackend::Create({}, &error);
+                         TSdlOptions options;
+                         options.SettingsFile = ProgramSettingsFile();
+                         std::unique_ptr<TSdlBackend> backend =
+                             TSdlBackend::Create(options, &error);
                          if (!backend)
                              std::fprintf(stderr,
                                           "otcraps: cannot open a window (%s); "

@@ -1,8 +1,10 @@
-// The SDL window, its texture and renderer, input translation, waiting, and the sound
-// services run on the window thread.
+// The SDL window, its renderer and picture, its size and full-screen state, input translation,
+// waiting, and the sound services run on the window thread.
 #include "SdlBackend.h"
 
+#include "SdlRenderer.h"
 #include "platform/audio/WaveMixOutput.h"
+#include "platform/framework/Desktop.h"
 #include "platform/framework/WinApi.h"
 #include "platform/host/Clock.h"
 #include "platform/midi/Mci.h"
@@ -73,34 +75,35 @@ bool TSdlBackend::Open(std::string& error) {
         error = "no display; SDL found only its " + std::string(driver) + " video driver";
         return false;
     }
-    const TSize desktop = Options.Desktop;
-    i32 scale = Options.Scale;
-    if (scale <= 0) {
-        SDL_Rect usable{};
-        if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0)
-            usable = {0, 0, desktop.cx, desktop.cy};
-        scale = TSdlViewport::FitScale(desktop, {usable.w, usable.h});
-    }
+    // Until the desktop says what it shows: where the frame's menu bar and client area stand
+    // when the frame is centred on the desktop.
+    const TSize client = Options.FrameClient;
+    const i32 menu = TDesktop::Get().GetSystemMetrics(SM_CYMENU);
+    const TPoint at{(Options.Desktop.cx - client.cx) / 2, (Options.Desktop.cy - client.cy) / 2};
+    Shown = {at.x, at.y - menu, at.x + client.cx, at.y + client.cy};
+    const TSize size = FittingWindowSize();
     Window = SDL_CreateWindow(Options.Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                              desktop.cx * scale, desktop.cy * scale, SDL_WINDOW_SHOWN);
+                              size.cx, size.cy, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (Window == nullptr) {
         error = SDL_GetError();
         return false;
     }
-    Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_ACCELERATED);
-    if (Renderer == nullptr)
-        Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE);
-    if (Renderer == nullptr) {
-        error = SDL_GetError();
-        return false;
+    WindowedSize = Asked = size;
+    // Smaller than the frame at its own size would show nothing worth playing with.
+    SDL_SetWindowMinimumSize(Window, std::max(1, Shown.Width() / 2),
+                             std::max(1, Shown.Height() / 2));
+    // Drawn into the window's own surface where no graphics card draws; SDL's software
+    // renderer where even that surface cannot be had.
+    Renderer = CreateCardRenderer(Window);
+    if (!Picture.Open(Window, Renderer, Options.Desktop, error)) {
+        if (Renderer == nullptr)
+            Renderer = SDL_CreateRenderer(Window, -1, SDL_RENDERER_SOFTWARE);
+        if (Renderer == nullptr || !Picture.Open(Window, Renderer, Options.Desktop, error)) {
+            if (Renderer == nullptr)
+                error = SDL_GetError();
+            return false;
+        }
     }
-    Texture = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                desktop.cx, desktop.cy);
-    if (Texture == nullptr) {
-        error = SDL_GetError();
-        return false;
-    }
-    SDL_SetTextureScaleMode(Texture, SDL_ScaleModeNearest);
     UpdateViewport();
 
     Host = TSdlHostConnection(Window);
@@ -128,8 +131,9 @@ TSdlBackend::~TSdlBackend() {
         SetMciPoster(nullptr);
     }
     Cursors.Clear();
-    if (Texture != nullptr)
-        SDL_DestroyTexture(Texture);
+    if (Window != nullptr)
+        KeepPlacement();
+    Picture.Close();
     if (Renderer != nullptr)
         SDL_DestroyRenderer(Renderer);
     if (Window != nullptr)
@@ -159,57 +163,189 @@ void TSdlBackend::WakeFromAudioThread() {
     }
 }
 
+TSize TSdlBackend::FittingWindowSize() const {
+    const TSize shown = Shown.Size();
+    i32 scale = Options.Scale;
+    if (scale <= 0) {
+        SDL_Rect usable{};
+        const int display = Window != nullptr ? std::max(0, SDL_GetWindowDisplayIndex(Window)) : 0;
+        if (SDL_GetDisplayUsableBounds(display, &usable) != 0 &&
+            SDL_GetDisplayBounds(display, &usable) != 0)
+            usable = {0, 0, shown.cx, shown.cy};
+        // The host's title bar and borders come out of the usable area too, where it says
+        // how large they are (only once a window has been shown).
+        int top = 0, left = 0, bottom = 0, right = 0;
+        if (Window != nullptr &&
+            SDL_GetWindowBordersSize(Window, &top, &left, &bottom, &right) == 0) {
+            usable.w -= left + right;
+            usable.h -= top + bottom;
+        }
+        scale = TSdlViewport::FitScale(shown, {usable.w, usable.h});
+    }
+    return {shown.cx * scale, shown.cy * scale};
+}
+
 void TSdlBackend::UpdateViewport() {
     TouchHost();
     int w = 0;
     int h = 0;
-    if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0)
+    if (Renderer == nullptr || SDL_GetRendererOutputSize(Renderer, &w, &h) != 0)
         SDL_GetWindowSize(Window, &w, &h);
-    View = TSdlViewport::For(Options.Desktop, {w, h});
-    Cursors.SetScale(View.Scale);
+    View = TSdlViewport::For(Shown, {w, h});
+    Picture.Invalidate();
+    // Cursors keep their size against the picture, to the nearest whole scale.
+    const i32 shownWidth = std::max(1, Shown.Width());
+    Cursors.SetScale(std::max(1, (View.Picture.Width() + shownWidth / 2) / shownWidth));
+    const u32 flags = SDL_GetWindowFlags(Window);
+    if ((flags & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MINIMIZED)) == 0) {
+        int ww = 0;
+        int wh = 0;
+        SDL_GetWindowSize(Window, &ww, &wh);
+        if (ww > 0 && wh > 0)
+            WindowedSize = {ww, wh};
+    }
+}
+
+void TSdlBackend::Resize(TSize size) {
+    TouchHost();
+    Asked = size;
+    SDL_SetWindowSize(Window, size.cx, size.cy);
+}
+
+void TSdlBackend::FollowWindowSize() {
+    UpdateViewport();
+    Redraw();
 }
 
 void TSdlBackend::Redraw() {
     TouchHost();
-    SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
-    SDL_RenderClear(Renderer);
-    const TRect r = View.HostRect();
-    const SDL_Rect target{r.left, r.top, r.Width(), r.Height()};
-    SDL_RenderCopy(Renderer, Texture, nullptr, &target);
-    SDL_RenderPresent(Renderer);
+    Picture.Show(View);
 }
 
 void TSdlBackend::Present(const TScreenSurface& screen, const TRect& changed) {
-    // Only the changed rectangle goes to the texture; the rest of it still holds what was
-    // presented before.
-    const TRect bounds{0, 0, std::min(screen.GetWidth(), Options.Desktop.cx),
-                       std::min(screen.GetHeight(), Options.Desktop.cy)};
-    const TRect r = changed & bounds;
-    if (!r.IsEmpty()) {
-        const SDL_Rect area{r.left, r.top, r.Width(), r.Height()};
-        SDL_UpdateTexture(Texture, &area, screen.Row(r.top) + r.left,
-                          screen.GetWidth() * static_cast<int>(sizeof(u32)));
+    // Only what really changed goes to the renderer, and the window is drawn again only when
+    // that is part of what it shows: a frame that changed nothing costs a comparison.
+    const TRect taken = Picture.Take(screen, changed);
+    if (taken.Touches(Shown))
+        Redraw();
+}
+
+void TSdlBackend::SetShownArea(const TRect& told) {
+    const bool first = !ShownTold;
+    ShownTold = true;
+    const TRect area = told & TRect{{0, 0}, Options.Desktop};
+    // Between main windows the host window goes on showing what it showed.
+    if (!area.IsEmpty() && area != Shown) {
+        const TSize before = Shown.Size();
+        Shown = area;
+        // A window at a whole scale of what it showed keeps that scale for what it shows now.
+        const u32 flags = SDL_GetWindowFlags(Window);
+        int w = 0;
+        int h = 0;
+        SDL_GetWindowSize(Window, &w, &h);
+        if (area.Size() != before && before.cx > 0 && before.cy > 0 &&
+            (flags & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN)) == 0 && w % before.cx == 0 &&
+            w / before.cx == h / std::max(1, before.cy) && h % before.cy == 0) {
+            const i32 scale = std::max(1, w / before.cx);
+            Resize({area.Width() * scale, area.Height() * scale});
+        }
+        SDL_SetWindowMinimumSize(Window, std::max(1, area.Width() / 2),
+                                 std::max(1, area.Height() / 2));
     }
+    if (first)
+        ApplyPlacement();
+    UpdateViewport();
     Redraw();
+}
+
+void TSdlBackend::SetHostTitle(const std::string& title) {
+    if (Window != nullptr)
+        SDL_SetWindowTitle(Window, title.empty() ? Options.Title : title.c_str());
+}
+
+std::string TSdlBackend::GetRendererName() const {
+    SDL_RendererInfo info{};
+    if (Renderer == nullptr)
+        return "window surface";
+    if (SDL_GetRendererInfo(Renderer, &info) != 0 || info.name == nullptr)
+        return {};
+    return info.name;
+}
+
+bool TSdlBackend::IsFullScreen() const {
+    return Window != nullptr && (SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void TSdlBackend::SetFullScreen(bool full) {
+    if (Window == nullptr || full == IsFullScreen())
+        return;
+    TouchHost();
+    const TSize windowed = WindowedSize;
+    SDL_SetWindowFullscreen(Window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    // Back at the size it had, where no window manager puts it back.
+    if (!full && windowed.cx > 0 && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MAXIMIZED) == 0)
+        Resize(windowed);
+    PlacementChanged = true;
+    UpdateViewport();
+    Redraw();
+}
+
+TSdlPlacement TSdlBackend::GetPlacement() const {
+    TSdlPlacement placement;
+    placement.Size = WindowedSize;
+    if (Window != nullptr) {
+        const u32 flags = SDL_GetWindowFlags(Window);
+        placement.Maximized = (flags & SDL_WINDOW_MAXIMIZED) != 0;
+        placement.FullScreen = (flags & SDL_WINDOW_FULLSCREEN) != 0;
+    }
+    return placement;
+}
+
+void TSdlBackend::ApplyPlacement() {
+    // The host's decorations are known once the window has been shown: the fitting scale is
+    // worked out again with them.
+    if (Options.Scale <= 0) {
+        const TSize fitting = FittingWindowSize();
+        if (fitting != WindowedSize) {
+            TouchHost();
+            Resize(fitting);
+            WindowedSize = fitting;
+        }
+    }
+    if (Options.SettingsFile.empty())
+        return;
+    SDL_Rect bounds{};
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(Window));
+    if (SDL_GetDisplayUsableBounds(display, &bounds) != 0 &&
+        SDL_GetDisplayBounds(display, &bounds) != 0)
+        bounds = {0, 0, 16384, 16384};
+    // A size the display cannot hold (another display now, or a hand-edited file) is forgotten.
+    const TSdlPlacement saved =
+        ReadSdlPlacement(Options.SettingsFile, {Shown.Width() / 2, Shown.Height() / 2},
+                         {std::max(bounds.w, Shown.Width()), std::max(bounds.h, Shown.Height())});
+    TouchHost();
+    if (saved.Size.cx > 0) {
+        Resize(saved.Size);
+        SDL_SetWindowPosition(Window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                              SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+        WindowedSize = saved.Size;
+    }
+    if (saved.Maximized)
+        SDL_MaximizeWindow(Window);
+    if (saved.FullScreen)
+        SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void TSdlBackend::KeepPlacement() {
+    if (Options.SettingsFile.empty() || !ShownTold || !PlacementChanged)
+        return;
+    WriteSdlPlacement(Options.SettingsFile, GetPlacement());
+    PlacementChanged = false;
 }
 
 bool TSdlBackend::ReadWindowPixels(TScreenSurface& out) {
     TouchHost();
-    int w = 0;
-    int h = 0;
-    if (SDL_GetRendererOutputSize(Renderer, &w, &h) != 0 || w <= 0 || h <= 0)
-        return false;
-    // What was presented is gone from the back buffer; draw it again before reading.
-    SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
-    SDL_RenderClear(Renderer);
-    const TRect r = View.HostRect();
-    const SDL_Rect target{r.left, r.top, r.Width(), r.Height()};
-    SDL_RenderCopy(Renderer, Texture, nullptr, &target);
-    out.Resize({w, h});
-    const bool ok = SDL_RenderReadPixels(Renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.Row(0),
-                                         w * static_cast<int>(sizeof(u32))) == 0;
-    SDL_RenderPresent(Renderer);
-    return ok;
+    return Picture.Read(View, out);
 }
 
 void TSdlBackend::ServeSound() {
@@ -249,15 +385,53 @@ bool TSdlBackend::PollEvent(TInputEvent& event) {
     return false;
 }
 
+bool TSdlBackend::SwallowKey(const SDL_Event& e) {
+    if (e.type != SDL_KEYUP)
+        return false;
+    const SDL_Keycode key = e.key.keysym.sym;
+    if (HeldShortcut != SDLK_UNKNOWN && key == HeldShortcut) {
+        HeldShortcut = SDLK_UNKNOWN;
+        return true;
+    }
+    // The program saw Alt go down; its release alone would open the menu bar.
+    if (HeldAlt && (key == SDLK_LALT || key == SDLK_RALT)) {
+        HeldAlt = false;
+        return true;
+    }
+    return false;
+}
+
 bool TSdlBackend::Translate(const SDL_Event& e, TInputEvent& event) {
+    if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && e.key.windowID == GetWindowId() &&
+        SwallowKey(e))
+        return false;
     switch (TranslateSdlEvent(e, View, GetWindowId(), static_cast<u16>(SDL_GetModState()), event)) {
     case TSdlEventUse::Input:
         return true;
-    case TSdlEventUse::Resized:
+    case TSdlEventUse::ToggleFullScreen:
+        HeldShortcut = e.key.keysym.sym;
+        HeldAlt = (e.key.keysym.mod & KMOD_ALT) != 0;
+        SetFullScreen(!IsFullScreen());
+        return false;
+    case TSdlEventUse::Resized: {
+        // A size the backend did not ask for is the player's (or the window manager's, on the
+        // player's behalf: maximised, tiled).
+        int w = 0;
+        int h = 0;
+        SDL_GetWindowSize(Window, &w, &h);
+        if (TSize(w, h) != Asked && !IsFullScreen())
+            PlacementChanged = true;
+        Asked = {w, h};
         UpdateViewport();
         Redraw();
         return false;
+    }
+    case TSdlEventUse::Restore:
+        Picture.Invalidate();
+        Redraw();
+        return false;
     case TSdlEventUse::Redraw:
+        Picture.Invalidate();
         Redraw();
         return false;
     case TSdlEventUse::None:

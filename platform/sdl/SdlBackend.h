@@ -1,11 +1,14 @@
-// The SDL2 backend: one host window showing the virtual desktop at a whole-number scale,
-// mouse and keyboard from it, the audio device, and waiting for input or a deadline.
+// The SDL2 backend: one host window showing the main frame's menu bar and client area, scaled
+// to the window's size, full-screen on request; mouse and keyboard from it, the audio device,
+// and waiting for input or a deadline.
 #pragma once
 
 #include "SdlAudio.h"
 #include "SdlCursor.h"
 #include "SdlHostConnection.h"
 #include "SdlInput.h"
+#include "SdlPicture.h"
+#include "SdlPlacement.h"
 #include "platform/framework/Backend.h"
 
 #include <atomic>
@@ -14,14 +17,20 @@
 
 struct SDL_Window;
 struct SDL_Renderer;
-struct SDL_Texture;
 
 struct TSdlOptions {
     TSize Desktop{800, 600};
-    // 0 picks the largest scale that fits the monitor.
+    // Until the desktop has a main window, the host window shows where a frame with a client
+    // area of this size and a menu bar stands when centred on the desktop.
+    TSize FrameClient{640, 480};
+    // The whole scale the window opens at; 0 picks the largest whose window fits the display.
     i32 Scale = 0;
     bool Audio = true;
+    // The title until the main window gives its caption.
     const char* Title = "otcraps";
+    // The settings file (a virtual path) that keeps the window's size, maximised and
+    // full-screen state between runs; empty keeps nothing.
+    std::string SettingsFile;
 };
 
 class TSdlBackend : public TBackend {
@@ -48,13 +57,26 @@ public:
     void SetCursor(HCURSOR cursor) override;
     void RaiseHostWindow() override;
     void SetHostIcon(const TIconImage& icon) override;
+    // The first area told reads the placement the player left (the settings file can be read
+    // only once the desktop is attached) and applies it.
+    void SetShownArea(const TRect& told) override;
+    void SetHostTitle(const std::string& title) override;
 
     const TSdlViewport& GetViewport() const { return View; }
     u32 GetWindowId() const;
     bool HasSound() const { return Audio != nullptr && Audio->IsOpen(); }
+    // What draws the picture: SDL's renderer ("opengl", "software"...) or "window surface".
+    std::string GetRendererName() const;
+    bool IsFullScreen() const;
+    void SetFullScreen(bool full);
+    // The placement as it would be kept now.
+    TSdlPlacement GetPlacement() const;
     // Draws the desktop as last presented and reads the host window's pixels back, at the
-    // window's own size (the desktop scaled, plus any border around it).
+    // window's own size (the picture, plus any black around it).
     bool ReadWindowPixels(TScreenSurface& out);
+    // Brings the viewport up to the window's present size, as the host's resize notice does;
+    // a test that changed the window calls it rather than wait for the notice.
+    void FollowWindowSize();
 
 private:
     // A host event as window-system input; false for events that carry none and for the
@@ -72,12 +94,32 @@ private:
     void WakeFromAudioThread();
     void UpdateViewport();
     void Redraw();
+    // Whether the key event is the other half of a full-screen shortcut: the key's release, or
+    // the release of the Alt that went with Enter.
+    bool SwallowKey(const SDL_Event& e);
+    // The window's size for the shown area at the largest whole scale the display holds.
+    TSize FittingWindowSize() const;
+    void ApplyPlacement();
+    void Resize(TSize size);
+    void KeepPlacement();
 
     TSdlOptions Options;
     SDL_Window* Window = nullptr;
     SDL_Renderer* Renderer = nullptr;
-    SDL_Texture* Texture = nullptr;
+    TSdlPicture Picture;
     TSdlViewport View;
+    // The part of the desktop shown, and whether the desktop has said so yet.
+    TRect Shown;
+    bool ShownTold = false;
+    // The window's size when neither maximised nor full-screen, kept for the settings.
+    TSize WindowedSize;
+    // The size the backend last gave the window itself; any other is the player's doing, and
+    // the placement is kept at the end only when the player changed it.
+    TSize Asked;
+    bool PlacementChanged = false;
+    // Full-screen key releases still to hide from the program (see SwallowKey).
+    SDL_Keycode HeldShortcut = SDLK_UNKNOWN;
+    bool HeldAlt = false;
     TSdlCursors Cursors;
     std::unique_ptr<TSdlAudio> Audio;
     u32 WakeEventType = 0;

@@ -1,4 +1,4 @@
-// Viewport arithmetic and the SDL key table.
+// SDL events and keys as the window system's input.
 #include "SdlInput.h"
 
 #include "platform/framework/WinConstants.h"
@@ -53,37 +53,6 @@ void Modifiers(u16 mod, TInputEvent& event) {
 }
 
 } // namespace
-
-i32 TSdlViewport::FitScale(TSize desktop, TSize area) {
-    if (desktop.cx <= 0 || desktop.cy <= 0)
-        return 1;
-    return std::max(1, std::min(area.cx / desktop.cx, area.cy / desktop.cy));
-}
-
-TSdlViewport TSdlViewport::For(TSize desktop, TSize area) {
-    TSdlViewport v;
-    v.Desktop = desktop;
-    v.Scale = FitScale(desktop, area);
-    v.OffsetX = std::max(0, (area.cx - desktop.cx * v.Scale) / 2);
-    v.OffsetY = std::max(0, (area.cy - desktop.cy * v.Scale) / 2);
-    return v;
-}
-
-TRect TSdlViewport::HostRect() const {
-    return {OffsetX, OffsetY, OffsetX + Desktop.cx * Scale, OffsetY + Desktop.cy * Scale};
-}
-
-TPoint TSdlViewport::ToDesktop(i32 hostX, i32 hostY) const {
-    const i32 scale = std::max(1, Scale);
-    // Floor division, so that the half pixel left of the picture is not folded onto column 0
-    // from both sides.
-    auto toDesktop = [scale](i32 host, i32 offset, i32 extent) {
-        const i32 rel = host - offset;
-        const i32 d = rel >= 0 ? rel / scale : -((-rel + scale - 1) / scale);
-        return std::clamp(d, 0, std::max(0, extent - 1));
-    };
-    return {toDesktop(hostX, OffsetX, Desktop.cx), toDesktop(hostY, OffsetY, Desktop.cy)};
-}
 
 namespace {
 
@@ -195,6 +164,13 @@ TSdlKey MapSdlKey(SDL_Keycode key, u16 modifiers) {
     return mapped;
 }
 
+bool IsFullScreenKey(SDL_Keycode key, u16 modifiers) {
+    if (key == SDLK_F11)
+        return (modifiers & (KMOD_CTRL | KMOD_ALT | KMOD_SHIFT | KMOD_GUI)) == 0;
+    return (key == SDLK_RETURN || key == SDLK_KP_ENTER) && (modifiers & KMOD_ALT) != 0 &&
+           (modifiers & (KMOD_CTRL | KMOD_SHIFT | KMOD_GUI)) == 0;
+}
+
 TSdlEventUse TranslateSdlEvent(const SDL_Event& e, const TSdlViewport& view, u32 windowId,
                                u16 modState, TInputEvent& event) {
     event = TInputEvent{};
@@ -220,6 +196,9 @@ TSdlEventUse TranslateSdlEvent(const SDL_Event& e, const TSdlViewport& view, u32
         return TSdlEventUse::Input;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
+        if (IsFullScreenKey(e.key.keysym.sym, e.key.keysym.mod))
+            return e.type == SDL_KEYDOWN && e.key.repeat == 0 ? TSdlEventUse::ToggleFullScreen
+                                                              : TSdlEventUse::None;
         const TSdlKey key = MapSdlKey(e.key.keysym.sym, e.key.keysym.mod);
         if (key.VirtualKey == 0)
             return TSdlEventUse::None;
@@ -255,6 +234,9 @@ TSdlEventUse TranslateSdlEvent(const SDL_Event& e, const TSdlViewport& view, u32
         default:
             return TSdlEventUse::None;
         }
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        return TSdlEventUse::Restore;
     case SDL_QUIT:
         // Only a signal gets here (the window's own close comes as a window event): the
         // program is asked to close as if its window had been closed.

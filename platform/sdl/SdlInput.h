@@ -1,31 +1,13 @@
-// Host window to desktop: the integer scale and where the desktop sits, and SDL keys as the
-// virtual-key codes and characters the window system expects.
+// SDL events as the window system's input: mouse points through the viewport, keys as the
+// virtual-key codes and characters the window system expects, and the host's own shortcuts.
 #pragma once
 
+#include "SdlViewport.h"
 #include "platform/framework/Backend.h"
 #include "platform/host/Types.h"
 
 #include <SDL2/SDL_events.h>
 #include <SDL2/SDL_keycode.h>
-
-// The desktop drawn at a whole-number scale, centred in the host window's drawable area.
-struct TSdlViewport {
-    i32 Scale = 1;
-    i32 OffsetX = 0;
-    i32 OffsetY = 0;
-    TSize Desktop;
-
-    // The largest whole factor at which the desktop fits in the area; never below 1, so a
-    // monitor smaller than the desktop still shows it (cut off) rather than nothing.
-    static i32 FitScale(TSize desktop, TSize area);
-    // The viewport for a host drawable area of this size.
-    static TSdlViewport For(TSize desktop, TSize area);
-    // Where the desktop goes in the host window.
-    TRect HostRect() const;
-    // A host window point as a desktop point, clamped onto the desktop so that a drag that
-    // leaves the picture still reports its nearest edge.
-    TPoint ToDesktop(i32 hostX, i32 hostY) const;
-};
 
 struct TSdlKey {
     u32 VirtualKey = 0;
@@ -47,7 +29,14 @@ enum class TSdlEventUse {
     Redraw,
     // The window's size changed: the viewport must be worked out again, then drawn.
     Resized,
+    // The renderer lost its textures' contents: they are uploaded and drawn again.
+    Restore,
+    // F11 or Alt+Enter: the window goes full-screen or back. The program never sees these keys.
+    ToggleFullScreen,
 };
+
+// F11, or Enter with Alt: the keys that switch full-screen on and off.
+bool IsFullScreenKey(SDL_Keycode key, u16 modifiers);
 
 // A host event of the desktop's window (windowId) as window-system input. modState is the
 // keyboard's modifier state, which mouse events do not carry themselves.

@@ -2,34 +2,16 @@
 // and a roll by pushed input, the pass line read back from the window as the headless desktop
 // draws it, and File / Exit Game ending the program with 0. Skips where there is no display;
 // scripts/check runs it under Xvfb.
-#include "craps/table/CrapsFrame.h"
-#include "craps/table/CrapsGameLord.h"
-#include "craps/table/CrapsMenuEnable.h"
+#include "SdlProgramSupport.h"
+
 #include "craps/table/Dice.h"
-#include "craps/table/OwlMain.h"
-#include "engine/framework/JorpApp.h"
 #include "engine/framework/MenuEnable.h"
-#include "engine/framework/ModeWindow.h"
 #include "engine/media/Anm.h"
-#include "platform/audio/WaveMix.h"
 #include "platform/framework/Chrome.h"
-#include "platform/framework/Desktop.h"
 #include "platform/framework/MenuUi.h"
 #include "platform/framework/PopupMenu.h"
-#include "platform/framework/ResourceRegistry.h"
-#include "platform/framework/WinG.h"
 #include "platform/headless/PngWriter.h"
-#include "platform/sdl/SdlBackend.h"
-#include "resources/Resources.h"
-#include "support/ExitTrap.h"
-#include "support/TempDir.h"
 #include "tools/databuild/Build.h"
-
-#include <SDL2/SDL.h>
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <filesystem>
 
 namespace {
 
@@ -43,36 +25,8 @@ constexpr TPoint FiveDollarChip{636, 521};
 // Every wait of the run together; a step that never comes fails the test instead of hanging.
 constexpr auto RunLimit = std::chrono::seconds(60);
 
-class SdlProgram : public ::testing::Test {
+class SdlProgram : public TSdlProgramFixture {
 protected:
-    SdlProgram() {
-        TResourceRegistry::Get().Clear();
-        RegisterResources();
-        RegisterWinGLibrary();
-        RegisterWaveMixLibrary();
-    }
-    ~SdlProgram() override {
-        TDesktop::Get().SetMessageHook(nullptr);
-        TDesktop::Get().Reset();
-        TDesktop::Get().AttachBackend(nullptr);
-        TResourceRegistry::Get().Clear();
-    }
-
-    static TCasOTCrapsGFW* Frame() {
-        TJorpApp* app = TJorpApp::GetApp();
-        return app != nullptr ? dynamic_cast<TCasOTCrapsGFW*>(app->GetFrame()) : nullptr;
-    }
-    static u16 CurrentModeId() {
-        TCasOTCrapsGFW* frame = Frame();
-        return frame != nullptr && frame->GetCrapsMenuEnable() != nullptr
-                   ? frame->GetCrapsMenuEnable()->CurrentModeId
-                   : 0;
-    }
-    static TCasinoCGameLord* Lord() {
-        TJorpModeWindow* mode = Frame() != nullptr ? Frame()->GetModeWindow() : nullptr;
-        return mode != nullptr ? dynamic_cast<TCasinoCGameLord*>(mode->GetMainGameObject())
-                               : nullptr;
-    }
     // Each big die's picture: shown or not, and its face.
     static std::vector<std::pair<bool, u32>> BigDice() {
         std::vector<std::pair<bool, u32>> faces;
@@ -90,82 +44,11 @@ protected:
                     return true;
         return false;
     }
-    static TPoint Centre(const TRect& r) {
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-
-    // A left click at a desktop point, pushed as the host would send it at the window's scale.
-    void Click(TPoint desktop) {
-        const TSdlViewport view = Sdl->GetViewport();
-        const TPoint at{view.OffsetX + desktop.x * view.Scale + view.Scale / 2,
-                        view.OffsetY + desktop.y * view.Scale + view.Scale / 2};
-        for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-            SDL_Event e{};
-            e.type = type;
-            if (type == SDL_MOUSEMOTION) {
-                e.motion.windowID = Sdl->GetWindowId();
-                e.motion.x = at.x;
-                e.motion.y = at.y;
-            } else {
-                e.button.windowID = Sdl->GetWindowId();
-                e.button.button = SDL_BUTTON_LEFT;
-                e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-                e.button.clicks = 1;
-                e.button.x = at.x;
-                e.button.y = at.y;
-            }
-            SDL_PushEvent(&e);
-        }
-    }
     void PressEnter() {
-        for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-            SDL_Event e{};
-            e.type = type;
-            e.key.windowID = Sdl->GetWindowId();
-            e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-            e.key.keysym.scancode = SDL_SCANCODE_RETURN;
-            e.key.keysym.sym = SDLK_RETURN;
-            SDL_PushEvent(&e);
-        }
+        PushKey(SDLK_RETURN, true);
+        PushKey(SDLK_RETURN, false);
     }
-    // The desktop as the window shows it: each desktop pixel is one block of the scale.
-    bool ReadBack(TScreenSurface& desktop) {
-        TScreenSurface host;
-        if (!Sdl->ReadWindowPixels(host))
-            return false;
-        const TSdlViewport view = Sdl->GetViewport();
-        desktop.Resize(view.Desktop);
-        for (i32 y = 0; y < view.Desktop.cy; ++y)
-            for (i32 x = 0; x < view.Desktop.cx; ++x)
-                desktop.SetPixel(
-                    x, y,
-                    host.GetPixel(view.OffsetX + x * view.Scale, view.OffsetY + y * view.Scale) |
-                        0xFF000000U);
-        return true;
-    }
-
-    int RunOwlMain() {
-        char program[] = "otcraps";
-        char* argv[] = {program, nullptr};
-        try {
-            return OwlMain(1, argv);
-        } catch (const TProcessExit& exit) {
-            return exit.Code;
-        }
-    }
-
-    TTempDir Dir;
-    TMessageBoxRecorder Boxes;
-    TExitTrap Exits;
-    std::unique_ptr<TSdlBackend> Sdl;
 };
-
-std::string OutputPath(const std::string& name) {
-    const char* dir = std::getenv("OTCRAPS_TEST_TMP");
-    const std::filesystem::path base =
-        dir != nullptr ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
-    return (base / name).string();
-}
 
 // Pixels of the area that differ between the window's picture and the headless golden.
 int DifferingPixels(const TScreenSurface& shown, const TScreenSurface& golden, TRect area) {
@@ -178,17 +61,14 @@ int DifferingPixels(const TScreenSurface& shown, const TScreenSurface& golden, T
 }
 
 TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
-    std::string error;
     TSdlOptions options;
     options.Audio = false;
-    Sdl = TSdlBackend::Create(options, &error);
-    if (!Sdl) {
-        // scripts/check runs this under Xvfb and says so: there it must not pass by skipping.
-        if (std::getenv("OTCRAPS_REQUIRE_DISPLAY") != nullptr)
-            FAIL() << "no display to open a window on (" << error << ")";
-        GTEST_SKIP() << "no display to open a window on (" << error
-                     << "); scripts/check runs this under xvfb-run";
+    if (const std::string why = OpenWindow(options); !why.empty()) {
+        if (RequireDisplay())
+            FAIL() << why;
+        GTEST_SKIP() << why << "; scripts/check runs this under xvfb-run";
     }
+    std::string error;
     ASSERT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
     const auto golden = ReadPng(
         (std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests/golden/craps_bet_placed.png").string());

@@ -1,5 +1,5 @@
-// Host window to desktop: scales, mouse points at scale 2, SDL events and keys as the window
-// system's input.
+// SDL events and keys as the window system's input: mouse points at scale 2, window events,
+// keys, and the full-screen shortcuts that the program never sees.
 #include "platform/sdl/SdlInput.h"
 #include "platform/framework/WinConstants.h"
 
@@ -7,54 +7,7 @@
 
 namespace {
 
-constexpr TSize Desktop{800, 600};
-
-TEST(SdlViewportTest, TheScaleIsTheLargestWholeFactorThatFits) {
-    struct TCase {
-        TSize Area;
-        i32 Scale;
-    };
-    const TCase cases[] = {
-        {{1280, 1024}, 1}, {{1600, 1200}, 2}, {{1920, 1080}, 1}, {{2560, 1440}, 2},
-        {{3840, 2160}, 3}, {{1599, 1200}, 1}, {{640, 480}, 1},   {{0, 0}, 1},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Area.cx) + "x" + std::to_string(c.Area.cy));
-        EXPECT_EQ(TSdlViewport::FitScale(Desktop, c.Area), c.Scale);
-    }
-}
-
-TEST(SdlViewportTest, AtScaleTwoHostPointsFoldOntoDesktopPixels) {
-    // A window a little larger than twice the desktop: the picture sits centred in it.
-    const TSdlViewport v = TSdlViewport::For(Desktop, {1610, 1206});
-    ASSERT_EQ(v.Scale, 2);
-    EXPECT_EQ(v.HostRect(), (TRect{5, 3, 1605, 1203}));
-    struct TCase {
-        i32 HostX, HostY;
-        TPoint Desktop;
-    };
-    const TCase cases[] = {
-        {5, 3, {0, 0}},
-        {7, 5, {1, 1}},
-        {1604, 1202, {799, 599}},
-        {805, 603, {400, 300}},
-        {806, 604, {400, 300}},
-        // Outside the picture: the nearest edge.
-        {0, 0, {0, 0}},
-        {1609, 1205, {799, 599}},
-        {-40, 700, {0, 348}},
-        {3000, -1, {799, 0}},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.HostX) + "," + std::to_string(c.HostY));
-        EXPECT_EQ(v.ToDesktop(c.HostX, c.HostY), c.Desktop);
-    }
-    // A monitor smaller than the desktop still shows it whole and unscaled, never off-centre.
-    const TSdlViewport small = TSdlViewport::For(Desktop, {640, 480});
-    EXPECT_EQ(small.Scale, 1);
-    EXPECT_EQ(small.HostRect(), (TRect{0, 0, 800, 600}));
-    EXPECT_EQ(small.ToDesktop(639, 479), (TPoint{639, 479}));
-}
+constexpr TRect Desktop{0, 0, 800, 600};
 
 SDL_Event MouseButton(u32 window, u8 button, bool down, i32 x, i32 y) {
     SDL_Event e{};
@@ -115,6 +68,13 @@ TEST(SdlEventTest, MouseEventsAtScaleTwoArriveInDesktopPixelsWithTheirModifiers)
     EXPECT_EQ(in.Button, TMouseButton::Left);
     EXPECT_FALSE(in.Down);
     EXPECT_EQ(in.Pos, (TPoint{799, 0}));
+
+    // A shown part elsewhere on the desktop: host points land on its pixels.
+    const TSdlViewport frame = TSdlViewport::For({80, 41, 720, 540}, {1280, 998});
+    ASSERT_EQ(TranslateSdlEvent(MouseButton(Window, SDL_BUTTON_LEFT, true, 953, 849), frame, Window,
+                                0, in),
+              TSdlEventUse::Input);
+    EXPECT_EQ(in.Pos, (TPoint{80 + 476, 41 + 424}));
 
     // The middle button means nothing to the program; other windows' events are not ours.
     EXPECT_EQ(
@@ -202,6 +162,38 @@ TEST(SdlKeyTest, KeysGiveTheirVirtualKeyAndCharacter) {
         const TSdlKey k = MapSdlKey(c.Key, c.Mod);
         EXPECT_EQ(k.VirtualKey, c.VirtualKey);
         EXPECT_EQ(k.Char, c.Char);
+    }
+}
+
+TEST(SdlKeyTest, F11AndAltEnterSwitchFullScreenAndNeverReachTheProgram) {
+    const TSdlViewport v = TSdlViewport::For(Desktop, {800, 600});
+    struct TCase {
+        SDL_Keycode Key;
+        u16 Mod;
+        bool Down;
+        u8 Repeat;
+        TSdlEventUse Use;
+    };
+    const TCase cases[] = {
+        {SDLK_F11, 0, true, 0, TSdlEventUse::ToggleFullScreen},
+        {SDLK_F11, KMOD_NUM, true, 0, TSdlEventUse::ToggleFullScreen},
+        // A held key repeats; the window switches once.
+        {SDLK_F11, 0, true, 1, TSdlEventUse::None},
+        {SDLK_F11, 0, false, 0, TSdlEventUse::None},
+        {SDLK_RETURN, KMOD_LALT, true, 0, TSdlEventUse::ToggleFullScreen},
+        {SDLK_KP_ENTER, KMOD_RALT, true, 0, TSdlEventUse::ToggleFullScreen},
+        {SDLK_RETURN, KMOD_LALT, false, 0, TSdlEventUse::None},
+        // With other modifiers, or without Alt, they are the program's keys.
+        {SDLK_F11, KMOD_LSHIFT, true, 0, TSdlEventUse::Input},
+        {SDLK_RETURN, 0, true, 0, TSdlEventUse::Input},
+        {SDLK_RETURN, KMOD_LALT | KMOD_LCTRL, true, 0, TSdlEventUse::Input},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Key) + " mod " + std::to_string(c.Mod));
+        SDL_Event e = KeyEvent(1, c.Down, c.Key, c.Mod);
+        e.key.repeat = c.Repeat;
+        TInputEvent in;
+        EXPECT_EQ(TranslateSdlEvent(e, v, 1, c.Mod, in), c.Use);
     }
 }
 

@@ -26,18 +26,21 @@ std::string OutputPath(const std::string& name) {
     return (base / name).string();
 }
 
-// The desktop picture inside the host window: every desktop pixel must fill its whole
-// scale x scale block with one colour (nearest-neighbour, no smoothing).
+// The shown part of the desktop inside the host window: every desktop pixel must fill its whole
+// block of the whole scale with one colour (nearest-neighbour, no smoothing).
 ::testing::AssertionResult Unscale(const TScreenSurface& host, const TSdlViewport& view,
                                    TScreenSurface& desktop) {
-    desktop.Resize(view.Desktop);
-    for (i32 y = 0; y < view.Desktop.cy; ++y) {
-        for (i32 x = 0; x < view.Desktop.cx; ++x) {
-            const i32 hx = view.OffsetX + x * view.Scale;
-            const i32 hy = view.OffsetY + y * view.Scale;
+    if (!view.IsWhole())
+        return ::testing::AssertionFailure() << "the picture is not at a whole scale";
+    const i32 scale = view.Whole;
+    desktop.Resize(view.Shown.Size());
+    for (i32 y = 0; y < view.Shown.Height(); ++y) {
+        for (i32 x = 0; x < view.Shown.Width(); ++x) {
+            const i32 hx = view.Picture.left + x * scale;
+            const i32 hy = view.Picture.top + y * scale;
             const u32 c = host.GetPixel(hx, hy) | 0xFF000000U;
-            for (i32 dy = 0; dy < view.Scale; ++dy)
-                for (i32 dx = 0; dx < view.Scale; ++dx)
+            for (i32 dy = 0; dy < scale; ++dy)
+                for (i32 dx = 0; dx < scale; ++dx)
                     if ((host.GetPixel(hx + dx, hy + dy) | 0xFF000000U) != c)
                         return ::testing::AssertionFailure() << "the block of desktop pixel (" << x
                                                              << "," << y << ") is not one colour";
@@ -68,11 +71,12 @@ std::string OutputPath(const std::string& name) {
            << first.y << "); images in " << OutputPath(name + ".*.png");
 }
 
-TScreenSurface Opaque(const TScreenSurface& s) {
-    TScreenSurface out(s.GetSize());
-    for (i32 y = 0; y < s.GetHeight(); ++y)
-        for (i32 x = 0; x < s.GetWidth(); ++x)
-            out.SetPixel(x, y, s.GetPixel(x, y) | 0xFF000000U);
+// The part of the headless desktop the real window shows, opaque.
+TScreenSurface Opaque(const TScreenSurface& s, const TRect& part) {
+    TScreenSurface out(part.Size());
+    for (i32 y = 0; y < part.Height(); ++y)
+        for (i32 x = 0; x < part.Width(); ++x)
+            out.SetPixel(x, y, s.GetPixel(part.left + x, part.top + y) | 0xFF000000U);
     return out;
 }
 
@@ -96,6 +100,8 @@ void PushMouse(u32 window, Uint32 type, TPoint host) {
 
 // The headless desktop's pictures of the scene: as opened, and with a menu pulled down.
 struct THeadlessPictures {
+    // The frame's menu bar and client area, which is all the real window shows.
+    TRect Shown;
     TScreenSurface Opened;
     TScreenSurface MenuOpen;
 };
@@ -109,12 +115,13 @@ THeadlessPictures RenderHeadless() {
         const TSdlScene scene = BuildSdlScene(app);
         EXPECT_NE(scene.Dialog, nullptr);
         app.PumpWaitingMessages();
-        pictures.Opened = Opaque(session.Backend().GetScreen());
+        pictures.Shown = TDesktop::Get().GetShownArea();
+        pictures.Opened = Opaque(session.Backend().GetScreen(), pictures.Shown);
         const TPoint item = SceneBarItemCentre(scene.Frame, 1);
         session.Backend().MouseMove(item);
         session.Backend().Click(item);
         app.PumpWaitingMessages();
-        pictures.MenuOpen = Opaque(session.Backend().GetScreen());
+        pictures.MenuOpen = Opaque(session.Backend().GetScreen(), pictures.Shown);
     }
     TResourceRegistry::Get().Clear();
     return pictures;
@@ -149,12 +156,25 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         EXPECT_EQ(scene.Frame->GetClientWindow()->GetWindowRect(), frameClient);
         EXPECT_EQ(frameClient.Size(), TSize(640, 480));
         const TSdlViewport view = sdl->GetViewport();
-        RecordProperty("scale", view.Scale);
-        // scripts/check gives the X server a screen that takes the desktop twice over, so
-        // that the unscaling below is really tested.
+        RecordProperty("scale", view.Whole);
+        // The window shows the frame's menu bar and client area and nothing around them; its
+        // title bar is the host's, with the frame's caption.
+        EXPECT_EQ(view.Shown, expected.Shown);
+        EXPECT_EQ(view.Shown, (TRect{80, 41, 720, 540}));
+        SDL_Window* window = SDL_GetWindowFromID(sdl->GetWindowId());
+        EXPECT_STREQ(SDL_GetWindowTitle(window), "Craps Table");
+        scene.Frame->SetCaption("Craps Table - Stats");
+        EXPECT_STREQ(SDL_GetWindowTitle(window), "Craps Table - Stats");
+        // scripts/check gives the X server a screen that takes the frame twice over, so that
+        // the unscaling below is really tested.
         if (std::getenv("OTCRAPS_REQUIRE_DISPLAY") != nullptr) {
-            EXPECT_EQ(view.Scale, 2);
+            EXPECT_EQ(view.Whole, 2);
+            int w = 0, h = 0;
+            SDL_GetWindowSize(window, &w, &h);
+            EXPECT_EQ(TSize(w, h), TSize(1280, 998));
         }
+        scene.Frame->SetCaption("Craps Table");
+        app.PumpWaitingMessages();
 
         TScreenSurface host;
         TScreenSurface shown;
@@ -166,8 +186,7 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         // A click in host pixels, at the scale, pulls the menu down: the mouse is mapped
         // back and only the changed parts are presented again.
         const TPoint item = SceneBarItemCentre(scene.Frame, 1);
-        const TPoint at{view.OffsetX + item.x * view.Scale + view.Scale / 2,
-                        view.OffsetY + item.y * view.Scale + view.Scale / 2};
+        const TPoint at = view.ToHost(item);
         PushMouse(sdl->GetWindowId(), SDL_MOUSEMOTION, at);
         PushMouse(sdl->GetWindowId(), SDL_MOUSEBUTTONDOWN, at);
         PushMouse(sdl->GetWindowId(), SDL_MOUSEBUTTONUP, at);

@@ -1,0 +1,145 @@
+// Test support: the real program in a real SDL window, driven by input pushed as the host would
+// send it, read back through the window's viewport.
+#pragma once
+
+#include "craps/table/CrapsFrame.h"
+#include "craps/table/CrapsGameLord.h"
+#include "craps/table/CrapsMenuEnable.h"
+#include "craps/table/OwlMain.h"
+#include "engine/framework/JorpApp.h"
+#include "engine/framework/ModeWindow.h"
+#include "platform/audio/WaveMix.h"
+#include "platform/framework/Desktop.h"
+#include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/WinG.h"
+#include "platform/host/MessageBox.h"
+#include "platform/sdl/SdlBackend.h"
+#include "resources/Resources.h"
+#include "support/ExitTrap.h"
+#include "support/TempDir.h"
+
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class TSdlProgramFixture : public ::testing::Test {
+protected:
+    TSdlProgramFixture() {
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        RegisterWinGLibrary();
+        RegisterWaveMixLibrary();
+    }
+    ~TSdlProgramFixture() override {
+        TDesktop::Get().SetMessageHook(nullptr);
+        TDesktop::Get().Reset();
+        TDesktop::Get().AttachBackend(nullptr);
+        TResourceRegistry::Get().Clear();
+    }
+
+    // Opens the window; why it could not be opened otherwise. A test that gets a reason skips,
+    // except where scripts/check runs it under Xvfb and says so (RequireDisplay): there it
+    // fails instead of passing by skipping.
+    std::string OpenWindow(const TSdlOptions& options) {
+        std::string error;
+        Sdl = TSdlBackend::Create(options, &error);
+        return Sdl ? std::string() : "no display to open a window on (" + error + ")";
+    }
+    static bool RequireDisplay() { return std::getenv("OTCRAPS_REQUIRE_DISPLAY") != nullptr; }
+
+    static TCasOTCrapsGFW* Frame() {
+        TJorpApp* app = TJorpApp::GetApp();
+        return app != nullptr ? dynamic_cast<TCasOTCrapsGFW*>(app->GetFrame()) : nullptr;
+    }
+    static u16 CurrentModeId() {
+        TCasOTCrapsGFW* frame = Frame();
+        return frame != nullptr && frame->GetCrapsMenuEnable() != nullptr
+                   ? frame->GetCrapsMenuEnable()->CurrentModeId
+                   : 0;
+    }
+    static TCasinoCGameLord* Lord() {
+        TJorpModeWindow* mode = Frame() != nullptr ? Frame()->GetModeWindow() : nullptr;
+        return mode != nullptr ? dynamic_cast<TCasinoCGameLord*>(mode->GetMainGameObject())
+                               : nullptr;
+    }
+    static TPoint Centre(const TRect& r) {
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+
+    // A left click at a desktop point, pushed where the window shows that point.
+    void Click(TPoint desktop) {
+        const TPoint at = Sdl->GetViewport().ToHost(desktop);
+        for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event e{};
+            e.type = type;
+            if (type == SDL_MOUSEMOTION) {
+                e.motion.windowID = Sdl->GetWindowId();
+                e.motion.x = at.x;
+                e.motion.y = at.y;
+            } else {
+                e.button.windowID = Sdl->GetWindowId();
+                e.button.button = SDL_BUTTON_LEFT;
+                e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+                e.button.clicks = 1;
+                e.button.x = at.x;
+                e.button.y = at.y;
+            }
+            SDL_PushEvent(&e);
+        }
+    }
+    void PushKey(SDL_Keycode key, bool down, u16 mod = KMOD_NONE) {
+        SDL_Event e{};
+        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.windowID = Sdl->GetWindowId();
+        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = key;
+        e.key.keysym.mod = mod;
+        SDL_PushEvent(&e);
+    }
+    // The desktop as the window shows it, where the picture is at a whole scale: each shown
+    // desktop pixel is one block of it; the rest of the desktop stays black.
+    bool ReadBack(TScreenSurface& desktop) {
+        TScreenSurface host;
+        const TSdlViewport view = Sdl->GetViewport();
+        if (!view.IsWhole() || !Sdl->ReadWindowPixels(host))
+            return false;
+        desktop.Resize(TDesktop::Get().GetScreenSize());
+        desktop.Fill(desktop.Bounds(), 0xFF000000U);
+        for (i32 y = view.Shown.top; y < view.Shown.bottom; ++y)
+            for (i32 x = view.Shown.left; x < view.Shown.right; ++x)
+                desktop.SetPixel(
+                    x, y,
+                    host.GetPixel(view.Picture.left + (x - view.Shown.left) * view.Whole,
+                                  view.Picture.top + (y - view.Shown.top) * view.Whole) |
+                        0xFF000000U);
+        return true;
+    }
+
+    int RunOwlMain() {
+        char program[] = "otcraps";
+        char* argv[] = {program, nullptr};
+        try {
+            return OwlMain(1, argv);
+        } catch (const TProcessExit& exit) {
+            return exit.Code;
+        }
+    }
+
+    static std::string OutputPath(const std::string& name) {
+        const char* dir = std::getenv("OTCRAPS_TEST_TMP");
+        const std::filesystem::path base =
+            dir != nullptr ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
+        return (base / name).string();
+    }
+
+    TTempDir Dir;
+    TMessageBoxRecorder Boxes;
+    TExitTrap Exits;
+    std::unique_ptr<TSdlBackend> Sdl;
+};
