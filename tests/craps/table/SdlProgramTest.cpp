@@ -22,6 +22,7 @@
 #include "platform/sdl/SdlBackend.h"
 #include "resources/Resources.h"
 #include "support/ExitTrap.h"
+#include "support/FailurePictures.h"
 #include "support/TempDir.h"
 #include "tools/databuild/Build.h"
 
@@ -160,13 +161,6 @@ protected:
     std::unique_ptr<TSdlBackend> Sdl;
 };
 
-std::string OutputPath(const std::string& name) {
-    const char* dir = std::getenv("OTCRAPS_TEST_TMP");
-    const std::filesystem::path base =
-        dir != nullptr ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
-    return (base / name).string();
-}
-
 // Pixels of the area that differ between the window's picture and the headless golden.
 int DifferingPixels(const TScreenSurface& shown, const TScreenSurface& golden, TRect area) {
     int differing = 0;
@@ -193,6 +187,7 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     const auto golden = ReadPng(
         (std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests/golden/craps_bet_placed.png").string());
     ASSERT_TRUE(golden.has_value());
+    const TFailurePictures pictures("sdl-program");
 
     TDesktop::Get().Reset();
     TDesktop::Get().AttachBackend(Sdl.get());
@@ -294,10 +289,10 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(bankrollAfterBet, TMoney(495.0));
     ASSERT_TRUE(readBack);
-    WritePng(OutputPath("sdl_program_bet_placed.png"), shown);
+    WritePng(pictures.File("sdl_program_bet_placed.png"), shown);
     // The window shows the chip on the pass line as the headless desktop draws it.
     EXPECT_EQ(DifferingPixels(shown, *golden, PassLineArea), 0)
-        << "the window's picture is in " << OutputPath("sdl_program_bet_placed.png");
+        << "the window's picture is in " << pictures.File("sdl_program_bet_placed.png");
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
 }
