@@ -5,10 +5,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "otcraps developers")
 set(CPACK_PACKAGE_CONTACT "otcraps developers <otcraps@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "casino craps game and trainer")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A craps table in a window, with sound: up to three gamblers bet on the layout's spots "
-    "and roll while a dealer calls the dice, pays and sweeps, and an advisor explains the odds. "
-    "Each gambler's bankroll and last sessions are kept between runs.")
+set(CPACK_PACKAGE_DESCRIPTION "A craps table in a window, with sound: up to three gamblers \
+bet on the layout's spots and roll while a dealer calls the dice, pays and sweeps, and an \
+advisor explains the odds. Each gambler's bankroll and last sessions are kept between runs.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
