@@ -28,7 +28,10 @@ std::string TGamblerRows::FormatRow(bool active, const std::string& name, u8 sex
     PadTo(row, SexColumn);
     row += sex != 0 ? 'M' : 'F';
     // Through the money type: a damaged or huge bankroll still gives a number.
-    const std::string amount = "$" + std::to_string(TMoney(bankroll).WholeDollars());
+    // Appended, not "$" + text: GCC 12 warns falsely (-Wrestrict) about a literal put in
+    // front of a temporary string.
+    std::string amount = "$";
+    amount += std::to_string(TMoney(bankroll).WholeDollars());
     PadTo(row, BankrollEnd - static_cast<int>(amount.size()));
     return row + amount;
 }

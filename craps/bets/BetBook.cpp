@@ -80,19 +80,19 @@ TMoney TBetBook::PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 po
 
 void TBetBook::ReturnComeOutOdds(i16 die1, i16 die2, const std::array<TCrapsBetOptions, 3>& options,
                                  const std::array<bool, 3>& seated, size_t& count) {
+    // Seat by seat, every come number before any don't come number: the order in which the
+    // table hands the chips back one at a time.
+    const std::pair<int, i16> groups[2] = {{OptionComeOddsOnComeOut, FirstComeNumSpot},
+                                           {OptionDontComeOddsOnComeOut, FirstDoNotComeNumSpot}};
     for (i16 seat = TCBetLedger::SeatCount - 1; seat >= 0; --seat) {
         if (!seated[seat]) {
             continue;
         }
-        for (i16 k = 0; k < 6; ++k) {
-            const i16 come = static_cast<i16>(FirstComeNumSpot + k);
-            const i16 doNotCome = static_cast<i16>(FirstDoNotComeNumSpot + k);
-            for (const i16 index : {come, doNotCome}) {
-                const int option =
-                    index == come ? OptionComeOddsOnComeOut : OptionDontComeOddsOnComeOut;
-                if (options[seat][option] != 0) {
-                    continue;
-                }
+        for (const auto& [option, first] : groups) {
+            if (options[seat][option] != 0) {
+                continue;
+            }
+            for (i16 index = first; index < first + 6; ++index) {
                 const TMoney odds = Spots[index]->ReturnOffOdds(seat, die1, die2);
                 if (odds != TMoney()) {
                     Events[count++] = {index, seat, EBetEvent::OddsReturned, odds, TMoney()};

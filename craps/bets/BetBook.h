@@ -45,11 +45,11 @@ public:
                     const TCrapsBetOptions& options);
 
     // On a come-out roll odds each seat's options keep off are handed back first (seats 2, 1,
-    // 0); then losers, then winners seat 2, 1, 0, spots in order, each seat judged by its own
-    // options and its win test run just before it is paid; last, on a box number, come and
-    // don't come stakes move to that number (seats 0, 1, 2), added to any stake there. Only
-    // seated seats are settled; every seat's stake travels. The events stay valid until the next
-    // roll.
+    // 0, each seat's come numbers before its don't come numbers); then losers, then winners
+    // seat 2, 1, 0, spots in order, each seat judged by its own options and its win test run
+    // just before it is paid; last, on a box number, come and don't come stakes move to that
+    // number (seats 0, 1, 2), added to any stake there. Only seated seats are settled; every
+    // seat's stake travels. The events stay valid until the next roll.
     std::span<const TBetEvent> ResolveRoll(i16 die1, i16 die2, i16 point, u8 comeOut,
                                            const std::array<TCrapsBetOptions, 3>& options,
                                            const std::array<bool, 3>& seated);

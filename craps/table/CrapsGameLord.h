@@ -226,6 +226,8 @@ protected:
     u8 PrevComeOutFlag = 0;
     std::array<u8, ButtonCount> ButtonFlags{};
     std::array<std::string, ObjectNameCount> ObjectNames;
+    // Round states made so far; each takes the count as its serial.
+    u32 RoundStatesMade = 0;
 
     TMoneyLedger* Ledger = nullptr;
 

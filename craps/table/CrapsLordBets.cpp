@@ -5,6 +5,7 @@
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsPlayer.h"
 #include "craps/table/MoneyLedger.h"
+#include "engine/framework/ModeWindowApi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,6 +151,10 @@ u16 TCasinoCGameLord::TakeDownBet(i16 spotIndex) {
         if (Ledger != nullptr)
             Ledger->TookDown(spotIndex, CurrentSeat, given);
     }
+    // The mouse still rests on the spot just cleared: its help and cursor must say so now,
+    // not when the mouse next moves.
+    if (TModeWindowApi* window = GetModeWindow())
+        window->PokeHoverResponder();
     const TMoney bankroll = GetBankroll(CurrentSeat);
     ShowBankroll(bankroll);
     ShowButton(RollButton, TableHasAnyBet());

@@ -7,6 +7,9 @@ TCLordState* TCasinoCGameLord::GetRoundState() const {
     return static_cast<TCLordState*>(GetOwnState());
 }
 
+TCLordState::TCLordState(TCasinoCGameLord* lord)
+    : Lord(lord), Serial(lord != nullptr ? ++lord->RoundStatesMade : 0) {}
+
 bool TCLordState::EvSpot(TResponder&, u16) {
     return true;
 }

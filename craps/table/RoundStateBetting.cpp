@@ -4,19 +4,7 @@
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/RoundStates.h"
 #include "engine/framework/JorpApp.h"
-#include "engine/framework/ResponderList.h"
-
-namespace {
-
-// Lets the region under the cursor show its help and cursor for the changed phase of play.
-void PokeHover(TResponder* any) {
-    if (any == nullptr)
-        return;
-    if (TResponderList* list = any->GetResponderList())
-        list->SendToHover(JEK_HOVER_ENTER);
-}
-
-} // namespace
+#include "engine/framework/ModeWindowApi.h"
 
 TCAct1State::TCAct1State(TCasinoCGameLord* lord) : TCLordState(lord) {
     TPhaseTable table = DefaultPhaseTable();
@@ -62,7 +50,9 @@ void TCAct1State::CreateSubState(int group) {
     if (TCasButton* takeDown = Lord->Buttons[TCasinoCGameLord::TakeDownButton])
         takeDown->ShowPressed();
     Lord->PlacingBets = 0;
-    PokeHover(Lord->ClickRegions[RollAreaSlot]);
+    // The spot under the mouse now offers its chips back instead of taking more.
+    if (TModeWindowApi* window = Lord->GetModeWindow())
+        window->PokeHoverResponder();
     subState = new TCRemoveState(Lord);
 }
 
@@ -77,7 +67,8 @@ void TCAct1State::EndSubState(int group) {
         if (!Lord->SeatHasAnyBet(Lord->CurrentSeat))
             if (TCasButton* takeDown = Lord->Buttons[TCasinoCGameLord::TakeDownButton])
                 takeDown->ShowDisabled();
-        PokeHover(Lord->ClickRegions[RollAreaSlot]);
+        if (TModeWindowApi* window = Lord->GetModeWindow())
+            window->PokeHoverResponder();
     } else if (group == 3) {
         stopFlag = false;
         phase = PhaseExit;
@@ -156,8 +147,8 @@ bool TCAct1State::HandleButtons(u32 now) {
         return true;
     };
     if (take(TCasinoCGameLord::TalkButton)) {
+        // Consuming the flag is what moves the talk setting on, a step for each step of the face.
         Lord->ClearButtonFlag(TCasinoCGameLord::TalkButton);
-        Lord->TalkSetting = static_cast<i16>((Lord->TalkSetting + 1) % 4);
         Idle(now);
     }
     static constexpr double Chips[] = {1, 5, 25, 100, 1000, 10000};

@@ -15,7 +15,7 @@ class TResponder;
 // not handle an event answers true and ignores it.
 class TCLordState : public TState, public TCRoundInput {
 public:
-    explicit TCLordState(TCasinoCGameLord* lord) : Lord(lord) {}
+    explicit TCLordState(TCasinoCGameLord* lord);
 
     virtual bool EvSpot(TResponder& region, u16 spot);
     virtual bool EvSeatArea(TResponder& region);
@@ -24,6 +24,9 @@ public:
     bool DispatchSeatArea(TResponder& region) override;
 
     u8 GetClickPending() const { return ClickPending; }
+    // 1 for the first state the lord made, then one more for each: unlike an address, never
+    // shared with a state that has been deleted.
+    u32 GetSerial() const { return Serial; }
 
 protected:
     TCLordState* HeldLordState() const { return static_cast<TCLordState*>(subState); }
@@ -37,6 +40,9 @@ protected:
     u8 ClickPending = 0;
     u8 ClickPendingAlso = 0;
     TCasinoCGameLord* Lord;
+
+private:
+    u32 Serial;
 };
 
 // The lord's root: the session start once, then betting and resolution for every roll.

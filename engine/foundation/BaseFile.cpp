@@ -70,12 +70,20 @@ bool TJorpBaseFile::ReadFrom(const std::string& path, u32 offset) {
     return TJorpFileName::ReadBlock(path, Data, static_cast<i32>(Size), static_cast<i32>(offset));
 }
 
+bool TJorpBaseFile::SourceEndsTooSoon() const {
+    const i32 held = TJorpFileName::GetFileSize(SourcePath);
+    return held >= 0 && static_cast<u64>(Offset) + Size > static_cast<u64>(held);
+}
+
 u16 TJorpBaseFile::LoadData() {
     if (IsInMemory())
         return BF_DONE;
     const bool fromCopy = HasBufferCopy() && TJorpFileName::Exists(BufferPath);
     if (!fromCopy && !TJorpFileName::Exists(SourcePath))
         return BF_FAILED;
+    // Before any memory is taken: a size from a damaged catalogue can be anything.
+    if (!fromCopy && SourceEndsTooSoon())
+        return BF_SHORT_SOURCE;
     if (!Allocate())
         return BF_NO_MEMORY;
     if (fromCopy && ReadFrom(BufferPath, 0))

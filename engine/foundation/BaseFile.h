@@ -13,9 +13,10 @@ constexpr u16 BF_HASHED = 0x0008;     // listed in a name bucket (clear: in the 
 
 // Results of LoadData and WriteBufferCopy.
 constexpr u16 BF_DONE = 4;
-constexpr u16 BF_NO_MEMORY = 1; // LoadData: no block for the bytes
-constexpr u16 BF_NOTHING = 1;   // WriteBufferCopy: the image is not in memory
-constexpr u16 BF_FAILED = 0;    // LoadData: missing or unreadable
+constexpr u16 BF_NO_MEMORY = 1;    // LoadData: no block for the bytes
+constexpr u16 BF_NOTHING = 1;      // WriteBufferCopy: the image is not in memory
+constexpr u16 BF_FAILED = 0;       // LoadData: missing or unreadable
+constexpr u16 BF_SHORT_SOURCE = 3; // LoadData: the source is there but ends too soon
 constexpr u16 BF_WRITE_FAILED = 2;
 
 class TJorpBaseFile {
@@ -71,6 +72,7 @@ private:
     static u8 HighestLevel(const i16 counts[5]);
     bool Allocate();
     bool ReadFrom(const std::string& path, u32 offset);
+    bool SourceEndsTooSoon() const;
 
     u8* Data = nullptr;
     i16 DiskCounts[5] = {0, 0, 0, 0, 0};

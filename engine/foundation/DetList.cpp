@@ -1,6 +1,11 @@
 // TDetList: lookups across the open catalogues, and their opening, closing and trimming.
 #include "DetList.h"
 
+#include "engine/foundation/BaseFile.h"
+#include "engine/foundation/DataFileDamage.h"
+
+#include <memory>
+
 namespace {
 
 // Catalogues are listed under their file name, which always carries ".det".
@@ -65,13 +70,21 @@ bool TDetList::OpenDet(const std::string& name) {
         open->AddDetUse();
         return true;
     }
-    // Read into memory at once and parsed into the tree; the file image is let go again.
-    auto* det = new TDet(TFileMode(name, 0, FM_LEVEL_NOW, 0, FM_NO_LOCATION), true, false);
-    if (!Add(det)) {
-        delete det;
+    // Read into memory at once and parsed into the tree; the file image is let go again
+    // once it has been seen whole.
+    auto det =
+        std::make_unique<TDet>(TFileMode(name, 0, FM_LEVEL_NOW, 0, FM_NO_LOCATION), true, true);
+    // A catalogue that is there but cannot be read to its end would answer for only some
+    // of the files, and the game would fail later over one it cannot find, naming that file
+    // instead of this one.
+    const TJorpBaseFile* image = det->GetImage();
+    if (!det->HasFlags(JOF_LOADED) && image != nullptr && image->IsInMemory())
+        JorpDamagedDataFile(image->SourcePath, CatalogueProblem(image->Size, det->GetReadCursor(),
+                                                                det->RanOutOfBytes()));
+    det->ReleaseImage();
+    if (!Add(det.get()))
         return false;
-    }
-    det->AddDetUse();
+    det.release()->AddDetUse();
     return true;
 }
 

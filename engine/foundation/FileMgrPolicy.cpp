@@ -1,6 +1,7 @@
 // When an image is in memory or has a buffer copy: level changes, loads, copies and the CD prompt.
 #include "FileMgr.h"
 
+#include "engine/foundation/DataFileDamage.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/FileName.h"
 #include "engine/foundation/MemMgr.h"
@@ -175,6 +176,12 @@ bool TJorpFileMgr::LoadImage(TJorpBaseFile* image) {
                 image->Size =
                     static_cast<u32>(std::max(TJorpFileName::GetFileSize(image->SourcePath), 0));
             break;
+        case BF_SHORT_SOURCE:
+            // No disk can mend a file that is there but cut short; asking for one would only
+            // mislead.
+            JorpDamagedDataFile(
+                image->SourcePath,
+                ShortSourceProblem(*image, TJorpFileName::GetFileSize(image->SourcePath)));
         default:
             FatalError("");
         }

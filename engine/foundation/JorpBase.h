@@ -32,9 +32,12 @@ enum JorpObjectFlags : u16 {
 
 // Where an embedded child is read from: its header's address inside the parent's image
 // and the bytes of that image that lie at and after it. A child never reads past them.
+// File names the data file the bytes belong to, when they come from one, so that a child
+// found broken can be reported by the file that holds it.
 struct TEmbeddedAddress {
     const u8* Data = nullptr;
     u32 Size = 0;
+    const std::string* File = nullptr;
     bool IsNull() const { return Data == nullptr; }
 };
 
@@ -166,6 +169,8 @@ public:
     u16 GetHeaderMajor() const { return HeaderMajor; }
     u16 GetHeaderMinor() const { return HeaderMinor; }
     const char* GetHeaderIdRead() const { return HeaderIdChars; }
+    // Whether the last load stopped at a read that wanted more bytes than were left.
+    bool RanOutOfBytes() const { return RanOut; }
     TFileWriteBuf* GetWriteFile() const { return WriteFile; }
 
     u32 StartMark = 0xFFFFFFFFU;
@@ -202,6 +207,7 @@ private:
     // The bytes reads come from: the embedded base, else the image's data.
     TEmbeddedAddress ReadBase() const;
     bool OwnsWriteFile = false;
+    bool RanOut = false;
     // The levels this object is counted at on its image. The file mode may be given new
     // levels before the image is let go (a re-attach), and the image must lose the counts
     // it was given, not the new ones.

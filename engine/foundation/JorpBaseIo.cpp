@@ -15,7 +15,7 @@ TEmbeddedAddress TJorpBase::ReadBase() const {
     if (!EmbeddedBase.IsNull())
         return EmbeddedBase;
     if (Image != nullptr && Image->GetData() != nullptr)
-        return TEmbeddedAddress{Image->GetData(), Image->Size};
+        return TEmbeddedAddress{Image->GetData(), Image->Size, &Image->Name};
     return TEmbeddedAddress{};
 }
 
@@ -24,7 +24,7 @@ TEmbeddedAddress TJorpBase::GetReadPosition() const {
     if (base.IsNull() || (Flags & JOF_CURSOR_MODE) == 0)
         return base;
     const u32 cursor = std::min(ReadCursor, base.Size);
-    return TEmbeddedAddress{base.Data + cursor, base.Size - cursor};
+    return TEmbeddedAddress{base.Data + cursor, base.Size - cursor, base.File};
 }
 
 i32 TJorpBase::Load(bool cursorMode, TEmbeddedAddress address) {
@@ -34,6 +34,7 @@ i32 TJorpBase::Load(bool cursorMode, TEmbeddedAddress address) {
         ClearFlags(JOF_CURSOR_MODE);
     EmbeddedBase = address;
     ReadCursor = 0;
+    RanOut = false;
     if (!ReadHeader() || !ReadBody())
         return -1;
     SetFlags(JOF_LOADED);
@@ -46,8 +47,10 @@ u32 TJorpBase::ReadBytes(void* destination, u32 n) {
         return 0;
     // A read past the end of the bytes this object may see is a short read: nothing is
     // copied and the cursor stays, so the load fails cleanly.
-    if (ReadCursor > base.Size || n > base.Size - ReadCursor)
+    if (ReadCursor > base.Size || n > base.Size - ReadCursor) {
+        RanOut = true;
         return 0;
+    }
     std::memcpy(destination, base.Data + ReadCursor, n);
     ReadCursor += n;
     return n;
@@ -95,10 +98,13 @@ std::string IdText(const char* id) {
 } // namespace
 
 void TJorpBase::ShowHeaderIdError() {
-    const std::string text =
-        "Header ID read: '" + IdText(HeaderIdChars) + "'" + "\nHeader ID needed: '" +
-        IdText(GetHeaderId()) + "'" + "\nObject being read: " +
-        (EmbeddedBase.IsNull() ? FileMode.Name.GetText() : std::string()) + "\nAborting Program";
+    // An embedded object has no file of its own; the file it lies in is the one to name.
+    std::string object = FileMode.Name.GetText();
+    if (!EmbeddedBase.IsNull() && EmbeddedBase.File != nullptr)
+        object = *EmbeddedBase.File;
+    const std::string text = "Header ID read: '" + IdText(HeaderIdChars) + "'" +
+                             "\nHeader ID needed: '" + IdText(GetHeaderId()) + "'" +
+                             "\nObject being read: " + object + "\nAborting Program";
     JorpFatalError(this, text, "Fatal Error - Header ID");
 }
 

@@ -19,6 +19,11 @@ public:
     // Builds one frame when one is due; true when a frame was built.
     virtual bool FrameTick() = 0;
 
+    // The responder under the mouse hears of the mouse entering it again, so that what it
+    // shows follows a change of play while the mouse stands still. Nothing without a list or
+    // with no responder under the mouse.
+    void PokeHoverResponder();
+
     // Game objects, their list and the player manager see the window through the rest. A
     // window without game objects answers as one whose list is empty: no member, no sprite,
     // nothing started, players may change.

@@ -4,7 +4,7 @@
 #include "Desktop.h"
 #include "MessageBoxUi.h"
 #include "WinG.h"
-#include "platform/host/VirtualPath.h"
+#include "platform/host/PlayerFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -99,7 +99,10 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
             return 1;
         }
     }
-    TVirtualPaths::MapProgramDirectory(argc > 0 ? argv[0] : nullptr);
+    // The game's data is read from beside the program or its installed folder; what it writes
+    // goes to the player's folder, made when the program first uses it (after the presenter
+    // below is in, for the box that says it cannot be).
+    const TPlayerFolderMapping folders(argc > 0 ? argv[0] : nullptr);
     RegisterWinGLibrary();
     TDesktop::Get().AttachBackend(backend.get());
     {

@@ -1,5 +1,5 @@
-// TInstanceLock: one running copy of the program per folder, through a lock file, and the
-// request a second copy sends the first to come forward.
+// TInstanceLock: one running copy of the program per player, through a lock file in the
+// player's folder, and the request a second copy sends the first to come forward.
 #pragma once
 
 #include <string>

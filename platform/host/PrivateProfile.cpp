@@ -1,24 +1,75 @@
-// INI files: a line-preserving reader and a whole-file writer that replaces the file atomically.
+// INI files: read once into memory and answered from there, changed line by line, and replaced
+// whole through a flushed temporary file.
 #include "PrivateProfile.h"
 
 #include "VirtualPath.h"
 
 #include <cctype>
+#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <csignal>
+#include <cstdint>
+#include <dirent.h>
+#include <fcntl.h>
 #include <map>
 #include <optional>
-#include <sstream>
+#include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-// The open batches, and the lines of each file they changed, by host path.
+// What of one file is held: a settings file is a few kilobytes, so more than this is not
+// one, and the rest of it is left unread. Each line is counted with what keeping it costs.
+constexpr size_t HeldBytesLimit = size_t{1} << 20;
+constexpr size_t LineCost = 32;
+// Nor is a file that goes on this long without enough line breaks to reach that limit.
+constexpr size_t ReadBytesLimit = size_t{64} << 20;
+// Files held at once; the program has one, tests make many.
+constexpr size_t HeldFilesLimit = 8;
+
+// What a file on the disk was when it was read or written, to see a change made by others.
+struct TStamp {
+    bool Exists = false;
+    mode_t Mode = 0;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    std::int64_t Modified = 0;
+    std::int64_t Changed = 0;
+
+    bool operator==(const TStamp&) const = default;
+};
+
+struct THeldFile {
+    // False for a directory or a file that could not be read: nothing is read from it and
+    // no write replaces it.
+    bool Usable = true;
+    std::vector<std::string> Lines;
+    // The first value of each key, by its section and key name in lower case.
+    std::map<std::string, std::string> Values;
+    TStamp Stamp;
+    // Changed by an open batch and not yet written.
+    bool Pending = false;
+    // One of the player's files (the settings): written only while the player's folder can be.
+    bool PlayerFile = false;
+    // Changed while the player's folder cannot be written: held for the run, never read again.
+    bool HeldOnly = false;
+    std::uint64_t LastUse = 0;
+};
+
+TProfileDisk& HostDisk() {
+    static TProfileDisk disk;
+    return disk;
+}
+
+TProfileDisk* Disk = &HostDisk();
+std::map<std::string, THeldFile> Held;
+std::uint64_t Uses = 0;
+// Files whose temporaries left by killed runs have been cleared in this run.
+std::set<std::string> Swept;
 int BatchDepth = 0;
-std::map<std::string, std::vector<std::string>> BatchedFiles;
 
 std::string Trim(const std::string& s) {
     size_t b = 0;
@@ -30,42 +81,27 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
+std::string Lower(const std::string& s) {
+    std::string lower = s;
+    for (char& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return lower;
+}
+
+// Text lines hold no control characters but tabs; a line that does is not settings.
+bool IsText(const std::string& line) {
+    for (char ch : line) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c < 0x20 && c != '\t') || c == 0x7F)
             return false;
     }
     return true;
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& file) {
-    const auto host = TVirtualPaths::ToHost(file);
-    if (!host)
-        return std::nullopt;
-    if (const auto batched = BatchedFiles.find(*host); batched != BatchedFiles.end())
-        return batched->second;
-    if (std::filesystem::is_directory(*host))
-        return std::nullopt;
-    std::ifstream in(*host, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The section name of a "[name]" line, or nothing for any other line.
 std::optional<std::string> SectionOf(const std::string& line) {
     const std::string t = Trim(line);
-    if (t.size() < 2 || t.front() != '[')
+    if (t.size() < 2 || t.front() != '[' || !IsText(t))
         return std::nullopt;
     const size_t close = t.find(']');
     if (close == std::string::npos)
@@ -76,7 +112,7 @@ std::optional<std::string> SectionOf(const std::string& line) {
 // The key of a "key=value" line; comments and lines without "=" have none.
 std::optional<std::string> KeyOf(const std::string& line, std::string* value) {
     const std::string t = Trim(line);
-    if (t.empty() || t.front() == ';')
+    if (t.empty() || t.front() == ';' || !IsText(t))
         return std::nullopt;
     const size_t eq = t.find('=');
     if (eq == std::string::npos)
@@ -86,24 +122,267 @@ std::optional<std::string> KeyOf(const std::string& line, std::string* value) {
     return Trim(t.substr(0, eq));
 }
 
-std::optional<std::string> FindValue(const std::string& section, const std::string& key,
-                                     const std::string& file) {
-    const auto lines = ReadLines(file);
-    if (!lines)
-        return std::nullopt;
-    bool inSection = false;
-    for (const auto& line : *lines) {
+std::string ValueName(const std::string& section, const std::string& key) {
+    return Lower(Trim(section)) + '\0' + Lower(Trim(key));
+}
+
+void Index(THeldFile& file) {
+    file.Values.clear();
+    // Keys above the first section belong to none.
+    std::optional<std::string> section;
+    for (const auto& line : file.Lines) {
         if (const auto name = SectionOf(line)) {
-            inSection = SameName(*name, Trim(section));
+            section = *name;
             continue;
         }
         std::string value;
-        if (inSection) {
-            if (const auto k = KeyOf(line, &value); k && SameName(*k, Trim(key)))
-                return value;
+        if (const auto key = KeyOf(line, &value); key && section)
+            file.Values.emplace(ValueName(*section, *key), std::move(value));
+    }
+}
+
+TStamp StampOf(const std::string& host) {
+    TStamp stamp;
+    struct stat st {};
+    if (::stat(host.c_str(), &st) != 0)
+        return stamp;
+    stamp.Exists = true;
+    stamp.Mode = st.st_mode;
+    stamp.Device = st.st_dev;
+    stamp.Inode = st.st_ino;
+    stamp.Size = st.st_size;
+    stamp.Modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.Changed = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return stamp;
+}
+
+std::string FolderOf(const std::string& host) {
+    const size_t slash = host.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : host.substr(0, slash);
+}
+
+std::string TempOf(const std::string& host) {
+    std::string temp = host;
+    temp += ".tmp";
+    temp += std::to_string(::getpid());
+    return temp;
+}
+
+// Removes the temporaries "<file>.tmp<process id>" of processes that no longer run: a run
+// killed while it replaced the file left them.
+void SweepTemporaries(const std::string& host) {
+    if (!Swept.insert(host).second)
+        return;
+    const std::string folder = FolderOf(host);
+    const std::string prefix = host.substr(host.rfind('/') + 1) + ".tmp";
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.size() - prefix.size() > 9)
+            continue;
+        const std::string digits = name.substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const long pid = std::stol(digits);
+        // This process replaces files one at a time and is not replacing one now.
+        if (pid == ::getpid() ||
+            (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+            stale.push_back(folder + "/" + name);
+    }
+    ::closedir(dir);
+    for (const std::string& path : stale)
+        Disk->Remove(path);
+}
+
+// Reads a file as lines: each cut at the line limit, the rest of it skipped unscanned, and
+// nothing past the held limit.
+THeldFile Load(const std::string& host) {
+    THeldFile file;
+    file.Stamp = StampOf(host);
+    if (!file.Stamp.Exists)
+        return file;
+    // A directory, or a device that never ends, is no settings file.
+    if (!S_ISREG(file.Stamp.Mode)) {
+        file.Usable = false;
+        return file;
+    }
+    const int fd = Disk->OpenToRead(host);
+    if (fd < 0) {
+        file.Usable = errno == ENOENT;
+        return file;
+    }
+    std::string line;
+    bool cut = false;
+    size_t held = 0;
+    size_t read = 0;
+    const auto endLine = [&] {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        held += line.size() + LineCost;
+        file.Lines.push_back(std::move(line));
+        line.clear();
+        cut = false;
+    };
+    char buffer[65536];
+    while (held < HeldBytesLimit) {
+        const long n = read < ReadBytesLimit ? Disk->Read(fd, buffer, sizeof buffer) : 0;
+        if (n < 0) {
+            file.Usable = false;
+            break;
+        }
+        read += static_cast<size_t>(n);
+        if (n == 0) {
+            // The last line needs no line break.
+            if (!line.empty() || cut)
+                endLine();
+            break;
+        }
+        for (long i = 0; i < n; ++i) {
+            const char ch = buffer[i];
+            if (ch == '\n')
+                endLine();
+            else if (line.size() < PrivateProfileLineLimit)
+                line += ch;
+            else
+                cut = true;
         }
     }
-    return std::nullopt;
+    Disk->Close(fd);
+    if (!file.Usable)
+        file.Lines.clear();
+    Index(file);
+    return file;
+}
+
+// Drops the files held longest unused, except those with changes not yet written.
+void Forget(const std::string& keep) {
+    while (Held.size() > HeldFilesLimit) {
+        auto oldest = Held.end();
+        for (auto it = Held.begin(); it != Held.end(); ++it) {
+            if (it->first == keep || it->second.Pending || it->second.HeldOnly)
+                continue;
+            if (oldest == Held.end() || it->second.LastUse < oldest->second.LastUse)
+                oldest = it;
+        }
+        if (oldest == Held.end())
+            return;
+        Held.erase(oldest);
+    }
+}
+
+// The file as held, read again when the disk holds another one now.
+THeldFile& Current(const std::string& host) {
+    auto it = Held.find(host);
+    if (it == Held.end()) {
+        SweepTemporaries(host);
+        it = Held.emplace(host, Load(host)).first;
+    } else if (!it->second.Pending && !it->second.HeldOnly && StampOf(host) != it->second.Stamp) {
+        it->second = Load(host);
+    }
+    it->second.LastUse = ++Uses;
+    Forget(host);
+    return it->second;
+}
+
+std::optional<std::string> FindValue(const std::string& section, const std::string& key,
+                                     const std::string& file) {
+    const auto host = TVirtualPaths::ToHost(file);
+    if (!host)
+        return std::nullopt;
+    const THeldFile& held = Current(*host);
+    const auto value = held.Values.find(ValueName(section, key));
+    if (value == held.Values.end())
+        return std::nullopt;
+    return value->second;
+}
+
+// Puts the key into its section (made when missing), keeping every other line.
+void SetKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+            const std::string& value) {
+    const std::string entry = Trim(key) + "=" + value;
+    std::optional<size_t> sectionLine;
+    std::optional<size_t> lastKeyLine;
+    bool inSection = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (const auto name = SectionOf(lines[i])) {
+            if (inSection)
+                break;
+            inSection = Lower(*name) == Lower(Trim(section));
+            if (inSection)
+                sectionLine = i;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto k = KeyOf(lines[i], nullptr)) {
+            lastKeyLine = i;
+            if (Lower(*k) == Lower(Trim(key))) {
+                // The key keeps the spelling the file already has.
+                lines[i] = *k + "=" + value;
+                return;
+            }
+        }
+    }
+    if (sectionLine) {
+        const size_t at = (lastKeyLine ? *lastKeyLine : *sectionLine) + 1;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+        return;
+    }
+    if (!lines.empty() && !Trim(lines.back()).empty())
+        lines.emplace_back();
+    std::string header(1, '[');
+    header += Trim(section);
+    header += ']';
+    lines.push_back(std::move(header));
+    lines.push_back(entry);
+}
+
+// Replaces the file whole: the temporary file is on the disk before it takes the file's
+// name, so the name always holds the old file or the new one, whole.
+bool Replace(const std::string& host, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    const std::string temp = TempOf(host);
+    const int fd = Disk->CreateToWrite(temp);
+    if (fd < 0)
+        return false;
+    bool ok = Disk->Write(fd, text.data(), text.size()) && Disk->Flush(fd);
+    // A file that did not close may not hold what was written.
+    ok = Disk->Close(fd) && ok;
+    ok = ok && Disk->Rename(temp, host);
+    if (!ok) {
+        Disk->Remove(temp);
+        return false;
+    }
+    // The new name's durability is the folder's; the file is replaced either way.
+    Disk->FlushFolder(FolderOf(host));
+    return true;
+}
+
+// Writes a changed file, or keeps it in memory when its folder may not be written; false
+// when it was not written. A file that failed is read again next time.
+bool Store(const std::string& host) {
+    THeldFile& file = Held.at(host);
+    file.Pending = false;
+    if (file.PlayerFile && !TVirtualPaths::PlayerFolderUsable()) {
+        file.HeldOnly = true;
+        return false;
+    }
+    if (!Replace(host, file.Lines)) {
+        Held.erase(host);
+        return false;
+    }
+    file.Stamp = StampOf(host);
+    return true;
 }
 
 } // namespace
@@ -142,101 +421,30 @@ int GetPrivateProfileIntA(const std::string& section, const std::string& key, in
     return static_cast<int>(n);
 }
 
-namespace {
-
-// Puts the key into its section (made when missing), keeping every other line.
-void SetKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
-            const std::string& value) {
-    const std::string entry = Trim(key) + "=" + value;
-    std::optional<size_t> sectionLine;
-    std::optional<size_t> lastKeyLine;
-    bool inSection = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (const auto name = SectionOf(lines[i])) {
-            if (inSection)
-                break;
-            inSection = SameName(*name, Trim(section));
-            if (inSection)
-                sectionLine = i;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (const auto k = KeyOf(lines[i], nullptr)) {
-            lastKeyLine = i;
-            if (SameName(*k, Trim(key))) {
-                // The key keeps the spelling the file already has.
-                lines[i] = *k + "=" + value;
-                return;
-            }
-        }
-    }
-    if (sectionLine) {
-        const size_t at = (lastKeyLine ? *lastKeyLine : *sectionLine) + 1;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
-        return;
-    }
-    if (!lines.empty() && !Trim(lines.back()).empty())
-        lines.emplace_back();
-    lines.push_back("[" + Trim(section) + "]");
-    lines.push_back(entry);
-}
-
-// Replaces the file whole through a temporary file, so a failed write leaves the old one.
-bool WriteLines(const std::string& host, const std::vector<std::string>& lines) {
-    std::ostringstream text;
-    for (const auto& line : lines)
-        text << line << "\r\n";
-    const std::string temp = host + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text.str();
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, host, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                 const std::string& value, const std::string& file) {
     const auto host = TVirtualPaths::ToHost(file);
     if (!host || Trim(section).empty() || Trim(key).empty())
         return false;
-    // Line breaks inside a value would make new keys of it.
+    // Line breaks inside a value would make new keys of it, and a line the reader would cut
+    // could not be read back.
     if (value.find_first_of("\r\n") != std::string::npos ||
         key.find_first_of("=\r\n") != std::string::npos ||
-        section.find_first_of("]\r\n") != std::string::npos)
+        section.find_first_of("]\r\n") != std::string::npos ||
+        Trim(key).size() + 1 + value.size() > PrivateProfileLineLimit ||
+        Trim(section).size() + 2 > PrivateProfileLineLimit)
         return false;
-    // A file the open batch holds already is changed where it lies.
-    if (const auto batched = BatchedFiles.find(*host); batched != BatchedFiles.end()) {
-        SetKey(batched->second, section, key, value);
-        return true;
-    }
-    std::vector<std::string> lines;
-    if (std::filesystem::exists(*host)) {
-        auto existing = ReadLines(file);
-        if (!existing)
-            return false;
-        lines = std::move(*existing);
-    }
-    SetKey(lines, section, key, value);
+    THeldFile& held = Current(*host);
+    if (!held.Usable)
+        return false;
+    SetKey(held.Lines, section, key, value);
+    Index(held);
+    held.PlayerFile = TVirtualPaths::IsWritableName(file);
     if (BatchDepth > 0) {
-        BatchedFiles[*host] = std::move(lines);
+        held.Pending = true;
         return true;
     }
-    return WriteLines(*host, lines);
+    return Store(*host);
 }
 
 TPrivateProfileBatch::TPrivateProfileBatch() {
@@ -253,9 +461,74 @@ bool TPrivateProfileBatch::Close() {
     Open = false;
     if (--BatchDepth > 0)
         return true;
+    std::vector<std::string> pending;
+    for (const auto& [host, file] : Held)
+        if (file.Pending)
+            pending.push_back(host);
     bool written = true;
-    for (const auto& [host, lines] : BatchedFiles)
-        written = WriteLines(host, lines) && written;
-    BatchedFiles.clear();
+    for (const std::string& host : pending)
+        written = Store(host) && written;
     return written;
+}
+
+int TProfileDisk::OpenToRead(const std::string& hostPath) {
+    // Non-blocking, so that a pipe in the file's place cannot hold the program still.
+    return ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
+int TProfileDisk::CreateToWrite(const std::string& hostPath) {
+    return ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666);
+}
+
+long TProfileDisk::Read(int fd, char* buffer, size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, size);
+        if (n >= 0 || errno != EINTR)
+            return static_cast<long>(n);
+    }
+}
+
+bool TProfileDisk::Write(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool TProfileDisk::Flush(int fd) {
+    return ::fsync(fd) == 0;
+}
+
+bool TProfileDisk::Close(int fd) {
+    // Linux releases the descriptor even when close is interrupted.
+    return ::close(fd) == 0 || errno == EINTR;
+}
+
+bool TProfileDisk::Rename(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool TProfileDisk::FlushFolder(const std::string& hostFolder) {
+    const int fd = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
+}
+
+bool TProfileDisk::Remove(const std::string& hostPath) {
+    return ::unlink(hostPath.c_str()) == 0;
+}
+
+void SetPrivateProfileDisk(TProfileDisk* disk) {
+    Disk = disk != nullptr ? disk : &HostDisk();
+    Held.clear();
+    Swept.clear();
 }

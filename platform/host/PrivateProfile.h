@@ -1,11 +1,18 @@
 // Private-profile (INI) reading and writing on virtual paths, in the old system's manner.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Section and key names compare without regard to case; values are trimmed of blanks
 // (and of one pair of enclosing quotes); a missing file, section or key gives the
-// default. Values have no length limit.
+// default. Each file is read from the disk once and then answered from memory; a write
+// changes what is held, and a file changed on the disk by other means is read again.
+// Lines are cut at the line limit as they are read (the rest of a longer line is skipped, not
+// kept), and lines holding control characters (a binary file) say nothing: their keys read as
+// missing. The limit leaves room for a key and any host path as its value.
+constexpr size_t PrivateProfileLineLimit = 8192;
+
 std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                      const std::string& defaultValue, const std::string& file);
 
@@ -14,8 +21,11 @@ std::string GetPrivateProfileStringA(const std::string& section, const std::stri
 int GetPrivateProfileIntA(const std::string& section, const std::string& key, int defaultValue,
                           const std::string& file);
 
-// Creates the file, the section and the key as needed and keeps everything else. The
-// file is replaced whole, so a failed write leaves the old file as it was.
+// Creates the file, the section and the key as needed and keeps everything else. The file
+// is replaced whole through a temporary file that is flushed to the disk before it takes the
+// file's name, so a failed write or a killed program leaves the old file as it was. Refuses
+// a line longer than the limit. In a player's folder that cannot be used, the value is held
+// for the rest of the run but never written (false).
 bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                 const std::string& value, const std::string& file);
 
@@ -38,3 +48,28 @@ public:
 private:
     bool Open = true;
 };
+
+// The disk calls settings files are read and replaced through, so that a test can count the
+// reads or watch the steps of a replacement. Descriptors are the host's; -1 is a failure.
+class TProfileDisk {
+public:
+    virtual ~TProfileDisk() = default;
+    virtual int OpenToRead(const std::string& hostPath);
+    // Made empty, or made.
+    virtual int CreateToWrite(const std::string& hostPath);
+    // Bytes read, 0 at the end, -1 on failure.
+    virtual long Read(int fd, char* buffer, size_t size);
+    virtual bool Write(int fd, const char* data, size_t size);
+    // Returns once what was written is on the disk.
+    virtual bool Flush(int fd);
+    virtual bool Close(int fd);
+    // Puts from in to's place in one step.
+    virtual bool Rename(const std::string& from, const std::string& to);
+    // Returns once the folder's names are on the disk.
+    virtual bool FlushFolder(const std::string& hostFolder);
+    virtual bool Remove(const std::string& hostPath);
+};
+
+// Puts in the disk the settings files go through (null: the host's) and forgets every file
+// held in memory. The caller keeps the disk alive while it is in.
+void SetPrivateProfileDisk(TProfileDisk* disk);

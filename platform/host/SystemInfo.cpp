@@ -36,7 +36,9 @@ u64 GetDiskFreeBytes(int driveNumber) {
         return *DiskOverride;
     if (driveNumber < 1 || driveNumber > 26)
         return 0;
-    const auto root = TVirtualPaths::GetDriveRoot(static_cast<char>('a' + driveNumber - 1));
+    // The space that counts is where the drive's files are written: the buffer copies of c:
+    // go to the player's folder.
+    const auto root = TVirtualPaths::GetWritableRoot(static_cast<char>('a' + driveNumber - 1));
     if (!root)
         return 0;
     struct statvfs fs {};

@@ -12,8 +12,8 @@ struct TMemoryStatus {
 
 void GlobalMemoryStatus(TMemoryStatus* status);
 
-// Free bytes on the host volume behind a virtual drive (1 = a: ... 26 = z:); 0 when the
-// drive has no root or cannot be measured.
+// Free bytes on the host volume a virtual drive's files are written to (1 = a: ... 26 = z:);
+// 0 when the drive has no root or cannot be measured.
 u64 GetDiskFreeBytes(int driveNumber);
 
 // Test overrides; nothing restores the real figures.

@@ -1,9 +1,11 @@
-// Virtual path translation: drive roots, separators and refusal of paths leaving their root.
+// Virtual path translation: drive roots, the player's folder for the names the program writes,
+// separators and refusal of paths leaving their root.
 #include "VirtualPath.h"
 
 #include <array>
 #include <cctype>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,66 +20,53 @@ std::array<std::string, 26>& Roots() {
     return roots;
 }
 
+std::string& PlayerRoot() {
+    static std::string root;
+    return root;
+}
+
+std::function<void()>& PlayerFirstUse() {
+    static std::function<void()> firstUse;
+    return firstUse;
+}
+
 int DriveIndex(char letter) {
     const int c = std::tolower(static_cast<unsigned char>(letter));
     return (c >= 'a' && c <= 'z') ? c - 'a' : -1;
 }
 
-} // namespace
-
-void TVirtualPaths::SetDriveRoot(char driveLetter, const std::string& hostRoot) {
-    const int i = DriveIndex(driveLetter);
-    if (i < 0)
-        return;
-    std::string root = hostRoot;
+std::string WithoutTrailingSlashes(std::string root) {
     while (root.size() > 1 && root.back() == '/')
         root.pop_back();
-    Roots()[i] = root;
+    return root;
 }
 
-std::optional<std::string> TVirtualPaths::GetDriveRoot(char driveLetter) {
-    const int i = DriveIndex(driveLetter);
-    if (i < 0 || Roots()[i].empty())
-        return std::nullopt;
-    return Roots()[i];
-}
+// A virtual path taken apart: its drive and the components left once "." and ".." are
+// resolved.
+struct TParsedPath {
+    char Drive = 'c';
+    std::vector<std::string> Parts;
+    bool NamesFolder = false;
+};
 
-void TVirtualPaths::ClearDriveRoots() {
-    for (auto& r : Roots())
-        r.clear();
-}
-
-void TVirtualPaths::MapProgramDirectory(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec && argv0 != nullptr)
-        exe = std::filesystem::absolute(argv0, ec);
-    if (ec || exe.empty())
-        exe = std::filesystem::current_path(ec) / "otcraps";
-    SetDriveRoot('c', exe.parent_path().string());
-}
-
-std::optional<std::string> TVirtualPaths::ToHost(const std::string& virtualPath) {
+std::optional<TParsedPath> Parse(const std::string& virtualPath) {
+    TParsedPath parsed;
     std::string rest = virtualPath;
-    char drive = 'c';
     if (rest.size() >= 2 && rest[1] == ':') {
-        drive = rest[0];
+        parsed.Drive = rest[0];
         rest.erase(0, 2);
     }
-    const auto root = GetDriveRoot(drive);
-    if (!root)
+    if (DriveIndex(parsed.Drive) < 0)
         return std::nullopt;
-
     // Walk the components so that ".." can never reach above the drive's root.
-    std::vector<std::string> parts;
     std::string part;
     auto flush = [&]() -> bool {
         if (part == "..") {
-            if (parts.empty())
+            if (parsed.Parts.empty())
                 return false;
-            parts.pop_back();
+            parsed.Parts.pop_back();
         } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
+            parsed.Parts.push_back(part);
         }
         part.clear();
         return true;
@@ -94,15 +83,157 @@ std::optional<std::string> TVirtualPaths::ToHost(const std::string& virtualPath)
     }
     if (!flush())
         return std::nullopt;
+    parsed.NamesFolder = !rest.empty() && (rest.back() == '\\' || rest.back() == '/');
+    return parsed;
+}
+
+enum class TMatch {
+    Exact,
+    // The name followed by anything (a process id).
+    Prefix,
+    // The name followed by exactly two digits.
+    Numbered,
+    // The folder itself and everything in it.
+    Folder,
+};
+
+struct TWritableName {
+    const char* Name;
+    TMatch Match;
+};
+
+// Everything the program writes, by its name on c: in lower case. What is not here (the
+// catalogue, the pack, the help, the program) is only ever read.
+constexpr TWritableName WritableNames[] = {
+    {"otcraps.ini", TMatch::Exact},        // the settings
+    {"otcraps.ini.tmp", TMatch::Prefix},   // the settings' replacement under way
+    {"otcraps.tmp", TMatch::Exact},        // the settings copied from their template
+    {"otcraps.lck", TMatch::Exact},        // one running copy per player
+    {"data\\otcraps.sav", TMatch::Exact},  // the save file
+    {"data\\otcraps.tmp", TMatch::Exact},  // the save file's replacement under way
+    {"data\\otcraps.bad", TMatch::Exact},  // a save file that could not be read, set aside
+    {"data\\otcraps.b", TMatch::Numbered}, // further ones set aside: .b01 to .b99
+    {"buffer", TMatch::Folder},            // copies of data files kept on the hard disk
+};
+
+bool Matches(const TWritableName& entry, const std::string& name) {
+    const std::string_view wanted(entry.Name);
+    if (name.compare(0, wanted.size(), wanted) != 0)
+        return false;
+    const std::string_view rest = std::string_view(name).substr(wanted.size());
+    switch (entry.Match) {
+    case TMatch::Exact:
+        return rest.empty();
+    case TMatch::Prefix:
+        return true;
+    case TMatch::Numbered:
+        return rest.size() == 2 && std::isdigit(static_cast<unsigned char>(rest[0])) &&
+               std::isdigit(static_cast<unsigned char>(rest[1]));
+    case TMatch::Folder:
+        return rest.empty() || rest.front() == '\\';
+    }
+    return false;
+}
+
+bool IsWritable(const TParsedPath& parsed) {
+    if (DriveIndex(parsed.Drive) != 'c' - 'a' || parsed.Parts.empty())
+        return false;
+    std::string name;
+    for (const std::string& part : parsed.Parts) {
+        if (!name.empty())
+            name += '\\';
+        for (char ch : part)
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    }
+    for (const TWritableName& entry : WritableNames)
+        if (Matches(entry, name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TVirtualPaths::SetDriveRoot(char driveLetter, const std::string& hostRoot) {
+    const int i = DriveIndex(driveLetter);
+    if (i < 0)
+        return;
+    Roots()[i] = WithoutTrailingSlashes(hostRoot);
+}
+
+std::optional<std::string> TVirtualPaths::GetDriveRoot(char driveLetter) {
+    const int i = DriveIndex(driveLetter);
+    if (i < 0 || Roots()[i].empty())
+        return std::nullopt;
+    return Roots()[i];
+}
+
+void TVirtualPaths::ClearDriveRoots() {
+    for (auto& r : Roots())
+        r.clear();
+    SetPlayerRoot("");
+}
+
+std::string TVirtualPaths::ProgramDirectory(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec && argv0 != nullptr)
+        exe = std::filesystem::absolute(argv0, ec);
+    if (ec || exe.empty())
+        exe = std::filesystem::current_path(ec) / "otcraps";
+    return exe.parent_path().string();
+}
+
+void TVirtualPaths::MapProgramDirectory(const char* argv0) {
+    SetDriveRoot('c', ProgramDirectory(argv0));
+}
+
+void TVirtualPaths::SetPlayerRoot(const std::string& hostRoot, std::function<void()> firstUse) {
+    PlayerRoot() = WithoutTrailingSlashes(hostRoot);
+    PlayerFirstUse() = PlayerRoot().empty() ? std::function<void()>() : std::move(firstUse);
+}
+
+std::optional<std::string> TVirtualPaths::GetPlayerRoot() {
+    if (PlayerRoot().empty())
+        return std::nullopt;
+    return PlayerRoot();
+}
+
+std::optional<std::string> TVirtualPaths::GetWritableRoot(char driveLetter) {
+    if (DriveIndex(driveLetter) == 'c' - 'a' && !PlayerRoot().empty())
+        return PlayerRoot();
+    return GetDriveRoot(driveLetter);
+}
+
+bool TVirtualPaths::IsWritableName(const std::string& virtualPath) {
+    const auto parsed = Parse(virtualPath);
+    return parsed && IsWritable(*parsed);
+}
+
+std::optional<std::string> TVirtualPaths::ToHost(const std::string& virtualPath) {
+    const auto parsed = Parse(virtualPath);
+    if (!parsed)
+        return std::nullopt;
+    std::optional<std::string> root;
+    if (!PlayerRoot().empty() && IsWritable(*parsed)) {
+        // Taken before it runs: whatever the first use does with the player's files maps
+        // them without running it again.
+        if (std::function<void()> firstUse = std::exchange(PlayerFirstUse(), {}))
+            firstUse();
+        root = GetPlayerRoot();
+    } else {
+        root = GetDriveRoot(parsed->Drive);
+    }
+    if (!root)
+        return std::nullopt;
 
     std::string host = *root;
-    for (const auto& p : parts) {
+    for (const auto& p : parsed->Parts) {
         if (host.empty() || host.back() != '/')
             host += '/';
         host += p;
     }
     // A path naming a directory keeps its trailing separator for the caller's benefit.
-    if (!rest.empty() && (rest.back() == '\\' || rest.back() == '/') && host.back() != '/')
+    if (parsed->NamesFolder && host.back() != '/')
         host += '/';
     return host;
 }

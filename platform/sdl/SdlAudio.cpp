@@ -2,12 +2,46 @@
 #include "SdlAudio.h"
 
 #include "platform/audio/WaveMixOutput.h"
+#include "platform/audio/WaveOut.h"
 #include "platform/midi/MidiOut.h"
 
 #include <SDL2/SDL.h>
 
+#include <dlfcn.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+
+using TAlsaErrorHandler = void (*)(const char* file, int line, const char* function, int err,
+                                   const char* format, ...);
+
+void SwallowAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// On a machine without a sound card ALSA writes a screen of configuration errors to the
+// terminal before SDL can say that there is no device; the program's own line says it once.
+// The library is reached by name, so that the program does not need it to start, and it
+// stays loaded: SDL's later load of it is then the same library, with the handler in place.
+void QuietAlsa() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (alsa == nullptr)
+        return;
+    using TSetHandler = int (*)(TAlsaErrorHandler);
+    auto setHandler = reinterpret_cast<TSetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+    if (setHandler != nullptr)
+        setHandler(&SwallowAlsaError);
+}
+
+} // namespace
 
 void AddSamplesClipped(i16* into, const i16* add, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -26,9 +60,17 @@ bool TSoundWatch::BlockPulled(const i16* samples, std::size_t count) {
 // The scratch block starts large enough for the longest block Open asks for, so that tests
 // can fill blocks without a device.
 TSdlAudio::TSdlAudio(std::function<void()> wake)
-    : Wake(std::move(wake)), MidiBlock(static_cast<std::size_t>(4096) * 2, 0) {}
+    : Wake(std::move(wake)), MidiBlock(static_cast<std::size_t>(4096) * 2, 0) {
+    // The sound set-up asks for the device count before the first frame would open the
+    // device, so the asking opens it.
+    SetWaveOutDeviceProbe([this] {
+        Follow();
+        return IsOpen();
+    });
+}
 
 TSdlAudio::~TSdlAudio() {
+    SetWaveOutDeviceProbe(nullptr);
     Close();
     if (OwnsSubsystem)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -48,6 +90,13 @@ void TSdlAudio::Follow() {
 }
 
 bool TSdlAudio::Open(const TMixFormat& format) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The host libraries SDL's audio start opens (D-Bus, the sound servers' clients) keep
+    // allocations past their own shutdown, which SDL cannot help; they are not the
+    // program's leaks.
+    __lsan::ScopedDisabler hostLibraries;
+#endif
+    QuietAlsa();
     if (SDL_WasInit(SDL_INIT_AUDIO) == 0) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;

@@ -26,6 +26,8 @@ private:
     bool WasSounding = false;
 };
 
+// While it lives it is the wave-out device count's probe: the count is 0 when the device
+// cannot be opened.
 class TSdlAudio {
 public:
     // wake runs on the audio thread and must only signal the window thread.

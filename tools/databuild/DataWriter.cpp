@@ -65,7 +65,12 @@ fs::path Normal(fs::path path) {
 
 TDataWriter::TDataWriter(fs::path target, bool loose)
     : Target(Normal(std::move(target))), Loose(loose) {
-    Staging = Target.parent_path() / ("." + Target.filename().string() + ".staging");
+    // Appended, not "." + name: GCC 12 warns falsely (-Wrestrict) about a literal put in
+    // front of a temporary string.
+    std::string staging = ".";
+    staging += Target.filename().string();
+    staging += ".staging";
+    Staging = Target.parent_path() / staging;
 }
 
 TDataWriter::~TDataWriter() {

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace bettest;
 
@@ -118,6 +120,33 @@ TEST(BetBookTest, EachSeatsOptionsDecideWhetherItsOddsWorkOnTheComeOut) {
             EXPECT_EQ(Collected(events, 37, seat, EBetEvent::Won).GetValue(), c.DontCome[seat]);
         }
     }
+}
+
+// The table hands returned odds back one spot at a time: seat 2, 1, 0, and within a seat every
+// come number before any don't come number, whatever order the numbers lie in.
+TEST(BetBookTest, ComeOutOddsComeBackSeatBySeatComeNumbersFirst) {
+    const std::array<TCrapsBetOptions, 3> options = {AllOff, AllOff, AllOff};
+    const i16 spots[] = {40, 23, 36, 27}; // don't come 10, come 4, don't come 5, come 9
+    TBetBook book;
+    for (i16 seat = 0; seat < 3; ++seat) {
+        for (const i16 spot : spots) {
+            book.GetSpot(spot)->SetAmount(seat, TMoney(10.0));
+            ASSERT_EQ(book.PlaceBet(spot, seat, TMoney(10.0 + seat), 1, -1, AllOff), TMoney());
+        }
+    }
+    // A seven: every number's odds come back, but seat 1 is away and is not settled.
+    const auto events = book.ResolveRoll(1, 4, -1, 1, options, {true, false, true});
+    std::vector<std::pair<i16, i16>> returned;
+    for (const TBetEvent& event : events) {
+        if (event.Kind == EBetEvent::OddsReturned) {
+            returned.emplace_back(event.Seat, event.Spot);
+            EXPECT_EQ(event.Amount.GetValue(), 10.0 + event.Seat);
+        }
+    }
+    const std::vector<std::pair<i16, i16>> expected = {{2, 23}, {2, 27}, {2, 36}, {2, 40},
+                                                       {0, 23}, {0, 27}, {0, 36}, {0, 40}};
+    EXPECT_EQ(returned, expected);
+    EXPECT_EQ(book.GetSpot(36)->GetOddsAmount(1).GetValue(), 11.0);
 }
 
 TEST(BetBookTest, EverySeatLayingOddsIsPaidInFullOnASevenOut) {

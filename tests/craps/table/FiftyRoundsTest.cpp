@@ -175,7 +175,7 @@ protected:
             NoteStarts(tick);
             Listen(tick);
             auto* betting = dynamic_cast<TCAct1State*>(Innermost());
-            if (betting != nullptr && Betting.insert(betting).second) {
+            if (betting != nullptr && Betting.insert(betting->GetSerial()).second) {
                 Drift.push_back((Holding() - (Start + Ledger->Net[0])).GetValue());
                 if (Rolled == Rolls) {
                     CloseAt(Session.Backend().Now() + 3000);
@@ -195,7 +195,8 @@ protected:
     std::map<std::string, std::map<std::string, std::vector<TWaveCue>>> Waves;
     std::unique_ptr<TTally> Ledger;
     TMoney Start;
-    std::set<TCAct1State*> Betting;
+    // The serials of the betting states seen: a new one is a new round.
+    std::set<u32> Betting;
     int Rolled = 0;
     bool Closing = false;
     std::vector<double> Drift;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -345,6 +347,40 @@ TEST_F(LordEdges, ComeOddsOffOnTheComeOutGoBackOneSeatAtATimeToTheCent) {
     EXPECT_EQ(Lord().GetCurrentSeat(), 0);
     // Seat 0's odds work on the come-out and lose with the stake.
     EXPECT_EQ(Spot(25).GetOddsAmount(0), TMoney(10));
+}
+
+// On a come-out seven every number's odds that are off come back, one per call: seat 2, 1,
+// 0, each seat's come numbers before its don't come numbers, as the bet book settles them.
+TEST_F(LordEdges, ReturnedOddsComeBackComeNumbersFirstInTheBooksOrder) {
+    const i16 spots[] = {40, 23, 36, 27}; // don't come 10, come 4, don't come 5, come 9
+    TBetBook book;
+    Lord().ComeOutFlag = 0;
+    Lord().Point = 6;
+    for (const i16 seat : {0, 1, 2}) {
+        SetOptions(seat, {0, 0, 0, 0, 0, 0, 0});
+        for (const i16 spot : spots) {
+            Spot(spot).SetAmount(seat, TMoney(10));
+            ASSERT_EQ(Bet(seat, spot, 10), 1);
+            ASSERT_EQ(Spot(spot).GetOddsAmount(seat), TMoney(10));
+            book.GetSpot(spot)->SetAmount(seat, TMoney(10));
+            ASSERT_EQ(book.PlaceBet(spot, seat, TMoney(10), 0, 6, {}), TMoney());
+        }
+    }
+    Lord().ComeOutFlag = 1;
+    Roll(1, 4);
+    std::vector<std::pair<i16, i16>> returned;
+    for (int call = 0; call < 20 && Lord().ReturnOffOdds(); ++call)
+        returned.emplace_back(Lord().GetCurrentSeat(), Lord().GetOddsReturnSpot());
+    std::vector<std::pair<i16, i16>> expected;
+    for (const i16 seat : {2, 1, 0})
+        for (const i16 spot : {23, 27, 36, 40})
+            expected.emplace_back(seat, spot);
+    EXPECT_EQ(returned, expected);
+    std::vector<std::pair<i16, i16>> booked;
+    for (const TBetEvent& e : book.ResolveRoll(1, 4, -1, 1, {}, {true, true, true}))
+        if (e.Kind == EBetEvent::OddsReturned)
+            booked.emplace_back(e.Seat, e.Spot);
+    EXPECT_EQ(booked, expected);
 }
 
 } // namespace

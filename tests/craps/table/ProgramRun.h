@@ -1,6 +1,7 @@
 // Runs the real program as a child process: its exit code and what it wrote to standard error.
 #pragma once
 
+#include <cstring>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -14,8 +15,24 @@ struct TProgramRun {
     std::string Errors;
 };
 
-inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> args) {
+// The run's player's folder is home, or else the folder the program was put in: a test's run
+// never reaches the real player's files, and finds its own beside the program it set up.
+inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> args,
+                              std::string home = "") {
     TProgramRun run;
+    if (home.empty()) {
+        const size_t slash = path.rfind('/');
+        home = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    }
+    std::vector<std::string> variables;
+    for (char** v = environ; *v != nullptr; ++v)
+        if (std::strncmp(*v, "OTCRAPS_HOME=", 13) != 0)
+            variables.emplace_back(*v);
+    variables.push_back("OTCRAPS_HOME=" + home);
+    std::vector<char*> envp;
+    for (std::string& v : variables)
+        envp.push_back(v.data());
+    envp.push_back(nullptr);
     int fds[2];
     if (pipe(fds) != 0)
         return run;
@@ -30,7 +47,7 @@ inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> 
     argv.push_back(nullptr);
     pid_t pid = 0;
     const bool spawned =
-        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ) == 0;
+        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0;
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     char buffer[4096];

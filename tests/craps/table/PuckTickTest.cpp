@@ -84,7 +84,7 @@ protected:
                                           picture->GetCurrentData().CurrentFrame, lord->GetPoint()};
             auto* betting = dynamic_cast<TCAct1State*>(Innermost());
             int left = rolls;
-            if (betting != nullptr && Betting.insert(betting).second && left-- > 0) {
+            if (betting != nullptr && Betting.insert(betting->GetSerial()).second && left-- > 0) {
                 LeftOnTable += lord->GetBetSpot(AnySeven)->HasAmount(0) ? 1 : 0;
                 for (i16 spot : {PassLine, AnySeven}) {
                     lord->AddToBetInHand(TMoney(spot == PassLine ? 5.0 : 1.0));
@@ -101,7 +101,8 @@ protected:
     }
     std::unique_ptr<TLosses> Ledger;
     std::map<u32, TSeen> Seen;
-    std::set<TCAct1State*> Betting;
+    // The serials of the betting states seen: a new one is a new round.
+    std::set<u32> Betting;
     int LeftOnTable = 0;
 };
 

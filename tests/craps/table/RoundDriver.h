@@ -27,6 +27,7 @@ public:
     using TCasinoCGameLord::BetInHand;
     using TCasinoCGameLord::BetSpots;
     using TCasinoCGameLord::BettingOpen;
+    using TCasinoCGameLord::ButtonBusy;
     using TCasinoCGameLord::ButtonFlags;
     using TCasinoCGameLord::Buttons;
     using TCasinoCGameLord::ComeOutFlag;

@@ -1,10 +1,17 @@
 // The round's states driven frame by frame on a fake clock at a table without dealer skits
-// (every skit ends at once): rounds, take-downs, shakes, money and pay order.
+// (every skit ends at once): rounds, take-downs and what the mouse shows over them, the talk
+// button, shakes, money and pay order.
+#include "../../casino/CasinoArt.h"
 #include "RoundDriver.h"
 
 #include "casino/CasButton.h"
 #include "craps/table/RoundStates.h"
+#include "engine/foundation/EngineContext.h"
 #include "engine/framework/Responder.h"
+#include "engine/framework/ResponderList.h"
+#include "engine/media/Anm.h"
+#include "engine/media/CursorMgr.h"
+#include "engine/media/MediaServices.h"
 
 #include <gtest/gtest.h>
 
@@ -94,13 +101,14 @@ protected:
 TEST_F(RoundStates, RootRunsSessionStartOnceThenBettingAndResolutionEveryRoll) {
     Open();
     ASSERT_FALSE(HasFatalFailure());
-    const TCAct1State* first = Running<TCAct1State>();
+    const u32 first = Running<TCAct1State>()->GetSerial();
+    EXPECT_EQ(first, 3u) << "the root, the session start, then the first betting state";
     Bet(0, 5.0);
     Lord().ButtonFlags[TCasinoCGameLord::RollButton] = 1;
     bool resolved = RunUntil([&] { return Running<TCAct2State>() != nullptr; });
     EXPECT_TRUE(resolved);
     ASSERT_TRUE(RunUntilBetting());
-    EXPECT_NE(Running<TCAct1State>(), first) << "a new betting state for the next roll";
+    EXPECT_GT(Running<TCAct1State>()->GetSerial(), first) << "a new betting state for the roll";
     EXPECT_EQ(Lord().RollCount, 1);
 }
 
@@ -166,6 +174,106 @@ INSTANTIATE_TEST_SUITE_P(Cases, RoundTakeDown,
                                            TTakeDownCase{"LastBetHotKey", {4}, JEK_HOTKEY, true},
                                            TTakeDownCase{"OneOfTwo", {4, 9}, JEK_LBUTTONUP, false}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// The table's talk button as the factory makes it, with a face of twelve looks, and the mouse
+// over a table whose regions take it.
+class RoundButtons : public RoundStates {
+protected:
+    void TearDown() override {
+        if (CrapsWindow != nullptr && CrapsWindow->GetMainGameObject() != nullptr)
+            Lord().Buttons[TCasinoCGameLord::TalkButton] = nullptr;
+        // Its pictures belong to the file manager the table's tear-down closes.
+        Talk.reset();
+        TEngineContext::Media = Before;
+        RoundStates::TearDown();
+    }
+    // The button is there before the session starts, which sets its face.
+    void OpenWithTalkButton() {
+        MakeCrapsTable(3000.0, 120.5, 40.0);
+        buttontest::WriteButtonArt(Cd);
+        buttontest::WriteButtonFile(&Owner, "talk", 587, 462, 1, 0);
+        Talk = TCasButton::Make(&Owner, TFileMode("talk", 0, FM_LEVEL_NOW),
+                                TCasButtonTarget{&Lord(), &Lord().ButtonBusy}, u16{125},
+                                TRect(587, 462, 639, 479), u16{TCasinoCGameLord::TalkButton}, u8{0},
+                                'p', TCursorData(nullptr, 6), TCursorData(nullptr, 7));
+        Lord().Buttons[TCasinoCGameLord::TalkButton] = Talk.get();
+        ASSERT_TRUE(RunUntilBetting());
+    }
+    // The table cursor kept by a manager; the regions take the mouse in the mode's list.
+    void OpenWithMouse() {
+        MakeCrapsTable(3000.0, 120.5, 40.0);
+        Services.SetCursorMgr(&Cursors);
+        Before = TEngineContext::Media;
+        TEngineContext::Media = &Services;
+        ASSERT_NE(CrapsWindow->GetResponderList(), nullptr);
+        ASSERT_TRUE(RunUntilBetting());
+    }
+    // A frame of the table with the button's own tick among the sprites'.
+    void ButtonFrame() {
+        const u32 tick = ++CrapsWindow->Tick;
+        Owner.Tick = tick;
+        Lord().RunState();
+        Talk->Tick(tick);
+        Lord().StateUpdate(tick);
+    }
+    void Mouse(JorpEventKind kind, int x, int y) {
+        CrapsWindow->GetResponderList()->DispatchMouse(kind, 0, TPoint{x, y});
+    }
+    u32 TableCursor() { return Cursors.GetSlot(CURSOR_SLOT_REGION).Id; }
+
+    std::unique_ptr<TCasButton> Talk;
+    TMediaServices Services;
+    TCursorMgr Cursors{nullptr};
+    TEngineMedia* Before = TEngineContext::Media;
+};
+
+// Each press steps the face to its next look and the setting by one with it: the betting state
+// must not step the setting a second time.
+TEST_F(RoundButtons, EachTalkPressStepsTheSettingOnceAndTheFaceShowsIt) {
+    OpenWithTalkButton();
+    ASSERT_FALSE(HasFatalFailure());
+    // The face's up look of setting s is frame 3 s + 2, the looks wrapping round at 12.
+    const auto face = [&] { return Talk->GetFace()->GetCurrentData().CurrentFrame; };
+    EXPECT_EQ(Lord().GetTalkSetting(), 3);
+    EXPECT_EQ(face(), 11u);
+    const TPoint inside{600, 470};
+    for (const int setting : {0, 1, 2, 3}) {
+        SCOPED_TRACE(setting);
+        Talk->GetResponder()->Fire(JEK_LBUTTONDOWN, 0, inside);
+        Talk->GetResponder()->Fire(JEK_LBUTTONUP, 0, inside);
+        for (int f = 0; f < 4; ++f)
+            ButtonFrame();
+        ASSERT_NE(Running<TCAct1State>(), nullptr);
+        EXPECT_EQ(Lord().GetButtonFlag(TCasinoCGameLord::TalkButton), 0);
+        EXPECT_EQ(Lord().ButtonBusy, 0) << "the press was taken";
+        EXPECT_EQ(Lord().GetTalkSetting(), setting);
+        EXPECT_EQ(face(), static_cast<u32>(3 * setting + 2));
+    }
+}
+
+// A take-down changes what the spot under a mouse that does not move can offer: the cursor
+// must follow at once, not on the mouse's next move.
+TEST_F(RoundButtons, ATakeDownUnderAStillMouseShowsTheSpotsNewCursorAtOnce) {
+    OpenWithMouse();
+    ASSERT_FALSE(HasFatalFailure());
+    constexpr int X = 300, Y = 400; // the pass line
+    Bet(0, 5.0);
+    Bet(4, 5.0);
+    Mouse(JEK_CURSOR, X, Y);
+    EXPECT_EQ(TableCursor(), 1u) << "chips can go down here";
+    Lord().ButtonFlags[TCasinoCGameLord::TakeDownButton] = 1;
+    ASSERT_TRUE(RunUntil([&] { return Running<TCRemoveState>() != nullptr; }, 3));
+    EXPECT_EQ(TableCursor(), 3u) << "the gambler's chips can come back from here";
+    Mouse(JEK_LBUTTONDOWN, X, Y);
+    Mouse(JEK_LBUTTONUP, X, Y);
+    ASSERT_FALSE(Spot(0).HasAmount(Lord().GetCurrentSeat()));
+    EXPECT_EQ(TableCursor(), 4u) << "nothing left here to take back";
+    // The field bet keeps the take-down going; the cursor stays as the take-down left it.
+    Frame();
+    Frame();
+    ASSERT_NE(Running<TCRemoveState>(), nullptr);
+    EXPECT_EQ(TableCursor(), 4u);
+}
 
 class RoundShake : public RoundStates, public ::testing::WithParamInterface<int> {};
 

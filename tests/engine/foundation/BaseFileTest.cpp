@@ -64,15 +64,25 @@ TEST_F(BaseFileLoad, ReadsItsBytesAtTheOffsetOrNothingAtAll) {
     EXPECT_EQ(JorpRamInUse, 0U);
 
     // Missing, too short, and an offset no read could honour: refused, nothing left behind.
+    // A missing source may yet come (the CD); one that is there but too short is damaged.
     Dir.WriteHostFile("short.bmp", "abc");
-    const std::tuple<const char*, u32, u32> failing[] = {
-        {"c:\\missing.bmp", 0, 10}, {"c:\\short.bmp", 2, 10}, {"c:\\short.bmp", 0x80000000U, 1}};
-    for (const auto& [source, offset, size] : failing) {
+    const std::tuple<const char*, u32, u32, u16> failing[] = {
+        {"c:\\missing.bmp", 0, 10, BF_FAILED},
+        {"c:\\short.bmp", 2, 10, BF_SHORT_SOURCE},
+        {"c:\\short.bmp", 0x80000000U, 1, BF_SHORT_SOURCE},
+        {"c:\\short.bmp", 0, 4, BF_SHORT_SOURCE},
+        {"c:\\short.bmp", 3, 1, BF_SHORT_SOURCE},
+        {"c:\\short.bmp", 0xFFFFFFFFU, 0xFFFFFFFFU, BF_SHORT_SOURCE}};
+    for (const auto& [source, offset, size, result] : failing) {
         TJorpBaseFile& bad = Image(source, offset, size);
-        EXPECT_EQ(bad.LoadData(), BF_FAILED) << source << " " << offset;
+        EXPECT_EQ(bad.LoadData(), result) << source << " " << offset << " " << size;
         EXPECT_FALSE(bad.IsInMemory());
         EXPECT_EQ(JorpRamInUse, 0U);
     }
+    // The last bytes of a file are its own, not too few.
+    TJorpBaseFile& tail = Image("c:\\short.bmp", 1, 2);
+    EXPECT_EQ(tail.LoadData(), BF_DONE);
+    EXPECT_EQ(ImageBytes(tail), "bc");
 }
 
 TEST_F(BaseFileLoad, PrefersTheBufferCopyAndFallsBackToTheSource) {

@@ -1,6 +1,6 @@
 // The mode window: the order of activation, deactivation and a frame's steps, the frame at
 // which "now" begins, the input and frame gates, a mode state that ends, timer messages inside
-// a dialog, the detail level, and a mode that cannot be set up.
+// a dialog, the hover poke, the detail level, and a mode that cannot be set up.
 #include "AppFixture.h"
 
 #include "../foundation/FileMgrFixture.h"
@@ -9,6 +9,8 @@
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/ModeState.h"
 #include "engine/framework/ModeWindow.h"
+#include "engine/framework/Responder.h"
+#include "engine/framework/ResponderList.h"
 #include "platform/framework/WinApi.h"
 
 namespace {
@@ -241,6 +243,44 @@ TEST_F(ModeWindowTest, TimerMessagesInsideALoopRunFromAStepDoNotStepAgain) {
     App->RunFor(600);
     EXPECT_GT(idles, 20);
     EXPECT_EQ(nested, 0);
+}
+
+// Notes each hover enter with the point it came with.
+struct THoverOwner : TJorpBase {
+    THoverOwner() : TJorpBase(nullptr) {}
+    i32 EvResponder(TResponder* r) override {
+        if (r->GetKind() == JEK_HOVER_ENTER)
+            Enters.push_back(r->GetPoint());
+        return 0;
+    }
+    std::vector<TPoint> Enters;
+};
+
+TEST_F(ModeWindowTest, APokeTellsTheResponderUnderAStillMouseItIsEnteredAgain) {
+    StartGame();
+    THoverOwner owner;
+    TResponder region(&Window(), 10, TRect(100, 100, 200, 200), 5, &owner, true, 0, TCursorData(),
+                      true);
+    TResponderList* list = Window().GetResponderList();
+    ASSERT_NE(list, nullptr);
+    // Nobody under the mouse yet: nobody hears.
+    Window().PokeHoverResponder();
+    EXPECT_TRUE(owner.Enters.empty());
+    TPoint screen{150, 120};
+    ASSERT_TRUE(ClientToScreen(Window().GetHandle(), &screen));
+    Backend().MouseMove(screen);
+    App->PumpWaitingMessages();
+    list->DispatchMouse(JEK_CURSOR, 0, TPoint{150, 120});
+    ASSERT_EQ(owner.Enters.size(), 1U);
+    // The mouse has not moved, yet the region hears of it again, where the mouse is.
+    Window().PokeHoverResponder();
+    ASSERT_EQ(owner.Enters.size(), 2U);
+    EXPECT_EQ(owner.Enters[1], TPoint(150, 120));
+    // A window that has let its mode go has no list to poke.
+    Window().Deactivate();
+    EXPECT_EQ(Window().GetResponderList(), nullptr);
+    Window().PokeHoverResponder();
+    EXPECT_EQ(owner.Enters.size(), 2U);
 }
 
 // The detail level and the fatal mode paths need only the window, the settings and the

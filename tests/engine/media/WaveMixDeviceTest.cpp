@@ -5,6 +5,8 @@
 #include "platform/audio/WaveMixOutput.h"
 #include "platform/sdl/SdlAudio.h"
 
+#include <SDL2/SDL.h>
+
 namespace {
 
 using WaveMixDevice = SoundFixture;
@@ -27,6 +29,25 @@ TEST_F(WaveMixDevice, APumpedPlayFillsTheDevicesNextBlock) {
     // Its end is the window thread's to hear, as a notice.
     App.PumpWaitingMessages();
     EXPECT_TRUE(bell.HasFlags(JOF_STOP_REQUESTED));
+}
+
+TEST_F(WaveMixDevice, AHostWithoutAnOutputDeviceIsToldSoAndTheMixerStartsAnyway) {
+    // A driver SDL does not have stands for a machine without a sound card: the device
+    // cannot be opened.
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no-such-driver", SDL_HINT_OVERRIDE);
+    {
+        TSdlAudio device(nullptr);
+        StartSound();
+        EXPECT_FALSE(device.IsOpen());
+    }
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    ASSERT_EQ(Boxes.Boxes.size(), 1U);
+    EXPECT_EQ(Boxes.Boxes[0].Caption, "Error - Audio");
+    EXPECT_EQ(Boxes.Boxes[0].Text, "System reports there is no wave out devices");
+    // Plays are taken and mixed as ever; nobody hears them.
+    ASSERT_NE(Manager->GetWaveMix(), nullptr);
+    WriteWave("bell", LevelWave(1000, 64));
+    EXPECT_TRUE(Mixer().QueuePlay(&Wav("bell"), 0));
 }
 
 } // namespace

@@ -91,20 +91,25 @@ private:
         case WM_TIMER:
         case WM_ENABLE:
         case WM_SIZE:
-            line += " " + std::to_string(LOWORD(wp));
+            line += ' ';
+            line += std::to_string(LOWORD(wp));
             break;
         case WM_COMMAND:
-            line += " " + std::to_string(LOWORD(wp));
+            line += ' ';
+            line += std::to_string(LOWORD(wp));
             break;
         case WM_CHAR:
         case WM_KEYDOWN:
-            line += " " + std::to_string(wp) + " x" +
-                    std::to_string(LOWORD(static_cast<std::uintptr_t>(lp)));
+            line += ' ';
+            line += std::to_string(wp);
+            line += " x";
+            line += std::to_string(LOWORD(static_cast<std::uintptr_t>(lp)));
             break;
         case WM_SETCURSOR:
-            line += " " +
-                    std::to_string(static_cast<i16>(LOWORD(static_cast<std::uintptr_t>(lp)))) +
-                    " " + MessageName(HIWORD(static_cast<std::uintptr_t>(lp)));
+            line += ' ';
+            line += std::to_string(static_cast<i16>(LOWORD(static_cast<std::uintptr_t>(lp))));
+            line += ' ';
+            line += MessageName(HIWORD(static_cast<std::uintptr_t>(lp)));
             break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -113,7 +118,10 @@ private:
         case WM_RBUTTONUP:
         case WM_MOUSEMOVE: {
             const TPoint p = LParamToPoint(lp);
-            line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+            line += ' ';
+            line += std::to_string(p.x);
+            line += ',';
+            line += std::to_string(p.y);
             break;
         }
         default:

@@ -2,8 +2,10 @@
 // the window thread woken only around sounding blocks.
 #include "platform/sdl/SdlAudio.h"
 #include "platform/audio/WaveMixOutput.h"
+#include "platform/audio/WaveOut.h"
 #include "tests/platform/audio/WaveMixTestSupport.h"
 
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -78,6 +80,30 @@ TEST_F(SdlAudioFillTest, ABlockIsTheMixersOutputAndItsEndWakesTheWindowThread) {
     EXPECT_EQ(wakes, 2);
     audio.FillBlock(block.data(), 4);
     EXPECT_EQ(wakes, 2);
+}
+
+TEST(SdlAudioDeviceTest, TheWaveOutCountIsWhetherTheDeviceOpens) {
+    // SDL's silent driver opens anywhere; a driver it does not have stands for a machine
+    // without a sound card.
+    const struct {
+        const char* Driver;
+        u32 Count;
+    } cases[] = {{"dummy", 1}, {"no-such-driver", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Driver);
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, c.Driver, SDL_HINT_OVERRIDE);
+        {
+            TSdlAudio audio(nullptr);
+            EXPECT_EQ(waveOutGetNumDevs(), c.Count);
+            EXPECT_EQ(audio.IsOpen(), c.Count == 1);
+            // A device that failed is not tried again on the next question.
+            EXPECT_EQ(audio.IsUnavailable(), c.Count == 0);
+            EXPECT_EQ(waveOutGetNumDevs(), c.Count);
+        }
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        // Without the device's probe the headless answer holds again.
+        EXPECT_EQ(waveOutGetNumDevs(), 1U);
+    }
 }
 
 } // namespace
