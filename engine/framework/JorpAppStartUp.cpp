@@ -12,7 +12,17 @@
 #include "platform/framework/WinApi.h"
 #include "platform/host/VirtualPath.h"
 
+#include <cstdio>
 #include <vector>
+
+namespace {
+
+// A copy started from a terminal would otherwise end without a word.
+void SayAnotherCopyCameForward() {
+    std::fputs("otcraps is already running; its window was brought to the front.\n", stderr);
+}
+
+} // namespace
 
 bool TJorpApp::StartUp() {
     if (Started)
@@ -49,6 +59,7 @@ bool TJorpApp::CheckSingleInstance() {
                 });
             MoveWindow(popup, rect.left, rect.top, rect.Width(), rect.Height(), true);
         }
+        SayAnotherCopyCameForward();
         return false;
     }
     // Other copies in other processes are not windows of this one: they hold the lock file
@@ -57,6 +68,7 @@ bool TJorpApp::CheckSingleInstance() {
     const auto host = TVirtualPaths::ToHost(lock.GetText());
     if (host && InstanceLock.Acquire(*host) == TInstanceLock::TResult::HeldElsewhere) {
         TInstanceLock::SignalHolder(*host);
+        SayAnotherCopyCameForward();
         return false;
     }
     return true;

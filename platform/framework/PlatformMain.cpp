@@ -11,6 +11,26 @@
 #include <optional>
 #include <vector>
 
+namespace {
+
+void PrintUsage(std::FILE* to, std::span<const TBackendChoice> backends) {
+    std::string names;
+    for (const TBackendChoice& b : backends)
+        names += (names.empty() ? "" : ", ") + b.Name;
+    std::fprintf(to,
+                 "Usage: otcraps [OPTION]...\n"
+                 "A casino craps table and trainer.\n"
+                 "\n"
+                 "  --headless        run without a window, on an in-memory screen\n"
+                 "  --backend=NAME    run on the named backend (%s)\n"
+                 "  --script=FILE     play a file of input (with --headless)\n"
+                 "  --help            print this help and exit\n"
+                 "  --version         print the version and exit\n",
+                 names.c_str());
+}
+
+} // namespace
+
 int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
                  std::span<const TBackendChoice> backends) {
     std::string wanted;
@@ -18,17 +38,38 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
         wanted = env;
     std::vector<char*> args;
     std::optional<std::string> script;
+    bool help = false;
+    bool version = false;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i] != nullptr ? argv[i] : "";
-        if (i > 0 && arg == "--headless") {
+        if (i == 0) {
+            args.push_back(argv[i]);
+        } else if (arg == "--headless") {
             wanted = "headless";
-        } else if (i > 0 && arg.rfind("--backend=", 0) == 0) {
+        } else if (arg.rfind("--backend=", 0) == 0) {
             wanted = arg.substr(10);
-        } else if (i > 0 && arg.rfind("--script=", 0) == 0) {
+        } else if (arg.rfind("--script=", 0) == 0) {
             script = arg.substr(9);
+        } else if (arg == "--help") {
+            help = true;
+        } else if (arg == "--version") {
+            version = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            // A mistyped option would otherwise reach the game unnoticed and be ignored.
+            std::fprintf(stderr, "otcraps: unknown option \"%s\"\n", arg.c_str());
+            PrintUsage(stderr, backends);
+            return 2;
         } else {
             args.push_back(argv[i]);
         }
+    }
+    if (help) {
+        PrintUsage(stdout, backends);
+        return 0;
+    }
+    if (version) {
+        std::printf("otcraps %s\n", OTCRAPS_VERSION);
+        return 0;
     }
     const TBackendChoice* choice = nullptr;
     for (const TBackendChoice& b : backends)

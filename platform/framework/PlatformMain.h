@@ -23,6 +23,9 @@ struct TBackendChoice {
 // variable, else it is the first choice. An unknown name ends with exit code 1.
 // "--script=FILE" (removed too) plays a file of input on a backend that takes scripts (the
 // headless one); a bad file, or a backend that takes none, ends with exit code 1.
+// "--help" prints the usage and "--version" the program's version, to stdout, and both end
+// with exit code 0 before any backend starts. Any other argument that starts with "-" is
+// refused with the usage on stderr and exit code 2; the rest reach the program.
 int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
                  std::span<const TBackendChoice> backends);
 

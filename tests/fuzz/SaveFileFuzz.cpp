@@ -4,8 +4,8 @@
 #include "engine/framework/PlayerMgr.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "platform/host/VirtualPath.h"
+#include "support/ScratchDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -17,16 +17,16 @@ public:
     TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
 };
 
-// One folder for the whole run, mapped as drive c:, emptied before every input.
+// One folder for the whole run, mapped as drive c:, emptied before every input and removed
+// when the run ends.
+struct TMappedFolder {
+    TScratchDir Dir{"savefuzz"};
+    TMappedFolder() { TVirtualPaths::SetDriveRoot('c', Dir.Path.string()); }
+};
+
 const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "savefuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        TVirtualPaths::SetDriveRoot('c', pattern);
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
+    static const TMappedFolder folder;
+    return folder.Dir.Path;
 }
 
 } // namespace

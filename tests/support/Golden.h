@@ -3,6 +3,7 @@
 
 #include "platform/framework/Surface.h"
 #include "platform/headless/PngWriter.h"
+#include "support/ScratchDir.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,14 @@ inline ::testing::AssertionResult MatchesGolden(const TScreenSurface& screen,
     if (!expected)
         return ::testing::AssertionFailure()
                << "no golden image " << golden << " (run with OTCRAPS_UPDATE_GOLDEN=1)";
-    const std::string actualPath =
-        (std::filesystem::temp_directory_path() / (name + ".actual.png")).string();
-    if (expected->GetWidth() != crop.GetWidth() || expected->GetHeight() != crop.GetHeight()) {
+    // Written only on a mismatch, into a folder of its own that stays for a person to look at.
+    std::string actualPath;
+    const auto keepActual = [&] {
+        actualPath = (MakeUniqueDir("golden") / (name + ".actual.png")).string();
         WritePng(actualPath, crop);
+    };
+    if (expected->GetWidth() != crop.GetWidth() || expected->GetHeight() != crop.GetHeight()) {
+        keepActual();
         return ::testing::AssertionFailure()
                << name << ": size " << crop.GetWidth() << "x" << crop.GetHeight() << ", golden "
                << expected->GetWidth() << "x" << expected->GetHeight() << "; actual in "
@@ -46,7 +51,7 @@ inline ::testing::AssertionResult MatchesGolden(const TScreenSurface& screen,
     for (i32 y = 0; y < crop.GetHeight(); ++y)
         for (i32 x = 0; x < crop.GetWidth(); ++x)
             if (crop.GetPixel(x, y) != expected->GetPixel(x, y)) {
-                WritePng(actualPath, crop);
+                keepActual();
                 return ::testing::AssertionFailure() << name << ": first difference at (" << x
                                                      << "," << y << "); actual in " << actualPath;
             }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platform/host/VirtualPath.h"
+#include "support/ScratchDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -11,15 +11,7 @@
 class TTempDir {
 public:
     // Maps the directory as drive c: unless another letter is asked for.
-    explicit TTempDir(char driveLetter = 'c') : Drive(driveLetter) {
-        const char* base = std::getenv("OTCRAPS_TEST_TMP");
-        std::filesystem::path parent =
-            base != nullptr ? std::filesystem::path(base) : std::filesystem::temp_directory_path();
-        std::filesystem::create_directories(parent);
-        std::string pattern = (parent / "t-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        Path = pattern;
+    explicit TTempDir(char driveLetter = 'c') : Path(MakeUniqueDir("t")), Drive(driveLetter) {
         TVirtualPaths::SetDriveRoot(Drive, Path.string());
     }
     ~TTempDir() {

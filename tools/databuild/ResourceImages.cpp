@@ -194,14 +194,16 @@ TResourcePicture ClosedHand() {
     return Picture(TPictureKind::Cursor, {7}, c, 15, 15);
 }
 
-TResourcePicture Icon() {
-    TRgbCanvas c(32, 32);
-    DrawDie(c, 11.5, 12, 16, -0.3, 5, RedDie);
-    DrawDie(c, 21, 20.5, 16, 0.35, 2, IvoryDie);
-    return Picture(TPictureKind::Icon, {1001, 1}, c, 16, 16);
-}
-
 } // namespace
+
+TResourcePicture ProgramIcon(i32 size) {
+    TRgbCanvas c(size, size);
+    // Laid out on the 32-pixel grid and scaled, so every size shows the same two dice.
+    const double k = size / 32.0;
+    DrawDie(c, 11.5 * k, 12 * k, 16 * k, -0.3, 5, RedDie);
+    DrawDie(c, 21 * k, 20.5 * k, 16 * k, 0.35, 2, IvoryDie);
+    return Picture(TPictureKind::Icon, {1001, 1}, c, size / 2, size / 2);
+}
 
 std::vector<TResourcePicture> MakeResourcePictures() {
     std::vector<TResourcePicture> pictures;
@@ -214,6 +216,6 @@ std::vector<TResourcePicture> MakeResourcePictures() {
     pictures.push_back(TableCursor(4, false, true));
     pictures.push_back(PointingHand());
     pictures.push_back(ClosedHand());
-    pictures.push_back(Icon());
+    pictures.push_back(ProgramIcon(32));
     return pictures;
 }

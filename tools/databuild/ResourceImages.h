@@ -28,6 +28,9 @@ constexpr i32 LOAD_BARS_RIGHT = 300;
 constexpr i32 LOAD_BARS_BOTTOM = 195;
 
 std::vector<TResourcePicture> MakeResourcePictures();
+// The program's icon (resource 1001) drawn at size x size pixels; the resource is the 32 one,
+// the desktop's menus take larger ones.
+TResourcePicture ProgramIcon(i32 size);
 
 // An opaque picture brought down to at most 256 colours for an 8-bit bitmap.
 struct TIndexedPicture {

@@ -131,13 +131,6 @@ protected:
         }
     }
 
-    static std::string OutputPath(const std::string& name) {
-        const char* dir = std::getenv("OTCRAPS_TEST_TMP");
-        const std::filesystem::path base =
-            dir != nullptr ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
-        return (base / name).string();
-    }
-
     TTempDir Dir;
     TMessageBoxRecorder Boxes;
     TExitTrap Exits;

@@ -11,6 +11,11 @@
 #include "platform/framework/MenuUi.h"
 #include "platform/framework/PopupMenu.h"
 #include "platform/headless/PngWriter.h"
+#include "platform/sdl/SdlBackend.h"
+#include "resources/Resources.h"
+#include "support/ExitTrap.h"
+#include "support/FailurePictures.h"
+#include "support/TempDir.h"
 #include "tools/databuild/Build.h"
 
 namespace {
@@ -73,6 +78,7 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     const auto golden = ReadPng(
         (std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests/golden/craps_bet_placed.png").string());
     ASSERT_TRUE(golden.has_value());
+    const TFailurePictures pictures("sdl-program");
 
     TDesktop::Get().Reset();
     TDesktop::Get().AttachBackend(Sdl.get());
@@ -174,10 +180,10 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(bankrollAfterBet, TMoney(495.0));
     ASSERT_TRUE(readBack);
-    WritePng(OutputPath("sdl_program_bet_placed.png"), shown);
+    WritePng(pictures.File("sdl_program_bet_placed.png"), shown);
     // The window shows the chip on the pass line as the headless desktop draws it.
     EXPECT_EQ(DifferingPixels(shown, *golden, PassLineArea), 0)
-        << "the window's picture is in " << OutputPath("sdl_program_bet_placed.png");
+        << "the window's picture is in " << pictures.File("sdl_program_bet_placed.png");
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
 }

@@ -3,6 +3,7 @@
 // click on the pass line lands on the pass line at each; the size is kept for the next run.
 // Skips where there is no display; scripts/check runs it under Xvfb on a 1920 x 1080 screen.
 #include "SdlProgramSupport.h"
+#include "support/FailurePictures.h"
 
 #include "platform/framework/MenuUi.h"
 #include "platform/headless/PngWriter.h"
@@ -219,7 +220,8 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
         EXPECT_EQ(seen[3].View.Picture, (TRect{2, 0, 999, 777}));
     }
     ASSERT_TRUE(fullRead);
-    WritePng(OutputPath("sdl_program_full_screen.png"), full);
+    const TFailurePictures pictures("sdl-window");
+    WritePng(pictures.File("sdl_program_full_screen.png"), full);
     // Black beside the picture, the table's felt in it.
     const TSdlViewport& fullView = seen[1].View;
     int barPixels = 0;

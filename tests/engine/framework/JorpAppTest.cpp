@@ -130,6 +130,9 @@ TEST_F(JorpAppTest, TheDisplayMustHoldTheGameAreaAndOtherColourDepthsWarnWhileAl
     }
 }
 
+const std::string SecondCopyLine =
+    "otcraps is already running; its window was brought to the front.\n";
+
 TEST_F(JorpAppTest, AWindowWithTheTitleIsBroughtForwardInsteadOfStarting) {
     const struct {
         bool Minimised, Animate;
@@ -153,7 +156,9 @@ TEST_F(JorpAppTest, AWindowWithTheTitleIsBroughtForwardInsteadOfStarting) {
         });
         TTestApp app;
         app.SetAnimatePreviousInstance(c.Animate);
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(app.StartUp());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), SecondCopyLine);
         TDesktop::Get().SetMessageHook(nullptr);
         EXPECT_TRUE(Boxes.Boxes.empty());
         EXPECT_FALSE(other.IsIconic());
@@ -176,7 +181,10 @@ TEST_F(JorpAppTest, ACopyHoldingTheLockFileIsAskedToComeForward) {
     TInstanceLock::TakeComeForwardRequest();
     {
         TTestApp app;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(app.StartUp());
+        // A copy started from a terminal says why it ends, in one line.
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), SecondCopyLine);
     }
     EXPECT_TRUE(TInstanceLock::TakeComeForwardRequest());
     EXPECT_TRUE(Boxes.Boxes.empty());

@@ -8,6 +8,7 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlBackend.h"
+#include "support/FailurePictures.h"
 
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
@@ -17,14 +18,6 @@
 #include <memory>
 
 namespace {
-
-std::string OutputPath(const std::string& name) {
-    const char* dir = std::getenv("OTCRAPS_TEST_TMP");
-    const std::filesystem::path base =
-        dir != nullptr ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
-    std::filesystem::create_directories(base);
-    return (base / name).string();
-}
 
 // The shown part of the desktop inside the host window: every desktop pixel must fill its whole
 // block of the whole scale with one colour (nearest-neighbour, no smoothing).
@@ -51,9 +44,9 @@ std::string OutputPath(const std::string& name) {
 }
 
 ::testing::AssertionResult SameImage(const TScreenSurface& expected, const TScreenSurface& actual,
-                                     const std::string& name) {
-    WritePng(OutputPath(name + ".sdl.png"), actual);
-    WritePng(OutputPath(name + ".headless.png"), expected);
+                                     const std::string& name, const TFailurePictures& pictures) {
+    WritePng(pictures.File(name + ".sdl.png"), actual);
+    WritePng(pictures.File(name + ".headless.png"), expected);
     if (expected.GetSize() != actual.GetSize())
         return ::testing::AssertionFailure() << name << ": sizes differ";
     int differing = 0;
@@ -68,7 +61,7 @@ std::string OutputPath(const std::string& name) {
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << name << ": " << differing << " pixels differ, the first at (" << first.x << ","
-           << first.y << "); images in " << OutputPath(name + ".*.png");
+           << first.y << "); images in " << pictures.File(name + ".*.png");
 }
 
 // The part of the headless desktop the real window shows, opaque.
@@ -141,6 +134,7 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
                      << "); scripts/check runs this under xvfb-run";
     }
     const THeadlessPictures expected = RenderHeadless();
+    const TFailurePictures pictures("sdl-scene");
 
     TDesktop::Get().Reset();
     TDesktop::Get().AttachBackend(sdl.get());
@@ -179,9 +173,9 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         TScreenSurface host;
         TScreenSurface shown;
         ASSERT_TRUE(sdl->ReadWindowPixels(host));
-        WritePng(OutputPath("sdl_scene_window.png"), host);
+        WritePng(pictures.File("sdl_scene_window.png"), host);
         ASSERT_TRUE(Unscale(host, view, shown));
-        EXPECT_TRUE(SameImage(expected.Opened, shown, "sdl_scene_opened"));
+        EXPECT_TRUE(SameImage(expected.Opened, shown, "sdl_scene_opened", pictures));
 
         // A click in host pixels, at the scale, pulls the menu down: the mouse is mapped
         // back and only the changed parts are presented again.
@@ -193,7 +187,7 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         app.RunFor(200);
         ASSERT_TRUE(sdl->ReadWindowPixels(host));
         ASSERT_TRUE(Unscale(host, view, shown));
-        EXPECT_TRUE(SameImage(expected.MenuOpen, shown, "sdl_scene_menu_open"));
+        EXPECT_TRUE(SameImage(expected.MenuOpen, shown, "sdl_scene_menu_open", pictures));
     }
     TResourceRegistry::Get().Clear();
     TDesktop::Get().Reset();

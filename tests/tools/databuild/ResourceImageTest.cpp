@@ -11,6 +11,7 @@
 #include "tools/databuild/ResourceImages.h"
 #include "tools/databuild/ResourceImagesCanvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -170,6 +171,57 @@ TEST(ResourceImages, ADieShowsItsFacesPipsAtAnyTurn) {
             EXPECT_EQ(argb[0] >> 24, 0U);
             EXPECT_EQ(argb[40 * 80 + 40 + 12] >> 24, 255U);
         }
+}
+
+// The desktop's icons are the program's icon redrawn larger: brought back down to 32 pixels
+// they match it, and the dice keep their faces.
+TEST(ResourceImages, TheLargerIconsShowTheSameDice) {
+    const TResourcePicture small = ProgramIcon(32);
+    const TResourceImageTable* registered = FindResourceImage(TResourceImageKind::Icon, 1001);
+    ASSERT_NE(registered, nullptr);
+    ASSERT_EQ(small.Argb.size(), 32U * 32U);
+    EXPECT_TRUE(std::equal(small.Argb.begin(), small.Argb.end(), registered->Argb));
+    EXPECT_EQ(small.HotX, 16);
+
+    for (i32 size : {48, 256}) {
+        SCOPED_TRACE(size);
+        const TResourcePicture big = ProgramIcon(size);
+        ASSERT_EQ(big.Width, size);
+        ASSERT_EQ(big.Height, size);
+        ASSERT_EQ(big.Argb.size(), static_cast<size_t>(size) * size);
+        EXPECT_EQ(big.Argb.front() >> 24, 0U);
+        EXPECT_EQ(big.Argb.back() >> 24, 0U);
+    }
+    const TResourcePicture big = ProgramIcon(256);
+    // The red die shows four of its five white pips past the ivory one's corner, the ivory
+    // one two dark ones.
+    EXPECT_EQ(CountPips(big.Argb, 256, 0xFFFFFFFFU), 4);
+    EXPECT_EQ(CountPips(big.Argb, 256, 0xFF181818U), 2);
+    // Each 8 x 8 block averaged, colour weighted by coverage, is the small icon's pixel.
+    i32 worstAlpha = 0;
+    i32 worstColour = 0;
+    for (i32 y = 0; y < 32; ++y)
+        for (i32 x = 0; x < 32; ++x) {
+            i32 alpha = 0;
+            i32 sum[3] = {};
+            for (i32 dy = 0; dy < 8; ++dy)
+                for (i32 dx = 0; dx < 8; ++dx) {
+                    const u32 p = big.Argb[static_cast<size_t>(y * 8 + dy) * 256 + x * 8 + dx];
+                    const i32 a = static_cast<i32>(p >> 24);
+                    alpha += a;
+                    for (i32 ch = 0; ch < 3; ++ch)
+                        sum[ch] += a * static_cast<i32>((p >> (16 - 8 * ch)) & 0xFF);
+                }
+            const u32 want = small.Argb[static_cast<size_t>(y) * 32 + x];
+            worstAlpha = std::max(worstAlpha, std::abs(alpha / 64 - static_cast<i32>(want >> 24)));
+            if ((want >> 24) == 255 && alpha == 255 * 64)
+                for (i32 ch = 0; ch < 3; ++ch)
+                    worstColour = std::max(
+                        worstColour, std::abs(sum[ch] / alpha -
+                                              static_cast<i32>((want >> (16 - 8 * ch)) & 0xFF)));
+        }
+    EXPECT_LE(worstAlpha, 24);
+    EXPECT_LE(worstColour, 32);
 }
 
 class BuiltIntro : public BuiltDataFixture {};
