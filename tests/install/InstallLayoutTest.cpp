@@ -83,16 +83,35 @@ std::map<std::string, std::string> DesktopEntry(const fs::path& path) {
     return keys;
 }
 
-TEST(InstallLayoutTest, AnInstallIntoAPrefixHoldsTheProgramItsDataItsHelpAndTheDesktopFiles) {
-    const TScratchDir work("install");
-    const fs::path prefix = work.Path / "prefix";
+// `cmake --install` of the build into the prefix; the log on failure.
+::testing::AssertionResult Install(const fs::path& prefix, const fs::path& work) {
     std::string install = Quoted(OTCRAPS_CMAKE);
     install += " --install ";
     install += Quoted(OTCRAPS_BINARY_DIR);
     install += " --prefix ";
     install += Quoted(prefix);
-    const auto [code, log] = RunCommand(install, work.Path / "install.log");
-    ASSERT_EQ(code, 0) << log;
+    const auto [code, log] = RunCommand(install, work / "install.log");
+    if (code != 0)
+        return ::testing::AssertionFailure() << log;
+    return ::testing::AssertionSuccess();
+}
+
+// Every file below the folder with its size and modification time.
+std::map<std::string, std::string> Listing(const fs::path& folder) {
+    std::map<std::string, std::string> listing;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::string stamp = std::to_string(entry.is_directory() ? 0 : entry.file_size());
+        stamp += ' ';
+        stamp += std::to_string(entry.last_write_time().time_since_epoch().count());
+        listing[fs::relative(entry.path(), folder).string()] = stamp;
+    }
+    return listing;
+}
+
+TEST(InstallLayoutTest, AnInstallIntoAPrefixHoldsTheProgramItsDataItsHelpAndTheDesktopFiles) {
+    const TScratchDir work("install");
+    const fs::path prefix = work.Path / "prefix";
+    ASSERT_TRUE(Install(prefix, work.Path));
 
     // Exactly these: nothing played in the build tree (a save file, settings) comes along.
     std::set<std::string> files;
@@ -136,6 +155,35 @@ TEST(InstallLayoutTest, AnInstallIntoAPrefixHoldsTheProgramItsDataItsHelpAndTheD
 
     EXPECT_TRUE(IsIcon(prefix / "share/icons/hicolor/48x48/apps/otcraps.png", 48));
     EXPECT_TRUE(IsIcon(prefix / "share/icons/hicolor/256x256/apps/otcraps.png", 256));
+}
+
+// A player who cannot write to the install plays from another folder: the game finds its data
+// through the prefix, saves in the player's folder and leaves the install as it was.
+TEST(InstallLayoutTest, TheInstalledGamePlaysFromElsewhereAndSavesOnlyInThePlayersFolder) {
+    const TScratchDir work("install-play");
+    const fs::path prefix = work.Path / "prefix";
+    ASSERT_TRUE(Install(prefix, work.Path));
+    const fs::path elsewhere = work.Path / "elsewhere";
+    const fs::path home = work.Path / "home";
+    fs::create_directories(elsewhere);
+    std::ofstream(work.Path / "run.txt") << "2500 click 400 300\n4000 close\n";
+    const auto before = Listing(prefix);
+
+    std::string play = "cd ";
+    play += Quoted(elsewhere);
+    play += " && OTCRAPS_HOME=";
+    play += Quoted(home);
+    play += ' ';
+    play += Quoted(prefix / "bin/otcraps");
+    play += " --headless --script=";
+    play += Quoted(work.Path / "run.txt");
+    const auto [code, output] = RunCommand(play, work.Path / "play.log");
+    EXPECT_EQ(code, 0) << output;
+    EXPECT_EQ(output, "");
+    EXPECT_GT(fs::file_size(home / "data/otcraps.sav"), 0U);
+    EXPECT_TRUE(fs::is_regular_file(home / "otcraps.ini"));
+    EXPECT_EQ(Listing(prefix), before);
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 } // namespace
