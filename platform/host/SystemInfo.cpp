@@ -11,9 +11,13 @@ std::optional<u64> MemoryOverride;
 std::optional<u64> DiskOverride;
 } // namespace
 
-void SetPhysicalMemoryOverride(std::optional<u64> totalBytes) { MemoryOverride = totalBytes; }
+void SetPhysicalMemoryOverride(std::optional<u64> totalBytes) {
+    MemoryOverride = totalBytes;
+}
 
-void SetDiskFreeOverride(std::optional<u64> freeBytes) { DiskOverride = freeBytes; }
+void SetDiskFreeOverride(std::optional<u64> freeBytes) {
+    DiskOverride = freeBytes;
+}
 
 void GlobalMemoryStatus(TMemoryStatus* status) {
     if (status == nullptr)
