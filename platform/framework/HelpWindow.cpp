@@ -64,8 +64,7 @@ std::vector<std::string> Words(const std::string& text) {
 
 DEFINE_RESPONSE_TABLE1(THelpWindow, TWindow)
 EV_WM_KEYDOWN, EV_WM_LBUTTONDOWN, EV_WM_LBUTTONUP, EV_WM_MOUSEMOVE, EV_WM_ERASEBKGND,
-    EV_MESSAGE(WM_MOUSEWHEEL, EvMouseWheel),
-    END_RESPONSE_TABLE;
+    EV_MESSAGE(WM_MOUSEWHEEL, EvMouseWheel), END_RESPONSE_TABLE;
 
 THelpWindow::THelpWindow(TWindow* owner, THelpBook book)
     : TWindow(TopLevelOf(owner), "Help"), Book(std::move(book)) {

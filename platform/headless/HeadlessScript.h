@@ -19,7 +19,8 @@
 // Steps at one time run in the order written. After the last step the window is closed, so
 // a scripted run always ends.
 inline constexpr const char* HeadlessScriptUsage =
-    "--script=FILE: lines of \"<ms> click|move <x> <y>\", \"<ms> wheel <x> <y> <notches>\", \"<ms> key <vk> [<char>]\", "
+    "--script=FILE: lines of \"<ms> click|move <x> <y>\", \"<ms> wheel <x> <y> <notches>\", \"<ms> "
+    "key <vk> [<char>]\", "
     "\"<ms> type <c>\", \"<ms> shot <png path>\", \"<ms> close\"; the window closes after the "
     "last step";
 

@@ -26,7 +26,8 @@ protected:
             const TPoint o = TDesktop::Get().ClientToScreen(&dialog, {0, 0});
             shape.Client = dialog.GetClientRect();
             shape.Text = TDesktop::Get().ScreenClientRect(text).OffsetBy(-o.x, -o.y);
-            shape.Ok = TDesktop::Get().ScreenClientRect(dialog.GetDlgItem(IDOK)).OffsetBy(-o.x, -o.y);
+            shape.Ok =
+                TDesktop::Get().ScreenClientRect(dialog.GetDlgItem(IDOK)).OffsetBy(-o.x, -o.y);
             TScreenDC dc;
             const TSize drawn = ControlPaint::Measure(dc, *dialog.GetDialogFont(), message,
                                                       DT_WORDBREAK, shape.Text.Width());

@@ -32,14 +32,13 @@ bool TakesText(const TDialogItemTemplate& item, TRect r, TTextRoom& room) {
         return false;
     if (item.ClassName == "static") {
         const u32 type = item.Style & SS_TYPEMASK;
-        if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT &&
-            type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE)
+        if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP &&
+            type != SS_SIMPLE)
             return false;
         i32 inset = (item.Style & SS_SUNKEN) != 0 ? 1 : 0;
         inset += (item.Style & WS_BORDER) != 0 ? 1 : 0;
         room.Box = {r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
-        room.Format = type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE ? DT_SINGLELINE
-                                                                       : DT_WORDBREAK;
+        room.Format = type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE ? DT_SINGLELINE : DT_WORDBREAK;
         room.Format |= DT_EXPANDTABS;
         return true;
     }
@@ -78,10 +77,10 @@ protected:
 };
 
 TEST_F(TemplateFitTest, EveryTemplateTextFitsItsControl) {
-    const u32 dialogs[] = {IDD_EXPERT,  IDD_WARNING,       IDD_GAUGE,         IDD_SCROLLMSG,
-                           IDD_DETAILLEVEL, IDD_BITMAP,    IDD_SILENTGAUGE,   IDD_GAMBLER,
-                           IDD_GAMBLERDELETE, IDD_GAMBLERCREATE, IDD_GAMBLERMSG, IDD_BETOPTIONS,
-                           IDD_STATS,   IDD_GRAPH};
+    const u32 dialogs[] = {IDD_EXPERT,        IDD_WARNING,       IDD_GAUGE,       IDD_SCROLLMSG,
+                           IDD_DETAILLEVEL,   IDD_BITMAP,        IDD_SILENTGAUGE, IDD_GAMBLER,
+                           IDD_GAMBLERDELETE, IDD_GAMBLERCREATE, IDD_GAMBLERMSG,  IDD_BETOPTIONS,
+                           IDD_STATS,         IDD_GRAPH};
     int measured = 0;
     for (const u32 id : dialogs) {
         const TDialogTemplate* t = TResourceRegistry::Get().FindDialog(id);

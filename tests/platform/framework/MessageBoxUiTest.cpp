@@ -6,8 +6,8 @@
 #include "platform/framework/ControlPaint.h"
 #include "platform/framework/Dc.h"
 #include "platform/framework/GdiObject.h"
-#include "platform/framework/Static.h"
 #include "platform/framework/MessageBoxUi.h"
+#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
 
 #include <gtest/gtest.h>

@@ -40,7 +40,8 @@ protected:
 };
 
 TEST_F(WheelTest, AListScrollsThreeRowsANotchWithinItsRowsAndKeepsItsSelection) {
-    const int maxTop = List->GetCount() - (List->GetClientRect().Height() - 2) / List->GetItemHeight();
+    const int maxTop =
+        List->GetCount() - (List->GetClientRect().Height() - 2) / List->GetItemHeight();
     ASSERT_GT(maxTop, 6);
     const HWND focus = Focus();
     const struct {

@@ -63,8 +63,7 @@ TEST(SdlEventTest, WheelNotchesArriveAsDeltasAtTheMouseInDesktopPixels) {
               TSdlEventUse::Input);
     EXPECT_EQ(in.WheelDelta, WHEEL_DELTA);
     // Sideways only, or another window's: nothing.
-    EXPECT_EQ(TranslateSdlEvent(WheelEvent(Window, 0, 0, 0), v, Window, 0, in),
-              TSdlEventUse::None);
+    EXPECT_EQ(TranslateSdlEvent(WheelEvent(Window, 0, 0, 0), v, Window, 0, in), TSdlEventUse::None);
     EXPECT_EQ(TranslateSdlEvent(WheelEvent(Window + 1, 1, 0, 0), v, Window, 0, in),
               TSdlEventUse::None);
 }
