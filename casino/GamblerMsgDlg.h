@@ -14,6 +14,9 @@ public:
     void SetupWindow() override;
 
 private:
+    // Sizes the box, its rule and its button to the message's lines.
+    void FitToMessage();
+
     std::string Caption;
     std::string Message;
     TStatic* MessageStatic;

@@ -38,7 +38,7 @@ TDialogTemplate ExpertTemplate() {
     t.Items = {
         Control("edit", 101, "", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_CENTER, 2,
                 3, 123, 57),
-        Control("button", IDOK, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 38, 63, 50, 9),
+        Control("button", IDOK, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 38, 62, 50, 11),
     };
     return t;
 }
@@ -100,8 +100,8 @@ TDialogTemplate SpeedTemplate() {
         Control("static", -1,
                 "This setting will result in super fast game flow. Recommended for computers "
                 "which run slowly on all of the other settings.",
-                SS_LEFT, 66, 116, 204, 22),
-        Control("button", 105, "Speed Setting", WS_GROUP | BS_GROUPBOX, 8, 6, 272, 135),
+                SS_LEFT, 66, 116, 204, 24),
+        Control("button", 105, "Speed Setting", WS_GROUP | BS_GROUPBOX, 8, 6, 272, 137),
     };
     return t;
 }

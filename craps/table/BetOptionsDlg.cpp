@@ -4,6 +4,7 @@
 
 #include "casino/CasinoPlayerData.h"
 #include "craps/bets/BetOptions.h"
+#include "engine/framework/DialogPlacement.h"
 #include "resources/Resources.h"
 
 #include "platform/framework/Button.h"
@@ -47,6 +48,8 @@ TCasinoCrapsBetOptionsDlg::~TCasinoCrapsBetOptionsDlg() = default;
 
 void TCasinoCrapsBetOptionsDlg::SetupWindow() {
     TDialog::SetupWindow();
+    // Its template has no place of its own: it goes over the game like the other dialogs.
+    CentreOverParent(*this);
     // A byte above 1 (a record written by hand, or damaged) counts as set, as the bets read it.
     const u8* options = Record + TCasinoPlayerData::OptionsAt;
     for (size_t i = 0; i < PairCount; ++i)

@@ -12,6 +12,8 @@
 enum class TInputKind {
     MouseMove,
     MouseButton,
+    // The wheel turned by WheelDelta at Pos.
+    MouseWheel,
     Key,
     // The host gave or took the keyboard from the program as a whole.
     AppActive,
@@ -31,6 +33,8 @@ struct TInputEvent {
     TMouseButton Button = TMouseButton::Left;
     // Button or key pressed (true) or released; for AppActive, gained (true) or lost.
     bool Down = true;
+    // The wheel's turn: WHEEL_DELTA a notch, positive away from the user.
+    i32 WheelDelta = 0;
     u32 VirtualKey = 0;
     // The character a key press produces; 0 for keys without one.
     u32 Char = 0;

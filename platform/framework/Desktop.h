@@ -172,6 +172,7 @@ private:
     bool TranslateInput(const TInputEvent& event, MSG& msg);
     bool TranslateMouse(const TInputEvent& event, MSG& msg);
     bool TranslateKey(const TInputEvent& event, MSG& msg);
+    bool TranslateWheel(const TInputEvent& event, MSG& msg);
     bool GenerateTimer(MSG& msg);
     u64 NextTimerDue() const;
 

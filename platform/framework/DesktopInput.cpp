@@ -11,12 +11,14 @@
 bool TDesktop::TranslateInput(const TInputEvent& event, MSG& msg) {
     // Losing the keyboard, minimising or closing ends a menu session first.
     if (event.Kind != TInputKind::MouseMove && event.Kind != TInputKind::MouseButton &&
-        event.Kind != TInputKind::Key)
+        event.Kind != TInputKind::MouseWheel && event.Kind != TInputKind::Key)
         TMenuUi::Get().OnInput(event);
     switch (event.Kind) {
     case TInputKind::MouseMove:
     case TInputKind::MouseButton:
         return TranslateMouse(event, msg);
+    case TInputKind::MouseWheel:
+        return TranslateWheel(event, msg);
     case TInputKind::Key:
         return TranslateKey(event, msg);
     case TInputKind::AppActive:
@@ -148,5 +150,47 @@ bool TDesktop::TranslateKey(const TInputEvent& event, MSG& msg) {
     msg.time = GetTickCount();
     msg.pt = CursorPos;
     msg.keyChar = event.Down ? event.Char : 0;
+    return true;
+}
+
+bool TDesktop::TranslateWheel(const TInputEvent& event, MSG& msg) {
+    CursorPos = {std::clamp(event.Pos.x, 0, std::max(0, Screen.GetWidth() - 1)),
+                 std::clamp(event.Pos.y, 0, std::max(0, Screen.GetHeight() - 1))};
+    ShiftDown = event.Shift;
+    ControlDown = event.Control;
+    AltDown = event.Alt;
+    // An open menu does not scroll; the turn is dropped rather than ending the session.
+    if (event.WheelDelta == 0 || TMenuUi::Get().OnInput(event))
+        return false;
+    // The window under the mouse scrolls, so a list need not have the focus first; a window a
+    // modal dialog has disabled, or a point off every client area, leaves it to the focus.
+    HWND target = nullptr;
+    if (Capture != nullptr && IsWindow(Capture)) {
+        target = Capture;
+    } else {
+        int hit = HTNOWHERE;
+        HWND under = HitTest(CursorPos, hit);
+        target = under != nullptr && hit == HTCLIENT ? under : Focus;
+    }
+    if (!IsWindow(target))
+        return false;
+    u32 keys = 0;
+    if (LeftDown)
+        keys |= MK_LBUTTON;
+    if (RightDown)
+        keys |= MK_RBUTTON;
+    if (ShiftDown)
+        keys |= MK_SHIFT;
+    if (ControlDown)
+        keys |= MK_CONTROL;
+    const i32 delta = std::clamp(event.WheelDelta, -32768, 32767);
+    msg = MSG{};
+    msg.hwnd = target;
+    msg.message = WM_MOUSEWHEEL;
+    msg.wParam = MAKEWPARAM(static_cast<u16>(keys), static_cast<u16>(static_cast<i16>(delta)));
+    // Screen coordinates, as the old system gives them for the wheel.
+    msg.lParam = PointToLParam(CursorPos);
+    msg.time = GetTickCount();
+    msg.pt = CursorPos;
     return true;
 }

@@ -210,6 +210,11 @@ LRESULT TDesktop::DefWindowProc(HWND w, u32 msg, WPARAM wp, LPARAM lp) {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
         return 1;
     }
+    case WM_MOUSEWHEEL:
+        // A window that does not scroll hands the turn to its parent.
+        if (!IsTopLevel(w) && w->Parent != nullptr)
+            return SendMessage(w->Parent, msg, wp, lp);
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE && HIWORD(wp) == 0)
             SetFocus(w);

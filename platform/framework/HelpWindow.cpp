@@ -64,7 +64,7 @@ std::vector<std::string> Words(const std::string& text) {
 
 DEFINE_RESPONSE_TABLE1(THelpWindow, TWindow)
 EV_WM_KEYDOWN, EV_WM_LBUTTONDOWN, EV_WM_LBUTTONUP, EV_WM_MOUSEMOVE, EV_WM_ERASEBKGND,
-    END_RESPONSE_TABLE;
+    EV_MESSAGE(WM_MOUSEWHEEL, EvMouseWheel), END_RESPONSE_TABLE;
 
 THelpWindow::THelpWindow(TWindow* owner, THelpBook book)
     : TWindow(TopLevelOf(owner), "Help"), Book(std::move(book)) {
@@ -326,6 +326,12 @@ void THelpWindow::EvKeyDown(u32 key, u32, u32) {
     default:
         return;
     }
+}
+
+LRESULT THelpWindow::EvMouseWheel(WPARAM wp, LPARAM) {
+    const i32 notches = static_cast<i16>(HIWORD(wp)) / WHEEL_DELTA;
+    ScrollTo(Scroll - notches * WheelLines * LineStep());
+    return 0;
 }
 
 void THelpWindow::EvLButtonDown(u32, const TPoint& point) {

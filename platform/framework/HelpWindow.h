@@ -56,6 +56,8 @@ public:
     void EvLButtonUp(u32 modKeys, const TPoint& point);
     void EvMouseMove(u32 modKeys, const TPoint& point);
     bool EvEraseBkgnd(TDC* dc);
+    // Three lines a notch, up for a turn away from the user.
+    LRESULT EvMouseWheel(WPARAM wp, LPARAM lp);
 
 private:
     void Layout();

@@ -14,7 +14,7 @@
 
 DEFINE_RESPONSE_TABLE1(TListBox, TControl)
 EV_WM_LBUTTONDOWN, EV_WM_LBUTTONDBLCLK, EV_WM_MOUSEMOVE, EV_WM_LBUTTONUP, EV_WM_KEYDOWN,
-    EV_WM_SETFOCUS, EV_WM_KILLFOCUS, END_RESPONSE_TABLE;
+    EV_WM_SETFOCUS, EV_WM_KILLFOCUS, EV_MESSAGE(WM_MOUSEWHEEL, EvMouseWheel), END_RESPONSE_TABLE;
 
 TListBox::TListBox(TWindow* parent, int id, i32 x, i32 y, i32 w, i32 h, TModule* module)
     : TControl(parent, id, nullptr, x, y, w, h, module) {
@@ -156,6 +156,15 @@ int TListBox::SetTopIndex(int index) {
     Top = std::min(index, maxTop);
     if (IsWindow())
         Invalidate(true);
+    return 0;
+}
+
+LRESULT TListBox::EvMouseWheel(WPARAM wp, LPARAM) {
+    const int notches = static_cast<i16>(HIWORD(wp)) / WHEEL_DELTA;
+    const int maxTop = std::max(0, GetCount() - VisibleRows());
+    const int top = std::clamp(Top - notches * WheelLines, 0, maxTop);
+    if (top != Top)
+        SetTopIndex(top);
     return 0;
 }
 

@@ -43,6 +43,8 @@ public:
     void EvKeyDown(u32 key, u32 repeatCount, u32 flags);
     void EvSetFocus(HWND hWndLostFocus);
     void EvKillFocus(HWND hWndGetFocus);
+    // Three rows a notch; the selection stays where it is.
+    LRESULT EvMouseWheel(WPARAM wp, LPARAM lp);
 
 protected:
     void PaintControl(TDC& dc) override;

@@ -96,6 +96,9 @@ bool TMenuUi::OnInput(const TInputEvent& event) {
     case TInputKind::MouseMove:
     case TInputKind::MouseButton:
         return OnMouse(event);
+    case TInputKind::MouseWheel:
+        // An open menu takes the wheel and leaves it unused.
+        return IsActive();
     case TInputKind::AppActive:
     case TInputKind::Minimize:
     case TInputKind::Close:

@@ -22,6 +22,8 @@ constexpr i32 ButtonWidth = 75;
 constexpr i32 ButtonHeight = 23;
 constexpr i32 ButtonGap = 6;
 constexpr i32 MaxTextWidth = 420;
+// Below this a long text would be wrapped into a tall column.
+constexpr i32 MinTextWidth = 160;
 constexpr int TextId = 0xFFFF;
 
 const char* ButtonText(int answer) {
@@ -130,17 +132,38 @@ public:
     }
 
 private:
+    // As wide as its widest line, wrapped only beyond the widest a box may be (or the screen
+    // allows); a wrapped text is as wide as its longest line, not the width it was wrapped at.
+    TSize TextSize(TDC& dc, i32 textLeft) const {
+        const TFont& font = *GetDialogFont();
+        const u32 format = DT_NOPREFIX | DT_EXPANDTABS;
+        const i32 natural = ControlPaint::Measure(dc, font, Request.Text, format, 1).cx;
+        const i32 room = TDesktop::Get().GetScreenSize().cx - textLeft - Margin - 2 * Margin;
+        const i32 limit = std::clamp(std::min(MaxTextWidth, room), MinTextWidth, MaxTextWidth);
+        if (natural <= limit)
+            return ControlPaint::Measure(dc, font, Request.Text, format, 1);
+        const u32 wrapped = format | DT_WORDBREAK;
+        const TSize atLimit = ControlPaint::Measure(dc, font, Request.Text, wrapped, limit);
+        // The narrowest width that breaks the text into no more lines: its longest line.
+        i32 low = 1;
+        i32 high = limit;
+        while (low < high) {
+            const i32 mid = low + (high - low) / 2;
+            const TSize m = ControlPaint::Measure(dc, font, Request.Text, wrapped, mid);
+            if (m.cy <= atLimit.cy && m.cx <= mid)
+                high = mid;
+            else
+                low = mid + 1;
+        }
+        return ControlPaint::Measure(dc, font, Request.Text, wrapped, high);
+    }
+
     void Layout() {
         TDesktop& desktop = TDesktop::Get();
         const bool hasIcon = (Request.Flags & 0xF0) != 0;
         const i32 textLeft = hasIcon ? Margin + IconSize + Margin : Margin;
         TScreenDC dc;
-        // As wide as its widest line, wrapped only beyond the widest a box may be.
-        const u32 format = DT_NOPREFIX | DT_EXPANDTABS;
-        const i32 natural = ControlPaint::Measure(dc, *GetDialogFont(), Request.Text, format, 1).cx;
-        const TSize text =
-            ControlPaint::Measure(dc, *GetDialogFont(), Request.Text, format | DT_WORDBREAK,
-                                  std::clamp(natural, 1, MaxTextWidth));
+        const TSize text = TextSize(dc, textLeft);
         const i32 contentHeight = std::max(hasIcon ? IconSize : 0, text.cy);
         const i32 textTop = Margin + (contentHeight - text.cy) / 2;
         const std::vector<int> buttons = MessageBoxButtons(Request.Flags);

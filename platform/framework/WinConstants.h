@@ -38,6 +38,11 @@ constexpr u32 WM_LBUTTONDBLCLK = 0x0203;
 constexpr u32 WM_RBUTTONDOWN = 0x0204;
 constexpr u32 WM_RBUTTONUP = 0x0205;
 constexpr u32 WM_RBUTTONDBLCLK = 0x0206;
+constexpr u32 WM_MOUSEWHEEL = 0x020A;
+// One notch of the wheel, in WM_MOUSEWHEEL's delta.
+constexpr i32 WHEEL_DELTA = 120;
+// The lines a list or text scrolls for a notch.
+constexpr i32 WheelLines = 3;
 constexpr u32 WM_ENTERMENULOOP = 0x0211;
 constexpr u32 WM_EXITMENULOOP = 0x0212;
 constexpr u32 WM_QUERYNEWPALETTE = 0x030F;

@@ -109,6 +109,14 @@ void THeadlessBackend::MouseMove(TPoint pos) {
     At(Now(), Stamp(e));
 }
 
+void THeadlessBackend::Wheel(TPoint pos, i32 notches) {
+    TInputEvent e;
+    e.Kind = TInputKind::MouseWheel;
+    e.Pos = pos;
+    e.WheelDelta = notches * WHEEL_DELTA;
+    At(Now(), Stamp(e));
+}
+
 void THeadlessBackend::MouseButton(TPoint pos, TMouseButton button, bool down) {
     TInputEvent e;
     e.Kind = TInputKind::MouseButton;

@@ -64,6 +64,8 @@ public:
     void MouseMove(TPoint pos);
     void MouseButton(TPoint pos, TMouseButton button, bool down);
     void Click(TPoint pos, TMouseButton button = TMouseButton::Left);
+    // The wheel turned at a point by notches, positive away from the user.
+    void Wheel(TPoint pos, i32 notches);
     // Key press and release; the character is what the key types (0 for none).
     void Key(u32 virtualKey, u32 character = 0, u16 repeat = 1);
     // A printable character typed with its key.

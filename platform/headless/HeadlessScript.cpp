@@ -81,6 +81,19 @@ bool ParseStep(std::string_view line, THeadlessStep& step, std::string& why) {
         return point(THeadlessVerb::Click);
     if (verb == "move")
         return point(THeadlessVerb::Move);
+    if (verb == "wheel") {
+        i64 x = 0, y = 0, notches = 0;
+        if (args != 3 || !Number(w[2], -MaxCoordinate, MaxCoordinate, x) ||
+            !Number(w[3], -MaxCoordinate, MaxCoordinate, y) || !Number(w[4], -100, 100, notches) ||
+            notches == 0) {
+            why = "wheel takes two coordinates and the notches, -100..100 and not 0";
+            return false;
+        }
+        step.Verb = THeadlessVerb::Wheel;
+        step.Pos = {static_cast<i32>(x), static_cast<i32>(y)};
+        step.Notches = static_cast<i32>(notches);
+        return true;
+    }
     if (verb == "key") {
         i64 vk = 0, ch = 0;
         if (args < 1 || args > 2 || !Number(w[2], 1, 255, vk) ||
@@ -184,6 +197,12 @@ void ScheduleHeadlessScript(THeadlessBackend& backend, const std::vector<THeadle
             break;
         case THeadlessVerb::Move:
             b->At(step.Time, [b, p = step.Pos] { b->MouseMove(p); });
+            break;
+        case THeadlessVerb::Wheel:
+            b->At(step.Time, [b, p = step.Pos, n = step.Notches] {
+                b->MouseMove(p);
+                b->Wheel(p, n);
+            });
             break;
         case THeadlessVerb::Key:
             b->At(step.Time, [b, vk = step.VirtualKey, ch = step.Char] { b->Key(vk, ch); });

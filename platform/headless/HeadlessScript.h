@@ -11,6 +11,7 @@
 // headless clock (a run starts at 1000 ms); '#' starts a comment, blank lines are skipped.
 //   click <x> <y>      left button down and up at a desktop point
 //   move <x> <y>       the mouse to a desktop point
+//   wheel <x> <y> <n>  the wheel turned n notches at a desktop point, up (away) for n > 0
 //   key <vk> [<char>]  a key pressed and released (decimal or 0x numbers), typing <char>
 //   type <c>           the printable character c typed with its key
 //   shot <png path>    the desktop written to a host PNG file
@@ -18,17 +19,20 @@
 // Steps at one time run in the order written. After the last step the window is closed, so
 // a scripted run always ends.
 inline constexpr const char* HeadlessScriptUsage =
-    "--script=FILE: lines of \"<ms> click|move <x> <y>\", \"<ms> key <vk> [<char>]\", "
+    "--script=FILE: lines of \"<ms> click|move <x> <y>\", \"<ms> wheel <x> <y> <notches>\", \"<ms> "
+    "key <vk> [<char>]\", "
     "\"<ms> type <c>\", \"<ms> shot <png path>\", \"<ms> close\"; the window closes after the "
     "last step";
 
-enum class THeadlessVerb { Click, Move, Key, Type, Shot, Close };
+enum class THeadlessVerb { Click, Move, Wheel, Key, Type, Shot, Close };
 
 struct THeadlessStep {
     u32 Line = 0;
     u64 Time = 0;
     THeadlessVerb Verb = THeadlessVerb::Close;
     TPoint Pos;
+    // Notches of a wheel step.
+    i32 Notches = 0;
     u32 VirtualKey = 0;
     u32 Char = 0;
     std::string Path;

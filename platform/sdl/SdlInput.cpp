@@ -3,6 +3,9 @@
 
 #include "platform/framework/WinConstants.h"
 
+#include <SDL2/SDL_mouse.h>
+#include <SDL2/SDL_version.h>
+
 #include <algorithm>
 
 namespace {
@@ -194,6 +197,23 @@ TSdlEventUse TranslateSdlEvent(const SDL_Event& e, const TSdlViewport& view, u32
         event.Pos = view.ToDesktop(e.button.x, e.button.y);
         Modifiers(modState, event);
         return TSdlEventUse::Input;
+    case SDL_MOUSEWHEEL: {
+        if (e.wheel.windowID != windowId || e.wheel.which == SDL_TOUCH_MOUSEID || e.wheel.y == 0)
+            return TSdlEventUse::None;
+        const i32 notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+        event.Kind = TInputKind::MouseWheel;
+        event.WheelDelta = std::clamp(notches, -100, 100) * WHEEL_DELTA;
+#if SDL_VERSION_ATLEAST(2, 26, 0)
+        event.Pos = view.ToDesktop(e.wheel.mouseX, e.wheel.mouseY);
+#else
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        event.Pos = view.ToDesktop(x, y);
+#endif
+        Modifiers(modState, event);
+        return TSdlEventUse::Input;
+    }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         if (IsFullScreenKey(e.key.keysym.sym, e.key.keysym.mod))

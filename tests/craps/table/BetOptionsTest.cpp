@@ -177,6 +177,18 @@ TEST_F(BetOptionsTest, NobodyInTheCurrentSeatIsToldAndNoDialogOpens) {
     EXPECT_EQ(boxes.Boxes[0].Text, "Active player not found.");
 }
 
+TEST_F(BetOptionsTest, OpensCentredOverTheGameRatherThanAtItsCorner) {
+    TWindow game;
+    game.Attr = {WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 60, 30, 640, 480};
+    ASSERT_TRUE(game.Create());
+    TCasinoCrapsBetOptionsDlg dialog(&game, Record.data());
+    ASSERT_TRUE(dialog.Create());
+    const TRect g = game.GetWindowRect();
+    const TRect d = dialog.GetWindowRect();
+    EXPECT_EQ(d.left, g.left + g.Width() / 2 - d.Width() / 2);
+    EXPECT_EQ(d.top, g.top + g.Height() / 2 - d.Height() / 2);
+}
+
 TEST_F(BetOptionsTest, Golden) {
     SetOptions({1, 0, 0, 0, 1, 0, 1});
     Run({109}, 102, [](TDialog& d) {

@@ -1,6 +1,6 @@
 // The help file's reader against damaged files, and the help window the program's requests
 // open: topics by context, a second request in the same window, links, scrolling, Esc and
-// HELP_QUIT, a missing or damaged file reported in a box.
+// HELP_QUIT, the wheel, a missing or damaged file reported in a box.
 #include "FrameFixture.h"
 
 #include "platform/framework/ControlConstants.h"
@@ -310,6 +310,39 @@ TEST_F(HelpWindowTest, KeysAndTheScrollBarScrollWithinTheText) {
     backend.MouseButton(OnHelp({x, bar.bottom + 40}), TMouseButton::Left, false);
     Pump();
     EXPECT_EQ(help.GetScroll(), max);
+}
+
+TEST_F(HelpWindowTest, TheWheelScrollsThreeLinesANotchWithinTheText) {
+    ASSERT_TRUE(Ask(HELP_CONTEXT, 3000));
+    THelpWindow& help = Help();
+    Key(DLG_VK_DOWN);
+    const i32 line = help.GetScroll();
+    ASSERT_GT(line, 0);
+    Key(DLG_VK_HOME);
+    const TRect text = help.TextArea();
+    const TPoint at = OnHelp({(text.left + text.right) / 2, (text.top + text.bottom) / 2});
+    auto wheel = [&](i32 notches) {
+        Fx.Backend().MouseMove(at);
+        Fx.Backend().Wheel(at, notches);
+        Pump();
+        return help.GetScroll();
+    };
+    EXPECT_EQ(wheel(-1), 3 * line) << "toward the user: down the text";
+    EXPECT_EQ(wheel(-2), 9 * line);
+    EXPECT_EQ(wheel(1), 6 * line);
+    EXPECT_EQ(wheel(100), 0) << "nothing above the top";
+    EXPECT_EQ(wheel(-100), help.GetMaxScroll()) << "nothing below the bottom";
+}
+
+TEST_F(HelpWindowTest, TheWindowLooksRightAfterAWheelTurn) {
+    ASSERT_TRUE(Ask(HELP_CONTEXT, 3000));
+    const TRect text = Help().TextArea();
+    const TPoint at = OnHelp({(text.left + text.right) / 2, (text.top + text.bottom) / 2});
+    Fx.Backend().MouseMove(at);
+    Fx.Backend().Wheel(at, -2);
+    Pump();
+    EXPECT_TRUE(MatchesGolden(TDesktop::Get().GetScreen(), "help_window_wheel",
+                              TDesktop::Get().GetWindowRect(&Help())));
 }
 
 TEST_F(HelpWindowTest, TheWindowLooksRight) {

@@ -3,7 +3,11 @@
 #include "MessageLog.h"
 
 #include "platform/framework/Button.h"
+#include "platform/framework/ControlPaint.h"
+#include "platform/framework/Dc.h"
+#include "platform/framework/GdiObject.h"
 #include "platform/framework/MessageBoxUi.h"
+#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +162,75 @@ TEST(MessageBoxRecorded, ARecordedBoxAnswersAtOnceWithoutRunningTheLoop) {
     EXPECT_EQ(ticker.Ticks, 0);
     ASSERT_EQ(recorder.Boxes.size(), 1U);
     EXPECT_EQ(recorder.Boxes[0].Owner, &ticker);
+}
+
+// The box's text label and client area as the box is shown.
+struct TBoxShape {
+    TRect Client;
+    TRect Label;
+    std::string Text;
+};
+
+class MessageBoxSizeTest : public MessageBoxUiTest {
+protected:
+    TBoxShape Show(const char* text) {
+        TBoxShape shape;
+        Fx.Backend().After(10, [&] {
+            HWND box = TDesktop::Get().FindWindow(nullptr, "Sizes");
+            ASSERT_NE(box, nullptr);
+            shape.Client = box->GetClientRect();
+            for (TWindow* child : box->GetChildren())
+                if (const TStatic* label = dynamic_cast<TStatic*>(child)) {
+                    const TRect r = TDesktop::Get().ScreenClientRect(child);
+                    const TPoint o = TDesktop::Get().ClientToScreen(box, {0, 0});
+                    shape.Label = r.OffsetBy(-o.x, -o.y);
+                    shape.Text = label->GetText();
+                }
+            Fx.Backend().Key(VK_RETURN);
+        });
+        MessageBoxExA(nullptr, text, "Sizes", MB_OK);
+        return shape;
+    }
+    // The text wrapped in the label's width as the label draws it.
+    TSize Drawn(const TBoxShape& shape, i32 narrower = 0) {
+        TScreenDC dc;
+        const TFont font("MS Sans Serif", -MulDiv(8, 96, 72));
+        return ControlPaint::Measure(dc, font, shape.Text, DT_WORDBREAK | DT_NOPREFIX,
+                                     shape.Label.Width() - narrower);
+    }
+};
+
+TEST_F(MessageBoxSizeTest, AShortTextMakesANarrowBoxOfOneLine) {
+    const TBoxShape shape = Show("Bet placed.");
+    const TSize drawn = Drawn(shape);
+    ASSERT_FALSE(shape.Label.IsEmpty());
+    EXPECT_EQ(shape.Label.Height(), drawn.cy);
+    EXPECT_LE(drawn.cy, 16);
+    // The OK button decides the width: no wider than it and its margins, give or take.
+    EXPECT_LE(shape.Client.Width(), 130);
+    EXPECT_LE(shape.Client.Height(), 80);
+}
+
+TEST_F(MessageBoxSizeTest, ALongTextWrapsToItsLongestLineAndTheBoxFitsItsLines) {
+    const std::string text =
+        "You have entered a name that is already being used by another gambler. Please enter a "
+        "new and unique name. Names are kept in the casino's book for every table, so two "
+        "gamblers of one name could not be told apart there.";
+    const TBoxShape shape = Show(text.c_str());
+    const TSize drawn = Drawn(shape);
+    // Wrapped, every line shown, and the label as tall as its lines.
+    EXPECT_GE(drawn.cy, 3 * 13);
+    EXPECT_EQ(shape.Label.Height(), drawn.cy);
+    EXPECT_LE(drawn.cx, shape.Label.Width());
+    // No wider than the box's limit, and the label no wider than its longest line: a few
+    // pixels less would break the text into more lines.
+    EXPECT_LE(shape.Client.Width(), 460);
+    EXPECT_GT(Drawn(shape, 3).cy, drawn.cy);
+    EXPECT_LE(shape.Client.right - shape.Label.right, shape.Label.left + 2);
+    // Not a tall column either.
+    EXPECT_GE(shape.Label.Width(), 160);
+    // Below the text there is only the button row.
+    EXPECT_LE(shape.Client.Height() - shape.Label.bottom, 60);
 }
 
 } // namespace

@@ -35,8 +35,9 @@ TEST(HeadlessScriptTest, EachVerbReadsItsArguments) {
                                                    "1700 key 27\n"
                                                    "1800 type ~\n"
                                                    "1900 shot /tmp/a dir/table shot.png  \n"
-                                                   "1000 close");
-    ASSERT_EQ(steps.size(), 7U);
+                                                   "1000 close\n"
+                                                   "2000 wheel 100 50 -3");
+    ASSERT_EQ(steps.size(), 8U);
     const struct {
         u32 Line;
         u64 Time;
@@ -45,7 +46,7 @@ TEST(HeadlessScriptTest, EachVerbReadsItsArguments) {
         {3, 1500, THeadlessVerb::Click}, {4, 1600, THeadlessVerb::Move},
         {5, 1700, THeadlessVerb::Key},   {6, 1700, THeadlessVerb::Key},
         {7, 1800, THeadlessVerb::Type},  {8, 1900, THeadlessVerb::Shot},
-        {9, 1000, THeadlessVerb::Close},
+        {9, 1000, THeadlessVerb::Close}, {10, 2000, THeadlessVerb::Wheel},
     };
     for (size_t i = 0; i < steps.size(); ++i) {
         EXPECT_EQ(steps[i].Line, expected[i].Line) << i;
@@ -59,6 +60,8 @@ TEST(HeadlessScriptTest, EachVerbReadsItsArguments) {
     EXPECT_EQ(steps[3].Char, 0U);
     EXPECT_EQ(steps[4].Char, static_cast<u32>('~'));
     EXPECT_EQ(steps[5].Path, "/tmp/a dir/table shot.png");
+    EXPECT_EQ(steps[7].Pos, TPoint(100, 50));
+    EXPECT_EQ(steps[7].Notches, -3);
     EXPECT_TRUE(Parse("").empty());
     EXPECT_TRUE(Parse("# nothing but words\n\n   \n").empty());
 }
@@ -88,6 +91,10 @@ TEST(HeadlessScriptTest, ABadLineIsRefusedByNumberWithItsReason) {
         {"1000 type \x01", "line 1: type takes one printable character"},
         {"1000 shot", "line 1: shot takes the path"},
         {"1000 close now", "line 1: close takes nothing"},
+        {"1000 wheel 3 4", "line 1: wheel takes two coordinates and the notches"},
+        {"1000 wheel 3 4 0", "line 1: wheel takes two coordinates and the notches"},
+        {"1000 wheel 3 4 101", "line 1: wheel takes two coordinates and the notches"},
+        {"1000 wheel 3 y 1", "line 1: wheel takes two coordinates and the notches"},
         {"1000 close\n1000 click 1 2\n\x7f\x80\x00zz", "line 3: the time is not a number"},
     };
     for (const auto& c : cases) {

@@ -37,6 +37,37 @@ SDL_Event KeyEvent(u32 window, bool down, SDL_Keycode key, u16 mod) {
     return e;
 }
 
+SDL_Event WheelEvent(u32 window, i32 y, i32 mouseX, i32 mouseY, bool flipped = false) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.windowID = window;
+    e.wheel.y = y;
+    e.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
+    e.wheel.mouseX = mouseX;
+    e.wheel.mouseY = mouseY;
+    return e;
+}
+
+TEST(SdlEventTest, WheelNotchesArriveAsDeltasAtTheMouseInDesktopPixels) {
+    const TSdlViewport v = TSdlViewport::For(Desktop, {1600, 1200});
+    constexpr u32 Window = 3;
+    TInputEvent in;
+    ASSERT_EQ(TranslateSdlEvent(WheelEvent(Window, -2, 401, 1199), v, Window, KMOD_LCTRL, in),
+              TSdlEventUse::Input);
+    EXPECT_EQ(in.Kind, TInputKind::MouseWheel);
+    EXPECT_EQ(in.WheelDelta, -2 * WHEEL_DELTA);
+    EXPECT_EQ(in.Pos, (TPoint{200, 599}));
+    EXPECT_TRUE(in.Control);
+    // A flipped wheel (natural scrolling) turns the same way for the program.
+    ASSERT_EQ(TranslateSdlEvent(WheelEvent(Window, -1, 0, 0, true), v, Window, 0, in),
+              TSdlEventUse::Input);
+    EXPECT_EQ(in.WheelDelta, WHEEL_DELTA);
+    // Sideways only, or another window's: nothing.
+    EXPECT_EQ(TranslateSdlEvent(WheelEvent(Window, 0, 0, 0), v, Window, 0, in), TSdlEventUse::None);
+    EXPECT_EQ(TranslateSdlEvent(WheelEvent(Window + 1, 1, 0, 0), v, Window, 0, in),
+              TSdlEventUse::None);
+}
+
 TEST(SdlEventTest, MouseEventsAtScaleTwoArriveInDesktopPixelsWithTheirModifiers) {
     const TSdlViewport v = TSdlViewport::For(Desktop, {1600, 1200});
     constexpr u32 Window = 3;
