@@ -118,15 +118,20 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             }
             break;
         case Chip:
-            if (waited(1500)) {
+            // A click while the table is still busy with its opening is dropped: the chip is
+            // clicked again until it is in hand.
+            if (Lord()->GetBetInHand().GetValue() > 0.0 && waited(300)) {
                 bankrollBefore = Lord()->GetBankroll(0);
                 clickPassLine("windowed");
                 next(Windowed);
+            } else if (Lord()->GetBetInHand().GetValue() <= 0.0 && waited(1500)) {
+                Click(FiveDollarChip);
+                next(Chip);
             }
             break;
         case Windowed:
             // Each step waits for what the last one did, however slowly a busy machine does it.
-            if (Lord()->GetBankroll(0) != bankrollBefore || waited(5000)) {
+            if (Lord()->GetBankroll(0) != bankrollBefore || waited(8000)) {
                 bankrollAfter = Lord()->GetBankroll(0);
                 PushKey(SDLK_F11, true);
                 PushKey(SDLK_F11, false);
