@@ -173,6 +173,8 @@ private:
     bool TranslateMouse(const TInputEvent& event, MSG& msg);
     bool TranslateKey(const TInputEvent& event, MSG& msg);
     bool TranslateWheel(const TInputEvent& event, MSG& msg);
+    // The MK_ flags of the buttons and modifier keys held now, as mouse messages carry them.
+    u32 MouseKeyFlags() const;
     bool GenerateTimer(MSG& msg);
     u64 NextTimerDue() const;
 

@@ -109,15 +109,7 @@ bool TDesktop::TranslateMouse(const TInputEvent& event, MSG& msg) {
         }
     }
 
-    u32 keys = 0;
-    if (LeftDown)
-        keys |= MK_LBUTTON;
-    if (RightDown)
-        keys |= MK_RBUTTON;
-    if (ShiftDown)
-        keys |= MK_SHIFT;
-    if (ControlDown)
-        keys |= MK_CONTROL;
+    const u32 keys = MouseKeyFlags();
     msg = MSG{};
     msg.hwnd = target;
     msg.message = mouseMsg;
@@ -174,15 +166,7 @@ bool TDesktop::TranslateWheel(const TInputEvent& event, MSG& msg) {
     }
     if (!IsWindow(target))
         return false;
-    u32 keys = 0;
-    if (LeftDown)
-        keys |= MK_LBUTTON;
-    if (RightDown)
-        keys |= MK_RBUTTON;
-    if (ShiftDown)
-        keys |= MK_SHIFT;
-    if (ControlDown)
-        keys |= MK_CONTROL;
+    const u32 keys = MouseKeyFlags();
     const i32 delta = std::clamp(event.WheelDelta, -32768, 32767);
     msg = MSG{};
     msg.hwnd = target;
@@ -193,4 +177,17 @@ bool TDesktop::TranslateWheel(const TInputEvent& event, MSG& msg) {
     msg.time = GetTickCount();
     msg.pt = CursorPos;
     return true;
+}
+
+u32 TDesktop::MouseKeyFlags() const {
+    u32 keys = 0;
+    if (LeftDown)
+        keys |= MK_LBUTTON;
+    if (RightDown)
+        keys |= MK_RBUTTON;
+    if (ShiftDown)
+        keys |= MK_SHIFT;
+    if (ControlDown)
+        keys |= MK_CONTROL;
+    return keys;
 }
