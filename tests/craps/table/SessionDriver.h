@@ -1,0 +1,250 @@
+// Test support: three gamblers played through the table's own round states by the input its
+// chip and table buttons, click regions and seat strip hand them, every money event written
+// as a line of text, and the table's whole money counted in cents.
+#pragma once
+
+#include "RoundDriver.h"
+
+#include "casino/CasButton.h"
+#include "casino/CasinoPlayerData.h"
+#include "craps/table/RoundStates.h"
+#include "engine/foundation/EngineContext.h"
+#include "engine/framework/Responder.h"
+#include "platform/framework/Module.h"
+#include "platform/framework/ResourceRegistry.h"
+#include "resources/Resources.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// The 43 spots as the log names them, in table order.
+inline const char* SpotName(i16 spot) {
+    static const char* const Names[43] = {
+        "pass",       "dont_pass",  "come",       "dont_come",  "field",       "big6",
+        "big8",       "any_craps",  "any_seven",  "two",        "three",       "eleven",
+        "twelve",     "hard4",      "hard6",      "hard8",      "hard10",      "place4",
+        "place5",     "place6",     "place8",     "place9",     "place10",     "come4",
+        "come5",      "come6",      "come8",      "come9",      "come10",      "lay4",
+        "lay5",       "lay6",       "lay8",       "lay9",       "lay10",       "dont_come4",
+        "dont_come5", "dont_come6", "dont_come8", "dont_come9", "dont_come10", "c_and_e",
+        "horn"};
+    return spot >= 0 && spot < 43 ? Names[spot] : "?";
+}
+
+// An amount as the log writes it: dollars and cents, and the fraction of a cent the table
+// keeps when it has one (a placed six's 7 to 6, a lay's commission), so a change there shows.
+inline std::string Amount(TMoney m) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.4f", m.GetValue());
+    std::string s = text;
+    if (s.ends_with("00"))
+        s.resize(s.size() - 2);
+    return s == "-0.00" ? "0.00" : s;
+}
+
+// The nearest whole cents of an amount.
+inline i64 Cents(TMoney m) {
+    return std::llround(m.GetValue() * 100.0);
+}
+
+// Every money event of the lord, as a line, with the house's side kept beside.
+class TMoneyLog : public TMoneyLedger {
+public:
+    explicit TMoneyLog(TDrivenLord& lord) : Lord(lord) {}
+
+    void Lost(i16 spot, i16 seat, TMoney amount) override {
+        House += amount.GetValue();
+        Line(seat, spot, "lost", Amount(amount), Lord.GetBankroll(seat));
+    }
+    void Forfeited(i16 spot, i16 seat, TMoney amount) override {
+        House += amount.GetValue();
+        Line(seat, spot, "forfeited", Amount(amount), Lord.GetBankroll(seat));
+    }
+    void Paid(i16 spot, i16 seat, TMoney collected, TMoney win) override {
+        House -= win.GetValue();
+        Line(seat, spot, "paid", Amount(collected) + " win " + Amount(win), Lord.GetBankroll(seat));
+    }
+    void OddsReturned(i16 spot, i16 seat, TMoney amount) override {
+        Line(seat, spot, "odds_returned", Amount(amount), Lord.GetBankroll(seat));
+    }
+    void Travelled(i16 spot, i16 seat, TMoney amount) override {
+        Line(seat, spot, "travelled", Amount(amount), Lord.GetBankroll(seat));
+    }
+    // Told before the refused part is handed back: the bankroll after is with it.
+    void Placed(i16 spot, i16 seat, TMoney offered, TMoney refused) override {
+        std::string what = Amount(offered);
+        if (refused != TMoney())
+            what += " refused " + Amount(refused);
+        Line(seat, spot, "placed", what, Lord.GetBankroll(seat) + refused);
+    }
+    void TookDown(i16 spot, i16 seat, TMoney amount) override {
+        Line(seat, spot, "took_down", Amount(amount), Lord.GetBankroll(seat));
+    }
+
+    void Note(const std::string& text) {
+        if (Keep)
+            Text += text + '\n';
+    }
+
+    // Whether lines are written; the soak counts the house's side only.
+    bool Keep = true;
+    std::string Text;
+    // The house's result: stakes it took less winnings it paid. Summed in the widest float,
+    // the table's fractions of a cent included, and judged once rounded to cents.
+    long double House = 0.0L;
+    long Events = 0;
+
+private:
+    void Line(i16 seat, i16 spot, const char* kind, const std::string& what, TMoney bankroll) {
+        ++Events;
+        if (Keep)
+            Text += "  seat " + std::to_string(seat) + ' ' + SpotName(spot) + ' ' + kind + ' ' +
+                    what + " bankroll " + Amount(bankroll) + '\n';
+    }
+    TDrivenLord& Lord;
+};
+
+// The table of a session: the round states run frame by frame on the window's frame clock
+// with every skit ending at once (as at the fastest speed, only more so), and input handed
+// to them as the program's buttons and regions hand it. Playing each roll through the whole
+// program costs about half a second under the sanitizers, far too much for thousands of
+// rolls in CI; the round states, the lord, the bets and their payoffs are the same code.
+class SessionTable : public CrapsTable {
+protected:
+    void OpenSession(double joe, double ann, double bob) {
+        // The advice texts are the program's own strings.
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        TEngineContext::Module = &Program;
+        MakeCrapsTable(joe, ann, bob);
+        Log = std::make_unique<TMoneyLog>(Lord());
+        Lord().SetMoneyLedger(Log.get());
+        Start = TotalCents();
+        ASSERT_TRUE(RunUntil([&] { return Running<TCAct1State>() != nullptr; }));
+    }
+    void TearDown() override {
+        if (CrapsWindow != nullptr && CrapsWindow->GetMainGameObject() != nullptr)
+            Lord().SetMoneyLedger(nullptr);
+        TEngineContext::Module = nullptr;
+        TResourceRegistry::Get().Clear();
+        CrapsTable::TearDown();
+    }
+
+    void Frame() {
+        const u32 tick = ++CrapsWindow->Tick;
+        Owner.Tick = tick;
+        Lord().RunState();
+        Lord().StateUpdate(tick);
+    }
+    TState* Innermost() {
+        TState* state = Lord().GetRoundState();
+        while (state != nullptr && state->GetSubState() != nullptr)
+            state = state->GetSubState();
+        return state;
+    }
+    template <class T> T* Running() { return dynamic_cast<T*>(Innermost()); }
+    template <class Pred> bool RunUntil(Pred done, int limit = 400) {
+        for (int i = 0; i < limit && !done(); ++i)
+            Frame();
+        return done();
+    }
+
+    // A table button pressed and released (a right release for a chip takes it back), then
+    // the frames until its state has taken it.
+    bool Press(i16 button, bool right = false) {
+        Lord().LastButtonCode = right ? TCasButton::CodeRightRelease : TCasButton::CodeLeftRelease;
+        Lord().ButtonFlags[static_cast<size_t>(button)] = 1;
+        const bool taken =
+            RunUntil([&] { return Lord().ButtonFlags[static_cast<size_t>(button)] == 0; }, 50);
+        Frame();
+        return taken;
+    }
+    // The chip buttons are 11 down to 6 for $1 to $10,000.
+    bool Chip(int index, bool right = false) { return Press(static_cast<i16>(11 - index), right); }
+    // A click released on a spot's region, handled on the next frame.
+    void Click(i16 spot) {
+        Region.Fire(JEK_LBUTTONUP, 0, TPoint{});
+        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot));
+        Frame();
+    }
+    // The seat strip's hot key: the next seated gambler takes the table.
+    void NextSeat() {
+        Region.Fire(JEK_HOTKEY, 0, TPoint{});
+        Lord().GetRoundState()->DispatchSeatArea(Region);
+        Frame();
+    }
+    // The take-down button (shown only while the seat has a bet), a click on each spot, and
+    // the button again if the state is still taking bets down. The state starts and ends a
+    // frame or two after its cause.
+    void TakeDown(const std::vector<i16>& spots) {
+        if (!Lord().SeatHasAnyBet(Lord().CurrentSeat))
+            return;
+        Press(TCasinoCGameLord::TakeDownButton);
+        if (!RunUntil([&] { return Running<TCRemoveState>() != nullptr; }, 10))
+            return;
+        for (i16 spot : spots)
+            if (Running<TCRemoveState>() != nullptr)
+                Click(spot);
+        // A seat left empty ends the state by itself: a press while it ends would reach the
+        // betting state and start another.
+        if (RunUntil([&] { return Running<TCAct1State>() != nullptr; }, 3))
+            return;
+        if (Running<TCRemoveState>() != nullptr)
+            Press(TCasinoCGameLord::TakeDownButton);
+        RunUntil([&] { return Running<TCAct1State>() != nullptr; }, 10);
+    }
+    // Roll pressed; true once the roll is settled and the next betting state has begun. The
+    // log gets the roll's line before the events it caused.
+    bool Roll() {
+        const bool comeOut = Lord().ComeOutFlag == 1;
+        const i16 point = Lord().Point;
+        const std::string before = Log->Text;
+        Log->Text.clear();
+        Lord().ButtonFlags[TCasinoCGameLord::RollButton] = 1;
+        const bool done = RunUntil([&] { return Running<TCAct2State>() != nullptr; }) &&
+                          RunUntil([&] { return Running<TCAct1State>() != nullptr; });
+        const std::string settled = Log->Text;
+        Log->Text = before;
+        Log->Note("roll " + std::to_string(Lord().RollCount) + ' ' +
+                  std::to_string(Lord().Die1 + 1) + '+' + std::to_string(Lord().Die2 + 1) + ' ' +
+                  (comeOut ? std::string("come_out") : "point " + std::to_string(point + 2)));
+        if (Log->Keep)
+            Log->Text += settled;
+        return done;
+    }
+
+    // The gamblers' records 0-2 (Joe, Ann, Bob): seated ones in their seats, the others in
+    // the manager.
+    TMoney Bankroll(i16 record) const {
+        return TMoney(Mgr->IsActive(record)
+                          ? TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(record))
+                          : Mgr->GetBankroll(record));
+    }
+    // Every bankroll, every stake and odds on the table and the house's result, in cents.
+    i64 TotalCents() const {
+        long double total = Log != nullptr ? Log->House : 0.0L;
+        for (i16 record = 0; record < 3; ++record)
+            total += Bankroll(record).GetValue();
+        for (const auto& spot : Spots)
+            for (i16 seat = 0; seat < 3; ++seat)
+                total += static_cast<long double>(spot->GetAmount(seat).GetValue()) +
+                         spot->GetOddsAmount(seat).GetValue();
+        return std::llround(total * 100.0L);
+    }
+    i16 SeatOf(i16 record) {
+        for (i16 seat = 0; seat < 3; ++seat)
+            if (Mgr->IsActive(record) &&
+                Lord().GetSeatPlayerData(seat) == Mgr->GetDataBlock(record))
+                return seat;
+        return -1;
+    }
+
+    std::unique_ptr<TMoneyLog> Log;
+    i64 Start = 0;
+    TModule Program{"otcraps"};
+    TResponder Region{nullptr};
+};
