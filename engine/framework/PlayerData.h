@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+template <class T> struct TLayoutOf;
+
 // In the save file these are the first 31 bytes of every record, little-endian and packed:
 // 0 used, 1 name (13 bytes, NUL-terminated), 14 sex, 15 bankroll (f64), 23 start bankroll
 // (f64). Names are single-byte text of the Western code page, at most 12 characters.
@@ -45,6 +47,8 @@ public:
     virtual bool Encode(u8* bytes, size_t size) const;
 
 private:
+    template <class T> friend struct TLayoutOf;
+
     u8 Used = 0;
     char Name[NameField] = {};
     u8 Sex = 1;

@@ -2,6 +2,7 @@
 // three records laid over it, and the whole written beside it, flushed to the disk and renamed
 // into place. The folder is a fresh one under OTCRAPS_TEST_TMP (else the system's temporary
 // folder), which should be on the disk the player's folder is on.
+#include "casino/GamblerRecord.h"
 #include "casino/CasinoPlayerData.h"
 #include "casino/CasinoPlayerMgr.h"
 #include "engine/foundation/EngineContext.h"
@@ -37,8 +38,7 @@ void SeatedGamblersSaved(benchmark::State& state) {
             state.SkipWithError("three gamblers could not be seated");
         double bankroll = 0;
         for (auto _ : state) {
-            TCasinoPlayerData::WriteBankroll(players.GetDataBlock(players.GetActive(0)),
-                                             bankroll += 1);
+            TGamblerRecord(std::span(players.GetDataBlock(players.GetActive(0)), TCasinoPlayerData::EncodedSize)).SetBankroll(bankroll += 1);
             if (!players.SaveSeatedPlayers())
                 state.SkipWithError("the save failed");
         }

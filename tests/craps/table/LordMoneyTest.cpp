@@ -1,5 +1,6 @@
 // The lord's money over long seeded runs: every cent accounted for after every operation, and
 // every roll settled exactly as the pure bet book settles the same bets on the same dice.
+#include "casino/GamblerRecord.h"
 #include "RoundDriver.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ protected:
         return total;
     }
     double Bankroll(i16 record) const {
-        return Mgr->IsActive(record) ? TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(record))
+        return Mgr->IsActive(record) ? TGamblerRecordView(std::span<const u8>(Mgr->GetDataBlock(record), TCasinoPlayerData::EncodedSize)).GetBankroll()
                                      : Mgr->GetBankroll(record);
     }
     void Check(const char* what) {
