@@ -11,16 +11,13 @@ template <> struct TLayoutOf<TCasinoPlayerData> {
     using R = TCasinoPlayerData;
     static constexpr size_t Size = R::EncodedSize;
     static constexpr TRecordField<R> Fields[] = {
-        BaseField<R, TPlayerData>("Player"),
-        Field<R, &R::SessionCode>("SessionCode", 31),
-        Field<R, &R::Instruction>("Instruction", 35),
-        Field<R, &R::Chips>("Chips", 36),
+        BaseField<R, TPlayerData>("Player"),          Field<R, &R::SessionCode>("SessionCode", 31),
+        Field<R, &R::Instruction>("Instruction", 35), Field<R, &R::Chips>("Chips", 36),
         Field<R, &R::History>("History", 48),
     };
     static_assert(FieldsTile(Fields, Size));
 };
 
 static_assert(FieldNamed<TCasinoPlayerData>("Instruction").At == TCasinoPlayerData::InstructionAt);
-static_assert(FieldNamed<TCasinoPlayerData>("Chips").Width ==
-              2 * TCasinoPlayerData::ChipKinds);
+static_assert(FieldNamed<TCasinoPlayerData>("Chips").Width == 2 * TCasinoPlayerData::ChipKinds);
 static_assert(FieldNamed<TCasinoPlayerData>("History").At == TCasinoPlayerData::HistoryAt);

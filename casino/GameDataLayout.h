@@ -10,14 +10,10 @@ template <> struct TLayoutOf<TCasinoGameData> {
     using R = TCasinoGameData;
     static constexpr size_t Size = R::EncodedSize;
     static constexpr TRecordField<R> Fields[] = {
-        Field<R, &R::Stamps>("Stamps", 0),
-        Field<R, &R::First>("First", 16),
-        Field<R, &R::Second>("Second", 20),
-        Field<R, &R::Amount>("Amount", 24),
-        Field<R, &R::Counts>("Counts", 32),
-        Field<R, &R::Amounts>("Amounts", 64),
-        Field<R, &R::Spare>("Spare", 136),
-        Field<R, &R::Tail>("Tail", 211),
+        Field<R, &R::Stamps>("Stamps", 0),  Field<R, &R::First>("First", 16),
+        Field<R, &R::Second>("Second", 20), Field<R, &R::Amount>("Amount", 24),
+        Field<R, &R::Counts>("Counts", 32), Field<R, &R::Amounts>("Amounts", 64),
+        Field<R, &R::Spare>("Spare", 136),  Field<R, &R::Tail>("Tail", 211),
     };
     static_assert(FieldsTile(Fields, Size));
 };

@@ -90,9 +90,7 @@ i16 TCasinoCGameLord::BadBetTopic(u16 spot) const {
 i16 TCasinoCGameLord::FreeOddsTopic() const {
     if (ComeOutFlag == 1)
         return 0;
-    const auto watched = [this](i16 seat) {
-        return GetSeatRecord(seat).GetInstructionMode();
-    };
+    const auto watched = [this](i16 seat) { return GetSeatRecord(seat).GetInstructionMode(); };
     const auto stake = [this](i16 seat, u16 index) {
         const TCBetSpot* s = GetBetSpot(static_cast<i16>(index));
         return s != nullptr ? s->GetAmount(seat).GetValue() : 0.0;

@@ -106,7 +106,10 @@ template <class V, size_t N> struct TFieldCodec<V[N]> {
     }
 };
 
-template <class T> concept HasRecordLayout = requires { TLayoutOf<T>::Size; };
+template <class T>
+concept HasRecordLayout = requires {
+    TLayoutOf<T>::Size;
+};
 
 // A record held inside another (a session in the history, a base class's part) is read and
 // written by its own table.
@@ -131,9 +134,7 @@ template <class T> struct TRecordField {
 };
 
 template <class M> struct TMemberType;
-template <class C, class V> struct TMemberType<V C::*> {
-    using Type = V;
-};
+template <class C, class V> struct TMemberType<V C::*> { using Type = V; };
 
 // The member at this offset, read and written by its type's codec or the one given.
 template <class T, auto Member,
@@ -145,7 +146,8 @@ constexpr TRecordField<T> Field(std::string_view name, size_t at) {
 }
 
 // The part of the record that its base class lays out, by the base's own table.
-template <class T, HasRecordLayout Base> constexpr TRecordField<T> BaseField(std::string_view name) {
+template <class T, HasRecordLayout Base>
+constexpr TRecordField<T> BaseField(std::string_view name) {
     return {name, 0, TLayoutOf<Base>::Size,
             [](T& record, const u8* bytes) {
                 TFieldCodec<Base>::Read(static_cast<Base&>(record), bytes);

@@ -2,9 +2,9 @@
 // three records laid over it, and the whole written beside it, flushed to the disk and renamed
 // into place. The folder is a fresh one under OTCRAPS_TEST_TMP (else the system's temporary
 // folder), which should be on the disk the player's folder is on.
-#include "casino/GamblerRecord.h"
 #include "casino/CasinoPlayerData.h"
 #include "casino/CasinoPlayerMgr.h"
+#include "casino/GamblerRecord.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/framework/PlayerMgrOwner.h"
@@ -38,7 +38,9 @@ void SeatedGamblersSaved(benchmark::State& state) {
             state.SkipWithError("three gamblers could not be seated");
         double bankroll = 0;
         for (auto _ : state) {
-            TGamblerRecord(std::span(players.GetDataBlock(players.GetActive(0)), TCasinoPlayerData::EncodedSize)).SetBankroll(bankroll += 1);
+            TGamblerRecord(std::span(players.GetDataBlock(players.GetActive(0)),
+                                     TCasinoPlayerData::EncodedSize))
+                .SetBankroll(bankroll += 1);
             if (!players.SaveSeatedPlayers())
                 state.SkipWithError("the save failed");
         }

@@ -1,7 +1,7 @@
 // Gambler records: every field at its offset through the save file and back, bytes nobody
 // reads kept whole, hostile records read safely, and what clearing leaves.
-#include "casino/GamblerRecord.h"
 #include "RecordsFixture.h"
+#include "casino/GamblerRecord.h"
 
 #include "platform/host/Clock.h"
 #include "platform/host/DateTime.h"
@@ -92,10 +92,14 @@ TEST(CasinoPlayerData, HostileRecordsReadSafelyAndClearingForgetsEverything) {
     auto* at = reinterpret_cast<u8*>(bytes.data());
     TCasinoPlayerData data = Decoded(bytes);
     EXPECT_EQ(data.GetName(), std::string(12, 'Q'));
-    EXPECT_EQ(data.GetBankroll() + data.GetStartBankroll() + TGamblerRecordView(std::span<const u8>(at, TCasinoPlayerData::EncodedSize)).GetBankroll(),
+    EXPECT_EQ(data.GetBankroll() + data.GetStartBankroll() +
+                  TGamblerRecordView(std::span<const u8>(at, TCasinoPlayerData::EncodedSize))
+                      .GetBankroll(),
               0.0);
     // Flag bytes above 1 count as set; a set one of any value toggles off, then on as 1.
-    EXPECT_TRUE(data.GetInstructionMode() && TGamblerRecordView(std::span<const u8>(at, TCasinoPlayerData::EncodedSize)).GetInstructionMode());
+    EXPECT_TRUE(data.GetInstructionMode() &&
+                TGamblerRecordView(std::span<const u8>(at, TCasinoPlayerData::EncodedSize))
+                    .GetInstructionMode());
     EXPECT_TRUE(data.GetBetOption(2) && !data.GetBetOption(7));
     TGamblerRecord(std::span(at, TCasinoPlayerData::EncodedSize)).ToggleInstructionMode();
     EXPECT_EQ(bytes[35], '\0');

@@ -1,7 +1,7 @@
 // The seated gamblers reach the save file as each shoot ends, so that a crash loses at most the
 // shoot under way: read back through a manager made afresh on the file, as the next start would.
-#include "casino/GamblerRecord.h"
 #include "RoundDriver.h"
+#include "casino/GamblerRecord.h"
 
 #include <gtest/gtest.h>
 
