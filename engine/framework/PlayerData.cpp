@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstring>
 
 void JorpPutU16(u8* at, u16 value) {
