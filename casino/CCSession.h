@@ -5,10 +5,9 @@
 
 #include <array>
 
-// 656 bytes in the save file: the casino session's 92, then the shoot and side counters at
-// 92..251, the amounts bet by statistics row at 252, total won and lost at 444, the net by row
-// at 460 and the two house-edge counts at 652 (offsets of each field beside the codec). The
-// average fields are spare: cleared, never computed, carried through untouched.
+// 656 bytes in the save file, laid out by TLayoutOf<TCCSession> (casino/SessionLayouts.h): the
+// casino session's 92, the shoot and side counters, the amounts bet and the net by statistics
+// row, and the two house-edge counts.
 class TCCSession : public TCasinoSession {
 public:
     static constexpr size_t EncodedSize = 656;
@@ -71,7 +70,4 @@ public:
     std::array<TMoney, StatRows> NetByRow{};
     u16 HighPercentageBets = 0;
     u16 LowPercentageBets = 0;
-
-private:
-    void ClearCraps();
 };

@@ -1,7 +1,8 @@
-// TCasinoCData: the ring of sessions, its walk, the betting options, and its bytes.
+// TCasinoCData: the ring of sessions, its walk, the betting options, and its bytes through
+// their table.
 #include "CasinoCData.h"
 
-#include "engine/framework/PlayerData.h"
+#include "casino/HistoryLayouts.h"
 
 #include <algorithm>
 
@@ -89,25 +90,9 @@ const TCCSession* TCasinoCData::GetSession(i16 slot) const {
 }
 
 bool TCasinoCData::Decode(const u8* bytes, size_t size) {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    TCasinoData::Decode(bytes, size);
-    for (size_t i = 0; i < Sessions.size(); ++i)
-        Sessions[i].Decode(bytes + SessionsAt + TCCSession::EncodedSize * i,
-                           TCCSession::EncodedSize);
-    ReservedC = TMoney(JorpGetF64(bytes + ReservedAt));
-    std::copy_n(bytes + OptionsAt, OptionCount, BetOptions.begin());
-    return true;
+    return bytes != nullptr && DecodeRecord(*this, std::span(bytes, size));
 }
 
 bool TCasinoCData::Encode(u8* bytes, size_t size) const {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    TCasinoData::Encode(bytes, size);
-    for (size_t i = 0; i < Sessions.size(); ++i)
-        Sessions[i].Encode(bytes + SessionsAt + TCCSession::EncodedSize * i,
-                           TCCSession::EncodedSize);
-    JorpPutF64(bytes + ReservedAt, ReservedC.GetValue());
-    std::copy_n(BetOptions.begin(), OptionCount, bytes + OptionsAt);
-    return true;
+    return bytes != nullptr && EncodeRecord(*this, std::span(bytes, size));
 }

@@ -7,8 +7,9 @@
 #include <array>
 #include <cstddef>
 
-// 13,147 bytes in the save file: the ring's bookkeeping (12), twenty sessions of 656 bytes
-// from 12, a spare amount at 13132 and the seven option bytes at 13140. A new session takes
+// 13,147 bytes in the save file, laid out by TLayoutOf<TCasinoCData> (casino/HistoryLayouts.h):
+// the ring's bookkeeping, twenty sessions, a spare amount and the seven option bytes; the
+// offsets below are checked against that table. A new session takes
 // the slot after the current one, overwriting the oldest once all twenty are in use.
 //
 // A damaged file may leave the current slot outside the ring. Nothing indexes with it then:
@@ -54,6 +55,8 @@ public:
     bool Encode(u8* bytes, size_t size) const;
 
 private:
+    template <class T> friend struct TLayoutOf;
+
     static bool InRing(i16 slot) { return slot >= 0 && slot < SessionSlots; }
     bool InUse(i16 slot) const { return Sessions[static_cast<size_t>(slot)].IsUsed(); }
 

@@ -1,7 +1,7 @@
-// TCasinoData: clearing the ring's bookkeeping, and its 12 bytes field by field.
+// TCasinoData: clearing the ring's bookkeeping, and its 12 bytes through their table.
 #include "CasinoData.h"
 
-#include "engine/framework/PlayerData.h"
+#include "casino/HistoryLayouts.h"
 
 void TCasinoData::Clear() {
     Current = 0;
@@ -9,19 +9,9 @@ void TCasinoData::Clear() {
 }
 
 bool TCasinoData::Decode(const u8* bytes, size_t size) {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    Current = static_cast<i16>(JorpGetU16(bytes));
-    Reserved = TMoney(JorpGetF64(bytes + 2));
-    Walk = static_cast<i16>(JorpGetU16(bytes + 10));
-    return true;
+    return bytes != nullptr && DecodeRecord(*this, std::span(bytes, size));
 }
 
 bool TCasinoData::Encode(u8* bytes, size_t size) const {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    JorpPutU16(bytes, static_cast<u16>(Current));
-    JorpPutF64(bytes + 2, Reserved.GetValue());
-    JorpPutU16(bytes + 10, static_cast<u16>(Walk));
-    return true;
+    return bytes != nullptr && EncodeRecord(*this, std::span(bytes, size));
 }

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 
-// 12 bytes in the save file: 0 the current slot (i16), 2 a spare amount (f64), 10 the
-// position of a walk in progress (i16; -1 when none, 0 in a new record). A slot read from a
+// 12 bytes in the save file, laid out by TLayoutOf<TCasinoData> (casino/HistoryLayouts.h): the
+// current slot, a spare amount and the position of a walk in progress. A slot read from a
 // damaged file may lie anywhere in the i16 range; the history decides what that means.
 class TCasinoData {
 public:

@@ -7,9 +7,9 @@
 #include <array>
 #include <cstddef>
 
-// 223 bytes: the engine's four stamps, then 16 a u32 (1 in a new block), 20 a u32, 24 an
-// amount, 32 eight u32, 64 nine amounts, 136 75 spare bytes and 211 three u32. Nothing reads
-// the fields after the block is made: they are only carried from the file back to it.
+// 223 bytes, laid out by TLayoutOf<TCasinoGameData> (casino/GameDataLayout.h): the engine's
+// four stamps, then fields nothing reads after the block is made (the first is 1 in a new
+// block): they are only carried from the file back to it.
 class TCasinoGameData : public TGameData {
 public:
     static constexpr size_t EncodedSize = 223;

@@ -2,7 +2,6 @@
 // arithmetic on the seated gamblers' bankrolls.
 #include "CasinoGameLord.h"
 
-#include "casino/CasinoPlayerData.h"
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/Player.h"
 
@@ -16,33 +15,43 @@ TPlayer* TCasinoGameLord::GetSeatPlayer(i16 seat) const {
     return dynamic_cast<TPlayer*>(window->GetObjectTableEntry(seat));
 }
 
-u8* TCasinoGameLord::GetSeatPlayerData(i16 seat) const {
+TGamblerRecord TCasinoGameLord::GetSeatRecord(i16 seat) {
+    TPlayer* player = GetSeatPlayer(seat);
+    return player != nullptr ? TGamblerRecord(player->GetRecord()) : TGamblerRecord();
+}
+
+TGamblerRecordView TCasinoGameLord::GetSeatRecord(i16 seat) const {
+    const TPlayer* player = GetSeatPlayer(seat);
+    return player != nullptr ? TGamblerRecordView(player->GetRecord()) : TGamblerRecordView();
+}
+
+u8* TCasinoGameLord::GetSeatPlayerData(i16 seat) {
+    TPlayer* player = GetSeatPlayer(seat);
+    return player != nullptr ? player->GetRecordData() : nullptr;
+}
+
+const u8* TCasinoGameLord::GetSeatPlayerData(i16 seat) const {
     const TPlayer* player = GetSeatPlayer(seat);
     return player != nullptr ? player->GetRecordData() : nullptr;
 }
 
 void TCasinoGameLord::AddToBankroll(i16 seat, TMoney amount) {
-    if (u8* record = GetSeatPlayerData(seat))
-        TCasinoPlayerData::WriteBankroll(record, TCasinoPlayerData::ReadBankroll(record) +
-                                                     amount.GetValue());
+    TGamblerRecord record = GetSeatRecord(seat);
+    record.SetBankroll(record.GetBankroll() + amount.GetValue());
 }
 
 void TCasinoGameLord::SubtractFromBankroll(i16 seat, TMoney amount) {
-    u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
-        return;
-    const double left = TCasinoPlayerData::ReadBankroll(record) - amount.GetValue();
-    TCasinoPlayerData::WriteBankroll(record, left < 0.0 ? 0.0 : left);
+    TGamblerRecord record = GetSeatRecord(seat);
+    const double left = record.GetBankroll() - amount.GetValue();
+    record.SetBankroll(left < 0.0 ? 0.0 : left);
 }
 
 void TCasinoGameLord::SetBankroll(i16 seat, TMoney amount) {
-    if (u8* record = GetSeatPlayerData(seat))
-        TCasinoPlayerData::WriteBankroll(record, amount.GetValue());
+    GetSeatRecord(seat).SetBankroll(amount.GetValue());
 }
 
 TMoney TCasinoGameLord::GetBankroll(i16 seat) const {
-    const u8* record = GetSeatPlayerData(seat);
-    return TMoney(record != nullptr ? TCasinoPlayerData::ReadBankroll(record) : 0.0);
+    return TMoney(GetSeatRecord(seat).GetBankroll());
 }
 
 i16 TCasinoGameLord::CountOccupiedSeats() const {

@@ -2,6 +2,7 @@
 // bankrolls, the table's bet unit and session game code, and the current seat.
 #pragma once
 
+#include "casino/GamblerRecord.h"
 #include "engine/foundation/Money.h"
 #include "engine/framework/GameLord.h"
 
@@ -19,9 +20,13 @@ public:
 
     // The seat's player; null outside the seat table or for an empty entry.
     TPlayer* GetSeatPlayer(i16 seat) const;
-    // The seated gambler's record image (a TCasinoPlayerData's bytes); null for an
-    // unoccupied seat.
-    u8* GetSeatPlayerData(i16 seat) const;
+    // The seated gambler's record, read and changed in place; invalid for an unoccupied seat.
+    // Only a lord that may change it hands it out writable.
+    TGamblerRecord GetSeatRecord(i16 seat);
+    TGamblerRecordView GetSeatRecord(i16 seat) const;
+    // The record's bytes (a TCasinoPlayerData's); null for an unoccupied seat.
+    u8* GetSeatPlayerData(i16 seat);
+    const u8* GetSeatPlayerData(i16 seat) const;
     // The money operations do nothing for an unoccupied seat.
     void AddToBankroll(i16 seat, TMoney amount);
     // A result below 0.00 is exactly 0.00.

@@ -4,7 +4,6 @@
 
 #include "casino/CasinoGameLord.h"
 #include "casino/CasinoMenuEnable.h"
-#include "casino/CasinoPlayerData.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
@@ -53,12 +52,15 @@ TCasinoGameLord* TCasinoModeWin::GetCasinoLord() const {
     return dynamic_cast<TCasinoGameLord*>(GetMainGameObject());
 }
 
-u8* TCasinoModeWin::GetCurrentGamblerRecord() const {
+TGamblerRecord TCasinoModeWin::GetCurrentGamblerRecord() {
     const TCasinoGameLord* lord = GetCasinoLord();
-    const TPlayerMgr* players = GetPlayerMgr();
-    if (lord == nullptr || players == nullptr)
-        return nullptr;
-    return players->GetDataBlock(players->GetActive(lord->GetCurrentSeat()));
+    TPlayerMgr* players = GetPlayerMgr();
+    u8* block = lord != nullptr && players != nullptr
+                    ? players->GetDataBlock(players->GetActive(lord->GetCurrentSeat()))
+                    : nullptr;
+    if (block == nullptr)
+        return {};
+    return TGamblerRecord(std::span(block, static_cast<size_t>(players->GetPlayerDataSize())));
 }
 
 void TCasinoModeWin::CmStatistics() {
@@ -79,16 +81,15 @@ void TCasinoModeWin::CeStatistics(TCommandEnabler& enabler) {
 }
 
 void TCasinoModeWin::CmInstructionMode() {
-    if (u8* record = GetCurrentGamblerRecord())
-        TCasinoPlayerData::ToggleInstructionMode(record);
+    GetCurrentGamblerRecord().ToggleInstructionMode();
 }
 
 void TCasinoModeWin::CeInstructionMode(TCommandEnabler& enabler) {
-    const u8* record = InstructionEnabled() ? GetCurrentGamblerRecord() : nullptr;
-    enabler.Enable(record != nullptr);
-    enabler.SetCheck(record != nullptr && TCasinoPlayerData::ReadInstructionMode(record)
-                         ? TCommandEnabler::Checked
-                         : TCommandEnabler::Unchecked);
+    const TGamblerRecordView record =
+        InstructionEnabled() ? GetCurrentGamblerRecord() : TGamblerRecordView();
+    enabler.Enable(record.IsValid());
+    enabler.SetCheck(record.GetInstructionMode() ? TCommandEnabler::Checked
+                                                 : TCommandEnabler::Unchecked);
 }
 
 void TCasinoModeWin::CmGameLordCommand() {

@@ -2,6 +2,7 @@
 // commands that act on the gambler in the current seat.
 #pragma once
 
+#include "casino/GamblerRecord.h"
 #include "engine/framework/ModeWindow.h"
 
 class TCasinoGameLord;
@@ -25,8 +26,8 @@ public:
 
     // The lord, when the mode's lord is a casino lord.
     TCasinoGameLord* GetCasinoLord() const;
-    // The record image of the gambler in the lord's current seat; null without one.
-    u8* GetCurrentGamblerRecord() const;
+    // The record of the gambler in the lord's current seat; invalid without one.
+    TGamblerRecord GetCurrentGamblerRecord();
 
     void CmStatistics();
     void CeStatistics(TCommandEnabler& enabler);

@@ -1,7 +1,7 @@
-// TCasinoPlayerData: defaults, sessions, and the record field by field.
+// TCasinoPlayerData: defaults, sessions, and the record through its table.
 #include "CasinoPlayerData.h"
 
-#include <cmath>
+#include "casino/GamblerLayout.h"
 
 namespace {
 
@@ -46,42 +46,9 @@ void TCasinoPlayerData::EndSession() {
 }
 
 bool TCasinoPlayerData::Decode(const u8* bytes, size_t size) {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    TPlayerData::Decode(bytes, size);
-    SessionCode = JorpGetU32(bytes + SessionCodeAt);
-    Instruction = bytes[InstructionAt];
-    for (size_t i = 0; i < ChipKinds; ++i)
-        Chips[i] = JorpGetU16(bytes + ChipsAt + 2 * i);
-    History.Decode(bytes + HistoryAt, size - HistoryAt);
-    return true;
+    return bytes != nullptr && DecodeRecord(*this, std::span(bytes, size));
 }
 
 bool TCasinoPlayerData::Encode(u8* bytes, size_t size) const {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    TPlayerData::Encode(bytes, size);
-    JorpPutU32(bytes + SessionCodeAt, SessionCode);
-    bytes[InstructionAt] = Instruction;
-    for (size_t i = 0; i < ChipKinds; ++i)
-        JorpPutU16(bytes + ChipsAt + 2 * i, Chips[i]);
-    History.Encode(bytes + HistoryAt, size - HistoryAt);
-    return true;
-}
-
-double TCasinoPlayerData::ReadBankroll(const u8* image) {
-    const double bankroll = JorpGetF64(image + BankrollAt);
-    return std::isfinite(bankroll) ? bankroll : 0.0;
-}
-
-void TCasinoPlayerData::WriteBankroll(u8* image, double bankroll) {
-    JorpPutF64(image + BankrollAt, bankroll);
-}
-
-bool TCasinoPlayerData::ReadInstructionMode(const u8* image) {
-    return image[InstructionAt] != 0;
-}
-
-void TCasinoPlayerData::ToggleInstructionMode(u8* image) {
-    image[InstructionAt] = image[InstructionAt] == 0 ? 1 : 0;
+    return bytes != nullptr && EncodeRecord(*this, std::span(bytes, size));
 }

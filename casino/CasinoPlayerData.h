@@ -9,18 +9,15 @@
 #include <array>
 #include <cstddef>
 
-// Little-endian and packed in the file: the engine's 31 bytes, then 31 the session-open code
-// (u32), 35 instruction mode (u8), 36 six chip counts (u16: chips of 1, 5, 25, 100, 1000 and
-// 10000 dollars), 48 the session history, whose last seven bytes (13188..13194) are the
-// betting options. A seated gambler's record is that image in the manager's block; the
-// static field helpers read and change it in place.
+// Laid out by TLayoutOf<TCasinoPlayerData> (casino/GamblerLayout.h): the engine's 31 bytes,
+// the session-open code, instruction mode, six chip counts and the session history, whose
+// last seven bytes are the betting options; the offsets below are checked against that
+// table. A seated gambler's record is that image in the manager's block, read and changed in
+// place through TGamblerRecord.
 class TCasinoPlayerData : public TPlayerData {
 public:
     static constexpr size_t EncodedSize = 13195;
-    static constexpr size_t BankrollAt = 15;
-    static constexpr size_t SessionCodeAt = 31;
     static constexpr size_t InstructionAt = 35;
-    static constexpr size_t ChipsAt = 36;
     static constexpr size_t ChipKinds = 6;
     static constexpr size_t HistoryAt = 48;
     static constexpr size_t OptionsAt = HistoryAt + TCasinoCData::OptionsAt;
@@ -54,14 +51,9 @@ public:
     bool Decode(const u8* bytes, size_t size);
     bool Encode(u8* bytes, size_t size) const override;
 
-    // Fields of a record image in place. The bankroll of a stored non-number reads 0.0.
-    static double ReadBankroll(const u8* image);
-    static void WriteBankroll(u8* image, double bankroll);
-    static bool ReadInstructionMode(const u8* image);
-    // 0 becomes 1, anything else 0.
-    static void ToggleInstructionMode(u8* image);
-
 private:
+    template <class T> friend struct TLayoutOf;
+
     u32 SessionCode = 0;
     u8 Instruction = 0;
     std::array<u16, ChipKinds> Chips{};

@@ -6,11 +6,7 @@
 
 #include <cstddef>
 
-// 92 bytes in the save file, packed and little-endian: 0 used, 1 open, 2 start time, 6 end
-// time (u32 seconds since 1901 on the local clock, which wrap in 2037 as stored files expect),
-// 10 game code (u16), 12 bet unit, 20 start bankroll, 28 end bankroll, 36 total bet (f64),
-// 44 bets won, lost and decided, 50 five spare counters (u16), 60 two spare amounts, 76 peak
-// and 84 low bankroll (f64). The spare fields are carried through untouched.
+// 92 bytes in the save file, laid out by TLayoutOf<TCasinoSession> (casino/SessionLayouts.h).
 class TCasinoSession {
 public:
     static constexpr size_t EncodedSize = 92;

@@ -168,10 +168,8 @@ protected:
     // counted while a point is on.
     void RecordShootEnd();
     void RecordShootRoll();
-    // The seat's current session where its record keeps it; null for an empty seat or a
-    // current slot outside the ring (a damaged file), which the statistics leave alone.
-    u8* CurrentSessionBytes(i16 seat) const;
-    // Each seated seat's current session read, changed and written back in its record.
+    // Each seated seat's current session read, changed and written back in its record. An
+    // empty seat, or a current slot outside the ring (a damaged file), is left alone.
     void ChangeSeatSessions(const std::function<void(i16 seat, TCCSession& session)>& change);
     std::string SeatName(i16 seat) const;
     void Notify(const char* caption, const char* text) const;

@@ -41,9 +41,8 @@ double MaxOdds(double stake, bool sixOrEight) {
 
 bool TCasinoCGameLord::AnyInstructionMode() const {
     for (i16 seat = 0; seat < SeatCount; ++seat)
-        if (const u8* record = GetSeatPlayerData(seat))
-            if (TCasinoPlayerData::ReadInstructionMode(record))
-                return true;
+        if (GetSeatRecord(seat).GetInstructionMode())
+            return true;
     return false;
 }
 
@@ -91,10 +90,7 @@ i16 TCasinoCGameLord::BadBetTopic(u16 spot) const {
 i16 TCasinoCGameLord::FreeOddsTopic() const {
     if (ComeOutFlag == 1)
         return 0;
-    const auto watched = [this](i16 seat) {
-        const u8* record = GetSeatPlayerData(seat);
-        return record != nullptr && TCasinoPlayerData::ReadInstructionMode(record);
-    };
+    const auto watched = [this](i16 seat) { return GetSeatRecord(seat).GetInstructionMode(); };
     const auto stake = [this](i16 seat, u16 index) {
         const TCBetSpot* s = GetBetSpot(static_cast<i16>(index));
         return s != nullptr ? s->GetAmount(seat).GetValue() : 0.0;

@@ -81,12 +81,8 @@ i16 TCasinoCGameLord::TestSkitCondition(u16 condition) {
     };
     // -1 for an empty seat.
     const auto sexOf = [this](i16 seat) {
-        const u8* record = GetSeatPlayerData(seat);
-        if (record == nullptr)
-            return -1;
-        TPlayerData data;
-        data.Decode(record, TPlayerData::EncodedSize);
-        return data.GetSex() != 0 ? 1 : 0;
+        const TGamblerRecordView record = GetSeatRecord(seat);
+        return !record ? -1 : record.GetSex() != 0 ? 1 : 0;
     };
     const auto noSeatedSex = [&](int sex) {
         for (i16 seat = 0; seat < SeatCount; ++seat)

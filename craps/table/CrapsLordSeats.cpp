@@ -10,81 +10,58 @@
 #include "platform/host/MessageBox.h"
 
 #include <cmath>
-#include <cstring>
 
 std::string TCasinoCGameLord::SeatName(i16 seat) const {
-    const u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
-        return {};
-    TPlayerData data;
-    data.Decode(record, TPlayerData::EncodedSize);
-    return data.GetName();
+    return GetSeatRecord(seat).GetName();
 }
 
 void TCasinoCGameLord::BeginSeatSession(i16 seat) {
-    u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
-        return;
-    TCasinoPlayerData data;
-    if (!data.Decode(record, TCasinoPlayerData::EncodedSize))
-        return;
-    data.BeginSession(GameCode, Unit);
-    data.Encode(record, TCasinoPlayerData::EncodedSize);
+    GetSeatRecord(seat).Edit(
+        [this](TCasinoPlayerData& data) { data.BeginSession(GameCode, Unit); });
 }
 
 void TCasinoCGameLord::EndSeatSession(i16 seat) {
-    u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
-        return;
-    TCasinoPlayerData data;
-    if (!data.Decode(record, TCasinoPlayerData::EncodedSize))
-        return;
-    data.EndSession();
-    data.Encode(record, TCasinoPlayerData::EncodedSize);
+    GetSeatRecord(seat).Edit([](TCasinoPlayerData& data) { data.EndSession(); });
 }
 
 // Only the current session's bytes are read and written back, and only when they change. A
 // current slot outside the ring (a damaged file) leaves the record alone until the next
 // session restarts the ring; a stored range that is no number takes the bankroll.
 void TCasinoCGameLord::NoteSessionBankroll(i16 seat, bool low) {
-    u8* bytes = CurrentSessionBytes(seat);
-    if (bytes == nullptr)
-        return;
-    TCCSession session;
-    session.Decode(bytes, TCCSession::EncodedSize);
     const TMoney bankroll = GetBankroll(seat);
-    bool changed = false;
-    if (bankroll > session.PeakBankroll || !std::isfinite(session.PeakBankroll.GetValue())) {
-        session.PeakBankroll = bankroll;
-        changed = true;
-    }
-    if (low && (bankroll < session.LowBankroll || !std::isfinite(session.LowBankroll.GetValue()))) {
-        session.LowBankroll = bankroll;
-        changed = true;
-    }
-    if (changed)
-        session.Encode(bytes, TCCSession::EncodedSize);
+    GetSeatRecord(seat).EditCurrentSession([&](TCCSession& session) {
+        bool changed = false;
+        if (bankroll > session.PeakBankroll || !std::isfinite(session.PeakBankroll.GetValue())) {
+            session.PeakBankroll = bankroll;
+            changed = true;
+        }
+        if (low &&
+            (bankroll < session.LowBankroll || !std::isfinite(session.LowBankroll.GetValue()))) {
+            session.LowBankroll = bankroll;
+            changed = true;
+        }
+        return changed;
+    });
 }
 
 // The rail shows the gambler's own chip mix when it still adds up to his bankroll.
 void TCasinoCGameLord::ShowRack(i16 seat) {
-    const u8* record = GetSeatPlayerData(seat);
-    if (ChipStacks == nullptr || record == nullptr)
+    const TGamblerRecordView record = GetSeatRecord(seat);
+    if (ChipStacks == nullptr || !record)
         return;
     i16 counts[TCasinoPlayerData::ChipKinds] = {};
     for (size_t i = 0; i < TCasinoPlayerData::ChipKinds; ++i)
-        counts[i] = static_cast<i16>(JorpGetU16(record + TCasinoPlayerData::ChipsAt + 2 * i));
+        counts[i] = static_cast<i16>(record.GetChipCount(i));
     ChipStacks->SetAmount(GetBankroll(seat), counts[0], counts[1], counts[2], counts[3], counts[4],
                           counts[5]);
 }
 
 void TCasinoCGameLord::SaveRackCounts(i16 seat) {
-    u8* record = GetSeatPlayerData(seat);
-    if (ChipStacks == nullptr || record == nullptr)
+    TGamblerRecord record = GetSeatRecord(seat);
+    if (ChipStacks == nullptr || !record)
         return;
     for (size_t i = 0; i < TCasinoPlayerData::ChipKinds; ++i)
-        JorpPutU16(record + TCasinoPlayerData::ChipsAt + 2 * i,
-                   static_cast<u16>(ChipStacks->GetCount(static_cast<i16>(i))));
+        record.SetChipCount(i, static_cast<u16>(ChipStacks->GetCount(static_cast<i16>(i))));
 }
 
 void TCasinoCGameLord::SetHand(TMoney amount) {

@@ -156,30 +156,13 @@ void RecordBet(TCCSession& s, TCBetSpot& spot, i16 index, i16 seat, const TCraps
 
 } // namespace
 
-u8* TCasinoCGameLord::CurrentSessionBytes(i16 seat) const {
-    u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
-        return nullptr;
-    u8* history = record + TCasinoPlayerData::HistoryAt;
-    TCasinoData ring;
-    ring.Decode(history, TCasinoData::EncodedSize);
-    if (ring.Current < 0 || ring.Current >= TCasinoCData::SessionSlots)
-        return nullptr;
-    return history + TCasinoCData::SessionsAt +
-           TCCSession::EncodedSize * static_cast<size_t>(ring.Current);
-}
-
 void TCasinoCGameLord::ChangeSeatSessions(
     const std::function<void(i16 seat, TCCSession& session)>& change) {
-    for (i16 seat = 0; seat < SeatCount; ++seat) {
-        u8* bytes = CurrentSessionBytes(seat);
-        if (bytes == nullptr)
-            continue;
-        TCCSession session;
-        session.Decode(bytes, TCCSession::EncodedSize);
-        change(seat, session);
-        session.Encode(bytes, TCCSession::EncodedSize);
-    }
+    for (i16 seat = 0; seat < SeatCount; ++seat)
+        GetSeatRecord(seat).EditCurrentSession([&](TCCSession& session) {
+            change(seat, session);
+            return true;
+        });
 }
 
 // Each seat is judged by its own options, read straight from its record, so the current seat

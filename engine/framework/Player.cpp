@@ -24,7 +24,7 @@ void TPlayer::Update() {
     if (Updated != 0)
         return;
     BindRecord();
-    if (RecordData != nullptr)
+    if (!Record.empty())
         Release();
     TGObjBase::Update();
 }
@@ -45,10 +45,14 @@ void TPlayer::OnDeactivated(i16 seat) {
 
 void TPlayer::BindRecord() {
     const TModeWindowApi* window = GetModeWindow();
-    const TPlayerMgr* manager = window != nullptr ? window->GetPlayerMgr() : nullptr;
-    RecordData = manager != nullptr ? manager->GetDataBlock(manager->GetActive(Seat)) : nullptr;
+    TPlayerMgr* manager = window != nullptr ? window->GetPlayerMgr() : nullptr;
+    u8* block = manager != nullptr ? manager->GetDataBlock(manager->GetActive(Seat)) : nullptr;
+    // Every block is allocated the manager's record size.
+    const i32 size = manager != nullptr ? manager->GetPlayerDataSize() : 0;
+    Record = block != nullptr && size > 0 ? std::span<u8>(block, static_cast<size_t>(size))
+                                          : std::span<u8>();
 }
 
 void TPlayer::UnbindRecord() {
-    RecordData = nullptr;
+    Record = {};
 }

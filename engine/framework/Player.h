@@ -5,6 +5,7 @@
 #include "engine/framework/GameObject.h"
 
 #include <memory>
+#include <span>
 
 // Made with names only (its ".go" file read, no parts). The record's block belongs to the
 // player manager and stays valid while the record holds the seat.
@@ -33,10 +34,15 @@ public:
     virtual void UnbindRecord();
 
     i16 GetSeat() const { return Seat; }
-    // The seated record's block: its first 31 bytes are a TPlayerData.
-    u8* GetRecordData() const { return RecordData; }
+    // The seated record's block, the manager's record size long: its first 31 bytes are a
+    // TPlayerData. Empty while no record is bound; only a player that may change it has it
+    // writable.
+    std::span<u8> GetRecord() { return Record; }
+    std::span<const u8> GetRecord() const { return Record; }
+    u8* GetRecordData() { return Record.data(); }
+    const u8* GetRecordData() const { return Record.data(); }
 
 protected:
     i16 Seat;
-    u8* RecordData = nullptr;
+    std::span<u8> Record;
 };

@@ -1,9 +1,10 @@
-// TPlayerData: the record's defaults, its name field, and its 31 bytes field by field.
+// TPlayerData: the record's defaults, its name field, and its 31 bytes through their table.
 #include "PlayerData.h"
+
+#include "engine/framework/PlayerDataLayout.h"
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstring>
 
 void JorpPutU16(u8* at, u16 value) {
@@ -65,34 +66,10 @@ std::string TPlayerData::GetName() const {
     return std::string(Name, strnlen(Name, NameField));
 }
 
-namespace {
-
-// A stored amount that is no number would poison every sum it enters.
-double FiniteOrZero(double value) {
-    return std::isfinite(value) ? value : 0.0;
-}
-
-} // namespace
-
 bool TPlayerData::Decode(const u8* bytes, size_t size) {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    Used = bytes[0];
-    std::memcpy(Name, bytes + 1, NameField);
-    Name[MaxNameLength] = '\0';
-    Sex = bytes[14];
-    Bankroll = FiniteOrZero(JorpGetF64(bytes + 15));
-    StartBankroll = FiniteOrZero(JorpGetF64(bytes + 23));
-    return true;
+    return bytes != nullptr && DecodeRecord(*this, std::span(bytes, size));
 }
 
 bool TPlayerData::Encode(u8* bytes, size_t size) const {
-    if (bytes == nullptr || size < EncodedSize)
-        return false;
-    bytes[0] = Used;
-    std::memcpy(bytes + 1, Name, NameField);
-    bytes[14] = Sex;
-    JorpPutF64(bytes + 15, Bankroll);
-    JorpPutF64(bytes + 23, StartBankroll);
-    return true;
+    return bytes != nullptr && EncodeRecord(*this, std::span(bytes, size));
 }

@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <string>
 
-// In the save file these are the first 31 bytes of every record, little-endian and packed:
-// 0 used, 1 name (13 bytes, NUL-terminated), 14 sex, 15 bankroll (f64), 23 start bankroll
-// (f64). Names are single-byte text of the Western code page, at most 12 characters.
+template <class T> struct TLayoutOf;
+
+// In the save file these are the first 31 bytes of every record, laid out by
+// TLayoutOf<TPlayerData> (engine/framework/PlayerDataLayout.h): used, name, sex, bankroll and
+// start bankroll. Names are single-byte text of the Western code page, at most 12 characters.
 class TPlayerData {
 public:
     static constexpr size_t EncodedSize = 31;
@@ -45,6 +47,8 @@ public:
     virtual bool Encode(u8* bytes, size_t size) const;
 
 private:
+    template <class T> friend struct TLayoutOf;
+
     u8 Used = 0;
     char Name[NameField] = {};
     u8 Sex = 1;

@@ -4,6 +4,7 @@
 // folder), which should be on the disk the player's folder is on.
 #include "casino/CasinoPlayerData.h"
 #include "casino/CasinoPlayerMgr.h"
+#include "casino/GamblerRecord.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/framework/PlayerMgrOwner.h"
@@ -37,8 +38,9 @@ void SeatedGamblersSaved(benchmark::State& state) {
             state.SkipWithError("three gamblers could not be seated");
         double bankroll = 0;
         for (auto _ : state) {
-            TCasinoPlayerData::WriteBankroll(players.GetDataBlock(players.GetActive(0)),
-                                             bankroll += 1);
+            TGamblerRecord(std::span(players.GetDataBlock(players.GetActive(0)),
+                                     TCasinoPlayerData::EncodedSize))
+                .SetBankroll(bankroll += 1);
             if (!players.SaveSeatedPlayers())
                 state.SkipWithError("the save failed");
         }

@@ -1,6 +1,7 @@
 // The casino game lord: the walk round the occupied seats, bankroll arithmetic on the seated
 // gamblers' records looked up on every call, and the table's unit.
 #include "RecordsFixture.h"
+#include "casino/GamblerRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,10 @@ TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASeatThatChangesGamblersIsSeenA
         EXPECT_EQ(Lord().GetBankroll(seat), TMoney()) << seat;
     }
     EXPECT_EQ(Lord().CountOccupiedSeats(), 2);
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(2)), 200.0);
+    EXPECT_EQ(TGamblerRecordView(
+                  std::span<const u8>(Mgr->GetDataBlock(2), TCasinoPlayerData::EncodedSize))
+                  .GetBankroll(),
+              200.0);
 
     ASSERT_TRUE(Mgr->DeactivatePlayer(1) && Mgr->DeactivatePlayer(2));
     EXPECT_EQ(Lord().GetBankroll(1), TMoney());
@@ -76,10 +80,16 @@ TEST_F(Seats, BankrollsChangeInTheSeatedRecordAndASeatThatChangesGamblersIsSeenA
     EXPECT_EQ(Mgr->GetBankroll(2), 200.0);
     ASSERT_TRUE(Mgr->ActivatePlayer(2, 0));
     Lord().AddToBankroll(1, TMoney(1.0));
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(2)), 201.0);
+    EXPECT_EQ(TGamblerRecordView(
+                  std::span<const u8>(Mgr->GetDataBlock(2), TCasinoPlayerData::EncodedSize))
+                  .GetBankroll(),
+              201.0);
     // Ann left with what she had.
     ASSERT_TRUE(Mgr->LoadDataBlock(1));
-    EXPECT_EQ(TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(1)), 0.0);
+    EXPECT_EQ(TGamblerRecordView(
+                  std::span<const u8>(Mgr->GetDataBlock(1), TCasinoPlayerData::EncodedSize))
+                  .GetBankroll(),
+              0.0);
 }
 
 TEST_F(Seats, TheUnitIsADenominationAndAnIndexOutsideTheTableIsZero) {

@@ -1,6 +1,7 @@
 // Gambler records: every field at its offset through the save file and back, bytes nobody
 // reads kept whole, hostile records read safely, and what clearing leaves.
 #include "RecordsFixture.h"
+#include "casino/GamblerRecord.h"
 
 #include "platform/host/Clock.h"
 #include "platform/host/DateTime.h"
@@ -40,7 +41,7 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     for (i16 i = 0; i < 6; ++i)
         ann.SetChipCount(i, static_cast<u16>(0x0102 * (i + 1)));
     ann.Encode(block, CasinoRecordSize);
-    TCasinoPlayerData::ToggleInstructionMode(block);
+    TGamblerRecord(std::span(block, TCasinoPlayerData::EncodedSize)).ToggleInstructionMode();
     // In place: the history's current slot, its spare amount and the second betting option.
     block[48] = 0x11;
     block[13180] = 0x22;
@@ -91,14 +92,18 @@ TEST(CasinoPlayerData, HostileRecordsReadSafelyAndClearingForgetsEverything) {
     auto* at = reinterpret_cast<u8*>(bytes.data());
     TCasinoPlayerData data = Decoded(bytes);
     EXPECT_EQ(data.GetName(), std::string(12, 'Q'));
-    EXPECT_EQ(data.GetBankroll() + data.GetStartBankroll() + TCasinoPlayerData::ReadBankroll(at),
+    EXPECT_EQ(data.GetBankroll() + data.GetStartBankroll() +
+                  TGamblerRecordView(std::span<const u8>(at, TCasinoPlayerData::EncodedSize))
+                      .GetBankroll(),
               0.0);
     // Flag bytes above 1 count as set; a set one of any value toggles off, then on as 1.
-    EXPECT_TRUE(data.GetInstructionMode() && TCasinoPlayerData::ReadInstructionMode(at));
+    EXPECT_TRUE(data.GetInstructionMode() &&
+                TGamblerRecordView(std::span<const u8>(at, TCasinoPlayerData::EncodedSize))
+                    .GetInstructionMode());
     EXPECT_TRUE(data.GetBetOption(2) && !data.GetBetOption(7));
-    TCasinoPlayerData::ToggleInstructionMode(at);
+    TGamblerRecord(std::span(at, TCasinoPlayerData::EncodedSize)).ToggleInstructionMode();
     EXPECT_EQ(bytes[35], '\0');
-    TCasinoPlayerData::ToggleInstructionMode(at);
+    TGamblerRecord(std::span(at, TCasinoPlayerData::EncodedSize)).ToggleInstructionMode();
     EXPECT_EQ(bytes[35], '\1');
 
     // One byte short: nothing taken, nothing written.

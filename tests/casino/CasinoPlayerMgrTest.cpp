@@ -2,6 +2,7 @@
 // the twenty-gambler limit, the save file at the casino's size through every fault, the file's
 // name, the two dialogs and what they stand over, creating with money, and the seat player.
 #include "RecordsFixture.h"
+#include "casino/GamblerRecord.h"
 
 #include "casino/CasinoStatDialog.h"
 #include "engine/framework/JorpApp.h"
@@ -27,7 +28,8 @@ protected:
     // Joe left with 77.0, and Ann and Bob made; nobody stored as seated.
     void EarlierRun() {
         Make();
-        TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(0), 77.0);
+        TGamblerRecord(std::span(Mgr->GetDataBlock(0), TCasinoPlayerData::EncodedSize))
+            .SetBankroll(77.0);
         ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0) && Mgr->CreatePlayer("Bob", 1, 200.0));
         SeatNames("", "");
         Frame.Boxes.clear();
@@ -98,14 +100,16 @@ TEST_F(Gamblers, AFaultAtAnySaveStepKeepsTheOldFileAndLeavingSavesEverything) {
           TFaultyHost::FailFlush, TFaultyHost::FailClose, TFaultyHost::FailMove}) {
         Frame.Boxes.clear();
         const std::string before = File();
-        TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(1), 100.0 + static_cast<int>(step));
+        TGamblerRecord(std::span(Mgr->GetDataBlock(1), TCasinoPlayerData::EncodedSize))
+            .SetBankroll(100.0 + static_cast<int>(step));
         Host.Armed = step;
         Mgr->Save();
         EXPECT_EQ(Frame.Boxes, Texts{"Write Save File Failed"}) << step;
         EXPECT_TRUE(File() == before && !std::filesystem::exists(Dir.Host("data/otcraps.tmp")))
             << step;
     }
-    TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(0), 9.75);
+    TGamblerRecord(std::span(Mgr->GetDataBlock(0), TCasinoPlayerData::EncodedSize))
+        .SetBankroll(9.75);
     Mgr.reset();
     EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 9.75);
     EXPECT_EQ(Decoded(RecordOnDisk(1)).GetBankroll(),
@@ -179,13 +183,15 @@ TEST_F(Gamblers, TheFileIsNamedAfterTheProgram) {
 TEST_F(Gamblers, TheDialogsSeeCurrentBankrollsAndStatisticsLetReadRecordsGo) {
     Make();
     ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0));
-    TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(0), 640.0);
+    TGamblerRecord(std::span(Mgr->GetDataBlock(0), TCasinoPlayerData::EncodedSize))
+        .SetBankroll(640.0);
     Mgr->ShowPlayerDialog();
     EXPECT_EQ(Mgr->GetBankroll(0), 640.0);
 
     // Without a maker installed, the engine's box; records it read are written and let go.
     ASSERT_TRUE(Mgr->LoadDataBlock(1));
-    TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(1), 3.0);
+    TGamblerRecord(std::span(Mgr->GetDataBlock(1), TCasinoPlayerData::EncodedSize))
+        .SetBankroll(3.0);
     Mgr->ShowStatsDialog(1);
     EXPECT_EQ(Frame.Boxes, Texts{"Player Statistics Dialog: This is a default dialog."});
     EXPECT_EQ(Mgr->GetDataBlock(1), nullptr);

@@ -1,6 +1,7 @@
 // A gambler's last twenty sessions: made by seating and unseating him at the table, kept by
 // the save file byte for byte, and shown by the statistics table with the newest four in view.
 #include "RoundDriver.h"
+#include "casino/GamblerRecord.h"
 
 #include "craps/stats/CasinoStatDlg.h"
 #include "resources/Resources.h"
@@ -16,7 +17,8 @@ TEST_F(LastTwenty, TwentyFiveSittingsKeepTheLastTwentyThroughTheSaveFileAndTheTa
     for (int sitting = 1; sitting <= 25; ++sitting) {
         Lord().UpdateSeat(1);
         // Each sitting opens on a bankroll of its own, which names it in the history.
-        TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(ann), 1000.0 + sitting);
+        TGamblerRecord(std::span(Mgr->GetDataBlock(ann), TCasinoPlayerData::EncodedSize))
+            .SetBankroll(1000.0 + sitting);
         Lord().SetupSeat(1);
     }
     Lord().UpdateSeat(1);

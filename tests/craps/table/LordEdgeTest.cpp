@@ -1,5 +1,6 @@
 // Edge cases of the lord's seats, hand and settling, each played through the real spots.
 #include "RoundDriver.h"
+#include "casino/GamblerRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -163,7 +164,8 @@ TEST_F(LordEdges, AmountsThatAreNoChipLeaveTheHandAlone) {
 TEST_F(LordEdges, DamagedBankrollsBetAsNothingAndHugeOnesWithinTheLimit) {
     const double inf = std::numeric_limits<double>::infinity();
     for (const double stored : {std::nan(""), inf, -inf}) {
-        TCasinoPlayerData::WriteBankroll(Lord().GetSeatPlayerData(1), stored);
+        TGamblerRecord(std::span(Lord().GetSeatPlayerData(1), TCasinoPlayerData::EncodedSize))
+            .SetBankroll(stored);
         Seat(1).LastBet = TMoney(5);
         EXPECT_EQ(Bet(1, 4, 25), 1) << stored;
         EXPECT_FALSE(Spot(4).HasAmount(1)) << stored;

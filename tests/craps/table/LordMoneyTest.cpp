@@ -1,6 +1,7 @@
 // The lord's money over long seeded runs: every cent accounted for after every operation, and
 // every roll settled exactly as the pure bet book settles the same bets on the same dice.
 #include "RoundDriver.h"
+#include "casino/GamblerRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -70,8 +71,11 @@ protected:
         return total;
     }
     double Bankroll(i16 record) const {
-        return Mgr->IsActive(record) ? TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(record))
-                                     : Mgr->GetBankroll(record);
+        return Mgr->IsActive(record)
+                   ? TGamblerRecordView(std::span<const u8>(Mgr->GetDataBlock(record),
+                                                            TCasinoPlayerData::EncodedSize))
+                         .GetBankroll()
+                   : Mgr->GetBankroll(record);
     }
     void Check(const char* what) {
         ++Operations;

@@ -4,6 +4,7 @@
 
 #include "../../casino/RecordsFixture.h"
 #include "../bets/spots/OddsSpotSupport.h"
+#include "casino/GamblerRecord.h"
 
 #include "craps/bets/BetBook.h"
 #include "craps/bets/spots/BoxNumberSpots.h"
@@ -205,7 +206,8 @@ protected:
         Spots = MakeTableSpots(&Owner);
         for (size_t i = 0; i < Spots.size(); ++i)
             Lord().BetSpots[i] = Spots[i].get();
-        TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(0), joe);
+        TGamblerRecord(std::span(Mgr->GetDataBlock(0), TCasinoPlayerData::EncodedSize))
+            .SetBankroll(joe);
         for (i16 record = 1; record < 3; ++record)
             ASSERT_TRUE(Mgr->ActivatePlayer(record, 0));
     }

@@ -1,6 +1,7 @@
 // The seated gamblers reach the save file as each shoot ends, so that a crash loses at most the
 // shoot under way: read back through a manager made afresh on the file, as the next start would.
 #include "RoundDriver.h"
+#include "casino/GamblerRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,11 @@ TEST_F(ShootSave, AShootThatEndsIsOnDiskWithItsBankrollAndStatistics) {
     const double paid = Lord().GetBankroll(0).GetValue();
     ASSERT_EQ(paid, 1010.0);
     // Paid, but the shoot is folded only as the next round starts: not yet on disk.
-    EXPECT_NE(TCasinoPlayerData::ReadBankroll(reinterpret_cast<const u8*>(OnDisk(0).data())), paid);
+    const std::string disk = OnDisk(0);
+    const TGamblerRecordView onDisk(
+        std::span(reinterpret_cast<const u8*>(disk.data()), disk.size()));
+    ASSERT_TRUE(onDisk.IsValid());
+    EXPECT_NE(onDisk.GetBankroll(), paid);
 
     Lord().StartRound();
     for (i16 seat = 0; seat < 3; ++seat)
