@@ -7,6 +7,7 @@
 
 #include "casino/CasButton.h"
 #include "casino/CasinoPlayerData.h"
+#include "casino/GamblerRecord.h"
 #include "craps/table/RoundStates.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/framework/Responder.h"
@@ -221,7 +222,9 @@ protected:
     // the manager.
     TMoney Bankroll(i16 record) const {
         return TMoney(Mgr->IsActive(record)
-                          ? TCasinoPlayerData::ReadBankroll(Mgr->GetDataBlock(record))
+                          ? TGamblerRecordView({Mgr->GetDataBlock(record),
+                                                static_cast<size_t>(Mgr->GetPlayerDataSize())})
+                                .GetBankroll()
                           : Mgr->GetBankroll(record));
     }
     // Every bankroll, every stake and odds on the table and the house's result, in cents.
