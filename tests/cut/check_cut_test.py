@@ -14,22 +14,30 @@ TEMP_PARENT = os.environ.get("OTCRAPS_TEST_TMP") or None
 CMAKE = os.environ.get("OTCRAPS_CMAKE", "cmake")
 
 # Two libraries, the lower one linked by the upper and a test linking only the lower.
-CMAKE_LISTS = """# A tree of two libraries and a test.
+CMAKE_LISTS = """# A tree of two libraries and a test, one folder each as in the project.
 cmake_minimum_required(VERSION 3.25)
 project(cuttree LANGUAGES CXX)
-add_library(low STATIC low/Low.cpp)
-target_include_directories(low PUBLIC ${PROJECT_SOURCE_DIR})
-add_library(high STATIC high/High.cpp)
-target_include_directories(high PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(high PUBLIC low)
-add_executable(low_tests tests/low/LowTest.cpp)
-target_include_directories(low_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(low_tests PRIVATE low)
+add_subdirectory(low)
+add_subdirectory(high)
+add_subdirectory(tests)
 include(cmake/Cut.cmake)
+"""
+LIBRARY_LISTS = """# The {0} library.
+add_library({0} STATIC {1}.cpp)
+target_include_directories({0} PUBLIC ${{PROJECT_SOURCE_DIR}})
+"""
+TEST_LISTS = """# The lower library's test.
+add_executable(low_tests low/LowTest.cpp)
+target_include_directories(low_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(low_tests PRIVATE low)
 """
 
 CLEAN_TREE = {
     "CMakeLists.txt": CMAKE_LISTS,
+    "low/CMakeLists.txt": LIBRARY_LISTS.format("low", "Low"),
+    "high/CMakeLists.txt": LIBRARY_LISTS.format("high", "High")
+    + "target_link_libraries(high PUBLIC low)\n",
+    "tests/CMakeLists.txt": TEST_LISTS,
     ".clang-format": None,  # copied from the project
     "cmake/Cut.cmake": None,
     "low/Low.h": "// The lower library.\n#pragma once\n\nint Low();\n",
@@ -125,7 +133,7 @@ class IncludesTest(CutTree):
 
     def test_linking_makes_the_include_allowed(self):
         self.edit("tests/low/LowSupport.h", '#include "low/Low.h"\n', '#include "high/High.h"\n')
-        self.edit("CMakeLists.txt", "PRIVATE low)", "PRIVATE high)")
+        self.edit("tests/CMakeLists.txt", "PRIVATE low)", "PRIVATE high)")
         self.assertEqual(self.run_check("includes"), (0, []))
 
 
@@ -175,8 +183,8 @@ class HeadersTest(CutTree):
         self.assert_refused("headers", [("scripts/run:2", "one-line '# ...' comment")])
 
     def test_build_file_without_its_comment_is_refused(self):
-        self.edit("CMakeLists.txt", "# A tree of two libraries and a test.\n", "")
-        self.assert_refused("headers", [("CMakeLists.txt:1", "one-line '# ...' comment")])
+        self.edit("high/CMakeLists.txt", "# The high library.\n", "")
+        self.assert_refused("headers", [("high/CMakeLists.txt:1", "one-line '# ...' comment")])
 
 
 if __name__ == "__main__":
