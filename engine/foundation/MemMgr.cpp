@@ -40,7 +40,8 @@ u32 TJorpMemMgr::BudgetFor(u64 physicalBytes) {
 }
 
 int TJorpMemMgr::LoadWholeFile(const std::string& virtualPath, std::vector<u8>& block) {
-    THostFile* file = CreateFileA(virtualPath, GENERIC_READ, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
+    THostFile* file =
+        CreateFileA(virtualPath, GENERIC_READ, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
     if (file == nullptr)
         return 1;
     const u32 length = SetFilePointer(file, 0, FILE_END);

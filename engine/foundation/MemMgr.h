@@ -17,8 +17,12 @@ extern u32 JorpRamBudget;
 // Counting helpers: additions saturate at the top of the range, removals stop at 0.
 void JorpCountAdd(u32& total, u64 bytes);
 void JorpCountRemove(u32& total, u64 bytes);
-inline void JorpRamAdd(u64 bytes) { JorpCountAdd(JorpRamInUse, bytes); }
-inline void JorpRamRemove(u64 bytes) { JorpCountRemove(JorpRamInUse, bytes); }
+inline void JorpRamAdd(u64 bytes) {
+    JorpCountAdd(JorpRamInUse, bytes);
+}
+inline void JorpRamRemove(u64 bytes) {
+    JorpCountRemove(JorpRamInUse, bytes);
+}
 
 class TJorpMemMgr {
 public:

@@ -281,10 +281,10 @@ bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
             if (end < c.left)
                 return;
             const i32 from = std::max<i32>(start, c.left);
-            const i32 to = std::min<i32>(end, c.right);
-            if (to > from)
+            const i32 until = std::min<i32>(end, c.right);
+            if (until > from)
                 std::memcpy(line + (from - area.left), pixels + (from - start),
-                            static_cast<size_t>(to - from));
+                            static_cast<size_t>(until - from));
         });
     }
     return true;

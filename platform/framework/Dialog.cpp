@@ -391,8 +391,8 @@ void TDialog::PressDefault() {
                 static_cast<LPARAM>(HwndToParam(button)));
 }
 
-bool TDialog::PressMnemonic(char c) {
-    const int wanted = std::toupper(static_cast<unsigned char>(c));
+bool TDialog::PressMnemonic(char letter) {
+    const int wanted = std::toupper(static_cast<unsigned char>(letter));
     const std::vector<TWindow*> all = GetControlsInOrder();
     // The search starts after the focus, so that a letter used twice goes round them.
     size_t start = 0;

@@ -78,7 +78,7 @@ private:
     TWindow* NextTabStop(TWindow* from, bool backwards) const;
     TWindow* FocusedControl() const;
     bool HandleKey(u32 key, u32 character);
-    bool PressMnemonic(char c);
+    bool PressMnemonic(char letter);
     void PressDefault();
 
     const TDialogTemplate* Template = nullptr;

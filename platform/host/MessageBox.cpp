@@ -40,7 +40,9 @@ int DefaultMessageBoxAnswer(u32 flags) {
     }
 }
 
-void SetMessageBoxPresenter(TMessageBoxPresenter* presenter) { Current = presenter; }
+void SetMessageBoxPresenter(TMessageBoxPresenter* presenter) {
+    Current = presenter;
+}
 
 int MessageBoxExA(TWindow* owner, const std::string& text, const std::string& caption, u32 flags) {
     static TConsolePresenter console;
@@ -48,7 +50,9 @@ int MessageBoxExA(TWindow* owner, const std::string& text, const std::string& ca
     return presenter.Show(TMessageBoxRequest{owner, text, caption, flags});
 }
 
-TMessageBoxRecorder::TMessageBoxRecorder() { SetMessageBoxPresenter(this); }
+TMessageBoxRecorder::TMessageBoxRecorder() {
+    SetMessageBoxPresenter(this);
+}
 
 TMessageBoxRecorder::~TMessageBoxRecorder() {
     if (Current == this)
@@ -64,7 +68,9 @@ int TMessageBoxRecorder::Show(const TMessageBoxRequest& request) {
     return answer;
 }
 
-void SetExitHook(std::function<void(int)> hook) { ExitHook() = std::move(hook); }
+void SetExitHook(std::function<void(int)> hook) {
+    ExitHook() = std::move(hook);
+}
 
 void ExitProcess(int code) {
     if (ExitHook())

@@ -10,16 +10,24 @@ TLcgRandom& RuntimeGenerator() {
 
 TRandomSource* Current = nullptr;
 
-TRandomSource& Source() { return Current != nullptr ? *Current : RuntimeGenerator(); }
+TRandomSource& Source() {
+    return Current != nullptr ? *Current : RuntimeGenerator();
+}
 
 } // namespace
 
-void SetRandomSource(TRandomSource* source) { Current = source; }
+void SetRandomSource(TRandomSource* source) {
+    Current = source;
+}
 
 namespace rtl {
 
-void srand(u32 seed) { Source().Seed(seed); }
+void srand(u32 seed) {
+    Source().Seed(seed);
+}
 
-i32 rand() { return Source().Next(); }
+i32 rand() {
+    return Source().Next();
+}
 
 } // namespace rtl

@@ -21,6 +21,8 @@ public:
     TCasinoPlayerData* Record = nullptr;
     TStatGrid Grid;
 
+    virtual ~TFakeStatOwner() = default;
+
     TCasinoPlayerData* GetStatRecord() override { return Record; }
     TStatGrid& GetStatGrid() override { return Grid; }
     TWindow* GetStatWindow() override { return nullptr; }

@@ -77,11 +77,11 @@ TEST_F(TableKeys, TheHelpsKeysAreTheOnesTheTableAndTheFrameAnswerEachChipItsButt
             continue;
         ++chips;
         const char key = Table->Buttons[button.Number]->GetResponder()->GetHotKey();
-        const auto listed = std::find_if(GameKeys().begin(), GameKeys().end(),
-                                         [&](const THelpKey& k) { return k.Name == KeyName(key); });
-        ASSERT_NE(listed, GameKeys().end()) << label;
-        EXPECT_NE(listed->Does.find(Dollars(label) + " chip"), std::string::npos)
-            << label << ": " << listed->Does;
+        const auto row = std::find_if(GameKeys().begin(), GameKeys().end(),
+                                      [&](const THelpKey& k) { return k.Name == KeyName(key); });
+        ASSERT_NE(row, GameKeys().end()) << label;
+        EXPECT_NE(row->Does.find(Dollars(label) + " chip"), std::string::npos)
+            << label << ": " << row->Does;
     }
     EXPECT_EQ(chips, 6);
 }

@@ -162,9 +162,9 @@ TEST_P(ProgramSignal, EndsTheHeadlessRunAtTheTableAndSavesTheGamblers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
-                         [](const auto& info) {
-                             return info.param == SIGTERM  ? std::string("Term")
-                                    : info.param == SIGINT ? std::string("Int")
+                         [](const auto& test) {
+                             return test.param == SIGTERM  ? std::string("Term")
+                                    : test.param == SIGINT ? std::string("Int")
                                                            : std::string("Hup");
                          });
 

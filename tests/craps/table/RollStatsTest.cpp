@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TBetCase{"LayFour", 0, 29, 20, 0, 2, 3, true, 20, 9, 0, 0, 2},
                       TBetCase{"AnyCraps", 0, 7, 10, 0, 0, 0, true, 23, 70, 0, 0, 0},
                       TBetCase{"Eleven", 0, 11, 10, 0, 4, 5, true, 23, 150, 0, 0, 0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& test) { return std::string(test.param.Name); });
 
 // The dice are compared as totals: naturals, craps and seven-outs are seen as such.
 TEST_F(RollStats, ComeOutsAndSevenOutsFoldIntoStreaksAndDontPassCounts) {

@@ -264,6 +264,6 @@ INSTANTIATE_TEST_SUITE_P(Seats, RoundPaySearch,
                          ::testing::Values(TPayCase{"HighSeatWorks", 2, 0, 0},
                                            TPayCase{"LowSeatWorksShowingTheOther", 0, 2, 2},
                                            TPayCase{"LowSeatWorksShowingItself", 0, 1, 0}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 } // namespace

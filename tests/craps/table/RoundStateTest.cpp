@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RoundTakeDown,
                          ::testing::Values(TTakeDownCase{"LastBetClick", {4}, JEK_LBUTTONUP, true},
                                            TTakeDownCase{"LastBetHotKey", {4}, JEK_HOTKEY, true},
                                            TTakeDownCase{"OneOfTwo", {4, 9}, JEK_LBUTTONUP, false}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 // The table's talk button as the factory makes it, with a face of twelve looks, and the mouse
 // over a table whose regions take it.

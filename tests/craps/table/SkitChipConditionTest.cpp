@@ -190,6 +190,6 @@ const TChipCase Cases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, SkitChips, ::testing::ValuesIn(Cases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 } // namespace

@@ -108,12 +108,12 @@ public:
         return std::make_unique<TFakeScreenMgr>(*this, window, background, palette);
     }
     std::unique_ptr<TJorpScreenDCFace> MakeScreenDC() override {
-        struct TDC : TJorpScreenDCFace {
-            explicit TDC(TJorpScreenDCFace& caps) : Caps(caps) {}
+        struct TCapsDC : TJorpScreenDCFace {
+            explicit TCapsDC(TJorpScreenDCFace& caps) : Caps(caps) {}
             int GetDeviceCaps(int index) override { return Caps.GetDeviceCaps(index); }
             TJorpScreenDCFace& Caps;
         };
-        return std::make_unique<TDC>(*this);
+        return std::make_unique<TCapsDC>(*this);
     }
     int GetDeviceCaps(int index) override {
         return index == HORZRES ? ScreenWidth : index == VERTRES ? ScreenHeight : ScreenBits;
