@@ -116,12 +116,13 @@ void TModeState::EvChar(u32 key, u32 repeat, u32 flags) {
         list->DispatchKey(static_cast<char>(key), static_cast<u16>(repeat), flags);
 }
 
-void TModeState::Idle() {
+bool TModeState::Idle() {
     TModeState* target = InputTarget();
     if (target == nullptr || target->OnIdle())
-        return;
+        return false;
     if (target->modeWindow != nullptr)
         target->modeWindow->FrameTick();
+    return true;
 }
 
 TResponderList* TModeState::GetResponderList() const {

@@ -40,7 +40,9 @@ public:
     void EvMouse7(u32 modKeys, const TPoint& point);
     void EvChar(u32 key, u32 repeat, u32 flags);
     // Once per timer message: the innermost running state's idle hook, then the frame tick.
-    void Idle();
+    // False when no state took the step or the hook took it (suppressing the frame tick):
+    // such a state may be polling, and the mode timer must not rest until the next frame.
+    bool Idle();
 
     // The responder list of the screen the mode window shows; null when any link is missing.
     TResponderList* GetResponderList() const;

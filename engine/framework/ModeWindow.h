@@ -224,8 +224,16 @@ private:
     // Set while a timer message is being handled: a dialog opened from a frame or a state
     // step runs a loop that delivers timer messages, which must not start another step.
     bool InTimer = false;
+    // Set when such a loop delivered a timer message during the current one, and when the
+    // current one replaced the finished mode state: the next timer message must come at
+    // its usual time, not rest until the next frame.
+    bool TimerNested = false;
+    bool StateReplaced = false;
     // The finished-state warning is shown once per window.
     bool WarnedStateDone = false;
+
+    // Lets the mode timer skip its messages until the next frame is due.
+    void RestUntilFrameDue();
 
     DECLARE_RESPONSE_TABLE(TJorpModeWindow);
 };

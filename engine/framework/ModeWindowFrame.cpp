@@ -4,24 +4,47 @@
 
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/FileMgr.h"
+#include "engine/foundation/Sys.h"
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpMode.h"
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModeState.h"
+#include "platform/framework/Desktop.h"
 #include "platform/host/MessageBox.h"
 
 void TJorpModeWindow::EvTimer(u32) {
-    if (!Active || InTimer)
+    if (!Active)
         return;
+    if (InTimer) {
+        TimerNested = true;
+        return;
+    }
     InTimer = true;
+    TimerNested = false;
+    StateReplaced = false;
+    bool mayRest = true;
     if (ModeState != nullptr)
-        ModeState->Idle();
+        mayRest = ModeState->Idle();
     else
         FrameTick();
     StepModeState();
     InTimer = false;
+    if (mayRest && !TimerNested && !StateReplaced)
+        RestUntilFrameDue();
+}
+
+void TJorpModeWindow::RestUntilFrameDue() {
+    // The step just run went as far as it could: the states only move on at a frame, or when
+    // input or another message reaches the program, which ends the rest. Between frames the
+    // timer would only find the same step with nothing to do.
+    if (Paused || !Ready || FrameTimer == nullptr)
+        return;
+    const u32 frameAt = FrameTimer->GetDue() - TJorpTime::Slack;
+    const auto untilFrame = static_cast<i32>(frameAt - TSys::GetTime());
+    if (untilFrame > 0)
+        TDesktop::Get().RestTimer(this, JorpModeTimerId, static_cast<u32>(untilFrame));
 }
 
 bool TJorpModeWindow::FrameTick() {
@@ -58,6 +81,7 @@ void TJorpModeWindow::StepModeState() {
     // again meanwhile; the warning is given once, not on every later replacement.
     DeleteModeState();
     CreateModeState();
+    StateReplaced = true;
     if (WarnedStateDone)
         return;
     WarnedStateDone = true;

@@ -86,6 +86,11 @@ public:
     // Timers.
     u32 SetTimer(HWND w, u32 id, u32 elapseMs);
     bool KillTimer(HWND w, u32 id);
+    // Lets a window's timer skip its firings for restMs: a window whose timer only polls for
+    // what the other messages bring need not be woken in between. The timer keeps its beat
+    // (it then fires on the first of its usual times at or after the rest), and any other
+    // message retrieved meanwhile ends the rest at once. False when there is no such timer.
+    bool RestTimer(HWND w, u32 id, u32 restMs);
 
     // Placement.
     TRect GetWindowRect(HWND w) const;
@@ -143,6 +148,8 @@ private:
         u32 Id;
         u32 Elapse;
         u64 Due;
+        // While resting, the tick before which the timer does not fire; 0 when awake.
+        u64 RestUntil = 0;
     };
 
     bool IsTopLevel(HWND w) const;
@@ -177,6 +184,8 @@ private:
     u32 MouseKeyFlags() const;
     bool GenerateTimer(MSG& msg);
     u64 NextTimerDue() const;
+    static u64 DueOf(const TTimer& t);
+    void WakeTimers();
 
     TBackend* Backend = nullptr;
     TScreenSurface Screen;

@@ -64,6 +64,7 @@ bool TDesktop::PeekMessage(MSG& msg) {
         if (!Posted.empty()) {
             msg = Posted.front();
             Posted.pop_front();
+            WakeTimers();
             return true;
         }
         if (QuitPosted) {
@@ -71,14 +72,17 @@ bool TDesktop::PeekMessage(MSG& msg) {
             msg = MSG{};
             msg.message = WM_QUIT;
             msg.wParam = static_cast<WPARAM>(static_cast<std::intptr_t>(QuitCode));
+            WakeTimers();
             return true;
         }
         if (Input.empty())
             break;
         const TInputEvent event = Input.front();
         Input.pop_front();
-        if (TranslateInput(event, msg))
+        if (TranslateInput(event, msg)) {
+            WakeTimers();
             return true;
+        }
     }
     for (auto it = TopZ.rbegin(); it != TopZ.rend(); ++it) {
         if (HWND target = FindPaintTarget(*it)) {
@@ -87,6 +91,7 @@ bool TDesktop::PeekMessage(MSG& msg) {
             msg.message = WM_PAINT;
             msg.time = GetTickCount();
             msg.pt = CursorPos;
+            WakeTimers();
             return true;
         }
     }
@@ -99,24 +104,44 @@ bool TDesktop::GenerateTimer(MSG& msg) {
     const u64 now = GetTickCount64();
     TTimer* due = nullptr;
     for (TTimer& t : Timers)
-        if (t.Due <= now && (due == nullptr || t.Due < due->Due))
+        if (DueOf(t) <= now && (due == nullptr || DueOf(t) < DueOf(*due)))
             due = &t;
     if (due == nullptr)
         return false;
     due->Due = now + due->Elapse;
+    due->RestUntil = 0;
     msg = MSG{};
     msg.hwnd = due->Window;
     msg.message = WM_TIMER;
     msg.wParam = due->Id;
     msg.time = static_cast<u32>(now);
     msg.pt = CursorPos;
+    // What one window's timer does may be what another's is resting for.
+    const TTimer* fired = due;
+    for (TTimer& t : Timers)
+        if (&t != fired)
+            t.RestUntil = 0;
     return true;
+}
+
+u64 TDesktop::DueOf(const TTimer& t) {
+    if (t.RestUntil <= t.Due)
+        return t.Due;
+    // The first of the timer's own beats at or after the rest's end, so that a rest does not
+    // shift the times at which the window sees its timer.
+    const u64 periods = (t.RestUntil - t.Due + t.Elapse - 1) / t.Elapse;
+    return t.Due + periods * t.Elapse;
+}
+
+void TDesktop::WakeTimers() {
+    for (TTimer& t : Timers)
+        t.RestUntil = 0;
 }
 
 u64 TDesktop::NextTimerDue() const {
     u64 next = TBackend::Infinite;
     for (const TTimer& t : Timers)
-        next = std::min(next, t.Due);
+        next = std::min(next, DueOf(t));
     return next;
 }
 
@@ -174,11 +199,22 @@ u32 TDesktop::SetTimer(HWND w, u32 id, u32 elapseMs) {
         if (t.Window == w && t.Id == id) {
             t.Elapse = elapse;
             t.Due = due;
+            t.RestUntil = 0;
             return id != 0 ? id : 1;
         }
     }
     Timers.push_back({w, id, elapse, due});
     return id != 0 ? id : 1;
+}
+
+bool TDesktop::RestTimer(HWND w, u32 id, u32 restMs) {
+    for (TTimer& t : Timers) {
+        if (t.Window == w && t.Id == id) {
+            t.RestUntil = GetTickCount64() + restMs;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool TDesktop::KillTimer(HWND w, u32 id) {

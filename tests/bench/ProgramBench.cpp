@@ -1,15 +1,24 @@
-// The program on the headless desktop with a fixture data set: how long OwlMain takes to its
-// first frame, and how much of a core the default mode takes while nothing happens.
+// The program on the headless desktop: how long OwlMain takes to its first frame, with a
+// fixture data set and with the one the build wrote, how much of a core the default mode takes
+// while nothing happens, and what a frame of the real table costs, whole or idle, against a
+// bare conversion of a 640 x 480 picture.
+#include "craps/table/CrapsFrame.h"
+#include "craps/table/CrapsGameLord.h"
+#include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
+#include "craps/table/RoundStates.h"
 
 #include "engine/framework/FixtureDataSet.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
+#include "engine/framework/JorpMode.h"
 #include "engine/framework/JorpTime.h"
+#include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModeWindow.h"
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/Desktop.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/Surface.h"
 #include "platform/framework/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/sdl/SdlBackend.h"
@@ -19,10 +28,14 @@
 #include <SDL2/SDL.h>
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <sys/resource.h>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -65,6 +78,42 @@ struct TProgramFolder {
     TTempDir Dir;
 };
 
+// The data set the build wrote (scripts/bench names its folder), copied into a fresh program
+// folder whose settings skip the intro, so that the first mode is the table.
+const char* BuiltDataFolder() {
+    return std::getenv("OTCRAPS_BENCH_DATA");
+}
+
+struct TBuiltFolder {
+    explicit TBuiltFolder(const std::string& settings = "[Intro]\nShow=0\n") {
+        TResourceRegistry::Get().Clear();
+        RegisterResources();
+        RegisterWinGLibrary();
+        RegisterWaveMixLibrary();
+        std::error_code ec;
+        std::filesystem::create_directories(Dir.Host("data"), ec);
+        for (const auto& entry : std::filesystem::directory_iterator(BuiltDataFolder(), ec))
+            if (entry.is_regular_file())
+                std::filesystem::copy_file(entry.path(), Dir.Host("data") / entry.path().filename(),
+                                           ec);
+        Dir.WriteHostFile("otcraps.ini", settings);
+    }
+    TTempDir Dir;
+};
+
+bool AtTheTable() {
+    const TJorpApp* app = TJorpApp::GetApp();
+    const auto* frame = app != nullptr ? dynamic_cast<TCasOTCrapsGFW*>(app->GetFrame()) : nullptr;
+    return frame != nullptr && frame->GetCrapsMenuEnable() != nullptr &&
+           frame->GetCrapsMenuEnable()->CurrentModeId == TCasOTCrapsGFW::CrapsModeId;
+}
+
+TJorpModeWindow* ModeWindow() {
+    const TJorpApp* app = TJorpApp::GetApp();
+    TJorpGameFrameWindow* frame = app != nullptr ? app->GetFrame() : nullptr;
+    return frame != nullptr ? frame->GetModeWindow() : nullptr;
+}
+
 // Wall time from the call of OwlMain to the end of the first frame. The headless clock only
 // moves when the program waits, so this is the work alone: with a real clock the first frame
 // also waits out the frame interval (167 ms, 25 ms of it slack) after the mode starts.
@@ -99,6 +148,197 @@ void BM_OwlMainToFirstFrame(benchmark::State& state) {
         totalMs / static_cast<double>(state.iterations()) + JorpFrameInterval;
 }
 BENCHMARK(BM_OwlMainToFirstFrame)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The same with the data set the build wrote, to the table's first frame. The headless clock
+// only moves while the program waits; what it moved is what a real clock would add to the work
+// (the frame interval before the first frame, mostly), and the two together are the figure.
+void BM_StartToFirstTableFrame(benchmark::State& state) {
+    if (BuiltDataFolder() == nullptr) {
+        state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
+        return;
+    }
+    double workMs = 0;
+    double waitedMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TBuiltFolder folder;
+        THeadlessSession session;
+        THeadlessBackend& backend = session.Backend();
+        std::chrono::steady_clock::time_point start;
+        u64 startTick = 0;
+        double ms = -1;
+        bool table = false;
+        std::function<void()> poll = [&] {
+            if (Frames() >= 1 && ms < 0) {
+                ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                               start)
+                         .count();
+                waitedMs += static_cast<double>(backend.Now() - startTick);
+                table = AtTheTable();
+                CloseNow(backend);
+                return;
+            }
+            backend.After(1, poll);
+        };
+        backend.After(1, poll);
+        state.ResumeTiming();
+        startTick = backend.Now();
+        start = std::chrono::steady_clock::now();
+        if (RunProgram() != 0 || ms < 0 || !table) {
+            state.SkipWithError("the program did not reach the table's first frame");
+            return;
+        }
+        workMs += ms;
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["work_ms"] = workMs / n;
+    state.counters["waited_ms"] = waitedMs / n;
+    state.counters["total_ms"] = (workMs + waitedMs) / n;
+}
+BENCHMARK(BM_StartToFirstTableFrame)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The yardstick for a frame: every pixel of a 640 x 480 8-bit picture through a palette table
+// into a screen surface.
+void BM_BareConvert640x480(benchmark::State& state) {
+    std::vector<u8> buffer(640 * 480);
+    for (size_t i = 0; i < buffer.size(); ++i)
+        buffer[i] = static_cast<u8>(i * 7);
+    std::array<u32, 256> table{};
+    for (u32 i = 0; i < 256; ++i)
+        table[i] = MakeArgb(static_cast<u8>(i), static_cast<u8>(i * 3), static_cast<u8>(255 - i));
+    TScreenSurface screen({640, 480});
+    for (auto _ : state) {
+        for (i32 y = 0; y < 480; ++y) {
+            const u8* from = buffer.data() + static_cast<size_t>(y) * 640;
+            u32* to = screen.Row(y);
+            for (i32 x = 0; x < 640; ++x)
+                to[x] = table[from[x]];
+        }
+        benchmark::DoNotOptimize(screen.Row(0));
+    }
+}
+BENCHMARK(BM_BareConvert640x480)->Unit(benchmark::kMicrosecond);
+
+// Frames of the real table with the built data set, settled and left alone (the dealer's idle
+// gestures go on): the mode window's whole frame, objects ticked, the surface rendered and
+// shown. A full frame first makes the whole surface dirty, as a new background does.
+void TableFrames(benchmark::State& state, bool full) {
+    if (BuiltDataFolder() == nullptr) {
+        state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
+        return;
+    }
+    TBuiltFolder folder;
+    THeadlessSession session;
+    THeadlessBackend& backend = session.Backend();
+    bool ran = false;
+    u32 missed = 0;
+    u32 presents = 0;
+    // Ten seconds of the program's time: past the greeting, the table at rest.
+    backend.After(10000, [&] {
+        TJorpModeWindow* window = ModeWindow();
+        TJorpMode* mode = window != nullptr ? window->GetMode() : nullptr;
+        if (!AtTheTable() || mode == nullptr || mode->GetScreenMgr() == nullptr) {
+            CloseNow(backend);
+            return;
+        }
+        ran = true;
+        presents = backend.GetPresentCount();
+        for (auto _ : state) {
+            backend.Advance(JorpFrameInterval);
+            if (full)
+                mode->GetScreenMgr()->SetBackground(mode->GetBackground());
+            missed += window->FrameTick() ? 0 : 1;
+        }
+        presents = backend.GetPresentCount() - presents;
+        CloseNow(backend);
+    });
+    if (RunProgram() != 0 || !ran) {
+        state.SkipWithError("the program did not reach the table");
+        return;
+    }
+    if (missed != 0)
+        state.SkipWithError("a frame was not due");
+    else if (full && static_cast<benchmark::IterationCount>(presents) < state.iterations())
+        state.SkipWithError("a full frame showed nothing");
+    state.counters["presented"] =
+        static_cast<double>(presents) / static_cast<double>(state.iterations());
+}
+
+void BM_TableFullFrame(benchmark::State& state) {
+    TableFrames(state, true);
+}
+// Each run starts the program, so the count of frames is fixed rather than found.
+BENCHMARK(BM_TableFullFrame)->Iterations(300)->Unit(benchmark::kMicrosecond);
+
+void BM_TableIdleFrame(benchmark::State& state) {
+    TableFrames(state, false);
+}
+BENCHMARK(BM_TableIdleFrame)->Iterations(300)->Unit(benchmark::kMicrosecond);
+
+TCasinoCGameLord* TableLord() {
+    TJorpModeWindow* window = ModeWindow();
+    return window != nullptr ? dynamic_cast<TCasinoCGameLord*>(window->GetMainGameObject())
+                             : nullptr;
+}
+
+bool BettingOpen() {
+    TCasinoCGameLord* lord = TableLord();
+    TState* state = lord != nullptr ? lord->GetRoundState() : nullptr;
+    while (state != nullptr && state->GetSubState() != nullptr)
+        state = state->GetSubState();
+    return dynamic_cast<TCAct1State*>(state) != nullptr ||
+           dynamic_cast<TCRemoveState*>(state) != nullptr;
+}
+
+// A session of 1,000 rolls at the real table on the built data set, on the fastest game speed:
+// each time betting opens, a dollar on the line (or come) and the field, then the Roll key. The
+// process's peak memory over it, run alone in its process, is the figure (goal: under 64 MB;
+// the headless desktop stands in for the window system, whose own memory is not counted).
+void BM_ThousandRollSessionMemory(benchmark::State& state) {
+    constexpr int Rolls = 1000;
+    if (BuiltDataFolder() == nullptr) {
+        state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
+        return;
+    }
+    int rolls = 0;
+    for (auto _ : state) {
+        TBuiltFolder folder("[Intro]\nShow=0\n[Craps]\nDetail Level=0\n");
+        THeadlessSession session;
+        THeadlessBackend& backend = session.Backend();
+        bool wasBetting = false;
+        std::function<void()> watch = [&] {
+            const bool betting = TableLord() != nullptr && BettingOpen();
+            if (betting && !wasBetting) {
+                if (rolls == Rolls) {
+                    CloseNow(backend);
+                    return;
+                }
+                TCasinoCGameLord* lord = TableLord();
+                for (const i16 spot : {i16{4}, lord->GetPoint() < 0 ? i16{0} : i16{2}}) {
+                    lord->AddToBetInHand(TMoney(1.0));
+                    lord->PlaceBet(spot);
+                    lord->ClearBetInHand();
+                }
+                ++rolls;
+                backend.Key(VK_RETURN, '\r');
+            }
+            wasBetting = betting;
+            backend.After(20, watch);
+        };
+        backend.After(20, watch);
+        // A session that stalls still ends.
+        backend.At(backend.Now() + 20'000'000, [&] { CloseNow(backend); });
+        if (RunProgram() != 0 || rolls != Rolls) {
+            state.SkipWithError("the session did not play its rolls");
+            return;
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["rolls"] = rolls;
+    state.counters["peak_rss_mb"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_ThousandRollSessionMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The default mode left alone for a minute of the program's time: the process's CPU time over
 // that minute is the share of a core it takes (goal: under 1%).

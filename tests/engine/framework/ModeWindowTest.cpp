@@ -1,6 +1,7 @@
 // The mode window: the order of activation, deactivation and a frame's steps, the frame at
 // which "now" begins, the input and frame gates, a mode state that ends, timer messages inside
-// a dialog, the hover poke, the detail level, and a mode that cannot be set up.
+// a dialog, the timer's rest between frames, the hover poke, the detail level, and a mode that
+// cannot be set up.
 #include "AppFixture.h"
 
 #include "../foundation/FileMgrFixture.h"
@@ -12,6 +13,7 @@
 #include "engine/framework/Responder.h"
 #include "engine/framework/ResponderList.h"
 #include "platform/framework/WinApi.h"
+#include "platform/host/Clock.h"
 
 namespace {
 
@@ -57,7 +59,11 @@ public:
             Note("state-");
         TJorpModeWindow::DeleteModeState();
     }
-    void StepModeState() override { Note("step"), TJorpModeWindow::StepModeState(); }
+    void StepModeState() override {
+        Note("step");
+        StepTimes.push_back(GetTickCount64());
+        TJorpModeWindow::StepModeState();
+    }
     void UpdateGameObjects() override { Note("objects update"); }
     void RunGameObjectStates() override { Note("objects run"); }
     void FrameBegin(u32 frame) override {
@@ -79,6 +85,7 @@ public:
             Log.push_back(step + (IsHoldSet() ? "*" : "") + (IsActive() ? " A" : ""));
     }
     bool Tracing = true;
+    std::vector<u64> StepTimes;
     std::vector<u32> Keys;
     std::vector<bool> Marks;
 };
@@ -240,9 +247,33 @@ TEST_F(ModeWindowTest, TimerMessagesInsideALoopRunFromAStepDoNotStepAgain) {
         return false;
     };
     StartGame();
-    App->RunFor(600);
-    EXPECT_GT(idles, 20);
+    // Between frames the timer rests, so the hook runs about once a frame.
+    App->RunFor(1200);
+    EXPECT_GT(idles, 6);
     EXPECT_EQ(nested, 0);
+}
+
+TEST_F(ModeWindowTest, BetweenFramesTheTimerRestsAndInputIsSteppedOnAtOnce) {
+    StartGame();
+    Window().Tracing = false;
+    RunToFrame(2);
+    const u32 frames = Counter();
+    Window().StepTimes.clear();
+    App->RunFor(3000);
+    // The frames keep the pace a timer firing every 10 ms gives them (one every 150 ms), but
+    // the state is stepped about once a frame, not every 10 ms.
+    EXPECT_EQ(Counter() - frames, 20U);
+    EXPECT_LE(Window().StepTimes.size(), 2U * 20U);
+    // A click in the middle of a rest: the state steps on it at once, then rests again.
+    const TPoint centre = TDesktop::Get().ClientToScreen(&Window(), {100, 100});
+    RunToFrame(Counter() + 1);
+    Window().StepTimes.clear();
+    Log.clear();
+    const u64 clickAt = Backend().Now() + 60;
+    Backend().At(clickAt, [&] { Backend().Click(centre); });
+    App->RunFor(100);
+    EXPECT_EQ(Log, (std::vector<std::string>{"click"}));
+    EXPECT_EQ(Window().StepTimes, (std::vector<u64>{clickAt}));
 }
 
 // Notes each hover enter with the point it came with.
