@@ -1,8 +1,9 @@
 // The skit conditions' table: what each number asks about the seats, the chips and the round.
 #include "craps/table/SkitConditions.h"
 
-#include "casino/CasinoGameLord.h"
 #include "craps/bets/spots/BetSpot.h"
+#include "craps/table/CrapsGameLord.h"
+#include "craps/table/TableRegions.h"
 #include "platform/host/DateTime.h"
 #include "platform/host/RuntimeRandom.h"
 
@@ -12,20 +13,13 @@
 namespace skit_condition {
 namespace {
 
-constexpr i16 PassLine = 0;
-constexpr i16 DontPass = 1;
-constexpr i16 Come = 2;
-constexpr i16 DontCome = 3;
-constexpr i16 Field = 4;
-constexpr i16 AnyCraps = 7;
-constexpr i16 Three = 10;
-constexpr i16 FirstHard = 13;
-constexpr i16 LastHard = 16;
-constexpr i16 FirstNumber = 17;
-constexpr i16 LastNumber = 28;
-constexpr i16 CrapsEleven = 41;
-constexpr i16 SpotCount = 43;
-constexpr i16 SeatCount = TCasinoGameLord::SeatCount;
+using namespace table_spot;
+
+// The number bets: buy or place, then the come numbers.
+constexpr i16 FirstNumber = FirstBuy;
+constexpr i16 LastNumber = FirstLay - 1;
+constexpr i16 SpotCount = TCasinoCGameLord::SpotCount;
+constexpr i16 SeatCount = TCasinoCGameLord::SeatCount;
 
 using TAsk = const TTable&;
 
