@@ -228,6 +228,7 @@ protected:
 
     TMoneyLedger* Ledger = nullptr;
 
+    // The round states' one way into the fields above.
     friend class TCLordRoundTable;
     TCLordRoundTable RoundTable{*this};
 

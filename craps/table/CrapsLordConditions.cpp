@@ -42,8 +42,6 @@ private:
 } // namespace
 
 i16 TCasinoCGameLord::TestSkitCondition(u16 condition) {
-    if (skit_condition::Find(condition) == nullptr)
-        return 0;
     // -1 for an empty seat.
     const auto sexOf = [this](i16 seat) {
         const u8* record = GetSeatPlayerData(seat);
