@@ -188,7 +188,7 @@ void TCasinoCGameLord::DisableButton(i16 i) {
 }
 
 void TCasinoCGameLord::SetBetButtons(u8 on) {
-    for (i16 i = 4; i < ButtonCount; ++i)
+    for (i16 i = table_button::Clear; i < ButtonCount; ++i)
         if (TCasButton* button = Buttons[static_cast<size_t>(i)])
             button->SetEnabled(on);
 }

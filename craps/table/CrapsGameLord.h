@@ -4,6 +4,8 @@
 
 #include "casino/CasinoGameLord.h"
 #include "craps/bets/BetOptions.h"
+#include "craps/table/RoundTable.h"
+#include "craps/table/TableRegions.h"
 #include "craps/table/TableSkitLists.h"
 
 #include <array>
@@ -32,8 +34,8 @@ class TResponder;
 class TCasinoCGameLord : public TCasinoGameLord {
 public:
     static constexpr i16 SpotCount = 43;
-    static constexpr i16 ButtonCount = 14;
-    static constexpr i16 RegionCount = 52;
+    static constexpr i16 ButtonCount = table_button::Count;
+    static constexpr i16 RegionCount = static_cast<i16>(table_region::SlotCount);
     static constexpr i16 ObjectNameCount = 76;
     static constexpr i16 BigDiceCount = 6;
     static constexpr i16 DiceCount = 3;
@@ -41,9 +43,9 @@ public:
     static constexpr double TableLimit = 100000.0;
     // A gambler who can cover it starts every session with this last bet.
     static constexpr double OpeningBet = 5.0;
-    static constexpr i16 TakeDownButton = 5;
-    static constexpr i16 RollButton = 12;
-    static constexpr i16 TalkButton = 13;
+    static constexpr i16 TakeDownButton = table_button::TakeDown;
+    static constexpr i16 RollButton = table_button::Roll;
+    static constexpr i16 TalkButton = table_button::Talk;
 
     explicit TCasinoCGameLord(TJorpOwner* owner);
     ~TCasinoCGameLord() override;
@@ -123,15 +125,10 @@ public:
     i16 GetOddsReturnSpot() const { return OddsReturnSpot; }
     TCBetSpot* GetBetSpot(i16 spot) const;
 
-    // The round's states: they run the round on the lord's fields.
-    friend class TCLordState;
-    friend class TInitCState;
-    friend class TCAct1State;
-    friend class TCRemoveState;
-    friend class TCAct2State;
-    friend class TCPayOutState;
     // The root state, made with the lord; the region events go to it.
     class TCLordState* GetRoundState() const;
+    // What the round states do to the table beyond the operations above.
+    TCRoundTable& GetRoundTable() { return RoundTable; }
 
     // The advisor: what it would say about a bet or a roll, and the advice shown.
     bool AnyInstructionMode() const;
@@ -229,6 +226,10 @@ protected:
 
     TMoneyLedger* Ledger = nullptr;
 
+    // The round states' one way into the fields above.
+    friend class TCLordRoundTable;
+    TCLordRoundTable RoundTable{*this};
+
     // Table objects: the catalogue, the factory, the binding.
 public:
     static constexpr i16 PickCount = 6;
@@ -274,8 +275,8 @@ public:
     i16 TestSkitCondition(u16 condition) override;
 
     // Click regions, hover help and the table buttons.
-    static constexpr u16 SeatAreaRegion = 20;
-    static constexpr u16 LayoutRegion = 74;
+    static constexpr u16 SeatAreaRegion = table_region::SeatAreaId;
+    static constexpr u16 LayoutRegion = table_region::LayoutId;
     static constexpr u16 StatisticsCommand = 1022;
     // The regions in their slots, registered with the mode window when it hosts them.
     void BuildRegions();
@@ -316,7 +317,8 @@ private:
     // The region an event at its point stands for: of equal-priority regions overlapping
     // there, the one registered first.
     TResponder* WinningRegion(TResponder& region) const;
-    void ShowHoverHelp(u16 region);
+    // The board's help for the spot under the mouse.
+    void ShowHoverHelp(i16 spot);
     void ShowBoard(i16 message);
     void SetTableCursor(u32 cursor);
     void ChooseSpotCursor(i16 spot);

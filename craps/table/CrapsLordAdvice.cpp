@@ -10,13 +10,13 @@
 
 namespace {
 
-constexpr u16 PassLine = 0;
-constexpr u16 DontPass = 1;
-constexpr u16 Come = 2;
-constexpr u16 DontCome = 3;
+constexpr u16 PassLine = table_spot::PassLine;
+constexpr u16 DontPass = table_spot::DontPass;
+constexpr u16 Come = table_spot::Come;
+constexpr u16 DontCome = table_spot::DontCome;
 // The come and don't-come numbers 4, 5, 6, 8, 9, 10 start here.
-constexpr u16 ComeNumbers = 23;
-constexpr u16 DontComeNumbers = 35;
+constexpr u16 ComeNumbers = table_spot::FirstComeNumber;
+constexpr u16 DontComeNumbers = table_spot::FirstDontComeNumber;
 constexpr u16 NumberCount = 6;
 // Sum indices of the points 6 and 8, and the places of 6 and 8 among the numbers.
 constexpr i16 PointSix = 4;

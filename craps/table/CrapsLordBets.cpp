@@ -12,10 +12,10 @@
 
 namespace {
 
-constexpr i16 ComeSpot = 2;
-constexpr i16 DoNotComeSpot = 3;
-constexpr i16 FirstBuySpot = 17;
-constexpr i16 LastBuySpot = 22;
+constexpr i16 ComeSpot = table_spot::Come;
+constexpr i16 DoNotComeSpot = table_spot::DontCome;
+constexpr i16 FirstBuySpot = table_spot::FirstBuy;
+constexpr i16 LastBuySpot = table_spot::FirstComeNumber - 1;
 // The table limit as the chip buttons test it: a hand may reach the limit exactly.
 constexpr double HandLimit = 100001.0;
 

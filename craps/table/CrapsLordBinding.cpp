@@ -113,10 +113,10 @@ constexpr u32 BetAmountString = 13089;
 constexpr u32 FirstDiceString = 13069;
 constexpr u32 PuckString = 13073;
 constexpr u32 PayOffString = 13074;
-constexpr i16 WindowSizeButton = 2;
-
 u32 ButtonString(i16 button) {
-    return button < 6 ? 13006U + static_cast<u32>(button) : 13076U + static_cast<u32>(button - 6);
+    return button < table_button::FirstChip
+               ? 13006U + static_cast<u32>(button)
+               : 13076U + static_cast<u32>(button - table_button::FirstChip);
 }
 
 // The list's place of the object itself: a list holding two entries of one name keeps the
@@ -230,7 +230,7 @@ void TC1GameLord::BindSprites() {
         use(b);
         // On a large screen the window cannot change size: the button shows it is not
         // available and takes no clicks.
-        if (button == WindowSizeButton && ScreenLargerThanGame()) {
+        if (button == table_button::WindowSize && ScreenLargerThanGame()) {
             b->SetUpFrame(1);
             b->ShowUp();
             if (TResponder* responder = b->GetResponder())

@@ -224,7 +224,8 @@ TJorpBase* TCasinoCGameLord::CreateObject(const std::string& name, u16 type,
         return Kept(Buttons[button],
                     Built<TCasButton>(owner, mode, address, TCasButtonTarget{this, &ButtonBusy},
                                       layout.Priority, layout.Rect, button, u8{1}, layout.HotKey,
-                                      TCursorData(program, 6), TCursorData(program, 7)));
+                                      TCursorData(program, table_cursor::PointingHand),
+                                      TCursorData(program, table_cursor::ClosedHand)));
     }
     case TObjectClass::PayOff:
         return Kept(PayOffSprite, Built<TCBetPayOff>(owner, mode, address));

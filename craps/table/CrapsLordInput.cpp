@@ -20,12 +20,6 @@
 
 namespace {
 
-// The table cursors of the application's resources.
-constexpr u32 CursorCanBet = 1;
-constexpr u32 CursorNotHere = 2;
-constexpr u32 CursorTakeBack = 3;
-constexpr u32 CursorNothingBack = 4;
-
 // The number-box help: buy help from 22, place help from 28, by the box 4, 5, 6, 8, 9, 10.
 constexpr int BuyHelp = 22;
 constexpr int PlaceHelp = 28;
@@ -47,16 +41,14 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
     // The event itself goes on to the round states; only the spot it stands for is the
     // winner's.
     const u16 id = (IsMouseAt(kind) ? WinningRegion(*event) : event)->GetCode();
-    const i16 slot = table_region::SlotOfId(id);
-    const i16 spot =
-        slot >= 0 ? table_region::Regions[static_cast<size_t>(slot)].Spot : table_region::NoSpot;
+    const i16 spot = table_region::SpotOfId(id);
     const bool hover = kind == JEK_HOVER_ENTER || kind == JEK_HOVER_LEAVE;
     if (hover && id != LayoutRegion && id != SeatAreaRegion) {
         if (kind == JEK_HOVER_LEAVE) {
             ShowBoard(StandingMessage);
         } else {
             CopyBettingOptions();
-            ShowHoverHelp(id);
+            ShowHoverHelp(spot);
         }
         if (BettingOpen == 0)
             return 1;
@@ -68,7 +60,7 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
     }
     if (id == SeatAreaRegion)
         return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
-    if (id >= 22 && id <= 71) {
+    if (table_region::IsSpotId(id)) {
         // The spots have no hot key of their own; the key every responder hears must not
         // put a bet down either, so it goes on to whoever else wants it.
         if (kind == JEK_HOTKEY || spot == table_region::NoSpot)
@@ -89,71 +81,65 @@ void TCasinoCGameLord::ShowBoard(i16 message) {
         MessageDisplay->ShowMessage(static_cast<TCasMessageId>(message), TMoney(), 0);
 }
 
-void TCasinoCGameLord::ShowHoverHelp(u16 id) {
+void TCasinoCGameLord::ShowHoverHelp(i16 spot) {
+    using namespace table_spot;
     const bool comingOut = ComeOutFlag == 1;
     auto show = [this](int message) { ShowBoard(static_cast<i16>(message)); };
-    switch (id) {
-    case 22:
-    case 65:
-    case 66:
+    switch (spot) {
+    case PassLine:
         comingOut ? show(3) : ShowOddsByPoint(0);
         return;
-    case 23:
-    case 67:
-    case 68:
-    case 69:
-    case 70:
+    case DontPass:
         comingOut ? show(4) : ShowOddsByPoint(1);
         return;
-    case 24:
+    case Come:
         if (!comingOut)
             show(5);
         return;
-    case 25:
-    case 71:
+    case DontCome:
         if (!comingOut)
             show(6);
         return;
-    case 26:
+    case Field:
         show(21);
         return;
-    case 27:
+    case Big6:
         show(19);
         return;
-    case 28:
+    case Big8:
         show(20);
         return;
-    case 29:
+    case AnyCraps:
         show(45);
         return;
-    case 30:
+    case AnySeven:
         show(44);
         return;
-    case 63:
+    case CrapsEleven:
         show(51);
         return;
-    case 64:
+    case Horn:
         show(50);
         return;
     default:
         break;
     }
-    if (id >= 31 && id <= 34) {
-        show(46 + (id - 31));
-    } else if (id >= 35 && id <= 38) {
-        show(40 + (id - 35));
-    } else if (id >= 39 && id <= 44) {
-        const int box = id - 39;
+    if (spot >= FirstOneRoll && spot < FirstHard) {
+        show(46 + (spot - FirstOneRoll));
+    } else if (spot >= FirstHard && spot <= LastHard) {
+        show(40 + (spot - FirstHard));
+    } else if (spot >= FirstBuy && spot < FirstComeNumber) {
+        const int box = spot - FirstBuy;
         const int pair = BoxNumberPair(BoxNumberSums[box]);
         show((BetOptions[static_cast<size_t>(pair)] != 0 ? BuyHelp : PlaceHelp) + box);
-    } else if (id >= 45 && id <= 50) {
+    } else if (spot >= FirstComeNumber && spot < FirstLay) {
         if (!comingOut)
-            ShowOddsByPoint(static_cast<u16>(2 + (id - 45)));
-    } else if (id >= 51 && id <= 56) {
-        show(34 + (id - 51));
-    } else if (id >= 57 && id <= 62) {
+            ShowOddsByPoint(static_cast<u16>(2 + (spot - FirstComeNumber)));
+    } else if (spot >= FirstLay && spot < FirstDontComeNumber) {
+        show(34 + (spot - FirstLay));
+    } else if (spot >= FirstDontComeNumber && spot < CrapsEleven) {
         if (!comingOut)
-            ShowOddsByPoint(static_cast<u16>(8 + (id - 57)));
+            ShowOddsByPoint(static_cast<u16>(8 + (spot - FirstDontComeNumber)));
     }
 }
 
@@ -196,15 +182,15 @@ void TCasinoCGameLord::ChooseSpotCursor(i16 spotIndex) {
     const bool inHand = BetInHand.GetValue() > 0.0;
     const bool lastFits = LastBetFits();
     if (placing && inHand && accepts)
-        SetTableCursor(CursorCanBet);
+        SetTableCursor(table_cursor::CanBet);
     else if (!placing && givesBack)
-        SetTableCursor(CursorTakeBack);
+        SetTableCursor(table_cursor::TakeBack);
     else if (placing && BetInHand.WholeDollars() == 0 && lastFits && accepts)
-        SetTableCursor(CursorCanBet);
+        SetTableCursor(table_cursor::CanBet);
     else if (inHand || lastFits)
-        SetTableCursor(placing ? CursorNotHere : CursorNothingBack);
+        SetTableCursor(placing ? table_cursor::NotHere : table_cursor::NothingBack);
     else if (!placing)
-        SetTableCursor(CursorNothingBack);
+        SetTableCursor(table_cursor::NothingBack);
 }
 
 void TCasinoCGameLord::ChooseLayoutCursor() {
@@ -213,9 +199,9 @@ void TCasinoCGameLord::ChooseLayoutCursor() {
     const bool placing = BettingOpen != 0 && PlacingBets != 0;
     const bool takingDown = BettingOpen != 0 && PlacingBets == 0;
     if (placing && (BetInHand.GetValue() > 0.0 || LastBetFits()))
-        SetTableCursor(CursorNotHere);
+        SetTableCursor(table_cursor::NotHere);
     else if (takingDown)
-        SetTableCursor(CursorNothingBack);
+        SetTableCursor(table_cursor::NothingBack);
 }
 
 i32 TCasinoCGameLord::EvButton(u16 button, i32 code, u32) {
@@ -240,7 +226,7 @@ i32 TCasinoCGameLord::EvButton(u16 button, i32 code, u32) {
     }
     if (id < 0 || id >= ButtonCount)
         return 1;
-    if (id == 1)
+    if (id == table_button::Statistics)
         TJorpMsgPacket::General(StatisticsCommand, 0, WM_COMMAND).PostToMainWindow();
     ButtonFlags[static_cast<size_t>(id)] = 1;
     return 1;
@@ -254,10 +240,10 @@ void TCasinoCGameLord::ClearButtonFlag(i16 button) {
     if (button >= 0 && button < ButtonCount)
         ButtonFlags[static_cast<size_t>(button)] = 0;
     auto* window = dynamic_cast<TJorpModeWindow*>(GetModeWindow());
-    if (button == 2) {
+    if (button == table_button::WindowSize) {
         if (TJorpGameFrameWindow* frame = window != nullptr ? window->GetFrame() : nullptr)
             frame->CmEscape();
-    } else if (button == 3) {
+    } else if (button == table_button::Help) {
         if (window != nullptr)
             window->CmHelp();
     } else if (button == TalkButton) {

@@ -9,9 +9,12 @@
 
 namespace {
 
-// The spot regions that open and close with betting (ids 22-56, 63, 65-71).
+// The spot regions that open and close with betting: every spot's before the don't-come
+// numbers, and C and E.
 bool InHoverSet(u16 id) {
-    return (id >= 22 && id <= 56) || id == 63 || (id >= 65 && id <= 71);
+    const i16 spot = table_region::SpotOfId(id);
+    return spot != table_region::NoSpot &&
+           (spot < table_spot::FirstDontComeNumber || spot == table_spot::CrapsEleven);
 }
 
 } // namespace
@@ -28,7 +31,8 @@ void TCasinoCGameLord::BuildRegions() {
         const u16 priority = region.Id == LayoutRegion ? u16{50} : u16{100};
         // The seat-change area answers Tab and shows its own pointing hand; the spots have no
         // hot key, so no typed character can put a bet down.
-        const TCursorData cursor = seatArea ? TCursorData(TJorpApp::GetApp(), 6) : TCursorData();
+        const TCursorData cursor =
+            seatArea ? TCursorData(TJorpApp::GetApp(), table_cursor::PointingHand) : TCursorData();
         place = new TResponder(host, priority, region.Rect, region.Id, this, true,
                                seatArea ? '\t' : 0, cursor, false);
     }

@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr i16 ComeSpot = 2;
-constexpr i16 DoNotComeSpot = 3;
-constexpr i16 FirstComeNumSpot = 23;
-constexpr i16 FirstDoNotComeNumSpot = 35;
+constexpr i16 ComeSpot = table_spot::Come;
+constexpr i16 DoNotComeSpot = table_spot::DontCome;
+constexpr i16 FirstComeNumSpot = table_spot::FirstComeNumber;
+constexpr i16 FirstDoNotComeNumSpot = table_spot::FirstDontComeNumber;
 constexpr i16 SevenIndex = 5;
 constexpr i16 BoxNumbers[6] = {2, 3, 4, 6, 7, 8};
 constexpr TCasMessageId OddsReturnedMessage = 93;

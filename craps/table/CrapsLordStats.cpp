@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr i16 FirstBuySpot = 17;
-constexpr i16 FirstLaySpot = 29;
+constexpr i16 FirstBuySpot = table_spot::FirstBuy;
+constexpr i16 FirstLaySpot = table_spot::FirstLay;
 constexpr int NoRow = -1;
 constexpr int OtherRow = 23;
 

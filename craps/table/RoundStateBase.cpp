@@ -8,7 +8,19 @@ TCLordState* TCasinoCGameLord::GetRoundState() const {
 }
 
 TCLordState::TCLordState(TCasinoCGameLord* lord)
-    : Lord(lord), Serial(lord != nullptr ? ++lord->RoundStatesMade : 0) {}
+    : Lord(lord), Table(lord != nullptr ? &lord->GetRoundTable() : nullptr),
+      Serial(Table != nullptr ? Table->NextStateSerial() : 0) {}
+
+TState::TPhaseTable TCLordState::ActPhaseTable() {
+    TPhaseTable table = DefaultPhaseTable();
+    table[0] = PhaseLeave;
+    table[1] = StartPhase(2);
+    table[2] = PhaseLeave;
+    table[3] = PhaseExit;
+    table[4] = PhaseExit;
+    table[5] = PhaseExit;
+    return table;
+}
 
 bool TCLordState::EvSpot(TResponder&, u16) {
     return true;
@@ -85,8 +97,8 @@ void TInitCState::Enter() {
     SkitStart = NextTick() + 1;
     Lord->SetSpriteSetState(1, 0);
     StartSkit(table_skit::GreetPlayers, SkitStart, SkitDuration);
-    if (Lord->PuckSprite != nullptr)
-        Lord->PuckSprite->SetPoint(0);
+    if (TCPuck* puck = Table->Puck())
+        puck->SetPoint(0);
 }
 
 void TInitCState::Update(u32 now) {

@@ -3,33 +3,21 @@
 #include "casino/CasMessageDisplay.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/RoundStates.h"
+#include "craps/table/TableRegions.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/ModeWindowApi.h"
 
 TCAct1State::TCAct1State(TCasinoCGameLord* lord) : TCLordState(lord) {
-    TPhaseTable table = DefaultPhaseTable();
-    table[0] = PhaseLeave;
-    table[1] = StartPhase(2);
-    table[2] = PhaseLeave;
-    table[3] = PhaseExit;
-    table[4] = PhaseExit;
-    table[5] = PhaseExit;
-    SetPhaseTable(table);
-}
-
-void TCAct1State::OpenBetting() {
-    if (TResponder* area = Lord->ClickRegions[RollAreaSlot])
-        area->Register();
-    Lord->BettingOpen = 1;
+    SetPhaseTable(ActPhaseTable());
 }
 
 void TCAct1State::Idle(u32 tick) {
     IdleSince = tick;
-    Lord->StallCount = 0;
+    Table->ResetStalls();
 }
 
 void TCAct1State::Enter() {
-    OpenBetting();
+    Table->OpenBetting();
     Idle(CurrentTick());
     Lord->SetSpriteSetState(1, 0);
     Lord->StartRound();
@@ -45,13 +33,13 @@ void TCAct1State::Enter() {
 void TCAct1State::CreateSubState(int group) {
     if (group != 1)
         return;
-    if (Lord->MessageDisplay != nullptr)
-        Lord->MessageDisplay->ShowMessageSet2(0, TMoney(0.0));
-    if (TCasButton* takeDown = Lord->Buttons[TCasinoCGameLord::TakeDownButton])
+    if (TCasMessageDisplay* board = Table->Board())
+        board->ShowMessageSet2(0, TMoney(0.0));
+    if (TCasButton* takeDown = Table->Button(table_button::TakeDown))
         takeDown->ShowPressed();
-    Lord->PlacingBets = 0;
+    Table->SetPlacingBets(0);
     // The spot under the mouse now offers its chips back instead of taking more.
-    if (TModeWindowApi* window = Lord->GetModeWindow())
+    if (TModeWindowApi* window = Table->Window())
         window->PokeHoverResponder();
     subState = new TCRemoveState(Lord);
 }
@@ -60,14 +48,14 @@ void TCAct1State::EndSubState(int group) {
     TCLordState::EndSubState(group);
     if (group == 1) {
         stopFlag = true;
-        if (Lord->MessageDisplay != nullptr)
-            Lord->MessageDisplay->HideAll();
+        if (TCasMessageDisplay* board = Table->Board())
+            board->HideAll();
         Idle(CurrentTick());
-        Lord->PlacingBets = 1;
-        if (!Lord->SeatHasAnyBet(Lord->CurrentSeat))
-            if (TCasButton* takeDown = Lord->Buttons[TCasinoCGameLord::TakeDownButton])
+        Table->SetPlacingBets(1);
+        if (!Lord->SeatHasAnyBet(Lord->GetCurrentSeat()))
+            if (TCasButton* takeDown = Table->Button(table_button::TakeDown))
                 takeDown->ShowDisabled();
-        if (TModeWindowApi* window = Lord->GetModeWindow())
+        if (TModeWindowApi* window = Table->Window())
             window->PokeHoverResponder();
     } else if (group == 3) {
         stopFlag = false;
@@ -76,7 +64,7 @@ void TCAct1State::EndSubState(int group) {
 }
 
 bool TCAct1State::EvSpot(TResponder& region, u16 spot) {
-    if (Lord->CurrentSeat == -1 || ClickPending != 0)
+    if (Lord->GetCurrentSeat() == -1 || ClickPending != 0)
         return true;
     switch (region.GetKind()) {
     case JEK_LBUTTONUP:
@@ -101,11 +89,11 @@ bool TCAct1State::EvSeatArea(TResponder& region) {
     const JorpEventKind kind = region.GetKind();
     if (kind == JEK_LBUTTONDOWN) {
         region.CaptureMouse();
-        region.SetCursorData(TCursorData(TJorpApp::GetApp(), 7));
+        region.SetCursorData(TCursorData(TJorpApp::GetApp(), table_cursor::ClosedHand));
     } else if (kind == JEK_LBUTTONUP || kind == JEK_LBUTTONDBLCLK || kind == JEK_HOTKEY) {
         if (region.HoldsCapture())
             region.ReleaseMouse();
-        region.SetCursorData(TCursorData(TJorpApp::GetApp(), 6));
+        region.SetCursorData(TCursorData(TJorpApp::GetApp(), table_cursor::PointingHand));
         if ((kind == JEK_HOTKEY || region.Contains(region.GetPoint())) &&
             Lord->CountOccupiedSeats() > 1)
             Lord->RefreshNextSeat();
@@ -120,7 +108,7 @@ bool TCAct1State::HandleClick() {
         PendingRegion->ReleaseMouse();
     const i16 topic = Lord->AnyInstructionMode() ? Lord->BadBetTopic(ClickedSpot) : 0;
     if (topic > 0 && !(BadBetHold != 0 && WarnedSpot == ClickedSpot)) {
-        if (TCasButton* expert = Lord->Buttons[ExpertButton])
+        if (TCasButton* expert = Table->Button(table_button::Expert))
             expert->Flash();
         BadBetHold = 1;
         WarnedSpot = ClickedSpot;
@@ -131,7 +119,7 @@ bool TCAct1State::HandleClick() {
         Lord->PlaceBet(static_cast<i16>(ClickedSpot));
     }
     if (Lord->TableHasAnyBet())
-        if (TCasButton* clear = Lord->Buttons[ClearButton])
+        if (TCasButton* clear = Table->Button(table_button::Clear))
             clear->Hide();
     ClickPending = 0;
     PendingRegion = nullptr;
@@ -140,45 +128,41 @@ bool TCAct1State::HandleClick() {
 }
 
 bool TCAct1State::HandleButtons(u32 now) {
-    auto& flags = Lord->ButtonFlags;
-    auto take = [&](i16 b) {
-        if (flags[static_cast<size_t>(b)] == 0)
-            return false;
-        return true;
-    };
-    if (take(TCasinoCGameLord::TalkButton)) {
+    auto take = [&](i16 b) { return Lord->GetButtonFlag(b) != 0; };
+    if (take(table_button::Talk)) {
         // Consuming the flag is what moves the talk setting on, a step for each step of the face.
-        Lord->ClearButtonFlag(TCasinoCGameLord::TalkButton);
+        Lord->ClearButtonFlag(table_button::Talk);
         Idle(now);
     }
+    // From the smallest chip's button to the largest's.
     static constexpr double Chips[] = {1, 5, 25, 100, 1000, 10000};
-    for (i16 b = 11; b >= 6; --b) {
+    for (i16 b = table_button::LastChip; b >= table_button::FirstChip; --b) {
         if (!take(b))
             continue;
         Lord->ClearButtonFlag(b);
-        const TMoney chip(Chips[11 - b]);
-        if (Lord->LastButtonCode == TCasButton::CodeRightRelease)
+        const TMoney chip(Chips[table_button::LastChip - b]);
+        if (Lord->GetLastButtonCode() == TCasButton::CodeRightRelease)
             Lord->TakeFromBetInHand(chip);
         else
             Lord->AddToBetInHand(chip);
         Idle(now);
     }
-    if (take(TCasinoCGameLord::TakeDownButton)) {
-        Lord->ClearButtonFlag(TCasinoCGameLord::TakeDownButton);
+    if (take(table_button::TakeDown)) {
+        Lord->ClearButtonFlag(table_button::TakeDown);
         stopFlag = false;
         Idle(now);
         ClickPending = 0;
         phase = StartPhase(1);
         return true;
     }
-    if (take(ClearButton)) {
-        Lord->ClearButtonFlag(ClearButton);
+    if (take(table_button::Clear)) {
+        Lord->ClearButtonFlag(table_button::Clear);
         Idle(now);
         Lord->ClearBetInHand();
         ClickPending = 0;
         return true;
     }
-    for (i16 b : {HelpButton, i16{2}, i16{1}}) {
+    for (i16 b : {table_button::Help, table_button::WindowSize, table_button::Statistics}) {
         if (!take(b))
             continue;
         ClickPending = 0;
@@ -186,11 +170,11 @@ bool TCAct1State::HandleButtons(u32 now) {
         Lord->ClearButtonFlag(b);
         return true;
     }
-    if (take(ExpertButton)) {
+    if (take(table_button::Expert)) {
         ClickPending = 0;
         Idle(now);
-        Lord->ClearButtonFlag(ExpertButton);
-        TCasButton* expert = Lord->Buttons[ExpertButton];
+        Lord->ClearButtonFlag(table_button::Expert);
+        TCasButton* expert = Table->Button(table_button::Expert);
         if (expert != nullptr && expert->GetFlashTick() != 0) {
             expert->StopFlash();
             if (BadBetHold != 0)
@@ -273,79 +257,90 @@ bool TCAct1State::RunDealer(u32 now) {
     return false;
 }
 
-bool TCAct1State::RunRoll(u32 now) {
-    auto& flags = Lord->ButtonFlags;
-    if (flags[TCasinoCGameLord::RollButton] != 0) {
-        Lord->ClearButtonFlag(TCasinoCGameLord::RollButton);
-        if (RollBegun != 0)
-            return true;
-        if (Lord->ShooterSeat != -1) {
-            Idle(now);
-            if (Lord->AnyInstructionMode() && Lord->FreeOddsTopic() > 0 && FreeOddsHold == 0) {
-                if (TCasButton* expert = Lord->Buttons[ExpertButton])
-                    expert->Flash();
-                FreeOddsHold = 1;
-                Lord->EnableButton(TCasinoCGameLord::RollButton);
-            } else {
-                FreeOddsHold = 0;
-                RollRequested = 1;
-                Lord->BettingOpen = 0;
-                if (TResponder* area = Lord->ClickRegions[RollAreaSlot])
-                    area->Unregister();
-            }
-        }
+bool TCAct1State::TakeRollPress(u32 now) {
+    if (Lord->GetButtonFlag(table_button::Roll) == 0)
+        return false;
+    Lord->ClearButtonFlag(table_button::Roll);
+    if (RollBegun != 0)
+        return true;
+    if (Lord->GetShooterSeat() == -1)
+        return false;
+    Idle(now);
+    if (Lord->AnyInstructionMode() && Lord->FreeOddsTopic() > 0 && FreeOddsHold == 0) {
+        if (TCasButton* expert = Table->Button(table_button::Expert))
+            expert->Flash();
+        FreeOddsHold = 1;
+        Lord->EnableButton(table_button::Roll);
+    } else {
+        FreeOddsHold = 0;
+        RollRequested = 1;
+        Table->CloseBetting();
     }
-    if (RollRequested != 0 && GiveDiceDone != 0) {
-        RollRequested = 0;
-        RollBegun = 1;
-        TalkOff = 1;
-        SkitStart = NextTick();
-        if (Lord->TableHasAnyBet()) {
-            if (Lord->ComeOutFlag != 0) {
-                StartSkit(table_skit::ComeCom, SkitStart, SkitDuration);
-            } else {
-                SkitDuration = 0;
-                Lord->ChoosePointComSkit(SkitStart, SkitDuration);
-            }
-            Lord->RollDice();
-            Lord->RoundHook();
-            TalkRunning = 1;
-            RollPending = 1;
+    return false;
+}
+
+void TCAct1State::StartRollCall() {
+    if (RollRequested == 0 || GiveDiceDone == 0)
+        return;
+    RollRequested = 0;
+    RollBegun = 1;
+    TalkOff = 1;
+    SkitStart = NextTick();
+    if (Lord->TableHasAnyBet()) {
+        if (Lord->GetComeOutFlag() != 0) {
+            StartSkit(table_skit::ComeCom, SkitStart, SkitDuration);
         } else {
             SkitDuration = 0;
-            Lord->ChooseNoComeSkit(SkitStart, SkitDuration);
-            NoComeRunning = 1;
+            Lord->ChoosePointComSkit(SkitStart, SkitDuration);
         }
-    }
-    if (NoComeRunning != 0) {
-        if (!Ended(now, SkitStart, SkitDuration))
-            return true;
-        // The bets came down between the press and its handling: the round goes on as if
-        // the roll had never been asked for, so the next Roll rolls.
-        NoComeRunning = 0;
-        TalkOff = 0;
-        RollBegun = 0;
-        OpenBetting();
-        Lord->EnableButton(TCasinoCGameLord::RollButton);
-        Idle(CurrentTick());
-    }
-    if (TalkRunning == 0 && RollPending != 0) {
-        Lord->HideDice();
-        SkitStart = NextTick();
-        Lord->HideDice();
+        Lord->RollDice();
+        Lord->RoundHook();
+        TalkRunning = 1;
+        RollPending = 1;
+    } else {
         SkitDuration = 0;
-        Lord->PlayShooterPickUp(SkitStart, SkitDuration);
-        RollPending = 0;
-        Lord->SessionCloseMode = 1;
-        PickUpRunning = 1;
-        return true;
+        Lord->ChooseNoComeSkit(SkitStart, SkitDuration);
+        NoComeRunning = 1;
     }
+}
+
+bool TCAct1State::RunNoCome(u32 now) {
+    if (NoComeRunning == 0)
+        return false;
+    if (!Ended(now, SkitStart, SkitDuration))
+        return true;
+    // The bets came down between the press and its handling: the round goes on as if the roll
+    // had never been asked for, so the next Roll rolls.
+    NoComeRunning = 0;
+    TalkOff = 0;
+    RollBegun = 0;
+    Table->OpenBetting();
+    Lord->EnableButton(table_button::Roll);
+    Idle(CurrentTick());
+    return false;
+}
+
+bool TCAct1State::StartPickUp() {
+    if (TalkRunning != 0 || RollPending == 0)
+        return false;
+    Lord->HideDice();
+    SkitStart = NextTick();
+    Lord->HideDice();
+    SkitDuration = 0;
+    Lord->PlayShooterPickUp(SkitStart, SkitDuration);
+    RollPending = 0;
+    Table->ArmSessionClose();
+    PickUpRunning = 1;
+    return true;
+}
+
+void TCAct1State::RunShakes(u32 now) {
     if (PickUpRunning != 0 && now + 1 >= SkitStart + SkitDuration) {
         SkitStart = NextTick();
         SkitDuration = 0;
         Lord->ChooseShakeSkit(SkitStart, SkitDuration);
         ShakeRunning = 1;
-        Lord->ShakeCount = 1;
+        Table->FirstShake();
         PickUpRunning = 0;
     }
     if (RepeatShake != 0 && now + 1 >= SkitStart + SkitDuration) {
@@ -355,17 +350,21 @@ bool TCAct1State::RunRoll(u32 now) {
     if (ShakeRunning != 0 && now + 1 >= SkitStart + SkitDuration) {
         SkitStart = NextTick();
         SkitDuration = 0;
-        if (Lord->LastButtonCode == TCasButton::CodePress) {
+        // The shooter shakes on while Roll is held down and throws when it is let go.
+        if (Lord->GetLastButtonCode() == TCasButton::CodePress) {
             Lord->ChooseShakeSkit(SkitStart, SkitDuration);
-            ++Lord->ShakeCount;
+            Table->CountShake();
             RepeatShake = 1;
         } else {
-            Lord->DisableButton(TCasinoCGameLord::RollButton);
+            Lord->DisableButton(table_button::Roll);
             Lord->ChooseThrowSkit(SkitStart, SkitDuration);
             ThrowRunning = 1;
         }
         ShakeRunning = 0;
     }
+}
+
+void TCAct1State::RunThrow(u32 now) {
     if (ThrowRunning != 0 && Ended(now, SkitStart, SkitDuration)) {
         SkitStart = NextTick();
         SkitDuration = 0;
@@ -379,6 +378,16 @@ bool TCAct1State::RunRoll(u32 now) {
         stopFlag = false;
         phase = StartPhase(0);
     }
+}
+
+bool TCAct1State::RunRoll(u32 now) {
+    if (TakeRollPress(now))
+        return true;
+    StartRollCall();
+    if (RunNoCome(now) || StartPickUp())
+        return true;
+    RunShakes(now);
+    RunThrow(now);
     return false;
 }
 

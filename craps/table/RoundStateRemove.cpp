@@ -5,30 +5,31 @@
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/RoundStates.h"
+#include "craps/table/TableRegions.h"
 #include "engine/framework/Responder.h"
 
 void TCRemoveState::Enter() {
-    Lord->StandingMessage = 2;
-    if (Lord->MessageDisplay != nullptr)
-        Lord->MessageDisplay->ShowMessage(2, TMoney(0.0), 0);
+    Table->SetStandingMessage(2);
+    if (TCasMessageDisplay* board = Table->Board())
+        board->ShowMessage(2, TMoney(0.0), 0);
     stopFlag = true;
     phase = PhaseLeave;
     Lord->DisableAllButtons();
-    Lord->EnableButton(TCasinoCGameLord::TakeDownButton);
-    Lord->EnableButton(TCAct1State::HelpButton);
+    Lord->EnableButton(table_button::TakeDown);
+    Lord->EnableButton(table_button::Help);
 }
 
 TCRemoveState::~TCRemoveState() {
-    for (i16 b : {TCasinoCGameLord::TakeDownButton, TCAct1State::HelpButton})
-        if (TCasButton* button = Lord->Buttons[static_cast<size_t>(b)])
+    for (i16 b : {table_button::TakeDown, table_button::Help})
+        if (TCasButton* button = Table->Button(b))
             button->ShowUp();
     Lord->EnableAllButtons();
-    Lord->StandingMessage = 1;
+    Table->SetStandingMessage(1);
 }
 
 bool TCRemoveState::EvSpot(TResponder& region, u16 spot) {
     const TCBetSpot* bet = Lord->GetBetSpot(static_cast<i16>(spot));
-    const bool held = bet != nullptr && bet->HasAmount(Lord->CurrentSeat);
+    const bool held = bet != nullptr && bet->HasAmount(Lord->GetCurrentSeat());
     switch (region.GetKind()) {
     case JEK_LBUTTONUP:
         if (held) {
@@ -53,19 +54,18 @@ bool TCRemoveState::EvSpot(TResponder& region, u16 spot) {
 }
 
 void TCRemoveState::Update(u32) {
-    auto& flags = Lord->ButtonFlags;
     if (PendingRegion != nullptr) {
         if (PendingRegion->GetKind() != JEK_HOTKEY)
             PendingRegion->ReleaseMouse();
-        if (!Lord->SeatHasAnyBet(Lord->CurrentSeat))
+        if (!Lord->SeatHasAnyBet(Lord->GetCurrentSeat()))
             SeatEmptied = 1;
         PendingRegion = nullptr;
-    } else if (flags[TCasinoCGameLord::TakeDownButton] != 0) {
-        Lord->ClearButtonFlag(TCasinoCGameLord::TakeDownButton);
+    } else if (Lord->GetButtonFlag(table_button::TakeDown) != 0) {
+        Lord->ClearButtonFlag(table_button::TakeDown);
         stopFlag = false;
         phase = PhaseExit;
-    } else if (flags[TCAct1State::HelpButton] != 0) {
-        Lord->ClearButtonFlag(TCAct1State::HelpButton);
+    } else if (Lord->GetButtonFlag(table_button::Help) != 0) {
+        Lord->ClearButtonFlag(table_button::Help);
         ClickPending = 0;
     } else if (SeatEmptied != 0) {
         SeatEmptied = 0;

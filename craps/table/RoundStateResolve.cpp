@@ -8,23 +8,17 @@
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/Puck.h"
 #include "craps/table/RoundStates.h"
+#include "craps/table/TableRegions.h"
 
 TCAct2State::TCAct2State(TCasinoCGameLord* lord) : TCLordState(lord) {
-    TPhaseTable table = DefaultPhaseTable();
-    table[0] = PhaseLeave;
-    table[1] = StartPhase(2);
-    table[2] = PhaseLeave;
-    table[3] = PhaseExit;
-    table[4] = PhaseExit;
-    table[5] = PhaseExit;
-    SetPhaseTable(table);
+    SetPhaseTable(ActPhaseTable());
     for (u16 i = 0; i < Order.size(); ++i)
         Order[i] = i;
 }
 
 TCAct2State::~TCAct2State() {
     Lord->MoveComeBets();
-    Lord->FirstRollPending = 0;
+    Table->EndFirstRoll();
 }
 
 void TCAct2State::Enter() {
@@ -52,7 +46,8 @@ i32 TCAct2State::FindWinner(u16 from) const {
     for (u16 pos = from; pos < Order.size(); ++pos) {
         TCBetSpot* spot = Lord->GetBetSpot(static_cast<i16>(Order[pos]));
         if (spot != nullptr && spot->HasAmount(PaySeat) &&
-            spot->TestWin(Lord->Die1, Lord->Die2, Lord->Point, Lord->ComeOutFlag, options))
+            spot->TestWin(Lord->GetDie1(), Lord->GetDie2(), Lord->GetPoint(),
+                          Lord->GetComeOutFlag(), options))
             return pos;
     }
     return -1;
@@ -83,96 +78,113 @@ void TCAct2State::PayLoop() {
     PayLoopStage = 0;
 }
 
-void TCAct2State::Update(u32 now) {
-    auto& flags = Lord->ButtonFlags;
-    for (i16 b : {i16{3}, i16{2}, i16{1}, i16{0}}) {
-        if (flags[static_cast<size_t>(b)] == 0)
+bool TCAct2State::TakeButton() {
+    for (i16 b : {table_button::Help, table_button::WindowSize, table_button::Statistics,
+                  table_button::Expert}) {
+        if (Lord->GetButtonFlag(b) == 0)
             continue;
         Lord->ClearButtonFlag(b);
-        if (b == 0)
+        if (b == table_button::Expert)
             Lord->AskGeneral();
+        return true;
+    }
+    return false;
+}
+
+void TCAct2State::EndResultCall(u32 now) {
+    if (ResultRunning == 0 || !Ended(now, SkitStart, SkitDuration))
         return;
-    }
-    TCPuck* puck = Lord->PuckSprite;
-    if (ResultRunning != 0 && Ended(now, SkitStart, SkitDuration)) {
-        if (Lord->ComeOutFlag != 0 && Lord->SetPoint()) {
-            if (puck != nullptr)
-                puck->Hide();
-            stopFlag = true;
-            phase = PhaseLeave;
-            SkitStart = NextTick();
-            PuckOffset = 0;
-            SkitDuration = 0;
-            Lord->StartPlaceMarkSkit(SkitStart, SkitDuration, PuckOffset);
-            PuckPending = 1;
-        }
-        ResultRunning = 0;
-        PlaceMarkStage = 1;
-    }
-    if (PlaceMarkStage != 0) {
-        const bool ended = Ended(now, SkitStart, SkitDuration);
-        if (PuckPending != 0 && (now >= SkitStart + PuckOffset || ended)) {
-            if (puck != nullptr)
-                puck->SetPoint(Lord->Point);
-            PuckPending = 0;
-        }
-        if (ended) {
-            SkitStart = NextTick();
-            SkitDuration = 0;
-            if (Lord->ReturnOffOdds()) {
-                Lord->PlayOddsReturn(SkitStart, SkitDuration);
-                OddsReturnStage = 1;
-            } else {
-                StartSkit(table_skit::Loser, SkitStart, SkitDuration);
-                LoserStage = 1;
-                LosersPending = 1;
-            }
-            PlaceMarkStage = 0;
-        }
-    }
-    if (OddsReturnStage != 0 && Ended(now, SkitStart, SkitDuration)) {
-        if (TCBetSpot* spot = Lord->GetBetSpot(Lord->OddsReturnSpot)) {
-            spot->HideChit();
-            spot->UpdateChips();
-        }
-        if (Lord->BankCashDisplay != nullptr)
-            Lord->BankCashDisplay->SetAmount(Lord->GetBankroll(Lord->CurrentSeat));
+    if (Lord->GetComeOutFlag() != 0 && Lord->SetPoint()) {
+        if (TCPuck* puck = Table->Puck())
+            puck->Hide();
+        stopFlag = true;
+        phase = PhaseLeave;
         SkitStart = NextTick();
-        if (Lord->ReturnOffOdds()) {
-            SkitDuration = OddsReturnTicks;
-        } else {
-            OddsReturnStage = 0;
-            StandingStage = 1;
-            SkitDuration = StandingMessageTicks;
-        }
+        PuckOffset = 0;
+        SkitDuration = 0;
+        Lord->StartPlaceMarkSkit(SkitStart, SkitDuration, PuckOffset);
+        PuckPending = 1;
     }
-    if (StandingStage != 0 && Ended(now, SkitStart, SkitDuration)) {
-        if (Lord->MessageDisplay != nullptr)
-            Lord->MessageDisplay->ShowMessage(static_cast<TCasMessageId>(Lord->StandingMessage),
-                                              TMoney(0.0), 0);
-        StandingStage = 0;
-        SkitStart = NextTick();
+    ResultRunning = 0;
+    PlaceMarkStage = 1;
+}
+
+void TCAct2State::RunPlaceMark(u32 now) {
+    if (PlaceMarkStage == 0)
+        return;
+    const bool ended = Ended(now, SkitStart, SkitDuration);
+    if (PuckPending != 0 && (now >= SkitStart + PuckOffset || ended)) {
+        if (TCPuck* puck = Table->Puck())
+            puck->SetPoint(Lord->GetPoint());
+        PuckPending = 0;
+    }
+    if (!ended)
+        return;
+    SkitStart = NextTick();
+    SkitDuration = 0;
+    if (Lord->ReturnOffOdds()) {
+        Lord->PlayOddsReturn(SkitStart, SkitDuration);
+        OddsReturnStage = 1;
+    } else {
         StartSkit(table_skit::Loser, SkitStart, SkitDuration);
         LoserStage = 1;
         LosersPending = 1;
     }
-    if (LoserStage != 0) {
-        const bool ended = Ended(now, SkitStart, SkitDuration);
-        if (LosersPending != 0 && (now >= SkitStart + 4 || ended)) {
-            Lord->TestLosingSpots();
-            LosersPending = 0;
-        }
-        if (ended) {
-            LoserStage = 0;
-            if (Lord->TestWinningSpots()) {
-                SkitStart = NextTick();
-                StartSkit(table_skit::Winner, SkitStart, SkitDuration);
-                WinnerStage = 1;
-            } else {
-                ClosingStage = 1;
-            }
-        }
+    PlaceMarkStage = 0;
+}
+
+void TCAct2State::RunOddsReturn(u32 now) {
+    if (OddsReturnStage == 0 || !Ended(now, SkitStart, SkitDuration))
+        return;
+    if (TCBetSpot* spot = Lord->GetBetSpot(Lord->GetOddsReturnSpot())) {
+        spot->HideChit();
+        spot->UpdateChips();
     }
+    if (TCasCashDisplay* bank = Table->BankDisplay())
+        bank->SetAmount(Lord->GetBankroll(Lord->GetCurrentSeat()));
+    SkitStart = NextTick();
+    if (Lord->ReturnOffOdds()) {
+        SkitDuration = OddsReturnTicks;
+    } else {
+        OddsReturnStage = 0;
+        StandingStage = 1;
+        SkitDuration = StandingMessageTicks;
+    }
+}
+
+void TCAct2State::ShowStanding(u32 now) {
+    if (StandingStage == 0 || !Ended(now, SkitStart, SkitDuration))
+        return;
+    if (TCasMessageDisplay* board = Table->Board())
+        board->ShowMessage(static_cast<TCasMessageId>(Table->GetStandingMessage()), TMoney(0.0), 0);
+    StandingStage = 0;
+    SkitStart = NextTick();
+    StartSkit(table_skit::Loser, SkitStart, SkitDuration);
+    LoserStage = 1;
+    LosersPending = 1;
+}
+
+void TCAct2State::RunLosers(u32 now) {
+    if (LoserStage == 0)
+        return;
+    const bool ended = Ended(now, SkitStart, SkitDuration);
+    if (LosersPending != 0 && (now >= SkitStart + 4 || ended)) {
+        Lord->TestLosingSpots();
+        LosersPending = 0;
+    }
+    if (!ended)
+        return;
+    LoserStage = 0;
+    if (Lord->TestWinningSpots()) {
+        SkitStart = NextTick();
+        StartSkit(table_skit::Winner, SkitStart, SkitDuration);
+        WinnerStage = 1;
+    } else {
+        ClosingStage = 1;
+    }
+}
+
+void TCAct2State::RunWinners(u32 now) {
     if (WinnerStage != 0 && Ended(now, SkitStart, SkitDuration)) {
         WinnerStage = 0;
         ClosingStage = 1;
@@ -182,23 +194,38 @@ void TCAct2State::Update(u32 now) {
         stopFlag = false;
         PayLoopStage = 1;
     }
+}
+
+void TCAct2State::RunGetMark(u32 now) {
+    if (GetMarkStage == 0)
+        return;
+    const bool ending = now + 2 >= SkitStart + SkitDuration;
+    if (PuckHidePending != 0 && (now >= SkitStart + 3 || ending)) {
+        if (TCPuck* puck = Table->Puck())
+            puck->Hide();
+        PuckHidePending = 0;
+    }
+    if (!ending)
+        return;
+    if (TCPuck* puck = Table->Puck())
+        puck->SetPoint(0);
+    GetMarkStage = 0;
+    stopFlag = false;
+    phase = PhaseExit;
+}
+
+void TCAct2State::Update(u32 now) {
+    if (TakeButton())
+        return;
+    EndResultCall(now);
+    RunPlaceMark(now);
+    RunOddsReturn(now);
+    ShowStanding(now);
+    RunLosers(now);
+    RunWinners(now);
     if (PayLoopStage != 0)
         PayLoop();
-    if (GetMarkStage != 0) {
-        const bool ending = now + 2 >= SkitStart + SkitDuration;
-        if (PuckHidePending != 0 && (now >= SkitStart + 3 || ending)) {
-            if (puck != nullptr)
-                puck->Hide();
-            PuckHidePending = 0;
-        }
-        if (ending) {
-            if (puck != nullptr)
-                puck->SetPoint(0);
-            GetMarkStage = 0;
-            stopFlag = false;
-            phase = PhaseExit;
-        }
-    }
+    RunGetMark(now);
 }
 
 void TCAct2State::EndSubState(int group) {
@@ -229,25 +256,26 @@ void TCAct2State::EndSubState(int group) {
     TCLordState::EndSubState(group);
     if (group != 1)
         return;
-    if (Lord->ComeOutFlag == 0) {
+    if (Lord->GetComeOutFlag() == 0) {
         if (Lord->IsPointOrSeven()) {
             phase = PhaseLeave;
             stopFlag = true;
             SkitStart = NextTick();
             StartSkit(table_skit::GetMark, SkitStart, SkitDuration);
-            Lord->Point = -1;
+            Table->ClearPoint();
             GetMarkStage = 1;
             PuckHidePending = 1;
             return;
         }
     } else if (Lord->SetPoint()) {
-        Lord->ComeOutFlag = 0;
+        Table->EndComeOut();
     }
     stopFlag = false;
     phase = PhaseExit;
 }
 
 TCPayOutState::TCPayOutState(TCasinoCGameLord* lord, u16 spot) : TCLordState(lord), Spot(spot) {
+    // Back to the updates after the pay-out's own skit, never into a sub-state.
     TPhaseTable table = DefaultPhaseTable();
     table[0] = PhaseLeave;
     table[1] = PhaseLeave;
@@ -258,7 +286,7 @@ TCPayOutState::TCPayOutState(TCasinoCGameLord* lord, u16 spot) : TCLordState(lor
 }
 
 void TCPayOutState::Enter() {
-    Lord->WinningSpot = static_cast<i16>(Spot);
+    Table->SetWinningSpot(static_cast<i16>(Spot));
     if (Lord->PayOutSpot(static_cast<i16>(Spot))) {
         stopFlag = true;
         phase = PhaseLeave;
@@ -276,16 +304,16 @@ void TCPayOutState::Update(u32 now) {
         return;
     if (TCBetSpot* spot = Lord->GetBetSpot(static_cast<i16>(Spot)))
         spot->UpdateChips();
-    if (Lord->PayOffSprite != nullptr)
-        Lord->PayOffSprite->Hide();
-    const TMoney bankroll = Lord->GetBankroll(Lord->CurrentSeat);
-    if (Lord->BankCashDisplay != nullptr)
-        Lord->BankCashDisplay->SetAmount(bankroll, 0);
-    if (Lord->ChipStacks != nullptr)
-        Lord->ChipStacks->BuildStacks(bankroll, 1);
+    if (TCBetPayOff* payOff = Table->PayOff())
+        payOff->Hide();
+    const TMoney bankroll = Lord->GetBankroll(Lord->GetCurrentSeat());
+    if (TCasCashDisplay* bank = Table->BankDisplay())
+        bank->SetAmount(bankroll, 0);
+    if (TCasChips* chips = Table->Chips())
+        chips->BuildStacks(bankroll, 1);
     SkitRunning = 0;
-    if (Lord->MessageDisplay != nullptr)
-        Lord->MessageDisplay->HideAll();
+    if (TCasMessageDisplay* board = Table->Board())
+        board->HideAll();
     stopFlag = false;
     phase = PhaseExit;
 }

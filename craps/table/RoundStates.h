@@ -3,11 +3,13 @@
 #pragma once
 
 #include "craps/table/RoundInput.h"
+#include "craps/table/TableRegions.h"
 #include "engine/framework/State.h"
 #include "platform/host/Types.h"
 
 #include <array>
 
+class TCRoundTable;
 class TCasinoCGameLord;
 class TResponder;
 
@@ -29,6 +31,10 @@ public:
     u32 GetSerial() const { return Serial; }
 
 protected:
+    // The betting and the resolution states' flow: between sub-states each runs its own
+    // updates; the end of group 0 goes on to group 2, the end of group 1 back to the updates,
+    // and the state ends after group 2.
+    static TPhaseTable ActPhaseTable();
     TCLordState* HeldLordState() const { return static_cast<TCLordState*>(subState); }
     // A named dealer skit from the start tick; a list without a skit that can play reports a
     // duration of 0, so the step waiting for it goes on at once.
@@ -40,6 +46,8 @@ protected:
     u8 ClickPending = 0;
     u8 ClickPendingAlso = 0;
     TCasinoCGameLord* Lord;
+    // Null without a lord.
+    TCRoundTable* Table;
 
 private:
     u32 Serial;
@@ -68,12 +76,7 @@ class TCAct1State : public TCLordState {
 public:
     // Idle ticks after which the dealer fills the silence.
     static constexpr u32 StallTicks = 130;
-    // The slot of the extra pass-line area (region 66) that the roll takes out.
-    static constexpr size_t RollAreaSlot = 44;
-    static constexpr size_t SeatAreaSlot = 50;
-    static constexpr i16 ExpertButton = 0;
-    static constexpr i16 ClearButton = 4;
-    static constexpr i16 HelpButton = 3;
+    static constexpr i16 ExpertButton = table_button::Expert;
 
     explicit TCAct1State(TCasinoCGameLord* lord);
     void Enter() override;
@@ -94,9 +97,16 @@ private:
     bool HandleClick();
     bool HandleButtons(u32 now);
     bool RunDealer(u32 now);
+    // The roll's steps in their order: the press of Roll, the call (or the no-come call of an
+    // empty table), the shooter's pick-up, the shakes and the throw until the dice land.
     bool RunRoll(u32 now);
+    bool TakeRollPress(u32 now);
+    void StartRollCall();
+    bool RunNoCome(u32 now);
+    bool StartPickUp();
+    void RunShakes(u32 now);
+    void RunThrow(u32 now);
     void Idle(u32 tick);
-    void OpenBetting();
 
     u16 WarnedSpot = 0xFFFF;
     u16 ClickedSpot = 0;
@@ -160,6 +170,16 @@ private:
     // options and holds its bet; -1 for none.
     i32 FindWinner(u16 from) const;
     void PayLoop();
+    // The resolution's steps in their order; each acts only in its own stage. A help button
+    // pressed meanwhile takes the whole update.
+    bool TakeButton();
+    void EndResultCall(u32 now);
+    void RunPlaceMark(u32 now);
+    void RunOddsReturn(u32 now);
+    void ShowStanding(u32 now);
+    void RunLosers(u32 now);
+    void RunWinners(u32 now);
+    void RunGetMark(u32 now);
 
     u8 ResultRunning = 0;
     u8 PlaceMarkStage = 0;

@@ -1,4 +1,5 @@
-// The craps layout's click regions: id, the spot a click stands for, rectangle and slot.
+// The craps layout's click regions (id, the spot a click stands for, rectangle and slot), the
+// table's buttons and its cursors.
 #pragma once
 
 #include "platform/framework/Geometry.h"
@@ -6,9 +7,52 @@
 
 #include <array>
 
+// The bet spots by index, in table order.
+namespace table_spot {
+
+constexpr i16 PassLine = 0;
+constexpr i16 DontPass = 1;
+constexpr i16 Come = 2;
+constexpr i16 DontCome = 3;
+constexpr i16 Field = 4;
+constexpr i16 Big6 = 5;
+constexpr i16 Big8 = 6;
+constexpr i16 AnyCraps = 7;
+constexpr i16 AnySeven = 8;
+// The one-roll bets on 2, 3, 11 and 12.
+constexpr i16 FirstOneRoll = 9;
+constexpr i16 Three = 10;
+constexpr i16 FirstHard = 13;
+constexpr i16 LastHard = 16;
+// Each group of six runs over the box numbers 4, 5, 6, 8, 9, 10.
+constexpr i16 FirstBuy = 17;
+constexpr i16 FirstComeNumber = 23;
+constexpr i16 FirstLay = 29;
+constexpr i16 FirstDontComeNumber = 35;
+constexpr i16 CrapsEleven = 41;
+constexpr i16 Horn = 42;
+
+} // namespace table_spot
+
 namespace table_region {
 
 constexpr i16 NoSpot = -1;
+
+// Region ids: the seat-change area; each spot's own, FirstSpotId + spot; the later pieces of
+// the long spots; the whole layout.
+constexpr u16 SeatAreaId = 20;
+constexpr u16 FirstSpotId = 22;
+constexpr u16 LastSpotId = 64;
+constexpr u16 FirstPieceId = 65;
+constexpr u16 LastPieceId = 71;
+constexpr u16 LayoutId = 74;
+
+// Slots of the regions the table treats apart: the extra pass-line area (id 66), which the
+// roll takes out, the seat-change area and the layout.
+constexpr size_t RollAreaSlot = 44;
+constexpr size_t SeatAreaSlot = 50;
+constexpr size_t LayoutSlot = 51;
+constexpr size_t SlotCount = 52;
 
 struct TRegion {
     u16 Id;
@@ -17,7 +61,7 @@ struct TRegion {
 };
 
 // Indexed by slot. A point hits when left <= x < right and top <= y < bottom.
-inline constexpr std::array<TRegion, 52> Regions = {{
+inline constexpr std::array<TRegion, SlotCount> Regions = {{
     {22, 0, {234, 395, 607, 417}},      {23, 1, {238, 374, 529, 390}},
     {24, 2, {245, 320, 548, 336}},      {25, 3, {498, 273, 539, 300}},
     {26, 4, {243, 342, 524, 369}},      {27, 5, {531, 365, 567, 392}},
@@ -48,7 +92,7 @@ inline constexpr std::array<TRegion, 52> Regions = {{
 
 // The seat-change area and the whole layout first, then the later pieces of the long spots,
 // then the spots in table order.
-constexpr std::array<i16, 52> RegistrationOrder = {
+constexpr std::array<i16, SlotCount> RegistrationOrder = {
     50, 51, 43, 44, 45, 46, 47, 48, 49, 0,  1,  2,  3,  4,  5,  6,  7,  8,
     9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
     27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42,
@@ -56,15 +100,60 @@ constexpr std::array<i16, 52> RegistrationOrder = {
 
 // The slot of a region id; -1 for an id no region uses.
 constexpr i16 SlotOfId(u16 id) {
-    if (id == 20)
-        return 50;
-    if (id == 74)
-        return 51;
-    if (id >= 22 && id <= 64)
-        return static_cast<i16>(id - 22);
-    if (id >= 65 && id <= 71)
-        return static_cast<i16>(id - 65 + 43);
+    if (id == SeatAreaId)
+        return static_cast<i16>(SeatAreaSlot);
+    if (id == LayoutId)
+        return static_cast<i16>(LayoutSlot);
+    if (id >= FirstSpotId && id <= LastSpotId)
+        return static_cast<i16>(id - FirstSpotId);
+    if (id >= FirstPieceId && id <= LastPieceId)
+        return static_cast<i16>(id - FirstPieceId + (LastSpotId - FirstSpotId + 1));
     return -1;
 }
 
+// The spot a region id stands for; NoSpot for the seat-change area, the layout and an id no
+// region uses.
+constexpr i16 SpotOfId(u16 id) {
+    const i16 slot = SlotOfId(id);
+    return slot >= 0 ? Regions[static_cast<size_t>(slot)].Spot : NoSpot;
+}
+
+// Whether the id is a spot's or one of a spot's later pieces.
+constexpr bool IsSpotId(u16 id) {
+    return id >= FirstSpotId && id <= LastPieceId;
+}
+
 } // namespace table_region
+
+// The table's buttons by number.
+namespace table_button {
+
+constexpr i16 Expert = 0;
+constexpr i16 Statistics = 1;
+// Escape: the window's size, or out of the table.
+constexpr i16 WindowSize = 2;
+constexpr i16 Help = 3;
+constexpr i16 Clear = 4;
+constexpr i16 TakeDown = 5;
+// The chips from the largest ($10000) to the smallest ($1).
+constexpr i16 FirstChip = 6;
+constexpr i16 LastChip = 11;
+constexpr i16 Roll = 12;
+constexpr i16 Talk = 13;
+constexpr i16 Count = 14;
+
+} // namespace table_button
+
+// The table's cursors among the program's resources.
+namespace table_cursor {
+
+// Over a spot: the chips in hand can go here, or not; the seat's chips can come back, or not.
+constexpr u32 CanBet = 1;
+constexpr u32 NotHere = 2;
+constexpr u32 TakeBack = 3;
+constexpr u32 NothingBack = 4;
+// A button or the seat-change area, and either while pressed.
+constexpr u32 PointingHand = 6;
+constexpr u32 ClosedHand = 7;
+
+} // namespace table_cursor
