@@ -1,5 +1,5 @@
 // The icon tool: writes the program's icon at the sizes asked for as PNG files, for the desktop.
-#include "tools/databuild/ResourceImages.h"
+#include "resources/images/ResourceImages.h"
 
 #include <png.h>
 

@@ -1,7 +1,7 @@
 // The program's own pictures: loading screen, splash and About, credits, cursors and icon.
-#include "tools/databuild/ResourceImages.h"
+#include "resources/images/ResourceImages.h"
 
-#include "tools/databuild/ResourceImagesCanvas.h"
+#include "resources/images/ResourceImagesCanvas.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // TRgbCanvas: drawing on the fine grid and averaging down.
-#include "tools/databuild/ResourceImagesCanvas.h"
+#include "resources/images/ResourceImagesCanvas.h"
 
 #include "platform/framework/Font.h"
 

@@ -1,5 +1,5 @@
 // The resource-image tool: writes the program's pictures as a C++ source file.
-#include "tools/databuild/ResourceImages.h"
+#include "resources/images/ResourceImages.h"
 
 #include <cstdio>
 #include <fstream>

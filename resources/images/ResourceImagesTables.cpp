@@ -1,5 +1,5 @@
 // The pictures brought down to 8-bit bitmaps and written out as C++ tables.
-#include "tools/databuild/ResourceImages.h"
+#include "resources/images/ResourceImages.h"
 
 #include <algorithm>
 #include <map>

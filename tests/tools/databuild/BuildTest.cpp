@@ -10,12 +10,12 @@
 #include "engine/framework/JorpMode.h"
 #include "engine/media/Bmp.h"
 #include "platform/audio/WaveFile.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/DataNames.h"
-#include "tools/databuild/DataWriter.h"
-#include "tools/databuild/FontVersions.h"
-#include "tools/databuild/SkitLists.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/art/FontVersions.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/DataNames.h"
+#include "tools/databuild/model/SkitLists.h"
+#include "tools/databuild/writer/DataWriter.h"
 
 #include <cstdlib>
 #include <map>

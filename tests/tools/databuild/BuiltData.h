@@ -13,7 +13,7 @@
 #include "engine/media/Sprite.h"
 #include "engine/media/SpriteList.h"
 #include "platform/framework/Surface.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

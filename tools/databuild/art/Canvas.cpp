@@ -1,8 +1,8 @@
 // TCanvas: clipped plotting of rectangles, bevels, lines and ellipses, their anti-aliased kin,
 // and frames cut from it.
-#include "tools/databuild/Canvas.h"
+#include "tools/databuild/art/Canvas.h"
 
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Colours.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // TCanvas: text drawn with the platform's fonts, anti-aliased from the faces' grey coverage, or
 // with one-bit glyphs for crisp small lettering.
-#include "tools/databuild/Canvas.h"
+#include "tools/databuild/art/Canvas.h"
 
 #include "platform/framework/Font.h"
 

@@ -1,9 +1,9 @@
 // Chips seen from a low angle: a cylinder with edge inserts and a top face with rim marks and an
 // inlay, piled at the stacking pitch; the seat chits and the buy marker laid on top of piles.
-#include "tools/databuild/ChipArt.h"
+#include "tools/databuild/art/ChipArt.h"
 
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/SoftPaint.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/art/SoftPaint.h"
 
 #include <algorithm>
 #include <cmath>

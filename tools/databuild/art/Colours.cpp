@@ -1,6 +1,6 @@
 // The game palette's colours, and the rule that keeps the data set's entries apart from the
 // statics.
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Colours.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Red casino dice with white pips (the shooter's pair and the landed faces), the puck, the
 // shooter's hands picking up the dice and the dealer's hand pushing returned odds back.
-#include "tools/databuild/ChipArt.h"
+#include "tools/databuild/art/ChipArt.h"
 
-#include "tools/databuild/SoftPaint.h"
+#include "tools/databuild/art/SoftPaint.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The fonts' versions as the face files' name tables give them, and FreeType's own.
-#include "tools/databuild/FontVersions.h"
+#include "tools/databuild/art/FontVersions.h"
 
-#include "tools/databuild/Canvas.h"
+#include "tools/databuild/art/Canvas.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,8 +1,8 @@
 // TSoftPaint: supersampled painting in full colour, reduced to the game palette per pixel.
-#include "tools/databuild/SoftPaint.h"
+#include "tools/databuild/art/SoftPaint.h"
 
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/art/Colours.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 // against the regions and buttons the program hit-tests.
 #pragma once
 
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,9 @@
 // The near rail: the seats' places along the layout's edge, and the button bar with the
 // displays' empty panels, the chip rack and every button's up look.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/content/ButtonArt.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <algorithm>
 #include <cmath>

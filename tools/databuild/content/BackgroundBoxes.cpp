@@ -1,7 +1,7 @@
 // The spots' boxes as the layout draws them, and the lettering held inside them or set beside
 // them on the felt.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The room behind the table, the far rail with the dealer's chip tray, and the felt's cloth.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <algorithm>
 #include <cmath>

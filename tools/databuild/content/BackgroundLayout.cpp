@@ -1,9 +1,9 @@
 // The layout's main part: the numbers' columns (don't come, lay, come, and the buy or place box
 // that carries the number), the don't-come box, come, field, don't pass and the pass line round
 // the right side, and big 6 and 8 in the corner. Every label stands inside its spot's box.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <cmath>
 #include <string>

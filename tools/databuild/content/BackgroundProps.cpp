@@ -1,7 +1,7 @@
 // The proposition bets on the left of the layout: hardways, any seven, the single numbers with
 // the horn between them, any craps, and the C and E column beside the layout.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
 
 #include <algorithm>
 #include <cmath>

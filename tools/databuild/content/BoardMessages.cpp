@@ -1,6 +1,6 @@
 // The message board's texts: greetings, what each bet is and pays as this table pays it, and
 // the payout lines.
-#include "tools/databuild/BoardMessages.h"
+#include "tools/databuild/content/BoardMessages.h"
 
 namespace {
 

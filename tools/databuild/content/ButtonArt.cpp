@@ -1,8 +1,8 @@
 // Button looks: a lacquered face in a dark rim with a gold label; chip buttons show their chip,
 // the talk button the dealer's talk setting as lit bars.
-#include "tools/databuild/ButtonArt.h"
+#include "tools/databuild/content/ButtonArt.h"
 
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Colours.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // The looks of a table button, shared by the background (its up look) and its face sprite.
 #pragma once
 
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <string>
 #include <vector>

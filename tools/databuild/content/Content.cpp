@@ -1,8 +1,8 @@
 // The whole data set, area by area.
-#include "tools/databuild/Content.h"
+#include "tools/databuild/content/Content.h"
 
 #include "resources/Resources.h"
-#include "tools/databuild/BuildError.h"
+#include "tools/databuild/model/BuildError.h"
 
 namespace {
 

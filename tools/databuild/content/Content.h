@@ -1,7 +1,7 @@
 // The data set's content, one area per source file, each adding its files and objects to the set.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 // Data-set folders of the two modes.
 constexpr const char* TABLE_DIR = "\\f1glrd00\\";

@@ -1,13 +1,13 @@
 // The table's background: the painters in order, the drawing helpers they share, and the check
 // that the spots' boxes, their lettering and every button's up look agree with the regions and
 // buttons the program hit-tests.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableLayoutCheck.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/content/ButtonArt.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableLayoutCheck.h"
 
 #include <algorithm>
 #include <cmath>

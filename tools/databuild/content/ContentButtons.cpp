@@ -1,8 +1,8 @@
 // The 14 table buttons' face sprites: pressed, disabled and signal looks over the painted up look,
 // and the talk button's twelve looks.
-#include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/content/ButtonArt.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 // Chips: stack animations of the six denominations, the seat chits, the 43 bet spots, the payout
 // piles and the chip rack.
-#include "tools/databuild/ChipArt.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/art/ChipArt.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include <algorithm>
 

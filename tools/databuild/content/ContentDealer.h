@@ -2,7 +2,7 @@
 // sprite of the lord's list (a gesture, and the line spoken with it), and the figure they draw.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 #include <array>
 #include <functional>

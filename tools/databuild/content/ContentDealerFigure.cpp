@@ -1,10 +1,10 @@
 // The dealer's figure and the dice he handles, drawn in true colour over the table's background
 // with anti-aliased strokes, then mapped to the game palette pixel by pixel.
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/ContentDealer.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/ContentDealer.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <algorithm>
 #include <cmath>

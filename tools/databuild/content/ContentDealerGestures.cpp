@@ -1,11 +1,11 @@
 // The dealer's gestures frame by frame, and each beat of a skit made into a sprite: the gesture's
 // animation, the spoken line and the sounds of what he handles, timed to the program's own
 // events (puck set or lifted, losers taken, dice shown).
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/ContentDealer.h"
-#include "tools/databuild/DealerSounds.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/ContentDealer.h"
+#include "tools/databuild/content/DealerSounds.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <algorithm>
 #include <cmath>

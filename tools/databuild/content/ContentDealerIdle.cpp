@@ -1,7 +1,7 @@
 // The dealer at rest: the idle alternatives of sprite set 1 (breathing, looking down the table,
 // tapping the stick), and the lord list's two sets.
-#include "tools/databuild/Content.h"
-#include "tools/databuild/ContentDealer.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/ContentDealer.h"
 
 #include <cmath>
 

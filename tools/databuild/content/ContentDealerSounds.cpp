@@ -1,8 +1,8 @@
 // The dealer's voice and the sounds of the dice, puck and chips he and the shooter handle.
-#include "tools/databuild/Content.h"
-#include "tools/databuild/DealerSounds.h"
-#include "tools/databuild/Effects.h"
-#include "tools/databuild/Speech.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/DealerSounds.h"
+#include "tools/databuild/sound/Effects.h"
+#include "tools/databuild/sound/Speech.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
 // Dice and puck: the dice at each shooter's place, the landed big dice, the puck on and off, the
 // shooter's pick-up animations and the odds-return animation.
-#include "tools/databuild/ChipArt.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/art/ChipArt.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableObjects.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The message board, the two cash displays and the three name plates: digits, separators, the
 // board's messages and payout icons, plates and letters.
-#include "tools/databuild/BoardMessages.h"
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/DisplayArt.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/art/DisplayArt.h"
+#include "tools/databuild/content/BoardMessages.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableObjects.h"
 
 namespace {
 

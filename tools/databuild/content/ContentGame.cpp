@@ -1,8 +1,8 @@
 // The game file, its palette, the craps and intro mode files, their game-object lists and the
 // lords' misc data.
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableObjects.h"
 
 namespace {
 

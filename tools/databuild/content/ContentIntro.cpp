@@ -1,11 +1,11 @@
 // The intro: a title card on the felt, a pair of dice tumbling across it to a seven, the jingle
 // and an invitation to go on, about ten seconds on the intro's black screen.
-#include "tools/databuild/ContentIntro.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/Effects.h"
-#include "tools/databuild/ResourceImagesCanvas.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/content/ContentIntro.h"
+#include "resources/images/ResourceImagesCanvas.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/sound/Effects.h"
 
 #include <cmath>
 #include <numbers>

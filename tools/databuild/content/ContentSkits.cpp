@@ -1,11 +1,11 @@
 // The skit catalogues: the table lord's lists with the dealer's skits, each skit's beats laid out
 // on its timeline as sprites of the lord's list, and an empty catalogue for every other game
 // object that names one.
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/SkitContent.h"
-#include "tools/databuild/SkitLists.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/SkitContent.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/SkitLists.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include <algorithm>
 #include <map>

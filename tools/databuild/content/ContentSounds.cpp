@@ -1,10 +1,10 @@
 // The table's sounds: the sound sprite's eleven waves, the rack's chip clicks and the buttons'
 // clicks and signal, bound to sprites the earlier areas made.
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/Effects.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableObjects.h"
+#include "tools/databuild/sound/Effects.h"
 
 #include <cstdio>
 

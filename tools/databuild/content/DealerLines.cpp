@@ -1,7 +1,7 @@
 // The dealer's lines.
-#include "tools/databuild/DealerLines.h"
+#include "tools/databuild/content/DealerLines.h"
 
-#include "tools/databuild/BuildError.h"
+#include "tools/databuild/model/BuildError.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // folder.
 #pragma once
 
-#include "tools/databuild/ContentDealer.h"
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/content/ContentDealer.h"
+#include "tools/databuild/model/DataSet.h"
 
 #include <string>
 #include <vector>

@@ -2,8 +2,8 @@
 // with the conditions it needs. The builder turns them into skit files.
 #pragma once
 
-#include "tools/databuild/ContentDealer.h"
-#include "tools/databuild/SkitCoverage.h"
+#include "tools/databuild/content/ContentDealer.h"
+#include "tools/databuild/model/SkitCoverage.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The calls: each result of the dice, the point before the roll, and the come-out.
-#include "tools/databuild/DealerLines.h"
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/DealerLines.h"
+#include "tools/databuild/content/SkitContent.h"
 
 namespace {
 

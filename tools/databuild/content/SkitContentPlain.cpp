@@ -1,6 +1,6 @@
 // A list's last resort, its particular skits and the plain skits that answer every state the
 // particular ones leave open, level by level.
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/SkitContent.h"
 
 #include <algorithm>
 #include <set>

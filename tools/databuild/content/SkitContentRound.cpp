@@ -1,7 +1,7 @@
 // The round's own lists: greeting, bets, advice, the puck set and lifted, losers swept, winners
 // called and paid.
-#include "tools/databuild/DealerLines.h"
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/DealerLines.h"
+#include "tools/databuild/content/SkitContent.h"
 
 namespace {
 

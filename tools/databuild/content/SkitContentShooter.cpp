@@ -1,7 +1,7 @@
 // The shooter's lists, one per seat: the dice handed over, stalls, the shake, the throw and the
 // landing, and the refusal to roll without a bet.
-#include "tools/databuild/DealerLines.h"
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/DealerLines.h"
+#include "tools/databuild/content/SkitContent.h"
 
 namespace {
 

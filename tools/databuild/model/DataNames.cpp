@@ -1,8 +1,8 @@
 // Data-file names: checking, ordering and the catalogue's and disk's forms.
-#include "tools/databuild/DataNames.h"
+#include "tools/databuild/model/DataNames.h"
 
 #include "engine/foundation/NameCompare.h"
-#include "tools/databuild/BuildError.h"
+#include "tools/databuild/model/BuildError.h"
 
 #include <algorithm>
 

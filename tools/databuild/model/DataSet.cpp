@@ -1,9 +1,9 @@
 // TDataSet: the media files encoded as they are added, and the list of every file written.
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/DataNames.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/DataNames.h"
 
 void TDataSet::AddPalette(const std::string& name, const TColourTable& colours) {
     Raw.push_back({name, TPalEncoder::Encode(colours), 0});

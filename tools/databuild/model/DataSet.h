@@ -4,9 +4,9 @@
 
 #include "engine/media/AnmEncoder.h"
 #include "engine/media/MediaEncoders.h"
-#include "tools/databuild/SpriteModel.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/Wave.h"
+#include "tools/databuild/model/SpriteModel.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/sound/Wave.h"
 
 #include <string>
 #include <utility>

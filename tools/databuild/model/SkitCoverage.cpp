@@ -1,5 +1,5 @@
 // The states a level's skits leave unanswered, split condition by condition.
-#include "tools/databuild/SkitCoverage.h"
+#include "tools/databuild/model/SkitCoverage.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // The dealer's skit lists: binding order, files and minimum lengths.
-#include "tools/databuild/SkitLists.h"
+#include "tools/databuild/model/SkitLists.h"
 
 #include <set>
 

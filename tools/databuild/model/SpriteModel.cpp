@@ -1,7 +1,7 @@
 // The sprite model: placing cells, numbering members and computing durations as the engine does.
-#include "tools/databuild/SpriteModel.h"
+#include "tools/databuild/model/SpriteModel.h"
 
-#include "tools/databuild/DataNames.h"
+#include "tools/databuild/model/DataNames.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The table's regions and buttons as the program hit-tests them, and the data set's own places.
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // DrawnBoxFaults and the reading of the background bitmap it probes.
-#include "tools/databuild/TableLayoutCheck.h"
+#include "tools/databuild/model/TableLayoutCheck.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // held against the program's spot regions, and probed in the background bitmap itself.
 #pragma once
 
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <optional>
 #include <string>

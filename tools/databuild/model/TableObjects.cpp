@@ -1,8 +1,8 @@
 // The table-object catalogue as the craps program reads it, and the binding minima of its classes.
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include "platform/framework/ResourceRegistry.h"
-#include "tools/databuild/BuildError.h"
+#include "tools/databuild/model/BuildError.h"
 
 #include <algorithm>
 

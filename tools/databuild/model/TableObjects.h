@@ -2,7 +2,7 @@
 // string resources that name them, and the members and frames each class binds.
 #pragma once
 
-#include "tools/databuild/SpriteModel.h"
+#include "tools/databuild/model/SpriteModel.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // Effects made of struck modes, filtered noise and envelopes; notes for the tune made the same way.
-#include "tools/databuild/Effects.h"
+#include "tools/databuild/sound/Effects.h"
 
 #include <algorithm>
 #include <cmath>

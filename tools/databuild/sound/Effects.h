@@ -2,7 +2,7 @@
 // Effects peak at most at EFFECT_PEAK, the tune at VOICE_PEAK (Wave.h says why).
 #pragma once
 
-#include "tools/databuild/Wave.h"
+#include "tools/databuild/sound/Wave.h"
 
 // Chips set down one on another: count clacks (1 and up; more than 12 sound like 12). The seed
 // varies the timing and pitch so two piles do not sound the same.

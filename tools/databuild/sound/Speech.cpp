@@ -1,8 +1,8 @@
 // English speech from the espeak-ng engine, run in a helper process that the build starts once.
-#include "tools/databuild/Speech.h"
+#include "tools/databuild/sound/Speech.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/speech/SpeechWire.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/sound/speech/SpeechWire.h"
 
 #include <mutex>
 

@@ -1,7 +1,7 @@
 // Spoken lines for the data set: English speech synthesised at build time into wave samples.
 #pragma once
 
-#include "tools/databuild/Wave.h"
+#include "tools/databuild/sound/Wave.h"
 
 #include <string>
 

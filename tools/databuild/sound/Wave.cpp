@@ -1,5 +1,5 @@
 // Tone and noise synthesis and the wave-file writer, field by field and little-endian.
-#include "tools/databuild/Wave.h"
+#include "tools/databuild/sound/Wave.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
 // BuildDataSet and the tool's command line.
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/DataWriter.h"
-#include "tools/databuild/FontVersions.h"
-#include "tools/databuild/HelpFile.h"
-#include "tools/databuild/SkitChecks.h"
-#include "tools/databuild/WaveLevels.h"
+#include "tools/databuild/art/FontVersions.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/writer/DataWriter.h"
+#include "tools/databuild/writer/HelpFile.h"
+#include "tools/databuild/writer/SkitChecks.h"
+#include "tools/databuild/writer/WaveLevels.h"
 
 #include "platform/framework/Font.h"
 

@@ -2,7 +2,7 @@
 // target. The tool is this call with the command line's options.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,11 +1,11 @@
 // TDataSet::Check: the engine's limits and the program's needs, checked before a byte is written.
-#include "tools/databuild/Background.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/DataNames.h"
-#include "tools/databuild/DataSet.h"
-#include "tools/databuild/EngineFiles.h"
-#include "tools/databuild/TableLayoutCheck.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/DataNames.h"
+#include "tools/databuild/model/DataSet.h"
+#include "tools/databuild/model/TableLayoutCheck.h"
+#include "tools/databuild/writer/EngineFiles.h"
 
 #include <algorithm>
 #include <set>

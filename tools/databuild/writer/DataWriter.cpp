@@ -1,13 +1,13 @@
 // TDataWriter: staging through a virtual drive, packing in name order, and the move into place.
-#include "tools/databuild/DataWriter.h"
+#include "tools/databuild/writer/DataWriter.h"
 
 #include "engine/foundation/Det.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "platform/host/VirtualPath.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/DataNames.h"
-#include "tools/databuild/EngineFiles.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/DataNames.h"
+#include "tools/databuild/writer/EngineFiles.h"
 
 #include <algorithm>
 #include <fstream>

@@ -2,7 +2,7 @@
 // then moved into the target file by file.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,5 +1,5 @@
 // Engine objects made from the models and saved without a parent, so that each opens its own file.
-#include "tools/databuild/EngineFiles.h"
+#include "tools/databuild/writer/EngineFiles.h"
 
 #include "engine/foundation/MiscData.h"
 #include "engine/framework/GObjList.h"
@@ -16,8 +16,8 @@
 #include "engine/media/Sprite.h"
 #include "engine/media/SpriteList.h"
 #include "engine/media/SpriteTable.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/DataNames.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/DataNames.h"
 
 #include <algorithm>
 #include <memory>

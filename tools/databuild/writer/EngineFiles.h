@@ -2,7 +2,7 @@
 // in the settings' CD location.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 // Each writes one file; a writer that fails ends the process with the engine's fatal report.
 void WriteGameFile(const TGameModel& game);

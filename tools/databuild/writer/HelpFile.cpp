@@ -1,8 +1,8 @@
 // The help sources: their markup read into topics, the checks, and the help file written.
-#include "tools/databuild/HelpFile.h"
+#include "tools/databuild/writer/HelpFile.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/HelpFileKeys.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/writer/HelpFileKeys.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // The game's keys by the names the help gives them.
-#include "tools/databuild/HelpFileKeys.h"
+#include "tools/databuild/writer/HelpFileKeys.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // The dealer's skits checked for his hand on the puck and his silence when told to keep quiet.
-#include "tools/databuild/SkitChecks.h"
+#include "tools/databuild/writer/SkitChecks.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/ContentDealer.h"
-#include "tools/databuild/SkitContent.h"
-#include "tools/databuild/WaveLevels.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/ContentDealer.h"
+#include "tools/databuild/content/SkitContent.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/writer/WaveLevels.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // it is written.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 // Throws TBuildError naming the first skit that breaks a rule:
 // - every skit of the lists that set the puck on the point and take it off carries the dealer's

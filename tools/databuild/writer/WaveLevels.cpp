@@ -1,9 +1,9 @@
 // Every wave's peak against its role's limit, checked before the data set is written.
-#include "tools/databuild/WaveLevels.h"
+#include "tools/databuild/writer/WaveLevels.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/ContentIntro.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/ContentIntro.h"
+#include "tools/databuild/model/BuildError.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The loudest sample each wave of the data set may hold, by what it is, and the build's check.
 #pragma once
 
-#include "tools/databuild/DataSet.h"
+#include "tools/databuild/model/DataSet.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // The speech helper: starts the espeak-ng engine once, then speaks each request on stdin (a
 // stream socket) in a forked copy of the freshly started engine and replies on the same socket.
-#include "tools/databuild/speech/SpeechWire.h"
+#include "tools/databuild/sound/speech/SpeechWire.h"
 
 #include <espeak-ng/speak_lib.h>
 
