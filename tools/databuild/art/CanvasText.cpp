@@ -4,9 +4,6 @@
 
 #include "platform/framework/Font.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <cstring>
 #include <map>
 #include <memory>
@@ -34,30 +31,7 @@ const TGlyph& SmoothGlyph(TFontInstance& font, u8 character) {
     const auto it = cache.find(key);
     if (it != cache.end())
         return it->second;
-    TGlyph& glyph = cache[key];
-    FT_Face face = static_cast<FT_Face>(font.Face);
-    if (face == nullptr)
-        return glyph;
-    // The face is shared by every size: set ours before each load.
-    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(font.PixelSize));
-    const FT_UInt index = FT_Get_Char_Index(face, CodePageToUnicode(character));
-    // Light hinting keeps stems on whole pixels vertically and the letters' own shapes.
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_LIGHT) != 0 ||
-        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
-        return glyph;
-    const FT_GlyphSlot slot = face->glyph;
-    glyph.Advance = static_cast<i32>((slot->advance.x + 32) >> 6);
-    glyph.Left = slot->bitmap_left;
-    glyph.Top = -slot->bitmap_top;
-    glyph.Width = static_cast<i32>(slot->bitmap.width);
-    glyph.Height = static_cast<i32>(slot->bitmap.rows);
-    glyph.Ink.assign(static_cast<size_t>(glyph.Width) * static_cast<size_t>(glyph.Height), 0);
-    for (i32 y = 0; y < glyph.Height; ++y) {
-        const u8* row = slot->bitmap.buffer + static_cast<std::ptrdiff_t>(y) * slot->bitmap.pitch;
-        for (i32 x = 0; x < glyph.Width; ++x)
-            glyph.Ink[static_cast<size_t>(y) * glyph.Width + x] = row[x];
-    }
-    return glyph;
+    return cache[key] = font.Render(character, true);
 }
 
 const TGlyph& GlyphFor(TFontInstance& font, const TTextStyle& style, u8 character) {
