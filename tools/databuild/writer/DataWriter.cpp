@@ -11,7 +11,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <limits>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -20,11 +20,6 @@ namespace {
 
 // The engine writes to its settings' CD location: this drive, mapped onto the staging folder.
 constexpr char StagingDrive = 'w';
-
-std::vector<u8> ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<u8>(std::istreambuf_iterator<char>(in), {});
-}
 
 void WriteWhole(const fs::path& path, const std::vector<u8>& bytes) {
     fs::create_directories(path.parent_path());
@@ -62,6 +57,24 @@ fs::path Normal(fs::path path) {
 }
 
 } // namespace
+
+std::vector<u8> ReadWholeFile(const fs::path& path) {
+    // A staged file read short would pack as a shorter or empty file without a word: the
+    // size is taken first and every byte of it must arrive.
+    std::error_code ec;
+    const bool plain = fs::is_regular_file(path, ec);
+    const std::uintmax_t size = plain ? fs::file_size(path, ec) : 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!plain || ec || !in ||
+        size > static_cast<std::uintmax_t>(std::numeric_limits<std::streamsize>::max()))
+        throw TBuildError(path.string(), "cannot be read");
+    std::vector<u8> bytes(static_cast<size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size ||
+        in.peek() != std::ifstream::traits_type::eof())
+        throw TBuildError(path.string(), "cannot be read");
+    return bytes;
+}
 
 TDataWriter::TDataWriter(fs::path target, bool loose)
     : Target(Normal(std::move(target))), Loose(loose) {
@@ -143,7 +156,7 @@ void TDataWriter::Pack(const std::vector<std::string>& stored) {
     std::vector<std::pair<u32, u32>> places;
     for (const std::string& name : names) {
         const fs::path staged = Staging / HostRelativeName(name);
-        const std::vector<u8> bytes = ReadWhole(staged);
+        const std::vector<u8> bytes = ReadWholeFile(staged);
         if (pack.size() + bytes.size() > 0xFFFFFFFFULL)
             throw TBuildError(name, "does not fit in the pack's 32-bit offsets");
         places.emplace_back(static_cast<u32>(pack.size()), static_cast<u32>(bytes.size()));

@@ -18,6 +18,10 @@ constexpr const char* PACK_NAME = "otcraps.dew";
 // longer writes, and nothing else.
 constexpr const char* MANIFEST_NAME = "databuild.lst";
 
+// Every byte of a host file; a TBuildError naming the file when it is missing, not a plain file,
+// or cannot be read to its end.
+std::vector<u8> ReadWholeFile(const std::filesystem::path& path);
+
 class TDataWriter {
 public:
     // Nothing is written before Write; the staging folder of an earlier run that stopped
