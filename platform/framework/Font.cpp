@@ -1,6 +1,7 @@
 // Fonts through FreeType: face files, sizes in the old system's meaning, metrics and glyphs.
 #include "Font.h"
 
+#include "platform/host/Log.h"
 #include "platform/host/MessageBox.h"
 
 #include <ft2build.h>
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -34,7 +34,7 @@ private:
 };
 
 [[noreturn]] void FontFailure(const std::string& what) {
-    std::fprintf(stderr, "otcraps: %s\n", what.c_str());
+    LogError(what);
     ExitProcess(1);
 }
 

@@ -1,7 +1,8 @@
 // Message boxes through the installed presenter, and the process ending behind fatal errors.
 #include "MessageBox.h"
 
-#include <cstdio>
+#include "Log.h"
+
 #include <cstdlib>
 #include <utility>
 
@@ -10,7 +11,8 @@ namespace {
 class TConsolePresenter : public TMessageBoxPresenter {
 public:
     int Show(const TMessageBoxRequest& request) override {
-        std::fprintf(stderr, "[%s] %s\n", request.Caption.c_str(), request.Text.c_str());
+        // The caption in brackets starts the line, as a box's title stands above its text.
+        LogLine("[" + request.Caption + "] " + request.Text);
         return DefaultMessageBoxAnswer(request.Flags);
     }
 };
@@ -40,7 +42,9 @@ int DefaultMessageBoxAnswer(u32 flags) {
     }
 }
 
-void SetMessageBoxPresenter(TMessageBoxPresenter* presenter) { Current = presenter; }
+void SetMessageBoxPresenter(TMessageBoxPresenter* presenter) {
+    Current = presenter;
+}
 
 int MessageBoxExA(TWindow* owner, const std::string& text, const std::string& caption, u32 flags) {
     static TConsolePresenter console;
@@ -48,7 +52,9 @@ int MessageBoxExA(TWindow* owner, const std::string& text, const std::string& ca
     return presenter.Show(TMessageBoxRequest{owner, text, caption, flags});
 }
 
-TMessageBoxRecorder::TMessageBoxRecorder() { SetMessageBoxPresenter(this); }
+TMessageBoxRecorder::TMessageBoxRecorder() {
+    SetMessageBoxPresenter(this);
+}
 
 TMessageBoxRecorder::~TMessageBoxRecorder() {
     if (Current == this)
@@ -64,7 +70,9 @@ int TMessageBoxRecorder::Show(const TMessageBoxRequest& request) {
     return answer;
 }
 
-void SetExitHook(std::function<void(int)> hook) { ExitHook() = std::move(hook); }
+void SetExitHook(std::function<void(int)> hook) {
+    ExitHook() = std::move(hook);
+}
 
 void ExitProcess(int code) {
     if (ExitHook())
