@@ -1,23 +1,16 @@
 // TPokerSmarts: sorting hands, scoring their groups and flushes, and comparing two hands.
 #include "casino/CardsSmarts.h"
 
+#include "casino/CardsPick.h"
+
 #include <algorithm>
 #include <functional>
 #include <vector>
 
 namespace {
 
-struct TPick {
-    i16 Rank;
-    i16 Suit;
-};
-
 i16 RankAt(const THand& h, u16 i) {
     return static_cast<i16>(h.Cards[i].Rank);
-}
-
-TPick PickAt(const THand& h, u16 i) {
-    return {static_cast<i16>(h.Cards[i].Rank), static_cast<i16>(h.Cards[i].Suit)};
 }
 
 // Ten for each later card of the same rank: 10 a pair, 20 three, 30 four, 40 five.
@@ -121,9 +114,8 @@ i32 TPokerSmarts::ScoreGroups(THand& hand) const {
 
 i32 TPokerSmarts::ScoreGroupsBest(THand& hand) const {
     const TPokerHand c = SortedCopy(hand);
-    i16 score = hand.BestScore;
-    TPick high{hand.HighRank, hand.HighSuit};
-    TPick second{hand.SecondRank, hand.SecondSuit};
+    TPassResult pass(hand);
+    auto& [score, high, second] = pass;
     if (c.Held() > 0)
         high = PickAt(c, 0);
     for (u16 i = 0; i < c.Held(); ++i) {
@@ -147,21 +139,14 @@ i32 TPokerSmarts::ScoreGroupsBest(THand& hand) const {
         if (m == 40)
             score = POKER_FIVE;
     }
-    if (score > hand.BestScore) {
-        hand.BestScore = score;
-        hand.HighRank = high.Rank;
-        hand.HighSuit = high.Suit;
-        hand.SecondRank = second.Rank;
-        hand.SecondSuit = second.Suit;
-    }
+    pass.KeepIfBetter(hand);
     return 1;
 }
 
 i32 TPokerSmarts::ScoreFlush(THand& hand) const {
     const TPokerHand c = SortedCopy(hand);
-    i16 score = hand.BestScore;
-    TPick high{hand.HighRank, hand.HighSuit};
-    TPick second{hand.SecondRank, hand.SecondSuit};
+    TPassResult pass(hand);
+    auto& [score, high, second] = pass;
     i16 longest = hand.LongestSuitCount;
     if (c.Held() > 0)
         high = PickAt(c, 0);
@@ -181,13 +166,7 @@ i32 TPokerSmarts::ScoreFlush(THand& hand) const {
             longest = std::max(longest, n);
         }
     }
-    if (score > hand.BestScore) {
-        hand.BestScore = score;
-        hand.HighRank = high.Rank;
-        hand.HighSuit = high.Suit;
-        hand.SecondRank = second.Rank;
-        hand.SecondSuit = second.Suit;
-    }
+    pass.KeepIfBetter(hand);
     hand.LongestSuitCount = longest;
     return 1;
 }

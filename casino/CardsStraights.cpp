@@ -1,6 +1,8 @@
 // TPokerSmarts: straights with aces high or low, and the runs and windows a draw builds on.
 #include "casino/CardsSmarts.h"
 
+#include "casino/CardsPick.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,15 +11,6 @@ constexpr u32 AceHigh = 13;
 constexpr u32 AceLow = 0;
 // A straight's cards all lie within a window of five ranks.
 constexpr u32 WindowRanks = 5;
-
-struct TPick {
-    i16 Rank;
-    i16 Suit;
-};
-
-TPick PickAt(const THand& h, u16 i) {
-    return {static_cast<i16>(h.Cards[i].Rank), static_cast<i16>(h.Cards[i].Suit)};
-}
 
 // The longest chain of one suit's cards in consecutive ranks (two cards at least), with its
 // suit; 0 when no suit has one.
@@ -100,9 +93,8 @@ void TPokerSmarts::ScoreStraights(THand& hand, bool acesLow) const {
         SortHand(c);
     }
     const u16 n = c.Held();
-    i16 score = hand.BestScore;
-    TPick high{hand.HighRank, hand.HighSuit};
-    TPick second{hand.SecondRank, hand.SecondSuit};
+    TPassResult pass(hand);
+    auto& [score, high, second] = pass;
     i16 run = 0;
     i16 suitedRun = 0;
     i16 longestRun = 0;
@@ -142,13 +134,7 @@ void TPokerSmarts::ScoreStraights(THand& hand, bool acesLow) const {
             suitedRun = 0;
         }
     }
-    if (score > hand.BestScore) {
-        hand.BestScore = score;
-        hand.HighRank = high.Rank;
-        hand.HighSuit = high.Suit;
-        hand.SecondRank = second.Rank;
-        hand.SecondSuit = second.Suit;
-    }
+    pass.KeepIfBetter(hand);
     const i16 window = static_cast<i16>(Window(c) + 1);
     hand.WindowCount = std::max(hand.WindowCount, window);
     hand.LongestRun = std::max(hand.LongestRun, longestRun);

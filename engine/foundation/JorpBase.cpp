@@ -15,8 +15,7 @@ TJorpBase::TJorpBase(TJorpOwner* owner, int, const TFileMode& mode)
 
 TJorpBase::~TJorpBase() {
     ReleaseImage();
-    if (OwnsWriteFile)
-        delete WriteFile;
+    OwnedWriteFile.reset();
     Owner = nullptr;
 }
 

@@ -206,7 +206,9 @@ protected:
 private:
     // The bytes reads come from: the embedded base, else the image's data.
     TEmbeddedAddress ReadBase() const;
-    bool OwnsWriteFile = false;
+    // The file this object opened for a save of its own, which WriteFile then points at; while
+    // it saves into a parent's file, WriteFile is that file and this stays empty.
+    std::unique_ptr<TFileWriteBuf> OwnedWriteFile;
     bool RanOut = false;
     // The levels this object is counted at on its image. The file mode may be given new
     // levels before the image is let go (a re-attach), and the image must lose the counts

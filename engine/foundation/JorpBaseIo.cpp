@@ -134,27 +134,26 @@ bool TJorpBase::OpenForWrite() {
     path.AppendDirectory(FileMode.Name.GetDirectory());
     path.SetName(FileMode.Name.GetName());
     path.SetExtension(FileMode.Name.GetExtension());
-    if (OwnsWriteFile)
-        delete WriteFile;
-    WriteFile = new TFileWriteBuf(path, JORP_WRITE_BUFFER);
-    OwnsWriteFile = true;
+    // The old file is let go before the new one opens, which may be the same file.
+    OwnedWriteFile.reset();
+    OwnedWriteFile = std::make_unique<TFileWriteBuf>(path, JORP_WRITE_BUFFER);
+    WriteFile = OwnedWriteFile.get();
     return WriteFile->IsOpen();
 }
 
 bool TJorpBase::CloseWriteFile() {
     bool closed = true;
-    if (OwnsWriteFile && WriteFile != nullptr) {
+    if (OwnedWriteFile != nullptr) {
         // The last buffered bytes are written here; losing them is a failed save.
-        closed = WriteFile->Close();
-        delete WriteFile;
+        closed = OwnedWriteFile->Close();
+        OwnedWriteFile.reset();
     }
     WriteFile = nullptr;
-    OwnsWriteFile = false;
     return closed;
 }
 
 bool TJorpBase::Save(TFileWriteBuf* parentFile) {
-    if (OwnsWriteFile)
+    if (OwnedWriteFile != nullptr)
         CloseWriteFile();
     WriteFile = parentFile;
     if (parentFile != nullptr) {

@@ -66,12 +66,12 @@ void TJorpVideo::DeleteBufferDC() {
 }
 void TJorpVideo::ReleaseBackBuffer() {}
 
-TJorpPaintDC* TJorpVideo::NewPaintDC(TDC& dc) {
-    return new TJorpPaintDC(dc.GetHDC());
+std::unique_ptr<TJorpPaintDC> TJorpVideo::NewPaintDC(TDC& dc) {
+    return std::make_unique<TJorpPaintDC>(dc.GetHDC());
 }
 
-void TJorpVideo::DeletePaintDC(TJorpPaintDC* dc) {
-    delete dc;
+void TJorpVideo::DeletePaintDC(std::unique_ptr<TJorpPaintDC> dc) {
+    dc.reset();
 }
 
 bool TJorpVideo::Setup() {
@@ -181,9 +181,9 @@ void TJorpVideo::InvalidateUpdateRect() {
 }
 
 void TJorpVideo::Paint(TDC& dc, bool, const TRect& rect) {
-    TJorpPaintDC* paintDC = NewPaintDC(dc);
+    std::unique_ptr<TJorpPaintDC> paintDC = NewPaintDC(dc);
     BlitToDC(TRect16(rect), *paintDC);
-    DeletePaintDC(paintDC);
+    DeletePaintDC(std::move(paintDC));
 }
 
 bool TJorpVideo::BlitToDC(const TRect16& rect, TJorpPaintDC& paintDC) {

@@ -56,8 +56,9 @@ public:
     // Repaints the whole surface now and invalidates the whole window without erasing.
     virtual void InvalidateAll();
     virtual void ReleaseBackBuffer();
-    virtual TJorpPaintDC* NewPaintDC(TDC& dc);
-    virtual void DeletePaintDC(TJorpPaintDC* dc);
+    virtual std::unique_ptr<TJorpPaintDC> NewPaintDC(TDC& dc);
+    // Lets go of a device context NewPaintDC made.
+    virtual void DeletePaintDC(std::unique_ptr<TJorpPaintDC> dc);
     virtual bool Setup();
     virtual bool Teardown();
     // Copies the painted rectangle (client coordinates) from the back buffer.

@@ -104,8 +104,8 @@ void TVideoWinG::ReleaseBackBuffer() {
         BufferDC->DeselectBitmap();
 }
 
-TJorpPaintDC* TVideoWinG::NewPaintDC(TDC& dc) {
-    return new TWinGPaintDC(dc.GetHDC());
+std::unique_ptr<TJorpPaintDC> TVideoWinG::NewPaintDC(TDC& dc) {
+    return std::make_unique<TWinGPaintDC>(dc.GetHDC());
 }
 
 void TVideoWinG::RefreshBackBufferColours() {

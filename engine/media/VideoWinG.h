@@ -26,7 +26,7 @@ public:
     bool CreateBufferDC() override;
     void InvalidateAll() override;
     void ReleaseBackBuffer() override;
-    TJorpPaintDC* NewPaintDC(TDC& dc) override;
+    std::unique_ptr<TJorpPaintDC> NewPaintDC(TDC& dc) override;
 
 protected:
     void RefreshBackBufferColours() override;

@@ -124,7 +124,7 @@ TComboBox::TComboBox(TWindow* parent, int resourceId, TModule* module)
 
 TComboBox::~TComboBox() {
     HideList();
-    delete Closed;
+    Closed.reset();
 }
 
 void TComboBox::ApplyTemplate(const TDialogItemTemplate& item, const TRect& pixels) {
@@ -209,15 +209,13 @@ void TComboBox::ShowList(bool show) {
         return;
     TDesktop& desktop = TDesktop::Get();
     if (!show) {
-        TComboDropList* drop = Drop;
-        Drop = nullptr;
-        if (desktop.GetCapture() == drop)
+        std::unique_ptr<TComboDropList> drop = std::move(Drop);
+        if (desktop.GetCapture() == drop.get())
             desktop.ReleaseCapture();
         // The list often closes from inside its own handler, so the object outlives its
         // window until the list drops again or the combo box goes.
         drop->Destroy();
-        delete Closed;
-        Closed = drop;
+        Closed = std::move(drop);
         Invalidate(true);
         NotifyParent(CBN_CLOSEUP);
         return;
@@ -233,16 +231,14 @@ void TComboBox::ShowList(bool show) {
     i32 top = field.bottom;
     if (top + height > screen.cy && field.top - height >= 0)
         top = field.top - height;
-    delete Closed;
-    Closed = nullptr;
-    Drop = new TComboDropList(*this);
+    Closed.reset();
+    Drop = std::make_unique<TComboDropList>(*this);
     Drop->Attr.X = field.left;
     Drop->Attr.Y = top;
     Drop->Attr.W = field.Width();
     Drop->Attr.H = height;
     if (!Drop->Create()) {
-        delete Drop;
-        Drop = nullptr;
+        Drop.reset();
         return;
     }
     Drop->EnsureVisible(Sel);

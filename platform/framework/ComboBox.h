@@ -4,6 +4,8 @@
 
 #include "ListBox.h"
 
+#include <memory>
+
 class TComboDropList;
 
 class TComboBox : public TListBox {
@@ -51,8 +53,10 @@ private:
     void SelectByUser(int index);
 
     i32 DroppedHeight = 0;
-    TComboDropList* Drop = nullptr;
-    TComboDropList* Closed = nullptr;
+    // The list is the combo box's child window but ends before it: closed from inside its
+    // own handler, it stays in Closed until the list drops again or the combo box goes.
+    std::unique_ptr<TComboDropList> Drop;
+    std::unique_ptr<TComboDropList> Closed;
 
     DECLARE_RESPONSE_TABLE(TComboBox);
 };

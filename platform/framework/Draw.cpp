@@ -3,6 +3,7 @@
 #include "GdiObjects.h"
 
 #include <cstdlib>
+#include <optional>
 
 TDrawTarget GetDrawTarget(TDeviceContext& dc) {
     TDrawTarget target;
@@ -92,6 +93,27 @@ void Plot(const TDrawTarget& target, i32 x, i32 y, i32 width, const TInk& ink) {
     }
     const i32 half = width / 2;
     FillTargetRect(target, {x - half, y - half, x - half + width, y - half + width}, ink);
+}
+
+// A single pixel of a device context: its target and where (x, y) lands on it.
+struct TPixelAt {
+    TDeviceContext* Dc;
+    TDrawTarget Target;
+    i32 X;
+    i32 Y;
+};
+
+// Nothing for a bad context or a point outside the clip.
+std::optional<TPixelAt> PixelAt(HDC dc, i32 x, i32 y) {
+    TDeviceContext* d = CheckDc(dc);
+    if (d == nullptr)
+        return std::nullopt;
+    TPixelAt at{d, GetDrawTarget(*d), 0, 0};
+    at.X = x + at.Target.Origin.x;
+    at.Y = y + at.Target.Origin.y;
+    if (!InClip(at.Target, at.X, at.Y))
+        return std::nullopt;
+    return at;
 }
 
 } // namespace
@@ -185,26 +207,16 @@ int FillRect(HDC dc, const TRect* rect, HBRUSH brush) {
 }
 
 COLORREF SetPixel(HDC dc, i32 x, i32 y, COLORREF color) {
-    TDeviceContext* d = CheckDc(dc);
-    if (d == nullptr)
+    const std::optional<TPixelAt> at = PixelAt(dc, x, y);
+    if (!at)
         return CLR_INVALID;
-    const TDrawTarget target = GetDrawTarget(*d);
-    const i32 px = x + target.Origin.x;
-    const i32 py = y + target.Origin.y;
-    if (!InClip(target, px, py))
-        return CLR_INVALID;
-    PutTargetPixel(target, px, py, MakeInk(*d, target, color));
-    return ArgbToColorRef(ReadTargetPixel(target, px, py));
+    PutTargetPixel(at->Target, at->X, at->Y, MakeInk(*at->Dc, at->Target, color));
+    return ArgbToColorRef(ReadTargetPixel(at->Target, at->X, at->Y));
 }
 
 COLORREF GetPixel(HDC dc, i32 x, i32 y) {
-    TDeviceContext* d = CheckDc(dc);
-    if (d == nullptr)
+    const std::optional<TPixelAt> at = PixelAt(dc, x, y);
+    if (!at)
         return CLR_INVALID;
-    const TDrawTarget target = GetDrawTarget(*d);
-    const i32 px = x + target.Origin.x;
-    const i32 py = y + target.Origin.y;
-    if (!InClip(target, px, py))
-        return CLR_INVALID;
-    return ArgbToColorRef(ReadTargetPixel(target, px, py));
+    return ArgbToColorRef(ReadTargetPixel(at->Target, at->X, at->Y));
 }

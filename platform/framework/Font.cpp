@@ -1,6 +1,7 @@
 // Fonts through FreeType: face files, sizes in the old system's meaning, metrics and glyphs.
 #include "Font.h"
 
+#include "platform/host/Log.h"
 #include "platform/host/MessageBox.h"
 
 #include <ft2build.h>
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -34,7 +34,7 @@ private:
 };
 
 [[noreturn]] void FontFailure(const std::string& what) {
-    std::fprintf(stderr, "otcraps: %s\n", what.c_str());
+    LogError(what);
     ExitProcess(1);
 }
 
@@ -185,14 +185,24 @@ const TGlyph& TFontInstance::Glyph(u8 character) {
     const auto it = Glyphs.find(character);
     if (it != Glyphs.end())
         return it->second;
-    TGlyph& glyph = Glyphs[character];
+    return Glyphs[character] = Render(character, false);
+}
+
+TGlyph TFontInstance::Render(u8 character, bool smooth) const {
+    TGlyph glyph;
     FT_Face face = static_cast<FT_Face>(Face);
+    if (face == nullptr)
+        return glyph;
+    // The face is shared by every size: set ours before each load.
     SetSize(face, PixelSize);
     const FT_UInt index = FT_Get_Char_Index(face, CodePageToUnicode(character));
     // One-bit rendering with the faces' own hinting: crisp like the old screen fonts, and
-    // the same pixels on every run.
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
-        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0)
+    // the same pixels on every run. Grey coverage takes light hinting instead, which keeps
+    // stems on whole pixels vertically and the letters' own shapes.
+    const FT_Int32 load =
+        smooth ? FT_LOAD_DEFAULT | FT_LOAD_TARGET_LIGHT : FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO;
+    const FT_Render_Mode mode = smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
+    if (FT_Load_Glyph(face, index, load) != 0 || FT_Render_Glyph(face->glyph, mode) != 0)
         return glyph;
     const FT_GlyphSlot slot = face->glyph;
     glyph.Advance = static_cast<i32>((slot->advance.x + 32) >> 6);
@@ -205,7 +215,7 @@ const TGlyph& TFontInstance::Glyph(u8 character) {
         const u8* row = slot->bitmap.buffer + static_cast<std::ptrdiff_t>(y) * slot->bitmap.pitch;
         for (i32 x = 0; x < glyph.Width; ++x)
             glyph.Ink[static_cast<size_t>(y) * glyph.Width + x] =
-                (row[x >> 3] >> (7 - (x & 7))) & 1;
+                smooth ? row[x] : static_cast<u8>((row[x >> 3] >> (7 - (x & 7))) & 1);
     }
     return glyph;
 }

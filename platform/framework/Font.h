@@ -17,7 +17,7 @@ struct TGlyph {
     i32 Top = 0;
     i32 Width = 0;
     i32 Height = 0;
-    // One byte a pixel, 1 for ink.
+    // One byte a pixel: 1 for ink, or for a smooth glyph its grey coverage 0..255.
     std::vector<u8> Ink;
 };
 
@@ -30,8 +30,11 @@ struct TFontInstance {
     void* Face = nullptr;
     std::map<u32, TGlyph> Glyphs;
 
-    // The glyph of a character of the old system's Western code page.
+    // The one-bit glyph of a character of the old system's Western code page, kept once made.
     const TGlyph& Glyph(u8 character);
+    // The glyph of a character rendered afresh: one-bit ink, or (smooth) grey coverage for
+    // anti-aliased drawing. Empty when the face cannot render it.
+    TGlyph Render(u8 character, bool smooth) const;
 };
 
 // The directory the Debian package fonts-dejavu-core installs the faces into.

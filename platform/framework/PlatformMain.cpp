@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "MessageBoxUi.h"
 #include "WinG.h"
+#include "platform/host/Log.h"
 #include "platform/host/PlayerFolder.h"
 
 #include <cstdio>
@@ -13,20 +14,21 @@
 
 namespace {
 
-void PrintUsage(std::FILE* to, std::span<const TBackendChoice> backends) {
+// Without the last line's newline, so that stdout and the error output each end it their way.
+std::string UsageText(std::span<const TBackendChoice> backends) {
     std::string names;
     for (const TBackendChoice& b : backends)
         names += (names.empty() ? "" : ", ") + b.Name;
-    std::fprintf(to,
-                 "Usage: otcraps [OPTION]...\n"
-                 "A casino craps table and trainer.\n"
-                 "\n"
-                 "  --headless        run without a window, on an in-memory screen\n"
-                 "  --backend=NAME    run on the named backend (%s)\n"
-                 "  --script=FILE     play a file of input (with --headless)\n"
-                 "  --help            print this help and exit\n"
-                 "  --version         print the version and exit\n",
-                 names.c_str());
+    return "Usage: otcraps [OPTION]...\n"
+           "A casino craps table and trainer.\n"
+           "\n"
+           "  --headless        run without a window, on an in-memory screen\n"
+           "  --backend=NAME    run on the named backend (" +
+           names +
+           ")\n"
+           "  --script=FILE     play a file of input (with --headless)\n"
+           "  --help            print this help and exit\n"
+           "  --version         print the version and exit";
 }
 
 } // namespace
@@ -56,15 +58,15 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
             version = true;
         } else if (!arg.empty() && arg[0] == '-') {
             // A mistyped option would otherwise reach the game unnoticed and be ignored.
-            std::fprintf(stderr, "otcraps: unknown option \"%s\"\n", arg.c_str());
-            PrintUsage(stderr, backends);
+            LogError("unknown option \"" + arg + "\"");
+            LogLine(UsageText(backends));
             return 2;
         } else {
             args.push_back(argv[i]);
         }
     }
     if (help) {
-        PrintUsage(stdout, backends);
+        std::printf("%s\n", UsageText(backends).c_str());
         return 0;
     }
     if (version) {
@@ -76,26 +78,25 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
         if (choice == nullptr && (wanted.empty() || b.Name == wanted))
             choice = &b;
     if (choice == nullptr || !choice->Create) {
-        std::fprintf(stderr, "otcraps: no backend named \"%s\"\n", wanted.c_str());
+        LogError("no backend named \"" + wanted + "\"");
         return 1;
     }
     // Refused before a window opens: a script meant for a run without one is never shown.
     if (script && !choice->LoadScript) {
-        std::fprintf(stderr, "otcraps: the %s backend plays no script; --headless does\n",
-                     choice->Name.c_str());
+        LogError("the " + choice->Name + " backend plays no script; --headless does");
         return 1;
     }
     std::unique_ptr<TBackend> backend = choice->Create();
     if (!backend) {
-        std::fprintf(stderr, "otcraps: the %s backend could not start\n", choice->Name.c_str());
+        LogError("the " + choice->Name + " backend could not start");
         return 1;
     }
     if (script) {
         std::string error;
         if (!choice->LoadScript(*backend, *script, error)) {
-            std::fprintf(stderr, "otcraps: %s\n", error.c_str());
+            LogError(error);
             if (!choice->ScriptUsage.empty())
-                std::fprintf(stderr, "otcraps: %s\n", choice->ScriptUsage.c_str());
+                LogError(choice->ScriptUsage);
             return 1;
         }
     }

@@ -30,6 +30,10 @@ struct TWindowAttr {
     u32 AccelTable = 0;
 };
 
+// Ownership: a window deletes its children when it goes, and a child deleted first leaves its
+// parent's list. A child made with new and given a parent therefore belongs to the parent, and
+// whoever made it keeps a plain pointer to it. Only an owner that always ends the child before
+// the parent's own destructor runs may hold it in a unique_ptr (the combo box's dropped list).
 class TWindow {
 public:
     TWindow(TWindow* parent = nullptr, const char* title = nullptr, TModule* module = nullptr);

@@ -1,10 +1,11 @@
 // Reading scripts of input for the headless backend and queueing them on its clock.
 #include "HeadlessScript.h"
 
+#include "platform/host/Log.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -212,9 +213,15 @@ void ScheduleHeadlessScript(THeadlessBackend& backend, const std::vector<THeadle
             break;
         case THeadlessVerb::Shot:
             b->At(step.Time, [b, path = step.Path, line = step.Line] {
-                if (!b->SaveScreenshot(path))
-                    std::fprintf(stderr, "otcraps: script line %u: cannot write %s\n", line,
-                                 path.c_str());
+                if (b->SaveScreenshot(path))
+                    return;
+                // Appended: GCC 12 warns falsely (-Wrestrict) about a literal put in front of
+                // a temporary string.
+                std::string text = "script line ";
+                text += std::to_string(line);
+                text += ": cannot write ";
+                text += path;
+                LogError(text);
             });
             break;
         case THeadlessVerb::Close:

@@ -1,7 +1,8 @@
 // Message boxes through the installed presenter, and the process ending behind fatal errors.
 #include "MessageBox.h"
 
-#include <cstdio>
+#include "Log.h"
+
 #include <cstdlib>
 #include <utility>
 
@@ -10,7 +11,8 @@ namespace {
 class TConsolePresenter : public TMessageBoxPresenter {
 public:
     int Show(const TMessageBoxRequest& request) override {
-        std::fprintf(stderr, "[%s] %s\n", request.Caption.c_str(), request.Text.c_str());
+        // The caption in brackets starts the line, as a box's title stands above its text.
+        LogLine("[" + request.Caption + "] " + request.Text);
         return DefaultMessageBoxAnswer(request.Flags);
     }
 };

@@ -7,9 +7,8 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/HeadlessScript.h"
 
+#include "platform/host/Log.h"
 #include "platform/host/VirtualPath.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -26,19 +25,16 @@ std::string ProgramSettingsFile() {
 void RegisterProgramBackends() {
     // The game's sound loads the wave mixer by name, whichever backend runs it.
     RegisterWaveMixLibrary();
-    RegisterBackend({"sdl", []() -> std::unique_ptr<TBackend> {
-                         std::string error;
-                         TSdlOptions options;
-                         options.SettingsFile = ProgramSettingsFile();
-                         std::unique_ptr<TSdlBackend> backend =
-                             TSdlBackend::Create(options, &error);
-                         if (!backend)
-                             std::fprintf(stderr,
-                                          "otcraps: cannot open a window (%s); "
-                                          "--headless runs without one\n",
-                                          error.c_str());
-                         return backend;
-                     }});
+    RegisterBackend(
+        {"sdl", []() -> std::unique_ptr<TBackend> {
+             std::string error;
+             TSdlOptions options;
+             options.SettingsFile = ProgramSettingsFile();
+             std::unique_ptr<TSdlBackend> backend = TSdlBackend::Create(options, &error);
+             if (!backend)
+                 LogError("cannot open a window (" + error + "); --headless runs without one");
+             return backend;
+         }});
     RegisterBackend(
         {"headless",
          []() -> std::unique_ptr<TBackend> { return std::make_unique<THeadlessBackend>(); },

@@ -3,6 +3,7 @@
 
 #include "platform/audio/WaveMixOutput.h"
 #include "platform/audio/WaveOut.h"
+#include "platform/host/Log.h"
 #include "platform/midi/MidiOut.h"
 
 #include <SDL2/SDL.h>
@@ -14,7 +15,7 @@
 #endif
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -85,7 +86,7 @@ void TSdlAudio::Follow() {
     Close();
     if (!Open(wanted)) {
         Unavailable = true;
-        std::fprintf(stderr, "otcraps: no sound (%s)\n", SDL_GetError());
+        LogError(std::string("no sound (") + SDL_GetError() + ")");
     }
 }
 

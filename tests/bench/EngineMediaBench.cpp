@@ -15,7 +15,7 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/Library.h"
 // The tests' stand-in mode window.
-#include "engine/media/ModeWindowStandIn.h"
+#include "support/ModeWindowStandIn.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,6 +11,7 @@
 #include "engine/media/MediaEncoders.h"
 #include "platform/framework/Surface.h"
 #include "platform/host/MessageBox.h"
+#include "support/ChipPileArt.h"
 #include "support/ExitTrap.h"
 #include "support/Golden.h"
 
@@ -88,10 +89,8 @@ protected:
 namespace chiptest {
 using namespace casinoart;
 
-// Three shades (light, body, edge) per chip colour.
-constexpr u8 ChipIndex(int colour, int shade) {
-    return static_cast<u8>(100 + colour * 3 + shade);
-}
+using chipart::ChipIndex;
+using chipart::ChipPile;
 // Chips of 1, 5, 25, 100, 1000 and 10000 dollars (0xRRGGBB).
 constexpr u32 Colours[6] = {0xEBEBE6, 0xD22828, 0x28A03C, 0x282828, 0xE6C828, 0x963CBE};
 
@@ -106,23 +105,6 @@ inline u32 ColourOf(u8 index) {
         out |= std::min(245U, ((Colours[c] >> shift) & 0xFF) * scale[(index - 100) % 3] / 4)
                << shift;
     return out;
-}
-
-// `chips` chips of one colour, each 4 pixels high and 2 above the one below, standing on the
-// bottom centre.
-inline TAnmFrameSource ChipPile(int colour, int chips) {
-    constexpr i16 Width = 14;
-    const i16 height = static_cast<i16>(4 + 2 * (chips - 1));
-    TAnmFrameSource f{Width, height, Width / 2, static_cast<i16>(height - 1), {}, {}};
-    for (i32 y = 0; y < height; ++y)
-        for (i32 x = 0; x < Width; ++x) {
-            // The top chip shows whole; each one below shows its lower two rows.
-            const i32 row = y < 4 ? y : 2 + y % 2;
-            const bool corner = (x == 0 || x == Width - 1) && (row == 0 || row == 3);
-            f.Opaque.push_back(corner ? 0 : 1);
-            f.Pixels.push_back(ChipIndex(colour, row == 0 ? 0 : row == 3 ? 2 : 1));
-        }
-    return f;
 }
 
 // Six stacks of ten frames each: "stack0.anm" to "stack5.anm".

@@ -7,7 +7,7 @@
 
 #include "resources/Resources.h"
 
-#include "engine/framework/ModeWindowApi.h"
+#include "support/QuietModeWindow.h"
 
 #include "casino/GamblerMsgDlg.h"
 
@@ -96,12 +96,8 @@ public:
 };
 
 // A mode window whose game lord allows or refuses a change of gamblers (a round in play).
-class TRoundWindow : public TModeWindowApi {
+class TRoundWindow : public TQuietModeWindow {
 public:
-    bool FrameTick() override { return false; }
-    TResponderList* GetResponderList() const override { return nullptr; }
-    HWND GetResponderHandle() const override { return nullptr; }
-    void SetResponderCursor(const TCursorData&) override {}
     bool CanChangePlayers() override { return Allow; }
 
     bool Allow = true;

@@ -5,20 +5,13 @@
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameObject.h"
 #include "engine/framework/JorpMode.h"
-#include "engine/framework/ModeWindowApi.h"
+#include "support/QuietModeWindow.h"
 
 namespace {
 
 // Makes a member of every entry but every third, without reading its file.
-class TFuzzWindow : public TJorpOwner, public TModeWindowApi {
+class TFuzzWindow : public TQuietModeWindow {
 public:
-    const u32* GetFrameCounter() const override { return &Frame; }
-    bool IsHoldSet() const override { return false; }
-    TJorpProgress* GetProgress() const override { return nullptr; }
-    TResponderList* GetResponderList() const override { return nullptr; }
-    HWND GetResponderHandle() const override { return nullptr; }
-    void SetResponderCursor(const TCursorData&) override {}
-    bool FrameTick() override { return false; }
     TGameObject* CreateGameObject(const TFileMode& file, i16, u32) override {
         if (++Made % 3 == 0)
             return nullptr;
@@ -26,7 +19,6 @@ public:
         object->SetObjectFileName(file.Name);
         return object;
     }
-    u32 Frame = 0;
     int Made = 0;
 };
 

@@ -3,28 +3,20 @@
 #include "FuzzSupport.h"
 #include "engine/foundation/JorpOwner.h"
 #include "engine/framework/GameObject.h"
-#include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/Skit.h"
 #include "engine/framework/SkitList.h"
 #include "platform/host/RuntimeRandom.h"
+#include "support/QuietModeWindow.h"
 
 namespace {
 
-class TFuzzWindow : public TJorpOwner, public TModeWindowApi {
+class TFuzzWindow : public TQuietModeWindow {
 public:
-    const u32* GetFrameCounter() const override { return &Frame; }
-    bool IsHoldSet() const override { return false; }
-    TJorpProgress* GetProgress() const override { return nullptr; }
-    TResponderList* GetResponderList() const override { return nullptr; }
-    HWND GetResponderHandle() const override { return nullptr; }
-    void SetResponderCursor(const TCursorData&) override {}
-    bool FrameTick() override { return false; }
     i32 TestSkitCondition(u16 condition) override { return condition % 3 - 1; }
     bool CanActivateSprite(i16 object, i16 sprite, u32 key) override {
         return (object + sprite + static_cast<i32>(key % 7)) % 3 == 0;
     }
     bool UseSprite(i16, i16, u32) override { return true; }
-    u32 Frame = 0;
 };
 
 } // namespace

@@ -11,7 +11,7 @@
 #include "engine/framework/Skit.h"
 #include "engine/framework/SkitCat.h"
 #include "engine/framework/SkitList.h"
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/SkitContent.h"
 
 #include <algorithm>
 #include <iostream>

@@ -11,7 +11,7 @@
 #include "engine/framework/SkitCat.h"
 #include "engine/framework/SkitList.h"
 #include "platform/host/RuntimeRandom.h"
-#include "tools/databuild/DealerSounds.h"
+#include "tools/databuild/content/DealerSounds.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -5,8 +5,8 @@
 
 #include "casino/CasButton.h"
 #include "platform/framework/WinConstants.h"
-#include "tools/databuild/HelpFileKeys.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/writer/HelpFileKeys.h"
 
 #include <set>
 

@@ -5,7 +5,7 @@
 #include "craps/table/IntroGameLord.h"
 #include "platform/framework/Desktop.h"
 #include "support/Golden.h"
-#include "tools/databuild/ContentIntro.h"
+#include "tools/databuild/content/ContentIntro.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "platform/headless/PngWriter.h"
 #include "support/Golden.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Background.h"
-#include "tools/databuild/Build.h"
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

@@ -23,8 +23,8 @@
 #include "support/ExitTrap.h"
 #include "support/Golden.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
-#include "tools/databuild/ContentIntro.h"
+#include "tools/databuild/content/ContentIntro.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // takes in the settings an earlier build left beside it, and writes nothing beside itself.
 #include "ProgramRun.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

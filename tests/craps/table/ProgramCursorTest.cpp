@@ -3,7 +3,7 @@
 #include "ProgramSupport.h"
 
 #include "platform/headless/HeadlessBackend.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/model/TableLayout.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "platform/headless/PngWriter.h"
 #include "support/Golden.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // screen when the script's shot of it arrives through a pipe, so nothing waits on a clock.
 #include "casino/CasinoPlayerData.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

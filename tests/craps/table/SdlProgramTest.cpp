@@ -16,7 +16,7 @@
 #include "support/ExitTrap.h"
 #include "support/FailurePictures.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 namespace {
 

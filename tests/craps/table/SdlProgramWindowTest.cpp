@@ -8,7 +8,7 @@
 #include "platform/framework/MenuUi.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlPlacement.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <vector>
 

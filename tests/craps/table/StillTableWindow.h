@@ -15,7 +15,7 @@
 #include "resources/Resources.h"
 #include "support/ExitTrap.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include "engine/foundation/JorpOwner.h"
 #include "engine/framework/GObjList.h"
 #include "engine/framework/GameObject.h"
-#include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/SpriteMaker.h"
 #include "engine/framework/State.h"
+#include "support/QuietModeWindow.h"
 
 #include <functional>
 #include <set>
@@ -128,16 +128,8 @@ public:
 };
 
 // Only the face game objects and their list see; it makes what Factory makes.
-class TFakeModeWindow : public TJorpOwner, public TModeWindowApi {
+class TFakeModeWindow : public TQuietModeWindow {
 public:
-    const u32* GetFrameCounter() const override { return &Frame; }
-    bool IsHoldSet() const override { return Hold; }
-    TJorpProgress* GetProgress() const override { return nullptr; }
-    TResponderList* GetResponderList() const override { return nullptr; }
-    HWND GetResponderHandle() const override { return nullptr; }
-    void SetResponderCursor(const TCursorData&) override {}
-    bool FrameTick() override { return false; }
-
     i32 TestSkitCondition(u16 condition) override { return condition == 7 ? 1 : -1; }
     TGameObject* CreateGameObject(const TFileMode& file, i16 index, u32 data) override {
         ObjectLog().push_back("make " + Levels(file) + " value" + std::to_string(index) + " flag" +
@@ -152,6 +144,4 @@ public:
     void AllocObjectTable(i16 n) override { ObjectLog().push_back("table " + std::to_string(n)); }
 
     std::function<TGameObject*(const TFileMode&)> Factory;
-    u32 Frame = 0;
-    bool Hold = false;
 };

@@ -7,12 +7,12 @@
 #include "engine/foundation/JorpOwner.h"
 #include "engine/foundation/JorpProgress.h"
 #include "engine/framework/GameObject.h"
-#include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/Skit.h"
 #include "engine/framework/SkitCell.h"
 #include "engine/framework/SkitRow.h"
 #include "engine/framework/SkitTable.h"
 #include "platform/host/RuntimeRandom.h"
+#include "support/QuietModeWindow.h"
 
 #include <deque>
 #include <map>
@@ -78,16 +78,8 @@ struct TRecordingProgress : TJorpProgress {
 
 // Sprites (object, sprite) listed in FreeFrom exist and may start from that frame on; every
 // other one is refused. Conditions not listed are unknown (0).
-class TSkitWindow : public TJorpOwner, public TModeWindowApi {
+class TSkitWindow : public TQuietModeWindow {
 public:
-    const u32* GetFrameCounter() const override { return &Frame; }
-    bool IsHoldSet() const override { return false; }
-    TJorpProgress* GetProgress() const override { return Progress; }
-    TResponderList* GetResponderList() const override { return nullptr; }
-    HWND GetResponderHandle() const override { return nullptr; }
-    void SetResponderCursor(const TCursorData&) override {}
-    bool FrameTick() override { return false; }
-
     i32 TestSkitCondition(u16 condition) override {
         Asked.push_back(condition);
         const auto answer = Conditions.find(condition);
@@ -109,8 +101,6 @@ public:
     std::vector<u16> Asked;
     std::vector<std::string> Starts;
     int Tests = 0;
-    TRecordingProgress* Progress = nullptr;
-    u32 Frame = 0;
 };
 
 // A cell: its row and place, the sprite it starts and for how long.

@@ -2,7 +2,6 @@
 // written by the engine's encoders and read back through the data-file manager.
 #pragma once
 
-#include "ModeWindowStandIn.h"
 #include "engine/foundation/FileMgrFixture.h"
 #include "engine/media/Bmp.h"
 #include "engine/media/JorpWinG.h"
@@ -14,6 +13,7 @@
 #include "platform/framework/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/Library.h"
+#include "support/ModeWindowStandIn.h"
 
 #include <gtest/gtest.h>
 

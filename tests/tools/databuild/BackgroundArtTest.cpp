@@ -1,11 +1,11 @@
 // The anti-aliasing kit (palette blends, smooth shapes and text) and the table background's
 // contract with the regions and buttons the program hit-tests.
 #include "platform/headless/PngWriter.h"
-#include "tools/databuild/Background.h"
-#include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/content/ButtonArt.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <gtest/gtest.h>
 

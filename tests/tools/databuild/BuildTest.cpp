@@ -1,6 +1,6 @@
 // A whole build read back through the engine: every file by its own reader, the catalogue against
 // the pack and the loose files, two builds alike, a rebuild beside a save file, and bad content
-// refused with the previous data left as it was.
+// refused with the previous data left as it was, and a staged file that cannot be read refused.
 #include "BuiltData.h"
 
 #include "engine/foundation/MiscData.h"
@@ -10,12 +10,13 @@
 #include "engine/framework/JorpMode.h"
 #include "engine/media/Bmp.h"
 #include "platform/audio/WaveFile.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/DataNames.h"
-#include "tools/databuild/DataWriter.h"
-#include "tools/databuild/FontVersions.h"
-#include "tools/databuild/SkitLists.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/art/FontVersions.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/DataNames.h"
+#include "tools/databuild/model/SkitLists.h"
+#include "tools/databuild/writer/DataWriter.h"
 
 #include <cstdlib>
 #include <map>
@@ -302,6 +303,27 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
         EXPECT_FALSE(BuildDataSet({data, true}, error, c.Alter)) << c.Fault;
         EXPECT_NE(error.find(c.Named + ":"), std::string::npos) << c.Fault << ": " << error;
         EXPECT_TRUE(FolderFiles(data) == before) << c.Fault;
+    }
+}
+
+// The pack is made from the staged files read back: one that cannot be read must stop the build
+// with its name, not go into the pack empty.
+TEST(DataBuild, AFileThatCannotBeReadWholeStopsTheBuildNamingIt) {
+    TTempDir dir('e');
+    dir.WriteHostFile("staged.bin", std::string("ab\0c", 4));
+    dir.WriteHostFile("empty.bin", "");
+    fs::create_directories(dir.Host("folder"));
+    EXPECT_EQ(ReadWholeFile(dir.Host("staged.bin")), (std::vector<u8>{'a', 'b', 0, 'c'}));
+    EXPECT_TRUE(ReadWholeFile(dir.Host("empty.bin")).empty());
+    for (const char* name : {"missing.bin", "folder"}) {
+        const fs::path path = dir.Host(name);
+        try {
+            ReadWholeFile(path);
+            ADD_FAILURE() << name << " was read";
+        } catch (const TBuildError& e) {
+            EXPECT_EQ(e.Item, path.string());
+            EXPECT_EQ(std::string(e.what()), path.string() + ": cannot be read");
+        }
     }
 }
 

@@ -7,13 +7,13 @@
 #include "engine/foundation/Det.h"
 #include "engine/foundation/DetList.h"
 #include "engine/framework/GameObject.h"
-#include "engine/framework/ModeWindowApi.h"
 #include "engine/media/Anm.h"
 #include "engine/media/Pal.h"
 #include "engine/media/Sprite.h"
 #include "engine/media/SpriteList.h"
 #include "platform/framework/Surface.h"
-#include "tools/databuild/Build.h"
+#include "support/QuietModeWindow.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 
@@ -50,20 +50,11 @@ inline void CollectCatalogued(const TDirEntry& node, const std::string& path,
 
 // Only the face a game-object list reads its members through: each entry becomes a game object
 // holding the names its file gives, with nothing loaded.
-class TReadingWindow : public TJorpOwner, public TModeWindowApi {
+class TReadingWindow : public TQuietModeWindow {
 public:
-    const u32* GetFrameCounter() const override { return &Frame; }
-    bool IsHoldSet() const override { return false; }
-    TJorpProgress* GetProgress() const override { return nullptr; }
-    TResponderList* GetResponderList() const override { return nullptr; }
-    HWND GetResponderHandle() const override { return nullptr; }
-    void SetResponderCursor(const TCursorData&) override {}
-    bool FrameTick() override { return false; }
     TGameObject* CreateGameObject(const TFileMode& file, i16, u32) override {
         return TJorpBase::CreateAttached<TGameObject>(file, true, false, this).release();
     }
-
-    u32 Frame = 0;
 };
 
 // The animation member with its image read, showing a frame: its rectangle is where the engine

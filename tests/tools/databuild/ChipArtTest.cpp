@@ -1,8 +1,8 @@
 // The chip, marker, puck and dice pictures: piles at the stacking pitch, denominations and seats
 // told apart by colour, dice faces with the right pips, and the painting's edge rule.
-#include "tools/databuild/ChipArt.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/SoftPaint.h"
+#include "tools/databuild/art/ChipArt.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/art/SoftPaint.h"
 
 #include <gtest/gtest.h>
 

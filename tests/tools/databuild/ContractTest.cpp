@@ -2,10 +2,10 @@
 // with its members and frames, and each picture where it belongs.
 #include "BuiltData.h"
 
-#include "tools/databuild/Content.h"
-#include "tools/databuild/SkitLists.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/SkitLists.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableObjects.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 // a puck skit without the hand or a line a silent dealer would say.
 #include "MadeSet.h"
 
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/DealerLines.h"
-#include "tools/databuild/SkitChecks.h"
-#include "tools/databuild/SkitContent.h"
-#include "tools/databuild/WaveLevels.h"
+#include "tools/databuild/content/DealerLines.h"
+#include "tools/databuild/content/SkitContent.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/writer/SkitChecks.h"
+#include "tools/databuild/writer/WaveLevels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The board, cash display, name plate and button art: frame counts the program indexes, the
 // 8-pixel character pitch, messages that are all there and all different, and face sprites that
 // sit exactly on the painted up look.
-#include "tools/databuild/DisplayArt.h"
+#include "tools/databuild/art/DisplayArt.h"
 #include "resources/Resources.h"
-#include "tools/databuild/BoardMessages.h"
-#include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/content/BoardMessages.h"
+#include "tools/databuild/content/ButtonArt.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include <gtest/gtest.h>
 

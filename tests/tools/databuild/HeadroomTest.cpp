@@ -5,12 +5,12 @@
 #include "platform/audio/WaveMix.h"
 #include "platform/audio/WaveMixSession.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/ContentIntro.h"
-#include "tools/databuild/Effects.h"
-#include "tools/databuild/Speech.h"
-#include "tools/databuild/WaveLevels.h"
+#include "tools/databuild/content/ContentIntro.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/sound/Effects.h"
+#include "tools/databuild/sound/Speech.h"
+#include "tools/databuild/writer/Build.h"
+#include "tools/databuild/writer/WaveLevels.h"
 
 #include <gtest/gtest.h>
 

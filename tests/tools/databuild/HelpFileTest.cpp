@@ -1,7 +1,7 @@
 // The help sources: the markup made into topics, each broken source refused naming where, and
 // the repository's help holding what the program asks for and the table's real figures.
-#include "tools/databuild/HelpFile.h"
-#include "tools/databuild/BuildError.h"
+#include "tools/databuild/writer/HelpFile.h"
+#include "tools/databuild/model/BuildError.h"
 
 #include "support/TempDir.h"
 

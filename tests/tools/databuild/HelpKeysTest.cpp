@@ -1,9 +1,9 @@
 // The help's keys: written in braces, shown by name, checked against the game's keys; a key the
 // game does not have, or one named outside braces, is refused, and so is a help that leaves out
 // one of the game's keys.
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/HelpFile.h"
-#include "tools/databuild/HelpFileKeys.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/writer/HelpFile.h"
+#include "tools/databuild/writer/HelpFileKeys.h"
 
 #include <gtest/gtest.h>
 

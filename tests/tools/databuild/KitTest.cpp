@@ -3,11 +3,11 @@
 #include "platform/audio/WaveFile.h"
 #include "platform/framework/Gdi.h"
 #include "platform/framework/GdiObjects.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Canvas.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/DataNames.h"
-#include "tools/databuild/Wave.h"
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/DataNames.h"
+#include "tools/databuild/sound/Wave.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 #include "engine/media/Bmp.h"
 #include "engine/media/MediaEncoders.h"
-#include "tools/databuild/Background.h"
-#include "tools/databuild/Colours.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/TableLayoutCheck.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/TableLayoutCheck.h"
 
 #include <gtest/gtest.h>
 

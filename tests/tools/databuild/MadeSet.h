@@ -1,7 +1,7 @@
 // Test support: the whole data set made once per test program, for tests that only read it.
 #pragma once
 
-#include "tools/databuild/Content.h"
+#include "tools/databuild/content/Content.h"
 
 inline const TDataSet& MadeSet() {
     static const TDataSet set = MakeDataSet();

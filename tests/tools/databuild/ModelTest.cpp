@@ -5,7 +5,7 @@
 #include "engine/media/Sound.h"
 #include "engine/media/Sprite.h"
 #include "engine/media/SpriteList.h"
-#include "tools/databuild/EngineFiles.h"
+#include "tools/databuild/writer/EngineFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "engine/media/Bmp.h"
 #include "support/Golden.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include <map>
 

@@ -6,10 +6,10 @@
 #include "platform/framework/ResourceRegistry.h"
 #include "resources/ResourceImageTables.h"
 #include "resources/Resources.h"
+#include "resources/images/ResourceImages.h"
+#include "resources/images/ResourceImagesCanvas.h"
 #include "support/Golden.h"
-#include "tools/databuild/ContentIntro.h"
-#include "tools/databuild/ResourceImages.h"
-#include "tools/databuild/ResourceImagesCanvas.h"
+#include "tools/databuild/content/ContentIntro.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 // The dealer's skits as built: every played list can always give a skit, every skit's sprites and
 // waves are there in the mixer's format and keep the round's exact ticks, and the build refuses
 // content that breaks those rules, naming it.
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/ContentDealer.h"
-#include "tools/databuild/SkitLists.h"
-#include "tools/databuild/TableLayout.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/content/ContentDealer.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/SkitLists.h"
+#include "tools/databuild/model/TableLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The states a level's skits leave unanswered: split into pieces that never overlap and that,
 // with the skits, answer every state the program's relations allow.
-#include "tools/databuild/DealerLines.h"
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/DealerLines.h"
+#include "tools/databuild/content/SkitContent.h"
 
 #include <gtest/gtest.h>
 

@@ -12,9 +12,9 @@
 #include "engine/framework/SkitList.h"
 #include "engine/framework/SkitPortfolio.h"
 #include "engine/framework/SkitPortfolioList.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/SkitLists.h"
-#include "tools/databuild/TableObjects.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/SkitLists.h"
+#include "tools/databuild/model/TableObjects.h"
 
 #include <algorithm>
 #include <map>

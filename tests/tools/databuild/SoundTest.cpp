@@ -1,13 +1,13 @@
 // The table's voice and effects: every sound reads back as the mixer's format, is heard, never
 // touches full scale, lasts what its moment allows, and builds the same every time.
 #include "platform/audio/WaveFile.h"
-#include "tools/databuild/BuildError.h"
-#include "tools/databuild/Content.h"
-#include "tools/databuild/Effects.h"
-#include "tools/databuild/Speech.h"
-#include "tools/databuild/TableLayout.h"
-#include "tools/databuild/TableObjects.h"
-#include "tools/databuild/Wave.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableObjects.h"
+#include "tools/databuild/sound/Effects.h"
+#include "tools/databuild/sound/Speech.h"
+#include "tools/databuild/sound/Wave.h"
 
 #include <gtest/gtest.h>
 

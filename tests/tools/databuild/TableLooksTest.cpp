@@ -1,9 +1,9 @@
 // What a player must be able to read at 1x: the shooter's dice and their pips, the chip buttons'
 // values over the stacks that stand in them, a buy bet's one chip beside its marker, and the
 // window-size button when it is not available.
-#include "tools/databuild/ButtonArt.h"
-#include "tools/databuild/ChipArt.h"
-#include "tools/databuild/Colours.h"
+#include "tools/databuild/art/ChipArt.h"
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/ButtonArt.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 
 #include "engine/foundation/FileMgrFixture.h"
 #include "engine/media/MediaEncoders.h"
+#include "support/ChipPileArt.h"
 
 #include <array>
 #include <string>
@@ -17,9 +18,8 @@ namespace spottest {
 // Palette: felt, then three shades (light, body, edge) per chip colour, the chits after them;
 // clear of the system's static colours, every other entry a distinct ramp.
 constexpr u8 FeltIndex = 20;
-constexpr u8 ChipIndex(int colour, int shade) {
-    return static_cast<u8>(100 + colour * 3 + shade);
-}
+using chipart::ChipIndex;
+using chipart::ChipPile;
 // Chips of 1, 5, 25, 100, 1000 and 10000 dollars, then the seats' marker colours (0xRRGGBB).
 constexpr u32 Colours[9] = {0xEBEBE6, 0xD22828, 0x28A03C, 0x282828, 0xE6C828,
                             0x963CBE, 0x3C78F0, 0xFA8C14, 0x14D2D2};
@@ -41,28 +41,6 @@ inline TColourTable SpotColours() {
         c[ChipIndex(i, 2)] = {shade(b, 2), shade(g, 2), shade(r, 2), 0};
     }
     return c;
-}
-
-// `chips` chips of one colour, each 4 pixels high and 2 above the one below; the hot spot is
-// the bottom centre, where the spot stands the pile.
-inline TAnmFrameSource ChipPile(int colour, int chips) {
-    constexpr i16 Width = 14;
-    const i16 height = static_cast<i16>(4 + 2 * (chips - 1));
-    TAnmFrameSource f{Width, height, Width / 2, static_cast<i16>(height - 1), {}, {}};
-    for (i32 y = 0; y < height; ++y)
-        for (i32 x = 0; x < Width; ++x) {
-            // The highest chip covering the row is the one seen.
-            int row = -1;
-            for (int i = 0; i < chips; ++i) {
-                const i32 top = height - 4 - 2 * i;
-                if (y >= top && y < top + 4)
-                    row = y - top;
-            }
-            const bool corner = (x == 0 || x == Width - 1) && (row == 0 || row == 3);
-            f.Opaque.push_back(row >= 0 && !corner ? 1 : 0);
-            f.Pixels.push_back(ChipIndex(colour, row == 0 ? 0 : row == 3 ? 2 : 1));
-        }
-    return f;
 }
 
 // A flag 6 wide and 7 high standing on its hot spot, one colour per frame.

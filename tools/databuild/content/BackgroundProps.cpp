@@ -1,0 +1,136 @@
+// The proposition bets on the left of the layout: hardways, any seven, the single numbers with
+// the horn between them, any craps, and the C and E column beside the layout.
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr u16 AnyCraps = 29;
+constexpr u16 AnySeven = 30;
+constexpr u16 Horn = 64;
+constexpr u16 CAndE = 63;
+constexpr u16 FirstHardway = 35;
+
+// A bet with a pair of dice and what it pays, e.g. hard 6 (3 and 3) at 9 to 1.
+struct TPropCell {
+    u16 Region;
+    int Die1, Die2;
+    const char* Pays;
+};
+
+// What the game pays for each (win to stake).
+const TPropCell Cells[] = {
+    {36, 3, 3, "9 TO 1"},  {37, 4, 4, "9 TO 1"},  {35, 2, 2, "7 TO 1"},  {38, 5, 5, "7 TO 1"},
+    {31, 1, 1, "30 TO 1"}, {34, 6, 6, "30 TO 1"}, {32, 1, 2, "15 TO 1"}, {33, 5, 6, "15 TO 1"},
+};
+
+u8 CaptionInk(double x, double y) {
+    return Mix(FeltAt(static_cast<i32>(x), static_cast<i32>(y)), CL_GOLD, 200);
+}
+
+void PaintCell(TBackgroundArt& art, const TPropCell& cell) {
+    const TBox f = art.Frame(cell.Region);
+    const TBox inside = Interior(f);
+    const double cy = (f.T + f.B) / 2.0;
+    // The dice and the odds side by side, the odds a size smaller where the box is narrow.
+    TTextStyle pays{9, true, false};
+    while (pays.PixelSize > 7 && 21 + 4 + TCanvas::TextWidth(cell.Pays, pays) > inside.Width() - 4)
+        --pays.PixelSize;
+    const double textWidth = TCanvas::TextWidth(cell.Pays, pays);
+    const double width = 21 + 4 + textWidth;
+    const double x = (f.L + f.R - width) / 2;
+    BoxDie(art, cell.Region, x, cy - 5, 10, cell.Die1);
+    BoxDie(art, cell.Region, x + 11, cy - 5, 10, cell.Die2);
+    BoxCaps(art, cell.Region, x + 25 + textWidth / 2, cy, cell.Pays, pays, InkColour());
+}
+
+void PaintCAndE(TBackgroundArt& art) {
+    TCanvas& c = art.Picture;
+    const TBox inside = Interior(art.Frame(CAndE));
+    // C pays 7 to 1 on its half of the stake, E 15 to 1 on its half.
+    const double pitch = inside.Height() / 4.0;
+    const double cx = (inside.L + inside.R) / 2.0;
+    for (int i = 0; i < 4; ++i) {
+        const double top = inside.T + pitch * i;
+        const bool craps = i % 2 == 0;
+        const double cy = top + 10.5;
+        HoldInBox(art, CAndE,
+                  {static_cast<i32>(cx - 9), static_cast<i32>(cy - 9), static_cast<i32>(cx + 10),
+                   static_cast<i32>(cy + 10)},
+                  "a ring");
+        c.DiscAA(cx, cy, 8, RampStep(TRamp::Felt, 7));
+        c.RingAA(cx, cy, 8, 1.3, CL_GOLD);
+        BoxCaps(art, CAndE, cx, cy, craps ? "C" : "E", TTextStyle{10, true, false},
+                craps ? RedInk() : InkColour());
+        BoxCaps(art, CAndE, cx, top + 22, craps ? "7:1" : "15:1", TTextStyle{7, true, false},
+                InkColour());
+    }
+}
+
+// The horn's box is too small for its name, which stands on the felt above it; inside, a
+// little gold horn.
+void PaintHorn(TBackgroundArt& art) {
+    const TBox f = art.Frame(Horn);
+    const TBox inside = Interior(f);
+    const TBox two = art.Frame(31);
+    const TBox twelve = art.Frame(34);
+    const TBox seven = art.Frame(AnySeven);
+    const double x = (two.R + twelve.L) / 2.0;
+    const double y = (seven.B + f.T) / 2.0;
+    Caption(art, x, y, "HORN", TTextStyle{7, true, false}, CaptionInk(x, y));
+    // Its tube curls up from the mouthpiece at the bottom left and flares to a bell at the top
+    // right: a quadratic curve, its width growing along it.
+    const double x0 = inside.L + 4, y0 = inside.B - 3;
+    const double cx = inside.L + 4, cy = inside.T + 9;
+    const double x1 = inside.R - 6, y1 = inside.T + 6;
+    TOutline left, right;
+    constexpr int Steps = 12;
+    for (int i = 0; i <= Steps; ++i) {
+        const double s = static_cast<double>(i) / Steps;
+        const double px = (1 - s) * (1 - s) * x0 + 2 * (1 - s) * s * cx + s * s * x1;
+        const double py = (1 - s) * (1 - s) * y0 + 2 * (1 - s) * s * cy + s * s * y1;
+        const double dx = 2 * (1 - s) * (cx - x0) + 2 * s * (x1 - cx);
+        const double dy = 2 * (1 - s) * (cy - y0) + 2 * s * (y1 - cy);
+        const double length = std::hypot(dx, dy);
+        const double half = 0.8 + 2.6 * s * s * s;
+        left.push_back({px - dy / length * half, py + dx / length * half});
+        right.push_back({px + dy / length * half, py - dx / length * half});
+    }
+    TOutline horn = left;
+    horn.insert(horn.end(), right.rbegin(), right.rend());
+    TBox ink{inside.R, inside.B, inside.L, inside.T};
+    for (const auto& [px, py] : horn)
+        ink = {std::min(ink.L, static_cast<i32>(std::floor(px))),
+               std::min(ink.T, static_cast<i32>(std::floor(py))),
+               std::max(ink.R, static_cast<i32>(std::ceil(px))),
+               std::max(ink.B, static_cast<i32>(std::ceil(py)))};
+    HoldInBox(art, Horn, ink, "the horn");
+    art.Picture.FillPolygonAA(horn, CL_GOLD);
+    // The bell's mouth, seen a little from the side.
+    art.Picture.FillEllipseAA(x1 - 1, y1 - 3.6, x1 + 2.2, y1 + 3.6, RampStep(TRamp::Gold, 3));
+}
+
+} // namespace
+
+void PaintProps(TBackgroundArt& art) {
+    for (const TPropCell& cell : Cells)
+        PaintCell(art, cell);
+    // The hardways' name on the felt to their left.
+    const TBox hard4 = art.Frame(FirstHardway);
+    const double x = hard4.L / 2.0;
+    Caption(art, x, 289, "HARD", TTextStyle{9, true, false}, CaptionInk(x, 289));
+    Caption(art, x, 301, "WAYS", TTextStyle{9, true, false}, CaptionInk(x, 301));
+
+    const TBox seven = art.Frame(AnySeven);
+    BoxCaps(art, AnySeven, (seven.L + seven.R) / 2.0, (seven.T + seven.B) / 2.0,
+            "ANY SEVEN  4 TO 1", TTextStyle{11, true, false}, RedInk());
+    const TBox craps = art.Frame(AnyCraps);
+    BoxCaps(art, AnyCraps, (craps.L + craps.R) / 2.0, (craps.T + craps.B) / 2.0,
+            "ANY CRAPS  7 TO 1", TTextStyle{12, true, false}, RedInk());
+    PaintHorn(art);
+    PaintCAndE(art);
+}

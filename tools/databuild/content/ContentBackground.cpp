@@ -1,0 +1,219 @@
+// The table's background: the painters in order, the drawing helpers they share, and the check
+// that the spots' boxes, their lettering and every button's up look agree with the regions and
+// buttons the program hit-tests.
+#include "tools/databuild/art/Colours.h"
+#include "tools/databuild/content/Background.h"
+#include "tools/databuild/content/ButtonArt.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableLayoutCheck.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool InsideOutline(const TOutline& outline, double x, double y) {
+    bool inside = false;
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const auto [x0, y0] = outline[j];
+        const auto [x1, y1] = outline[i];
+        if ((y0 > y) != (y1 > y) && x < x0 + (y - y0) * (x1 - x0) / (y1 - y0))
+            inside = !inside;
+    }
+    return inside;
+}
+
+// What a region's centre must show: its spot's area, the plate strip, or any part of the
+// layout for the layout's own region.
+bool CentreAgrees(const TClickRegion& region, u8 area) {
+    if (region.Spot >= 0)
+        return area == AREA_SPOT + region.Spot;
+    if (region.Id == LayoutRegion().Id)
+        return area != AREA_NONE && area != AREA_PLATE;
+    return area == AREA_PLATE;
+}
+
+std::string Named(const TClickRegion& region) {
+    return "region " + std::to_string(region.Id) + " (" + region.Label + ")";
+}
+
+// Whether the pixel of a spot region may show another spot's box: only on the pixels the
+// region shares with its overlapping neighbour.
+bool SharedPixel(const TClickRegion& region, i32 x, i32 y) {
+    for (const TClickRegion& other : ClickRegions())
+        if (RegionsMayOverlap(region.Id, other.Id) && other.Box.Contains(x, y))
+            return true;
+    return false;
+}
+
+// Another spot's box or a caption on a spot region's pixels.
+void RegionPixelFaults(const TBackgroundArt& art, const TClickRegion& region,
+                       std::vector<std::string>& faults) {
+    const TBox& b = region.Box;
+    for (i32 y = b.T; y < b.B; ++y)
+        for (i32 x = b.L; x < b.R; ++x) {
+            const u8 area = art.Areas.At(x, y);
+            if (area == AREA_CAPTION) {
+                faults.push_back(Named(region) + ": a caption lies on it at " + std::to_string(x) +
+                                 "," + std::to_string(y));
+                return;
+            }
+            const bool otherSpot =
+                area >= AREA_SPOT && area < AREA_LAYOUT && area != AREA_SPOT + region.Spot;
+            if (otherSpot && !SharedPixel(region, x, y)) {
+                faults.push_back(Named(region) + ": the box of spot " +
+                                 std::to_string(area - AREA_SPOT) + " reaches into it at " +
+                                 std::to_string(x) + "," + std::to_string(y));
+                return;
+            }
+        }
+}
+
+} // namespace
+
+TBackgroundArt::TBackgroundArt()
+    : Picture(TABLE_WIDTH, TABLE_HEIGHT), Areas(TABLE_WIDTH, TABLE_HEIGHT) {}
+
+void TBackgroundArt::Mark(const TOutline& outline, u8 area) {
+    FillOutline(Areas, outline, [area](i32, i32) { return area; });
+}
+
+void FillOutline(TCanvas& canvas, const TOutline& outline,
+                 const std::function<u8(i32, i32)>& colour) {
+    if (outline.size() < 3)
+        return;
+    double top = outline[0].second, bottom = top, left = outline[0].first, right = left;
+    for (const auto& [x, y] : outline) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+        left = std::min(left, x);
+        right = std::max(right, x);
+    }
+    for (i32 y = static_cast<i32>(std::floor(top)); y <= static_cast<i32>(std::ceil(bottom)); ++y)
+        for (i32 x = static_cast<i32>(std::floor(left)); x <= static_cast<i32>(std::ceil(right));
+             ++x)
+            if (InsideOutline(outline, x + 0.5, y + 0.5))
+                canvas.Plot(x, y, colour(x, y));
+}
+
+TOutline BoxOutline(double left, double top, double right, double bottom) {
+    return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+}
+
+void Stroke(TCanvas& canvas, const TOutline& outline, double width, u8 colour, bool closed) {
+    const size_t edges = closed ? outline.size() : outline.size() - 1;
+    for (size_t i = 0; i < edges; ++i) {
+        auto [x0, y0] = outline[i];
+        auto [x1, y1] = outline[(i + 1) % outline.size()];
+        // Each edge runs on by half the width so that corners close.
+        const double length = std::hypot(x1 - x0, y1 - y0);
+        if (length <= 0)
+            continue;
+        const double ex = (x1 - x0) / length * width / 2;
+        const double ey = (y1 - y0) / length * width / 2;
+        canvas.LineAA(x0 - ex, y0 - ey, x1 + ex, y1 + ey, width, colour);
+    }
+}
+
+void Caps(TCanvas& canvas, double cx, double cy, const std::string& text, const TTextStyle& style,
+          u8 colour) {
+    const i32 width = TCanvas::TextWidth(text, style);
+    // The faces' capitals stand about 0.73 of the em tall.
+    const double capHeight = 0.73 * style.PixelSize;
+    const i32 top = static_cast<i32>(std::lround(cy + capHeight / 2)) - TCanvas::TextAscent(style);
+    canvas.Text(static_cast<i32>(std::lround(cx - width / 2.0)), top, text, style, colour);
+}
+
+void CapsDown(TCanvas& canvas, double cx, double cy, const std::string& text,
+              const TTextStyle& style, double pitch, u8 colour) {
+    const double first = cy - pitch * (static_cast<double>(text.size()) - 1) / 2;
+    for (size_t i = 0; i < text.size(); ++i)
+        Caps(canvas, cx, first + pitch * static_cast<double>(i), std::string(1, text[i]), style,
+             colour);
+}
+
+void Die(TCanvas& canvas, double x, double y, double size, int pips) {
+    canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
+    const double r = size * 0.11;
+    const double a = size * 0.26;
+    const double cx = x + size / 2;
+    const double cy = y + size / 2;
+    auto pip = [&](double dx, double dy) { canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP); };
+    if (pips % 2 == 1)
+        pip(0, 0);
+    if (pips >= 2) {
+        pip(-1, -1);
+        pip(1, 1);
+    }
+    if (pips >= 4) {
+        pip(1, -1);
+        pip(-1, 1);
+    }
+    if (pips == 6) {
+        pip(-1, 0);
+        pip(1, 0);
+    }
+}
+
+u8 LineColour() {
+    return RampStep(TRamp::Cream, 6);
+}
+
+u8 InkColour() {
+    return CL_CREAM;
+}
+
+u8 RedInk() {
+    return RampStep(TRamp::Red, 7);
+}
+
+TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes) {
+    TBackgroundArt art;
+    art.Boxes = boxes;
+    PaintRoom(art.Picture);
+    PaintFelt(art.Picture);
+    PaintLayout(art);
+    PaintProps(art);
+    PaintButtonBar(art);
+    return art;
+}
+
+std::vector<std::string> BackgroundFaults(const TBackgroundArt& art) {
+    std::vector<std::string> faults;
+    for (const TClickRegion& region : ClickRegions()) {
+        const TBox& b = region.Box;
+        if (!CentreAgrees(region, art.Areas.At(b.CentreX(), b.CentreY())))
+            faults.push_back(Named(region) + ": its centre is not on its picture");
+        if (region.Spot >= 0)
+            RegionPixelFaults(art, region, faults);
+    }
+    faults.insert(faults.end(), art.Faults.begin(), art.Faults.end());
+    for (const TTableButton& button : TableButtons()) {
+        const TCanvas face = ButtonFace(button, TButtonLook::Up, button.Label);
+        i32 covered = 0;
+        bool same = true;
+        for (i32 y = 0; y < face.Height(); ++y)
+            for (i32 x = 0; x < face.Width(); ++x)
+                if (face.Covered(x, y)) {
+                    ++covered;
+                    same =
+                        same && face.At(x, y) == art.Picture.At(button.Box.L + x, button.Box.T + y);
+                }
+        if (!same || covered * 4 < button.Box.Width() * button.Box.Height() * 3)
+            faults.push_back("button " + std::to_string(button.Number) + " (" + button.Label +
+                             "): the background does not show its up look");
+    }
+    return faults;
+}
+
+void AddTableBackground(TDataSet& set) {
+    const TBackgroundArt art = PaintTableBackground();
+    const std::vector<std::string> faults = BackgroundFaults(art);
+    if (!faults.empty())
+        throw TBuildError(TableFile(TABLE_BACKGROUND), faults.front());
+    set.AddBitmap(TableFile(TABLE_BACKGROUND), art.Picture, GamePalette());
+    // The set's check holds the boxes against the regions and the bitmap as written.
+    set.TableBoxes = art.Boxes;
+}

@@ -1,0 +1,143 @@
+// DrawnBoxFaults and the reading of the background bitmap it probes.
+#include "tools/databuild/model/TableLayoutCheck.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+std::string Named(const TClickRegion& region) {
+    return "region " + std::to_string(region.Id) + " (" + region.Label + ")";
+}
+
+std::string Point(i32 x, i32 y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
+bool IsSpotRegion(const TClickRegion& region) {
+    return region.Spot >= 0;
+}
+
+TBox Meet(const TBox& a, const TBox& b) {
+    return {std::max(a.L, b.L), std::max(a.T, b.T), std::min(a.R, b.R), std::min(a.B, b.B)};
+}
+
+bool Empty(const TBox& b) {
+    return b.L >= b.R || b.T >= b.B;
+}
+
+bool Within(const TBox& inner, const TBox& outer) {
+    return inner.L >= outer.L && inner.T >= outer.T && inner.R <= outer.R && inner.B <= outer.B;
+}
+
+// The frame against its own region: each side within the slack.
+std::string SideFault(const TBox& frame, const TBox& region) {
+    const char* const names[4] = {"left", "top", "right", "bottom"};
+    const i32 drawn[4] = {frame.L, frame.T, frame.R, frame.B};
+    const i32 wanted[4] = {region.L, region.T, region.R, region.B};
+    for (int side = 0; side < 4; ++side)
+        if (std::abs(drawn[side] - wanted[side]) > FRAME_SLACK)
+            return std::string("its box's ") + names[side] + " edge is drawn at " +
+                   std::to_string(drawn[side]) + ", the region's is " +
+                   std::to_string(wanted[side]);
+    return "";
+}
+
+// The frame against every other spot's regions: it may cover only the pixels its own region
+// shares with an overlapping neighbour.
+std::string ReachFault(const TClickRegion& region, const TBox& frame) {
+    for (const TClickRegion& other : ClickRegions()) {
+        if (!IsSpotRegion(other) || other.Spot == region.Spot)
+            continue;
+        const TBox met = Meet(frame, other.Box);
+        if (Empty(met))
+            continue;
+        if (RegionsMayOverlap(region.Id, other.Id) && Within(met, Meet(region.Box, other.Box)))
+            continue;
+        return "its box reaches into " + Named(other) + " at " + Point(met.L, met.T);
+    }
+    return "";
+}
+
+// The border line in the picture: every pixel of the frame's outer ring but its four corners.
+std::string BorderFault(const TBox& frame, const TCanvas& picture, u8 line) {
+    const auto off = [&](i32 x, i32 y) { return picture.At(x, y) != line; };
+    for (i32 x = frame.L + 1; x < frame.R - 1; ++x)
+        for (i32 y : {frame.T, frame.B - 1})
+            if (off(x, y))
+                return "the background shows no border of its box at " + Point(x, y);
+    for (i32 y = frame.T + 1; y < frame.B - 1; ++y)
+        for (i32 x : {frame.L, frame.R - 1})
+            if (off(x, y))
+                return "the background shows no border of its box at " + Point(x, y);
+    return "";
+}
+
+u32 Read32(const std::vector<u8>& b, size_t at) {
+    return static_cast<u32>(b[at]) | static_cast<u32>(b[at + 1]) << 8 |
+           static_cast<u32>(b[at + 2]) << 16 | static_cast<u32>(b[at + 3]) << 24;
+}
+
+u16 Read16(const std::vector<u8>& b, size_t at) {
+    return static_cast<u16>(b[at] | b[at + 1] << 8);
+}
+
+} // namespace
+
+std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes, const TCanvas& picture,
+                                        u8 line) {
+    std::vector<std::string> faults;
+    for (const TDrawnBox& box : boxes) {
+        const TClickRegion* region = RegionById(box.Region);
+        if (region == nullptr || !IsSpotRegion(*region))
+            faults.push_back("a box is drawn for region " + std::to_string(box.Region) +
+                             ", which is no spot's");
+    }
+    for (const TClickRegion& region : ClickRegions()) {
+        if (!IsSpotRegion(region))
+            continue;
+        const auto count = std::count_if(boxes.begin(), boxes.end(), [&](const TDrawnBox& box) {
+            return box.Region == region.Id;
+        });
+        if (count != 1) {
+            faults.push_back(Named(region) + ": " + std::to_string(count) +
+                             " boxes are drawn for it, not one");
+            continue;
+        }
+        const TBox& frame = std::find_if(boxes.begin(), boxes.end(), [&](const TDrawnBox& box) {
+                                return box.Region == region.Id;
+                            })->Frame;
+        for (const std::string& fault : {SideFault(frame, region.Box), ReachFault(region, frame),
+                                         BorderFault(frame, picture, line)})
+            if (!fault.empty()) {
+                faults.push_back(Named(region) + ": " + fault);
+                break;
+            }
+    }
+    return faults;
+}
+
+std::optional<TCanvas> BitmapPicture(const std::vector<u8>& bytes) {
+    constexpr size_t InfoEnd = 14 + 40;
+    if (bytes.size() < InfoEnd || bytes[0] != 'B' || bytes[1] != 'M')
+        return std::nullopt;
+    const u32 offset = Read32(bytes, 10);
+    const i32 width = static_cast<i32>(Read32(bytes, 18));
+    const i32 height = static_cast<i32>(Read32(bytes, 22));
+    if (Read16(bytes, 28) != 8 || Read32(bytes, 30) != 0 || width <= 0 || width > 4096 ||
+        height == 0 || height < -4096 || height > 4096)
+        return std::nullopt;
+    const i32 rows = std::abs(height);
+    const size_t pitch = (static_cast<size_t>(width) + 3) & ~size_t{3};
+    if (offset > bytes.size() || (bytes.size() - offset) / pitch < static_cast<size_t>(rows))
+        return std::nullopt;
+    TCanvas picture(width, rows);
+    for (i32 y = 0; y < rows; ++y) {
+        // Rows are stored bottom-up unless the height says otherwise.
+        const i32 stored = height > 0 ? rows - 1 - y : y;
+        const size_t row = offset + static_cast<size_t>(stored) * pitch;
+        for (i32 x = 0; x < width; ++x)
+            picture.Plot(x, y, bytes[row + static_cast<size_t>(x)]);
+    }
+    return picture;
+}

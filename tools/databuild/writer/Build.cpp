@@ -1,0 +1,65 @@
+// BuildDataSet and the tool's command line.
+#include "tools/databuild/writer/Build.h"
+
+#include "tools/databuild/art/FontVersions.h"
+#include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BuildError.h"
+#include "tools/databuild/writer/DataWriter.h"
+#include "tools/databuild/writer/HelpFile.h"
+#include "tools/databuild/writer/SkitChecks.h"
+#include "tools/databuild/writer/WaveLevels.h"
+
+#include "platform/framework/Font.h"
+
+#include <iostream>
+
+bool BuildDataSet(const TBuildOptions& options, std::string& error,
+                  const std::function<void(TDataSet&)>& alter) {
+    try {
+        TDataSet set = MakeDataSet();
+        if (alter)
+            alter(set);
+        set.Check();
+        CheckWaveLevels(set);
+        CheckDealerSkits(set);
+        BuildHelpFile(options.Target);
+        TDataWriter writer(options.Target, options.Loose);
+        writer.Write(set);
+        writer.Commit();
+        return true;
+    } catch (const TBuildError& e) {
+        error = e.what();
+    } catch (const std::filesystem::filesystem_error& e) {
+        error = e.what();
+    }
+    return false;
+}
+
+int DataBuildMain(int argc, const char* const* argv) {
+    TBuildOptions options;
+    bool haveTarget = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--loose") {
+            options.Loose = true;
+        } else if (!arg.empty() && arg[0] != '-' && !haveTarget) {
+            options.Target = arg;
+            haveTarget = true;
+        } else {
+            haveTarget = false;
+            break;
+        }
+    }
+    if (!haveTarget) {
+        std::cerr << "usage: databuild [--loose] <data folder>\n";
+        return 2;
+    }
+    std::string error;
+    if (!BuildDataSet(options, error)) {
+        std::cerr << "databuild: " << error << "\n";
+        return 1;
+    }
+    // Byte-identical data needs the same faces and renderer, so the log says which were used.
+    std::cout << "databuild: " << FontVersionLine(DejaVuDirectory) << "\n";
+    return 0;
+}
