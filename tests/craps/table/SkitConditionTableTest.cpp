@@ -3,7 +3,7 @@
 #include "RoundDriver.h"
 
 #include "craps/table/SkitConditions.h"
-#include "tools/databuild/SkitContent.h"
+#include "tools/databuild/content/SkitContent.h"
 
 #include <gtest/gtest.h>
 
