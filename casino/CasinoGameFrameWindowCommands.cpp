@@ -6,10 +6,10 @@
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
-#include "platform/framework/BitmapResources.h"
-#include "platform/framework/CommandEnabler.h"
-#include "platform/framework/GdiObject.h"
-#include "platform/framework/WinHelp.h"
+#include "platform/framework/draw/BitmapResources.h"
+#include "platform/framework/draw/GdiObject.h"
+#include "platform/framework/help/WinHelp.h"
+#include "platform/framework/menus/CommandEnabler.h"
 
 #include <memory>
 

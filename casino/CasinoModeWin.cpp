@@ -8,7 +8,7 @@
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
 #include "engine/framework/PlayerMgr.h"
-#include "platform/framework/CommandEnabler.h"
+#include "platform/framework/menus/CommandEnabler.h"
 #include "resources/Resources.h"
 
 DEFINE_RESPONSE_TABLE1(TCasinoModeWin, TJorpModeWindow)

@@ -9,7 +9,7 @@
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgrOwner.h"
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit,
                                    i16 tableSize, bool forceDefault, TSaveFileHost* host)

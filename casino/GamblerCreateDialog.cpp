@@ -10,9 +10,9 @@
 
 #include "engine/framework/PlayerMgr.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Edit.h"
-#include "platform/framework/Validator.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/Edit.h"
+#include "platform/framework/controls/Validator.h"
 
 DEFINE_RESPONSE_TABLE1(TGamblerCreateDialog, TJorpDialog)
 EV_COMMAND(208, CmCreate), EV_COMMAND(209, CmCancel), EV_COMMAND(210, CmHelp),

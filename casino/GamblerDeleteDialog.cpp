@@ -8,8 +8,8 @@
 
 #include "engine/framework/PlayerMgr.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/Static.h"
 
 DEFINE_RESPONSE_TABLE1(TGamblerDeleteDialog, TJorpDialog)
 EV_COMMAND(200, CmDelete), EV_COMMAND(201, CmCancel), EV_COMMAND(202, CmHelp), END_RESPONSE_TABLE;

@@ -11,10 +11,10 @@
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgr.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/ListBox.h"
-#include "platform/framework/WinHelp.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/ListBox.h"
+#include "platform/framework/help/WinHelp.h"
+#include "platform/framework/window/Desktop.h"
 
 DEFINE_RESPONSE_TABLE1(TGamblerDialog, TJorpDialog)
 EV_COMMAND(201, CmDone), EV_COMMAND(IDCANCEL, CmDone), EV_COMMAND(200, CmActivate),

@@ -5,10 +5,10 @@
 #include "engine/framework/DialogPlacement.h"
 #include "resources/Resources.h"
 
-#include "platform/framework/ControlPaint.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Module.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/ControlPaint.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/window/Module.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // the bets that work on come-out rolls.
 #include "Resources.h"
 
-#include "platform/framework/ControlConstants.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/controls/ControlConstants.h"
 #include "platform/host/MessageBox.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Dialog templates: the engine's dialogs, their places, fonts and controls in dialog units.
 #include "Resources.h"
 
-#include "platform/framework/ControlConstants.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/controls/ControlConstants.h"
 #include "platform/host/MessageBox.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The gambler dialogs' templates (list, delete, create, message) and their string table.
 #include "Resources.h"
 
-#include "platform/framework/ControlConstants.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/controls/ControlConstants.h"
 #include "platform/host/MessageBox.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include "resources/ResourceImageTables.h"
 #include "resources/Resources.h"
 
-#include "platform/framework/BitmapResources.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/draw/BitmapResources.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The statistics table's and the graph's dialog templates.
 #include "Resources.h"
 
-#include "platform/framework/ControlConstants.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/controls/ControlConstants.h"
 
 #include <array>
 

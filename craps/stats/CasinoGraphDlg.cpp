@@ -4,11 +4,11 @@
 
 #include "CasinoStatCalc.h"
 
-#include "platform/framework/ComboBox.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Module.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/controls/ComboBox.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/window/Module.h"
 
 #include <algorithm>
 

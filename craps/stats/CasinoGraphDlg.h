@@ -2,7 +2,7 @@
 // statistic picked from a combo box; the game's graph names the statistics it offers.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 #include <array>
 #include <string>

@@ -4,8 +4,8 @@
 
 #include "GraphScale.h"
 
-#include "platform/framework/Dc.h"
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/draw/GdiObject.h"
 
 #include <string>
 

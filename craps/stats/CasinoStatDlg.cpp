@@ -8,11 +8,11 @@
 #include "engine/framework/PlayerMgr.h"
 #include "resources/Resources.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/ComboBox.h"
-#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/ComboBox.h"
+#include "platform/framework/controls/Static.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "StatCalcOwner.h"
 #include "StatGrid.h"
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 #include <array>
 #include <memory>

@@ -2,9 +2,9 @@
 // by session column.
 #include "CasinoStatDlg.h"
 
-#include "platform/framework/Module.h"
-#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/window/Module.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "engine/framework/DialogPlacement.h"
 #include "resources/Resources.h"
 
-#include "platform/framework/Button.h"
+#include "platform/framework/controls/Button.h"
 #include "platform/host/MessageBox.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // his record and stored only on Accept.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 #include <array>
 

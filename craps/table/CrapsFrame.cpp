@@ -5,8 +5,8 @@
 #include "craps/table/CrapsModeWin.h"
 #include "craps/table/IntroModeWin.h"
 #include "engine/framework/JorpApp.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/GdiTypes.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/draw/GdiTypes.h"
 #include "platform/host/MessageBox.h"
 #include "resources/Resources.h"
 

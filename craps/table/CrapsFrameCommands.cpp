@@ -7,9 +7,9 @@
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
 #include "engine/framework/ModeWindow.h"
-#include "platform/framework/BitmapResources.h"
-#include "platform/framework/CommandEnabler.h"
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/draw/BitmapResources.h"
+#include "platform/framework/draw/GdiObject.h"
+#include "platform/framework/menus/CommandEnabler.h"
 
 DEFINE_RESPONSE_TABLE1(TCasOTCrapsGFW, TCasinoGameFrameWindow)
 EV_COMMAND(CM_GOTOCRAPS, CmGoToCraps), EV_COMMAND_ENABLE(CM_GOTOCRAPS, CeGoToCraps),

@@ -2,7 +2,7 @@
 #include "JorpBase.h"
 
 #include "engine/foundation/EngineContext.h"
-#include "platform/framework/Module.h"
+#include "platform/framework/window/Module.h"
 
 std::string& JorpLoadString(std::string& result, const TJorpBase*, u32 id) {
     result =

@@ -6,8 +6,8 @@
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/JorpIniFile.h"
 
-#include "platform/framework/Desktop.h"
-#include "platform/framework/Edit.h"
+#include "platform/framework/controls/Edit.h"
+#include "platform/framework/window/Desktop.h"
 
 namespace {
 

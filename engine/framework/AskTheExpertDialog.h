@@ -2,7 +2,7 @@
 // left it on the screen.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 #include <string>
 

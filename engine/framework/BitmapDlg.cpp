@@ -5,10 +5,10 @@
 
 #include "resources/Resources.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/draw/GdiObject.h"
+#include "platform/framework/window/Desktop.h"
 
 DEFINE_RESPONSE_TABLE1(TBitmapDlg, TDialog)
 EV_WM_PAINT, EV_WM_ERASEBKGND, EV_WM_LBUTTONUP, EV_WM_RBUTTONUP, EV_WM_TIMER, END_RESPONSE_TABLE;

@@ -2,7 +2,7 @@
 // loading screens), closed by a click or by a one-shot timer.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 class TBitmap;
 class TButton;

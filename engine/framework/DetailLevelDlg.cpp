@@ -5,7 +5,7 @@
 
 #include "resources/Resources.h"
 
-#include "platform/framework/Button.h"
+#include "platform/framework/controls/Button.h"
 
 DEFINE_RESPONSE_TABLE1(TDetailLevelDlg, TDialog)
 EV_COMMAND(IDOK, CmOk), END_RESPONSE_TABLE;

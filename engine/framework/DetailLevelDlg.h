@@ -1,7 +1,7 @@
 // TDetailLevelDlg: the game-speed dialog, four levels as radio buttons.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 class TDetailLevelHost;
 class TRadioButton;

@@ -1,7 +1,7 @@
 // Centring and moving the engine's dialogs.
 #include "DialogPlacement.h"
 
-#include "platform/framework/Desktop.h"
+#include "platform/framework/window/Desktop.h"
 
 void PlaceDialog(TWindow& dialog, TPoint topLeft, TSize size) {
     // A child window is placed in its parent's client coordinates.

@@ -1,7 +1,7 @@
 // Where the engine's dialogs go: centred over their parent or on the screen, moved whole.
 #pragma once
 
-#include "platform/framework/Window.h"
+#include "platform/framework/window/Window.h"
 
 // Every move of an engine dialog keeps its place in the stacking order, leaves the
 // painting to the window system and does not activate it.

@@ -9,8 +9,8 @@
 #include "engine/framework/JorpMsgPacket.h"
 #include "engine/framework/ModePause.h"
 #include "engine/framework/ModeWindow.h"
-#include "platform/framework/Menu.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/menus/Menu.h"
 #include "resources/Resources.h"
 
 namespace {

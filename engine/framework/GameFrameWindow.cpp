@@ -10,8 +10,8 @@
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/PlayerMgr.h"
 #include "engine/framework/SplashDlg.h"
-#include "platform/framework/CommandEnabler.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/menus/CommandEnabler.h"
 
 namespace {
 

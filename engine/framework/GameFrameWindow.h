@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/framework/PlayerMgrOwner.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/host/Types.h"
 
 #include <memory>

@@ -7,11 +7,11 @@
 #include "engine/foundation/JorpList.h"
 #include "engine/foundation/JorpOwner.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/FrameWindow.h"
-#include "platform/framework/Gauge.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Gauge.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/framework/window/FrameWindow.h"
 
 namespace {
 

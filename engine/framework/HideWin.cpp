@@ -1,8 +1,8 @@
 // TJorpHideWin: hands the focus on to the main window.
 #include "HideWin.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 
 DEFINE_RESPONSE_TABLE1(TJorpHideWin, TWindow)
 EV_WM_SETFOCUS, EV_WM_KILLFOCUS, END_RESPONSE_TABLE;

@@ -2,7 +2,7 @@
 // keeps the keyboard focus.
 #pragma once
 
-#include "platform/framework/Window.h"
+#include "platform/framework/window/Window.h"
 
 class TJorpHideWin : public TWindow {
 public:

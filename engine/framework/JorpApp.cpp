@@ -10,7 +10,7 @@
 #include "engine/framework/GaugeDlg.h"
 #include "engine/framework/MediaFaces.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/WinHelp.h"
+#include "platform/framework/help/WinHelp.h"
 
 namespace {
 

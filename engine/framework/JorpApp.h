@@ -2,7 +2,7 @@
 // start-up checks, the main frame, help, and shutdown; TJorpAppInfo, its frame description.
 #pragma once
 
-#include "platform/framework/Application.h"
+#include "platform/framework/window/Application.h"
 #include "platform/host/InstanceLock.h"
 #include "platform/host/Types.h"
 

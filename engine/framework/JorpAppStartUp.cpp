@@ -8,8 +8,8 @@
 #include "engine/framework/GameFile.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/WarnMsgDlg.h"
-#include "platform/framework/GdiTypes.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/draw/GdiTypes.h"
 #include "platform/host/VirtualPath.h"
 
 #include <cstdio>

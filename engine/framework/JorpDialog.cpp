@@ -3,8 +3,8 @@
 
 #include "DialogPlacement.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/ModalLoop.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/ModalLoop.h"
 
 TJorpDialog::TJorpDialog(TWindow* parent, u32 resId, bool center, TModule* module)
     : TDialog(parent, resId, module), Center(center) {}

@@ -2,7 +2,7 @@
 // that can centre itself.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 // Modal flags of ExecuteModal, as the message boxes use them.
 constexpr u32 JDM_SYSTEMMODAL = 0x1000;

@@ -1,7 +1,7 @@
 // TJorpGroupGaugeDlg: the reporter that draws nothing.
 #include "JorpGroupGaugeDlg.h"
 
-#include "platform/framework/Gauge.h"
+#include "platform/framework/controls/Gauge.h"
 
 #include <algorithm>
 #include <limits>

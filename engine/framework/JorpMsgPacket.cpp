@@ -1,10 +1,10 @@
 // Engine message packets and their posting.
 #include "JorpMsgPacket.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 
 TJorpMsgPacket::TJorpMsgPacket(u8 idCode, u8 sidCode, u32 lParam)
     : Message(WM_USER), WParam(static_cast<u32>(sidCode) * 256U + idCode), LParam(lParam) {}

@@ -3,7 +3,7 @@
 
 #include "resources/Resources.h"
 
-#include "platform/framework/Gauge.h"
+#include "platform/framework/controls/Gauge.h"
 
 TLoadDlg::TLoadDlg(void* owner, TWindow* parent, TBitmap* bitmap, u16 flags, const TRect& rect1,
                    const TRect& rect2, TColor color1, TColor color2, TModule* module)

@@ -3,7 +3,7 @@
 
 #include "JorpGroupGaugeDlg.h"
 
-#include "platform/framework/Color.h"
+#include "platform/framework/draw/Color.h"
 
 class TGauge;
 

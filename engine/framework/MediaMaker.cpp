@@ -1,7 +1,7 @@
 // TMediaMaker: the installed maker of media objects, and the null maker's answers.
 #include "MediaFaces.h"
 
-#include "platform/framework/Dc.h"
+#include "platform/framework/draw/Dc.h"
 
 namespace {
 

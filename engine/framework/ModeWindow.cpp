@@ -16,7 +16,7 @@
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModeState.h"
 #include "engine/framework/PlayerMgr.h"
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/draw/GdiObject.h"
 #include "platform/host/DateTime.h"
 #include "platform/host/MessageBox.h"
 #include "platform/host/RuntimeRandom.h"

@@ -5,7 +5,7 @@
 #include "engine/foundation/JorpOwner.h"
 #include "engine/framework/DetailLevelHost.h"
 #include "engine/framework/ModeWindowApi.h"
-#include "platform/framework/Window.h"
+#include "platform/framework/window/Window.h"
 #include "platform/host/Types.h"
 
 #include <memory>

@@ -11,7 +11,7 @@
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModeState.h"
-#include "platform/framework/Desktop.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/MessageBox.h"
 
 void TJorpModeWindow::EvTimer(u32) {

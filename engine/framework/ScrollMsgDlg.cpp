@@ -3,7 +3,7 @@
 
 #include "resources/Resources.h"
 
-#include "platform/framework/ListBox.h"
+#include "platform/framework/controls/ListBox.h"
 
 TScrollMsgDlg::TScrollMsgDlg(TWindow* parent, const std::string& caption,
                              std::vector<std::string> lines)

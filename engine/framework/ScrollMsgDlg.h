@@ -1,7 +1,7 @@
 // TScrollMsgDlg: a caption and a list of text lines in a list box.
 #pragma once
 
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 #include <string>
 #include <vector>

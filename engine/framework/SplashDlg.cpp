@@ -5,9 +5,9 @@
 
 #include "engine/foundation/EngineContext.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/draw/GdiObject.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/JorpIniFile.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/Static.h"
 
 DEFINE_RESPONSE_TABLE1(TWarnMsgDlg, TJorpDialog)
 EV_COMMAND(IDOK, CmOk), END_RESPONSE_TABLE;

@@ -1,8 +1,8 @@
 // The animated icon: its frames and the process-wide counter that walks them.
 #include "engine/media/AnimatedIcons.h"
 
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/FrameWindow.h"
 
 #include <algorithm>
 

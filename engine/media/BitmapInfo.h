@@ -1,7 +1,7 @@
 // TBitmapFileHeader and TBitmapInfo: the 14-byte file header and the DIB header with its colours.
 #pragma once
 
-#include "platform/framework/GdiTypes.h"
+#include "platform/framework/draw/GdiTypes.h"
 #include "platform/host/Types.h"
 
 #include <memory>

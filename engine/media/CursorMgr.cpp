@@ -2,10 +2,10 @@
 #include "engine/media/CursorMgr.h"
 
 #include "engine/framework/GameFrameWindow.h"
-#include "platform/framework/Application.h"
-#include "platform/framework/Cursor.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Cursor.h"
+#include "platform/framework/window/FrameWindow.h"
 
 TCursorMgr::TCursorMgr(TApplication* owner) : Owner(owner) {
     Slots[CURSOR_SLOT_ARROW] = TCursorData(nullptr, IDC_ARROW);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/media/Rect16.h"
-#include "platform/framework/Dc.h"
+#include "platform/framework/draw/Dc.h"
 
 class TBmp;
 class TBitmapInfo;

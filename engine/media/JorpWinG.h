@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/foundation/JorpDll.h"
-#include "platform/framework/WinG.h"
+#include "platform/framework/draw/WinG.h"
 
 class TJorpWinG : public TJorpDll {
 public:

@@ -2,7 +2,7 @@
 // and test fixtures (the objects' own writers write nothing).
 #pragma once
 
-#include "platform/framework/GdiTypes.h"
+#include "platform/framework/draw/GdiTypes.h"
 #include "platform/host/Types.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // TRGBQuadPalette, TLogicalPalette and TIdentityPalette: the colour tables palettes are made of.
 #pragma once
 
-#include "platform/framework/GdiTypes.h"
+#include "platform/framework/draw/GdiTypes.h"
 #include "platform/host/Types.h"
 
 #include <vector>

@@ -1,10 +1,10 @@
 // What a backend supplies to the window system: pixels out, input in, waiting, the cursor.
 #pragma once
 
-#include "Cursor.h"
 #include "Geometry.h"
-#include "Icon.h"
-#include "Surface.h"
+#include "platform/framework/draw/Surface.h"
+#include "platform/framework/window/Cursor.h"
+#include "platform/framework/window/Icon.h"
 
 #include <limits>
 #include <string>

@@ -1,9 +1,9 @@
 // Backend choice and the call of the program's own main function.
 #include "PlatformMain.h"
 
-#include "Desktop.h"
-#include "MessageBoxUi.h"
-#include "WinG.h"
+#include "platform/framework/dialogs/MessageBoxUi.h"
+#include "platform/framework/draw/WinG.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 #include "platform/host/PlayerFolder.h"
 

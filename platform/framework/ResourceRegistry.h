@@ -1,9 +1,9 @@
 // The program's compiled-in resources, registered at start and looked up by id through TModule.
 #pragma once
 
-#include "Cursor.h"
-#include "DialogTemplate.h"
-#include "Icon.h"
+#include "platform/framework/dialogs/DialogTemplate.h"
+#include "platform/framework/window/Cursor.h"
+#include "platform/framework/window/Icon.h"
 #include "platform/host/Types.h"
 
 #include <map>

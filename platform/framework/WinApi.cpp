@@ -1,7 +1,7 @@
 // The old system's window calls, each forwarded to the window system.
 #include "WinApi.h"
 
-#include "Window.h"
+#include "platform/framework/window/Window.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
 // The old system's window calls by their own names, over the window system.
 #pragma once
 
-#include "Accelerators.h"
-#include "Cursor.h"
-#include "Desktop.h"
-#include "Menu.h"
 #include "WinConstants.h"
 #include "WinTypes.h"
+#include "platform/framework/menus/Accelerators.h"
+#include "platform/framework/menus/Menu.h"
+#include "platform/framework/window/Cursor.h"
+#include "platform/framework/window/Desktop.h"
 
 bool PostMessage(HWND window, u32 msg, WPARAM wp, LPARAM lp);
 inline bool PostMessageA(HWND window, u32 msg, WPARAM wp, LPARAM lp) {

@@ -3,8 +3,8 @@
 
 #include "PngWriter.h"
 #include "platform/audio/WaveMixOutput.h"
-#include "platform/framework/Desktop.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/midi/Mci.h"
 
 #include <algorithm>

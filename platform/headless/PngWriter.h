@@ -1,7 +1,7 @@
 // PNG files of desktop pixels, through libpng.
 #pragma once
 
-#include "platform/framework/Surface.h"
+#include "platform/framework/draw/Surface.h"
 
 #include <optional>
 #include <string>

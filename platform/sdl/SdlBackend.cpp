@@ -4,8 +4,8 @@
 
 #include "SdlRenderer.h"
 #include "platform/audio/WaveMixOutput.h"
-#include "platform/framework/Desktop.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/Clock.h"
 #include "platform/midi/Mci.h"
 

@@ -1,7 +1,7 @@
 // The mouse cursors SDL shows for the ones the window system asks for.
 #pragma once
 
-#include "platform/framework/Cursor.h"
+#include "platform/framework/window/Cursor.h"
 
 #include <map>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "SdlViewport.h"
-#include "platform/framework/Surface.h"
+#include "platform/framework/draw/Surface.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // TRgbCanvas: drawing on the fine grid and averaging down.
 #include "resources/images/ResourceImagesCanvas.h"
 
-#include "platform/framework/Font.h"
+#include "platform/framework/draw/Font.h"
 
 #include <algorithm>
 #include <cmath>

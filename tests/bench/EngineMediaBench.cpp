@@ -8,10 +8,10 @@
 #include "engine/media/ScreenMgr.h"
 #include "engine/media/Sprite.h"
 #include "engine/media/VideoWinG.h"
-#include "platform/framework/Application.h"
-#include "platform/framework/Surface.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/WinG.h"
+#include "platform/framework/draw/Surface.h"
+#include "platform/framework/draw/WinG.h"
+#include "platform/framework/window/Application.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/Library.h"
 // The tests' stand-in mode window.

@@ -1,10 +1,10 @@
 // CPU time of the message loop on the SDL backend while nothing moves: a frame window on the
 // desktop, no timers, no input, the loop waiting for a fixed stretch of wall time.
-#include "platform/framework/Application.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/sdl/SdlBackend.h"
 
 #include <SDL2/SDL.h>

@@ -9,7 +9,7 @@
 #include "engine/foundation/FileMgrFixture.h"
 #include "engine/media/Anm.h"
 #include "engine/media/MediaEncoders.h"
-#include "platform/framework/Surface.h"
+#include "platform/framework/draw/Surface.h"
 #include "platform/host/MessageBox.h"
 #include "support/ChipPileArt.h"
 #include "support/ExitTrap.h"

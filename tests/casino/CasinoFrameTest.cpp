@@ -4,13 +4,13 @@
 
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/PlayerMgr.h"
-#include "platform/framework/BitmapResources.h"
-#include "platform/framework/Chrome.h"
-#include "platform/framework/CommandEnabler.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/MenuUi.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/chrome/Chrome.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/draw/BitmapResources.h"
+#include "platform/framework/menus/CommandEnabler.h"
+#include "platform/framework/menus/MenuUi.h"
+#include "platform/framework/window/Desktop.h"
 #include "tests/support/Golden.h"
 
 #include <algorithm>

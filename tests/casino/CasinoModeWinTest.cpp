@@ -4,8 +4,8 @@
 #include "RecordsFixture.h"
 
 #include "casino/CasinoStatDialog.h"
-#include "platform/framework/CommandEnabler.h"
-#include "platform/framework/Dialog.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/menus/CommandEnabler.h"
 #include "resources/Resources.h"
 
 #include <gtest/gtest.h>

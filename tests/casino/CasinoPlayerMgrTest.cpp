@@ -6,8 +6,8 @@
 
 #include "casino/CasinoStatDialog.h"
 #include "engine/framework/JorpApp.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/Window.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/window/Window.h"
 
 #include <gtest/gtest.h>
 

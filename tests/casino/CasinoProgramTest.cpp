@@ -11,8 +11,8 @@
 #include "casino/GamblerDeleteDialog.h"
 #include "casino/GamblerDialog.h"
 #include "engine/framework/GObjList.h"
-#include "platform/framework/Chrome.h"
-#include "platform/framework/MenuUi.h"
+#include "platform/framework/chrome/Chrome.h"
+#include "platform/framework/menus/MenuUi.h"
 
 #include <memory>
 

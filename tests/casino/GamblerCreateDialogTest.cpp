@@ -4,7 +4,7 @@
 
 #include "casino/GamblerCreateDialog.h"
 
-#include "platform/framework/Edit.h"
+#include "platform/framework/controls/Edit.h"
 
 #include <memory>
 

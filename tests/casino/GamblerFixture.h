@@ -11,13 +11,13 @@
 
 #include "casino/GamblerMsgDlg.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Button.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/ListBox.h"
 #include "platform/framework/ResourceRegistry.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/ListBox.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <functional>

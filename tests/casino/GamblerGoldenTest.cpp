@@ -6,7 +6,7 @@
 #include "casino/GamblerDialog.h"
 #include "casino/GamblerMsgDlg.h"
 
-#include "platform/framework/Edit.h"
+#include "platform/framework/controls/Edit.h"
 #include "support/Golden.h"
 
 namespace {

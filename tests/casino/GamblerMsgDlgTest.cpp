@@ -3,8 +3,8 @@
 
 #include "casino/GamblerMsgDlg.h"
 
-#include "platform/framework/ControlPaint.h"
-#include "platform/framework/Dc.h"
+#include "platform/framework/controls/ControlPaint.h"
+#include "platform/framework/draw/Dc.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary bytes read as an 8-bit bitmap file.
-#include "platform/framework/BitmapResources.h"
+#include "platform/framework/draw/BitmapResources.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary bytes read as the help file, and a book that reads written again.
-#include "platform/framework/HelpFileReader.h"
+#include "platform/framework/help/HelpFileReader.h"
 
 #include <algorithm>
 #include <cstddef>

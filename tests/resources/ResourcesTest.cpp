@@ -1,9 +1,9 @@
 // The compiled-in tables as the framework's module sees them once registered.
 #include "resources/Resources.h"
 
-#include "platform/framework/Menu.h"
-#include "platform/framework/Module.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/menus/Menu.h"
+#include "platform/framework/window/Module.h"
 
 #include <gtest/gtest.h>
 

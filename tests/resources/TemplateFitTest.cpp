@@ -2,13 +2,13 @@
 // draws them: each must fit the control that shows it.
 #include "resources/Resources.h"
 
-#include "platform/framework/ControlConstants.h"
-#include "platform/framework/DialogUnits.h"
-#include "platform/framework/Gdi.h"
-#include "platform/framework/GdiObject.h"
 #include "platform/framework/ResourceRegistry.h"
-#include "platform/framework/Theme.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/chrome/Theme.h"
+#include "platform/framework/controls/ControlConstants.h"
+#include "platform/framework/dialogs/DialogUnits.h"
+#include "platform/framework/draw/Gdi.h"
+#include "platform/framework/draw/GdiObject.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

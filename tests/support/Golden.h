@@ -1,7 +1,7 @@
 // Golden images: a rendered area compared pixel for pixel with tests/golden/<name>.png.
 #pragma once
 
-#include "platform/framework/Surface.h"
+#include "platform/framework/draw/Surface.h"
 #include "platform/headless/PngWriter.h"
 #include "support/ScratchDir.h"
 

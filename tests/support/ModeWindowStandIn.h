@@ -4,7 +4,7 @@
 #include "engine/foundation/JorpOwner.h"
 #include "engine/framework/ResponderHost.h"
 #include "engine/media/ScreenMgr.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/window/FrameWindow.h"
 
 #include <memory>
 #include <vector>

@@ -2,8 +2,8 @@
 // held still while they show and running again after, an earlier pause left in place.
 #include "ProgramSupport.h"
 
-#include "platform/framework/BitmapResources.h"
-#include "platform/framework/Desktop.h"
+#include "platform/framework/draw/BitmapResources.h"
+#include "platform/framework/window/Desktop.h"
 
 namespace {
 

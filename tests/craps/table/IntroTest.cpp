@@ -3,7 +3,7 @@
 #include "ProgramSupport.h"
 
 #include "craps/table/IntroGameLord.h"
-#include "platform/framework/Desktop.h"
+#include "platform/framework/window/Desktop.h"
 #include "support/Golden.h"
 #include "tools/databuild/content/ContentIntro.h"
 

@@ -16,7 +16,7 @@
 #include "engine/media/MediaEncoders.h"
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/ResourceRegistry.h"
-#include "platform/framework/WinG.h"
+#include "platform/framework/draw/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "resources/ResourceImageTables.h"
 #include "resources/Resources.h"

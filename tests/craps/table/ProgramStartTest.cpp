@@ -4,8 +4,8 @@
 #include "ProgramSupport.h"
 
 #include "engine/framework/GameLord.h"
-#include "platform/framework/CommandEnabler.h"
-#include "platform/framework/WinHelp.h"
+#include "platform/framework/help/WinHelp.h"
+#include "platform/framework/menus/CommandEnabler.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/WinG.h"
+#include "platform/framework/draw/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/RuntimeRandom.h"
 #include "resources/Resources.h"

@@ -5,7 +5,7 @@
 #include "SdlProgramSupport.h"
 #include "support/FailurePictures.h"
 
-#include "platform/framework/MenuUi.h"
+#include "platform/framework/menus/MenuUi.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlPlacement.h"
 #include "tools/databuild/writer/Build.h"

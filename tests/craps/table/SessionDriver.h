@@ -11,8 +11,8 @@
 #include "craps/table/RoundStates.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/framework/Responder.h"
-#include "platform/framework/Module.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/window/Module.h"
 #include "resources/Resources.h"
 
 #include <gtest/gtest.h>

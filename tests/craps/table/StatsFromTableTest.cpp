@@ -6,7 +6,7 @@
 #include "craps/stats/CasinoStatDlg.h"
 #include "craps/stats/StatCalcCraps.h"
 #include "craps/table/CrapsGameLord.h"
-#include "platform/framework/Desktop.h"
+#include "platform/framework/window/Desktop.h"
 #include "support/Golden.h"
 
 #include <cstdlib>

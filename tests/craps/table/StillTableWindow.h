@@ -9,7 +9,7 @@
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "platform/audio/WaveMix.h"
-#include "platform/framework/WinG.h"
+#include "platform/framework/draw/WinG.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/MessageBox.h"
 #include "resources/Resources.h"

@@ -2,7 +2,7 @@
 #include "engine/foundation/JorpDll.h"
 
 #include "engine/foundation/EngineContext.h"
-#include "platform/framework/Module.h"
+#include "platform/framework/window/Module.h"
 #include "resources/Resources.h"
 #include "support/ExitTrap.h"
 

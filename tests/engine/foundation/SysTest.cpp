@@ -2,8 +2,8 @@
 // source installed after the start takes over.
 #include "engine/foundation/Sys.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/host/Clock.h"
 

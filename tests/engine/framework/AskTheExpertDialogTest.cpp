@@ -3,7 +3,7 @@
 
 #include "engine/framework/AskTheExpertDialog.h"
 
-#include "platform/framework/Edit.h"
+#include "platform/framework/controls/Edit.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "engine/framework/BitmapDlg.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/GdiObject.h"
-#include "platform/framework/Theme.h"
+#include "platform/framework/chrome/Theme.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/draw/GdiObject.h"
 
 namespace {
 

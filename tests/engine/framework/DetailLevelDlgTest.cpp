@@ -5,7 +5,7 @@
 #include "engine/framework/DetailLevelDlg.h"
 #include "engine/framework/DetailLevelHost.h"
 
-#include "platform/framework/Button.h"
+#include "platform/framework/controls/Button.h"
 
 namespace {
 

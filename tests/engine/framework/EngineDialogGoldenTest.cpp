@@ -10,7 +10,7 @@
 #include "engine/framework/SplashDlg.h"
 #include "engine/framework/WarnMsgDlg.h"
 
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/draw/GdiObject.h"
 #include "support/Golden.h"
 
 namespace {

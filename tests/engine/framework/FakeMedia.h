@@ -5,7 +5,7 @@
 #include "engine/foundation/JorpBase.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ResponderList.h"
-#include "platform/framework/GdiTypes.h"
+#include "platform/framework/draw/GdiTypes.h"
 
 #include <algorithm>
 #include <memory>

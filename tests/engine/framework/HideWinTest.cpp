@@ -1,9 +1,9 @@
 // The hidden notification window: the focus always goes on to the main window.
 #include "engine/framework/HideWin.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

@@ -5,11 +5,11 @@
 #include "engine/foundation/DetList.h"
 #include "engine/foundation/FileMgr.h"
 #include "engine/framework/GameFile.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/FrameWindow.h"
-#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/window/FrameWindow.h"
 
 #include <filesystem>
 #include <tuple>

@@ -1,9 +1,9 @@
 // Engine message packets: code packing, and posting to the main window through the queue.
 #include "engine/framework/JorpMsgPacket.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

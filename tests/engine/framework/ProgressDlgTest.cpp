@@ -7,9 +7,9 @@
 #include "engine/framework/GaugeDlg.h"
 #include "engine/framework/LoadDlg.h"
 
-#include "platform/framework/FrameWindow.h"
-#include "platform/framework/Gauge.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Gauge.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/window/FrameWindow.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "engine/foundation/JorpBase.h"
 #include "engine/framework/ResponderHost.h"
 #include "engine/framework/ResponderList.h"
-#include "platform/framework/Application.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

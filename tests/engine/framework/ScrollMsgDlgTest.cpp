@@ -3,7 +3,7 @@
 
 #include "engine/framework/ScrollMsgDlg.h"
 
-#include "platform/framework/ListBox.h"
+#include "platform/framework/controls/ListBox.h"
 
 namespace {
 

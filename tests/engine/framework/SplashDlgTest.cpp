@@ -3,7 +3,7 @@
 
 #include "engine/framework/SplashDlg.h"
 
-#include "platform/framework/Button.h"
+#include "platform/framework/controls/Button.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "engine/framework/WarnMsgDlg.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/Static.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The animated icon's frames.
 #include "engine/media/AnimatedIcons.h"
 
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // shown with and without a main frame window.
 #include "engine/media/CursorMgr.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Cursor.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Cursor.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

@@ -12,8 +12,8 @@
 #include "engine/media/SoundMgr.h"
 #include "engine/media/WaveMixDll.h"
 #include "platform/audio/WaveMix.h"
-#include "platform/framework/MessageBoxUi.h"
-#include "platform/framework/WinG.h"
+#include "platform/framework/dialogs/MessageBoxUi.h"
+#include "platform/framework/draw/WinG.h"
 
 namespace {
 

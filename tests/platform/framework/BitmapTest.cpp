@@ -1,8 +1,8 @@
 // Bitmaps from resources: the ".bmp" reader against good and damaged images, the resource
 // registry, and TBitmap drawn through a memory DC.
-#include "platform/framework/BitmapResources.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Module.h"
+#include "platform/framework/draw/BitmapResources.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/window/Module.h"
 
 #include <gtest/gtest.h>
 

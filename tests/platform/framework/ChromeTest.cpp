@@ -2,11 +2,11 @@
 // captions following activation, pop-ups leaving no trace, and the classic look as a whole.
 #include "MenuUiFixture.h"
 
-#include "platform/framework/ChromeCanvas.h"
-#include "platform/framework/ControlConstants.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/Theme.h"
+#include "platform/framework/chrome/ChromeCanvas.h"
+#include "platform/framework/chrome/Theme.h"
+#include "platform/framework/controls/ControlConstants.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/draw/Dc.h"
 #include "tests/support/Golden.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include "MessageLog.h"
 #include "TestWindows.h"
 
-#include "platform/framework/Menu.h"
-#include "platform/framework/MenuTracker.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/menus/Menu.h"
+#include "platform/framework/menus/MenuTracker.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and radio groups, and gauges.
 #include "DialogTestFixture.h"
 
-#include "platform/framework/Validator.h"
+#include "platform/framework/controls/Validator.h"
 
 namespace {
 

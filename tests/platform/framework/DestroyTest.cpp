@@ -1,7 +1,7 @@
 // Destroying a child from its parent's own WM_DESTROY: the child goes then, once.
-#include "platform/framework/Application.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

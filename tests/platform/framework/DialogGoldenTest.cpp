@@ -2,8 +2,8 @@
 // combo box, and message boxes.
 #include "DialogTestFixture.h"
 
-#include "platform/framework/BitmapResources.h"
-#include "platform/framework/MessageBoxUi.h"
+#include "platform/framework/dialogs/MessageBoxUi.h"
+#include "platform/framework/draw/BitmapResources.h"
 #include "support/Golden.h"
 
 namespace {

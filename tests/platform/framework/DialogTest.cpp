@@ -2,8 +2,8 @@
 // values, and the dialog keyboard (Tab, Enter, Esc, mnemonics).
 #include "DialogTestFixture.h"
 
-#include "platform/framework/DialogUnits.h"
-#include "platform/framework/GdiObject.h"
+#include "platform/framework/dialogs/DialogUnits.h"
+#include "platform/framework/draw/GdiObject.h"
 
 DEFINE_RESPONSE_TABLE1(TRecordingDialog, TDialog)
 EV_COMMAND(101, CmReset), EV_COMMAND(102, CmHardway), EV_LBN_SELCHANGE(300, EvListSel),

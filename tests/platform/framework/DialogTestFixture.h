@@ -4,13 +4,13 @@
 
 #include "MessageLog.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/ComboBox.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/Edit.h"
-#include "platform/framework/Gauge.h"
-#include "platform/framework/ListBox.h"
-#include "platform/framework/Static.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/ComboBox.h"
+#include "platform/framework/controls/Edit.h"
+#include "platform/framework/controls/Gauge.h"
+#include "platform/framework/controls/ListBox.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/dialogs/Dialog.h"
 
 #include <gtest/gtest.h>
 

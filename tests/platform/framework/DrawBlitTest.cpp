@@ -1,6 +1,6 @@
 // Blits: 8-bit DIBs shown through their colour tables, stretching to the nearest pixel, and
 // what is left alone at the edges of either side.
-#include "platform/framework/Dc.h"
+#include "platform/framework/draw/Dc.h"
 
 #include "support/Golden.h"
 

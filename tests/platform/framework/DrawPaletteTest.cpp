@@ -1,6 +1,6 @@
 // Logical palettes kept as state: creation, selection, realisation and its return values,
 // the system palette, and colours drawn by palette index.
-#include "platform/framework/Dc.h"
+#include "platform/framework/draw/Dc.h"
 
 #include <gtest/gtest.h>
 

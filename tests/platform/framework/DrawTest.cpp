@@ -1,8 +1,8 @@
 // Lines, rectangles, fills and pixels: where they land, what they leave alone, the clip, the
 // DC's objects and how they live and die.
-#include "platform/framework/Dc.h"
-#include "platform/framework/GdiObject.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/draw/GdiObject.h"
 
 #include "support/Golden.h"
 

@@ -1,8 +1,8 @@
 // Drawing in a window's paint handler on the desktop: the paint DC's default objects, its
 // origin at the client area, and windows above it cutting its drawing away.
-#include "platform/framework/Dc.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/Window.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/window/Window.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include "support/Golden.h"

@@ -1,7 +1,7 @@
 // Fonts: which face a request gets, sizes in the old system's meaning, metrics, extents,
 // character widths, and the pixels of text in every font the program uses.
-#include "platform/framework/Font.h"
-#include "platform/framework/Dc.h"
+#include "platform/framework/draw/Font.h"
+#include "platform/framework/draw/Dc.h"
 
 #include "support/Golden.h"
 

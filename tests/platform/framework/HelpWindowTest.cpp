@@ -3,10 +3,10 @@
 // HELP_QUIT, the wheel, a missing or damaged file reported in a box.
 #include "FrameFixture.h"
 
-#include "platform/framework/ControlConstants.h"
-#include "platform/framework/HelpWindow.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/WinHelp.h"
+#include "platform/framework/controls/ControlConstants.h"
+#include "platform/framework/help/HelpWindow.h"
+#include "platform/framework/help/WinHelp.h"
 #include "support/Golden.h"
 #include "support/TempDir.h"
 

@@ -3,8 +3,8 @@
 #include "MessageLog.h"
 #include "TestWindows.h"
 
-#include "platform/framework/Dc.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/draw/Dc.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "MessageLog.h"
 #include "TestWindows.h"
 
-#include "platform/framework/Chrome.h"
-#include "platform/framework/Menu.h"
-#include "platform/framework/MenuUi.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/chrome/Chrome.h"
+#include "platform/framework/menus/Menu.h"
+#include "platform/framework/menus/MenuUi.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // the program still, boxes without an owner or application, and recorded boxes.
 #include "MessageLog.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/ControlPaint.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/GdiObject.h"
-#include "platform/framework/MessageBoxUi.h"
-#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/ControlPaint.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/dialogs/MessageBoxUi.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/draw/GdiObject.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // "window MESSAGE args" lines to compare with expected tables.
 #pragma once
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <map>

@@ -1,5 +1,5 @@
 // Rectangle edges and the clipping region's subtraction.
-#include "platform/framework/Region.h"
+#include "platform/framework/draw/Region.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "MessageLog.h"
 #include "TestWindows.h"
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Desktop.h"
-#include "platform/framework/Menu.h"
+#include "platform/framework/menus/Menu.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Desktop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Test support: a frame with a client window, both recording what reaches their handlers.
 #pragma once
 
-#include "platform/framework/CommandEnabler.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/menus/CommandEnabler.h"
+#include "platform/framework/window/FrameWindow.h"
 
 #include <string>
 #include <vector>

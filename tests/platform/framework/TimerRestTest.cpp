@@ -2,8 +2,8 @@
 // message ends the rest at once; the loop sleeps through the rest in one wait.
 #include "FrameFixture.h"
 
-#include "platform/framework/Desktop.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/Clock.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The 8-bit back-buffer library: its ten entry points bound by name through the loader, and
 // a back buffer drawn into through its pointer and shown through its colour table.
-#include "platform/framework/WinG.h"
-#include "platform/framework/Dc.h"
+#include "platform/framework/draw/WinG.h"
+#include "platform/framework/draw/Dc.h"
 #include "platform/host/Library.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The headless backend's clock, script and screen, and its screenshots' refusals.
 #include "platform/headless/HeadlessBackend.h"
-#include "platform/framework/Desktop.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/headless/PngWriter.h"
 #include "support/TempDir.h"
 

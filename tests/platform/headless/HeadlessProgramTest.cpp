@@ -1,11 +1,11 @@
 // A small program on the headless backend: a frame with a client window and a menu bar runs
 // its loop under a script of timers, clicks, keys and menu choices until it is closed.
-#include "platform/framework/Application.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/FrameWindow.h"
-#include "platform/framework/MenuTracker.h"
 #include "platform/framework/PlatformMain.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/menus/MenuTracker.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

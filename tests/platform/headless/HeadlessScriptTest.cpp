@@ -1,12 +1,12 @@
 // Scripts of input for the headless backend: what a line means, bad and hostile files refused
 // by line, and a script played to its end by a program that then closes.
 #include "platform/headless/HeadlessScript.h"
-#include "platform/framework/Application.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/FrameWindow.h"
 #include "platform/framework/PlatformMain.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/host/Clock.h"
 #include "support/TempDir.h"

@@ -2,9 +2,9 @@
 // notices posted into the window system.
 #include "../audio/WaveImage.h"
 #include "platform/audio/WaveMix.h"
-#include "platform/framework/Application.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/Window.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/Window.h"
 #include "platform/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The program's backend list: the real window first, the headless desktop second, chosen by
 // name through PlatformMain.
-#include "platform/framework/Desktop.h"
 #include "platform/framework/PlatformMain.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/sdl/ProgramBackends.h"
 

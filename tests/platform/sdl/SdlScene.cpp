@@ -1,13 +1,13 @@
 // The shared scene: its menu, its dialog template and the client's drawing.
 #include "SdlScene.h"
 
-#include "platform/framework/Button.h"
-#include "platform/framework/Chrome.h"
-#include "platform/framework/Dc.h"
-#include "platform/framework/Menu.h"
 #include "platform/framework/ResourceRegistry.h"
-#include "platform/framework/Static.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/chrome/Chrome.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/Static.h"
+#include "platform/framework/draw/Dc.h"
+#include "platform/framework/menus/Menu.h"
 
 namespace {
 

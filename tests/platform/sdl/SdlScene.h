@@ -2,9 +2,9 @@
 // frame with a menu bar and a drawn client, and a modeless dialog over it.
 #pragma once
 
-#include "platform/framework/Application.h"
-#include "platform/framework/Dialog.h"
-#include "platform/framework/FrameWindow.h"
+#include "platform/framework/dialogs/Dialog.h"
+#include "platform/framework/window/Application.h"
+#include "platform/framework/window/FrameWindow.h"
 
 struct TSdlScene {
     TFrameWindow* Frame = nullptr;

@@ -3,8 +3,8 @@
 // runs it under Xvfb with a screen large enough for scale 2.
 #include "SdlScene.h"
 
-#include "platform/framework/Desktop.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlBackend.h"

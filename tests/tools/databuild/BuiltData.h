@@ -11,7 +11,7 @@
 #include "engine/media/Pal.h"
 #include "engine/media/Sprite.h"
 #include "engine/media/SpriteList.h"
-#include "platform/framework/Surface.h"
+#include "platform/framework/draw/Surface.h"
 #include "support/QuietModeWindow.h"
 #include "tools/databuild/writer/Build.h"
 

@@ -1,8 +1,8 @@
 // The builder's kit: the game palette against the screen's statics, canvas shapes and text, the
 // wave writer read back by the mixer, and the data-name rule.
 #include "platform/audio/WaveFile.h"
-#include "platform/framework/Gdi.h"
-#include "platform/framework/GdiObjects.h"
+#include "platform/framework/draw/Gdi.h"
+#include "platform/framework/draw/GdiObjects.h"
 #include "tools/databuild/art/Canvas.h"
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/model/BuildError.h"

@@ -2,8 +2,8 @@
 // bitmaps, the die they share with the intro, and the built intro itself.
 #include "BuiltData.h"
 
-#include "platform/framework/BitmapResources.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/draw/BitmapResources.h"
 #include "resources/ResourceImageTables.h"
 #include "resources/Resources.h"
 #include "resources/images/ResourceImages.h"

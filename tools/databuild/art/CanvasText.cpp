@@ -2,7 +2,7 @@
 // with one-bit glyphs for crisp small lettering.
 #include "tools/databuild/art/Canvas.h"
 
-#include "platform/framework/Font.h"
+#include "platform/framework/draw/Font.h"
 
 #include <cstring>
 #include <map>

@@ -9,7 +9,7 @@
 #include "tools/databuild/writer/SkitChecks.h"
 #include "tools/databuild/writer/WaveLevels.h"
 
-#include "platform/framework/Font.h"
+#include "platform/framework/draw/Font.h"
 
 #include <iostream>
 

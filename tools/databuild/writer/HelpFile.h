@@ -2,7 +2,7 @@
 // into the help file the program opens beside itself.
 #pragma once
 
-#include "platform/framework/HelpFileReader.h"
+#include "platform/framework/help/HelpFileReader.h"
 
 #include <filesystem>
 #include <set>

@@ -1,7 +1,7 @@
 // The test scene in a real window for a person to look at and click through; it runs until
 // its frame is closed.
-#include "platform/framework/Desktop.h"
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/sdl/SdlBackend.h"
 #include "tests/platform/sdl/SdlScene.h"
 
