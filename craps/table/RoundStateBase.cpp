@@ -77,13 +77,13 @@ TCLordMainState::TCLordMainState(TCasinoCGameLord* lord) : TCLordState(lord) {
 void TCLordMainState::CreateSubState(int group) {
     switch (group) {
     case 0:
-        subState = new TInitCState(Lord);
+        subState = std::make_unique<TInitCState>(Lord);
         break;
     case 1:
-        subState = new TCAct1State(Lord);
+        subState = std::make_unique<TCAct1State>(Lord);
         break;
     case 2:
-        subState = new TCAct2State(Lord);
+        subState = std::make_unique<TCAct2State>(Lord);
         break;
     default:
         break;

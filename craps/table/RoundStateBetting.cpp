@@ -41,7 +41,7 @@ void TCAct1State::CreateSubState(int group) {
     // The spot under the mouse now offers its chips back instead of taking more.
     if (TModeWindowApi* window = Table->Window())
         window->PokeHoverResponder();
-    subState = new TCRemoveState(Lord);
+    subState = std::make_unique<TCRemoveState>(Lord);
 }
 
 void TCAct1State::EndSubState(int group) {

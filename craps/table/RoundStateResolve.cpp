@@ -36,7 +36,7 @@ void TCAct2State::Enter() {
 
 void TCAct2State::CreateSubState(int group) {
     if (group == 0)
-        subState = new TCPayOutState(Lord, Order[Position]);
+        subState = std::make_unique<TCPayOutState>(Lord, Order[Position]);
 }
 
 i32 TCAct2State::FindWinner(u16 from) const {

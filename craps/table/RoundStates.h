@@ -35,7 +35,7 @@ protected:
     // updates; the end of group 0 goes on to group 2, the end of group 1 back to the updates,
     // and the state ends after group 2.
     static TPhaseTable ActPhaseTable();
-    TCLordState* HeldLordState() const { return static_cast<TCLordState*>(subState); }
+    TCLordState* HeldLordState() const { return static_cast<TCLordState*>(subState.get()); }
     // A named dealer skit from the start tick; a list without a skit that can play reports a
     // duration of 0, so the step waiting for it goes on at once.
     void StartSkit(i16 list, u32 start, u32& duration);

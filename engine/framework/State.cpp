@@ -17,11 +17,7 @@ TState::TState() {
     SetGroupFlags(TGroupFlags{});
 }
 
-// The held sub-state deletes its own sub-state in turn, so the whole chain goes.
-TState::~TState() {
-    delete subState;
-    subState = nullptr;
-}
+TState::~TState() = default;
 
 i32 TState::Run() {
     if (result != ResultRunning)
@@ -80,7 +76,7 @@ bool TState::Dispatch() {
 TState* TState::Innermost() {
     TState* state = this;
     while (state->subState != nullptr)
-        state = state->subState;
+        state = state->subState.get();
     return state;
 }
 
@@ -160,8 +156,7 @@ void TState::RunSubState(int group) {
 }
 
 void TState::EndSubState(int group) {
-    delete subState;
-    subState = nullptr;
+    subState.reset();
     if (group < 0 || group >= GroupCount) {
         phase = PhaseExit;
         return;

@@ -4,6 +4,7 @@
 #include "platform/host/Types.h"
 
 #include <array>
+#include <memory>
 
 // A state advances through numbered phases, one handler per phase. Its flow is a table of
 // phase numbers and up to 24 groups; each group creates, starts, runs and ends one
@@ -72,12 +73,13 @@ public:
     i32 GetResult() const { return result; }
     i32 GetSubResult() const { return subResult; }
     bool IsRunning() const { return result == ResultRunning; }
-    TState* GetSubState() const { return subState; }
+    TState* GetSubState() const { return subState.get(); }
     const TPhaseTable& GetPhaseTable() const { return phaseTable; }
     const TGroupFlags& GetGroupFlags() const { return groupFlags; }
 
 protected:
-    TState* subState = nullptr;
+    // Owned: a held sub-state goes with its state, and its own sub-state with it.
+    std::unique_ptr<TState> subState;
     i32 phase = PhaseEnter;
     i32 result = ResultRunning;
     i32 subResult = 0;

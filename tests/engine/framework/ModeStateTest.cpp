@@ -77,7 +77,7 @@ public:
 
     // Unless told to flow through its table, it stops in phase 2 like the base.
     void Enter() override { Flow ? TState::Enter() : TModeState::Enter(); }
-    void CreateSubState(int g) override { subState = g == 0 && Make ? Make() : nullptr; }
+    void CreateSubState(int g) override { subState.reset(g == 0 && Make ? Make() : nullptr); }
     bool OnMouseEvent1(u32 m, const TPoint& p) override { return Hook(1, m, p); }
     bool OnMouseEvent2(u32 m, const TPoint& p) override { return Hook(2, m, p); }
     bool OnMouseEvent3(u32 m, const TPoint& p) override { return Hook(3, m, p); }

@@ -46,7 +46,7 @@ public:
     void Abort() override { Note("a"), TState::Abort(); }
     void FrameBegin(u32 frame) override { Note("b", frame); }
     void Update(u32 frame) override { Note("u", frame); }
-    void CreateSubState(int g) override { Note("c", g), subState = Make ? Make(g) : nullptr; }
+    void CreateSubState(int g) override { Note("c", g), subState.reset(Make ? Make(g) : nullptr); }
     void StartSubState(int g) override { Note("s", g), TState::StartSubState(g); }
     void RunSubState(int g) override { Note("r", g), TState::RunSubState(g); }
     void EndSubState(int g) override { Note("e", g), TState::EndSubState(g); }
