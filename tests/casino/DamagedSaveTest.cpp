@@ -3,6 +3,7 @@
 // seed of the casino record fuzz target.
 #include "RecordsFixture.h"
 
+#include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
 #include "support/FuzzSeed.h"
 
@@ -119,6 +120,9 @@ TEST_F(DamagedSave, AFileThePlayerMayNotReadIsToldOnceLeftAsItIsAndTheGamePlaysF
 
 // A gambler who has played three sessions, as the save file holds him.
 TEST(CasinoRecordFuzzSeed, IsARecordWithSessionsAsTheWriterWritesIt) {
+    // The sessions' times are stamped from the clock.
+    TFakeClock clock(0, 1'000'000'000);
+    TScopedClockSource clockScope(clock);
     TCasinoPlayerData record;
     record.SetName("Ann");
     record.SetBankroll(1250.5);
