@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetPrivateProfileDisk(&disk);
     TJorpIniFile settings("c:", "\\", "otcraps", "otcraps.ini", true);
     settings.Read();
-    long sum = settings.Buffering + settings.Effects + settings.Music +
+    // Each value may be as large as an int holds, so they are summed as wider numbers.
+    long sum = static_cast<long>(settings.Buffering) + settings.Effects + settings.Music +
                static_cast<long>(settings.GetCDDrive().size() + settings.GetCDDir().size());
     sum += settings.GetWarningFlag(0) + settings.GetWarningFlag(1);
     for (int n = 0; n < 4; ++n)
