@@ -3,6 +3,7 @@
 // left behind never stands in the next start's way.
 #include "RecordsFixture.h"
 
+#include "casino/GamblerRecord.h"
 #include "platform/host/PrivateProfile.h"
 #include "platform/host/RuntimeRandom.h"
 
@@ -130,14 +131,20 @@ protected:
     // The child: the gambler manager over the stepping host, saving Joe with a new bankroll
     // each time until it is killed. Nothing here may assert; a fault ends it with a code the
     // parent sees as an early end.
+    // The seated Joe's record where it lies in the manager's block.
+    static TGamblerRecord Record(TCasinoPlayerMgr& mgr) {
+        return TGamblerRecord(
+            {mgr.GetDataBlock(mgr.GetActive(0)), static_cast<size_t>(mgr.GetPlayerDataSize())});
+    }
+
     [[noreturn]] void SaveForever(int progress, int go, double first) {
         TSteppingHost host(progress, go);
         auto* mgr = new TCasinoPlayerMgr(&Frame, "c:\\data\\", 3, 20, false, &host);
-        u8* joe = mgr->GetDataBlock(mgr->GetActive(0));
-        if (joe == nullptr || !Frame.Boxes.empty())
+        TGamblerRecord joe = Record(*mgr);
+        if (!joe || !Frame.Boxes.empty())
             ::_exit(2);
         for (double bankroll = first;; bankroll += 1.0) {
-            TCasinoPlayerData::WriteBankroll(joe, bankroll);
+            joe.SetBankroll(bankroll);
             mgr->Save();
         }
     }
@@ -216,7 +223,7 @@ TEST_F(SaveDurability, AKillAtAnyStepOfASaveLeavesTheOldFileOrTheNewOneAndTheNex
         ASSERT_FALSE(std::filesystem::exists(temp)) << trial;
         ASSERT_EQ(Mgr->GetBankroll(Mgr->GetActive(0)), found) << trial;
         ASSERT_EQ(Mgr->GetPlayerName(1), "Ann") << trial;
-        TCasinoPlayerData::WriteBankroll(Mgr->GetDataBlock(Mgr->GetActive(0)), found + 0.5);
+        Record(*Mgr).SetBankroll(found + 0.5);
         Mgr->Save();
         ASSERT_EQ(Frame.Boxes, std::vector<std::string>()) << trial;
         ASSERT_EQ(Decoded(SaveOnDisk().substr(231, CasinoRecordSize)).GetBankroll(), found + 0.5)

@@ -3,7 +3,7 @@
 // and adds its own keys to what it found.
 #include "ProgramRun.h"
 #include "support/TempDir.h"
-#include "tools/databuild/Build.h"
+#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 
