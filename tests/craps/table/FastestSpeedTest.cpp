@@ -256,11 +256,9 @@ int BoxOf(i16 point) {
 TEST(FastestSpeed, FiftyRollsSettleInHalfTheTimeWithEveryGestureAndNoClippedSample) {
     TTempDir built('e');
     std::string error;
-    std::map<std::string, std::map<std::string, std::vector<std::string>>> gestures;
     TResourceRegistry::Get().Clear();
-    ASSERT_TRUE(BuildDataSet({built.Host("data"), false}, error, [&gestures](TDataSet& set) {
-        gestures = GesturesOf(set);
-    })) << error;
+    ASSERT_TRUE(PutDataSet(built.Host("data"), error)) << error;
+    auto gestures = GesturesOf(MadeSet());
 
     std::map<int, TSpeedRun> runs;
     std::map<int, u32> medians;

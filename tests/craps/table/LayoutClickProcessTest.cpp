@@ -1,6 +1,7 @@
 // The real program run headless from a script, clicked where a player reads the bets: on the
 // words of any seven and on the top and bottom rows of the horn's box. Each click puts a bet
 // down, as the chips that appear and the bankroll that falls show.
+#include "../../tools/databuild/TestDataSet.h"
 #include "ProgramRun.h"
 #include "platform/headless/PngWriter.h"
 #include "support/Golden.h"
@@ -54,7 +55,7 @@ TEST(LayoutClickProcessTest, ClicksOnAnySevensWordsAndTheHornsEndsPutBetsDown) {
 
     TTempDir dir;
     std::string error;
-    ASSERT_TRUE(BuildDataSet({dir.Host("data"), false}, error)) << error;
+    ASSERT_TRUE(PutDataSet(dir.Host("data"), error)) << error;
     std::filesystem::copy_file(OTCRAPS_PROGRAM, dir.Host("otcraps"));
     const auto shot = [&](int n) { return dir.Host("s" + std::to_string(n) + ".png").string(); };
     const auto at = [](i32 x, i32 y) {

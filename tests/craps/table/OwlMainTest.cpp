@@ -7,6 +7,7 @@
 
 #include "../../engine/framework/FixtureDataSet.h"
 #include "../../engine/framework/ObjectBytes.h"
+#include "../../tools/databuild/TestDataSet.h"
 #include "ProgramRun.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpTime.h"
@@ -102,7 +103,7 @@ protected:
     // The data set the build writes, over the fixture's.
     void BuildData() {
         std::string error;
-        ASSERT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
+        ASSERT_TRUE(PutDataSet(Dir.Host("data"), error)) << error;
     }
 
     TTempDir Dir;

@@ -1,5 +1,6 @@
 // The real executable keeps its settings, save file and lock in the player's folder it is given,
 // takes in the settings an earlier build left beside it, and writes nothing beside itself.
+#include "../../tools/databuild/TestDataSet.h"
 #include "ProgramRun.h"
 #include "support/TempDir.h"
 #include "tools/databuild/writer/Build.h"
@@ -32,7 +33,7 @@ class PlayerFolderProcess : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string error;
-        ASSERT_TRUE(BuildDataSet({Program.Host("data"), false}, error)) << error;
+        ASSERT_TRUE(PutDataSet(Program.Host("data"), error)) << error;
         fs::copy_file(OTCRAPS_PROGRAM, Program.Host("otcraps"));
         // Past the intro, a moment at the table, and the end.
         Program.WriteHostFile("run.txt", "2500 click 400 300\n4000 close\n");

@@ -1,5 +1,6 @@
 // The real executable run headless from a script: past the intro with a click, the table shot
 // to a file, and a clean end once the window is closed.
+#include "../../tools/databuild/TestDataSet.h"
 #include "ProgramRun.h"
 #include "platform/headless/PngWriter.h"
 #include "support/Golden.h"
@@ -15,7 +16,7 @@ namespace {
 TEST(ProgramProcessTest, AScriptedHeadlessRunReachesTheTableAndEndsWithZero) {
     TTempDir dir;
     std::string error;
-    ASSERT_TRUE(BuildDataSet({dir.Host("data"), false}, error)) << error;
+    ASSERT_TRUE(PutDataSet(dir.Host("data"), error)) << error;
     std::filesystem::copy_file(OTCRAPS_PROGRAM, dir.Host("otcraps"));
     const std::string shot = dir.Host("table.png").string();
     dir.WriteHostFile("table.txt", "# past the intro, then the table as it shows\n"

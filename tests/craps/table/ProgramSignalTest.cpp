@@ -1,6 +1,7 @@
 // The real executable, headless, asked to end by a signal once it shows the table: it closes
 // its window the normal way, saves its gamblers and ends with 0. The table is known to be on
 // screen when the script's shot of it arrives through a pipe, so nothing waits on a clock.
+#include "../../tools/databuild/TestDataSet.h"
 #include "casino/CasinoPlayerData.h"
 #include "support/TempDir.h"
 #include "tools/databuild/writer/Build.h"
@@ -114,7 +115,7 @@ protected:
     static void SetUpTestSuite() {
         Built = std::make_unique<TTempDir>('q');
         std::string error;
-        if (!BuildDataSet({Built->Host("data"), false}, error))
+        if (!PutDataSet(Built->Host("data"), error))
             Built.reset();
     }
     static void TearDownTestSuite() { Built.reset(); }

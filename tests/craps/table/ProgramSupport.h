@@ -2,6 +2,7 @@
 // with the frame, its mode window and the desktop spot of a mode-window point at hand.
 #pragma once
 
+#include "../../tools/databuild/TestDataSet.h"
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
@@ -47,8 +48,8 @@ protected:
 
     void Build(const std::function<void(TDataSet&)>& alter = nullptr) {
         std::string error;
-        ASSERT_TRUE(alter ? BuildDataSet({Dir.Host("data"), false}, error, alter)
-                          : BuildDataSet({Dir.Host("data"), false}, error))
+        ASSERT_TRUE(alter ? BuildChangedDataSet({Dir.Host("data"), false}, error, alter)
+                          : PutDataSet(Dir.Host("data"), error))
             << error;
     }
     // The program's exit code; a fatal ending gives its code too.

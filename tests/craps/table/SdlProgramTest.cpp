@@ -4,6 +4,7 @@
 // scripts/check runs it under Xvfb.
 #include "SdlProgramSupport.h"
 
+#include "../../tools/databuild/TestDataSet.h"
 #include "craps/table/Dice.h"
 #include "engine/framework/MenuEnable.h"
 #include "engine/media/Anm.h"
@@ -74,7 +75,7 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
         GTEST_SKIP() << why << "; scripts/check runs this under xvfb-run";
     }
     std::string error;
-    ASSERT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
+    ASSERT_TRUE(PutDataSet(Dir.Host("data"), error)) << error;
     const auto golden = ReadPng(
         (std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests/golden/craps_bet_placed.png").string());
     ASSERT_TRUE(golden.has_value());

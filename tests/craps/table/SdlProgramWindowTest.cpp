@@ -9,6 +9,7 @@
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlPlacement.h"
 #include "tools/databuild/writer/Build.h"
+#include "../../tools/databuild/TestDataSet.h"
 
 #include <vector>
 
@@ -50,7 +51,7 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
         GTEST_SKIP() << why << "; scripts/check runs this under xvfb-run";
     }
     std::string error;
-    ASSERT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
+    ASSERT_TRUE(PutDataSet(Dir.Host("data"), error)) << error;
     SDL_Rect usable{};
     ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
     SDL_Rect display{};

@@ -2,6 +2,7 @@
 // rounds stopped, so that a golden test can stage a picture by hand.
 #pragma once
 
+#include "../../tools/databuild/TestDataSet.h"
 #include "casino/CasinoModeWin.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsPlayer.h"
@@ -63,7 +64,7 @@ protected:
         RegisterWinGLibrary();
         RegisterWaveMixLibrary();
         std::string error;
-        EXPECT_TRUE(BuildDataSet({Dir.Host("data"), false}, error)) << error;
+        EXPECT_TRUE(PutDataSet(Dir.Host("data"), error)) << error;
     }
     ~StillTableFixture() override { TResourceRegistry::Get().Clear(); }
 

@@ -64,7 +64,10 @@ protected:
             for (TSkitCatModel& catalogue : set.SkitCats)
                 std::erase_if(catalogue.Lists, [&](auto& l) { return named(l.Name); });
         };
-        ASSERT_TRUE(BuildDataSet({Dir.Host("data"), loose}, error, alter)) << error;
+        ASSERT_TRUE(removed.empty() && !loose
+                        ? PutDataSet(Dir.Host("data"), error)
+                        : BuildChangedDataSet({Dir.Host("data"), loose}, error, alter))
+            << error;
         ASSERT_TRUE(Manager->OpenDet("otcraps"));
     }
     // The lord's file (as the mode window names it) read, then its table loaded and bound.

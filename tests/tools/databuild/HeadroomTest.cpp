@@ -1,6 +1,6 @@
 // The mix's headroom: voices at -6 dBFS, effects below them so that the mixer's eight channels at
 // their loudest stay below full scale, and the build refusing a wave louder than its role allows.
-#include "MadeSet.h"
+#include "TestDataSet.h"
 
 #include "platform/audio/WaveMix.h"
 #include "platform/audio/WaveMixSession.h"
@@ -220,7 +220,7 @@ TEST(Headroom, TheBuildRefusesAWaveLouderThanItsRoleNamingIt) {
     // Through the whole build: the data folder is not written.
     TTempDir dir('e');
     std::string error;
-    EXPECT_FALSE(BuildDataSet({dir.Host("data"), false}, error, [&](TDataSet& set) {
+    EXPECT_FALSE(BuildChangedDataSet({dir.Host("data"), false}, error, [&](TDataSet& set) {
         for (TRawFile& file : set.GetRawFiles())
             if (file.Name == line)
                 file.Bytes = EncodeWave(TSamples{0, 20000, -20000, 0});

@@ -13,19 +13,12 @@
 
 #include <iostream>
 
-bool BuildDataSet(const TBuildOptions& options, std::string& error,
-                  const std::function<void(TDataSet&)>& alter) {
+namespace {
+
+// One step of the build; a fault in it becomes the error's text.
+template <class TStep> bool Guarded(std::string& error, TStep&& step) {
     try {
-        TDataSet set = MakeDataSet();
-        if (alter)
-            alter(set);
-        set.Check();
-        CheckWaveLevels(set);
-        CheckDealerSkits(set);
-        BuildHelpFile(options.Target);
-        TDataWriter writer(options.Target, options.Loose);
-        writer.Write(set);
-        writer.Commit();
+        step();
         return true;
     } catch (const TBuildError& e) {
         error = e.what();
@@ -33,6 +26,32 @@ bool BuildDataSet(const TBuildOptions& options, std::string& error,
         error = e.what();
     }
     return false;
+}
+
+} // namespace
+
+bool BuildDataSet(const TBuildOptions& options, std::string& error,
+                  const std::function<void(TDataSet&)>& alter) {
+    TDataSet set;
+    return Guarded(error,
+                   [&] {
+                       set = MakeDataSet();
+                       if (alter)
+                           alter(set);
+                   }) &&
+           BuildDataSet(options, error, set);
+}
+
+bool BuildDataSet(const TBuildOptions& options, std::string& error, const TDataSet& set) {
+    return Guarded(error, [&] {
+        set.Check();
+        CheckWaveLevels(set);
+        CheckDealerSkits(set);
+        BuildHelpFile(options.Target);
+        TDataWriter writer(options.Target, options.Loose);
+        writer.Write(set);
+        writer.Commit();
+    });
 }
 
 int DataBuildMain(int argc, const char* const* argv) {

@@ -18,6 +18,9 @@ struct TBuildOptions {
 // error, and the target as it was.
 bool BuildDataSet(const TBuildOptions& options, std::string& error,
                   const std::function<void(TDataSet&)>& alter = {});
+// The same for a set made already: its checks, then the writing. Making the set is most of a
+// build's time, so a caller that builds many variants of one set makes it once.
+bool BuildDataSet(const TBuildOptions& options, std::string& error, const TDataSet& set);
 
 // The tool's command line: [--loose] <data folder>. The process's exit code.
 int DataBuildMain(int argc, const char* const* argv);
