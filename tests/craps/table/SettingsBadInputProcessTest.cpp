@@ -1,9 +1,9 @@
 // The real executable started over a settings file of any bytes: binary, huge lines, no line
 // break at the end, ten megabytes, values that make no sense; it plays and ends cleanly each time
 // and adds its own keys to what it found.
+#include "../../tools/databuild/TestDataSet.h"
 #include "ProgramRun.h"
 #include "support/TempDir.h"
-#include "tools/databuild/writer/Build.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ class SettingsBadInputProcess : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string error;
-        ASSERT_TRUE(BuildDataSet({Program.Host("data"), false}, error)) << error;
+        ASSERT_TRUE(PutDataSet(Program.Host("data"), error)) << error;
         fs::copy_file(OTCRAPS_PROGRAM, Program.Host("otcraps"));
         // Past the intro, a roll at the table, and the end.
         Program.WriteHostFile("run.txt", "2500 click 400 300\n4000 close\n");
