@@ -36,6 +36,7 @@ bool TGr::AddToVideo() {
     }
     DrawData.PrevRect = {};
     DrawData.Flags |= GRD_CHANGED;
+    DrawStateTouched();
     if (!video->GetGraphics().AddTail(this)) {
         ClearFlags(GRF_IN_LIST);
         return false;
@@ -55,6 +56,7 @@ bool TGr::RemoveFromVideo() {
     }
     ClearFlags(GRF_IN_LIST);
     Video = nullptr;
+    DrawStateTouched();
     return true;
 }
 
@@ -65,12 +67,14 @@ void TGr::SetRect(const TRect16& rect) {
         DrawData.Rect = rect;
         DrawData.Flags |= GRD_CHANGED;
     }
+    DrawStateTouched();
 }
 
 void TGr::MarkChanged() {
     if (!IsChanged())
         DrawData.PrevRect = DrawData.Rect;
     DrawData.Flags |= GRD_CHANGED;
+    DrawStateTouched();
 }
 
 TGrList::TGrList() : TSliq(true, false) {

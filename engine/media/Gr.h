@@ -58,7 +58,10 @@ public:
     void SetRect(const TRect16& rect);
     // The picture changed where it stands.
     void MarkChanged();
-    void SetZ(i16 z) { DrawData.Z = z; }
+    void SetZ(i16 z) {
+        DrawData.Z = z;
+        DrawStateTouched();
+    }
 
     const TGrDrawData& GetDrawData() const { return DrawData; }
     const TRect16& GetRect() const { return DrawData.Rect; }
@@ -66,6 +69,10 @@ public:
     bool IsChanged() const { return DrawData.Has(GRD_CHANGED); }
 
 protected:
+    // The rectangle, depth, change mark or surface changed: a graphic that skips passes while
+    // nothing changes looks again.
+    virtual void DrawStateTouched() {}
+
     TGrDrawData DrawData;
 
 private:
