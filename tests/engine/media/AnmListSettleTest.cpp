@@ -128,9 +128,8 @@ TEST_F(AnmSettle, ChangesToSettledPicturesShowAsIfEveryFrameHadPassedOverThem) {
 }
 
 TEST_F(AnmSettle, ADelayedStartAndAnUnreadImageKeepTheListPassing) {
-    const std::vector<u8> bytes =
-        TAnmEncoder::Encode({MakeFrame(4, 4, 0, 0, &AllOpaque), MakeFrame(5, 5, 0, 0, &AllOpaque)},
-                            0, 0);
+    const std::vector<u8> bytes = TAnmEncoder::Encode(
+        {MakeFrame(4, 4, 0, 0, &AllOpaque), MakeFrame(5, 5, 0, 0, &AllOpaque)}, 0, 0);
     TTickOwner owner;
     TAnmList list(&owner, nullptr);
     TAnmData data(0, 0, 0, 0, 0xFFFF, 0, ANM_HOLD, true, false, false);
