@@ -145,10 +145,24 @@ void TAnm::SelectFrameRect() {
         return;
     const i32 left = Current.Position.x - frame->HotX;
     const i32 top = Current.Position.y - frame->HotY;
-    SetRect({left, top, left + frame->Width, top + frame->Height});
+    const TRect16 rect(left, top, left + frame->Width, top + frame->Height);
+    const bool stays = rect == DrawData.Rect;
+    SetRect(rect);
     DrawData.Z = Current.Position.z;
-    if (k != DrawData.Frame)
-        MarkChanged();
+    // Standing still on a surface, a new frame is repainted only where it differs from the one
+    // shown; a picture that moved is repainted whole, in both places.
+    TRect16 area;
+    if (k != DrawData.Frame && stays && IsInVideo() && !DrewOther &&
+        ImageBytes().Size == Frames.GetCheckedSize() &&
+        Frames.ChangedArea(ImageBytes().Data, DrawData.Frame, k, area)) {
+        MarkChangedWithin(area.IsEmpty() ? TRect16{}
+                                         : TRect16(rect.left + area.left, rect.top + area.top,
+                                                   rect.left + area.right, rect.top + area.bottom));
+    } else if (k != DrawData.Frame || !stays) {
+        if (k != DrawData.Frame)
+            MarkChanged();
+        DrewOther = false;
+    }
     DrawData.Frame = k;
     Selected = true;
 }
@@ -306,6 +320,8 @@ bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
     if (bytes.IsNull() || !Frames.IsChecked() || bytes.Size != Frames.GetCheckedSize())
         return false;
     const TAnmFrameInfo* frame = Frames.GetFrame(Current.CurrentFrame);
+    if (Current.CurrentFrame != DrawData.Frame)
+        DrewOther = true;
     u8* bits = target.GetTargetBits();
     if (frame == nullptr || !frame->Drawable || bits == nullptr)
         return false;

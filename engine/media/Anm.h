@@ -105,4 +105,7 @@ private:
     // The last SelectFrameRect found its frame, and neither its frame data, its image nor its
     // drawing state has changed since: selecting again would give what is there.
     bool Selected = false;
+    // A frame other than the one selected was drawn since the last whole repaint: the screen
+    // may hold some of it, so the next new frame is repainted whole.
+    bool DrewOther = false;
 };

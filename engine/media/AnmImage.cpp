@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -94,10 +95,86 @@ constexpr u32 NoRunTable = 0xFFFFFFFFU;
 
 void TAnmImage::Clear() {
     Frames.clear();
+    Changes.clear();
     RefX = 0;
     RefY = 0;
     CheckedSize = 0;
     Checked = false;
+}
+
+namespace {
+
+// Past this many pairs, or frames larger than a screen, comparing costs more than it saves.
+constexpr size_t MaxChanges = 64;
+constexpr i32 MaxComparedPixels = 640 * 480;
+// A pixel no run covers: drawing leaves what lies under it.
+constexpr u16 Clear = 0x100;
+
+// Row y of frames a and b holds the same runs, so that drawing puts down the same pixels.
+bool SameRuns(const u8* data, const TAnmFrameInfo& a, const TAnmFrameInfo& b, i32 y) {
+    const u32 rowA = GetLe32(data + a.Offset + ANM_FRAME_HEADER_SIZE + 4 * y);
+    const u32 rowB = GetLe32(data + b.Offset + ANM_FRAME_HEADER_SIZE + 4 * y);
+    if (rowA == rowB)
+        return true;
+    const u16 runs = GetLe16(data + rowA);
+    if (runs != GetLe16(data + rowB))
+        return false;
+    for (u16 i = 0; i < runs; ++i) {
+        const u8* runA = data + GetLe32(data + rowA + 2 + 4 * i);
+        const u8* runB = data + GetLe32(data + rowB + 2 + 4 * i);
+        const u16 length = GetLe16(runA + 2);
+        if (std::memcmp(runA, runB, 4) != 0 || std::memcmp(runA + 4, runB + 4, length) != 0)
+            return false;
+    }
+    return true;
+}
+
+// One row as drawing puts it down: later runs over earlier ones, cut to the frame's width.
+void DecodeRow(const u8* data, const TAnmFrameInfo& frame, i32 row, std::vector<u16>& line) {
+    std::fill(line.begin(), line.end(), Clear);
+    const i32 width = static_cast<i32>(line.size());
+    TAnmImage::ForEachRun(data, frame, row, [&](i16 x, u16 length, const u8* pixels) {
+        const i32 from = std::max<i32>(x, 0);
+        const i32 until = std::min<i32>(x + length, width);
+        for (i32 i = from; i < until; ++i)
+            line[static_cast<size_t>(i)] = pixels[i - x];
+    });
+}
+
+} // namespace
+
+bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
+    for (const TChange& change : Changes)
+        if (change.From == from && change.To == to) {
+            area = change.Area;
+            return true;
+        }
+    const TAnmFrameInfo* a = GetFrame(from);
+    const TAnmFrameInfo* b = GetFrame(to);
+    if (data == nullptr || Changes.size() >= MaxChanges || a == nullptr || b == nullptr ||
+        !a->Drawable || !b->Drawable || a->Width != b->Width || a->Height != b->Height ||
+        static_cast<i32>(a->Width) * a->Height > MaxComparedPixels)
+        return false;
+    std::vector<u16> lineA(static_cast<size_t>(a->Width));
+    std::vector<u16> lineB(lineA.size());
+    i32 left = a->Width, top = a->Height, right = 0, bottom = 0;
+    for (i32 y = 0; y < a->Height; ++y) {
+        if (SameRuns(data, *a, *b, y))
+            continue;
+        DecodeRow(data, *a, y, lineA);
+        DecodeRow(data, *b, y, lineB);
+        const auto first = std::mismatch(lineA.begin(), lineA.end(), lineB.begin());
+        if (first.first == lineA.end())
+            continue;
+        const auto last = std::mismatch(lineA.rbegin(), lineA.rend(), lineB.rbegin());
+        left = std::min<i32>(left, static_cast<i32>(first.first - lineA.begin()));
+        right = std::max<i32>(right, static_cast<i32>(lineA.rend() - last.first));
+        top = std::min(top, y);
+        bottom = y + 1;
+    }
+    area = bottom > top ? TRect16{left, top, right, bottom} : TRect16{};
+    Changes.push_back({from, to, area});
+    return true;
 }
 
 const TAnmFrameInfo* TAnmImage::GetFrame(u16 k) const {
