@@ -40,7 +40,7 @@ public:
     void CountOut();
     // A member changed in a way its passes depend on: the next passes reach every member.
     void MemberTouched() { Settled = false; }
-    // At the last post-tick every member was quiet, and none has changed since.
+    // After the last pass every member was quiet, and none has changed since.
     bool IsSettled() const { return Settled; }
 
     i16 GetPlayingCount() const { return PlayingCount; }
