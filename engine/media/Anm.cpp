@@ -34,6 +34,41 @@ u16 TAnm::GetFrameCount() const {
     return ImageBytes().IsNull() ? 0 : Frames.GetFrameCount();
 }
 
+void TAnm::Touch() {
+    Selected = false;
+    if (List != nullptr)
+        List->MemberTouched();
+}
+
+TAnmData& TAnm::GetCurrentData() {
+    Touch();
+    return Current;
+}
+
+void TAnm::SetOffset(const TGrPoint& offset) {
+    Current.SetOffset(offset);
+    Touch();
+}
+
+void TAnm::SetList(TAnmList* list) {
+    List = list;
+    Touch();
+}
+
+bool TAnm::IsQuiet(u32 tick) const {
+    if (PlayStartTick > tick)
+        return false;
+    if (!IsRunning())
+        return true;
+    // Stepping, leaving when its time is up, or joining the surface at the next pass.
+    if (Current.Direction == ANM_FORWARD || Current.Direction == ANM_BACKWARD ||
+        Current.Has(ANMD_LEAVE_WHEN_STOPPED) || !Selected || (IsShown() && !IsInVideo()))
+        return false;
+    // On a surface the next pass would still take the shown rectangle as the previous one;
+    // off it, the previous rectangle and the change mark count for nothing until it joins.
+    return !IsInVideo() || (!IsChanged() && DrawData.PrevRect == DrawData.Rect);
+}
+
 void TAnm::LoadNow() {
     TFileMode now = FileMode;
     now.RamLevel = FM_LEVEL_NOW;
@@ -60,6 +95,7 @@ bool TAnm::ReadHeader() {
 }
 
 bool TAnm::ReadBody() {
+    Touch();
     if (HeaderMajor == 1)
         JorpFatalError(this,
                        "Invalid file version read\nBAD THINGS, MAN.\n" + FileMode.Name.GetText(),
@@ -88,6 +124,7 @@ bool TAnm::ReadBody() {
 }
 
 bool TAnm::ChangeFile(const TFileMode& mode) {
+    Touch();
     TFileMode wanted = mode;
     // On screen its frames are read from the image at every frame.
     if (IsInVideo())
@@ -108,14 +145,30 @@ void TAnm::SelectFrameRect() {
         return;
     const i32 left = Current.Position.x - frame->HotX;
     const i32 top = Current.Position.y - frame->HotY;
-    SetRect({left, top, left + frame->Width, top + frame->Height});
+    const TRect16 rect(left, top, left + frame->Width, top + frame->Height);
+    const bool stays = rect == DrawData.Rect;
+    SetRect(rect);
     DrawData.Z = Current.Position.z;
-    if (k != DrawData.Frame)
-        MarkChanged();
+    // Standing still on a surface, a new frame is repainted only where it differs from the one
+    // shown; a picture that moved is repainted whole, in both places.
+    TRect16 area;
+    if (k != DrawData.Frame && stays && IsInVideo() && !DrewOther &&
+        ImageBytes().Size == Frames.GetCheckedSize() &&
+        Frames.ChangedArea(ImageBytes().Data, DrawData.Frame, k, area)) {
+        MarkChangedWithin(area.IsEmpty() ? TRect16{}
+                                         : TRect16(rect.left + area.left, rect.top + area.top,
+                                                   rect.left + area.right, rect.top + area.bottom));
+    } else if (k != DrawData.Frame || !stays) {
+        if (k != DrawData.Frame)
+            MarkChanged();
+        DrewOther = false;
+    }
     DrawData.Frame = k;
+    Selected = true;
 }
 
 void TAnm::ResetFrames() {
+    Touch();
     const i64 count = GetFrameCount();
     const i64 d = Duration;
     const i64 start = Current.StartFrame;
@@ -135,6 +188,7 @@ void TAnm::ResetFrames() {
 }
 
 void TAnm::Play(u32 tick) {
+    Touch();
     PlayStartTick = tick + static_cast<u32>(static_cast<i32>(StartDelay));
     EndTick = PlayStartTick + Duration - 1;
     if (EndTick < PlayStartTick)
@@ -151,6 +205,7 @@ void TAnm::Play(u32 tick) {
 }
 
 void TAnm::Start() {
+    Touch();
     LoadNow();
     if (IsShown() && !IsInVideo())
         AddToVideo();
@@ -178,10 +233,14 @@ void TAnm::Tick(u32 tick) {
         return;
     }
     const i32 current = Current.CurrentFrame;
-    if (Current.Direction == ANM_FORWARD && current + 1 <= Current.LastFrame)
+    // A step is a new frame: the last selection no longer stands.
+    if (Current.Direction == ANM_FORWARD && current + 1 <= Current.LastFrame) {
         ++Current.CurrentFrame;
-    else if (Current.Direction == ANM_BACKWARD && current - 1 >= Current.LastFrame)
+        Selected = false;
+    } else if (Current.Direction == ANM_BACKWARD && current - 1 >= Current.LastFrame) {
         --Current.CurrentFrame;
+        Selected = false;
+    }
     SelectFrameRect();
 }
 
@@ -201,6 +260,7 @@ void TAnm::PostTick(u32 tick) {
 }
 
 void TAnm::Stop() {
+    Touch();
     if (Current.Has(ANMD_LEAVE_WHEN_STOPPED)) {
         RemoveFromVideo();
         SetFlags(JOF_STOP_REQUESTED);
@@ -216,17 +276,20 @@ void TAnm::Stop() {
 }
 
 void TAnm::Show() {
+    Touch();
     SetFlags(JOF_SHOWN);
     if (IsRunning())
         AddToVideo();
 }
 
 void TAnm::Hide() {
+    Touch();
     RemoveFromVideo();
     ClearFlags(JOF_SHOWN);
 }
 
 void TAnm::Acquire(u32 tick) {
+    Touch();
     TJorpBase::Acquire(tick);
     // Needed soon: read the image now; later: only say how much it is wanted.
     if (static_cast<u64>(tick) > static_cast<u64>(OwnerTick()) + 60)
@@ -236,6 +299,7 @@ void TAnm::Acquire(u32 tick) {
 }
 
 void TAnm::Release() {
+    Touch();
     TJorpBase::Release();
     UpdateFileLevels();
 }
@@ -256,6 +320,8 @@ bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
     if (bytes.IsNull() || !Frames.IsChecked() || bytes.Size != Frames.GetCheckedSize())
         return false;
     const TAnmFrameInfo* frame = Frames.GetFrame(Current.CurrentFrame);
+    if (Current.CurrentFrame != DrawData.Frame)
+        DrewOther = true;
     u8* bits = target.GetTargetBits();
     if (frame == nullptr || !frame->Drawable || bits == nullptr)
         return false;
@@ -291,12 +357,14 @@ bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
 }
 
 void TAnm::Pin() {
+    Touch();
     Current.Direction = ANM_HOLD;
     Current.SetFlag(ANMD_RESET_RANGE, false);
     Current.SetFlag(ANMD_LEAVE_WHEN_STOPPED, false);
 }
 
 void TAnm::StandAt(i16 y, i16 z, u16 frame) {
+    Touch();
     Current.Base.y = y;
     Current.Base.z = z;
     Current.CurrentFrame = frame;

@@ -63,20 +63,32 @@ public:
     // False without the image, for a frame that is missing or not wholly inside it, or for
     // a target without pixels; true when something or nothing needed drawing.
     bool DrawFrame(TBmp& target, const TRect16& clip);
-    void SetOffset(const TGrPoint& offset) { Current.SetOffset(offset); }
+    void SetOffset(const TGrPoint& offset);
 
-    TAnmData& GetCurrentData() { return Current; }
+    // Whoever may change the frame data takes it here, within one call: its list then passes
+    // over it again (a reference kept past the next frame would change it unseen).
+    TAnmData& GetCurrentData();
     const TAnmData& GetCurrentData() const { return Current; }
+    // Its next Tick and PostTick would change nothing while nothing changes it from outside:
+    // it holds a frame found and shown as selected, or does not run, and no start is due
+    // after the tick.
+    bool IsQuiet(u32 tick) const;
     const TAnmData& GetTemplate() const { return Template; }
     TAnmList* GetList() const { return List; }
-    void SetList(TAnmList* list) { List = list; }
+    void SetList(TAnmList* list);
     u32 GetStartTick() const { return PlayStartTick; }
     u32 GetEndTick() const { return EndTick; }
     // The file's frame count; 0 while its image is not in memory.
     u16 GetFrameCount() const;
     const TAnmImage& GetImageFrames() const { return Frames; }
 
+protected:
+    void DrawStateTouched() override { Touch(); }
+
 private:
+    // Something that its passes depend on changed: the last selection no longer stands, and
+    // its list passes over it again.
+    void Touch();
     // The bytes of the file as read, or null while they are not in memory.
     TEmbeddedAddress ImageBytes() const;
     // The image is wanted in memory now.
@@ -90,4 +102,10 @@ private:
     TAnmImage Frames;
     // A file that failed to read once is not read again for every use.
     bool ReadTried = false;
+    // The last SelectFrameRect found its frame, and neither its frame data, its image nor its
+    // drawing state has changed since: selecting again would give what is there.
+    bool Selected = false;
+    // A frame other than the one selected was drawn since the last whole repaint: the screen
+    // may hold some of it, so the next new frame is repainted whole.
+    bool DrewOther = false;
 };

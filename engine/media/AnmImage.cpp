@@ -1,6 +1,10 @@
 // TAnmImage: the header and the one pass that checks every frame, row and run.
 #include "engine/media/AnmImage.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace {
 
 // Offsets and counts come from the file: sums are taken wide so that none can wrap.
@@ -8,38 +12,169 @@ bool Fits(u64 at, u64 length, u32 size) {
     return at <= size && length <= size - at;
 }
 
-// For every byte position q: whether the 32-bit offset stored at q is bad, summed with the
-// same answer at q - 4, q - 8 and so on. A table of n offsets starting at q is then all
-// good when the sums at its two ends agree, however long it is, so that tables which share
-// their bytes (hostile files do that) are not walked again and again.
-class TStrideSums {
+// A table of offsets that lies inside the image: its first byte and its count.
+struct TTable {
+    u32 At;
+    u32 Count;
+};
+
+// The offsets some tables hold, each once however many tables share it (hostile files make
+// tables share their bytes, so that walking each table would take ages), numbered in chains of
+// offsets 4 bytes apart. Only these are looked at, never the pixels between them.
+class TChains {
 public:
-    template <class Good> TStrideSums(const u8* data, u32 size, Good&& good) : Sums(size) {
-        for (u32 q = 0; q < size; ++q) {
-            const u32 bad = (!Fits(q, 4, size) || !good(GetLe32(data + q))) ? 1U : 0U;
-            Sums[q] = bad + (q >= 4 ? Sums[q - 4] : 0U);
+    explicit TChains(const std::vector<TTable>& tables) : StretchOf(tables.size(), 0) {
+        // Files as written list the tables of each chain in the order of their bytes already.
+        std::array<std::vector<u32>, 4> chains;
+        for (u32 i = 0; i < tables.size(); ++i)
+            if (tables[i].Count > 0)
+                chains[tables[i].At % 4].push_back(i);
+        for (std::vector<u32>& chain : chains) {
+            const auto byAt = [&](u32 a, u32 b) { return tables[a].At < tables[b].At; };
+            if (!std::is_sorted(chain.begin(), chain.end(), byAt))
+                std::stable_sort(chain.begin(), chain.end(), byAt);
+            for (size_t c = 0; c < chain.size(); ++c) {
+                const TTable& t = tables[chain[c]];
+                const u32 end = t.At + 4 * t.Count;
+                if (c > 0 && t.At <= Stretches.back().To)
+                    Stretches.back().To = std::max(Stretches.back().To, end);
+                else
+                    Stretches.push_back({t.At, end, 0});
+                StretchOf[chain[c]] = static_cast<u32>(Stretches.size() - 1);
+            }
+        }
+        for (TStretch& stretch : Stretches) {
+            stretch.First = Count;
+            Count += (stretch.To - stretch.From) / 4;
         }
     }
-    // The n offsets from q on are all good; the caller has checked that they lie inside.
-    bool AllGood(u32 q, u32 n) const {
-        if (n == 0)
-            return true;
-        const u32 last = q + 4 * (n - 1);
-        return Sums[last] - (q >= 4 ? Sums[q - 4] : 0U) == 0;
+
+    u32 GetCount() const { return Count; }
+    // Calls visit(q, i) for the offset at byte q, numbered i.
+    template <class F> void ForEach(F&& visit) const {
+        for (const TStretch& stretch : Stretches)
+            for (u32 q = stretch.From, i = stretch.First; q < stretch.To; q += 4, ++i)
+                visit(q, i);
+    }
+    // For each of the tables the chains were made of: whether none of its offsets is bad. The
+    // bad offsets are counted along each chain, so that a table is all good when the counts at
+    // its two ends agree, however long it is.
+    std::vector<u8> AllGood(const std::vector<TTable>& tables, const std::vector<u8>& bad) const {
+        std::vector<u32> sums(Count);
+        for (const TStretch& stretch : Stretches)
+            for (u32 i = stretch.First; i < stretch.First + (stretch.To - stretch.From) / 4; ++i)
+                sums[i] = bad[i] + (i > stretch.First ? sums[i - 1] : 0U);
+        std::vector<u8> good(tables.size(), 1);
+        for (size_t t = 0; t < tables.size(); ++t) {
+            if (tables[t].Count == 0)
+                continue;
+            const TStretch& stretch = Stretches[StretchOf[t]];
+            const u32 first = stretch.First + (tables[t].At - stretch.From) / 4;
+            const u32 last = first + tables[t].Count - 1;
+            good[t] = sums[last] == (first > stretch.First ? sums[first - 1] : 0U) ? 1 : 0;
+        }
+        return good;
     }
 
 private:
-    std::vector<u32> Sums;
+    // Bytes From to To of offsets 4 apart, numbered from First.
+    struct TStretch {
+        u32 From;
+        u32 To;
+        u32 First;
+    };
+    std::vector<TStretch> Stretches;
+    std::vector<u32> StretchOf;
+    u32 Count = 0;
 };
+
+// The mark of a row offset that names no run table inside the image.
+constexpr u32 NoRunTable = 0xFFFFFFFFU;
 
 } // namespace
 
 void TAnmImage::Clear() {
     Frames.clear();
+    Changes.clear();
     RefX = 0;
     RefY = 0;
     CheckedSize = 0;
     Checked = false;
+}
+
+namespace {
+
+// Past this many pairs, or frames larger than a screen, comparing costs more than it saves.
+constexpr size_t MaxChanges = 64;
+constexpr i32 MaxComparedPixels = 640 * 480;
+// A pixel no run covers: drawing leaves what lies under it.
+constexpr u16 Clear = 0x100;
+
+// Row y of frames a and b holds the same runs, so that drawing puts down the same pixels.
+bool SameRuns(const u8* data, const TAnmFrameInfo& a, const TAnmFrameInfo& b, i32 y) {
+    const u32 rowA = GetLe32(data + a.Offset + ANM_FRAME_HEADER_SIZE + 4 * y);
+    const u32 rowB = GetLe32(data + b.Offset + ANM_FRAME_HEADER_SIZE + 4 * y);
+    if (rowA == rowB)
+        return true;
+    const u16 runs = GetLe16(data + rowA);
+    if (runs != GetLe16(data + rowB))
+        return false;
+    for (u16 i = 0; i < runs; ++i) {
+        const u8* runA = data + GetLe32(data + rowA + 2 + 4 * i);
+        const u8* runB = data + GetLe32(data + rowB + 2 + 4 * i);
+        const u16 length = GetLe16(runA + 2);
+        if (std::memcmp(runA, runB, 4) != 0 || std::memcmp(runA + 4, runB + 4, length) != 0)
+            return false;
+    }
+    return true;
+}
+
+// One row as drawing puts it down: later runs over earlier ones, cut to the frame's width.
+void DecodeRow(const u8* data, const TAnmFrameInfo& frame, i32 row, std::vector<u16>& line) {
+    std::fill(line.begin(), line.end(), Clear);
+    const i32 width = static_cast<i32>(line.size());
+    TAnmImage::ForEachRun(data, frame, row, [&](i16 x, u16 length, const u8* pixels) {
+        const i32 from = std::max<i32>(x, 0);
+        const i32 until = std::min<i32>(x + length, width);
+        for (i32 i = from; i < until; ++i)
+            line[static_cast<size_t>(i)] = pixels[i - x];
+    });
+}
+
+} // namespace
+
+bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
+    for (const TChange& change : Changes)
+        if (change.From == from && change.To == to) {
+            area = change.Area;
+            return true;
+        }
+    const TAnmFrameInfo* a = GetFrame(from);
+    const TAnmFrameInfo* b = GetFrame(to);
+    if (data == nullptr || Changes.size() >= MaxChanges || a == nullptr || b == nullptr ||
+        !a->Drawable || !b->Drawable || a->Width != b->Width || a->Height != b->Height ||
+        static_cast<i32>(a->Width) * a->Height > MaxComparedPixels)
+        return false;
+    std::vector<u16> lineA(static_cast<size_t>(a->Width));
+    std::vector<u16> lineB(lineA.size());
+    i32 left = a->Width, top = a->Height, right = 0, bottom = 0;
+    for (i32 y = 0; y < a->Height; ++y) {
+        if (SameRuns(data, *a, *b, y))
+            continue;
+        DecodeRow(data, *a, y, lineA);
+        DecodeRow(data, *b, y, lineB);
+        const auto first = std::mismatch(lineA.begin(), lineA.end(), lineB.begin());
+        if (first.first == lineA.end())
+            continue;
+        const auto last = std::mismatch(lineA.rbegin(), lineA.rend(), lineB.rbegin());
+        left = std::min<i32>(left, static_cast<i32>(first.first - lineA.begin()));
+        right = std::max<i32>(right, static_cast<i32>(lineA.rend() - last.first));
+        top = std::min(top, y);
+        bottom = y + 1;
+    }
+    area = bottom > top ? TRect16{left, top, right, bottom} : TRect16{};
+    Changes.push_back({from, to, area});
+    return true;
 }
 
 const TAnmFrameInfo* TAnmImage::GetFrame(u16 k) const {
@@ -58,19 +193,11 @@ bool TAnmImage::Check(const u8* data, u32 size) {
     RefX = GetLe16(data + 18);
     RefY = GetLe16(data + 20);
 
-    const auto runGood = [&](u32 at) {
-        return Fits(at, 4, size) && Fits(at + 4ULL, GetLe16(data + at + 2), size);
-    };
-    const TStrideSums runs(data, count > 0 ? size : 0, runGood);
-    const auto rowGood = [&](u32 at) {
-        if (!Fits(at, 2, size))
-            return false;
-        const u16 n = GetLe16(data + at);
-        return Fits(at + 2ULL, 4ULL * n, size) && runs.AllGood(at + 2, n);
-    };
-    const TStrideSums rows(data, count > 0 ? size : 0, rowGood);
-
+    // A frame's rows: its table of row offsets. A row: its run count and table of run offsets.
+    // A run: its x, its length and its pixels.
     Frames.resize(count);
+    std::vector<TTable> rowTables;
+    std::vector<u16> tableFrames;
     for (u16 k = 0; k < count; ++k) {
         TAnmFrameInfo& f = Frames[k];
         f.Offset = GetLe32(data + ANM_HEADER_SIZE + 4 * k);
@@ -83,9 +210,41 @@ bool TAnmImage::Check(const u8* data, u32 size) {
         f.HotY = static_cast<i16>(GetLe16(h + 6));
         f.Known = true;
         const u64 table = static_cast<u64>(f.Offset) + ANM_FRAME_HEADER_SIZE;
-        f.Drawable = f.Width >= 0 && f.Height >= 0 && Fits(table, 4ULL * f.Height, size) &&
-                     rows.AllGood(static_cast<u32>(table), static_cast<u32>(f.Height));
+        if (f.Width >= 0 && f.Height >= 0 && Fits(table, 4ULL * f.Height, size)) {
+            rowTables.push_back({static_cast<u32>(table), static_cast<u32>(f.Height)});
+            tableFrames.push_back(k);
+        }
     }
+
+    // The run table each row offset names, then whether each run lies inside the image, then
+    // whether each row's runs do, then whether each frame's rows do.
+    const TChains rowOffsets(rowTables);
+    std::vector<TTable> runTables;
+    std::vector<u32> runTableOf(rowOffsets.GetCount(), NoRunTable);
+    rowOffsets.ForEach([&](u32 q, u32 i) {
+        const u32 at = GetLe32(data + q);
+        if (!Fits(at, 2, size))
+            return;
+        const TTable runs{at + 2, GetLe16(data + at)};
+        if (!Fits(runs.At, 4ULL * runs.Count, size))
+            return;
+        runTableOf[i] = static_cast<u32>(runTables.size());
+        runTables.push_back(runs);
+    });
+    const TChains runOffsets(runTables);
+    std::vector<u8> bad(runOffsets.GetCount(), 0);
+    runOffsets.ForEach([&](u32 q, u32 i) {
+        const u32 at = GetLe32(data + q);
+        bad[i] = Fits(at, 4, size) && Fits(at + 4ULL, GetLe16(data + at + 2), size) ? 0 : 1;
+    });
+    const std::vector<u8> runsGood = runOffsets.AllGood(runTables, bad);
+    bad.assign(rowOffsets.GetCount(), 0);
+    rowOffsets.ForEach([&](u32, u32 i) {
+        bad[i] = runTableOf[i] != NoRunTable && runsGood[runTableOf[i]] != 0 ? 0 : 1;
+    });
+    const std::vector<u8> rowsGood = rowOffsets.AllGood(rowTables, bad);
+    for (size_t t = 0; t < rowTables.size(); ++t)
+        Frames[tableFrames[t]].Drawable = rowsGood[t] != 0;
     CheckedSize = size;
     Checked = true;
     return true;

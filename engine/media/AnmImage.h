@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/media/LittleEndian.h"
+#include "engine/media/Rect16.h"
 #include "platform/host/Types.h"
 
 #include <vector>
@@ -40,6 +41,11 @@ public:
     bool IsChecked() const { return Checked; }
     // Null for a frame outside the count or whose header lies outside the image.
     const TAnmFrameInfo* GetFrame(u16 k) const;
+    // Where frame to differs from frame from, both drawn with their top left corners at (0, 0)
+    // (empty where they are alike), from the image checked. False when the frames cannot be
+    // compared so (not drawable, not of one size, larger than a screen) or when too many pairs
+    // are remembered already: the whole picture then counts as changed.
+    bool ChangedArea(const u8* data, u16 from, u16 to, TRect16& area);
 
     // Calls visit(x, length, pixels) for each run of one row of a drawable frame, reading
     // the image it was checked against.
@@ -55,7 +61,16 @@ public:
     }
 
 private:
+    // A pair of frames compared already: a picture that loops goes through the same ones
+    // again and again.
+    struct TChange {
+        u16 From;
+        u16 To;
+        TRect16 Area;
+    };
+
     std::vector<TAnmFrameInfo> Frames;
+    std::vector<TChange> Changes;
     u16 RefX = 0;
     u16 RefY = 0;
     u32 CheckedSize = 0;

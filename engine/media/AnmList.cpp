@@ -21,6 +21,7 @@ i16 TAnmList::GetGrowStep() const {
 bool TAnmList::Add(TJorpBase* member) {
     if (member == nullptr || !TJorpList::Add(member))
         return false;
+    Settled = false;
     if (auto* anm = dynamic_cast<TAnm*>(member))
         anm->SetList(this);
     return true;
@@ -49,12 +50,48 @@ void TAnmList::SetOffset(const TGrPoint& offset) {
             anm->SetOffset(offset);
 }
 
+void TAnmList::MemberLeaving(TJorpBase* member) {
+    TJorpList::MemberLeaving(member);
+    Settled = false;
+}
+
+// Settled after either pass: a driven sprite passes its members only at Tick.
+void TAnmList::Tick(u32 tick) {
+    if (Settled)
+        return;
+    TJorpList::Tick(tick);
+    Settled = AllQuiet(tick);
+}
+
+void TAnmList::PostTick(u32 tick) {
+    if (Settled)
+        return;
+    TJorpList::PostTick(tick);
+    Settled = AllQuiet(tick);
+}
+
+bool TAnmList::AllQuiet(u32 tick) const {
+    if ((Flags & (JOF_ON | JOF_STOP_REQUESTED)) != JOF_ON)
+        return true;
+    for (i16 i = 0; i <= LastIndex; ++i) {
+        const TJorpBase* member = Members[i];
+        if (member == nullptr)
+            continue;
+        const auto* anm = dynamic_cast<const TAnm*>(member);
+        if (anm == nullptr || anm->GetList() != this || !anm->IsQuiet(tick))
+            return false;
+    }
+    return true;
+}
+
 void TAnmList::Start() {
+    Settled = false;
     PlayingCount = 0;
     TJorpList::Start();
 }
 
 void TAnmList::Play(u32 tick) {
+    Settled = false;
     Start();
     TJorpList::Play(tick);
     // Nothing to wait for: a sprite without animations is not held up by them.
@@ -65,10 +102,12 @@ void TAnmList::Play(u32 tick) {
 }
 
 void TAnmList::CountIn() {
+    Settled = false;
     ++PlayingCount;
 }
 
 void TAnmList::CountOut() {
+    Settled = false;
     if (PlayingCount > 0)
         --PlayingCount;
     if (PlayingCount == 0) {

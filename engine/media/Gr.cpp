@@ -35,7 +35,8 @@ bool TGr::AddToVideo() {
         ChangeFile(now);
     }
     DrawData.PrevRect = {};
-    DrawData.Flags |= GRD_CHANGED;
+    DrawData.Flags = static_cast<u16>((DrawData.Flags | GRD_CHANGED) & ~GRD_PART);
+    DrawStateTouched();
     if (!video->GetGraphics().AddTail(this)) {
         ClearFlags(GRF_IN_LIST);
         return false;
@@ -55,6 +56,7 @@ bool TGr::RemoveFromVideo() {
     }
     ClearFlags(GRF_IN_LIST);
     Video = nullptr;
+    DrawStateTouched();
     return true;
 }
 
@@ -63,14 +65,27 @@ void TGr::SetRect(const TRect16& rect) {
         DrawData.PrevRect = DrawData.Rect;
     if (rect != DrawData.Rect) {
         DrawData.Rect = rect;
-        DrawData.Flags |= GRD_CHANGED;
+        DrawData.Flags = static_cast<u16>((DrawData.Flags | GRD_CHANGED) & ~GRD_PART);
     }
+    DrawStateTouched();
 }
 
 void TGr::MarkChanged() {
     if (!IsChanged())
         DrawData.PrevRect = DrawData.Rect;
-    DrawData.Flags |= GRD_CHANGED;
+    DrawData.Flags = static_cast<u16>((DrawData.Flags | GRD_CHANGED) & ~GRD_PART);
+    DrawStateTouched();
+}
+
+void TGr::MarkChangedWithin(const TRect16& area) {
+    if (!IsChanged()) {
+        DrawData.PrevRect = DrawData.Rect;
+        DrawData.Flags |= GRD_CHANGED | GRD_PART;
+        DrawData.Changed = area;
+    } else if (DrawData.Has(GRD_PART) && !area.IsEmpty()) {
+        DrawData.Changed = DrawData.Changed.IsEmpty() ? area : DrawData.Changed.Union(area);
+    }
+    DrawStateTouched();
 }
 
 TGrList::TGrList() : TSliq(true, false) {
@@ -90,7 +105,15 @@ i32 TGrList::CompareZDescending(const void* a, const void* b) {
 }
 
 bool TGrList::Sort(bool descending) {
-    SetCompare(descending ? &CompareZDescending : &CompareZ);
+    // Graphics seldom change their depth: a list in order already stays as it is.
+    const TSliqCompare compare = descending ? &CompareZDescending : &CompareZ;
+    bool ordered = true;
+    for (TSliqNode* node = Head; ordered && node != nullptr && node->Next != nullptr;
+         node = node->Next)
+        ordered = compare(node->Value, node->Next->Value) <= 0;
+    if (ordered)
+        return true;
+    SetCompare(compare);
     const bool sorted = TSliq::Sort();
     SetCompare(nullptr);
     return sorted;
@@ -99,10 +122,16 @@ bool TGrList::Sort(bool descending) {
 bool TGrList::CollectDirty(TJorpRectList& list) {
     for (TSliqNode* node = Head; node != nullptr; node = node->Next) {
         const TGr* g = static_cast<const TGr*>(node->Value);
-        if (g->IsChanged()) {
-            list.Add(g->DrawData.PrevRect);
-            list.Add(g->DrawData.Rect);
+        if (!g->IsChanged())
+            continue;
+        const TGrDrawData& d = g->DrawData;
+        if (d.Has(GRD_PART) && d.PrevRect == d.Rect) {
+            if (!d.Changed.IsEmpty())
+                list.Add(d.Changed);
+            continue;
         }
+        list.Add(d.PrevRect);
+        list.Add(d.Rect);
     }
     return true;
 }
@@ -110,6 +139,6 @@ bool TGrList::CollectDirty(TJorpRectList& list) {
 void TGrList::ClearDirty() {
     for (TSliqNode* node = Head; node != nullptr; node = node->Next) {
         TGr* g = static_cast<TGr*>(node->Value);
-        g->DrawData.Flags = static_cast<u16>(g->DrawData.Flags & ~GRD_CHANGED);
+        g->DrawData.Flags = static_cast<u16>(g->DrawData.Flags & ~(GRD_CHANGED | GRD_PART));
     }
 }

@@ -13,6 +13,7 @@ class TJorpVideo;
 constexpr u16 GRD_CHANGED = 0x2;  // its areas must be repainted
 constexpr u16 GRD_TOP_DOWN = 0x4; // pixel rows stored top row first
 constexpr u16 GRD_WRITABLE = 0x8; // an uncompressed 8-bit DIB: its bits can be read and drawn
+constexpr u16 GRD_PART = 0x10;    // with GRD_CHANGED: only the area Changed within it
 
 // The engine-object flag a graphic uses while it is in a surface's graphics list.
 constexpr u16 GRF_IN_LIST = 0x0400;
@@ -31,6 +32,8 @@ struct TGrDrawData {
     u8* Bits = nullptr;
     TRect16 PrevRect;
     TRect16 Rect;
+    // Where the picture changed while it stood still (GRD_PART), on the screen.
+    TRect16 Changed;
     i16 Z = 0;
     // The frame index last selected (animations).
     u16 Frame = 0;
@@ -58,7 +61,13 @@ public:
     void SetRect(const TRect16& rect);
     // The picture changed where it stands.
     void MarkChanged();
-    void SetZ(i16 z) { DrawData.Z = z; }
+    // The picture changed only within the area (on the screen, inside its rectangle); a move
+    // or a change of the whole picture since the last frame outweighs it.
+    void MarkChangedWithin(const TRect16& area);
+    void SetZ(i16 z) {
+        DrawData.Z = z;
+        DrawStateTouched();
+    }
 
     const TGrDrawData& GetDrawData() const { return DrawData; }
     const TRect16& GetRect() const { return DrawData.Rect; }
@@ -66,6 +75,10 @@ public:
     bool IsChanged() const { return DrawData.Has(GRD_CHANGED); }
 
 protected:
+    // The rectangle, depth, change mark or surface changed: a graphic that skips passes while
+    // nothing changes looks again.
+    virtual void DrawStateTouched() {}
+
     TGrDrawData DrawData;
 
 private:

@@ -18,6 +18,7 @@ TJorpVideo::~TJorpVideo() {
     for (TGr* g = Graphics.First(); g != nullptr; g = Graphics.Next()) {
         g->Video = nullptr;
         g->ClearFlags(GRF_IN_LIST);
+        g->DrawStateTouched();
     }
 }
 

@@ -1,0 +1,137 @@
+// A picture that stands still and takes a new frame: only where the frames differ is repainted,
+// and the surface ends as a whole repaint would leave it.
+#include "SpriteSupport.h"
+
+#include "MediaFixture.h"
+#include "engine/media/Anm.h"
+#include "engine/media/AnmEncoder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Frames of 12 x 10: the base picture, one with a block changed at columns 3 to 6 of rows 2 to 4,
+// the base again, and the base with its first row drawn as two runs.
+bool Base(i32 x, i32 y) {
+    return (x + y) % 5 != 0;
+}
+bool Block(i32 x, i32 y) {
+    return Base(x, y) || (x >= 3 && x < 7 && y >= 2 && y < 5);
+}
+bool Split(i32 x, i32 y) {
+    return Base(x, y) || (y == 0 && x == 5);
+}
+
+std::vector<u8> Frames() {
+    std::vector<TAnmFrameSource> frames = {
+        MakeFrame(12, 10, 0, 0, &Base), MakeFrame(12, 10, 0, 0, &Block),
+        MakeFrame(12, 10, 0, 0, &Base), MakeFrame(12, 10, 0, 0, &Split),
+        MakeFrame(11, 10, 0, 0, &Base)};
+    // The block's own pixels differ in colour as well as in what is clear.
+    frames[1].Pixels[static_cast<size_t>(3 * 12 + 4)] = 200;
+    return TAnmEncoder::Encode(frames, 0, 0);
+}
+
+TEST(AnmChangedArea, FramesDifferOnlyWhereTheyDrawOtherPixels) {
+    const std::vector<u8> bytes = Frames();
+    TAnmImage image;
+    ASSERT_TRUE(image.Check(bytes.data(), static_cast<u32>(bytes.size())));
+    TRect16 area{1, 1, 2, 2};
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, 1, area));
+    // Block adds pixels only where Base leaves some clear, and the changed colour at (4, 3).
+    TRect16 want{12, 10, 0, 0};
+    for (i32 y = 0; y < 10; ++y)
+        for (i32 x = 0; x < 12; ++x)
+            if (Base(x, y) != Block(x, y) || (x == 4 && y == 3))
+                want = {std::min<i32>(want.left, x), std::min<i32>(want.top, y),
+                        std::max<i32>(want.right, x + 1), std::max<i32>(want.bottom, y + 1)};
+    EXPECT_EQ(area, want);
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 1, 2, area));
+    EXPECT_EQ(area, want);
+    // The same picture again, and the first row with one more pixel.
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, 2, area));
+    EXPECT_TRUE(area.IsEmpty());
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 2, 3, area));
+    EXPECT_EQ(area, (TRect16{5, 0, 6, 1}));
+    // Frames of two sizes are not compared; a pair asked again is answered alike.
+    EXPECT_FALSE(image.ChangedArea(bytes.data(), 0, 4, area));
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, 1, area));
+    EXPECT_EQ(area, want);
+}
+
+class AnmRepaint : public MediaFixture {
+protected:
+    void SetUp() override {
+        MediaFixture::SetUp();
+        WriteBmp("felt", 640, 480, std::vector<u8>(640 * 480, 12));
+        MakeScreen(LoadBmp("felt"), nullptr);
+        Bytes = Frames();
+        TAnmData data(40, 30, 2, 0, 0xFFFF, 0, ANM_HOLD, false, false, true);
+        data.SetFlag(ANMD_ANCHOR_FROM_FILE, false);
+        Picture = std::make_unique<TAnm>(Window, TFileMode("test.anm", 1, 1), data);
+        Picture->LoadAt({Bytes.data(), static_cast<u32>(Bytes.size())}, true);
+        Picture->Play(0);
+        Video().RenderFrame();
+    }
+    void Select(u16 frame) {
+        Picture->GetCurrentData().CurrentFrame = frame;
+        Picture->SelectFrame();
+    }
+    std::vector<u8> Buffer() {
+        TVideoBmp* buffer = Video().GetBackBuffer();
+        const u8* bits = buffer->GetTargetBits();
+        return {bits, bits + static_cast<size_t>(buffer->GetPitch()) * 480};
+    }
+    // After the frame, the back buffer as a whole repaint leaves it.
+    void ExpectAsRepaintedWhole(const std::string& what) {
+        const std::vector<u8> after = Buffer();
+        Video().InvalidateAll();
+        EXPECT_TRUE(after == Buffer()) << what;
+    }
+
+    std::vector<u8> Bytes;
+    std::unique_ptr<TAnm> Picture;
+};
+
+TEST_F(AnmRepaint, ANewFrameStandingStillRepaintsWhereItDiffers) {
+    ASSERT_TRUE(Picture->IsInVideo());
+    const TRect16 rect = Picture->GetRect();
+    Select(1);
+    Video().RenderFrame();
+    const TRect16 update = Video().GetUpdateRect();
+    EXPECT_TRUE(update.Width() < rect.Width() || update.Height() < rect.Height());
+    EXPECT_EQ(update.Intersect({rect.left + 3, rect.top + 2, rect.left + 7, rect.top + 5}),
+              (TRect16{rect.left + 3, rect.top + 2, rect.left + 7, rect.top + 5}));
+    ExpectAsRepaintedWhole("block");
+    Select(2);
+    Video().RenderFrame();
+    ExpectAsRepaintedWhole("block gone");
+    // The same picture under another frame number repaints nothing.
+    Select(0);
+    Video().RenderFrame();
+    EXPECT_TRUE(Video().GetUpdateRect().IsEmpty());
+    ExpectAsRepaintedWhole("no change");
+    // Moved, it is repainted whole in both places.
+    Picture->SetOffset({3, 0, 0});
+    Picture->SelectFrame();
+    Select(1);
+    Video().RenderFrame();
+    EXPECT_EQ(Video().GetUpdateRect().Intersect(rect.Union(Picture->GetRect())),
+              rect.Union(Picture->GetRect()));
+    ExpectAsRepaintedWhole("moved");
+}
+
+TEST_F(AnmRepaint, AFrameDrawnWithoutBeingSelectedMakesTheNextOneRepaintWhole) {
+    const TRect16 rect = Picture->GetRect();
+    // Frame 1 set but not selected: a repaint over the picture draws it all the same.
+    Picture->GetCurrentData().CurrentFrame = 1;
+    Video().AddPending(rect);
+    Video().RenderFrame();
+    // Frame 3 differs from the selected frame 0 in one pixel, but the screen holds frame 1.
+    Select(3);
+    Video().RenderFrame();
+    EXPECT_EQ(Video().GetUpdateRect().Intersect(rect), rect);
+    ExpectAsRepaintedWhole("after an unselected frame");
+}
+
+} // namespace
