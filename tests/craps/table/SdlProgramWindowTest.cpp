@@ -5,11 +5,11 @@
 #include "SdlProgramSupport.h"
 #include "support/FailurePictures.h"
 
+#include "../../tools/databuild/TestDataSet.h"
 #include "platform/framework/menus/MenuUi.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlPlacement.h"
 #include "tools/databuild/writer/Build.h"
-#include "../../tools/databuild/TestDataSet.h"
 
 #include <vector>
 
