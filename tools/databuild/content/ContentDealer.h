@@ -110,7 +110,7 @@ struct TFigureFrames {
 };
 
 // A colour in true colour, before the palette.
-struct TRgb {
+struct TTrueRgb {
     double R, G, B;
 };
 
@@ -131,8 +131,8 @@ public:
     TFigureFrames Dice(const std::vector<TDealerPose>& poses, bool fist);
 
 private:
-    std::vector<TRgb> Plain;
-    std::vector<TRgb> WithTorso;
+    std::vector<TTrueRgb> Plain;
+    std::vector<TTrueRgb> WithTorso;
     TFigureFrames TorsoFrames;
 };
 

@@ -13,19 +13,19 @@
 
 namespace {
 
-constexpr TRgb Ink{28, 26, 34};
-constexpr TRgb Shirt{238, 236, 226};
-constexpr TRgb Vest{44, 40, 58};
-constexpr TRgb Skin{232, 190, 150};
-constexpr TRgb SkinEdge{150, 100, 70};
-constexpr TRgb Tie{190, 30, 36};
-constexpr TRgb Wood{160, 106, 52};
-constexpr TRgb WoodDark{96, 60, 28};
-constexpr TRgb Ivory{246, 244, 236};
-constexpr TRgb Pip{20, 20, 24};
-constexpr TRgb DiceRed{200, 30, 40};
-constexpr TRgb ChipRed{200, 40, 40};
-constexpr TRgb ChipEdge{250, 245, 230};
+constexpr TTrueRgb Ink{28, 26, 34};
+constexpr TTrueRgb Shirt{238, 236, 226};
+constexpr TTrueRgb Vest{44, 40, 58};
+constexpr TTrueRgb Skin{232, 190, 150};
+constexpr TTrueRgb SkinEdge{150, 100, 70};
+constexpr TTrueRgb Tie{190, 30, 36};
+constexpr TTrueRgb Wood{160, 106, 52};
+constexpr TTrueRgb WoodDark{96, 60, 28};
+constexpr TTrueRgb Ivory{246, 244, 236};
+constexpr TTrueRgb Pip{20, 20, 24};
+constexpr TTrueRgb DiceRed{200, 30, 40};
+constexpr TTrueRgb ChipRed{200, 40, 40};
+constexpr TTrueRgb ChipEdge{250, 245, 230};
 
 // The head and shoulders: the figure stands behind the table, cut off by its rail.
 constexpr double HeadX = 320;
@@ -44,7 +44,7 @@ constexpr u32 BmpPixels = 14 + 40 + 1024;
 // touches them, so a frame costs what it draws, not the whole table.
 class TSketch {
 public:
-    explicit TSketch(const std::vector<TRgb>& base)
+    explicit TSketch(const std::vector<TTrueRgb>& base)
         : Base(base), Colour(Size()), Touched(Size(), 0) {}
 
     void Reset() {
@@ -58,7 +58,7 @@ public:
     }
 
     // Every pixel within reach of the segment by `radius`, coverage from the distance.
-    void Capsule(double x0, double y0, double x1, double y1, double radius, TRgb colour,
+    void Capsule(double x0, double y0, double x1, double y1, double radius, TTrueRgb colour,
                  double opacity = 1.0) {
         const double dx = x1 - x0;
         const double dy = y1 - y0;
@@ -72,10 +72,10 @@ public:
                   return radius + 0.5 - std::sqrt(ex * ex + ey * ey);
               });
     }
-    void Disc(double cx, double cy, double radius, TRgb colour) {
+    void Disc(double cx, double cy, double radius, TTrueRgb colour) {
         Capsule(cx, cy, cx, cy, radius, colour);
     }
-    void Ring(double cx, double cy, double radius, double width, TRgb colour) {
+    void Ring(double cx, double cy, double radius, double width, TTrueRgb colour) {
         Cover(cx - radius - width, cy - radius - width, cx + radius + width, cy + radius + width,
               colour, 1.0, [&](double px, double py) {
                   const double d = std::hypot(px - cx, py - cy);
@@ -83,7 +83,7 @@ public:
               });
     }
     // An axis-aligned box with rounded corners.
-    void Box(double left, double top, double right, double bottom, double corner, TRgb colour) {
+    void Box(double left, double top, double right, double bottom, double corner, TTrueRgb colour) {
         Cover(left, top, right, bottom, colour, 1.0, [&](double px, double py) {
             const double qx = std::max({left + corner - px, px - (right - corner), 0.0});
             const double qy = std::max({top + corner - py, py - (bottom - corner), 0.0});
@@ -95,7 +95,7 @@ public:
         });
     }
     // The polygon's inside, by a point test per subsample.
-    void Polygon(const std::vector<std::pair<double, double>>& points, TRgb colour) {
+    void Polygon(const std::vector<std::pair<double, double>>& points, TTrueRgb colour) {
         double l = 1e9, t = 1e9, r = -1e9, b = -1e9;
         for (const auto& [x, y] : points) {
             l = std::min(l, x);
@@ -126,7 +126,7 @@ public:
             for (i32 x = std::max(left, Left); x < std::min(right, Right); ++x) {
                 if (!Touched[Index(x, y)])
                     continue;
-                const TRgb& c = Colour[Index(x, y)];
+                const TTrueRgb& c = Colour[Index(x, y)];
                 const size_t at = static_cast<size_t>((y - top) * frame.Width + (x - left));
                 frame.Pixels[at] = CachedNearest(Channel(c.R), Channel(c.G), Channel(c.B));
                 frame.Opaque[at] = 1;
@@ -135,7 +135,7 @@ public:
     }
 
     // The drawn pixels into a screen of the same size.
-    void CopyInto(std::vector<TRgb>& screen) const {
+    void CopyInto(std::vector<TTrueRgb>& screen) const {
         for (i32 y = Top; y < Bottom; ++y)
             for (i32 x = Left; x < Right; ++x)
                 if (Touched[Index(x, y)])
@@ -172,7 +172,7 @@ private:
     }
 
     template <typename TCoverage>
-    void Cover(double l, double t, double r, double b, TRgb colour, double opacity,
+    void Cover(double l, double t, double r, double b, TTrueRgb colour, double opacity,
                TCoverage coverage) {
         for (i32 y = static_cast<i32>(std::floor(t)) - 1; y <= static_cast<i32>(std::ceil(b)); ++y)
             for (i32 x = static_cast<i32>(std::floor(l)) - 1; x <= static_cast<i32>(std::ceil(r));
@@ -183,10 +183,10 @@ private:
             }
     }
 
-    void Blend(i32 x, i32 y, TRgb colour, double alpha) {
+    void Blend(i32 x, i32 y, TTrueRgb colour, double alpha) {
         if (x < 0 || y < 0 || x >= TABLE_WIDTH || y >= TABLE_HEIGHT)
             return;
-        TRgb& c = Colour[Index(x, y)];
+        TTrueRgb& c = Colour[Index(x, y)];
         if (!Touched[Index(x, y)]) {
             c = Base[Index(x, y)];
             Touched[Index(x, y)] = 1;
@@ -200,8 +200,8 @@ private:
         c.B += (colour.B - c.B) * alpha;
     }
 
-    const std::vector<TRgb>& Base;
-    std::vector<TRgb> Colour;
+    const std::vector<TTrueRgb>& Base;
+    std::vector<TTrueRgb> Colour;
     std::vector<u8> Touched;
 };
 
@@ -245,7 +245,7 @@ void DrawCarried(TSketch& s, const TDealerPose& pose) {
     case TCarried::PuckOff:
     case TCarried::PuckOn: {
         const bool on = pose.Carried == TCarried::PuckOn;
-        s.Disc(x + 1, y + 1.5, 7.5, TRgb{0, 0, 0});
+        s.Disc(x + 1, y + 1.5, 7.5, TTrueRgb{0, 0, 0});
         s.Disc(x, y, 7.5, on ? Ivory : Pip);
         s.Ring(x, y, 7.0, 1.0, on ? Pip : Ivory);
         // The word on the puck reads at this size as a bar.
