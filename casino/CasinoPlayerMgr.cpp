@@ -90,7 +90,7 @@ void TCasinoPlayerMgr::ResetPlayerData(i16 record) {
         return;
     if (GetDataBlock(record) == nullptr && !LoadDataBlock(record))
         return;
-    const TSaveBlock& block = *DataBlocks[static_cast<size_t>(record)];
+    TSaveBlock& block = *DataBlocks[static_cast<size_t>(record)];
     TCasinoPlayerData().Encode(block.GetData(), block.GetSize());
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 std::unique_ptr<TSaveBlock> TSaveBlock::Allocate(u32 size) {
     std::unique_ptr<u8[]> bytes(new (std::nothrow) u8[size == 0 ? 1 : size]());
@@ -371,7 +372,11 @@ void TPlayerMgr::FreeAllBlocks() {
         FreeDataBlock(r);
 }
 
-u8* TPlayerMgr::GetDataBlock(i16 record) const {
+u8* TPlayerMgr::GetDataBlock(i16 record) {
+    return const_cast<u8*>(std::as_const(*this).GetDataBlock(record));
+}
+
+const u8* TPlayerMgr::GetDataBlock(i16 record) const {
     if (!IsValidRecord(record))
         return nullptr;
     const TSaveBlock* block = DataBlocks[static_cast<size_t>(record)].get();

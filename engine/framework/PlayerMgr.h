@@ -26,7 +26,8 @@ public:
     TSaveBlock(const TSaveBlock&) = delete;
     TSaveBlock& operator=(const TSaveBlock&) = delete;
 
-    u8* GetData() const { return Bytes.get(); }
+    u8* GetData() { return Bytes.get(); }
+    const u8* GetData() const { return Bytes.get(); }
     u32 GetSize() const { return Size; }
 
 private:
@@ -119,8 +120,10 @@ public:
     bool CopyActiveBlocksToRecords();
     void FlushInactiveBlocks();
     void FreeAllBlocks();
-    // The record's block, or null while none is loaded.
-    u8* GetDataBlock(i16 record) const;
+    // The record's block, or null while none is loaded; writable only through a writable
+    // manager.
+    u8* GetDataBlock(i16 record);
+    const u8* GetDataBlock(i16 record) const;
 
     // What the load found the save file to be.
     enum class TSaveFileCheck { Good, Missing, Damaged, Unreadable };
