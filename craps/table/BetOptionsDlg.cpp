@@ -33,7 +33,7 @@ EV_COMMAND(101, CmResetDefaults), EV_COMMAND(102, CmCancelChanges),
     EV_COMMAND(109, EvPlace59Clicked), EV_COMMAND(111, EvBuy68Clicked),
     EV_COMMAND(112, EvPlace68Clicked), END_RESPONSE_TABLE;
 
-TCasinoCrapsBetOptionsDlg::TCasinoCrapsBetOptionsDlg(TWindow* parent, u8* record)
+TCasinoCrapsBetOptionsDlg::TCasinoCrapsBetOptionsDlg(TWindow* parent, TGamblerRecord record)
     : TDialog(parent, IDD_BETOPTIONS), Record(record) {
     for (size_t i = 0; i < PairCount; ++i) {
         Buy[i] = new TRadioButton(this, BuyIds[i]);
@@ -51,11 +51,10 @@ void TCasinoCrapsBetOptionsDlg::SetupWindow() {
     // Its template has no place of its own: it goes over the game like the other dialogs.
     CentreOverParent(*this);
     // A byte above 1 (a record written by hand, or damaged) counts as set, as the bets read it.
-    const u8* options = Record + TCasinoPlayerData::OptionsAt;
     for (size_t i = 0; i < PairCount; ++i)
-        CheckPair(i, options[i] != 0);
+        CheckPair(i, Record.GetBetOption(i));
     for (size_t i = 0; i < BoxCount; ++i)
-        Working[i]->SetCheck(CheckOf(options[PairCount + i] != 0));
+        Working[i]->SetCheck(CheckOf(Record.GetBetOption(PairCount + i)));
 }
 
 void TCasinoCrapsBetOptionsDlg::CheckPair(size_t pair, bool buy) {
@@ -96,10 +95,9 @@ void TCasinoCrapsBetOptionsDlg::CmCancelChanges() {
 
 // Only the Buy buttons are read: a pair with neither button checked is stored as place.
 void TCasinoCrapsBetOptionsDlg::CmAcceptChanges() {
-    u8* options = Record + TCasinoPlayerData::OptionsAt;
     for (size_t i = 0; i < PairCount; ++i)
-        options[i] = Buy[i]->GetCheck() == BF_CHECKED ? 1 : 0;
+        Record.SetBetOption(i, Buy[i]->GetCheck() == BF_CHECKED);
     for (size_t i = 0; i < BoxCount; ++i)
-        options[PairCount + i] = Working[i]->GetCheck() == BF_CHECKED ? 1 : 0;
+        Record.SetBetOption(PairCount + i, Working[i]->GetCheck() == BF_CHECKED);
     Destroy(IDOK);
 }

@@ -2,6 +2,7 @@
 // his record and stored only on Accept.
 #pragma once
 
+#include "casino/GamblerRecord.h"
 #include "platform/framework/dialogs/Dialog.h"
 
 #include <array>
@@ -15,7 +16,7 @@ public:
     static constexpr size_t BoxCount = 4;
 
     // record: a gambler record's image, whose option bytes the dialog edits; not owned.
-    TCasinoCrapsBetOptionsDlg(TWindow* parent, u8* record);
+    TCasinoCrapsBetOptionsDlg(TWindow* parent, TGamblerRecord record);
     ~TCasinoCrapsBetOptionsDlg() override;
 
     void SetupWindow() override;
@@ -34,7 +35,7 @@ private:
     // Checks one button of a pair and unchecks the other.
     void CheckPair(size_t pair, bool buy);
 
-    u8* Record;
+    TGamblerRecord Record;
     std::array<TRadioButton*, PairCount> Buy{};
     std::array<TRadioButton*, PairCount> Place{};
     std::array<TCheckBox*, BoxCount> Working{};

@@ -7,8 +7,8 @@
 #include "platform/host/MessageBox.h"
 
 void RunBetOptionsDialog(TCasinoCGameLord& lord, TWindow* parent) {
-    u8* record = lord.GetSeatPlayerData(lord.GetCurrentSeat());
-    if (record == nullptr) {
+    const TGamblerRecord record = lord.GetSeatRecord(lord.GetCurrentSeat());
+    if (!record) {
         MessageBoxExA(parent, "Active player not found.", "Error - Bet Options", MB_OK);
         return;
     }

@@ -49,12 +49,12 @@ TCBetSpot* TCasinoCGameLord::GetBetSpot(i16 spot) const {
 }
 
 TCrapsBetOptions TCasinoCGameLord::CopyBettingOptions(i16 seat) const {
-    const u8* record = GetSeatPlayerData(seat);
-    if (record == nullptr)
+    const TGamblerRecordView record = GetSeatRecord(seat);
+    if (!record)
         return BetOptions;
     TCrapsBetOptions options{};
     for (size_t i = 0; i < options.size(); ++i)
-        options[i] = record[TCasinoPlayerData::OptionsAt + i] != 0 ? 1 : 0;
+        options[i] = record.GetBetOption(i) ? 1 : 0;
     return options;
 }
 

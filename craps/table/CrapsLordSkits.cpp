@@ -115,11 +115,9 @@ bool TCasinoCGameLord::PlayShooterPickUp(u32& start, u32& duration) {
     // The round calls this only once a bet lies on the table, so an empty shooter seat means
     // the seats changed under the round: nobody picks the dice up and the table stays open.
     const i16 variant = ShooterVariant(ShooterSeat);
-    const u8* record = GetSeatPlayerData(ShooterSeat);
-    if (variant < 0 || record == nullptr)
+    const TGamblerRecordView shooter = GetSeatRecord(ShooterSeat);
+    if (variant < 0 || !shooter)
         return false;
-    TPlayerData shooter;
-    shooter.Decode(record, TPlayerData::EncodedSize);
     RefreshSeat(ShooterSeat);
     SetBetButtons(0);
     // Roll stays live so that holding it down keeps the dice shaking.

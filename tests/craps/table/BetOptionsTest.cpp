@@ -63,7 +63,7 @@ protected:
     // then the closing click. Returns how it ended.
     int Run(const std::vector<int>& clicks, int closing,
             const std::function<void(TDialog&)>& seen = {}) {
-        TCasinoCrapsBetOptionsDlg dialog(nullptr, Record.data());
+        TCasinoCrapsBetOptionsDlg dialog(nullptr, TGamblerRecord(Record));
         Session.Backend().After(30, [&, this] {
             for (int id : clicks)
                 Click(dialog, id);
@@ -181,7 +181,7 @@ TEST_F(BetOptionsTest, OpensCentredOverTheGameRatherThanAtItsCorner) {
     TWindow game;
     game.Attr = {WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 60, 30, 640, 480};
     ASSERT_TRUE(game.Create());
-    TCasinoCrapsBetOptionsDlg dialog(&game, Record.data());
+    TCasinoCrapsBetOptionsDlg dialog(&game, TGamblerRecord(Record));
     ASSERT_TRUE(dialog.Create());
     const TRect g = game.GetWindowRect();
     const TRect d = dialog.GetWindowRect();
