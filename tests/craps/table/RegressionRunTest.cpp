@@ -1,15 +1,17 @@
 // The regression run: 2,000 rolls of three gamblers on one seed, betting on every kind of spot
 // with odds, taking bets down, changing options, asking the expert, reading their statistics,
 // standing up and sitting down; every money event is written to a log that must match the one
-// kept in tests/golden, so any change to a payout shows as a diff.
+// kept in tests/golden, so any change to a payout shows as a diff. Its bankrolls are large
+// enough for the bigger chips on every spot; PlayedRegressionTest.cpp plays the same kind of
+// session through the program's windows.
 #include "SessionDriver.h"
 
+#include "support/KeptLog.h"
 #include "support/ScratchDir.h"
 
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -24,28 +26,6 @@ constexpr int One = 0, Five = 1, TwentyFive = 2, Hundred = 3;
 // come odds, don't-come odds, place bets and hardways working on the come-out.
 constexpr std::array<TCrapsBetOptions, 4> OptionPages = {
     {{0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 1}, {1, 0, 1, 0, 1, 0, 1}, {0, 1, 0, 1, 0, 1, 0}}};
-
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return in ? text.str() : std::string();
-}
-
-// The first line where two texts part, numbered from 1, with both sides.
-std::string FirstDifference(const std::string& want, const std::string& got) {
-    std::istringstream a(want), b(got);
-    std::string x, y;
-    for (int line = 1;; ++line) {
-        const bool more = static_cast<bool>(std::getline(a, x));
-        const bool moreToo = static_cast<bool>(std::getline(b, y));
-        if (!more && !moreToo)
-            return "the same lines";
-        if (more != moreToo || x != y)
-            return "line " + std::to_string(line) + ": golden '" + (more ? x : "<end>") +
-                   "', now '" + (moreToo ? y : "<end>") + "'";
-    }
-}
 
 class RegressionRun : public SessionTable {
 protected:
@@ -172,10 +152,8 @@ TEST_F(RegressionRun, TwoThousandRollsPayAsTheKeptLogSays) {
         EXPECT_NE(log.find(std::string(" ") + SpotName(spot) + " paid "), std::string::npos)
             << SpotName(spot);
 
-    const std::filesystem::path golden =
-        std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "golden" / "regression_money.log";
-    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
+    const std::filesystem::path golden = KeptLogPath("regression_money.log");
+    if (UpdatingKeptLogs()) {
         std::ofstream(golden, std::ios::binary) << log;
         std::cout << "rewrote " << golden << '\n';
         return;

@@ -1,0 +1,42 @@
+// Test support: a text log kept in tests/golden, read whole, compared line by line, and
+// rewritten when OTCRAPS_UPDATE_GOLDEN=1 asks for it.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// The kept log's path by file name.
+inline std::filesystem::path KeptLogPath(const std::string& name) {
+    return std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "golden" / name;
+}
+
+// The whole file, or nothing when it cannot be read.
+inline std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return in ? text.str() : std::string();
+}
+
+inline bool UpdatingKeptLogs() {
+    const char* update = std::getenv("OTCRAPS_UPDATE_GOLDEN");
+    return update != nullptr && std::string(update) == "1";
+}
+
+// The first line where two texts part, numbered from 1, with both sides.
+inline std::string FirstDifference(const std::string& want, const std::string& got) {
+    std::istringstream a(want), b(got);
+    std::string x, y;
+    for (int line = 1;; ++line) {
+        const bool more = static_cast<bool>(std::getline(a, x));
+        const bool moreToo = static_cast<bool>(std::getline(b, y));
+        if (!more && !moreToo)
+            return "the same lines";
+        if (more != moreToo || x != y)
+            return "line " + std::to_string(line) + ": golden '" + (more ? x : "<end>") +
+                   "', now '" + (moreToo ? y : "<end>") + "'";
+    }
+}
