@@ -6,17 +6,8 @@
 // diff. An optimized build plays all 2,000 rolls; under the sanitizers, where a roll through
 // the whole program costs about a quarter of a second, the first 150 are compared with the
 // log's beginning.
-#include "PlayedTable.h"
+#include "PlayedSession.h"
 
-#include "casino/CasinoPlayerData.h"
-#include "casino/GamblerCreateDialog.h"
-#include "casino/GamblerDialog.h"
-#include "casino/GamblerMsgDlg.h"
-#include "craps/stats/CasinoStatDlg.h"
-#include "craps/table/BetOptionsDlg.h"
-#include "engine/framework/AskTheExpertDialog.h"
-#include "platform/framework/controls/Button.h"
-#include "platform/framework/controls/Edit.h"
 #include "support/KeptLog.h"
 #include "support/ScratchDir.h"
 
@@ -33,25 +24,13 @@ constexpr int Rolls = 2000;
 #endif
 
 using namespace table_spot;
-using TOptions = std::array<u8, 7>;
-
-// Chip indexes: $1 and $5.
-constexpr int One = 0, Five = 1;
-// The gamblers made, in record order after Joe Gambler's record 0.
-constexpr std::array<const char*, 3> Names = {"Ann", "Bob", "Cy"};
-constexpr i16 Records = 4;
-constexpr int GamblerList = 100, ActivateButton = 200, DoneButton = 201, CreateButton = 203;
-constexpr int StartWith2500 = 207, CreateGambler = 208;
 // The option pages the gamblers switch between, as in the options dialog: buy (1) or place on
 // 4 and 10, 5 and 9, 6 and 8, then come odds, don't-come odds, place bets and hardways working
 // on the come-out.
-constexpr std::array<TOptions, 4> OptionPages = {
+constexpr std::array<TOptionPage, 4> OptionPages = {
     {{0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 1}, {1, 0, 1, 0, 1, 0, 1}, {0, 1, 0, 1, 0, 1, 0}}};
-constexpr std::array<int, 3> BuyIds = {105, 108, 111}, PlaceIds = {106, 109, 112};
-constexpr std::array<int, 4> WorkingIds = {114, 115, 116, 117};
-constexpr int AcceptChanges = 103;
 
-class PlayedRegression : public PlayedTable {
+class PlayedRegression : public PlayedSession {
 protected:
     PlayedRegression() {
         Build();
@@ -62,17 +41,16 @@ protected:
         Plan = [this] { return PlanMore(); };
     }
 
-    void Note(const std::string& text) {
-        if (Log != nullptr)
-            Log->Note(text);
-    }
-    i16 Seat() const { return Lord()->GetCurrentSeat(); }
-    static TCBetSpot& Spot(i16 spot) { return *Lord()->GetBetSpot(spot); }
-
     bool PlanMore() {
         if (!Opened) {
             Opened = true;
-            Then(Opening());
+            TSteps s = Opening();
+            // Each gambler takes his first option page.
+            for (size_t seat = 0; seat < 3; ++seat) {
+                Append(s, Options(OptionPages[seat]));
+                Append(s, ClickSeatStrip());
+            }
+            Then(std::move(s));
             return true;
         }
         // The program then closes with the last shoot's bets still down: what its end hands
@@ -96,86 +74,6 @@ protected:
         }));
         Then(std::move(steps));
         return true;
-    }
-    static void Append(TSteps& to, TSteps more) {
-        for (TStep& step : more)
-            to.push_back(std::move(step));
-    }
-
-    // Past the intro with a click, Joe Gambler stood up and three gamblers of $2,500 made,
-    // each seated as he is made; then each takes his first option page.
-    TSteps Opening() {
-        TSteps s = {
-            Until([] { return Frame() != nullptr && Mode() != nullptr; }, "the frame"),
-            Until([this] { return Now() >= 1500; }, "the intro"),
-            Do([this] { Session.Backend().Click(OnMode(320, 240)); }),
-            Until(
-                [] {
-                    return CurrentModeId() == TCasOTCrapsGFW::CrapsModeId && Lord() != nullptr &&
-                           Running<TCAct1State>();
-                },
-                "the table"),
-        };
-        Append(s, Menu(0, 0));
-        Append(s,
-               {Shown<TGamblerDialog>("the gambler list"), ClickRow<TGamblerDialog>(GamblerList, 0),
-                ClickControl<TGamblerDialog>(ActivateButton),
-                Until([] { return !Mgr().IsActive(0); }, "Joe Gambler to stand up")});
-        for (const char* name : Names)
-            Append(s, {ClickControl<TGamblerDialog>(CreateButton),
-                       Shown<TGamblerCreateDialog>("the create dialog"), Do([this, name] {
-                           for (const char* c = name; *c != '\0'; ++c)
-                               Session.Backend().Type(*c);
-                       }),
-                       ClickControl<TGamblerCreateDialog>(StartWith2500),
-                       ClickControl<TGamblerCreateDialog>(CreateGambler),
-                       Shown<TGamblerMsgDlg>("the gambler message"), Do([this, name] {
-                           auto* text =
-                               dynamic_cast<TStatic*>(Showing<TGamblerMsgDlg>()->GetDlgItem(100));
-                           ASSERT_NE(text, nullptr);
-                           EXPECT_EQ(text->GetText(), "Gambler " + std::string(name) +
-                                                          " was also activated for your "
-                                                          "convenience.\n\nYou should see an "
-                                                          "asterisk next to the name.");
-                       }),
-                       ClickControl<TGamblerMsgDlg>(IDOK), Gone<TGamblerMsgDlg>("the message"),
-                       Gone<TGamblerCreateDialog>("the create dialog")});
-        Append(s,
-               {ClickControl<TGamblerDialog>(DoneButton), Gone<TGamblerDialog>("the list"),
-                Until([] { return Lord()->CountOccupiedSeats() == 3; }, "three seated"), Do([this] {
-                    for (i16 record = 1; record < Records; ++record)
-                        EXPECT_EQ(Bankroll(record), TMoney(2500.0)) << record;
-                    Log = std::make_unique<TMoneyLog>(*Lord());
-                    Lord()->SetMoneyLedger(Log.get());
-                    Start = TotalCents(Records);
-                })});
-        for (size_t seat = 0; seat < 3; ++seat) {
-            Append(s, Options(OptionPages[seat]));
-            Append(s, ClickSeatStrip());
-        }
-        return s;
-    }
-
-    // The options dialog from the Options menu, its buttons clicked to the page, accepted.
-    TSteps Options(const TOptions& page) {
-        TSteps s = Menu(1, 0);
-        Append(s, {Shown<TCasinoCrapsBetOptionsDlg>("the options"), Do([this, page] {
-                       auto* dialog = Showing<TCasinoCrapsBetOptionsDlg>();
-                       const auto click = [&](int id) {
-                           Session.Backend().Click(
-                               Centre(TDesktop::Get().ScreenClientRect(dialog->GetDlgItem(id))));
-                       };
-                       for (size_t i = 0; i < BuyIds.size(); ++i)
-                           click(page[i] != 0 ? BuyIds[i] : PlaceIds[i]);
-                       for (size_t i = 0; i < WorkingIds.size(); ++i) {
-                           auto* box = dynamic_cast<TCheckBox*>(dialog->GetDlgItem(WorkingIds[i]));
-                           if ((box->GetCheck() == BF_CHECKED) != (page[BuyIds.size() + i] != 0))
-                               click(WorkingIds[i]);
-                       }
-                   }),
-                   ClickControl<TCasinoCrapsBetOptionsDlg>(AcceptChanges),
-                   Gone<TCasinoCrapsBetOptionsDlg>("the options")});
-        return s;
     }
 
     // Between rolls: options changed, the expert asked, the statistics read, gamblers up and
@@ -218,40 +116,6 @@ protected:
         }
         if (roll % 250 == 200)
             Append(s, StandOrSit(Leaver, true));
-        return s;
-    }
-
-    // A table button that opens a dialog: its click, with no wait for frames, which stop
-    // while the dialog is up.
-    TStep DialogButton(i16 button) {
-        return Do([this, button] {
-            for (const TTableButton& b : TableButtons())
-                if (b.Number == static_cast<u16>(button))
-                    Session.Backend().Click(
-                        OnMode((b.Box.L + b.Box.R) / 2, (b.Box.T + b.Box.B) / 2));
-        });
-    }
-
-    // A gambler's row in the list, then Activate or DeActivate.
-    TSteps StandOrSit(i16 record, bool sit) {
-        TSteps s = {Do([this, record, sit] {
-            std::string where;
-            if (!sit)
-                for (i16 seat = 0; seat < 3; ++seat)
-                    if (Lord()->GetSeatPlayerData(seat) == Mgr().GetDataBlock(record))
-                        where = " from seat " + std::to_string(seat);
-            Note("record " + std::to_string(record) + (sit ? " sits down" : " stands up") + where);
-        })};
-        Append(s, Menu(0, 0));
-        Append(s,
-               {Shown<TGamblerDialog>("the gambler list"),
-                ClickRow<TGamblerDialog>(GamblerList, record),
-                Until([record] { return Showing<TGamblerDialog>()->GetSelectedRecord() == record; },
-                      "the gambler's row"),
-                ClickControl<TGamblerDialog>(ActivateButton),
-                Until([record, sit] { return Mgr().IsActive(record) == sit; },
-                      sit ? "the gambler seated" : "the gambler stood up"),
-                ClickControl<TGamblerDialog>(DoneButton), Gone<TGamblerDialog>("the list")});
         return s;
     }
 
@@ -308,60 +172,14 @@ protected:
         return s;
     }
 
-    // The take-down button, a click on the spot, and the button again if the state is still
-    // taking bets down (a seat left with nothing ends it by itself).
-    TSteps TakeDown(i16 seat, i16 spot) {
-        TSteps s = {Do([this, seat] { Note("seat " + std::to_string(seat) + " takes down"); })};
-        Append(s, PressButton(table_button::TakeDown));
-        s.push_back(Until([] { return Running<TCRemoveState>(); }, "the take-down state", 5'000));
-        Append(s, ClickSpot(spot));
-        s.push_back(Do([this] {
-            if (Running<TCRemoveState>())
-                Then(PressButton(table_button::TakeDown));
-        }));
-        s.push_back(Until([] { return Running<TCAct1State>(); }, "betting again", 5'000));
-        return s;
-    }
-
-    // Roll clicked; the roll's line goes before the events it caused, and the money is
-    // counted once betting opens again.
-    TSteps RollDice() {
-        auto before = std::make_shared<std::pair<std::string, std::string>>();
-        TSteps s = {Do([this, before] {
-            const bool comeOut = Lord()->GetComeOutFlag() == 1;
-            before->second = comeOut ? std::string("come_out")
-                                     : "point " + std::to_string(Lord()->GetPoint() + 2);
-            EXPECT_TRUE(Lord()->TableHasAnyBet()) << "roll " << Roll;
-            before->first = std::move(Log->Text);
-            Log->Text.clear();
-        })};
-        Append(s, PressButton(table_button::Roll));
-        Append(s, {Until([] { return !Running<TCAct1State>() && !Running<TCRemoveState>(); },
-                         "the roll", 10'000),
-                   Until([] { return Running<TCAct1State>(); }, "betting after the roll"),
-                   Do([this, before] {
-                       const std::string settled = std::move(Log->Text);
-                       Log->Text = std::move(before->first);
-                       ++Roll;
-                       Note("roll " + std::to_string(Roll) + ' ' +
-                            std::to_string(Lord()->GetDie1() + 1) + '+' +
-                            std::to_string(Lord()->GetDie2() + 1) + ' ' + before->second);
-                       Log->Text += settled;
-                       EXPECT_EQ(TotalCents(Records), Start) << "roll " << Roll;
-                   })});
-        return s;
-    }
-
     TLcgRandom Dice;
     TLcgRandom Bets;
     bool Opened = false;
     bool Done = false;
     // The log as the last roll left it, before the program's end.
     std::string Played;
-    int Roll = 0;
     int Asked = 0;
     i16 Leaver = 1;
-    i64 Start = 0;
 };
 
 TEST_F(PlayedRegression, RollsPlayedThroughTheWindowsPayAsTheKeptLogSays) {

@@ -229,7 +229,7 @@ protected:
     // Every gambler's bankroll, every stake and odds on the table and the house's result, in
     // cents.
     i64 TotalCents(i16 records) const {
-        long double total = Log != nullptr ? Log->House : 0.0L;
+        long double total = (Log != nullptr ? Log->House : 0.0L) + OutsideTable;
         for (i16 record = 0; record < records; ++record)
             total += Bankroll(record).GetValue();
         for (i16 spot = 0; spot < 43; ++spot)
@@ -241,6 +241,13 @@ protected:
     }
 
     std::unique_ptr<TMoneyLog> Log;
+    // Money that left the table's world (a deleted gambler's) less money that entered it (a
+    // new gambler's stake).
+    long double OutsideTable = 0.0L;
+    static void Append(TSteps& to, TSteps more) {
+        for (TStep& step : more)
+            to.push_back(std::move(step));
+    }
 
 private:
     void Poll() {

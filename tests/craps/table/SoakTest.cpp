@@ -3,6 +3,7 @@
 // house's result add up to the opening total to the cent, and over a full run of 100,000 the
 // peak memory stays flat.
 #include "SessionDriver.h"
+#include "SoakSupport.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -10,28 +11,6 @@
 #include <iostream>
 
 namespace {
-
-constexpr int DefaultRolls = 10000;
-
-int SoakRolls() {
-    const char* text = std::getenv("OTCRAPS_SOAK_ROLLS");
-    if (text == nullptr)
-        return DefaultRolls;
-    char* end = nullptr;
-    const long rolls = std::strtol(text, &end, 10);
-    return end != text && *end == '\0' && rolls > 0 && rolls <= 10'000'000 ? static_cast<int>(rolls)
-                                                                           : DefaultRolls;
-}
-
-// A kilobyte figure of /proc/self/status ("VmHWM", "VmRSS"); 0 when it cannot be read.
-long StatusKb(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.starts_with(field + ":"))
-            return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
-    return 0;
-}
 
 // How a gambler bets for a while: the right side with odds, the dark side with lay odds,
 // the numbers, the one-roll props, or anything at all.
@@ -92,7 +71,7 @@ protected:
 };
 
 TEST_F(Soak, EveryRollKeepsEveryCentAmongBankrollsTableAndHouse) {
-    const int rolls = SoakRolls();
+    const int rolls = SoakRolls(10000);
     // Deep pockets, so that no gambler goes broke and stops the game with a notice.
     OpenSession(5'000'000.0, 3'000'000.0, 2'000'000.0);
     ASSERT_FALSE(HasFatalFailure());
