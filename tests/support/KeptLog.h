@@ -2,9 +2,14 @@
 // rewritten when OTCRAPS_UPDATE_GOLDEN=1 asks for it.
 #pragma once
 
+#include "ScratchDir.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -38,5 +43,27 @@ inline std::string FirstDifference(const std::string& want, const std::string& g
         if (more != moreToo || x != y)
             return "line " + std::to_string(line) + ": golden '" + (more ? x : "<end>") +
                    "', now '" + (moreToo ? y : "<end>") + "'";
+    }
+}
+
+// The log against the kept one of that name, or against the kept one's beginning when the run
+// was a shorter one. A difference names its first line and leaves the whole log beside the
+// tests' other leftovers; a full run rewrites the kept log instead when asked to.
+inline void CheckKeptLog(const std::string& name, const std::string& log, bool shorter = false) {
+    const std::filesystem::path golden = KeptLogPath(name);
+    if (UpdatingKeptLogs() && !shorter) {
+        std::ofstream(golden, std::ios::binary) << log;
+        std::cout << "rewrote " << golden << '\n';
+        return;
+    }
+    const std::string want = ReadText(golden);
+    ASSERT_FALSE(want.empty()) << "no kept log " << golden
+                               << " (a full run with OTCRAPS_UPDATE_GOLDEN=1 writes it)";
+    const std::string kept = shorter ? want.substr(0, log.size()) : want;
+    if (kept != log) {
+        const std::filesystem::path actual = MakeUniqueDir("golden") / name;
+        std::ofstream(actual, std::ios::binary) << log;
+        ADD_FAILURE() << "the money log differs from " << golden << " at "
+                      << FirstDifference(kept, log) << "; the whole log now is in " << actual;
     }
 }

@@ -140,7 +140,19 @@ protected:
         });
     }
 
-    // A gambler's row in the list, then Activate or DeActivate.
+    // The gambler list from the File menu, a gambler's row, then Activate or DeActivate.
+    TSteps Toggle(i16 record, bool sit) {
+        TSteps s = Menu(0, 0);
+        Append(s,
+               {Shown<TGamblerDialog>("the gambler list"),
+                ClickRow<TGamblerDialog>(GamblerList, record),
+                Until([record] { return Showing<TGamblerDialog>()->GetSelectedRecord() == record; },
+                      "the gambler's row"),
+                ClickControl<TGamblerDialog>(ActivateButton),
+                Until([record, sit] { return Mgr().IsActive(record) == sit; },
+                      sit ? "the gambler seated" : "the gambler stood up")});
+        return s;
+    }
     TSteps StandOrSit(i16 record, bool sit) {
         TSteps s = {Do([this, record, sit] {
             std::string where;
@@ -150,17 +162,27 @@ protected:
                         where = " from seat " + std::to_string(seat);
             Note("record " + std::to_string(record) + (sit ? " sits down" : " stands up") + where);
         })};
-        Append(s, Menu(0, 0));
-        Append(s,
-               {Shown<TGamblerDialog>("the gambler list"),
-                ClickRow<TGamblerDialog>(GamblerList, record),
-                Until([record] { return Showing<TGamblerDialog>()->GetSelectedRecord() == record; },
-                      "the gambler's row"),
-                ClickControl<TGamblerDialog>(ActivateButton),
-                Until([record, sit] { return Mgr().IsActive(record) == sit; },
-                      sit ? "the gambler seated" : "the gambler stood up"),
-                ClickControl<TGamblerDialog>(DoneButton), Gone<TGamblerDialog>("the list")});
+        Append(s, Toggle(record, sit));
+        Append(s, {ClickControl<TGamblerDialog>(DoneButton), Gone<TGamblerDialog>("the list")});
         return s;
+    }
+
+    // Each seated gambler's turn, planned as it starts, the seat strip passing the table on
+    // between them; then anything last, and the roll.
+    TStep Round(std::function<TSteps()> turn, TStep last = nullptr) {
+        return Do([this, turn = std::move(turn), last = std::move(last)] {
+            TSteps steps;
+            const int seated = Lord()->CountOccupiedSeats();
+            for (int i = 0; i < seated; ++i) {
+                steps.push_back(Do([this, turn] { Then(turn()); }));
+                if (seated > 1)
+                    Append(steps, ClickSeatStrip());
+            }
+            if (last)
+                steps.push_back(last);
+            Append(steps, RollDice());
+            Then(std::move(steps));
+        });
     }
 
     // Roll clicked; the roll's line goes before the events it caused, and the money is
@@ -201,20 +223,13 @@ protected:
     TSteps Replace(i16 record, const char* name) {
         TSteps s = {
             Do([this, record] { Note("record " + std::to_string(record) + " is made again"); })};
-        Append(s, Menu(0, 0));
-        Append(s,
-               {Shown<TGamblerDialog>("the gambler list"),
-                ClickRow<TGamblerDialog>(GamblerList, record),
-                Until([record] { return Showing<TGamblerDialog>()->GetSelectedRecord() == record; },
-                      "the gambler's row"),
-                ClickControl<TGamblerDialog>(ActivateButton),
-                Until([record] { return !Mgr().IsActive(record); }, "the gambler stood up"),
-                Do([this, record] { OutsideTable += Bankroll(record).GetValue(); }),
-                ClickControl<TGamblerDialog>(DeleteButton),
-                Shown<TGamblerDeleteDialog>("the delete dialog"),
-                ClickControl<TGamblerDeleteDialog>(ConfirmDelete),
-                Gone<TGamblerDeleteDialog>("the delete dialog"),
-                Until([record] { return !Mgr().IsUsed(record); }, "the gambler deleted")});
+        Append(s, Toggle(record, false));
+        Append(s, {Do([this, record] { OutsideTable += Bankroll(record).GetValue(); }),
+                   ClickControl<TGamblerDialog>(DeleteButton),
+                   Shown<TGamblerDeleteDialog>("the delete dialog"),
+                   ClickControl<TGamblerDeleteDialog>(ConfirmDelete),
+                   Gone<TGamblerDeleteDialog>("the delete dialog"),
+                   Until([record] { return !Mgr().IsUsed(record); }, "the gambler deleted")});
         Append(s, Create(name));
         Append(s, {Do([this, record] {
                        EXPECT_TRUE(Mgr().IsActive(record)) << "made again in another record";

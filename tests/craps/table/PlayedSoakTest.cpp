@@ -51,25 +51,14 @@ protected:
             return false;
         }
         TSteps s = Between();
-        s.push_back(Do([this] {
-            TSteps turns;
-            const int seated = Lord()->CountOccupiedSeats();
-            for (int turn = 0; turn < seated; ++turn) {
-                turns.push_back(Do([this] { Then(Turn()); }));
-                if (seated > 1)
-                    Append(turns, ClickSeatStrip());
-            }
-            // A table left bare gets a dollar on the field, so that the dice can go.
-            turns.push_back(Do([this] {
-                if (!Lord()->TableHasAnyBet()) {
-                    TSteps bet = Chip(One);
-                    Append(bet, ClickSpot(Field));
-                    Then(std::move(bet));
-                }
-            }));
-            Append(turns, RollDice());
-            Then(std::move(turns));
-        }));
+        // A table left bare gets a dollar on the field, so that the dice can go.
+        s.push_back(Round([this] { return Turn(); }, Do([this] {
+                              if (!Lord()->TableHasAnyBet()) {
+                                  TSteps bet = Chip(One);
+                                  Append(bet, ClickSpot(Field));
+                                  Then(std::move(bet));
+                              }
+                          })));
         Then(std::move(s));
         return true;
     }

@@ -7,11 +7,8 @@
 #include "SessionDriver.h"
 
 #include "support/KeptLog.h"
-#include "support/ScratchDir.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -152,21 +149,7 @@ TEST_F(RegressionRun, TwoThousandRollsPayAsTheKeptLogSays) {
         EXPECT_NE(log.find(std::string(" ") + SpotName(spot) + " paid "), std::string::npos)
             << SpotName(spot);
 
-    const std::filesystem::path golden = KeptLogPath("regression_money.log");
-    if (UpdatingKeptLogs()) {
-        std::ofstream(golden, std::ios::binary) << log;
-        std::cout << "rewrote " << golden << '\n';
-        return;
-    }
-    const std::string want = ReadText(golden);
-    ASSERT_FALSE(want.empty()) << "no golden log " << golden
-                               << " (run with OTCRAPS_UPDATE_GOLDEN=1)";
-    if (want != log) {
-        const std::filesystem::path actual = MakeUniqueDir("golden") / "regression_money.log";
-        std::ofstream(actual, std::ios::binary) << log;
-        ADD_FAILURE() << "the money log differs from " << golden << " at "
-                      << FirstDifference(want, log) << "; the whole log now is in " << actual;
-    }
+    CheckKeptLog("regression_money.log", log);
 }
 
 } // namespace
