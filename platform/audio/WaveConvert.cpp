@@ -3,21 +3,58 @@
 
 namespace {
 
-i32 SampleAt(const TWaveFile& wave, u32 frame, u16 channel) {
+// Source samples widened to 16 bits, read frame by frame. Waves are converted when a sound
+// first plays, inside a frame, so the sample width is fixed per wave rather than tested per
+// sample.
+template <bool Eight> i32 SampleAt(const TWaveFile& wave, u32 frame, u16 channel) {
     const u32 index = frame * wave.Channels + channel;
-    if (wave.Bits == 8)
+    if constexpr (Eight) {
         return (static_cast<i32>(wave.Data[index]) - 128) * 256;
-    const u8* p = wave.Data + static_cast<std::size_t>(index) * 2;
-    return static_cast<i16>(static_cast<u16>(p[0] | (p[1] << 8)));
+    } else {
+        const u8* p = wave.Data + static_cast<std::size_t>(index) * 2;
+        return static_cast<i16>(static_cast<u16>(p[0] | (p[1] << 8)));
+    }
 }
 
 // One output channel's value from the source frame: stereo to mono averages the two sides.
+template <bool Eight>
 i32 MappedSample(const TWaveFile& wave, u32 frame, u16 outChannel, u16 outChannels) {
     if (wave.Channels == outChannels)
-        return SampleAt(wave, frame, outChannel);
+        return SampleAt<Eight>(wave, frame, outChannel);
     if (wave.Channels == 1)
-        return SampleAt(wave, frame, 0);
-    return (SampleAt(wave, frame, 0) + SampleAt(wave, frame, 1)) / 2;
+        return SampleAt<Eight>(wave, frame, 0);
+    return (SampleAt<Eight>(wave, frame, 0) + SampleAt<Eight>(wave, frame, 1)) / 2;
+}
+
+// Output frame i sits at i * wave.Rate / format.Rate source frames: a whole frame and a
+// fraction of format.Rate, stepped along rather than divided out for every frame.
+template <bool Eight>
+void Resample(const TWaveFile& wave, const TMixFormat& format, u64 outFrames, i16* out) {
+    const u32 inFrames = wave.Frames();
+    const u64 rate = format.Rate;
+    const u32 wholeStep = static_cast<u32>(wave.Rate / rate);
+    const u64 fractionStep = wave.Rate % rate;
+    u32 frame = 0;
+    u64 fraction = 0;
+    for (u64 i = 0; i < outFrames; ++i) {
+        const u32 next = frame + 1 < inFrames ? frame + 1 : frame;
+        for (u16 c = 0; c < format.Channels; ++c) {
+            const i64 a = MappedSample<Eight>(wave, frame, c, format.Channels);
+            if (fraction == 0) {
+                *out++ = static_cast<i16>(a);
+                continue;
+            }
+            const i64 b = MappedSample<Eight>(wave, next, c, format.Channels);
+            *out++ =
+                static_cast<i16>(a + (b - a) * static_cast<i64>(fraction) / static_cast<i64>(rate));
+        }
+        frame += wholeStep;
+        fraction += fractionStep;
+        if (fraction >= rate) {
+            fraction -= rate;
+            ++frame;
+        }
+    }
 }
 
 } // namespace
@@ -27,19 +64,10 @@ std::vector<i16> ConvertWave(const TWaveFile& wave, const TMixFormat& format) {
     if (inFrames == 0 || wave.Rate == 0 || format.Rate == 0 || format.Channels == 0)
         return {};
     const u64 outFrames = static_cast<u64>(inFrames) * format.Rate / wave.Rate;
-    std::vector<i16> out;
-    out.reserve(static_cast<std::size_t>(outFrames) * format.Channels);
-    for (u64 i = 0; i < outFrames; ++i) {
-        // Position in the source as a whole frame and a fraction of format.Rate.
-        const u64 scaled = i * wave.Rate;
-        const u32 frame = static_cast<u32>(scaled / format.Rate);
-        const i64 fraction = static_cast<i64>(scaled % format.Rate);
-        const u32 next = frame + 1 < inFrames ? frame + 1 : frame;
-        for (u16 c = 0; c < format.Channels; ++c) {
-            const i64 a = MappedSample(wave, frame, c, format.Channels);
-            const i64 b = MappedSample(wave, next, c, format.Channels);
-            out.push_back(static_cast<i16>(a + (b - a) * fraction / format.Rate));
-        }
-    }
+    std::vector<i16> out(static_cast<std::size_t>(outFrames) * format.Channels);
+    if (wave.Bits == 8)
+        Resample<true>(wave, format, outFrames, out.data());
+    else
+        Resample<false>(wave, format, outFrames, out.data());
     return out;
 }
