@@ -77,10 +77,10 @@ std::vector<i16> ByDefinition(const TWaveFile& wave, const TMixFormat& format) {
     return out;
 }
 
-// Every pairing of widths and channel counts, over rates that divide each other and rates
-// that do not (the converter takes any wave it is handed, not only those the parser passes),
-// with samples that swing between the extremes, where the interpolation's products are
-// largest, and odd lengths, where the last frame is repeated.
+// Every pairing of widths and channel counts (and an output of three, which no session has), over
+// rates that divide each other and rates that do not (the converter takes any wave it is handed,
+// not only those the parser passes), with samples that swing between the extremes, where the
+// interpolation's products are largest, and odd lengths, where the last frame is repeated.
 TEST(WaveConvert, MatchesTheDefinitionForEveryFormatPairing) {
     const u32 rates[] = {8000, 11025, 22050, 44100, 48000};
     for (const u16 bits : {u16{8}, u16{16}})
@@ -94,7 +94,7 @@ TEST(WaveConvert, MatchesTheDefinitionForEveryFormatPairing) {
                 ASSERT_EQ(ParseWaveFile(image.data(), image.size(), wave), MMSYSERR_NOERROR);
                 for (const u32 rate : rates)
                     for (const u32 outRate : rates)
-                        for (const u16 outChannels : {u16{1}, u16{2}}) {
+                        for (const u16 outChannels : {u16{1}, u16{2}, u16{3}}) {
                             wave.Rate = rate;
                             const TMixFormat format{outRate, outChannels};
                             EXPECT_EQ(ConvertWave(wave, format), ByDefinition(wave, format))
