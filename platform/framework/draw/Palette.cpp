@@ -232,3 +232,17 @@ u32 TGdiBitmap::IndexToArgb(u8 index) const {
     const PALETTEENTRY& e = System().Entries[index];
     return MakeArgb(e.peRed, e.peGreen, e.peBlue);
 }
+
+void TGdiBitmap::FillArgbTable(std::array<u32, 256>& table) const {
+    if (Colors.empty()) {
+        const std::array<PALETTEENTRY, 256>& entries = System().Entries;
+        for (size_t i = 0; i < table.size(); ++i)
+            table[i] = MakeArgb(entries[i].peRed, entries[i].peGreen, entries[i].peBlue);
+        return;
+    }
+    // Values past the end of a short table show its first entry.
+    const size_t n = std::min(Colors.size(), table.size());
+    for (size_t i = 0; i < n; ++i)
+        table[i] = MakeArgb(Colors[i].rgbRed, Colors[i].rgbGreen, Colors[i].rgbBlue);
+    std::fill(table.begin() + static_cast<std::ptrdiff_t>(n), table.end(), table[0]);
+}
