@@ -136,6 +136,26 @@ bool TGrList::CollectDirty(TJorpRectList& list) {
     return true;
 }
 
+void TGrList::TakeDirty(TJorpRectList& first, TJorpRectList& second) {
+    const auto add = [&](const TRect16& r) {
+        first.Add(r);
+        second.Add(r);
+    };
+    for (TSliqNode* node = Head; node != nullptr; node = node->Next) {
+        TGr* g = static_cast<TGr*>(node->Value);
+        TGrDrawData& d = g->DrawData;
+        if (g->IsChanged()) {
+            if (!d.Has(GRD_PART) || d.PrevRect != d.Rect) {
+                add(d.PrevRect);
+                add(d.Rect);
+            } else if (!d.Changed.IsEmpty()) {
+                add(d.Changed);
+            }
+        }
+        d.Flags = static_cast<u16>(d.Flags & ~(GRD_CHANGED | GRD_PART));
+    }
+}
+
 void TGrList::ClearDirty() {
     for (TSliqNode* node = Head; node != nullptr; node = node->Next) {
         TGr* g = static_cast<TGr*>(node->Value);

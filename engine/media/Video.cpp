@@ -135,9 +135,7 @@ void TJorpVideo::CollectDirty() {
     DirtyList->AddAll(*PendingList);
     RepaintList->AddAll(*PendingList);
     PendingList->Clear();
-    Graphics.CollectDirty(*DirtyList);
-    Graphics.CollectDirty(*RepaintList);
-    Graphics.ClearDirty();
+    Graphics.TakeDirty(*DirtyList, *RepaintList);
     UpdateRect = RepaintList->GetBounds();
     if (UpdateRect.IsEmpty())
         return;

@@ -129,6 +129,54 @@ TEST_F(Surface, AMovedGraphicRepaintsWhereItWasAndWhereItIs) {
     EXPECT_TRUE(Video().GetUpdateRect().IsEmpty());
 }
 
+std::vector<TRect16> Rects(TJorpRectList& list) {
+    std::vector<TRect16> out;
+    for (const TRect16* r = list.First(); r != nullptr; r = list.Next())
+        out.push_back(*r);
+    return out;
+}
+
+// A frame takes the changes into its two lists in one walk: each list gets what collecting
+// alone gives (moved, changed in part, in part and moved, untouched), and every mark is gone.
+TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
+    Open();
+    TRecordingGr* moved = Add({10, 10, 30, 30}, 30);
+    TRecordingGr* part = Add({100, 10, 140, 50}, 31);
+    TRecordingGr* partMoved = Add({200, 10, 240, 50}, 32);
+    TRecordingGr* partEmpty = Add({300, 10, 340, 50}, 33);
+    Add({400, 10, 440, 50}, 34);
+    Window->BuildFrame();
+    moved->MoveTo(15, 12);
+    part->MarkChangedWithin({105, 12, 110, 20});
+    part->MarkChangedWithin({120, 30, 125, 40});
+    partMoved->MarkChangedWithin({205, 12, 210, 20});
+    partMoved->MoveTo(210, 20);
+    partEmpty->MarkChangedWithin({});
+    TGrList& graphics = Video().GetGraphics();
+    TJorpRectList expected;
+    graphics.CollectDirty(expected);
+    ASSERT_EQ(Rects(expected).size(), 5U);
+    for (const i32 policy : {0, 1, 2}) {
+        std::unique_ptr<TJorpRectList> first = NewRectList(policy);
+        std::unique_ptr<TJorpRectList> second = NewRectList(policy);
+        std::unique_ptr<TJorpRectList> alone = NewRectList(policy);
+        graphics.CollectDirty(*alone);
+        graphics.TakeDirty(*first, *second);
+        EXPECT_EQ(Rects(*first), Rects(*alone)) << "policy " << policy;
+        EXPECT_EQ(Rects(*second), Rects(*alone)) << "policy " << policy;
+        for (TGr* g = graphics.First(); g != nullptr; g = graphics.Next())
+            EXPECT_FALSE(g->IsChanged() || g->GetDrawData().Has(GRD_PART));
+        TJorpRectList after;
+        graphics.CollectDirty(after);
+        EXPECT_TRUE(Rects(after).empty());
+        // Marked again for the next policy.
+        moved->MoveTo(20, 14);
+        part->MarkChangedWithin({105, 12, 110, 20});
+        partMoved->MarkChangedWithin({205, 12, 210, 20});
+        partMoved->MoveTo(212, 22);
+    }
+}
+
 TEST_F(Surface, ALeavingGraphicsAreaIsRepaintedNextFrame) {
     Open();
     TRecordingGr* removed = Add({10, 10, 50, 50}, 30);
