@@ -204,6 +204,33 @@ void DecodeRow(const u8* data, const TAnmFrameInfo& frame, i32 row, std::vector<
     });
 }
 
+// Where two decoded lines first and last differ: [first, last), or first == n when they are
+// the same. Words of four pixels are compared at once; pairs are worked out the first time
+// their frames follow each other on the screen, so this runs inside frames.
+void Differences(const std::vector<u16>& a, const std::vector<u16>& b, size_t& first,
+                 size_t& last) {
+    const size_t n = a.size();
+    const auto word = [](const std::vector<u16>& line, size_t at) {
+        u64 w;
+        std::memcpy(&w, line.data() + at, sizeof w);
+        return w;
+    };
+    first = 0;
+    while (first + 4 <= n && word(a, first) == word(b, first))
+        first += 4;
+    while (first < n && a[first] == b[first])
+        ++first;
+    if (first == n) {
+        last = n;
+        return;
+    }
+    last = n;
+    while (last >= first + 4 && word(a, last - 4) == word(b, last - 4))
+        last -= 4;
+    while (a[last - 1] == b[last - 1])
+        --last;
+}
+
 } // namespace
 
 bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
@@ -226,12 +253,13 @@ bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
             continue;
         DecodeRow(data, *a, y, lineA);
         DecodeRow(data, *b, y, lineB);
-        const auto first = std::mismatch(lineA.begin(), lineA.end(), lineB.begin());
-        if (first.first == lineA.end())
+        size_t first = 0;
+        size_t last = 0;
+        Differences(lineA, lineB, first, last);
+        if (first == lineA.size())
             continue;
-        const auto last = std::mismatch(lineA.rbegin(), lineA.rend(), lineB.rbegin());
-        left = std::min<i32>(left, static_cast<i32>(first.first - lineA.begin()));
-        right = std::max<i32>(right, static_cast<i32>(lineA.rend() - last.first));
+        left = std::min<i32>(left, static_cast<i32>(first));
+        right = std::max<i32>(right, static_cast<i32>(last));
         top = std::min(top, y);
         bottom = y + 1;
     }
