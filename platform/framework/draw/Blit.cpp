@@ -28,8 +28,11 @@ std::array<u8, 256> IndexMap(const TGdiBitmap& src, const TGdiBitmap& dst) {
 // game shows every frame of its back buffer this way.
 void CopyRows8(TGdiBitmap& src, const TRect& srcBounds, TScreenSurface& dst,
                const std::vector<TRect>& clip, const TRect& area, i32 sx0, i32 sy0) {
-    std::array<u32, 256> argb;
-    src.FillArgbTable(argb);
+    std::array<u32, 256> filled;
+    src.FillArgbTable(filled);
+    // A table of its own that nothing else can reach, so that the compiler may take the rows
+    // in wide steps: the stores to the screen cannot change it.
+    const std::array<u32, 256> argb = filled;
     // Source pixel = target pixel + shift.
     const i32 dx = sx0 - area.left;
     const i32 dy = sy0 - area.top;
