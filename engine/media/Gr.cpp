@@ -106,13 +106,19 @@ i32 TGrList::CompareZDescending(const void* a, const void* b) {
 
 bool TGrList::Sort(bool descending) {
     // Graphics seldom change their depth: a list in order already stays as it is.
-    const TSliqCompare compare = descending ? &CompareZDescending : &CompareZ;
+    // Looked at every frame over every graphic, so the depths are compared here rather than
+    // through the sort's comparison.
     bool ordered = true;
     for (TSliqNode* node = Head; ordered && node != nullptr && node->Next != nullptr;
-         node = node->Next)
-        ordered = compare(node->Value, node->Next->Value) <= 0;
+         node = node->Next) {
+        const auto* a = static_cast<const TGr*>(node->Value);
+        const auto* b = static_cast<const TGr*>(node->Next->Value);
+        ordered = a == nullptr || b == nullptr ||
+                  (descending ? b->GetZ() <= a->GetZ() : a->GetZ() <= b->GetZ());
+    }
     if (ordered)
         return true;
+    const TSliqCompare compare = descending ? &CompareZDescending : &CompareZ;
     SetCompare(compare);
     const bool sorted = TSliq::Sort();
     SetCompare(nullptr);

@@ -177,6 +177,35 @@ TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
     }
 }
 
+// Sorted by depth either way, equal depths keeping their order, and a list in order already
+// (the usual case, looked at every frame) left as it is.
+TEST_F(Surface, GraphicsSortByDepthEitherWay) {
+    Open();
+    std::vector<TRecordingGr*> added;
+    for (const i16 z : {3, 1, 2, 1, 3})
+        added.push_back(Add({10, 10, 20, 20}, 30, z));
+    TGrList& graphics = Video().GetGraphics();
+    const auto order = [&] {
+        std::vector<size_t> out;
+        for (TGr* g = graphics.First(); g != nullptr; g = graphics.Next())
+            for (size_t i = 0; i < added.size(); ++i)
+                if (g == added[i])
+                    out.push_back(i);
+        return out;
+    };
+    ASSERT_TRUE(graphics.Sort());
+    EXPECT_EQ(order(), (std::vector<size_t>{1, 3, 2, 0, 4}));
+    ASSERT_TRUE(graphics.Sort());
+    EXPECT_EQ(order(), (std::vector<size_t>{1, 3, 2, 0, 4}));
+    ASSERT_TRUE(graphics.Sort(true));
+    EXPECT_EQ(order(), (std::vector<size_t>{0, 4, 2, 1, 3}));
+    ASSERT_TRUE(graphics.Sort(true));
+    EXPECT_EQ(order(), (std::vector<size_t>{0, 4, 2, 1, 3}));
+    added[2]->SetZ(5);
+    ASSERT_TRUE(graphics.Sort());
+    EXPECT_EQ(order(), (std::vector<size_t>{1, 3, 0, 4, 2}));
+}
+
 TEST_F(Surface, ALeavingGraphicsAreaIsRepaintedNextFrame) {
     Open();
     TRecordingGr* removed = Add({10, 10, 50, 50}, 30);
