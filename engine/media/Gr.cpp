@@ -142,13 +142,19 @@ bool TGrList::CollectDirty(TJorpRectList& list) {
     return true;
 }
 
-void TGrList::TakeDirty(TJorpRectList& first, TJorpRectList& second) {
+bool TGrList::TakeDirty(TJorpRectList& first, TJorpRectList& second) {
     const auto add = [&](const TRect16& r) {
         first.Add(r);
         second.Add(r);
     };
+    bool ordered = true;
     for (TSliqNode* node = Head; node != nullptr; node = node->Next) {
         TGr* g = static_cast<TGr*>(node->Value);
+        const auto* next =
+            node->Next != nullptr ? static_cast<const TGr*>(node->Next->Value) : nullptr;
+        ordered = ordered && (g == nullptr || next == nullptr || g->GetZ() <= next->GetZ());
+        if (g == nullptr)
+            continue;
         TGrDrawData& d = g->DrawData;
         if (g->IsChanged()) {
             if (!d.Has(GRD_PART) || d.PrevRect != d.Rect) {
@@ -160,6 +166,7 @@ void TGrList::TakeDirty(TJorpRectList& first, TJorpRectList& second) {
         }
         d.Flags = static_cast<u16>(d.Flags & ~(GRD_CHANGED | GRD_PART));
     }
+    return ordered;
 }
 
 void TGrList::ClearDirty() {

@@ -161,7 +161,7 @@ TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
         std::unique_ptr<TJorpRectList> second = NewRectList(policy);
         std::unique_ptr<TJorpRectList> alone = NewRectList(policy);
         graphics.CollectDirty(*alone);
-        graphics.TakeDirty(*first, *second);
+        EXPECT_TRUE(graphics.TakeDirty(*first, *second));
         EXPECT_EQ(Rects(*first), Rects(*alone)) << "policy " << policy;
         EXPECT_EQ(Rects(*second), Rects(*alone)) << "policy " << policy;
         for (TGr* g = graphics.First(); g != nullptr; g = graphics.Next())
@@ -169,6 +169,11 @@ TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
         TJorpRectList after;
         graphics.CollectDirty(after);
         EXPECT_TRUE(Rects(after).empty());
+        // Out of z order, which the walk notices for the frame's sort.
+        moved->SetZ(9);
+        EXPECT_FALSE(graphics.TakeDirty(after, after));
+        moved->SetZ(0);
+        EXPECT_TRUE(graphics.TakeDirty(after, after));
         // Marked again for the next policy.
         moved->MoveTo(20, 14);
         part->MarkChangedWithin({105, 12, 110, 20});
@@ -241,6 +246,27 @@ TEST_F(Surface, HigherZIsDrawnOnTopWhateverTheOrderOfAdding) {
     ExpectShows(70, 70, 32, "2 over 1");
     ExpectShows(65, 25, 31, "1 alone");
     ExpectShows(90, 90, 32, "2 alone");
+}
+
+// The frames after: a list found in order is drawn as it stands, and a depth changed since is
+// sorted in before anything is drawn.
+TEST_F(Surface, ADepthChangedBetweenFramesIsDrawnInItsNewPlace) {
+    Open();
+    TRecordingGr* low = Add({0, 0, 60, 60}, 31, 1);
+    TRecordingGr* high = Add({20, 20, 80, 80}, 32, 2);
+    Window->BuildFrame();
+    ExpectShows(30, 30, 32, "2 over 1");
+    low->SetZ(3);
+    low->MarkChanged();
+    Window->BuildFrame();
+    ExpectShows(30, 30, 31, "3 over 2");
+    high->SetZ(4);
+    high->MarkChanged();
+    Window->BuildFrame();
+    ExpectShows(30, 30, 32, "4 over 3");
+    high->MarkChanged();
+    Window->BuildFrame();
+    ExpectShows(30, 30, 32, "4 over 3 again");
 }
 
 TEST_F(Surface, AGraphicOnlyTouchingADirtyAreaIsNotDrawnIntoIt) {
