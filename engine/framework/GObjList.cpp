@@ -42,8 +42,14 @@ TModeWindowApi* TGObjList::GetWindow() const {
     return dynamic_cast<TModeWindowApi*>(Owner);
 }
 
+bool TGObjList::Add(TJorpBase* member) {
+    if (member != nullptr && dynamic_cast<TGameObject*>(member) == nullptr)
+        return false;
+    return TJorpList::Add(member);
+}
+
 TGameObject* TGObjList::GetMember(i16 n) const {
-    return dynamic_cast<TGameObject*>(GetAt(n));
+    return static_cast<TGameObject*>(GetAt(n));
 }
 
 void TGObjList::FreeSetupData() {

@@ -46,6 +46,9 @@ public:
     std::string GetExtension() const override;
     void SetMajorVersion() override;
     const char* GetHeaderId() const override;
+    // Only game objects (or empty places) join: the frame passes then take each member as
+    // one without asking its type again, several times a frame.
+    bool Add(TJorpBase* member) override;
     bool IsInUseAt(i16) override { return true; }
     bool IsInUse(TJorpBase*) override { return true; }
     bool UseAt(i16, u32) override { return true; }

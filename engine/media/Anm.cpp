@@ -311,6 +311,33 @@ bool TAnm::Draw(TJorpDC& dc, const TRect16& rect) {
     return DrawFrame(*target, rect);
 }
 
+namespace {
+
+// Most runs are a few pixels long, and a frame draws hundreds of them: short ones are copied
+// in one or two word moves (which may overlap each other) rather than through a call.
+void CopyRun(u8* to, const u8* from, size_t n) {
+    if (n >= 16) {
+        std::memcpy(to, from, n);
+    } else if (n >= 8) {
+        u64 head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        u32 head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            to[i] = from[i];
+    }
+}
+
+} // namespace
+
 bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
     const TRect16 rect = GetRect();
     TRect16 c = rect.Intersect(clip);
@@ -349,8 +376,8 @@ bool TAnm::DrawFrame(TBmp& target, const TRect16& clip) {
             const i32 from = std::max<i32>(start, c.left);
             const i32 until = std::min<i32>(end, c.right);
             if (until > from)
-                std::memcpy(line + (from - area.left), pixels + (from - start),
-                            static_cast<size_t>(until - from));
+                CopyRun(line + (from - area.left), pixels + (from - start),
+                        static_cast<size_t>(until - from));
         });
     }
     return true;

@@ -91,6 +91,69 @@ private:
 // The mark of a row offset that names no run table inside the image.
 constexpr u32 NoRunTable = 0xFFFFFFFFU;
 
+// The rule walked straight, row table by row table, for whether each frame's rows all lie
+// inside the image. Files as written share few tables, so this looks at about as many offsets
+// as the image holds; it gives up (false) past twice that, and the chains take over.
+bool WalkRowTables(const u8* data, u32 size, const std::vector<TTable>& rowTables,
+                   std::vector<u8>& rowsGood) {
+    u64 budget = size / 2;
+    rowsGood.assign(rowTables.size(), 0);
+    for (size_t t = 0; t < rowTables.size(); ++t) {
+        const TTable& rows = rowTables[t];
+        if (budget < rows.Count)
+            return false;
+        budget -= rows.Count;
+        bool good = true;
+        for (u32 r = 0; good && r < rows.Count; ++r) {
+            const u32 at = GetLe32(data + rows.At + 4 * r);
+            const u32 runs = Fits(at, 2, size) ? GetLe16(data + at) : 0U;
+            good = Fits(at, 2, size) && Fits(at + 2ULL, 4ULL * runs, size);
+            if (!good)
+                break;
+            if (budget < runs)
+                return false;
+            budget -= runs;
+            for (u32 j = 0; good && j < runs; ++j) {
+                const u32 run = GetLe32(data + at + 2 + 4 * j);
+                good = Fits(run, 4, size) && Fits(run + 4ULL, GetLe16(data + run + 2), size);
+            }
+        }
+        rowsGood[t] = good ? 1 : 0;
+    }
+    return true;
+}
+
+// The same answers whatever the tables share: each offset is looked at once. The run table
+// each row offset names, then whether each run lies inside the image, then whether each row's
+// runs do, then whether each frame's rows do.
+std::vector<u8> ChainRowTables(const u8* data, u32 size, const std::vector<TTable>& rowTables) {
+    const TChains rowOffsets(rowTables);
+    std::vector<TTable> runTables;
+    std::vector<u32> runTableOf(rowOffsets.GetCount(), NoRunTable);
+    rowOffsets.ForEach([&](u32 q, u32 i) {
+        const u32 at = GetLe32(data + q);
+        if (!Fits(at, 2, size))
+            return;
+        const TTable runs{at + 2, GetLe16(data + at)};
+        if (!Fits(runs.At, 4ULL * runs.Count, size))
+            return;
+        runTableOf[i] = static_cast<u32>(runTables.size());
+        runTables.push_back(runs);
+    });
+    const TChains runOffsets(runTables);
+    std::vector<u8> bad(runOffsets.GetCount(), 0);
+    runOffsets.ForEach([&](u32 q, u32 i) {
+        const u32 at = GetLe32(data + q);
+        bad[i] = Fits(at, 4, size) && Fits(at + 4ULL, GetLe16(data + at + 2), size) ? 0 : 1;
+    });
+    const std::vector<u8> runsGood = runOffsets.AllGood(runTables, bad);
+    bad.assign(rowOffsets.GetCount(), 0);
+    rowOffsets.ForEach([&](u32, u32 i) {
+        bad[i] = runTableOf[i] != NoRunTable && runsGood[runTableOf[i]] != 0 ? 0 : 1;
+    });
+    return rowOffsets.AllGood(rowTables, bad);
+}
+
 } // namespace
 
 void TAnmImage::Clear() {
@@ -141,6 +204,33 @@ void DecodeRow(const u8* data, const TAnmFrameInfo& frame, i32 row, std::vector<
     });
 }
 
+// Where two decoded lines first and last differ: [first, last), or first == n when they are
+// the same. Words of four pixels are compared at once; pairs are worked out the first time
+// their frames follow each other on the screen, so this runs inside frames.
+void Differences(const std::vector<u16>& a, const std::vector<u16>& b, size_t& first,
+                 size_t& last) {
+    const size_t n = a.size();
+    const auto word = [](const std::vector<u16>& line, size_t at) {
+        u64 w;
+        std::memcpy(&w, line.data() + at, sizeof w);
+        return w;
+    };
+    first = 0;
+    while (first + 4 <= n && word(a, first) == word(b, first))
+        first += 4;
+    while (first < n && a[first] == b[first])
+        ++first;
+    if (first == n) {
+        last = n;
+        return;
+    }
+    last = n;
+    while (last >= first + 4 && word(a, last - 4) == word(b, last - 4))
+        last -= 4;
+    while (a[last - 1] == b[last - 1])
+        --last;
+}
+
 } // namespace
 
 bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
@@ -163,12 +253,13 @@ bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
             continue;
         DecodeRow(data, *a, y, lineA);
         DecodeRow(data, *b, y, lineB);
-        const auto first = std::mismatch(lineA.begin(), lineA.end(), lineB.begin());
-        if (first.first == lineA.end())
+        size_t first = 0;
+        size_t last = 0;
+        Differences(lineA, lineB, first, last);
+        if (first == lineA.size())
             continue;
-        const auto last = std::mismatch(lineA.rbegin(), lineA.rend(), lineB.rbegin());
-        left = std::min<i32>(left, static_cast<i32>(first.first - lineA.begin()));
-        right = std::max<i32>(right, static_cast<i32>(lineA.rend() - last.first));
+        left = std::min<i32>(left, static_cast<i32>(first));
+        right = std::max<i32>(right, static_cast<i32>(last));
         top = std::min(top, y);
         bottom = y + 1;
     }
@@ -216,33 +307,9 @@ bool TAnmImage::Check(const u8* data, u32 size) {
         }
     }
 
-    // The run table each row offset names, then whether each run lies inside the image, then
-    // whether each row's runs do, then whether each frame's rows do.
-    const TChains rowOffsets(rowTables);
-    std::vector<TTable> runTables;
-    std::vector<u32> runTableOf(rowOffsets.GetCount(), NoRunTable);
-    rowOffsets.ForEach([&](u32 q, u32 i) {
-        const u32 at = GetLe32(data + q);
-        if (!Fits(at, 2, size))
-            return;
-        const TTable runs{at + 2, GetLe16(data + at)};
-        if (!Fits(runs.At, 4ULL * runs.Count, size))
-            return;
-        runTableOf[i] = static_cast<u32>(runTables.size());
-        runTables.push_back(runs);
-    });
-    const TChains runOffsets(runTables);
-    std::vector<u8> bad(runOffsets.GetCount(), 0);
-    runOffsets.ForEach([&](u32 q, u32 i) {
-        const u32 at = GetLe32(data + q);
-        bad[i] = Fits(at, 4, size) && Fits(at + 4ULL, GetLe16(data + at + 2), size) ? 0 : 1;
-    });
-    const std::vector<u8> runsGood = runOffsets.AllGood(runTables, bad);
-    bad.assign(rowOffsets.GetCount(), 0);
-    rowOffsets.ForEach([&](u32, u32 i) {
-        bad[i] = runTableOf[i] != NoRunTable && runsGood[runTableOf[i]] != 0 ? 0 : 1;
-    });
-    const std::vector<u8> rowsGood = rowOffsets.AllGood(rowTables, bad);
+    std::vector<u8> rowsGood;
+    if (!WalkRowTables(data, size, rowTables, rowsGood))
+        rowsGood = ChainRowTables(data, size, rowTables);
     for (size_t t = 0; t < rowTables.size(); ++t)
         Frames[tableFrames[t]].Drawable = rowsGood[t] != 0;
     CheckedSize = size;

@@ -10,7 +10,7 @@
 class TAnm;
 class TSprite;
 
-class TAnmList : public TJorpList {
+class TAnmList final : public TJorpList {
 public:
     TAnmList(TJorpOwner* owner, TSprite* sprite);
     // The members forget the list before they go, so that none reports to it while it dies.

@@ -106,13 +106,19 @@ i32 TGrList::CompareZDescending(const void* a, const void* b) {
 
 bool TGrList::Sort(bool descending) {
     // Graphics seldom change their depth: a list in order already stays as it is.
-    const TSliqCompare compare = descending ? &CompareZDescending : &CompareZ;
+    // Looked at every frame over every graphic, so the depths are compared here rather than
+    // through the sort's comparison.
     bool ordered = true;
     for (TSliqNode* node = Head; ordered && node != nullptr && node->Next != nullptr;
-         node = node->Next)
-        ordered = compare(node->Value, node->Next->Value) <= 0;
+         node = node->Next) {
+        const auto* a = static_cast<const TGr*>(node->Value);
+        const auto* b = static_cast<const TGr*>(node->Next->Value);
+        ordered = a == nullptr || b == nullptr ||
+                  (descending ? b->GetZ() <= a->GetZ() : a->GetZ() <= b->GetZ());
+    }
     if (ordered)
         return true;
+    const TSliqCompare compare = descending ? &CompareZDescending : &CompareZ;
     SetCompare(compare);
     const bool sorted = TSliq::Sort();
     SetCompare(nullptr);
@@ -134,6 +140,33 @@ bool TGrList::CollectDirty(TJorpRectList& list) {
         list.Add(d.Rect);
     }
     return true;
+}
+
+bool TGrList::TakeDirty(TJorpRectList& first, TJorpRectList& second) {
+    const auto add = [&](const TRect16& r) {
+        first.Add(r);
+        second.Add(r);
+    };
+    bool ordered = true;
+    for (TSliqNode* node = Head; node != nullptr; node = node->Next) {
+        TGr* g = static_cast<TGr*>(node->Value);
+        const auto* next =
+            node->Next != nullptr ? static_cast<const TGr*>(node->Next->Value) : nullptr;
+        ordered = ordered && (g == nullptr || next == nullptr || g->GetZ() <= next->GetZ());
+        if (g == nullptr)
+            continue;
+        TGrDrawData& d = g->DrawData;
+        if (g->IsChanged()) {
+            if (!d.Has(GRD_PART) || d.PrevRect != d.Rect) {
+                add(d.PrevRect);
+                add(d.Rect);
+            } else if (!d.Changed.IsEmpty()) {
+                add(d.Changed);
+            }
+        }
+        d.Flags = static_cast<u16>(d.Flags & ~(GRD_CHANGED | GRD_PART));
+    }
+    return ordered;
 }
 
 void TGrList::ClearDirty() {

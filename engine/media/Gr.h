@@ -98,6 +98,10 @@ public:
     // Every changed graphic's previous and then current rectangle, in list order.
     bool CollectDirty(TJorpRectList& list);
     void ClearDirty();
+    // The same rectangles into both lists, and the change marks cleared, in one walk: a frame
+    // takes them so every time, over every graphic on the surface. True when the walk found
+    // the list in ascending z already, as Sort would leave it.
+    bool TakeDirty(TJorpRectList& first, TJorpRectList& second);
 
     TGr* First() { return static_cast<TGr*>(WalkStart()); }
     TGr* Next() { return static_cast<TGr*>(WalkNext()); }

@@ -74,20 +74,26 @@ void TSprite::SetPosition(const TGrPoint& p) {
     Z = p.z;
 }
 
+// Every sprite in use is passed twice a frame, most of them at rest: a settled picture list
+// and an empty wave list would do nothing with the pass, so they are not called.
 void TSprite::Tick(u32 tick) {
     TJorpBase::Tick(tick);
     if ((Flags & (JOF_TIMED_ON | JOF_STOP_REQUESTED)) != 0)
         return;
-    AnmList->Tick(tick);
-    WavList->Tick(tick);
+    if (!AnmList->IsSettled())
+        AnmList->Tick(tick);
+    if (WavList->GetLastIndex() >= 0)
+        WavList->Tick(tick);
 }
 
 void TSprite::PostTick(u32 tick) {
     TJorpBase::PostTick(tick);
     if ((Flags & (JOF_TIMED_ON | JOF_STOP_REQUESTED)) != 0)
         return;
-    AnmList->PostTick(tick);
-    WavList->PostTick(tick);
+    if (!AnmList->IsSettled())
+        AnmList->PostTick(tick);
+    if (WavList->GetLastIndex() >= 0)
+        WavList->PostTick(tick);
 }
 
 void TSprite::Play(u32 tick) {

@@ -135,9 +135,7 @@ void TJorpVideo::CollectDirty() {
     DirtyList->AddAll(*PendingList);
     RepaintList->AddAll(*PendingList);
     PendingList->Clear();
-    Graphics.CollectDirty(*DirtyList);
-    Graphics.CollectDirty(*RepaintList);
-    Graphics.ClearDirty();
+    TakenInOrder = Graphics.TakeDirty(*DirtyList, *RepaintList);
     UpdateRect = RepaintList->GetBounds();
     if (UpdateRect.IsEmpty())
         return;
@@ -160,7 +158,10 @@ void TJorpVideo::DrawGraphics() {
     if (!BufferDC || !BackBuffer || !DirtyList)
         return;
     const TRect16 clip = BackBuffer->GetRect();
-    Graphics.Sort();
+    // Taking the changes this frame walked the list already and may have found it in order.
+    if (!TakenInOrder)
+        Graphics.Sort();
+    TakenInOrder = false;
     for (const TRect16* d = DirtyList->First(); d != nullptr; d = DirtyList->Next()) {
         const TRect16 area = d->Intersect(clip);
         if (area.IsEmpty())

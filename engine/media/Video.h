@@ -117,6 +117,8 @@ protected:
     std::unique_ptr<TJorpVideoDC> BufferDC;
     TResponderHost* Window;
     TRect16 UpdateRect;
+    // The graphics were found in z order as this frame's changes were taken.
+    bool TakenInOrder = false;
     u8 DeferUpdate = 0;
     std::unique_ptr<TJorpRectList> DirtyList;
     std::unique_ptr<TJorpRectList> PendingList;

@@ -7,7 +7,7 @@
 class TSprite;
 class TWav;
 
-class TWavList : public TJorpList {
+class TWavList final : public TJorpList {
 public:
     TWavList(TJorpOwner* owner, TSprite* sprite);
     // The members forget the list before they go, so that none reports to it while it dies.

@@ -28,9 +28,11 @@ std::array<u8, 256> IndexMap(const TGdiBitmap& src, const TGdiBitmap& dst) {
 // game shows every frame of its back buffer this way.
 void CopyRows8(TGdiBitmap& src, const TRect& srcBounds, TScreenSurface& dst,
                const std::vector<TRect>& clip, const TRect& area, i32 sx0, i32 sy0) {
-    std::array<u32, 256> argb{};
-    for (size_t i = 0; i < 256; ++i)
-        argb[i] = src.IndexToArgb(static_cast<u8>(i));
+    std::array<u32, 256> filled;
+    src.FillArgbTable(filled);
+    // A table of its own that nothing else can reach, so that the compiler may take the rows
+    // in wide steps: the stores to the screen cannot change it.
+    const std::array<u32, 256> argb = filled;
     // Source pixel = target pixel + shift.
     const i32 dx = sx0 - area.left;
     const i32 dy = sy0 - area.top;
@@ -94,8 +96,7 @@ bool StretchBlt(HDC dst, i32 x, i32 y, i32 width, i32 height, HDC src, i32 srcX,
     if (eightToEight)
         indexMap = IndexMap(*from.Bitmap, *to.Bitmap);
     else if (from.Bitmap != nullptr && from.Bitmap->BitCount == 8)
-        for (size_t i = 0; i < 256; ++i)
-            argbMap[i] = from.Bitmap->IndexToArgb(static_cast<u8>(i));
+        from.Bitmap->FillArgbTable(argbMap);
     const std::vector<RGBQUAD> targetTable =
         to.Bitmap != nullptr && to.Bitmap->BitCount == 8 && !eightToEight
             ? EffectiveColorTable(*to.Bitmap)

@@ -4,6 +4,7 @@
 #include "GdiTypes.h"
 #include "platform/framework/Geometry.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -76,6 +77,9 @@ public:
     TRect Bounds() const { return {0, 0, Width, Height}; }
     // The colour of an 8-bit pixel value.
     u32 IndexToArgb(u8 index) const;
+    // The colours of all 256 values at once, as IndexToArgb gives them: a blit takes them
+    // every time it shows the picture.
+    void FillArgbTable(std::array<u32, 256>& table) const;
 };
 
 class TGdiPalette : public TGdiObj {

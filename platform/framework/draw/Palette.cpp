@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace {
 
@@ -231,4 +233,34 @@ u32 TGdiBitmap::IndexToArgb(u8 index) const {
     }
     const PALETTEENTRY& e = System().Entries[index];
     return MakeArgb(e.peRed, e.peGreen, e.peBlue);
+}
+
+namespace {
+
+// Colour records of four bytes read whole, their channels moved into place with masks and
+// shifts, which the compiler takes many at a time. Channel k is the byte at offset k.
+template <size_t Red, size_t Green, size_t Blue, class T>
+void FillFromRecords(const T* records, size_t n, std::array<u32, 256>& table) {
+    static_assert(sizeof(T) == 4);
+    for (size_t i = 0; i < n; ++i) {
+        u32 w;
+        std::memcpy(&w, records + i, sizeof w);
+        if constexpr (std::endian::native != std::endian::little)
+            w = (w >> 24) | ((w >> 8) & 0xFF00U) | ((w << 8) & 0xFF0000U) | (w << 24);
+        table[i] = 0xFF000000U | (((w >> (8 * Red)) & 0xFFU) << 16) |
+                   (((w >> (8 * Green)) & 0xFFU) << 8) | ((w >> (8 * Blue)) & 0xFFU);
+    }
+}
+
+} // namespace
+
+void TGdiBitmap::FillArgbTable(std::array<u32, 256>& table) const {
+    if (Colors.empty()) {
+        FillFromRecords<0, 1, 2>(System().Entries.data(), table.size(), table);
+        return;
+    }
+    // Values past the end of a short table show its first entry.
+    const size_t n = std::min(Colors.size(), table.size());
+    FillFromRecords<2, 1, 0>(Colors.data(), n, table);
+    std::fill(table.begin() + static_cast<std::ptrdiff_t>(n), table.end(), table[0]);
 }

@@ -191,6 +191,20 @@ TEST_F(GObjListFiles, TheWindowDrivesItsMembersInTheFrameOrder) {
                                         "update lord5", "run lord", "update lord"}));
 }
 
+// The passes take every member as a game object, so nothing else may join.
+TEST_F(GObjListFiles, OnlyGameObjectsJoin) {
+    TGObjList list(&Window, Mode.get(), TFileMode(TJorpFileName("only.gol"), 0, 0));
+    TJorpBase plain(nullptr);
+    TJorpList& asList = list;
+    EXPECT_FALSE(asList.Add(&plain));
+    EXPECT_EQ(list.GetLastIndex(), -1);
+    auto* object = new TNotingObject(&Window);
+    ASSERT_TRUE(asList.Add(object));
+    ASSERT_EQ(list.GetLastIndex(), 0);
+    EXPECT_EQ(list.GetMember(0), object);
+    EXPECT_EQ(list.GetMember(1), nullptr);
+}
+
 TEST_F(GObjListFiles, MembersLeaveByThemselvesAndTheListWritesWhatItHolds) {
     ReadMembers = false;
     TGObjList list(&Window, Mode.get(), TFileMode(TJorpFileName("left.gol"), 0, 0));

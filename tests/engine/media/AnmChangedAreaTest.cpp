@@ -59,6 +59,36 @@ TEST(AnmChangedArea, FramesDifferOnlyWhereTheyDrawOtherPixels) {
     EXPECT_EQ(area, want);
 }
 
+// Frames of every width from 1 to 13 with one pixel changed, or two (in colour, or cleared),
+// at every column: the area is exactly their span, wherever it starts and ends against the
+// words the comparison takes at once.
+TEST(AnmChangedArea, TheAreaIsTheSpanOfTheChangedPixelsAtAnyColumn) {
+    for (i16 width = 1; width <= 13; ++width) {
+        std::vector<TAnmFrameSource> frames = {MakeFrame(width, 3, 0, 0, &AllOpaque)};
+        std::vector<TRect16> want;
+        for (i32 c = 0; c < width; ++c) {
+            const i32 d = width - 1 - c;
+            for (const bool two : {false, true}) {
+                TAnmFrameSource f = frames[0];
+                f.Pixels[static_cast<size_t>(width + c)] = 250;
+                if (two)
+                    f.Opaque[static_cast<size_t>(width + d)] = 0;
+                frames.push_back(f);
+                const i32 right = two ? std::max(c, d) : c;
+                want.push_back({two ? std::min(c, d) : c, 1, right + 1, 2});
+            }
+        }
+        const std::vector<u8> bytes = TAnmEncoder::Encode(frames, 0, 0);
+        TAnmImage image;
+        ASSERT_TRUE(image.Check(bytes.data(), static_cast<u32>(bytes.size())));
+        for (size_t k = 0; k < want.size(); ++k) {
+            TRect16 area;
+            ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, static_cast<u16>(k + 1), area));
+            EXPECT_EQ(area, want[k]) << "width " << width << ", frame " << k + 1;
+        }
+    }
+}
+
 class AnmRepaint : public MediaFixture {
 protected:
     void SetUp() override {

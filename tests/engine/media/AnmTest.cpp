@@ -166,6 +166,33 @@ TEST(AnmDraw, RunsAreCutToTheClipAndTheTargetInEitherRowOrder) {
         }
 }
 
+bool RunOfRowLength(i32 x, i32 y) {
+    return x >= 1 && x <= y + 1;
+}
+
+// Row y holds one run of y + 1 pixels from column 1: every length from 1 to 40, each cut by
+// clips starting and ending at each column near it, copies exactly its own pixels.
+TEST(AnmDraw, RunsOfEveryLengthAreCopiedExactlyWhereverTheClipCutsThem) {
+    TTickOwner owner;
+    constexpr i32 Width = 44;
+    constexpr i32 Height = 40;
+    const auto bytes = TAnmEncoder::Encode({MakeFrame(Width, Height, 0, 0, &RunOfRowLength)}, 0, 0);
+    auto anm = LoadAnm(&owner, bytes, Placed(-1, -1));
+    Show(*anm, 0);
+    for (i32 left = 0; left < 6; ++left)
+        for (i32 right = Width - 6; right <= Width; ++right) {
+            TPixelTarget target(Width, Height, true, Sentinel);
+            ASSERT_TRUE(anm->DrawFrame(
+                target, {static_cast<i16>(left), 0, static_cast<i16>(right), Height}));
+            for (i32 y = 0; y < Height; ++y)
+                for (i32 x = 0; x < Width; ++x) {
+                    const bool drawn = RunOfRowLength(x, y) && x >= left && x < right;
+                    ASSERT_EQ(target.At(x, y), drawn ? static_cast<u8>(1 + x + 7 * y) : Sentinel)
+                        << "clip " << left << ".." << right << " at " << x << "," << y;
+                }
+        }
+}
+
 TEST(AnmFrames, TheRangeIsWorkedOutAgainAtEachStart) {
     const auto bytes = TAnmEncoder::Encode({7, MakeFrame(1, 1, 0, 0, &AllOpaque)}, 0, 0);
     const struct {

@@ -213,6 +213,33 @@ TEST(SpriteTimeline, ADrivenSpritePlaysOnlyItsAnimationsButWavesOneByOne) {
     EXPECT_EQ(sprite.GetWav(0)->PlayStartTick, 60U);
 }
 
+// A sprite at rest does not pass its settled pictures, but a picture touched since is passed
+// again at the next tick, and a wave waiting for its start still starts on time.
+TEST(SpriteTimeline, ASpriteAtRestStillPassesATouchedPictureAndAWaitingWave) {
+    TTickOwner owner;
+    const auto bytes = TAnmEncoder::Encode({MakeFrame(2, 2, 0, 0, &AllOpaque)}, 0, 0);
+    TSprite sprite(&owner);
+    auto* anm = new TAnm(&owner, TFileMode("a.anm", 1, 1), TAnmData());
+    anm->LoadAt({bytes.data(), static_cast<u32>(bytes.size())}, true);
+    ASSERT_TRUE(sprite.AddAnm(anm));
+    sprite.AddWavByName(TFileMode("w.wav", 1, 1), 3);
+    TWav* wav = sprite.GetWav(0);
+    wav->StartDelay = 6;
+    sprite.Play(0);
+    for (u32 t = 1; t <= 4; ++t) {
+        sprite.Tick(t);
+        sprite.PostTick(t);
+    }
+    ASSERT_TRUE(sprite.GetAnmList()->IsSettled());
+    anm->GetCurrentData().CurrentFrame = 0;
+    EXPECT_FALSE(sprite.GetAnmList()->IsSettled());
+    sprite.Tick(5);
+    EXPECT_TRUE(sprite.GetAnmList()->IsSettled());
+    EXPECT_FALSE(wav->HasFlags(JOF_ON));
+    sprite.Tick(6);
+    EXPECT_TRUE(wav->HasFlags(JOF_ON));
+}
+
 TEST(SpriteFatal, ReportsEndTheProgramWithTheirTexts) {
     TTickOwner owner;
     TSprite sprite(&owner, TFileMode("c:\\data\\btn", 0, 0));

@@ -129,6 +129,88 @@ TEST_F(Surface, AMovedGraphicRepaintsWhereItWasAndWhereItIs) {
     EXPECT_TRUE(Video().GetUpdateRect().IsEmpty());
 }
 
+std::vector<TRect16> Rects(TJorpRectList& list) {
+    std::vector<TRect16> out;
+    for (const TRect16* r = list.First(); r != nullptr; r = list.Next())
+        out.push_back(*r);
+    return out;
+}
+
+// A frame takes the changes into its two lists in one walk: each list gets what collecting
+// alone gives (moved, changed in part, in part and moved, untouched), and every mark is gone.
+TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
+    Open();
+    TRecordingGr* moved = Add({10, 10, 30, 30}, 30);
+    TRecordingGr* part = Add({100, 10, 140, 50}, 31);
+    TRecordingGr* partMoved = Add({200, 10, 240, 50}, 32);
+    TRecordingGr* partEmpty = Add({300, 10, 340, 50}, 33);
+    Add({400, 10, 440, 50}, 34);
+    Window->BuildFrame();
+    moved->MoveTo(15, 12);
+    part->MarkChangedWithin({105, 12, 110, 20});
+    part->MarkChangedWithin({120, 30, 125, 40});
+    partMoved->MarkChangedWithin({205, 12, 210, 20});
+    partMoved->MoveTo(210, 20);
+    partEmpty->MarkChangedWithin({});
+    TGrList& graphics = Video().GetGraphics();
+    TJorpRectList expected;
+    graphics.CollectDirty(expected);
+    ASSERT_EQ(Rects(expected).size(), 5U);
+    for (const i32 policy : {0, 1, 2}) {
+        std::unique_ptr<TJorpRectList> first = NewRectList(policy);
+        std::unique_ptr<TJorpRectList> second = NewRectList(policy);
+        std::unique_ptr<TJorpRectList> alone = NewRectList(policy);
+        graphics.CollectDirty(*alone);
+        EXPECT_TRUE(graphics.TakeDirty(*first, *second));
+        EXPECT_EQ(Rects(*first), Rects(*alone)) << "policy " << policy;
+        EXPECT_EQ(Rects(*second), Rects(*alone)) << "policy " << policy;
+        for (TGr* g = graphics.First(); g != nullptr; g = graphics.Next())
+            EXPECT_FALSE(g->IsChanged() || g->GetDrawData().Has(GRD_PART));
+        TJorpRectList after;
+        graphics.CollectDirty(after);
+        EXPECT_TRUE(Rects(after).empty());
+        // Out of z order, which the walk notices for the frame's sort.
+        moved->SetZ(9);
+        EXPECT_FALSE(graphics.TakeDirty(after, after));
+        moved->SetZ(0);
+        EXPECT_TRUE(graphics.TakeDirty(after, after));
+        // Marked again for the next policy.
+        moved->MoveTo(20, 14);
+        part->MarkChangedWithin({105, 12, 110, 20});
+        partMoved->MarkChangedWithin({205, 12, 210, 20});
+        partMoved->MoveTo(212, 22);
+    }
+}
+
+// Sorted by depth either way, equal depths keeping their order, and a list in order already
+// (the usual case, looked at every frame) left as it is.
+TEST_F(Surface, GraphicsSortByDepthEitherWay) {
+    Open();
+    std::vector<TRecordingGr*> added;
+    for (const i16 z : {3, 1, 2, 1, 3})
+        added.push_back(Add({10, 10, 20, 20}, 30, z));
+    TGrList& graphics = Video().GetGraphics();
+    const auto order = [&] {
+        std::vector<size_t> out;
+        for (TGr* g = graphics.First(); g != nullptr; g = graphics.Next())
+            for (size_t i = 0; i < added.size(); ++i)
+                if (g == added[i])
+                    out.push_back(i);
+        return out;
+    };
+    ASSERT_TRUE(graphics.Sort());
+    EXPECT_EQ(order(), (std::vector<size_t>{1, 3, 2, 0, 4}));
+    ASSERT_TRUE(graphics.Sort());
+    EXPECT_EQ(order(), (std::vector<size_t>{1, 3, 2, 0, 4}));
+    ASSERT_TRUE(graphics.Sort(true));
+    EXPECT_EQ(order(), (std::vector<size_t>{0, 4, 2, 1, 3}));
+    ASSERT_TRUE(graphics.Sort(true));
+    EXPECT_EQ(order(), (std::vector<size_t>{0, 4, 2, 1, 3}));
+    added[2]->SetZ(5);
+    ASSERT_TRUE(graphics.Sort());
+    EXPECT_EQ(order(), (std::vector<size_t>{1, 3, 0, 4, 2}));
+}
+
 TEST_F(Surface, ALeavingGraphicsAreaIsRepaintedNextFrame) {
     Open();
     TRecordingGr* removed = Add({10, 10, 50, 50}, 30);
@@ -164,6 +246,27 @@ TEST_F(Surface, HigherZIsDrawnOnTopWhateverTheOrderOfAdding) {
     ExpectShows(70, 70, 32, "2 over 1");
     ExpectShows(65, 25, 31, "1 alone");
     ExpectShows(90, 90, 32, "2 alone");
+}
+
+// The frames after: a list found in order is drawn as it stands, and a depth changed since is
+// sorted in before anything is drawn.
+TEST_F(Surface, ADepthChangedBetweenFramesIsDrawnInItsNewPlace) {
+    Open();
+    TRecordingGr* low = Add({0, 0, 60, 60}, 31, 1);
+    TRecordingGr* high = Add({20, 20, 80, 80}, 32, 2);
+    Window->BuildFrame();
+    ExpectShows(30, 30, 32, "2 over 1");
+    low->SetZ(3);
+    low->MarkChanged();
+    Window->BuildFrame();
+    ExpectShows(30, 30, 31, "3 over 2");
+    high->SetZ(4);
+    high->MarkChanged();
+    Window->BuildFrame();
+    ExpectShows(30, 30, 32, "4 over 3");
+    high->MarkChanged();
+    Window->BuildFrame();
+    ExpectShows(30, 30, 32, "4 over 3 again");
 }
 
 TEST_F(Surface, AGraphicOnlyTouchingADirtyAreaIsNotDrawnIntoIt) {

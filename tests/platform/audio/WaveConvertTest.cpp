@@ -44,4 +44,65 @@ TEST(WaveConvert, ProducesExactSamples) {
         EXPECT_EQ(Converted(c.Image, c.Format), c.Expected) << c.Name;
 }
 
+// Every output sample by its own definition: source position i * in / out as a whole frame
+// and a remainder, channels mapped, then the linear step between the two frames. The
+// converter steps along instead, and must land on the same samples.
+std::vector<i16> ByDefinition(const TWaveFile& wave, const TMixFormat& format) {
+    auto sample = [&](u32 frame, u16 channel) -> i64 {
+        const u32 index = frame * wave.Channels + channel;
+        if (wave.Bits == 8)
+            return (static_cast<i64>(wave.Data[index]) - 128) * 256;
+        return static_cast<i16>(
+            static_cast<u16>(wave.Data[index * 2] | (wave.Data[index * 2 + 1] << 8)));
+    };
+    auto mapped = [&](u32 frame, u16 c) -> i64 {
+        if (wave.Channels == format.Channels)
+            return sample(frame, c);
+        if (wave.Channels == 1)
+            return sample(frame, 0);
+        return (sample(frame, 0) + sample(frame, 1)) / 2;
+    };
+    std::vector<i16> out;
+    const u32 inFrames = wave.Frames();
+    const u64 outFrames = static_cast<u64>(inFrames) * format.Rate / wave.Rate;
+    for (u64 i = 0; i < outFrames; ++i) {
+        const u32 frame = static_cast<u32>(i * wave.Rate / format.Rate);
+        const i64 fraction = static_cast<i64>(i * wave.Rate % format.Rate);
+        const u32 next = frame + 1 < inFrames ? frame + 1 : frame;
+        for (u16 c = 0; c < format.Channels; ++c) {
+            const i64 a = mapped(frame, c);
+            out.push_back(static_cast<i16>(a + (mapped(next, c) - a) * fraction / format.Rate));
+        }
+    }
+    return out;
+}
+
+// Every pairing of widths and channel counts (and an output of three, which no session has), over
+// rates that divide each other and rates that do not (the converter takes any wave it is handed,
+// not only those the parser passes), with samples that swing between the extremes, where the
+// interpolation's products are largest, and odd lengths, where the last frame is repeated.
+TEST(WaveConvert, MatchesTheDefinitionForEveryFormatPairing) {
+    const u32 rates[] = {8000, 11025, 22050, 44100, 48000};
+    for (const u16 bits : {u16{8}, u16{16}})
+        for (const u16 channels : {u16{1}, u16{2}})
+            for (const u32 frames : {1U, 2U, 7U, 301U}) {
+                std::vector<u8> data(static_cast<size_t>(frames) * channels * (bits / 8));
+                for (size_t i = 0; i < data.size(); ++i)
+                    data[i] = i % 5 == 0 ? 0xFF : i % 5 == 1 ? 0x00 : static_cast<u8>(i * 37);
+                const std::vector<u8> image = Wave(channels, 22050, bits, data);
+                TWaveFile wave;
+                ASSERT_EQ(ParseWaveFile(image.data(), image.size(), wave), MMSYSERR_NOERROR);
+                for (const u32 rate : rates)
+                    for (const u32 outRate : rates)
+                        for (const u16 outChannels : {u16{1}, u16{2}, u16{3}}) {
+                            wave.Rate = rate;
+                            const TMixFormat format{outRate, outChannels};
+                            EXPECT_EQ(ConvertWave(wave, format), ByDefinition(wave, format))
+                                << bits << "-bit, " << channels << " channels, " << rate << " to "
+                                << outRate << " Hz, " << outChannels << " channels, " << frames
+                                << " frames";
+                        }
+            }
+}
+
 } // namespace

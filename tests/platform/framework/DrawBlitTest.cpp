@@ -75,6 +75,39 @@ TEST(DrawBlitTest, EightBitPixelsShowThroughTheColourTable) {
     }
 }
 
+// Every value through full and short tables (past a short table's end, its first entry), at
+// every width from one pixel up, from odd places in the source to odd places on the screen,
+// and nothing beside the copied rectangle touched.
+TEST(DrawBlitTest, EveryValueShowsThroughItsColourAtAnyWidthAndPlace) {
+    constexpr i32 Width = 67;
+    constexpr i32 Height = 5;
+    for (const u32 colors : {256U, 16U}) {
+        TDib dib(Width, Height, colors);
+        for (i32 y = 0; y < Height; ++y)
+            for (i32 x = 0; x < Width; ++x)
+                dib.At(x, y) = static_cast<u8>((y * Width + x * 5) % 256);
+        const auto expected = [&](i32 x, i32 y) {
+            const u8 value = dib.At(x, y);
+            return dib.Argb(value < colors ? value : 0);
+        };
+        for (i32 width = 1; width <= Width - 3; ++width)
+            for (const i32 from : {0, 1, 3})
+                for (const i32 to : {0, 5}) {
+                    TCanvas canvas({Width + 8, Height + 2});
+                    ASSERT_TRUE(
+                        BitBlt(canvas.Dc, to, 1, width, Height - 1, dib.dc, from, 1, SRCCOPY));
+                    for (i32 y = 0; y < Height + 2; ++y)
+                        for (i32 x = 0; x < Width + 8; ++x) {
+                            const bool inside = x >= to && x < to + width && y >= 1 && y < Height;
+                            ASSERT_EQ(canvas.Surface.GetPixel(x, y),
+                                      inside ? expected(x - to + from, y) : Paper)
+                                << colors << " colours, width " << width << " from " << from
+                                << " to " << to << " at " << x << "," << y;
+                        }
+                }
+    }
+}
+
 TEST(DrawBlitTest, ChangingTheColourTableChangesWhatIsShown) {
     TDib dib(2, 1, 4);
     dib.At(0, 0) = 3;

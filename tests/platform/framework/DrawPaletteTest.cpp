@@ -1,6 +1,7 @@
 // Logical palettes kept as state: creation, selection, realisation and its return values,
 // the system palette, and colours drawn by palette index.
 #include "platform/framework/draw/Dc.h"
+#include "platform/framework/draw/GdiHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,29 @@ TEST_F(DrawPaletteTest, RealisingInTheForegroundFillsTheSystemPalette) {
     for (int i = 0; i < 256; ++i) {
         EXPECT_EQ(system[i].peRed, log.palPalEntry[i].peRed) << i;
         EXPECT_EQ(system[i].peBlue, log.palPalEntry[i].peBlue) << i;
+    }
+}
+
+// A blit takes all 256 colours of an 8-bit bitmap at once; each must be the one its value
+// shows: the system palette's (here with a realised palette in it) for a bitmap without a
+// table, the first entry for values past the end of a short table.
+TEST_F(DrawPaletteTest, TheWholeColourTableMatchesEachValuesColour) {
+    TScreenDC dc;
+    LOGPALETTE log = Identity();
+    TPalette palette(&log);
+    dc.SelectObject(palette);
+    dc.RealizePalette();
+    for (const size_t colors : {size_t{0}, size_t{1}, size_t{16}, size_t{256}, size_t{300}}) {
+        TGdiBitmap bitmap(4, 4, 8, true);
+        for (size_t i = 0; i < colors; ++i)
+            bitmap.Colors.push_back(
+                {static_cast<u8>(i * 3), static_cast<u8>(255 - i), static_cast<u8>(i * 7 + 1), 0});
+        std::array<u32, 256> table;
+        table.fill(0x12345678U);
+        bitmap.FillArgbTable(table);
+        for (size_t i = 0; i < 256; ++i)
+            ASSERT_EQ(table[i], bitmap.IndexToArgb(static_cast<u8>(i)))
+                << "value " << i << " of a table of " << colors;
     }
 }
 
