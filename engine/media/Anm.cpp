@@ -152,12 +152,21 @@ void TAnm::SelectFrameRect() {
     // Standing still on a surface, a new frame is repainted only where it differs from the one
     // shown; a picture that moved is repainted whole, in both places.
     TRect16 area;
+    TAnmChangedParts parts;
     if (k != DrawData.Frame && stays && IsInVideo() && !DrewOther &&
         ImageBytes().Size == Frames.GetCheckedSize() &&
-        Frames.ChangedArea(ImageBytes().Data, DrawData.Frame, k, area)) {
-        MarkChangedWithin(area.IsEmpty() ? TRect16{}
-                                         : TRect16(rect.left + area.left, rect.top + area.top,
-                                                   rect.left + area.right, rect.top + area.bottom));
+        Frames.ChangedArea(ImageBytes().Data, DrawData.Frame, k, area, &parts)) {
+        std::array<TRect16, ANM_CHANGED_PARTS> onScreen;
+        for (u8 i = 0; i < parts.Count; ++i) {
+            const TRect16& p = parts.Rects[i];
+            onScreen[i] = TRect16(rect.left + p.left, rect.top + p.top, rect.left + p.right,
+                                  rect.top + p.bottom);
+        }
+        // Alike frames still count as a change, of nothing.
+        if (parts.Count == 0)
+            MarkChangedWithin(TRect16{});
+        else
+            MarkChangedWithin(onScreen.data(), parts.Count);
     } else if (k != DrawData.Frame || !stays) {
         if (k != DrawData.Frame)
             MarkChanged();

@@ -204,6 +204,48 @@ void DecodeRow(const u8* data, const TAnmFrameInfo& frame, i32 row, std::vector<
     });
 }
 
+// What joining two bands into their box adds to the pixels repainted.
+i64 JoinCost(const TRect16& a, const TRect16& b) {
+    const auto area = [](const TRect16& r) { return static_cast<i64>(r.Width()) * r.Height(); };
+    return area(a.Union(b)) - area(a) - area(b);
+}
+
+// A changed row, top first, onto the bands so far: rows that line up all but exactly join the
+// band above at once, which keeps the joining below short.
+void AddChangedRow(std::vector<TRect16>& bands, const TRect16& row) {
+    constexpr i64 AlmostNothing = 16;
+    if (!bands.empty() && JoinCost(bands.back(), row) < AlmostNothing)
+        bands.back() = bands.back().Union(row);
+    else
+        bands.push_back(row);
+}
+
+// The bands joined further: always the neighbours whose joining adds the fewest pixels, while
+// there are too many bands or while that is fewer pixels than a band of its own costs to
+// repaint. Worked out once per pair of frames.
+TAnmChangedParts Bands(std::vector<TRect16> bands) {
+    constexpr i64 PartCost = 512;
+    while (bands.size() > 1) {
+        size_t best = 0;
+        i64 bestAdded = 0;
+        for (size_t i = 0; i + 1 < bands.size(); ++i) {
+            const i64 added = JoinCost(bands[i], bands[i + 1]);
+            if (i == 0 || added < bestAdded) {
+                best = i;
+                bestAdded = added;
+            }
+        }
+        if (bands.size() <= ANM_CHANGED_PARTS && bestAdded >= PartCost)
+            break;
+        bands[best] = bands[best].Union(bands[best + 1]);
+        bands.erase(bands.begin() + static_cast<std::ptrdiff_t>(best) + 1);
+    }
+    TAnmChangedParts parts;
+    for (const TRect16& band : bands)
+        parts.Rects[parts.Count++] = band;
+    return parts;
+}
+
 // Where two decoded lines first and last differ: [first, last), or first == n when they are
 // the same. Words of four pixels are compared at once; pairs are worked out the first time
 // their frames follow each other on the screen, so this runs inside frames.
@@ -233,10 +275,13 @@ void Differences(const std::vector<u16>& a, const std::vector<u16>& b, size_t& f
 
 } // namespace
 
-bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
+bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area,
+                            TAnmChangedParts* parts) {
     for (const TChange& change : Changes)
         if (change.From == from && change.To == to) {
             area = change.Area;
+            if (parts != nullptr)
+                *parts = change.Parts;
             return true;
         }
     const TAnmFrameInfo* a = GetFrame(from);
@@ -248,6 +293,7 @@ bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
     std::vector<u16> lineA(static_cast<size_t>(a->Width));
     std::vector<u16> lineB(lineA.size());
     i32 left = a->Width, top = a->Height, right = 0, bottom = 0;
+    std::vector<TRect16> rows;
     for (i32 y = 0; y < a->Height; ++y) {
         if (SameRuns(data, *a, *b, y))
             continue;
@@ -262,9 +308,12 @@ bool TAnmImage::ChangedArea(const u8* data, u16 from, u16 to, TRect16& area) {
         right = std::max<i32>(right, static_cast<i32>(last));
         top = std::min(top, y);
         bottom = y + 1;
+        AddChangedRow(rows, {static_cast<i32>(first), y, static_cast<i32>(last), y + 1});
     }
     area = bottom > top ? TRect16{left, top, right, bottom} : TRect16{};
-    Changes.push_back({from, to, area});
+    Changes.push_back({from, to, area, Bands(std::move(rows))});
+    if (parts != nullptr)
+        *parts = Changes.back().Parts;
     return true;
 }
 

@@ -6,12 +6,22 @@
 #include "engine/media/Rect16.h"
 #include "platform/host/Types.h"
 
+#include <array>
 #include <vector>
 
 // Tag, versions, reserved word, frame count, two unread words and the reference point.
 constexpr u32 ANM_HEADER_SIZE = 22;
 // Width, height, hotspot and twelve unread bytes, before the row offsets.
 constexpr u32 ANM_FRAME_HEADER_SIZE = 20;
+
+// Where one frame differs from another, as bands of rows apart from one another, top first,
+// each as wide as its rows differ. A diagonal arm that moves repaints along itself rather than
+// the whole box it lies in.
+constexpr size_t ANM_CHANGED_PARTS = 8;
+struct TAnmChangedParts {
+    std::array<TRect16, ANM_CHANGED_PARTS> Rects{};
+    u8 Count = 0;
+};
 
 struct TAnmFrameInfo {
     i16 Width = 0;
@@ -44,8 +54,10 @@ public:
     // Where frame to differs from frame from, both drawn with their top left corners at (0, 0)
     // (empty where they are alike), from the image checked. False when the frames cannot be
     // compared so (not drawable, not of one size, larger than a screen) or when too many pairs
-    // are remembered already: the whole picture then counts as changed.
-    bool ChangedArea(const u8* data, u16 from, u16 to, TRect16& area);
+    // are remembered already: the whole picture then counts as changed. Parts, when given,
+    // gets the area cut into bands (none where the frames are alike).
+    bool ChangedArea(const u8* data, u16 from, u16 to, TRect16& area,
+                     TAnmChangedParts* parts = nullptr);
 
     // Calls visit(x, length, pixels) for each run of one row of a drawable frame, reading
     // the image it was checked against.
@@ -67,6 +79,7 @@ private:
         u16 From;
         u16 To;
         TRect16 Area;
+        TAnmChangedParts Parts;
     };
 
     std::vector<TAnmFrameInfo> Frames;

@@ -78,14 +78,34 @@ void TGr::MarkChanged() {
 }
 
 void TGr::MarkChangedWithin(const TRect16& area) {
+    MarkChangedWithin(&area, 1);
+}
+
+void TGr::MarkChangedWithin(const TRect16* areas, size_t count) {
     if (!IsChanged()) {
         DrawData.PrevRect = DrawData.Rect;
         DrawData.Flags |= GRD_CHANGED | GRD_PART;
-        DrawData.Changed = area;
-    } else if (DrawData.Has(GRD_PART) && !area.IsEmpty()) {
-        DrawData.Changed = DrawData.Changed.IsEmpty() ? area : DrawData.Changed.Union(area);
+        DrawData.Changed = {};
+        DrawData.ChangedCount = 0;
+    } else if (!DrawData.Has(GRD_PART)) {
+        DrawStateTouched();
+        return;
     }
+    for (size_t i = 0; i < count; ++i)
+        if (!areas[i].IsEmpty())
+            AddChangedPart(areas[i]);
     DrawStateTouched();
+}
+
+void TGr::AddChangedPart(const TRect16& area) {
+    TGrDrawData& d = DrawData;
+    d.Changed = d.Changed.IsEmpty() ? area : d.Changed.Union(area);
+    if (d.ChangedCount < GR_CHANGED_PARTS) {
+        d.ChangedParts[d.ChangedCount++] = area;
+        return;
+    }
+    d.ChangedParts[0] = d.Changed;
+    d.ChangedCount = 1;
 }
 
 TGrList::TGrList() : TSliq(true, false) {
@@ -132,8 +152,8 @@ bool TGrList::CollectDirty(TJorpRectList& list) {
             continue;
         const TGrDrawData& d = g->DrawData;
         if (d.Has(GRD_PART) && d.PrevRect == d.Rect) {
-            if (!d.Changed.IsEmpty())
-                list.Add(d.Changed);
+            for (u8 i = 0; i < d.ChangedCount; ++i)
+                list.Add(d.ChangedParts[i]);
             continue;
         }
         list.Add(d.PrevRect);
@@ -160,8 +180,9 @@ bool TGrList::TakeDirty(TJorpRectList& first, TJorpRectList& second) {
             if (!d.Has(GRD_PART) || d.PrevRect != d.Rect) {
                 add(d.PrevRect);
                 add(d.Rect);
-            } else if (!d.Changed.IsEmpty()) {
-                add(d.Changed);
+            } else {
+                for (u8 i = 0; i < d.ChangedCount; ++i)
+                    add(d.ChangedParts[i]);
             }
         }
         d.Flags = static_cast<u16>(d.Flags & ~(GRD_CHANGED | GRD_PART));

@@ -5,6 +5,9 @@
 #include "engine/foundation/Sliq.h"
 #include "engine/media/Rect16.h"
 
+#include <array>
+#include <cstddef>
+
 class TJorpDC;
 class TJorpRectList;
 class TJorpVideo;
@@ -14,6 +17,9 @@ constexpr u16 GRD_CHANGED = 0x2;  // its areas must be repainted
 constexpr u16 GRD_TOP_DOWN = 0x4; // pixel rows stored top row first
 constexpr u16 GRD_WRITABLE = 0x8; // an uncompressed 8-bit DIB: its bits can be read and drawn
 constexpr u16 GRD_PART = 0x10;    // with GRD_CHANGED: only the area Changed within it
+
+// How many separate changed areas a graphic standing still keeps; more become their box.
+constexpr size_t GR_CHANGED_PARTS = 8;
 
 // The engine-object flag a graphic uses while it is in a surface's graphics list.
 constexpr u16 GRF_IN_LIST = 0x0400;
@@ -32,8 +38,11 @@ struct TGrDrawData {
     u8* Bits = nullptr;
     TRect16 PrevRect;
     TRect16 Rect;
-    // Where the picture changed while it stood still (GRD_PART), on the screen.
+    // Where the picture changed while it stood still (GRD_PART), on the screen: the box, and
+    // the areas within it that are repainted.
     TRect16 Changed;
+    std::array<TRect16, GR_CHANGED_PARTS> ChangedParts{};
+    u8 ChangedCount = 0;
     i16 Z = 0;
     // The frame index last selected (animations).
     u16 Frame = 0;
@@ -64,6 +73,8 @@ public:
     // The picture changed only within the area (on the screen, inside its rectangle); a move
     // or a change of the whole picture since the last frame outweighs it.
     void MarkChangedWithin(const TRect16& area);
+    // The same for several areas at once (empty ones count for nothing).
+    void MarkChangedWithin(const TRect16* areas, size_t count);
     void SetZ(i16 z) {
         DrawData.Z = z;
         DrawStateTouched();
@@ -82,6 +93,8 @@ protected:
     TGrDrawData DrawData;
 
 private:
+    void AddChangedPart(const TRect16& area);
+
     friend class TJorpVideo;
     friend class TGrList;
     // Kept so that leaving never depends on the owner, its mode or its screen manager still

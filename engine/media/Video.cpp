@@ -162,11 +162,20 @@ void TJorpVideo::DrawGraphics() {
     if (!TakenInOrder)
         Graphics.Sort();
     TakenInOrder = false;
+    // The graphics near the changes are found once, in z order, rather than for every area:
+    // an idle frame repaints a few areas in one corner of a table of many graphics.
+    const TRect16 reach = DirtyList->GetBounds().Intersect(clip);
+    if (reach.IsEmpty())
+        return;
+    InReach.clear();
+    for (TGr* g = Graphics.First(); g != nullptr; g = Graphics.Next())
+        if (g->GetRect().Overlaps(reach))
+            InReach.push_back(g);
     for (const TRect16* d = DirtyList->First(); d != nullptr; d = DirtyList->Next()) {
         const TRect16 area = d->Intersect(clip);
         if (area.IsEmpty())
             continue;
-        for (TGr* g = Graphics.First(); g != nullptr; g = Graphics.Next())
+        for (TGr* g : InReach)
             if (g->GetRect().Overlaps(area))
                 g->Draw(*BufferDC, area);
     }
@@ -174,10 +183,18 @@ void TJorpVideo::DrawGraphics() {
 
 void TJorpVideo::InvalidateUpdateRect() {
     const HWND hwnd = WindowHandle();
-    if (UpdateRect.IsEmpty() || hwnd == nullptr)
+    if (UpdateRect.IsEmpty() || hwnd == nullptr || !RepaintList)
         return;
-    const TRect r = UpdateRect.ToRect();
-    ::InvalidateRect(hwnd, &r, true);
+    // Each repainted area on its own: the window then shows those, not the box around them.
+    for (const TRect16* p = RepaintList->First(); p != nullptr; p = RepaintList->Next()) {
+        TRect16 area = *p;
+        TJorpDC::AlignRect(area);
+        area = area.Intersect(UpdateRect);
+        if (area.IsEmpty())
+            continue;
+        const TRect r = area.ToRect();
+        ::InvalidateRect(hwnd, &r, true);
+    }
     if (!DeferUpdate)
         ::UpdateWindow(hwnd);
 }

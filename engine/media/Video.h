@@ -9,6 +9,7 @@
 #include "platform/framework/WinTypes.h"
 
 #include <memory>
+#include <vector>
 
 class TDC;
 class TJorpPaintDC;
@@ -120,6 +121,8 @@ protected:
     // The graphics were found in z order as this frame's changes were taken.
     bool TakenInOrder = false;
     u8 DeferUpdate = 0;
+    // The graphics a frame's changes reach, kept between frames for their storage.
+    std::vector<TGr*> InReach;
     std::unique_ptr<TJorpRectList> DirtyList;
     std::unique_ptr<TJorpRectList> PendingList;
     std::unique_ptr<TJorpRectList> RepaintList;

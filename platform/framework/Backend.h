@@ -8,6 +8,7 @@
 
 #include <limits>
 #include <string>
+#include <vector>
 
 enum class TInputKind {
     MouseMove,
@@ -52,6 +53,12 @@ public:
     virtual TSize GetScreenSize() const = 0;
     // Shows the desktop; only the changed rectangle differs from the last frame shown.
     virtual void Present(const TScreenSurface& screen, const TRect& changed) = 0;
+    // The same when only the pieces (inside changed, apart from one another) were painted; one
+    // showing of the frame all the same. A backend that shows whole boxes shows the box.
+    virtual void PresentParts(const TScreenSurface& screen, const TRect& changed,
+                              const std::vector<TRect>& /*parts*/) {
+        Present(screen, changed);
+    }
     // The next input event, without waiting.
     virtual bool PollEvent(TInputEvent& event) = 0;
     // Waits until input may be ready or the timeout has passed; false when nothing can

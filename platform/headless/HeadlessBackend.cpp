@@ -46,6 +46,17 @@ void THeadlessBackend::Present(const TScreenSurface& screen, const TRect& change
     ++PresentCount;
 }
 
+void THeadlessBackend::PresentParts(const TScreenSurface& screen, const TRect& changed,
+                                    const std::vector<TRect>& parts) {
+    const TRect box = changed & Screen.Bounds() & screen.Bounds();
+    for (const TRect& part : parts) {
+        const TRect r = part & box;
+        for (i32 y = r.top; y < r.bottom; ++y)
+            std::copy(screen.Row(y) + r.left, screen.Row(y) + r.right, Screen.Row(y) + r.left);
+    }
+    ++PresentCount;
+}
+
 void THeadlessBackend::Insert(TEntry entry) {
     entry.Order = NextOrder++;
     const auto pos =

@@ -22,6 +22,8 @@ public:
 
     TSize GetScreenSize() const override { return Screen.GetSize(); }
     void Present(const TScreenSurface& screen, const TRect& changed) override;
+    void PresentParts(const TScreenSurface& screen, const TRect& changed,
+                      const std::vector<TRect>& parts) override;
     // Each round of polling first serves sound: the wave mix is pulled up to the clock time,
     // its done notices are posted, and the MIDI device's due messages are sent.
     bool PollEvent(TInputEvent& event) override;

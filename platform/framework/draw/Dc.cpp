@@ -287,10 +287,15 @@ TPaintDC::TPaintDC(HWND window, TPrepared prepared)
 TPaintDC::TPrepared TPaintDC::Prepare(HWND window) {
     TDesktop& desktop = TDesktop::Get();
     TPrepared out;
-    out.Ps.rcPaint = desktop.BeginPaint(window, out.Ps.fErase);
+    std::vector<TRect> parts;
+    out.Ps.rcPaint = desktop.BeginPaint(window, out.Ps.fErase, &parts);
     out.Clip = desktop.VisibleRegion(window, true);
+    // Only the invalid pieces are painted: the rest of their box shows what it showed.
     const TPoint origin = desktop.ClientToScreen(window, {0, 0});
-    out.Clip.Intersect(out.Ps.rcPaint.OffsetBy(origin.x, origin.y));
+    if (parts.empty())
+        out.Clip.Intersect(out.Ps.rcPaint.OffsetBy(origin.x, origin.y));
+    else
+        out.Clip.IntersectParts(parts, origin);
     return out;
 }
 

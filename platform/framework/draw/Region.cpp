@@ -36,6 +36,21 @@ void TRegion::Intersect(const TRect& clip) {
     Rects = std::move(out);
 }
 
+void TRegion::IntersectParts(const std::vector<TRect>& parts, const TPoint& offset) {
+    if (parts.size() == 1) {
+        Intersect(parts.front().OffsetBy(offset.x, offset.y));
+        return;
+    }
+    std::vector<TRect> out;
+    for (const TRect& r : Rects)
+        for (const TRect& p : parts) {
+            const TRect piece = r & p.OffsetBy(offset.x, offset.y);
+            if (!piece.IsEmpty())
+                out.push_back(piece);
+        }
+    Rects = std::move(out);
+}
+
 bool TRegion::Contains(const TPoint& p) const {
     for (const TRect& r : Rects)
         if (r.Contains(p))

@@ -15,6 +15,9 @@ public:
 
     void Subtract(const TRect& cut);
     void Intersect(const TRect& clip);
+    // Keeps what lies in any of the rectangles, each moved by offset; the rectangles must not
+    // overlap one another, or the region's own would.
+    void IntersectParts(const std::vector<TRect>& parts, const TPoint& offset);
     bool IsEmpty() const { return Rects.empty(); }
     bool Contains(const TPoint& p) const;
     TRect Bounds() const;

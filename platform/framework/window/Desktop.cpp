@@ -243,6 +243,7 @@ bool TDesktop::CreateWindowFor(HWND w) {
     w->Attr.X = w->Sys.Rect.left;
     w->Attr.Y = w->Sys.Rect.top;
     w->Sys.Update = {};
+    w->Sys.UpdateParts.clear();
     w->Sys.UpdateErase = false;
     Live.insert(w);
     std::vector<HWND>& siblings = SiblingsOf(w);

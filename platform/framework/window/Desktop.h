@@ -133,9 +133,12 @@ public:
     // The part of the window's client area (or whole window) that shows, in desktop pixels.
     TRegion VisibleRegion(HWND w, bool clientOnly) const;
     // Takes the invalid area for painting: erases first when asked, and answers whether
-    // the painter still has to erase.
-    TRect BeginPaint(HWND w, bool& eraseLeft);
+    // the painter still has to erase. The answer is its bounding box; parts, when given, gets
+    // the pieces of it that are invalid (client coordinates, apart from one another).
+    TRect BeginPaint(HWND w, bool& eraseLeft, std::vector<TRect>* parts = nullptr);
     void Present(const TRect& changed);
+    // Only the pieces (inside changed) were painted; none: the whole of changed.
+    void Present(const TRect& changed, const std::vector<TRect>& parts);
 
     // Input from the backend is queued here; tests may also feed it directly.
     void QueueInput(const TInputEvent& event);
@@ -172,8 +175,9 @@ private:
     void PaintDesktopBackground(const TRect& screenRect);
     void PaintNonClientArea(HWND w);
     HWND FindPaintTarget(HWND w) const;
-    // The part of the screen a window's painting may change: its invalid area.
-    TRect PaintedArea(HWND w) const;
+    // The part of the screen a window's painting may change: its invalid area, as its box and,
+    // when it is more than one piece, the pieces (screen coordinates).
+    TRect PaintedArea(HWND w, std::vector<TRect>& parts) const;
     HWND HitTest(TPoint p, int& hit) const;
     void PollBackend();
     bool TranslateInput(const TInputEvent& event, MSG& msg);

@@ -5,6 +5,36 @@
 #include "platform/framework/chrome/Chrome.h"
 #include "platform/framework/draw/Dc.h"
 
+namespace {
+
+// More pieces than this and the window keeps only the box: the clip would cost more than the
+// pixels it spares.
+constexpr size_t MaxUpdateParts = 16;
+
+// Adds a piece to a window's invalid part, merging it with any piece it overlaps so that the
+// pieces stay apart: painting through overlapping clips would draw some pixels twice.
+void AddUpdatePart(TWindowState& sys, const TRect& r) {
+    std::vector<TRect>& parts = sys.UpdateParts;
+    TRect piece = r;
+    for (size_t i = 0; i < parts.size();) {
+        if (parts[i].Touches(piece)) {
+            piece = piece | parts[i];
+            parts[i] = parts.back();
+            parts.pop_back();
+            i = 0;
+            continue;
+        }
+        ++i;
+    }
+    parts.push_back(piece);
+    if (parts.size() > MaxUpdateParts) {
+        parts.clear();
+        parts.push_back(sys.Update | r);
+    }
+}
+
+} // namespace
+
 bool TDesktop::InvalidateRect(HWND w, const TRect* rect, bool erase) {
     if (!IsWindow(w))
         return false;
@@ -12,6 +42,7 @@ bool TDesktop::InvalidateRect(HWND w, const TRect* rect, bool erase) {
     const TRect r = rect != nullptr ? (*rect & client) : client;
     if (r.IsEmpty())
         return true;
+    AddUpdatePart(w->Sys, r);
     w->Sys.Update = w->Sys.Update | r;
     if (erase)
         w->Sys.UpdateErase = true;
@@ -22,6 +53,7 @@ bool TDesktop::ValidateRect(HWND w) {
     if (!IsWindow(w))
         return false;
     w->Sys.Update = {};
+    w->Sys.UpdateParts.clear();
     w->Sys.UpdateErase = false;
     return true;
 }
@@ -118,18 +150,27 @@ TRegion TDesktop::VisibleRegion(HWND w, bool clientOnly) const {
     return region;
 }
 
-TRect TDesktop::BeginPaint(HWND w, bool& eraseLeft) {
+TRect TDesktop::BeginPaint(HWND w, bool& eraseLeft, std::vector<TRect>* parts) {
     eraseLeft = false;
+    if (parts != nullptr)
+        parts->clear();
     if (!IsWindow(w))
         return {};
     const TRect r = w->Sys.Update;
     const bool erase = w->Sys.UpdateErase;
     w->Sys.Update = {};
+    // Handed over rather than copied: the window's list is empty again, as its box is.
+    if (parts != nullptr)
+        std::swap(*parts, w->Sys.UpdateParts);
+    w->Sys.UpdateParts.clear();
     w->Sys.UpdateErase = false;
     if (erase && !r.IsEmpty()) {
         const TRect client = ScreenClientRect(w);
         TRegion clip = VisibleRegion(w, true);
-        clip.Intersect(r.OffsetBy(client.left, client.top));
+        if (parts != nullptr && !parts->empty())
+            clip.IntersectParts(*parts, client.TopLeft());
+        else
+            clip.Intersect(r.OffsetBy(client.left, client.top));
         TDC dc(Screen, client.TopLeft(), std::move(clip));
         eraseLeft = SendMessage(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0) == 0;
     }
@@ -157,22 +198,31 @@ bool TDesktop::UpdateWindow(HWND w) {
     for (size_t i = 0; i < order.size(); ++i)
         for (auto it = order[i]->Sys.ZChildren.rbegin(); it != order[i]->Sys.ZChildren.rend(); ++it)
             order.push_back(*it);
+    std::vector<TRect> parts;
     for (HWND p : order) {
         if (!IsWindow(p) || !IsShowing(p) || p->Sys.Update.IsEmpty())
             continue;
-        const TRect area = PaintedArea(p);
+        const TRect area = PaintedArea(p, parts);
         SendMessage(p, WM_PAINT, 0, 0);
         if (IsWindow(p))
             ValidateRect(p);
-        Present(area);
+        Present(area, parts);
     }
     return true;
 }
 
-TRect TDesktop::PaintedArea(HWND w) const {
+TRect TDesktop::PaintedArea(HWND w, std::vector<TRect>& parts) const {
     // Painting draws through a device context clipped to the invalid area, so nothing else of
     // the window can change: a sprite that moved presents its own few pixels, not the window.
+    parts.clear();
     const TRect client = ScreenClientRect(w);
+    // One piece is the box itself.
+    if (w->Sys.UpdateParts.size() > 1)
+        for (const TRect& part : w->Sys.UpdateParts) {
+            const TRect r = part.OffsetBy(client.left, client.top) & client;
+            if (!r.IsEmpty())
+                parts.push_back(r);
+        }
     return w->Sys.Update.OffsetBy(client.left, client.top) & client;
 }
 
@@ -180,4 +230,14 @@ void TDesktop::Present(const TRect& changed) {
     const TRect r = changed & Screen.Bounds();
     if (Backend != nullptr && !r.IsEmpty())
         Backend->Present(Screen, r);
+}
+
+void TDesktop::Present(const TRect& changed, const std::vector<TRect>& parts) {
+    if (parts.empty()) {
+        Present(changed);
+        return;
+    }
+    const TRect r = changed & Screen.Bounds();
+    if (Backend != nullptr && !r.IsEmpty())
+        Backend->PresentParts(Screen, r, parts);
 }

@@ -173,12 +173,13 @@ LRESULT TDesktop::DispatchMessage(const MSG& msg) {
         return 0;
     if (msg.message != WM_PAINT)
         return SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
-    const TRect area = PaintedArea(msg.hwnd);
+    std::vector<TRect> parts;
+    const TRect area = PaintedArea(msg.hwnd, parts);
     const LRESULT result = SendMessage(msg.hwnd, WM_PAINT, 0, 0);
     // A window that does not paint must not be asked again and again.
     if (IsWindow(msg.hwnd))
         ValidateRect(msg.hwnd);
-    Present(area);
+    Present(area, parts);
     return result;
 }
 

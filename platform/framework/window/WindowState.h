@@ -29,6 +29,9 @@ struct TWindowState {
     TRect Rect;
     // Bounding box of the invalid part, client coordinates.
     TRect Update;
+    // The invalid part itself: rectangles inside Update that overlap one another nowhere. A
+    // sprite that changed in a few places repaints those, not the box around them.
+    std::vector<TRect> UpdateParts;
     bool UpdateErase = false;
     HMENU Menu = nullptr;
     WNDCLASS Class;

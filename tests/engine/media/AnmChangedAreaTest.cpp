@@ -89,6 +89,83 @@ TEST(AnmChangedArea, TheAreaIsTheSpanOfTheChangedPixelsAtAnyColumn) {
     }
 }
 
+// Every changed pixel of a pair of frames, as a mask.
+std::vector<bool> ChangedPixels(const TAnmFrameSource& a, const TAnmFrameSource& b) {
+    std::vector<bool> out(a.Pixels.size());
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = a.Opaque[i] != b.Opaque[i] || (a.Opaque[i] != 0 && a.Pixels[i] != b.Pixels[i]);
+    return out;
+}
+
+// Frames of 120 x 100 changed along a diagonal, in two blocks far apart, and not at all: the
+// parts cover every changed pixel, lie in bands apart from one another, top first, within the
+// box, and cost far fewer pixels than the box where the change is thin.
+TEST(AnmChangedArea, PartsAreBandsCoveringEveryChangedPixel) {
+    constexpr i16 W = 120, H = 100;
+    std::vector<TAnmFrameSource> frames = {MakeFrame(W, H, 0, 0, &AllOpaque)};
+    TAnmFrameSource diagonal = frames[0];
+    for (i32 y = 0; y < H; ++y)
+        for (i32 x = y; x < y + 3; ++x)
+            diagonal.Pixels[static_cast<size_t>(y * W + x)] = 240;
+    TAnmFrameSource blocks = frames[0];
+    for (i32 y = 0; y < H; ++y)
+        for (i32 x = 0; x < W; ++x)
+            if ((x < 20 && y < 20) || (x >= 100 && y >= 80))
+                blocks.Opaque[static_cast<size_t>(y * W + x)] = 0;
+    frames.push_back(diagonal);
+    frames.push_back(blocks);
+    frames.push_back(frames[0]);
+    const std::vector<u8> bytes = TAnmEncoder::Encode(frames, 0, 0);
+    TAnmImage image;
+    ASSERT_TRUE(image.Check(bytes.data(), static_cast<u32>(bytes.size())));
+    for (const u16 k : {u16{1}, u16{2}}) {
+        TRect16 area;
+        TAnmChangedParts parts;
+        ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, k, area, &parts));
+        ASSERT_GT(parts.Count, 1) << "frame " << k;
+        ASSERT_LE(parts.Count, ANM_CHANGED_PARTS);
+        i64 pixels = 0;
+        for (u8 i = 0; i < parts.Count; ++i) {
+            const TRect16& p = parts.Rects[i];
+            EXPECT_EQ(p.Intersect(area), p);
+            if (i > 0) {
+                EXPECT_LE(parts.Rects[i - 1].bottom, p.top);
+            }
+            pixels += static_cast<i64>(p.Width()) * p.Height();
+        }
+        EXPECT_LT(pixels * 2, static_cast<i64>(area.Width()) * area.Height()) << "frame " << k;
+        const std::vector<bool> changed = ChangedPixels(frames[0], frames[k]);
+        for (i32 y = 0; y < H; ++y)
+            for (i32 x = 0; x < W; ++x) {
+                if (!changed[static_cast<size_t>(y * W + x)])
+                    continue;
+                bool covered = false;
+                for (u8 i = 0; i < parts.Count; ++i) {
+                    const TRect16& p = parts.Rects[i];
+                    covered = covered || (x >= p.left && x < p.right && y >= p.top && y < p.bottom);
+                }
+                ASSERT_TRUE(covered) << "frame " << k << " at " << x << "," << y;
+            }
+        // Asked again, the remembered answer is the same.
+        TAnmChangedParts again;
+        ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, k, area, &again));
+        ASSERT_EQ(again.Count, parts.Count);
+        for (u8 i = 0; i < parts.Count; ++i)
+            EXPECT_EQ(again.Rects[i], parts.Rects[i]);
+    }
+    TRect16 area;
+    TAnmChangedParts blockParts;
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, 2, area, &blockParts));
+    EXPECT_EQ(blockParts.Count, 2);
+    EXPECT_EQ(blockParts.Rects[0], (TRect16{0, 0, 20, 20}));
+    EXPECT_EQ(blockParts.Rects[1], (TRect16{100, 80, 120, 100}));
+    TAnmChangedParts none;
+    none.Count = 5;
+    ASSERT_TRUE(image.ChangedArea(bytes.data(), 0, 3, area, &none));
+    EXPECT_TRUE(area.IsEmpty());
+    EXPECT_EQ(none.Count, 0);
+}
+
 class AnmRepaint : public MediaFixture {
 protected:
     void SetUp() override {

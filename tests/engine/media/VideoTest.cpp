@@ -155,7 +155,8 @@ TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
     TGrList& graphics = Video().GetGraphics();
     TJorpRectList expected;
     graphics.CollectDirty(expected);
-    ASSERT_EQ(Rects(expected).size(), 5U);
+    // The part changed in two places gives both.
+    ASSERT_EQ(Rects(expected).size(), 6U);
     for (const i32 policy : {0, 1, 2}) {
         std::unique_ptr<TJorpRectList> first = NewRectList(policy);
         std::unique_ptr<TJorpRectList> second = NewRectList(policy);
@@ -180,6 +181,54 @@ TEST_F(Surface, TakingTheChangesFillsBothListsAndClearsTheMarks) {
         partMoved->MarkChangedWithin({205, 12, 210, 20});
         partMoved->MoveTo(212, 22);
     }
+}
+
+// A graphic changed in places far apart keeps them apart, up to its limit, past which their box
+// is taken; a change of the whole picture outweighs them.
+TEST_F(Surface, AGraphicChangedInPlacesKeepsThemApartUpToItsLimit) {
+    Open();
+    TRecordingGr* g = Add({100, 100, 300, 300}, 30);
+    Window->BuildFrame();
+    const TRect16 places[] = {{104, 104, 120, 120}, {}, {280, 280, 296, 296}};
+    g->MarkChangedWithin(places, 3);
+    TJorpRectList list;
+    Video().GetGraphics().CollectDirty(list);
+    EXPECT_EQ(Rects(list), (std::vector<TRect16>{places[0], places[2]}));
+    Video().GetGraphics().ClearDirty();
+    std::vector<TRect16> many;
+    for (size_t i = 0; i <= GR_CHANGED_PARTS; ++i)
+        many.push_back({static_cast<i32>(100 + 20 * i), 100, static_cast<i32>(110 + 20 * i), 110});
+    g->MarkChangedWithin(many.data(), many.size() - 1);
+    g->MarkChangedWithin(many.back());
+    TJorpRectList box;
+    Video().GetGraphics().CollectDirty(box);
+    EXPECT_EQ(Rects(box), (std::vector<TRect16>{{100, 100, 270, 110}}));
+    Video().GetGraphics().ClearDirty();
+    g->MarkChanged();
+    g->MarkChangedWithin(places, 3);
+    TJorpRectList whole;
+    Video().GetGraphics().CollectDirty(whole);
+    EXPECT_EQ(Rects(whole), (std::vector<TRect16>{g->GetRect(), g->GetRect()}));
+}
+
+// Changed in two places, it is redrawn and shown there only: a pixel of the back buffer between
+// them, changed behind the surface's back, does not reach the screen as the box would bring it.
+TEST_F(Surface, AGraphicChangedInPlacesIsRedrawnAndShownOnlyThere) {
+    Open();
+    TRecordingGr* g = Add({100, 100, 300, 300}, 30);
+    Window->BuildFrame();
+    g->Drawn.clear();
+    TVideoBmp* buffer = Video().GetBackBuffer();
+    ASSERT_TRUE(buffer->IsTopDown());
+    buffer->GetTargetBits()[static_cast<size_t>(200 * buffer->GetPitch() + 200)] = 77;
+    const TRect16 places[] = {{104, 104, 120, 120}, {280, 280, 296, 296}};
+    g->MarkChangedWithin(places, 2);
+    Window->BuildFrame();
+    EXPECT_EQ(g->Drawn, (std::vector<TRect16>{places[0], places[1]}));
+    EXPECT_EQ(ScreenPixel(200, 200), Shown(30));
+    EXPECT_EQ(ScreenPixel(110, 110), Shown(30));
+    // Not redrawn either.
+    EXPECT_EQ(buffer->GetTargetBits()[static_cast<size_t>(200 * buffer->GetPitch() + 200)], 77);
 }
 
 // Sorted by depth either way, equal depths keeping their order, and a list in order already
