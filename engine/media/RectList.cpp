@@ -60,7 +60,7 @@ bool TJorpRectList::Remove(const TRect16& rect) {
 
 void TJorpRectList::Clear() {
     while (!IsEmpty())
-        delete static_cast<TRect16*>(RemoveHead());
+        Recycle(static_cast<TRect16*>(RemoveHead()));
 }
 
 bool TJorpRectList::AddAll(TJorpRectList& source) {

@@ -27,9 +27,9 @@ public:
     const TRect16* First() { return static_cast<const TRect16*>(WalkStart()); }
     const TRect16* Next() { return static_cast<const TRect16*>(WalkNext()); }
 
-    // Removed rectangles go to the spare list and new ones come from it; without one they are
-    // freed and allocated. The list does not own the spare list's node storage, only the
-    // rectangles in it.
+    // Removed and cleared rectangles go to the spare list and new ones come from it; without
+    // one they are freed and allocated. The list does not own the spare list's node storage, only
+    // the rectangles in it.
     void SetSpareList(TSliq* spare) { Spare = spare; }
     bool HasBounds() const { return BoundsSet != 0; }
     const TRect16& GetBoundsRect() const { return Bounds; }

@@ -28,6 +28,7 @@ HWND TJorpVideo::WindowHandle() const {
 
 bool TJorpVideo::CreateDirtyList() {
     DirtyList = NewRectList(DirtyPolicy);
+    DirtyList->SetSpareList(&SpareRects);
     return true;
 }
 void TJorpVideo::DeleteDirtyList() {
@@ -35,6 +36,7 @@ void TJorpVideo::DeleteDirtyList() {
 }
 bool TJorpVideo::CreatePendingList() {
     PendingList = std::make_unique<TJorpRectList>();
+    PendingList->SetSpareList(&SpareRects);
     return true;
 }
 void TJorpVideo::DeletePendingList() {
@@ -42,6 +44,7 @@ void TJorpVideo::DeletePendingList() {
 }
 bool TJorpVideo::CreateRepaintList() {
     RepaintList = NewRectList(RepaintPolicy);
+    RepaintList->SetSpareList(&SpareRects);
     return true;
 }
 void TJorpVideo::DeleteRepaintList() {
@@ -186,6 +189,7 @@ void TJorpVideo::InvalidateUpdateRect() {
     if (UpdateRect.IsEmpty() || hwnd == nullptr || !RepaintList)
         return;
     // Each repainted area on its own: the window then shows those, not the box around them.
+    // Nothing to erase: the back buffer covers every pixel of them.
     for (const TRect16* p = RepaintList->First(); p != nullptr; p = RepaintList->Next()) {
         TRect16 area = *p;
         TJorpDC::AlignRect(area);
@@ -193,7 +197,7 @@ void TJorpVideo::InvalidateUpdateRect() {
         if (area.IsEmpty())
             continue;
         const TRect r = area.ToRect();
-        ::InvalidateRect(hwnd, &r, true);
+        ::InvalidateRect(hwnd, &r, false);
     }
     if (!DeferUpdate)
         ::UpdateWindow(hwnd);

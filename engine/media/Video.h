@@ -123,6 +123,9 @@ protected:
     u8 DeferUpdate = 0;
     // The graphics a frame's changes reach, kept between frames for their storage.
     std::vector<TGr*> InReach;
+    // The three lists' spare rectangles: a frame clears and fills them again, which would
+    // otherwise free and allocate every rectangle every frame. Declared first, gone last.
+    TSliq SpareRects{true, false};
     std::unique_ptr<TJorpRectList> DirtyList;
     std::unique_ptr<TJorpRectList> PendingList;
     std::unique_ptr<TJorpRectList> RepaintList;

@@ -124,6 +124,22 @@ TEST(RectList, RemovedRectanglesAreRecycledThroughTheSpareList) {
     }
     // The list frees what it parked when it goes (ASan would see a leak).
     EXPECT_EQ(spare.GetCount(), 0);
+
+    // Cleared, a list parks its rectangles too, and lists sharing the spare list take them
+    // back; the last to go frees what is left.
+    {
+        TRectMergeList first;
+        TJorpRectList second;
+        first.SetSpareList(&spare);
+        second.SetSpareList(&spare);
+        AddEach(first, {{0, 0, 1, 1}, {5, 5, 6, 6}, {9, 9, 10, 10}});
+        first.Clear();
+        EXPECT_EQ(spare.GetCount(), 3);
+        AddEach(second, {{1, 1, 2, 2}, {3, 3, 4, 4}});
+        EXPECT_EQ(spare.GetCount(), 1);
+        EXPECT_EQ(Contents(second), (TRects{{1, 1, 2, 2}, {3, 3, 4, 4}}));
+    }
+    EXPECT_EQ(spare.GetCount(), 0);
 }
 
 // Covered cells of a 64 x 64 grid.
