@@ -108,9 +108,12 @@ protected:
                     *since = {Now(), Frames()};
                     Session.Backend().Click(screen, button);
                 }),
-                [this, since] {
-                    return Now() >= since->first + ClickGapMs && Frames() >= since->second + 2;
-                }};
+                // Frames stop while a dialog is up: one that opened unasked ends the run.
+                Until(
+                    [this, since] {
+                        return Now() >= since->first + ClickGapMs && Frames() >= since->second + 2;
+                    },
+                    "the table to take a click", 10'000)};
     }
     // The table's buttons by number (table_button), the spots by index, and the seat strip.
     TSteps PressButton(i16 button, TMouseButton which = TMouseButton::Left) {
