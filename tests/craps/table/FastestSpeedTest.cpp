@@ -2,6 +2,7 @@
 // one pinned seed: the fastest settles a roll in at most half the richest's time (the round's
 // fixed waits aside), its puck, losers and payoffs still come with the dealer's gestures, and
 // the mix never reaches full scale.
+#include "InnermostState.h"
 #include "ProgramSupport.h"
 
 #include "craps/bets/spots/BetSpot.h"
@@ -115,12 +116,7 @@ private:
         auto* frame = dynamic_cast<TCasOTCrapsGFW*>(TJorpApp::GetApp()->GetFrame());
         return dynamic_cast<TCasinoCGameLord*>(frame->GetModeWindow()->GetMainGameObject());
     }
-    static TState* Innermost() {
-        TState* state = Lord()->GetRoundState();
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
+    static TState* Innermost() { return InnermostState(Lord()); }
 
     void CloseAt(u64 ms) {
         THeadlessBackend& backend = Session.Backend();

@@ -1,6 +1,7 @@
 // Fifty rolls of the real program on the built data set with a pinned seed: Joe Gambler bets on
 // many spots each roll; no message box and no fatal ending, every cent accounted for, and every
 // dealer's skit list that started a line is heard in the mix the headless device pulls.
+#include "InnermostState.h"
 #include "ProgramSupport.h"
 
 #include "craps/bets/spots/BetSpot.h"
@@ -78,12 +79,7 @@ protected:
     static TCasinoCGameLord* Lord() {
         return dynamic_cast<TCasinoCGameLord*>(Mode()->GetMainGameObject());
     }
-    static TState* Innermost() {
-        TState* state = Lord()->GetRoundState();
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
+    static TState* Innermost() { return InnermostState(Lord()); }
     // Seat 0's bankroll and everything it has in hand and on the table.
     static TMoney Holding() {
         TCasinoCGameLord* lord = Lord();

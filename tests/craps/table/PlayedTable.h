@@ -4,6 +4,7 @@
 // strip, the menus, the dialogs' controls and typed names; the game is only read, never set.
 #pragma once
 
+#include "InnermostState.h"
 #include "MoneyLog.h"
 #include "ProgramSupport.h"
 
@@ -87,12 +88,7 @@ protected:
                    : nullptr;
     }
     static TPlayerMgr& Mgr() { return *Frame()->GetPlayerMgr(); }
-    static TState* Innermost() {
-        TState* state = Lord() != nullptr ? Lord()->GetRoundState() : nullptr;
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
+    static TState* Innermost() { return InnermostState(Lord()); }
     template <class T> static bool Running() { return dynamic_cast<T*>(Innermost()) != nullptr; }
     static u32 Frames() {
         const TJorpModeWindow* mode = Frame() != nullptr ? Mode() : nullptr;

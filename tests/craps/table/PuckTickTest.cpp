@@ -2,6 +2,7 @@
 // new point, the losers taken and the puck lifted off a decided point each happen once, at
 // their tick inside the dealer's skit, or at the skit's end when it is shorter or none plays;
 // and the shooter's pick-up chosen by the shooter's sex.
+#include "InnermostState.h"
 #include "ProgramSupport.h"
 
 #include "craps/bets/spots/BetSpot.h"
@@ -64,12 +65,7 @@ protected:
                 return puck;
         return nullptr;
     }
-    static TState* Innermost() {
-        TState* state = Lord()->GetRoundState();
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
+    static TState* Innermost() { return InnermostState(Lord()); }
     // Every 20 ms (several looks a frame): the table noted by tick, a fresh betting state given
     // the pass line and a dollar on any seven, then the roll.
     void Watch(int rolls) {

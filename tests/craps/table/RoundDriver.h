@@ -4,6 +4,7 @@
 
 #include "../../casino/RecordsFixture.h"
 #include "../bets/spots/OddsSpotSupport.h"
+#include "InnermostState.h"
 #include "casino/GamblerRecord.h"
 
 #include "craps/bets/BetBook.h"
@@ -212,6 +213,22 @@ protected:
             ASSERT_TRUE(Mgr->ActivatePlayer(record, 0));
     }
     TDrivenLord& Lord() { return *dynamic_cast<TDrivenLord*>(CrapsWindow->GetMainGameObject()); }
+    // One frame of the round states on the window's frame clock, the spots' owner keeping
+    // time with it.
+    void Step() {
+        const u32 tick = ++CrapsWindow->Tick;
+        Owner.Tick = tick;
+        Lord().RunState();
+        Lord().StateUpdate(tick);
+    }
+    TState* Innermost() { return InnermostState(&Lord()); }
+    template <class T> T* Running() { return dynamic_cast<T*>(Innermost()); }
+    // Frames until the condition holds, at most the limit.
+    template <class Pred> bool RunUntil(Pred done, int limit = 400) {
+        for (int i = 0; i < limit && !done(); ++i)
+            Step();
+        return done();
+    }
     TCasinoCPlayer& Seat(i16 seat) { return *Lord().GetCrapsPlayer(seat); }
     TCBetSpot& Spot(i16 index) { return *Spots[static_cast<size_t>(index)]; }
     void SetOptions(i16 seat, const TCrapsBetOptions& options) {

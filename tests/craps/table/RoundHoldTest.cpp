@@ -64,7 +64,7 @@ protected:
         ASSERT_TRUE(RunUntil([&] { return Running<TCAct1State>() != nullptr; }));
         // The dealer's opening talk over.
         for (int i = 0; i < 3; ++i)
-            Frame();
+            Step();
     }
     void TearDown() override {
         if (CrapsWindow != nullptr && CrapsWindow->GetMainGameObject() != nullptr)
@@ -76,24 +76,6 @@ protected:
         CrapsTable::TearDown();
         Installed.reset();
     }
-    void Frame() {
-        const u32 tick = ++CrapsWindow->Tick;
-        Owner.Tick = tick;
-        Lord().RunState();
-        Lord().StateUpdate(tick);
-    }
-    TState* Innermost() {
-        TState* state = Lord().GetRoundState();
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
-    template <class T> T* Running() { return dynamic_cast<T*>(Innermost()); }
-    template <class Pred> bool RunUntil(Pred done, int limit = 200) {
-        for (int i = 0; i < limit && !done(); ++i)
-            Frame();
-        return done();
-    }
     void Instruct(i16 seat) {
         Lord().GetSeatPlayerData(seat)[TCasinoPlayerData::InstructionAt] = 1;
     }
@@ -103,7 +85,7 @@ protected:
             Lord().AddToBetInHand(TMoney(chips));
         Region.Fire(JEK_LBUTTONUP, 0, TPoint{});
         Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot));
-        Frame();
+        Step();
     }
     void Press(i16 flag) {
         Lord().ButtonFlags[static_cast<size_t>(flag)] = 1;
@@ -201,11 +183,11 @@ TEST_F(RoundHolds, ARollWithoutFreeOddsIsHeldOnceThenRolls) {
     ASSERT_EQ(Lord().GetPoint(), 2);
     ASSERT_EQ(Lord().RollCount, 1);
     for (int i = 0; i < 5; ++i)
-        Frame();
+        Step();
 
     Press(RollFlag);
     for (int i = 0; i < 5; ++i)
-        Frame();
+        Step();
     EXPECT_TRUE(Signalling());
     EXPECT_EQ(Lord().BettingOpen, 1);
     EXPECT_EQ(Lord().RollCount, 1) << "the first press is held back";
@@ -213,7 +195,7 @@ TEST_F(RoundHolds, ARollWithoutFreeOddsIsHeldOnceThenRolls) {
     EXPECT_EQ(Lord().GetAdviceText(), FreeOddsAdvice(3)) << "the pass line's missing odds";
     Press(RollFlag);
     for (int i = 0; i < 5; ++i)
-        Frame();
+        Step();
     EXPECT_EQ(Lord().RollCount, 1) << "asking cleared the hold: held again";
     EXPECT_TRUE(Signalling());
     Press(RollFlag);

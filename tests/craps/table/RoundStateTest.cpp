@@ -47,26 +47,6 @@ protected:
         Start = TableMoney();
         ASSERT_TRUE(RunUntilBetting());
     }
-    void Frame() {
-        const u32 tick = ++CrapsWindow->Tick;
-        Lord().RunState();
-        Lord().StateUpdate(tick);
-    }
-    TState* Innermost() {
-        TState* state = Lord().GetRoundState();
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
-    template <class T> T* Running() { return dynamic_cast<T*>(Innermost()); }
-    template <class Pred> bool RunUntil(Pred done, int limit = 200) {
-        for (int i = 0; i < limit; ++i) {
-            if (done())
-                return true;
-            Frame();
-        }
-        return done();
-    }
     bool RunUntilBetting() {
         return RunUntil([&] { return Running<TCAct1State>() != nullptr; });
     }
@@ -123,7 +103,7 @@ TEST_F(RoundStates, RollWithNoBetLeftReopensBettingAndTheNextRollRolls) {
     ASSERT_FALSE(Lord().TableHasAnyBet());
     Lord().ButtonFlags[TCasinoCGameLord::RollButton] = 1;
     for (int i = 0; i < 5; ++i)
-        Frame();
+        Step();
     ASSERT_NE(Running<TCAct1State>(), nullptr);
     EXPECT_EQ(Running<TCAct1State>()->GetRollBegun(), 0);
     EXPECT_EQ(Lord().RollCount, 0);
@@ -154,14 +134,14 @@ TEST_P(RoundTakeDown, EndsAFrameAfterTheSeatsLastBetOnlyThen) {
     Tap(c.Bets[0], JEK_LBUTTONDOWN);
     Tap(c.Bets[0], c.Kind);
     EXPECT_FALSE(Spot(c.Bets[0]).HasAmount(Lord().GetCurrentSeat()));
-    Frame();
-    Frame();
-    Frame();
+    Step();
+    Step();
+    Step();
     EXPECT_EQ(Running<TCRemoveState>() == nullptr, c.EndsByItself);
     if (!c.EndsByItself) {
         Lord().ButtonFlags[TCasinoCGameLord::TakeDownButton] = 1;
-        Frame();
-        Frame();
+        Step();
+        Step();
         EXPECT_EQ(Running<TCRemoveState>(), nullptr);
     }
     EXPECT_NE(Running<TCAct1State>(), nullptr);
@@ -269,8 +249,8 @@ TEST_F(RoundButtons, ATakeDownUnderAStillMouseShowsTheSpotsNewCursorAtOnce) {
     ASSERT_FALSE(Spot(0).HasAmount(Lord().GetCurrentSeat()));
     EXPECT_EQ(TableCursor(), 4u) << "nothing left here to take back";
     // The field bet keeps the take-down going; the cursor stays as the take-down left it.
-    Frame();
-    Frame();
+    Step();
+    Step();
     ASSERT_NE(Running<TCRemoveState>(), nullptr);
     EXPECT_EQ(TableCursor(), 4u);
 }
@@ -286,7 +266,7 @@ TEST_P(RoundShake, HoldingRollKeepsTheDealerShakingUntilReleased) {
     Lord().ButtonFlags[TCasinoCGameLord::RollButton] = 1;
     ASSERT_TRUE(RunUntil([&] { return Lord().ShakeCount != 0; }));
     for (int f = 0; f < held; ++f)
-        Frame();
+        Step();
     Lord().LastButtonCode = TCasButton::CodeLeftRelease;
     const u16 shakes = Lord().ShakeCount;
     EXPECT_EQ(shakes, 2 + held) << "one more shake every frame the button is held";

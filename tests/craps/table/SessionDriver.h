@@ -49,25 +49,6 @@ protected:
         CrapsTable::TearDown();
     }
 
-    void Frame() {
-        const u32 tick = ++CrapsWindow->Tick;
-        Owner.Tick = tick;
-        Lord().RunState();
-        Lord().StateUpdate(tick);
-    }
-    TState* Innermost() {
-        TState* state = Lord().GetRoundState();
-        while (state != nullptr && state->GetSubState() != nullptr)
-            state = state->GetSubState();
-        return state;
-    }
-    template <class T> T* Running() { return dynamic_cast<T*>(Innermost()); }
-    template <class Pred> bool RunUntil(Pred done, int limit = 400) {
-        for (int i = 0; i < limit && !done(); ++i)
-            Frame();
-        return done();
-    }
-
     // A table button pressed and released (a right release for a chip takes it back), then
     // the frames until its state has taken it.
     bool Press(i16 button, bool right = false) {
@@ -75,7 +56,7 @@ protected:
         Lord().ButtonFlags[static_cast<size_t>(button)] = 1;
         const bool taken =
             RunUntil([&] { return Lord().ButtonFlags[static_cast<size_t>(button)] == 0; }, 50);
-        Frame();
+        Step();
         return taken;
     }
     // The chip buttons are 11 down to 6 for $1 to $10,000.
@@ -84,13 +65,13 @@ protected:
     void Click(i16 spot) {
         Region.Fire(JEK_LBUTTONUP, 0, TPoint{});
         Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot));
-        Frame();
+        Step();
     }
     // The seat strip's hot key: the next seated gambler takes the table.
     void NextSeat() {
         Region.Fire(JEK_HOTKEY, 0, TPoint{});
         Lord().GetRoundState()->DispatchSeatArea(Region);
-        Frame();
+        Step();
     }
     // The take-down button (shown only while the seat has a bet), a click on each spot, and
     // the button again if the state is still taking bets down. The state starts and ends a
