@@ -58,21 +58,34 @@ bool TSdlBackend::Open(std::string& error) {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // Whoever starts SDL ends it, with everything its libraries opened on the way.
     OwnsSdl = SDL_WasInit(0) == 0;
+    // SDL falls back to drawing into memory when it finds no display; a game nobody can see
+    // is no use, unless that driver was asked for by name.
+    const auto fellBack = [] {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+        return driver != nullptr &&
+               (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0) &&
+               (asked == nullptr || SDL_strcasecmp(asked, driver) != 0);
+    };
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            error = SDL_GetError();
-            return false;
+        // An X server under load refuses the odd connection, and SDL then falls back: a few
+        // more tries, a moment apart, find it.
+        constexpr int Tries = 5;
+        for (int attempt = 1;; ++attempt) {
+            if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+                error = SDL_GetError();
+                return false;
+            }
+            if (!fellBack() || attempt == Tries)
+                break;
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            SDL_Delay(static_cast<u32>(50 * attempt));
         }
         OwnsVideo = true;
     }
-    // SDL falls back to drawing into memory when it finds no display; a game nobody can see
-    // is no use, unless that driver was asked for by name.
-    const char* driver = SDL_GetCurrentVideoDriver();
-    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
-    if (driver != nullptr &&
-        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0) &&
-        (asked == nullptr || SDL_strcasecmp(asked, driver) != 0)) {
-        error = "no display; SDL found only its " + std::string(driver) + " video driver";
+    if (fellBack()) {
+        error = "no display; SDL found only its " + std::string(SDL_GetCurrentVideoDriver()) +
+                " video driver";
         return false;
     }
     // Until the desktop says what it shows: where the frame's menu bar and client area stand
