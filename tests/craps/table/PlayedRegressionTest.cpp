@@ -7,6 +7,7 @@
 // the whole program costs about a fifth of a second, the first 150 are compared with the
 // log's beginning.
 #include "PlayedSession.h"
+#include "RegressionPlan.h"
 
 #include "support/KeptLog.h"
 
@@ -14,18 +15,14 @@
 
 namespace {
 
+// Under the sanitizers the run is the first rolls of the kept log.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int Rolls = 150;
+constexpr int PlayedRolls = 150;
 #else
-constexpr int Rolls = 2000;
+constexpr int PlayedRolls = RegressionRolls;
 #endif
 
 using namespace table_spot;
-// The option pages the gamblers switch between, as in the options dialog: buy (1) or place on
-// 4 and 10, 5 and 9, 6 and 8, then come odds, don't-come odds, place bets and hardways working
-// on the come-out.
-constexpr std::array<TOptionPage, 4> OptionPages = {
-    {{0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 1}, {1, 0, 1, 0, 1, 0, 1}, {0, 1, 0, 1, 0, 1, 0}}};
 
 class PlayedRegression : public PlayedSession {
 protected:
@@ -44,7 +41,7 @@ protected:
             TSteps s = Opening();
             // Each gambler takes his first option page.
             for (size_t seat = 0; seat < 3; ++seat) {
-                Append(s, Options(OptionPages[seat]));
+                Append(s, Options(RegressionOptionPages[seat]));
                 Append(s, ClickSeatStrip());
             }
             Then(std::move(s));
@@ -52,7 +49,7 @@ protected:
         }
         // The program then closes with the last shoot's bets still down: what its end hands
         // back or keeps is logged too.
-        if (Roll == Rolls) {
+        if (Roll == PlayedRolls) {
             Played = Log->Text;
             Done = true;
             return false;
@@ -68,11 +65,11 @@ protected:
     TSteps Between(int roll) {
         TSteps s;
         if (roll % 40 == 20) {
-            const size_t page = static_cast<size_t>(roll / 40) % OptionPages.size();
+            const size_t page = static_cast<size_t>(roll / 40) % RegressionOptionPages.size();
             s.push_back(Do([this, page] {
                 Note("seat " + std::to_string(Seat()) + " options page " + std::to_string(page));
             }));
-            Append(s, Options(OptionPages[page]));
+            Append(s, Options(RegressionOptionPages[page]));
         }
         if (roll % 100 == 50)
             Append(s, {DialogButton(table_button::Expert), Shown<TAskTheExpertDialog>("the expert"),
@@ -171,22 +168,23 @@ protected:
 
 TEST_F(PlayedRegression, RollsPlayedThroughTheWindowsPayAsTheKeptLogSays) {
     TScopedRandomSource installed(Dice);
-    EXPECT_EQ(Play(Rolls * 600'000ULL), 0);
+    EXPECT_EQ(Play(PlayedRolls * 600'000ULL), 0);
     ASSERT_TRUE(Done) << "stopped at roll " << Roll;
-    EXPECT_EQ(Roll, Rolls);
-    EXPECT_EQ(Asked, (Rolls + 49) / 100);
+    EXPECT_EQ(Roll, PlayedRolls);
+    EXPECT_EQ(Asked, (PlayedRolls + 49) / 100);
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
     ASSERT_NE(Log, nullptr);
     const std::string& log = Log->Text;
-    if (Rolls == 2000) {
+    if (PlayedRolls == RegressionRolls) {
         for (i16 spot = 0; spot < 43; ++spot)
             EXPECT_NE(log.find(std::string(" ") + SpotName(spot) + " paid "), std::string::npos)
                 << SpotName(spot);
     }
 
     // A shorter run is the kept log's beginning, up to the end of its last roll.
-    CheckKeptLog("played_money.log", Rolls == 2000 ? log : Played, Rolls != 2000);
+    CheckKeptLog("played_money.log", PlayedRolls == RegressionRolls ? log : Played,
+                 PlayedRolls != RegressionRolls);
 }
 
 } // namespace

@@ -13,16 +13,12 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int DefaultRolls = 40;
+constexpr int PlayedSoakRolls = 40;
 #else
-constexpr int DefaultRolls = 300;
+constexpr int PlayedSoakRolls = 300;
 #endif
 
 using namespace table_spot;
-
-// How a gambler bets for a while: the right side with odds, the dark side with lay odds, the
-// numbers, the one-roll props, or anything at all.
-enum class EStrategy { Right, Dark, Numbers, Props, Anything, Count };
 
 class PlayedSoak : public PlayedSession {
 protected:
@@ -153,7 +149,7 @@ protected:
     }
 
     static constexpr double LowBankroll = 500.0;
-    const int Rolls = SoakRolls(DefaultRolls);
+    const int Rolls = SoakRolls(PlayedSoakRolls);
     TLcgRandom Dice;
     TLcgRandom R;
     EStrategy Strategies[3] = {EStrategy::Right, EStrategy::Dark, EStrategy::Anything};

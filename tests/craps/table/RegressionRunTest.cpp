@@ -4,6 +4,7 @@
 // kept in tests/golden, so any change to a payout shows as a diff. Its bankrolls are large
 // enough for the bigger chips on every spot; PlayedRegressionTest.cpp plays the same kind of
 // session through the program's windows.
+#include "RegressionPlan.h"
 #include "SessionDriver.h"
 
 #include "support/KeptLog.h"
@@ -12,17 +13,10 @@
 
 namespace {
 
-constexpr int Rolls = 2000;
-constexpr i16 Pass = 0, DontPass = 1, Come = 2, DontCome = 3;
-constexpr i16 FirstComeNumber = 23, FirstDontComeNumber = 35;
+using namespace table_spot;
 
 // Chip button indexes: $1, $5, $25, $100.
 constexpr int One = 0, Five = 1, TwentyFive = 2, Hundred = 3;
-
-// The option pages the gamblers switch between: buy or place on each pair of numbers, then
-// come odds, don't-come odds, place bets and hardways working on the come-out.
-constexpr std::array<TCrapsBetOptions, 4> OptionPages = {
-    {{0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 1, 1}, {1, 0, 1, 0, 1, 0, 1}, {0, 1, 0, 1, 0, 1, 0}}};
 
 class RegressionRun : public SessionTable {
 protected:
@@ -33,12 +27,12 @@ protected:
         const bool dark = seat == 1;
         if (Lord().ComeOutFlag == 1) {
             Chip(Five);
-            Click(dark ? DontPass : Pass);
+            Click(dark ? DontPass : PassLine);
         } else {
             // Odds behind the line: $10, a multiple that every number pays whole.
             Chip(Five);
             Chip(Five);
-            Click(dark ? DontPass : Pass);
+            Click(dark ? DontPass : PassLine);
             Chip(Five);
             Click(dark ? DontCome : Come);
             // Odds on a come number the seat has (a click on one it lacks is refused).
@@ -79,8 +73,8 @@ protected:
     void Between(int roll) {
         if (roll % 40 == 20) {
             const i16 seat = Lord().CurrentSeat;
-            const size_t page = static_cast<size_t>(roll / 40) % OptionPages.size();
-            SetOptions(seat, OptionPages[page]);
+            const size_t page = static_cast<size_t>(roll / 40) % RegressionOptionPages.size();
+            SetOptions(seat, RegressionOptionPages[page]);
             Log->Note("seat " + std::to_string(seat) + " options page " + std::to_string(page));
         }
         if (roll % 100 == 50) {
@@ -127,8 +121,8 @@ TEST_F(RegressionRun, TwoThousandRollsPayAsTheKeptLogSays) {
     TLcgRandom bets;
     bets.Seed(1987);
     for (i16 seat = 0; seat < 3; ++seat)
-        SetOptions(seat, OptionPages[static_cast<size_t>(seat)]);
-    for (int roll = 0; roll < Rolls && !HasFatalFailure(); ++roll) {
+        SetOptions(seat, RegressionOptionPages[static_cast<size_t>(seat)]);
+    for (int roll = 0; roll < RegressionRolls && !HasFatalFailure(); ++roll) {
         Between(roll);
         ASSERT_FALSE(HasFatalFailure());
         const int seated = Lord().CountOccupiedSeats();
@@ -140,8 +134,8 @@ TEST_F(RegressionRun, TwoThousandRollsPayAsTheKeptLogSays) {
         ASSERT_TRUE(Roll()) << "roll " << roll;
         ASSERT_EQ(TotalCents(), Start) << "roll " << roll;
     }
-    EXPECT_EQ(Lord().RollCount, Rolls);
-    EXPECT_EQ(Asked, Rolls / 100);
+    EXPECT_EQ(Lord().RollCount, RegressionRolls);
+    EXPECT_EQ(Asked, RegressionRolls / 100);
 
     // Every spot of the layout won at least once in the run, so each payout is in the log.
     const std::string& log = Log->Text;

@@ -1,4 +1,5 @@
-// Test support for the soaks: how many rolls a run plays, and the process's memory figures.
+// Test support for the soaks: how many rolls a run plays, how the gamblers bet, and the
+// process's memory figures.
 #pragma once
 
 #include <cstdlib>
@@ -25,3 +26,7 @@ inline long StatusKb(const std::string& field) {
             return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
     return 0;
 }
+
+// How a gambler bets for a while: the right side with odds, the dark side with lay odds, the
+// numbers, the one-roll props, or anything at all.
+enum class EStrategy { Right, Dark, Numbers, Props, Anything, Count };

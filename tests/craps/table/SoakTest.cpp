@@ -12,10 +12,6 @@
 
 namespace {
 
-// How a gambler bets for a while: the right side with odds, the dark side with lay odds,
-// the numbers, the one-roll props, or anything at all.
-enum class EStrategy { Right, Dark, Numbers, Props, Anything, Count };
-
 class Soak : public SessionTable {
 protected:
     void Chips(TLcgRandom& r) {
