@@ -4,7 +4,7 @@
 // standing up and sitting down; every money event goes to a log that must match the one kept
 // in tests/golden, so any change to a payout or to how input reaches the table shows as a
 // diff. An optimized build plays all 2,000 rolls; under the sanitizers, where a roll through
-// the whole program costs about a fifth of a second, the first 150 are compared with the
+// the whole program costs about a fifth of a second, the first 100 are compared with the
 // log's beginning.
 #include "PlayedSession.h"
 #include "RegressionPlan.h"
@@ -17,7 +17,7 @@ namespace {
 
 // Under the sanitizers the run is the first rolls of the kept log.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int PlayedRolls = 150;
+constexpr int PlayedRolls = 100;
 #else
 constexpr int PlayedRolls = RegressionRolls;
 #endif

@@ -13,7 +13,7 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int PlayedSoakRolls = 40;
+constexpr int PlayedSoakRolls = 20;
 #else
 constexpr int PlayedSoakRolls = 300;
 #endif
