@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -218,6 +219,12 @@ constexpr u32 MixSteps = 64;
 } // namespace
 
 u8 Nearest(u8 r, u8 g, u8 b) {
+    // The search walks the whole palette, and the pictures converted have far fewer distinct
+    // colours than pixels.
+    static std::unordered_map<u32, u8> known;
+    const u32 key = (u32{r} << 16) | (u32{g} << 8) | b;
+    if (const auto found = known.find(key); found != known.end())
+        return found->second;
     // Weighted by how the eye tells the channels apart, the red weight following the mean red.
     u8 best = 0;
     i64 bestDistance = -1;
@@ -233,6 +240,7 @@ u8 Nearest(u8 r, u8 g, u8 b) {
             best = static_cast<u8>(i);
         }
     }
+    known.emplace(key, best);
     return best;
 }
 

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <unordered_map>
 
 namespace {
 
@@ -45,7 +44,7 @@ constexpr u32 BmpPixels = 14 + 40 + 1024;
 class TSketch {
 public:
     explicit TSketch(const std::vector<TTrueRgb>& base)
-        : Base(base), Colour(Size()), Touched(Size(), 0) {}
+        : Base(base), Colour(new TTrueRgb[Size()]), Touched(Size(), 0) {}
 
     void Reset() {
         for (i32 y = Top; y < Bottom; ++y)
@@ -94,7 +93,8 @@ public:
             return inside + 0.5;
         });
     }
-    // The polygon's inside, by a point test per subsample.
+    // The polygon's inside, by a point test per subsample. The edges cross each row of
+    // subsamples at places found once per row, so a sample costs a comparison per crossing.
     void Polygon(const std::vector<std::pair<double, double>>& points, TTrueRgb colour) {
         double l = 1e9, t = 1e9, r = -1e9, b = -1e9;
         for (const auto& [x, y] : points) {
@@ -103,15 +103,30 @@ public:
             r = std::max(r, x);
             b = std::max(b, y);
         }
-        for (i32 y = static_cast<i32>(std::floor(t)); y <= static_cast<i32>(std::ceil(b)); ++y)
-            for (i32 x = static_cast<i32>(std::floor(l)); x <= static_cast<i32>(std::ceil(r));
-                 ++x) {
-                int inside = 0;
-                for (int s = 0; s < 16; ++s)
-                    inside += Inside(points, x + (s % 4 + 0.5) / 4, y + (s / 4 + 0.5) / 4) ? 1 : 0;
-                if (inside > 0)
-                    Blend(x, y, colour, inside / 16.0);
+        const i32 left = static_cast<i32>(std::floor(l));
+        const i32 right = static_cast<i32>(std::ceil(r));
+        std::vector<int> inside(static_cast<size_t>(right - left + 1));
+        std::vector<double> crossings;
+        for (i32 y = static_cast<i32>(std::floor(t)); y <= static_cast<i32>(std::ceil(b)); ++y) {
+            std::fill(inside.begin(), inside.end(), 0);
+            for (int row = 0; row < 4; ++row) {
+                Crossings(points, y + (row + 0.5) / 4, crossings);
+                if (crossings.empty())
+                    continue;
+                for (i32 x = left; x <= right; ++x)
+                    for (int column = 0; column < 4; ++column) {
+                        const double sx = x + (column + 0.5) / 4;
+                        bool in = false;
+                        for (const double c : crossings)
+                            if (sx < c)
+                                in = !in;
+                        inside[static_cast<size_t>(x - left)] += in ? 1 : 0;
+                    }
             }
+            for (i32 x = left; x <= right; ++x)
+                if (const int n = inside[static_cast<size_t>(x - left)]; n > 0)
+                    Blend(x, y, colour, n / 16.0);
+        }
     }
 
     // The covered rectangle's pixels in the palette; uncovered ones transparent.
@@ -128,7 +143,7 @@ public:
                     continue;
                 const TTrueRgb& c = Colour[Index(x, y)];
                 const size_t at = static_cast<size_t>((y - top) * frame.Width + (x - left));
-                frame.Pixels[at] = CachedNearest(Channel(c.R), Channel(c.G), Channel(c.B));
+                frame.Pixels[at] = Nearest(Channel(c.R), Channel(c.G), Channel(c.B));
                 frame.Opaque[at] = 1;
             }
         return frame;
@@ -150,25 +165,18 @@ public:
 private:
     static size_t Size() { return static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT; }
     static size_t Index(i32 x, i32 y) { return static_cast<size_t>(y) * TABLE_WIDTH + x; }
-    // The palette's search is slow; a frame has few distinct colours.
-    static u8 CachedNearest(u8 r, u8 g, u8 b) {
-        static std::unordered_map<u32, u8> known;
-        const u32 key = (u32{r} << 16) | (u32{g} << 8) | b;
-        const auto found = known.find(key);
-        if (found != known.end())
-            return found->second;
-        return known[key] = Nearest(r, g, b);
-    }
     static u8 Channel(double v) { return static_cast<u8>(std::clamp(std::lround(v), 0L, 255L)); }
 
-    static bool Inside(const std::vector<std::pair<double, double>>& p, double x, double y) {
-        bool in = false;
+    // Where the polygon's edges cross the line at y, as an even-odd inside test sees them: a
+    // point of the line is inside when an odd number of crossings lie to its right.
+    static void Crossings(const std::vector<std::pair<double, double>>& p, double y,
+                          std::vector<double>& out) {
+        out.clear();
         for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
-            if ((p[i].second > y) != (p[j].second > y) &&
-                x < (p[j].first - p[i].first) * (y - p[i].second) / (p[j].second - p[i].second) +
-                        p[i].first)
-                in = !in;
-        return in;
+            if ((p[i].second > y) != (p[j].second > y))
+                out.push_back((p[j].first - p[i].first) * (y - p[i].second) /
+                                  (p[j].second - p[i].second) +
+                              p[i].first);
     }
 
     template <typename TCoverage>
@@ -201,7 +209,9 @@ private:
     }
 
     const std::vector<TTrueRgb>& Base;
-    std::vector<TTrueRgb> Colour;
+    // Left unset: a pixel is read only once Touched says a stroke set it, and a sketch is made
+    // for every figure, so filling the whole screen each time would cost more than the drawing.
+    std::unique_ptr<TTrueRgb[]> Colour;
     std::vector<u8> Touched;
 };
 
