@@ -42,6 +42,13 @@ struct TStamp {
     bool operator==(const TStamp&) const = default;
 };
 
+// Where a section name first stands: its header line and its last key line, after which a new
+// key of the section goes.
+struct TSectionPlace {
+    size_t Header = 0;
+    size_t LastKey = 0;
+};
+
 struct THeldFile {
     // False for a directory or a file that could not be read: nothing is read from it and
     // no write replaces it.
@@ -49,6 +56,10 @@ struct THeldFile {
     std::vector<std::string> Lines;
     // The first value of each key, by its section and key name in lower case.
     std::map<std::string, std::string> Values;
+    // What a write changes, so that a burst of writes costs no walk over the lines each: the
+    // line of each key in the first section of its name, and each section name's first place.
+    std::map<std::string, size_t> KeyLines;
+    std::map<std::string, TSectionPlace> Sections;
     TStamp Stamp;
     // Changed by an open batch and not yet written.
     bool Pending = false;
@@ -128,16 +139,28 @@ std::string ValueName(const std::string& section, const std::string& key) {
 
 void Index(THeldFile& file) {
     file.Values.clear();
+    file.KeyLines.clear();
+    file.Sections.clear();
     // Keys above the first section belong to none.
     std::optional<std::string> section;
-    for (const auto& line : file.Lines) {
+    TSectionPlace* first = nullptr;
+    for (size_t i = 0; i < file.Lines.size(); ++i) {
+        const std::string& line = file.Lines[i];
         if (const auto name = SectionOf(line)) {
             section = *name;
+            const auto [place, added] = file.Sections.try_emplace(Lower(*name), TSectionPlace{i, i});
+            first = added ? &place->second : nullptr;
             continue;
         }
         std::string value;
-        if (const auto key = KeyOf(line, &value); key && section)
-            file.Values.emplace(ValueName(*section, *key), std::move(value));
+        if (const auto key = KeyOf(line, &value); key && section) {
+            std::string name = ValueName(*section, *key);
+            if (first != nullptr) {
+                file.KeyLines.try_emplace(name, i);
+                first->LastKey = i;
+            }
+            file.Values.emplace(std::move(name), std::move(value));
+        }
     }
 }
 
@@ -302,45 +325,60 @@ std::optional<std::string> FindValue(const std::string& section, const std::stri
     return value->second;
 }
 
-// Puts the key into its section (made when missing), keeping every other line.
-void SetKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+// The key's line as the reader sees it: a "key=value" line of that key, and no section header.
+std::optional<std::string> ValueOfKeyLine(const std::string& line, const std::string& key) {
+    std::string value;
+    const auto k = KeyOf(line, &value);
+    if (!k || Lower(*k) != Lower(Trim(key)) || SectionOf(line))
+        return std::nullopt;
+    return value;
+}
+
+// Puts the key into the first section of its name (made when missing), keeping every other line.
+// The index follows the change where the lines written read back as written; a value or name
+// that reads otherwise (a control character, a ";" or "[" in front) has the file indexed again.
+void SetKey(THeldFile& file, const std::string& section, const std::string& key,
             const std::string& value) {
-    const std::string entry = Trim(key) + "=" + value;
-    std::optional<size_t> sectionLine;
-    std::optional<size_t> lastKeyLine;
-    bool inSection = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (const auto name = SectionOf(lines[i])) {
-            if (inSection)
-                break;
-            inSection = Lower(*name) == Lower(Trim(section));
-            if (inSection)
-                sectionLine = i;
-            continue;
+    std::vector<std::string>& lines = file.Lines;
+    const std::string name = ValueName(section, key);
+    size_t at = 0;
+    if (const auto known = file.KeyLines.find(name); known != file.KeyLines.end()) {
+        // The key keeps the spelling the file already has.
+        at = known->second;
+        lines[at] = *KeyOf(lines[at], nullptr) + "=" + value;
+    } else if (const auto place = file.Sections.find(Lower(Trim(section)));
+               place != file.Sections.end()) {
+        at = place->second.LastKey + 1;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Trim(key) + "=" + value);
+        for (auto& [other, line] : file.KeyLines)
+            line += line >= at ? 1 : 0;
+        for (auto& [other, sectionPlace] : file.Sections) {
+            sectionPlace.Header += sectionPlace.Header >= at ? 1 : 0;
+            sectionPlace.LastKey += sectionPlace.LastKey >= at ? 1 : 0;
         }
-        if (!inSection)
-            continue;
-        if (const auto k = KeyOf(lines[i], nullptr)) {
-            lastKeyLine = i;
-            if (Lower(*k) == Lower(Trim(key))) {
-                // The key keeps the spelling the file already has.
-                lines[i] = *k + "=" + value;
-                return;
-            }
+        place->second.LastKey = at;
+        file.KeyLines.emplace(name, at);
+    } else {
+        if (!lines.empty() && !Trim(lines.back()).empty())
+            lines.emplace_back();
+        std::string header(1, '[');
+        header += Trim(section);
+        header += ']';
+        lines.push_back(std::move(header));
+        lines.push_back(Trim(key) + "=" + value);
+        at = lines.size() - 1;
+        const auto read = SectionOf(lines[at - 1]);
+        if (!read || Lower(*read) != Lower(Trim(section))) {
+            Index(file);
+            return;
         }
+        file.Sections.emplace(Lower(*read), TSectionPlace{at - 1, at});
+        file.KeyLines.emplace(name, at);
     }
-    if (sectionLine) {
-        const size_t at = (lastKeyLine ? *lastKeyLine : *sectionLine) + 1;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
-        return;
-    }
-    if (!lines.empty() && !Trim(lines.back()).empty())
-        lines.emplace_back();
-    std::string header(1, '[');
-    header += Trim(section);
-    header += ']';
-    lines.push_back(std::move(header));
-    lines.push_back(entry);
+    if (const auto read = ValueOfKeyLine(lines[at], key))
+        file.Values.insert_or_assign(name, *read);
+    else
+        Index(file);
 }
 
 // Replaces the file whole: the temporary file is on the disk before it takes the file's
@@ -437,8 +475,7 @@ bool WritePrivateProfileStringA(const std::string& section, const std::string& k
     THeldFile& held = Current(*host);
     if (!held.Usable)
         return false;
-    SetKey(held.Lines, section, key, value);
-    Index(held);
+    SetKey(held, section, key, value);
     held.PlayerFile = TVirtualPaths::IsWritableName(file);
     if (BatchDepth > 0) {
         held.Pending = true;

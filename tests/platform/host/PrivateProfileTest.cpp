@@ -5,7 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <random>
+#include <vector>
+
 namespace {
+
+// The host's disk without the waits for it: these tests replace files hundreds of times.
+class TUnflushedDisk : public TProfileDisk {
+public:
+    bool Flush(int) override { return true; }
+    bool FlushFolder(const std::string&) override { return true; }
+};
 
 TEST(PrivateProfile, MissingFileSectionOrKeyGivesTheDefault) {
     TTempDir dir;
@@ -71,6 +82,54 @@ TEST(PrivateProfile, RefusesWritesThatWouldCorruptTheFile) {
     EXPECT_FALSE(WritePrivateProfileStringA("", "k", "a", "c:\\a.ini"));
     EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "a", "q:\\unmapped.ini"));
     EXPECT_FALSE(std::filesystem::exists(dir.Host("a.ini")));
+}
+
+// A file held in memory follows each write without reading its lines again; whatever the
+// writes, it must answer and write what the same file read afresh before every write does.
+TEST(PrivateProfile, ABurstOfWritesLeavesWhatWritesToAFreshlyReadFileLeave) {
+    TTempDir dir;
+    TUnflushedDisk disk;
+    SetPrivateProfileDisk(&disk);
+    // Keys above any section, a section named twice in two cases, a key twice, junk and blanks.
+    const std::string start = "top=1\r\n; note\r\n[System]\r\nPrevRun=0\r\njunk line\r\n\r\n"
+                              "[other]\r\n3=4\r\n[system]\r\nHD=1\r\nprevrun=9\r\n"
+                              "[C:\\DATA\\DEALER.SKL]\r\n3=7\r\n\r\n";
+    dir.WriteHostFile("held.ini", start);
+    dir.WriteHostFile("fresh.ini", start);
+    // Names and values that read back as written, and some that do not: a comment or a
+    // section header where a key should be, control characters, quotes.
+    const std::vector<std::string> sections = {"System", " SYSTEM ", "other",
+                                               "c:\\data\\dealer.skl", "a[b", "\x01" "bad", "new one"};
+    const std::vector<std::string> keys = {"PrevRun", "prevrun ", "3", ";c", "[k]", "k\x02", "HD"};
+    const std::vector<std::string> values = {"1", "", "  padded ", "\"q\"", "a\x03" "b", "[s]", "x=y"};
+    const auto reads = [&](const std::string& file) {
+        std::vector<std::string> seen;
+        for (const auto& section : sections)
+            for (const auto& key : keys)
+                seen.push_back(GetPrivateProfileStringA(section, key, "-", file));
+        return seen;
+    };
+    std::mt19937 random(20261207);
+    const auto pick = [&](const std::vector<std::string>& from) {
+        return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(random)];
+    };
+    for (int step = 0; step < 300; ++step) {
+        const std::string section = pick(sections);
+        const std::string key = pick(keys);
+        const std::string value = pick(values) + std::to_string(step % 7);
+        const bool held = WritePrivateProfileStringA(section, key, value, "c:\\held.ini");
+        // A change of its times on the disk has the other file read again at its next use.
+        std::filesystem::last_write_time(dir.Host("fresh.ini"),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::hours(1 + step));
+        EXPECT_EQ(WritePrivateProfileStringA(section, key, value, "c:\\fresh.ini"), held);
+        std::filesystem::last_write_time(dir.Host("fresh.ini"),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::hours(1000 + step));
+        ASSERT_EQ(dir.ReadHostFile("held.ini"), dir.ReadHostFile("fresh.ini")) << "step " << step;
+        ASSERT_EQ(reads("c:\\held.ini"), reads("c:\\fresh.ini")) << "step " << step;
+    }
+    SetPrivateProfileDisk(nullptr);
 }
 
 } // namespace
