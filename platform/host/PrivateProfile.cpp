@@ -148,7 +148,8 @@ void Index(THeldFile& file) {
         const std::string& line = file.Lines[i];
         if (const auto name = SectionOf(line)) {
             section = *name;
-            const auto [place, added] = file.Sections.try_emplace(Lower(*name), TSectionPlace{i, i});
+            const auto [place, added] =
+                file.Sections.try_emplace(Lower(*name), TSectionPlace{i, i});
             first = added ? &place->second : nullptr;
             continue;
         }

@@ -98,10 +98,10 @@ TEST(PrivateProfile, ABurstOfWritesLeavesWhatWritesToAFreshlyReadFileLeave) {
     dir.WriteHostFile("fresh.ini", start);
     // Names and values that read back as written, and some that do not: a comment or a
     // section header where a key should be, control characters, quotes.
-    const std::vector<std::string> sections = {"System", " SYSTEM ", "other",
-                                               "c:\\data\\dealer.skl", "a[b", "\x01" "bad", "new one"};
-    const std::vector<std::string> keys = {"PrevRun", "prevrun ", "3", ";c", "[k]", "k\x02", "HD"};
-    const std::vector<std::string> values = {"1", "", "  padded ", "\"q\"", "a\x03" "b", "[s]", "x=y"};
+    const std::vector<std::string> sections = {
+        "System", " SYSTEM ", "other", "c:\\data\\dealer.skl", "a[b", "\001bad", "new one"};
+    const std::vector<std::string> keys = {"PrevRun", "prevrun ", "3", ";c", "[k]", "k\002", "HD"};
+    const std::vector<std::string> values = {"1", "", "  padded ", "\"q\"", "a\003b", "[s]", "x=y"};
     const auto reads = [&](const std::string& file) {
         std::vector<std::string> seen;
         for (const auto& section : sections)
