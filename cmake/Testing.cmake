@@ -15,7 +15,7 @@ function(otcraps_add_tests name)
     set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   endif()
   # An optimized build runs the suite to prove the optimized libraries: the tests' own code,
-  # mostly gtest's macros, gains nothing measurable from -O3 and takes half as long again to compile there.
+  # mostly gtest's macros, runs no faster at -O3 and takes half as long again to compile there.
   if(OTCRAPS_TESTS_O1)
     target_compile_options(${name} PRIVATE -O1)
   endif()

@@ -105,7 +105,7 @@ public:
         }
         const i32 left = static_cast<i32>(std::floor(l));
         const i32 right = static_cast<i32>(std::ceil(r));
-        std::vector<int> inside(static_cast<size_t>(right - left + 1));
+        std::vector<int> inside(static_cast<size_t>(std::max(0, right - left + 1)));
         std::vector<double> crossings;
         for (i32 y = static_cast<i32>(std::floor(t)); y <= static_cast<i32>(std::ceil(b)); ++y) {
             std::fill(inside.begin(), inside.end(), 0);
