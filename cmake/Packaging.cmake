@@ -1,13 +1,15 @@
 # The Debian package of the install: `cpack -G DEB` in a release build folder writes
-# otcraps_<version>_<arch>.deb, installing under /usr.
+# otcraps_<version>_<arch>.deb, installing under /usr, the program in /usr/games.
 set(CPACK_PACKAGE_NAME otcraps)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "otcraps developers")
 set(CPACK_PACKAGE_CONTACT "otcraps developers <otcraps@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "casino craps game and trainer")
-set(CPACK_PACKAGE_DESCRIPTION "A craps table in a window, with sound: up to three gamblers \
-bet on the layout's spots and roll while a dealer calls the dice, pays and sweeps, and an \
-advisor explains the odds. Each gambler's bankroll and last sessions are kept between runs.")
+# Lines of the long description stay under 80 columns, as Debian's tools read them.
+set(CPACK_PACKAGE_DESCRIPTION "A craps table in a window, with sound: up to three gamblers bet on
+the layout's spots and roll while a dealer calls the dice, pays and sweeps,
+and an advisor explains the odds. Each gambler's bankroll and last sessions
+are kept between runs.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 

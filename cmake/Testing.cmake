@@ -1,6 +1,10 @@
 # Helper that builds one GoogleTest executable for a library and registers it with CTest.
 option(OTCRAPS_UNITY_TESTS "Compile each test program's files in batches (faster from scratch)" OFF)
 option(OTCRAPS_TESTS_O1 "Compile the test programs' own files at -O1; the libraries they test keep the build's level" OFF)
+# Every test ends within this many seconds, or fails naming itself: a hang must not eat CI's whole
+# budget. The slowest take about 20 s under the sanitizers on two cores.
+set(OTCRAPS_TEST_TIMEOUT 300)
+
 function(otcraps_add_tests name)
   cmake_parse_arguments(ARG "" "COST" "SOURCES;LIBS" ${ARGN})
   # CTest starts the costliest tests first: a program whose tests take seconds each should not
@@ -23,5 +27,6 @@ function(otcraps_add_tests name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE OTCRAPS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${name}."
-    PROPERTIES ENVIRONMENT "OTCRAPS_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp" COST ${ARG_COST})
+    PROPERTIES ENVIRONMENT "OTCRAPS_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp" COST ${ARG_COST}
+    TIMEOUT ${OTCRAPS_TEST_TIMEOUT})
 endfunction()

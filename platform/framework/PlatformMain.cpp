@@ -27,7 +27,7 @@ std::string UsageText(std::span<const TBackendChoice> backends) {
            names +
            ")\n"
            "  --script=FILE     play a file of input (with --headless)\n"
-           "  --help            print this help and exit\n"
+           "  -h, --help        print this help and exit\n"
            "  --version         print the version and exit";
 }
 
@@ -52,7 +52,7 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
             wanted = arg.substr(10);
         } else if (arg.rfind("--script=", 0) == 0) {
             script = arg.substr(9);
-        } else if (arg == "--help") {
+        } else if (arg == "--help" || arg == "-h") {
             help = true;
         } else if (arg == "--version") {
             version = true;

@@ -77,8 +77,8 @@ TResourcePicture Splash() {
     ShadowedTitle(c, 26, 24, 32);
     DicePair(c, 200, 145, 40);
     c.TextCentred(200, 196, "A casino craps table and trainer", 13, false, Cream);
-    c.TextCentred(200, 216, "Version 1.0    Copyright \xA9 2001 Olbin Tevrani's", 11, false,
-                  Blend(Cream, Felt, 0.25));
+    c.TextCentred(200, 216, "Version " OTCRAPS_VERSION "    Copyright \xA9 2001 Olbin Tevrani's",
+                  11, false, Blend(Cream, Felt, 0.25));
     return Picture(TPictureKind::Bitmap, {5, 8}, c);
 }
 

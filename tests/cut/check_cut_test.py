@@ -148,6 +148,13 @@ class BannedTest(CutTree):
             ('void* Open() {\n    return fopen("x", "r");\n}\n', "calls fopen()"),
             ("void Keep(\n    FILE* file);\n", "uses FILE*"),
             ("void Read(\n    std::ifstream& in);\n", "uses std::ifstream"),
+            ('void Run() {\n    std::system("ls");\n}\n', "calls system()"),
+            ("void Stop() {\n    abort();\n}\n", "calls abort()"),
+            ("unsigned Seed(\n    std::random_device& device);\n", "uses std::random_device"),
+            ("auto Now() {\n    return std::chrono::system_clock::now();\n}\n",
+             "uses std::chrono::system_clock"),
+            ('bool Has() {\n    return std::filesystem::exists("x");\n}\n',
+             "uses std::filesystem"),
         ]
         for body, words in cases:
             with self.subTest(words):
@@ -155,16 +162,85 @@ class BannedTest(CutTree):
                 self.assert_refused("banned", [("high/Host.cpp:3", words)])
 
     def test_backend_headers_in_the_game_are_refused(self):
-        for header in ("SDL2/SDL.h", "ft2build.h", "png.h", "fluidsynth.h", "fstream"):
+        for header in ("SDL2/SDL.h", "ft2build.h", "png.h", "fluidsynth.h", "fstream", "filesystem"):
             with self.subTest(header):
                 self.write("high/Host.cpp", f"// A breach.\n\n#include <{header}>\n")
                 self.assert_refused("banned", [("high/Host.cpp:3", f"includes <{header}>")])
+
+    def test_a_file_not_yet_added_is_checked_and_an_ignored_one_is_not(self):
+        def git(*words):
+            subprocess.run(["git", *words], cwd=self.root, check=True, capture_output=True)
+
+        git("init", "-q")
+        self.write(".gitignore", "/scratch/\n")
+        git("add", "-A")
+        breach = '// A breach.\nvoid Run() {\n    std::system("ls");\n}\n'
+        self.write("high/New.cpp", breach)
+        self.write("scratch/Old.cpp", breach)
+        self.assert_refused("banned", [("high/New.cpp:3", "calls system()")])
 
     def test_tools_and_tests_may_call_the_host(self):
         body = '// Host calls.\n#include <fstream>\nvoid Go() {\n    std::exit(rand());\n}\n'
         self.write("tools/gen/Gen.cpp", body)
         self.write("tests/low/Files.cpp", body)
         self.assertEqual(self.run_check("banned"), (0, []))
+
+
+class TimeoutsTest(CutTree):
+    def listed(self, limit):
+        """A configured tree of one test, with the given time limit or none."""
+        self.write("tests/CMakeLists.txt", TEST_LISTS + "enable_testing()\n"
+                   "add_test(NAME low_tests COMMAND low_tests)\n" + (
+                       f"set_tests_properties(low_tests PROPERTIES TIMEOUT {limit})\n"
+                       if limit else ""))
+        self.edit("CMakeLists.txt", "add_subdirectory(low)", "enable_testing()\nadd_subdirectory(low)")
+        build = os.path.join(self.root, "build")
+        configure = subprocess.run(
+            [CMAKE, "-S", self.root, "-B", build], capture_output=True, text=True
+        )
+        self.assertEqual(configure.returncode, 0, configure.stdout + configure.stderr)
+
+    def test_a_test_without_a_time_limit_is_refused(self):
+        self.listed(None)
+        self.assert_refused("timeouts", [("low_tests", "has no TIMEOUT")])
+
+    def test_a_test_with_a_time_limit_passes(self):
+        self.listed(60)
+        self.assertEqual(self.run_check("timeouts"), (0, []))
+
+
+class UnchangedTest(CutTree):
+    def test_a_tracked_file_changed_after_the_record_is_named(self):
+        def git(*words):
+            subprocess.run(["git", *words], cwd=self.root, check=True, capture_output=True)
+
+        git("init", "-q")
+        git("add", "-A")
+        git("-c", "user.name=t", "-c", "user.email=t@t", "commit", "-qm", "tree")
+        # A change made before the run is the developer's own and is not the suite's.
+        self.edit("low/Low.h", "int Low();", "int Low(); // edited")
+        record = os.path.join(self.root, "build-record.json")
+        args = [sys.executable, CHECK, "--root", self.root, "--record-tree", record]
+        self.assertEqual(subprocess.run(args, capture_output=True).returncode, 0)
+        self.write("untracked.txt", "made by a test\n")
+        code, lines = self.run_check_with_record(record)
+        self.assertEqual((code, lines), (0, []))
+        self.edit("high/High.cpp", "return Low()", "return 2 * Low()")
+        code, lines = self.run_check_with_record(record)
+        self.assertEqual(code, 1, lines)
+        self.assertEqual(len(lines), 1, lines)
+        self.assertTrue(lines[0].startswith("high/High.cpp: changed since"), lines)
+        # A file the developer had changed, changed again by the suite, counts too.
+        self.edit("high/High.cpp", "return 2 * Low()", "return Low()")
+        self.assertEqual(self.run_check_with_record(record), (0, []))
+        self.edit("low/Low.h", "// edited", "// edited twice")
+        code, lines = self.run_check_with_record(record)
+        self.assertEqual(code, 1, lines)
+
+    def run_check_with_record(self, record):
+        args = [sys.executable, CHECK, "--root", self.root, "--tree-record", record, "unchanged"]
+        p = subprocess.run(args, capture_output=True, text=True)
+        return p.returncode, p.stdout.splitlines()
 
 
 class FormatTest(CutTree):

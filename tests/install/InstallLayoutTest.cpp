@@ -119,19 +119,22 @@ TEST(InstallLayoutTest, AnInstallIntoAPrefixHoldsTheProgramItsDataItsHelpAndTheD
         if (!entry.is_directory())
             files.insert(fs::relative(entry.path(), prefix).string());
     EXPECT_EQ(files, (std::set<std::string>{
-                         "bin/otcraps",
+                         "games/otcraps",
                          "share/otcraps/data/otcraps.det",
                          "share/otcraps/data/otcraps.dew",
                          "share/otcraps/otcraps.hlp",
                          "share/applications/otcraps.desktop",
                          "share/icons/hicolor/48x48/apps/otcraps.png",
                          "share/icons/hicolor/256x256/apps/otcraps.png",
+                         "share/man/man6/otcraps.6.gz",
+                         "share/doc/otcraps/copyright",
+                         "share/doc/otcraps/changelog.gz",
                      }));
 
     // The installed program runs from where it lies.
-    EXPECT_NE(fs::status(prefix / "bin/otcraps").permissions() & fs::perms::owner_exec,
+    EXPECT_NE(fs::status(prefix / "games/otcraps").permissions() & fs::perms::owner_exec,
               fs::perms::none);
-    std::string askVersion = Quoted(prefix / "bin/otcraps");
+    std::string askVersion = Quoted(prefix / "games/otcraps");
     askVersion += " --version";
     const auto [versionCode, version] = RunCommand(askVersion, work.Path / "version.txt");
     EXPECT_EQ(versionCode, 0);
@@ -155,6 +158,25 @@ TEST(InstallLayoutTest, AnInstallIntoAPrefixHoldsTheProgramItsDataItsHelpAndTheD
 
     EXPECT_TRUE(IsIcon(prefix / "share/icons/hicolor/48x48/apps/otcraps.png", 48));
     EXPECT_TRUE(IsIcon(prefix / "share/icons/hicolor/256x256/apps/otcraps.png", 256));
+
+    // The manual page and the changelog name the version the program reports, and the
+    // copyright file carries the title card's line.
+    std::string readManual = "gzip -dc ";
+    readManual += Quoted(prefix / "share/man/man6/otcraps.6.gz");
+    const auto [manualCode, manual] = RunCommand(readManual, work.Path / "manual.txt");
+    EXPECT_EQ(manualCode, 0) << manual;
+    EXPECT_NE(manual.find(".TH OTCRAPS 6 "), std::string::npos) << manual;
+    EXPECT_NE(manual.find("\"otcraps " OTCRAPS_VERSION "\""), std::string::npos) << manual;
+    for (const char* word : {"\\-\\-headless", "\\-h", "\\-\\-version", "F11", "Alt+Enter"})
+        EXPECT_NE(manual.find(word), std::string::npos) << word;
+    std::string readChangelog = "gzip -dc ";
+    readChangelog += Quoted(prefix / "share/doc/otcraps/changelog.gz");
+    const auto [changelogCode, changelog] = RunCommand(readChangelog, work.Path / "changes.txt");
+    EXPECT_EQ(changelogCode, 0) << changelog;
+    EXPECT_EQ(changelog.rfind("otcraps (" OTCRAPS_VERSION ") ", 0), 0U) << changelog;
+    EXPECT_NE(
+        ReadFile(prefix / "share/doc/otcraps/copyright").find("Copyright: 2001 Olbin Tevrani's"),
+        std::string::npos);
 }
 
 // A player who cannot write to the install plays from another folder: the game finds its data
@@ -174,7 +196,7 @@ TEST(InstallLayoutTest, TheInstalledGamePlaysFromElsewhereAndSavesOnlyInThePlaye
     play += " && OTCRAPS_HOME=";
     play += Quoted(home);
     play += ' ';
-    play += Quoted(prefix / "bin/otcraps");
+    play += Quoted(prefix / "games/otcraps");
     play += " --headless --script=";
     play += Quoted(work.Path / "run.txt");
     const auto [code, output] = RunCommand(play, work.Path / "play.log");

@@ -81,6 +81,11 @@ TEST(MoneyTest, FormatTable) {
         {1234567.89, true, true, true, "$1,234,567.89"},
         {0.0, false, false, false, "$0"},
         {0.29, true, false, false, "$0.29"},
+        // Ten cents is the first amount of two cent digits: neither ".010" nor ".1".
+        {0.10, true, false, false, "$0.10"},
+        {1.10, true, true, false, "$1.10"},
+        {-0.10, true, true, false, "-$0.10"},
+        {0.09, true, false, false, "$0.09"},
         {-12.07, true, true, true, "-$12.07"},
         {-12.07, false, true, true, "-$12"},
         {999.0, false, false, true, "$999"},

@@ -75,6 +75,12 @@ TEST(PlatformMainTest, HelpAndVersionGoToStdoutAndEndTheRunBeforeAnyBackend) {
     EXPECT_EQ(both.Code, 0);
     ExpectUsage(both.Out);
 
+    // The short spelling every other program takes.
+    const TRun shortHelp = Start({"-h"});
+    EXPECT_EQ(shortHelp.Code, 0);
+    EXPECT_EQ(shortHelp.Out, help.Out);
+    EXPECT_EQ(shortHelp.Err, "");
+
     EXPECT_EQ(BackendsMade, 0);
     EXPECT_EQ(ProgramRuns, 0);
 }
@@ -83,7 +89,7 @@ TEST(PlatformMainTest, AnUnknownOptionIsRefusedWithTheUsageOnStderr) {
     BackendsMade = ProgramRuns = 0;
     for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
              {"--headles"},
-             {"-h"},
+             {"-hh"},
              {"-"},
              {"--"},
              {"--script"},
