@@ -1,4 +1,4 @@
-// TBetBook: the table's 43 bet spots by BetSpotIndex, and one roll settled over all of them.
+// TBetBook: the table's 43 bet spots by spot number (0-42), and one roll settled over them all.
 #include "craps/bets/BetBook.h"
 
 #include "craps/bets/BoxNumberBets.h"

@@ -4,7 +4,7 @@
 
 #include "engine/foundation/Money.h"
 
-// The lord holds none in play. Spots are BetSpotIndex values, seats 0 to 2.
+// The lord holds none in play. Spots are the spot numbers 0 to 42, seats 0 to 2.
 class TMoneyLedger {
 public:
     virtual ~TMoneyLedger() = default;
