@@ -86,6 +86,11 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
         LogError("the " + choice->Name + " backend plays no script; --headless does");
         return 1;
     }
+    // The game's data is read from beside the program or its installed folder; what it writes
+    // goes to the player's folder, made when the program first uses it. Mapped before the
+    // backend is made, so that the backend is gone before the mapping: whatever it writes at
+    // its end lands in the player's folder, never beside the program.
+    const TPlayerFolderMapping folders(argc > 0 ? argv[0] : nullptr);
     std::unique_ptr<TBackend> backend = choice->Create();
     if (!backend) {
         LogError("the " + choice->Name + " backend could not start");
@@ -100,20 +105,20 @@ int PlatformMain(int argc, char** argv, int (*owlMain)(int, char**),
             return 1;
         }
     }
-    // The game's data is read from beside the program or its installed folder; what it writes
-    // goes to the player's folder, made when the program first uses it (after the presenter
-    // below is in, for the box that says it cannot be).
-    const TPlayerFolderMapping folders(argc > 0 ? argv[0] : nullptr);
     RegisterWinGLibrary();
-    TDesktop::Get().AttachBackend(backend.get());
     {
-        // On a real screen boxes are drawn and answered by the user; the headless backend
-        // keeps the console presenter (or whatever recorder a test installed).
+        // On a real screen boxes are drawn and answered by the user, from the attaching on:
+        // what the backend reads then may find the player's folder unusable, which a box
+        // says. The headless backend keeps the console presenter (or whatever recorder a
+        // test installed).
         std::optional<TMessageBoxUi> boxes;
         if (choice->Name != "headless")
             boxes.emplace();
+        TDesktop::Get().AttachBackend(backend.get());
         args.push_back(nullptr);
         const int code = owlMain(static_cast<int>(args.size()) - 1, args.data());
+        if (choice->Finish)
+            choice->Finish(*backend);
         TDesktop::Get().AttachBackend(nullptr);
         return code;
     }

@@ -16,6 +16,10 @@ struct TBackendChoice {
     std::function<bool(TBackend&, const std::string& hostPath, std::string& error)> LoadScript = {};
     // What a script file holds, for the message that refuses one.
     std::string ScriptUsage = {};
+    // Called on the backend once the program's main function has returned, while it is still
+    // attached, boxes can still be shown and the player's folder is still mapped: what the
+    // backend keeps between runs is written then. Empty for backends that keep nothing.
+    std::function<void(TBackend&)> Finish = {};
 };
 
 // The backend is named by "--backend=NAME" or "--headless" on the command line (both are

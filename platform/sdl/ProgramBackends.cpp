@@ -12,8 +12,8 @@
 
 namespace {
 
-// The settings file the program keeps beside itself, named after it; the window's placement
-// lives there too.
+// The settings file, named after the program (mapped to the player's folder like every file the
+// program writes); the window's placement lives there too.
 std::string ProgramSettingsFile() {
     std::string path = TVirtualPaths::ProgramPath();
     const size_t dot = path.rfind('.');
@@ -26,7 +26,8 @@ void RegisterProgramBackends() {
     // The game's sound loads the wave mixer by name, whichever backend runs it.
     RegisterWaveMixLibrary();
     RegisterBackend(
-        {"sdl", []() -> std::unique_ptr<TBackend> {
+        {"sdl",
+         []() -> std::unique_ptr<TBackend> {
              std::string error;
              TSdlOptions options;
              options.SettingsFile = ProgramSettingsFile();
@@ -34,7 +35,10 @@ void RegisterProgramBackends() {
              if (!backend)
                  LogError("cannot open a window (" + error + "); --headless runs without one");
              return backend;
-         }});
+         },
+         {},
+         {},
+         [](TBackend& backend) { static_cast<TSdlBackend&>(backend).KeepPlacement(); }});
     RegisterBackend(
         {"headless",
          []() -> std::unique_ptr<TBackend> { return std::make_unique<THeadlessBackend>(); },

@@ -94,6 +94,7 @@ bool TSdlBackend::Open(std::string& error) {
     const i32 menu = TDesktop::Get().GetSystemMetrics(SM_CYMENU);
     const TPoint at{(Options.Desktop.cx - client.cx) / 2, (Options.Desktop.cy - client.cy) / 2};
     Shown = {at.x, at.y - menu, at.x + client.cx, at.y + client.cy};
+    SizedFor = Shown.Size();
     const TSize size = FittingWindowSize();
     Window = SDL_CreateWindow(Options.Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                               size.cx, size.cy, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
@@ -103,8 +104,7 @@ bool TSdlBackend::Open(std::string& error) {
     }
     WindowedSize = Asked = size;
     // Smaller than the frame at its own size would show nothing worth playing with.
-    SDL_SetWindowMinimumSize(Window, std::max(1, Shown.Width() / 2),
-                             std::max(1, Shown.Height() / 2));
+    SDL_SetWindowMinimumSize(Window, std::max(1, SizedFor.cx / 2), std::max(1, SizedFor.cy / 2));
     // Drawn into the window's own surface where no graphics card draws; SDL's software
     // renderer where even that surface cannot be had.
     Renderer = CreateCardRenderer(Window);
@@ -177,7 +177,7 @@ void TSdlBackend::WakeFromAudioThread() {
 }
 
 TSize TSdlBackend::FittingWindowSize() const {
-    const TSize shown = Shown.Size();
+    const TSize shown = SizedFor;
     i32 scale = Options.Scale;
     if (scale <= 0) {
         SDL_Rect usable{};
@@ -247,26 +247,19 @@ void TSdlBackend::SetShownArea(const TRect& told) {
     const bool first = !ShownTold;
     ShownTold = true;
     const TRect area = told & TRect{{0, 0}, Options.Desktop};
-    // Between main windows the host window goes on showing what it showed.
-    if (!area.IsEmpty() && area != Shown) {
-        const TSize before = Shown.Size();
+    // Between main windows the host window goes on showing what it showed. The window itself
+    // stays as it is: it is the player's, and a frame that gains or loses its menu bar on the
+    // way from the title card to the table must not make it jump.
+    if (!area.IsEmpty())
         Shown = area;
-        // A window at a whole scale of what it showed keeps that scale for what it shows now.
-        const u32 flags = SDL_GetWindowFlags(Window);
-        int w = 0;
-        int h = 0;
-        SDL_GetWindowSize(Window, &w, &h);
-        if (area.Size() != before && before.cx > 0 && before.cy > 0 &&
-            (flags & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN)) == 0 && w % before.cx == 0 &&
-            w / before.cx == h / std::max(1, before.cy) && h % before.cy == 0) {
-            const i32 scale = std::max(1, w / before.cx);
-            Resize({area.Width() * scale, area.Height() * scale});
-        }
-        SDL_SetWindowMinimumSize(Window, std::max(1, area.Width() / 2),
-                                 std::max(1, area.Height() / 2));
-    }
-    if (first)
+    if (first) {
+        // A desktop attached with its main window already up: the frame may be larger than
+        // the options said.
+        SizedFor = {std::max(SizedFor.cx, Shown.Width()), std::max(SizedFor.cy, Shown.Height())};
+        SDL_SetWindowMinimumSize(Window, std::max(1, SizedFor.cx / 2),
+                                 std::max(1, SizedFor.cy / 2));
         ApplyPlacement();
+    }
     UpdateViewport();
     Redraw();
 }
@@ -294,9 +287,15 @@ void TSdlBackend::SetFullScreen(bool full) {
         return;
     TouchHost();
     const TSize windowed = WindowedSize;
+    if (full)
+        MaximizedUnderFull = (SDL_GetWindowFlags(Window) & SDL_WINDOW_MAXIMIZED) != 0;
     SDL_SetWindowFullscreen(Window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    // Back at the size it had, where no window manager puts it back.
-    if (!full && windowed.cx > 0 && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MAXIMIZED) == 0)
+    // Back as it was, where no window manager puts it back. Window managers drop the maximised
+    // state while a window is full-screen, and the size from before maximising is not what the
+    // player left: a window that was maximised is maximised again.
+    if (!full && MaximizedUnderFull)
+        SDL_MaximizeWindow(Window);
+    else if (!full && windowed.cx > 0 && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MAXIMIZED) == 0)
         Resize(windowed);
     PlacementChanged = true;
     UpdateViewport();
@@ -308,8 +307,9 @@ TSdlPlacement TSdlBackend::GetPlacement() const {
     placement.Size = WindowedSize;
     if (Window != nullptr) {
         const u32 flags = SDL_GetWindowFlags(Window);
-        placement.Maximized = (flags & SDL_WINDOW_MAXIMIZED) != 0;
         placement.FullScreen = (flags & SDL_WINDOW_FULLSCREEN) != 0;
+        placement.Maximized =
+            placement.FullScreen ? MaximizedUnderFull : (flags & SDL_WINDOW_MAXIMIZED) != 0;
     }
     return placement;
 }
@@ -334,8 +334,8 @@ void TSdlBackend::ApplyPlacement() {
         bounds = {0, 0, 16384, 16384};
     // A size the display cannot hold (another display now, or a hand-edited file) is forgotten.
     const TSdlPlacement saved =
-        ReadSdlPlacement(Options.SettingsFile, {Shown.Width() / 2, Shown.Height() / 2},
-                         {std::max(bounds.w, Shown.Width()), std::max(bounds.h, Shown.Height())});
+        ReadSdlPlacement(Options.SettingsFile, {SizedFor.cx / 2, SizedFor.cy / 2},
+                         {std::max(bounds.w, SizedFor.cx), std::max(bounds.h, SizedFor.cy)});
     TouchHost();
     if (saved.Size.cx > 0) {
         Resize(saved.Size);
@@ -345,15 +345,19 @@ void TSdlBackend::ApplyPlacement() {
     }
     if (saved.Maximized)
         SDL_MaximizeWindow(Window);
-    if (saved.FullScreen)
+    if (saved.FullScreen) {
+        MaximizedUnderFull = saved.Maximized;
         SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
 }
 
 void TSdlBackend::KeepPlacement() {
-    if (Options.SettingsFile.empty() || !ShownTold || !PlacementChanged)
+    if (Window == nullptr || Options.SettingsFile.empty() || !ShownTold || !PlacementChanged)
         return;
-    WriteSdlPlacement(Options.SettingsFile, GetPlacement());
+    // Tried once: a file that cannot be written has been reported by the settings already,
+    // and the window keeps its size for the run all the same.
     PlacementChanged = false;
+    WriteSdlPlacement(Options.SettingsFile, GetPlacement());
 }
 
 bool TSdlBackend::ReadWindowPixels(TScreenSurface& out) {

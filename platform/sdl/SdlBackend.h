@@ -21,7 +21,9 @@ struct SDL_Renderer;
 struct TSdlOptions {
     TSize Desktop{800, 600};
     // Until the desktop has a main window, the host window shows where a frame with a client
-    // area of this size and a menu bar stands when centred on the desktop.
+    // area of this size and a menu bar stands when centred on the desktop. The window is sized
+    // for that frame, and keeps its size while the program shows less of it (a frame whose
+    // menu bar takes some of its client area).
     TSize FrameClient{640, 480};
     // The whole scale the window opens at; 0 picks the largest whose window fits the display.
     i32 Scale = 0;
@@ -29,7 +31,8 @@ struct TSdlOptions {
     // The title until the main window gives its caption.
     const char* Title = "otcraps";
     // The settings file (a virtual path) that keeps the window's size, maximised and
-    // full-screen state between runs; empty keeps nothing.
+    // full-screen state between runs; empty keeps nothing. The program maps it to the
+    // player's folder for as long as the backend lives.
     std::string SettingsFile;
 };
 
@@ -58,7 +61,8 @@ public:
     void RaiseHostWindow() override;
     void SetHostIcon(const TIconImage& icon) override;
     // The first area told reads the placement the player left (the settings file can be read
-    // only once the desktop is attached) and applies it.
+    // only once the desktop is attached) and applies it. The window keeps its size when the
+    // area changes: the new one is drawn as large as the window holds.
     void SetShownArea(const TRect& told) override;
     void SetHostTitle(const std::string& title) override;
 
@@ -69,8 +73,14 @@ public:
     std::string GetRendererName() const;
     bool IsFullScreen() const;
     void SetFullScreen(bool full);
-    // The placement as it would be kept now.
+    // The placement as it would be kept now. Full-screen, it is maximised when the window was
+    // maximised as it went full-screen, whatever the host says meanwhile.
     TSdlPlacement GetPlacement() const;
+    // Writes the placement to the settings file when the player has changed it since it was
+    // read or last kept. The program calls it once its main function has returned, while a
+    // box about the file can still be shown; the backend's end keeps what changed after.
+    // A file that cannot be written is left to the settings' own report.
+    void KeepPlacement();
     // Draws the desktop as last presented and reads the host window's pixels back, at the
     // window's own size (the picture, plus any black around it).
     bool ReadWindowPixels(TScreenSurface& out);
@@ -101,7 +111,6 @@ private:
     TSize FittingWindowSize() const;
     void ApplyPlacement();
     void Resize(TSize size);
-    void KeepPlacement();
 
     TSdlOptions Options;
     SDL_Window* Window = nullptr;
@@ -111,8 +120,13 @@ private:
     // The part of the desktop shown, and whether the desktop has said so yet.
     TRect Shown;
     bool ShownTold = false;
+    // What the window's size is worked out for: the frame with its menu bar.
+    TSize SizedFor;
     // The window's size when neither maximised nor full-screen, kept for the settings.
     TSize WindowedSize;
+    // Whether the window was maximised when it went full-screen: window managers drop the
+    // state while the window is full-screen, and leaving it must bring it back.
+    bool MaximizedUnderFull = false;
     // The size the backend last gave the window itself; any other is the player's doing, and
     // the placement is kept at the end only when the player changed it.
     TSize Asked;

@@ -13,8 +13,9 @@ struct TSdlPlacement {
     friend bool operator==(const TSdlPlacement&, const TSdlPlacement&) = default;
 };
 
-// The placement from the settings file (a virtual path). A size outside min to max, in either
-// direction, reads as none; a flag other than 0 or 1 reads as 0.
+// The placement from the settings file (a virtual path). A size that is not a plain number of
+// pixels, or lies outside min to max in either direction, reads as none; a flag other than 0
+// or 1 reads as 0.
 TSdlPlacement ReadSdlPlacement(const std::string& file, TSize min, TSize max);
 // False when the file could not be written.
 bool WriteSdlPlacement(const std::string& file, const TSdlPlacement& placement);

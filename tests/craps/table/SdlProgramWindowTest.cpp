@@ -84,6 +84,9 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     bool fullRead = false;
     TMoney bankrollBefore;
     TMoney bankrollAfter;
+    // The window and its picture at the title card.
+    TSize introWindow;
+    TSdlViewport introView;
     // Clicks the pass line as the window stands now.
     const auto clickPassLine = [&](const char* name) {
         seen.push_back({name, WindowSize(), Sdl->GetViewport(), {-1, -1}, Sdl->IsFullScreen()});
@@ -103,6 +106,8 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
         switch (stage) {
         case Intro:
             if (CurrentModeId() == TCasOTCrapsGFW::IntroModeId && waited(1500)) {
+                introWindow = WindowSize();
+                introView = Sdl->GetViewport();
                 TPoint p(320, 240);
                 Frame()->GetModeWindow()->ClientToScreen(p);
                 Click(p);
@@ -217,6 +222,11 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     EXPECT_FALSE(seen[2].Full);
     EXPECT_EQ(seen[2].Window, seen[0].Window);
     EXPECT_EQ(seen[3].Window, TSize(1001, 777));
+    // The title card's frame is shorter than the table's (its menu bar takes rows of its client
+    // area): the window keeps its size, and the card is drawn at the table's scale.
+    EXPECT_EQ(introWindow, seen[0].Window);
+    EXPECT_TRUE(introView.IsWhole());
+    EXPECT_EQ(introView.Whole, seen[0].View.Whole);
     if (RequireDisplay()) {
         // scripts/check's screen: twice the frame in a window, full-screen between two bars.
         EXPECT_EQ(opened, fitting);

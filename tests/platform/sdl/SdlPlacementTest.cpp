@@ -35,9 +35,9 @@ TEST(SdlPlacementTest, WhatWasKeptIsReadBackAndTheFilesOtherSettingsStay) {
 TEST(SdlPlacementTest, AbsurdValuesReadAsTheDefault) {
     TTempDir dir;
     struct TCase {
-        const char* Width;
-        const char* Height;
-        const char* Maximized;
+        std::string Width;
+        std::string Height;
+        std::string Maximized;
         TSdlPlacement Read;
     };
     const TCase cases[] = {
@@ -49,13 +49,23 @@ TEST(SdlPlacementTest, AbsurdValuesReadAsTheDefault) {
         {"100", "100", "0", {}},
         {"wide", "tall", "0", {}},
         {"99999999999999999999", "998", "0", {}},
+        // A size is a plain number of pixels, nothing before or after it.
+        {"1280px", "998", "1", {{}, true, false}},
+        {"+1280", "998", "0", {}},
+        {"1280.9", "998", "0", {}},
+        {"1280", "0x3e6", "0", {}},
+        {"1280", "9 98", "0", {}},
+        {"1280", std::string(4000, '9'), "0", {}},
         // A flag is 1 or it is not set.
         {"1280", "998", "2", {{1280, 998}, false, false}},
         {"1280", "998", "yes", {{1280, 998}, false, false}},
         {"1280", "998", "-1", {{1280, 998}, false, false}},
+        {"1280", "998", "1x", {{1280, 998}, false, false}},
+        {"1280", "998", "10", {{1280, 998}, false, false}},
     };
     for (const TCase& c : cases) {
-        SCOPED_TRACE(std::string(c.Width) + " x " + c.Height + ", maximised " + c.Maximized);
+        SCOPED_TRACE(c.Width.substr(0, 20) + " x " + c.Height.substr(0, 20) + ", maximised " +
+                     c.Maximized);
         ASSERT_TRUE(WritePrivateProfileStringA("Window", "Width", c.Width, Settings));
         ASSERT_TRUE(WritePrivateProfileStringA("Window", "Height", c.Height, Settings));
         ASSERT_TRUE(WritePrivateProfileStringA("Window", "Maximized", c.Maximized, Settings));
