@@ -3,6 +3,8 @@
 
 #include "casino/GamblerLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr u16 DefaultChipMix[TCasinoPlayerData::ChipKinds] = {5, 4, 3, 9, 1, 0};
@@ -43,6 +45,20 @@ void TCasinoPlayerData::BeginSession(u16 gameCode, TMoney unit) {
 void TCasinoPlayerData::EndSession() {
     History.EndSession(TMoney(GetBankroll()));
     SessionCode = 0;
+}
+
+bool TCasinoPlayerData::CloseLeftSession(u32 lastSaved) {
+    TCCSession* session = History.GetCurrentSession();
+    const bool open = session != nullptr && session->IsOpen();
+    if (!open && SessionCode == 0)
+        return false;
+    // A closed session keeps the end it was given.
+    if (open) {
+        session->End(TMoney(GetBankroll()));
+        session->EndTime = std::max(lastSaved, session->StartTime);
+    }
+    SessionCode = 0;
+    return true;
 }
 
 bool TCasinoPlayerData::Decode(const u8* bytes, size_t size) {

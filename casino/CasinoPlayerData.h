@@ -38,6 +38,10 @@ public:
     void BeginSession(u16 gameCode, TMoney unit);
     // Closes the history's current session on the current bankroll and marks none open.
     void EndSession();
+    // A session that a run which ended without closing it (killed, or crashed) left open:
+    // closed on the bankroll the record holds, at the moment given (never before the session
+    // began), so that it counts as any other. False, and nothing changed, when none was left.
+    bool CloseLeftSession(u32 lastSaved);
 
     u32 GetSessionCode() const { return SessionCode; }
     // A stored byte above 1 counts as on.

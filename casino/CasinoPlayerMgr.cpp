@@ -10,6 +10,9 @@
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "platform/framework/dialogs/Dialog.h"
+#include "platform/host/DateTime.h"
+
+#include <algorithm>
 
 TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 activeLimit,
                                    i16 tableSize, bool forceDefault, TSaveFileHost* host)
@@ -19,6 +22,7 @@ TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory
     // A file that cannot be used has been reported; the gamblers below then play from
     // memory, and nothing is saved.
     LoadSaveFile();
+    CloseLeftSessions();
     if (forceDefault) {
         DeletePlayer(FindPlayer(DefaultName));
         SetupDefaultGambler();
@@ -30,7 +34,11 @@ TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory
 }
 
 TCasinoPlayerMgr::~TCasinoPlayerMgr() {
-    SaveFile();
+    // At the end of a run the mode window's leaving has just saved: the same bytes again would
+    // only make the player wait for the disk twice more, and a disk that refused them a moment
+    // ago would be reported twice.
+    if (HasChangedSinceLastSave())
+        SaveFile();
 }
 
 void TCasinoPlayerMgr::Save() {
@@ -53,6 +61,24 @@ void TCasinoPlayerMgr::ShowStatsDialog(i16 record, TWindow* parent) {
     }
     FlushInactiveBlocks();
     SaveSeatedPlayers();
+}
+
+void TCasinoPlayerMgr::CloseLeftSessions() {
+    // The file's time is when the shoot last saved reached it: as near as can be told to when
+    // the run stopped.
+    const u32 now = TTime().Seconds();
+    const u32 lastSaved = std::min(GetLoadedFileWrittenAt().value_or(now), now);
+    const auto size = static_cast<size_t>(GetPlayerDataSize());
+    for (i16 r = 0; r < GetTableSize(); ++r) {
+        if (!IsUsed(r) || IsActive(r) || !LoadDataBlock(r))
+            continue;
+        u8* block = GetDataBlock(r);
+        TCasinoPlayerData record;
+        if (!record.Decode(block, size) || !record.CloseLeftSession(lastSaved) ||
+            !record.Encode(block, size))
+            FreeDataBlock(r);
+    }
+    FlushInactiveBlocks();
 }
 
 bool TCasinoPlayerMgr::CreateGambler(const std::string& name, u8 sex, TMoney bankroll) {

@@ -43,4 +43,10 @@ public:
 
     // CreatePlayer with the amount in money.
     bool CreateGambler(const std::string& name, u8 sex, TMoney bankroll);
+
+private:
+    // Nobody plays while the manager is made: a session still open in the file was left so by
+    // a run that did not live to close it. Each is closed as the file last had it, and all of
+    // them are written in one save.
+    void CloseLeftSessions();
 };

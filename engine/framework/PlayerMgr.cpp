@@ -8,8 +8,11 @@
 #include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
+#include "platform/host/Log.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -239,7 +242,7 @@ void TPlayerMgr::ClearSeat(i16 seat) {
     // sat down with.
     CopyBlockToRecord(record);
     if (GetDataBlock(record) != nullptr && !WriteDataBlock(record) && !SavingDisabled)
-        ReportSaveError("Write Player Data Failed");
+        ReportWriteFailure("Write Player Data Failed");
     FreeDataBlock(record);
 }
 
@@ -361,7 +364,7 @@ void TPlayerMgr::FlushInactiveBlocks() {
     if (pieces.empty())
         return;
     if (!Commit(pieces) && !SavingDisabled)
-        ReportSaveError("Write Player Data Failed");
+        ReportWriteFailure("Write Player Data Failed");
     for (i16 r = 0; r < TableSize; ++r)
         if (!IsActive(r))
             FreeDataBlock(r);
@@ -388,11 +391,13 @@ TJorpIniFile* TPlayerMgr::GetIniFile() const {
 }
 
 void TPlayerMgr::StoreActivePlayers() {
+    StoredNames = SeatedNames();
     const TJorpIniFile* settings = GetIniFile();
     if (settings == nullptr)
         return;
     for (i16 s = 0; s < SeatCount; ++s)
-        settings->WriteStringN(settings->GetPlayersSection(), s, GetPlayerName(GetActive(s)));
+        settings->WriteStringN(settings->GetPlayersSection(), s,
+                               (*StoredNames)[static_cast<size_t>(s)]);
 }
 
 std::string TPlayerMgr::GetStoredActiveName(i16 seat) const {
@@ -418,6 +423,13 @@ i32 TPlayerMgr::GetPrevRun() const {
 void TPlayerMgr::ReportSaveError(const std::string& text) {
     if (Owner != nullptr)
         Owner->ShowPlayerMessage(text, "Error - Save File");
+}
+
+void TPlayerMgr::ReportWriteFailure(const std::string& text) {
+    // Said first: the box waits for the player, and the reason belongs beside it.
+    LogError(std::string("the save could not be written: ") +
+             std::strerror(LastWriteError != 0 ? LastWriteError : EIO));
+    ReportSaveError(text);
 }
 
 void TPlayerMgr::SetSaveFileHost(TSaveFileHost* host) {

@@ -8,7 +8,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TJorpIniFile;
@@ -133,6 +135,10 @@ public:
     bool LoadSaveFile();
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
+    // What a save would write (the header, the game data, the loaded records and the seated
+    // players' names) differs from what the last save tried to write, whether that save got
+    // through or not; true until a save has been tried.
+    bool HasChangedSinceLastSave() const;
     // The loaded records (the seated players'), the header and the game data, through the
     // same replacement as SaveFile, so that a crash loses only what came after. Called often:
     // a failure is told once, until a save gets through again.
@@ -144,6 +150,11 @@ public:
     // size or its versions is Damaged; one that could not be read is Unreadable, with the
     // system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
+    // The same, keeping what was read (at most the file's size) in bytes.
+    TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
+    // The used records that lie whole in the bytes of a damaged file whose header has this
+    // manager's versions, each of them read as a record is read from a sound file.
+    std::vector<i16> FindWholeRecords(const std::vector<u8>& bytes);
     bool CheckSaveFileSize(i64 size);
     // The versions of the header at the start of the bytes.
     bool CheckSaveHeader(const std::vector<u8>& bytes);
@@ -181,12 +192,19 @@ public:
     const TSaveBlock* GetHeaderBlock() const { return HeaderBlock.get(); }
     const TSaveBlock* GetGameDataBlock() const { return GameDataBlock.get(); }
     const std::string& GetDefaultName() const { return DefaultName; }
+    // When the file the players were loaded from had last been written (a damaged one
+    // included), as the class library's time of day; nothing for a file made afresh or kept
+    // in memory, or when the system cannot tell.
+    std::optional<u32> GetLoadedFileWrittenAt() const { return LoadedFileWrittenAt; }
 
 protected:
     bool IsValidRecord(i16 record) const { return record >= 0 && record < TableSize; }
     bool IsValidSeat(i16 seat) const { return seat >= 0 && seat < SeatCount; }
     // A box with the save file's caption.
     void ReportSaveError(const std::string& text);
+    // The box, with the system's reason for the write that failed last on the error output
+    // beside it.
+    void ReportWriteFailure(const std::string& text);
     i32 GetPrevRun() const;
 
     std::unique_ptr<TSaveBlock> HeaderBlock;
@@ -216,10 +234,17 @@ private:
     // while saving is disabled, before the header and game data were read, and when the
     // file is missing or not of its size.
     bool Commit(const std::vector<TPiece>& pieces);
-    // A damaged file is renamed out of the way and reported; false when it cannot be.
-    bool SetAsideDamagedFile();
+    // A damaged file is renamed out of the way and reported with the number of gamblers
+    // carried out of it; false when it cannot be.
+    bool SetAsideDamagedFile(size_t recovered);
     // The file image of a fresh file.
     bool BuildFreshImage(std::vector<u8>& image);
+    // A fresh file with the carried records in their places, in one replacement.
+    bool RecreateSaveFile(const std::vector<TPiece>& carried);
+    bool WriteFreshContents(const std::vector<TPiece>& carried);
+    // Commit of every loaded piece, remembered as the last save tried.
+    bool CommitLoaded();
+    std::vector<std::string> SeatedNames() const;
     // The message of the first step of ReadAll that fails; empty when all are read.
     std::string ReadAllSteps();
     // Saving off for the run: the players come from a fresh image kept in memory, which
@@ -234,4 +259,11 @@ private:
     bool SeatedSaveFailureTold = false;
     // The file's bytes while saving is disabled.
     std::vector<u8> MemoryImage;
+    std::optional<u32> LoadedFileWrittenAt;
+    // What the last save tried to write: each loaded piece's offset and bytes, and the
+    // seated players' names as the settings were last given them.
+    std::optional<std::vector<std::pair<u32, std::vector<u8>>>> TriedPieces;
+    std::optional<std::vector<std::string>> StoredNames;
+    // The system's reason for the last commit that failed.
+    int LastWriteError = 0;
 };

@@ -4,6 +4,7 @@
 #include "PlayerMgr.h"
 
 #include "engine/framework/SaveFileHost.h"
+#include "platform/host/Log.h"
 #include "platform/host/VirtualPath.h"
 
 #include <algorithm>
@@ -37,6 +38,8 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
 }
 
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
+    LastWriteError = 0;
+    Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
     const i32 size = GetSaveFileSize();
@@ -48,8 +51,10 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     if (SavingDisabled)
         image = MemoryImage;
     if (image.size() != static_cast<size_t>(size) &&
-        (SavingDisabled || !file.ReadWhole(image, static_cast<u32>(size))))
+        (SavingDisabled || !file.ReadWhole(image, static_cast<u32>(size)))) {
+        LastWriteError = Host->GetLastError();
         return false;
+    }
     for (const TPiece& piece : pieces) {
         if (piece.Data == nullptr || piece.Offset > image.size() ||
             piece.Size > image.size() - piece.Offset)
@@ -60,7 +65,10 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
         MemoryImage = std::move(image);
         return true;
     }
-    return file.Replace(image);
+    if (file.Replace(image))
+        return true;
+    LastWriteError = Host->GetLastError();
+    return false;
 }
 
 void TPlayerMgr::ComputeOffsets() {
@@ -113,6 +121,10 @@ bool TPlayerMgr::CheckSaveHeader(const std::vector<u8>& bytes) {
 
 TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error) {
     std::vector<u8> bytes;
+    return CheckSaveFile(error, bytes);
+}
+
+TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>& bytes) {
     i64 size = -1;
     const i32 wanted = GetSaveFileSize();
     switch (File().Look(bytes, static_cast<u32>(std::max(wanted, 0)), size, error)) {
@@ -127,7 +139,24 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error) {
                                                              : TSaveFileCheck::Damaged;
 }
 
-bool TPlayerMgr::SetAsideDamagedFile() {
+std::vector<i16> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes) {
+    std::vector<i16> whole;
+    const i32 size = GetPlayerDataSize();
+    // Another version's records may be laid out otherwise: none of them is taken.
+    if (size < static_cast<i32>(TPlayerData::EncodedSize) || !CheckSaveHeader(bytes))
+        return whole;
+    for (i16 r = 0; r < TableSize; ++r) {
+        const size_t at = RecordOffsets[static_cast<size_t>(r)];
+        if (at > bytes.size() || static_cast<size_t>(size) > bytes.size() - at)
+            break;
+        TPlayerData record;
+        if (record.Decode(bytes.data() + at, static_cast<size_t>(size)) && record.GetUsed() != 0)
+            whole.push_back(r);
+    }
+    return whole;
+}
+
+bool TPlayerMgr::SetAsideDamagedFile(size_t recovered) {
     const std::string kept = File().SetAside();
     if (kept.empty()) {
         SavingDisabled = true;
@@ -135,7 +164,14 @@ bool TPlayerMgr::SetAsideDamagedFile() {
                         "will be saved until the game is started again.");
         return false;
     }
-    ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".");
+    std::string told = "Save File Corrupted\nThe old file is kept as " + kept + ".\n";
+    if (recovered == 0)
+        told += "No gambler could be recovered from it.";
+    else if (recovered == 1)
+        told += "1 gambler was recovered from it.";
+    else
+        told += std::to_string(recovered) + " gamblers were recovered from it.";
+    ReportSaveError(told);
     return true;
 }
 
@@ -160,24 +196,37 @@ bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
 }
 
 bool TPlayerMgr::WriteFreshContents() {
+    return WriteFreshContents({});
+}
+
+bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
     std::vector<u8> image;
     if (!BuildFreshImage(image)) {
         ReportSaveError("Writing to New Save File Failed");
         return false;
     }
+    for (const TPiece& piece : carried)
+        if (piece.Offset <= image.size() && piece.Size <= image.size() - piece.Offset)
+            std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
+    Host->ClearError();
     if (!File().Replace(image)) {
-        ReportSaveError("Create New Save File Failed");
+        LastWriteError = Host->GetLastError();
+        ReportWriteFailure("Create New Save File Failed");
         return false;
     }
     return true;
 }
 
 bool TPlayerMgr::RecreateSaveFile() {
+    return RecreateSaveFile({});
+}
+
+bool TPlayerMgr::RecreateSaveFile(const std::vector<TPiece>& carried) {
     if (SavingDisabled)
         return false;
     if (GetPrevRun() != 0)
         ReportSaveError("Creating New Save File");
-    return WriteFreshContents();
+    return WriteFreshContents(carried);
 }
 
 std::string TPlayerMgr::ReadAllSteps() {
@@ -221,6 +270,9 @@ bool TPlayerMgr::LoadSaveFile() {
     ComputeOffsets();
     SavingDisabled = false;
     MemoryImage.clear();
+    LoadedFileWrittenAt.reset();
+    TriedPieces.reset();
+    StoredNames.reset();
     HeaderBlock.reset();
     GameDataBlock.reset();
     // The player has been told that his folder cannot be used; nothing in it is touched.
@@ -229,7 +281,8 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     int error = 0;
-    const TSaveFileCheck found = CheckSaveFile(error);
+    std::vector<u8> bytes;
+    const TSaveFileCheck found = CheckSaveFile(error, bytes);
     if (found == TSaveFileCheck::Unreadable) {
         // Not damaged: the gamblers may all be in it. It stays exactly as it is.
         ReportUnreadable(error);
@@ -240,18 +293,34 @@ bool TPlayerMgr::LoadSaveFile() {
     File().RemoveStaleTemp();
     if (found == TSaveFileCheck::Missing && GetPrevRun() != 0)
         ReportSaveError("Save File Not Found");
-    if (found == TSaveFileCheck::Damaged && !SetAsideDamagedFile()) {
+    // The gamblers that lie whole in a damaged file go into the fresh one, each in its own
+    // place with every byte it had.
+    std::vector<TPiece> carried;
+    if (found == TSaveFileCheck::Damaged) {
+        const u32 size = static_cast<u32>(std::max(GetPlayerDataSize(), 0));
+        for (const i16 r : FindWholeRecords(bytes)) {
+            const u32 at = RecordOffsets[static_cast<size_t>(r)];
+            carried.push_back({at, bytes.data() + at, size});
+        }
+    }
+    if (found != TSaveFileCheck::Missing)
+        LoadedFileWrittenAt = Host->WrittenAt(SaveFilePath);
+    if (found == TSaveFileCheck::Damaged && !SetAsideDamagedFile(carried.size())) {
+        LoadedFileWrittenAt.reset();
         KeepInMemory();
         return false;
     }
-    if (found != TSaveFileCheck::Good && !RecreateSaveFile())
+    if (found != TSaveFileCheck::Good && !RecreateSaveFile(carried)) {
+        LoadedFileWrittenAt.reset();
         return false;
+    }
     Host->ClearError();
     if (ReadAllSteps().empty())
         return true;
     // Read a moment ago and not now: the disk is failing, and the records not read would
     // be taken for free ones and written over.
     ReportUnreadable(Host->GetLastError());
+    LoadedFileWrittenAt.reset();
     KeepInMemory();
     return false;
 }
@@ -278,7 +347,40 @@ bool TPlayerMgr::WriteAll() {
         ReportSaveError("Write Game Data Failed");
         return false;
     }
-    return Commit(LoadedPieces());
+    return CommitLoaded();
+}
+
+bool TPlayerMgr::CommitLoaded() {
+    const std::vector<TPiece> pieces = LoadedPieces();
+    std::vector<std::pair<u32, std::vector<u8>>> tried;
+    tried.reserve(pieces.size());
+    for (const TPiece& piece : pieces)
+        tried.emplace_back(piece.Offset, std::vector<u8>(piece.Data, piece.Data + piece.Size));
+    TriedPieces = std::move(tried);
+    return Commit(pieces);
+}
+
+std::vector<std::string> TPlayerMgr::SeatedNames() const {
+    std::vector<std::string> names;
+    for (i16 s = 0; s < SeatCount; ++s)
+        names.push_back(GetPlayerName(GetActive(s)));
+    return names;
+}
+
+bool TPlayerMgr::HasChangedSinceLastSave() const {
+    if (!TriedPieces || !StoredNames || !HeaderBlock || !GameDataBlock ||
+        *StoredNames != SeatedNames())
+        return true;
+    const std::vector<TPiece> pieces = LoadedPieces();
+    if (pieces.size() != TriedPieces->size())
+        return true;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const auto& [offset, bytes] = (*TriedPieces)[i];
+        if (pieces[i].Offset != offset || pieces[i].Size != bytes.size() ||
+            !std::equal(bytes.begin(), bytes.end(), pieces[i].Data))
+            return true;
+    }
+    return false;
 }
 
 bool TPlayerMgr::SaveFile() {
@@ -290,7 +392,7 @@ bool TPlayerMgr::SaveFile() {
         SeatedSaveFailureTold = false;
         return true;
     }
-    ReportSaveError("Write Save File Failed");
+    ReportWriteFailure("Write Save File Failed");
     return false;
 }
 
@@ -298,12 +400,12 @@ bool TPlayerMgr::SaveSeatedPlayers() {
     // Without a file read there is nothing to save into; the load told why.
     if (SavingDisabled || !HeaderBlock || !GameDataBlock)
         return false;
-    if (Commit(LoadedPieces())) {
+    if (CommitLoaded()) {
         SeatedSaveFailureTold = false;
         return true;
     }
     if (!SeatedSaveFailureTold)
-        ReportSaveError("Write Save File Failed");
+        ReportWriteFailure("Write Save File Failed");
     SeatedSaveFailureTold = true;
     return false;
 }

@@ -3,11 +3,14 @@
 #include "SaveFileHost.h"
 
 #include "engine/foundation/FileName.h"
+#include "platform/host/DateTime.h"
+#include "platform/host/FileTime.h"
 #include "platform/host/VirtualPath.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 
 TSaveFileHost& TSaveFileHost::Default() {
     static TSaveFileHost host;
@@ -34,7 +37,8 @@ bool TSaveFileHost::Read(THostFile* file, void* buffer, u32 count, u32* done) {
 }
 
 bool TSaveFileHost::Write(THostFile* file, const void* data, u32 count, u32* done) {
-    return WriteFile(file, data, count, done);
+    errno = 0;
+    return NoteFailure(WriteFile(file, data, count, done), EIO);
 }
 
 u32 TSaveFileHost::Seek(THostFile* file, i32 distance, u32 method) {
@@ -42,23 +46,43 @@ u32 TSaveFileHost::Seek(THostFile* file, i32 distance, u32 method) {
 }
 
 bool TSaveFileHost::Flush(THostFile* file) {
-    return FlushFileBuffers(file);
+    errno = 0;
+    return NoteFailure(FlushFileBuffers(file), EIO);
 }
 
 bool TSaveFileHost::Close(THostFile* file) {
-    return CloseHandle(file);
+    errno = 0;
+    return NoteFailure(CloseHandle(file), EIO);
 }
 
 bool TSaveFileHost::Move(const std::string& from, const std::string& to, u32 flags) {
-    return MoveFileExA(from, to, flags);
+    errno = 0;
+    // The file layer's own refusal (a file this program holds open) leaves errno alone.
+    return NoteFailure(MoveFileExA(from, to, flags), EBUSY);
 }
 
 bool TSaveFileHost::Delete(const std::string& path) {
     return DeleteFileA(path);
 }
 
+bool TSaveFileHost::NoteFailure(bool ok, int otherwise) {
+    if (!ok)
+        LastError = errno != 0 ? errno : otherwise;
+    return ok;
+}
+
 std::string TSaveFileHost::DisplayName(const std::string& path) {
     return TVirtualPaths::ToHost(path).value_or(path);
+}
+
+std::optional<u32> TSaveFileHost::WrittenAt(const std::string& path) {
+    const std::optional<i64> wall = GetFileWrittenWallSeconds(path);
+    if (!wall)
+        return std::nullopt;
+    const i64 seconds = LocalSecondsFromWall(*wall) + SecondsFrom1901To1970;
+    if (seconds < 0 || seconds > std::numeric_limits<u32>::max())
+        return std::nullopt;
+    return static_cast<u32>(seconds);
 }
 
 TSaveFile::TSaveFile(TSaveFileHost& host, std::string path) : Host(&host), Path(std::move(path)) {}

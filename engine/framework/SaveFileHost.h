@@ -5,6 +5,7 @@
 #include "platform/host/HostFile.h"
 #include "platform/host/Types.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,13 +27,20 @@ public:
     virtual bool Delete(const std::string& path);
     // What the player knows the file by, to name it in a message.
     virtual std::string DisplayName(const std::string& path);
+    // When the file was last written, as the class library's time of day; nothing when it
+    // cannot be told.
+    virtual std::optional<u32> WrittenAt(const std::string& path);
 
-    // The system's reason (an errno value) for the last open or read that failed; 0 when
-    // none has since ClearError.
+    // The system's reason (an errno value) for the last call that failed; 0 when none has
+    // since ClearError.
     int GetLastError() const { return LastError; }
     void ClearError() { LastError = 0; }
 
 protected:
+    // The call's answer; a failure keeps errno as the reason, or otherwise when the call set
+    // none.
+    bool NoteFailure(bool ok, int otherwise);
+
     int LastError = 0;
 };
 

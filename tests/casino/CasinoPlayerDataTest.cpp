@@ -64,21 +64,27 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
         std::string(12464, '\0') + "\x22" + std::string(7, '\0') + std::string("\1\1\0\0\1\0\1", 7);
     EXPECT_EQ(RecordOnDisk(1), expected);
 
-    // The next run reads the same bytes, which decode to the fields and encode unchanged.
+    // Ending the session the file left open clears the record's mark of it.
+    TCasinoPlayerData left = Decoded(image);
+    EXPECT_EQ(left.GetSessionCode(), 4U);
+    left.EndSession();
+    EXPECT_EQ(left.GetSessionCode(), 0U);
+
+    // The next run reads the same bytes, which decode to the fields and encode unchanged, but
+    // for that mark: the run that left the session open is over, and the next start ends it.
     Make();
     ASSERT_EQ(Mgr->GetActive(1), 1);
     const std::string loaded(reinterpret_cast<char*>(Mgr->GetDataBlock(1)), CasinoRecordSize);
-    EXPECT_EQ(loaded, image);
+    std::string ended = image;
+    ended[31] = '\0';
+    EXPECT_EQ(loaded, ended);
     TCasinoPlayerData back = Decoded(loaded);
     EXPECT_EQ(back.GetName() + std::to_string(back.GetSex()), "Ann Bigwin0");
     EXPECT_EQ(back.GetBankroll() + back.GetStartBankroll(), 1e9 - 3.5);
-    EXPECT_EQ(back.GetSessionCode() * 10 + back.GetInstructionMode(), 41U);
+    EXPECT_EQ(back.GetSessionCode() * 10 + back.GetInstructionMode(), 1U);
     EXPECT_EQ(back.GetChipCount(5), 0x0102 * 6);
     EXPECT_TRUE(back.GetBetOption(1));
-    EXPECT_EQ(Encoded(back), image);
-    // Ending the session the file left open clears the record's mark of it.
-    back.EndSession();
-    EXPECT_EQ(back.GetSessionCode(), 0U);
+    EXPECT_EQ(Encoded(back), ended);
 }
 
 TEST(CasinoPlayerData, HostileRecordsReadSafelyAndClearingForgetsEverything) {
@@ -121,3 +127,40 @@ TEST(CasinoPlayerData, HostileRecordsReadSafelyAndClearingForgetsEverything) {
 }
 
 } // namespace
+
+// What a run that did not live to end its session leaves, closed at the next start.
+TEST(CasinoPlayerData, ASessionLeftOpenClosesOnceOnTheBankrollAndNeverBeforeItBegan) {
+    TFakeClock clock(0, 1'000'000'000);
+    TScopedClockSource clockScope(clock);
+    TCasinoPlayerData record;
+    EXPECT_FALSE(record.CloseLeftSession(5));
+    EXPECT_EQ(Encoded(record), Encoded(TCasinoPlayerData()));
+
+    record.SetBankroll(2040.0);
+    record.BeginSession(1, TMoney(1.0));
+    record.SetBankroll(2075.0);
+    const TCCSession& session = *record.GetHistory().GetCurrentSession();
+    ASSERT_TRUE(record.CloseLeftSession(session.StartTime + 600));
+    EXPECT_FALSE(session.IsOpen());
+    EXPECT_EQ(session.EndBankroll.GetValue() - session.StartBankroll.GetValue(), 35.0);
+    EXPECT_EQ(session.EndTime - session.StartTime, 600U);
+    EXPECT_EQ(record.GetSessionCode(), 0U);
+    // Closed already: nothing more to do, the end stays where it was put.
+    const std::string closed = Encoded(record);
+    EXPECT_FALSE(record.CloseLeftSession(session.StartTime + 9000));
+    EXPECT_EQ(Encoded(record), closed);
+
+    // A clock that stood behind the session's start gives it no time at all.
+    record.BeginSession(1, TMoney(1.0));
+    const TCCSession& next = *record.GetHistory().GetCurrentSession();
+    ASSERT_NE(&next, &session);
+    ASSERT_TRUE(record.CloseLeftSession(next.StartTime - 3600));
+    EXPECT_EQ(next.EndTime, next.StartTime);
+
+    // Only the record's mark left (its session closed): the mark goes, the session stays.
+    std::string marked = Encoded(record);
+    marked[31] = '\4';
+    TCasinoPlayerData left = Decoded(marked);
+    ASSERT_TRUE(left.CloseLeftSession(next.StartTime + 50));
+    EXPECT_EQ(Encoded(left), Encoded(record));
+}

@@ -122,9 +122,11 @@ TEST_F(Gamblers, ADamagedFileIsKeptAsideAndGivesItsGamblersBackWhenMendedAndPutB
     const std::string good = File();
     Dir.WriteHostFile("data/otcraps.sav", good + "junk");
     Make();
-    EXPECT_EQ(Frame.Boxes, Texts{"Save File Corrupted\nThe old file is kept as otcraps.bad."});
+    // Every record lies whole in a file that is only too long.
+    EXPECT_EQ(Frame.Boxes, Texts{"Save File Corrupted\nThe old file is kept as otcraps.bad.\n"
+                                 "3 gamblers were recovered from it."});
     EXPECT_EQ(File("otcraps.bad"), good + "junk");
-    EXPECT_EQ(Mgr->CountUsed() * 1000 + Mgr->GetBankroll(0), 1500.0);
+    EXPECT_EQ(Mgr->CountUsed() * 1000 + Mgr->GetBankroll(0), 3077.0);
 
     SeatNames("", "");
     Dir.WriteHostFile("data/otcraps.sav", File("otcraps.bad").substr(0, good.size()));

@@ -1,15 +1,18 @@
-// The gambler file damaged on the disk: cut short or with a bit flipped anywhere, or barred to
-// the player; each kept aside or left as it is, told once, and the game starts. Also the record
-// seed of the casino record fuzz target.
+// The gambler file damaged on the disk: cut short (its whole gamblers carried over) or with a bit
+// flipped anywhere, or barred to the player; each kept aside or left as it is, told once, and
+// the game starts. Also the record seed of the casino record fuzz target.
 #include "RecordsFixture.h"
 
+#include "casino/GamblerRecord.h"
 #include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
 #include "support/FuzzSeed.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -38,24 +41,72 @@ protected:
     }
 };
 
-TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndAFreshOneMadeAtAnyLength) {
-    const std::string good = GoodFile();
+TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoTheFreshOne) {
+    // Twelve gamblers who have each played a session, so that no two records are alike.
+    Make();
+    for (int n = 1; n < 12; ++n)
+        ASSERT_TRUE(Mgr->CreatePlayer("G" + std::to_string(n), 1, 100.0 * n));
+    for (i16 r = 1; r < 12; ++r) {
+        ASSERT_TRUE(Mgr->LoadDataBlock(r));
+        TGamblerRecord(std::span(Mgr->GetDataBlock(r), CasinoRecordSize))
+            .Edit([r](TCasinoPlayerData& data) {
+                data.BeginSession(1, TMoney(1.0));
+                data.SetBankroll(data.GetBankroll() + r);
+                data.EndSession();
+            });
+        ASSERT_TRUE(Mgr->WriteDataBlock(r));
+        Mgr->FreeDataBlock(r);
+    }
+    SeatNames("", "");
+    const std::string good = File();
+    Frame.Boxes.clear();
+
     Settings.WriteInt("System", "PrevRun", 1);
+    // At the edges of the records, then at seeded lengths up to past the twelfth.
+    std::vector<size_t> lengths = {0,
+                                   230,
+                                   231 + CasinoRecordSize - 1,
+                                   231 + CasinoRecordSize,
+                                   231 + 12 * CasinoRecordSize,
+                                   good.size() - 1};
     TLcgRandom random;
     random.Seed(7);
-    for (int n = 0; n < 12; ++n) {
-        const size_t length = n == 0 ? 0 : static_cast<size_t>(random.Next()) % good.size();
+    for (int n = 0; n < 10; ++n)
+        lengths.push_back(static_cast<size_t>(random.Next()) % (231 + 13 * CasinoRecordSize));
+    std::set<size_t> counts;
+    for (const size_t length : lengths) {
         SCOPED_TRACE(length);
+        const std::string cut = good.substr(0, length);
+        const size_t whole =
+            length < 231 ? 0 : std::min<size_t>((length - 231) / CasinoRecordSize, 12);
+        counts.insert(whole);
         SeatNames("", "");
         std::filesystem::remove(Dir.Host("data/otcraps.bad"));
-        Dir.WriteHostFile("data/otcraps.sav", good.substr(0, length));
+        Dir.WriteHostFile("data/otcraps.sav", cut);
         Frame.Boxes.clear();
         Make();
-        EXPECT_EQ(Frame.Boxes, (Texts{KeptAside, "Creating New Save File"}));
-        EXPECT_EQ(File("otcraps.bad"), good.substr(0, length));
-        EXPECT_EQ(File().size(), good.size());
+        const std::string told = whole == 0 ? "No gambler could be recovered from it."
+                                 : whole == 1
+                                     ? "1 gambler was recovered from it."
+                                     : std::to_string(whole) + " gamblers were recovered from it.";
+        EXPECT_EQ(Frame.Boxes, (Texts{KeptAside + "\n" + told, "Creating New Save File"}));
+        EXPECT_EQ(File("otcraps.bad"), cut);
+        ASSERT_EQ(File().size(), good.size());
+        // Each gambler carried over has every byte he had, where he had it.
+        for (i16 r = 0; r < static_cast<i16>(whole); ++r)
+            EXPECT_TRUE(RecordOnDisk(r) ==
+                        good.substr(231 + CasinoRecordSize * r, CasinoRecordSize))
+                << r;
+        for (i16 r = static_cast<i16>(whole); r < 20; ++r)
+            EXPECT_FALSE(r > 0 && Mgr->IsUsed(r)) << r;
+        // Without Joe among them, a fresh Joe sits down.
+        EXPECT_EQ(Mgr->CountUsed(), std::max<size_t>(whole, 1));
+        EXPECT_EQ(Mgr->GetBankroll(0),
+                  whole == 0 ? 500.0 : Decoded(good.substr(231, CasinoRecordSize)).GetBankroll());
         ExpectStartedAndSaving("cut");
     }
+    // The seeded cuts carried different numbers of them.
+    EXPECT_GT(counts.size(), 6U);
 }
 
 // Only the header's versions tell a damaged file; a flip anywhere else is read as it stands, and
@@ -78,7 +129,8 @@ TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAs
         Make();
         if (at >= 4 && at < 8) {
             ++keptAside;
-            EXPECT_EQ(Frame.Boxes, Texts{KeptAside});
+            // Another version's records are not this one's to read.
+            EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\nNo gambler could be recovered from it."});
             EXPECT_EQ(File("otcraps.bad"), flipped);
             EXPECT_EQ(Mgr->CountUsed(), 1);
         } else {

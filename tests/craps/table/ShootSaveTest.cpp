@@ -1,5 +1,5 @@
 // The seated gamblers reach the save file as each shoot ends, so that a crash loses at most the
-// shoot under way: read back through a manager made afresh on the file, as the next start would.
+// shoot under way: each record read back from the file where it lies.
 #include "RoundDriver.h"
 #include "casino/GamblerRecord.h"
 
@@ -29,17 +29,9 @@ protected:
         SettleRoll(
             Lord(), [] {}, [] {});
     }
-    // The record of the gambler in the seat, as a manager that reads the file now finds it.
-    std::string OnDisk(i16 seat) {
-        const std::string name = Mgr->GetPlayerName(Mgr->GetActive(seat));
-        TFakeFrame nextStart;
-        TCasinoPlayerMgr fresh(&nextStart, "c:\\data\\", 3, 20, false);
-        const i16 record = fresh.FindPlayer(name);
-        if (fresh.GetDataBlock(record) == nullptr && !fresh.LoadDataBlock(record))
-            return "(unread)";
-        return std::string(reinterpret_cast<const char*>(fresh.GetDataBlock(record)),
-                           TCasinoPlayerData::EncodedSize);
-    }
+    // The record of the gambler in the seat, as the file holds it now. Read where it lies: a
+    // manager made afresh on the file would end the sessions this live table keeps open.
+    std::string OnDisk(i16 seat) { return RecordOnDisk(Mgr->GetActive(seat)); }
     std::string InMemory(i16 seat) {
         return std::string(reinterpret_cast<const char*>(Lord().GetSeatPlayerData(seat)),
                            TCasinoPlayerData::EncodedSize);

@@ -14,6 +14,7 @@
 namespace {
 
 const std::string CorruptKept = "Save File Corrupted\nThe old file is kept as ";
+const std::string NoneRecovered = ".\nNo gambler could be recovered from it.";
 using Boxes = std::vector<std::string>;
 
 class SaveFile : public SaveFolder {
@@ -109,7 +110,7 @@ TEST_F(SaveFile, ADamagedFileIsKeptAsideUntouchedAndAFreshOneMade) {
                   c.KeptAside ? c.Bytes : "(none)");
         Boxes boxes;
         if (c.KeptAside)
-            boxes.push_back(CorruptKept + "jorp.bad.");
+            boxes.push_back(CorruptKept + "jorp.bad" + NoneRecovered);
         if (c.KeptAside && c.PrevRun != 0)
             boxes.push_back("Creating New Save File");
         EXPECT_EQ(Frame.Boxes, boxes);
@@ -121,7 +122,7 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     Dir.WriteHostFile("data/jorp.b01", "second");
     Dir.WriteHostFile("data/jorp.sav", "third");
     ASSERT_TRUE(Make().LoadSaveFile());
-    EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.b02."});
+    EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.b02" + NoneRecovered});
     EXPECT_EQ(SaveBytes("jorp.bad") + SaveBytes("jorp.b01") + SaveBytes("jorp.b02"),
               "firstsecondthird");
 

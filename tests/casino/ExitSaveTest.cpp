@@ -1,0 +1,167 @@
+// The gambler file at the end of a run: the manager's leaving writes it only when something
+// changed since the last save was tried, and a write the disk refuses is told once in its box
+// with the system's reason on the error output beside it.
+#include "FrameFixture.h"
+#include "RecordsFixture.h"
+
+#include "casino/GamblerRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/inotify.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The host's calls, counting the replacements of the file; with Full set, every write is
+// refused as a full disk refuses it.
+class TCountingHost : public TSaveFileHost {
+public:
+    bool Write(THostFile* file, const void* data, u32 count, u32* done) override {
+        if (!Full)
+            return TSaveFileHost::Write(file, data, count, done);
+        LastError = ENOSPC;
+        if (done != nullptr)
+            *done = 0;
+        return false;
+    }
+    bool Move(const std::string& from, const std::string& to, u32 flags) override {
+        Replacements += (flags & MOVEFILE_REPLACE_EXISTING) != 0 ? 1 : 0;
+        return TSaveFileHost::Move(from, to, flags);
+    }
+
+    int Replacements = 0;
+    bool Full = false;
+};
+
+class ExitSave : public CasinoRecords {
+protected:
+    TCasinoPlayerMgr& Start() {
+        Mgr.reset();
+        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, false, &Counting);
+        return *Mgr;
+    }
+    TGamblerRecord Seated(i16 seat) {
+        return TGamblerRecord(std::span(Mgr->GetDataBlock(Mgr->GetActive(seat)), CasinoRecordSize));
+    }
+
+    TCountingHost Counting;
+};
+
+TEST_F(ExitSave, LeavingWritesOnlyWhatChangedSinceTheLastSaveWasTried) {
+    Start();
+    ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0));
+    const struct {
+        const char* What;
+        std::function<void()> AfterSave;
+        int Writes;
+        const char* SecondSeat;
+    } cases[] = {
+        {"nothing", [] {}, 0, ""},
+        {"a bankroll", [this] { Seated(0).SetBankroll(612.5); }, 1, ""},
+        {"a betting option", [this] { Seated(0).SetBetOption(2, true); }, 1, ""},
+        // The seats are kept in the settings: Ann sitting down is a change to them too.
+        {"a seat", [this] { ASSERT_TRUE(Mgr->ActivatePlayer(1, 0)); }, 1, "Ann"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        SeatNames("Joe Gambler", "");
+        Start();
+        // The mode window's leaving saves first.
+        Mgr->Save();
+        c.AfterSave();
+        const std::string memory(reinterpret_cast<const char*>(Mgr->GetDataBlock(0)),
+                                 CasinoRecordSize);
+        Counting.Replacements = 0;
+        Mgr.reset();
+        EXPECT_EQ(Counting.Replacements, c.Writes);
+        EXPECT_TRUE(RecordOnDisk(0) == memory);
+        EXPECT_EQ(Settings.GetStringN("Players", 1, "?"), c.SecondSeat);
+    }
+    // Without a save tried this run, the leaving writes as it always did.
+    Start();
+    Counting.Replacements = 0;
+    Mgr.reset();
+    EXPECT_EQ(Counting.Replacements, 1);
+    EXPECT_TRUE(Frame.Boxes.empty());
+}
+
+TEST_F(ExitSave, AFullDiskIsToldOnceWithItsReasonAndTheOldFileStays) {
+    Start();
+    const std::string before = File();
+    // A shoot ends on a full disk, later the mode window's leaving saves, then the manager
+    // goes: one box in play, one at the end, each with the reason beside it.
+    Counting.Full = true;
+    Seated(0).SetBankroll(530.0);
+    testing::internal::CaptureStderr();
+    Mgr->SaveSeatedPlayers();
+    Mgr->SaveSeatedPlayers();
+    Mgr->Save();
+    Mgr.reset();
+    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string reason = "otcraps: the save could not be written: No space left on device\n";
+    EXPECT_EQ(Frame.Boxes, (Texts{"Write Save File Failed", "Write Save File Failed"}));
+    EXPECT_EQ(said, reason + reason);
+    EXPECT_TRUE(File() == before);
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.tmp")));
+}
+
+TEST_F(ExitSave, TheReasonToldIsTheOneTheSystemGave) {
+    Start();
+    const std::string before = File();
+    // The system's own refusal: a file may grow no larger than this.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    testing::internal::CaptureStderr();
+    Mgr->Save();
+    const std::string said = testing::internal::GetCapturedStderr();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(said, "otcraps: the save could not be written: File too large\n");
+    EXPECT_EQ(Frame.Boxes, Texts{"Write Save File Failed"});
+    EXPECT_TRUE(File() == before);
+}
+
+// The whole program's end: the mode window's leaving saves, and the frame's manager leaves the
+// file as that save wrote it.
+class ProgramExitSave : public CasinoFrameFixture {};
+
+TEST_F(ProgramExitSave, TheEndOfARunWritesTheFileOnce) {
+    StartGame();
+    StartMode();
+    // Each write is a new file renamed over the old; the renames away from the temporary name
+    // are watched too, so that two alike in a row are not merged into one.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, Dir.Host("data").c_str(), IN_MOVED_FROM | IN_MOVED_TO), 0);
+    App.reset();
+    int replaced = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;)
+        for (char* at = events; at < events + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            replaced += (event->mask & IN_MOVED_TO) != 0 && event->len > 0 &&
+                                std::string(event->name) == "otcraps.sav"
+                            ? 1
+                            : 0;
+            at += sizeof(inotify_event) + event->len;
+        }
+    ::close(watch);
+    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav").size(), 264131U);
+}
+
+} // namespace
