@@ -86,6 +86,15 @@ std::string JorpDataFileMissing(const std::string& name, const std::string& name
     return "Not found: " + where + (namedBy.empty() ? "" : ", " + namedBy);
 }
 
+void JorpDataFileMustNotBeOther(const std::string& name) {
+    const TJorpFileMgr* manager = TEngineContext::FileMgr;
+    if (manager == nullptr)
+        return;
+    const TDataFilePlace place = PlaceOf(*manager, name);
+    if (place.Kind != THostPathKind::Missing && place.Kind != THostPathKind::Regular)
+        JorpDamagedDataFile(place.Path, NotAFileProblem(place.Kind));
+}
+
 std::string JorpDataFileShown(const std::string& name) {
     const TJorpFileMgr* manager = TEngineContext::FileMgr;
     if (manager == nullptr)

@@ -18,6 +18,11 @@ bool JorpDataFileExists(const std::string& name, std::string* where = nullptr);
 // namedBy says.
 std::string JorpDataFileMissing(const std::string& name, const std::string& namedBy = "");
 
+// Ends the program with the damaged-data-file box when a folder, a FIFO or a device stands
+// where the file (or the pack that holds it) should be: it is there, so it is not missing,
+// and nothing the player can do while the game runs makes it readable.
+void JorpDataFileMustNotBeOther(const std::string& name);
+
 // A file that is there, as a box names it: its host path, or, for a packed file, its name and
 // the pack it lies in, since the pack itself reads.
 std::string JorpDataFileShown(const std::string& name);

@@ -153,16 +153,19 @@ TEST_F(DamagedDataProcessTest, AFolderOrFifoWhereAFileShouldBeIsSaidToBeOne) {
     for (const bool fifo : {false, true}) {
         SCOPED_TRACE(fifo ? "a FIFO" : "a folder");
         const std::string what = fifo ? "not a file (a FIFO, a device or a socket)" : "a folder";
-        // A loose file the first screen shows: no disk is asked for.
-        {
+        // Loose files of the first screen: a picture, which was asked for on a disk, and the
+        // list of its objects, which was left unread without a word.
+        for (const char* file : {"s4glrd00\\s4title.anm", "s4glrd00\\s4intro.gol"}) {
+            SCOPED_TRACE(file);
             TTempDir dir;
             Loose(dir);
-            PutNotAFile(dir.Host("data/s4glrd00/s4title.anm"), fifo);
-            EXPECT_EQ(
-                OneBox(Run(dir)),
-                "[Fatal Error - Data File] Damaged data file: c:\\data\\s4glrd00\\s4title.anm\n"
-                "It is " +
-                    what + (fifo ? "." : ", not a file.") + "\nAborting Program");
+            std::string host = std::string("data/") + file;
+            std::replace(host.begin(), host.end(), '\\', '/');
+            PutNotAFile(dir.Host(host), fifo);
+            EXPECT_EQ(OneBox(Run(dir)), std::string("[Fatal Error - Data File] Damaged data file: "
+                                                    "c:\\data\\") +
+                                            file + "\nIt is " + what +
+                                            (fifo ? "." : ", not a file.") + "\nAborting Program");
         }
         // The catalogue or the pack: it is there, not missing.
         for (const char* file : {"otcraps.det", "otcraps.dew"}) {
