@@ -23,56 +23,49 @@ std::string Bytes(const fs::path& path) {
     return bytes.str();
 }
 
-void PutBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // Every file a catalogue lists, written out of its pack under its own path.
 void Unpack(const TDirEntry& node, const std::string& path, const std::string& pack,
-            const fs::path& data) {
+            TTempDir& dir) {
     for (i16 i = 0; i < node.GetChildCount(); ++i) {
         const TDirEntry& child = *node.GetChild(i);
         std::string name = path + child.GetName();
         if (child.GetChildCount() > 0 || child.IsDirectory()) {
-            Unpack(child, name, pack, data);
+            Unpack(child, name, pack, dir);
             continue;
         }
         std::replace(name.begin(), name.end(), '\\', '/');
-        PutBytes(data / name, pack.substr(child.GetOffset(), child.GetSize()));
+        dir.WriteHostFile("data/" + name, pack.substr(child.GetOffset(), child.GetSize()));
     }
 }
 
 class DamagedDataProcessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!fs::exists(Built() / "otcraps.det") || !fs::exists(Built() / "otcraps.dew"))
-            GTEST_SKIP() << "the build wrote no data set into " << Built();
-        Catalogue = Bytes(Built() / "otcraps.det");
-        Pack = Bytes(Built() / "otcraps.dew");
+        const fs::path built = fs::path(OTCRAPS_PROGRAM).parent_path() / "data";
+        if (!fs::exists(built / "otcraps.det") || !fs::exists(built / "otcraps.dew"))
+            GTEST_SKIP() << "the build wrote no data set into " << built;
+        Catalogue = Bytes(built / "otcraps.det");
+        Pack = Bytes(built / "otcraps.dew");
+        Parsed.LoadAt(TEmbeddedAddress{reinterpret_cast<const u8*>(Catalogue.data()),
+                                       static_cast<u32>(Catalogue.size())},
+                      true);
+        ASSERT_TRUE(Parsed.HasFlags(JOF_LOADED));
     }
-
-    static fs::path Built() { return fs::path(OTCRAPS_PROGRAM).parent_path() / "data"; }
 
     // The program in a folder of its own with the build's catalogue and pack, as given.
-    void Packed(TTempDir& dir, const std::string& catalogue, const std::string& pack) {
+    static void Packed(TTempDir& dir, const std::string& catalogue, const std::string& pack) {
         fs::copy_file(OTCRAPS_PROGRAM, dir.Host("otcraps"));
-        PutBytes(dir.Host("data/otcraps.det"), catalogue);
-        PutBytes(dir.Host("data/otcraps.dew"), pack);
+        dir.WriteHostFile("data/otcraps.det", catalogue);
+        dir.WriteHostFile("data/otcraps.dew", pack);
     }
 
-    // The same data set as plain files, with a catalogue that lists none.
+    // The same data set as plain files, with a catalogue that lists none: the header, and the
+    // root (its name only its NUL) with no entries.
     void Loose(TTempDir& dir) {
         fs::copy_file(OTCRAPS_PROGRAM, dir.Host("otcraps"));
-        TDet det(0, TFileMode("built", 0, 0));
-        det.LoadAt(TEmbeddedAddress{reinterpret_cast<const u8*>(Catalogue.data()),
-                                    static_cast<u32>(Catalogue.size())},
-                   true);
-        ASSERT_TRUE(det.HasFlags(JOF_LOADED));
-        Unpack(*det.GetRoot(), "", Pack, dir.Host("data"));
-        // The header, and the root (its name only its NUL) with no entries.
+        Unpack(*Parsed.GetRoot(), "", Pack, dir);
         ASSERT_EQ(Catalogue.substr(12, 3), std::string("\x01\x00\x00", 3));
-        PutBytes(dir.Host("data/otcraps.det"), Catalogue.substr(0, 25) + std::string(2, '\0'));
+        dir.WriteHostFile("data/otcraps.det", Catalogue.substr(0, 25) + std::string(2, '\0'));
     }
 
     // Runs it headless to the script's end, or ends it when it hangs.
@@ -84,16 +77,6 @@ protected:
                           dir.Host("").string());
     }
 
-    // Where a catalogued file lies in the pack.
-    u32 OffsetOf(const std::string& name) const {
-        TDet det(0, TFileMode("built", 0, 0));
-        det.LoadAt(TEmbeddedAddress{reinterpret_cast<const u8*>(Catalogue.data()),
-                                    static_cast<u32>(Catalogue.size())},
-                   true);
-        const TDirEntry* entry = det.Find(name);
-        return entry != nullptr ? entry->GetOffset() : 0;
-    }
-
     // Where a name's record starts in the catalogue: its length field.
     size_t RecordOf(const std::string& name) const {
         const size_t at = Catalogue.find(name + std::string(1, '\0'));
@@ -103,6 +86,7 @@ protected:
 
     std::string Catalogue;
     std::string Pack;
+    TDet Parsed{0, TFileMode("built", 0, 0)};
 };
 
 // The one box of a run that ended with code 1: "[caption] text", or what the run did instead.
@@ -110,10 +94,7 @@ std::string OneBox(const TProgramRun& run) {
     const auto boxes = std::count(run.Errors.begin(), run.Errors.end(), '[');
     if (run.Code != 1 || boxes != 1 || run.Errors.rfind('[', 0) != 0)
         return "exit " + std::to_string(run.Code) + ": " + run.Errors;
-    std::string box = run.Errors;
-    while (!box.empty() && box.back() == '\n')
-        box.pop_back();
-    return box;
+    return run.Errors.substr(0, run.Errors.find_last_not_of('\n') + 1);
 }
 
 void PutNotAFile(const fs::path& at, bool fifo) {
@@ -185,7 +166,9 @@ TEST_F(DamagedDataProcessTest, AFolderOrFifoWhereAFileShouldBeIsSaidToBeOne) {
 }
 
 TEST_F(DamagedDataProcessTest, DamageInsideThePackOrTheCatalogueIsNamedInPrintableText) {
-    const u32 game = OffsetOf("casino.g");
+    const TDirEntry* gameEntry = Parsed.Find("casino.g");
+    ASSERT_NE(gameEntry, nullptr);
+    const u32 game = gameEntry->GetOffset();
     const size_t palette = RecordOf("casino.pal");
     const struct {
         const char* What;

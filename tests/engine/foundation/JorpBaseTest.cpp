@@ -139,33 +139,6 @@ TEST_F(JorpBase, AWrongTagEndsTheProgramWithTheHeaderBox) {
     EXPECT_EQ(boxes.Boxes[0].Flags, MB_TASKMODAL);
 }
 
-TEST_F(JorpBase, AWrongTagOfAnyBytesIsShownInPrintableText) {
-    std::string bytes = SaveSample();
-    // Only the bytes a box cannot show change; a NUL still ends the tag.
-    const struct {
-        std::string Tag;
-        const char* Shown;
-    } cases[] = {
-        {std::string("8\x01\x9FR", 4), "8<0x01><0x9F>R"},
-        {std::string("P\x7F\nT", 4), "P<0x7F><0x0A>T"},
-        {std::string("<0x\0", 4), "<0x"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Shown);
-        bytes.replace(0, 4, c.Tag);
-        Cd.WriteHostFile("odd.prt", bytes);
-        TMessageBoxRecorder boxes;
-        TExitTrap trap;
-        EXPECT_THROW(
-            TJorpBase::CreateAttached<TParent>(TFileMode("odd.prt", 0, 4), true, false, nullptr),
-            TProcessExit);
-        ASSERT_EQ(boxes.Boxes.size(), 1U);
-        EXPECT_EQ(boxes.Boxes[0].Text, std::string("Header ID read: '") + c.Shown +
-                                           "'\nHeader ID needed: 'PRNT'\n"
-                                           "Object being read: odd.prt\nAborting Program");
-    }
-}
-
 TEST_F(JorpBase, SaveFailuresAreFatalWithTheirCodes) {
     TMessageBoxRecorder boxes;
     TExitTrap trap;
