@@ -53,6 +53,12 @@ std::string HostPath(const std::string& path) {
     return host ? *host : path;
 }
 
+// A data file's path for a box: the parts that come from data files, which damage can fill
+// with any bytes, made printable; the host's own folder as it is.
+std::string ShownPath(const std::string& path) {
+    return HostPath(JorpPrintable(path));
+}
+
 } // namespace
 
 bool JorpDataFileExists(const std::string& name, std::string* where) {
@@ -73,7 +79,7 @@ std::string JorpDataFileMissing(const std::string& name, const std::string& name
     if (manager == nullptr)
         return "Not found: " + JorpPrintable(name);
     const TDataFilePlace place = PlaceOf(*manager, name);
-    const std::string where = JorpPrintable(HostPath(place.Path));
+    const std::string where = ShownPath(place.Path);
     if (place.Kind == THostPathKind::Directory)
         return "Is a folder, not a file: " + where;
     if (place.Kind != THostPathKind::Missing && place.Kind != THostPathKind::Regular)
@@ -81,8 +87,7 @@ std::string JorpDataFileMissing(const std::string& name, const std::string& name
     TDetDamage damage;
     if (!place.Packed && manager->GetDetList() != nullptr &&
         manager->GetDetList()->ExplainMissing(name, damage))
-        return "Damaged: " + JorpPrintable(HostPath(damage.Catalogue)) + ": " +
-               JorpPrintable(damage.Problem);
+        return "Damaged: " + ShownPath(damage.Catalogue) + ": " + JorpPrintable(damage.Problem);
     return "Not found: " + where + (namedBy.empty() ? "" : ", " + namedBy);
 }
 
@@ -100,7 +105,7 @@ std::string JorpDataFileShown(const std::string& name) {
     if (manager == nullptr)
         return JorpPrintable(name);
     const TDataFilePlace place = PlaceOf(*manager, name);
-    const std::string where = JorpPrintable(HostPath(place.Path));
+    const std::string where = ShownPath(place.Path);
     return place.Packed ? JorpPrintable(name) + " in " + where : where;
 }
 
