@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <bit>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 

@@ -193,7 +193,7 @@ bool TJorpFileMgr::LoadImage(TJorpBaseFile* image) {
             JorpDamagedDataFile(image->SourcePath, UnreadableProblem());
         case BF_SHORT_SOURCE: {
             const i32 held = TJorpFileName::GetFileSize(image->SourcePath);
-            // A pack that holds every other file its catalogue lists is not what is short.
+            // A pack that is whole is not what is short: the catalogue's entry is wrong.
             TDetDamage damage;
             if (!image->WholeFile && Catalogues != nullptr &&
                 Catalogues->ExplainShortPack(image->Name, static_cast<u64>(std::max(held, 0)),
