@@ -75,23 +75,47 @@ bool TJorpBaseFile::SourceEndsTooSoon() const {
     return held >= 0 && static_cast<u64>(Offset) + Size > static_cast<u64>(held);
 }
 
+THostPathKind TJorpBaseFile::GetSourceKind() const {
+    return GetHostPathKind(SourcePath);
+}
+
 u16 TJorpBaseFile::LoadData() {
     if (IsInMemory())
         return BF_DONE;
-    const bool fromCopy = HasBufferCopy() && TJorpFileName::Exists(BufferPath);
-    if (!fromCopy && !TJorpFileName::Exists(SourcePath))
-        return BF_FAILED;
-    // Before any memory is taken: a size from a damaged catalogue can be anything.
-    if (!fromCopy && SourceEndsTooSoon())
-        return BF_SHORT_SOURCE;
+    const bool fromCopy = HasBufferCopy() && GetHostPathKind(BufferPath) == THostPathKind::Regular;
+    // Only a plain file is read: a missing one may still come with the disk the manager asks
+    // for, but nothing can make a folder or a FIFO readable.
+    const auto sourceState = [this]() -> u16 {
+        switch (GetSourceKind()) {
+        case THostPathKind::Missing:
+            return BF_FAILED;
+        case THostPathKind::Regular:
+            // Before any memory is taken: a size from a damaged catalogue can be anything.
+            return SourceEndsTooSoon() ? BF_SHORT_SOURCE : BF_DONE;
+        default:
+            return BF_NOT_A_FILE;
+        }
+    };
+    if (!fromCopy) {
+        if (const u16 state = sourceState(); state != BF_DONE)
+            return state;
+    }
     if (!Allocate())
         return BF_NO_MEMORY;
     if (fromCopy && ReadFrom(BufferPath, 0))
         return BF_DONE;
+    // The copy failed: the source is looked at as if there had been no copy.
+    if (fromCopy) {
+        if (const u16 state = sourceState(); state != BF_DONE) {
+            FreeData();
+            return state;
+        }
+    }
     if (ReadFrom(SourcePath, Offset))
         return BF_DONE;
     FreeData();
-    return BF_FAILED;
+    // Gone since it was looked at, or there and refusing to be read.
+    return GetSourceKind() == THostPathKind::Missing ? BF_FAILED : BF_UNREADABLE;
 }
 
 u16 TJorpBaseFile::WriteBufferCopy() {

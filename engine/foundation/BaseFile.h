@@ -1,6 +1,7 @@
 // TJorpBaseFile: the shared in-memory image of one data file and the use levels of its users.
 #pragma once
 
+#include "platform/host/PathKind.h"
 #include "platform/host/Types.h"
 
 #include <string>
@@ -18,6 +19,8 @@ constexpr u16 BF_NOTHING = 1;      // WriteBufferCopy: the image is not in memor
 constexpr u16 BF_FAILED = 0;       // LoadData: missing or unreadable
 constexpr u16 BF_SHORT_SOURCE = 3; // LoadData: the source is there but ends too soon
 constexpr u16 BF_WRITE_FAILED = 2;
+constexpr u16 BF_NOT_A_FILE = 5; // LoadData: a folder, a FIFO or a device stands at the source
+constexpr u16 BF_UNREADABLE = 6; // LoadData: the source is a file, but reading it failed
 
 class TJorpBaseFile {
 public:
@@ -44,6 +47,9 @@ public:
     bool IsInMemory() const { return Data != nullptr; }
     bool HasBufferCopy() const { return (Flags & BF_BUFFERED) != 0; }
     bool MayBuffer() const { return (Flags & BF_MAY_BUFFER) != 0; }
+    // What stands at the source path; it is asked before the source is opened, so that a FIFO
+    // or a device is never opened at all.
+    THostPathKind GetSourceKind() const;
     // The file's bytes while in memory (Size of them), else null.
     const u8* GetData() const { return Data; }
     u8 GetRamLevel() const { return RamLevel; }

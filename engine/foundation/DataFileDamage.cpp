@@ -2,13 +2,27 @@
 #include "DataFileDamage.h"
 
 #include "engine/foundation/BaseFile.h"
+#include "engine/foundation/Det.h"
 #include "engine/foundation/JorpBase.h"
+#include "engine/foundation/PrintableText.h"
 
 #include <string>
 
 void JorpDamagedDataFile(const std::string& path, const std::string& problem) {
-    JorpFatalError(nullptr, "Damaged data file: " + path + "\n" + problem + "\nAborting Program",
+    JorpFatalError(nullptr,
+                   "Damaged data file: " + JorpPrintable(path) + "\n" + JorpPrintable(problem) +
+                       "\nAborting Program",
                    "Fatal Error - Data File");
+}
+
+std::string NotAFileProblem(THostPathKind kind) {
+    if (kind == THostPathKind::Directory)
+        return std::string("It is ") + DescribeHostPathKind(kind) + ", not a file.";
+    return std::string("It is ") + DescribeHostPathKind(kind) + ".";
+}
+
+std::string UnreadableProblem() {
+    return "It is a file, but it cannot be read.";
 }
 
 std::string ShortSourceProblem(const TJorpBaseFile& image, i64 held) {
@@ -20,9 +34,28 @@ std::string ShortSourceProblem(const TJorpBaseFile& image, i64 held) {
            " bytes) at byte " + std::to_string(image.Offset) + ".";
 }
 
-std::string CatalogueProblem(u32 size, u32 at, bool ranOut) {
+std::string CatalogueProblem(u32 size, u32 at, bool ranOut, const TDetBadRecord& bad) {
+    if (bad.Found) {
+        const std::string start = "Its list of files is damaged at byte " + std::to_string(bad.At);
+        if (bad.Kind == TDetBadRecord::FileWithEntries)
+            return start + ": the count there gives the file " + bad.Name + " " +
+                   std::to_string(bad.Value) + (bad.Value == 1 ? " entry" : " entries") +
+                   ", but only folders hold entries.";
+        const std::string length =
+            ": the length of the name there, " + std::to_string(bad.Value) + " bytes, ";
+        if (bad.Value > DET_LONGEST_NAME + 1)
+            return start + length + "is more than any name has.";
+        return start + length + "does not fit the name.";
+    }
     if (!ranOut)
         return "Its list of files is damaged at byte " + std::to_string(at) + ".";
     const char* where = size < JORP_HEADER_SIZE ? "its header" : "its list of files";
     return "It is truncated: its " + std::to_string(size) + " bytes end inside " + where + ".";
+}
+
+std::string ObjectProblem(const TJorpBase& object) {
+    const std::string at = "damaged at byte " + std::to_string(object.GetReadCursor());
+    if (object.RanOutOfBytes())
+        return at + ", where its contents run past its end";
+    return at;
 }

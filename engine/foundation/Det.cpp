@@ -32,6 +32,7 @@ const char* TDet::GetHeaderId() const {
 }
 
 bool TDet::ReadBody() {
+    BadRecord = TDetBadRecord{};
     Root = std::make_unique<TDirEntry>(this);
     return Root->Read();
 }
@@ -101,4 +102,16 @@ void TDet::AddDetUse() {
 void TDet::DropDetUse() {
     if (DetUseCount > 0)
         --DetUseCount;
+}
+
+void TDet::SetSource(const std::string& path, u32 unreadBytes) {
+    SourcePath = path;
+    UnreadBytes = unreadBytes;
+}
+
+void TDet::NoteBadRecord(const TDetBadRecord& record) {
+    if (!BadRecord.Found) {
+        BadRecord = record;
+        BadRecord.Found = true;
+    }
 }

@@ -12,6 +12,20 @@
 // How many levels of nodes a catalogue may hold below its root. Real catalogues use two or
 // three; the limit keeps a damaged or hostile file from driving the reader's recursion deep.
 constexpr i32 DET_MAX_DEPTH = 32;
+// No name in a catalogue is longer than a whole path may be.
+constexpr u16 DET_LONGEST_NAME = 260;
+
+// The first node record read that cannot be right although it reads: a name that does not fit
+// its length field, or a file that claims entries below it. Either throws every field after it
+// out of step, so it explains a read that fails further on.
+struct TDetBadRecord {
+    enum TKind { NameLength, FileWithEntries };
+    bool Found = false;
+    TKind Kind = NameLength;
+    u32 At = 0;       // the length field or the count field, counted from the file's start
+    i32 Value = 0;    // what that field says
+    std::string Name; // the file's name, for a file with entries
+};
 
 // The body is one node record, the root, with all other nodes nested inside it:
 //   u16 name length (with the NUL), name and NUL, u32 size, u32 offset,
@@ -47,6 +61,15 @@ public:
     // or null when the path names no file or the file is already catalogued.
     TDirEntry* AddFile(const std::string& path, u32 size, u32 offset);
 
+    // Where the catalogue was read from, and how many bytes of it its tree left unread.
+    void SetSource(const std::string& path, u32 unreadBytes);
+    const std::string& GetSourcePath() const { return SourcePath; }
+    u32 GetUnreadBytes() const { return UnreadBytes; }
+
+    // Kept by the tree's reader.
+    void NoteBadRecord(const TDetBadRecord& record);
+    const TDetBadRecord& GetBadRecord() const { return BadRecord; }
+
     // Opens minus closes through the data-file manager; never below 0.
     i16 GetDetUseCount() const { return DetUseCount; }
     void AddDetUse();
@@ -57,4 +80,7 @@ private:
     TJorpFileName DetName;
     TJorpFileName PackName;
     i16 DetUseCount = 0;
+    std::string SourcePath;
+    u32 UnreadBytes = 0;
+    TDetBadRecord BadRecord;
 };

@@ -20,6 +20,13 @@ public:
     bool Find(const std::string& name, TDetEntry& entry) const override;
     // Deletes every catalogue that nobody has open any more.
     void RemoveUnused() override;
+    // A damaged catalogue that explains a name it does not hold: the folder the name would be
+    // in is out of order (lookups search it by halving), or holds a name one flipped bit away,
+    // or the catalogue's tree ended before its file did.
+    bool ExplainMissing(const std::string& name, TDetDamage& damage) const override;
+    // An entry that lies past the end of its pack although every other file of the catalogue
+    // fits in it, and which is not the last of them (where a pack cut short would end).
+    bool ExplainShortPack(const std::string& name, u64 packSize, TDetDamage& damage) const override;
 
     // Opens a catalogue by name (".det" is put on it), reading it at once; a catalogue that
     // is open already only counts one more user. False for an empty name or when the

@@ -6,6 +6,7 @@
 #include "engine/foundation/NameCompare.h"
 
 #include <algorithm>
+#include <cstring>
 
 TDirEntry::TDirEntry(TDet* catalogue) : Catalogue(catalogue) {}
 
@@ -39,17 +40,40 @@ bool TDirEntry::ReadAt(i32 depth) {
     if (Catalogue == nullptr)
         return false;
     TDet& det = *Catalogue;
-    std::string name;
-    if (!det.ReadString(name))
+    // The name is read as any string is (a length of 0 is refused, the text ends at its first
+    // NUL); what is noted besides is whether the record can be right, since a length or a
+    // count that is not throws every field after it out of step.
+    const u32 at = det.GetReadCursor();
+    u16 length = 0;
+    if (!det.ReadU16(length) || length == 0)
         return false;
-    Name = name;
+    const auto badLength = [&] {
+        det.NoteBadRecord({true, TDetBadRecord::NameLength, at, length, {}});
+    };
+    std::string bytes(length, '\0');
+    if (det.ReadBytes(bytes.data(), length) != length) {
+        // A file cut inside a name ends in part of the name, which holds no NUL. A NUL among
+        // the bytes left is where the name really ends: its length field is what is wrong.
+        const TEmbeddedAddress left = det.GetReadPosition();
+        if (length > DET_LONGEST_NAME + 1 || (det.HasFlags(JOF_CURSOR_MODE) && !left.IsNull() &&
+                                              std::memchr(left.Data, 0, left.Size) != nullptr))
+            badLength();
+        return false;
+    }
+    const std::size_t text = strnlen(bytes.c_str(), length);
+    if (text + 1 != length || length > DET_LONGEST_NAME + 1)
+        badLength();
+    Name = bytes.substr(0, text);
     u16 directory = 0;
     i16 count = 0;
     if (!det.ReadU32(Size) || !det.ReadU32(Offset) || !det.ReadU16(directory))
         return false;
     Directory = directory != 0 ? 1 : 0;
+    const u32 countAt = det.GetReadCursor();
     if (!det.ReadI16(count))
         return false;
+    if (count > 0 && depth > 0 && Directory == 0)
+        det.NoteBadRecord({true, TDetBadRecord::FileWithEntries, countAt, count, GetName()});
     if (count > 0 && depth >= DET_MAX_DEPTH)
         return false;
     // Children are made only as their records are read: a count the file cannot back up

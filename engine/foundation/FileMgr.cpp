@@ -4,6 +4,7 @@
 #include "engine/foundation/DetList.h"
 #include "engine/foundation/FileName.h"
 #include "engine/foundation/JorpIniFile.h"
+#include "platform/host/PathKind.h"
 
 #include <algorithm>
 
@@ -67,6 +68,33 @@ void TJorpFileMgr::SetHDBuffering(bool on) {
     Settings.Buffering = on ? 1 : 0;
 }
 
+namespace {
+
+// The first of the places that holds a plain file; else the first where something else stands
+// (a folder or a FIFO), so that the read names it as what it is; else none.
+const TJorpFileName* FirstThere(const TJorpFileName& first, const TJorpFileName& second) {
+    const THostPathKind firstKind = GetHostPathKind(first);
+    const THostPathKind secondKind = GetHostPathKind(second);
+    if (firstKind == THostPathKind::Regular)
+        return &first;
+    if (secondKind == THostPathKind::Regular)
+        return &second;
+    if (firstKind != THostPathKind::Missing)
+        return &first;
+    if (secondKind != THostPathKind::Missing)
+        return &second;
+    return nullptr;
+}
+
+// Only a plain file is measured: opening a FIFO to measure it would wait for a writer.
+u32 MeasuredSize(const TJorpFileName& path) {
+    if (GetHostPathKind(path) != THostPathKind::Regular)
+        return 0;
+    return static_cast<u32>(std::max(path.GetFileSize(), 0));
+}
+
+} // namespace
+
 bool TJorpFileMgr::Locate(TJorpBaseFile* image, const std::string& name) {
     if (image == nullptr)
         return false;
@@ -76,20 +104,17 @@ bool TJorpFileMgr::Locate(TJorpBaseFile* image, const std::string& name) {
     if (Catalogues != nullptr && Catalogues->Find(name, entry)) {
         const TJorpFileName onDisk = TJorpFileName(DataNames->GetFullPath()).Append(entry.PackName);
         const TJorpFileName onCD = TJorpFileName(CDNames->GetFullPath()).Append(entry.PackName);
-        if (onDisk.Exists()) {
+        if (const TJorpFileName* pack = FirstThere(onDisk, onCD)) {
             // Already on the hard disk: a buffer copy would gain nothing.
-            image->Flags &= static_cast<u16>(~BF_MAY_BUFFER);
-            image->SourcePath = onDisk;
-            image->Size = entry.Size;
-            image->Offset = entry.Offset;
-        } else if (onCD.Exists()) {
-            image->SourcePath = onCD;
+            if (pack == &onDisk)
+                image->Flags &= static_cast<u16>(~BF_MAY_BUFFER);
+            image->SourcePath = *pack;
             image->Size = entry.Size;
             image->Offset = entry.Offset;
         } else {
             const TJorpFileName plain = TJorpFileName(CDNames->GetFullPath()).Append(name);
             image->SourcePath = plain;
-            image->Size = static_cast<u32>(std::max(plain.GetFileSize(), 0));
+            image->Size = MeasuredSize(plain);
             image->Offset = 0;
             image->WholeFile = true;
         }
@@ -97,9 +122,10 @@ bool TJorpFileMgr::Locate(TJorpBaseFile* image, const std::string& name) {
         const TJorpFileName onDisk = TJorpFileName(DataNames->GetFullPath()).Append(name);
         const TJorpFileName onCD = TJorpFileName(CDNames->GetFullPath()).Append(name);
         // A file that is nowhere is given its CD path; the first read prompts for the CD.
-        const TJorpFileName& from = onDisk.Exists() ? onDisk : onCD;
+        const TJorpFileName* there = FirstThere(onDisk, onCD);
+        const TJorpFileName& from = there != nullptr ? *there : onCD;
         image->SourcePath = from;
-        image->Size = static_cast<u32>(std::max(from.GetFileSize(), 0));
+        image->Size = MeasuredSize(from);
         image->Offset = 0;
         image->WholeFile = true;
     }

@@ -169,19 +169,38 @@ bool TJorpFileMgr::LoadImage(TJorpBaseFile* image) {
         case BF_NO_MEMORY:
             return false;
         case BF_FAILED:
+            // A file no catalogue holds may be one a damaged catalogue lost; no disk brings
+            // that back.
+            if (attempt == 0 && Catalogues != nullptr) {
+                TDetDamage damage;
+                if (Catalogues->ExplainMissing(image->Name, damage))
+                    JorpDamagedDataFile(damage.Catalogue, damage.Problem);
+            }
             PromptForCD(image->SourcePath);
             // A file that was missing when it was located had its size measured as 0;
             // now that the disk may be in, it is measured again.
             if (image->WholeFile)
-                image->Size =
-                    static_cast<u32>(std::max(TJorpFileName::GetFileSize(image->SourcePath), 0));
+                image->Size = image->GetSourceKind() == THostPathKind::Regular
+                                  ? static_cast<u32>(
+                                        std::max(TJorpFileName::GetFileSize(image->SourcePath), 0))
+                                  : 0;
             break;
-        case BF_SHORT_SOURCE:
-            // No disk can mend a file that is there but cut short; asking for one would only
-            // mislead.
-            JorpDamagedDataFile(
-                image->SourcePath,
-                ShortSourceProblem(*image, TJorpFileName::GetFileSize(image->SourcePath)));
+        // No disk can mend a file that is there but cannot be read; asking for one would
+        // only mislead.
+        case BF_NOT_A_FILE:
+            JorpDamagedDataFile(image->SourcePath, NotAFileProblem(image->GetSourceKind()));
+        case BF_UNREADABLE:
+            JorpDamagedDataFile(image->SourcePath, UnreadableProblem());
+        case BF_SHORT_SOURCE: {
+            const i32 held = TJorpFileName::GetFileSize(image->SourcePath);
+            // A pack that is whole is not what is short: the catalogue's entry is wrong.
+            TDetDamage damage;
+            if (!image->WholeFile && Catalogues != nullptr &&
+                Catalogues->ExplainShortPack(image->Name, static_cast<u64>(std::max(held, 0)),
+                                             damage))
+                JorpDamagedDataFile(damage.Catalogue, damage.Problem);
+            JorpDamagedDataFile(image->SourcePath, ShortSourceProblem(*image, held));
+        }
         default:
             FatalError("");
         }

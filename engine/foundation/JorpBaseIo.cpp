@@ -5,6 +5,7 @@
 #include "engine/foundation/EngineContext.h"
 #include "engine/foundation/FileWriteBuf.h"
 #include "engine/foundation/JorpIniFile.h"
+#include "engine/foundation/PrintableText.h"
 #include "platform/host/MessageBox.h"
 
 #include <algorithm>
@@ -90,9 +91,10 @@ bool TJorpBase::HeaderIdMatches() const {
 
 namespace {
 
-// Up to four characters, stopping at a NUL among them.
+// Up to four characters, stopping at a NUL among them. Damaged files hold any bytes there, and
+// those a box cannot show are given in hex.
 std::string IdText(const char* id) {
-    return std::string(id, strnlen(id, 4));
+    return JorpPrintable(std::string(id, strnlen(id, 4)));
 }
 
 } // namespace
@@ -104,7 +106,7 @@ void TJorpBase::ShowHeaderIdError() {
         object = *EmbeddedBase.File;
     const std::string text = "Header ID read: '" + IdText(HeaderIdChars) + "'" +
                              "\nHeader ID needed: '" + IdText(GetHeaderId()) + "'" +
-                             "\nObject being read: " + object + "\nAborting Program";
+                             "\nObject being read: " + JorpPrintable(object) + "\nAborting Program";
     JorpFatalError(this, text, "Fatal Error - Header ID");
 }
 

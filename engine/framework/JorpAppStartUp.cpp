@@ -116,31 +116,33 @@ void TJorpApp::OpenDataSet() {
     // a missing or broken data set ends in one message naming all of it, not in prompts
     // for a CD that does not exist.
     std::vector<std::string> problems;
-    std::string where;
     const std::string catalogue = GetDetFileName();
     if (!catalogue.empty()) {
-        if (JorpDataFileExists(catalogue, &where) && FileMgr != nullptr)
+        if (JorpDataFileExists(catalogue) && FileMgr != nullptr)
             FileMgr->OpenDet(catalogue);
         else
-            problems.push_back("Not found: " + where);
+            problems.push_back(JorpDataFileMissing(catalogue));
     }
     const std::string gameFile = GetGameFileName();
-    if (!gameFile.empty() && !JorpDataFileExists(gameFile, &where)) {
-        problems.push_back("Not found: " + where);
+    if (!gameFile.empty() && !JorpDataFileExists(gameFile)) {
+        problems.push_back(JorpDataFileMissing(gameFile));
     } else {
         CreateGame();
         const bool named = !gameFile.empty();
         if (named && (Game == nullptr || !Game->HasFlags(JOF_LOADED)))
-            problems.push_back("Cannot be read: " + where);
+            problems.push_back(JorpDataFileUnreadable(gameFile, Game));
         else if (named && Game->GetModeCount() == 0)
-            problems.push_back("Names no mode: " + where);
+            problems.push_back("Names no mode: " + JorpDataFileShown(gameFile));
         else if (Game != nullptr && !Game->GetPaletteName().empty()) {
-            if (!JorpDataFileExists(Game->GetPaletteName(), &where)) {
-                problems.push_back("Not found: " + where);
+            const std::string& palette = Game->GetPaletteName();
+            if (!JorpDataFileExists(palette)) {
+                // The name comes from the game file: when it is damaged, so may the name be.
+                problems.push_back(JorpDataFileMissing(
+                    palette, "the palette " + JorpDataFileShown(gameFile) + " names"));
             } else {
                 CreatePalette();
                 if (Palette && !Palette->GetBase().HasFlags(JOF_LOADED))
-                    problems.push_back("Cannot be read: " + where);
+                    problems.push_back(JorpDataFileUnreadable(palette, &Palette->GetBase()));
             }
         }
     }

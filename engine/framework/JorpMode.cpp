@@ -166,6 +166,7 @@ void TJorpMode::LoadGObjList() {
     const TFileMode file(TJorpFileName(GObjListName), 0, FM_LEVEL_NOW, 0);
     // A list missing from the data set is not looked for on the CD: it stays unread, and
     // the mode with it.
+    JorpDataFileMustNotBeOther(GObjListName);
     if (!JorpDataFileExists(GObjListName)) {
         new TGObjList(Window, this, file);
         return;
@@ -228,6 +229,7 @@ bool TJorpMode::LoadBackground() {
     }
     // A bitmap missing from the data set is not looked for on the CD: the mode goes on
     // without a background.
+    JorpDataFileMustNotBeOther(BackgroundName);
     if (!JorpDataFileExists(BackgroundName))
         return false;
     std::unique_ptr<TBmpFace> bitmap = TMediaMaker::Get().MakeBmp(

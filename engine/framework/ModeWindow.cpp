@@ -269,6 +269,7 @@ void TJorpModeWindow::CreateMode() {
     }
     // A mode file missing from the data set is not looked for on the CD; one that cannot
     // be read would leave a window with nothing on it. Both end the program.
+    JorpDataFileMustNotBeOther(ModeName);
     if (!JorpDataFileExists(ModeName))
         ModeSetupError(ModeName);
     new TJorpMode(this, ModeName, PlainBackground, PlainColour);

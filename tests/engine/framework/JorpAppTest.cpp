@@ -220,13 +220,24 @@ TEST_F(JorpAppTest, AMissingOrBrokenDataSetEndsInOneMessageNamingEveryFile) {
          none,
          false,
          {"Not found: " + data + "otcraps.det", "Not found: " + data + "casino.g"}},
-        {"no palette", noPalette, false, {"Not found: " + data + "casino.pal"}},
-        {"damaged game", damaged, false, {"Cannot be read: " + data + "otcraps.dew"}},
-        {"no modes", noModes, false, {"Names no mode: " + data + "otcraps.dew"}},
+        // A name that is nowhere is told with the file that named it, which may be what is
+        // damaged.
+        {"no palette",
+         noPalette,
+         false,
+         {"Not found: " + data + "casino.pal, the palette casino.g in " + data +
+          "otcraps.dew names"}},
+        // The pack reads: what is damaged is the object inside it, and where.
+        {"damaged game",
+         damaged,
+         false,
+         {"Cannot be read: casino.g in " + data +
+          "otcraps.dew (damaged at byte 4, where its contents run past its end)"}},
+        {"no modes", noModes, false, {"Names no mode: casino.g in " + data + "otcraps.dew"}},
         {"unreadable palette",
          TFixtureDataSet{},
          true,
-         {"Cannot be read: " + data + "otcraps.dew"}},
+         {"Cannot be read: casino.pal in " + data + "otcraps.dew (damaged at byte 0)"}},
     };
     for (const auto& c : cases) {
         std::filesystem::remove_all(Dir.Host("data"));
