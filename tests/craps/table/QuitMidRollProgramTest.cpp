@@ -1,6 +1,6 @@
-// The real program, Joe Gambler's $100 on the field, and the window closed while the roll is
-// under way: the save file holds the bankroll the dice thrown leave him, and his session counts
-// the bet, at whichever step of the roll the close arrives.
+// The real program, Joe Gambler's $100 on the field and $5 on the twelve, and the window closed
+// while the roll is under way: the save file holds the bankroll the dice thrown leave him, and
+// his session counts the bets, at whichever step of the roll the close arrives.
 #include "PlayedTable.h"
 #include "RollStep.h"
 
@@ -12,12 +12,15 @@
 
 namespace {
 
+constexpr i16 Twelve = table_spot::FirstOneRoll + 3;
+
 class QuitMidRollProgram : public PlayedTable, public ::testing::WithParamInterface<const char*> {
 protected:
     QuitMidRollProgram() { Build(); }
 
-    // Past the intro, the $100 chip and the field, Roll clicked with no wait after it, and the
-    // window closed as soon as the roll stands at the step asked for.
+    // Past the intro, the $100 chip on the field, the hand emptied and a $5 chip on the twelve,
+    // Roll clicked with no wait after it, and the window closed as soon as the roll stands at
+    // the step asked for.
     TSteps Script(const std::string& step) {
         TSteps s = {
             Until([] { return Frame() != nullptr && Mode() != nullptr; }, "the frame"),
@@ -27,6 +30,9 @@ protected:
         };
         Append(s, Chip(3));
         Append(s, ClickSpot(table_spot::Field));
+        Append(s, PressButton(table_button::Clear));
+        Append(s, Chip(1));
+        Append(s, ClickSpot(Twelve));
         Append(s,
                {Do([this] {
                     for (const TTableButton& b : TableButtons())
@@ -65,9 +71,9 @@ protected:
 };
 
 TEST_P(QuitMidRollProgram, TheSaveHoldsTheRollSettled) {
-    // Dice whose first roll is a 2 and a 2, which wins the field, so that the payoff is a step
-    // of it too.
-    TPinnedSeed dice(1);
+    // Dice whose first roll is double six, which wins both bets, so that the payoff of the
+    // field comes before the twelve's.
+    TPinnedSeed dice(9);
     TScopedRandomSource installed(dice);
     bool planned = false;
     Plan = [&] {
@@ -83,18 +89,17 @@ TEST_P(QuitMidRollProgram, TheSaveHoldsTheRollSettled) {
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
 
-    // The field wins on 2, 3, 4, 9, 10, 11 and 12, twice on 2 and three times on 12.
-    const int sum = Die1 + Die2;
-    const bool won = sum < 3 || sum > 6;
-    const int paid = !won ? 0 : sum == 0 ? 300 : sum == 10 ? 400 : 200;
+    ASSERT_EQ(Die1 + Die2, 10) << "the seed no longer throws double six first";
+    // The field pays 3 to 1 on twelve, the twelve 30 to 1: $500 less $105 bet, plus $400 and
+    // $155 paid. The bets are left neither on the table nor out of the statistics.
     TCasinoPlayerData joe = SavedJoe();
     EXPECT_EQ(joe.GetName(), "Joe Gambler");
-    EXPECT_EQ(joe.GetBankroll(), 400.0 + paid) << Die1 + 1 << '+' << Die2 + 1;
+    EXPECT_EQ(joe.GetBankroll(), 950.0);
     const TCCSession* session = joe.GetHistory().GetCurrentSession();
     ASSERT_NE(session, nullptr);
     EXPECT_FALSE(session->IsOpen());
-    EXPECT_EQ(session->TotalBet, TMoney(100.0));
-    EXPECT_EQ(session->TotalLost, TMoney(won ? 0.0 : 100.0));
+    EXPECT_EQ(session->TotalBet, TMoney(105.0));
+    EXPECT_EQ(session->TotalWon, TMoney(450.0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, QuitMidRollProgram,
