@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr i16 Twelve = table_spot::FirstOneRoll + 3;
-
 class QuitMidRollProgram : public PlayedTable, public ::testing::WithParamInterface<const char*> {
 protected:
     QuitMidRollProgram() { Build(); }
@@ -32,7 +30,7 @@ protected:
         Append(s, ClickSpot(table_spot::Field));
         Append(s, PressButton(table_button::Clear));
         Append(s, Chip(1));
-        Append(s, ClickSpot(Twelve));
+        Append(s, ClickSpot(static_cast<i16>(table_spot::FirstOneRoll + 3)));
         Append(s,
                {Do([this] {
                     for (const TTableButton& b : TableButtons())

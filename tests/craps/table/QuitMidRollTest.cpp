@@ -13,9 +13,27 @@
 #include <string>
 #include <vector>
 
-namespace {
+// Named: the unity build puts this file beside others with helpers of the same names.
+namespace quit_mid_roll {
 
-using namespace table_spot;
+using table_spot::AnyCraps;
+using table_spot::AnySeven;
+using table_spot::Big6;
+using table_spot::Big8;
+using table_spot::Come;
+using table_spot::CrapsEleven;
+using table_spot::DontCome;
+using table_spot::DontPass;
+using table_spot::Field;
+using table_spot::FirstBuy;
+using table_spot::FirstComeNumber;
+using table_spot::FirstDontComeNumber;
+using table_spot::FirstHard;
+using table_spot::FirstLay;
+using table_spot::FirstOneRoll;
+using table_spot::Horn;
+using table_spot::PassLine;
+using table_spot::Three;
 
 constexpr i16 Two = FirstOneRoll;
 constexpr i16 Eleven = FirstOneRoll + 2;
@@ -342,4 +360,4 @@ TEST_F(QuitMidRoll, ALeavingFromInsideTheRoundsUpdateLeavesTheStatesToIt) {
     EXPECT_EQ(table.Phase(), "resolution");
 }
 
-} // namespace
+} // namespace quit_mid_roll
