@@ -280,7 +280,8 @@ const TRound PointOn{
     2,
     4};
 
-// Odds on the come and don't-come 6, new come bets, and one-roll bets for every seat.
+// Odds on the come and don't-come 6, new come bets, and one-roll bets for every seat; a hard 6
+// decides the 6s and takes the new come bets there.
 const TRound Pressed{{{0, FirstComeNumber + 2, 10},
                       {0, Come, 10},
                       {0, Field, 5},
