@@ -164,7 +164,41 @@ u16 TCasinoCGameLord::StartRound() {
     return 1;
 }
 
+namespace {
+
+// How far ahead of the frame clock a roll settled for leaving the table runs: past the end of
+// every skit and pause of the round, so that no step waits.
+constexpr u32 SettleLeadTicks = 1u << 24;
+// More steps than the longest roll takes (three seats paid on every spot); a round that never
+// reaches the next one is given up, leaving the roll as it stands.
+constexpr u32 SettleStepLimit = 10000;
+
+} // namespace
+
+// The dice RollDice chose decide: the same states that play the roll run it to the next round's
+// start without a frame drawn between, so it pays, takes and counts as a roll played out.
+void TCasinoCGameLord::SettleRollInPlay() {
+    const TCLordState* root = GetRoundState();
+    // A dialog that a round state opened still runs inside that state's update, which must
+    // not find its state gone when the dialog returns.
+    if (root == nullptr || !root->HoldsRollInPlay() || root->HoldsUpdate())
+        return;
+    SettlingRoll = 1;
+    const u32 now = GetOwnerTick() + SettleLeadTicks;
+    for (u32 step = 0; step < SettleStepLimit; ++step) {
+        RunState();
+        if (!root->HoldsRollInPlay())
+            break;
+        StateUpdate(now);
+    }
+    SettlingRoll = 0;
+}
+
+// Leaving the table never undoes a roll: one whose dice are out is settled first, which starts
+// the next round, so the bets are then left as between rolls. Only a roll that could not be
+// settled leaves every bet where it is.
 void TCasinoCGameLord::Update() {
+    SettleRollInPlay();
     if (SessionCloseMode == 0) {
         for (i16 seat = 0; seat < SeatCount; ++seat)
             if (GetSeatPlayerData(seat) != nullptr)

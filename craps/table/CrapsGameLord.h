@@ -50,7 +50,8 @@ public:
     explicit TCasinoCGameLord(TJorpOwner* owner);
     ~TCasinoCGameLord() override;
 
-    // The game leaves the table: bets come down while bets are open, otherwise sessions end.
+    // The game leaves the table: a roll whose dice are chosen is settled first, then the bets
+    // that may come down come down and the sessions end.
     void Update() override;
     void SetupSeat(i16 seat) override;
     void UpdateSeat(i16 seat) override;
@@ -112,6 +113,8 @@ public:
 
     // Null in play.
     void SetMoneyLedger(TMoneyLedger* ledger) { Ledger = ledger; }
+    // True while a roll is being settled at once because the table is being left.
+    bool IsSettlingRoll() const { return SettlingRoll != 0; }
 
     TCasinoCPlayer* GetCrapsPlayer(i16 seat) const;
     TMoney GetBetInHand() const { return BetInHand; }
@@ -171,6 +174,8 @@ protected:
     std::string SeatName(i16 seat) const;
     void Notify(const char* caption, const char* text) const;
     void NoCashNotice();
+    // The roll the round states hold, played to the next round's start in one go.
+    void SettleRollInPlay();
     // The hand of the current seat, the lord's and the seat player's copy together.
     void SetHand(TMoney amount);
     // What the seat has on the spot, stake and odds.
@@ -223,6 +228,7 @@ protected:
     std::array<std::string, ObjectNameCount> ObjectNames;
     // Round states made so far; each takes the count as its serial.
     u32 RoundStatesMade = 0;
+    u8 SettlingRoll = 0;
 
     TMoneyLedger* Ledger = nullptr;
 

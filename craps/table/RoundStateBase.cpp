@@ -46,8 +46,30 @@ bool TCLordState::DispatchSeatArea(TResponder& region) {
     return EvSeatArea(region);
 }
 
+bool TCLordState::HoldsRollInPlay() const {
+    for (const TState* state = this; state != nullptr; state = state->GetSubState())
+        if (const auto* lordState = dynamic_cast<const TCLordState*>(state))
+            if (lordState->RollInPlay())
+                return true;
+    return false;
+}
+
+bool TCLordState::HoldsUpdate() const {
+    for (const TState* state = this; state != nullptr; state = state->GetSubState())
+        if (const auto* lordState = dynamic_cast<const TCLordState*>(state))
+            if (lordState->Updating != 0)
+                return true;
+    return false;
+}
+
+bool TCLordState::Settling() const {
+    return Lord != nullptr && Lord->IsSettlingRoll();
+}
+
 void TCLordState::StartSkit(i16 list, u32 start, u32& duration) {
     duration = 0;
+    if (Settling())
+        return;
     const u16 index = Lord->GetSkitList(list);
     if (index == TCasinoCGameLord::NoIndex)
         return;

@@ -294,6 +294,7 @@ void TCAct1State::StartRollCall() {
             Lord->ChoosePointComSkit(SkitStart, SkitDuration);
         }
         Lord->RollDice();
+        DiceRolled = 1;
         Lord->RoundHook();
         TalkRunning = 1;
         RollPending = 1;
@@ -338,7 +339,8 @@ void TCAct1State::RunShakes(u32 now) {
     if (PickUpRunning != 0 && now + 1 >= SkitStart + SkitDuration) {
         SkitStart = NextTick();
         SkitDuration = 0;
-        Lord->ChooseShakeSkit(SkitStart, SkitDuration);
+        if (!Settling())
+            Lord->ChooseShakeSkit(SkitStart, SkitDuration);
         ShakeRunning = 1;
         Table->FirstShake();
         PickUpRunning = 0;
@@ -350,14 +352,16 @@ void TCAct1State::RunShakes(u32 now) {
     if (ShakeRunning != 0 && now + 1 >= SkitStart + SkitDuration) {
         SkitStart = NextTick();
         SkitDuration = 0;
-        // The shooter shakes on while Roll is held down and throws when it is let go.
-        if (Lord->GetLastButtonCode() == TCasButton::CodePress) {
+        // The shooter shakes on while Roll is held down and throws when it is let go; a table
+        // being left throws at once.
+        if (Lord->GetLastButtonCode() == TCasButton::CodePress && !Settling()) {
             Lord->ChooseShakeSkit(SkitStart, SkitDuration);
             Table->CountShake();
             RepeatShake = 1;
         } else {
             Lord->DisableButton(table_button::Roll);
-            Lord->ChooseThrowSkit(SkitStart, SkitDuration);
+            if (!Settling())
+                Lord->ChooseThrowSkit(SkitStart, SkitDuration);
             ThrowRunning = 1;
         }
         ShakeRunning = 0;
@@ -368,7 +372,8 @@ void TCAct1State::RunThrow(u32 now) {
     if (ThrowRunning != 0 && Ended(now, SkitStart, SkitDuration)) {
         SkitStart = NextTick();
         SkitDuration = 0;
-        Lord->ChooseDiceLandSkit(SkitStart, SkitDuration);
+        if (!Settling())
+            Lord->ChooseDiceLandSkit(SkitStart, SkitDuration);
         ThrowRunning = 0;
         DiceLanding = 1;
     }
@@ -392,9 +397,14 @@ bool TCAct1State::RunRoll(u32 now) {
 }
 
 void TCAct1State::Update(u32 now) {
-    HandleClick();
-    if (HandleButtons(now))
-        return;
+    const TUpdating updating(*this);
+    // Input waiting when the table is left is dropped: the buttons would open help or a
+    // dialog on the way out.
+    if (!Settling()) {
+        HandleClick();
+        if (HandleButtons(now))
+            return;
+    }
     if (RunDealer(now))
         return;
     RunRoll(now);

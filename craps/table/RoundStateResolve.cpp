@@ -31,7 +31,8 @@ void TCAct2State::Enter() {
     SkitStart = NextTick();
     ResultRunning = 1;
     SkitDuration = 0;
-    Lord->ChooseResultSkit(SkitStart, SkitDuration);
+    if (!Settling())
+        Lord->ChooseResultSkit(SkitStart, SkitDuration);
 }
 
 void TCAct2State::CreateSubState(int group) {
@@ -102,7 +103,8 @@ void TCAct2State::EndResultCall(u32 now) {
         SkitStart = NextTick();
         PuckOffset = 0;
         SkitDuration = 0;
-        Lord->StartPlaceMarkSkit(SkitStart, SkitDuration, PuckOffset);
+        if (!Settling())
+            Lord->StartPlaceMarkSkit(SkitStart, SkitDuration, PuckOffset);
         PuckPending = 1;
     }
     ResultRunning = 0;
@@ -123,7 +125,8 @@ void TCAct2State::RunPlaceMark(u32 now) {
     SkitStart = NextTick();
     SkitDuration = 0;
     if (Lord->ReturnOffOdds()) {
-        Lord->PlayOddsReturn(SkitStart, SkitDuration);
+        if (!Settling())
+            Lord->PlayOddsReturn(SkitStart, SkitDuration);
         OddsReturnStage = 1;
     } else {
         StartSkit(table_skit::Loser, SkitStart, SkitDuration);
@@ -215,7 +218,8 @@ void TCAct2State::RunGetMark(u32 now) {
 }
 
 void TCAct2State::Update(u32 now) {
-    if (TakeButton())
+    const TUpdating updating(*this);
+    if (!Settling() && TakeButton())
         return;
     EndResultCall(now);
     RunPlaceMark(now);

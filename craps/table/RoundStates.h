@@ -30,7 +30,29 @@ public:
     // shared with a state that has been deleted.
     u32 GetSerial() const { return Serial; }
 
+    // This state or one it holds has a roll whose dice are chosen and which is not yet
+    // settled.
+    bool HoldsRollInPlay() const;
+    // This state or one it holds is inside its own update, as while a dialog it opened runs.
+    bool HoldsUpdate() const;
+
 protected:
+    virtual bool RollInPlay() const { return false; }
+    // A roll settled at once because the table is being left: no skit starts, no input is
+    // taken, and every wait is already over.
+    bool Settling() const;
+    // Marks the state as inside its update for as long as it lives.
+    class TUpdating {
+    public:
+        explicit TUpdating(TCLordState& state) : State(state) { ++State.Updating; }
+        ~TUpdating() { --State.Updating; }
+        TUpdating(const TUpdating&) = delete;
+        TUpdating& operator=(const TUpdating&) = delete;
+
+    private:
+        TCLordState& State;
+    };
+
     // The betting and the resolution states' flow: between sub-states each runs its own
     // updates; the end of group 0 goes on to group 2, the end of group 1 back to the updates,
     // and the state ends after group 2.
@@ -45,6 +67,7 @@ protected:
 
     u8 ClickPending = 0;
     u8 ClickPendingAlso = 0;
+    u8 Updating = 0;
     TCasinoCGameLord* Lord;
     // Null without a lord.
     TCRoundTable* Table;
@@ -91,6 +114,17 @@ public:
     u8 GetBadBetHold() const { return BadBetHold; }
     u8 GetFreeOddsHold() const { return FreeOddsHold; }
     u8 GetGiveDiceDone() const { return GiveDiceDone; }
+    // The roll's steps from the dealer's call on: the dice are chosen, the shooter picks them
+    // up, shakes, throws, and they land.
+    u8 GetDiceRolled() const { return DiceRolled; }
+    u8 GetRollPending() const { return RollPending; }
+    u8 GetPickUpRunning() const { return PickUpRunning; }
+    u8 GetShakeRunning() const { return ShakeRunning; }
+    u8 GetThrowRunning() const { return ThrowRunning; }
+    u8 GetDiceLanding() const { return DiceLanding; }
+
+protected:
+    bool RollInPlay() const override { return DiceRolled != 0; }
 
 private:
     // Each answers true when this frame's update stops there.
@@ -114,6 +148,7 @@ private:
     u8 FreeOddsHold = 0;
     u8 RollRequested = 0;
     u8 RollBegun = 0;
+    u8 DiceRolled = 0;
     u8 NoComeRunning = 0;
     u8 PickUpRunning = 0;
     u8 RepeatShake = 0;
@@ -164,6 +199,9 @@ public:
     void EndSubState(int group) override;
 
     i16 GetPaySeat() const { return PaySeat; }
+
+protected:
+    bool RollInPlay() const override { return true; }
 
 private:
     // The first position from `from` whose spot wins for the pay seat by the seat's own
