@@ -232,6 +232,14 @@ int MessageBoxEscapeAnswer(u32 flags) {
     return buttons.size() == 1 ? IDOK : 0;
 }
 
+int MessageBoxCancelAnswer(u32 flags) {
+    const std::vector<int> buttons = MessageBoxButtons(flags);
+    for (int answer : {IDCANCEL, IDNO, IDABORT})
+        if (std::find(buttons.begin(), buttons.end(), answer) != buttons.end())
+            return answer;
+    return IDOK;
+}
+
 TMessageBoxUi::TMessageBoxUi() {
     SetMessageBoxPresenter(this);
 }
@@ -255,7 +263,8 @@ int TMessageBoxUi::Show(const TMessageBoxRequest& request) {
     if (fallback == 0)
         fallback = DefaultMessageBoxAnswer(request.Flags);
     const HWND previousFocus = desktop.GetFocus();
-    const int answer = TModalLoop::Run(&box, request.Flags, TModalLoop::TOthers::Hold, fallback);
+    const int answer = TModalLoop::Run(&box, request.Flags, TModalLoop::TOthers::Hold, fallback,
+                                       MessageBoxCancelAnswer(request.Flags));
     if (box.IsWindow())
         box.TWindow::Destroy(answer);
     if (previousFocus != nullptr && desktop.IsWindow(previousFocus))

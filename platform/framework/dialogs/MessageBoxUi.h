@@ -24,3 +24,6 @@ public:
 std::vector<int> MessageBoxButtons(u32 flags);
 // The answer Esc and the close box give; 0 when the box has no way to cancel.
 int MessageBoxEscapeAnswer(u32 flags);
+// The answer a box gives when the program is asked to end while it is up: the one that goes
+// ahead with nothing (Cancel, else No, else Abort, else OK).
+int MessageBoxCancelAnswer(u32 flags);

@@ -54,6 +54,14 @@ void TApplication::InitInstance() {
 }
 
 int TApplication::Run() {
+    // Asked to end before the main window was made (a quit signal, or a box at the start that
+    // a signal or the host's close ended): nothing is on screen to close and nothing has
+    // changed that needs saving.
+    TDesktop& desktop = TDesktop::Get();
+    if (desktop.IsClosePending() || TQuitSignals::Take()) {
+        desktop.ClearCloseRequest();
+        return QuitCode = 0;
+    }
     InitInstance();
     if (MainWindow == nullptr || !MainWindow->IsWindow())
         return QuitCode = -1;
@@ -89,32 +97,43 @@ bool TApplication::ProcessAppMsg(MSG& msg) {
 
 TApplication::TLoopEnd TApplication::RunLoop(const std::function<bool()>& done, u64 deadline) {
     TDesktop& desktop = TDesktop::Get();
+    // A request to end (the host's close, a quit signal) reaches the main window once no modal
+    // run is open any more, as its close box would, so the program saves and ends the normal
+    // way; before there is a main window, the request waits for it.
+    const auto closeDue = [&] {
+        return desktop.IsClosePending() && !TModalLoop::AnyOpen() && MainWindow != nullptr &&
+               MainWindow->IsWindow();
+    };
     long idleCount = 0;
     for (;;) {
+        TModalLoop::TakeQuitSignal();
         if (done && done())
             return TLoopEnd::Done;
-        // A quit signal closes the main window as its close box would, so the program saves
-        // and ends the normal way; before there is one, the signal waits for it.
-        if (TQuitSignals::Pending() && MainWindow != nullptr && MainWindow->IsWindow() &&
-            TQuitSignals::Take())
+        if (closeDue()) {
+            desktop.ClearCloseRequest();
             desktop.PostMessage(MainWindow, WM_CLOSE, 0, 0);
+        }
         MSG msg;
         if (desktop.PeekMessage(msg)) {
             if (msg.message == WM_QUIT) {
                 QuitCode = static_cast<int>(static_cast<std::intptr_t>(msg.wParam));
                 return TLoopEnd::Quit;
             }
+            idleCount = 0;
+            if (TModalLoop::DivertClose(msg))
+                continue;
             if (!ProcessAppMsg(msg)) {
                 desktop.TranslateMessage(msg);
                 desktop.DispatchMessage(msg);
             }
-            idleCount = 0;
             continue;
         }
         if (IdleAction(idleCount++))
             continue;
-        if (done && done())
-            return TLoopEnd::Done;
+        // What the backend just brought may have been a request; no wait then.
+        TModalLoop::TakeQuitSignal();
+        if ((done && done()) || closeDue())
+            continue;
         if (GetTickCount64() >= deadline)
             return TLoopEnd::Deadline;
         if (!desktop.WaitMessage(deadline))
@@ -153,8 +172,10 @@ int TApplication::BeginModal(TWindow* window, int flags) {
         DisableForModal(window, (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0);
     Modal.push_back({});
     const size_t level = Modal.size() - 1;
-    const TLoopEnd end = RunLoop([&] { return Modal[level].Ended; }, TBackend::Infinite);
-    int result = Modal[level].Result;
+    // A request to end the program ends the run as the dialog's Cancel would.
+    const TLoopEnd end =
+        RunLoop([&] { return Modal[level].Ended || desktop.IsClosePending(); }, TBackend::Infinite);
+    int result = Modal[level].Ended ? Modal[level].Result : IDCANCEL;
     Modal.pop_back();
     EnableAfterModal(disabled);
     if (end == TLoopEnd::Quit) {

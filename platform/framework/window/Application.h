@@ -26,6 +26,8 @@ public:
 
     // Makes and shows the main window, then runs the loop until the main window closes;
     // the result is the quit code (-1 when there is no main window or nothing can happen).
+    // Asked to end before (a quit signal, a request that ended a box at the start), it makes
+    // no main window and answers 0.
     virtual int Run();
     virtual void InitMainWindow();
     virtual void InitInstance();
@@ -37,8 +39,9 @@ public:
     TFrameWindow* GetMainWindow() const { return MainWindow; }
     TFrameWindow* SetMainWindow(TFrameWindow* window);
 
-    // Runs a nested loop until EndModal and returns its value. Task- and system-modal
-    // flags disable every other top-level window, no flags only the window's parent.
+    // Runs a nested loop until EndModal and returns its value, or IDCANCEL when the program
+    // is asked to end meanwhile (see TModalLoop). Task- and system-modal flags disable every
+    // other top-level window, no flags only the window's parent.
     int BeginModal(TWindow* window, int flags = MB_TASKMODAL);
     void EndModal(int result);
     bool IsModal() const { return !Modal.empty(); }

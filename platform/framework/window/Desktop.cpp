@@ -90,6 +90,7 @@ void TDesktop::Reset() {
     Timers.clear();
     QuitPosted = false;
     QuitCode = 0;
+    ClosePending = false;
     MainWindow = Focus = Active = LastActive = Capture = nullptr;
     SyncHost();
     AppActive = false;

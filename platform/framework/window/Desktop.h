@@ -67,6 +67,7 @@ public:
     // The window that host requests (close, minimise, restore) go to, and whose menu bar and
     // client area the host window shows.
     void SetMainWindow(HWND w);
+    HWND GetMainWindow() const { return MainWindow; }
     std::vector<HWND> GetTopLevelWindows() const { return TopZ; }
     HWND FindWindow(const char* className, const char* title) const;
 
@@ -74,6 +75,11 @@ public:
     LRESULT SendMessage(HWND w, u32 msg, WPARAM wp, LPARAM lp);
     bool PostMessage(HWND w, u32 msg, WPARAM wp, LPARAM lp);
     void PostQuitMessage(int code);
+    // A request from outside to end the program (the host's close, a quit signal) that the
+    // modal loops have to unwind before the main window may close (see TModalLoop).
+    void RequestClose() { ClosePending = true; }
+    bool IsClosePending() const { return ClosePending; }
+    void ClearCloseRequest() { ClosePending = false; }
     // The next message without waiting: posted, then quit, then input, paint, timers.
     bool PeekMessage(MSG& msg);
     // Waits for input or the next timer, no longer than the deadline (a tick count).
@@ -206,6 +212,7 @@ private:
     std::vector<TTimer> Timers;
     bool QuitPosted = false;
     int QuitCode = 0;
+    bool ClosePending = false;
 
     HWND MainWindow = nullptr;
     // What the backend was last told; HostKnown false until it has been told an area.

@@ -1,6 +1,7 @@
 // The window system's input: backend events become mouse and key messages for windows.
 #include "Desktop.h"
 
+#include "ModalLoop.h"
 #include "Window.h"
 #include "platform/framework/menus/MenuUi.h"
 #include "platform/host/Clock.h"
@@ -41,7 +42,10 @@ bool TDesktop::TranslateInput(const TInputEvent& event, MSG& msg) {
             ShowWindow(MainWindow, SW_RESTORE);
         return false;
     case TInputKind::Close:
-        if (IsWindow(MainWindow))
+        // Under an open dialog or box the request waits for them to unwind (TModalLoop).
+        if (TModalLoop::AnyOpen())
+            RequestClose();
+        else if (IsWindow(MainWindow))
             PostMessage(MainWindow, WM_CLOSE, 0, 0);
         return false;
     }

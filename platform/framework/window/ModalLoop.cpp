@@ -1,9 +1,12 @@
-// The nested loop of a modal window run without the application's loop.
+// The nested loop of a modal window run without the application's loop, and the requests to
+// end the program that unwind every modal run.
 #include "ModalLoop.h"
 
+#include "Application.h"
 #include "Desktop.h"
 #include "Window.h"
 #include "platform/host/MessageBox.h"
+#include "platform/host/QuitSignals.h"
 
 #include <vector>
 
@@ -71,7 +74,7 @@ void EnableAfterModal(const std::vector<HWND>& disabled) {
             desktop.EnableWindow(*it, true);
 }
 
-int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
+int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped, int ifClosed) {
     TDesktop& desktop = TDesktop::Get();
     if (window == nullptr || !desktop.IsWindow(window))
         return ifStopped;
@@ -81,14 +84,23 @@ int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
     const size_t level = Levels().size() - 1;
     std::vector<MSG> held;
     bool quit = false;
+    bool closed = false;
     int quitCode = 0;
     for (;;) {
+        TakeQuitSignal();
         // A window destroyed behind the loop's back cannot end it any more.
         if (Levels()[level].Ended || !desktop.IsWindow(window))
             break;
+        if (desktop.IsClosePending()) {
+            closed = true;
+            break;
+        }
         MSG msg;
         if (!desktop.PeekMessage(msg)) {
-            if (!desktop.WaitMessage(TBackend::Infinite))
+            // What the backend just brought may have been the request (or the signal) that
+            // ends this run; no wait then.
+            TakeQuitSignal();
+            if (!desktop.IsClosePending() && !desktop.WaitMessage(TBackend::Infinite))
                 break;
             continue;
         }
@@ -97,6 +109,8 @@ int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
             quitCode = static_cast<int>(static_cast<std::intptr_t>(msg.wParam));
             break;
         }
+        if (DivertClose(msg))
+            continue;
         if (others == TOthers::Hold && msg.message != WM_PAINT && !IsWithin(msg.hwnd, window)) {
             // Timers come round again by themselves; anything else is kept for later.
             if (msg.message != WM_TIMER)
@@ -108,7 +122,11 @@ int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped) {
             desktop.DispatchMessage(msg);
         }
     }
-    const int result = Levels()[level].Ended && !quit ? Levels()[level].Result : ifStopped;
+    int result = ifStopped;
+    if (Levels()[level].Ended && !quit)
+        result = Levels()[level].Result;
+    else if (closed)
+        result = ifClosed;
     Levels().erase(Levels().begin() + static_cast<std::ptrdiff_t>(level), Levels().end());
     EnableAfterModal(disabled);
     for (const MSG& m : held)
@@ -134,4 +152,28 @@ bool TModalLoop::IsRunning(const TWindow* window) {
         if (l.Window == window && !l.Ended)
             return true;
     return false;
+}
+
+bool TModalLoop::AnyOpen() {
+    const TApplication* app = TApplication::GetCurrent();
+    return !Levels().empty() || (app != nullptr && app->IsModal());
+}
+
+void TModalLoop::TakeQuitSignal() {
+    if (!TQuitSignals::Pending())
+        return;
+    TDesktop& desktop = TDesktop::Get();
+    if (!AnyOpen() && !desktop.IsWindow(desktop.GetMainWindow()))
+        return;
+    if (TQuitSignals::Take())
+        desktop.RequestClose();
+}
+
+bool TModalLoop::DivertClose(const MSG& msg) {
+    TDesktop& desktop = TDesktop::Get();
+    if (msg.message != WM_CLOSE || msg.hwnd == nullptr || msg.hwnd != desktop.GetMainWindow() ||
+        !AnyOpen())
+        return false;
+    desktop.RequestClose();
+    return true;
 }
