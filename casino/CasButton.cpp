@@ -1,6 +1,7 @@
 // TCasButton: binding, the click region's events, the frame steps of a press and the looks.
 #include "casino/CasButton.h"
 
+#include "casino/CasPressQueue.h"
 #include "engine/foundation/JorpOwner.h"
 #include "engine/framework/ResponderHost.h"
 #include "engine/media/Anm.h"
@@ -98,8 +99,51 @@ void TCasButton::EndHeldPress(JorpEventKind kind) {
     }
 }
 
+namespace {
+
+bool IsRelease(JorpEventKind kind) {
+    return kind == JEK_LBUTTONUP || kind == JEK_RBUTTONUP;
+}
+
+bool IsMouseDown(JorpEventKind kind) {
+    return kind == JEK_LBUTTONDOWN || kind == JEK_RBUTTONDOWN;
+}
+
+} // namespace
+
+bool TCasButton::MustWait() const {
+    return IsBusy() || (Target.Waiting != nullptr && !Target.Waiting->IsEmpty());
+}
+
+void TCasButton::Hold(TResponder& r, JorpEventKind kind) {
+    TCasPressQueue& waiting = *Target.Waiting;
+    const i32 code = kind == JEK_RBUTTONUP ? CodeRightRelease : CodeLeftRelease;
+    if (kind == JEK_HOTKEY) {
+        waiting.HoldButton(*this, CodeLeftRelease, true);
+    } else if (IsMouseDown(kind)) {
+        // The release must come back here wherever the mouse goes meanwhile.
+        if (waiting.HoldButton(*this, CodeLeftRelease, false)) {
+            r.CaptureMouse();
+            HeldDown = 1;
+        }
+    } else if (IsRelease(kind) && PressTick != 0 && ReleaseSeen == 0) {
+        // Its own press began before what now waits: it comes up now and acts in its turn.
+        r.ReleaseMouse();
+        ReleaseSeen = 1;
+        if (r.Contains(r.GetPoint()))
+            waiting.HoldButton(*this, code, true);
+    }
+}
+
 i32 TCasButton::EvResponder(TResponder* r) {
     const JorpEventKind kind = r->GetKind();
+    if (HeldDown != 0 && IsRelease(kind)) {
+        r->ReleaseMouse();
+        HeldDown = 0;
+        Target.Waiting->Release(*this, kind == JEK_RBUTTONUP ? CodeRightRelease : CodeLeftRelease,
+                                r->Contains(r->GetPoint()));
+        return 1;
+    }
     if (Locked != 0) {
         EndHeldPress(kind);
         return 1;
@@ -113,11 +157,14 @@ i32 TCasButton::EvResponder(TResponder* r) {
             return 0;
         return Target.Lord->EvButton(r->GetCode(), CodeDisabled, 0);
     }
-    if (IsBusy()) {
-        EndHeldPress(kind);
+    if (MustWait()) {
+        if (Target.Waiting != nullptr)
+            Hold(*r, kind);
+        else
+            EndHeldPress(kind);
         return 1;
     }
-    if (kind == JEK_LBUTTONUP || kind == JEK_RBUTTONUP) {
+    if (IsRelease(kind)) {
         r->ReleaseMouse();
         ReleaseSeen = 1;
         if (r->Contains(r->GetPoint())) {
@@ -129,9 +176,13 @@ i32 TCasButton::EvResponder(TResponder* r) {
             PendingId = IdReleasedOutside;
         }
     }
-    if (PressTick != 0)
+    if (PressTick != 0) {
+        // Pressed again while its last press still shows: the new one waits its turn.
+        if (Target.Waiting != nullptr && (kind == JEK_HOTKEY || IsMouseDown(kind)))
+            Hold(*r, kind);
         return 1;
-    if (kind == JEK_LBUTTONDOWN || kind == JEK_RBUTTONDOWN) {
+    }
+    if (IsMouseDown(kind)) {
         PressTick = GetNextTick();
         r->CaptureMouse();
         Report(static_cast<i16>(r->GetCode()), CodePress);
@@ -143,6 +194,22 @@ i32 TCasButton::EvResponder(TResponder* r) {
         SetBusy();
     }
     return 1;
+}
+
+bool TCasButton::TakeHeldPress(i32 code) {
+    if (Locked != 0 || Enabled == 0 || Responder == nullptr)
+        return false;
+    PressTick = GetNextTick();
+    ReleaseSeen = 1;
+    PendingId = static_cast<i16>(Responder->GetCode());
+    PendingCode = static_cast<u16>(code == CodeRightRelease ? 1 : 0);
+    Report(PendingId, CodePress);
+    SetBusy();
+    return true;
+}
+
+bool TCasButton::HoldsMouse() const {
+    return Responder != nullptr && Responder->HoldsCapture();
 }
 
 void TCasButton::SetPressCursor(const TCursorData& cursor) {

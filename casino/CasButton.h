@@ -11,14 +11,17 @@
 #include <utility>
 
 class TAnm;
+class TCasPressQueue;
 class TWav;
 
 // Whom a button reports to: the lord's EvButton, and the lord's busy byte, which every button
-// of the table shares. While it is set one button's release waits to be handled and the others
-// ignore their events; the lord clears it when it has handled the event.
+// of the table shares. While it is set one button's release waits to be handled; the lord clears
+// it when it has handled the event. Presses made meanwhile wait in the lord's queue, in the
+// order made, for the lord to hand them back; without a queue they are ignored.
 struct TCasButtonTarget {
     TJorpBase* Lord = nullptr;
     u8* Busy = nullptr;
+    TCasPressQueue* Waiting = nullptr;
 };
 
 // Made in two steps, since the sprite's file builds its members: construct, then Build (Make
@@ -94,6 +97,12 @@ public:
     void StopFlash() { FlashTick = 0; }
     i16 GetPendingId() const { return PendingId; }
 
+    // A press that waited in the queue, taken now as its hot key would be, with the release
+    // code it was made with; false when the button no longer takes presses.
+    bool TakeHeldPress(i32 code);
+    // Its region holds the mouse: a press on it is held down.
+    bool HoldsMouse() const;
+
 private:
     TCasButton(TJorpOwner* owner, const TFileMode& mode, TEmbeddedAddress address,
                TCasButtonTarget target, bool withRegion, u8 bind);
@@ -104,6 +113,11 @@ private:
     void PlaySound(TWav* wav);
     void Report(i16 id, i32 code);
     bool IsBusy() const { return Target.Busy != nullptr && *Target.Busy != 0; }
+    // Another press was made before this event and has not been taken yet.
+    bool MustWait() const;
+    // Puts a press made while another waits in the queue: a hot key at once, a mouse press
+    // held down until its release; the release of its own press begun before is counted there.
+    void Hold(TResponder& r, JorpEventKind kind);
     void SetBusy() {
         if (Target.Busy != nullptr)
             *Target.Busy = 1;
@@ -144,4 +158,6 @@ private:
     u8 Enabled = 1;
     u8 SignalSoundOn = 0;
     u8 Locked = 0;
+    // A mouse press of this button waits in the queue for its release.
+    u8 HeldDown = 0;
 };

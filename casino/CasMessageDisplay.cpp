@@ -3,9 +3,19 @@
 
 #include "engine/media/Anm.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
+
+// How far an amount's dollar sign stands left of its units digit, in pixels. "$0" stands as
+// "$5" does, though it counts no characters; a sign in the place past an undrawn separator
+// keeps 5 pixels of that place.
+i32 SignDistance(i32 dollars) {
+    const i16 count = TCasAmountLayout::CharacterCount(dollars);
+    const bool pastSeparator = count == 3 || count == 7 || count == 11;
+    return 8 * std::max<i16>(count, 1) + (pastSeparator ? 5 : 0);
+}
 
 constexpr TCasMessageId FirstPayoutId = 52;
 constexpr TCasMessageId LastPayoutId = 92;
@@ -187,13 +197,14 @@ void TCasMessageDisplay::ShowFrameAmount(u32 frame, TMoney amount, u8 flag) {
 
 void TCasMessageDisplay::ShowAmount(TMoney amount, u8 showIcon) {
     const i32 dollars = TCasAmountLayout::Dollars(amount);
-    const i16 count = TCasAmountLayout::CharacterCount(dollars);
-    // The amount is centred in the board's 188-pixel line and the icon moves with its width.
-    const i32 width = 8 * count + 41;
-    const auto shift = static_cast<i16>((188 - width) / 2);
+    // The amount is centred in the board's 188-pixel line and the icon stands 3 pixels left of
+    // its dollar sign: placed by a count of characters that were not all drawn, it covered
+    // the sign.
+    const i32 sign = SignDistance(dollars);
+    const auto shift = static_cast<i16>((188 - (sign + 41)) / 2);
     Amount.Lay(dollars, shift);
     HomeCasPartX(*Icon);
-    MoveCasPartX(*Icon, 156 - (8 * count + shift + 20));
+    MoveCasPartX(*Icon, 156 - (sign + shift + 20));
     if (showIcon != 0)
         Icon->Show();
     ClearFlags(JOF_TIMED_ON);

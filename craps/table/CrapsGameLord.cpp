@@ -27,6 +27,8 @@ TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1
 // The round states work on the lord's fields to their end, so they go while those still exist.
 TCasinoCGameLord::~TCasinoCGameLord() {
     RoundInput = nullptr;
+    // What waits names regions, which go below, and buttons: none of it is handed on now.
+    HeldPresses.Clear();
     DeleteState();
     DeleteRegions();
     delete Ask;

@@ -2,6 +2,7 @@
 // payoff) and TC1GameLord, the lord of table 1.
 #pragma once
 
+#include "casino/CasPressQueue.h"
 #include "casino/CasinoGameLord.h"
 #include "craps/bets/BetOptions.h"
 #include "craps/table/RoundTable.h"
@@ -53,6 +54,9 @@ public:
     // The game leaves the table: a roll whose dice are chosen is settled first, then the bets
     // that may come down come down and the sessions end.
     void Update() override;
+    // After the sprites' frame, a press that waited is handed on once what came before it has
+    // been taken.
+    void Tick(u32 tick) override;
     void SetupSeat(i16 seat) override;
     void UpdateSeat(i16 seat) override;
     void SelectSeat(i16 seat) override;
@@ -312,14 +316,23 @@ protected:
     std::array<u16, PickCount + 1> PickSprites{NoIndex, NoIndex, NoIndex, NoIndex,
                                                NoIndex, NoIndex, NoIndex};
     std::array<u16, table_skit::Count> SkitLists{};
-    // Set by a table button whose action waits for the betting state; every button ignores
-    // clicks until the state has taken it.
+    // Set by a table button whose action waits for the betting state; until the state has
+    // taken it, the presses and clicks made meanwhile wait in HeldPresses in the order made.
     u8 ButtonBusy = 0;
+    TCasPressQueue HeldPresses;
 
     // Click regions, hover help and the table buttons.
     TCRoundInput* RoundInput = nullptr;
 
 private:
+    // A click of a spot or the seat area waits while something made before it has not been
+    // taken: a button's action, a press still queued, or a click the betting state holds.
+    bool ClickMustWait() const;
+    // The betting state holds a click it takes on its next update.
+    bool RoundsHoldClick() const;
+    // Set while a held click is heard again, which must go on to the round states.
+    u8 HandingOn = 0;
+
     // The region an event at its point stands for: of equal-priority regions overlapping
     // there, the one registered first.
     TResponder* WinningRegion(TResponder& region) const;

@@ -222,7 +222,8 @@ TJorpBase* TCasinoCGameLord::CreateObject(const std::string& name, u16 type,
         const TButtonLayout& layout = ButtonLayouts[button];
         TModule* program = TJorpApp::GetApp();
         return Kept(Buttons[button],
-                    Built<TCasButton>(owner, mode, address, TCasButtonTarget{this, &ButtonBusy},
+                    Built<TCasButton>(owner, mode, address,
+                                      TCasButtonTarget{this, &ButtonBusy, &HeldPresses},
                                       layout.Priority, layout.Rect, button, u8{1}, layout.HotKey,
                                       TCursorData(program, table_cursor::PointingHand),
                                       TCursorData(program, table_cursor::ClosedHand)));

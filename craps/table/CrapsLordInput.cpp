@@ -8,6 +8,7 @@
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsPlayer.h"
 #include "craps/table/RoundInput.h"
+#include "craps/table/RoundStates.h"
 #include "craps/table/TableRegions.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
@@ -30,6 +31,11 @@ constexpr int OddsHelp[4] = {7, 10, 13, 16};
 
 bool IsMouseAt(JorpEventKind kind) {
     return (kind >= JEK_LBUTTONDOWN && kind <= JEK_RBUTTONDBLCLK) || kind == JEK_HOVER_ENTER;
+}
+
+// The events of a spot or the seat area that act; a press only takes the mouse.
+bool Acts(JorpEventKind kind) {
+    return kind == JEK_LBUTTONUP || kind == JEK_LBUTTONDBLCLK || kind == JEK_HOTKEY;
 }
 
 } // namespace
@@ -58,14 +64,26 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
             ChooseSpotCursor(spot);
         return 1;
     }
-    if (id == SeatAreaRegion)
-        return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
-    if (table_region::IsSpotId(id)) {
+    const bool seatArea = id == SeatAreaRegion;
+    if (table_region::IsSpotId(id) && (kind == JEK_HOTKEY || spot == table_region::NoSpot))
         // The spots have no hot key of their own; the key every responder hears must not
         // put a bet down either, so it goes on to whoever else wants it.
-        if (kind == JEK_HOTKEY || spot == table_region::NoSpot)
-            return 0;
-        return RoundInput->DispatchSpot(*event, static_cast<u16>(spot)) ? 1 : 0;
+        return 0;
+    if ((seatArea || table_region::IsSpotId(id)) && HandingOn == 0 && Acts(kind) &&
+        ClickMustWait()) {
+        // Heard again in its turn; the mouse is up, so the region lets it go now.
+        event->ReleaseMouse();
+        HeldPresses.HoldRegion(*event, kind, event->GetPoint());
+        return 1;
+    }
+    if (seatArea)
+        return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
+    if (table_region::IsSpotId(id)) {
+        const bool taken = RoundInput->DispatchSpot(*event, static_cast<u16>(spot));
+        // The mouse is up: a click made at once after this one goes to the spot it is made on.
+        if (kind == JEK_LBUTTONUP)
+            event->ReleaseMouse();
+        return taken ? 1 : 0;
     }
     if (id == LayoutRegion) {
         if (kind == JEK_HOVER_LEAVE)
@@ -230,6 +248,27 @@ i32 TCasinoCGameLord::EvButton(u16 button, i32 code, u32) {
         TJorpMsgPacket::General(StatisticsCommand, 0, WM_COMMAND).PostToMainWindow();
     ButtonFlags[static_cast<size_t>(id)] = 1;
     return 1;
+}
+
+bool TCasinoCGameLord::RoundsHoldClick() const {
+    TState* state = GetOwnState();
+    while (state != nullptr && state->GetSubState() != nullptr)
+        state = state->GetSubState();
+    const auto* round = dynamic_cast<const TCLordState*>(state);
+    return round != nullptr && round->GetClickPending() != 0;
+}
+
+bool TCasinoCGameLord::ClickMustWait() const {
+    return ButtonBusy != 0 || !HeldPresses.IsEmpty() || RoundsHoldClick();
+}
+
+void TCasinoCGameLord::Tick(u32 tick) {
+    TCasinoGameLord::Tick(tick);
+    if (ButtonBusy != 0 || HeldPresses.IsEmpty() || RoundsHoldClick())
+        return;
+    HandingOn = 1;
+    HeldPresses.Step();
+    HandingOn = 0;
 }
 
 u8 TCasinoCGameLord::GetButtonFlag(i16 button) const {

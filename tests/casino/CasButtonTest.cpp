@@ -3,6 +3,7 @@
 #include "CasinoArt.h"
 
 #include "casino/CasButton.h"
+#include "casino/CasPressQueue.h"
 #include "engine/framework/ResponderList.h"
 #include "engine/media/Anm.h"
 #include "engine/media/CursorMgr.h"
@@ -276,6 +277,73 @@ TEST_F(CasButton, ATwelveFrameFaceStepsThroughFourLooksAndBack) {
         EXPECT_EQ(FaceFrame(*button), want[release + 1][0]);
         Lord.Busy = 0;
     }
+}
+
+// Two buttons of one table: presses made while one waits are held in the order made, a mouse
+// press until its release, and each is taken once the lord has taken the one before.
+TEST_F(CasButton, PressesMadeWhileAnotherWaitsAreTakenInTheOrderMade) {
+    TCasPressQueue queue;
+    const TRect otherRect{60, 10, 96, 28};
+    const TPoint onOther{70, 20};
+    auto make = [&](u16 id, const TRect& rect, char key) {
+        return TCasButton::Make(&Host, TFileMode("btn", 0, FM_LEVEL_NOW),
+                                TCasButtonTarget{&Lord, &Lord.Busy, &queue}, u16{100}, rect, id,
+                                u8{1}, key, TCursorData(), TCursorData());
+    };
+    auto first = make(Id, Rect, 'r');
+    auto second = make(Id + 1, otherRect, 's');
+    const auto frames = [&](u32 count) {
+        for (u32 n = 0; n < count; ++n) {
+            ++Host.Tick;
+            first->Tick(Host.Tick);
+            second->Tick(Host.Tick);
+        }
+    };
+    // The lord takes the action that waits and hands on the next press.
+    const auto take = [&] {
+        Lord.Busy = 0;
+        return queue.Step();
+    };
+    Host.Tick = 5;
+    Host.List.DispatchKey('r', 1, 0);
+    Host.List.DispatchKey('s', 1, 0);
+    // The first button again, right-clicked, while its own key press still shows.
+    Mouse(JEK_RBUTTONDOWN, Inside);
+    EXPECT_EQ(Host.List.GetCaptureHolder(), first->GetResponder());
+    Mouse(JEK_RBUTTONUP, Inside);
+    // Pressed on the second and let go outside it: that press never was.
+    Mouse(JEK_LBUTTONDOWN, onOther);
+    Mouse(JEK_LBUTTONUP, Outside);
+    EXPECT_EQ(Host.List.GetCaptureHolder(), nullptr);
+    Host.List.DispatchKey('s', 1, 0);
+    EXPECT_EQ(queue.GetCount(), 3U);
+    EXPECT_EQ(Lord.Events, (TEvents{{Id, -1}}));
+    frames(2);
+    EXPECT_EQ(Lord.Events, (TEvents{{Id, -1}, {Id, 0}}));
+    const TEvents order = {{Id, -1}, {Id, 0}, {Id + 1, -1}, {Id + 1, 0},
+                           {Id, -1}, {Id, 1}, {Id + 1, -1}, {Id + 1, 0}};
+    for (size_t taken = 2; taken < order.size(); taken += 2) {
+        // Nothing more is heard until the lord has taken what came before.
+        frames(3);
+        EXPECT_EQ(Lord.Events.size(), taken);
+        EXPECT_TRUE(take());
+        frames(2);
+    }
+    EXPECT_EQ(Lord.Events, order);
+    EXPECT_FALSE(take());
+    // A press held down keeps the queue waiting until its release; a button that stops taking
+    // presses meanwhile lets its press go, and the next is taken.
+    Lord.Busy = 1;
+    Mouse(JEK_LBUTTONDOWN, Inside);
+    Lord.Busy = 0;
+    EXPECT_FALSE(queue.Step());
+    Mouse(JEK_LBUTTONUP, Inside);
+    Host.List.DispatchKey('s', 1, 0);
+    EXPECT_EQ(queue.GetCount(), 2U);
+    first->ShowDisabled();
+    EXPECT_TRUE(queue.Step());
+    EXPECT_EQ(Lord.Events.back(), (std::pair<i16, i32>{Id + 1, -1}));
+    EXPECT_TRUE(queue.IsEmpty());
 }
 
 TEST_F(CasButton, TwoFrameModeUsesFramesZeroAndOneWhateverElseIsSet) {

@@ -1,10 +1,11 @@
 // The keys the help names against the keys the table answers: every hot key of its buttons and
-// regions and every accelerator of the frame is on the help's list, and nothing else; each chip
-// key is the hot key of the chip button the help says it gives.
+// regions, every accelerator of the frame and the window's full-screen keys are on the help's
+// list, and nothing else; each chip key is the hot key of the chip button the help says it gives.
 #include "RegionSupport.h"
 
 #include "casino/CasButton.h"
 #include "platform/framework/WinConstants.h"
+#include "platform/sdl/SdlInput.h"
 #include "tools/databuild/model/TableLayout.h"
 #include "tools/databuild/writer/HelpFileKeys.h"
 
@@ -61,6 +62,11 @@ TEST_F(TableKeys, TheHelpsKeysAreTheOnesTheTableAndTheFrameAnswerEachChipItsButt
         ASSERT_TRUE(entry.Key == VK_ESCAPE || entry.Key == VK_F1) << entry.Key;
         answered.insert(entry.Key == VK_ESCAPE ? "Esc" : "F1");
     }
+    // The window takes its own keys before the game sees them.
+    if (IsFullScreenKey(SDLK_F11, KMOD_NONE))
+        answered.insert("F11");
+    if (IsFullScreenKey(SDLK_RETURN, KMOD_LALT))
+        answered.insert("Alt+Enter");
     std::set<std::string> listed;
     for (const THelpKey& key : GameKeys())
         listed.insert(key.Name);

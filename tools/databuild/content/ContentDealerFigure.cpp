@@ -9,12 +9,17 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
 constexpr TTrueRgb Ink{28, 26, 34};
 constexpr TTrueRgb Shirt{238, 236, 226};
+constexpr TTrueRgb ShirtShade{196, 194, 186};
 constexpr TTrueRgb Vest{44, 40, 58};
+// The sleeves' outline and the light along their folds, so an arm reads over the jacket.
+constexpr TTrueRgb SleeveEdge{14, 12, 18};
+constexpr TTrueRgb SleeveLight{82, 78, 94};
 constexpr TTrueRgb Skin{232, 190, 150};
 constexpr TTrueRgb SkinEdge{150, 100, 70};
 constexpr TTrueRgb Tie{190, 30, 36};
@@ -36,6 +41,13 @@ constexpr double ShoulderHalf = 24;
 constexpr double WaistY = 206;
 constexpr double UpperArm = 38;
 constexpr double Forearm = 38;
+// The neck as wide as a neck is under a head this size, and the collar it stands in.
+constexpr double NeckHalf = 6.5;
+constexpr double CollarY = ShoulderY - 7;
+// A sleeve's half-width at the shoulder, the elbow and the cuff.
+constexpr double ShoulderR = 5.8;
+constexpr double ElbowR = 4.8;
+constexpr double CuffR = 4.0;
 
 constexpr u32 BmpPixels = 14 + 40 + 1024;
 
@@ -69,6 +81,21 @@ public:
                   const double ex = px - (x0 + t * dx);
                   const double ey = py - (y0 + t * dy);
                   return radius + 0.5 - std::sqrt(ex * ex + ey * ey);
+              });
+    }
+    // A capsule whose radius runs from r0 at the first end to r1 at the second: a limb.
+    void Taper(double x0, double y0, double r0, double x1, double y1, double r1, TTrueRgb colour) {
+        const double dx = x1 - x0;
+        const double dy = y1 - y0;
+        const double length2 = dx * dx + dy * dy;
+        const double reach = std::max(r0, r1);
+        Cover(std::min(x0, x1) - reach, std::min(y0, y1) - reach, std::max(x0, x1) + reach,
+              std::max(y0, y1) + reach, colour, 1.0, [&](double px, double py) {
+                  double t = length2 > 0 ? ((px - x0) * dx + (py - y0) * dy) / length2 : 0;
+                  t = std::clamp(t, 0.0, 1.0);
+                  const double ex = px - (x0 + t * dx);
+                  const double ey = py - (y0 + t * dy);
+                  return r0 + (r1 - r0) * t + 0.5 - std::sqrt(ex * ex + ey * ey);
               });
     }
     void Disc(double cx, double cy, double radius, TTrueRgb colour) {
@@ -290,22 +317,47 @@ void DrawStick(TSketch& s, const TDealerPose& pose) {
               WoodDark);
 }
 
-// What never moves: shirt, vest, neck and tie.
+// What never moves: neck, shirt, jacket, collar and tie. The jacket's shoulders rise to the
+// collar, and the neck stands in it, shaded under the jaw.
 void DrawTorso(TSketch& s) {
     const double lx = HeadX - ShoulderHalf;
     const double rx = HeadX + ShoulderHalf;
-    s.Polygon({{lx - 2, ShoulderY}, {rx + 2, ShoulderY}, {rx - 6, WaistY}, {lx + 6, WaistY}},
+    s.Box(HeadX - NeckHalf - 1, NeckY - 8, HeadX + NeckHalf + 1, ShoulderY, 3, SkinEdge);
+    s.Box(HeadX - NeckHalf, NeckY - 8, HeadX + NeckHalf, ShoulderY, 2.5, Skin);
+    s.Capsule(HeadX - NeckHalf + 1.5, NeckY + 1.5, HeadX + NeckHalf - 1.5, NeckY + 1.5, 2.2,
+              SkinEdge, 0.45);
+    s.Polygon({{lx - 2, ShoulderY},
+               {HeadX - NeckHalf - 3, CollarY + 1},
+               {HeadX + NeckHalf + 3, CollarY + 1},
+               {rx + 2, ShoulderY},
+               {rx - 6, WaistY},
+               {lx + 6, WaistY}},
               Shirt);
-    s.Polygon({{lx - 2, ShoulderY}, {HeadX - 7, ShoulderY}, {HeadX - 3, WaistY}, {lx + 6, WaistY}},
+    s.Polygon({{lx - 2, ShoulderY},
+               {HeadX - NeckHalf - 3, CollarY + 1},
+               {HeadX - 7, ShoulderY + 4},
+               {HeadX - 3, WaistY},
+               {lx + 6, WaistY}},
               Vest);
-    s.Polygon({{rx + 2, ShoulderY}, {HeadX + 7, ShoulderY}, {HeadX + 3, WaistY}, {rx - 6, WaistY}},
+    s.Polygon({{rx + 2, ShoulderY},
+               {HeadX + NeckHalf + 3, CollarY + 1},
+               {HeadX + 7, ShoulderY + 4},
+               {HeadX + 3, WaistY},
+               {rx - 6, WaistY}},
               Vest);
-    s.Capsule(HeadX, NeckY, HeadX, ShoulderY, 3.0, Skin);
-    s.Polygon({{HeadX - 8, ShoulderY - 1}, {HeadX, ShoulderY + 3}, {HeadX - 8, ShoulderY + 7}},
-              Tie);
-    s.Polygon({{HeadX + 8, ShoulderY - 1}, {HeadX, ShoulderY + 3}, {HeadX + 8, ShoulderY + 7}},
-              Tie);
-    s.Disc(HeadX, ShoulderY + 3, 2.2, Tie);
+    // The shirt's collar round the neck, its wings turned down over the tie.
+    s.Box(HeadX - NeckHalf - 1, CollarY - 1, HeadX + NeckHalf + 1, CollarY + 3, 1.5, ShirtShade);
+    s.Box(HeadX - NeckHalf - 0.5, CollarY - 1.5, HeadX + NeckHalf + 0.5, CollarY + 2, 1.5, Shirt);
+    s.Polygon(
+        {{HeadX - NeckHalf - 1, CollarY + 1}, {HeadX - 1, CollarY + 3}, {HeadX - 5, CollarY + 7}},
+        Shirt);
+    s.Polygon(
+        {{HeadX + NeckHalf + 1, CollarY + 1}, {HeadX + 1, CollarY + 3}, {HeadX + 5, CollarY + 7}},
+        Shirt);
+    const double bowY = CollarY + 6;
+    s.Polygon({{HeadX - 8, bowY - 4}, {HeadX, bowY}, {HeadX - 8, bowY + 4}}, Tie);
+    s.Polygon({{HeadX + 8, bowY - 4}, {HeadX, bowY}, {HeadX + 8, bowY + 4}}, Tie);
+    s.Disc(HeadX, bowY, 2.2, Tie);
 }
 
 // Face, hair, eyes and mouth.
@@ -333,22 +385,62 @@ void DrawHead(TSketch& s, const TDealerPose& pose) {
         s.Capsule(hx - 4 + look / 2, HeadY + 8, hx + 4 + look / 2, HeadY + 8, 0.9, Ink);
 }
 
-// Arms, hands and stick over the torso, and what the stick carries.
+// A hand from its wrist along the forearm's direction (dx, dy): palm, fingers together and the
+// thumb toward the body; a hand that holds the stick closes round it.
+void DrawHand(TSketch& s, double x, double y, double dx, double dy, double thumbSide, bool fist) {
+    const double nx = -dy * thumbSide;
+    const double ny = dx * thumbSide;
+    const double knuckle = 3.0;
+    const double tip = fist ? 5.5 : 7.5;
+    const double fingers = fist ? 3.6 : 3.0;
+    auto limb = [&](double a, double b, double na, double nb, double r, TTrueRgb colour) {
+        s.Capsule(x + dx * a + nx * na, y + dy * a + ny * na, x + dx * b + nx * nb,
+                  y + dy * b + ny * nb, r, colour);
+    };
+    for (const auto& [grow, colour] : {std::pair{0.9, SkinEdge}, std::pair{0.0, Skin}}) {
+        limb(-3.5, knuckle, 0, 0, 3.9 + grow, colour);
+        limb(knuckle, tip, 0, fist ? 0.8 : 0, fingers + grow, colour);
+        limb(-1.5, 2.5, 3.0, 4.6, 1.5 + grow, colour);
+    }
+    // The fingers' partings.
+    for (double across : {-1.1, 1.1})
+        s.Capsule(x + dx * (knuckle + 0.8) + nx * across, y + dy * (knuckle + 0.8) + ny * across,
+                  x + dx * (tip + 1) + nx * across, y + dy * (tip + 1) + ny * across, 0.3, SkinEdge,
+                  0.7);
+}
+
+// Arms, hands and stick over the torso, and what the stick carries: each arm a jacket sleeve
+// that narrows from the shoulder to the cuff, the shirt's cuff at the wrist, then the hand.
 void DrawBody(TSketch& s, const TDealerPose& pose) {
     const double lx = HeadX - ShoulderHalf;
     const double rx = HeadX + ShoulderHalf;
-    // The stick under the arms, the arms over the vest, the hands last.
+    // The stick under the arms, the arms over the jacket, the hands last.
     if (pose.Stick)
         DrawStick(s, pose);
     for (int side = 0; side < 2; ++side) {
         const double sx = side == 0 ? lx : rx;
-        const auto [ex, ey] =
-            Elbow(sx, ShoulderY + 2, pose.HandX[side], pose.HandY[side], side == 0 ? -1 : 1);
-        s.Capsule(sx, ShoulderY + 2, ex, ey, 4.2, Vest);
-        s.Capsule(ex, ey, pose.HandX[side], pose.HandY[side], 3.4, Shirt);
-        s.Capsule(ex, ey, pose.HandX[side], pose.HandY[side], 3.4, Ink, 0.25);
-        s.Disc(pose.HandX[side], pose.HandY[side], 4.6, SkinEdge);
-        s.Disc(pose.HandX[side], pose.HandY[side], 3.8, Skin);
+        const double sy = ShoulderY + 2;
+        const double hx = pose.HandX[static_cast<size_t>(side)];
+        const double hy = pose.HandY[static_cast<size_t>(side)];
+        const auto [ex, ey] = Elbow(sx, sy, hx, hy, side == 0 ? -1 : 1);
+        const double d = std::max(1.0, std::hypot(hx - ex, hy - ey));
+        const double dx = (hx - ex) / d;
+        const double dy = (hy - ey) / d;
+        // The sleeve ends short of the hand's middle, where the cuff shows.
+        const double wx = hx - dx * 6;
+        const double wy = hy - dy * 6;
+        s.Taper(sx, sy, ShoulderR + 1, ex, ey, ElbowR + 1, SleeveEdge);
+        s.Taper(ex, ey, ElbowR + 1, wx, wy, CuffR + 1, SleeveEdge);
+        s.Taper(sx, sy, ShoulderR, ex, ey, ElbowR, Vest);
+        s.Taper(ex, ey, ElbowR, wx, wy, CuffR, Vest);
+        // Light along the upper side of each bone, away from the body.
+        const double out = side == 0 ? -1 : 1;
+        s.Capsule(sx + out * 2.2, sy - 1, ex + out * 1.8, ey - 1, 0.8, SleeveLight, 0.7);
+        s.Capsule(ex + out * 1.5, ey - 1, wx + out * 1.2, wy - 1, 0.7, SleeveLight, 0.6);
+        s.Capsule(wx - dx * 0.5, wy - dy * 0.5, wx + dx * 2, wy + dy * 2, CuffR - 0.6, ShirtShade);
+        s.Capsule(wx, wy, wx + dx * 1.6, wy + dy * 1.6, CuffR - 1.1, Shirt);
+        DrawHand(s, hx - dx * 1.5, hy - dy * 1.5, dx, dy, side == 0 ? -1 : 1,
+                 side == 1 && pose.Stick);
     }
     DrawCarried(s, pose);
 }

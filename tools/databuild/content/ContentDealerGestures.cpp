@@ -457,6 +457,8 @@ TBeatSprite BeatSprite(TDataSet& set, const TBeat& beat, u32 minTicks) {
         // The puck is carried until two ticks before the end, however long the line.
         AddMember(set, sprite, anm + "b.anm", DealerZ, length, PLAY_FORWARD,
                   [&] { return artist.Body(poses); });
+        AddMember(set, sprite, anm + "h.anm", DealerZ, length, PLAY_FORWARD,
+                  [&] { return artist.Head(poses); });
     } else {
         // The gesture once, then the arms at rest (and what was pushed, where it stopped)
         // while the line lasts.

@@ -18,7 +18,9 @@ const std::vector<THelpKey>& GameKeys() {
         {"Enter", "ROLL"},
         {"Tab", "the next seated gambler's turn"},
         {"F1", "help"},
-        {"Esc", "the menu bar on a small screen"},
+        {"Esc", "SIZE: the menu bar, on a screen too small for the window"},
+        {"F11", "full screen, and back to the window"},
+        {"Alt+Enter", "full screen, and back to the window"},
     };
     return keys;
 }
