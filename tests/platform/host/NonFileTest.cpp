@@ -103,19 +103,6 @@ TEST(NonFileTest, EveryReaderTurnsItDownAtOnceAndLeavesItThere) {
     }
 }
 
-TEST(NonFileTest, ADeviceTakesWritesButIsNeverRead) {
-    // The disk that is always full is how a full disk is made for the writers' tests.
-    TVirtualPaths::SetDriveRoot('z', "/dev");
-    THostFile* full = CreateFileA("z:\\full", GENERIC_WRITE, 0, CREATE_ALWAYS, 0);
-    ASSERT_NE(full, nullptr);
-    u32 done = 0;
-    EXPECT_FALSE(WriteFile(full, "abc", 3, &done));
-    EXPECT_TRUE(CloseHandle(full));
-    EXPECT_EQ(CreateFileA("z:\\zero", GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, 0), nullptr);
-    EXPECT_EQ(CreateFileA("z:\\zero", GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING, 0), nullptr);
-    TVirtualPaths::SetDriveRoot('z', "");
-}
-
 TEST(NonFileTest, ADiskThatRefusesAWriteIsToldWithTheSystemsReason) {
     class TFullDisk : public TProfileDisk {
     public:
