@@ -1,8 +1,11 @@
 // TCasinoIniFile: naming, the template copy and the write-back.
 #include "CasinoIniFile.h"
 
+#include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/SaveFileHost.h"
+#include "platform/framework/WinApi.h"
+#include "platform/host/VirtualPath.h"
 
 TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& directory,
                                const std::string& baseName)
@@ -11,6 +14,7 @@ TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& dire
 TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& directory,
                                const std::string& baseName, TSaveFileHost& host)
     : TJorpIniFile(drive, directory, baseName, baseName + ".ini", false) {
+    OuterWatcher = SetPrivateProfileWatcher(this);
     if (!TSaveFile(host, GetPath()).Exists())
         CopyTemplate(host);
     TJorpIniFile::SetupKeys();
@@ -19,6 +23,28 @@ TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& dire
 
 TCasinoIniFile::~TCasinoIniFile() {
     TJorpIniFile::Write();
+    if (GetPrivateProfileWatcher() == this)
+        SetPrivateProfileWatcher(OuterWatcher);
+}
+
+void TCasinoIniFile::WriteFailed(const std::string& hostPath, const std::string& why) {
+    if (TVirtualPaths::ToHost(GetPath()) != hostPath) {
+        if (OuterWatcher != nullptr)
+            OuterWatcher->WriteFailed(hostPath, why);
+        return;
+    }
+    // Every later write fails the same way; one box says it for the run.
+    if (WriteFailureTold)
+        return;
+    WriteFailureTold = true;
+    const std::string text = "The settings cannot be saved: the file\n" + hostPath + "\n" + why +
+                             ".\n\nThe game goes on, but its settings will not be kept.";
+    TJorpApp* app = TJorpApp::GetApp();
+    TJorpGameFrameWindow* frame = app != nullptr ? app->GetFrame() : nullptr;
+    if (frame != nullptr && frame->IsWindow())
+        frame->ShowPlayerMessage(text, WriteFailedCaption);
+    else
+        MessageBoxExA(nullptr, text, WriteFailedCaption, MB_OK);
 }
 
 std::string TCasinoIniFile::GetTemplateBaseName() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/foundation/JorpIniFile.h"
+#include "platform/host/PrivateProfile.h"
 
 class TSaveFileHost;
 
@@ -10,7 +11,9 @@ class TSaveFileHost;
 // (its frame description's base name + ".ini") is copied to it as a whole, through a
 // temporary file that is flushed and then renamed, so that a failed copy leaves no settings
 // file at all rather than a part of one; the copy gets [System] PrevRun=0.
-class TCasinoIniFile final : public TJorpIniFile {
+// While it lives, the first write of the file that fails is told in one box: the game plays
+// on, but the player should know that what he sets is not kept.
+class TCasinoIniFile final : public TJorpIniFile, private TProfileWriteWatcher {
 public:
     // A copy of a settings file larger than this is not a settings file.
     static constexpr i64 TemplateLimit = 1 << 20;
@@ -26,7 +29,13 @@ public:
     // The template's base name: the running application's frame description's.
     static std::string GetTemplateBaseName();
 
+    static constexpr const char* WriteFailedCaption = "Error - Settings File";
+
 private:
     // True when the template was copied and marked as a first run.
     bool CopyTemplate(TSaveFileHost& host);
+    void WriteFailed(const std::string& hostPath, const std::string& why) override;
+
+    TProfileWriteWatcher* OuterWatcher = nullptr;
+    bool WriteFailureTold = false;
 };

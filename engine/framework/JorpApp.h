@@ -65,8 +65,9 @@ public:
     virtual void CreatePalette();
     virtual void DeletePalette();
     virtual TJorpGameFrameWindow* CreateFrameWindow();
-    // False, with no message, when another copy runs (it is brought forward); false after
-    // the "Fatal Error" box on a screen below the game area. A data set whose catalogue,
+    // False, with no message, when another copy runs (it is brought forward), before the
+    // settings are made, so that nothing of that copy's is read or written; false after the
+    // "Fatal Error" box on a screen below the game area. A data set whose catalogue,
     // game file or palette is missing, or whose game file cannot be read or names no mode,
     // ends the process with one fatal message naming every such file.
     virtual bool StartUp();

@@ -10,9 +10,11 @@
 #include "engine/framework/WarnMsgDlg.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/draw/GdiTypes.h"
+#include "platform/host/PathKind.h"
 #include "platform/host/VirtualPath.h"
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -27,9 +29,11 @@ void SayAnotherCopyCameForward() {
 bool TJorpApp::StartUp() {
     if (Started)
         return true;
-    CreateIniFile();
+    // The settings object reads the file and writes it back when it goes: made before the
+    // test, it would rewrite the settings of the copy that runs.
     if (!CheckSingleInstance())
         return false;
+    CreateIniFile();
     if (!CheckDisplay()) {
         InstanceLock.Release();
         return false;
@@ -65,12 +69,28 @@ bool TJorpApp::CheckSingleInstance() {
     // Other copies in other processes are not windows of this one: they hold the lock file
     // in the program's folder. A folder where it cannot be made skips the test.
     const TJorpFileName lock = TJorpFileName(Drive + Directory).Append(BaseName + ".lck");
-    const auto host = TVirtualPaths::ToHost(lock.GetText());
-    if (host && InstanceLock.Acquire(*host) == TInstanceLock::TResult::HeldElsewhere) {
+    // Looked for before the player's folder is made ready (which writes in it), so that a
+    // second copy leaves the running copy's folder as it found it.
+    std::optional<std::string> host = TVirtualPaths::PeekHost(lock.GetText());
+    TInstanceLock::TResult result =
+        host ? InstanceLock.Acquire(*host) : TInstanceLock::TResult::Unavailable;
+    if (result == TInstanceLock::TResult::Unavailable) {
+        // No folder yet, so no other copy: it is made, and the lock with it.
+        host = TVirtualPaths::ToHost(lock.GetText());
+        if (host)
+            result = InstanceLock.Acquire(*host);
+    }
+    if (result == TInstanceLock::TResult::HeldElsewhere) {
         TInstanceLock::SignalHolder(*host);
         SayAnotherCopyCameForward();
         return false;
     }
+    if (result == TInstanceLock::TResult::NotAFile)
+        MessageBoxExA(nullptr,
+                      "Whether another copy of the game runs cannot be checked: the lock file\n" +
+                          *host + "\nis " + DescribeHostPathKind(GetHostPathKindAt(*host)) +
+                          ".\n\nThe game goes on; start only one copy at a time.",
+                      "Warning", MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 

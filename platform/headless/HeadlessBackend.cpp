@@ -8,12 +8,29 @@
 #include "platform/midi/Mci.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
 
 namespace {
 
 // Notices reach the window system's queue exactly as a posted message would.
 void PostNotice(TWindow* window, u32 msg, std::uintptr_t wp, std::intptr_t lp) {
     PostMessage(window, msg, static_cast<WPARAM>(wp), static_cast<LPARAM>(lp));
+}
+
+// The date a replayed run is fixed at; nothing when none is set, or it is no whole number.
+std::optional<i64> FixedDate() {
+    const char* text = std::getenv("OTCRAPS_HEADLESS_DATE");
+    if (text == nullptr)
+        return std::nullopt;
+    const std::string_view date(text);
+    i64 seconds = 0;
+    const auto [end, error] = std::from_chars(date.data(), date.data() + date.size(), seconds);
+    if (date.empty() || error != std::errc() || end != date.data() + date.size())
+        return std::nullopt;
+    return seconds;
 }
 
 } // namespace
@@ -24,6 +41,15 @@ THeadlessBackend::THeadlessBackend(TSize screenSize, u64 startMs)
     SetWaveMixPoster(&PostNotice);
     SetMciPoster(&PostNotice);
     Sound.CatchUp(Now());
+}
+
+std::unique_ptr<THeadlessBackend> THeadlessBackend::ForProgram() {
+    auto backend = std::make_unique<THeadlessBackend>();
+    if (const std::optional<i64> date = FixedDate())
+        backend->Clock = TFakeClock(backend->Now(), *date);
+    else
+        backend->Clock.FollowHostWall();
+    return backend;
 }
 
 THeadlessBackend::~THeadlessBackend() {

@@ -8,6 +8,7 @@
 #include "platform/host/Clock.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ public:
     // device's notices into the window system, for its lifetime.
     explicit THeadlessBackend(TSize screenSize = {800, 600}, u64 startMs = 1000);
     ~THeadlessBackend() override;
+    // The program's own run without a window: the ticks are virtual as ever, but the date is
+    // the host's, since what it saves goes into the player's own files (a test's backend
+    // keeps the wall time at the clock's fixed start). A run that must replay exactly, the
+    // same dice and skits each time, fixes the date instead: OTCRAPS_HEADLESS_DATE, seconds
+    // since 1970, from which the date follows the ticks as a test's does.
+    static std::unique_ptr<THeadlessBackend> ForProgram();
     THeadlessBackend(const THeadlessBackend&) = delete;
     THeadlessBackend& operator=(const THeadlessBackend&) = delete;
 

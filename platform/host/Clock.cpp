@@ -53,6 +53,10 @@ u32 GetTickCount() {
     return static_cast<u32>(GetTickCount64());
 }
 
+i64 GetHostWallSeconds() {
+    return HostClock().WallSeconds();
+}
+
 i64 GetWallSeconds() {
     return GetClockSource().WallSeconds();
 }

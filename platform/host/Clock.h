@@ -14,21 +14,30 @@ public:
     virtual i64 WallSeconds() = 0;
 };
 
+// The host's own wall time, whichever source is installed.
+i64 GetHostWallSeconds();
+
 // A clock that stands still until advanced.
 class TFakeClock : public TClockSource {
 public:
     explicit TFakeClock(u64 startMs = 0, i64 wallSeconds = 0) : Ms(startMs), Wall(wallSeconds) {}
     u64 TickMs() override { return Ms; }
     i64 WallSeconds() override {
+        if (HostWall)
+            return GetHostWallSeconds();
         return Wall + (Ms >= StartMs ? static_cast<i64>((Ms - StartMs) / 1000) : 0);
     }
     void Advance(u64 ms) { Ms += ms; }
     void SetTick(u64 ms) { Ms = ms; }
+    // The ticks stay the clock's, the date becomes the host's: what a run on such a clock
+    // saves for the player is dated as the player lives it.
+    void FollowHostWall() { HostWall = true; }
 
 private:
     u64 Ms;
     u64 StartMs = Ms;
     i64 Wall;
+    bool HostWall = false;
 };
 
 // Installs a source for the process; null puts the host clock back.

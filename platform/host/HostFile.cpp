@@ -112,6 +112,21 @@ int OpenDescriptor(const std::string& hostPath, u32 access, u32 disposition) {
     return fd;
 }
 
+// Plain files only, except that a device may be written to (a full disk is /dev/full). A
+// FIFO, a socket or a device to read would hold the single thread for ever at the first read
+// (a terminal) or never end (/dev/zero), and a folder holds no bytes; a device refused is not
+// even opened, since opening one can act on it.
+bool Admits(mode_t mode, u32 access) {
+    return S_ISREG(mode) ||
+           (S_ISCHR(mode) && (access & GENERIC_WRITE) != 0 && (access & GENERIC_READ) == 0);
+}
+
+// What a refused open tells through errno: a folder is one, anything else is no file.
+THostFile* RefuseNonFile(mode_t mode) {
+    errno = S_ISDIR(mode) ? EISDIR : ENOTSUP;
+    return nullptr;
+}
+
 } // namespace
 
 THostFile* CreateFileA(const std::string& virtualPath, u32 access, u32 share, u32 disposition,
@@ -127,15 +142,17 @@ THostFile* CreateFileA(const std::string& virtualPath, u32 access, u32 share, u3
         return nullptr;
 
     std::lock_guard<std::mutex> guard(TableLock());
+    struct stat st {};
+    if (::stat(hostPath->c_str(), &st) == 0 && !Admits(st.st_mode, access))
+        return RefuseNonFile(st.st_mode);
     const int fd = OpenDescriptor(*hostPath, access, disposition);
     if (fd < 0)
         return nullptr;
-
-    struct stat st {};
-    // Pipes and sockets could block the single thread forever; directories are not files.
-    if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISCHR(st.st_mode))) {
+    // Looked at again on the descriptor: the name may have been given to another meanwhile.
+    if (::fstat(fd, &st) != 0 || !Admits(st.st_mode, access)) {
+        const mode_t mode = st.st_mode;
         ::close(fd);
-        return nullptr;
+        return RefuseNonFile(mode);
     }
 
     const bool truncates = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;

@@ -32,8 +32,10 @@ constexpr u32 MOVEFILE_WRITE_THROUGH = 0x8;
 // file can never be emptied under a reader that denied writing.
 class THostFile;
 
-// Null when the file cannot be opened (missing, a directory, refused by sharing, or a
-// path outside every drive root).
+// Null when the file cannot be opened (missing, refused by sharing, or a path outside every
+// drive root), and when it is no plain file: a folder (errno EISDIR), or a FIFO, a socket or a
+// device (errno ENOTSUP), none of which is read, since a read could wait for ever or never
+// end. Only a device opened just to write is taken (a full disk is /dev/full).
 THostFile* CreateFileA(const std::string& virtualPath, u32 access, u32 share, u32 disposition,
                        u32 flagsAndAttributes);
 // done receives the bytes moved; true when the call itself succeeded (a read at the end

@@ -1,6 +1,8 @@
 // TInstanceLock: flock on the lock file, the holder's process id in it, SIGUSR1 between copies.
 #include "InstanceLock.h"
 
+#include "PathKind.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -33,9 +35,19 @@ TInstanceLock::~TInstanceLock() {
 
 TInstanceLock::TResult TInstanceLock::Acquire(const std::string& hostPath) {
     Release();
-    const int fd = open(hostPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // What is no plain file is not opened at all: a device may act on its opening.
+    const THostPathKind kind = GetHostPathKindAt(hostPath);
+    if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
+        return TResult::NotAFile;
+    const int fd =
+        open(hostPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0)
         return TResult::Unavailable;
+    // Swapped in since it was looked at.
+    if (GetHostFileKind(fd) != THostPathKind::Regular) {
+        close(fd);
+        return TResult::NotAFile;
+    }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         close(fd);
@@ -63,7 +75,7 @@ void TInstanceLock::Release() {
 }
 
 bool TInstanceLock::SignalHolder(const std::string& hostPath) {
-    const int fd = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenPlainFileToRead(hostPath);
     if (fd < 0)
         return false;
     // Only a held lock names a live holder; a lock this open can take names nobody.

@@ -14,8 +14,11 @@ public:
         Acquired,
         // Another open of the file holds it: another copy runs (in this process, too).
         HeldElsewhere,
-        // The file cannot be opened (an unwritable folder): no test can be made.
+        // The file cannot be opened (an unwritable folder, or none yet): no test can be made.
         Unavailable,
+        // A folder, a FIFO or a device stands where the file should be: no test can be made
+        // until the player moves it away, so he is told.
+        NotAFile,
     };
 
     TInstanceLock() = default;

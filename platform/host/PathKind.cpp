@@ -1,22 +1,44 @@
-// Asking the host what stands at a virtual path.
+// Asking the host what stands at a path, and opening only plain files to read.
 #include "PathKind.h"
 
 #include "VirtualPath.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+THostPathKind KindOf(mode_t mode) {
+    if (S_ISREG(mode))
+        return THostPathKind::Regular;
+    if (S_ISDIR(mode))
+        return THostPathKind::Directory;
+    return THostPathKind::Other;
+}
+
+} // namespace
 
 THostPathKind GetHostPathKind(const std::string& virtualPath) {
     const std::optional<std::string> host = TVirtualPaths::ToHost(virtualPath);
     if (!host)
         return THostPathKind::Missing;
+    return GetHostPathKindAt(*host);
+}
+
+THostPathKind GetHostPathKindAt(const std::string& hostPath) {
     struct stat st {};
-    if (::stat(host->c_str(), &st) != 0)
+    if (::stat(hostPath.c_str(), &st) != 0)
         return THostPathKind::Missing;
-    if (S_ISREG(st.st_mode))
-        return THostPathKind::Regular;
-    if (S_ISDIR(st.st_mode))
-        return THostPathKind::Directory;
-    return THostPathKind::Other;
+    return KindOf(st.st_mode);
+}
+
+THostPathKind GetHostFileKind(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return THostPathKind::Missing;
+    return KindOf(st.st_mode);
 }
 
 const char* DescribeHostPathKind(THostPathKind kind) {
@@ -31,4 +53,41 @@ const char* DescribeHostPathKind(THostPathKind kind) {
         return "not a file (a FIFO, a device or a socket)";
     }
     return "unknown";
+}
+
+namespace {
+
+int Refuse(THostPathKind found) {
+    errno = found == THostPathKind::Directory ? EISDIR : ENOTSUP;
+    return -1;
+}
+
+} // namespace
+
+int OpenPlainFileToRead(const std::string& hostPath, THostPathKind* kind) {
+    if (kind != nullptr)
+        *kind = THostPathKind::Missing;
+    // A device is not even opened: opening one can act on it (a tape rewinds when closed).
+    if (const THostPathKind before = GetHostPathKindAt(hostPath);
+        before == THostPathKind::Directory || before == THostPathKind::Other) {
+        if (kind != nullptr)
+            *kind = before;
+        return Refuse(before);
+    }
+    // Without O_NONBLOCK the open of a FIFO waits for a writer that never comes; the kind is
+    // looked at on the descriptor, so nothing can be swapped in between.
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    const THostPathKind found = GetHostFileKind(fd);
+    if (kind != nullptr)
+        *kind = found;
+    if (found != THostPathKind::Regular) {
+        ::close(fd);
+        return Refuse(found);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
 }

@@ -13,6 +13,15 @@ enum class THostPathKind {
 };
 
 THostPathKind GetHostPathKind(const std::string& virtualPath);
+// The same for a path on the host itself.
+THostPathKind GetHostPathKindAt(const std::string& hostPath);
+// The kind of what an open descriptor holds; Missing when the system cannot say.
+THostPathKind GetHostFileKind(int fd);
 
 // The kind in a few words for a message, e.g. "a folder".
 const char* DescribeHostPathKind(THostPathKind kind);
+
+// Opens a host file to read only when it is a plain file, never waiting on the way: a FIFO, a
+// device or a folder in its place is refused (-1, errno EISDIR for a folder, ENOTSUP for the
+// rest; kind, when given, says which). The descriptor is blocking again once the file is known.
+int OpenPlainFileToRead(const std::string& hostPath, THostPathKind* kind = nullptr);

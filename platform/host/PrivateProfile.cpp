@@ -2,6 +2,7 @@
 // whole through a flushed temporary file.
 #include "PrivateProfile.h"
 
+#include "PathKind.h"
 #include "VirtualPath.h"
 
 #include <cctype>
@@ -9,6 +10,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
@@ -16,6 +18,7 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,6 +70,8 @@ struct THeldFile {
     bool PlayerFile = false;
     // Changed while the player's folder cannot be written: held for the run, never read again.
     bool HeldOnly = false;
+    // Why a file that is there could not be read (an errno value), 0 when it was.
+    int ReadError = 0;
     std::uint64_t LastUse = 0;
 };
 
@@ -76,6 +81,7 @@ TProfileDisk& HostDisk() {
 }
 
 TProfileDisk* Disk = &HostDisk();
+TProfileWriteWatcher* Watcher = nullptr;
 std::map<std::string, THeldFile> Held;
 std::uint64_t Uses = 0;
 // Files whose temporaries left by killed runs have been cleared in this run.
@@ -239,6 +245,7 @@ THeldFile Load(const std::string& host) {
     const int fd = Disk->OpenToRead(host);
     if (fd < 0) {
         file.Usable = errno == ENOENT;
+        file.ReadError = file.Usable ? 0 : errno;
         return file;
     }
     std::string line;
@@ -258,6 +265,7 @@ THeldFile Load(const std::string& host) {
         const long n = read < ReadBytesLimit ? Disk->Read(fd, buffer, sizeof buffer) : 0;
         if (n < 0) {
             file.Usable = false;
+            file.ReadError = errno != 0 ? errno : EIO;
             break;
         }
         read += static_cast<size_t>(n);
@@ -382,29 +390,58 @@ void SetKey(THeldFile& file, const std::string& section, const std::string& key,
         Index(file);
 }
 
+// The reason of the call that just failed; a disk that does not say gives an I/O error.
+int FailedWith() {
+    return errno != 0 ? errno : EIO;
+}
+
 // Replaces the file whole: the temporary file is on the disk before it takes the file's
-// name, so the name always holds the old file or the new one, whole.
-bool Replace(const std::string& host, const std::vector<std::string>& lines) {
+// name, so the name always holds the old file or the new one, whole. 0, or the errno value of
+// the step that failed.
+int Replace(const std::string& host, const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += line;
         text += "\r\n";
     }
     const std::string temp = TempOf(host);
+    errno = 0;
     const int fd = Disk->CreateToWrite(temp);
     if (fd < 0)
-        return false;
-    bool ok = Disk->Write(fd, text.data(), text.size()) && Disk->Flush(fd);
+        return FailedWith();
+    int error = 0;
+    errno = 0;
+    if (!Disk->Write(fd, text.data(), text.size()) || !Disk->Flush(fd))
+        error = FailedWith();
     // A file that did not close may not hold what was written.
-    ok = Disk->Close(fd) && ok;
-    ok = ok && Disk->Rename(temp, host);
-    if (!ok) {
+    errno = 0;
+    if (!Disk->Close(fd) && error == 0)
+        error = FailedWith();
+    errno = 0;
+    if (error == 0 && !Disk->Rename(temp, host))
+        error = FailedWith();
+    if (error != 0) {
         Disk->Remove(temp);
-        return false;
+        return error;
     }
     // The new name's durability is the folder's; the file is replaced either way.
     Disk->FlushFolder(FolderOf(host));
-    return true;
+    return 0;
+}
+
+void TellWriteFailed(const std::string& host, const std::string& why) {
+    if (Watcher != nullptr)
+        Watcher->WriteFailed(host, why);
+}
+
+// Why nothing can be written over a file that could not be used as one.
+std::string WhyUnusable(const THeldFile& file) {
+    if (file.Stamp.Exists && !S_ISREG(file.Stamp.Mode))
+        return std::string("is ") + DescribeHostPathKind(S_ISDIR(file.Stamp.Mode)
+                                                             ? THostPathKind::Directory
+                                                             : THostPathKind::Other);
+    return std::string("cannot be read (") +
+           std::strerror(file.ReadError != 0 ? file.ReadError : EIO) + ")";
 }
 
 // Writes a changed file, or keeps it in memory when its folder may not be written; false
@@ -416,8 +453,9 @@ bool Store(const std::string& host) {
         file.HeldOnly = true;
         return false;
     }
-    if (!Replace(host, file.Lines)) {
+    if (const int error = Replace(host, file.Lines); error != 0) {
         Held.erase(host);
+        TellWriteFailed(host, std::string("cannot be written (") + std::strerror(error) + ")");
         return false;
     }
     file.Stamp = StampOf(host);
@@ -474,8 +512,10 @@ bool WritePrivateProfileStringA(const std::string& section, const std::string& k
         Trim(section).size() + 2 > PrivateProfileLineLimit)
         return false;
     THeldFile& held = Current(*host);
-    if (!held.Usable)
+    if (!held.Usable) {
+        TellWriteFailed(*host, WhyUnusable(held));
         return false;
+    }
     SetKey(held, section, key, value);
     held.PlayerFile = TVirtualPaths::IsWritableName(file);
     if (BatchDepth > 0) {
@@ -504,14 +544,19 @@ bool TPrivateProfileBatch::Close() {
         if (file.Pending)
             pending.push_back(host);
     bool written = true;
-    for (const std::string& host : pending)
-        written = Store(host) && written;
+    for (const std::string& host : pending) {
+        // A box telling of an earlier failure may have let another write store it meanwhile.
+        const auto it = Held.find(host);
+        if (it != Held.end() && it->second.Pending)
+            written = Store(host) && written;
+    }
     return written;
 }
 
 int TProfileDisk::OpenToRead(const std::string& hostPath) {
-    // Non-blocking, so that a pipe in the file's place cannot hold the program still.
-    return ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // Never waiting, so that a pipe put in the file's place since it was looked at cannot
+    // hold the program still.
+    return OpenPlainFileToRead(hostPath);
 }
 
 int TProfileDisk::CreateToWrite(const std::string& hostPath) {
@@ -563,6 +608,14 @@ bool TProfileDisk::FlushFolder(const std::string& hostFolder) {
 
 bool TProfileDisk::Remove(const std::string& hostPath) {
     return ::unlink(hostPath.c_str()) == 0;
+}
+
+TProfileWriteWatcher* SetPrivateProfileWatcher(TProfileWriteWatcher* watcher) {
+    return std::exchange(Watcher, watcher);
+}
+
+TProfileWriteWatcher* GetPrivateProfileWatcher() {
+    return Watcher;
 }
 
 void SetPrivateProfileDisk(TProfileDisk* disk) {

@@ -29,6 +29,21 @@ int GetPrivateProfileIntA(const std::string& section, const std::string& key, in
 bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                 const std::string& value, const std::string& file);
 
+// Hears of every write of a settings file that did not reach the disk, so that the program can
+// tell the player. Not told of a refused key or value (the caller's fault, not the disk's), nor
+// of a write kept back because the player has been told his folder cannot be used.
+class TProfileWriteWatcher {
+public:
+    virtual ~TProfileWriteWatcher() = default;
+    // hostPath is the file's place on the host; why follows it in a sentence: "is a folder",
+    // "cannot be written (No space left on device)".
+    virtual void WriteFailed(const std::string& hostPath, const std::string& why) = 0;
+};
+
+// Puts in the watcher (null: none) and returns the one it replaces.
+TProfileWriteWatcher* SetPrivateProfileWatcher(TProfileWriteWatcher* watcher);
+TProfileWriteWatcher* GetPrivateProfileWatcher();
+
 // Collects the writes made while it is open: each file they change is read once, changed in
 // memory and written once when the outermost open batch closes, so that a burst of keys costs
 // one rewrite of the file instead of one per key. Reads meanwhile see the collected values.

@@ -209,33 +209,47 @@ bool TVirtualPaths::IsWritableName(const std::string& virtualPath) {
     return parsed && IsWritable(*parsed);
 }
 
-std::optional<std::string> TVirtualPaths::ToHost(const std::string& virtualPath) {
-    const auto parsed = Parse(virtualPath);
-    if (!parsed)
-        return std::nullopt;
-    std::optional<std::string> root;
-    if (!PlayerRoot().empty() && IsWritable(*parsed)) {
-        // Taken before it runs: whatever the first use does with the player's files maps
-        // them without running it again.
-        if (std::function<void()> firstUse = std::exchange(PlayerFirstUse(), {}))
-            firstUse();
-        root = GetPlayerRoot();
-    } else {
-        root = GetDriveRoot(parsed->Drive);
-    }
+namespace {
+
+std::optional<std::string> HostOf(const TParsedPath& parsed) {
+    const std::optional<std::string> root = !PlayerRoot().empty() && IsWritable(parsed)
+                                                ? TVirtualPaths::GetPlayerRoot()
+                                                : TVirtualPaths::GetDriveRoot(parsed.Drive);
     if (!root)
         return std::nullopt;
 
     std::string host = *root;
-    for (const auto& p : parsed->Parts) {
+    for (const auto& p : parsed.Parts) {
         if (host.empty() || host.back() != '/')
             host += '/';
         host += p;
     }
     // A path naming a directory keeps its trailing separator for the caller's benefit.
-    if (parsed->NamesFolder && host.back() != '/')
+    if (parsed.NamesFolder && host.back() != '/')
         host += '/';
     return host;
+}
+
+} // namespace
+
+std::optional<std::string> TVirtualPaths::ToHost(const std::string& virtualPath) {
+    const auto parsed = Parse(virtualPath);
+    if (!parsed)
+        return std::nullopt;
+    if (!PlayerRoot().empty() && IsWritable(*parsed)) {
+        // Taken before it runs: whatever the first use does with the player's files maps
+        // them without running it again.
+        if (std::function<void()> firstUse = std::exchange(PlayerFirstUse(), {}))
+            firstUse();
+    }
+    return HostOf(*parsed);
+}
+
+std::optional<std::string> TVirtualPaths::PeekHost(const std::string& virtualPath) {
+    const auto parsed = Parse(virtualPath);
+    if (!parsed)
+        return std::nullopt;
+    return HostOf(*parsed);
 }
 
 bool TVirtualPaths::PlayerFolderUsable() {

@@ -42,6 +42,9 @@ public:
     // The host path for a virtual path, or nothing when the drive has no root or the
     // path would climb out of its root.
     static std::optional<std::string> ToHost(const std::string& virtualPath);
+    // The same without the player folder's first use: for a look that must change nothing,
+    // such as a second copy's at the lock of the copy that runs.
+    static std::optional<std::string> PeekHost(const std::string& virtualPath);
 
     // False once the player's folder could not be made or written: the player has been told,
     // and nothing is saved for the rest of the run.

@@ -40,8 +40,7 @@ void RegisterProgramBackends() {
          {},
          [](TBackend& backend) { static_cast<TSdlBackend&>(backend).KeepPlacement(); }});
     RegisterBackend(
-        {"headless",
-         []() -> std::unique_ptr<TBackend> { return std::make_unique<THeadlessBackend>(); },
+        {"headless", []() -> std::unique_ptr<TBackend> { return THeadlessBackend::ForProgram(); },
          [](TBackend& backend, const std::string& path, std::string& error) {
              return LoadHeadlessScript(static_cast<THeadlessBackend&>(backend), path, error);
          },

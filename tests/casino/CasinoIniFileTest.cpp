@@ -1,11 +1,12 @@
 // The casino's settings file: named after the program, made from the program's template with
-// PrevRun 0, never left half-copied, and written back when it goes.
+// PrevRun 0, never left half-copied, written back when it goes, and a file it cannot write told.
 #include "FrameFixture.h"
 
 #include "casino/CasinoIniFile.h"
 #include "engine/framework/PlayerMgrFakes.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,6 +81,53 @@ TEST_F(CasinoIniFileTest, AFailedCopyLeavesNoSettingsFileAndTheTemplateAsItWas) 
         std::filesystem::remove(Dir.Host("lucky.ini"));
         EXPECT_EQ(Dir.ReadHostFile("otcraps.ini"), Template);
     }
+}
+
+TEST_F(CasinoIniFileTest, TheFirstWriteThatFailsIsToldInOneBoxNamingTheFile) {
+    TMessageBoxRecorder boxes;
+    const std::string path = Dir.Host("lucky.ini").string();
+    const std::string notAFile = "is not a file (a FIFO, a device or a socket)";
+    const struct {
+        const char* What;
+        std::function<void()> Make;
+        std::string Why;
+    } cases[] = {
+        {"a folder", [&] { std::filesystem::create_directory(path); }, "is a folder"},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, notAFile},
+        {"a link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", path); },
+         notAFile},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        c.Make();
+        boxes.Boxes.clear();
+        {
+            TCasinoIniFile settings("c:", "\\", "lucky");
+            // Reading one says nothing: the defaults are a game's good start.
+            EXPECT_TRUE(boxes.Boxes.empty());
+            EXPECT_FALSE(settings.WriteInt("Intro", "Show", 0));
+            EXPECT_FALSE(settings.SetWarningFlag(0, false));
+            // Another file's failure is not the settings'.
+            EXPECT_FALSE(WritePrivateProfileStringA("a", "b", "c", "c:\\nowhere\\x.ini"));
+        } // and the write at the end fails too
+        ASSERT_EQ(boxes.Boxes.size(), 1U);
+        EXPECT_EQ(boxes.Boxes[0].Caption, "Error - Settings File");
+        EXPECT_EQ(boxes.Boxes[0].Text, "The settings cannot be saved: the file\n" + path + "\n" +
+                                           c.Why +
+                                           ".\n\nThe game goes on, but its settings will not "
+                                           "be kept.");
+        // What stands there stays as it was.
+        EXPECT_FALSE(std::filesystem::is_regular_file(path));
+        std::filesystem::remove(path);
+    }
+    // With the file back, writes say nothing.
+    boxes.Boxes.clear();
+    {
+        TCasinoIniFile settings("c:", "\\", "lucky");
+        EXPECT_TRUE(settings.WriteInt("Intro", "Show", 0));
+    }
+    EXPECT_TRUE(boxes.Boxes.empty());
+    EXPECT_EQ(GetPrivateProfileWatcher(), nullptr);
 }
 
 } // namespace

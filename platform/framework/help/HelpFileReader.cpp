@@ -1,8 +1,11 @@
 // The help file: reading it back with every count, length and link checked, and encoding it.
 #include "HelpFileReader.h"
 
+#include "platform/host/PathKind.h"
+
+#include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <unistd.h>
 
 int THelpBook::FindContext(u32 context) const {
     if (context == 0)
@@ -150,19 +153,35 @@ std::optional<THelpBook> ReadHelpFile(const u8* data, std::size_t size, std::str
 }
 
 std::optional<THelpBook> ReadHelpFileAt(const std::string& hostPath, std::string* error) {
-    std::ifstream file(hostPath, std::ios::binary);
-    if (!file) {
-        Fail(error, "the file cannot be opened");
+    // A FIFO in the file's place would hold the program at the open for ever.
+    THostPathKind kind = THostPathKind::Missing;
+    const int fd = OpenPlainFileToRead(hostPath, &kind);
+    if (fd < 0) {
+        Fail(error, kind == THostPathKind::Missing
+                        ? std::string("the file cannot be opened")
+                        : std::string("it is ") + DescribeHostPathKind(kind));
         return std::nullopt;
     }
     // One byte past the bound is enough to know the file is too large.
     std::vector<u8> bytes(HELP_FILE_MAX_BYTES + 1);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) {
+    std::size_t got = 0;
+    bool readable = true;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            readable = n == 0;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (!readable) {
         Fail(error, "the file cannot be read");
         return std::nullopt;
     }
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    bytes.resize(got);
     return ReadHelpFile(bytes.data(), bytes.size(), error);
 }
 

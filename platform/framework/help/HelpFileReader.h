@@ -59,7 +59,8 @@ constexpr std::size_t HELP_MAX_TEXT = 4000;
 // unknown kind, no topic at all.
 std::optional<THelpBook> ReadHelpFile(const u8* data, std::size_t size,
                                       std::string* error = nullptr);
-// The same for a file on the host; a missing or unreadable file is refused the same way.
+// The same for a file on the host; a missing or unreadable file is refused the same way, and so,
+// without any wait, is a folder, a FIFO or a device in its place.
 std::optional<THelpBook> ReadHelpFileAt(const std::string& hostPath, std::string* error = nullptr);
 
 // The file's bytes; empty when the book breaks a bound the reader holds to (error says which).

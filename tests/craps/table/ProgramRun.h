@@ -16,7 +16,8 @@ struct TProgramRun {
 };
 
 // The run's player's folder is home, or else the folder the program was put in: a test's run
-// never reaches the real player's files, and finds its own beside the program it set up.
+// never reaches the real player's files, and finds its own beside the program it set up. Its
+// date is fixed, so that it rolls the same dice and plays the same skits every time.
 inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> args,
                               std::string home = "") {
     TProgramRun run;
@@ -26,9 +27,11 @@ inline TProgramRun RunProgram(const std::string& path, std::vector<std::string> 
     }
     std::vector<std::string> variables;
     for (char** v = environ; *v != nullptr; ++v)
-        if (std::strncmp(*v, "OTCRAPS_HOME=", 13) != 0)
+        if (std::strncmp(*v, "OTCRAPS_HOME=", 13) != 0 &&
+            std::strncmp(*v, "OTCRAPS_HEADLESS_DATE=", 22) != 0)
             variables.emplace_back(*v);
     variables.push_back("OTCRAPS_HOME=" + home);
+    variables.push_back("OTCRAPS_HEADLESS_DATE=0");
     std::vector<char*> envp;
     for (std::string& v : variables)
         envp.push_back(v.data());

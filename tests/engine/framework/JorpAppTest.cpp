@@ -1,5 +1,5 @@
 // The engine application: start-up and shutdown order, the display check, one copy of the
-// program, a missing or broken data set, and help.
+// program (and a lock file that cannot be one), a missing or broken data set, and help.
 #include "AppFixture.h"
 
 #include "engine/foundation/DetList.h"
@@ -11,7 +11,10 @@
 #include "platform/framework/draw/Dc.h"
 #include "platform/framework/window/FrameWindow.h"
 
+#include "support/NoWait.h"
+
 #include <filesystem>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -198,6 +201,53 @@ TEST_F(JorpAppTest, ACopyHoldingTheLockFileIsAskedToComeForward) {
               TInstanceLock::TResult::HeldElsewhere);
     first.ShutDown();
     EXPECT_EQ(running.Acquire(Dir.Host("otcraps.lck").string()), TInstanceLock::TResult::Acquired);
+}
+
+TEST_F(JorpAppTest, ASecondCopyEndsBeforeItMakesItsSettings) {
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
+    TInstanceLock running;
+    ASSERT_EQ(running.Acquire(Dir.Host("otcraps.lck").string()), TInstanceLock::TResult::Acquired);
+    {
+        TRecApp app;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(app.StartUp());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), SecondCopyLine);
+        // Settings made would read the running copy's file and write it back when they go.
+        EXPECT_TRUE(app.Log.empty()) << app.Log.front();
+    }
+    EXPECT_TRUE(TInstanceLock::TakeComeForwardRequest());
+}
+
+TEST_F(JorpAppTest, ALockPathThatIsNoFileIsToldOnceAndTheGamePlaysOn) {
+    ASSERT_TRUE(WriteFixtureDataSet(Dir));
+    const std::filesystem::path lock = Dir.Host("otcraps.lck");
+    const std::string notAFile = "is not a file (a FIFO, a device or a socket)";
+    const struct {
+        const char* What;
+        std::function<void()> Make;
+        std::string Is;
+    } cases[] = {
+        {"a folder", [&] { std::filesystem::create_directory(lock); }, "is a folder"},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); }, notAFile},
+        {"a link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", lock); },
+         notAFile},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        std::filesystem::remove(lock);
+        c.Make();
+        Boxes.Boxes.clear();
+        TTestApp app;
+        EXPECT_TRUE(ReturnsWithoutWaitingOn(lock.string(), [&] { EXPECT_TRUE(app.StartUp()); }));
+        ASSERT_EQ(Boxes.Boxes.size(), 1U);
+        EXPECT_EQ(Boxes.Boxes[0].Caption, "Warning");
+        EXPECT_EQ(Boxes.Boxes[0].Text,
+                  "Whether another copy of the game runs cannot be checked: the lock file\n" +
+                      lock.string() + "\n" + c.Is +
+                      ".\n\nThe game goes on; start only one copy at a time.");
+        app.ShutDown();
+        EXPECT_FALSE(std::filesystem::is_regular_file(lock));
+    }
 }
 
 TEST_F(JorpAppTest, AMissingOrBrokenDataSetEndsInOneMessageNamingEveryFile) {

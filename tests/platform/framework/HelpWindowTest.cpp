@@ -1,6 +1,7 @@
 // The help file's reader against damaged files, and the help window the program's requests
 // open: topics by context, a second request in the same window, links, scrolling, Esc and
-// HELP_QUIT, the wheel, a missing or damaged file reported in a box.
+// HELP_QUIT, the wheel, a missing or damaged file reported in a box, and what is no file turned
+// down without waiting on it.
 #include "FrameFixture.h"
 
 #include "platform/framework/WinApi.h"
@@ -8,9 +9,13 @@
 #include "platform/framework/help/HelpWindow.h"
 #include "platform/framework/help/WinHelp.h"
 #include "support/Golden.h"
+#include "support/NoWait.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -244,6 +249,34 @@ TEST_F(HelpWindowTest, AMissingOrDamagedFileIsReportedInABox) {
         EXPECT_EQ(Boxes.Boxes[0].Caption, "Help");
         EXPECT_NE(Boxes.Boxes[0].Text.find(c.Path), std::string::npos) << Boxes.Boxes[0].Text;
         EXPECT_EQ(GetHelpWindow(), nullptr) << c.What;
+    }
+}
+
+TEST_F(HelpWindowTest, AFolderAFifoOrADeviceInTheFilesPlaceIsReportedWithoutWaiting) {
+    const std::filesystem::path path = Dir.Host("otcraps.hlp");
+    const std::string notAFile = "it is not a file (a FIFO, a device or a socket)";
+    const struct {
+        const char* What;
+        std::function<void()> Make;
+        std::string Why;
+    } cases[] = {
+        {"a folder", [&] { std::filesystem::create_directory(path); }, "it is a folder"},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, notAFile},
+        {"a link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", path); },
+         notAFile},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        std::filesystem::remove(path);
+        c.Make();
+        Boxes.Boxes.clear();
+        EXPECT_TRUE(ReturnsWithoutWaitingOn(path.string(), [&] {
+            EXPECT_FALSE(WinHelpA(Frame, "c:\\otcraps.hlp", HELP_CONTEXT, 3000));
+        }));
+        ASSERT_EQ(Boxes.Boxes.size(), 1U);
+        EXPECT_EQ(Boxes.Boxes[0].Text,
+                  "The help file c:\\otcraps.hlp cannot be shown: " + c.Why + ".");
+        EXPECT_EQ(GetHelpWindow(), nullptr);
     }
 }
 
