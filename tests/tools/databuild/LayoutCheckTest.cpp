@@ -49,9 +49,10 @@ TEST(DrawnBoxCheck, TheLayoutAsDrawnHasNoFault) {
         const TBox inside = Interior(box.Frame);
         const bool shares =
             box.Region == 39 || box.Region == 63 || box.Region == 43 || box.Region == 44;
-        if (!shares)
+        if (!shares) {
             EXPECT_TRUE(inside.L == r.L && inside.T == r.T && inside.R == r.R && inside.B == r.B)
                 << box.Region;
+        }
     }
 }
 

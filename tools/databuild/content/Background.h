@@ -54,6 +54,11 @@ TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes = DrawnB
 // the background agrees with the program.
 std::vector<std::string> BackgroundFaults(const TBackgroundArt& art);
 
+// The proposition box's top, and its right side, where the layout's edge steps up to the
+// numbers' boxes.
+constexpr i32 PROPS_TOP = 269;
+constexpr i32 PROPS_RIGHT = 220;
+
 // The painters, in drawing order.
 void PaintRoom(TCanvas& canvas);
 void PaintFelt(TCanvas& canvas);

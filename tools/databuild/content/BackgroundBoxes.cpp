@@ -35,8 +35,12 @@ std::string Named(u16 region) {
 // don't-come box, the climb over don't pass's steps to the top of the pass line, down the right
 // side and round the pass line's corner, back along the near rail.
 TOutline LayoutEdge() {
-    TOutline edge = {{0, 269},   {220, 269}, {220, 247}, {489, 247}, {489, 243}, {534, 243},
-                     {559, 251}, {575, 256}, {605, 256}, {638, 312}, {638, 399}};
+    TOutline edge = {{0, PROPS_TOP},     {PROPS_RIGHT, PROPS_TOP},
+                     {PROPS_RIGHT, 247}, {489, 247},
+                     {489, 243},         {534, 243},
+                     {559, 251},         {575, 256},
+                     {605, 256},         {638, 312},
+                     {638, 399}};
     constexpr double Radius = 22;
     for (int i = 1; i < 8; ++i) {
         const double a = 1.5707963 * i / 8;

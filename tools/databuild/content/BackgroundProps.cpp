@@ -124,6 +124,11 @@ void PaintHorn(TBackgroundArt& art) {
 } // namespace
 
 void PaintProps(TBackgroundArt& art) {
+    // The box's right side, between it and the numbers: the layout's edge steps down to the C and
+    // E column's head, and the column's own border runs on to the near rail, as wide as the edge.
+    const TBox ce = art.Frame(CAndE);
+    art.Picture.FillRect(PROPS_RIGHT - 1, PROPS_TOP, PROPS_RIGHT + 1, ce.T, LineColour());
+    art.Picture.FillRect(ce.R, ce.T + 1, ce.R + 1, ce.B, LineColour());
     for (const TPropCell& cell : Cells)
         PaintCell(art, cell);
     // The hardways' name on the ground to their left.
