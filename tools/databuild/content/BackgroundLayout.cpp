@@ -87,9 +87,9 @@ void PaintDontCome(TBackgroundArt& art) {
     BoxCaps(art, DontComeTop, cx, top.T + 4, "DON'T", words, InkColour());
     BoxCaps(art, DontComeTop, cx, top.T + 11, "COME", words, InkColour());
     const double y = top.B - 7;
-    BoxCaps(art, DontComeTop, cx - 7, y + 3, "BAR", TTextStyle{5, true, false}, SoftInk());
-    BoxDie(art, DontComeTop, cx + 1, y, 6, 6);
-    BoxDie(art, DontComeTop, cx + 8, y, 6, 6);
+    BoxCaps(art, DontComeTop, cx - 8, y + 3.5, "BAR", TTextStyle{5, true, false}, SoftInk());
+    BoxDie(art, DontComeTop, cx, y, 7, 6);
+    BoxDie(art, DontComeTop, cx + 8, y, 7, 6);
 }
 
 void PaintField(TBackgroundArt& art) {

@@ -48,16 +48,18 @@ void PaintCell(TBackgroundArt& art, const TPropCell& cell) {
     const double cy = (f.T + f.B) / 2.0;
     const double right = std::min<double>(ChipsLeft(cell.Region) - 1, inside.R);
     // The dice and the odds side by side, the odds a size smaller where the box is narrow.
-    constexpr double Die = 8;
+    constexpr double Die = 7;
     TTextStyle pays{8, true, false};
     while (pays.PixelSize > 6 &&
            2 * Die + 3 + TCanvas::TextWidth(cell.Pays, pays) > right - inside.L - 1)
         --pays.PixelSize;
     const double textWidth = TCanvas::TextWidth(cell.Pays, pays);
     const double width = 2 * Die + 3 + textWidth;
-    const double x = (inside.L + right - width) / 2;
-    BoxDie(art, cell.Region, x, cy - Die / 2, Die, cell.Die1);
-    BoxDie(art, cell.Region, x + Die + 1, cy - Die / 2, Die, cell.Die2);
+    // The dice on whole pixels, where their pips come out sharp.
+    const double x = std::floor((inside.L + right - width) / 2);
+    const double top = std::floor(cy - Die / 2);
+    BoxDie(art, cell.Region, x, top, Die, cell.Die1);
+    BoxDie(art, cell.Region, x + Die + 1, top, Die, cell.Die2);
     BoxCaps(art, cell.Region, x + 2 * Die + 3 + textWidth / 2, cy, cell.Pays, pays, InkColour());
 }
 

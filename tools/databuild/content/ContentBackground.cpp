@@ -150,12 +150,29 @@ void CapsDown(TCanvas& canvas, double cx, double cy, const std::string& text,
 }
 
 void Die(TCanvas& canvas, double x, double y, double size, int pips) {
-    canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
-    const double r = size * 0.11;
-    const double a = size * 0.26;
-    const double cx = x + size / 2;
-    const double cy = y + size / 2;
-    auto pip = [&](double dx, double dy) { canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP); };
+    std::function<void(int, int)> pip;
+    if (size < 10) {
+        // A small die on whole pixels, each pip a pixel of its own: pips blended at that size run
+        // into one another.
+        const i32 s = static_cast<i32>(std::lround(size));
+        const i32 l = static_cast<i32>(std::lround(x));
+        const i32 t = static_cast<i32>(std::lround(y));
+        canvas.FillRect(l + 1, t, l + s - 1, t + s, CL_IVORY);
+        canvas.FillRect(l, t + 1, l + s, t + s - 1, CL_IVORY);
+        const i32 at[3] = {1, s / 2, s - 2};
+        pip = [&canvas, l, t, at](int dx, int dy) {
+            canvas.Plot(l + at[dx + 1], t + at[dy + 1], CL_PIP);
+        };
+    } else {
+        canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
+        const double r = size * 0.11;
+        const double a = size * 0.26;
+        const double cx = x + size / 2;
+        const double cy = y + size / 2;
+        pip = [&canvas, cx, cy, a, r](int dx, int dy) {
+            canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP);
+        };
+    }
     if (pips % 2 == 1)
         pip(0, 0);
     if (pips >= 2) {
