@@ -126,6 +126,8 @@ TEST(DrawnBoxCheck, AJointOnASpotOrJoiningNothingIsNamed) {
         // The don't pass climb handed to the pass line: it joins none of the pass line's pieces.
         {"a joint of another spot", JointsWith(2, [](TJoint& joint) { joint.Spot = 0; }),
          "region 22 (PASS LINE): a joint touches fewer than two of its boxes"},
+        {"a joint of no spot", JointsWith(2, [](TJoint& joint) { joint.Spot = 43; }),
+         "a joint is drawn for spot 43, which no region stands for"},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> faults =

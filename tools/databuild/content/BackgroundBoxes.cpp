@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -43,7 +44,7 @@ TOutline LayoutEdge() {
                      {638, 399}};
     constexpr double Radius = 22;
     for (int i = 1; i < 8; ++i) {
-        const double a = 1.5707963 * i / 8;
+        const double a = std::numbers::pi / 2 * i / 8;
         edge.push_back({616 + Radius * std::cos(a), 399 + Radius * std::sin(a)});
     }
     edge.insert(edge.end(), {{616, 421}, {0, 421}});

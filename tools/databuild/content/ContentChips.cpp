@@ -5,8 +5,6 @@
 #include "tools/databuild/model/TableDrawing.h"
 #include "tools/databuild/model/TableObjects.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr i16 StackZ = 20;
@@ -92,9 +90,15 @@ void AddChipObjects(TDataSet& set) {
     list.Add(std::move(rack));
 }
 
+// A pile of as many chips as the layout keeps its words clear of: painted once, for its size.
+const TAnmFrameSource& KeepClearPile() {
+    static const TAnmFrameSource pile = ChipStackFrames(0)[KEEP_CLEAR_CHIPS - 1];
+    return pile;
+}
+
 std::vector<TBox> PileReach(int spot) {
-    const TAnmFrameSource pile = ChipStackFrames(0)[KEEP_CLEAR_CHIPS - 1];
-    const TAnmFrameSource marker = BuyMarkerFrame();
+    const TAnmFrameSource& pile = KeepClearPile();
+    static const TAnmFrameSource marker = BuyMarkerFrame();
     std::vector<TBox> reach;
     // As the spot lays its piles out: a seat whose pile stands where seat 0's does goes on top of
     // the seat before it; its odds start on its stake's top, its marker on the pile's.
@@ -119,7 +123,7 @@ std::vector<TBox> PileReach(int spot) {
 
 std::vector<TBox> SeatPlaceReach() {
     std::vector<TBox> reach;
-    const TAnmFrameSource pile = ChipStackFrames(0)[KEEP_CLEAR_CHIPS - 1];
+    const TAnmFrameSource& pile = KeepClearPile();
     const TAnmFrameSource dice = ShooterDiceFrame();
     for (int seat = 0; seat < 3; ++seat) {
         reach.push_back(FrameBox(pile, SeatX(seat) + PayoutOffset, SEAT_LINE_Y));

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace {
 
@@ -70,7 +71,7 @@ std::vector<TJoint> MakeJoints() {
     // The band's outer edge turns the corner in a quarter circle.
     constexpr double Radius = 19;
     for (int i = 1; i < 8; ++i) {
-        const double a = 1.5707963 * i / 8;
+        const double a = std::numbers::pi / 2 * i / 8;
         bend.push_back({635 - Radius + Radius * std::cos(a), 399 + Radius * std::sin(a)});
     }
     bend.insert(bend.end(), {{616, 418}, {608, 418}, {608, 394}, {593, 394}});

@@ -154,6 +154,13 @@ std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes,
             }
     }
     for (const TJoint& joint : joints) {
+        const bool spot = std::any_of(ClickRegions().begin(), ClickRegions().end(),
+                                      [&](const TClickRegion& r) { return r.Spot == joint.Spot; });
+        if (!spot || joint.Spot < 0) {
+            faults.push_back("a joint is drawn for spot " + std::to_string(joint.Spot) +
+                             ", which no region stands for");
+            continue;
+        }
         const std::string fault = JointFault(joint, boxes);
         if (!fault.empty())
             faults.push_back(Named(SpotRegion(joint.Spot)) + ": " + fault);
