@@ -279,26 +279,54 @@ TEST(BackgroundArtTest, TheCheckNamesARegionOffItsPictureAndAButtonNotShown) {
 }
 
 TEST(BackgroundArtTest, ABoxPaintedOverAnotherSpotsRegionIsFound) {
-    // The any-seven box drawn sixteen pixels higher, over the bottom row of hard 4 and 10: its
-    // own region's centre is then off its box, the horn's name (set between the any-seven box
-    // and the horn) lands on its region, and its box lies on the hardways' regions.
+    // The hard 10 box drawn seventeen pixels lower, over the top row of any seven: its own
+    // region's centre is then off its cloth, and its cloth lies on any seven's region.
     std::vector<TDrawnBox> boxes = DrawnBoxes();
     for (TDrawnBox& box : boxes)
-        if (box.Region == 30) {
-            box.Frame.T -= 16;
-            box.Frame.B -= 16;
+        if (box.Region == 38) {
+            box.Frame.T += 17;
+            box.Frame.B += 17;
         }
     const std::vector<std::string> faults = BackgroundFaults(PaintTableBackground(boxes));
     const std::vector<std::string> named = {
-        "region 30 (ANY SEVEN 4 TO 1): its centre is not on its picture",
-        "region 30 (ANY SEVEN 4 TO 1): a caption lies on it",
-        "region 35 (HARD 4 7:1): the box of spot 8 reaches into it at 55,315",
-        "region 38 (HARD 10 7:1): the box of spot 8 reaches into it at 134,315"};
+        "region 30 (ANY SEVEN 4 TO 1): the box of spot 16 reaches into it at 134,332",
+        "region 38 (HARD 10 7:1): its centre is not on its picture"};
     ASSERT_EQ(faults.size(), named.size());
     for (size_t i = 0; i < named.size(); ++i)
         EXPECT_EQ(faults[i].rfind(named[i], 0), 0u) << faults[i];
     // The overlapping pairs share their pixels without a fault: the real layout has none.
     EXPECT_TRUE(BackgroundFaults(Art()).empty());
+}
+
+TEST(BackgroundArtTest, LetteringWhereChipsOrTheShootersDiceStandIsFound) {
+    // Every label of the real layout stands clear of the piles of three seats betting on every
+    // spot, and of the dice and payouts at the seats.
+    ASSERT_GT(Art().Labels.size(), 100u);
+    const struct Case {
+        const char* What;
+        TLabel Label;
+        std::string Fault;
+    } cases[] = {
+        // Where seat 0's pass line pile and its odds stand.
+        {"on the pass line",
+         {22, {448, 405, 458, 410}, "a word"},
+         "region 22 (PASS LINE): the chips on region 22 (PASS LINE) may cover a word at 448,405"},
+        // Above the 9's place bet, where a bought 9's marker stands on its pile.
+        {"on the 9",
+         {43, {436, 292, 440, 296}, "the 9"},
+         "region 43 (PLACE): the chips on region 43 (PLACE) may cover the 9 at 436,292"},
+        // Across the middle seat's place, where the shooter's dice lie.
+        {"under the dice",
+         {0, {410, 420, 414, 424}, "a seat's name"},
+         "the rail: the dice and payouts at the seats may cover a seat's name at 410,420"},
+    };
+    for (const Case& c : cases) {
+        TBackgroundArt art = Art();
+        art.Labels.push_back(c.Label);
+        const std::vector<std::string> faults = BackgroundFaults(art);
+        ASSERT_EQ(faults.size(), 1u) << c.What;
+        EXPECT_EQ(faults[0], c.Fault) << c.What;
+    }
 }
 
 TEST(BackgroundArtTest, EveryPixelIsDrawnAndTheClothIsNotFlat) {

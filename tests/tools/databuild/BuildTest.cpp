@@ -296,6 +296,13 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
                      box.Frame.B += 3;
          },
          "\\f1glrd00\\f1craps.bmp: region 30 (ANY SEVEN 4 TO 1)"},
+        // The don't pass climb moved onto big 8, where a click lands on another bet.
+        {"a joint on another spot",
+         [](TDataSet& set) {
+             for (auto& point : set.TableJoints.at(2).Outline)
+                 point.first += 8;
+         },
+         "\\f1glrd00\\f1craps.bmp: region 23 (DON'T PASS BAR)"},
     };
     TTempDir dir('e');
     const fs::path data = dir.Host("data");

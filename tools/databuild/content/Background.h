@@ -3,7 +3,7 @@
 #pragma once
 
 #include "tools/databuild/art/Canvas.h"
-#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableDrawing.h"
 
 #include <functional>
 #include <string>
@@ -20,14 +20,23 @@ enum TArea : u8 {
     AREA_CAPTION = 102,
 };
 
-using TOutline = std::vector<std::pair<double, double>>;
+// A spot's words, numbers and pictures as drawn: the pixels they ink lie within the box, which
+// no chip may cover.
+struct TLabel {
+    u16 Region;
+    TBox Ink;
+    std::string Text;
+};
 
 struct TBackgroundArt {
     TBackgroundArt();
     TCanvas Picture;
     TCanvas Areas;
-    // The boxes the layout is drawn with.
+    // The boxes and joints the layout is drawn with.
     std::vector<TDrawnBox> Boxes;
+    std::vector<TJoint> Joints;
+    // Every spot's lettering and pictures.
+    std::vector<TLabel> Labels;
     // What the painters found wrong as they drew (a label running out of its box), each named.
     std::vector<std::string> Faults;
     // Marks the outline's pixels in the map as the area.
@@ -36,22 +45,33 @@ struct TBackgroundArt {
     TBox Frame(u16 region) const;
 };
 
-// The background with the layout's boxes drawn where the list says.
-TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes = DrawnBoxes());
+// The background with the layout's boxes and joints drawn where the lists say.
+TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes = DrawnBoxes(),
+                                    const std::vector<TJoint>& joints = DrawnJoints());
 // Every region whose centre is not on its box, every spot's box or label reaching into another
-// spot's region, every caption on a region, every fault of the painters and every button whose
-// up look is not the background's, each named; empty when the background agrees with the
-// program.
+// spot's region, every caption on a region, every label a seat's chips may cover, every fault of
+// the painters and every button whose up look is not the background's, each named; empty when
+// the background agrees with the program.
 std::vector<std::string> BackgroundFaults(const TBackgroundArt& art);
+
+// The proposition box's top, and its right side, where the layout's edge steps up to the
+// numbers' boxes.
+constexpr i32 PROPS_TOP = 269;
+constexpr i32 PROPS_RIGHT = 220;
 
 // The painters, in drawing order.
 void PaintRoom(TCanvas& canvas);
 void PaintFelt(TCanvas& canvas);
-// Every spot's box: its cloth, then every border over all of them.
+// The layout's ground, every spot's box (its cloth, then every border over all of them) and the
+// joints between a band's pieces.
 void PaintBoxes(TBackgroundArt& art);
 void PaintLayout(TBackgroundArt& art);
 void PaintProps(TBackgroundArt& art);
 void PaintButtonBar(TBackgroundArt& art);
+
+// The pixels a run of capitals covers when Caps draws it centred on (cx, cy): drawn once on a
+// scratch canvas at the same sub-pixel place.
+TBox CapsInk(double cx, double cy, const std::string& text, const TTextStyle& style);
 
 // Lettering inside a region's box, capitals centred on a point; lettering that runs out of the
 // box's inside is recorded as a fault.

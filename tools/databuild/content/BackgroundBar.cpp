@@ -61,13 +61,16 @@ void PaintRack(TCanvas& c) {
     c.FillRect(first.L - 2, first.T - 2, last.R + 2, TABLE_HEIGHT, RampStep(TRamp::Wood, 1));
 }
 
-void PaintSeats(TCanvas& c) {
+void PaintSeats(TBackgroundArt& art) {
+    TCanvas& c = art.Picture;
     // Seat 1 on the left, seat 0 in the middle, seat 2 on the right; people count from one.
     for (int seat = 0; seat < 3; ++seat) {
         const i32 x = SeatX(seat);
         // The name stands clear of the shooter's dice, which lie on the diamond.
-        Caps(c, x - 36, 423.5, "SEAT " + std::to_string(seat + 1), TTextStyle{7, true, false},
-             Mix(FeltAt(x, 424), CL_GOLD, 200));
+        const std::string name = "SEAT " + std::to_string(seat + 1);
+        const TTextStyle style{7, true, false};
+        art.Labels.push_back({0, CapsInk(x - 36, 423.5, name, style), "the name " + name});
+        Caps(c, x - 36, 423.5, name, style, Mix(FeltAt(x, 424), CL_GOLD, 200));
         // The shooter's place: a small gold diamond where the dice are handed over.
         c.FillPolygonAA({{x - 4.0, 423.5}, {x + 0.5, 420.0}, {x + 5.0, 423.5}, {x + 0.5, 427.0}},
                         Mix(FeltAt(x, 424), CL_GOLD, 200));
@@ -84,7 +87,7 @@ void PaintButtons(TCanvas& c) {
 } // namespace
 
 void PaintButtonBar(TBackgroundArt& art) {
-    PaintSeats(art.Picture);
+    PaintSeats(art);
     PaintRail(art.Picture);
     PaintPanels(art);
     PaintRack(art.Picture);

@@ -1,30 +1,25 @@
-// The spots' boxes as the layout draws them, and the lettering held inside them or set beside
-// them on the felt.
+// The layout's ground and the spots' boxes as the layout draws them, the joints that carry a band
+// across its gaps, and the lettering held inside the boxes.
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-// The cloth inside a box, in felt steps: the one-roll bets and the don't sides darker, the pass
-// line and the buy and place boxes lighter, so that each group, and each piece of a bet drawn
-// in several, reads as one.
-i32 ClothShift(u16 region) {
-    const TClickRegion* r = RegionById(region);
-    const i16 spot = r != nullptr ? r->Spot : i16{-1};
-    if (spot == 0)
-        return 2;
-    if (spot == 1 || spot == 3)
-        return -2;
-    if ((spot >= 7 && spot <= 16) || spot == 41 || spot == 42)
-        return -2;
-    if (spot >= 29 && spot <= 40)
-        return -3;
-    if (spot >= 17 && spot <= 22)
-        return 1;
-    return 0;
+// The felt between the far rail's shadow and the near rail, where the layout lies.
+constexpr i32 FeltTop = 200;
+constexpr i32 RailTop = 428;
+// The widest gap between two spots' cloths drawn as one line.
+constexpr i32 SeamWidth = 6;
+constexpr i32 GroundShift = -4;
+
+// The ground between the spots: a darker cloth with a fine diagonal rule, which no spot's cloth
+// has.
+u8 GroundAt(i32 x, i32 y) {
+    return FeltAt(x, y, (x + y) % 4 == 0 ? GroundShift - 2 : GroundShift);
 }
 
 i16 SpotOf(u16 region) {
@@ -37,8 +32,84 @@ std::string Named(u16 region) {
     return "region " + std::to_string(region) + " (" + (r != nullptr ? r->Label : "none") + ")";
 }
 
-// The pixels a run of capitals covers when Caps draws it centred on (cx, cy): drawn once on a
-// scratch canvas at the same sub-pixel place.
+// The layout's edge: the proposition box on the left, a step up to the numbers' boxes, the
+// don't-come box, the climb over don't pass's steps to the top of the pass line, down the right
+// side and round the pass line's corner, back along the near rail.
+TOutline LayoutEdge() {
+    TOutline edge = {{0, PROPS_TOP},     {PROPS_RIGHT, PROPS_TOP},
+                     {PROPS_RIGHT, 247}, {489, 247},
+                     {489, 243},         {534, 243},
+                     {559, 251},         {575, 256},
+                     {605, 256},         {638, 312},
+                     {638, 399}};
+    constexpr double Radius = 22;
+    for (int i = 1; i < 8; ++i) {
+        const double a = std::numbers::pi / 2 * i / 8;
+        edge.push_back({616 + Radius * std::cos(a), 399 + Radius * std::sin(a)});
+    }
+    edge.insert(edge.end(), {{616, 421}, {0, 421}});
+    return edge;
+}
+
+// The pixels within the layout's edge.
+std::vector<bool> Ground() {
+    const TOutline edge = LayoutEdge();
+    std::vector<bool> ground(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, false);
+    for (i32 y = FeltTop; y < RailTop; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x)
+            ground[static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x)] =
+                OutlineHolds(edge, x, y);
+    return ground;
+}
+
+// The gaps of at most SeamWidth pixels between two boxes, across or down, drawn as the layout's
+// lines: the boxes on either side share one line, as the boxes of a layout do. Between the two
+// borders the line is a shade softer, so that the widest seams do not weigh on the layout.
+void PaintSeams(TBackgroundArt& art) {
+    std::vector<bool> framed(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, false);
+    for (const TDrawnBox& box : art.Boxes)
+        for (i32 y = box.Frame.T; y < box.Frame.B; ++y)
+            for (i32 x = box.Frame.L; x < box.Frame.R; ++x)
+                framed[static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x)] = true;
+    const auto at = [&](i32 x, i32 y) {
+        return x >= 0 && y >= 0 && x < TABLE_WIDTH && y < TABLE_HEIGHT &&
+               framed[static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x)];
+    };
+    // Between two frames' borders: the seam less the borders themselves.
+    constexpr i32 Between = SeamWidth - 2;
+    const auto run = [&](i32 x, i32 y, i32 dx, i32 dy) {
+        i32 n = 0;
+        while (n <= Between && !at(x + dx * (n + 1), y + dy * (n + 1)))
+            ++n;
+        return n;
+    };
+    for (i32 y = FeltTop; y < RailTop; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            if (at(x, y))
+                continue;
+            const bool across = run(x, y, -1, 0) + run(x, y, 1, 0) + 1 <= Between;
+            const bool down = run(x, y, 0, -1) + run(x, y, 0, 1) + 1 <= Between;
+            if (across || down)
+                art.Picture.Plot(x, y, Mix(FeltAt(x, y), LineColour(), 200));
+        }
+}
+
+// The cloth of a region's box, in felt steps from the layout's felt.
+i32 ClothShift(u16 region) {
+    // The pass line lightest, the don't sides darker, the numbers' boxes lighter where the
+    // number stands: each band, and each piece of a band, reads as one.
+    const i16 spot = SpotOf(region);
+    if (spot == 0)
+        return 3;
+    if (spot == 1 || spot == 3 || (spot >= 29 && spot <= 40))
+        return -2;
+    if (spot >= 17 && spot <= 22)
+        return 2;
+    return 1;
+}
+
+} // namespace
+
 TBox CapsInk(double cx, double cy, const std::string& text, const TTextStyle& style) {
     const i32 width = TCanvas::TextWidth(text, style);
     const i32 height = TCanvas::TextHeight(style);
@@ -60,12 +131,11 @@ TBox CapsInk(double cx, double cy, const std::string& text, const TTextStyle& st
     return {ink.L + ox, ink.T + oy, ink.R + ox, ink.B + oy};
 }
 
-} // namespace
-
 void HoldInBox(TBackgroundArt& art, u16 region, const TBox& ink, const std::string& what) {
     const TBox inside = Interior(art.Frame(region));
     if (ink.L < inside.L || ink.T < inside.T || ink.R > inside.R || ink.B > inside.B)
         art.Faults.push_back(Named(region) + ": " + what + " runs out of its box");
+    art.Labels.push_back({region, ink, what});
 }
 
 TBox TBackgroundArt::Frame(u16 region) const {
@@ -78,26 +148,42 @@ TBox TBackgroundArt::Frame(u16 region) const {
 
 void PaintBoxes(TBackgroundArt& art) {
     TCanvas& c = art.Picture;
+    const std::vector<bool> ground = Ground();
+    const u8 line = LineColour();
+    for (i32 y = FeltTop; y < RailTop; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            const size_t at = static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x);
+            if (!ground[at])
+                continue;
+            c.Plot(x, y, GroundAt(x, y));
+        }
+    PaintSeams(art);
+    Stroke(c, LayoutEdge(), 2, line);
     for (const TDrawnBox& box : art.Boxes) {
-        const TBox& f = box.Frame;
+        const TBox inside = Interior(box.Frame);
         const i32 shift = ClothShift(box.Region);
-        for (i32 y = f.T; y < f.B; ++y)
-            for (i32 x = f.L; x < f.R; ++x)
+        for (i32 y = inside.T; y < inside.B; ++y)
+            for (i32 x = inside.L; x < inside.R; ++x)
                 c.Plot(x, y, FeltAt(x, y, shift));
         const i16 spot = SpotOf(box.Region);
         if (spot >= 0)
-            art.Areas.FillRect(f.L, f.T, f.R, f.B, static_cast<u8>(AREA_SPOT + spot));
+            art.Areas.FillRect(inside.L, inside.T, inside.R, inside.B,
+                               static_cast<u8>(AREA_SPOT + spot));
     }
-    // The borders over every cloth, so that a border two boxes share stays whole. Their corner
-    // pixels are left to the cloth: the boxes read as gently rounded.
-    const u8 line = LineColour();
-    for (const TDrawnBox& box : art.Boxes) {
-        const TBox& f = box.Frame;
-        c.FillRect(f.L + 1, f.T, f.R - 1, f.T + 1, line);
-        c.FillRect(f.L + 1, f.B - 1, f.R - 1, f.B, line);
-        c.FillRect(f.L, f.T + 1, f.L + 1, f.B - 1, line);
-        c.FillRect(f.R - 1, f.T + 1, f.R, f.B - 1, line);
+    // A joint: the band's rails along its sides, and between them the ground hatched in the
+    // band's cloth, never the cloth itself.
+    for (const TJoint& joint : art.Joints) {
+        const TBox b = OutlineBounds(joint.Outline);
+        const i32 shift = ClothShift(SpotRegion(joint.Spot).Id);
+        for (i32 y = b.T; y < b.B; ++y)
+            for (i32 x = b.L; x < b.R; ++x)
+                if (OutlineHolds(joint.Outline, x, y))
+                    c.Plot(x, y, (x + y) % 3 == 0 ? FeltAt(x, y, shift) : GroundAt(x, y));
+        Stroke(c, joint.Outline, 1, Mix(FeltAt(0, 0), line, 200));
     }
+    // The borders over every cloth, so that a border two boxes share stays whole.
+    for (const TDrawnBox& box : art.Boxes)
+        c.FrameRect(box.Frame.L, box.Frame.T, box.Frame.R, box.Frame.B, line);
 }
 
 void BoxCaps(TBackgroundArt& art, u16 region, double cx, double cy, const std::string& text,

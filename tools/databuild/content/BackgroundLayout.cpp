@@ -1,10 +1,12 @@
-// The layout's main part: the numbers' columns (don't come, lay, come, and the buy or place box
-// that carries the number), the don't-come box, come, field, don't pass and the pass line round
-// the right side, and big 6 and 8 in the corner. Every label stands inside its spot's box.
+// The layout's main part: the six numbers' boxes (don't come, lay, come and the buy or place band
+// with the number), the don't-come box, come, field, don't pass and the pass line round the right
+// side, and big 6 and 8 in the corner. Every label stands inside its spot's box, clear of the
+// places where the seats' chips pile up.
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/model/TableLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -14,7 +16,7 @@ constexpr u16 PassLine = 22;
 constexpr u16 PassRight = 65;
 constexpr u16 PassTop = 66;
 constexpr u16 DontPassBar = 23;
-constexpr u16 DontPassSteps[4] = {67, 68, 69, 70};
+constexpr u16 DontPassSteps[4] = {70, 69, 68, 67};
 constexpr u16 Come = 24;
 constexpr u16 DontComeBar = 25;
 constexpr u16 DontComeTop = 71;
@@ -36,48 +38,58 @@ double MidY(const TBackgroundArt& art, u16 region) {
     return (f.T + f.B) / 2.0;
 }
 
-// Lettering on the felt in the seat labels' muted gold.
-u8 CaptionInk(double x, double y) {
-    return Mix(FeltAt(static_cast<i32>(x), static_cast<i32>(y)), CL_GOLD, 200);
+// Capitals whose left edge stands a step inside the box's cloth, centred on the height.
+void LeftCaps(TBackgroundArt& art, u16 region, double cy, const std::string& text,
+              const TTextStyle& style, u8 colour, double indent = 2) {
+    const TBox inside = Interior(art.Frame(region));
+    const double width = TCanvas::TextWidth(text, style);
+    BoxCaps(art, region, inside.L + indent + width / 2, cy, text, style, colour);
 }
 
+u8 SoftInk() {
+    return Mix(FeltAt(0, 0), InkColour(), 200);
+}
+
+// Each number's box from the top: don't come, lay, come and the buy or place band with the
+// number, its words on the left and its chips on the right.
 void PaintNumberColumns(TBackgroundArt& art) {
-    // Buying or placing a number is a click on the number itself.
-    const char* const numbers[6] = {"4", "5", "SIX", "8", "NINE", "10"};
-    const TTextStyle come{8, true, false};
-    for (u16 i = 0; i < 6; ++i) {
-        const u16 c = static_cast<u16>(FirstCome + i);
-        BoxCaps(art, c, MidX(art, c), MidY(art, c), "COME", come,
-                Mix(FeltAt(0, 0), InkColour(), 190));
-        const u16 p = static_cast<u16>(FirstPlace + i);
-        const bool word = std::string(numbers[i]).size() > 2;
-        BoxCaps(art, p, MidX(art, p), MidY(art, p), numbers[i],
-                TTextStyle{word ? 11 : 13, true, false}, CL_GOLD);
+    // The boxes' sides run on past the puck's place between each come box and its number.
+    for (u16 i = 0; i <= 6; ++i) {
+        const TBox come = art.Frame(static_cast<u16>(FirstCome + std::min<u16>(i, 5)));
+        const TBox left = art.Frame(static_cast<u16>(FirstPlace + std::max(i, u16{1}) - 1));
+        const TBox right = art.Frame(static_cast<u16>(FirstPlace + std::min<u16>(i, 5)));
+        // Where two numbers' bands share their edge pixels, the side is drawn on them.
+        const i32 l = i == 0 ? right.L : i == 6 ? left.R - 1 : std::min(left.R - 1, right.L);
+        const i32 r = i == 0 ? right.L + 1 : i == 6 ? left.R : std::max(left.R, right.L + 1);
+        art.Picture.FillRect(l, come.B - 1, r, right.T + 1, LineColour());
     }
-    // The don't-come and lay rows are six pixels tall: their names stand on the felt to the
-    // left of the row, right-aligned against its first box.
-    const TTextStyle caption{7, true, false};
-    const auto name = [&](u16 first, const char* text) {
-        const double right = art.Frame(first).L - 4;
-        const double cx = right - TCanvas::TextWidth(text, caption) / 2.0;
-        const double cy = MidY(art, first);
-        Caption(art, cx, cy, text, caption, CaptionInk(cx, cy));
-    };
-    name(FirstDontCome, "DON'T COME");
-    name(FirstLay, "LAY");
+    const char* const numbers[6] = {"4", "5", "6", "8", "9", "10"};
+    const TTextStyle small{6, true, false};
+    for (u16 i = 0; i < 6; ++i) {
+        const u16 dc = static_cast<u16>(FirstDontCome + i);
+        LeftCaps(art, dc, MidY(art, dc), "DC", small, SoftInk());
+        const u16 lay = static_cast<u16>(FirstLay + i);
+        LeftCaps(art, lay, MidY(art, lay), "LAY", small, SoftInk());
+        const u16 come = static_cast<u16>(FirstCome + i);
+        LeftCaps(art, come, Interior(art.Frame(come)).T + 3.5, "COME", small, InkColour());
+        const u16 place = static_cast<u16>(FirstPlace + i);
+        const TTextStyle big{i == 5 ? 12 : 14, true, false};
+        LeftCaps(art, place, MidY(art, place) + 0.5, numbers[i], big, CL_GOLD, i == 5 ? 1 : 3);
+    }
 }
 
 void PaintDontCome(TBackgroundArt& art) {
-    const TTextStyle words{9, true, false};
+    // Its name and the barred twelve in the top piece; the bar below is the puck's while it is
+    // off, and the chips'.
+    const TTextStyle words{7, true, false};
     const TBox top = Interior(art.Frame(DontComeTop));
     const double cx = MidX(art, DontComeTop);
-    BoxCaps(art, DontComeTop, cx, top.T + 5.5, "DON'T", words, InkColour());
-    BoxCaps(art, DontComeTop, cx, top.B - 5.5, "COME", words, InkColour());
-    // The bar's middle is the puck's while it is off: the barred twelve stands either side.
-    const TBox bar = Interior(art.Frame(DontComeBar));
-    const double y = MidY(art, DontComeBar) - 4;
-    BoxDie(art, DontComeBar, bar.L + 1, y, 8, 6);
-    BoxDie(art, DontComeBar, bar.R - 9, y, 8, 6);
+    BoxCaps(art, DontComeTop, cx, top.T + 4, "DON'T", words, InkColour());
+    BoxCaps(art, DontComeTop, cx, top.T + 11, "COME", words, InkColour());
+    const double y = top.B - 7;
+    BoxCaps(art, DontComeTop, cx - 8, y + 3.5, "BAR", TTextStyle{5, true, false}, SoftInk());
+    BoxDie(art, DontComeTop, cx, y, 7, 6);
+    BoxDie(art, DontComeTop, cx + 8, y, 7, 6);
 }
 
 void PaintField(TBackgroundArt& art) {
@@ -111,35 +123,37 @@ void PaintField(TBackgroundArt& art) {
 }
 
 void PaintLines(TBackgroundArt& art) {
-    BoxCaps(art, Come, MidX(art, Come), MidY(art, Come), "COME", TTextStyle{15, true, false},
-            RedInk());
+    BoxCaps(art, Come, 396, MidY(art, Come), "COME", TTextStyle{15, true, false}, RedInk());
 
     const double barY = MidY(art, DontPassBar);
-    BoxCaps(art, DontPassBar, 372, barY, "DON'T PASS BAR", TTextStyle{12, true, false},
+    BoxCaps(art, DontPassBar, 349, barY, "DON'T PASS BAR", TTextStyle{11, true, false},
             InkColour());
-    BoxDie(art, DontPassBar, 440, barY - 5, 10, 6);
-    BoxDie(art, DontPassBar, 453, barY - 5, 10, 6);
+    BoxDie(art, DontPassBar, 455, barY - 5, 10, 6);
+    BoxDie(art, DontPassBar, 467, barY - 5, 10, 6);
     // Don't pass climbs the right side in four steps, each a piece of the same bet.
-    for (u16 step : DontPassSteps)
-        BoxCaps(art, step, MidX(art, step), MidY(art, step), "DP", TTextStyle{8, true, false},
-                InkColour());
+    for (u16 step : DontPassSteps) {
+        const TTextStyle style{5, true, false};
+        BoxCaps(art, step, MidX(art, step), MidY(art, step) - 3, "DON'T", style, InkColour());
+        BoxCaps(art, step, MidX(art, step), MidY(art, step) + 3, "PASS", style, InkColour());
+    }
 
-    // The pass line's words keep to the upper half of its band: the shooter's dice lie on the
-    // lower half, in front of each seat.
+    // The pass line's words keep to the upper half of its band, between the seats' piles: the
+    // shooter's dice lie on the lower half, in front of each seat.
     const TBox pass = Interior(art.Frame(PassLine));
-    BoxCaps(art, PassLine, 420, pass.T + 8, "PASS LINE", TTextStyle{15, true, false}, InkColour());
-    BoxCapsDown(art, PassRight, MidX(art, PassRight), MidY(art, PassRight), "PASS",
-                TTextStyle{13, true, false}, 15, InkColour());
-    BoxCapsDown(art, PassTop, MidX(art, PassTop), MidY(art, PassTop), "PASS",
-                TTextStyle{9, true, false}, 11, InkColour());
+    for (double x : {277.0, 391.0, 511.0})
+        BoxCaps(art, PassLine, x, pass.T + 6, "PASS LINE", TTextStyle{13, true, false},
+                InkColour());
+    // Up the right side the band's pieces read as one: the same word, the same size.
+    for (u16 piece : {PassRight, PassTop})
+        BoxCapsDown(art, piece, MidX(art, piece), MidY(art, piece), "PASS",
+                    TTextStyle{10, true, false}, 12, InkColour());
 
     const TBox big8 = Interior(art.Frame(Big8));
-    BoxCaps(art, Big8, big8.L + 8.5, MidY(art, Big8), "BIG", TTextStyle{7, true, false},
-            InkColour());
-    BoxCaps(art, Big8, big8.R - 8, MidY(art, Big8), "8", TTextStyle{15, true, false}, RedInk());
+    BoxCaps(art, Big8, big8.L + 7, big8.T + 4, "BIG", TTextStyle{5, true, false}, InkColour());
+    BoxCaps(art, Big8, big8.L + 7, big8.B - 6.5, "8", TTextStyle{12, true, false}, RedInk());
     const TBox big6 = Interior(art.Frame(Big6));
-    BoxCaps(art, Big6, MidX(art, Big6), big6.T + 5, "BIG", TTextStyle{7, true, false}, InkColour());
-    BoxCaps(art, Big6, MidX(art, Big6), big6.B - 10, "6", TTextStyle{16, true, false}, RedInk());
+    BoxCaps(art, Big6, big6.L + 10, big6.T + 5, "BIG", TTextStyle{7, true, false}, InkColour());
+    BoxCaps(art, Big6, big6.L + 10, big6.B - 9, "6", TTextStyle{16, true, false}, RedInk());
 }
 
 } // namespace

@@ -26,6 +26,14 @@ void AddIntro(TDataSet& set);
 // Every game object's skit catalogue; the table lord's lists play the dealer's skits.
 void AddSkitCatalogues(TDataSet& set);
 
+// How many chips a seat's pile and its odds pile may hold, with a buy marker on a bought number,
+// and leave every spot's lettering in view.
+constexpr i32 KEEP_CLEAR_CHIPS = 3;
+// The pixels the three seats' piles, odds and markers on a spot cover when each holds that many.
+std::vector<TBox> PileReach(int spot);
+// The pixels the shooter's dice and the payout piles at the seats' places cover.
+std::vector<TBox> SeatPlaceReach();
+
 // The lord's sprite list of the table.
 TSpriteListModel& TableSprites(TDataSet& set);
 // A file of the table's folder.

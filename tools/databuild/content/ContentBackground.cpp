@@ -14,17 +14,6 @@
 
 namespace {
 
-bool InsideOutline(const TOutline& outline, double x, double y) {
-    bool inside = false;
-    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
-        const auto [x0, y0] = outline[j];
-        const auto [x1, y1] = outline[i];
-        if ((y0 > y) != (y1 > y) && x < x0 + (y - y0) * (x1 - x0) / (y1 - y0))
-            inside = !inside;
-    }
-    return inside;
-}
-
 // What a region's centre must show: its spot's area, the plate strip, or any part of the
 // layout for the layout's own region.
 bool CentreAgrees(const TClickRegion& region, u8 area) {
@@ -71,6 +60,32 @@ void RegionPixelFaults(const TBackgroundArt& art, const TClickRegion& region,
         }
 }
 
+bool Meets(const TBox& a, const TBox& b) {
+    return std::max(a.L, b.L) < std::min(a.R, b.R) && std::max(a.T, b.T) < std::min(a.B, b.B);
+}
+
+// Every label a seat's chips may cover: the piles on every spot, and the shooter's dice and the
+// payout piles at the seats' places.
+void CoveredLabelFaults(const TBackgroundArt& art, std::vector<std::string>& faults) {
+    std::vector<std::pair<std::string, std::vector<TBox>>> reaches;
+    for (int spot = 0; spot < 43; ++spot)
+        reaches.push_back(
+            {"the chips on " + Named(SpotRegion(static_cast<i16>(spot))), PileReach(spot)});
+    reaches.push_back({"the dice and payouts at the seats", SeatPlaceReach()});
+    for (const TLabel& label : art.Labels)
+        for (const auto& [whose, boxes] : reaches)
+            for (const TBox& box : boxes)
+                if (Meets(label.Ink, box)) {
+                    const TClickRegion* region = RegionById(label.Region);
+                    faults.push_back(
+                        (region != nullptr ? Named(*region) : std::string("the rail")) + ": " +
+                        whose + " may cover " + label.Text + " at " +
+                        std::to_string(std::max(label.Ink.L, box.L)) + "," +
+                        std::to_string(std::max(label.Ink.T, box.T)));
+                    break;
+                }
+}
+
 } // namespace
 
 TBackgroundArt::TBackgroundArt()
@@ -94,7 +109,7 @@ void FillOutline(TCanvas& canvas, const TOutline& outline,
     for (i32 y = static_cast<i32>(std::floor(top)); y <= static_cast<i32>(std::ceil(bottom)); ++y)
         for (i32 x = static_cast<i32>(std::floor(left)); x <= static_cast<i32>(std::ceil(right));
              ++x)
-            if (InsideOutline(outline, x + 0.5, y + 0.5))
+            if (OutlineHolds(outline, x, y))
                 canvas.Plot(x, y, colour(x, y));
 }
 
@@ -135,12 +150,29 @@ void CapsDown(TCanvas& canvas, double cx, double cy, const std::string& text,
 }
 
 void Die(TCanvas& canvas, double x, double y, double size, int pips) {
-    canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
-    const double r = size * 0.11;
-    const double a = size * 0.26;
-    const double cx = x + size / 2;
-    const double cy = y + size / 2;
-    auto pip = [&](double dx, double dy) { canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP); };
+    std::function<void(int, int)> pip;
+    if (size < 10) {
+        // A small die on whole pixels, each pip a pixel of its own: pips blended at that size run
+        // into one another.
+        const i32 s = static_cast<i32>(std::lround(size));
+        const i32 l = static_cast<i32>(std::lround(x));
+        const i32 t = static_cast<i32>(std::lround(y));
+        canvas.FillRect(l + 1, t, l + s - 1, t + s, CL_IVORY);
+        canvas.FillRect(l, t + 1, l + s, t + s - 1, CL_IVORY);
+        const i32 at[3] = {1, s / 2, s - 2};
+        pip = [&canvas, l, t, at](int dx, int dy) {
+            canvas.Plot(l + at[dx + 1], t + at[dy + 1], CL_PIP);
+        };
+    } else {
+        canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
+        const double r = size * 0.11;
+        const double a = size * 0.26;
+        const double cx = x + size / 2;
+        const double cy = y + size / 2;
+        pip = [&canvas, cx, cy, a, r](int dx, int dy) {
+            canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP);
+        };
+    }
     if (pips % 2 == 1)
         pip(0, 0);
     if (pips >= 2) {
@@ -169,9 +201,11 @@ u8 RedInk() {
     return RampStep(TRamp::Red, 7);
 }
 
-TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes) {
+TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes,
+                                    const std::vector<TJoint>& joints) {
     TBackgroundArt art;
     art.Boxes = boxes;
+    art.Joints = joints;
     PaintRoom(art.Picture);
     PaintFelt(art.Picture);
     PaintLayout(art);
@@ -190,6 +224,7 @@ std::vector<std::string> BackgroundFaults(const TBackgroundArt& art) {
             RegionPixelFaults(art, region, faults);
     }
     faults.insert(faults.end(), art.Faults.begin(), art.Faults.end());
+    CoveredLabelFaults(art, faults);
     for (const TTableButton& button : TableButtons()) {
         const TCanvas face = ButtonFace(button, TButtonLook::Up, button.Label);
         i32 covered = 0;
@@ -214,6 +249,7 @@ void AddTableBackground(TDataSet& set) {
     if (!faults.empty())
         throw TBuildError(TableFile(TABLE_BACKGROUND), faults.front());
     set.AddBitmap(TableFile(TABLE_BACKGROUND), art.Picture, GamePalette());
-    // The set's check holds the boxes against the regions and the bitmap as written.
+    // The set's check holds the boxes and joints against the regions and the bitmap as written.
     set.TableBoxes = art.Boxes;
+    set.TableJoints = art.Joints;
 }

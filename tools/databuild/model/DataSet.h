@@ -5,7 +5,7 @@
 #include "engine/media/AnmEncoder.h"
 #include "engine/media/MediaEncoders.h"
 #include "tools/databuild/model/SpriteModel.h"
-#include "tools/databuild/model/TableLayout.h"
+#include "tools/databuild/model/TableDrawing.h"
 #include "tools/databuild/sound/Wave.h"
 
 #include <string>
@@ -121,9 +121,10 @@ public:
     std::vector<TMiscDataModel> MiscData;
     std::vector<TSpriteListModel> SpriteLists;
     std::vector<TSkitCatModel> SkitCats;
-    // The boxes the table's background draws for the spots, which Check holds against the
-    // program's regions and the bitmap.
+    // The boxes and joints the table's background draws for the spots, which Check holds
+    // against the program's regions and the bitmap.
     std::vector<TDrawnBox> TableBoxes;
+    std::vector<TJoint> TableJoints;
 
 private:
     std::vector<TRawFile> Raw;

@@ -70,65 +70,6 @@ const std::vector<TTableButton> Buttons = {
     {12, 21, {587, 432, 639, 460}, "ROLL"}, {13, 22, {587, 462, 639, 479}, "TALK"},
 };
 
-// Each spot region's frame. Most lie a pixel outside their region, so that every pixel within
-// the border answers; where two regions nearly touch, their boxes share the border line in the
-// gap, and where they overlap (39 and 63, 43 and 44) the border runs on the shared pixels.
-const std::vector<TDrawnBox> Boxes = {
-    // The line bets and the field, each band a box of its own.
-    {22, {233, 394, 608, 418}},
-    {65, {592, 318, 635, 390}},
-    {66, {577, 259, 602, 313}},
-    {23, {237, 373, 531, 391}},
-    {67, {561, 315, 585, 336}},
-    {68, {554, 293, 575, 312}},
-    {69, {541, 271, 564, 289}},
-    {70, {533, 254, 556, 268}},
-    {24, {244, 319, 549, 337}},
-    {25, {496, 272, 540, 301}},
-    {71, {492, 246, 532, 270}},
-    {26, {242, 341, 525, 370}},
-    {27, {530, 364, 568, 393}},
-    {28, {558, 339, 590, 361}},
-    // The numbers' columns: don't come, lay, come and the buy or place box, 4 to 10.
-    {57, {230, 250, 271, 258}},
-    {58, {272, 250, 314, 258}},
-    {59, {316, 250, 357, 258}},
-    {60, {359, 250, 399, 258}},
-    {61, {401, 250, 443, 258}},
-    {62, {445, 250, 485, 258}},
-    {51, {227, 260, 271, 268}},
-    {52, {271, 260, 315, 268}},
-    {53, {315, 260, 359, 268}},
-    {54, {359, 260, 403, 268}},
-    {55, {404, 260, 448, 268}},
-    {56, {448, 260, 491, 268}},
-    {45, {226, 267, 268, 282}},
-    {46, {271, 267, 313, 282}},
-    {47, {316, 267, 358, 282}},
-    {48, {361, 267, 403, 282}},
-    {49, {406, 267, 448, 282}},
-    {50, {449, 267, 491, 282}},
-    {39, {224, 295, 267, 311}},
-    {40, {270, 295, 314, 312}},
-    {41, {316, 295, 360, 312}},
-    {42, {363, 295, 407, 312}},
-    {43, {409, 295, 454, 312}},
-    {44, {453, 295, 497, 312}},
-    // The one-roll and hardway bets on the left, and the C and E column beside the layout.
-    {35, {54, 296, 117, 317}},
-    {36, {63, 272, 126, 293}},
-    {37, {137, 273, 200, 293}},
-    {38, {133, 296, 196, 317}},
-    {30, {34, 331, 194, 344}},
-    {31, {30, 347, 93, 369}},
-    {34, {120, 348, 183, 368}},
-    {64, {92, 360, 113, 386}},
-    {32, {18, 376, 81, 397}},
-    {33, {112, 378, 175, 399}},
-    {29, {2, 402, 177, 419}},
-    {63, {201, 310, 227, 420}},
-};
-
 } // namespace
 
 const std::vector<TClickRegion>& ClickRegions() {
@@ -156,17 +97,6 @@ const TClickRegion* RegionById(u16 id) {
 bool RegionsMayOverlap(u16 a, u16 b) {
     const auto pair = [a, b](u16 x, u16 y) { return (a == x && b == y) || (a == y && b == x); };
     return pair(39, 63) || pair(43, 44);
-}
-
-const std::vector<TDrawnBox>& DrawnBoxes() {
-    return Boxes;
-}
-
-const TBox& DrawnFrame(u16 region) {
-    for (const TDrawnBox& box : Boxes)
-        if (box.Region == region)
-            return box.Frame;
-    std::abort();
 }
 
 const std::vector<TTableButton>& TableButtons() {

@@ -44,24 +44,6 @@ const TClickRegion* RegionById(u16 id);
 // there each may draw over the other.
 bool RegionsMayOverlap(u16 a, u16 b);
 
-// A box the layout draws for one spot region: the frame's outer edge, its border line the
-// outermost ring of pixels. The painter draws these and the build holds them against the
-// regions, so that a box answers wherever it is drawn.
-struct TDrawnBox {
-    u16 Region;
-    TBox Frame;
-};
-// One box for each of the 50 spot regions.
-const std::vector<TDrawnBox>& DrawnBoxes();
-// The drawn box of a region; aborts for a region without one.
-const TBox& DrawnFrame(u16 region);
-// A frame's inside: the pixels within its border.
-inline TBox Interior(const TBox& frame) {
-    return {frame.L + 1, frame.T + 1, frame.R - 1, frame.B - 1};
-}
-// How far a drawn frame may lie from its region on each side.
-constexpr i32 FRAME_SLACK = 2;
-
 // A table button: number 0-13, its type code and the text of its up look.
 struct TTableButton {
     u16 Number;

@@ -30,16 +30,23 @@ bool Within(const TBox& inner, const TBox& outer) {
     return inner.L >= outer.L && inner.T >= outer.T && inner.R <= outer.R && inner.B <= outer.B;
 }
 
-// The frame against its own region: each side within the slack.
-std::string SideFault(const TBox& frame, const TBox& region) {
-    const char* const names[4] = {"left", "top", "right", "bottom"};
-    const i32 drawn[4] = {frame.L, frame.T, frame.R, frame.B};
-    const i32 wanted[4] = {region.L, region.T, region.R, region.B};
-    for (int side = 0; side < 4; ++side)
-        if (std::abs(drawn[side] - wanted[side]) > FRAME_SLACK)
-            return std::string("its box's ") + names[side] + " edge is drawn at " +
-                   std::to_string(drawn[side]) + ", the region's is " +
-                   std::to_string(wanted[side]);
+// The box holds its whole region, on its cloth or its border.
+std::string CoverFault(const TClickRegion& region, const TBox& frame) {
+    const TBox& r = region.Box;
+    for (i32 y = r.T; y < r.B; ++y)
+        for (i32 x = r.L; x < r.R; ++x)
+            if (!frame.Contains(x, y))
+                return "its box leaves out its region at " + Point(x, y);
+    return "";
+}
+
+// A click anywhere inside the border must land on the spot.
+std::string InsideFault(const TClickRegion& region, const TBox& frame) {
+    const TBox inside = Interior(frame);
+    for (i32 y = inside.T; y < inside.B; ++y)
+        for (i32 x = inside.L; x < inside.R; ++x)
+            if (!AnswersFor(region.Spot, x, y))
+                return "a click inside its box at " + Point(x, y) + " misses the spot";
     return "";
 }
 
@@ -73,6 +80,36 @@ std::string BorderFault(const TBox& frame, const TCanvas& picture, u8 line) {
     return "";
 }
 
+// A joint lies only in the gaps: on no region and on no other spot's box; and it joins at
+// least two boxes of its own spot, which it touches across a pixel's edge.
+std::string JointFault(const TJoint& joint, const std::vector<TDrawnBox>& boxes) {
+    const TBox bounds = OutlineBounds(joint.Outline);
+    std::vector<bool> touched(boxes.size(), false);
+    for (i32 y = bounds.T; y < bounds.B; ++y)
+        for (i32 x = bounds.L; x < bounds.R; ++x) {
+            if (!OutlineHolds(joint.Outline, x, y))
+                continue;
+            for (const TClickRegion& r : ClickRegions())
+                if (IsSpotRegion(r) && r.Box.Contains(x, y))
+                    return "a joint lies on " + Named(r) + " at " + Point(x, y);
+            for (size_t i = 0; i < boxes.size(); ++i) {
+                const TBox& f = boxes[i].Frame;
+                const TClickRegion* r = RegionById(boxes[i].Region);
+                const bool own = r != nullptr && r->Spot == joint.Spot;
+                if (f.Contains(x, y))
+                    return "a joint lies on the box of " +
+                           (r != nullptr ? Named(*r) : std::string("a region")) + " at " +
+                           Point(x, y);
+                if (own && (f.Contains(x - 1, y) || f.Contains(x + 1, y) || f.Contains(x, y - 1) ||
+                            f.Contains(x, y + 1)))
+                    touched[i] = true;
+            }
+        }
+    if (std::count(touched.begin(), touched.end(), true) < 2)
+        return "a joint touches fewer than two of its boxes";
+    return "";
+}
+
 u32 Read32(const std::vector<u8>& b, size_t at) {
     return static_cast<u32>(b[at]) | static_cast<u32>(b[at + 1]) << 8 |
            static_cast<u32>(b[at + 2]) << 16 | static_cast<u32>(b[at + 3]) << 24;
@@ -84,7 +121,8 @@ u16 Read16(const std::vector<u8>& b, size_t at) {
 
 } // namespace
 
-std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes, const TCanvas& picture,
+std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes,
+                                        const std::vector<TJoint>& joints, const TCanvas& picture,
                                         u8 line) {
     std::vector<std::string> faults;
     for (const TDrawnBox& box : boxes) {
@@ -107,12 +145,25 @@ std::vector<std::string> DrawnBoxFaults(const std::vector<TDrawnBox>& boxes, con
         const TBox& frame = std::find_if(boxes.begin(), boxes.end(), [&](const TDrawnBox& box) {
                                 return box.Region == region.Id;
                             })->Frame;
-        for (const std::string& fault : {SideFault(frame, region.Box), ReachFault(region, frame),
-                                         BorderFault(frame, picture, line)})
+        for (const std::string& fault :
+             {CoverFault(region, frame), InsideFault(region, frame), ReachFault(region, frame),
+              BorderFault(frame, picture, line)})
             if (!fault.empty()) {
                 faults.push_back(Named(region) + ": " + fault);
                 break;
             }
+    }
+    for (const TJoint& joint : joints) {
+        const bool spot = std::any_of(ClickRegions().begin(), ClickRegions().end(),
+                                      [&](const TClickRegion& r) { return r.Spot == joint.Spot; });
+        if (!spot || joint.Spot < 0) {
+            faults.push_back("a joint is drawn for spot " + std::to_string(joint.Spot) +
+                             ", which no region stands for");
+            continue;
+        }
+        const std::string fault = JointFault(joint, boxes);
+        if (!fault.empty())
+            faults.push_back(Named(SpotRegion(joint.Spot)) + ": " + fault);
     }
     return faults;
 }

@@ -160,8 +160,8 @@ void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
     }
 }
 
-// A click on a spot's box must land on the spot: the boxes the background draws against the
-// regions, and their border lines looked for in the bitmap as it will be written.
+// A click on a spot's box must land on the spot: the boxes and joints the background draws
+// against the regions, and the boxes' border lines looked for in the bitmap as it will be written.
 void CheckTableBoxes(const TDataSet& set) {
     const std::string name = TableFile(TABLE_BACKGROUND);
     const TRawFile* background = set.FindRaw(name);
@@ -170,7 +170,8 @@ void CheckTableBoxes(const TDataSet& set) {
     const std::optional<TCanvas> picture = BitmapPicture(background->Bytes);
     if (!picture)
         throw TBuildError(name, "the bitmap cannot be read back");
-    const std::vector<std::string> faults = DrawnBoxFaults(set.TableBoxes, *picture, LineColour());
+    const std::vector<std::string> faults =
+        DrawnBoxFaults(set.TableBoxes, set.TableJoints, *picture, LineColour());
     if (!faults.empty())
         throw TBuildError(name, faults.front());
 }
