@@ -4,6 +4,7 @@
 #include "VirtualPath.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
@@ -309,6 +310,8 @@ bool FlushFileBuffers(THostFile* file) {
 
 namespace {
 
+std::atomic<TFolderSyncWatch> FolderSyncWatch{nullptr};
+
 // The directory entry of a renamed file is only durable once its directory is synced.
 bool SyncDirectoryOf(const std::string& hostPath) {
     const std::string::size_type slash = hostPath.rfind('/');
@@ -319,6 +322,8 @@ bool SyncDirectoryOf(const std::string& hostPath) {
         return false;
     const bool synced = ::fsync(fd) == 0;
     ::close(fd);
+    if (const TFolderSyncWatch watch = FolderSyncWatch.load(); synced && watch != nullptr)
+        watch(directory);
     return synced;
 }
 
@@ -347,6 +352,10 @@ bool MoveFileExA(const std::string& from, const std::string& to, u32 flags) {
         return true;
     const auto hostTo = TVirtualPaths::ToHost(to);
     return hostTo && SyncDirectoryOf(*hostTo);
+}
+
+void SetFolderSyncWatch(TFolderSyncWatch watch) {
+    FolderSyncWatch.store(watch);
 }
 
 bool DeleteFileA(const std::string& virtualPath) {

@@ -57,6 +57,11 @@ bool MoveFileExA(const std::string& from, const std::string& to, u32 flags);
 // Refuses a file this process holds open.
 bool DeleteFileA(const std::string& virtualPath);
 
+// Told of each folder synced to make a rename durable (MOVEFILE_WRITE_THROUGH), with its host
+// path; null for none. A test's eye on a step whose effect only a lost machine would show.
+using TFolderSyncWatch = void (*)(const std::string& hostFolder);
+void SetFolderSyncWatch(TFolderSyncWatch watch);
+
 // Directory services of the runtime library, on virtual paths.
 bool DirectoryExists(const std::string& virtualPath);
 bool MakeDirectory(const std::string& virtualPath);

@@ -21,13 +21,23 @@ namespace {
 
 // The host's calls without waiting for the disk: a killed process loses nothing the kernel holds,
 // so the syncs, which guard against a lost machine, only make each save slow here. The steps and
-// their order are the real ones.
+// their order are the real ones, and what was asked of them is counted: a save that stopped
+// asking for its flush or its folder's sync would pass every kill and lose the file to a power
+// cut.
 class TUnsyncedHost : public TSaveFileHost {
 public:
-    bool Flush(THostFile*) override { return true; }
+    bool Flush(THostFile*) override {
+        ++Flushes;
+        return true;
+    }
     bool Move(const std::string& from, const std::string& to, u32 flags) override {
+        if ((flags & MOVEFILE_WRITE_THROUGH) != 0)
+            ++FolderSyncs;
         return TSaveFileHost::Move(from, to, flags & ~u32{MOVEFILE_WRITE_THROUGH});
     }
+
+    int Flushes = 0;
+    int FolderSyncs = 0;
 };
 
 // The settings file, for the same reason.
@@ -224,7 +234,12 @@ TEST_F(SaveDurability, AKillAtAnyStepOfASaveLeavesTheOldFileOrTheNewOneAndTheNex
         ASSERT_EQ(Mgr->GetBankroll(Mgr->GetActive(0)), found) << trial;
         ASSERT_EQ(Mgr->GetPlayerName(1), "Ann") << trial;
         Record(*Mgr).SetBankroll(found + 0.5);
+        const int flushes = Quick.Flushes, folderSyncs = Quick.FolderSyncs;
         Mgr->Save();
+        // The save asked for its file to reach the disk before the rename, and for the rename
+        // itself to be made durable.
+        ASSERT_EQ(Quick.Flushes, flushes + 1) << trial;
+        ASSERT_EQ(Quick.FolderSyncs, folderSyncs + 1) << trial;
         ASSERT_EQ(Frame.Boxes, std::vector<std::string>()) << trial;
         ASSERT_EQ(Decoded(SaveOnDisk().substr(231, CasinoRecordSize)).GetBankroll(), found + 0.5)
             << trial;

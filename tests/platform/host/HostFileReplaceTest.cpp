@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +47,25 @@ TEST(HostFileReplace, MoveFileExReplacesOnlyWhenAskedAndNeverUnderAnOpenHandleOr
     EXPECT_FALSE(MoveFileExA("c:\\folder", "c:\\new.tmp", Replace));
     EXPECT_FALSE(MoveFileExA("c:\\new.tmp", "q:\\x.sav", Replace));
     EXPECT_EQ(dir.ReadHostFile("new.tmp"), "fresh");
+}
+
+std::vector<std::string> FoldersSynced;
+
+TEST(HostFileReplace, AWriteThroughMoveSyncsTheTargetsFolderAndAPlainOneDoesNot) {
+    TTempDir dir;
+    std::filesystem::create_directories(dir.Host("data"));
+    dir.WriteHostFile("data/new.tmp", "fresh");
+    FoldersSynced.clear();
+    SetFolderSyncWatch([](const std::string& folder) { FoldersSynced.push_back(folder); });
+    EXPECT_TRUE(MoveFileExA("c:\\data\\new.tmp", "c:\\data\\game.sav", MOVEFILE_REPLACE_EXISTING));
+    EXPECT_TRUE(FoldersSynced.empty());
+    dir.WriteHostFile("data/new.tmp", "fresher");
+    EXPECT_TRUE(MoveFileExA("c:\\data\\new.tmp", "c:\\data\\game.sav",
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    SetFolderSyncWatch(nullptr);
+    ASSERT_EQ(FoldersSynced.size(), 1U);
+    EXPECT_TRUE(std::filesystem::equivalent(FoldersSynced[0], dir.Host("data")));
+    EXPECT_EQ(dir.ReadHostFile("data/game.sav"), "fresher");
 }
 
 TEST(HostFileReplace, FlushNeedsAHandleThatMayWrite) {
