@@ -98,64 +98,20 @@ TClosedRun RunThroughShot(const fs::path& script, const fs::path& home, const fs
                           const fs::path& shotCopy, bool signal) {
     TClosedRun run;
     const int shot = open(shotPipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    int errs[2];
-    if (shot < 0 || pipe2(errs, O_CLOEXEC) != 0)
+    if (shot < 0)
         return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, errs[1], 2);
-    std::vector<std::string> args = {OTCRAPS_PROGRAM, "--headless", "--script=" + script.string()};
-    std::vector<std::string> env = {"OTCRAPS_HOME=" + home.string()};
-    for (char** e = environ; *e != nullptr; ++e)
-        if (std::string(*e).rfind("OTCRAPS_HOME=", 0) != 0)
-            env.emplace_back(*e);
-    std::vector<char*> argv;
-    std::vector<char*> envp;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    const bool spawned =
-        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(errs[1]);
-    char buffer[4096];
+    TChildProgram child =
+        SpawnProgram(OTCRAPS_PROGRAM, {"--headless", "--script=" + script.string()},
+                     {"OTCRAPS_HOME=" + home.string()});
     std::string png;
-    bool errorsOpen = spawned;
-    bool shotWhole = false;
-    while (spawned && errorsOpen && !shotWhole) {
-        pollfd fds[2] = {{shot, POLLIN, 0}, {errs[0], POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0)
-            continue;
-        if ((fds[0].revents & (POLLIN | POLLHUP)) != 0) {
-            const ssize_t n = read(shot, buffer, sizeof buffer);
-            if (n > 0)
-                png.append(buffer, static_cast<size_t>(n));
-            shotWhole = n == 0 && !png.empty();
-        }
-        if ((fds[1].revents & (POLLIN | POLLHUP)) != 0) {
-            const ssize_t n = read(errs[0], buffer, sizeof buffer);
-            if (n > 0)
-                run.Errors.append(buffer, static_cast<size_t>(n));
-            errorsOpen = n > 0;
-        }
-    }
-    if (spawned && shotWhole) {
+    if (AwaitShot(child, shot, run.Errors, png)) {
         if (signal)
-            kill(pid, SIGTERM);
+            kill(child.Pid, SIGTERM);
         std::ofstream(shotCopy, std::ios::binary) << png;
         run.Shot = ReadPng(shotCopy.string());
     }
-    for (ssize_t n; spawned && (n = read(errs[0], buffer, sizeof buffer)) > 0;)
-        run.Errors.append(buffer, static_cast<size_t>(n));
-    close(errs[0]);
     close(shot);
-    int status = 0;
-    if (spawned && waitpid(pid, &status, 0) == pid)
-        run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    run.Code = FinishProgram(child, run.Errors);
     return run;
 }
 

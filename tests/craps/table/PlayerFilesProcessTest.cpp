@@ -89,56 +89,33 @@ struct TBoundedRun {
 // running after the bound, which only a run that waits on something can be.
 TBoundedRun RunBounded(const std::string& program, const std::string& script, int seconds) {
     TBoundedRun run;
-    int errs[2];
-    if (pipe2(errs, O_CLOEXEC) != 0)
-        return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, errs[1], 2);
-    std::vector<std::string> args = {program, "--headless", "--script=" + script};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> env = {"OTCRAPS_HOME=" + fs::path(program).parent_path().string()};
     // The date is left to the host, as a player's run has it.
-    for (char** e = environ; *e != nullptr; ++e)
-        if (std::string(*e).rfind("OTCRAPS_HOME=", 0) != 0 &&
-            std::string(*e).rfind("OTCRAPS_HEADLESS_DATE=", 0) != 0)
-            env.emplace_back(*e);
-    std::vector<char*> envp;
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    const bool spawned =
-        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(errs[1]);
+    TChildProgram child = SpawnProgram(program, {"--headless", "--script=" + script},
+                                       {"OTCRAPS_HOME=" + fs::path(program).parent_path().string()},
+                                       {"OTCRAPS_HEADLESS_DATE"});
     timespec start{};
     clock_gettime(CLOCK_MONOTONIC, &start);
     // The error output closes when the program ends.
-    for (bool open = spawned; open;) {
+    for (bool open = child.Started(); open;) {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         const long left = seconds * 1000L - ((now.tv_sec - start.tv_sec) * 1000L +
                                              (now.tv_nsec - start.tv_nsec) / 1000000L);
-        pollfd fd = {errs[0], POLLIN, 0};
+        pollfd fd = {child.Errors, POLLIN, 0};
         if (left <= 0 || poll(&fd, 1, static_cast<int>(left)) == 0)
             break;
         char buffer[4096];
-        const ssize_t n = read(errs[0], buffer, sizeof buffer);
+        const ssize_t n = read(child.Errors, buffer, sizeof buffer);
         if (n > 0)
             run.Errors.append(buffer, static_cast<size_t>(n));
         open = n > 0 || (n < 0 && errno == EINTR);
         run.Ended = !open;
     }
-    close(errs[0]);
-    if (spawned && !run.Ended)
-        kill(pid, SIGKILL);
-    int status = 0;
-    if (spawned && waitpid(pid, &status, 0) == pid && run.Ended)
-        run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    if (child.Started() && !run.Ended)
+        kill(child.Pid, SIGKILL);
+    const int code = FinishProgram(child, run.Errors);
+    if (run.Ended)
+        run.Code = code;
     return run;
 }
 

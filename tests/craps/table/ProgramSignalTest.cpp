@@ -2,6 +2,7 @@
 // its window the normal way, saves its gamblers and ends with 0. The table is known to be on
 // screen when the script's shot of it arrives through a pipe, so nothing waits on a clock.
 #include "../../tools/databuild/TestDataSet.h"
+#include "ProgramRun.h"
 #include "casino/CasinoPlayerData.h"
 #include "support/TempDir.h"
 #include "tools/databuild/writer/Build.h"
@@ -16,14 +17,11 @@
 #include <iterator>
 #include <memory>
 #include <poll.h>
-#include <spawn.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -40,60 +38,17 @@ TSignalledRun RunUntilTableThenSignal(const std::filesystem::path& program,
                                       const std::string& home, int sig) {
     TSignalledRun run;
     const int shot = open(pipePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    int errs[2];
-    if (shot < 0 || pipe2(errs, O_CLOEXEC) != 0)
+    if (shot < 0)
         return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, errs[1], 2);
-    std::vector<std::string> args = {program.string(), "--headless", "--script=" + script};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
     // The player's folder inside the test's own, whatever the user's is.
-    std::vector<std::string> env = {"OTCRAPS_HOME=" + home};
-    for (char** e = environ; *e != nullptr; ++e)
-        if (std::string(*e).rfind("OTCRAPS_HOME=", 0) != 0)
-            env.emplace_back(*e);
-    std::vector<char*> envp;
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    const bool spawned =
-        posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(errs[1]);
-    char buffer[4096];
-    bool errorsOpen = spawned;
-    size_t shotBytes = 0;
-    // Until the shot is whole (its writer has come and gone) or the program has ended.
-    while (spawned && errorsOpen && !run.SawTable) {
-        pollfd fds[2] = {{shot, POLLIN, 0}, {errs[0], POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0)
-            continue;
-        if ((fds[0].revents & (POLLIN | POLLHUP)) != 0) {
-            const ssize_t n = read(shot, buffer, sizeof buffer);
-            shotBytes += n > 0 ? static_cast<size_t>(n) : 0;
-            run.SawTable = n == 0 && shotBytes > 0;
-        }
-        if ((fds[1].revents & (POLLIN | POLLHUP)) != 0) {
-            const ssize_t n = read(errs[0], buffer, sizeof buffer);
-            if (n > 0)
-                run.Errors.append(buffer, static_cast<size_t>(n));
-            errorsOpen = n > 0;
-        }
-    }
-    if (spawned && run.SawTable)
-        kill(pid, sig);
-    for (ssize_t n; spawned && (n = read(errs[0], buffer, sizeof buffer)) > 0;)
-        run.Errors.append(buffer, static_cast<size_t>(n));
-    close(errs[0]);
+    TChildProgram child = SpawnProgram(program.string(), {"--headless", "--script=" + script},
+                                       {"OTCRAPS_HOME=" + home});
+    std::string png;
+    run.SawTable = AwaitShot(child, shot, run.Errors, png);
+    if (run.SawTable)
+        kill(child.Pid, sig);
     close(shot);
-    int status = 0;
-    if (spawned && waitpid(pid, &status, 0) == pid)
-        run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    run.Code = FinishProgram(child, run.Errors);
     return run;
 }
 
