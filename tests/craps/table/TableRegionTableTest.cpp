@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <iterator>
+
 namespace {
 
 struct TRow {
