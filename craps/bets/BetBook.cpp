@@ -13,8 +13,6 @@ namespace {
 
 // The box numbers 4, 5, 6, 8, 9, 10 as sum indices, in the layout's order.
 constexpr i16 BoxNumbers[6] = {2, 3, 4, 6, 7, 8};
-constexpr i16 FirstBuySpot = 17;
-constexpr i16 FirstLaySpot = 29;
 
 // Where a box number (as a sum index) sits among the six number spots; -1 off the box.
 int BoxSpotOffset(i16 sumIndex) {
@@ -29,31 +27,33 @@ int BoxSpotOffset(i16 sumIndex) {
 } // namespace
 
 TBetBook::TBetBook() {
-    Owned[PassSpot] = std::make_unique<TBetPassLedger>(52);
-    Owned[DoNotPassSpot] = std::make_unique<TBetDoNotPassLedger>(53);
-    Owned[ComeSpot] = std::make_unique<TBetComeLedger>(54);
-    Owned[DoNotComeSpot] = std::make_unique<TBetDoNotComeLedger>(55);
-    Owned[4] = std::make_unique<TBetFieldLedger>(62);
-    Owned[5] = std::make_unique<TBetBigLedger>(4, 60);
-    Owned[6] = std::make_unique<TBetBigLedger>(6, 61);
-    Owned[7] = std::make_unique<TBetAnyCrapsLedger>(86);
-    Owned[8] = std::make_unique<TBet1RollLedger>(5, 85);
-    Owned[9] = std::make_unique<TBet1RollLedger>(0, 87);
-    Owned[10] = std::make_unique<TBet1RollLedger>(1, 88);
-    Owned[11] = std::make_unique<TBet1RollLedger>(9, 89);
-    Owned[12] = std::make_unique<TBet1RollLedger>(10, 90);
+    using namespace table_spot;
+    Owned[PassLine] = std::make_unique<TBetPassLedger>(52);
+    Owned[DontPass] = std::make_unique<TBetDoNotPassLedger>(53);
+    Owned[Come] = std::make_unique<TBetComeLedger>(54);
+    Owned[DontCome] = std::make_unique<TBetDoNotComeLedger>(55);
+    Owned[Field] = std::make_unique<TBetFieldLedger>(62);
+    Owned[Big6] = std::make_unique<TBetBigLedger>(4, 60);
+    Owned[Big8] = std::make_unique<TBetBigLedger>(6, 61);
+    Owned[AnyCraps] = std::make_unique<TBetAnyCrapsLedger>(86);
+    Owned[AnySeven] = std::make_unique<TBet1RollLedger>(5, 85);
+    Owned[FirstOneRoll] = std::make_unique<TBet1RollLedger>(0, 87);
+    Owned[Three] = std::make_unique<TBet1RollLedger>(1, 88);
+    Owned[FirstOneRoll + 2] = std::make_unique<TBet1RollLedger>(9, 89);
+    Owned[FirstOneRoll + 3] = std::make_unique<TBet1RollLedger>(10, 90);
     for (i16 k = 0; k < 4; ++k) {
-        Owned[13 + k] = std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
+        Owned[FirstHard + k] =
+            std::make_unique<TBetHardLedger>(static_cast<i16>(2 + 2 * k), 81 + k);
     }
     for (i16 k = 0; k < 6; ++k) {
-        Owned[FirstBuySpot + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
-        Owned[FirstLaySpot + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
-        Owned[FirstComeNumSpot + k] = std::make_unique<TBetComeNumLedger>(BoxNumbers[k], 54);
-        Owned[FirstDoNotComeNumSpot + k] =
+        Owned[FirstBuy + k] = std::make_unique<TBetBuyLedger>(BoxNumbers[k], 63 + k);
+        Owned[FirstLay + k] = std::make_unique<TBetLayLedger>(BoxNumbers[k], 75 + k);
+        Owned[FirstComeNumber + k] = std::make_unique<TBetComeNumLedger>(BoxNumbers[k], 54);
+        Owned[FirstDontComeNumber + k] =
             std::make_unique<TBetDoNotComeNumLedger>(BoxNumbers[k], 55);
     }
-    Owned[41] = std::make_unique<TBetCraps11Ledger>(92, 0);
-    Owned[42] = std::make_unique<TBetCraps11Ledger>(91, 1);
+    Owned[CrapsEleven] = std::make_unique<TBetCraps11Ledger>(92, 0);
+    Owned[Horn] = std::make_unique<TBetCraps11Ledger>(91, 1);
     for (i16 index = 0; index < SpotCount; ++index) {
         Spots[index] = Owned[index].get();
     }
@@ -69,9 +69,9 @@ TMoney TBetBook::PlaceBet(i16 index, i16 seat, TMoney amount, u8 comeOut, i16 po
     if (spot == nullptr) {
         return amount;
     }
-    if (index >= FirstBuySpot && index < FirstBuySpot + 6) {
+    if (index >= table_spot::FirstBuy && index < table_spot::FirstBuy + 6) {
         // 4 and 10 share option 0, 5 and 9 option 1, 6 and 8 option 2.
-        const int position = index - FirstBuySpot;
+        const int position = index - table_spot::FirstBuy;
         const u8 buyFlag = options[position < 3 ? position : 5 - position];
         return spot->AddToAmount(seat, amount, comeOut, point, buyFlag);
     }
@@ -82,8 +82,9 @@ void TBetBook::ReturnComeOutOdds(i16 die1, i16 die2, const std::array<TCrapsBetO
                                  const std::array<bool, 3>& seated, size_t& count) {
     // Seat by seat, every come number before any don't come number: the order in which the
     // table hands the chips back one at a time.
-    const std::pair<int, i16> groups[2] = {{OptionComeOddsOnComeOut, FirstComeNumSpot},
-                                           {OptionDontComeOddsOnComeOut, FirstDoNotComeNumSpot}};
+    const std::pair<int, i16> groups[2] = {
+        {OptionComeOddsOnComeOut, table_spot::FirstComeNumber},
+        {OptionDontComeOddsOnComeOut, table_spot::FirstDontComeNumber}};
     for (i16 seat = TCBetLedger::SeatCount - 1; seat >= 0; --seat) {
         if (!seated[seat]) {
             continue;
@@ -110,8 +111,8 @@ void TBetBook::Travel(i16 sumIndex, size_t& count) {
         return;
     }
     const std::pair<i16, i16> routes[2] = {
-        {ComeSpot, static_cast<i16>(FirstComeNumSpot + offset)},
-        {DoNotComeSpot, static_cast<i16>(FirstDoNotComeNumSpot + offset)}};
+        {table_spot::Come, static_cast<i16>(table_spot::FirstComeNumber + offset)},
+        {table_spot::DontCome, static_cast<i16>(table_spot::FirstDontComeNumber + offset)}};
     for (i16 seat = 0; seat < TCBetLedger::SeatCount; ++seat) {
         for (const auto& [from, to] : routes) {
             if (!Spots[from]->HasAmount(seat)) {

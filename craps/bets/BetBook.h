@@ -2,6 +2,7 @@
 #pragma once
 
 #include "craps/bets/BetLedger.h"
+#include "craps/bets/TableSpots.h"
 
 #include <array>
 #include <memory>
@@ -24,13 +25,7 @@ struct TBetEvent {
 
 class TBetBook {
 public:
-    static constexpr i16 SpotCount = 43;
-    static constexpr i16 PassSpot = 0;
-    static constexpr i16 DoNotPassSpot = 1;
-    static constexpr i16 ComeSpot = 2;
-    static constexpr i16 DoNotComeSpot = 3;
-    static constexpr i16 FirstComeNumSpot = 23;
-    static constexpr i16 FirstDoNotComeNumSpot = 35;
+    static constexpr i16 SpotCount = table_spot::Count;
     // Every spot can decide every seat on one roll, after the twelve number spots returned
     // their odds and before the two come spots moved their stakes: never more events.
     static constexpr size_t MaxEvents = (SpotCount + 12 + 2) * TCBetLedger::SeatCount;

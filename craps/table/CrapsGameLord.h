@@ -34,7 +34,7 @@ class TResponder;
 
 class TCasinoCGameLord : public TCasinoGameLord {
 public:
-    static constexpr i16 SpotCount = 43;
+    static constexpr i16 SpotCount = table_spot::Count;
     static constexpr i16 ButtonCount = table_button::Count;
     static constexpr i16 RegionCount = static_cast<i16>(table_region::SlotCount);
     static constexpr i16 ObjectNameCount = 76;

@@ -235,7 +235,7 @@ private:
     u8 PuckHidePending = 0;
     std::array<u8, 3> PayPending{1, 1, 1};
     i16 PaySeat = 2;
-    std::array<u16, 43> Order{};
+    std::array<u16, table_spot::Count> Order{};
     u16 Position = 0;
     u32 SkitStart = 0;
     u32 SkitDuration = 0;

@@ -12,10 +12,10 @@ constexpr std::array<bool, 3> AllSeated = {true, true, true};
 constexpr TCrapsBetOptions AllOn = {1, 1, 1, 1, 1, 1, 1};
 
 bool HoldsOdds(i16 index) {
-    return index <= TBetBook::DoNotPassSpot ||
-           (index >= TBetBook::FirstComeNumSpot && index < TBetBook::FirstComeNumSpot + 6) ||
-           (index >= TBetBook::FirstDoNotComeNumSpot &&
-            index < TBetBook::FirstDoNotComeNumSpot + 6);
+    return index <= table_spot::DontPass ||
+           (index >= table_spot::FirstComeNumber && index < table_spot::FirstComeNumber + 6) ||
+           (index >= table_spot::FirstDontComeNumber &&
+            index < table_spot::FirstDontComeNumber + 6);
 }
 
 // Stands every seat's bet again on each spot that holds nothing for it (a bet lost or paid
@@ -31,7 +31,7 @@ bool PlaceEmptySpots(TBetBook& book, u8 comeOut, i16 point, size_t& held) {
                 ++held;
                 // One offer past the limit fills the odds; they then stay until decided.
                 if (HoldsOdds(index) && spot->GetOddsAmount(seat) == TMoney() &&
-                    (index > TBetBook::DoNotPassSpot || comeOut == 0)) {
+                    (index > table_spot::DontPass || comeOut == 0)) {
                     placed = book.PlaceBet(index, seat, TMoney(1000.0), comeOut, point, AllOn) <
                                  TMoney(1000.0) &&
                              placed;
@@ -40,8 +40,8 @@ bool PlaceEmptySpots(TBetBook& book, u8 comeOut, i16 point, size_t& held) {
             }
             // The line waits for a come-out, the come spots for a point; the numbers are
             // filled by travel.
-            const bool line = index <= TBetBook::DoNotPassSpot;
-            const bool come = index == TBetBook::ComeSpot || index == TBetBook::DoNotComeSpot;
+            const bool line = index <= table_spot::DontPass;
+            const bool come = index == table_spot::Come || index == table_spot::DontCome;
             if ((line && comeOut == 0) || (come && comeOut != 0) || (HoldsOdds(index) && !line)) {
                 continue;
             }
@@ -94,8 +94,7 @@ void BM_ResolveRoll(benchmark::State& state) {
     for (i16 index = 0; index < TBetBook::SpotCount; ++index) {
         for (i16 seat = 0; HoldsOdds(index) && seat < TCBetLedger::SeatCount; ++seat) {
             const TCBetLedger* spot = book.GetSpot(index);
-            belowLimit += spot->HasAmount(seat) &&
-                          (index > TBetBook::DoNotPassSpot || comeOut == 0) &&
+            belowLimit += spot->HasAmount(seat) && (index > table_spot::DontPass || comeOut == 0) &&
                           spot->CanAddChips(seat, TMoney(2.0), comeOut, point);
         }
     }

@@ -7,9 +7,10 @@
 
 namespace {
 
-using namespace table_region;
-
+// Each test opens the region namespace itself: a file-wide one would meet the platform's TRegion
+// in the files a unity batch puts after this one.
 TEST(TableRegionIds, EverySlotsIdLeadsBackToItsSlotAndNoOtherIdLeadsAnywhere) {
+    using namespace table_region;
     std::set<u16> ids;
     for (size_t slot = 0; slot < SlotCount; ++slot) {
         const u16 id = Regions[slot].Id;
@@ -27,6 +28,7 @@ TEST(TableRegionIds, EverySlotsIdLeadsBackToItsSlotAndNoOtherIdLeadsAnywhere) {
 }
 
 TEST(TableRegionIds, EachSpotHasItsOwnIdAndThePiecesStandForTheLongSpots) {
+    using namespace table_region;
     for (i16 spot = 0; spot <= LastSpotId - FirstSpotId; ++spot) {
         const auto id = static_cast<u16>(FirstSpotId + spot);
         EXPECT_EQ(SpotOfId(id), spot) << id;

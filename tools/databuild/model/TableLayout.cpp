@@ -1,64 +1,86 @@
 // The table's regions and buttons as the program hit-tests them, and the data set's own places.
 #include "tools/databuild/model/TableLayout.h"
 
+#include "craps/bets/TableSpots.h"
+
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
-const std::vector<TClickRegion> Regions = {
-    {22, 0, {234, 395, 607, 417}, "PASS LINE"},
-    {23, 1, {238, 374, 529, 390}, "DON'T PASS BAR"},
-    {24, 2, {245, 320, 548, 336}, "COME"},
-    {25, 3, {498, 273, 539, 300}, "DON'T COME"},
-    {26, 4, {243, 342, 524, 369}, "FIELD 2 3 4 9 10 11 12"},
-    {27, 5, {531, 365, 567, 392}, "BIG 6"},
-    {28, 6, {559, 340, 589, 360}, "BIG 8"},
-    {29, 7, {3, 403, 176, 418}, "ANY CRAPS 7 TO 1"},
-    {30, 8, {35, 332, 193, 343}, "ANY SEVEN 4 TO 1"},
-    {31, 9, {31, 348, 92, 368}, "TWO 30:1"},
-    {32, 10, {19, 377, 80, 396}, "THREE 15:1"},
-    {33, 11, {113, 379, 174, 398}, "ELEVEN 15:1"},
-    {34, 12, {121, 349, 182, 367}, "TWELVE 30:1"},
-    {35, 13, {55, 297, 116, 316}, "HARD 4 7:1"},
-    {36, 14, {64, 273, 125, 292}, "HARD 6 9:1"},
-    {37, 15, {138, 274, 199, 292}, "HARD 8 9:1"},
-    {38, 16, {134, 297, 195, 316}, "HARD 10 7:1"},
-    {39, 17, {224, 296, 266, 311}, "PLACE"},
-    {40, 18, {271, 296, 313, 311}, "PLACE"},
-    {41, 19, {317, 296, 359, 311}, "PLACE"},
-    {42, 20, {364, 296, 406, 311}, "PLACE"},
-    {43, 21, {410, 296, 454, 311}, "PLACE"},
-    {44, 22, {452, 296, 496, 311}, "PLACE"},
-    {45, 23, {227, 268, 267, 281}, "COME"},
-    {46, 24, {272, 268, 312, 281}, "COME"},
-    {47, 25, {317, 268, 357, 281}, "COME"},
-    {48, 26, {362, 268, 402, 281}, "COME"},
-    {49, 27, {407, 268, 447, 281}, "COME"},
-    {50, 28, {450, 268, 490, 281}, "COME"},
-    {51, 29, {228, 261, 270, 267}, "LAY"},
-    {52, 30, {272, 261, 314, 267}, "LAY"},
-    {53, 31, {316, 261, 358, 267}, "LAY"},
-    {54, 32, {360, 261, 402, 267}, "LAY"},
-    {55, 33, {405, 261, 447, 267}, "LAY"},
-    {56, 34, {449, 261, 490, 267}, "LAY"},
-    {57, 35, {231, 251, 270, 257}, "DC"},
-    {58, 36, {273, 251, 313, 257}, "DC"},
-    {59, 37, {317, 251, 356, 257}, "DC"},
-    {60, 38, {360, 251, 398, 257}, "DC"},
-    {61, 39, {402, 251, 442, 257}, "DC"},
-    {62, 40, {446, 251, 484, 257}, "DC"},
-    {63, 41, {202, 310, 227, 419}, "C E"},
-    {64, 42, {93, 361, 111, 385}, "HORN"},
-    {65, 0, {593, 319, 634, 389}, "PASS"},
-    {66, 0, {578, 260, 601, 312}, "PASS"},
-    {67, 1, {562, 316, 584, 335}, "DP"},
-    {68, 1, {555, 294, 574, 311}, "DP"},
-    {69, 1, {542, 272, 563, 288}, "DP"},
-    {70, 1, {534, 255, 555, 267}, "DP"},
-    {71, 3, {493, 247, 531, 269}, "DC"},
-    {20, -1, {260, 465, 375, 477}, "NEXT GAMBLER"},
-    {74, -1, {1, 210, 635, 428}, ""},
+// The text painted in each region, by the game's slot; the regions themselves are the game's.
+constexpr const char* Labels[] = {
+    "PASS LINE",
+    "DON'T PASS BAR",
+    "COME",
+    "DON'T COME",
+    "FIELD 2 3 4 9 10 11 12",
+    "BIG 6",
+    "BIG 8",
+    "ANY CRAPS 7 TO 1",
+    "ANY SEVEN 4 TO 1",
+    "TWO 30:1",
+    "THREE 15:1",
+    "ELEVEN 15:1",
+    "TWELVE 30:1",
+    "HARD 4 7:1",
+    "HARD 6 9:1",
+    "HARD 8 9:1",
+    "HARD 10 7:1",
+    // Buy or place, come, lay and don't come, each over 4, 5, 6, 8, 9, 10.
+    "PLACE",
+    "PLACE",
+    "PLACE",
+    "PLACE",
+    "PLACE",
+    "PLACE",
+    "COME",
+    "COME",
+    "COME",
+    "COME",
+    "COME",
+    "COME",
+    "LAY",
+    "LAY",
+    "LAY",
+    "LAY",
+    "LAY",
+    "LAY",
+    "DC",
+    "DC",
+    "DC",
+    "DC",
+    "DC",
+    "DC",
+    "C E",
+    "HORN",
+    // The later pieces of the pass line, the don't pass bar and the don't come bar.
+    "PASS",
+    "PASS",
+    "DP",
+    "DP",
+    "DP",
+    "DP",
+    "DC",
+    "NEXT GAMBLER",
+    "",
 };
+static_assert(std::size(Labels) == table_region::SlotCount);
+
+const std::vector<TClickRegion>& Regions() {
+    static const std::vector<TClickRegion> regions = [] {
+        std::vector<TClickRegion> made;
+        for (size_t slot = 0; slot < table_region::SlotCount; ++slot) {
+            const table_region::TRegion& r = table_region::Regions[slot];
+            made.push_back({r.Id,
+                            r.Spot,
+                            {r.Rect.left, r.Rect.top, r.Rect.right, r.Rect.bottom},
+                            Labels[slot]});
+        }
+        return made;
+    }();
+    return regions;
+}
 
 const std::vector<TTableButton> Buttons = {
     {0, 9, {1, 430, 50, 479}, "EXPERT"},    {1, 10, {170, 430, 219, 479}, "STATS"},
@@ -73,22 +95,22 @@ const std::vector<TTableButton> Buttons = {
 } // namespace
 
 const std::vector<TClickRegion>& ClickRegions() {
-    return Regions;
+    return Regions();
 }
 
 const TClickRegion& SpotRegion(i16 spot) {
-    for (const TClickRegion& r : Regions)
+    for (const TClickRegion& r : Regions())
         if (r.Spot == spot)
             return r;
     std::abort();
 }
 
 const TClickRegion& LayoutRegion() {
-    return Regions.back();
+    return Regions()[table_region::LayoutSlot];
 }
 
 const TClickRegion* RegionById(u16 id) {
-    for (const TClickRegion& r : Regions)
+    for (const TClickRegion& r : Regions())
         if (r.Id == id)
             return &r;
     return nullptr;

@@ -58,7 +58,10 @@ u32 TableObjectString(u16 code) {
 }
 
 bool IsOddsSpot(int spot) {
-    return spot == 0 || spot == 1 || (spot >= 23 && spot <= 28) || (spot >= 35 && spot <= 40);
+    using namespace table_spot;
+    const auto inSix = [spot](i16 first) { return spot >= first && spot < first + 6; };
+    return spot == PassLine || spot == DontPass || inSix(FirstComeNumber) ||
+           inSix(FirstDontComeNumber);
 }
 
 TBindingNeeds NeedsOf(u16 code) {

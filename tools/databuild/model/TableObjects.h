@@ -2,6 +2,7 @@
 // string resources that name them, and the members and frames each class binds.
 #pragma once
 
+#include "craps/bets/TableSpots.h"
 #include "tools/databuild/model/SpriteModel.h"
 
 #include <string>
@@ -21,7 +22,7 @@ constexpr u16 TO_BIG_DIE_FIRST = 29;
 constexpr u16 TO_RACK = 35;
 constexpr u16 TO_SPOT_FIRST = 36;
 
-constexpr int SPOT_COUNT = 43;
+constexpr int SPOT_COUNT = table_spot::Count;
 constexpr int BUTTON_COUNT = 14;
 
 struct TTableObject {
