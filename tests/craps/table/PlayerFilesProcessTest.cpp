@@ -2,6 +2,7 @@
 // as it found it, a FIFO in place of any file the program reads holds nothing up, and a run
 // without a window dates its sessions by the host's calendar.
 #include "../../tools/databuild/TestDataSet.h"
+#include "BuiltDataSuite.h"
 #include "ProgramRun.h"
 #include "ProgramSupport.h"
 #include "casino/CasinoPlayerData.h"
@@ -126,18 +127,7 @@ struct TReadFile {
     int Code;
 };
 
-class FifoInPlace : public ::testing::TestWithParam<TReadFile> {
-protected:
-    static void SetUpTestSuite() {
-        Built = std::make_unique<TTempDir>('q');
-        std::string error;
-        if (!PutDataSet(Built->Host("data"), error))
-            Built.reset();
-    }
-    static void TearDownTestSuite() { Built.reset(); }
-    static std::unique_ptr<TTempDir> Built;
-};
-std::unique_ptr<TTempDir> FifoInPlace::Built;
+class FifoInPlace : public TBuiltDataSuite<::testing::TestWithParam<TReadFile>> {};
 
 TEST_P(FifoInPlace, HoldsNothingUpAndIsToldByName) {
     ASSERT_NE(Built, nullptr) << "the data set could not be built";

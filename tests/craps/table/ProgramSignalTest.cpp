@@ -2,6 +2,7 @@
 // its window the normal way, saves its gamblers and ends with 0. The table is known to be on
 // screen when the script's shot of it arrives through a pipe, so nothing waits on a clock.
 #include "../../tools/databuild/TestDataSet.h"
+#include "BuiltDataSuite.h"
 #include "ProgramRun.h"
 #include "casino/CasinoPlayerData.h"
 #include "support/TempDir.h"
@@ -65,18 +66,7 @@ std::string FoundFile(const std::filesystem::path& dir, const std::string& name)
 }
 
 // One data set for the three runs, each copying it into a program folder of its own.
-class ProgramSignal : public ::testing::TestWithParam<int> {
-protected:
-    static void SetUpTestSuite() {
-        Built = std::make_unique<TTempDir>('q');
-        std::string error;
-        if (!PutDataSet(Built->Host("data"), error))
-            Built.reset();
-    }
-    static void TearDownTestSuite() { Built.reset(); }
-    static std::unique_ptr<TTempDir> Built;
-};
-std::unique_ptr<TTempDir> ProgramSignal::Built;
+class ProgramSignal : public TBuiltDataSuite<::testing::TestWithParam<int>> {};
 
 TEST_P(ProgramSignal, EndsTheHeadlessRunAtTheTableAndSavesTheGamblers) {
     ASSERT_NE(Built, nullptr) << "the data set could not be built";
