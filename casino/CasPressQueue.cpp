@@ -3,26 +3,27 @@
 
 #include "casino/CasButton.h"
 
-bool TCasPressQueue::HoldButton(TCasButton& button, i32 code, bool complete) {
+bool TCasPressQueue::Hold(const TCasHeldPress& press) {
     if (Presses.size() >= Capacity)
         return false;
-    TCasHeldPress press;
-    press.Button = &button;
-    press.Code = code;
-    press.Complete = complete;
     Presses.push_back(press);
     return true;
 }
 
+bool TCasPressQueue::HoldButton(TCasButton& button, i32 code, bool complete) {
+    TCasHeldPress press;
+    press.Button = &button;
+    press.Code = code;
+    press.Complete = complete;
+    return Hold(press);
+}
+
 bool TCasPressQueue::HoldRegion(TResponder& region, JorpEventKind kind, const TPoint& point) {
-    if (Presses.size() >= Capacity)
-        return false;
     TCasHeldPress press;
     press.Region = &region;
     press.Kind = kind;
     press.Point = point;
-    Presses.push_back(press);
-    return true;
+    return Hold(press);
 }
 
 void TCasPressQueue::Release(const TCasButton& button, i32 code, bool counts) {

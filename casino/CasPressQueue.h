@@ -48,5 +48,7 @@ public:
     void Clear() { Presses.clear(); }
 
 private:
+    // Keeps the press at the back; false, and nothing kept, when the queue is full.
+    bool Hold(const TCasHeldPress& press);
     std::deque<TCasHeldPress> Presses;
 };
