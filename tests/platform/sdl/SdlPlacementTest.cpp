@@ -47,6 +47,12 @@ TEST(SdlPlacementTest, AbsurdValuesReadAsTheDefault) {
         {"-1280", "998", "0", {}},
         {"1280", "99999", "0", {}},
         {"100", "100", "0", {}},
+        // The bounds themselves are sizes; a pixel beyond either is none.
+        {"320", "249", "0", {{320, 249}, false, false}},
+        {"319", "249", "0", {}},
+        {"320", "248", "0", {}},
+        {"1921", "1080", "0", {}},
+        {"1920", "1081", "0", {}},
         {"wide", "tall", "0", {}},
         {"99999999999999999999", "998", "0", {}},
         // A size is a plain number of pixels, nothing before or after it.
