@@ -5,10 +5,15 @@
 #include "platform/sdl/ProgramBackends.h"
 #include "resources/Resources.h"
 
+#include <csignal>
+
 int main(int argc, char** argv) {
     // Before any backend starts: SDL then leaves these signals to us, and both backends end
     // on them the same way.
     TQuitSignals::Install();
+    // A file-size limit then refuses a write with EFBIG, which the save takes as a failed
+    // write (told, its temporary removed); its default action would end the game mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
     RegisterResources();
     RegisterProgramBackends();
     return PlatformMain(argc, argv, OwlMain);
