@@ -24,6 +24,18 @@ void SayAnotherCopyCameForward() {
     std::fputs("otcraps is already running; its window was brought to the front.\n", stderr);
 }
 
+// The lock's holder could not be brought forward: the player has nothing on screen to show
+// him why the game did not start.
+void SayAnotherCopyRuns(const TInstanceLock::THolderReply& holder, const std::string& lock) {
+    const std::string where =
+        holder.Answer == TInstanceLock::TAnswer::OnOtherHost ? " on " + holder.Host : "";
+    MessageBoxExA(nullptr,
+                  "Another copy of the game is already running" + where +
+                      ": it holds the lock file\n" + lock +
+                      "\n\nOnly one copy at a time can play from the same folder.",
+                  "Warning", MB_OK | MB_ICONEXCLAMATION);
+}
+
 } // namespace
 
 bool TJorpApp::StartUp() {
@@ -81,14 +93,17 @@ bool TJorpApp::CheckSingleInstance() {
             result = InstanceLock.Acquire(*host);
     }
     if (result == TInstanceLock::TResult::HeldElsewhere) {
-        TInstanceLock::SignalHolder(*host);
-        SayAnotherCopyCameForward();
+        const TInstanceLock::THolderReply holder = TInstanceLock::SignalHolder(*host);
+        if (holder.Answer == TInstanceLock::TAnswer::AskedForward)
+            SayAnotherCopyCameForward();
+        else
+            SayAnotherCopyRuns(holder, *host);
         return false;
     }
     if (result == TInstanceLock::TResult::NotAFile)
         MessageBoxExA(nullptr,
                       "Whether another copy of the game runs cannot be checked: the lock file\n" +
-                          *host + "\nis " + DescribeHostPathKind(GetHostPathKindAt(*host)) +
+                          *host + "\nis " + DescribeHostPathAt(*host) +
                           ".\n\nThe game goes on; start only one copy at a time.",
                       "Warning", MB_OK | MB_ICONEXCLAMATION);
     return true;

@@ -1,14 +1,17 @@
-// TInstanceLock: flock on the lock file, the holder's process id in it, SIGUSR1 between copies.
+// TInstanceLock: flock on the lock file, the holder's process id and host in it, SIGUSR1
+// between copies of the program on one host.
 #include "InstanceLock.h"
 
 #include "PathKind.h"
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -27,7 +30,103 @@ void InstallHandler() {
     sigaction(SIGUSR1, &action, nullptr);
 }
 
+// Longer than any file this program writes: more is no lock file of its own.
+constexpr size_t LockTextLimit = 512;
+// The longest host name the system allows is far shorter.
+constexpr size_t HostNameLimit = 255;
+
+std::string ReadLink(const std::string& path) {
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+    if (n <= 0 || static_cast<size_t>(n) >= sizeof target)
+        return std::string();
+    std::string text(target, static_cast<size_t>(n));
+    // A copy still running after the program was updated runs a file since replaced.
+    constexpr std::string_view replaced = " (deleted)";
+    if (text.size() > replaced.size() && text.ends_with(replaced))
+        text.resize(text.size() - replaced.size());
+    return text;
+}
+
+// A descriptor that stays with the process the id named when it was taken, so that the id
+// coming free and going to another process between the check and the signal signals nobody;
+// -1 when the process is gone (errno ESRCH), or the system gives no such descriptors (then the
+// id itself is signalled).
+int OpenProcess(long pid) {
+#ifdef SYS_pidfd_open
+    return static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pid), 0));
+#else
+    (void)pid;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+bool SendComeForward(int process, bool byId, long pid) {
+    if (byId)
+        return kill(static_cast<pid_t>(pid), SIGUSR1) == 0;
+#ifdef SYS_pidfd_send_signal
+    return process >= 0 && ::syscall(SYS_pidfd_send_signal, process, SIGUSR1, nullptr, 0) == 0;
+#else
+    (void)process;
+    return false;
+#endif
+}
+
 } // namespace
+
+std::string FormatLockHolder(long pid, const std::string& host) {
+    return std::to_string(pid) + "\n" + (host.empty() ? std::string() : host + "\n");
+}
+
+TLockHolder ParseLockHolder(std::string_view text) {
+    TLockHolder holder;
+    const size_t end = text.find('\n');
+    const std::string_view id = text.substr(0, end);
+    if (!id.empty() && id.size() <= 10 && id.find_first_not_of("0123456789") == id.npos) {
+        const long pid = std::stol(std::string(id));
+        if (pid > 0 && pid <= INT_MAX)
+            holder.Pid = pid;
+    }
+    if (end == text.npos)
+        return holder;
+    std::string_view host = text.substr(end + 1);
+    if (const size_t line = host.find('\n'); line != host.npos)
+        host = host.substr(0, line);
+    bool plain = !host.empty() && host.size() <= HostNameLimit;
+    for (char c : host)
+        plain = plain && c > ' ' && c < 0x7F;
+    if (plain)
+        holder.Host = std::string(host);
+    return holder;
+}
+
+bool IsThisProgramOfThisUser(long pid) {
+    if (pid <= 0)
+        return false;
+    const std::string process = "/proc/" + std::to_string(pid);
+    struct stat st {};
+    if (::stat(process.c_str(), &st) != 0 || st.st_uid != ::geteuid())
+        return false;
+    const std::string program = ReadLink(process + "/exe");
+    return !program.empty() && program == ReadLink("/proc/self/exe");
+}
+
+TInstanceLock::TAnswer JudgeLockHolder(const TLockHolder& holder, const std::string& thisHost,
+                                       const TIsThisProgram& isThisProgram) {
+    if (!holder.Host.empty() && holder.Host != thisHost)
+        return TInstanceLock::TAnswer::OnOtherHost;
+    if (holder.Pid > 0 && isThisProgram(holder.Pid))
+        return TInstanceLock::TAnswer::AskedForward;
+    return TInstanceLock::TAnswer::NotAsked;
+}
+
+std::string ThisHostName() {
+    char name[HostNameLimit + 1] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        return std::string();
+    return name;
+}
 
 TInstanceLock::~TInstanceLock() {
     Release();
@@ -35,9 +134,11 @@ TInstanceLock::~TInstanceLock() {
 
 TInstanceLock::TResult TInstanceLock::Acquire(const std::string& hostPath) {
     Release();
-    // What is no plain file is not opened at all: a device may act on its opening.
+    // What is no plain file is not opened at all: a device may act on its opening, and a
+    // link to nothing would make the lock wherever it points.
     const THostPathKind kind = GetHostPathKindAt(hostPath);
-    if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
+    if (kind == THostPathKind::Directory || kind == THostPathKind::Other ||
+        IsDanglingLinkAt(hostPath))
         return TResult::NotAFile;
     const int fd =
         open(hostPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
@@ -55,9 +156,9 @@ TInstanceLock::TResult TInstanceLock::Acquire(const std::string& hostPath) {
     }
     // The handler is in place before anyone can read the id and signal it.
     InstallHandler();
-    const std::string pid = std::to_string(getpid()) + "\n";
+    const std::string holder = FormatLockHolder(getpid(), ThisHostName());
     if (ftruncate(fd, 0) != 0 ||
-        pwrite(fd, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+        pwrite(fd, holder.data(), holder.size(), 0) != static_cast<ssize_t>(holder.size())) {
         close(fd);
         return TResult::Unavailable;
     }
@@ -74,25 +175,31 @@ void TInstanceLock::Release() {
     Fd = -1;
 }
 
-bool TInstanceLock::SignalHolder(const std::string& hostPath) {
+TInstanceLock::THolderReply TInstanceLock::SignalHolder(const std::string& hostPath) {
     const int fd = OpenPlainFileToRead(hostPath);
     if (fd < 0)
-        return false;
+        return {};
     // Only a held lock names a live holder; a lock this open can take names nobody.
     if (flock(fd, LOCK_SH | LOCK_NB) == 0) {
         close(fd);
-        return false;
+        return {};
     }
-    char text[32] = {};
-    const ssize_t n = pread(fd, text, sizeof(text) - 1, 0);
+    char text[LockTextLimit] = {};
+    const ssize_t n = pread(fd, text, sizeof text, 0);
     close(fd);
-    if (n <= 0)
-        return false;
-    char* end = nullptr;
-    const long pid = std::strtol(text, &end, 10);
-    if (end == text || pid <= 0)
-        return false;
-    return kill(static_cast<pid_t>(pid), SIGUSR1) == 0;
+    const TLockHolder holder =
+        ParseLockHolder(std::string_view(text, n > 0 ? static_cast<size_t>(n) : 0));
+    const int process = holder.Pid > 0 ? OpenProcess(holder.Pid) : -1;
+    const bool byId = holder.Pid > 0 && process < 0 && errno != ESRCH;
+    THolderReply reply;
+    reply.Answer = JudgeLockHolder(holder, ThisHostName(), IsThisProgramOfThisUser);
+    if (reply.Answer == TAnswer::OnOtherHost)
+        reply.Host = holder.Host;
+    if (reply.Answer == TAnswer::AskedForward && !SendComeForward(process, byId, holder.Pid))
+        reply.Answer = TAnswer::NotAsked;
+    if (process >= 0)
+        close(process);
+    return reply;
 }
 
 bool TInstanceLock::TakeComeForwardRequest() {

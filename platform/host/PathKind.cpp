@@ -55,6 +55,19 @@ const char* DescribeHostPathKind(THostPathKind kind) {
     return "unknown";
 }
 
+bool IsDanglingLinkAt(const std::string& hostPath) {
+    struct stat link {};
+    struct stat target {};
+    return ::lstat(hostPath.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+           ::stat(hostPath.c_str(), &target) != 0;
+}
+
+std::string DescribeHostPathAt(const std::string& hostPath) {
+    if (IsDanglingLinkAt(hostPath))
+        return "a link to nothing";
+    return DescribeHostPathKind(GetHostPathKindAt(hostPath));
+}
+
 namespace {
 
 int Refuse(THostPathKind found) {

@@ -21,6 +21,12 @@ THostPathKind GetHostFileKind(int fd);
 // The kind in a few words for a message, e.g. "a folder".
 const char* DescribeHostPathKind(THostPathKind kind);
 
+// A symbolic link whose target is missing (or a loop of links): Missing to the kinds above,
+// yet a file made at its path would land wherever the link points.
+bool IsDanglingLinkAt(const std::string& hostPath);
+// What stands at a host path in a few words, a link to nothing included.
+std::string DescribeHostPathAt(const std::string& hostPath);
+
 // Opens a host file to read only when it is a plain file, never waiting on the way: a FIFO, a
 // device or a folder in its place is refused (-1, errno EISDIR for a folder, ENOTSUP for the
 // rest; kind, when given, says which). The descriptor is blocking again once the file is known.

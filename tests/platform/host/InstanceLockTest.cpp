@@ -1,36 +1,165 @@
-// The lock file between copies of the program: one holder, a request to come forward, and
-// folders where no lock can be made.
+// The lock file between copies of the program: one holder, a request to come forward sent only
+// to a copy of this program on this host, and what stands where no lock can be made.
 #include "platform/host/InstanceLock.h"
+#include "platform/host/PathKind.h"
 
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 namespace {
+
+using TAnswer = TInstanceLock::TAnswer;
 
 TEST(InstanceLockTest, OneHolderAtATimeAndTheOthersAskItToComeForward) {
     TTempDir dir;
     const std::string path = dir.Host("otcraps.lck").string();
     TInstanceLock::TakeComeForwardRequest();
-    EXPECT_FALSE(TInstanceLock::SignalHolder(path));
+    EXPECT_EQ(TInstanceLock::SignalHolder(path).Answer, TAnswer::Free);
     TInstanceLock first, second;
     ASSERT_EQ(first.Acquire(path), TInstanceLock::TResult::Acquired);
-    EXPECT_EQ(dir.ReadHostFile("otcraps.lck"), std::to_string(getpid()) + "\n");
+    EXPECT_EQ(dir.ReadHostFile("otcraps.lck"), FormatLockHolder(getpid(), ThisHostName()));
+    EXPECT_NE(dir.ReadHostFile("otcraps.lck").find("\n" + ThisHostName() + "\n"),
+              std::string::npos);
     // A second open of the file is another copy, even in this process.
     EXPECT_EQ(second.Acquire(path), TInstanceLock::TResult::HeldElsewhere);
     EXPECT_FALSE(TInstanceLock::TakeComeForwardRequest());
-    EXPECT_TRUE(TInstanceLock::SignalHolder(path));
+    // The holder is this very program of this very user.
+    EXPECT_EQ(TInstanceLock::SignalHolder(path).Answer, TAnswer::AskedForward);
     EXPECT_TRUE(TInstanceLock::TakeComeForwardRequest());
     EXPECT_FALSE(TInstanceLock::TakeComeForwardRequest());
     // Released (as the system does when its holder ends), the file names nobody.
     first.Release();
-    EXPECT_FALSE(TInstanceLock::SignalHolder(path));
+    EXPECT_EQ(TInstanceLock::SignalHolder(path).Answer, TAnswer::Free);
     EXPECT_EQ(second.Acquire(path), TInstanceLock::TResult::Acquired);
     // No folder, no lock.
     EXPECT_EQ(first.Acquire(dir.Host("missing/otcraps.lck").string()),
               TInstanceLock::TResult::Unavailable);
+}
+
+struct TParseCase {
+    const char* Name;
+    std::string Text;
+    long Pid;
+    std::string Host;
+};
+
+class LockHolderText : public ::testing::TestWithParam<TParseCase> {};
+
+TEST_P(LockHolderText, IsReadAsHostile) {
+    const TLockHolder holder = ParseLockHolder(GetParam().Text);
+    EXPECT_EQ(holder.Pid, GetParam().Pid);
+    EXPECT_EQ(holder.Host, GetParam().Host);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LockHolderText,
+    ::testing::Values(
+        TParseCase{"Written", FormatLockHolder(4321, "den-pc"), 4321, "den-pc"},
+        // As copies wrote it before they named their host.
+        TParseCase{"IdAlone", "4321\n", 4321, ""}, TParseCase{"IdWithoutLineEnd", "4321", 4321, ""},
+        TParseCase{"HostWithoutLineEnd", "4321\nden-pc", 4321, "den-pc"},
+        TParseCase{"Empty", "", 0, ""}, TParseCase{"Negative", "-4321\nden-pc\n", 0, "den-pc"},
+        TParseCase{"Zero", "0\n", 0, ""}, TParseCase{"BeyondAnyId", "99999999999\n", 0, ""},
+        TParseCase{"IdWithSpace", "43 21\n", 0, ""}, TParseCase{"IdWithTail", "4321x\n", 0, ""},
+        TParseCase{"HostWithSpace", "4321\nden pc\n", 4321, ""},
+        TParseCase{"HostWithControl", "4321\nden\x1b[2Jpc\n", 4321, ""},
+        TParseCase{"HostTooLong", "4321\n" + std::string(256, 'h') + "\n", 4321, ""},
+        TParseCase{"Binary", std::string("\x00\xff\x01\n\x80", 5), 0, ""}),
+    [](const auto& test) { return std::string(test.param.Name); });
+
+struct TJudgeCase {
+    const char* Name;
+    TLockHolder Holder;
+    // What the probe says of the process.
+    bool ThisProgram;
+    TAnswer Answer;
+    // Whether the probe may be asked at all.
+    bool Probed;
+};
+
+class LockHolderJudged : public ::testing::TestWithParam<TJudgeCase> {};
+
+TEST_P(LockHolderJudged, OnlyThisProgramOnThisHostIsAsked) {
+    std::vector<long> asked;
+    const TAnswer answer = JudgeLockHolder(GetParam().Holder, "here", [&](long pid) {
+        asked.push_back(pid);
+        return GetParam().ThisProgram;
+    });
+    EXPECT_EQ(answer, GetParam().Answer);
+    EXPECT_EQ(asked,
+              GetParam().Probed ? std::vector<long>{GetParam().Holder.Pid} : std::vector<long>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, LockHolderJudged,
+    ::testing::Values(
+        TJudgeCase{"ThisProgramHere", {77, "here"}, true, TAnswer::AskedForward, true},
+        TJudgeCase{"StrangerHere", {77, "here"}, false, TAnswer::NotAsked, true},
+        TJudgeCase{"Elsewhere", {77, "there"}, true, TAnswer::OnOtherHost, false},
+        TJudgeCase{"OldFile", {77, ""}, true, TAnswer::AskedForward, true},
+        TJudgeCase{"OldFileStranger", {77, ""}, false, TAnswer::NotAsked, true},
+        TJudgeCase{"NoId", {0, "here"}, true, TAnswer::NotAsked, false}),
+    [](const auto& test) { return std::string(test.param.Name); });
+
+// A process that is surely not this program: it ends only when told.
+pid_t StartSleep() {
+    char sleep[] = "sleep";
+    char forever[] = "600";
+    char* argv[] = {sleep, forever, nullptr};
+    pid_t pid = 0;
+    return posix_spawnp(&pid, "sleep", nullptr, nullptr, argv, environ) == 0 ? pid : 0;
+}
+
+TEST(InstanceLockTest, AStrangerOrACopyOnAnotherHostIsNeverSignalled) {
+    TTempDir dir;
+    const std::string path = dir.Host("otcraps.lck").string();
+    TInstanceLock held;
+    ASSERT_EQ(held.Acquire(path), TInstanceLock::TResult::Acquired);
+    TInstanceLock::TakeComeForwardRequest();
+
+    const pid_t stranger = StartSleep();
+    ASSERT_GT(stranger, 0);
+    dir.WriteHostFile("otcraps.lck", FormatLockHolder(stranger, ThisHostName()));
+    EXPECT_EQ(TInstanceLock::SignalHolder(path).Answer, TAnswer::NotAsked);
+    // A SIGUSR1 sent first would be the one it died of, its number being the lower.
+    kill(stranger, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(stranger, &status, 0), stranger);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+
+    // This very process, but on another host: the id names some other process there.
+    dir.WriteHostFile("otcraps.lck", FormatLockHolder(getpid(), "far-away.example"));
+    const TInstanceLock::THolderReply reply = TInstanceLock::SignalHolder(path);
+    EXPECT_EQ(reply.Answer, TAnswer::OnOtherHost);
+    EXPECT_EQ(reply.Host, "far-away.example");
+    EXPECT_FALSE(TInstanceLock::TakeComeForwardRequest());
+}
+
+TEST(InstanceLockTest, ALinkToNothingIsNoFileAndALinkToAFileIsFollowed) {
+    TTempDir dir;
+    const std::filesystem::path link = dir.Host("otcraps.lck");
+    std::filesystem::create_symlink(dir.Host("gone/otcraps.lck"), link);
+    TInstanceLock lock;
+    EXPECT_EQ(lock.Acquire(link.string()), TInstanceLock::TResult::NotAFile);
+    EXPECT_EQ(DescribeHostPathAt(link.string()), "a link to nothing");
+    // Not made where it points, either.
+    std::filesystem::create_directory(dir.Host("gone"));
+    EXPECT_EQ(lock.Acquire(link.string()), TInstanceLock::TResult::NotAFile);
+    EXPECT_FALSE(std::filesystem::exists(dir.Host("gone/otcraps.lck")));
+    dir.WriteHostFile("gone/otcraps.lck", "");
+    EXPECT_EQ(lock.Acquire(link.string()), TInstanceLock::TResult::Acquired);
+    EXPECT_EQ(DescribeHostPathAt(link.string()), "a file");
 }
 
 } // namespace
