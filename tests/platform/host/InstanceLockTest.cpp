@@ -7,15 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -111,40 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
         TJudgeCase{"OldFileStranger", {77, ""}, false, TAnswer::NotAsked, true},
         TJudgeCase{"NoId", {0, "here"}, true, TAnswer::NotAsked, false}),
     [](const auto& test) { return std::string(test.param.Name); });
-
-// A process that is surely not this program: it ends only when told.
-pid_t StartSleep() {
-    char sleep[] = "sleep";
-    char forever[] = "600";
-    char* argv[] = {sleep, forever, nullptr};
-    pid_t pid = 0;
-    return posix_spawnp(&pid, "sleep", nullptr, nullptr, argv, environ) == 0 ? pid : 0;
-}
-
-TEST(InstanceLockTest, AStrangerOrACopyOnAnotherHostIsNeverSignalled) {
-    TTempDir dir;
-    const std::string path = dir.Host("otcraps.lck").string();
-    TInstanceLock held;
-    ASSERT_EQ(held.Acquire(path), TInstanceLock::TResult::Acquired);
-    TInstanceLock::TakeComeForwardRequest();
-
-    const pid_t stranger = StartSleep();
-    ASSERT_GT(stranger, 0);
-    dir.WriteHostFile("otcraps.lck", FormatLockHolder(stranger, ThisHostName()));
-    EXPECT_EQ(TInstanceLock::SignalHolder(path).Answer, TAnswer::NotAsked);
-    // A SIGUSR1 sent first would be the one it died of, its number being the lower.
-    kill(stranger, SIGTERM);
-    int status = 0;
-    ASSERT_EQ(waitpid(stranger, &status, 0), stranger);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
-
-    // This very process, but on another host: the id names some other process there.
-    dir.WriteHostFile("otcraps.lck", FormatLockHolder(getpid(), "far-away.example"));
-    const TInstanceLock::THolderReply reply = TInstanceLock::SignalHolder(path);
-    EXPECT_EQ(reply.Answer, TAnswer::OnOtherHost);
-    EXPECT_EQ(reply.Host, "far-away.example");
-    EXPECT_FALSE(TInstanceLock::TakeComeForwardRequest());
-}
 
 TEST(InstanceLockTest, ALinkToNothingIsNoFileAndALinkToAFileIsFollowed) {
     TTempDir dir;
