@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -49,6 +50,10 @@ struct TParseCase {
     std::string Host;
 };
 
+void PrintTo(const TParseCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
 class LockHolderText : public ::testing::TestWithParam<TParseCase> {};
 
 TEST_P(LockHolderText, IsReadAsHostile) {
@@ -82,6 +87,10 @@ struct TJudgeCase {
     // Whether the probe may be asked at all.
     bool Probed;
 };
+
+void PrintTo(const TJudgeCase& c, std::ostream* out) {
+    *out << c.Name;
+}
 
 class LockHolderJudged : public ::testing::TestWithParam<TJudgeCase> {};
 
