@@ -89,7 +89,15 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
                                  : whole == 1
                                      ? "1 gambler was recovered from it."
                                      : std::to_string(whole) + " gamblers were recovered from it.";
-        EXPECT_EQ(Frame.Boxes, (Texts{KeptAside + "\n" + told, "Creating New Save File"}));
+        // The gambler the cut goes through is named where his name is still there whole.
+        const size_t cutRecordAt = 231 + whole * CasinoRecordSize;
+        const std::string leftOut =
+            whole < 12 && length >= cutRecordAt + 14
+                ? "\nLeft out as damaged: " +
+                      (whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) + "."
+                : "";
+        EXPECT_EQ(Frame.Boxes,
+                  (Texts{KeptAside + "\n" + told + leftOut, "Creating New Save File"}));
         EXPECT_EQ(File("otcraps.bad"), cut);
         ASSERT_EQ(File().size(), good.size());
         // Each gambler carried over has every byte he had, where he had it.

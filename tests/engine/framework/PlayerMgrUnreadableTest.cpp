@@ -104,7 +104,10 @@ TEST_F(UnreadableSave, ASaveFileThatIsADirectoryIsOneBoxAndIsLeftAlone) {
     std::filesystem::create_directory(Dir.Host("data/jorp.sav"));
     Dir.WriteHostFile("data/jorp.sav/inside", "kept");
     EXPECT_FALSE(Make().LoadSaveFile());
-    EXPECT_EQ(Frame.Boxes, Boxes{Unreadable(std::strerror(EISDIR))});
+    EXPECT_EQ(Frame.Boxes,
+              Boxes{"The gamblers cannot be loaded: the save file\n<c:\\data\\jorp.sav>\n"
+                    "is a folder.\n\nNothing will be saved until the game is started "
+                    "again."});
     EXPECT_EQ(Mgr->CountUsed(), 0);
     ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0) && Mgr->ActivatePlayer(0, 0));
     EXPECT_FALSE(Mgr->SaveFile());
