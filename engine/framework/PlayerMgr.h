@@ -164,8 +164,8 @@ public:
     // The records that lie whole (IsWholeRecord) in the bytes of a damaged file whose header
     // has this manager's versions, each of them read as a record is read from a sound file.
     std::vector<i16> FindWholeRecords(const std::vector<u8>& bytes);
-    // The names, where they can be read, of the records such a file marks used that are not
-    // whole, in record order.
+    // The names, where they can be read, of the records such a file marks used (used byte 1)
+    // that are not whole, in record order.
     std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes);
     // Every record marked used in the bytes is whole; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);

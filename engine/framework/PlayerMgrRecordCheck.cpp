@@ -72,7 +72,9 @@ std::vector<i16> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes) {
 std::vector<std::string> TPlayerMgr::FindLeftOutNames(const std::vector<u8>& bytes) {
     std::vector<std::string> names;
     ForEachStoredRecord(bytes, [&](i16, const u8* record, size_t present, size_t size) {
-        if (record[UsedAt] == 0 ||
+        // A used byte other than 1 shows a record out of its place: what stands where its
+        // name should be is another record's bytes, no gambler's name.
+        if (record[UsedAt] != 1 ||
             (present == size && IsWholeRecord(record, static_cast<u32>(size))))
             return;
         if (const std::optional<std::string> name = ReadableName(record, present))
