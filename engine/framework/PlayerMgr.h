@@ -75,9 +75,9 @@ public:
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
     // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
-    // readable name (ReadableName), sex 0 or 1, and both amounts finite, not negative and
-    // below a trillion. A derived record adds its own fields; counters are never judged, so
-    // that no real gambler is thrown out.
+    // readable name (ReadableName), sex 0 or 1, and both amounts finite, not negative (but for
+    // less than half a cent of rounding) and below a trillion. A derived record adds its own
+    // fields; counters are never judged, so that no real gambler is thrown out.
     virtual bool IsWholeRecord(const u8* record, u32 size);
 
     // Record queries, from the records in memory.

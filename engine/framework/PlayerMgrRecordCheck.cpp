@@ -14,9 +14,13 @@ constexpr size_t StartBankrollAt = FieldNamed<TPlayerData>("StartBankroll").At;
 // No play comes near it: an amount this large was never written by the game.
 constexpr double AmountLimit = 1e12;
 
+// Sums of amounts that are no whole cents can end a hair below zero where they mean nothing
+// left: such a gambler has $0.00, and is no damage.
+constexpr double Dust = 0.005;
+
 bool IsSaneAmount(double amount) {
     // NaN fails both comparisons.
-    return amount >= 0.0 && amount < AmountLimit;
+    return amount > -Dust && amount < AmountLimit;
 }
 
 } // namespace

@@ -208,9 +208,11 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
         ExpectStartedAndSaving(c.What);
     }
 
-    // The largest amount that is still no trillion, and a free place of any bytes, are sound.
+    // The largest amount that is still no trillion, what rounding leaves of nothing, and a free
+    // place of any bytes, are sound.
     std::string sound = good;
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 15, 999'999'999'999.99);
+    JorpPutF64(reinterpret_cast<u8*>(sound.data()) + bob + 15, 0.3 - 0.1 - 0.2);
     sound[231 + 5 * CasinoRecordSize + 15] = '\xff';
     SeatNames("", "");
     Dir.WriteHostFile("data/otcraps.sav", sound);
@@ -218,6 +220,7 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     Make();
     EXPECT_TRUE(Frame.Boxes.empty());
     EXPECT_EQ(Mgr->GetBankroll(1), 999'999'999'999.99);
+    EXPECT_LT(Mgr->GetBankroll(2), 0.0);
     EXPECT_EQ(Mgr->CountUsed(), 3);
 }
 
