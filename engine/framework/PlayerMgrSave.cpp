@@ -39,6 +39,8 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
 }
 
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
+    LastWriteError = 0;
+    FolderInTheWay = false;
     Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
