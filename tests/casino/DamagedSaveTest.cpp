@@ -225,8 +225,8 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
 }
 
 // Only the header's versions and the judged fields of a used record tell a damaged file; these
-// seeded flips land elsewhere, and whatever a flip made of an unjudged byte stays a gambler the
-// game can seat and save.
+// seeded flips leave every judged field sane, and whatever a flip made of any other byte stays a
+// gambler the game can seat and save.
 TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAsItStands) {
     const std::string good = GoodFile();
     TLcgRandom random;
