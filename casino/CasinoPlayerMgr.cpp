@@ -34,11 +34,9 @@ TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory
 }
 
 TCasinoPlayerMgr::~TCasinoPlayerMgr() {
-    // At the end of a run the mode window's leaving has just saved: the same bytes again would
-    // only make the player wait for the disk twice more, and a disk that refused them a moment
-    // ago would be reported twice.
-    if (HasChangedSinceLastSave())
-        SaveFile();
+    // At the end of a run the mode window's leaving has just saved: only what changed since,
+    // or what did not get through, is written again.
+    SaveOnLeaving();
 }
 
 void TCasinoPlayerMgr::Save() {
@@ -109,6 +107,13 @@ i32 TCasinoPlayerMgr::GetPlayerDataSize() {
 
 std::unique_ptr<TPlayerData> TCasinoPlayerMgr::NewPlayerData() {
     return std::make_unique<TCasinoPlayerData>();
+}
+
+bool TCasinoPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
+    TCasinoPlayerData data;
+    // A current session outside the ring is what a shifted or overwritten record shows.
+    return TPlayerMgr::IsWholeRecord(record, size) && data.Decode(record, size) &&
+           data.GetHistory().Current >= 0 && data.GetHistory().Current < TCasinoCData::SessionSlots;
 }
 
 void TCasinoPlayerMgr::ResetPlayerData(i16 record) {

@@ -36,6 +36,8 @@ public:
     std::unique_ptr<TGameData> NewGameData() override;
     i32 GetPlayerDataSize() override;
     std::unique_ptr<TPlayerData> NewPlayerData() override;
+    // The engine's judgement, and the session ring's current slot inside the ring.
+    bool IsWholeRecord(const u8* record, u32 size) override;
     // The whole record cleared; its block is loaded first when it is not.
     void ResetPlayerData(i16 record) override;
     // The program's base name and ".sav".

@@ -425,11 +425,27 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
         Owner->ShowPlayerMessage(text, "Error - Save File");
 }
 
-void TPlayerMgr::ReportWriteFailure(const std::string& text) {
+void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
+    const std::string reason = std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
+    // The save is written under the temporary name first: only a folder standing there makes
+    // that name the player's business.
+    const std::string name =
+        Host->DisplayName(FolderInTheWay ? File().GetTempPath() : SaveFilePath);
+    const std::string what =
+        FolderInTheWay
+            ? "is a folder where the save is first written, and it cannot be moved aside (" +
+                  reason + ")"
+            : "cannot be written (" + reason + ")";
     // Said first: the box waits for the player, and the reason belongs beside it.
-    LogError(std::string("the save could not be written: ") +
-             std::strerror(LastWriteError != 0 ? LastWriteError : EIO));
-    ReportSaveError(text);
+    LogError("the save could not be written: " + name + " " + what);
+    LastWriteFailed = true;
+    const std::string failure = name + "\n" + what;
+    const bool box = failure != ToldWriteFailure || (leaving && !LastFailureBoxed);
+    LastFailureBoxed = box;
+    if (!box)
+        return;
+    ToldWriteFailure = failure;
+    ReportSaveError(heading + "\n" + failure + ".");
 }
 
 void TPlayerMgr::SetSaveFileHost(TSaveFileHost* host) {

@@ -74,6 +74,11 @@ public:
     virtual void ResetPlayerData(i16 record);
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
+    // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
+    // readable name (ReadableName), sex 0 or 1, and both amounts finite, not negative (but for
+    // less than half a cent of rounding) and below a trillion. A derived record adds its own
+    // fields; counters are never judged, so that no real gambler is thrown out.
+    virtual bool IsWholeRecord(const u8* record, u32 size);
 
     // Record queries, from the records in memory.
     i16 FindPlayer(const std::string& name) const;
@@ -135,6 +140,10 @@ public:
     bool LoadSaveFile();
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
+    // The save at the end of a run: written when something changed since the last save was
+    // tried, or when that save failed. Its failure is always told, unless the box of that
+    // very failure was the last thing the player was shown.
+    bool SaveOnLeaving();
     // What a save would write (the header, the game data, the loaded records and the seated
     // players' names) differs from what the last save tried to write, whether that save got
     // through or not; true until a save has been tried.
@@ -147,14 +156,22 @@ public:
     bool ReadAll();
     bool WriteAll();
     // Reads the file once from its start. Only a file that was read whole and is not of its
-    // size or its versions is Damaged; one that could not be read is Unreadable, with the
-    // system's reason in error.
+    // size or its versions, or holds a used record that is not whole (IsWholeRecord), is
+    // Damaged; one that could not be read is Unreadable, with the system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
     // The same, keeping what was read (at most the file's size) in bytes.
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
-    // The used records that lie whole in the bytes of a damaged file whose header has this
-    // manager's versions, each of them read as a record is read from a sound file.
+    // The records that lie whole (IsWholeRecord) in the bytes of a damaged file whose header
+    // has this manager's versions, each of them read as a record is read from a sound file.
     std::vector<i16> FindWholeRecords(const std::vector<u8>& bytes);
+    // The names, where they can be read, of the records such a file marks used (used byte 1)
+    // that are not whole, in record order.
+    std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes);
+    // Every record marked used in the bytes is whole; true too for another version's file.
+    bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
+    // The name field of a record's bytes when it holds 1 to 12 characters, none a control
+    // character, ended by a NUL inside the field.
+    static std::optional<std::string> ReadableName(const u8* record, size_t size);
     bool CheckSaveFileSize(i64 size);
     // The versions of the header at the start of the bytes.
     bool CheckSaveHeader(const std::vector<u8>& bytes);
@@ -202,9 +219,11 @@ protected:
     bool IsValidSeat(i16 seat) const { return seat >= 0 && seat < SeatCount; }
     // A box with the save file's caption.
     void ReportSaveError(const std::string& text);
-    // The box, with the system's reason for the write that failed last on the error output
-    // beside it.
-    void ReportWriteFailure(const std::string& text);
+    // The write that failed last: its reason always on the error output, and once in a run
+    // in a box under the heading with the file and what went wrong with it; the same failure
+    // again is not boxed until a write gets through. Leaving, it is boxed unless the box of
+    // that same failure was the last one shown.
+    void ReportWriteFailure(const std::string& heading, bool leaving = false);
     i32 GetPrevRun() const;
 
     std::unique_ptr<TSaveBlock> HeaderBlock;
@@ -228,6 +247,15 @@ private:
         u32 Size;
     };
     TSaveFile File() const;
+    template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
+    // The image becomes the file, in one replacement, once whatever stood under the
+    // temporary name has been cleared away; a failure is noted for ReportWriteFailure.
+    bool ReplaceFile(const std::vector<u8>& image);
+    // False, with the failure noted, when a folder in the temporary name's place cannot be
+    // moved aside.
+    bool ClearTempPlace();
+    void NoteWriteFailure(int error, bool folderInTheWay = false);
+    bool SaveAll(bool leaving);
     // The header, the game data and every loaded block, at their offsets.
     std::vector<TPiece> LoadedPieces() const;
     // One replacement of the file with the pieces laid over its present bytes; refused
@@ -235,8 +263,8 @@ private:
     // file is missing or not of its size.
     bool Commit(const std::vector<TPiece>& pieces);
     // A damaged file is renamed out of the way and reported with the number of gamblers
-    // carried out of it; false when it cannot be.
-    bool SetAsideDamagedFile(size_t recovered);
+    // carried out of it and the names of those left out; false when it cannot be.
+    bool SetAsideDamagedFile(size_t recovered, const std::vector<std::string>& leftOut);
     // The file image of a fresh file.
     bool BuildFreshImage(std::vector<u8>& image);
     // A fresh file with the carried records in their places, in one replacement.
@@ -255,8 +283,6 @@ private:
 
     TSaveFileHost* Host;
     bool SavingDisabled = false;
-    // A failed SaveSeatedPlayers has been told.
-    bool SeatedSaveFailureTold = false;
     // The file's bytes while saving is disabled.
     std::vector<u8> MemoryImage;
     std::optional<u32> LoadedFileWrittenAt;
@@ -264,6 +290,14 @@ private:
     // seated players' names as the settings were last given them.
     std::optional<std::vector<std::pair<u32, std::vector<u8>>>> TriedPieces;
     std::optional<std::vector<std::string>> StoredNames;
-    // The system's reason for the last commit that failed.
+    // The system's reason for the last commit that failed, and whether it was a folder
+    // standing under the temporary name that could not be moved aside.
     int LastWriteError = 0;
+    bool FolderInTheWay = false;
+    // The last write failed; nothing has got through since.
+    bool LastWriteFailed = false;
+    // The failure (file and what went wrong) last told in a box, until a write gets through,
+    // and whether the last failure reported was boxed.
+    std::string ToldWriteFailure;
+    bool LastFailureBoxed = false;
 };

@@ -5,6 +5,7 @@
 
 #include "engine/framework/SaveFileHost.h"
 #include "platform/host/Log.h"
+#include "platform/host/PathKind.h"
 #include "platform/host/VirtualPath.h"
 
 #include <algorithm>
@@ -39,6 +40,7 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
 
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     LastWriteError = 0;
+    FolderInTheWay = false;
     Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
@@ -52,7 +54,7 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
         image = MemoryImage;
     if (image.size() != static_cast<size_t>(size) &&
         (SavingDisabled || !file.ReadWhole(image, static_cast<u32>(size)))) {
-        LastWriteError = Host->GetLastError();
+        NoteWriteFailure(Host->GetLastError());
         return false;
     }
     for (const TPiece& piece : pieces) {
@@ -65,10 +67,39 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
         MemoryImage = std::move(image);
         return true;
     }
-    if (file.Replace(image))
+    return ReplaceFile(image);
+}
+
+bool TPlayerMgr::ClearTempPlace() {
+    const TSaveFile::TTempPlace place = File().ClearTempPlace();
+    if (!place.KeptAs.empty())
+        LogError("a folder stood where the save is first written: " +
+                 Host->DisplayName(File().GetTempPath()) + " is kept as " + place.KeptAs);
+    if (place.Error == 0)
         return true;
-    LastWriteError = Host->GetLastError();
+    NoteWriteFailure(place.Error, true);
     return false;
+}
+
+bool TPlayerMgr::ReplaceFile(const std::vector<u8>& image) {
+    if (!ClearTempPlace())
+        return false;
+    Host->ClearError();
+    if (!File().Replace(image)) {
+        NoteWriteFailure(Host->GetLastError());
+        return false;
+    }
+    // What went wrong before is over: a new failure is worth a box again.
+    LastWriteFailed = false;
+    LastFailureBoxed = false;
+    ToldWriteFailure.clear();
+    return true;
+}
+
+void TPlayerMgr::NoteWriteFailure(int error, bool folderInTheWay) {
+    LastWriteError = error;
+    FolderInTheWay = folderInTheWay;
+    LastWriteFailed = true;
 }
 
 void TPlayerMgr::ComputeOffsets() {
@@ -135,28 +166,14 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>
     case TSaveFile::TLook::Read:
         break;
     }
-    return CheckSaveFileSize(size) && CheckSaveHeader(bytes) ? TSaveFileCheck::Good
-                                                             : TSaveFileCheck::Damaged;
+    // A record whose amounts are no numbers, or whose name is no text, is as damaged as a
+    // file cut short: a bit gone wrong on the disk, or a file not written by the game.
+    return CheckSaveFileSize(size) && CheckSaveHeader(bytes) && HoldsOnlyWholeRecords(bytes)
+               ? TSaveFileCheck::Good
+               : TSaveFileCheck::Damaged;
 }
 
-std::vector<i16> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes) {
-    std::vector<i16> whole;
-    const i32 size = GetPlayerDataSize();
-    // Another version's records may be laid out otherwise: none of them is taken.
-    if (size < static_cast<i32>(TPlayerData::EncodedSize) || !CheckSaveHeader(bytes))
-        return whole;
-    for (i16 r = 0; r < TableSize; ++r) {
-        const size_t at = RecordOffsets[static_cast<size_t>(r)];
-        if (at > bytes.size() || static_cast<size_t>(size) > bytes.size() - at)
-            break;
-        TPlayerData record;
-        if (record.Decode(bytes.data() + at, static_cast<size_t>(size)) && record.GetUsed() != 0)
-            whole.push_back(r);
-    }
-    return whole;
-}
-
-bool TPlayerMgr::SetAsideDamagedFile(size_t recovered) {
+bool TPlayerMgr::SetAsideDamagedFile(size_t recovered, const std::vector<std::string>& leftOut) {
     const std::string kept = File().SetAside();
     if (kept.empty()) {
         SavingDisabled = true;
@@ -171,6 +188,10 @@ bool TPlayerMgr::SetAsideDamagedFile(size_t recovered) {
         told += "1 gambler was recovered from it.";
     else
         told += std::to_string(recovered) + " gamblers were recovered from it.";
+    for (size_t i = 0; i < leftOut.size(); ++i)
+        told += (i == 0 ? "\nLeft out as damaged: " : ", ") + leftOut[i];
+    if (!leftOut.empty())
+        told += ".";
     ReportSaveError(told);
     return true;
 }
@@ -208,9 +229,7 @@ bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
     for (const TPiece& piece : carried)
         if (piece.Offset <= image.size() && piece.Size <= image.size() - piece.Offset)
             std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
-    Host->ClearError();
-    if (!File().Replace(image)) {
-        LastWriteError = Host->GetLastError();
+    if (!ReplaceFile(image)) {
         ReportWriteFailure("Create New Save File Failed");
         return false;
     }
@@ -247,10 +266,15 @@ bool TPlayerMgr::ReadAll() {
 }
 
 void TPlayerMgr::ReportUnreadable(int error) {
+    // What stands there is said as the settings say it: no reason of the system's names it.
+    const THostPathKind kind = Host->Kind(SaveFilePath);
+    const std::string why =
+        kind == THostPathKind::Directory || kind == THostPathKind::Other
+            ? std::string("is ") + DescribeHostPathKind(kind)
+            : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
     ReportSaveError("The gamblers cannot be loaded: the save file\n" +
-                    Host->DisplayName(SaveFilePath) + "\ncannot be read (" +
-                    std::strerror(error != 0 ? error : EIO) +
-                    ").\n\nNothing will be saved until the game is started again.");
+                    Host->DisplayName(SaveFilePath) + "\n" + why +
+                    ".\n\nNothing will be saved until the game is started again.");
 }
 
 void TPlayerMgr::KeepInMemory() {
@@ -290,13 +314,16 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     // A replacement cut short by a crash leaves its temporary file; the file itself is whole.
-    File().RemoveStaleTemp();
+    // Whatever else stands there is told when it keeps a write from getting through.
+    ClearTempPlace();
     if (found == TSaveFileCheck::Missing && GetPrevRun() != 0)
         ReportSaveError("Save File Not Found");
     // The gamblers that lie whole in a damaged file go into the fresh one, each in its own
     // place with every byte it had.
     std::vector<TPiece> carried;
+    std::vector<std::string> leftOut;
     if (found == TSaveFileCheck::Damaged) {
+        leftOut = FindLeftOutNames(bytes);
         const u32 size = static_cast<u32>(std::max(GetPlayerDataSize(), 0));
         for (const i16 r : FindWholeRecords(bytes)) {
             const u32 at = RecordOffsets[static_cast<size_t>(r)];
@@ -305,7 +332,7 @@ bool TPlayerMgr::LoadSaveFile() {
     }
     if (found != TSaveFileCheck::Missing)
         LoadedFileWrittenAt = Host->WrittenAt(SaveFilePath);
-    if (found == TSaveFileCheck::Damaged && !SetAsideDamagedFile(carried.size())) {
+    if (found == TSaveFileCheck::Damaged && !SetAsideDamagedFile(carried.size(), leftOut)) {
         LoadedFileWrittenAt.reset();
         KeepInMemory();
         return false;
@@ -384,15 +411,25 @@ bool TPlayerMgr::HasChangedSinceLastSave() const {
 }
 
 bool TPlayerMgr::SaveFile() {
+    return SaveAll(false);
+}
+
+bool TPlayerMgr::SaveOnLeaving() {
+    // The same bytes again would only make the player wait for the disk; a failed save is
+    // tried once more, since the player must not leave believing it got through.
+    if (!HasChangedSinceLastSave() && !LastWriteFailed)
+        return true;
+    return SaveAll(true);
+}
+
+bool TPlayerMgr::SaveAll(bool leaving) {
     // The settings keep naming the players of the file this run could not use.
     if (SavingDisabled)
         return false;
     StoreActivePlayers();
-    if (WriteAll()) {
-        SeatedSaveFailureTold = false;
+    if (WriteAll())
         return true;
-    }
-    ReportWriteFailure("Write Save File Failed");
+    ReportWriteFailure("Write Save File Failed", leaving);
     return false;
 }
 
@@ -400,12 +437,8 @@ bool TPlayerMgr::SaveSeatedPlayers() {
     // Without a file read there is nothing to save into; the load told why.
     if (SavingDisabled || !HeaderBlock || !GameDataBlock)
         return false;
-    if (CommitLoaded()) {
-        SeatedSaveFailureTold = false;
+    if (CommitLoaded())
         return true;
-    }
-    if (!SeatedSaveFailureTold)
-        ReportWriteFailure("Write Save File Failed");
-    SeatedSaveFailureTold = true;
+    ReportWriteFailure("Write Save File Failed");
     return false;
 }

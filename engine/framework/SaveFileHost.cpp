@@ -62,7 +62,13 @@ bool TSaveFileHost::Move(const std::string& from, const std::string& to, u32 fla
 }
 
 bool TSaveFileHost::Delete(const std::string& path) {
-    return DeleteFileA(path);
+    errno = 0;
+    // The file layer's own refusal (a file this program holds open) leaves errno alone.
+    return NoteFailure(DeleteFileA(path), EBUSY);
+}
+
+THostPathKind TSaveFileHost::Kind(const std::string& path) {
+    return GetHostPathKind(path);
 }
 
 bool TSaveFileHost::NoteFailure(bool ok, int otherwise) {
@@ -180,7 +186,7 @@ bool TSaveFile::Replace(const std::vector<u8>& bytes) const {
     return ok;
 }
 
-std::string TSaveFile::SetAside() const {
+std::string TSaveFile::SetAside(int* error) const {
     std::string extension = ".bad";
     for (int n = 0; n <= 99; ++n) {
         if (n > 0) {
@@ -191,15 +197,28 @@ std::string TSaveFile::SetAside() const {
         const std::string target = WithExtension(extension);
         // A plain move never replaces: a name in use is simply taken. The fresh file's
         // replacement syncs the directory afterwards.
+        Host->ClearError();
         if (Host->Move(Path, target, 0))
             return TJorpFileName(target).GetNameExt();
-        if (!Exists())
+        const int refused = Host->GetLastError();
+        if (error != nullptr)
+            *error = refused;
+        // A folder is no file to open, but its name in use is taken all the same.
+        if (refused != EEXIST && !Exists())
             break;
     }
     return std::string();
 }
 
-bool TSaveFile::RemoveStaleTemp() const {
-    TSaveFile temp(*Host, GetTempPath());
-    return !temp.Exists() || Host->Delete(temp.GetPath());
+TSaveFile::TTempPlace TSaveFile::ClearTempPlace() const {
+    TTempPlace place;
+    const TSaveFile temp(*Host, GetTempPath());
+    Host->ClearError();
+    if (Host->Delete(temp.GetPath()) || Host->GetLastError() != EISDIR)
+        return place;
+    int error = 0;
+    place.KeptAs = temp.SetAside(&error);
+    if (place.KeptAs.empty())
+        place.Error = error != 0 ? error : EISDIR;
+    return place;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/host/HostFile.h"
+#include "platform/host/PathKind.h"
 #include "platform/host/Types.h"
 
 #include <optional>
@@ -25,6 +26,8 @@ public:
     virtual bool Close(THostFile* file);
     virtual bool Move(const std::string& from, const std::string& to, u32 flags);
     virtual bool Delete(const std::string& path);
+    // What stands at the path (links followed), to name it in a message.
+    virtual THostPathKind Kind(const std::string& path);
     // What the player knows the file by, to name it in a message.
     virtual std::string DisplayName(const std::string& path);
     // When the file was last written, as the class library's time of day; nothing when it
@@ -67,12 +70,23 @@ public:
     // renamed over it. On any failure the temporary file is removed and the file is left
     // exactly as it was.
     bool Replace(const std::vector<u8>& bytes) const;
+    // What stood under the temporary name and was not a file this program could remove.
+    struct TTempPlace {
+        // The name a folder found there was given; empty when none was moved.
+        std::string KeptAs;
+        // The folder could not be moved: the system's reason.
+        int Error = 0;
+    };
     // Renames the file to "<base>.bad", or else the first free name of "<base>.b01" to
     // "<base>.b99" (a kept file is never replaced); the new file name (without directory),
-    // or empty when the file could not be set aside.
-    std::string SetAside() const;
-    // Removes the temporary file a crashed replacement left; true when none is left.
-    bool RemoveStaleTemp() const;
+    // or empty when the file could not be set aside, with the system's reason for the last
+    // refusal in error when given.
+    std::string SetAside(int* error = nullptr) const;
+    // Clears the temporary name for a replacement. A file a crashed replacement left is
+    // removed, and so is a FIFO, a device node, a socket or a link found there (the link
+    // only); a folder, which may hold what the player put in it, is set aside as a damaged
+    // save is. Error is set only when something is still in the way.
+    TTempPlace ClearTempPlace() const;
 
     const std::string& GetPath() const { return Path; }
     std::string GetTempPath() const;

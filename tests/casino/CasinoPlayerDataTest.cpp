@@ -32,7 +32,7 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     ASSERT_TRUE(Mgr->CreatePlayer("Ann Bigwin", 0, 750.25) && Mgr->ActivatePlayer(1, 0));
     u8* block = Mgr->GetDataBlock(1);
     TCasinoPlayerData ann = Decoded(std::string(reinterpret_cast<char*>(block), CasinoRecordSize));
-    ann.SetBankroll(-3.5);
+    ann.SetBankroll(3.5);
     ann.SetStartBankroll(1e9);
     TFakeClock clock(0, 1'000'000'000);
     TScopedClockSource clockScope(clock);
@@ -49,7 +49,7 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     const std::string image(reinterpret_cast<char*>(block), CasinoRecordSize);
     ASSERT_TRUE(Mgr->SaveFile());
 
-    std::string expected = std::string("\1Ann Bigwin", 11) + std::string(4, '\0') + F64(-3.5) +
+    std::string expected = std::string("\1Ann Bigwin", 11) + std::string(4, '\0') + F64(3.5) +
                            F64(1e9) + std::string("\4\0\0\0\1", 5);
     for (int i = 1; i <= 6; ++i)
         expected += {static_cast<char>(2 * i), static_cast<char>(i)};
@@ -58,8 +58,8 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     expected += "\x11" + std::string(11, '\0') + "\1\1";
     for (int i = 0; i < 4; ++i)
         expected += static_cast<char>(now >> (8 * i));
-    expected += std::string(4, '\0') + std::string("\1\0", 2) + F64(1.0) + F64(-3.5) +
-                std::string(48, '\0') + F64(-3.5) + F64(-3.5) + std::string(564, '\0');
+    expected += std::string(4, '\0') + std::string("\1\0", 2) + F64(1.0) + F64(3.5) +
+                std::string(48, '\0') + F64(3.5) + F64(3.5) + std::string(564, '\0');
     expected +=
         std::string(12464, '\0') + "\x22" + std::string(7, '\0') + std::string("\1\1\0\0\1\0\1", 7);
     EXPECT_EQ(RecordOnDisk(1), expected);
@@ -80,7 +80,7 @@ TEST_F(Records, EveryFieldSitsAtItsOffsetInTheFileAndComesBackWhole) {
     EXPECT_EQ(loaded, ended);
     TCasinoPlayerData back = Decoded(loaded);
     EXPECT_EQ(back.GetName() + std::to_string(back.GetSex()), "Ann Bigwin0");
-    EXPECT_EQ(back.GetBankroll() + back.GetStartBankroll(), 1e9 - 3.5);
+    EXPECT_EQ(back.GetBankroll() + back.GetStartBankroll(), 1e9 + 3.5);
     EXPECT_EQ(back.GetSessionCode() * 10 + back.GetInstructionMode(), 1U);
     EXPECT_EQ(back.GetChipCount(5), 0x0102 * 6);
     EXPECT_TRUE(back.GetBetOption(1));

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <set>
 #include <string>
 #include <unistd.h>
@@ -89,7 +90,15 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
                                  : whole == 1
                                      ? "1 gambler was recovered from it."
                                      : std::to_string(whole) + " gamblers were recovered from it.";
-        EXPECT_EQ(Frame.Boxes, (Texts{KeptAside + "\n" + told, "Creating New Save File"}));
+        // The gambler the cut goes through is named where his name is still there whole.
+        const size_t cutRecordAt = 231 + whole * CasinoRecordSize;
+        const std::string leftOut =
+            whole < 12 && length >= cutRecordAt + 14
+                ? "\nLeft out as damaged: " +
+                      (whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) + "."
+                : "";
+        EXPECT_EQ(Frame.Boxes,
+                  (Texts{KeptAside + "\n" + told + leftOut, "Creating New Save File"}));
         EXPECT_EQ(File("otcraps.bad"), cut);
         ASSERT_EQ(File().size(), good.size());
         // Each gambler carried over has every byte he had, where he had it.
@@ -109,8 +118,115 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
     EXPECT_GT(counts.size(), 6U);
 }
 
-// Only the header's versions tell a damaged file; a flip anywhere else is read as it stands, and
-// whatever it made of a name or an amount stays a gambler the game can seat and save.
+// A file whose records are not as the game writes them: shifted by a byte, so that the records
+// after the shift are read out of their places, or of the right size with an amount, a name, a
+// sex, a used mark or a session slot no play leaves. Only whole gamblers come back, the count
+// told is theirs, those left out are named where their names can be read, and the file is kept
+// aside as it was.
+TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
+    const std::string good = GoodFile();
+    const size_t ann = 231 + CasinoRecordSize, bob = ann + CasinoRecordSize;
+    const auto with = [&good](size_t at, const std::string& bytes) {
+        return good.substr(0, at) + bytes + good.substr(at + bytes.size());
+    };
+    const auto amount = [&with](size_t at, double value) {
+        std::string bytes(8, '\0');
+        JorpPutF64(reinterpret_cast<u8*>(bytes.data()), value);
+        return with(at, bytes);
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* What;
+        std::string Bytes;
+        std::vector<std::string> Back;
+        const char* LeftOut;
+    } cases[] = {
+        // Every record after it is read a byte early or late: Bob and the free places turn
+        // into records whose used mark is no 1, or whose name is no text.
+        {"a byte put into Ann's name field",
+         good.substr(0, ann + 5) + "X" + good.substr(ann + 5),
+         {"Joe Gambler"},
+         "Ann"},
+        {"a byte taken from Joe's history",
+         good.substr(0, ann - 100) + good.substr(ann - 99),
+         {"Joe Gambler"},
+         nullptr},
+        {"Ann's bankroll no number", amount(ann + 15, nan), {"Joe Gambler", "Bob"}, "Ann"},
+        {"Ann's bankroll infinite", amount(ann + 15, inf), {"Joe Gambler", "Bob"}, "Ann"},
+        {"Ann's starting bankroll negative",
+         amount(ann + 23, -0.01),
+         {"Joe Gambler", "Bob"},
+         "Ann"},
+        {"Bob's bankroll a trillion", amount(bob + 15, 1e12), {"Joe Gambler", "Ann"}, "Bob"},
+        {"Bob's sex 2", with(bob + 14, "\2"), {"Joe Gambler", "Ann"}, "Bob"},
+        {"Bob's session slot outside the ring",
+         with(bob + 48, std::string("\x14\0", 2)),
+         {"Joe Gambler", "Ann"},
+         "Bob"},
+        {"Bob's session slot negative", with(bob + 48, "\xff\xff"), {"Joe Gambler", "Ann"}, "Bob"},
+        // No name to give.
+        {"Ann's name filling its field",
+         with(ann + 1, std::string(13, 'A')),
+         {"Joe Gambler", "Bob"},
+         nullptr},
+        {"Ann's name with a control character",
+         with(ann + 1, "A\nn"),
+         {"Joe Gambler", "Bob"},
+         nullptr},
+        {"Ann's name with DEL", with(ann + 1, "An\x7f"), {"Joe Gambler", "Bob"}, nullptr},
+        {"Bob's used mark 2", with(bob, "\2"), {"Joe Gambler", "Ann"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        ASSERT_NE(c.Bytes, good);
+        SeatNames("", "");
+        std::filesystem::remove(Dir.Host("data/otcraps.bad"));
+        Dir.WriteHostFile("data/otcraps.sav", c.Bytes);
+        Frame.Boxes.clear();
+        Make();
+        const std::string back = c.Back.size() == 1 ? "1 gambler was recovered from it."
+                                                    : std::to_string(c.Back.size()) +
+                                                          " gamblers were recovered from it.";
+        EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n" + back +
+                                     (c.LeftOut != nullptr
+                                          ? std::string("\nLeft out as damaged: ") + c.LeftOut + "."
+                                          : "")});
+        EXPECT_EQ(File("otcraps.bad"), c.Bytes);
+        std::vector<std::string> used;
+        for (i16 r = 0; r < 20; ++r) {
+            if (!Mgr->IsUsed(r))
+                continue;
+            used.push_back(Mgr->GetPlayerName(r));
+            // Each carried with every byte the file had in his place.
+            EXPECT_TRUE(
+                RecordOnDisk(r) ==
+                c.Bytes.substr(231 + CasinoRecordSize * static_cast<size_t>(r), CasinoRecordSize))
+                << r;
+        }
+        EXPECT_EQ(used, c.Back);
+        ExpectStartedAndSaving(c.What);
+    }
+
+    // The largest amount that is still no trillion, what rounding leaves of nothing, and a free
+    // place of any bytes, are sound.
+    std::string sound = good;
+    JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 15, 999'999'999'999.99);
+    JorpPutF64(reinterpret_cast<u8*>(sound.data()) + bob + 15, 0.3 - 0.1 - 0.2);
+    sound[231 + 5 * CasinoRecordSize + 15] = '\xff';
+    SeatNames("", "");
+    Dir.WriteHostFile("data/otcraps.sav", sound);
+    Frame.Boxes.clear();
+    Make();
+    EXPECT_TRUE(Frame.Boxes.empty());
+    EXPECT_EQ(Mgr->GetBankroll(1), 999'999'999'999.99);
+    EXPECT_LT(Mgr->GetBankroll(2), 0.0);
+    EXPECT_EQ(Mgr->CountUsed(), 3);
+}
+
+// Only the header's versions and the judged fields of a used record tell a damaged file; these
+// seeded flips leave every judged field sane, and whatever a flip made of any other byte stays a
+// gambler the game can seat and save.
 TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAsItStands) {
     const std::string good = GoodFile();
     TLcgRandom random;

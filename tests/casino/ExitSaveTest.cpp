@@ -62,19 +62,28 @@ TEST_F(ExitSave, LeavingWritesOnlyWhatChangedSinceTheLastSaveWasTried) {
     ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0));
     const struct {
         const char* What;
+        const char* SecondAtStart;
         std::function<void()> AfterSave;
         int Writes;
+        const char* FirstSeat;
         const char* SecondSeat;
     } cases[] = {
-        {"nothing", [] {}, 0, ""},
-        {"a bankroll", [this] { Seated(0).SetBankroll(612.5); }, 1, ""},
-        {"a betting option", [this] { Seated(0).SetBetOption(2, true); }, 1, ""},
+        {"nothing", "", [] {}, 0, "Joe Gambler", ""},
+        {"a bankroll", "", [this] { Seated(0).SetBankroll(612.5); }, 1, "Joe Gambler", ""},
+        {"a betting option", "", [this] { Seated(0).SetBetOption(2, true); }, 1, "Joe Gambler", ""},
         // The seats are kept in the settings: Ann sitting down is a change to them too.
-        {"a seat", [this] { ASSERT_TRUE(Mgr->ActivatePlayer(1, 0)); }, 1, "Ann"},
+        {"a seat", "", [this] { ASSERT_TRUE(Mgr->ActivatePlayer(1, 0)); }, 1, "Joe Gambler", "Ann"},
+        // The same two records stay loaded with the same bytes: only the order tells.
+        {"the seating order", "Ann",
+         [this] {
+             ASSERT_TRUE(Mgr->DeactivatePlayer(0) && Mgr->DeactivatePlayer(1));
+             ASSERT_TRUE(Mgr->ActivatePlayer(1, 0) && Mgr->ActivatePlayer(0, 0));
+         },
+         1, "Ann", "Joe Gambler"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
-        SeatNames("Joe Gambler", "");
+        SeatNames("Joe Gambler", c.SecondAtStart);
         Start();
         // The mode window's leaving saves first.
         Mgr->Save();
@@ -85,6 +94,7 @@ TEST_F(ExitSave, LeavingWritesOnlyWhatChangedSinceTheLastSaveWasTried) {
         Mgr.reset();
         EXPECT_EQ(Counting.Replacements, c.Writes);
         EXPECT_TRUE(RecordOnDisk(0) == memory);
+        EXPECT_EQ(Settings.GetStringN("Players", 0, "?"), c.FirstSeat);
         EXPECT_EQ(Settings.GetStringN("Players", 1, "?"), c.SecondSeat);
     }
     // Without a save tried this run, the leaving writes as it always did.
@@ -95,24 +105,70 @@ TEST_F(ExitSave, LeavingWritesOnlyWhatChangedSinceTheLastSaveWasTried) {
     EXPECT_TRUE(Frame.Boxes.empty());
 }
 
-TEST_F(ExitSave, AFullDiskIsToldOnceWithItsReasonAndTheOldFileStays) {
-    Start();
-    const std::string before = File();
-    // A shoot ends on a full disk, later the mode window's leaving saves, then the manager
-    // goes: one box in play, one at the end, each with the reason beside it.
-    Counting.Full = true;
-    Seated(0).SetBankroll(530.0);
-    testing::internal::CaptureStderr();
-    Mgr->SaveSeatedPlayers();
-    Mgr->SaveSeatedPlayers();
-    Mgr->Save();
-    Mgr.reset();
-    const std::string said = testing::internal::GetCapturedStderr();
-    const std::string reason = "otcraps: the save could not be written: No space left on device\n";
-    EXPECT_EQ(Frame.Boxes, (Texts{"Write Save File Failed", "Write Save File Failed"}));
-    EXPECT_EQ(said, reason + reason);
-    EXPECT_TRUE(File() == before);
-    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.tmp")));
+TEST_F(ExitSave, AFullDiskIsBoxedOnceARunAndAlwaysAtTheEndWithItsReasonBeside) {
+    const std::string told = "Write Save File Failed\n" + Dir.Host("data/otcraps.sav").string() +
+                             "\ncannot be written (No space left on device).";
+    const std::string reason =
+        "otcraps: the save could not be written: " + Dir.Host("data/otcraps.sav").string() +
+        " cannot be written (No space left on device)\n";
+    // Saves in play ('s', as a shoot's end saves), the mode window's leaving ('S'), the disk
+    // filling ('-') or given room again ('+', the next save in play then gets through), and
+    // the manager going ('L').
+    const struct {
+        const char* Steps;
+        size_t Boxes;
+        size_t Reasons;
+    } cases[] = {
+        // Once in play; the end of the run tells it again, since a save in play was the last
+        // the player saw of it.
+        {"-ssSL", 2, 4},
+        // Found only at the end: one box, though the manager's leaving tries again.
+        {"-SL", 1, 2},
+        // A save that got through ends the silence.
+        {"-s+s-sSL", 3, 4},
+        {"s-s+SL", 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Steps);
+        SeatNames("Joe Gambler", "");
+        Start();
+        Counting.Full = false;
+        Frame.Boxes.clear();
+        std::string before = File();
+        double bankroll = 530.0;
+        testing::internal::CaptureStderr();
+        for (const char* step = c.Steps; *step != '\0'; ++step) {
+            switch (*step) {
+            case '-':
+                Counting.Full = true;
+                break;
+            case '+':
+                Counting.Full = false;
+                break;
+            case 's':
+                Seated(0).SetBankroll(bankroll += 1.0);
+                EXPECT_EQ(Mgr->SaveSeatedPlayers(), !Counting.Full);
+                break;
+            case 'S':
+                Mgr->Save();
+                break;
+            case 'L':
+                Mgr.reset();
+                break;
+            }
+            if (!Counting.Full)
+                before = File();
+        }
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Frame.Boxes, Texts(c.Boxes, told));
+        std::string reasons;
+        for (size_t n = 0; n < c.Reasons; ++n)
+            reasons += reason;
+        EXPECT_EQ(said, reasons);
+        // Nothing of a refused save reached the file, and nothing was left beside it.
+        EXPECT_TRUE(File() == before);
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.tmp")));
+    }
 }
 
 TEST_F(ExitSave, TheReasonToldIsTheOneTheSystemGave) {
@@ -130,9 +186,14 @@ TEST_F(ExitSave, TheReasonToldIsTheOneTheSystemGave) {
     const std::string said = testing::internal::GetCapturedStderr();
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldSignal);
-    EXPECT_EQ(said, "otcraps: the save could not be written: File too large\n");
-    EXPECT_EQ(Frame.Boxes, Texts{"Write Save File Failed"});
+    const std::string save = Dir.Host("data/otcraps.sav").string();
+    EXPECT_EQ(said, "otcraps: the save could not be written: " + save +
+                        " cannot be written (File too large)\n");
+    EXPECT_EQ(Frame.Boxes,
+              Texts{"Write Save File Failed\n" + save + "\ncannot be written (File too large)."});
     EXPECT_TRUE(File() == before);
+    // The temporary file the limit cut short is gone too.
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.tmp")));
 }
 
 // The whole program's end: the mode window's leaving saves, and the frame's manager leaves the

@@ -74,7 +74,8 @@ TEST_F(ShootSave, AShootThatCannotBeSavedIsToldOnceAndTheNextSaveCatchesUp) {
         Host.Armed = TFaultyHost::FailMove;
         Lord().StartRound();
     }
-    EXPECT_EQ(Frame.Boxes, std::vector<std::string>{"Write Save File Failed"});
+    EXPECT_EQ(Frame.Boxes,
+              std::vector<std::string>{WriteFailedBox("Write Save File Failed", "otcraps.sav")});
     EXPECT_EQ(File(), before);
     Throw(2, 3);
     Lord().StartRound();

@@ -19,6 +19,12 @@
 #include <string>
 #include <vector>
 
+// The box of a write that failed, naming the file as TFaultyHost names it.
+inline std::string WriteFailedBox(const std::string& heading, const std::string& file = "jorp.sav",
+                                  const std::string& reason = "Input/output error") {
+    return heading + "\n<c:\\data\\" + file + ">\ncannot be written (" + reason + ").";
+}
+
 class TFakeFrame : public TPlayerMgrOwner {
 public:
     void ShowPlayerMessage(const std::string& text, const std::string& caption) override {

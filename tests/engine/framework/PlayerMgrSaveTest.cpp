@@ -154,7 +154,7 @@ TEST_F(SaveFile, AFaultAtAnyStepOfASaveLeavesTheOldFileAndNoTemporaryFile) {
         Host.Armed = step;
         // Never made anew: that would forget Bob and Cy.
         EXPECT_FALSE(Mgr->SaveFile());
-        EXPECT_EQ(Frame.Boxes, Boxes{"Write Save File Failed"});
+        EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Write Save File Failed")});
         EXPECT_EQ(SaveBytes(), before);
         EXPECT_FALSE(InData("jorp.tmp"));
         // The next save gets through.
@@ -177,7 +177,7 @@ TEST_F(SaveFile, AFaultWhenASeatEmptiesOrAPlayerIsMadeOrDeletedChangesNothing) {
     Host.Armed = TFaultyHost::FailFlush;
     EXPECT_FALSE(Mgr->DeletePlayer(1));
     // Only the lost seat is reported; the others answer by their result. Nothing is kept.
-    EXPECT_EQ(Frame.Boxes, Boxes{"Write Player Data Failed"});
+    EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Write Player Data Failed")});
     EXPECT_EQ(Mgr->FindPlayer("Dee") * 10 + Mgr->FindPlayer("Bob"), -9);
     EXPECT_EQ(JorpRamInUse, ram - 31);
     EXPECT_EQ(SaveBytes(), before);
@@ -190,7 +190,7 @@ TEST_F(SaveFile, AFreshFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
         Frame.Boxes.clear();
         Host.Armed = step;
         EXPECT_FALSE(Make().LoadSaveFile());
-        EXPECT_EQ(Frame.Boxes, Boxes{"Create New Save File Failed"});
+        EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Create New Save File Failed")});
         // Without a header read, nothing is ever written.
         EXPECT_FALSE(Mgr->CreatePlayer("Ann", 0, 1.0));
         EXPECT_FALSE(InData("jorp.sav") || InData("jorp.tmp"));

@@ -10,8 +10,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -22,6 +24,12 @@ std::string Unreadable(const char* reason) {
     return std::string("The gamblers cannot be loaded: the save file\n<c:\\data\\jorp.sav>\n"
                        "cannot be read (") +
            reason + ").\n\nNothing will be saved until the game is started again.";
+}
+
+// What stands in the file's place, said as the settings' box says it.
+std::string NoFile(const char* is) {
+    return std::string("The gamblers cannot be loaded: the save file\n<c:\\data\\jorp.sav>\nis ") +
+           is + ".\n\nNothing will be saved until the game is started again.";
 }
 
 class UnreadableSave : public SaveFolder {
@@ -104,7 +112,7 @@ TEST_F(UnreadableSave, ASaveFileThatIsADirectoryIsOneBoxAndIsLeftAlone) {
     std::filesystem::create_directory(Dir.Host("data/jorp.sav"));
     Dir.WriteHostFile("data/jorp.sav/inside", "kept");
     EXPECT_FALSE(Make().LoadSaveFile());
-    EXPECT_EQ(Frame.Boxes, Boxes{Unreadable(std::strerror(EISDIR))});
+    EXPECT_EQ(Frame.Boxes, Boxes{NoFile("a folder")});
     EXPECT_EQ(Mgr->CountUsed(), 0);
     ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0) && Mgr->ActivatePlayer(0, 0));
     EXPECT_FALSE(Mgr->SaveFile());
@@ -112,6 +120,30 @@ TEST_F(UnreadableSave, ASaveFileThatIsADirectoryIsOneBoxAndIsLeftAlone) {
     EXPECT_EQ(Frame.Boxes.size(), 1U);
     EXPECT_EQ(Dir.ReadHostFile("data/jorp.sav/inside"), "kept");
     EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+}
+
+TEST_F(UnreadableSave, AFifoOrADeviceInTheFilesPlaceIsNamedForWhatItIsAndLeftAlone) {
+    const std::filesystem::path save = Dir.Host("data/jorp.sav");
+    const struct {
+        const char* What;
+        std::function<void()> Make;
+    } cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(save.c_str(), 0600), 0); }},
+        {"a link to a device", [&] { std::filesystem::create_symlink("/dev/null", save); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        EarlierRun();
+        std::filesystem::remove(save);
+        c.Make();
+        EXPECT_FALSE(Make().LoadSaveFile());
+        EXPECT_EQ(Frame.Boxes, Boxes{NoFile("not a file (a FIFO, a device or a socket)")});
+        EXPECT_FALSE(Mgr->SaveFile());
+        Mgr.reset();
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+        EXPECT_FALSE(std::filesystem::is_regular_file(std::filesystem::symlink_status(save)));
+        EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+    }
 }
 
 TEST_F(UnreadableSave, AMissingFileIsStillMadeAfreshAndADamagedOneSetAside) {
