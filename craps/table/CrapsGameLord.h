@@ -326,10 +326,13 @@ protected:
 
 private:
     // A click of a spot or the seat area waits while something made before it has not been
-    // taken: a button's action, a press still queued, or a click the betting state holds.
+    // taken (a button's action, a press still queued, a click the betting state holds) or
+    // the rounds have not yet come to betting.
     bool ClickMustWait() const;
     // The betting state holds a click it takes on its next update.
     bool RoundsHoldClick() const;
+    // The rounds cannot take a click now that they will take in its turn.
+    bool RoundsWait() const;
     // Set while a held click is heard again, which must go on to the round states.
     u8 HandingOn = 0;
 

@@ -258,13 +258,17 @@ bool TCasinoCGameLord::RoundsHoldClick() const {
     return round != nullptr && round->GetClickPending() != 0;
 }
 
+bool TCasinoCGameLord::RoundsWait() const {
+    return RoundsHoldClick() || (RoundInput != nullptr && RoundInput->ClicksWait());
+}
+
 bool TCasinoCGameLord::ClickMustWait() const {
-    return ButtonBusy != 0 || !HeldPresses.IsEmpty() || RoundsHoldClick();
+    return ButtonBusy != 0 || !HeldPresses.IsEmpty() || RoundsWait();
 }
 
 void TCasinoCGameLord::Tick(u32 tick) {
     TCasinoGameLord::Tick(tick);
-    if (ButtonBusy != 0 || HeldPresses.IsEmpty() || RoundsHoldClick())
+    if (ButtonBusy != 0 || HeldPresses.IsEmpty() || RoundsWait())
         return;
     HandingOn = 1;
     HeldPresses.Step();

@@ -12,6 +12,9 @@ public:
 
     std::string GetDetFileName() override;
     i32 GetMenuId() override;
+    // The table looks ready to bet on from its first frame: a click or key made then counts,
+    // held until the rounds can take it.
+    bool TakesInputFromFirstFrame() const override { return true; }
 
     // The current seat's gambler sets his options over the paused, silent game.
     void CmBetOptions();

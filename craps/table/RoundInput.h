@@ -12,4 +12,7 @@ public:
     virtual ~TCRoundInput() = default;
     virtual bool DispatchSpot(TResponder& region, u16 spot) = 0;
     virtual bool DispatchSeatArea(TResponder& region) = 0;
+    // True while the rounds have not yet come to the betting that will take a click made now
+    // (the session's start): the table holds such a click and hands it on once they have.
+    virtual bool ClicksWait() const { return false; }
 };

@@ -103,6 +103,7 @@ void TCLordMainState::CreateSubState(int group) {
         break;
     case 1:
         subState = std::make_unique<TCAct1State>(Lord);
+        BettingBegun = 1;
         break;
     case 2:
         subState = std::make_unique<TCAct2State>(Lord);

@@ -81,6 +81,12 @@ class TCLordMainState : public TCLordState {
 public:
     explicit TCLordMainState(TCasinoCGameLord* lord);
     void CreateSubState(int group) override;
+    // Until the first betting state is made: the table is drawn and looks ready from its first
+    // frame, while the session start still greets the players.
+    bool ClicksWait() const override { return BettingBegun == 0; }
+
+private:
+    u8 BettingBegun = 0;
 };
 
 class TInitCState : public TCLordState {

@@ -195,6 +195,7 @@ void TJorpModeWindow::Activate() {
     CloseLoadDialog();
     if (TEngineContext::FileMgr != nullptr)
         TEngineContext::FileMgr->PurgeLowClasses();
+    PressesTaken = 0;
     Ready = true;
     Active = true;
     SetCursorSlot(0, TCursorData());

@@ -191,8 +191,13 @@ protected:
     TCursorMgrFace* GetCursorMgr() const;
     // Sets a slot of the cursor manager and shows the chosen cursor; nothing without one.
     void SetCursorSlot(i32 slot, const TCursorData& cursor);
-    // Clicks and keys count only from the third frame after activation on.
+    // Clicks and keys count from the third frame after activation on, or from the first in a
+    // window that takes them from its first frame.
     bool TakesInput() const;
+    // A mode whose screen is ready for the player from the first frame it draws takes clicks
+    // and keys from then on; the release of a press it did not take (one begun before that
+    // frame, on what the screen showed before) is not taken.
+    virtual bool TakesInputFromFirstFrame() const { return false; }
 
     TJorpApp* App;
     TJorpGameFrameWindow* Frame;
@@ -231,6 +236,12 @@ private:
     bool StateReplaced = false;
     // The finished-state warning is shown once per window.
     bool WarnedStateDone = false;
+    // The mouse buttons whose press the window took and whose release it has not seen: bit 0
+    // the left, bit 1 the right.
+    u8 PressesTaken = 0;
+    // Notes a press taken, or the release of one; false for a release this window must not
+    // take.
+    bool FollowPress(u8 button, bool down);
 
     // Lets the mode timer skip its messages until the next frame is due.
     void RestUntilFrameDue();

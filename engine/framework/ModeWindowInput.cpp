@@ -18,12 +18,20 @@
 #include "platform/host/RuntimeRandom.h"
 
 bool TJorpModeWindow::TakesInput() const {
-    return FrameTimer != nullptr && FrameTimer->GetCounter() >= 2;
+    return FrameTimer != nullptr &&
+           FrameTimer->GetCounter() >= (TakesInputFromFirstFrame() ? 1U : 2U);
+}
+
+bool TJorpModeWindow::FollowPress(u8 button, bool down) {
+    const bool taken = (PressesTaken & button) != 0;
+    PressesTaken = static_cast<u8>(down ? PressesTaken | button : PressesTaken & ~button);
+    return down || taken || !TakesInputFromFirstFrame();
 }
 
 void TJorpModeWindow::EvLButtonDown(u32 modKeys, const TPoint& point) {
     if (!TakesInput())
         return;
+    FollowPress(1, true);
     if (Frame != nullptr)
         Frame->SetMenuVisible(false);
     if (ModeState != nullptr)
@@ -31,7 +39,7 @@ void TJorpModeWindow::EvLButtonDown(u32 modKeys, const TPoint& point) {
 }
 
 void TJorpModeWindow::EvLButtonUp(u32 modKeys, const TPoint& point) {
-    if (TakesInput() && ModeState != nullptr)
+    if (TakesInput() && FollowPress(1, false) && ModeState != nullptr)
         ModeState->EvLButtonUp(modKeys, point);
 }
 
@@ -43,6 +51,7 @@ void TJorpModeWindow::EvLButtonDblClk(u32 modKeys, const TPoint& point) {
 void TJorpModeWindow::EvRButtonDown(u32 modKeys, const TPoint& point) {
     if (!TakesInput())
         return;
+    FollowPress(2, true);
     if (Frame != nullptr)
         Frame->SetMenuVisible(false);
     if (ModeState != nullptr)
@@ -50,7 +59,7 @@ void TJorpModeWindow::EvRButtonDown(u32 modKeys, const TPoint& point) {
 }
 
 void TJorpModeWindow::EvRButtonUp(u32 modKeys, const TPoint& point) {
-    if (TakesInput() && ModeState != nullptr)
+    if (TakesInput() && FollowPress(2, false) && ModeState != nullptr)
         ModeState->EvRButtonUp(modKeys, point);
 }
 

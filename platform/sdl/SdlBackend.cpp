@@ -178,24 +178,21 @@ void TSdlBackend::WakeFromAudioThread() {
 
 TSize TSdlBackend::FittingWindowSize() const {
     const TSize shown = SizedFor;
-    i32 scale = Options.Scale;
-    if (scale <= 0) {
-        SDL_Rect usable{};
-        const int display = Window != nullptr ? std::max(0, SDL_GetWindowDisplayIndex(Window)) : 0;
-        if (SDL_GetDisplayUsableBounds(display, &usable) != 0 &&
-            SDL_GetDisplayBounds(display, &usable) != 0)
-            usable = {0, 0, shown.cx, shown.cy};
-        // The host's title bar and borders come out of the usable area too, where it says
-        // how large they are (only once a window has been shown).
-        int top = 0, left = 0, bottom = 0, right = 0;
-        if (Window != nullptr &&
-            SDL_GetWindowBordersSize(Window, &top, &left, &bottom, &right) == 0) {
-            usable.w -= left + right;
-            usable.h -= top + bottom;
-        }
-        scale = TSdlViewport::FitScale(shown, {usable.w, usable.h});
+    if (Options.Scale > 0)
+        return {shown.cx * Options.Scale, shown.cy * Options.Scale};
+    SDL_Rect usable{};
+    const int display = Window != nullptr ? std::max(0, SDL_GetWindowDisplayIndex(Window)) : 0;
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0 &&
+        SDL_GetDisplayBounds(display, &usable) != 0)
+        usable = {0, 0, shown.cx, shown.cy};
+    // The host's title bar and borders come out of the usable area too, where it says
+    // how large they are (only once a window has been shown).
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (Window != nullptr && SDL_GetWindowBordersSize(Window, &top, &left, &bottom, &right) == 0) {
+        usable.w -= left + right;
+        usable.h -= top + bottom;
     }
-    return {shown.cx * scale, shown.cy * scale};
+    return TSdlViewport::FitWindow(shown, {usable.w, usable.h});
 }
 
 void TSdlBackend::UpdateViewport() {

@@ -25,7 +25,8 @@ struct TSdlOptions {
     // for that frame, and keeps its size while the program shows less of it (a frame whose
     // menu bar takes some of its client area).
     TSize FrameClient{640, 480};
-    // The whole scale the window opens at; 0 picks the largest whose window fits the display.
+    // The whole scale the window opens at; 0 fits the window to the display (TSdlViewport::
+    // FitWindow).
     i32 Scale = 0;
     bool Audio = true;
     // The title until the main window gives its caption.
@@ -107,7 +108,7 @@ private:
     // Whether the key event is the other half of a full-screen shortcut: the key's release, or
     // the release of the Alt that went with Enter.
     bool SwallowKey(const SDL_Event& e);
-    // The window's size for the shown area at the largest whole scale the display holds.
+    // The window's size for the shown area, fitted to what the display holds.
     TSize FittingWindowSize() const;
     void ApplyPlacement();
     void Resize(TSize size);

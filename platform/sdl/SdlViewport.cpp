@@ -23,10 +23,26 @@ i64 FirstHost(i64 g, i64 n, i64 p) {
 
 } // namespace
 
-i32 TSdlViewport::FitScale(TSize shown, TSize area) {
+TSize TSdlViewport::FitWindow(TSize shown, TSize area) {
     if (shown.cx <= 0 || shown.cy <= 0)
-        return 1;
-    return std::max(1, std::min(area.cx / shown.cx, area.cy / shown.cy));
+        return shown;
+    const i32 whole = std::min(area.cx / shown.cx, area.cy / shown.cy);
+    if (whole >= 2)
+        return {shown.cx * whole, shown.cy * whole};
+    // Between 1 and 2 a whole scale would leave much of a small screen unused: the picture
+    // takes any size, as a resized window's does, and is worked out the way For lays it out,
+    // so that it fills the window.
+    const i64 w = shown.cx;
+    const i64 h = shown.cy;
+    const i64 aw = area.cx;
+    const i64 ah = area.cy;
+    i64 pw = aw;
+    i64 ph = ah;
+    if (aw * h <= ah * w)
+        ph = std::min((2 * h * aw + w) / (2 * w), ah);
+    else
+        pw = std::min((2 * w * ah + h) / (2 * h), aw);
+    return {static_cast<i32>(std::max(pw, w)), static_cast<i32>(std::max(ph, h))};
 }
 
 TSdlViewport TSdlViewport::For(const TRect& shown, TSize area) {

@@ -16,9 +16,11 @@ struct TSdlViewport {
     // The whole scale drawn before smoothing; the picture's own scale when that is whole.
     i32 Whole = 1;
 
-    // The largest whole scale at which the shown size fits in the area; never below 1, so a
-    // screen smaller than the shown part still opens a window that shows it, at 1.
-    static i32 FitScale(TSize shown, TSize area);
+    // The window a shown part of this size opens in, in an area of the screen: the largest
+    // whole scale that fits where a scale of 2 does, otherwise the largest size with the shown
+    // part's proportions that fits; never below the shown size, so a screen smaller than the
+    // shown part still opens a window that shows it, at 1.
+    static TSize FitWindow(TSize shown, TSize area);
     // The viewport for a drawable area of this size.
     static TSdlViewport For(const TRect& shown, TSize area);
 

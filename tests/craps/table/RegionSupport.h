@@ -30,7 +30,10 @@ public:
         Clicks.push_back({region.GetCode(), region.GetKind(), -1});
         return true;
     }
+    bool ClicksWait() const override { return Waiting; }
     std::vector<TClick> Clicks;
+    // As the rounds are before their first betting state.
+    bool Waiting = false;
 };
 
 class TRegionLord : public TC1GameLord {

@@ -4,6 +4,7 @@
 
 #include "casino/CasButton.h"
 #include "casino/CasMessageDisplay.h"
+#include "craps/table/RoundStates.h"
 #include "engine/media/Anm.h"
 #include "engine/media/CursorMgr.h"
 #include "engine/media/MediaServices.h"
@@ -77,6 +78,39 @@ TEST_F(Regions, EventsBeforeTheRoundStatesExistAreTakenAndIgnored) {
     Mouse(JEK_LBUTTONDOWN, 300, 400);
     EXPECT_EQ(Board(), 1);
     EXPECT_TRUE(Rounds.Clicks.empty());
+}
+
+TEST_F(Regions, BeforeBettingClicksWaitAndReachTheRoundsInTheOrderMadeOnceBettingBegins) {
+    Rounds.Waiting = true;
+    for (const TPoint p : {TPoint{300, 400}, TPoint{260, 465}, TPoint{300, 350}}) {
+        Mouse(JEK_LBUTTONDOWN, p.x, p.y);
+        Mouse(JEK_LBUTTONUP, p.x, p.y);
+    }
+    // The presses go on (they only take the mouse); the clicks wait.
+    const std::vector<TClick> presses = {
+        {22, JEK_LBUTTONDOWN, 0}, {20, JEK_LBUTTONDOWN, -1}, {26, JEK_LBUTTONDOWN, 4}};
+    EXPECT_EQ(Rounds.Clicks, presses);
+    Table->Tick(Table->GetOwnerTick() + 1);
+    EXPECT_EQ(Rounds.Clicks, presses);
+    // One a frame once the rounds bet.
+    Rounds.Waiting = false;
+    Rounds.Clicks.clear();
+    for (int frame = 1; frame <= 4; ++frame)
+        Table->Tick(Table->GetOwnerTick() + frame);
+    EXPECT_EQ(Rounds.Clicks,
+              (std::vector<TClick>{
+                  {22, JEK_LBUTTONUP, 0}, {20, JEK_LBUTTONUP, -1}, {26, JEK_LBUTTONUP, 4}}));
+}
+
+TEST(RoundRoot, WaitsForClicksUntilItsFirstBettingState) {
+    TCLordMainState root(nullptr);
+    EXPECT_TRUE(root.ClicksWait());
+    root.CreateSubState(0);
+    EXPECT_TRUE(root.ClicksWait());
+    root.CreateSubState(1);
+    EXPECT_FALSE(root.ClicksWait());
+    root.CreateSubState(3);
+    EXPECT_FALSE(root.ClicksWait());
 }
 
 TEST_F(Regions, NoTypedKeyPutsABetDownAndTabReachesTheSeatArea) {

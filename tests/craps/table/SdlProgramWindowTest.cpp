@@ -1,5 +1,5 @@
-// The real program's window at the sizes a player gives it: it opens at the largest whole scale
-// that fits the screen, goes full-screen and back by F11 and Alt+Enter, takes any size, and a
+// The real program's window at the sizes a player gives it: it opens at the size that fits the
+// screen, goes full-screen and back by F11 and Alt+Enter, takes any size, and a
 // click on the pass line lands on the pass line at each; the size is kept for the next run.
 // Skips where there is no display; scripts/check runs it under Xvfb on a 1920 x 1080 screen.
 #include "SdlProgramSupport.h"
@@ -56,7 +56,7 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
     SDL_Rect display{};
     ASSERT_EQ(SDL_GetDisplayBounds(0, &display), 0);
-    const i32 fitting = TSdlViewport::FitScale(FrameArea.Size(), {usable.w, usable.h});
+    const TSize fitting = TSdlViewport::FitWindow(FrameArea.Size(), {usable.w, usable.h});
 
     TDesktop::Get().Reset();
     TDesktop::Get().AttachBackend(Sdl.get());
@@ -124,15 +124,12 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
             }
             break;
         case Chip:
-            // A click while the table is still busy with its opening is dropped: the chip is
-            // clicked again until it is in hand.
+            // A click while the dealer still greets the players is held: the chip goes into the
+            // hand once betting begins.
             if (Lord()->GetBetInHand().GetValue() > 0.0 && waited(300)) {
                 bankrollBefore = Lord()->GetBankroll(0);
                 clickPassLine("windowed");
                 next(Windowed);
-            } else if (Lord()->GetBetInHand().GetValue() <= 0.0 && waited(1500)) {
-                Click(FiveDollarChip);
-                next(Chip);
             }
             break;
         case Windowed:
@@ -211,12 +208,13 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
                     s.View.Picture.Height() == s.Window.cy);
         EXPECT_EQ(s.Arrived, PassLine);
     }
-    // Opened at a whole scale that fits the screen's usable area: the largest, where no
-    // window manager's decorations take some of it.
-    const i32 opened = std::max(1, seen[0].Window.cx / 640);
-    EXPECT_EQ(seen[0].Window, TSize(640 * opened, 499 * opened));
-    EXPECT_LE(opened, fitting);
-    EXPECT_TRUE(seen[0].View.IsWhole());
+    // Opened to fit the screen's usable area: the size worked out for it, where no window
+    // manager's decorations take some of it, and filled by the picture.
+    const TSize opened = seen[0].Window;
+    EXPECT_LE(opened.cx, fitting.cx);
+    EXPECT_LE(opened.cy, fitting.cy);
+    EXPECT_EQ(seen[0].View.Picture, (TRect{0, 0, opened.cx, opened.cy}));
+    EXPECT_EQ(seen[0].View.IsWhole(), fitting.cx >= 2 * FrameArea.Width());
     EXPECT_FALSE(seen[0].Full);
     EXPECT_TRUE(seen[1].Full);
     EXPECT_FALSE(seen[2].Full);
@@ -225,12 +223,12 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     // The title card's frame is shorter than the table's (its menu bar takes rows of its client
     // area): the window keeps its size, and the card is drawn at the table's scale.
     EXPECT_EQ(introWindow, seen[0].Window);
-    EXPECT_TRUE(introView.IsWhole());
+    EXPECT_EQ(introView.IsWhole(), seen[0].View.IsWhole());
     EXPECT_EQ(introView.Whole, seen[0].View.Whole);
     if (RequireDisplay()) {
         // scripts/check's screen: twice the frame in a window, full-screen between two bars.
         EXPECT_EQ(opened, fitting);
-        EXPECT_EQ(seen[0].Window, TSize(1280, 998));
+        EXPECT_EQ(opened, TSize(1280, 998));
         EXPECT_EQ(seen[1].Window, TSize(display.w, display.h));
         EXPECT_EQ(seen[1].View.Picture, (TRect{267, 0, 1652, 1080}));
         EXPECT_EQ(seen[3].View.Picture, (TRect{2, 0, 999, 777}));

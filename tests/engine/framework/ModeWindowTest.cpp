@@ -1,7 +1,7 @@
 // The mode window: the order of activation, deactivation and a frame's steps, the frame at
-// which "now" begins, the input and frame gates, a mode state that ends, timer messages inside
-// a dialog, the timer's rest between frames, the hover poke, the detail level, and a mode that
-// cannot be set up.
+// which "now" begins, the input and frame gates (from the third frame, or from the first), a mode
+// state that ends, timer messages inside a dialog, the timer's rest between frames, the hover poke,
+// the detail level, and a mode that cannot be set up.
 #include "AppFixture.h"
 
 #include "../foundation/FileMgrFixture.h"
@@ -20,6 +20,8 @@ namespace {
 std::vector<std::string> Log;
 // How the next window's mode states behave.
 bool StatesEnd = false;
+// The next window takes clicks and keys from its first frame.
+bool FirstFrameInput = false;
 std::function<bool()> IdleHook;
 
 // Notes the clicks and keys it takes; may end at once.
@@ -28,6 +30,7 @@ public:
     explicit TRecState(TModeWindowApi* window) : TModeState(window) {}
     void Enter() override { StatesEnd ? TState::Enter() : TModeState::Enter(); }
     bool OnMouseEvent1(u32, const TPoint&) override { return Log.push_back("click"), true; }
+    bool OnMouseEvent2(u32, const TPoint&) override { return Log.push_back("up"), true; }
     bool OnChar(u32 key, u32, u32) override { return Log.push_back({'k', char(key)}), true; }
     bool OnIdle() override { return IdleHook && IdleHook(); }
 };
@@ -79,6 +82,7 @@ public:
     void UpdateStates(u32) override { Note("update"), UseSkitNow(0, 0, 0); }
     bool UseSprite(i16, i16, u32 key) override { return Keys.push_back(key), false; }
     bool UseSkit(i16, i16, i16, u32 key) override { return Keys.push_back(key), false; }
+    bool TakesInputFromFirstFrame() const override { return FirstFrameInput; }
 
     void Note(const std::string& step) {
         if (Tracing)
@@ -103,6 +107,7 @@ protected:
     ModeWindowTest() {
         Log.clear();
         StatesEnd = false;
+        FirstFrameInput = false;
         IdleHook = nullptr;
         MakeFrame = [](TJorpApp* app) { return new TOrderFrame(app); };
     }
@@ -199,7 +204,7 @@ TEST_F(ModeWindowTest, InputCountsFromTheThirdFrameAndFramesStopWhileGated) {
         Backend().Type('x');
         App->PumpWaitingMessages();
     }
-    EXPECT_EQ(Log, (std::vector<std::string>{"click", "kx"}));
+    EXPECT_EQ(Log, (std::vector<std::string>{"click", "up", "kx"}));
 
     const std::pair<std::function<void()>, std::function<void()>> gates[] = {
         {[&] { Window().SetPaused(true); }, [&] { Window().Resume(); }},
@@ -220,6 +225,29 @@ TEST_F(ModeWindowTest, InputCountsFromTheThirdFrameAndFramesStopWhileGated) {
     Log.clear();
     Window().SendMessage(WM_TIMER, JorpModeTimerId, 0);
     EXPECT_TRUE(Log.empty());
+}
+
+TEST_F(ModeWindowTest, AWindowThatTakesInputFromItsFirstFrameLetsGoOnlyWhatCameBefore) {
+    FirstFrameInput = true;
+    StartGame();
+    Window().Tracing = false;
+    Log.clear();
+    const TPoint centre = TDesktop::Get().ClientToScreen(&Window(), {100, 100});
+    RunToFrame(0);
+    Backend().MouseButton(centre, TMouseButton::Left, true);
+    Backend().Type('a');
+    App->PumpWaitingMessages();
+    EXPECT_TRUE(Log.empty());
+    // The press made before the first frame is let go by a release the window does not take.
+    RunToFrame(1);
+    Backend().MouseButton(centre, TMouseButton::Left, false);
+    App->PumpWaitingMessages();
+    EXPECT_TRUE(Log.empty());
+    Backend().Click(centre);
+    Backend().Type('b');
+    App->PumpWaitingMessages();
+    EXPECT_EQ(Counter(), 1U);
+    EXPECT_EQ(Log, (std::vector<std::string>{"click", "up", "kb"}));
 }
 
 TEST_F(ModeWindowTest, AModeStateThatEndsIsReplacedAtOnceAndWarnedAboutOnce) {
@@ -272,7 +300,7 @@ TEST_F(ModeWindowTest, BetweenFramesTheTimerRestsAndInputIsSteppedOnAtOnce) {
     const u64 clickAt = Backend().Now() + 60;
     Backend().At(clickAt, [&] { Backend().Click(centre); });
     App->RunFor(100);
-    EXPECT_EQ(Log, (std::vector<std::string>{"click"}));
+    EXPECT_EQ(Log, (std::vector<std::string>{"click", "up"}));
     EXPECT_EQ(Window().StepTimes, (std::vector<u64>{clickAt}));
 }
 

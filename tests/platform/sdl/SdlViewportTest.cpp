@@ -117,18 +117,38 @@ TEST(SdlViewportTest, APictureSmallerThanTheDesktopSkipsPixelsButStaysNearThem) 
     EXPECT_EQ(exact, 480);
 }
 
-TEST(SdlViewportTest, TheWindowOpensAtTheLargestWholeScaleThatFits) {
+TEST(SdlViewportTest, TheWindowOpensAtAWholeScaleFromTwoUpAndFillsASmallerScreenInProportion) {
     struct TCase {
         TSize Usable;
-        i32 Scale;
+        TSize Window;
     };
     const TCase cases[] = {
-        {{1920, 1050}, 2}, {{1366, 728}, 1},  {{1280, 998}, 2}, {{1280, 997}, 1},
-        {{3840, 2110}, 4}, {{2560, 1400}, 2}, {{640, 480}, 1},  {{0, 0}, 1},
+        // Twice the frame fits: the largest whole scale, as the window always opened.
+        {{1920, 1050}, {1280, 998}},
+        {{1920, 1080}, {1280, 998}},
+        {{1280, 998}, {1280, 998}},
+        {{2560, 1400}, {1280, 998}},
+        {{3840, 2110}, {2560, 1996}},
+        // 1366 x 768 and 1280 x 720 screens less a panel and a title bar: as tall as they
+        // allow, in the frame's proportions; one row short of twice is no longer once.
+        {{1366, 728}, {934, 728}},
+        {{1366, 700}, {898, 700}},
+        {{1280, 690}, {885, 690}},
+        {{1280, 650}, {834, 650}},
+        {{1280, 997}, {1279, 997}},
+        // Narrower than the frame's proportions: the width sets the size.
+        {{900, 1000}, {900, 702}},
+        // Smaller than the frame itself: once, never less.
+        {{640, 480}, {640, 499}},
+        {{0, 0}, {640, 499}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(Name(c.Usable));
-        EXPECT_EQ(TSdlViewport::FitScale(FrameShown.Size(), c.Usable), c.Scale);
+        const TSize window = TSdlViewport::FitWindow(FrameShown.Size(), c.Usable);
+        EXPECT_EQ(window, c.Window);
+        // The picture fills the window it opens: no bars.
+        const TSdlViewport view = TSdlViewport::For(FrameShown, window);
+        EXPECT_EQ(view.Picture, (TRect{0, 0, window.cx, window.cy}));
     }
 }
 
