@@ -16,7 +16,11 @@ namespace {
 
 class ForfeitProgram : public PlayedTable, public ::testing::WithParamInterface<bool> {
 protected:
-    ForfeitProgram() { Build(); }
+    ForfeitProgram() {
+        Build();
+        // The question is this test's to answer.
+        Boxes.AnswerLeaving = false;
+    }
     void SetUp() override { TQuitSignals::Install(); }
     void TearDown() override { TQuitSignals::Uninstall(); }
 
