@@ -5,6 +5,7 @@
 #include "RoundDriver.h"
 
 #include "casino/CasinoPlayerData.h"
+#include "casino/GamblerDialog.h"
 #include "casino/LeaveTableAsk.h"
 #include "craps/table/MoneyLedger.h"
 #include "platform/framework/ResourceRegistry.h"
@@ -238,6 +239,22 @@ TEST_F(LeaveBox, OneGamblersBoxNamesHisBetsAlone) {
     const std::string ann = LeftBetsText(Lord(), {1});
     EXPECT_NE(ann.find("Ann: $10 on the Don't Pass, $25.50 on the Come 6\n"), std::string::npos);
     EXPECT_EQ(ann.find("Joe"), std::string::npos);
+}
+
+// The gambler list asks before one gambler gets up, about his bets alone, and only when the
+// table would let him go (a refusal has a box of its own).
+TEST_F(LeaveBox, TheGamblerListAsksAboutTheLeavingGamblersOwnBets) {
+    TGamblerDialog list(nullptr, IDD_GAMBLER, *Mgr, 0);
+    Boxes.QueueAnswer(IDNO);
+    EXPECT_FALSE(list.AgreesToLeave(1));
+    ASSERT_EQ(Boxes.Boxes.size(), 1U);
+    EXPECT_NE(Boxes.Boxes[0].Text.find("\nAnn: $10 on the Don't Pass, $25.50 on the Come 6\n"),
+              std::string::npos);
+    EXPECT_EQ(Boxes.Boxes[0].Text.find("Joe"), std::string::npos);
+    EXPECT_TRUE(list.AgreesToLeave(2));
+    Lord().PlayersChangeable = 0;
+    EXPECT_TRUE(list.AgreesToLeave(0));
+    EXPECT_EQ(Boxes.Boxes.size(), 1U);
 }
 
 } // namespace forfeit_test
