@@ -6,7 +6,6 @@
 
 #include "casino/CasinoPlayerData.h"
 #include "casino/GamblerDialog.h"
-#include "casino/LeaveTableAsk.h"
 #include "craps/table/MoneyLedger.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "resources/Resources.h"
@@ -231,14 +230,6 @@ TEST_F(LeaveBox, YesLetsTheTableCloseAndNothingLeftAsksNothing) {
         Lord().UpdateSeat(seat);
     EXPECT_TRUE(CrapsWindow->CanClose());
     EXPECT_EQ(Boxes.Boxes.size(), 2U);
-}
-
-// The gambler who gets up alone is told of his own bets only.
-TEST_F(LeaveBox, OneGamblersBoxNamesHisBetsAlone) {
-    EXPECT_EQ(LeftBetsText(Lord(), {2}), "");
-    const std::string ann = LeftBetsText(Lord(), {1});
-    EXPECT_NE(ann.find("Ann: $10 on the Don't Pass, $25.50 on the Come 6\n"), std::string::npos);
-    EXPECT_EQ(ann.find("Joe"), std::string::npos);
 }
 
 // The gambler list asks before one gambler gets up, about his bets alone, and only when the
