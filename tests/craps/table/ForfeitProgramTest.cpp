@@ -62,9 +62,10 @@ protected:
             std::ifstream in(entry.path(), std::ios::binary);
             const std::string bytes{std::istreambuf_iterator<char>(in), {}};
             EXPECT_GE(bytes.size(), 231 + TCasinoPlayerData::EncodedSize);
-            if (bytes.size() >= 231 + TCasinoPlayerData::EncodedSize)
+            if (bytes.size() >= 231 + TCasinoPlayerData::EncodedSize) {
                 EXPECT_TRUE(joe.Decode(reinterpret_cast<const u8*>(bytes.data()) + 231,
                                        TCasinoPlayerData::EncodedSize));
+            }
         }
         return joe;
     }
@@ -108,8 +109,9 @@ TEST_P(ForfeitProgram, TheLineBetLeftIsAskedAboutOnceAndCountedLost) {
         return true;
     };
     EXPECT_EQ(Play(120'000), 0);
-    if (!yes)
+    if (!yes) {
         EXPECT_TRUE(SawNo) << "after No the table did not go on with the bet standing";
+    }
     ASSERT_EQ(Boxes.Boxes.size(), 1U);
     EXPECT_EQ(Boxes.Boxes[0].Caption, "Bets Left on the Table");
     EXPECT_NE(Boxes.Boxes[0].Text.find("Joe Gambler: $100 on the Pass Line\n"), std::string::npos)
