@@ -85,3 +85,9 @@ i16 TCasinoGameLord::TestSkitCondition(u16) {
 
 void TCasinoGameLord::SelectSeat(i16) {}
 void TCasinoGameLord::DoGameCommand() {}
+
+void TCasinoGameLord::SettleBeforeLeaving() {}
+
+std::vector<TLeftBet> TCasinoGameLord::BetsLeftBehind(i16) const {
+    return {};
+}

@@ -6,7 +6,16 @@
 #include "engine/foundation/Money.h"
 #include "engine/framework/GameLord.h"
 
+#include <string>
+#include <vector>
+
 class TPlayer;
+
+// A bet a gambler would leave to the house by getting up now: where it stands, and its stake.
+struct TLeftBet {
+    std::string Spot;
+    TMoney Stake;
+};
 
 // A seat is an entry of the owning mode window's seat table; it is occupied while its player
 // is bound to a gambler's record. The record is looked up on every call, never kept: a seat
@@ -47,6 +56,11 @@ public:
     virtual i16 TestSkitCondition(u16 condition);
     virtual void SelectSeat(i16 seat);
     virtual void DoGameCommand();
+    // Readies the table for gamblers getting up (nothing in the base).
+    virtual void SettleBeforeLeaving();
+    // The seat's bets that may not be taken down, which its gambler leaves to the house by
+    // getting up now, in table order; none in the base.
+    virtual std::vector<TLeftBet> BetsLeftBehind(i16 seat) const;
 
     u16 GetGameCode() const { return GameCode; }
     TMoney GetUnit() const { return Unit; }

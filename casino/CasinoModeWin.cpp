@@ -4,11 +4,13 @@
 
 #include "casino/CasinoGameLord.h"
 #include "casino/CasinoMenuEnable.h"
+#include "casino/LeaveTableAsk.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/MediaFaces.h"
 #include "engine/framework/ModePause.h"
 #include "engine/framework/PlayerMgr.h"
 #include "platform/framework/menus/CommandEnabler.h"
+#include "platform/framework/window/Desktop.h"
 #include "resources/Resources.h"
 
 DEFINE_RESPONSE_TABLE1(TCasinoModeWin, TJorpModeWindow)
@@ -33,6 +35,17 @@ void TCasinoModeWin::UpdateGameObjects() {
         if (seat != nullptr)
             seat->Update();
     TJorpModeWindow::UpdateGameObjects();
+}
+
+bool TCasinoModeWin::CanClose() {
+    if (!TJorpModeWindow::CanClose())
+        return false;
+    TCasinoGameLord* lord = GetCasinoLord();
+    if (lord == nullptr || TDesktop::Get().IsQuitSignalled())
+        return true;
+    lord->SettleBeforeLeaving();
+    TModePause paused(this);
+    return AgreesToLeaveBets(this, *lord, {0, 1, 2});
 }
 
 i32 TCasinoModeWin::TestSkitCondition(u16 condition) {

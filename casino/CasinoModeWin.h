@@ -19,6 +19,10 @@ public:
     ~TCasinoModeWin() override;
 
     void UpdateGameObjects() override;
+    // Before the table is closed (the program's exit, the window's close, a mode switch), a
+    // roll in flight is played out and the player asked whether to leave bets that may not be
+    // taken down to the house; a quit signal asks nothing.
+    bool CanClose() override;
     // The lord's answer; 0 without one.
     i32 TestSkitCondition(u16 condition) override;
     // A mode without its casino lord or with an empty seat ends the program.

@@ -5,11 +5,15 @@
 #include "GamblerDeleteDialog.h"
 #include "GamblerMsgDlg.h"
 
+#include "casino/CasinoGameLord.h"
+#include "casino/CasinoModeWin.h"
+#include "casino/LeaveTableAsk.h"
 #include "resources/Resources.h"
 
 #include "engine/framework/DialogPlacement.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgr.h"
+#include "engine/framework/PlayerMgrOwner.h"
 
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ListBox.h"
@@ -87,12 +91,25 @@ void TGamblerDialog::CmActivate() {
     if (record < 0)
         return;
     if (Mgr.IsActive(record)) {
+        if (!AgreesToLeave(record))
+            return;
         if (!Mgr.DeactivatePlayer(record))
             ShowGamblerMsg(this, GamblerString(203), GamblerString(205));
     } else if (!Mgr.ActivatePlayer(record, 0)) {
         ShowGamblerMsg(this, GamblerString(202), GamblerString(204));
     }
     RefreshList();
+}
+
+// Asked only when the table would let him go: a refusal has a box of its own.
+bool TGamblerDialog::AgreesToLeave(i16 record) {
+    TPlayerMgrOwner* owner = Mgr.GetOwner();
+    const auto* window =
+        dynamic_cast<TCasinoModeWin*>(owner != nullptr ? owner->GetCurrentModeWindow() : nullptr);
+    const TCasinoGameLord* lord = window != nullptr ? window->GetCasinoLord() : nullptr;
+    if (lord == nullptr || !Mgr.CanChangePlayers())
+        return true;
+    return AgreesToLeaveBets(this, *lord, {Mgr.GetSeatOf(record)});
 }
 
 void TGamblerDialog::CmCreate() {

@@ -27,6 +27,9 @@ public:
     // must never leave the table without a gambler.
     void CmDone();
     void CmActivate();
+    // Before the record's gambler gets up: false when he would leave bets to the house and
+    // the player says No.
+    bool AgreesToLeave(i16 record);
     void CmCreate();
     void CmDelete();
     void CmHelp();

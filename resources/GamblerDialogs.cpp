@@ -23,6 +23,10 @@ constexpr TStringResource GamblerStrings[] = {
     {209, "You have entered a name that is already being used by another gambler. Please enter a "
           "new and unique name."},
     {210, "Unknown error creating player"},
+    {211, "Bets Left on the Table"},
+    {212, "These bets may not be taken down until the dice decide them. Leave now and the house "
+          "keeps them:"},
+    {213, "Leave the table anyway?"},
 };
 
 TDialogItemTemplate Control(const char* cls, int id, const char* text, u32 style, i16 x, i16 y,

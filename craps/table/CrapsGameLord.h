@@ -59,6 +59,13 @@ public:
     void Tick(u32 tick) override;
     void SetupSeat(i16 seat) override;
     void UpdateSeat(i16 seat) override;
+    // A roll whose dice are chosen is played out first, as leaving the table would.
+    void SettleBeforeLeaving() override;
+    // The line bets once a point is on, and the come and don't-come stakes on their numbers;
+    // nothing while a roll is under way, as the table is then left with every bet in place.
+    std::vector<TLeftBet> BetsLeftBehind(i16 seat) const override;
+    // The stake of the seat on the spot that a take-down would leave there.
+    TMoney StakeLeftBehind(i16 spot, i16 seat) const;
     void SelectSeat(i16 seat) override;
 
     // Appended virtual operations; the table's own lord fills them.
@@ -92,6 +99,9 @@ public:
     // Each decided bet of the roll into its gambler's session; called before anything is
     // settled.
     void RecordRollStatistics();
+    // What the seat still has on the table after its take-down, into its gambler's session
+    // as bets lost; called before the house takes it.
+    void RecordForfeits(i16 seat);
     bool SetPoint();
     // The dealer's place-mark skit chosen for the start tick: its duration, and the tick within
     // it at which the puck lands on the point (left as it was without a box-number point).

@@ -102,8 +102,9 @@ void TCasinoCGameLord::UpdateSeat(i16 seat) {
             if (Ledger != nullptr && given != TMoney())
                 Ledger->TookDown(index, seat, given);
         }
-    // What may not come down stays with the house; the spot's own forfeit clears every part
-    // the seat had on it, odds included.
+    // What may not come down stays with the house, and counts in his statistics as lost; the
+    // spot's own forfeit clears every part the seat had on it, odds included.
+    RecordForfeits(seat);
     for (i16 index = 0; index < SpotCount; ++index) {
         TCBetSpot* spot = BetSpots[static_cast<size_t>(index)];
         if (spot == nullptr)

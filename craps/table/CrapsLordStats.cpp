@@ -92,6 +92,64 @@ struct TRoll {
     i16 Sum;
 };
 
+// How a decided bet came out: what was bet, and on a win what the stake and the odds net.
+struct TOutcome {
+    bool Won = false;
+    TMoney Stake;
+    TMoney Odds;
+    TMoney Win;
+    TMoney StakeNet;
+    TMoney OddsNet;
+};
+
+// The rows of a spot's kind, for the seat's bet on it.
+TKindRows RowsOfSpot(const TCBetSpot& spot, i16 index, i16 seat) {
+    const i32 kind = spot.GetBetKind();
+    return kind == 13   ? BuyPlaceRows(spot, index, seat)
+           : kind == 14 ? LayRows(index)
+                        : RowsOfKind(kind);
+}
+
+// One decided bet into the session: the counts, the amounts, the kind's rows, the house-edge
+// counter and the side's totals; the shoot's own fields only when a roll of the shoot decided
+// it.
+void RecordOutcome(TCCSession& s, const TKindRows& rows, const TOutcome& o, bool inShoot) {
+    const bool won = o.Won;
+    const TMoney bet = o.Stake + o.Odds;
+    const bool oddsCount = rows.Odds != NoRow && o.Odds.WholeDollars() != 0;
+    for (int n = oddsCount ? 2 : 1; n > 0; --n) {
+        Count(won ? s.BetsWon : s.BetsLost);
+        Count(s.BetsDecided);
+    }
+    s.TotalBet += bet;
+    if (won)
+        s.TotalWon += o.Win;
+    else
+        s.TotalLost += bet;
+
+    s.BetByRow[static_cast<size_t>(rows.Stake)] += o.Stake;
+    s.NetByRow[static_cast<size_t>(rows.Stake)] += won ? o.StakeNet : -o.Stake;
+    if (rows.Odds != NoRow) {
+        s.BetByRow[static_cast<size_t>(rows.Odds)] += o.Odds;
+        s.NetByRow[static_cast<size_t>(rows.Odds)] += won ? o.OddsNet : -o.Odds;
+    }
+    u16& edge = rows.High ? s.HighPercentageBets : s.LowPercentageBets;
+    Count(edge);
+    if (rows.Odds != NoRow && o.Odds > TMoney())
+        Count(edge);
+
+    if (rows.Side == ESide::None)
+        return;
+    const bool right = rows.Side == ESide::Right;
+    (right ? s.RightTotalBet : s.WrongTotalBet) += bet;
+    const TMoney net = won ? o.Win : -bet;
+    (right ? s.RightNet : s.WrongNet) += net;
+    if (!inShoot)
+        return;
+    (right ? s.RightThisShoot : s.WrongThisShoot) = 1;
+    (right ? s.RightShootNet : s.WrongShootNet) += net;
+}
+
 // One seat's bet on one spot, asked before the roll settles anything; nothing when the roll
 // leaves it standing.
 void RecordBet(TCCSession& s, TCBetSpot& spot, i16 index, i16 seat, const TCrapsBetOptions& options,
@@ -100,58 +158,24 @@ void RecordBet(TCCSession& s, TCBetSpot& spot, i16 index, i16 seat, const TCraps
     if (!won && !spot.TestLose(roll.Die1, roll.Die2, roll.Point, roll.ComeOut, options))
         return;
     const i32 kind = spot.GetBetKind();
-    const TKindRows rows = kind == 13   ? BuyPlaceRows(spot, index, seat)
-                           : kind == 14 ? LayRows(index)
-                                        : RowsOfKind(kind);
-    const TMoney stake = spot.GetAmount(seat);
-    TMoney odds = spot.GetOddsAmount(seat);
-    TMoney win = won ? spot.GetWinAmount(seat, roll.Sum) : TMoney();
+    const TKindRows rows = RowsOfSpot(spot, index, seat);
+    TOutcome o{won, spot.GetAmount(seat), spot.GetOddsAmount(seat), TMoney(), TMoney(), TMoney()};
+    if (won)
+        o.Win = spot.GetWinAmount(seat, roll.Sum);
     // Come-out odds the gambler keeps off go back to him before the roll is settled: the
     // stake alone is decided.
     const bool oddsOff = (kind == 5 && options[OptionComeOddsOnComeOut] == 0) ||
                          (kind == 6 && options[OptionDontComeOddsOnComeOut] == 0);
-    if (roll.ComeOut != 0 && oddsOff && odds != TMoney()) {
+    if (roll.ComeOut != 0 && oddsOff && o.Odds != TMoney()) {
         if (won)
-            win -= spot.OddsWin(odds, roll.Sum);
-        odds = TMoney();
+            o.Win -= spot.OddsWin(o.Odds, roll.Sum);
+        o.Odds = TMoney();
     }
-    const TMoney bet = stake + odds;
-    const bool oddsCount = rows.Odds != NoRow && odds.WholeDollars() != 0;
-    for (int n = oddsCount ? 2 : 1; n > 0; --n) {
-        Count(won ? s.BetsWon : s.BetsLost);
-        Count(s.BetsDecided);
+    if (won) {
+        o.StakeNet = rows.NetsMultiple ? o.Stake * spot.GetPayoutMultiplier() : o.Win;
+        o.OddsNet = spot.OddsWin(o.Odds, roll.Sum);
     }
-    s.TotalBet += bet;
-    if (won)
-        s.TotalWon += win;
-    else
-        s.TotalLost += bet;
-
-    s.BetByRow[static_cast<size_t>(rows.Stake)] += stake;
-    TMoney& stakeNet = s.NetByRow[static_cast<size_t>(rows.Stake)];
-    if (!won)
-        stakeNet -= stake;
-    else if (rows.NetsMultiple)
-        stakeNet += stake * spot.GetPayoutMultiplier();
-    else
-        stakeNet += win;
-    if (rows.Odds != NoRow) {
-        s.BetByRow[static_cast<size_t>(rows.Odds)] += odds;
-        s.NetByRow[static_cast<size_t>(rows.Odds)] += won ? spot.OddsWin(odds, roll.Sum) : -odds;
-    }
-    u16& edge = rows.High ? s.HighPercentageBets : s.LowPercentageBets;
-    Count(edge);
-    if (rows.Odds != NoRow && odds > TMoney())
-        Count(edge);
-
-    if (rows.Side == ESide::None)
-        return;
-    const bool right = rows.Side == ESide::Right;
-    (right ? s.RightThisShoot : s.WrongThisShoot) = 1;
-    (right ? s.RightTotalBet : s.WrongTotalBet) += bet;
-    const TMoney net = won ? win : -bet;
-    (right ? s.RightNet : s.WrongNet) += net;
-    (right ? s.RightShootNet : s.WrongShootNet) += net;
+    RecordOutcome(s, rows, o, true);
 }
 
 } // namespace
@@ -176,5 +200,24 @@ void TCasinoCGameLord::RecordRollStatistics() {
             if (spot != nullptr && spot->HasAmount(seat))
                 RecordBet(session, *spot, index, seat, options, roll);
         }
+    });
+}
+
+// A gambler who gets up leaves what may not come down to the house: counted as a bet lost, as
+// the bankroll has lost it, but outside the shoot, which no roll decided.
+void TCasinoCGameLord::RecordForfeits(i16 seat) {
+    GetSeatRecord(seat).EditCurrentSession([&](TCCSession& session) {
+        bool any = false;
+        for (i16 index = 0; index < SpotCount; ++index) {
+            const TCBetSpot* spot = BetSpots[static_cast<size_t>(index)];
+            if (spot == nullptr || SeatMoney(*spot, seat) == TMoney())
+                continue;
+            const TOutcome lost{
+                false,   spot->GetAmount(seat), spot->GetOddsAmount(seat), TMoney(), TMoney(),
+                TMoney()};
+            RecordOutcome(session, RowsOfSpot(*spot, index, seat), lost, false);
+            any = true;
+        }
+        return any;
     });
 }

@@ -27,16 +27,17 @@ std::function<void(int)>& ExitHook() {
 } // namespace
 
 int DefaultMessageBoxAnswer(u32 flags) {
+    const bool second = (flags & MB_DEFBUTTON2) != 0;
     switch (flags & MB_TYPEMASK) {
     case MB_OKCANCEL:
-        return IDOK;
+        return second ? IDCANCEL : IDOK;
     case MB_ABORTRETRYIGNORE:
-        return IDABORT;
+        return second ? IDRETRY : IDABORT;
     case MB_YESNOCANCEL:
     case MB_YESNO:
-        return IDYES;
+        return second ? IDNO : IDYES;
     case MB_RETRYCANCEL:
-        return IDRETRY;
+        return second ? IDCANCEL : IDRETRY;
     default:
         return IDOK;
     }

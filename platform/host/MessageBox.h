@@ -23,6 +23,8 @@ constexpr u32 MB_ICONSTOP = MB_ICONHAND;
 constexpr u32 MB_ICONQUESTION = 0x0020;
 constexpr u32 MB_ICONEXCLAMATION = 0x0030;
 constexpr u32 MB_ICONINFORMATION = 0x0040;
+// The second button is the default: the one Enter presses and the answer when nobody chooses.
+constexpr u32 MB_DEFBUTTON2 = 0x0100;
 constexpr u32 MB_SYSTEMMODAL = 0x1000;
 constexpr u32 MB_TASKMODAL = 0x2000;
 
@@ -48,7 +50,8 @@ public:
     virtual int Show(const TMessageBoxRequest& request) = 0;
 };
 
-// The answer a box gives when nobody chooses: its first button.
+// The answer a box gives when nobody chooses: its default button, the first unless the flags
+// name the second.
 int DefaultMessageBoxAnswer(u32 flags);
 
 // Installs the presenter for the process; null puts back the console presenter, which

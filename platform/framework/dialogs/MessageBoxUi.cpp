@@ -59,11 +59,12 @@ public:
         t.Style = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME;
         t.Items.push_back(
             {"static", TextId, request.Text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX});
+        const int byDefault = DefaultMessageBoxAnswer(request.Flags);
         bool first = true;
         for (int answer : MessageBoxButtons(request.Flags)) {
             t.Items.push_back({"button", answer, ButtonText(answer),
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                                   (first ? BS_DEFPUSHBUTTON | WS_GROUP : BS_PUSHBUTTON)});
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | (first ? WS_GROUP : 0) |
+                                   (answer == byDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)});
             first = false;
         }
         return t;
@@ -72,6 +73,11 @@ public:
     void SetupWindow() override {
         TDialog::SetupWindow();
         Layout();
+        // Enter presses the button that has the focus, so a default that is not the first
+        // button starts with it.
+        if ((Request.Flags & MB_DEFBUTTON2) != 0)
+            if (HWND byDefault = GetDlgItem(DefaultMessageBoxAnswer(Request.Flags)))
+                FocusControl(byDefault);
     }
 
     LRESULT EvCommand(u32 id, HWND hWndCtl, u32 notifyCode) override {

@@ -91,6 +91,7 @@ void TDesktop::Reset() {
     QuitPosted = false;
     QuitCode = 0;
     ClosePending = false;
+    QuitSignalled = false;
     MainWindow = Focus = Active = LastActive = Capture = nullptr;
     SyncHost();
     AppActive = false;

@@ -80,6 +80,10 @@ public:
     void RequestClose() { ClosePending = true; }
     bool IsClosePending() const { return ClosePending; }
     void ClearCloseRequest() { ClosePending = false; }
+    // Once a quit signal has asked the program to end, for the rest of the run: the close it
+    // brings asks the player nothing.
+    void NoteQuitSignal() { QuitSignalled = true; }
+    bool IsQuitSignalled() const { return QuitSignalled; }
     // The next message without waiting: posted, then quit, then input, paint, timers.
     bool PeekMessage(MSG& msg);
     // Waits for input or the next timer, no longer than the deadline (a tick count).
@@ -213,6 +217,7 @@ private:
     bool QuitPosted = false;
     int QuitCode = 0;
     bool ClosePending = false;
+    bool QuitSignalled = false;
 
     HWND MainWindow = nullptr;
     // What the backend was last told; HostKnown false until it has been told an area.

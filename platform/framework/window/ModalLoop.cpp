@@ -165,8 +165,10 @@ void TModalLoop::TakeQuitSignal() {
     TDesktop& desktop = TDesktop::Get();
     if (!AnyOpen() && !desktop.IsWindow(desktop.GetMainWindow()))
         return;
-    if (TQuitSignals::Take())
+    if (TQuitSignals::Take()) {
+        desktop.NoteQuitSignal();
         desktop.RequestClose();
+    }
 }
 
 bool TModalLoop::DivertClose(const MSG& msg) {

@@ -214,7 +214,8 @@ private:
 
     TTempDir Dir;
     THeadlessSession Session;
-    TMessageBoxRecorder Boxes;
+    // The question before leaving bets to the house is answered Yes and kept apart.
+    TLeavingRecorder Boxes;
     TExitTrap Exits;
     TWaitCounter Waits;
     TSpeedRun Result;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "../../tools/databuild/TestDataSet.h"
+#include "LeavingRecorder.h"
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
@@ -85,6 +86,7 @@ protected:
 
     TTempDir Dir;
     THeadlessSession Session;
-    TMessageBoxRecorder Boxes;
+    // The question before leaving bets to the house is answered Yes and kept apart.
+    TLeavingRecorder Boxes;
     TExitTrap Exits;
 };

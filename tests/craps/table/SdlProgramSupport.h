@@ -2,6 +2,7 @@
 // send it, read back through the window's viewport.
 #pragma once
 
+#include "LeavingRecorder.h"
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsMenuEnable.h"
@@ -132,7 +133,8 @@ protected:
     }
 
     TTempDir Dir;
-    TMessageBoxRecorder Boxes;
+    // The question before leaving bets to the house is answered Yes and kept apart.
+    TLeavingRecorder Boxes;
     TExitTrap Exits;
     std::unique_ptr<TSdlBackend> Sdl;
 };

@@ -123,11 +123,17 @@ TEST_F(MessageBoxUiTest, BoxesWorkBeforeAnyApplicationOrWindowExists) {
         {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
         {MB_YESNO, VK_RETURN, IDYES},
         {MB_YESNO, 'N', IDNO},
+        // A second button named the default has the focus and Enter's answer.
+        {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
+        {MB_YESNO | MB_DEFBUTTON2, 'Y', IDYES},
         {MB_RETRYCANCEL | MB_ICONHAND | MB_SYSTEMMODAL, 'R', IDRETRY},
     };
     for (const Case& c : cases) {
         Fx.Backend().After(10, [&] {
-            Fx.Backend().Key(c.key, c.key == 'N' ? 'n' : c.key == 'R' ? 'r' : 0);
+            Fx.Backend().Key(c.key, c.key == 'N'   ? 'n'
+                                    : c.key == 'R' ? 'r'
+                                    : c.key == 'Y' ? 'y'
+                                                   : 0);
         });
         EXPECT_EQ(MessageBoxExA(nullptr, "Couldn't find CDRom File: x", "CD Rom Error", c.flags),
                   c.expected)
@@ -146,6 +152,7 @@ TEST_F(MessageBoxUiTest, ABoxNobodyCanAnswerEndsWithItsEscapeAnswer) {
     // Nothing is scripted: the headless desktop can never deliver input.
     EXPECT_EQ(MessageBoxExA(nullptr, "text", "Fatal Error", MB_OK), IDOK);
     EXPECT_EQ(MessageBoxExA(nullptr, "text", "Quit Mode ?", MB_YESNO), IDYES);
+    EXPECT_EQ(MessageBoxExA(nullptr, "text", "Leave?", MB_YESNO | MB_DEFBUTTON2), IDNO);
 }
 
 TEST(MessageBoxRecorded, ARecordedBoxAnswersAtOnceWithoutRunningTheLoop) {
