@@ -2,6 +2,8 @@
 // player's folder, and the request a second copy sends the first to come forward.
 #pragma once
 
+#include "Types.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -75,8 +77,12 @@ TLockHolder ParseLockHolder(std::string_view text);
 
 // Whether the process with this id on this host is a copy of this program run by this user.
 using TIsThisProgram = std::function<bool(long pid)>;
-// The same asked of the system.
-bool IsThisProgramOfThisUser(long pid);
+// Whether the kernel's list of locks (the text of /proc/locks) shows the process holding a
+// flock on the file with this inode: only the copy that took the lock does, whatever id a
+// file names.
+bool HoldsFlockOn(std::string_view locks, long pid, u64 inode);
+// The same asked of the system, for a process of this user.
+bool IsLockHolderOfThisUser(long pid, u64 inode);
 
 // Whom to ask: AskedForward means signal holder.Pid. A holder that names no host is taken to
 // be on this one, where the probe still has the last word.

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -115,6 +116,34 @@ INSTANTIATE_TEST_SUITE_P(
         TJudgeCase{"OldFileStranger", {77, ""}, false, TAnswer::NotAsked, true},
         TJudgeCase{"NoId", {0, "here"}, true, TAnswer::NotAsked, false}),
     [](const auto& test) { return std::string(test.param.Name); });
+
+TEST(InstanceLockTest, OnlyTheProcessHoldingTheLockFilesFlockIsItsHolder) {
+    const std::string locks = "1: POSIX  ADVISORY  WRITE 77 fe:00:555 0 EOF\n"
+                              "2: FLOCK  ADVISORY  WRITE 88 fe:00:555 0 EOF\n"
+                              "2: -> FLOCK  ADVISORY  WRITE 99 fe:00:555 0 EOF\n"
+                              "3: FLOCK  ADVISORY  WRITE 77 fe:00:5550 0 EOF\n"
+                              "4: FLOCK  ADVISORY  READ  7 08:01:555 0 EOF";
+    EXPECT_TRUE(HoldsFlockOn(locks, 88, 555));
+    // The last line, with no end of line after it, counts as well.
+    EXPECT_TRUE(HoldsFlockOn(locks, 7, 555));
+    // A record lock, a waiter, another file, another id: none holds this one.
+    EXPECT_FALSE(HoldsFlockOn(locks, 77, 555));
+    EXPECT_FALSE(HoldsFlockOn(locks, 99, 555));
+    EXPECT_FALSE(HoldsFlockOn(locks, 8, 555));
+    EXPECT_FALSE(HoldsFlockOn("", 88, 555));
+    EXPECT_FALSE(HoldsFlockOn("2: FLOCK", 88, 555));
+
+    // And as the system tells it: this process holds the file it locked; its parent does not.
+    TTempDir dir;
+    const std::string path = dir.Host("otcraps.lck").string();
+    TInstanceLock lock;
+    ASSERT_EQ(lock.Acquire(path), TInstanceLock::TResult::Acquired);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    const u64 inode = static_cast<u64>(st.st_ino);
+    EXPECT_TRUE(IsLockHolderOfThisUser(getpid(), inode));
+    EXPECT_FALSE(IsLockHolderOfThisUser(getppid(), inode));
+}
 
 TEST(InstanceLockTest, ALinkToNothingIsNoFileAndALinkToAFileIsFollowed) {
     TTempDir dir;
