@@ -26,7 +26,6 @@ struct TProgramRun {
     std::string Errors;
 };
 
-// A started child with its standard error on a pipe; no pid when it could not start.
 // How long a run may take from its start before it is taken for hung. Under the sanitizers,
 // six at once on eight cores, the slowest run (clicks over the whole layout) takes 4 s and a
 // dialog opened and closed 3 s; two cores of CI's take up to three times that. A hang is
@@ -42,14 +41,15 @@ struct TChildProgram {
     std::string Path;
     std::chrono::seconds Limit{0};
     std::chrono::steady_clock::time_point Deadline{};
-    // Set once its end has been taken (waitpid), as Status.
+    // Set once its end has been taken (waitpid), as Status: -1 when it could not be.
     bool Reaped = false;
     int Status = 0;
     bool Started() const { return Pid > 0; }
 };
 
 // Starts the program with args. Its environment is this process's, with each "NAME=value" of
-// set in place of that variable and each name in dropped taken out.
+// set in place of that variable and each name in dropped taken out. Waiting on it is given up
+// limit after its start.
 inline TChildProgram SpawnProgram(const std::string& path, std::vector<std::string> args,
                                   const std::vector<std::string>& set,
                                   const std::vector<std::string>& dropped = {},
