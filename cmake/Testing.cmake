@@ -5,8 +5,15 @@ option(OTCRAPS_TESTS_O1 "Compile the test programs' own files at -O1; the librar
 # budget. The slowest take about 20 s under the sanitizers on two cores.
 set(OTCRAPS_TEST_TIMEOUT 300)
 
+# A program of REAL_WINDOW tests opens windows on the display: two such tests at once would take
+# each other's input and focus, so they hold the display one at a time. Only such tests are in
+# such a program, so the rest of the suite runs on beside them.
 function(otcraps_add_tests name)
-  cmake_parse_arguments(ARG "" "COST" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "REAL_WINDOW" "COST" "SOURCES;LIBS" ${ARGN})
+  set(lock)
+  if(ARG_REAL_WINDOW)
+    set(lock RESOURCE_LOCK otcraps_display)
+  endif()
   # CTest starts the costliest tests first: a program whose tests take seconds each should not
   # be left for last, when only one core would still be busy.
   if(NOT ARG_COST)
@@ -28,5 +35,5 @@ function(otcraps_add_tests name)
   target_compile_definitions(${name} PRIVATE OTCRAPS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${name}."
     PROPERTIES ENVIRONMENT "OTCRAPS_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp" COST ${ARG_COST}
-    TIMEOUT ${OTCRAPS_TEST_TIMEOUT})
+    TIMEOUT ${OTCRAPS_TEST_TIMEOUT} ${lock})
 endfunction()

@@ -37,6 +37,13 @@ std::string ShortSourceProblem(const TJorpBaseFile& image, i64 held) {
 std::string CatalogueProblem(u32 size, u32 at, bool ranOut, const TDetBadRecord& bad) {
     if (bad.Found) {
         const std::string start = "Its list of files is damaged at byte " + std::to_string(bad.At);
+        if (bad.Kind == TDetBadRecord::CountPastEnd)
+            return "Its list of files ends at byte " + std::to_string(bad.End) + ", after " +
+                   std::to_string(bad.Read) + (bad.Read == 1 ? " entry" : " entries") + " of " +
+                   (bad.Name.empty() ? std::string("its top level") : "the folder " + bad.Name) +
+                   ", whose count at byte " + std::to_string(bad.At) + " says " +
+                   std::to_string(bad.Value) +
+                   ": the count is damaged, or the file is cut short there.";
         if (bad.Kind == TDetBadRecord::FileWithEntries)
             return start + ": the count there gives the file " + bad.Name + " " +
                    std::to_string(bad.Value) + (bad.Value == 1 ? " entry" : " entries") +

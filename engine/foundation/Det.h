@@ -17,14 +17,18 @@ constexpr u16 DET_LONGEST_NAME = 260;
 
 // The first node record read that cannot be right although it reads: a name that does not fit
 // its length field, or a file that claims entries below it. Either throws every field after it
-// out of step, so it explains a read that fails further on.
+// out of step, so it explains a read that fails further on. Also a count of entries the file
+// ends without, exactly where the next entry would start: no entry is cut, so the count may be
+// what is wrong, and is named.
 struct TDetBadRecord {
-    enum TKind { NameLength, FileWithEntries };
+    enum TKind { NameLength, FileWithEntries, CountPastEnd };
     bool Found = false;
     TKind Kind = NameLength;
     u32 At = 0;       // the length field or the count field, counted from the file's start
     i32 Value = 0;    // what that field says
-    std::string Name; // the file's name, for a file with entries
+    std::string Name; // the file's or the folder's name, for a count
+    i32 Read = 0;     // for a count past the end: the entries there were
+    u32 End = 0;      // and the byte the file ends at
 };
 
 // The body is one node record, the root, with all other nodes nested inside it:

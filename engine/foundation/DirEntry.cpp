@@ -80,8 +80,15 @@ bool TDirEntry::ReadAt(i32 depth) {
     // ends at the first short read instead of costing memory first.
     for (i16 i = 0; i < count; ++i) {
         auto child = std::make_unique<TDirEntry>(Catalogue);
-        if (!child->ReadAt(depth + 1))
+        const u32 childAt = det.GetReadCursor();
+        if (!child->ReadAt(depth + 1)) {
+            const TEmbeddedAddress left = det.GetReadPosition();
+            if (det.GetReadCursor() == childAt && det.RanOutOfBytes() &&
+                det.HasFlags(JOF_CURSOR_MODE) && !left.IsNull() && left.Size == 0)
+                det.NoteBadRecord(
+                    {true, TDetBadRecord::CountPastEnd, countAt, count, GetName(), i, childAt});
             return false;
+        }
         Children.push_back(std::move(child));
     }
     return true;

@@ -91,13 +91,20 @@ std::string JorpDataFileMissing(const std::string& name, const std::string& name
     return "Not found: " + where + (namedBy.empty() ? "" : ", " + namedBy);
 }
 
-void JorpDataFileMustNotBeOther(const std::string& name) {
+bool JorpDataFileIsNotAFile(const std::string& name) {
     const TJorpFileMgr* manager = TEngineContext::FileMgr;
     if (manager == nullptr)
+        return false;
+    const THostPathKind kind = PlaceOf(*manager, name).Kind;
+    return kind != THostPathKind::Missing && kind != THostPathKind::Regular;
+}
+
+void JorpDataFileMustNotBeOther(const std::string& name) {
+    const TJorpFileMgr* manager = TEngineContext::FileMgr;
+    if (manager == nullptr || !JorpDataFileIsNotAFile(name))
         return;
     const TDataFilePlace place = PlaceOf(*manager, name);
-    if (place.Kind != THostPathKind::Missing && place.Kind != THostPathKind::Regular)
-        JorpDamagedDataFile(place.Path, NotAFileProblem(place.Kind));
+    JorpDamagedDataFile(place.Path, NotAFileProblem(place.Kind));
 }
 
 std::string JorpDataFileShown(const std::string& name) {

@@ -18,6 +18,10 @@ bool JorpDataFileExists(const std::string& name, std::string* where = nullptr);
 // namedBy says.
 std::string JorpDataFileMissing(const std::string& name, const std::string& namedBy = "");
 
+// True when a folder, a FIFO or a device stands where the file (or the pack that holds it)
+// should be.
+bool JorpDataFileIsNotAFile(const std::string& name);
+
 // Ends the program with the damaged-data-file box when a folder, a FIFO or a device stands
 // where the file (or the pack that holds it) should be: it is there, so it is not missing,
 // and nothing the player can do while the game runs makes it readable.

@@ -152,15 +152,22 @@ void TJorpApp::OpenDataSet() {
     // for a CD that does not exist.
     std::vector<std::string> problems;
     const std::string catalogue = GetDetFileName();
+    bool catalogueNotAFile = false;
     if (!catalogue.empty()) {
-        if (JorpDataFileExists(catalogue) && FileMgr != nullptr)
+        if (JorpDataFileExists(catalogue) && FileMgr != nullptr) {
             FileMgr->OpenDet(catalogue);
-        else
+        } else {
             problems.push_back(JorpDataFileMissing(catalogue));
+            catalogueNotAFile = JorpDataFileIsNotAFile(catalogue);
+        }
     }
     const std::string gameFile = GetGameFileName();
     if (!gameFile.empty() && !JorpDataFileExists(gameFile)) {
-        problems.push_back(JorpDataFileMissing(gameFile));
+        // A catalogue that is there but is no file is the one fault: the game file it would
+        // list is lacking only because of it. A catalogue that is missing is told with it, as
+        // the game file may be missing too.
+        if (!catalogueNotAFile)
+            problems.push_back(JorpDataFileMissing(gameFile));
     } else {
         CreateGame();
         const bool named = !gameFile.empty();

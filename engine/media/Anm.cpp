@@ -2,6 +2,7 @@
 #include "engine/media/Anm.h"
 
 #include "engine/foundation/BaseFile.h"
+#include "engine/framework/DataFiles.h"
 #include "engine/media/AnmList.h"
 #include "engine/media/Bmp.h"
 #include "engine/media/JorpDC.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 TAnm::TAnm(TJorpOwner* owner, const TFileMode& mode, const TAnmData& frameData)
     : TGr(owner), Template(frameData), Current(frameData) {
@@ -101,7 +103,14 @@ bool TAnm::ReadBody() {
                        "Invalid file version read\nBAD THINGS, MAN.\n" + FileMode.Name.GetText(),
                        "Error - TAnm");
     if (HeaderMajor != 2) {
-        MessageBoxExA(nullptr, "Unknown anm file version", "Error - TAnm", MB_OK);
+        // An animation inside another object has no file of its own: the one it lies in is named.
+        std::string object = FileMode.Name.GetText();
+        if (!EmbeddedBase.IsNull() && EmbeddedBase.File != nullptr)
+            object = *EmbeddedBase.File;
+        MessageBoxExA(nullptr,
+                      "Unknown anm file version " + std::to_string(HeaderMajor) + ": " +
+                          JorpDataFileShown(object),
+                      "Error - TAnm", MB_OK);
         return false;
     }
     const TEmbeddedAddress bytes = ImageBytes();

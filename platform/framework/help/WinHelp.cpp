@@ -32,12 +32,15 @@ bool WinHelpA(HWND window, const char* path, u32 command, u32 data) {
     }
     std::string why = "it cannot be found";
     std::optional<THelpBook> book;
-    if (const auto host = TVirtualPaths::ToHost(path))
+    // The box names the file where the player can look for it: its place on this machine.
+    std::string shown = path;
+    if (const auto host = TVirtualPaths::ToHost(path)) {
+        shown = *host;
         book = ReadHelpFileAt(*host, &why);
+    }
     if (!book) {
-        MessageBoxExA(window,
-                      "The help file " + std::string(path) + " cannot be shown: " + why + ".",
-                      "Help", MB_OK | MB_ICONEXCLAMATION);
+        MessageBoxExA(window, "The help file " + shown + " cannot be shown: " + why + ".", "Help",
+                      MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     const int context = command == HELP_CONTEXT ? book->FindContext(data) : -1;

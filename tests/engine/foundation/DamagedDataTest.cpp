@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,20 @@ TEST_F(DamagedData, ACatalogueCutAnywhereEndsTheProgramWithOneBoxNamingIt) {
         ASSERT_TRUE(det.Save(nullptr));
     }
     const std::string bytes = Cd.ReadHostFile("whole.det");
+    // A cut where a record would start leaves no record cut: the count that promised it is
+    // named, since a whole file with a count too large ends the same way. The root's entries
+    // are the folder, holding the other file, then otcraps.g.
+    const auto recordOf = [&](const std::string& name) {
+        return bytes.find(name + std::string(1, '\0')) - 2;
+    };
+    const size_t folder = recordOf("f1glrd00\\");
+    const std::string rootCount = "its top level, whose count at byte 25 says 2";
+    const std::map<size_t, std::string> betweenRecords = {
+        {folder, "0 entries of " + rootCount},
+        {recordOf("f1glrd00.go"), "0 entries of the folder f1glrd00\\, whose count at byte " +
+                                      std::to_string(folder + 2 + 10 + 10) + " says 1"},
+        {recordOf("otcraps.g"), "1 entry of " + rootCount},
+    };
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         SCOPED_TRACE(cut);
         const std::string name = "cut" + std::to_string(cut);
@@ -151,9 +166,13 @@ TEST_F(DamagedData, ACatalogueCutAnywhereEndsTheProgramWithOneBoxNamingIt) {
         ASSERT_EQ(end.Boxes.size(), 1U);
         EXPECT_EQ(end.Boxes[0].Caption, "Fatal Error - Data File");
         const std::string where = cut < JORP_HEADER_SIZE ? "its header" : "its list of files";
-        EXPECT_EQ(end.Boxes[0].Text, "Damaged data file: d:\\" + name +
-                                         ".det\nIt is truncated: its " + std::to_string(cut) +
-                                         " bytes end inside " + where + ".\nAborting Program");
+        std::string problem =
+            "It is truncated: its " + std::to_string(cut) + " bytes end inside " + where + ".";
+        if (const auto between = betweenRecords.find(cut); between != betweenRecords.end())
+            problem = "Its list of files ends at byte " + std::to_string(cut) + ", after " +
+                      between->second + ": the count is damaged, or the file is cut short there.";
+        EXPECT_EQ(end.Boxes[0].Text,
+                  "Damaged data file: d:\\" + name + ".det\n" + problem + "\nAborting Program");
         // Nothing of it stays open to answer lookups.
         EXPECT_EQ(Manager->GetDetList()->GetCount(), 0);
     }
@@ -283,6 +302,48 @@ TEST_F(DamagedData, AWholeCatalogueWithABadLengthOrCountIsNotCalledTruncated) {
     }
     // Most flips stop the reading; a few (three) read to an end by chance.
     EXPECT_LE(openedAnyway, 4);
+}
+
+TEST_F(DamagedData, AWholeCatalogueWhoseCountPromisesMoreEntriesNamesTheCountNotACut) {
+    {
+        TDet det(0, TFileMode("whole", 0, 0));
+        ASSERT_NE(det.AddFile("otcraps.g", 50, 0), nullptr);
+        ASSERT_NE(det.AddFile("f1glrd00\\f1glrd00.go", 30, 50), nullptr);
+        ASSERT_TRUE(det.Save(nullptr));
+    }
+    const std::string bytes = Cd.ReadHostFile("whole.det");
+    const u32 size = static_cast<u32>(bytes.size());
+    // The root's count, and the folder's: the folder (first in order) then takes otcraps.g,
+    // the root's next entry, for its own, and the file ends one entry short of it.
+    const u32 folderCount = static_cast<u32>(bytes.find("f1glrd00\\" + std::string(1, '\0'))) + 20;
+    const struct {
+        const char* What;
+        u32 At;
+        u16 Count;
+        std::string Problem;
+    } cases[] = {
+        {"the root's at the most", 25, 0x7FFF,
+         "2 entries of its top level, whose count at byte 25 says 32767"},
+        {"the root's one more", 25, 3, "2 entries of its top level, whose count at byte 25 says 3"},
+        {"the folder's at the most", folderCount, 0x7FFF,
+         "2 entries of the folder f1glrd00\\, whose count at byte " + std::to_string(folderCount) +
+             " says 32767"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        std::string damaged = bytes;
+        damaged[c.At] = static_cast<char>(c.Count & 0xFF);
+        damaged[c.At + 1] = static_cast<char>(c.Count >> 8);
+        ASSERT_EQ(damaged.size(), bytes.size());
+        Cd.WriteHostFile("count.det", damaged);
+        const TEnding end = RunToEnd([&] { Manager->OpenDet("count"); });
+        EXPECT_EQ(OneFatalBox(end), "Damaged data file: d:\\count.det\nIts list of files ends at "
+                                    "byte " +
+                                        std::to_string(size) + ", after " + c.Problem +
+                                        ": the count is damaged, or the file is cut short "
+                                        "there.\nAborting Program");
+        EXPECT_EQ(Manager->GetDetList()->GetCount(), 0);
+    }
 }
 
 TEST_F(DamagedData, ANameADamagedCatalogueLostIsBlamedOnItNotAskedForOnADisk) {

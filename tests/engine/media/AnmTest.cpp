@@ -101,7 +101,7 @@ TEST(AnmFile, HostileFilesFailOrEndTheProgramAndBadFramesAreNotDrawn) {
     } cases[] = {
         {"another tag counts as version 1", patched(0, {'A', 'N', 'X'}), fatal, false},
         {"version 1", patched(4, {1}), fatal, false},
-        {"version 3", patched(4, {3}), "Unknown anm file version", false},
+        {"version 3", patched(4, {3}), "Unknown anm file version 3: test.anm", false},
         {"shorter than the header", {good.begin(), good.begin() + 20}, "", false},
         {"frame table cut", {good.begin(), good.begin() + 25}, "", false},
         // The second frame's first row offset points past the end.

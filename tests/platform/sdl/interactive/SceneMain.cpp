@@ -3,7 +3,7 @@
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/window/Desktop.h"
 #include "platform/sdl/SdlBackend.h"
-#include "tests/platform/sdl/SdlScene.h"
+#include "tests/platform/sdl/window/SdlScene.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 // scripts/check runs it under Xvfb.
 #include "SdlProgramSupport.h"
 
-#include "../../tools/databuild/TestDataSet.h"
+#include "../../../tools/databuild/TestDataSet.h"
 #include "craps/table/Dice.h"
 #include "engine/framework/MenuEnable.h"
 #include "engine/media/Anm.h"

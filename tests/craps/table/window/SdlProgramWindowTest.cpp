@@ -5,7 +5,7 @@
 #include "SdlProgramSupport.h"
 #include "support/FailurePictures.h"
 
-#include "../../tools/databuild/TestDataSet.h"
+#include "../../../tools/databuild/TestDataSet.h"
 #include "platform/framework/menus/MenuUi.h"
 #include "platform/headless/PngWriter.h"
 #include "platform/sdl/SdlPlacement.h"
