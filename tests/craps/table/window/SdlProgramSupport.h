@@ -2,7 +2,7 @@
 // send it, read back through the window's viewport.
 #pragma once
 
-#include "LeavingRecorder.h"
+#include "../LeavingRecorder.h"
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsMenuEnable.h"
