@@ -162,6 +162,8 @@ TChildProgram SpawnLimited(const std::string& path, std::vector<std::string> arg
     if (pid == 0) {
         // Only calls safe after a fork, up to the program's start.
         dup2(errs[1], 2);
+        // Its own process group, as SpawnProgram gives: an overdue run is ended group and all.
+        setpgid(0, 0);
         if (setrlimit(RLIMIT_FSIZE, &size) == 0)
             execve(path.c_str(), argv.data(), envp.data());
         _exit(127);

@@ -39,8 +39,9 @@ struct TChildProgram {
     int Errors = -1;
     // The program, and when waiting on it is given up.
     std::string Path;
-    std::chrono::seconds Limit{0};
-    std::chrono::steady_clock::time_point Deadline{};
+    // A child started by hand rather than through SpawnProgram is still given the usual time.
+    std::chrono::seconds Limit{ProgramRunLimit};
+    std::chrono::steady_clock::time_point Deadline = std::chrono::steady_clock::now() + Limit;
     // Set once its end has been taken (waitpid), as Status: -1 when it could not be.
     bool Reaped = false;
     int Status = 0;
