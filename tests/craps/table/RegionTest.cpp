@@ -73,7 +73,8 @@ TEST_F(Regions, AClickReachesTheRoundStatesWithTheSpotOfTheFirstRegionThatHoldsT
     }
 }
 
-// Each added piece, clicked at its corners, reaches the round states with its own spot; the roll
+// Each added piece, clicked at its corners, reaches the round states with its own spot, and
+// hovered shows its spot's help; the roll
 // takes out the extra pass-line area with the pass line's pieces beside it, and brings them back
 // with it.
 TEST_F(Regions, EveryAddedPieceAnswersForItsSpotAndThoseBesideTheRollAreaGoWithIt) {
@@ -91,6 +92,27 @@ TEST_F(Regions, EveryAddedPieceAnswersForItsSpotAndThoseBesideTheRollAreaGoWithI
         rollPieces += GoesWithRollArea(slot) ? 1 : 0;
     }
     EXPECT_GT(rollPieces, 10);
+    // Hovering a piece shows its spot's help as hovering the spot's own region does.
+    Table->StartRegionHover();
+    Table->StandingMessage = 1;
+    Table->Point = 4;
+    Table->ComeOutFlag = 0;
+    i32 helped = 0;
+    for (size_t slot = FirstAddedSlot; slot < SlotCount; ++slot) {
+        const TRect& own = all[static_cast<size_t>(all[slot].Spot)].Rect;
+        int shown[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            Mouse(JEK_CURSOR, 700, 590);
+            Table->MessageDisplay->ShowMessage(1, TMoney(), 0);
+            const TPoint p = i == 0 ? TPoint{all[slot].Rect.left, all[slot].Rect.top}
+                                    : TPoint{own.left + 3, own.top + 3};
+            Mouse(JEK_CURSOR, p.x, p.y);
+            shown[i] = Board();
+        }
+        EXPECT_EQ(shown[0], shown[1]) << all[slot].Id;
+        helped += shown[0] != 1 ? 1 : 0;
+    }
+    EXPECT_GT(helped, static_cast<i32>(table_region::AddedCount) / 2);
     const TPoint beside{590, 250};
     ASSERT_FALSE(all[table_region::RollAreaSlot].Rect.Contains(beside));
     TCRoundTable& round = Table->GetRoundTable();

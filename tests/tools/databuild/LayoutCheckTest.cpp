@@ -39,9 +39,10 @@ TEST(ShapeCheck, TheTablesShapesHaveNoFaultAndHoldEveryOwnRegion) {
 }
 
 TEST(ShapeCheck, EveryPixelDrawnAsASpotTakesItsClickAndNoneElse) {
-    // Through whichever piece: the answer is the first region the program registers there.
+    // Through whichever piece: the answer is the first region the program registers there. The
+    // layout's rows, where every spot lies, and a few of the rail's around them.
     i32 drawn = 0;
-    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+    for (i32 y = 200; y < 440; ++y)
         for (i32 x = 0; x < TABLE_WIDTH; ++x) {
             const i16 shown = TableShapes().DrawnAt(x, y);
             i16 answer = -1;
