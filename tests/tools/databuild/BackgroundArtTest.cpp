@@ -295,6 +295,10 @@ TEST(BackgroundArtTest, LetteringWhereChipsOrTheShootersDiceStandIsFound) {
         {"on the 9",
          {43, {436, 292, 440, 296}, "the 9"},
          "region 43 (PLACE): the chips on region 43 (PLACE) may cover the 9 at 436,292"},
+        // In the middle of the don't-come box, where the puck lies while it is off.
+        {"under the puck",
+         {25, {516, 286, 520, 290}, "a word"},
+         "region 25 (DON'T COME): the puck off may cover a word at 516,286"},
         // Across the middle seat's place, where the shooter's dice lie.
         {"under the dice",
          {0, {410, 420, 414, 424}, "a seat's name"},

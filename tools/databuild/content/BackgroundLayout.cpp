@@ -40,15 +40,15 @@ void PaintNumberColumns(TBackgroundArt& art) {
 }
 
 void PaintDontCome(TBackgroundArt& art) {
-    // Its name and the barred twelve on the left; its chips stand on the right.
+    // Its name at the top; the middle is the puck's while it is off, the right side the chips';
+    // the barred twelve below the puck.
     const TTextStyle words{9, true, false};
     const double cx = RowMiddle(DontCome, 250) - 3;
     SpotCaps(art, DontCome, cx, 255, "DON'T", words, InkColour());
     SpotCaps(art, DontCome, cx, 266, "COME", words, InkColour());
-    const double y = 287;
-    SpotCaps(art, DontCome, cx + 4, y - 6, "BAR", TTextStyle{9, true, false}, SoftInk());
-    SpotDie(art, DontCome, cx - 4, y, 8, 6);
-    SpotDie(art, DontCome, cx + 5, y, 8, 6);
+    SpotCaps(art, DontCome, 510, 297.5, "BAR", words, SoftInk());
+    SpotDie(art, DontCome, 502, 302, 8, 6);
+    SpotDie(art, DontCome, 511, 302, 8, 6);
 }
 
 void PaintField(TBackgroundArt& art) {

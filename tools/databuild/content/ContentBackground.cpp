@@ -72,6 +72,7 @@ void CoveredLabelFaults(const TBackgroundArt& art, std::vector<std::string>& fau
         reaches.push_back(
             {"the chips on " + Named(SpotRegion(static_cast<i16>(spot))), PileReach(spot)});
     reaches.push_back({"the dice and payouts at the seats", SeatPlaceReach()});
+    reaches.push_back({"the puck off", {PuckOffReach()}});
     for (const TLabel& label : art.Labels)
         for (const auto& [whose, boxes] : reaches)
             for (const TBox& box : boxes)
