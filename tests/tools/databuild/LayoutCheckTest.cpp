@@ -163,7 +163,8 @@ TEST(ShapeCheck, EveryWordStandsSixPixelsOrMore) {
     const TBackgroundArt& art = PaintTableBackground();
     i32 words = 0;
     for (const TLabel& label : art.Labels) {
-        if (label.Text.rfind("the l", 0) != 0 && label.Text.rfind("the name", 0) != 0)
+        if (label.Text.rfind("the l", 0) != 0 && label.Text.rfind("the name", 0) != 0 &&
+            label.Text.rfind("the caption", 0) != 0)
             continue;
         if (label.Text.rfind("the letter \"'\"", 0) == 0)
             continue;

@@ -90,6 +90,10 @@ void SpotCapsDown(TBackgroundArt& art, i16 spot, const std::function<double(doub
                   u8 colour);
 // Records a fault unless every pixel of the ink's box is drawn as the spot.
 void HoldOnSpot(TBackgroundArt& art, i16 spot, const TBox& ink, const std::string& what);
+// Lettering on the felt outside the layout, which no click region may hold: marked so that the
+// check keeps it off every region.
+void Caption(TBackgroundArt& art, double cx, double cy, const std::string& text,
+             const TTextStyle& style, u8 colour);
 // A die on a spot, held to it as lettering is.
 void SpotDie(TBackgroundArt& art, i16 spot, double x, double y, double size, int pips);
 

@@ -141,6 +141,17 @@ void SpotCapsDown(TBackgroundArt& art, i16 spot, const std::function<double(doub
     }
 }
 
+void Caption(TBackgroundArt& art, double cx, double cy, const std::string& text,
+             const TTextStyle& style, u8 colour) {
+    const TBox ink = CapsInk(cx, cy, text, style);
+    art.Areas.FillRect(ink.L, ink.T, ink.R, ink.B, AREA_CAPTION);
+    art.Labels.push_back({0, ink, "the caption \"" + text + "\"", CapHeight(style)});
+    if (CapHeight(style) < LEAST_CAP_HEIGHT)
+        art.Faults.push_back("the felt: the caption \"" + text + "\" stands under " +
+                             std::to_string(LEAST_CAP_HEIGHT) + " px");
+    Caps(art.Picture, cx, cy, text, style, colour);
+}
+
 void SpotDie(TBackgroundArt& art, i16 spot, double x, double y, double size, int pips) {
     const TBox ink{static_cast<i32>(std::floor(x)), static_cast<i32>(std::floor(y)),
                    static_cast<i32>(std::ceil(x + size)), static_cast<i32>(std::ceil(y + size))};

@@ -87,6 +87,9 @@ void PaintCAndE(TBackgroundArt& art) {
 } // namespace
 
 void PaintProps(TBackgroundArt& art) {
+    // The hardways' name on the felt over their cells.
+    Caption(art, 100, 263, "HARDWAYS", TTextStyle{10, true, false},
+            Mix(FeltAt(100, 263, -4), CL_GOLD, 200));
     for (const TPropCell& cell : Cells)
         PaintCell(art, cell);
     const double sevenRight = ChipsLeft(AnySeven) - 1;
