@@ -63,7 +63,7 @@ TEST(TableRegionIds, TheAddedPiecesTakeTheFreeIdsAndTheSlotsAfterTheLayoutsOwn) 
     }
     EXPECT_EQ(Regions[SlotCount - 1].Id, LastAddedId);
     for (size_t slot = FirstAddedSlot; slot < SlotCount; ++slot) {
-        const TRegion& piece = Regions[slot];
+        const table_region::TRegion& piece = Regions[slot];
         EXPECT_TRUE(IsSpotId(piece.Id)) << piece.Id;
         EXPECT_EQ(SpotOfId(piece.Id), piece.Spot) << piece.Id;
         EXPECT_EQ(RegistrationOrder[slot], static_cast<i16>(slot));
@@ -83,10 +83,12 @@ TEST(TableRegionIds, TheAddedPiecesTakeTheFreeIdsAndTheSlotsAfterTheLayoutsOwn) 
     for (size_t slot = 0; slot < SlotCount; ++slot) {
         const bool aboveRight = Regions[slot].Spot == table_spot::PassLine &&
                                 slot >= FirstAddedSlot && Regions[slot].Rect.bottom <= 319;
-        if (slot != RollAreaSlot && Regions[slot].Spot != table_spot::PassLine)
+        if (slot != RollAreaSlot && Regions[slot].Spot != table_spot::PassLine) {
             EXPECT_FALSE(GoesWithRollArea(slot)) << slot;
-        if (aboveRight)
+        }
+        if (aboveRight) {
             EXPECT_TRUE(GoesWithRollArea(slot)) << slot;
+        }
     }
 }
 
