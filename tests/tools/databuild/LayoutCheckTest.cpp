@@ -8,7 +8,7 @@
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/content/Content.h"
-#include "tools/databuild/model/TableLayoutCheck.h"
+#include "tools/databuild/model/BitmapPicture.h"
 
 #include <gtest/gtest.h>
 

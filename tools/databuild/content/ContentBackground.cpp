@@ -5,9 +5,9 @@
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/content/ButtonArt.h"
 #include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BitmapPicture.h"
 #include "tools/databuild/model/BuildError.h"
 #include "tools/databuild/model/TableLayout.h"
-#include "tools/databuild/model/TableLayoutCheck.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // TDataSet::Check: the engine's limits and the program's needs, checked before a byte is written.
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BitmapPicture.h"
 #include "tools/databuild/model/BuildError.h"
 #include "tools/databuild/model/DataNames.h"
 #include "tools/databuild/model/DataSet.h"
-#include "tools/databuild/model/TableLayoutCheck.h"
 #include "tools/databuild/writer/EngineFiles.h"
 
 #include <algorithm>

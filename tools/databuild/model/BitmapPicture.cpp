@@ -1,5 +1,5 @@
 // The reading back of the table's background bitmap.
-#include "tools/databuild/model/TableLayoutCheck.h"
+#include "tools/databuild/model/BitmapPicture.h"
 
 #include <cstdlib>
 
