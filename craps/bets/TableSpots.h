@@ -2,6 +2,7 @@
 // spot, rectangle and slot): the one table the game hit-tests and the data builder draws from.
 #pragma once
 
+#include "craps/bets/TableShapes.h"
 #include "platform/framework/Geometry.h"
 #include "platform/host/Types.h"
 
@@ -40,7 +41,8 @@ namespace table_region {
 constexpr i16 NoSpot = -1;
 
 // Region ids: the seat-change area; each spot's own, FirstSpotId + spot; the later pieces of
-// the long spots; the whole layout.
+// the long spots; the whole layout; then the added pieces that make the drawn spots whole, in the
+// ids left free (21, 72, 73, then 75 up).
 constexpr u16 SeatAreaId = 20;
 constexpr u16 FirstSpotId = 22;
 constexpr u16 LastSpotId = FirstSpotId + table_spot::Count - 1;
@@ -53,7 +55,17 @@ constexpr u16 LayoutId = 74;
 constexpr size_t RollAreaSlot = 44;
 constexpr size_t SeatAreaSlot = 50;
 constexpr size_t LayoutSlot = 51;
-constexpr size_t SlotCount = 52;
+// The first 52 slots hold the layout's own regions; the added pieces follow.
+constexpr size_t FirstAddedSlot = 52;
+constexpr size_t AddedCount = table_shape::Pieces.size();
+constexpr size_t SlotCount = FirstAddedSlot + AddedCount;
+
+// The id of the added piece by its place among them.
+constexpr u16 AddedPieceId(size_t index) {
+    constexpr u16 Free[] = {21, 72, 73};
+    return index < 3 ? Free[index] : static_cast<u16>(75 + (index - 3));
+}
+constexpr u16 LastAddedId = AddedPieceId(AddedCount - 1);
 
 struct TRegion {
     u16 Id;
@@ -61,8 +73,9 @@ struct TRegion {
     TRect Rect;
 };
 
-// Indexed by slot. A point hits when left <= x < right and top <= y < bottom.
-inline constexpr std::array<TRegion, SlotCount> Regions = {{
+// The layout's own regions, indexed by slot. A point hits when left <= x < right and
+// top <= y < bottom.
+inline constexpr std::array<TRegion, FirstAddedSlot> LayoutRegions = {{
     {22, 0, {234, 395, 607, 417}},      {23, 1, {238, 374, 529, 390}},
     {24, 2, {245, 320, 548, 336}},      {25, 3, {498, 273, 539, 300}},
     {26, 4, {243, 342, 524, 369}},      {27, 5, {531, 365, 567, 392}},
@@ -91,13 +104,31 @@ inline constexpr std::array<TRegion, SlotCount> Regions = {{
     {20, NoSpot, {260, 465, 375, 477}}, {74, NoSpot, {1, 210, 635, 428}},
 }};
 
+// Every region by slot: the layout's own, then the added pieces.
+inline constexpr std::array<TRegion, SlotCount> Regions = [] {
+    std::array<TRegion, SlotCount> all{};
+    for (size_t slot = 0; slot < FirstAddedSlot; ++slot)
+        all[slot] = LayoutRegions[slot];
+    for (size_t i = 0; i < AddedCount; ++i)
+        all[FirstAddedSlot + i] = {AddedPieceId(i), table_shape::Pieces[i].Spot,
+                                   table_shape::Pieces[i].Rect};
+    return all;
+}();
+
 // The seat-change area and the whole layout first, then the later pieces of the long spots,
-// then the spots in table order.
-constexpr std::array<i16, SlotCount> RegistrationOrder = {
-    50, 51, 43, 44, 45, 46, 47, 48, 49, 0,  1,  2,  3,  4,  5,  6,  7,  8,
-    9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
-    27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42,
-};
+// then the spots in table order, then the added pieces: where a piece meets another spot's own
+// region, the region registered first takes the click.
+inline constexpr std::array<i16, SlotCount> RegistrationOrder = [] {
+    constexpr i16 Own[FirstAddedSlot] = {
+        50, 51, 43, 44, 45, 46, 47, 48, 49, 0,  1,  2,  3,  4,  5,  6,  7,  8,
+        9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
+        27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42,
+    };
+    std::array<i16, SlotCount> order{};
+    for (size_t i = 0; i < SlotCount; ++i)
+        order[i] = i < FirstAddedSlot ? Own[i] : static_cast<i16>(i);
+    return order;
+}();
 
 // The slot of a region id; -1 for an id no region uses.
 constexpr i16 SlotOfId(u16 id) {
@@ -109,6 +140,11 @@ constexpr i16 SlotOfId(u16 id) {
         return static_cast<i16>(id - FirstSpotId);
     if (id >= FirstPieceId && id <= LastPieceId)
         return static_cast<i16>(id - FirstPieceId + (LastSpotId - FirstSpotId + 1));
+    for (size_t i = 0; i < 3 && i < AddedCount; ++i)
+        if (id == AddedPieceId(i))
+            return static_cast<i16>(FirstAddedSlot + i);
+    if (AddedCount > 3 && id >= AddedPieceId(3) && id <= LastAddedId)
+        return static_cast<i16>(FirstAddedSlot + 3 + (id - AddedPieceId(3)));
     return -1;
 }
 
@@ -119,9 +155,19 @@ constexpr i16 SpotOfId(u16 id) {
     return slot >= 0 ? Regions[static_cast<size_t>(slot)].Spot : NoSpot;
 }
 
-// Whether the id is a spot's or one of a spot's later pieces.
+// Whether the id is a spot's, one of a spot's later pieces or an added piece.
 constexpr bool IsSpotId(u16 id) {
-    return id >= FirstSpotId && id <= LastPieceId;
+    return (id >= FirstSpotId && id <= LastPieceId) || SlotOfId(id) >= i16{FirstAddedSlot};
+}
+
+// Whether the slot's region is out while a roll runs: the extra pass-line area and the added
+// pieces of the pass line beside it, above the pass line's right side.
+constexpr bool GoesWithRollArea(size_t slot) {
+    if (slot == RollAreaSlot)
+        return true;
+    return slot >= FirstAddedSlot && slot < SlotCount &&
+           Regions[slot].Spot == table_spot::PassLine &&
+           Regions[slot].Rect.top < LayoutRegions[43].Rect.top;
 }
 
 } // namespace table_region

@@ -1,4 +1,5 @@
-// TCasinoCGameLord: the 52 click regions of the table layout, their slots and hover flags.
+// TCasinoCGameLord: the table layout's click regions and the pieces that make its drawn spots
+// whole, their slots and hover flags.
 #include "craps/table/CrapsGameLord.h"
 
 #include "craps/table/TableRegions.h"

@@ -6,15 +6,20 @@
 #include "engine/framework/Responder.h"
 
 void TCLordRoundTable::OpenBetting() {
-    if (TResponder* area = Lord.ClickRegions[table_region::RollAreaSlot])
-        area->Register();
+    for (size_t slot = 0; slot < table_region::SlotCount; ++slot)
+        if (TResponder* area = Lord.ClickRegions[slot];
+            area != nullptr && table_region::GoesWithRollArea(slot))
+            area->Register();
     Lord.BettingOpen = 1;
 }
 
 void TCLordRoundTable::CloseBetting() {
     Lord.BettingOpen = 0;
-    if (TResponder* area = Lord.ClickRegions[table_region::RollAreaSlot])
-        area->Unregister();
+    // The pass line's pieces beside the roll area go out with it.
+    for (size_t slot = 0; slot < table_region::SlotCount; ++slot)
+        if (TResponder* area = Lord.ClickRegions[slot];
+            area != nullptr && table_region::GoesWithRollArea(slot))
+            area->Unregister();
 }
 
 void TCLordRoundTable::SetPlacingBets(u8 placing) {

@@ -133,7 +133,7 @@ TEST_F(EverySpotBet, NoChipMarkerOrDieCoversASpotsWordsOrASeatsName) {
                     ? 1
                     : 0;
     EXPECT_GT(changed, 43 * 3 * 40);
-    ASSERT_GT(art.Labels.size(), 100u);
+    ASSERT_GT(art.Labels.size(), 80u);
     for (const TLabel& label : art.Labels) {
         const TBox& ink = label.Ink;
         for (i32 y = ink.T; y < ink.B; ++y)

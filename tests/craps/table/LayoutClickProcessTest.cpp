@@ -1,6 +1,6 @@
 // The real program run headless from a script, clicked where a player reads the bets: on the
-// words of any seven and on the top and bottom rows of the horn's box. Each click puts a bet
-// down, as the chips that appear and the bankroll that falls show.
+// words of any seven and on the top and bottom rows of the horn's column as drawn. Each click puts
+// a bet down, as the chips that appear and the bankroll that falls show.
 #include "../../tools/databuild/TestDataSet.h"
 #include "ProgramRun.h"
 #include "platform/headless/PngWriter.h"
@@ -37,20 +37,19 @@ i32 Changed(const TScreenSurface& before, const TScreenSurface& after, const TBo
 TEST(LayoutClickProcessTest, ClicksOnAnySevensWordsAndTheHornsEndsPutBetsDown) {
     // The first letter of the any-seven words: the leftmost pixel of their red ink.
     const TBackgroundArt art = PaintTableBackground();
-    const TClickRegion& seven = SpotRegion(8);
-    const TBox frame = DrawnFrame(seven.Id);
+    const TBox frame = TableShapes().Bounds(8);
     std::optional<std::pair<i32, i32>> word;
     for (i32 x = frame.L; x < frame.R && !word; ++x)
         for (i32 y = frame.T; y < frame.B && !word; ++y)
             if (art.Picture.At(x, y) == RedInk())
                 word = {x, y};
     ASSERT_TRUE(word.has_value()) << "no red lettering in the any-seven box";
-    ASSERT_TRUE(seven.Box.Contains(word->first, word->second))
-        << "the words lie outside the region at " << word->first << "," << word->second;
-    // The top and bottom rows of the horn's column as it is drawn: the first and last inside
-    // its border.
-    const TBox hornFrame = DrawnFrame(SpotRegion(42).Id);
-    const TBox hornInside = Interior(hornFrame);
+    ASSERT_TRUE(AnswersFor(8, word->first, word->second))
+        << "the words lie off the spot at " << word->first << "," << word->second;
+    // The top and bottom rows of the horn's column as it is drawn, far above and below its own
+    // rectangle: added pieces take those clicks.
+    const TBox hornFrame = TableShapes().Bounds(42);
+    const TBox hornInside = hornFrame;
     const i32 hornX = hornInside.CentreX();
 
     TTempDir dir;

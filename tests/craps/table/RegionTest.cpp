@@ -33,7 +33,11 @@ TEST_F(Regions, AClickReachesTheRoundStatesWithTheSpotOfTheFirstRegionThatHoldsT
         {375, 470, 0, 0}, // right edge outside
         {300, 400, 22, 0},
         {606, 416, 22, 0},
-        {607, 400, 0, 0}, // the layout alone
+        {620, 240, 0, 0}, // the layout alone, above the pass line's arm
+        // Where the pass line turns its corner and the horn's column runs above its own
+        // rectangle: drawn spots, which the added pieces answer for.
+        {607, 400, 138, 0},
+        {100, 350, 433, 42},
         {100, 250, 0, 0},
         {600, 350, 65, 0},
         {590, 300, 66, 0},
@@ -67,6 +71,64 @@ TEST_F(Regions, AClickReachesTheRoundStatesWithTheSpotOfTheFirstRegionThatHoldsT
         EXPECT_EQ(Rounds.Clicks[0].Spot, c.Spot) << c.X << ", " << c.Y;
         EXPECT_EQ(Rounds.Clicks[0].Kind, JEK_LBUTTONDOWN);
         EXPECT_EQ(Rounds.Clicks[0].Region == 20, c.Region == 20);
+    }
+}
+
+// Each added piece, clicked at its corners, reaches the round states with its own spot, and
+// hovered shows its spot's help; the roll
+// takes out the extra pass-line area with the pass line's pieces beside it, and brings them back
+// with it.
+TEST_F(Regions, EveryAddedPieceAnswersForItsSpotAndThoseBesideTheRollAreaGoWithIt) {
+    using table_region::FirstAddedSlot, table_region::GoesWithRollArea, table_region::SlotCount;
+    const auto& all = table_region::Regions;
+    i32 rollPieces = 0;
+    for (size_t slot = FirstAddedSlot; slot < SlotCount; ++slot) {
+        const TRect& r = all[slot].Rect;
+        for (const TPoint p : {TPoint{r.left, r.top}, TPoint{r.right - 1, r.bottom - 1}}) {
+            Rounds.Clicks.clear();
+            Mouse(JEK_LBUTTONDOWN, p.x, p.y);
+            ASSERT_EQ(Rounds.Clicks.size(), 1U) << all[slot].Id;
+            EXPECT_EQ(Rounds.Clicks[0].Spot, all[slot].Spot) << p.x << "," << p.y;
+        }
+        rollPieces += GoesWithRollArea(slot) ? 1 : 0;
+    }
+    EXPECT_GT(rollPieces, 10);
+    // Hovering a piece shows its spot's help as hovering the spot's own region does.
+    Table->StartRegionHover();
+    Table->StandingMessage = 1;
+    Table->Point = 4;
+    Table->ComeOutFlag = 0;
+    i32 helped = 0;
+    for (size_t slot = FirstAddedSlot; slot < SlotCount; ++slot) {
+        const TRect& own = all[static_cast<size_t>(all[slot].Spot)].Rect;
+        int shown[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            Mouse(JEK_CURSOR, 700, 590);
+            Table->MessageDisplay->ShowMessage(1, TMoney(), 0);
+            const TPoint p = i == 0 ? TPoint{all[slot].Rect.left, all[slot].Rect.top}
+                                    : TPoint{own.left + 3, own.top + 3};
+            Mouse(JEK_CURSOR, p.x, p.y);
+            shown[i] = Board();
+        }
+        EXPECT_EQ(shown[0], shown[1]) << all[slot].Id;
+        helped += shown[0] != 1 ? 1 : 0;
+    }
+    EXPECT_GT(helped, static_cast<i32>(table_region::AddedCount) / 2);
+    const TPoint beside{590, 250};
+    ASSERT_FALSE(all[table_region::RollAreaSlot].Rect.Contains(beside));
+    TCRoundTable& round = Table->GetRoundTable();
+    for (const bool open : {false, true}) {
+        open ? round.OpenBetting() : round.CloseBetting();
+        for (size_t slot = 0; slot < SlotCount; ++slot) {
+            if (GoesWithRollArea(slot)) {
+                EXPECT_EQ(Table->GetClickRegion(static_cast<i16>(slot))->IsRegistered(), open)
+                    << slot;
+            }
+        }
+        EXPECT_TRUE(Table->GetClickRegion(0)->IsRegistered());
+        Rounds.Clicks.clear();
+        Mouse(JEK_LBUTTONDOWN, beside.x, beside.y);
+        EXPECT_EQ(Rounds.Clicks.size(), open ? 1U : 0U) << open;
     }
 }
 
@@ -197,9 +259,20 @@ TEST_F(Regions, OnlyTheHoverSetFollowsBettingAndTheSeatAreaNeverHovers) {
     Table->StartRegionHover();
     Table->DisableRegions();
     std::vector<int> tracking;
-    for (i16 slot = 0; slot < TCasinoCGameLord::RegionCount; ++slot)
-        if (Table->GetClickRegion(slot)->TracksHover())
-            tracking.push_back(Table->GetClickRegion(slot)->GetCode());
+    for (i16 slot = 0; slot < TCasinoCGameLord::RegionCount; ++slot) {
+        const TResponder* region = Table->GetClickRegion(slot);
+        const i16 spot = table_region::SpotOfId(region->GetCode());
+        if (slot < static_cast<i16>(table_region::FirstAddedSlot)) {
+            if (region->TracksHover())
+                tracking.push_back(region->GetCode());
+            continue;
+        }
+        // An added piece follows its spot: the don't-come numbers' and the horn's keep hovering.
+        const bool keeps =
+            (spot >= table_spot::FirstDontComeNumber && spot < table_spot::CrapsEleven) ||
+            spot == table_spot::Horn;
+        EXPECT_EQ(region->TracksHover(), keeps) << region->GetCode();
+    }
     EXPECT_EQ(tracking, (std::vector<int>{57, 58, 59, 60, 61, 62, 64, 74}));
     Table->EnableRegions();
     EXPECT_TRUE(Table->GetClickRegion(0)->TracksHover());
@@ -293,7 +366,7 @@ TEST_F(Regions, DeletingTheRegionsEmptiesTheResponderList) {
             n += Table->GetClickRegion(slot) != nullptr;
         return n;
     };
-    EXPECT_EQ(registered(), 52);
+    EXPECT_EQ(registered(), static_cast<int>(52 + table_region::AddedCount));
     Table->DeleteRegions();
     EXPECT_EQ(registered(), 0);
     Rounds.Clicks.clear();

@@ -74,10 +74,10 @@ constexpr TRow Layout[] = {
 };
 
 TEST(TableRegionTable, EverySlotHoldsItsIdSpotAndFourCorners) {
-    static_assert(std::size(Layout) == table_region::SlotCount);
-    std::array<int, table_region::SlotCount> seen{};
+    static_assert(std::size(Layout) == table_region::FirstAddedSlot);
+    std::array<int, table_region::FirstAddedSlot> seen{};
     for (const TRow& row : Layout) {
-        ASSERT_LT(row.Slot, table_region::SlotCount) << row.Id;
+        ASSERT_LT(row.Slot, table_region::FirstAddedSlot) << row.Id;
         ++seen[row.Slot];
         const table_region::TRegion& region = table_region::Regions[row.Slot];
         EXPECT_EQ(region.Id, row.Id) << "slot " << row.Slot;
@@ -87,7 +87,7 @@ TEST(TableRegionTable, EverySlotHoldsItsIdSpotAndFourCorners) {
         EXPECT_EQ(region.Rect.right, row.Right) << "region " << row.Id;
         EXPECT_EQ(region.Rect.bottom, row.Bottom) << "region " << row.Id;
     }
-    for (size_t slot = 0; slot < table_region::SlotCount; ++slot)
+    for (size_t slot = 0; slot < table_region::FirstAddedSlot; ++slot)
         EXPECT_EQ(seen[slot], 1) << "slot " << slot;
 }
 

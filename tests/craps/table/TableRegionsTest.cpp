@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -42,11 +44,52 @@ TEST(TableRegionIds, EachSpotHasItsOwnIdAndThePiecesStandForTheLongSpots) {
         EXPECT_EQ(SpotOfId(id), pieces[id - FirstPieceId]) << id;
         EXPECT_TRUE(IsSpotId(id)) << id;
     }
-    for (const u16 id : {SeatAreaId, LayoutId, u16{21}, u16{72}, u16{0}}) {
+    for (const u16 id : {SeatAreaId, LayoutId, u16{0}, u16{74}, u16{LastAddedId + 1}}) {
         EXPECT_EQ(SpotOfId(id), NoSpot) << id;
         EXPECT_FALSE(IsSpotId(id)) << id;
     }
     EXPECT_EQ(SpotOfId(FirstSpotId + table_spot::Horn), table_spot::Horn);
+}
+
+TEST(TableRegionIds, TheAddedPiecesTakeTheFreeIdsAndTheSlotsAfterTheLayoutsOwn) {
+    using namespace table_region;
+    ASSERT_GT(AddedCount, 3U);
+    // 21, 72 and 73 first, then 75 up; 74 stays the layout's.
+    const u16 first[] = {21, 72, 73, 75, 76};
+    for (size_t i = 0; i < std::size(first); ++i) {
+        const size_t slot = FirstAddedSlot + i;
+        EXPECT_EQ(Regions[slot].Id, first[i]) << i;
+        EXPECT_EQ(SlotOfId(first[i]), static_cast<i16>(slot)) << i;
+    }
+    EXPECT_EQ(Regions[SlotCount - 1].Id, LastAddedId);
+    for (size_t slot = FirstAddedSlot; slot < SlotCount; ++slot) {
+        const table_region::TRegion& piece = Regions[slot];
+        EXPECT_TRUE(IsSpotId(piece.Id)) << piece.Id;
+        EXPECT_EQ(SpotOfId(piece.Id), piece.Spot) << piece.Id;
+        EXPECT_EQ(RegistrationOrder[slot], static_cast<i16>(slot));
+        // No piece reaches into another spot's own region: there the own region takes the
+        // click, and the shape drawn would not be the spot's.
+        for (size_t own = 0; own < FirstAddedSlot; ++own) {
+            const TRect& r = Regions[own].Rect;
+            const bool meets =
+                std::max(r.left, piece.Rect.left) < std::min(r.right, piece.Rect.right) &&
+                std::max(r.top, piece.Rect.top) < std::min(r.bottom, piece.Rect.bottom);
+            EXPECT_FALSE(meets && Regions[own].Spot >= 0 && Regions[own].Spot != piece.Spot)
+                << piece.Id << " meets " << Regions[own].Id;
+        }
+    }
+    // The roll area goes out with the pass line's pieces above its right side, and nothing else.
+    EXPECT_TRUE(GoesWithRollArea(RollAreaSlot));
+    for (size_t slot = 0; slot < SlotCount; ++slot) {
+        const bool aboveRight = Regions[slot].Spot == table_spot::PassLine &&
+                                slot >= FirstAddedSlot && Regions[slot].Rect.bottom <= 319;
+        if (slot != RollAreaSlot && Regions[slot].Spot != table_spot::PassLine) {
+            EXPECT_FALSE(GoesWithRollArea(slot)) << slot;
+        }
+        if (aboveRight) {
+            EXPECT_TRUE(GoesWithRollArea(slot)) << slot;
+        }
+    }
 }
 
 } // namespace

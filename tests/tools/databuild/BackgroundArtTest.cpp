@@ -278,30 +278,10 @@ TEST(BackgroundArtTest, TheCheckNamesARegionOffItsPictureAndAButtonNotShown) {
         EXPECT_EQ(faults[i].rfind(named[i], 0), 0u) << faults[i];
 }
 
-TEST(BackgroundArtTest, ABoxPaintedOverAnotherSpotsRegionIsFound) {
-    // The hard 10 box drawn seventeen pixels lower, over the top row of any seven: its own
-    // region's centre is then off its cloth, and its cloth lies on any seven's region.
-    std::vector<TDrawnBox> boxes = DrawnBoxes();
-    for (TDrawnBox& box : boxes)
-        if (box.Region == 38) {
-            box.Frame.T += 17;
-            box.Frame.B += 17;
-        }
-    const std::vector<std::string> faults = BackgroundFaults(PaintTableBackground(boxes));
-    const std::vector<std::string> named = {
-        "region 30 (ANY SEVEN 4 TO 1): the box of spot 16 reaches into it at 134,332",
-        "region 38 (HARD 10 7:1): its centre is not on its picture"};
-    ASSERT_EQ(faults.size(), named.size());
-    for (size_t i = 0; i < named.size(); ++i)
-        EXPECT_EQ(faults[i].rfind(named[i], 0), 0u) << faults[i];
-    // The overlapping pairs share their pixels without a fault: the real layout has none.
-    EXPECT_TRUE(BackgroundFaults(Art()).empty());
-}
-
 TEST(BackgroundArtTest, LetteringWhereChipsOrTheShootersDiceStandIsFound) {
     // Every label of the real layout stands clear of the piles of three seats betting on every
     // spot, and of the dice and payouts at the seats.
-    ASSERT_GT(Art().Labels.size(), 100u);
+    ASSERT_GT(Art().Labels.size(), 80u);
     const struct Case {
         const char* What;
         TLabel Label;
@@ -315,6 +295,10 @@ TEST(BackgroundArtTest, LetteringWhereChipsOrTheShootersDiceStandIsFound) {
         {"on the 9",
          {43, {436, 292, 440, 296}, "the 9"},
          "region 43 (PLACE): the chips on region 43 (PLACE) may cover the 9 at 436,292"},
+        // In the middle of the don't-come box, where the puck lies while it is off.
+        {"under the puck",
+         {25, {516, 286, 520, 290}, "a word"},
+         "region 25 (DON'T COME): the puck off may cover a word at 516,286"},
         // Across the middle seat's place, where the shooter's dice lie.
         {"under the dice",
          {0, {410, 420, 414, 424}, "a seat's name"},

@@ -288,21 +288,19 @@ TEST(DataBuild, BadContentFailsNamingTheItemAndLeavesThePreviousDataIntact) {
          FirstSkitItem},
         {"a file twice", [](TDataSet& set) { set.AddWave(TableFile("f1snd00.wav"), Silence(10)); },
          "\\f1glrd00\\f1snd00.wav"},
-        // Clicks on the words of any seven would then miss the region below them.
-        {"a spot's box off its region",
+        // The layout's outline under the pass line painted over in the bitmap as written: the
+        // picture no longer shows the lines the shapes draw.
+        {"a line of the layout painted over",
          [](TDataSet& set) {
-             for (TDrawnBox& box : set.TableBoxes)
-                 if (box.Region == 30)
-                     box.Frame.B += 3;
+             for (TRawFile& raw : set.GetRawFiles())
+                 if (raw.Name == TableFile(TABLE_BACKGROUND)) {
+                     const size_t offset = raw.Bytes[10] | raw.Bytes[11] << 8;
+                     raw.Bytes.at(offset +
+                                  static_cast<size_t>(TABLE_HEIGHT - 1 - 419) * TABLE_WIDTH + 300) =
+                         0;
+                 }
          },
-         "\\f1glrd00\\f1craps.bmp: region 30 (ANY SEVEN 4 TO 1)"},
-        // The don't pass climb moved onto big 8, where a click lands on another bet.
-        {"a joint on another spot",
-         [](TDataSet& set) {
-             for (auto& point : set.TableJoints.at(2).Outline)
-                 point.first += 8;
-         },
-         "\\f1glrd00\\f1craps.bmp: region 23 (DON'T PASS BAR)"},
+         "\\f1glrd00\\f1craps.bmp"},
     };
     TTempDir dir('e');
     const fs::path data = dir.Host("data");

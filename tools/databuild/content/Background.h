@@ -10,6 +10,12 @@
 #include <utility>
 #include <vector>
 
+// A polygon's corners in order, on pixel edges: pixel (x, y) is the square from (x, y) to
+// (x + 1, y + 1).
+using TOutline = std::vector<std::pair<double, double>>;
+// Whether the outline holds the pixel's centre (even-odd).
+bool OutlineHolds(const TOutline& outline, i32 x, i32 y);
+
 // What a pixel of the background shows, for the checks: a bet spot's box (AREA_SPOT + spot),
 // the layout's own felt, the name-plate strip, a caption on the felt, or nothing in particular.
 enum TArea : u8 {
@@ -20,74 +26,76 @@ enum TArea : u8 {
     AREA_CAPTION = 102,
 };
 
-// A spot's words, numbers and pictures as drawn: the pixels they ink lie within the box, which
-// no chip may cover.
+// A spot's words, numbers and pictures as drawn: the pixels they ink lie within the spot's
+// drawn shape, which no chip may cover.
 struct TLabel {
     u16 Region;
     TBox Ink;
     std::string Text;
+    // The height of its capitals, for a word; 0 for a picture.
+    i32 CapHeight = 0;
 };
+
+// The least height of a word's capitals a player reads at the table's own size.
+constexpr i32 LEAST_CAP_HEIGHT = 6;
 
 struct TBackgroundArt {
     TBackgroundArt();
     TCanvas Picture;
     TCanvas Areas;
-    // The boxes and joints the layout is drawn with.
-    std::vector<TDrawnBox> Boxes;
-    std::vector<TJoint> Joints;
     // Every spot's lettering and pictures.
     std::vector<TLabel> Labels;
-    // What the painters found wrong as they drew (a label running out of its box), each named.
+    // What the painters found wrong as they drew (a label running off its spot, a word too
+    // small to read), each naming the spot.
     std::vector<std::string> Faults;
     // Marks the outline's pixels in the map as the area.
     void Mark(const TOutline& outline, u8 area);
-    // The frame of a region's box; the region itself when the boxes have none for it.
-    TBox Frame(u16 region) const;
 };
 
-// The background with the layout's boxes and joints drawn where the lists say.
-TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes = DrawnBoxes(),
-                                    const std::vector<TJoint>& joints = DrawnJoints());
-// Every region whose centre is not on its box, every spot's box or label reaching into another
-// spot's region, every caption on a region, every label a seat's chips may cover, every fault of
-// the painters and every button whose up look is not the background's, each named; empty when
-// the background agrees with the program.
+// The background with the layout drawn from the shapes.
+TBackgroundArt PaintTableBackground(const TShapeMap& shapes = TableShapes());
+// Every region whose centre is not on its picture, every spot's shape or label reaching into
+// another spot's region, every label a seat's chips may cover, every fault of the painters and
+// every button whose up look is not the background's, each named; empty when the background
+// agrees with the program.
 std::vector<std::string> BackgroundFaults(const TBackgroundArt& art);
-
-// The proposition box's top, and its right side, where the layout's edge steps up to the
-// numbers' boxes.
-constexpr i32 PROPS_TOP = 269;
-constexpr i32 PROPS_RIGHT = 220;
 
 // The painters, in drawing order.
 void PaintRoom(TCanvas& canvas);
 void PaintFelt(TCanvas& canvas);
-// The layout's ground, every spot's box (its cloth, then every border over all of them) and the
-// joints between a band's pieces.
-void PaintBoxes(TBackgroundArt& art);
-void PaintLayout(TBackgroundArt& art);
+// Every spot's cloth where its shape lies and the layout's lines between the shapes.
+void PaintShapes(TBackgroundArt& art, const TShapeMap& shapes);
+void PaintLayout(TBackgroundArt& art, const TShapeMap& shapes);
 void PaintProps(TBackgroundArt& art);
 void PaintButtonBar(TBackgroundArt& art);
 
+// The height of the style's capitals: an E drawn in one-bit glyphs, without the blended edge
+// that smooth text adds above and below.
+i32 CapHeight(const TTextStyle& style);
 // The pixels a run of capitals covers when Caps draws it centred on (cx, cy): drawn once on a
 // scratch canvas at the same sub-pixel place.
 TBox CapsInk(double cx, double cy, const std::string& text, const TTextStyle& style);
 
-// Lettering inside a region's box, capitals centred on a point; lettering that runs out of the
-// box's inside is recorded as a fault.
-void BoxCaps(TBackgroundArt& art, u16 region, double cx, double cy, const std::string& text,
-             const TTextStyle& style, u8 colour);
-// Capitals one above the other inside a region's box, held to it as BoxCaps holds them.
-void BoxCapsDown(TBackgroundArt& art, u16 region, double cx, double cy, const std::string& text,
-                 const TTextStyle& style, double pitch, u8 colour);
-// Records a fault unless the pixels drawn for `what` lie inside the region's box.
-void HoldInBox(TBackgroundArt& art, u16 region, const TBox& ink, const std::string& what);
-// A die inside a region's box, held to the box as lettering is.
-void BoxDie(TBackgroundArt& art, u16 region, double x, double y, double size, int pips);
-// Lettering on the felt beside a box too small to hold it: no border round it, and marked so
-// that the check keeps it off every region.
+// The first and last-but-one x of the spot's drawn pixels in a row; {0, 0} where it has none.
+std::pair<i32, i32> RowSpan(i16 spot, i32 y);
+
+// Lettering on a spot, capitals centred on a point: lettering that runs off the spot's drawn
+// pixels, or whose capitals stand less than LEAST_CAP_HEIGHT tall, is recorded as a fault.
+void SpotCaps(TBackgroundArt& art, i16 spot, double cx, double cy, const std::string& text,
+              const TTextStyle& style, u8 colour);
+// Capitals one above the other on a spot, centred on the x the row gives (so that they follow a
+// leaning band), from the first row down a pitch apart; a space or an apostrophe takes less.
+void SpotCapsDown(TBackgroundArt& art, i16 spot, const std::function<double(double)>& cx,
+                  double top, const std::string& text, const TTextStyle& style, double pitch,
+                  u8 colour);
+// Records a fault unless every pixel of the ink's box is drawn as the spot.
+void HoldOnSpot(TBackgroundArt& art, i16 spot, const TBox& ink, const std::string& what);
+// Lettering on the felt outside the layout, which no click region may hold: marked so that the
+// check keeps it off every region.
 void Caption(TBackgroundArt& art, double cx, double cy, const std::string& text,
              const TTextStyle& style, u8 colour);
+// A die on a spot, held to it as lettering is.
+void SpotDie(TBackgroundArt& art, i16 spot, double x, double y, double size, int pips);
 
 // The felt's colour at a pixel: the cloth's grain under the lamp, `shift` ramp steps lighter
 // (or darker, negative).
@@ -112,3 +120,4 @@ void Die(TCanvas& canvas, double x, double y, double size, int pips);
 u8 LineColour();
 u8 InkColour();
 u8 RedInk();
+u8 SoftInk();

@@ -66,13 +66,15 @@ void PaintSeats(TBackgroundArt& art) {
     // Seat 1 on the left, seat 0 in the middle, seat 2 on the right; people count from one.
     for (int seat = 0; seat < 3; ++seat) {
         const i32 x = SeatX(seat);
-        // The name stands clear of the shooter's dice, which lie on the diamond.
+        // The name stands clear of the shooter's dice, between the layout's outline above and
+        // the rail below.
         const std::string name = "SEAT " + std::to_string(seat + 1);
-        const TTextStyle style{7, true, false};
-        art.Labels.push_back({0, CapsInk(x - 36, 423.5, name, style), "the name " + name});
-        Caps(c, x - 36, 423.5, name, style, Mix(FeltAt(x, 424), CL_GOLD, 200));
+        const TTextStyle style{9, true, false};
+        art.Labels.push_back(
+            {0, CapsInk(x - 36, 424.5, name, style), "the name " + name, CapHeight(style)});
+        Caps(c, x - 36, 424.5, name, style, Mix(FeltAt(x, 424), CL_GOLD, 200));
         // The shooter's place: a small gold diamond where the dice are handed over.
-        c.FillPolygonAA({{x - 4.0, 423.5}, {x + 0.5, 420.0}, {x + 5.0, 423.5}, {x + 0.5, 427.0}},
+        c.FillPolygonAA({{x - 3.5, 424.0}, {x + 0.5, 421.0}, {x + 4.5, 424.0}, {x + 0.5, 427.0}},
                         Mix(FeltAt(x, 424), CL_GOLD, 200));
     }
 }

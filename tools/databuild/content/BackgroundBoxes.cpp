@@ -1,114 +1,60 @@
-// The layout's ground and the spots' boxes as the layout draws them, the joints that carry a band
-// across its gaps, and the lettering held inside the boxes.
+// The layout's spots painted from their shapes, each in its cloth, the lines between them, and the
+// lettering and dice held to the spots they stand on.
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-// The felt between the far rail's shadow and the near rail, where the layout lies.
-constexpr i32 FeltTop = 200;
-constexpr i32 RailTop = 428;
-// The widest gap between two spots' cloths drawn as one line.
-constexpr i32 SeamWidth = 6;
-constexpr i32 GroundShift = -4;
-
-// The ground between the spots: a darker cloth with a fine diagonal rule, which no spot's cloth
-// has.
-u8 GroundAt(i32 x, i32 y) {
-    return FeltAt(x, y, (x + y) % 4 == 0 ? GroundShift - 2 : GroundShift);
-}
-
-i16 SpotOf(u16 region) {
-    const TClickRegion* r = RegionById(region);
-    return r != nullptr ? r->Spot : i16{-1};
-}
-
-std::string Named(u16 region) {
-    const TClickRegion* r = RegionById(region);
-    return "region " + std::to_string(region) + " (" + (r != nullptr ? r->Label : "none") + ")";
-}
-
-// The layout's edge: the proposition box on the left, a step up to the numbers' boxes, the
-// don't-come box, the climb over don't pass's steps to the top of the pass line, down the right
-// side and round the pass line's corner, back along the near rail.
-TOutline LayoutEdge() {
-    TOutline edge = {{0, PROPS_TOP},     {PROPS_RIGHT, PROPS_TOP},
-                     {PROPS_RIGHT, 247}, {489, 247},
-                     {489, 243},         {534, 243},
-                     {559, 251},         {575, 256},
-                     {605, 256},         {638, 312},
-                     {638, 399}};
-    constexpr double Radius = 22;
-    for (int i = 1; i < 8; ++i) {
-        const double a = std::numbers::pi / 2 * i / 8;
-        edge.push_back({616 + Radius * std::cos(a), 399 + Radius * std::sin(a)});
-    }
-    edge.insert(edge.end(), {{616, 421}, {0, 421}});
-    return edge;
-}
-
-// The pixels within the layout's edge.
-std::vector<bool> Ground() {
-    const TOutline edge = LayoutEdge();
-    std::vector<bool> ground(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, false);
-    for (i32 y = FeltTop; y < RailTop; ++y)
-        for (i32 x = 0; x < TABLE_WIDTH; ++x)
-            ground[static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x)] =
-                OutlineHolds(edge, x, y);
-    return ground;
-}
-
-// The gaps of at most SeamWidth pixels between two boxes, across or down, drawn as the layout's
-// lines: the boxes on either side share one line, as the boxes of a layout do. Between the two
-// borders the line is a shade softer, so that the widest seams do not weigh on the layout.
-void PaintSeams(TBackgroundArt& art) {
-    std::vector<bool> framed(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, false);
-    for (const TDrawnBox& box : art.Boxes)
-        for (i32 y = box.Frame.T; y < box.Frame.B; ++y)
-            for (i32 x = box.Frame.L; x < box.Frame.R; ++x)
-                framed[static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x)] = true;
-    const auto at = [&](i32 x, i32 y) {
-        return x >= 0 && y >= 0 && x < TABLE_WIDTH && y < TABLE_HEIGHT &&
-               framed[static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x)];
-    };
-    // Between two frames' borders: the seam less the borders themselves.
-    constexpr i32 Between = SeamWidth - 2;
-    const auto run = [&](i32 x, i32 y, i32 dx, i32 dy) {
-        i32 n = 0;
-        while (n <= Between && !at(x + dx * (n + 1), y + dy * (n + 1)))
-            ++n;
-        return n;
-    };
-    for (i32 y = FeltTop; y < RailTop; ++y)
-        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
-            if (at(x, y))
-                continue;
-            const bool across = run(x, y, -1, 0) + run(x, y, 1, 0) + 1 <= Between;
-            const bool down = run(x, y, 0, -1) + run(x, y, 0, 1) + 1 <= Between;
-            if (across || down)
-                art.Picture.Plot(x, y, Mix(FeltAt(x, y), LineColour(), 200));
-        }
-}
-
-// The cloth of a region's box, in felt steps from the layout's felt.
-i32 ClothShift(u16 region) {
-    // The pass line lightest, the don't sides darker, the numbers' boxes lighter where the
-    // number stands: each band, and each piece of a band, reads as one.
-    const i16 spot = SpotOf(region);
+// The cloth of a spot, in felt steps from the layout's felt: the pass line lightest, the don't
+// sides darker, the don't-come and lay strips of the numbers' boxes each a cloth of its own in
+// place of a word too small to read there, the numbers' boxes lighter where the number stands.
+i32 ClothShift(i16 spot) {
     if (spot == 0)
         return 3;
-    if (spot == 1 || spot == 3 || (spot >= 29 && spot <= 40))
+    if (spot >= 35 && spot <= 40)
+        return -6;
+    if (spot >= 29 && spot <= 34)
+        return -3;
+    if (spot == 1 || spot == 3)
         return -2;
     if (spot >= 17 && spot <= 22)
         return 2;
     return 1;
 }
 
+std::string Point(i32 x, i32 y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
 } // namespace
+
+void PaintShapes(TBackgroundArt& art, const TShapeMap& shapes) {
+    TCanvas& c = art.Picture;
+    const u8 line = LineColour();
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            const i16 drawn = shapes.DrawnAt(x, y);
+            if (drawn == DRAWN_LINE) {
+                c.Plot(x, y, line);
+            } else if (drawn >= 0) {
+                c.Plot(x, y, FeltAt(x, y, ClothShift(drawn)));
+                art.Areas.Plot(x, y, static_cast<u8>(AREA_SPOT + drawn));
+            }
+        }
+}
+
+std::pair<i32, i32> RowSpan(i16 spot, i32 y) {
+    i32 first = -1, last = -1;
+    for (i32 x = 0; x < TABLE_WIDTH; ++x)
+        if (TableShapes().DrawnAt(x, y) == spot) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    return first < 0 ? std::pair{0, 0} : std::pair{first, last + 1};
+}
 
 TBox CapsInk(double cx, double cy, const std::string& text, const TTextStyle& style) {
     const i32 width = TCanvas::TextWidth(text, style);
@@ -131,85 +77,84 @@ TBox CapsInk(double cx, double cy, const std::string& text, const TTextStyle& st
     return {ink.L + ox, ink.T + oy, ink.R + ox, ink.B + oy};
 }
 
-void HoldInBox(TBackgroundArt& art, u16 region, const TBox& ink, const std::string& what) {
-    const TBox inside = Interior(art.Frame(region));
-    if (ink.L < inside.L || ink.T < inside.T || ink.R > inside.R || ink.B > inside.B)
-        art.Faults.push_back(Named(region) + ": " + what + " runs out of its box");
-    art.Labels.push_back({region, ink, what});
+i32 CapHeight(const TTextStyle& style) {
+    TTextStyle crisp = style;
+    crisp.Crisp = true;
+    return CapsInk(0, 0, "E", crisp).Height();
 }
 
-TBox TBackgroundArt::Frame(u16 region) const {
-    for (const TDrawnBox& box : Boxes)
-        if (box.Region == region)
-            return box.Frame;
-    const TClickRegion* r = RegionById(region);
-    return r != nullptr ? r->Box : TBox{};
+namespace {
+
+void Hold(TBackgroundArt& art, i16 spot, const TBox& ink, const std::string& what, i32 cap) {
+    for (i32 y = ink.T; y < ink.B; ++y)
+        for (i32 x = ink.L; x < ink.R; ++x)
+            if (art.Areas.At(x, y) != AREA_SPOT + spot) {
+                art.Faults.push_back(NamedSpot(spot) + ": " + what + " runs off its spot at " +
+                                     Point(x, y));
+                y = ink.B;
+                break;
+            }
+    art.Labels.push_back({SpotRegion(spot).Id, ink, what, cap});
 }
 
-void PaintBoxes(TBackgroundArt& art) {
-    TCanvas& c = art.Picture;
-    const std::vector<bool> ground = Ground();
-    const u8 line = LineColour();
-    for (i32 y = FeltTop; y < RailTop; ++y)
-        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
-            const size_t at = static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x);
-            if (!ground[at])
-                continue;
-            c.Plot(x, y, GroundAt(x, y));
-        }
-    PaintSeams(art);
-    Stroke(c, LayoutEdge(), 2, line);
-    for (const TDrawnBox& box : art.Boxes) {
-        const TBox inside = Interior(box.Frame);
-        const i32 shift = ClothShift(box.Region);
-        for (i32 y = inside.T; y < inside.B; ++y)
-            for (i32 x = inside.L; x < inside.R; ++x)
-                c.Plot(x, y, FeltAt(x, y, shift));
-        const i16 spot = SpotOf(box.Region);
-        if (spot >= 0)
-            art.Areas.FillRect(inside.L, inside.T, inside.R, inside.B,
-                               static_cast<u8>(AREA_SPOT + spot));
-    }
-    // A joint: the band's rails along its sides, and between them the ground hatched in the
-    // band's cloth, never the cloth itself.
-    for (const TJoint& joint : art.Joints) {
-        const TBox b = OutlineBounds(joint.Outline);
-        const i32 shift = ClothShift(SpotRegion(joint.Spot).Id);
-        for (i32 y = b.T; y < b.B; ++y)
-            for (i32 x = b.L; x < b.R; ++x)
-                if (OutlineHolds(joint.Outline, x, y))
-                    c.Plot(x, y, (x + y) % 3 == 0 ? FeltAt(x, y, shift) : GroundAt(x, y));
-        Stroke(c, joint.Outline, 1, Mix(FeltAt(0, 0), line, 200));
-    }
-    // The borders over every cloth, so that a border two boxes share stays whole.
-    for (const TDrawnBox& box : art.Boxes)
-        c.FrameRect(box.Frame.L, box.Frame.T, box.Frame.R, box.Frame.B, line);
+void SmallWordFault(TBackgroundArt& art, i16 spot, const std::string& text, i32 cap) {
+    if (cap < LEAST_CAP_HEIGHT)
+        art.Faults.push_back(NamedSpot(spot) + ": the lettering \"" + text + "\" stands " +
+                             std::to_string(cap) + " px tall, under " +
+                             std::to_string(LEAST_CAP_HEIGHT));
 }
 
-void BoxCaps(TBackgroundArt& art, u16 region, double cx, double cy, const std::string& text,
-             const TTextStyle& style, u8 colour) {
-    HoldInBox(art, region, CapsInk(cx, cy, text, style), "the lettering \"" + text + "\"");
+} // namespace
+
+void HoldOnSpot(TBackgroundArt& art, i16 spot, const TBox& ink, const std::string& what) {
+    Hold(art, spot, ink, what, 0);
+}
+
+void SpotCaps(TBackgroundArt& art, i16 spot, double cx, double cy, const std::string& text,
+              const TTextStyle& style, u8 colour) {
+    const i32 cap = CapHeight(style);
+    SmallWordFault(art, spot, text, cap);
+    Hold(art, spot, CapsInk(cx, cy, text, style), "the lettering \"" + text + "\"", cap);
     Caps(art.Picture, cx, cy, text, style, colour);
 }
 
-void BoxCapsDown(TBackgroundArt& art, u16 region, double cx, double cy, const std::string& text,
-                 const TTextStyle& style, double pitch, u8 colour) {
-    const double first = cy - pitch * (static_cast<double>(text.size()) - 1) / 2;
-    for (size_t i = 0; i < text.size(); ++i)
-        BoxCaps(art, region, cx, first + pitch * static_cast<double>(i), std::string(1, text[i]),
-                style, colour);
-}
-
-void BoxDie(TBackgroundArt& art, u16 region, double x, double y, double size, int pips) {
-    const TBox ink{static_cast<i32>(std::floor(x)), static_cast<i32>(std::floor(y)),
-                   static_cast<i32>(std::ceil(x + size)), static_cast<i32>(std::ceil(y + size))};
-    HoldInBox(art, region, ink, "a die");
-    Die(art.Picture, x, y, size, pips);
+void SpotCapsDown(TBackgroundArt& art, i16 spot, const std::function<double(double)>& cx,
+                  double top, const std::string& text, const TTextStyle& style, double pitch,
+                  u8 colour) {
+    const i32 cap = CapHeight(style);
+    SmallWordFault(art, spot, text, cap);
+    double y = top;
+    for (char letter : text) {
+        // A space is half a letter's pitch; an apostrophe hangs from the top of its own short
+        // step, below the letter before it.
+        const bool space = letter == ' ';
+        const bool apostrophe = letter == '\'';
+        const double step = space ? pitch / 2 : apostrophe ? pitch * 0.6 : pitch;
+        const double cy = apostrophe ? y + cap / 2.0 + 1 : y + step / 2;
+        if (!space) {
+            const std::string one(1, letter);
+            Hold(art, spot, CapsInk(cx(cy), cy, one, style),
+                 "the letter \"" + one + "\" of \"" + text + "\"", apostrophe ? 0 : cap);
+            Caps(art.Picture, cx(cy), cy, one, style, colour);
+        }
+        y += step;
+    }
 }
 
 void Caption(TBackgroundArt& art, double cx, double cy, const std::string& text,
              const TTextStyle& style, u8 colour) {
     const TBox ink = CapsInk(cx, cy, text, style);
     art.Areas.FillRect(ink.L, ink.T, ink.R, ink.B, AREA_CAPTION);
+    art.Labels.push_back({0, ink, "the caption \"" + text + "\"", CapHeight(style)});
+    if (CapHeight(style) < LEAST_CAP_HEIGHT)
+        art.Faults.push_back("the felt: the caption \"" + text + "\" stands under " +
+                             std::to_string(LEAST_CAP_HEIGHT) + " px");
     Caps(art.Picture, cx, cy, text, style, colour);
+}
+
+void SpotDie(TBackgroundArt& art, i16 spot, double x, double y, double size, int pips) {
+    const TBox ink{static_cast<i32>(std::floor(x)), static_cast<i32>(std::floor(y)),
+                   static_cast<i32>(std::ceil(x + size)), static_cast<i32>(std::ceil(y + size))};
+    HoldOnSpot(art, spot, ink, "a die");
+    Die(art.Picture, x, y, size, pips);
 }

@@ -33,6 +33,8 @@ constexpr i32 KEEP_CLEAR_CHIPS = 3;
 std::vector<TBox> PileReach(int spot);
 // The pixels the shooter's dice and the payout piles at the seats' places cover.
 std::vector<TBox> SeatPlaceReach();
+// The pixels the puck covers at its off place in the don't-come box.
+TBox PuckOffReach();
 
 // The lord's sprite list of the table.
 TSpriteListModel& TableSprites(TDataSet& set);

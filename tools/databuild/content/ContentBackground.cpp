@@ -1,13 +1,13 @@
 // The table's background: the painters in order, the drawing helpers they share, and the check
-// that the spots' boxes, their lettering and every button's up look agree with the regions and
+// that the spots' shapes, their lettering and every button's up look agree with the regions and
 // buttons the program hit-tests.
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/content/ButtonArt.h"
 #include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BitmapPicture.h"
 #include "tools/databuild/model/BuildError.h"
 #include "tools/databuild/model/TableLayout.h"
-#include "tools/databuild/model/TableLayoutCheck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +72,7 @@ void CoveredLabelFaults(const TBackgroundArt& art, std::vector<std::string>& fau
         reaches.push_back(
             {"the chips on " + Named(SpotRegion(static_cast<i16>(spot))), PileReach(spot)});
     reaches.push_back({"the dice and payouts at the seats", SeatPlaceReach()});
+    reaches.push_back({"the puck off", {PuckOffReach()}});
     for (const TLabel& label : art.Labels)
         for (const auto& [whose, boxes] : reaches)
             for (const TBox& box : boxes)
@@ -201,21 +202,31 @@ u8 RedInk() {
     return RampStep(TRamp::Red, 7);
 }
 
-TBackgroundArt PaintTableBackground(const std::vector<TDrawnBox>& boxes,
-                                    const std::vector<TJoint>& joints) {
+bool OutlineHolds(const TOutline& outline, i32 x, i32 y) {
+    const double px = x + 0.5;
+    const double py = y + 0.5;
+    bool inside = false;
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const auto [x0, y0] = outline[j];
+        const auto [x1, y1] = outline[i];
+        if ((y0 > py) != (y1 > py) && px < x0 + (py - y0) * (x1 - x0) / (y1 - y0))
+            inside = !inside;
+    }
+    return inside;
+}
+
+TBackgroundArt PaintTableBackground(const TShapeMap& shapes) {
     TBackgroundArt art;
-    art.Boxes = boxes;
-    art.Joints = joints;
     PaintRoom(art.Picture);
     PaintFelt(art.Picture);
-    PaintLayout(art);
+    PaintLayout(art, shapes);
     PaintProps(art);
     PaintButtonBar(art);
     return art;
 }
 
 std::vector<std::string> BackgroundFaults(const TBackgroundArt& art) {
-    std::vector<std::string> faults;
+    std::vector<std::string> faults = ShapeFaults(TableShapes());
     for (const TClickRegion& region : ClickRegions()) {
         const TBox& b = region.Box;
         if (!CentreAgrees(region, art.Areas.At(b.CentreX(), b.CentreY())))
@@ -249,7 +260,4 @@ void AddTableBackground(TDataSet& set) {
     if (!faults.empty())
         throw TBuildError(TableFile(TABLE_BACKGROUND), faults.front());
     set.AddBitmap(TableFile(TABLE_BACKGROUND), art.Picture, GamePalette());
-    // The set's check holds the boxes and joints against the regions and the bitmap as written.
-    set.TableBoxes = art.Boxes;
-    set.TableJoints = art.Joints;
 }

@@ -85,6 +85,14 @@ void AddOddsReturn(TDataSet& set, TSpriteListModel& list) {
 
 } // namespace
 
+TBox PuckOffReach() {
+    const TAnmFrameSource frame = PuckFrame(false);
+    const TBox& off = DontComeBox();
+    const i32 left = off.CentreX() - frame.Width / 2;
+    const i32 top = off.CentreY() - frame.Height / 2;
+    return {left, top, left + frame.Width, top + frame.Height};
+}
+
 void AddDiceAndPuck(TDataSet& set) {
     TSpriteListModel& list = TableSprites(set);
     AddPuck(set, list);

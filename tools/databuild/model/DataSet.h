@@ -121,10 +121,6 @@ public:
     std::vector<TMiscDataModel> MiscData;
     std::vector<TSpriteListModel> SpriteLists;
     std::vector<TSkitCatModel> SkitCats;
-    // The boxes and joints the table's background draws for the spots, which Check holds
-    // against the program's regions and the bitmap.
-    std::vector<TDrawnBox> TableBoxes;
-    std::vector<TJoint> TableJoints;
 
 private:
     std::vector<TRawFile> Raw;

@@ -1,97 +1,156 @@
-// The drawn layout over the click regions: boxes grown from the regions, the bands' joints, and
-// the places of the seats' piles, which keep clear of every spot's lettering.
+// The drawn layout from the table's shapes, the checks of the shapes against the program's own
+// regions, and the places of the seats' piles, which keep clear of every spot's lettering.
 #include "tools/databuild/model/TableDrawing.h"
+
+#include "craps/bets/TableSpots.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdlib>
-#include <numbers>
 
 namespace {
 
-// Whether the pixel lies on a region of another spot than the region's own, other than on the
-// pixels the region shares with an overlapping neighbour.
-bool OnAnotherSpot(const TClickRegion& own, i32 x, i32 y) {
-    for (const TClickRegion& other : ClickRegions()) {
-        if (other.Spot < 0 || other.Spot == own.Spot || !other.Box.Contains(x, y))
-            continue;
-        if (RegionsMayOverlap(own.Id, other.Id) && own.Box.Contains(x, y))
-            continue;
-        return true;
-    }
-    return false;
+// The widest a line of the layout may lie on a region's edge.
+constexpr i32 EdgeLine = 2;
+// How far from a shape the layout's lines reach: the outline's width.
+constexpr i32 LineReach = 2;
+
+size_t At(i32 x, i32 y) {
+    return static_cast<size_t>(y) * TABLE_WIDTH + static_cast<size_t>(x);
 }
 
-// Whether the border line along one side of the frame (0 left, 1 top, 2 right, 3 bottom) would
-// lie on another spot's region.
-bool SideOnAnotherSpot(const TClickRegion& own, const TBox& f, int side) {
-    const bool upright = side == 0 || side == 2;
-    const i32 at = side == 0 ? f.L : side == 1 ? f.T : side == 2 ? f.R - 1 : f.B - 1;
-    const i32 from = upright ? f.T : f.L;
-    const i32 to = upright ? f.B : f.R;
-    for (i32 i = from; i < to; ++i)
-        if (upright ? OnAnotherSpot(own, at, i) : OnAnotherSpot(own, i, at))
+bool OnTable(i32 x, i32 y) {
+    return x >= 0 && y >= 0 && x < TABLE_WIDTH && y < TABLE_HEIGHT;
+}
+
+bool IsOwn(const TClickRegion& region) {
+    return table_region::SlotOfId(region.Id) < static_cast<i16>(table_region::FirstAddedSlot);
+}
+
+std::string Point(i32 x, i32 y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
+std::string RegionName(const TClickRegion& region) {
+    return "region " + std::to_string(region.Id) + " (" + region.Label + ")";
+}
+
+// Whether the pixel lies on two of the program's own regions of different spots, where either
+// may show.
+bool Shared(i32 x, i32 y) {
+    const TClickRegion* first = nullptr;
+    for (const TClickRegion& r : ClickRegions()) {
+        if (r.Spot < 0 || !IsOwn(r) || !r.Box.Contains(x, y))
+            continue;
+        if (first != nullptr && first->Spot != r.Spot && RegionsMayOverlap(first->Id, r.Id))
             return true;
+        first = first == nullptr ? &r : first;
+    }
     return false;
 }
 
-TBox FrameOf(const TClickRegion& region) {
-    const TBox& r = region.Box;
-    TBox f{r.L - 1, r.T - 1, r.R + 1, r.B + 1};
-    // A side pulled in shortens the sides across it, so a second pass sees the final lines.
-    for (int pass = 0; pass < 2; ++pass)
-        for (int side = 0; side < 4; ++side) {
-            if (!SideOnAnotherSpot(region, f, side))
+// How deep the pixel lies inside the box: 0 on its outermost ring.
+i32 Depth(const TBox& box, i32 x, i32 y) {
+    return std::min({x - box.L, box.R - 1 - x, y - box.T, box.B - 1 - y});
+}
+
+bool Meets(const TBox& a, const TBox& b) {
+    return std::max(a.L, b.L) < std::min(a.R, b.R) && std::max(a.T, b.T) < std::min(a.B, b.B);
+}
+
+// The faults of a shape's region against the other spots' own regions.
+void CrossingFaults(const TShapeMap& map, std::vector<std::string>& faults) {
+    for (const TClickRegion& piece : map.Ordered()) {
+        if (piece.Spot < 0)
+            continue;
+        for (const TClickRegion& other : ClickRegions()) {
+            if (other.Spot < 0 || other.Spot == piece.Spot || !IsOwn(other) ||
+                !Meets(piece.Box, other.Box))
                 continue;
-            if (side == 0)
-                f.L = r.L;
-            else if (side == 1)
-                f.T = r.T;
-            else if (side == 2)
-                f.R = r.R;
-            else
-                f.B = r.B;
+            if (IsOwn(piece) && RegionsMayOverlap(piece.Id, other.Id))
+                continue;
+            faults.push_back(
+                NamedSpot(piece.Spot) + ": its drawn shape crosses " + RegionName(other) + " at " +
+                Point(std::max(piece.Box.L, other.Box.L), std::max(piece.Box.T, other.Box.T)));
+            break;
         }
-    return f;
-}
-
-std::vector<TDrawnBox> MakeBoxes() {
-    std::vector<TDrawnBox> boxes;
-    for (const TClickRegion& region : ClickRegions())
-        if (region.Spot >= 0)
-            boxes.push_back({region.Id, FrameOf(region)});
-    return boxes;
-}
-
-// The pass line's pieces: 22 along the bottom, 65 up the right side, 66 above it; don't pass's
-// bar 23 and its lowest step 67.
-std::vector<TJoint> MakeJoints() {
-    TOutline bend = {{593, 390}, {635, 390}, {635, 399}};
-    // The band's outer edge turns the corner in a quarter circle.
-    constexpr double Radius = 19;
-    for (int i = 1; i < 8; ++i) {
-        const double a = std::numbers::pi / 2 * i / 8;
-        bend.push_back({635 - Radius + Radius * std::cos(a), 399 + Radius * std::sin(a)});
     }
-    bend.insert(bend.end(), {{616, 418}, {608, 418}, {608, 394}, {593, 394}});
-    return {
-        {0, bend},
-        // Up the right side: from the top piece's foot to the right piece's head, clear of the
-        // don't pass step beside them.
-        {0, {{586, 313}, {602, 313}, {635, 318}, {592, 318}}},
-        // From the bar's end up between the field and big 6, over big 8's shoulder to the lowest
-        // step.
-        {1, {{525, 360}, {556, 336}, {567, 336}, {556, 340}, {530, 364}, {530, 373}, {525, 373}}},
+}
+
+// Each of the program's own regions shows its spot, but on the pixels it shares and under a
+// divider on its edge.
+void LeftOutFaults(const TShapeMap& map, std::vector<std::string>& faults) {
+    for (const TClickRegion& region : ClickRegions()) {
+        if (region.Spot < 0 || !IsOwn(region))
+            continue;
+        const TBox& b = region.Box;
+        bool found = false;
+        for (i32 y = b.T; y < b.B && !found; ++y)
+            for (i32 x = b.L; x < b.R && !found; ++x) {
+                const i16 drawn = map.DrawnAt(x, y);
+                if (drawn == region.Spot || Shared(x, y) ||
+                    (drawn == DRAWN_LINE && Depth(b, x, y) < EdgeLine))
+                    continue;
+                found = true;
+                faults.push_back(NamedSpot(region.Spot) + ": its drawn shape leaves out " +
+                                 RegionName(region) + " at " + Point(x, y) +
+                                 (drawn >= 0 ? ", where " + NamedSpot(drawn) + " shows" : ""));
+            }
+    }
+}
+
+// Two spots side by side with no line between them, but on the pixels two regions share.
+void TouchFaults(const TShapeMap& map, std::vector<std::string>& faults) {
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            const i16 here = map.DrawnAt(x, y);
+            if (here < 0)
+                continue;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}}) {
+                const i16 next = map.DrawnAt(x + dx, y + dy);
+                if (next < 0 || next == here || (Shared(x, y) && Shared(x + dx, y + dy)))
+                    continue;
+                faults.push_back(NamedSpot(here) + ": it meets " + NamedSpot(next) +
+                                 " with no line between them at " + Point(x + dx, y + dy));
+                return;
+            }
+        }
+}
+
+// Felt between the shapes: a pixel no line covers with spots on both sides of it, across or
+// down, within a few pixels; named by the spots on either side.
+void SeamFaults(const TShapeMap& map, std::vector<std::string>& faults) {
+    constexpr i32 Reach = 6;
+    const auto side = [&](i32 x, i32 y, i32 dx, i32 dy) {
+        for (i32 n = 1; n <= Reach; ++n)
+            if (map.DrawnAt(x + dx * n, y + dy * n) >= 0)
+                return map.DrawnAt(x + dx * n, y + dy * n);
+        return DRAWN_FELT;
     };
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            if (map.DrawnAt(x, y) != DRAWN_FELT)
+                continue;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}}) {
+                const i16 before = side(x, y, -dx, -dy);
+                const i16 after = side(x, y, dx, dy);
+                if (before < 0 || after < 0)
+                    continue;
+                faults.push_back(NamedSpot(before) + ": felt shows in the seam between it and " +
+                                 NamedSpot(after) + " at " + Point(x, y));
+                return;
+            }
+        }
 }
 
 // The six numbers' columns: the x of the piles on the buy or place, come, lay and don't-come
-// spot of each. The chips keep to the right of each box, its words to the left.
-constexpr std::array<i32, 6> PlaceX = {253, 300, 346, 393, 439, 483};
-constexpr std::array<i32, 6> ComeX = {255, 300, 345, 390, 435, 478};
-constexpr std::array<i32, 6> LayX = {262, 306, 350, 394, 439, 482};
-constexpr std::array<i32, 6> DontComeX = {258, 301, 344, 386, 430, 472};
+// spot of each. In a column the don't-come pile stands on the left, the come pile and its odds
+// in the middle and the lay pile on the right, so that each bet stands apart; the number's box
+// keeps its number on the left and its chips on the right.
+constexpr std::array<i32, 6> PlaceX = {253, 300, 346, 393, 439, 488};
+constexpr std::array<i32, 6> ComeX = {245, 291, 335, 380, 424, 468};
+constexpr std::array<i32, 6> LayX = {263, 308, 352, 395, 440, 484};
+constexpr std::array<i32, 6> DontComeX = {231, 278, 323, 367, 408, 452};
+constexpr i32 HornFoot = 399;
 // An odds pile stands this far to the right of its stake.
 constexpr i32 OddsStep = 4;
 
@@ -113,13 +172,13 @@ const TSpotPiles Piles[] = {
     {7, {169, 169, 169}},
     {8, {186, 186, 186}},
     {9, {85, 85, 85}},
-    {10, {73, 73, 73}},
-    {11, {167, 167, 167}},
-    {12, {175, 175, 175}},
+    {10, {83, 83, 83}},
+    {11, {192, 192, 192}},
+    {12, {192, 192, 192}},
     {13, {109, 109, 109}},
     {14, {118, 118, 118}},
     {15, {192, 192, 192}},
-    {16, {188, 188, 188}},
+    {16, {192, 192, 192}},
     {41, {214, 214, 214}},
     // The horn is too narrow for a pile beside its name: each seat's stands apart, so that
     // none climbs as high as three would on one another.
@@ -128,60 +187,116 @@ const TSpotPiles Piles[] = {
 
 } // namespace
 
-const std::vector<TDrawnBox>& DrawnBoxes() {
-    static const std::vector<TDrawnBox> boxes = MakeBoxes();
-    return boxes;
-}
-
-const TBox& DrawnFrame(u16 region) {
-    for (const TDrawnBox& box : DrawnBoxes())
-        if (box.Region == region)
-            return box.Frame;
-    std::abort();
-}
-
-bool OutlineHolds(const TOutline& outline, i32 x, i32 y) {
-    const double px = x + 0.5;
-    const double py = y + 0.5;
-    bool inside = false;
-    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
-        const auto [x0, y0] = outline[j];
-        const auto [x1, y1] = outline[i];
-        if ((y0 > py) != (y1 > py) && px < x0 + (py - y0) * (x1 - x0) / (y1 - y0))
-            inside = !inside;
+TShapeMap::TShapeMap(const std::vector<TClickRegion>& ordered, const std::vector<TBox>& dividers)
+    : Regions(ordered), Crossing(dividers),
+      Answer(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, DRAWN_FELT),
+      Drawn(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, DRAWN_FELT) {
+    // The first region registered takes the pixel: paint them in reverse.
+    for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
+        if (it->Spot < 0)
+            continue;
+        const TBox& b = it->Box;
+        for (i32 y = std::max(b.T, 0); y < std::min(b.B, TABLE_HEIGHT); ++y)
+            for (i32 x = std::max(b.L, 0); x < std::min(b.R, TABLE_WIDTH); ++x)
+                Answer[At(x, y)] = it->Spot;
     }
-    return inside;
+    Drawn = Answer;
+    for (const TBox& d : dividers)
+        for (i32 y = std::max(d.T, 0); y < std::min(d.B, TABLE_HEIGHT); ++y)
+            for (i32 x = std::max(d.L, 0); x < std::min(d.R, TABLE_WIDTH); ++x)
+                Drawn[At(x, y)] = DRAWN_LINE;
+    // The lines: every pixel of no shape within reach of one.
+    std::vector<i16> lined = Drawn;
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            if (Drawn[At(x, y)] != DRAWN_FELT)
+                continue;
+            for (i32 dy = -LineReach; dy <= LineReach && lined[At(x, y)] == DRAWN_FELT; ++dy)
+                for (i32 dx = -LineReach; dx <= LineReach; ++dx)
+                    if (OnTable(x + dx, y + dy) && Drawn[At(x + dx, y + dy)] >= 0) {
+                        lined[At(x, y)] = DRAWN_LINE;
+                        break;
+                    }
+        }
+    Drawn = std::move(lined);
 }
 
-TBox OutlineBounds(const TOutline& outline) {
-    if (outline.empty())
-        return {};
-    double l = outline[0].first, t = outline[0].second, r = l, b = t;
-    for (const auto& [x, y] : outline) {
-        l = std::min(l, x);
-        t = std::min(t, y);
-        r = std::max(r, x);
-        b = std::max(b, y);
-    }
-    return {static_cast<i32>(std::floor(l)), static_cast<i32>(std::floor(t)),
-            static_cast<i32>(std::ceil(r)), static_cast<i32>(std::ceil(b))};
+i16 TShapeMap::AnswerAt(i32 x, i32 y) const {
+    return OnTable(x, y) ? Answer[At(x, y)] : DRAWN_FELT;
 }
 
-const std::vector<TJoint>& DrawnJoints() {
-    static const std::vector<TJoint> joints = MakeJoints();
-    return joints;
+i16 TShapeMap::DrawnAt(i32 x, i32 y) const {
+    return OnTable(x, y) ? Drawn[At(x, y)] : DRAWN_FELT;
+}
+
+TBox TShapeMap::Bounds(i16 spot) const {
+    TBox b{TABLE_WIDTH, TABLE_HEIGHT, 0, 0};
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x)
+            if (Drawn[At(x, y)] == spot)
+                b = {std::min(b.L, x), std::min(b.T, y), std::max(b.R, x + 1),
+                     std::max(b.B, y + 1)};
+    return b.L < b.R ? b : TBox{};
+}
+
+std::vector<TClickRegion> RegisteredRegions() {
+    std::vector<TClickRegion> ordered;
+    for (const i16 slot : table_region::RegistrationOrder)
+        ordered.push_back(ClickRegions()[static_cast<size_t>(slot)]);
+    return ordered;
+}
+
+const std::vector<TBox>& CrossingDividers() {
+    static const std::vector<TBox> dividers = {
+        // Below the 4's box, over the head of the C and E column, and the outline beside it.
+        {222, 310, 224, 312},
+        {224, 311, 227, 312},
+        // Between the 9 and the 10, on the pixels their boxes share.
+        {453, 296, 454, 311},
+    };
+    return dividers;
+}
+
+const TShapeMap& TableShapes() {
+    static const TShapeMap map(RegisteredRegions(), CrossingDividers());
+    return map;
 }
 
 bool AnswersFor(i16 spot, i32 x, i32 y) {
-    for (const TClickRegion& region : ClickRegions())
-        if (region.Spot == spot && region.Box.Contains(x, y))
-            return true;
-    return false;
+    return spot >= 0 && TableShapes().AnswerAt(x, y) == spot;
+}
+
+std::vector<std::string> ShapeFaults(const TShapeMap& map) {
+    std::vector<std::string> faults;
+    CrossingFaults(map, faults);
+    LeftOutFaults(map, faults);
+    TouchFaults(map, faults);
+    SeamFaults(map, faults);
+    return faults;
+}
+
+std::vector<std::string> DrawnLineFaults(const TShapeMap& map, const std::vector<u8>& pixels,
+                                         i32 width, i32 height, u8 line) {
+    if (width != TABLE_WIDTH || height != TABLE_HEIGHT ||
+        pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
+        return {"the background is not the table's size"};
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x)
+            if (map.DrawnAt(x, y) == DRAWN_LINE && pixels[At(x, y)] != line)
+                return {"the background shows no line of the layout at " + Point(x, y)};
+    return {};
+}
+
+std::string NamedSpot(i16 spot) {
+    if (spot < 0 || spot >= table_spot::Count)
+        return "spot " + std::to_string(spot);
+    return "spot " + std::to_string(spot) + " (" + SpotRegion(spot).Label + ")";
 }
 
 TPilePlace PilePlace(int spot, int seat) {
     const TBox& box = SpotRegion(static_cast<i16>(spot)).Box;
-    const i32 foot = box.B - 1;
+    // The horn's chips stand at the foot of its column, below its upright name.
+    const i32 foot = spot == 42 ? HornFoot : box.B - 1;
     i32 x = box.CentreX();
     if (spot >= 17 && spot < 41) {
         const size_t column = static_cast<size_t>((spot - 17) % 6);

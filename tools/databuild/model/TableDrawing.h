@@ -1,52 +1,62 @@
-// The layout as the background draws it over the click regions: each spot region's box, the
-// joints that carry a band across the gaps between its pieces, and where each seat's chips stand.
+// The layout as the background draws it from the table's shapes: the spot each pixel shows and
+// the spot a click there lands on, the layout's lines, the shapes' faults, and where each seat's
+// chips stand.
 #pragma once
 
 #include "tools/databuild/model/TableLayout.h"
 
-#include <utility>
+#include <string>
 #include <vector>
 
-// A box the layout draws for one spot region: the frame's outer edge, its border line the
-// outermost ring of pixels and the spot's cloth within it.
-struct TDrawnBox {
-    u16 Region;
-    TBox Frame;
+// What a pixel of the drawing shows besides a spot's cloth (a spot 0-42).
+constexpr i16 DRAWN_FELT = -1;
+constexpr i16 DRAWN_LINE = -2;
+
+// The drawing of a list of regions (in the order the program registers them) with the
+// dividers drawn over the edges of regions. A spot's shape is the union of its regions; on a
+// pixel two spots' regions share, the region registered first takes the click and shows. The
+// lines are the pixels within two of a shape that no shape holds, and the dividers.
+class TShapeMap {
+public:
+    TShapeMap(const std::vector<TClickRegion>& ordered, const std::vector<TBox>& dividers);
+    // The spot a click on the pixel lands on; -1 for none or off the table.
+    i16 AnswerAt(i32 x, i32 y) const;
+    // The spot the pixel shows, DRAWN_LINE or DRAWN_FELT.
+    i16 DrawnAt(i32 x, i32 y) const;
+    // The pixels the spot shows; empty for a spot drawn nowhere.
+    TBox Bounds(i16 spot) const;
+    const std::vector<TClickRegion>& Ordered() const { return Regions; }
+    const std::vector<TBox>& Dividers() const { return Crossing; }
+
+private:
+    std::vector<TClickRegion> Regions;
+    std::vector<TBox> Crossing;
+    std::vector<i16> Answer;
+    std::vector<i16> Drawn;
 };
-// A frame's inside: the pixels within its border.
-inline TBox Interior(const TBox& frame) {
-    return {frame.L + 1, frame.T + 1, frame.R - 1, frame.B - 1};
-}
 
-// One box for each of the 50 spot regions: its border on the ring of pixels round the region, or
-// on the region's own edge where the ring would lie on another spot's region. The inside of
-// every box is then its region's, and a click anywhere on the cloth lands on the spot.
-const std::vector<TDrawnBox>& DrawnBoxes();
-// The drawn box of a region; aborts for a region without one.
-const TBox& DrawnFrame(u16 region);
+// The regions in the order the program registers them, and the dividers that cross into the
+// edges of regions: where the 4's box meets the C and E column, and on the pixels the 9 and the
+// 10 share.
+std::vector<TClickRegion> RegisteredRegions();
+const std::vector<TBox>& CrossingDividers();
+// The table's own drawing.
+const TShapeMap& TableShapes();
 
-// A polygon's corners in order, on pixel edges: pixel (x, y) is the square from (x, y) to
-// (x + 1, y + 1).
-using TOutline = std::vector<std::pair<double, double>>;
-// Whether the outline holds the pixel's centre (even-odd).
-bool OutlineHolds(const TOutline& outline, i32 x, i32 y);
-// The pixels an outline may hold: its bounds, grown to whole pixels.
-TBox OutlineBounds(const TOutline& outline);
-
-// Where two pieces of one spot do not touch, the band is carried across the gap by a joint: a
-// rail drawn in the band's colour but without its cloth or lettering, which reads as the band's
-// own and plainly as no place to bet. A joint lies on no region and on no other box.
-struct TJoint {
-    i16 Spot;
-    TOutline Outline;
-};
-// The pass line's bend from its bottom piece up the right side and its step up to the top piece,
-// and the don't pass bar's climb from the bar's end to its steps, past big 6 and 8.
-const std::vector<TJoint>& DrawnJoints();
-
-// Whether a click on the pixel lands on the spot by the program's regions; on the pixels two
-// spots' regions share, on either.
+// Whether a click on the pixel lands on the spot.
 bool AnswersFor(i16 spot, i32 x, i32 y);
+
+// Every shape crossing another spot's region (beyond the pixels two regions share and a divider
+// of at most two pixels on a region's edge), every spot whose shape leaves out part of its own
+// regions, every two spots that meet with no line between them and every pixel of felt inside the
+// layout between the shapes; each names the spot.
+std::vector<std::string> ShapeFaults(const TShapeMap& map);
+// Every pixel the drawing makes a line where the picture does not show the line colour.
+std::vector<std::string> DrawnLineFaults(const TShapeMap& map, const std::vector<u8>& pixels,
+                                         i32 width, i32 height, u8 line);
+
+// A spot named as the faults name it.
+std::string NamedSpot(i16 spot);
 
 // Where a seat's chips stand on a spot: the x and foot of its pile, the x of its odds pile (which
 // starts on the pile's top) and of its buy marker (which stands on it).

@@ -65,17 +65,19 @@ constexpr const char* Labels[] = {
     "NEXT GAMBLER",
     "",
 };
-static_assert(std::size(Labels) == table_region::SlotCount);
+static_assert(std::size(Labels) == table_region::FirstAddedSlot);
 
 const std::vector<TClickRegion>& Regions() {
     static const std::vector<TClickRegion> regions = [] {
         std::vector<TClickRegion> made;
         for (size_t slot = 0; slot < table_region::SlotCount; ++slot) {
             const table_region::TRegion& r = table_region::Regions[slot];
-            made.push_back({r.Id,
-                            r.Spot,
-                            {r.Rect.left, r.Rect.top, r.Rect.right, r.Rect.bottom},
-                            Labels[slot]});
+            // An added piece reads as its spot's own region does.
+            const char* label = slot < table_region::FirstAddedSlot
+                                    ? Labels[slot]
+                                    : Labels[static_cast<size_t>(r.Spot)];
+            made.push_back(
+                {r.Id, r.Spot, {r.Rect.left, r.Rect.top, r.Rect.right, r.Rect.bottom}, label});
         }
         return made;
     }();

@@ -32,7 +32,8 @@ struct TClickRegion {
     const char* Label;
 };
 
-// The 52 regions, the spot's main piece first for every spot.
+// Every region by slot: the layout's own 52, each spot's main piece first, then the pieces
+// added to make the drawn spots whole.
 const std::vector<TClickRegion>& ClickRegions();
 // The first region of a bet spot 0-42.
 const TClickRegion& SpotRegion(i16 spot);

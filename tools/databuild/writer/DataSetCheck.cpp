@@ -1,10 +1,10 @@
 // TDataSet::Check: the engine's limits and the program's needs, checked before a byte is written.
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/content/Content.h"
+#include "tools/databuild/model/BitmapPicture.h"
 #include "tools/databuild/model/BuildError.h"
 #include "tools/databuild/model/DataNames.h"
 #include "tools/databuild/model/DataSet.h"
-#include "tools/databuild/model/TableLayoutCheck.h"
 #include "tools/databuild/writer/EngineFiles.h"
 
 #include <algorithm>
@@ -160,9 +160,9 @@ void CheckSkitCat(const TDataSet& set, const TSkitCatModel& catalogue) {
     }
 }
 
-// A click on a spot's box must land on the spot: the boxes and joints the background draws
-// against the regions, and the boxes' border lines looked for in the bitmap as it will be written.
-void CheckTableBoxes(const TDataSet& set) {
+// A click on a drawn spot must land on the spot: the shapes held against the program's regions,
+// and the layout's lines looked for in the bitmap as it will be written.
+void CheckTableShapes(const TDataSet& set) {
     const std::string name = TableFile(TABLE_BACKGROUND);
     const TRawFile* background = set.FindRaw(name);
     if (background == nullptr)
@@ -170,8 +170,10 @@ void CheckTableBoxes(const TDataSet& set) {
     const std::optional<TCanvas> picture = BitmapPicture(background->Bytes);
     if (!picture)
         throw TBuildError(name, "the bitmap cannot be read back");
-    const std::vector<std::string> faults =
-        DrawnBoxFaults(set.TableBoxes, set.TableJoints, *picture, LineColour());
+    std::vector<std::string> faults = ShapeFaults(TableShapes());
+    if (faults.empty())
+        faults = DrawnLineFaults(TableShapes(), picture->Pixels(), picture->Width(),
+                                 picture->Height(), LineColour());
     if (!faults.empty())
         throw TBuildError(name, faults.front());
 }
@@ -242,5 +244,5 @@ void TDataSet::Check() const {
         CheckSpriteList(*this, list);
     for (const TSkitCatModel& catalogue : SkitCats)
         CheckSkitCat(*this, catalogue);
-    CheckTableBoxes(*this);
+    CheckTableShapes(*this);
 }
