@@ -1,6 +1,7 @@
 // The layout's main part: the six numbers' boxes, the don't-come box, come, field, the don't pass
 // bar and its strip up the right side, the pass line round the corner, and big 6 and 8 in the
 // corner. Every label stands on its spot, clear of the places where the seats' chips pile up.
+#include "craps/bets/TableSpots.h"
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/model/TableLayout.h"
@@ -11,14 +12,15 @@
 
 namespace {
 
-constexpr i16 PassLine = 0;
-constexpr i16 DontPass = 1;
-constexpr i16 Come = 2;
-constexpr i16 DontCome = 3;
-constexpr i16 Field = 4;
-constexpr i16 Big6 = 5;
-constexpr i16 Big8 = 6;
-constexpr i16 FirstPlace = 17;
+using table_spot::Big6;
+using table_spot::Big8;
+using table_spot::Come;
+using table_spot::DontCome;
+using table_spot::DontPass;
+using table_spot::Field;
+using table_spot::PassLine;
+// Place and buy share a spot on each number.
+constexpr i16 FirstPlace = table_spot::FirstBuy;
 
 // The middle of the spot's drawn pixels in a row.
 double RowMiddle(i16 spot, double y) {
