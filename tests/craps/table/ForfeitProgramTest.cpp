@@ -26,12 +26,7 @@ protected:
 
     // Past the intro, the $100 chip on the pass line, and Roll until the point is on.
     TSteps ToThePoint() {
-        TSteps s = {
-            Until([] { return Frame() != nullptr && Mode() != nullptr; }, "the frame"),
-            Until([this] { return Now() >= 1500; }, "the intro"),
-            Do([this] { Session.Backend().Click(OnMode(320, 240)); }),
-            Until([] { return Lord() != nullptr && Running<TCAct1State>(); }, "the table"),
-        };
+        TSteps s = PastTheIntro();
         Append(s, Chip(3));
         Append(s, ClickSpot(table_spot::PassLine));
         Append(s, PressButton(table_button::Roll));

@@ -97,6 +97,16 @@ protected:
                    : 0;
     }
 
+    // The frame up, the intro shown a while and clicked away, and the table taking bets.
+    TSteps PastTheIntro() {
+        return {
+            Until([] { return Frame() != nullptr && Mode() != nullptr; }, "the frame"),
+            Until([this] { return Now() >= 1500; }, "the intro"),
+            Do([this] { Session.Backend().Click(OnMode(320, 240)); }),
+            Until([] { return Lord() != nullptr && Running<TCAct1State>(); }, "the table"),
+        };
+    }
+
     // A click on the table, then the gap for its frame.
     TSteps TableClick(TPoint screen, TMouseButton button = TMouseButton::Left) {
         auto since = std::make_shared<std::pair<u64, u32>>();

@@ -20,12 +20,7 @@ protected:
     // Roll clicked with no wait after it, and the window closed as soon as the roll stands at
     // the step asked for.
     TSteps Script(const std::string& step) {
-        TSteps s = {
-            Until([] { return Frame() != nullptr && Mode() != nullptr; }, "the frame"),
-            Until([this] { return Now() >= 1500; }, "the intro"),
-            Do([this] { Session.Backend().Click(OnMode(320, 240)); }),
-            Until([] { return Lord() != nullptr && Running<TCAct1State>(); }, "the table"),
-        };
+        TSteps s = PastTheIntro();
         Append(s, Chip(3));
         Append(s, ClickSpot(table_spot::Field));
         Append(s, PressButton(table_button::Clear));
