@@ -4,13 +4,9 @@
 // and his statistics agree with his bankroll.
 #include "PlayedTable.h"
 
-#include "casino/CasinoPlayerData.h"
 #include "platform/host/QuitSignals.h"
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -47,23 +43,6 @@ protected:
         });
     }
     static TMoney JoesLine() { return Lord()->GetBetSpot(table_spot::PassLine)->GetAmount(0); }
-
-    // Joe's record as the save file holds it.
-    TCasinoPlayerData SavedJoe() {
-        TCasinoPlayerData joe;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(Dir.Host(""))) {
-            if (entry.path().filename() != "otcraps.sav")
-                continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-            EXPECT_GE(bytes.size(), 231 + TCasinoPlayerData::EncodedSize);
-            if (bytes.size() >= 231 + TCasinoPlayerData::EncodedSize) {
-                EXPECT_TRUE(joe.Decode(reinterpret_cast<const u8*>(bytes.data()) + 231,
-                                       TCasinoPlayerData::EncodedSize));
-            }
-        }
-        return joe;
-    }
 
     bool SawNo = false;
 };

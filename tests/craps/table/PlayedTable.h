@@ -8,6 +8,7 @@
 #include "MoneyLog.h"
 #include "ProgramSupport.h"
 
+#include "casino/CasinoPlayerData.h"
 #include "casino/GamblerRecord.h"
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsGameLord.h"
@@ -21,7 +22,10 @@
 #include "tools/databuild/model/TableLayout.h"
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -95,6 +99,23 @@ protected:
         return mode != nullptr && mode->GetFrameTimer() != nullptr
                    ? mode->GetFrameTimer()->GetCounter()
                    : 0;
+    }
+
+    // Joe's record as the save file holds it.
+    TCasinoPlayerData SavedJoe() {
+        TCasinoPlayerData joe;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(Dir.Host(""))) {
+            if (entry.path().filename() != "otcraps.sav")
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            EXPECT_GE(bytes.size(), 231 + TCasinoPlayerData::EncodedSize);
+            if (bytes.size() >= 231 + TCasinoPlayerData::EncodedSize) {
+                EXPECT_TRUE(joe.Decode(reinterpret_cast<const u8*>(bytes.data()) + 231,
+                                       TCasinoPlayerData::EncodedSize));
+            }
+        }
+        return joe;
     }
 
     // The frame up, the intro shown a while and clicked away, and the table taking bets.

@@ -4,12 +4,6 @@
 #include "PlayedTable.h"
 #include "RollStep.h"
 
-#include "casino/CasinoPlayerData.h"
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 namespace {
 
 class QuitMidRollProgram : public PlayedTable, public ::testing::WithParamInterface<const char*> {
@@ -40,23 +34,6 @@ protected:
                     Stopped = true;
                 })});
         return s;
-    }
-
-    // Joe's record as the save file holds it.
-    TCasinoPlayerData SavedJoe() {
-        TCasinoPlayerData joe;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(Dir.Host(""))) {
-            if (entry.path().filename() != "otcraps.sav")
-                continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-            EXPECT_TRUE(bytes.size() >= 231 + TCasinoPlayerData::EncodedSize);
-            if (bytes.size() >= 231 + TCasinoPlayerData::EncodedSize) {
-                EXPECT_TRUE(joe.Decode(reinterpret_cast<const u8*>(bytes.data()) + 231,
-                                       TCasinoPlayerData::EncodedSize));
-            }
-        }
-        return joe;
     }
 
     i16 Die1 = -1;
