@@ -21,6 +21,19 @@ i64 FirstHost(i64 g, i64 n, i64 p) {
     return CeilDiv(g * p, n);
 }
 
+// The largest picture with the proportions of w by h that an area aw by ah holds (all at least
+// 1): the side that runs out first takes the area's whole length, the other is rounded to the
+// nearest pixel and kept at 1 or more.
+TSize Proportioned(i64 w, i64 h, i64 aw, i64 ah) {
+    i64 pw = aw;
+    i64 ph = ah;
+    if (aw * h <= ah * w)
+        ph = std::clamp<i64>((2 * h * aw + w) / (2 * w), 1, ah);
+    else
+        pw = std::clamp<i64>((2 * w * ah + h) / (2 * h), 1, aw);
+    return {static_cast<i32>(pw), static_cast<i32>(ph)};
+}
+
 } // namespace
 
 TSize TSdlViewport::FitWindow(TSize shown, TSize area) {
@@ -30,19 +43,10 @@ TSize TSdlViewport::FitWindow(TSize shown, TSize area) {
     if (whole >= 2)
         return {shown.cx * whole, shown.cy * whole};
     // Between 1 and 2 a whole scale would leave much of a small screen unused: the picture
-    // takes any size, as a resized window's does, and is worked out the way For lays it out,
-    // so that it fills the window.
-    const i64 w = shown.cx;
-    const i64 h = shown.cy;
-    const i64 aw = area.cx;
-    const i64 ah = area.cy;
-    i64 pw = aw;
-    i64 ph = ah;
-    if (aw * h <= ah * w)
-        ph = std::min((2 * h * aw + w) / (2 * w), ah);
-    else
-        pw = std::min((2 * w * ah + h) / (2 * h), aw);
-    return {static_cast<i32>(std::max(pw, w)), static_cast<i32>(std::max(ph, h))};
+    // takes any size, as a resized window's does, and is worked out as For lays it out, so
+    // that it fills the window.
+    const TSize fit = Proportioned(shown.cx, shown.cy, std::max(1, area.cx), std::max(1, area.cy));
+    return {std::max(fit.cx, shown.cx), std::max(fit.cy, shown.cy)};
 }
 
 TSdlViewport TSdlViewport::For(const TRect& shown, TSize area) {
@@ -52,13 +56,9 @@ TSdlViewport TSdlViewport::For(const TRect& shown, TSize area) {
     const i64 h = std::max(1, shown.Height());
     const i64 aw = std::max(1, area.cx);
     const i64 ah = std::max(1, area.cy);
-    i64 pw = aw;
-    i64 ph = ah;
-    // The side that runs out first sets the scale; the other is rounded to the nearest pixel.
-    if (aw * h <= ah * w)
-        ph = std::clamp<i64>((2 * h * aw + w) / (2 * w), 1, ah);
-    else
-        pw = std::clamp<i64>((2 * w * ah + h) / (2 * h), 1, aw);
+    const TSize picture = Proportioned(w, h, aw, ah);
+    const i64 pw = picture.cx;
+    const i64 ph = picture.cy;
     const i64 left = (aw - pw) / 2;
     const i64 top = (ah - ph) / 2;
     v.Picture = {static_cast<i32>(left), static_cast<i32>(top), static_cast<i32>(left + pw),

@@ -123,14 +123,15 @@ TEST(SdlViewportTest, TheWindowOpensAtAWholeScaleFromTwoUpAndFillsASmallerScreen
         TSize Window;
     };
     const TCase cases[] = {
-        // Twice the frame fits: the largest whole scale, as the window always opened.
+        // Twice the frame fits: the largest whole scale, whose pixels stay square and sharp.
         {{1920, 1050}, {1280, 998}},
         {{1920, 1080}, {1280, 998}},
         {{1280, 998}, {1280, 998}},
         {{2560, 1400}, {1280, 998}},
         {{3840, 2110}, {2560, 1996}},
         // 1366 x 768 and 1280 x 720 screens less a panel and a title bar: as tall as they
-        // allow, in the frame's proportions; one row short of twice is no longer once.
+        // allow, in the frame's proportions. One row short of twice still fills the screen:
+        // falling back to once there would halve the window for the want of a single row.
         {{1366, 728}, {934, 728}},
         {{1366, 700}, {898, 700}},
         {{1280, 690}, {885, 690}},
