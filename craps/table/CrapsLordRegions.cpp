@@ -1,5 +1,5 @@
 // TCasinoCGameLord: the table layout's click regions and the pieces that make its drawn spots
-// whole, their slots and hover flags.
+// whole, their slots, hover groups and hover flags.
 #include "craps/table/CrapsGameLord.h"
 
 #include "craps/table/TableRegions.h"
@@ -36,6 +36,12 @@ void TCasinoCGameLord::BuildRegions() {
             seatArea ? TCursorData(TJorpApp::GetApp(), table_cursor::PointingHand) : TCursorData();
         place = new TResponder(host, priority, region.Rect, region.Id, this, true,
                                seatArea ? '\t' : 0, cursor, false);
+        // A spot's regions hover as one group, one per spot. The added pieces only fill out
+        // the drawn spot, so the mouse crossing them never leaves the spot; the layout's own
+        // regions of one spot still hand the hover over between them as any two regions do.
+        if (region.Spot != table_region::NoSpot)
+            place->SetHoverGroup(static_cast<u16>(region.Spot + 1),
+                                 static_cast<size_t>(slot) >= table_region::FirstAddedSlot);
     }
 }
 

@@ -87,6 +87,15 @@ void TResponder::SetTracksHover(bool on) {
             list->ForgetHover(this);
 }
 
+void TResponder::SetHoverGroup(u16 group, bool piece) {
+    HoverGroup = group;
+    HoverPiece = group != 0 && piece;
+}
+
+bool TResponder::SharesHoverWith(const TResponder& other) const {
+    return HoverGroup != 0 && other.HoverGroup == HoverGroup && (HoverPiece || other.HoverPiece);
+}
+
 bool TResponder::Fire(JorpEventKind kind, u32 data, const TPoint& point) {
     Kind = kind;
     Data = data;

@@ -63,6 +63,12 @@ public:
     // responder ends hover without a leave, as unregistering does; switched on, it takes
     // part from the next mouse move.
     void SetTracksHover(bool on);
+    // Responders that stand for one thing share a hover group (0: none). A piece of a group
+    // only makes another member larger, so the mouse going between a piece and any other
+    // responder of its group does not leave one and enter the other: neither hears of it.
+    // Between two members that are not pieces it does, as between any two responders.
+    void SetHoverGroup(u16 group, bool piece);
+    bool SharesHoverWith(const TResponder& other) const;
 
     // Records the event and hands it to the owner; true when the owner took it. A cursor
     // event instead shows the responder's cursor and answers whether it has one.
@@ -102,6 +108,8 @@ private:
     JorpEventKind Kind = JEK_NONE;
     TCursorData Cursor;
     bool HoverTracking = false;
+    u16 HoverGroup = 0;
+    bool HoverPiece = false;
     bool CaptureHeld = false;
     bool Registered = false;
     char HotKey = 0;

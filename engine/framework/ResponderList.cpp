@@ -62,20 +62,33 @@ void TResponderList::DispatchMouse(JorpEventKind kind, u32 data, const TPoint& p
         Window->SetResponderCursor(TCursorData());
 }
 
+TResponder* TResponderList::HoverAt(const TPoint& point) {
+    for (TResponder* r = First(); r != nullptr; r = Next())
+        if (r->TracksHover() && r->Contains(point))
+            return r;
+    return nullptr;
+}
+
 void TResponderList::UpdateHover(const TPoint& point) {
+    TResponder* found = HoverAt(point);
+    if (found == Hover)
+        return;
+    // Between a group's piece and another of its members the mouse has not left what it
+    // hovers: the hover only changes hands, so that the next leave goes to the responder
+    // the mouse is in.
+    if (Hover != nullptr && found != nullptr && Hover->SharesHoverWith(*found)) {
+        Hover = found;
+        return;
+    }
     // Hover is cleared before each leave, so an owner that unregisters its responder while
     // it hears of the leave leaves nothing dangling behind.
     if (Hover != nullptr && !Hover->Contains(point)) {
         TResponder* left = Hover;
         Hover = nullptr;
         left->Fire(JEK_HOVER_LEAVE, 0, point);
+        // The owner may have changed which responders are here and track hover.
+        found = HoverAt(point);
     }
-    TResponder* found = nullptr;
-    for (TResponder* r = First(); r != nullptr; r = Next())
-        if (r->TracksHover() && r->Contains(point)) {
-            found = r;
-            break;
-        }
     if (found == nullptr || found == Hover)
         return;
     if (Hover != nullptr) {

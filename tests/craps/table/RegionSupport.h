@@ -50,6 +50,19 @@ public:
     using TCasinoCGameLord::PlacingBets;
     using TCasinoCGameLord::Point;
     using TCasinoCGameLord::StandingMessage;
+
+    // Notes every enter and leave a region hears, then answers it as the table does.
+    i32 EvResponder(TResponder* region) override {
+        if (region != nullptr &&
+            (region->GetKind() == JEK_HOVER_ENTER || region->GetKind() == JEK_HOVER_LEAVE))
+            Hovers.push_back({region->GetCode(), region->GetKind() == JEK_HOVER_ENTER});
+        return TC1GameLord::EvResponder(region);
+    }
+    struct THover {
+        u16 Region;
+        bool Enter;
+    };
+    std::vector<THover> Hovers;
 };
 
 class TRegionWindow : public TReadingWindow {

@@ -279,6 +279,43 @@ TEST_F(Responders, AnOwnerSwitchingHoverOffEndsItSilently) {
     EXPECT_FALSE(wide->TracksHover());
 }
 
+TEST_F(Responders, AGroupsPiecesHandTheHoverOnUnheardWhileItsOtherMembersLeaveAndEnter) {
+    // Side by side, 100 wide: members 1 and 2 and pieces 3 and 4 of one group, a piece of
+    // another group, a piece of none and a responder without a group.
+    const std::pair<u16, bool> groups[] = {{7, false}, {7, false}, {7, true}, {7, true},
+                                           {8, true},  {0, true},  {0, false}};
+    std::vector<TResponder*> r;
+    for (u16 i = 0; i < 7; ++i) {
+        r.push_back(Make(10, {i * 100, 0, i * 100 + 100, 100}, static_cast<u16>(i + 1), 0, true));
+        r.back()->SetHoverGroup(groups[i].first, groups[i].second);
+    }
+    const struct {
+        i32 X;
+        const char* Seen;
+    } moves[] = {
+        {50, "1:10"},       {150, "1:11 2:10"}, // two members are two things
+        {250, ""},          {350, ""},          {50, ""},
+        {350, ""},          {450, "4:11 5:10"}, // the leave goes to the one the mouse is in
+        {550, "5:11 6:10"}, {650, "6:11 7:10"}, // no group joins nothing
+        {250, "7:11 3:10"},                     // a group entered by its piece
+        {150, ""},          {1500, "2:11"},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(Mouse(JEK_CURSOR, {m.X, 10}), m.Seen) << m.X;
+
+    // A member gone from the list is no longer there to hand the hover to: the piece is left.
+    EXPECT_EQ(Mouse(JEK_CURSOR, {250, 10}), "3:10");
+    r[1]->Unregister();
+    EXPECT_EQ(Mouse(JEK_CURSOR, {150, 10}), "3:11");
+    r[1]->Register();
+    EXPECT_EQ(Mouse(JEK_CURSOR, {150, 20}), "2:10");
+    EXPECT_EQ(Mouse(JEK_CURSOR, {250, 20}), "");
+    EXPECT_EQ(List().GetHover(), r[2]);
+    // Taken out of its group, the piece is a thing of its own again.
+    r[2]->SetHoverGroup(0, true);
+    EXPECT_EQ(Mouse(JEK_CURSOR, {150, 20}), "3:11 2:10");
+}
+
 TEST_F(Responders, TheFirstCursorUnderTheMouseWinsAndNoneClearsTheSlot) {
     TModule* module = &App;
     TResponder* plain = Make(50, {0, 0, 100, 100}, 1);
