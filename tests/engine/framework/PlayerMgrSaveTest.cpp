@@ -189,10 +189,19 @@ TEST_F(SaveFile, AFreshFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
          {TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite, TFaultyHost::FailMove}) {
         Frame.Boxes.clear();
         Host.Armed = step;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(Make().LoadSaveFile());
-        EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Create New Save File Failed")});
-        // Without a header read, nothing is ever written.
-        EXPECT_FALSE(Mgr->CreatePlayer("Ann", 0, 1.0));
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("<c:\\data\\jorp.sav> cannot be "
+                                                              "written (Input/output error)"),
+                  std::string::npos);
+        EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Create New Save File Failed") +
+                                     "\n\nNothing will be saved until the game is started "
+                                     "again."});
+        // The run plays from memory, and nothing reaches the disk.
+        EXPECT_TRUE(Mgr->IsSavingDisabled());
+        EXPECT_TRUE(Mgr->CreatePlayer("Ann", 0, 1.0));
+        EXPECT_FALSE(Mgr->SaveFile());
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
         EXPECT_FALSE(InData("jorp.sav") || InData("jorp.tmp"));
     }
 }
