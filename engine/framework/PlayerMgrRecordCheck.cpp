@@ -120,10 +120,15 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
         else if (used == 1)
             // Where the change lies inside the name, what is left of it is all there is to give.
             place.Name = ReadableName(record, present);
-        else if (used != 0 && shifted && (r == 0 || places.back().InPlace))
+        else if (used != 0 && shifted && (r == 0 || places.back().InPlace) &&
+                 (r == 0 || (at + shift < static_cast<i64>(bytes.size()) &&
+                             bytes[static_cast<size_t>(at + shift) + UsedAt] != 0)))
             // A used mark that is no mark shows a record out of its place. Where the gambler
             // before (or the game data) lies as it was written, the shift starts here: this
-            // record lost its own mark, and its name lies whole beside it.
+            // record lost its own mark, and its name lies whole beside it. A 0 where the mark
+            // would be is a free place moved by a piece taken out of the gambler before past
+            // his judged fields, or this record's mark taken out after a gambler whose last
+            // byte is 0: the two are the same bytes, and a free place is named by nobody.
             place.Name = paddedName(at + shift);
         place.InPlace = place.WholeAt == static_cast<size_t>(at);
         places.push_back(std::move(place));
