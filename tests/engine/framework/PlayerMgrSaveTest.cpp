@@ -143,6 +143,42 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     EXPECT_FALSE(InData("jorp.tmp"));
 }
 
+// The damaged file is kept under a second name (a copy where the file system has none) before
+// one rename puts its replacement in its place; when that rename fails the kept name goes again,
+// and the damaged file stays as the only one.
+TEST_F(SaveFile, ADamagedFileIsKeptByASecondNameOrACopyAndTheRenameIsAllOrNothing) {
+    // Longer than a copy's every read, and damaged by its size.
+    std::string damaged(150'001, '\0');
+    for (size_t i = 0; i < damaged.size(); ++i)
+        damaged[i] = static_cast<char>(i * 7 % 251);
+    for (const TFaultyHost::TStep step : {TFaultyHost::None, TFaultyHost::FailLink}) {
+        SCOPED_TRACE(step);
+        std::filesystem::remove(Dir.Host("data/jorp.bad"));
+        Dir.WriteHostFile("data/jorp.sav", damaged);
+        Frame.Boxes.clear();
+        Host.Armed = step;
+        ASSERT_TRUE(Make().LoadSaveFile());
+        EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.bad" + NoneRecovered});
+        EXPECT_TRUE(SaveBytes("jorp.bad") == damaged);
+        EXPECT_EQ(SaveBytes(), FreshFile());
+        EXPECT_FALSE(InData("jorp.tmp"));
+    }
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    std::filesystem::remove(Dir.Host("data/jorp.bad"));
+    Frame.Boxes.clear();
+    Host.Armed = TFaultyHost::FailMove;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Make().LoadSaveFile());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(SaveBytes(), "damaged");
+    EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+    EXPECT_EQ(Frame.Boxes,
+              Boxes{"Save File Corrupted\n<c:\\data\\jorp.sav>\nis damaged, and the file to "
+                    "replace it cannot be written (Input/output error), so it stays where it "
+                    "was.\nNo gambler could be recovered from it.\n\nNothing will be saved until "
+                    "the game is started again."});
+}
+
 TEST_F(SaveFile, AFaultAtAnyStepOfASaveLeavesTheOldFileAndNoTemporaryFile) {
     for (TFaultyHost::TStep step :
          {TFaultyHost::FailRead, TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite,
