@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -177,6 +178,28 @@ TEST_F(SaveFile, ADamagedFileIsKeptByASecondNameOrACopyAndTheRenameIsAllOrNothin
                     "replace it cannot be written (Input/output error), so it stays where it "
                     "was.\nNo gambler could be recovered from it.\n\nNothing will be saved until "
                     "the game is started again."});
+}
+
+// The box waits for the player: a run killed meanwhile must find the file replaced already.
+TEST_F(SaveFile, TheDamagedFileIsNamedKeptOnlyOnceItIsKeptAndReplaced) {
+    class TLookingFrame : public TFakeFrame {
+    public:
+        void ShowPlayerMessage(const std::string& text, const std::string& caption) override {
+            Seen.push_back(Look());
+            TFakeFrame::ShowPlayerMessage(text, caption);
+        }
+        std::function<std::string()> Look;
+        std::vector<std::string> Seen;
+    } frame;
+    frame.Look = [this] {
+        return SaveBytes() + "|" + (InData("jorp.bad") ? SaveBytes("jorp.bad") : "-");
+    };
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    TPlayerMgr mgr(&frame, "c:\\data\\", 3, 20);
+    mgr.SetSaveFileHost(&Host);
+    ASSERT_TRUE(mgr.LoadSaveFile());
+    EXPECT_EQ(frame.Boxes, Boxes{CorruptKept + "jorp.bad" + NoneRecovered});
+    EXPECT_EQ(frame.Seen, Boxes{FreshFile() + "|damaged"});
 }
 
 TEST_F(SaveFile, AFaultAtAnyStepOfASaveLeavesTheOldFileAndNoTemporaryFile) {
