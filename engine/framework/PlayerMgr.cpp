@@ -8,7 +8,9 @@
 #include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
+#include "platform/host/QuitSignals.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -425,26 +427,42 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
         Owner->ShowPlayerMessage(text, "Error - Save File");
 }
 
-void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
+std::pair<std::string, std::string> TPlayerMgr::DescribeWriteFailure() {
     const std::string reason = std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
     // The save is written under the temporary name first: only a folder standing there makes
     // that name the player's business.
-    const std::string name =
-        Host->DisplayName(FolderInTheWay ? File().GetTempPath() : SaveFilePath);
-    const std::string what =
+    std::string name = Host->DisplayName(FolderInTheWay ? File().GetTempPath() : SaveFilePath);
+    std::string what =
         FolderInTheWay
             ? "is a folder where the save is first written, and it cannot be moved aside (" +
                   reason + ")"
             : "cannot be written (" + reason + ")";
+    return {std::move(name), std::move(what)};
+}
+
+bool TPlayerMgr::QuitRequested() {
+    return TDesktop::Get().IsQuitSignalled() || TQuitSignals::Pending();
+}
+
+void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
+    const auto [name, what] = DescribeWriteFailure();
     // Said first: the box waits for the player, and the reason belongs beside it.
     LogError("the save could not be written: " + name + " " + what);
     LastWriteFailed = true;
+    // A session's end holds its stop while a box waits; the error output has said it all.
+    if (QuitRequested()) {
+        LastFailureBoxed = false;
+        return;
+    }
     const std::string failure = name + "\n" + what;
-    const bool box = failure != ToldWriteFailure || (leaving && !LastFailureBoxed);
+    const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
+                      ToldWriteFailures.end();
+    const bool box = !told || (leaving && !LastFailureBoxed);
     LastFailureBoxed = box;
     if (!box)
         return;
-    ToldWriteFailure = failure;
+    if (!told)
+        ToldWriteFailures.push_back(failure);
     ReportSaveError(heading + "\n" + failure + ".");
 }
 

@@ -75,8 +75,9 @@ public:
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
     // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
-    // readable name (ReadableName), sex 0 or 1, and both amounts finite, not negative (but for
-    // less than half a cent of rounding) and below a trillion. A derived record adds its own
+    // readable name (ReadableName) with nothing but NULs after it, sex 0 or 1, and both
+    // amounts finite, not negative (but for less than half a cent of rounding), below a
+    // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     virtual bool IsWholeRecord(const u8* record, u32 size);
 
@@ -135,8 +136,9 @@ public:
     // What the load found the save file to be.
     enum class TSaveFileCheck { Good, Missing, Damaged, Unreadable };
 
-    // The save file. False when the file was not loaded; the players then live in a fresh
-    // file image in memory when saving has been disabled, so the game can still be played.
+    // The save file. False when the file was not loaded; the players then live in a file
+    // image in memory when saving has been disabled (the gamblers recovered from a damaged
+    // file that could not be replaced, or else a fresh one), so the game can still be played.
     bool LoadSaveFile();
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
@@ -159,14 +161,26 @@ public:
     // size or its versions, or holds a used record that is not whole (IsWholeRecord), is
     // Damaged; one that could not be read is Unreadable, with the system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
-    // The same, keeping what was read (at most the file's size) in bytes.
+    // The same, keeping what was read (at most the file's size and one record more) in bytes.
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
+    // The same, with the file's size (-1 when it was not read).
+    TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes, i64& size);
+    // A record of a damaged file that lies whole: its place, and where its bytes start.
+    struct TFoundRecord {
+        i16 Record;
+        size_t At;
+        bool operator==(const TFoundRecord&) const = default;
+    };
     // The records that lie whole (IsWholeRecord) in the bytes of a damaged file whose header
     // has this manager's versions, each of them read as a record is read from a sound file.
-    std::vector<i16> FindWholeRecords(const std::vector<u8>& bytes);
-    // The names, where they can be read, of the records such a file marks used (used byte 1)
-    // that are not whole, in record order.
-    std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes);
+    // A record lies in its place, or, in a file that is fewer than a record's bytes longer or
+    // shorter than its size (fileSize tells), that far from it: a piece put in or taken out
+    // before it moved it.
+    std::vector<TFoundRecord> FindWholeRecords(const std::vector<u8>& bytes, i64 fileSize);
+    // The names, where they can be read, of the gamblers such a file holds that are not whole,
+    // in record order: of the records it marks used (used byte 1), and of one whose used mark
+    // a shift starting at it took away.
+    std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize);
     // Every record marked used in the bytes is whole; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
     // The name field of a record's bytes when it holds 1 to 12 characters, none a control
@@ -196,8 +210,8 @@ public:
     void SetSaveFileHost(TSaveFileHost* host);
     const std::string& GetSaveFilePath() const { return SaveFilePath; }
     const std::string& GetSaveDirectory() const { return SaveDirectory; }
-    // Set when the file could not be read, a damaged one could not be set aside, or the
-    // player's folder cannot be used: nothing reaches the disk this run, and the players
+    // Set when the file could not be read, a missing or damaged one could not be replaced, or
+    // the player's folder cannot be used: nothing reaches the disk this run, and the players
     // are kept in memory only.
     bool IsSavingDisabled() const { return SavingDisabled; }
     // The record in memory; a default one for an invalid index.
@@ -219,10 +233,11 @@ protected:
     bool IsValidSeat(i16 seat) const { return seat >= 0 && seat < SeatCount; }
     // A box with the save file's caption.
     void ReportSaveError(const std::string& text);
-    // The write that failed last: its reason always on the error output, and once in a run
-    // in a box under the heading with the file and what went wrong with it; the same failure
-    // again is not boxed until a write gets through. Leaving, it is boxed unless the box of
-    // that same failure was the last one shown.
+    // The write that failed last: its reason always on the error output, and in a box under
+    // the heading with the file and what went wrong with it, unless a box has told the same
+    // failure since a write last got through. Leaving, it is boxed unless the box of that same
+    // failure was the last one shown. After a quit signal nothing is boxed: the program is
+    // ending, and nobody may be there to answer.
     void ReportWriteFailure(const std::string& heading, bool leaving = false);
     i32 GetPrevRun() const;
 
@@ -248,6 +263,14 @@ private:
     };
     TSaveFile File() const;
     template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
+    // What a damaged file's place holds: a gambler whole at WholeAt, or one left out under
+    // Name; InPlace when he lies whole where he was written.
+    struct TStoredPlace {
+        std::optional<size_t> WholeAt;
+        std::optional<std::string> Name;
+        bool InPlace = false;
+    };
+    std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
     // The image becomes the file, in one replacement, once whatever stood under the
     // temporary name has been cleared away; a failure is noted for ReportWriteFailure.
     bool ReplaceFile(const std::vector<u8>& image);
@@ -262,11 +285,22 @@ private:
     // while saving is disabled, before the header and game data were read, and when the
     // file is missing or not of its size.
     bool Commit(const std::vector<TPiece>& pieces);
-    // A damaged file is renamed out of the way and reported with the number of gamblers
-    // carried out of it and the names of those left out; false when it cannot be.
-    bool SetAsideDamagedFile(size_t recovered, const std::vector<std::string>& leftOut);
+    // How many gamblers came out of a damaged file, and the names of those left out; with
+    // fromMemory, that they play from memory this run.
+    static std::string RecoveredText(size_t recovered, const std::vector<std::string>& leftOut,
+                                     bool fromMemory);
+    // The image (the gamblers recovered in a fresh file) written beside a damaged file, the
+    // damaged file kept under a name of its own (TSaveFile::Keep), and the image renamed over
+    // it; reported with the number of gamblers carried and the names of those left out.
+    // False when the image cannot be written or the file cannot be kept: the damaged file
+    // then stays as it is, told in one box with the reason, and the run plays the image from
+    // memory, so that the same gamblers are recovered again at the next start.
+    bool ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
+                            const std::vector<std::string>& leftOut);
     // The file image of a fresh file.
     bool BuildFreshImage(std::vector<u8>& image);
+    // A fresh image with the carried records in their places.
+    bool BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image);
     // A fresh file with the carried records in their places, in one replacement.
     bool RecreateSaveFile(const std::vector<TPiece>& carried);
     bool WriteFreshContents(const std::vector<TPiece>& carried);
@@ -275,9 +309,14 @@ private:
     std::vector<std::string> SeatedNames() const;
     // The message of the first step of ReadAll that fails; empty when all are read.
     std::string ReadAllSteps();
-    // Saving off for the run: the players come from a fresh image kept in memory, which
-    // every later read and write goes to instead of the disk.
-    void KeepInMemory();
+    // Saving off for the run: the players come from the image (a fresh one when none is
+    // given) kept in memory, which every later read and write goes to instead of the disk.
+    void KeepInMemory(std::vector<u8> image = {});
+    // The file named in a write failure's message and what went wrong with it.
+    std::pair<std::string, std::string> DescribeWriteFailure();
+    void NoteWriteSuccess();
+    // A quit signal asked the program to end: nobody may be there to answer a box.
+    static bool QuitRequested();
     // One box: the file, the system's reason, and that nothing is saved this run.
     void ReportUnreadable(int error);
 
@@ -296,8 +335,8 @@ private:
     bool FolderInTheWay = false;
     // The last write failed; nothing has got through since.
     bool LastWriteFailed = false;
-    // The failure (file and what went wrong) last told in a box, until a write gets through,
+    // Every failure (file and what went wrong) told in a box since a write last got through,
     // and whether the last failure reported was boxed.
-    std::string ToldWriteFailure;
+    std::vector<std::string> ToldWriteFailures;
     bool LastFailureBoxed = false;
 };

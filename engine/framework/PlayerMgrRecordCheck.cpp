@@ -1,8 +1,11 @@
-// TPlayerMgr: which records of a save file hold a gambler the game can take as he stands, and
-// the names of those that must be left out.
+// TPlayerMgr: which records of a save file hold a gambler the game can take as he stands, where
+// in a damaged file each lies whole, and the names of those that must be left out.
 #include "PlayerMgr.h"
 
 #include "engine/framework/PlayerDataLayout.h"
+
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -18,9 +21,30 @@ constexpr double AmountLimit = 1e12;
 // left: such a gambler has $0.00, and is no damage.
 constexpr double Dust = 0.005;
 
+// Every amount the game adds to a bankroll or takes from it (a $1 stake, the 5-cent commission
+// on it, an odds payout on it) is at least 2^-7 in size, and so a whole multiple of 2^-59, the
+// spacing of doubles there. Sums and differences of such multiples stay multiples of it (below
+// 2^-7 exactly, above it rounded to a coarser spacing), so a bankroll the game wrote is 0 or at
+// least 2^-59 (about 1.7e-18) in size. Anything nearer zero is the bytes of other fields read
+// as an amount: a record read a byte out of its place.
+constexpr double Nearest = 1e-18;
+
 bool IsSaneAmount(double amount) {
-    // NaN fails both comparisons.
-    return amount > -Dust && amount < AmountLimit;
+    // NaN fails every comparison.
+    return amount > -Dust && amount < AmountLimit &&
+           (amount == 0.0 || std::fabs(amount) >= Nearest);
+}
+
+// The writer clears the whole name field before it copies the name in: a byte after the NUL
+// that is not 0 is another field's, moved in by a shift.
+bool NameFieldPadded(const u8* record) {
+    size_t i = 0;
+    while (i < TPlayerData::NameField && record[NameAt + i] != 0)
+        ++i;
+    for (; i < TPlayerData::NameField; ++i)
+        if (record[NameAt + i] != 0)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -43,7 +67,7 @@ std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t siz
 
 bool TPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
     return record != nullptr && size >= TPlayerData::EncodedSize && record[UsedAt] == 1 &&
-           ReadableName(record, size) && record[SexAt] <= 1 &&
+           ReadableName(record, size) && NameFieldPadded(record) && record[SexAt] <= 1 &&
            IsSaneAmount(JorpGetF64(record + BankrollAt)) &&
            IsSaneAmount(JorpGetF64(record + StartBankrollAt));
 }
@@ -64,26 +88,69 @@ void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) 
     }
 }
 
-std::vector<i16> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes) {
-    std::vector<i16> whole;
-    ForEachStoredRecord(bytes, [&](i16 r, const u8* record, size_t present, size_t size) {
-        if (present == size && IsWholeRecord(record, static_cast<u32>(size)))
-            whole.push_back(r);
+std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
+                                                                    i64 fileSize) {
+    std::vector<TStoredPlace> places;
+    const i64 size = GetPlayerDataSize();
+    // A piece smaller than a record taken out of the file or put into it moves every record
+    // after it by that much: those lie whole that far from their places. A larger difference
+    // is a file cut short or grown, whose records stay where they were.
+    const i64 shift = fileSize - GetSaveFileSize();
+    const bool shifted = shift != 0 && std::llabs(shift) < size;
+    const auto wholeAt = [&](i64 at) {
+        return at >= static_cast<i64>(GameDataOffset) &&
+               at + size <= static_cast<i64>(bytes.size()) &&
+               IsWholeRecord(bytes.data() + at, static_cast<u32>(size));
+    };
+    const auto paddedName = [&](i64 at) -> std::optional<std::string> {
+        if (at < static_cast<i64>(GameDataOffset) ||
+            at + static_cast<i64>(TPlayerData::EncodedSize) > static_cast<i64>(bytes.size()) ||
+            !NameFieldPadded(bytes.data() + at))
+            return std::nullopt;
+        return ReadableName(bytes.data() + at, TPlayerData::EncodedSize);
+    };
+    ForEachStoredRecord(bytes, [&](i16 r, const u8* record, size_t present, size_t) {
+        TStoredPlace place;
+        const i64 at = RecordOffsets[static_cast<size_t>(r)];
+        const u8 used = record[UsedAt];
+        if (wholeAt(at))
+            place.WholeAt = static_cast<size_t>(at);
+        else if (shifted && wholeAt(at + shift))
+            place.WholeAt = static_cast<size_t>(at + shift);
+        else if (used == 1)
+            // Where the change lies inside the name, what is left of it is all there is to give.
+            place.Name = ReadableName(record, present);
+        else if (used != 0 && shifted && (r == 0 || places.back().InPlace) &&
+                 (r == 0 || (at + shift < static_cast<i64>(bytes.size()) &&
+                             bytes[static_cast<size_t>(at + shift) + UsedAt] != 0)))
+            // A used mark that is no mark shows a record out of its place. Where the gambler
+            // before (or the game data) lies as it was written, the shift starts here: this
+            // record lost its own mark, and its name lies whole beside it. A 0 where the mark
+            // would be is a free place moved by a piece taken out of the gambler before past
+            // his judged fields, or this record's mark taken out after a gambler whose last
+            // byte is 0: the two are the same bytes, and a free place is named by nobody.
+            place.Name = paddedName(at + shift);
+        place.InPlace = place.WholeAt == static_cast<size_t>(at);
+        places.push_back(std::move(place));
     });
+    return places;
+}
+
+std::vector<TPlayerMgr::TFoundRecord> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes,
+                                                                   i64 fileSize) {
+    std::vector<TFoundRecord> whole;
+    const std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize);
+    for (size_t r = 0; r < places.size(); ++r)
+        if (places[r].WholeAt)
+            whole.push_back({static_cast<i16>(r), *places[r].WholeAt});
     return whole;
 }
 
-std::vector<std::string> TPlayerMgr::FindLeftOutNames(const std::vector<u8>& bytes) {
+std::vector<std::string> TPlayerMgr::FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize) {
     std::vector<std::string> names;
-    ForEachStoredRecord(bytes, [&](i16, const u8* record, size_t present, size_t size) {
-        // A used byte other than 1 shows a record out of its place: what stands where its
-        // name should be is another record's bytes, no gambler's name.
-        if (record[UsedAt] != 1 ||
-            (present == size && IsWholeRecord(record, static_cast<u32>(size))))
-            return;
-        if (const std::optional<std::string> name = ReadableName(record, present))
-            names.push_back(*name);
-    });
+    for (const TStoredPlace& place : JudgeStoredPlaces(bytes, fileSize))
+        if (place.Name)
+            names.push_back(*place.Name);
     return names;
 }
 

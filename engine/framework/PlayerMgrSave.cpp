@@ -12,6 +12,12 @@
 #include <cerrno>
 #include <cstring>
 
+namespace {
+
+const std::string NothingSaved = "\n\nNothing will be saved until the game is started again.";
+
+} // namespace
+
 TSaveFile TPlayerMgr::File() const {
     return TSaveFile(*Host, SaveFilePath);
 }
@@ -89,11 +95,15 @@ bool TPlayerMgr::ReplaceFile(const std::vector<u8>& image) {
         NoteWriteFailure(Host->GetLastError());
         return false;
     }
+    NoteWriteSuccess();
+    return true;
+}
+
+void TPlayerMgr::NoteWriteSuccess() {
     // What went wrong before is over: a new failure is worth a box again.
     LastWriteFailed = false;
     LastFailureBoxed = false;
-    ToldWriteFailure.clear();
-    return true;
+    ToldWriteFailures.clear();
 }
 
 void TPlayerMgr::NoteWriteFailure(int error, bool folderInTheWay) {
@@ -157,8 +167,16 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error) {
 
 TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>& bytes) {
     i64 size = -1;
-    const i32 wanted = GetSaveFileSize();
-    switch (File().Look(bytes, static_cast<u32>(std::max(wanted, 0)), size, error)) {
+    return CheckSaveFile(error, bytes, size);
+}
+
+TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>& bytes,
+                                                     i64& size) {
+    size = -1;
+    // A record beyond the size is read too: the last one lies there when a piece was put in
+    // before it.
+    const i64 wanted = std::max<i64>(GetSaveFileSize(), 0) + std::max<i64>(GetPlayerDataSize(), 0);
+    switch (File().Look(bytes, static_cast<u32>(std::min<i64>(wanted, 0x7FFFFFFF)), size, error)) {
     case TSaveFile::TLook::Missing:
         return TSaveFileCheck::Missing;
     case TSaveFile::TLook::Unreadable:
@@ -173,26 +191,70 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>
                : TSaveFileCheck::Damaged;
 }
 
-bool TPlayerMgr::SetAsideDamagedFile(size_t recovered, const std::vector<std::string>& leftOut) {
-    const std::string kept = File().SetAside();
-    if (kept.empty()) {
-        SavingDisabled = true;
-        ReportSaveError("Save File Corrupted\nThe old file could not be set aside, so nothing "
-                        "will be saved until the game is started again.");
-        return false;
-    }
-    std::string told = "Save File Corrupted\nThe old file is kept as " + kept + ".\n";
+std::string TPlayerMgr::RecoveredText(size_t recovered, const std::vector<std::string>& leftOut,
+                                      bool fromMemory) {
+    std::string told;
     if (recovered == 0)
-        told += "No gambler could be recovered from it.";
-    else if (recovered == 1)
-        told += "1 gambler was recovered from it.";
+        told = "No gambler could be recovered from it.";
     else
-        told += std::to_string(recovered) + " gamblers were recovered from it.";
+        told = (recovered == 1 ? std::string("1 gambler was")
+                               : std::to_string(recovered) + " gamblers were") +
+               " recovered from it" +
+               (fromMemory ? ", to be played from memory this run and recovered again at the "
+                             "next start."
+                           : ".");
     for (size_t i = 0; i < leftOut.size(); ++i)
         told += (i == 0 ? "\nLeft out as damaged: " : ", ") + leftOut[i];
     if (!leftOut.empty())
         told += ".";
-    ReportSaveError(told);
+    return told;
+}
+
+bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
+                                    const std::vector<std::string>& leftOut) {
+    const TSaveFile file = File();
+    const auto keepInPlace = [&] {
+        const auto [name, what] = DescribeWriteFailure();
+        LogError("the save could not be written: " + name + " " + what);
+        ReportSaveError("Save File Corrupted\n" + name + "\n" +
+                        (FolderInTheWay ? what + ".\nThe damaged save file stays where it was."
+                                        : "is damaged, and the file to replace it " + what +
+                                              ", so it stays where it was.") +
+                        "\n" + RecoveredText(recovered, leftOut, true) + NothingSaved);
+        KeepInMemory(image);
+        return false;
+    };
+    // The damaged file keeps its place until its whole replacement stands beside it.
+    if (!ClearTempPlace())
+        return keepInPlace();
+    Host->ClearError();
+    if (!file.WriteTemp(image)) {
+        NoteWriteFailure(Host->GetLastError());
+        return keepInPlace();
+    }
+    const std::string kept = file.Keep();
+    if (kept.empty()) {
+        Host->Delete(file.GetTempPath());
+        ReportSaveError("Save File Corrupted\nThe old file could not be set aside, so it stays "
+                        "where it was, and nothing will be saved until the game is started "
+                        "again.\n" +
+                        RecoveredText(recovered, leftOut, true));
+        KeepInMemory(image);
+        return false;
+    }
+    // One rename: the name holds the damaged file or its whole replacement, never neither.
+    Host->ClearError();
+    bool moved = false;
+    if (!file.PlaceTemp(moved) && !moved) {
+        NoteWriteFailure(Host->GetLastError());
+        file.Unkeep(kept);
+        return keepInPlace();
+    }
+    NoteWriteSuccess();
+    ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
+                    RecoveredText(recovered, leftOut, false));
+    if (GetPrevRun() != 0)
+        ReportSaveError("Creating New Save File");
     return true;
 }
 
@@ -220,8 +282,7 @@ bool TPlayerMgr::WriteFreshContents() {
     return WriteFreshContents({});
 }
 
-bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
-    std::vector<u8> image;
+bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image) {
     if (!BuildFreshImage(image)) {
         ReportSaveError("Writing to New Save File Failed");
         return false;
@@ -229,6 +290,13 @@ bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
     for (const TPiece& piece : carried)
         if (piece.Offset <= image.size() && piece.Size <= image.size() - piece.Offset)
             std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
+    return true;
+}
+
+bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
+    std::vector<u8> image;
+    if (!BuildImage(carried, image))
+        return false;
     if (!ReplaceFile(image)) {
         ReportWriteFailure("Create New Save File Failed");
         return false;
@@ -273,16 +341,16 @@ void TPlayerMgr::ReportUnreadable(int error) {
             ? std::string("is ") + DescribeHostPathKind(kind)
             : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
     ReportSaveError("The gamblers cannot be loaded: the save file\n" +
-                    Host->DisplayName(SaveFilePath) + "\n" + why +
-                    ".\n\nNothing will be saved until the game is started again.");
+                    Host->DisplayName(SaveFilePath) + "\n" + why + "." + NothingSaved);
 }
 
-void TPlayerMgr::KeepInMemory() {
+void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
     SavingDisabled = true;
     HeaderBlock.reset();
     GameDataBlock.reset();
+    MemoryImage = std::move(image);
     // Read back through the steps of a load, which now read from memory.
-    if (!BuildFreshImage(MemoryImage) || !ReadAllSteps().empty()) {
+    if ((MemoryImage.empty() && !BuildFreshImage(MemoryImage)) || !ReadAllSteps().empty()) {
         MemoryImage.clear();
         HeaderBlock.reset();
         GameDataBlock.reset();
@@ -305,8 +373,9 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     int error = 0;
+    i64 size = -1;
     std::vector<u8> bytes;
-    const TSaveFileCheck found = CheckSaveFile(error, bytes);
+    const TSaveFileCheck found = CheckSaveFile(error, bytes, size);
     if (found == TSaveFileCheck::Unreadable) {
         // Not damaged: the gamblers may all be in it. It stays exactly as it is.
         ReportUnreadable(error);
@@ -319,27 +388,38 @@ bool TPlayerMgr::LoadSaveFile() {
     if (found == TSaveFileCheck::Missing && GetPrevRun() != 0)
         ReportSaveError("Save File Not Found");
     // The gamblers that lie whole in a damaged file go into the fresh one, each in its own
-    // place with every byte it had.
+    // place with every byte he had.
     std::vector<TPiece> carried;
     std::vector<std::string> leftOut;
     if (found == TSaveFileCheck::Damaged) {
-        leftOut = FindLeftOutNames(bytes);
-        const u32 size = static_cast<u32>(std::max(GetPlayerDataSize(), 0));
-        for (const i16 r : FindWholeRecords(bytes)) {
-            const u32 at = RecordOffsets[static_cast<size_t>(r)];
-            carried.push_back({at, bytes.data() + at, size});
-        }
+        leftOut = FindLeftOutNames(bytes, size);
+        const u32 recordSize = static_cast<u32>(std::max(GetPlayerDataSize(), 0));
+        for (const TFoundRecord& record : FindWholeRecords(bytes, size))
+            carried.push_back({RecordOffsets[static_cast<size_t>(record.Record)],
+                               bytes.data() + record.At, recordSize});
     }
     if (found != TSaveFileCheck::Missing)
         LoadedFileWrittenAt = Host->WrittenAt(SaveFilePath);
-    if (found == TSaveFileCheck::Damaged && !SetAsideDamagedFile(carried.size(), leftOut)) {
+    std::vector<u8> image;
+    if (found != TSaveFileCheck::Good && !BuildImage(carried, image)) {
         LoadedFileWrittenAt.reset();
-        KeepInMemory();
         return false;
     }
-    if (found != TSaveFileCheck::Good && !RecreateSaveFile(carried)) {
+    if (found == TSaveFileCheck::Damaged && !ReplaceDamagedFile(image, carried.size(), leftOut)) {
         LoadedFileWrittenAt.reset();
         return false;
+    }
+    if (found == TSaveFileCheck::Missing) {
+        if (GetPrevRun() != 0)
+            ReportSaveError("Creating New Save File");
+        if (!ReplaceFile(image)) {
+            const auto [name, what] = DescribeWriteFailure();
+            LogError("the save could not be written: " + name + " " + what);
+            ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." +
+                            NothingSaved);
+            KeepInMemory(std::move(image));
+            return false;
+        }
     }
     Host->ClearError();
     if (ReadAllSteps().empty())

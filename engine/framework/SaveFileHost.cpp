@@ -61,6 +61,11 @@ bool TSaveFileHost::Move(const std::string& from, const std::string& to, u32 fla
     return NoteFailure(MoveFileExA(from, to, flags), EBUSY);
 }
 
+bool TSaveFileHost::Link(const std::string& existing, const std::string& link) {
+    errno = 0;
+    return NoteFailure(CreateHardLinkA(link, existing), ENOENT);
+}
+
 bool TSaveFileHost::Delete(const std::string& path) {
     errno = 0;
     // The file layer's own refusal (a file this program holds open) leaves errno alone.
@@ -170,6 +175,11 @@ bool TSaveFile::ReadWhole(std::vector<u8>& bytes, u32 size) const {
 }
 
 bool TSaveFile::Replace(const std::vector<u8>& bytes) const {
+    bool moved = false;
+    return WriteTemp(bytes) && PlaceTemp(moved);
+}
+
+bool TSaveFile::WriteTemp(const std::vector<u8>& bytes) const {
     const std::string temp = GetTempPath();
     THostFile* file = Host->Open(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (file == nullptr)
@@ -180,25 +190,36 @@ bool TSaveFile::Replace(const std::vector<u8>& bytes) const {
               done == size && Host->Flush(file);
     // A file that did not close may not hold what was written.
     ok = Host->Close(file) && ok;
-    ok = ok && Host->Move(temp, Path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok)
         Host->Delete(temp);
     return ok;
 }
 
-std::string TSaveFile::SetAside(int* error) const {
-    std::string extension = ".bad";
+bool TSaveFile::PlaceTemp(bool& moved) const {
+    const std::string temp = GetTempPath();
+    moved = Host->Move(temp, Path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (moved)
+        return true;
+    // The rename is done when the temporary name is gone: only the folder's sync failed.
+    const int error = Host->GetLastError();
+    moved = !TSaveFile(*Host, temp).Exists();
+    if (!moved)
+        Host->Delete(temp);
+    Host->RestoreError(error != 0 ? error : EIO);
+    return false;
+}
+
+template <class Take>
+std::string TSaveFile::FirstFreeName(const char* first, char letter, int* error, Take take) const {
     for (int n = 0; n <= 99; ++n) {
-        if (n > 0) {
-            char numbered[8];
-            std::snprintf(numbered, sizeof numbered, ".b%02d", n);
-            extension = numbered;
-        }
+        char extension[8];
+        if (n == 0)
+            std::snprintf(extension, sizeof extension, ".%s", first);
+        else
+            std::snprintf(extension, sizeof extension, ".%c%02d", letter, n);
         const std::string target = WithExtension(extension);
-        // A plain move never replaces: a name in use is simply taken. The fresh file's
-        // replacement syncs the directory afterwards.
         Host->ClearError();
-        if (Host->Move(Path, target, 0))
+        if (take(target))
             return TJorpFileName(target).GetNameExt();
         const int refused = Host->GetLastError();
         if (error != nullptr)
@@ -210,6 +231,60 @@ std::string TSaveFile::SetAside(int* error) const {
     return std::string();
 }
 
+std::string TSaveFile::Keep(int* error) const {
+    return FirstFreeName("bad", 'b', error, [this](const std::string& target) {
+        if (Host->Link(Path, target))
+            return true;
+        switch (Host->GetLastError()) {
+        // File systems that give a file one name only.
+        case EPERM:
+        case ENOTSUP:
+        case ENOSYS:
+        case EXDEV:
+        case EMLINK:
+            return CopyTo(target);
+        default:
+            return false;
+        }
+    });
+}
+
+bool TSaveFile::Unkeep(const std::string& kept) const {
+    TJorpFileName name(Path);
+    name.SetNameExtFrom(TJorpFileName(kept));
+    return Host->Delete(name.GetText());
+}
+
+bool TSaveFile::CopyTo(const std::string& target) const {
+    Host->ClearError();
+    THostFile* from = Host->Open(Path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (from == nullptr)
+        return false;
+    THostFile* to = Host->Open(target, GENERIC_WRITE, 0, CREATE_NEW);
+    if (to == nullptr) {
+        Host->Close(from);
+        return false;
+    }
+    std::vector<u8> buffer(64 * 1024);
+    bool ok = true;
+    for (u32 got = 0; ok;) {
+        ok = Host->Read(from, buffer.data(), static_cast<u32>(buffer.size()), &got);
+        if (!ok || got == 0)
+            break;
+        u32 done = 0;
+        ok = Host->Write(to, buffer.data(), got, &done) && done == got;
+    }
+    ok = ok && Host->Flush(to);
+    ok = Host->Close(to) && ok;
+    Host->Close(from);
+    if (!ok) {
+        const int error = Host->GetLastError();
+        Host->Delete(target);
+        Host->RestoreError(error != 0 ? error : EIO);
+    }
+    return ok;
+}
+
 TSaveFile::TTempPlace TSaveFile::ClearTempPlace() const {
     TTempPlace place;
     const TSaveFile temp(*Host, GetTempPath());
@@ -217,7 +292,11 @@ TSaveFile::TTempPlace TSaveFile::ClearTempPlace() const {
     if (Host->Delete(temp.GetPath()) || Host->GetLastError() != EISDIR)
         return place;
     int error = 0;
-    place.KeptAs = temp.SetAside(&error);
+    // A plain move never replaces: a name in use is simply taken. The replacement syncs the
+    // directory afterwards.
+    place.KeptAs = temp.FirstFreeName("old", 'o', &error, [&temp](const std::string& target) {
+        return temp.Host->Move(temp.GetPath(), target, 0);
+    });
     if (place.KeptAs.empty())
         place.Error = error != 0 ? error : EISDIR;
     return place;

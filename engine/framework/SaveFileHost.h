@@ -26,6 +26,8 @@ public:
     virtual bool Close(THostFile* file);
     virtual bool Move(const std::string& from, const std::string& to, u32 flags);
     virtual bool Delete(const std::string& path);
+    // A second name for the file; a name in use is refused (EEXIST).
+    virtual bool Link(const std::string& existing, const std::string& link);
     // What stands at the path (links followed), to name it in a message.
     virtual THostPathKind Kind(const std::string& path);
     // What the player knows the file by, to name it in a message.
@@ -38,6 +40,8 @@ public:
     // since ClearError.
     int GetLastError() const { return LastError; }
     void ClearError() { LastError = 0; }
+    // The reason of a failure told again after calls that were only looking.
+    void RestoreError(int error) { LastError = error; }
 
 protected:
     // The call's answer; a failure keeps errno as the reason, or otherwise when the call set
@@ -70,6 +74,13 @@ public:
     // renamed over it. On any failure the temporary file is removed and the file is left
     // exactly as it was.
     bool Replace(const std::vector<u8>& bytes) const;
+    // Replace in two steps. The bytes written, flushed and closed under the temporary name;
+    // on failure nothing is left there.
+    bool WriteTemp(const std::vector<u8>& bytes) const;
+    // The temporary file renamed over the file in one step and the name made durable. On
+    // failure the temporary file is removed, unless the rename itself was done (only its
+    // reaching the disk is in doubt): moved tells which.
+    bool PlaceTemp(bool& moved) const;
     // What stood under the temporary name and was not a file this program could remove.
     struct TTempPlace {
         // The name a folder found there was given; empty when none was moved.
@@ -77,15 +88,20 @@ public:
         // The folder could not be moved: the system's reason.
         int Error = 0;
     };
-    // Renames the file to "<base>.bad", or else the first free name of "<base>.b01" to
-    // "<base>.b99" (a kept file is never replaced); the new file name (without directory),
-    // or empty when the file could not be set aside, with the system's reason for the last
-    // refusal in error when given.
-    std::string SetAside(int* error = nullptr) const;
+    // A damaged file kept under "<base>.bad", or else the first free name of "<base>.b01" to
+    // "<base>.b99" (a kept file is never replaced), while it stays under its own name too: a
+    // second name for it, or a copy of it where the file system gives files no second name.
+    // The kept name (without directory), or empty when no name could be had, with the
+    // system's reason for the last refusal in error when given.
+    std::string Keep(int* error = nullptr) const;
+    // The name Keep returned taken away again; the file stays under its own name.
+    bool Unkeep(const std::string& kept) const;
     // Clears the temporary name for a replacement. A file a crashed replacement left is
     // removed, and so is a FIFO, a device node, a socket or a link found there (the link
-    // only); a folder, which may hold what the player put in it, is set aside as a damaged
-    // save is. Error is set only when something is still in the way.
+    // only). A folder, which may hold what the player put in it, is moved whole to
+    // "<base>.old", or else the first free name of "<base>.o01" to "<base>.o99": names of its
+    // own, so that it is never taken for a damaged save kept aside, and the names those are
+    // kept under stay free for them. Error is set only when something is still in the way.
     TTempPlace ClearTempPlace() const;
 
     const std::string& GetPath() const { return Path; }
@@ -93,6 +109,13 @@ public:
 
 private:
     std::string WithExtension(const std::string& extension) const;
+    // ".<first>", then ".<letter>01" to ".<letter>99": the hundred names a file or folder is
+    // kept under, tried in order by take (given the path, answering whether the name was
+    // taken); the name taken without directory, or empty.
+    template <class Take>
+    std::string FirstFreeName(const char* first, char letter, int* error, Take take) const;
+    // A copy of the file under the new name, which must not be in use.
+    bool CopyTo(const std::string& target) const;
 
     TSaveFileHost* Host;
     std::string Path;

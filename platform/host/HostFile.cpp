@@ -368,6 +368,14 @@ bool DeleteFileA(const std::string& virtualPath) {
     return ::unlink(hostPath->c_str()) == 0;
 }
 
+bool CreateHardLinkA(const std::string& newPath, const std::string& existingPath) {
+    const auto hostNew = TVirtualPaths::ToHost(newPath);
+    const auto hostExisting = TVirtualPaths::ToHost(existingPath);
+    if (!hostNew || !hostExisting)
+        return false;
+    return ::linkat(AT_FDCWD, hostExisting->c_str(), AT_FDCWD, hostNew->c_str(), 0) == 0;
+}
+
 bool DirectoryExists(const std::string& virtualPath) {
     const auto hostPath = TVirtualPaths::ToHost(virtualPath);
     if (!hostPath)

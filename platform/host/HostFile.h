@@ -56,6 +56,9 @@ bool FlushFileBuffers(THostFile* file);
 bool MoveFileExA(const std::string& from, const std::string& to, u32 flags);
 // Refuses a file this process holds open.
 bool DeleteFileA(const std::string& virtualPath);
+// A second name for an existing file (the link itself where existing is a symbolic link);
+// refuses a name in use. errno tells a file system that has no such links (EPERM, ENOTSUP).
+bool CreateHardLinkA(const std::string& newPath, const std::string& existingPath);
 
 // Told of each folder synced to make a rename durable (MOVEFILE_WRITE_THROUGH), with its host
 // path; null for none. A test's eye on a step whose effect only a lost machine would show.

@@ -11,10 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <limits>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -119,10 +122,10 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
 }
 
 // A file whose records are not as the game writes them: shifted by a byte, so that the records
-// after the shift are read out of their places, or of the right size with an amount, a name, a
-// sex, a used mark or a session slot no play leaves. Only whole gamblers come back, the count
-// told is theirs, those left out are named where their names can be read, and the file is kept
-// aside as it was.
+// after the shift lie whole a byte early or late and come back from there, or of the right size
+// with an amount, a name, a sex, a used mark or a session slot no play leaves. Only whole
+// gamblers come back, the count told is theirs, those left out are named where their names can
+// be read, and the file is kept aside as it was.
 TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     const std::string good = GoodFile();
     const size_t ann = 231 + CasinoRecordSize, bob = ann + CasinoRecordSize;
@@ -142,15 +145,16 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
         std::vector<std::string> Back;
         const char* LeftOut;
     } cases[] = {
-        // Every record after it is read a byte early or late: Bob and the free places turn
-        // into records whose used mark is no 1, or whose name is no text.
+        // The records in their places read as Bob and the free places turned into records
+        // whose used mark is no 1, or whose name is no text: Bob lies whole a byte later.
         {"a byte put into Ann's name field",
          good.substr(0, ann + 5) + "X" + good.substr(ann + 5),
-         {"Joe Gambler"},
+         {"Joe Gambler", "Bob"},
          "Ann"},
+        // Joe's engine fields are as written; a history is never judged.
         {"a byte taken from Joe's history",
          good.substr(0, ann - 100) + good.substr(ann - 99),
-         {"Joe Gambler"},
+         {"Joe Gambler", "Ann", "Bob"},
          nullptr},
         {"Ann's bankroll no number", amount(ann + 15, nan), {"Joe Gambler", "Bob"}, "Ann"},
         {"Ann's bankroll infinite", amount(ann + 15, inf), {"Joe Gambler", "Bob"}, "Ann"},
@@ -159,6 +163,18 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
          {"Joe Gambler", "Bob"},
          "Ann"},
         {"Bob's bankroll a trillion", amount(bob + 15, 1e12), {"Joe Gambler", "Ann"}, "Bob"},
+        // Nearer zero than any sum of the game's amounts comes: other fields' bytes.
+        {"Ann's bankroll the least double",
+         amount(ann + 15, std::numeric_limits<double>::denorm_min()),
+         {"Joe Gambler", "Bob"},
+         "Ann"},
+        {"Bob's starting bankroll 1e-300", amount(bob + 23, 1e-300), {"Joe Gambler", "Ann"}, "Bob"},
+        {"Ann's bankroll just below the least a sum leaves",
+         amount(ann + 15, -9.9e-19),
+         {"Joe Gambler", "Bob"},
+         "Ann"},
+        // The writer clears the name field before the name goes in.
+        {"a byte after the NUL of Ann's name", with(ann + 6, "Q"), {"Joe Gambler", "Bob"}, "Ann"},
         {"Bob's sex 2", with(bob + 14, "\2"), {"Joe Gambler", "Ann"}, "Bob"},
         {"Bob's session slot outside the ring",
          with(bob + 48, std::string("\x14\0", 2)),
@@ -193,26 +209,33 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
                                           ? std::string("\nLeft out as damaged: ") + c.LeftOut + "."
                                           : "")});
         EXPECT_EQ(File("otcraps.bad"), c.Bytes);
+        const size_t changedAt = static_cast<size_t>(
+            std::mismatch(good.begin(), good.end(), c.Bytes.begin(), c.Bytes.end()).first -
+            good.begin());
         std::vector<std::string> used;
         for (i16 r = 0; r < 20; ++r) {
             if (!Mgr->IsUsed(r))
                 continue;
             used.push_back(Mgr->GetPlayerName(r));
-            // Each carried with every byte the file had in his place.
-            EXPECT_TRUE(
-                RecordOnDisk(r) ==
-                c.Bytes.substr(231 + CasinoRecordSize * static_cast<size_t>(r), CasinoRecordSize))
+            // Each carried with every byte the file had for him; one after the change lay
+            // whole as he was written.
+            const size_t place = 231 + CasinoRecordSize * static_cast<size_t>(r);
+            EXPECT_TRUE(RecordOnDisk(r) ==
+                        (place <= changedAt ? c.Bytes : good).substr(place, CasinoRecordSize))
                 << r;
         }
         EXPECT_EQ(used, c.Back);
         ExpectStartedAndSaving(c.What);
     }
 
-    // The largest amount that is still no trillion, what rounding leaves of nothing, and a free
-    // place of any bytes, are sound.
+    // The largest amount that is still no trillion, what rounding leaves of nothing (as little
+    // as 2^-59 from sums of amounts of a cent or more), nothing at all, and a free place of any
+    // bytes, are sound.
     std::string sound = good;
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 15, 999'999'999'999.99);
+    JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 23, std::ldexp(1.0, -59));
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + bob + 15, 0.3 - 0.1 - 0.2);
+    JorpPutF64(reinterpret_cast<u8*>(sound.data()) + 231 + 15, 0.0);
     sound[231 + 5 * CasinoRecordSize + 15] = '\xff';
     SeatNames("", "");
     Dir.WriteHostFile("data/otcraps.sav", sound);
@@ -221,6 +244,8 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     EXPECT_TRUE(Frame.Boxes.empty());
     EXPECT_EQ(Mgr->GetBankroll(1), 999'999'999'999.99);
     EXPECT_LT(Mgr->GetBankroll(2), 0.0);
+    EXPECT_EQ(Mgr->GetBankroll(0), 0.0);
+    EXPECT_EQ(Mgr->GetRecord(1).GetStartBankroll(), std::ldexp(1.0, -59));
     EXPECT_EQ(Mgr->CountUsed(), 3);
 }
 
@@ -284,6 +309,169 @@ TEST_F(DamagedSave, AFileThePlayerMayNotReadIsToldOnceLeftAsItIsAndTheGamePlaysF
     std::filesystem::permissions(save, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::owner_write);
     EXPECT_EQ(File(), good);
+}
+
+// A file cut short, started where no file can be written: the damaged file stays whole under
+// its name, its gamblers play from memory, told in one box with the file and the reason, and
+// the next start recovers them again.
+TEST_F(DamagedSave, ACutFileThatCannotBeReplacedStaysAndItsGamblersPlayFromMemory) {
+    const std::string good = GoodFile();
+    const std::string cut = good.substr(0, good.size() - 100);
+    const std::string told = "Save File Corrupted\n<c:\\data\\otcraps.sav>\nis damaged, and the "
+                             "file to replace it cannot be written (";
+    const std::string recovered =
+        "), so it stays where it was.\n3 gamblers were recovered from it, to be played from "
+        "memory this run and recovered again at the next start.\n\nNothing will be saved "
+        "until the game is started again.";
+    for (const TFaultyHost::TStep step : {TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite,
+                                          TFaultyHost::FailMove, TFaultyHost::None}) {
+        SCOPED_TRACE(step);
+        SeatNames("", "");
+        Dir.WriteHostFile("data/otcraps.sav", cut);
+        Frame.Boxes.clear();
+        testing::internal::CaptureStderr();
+        // The system's own refusal where no fault is injected: a file may grow no larger.
+        rlimit old{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = step == TFaultyHost::None ? 200 : old.rlim_cur;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        Host.Armed = step;
+        Make();
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldSignal);
+        const std::string reason =
+            step == TFaultyHost::None ? "File too large" : "Input/output error";
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("otcraps.sav> cannot be written (" +
+                                                              reason + ")"),
+                  std::string::npos);
+        EXPECT_EQ(Frame.Boxes, Texts{told + reason + recovered});
+        EXPECT_TRUE(Mgr->IsSavingDisabled());
+        EXPECT_EQ((Texts{Mgr->GetPlayerName(0), Mgr->GetPlayerName(1), Mgr->GetPlayerName(2)}),
+                  (Texts{"Joe Gambler", "Ann", "Bob"}));
+        EXPECT_EQ(Mgr->GetBankroll(2), 200.0);
+        EXPECT_EQ(Mgr->CountUsed(), 3);
+        ASSERT_GE(Mgr->GetActive(0), 0);
+        EXPECT_TRUE(Mgr->CreatePlayer("Cy", 1, 50.0));
+        Mgr->Save();
+        Mgr.reset();
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+        EXPECT_EQ(File(), cut);
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.bad")));
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.tmp")));
+
+        // Room again: the same three come back, and the damaged file is kept.
+        Frame.Boxes.clear();
+        Make();
+        EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n3 gamblers were recovered from it."});
+        EXPECT_EQ(Mgr->CountUsed(), 3);
+        EXPECT_EQ(Mgr->FindPlayer("Bob"), 2);
+        EXPECT_EQ(File("otcraps.bad"), cut);
+        EXPECT_EQ(File().size(), good.size());
+        std::filesystem::remove(Dir.Host("data/otcraps.bad"));
+    }
+}
+
+// Three gamblers, and one byte taken out of a record or put into it at each of its first 40
+// offsets: each gambler comes back with the name, sex and bankrolls he was written with, or is
+// left out and named, by his name with that one byte changed where the change lies in it.
+class DamagedSaveSweep : public DamagedSave {
+protected:
+    struct TGambler {
+        std::string Name;
+        u8 Sex;
+        double Bankroll;
+        double Start;
+    };
+    const std::vector<TGambler> Gamblers = {{"Joe Gambler", 1, 495.0, 500.0},
+                                            {"Ann Seed", 0, 321.0, 321.0},
+                                            {"Bob Decoy", 1, 1234.5, 1234.5}};
+
+    std::string ThreeGamblers() {
+        Make();
+        EXPECT_TRUE(Mgr->CreatePlayer("Ann Seed", 0, 321.0) &&
+                    Mgr->CreatePlayer("Bob Decoy", 1, 1234.5));
+        TGamblerRecord(std::span(Mgr->GetDataBlock(Mgr->GetActive(0)), CasinoRecordSize))
+            .SetBankroll(495.0);
+        SeatNames("", "");
+        Make();
+        return File();
+    }
+    static bool OneByteApart(const std::string& a, const std::string& b) {
+        const std::string& longer = a.size() > b.size() ? a : b;
+        const std::string& shorter = a.size() > b.size() ? b : a;
+        if (longer.size() != shorter.size() + 1)
+            return false;
+        for (size_t i = 0; i <= shorter.size(); ++i)
+            if (longer.substr(0, i) + longer.substr(i + 1) == shorter)
+                return true;
+        return false;
+    }
+};
+
+TEST_F(DamagedSaveSweep, NoGamblerComesBackAlteredFromAByteTakenOutOrPutIn) {
+    const std::string good = ThreeGamblers();
+    // Taken out ("-"), or put in: a letter, a NUL, a control character.
+    const std::vector<std::string> changes = {"-", "x", std::string(1, '\0'), "\1"};
+    for (size_t g = 0; g < Gamblers.size(); ++g) {
+        for (const std::string& change : changes) {
+            for (size_t k = 0; k < 40; ++k) {
+                const size_t at = 231 + g * CasinoRecordSize + k;
+                SCOPED_TRACE(testing::Message() << Gamblers[g].Name << " offset " << k << " change "
+                                                << static_cast<int>(change[0]));
+                const std::string damaged = change == "-"
+                                                ? good.substr(0, at) + good.substr(at + 1)
+                                                : good.substr(0, at) + change + good.substr(at);
+                const std::vector<u8> bytes(damaged.begin(), damaged.end());
+                const i64 size = static_cast<i64>(bytes.size());
+                std::vector<bool> back(Gamblers.size(), false);
+                for (const TPlayerMgr::TFoundRecord& found : Mgr->FindWholeRecords(bytes, size)) {
+                    ASSERT_LT(static_cast<size_t>(found.Record), Gamblers.size());
+                    const TGambler& gambler = Gamblers[static_cast<size_t>(found.Record)];
+                    const TCasinoPlayerData record =
+                        Decoded(damaged.substr(found.At, CasinoRecordSize));
+                    EXPECT_EQ(record.GetName(), gambler.Name);
+                    EXPECT_EQ(record.GetSex(), gambler.Sex);
+                    EXPECT_EQ(record.GetBankroll(), gambler.Bankroll);
+                    EXPECT_EQ(record.GetStartBankroll(), gambler.Start);
+                    back[static_cast<size_t>(found.Record)] = true;
+                }
+                // Only the changed gambler can be missing.
+                for (size_t other = 0; other < Gamblers.size(); ++other)
+                    EXPECT_TRUE(back[other] || other == g) << Gamblers[other].Name;
+                const std::vector<std::string> named = Mgr->FindLeftOutNames(bytes, size);
+                if (back[g]) {
+                    EXPECT_EQ(named, Texts{});
+                    continue;
+                }
+                // A control character or a NUL put into the name (before its NUL) leaves it no
+                // text to give.
+                const bool inName = k >= 1 && k <= Gamblers[g].Name.size() + 1;
+                if (change[0] < 0x20 && change != "-" && inName)
+                    continue;
+                ASSERT_EQ(named.size(), 1U);
+                EXPECT_TRUE(named[0] == Gamblers[g].Name ||
+                            OneByteApart(named[0], Gamblers[g].Name))
+                    << named[0];
+            }
+        }
+    }
+}
+
+// A gambler's record as the writer writes it, laid in place and a byte early: the seeds of the
+// record check's fuzz target (the place, the change, then the record).
+TEST(CasinoRecordCheckFuzzSeed, AreAWholeRecordInItsPlaceAndMovedByAByte) {
+    TCasinoPlayerData record;
+    record.SetName("Ann Seed");
+    record.SetSex(0);
+    record.SetBankroll(321.0);
+    record.SetStartBankroll(321.0);
+    record.SetUsed(1);
+    std::string bytes(TCasinoPlayerData::EncodedSize, '\0');
+    ASSERT_TRUE(record.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
+    CheckFuzzSeed("casinorecordcheck_fuzz", "in_place.rec", std::string("\1\0", 2) + bytes);
+    CheckFuzzSeed("casinorecordcheck_fuzz", "a_byte_early.rec", std::string("\2\1", 2) + bytes);
 }
 
 // A gambler who has played three sessions, as the save file holds him.

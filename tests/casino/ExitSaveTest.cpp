@@ -5,6 +5,7 @@
 #include "RecordsFixture.h"
 
 #include "casino/GamblerRecord.h"
+#include "platform/framework/window/Desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +24,13 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // The host's calls, counting the replacements of the file; with Full set, every write is
-// refused as a full disk refuses it.
+// refused as a full disk refuses it (or for the reason given).
 class TCountingHost : public TSaveFileHost {
 public:
     bool Write(THostFile* file, const void* data, u32 count, u32* done) override {
         if (!Full)
             return TSaveFileHost::Write(file, data, count, done);
-        LastError = ENOSPC;
+        LastError = Refusal;
         if (done != nullptr)
             *done = 0;
         return false;
@@ -41,6 +42,7 @@ public:
 
     int Replacements = 0;
     bool Full = false;
+    int Refusal = ENOSPC;
 };
 
 class ExitSave : public CasinoRecords {
@@ -194,6 +196,62 @@ TEST_F(ExitSave, TheReasonToldIsTheOneTheSystemGave) {
     EXPECT_TRUE(File() == before);
     // The temporary file the limit cut short is gone too.
     EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.tmp")));
+}
+
+TEST_F(ExitSave, EachFailureIsBoxedOnceUntilASaveGetsThroughWhateverCameBetween) {
+    const std::string save = Dir.Host("data/otcraps.sav").string();
+    const auto box = [&save](const char* reason) {
+        return "Write Save File Failed\n" + save + "\ncannot be written (" + reason + ").";
+    };
+    SeatNames("Joe Gambler", "");
+    Start();
+    double bankroll = 530.0;
+    testing::internal::CaptureStderr();
+    // A full disk, a quota, the full disk again: the third is no news. A save that gets
+    // through ends it, and the full disk is news again.
+    for (const int refusal : {ENOSPC, EDQUOT, ENOSPC, 0, ENOSPC, EDQUOT}) {
+        Counting.Full = refusal != 0;
+        Counting.Refusal = refusal;
+        Seated(0).SetBankroll(bankroll += 1.0);
+        EXPECT_EQ(Mgr->SaveSeatedPlayers(), refusal == 0);
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Frame.Boxes, (Texts{box("No space left on device"), box("Disk quota exceeded"),
+                                  box("No space left on device"), box("Disk quota exceeded")}));
+    // Every failure is on the error output all the same.
+    size_t reasons = 0;
+    for (size_t at = said.find("could not be written"); at != std::string::npos;
+         at = said.find("could not be written", at + 1))
+        ++reasons;
+    EXPECT_EQ(reasons, 5U);
+    Counting.Full = false;
+}
+
+// A quit signal ends the run (a session's end among them): a box would hold that end until the
+// session gave up on the program, so a save that fails then is told on the error output only.
+TEST_F(ExitSave, AfterAQuitSignalAFailedSaveWaitsForNobody) {
+    struct TQuitNoted {
+        TQuitNoted() { TDesktop::Get().NoteQuitSignal(); }
+        ~TQuitNoted() { TDesktop::Get().Reset(); }
+    };
+    const std::string reason =
+        "otcraps: the save could not be written: " + Dir.Host("data/otcraps.sav").string() +
+        " cannot be written (No space left on device)\n";
+    SeatNames("Joe Gambler", "");
+    Start();
+    const std::string before = File();
+    Counting.Full = true;
+    testing::internal::CaptureStderr();
+    {
+        const TQuitNoted quit;
+        Seated(0).SetBankroll(612.0);
+        Mgr->Save();
+        Mgr.reset();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), reason + reason);
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    EXPECT_TRUE(File() == before);
+    Counting.Full = false;
 }
 
 // The whole program's end: the mode window's leaving saves, and the frame's manager leaves the

@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,6 +97,11 @@ public:
         Step();
         return ok;
     }
+    bool Link(const std::string& existing, const std::string& link) override {
+        const bool ok = TUnsyncedHost::Link(existing, link);
+        Step();
+        return ok;
+    }
 
 private:
     void Step() {
@@ -159,8 +165,21 @@ protected:
         }
     }
 
-    // Forks the saver and kills it right after the given step; false when it ended before.
+    // A start over a damaged file, then saves until it is killed.
+    [[noreturn]] void StartForever(int progress, int go) {
+        TSteppingHost host(progress, go);
+        auto* mgr = new TCasinoPlayerMgr(&Frame, "c:\\data\\", 3, 20, false, &host);
+        for (;;)
+            mgr->Save();
+    }
+
     bool KillAfterStep(int step, double first) {
+        return KillAfterStep(
+            step, [this, first](int progress, int go) { SaveForever(progress, go, first); });
+    }
+
+    // Forks the child and kills it right after the given step; false when it ended before.
+    bool KillAfterStep(int step, const std::function<void(int, int)>& body) {
         int progress[2], go[2];
         if (::pipe2(progress, O_CLOEXEC) != 0 || ::pipe2(go, O_CLOEXEC) != 0)
             return false;
@@ -168,7 +187,8 @@ protected:
         if (child == 0) {
             ::close(progress[0]);
             ::close(go[1]);
-            SaveForever(progress[1], go[0], first);
+            body(progress[1], go[0]);
+            ::_exit(4);
         }
         ::close(progress[1]);
         ::close(go[0]);
@@ -251,6 +271,56 @@ TEST_F(SaveDurability, AKillAtAnyStepOfASaveLeavesTheOldFileOrTheNewOneAndTheNex
     EXPECT_GT(staleTemps, 0);
     RecordProperty("OldFiles", oldFiles);
     RecordProperty("NewFiles", newFiles);
+}
+
+// A start that finds the file cut short writes the gamblers' new file beside it, gives the damaged
+// file its kept name as well, and renames the new one over it: killed after any of those steps,
+// the file's name holds the damaged file or the whole new one, and the next start has them all.
+TEST_F(SaveDurability, AKillWhileADamagedFileIsReplacedLeavesItOrItsWholeReplacement) {
+    Start();
+    ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0) && Mgr->CreatePlayer("Bob", 1, 200.0));
+    for (int key = 0; key < 3; ++key)
+        Settings.WriteStringN("Players", key, "");
+    Mgr.reset();
+    const std::string good = SaveOnDisk();
+    const std::string cut = good.substr(0, good.size() - 100);
+    // Made, half written, written, flushed, closed, linked, renamed.
+    constexpr int Steps = 7;
+    for (int step = 1; step <= Steps; ++step) {
+        SCOPED_TRACE(step);
+        for (const auto& entry : std::filesystem::directory_iterator(Dir.Host("data")))
+            std::filesystem::remove_all(entry.path());
+        Dir.WriteHostFile("data/otcraps.sav", cut);
+        ASSERT_TRUE(
+            KillAfterStep(step, [this](int progress, int go) { StartForever(progress, go); }));
+        const std::string saved = SaveOnDisk();
+        if (step < Steps) {
+            EXPECT_TRUE(saved == cut);
+        } else {
+            ASSERT_EQ(saved.size(), good.size());
+            EXPECT_TRUE(saved.substr(231, 3 * CasinoRecordSize) ==
+                        good.substr(231, 3 * CasinoRecordSize));
+        }
+        // The kept name, once given, holds the damaged file.
+        if (std::filesystem::exists(Dir.Host("data/otcraps.bad"))) {
+            EXPECT_TRUE(File("otcraps.bad") == cut);
+        }
+        EXPECT_EQ(std::filesystem::exists(Dir.Host("data/otcraps.bad")), step >= 6);
+
+        Frame.Boxes.clear();
+        Start();
+        EXPECT_EQ(Mgr->CountUsed(), 3);
+        EXPECT_EQ(Mgr->GetPlayerName(2), "Bob");
+        if (step < Steps) {
+            ASSERT_EQ(Frame.Boxes.size(), 1U);
+            EXPECT_EQ(
+                Frame.Boxes[0].rfind("Save File Corrupted\nThe old file is kept as otcraps.", 0),
+                0U);
+        } else {
+            EXPECT_EQ(Frame.Boxes, std::vector<std::string>());
+        }
+        Mgr.reset();
+    }
 }
 
 } // namespace

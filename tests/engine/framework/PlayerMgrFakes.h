@@ -37,12 +37,22 @@ public:
 };
 
 // The host's calls, one of which fails when asked: the next call of that kind (reads, the
-// temporary file's creation, writes, flushes, its close, renames) after Armed is set. Besides,
+// temporary file's creation, writes, flushes, its close, renames, second names, which fail as
+// on a file system without them) after Armed is set. Besides,
 // a file that the disk keeps refusing: every open of BadPath, or every read from it, fails
 // with the reason given, for as long as it is set.
 class TFaultyHost : public TSaveFileHost {
 public:
-    enum TStep { None, FailRead, FailCreateTemp, FailWrite, FailFlush, FailClose, FailMove };
+    enum TStep {
+        None,
+        FailRead,
+        FailCreateTemp,
+        FailWrite,
+        FailFlush,
+        FailClose,
+        FailMove,
+        FailLink
+    };
 
     THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition) override {
         if (path == BadPath && OpenError != 0) {
@@ -93,6 +103,13 @@ public:
     }
     bool Move(const std::string& from, const std::string& to, u32 flags) override {
         return !Take(FailMove) && TSaveFileHost::Move(from, to, flags);
+    }
+    bool Link(const std::string& existing, const std::string& link) override {
+        if (Take(FailLink)) {
+            LastError = EPERM;
+            return false;
+        }
+        return TSaveFileHost::Link(existing, link);
     }
     std::string DisplayName(const std::string& path) override { return "<" + path + ">"; }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -143,6 +144,64 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     EXPECT_FALSE(InData("jorp.tmp"));
 }
 
+// The damaged file is kept under a second name (a copy where the file system has none) before
+// one rename puts its replacement in its place; when that rename fails the kept name goes again,
+// and the damaged file stays as the only one.
+TEST_F(SaveFile, ADamagedFileIsKeptByASecondNameOrACopyAndTheRenameIsAllOrNothing) {
+    // Longer than a copy's every read, and damaged by its size.
+    std::string damaged(150'001, '\0');
+    for (size_t i = 0; i < damaged.size(); ++i)
+        damaged[i] = static_cast<char>(i * 7 % 251);
+    for (const TFaultyHost::TStep step : {TFaultyHost::None, TFaultyHost::FailLink}) {
+        SCOPED_TRACE(step);
+        std::filesystem::remove(Dir.Host("data/jorp.bad"));
+        Dir.WriteHostFile("data/jorp.sav", damaged);
+        Frame.Boxes.clear();
+        Host.Armed = step;
+        ASSERT_TRUE(Make().LoadSaveFile());
+        EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.bad" + NoneRecovered});
+        EXPECT_TRUE(SaveBytes("jorp.bad") == damaged);
+        EXPECT_EQ(SaveBytes(), FreshFile());
+        EXPECT_FALSE(InData("jorp.tmp"));
+    }
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    std::filesystem::remove(Dir.Host("data/jorp.bad"));
+    Frame.Boxes.clear();
+    Host.Armed = TFaultyHost::FailMove;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Make().LoadSaveFile());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(SaveBytes(), "damaged");
+    EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+    EXPECT_EQ(Frame.Boxes,
+              Boxes{"Save File Corrupted\n<c:\\data\\jorp.sav>\nis damaged, and the file to "
+                    "replace it cannot be written (Input/output error), so it stays where it "
+                    "was.\nNo gambler could be recovered from it.\n\nNothing will be saved until "
+                    "the game is started again."});
+}
+
+// The box waits for the player: a run killed meanwhile must find the file replaced already.
+TEST_F(SaveFile, TheDamagedFileIsNamedKeptOnlyOnceItIsKeptAndReplaced) {
+    class TLookingFrame : public TFakeFrame {
+    public:
+        void ShowPlayerMessage(const std::string& text, const std::string& caption) override {
+            Seen.push_back(Look());
+            TFakeFrame::ShowPlayerMessage(text, caption);
+        }
+        std::function<std::string()> Look;
+        std::vector<std::string> Seen;
+    } frame;
+    frame.Look = [this] {
+        return SaveBytes() + "|" + (InData("jorp.bad") ? SaveBytes("jorp.bad") : "-");
+    };
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    TPlayerMgr mgr(&frame, "c:\\data\\", 3, 20);
+    mgr.SetSaveFileHost(&Host);
+    ASSERT_TRUE(mgr.LoadSaveFile());
+    EXPECT_EQ(frame.Boxes, Boxes{CorruptKept + "jorp.bad" + NoneRecovered});
+    EXPECT_EQ(frame.Seen, Boxes{FreshFile() + "|damaged"});
+}
+
 TEST_F(SaveFile, AFaultAtAnyStepOfASaveLeavesTheOldFileAndNoTemporaryFile) {
     for (TFaultyHost::TStep step :
          {TFaultyHost::FailRead, TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite,
@@ -189,10 +248,19 @@ TEST_F(SaveFile, AFreshFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
          {TFaultyHost::FailCreateTemp, TFaultyHost::FailWrite, TFaultyHost::FailMove}) {
         Frame.Boxes.clear();
         Host.Armed = step;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(Make().LoadSaveFile());
-        EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Create New Save File Failed")});
-        // Without a header read, nothing is ever written.
-        EXPECT_FALSE(Mgr->CreatePlayer("Ann", 0, 1.0));
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("<c:\\data\\jorp.sav> cannot be "
+                                                              "written (Input/output error)"),
+                  std::string::npos);
+        EXPECT_EQ(Frame.Boxes, Boxes{WriteFailedBox("Create New Save File Failed") +
+                                     "\n\nNothing will be saved until the game is started "
+                                     "again."});
+        // The run plays from memory, and nothing reaches the disk.
+        EXPECT_TRUE(Mgr->IsSavingDisabled());
+        EXPECT_TRUE(Mgr->CreatePlayer("Ann", 0, 1.0));
+        EXPECT_FALSE(Mgr->SaveFile());
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
         EXPECT_FALSE(InData("jorp.sav") || InData("jorp.tmp"));
     }
 }

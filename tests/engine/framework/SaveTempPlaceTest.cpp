@@ -87,12 +87,13 @@ TEST_F(SaveTempPlace, WhateverStandsThereIsTakenOutOfTheWayAndTheSaveGetsThrough
         EXPECT_EQ(AnnOnDisk(), 612.5);
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Temp)));
         if (c.KeptAside) {
-            EXPECT_EQ(Dir.ReadHostFile("data/jorp.bad/notes.txt"), "the player's");
-            EXPECT_NE(said.find("<c:\\data\\jorp.tmp> is kept as jorp.bad"), std::string::npos)
+            EXPECT_EQ(Dir.ReadHostFile("data/jorp.old/notes.txt"), "the player's");
+            EXPECT_NE(said.find("<c:\\data\\jorp.tmp> is kept as jorp.old"), std::string::npos)
                 << said;
         } else {
-            EXPECT_FALSE(InData("jorp.bad"));
+            EXPECT_FALSE(InData("jorp.old"));
         }
+        EXPECT_FALSE(InData("jorp.bad"));
         if (c.Elsewhere != nullptr)
             EXPECT_EQ(Dir.ReadHostFile("elsewhere.txt"), c.Elsewhere);
         else
@@ -104,9 +105,9 @@ TEST_F(SaveTempPlace, AFolderThatCannotBeMovedIsNamedOnceWithTheReason) {
     Start();
     MakeFolder();
     // Every name a folder could be kept under is taken.
-    Dir.WriteHostFile("data/jorp.bad", "");
+    Dir.WriteHostFile("data/jorp.old", "");
     for (int n = 1; n <= 99; ++n)
-        Dir.WriteHostFile("data/jorp.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+        Dir.WriteHostFile("data/jorp.o" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
     const std::string before = SaveBytes();
     AnnWins(700.0);
     testing::internal::CaptureStderr();
@@ -121,11 +122,27 @@ TEST_F(SaveTempPlace, AFolderThatCannotBeMovedIsNamedOnceWithTheReason) {
     EXPECT_EQ(Dir.ReadHostFile("data/jorp.tmp/notes.txt"), "the player's");
 
     // A name free again: the folder goes there and the save gets through.
-    std::filesystem::remove(Dir.Host("data/jorp.b42"));
+    std::filesystem::remove(Dir.Host("data/jorp.o42"));
     EXPECT_TRUE(Mgr->SaveFile());
     EXPECT_EQ(AnnOnDisk(), 700.0);
-    EXPECT_EQ(Dir.ReadHostFile("data/jorp.b42/notes.txt"), "the player's");
+    EXPECT_EQ(Dir.ReadHostFile("data/jorp.o42/notes.txt"), "the player's");
     EXPECT_EQ(Frame.Boxes.size(), 1U);
+}
+
+// A folder cleared away keeps a name of its own: the names a damaged save is kept under stay
+// the damaged saves', so the box that names one names the player's old save.
+TEST_F(SaveTempPlace, AFolderClearedAwayLeavesTheDamagedSavesNamesToThem) {
+    MakeFolder();
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    Mgr = std::make_unique<TPlayerMgr>(&Frame, "c:\\data\\", 3, 20);
+    Mgr->SetSaveFileHost(&Host);
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(Mgr->LoadSaveFile());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Frame.Boxes, Boxes{"Save File Corrupted\nThe old file is kept as jorp.bad.\nNo "
+                                 "gambler could be recovered from it."});
+    EXPECT_EQ(SaveBytes("jorp.bad"), "damaged");
+    EXPECT_EQ(Dir.ReadHostFile("data/jorp.old/notes.txt"), "the player's");
 }
 
 } // namespace

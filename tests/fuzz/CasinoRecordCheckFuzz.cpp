@@ -1,0 +1,118 @@
+// Fuzz target: arbitrary bytes as a gambler's record stored in a damaged save file, judged by the
+// casino's record check: laid over one place of a sound file, in its place or a byte early or
+// late. A record judged whole must be one the game can seat and play on.
+//
+// Input: the place (first byte, modulo 20), how the file around it is changed (second byte,
+// modulo 3: kept, a byte taken out just before the place, a byte put in there), then the record's
+// bytes over a free place's.
+#include "FuzzSupport.h"
+#include "casino/CasinoPlayerData.h"
+#include "casino/CasinoPlayerMgr.h"
+#include "engine/framework/PlayerMgrOwner.h"
+#include "platform/host/VirtualPath.h"
+#include "support/ScratchDir.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+class TSilentFrame : public TPlayerMgrOwner {
+public:
+    void ShowPlayerMessage(const std::string&, const std::string&) override {}
+    TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
+};
+
+// One casino manager for the whole run, over a sound file it made in a folder mapped as c:, and
+// that file's bytes.
+struct TJudge {
+    TScratchDir Dir{"recordcheckfuzz"};
+    TSilentFrame Frame;
+    std::unique_ptr<TCasinoPlayerMgr> Mgr;
+    std::vector<u8> Sound;
+    TJudge() {
+        TVirtualPaths::SetDriveRoot('c', Dir.Path.string());
+        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\", 3, 20, false);
+        if (Mgr->IsSavingDisabled())
+            std::abort();
+        const auto name = Dir.Path / Mgr->GetSaveFileName();
+        std::ifstream in(name, std::ios::binary);
+        Sound.assign(std::istreambuf_iterator<char>(in), {});
+        if (Sound.size() != static_cast<size_t>(Mgr->GetSaveFileSize()))
+            std::abort();
+    }
+};
+
+TJudge& Judge() {
+    static TJudge judge;
+    return judge;
+}
+
+// What the game relies on in a record it seats: its engine fields sane, and its current session
+// a slot of the ring, which the statistics of his play reach.
+void ExpectPlayable(const u8* bytes) {
+    // The amounts as stored: the record reads a non-number as 0.
+    for (const size_t at : {size_t{15}, size_t{23}}) {
+        const double amount = JorpGetF64(bytes + at);
+        if (!(amount > -0.005 && amount < 1e12))
+            std::abort();
+    }
+    TCasinoPlayerData record;
+    if (!record.Decode(bytes, TCasinoPlayerData::EncodedSize) || record.GetUsed() != 1 ||
+        record.GetName().empty() || record.GetSex() > 1 ||
+        record.GetHistory().GetCurrentSession() == nullptr)
+        std::abort();
+    record.BeginSession(1, TMoney(5.0));
+    record.EndSession();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    InstallFuzzHooks();
+    if (size < 2)
+        return 0;
+    TJudge& judge = Judge();
+    TCasinoPlayerMgr& mgr = *judge.Mgr;
+    const i16 place = static_cast<i16>(data[0] % 20);
+    const int change = data[1] % 3;
+    std::vector<u8> file = judge.Sound;
+    const size_t at = mgr.GetRecordOffset(place);
+    std::copy_n(data + 2, std::min(size - 2, TCasinoPlayerData::EncodedSize),
+                file.begin() + static_cast<std::ptrdiff_t>(at));
+    if (change == 1)
+        file.erase(file.begin() + static_cast<std::ptrdiff_t>(at) - 1);
+    else if (change == 2)
+        file.insert(file.begin() + static_cast<std::ptrdiff_t>(at), u8{0});
+    const i64 fileSize = static_cast<i64>(file.size());
+
+    const bool sound = change == 0 && mgr.HoldsOnlyWholeRecords(file);
+    const std::vector<TPlayerMgr::TFoundRecord> found = mgr.FindWholeRecords(file, fileSize);
+    const std::vector<std::string> leftOut = mgr.FindLeftOutNames(file, fileSize);
+    std::vector<bool> taken(static_cast<size_t>(mgr.GetTableSize()), false);
+    for (const TPlayerMgr::TFoundRecord& record : found) {
+        if (record.Record < 0 || record.Record >= mgr.GetTableSize() ||
+            record.At + TCasinoPlayerData::EncodedSize > file.size() ||
+            taken[static_cast<size_t>(record.Record)])
+            std::abort();
+        taken[static_cast<size_t>(record.Record)] = true;
+        ExpectPlayable(file.data() + record.At);
+    }
+    // A file the load takes as it stands has every record marked used judged whole, in its
+    // place, and nobody to name.
+    if (sound) {
+        for (i16 r = 0; r < mgr.GetTableSize(); ++r)
+            if (file[mgr.GetRecordOffset(r)] != 0 && !taken[static_cast<size_t>(r)])
+                std::abort();
+        if (!leftOut.empty())
+            std::abort();
+    }
+    for (const std::string& name : leftOut)
+        if (name.empty() || name.size() > TPlayerData::MaxNameLength)
+            std::abort();
+    return 0;
+}
