@@ -190,21 +190,4 @@ TEST_F(RollClickHold, AClickWhoseGamblerLeftGoesDownForNobody) {
         EXPECT_FALSE(Spot(Field).HasAmount(seat)) << seat;
 }
 
-// Leaving settles the roll at once; what waited is only the gamblers' intent and goes with the
-// table, nothing of it placed.
-TEST_F(RollClickHold, LeavingTheTableWithClicksHeldPlacesNone) {
-    Open();
-    ASSERT_FALSE(HasFatalFailure());
-    Bet(table_spot::PassLine);
-    Ledger.Bets.clear();
-    ASSERT_TRUE(TakeRoll());
-    Click(Field);
-    Click(PlaceFive);
-    Lord().Update();
-    EXPECT_TRUE(Ledger.Bets.empty());
-    EXPECT_FALSE(Spot(Field).HasAmount(0));
-    EXPECT_FALSE(Spot(PlaceFive).HasAmount(0));
-    EXPECT_EQ(Lord().GetPoint(), 2) << "the roll was settled";
-}
-
 } // namespace
