@@ -35,7 +35,7 @@ public:
     bool HoldsRollInPlay() const;
     // This state or one it holds is inside its own update, as while a dialog it opened runs.
     bool HoldsUpdate() const;
-    // The innermost running state under this one, this one when it holds none.
+    // The innermost of the states this one holds, this one when it holds none.
     const TCLordState& Innermost() const;
     // A click on a spot or the seat area made now would be acted on by this state: only
     // betting before the roll is taken and taking bets down do.
