@@ -4,6 +4,27 @@
 #include "craps/bets/BetOptions.h"
 #include "engine/foundation/Money.h"
 
+// The kind of bet a ledger keeps, as the statistics file it: the line, come and number bets on
+// the right side and the wrong, then the proposition, field, buy/place and lay bets.
+namespace bet_kind {
+
+constexpr i32 PassLine = 1;
+constexpr i32 DontPass = 2;
+constexpr i32 Come = 3;
+constexpr i32 DontCome = 4;
+constexpr i32 ComeNumber = 5;
+constexpr i32 DontComeNumber = 6;
+constexpr i32 Hardway = 7;
+constexpr i32 Field = 8;
+constexpr i32 Big = 9;
+constexpr i32 OneRoll = 10;
+constexpr i32 AnyCraps = 11;
+constexpr i32 CrapsEleven = 12;
+constexpr i32 BuyPlace = 13;
+constexpr i32 Lay = 14;
+
+} // namespace bet_kind
+
 // Seats are 0 to 2 and dice 0 to 5 (face minus 1); a roll is judged on the sum index
 // die1 + die2 (0 is a total of 2, 5 a seven). Anything outside those ranges decides nothing
 // and changes nothing: the ledger is the last line before the bankroll.

@@ -28,7 +28,8 @@ TMoney LessCommission(TMoney amount, TRatio ratio) {
 } // namespace
 
 TBetBuyLedger::TBetBuyLedger(i16 number, i16 spotId)
-    : TCBetLedger(13, spotId >= FirstPlacedId ? static_cast<i16>(spotId - 6) : spotId),
+    : TCBetLedger(bet_kind::BuyPlace,
+                  spotId >= FirstPlacedId ? static_cast<i16>(spotId - 6) : spotId),
       Number(number), BoughtId(BetSpotId) {}
 
 i16 TBetBuyLedger::GetSpotId(i16 seat) const {

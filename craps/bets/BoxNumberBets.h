@@ -41,7 +41,7 @@ private:
 // Always working: wins on a seven, loses on its number, paid true lay odds less 1/20 of the stake.
 class TBetLayLedger : public TCBetLedger {
 public:
-    TBetLayLedger(i16 number, i16 spotId) : TCBetLedger(14, spotId), Number(number) {}
+    TBetLayLedger(i16 number, i16 spotId) : TCBetLedger(bet_kind::Lay, spotId), Number(number) {}
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     i32 GetPayoutMultiplier() const override { return 1; }

@@ -7,7 +7,7 @@
 // rolled (the book does the moving).
 class TBetComeLedger : public TCBetLedger {
 public:
-    explicit TBetComeLedger(i16 spotId = 54) : TCBetLedger(3, spotId) {}
+    explicit TBetComeLedger(i16 spotId = 54) : TCBetLedger(bet_kind::Come, spotId) {}
 
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
@@ -24,7 +24,7 @@ protected:
 // A 12 leaves the stake for the next roll.
 class TBetDoNotComeLedger : public TBetComeLedger {
 public:
-    explicit TBetDoNotComeLedger(i16 spotId = 55) : TBetComeLedger(4, spotId) {}
+    explicit TBetDoNotComeLedger(i16 spotId = 55) : TBetComeLedger(bet_kind::DontCome, spotId) {}
 
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
@@ -35,7 +35,8 @@ public:
 // call, which takes them back with ReturnOffOdds first.
 class TBetComeNumLedger : public TCBetOddsLedger {
 public:
-    TBetComeNumLedger(i16 number, i16 spotId = 54) : TBetComeNumLedger(5, number, spotId) {}
+    TBetComeNumLedger(i16 number, i16 spotId = 54)
+        : TBetComeNumLedger(bet_kind::ComeNumber, number, spotId) {}
 
     i16 GetNumber() const { return Number; }
 
@@ -63,7 +64,8 @@ protected:
 // The same box against the seven, with lay odds paid by its own number.
 class TBetDoNotComeNumLedger : public TBetComeNumLedger {
 public:
-    TBetDoNotComeNumLedger(i16 number, i16 spotId = 55) : TBetComeNumLedger(6, number, spotId) {}
+    TBetDoNotComeNumLedger(i16 number, i16 spotId = 55)
+        : TBetComeNumLedger(bet_kind::DontComeNumber, number, spotId) {}
 
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;

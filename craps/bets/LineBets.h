@@ -7,7 +7,7 @@
 // every offer goes to the odds, up to the seat's limit at that point.
 class TBetPassLedger : public TCBetOddsLedger {
 public:
-    explicit TBetPassLedger(i16 spotId = 52) : TCBetOddsLedger(1, spotId) {}
+    explicit TBetPassLedger(i16 spotId = 52) : TCBetOddsLedger(bet_kind::PassLine, spotId) {}
 
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
@@ -30,7 +30,7 @@ protected:
 // remembers until the next CollectWin: a seat is paid its lay win only right after a test.
 class TBetDoNotPassLedger : public TBetPassLedger {
 public:
-    explicit TBetDoNotPassLedger(i16 spotId = 53) : TBetPassLedger(2, spotId) {}
+    explicit TBetDoNotPassLedger(i16 spotId = 53) : TBetPassLedger(bet_kind::DontPass, spotId) {}
 
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;

@@ -7,7 +7,8 @@
 // A single total (2, 3, 11, 12, or any seven), held as a sum index.
 class TBet1RollLedger : public TCBetLedger {
 public:
-    TBet1RollLedger(i16 number, i16 spotId) : TCBetLedger(10, spotId), Number(number) {}
+    TBet1RollLedger(i16 number, i16 spotId)
+        : TCBetLedger(bet_kind::OneRoll, spotId), Number(number) {}
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     i32 GetPayoutMultiplier() const override;
@@ -18,7 +19,7 @@ private:
 
 class TBetAnyCrapsLedger : public TCBetLedger {
 public:
-    explicit TBetAnyCrapsLedger(i16 spotId) : TCBetLedger(11, spotId) {}
+    explicit TBetAnyCrapsLedger(i16 spotId) : TCBetLedger(bet_kind::AnyCraps, spotId) {}
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     i32 GetPayoutMultiplier() const override;
@@ -27,7 +28,7 @@ public:
 // Pays by the roll its own win test last recorded.
 class TBetFieldLedger : public TCBetLedger {
 public:
-    explicit TBetFieldLedger(i16 spotId) : TCBetLedger(8, spotId) {}
+    explicit TBetFieldLedger(i16 spotId) : TCBetLedger(bet_kind::Field, spotId) {}
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     i32 GetPayoutMultiplier() const override;
@@ -41,7 +42,8 @@ private:
 // back, the other parts lose.
 class TBetCraps11Ledger : public TCBetLedger {
 public:
-    TBetCraps11Ledger(i16 spotId, u8 variant) : TCBetLedger(12, spotId), Variant(variant) {}
+    TBetCraps11Ledger(i16 spotId, u8 variant)
+        : TCBetLedger(bet_kind::CrapsEleven, spotId), Variant(variant) {}
     bool IsWin(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     bool IsLose(i16 die1, i16 die2, i16 point, u8 comeOut) override;
     i32 GetPayoutMultiplier() const override;

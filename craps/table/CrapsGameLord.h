@@ -5,6 +5,7 @@
 #include "casino/CasPressQueue.h"
 #include "casino/CasinoGameLord.h"
 #include "craps/bets/BetOptions.h"
+#include "craps/table/HeldTurns.h"
 #include "craps/table/RoundTable.h"
 #include "craps/table/TableRegions.h"
 #include "craps/table/TableSkitLists.h"
@@ -330,6 +331,8 @@ protected:
     // taken it, the presses and clicks made meanwhile wait in HeldPresses in the order made.
     u8 ButtonBusy = 0;
     TCasPressQueue HeldPresses;
+    // Whose turn it was when each held click of a spot or the seat area was made.
+    THeldTurns HeldTurns;
 
     // Click regions, hover help and the table buttons.
     TCRoundInput* RoundInput = nullptr;
@@ -345,6 +348,11 @@ private:
     bool RoundsWait() const;
     // Set while a held click is heard again, which must go on to the round states.
     u8 HandingOn = 0;
+    // The gambler whose turn it is now.
+    THeldTurn TurnNow() const;
+    // A held click heard again goes to the gambler who made it: the turn goes back to him
+    // when the table moved it on meanwhile. False when he has left, and the click goes.
+    bool TakeHeldTurn();
 
     // The region an event at its point stands for: of equal-priority regions overlapping
     // there, the one registered first.

@@ -4,6 +4,7 @@
 
 #include "casino/CasButton.h"
 #include "casino/CasMessageDisplay.h"
+#include "casino/GamblerRecord.h"
 #include "craps/bets/BoxNumbers.h"
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsPlayer.h"
@@ -69,12 +70,16 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
         // The spots have no hot key of their own; the key every responder hears must not
         // put a bet down either, so it goes on to whoever else wants it.
         return 0;
-    if ((seatArea || table_region::IsSpotId(id)) && HandingOn == 0 && Acts(kind) &&
-        ClickMustWait()) {
-        // Heard again in its turn; the mouse is up, so the region lets it go now.
-        event->ReleaseMouse();
-        HeldPresses.HoldRegion(*event, kind, event->GetPoint());
-        return 1;
+    if ((seatArea || table_region::IsSpotId(id)) && Acts(kind)) {
+        if (HandingOn == 0 && ClickMustWait()) {
+            // Heard again in its turn; the mouse is up, so the region lets it go now.
+            event->ReleaseMouse();
+            if (HeldPresses.HoldRegion(*event, kind, event->GetPoint()))
+                HeldTurns.Note(TurnNow());
+            return 1;
+        }
+        if (HandingOn != 0 && !TakeHeldTurn())
+            return 1;
     }
     if (seatArea)
         return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
@@ -266,8 +271,30 @@ bool TCasinoCGameLord::ClickMustWait() const {
     return ButtonBusy != 0 || !HeldPresses.IsEmpty() || RoundsWait();
 }
 
+THeldTurn TCasinoCGameLord::TurnNow() const {
+    const TGamblerRecordView record = GetSeatRecord(CurrentSeat);
+    return {CurrentSeat, record ? record.GetName() : std::string()};
+}
+
+bool TCasinoCGameLord::TakeHeldTurn() {
+    const i16 seat = HeldTurns.NextSeat();
+    const TGamblerRecordView record = GetSeatRecord(seat);
+    switch (HeldTurns.Take(CurrentSeat, record ? record.GetName() : std::string())) {
+    case EHeldClick::LetGo:
+        return false;
+    case EHeldClick::TurnBack:
+        RefreshSeat(seat);
+        return true;
+    case EHeldClick::Take:
+        break;
+    }
+    return true;
+}
+
 void TCasinoCGameLord::Tick(u32 tick) {
     TCasinoGameLord::Tick(tick);
+    if (HeldPresses.IsEmpty())
+        HeldTurns.Clear();
     if (ButtonBusy != 0 || HeldPresses.IsEmpty() || RoundsWait())
         return;
     HandingOn = 1;

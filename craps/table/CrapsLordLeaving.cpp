@@ -1,6 +1,7 @@
 // TCasinoCGameLord: the bets a gambler who gets up would leave to the house, told before he goes.
 #include "craps/table/CrapsGameLord.h"
 
+#include "craps/bets/BetLedger.h"
 #include "craps/bets/BoxNumbers.h"
 #include "craps/bets/spots/BetSpot.h"
 
@@ -35,11 +36,11 @@ TMoney TCasinoCGameLord::StakeLeftBehind(i16 spotIndex, i16 seat) const {
     if (spot == nullptr)
         return TMoney();
     switch (spot->GetBetKind()) {
-    case 1:
-    case 2:
+    case bet_kind::PassLine:
+    case bet_kind::DontPass:
         return ComeOutFlag == 0 ? spot->GetAmount(seat) : TMoney();
-    case 5:
-    case 6:
+    case bet_kind::ComeNumber:
+    case bet_kind::DontComeNumber:
         return spot->GetAmount(seat);
     default:
         return TMoney();

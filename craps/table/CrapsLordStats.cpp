@@ -2,6 +2,7 @@
 #include "craps/table/CrapsGameLord.h"
 
 #include "casino/CasinoPlayerData.h"
+#include "craps/bets/BetLedger.h"
 #include "craps/bets/BoxNumbers.h"
 #include "craps/bets/spots/BoxNumberSpots.h"
 
@@ -27,23 +28,23 @@ struct TKindRows {
 
 TKindRows RowsOfKind(i32 kind) {
     switch (kind) {
-    case 1:
+    case bet_kind::PassLine:
         return {0, 1, true, ESide::Right, true};
-    case 2:
+    case bet_kind::DontPass:
         return {2, 3, true, ESide::Wrong, true};
-    case 3:
+    case bet_kind::Come:
         return {4, NoRow, true, ESide::Right, true};
-    case 4:
+    case bet_kind::DontCome:
         return {6, NoRow, true, ESide::Wrong, true};
-    case 5:
+    case bet_kind::ComeNumber:
         return {4, 5, true, ESide::Right, true};
-    case 6:
+    case bet_kind::DontComeNumber:
         return {6, 7, true, ESide::Wrong, true};
-    case 7:
+    case bet_kind::Hardway:
         return {9, NoRow, false, ESide::None, true};
-    case 8:
+    case bet_kind::Field:
         return {8, NoRow, false, ESide::None, true};
-    case 9:
+    case bet_kind::Big:
         return {10, NoRow, false, ESide::Right, true};
     default:
         return {};
@@ -105,9 +106,9 @@ struct TOutcome {
 // The rows of a spot's kind, for the seat's bet on it.
 TKindRows RowsOfSpot(const TCBetSpot& spot, i16 index, i16 seat) {
     const i32 kind = spot.GetBetKind();
-    return kind == 13   ? BuyPlaceRows(spot, index, seat)
-           : kind == 14 ? LayRows(index)
-                        : RowsOfKind(kind);
+    return kind == bet_kind::BuyPlace ? BuyPlaceRows(spot, index, seat)
+           : kind == bet_kind::Lay    ? LayRows(index)
+                                      : RowsOfKind(kind);
 }
 
 // One decided bet into the session: the counts, the amounts, the kind's rows, the house-edge
@@ -164,8 +165,9 @@ void RecordBet(TCCSession& s, TCBetSpot& spot, i16 index, i16 seat, const TCraps
         o.Win = spot.GetWinAmount(seat, roll.Sum);
     // Come-out odds the gambler keeps off go back to him before the roll is settled: the
     // stake alone is decided.
-    const bool oddsOff = (kind == 5 && options[OptionComeOddsOnComeOut] == 0) ||
-                         (kind == 6 && options[OptionDontComeOddsOnComeOut] == 0);
+    const bool oddsOff =
+        (kind == bet_kind::ComeNumber && options[OptionComeOddsOnComeOut] == 0) ||
+        (kind == bet_kind::DontComeNumber && options[OptionDontComeOddsOnComeOut] == 0);
     if (roll.ComeOut != 0 && oddsOff && o.Odds != TMoney()) {
         if (won)
             o.Win -= spot.OddsWin(o.Odds, roll.Sum);

@@ -62,6 +62,14 @@ bool TCLordState::HoldsUpdate() const {
     return false;
 }
 
+const TCLordState& TCLordState::Innermost() const {
+    const TCLordState* innermost = this;
+    for (const TState* state = GetSubState(); state != nullptr; state = state->GetSubState())
+        if (const auto* lordState = dynamic_cast<const TCLordState*>(state))
+            innermost = lordState;
+    return *innermost;
+}
+
 bool TCLordState::Settling() const {
     return Lord != nullptr && Lord->IsSettlingRoll();
 }
@@ -103,7 +111,6 @@ void TCLordMainState::CreateSubState(int group) {
         break;
     case 1:
         subState = std::make_unique<TCAct1State>(Lord);
-        BettingBegun = 1;
         break;
     case 2:
         subState = std::make_unique<TCAct2State>(Lord);

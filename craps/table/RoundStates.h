@@ -35,6 +35,11 @@ public:
     bool HoldsRollInPlay() const;
     // This state or one it holds is inside its own update, as while a dialog it opened runs.
     bool HoldsUpdate() const;
+    // The innermost of the states this one holds, this one when it holds none.
+    const TCLordState& Innermost() const;
+    // A click on a spot or the seat area made now would be acted on by this state: only
+    // betting before the roll is taken and taking bets down do.
+    virtual bool TakesClicks() const { return false; }
 
 protected:
     virtual bool RollInPlay() const { return false; }
@@ -81,12 +86,10 @@ class TCLordMainState : public TCLordState {
 public:
     explicit TCLordMainState(TCasinoCGameLord* lord);
     void CreateSubState(int group) override;
-    // Until the first betting state is made: the table is drawn and looks ready from its first
-    // frame, while the session start still greets the players.
-    bool ClicksWait() const override { return BettingBegun == 0; }
-
-private:
-    u8 BettingBegun = 0;
+    // While no state would act on a click: the session start greeting the players (the table
+    // is drawn and looks ready from its first frame), and everything from the moment Roll is
+    // taken until the next betting opens. The table holds such a click for that betting.
+    bool ClicksWait() const override { return !Innermost().TakesClicks(); }
 };
 
 class TInitCState : public TCLordState {
@@ -114,6 +117,8 @@ public:
     void EndSubState(int group) override;
     bool EvSpot(TResponder& region, u16 spot) override;
     bool EvSeatArea(TResponder& region) override;
+    // Until Roll is taken; again when an empty table gives the roll up.
+    bool TakesClicks() const override { return RollRequested == 0 && RollBegun == 0; }
 
     u8 GetRollBegun() const { return RollBegun; }
     u8 GetRollRequested() const { return RollRequested; }
@@ -185,6 +190,7 @@ public:
     void Enter() override;
     void Update(u32 now) override;
     bool EvSpot(TResponder& region, u16 spot) override;
+    bool TakesClicks() const override { return true; }
 
 private:
     u8 SeatEmptied = 0;

@@ -6,20 +6,26 @@
 #include "engine/framework/Responder.h"
 
 void TCLordRoundTable::OpenBetting() {
-    for (size_t slot = 0; slot < table_region::SlotCount; ++slot)
-        if (TResponder* area = Lord.ClickRegions[slot];
-            area != nullptr && table_region::GoesWithRollArea(slot))
-            area->Register();
+    SetRollAreaTaking(true);
     Lord.BettingOpen = 1;
 }
 
 void TCLordRoundTable::CloseBetting() {
     Lord.BettingOpen = 0;
-    // The pass line's pieces beside the roll area go out with it.
-    for (size_t slot = 0; slot < table_region::SlotCount; ++slot)
-        if (TResponder* area = Lord.ClickRegions[slot];
-            area != nullptr && table_region::GoesWithRollArea(slot))
+    SetRollAreaTaking(false);
+}
+
+// The pass line's pieces beside the roll area come and go with it.
+void TCLordRoundTable::SetRollAreaTaking(bool taking) {
+    for (size_t slot = 0; slot < table_region::SlotCount; ++slot) {
+        TResponder* area = Lord.ClickRegions[slot];
+        if (area == nullptr || !table_region::GoesWithRollArea(slot))
+            continue;
+        if (taking)
+            area->Register();
+        else
             area->Unregister();
+    }
 }
 
 void TCLordRoundTable::SetPlacingBets(u8 placing) {

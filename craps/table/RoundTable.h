@@ -83,5 +83,8 @@ public:
     TModeWindowApi* Window() const override;
 
 private:
+    // Registers or unregisters the click regions that go with the roll area.
+    void SetRollAreaTaking(bool taking);
+
     TCasinoCGameLord& Lord;
 };

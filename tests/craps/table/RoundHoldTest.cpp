@@ -7,6 +7,7 @@
 #include "casino/CasinoPlayerData.h"
 #include "craps/table/CrapsAsk.h"
 #include "craps/table/RoundStates.h"
+#include "craps/table/TableRegions.h"
 #include "engine/foundation/EngineContext.h"
 #include "engine/framework/Responder.h"
 #include "platform/framework/ResourceRegistry.h"
@@ -201,6 +202,36 @@ TEST_F(RoundHolds, ARollWithoutFreeOddsIsHeldOnceThenRolls) {
     Press(RollFlag);
     EXPECT_EQ(Lord().BettingOpen, 0);
     EXPECT_TRUE(RunUntil([&] { return Lord().RollCount == 2; }));
+}
+
+// The field clicked while the roll settles is judged when betting opens, as any click is: a
+// bad bet for a learning gambler, it waits for his second click and the Expert signals.
+TEST_F(RoundHolds, ABadBetClickedWhileTheRollSettlesIsWarnedAboutWhenBettingOpens) {
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    Instruct(Seat());
+    Click(0, 10.0);
+    const u32 betting = Running<TCAct1State>()->GetSerial();
+    Press(RollFlag);
+    ASSERT_TRUE(RunUntil([&] { return Running<TCAct2State>() != nullptr; }));
+    const TRect& field = table_region::Regions[4].Rect;
+    Lord().GetClickRegion(4)->Fire(
+        JEK_LBUTTONUP, 0, {(field.left + field.right) / 2, (field.top + field.bottom) / 2});
+    const auto frame = [&] {
+        Step();
+        Lord().Tick(CrapsWindow->Tick);
+    };
+    for (int i = 0; i < 400 && Running<TCAct1State>() == nullptr; ++i) {
+        frame();
+        ASSERT_FALSE(Signalling()) << "judged before betting opened";
+    }
+    ASSERT_GT(Running<TCAct1State>()->GetSerial(), betting);
+    for (int i = 0; i < 3; ++i)
+        frame();
+    EXPECT_FALSE(Spot(4).HasAmount(Seat()));
+    EXPECT_TRUE(Signalling());
+    Click(4);
+    EXPECT_TRUE(Spot(4).HasAmount(Seat())) << "the second click on the field places it";
 }
 
 struct TPayCase {

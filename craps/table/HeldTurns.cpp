@@ -1,0 +1,23 @@
+// THeldTurns: judging a held click's turn against the table's turn when it is taken.
+#include "craps/table/HeldTurns.h"
+
+EHeldClick THeldTurns::Take(i16 currentSeat, const std::string& sittingThere) {
+    if (Turns.empty())
+        return EHeldClick::Take;
+    const THeldTurn turn = std::move(Turns.front());
+    Turns.pop_front();
+    // Between two clicks of a run only the table can have moved the turn: a click on the seat
+    // area that would have moved it is itself held, and moves it again when it is taken.
+    const bool movedByTable = turn.Seat != LastSeat;
+    LastSeat = turn.Seat;
+    if (sittingThere != turn.Gambler)
+        return EHeldClick::LetGo;
+    if (!movedByTable || turn.Seat == currentSeat)
+        return EHeldClick::Take;
+    return turn.Seat < 0 ? EHeldClick::LetGo : EHeldClick::TurnBack;
+}
+
+void THeldTurns::Clear() {
+    Turns.clear();
+    LastSeat = NoRun;
+}

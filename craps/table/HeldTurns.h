@@ -1,0 +1,46 @@
+// THeldTurns: whose turn it was at the table when each click the table holds was made, so that
+// each is taken for the gambler who made it or for nobody.
+#pragma once
+
+#include "platform/host/Types.h"
+
+#include <deque>
+#include <string>
+
+// The gambler whose turn it was: his seat (-1 for nobody's turn) and his name, which no other
+// gambler shares.
+struct THeldTurn {
+    i16 Seat = -1;
+    std::string Gambler;
+};
+
+// What becomes of a held click when its turn to be taken comes.
+enum class EHeldClick : u8 {
+    // Taken in the turn that the clicks taken before it left.
+    Take,
+    // The table moved the turn on meanwhile (a new shooter, the shooter's pick-up): it goes
+    // back to the click's gambler, then the click is taken.
+    TurnBack,
+    // Its gambler has left the seat, or it was nobody's turn: no bet is made for anybody.
+    LetGo,
+};
+
+// One note for each held click, in the order held, beside the table's held presses.
+class THeldTurns {
+public:
+    void Note(THeldTurn turn) { Turns.push_back(std::move(turn)); }
+    bool IsEmpty() const { return Turns.empty(); }
+    // The seat of the next click's gambler; -1 when no click is noted.
+    i16 NextSeat() const { return Turns.empty() ? i16{-1} : Turns.front().Seat; }
+    // The next click's fate, given whose turn it is now and who sits at its gambler's seat now
+    // (empty for nobody); its note goes. A click with no note is taken as it is.
+    EHeldClick Take(i16 currentSeat, const std::string& sittingThere);
+    // The clicks held so far are all taken or let go: the next one held starts a new run.
+    void Clear();
+
+private:
+    static constexpr i16 NoRun = -2;
+    std::deque<THeldTurn> Turns;
+    // The seat whose turn it was when the click taken last in this run was made.
+    i16 LastSeat = NoRun;
+};

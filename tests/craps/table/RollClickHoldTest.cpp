@@ -1,0 +1,193 @@
+// Clicks on the spots from the moment Roll is taken until the next betting opens, driven frame
+// by frame at a table without dealer skits: none moves money while it waits, each is taken in
+// its order once betting opens, for the gambler who made it, and none outlives its gambler.
+#include "RoundDriver.h"
+
+#include "craps/table/RoundStates.h"
+#include "craps/table/TableRegions.h"
+#include "engine/framework/Responder.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Rolls every die as the same face: 1 makes a hard 4, which sets the point and wins the field.
+class THardFourDice : public TRandomSource {
+public:
+    void Seed(u32) override {}
+    i32 Next() override { return 1; }
+};
+
+class THeldClickBets : public TMoneyLedger {
+public:
+    void Lost(i16, i16, TMoney) override {}
+    void Forfeited(i16, i16, TMoney) override {}
+    void Paid(i16, i16, TMoney, TMoney) override {}
+    void OddsReturned(i16, i16, TMoney) override {}
+    void Travelled(i16, i16, TMoney) override {}
+    void Placed(i16 spot, i16 seat, TMoney amount, TMoney) override {
+        Bets.push_back({spot, seat, amount.GetValue()});
+    }
+    void TookDown(i16, i16, TMoney) override {}
+
+    struct TBet {
+        i16 Spot;
+        i16 Seat;
+        double Amount;
+        bool operator==(const TBet&) const = default;
+        friend void PrintTo(const TBet& bet, std::ostream* out) {
+            *out << "spot " << bet.Spot << " seat " << bet.Seat << " $" << bet.Amount;
+        }
+    };
+    std::vector<TBet> Bets;
+};
+
+class RollClickHold : public CrapsTable {
+protected:
+    static constexpr i16 Field = table_spot::Field;
+    static constexpr i16 PlaceFive = table_spot::FirstBuy + 1;
+
+    void Open() {
+        MakeCrapsTable(1000.0, 1000.0, 1000.0);
+        Lord().SetMoneyLedger(&Ledger);
+        ASSERT_TRUE(RunUntil([&] { return Running<TCAct1State>() != nullptr; }));
+        for (int i = 0; i < 3; ++i)
+            Frame();
+    }
+    // A frame as the mode window runs it: the round states, then the lord's tick, which hands
+    // on what the table held.
+    void Frame() {
+        Step();
+        Lord().Tick(CrapsWindow->Tick);
+    }
+    template <class Pred> bool FramesUntil(Pred done, int limit = 400) {
+        for (int i = 0; i < limit && !done(); ++i)
+            Frame();
+        return done();
+    }
+    // A click at the middle of the spot's region, as the mouse would make it.
+    void Click(i16 spot) {
+        const TRect& r = table_region::Regions[static_cast<size_t>(spot)].Rect;
+        const TPoint middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        Lord().GetClickRegion(spot)->Fire(JEK_LBUTTONUP, 0, middle);
+    }
+    void Bet(i16 spot) {
+        Lord().AddToBetInHand(TMoney(5.0));
+        Lord().PlaceBet(spot);
+    }
+    bool Waiting() { return Lord().GetRoundState()->ClicksWait(); }
+    // Roll pressed; the frames until the betting state has taken it.
+    bool TakeRoll() {
+        Lord().ButtonFlags[TCasinoCGameLord::RollButton] = 1;
+        return FramesUntil([&] { return Waiting(); }, 20);
+    }
+    bool NextBetting(u32 after) {
+        return FramesUntil([&] {
+            const auto* betting = Running<TCAct1State>();
+            return betting != nullptr && betting->GetSerial() > after;
+        });
+    }
+    u32 Serial() { return Lord().GetRoundState()->Innermost().GetSerial(); }
+
+    THardFourDice Dice;
+    TScopedRandomSource Installed{Dice};
+    THeldClickBets Ledger;
+};
+
+TEST_F(RollClickHold, ClicksFromRollToTheNextBettingWaitThenGoDownInTheirOrder) {
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Bet(Field);
+    Ledger.Bets.clear();
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    std::vector<i16> clicked;
+    std::set<std::string> heldIn;
+    while (!(Running<TCAct1State>() != nullptr && Serial() > betting)) {
+        ASSERT_LT(clicked.size(), 30u) << "the roll never ended";
+        const TState* state = Innermost();
+        heldIn.insert(dynamic_cast<const TCPayOutState*>(state) != nullptr ? "pay-out"
+                      : dynamic_cast<const TCAct2State*>(state) != nullptr ? "resolution"
+                                                                           : "roll");
+        const i16 spot = clicked.size() % 2 == 0 ? PlaceFive : Field;
+        Click(spot);
+        clicked.push_back(spot);
+        Frame();
+        ASSERT_TRUE(Ledger.Bets.empty()) << "a held click moved money";
+    }
+    EXPECT_EQ(heldIn, (std::set<std::string>{"roll", "resolution", "pay-out"}));
+    EXPECT_EQ(Lord().GetPoint(), 2) << "the hard 4 is the point";
+    const double bankroll = Lord().GetBankroll(0).GetValue();
+    ASSERT_TRUE(FramesUntil([&] { return Ledger.Bets.size() >= clicked.size(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    std::vector<THeldClickBets::TBet> expected;
+    for (const i16 spot : clicked)
+        expected.push_back({spot, 0, 5.0});
+    EXPECT_EQ(Ledger.Bets, expected) << "each click once, in the order made";
+    const auto placed = static_cast<double>(clicked.size());
+    EXPECT_DOUBLE_EQ(Lord().GetBankroll(0).GetValue(), bankroll - 5.0 * placed);
+    EXPECT_EQ(Spot(Field).GetAmount(0) + Spot(PlaceFive).GetAmount(0), TMoney(5.0 * placed));
+}
+
+// A new shooter takes the turn at the round's start: the click made in Joe's turn stays his.
+TEST_F(RollClickHold, AClickWhoseTurnTheTableMovedOnIsTakenForItsGambler) {
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Ledger.Bets.clear();
+    const u32 betting = Serial();
+    const TMoney ann = Lord().GetBankroll(1);
+    ASSERT_TRUE(TakeRoll());
+    ASSERT_TRUE(FramesUntil([&] { return Running<TCAct2State>() != nullptr; }));
+    Click(Field);
+    Lord().ShooterSeat = 1;
+    // The round starts in the new shooter's turn, before the lord hands on what it held.
+    bool started = false;
+    for (int i = 0; i < 400 && !started; ++i) {
+        Step();
+        const auto* next = Running<TCAct1State>();
+        started = next != nullptr && next->GetSerial() > betting;
+        if (!started)
+            Lord().Tick(CrapsWindow->Tick);
+    }
+    ASSERT_TRUE(started);
+    EXPECT_EQ(Lord().GetCurrentSeat(), 1);
+    Lord().Tick(CrapsWindow->Tick);
+    ASSERT_TRUE(FramesUntil([&] { return !Ledger.Bets.empty(); }));
+    EXPECT_EQ(Ledger.Bets.back(), (THeldClickBets::TBet{Field, 0, 5.0}));
+    EXPECT_EQ(Lord().GetCurrentSeat(), 0);
+    EXPECT_FALSE(Spot(Field).HasAmount(1));
+    EXPECT_EQ(Lord().GetBankroll(1), ann);
+}
+
+TEST_F(RollClickHold, AClickWhoseGamblerLeftGoesDownForNobody) {
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Lord().RefreshSeat(1);
+    Bet(table_spot::PassLine);
+    Lord().RefreshSeat(0);
+    Ledger.Bets.clear();
+    const u32 betting = Serial();
+    const TMoney ann = Lord().GetBankroll(1);
+    ASSERT_TRUE(TakeRoll());
+    Click(Field);
+    ASSERT_TRUE(Mgr->DeactivatePlayer(0)) << "gamblers may still get up before the pick-up";
+    ASSERT_TRUE(NextBetting(betting));
+    for (int i = 0; i < 10; ++i)
+        Frame();
+    EXPECT_TRUE(Ledger.Bets.empty());
+    EXPECT_EQ(Lord().GetBankroll(1), ann);
+    for (i16 seat = 0; seat < 3; ++seat)
+        EXPECT_FALSE(Spot(Field).HasAmount(seat)) << seat;
+}
+
+} // namespace
