@@ -2,6 +2,7 @@
 // contract with the regions and buttons the program hit-tests.
 #include "platform/headless/PngWriter.h"
 #include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/art/ChipArt.h"
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 #include "tools/databuild/content/ButtonArt.h"
@@ -206,7 +207,7 @@ TEST(BackgroundKitTest, CapitalsSitCentredOnThePointTheyAreGiven) {
 TEST(BackgroundKitTest, ADieShowsItsPipsAsSeparateSpots) {
     for (int pips = 1; pips <= 6; ++pips) {
         TCanvas canvas(24, 24);
-        Die(canvas, 2, 2, 20, pips);
+        PaintLayoutDie(canvas, 2, 2, 20, pips);
         // Count the dark spots on the face: each pip one spot of its own.
         std::vector<bool> seen(24 * 24, false);
         auto dark = [&](i32 x, i32 y) {

@@ -1,4 +1,5 @@
-// The pictures of chips, markers, the puck, the dice and the shooter's hands, as animation frames.
+// The pictures of chips, markers, the puck, the dice and the shooter's hands, as animation frames,
+// and the dice printed on the layout.
 #pragma once
 
 #include "engine/media/AnmEncoder.h"
@@ -32,6 +33,11 @@ class TSoftPaint;
 // A die seen from above showing `face`, its body size x size pixels from (left, top) plus a
 // one-pixel shadow: the dice of every picture share this look.
 void PaintDieFace(TSoftPaint& paint, double left, double top, double size, int face);
+class TCanvas;
+// A die printed on the layout, size x size whole pixels from (left, top), showing 1-6 pips: each
+// pip a square a fifth of the die across with the face between it and the next, so that the pips
+// stay apart at the table's own size.
+void PaintLayoutDie(TCanvas& canvas, i32 left, i32 top, i32 size, int pips);
 // A landed die seen from above, faces 1-6 (frame f = face f + 1), hotspot top left.
 std::vector<TAnmFrameSource> BigDieFrames();
 // The shooter's hand taking the dice from where the shooter dice lie: hotspot as theirs.

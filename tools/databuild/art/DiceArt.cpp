@@ -1,7 +1,10 @@
-// Red casino dice with white pips (the shooter's pair and the landed faces), the puck, the
-// shooter's hands picking up the dice and the dealer's hand pushing returned odds back.
+// Red casino dice with white pips (the shooter's pair and the landed faces), the ivory dice printed
+// on the layout, the puck, the shooter's hands picking up the dice and the dealer's hand pushing
+// returned odds back.
 #include "tools/databuild/art/ChipArt.h"
 
+#include "tools/databuild/art/Canvas.h"
+#include "tools/databuild/art/Colours.h"
 #include "tools/databuild/art/SoftPaint.h"
 
 #include <algorithm>
@@ -142,6 +145,19 @@ void PaintDieFace(TSoftPaint& paint, double left, double top, double size, int f
         const double cy = std::floor(top + size / 2 + (row - 1) * step) + 0.5;
         paint.Fill(TShape::Ellipse(cx, cy, pip, pip), PipWhite);
     }
+}
+
+void PaintLayoutDie(TCanvas& canvas, i32 left, i32 top, i32 size, int pips) {
+    // The face with its corners cut, which reads as rounded at this size.
+    canvas.FillRect(left + 1, top, left + size - 1, top + size, CL_IVORY);
+    canvas.FillRect(left, top + 1, left + size, top + size - 1, CL_IVORY);
+    // Pips on whole pixels, the outer ones as far from the edge as from the middle one.
+    const i32 pip = std::max(2, size / 5);
+    const i32 margin = (size - 3 * pip) / 4;
+    const i32 at[3] = {margin, (size - pip) / 2, size - margin - pip};
+    for (const auto& [col, row] : PipGrid[std::clamp(pips, 0, 6)])
+        canvas.FillRect(left + at[col], top + at[row], left + at[col] + pip, top + at[row] + pip,
+                        CL_PIP);
 }
 
 TAnmFrameSource PuckFrame(bool on) {

@@ -38,6 +38,9 @@ struct TLabel {
 
 // The least height of a word's capitals a player reads at the table's own size.
 constexpr i32 LEAST_CAP_HEIGHT = 6;
+// The least size of a die a player reads at the table's own size: its pips two pixels across
+// with a pixel of its face between them.
+constexpr i32 LEAST_DIE_SIZE = 10;
 
 struct TBackgroundArt {
     TBackgroundArt();
@@ -45,8 +48,8 @@ struct TBackgroundArt {
     TCanvas Areas;
     // Every spot's lettering and pictures.
     std::vector<TLabel> Labels;
-    // What the painters found wrong as they drew (a label running off its spot, a word too
-    // small to read), each naming the spot.
+    // What the painters found wrong as they drew (a label running off its spot, a word or a
+    // die too small to read), each naming the spot.
     std::vector<std::string> Faults;
     // Marks the outline's pixels in the map as the area.
     void Mark(const TOutline& outline, u8 area);
@@ -94,8 +97,9 @@ void HoldOnSpot(TBackgroundArt& art, i16 spot, const TBox& ink, const std::strin
 // check keeps it off every region.
 void Caption(TBackgroundArt& art, double cx, double cy, const std::string& text,
              const TTextStyle& style, u8 colour);
-// A die on a spot, held to it as lettering is.
-void SpotDie(TBackgroundArt& art, i16 spot, double x, double y, double size, int pips);
+// A die on a spot, its top left corner at (x, y), held to it as lettering is: a die under
+// LEAST_DIE_SIZE is recorded as a fault.
+void SpotDie(TBackgroundArt& art, i16 spot, i32 x, i32 y, i32 size, int pips);
 
 // The felt's colour at a pixel: the cloth's grain under the lamp, `shift` ramp steps lighter
 // (or darker, negative).
@@ -105,16 +109,9 @@ void FillOutline(TCanvas& canvas, const TOutline& outline,
                  const std::function<u8(i32, i32)>& colour);
 // A rectangle's outline.
 TOutline BoxOutline(double left, double top, double right, double bottom);
-// The outline's edges drawn as lines of the width, closed or not.
-void Stroke(TCanvas& canvas, const TOutline& outline, double width, u8 colour, bool closed = true);
 // Capitals centred on a point (by their cap height, not the font's line).
 void Caps(TCanvas& canvas, double cx, double cy, const std::string& text, const TTextStyle& style,
           u8 colour);
-// Capitals one above the other, centred on a point, a pitch apart.
-void CapsDown(TCanvas& canvas, double cx, double cy, const std::string& text,
-              const TTextStyle& style, double pitch, u8 colour);
-// A die of the size, its top left corner at (x, y), showing 1-6 pips.
-void Die(TCanvas& canvas, double x, double y, double size, int pips);
 
 // The layout's lines and lettering.
 u8 LineColour();

@@ -1,5 +1,7 @@
 // The layout's spots painted from their shapes, each in its cloth, the lines between them, and the
 // lettering and dice held to the spots they stand on.
+#include "craps/bets/TableSpots.h"
+#include "tools/databuild/art/ChipArt.h"
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 
@@ -8,25 +10,33 @@
 
 namespace {
 
+using table_spot::DontCome;
+using table_spot::DontPass;
+using table_spot::FirstBuy;
+using table_spot::FirstDontComeNumber;
+using table_spot::FirstLay;
+using table_spot::PassLine;
+
+// Whether the spot is one of the group of six that starts at `first`, over 4, 5, 6, 8, 9, 10.
+bool InSix(i16 spot, i16 first) {
+    return spot >= first && spot < first + 6;
+}
+
 // The cloth of a spot, in felt steps from the layout's felt: the pass line lightest, the don't
 // sides darker, the don't-come and lay strips of the numbers' boxes each a cloth of its own in
 // place of a word too small to read there, the numbers' boxes lighter where the number stands.
 i32 ClothShift(i16 spot) {
-    if (spot == 0)
+    if (spot == PassLine)
         return 3;
-    if (spot >= 35 && spot <= 40)
+    if (InSix(spot, FirstDontComeNumber))
         return -6;
-    if (spot >= 29 && spot <= 34)
+    if (InSix(spot, FirstLay))
         return -3;
-    if (spot == 1 || spot == 3)
+    if (spot == DontPass || spot == DontCome)
         return -2;
-    if (spot >= 17 && spot <= 22)
+    if (InSix(spot, FirstBuy))
         return 2;
     return 1;
-}
-
-std::string Point(i32 x, i32 y) {
-    return std::to_string(x) + "," + std::to_string(y);
 }
 
 } // namespace
@@ -104,6 +114,12 @@ void SmallWordFault(TBackgroundArt& art, i16 spot, const std::string& text, i32 
                              std::to_string(LEAST_CAP_HEIGHT));
 }
 
+void SmallDieFault(TBackgroundArt& art, i16 spot, i32 size) {
+    if (size < LEAST_DIE_SIZE)
+        art.Faults.push_back(NamedSpot(spot) + ": a die stands " + std::to_string(size) +
+                             " px across, under " + std::to_string(LEAST_DIE_SIZE));
+}
+
 } // namespace
 
 void HoldOnSpot(TBackgroundArt& art, i16 spot, const TBox& ink, const std::string& what) {
@@ -152,9 +168,8 @@ void Caption(TBackgroundArt& art, double cx, double cy, const std::string& text,
     Caps(art.Picture, cx, cy, text, style, colour);
 }
 
-void SpotDie(TBackgroundArt& art, i16 spot, double x, double y, double size, int pips) {
-    const TBox ink{static_cast<i32>(std::floor(x)), static_cast<i32>(std::floor(y)),
-                   static_cast<i32>(std::ceil(x + size)), static_cast<i32>(std::ceil(y + size))};
-    HoldOnSpot(art, spot, ink, "a die");
-    Die(art.Picture, x, y, size, pips);
+void SpotDie(TBackgroundArt& art, i16 spot, i32 x, i32 y, i32 size, int pips) {
+    SmallDieFault(art, spot, size);
+    HoldOnSpot(art, spot, {x, y, x + size, y + size}, "a die");
+    PaintLayoutDie(art.Picture, x, y, size, pips);
 }

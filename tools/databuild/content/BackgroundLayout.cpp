@@ -28,29 +28,32 @@ double RowMiddle(i16 spot, double y) {
     return (first + end) / 2.0;
 }
 
-// The number large on the left of its box, where the chips on the right leave it clear: the
-// don't-come and lay strips above carry their own cloth and no word.
+// The number large and centred across its box, below the puck's place and the chips at the box's
+// top, which rise away from it: the don't-come and lay strips above carry their own cloth and no
+// word.
 void PaintNumberColumns(TBackgroundArt& art) {
     const char* const numbers[6] = {"4", "5", "6", "8", "9", "10"};
     for (i16 i = 0; i < 6; ++i) {
         const i16 place = static_cast<i16>(FirstPlace + i);
-        const auto [first, end] = RowSpan(place, 288);
-        const TTextStyle big{i == 5 ? 15 : 17, true, false};
-        const double width = TCanvas::TextWidth(numbers[i], big);
-        SpotCaps(art, place, first + 4 + width / 2, 292, numbers[i], big, CL_GOLD);
+        const double cy = (NumberBox(i).B + TableShapes().Bounds(place).B) / 2.0;
+        const TTextStyle big{17, true, false};
+        // Centred by its ink: a 1 stands to the right of its own advance.
+        const TBox ink = CapsInk(0, cy, numbers[i], big);
+        const double cx = RowMiddle(place, cy) - (ink.L + ink.R) / 2.0;
+        SpotCaps(art, place, cx, cy, numbers[i], big, CL_GOLD);
     }
 }
 
 void PaintDontCome(TBackgroundArt& art) {
     // Its name at the top; the middle is the puck's while it is off, the right side the chips';
-    // the barred twelve below the puck.
+    // the barred twelve across the foot, below the puck and the chips.
     const TTextStyle words{9, true, false};
-    const double cx = RowMiddle(DontCome, 250) - 3;
+    const double cx = RowMiddle(DontCome, 250) - 2;
     SpotCaps(art, DontCome, cx, 255, "DON'T", words, InkColour());
     SpotCaps(art, DontCome, cx, 266, "COME", words, InkColour());
-    SpotCaps(art, DontCome, 510, 297.5, "BAR", words, SoftInk());
-    SpotDie(art, DontCome, 502, 302, 8, 6);
-    SpotDie(art, DontCome, 511, 302, 8, 6);
+    SpotCaps(art, DontCome, 510, 305, "BAR", words, SoftInk());
+    SpotDie(art, DontCome, 523, 300, LEAST_DIE_SIZE, 6);
+    SpotDie(art, DontCome, 534, 300, LEAST_DIE_SIZE, 6);
 }
 
 void PaintField(TBackgroundArt& art) {
@@ -91,8 +94,8 @@ void PaintLines(TBackgroundArt& art) {
 
     const double barY = 381.5;
     SpotCaps(art, DontPass, 349, barY, "DON'T PASS BAR", TTextStyle{11, true, false}, InkColour());
-    SpotDie(art, DontPass, 455, barY - 5, 10, 6);
-    SpotDie(art, DontPass, 467, barY - 5, 10, 6);
+    SpotDie(art, DontPass, 455, 376, LEAST_DIE_SIZE, 6);
+    SpotDie(art, DontPass, 467, 376, LEAST_DIE_SIZE, 6);
     // Up the leaning strip, each letter upright on the strip's middle.
     SpotCapsDown(
         art, DontPass, [](double y) { return RowMiddle(DontPass, y); }, 249, "DON'T PASS",

@@ -1,6 +1,8 @@
 // The proposition bets on the left of the layout, one grid: the hardways, any seven, the single
 // numbers with the horn's column between them, any craps, and the C and E column beside it. Each
-// cell's dice and odds stand on its left, its chips on its right.
+// cell's dice and odds stand on its left (the dice over the odds where the cell is narrow), its
+// chips on its right.
+#include "craps/bets/TableSpots.h"
 #include "tools/databuild/art/Colours.h"
 #include "tools/databuild/content/Background.h"
 
@@ -10,10 +12,18 @@
 
 namespace {
 
-constexpr i16 AnyCraps = 7;
-constexpr i16 AnySeven = 8;
-constexpr i16 Horn = 42;
-constexpr i16 CAndE = 41;
+using drawn_spot::Eleven;
+using drawn_spot::Hard6;
+using drawn_spot::Hard8;
+using drawn_spot::Twelve;
+using table_spot::AnyCraps;
+using table_spot::AnySeven;
+using table_spot::Horn;
+using table_spot::Three;
+constexpr i16 CAndE = table_spot::CrapsEleven;
+constexpr i16 Two = table_spot::FirstOneRoll;
+constexpr i16 Hard4 = table_spot::FirstHard;
+constexpr i16 Hard10 = table_spot::LastHard;
 
 // A bet with a pair of dice and what it pays, e.g. hard 6 (3 and 3) at 9 to 1.
 struct TPropCell {
@@ -24,8 +34,9 @@ struct TPropCell {
 
 // What the game pays for each (win to stake).
 const TPropCell Cells[] = {
-    {14, 3, 3, "9 TO 1"}, {15, 4, 4, "9 TO 1"},  {13, 2, 2, "7 TO 1"},  {16, 5, 5, "7 TO 1"},
-    {9, 1, 1, "30 TO 1"}, {12, 6, 6, "30 TO 1"}, {10, 1, 2, "15 TO 1"}, {11, 5, 6, "15 TO 1"},
+    {Hard6, 3, 3, "9 TO 1"},  {Hard8, 4, 4, "9 TO 1"},   {Hard4, 2, 2, "7 TO 1"},
+    {Hard10, 5, 5, "7 TO 1"}, {Two, 1, 1, "30 TO 1"},    {Twelve, 6, 6, "30 TO 1"},
+    {Three, 1, 2, "15 TO 1"}, {Eleven, 5, 6, "15 TO 1"},
 };
 
 // The left edge of the chips' place on a spot.
@@ -42,26 +53,40 @@ double CellMiddle(i16 spot) {
     return (own.T + own.B) / 2.0;
 }
 
+// The dice and the odds side by side, the odds a size smaller where the cell is narrow; where
+// even that leaves no room beside the chips, the dice stand over the odds. The dice lie on whole
+// pixels, where their pips come out sharp.
 void PaintCell(TBackgroundArt& art, const TPropCell& cell) {
     const double cy = CellMiddle(cell.Spot);
     const auto [first, end] = RowSpan(cell.Spot, static_cast<i32>(cy));
     const double left = first + 2;
     const double right = std::min<double>(ChipsLeft(cell.Spot) - 1, end - 2);
-    // The dice and the odds side by side, the odds a size larger where the cell is wide.
-    constexpr double Die = 7;
-    TTextStyle pays{10, true, false};
+    constexpr i32 Die = LEAST_DIE_SIZE;
+    constexpr i32 Pair = 2 * Die + 1;
     constexpr double Gap = 5;
-    if (2 * Die + 1 + Gap + TCanvas::TextWidth(cell.Pays, pays) > right - left)
+    TTextStyle pays{10, true, false};
+    if (Pair + Gap + TCanvas::TextWidth(cell.Pays, pays) > right - left)
         pays.PixelSize = 9;
     const double textWidth = TCanvas::TextWidth(cell.Pays, pays);
-    const double width = 2 * Die + 1 + Gap + textWidth;
-    // The dice on whole pixels, where their pips come out sharp.
-    const double x = std::floor((left + right - width) / 2);
-    const double top = std::floor(cy - Die / 2);
+    if (Pair + Gap + textWidth <= right - left) {
+        const double width = Pair + Gap + textWidth;
+        const i32 x = static_cast<i32>(std::floor((left + right - width) / 2));
+        const i32 top = static_cast<i32>(std::floor(cy - Die / 2.0));
+        SpotDie(art, cell.Spot, x, top, Die, cell.Die1);
+        SpotDie(art, cell.Spot, x + Die + 1, top, Die, cell.Die2);
+        SpotCaps(art, cell.Spot, x + Pair + Gap + textWidth / 2, cy, cell.Pays, pays, InkColour());
+        return;
+    }
+    // Stacked, the pair and the odds' capitals centred together on the cell's own rectangle.
+    const TBox& own = SpotRegion(cell.Spot).Box;
+    const i32 cap = CapHeight(pays);
+    constexpr i32 Between = 2;
+    const double middle = (left + right) / 2;
+    const i32 top = static_cast<i32>(std::ceil((own.T + own.B - Die - Between - cap) / 2.0));
+    const i32 x = static_cast<i32>(std::floor(middle - Pair / 2.0));
     SpotDie(art, cell.Spot, x, top, Die, cell.Die1);
     SpotDie(art, cell.Spot, x + Die + 1, top, Die, cell.Die2);
-    SpotCaps(art, cell.Spot, x + 2 * Die + 1 + Gap + textWidth / 2, cy, cell.Pays, pays,
-             InkColour());
+    SpotCaps(art, cell.Spot, middle, top + Die + Between + cap / 2.0, cell.Pays, pays, InkColour());
 }
 
 void PaintCAndE(TBackgroundArt& art) {

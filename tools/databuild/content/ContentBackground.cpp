@@ -118,21 +118,6 @@ TOutline BoxOutline(double left, double top, double right, double bottom) {
     return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
 }
 
-void Stroke(TCanvas& canvas, const TOutline& outline, double width, u8 colour, bool closed) {
-    const size_t edges = closed ? outline.size() : outline.size() - 1;
-    for (size_t i = 0; i < edges; ++i) {
-        auto [x0, y0] = outline[i];
-        auto [x1, y1] = outline[(i + 1) % outline.size()];
-        // Each edge runs on by half the width so that corners close.
-        const double length = std::hypot(x1 - x0, y1 - y0);
-        if (length <= 0)
-            continue;
-        const double ex = (x1 - x0) / length * width / 2;
-        const double ey = (y1 - y0) / length * width / 2;
-        canvas.LineAA(x0 - ex, y0 - ey, x1 + ex, y1 + ey, width, colour);
-    }
-}
-
 void Caps(TCanvas& canvas, double cx, double cy, const std::string& text, const TTextStyle& style,
           u8 colour) {
     const i32 width = TCanvas::TextWidth(text, style);
@@ -140,54 +125,6 @@ void Caps(TCanvas& canvas, double cx, double cy, const std::string& text, const 
     const double capHeight = 0.73 * style.PixelSize;
     const i32 top = static_cast<i32>(std::lround(cy + capHeight / 2)) - TCanvas::TextAscent(style);
     canvas.Text(static_cast<i32>(std::lround(cx - width / 2.0)), top, text, style, colour);
-}
-
-void CapsDown(TCanvas& canvas, double cx, double cy, const std::string& text,
-              const TTextStyle& style, double pitch, u8 colour) {
-    const double first = cy - pitch * (static_cast<double>(text.size()) - 1) / 2;
-    for (size_t i = 0; i < text.size(); ++i)
-        Caps(canvas, cx, first + pitch * static_cast<double>(i), std::string(1, text[i]), style,
-             colour);
-}
-
-void Die(TCanvas& canvas, double x, double y, double size, int pips) {
-    std::function<void(int, int)> pip;
-    if (size < 10) {
-        // A small die on whole pixels, each pip a pixel of its own: pips blended at that size run
-        // into one another.
-        const i32 s = static_cast<i32>(std::lround(size));
-        const i32 l = static_cast<i32>(std::lround(x));
-        const i32 t = static_cast<i32>(std::lround(y));
-        canvas.FillRect(l + 1, t, l + s - 1, t + s, CL_IVORY);
-        canvas.FillRect(l, t + 1, l + s, t + s - 1, CL_IVORY);
-        const i32 at[3] = {1, s / 2, s - 2};
-        pip = [&canvas, l, t, at](int dx, int dy) {
-            canvas.Plot(l + at[dx + 1], t + at[dy + 1], CL_PIP);
-        };
-    } else {
-        canvas.FillRoundRectAA(x, y, x + size, y + size, size / 5, CL_IVORY);
-        const double r = size * 0.11;
-        const double a = size * 0.26;
-        const double cx = x + size / 2;
-        const double cy = y + size / 2;
-        pip = [&canvas, cx, cy, a, r](int dx, int dy) {
-            canvas.DiscAA(cx + dx * a, cy + dy * a, r, CL_PIP);
-        };
-    }
-    if (pips % 2 == 1)
-        pip(0, 0);
-    if (pips >= 2) {
-        pip(-1, -1);
-        pip(1, 1);
-    }
-    if (pips >= 4) {
-        pip(1, -1);
-        pip(-1, 1);
-    }
-    if (pips == 6) {
-        pip(-1, 0);
-        pip(1, 0);
-    }
 }
 
 u8 LineColour() {

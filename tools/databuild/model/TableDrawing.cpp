@@ -26,10 +26,6 @@ bool IsOwn(const TClickRegion& region) {
     return table_region::SlotOfId(region.Id) < static_cast<i16>(table_region::FirstAddedSlot);
 }
 
-std::string Point(i32 x, i32 y) {
-    return std::to_string(x) + "," + std::to_string(y);
-}
-
 std::string RegionName(const TClickRegion& region) {
     return "region " + std::to_string(region.Id) + " (" + region.Label + ")";
 }
@@ -142,14 +138,36 @@ void SeamFaults(const TShapeMap& map, std::vector<std::string>& faults) {
         }
 }
 
+using table_spot::AnyCraps;
+using table_spot::AnySeven;
+using table_spot::Big6;
+using table_spot::Big8;
+using table_spot::Come;
+using table_spot::CrapsEleven;
+using table_spot::DontCome;
+using table_spot::DontPass;
+using table_spot::Field;
+using table_spot::FirstBuy;
+using table_spot::FirstComeNumber;
+using table_spot::FirstDontComeNumber;
+using table_spot::FirstHard;
+using table_spot::FirstOneRoll;
+using table_spot::Horn;
+using table_spot::LastHard;
+using table_spot::PassLine;
+using table_spot::Three;
+
 // The six numbers' columns: the x of the piles on the buy or place, come, lay and don't-come
-// spot of each. In a column the don't-come pile stands on the left, the come pile and its odds
-// in the middle and the lay pile on the right, so that each bet stands apart; the number's box
-// keeps its number on the left and its chips on the right.
-constexpr std::array<i32, 6> PlaceX = {253, 300, 346, 393, 439, 488};
-constexpr std::array<i32, 6> ComeX = {245, 291, 335, 380, 424, 468};
+// spot of each, in the table's order of the groups. In a column the don't-come pile and its odds
+// stand on the left, the come pile and its odds left of the middle and the lay pile on the right,
+// so that each bet stands apart. The number's box keeps its number centred low in the box, the
+// puck at its top left on the point and the buy or place piles at its top right, their markers
+// (24 pixels across) reaching no further than the box's right edge.
+constexpr std::array<i32, 6> PlaceX = {258, 303, 347, 392, 438, 483};
+constexpr std::array<i32, 6> ComeX = {240, 287, 332, 376, 421, 466};
 constexpr std::array<i32, 6> LayX = {263, 308, 352, 395, 440, 484};
-constexpr std::array<i32, 6> DontComeX = {231, 278, 323, 367, 408, 452};
+constexpr std::array<i32, 6> DontComeX = {231, 278, 323, 367, 409, 453};
+constexpr const std::array<i32, 6>* ColumnX[4] = {&PlaceX, &ComeX, &LayX, &DontComeX};
 constexpr i32 HornFoot = 399;
 // An odds pile stands this far to the right of its stake.
 constexpr i32 OddsStep = 4;
@@ -162,28 +180,37 @@ struct TSpotPiles {
 
 const TSpotPiles Piles[] = {
     // Beside each seat's place on the pass line, clear of the shooter's dice there.
-    {0, {448, 328, 568}},
-    {1, {430, 262, 505}},
-    {2, {470, 300, 520}},
-    {3, {531, 531, 531}},
-    {4, {405, 254, 512}},
-    {5, {559, 559, 559}},
-    {6, {581, 581, 581}},
-    {7, {169, 169, 169}},
-    {8, {186, 186, 186}},
-    {9, {85, 85, 85}},
-    {10, {83, 83, 83}},
-    {11, {192, 192, 192}},
-    {12, {192, 192, 192}},
-    {13, {109, 109, 109}},
-    {14, {118, 118, 118}},
-    {15, {192, 192, 192}},
-    {16, {192, 192, 192}},
-    {41, {214, 214, 214}},
-    // The horn is too narrow for a pile beside its name: each seat's stands apart, so that
-    // none climbs as high as three would on one another.
-    {42, {102, 98, 106}},
+    {PassLine, {448, 328, 568}},
+    {DontPass, {430, 262, 505}},
+    {Come, {470, 300, 520}},
+    {DontCome, {531, 531, 531}},
+    {Field, {405, 254, 512}},
+    {Big6, {559, 559, 559}},
+    {Big8, {581, 581, 581}},
+    {AnyCraps, {169, 169, 169}},
+    {AnySeven, {186, 186, 186}},
+    {FirstOneRoll, {85, 85, 85}},
+    {Three, {83, 83, 83}},
+    {drawn_spot::Eleven, {192, 192, 192}},
+    {drawn_spot::Twelve, {192, 192, 192}},
+    {FirstHard, {109, 109, 109}},
+    {drawn_spot::Hard6, {118, 118, 118}},
+    {drawn_spot::Hard8, {192, 192, 192}},
+    {LastHard, {192, 192, 192}},
+    {CrapsEleven, {214, 214, 214}},
+    // The horn is too narrow for a pile beside its name, and for three piles side by side: each
+    // seat's stands a little apart, overlapping the next but on its own foot, so that none climbs
+    // as high as three would on one another.
+    {Horn, {102, 100, 104}},
 };
+
+// The last row of the spot's drawn shape in the column, going down from a row of the shape: a
+// pile's foot there sets its bottom chip on the spot's lowest rows, its foot still on the spot.
+i32 LowestRow(i16 spot, i32 x, i32 y) {
+    while (TableShapes().DrawnAt(x, y + 1) == spot)
+        ++y;
+    return y;
+}
 
 } // namespace
 
@@ -287,6 +314,10 @@ std::vector<std::string> DrawnLineFaults(const TShapeMap& map, const std::vector
     return {};
 }
 
+std::string Point(i32 x, i32 y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
 std::string NamedSpot(i16 spot) {
     if (spot < 0 || spot >= table_spot::Count)
         return "spot " + std::to_string(spot);
@@ -295,17 +326,21 @@ std::string NamedSpot(i16 spot) {
 
 TPilePlace PilePlace(int spot, int seat) {
     const TBox& box = SpotRegion(static_cast<i16>(spot)).Box;
-    // The horn's chips stand at the foot of its column, below its upright name.
-    const i32 foot = spot == 42 ? HornFoot : box.B - 1;
-    i32 x = box.CentreX();
-    if (spot >= 17 && spot < 41) {
-        const size_t column = static_cast<size_t>((spot - 17) % 6);
-        const std::array<i32, 6>* xs[4] = {&PlaceX, &ComeX, &LayX, &DontComeX};
-        x = (*xs[(spot - 17) / 6])[column];
-    } else {
-        for (const TSpotPiles& piles : Piles)
-            if (piles.Spot == spot)
-                x = piles.X[static_cast<size_t>(seat)];
+    if (spot >= FirstBuy && spot < FirstDontComeNumber + 6) {
+        const i32 group = (spot - FirstBuy) / 6;
+        const i32 column = (spot - FirstBuy) % 6;
+        const i32 x = (*ColumnX[group])[static_cast<size_t>(column)];
+        // The buy or place piles stand level with the puck beside them; the others on the
+        // bottom of their strip.
+        const i32 foot = spot < FirstComeNumber ? NumberBox(column).B
+                                                : LowestRow(static_cast<i16>(spot), x, box.T);
+        return {x, foot, x + OddsStep, x};
     }
+    // The horn's chips stand at the foot of its column, below its upright name.
+    const i32 foot = spot == Horn ? HornFoot : box.B - 1;
+    i32 x = box.CentreX();
+    for (const TSpotPiles& piles : Piles)
+        if (piles.Spot == spot)
+            x = piles.X[static_cast<size_t>(seat)];
     return {x, foot, x + OddsStep, x};
 }

@@ -3,10 +3,20 @@
 // chips stand.
 #pragma once
 
+#include "craps/bets/TableSpots.h"
 #include "tools/databuild/model/TableLayout.h"
 
 #include <string>
 #include <vector>
+
+// The spots the game's table names only through the first of their group: the one-roll bets on
+// 11 and 12 and the hardways 6 and 8.
+namespace drawn_spot {
+constexpr i16 Eleven = table_spot::Three + 1;
+constexpr i16 Twelve = table_spot::Three + 2;
+constexpr i16 Hard6 = table_spot::FirstHard + 1;
+constexpr i16 Hard8 = table_spot::FirstHard + 2;
+} // namespace drawn_spot
 
 // What a pixel of the drawing shows besides a spot's cloth (a spot 0-42).
 constexpr i16 DRAWN_FELT = -1;
@@ -55,6 +65,8 @@ std::vector<std::string> ShapeFaults(const TShapeMap& map);
 std::vector<std::string> DrawnLineFaults(const TShapeMap& map, const std::vector<u8>& pixels,
                                          i32 width, i32 height, u8 line);
 
+// A pixel as the faults name it, "x,y".
+std::string Point(i32 x, i32 y);
 // A spot named as the faults name it.
 std::string NamedSpot(i16 spot);
 

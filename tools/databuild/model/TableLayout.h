@@ -81,8 +81,9 @@ constexpr i32 SEAT_LINE_Y = 427;
 // Where the landed dice rest, per landing variant 0-2 (A, B, C) and die 0-1.
 TBox BigDieBox(int variant, int die);
 
-// The numbers 4, 5, 6, 8, 9, 10 (index 0-5): the felt between each number's come box and its
-// buy or place box, where the puck lies on the point.
+// The numbers 4, 5, 6, 8, 9, 10 (index 0-5): where the puck (20 x 15) lies on the point, at the
+// top left of the number's buy or place box, clear of the number below it and of the piles and
+// buy markers to its right.
 TBox NumberBox(int index);
 // The don't-come box, where the puck lies when it is off.
 const TBox& DontComeBox();
