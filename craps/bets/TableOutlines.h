@@ -8,7 +8,7 @@
 
 namespace table_outline {
 
-// By spot; the don't pass takes two, its bar and its arm. Where two spots meet, one pixel of
+// By spot; the don't pass takes two, its bar and its arm. Where two spots meet, a pixel of
 // line lies between their outlines; the outlines hold every spot's own rectangles but for two
 // pixels at most on an edge, where a line crosses: below the 4's box over the head of the C and E
 // column, and on the pixels the 9's and the 10's boxes share.

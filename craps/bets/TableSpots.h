@@ -107,11 +107,11 @@ inline constexpr std::array<TRegion, FirstAddedSlot> LayoutRegions = {{
 }};
 
 // The added pieces: what the spots' outlines cover beyond the layout's own regions, outline by
-// outline, top to bottom.
-constexpr size_t AddedCount =
-    table_outline::MakePieces(table_outline::Outlines, LayoutRegions, nullptr);
-inline constexpr std::array<table_outline::TPiece, AddedCount> AddedPieces =
-    table_outline::Pieces<AddedCount>(table_outline::Outlines, LayoutRegions);
+// outline, top to bottom. The list's room only bounds them: outlines that make more stop the
+// build.
+inline constexpr auto AddedPieces =
+    table_outline::PieceList<512>(table_outline::Outlines, LayoutRegions);
+constexpr size_t AddedCount = AddedPieces.Count;
 constexpr size_t SlotCount = FirstAddedSlot + AddedCount;
 constexpr u16 LastAddedId = AddedPieceId(AddedCount - 1);
 
@@ -121,7 +121,8 @@ inline constexpr std::array<TRegion, SlotCount> Regions = [] {
     for (size_t slot = 0; slot < FirstAddedSlot; ++slot)
         all[slot] = LayoutRegions[slot];
     for (size_t i = 0; i < AddedCount; ++i)
-        all[FirstAddedSlot + i] = {AddedPieceId(i), AddedPieces[i].Spot, AddedPieces[i].Rect};
+        all[FirstAddedSlot + i] = {AddedPieceId(i), AddedPieces.Pieces[i].Spot,
+                                   AddedPieces.Pieces[i].Rect};
     return all;
 }();
 

@@ -65,9 +65,9 @@ TEST(OutlineRaster, ThePiecesCoverWhatTheOutlineAddsToTheRectanglesOnce) {
     const std::array<TSpotOutline, 1> outlines = {
         Outline(0, {{0, 0}, {10, 0}, {10, 10}, {6, 14}, {0, 14}})};
     const std::array<TOwnRect, 2> own = {{{0, {2, 2, 8, 8}}, {1, {9, 4, 12, 5}}}};
-    const size_t count = table_outline::MakePieces(outlines, own, nullptr);
+    const size_t count = table_outline::MakePieces(outlines, own, nullptr, 0);
     std::vector<table_outline::TPiece> pieces(count);
-    ASSERT_EQ(table_outline::MakePieces(outlines, own, pieces.data()), count);
+    ASSERT_EQ(table_outline::MakePieces(outlines, own, pieces.data(), count), count);
     for (i32 y = -1; y < 16; ++y)
         for (i32 x = -1; x < 13; ++x) {
             int covering = 0;

@@ -98,9 +98,10 @@ std::vector<TClickRegion> RegisteredFor(const TOutlines& outlines) {
     for (const TClickRegion& r : RegisteredRegions())
         if (table_region::SlotOfId(r.Id) < static_cast<i16>(table_region::FirstAddedSlot))
             regions.push_back(r);
-    const size_t count = table_outline::MakePieces(outlines, table_region::LayoutRegions, nullptr);
+    const size_t count =
+        table_outline::MakePieces(outlines, table_region::LayoutRegions, nullptr, 0);
     std::vector<table_outline::TPiece> pieces(count);
-    table_outline::MakePieces(outlines, table_region::LayoutRegions, pieces.data());
+    table_outline::MakePieces(outlines, table_region::LayoutRegions, pieces.data(), count);
     for (size_t i = 0; i < pieces.size(); ++i) {
         const TRect& r = pieces[i].Rect;
         regions.push_back({table_region::AddedPieceId(i),
