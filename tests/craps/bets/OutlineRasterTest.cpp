@@ -18,17 +18,6 @@ struct TOwnRect {
     TRect Rect;
 };
 
-TEST(OutlineRaster, ARectanglesCornersHoldExactlyItsPixels) {
-    const TSpotOutline box = Outline(3, {{2, 3}, {7, 3}, {7, 5}, {2, 5}});
-    for (i32 y = 0; y < 8; ++y)
-        for (i32 x = 0; x < 10; ++x)
-            EXPECT_EQ(Holds(box, x, y), x >= 2 && x < 7 && y >= 3 && y < 5) << x << "," << y;
-    // The corners in the other direction hold the same pixels.
-    const TSpotOutline back = Outline(3, {{2, 5}, {7, 5}, {7, 3}, {2, 3}});
-    EXPECT_TRUE(Holds(back, 2, 3));
-    EXPECT_FALSE(Holds(back, 7, 4));
-}
-
 TEST(OutlineRaster, ASlantedEdgeTakesThePixelsWhoseCentresLieInside) {
     // From (4, 0) down to (0, 8): the edge crosses row y's centre line at 4 - (y + 1/2) / 2.
     const TSpotOutline wedge = Outline(0, {{0, 0}, {4, 0}, {0, 8}});
