@@ -1,8 +1,9 @@
 // The table's bet spots by spot number (0-42) and the click regions that stand for them (id,
-// spot, rectangle and slot): the one table the game hit-tests and the data builder draws from.
+// spot, rectangle and slot), the added pieces made from the spots' outlines among them: the one
+// table the game hit-tests and the data builder draws from.
 #pragma once
 
-#include "craps/bets/TableShapes.h"
+#include "craps/bets/TableOutlines.h"
 #include "platform/framework/Geometry.h"
 #include "platform/host/Types.h"
 
@@ -55,17 +56,18 @@ constexpr u16 LayoutId = 74;
 constexpr size_t RollAreaSlot = 44;
 constexpr size_t SeatAreaSlot = 50;
 constexpr size_t LayoutSlot = 51;
+// The later pieces of the long spots follow the spots' own regions; the first of them (id 65)
+// is the pass line's right side, beside the roll area.
+constexpr size_t FirstPieceSlot = table_spot::Count;
+constexpr size_t PassLineSideSlot = FirstPieceSlot;
 // The first 52 slots hold the layout's own regions; the added pieces follow.
 constexpr size_t FirstAddedSlot = 52;
-constexpr size_t AddedCount = table_shape::Pieces.size();
-constexpr size_t SlotCount = FirstAddedSlot + AddedCount;
 
 // The id of the added piece by its place among them.
 constexpr u16 AddedPieceId(size_t index) {
     constexpr u16 Free[] = {21, 72, 73};
     return index < 3 ? Free[index] : static_cast<u16>(75 + (index - 3));
 }
-constexpr u16 LastAddedId = AddedPieceId(AddedCount - 1);
 
 struct TRegion {
     u16 Id;
@@ -104,14 +106,23 @@ inline constexpr std::array<TRegion, FirstAddedSlot> LayoutRegions = {{
     {20, NoSpot, {260, 465, 375, 477}}, {74, NoSpot, {1, 210, 635, 428}},
 }};
 
+// The added pieces: what the spots' outlines cover beyond the layout's own regions, outline by
+// outline, top to bottom. The list's room only bounds them: outlines that make more stop the
+// build.
+inline constexpr auto AddedPieces =
+    table_outline::PieceList<512>(table_outline::Outlines, LayoutRegions);
+constexpr size_t AddedCount = AddedPieces.Count;
+constexpr size_t SlotCount = FirstAddedSlot + AddedCount;
+constexpr u16 LastAddedId = AddedPieceId(AddedCount - 1);
+
 // Every region by slot: the layout's own, then the added pieces.
 inline constexpr std::array<TRegion, SlotCount> Regions = [] {
     std::array<TRegion, SlotCount> all{};
     for (size_t slot = 0; slot < FirstAddedSlot; ++slot)
         all[slot] = LayoutRegions[slot];
     for (size_t i = 0; i < AddedCount; ++i)
-        all[FirstAddedSlot + i] = {AddedPieceId(i), table_shape::Pieces[i].Spot,
-                                   table_shape::Pieces[i].Rect};
+        all[FirstAddedSlot + i] = {AddedPieceId(i), AddedPieces.Pieces[i].Spot,
+                                   AddedPieces.Pieces[i].Rect};
     return all;
 }();
 
@@ -139,7 +150,7 @@ constexpr i16 SlotOfId(u16 id) {
     if (id >= FirstSpotId && id <= LastSpotId)
         return static_cast<i16>(id - FirstSpotId);
     if (id >= FirstPieceId && id <= LastPieceId)
-        return static_cast<i16>(id - FirstPieceId + (LastSpotId - FirstSpotId + 1));
+        return static_cast<i16>(FirstPieceSlot + (id - FirstPieceId));
     for (size_t i = 0; i < 3 && i < AddedCount; ++i)
         if (id == AddedPieceId(i))
             return static_cast<i16>(FirstAddedSlot + i);
@@ -161,13 +172,14 @@ constexpr bool IsSpotId(u16 id) {
 }
 
 // Whether the slot's region is out while a roll runs: the extra pass-line area and the added
-// pieces of the pass line beside it, above the pass line's right side.
+// pieces of the pass line above the pass line's right side. The roll area's dice land there,
+// right of the don't pass's arm; the pass line below and left of it keeps its clicks.
 constexpr bool GoesWithRollArea(size_t slot) {
     if (slot == RollAreaSlot)
         return true;
     return slot >= FirstAddedSlot && slot < SlotCount &&
            Regions[slot].Spot == table_spot::PassLine &&
-           Regions[slot].Rect.top < LayoutRegions[43].Rect.top;
+           Regions[slot].Rect.top < LayoutRegions[PassLineSideSlot].Rect.top;
 }
 
 } // namespace table_region

@@ -49,8 +49,7 @@ TEST(LayoutClickProcessTest, ClicksOnAnySevensWordsAndTheHornsEndsPutBetsDown) {
     // The top and bottom rows of the horn's column as it is drawn, far above and below its own
     // rectangle: added pieces take those clicks.
     const TBox hornFrame = TableShapes().Bounds(42);
-    const TBox hornInside = hornFrame;
-    const i32 hornX = hornInside.CentreX();
+    const i32 hornX = hornFrame.CentreX();
 
     TTempDir dir;
     std::string error;
@@ -66,9 +65,9 @@ TEST(LayoutClickProcessTest, ClicksOnAnySevensWordsAndTheHornsEndsPutBetsDown) {
            << "4000 shot " << shot(0) << "\n"
            << "4200 click " << at(word->first, word->second) << "\n"
            << "5000 shot " << shot(1) << "\n"
-           << "5200 click " << at(hornX, hornInside.T) << "\n"
+           << "5200 click " << at(hornX, hornFrame.T) << "\n"
            << "6000 shot " << shot(2) << "\n"
-           << "6200 click " << at(hornX, hornInside.B - 1) << "\n"
+           << "6200 click " << at(hornX, hornFrame.B - 1) << "\n"
            << "7000 shot " << shot(3) << "\n"
            << "7100 close\n";
     dir.WriteHostFile("clicks.txt", script.str());

@@ -75,9 +75,8 @@ TEST_F(Regions, AClickReachesTheRoundStatesWithTheSpotOfTheFirstRegionThatHoldsT
 }
 
 // Each added piece, clicked at its corners, reaches the round states with its own spot, and
-// hovered shows its spot's help; the roll
-// takes out the extra pass-line area with the pass line's pieces beside it, and brings them back
-// with it.
+// hovered shows its spot's help; the roll takes out the extra pass-line area with the pass line's
+// pieces beside it, and brings them back with it.
 TEST_F(Regions, EveryAddedPieceAnswersForItsSpotAndThoseBesideTheRollAreaGoWithIt) {
     using table_region::FirstAddedSlot, table_region::GoesWithRollArea, table_region::SlotCount;
     const auto& all = table_region::Regions;
@@ -129,6 +128,38 @@ TEST_F(Regions, EveryAddedPieceAnswersForItsSpotAndThoseBesideTheRollAreaGoWithI
         Rounds.Clicks.clear();
         Mouse(JEK_LBUTTONDOWN, beside.x, beside.y);
         EXPECT_EQ(Rounds.Clicks.size(), open ? 1U : 0U) << open;
+    }
+}
+
+// While the dice roll, the pass line keeps its clicks on its right side (region 65) and below and
+// left of it; the roll area (region 66) and the pass line's arm above y 319, where the dice land,
+// take none. Fixed points, so that one piece more or less going out shows.
+TEST_F(Regions, DuringARollOnlyThePassLinesArmAboveItsRightSideTakesNoClick) {
+    struct TCase {
+        int X, Y;
+        bool Answers;
+    };
+    const TCase cases[] = {
+        {600, 350, true},  {633, 330, true},  {593, 388, true},  // region 65
+        {592, 330, true},  {588, 322, true},                     // left of it, below y 319
+        {620, 405, true},  {300, 400, true},  {230, 400, true},  // the corner and the bottom
+        {590, 300, false}, {578, 260, false}, {600, 311, false}, // region 66
+        {570, 270, false}, {590, 316, false}, {610, 280, false}, // the arm's pieces
+        {600, 250, false}, {630, 318, false}, {560, 250, false},
+    };
+    TCRoundTable& round = Table->GetRoundTable();
+    for (const bool rolling : {true, false}) {
+        rolling ? round.CloseBetting() : round.OpenBetting();
+        for (const TCase& c : cases) {
+            Rounds.Clicks.clear();
+            Mouse(JEK_LBUTTONDOWN, c.X, c.Y);
+            const bool answers = !rolling || c.Answers;
+            ASSERT_EQ(Rounds.Clicks.size(), answers ? 1U : 0U)
+                << c.X << "," << c.Y << (rolling ? " rolling" : " betting");
+            if (answers) {
+                EXPECT_EQ(Rounds.Clicks[0].Spot, table_spot::PassLine) << c.X << "," << c.Y;
+            }
+        }
     }
 }
 

@@ -56,7 +56,7 @@ struct TBackgroundArt {
 };
 
 // The background with the layout drawn from the shapes.
-TBackgroundArt PaintTableBackground(const TShapeMap& shapes = TableShapes());
+TBackgroundArt PaintTableBackground();
 // Every region whose centre is not on its picture, every spot's shape or label reaching into
 // another spot's region, every label a seat's chips may cover, every fault of the painters and
 // every button whose up look is not the background's, each named; empty when the background

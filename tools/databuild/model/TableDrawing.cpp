@@ -1,4 +1,4 @@
-// The drawn layout from the table's shapes, the checks of the shapes against the program's own
+// The drawn layout from the spots' outlines, the checks of the shapes against the program's
 // regions, and the places of the seats' piles, which keep clear of every spot's lettering.
 #include "tools/databuild/model/TableDrawing.h"
 
@@ -23,7 +23,8 @@ bool OnTable(i32 x, i32 y) {
 }
 
 bool IsOwn(const TClickRegion& region) {
-    return table_region::SlotOfId(region.Id) < static_cast<i16>(table_region::FirstAddedSlot);
+    const i16 slot = table_region::SlotOfId(region.Id);
+    return slot >= 0 && slot < static_cast<i16>(table_region::FirstAddedSlot);
 }
 
 std::string RegionName(const TClickRegion& region) {
@@ -32,9 +33,9 @@ std::string RegionName(const TClickRegion& region) {
 
 // Whether the pixel lies on two of the program's own regions of different spots, where either
 // may show.
-bool Shared(i32 x, i32 y) {
+bool Shared(const TShapeMap& map, i32 x, i32 y) {
     const TClickRegion* first = nullptr;
-    for (const TClickRegion& r : ClickRegions()) {
+    for (const TClickRegion& r : map.Ordered()) {
         if (r.Spot < 0 || !IsOwn(r) || !r.Box.Contains(x, y))
             continue;
         if (first != nullptr && first->Spot != r.Spot && RegionsMayOverlap(first->Id, r.Id))
@@ -49,33 +50,59 @@ i32 Depth(const TBox& box, i32 x, i32 y) {
     return std::min({x - box.L, box.R - 1 - x, y - box.T, box.B - 1 - y});
 }
 
-bool Meets(const TBox& a, const TBox& b) {
-    return std::max(a.L, b.L) < std::min(a.R, b.R) && std::max(a.T, b.T) < std::min(a.B, b.B);
-}
-
-// The faults of a shape's region against the other spots' own regions.
+// A shape drawn over another spot's own region, but on the pixels two regions share.
 void CrossingFaults(const TShapeMap& map, std::vector<std::string>& faults) {
-    for (const TClickRegion& piece : map.Ordered()) {
-        if (piece.Spot < 0)
+    for (const TClickRegion& other : map.Ordered()) {
+        if (other.Spot < 0 || !IsOwn(other))
             continue;
-        for (const TClickRegion& other : ClickRegions()) {
-            if (other.Spot < 0 || other.Spot == piece.Spot || !IsOwn(other) ||
-                !Meets(piece.Box, other.Box))
-                continue;
-            if (IsOwn(piece) && RegionsMayOverlap(piece.Id, other.Id))
-                continue;
-            faults.push_back(
-                NamedSpot(piece.Spot) + ": its drawn shape crosses " + RegionName(other) + " at " +
-                Point(std::max(piece.Box.L, other.Box.L), std::max(piece.Box.T, other.Box.T)));
-            break;
-        }
+        const TBox& b = other.Box;
+        bool found = false;
+        for (i32 y = b.T; y < b.B && !found; ++y)
+            for (i32 x = b.L; x < b.R && !found; ++x) {
+                const i16 drawn = map.DrawnAt(x, y);
+                if (drawn < 0 || drawn == other.Spot || Shared(map, x, y))
+                    continue;
+                found = true;
+                faults.push_back(NamedSpot(drawn) + ": its drawn shape crosses " +
+                                 RegionName(other) + " at " + Point(x, y));
+            }
     }
 }
 
+// Whether the pixel lies on one of the program's own regions of the spot within a line's width of
+// its edge.
+bool OnOwnEdge(const TShapeMap& map, i16 spot, i32 x, i32 y) {
+    for (const TClickRegion& r : map.Ordered())
+        if (r.Spot == spot && IsOwn(r) && r.Box.Contains(x, y) && Depth(r.Box, x, y) < EdgeLine)
+            return true;
+    return false;
+}
+
+// A click lands on the spot drawn, and off the shapes on none but on a line over an own
+// region's edge.
+void AnswerFaults(const TShapeMap& map, std::vector<std::string>& faults) {
+    for (i32 y = 0; y < TABLE_HEIGHT; ++y)
+        for (i32 x = 0; x < TABLE_WIDTH; ++x) {
+            const i16 drawn = map.DrawnAt(x, y);
+            const i16 answer = map.AnswerAt(x, y);
+            if (drawn >= 0 && answer != drawn) {
+                faults.push_back(NamedSpot(drawn) + ": a click at " + Point(x, y) +
+                                 " on its drawn shape lands " +
+                                 (answer >= 0 ? "on " + NamedSpot(answer) : "on no spot"));
+                return;
+            }
+            if (drawn < 0 && answer >= 0 && !OnOwnEdge(map, answer, x, y)) {
+                faults.push_back(NamedSpot(answer) + ": a click at " + Point(x, y) +
+                                 " off every drawn spot lands on it");
+                return;
+            }
+        }
+}
+
 // Each of the program's own regions shows its spot, but on the pixels it shares and under a
-// divider on its edge.
+// line on its edge.
 void LeftOutFaults(const TShapeMap& map, std::vector<std::string>& faults) {
-    for (const TClickRegion& region : ClickRegions()) {
+    for (const TClickRegion& region : map.Ordered()) {
         if (region.Spot < 0 || !IsOwn(region))
             continue;
         const TBox& b = region.Box;
@@ -83,7 +110,7 @@ void LeftOutFaults(const TShapeMap& map, std::vector<std::string>& faults) {
         for (i32 y = b.T; y < b.B && !found; ++y)
             for (i32 x = b.L; x < b.R && !found; ++x) {
                 const i16 drawn = map.DrawnAt(x, y);
-                if (drawn == region.Spot || Shared(x, y) ||
+                if (drawn == region.Spot || Shared(map, x, y) ||
                     (drawn == DRAWN_LINE && Depth(b, x, y) < EdgeLine))
                     continue;
                 found = true;
@@ -103,7 +130,7 @@ void TouchFaults(const TShapeMap& map, std::vector<std::string>& faults) {
                 continue;
             for (const auto& [dx, dy] : {std::pair{1, 0}, {0, 1}}) {
                 const i16 next = map.DrawnAt(x + dx, y + dy);
-                if (next < 0 || next == here || (Shared(x, y) && Shared(x + dx, y + dy)))
+                if (next < 0 || next == here || (Shared(map, x, y) && Shared(map, x + dx, y + dy)))
                     continue;
                 faults.push_back(NamedSpot(here) + ": it meets " + NamedSpot(next) +
                                  " with no line between them at " + Point(x + dx, y + dy));
@@ -214,9 +241,8 @@ i32 LowestRow(i16 spot, i32 x, i32 y) {
 
 } // namespace
 
-TShapeMap::TShapeMap(const std::vector<TClickRegion>& ordered, const std::vector<TBox>& dividers)
-    : Regions(ordered), Crossing(dividers),
-      Answer(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, DRAWN_FELT),
+TShapeMap::TShapeMap(const std::vector<TClickRegion>& ordered, const TOutlines& outlines)
+    : Regions(ordered), Answer(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, DRAWN_FELT),
       Drawn(static_cast<size_t>(TABLE_WIDTH) * TABLE_HEIGHT, DRAWN_FELT) {
     // The first region registered takes the pixel: paint them in reverse.
     for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
@@ -227,11 +253,16 @@ TShapeMap::TShapeMap(const std::vector<TClickRegion>& ordered, const std::vector
             for (i32 x = std::max(b.L, 0); x < std::min(b.R, TABLE_WIDTH); ++x)
                 Answer[At(x, y)] = it->Spot;
     }
-    Drawn = Answer;
-    for (const TBox& d : dividers)
-        for (i32 y = std::max(d.T, 0); y < std::min(d.B, TABLE_HEIGHT); ++y)
-            for (i32 x = std::max(d.L, 0); x < std::min(d.R, TABLE_WIDTH); ++x)
-                Drawn[At(x, y)] = DRAWN_LINE;
+    for (const table_outline::TSpotOutline& outline : outlines) {
+        const TRect rows = table_outline::RowsOf(outline);
+        for (i32 y = std::max(rows.top, 0); y < std::min(rows.bottom, TABLE_HEIGHT); ++y) {
+            const table_outline::TRowRuns row = table_outline::RowOf(outline, y);
+            for (size_t i = 0; i < row.Count; ++i)
+                for (i32 x = std::max(row.Runs[i].Left, 0);
+                     x < std::min(row.Runs[i].Right, TABLE_WIDTH); ++x)
+                    Drawn[At(x, y)] = outline.Spot;
+        }
+    }
     // The lines: every pixel of no shape within reach of one.
     std::vector<i16> lined = Drawn;
     for (i32 y = 0; y < TABLE_HEIGHT; ++y)
@@ -273,19 +304,12 @@ std::vector<TClickRegion> RegisteredRegions() {
     return ordered;
 }
 
-const std::vector<TBox>& CrossingDividers() {
-    static const std::vector<TBox> dividers = {
-        // Below the 4's box, over the head of the C and E column, and the outline beside it.
-        {222, 310, 224, 312},
-        {224, 311, 227, 312},
-        // Between the 9 and the 10, on the pixels their boxes share.
-        {453, 296, 454, 311},
-    };
-    return dividers;
+TOutlines SpotOutlines() {
+    return {table_outline::Outlines.begin(), table_outline::Outlines.end()};
 }
 
 const TShapeMap& TableShapes() {
-    static const TShapeMap map(RegisteredRegions(), CrossingDividers());
+    static const TShapeMap map(RegisteredRegions(), SpotOutlines());
     return map;
 }
 
@@ -297,6 +321,7 @@ std::vector<std::string> ShapeFaults(const TShapeMap& map) {
     std::vector<std::string> faults;
     CrossingFaults(map, faults);
     LeftOutFaults(map, faults);
+    AnswerFaults(map, faults);
     TouchFaults(map, faults);
     SeamFaults(map, faults);
     return faults;
