@@ -22,7 +22,11 @@ TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& dire
 }
 
 TCasinoIniFile::~TCasinoIniFile() {
-    TJorpIniFile::Write();
+    {
+        // One rewrite for every key, closed while a failure is still told here.
+        TPrivateProfileBatch keys;
+        TJorpIniFile::Write();
+    }
     if (GetPrivateProfileWatcher() == this)
         SetPrivateProfileWatcher(OuterWatcher);
 }

@@ -11,6 +11,7 @@
 #include "engine/framework/PlayerMgrOwner.h"
 #include "platform/framework/dialogs/Dialog.h"
 #include "platform/host/DateTime.h"
+#include "platform/host/PrivateProfile.h"
 
 #include <algorithm>
 
@@ -36,10 +37,13 @@ TCasinoPlayerMgr::TCasinoPlayerMgr(TPlayerMgrOwner* owner, std::string directory
 TCasinoPlayerMgr::~TCasinoPlayerMgr() {
     // At the end of a run the mode window's leaving has just saved: only what changed since,
     // or what did not get through, is written again.
+    TPrivateProfileBatch seats;
     SaveOnLeaving();
 }
 
 void TCasinoPlayerMgr::Save() {
+    // The seated gamblers' names go to the settings in one rewrite.
+    TPrivateProfileBatch seats;
     SaveFile();
 }
 

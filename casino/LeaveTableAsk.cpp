@@ -27,9 +27,10 @@ bool AgreesToLeaveBets(TWindow* owner, const TCasinoGameLord& lord, const std::v
     const std::string text = LeftBetsText(lord, seats);
     if (text.empty())
         return true;
-    const int answer =
-        MessageBoxExA(owner, text, GamblerString(211), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
-    // A close or a quit signal that ended the box is the program ending: the table is left
-    // anyway, and asking again would only hold that up.
-    return answer == IDYES || TDesktop::Get().IsClosePending();
+    // The stakes go only on the player's Yes: a close of the window while the box is up
+    // leaves it up. A quit signal ends it unanswered, and the program with it: the table is
+    // left then as the signal leaves it, and asking again would only hold that up.
+    const int answer = MessageBoxExA(owner, text, GamblerString(211),
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_KEEPONCLOSE);
+    return answer == IDYES || TDesktop::Get().IsQuitSignalled();
 }

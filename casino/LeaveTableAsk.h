@@ -13,7 +13,7 @@ class TWindow;
 // and their stakes; empty when nobody would.
 std::string LeftBetsText(const TCasinoGameLord& lord, const std::vector<i16>& seats);
 
-// True when the gamblers may go: nobody leaves anything, the player answers Yes, or the
-// program is being ended while the box is up (the table is left then whatever the answer). No
-// is the box's default.
+// True when the gamblers may go: nobody leaves anything, the player answers Yes, or a quit
+// signal ends the program while the box is up. No is the box's default; a close of the window
+// leaves the box up.
 bool AgreesToLeaveBets(TWindow* owner, const TCasinoGameLord& lord, const std::vector<i16>& seats);

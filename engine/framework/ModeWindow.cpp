@@ -19,6 +19,7 @@
 #include "platform/framework/draw/GdiObject.h"
 #include "platform/host/DateTime.h"
 #include "platform/host/MessageBox.h"
+#include "platform/host/PrivateProfile.h"
 #include "platform/host/RuntimeRandom.h"
 #include "resources/Resources.h"
 
@@ -204,6 +205,9 @@ void TJorpModeWindow::Activate() {
 void TJorpModeWindow::Deactivate() {
     if (!Active)
         return;
+    // What the leaving writes to the settings (the detail level, the skit cursors, the seated
+    // gamblers' names) reaches the disk in one rewrite.
+    TPrivateProfileBatch settings;
     Ready = false;
     if (GetMenuId() > 0 && Frame != nullptr)
         Frame->LoadMenu();

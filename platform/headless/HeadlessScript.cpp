@@ -1,6 +1,7 @@
 // Reading scripts of input for the headless backend and queueing them on its clock.
 #include "HeadlessScript.h"
 
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 
 #include <algorithm>
@@ -177,6 +178,15 @@ bool ParseHeadlessScript(std::string_view text, std::vector<THeadlessStep>& step
     return true;
 }
 
+void QueueHeadlessQuit(THeadlessBackend& backend) {
+    // An action queued now runs after the input the actions of this time have queued.
+    backend.At(backend.Now(), [] {
+        TDesktop& desktop = TDesktop::Get();
+        desktop.NoteQuitSignal();
+        desktop.RequestClose();
+    });
+}
+
 void ScheduleHeadlessScript(THeadlessBackend& backend, const std::vector<THeadlessStep>& steps) {
     THeadlessBackend* b = &backend;
     // Each step is an action at its time that puts its input at the clock's time then, so
@@ -229,7 +239,9 @@ void ScheduleHeadlessScript(THeadlessBackend& backend, const std::vector<THeadle
             break;
         }
     }
-    b->At(last, close);
+    // A close can be asked about and refused; the end of a script cannot, or the run would
+    // wait on a question nobody is left to answer.
+    b->At(last, [b] { QueueHeadlessQuit(*b); });
 }
 
 bool LoadHeadlessScript(THeadlessBackend& backend, const std::string& hostPath,

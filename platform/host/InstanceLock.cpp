@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <csignal>
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -90,7 +92,30 @@ TLockHolder ParseLockHolder(std::string_view text) {
     return holder;
 }
 
-bool HoldsFlockOn(std::string_view locks, long pid, u64 inode) {
+namespace {
+
+// A number of a /proc/locks field in the base given, the whole field or nothing.
+template <class T> bool FieldNumber(std::string_view field, int base, T& value) {
+    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value, base);
+    return !field.empty() && ec == std::errc() && end == field.data() + field.size();
+}
+
+// "major:minor:inode", the device's numbers in hexadecimal and the inode in decimal.
+bool ParseLockedFile(std::string_view where, TLockFileId& file) {
+    const size_t first = where.find(':');
+    const size_t second = first == where.npos ? where.npos : where.find(':', first + 1);
+    return second != where.npos && FieldNumber(where.substr(0, first), 16, file.Major) &&
+           FieldNumber(where.substr(first + 1, second - first - 1), 16, file.Minor) &&
+           FieldNumber(where.substr(second + 1), 10, file.Inode);
+}
+
+} // namespace
+
+bool HoldsFlockOn(std::string_view locks, long pid, const TLockFileId& file) {
+    const std::string id = std::to_string(pid);
+    bool heldHere = false;
+    int heldElsewhere = 0;
+    bool pidElsewhere = false;
     while (!locks.empty()) {
         const size_t end = locks.find('\n');
         const std::string_view line = locks.substr(0, end);
@@ -108,17 +133,24 @@ bool HoldsFlockOn(std::string_view locks, long pid, u64 inode) {
             words.push_back(line.substr(from, to - from));
             at = to;
         }
-        if (words.size() < 6 || words[1] != "FLOCK" || words[4] != std::to_string(pid))
+        TLockFileId locked;
+        if (words.size() < 6 || words[1] != "FLOCK" || !ParseLockedFile(words[5], locked) ||
+            locked.Inode != file.Inode)
             continue;
-        const std::string_view where = words[5];
-        const size_t colon = where.rfind(':');
-        if (colon != where.npos && where.substr(colon + 1) == std::to_string(inode))
-            return true;
+        const bool ours = words[4] == id;
+        if (locked.Major == file.Major && locked.Minor == file.Minor) {
+            if (ours)
+                return true;
+            heldHere = true;
+        } else {
+            ++heldElsewhere;
+            pidElsewhere = pidElsewhere || ours;
+        }
     }
-    return false;
+    return !heldHere && heldElsewhere == 1 && pidElsewhere;
 }
 
-bool IsLockHolderOfThisUser(long pid, u64 inode) {
+bool IsLockHolderOfThisUser(long pid, const TLockFileId& file) {
     if (pid <= 0)
         return false;
     const std::string process = "/proc/" + std::to_string(pid);
@@ -135,7 +167,7 @@ bool IsLockHolderOfThisUser(long pid, u64 inode) {
     while (locks.size() < (1U << 20) && (n = ::read(fd, chunk, sizeof chunk)) > 0)
         locks.append(chunk, static_cast<size_t>(n));
     close(fd);
-    return HoldsFlockOn(locks, pid, inode);
+    return HoldsFlockOn(locks, pid, file);
 }
 
 TInstanceLock::TAnswer JudgeLockHolder(const TLockHolder& holder, const std::string& thisHost,
@@ -213,15 +245,17 @@ TInstanceLock::THolderReply TInstanceLock::SignalHolder(const std::string& hostP
     char text[LockTextLimit] = {};
     const ssize_t n = pread(fd, text, sizeof text, 0);
     struct stat st {};
-    const u64 inode = fstat(fd, &st) == 0 ? static_cast<u64>(st.st_ino) : 0;
+    TLockFileId file;
+    if (fstat(fd, &st) == 0)
+        file = {major(st.st_dev), minor(st.st_dev), static_cast<u64>(st.st_ino)};
     close(fd);
     const TLockHolder holder =
         ParseLockHolder(std::string_view(text, n > 0 ? static_cast<size_t>(n) : 0));
     const int process = holder.Pid > 0 ? OpenProcess(holder.Pid) : -1;
     const bool byId = holder.Pid > 0 && process < 0 && errno != ESRCH;
     THolderReply reply;
-    reply.Answer = JudgeLockHolder(
-        holder, ThisHostName(), [inode](long pid) { return IsLockHolderOfThisUser(pid, inode); });
+    reply.Answer = JudgeLockHolder(holder, ThisHostName(),
+                                   [file](long pid) { return IsLockHolderOfThisUser(pid, file); });
     if (reply.Answer == TAnswer::OnOtherHost)
         reply.Host = holder.Host;
     if (reply.Answer == TAnswer::AskedForward && !SendComeForward(process, byId, holder.Pid))

@@ -77,12 +77,23 @@ TLockHolder ParseLockHolder(std::string_view text);
 
 // Whether the process with this id on this host is a copy of this program run by this user.
 using TIsThisProgram = std::function<bool(long pid)>;
+// A file as the kernel's list of locks names it: its device's major and minor numbers and its
+// inode.
+struct TLockFileId {
+    u32 Major = 0;
+    u32 Minor = 0;
+    u64 Inode = 0;
+};
 // Whether the kernel's list of locks (the text of /proc/locks) shows the process holding a
-// flock on the file with this inode: only the copy that took the lock does, whatever id a
-// file names.
-bool HoldsFlockOn(std::string_view locks, long pid, u64 inode);
+// flock on the file: only the copy that took the lock does, whatever id a file names. Some file
+// systems (btrfs subvolumes, overlays) list their locks under another device than the one they
+// give the file: when no lock held on the file's device and inode is listed at all, the
+// process's is still taken for it if it is the only lock held on that inode number on any
+// device. Two or more leave no telling which is this file's, and nobody is taken for its holder.
+// Meant for a file that is known to be locked.
+bool HoldsFlockOn(std::string_view locks, long pid, const TLockFileId& file);
 // The same asked of the system, for a process of this user.
-bool IsLockHolderOfThisUser(long pid, u64 inode);
+bool IsLockHolderOfThisUser(long pid, const TLockFileId& file);
 
 // Whom to ask: AskedForward means signal holder.Pid. A holder that names no host is taken to
 // be on this one, where the probe still has the last word.

@@ -27,6 +27,10 @@ constexpr u32 MB_ICONINFORMATION = 0x0040;
 constexpr u32 MB_DEFBUTTON2 = 0x0100;
 constexpr u32 MB_SYSTEMMODAL = 0x1000;
 constexpr u32 MB_TASKMODAL = 0x2000;
+// Ours, beyond the old system's bits: the box stands through the host's close (the window's
+// close box, which a double click sends twice); only a button or a quit signal ends it. For a
+// question whose answer must be the player's own.
+constexpr u32 MB_KEEPONCLOSE = 0x01000000;
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;

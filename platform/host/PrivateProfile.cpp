@@ -390,6 +390,17 @@ void SetKey(THeldFile& file, const std::string& section, const std::string& key,
         Index(file);
 }
 
+// True when the key's line already reads as SetKey would write it: the file would not change.
+bool AlreadyHolds(const THeldFile& file, const std::string& section, const std::string& key,
+                  const std::string& value) {
+    const auto known = file.KeyLines.find(ValueName(section, key));
+    if (known == file.KeyLines.end())
+        return false;
+    const std::string& line = file.Lines[known->second];
+    const auto spelled = KeyOf(line, nullptr);
+    return spelled && *spelled + "=" + value == line;
+}
+
 // The reason of the call that just failed; a disk that does not say gives an I/O error.
 int FailedWith() {
     return errno != 0 ? errno : EIO;
@@ -516,8 +527,14 @@ bool WritePrivateProfileStringA(const std::string& section, const std::string& k
         TellWriteFailed(*host, WhyUnusable(held));
         return false;
     }
-    SetKey(held, section, key, value);
     held.PlayerFile = TVirtualPaths::IsWritableName(file);
+    // A value written again as it stands costs the disk nothing: the program writes its
+    // settings at every save whether or not they changed. What is only held in memory still
+    // goes through the write, which tells whether it reached the disk.
+    if (!held.HeldOnly && (!held.PlayerFile || TVirtualPaths::PlayerFolderUsable()) &&
+        AlreadyHolds(held, section, key, value))
+        return true;
+    SetKey(held, section, key, value);
     if (BatchDepth > 0) {
         held.Pending = true;
         return true;

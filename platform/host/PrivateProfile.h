@@ -23,7 +23,8 @@ int GetPrivateProfileIntA(const std::string& section, const std::string& key, in
 
 // Creates the file, the section and the key as needed and keeps everything else. The file
 // is replaced whole through a temporary file that is flushed to the disk before it takes the
-// file's name, so a failed write or a killed program leaves the old file as it was. Refuses
+// file's name, so a failed write or a killed program leaves the old file as it was; a key
+// whose line already reads so leaves the file alone (true). Refuses
 // a line longer than the limit. In a player's folder that cannot be used, the value is held
 // for the rest of the run but never written (false).
 bool WritePrivateProfileStringA(const std::string& section, const std::string& key,

@@ -1,14 +1,15 @@
-// The program on the headless desktop: how long OwlMain takes to its first frame, with a
-// fixture data set and with the one the build wrote, how much of a core the default mode takes
-// while nothing happens, and what a frame of the real table costs, whole or idle, against a
+// The program on the headless desktop: how long OwlMain takes to its first frame, a new
+// player's (the intro) and to the table, how much of a core the default mode takes while nothing
+// happens, and what a frame of the real table costs, whole or idle, against a
 // bare conversion of a 640 x 480 picture.
+#include "BenchRuns.h"
+
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
 #include "craps/table/RoundStates.h"
 
-#include "engine/framework/FixtureDataSet.h"
 #include "engine/framework/GameFrameWindow.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/JorpMode.h"
@@ -21,6 +22,7 @@
 #include "platform/framework/draw/WinG.h"
 #include "platform/framework/window/Desktop.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/headless/HeadlessScript.h"
 #include "platform/sdl/SdlBackend.h"
 #include "resources/Resources.h"
 #include "support/TempDir.h"
@@ -65,21 +67,9 @@ int RunProgram() {
     return OwlMain(1, argv);
 }
 
-// A fresh program folder with the data set, as a player's would be.
-struct TProgramFolder {
-    TProgramFolder() {
-        TResourceRegistry::Get().Clear();
-        RegisterResources();
-        RegisterWinGLibrary();
-        RegisterWaveMixLibrary();
-        if (!WriteFixtureDataSet(Dir))
-            std::abort();
-    }
-    TTempDir Dir;
-};
-
 // The data set the build wrote (scripts/bench names its folder), copied into a fresh program
-// folder whose settings skip the intro, so that the first mode is the table.
+// folder whose settings skip the intro, so that the first mode is the table; with no settings,
+// the folder is a new player's, whose first mode is the intro.
 const char* BuiltDataFolder() {
     return std::getenv("OTCRAPS_BENCH_DATA");
 }
@@ -96,9 +86,15 @@ struct TBuiltFolder {
             if (entry.is_regular_file())
                 std::filesystem::copy_file(entry.path(), Dir.Host("data") / entry.path().filename(),
                                            ec);
-        Dir.WriteHostFile("otcraps.ini", settings);
+        if (!settings.empty())
+            Dir.WriteHostFile("otcraps.ini", settings);
     }
     TTempDir Dir;
+};
+
+// The folder of a player who has not played yet.
+struct TNewPlayerFolder : TBuiltFolder {
+    TNewPlayerFolder() : TBuiltFolder("") {}
 };
 
 bool AtTheTable() {
@@ -118,10 +114,14 @@ TJorpModeWindow* ModeWindow() {
 // moves when the program waits, so this is the work alone: with a real clock the first frame
 // also waits out the frame interval (167 ms, 25 ms of it slack) after the mode starts.
 void BM_OwlMainToFirstFrame(benchmark::State& state) {
+    if (BuiltDataFolder() == nullptr) {
+        state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
+        return;
+    }
     double totalMs = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        TProgramFolder folder;
+        TNewPlayerFolder folder;
         THeadlessSession session;
         THeadlessBackend& backend = session.Backend();
         std::chrono::steady_clock::time_point start;
@@ -147,7 +147,7 @@ void BM_OwlMainToFirstFrame(benchmark::State& state) {
     state.counters["with_interval_ms"] =
         totalMs / static_cast<double>(state.iterations()) + JorpFrameInterval;
 }
-BENCHMARK(BM_OwlMainToFirstFrame)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OwlMainToFirstFrame)->Iterations(Runs(5))->Unit(benchmark::kMillisecond);
 
 // The same with the data set the build wrote, to the table's first frame. The headless clock
 // only moves while the program waits; what it moved is what a real clock would add to the work
@@ -195,7 +195,7 @@ void BM_StartToFirstTableFrame(benchmark::State& state) {
     state.counters["waited_ms"] = waitedMs / n;
     state.counters["total_ms"] = (workMs + waitedMs) / n;
 }
-BENCHMARK(BM_StartToFirstTableFrame)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToFirstTableFrame)->Iterations(Runs(5))->Unit(benchmark::kMillisecond);
 
 // The yardstick for a frame: every pixel of a 640 x 480 8-bit picture through a palette table
 // into a screen surface.
@@ -271,12 +271,12 @@ void BM_TableFullFrame(benchmark::State& state) {
     TableFrames(state, true);
 }
 // Each run starts the program, so the count of frames is fixed rather than found.
-BENCHMARK(BM_TableFullFrame)->Iterations(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableFullFrame)->Iterations(Runs(300))->Unit(benchmark::kMicrosecond);
 
 void BM_TableIdleFrame(benchmark::State& state) {
     TableFrames(state, false);
 }
-BENCHMARK(BM_TableIdleFrame)->Iterations(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableIdleFrame)->Iterations(Runs(300))->Unit(benchmark::kMicrosecond);
 
 TCasinoCGameLord* TableLord() {
     TJorpModeWindow* window = ModeWindow();
@@ -296,9 +296,11 @@ bool BettingOpen() {
 // A session of 1,000 rolls at the real table on the built data set, on the fastest game speed:
 // each time betting opens, a dollar on the line (or come) and the field, then the Roll key. The
 // process's peak memory over it, run alone in its process, is the figure (goal: under 64 MB;
-// the headless desktop stands in for the window system, whose own memory is not counted).
+// the headless desktop stands in for the window system, whose own memory is not counted). The
+// session ends with its bets standing, as a quit signal ends the program: a close would ask
+// about them first.
 void BM_ThousandRollSessionMemory(benchmark::State& state) {
-    constexpr int Rolls = 1000;
+    const int Rolls = BenchOnce() ? 5 : 1000;
     if (BuiltDataFolder() == nullptr) {
         state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
         return;
@@ -313,7 +315,7 @@ void BM_ThousandRollSessionMemory(benchmark::State& state) {
             const bool betting = TableLord() != nullptr && BettingOpen();
             if (betting && !wasBetting) {
                 if (rolls == Rolls) {
-                    CloseNow(backend);
+                    QueueHeadlessQuit(backend);
                     return;
                 }
                 TCasinoCGameLord* lord = TableLord();
@@ -330,7 +332,7 @@ void BM_ThousandRollSessionMemory(benchmark::State& state) {
         };
         backend.After(20, watch);
         // A session that stalls still ends.
-        backend.At(backend.Now() + 20'000'000, [&] { CloseNow(backend); });
+        backend.At(backend.Now() + 20'000'000, [&] { QueueHeadlessQuit(backend); });
         if (RunProgram() != 0 || rolls != Rolls) {
             state.SkipWithError("the session did not play its rolls");
             return;
@@ -341,15 +343,19 @@ void BM_ThousandRollSessionMemory(benchmark::State& state) {
     state.counters["rolls"] = rolls;
     state.counters["peak_rss_mb"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-BENCHMARK(BM_ThousandRollSessionMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThousandRollSessionMemory)->Iterations(Runs(1))->Unit(benchmark::kMillisecond);
 
 // The default mode left alone for a minute of the program's time: the process's CPU time over
 // that minute is the share of a core it takes (goal: under 1%).
 void BM_IdleDefaultMode(benchmark::State& state) {
+    if (BuiltDataFolder() == nullptr) {
+        state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
+        return;
+    }
     constexpr u64 IdleMs = 60000;
     double share = 0;
     for (auto _ : state) {
-        TProgramFolder folder;
+        TNewPlayerFolder folder;
         THeadlessSession session;
         THeadlessBackend& backend = session.Backend();
         double cpuAtStart = 0, cpuAtEnd = 0;
@@ -372,16 +378,20 @@ void BM_IdleDefaultMode(benchmark::State& state) {
     }
     state.counters["core_percent"] = 100.0 * share / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_IdleDefaultMode)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdleDefaultMode)->Iterations(Runs(3))->Unit(benchmark::kMillisecond);
 
 // The same in a real window on the real clock (needs a display): the process's CPU time over
 // ten seconds of wall time once the window has settled, read from another thread, which then
 // asks the host to close the window.
 void BM_IdleDefaultModeInAWindow(benchmark::State& state) {
+    if (BuiltDataFolder() == nullptr) {
+        state.SkipWithError("OTCRAPS_BENCH_DATA names no data set");
+        return;
+    }
     static constexpr int Seconds = 10;
     double share = 0;
     for (auto _ : state) {
-        TProgramFolder folder;
+        TNewPlayerFolder folder;
         std::string error;
         TSdlOptions options;
         options.Audio = false;
@@ -412,7 +422,7 @@ void BM_IdleDefaultModeInAWindow(benchmark::State& state) {
     }
     state.counters["core_percent"] = 100.0 * share / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_IdleDefaultModeInAWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdleDefaultModeInAWindow)->Iterations(Runs(1))->Unit(benchmark::kMillisecond);
 
 } // namespace
 

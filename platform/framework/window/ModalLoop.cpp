@@ -92,6 +92,12 @@ int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped, i
         if (Levels()[level].Ended || !desktop.IsWindow(window))
             break;
         if (desktop.IsClosePending()) {
+            // The host's close goes by such a box and is not kept for later: the player closed
+            // the window with a question on it, and the question is still his to answer.
+            if ((flags & MB_KEEPONCLOSE) != 0 && !desktop.IsQuitSignalled()) {
+                desktop.ClearCloseRequest();
+                continue;
+            }
             closed = true;
             break;
         }

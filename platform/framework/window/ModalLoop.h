@@ -32,8 +32,9 @@ public:
     // Runs until End is called for the window (its value is returned) or until nothing can
     // happen any more or the program quits (then `ifStopped` is returned; a quit is passed
     // on to the loop outside), or the program is asked to end (then `ifClosed`, the window's
-    // cancel answer). Disables the other top-level windows as BeginModal does with the flags;
-    // Hold disables every other top-level window.
+    // cancel answer; with MB_KEEPONCLOSE in the flags only a quit signal does, and the host's
+    // close is dropped). Disables the other top-level windows as BeginModal does with the
+    // flags; Hold disables every other top-level window.
     static int Run(TWindow* window, u32 flags, TOthers others, int ifStopped,
                    int ifClosed = IDCANCEL);
     // Ends the innermost run of the window; false when the window is not running one.

@@ -1,16 +1,54 @@
-// The real program, Joe Gambler's $100 on the pass line and a point on, then File > Exit: the
-// player is asked once; No keeps him at the table with his bet, Yes leaves it to the house, and
-// a quit signal leaves it without asking. Whichever way he goes, the save counts the bet lost
+// The real program, Joe Gambler's $100 on the pass line and a point on, then the table left:
+// the player is asked once; No keeps him at the table with his bet, Yes leaves it to the house,
+// a close of the window while the question is up leaves it up, and a quit signal or the end of
+// a script leaves the bet without asking. Whichever way he goes, the save counts the bet lost
 // and his statistics agree with his bankroll.
 #include "PlayedTable.h"
 
+#include "platform/framework/dialogs/MessageBoxUi.h"
+#include "platform/headless/HeadlessScript.h"
 #include "platform/host/QuitSignals.h"
 
 #include <csignal>
+#include <optional>
 
 namespace {
 
-class ForfeitProgram : public PlayedTable, public ::testing::WithParamInterface<bool> {
+// How the table is left.
+enum class TLeaving {
+    ExitYes,
+    // File > Exit answered No, then SIGTERM.
+    ExitNoThenSignal,
+    // The window's close twice back to back, as a double click on its close box sends it,
+    // then Yes.
+    DoubleCloseThenYes,
+    // The window's close, again once the question is up, then SIGTERM.
+    CloseAgainThenSignal,
+    // A script whose last step comes with the bet standing.
+    ScriptEnds,
+};
+
+// Every box goes to the recorder but the question before leaving, which is drawn and run as
+// the player sees it, so that closes and signals reach it while it is up.
+class TDrawnLeaving : public TMessageBoxPresenter {
+public:
+    explicit TDrawnLeaving(TLeavingRecorder& others) : Others(others) {
+        SetMessageBoxPresenter(this);
+    }
+    int Show(const TMessageBoxRequest& request) override {
+        if (request.Caption != TLeavingRecorder::LeavingCaption)
+            return Others.Show(request);
+        Leaving.push_back(request);
+        return Drawn.Show(request);
+    }
+    std::vector<TMessageBoxRequest> Leaving;
+
+private:
+    TLeavingRecorder& Others;
+    TMessageBoxUi Drawn;
+};
+
+class ForfeitProgram : public PlayedTable, public ::testing::WithParamInterface<TLeaving> {
 protected:
     ForfeitProgram() {
         Build();
@@ -42,26 +80,52 @@ protected:
             Post(CM_EXITGAME);
         });
     }
+    TStep HostClose(int times) {
+        return Do([this, times] {
+            TInputEvent close;
+            close.Kind = TInputKind::Close;
+            for (int i = 0; i < times; ++i)
+                Session.Backend().At(Now(), close);
+        });
+    }
+    TStep Wait(u64 ms) {
+        return Until(
+            [this, ms, until = u64{0}]() mutable {
+                if (until == 0)
+                    until = Now() + ms;
+                return Now() >= until;
+            },
+            "the time to pass", ms + 1000);
+    }
+    static HWND DrawnBox() {
+        return TDesktop::Get().FindWindow(nullptr, TLeavingRecorder::LeavingCaption);
+    }
+    TStep Answer(int id) {
+        return Do([this, id] {
+            HWND box = DrawnBox();
+            if (box == nullptr) {
+                ADD_FAILURE() << "no box to answer";
+                return;
+            }
+            for (TWindow* button : box->GetChildren())
+                if (button->Attr.Id == static_cast<u32>(id))
+                    Session.Backend().Click(TDesktop::Get().ClientToScreen(button, {5, 5}));
+        });
+    }
     static TMoney JoesLine() { return Lord()->GetBetSpot(table_spot::PassLine)->GetAmount(0); }
+    // What stands while the question is up (or after No): the table, the bet, one question.
+    void NoteStanding() {
+        const size_t asked = Drawn ? Drawn->Leaving.size() : Boxes.Boxes.size();
+        Standing = Lord() != nullptr && JoesLine() == TMoney(100) && asked == 1;
+    }
 
-    bool SawNo = false;
-};
-
-// The parameter: whether the first Exit is answered Yes; after a No the run is ended by SIGTERM.
-TEST_P(ForfeitProgram, TheLineBetLeftIsAskedAboutOnceAndCountedLost) {
-    const bool yes = GetParam();
-    // The first roll of this seed makes a point.
-    TPinnedSeed dice(3);
-    TScopedRandomSource installed(dice);
-    bool planned = false;
-    Plan = [&] {
-        if (planned)
-            return false;
-        planned = true;
+    TSteps Script(TLeaving leaving) {
         TSteps s = ToThePoint();
-        if (yes) {
+        switch (leaving) {
+        case TLeaving::ExitYes:
             s.push_back(Exit(IDYES));
-        } else {
+            break;
+        case TLeaving::ExitNoThenSignal:
             s.push_back(Exit(IDNO));
             s.push_back(Until([this] { return !Boxes.Boxes.empty(); }, "the box", 10'000));
             // Frames go on at the table, the bet where it was, and the signal ends the run.
@@ -73,23 +137,82 @@ TEST_P(ForfeitProgram, TheLineBetLeftIsAskedAboutOnceAndCountedLost) {
                 },
                 "the table to go on", 10'000));
             s.push_back(Do([this] {
-                SawNo = Lord() != nullptr && JoesLine() == TMoney(100) && Running<TCAct1State>() &&
-                        Boxes.Boxes.size() == 1;
+                NoteStanding();
+                Standing = Standing && Running<TCAct1State>();
                 std::raise(SIGTERM);
             }));
+            break;
+        case TLeaving::DoubleCloseThenYes:
+        case TLeaving::CloseAgainThenSignal: {
+            const bool twice = leaving == TLeaving::DoubleCloseThenYes;
+            s.push_back(HostClose(twice ? 2 : 1));
+            s.push_back(Until([] { return DrawnBox() != nullptr; }, "the box", 10'000));
+            if (!twice)
+                s.push_back(HostClose(1));
+            s.push_back(Wait(2'000));
+            s.push_back(Do([this] {
+                NoteStanding();
+                Standing = Standing && DrawnBox() != nullptr;
+            }));
+            if (twice)
+                s.push_back(Answer(IDYES));
+            else
+                s.push_back(Do([] { std::raise(SIGTERM); }));
+            break;
+        }
+        case TLeaving::ScriptEnds:
+            s.push_back(Do([this] {
+                std::vector<THeadlessStep> steps;
+                std::string error;
+                ASSERT_TRUE(
+                    ParseHeadlessScript(std::to_string(Now() + 300) + " move 5 5\n", steps, error))
+                    << error;
+                ScheduleHeadlessScript(Session.Backend(), steps);
+            }));
+            break;
         }
         s.push_back(Do([this] { Stopped = true; }));
-        Then(std::move(s));
-        return true;
-    };
-    EXPECT_EQ(Play(120'000), 0);
-    if (!yes) {
-        EXPECT_TRUE(SawNo) << "after No the table did not go on with the bet standing";
+        return s;
     }
-    ASSERT_EQ(Boxes.Boxes.size(), 1U);
-    EXPECT_EQ(Boxes.Boxes[0].Caption, "Bets Left on the Table");
-    EXPECT_NE(Boxes.Boxes[0].Text.find("Joe Gambler: $100 on the Pass Line\n"), std::string::npos)
-        << Boxes.Boxes[0].Text;
+
+    std::optional<TDrawnLeaving> Drawn;
+    bool Standing = false;
+};
+
+TEST_P(ForfeitProgram, TheLineBetLeftIsAskedAboutOnceAndCountedLost) {
+    const TLeaving leaving = GetParam();
+    // The first roll of this seed makes a point.
+    TPinnedSeed dice(3);
+    TScopedRandomSource installed(dice);
+    if (leaving == TLeaving::DoubleCloseThenYes || leaving == TLeaving::CloseAgainThenSignal)
+        Drawn.emplace(Boxes);
+    PlanOnce([this, leaving] { return Script(leaving); });
+    // The closes that end a session cut short may be refused with the bet standing: a signal
+    // then ends it, and the test fails.
+    bool cutShort = false;
+    Session.Backend().At(125'000, [&cutShort] {
+        cutShort = true;
+        std::raise(SIGTERM);
+    });
+    EXPECT_EQ(Play(120'000), 0);
+    EXPECT_FALSE(cutShort);
+    if (leaving == TLeaving::ExitNoThenSignal) {
+        EXPECT_TRUE(Standing) << "after No the table did not go on with the bet standing";
+    } else if (Drawn) {
+        EXPECT_TRUE(Standing) << "a close while the question was up changed something";
+    }
+    const std::vector<TMessageBoxRequest>& asked = Drawn ? Drawn->Leaving : Boxes.Boxes;
+    if (leaving == TLeaving::ScriptEnds) {
+        EXPECT_TRUE(asked.empty());
+    } else {
+        ASSERT_EQ(asked.size(), 1U);
+        EXPECT_EQ(asked[0].Caption, "Bets Left on the Table");
+        EXPECT_NE(asked[0].Text.find("Joe Gambler: $100 on the Pass Line\n"), std::string::npos)
+            << asked[0].Text;
+    }
+    if (Drawn) {
+        EXPECT_TRUE(Boxes.Boxes.empty());
+    }
 
     TCasinoPlayerData joe = SavedJoe();
     ASSERT_EQ(joe.GetName(), "Joe Gambler");
@@ -105,8 +228,16 @@ TEST_P(ForfeitProgram, TheLineBetLeftIsAskedAboutOnceAndCountedLost) {
     EXPECT_EQ(session->NetByRow[0], TMoney(-100));
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ForfeitProgram, ::testing::Bool(), [](const auto& test) {
-    return test.param ? std::string("ExitYes") : std::string("ExitNoThenSignal");
-});
+std::string LeavingName(const ::testing::TestParamInfo<TLeaving>& info) {
+    const char* names[] = {"ExitYes", "ExitNoThenSignal", "DoubleCloseThenYes",
+                           "CloseAgainThenSignal", "ScriptEnds"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ForfeitProgram,
+                         ::testing::Values(TLeaving::ExitYes, TLeaving::ExitNoThenSignal,
+                                           TLeaving::DoubleCloseThenYes,
+                                           TLeaving::CloseAgainThenSignal, TLeaving::ScriptEnds),
+                         LeavingName);
 
 } // namespace

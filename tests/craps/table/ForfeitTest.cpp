@@ -206,7 +206,7 @@ TEST_F(LeaveBox, NamesEachGamblersStandingBetsAndNoChangesNothing) {
               "Joe Gambler: $100 on the Pass Line\n"
               "Ann: $10 on the Don't Pass, $25.50 on the Come 6\n\n"
               "Leave the table anyway?");
-    EXPECT_EQ(Boxes.Boxes[0].Flags, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    EXPECT_EQ(Boxes.Boxes[0].Flags, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_KEEPONCLOSE);
     // Nothing moved and nobody's session ended.
     EXPECT_EQ(Spot(PassLine).GetAmount(0), TMoney(100));
     EXPECT_EQ(Spot(PassLine).GetOddsAmount(0), TMoney(20));

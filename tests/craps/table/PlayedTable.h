@@ -48,6 +48,17 @@ protected:
     }
     // Called whenever every step is done: puts more, or answers false to end the session.
     std::function<bool()> Plan;
+    // A plan of one script, made when the session first asks for steps (the frame may not be
+    // there before); the session ends once it is done.
+    void PlanOnce(std::function<TSteps()> script) {
+        Plan = [this, script = std::move(script), planned = false]() mutable {
+            if (planned)
+                return false;
+            planned = true;
+            Then(script());
+            return true;
+        };
+    }
 
     // Steps put ahead of the rest, in their order.
     void Then(TSteps steps) {

@@ -137,7 +137,7 @@ TEST_P(FifoInPlace, HoldsNothingUpAndIsToldByName) {
     const std::string fifo = dir.Host(GetParam().Name).string();
     fs::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    // To the table, then help; the window closes after the last step.
+    // To the table, then help; the run ends after the last step.
     dir.WriteHostFile("help.txt", "2500 click 400 300\n4000 key 112\n5000 move 3 3\n");
     const TBoundedRun run =
         RunBounded(dir.Host("otcraps").string(), dir.Host("help.txt").string(), 120);

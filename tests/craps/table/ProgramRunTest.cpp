@@ -82,7 +82,8 @@ TEST_P(ProgramRunDeadline, KillsTheChildAtItsDeadlineAndFailsNamingTheCase) {
         },
         failure);
     close(shot);
-    // Well inside the bound CTest sets, which is what a hang used to run into.
+    // Well inside the bound CTest sets: the helper's own deadline, not CTest's, must end a
+    // hang, or the failure would not name the test that hung.
     EXPECT_LT(std::chrono::steady_clock::now() - start, 30s);
     EXPECT_EQ(code, -SIGKILL);
     EXPECT_FALSE(hung.Shot && sawShot);

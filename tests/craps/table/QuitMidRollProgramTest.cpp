@@ -45,14 +45,7 @@ TEST_P(QuitMidRollProgram, TheSaveHoldsTheRollSettled) {
     // field comes before the twelve's.
     TPinnedSeed dice(9);
     TScopedRandomSource installed(dice);
-    bool planned = false;
-    Plan = [&] {
-        if (planned)
-            return false;
-        planned = true;
-        Then(Script(GetParam()));
-        return true;
-    };
+    PlanOnce([this] { return Script(GetParam()); });
     EXPECT_EQ(Play(120'000), 0);
     ASSERT_NE(Die1, -1) << "the roll never reached the " << GetParam()
                         << " (a seed whose first roll loses the field has no payoff)";

@@ -1,7 +1,8 @@
 // A request to end the program (the host's close, a quit signal, a close posted to the frame)
 // that comes while dialogs and boxes run: each run ends with its cancel answer, the code that
 // opened it still finds the frame alive, and the frame closes only once they have unwound; a
-// box up before there is a main window is ended, and the program then makes none.
+// box up before there is a main window is ended, and the program then makes none; a box kept on
+// close outlasts the host's close.
 #include "DialogTestFixture.h"
 #include "FrameFixture.h"
 
@@ -106,6 +107,33 @@ TEST_P(CloseRequestUnderDialogs, EndsEveryRunAsCancelledAndThenClosesTheFrameOnc
     EXPECT_EQ(App.RunFor(100), TApplication::TLoopEnd::Quit);
     EXPECT_EQ(Fx.Take(), (Lines{"frame CLOSE", "frame DESTROY", "client DESTROY"}));
     EXPECT_FALSE(TQuitSignals::Pending());
+}
+
+// A box kept on close: the host's close, however often it comes, goes by it and is not kept for
+// later, so that only its answer ends it; a quit signal ends it as it ends any run.
+TEST_P(CloseRequestUnderDialogs, ABoxKeptOnCloseStandsThroughTheHostsCloseButNotASignal) {
+    const bool signal = GetParam() == TRequest::QuitSignal;
+    RequestAt(Fx.Backend(), GetParam(), 200, Frame);
+    RequestAt(Fx.Backend(), GetParam(), 210, Frame);
+    bool upAfterwards = false;
+    Fx.Backend().At(Fx.Backend().Now() + 1000, [&] {
+        HWND box = TDesktop::Get().FindWindow(nullptr, "Bets Left on the Table");
+        upAfterwards = box != nullptr;
+        for (TWindow* button : upAfterwards ? box->GetChildren() : std::vector<TWindow*>{})
+            if (button->Attr.Id == static_cast<u32>(IDYES))
+                Fx.Backend().Click(TDesktop::Get().ClientToScreen(button, {5, 5}));
+    });
+    Note("box", MessageBoxExA(Frame, "Leave the bets?", "Bets Left on the Table",
+                              MB_YESNO | MB_DEFBUTTON2 | MB_KEEPONCLOSE));
+    EXPECT_EQ(Seen, Lines{signal ? "box 7" : "box 6"});
+    EXPECT_EQ(upAfterwards, !signal);
+    if (signal) {
+        EXPECT_EQ(App.RunFor(100), TApplication::TLoopEnd::Quit);
+        EXPECT_EQ(Fx.Take(), (Lines{"frame CLOSE", "frame DESTROY", "client DESTROY"}));
+    } else {
+        EXPECT_EQ(App.RunFor(100), TApplication::TLoopEnd::Deadline);
+        EXPECT_EQ(Fx.Take(), Lines{});
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Requests, CloseRequestUnderDialogs,

@@ -1,5 +1,5 @@
 // Scripts of input for the headless backend: what a line means, bad and hostile files refused
-// by line, and a script played to its end by a program that then closes.
+// by line, and a script played to its end by a program that then ends.
 #include "platform/headless/HeadlessScript.h"
 #include "platform/framework/PlatformMain.h"
 #include "platform/framework/ResourceRegistry.h"
@@ -213,7 +213,9 @@ TEST(HeadlessScriptTest, PlatformMainPlaysTheScriptAndTheRunEndsAfterItsLastStep
                                  "1300 type q\n"
                                  "1300 key 13 13\n"
                                  "5000 shot " +
-                                     shot + "\n");
+                                     shot +
+                                     "\n"
+                                     "5000 type z\n");
     int made = 0;
     const TBackendChoice choices[] = {
         {"sdl",
@@ -235,11 +237,12 @@ TEST(HeadlessScriptTest, PlatformMainPlaysTheScriptAndTheRunEndsAfterItsLastStep
     char headless[] = "--headless";
     char* argv[] = {prog, headless, scriptArg.data(), nullptr};
     LastRun = {};
-    // No close in the script: the one after its last step ends the run, at that step's time.
+    // No close in the script: the end after its last step ends the run, at that step's time,
+    // once the input of that time has been taken.
     EXPECT_EQ(PlatformMain(3, argv, PadMain, choices), 0);
     EXPECT_EQ(LastRun.EndedAt, 5000U);
     ASSERT_EQ(LastRun.Clicks.size(), 1U);
-    EXPECT_EQ(LastRun.Keys, "q\r");
+    EXPECT_EQ(LastRun.Keys, "q\rz");
     const auto png = ReadPng(shot);
     ASSERT_TRUE(png.has_value());
     EXPECT_EQ(png->GetSize(), TSize(640, 480));

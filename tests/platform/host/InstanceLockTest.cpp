@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -117,32 +118,74 @@ INSTANTIATE_TEST_SUITE_P(
         TJudgeCase{"NoId", {0, "here"}, true, TAnswer::NotAsked, false}),
     [](const auto& test) { return std::string(test.param.Name); });
 
-TEST(InstanceLockTest, OnlyTheProcessHoldingTheLockFilesFlockIsItsHolder) {
-    const std::string locks = "1: POSIX  ADVISORY  WRITE 77 fe:00:555 0 EOF\n"
-                              "2: FLOCK  ADVISORY  WRITE 88 fe:00:555 0 EOF\n"
-                              "2: -> FLOCK  ADVISORY  WRITE 99 fe:00:555 0 EOF\n"
-                              "3: FLOCK  ADVISORY  WRITE 77 fe:00:5550 0 EOF\n"
-                              "4: FLOCK  ADVISORY  READ  7 08:01:555 0 EOF";
-    EXPECT_TRUE(HoldsFlockOn(locks, 88, 555));
-    // The last line, with no end of line after it, counts as well.
-    EXPECT_TRUE(HoldsFlockOn(locks, 7, 555));
-    // A record lock, a waiter, another file, another id: none holds this one.
-    EXPECT_FALSE(HoldsFlockOn(locks, 77, 555));
-    EXPECT_FALSE(HoldsFlockOn(locks, 99, 555));
-    EXPECT_FALSE(HoldsFlockOn(locks, 8, 555));
-    EXPECT_FALSE(HoldsFlockOn("", 88, 555));
-    EXPECT_FALSE(HoldsFlockOn("2: FLOCK", 88, 555));
+// The lock file is fe:00 (254, 0), inode 555, as /proc/locks writes them.
+constexpr TLockFileId LockFile{254, 0, 555};
 
-    // And as the system tells it: this process holds the file it locked; its parent does not.
+struct TLocksCase {
+    const char* Name;
+    std::string Locks;
+    long Pid;
+    bool Holds;
+};
+
+void PrintTo(const TLocksCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+class LocksListed : public ::testing::TestWithParam<TLocksCase> {};
+
+TEST_P(LocksListed, NameTheHolderOfTheLockFilesFlock) {
+    EXPECT_EQ(HoldsFlockOn(GetParam().Locks, GetParam().Pid, LockFile), GetParam().Holds);
+}
+
+const std::string Listed = "1: POSIX  ADVISORY  WRITE 77 fe:00:555 0 EOF\n"
+                           "2: FLOCK  ADVISORY  WRITE 88 fe:00:555 0 EOF\n"
+                           "2: -> FLOCK  ADVISORY  WRITE 99 fe:00:555 0 EOF\n"
+                           "3: FLOCK  ADVISORY  WRITE 77 fe:00:5550 0 EOF\n"
+                           "4: FLOCK  ADVISORY  WRITE 66 08:01:555 0 EOF\n"
+                           "5: FLOCK  ADVISORY  READ  7 fe:00:5555 0 EOF";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, LocksListed,
+    ::testing::Values(
+        TLocksCase{"Holder", Listed, 88, true},
+        // A record lock, a waiter, another inode, another id: none holds this file.
+        TLocksCase{"RecordLock", Listed, 77, false}, TLocksCase{"Waiter", Listed, 99, false},
+        TLocksCase{"OtherId", Listed, 8, false},
+        // The same inode number on another device is another file.
+        TLocksCase{"SameInodeOtherDevice", Listed, 66, false},
+        // The last line, with no end of line after it, counts as well.
+        TLocksCase{"LastLine", "1: FLOCK  ADVISORY  WRITE 7 fe:00:555 0 EOF", 7, true},
+        // The device's numbers are hexadecimal: 254 is not fe.
+        TLocksCase{"DeviceInHex",
+                   "1: FLOCK  ADVISORY  WRITE 8 254:0:555 0 EOF\n"
+                   "2: FLOCK  ADVISORY  WRITE 7 fe:0:555 0 EOF",
+                   8, false},
+        // The file's device listed under another number, as btrfs subvolumes and overlays do:
+        // the only lock on this inode is the file's own.
+        TLocksCase{"DeviceListedOtherwise", "1: FLOCK  ADVISORY  WRITE 7 00:2d:555 0 EOF", 7, true},
+        // Two locks on this inode number, neither on the file's device: no telling which.
+        TLocksCase{"DeviceListedOtherwiseTwice",
+                   "1: FLOCK  ADVISORY  WRITE 7 00:2d:555 0 EOF\n"
+                   "2: FLOCK  ADVISORY  WRITE 8 00:2e:555 0 EOF",
+                   7, false},
+        TLocksCase{"StrangerOnAnotherDevice", "1: FLOCK  ADVISORY  WRITE 8 00:2e:555 0 EOF", 7,
+                   false},
+        TLocksCase{"BadDevice", "1: FLOCK  ADVISORY  WRITE 7 zz:00:555 0 EOF", 7, false},
+        TLocksCase{"NoInode", "1: FLOCK  ADVISORY  WRITE 7 fe:00 0 EOF", 7, false},
+        TLocksCase{"Empty", "", 88, false}, TLocksCase{"Cut", "2: FLOCK", 88, false}),
+    [](const auto& test) { return std::string(test.param.Name); });
+
+TEST(InstanceLockTest, TheSystemNamesThisProcessTheHolderOfTheFileItLocked) {
     TTempDir dir;
     const std::string path = dir.Host("otcraps.lck").string();
     TInstanceLock lock;
     ASSERT_EQ(lock.Acquire(path), TInstanceLock::TResult::Acquired);
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    const u64 inode = static_cast<u64>(st.st_ino);
-    EXPECT_TRUE(IsLockHolderOfThisUser(getpid(), inode));
-    EXPECT_FALSE(IsLockHolderOfThisUser(getppid(), inode));
+    const TLockFileId file{major(st.st_dev), minor(st.st_dev), static_cast<u64>(st.st_ino)};
+    EXPECT_TRUE(IsLockHolderOfThisUser(getpid(), file));
+    EXPECT_FALSE(IsLockHolderOfThisUser(getppid(), file));
 }
 
 TEST(InstanceLockTest, ALinkToNothingIsNoFileAndALinkToAFileIsFollowed) {

@@ -208,3 +208,40 @@ TEST(PrivateProfileDisk, AFileOfAnyBytesReadsAsDefaultsWhereItMakesNoSense) {
 }
 
 } // namespace
+
+// A write whose value already stands costs the disk nothing; one that changes the file, or finds
+// the disk changed by others since it was read, replaces it once.
+TEST(PrivateProfileDisk, AValueThatAlreadyStandsIsNotWrittenAgain) {
+    TTempDir dir;
+    TWatchedDisk disk;
+    const std::string text = "[System]\r\nPrevRun=1\r\n[Players]\r\n0=Joe Gambler\r\n";
+    dir.WriteHostFile("a.ini", text);
+    const auto renames = [&disk] {
+        int n = 0;
+        for (size_t at = disk.Steps.find("rename"); at != std::string::npos;
+             at = disk.Steps.find("rename", at + 1))
+            ++n;
+        disk.Steps.clear();
+        return n;
+    };
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(WritePrivateProfileStringA("System", "PrevRun", "1", "c:\\a.ini"));
+        ASSERT_TRUE(WritePrivateProfileStringA("players", "0", "Joe Gambler", "c:\\a.ini"));
+    }
+    EXPECT_EQ(renames(), 0);
+    EXPECT_EQ(dir.ReadHostFile("a.ini"), text);
+    ASSERT_TRUE(WritePrivateProfileStringA("Players", "1", "", "c:\\a.ini"));
+    ASSERT_TRUE(WritePrivateProfileStringA("Players", "1", "", "c:\\a.ini"));
+    EXPECT_EQ(renames(), 1);
+    ASSERT_TRUE(WritePrivateProfileStringA("System", "PrevRun", "0", "c:\\a.ini"));
+    EXPECT_EQ(renames(), 1);
+    // Another program put the old value back: the file on the disk no longer holds ours.
+    dir.WriteHostFile("a.ini", text);
+    ASSERT_TRUE(WritePrivateProfileStringA("System", "PrevRun", "0", "c:\\a.ini"));
+    EXPECT_EQ(renames(), 1);
+    EXPECT_EQ(GetPrivateProfileIntA("System", "PrevRun", 9, "c:\\a.ini"), 0);
+    std::filesystem::remove(dir.Host("a.ini"));
+    ASSERT_TRUE(WritePrivateProfileStringA("System", "PrevRun", "0", "c:\\a.ini"));
+    EXPECT_EQ(renames(), 1);
+    EXPECT_EQ(dir.ReadHostFile("a.ini"), "[System]\r\nPrevRun=0\r\n");
+}
