@@ -48,7 +48,7 @@ void PaintDontCome(TBackgroundArt& art) {
     // Its name at the top; the middle is the puck's while it is off, the right side the chips';
     // the barred twelve across the foot, below the puck and the chips.
     const TTextStyle words{9, true, false};
-    const double cx = RowMiddle(DontCome, 250) - 2;
+    const double cx = RowMiddle(DontCome, 250) - 1;
     SpotCaps(art, DontCome, cx, 255, "DON'T", words, InkColour());
     SpotCaps(art, DontCome, cx, 266, "COME", words, InkColour());
     SpotCaps(art, DontCome, 510, 305, "BAR", words, SoftInk());

@@ -190,7 +190,7 @@ using table_spot::Three;
 // so that each bet stands apart. The number's box keeps its number centred low in the box, the
 // puck at its top left on the point and the buy or place piles at its top right, their markers
 // (24 pixels across) reaching no further than the box's right edge.
-constexpr std::array<i32, 6> PlaceX = {258, 303, 347, 392, 438, 483};
+constexpr std::array<i32, 6> PlaceX = {258, 303, 347, 392, 438, 484};
 constexpr std::array<i32, 6> ComeX = {240, 287, 332, 376, 421, 466};
 constexpr std::array<i32, 6> LayX = {263, 308, 352, 395, 440, 484};
 constexpr std::array<i32, 6> DontComeX = {231, 278, 323, 367, 409, 453};

@@ -139,7 +139,7 @@ TBox BigDieBox(int variant, int die) {
 
 TBox NumberBox(int index) {
     // The 6's box is a pixel narrower than the others: its puck lies on the line on its left.
-    static constexpr i32 Lefts[6] = {224, 271, 315, 360, 405, 451};
+    static constexpr i32 Lefts[6] = {224, 271, 315, 360, 405, 452};
     return {Lefts[index], 282, Lefts[index] + 20, 297};
 }
 
