@@ -24,7 +24,11 @@ constexpr i16 AnySeven = 8;
 // The one-roll bets on 2, 3, 11 and 12.
 constexpr i16 FirstOneRoll = 9;
 constexpr i16 Three = 10;
+constexpr i16 Eleven = 11;
+constexpr i16 Twelve = 12;
 constexpr i16 FirstHard = 13;
+constexpr i16 Hard6 = 14;
+constexpr i16 Hard8 = 15;
 constexpr i16 LastHard = 16;
 // Each group of six runs over the box numbers 4, 5, 6, 8, 9, 10.
 constexpr i16 FirstBuy = 17;

@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A pair of dice as small as a hardway's could once be, in the hard 8's cell.
         TRefusal{"SmallDie",
                  [](TBackgroundArt& art) {
-                     SpotDie(art, drawn_spot::Hard8, 150, 276, LEAST_DIE_SIZE - 3, 4);
+                     SpotDie(art, table_spot::Hard8, 150, 276, LEAST_DIE_SIZE - 3, 4);
                  },
                  "spot 15 (HARD 8 9:1): a die stands 7 px across, under 10"},
         // The horn's upright name a size too small.

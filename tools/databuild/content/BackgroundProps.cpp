@@ -12,14 +12,14 @@
 
 namespace {
 
-using drawn_spot::Eleven;
-using drawn_spot::Hard6;
-using drawn_spot::Hard8;
-using drawn_spot::Twelve;
 using table_spot::AnyCraps;
 using table_spot::AnySeven;
+using table_spot::Eleven;
+using table_spot::Hard6;
+using table_spot::Hard8;
 using table_spot::Horn;
 using table_spot::Three;
+using table_spot::Twelve;
 constexpr i16 CAndE = table_spot::CrapsEleven;
 constexpr i16 Two = table_spot::FirstOneRoll;
 constexpr i16 Hard4 = table_spot::FirstHard;

@@ -10,15 +10,6 @@
 #include <string>
 #include <vector>
 
-// The spots the game's table names only through the first of their group: the one-roll bets on
-// 11 and 12 and the hardways 6 and 8.
-namespace drawn_spot {
-constexpr i16 Eleven = table_spot::Three + 1;
-constexpr i16 Twelve = table_spot::Three + 2;
-constexpr i16 Hard6 = table_spot::FirstHard + 1;
-constexpr i16 Hard8 = table_spot::FirstHard + 2;
-} // namespace drawn_spot
-
 // What a pixel of the drawing shows besides a spot's cloth (a spot 0-42).
 constexpr i16 DRAWN_FELT = -1;
 constexpr i16 DRAWN_LINE = -2;
