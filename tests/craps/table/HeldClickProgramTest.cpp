@@ -1,21 +1,10 @@
 // The real program, Joe Gambler's $5 on the pass line and Roll: clicks on the field and on the
 // place 5 every half second from the moment Roll is taken until the next betting opens are all
 // taken once it opens, in the order made, each $5 from his bankroll.
+#include "PlacedBets.h"
 #include "PlayedTable.h"
 
 namespace {
-
-class THeldClickOrder : public TMoneyLedger {
-public:
-    void Lost(i16, i16, TMoney) override {}
-    void Forfeited(i16, i16, TMoney) override {}
-    void Paid(i16, i16, TMoney, TMoney) override {}
-    void OddsReturned(i16, i16, TMoney) override {}
-    void Travelled(i16, i16, TMoney) override {}
-    void Placed(i16 spot, i16, TMoney, TMoney) override { Spots.push_back(spot); }
-    void TookDown(i16, i16, TMoney) override {}
-    std::vector<i16> Spots;
-};
 
 class HeldClickProgram : public PlayedTable {
 protected:
@@ -47,7 +36,7 @@ protected:
         s.push_back([this, next = u64{0}]() mutable {
             if (BettingSerial() > RolledFrom && !ClicksWait())
                 return true;
-            if (!Placed.Spots.empty())
+            if (!Placed.Bets.empty())
                 MovedWhileHeld = true;
             if (Now() >= next) {
                 const i16 spot = Clicked.size() % 2 == 0 ? PlaceFive : Field;
@@ -62,7 +51,7 @@ protected:
             }
             return false;
         });
-        s.push_back(Until([this] { return Placed.Spots.size() >= Clicked.size(); },
+        s.push_back(Until([this] { return Placed.Bets.size() >= Clicked.size(); },
                           "the held clicks to be taken", 5'000));
         s.push_back(Do([this] {
             Bankroll = Lord()->GetBankroll(0);
@@ -73,7 +62,7 @@ protected:
         return s;
     }
 
-    THeldClickOrder Placed;
+    TPlacedBets Placed;
     std::vector<i16> Clicked;
     bool MovedWhileHeld = false;
     TMoney BankrollAtRoll;
@@ -86,14 +75,7 @@ TEST_F(HeldClickProgram, ClicksWhileTheRollSettlesAreEachTakenInOrderWhenBetting
     // The first roll of this seed makes a point, so the pass line neither pays nor loses.
     TPinnedSeed dice(3);
     TScopedRandomSource installed(dice);
-    bool planned = false;
-    Plan = [&] {
-        if (planned)
-            return false;
-        planned = true;
-        Then(Script());
-        return true;
-    };
+    PlanOnce([this] { return Script(); });
     EXPECT_EQ(Play(90'000), 0);
     for (const auto& box : Boxes.Boxes)
         ADD_FAILURE() << box.Caption << ": " << box.Text;
@@ -101,7 +83,7 @@ TEST_F(HeldClickProgram, ClicksWhileTheRollSettlesAreEachTakenInOrderWhenBetting
     // The roll takes seconds of dealer skits: a click lands in each of its steps.
     ASSERT_GE(Clicked.size(), 6u);
     EXPECT_FALSE(MovedWhileHeld) << "a click went down while the roll settled";
-    EXPECT_EQ(Placed.Spots, Clicked);
+    EXPECT_EQ(Placed.Spots(), Clicked);
     EXPECT_EQ(Bankroll, BankrollAtRoll - TMoney(5.0 * static_cast<double>(Clicked.size())));
 }
 

@@ -1,6 +1,7 @@
 // Clicks on the spots from the moment Roll is taken until the next betting opens, driven frame
 // by frame at a table without dealer skits: none moves money while it waits, each is taken in
 // its order once betting opens, for the gambler who made it, and none outlives its gambler.
+#include "PlacedBets.h"
 #include "RoundDriver.h"
 
 #include "craps/table/RoundStates.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -22,30 +22,6 @@ class THardFourDice : public TRandomSource {
 public:
     void Seed(u32) override {}
     i32 Next() override { return 1; }
-};
-
-class THeldClickBets : public TMoneyLedger {
-public:
-    void Lost(i16, i16, TMoney) override {}
-    void Forfeited(i16, i16, TMoney) override {}
-    void Paid(i16, i16, TMoney, TMoney) override {}
-    void OddsReturned(i16, i16, TMoney) override {}
-    void Travelled(i16, i16, TMoney) override {}
-    void Placed(i16 spot, i16 seat, TMoney amount, TMoney) override {
-        Bets.push_back({spot, seat, amount.GetValue()});
-    }
-    void TookDown(i16, i16, TMoney) override {}
-
-    struct TBet {
-        i16 Spot;
-        i16 Seat;
-        double Amount;
-        bool operator==(const TBet&) const = default;
-        friend void PrintTo(const TBet& bet, std::ostream* out) {
-            *out << "spot " << bet.Spot << " seat " << bet.Seat << " $" << bet.Amount;
-        }
-    };
-    std::vector<TBet> Bets;
 };
 
 class RollClickHold : public CrapsTable {
@@ -97,7 +73,7 @@ protected:
 
     THardFourDice Dice;
     TScopedRandomSource Installed{Dice};
-    THeldClickBets Ledger;
+    TPlacedBets Ledger;
 };
 
 TEST_F(RollClickHold, ClicksFromRollToTheNextBettingWaitThenGoDownInTheirOrder) {
@@ -128,7 +104,7 @@ TEST_F(RollClickHold, ClicksFromRollToTheNextBettingWaitThenGoDownInTheirOrder) 
     ASSERT_TRUE(FramesUntil([&] { return Ledger.Bets.size() >= clicked.size(); }));
     for (int i = 0; i < 5; ++i)
         Frame();
-    std::vector<THeldClickBets::TBet> expected;
+    std::vector<TPlacedBets::TBet> expected;
     for (const i16 spot : clicked)
         expected.push_back({spot, 0, 5.0});
     EXPECT_EQ(Ledger.Bets, expected) << "each click once, in the order made";
@@ -162,7 +138,7 @@ TEST_F(RollClickHold, AClickWhoseTurnTheTableMovedOnIsTakenForItsGambler) {
     EXPECT_EQ(Lord().GetCurrentSeat(), 1);
     Lord().Tick(CrapsWindow->Tick);
     ASSERT_TRUE(FramesUntil([&] { return !Ledger.Bets.empty(); }));
-    EXPECT_EQ(Ledger.Bets.back(), (THeldClickBets::TBet{Field, 0, 5.0}));
+    EXPECT_EQ(Ledger.Bets.back(), (TPlacedBets::TBet{Field, 0, 5.0}));
     EXPECT_EQ(Lord().GetCurrentSeat(), 0);
     EXPECT_FALSE(Spot(Field).HasAmount(1));
     EXPECT_EQ(Lord().GetBankroll(1), ann);
