@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TCAsk;
 class TCCSession;
@@ -37,7 +38,8 @@ class TCasinoCGameLord : public TCasinoGameLord {
 public:
     static constexpr i16 SpotCount = table_spot::Count;
     static constexpr i16 ButtonCount = table_button::Count;
-    static constexpr i16 RegionCount = static_cast<i16>(table_region::SlotCount);
+    // How many click regions the table has, the added pieces among them (TableClickPieces.h).
+    static const i16 RegionCount;
     static constexpr i16 ObjectNameCount = 76;
     static constexpr i16 BigDiceCount = 6;
     static constexpr i16 DiceCount = 3;
@@ -210,7 +212,7 @@ protected:
     TCasCashDisplay* BankCashDisplay = nullptr;
     TCasCashDisplay* BetAmountDisplay = nullptr;
     TCasChips* ChipStacks = nullptr;
-    std::array<TResponder*, RegionCount> ClickRegions{};
+    std::vector<TResponder*> ClickRegions = std::vector<TResponder*>(RegionCount, nullptr);
 
     TMoney BetInHand;
     u16 PointRollCount = 0;

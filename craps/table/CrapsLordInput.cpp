@@ -6,6 +6,7 @@
 #include "casino/CasMessageDisplay.h"
 #include "casino/GamblerRecord.h"
 #include "craps/bets/BoxNumbers.h"
+#include "craps/bets/TableClickPieces.h"
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsPlayer.h"
 #include "craps/table/RoundInput.h"

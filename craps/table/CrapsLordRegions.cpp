@@ -2,11 +2,14 @@
 // whole, their slots, hover groups and hover flags.
 #include "craps/table/CrapsGameLord.h"
 
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/TableRegions.h"
 #include "engine/foundation/JorpOwner.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/Responder.h"
 #include "engine/framework/ResponderHost.h"
+
+const i16 TCasinoCGameLord::RegionCount = static_cast<i16>(table_region::SlotCount);
 
 namespace {
 

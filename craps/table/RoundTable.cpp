@@ -1,6 +1,7 @@
 // TCLordRoundTable: the round's operations on the lord's fields and sprites.
 #include "craps/table/RoundTable.h"
 
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/TableRegions.h"
 #include "engine/framework/Responder.h"

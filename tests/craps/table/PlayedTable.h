@@ -10,6 +10,7 @@
 
 #include "casino/CasinoPlayerData.h"
 #include "casino/GamblerRecord.h"
+#include "craps/bets/TableClickPieces.h"
 #include "craps/bets/spots/BetSpot.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/RoundStates.h"

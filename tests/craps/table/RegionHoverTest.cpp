@@ -4,6 +4,7 @@
 #include "RegionSupport.h"
 
 #include "casino/CasMessageDisplay.h"
+#include "craps/bets/TableClickPieces.h"
 #include "engine/media/CursorMgr.h"
 #include "engine/media/MediaServices.h"
 #include "platform/headless/HeadlessBackend.h"

@@ -4,6 +4,7 @@
 
 #include "casino/CasButton.h"
 #include "casino/CasMessageDisplay.h"
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/RoundStates.h"
 #include "engine/media/Anm.h"
 #include "engine/media/CursorMgr.h"

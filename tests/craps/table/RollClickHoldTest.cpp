@@ -4,6 +4,7 @@
 #include "PlacedBets.h"
 #include "RoundDriver.h"
 
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/RoundStates.h"
 #include "craps/table/TableRegions.h"
 #include "engine/framework/Responder.h"

@@ -5,6 +5,7 @@
 
 #include "casino/CasButton.h"
 #include "casino/CasinoPlayerData.h"
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/CrapsAsk.h"
 #include "craps/table/RoundStates.h"
 #include "craps/table/TableRegions.h"

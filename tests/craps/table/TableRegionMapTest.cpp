@@ -1,5 +1,6 @@
 // The spot a click on each pixel of the table reaches, held against the committed map of the
 // layout (tests/fixtures/table_click_map.txt): only a shape's edge may move, by one pixel.
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/TableRegions.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The table's click regions, slot by slot and corner by corner, and its spot numbers, against
 // the layout as the table's design fixes them.
+#include "craps/bets/TableClickPieces.h"
 #include "craps/table/TableRegions.h"
 
 #include <gtest/gtest.h>

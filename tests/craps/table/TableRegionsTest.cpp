@@ -1,5 +1,6 @@
 // The region table's ids, slots and spots against the names the table uses for them.
 #include "craps/table/TableRegions.h"
+#include "craps/bets/TableClickPieces.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // bitmap read back, and every drawn spot found in the built background itself.
 #include "BuiltData.h"
 
-#include "craps/bets/TableSpots.h"
+#include "craps/bets/TableClickPieces.h"
 #include "engine/media/Bmp.h"
 #include "engine/media/MediaEncoders.h"
 #include "tools/databuild/art/Colours.h"

@@ -2,7 +2,7 @@
 // regions, and the places of the seats' piles, which keep clear of every spot's lettering.
 #include "tools/databuild/model/TableDrawing.h"
 
-#include "craps/bets/TableSpots.h"
+#include "craps/bets/TableClickPieces.h"
 
 #include <algorithm>
 #include <array>

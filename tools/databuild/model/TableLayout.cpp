@@ -1,7 +1,7 @@
 // The table's regions and buttons as the program hit-tests them, and the data set's own places.
 #include "tools/databuild/model/TableLayout.h"
 
-#include "craps/bets/TableSpots.h"
+#include "craps/bets/TableClickPieces.h"
 
 #include <cstdlib>
 #include <iterator>
