@@ -16,6 +16,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <poll.h>
@@ -39,9 +40,12 @@ std::map<std::string, std::string> FolderPicture(const fs::path& folder) {
             return;
         std::string& what = picture[path.string()];
         if (S_ISREG(st.st_mode)) {
-            // The pack is megabytes: its hash, so that a difference prints in a line.
+            // The pack and the program are megabytes: read in one piece, and their hash kept, so
+            // that a difference prints in a line.
             std::ifstream in(path, std::ios::binary);
-            const std::string bytes(std::istreambuf_iterator<char>(in), {});
+            std::string bytes(static_cast<size_t>(st.st_size), '\0');
+            in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            bytes.resize(static_cast<size_t>(in.gcount()));
             what = "file of " + std::to_string(bytes.size()) + " bytes, hash " +
                    std::to_string(std::hash<std::string>{}(bytes));
         } else if (S_ISDIR(st.st_mode)) {
