@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/host/VirtualPath.h"
+#include "support/FileBytes.h"
 #include "support/ScratchDir.h"
 
 #include <filesystem>
@@ -31,8 +32,7 @@ public:
     }
 
     std::string ReadHostFile(const std::string& relative) const {
-        std::ifstream in(Host(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return ReadFileBytes(Host(relative));
     }
 
     std::filesystem::path Path;

@@ -7,6 +7,7 @@
 #include "ProgramSupport.h"
 #include "casino/CasinoPlayerData.h"
 #include "platform/host/DateTime.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 #include "tools/databuild/writer/Build.h"
 
@@ -40,12 +41,9 @@ std::map<std::string, std::string> FolderPicture(const fs::path& folder) {
             return;
         std::string& what = picture[path.string()];
         if (S_ISREG(st.st_mode)) {
-            // The pack and the program are megabytes: read in one piece, and their hash kept, so
-            // that a difference prints in a line.
-            std::ifstream in(path, std::ios::binary);
-            std::string bytes(static_cast<size_t>(st.st_size), '\0');
-            in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            bytes.resize(static_cast<size_t>(in.gcount()));
+            // The pack and the program are megabytes: their hash, so that a difference prints
+            // in a line.
+            const std::string bytes = ReadFileBytes(path);
             what = "file of " + std::to_string(bytes.size()) + " bytes, hash " +
                    std::to_string(std::hash<std::string>{}(bytes));
         } else if (S_ISDIR(st.st_mode)) {

@@ -2,9 +2,9 @@
 // named in another case is only a plain object, and the program ends naming the missing part.
 #include "ProgramRun.h"
 #include "ProgramSupport.h"
+#include "support/FileBytes.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -12,11 +12,7 @@ namespace {
 // name is miscased where an object list ("GOL ") lists it, nowhere else.
 bool MiscaseInObjectList(const std::filesystem::path& pack, const std::string& from,
                          const std::string& to) {
-    std::string bytes;
-    {
-        std::ifstream in(pack, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string bytes = ReadFileBytes(pack);
     bool patched = false;
     for (size_t list = bytes.find("GOL "); list != std::string::npos;
          list = bytes.find("GOL ", list + 4)) {
