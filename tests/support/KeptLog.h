@@ -2,6 +2,7 @@
 // rewritten when OTCRAPS_UPDATE_GOLDEN=1 asks for it.
 #pragma once
 
+#include "FileBytes.h"
 #include "ScratchDir.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,6 @@
 // The kept log's path by file name.
 inline std::filesystem::path KeptLogPath(const std::string& name) {
     return std::filesystem::path(OTCRAPS_SOURCE_DIR) / "tests" / "golden" / name;
-}
-
-// The whole file, or nothing when it cannot be read.
-inline std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return in ? text.str() : std::string();
 }
 
 inline bool UpdatingKeptLogs() {
@@ -56,7 +49,7 @@ inline void CheckKeptLog(const std::string& name, const std::string& log, bool s
         std::cout << "rewrote " << golden << '\n';
         return;
     }
-    const std::string want = ReadText(golden);
+    const std::string want = ReadFileBytes(golden);
     ASSERT_FALSE(want.empty()) << "no kept log " << golden
                                << " (a full run with OTCRAPS_UPDATE_GOLDEN=1 writes it)";
     const std::string kept = shorter ? want.substr(0, log.size()) : want;

@@ -40,48 +40,18 @@ TEST(ShapeCheck, TheTablesShapesHaveNoFaultAndHoldEveryOwnRegion) {
     }
 }
 
-// By pixel, row by row, the spot whose outline holds it; -1 for none. Painted from the last
-// outline to the first, so that the first to hold a pixel has it.
-std::vector<i16> OutlineMap(const TOutlines& outlines) {
-    std::vector<i16> map(size_t{TABLE_WIDTH} * TABLE_HEIGHT, -1);
-    for (auto outline = outlines.rbegin(); outline != outlines.rend(); ++outline)
-        for (i32 y = 0; y < TABLE_HEIGHT; ++y) {
-            const table_outline::TRowRuns row = table_outline::RowOf(*outline, y);
-            for (size_t i = 0; i < row.Count; ++i)
-                for (i32 x = std::max(row.Runs[i].Left, 0);
-                     x < std::min(row.Runs[i].Right, i32{TABLE_WIDTH}); ++x)
-                    map[size_t(y) * TABLE_WIDTH + size_t(x)] = outline->Spot;
-        }
-    return map;
-}
-
-// By pixel, the spot of the first region the program registers there; -1 for none.
-std::vector<i16> RegisteredMap() {
-    std::vector<i16> map(size_t{TABLE_WIDTH} * TABLE_HEIGHT, -1);
-    const auto& order = table_region::RegistrationOrder;
-    for (auto slot = order.rbegin(); slot != order.rend(); ++slot) {
-        const table_region::TRegion& r = table_region::Regions[static_cast<size_t>(*slot)];
-        if (r.Spot < 0)
-            continue;
-        for (i32 y = std::max(r.Rect.top, 0); y < std::min(r.Rect.bottom, i32{TABLE_HEIGHT}); ++y)
-            for (i32 x = std::max(r.Rect.left, 0); x < std::min(r.Rect.right, i32{TABLE_WIDTH});
-                 ++x)
-                map[size_t(y) * TABLE_WIDTH + size_t(x)] = r.Spot;
-    }
-    return map;
-}
-
 TEST(ShapeCheck, EveryPixelInsideASpotsOutlineTakesItsClickAndNoneOutside) {
     // The regions the game registers against the outlines themselves. Off every outline, only a
-    // line of at most two pixels over an own region's edge answers, for that region's spot.
-    const std::vector<i16> drawnMap = OutlineMap(SpotOutlines());
-    const std::vector<i16> answerMap = RegisteredMap();
+    // line of at most two pixels over an own region's edge answers, for that region's spot. The
+    // table's drawing paints each once: the answers from the registered regions, the shapes from
+    // the outlines.
+    const TShapeMap& shapes = TableShapes();
     i32 inside = 0;
     i32 edges = 0;
     for (i32 y = 0; y < TABLE_HEIGHT; ++y)
         for (i32 x = 0; x < TABLE_WIDTH; ++x) {
-            const i16 drawn = drawnMap[size_t(y) * TABLE_WIDTH + size_t(x)];
-            const i16 answer = answerMap[size_t(y) * TABLE_WIDTH + size_t(x)];
+            const i16 drawn = shapes.DrawnAt(x, y);
+            const i16 answer = shapes.AnswerAt(x, y);
             if (drawn >= 0) {
                 ++inside;
                 ASSERT_EQ(answer, drawn) << x << "," << y;
