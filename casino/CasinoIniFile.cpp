@@ -5,6 +5,8 @@
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/SaveFileHost.h"
 #include "platform/framework/WinApi.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/host/Log.h"
 #include "platform/host/VirtualPath.h"
 
 TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& directory,
@@ -41,6 +43,10 @@ void TCasinoIniFile::WriteFailed(const std::string& hostPath, const std::string&
     if (WriteFailureTold)
         return;
     WriteFailureTold = true;
+    LogError("the settings cannot be saved: " + hostPath + " " + why);
+    // A session's end holds its stop while a box waits; the error output has said it all.
+    if (TDesktop::QuitAsked())
+        return;
     const std::string text = "The settings cannot be saved: the file\n" + hostPath + "\n" + why +
                              ".\n\nThe game goes on, but its settings will not be kept.";
     TJorpApp* app = TJorpApp::GetApp();

@@ -4,6 +4,7 @@
 
 #include "casino/CasinoIniFile.h"
 #include "engine/framework/PlayerMgrFakes.h"
+#include "platform/framework/window/Desktop.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -128,6 +129,27 @@ TEST_F(CasinoIniFileTest, TheFirstWriteThatFailsIsToldInOneBoxNamingTheFile) {
     }
     EXPECT_TRUE(boxes.Boxes.empty());
     EXPECT_EQ(GetPrivateProfileWatcher(), nullptr);
+}
+
+// A quit signal ends the run (a session's end among them): a box would hold that end until the
+// session gave up on the program, so the failure is told on the error output only.
+TEST_F(CasinoIniFileTest, AfterAQuitSignalAFailedWriteWaitsForNobody) {
+    struct TQuitNoted {
+        TQuitNoted() { TDesktop::Get().NoteQuitSignal(); }
+        ~TQuitNoted() { TDesktop::Get().Reset(); }
+    };
+    TMessageBoxRecorder boxes;
+    const std::string path = Dir.Host("lucky.ini").string();
+    std::filesystem::create_directory(path);
+    testing::internal::CaptureStderr();
+    {
+        const TQuitNoted quit;
+        TCasinoIniFile settings("c:", "\\", "lucky");
+        EXPECT_FALSE(settings.WriteInt("Intro", "Show", 0));
+    } // the write at the end fails the same way, and is not told again
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "otcraps: the settings cannot be saved: " + path + " is a folder\n");
+    EXPECT_TRUE(boxes.Boxes.empty());
 }
 
 } // namespace

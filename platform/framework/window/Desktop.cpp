@@ -5,12 +5,17 @@
 #include "platform/framework/menus/Menu.h"
 #include "platform/framework/menus/MenuUi.h"
 #include "platform/host/Clock.h"
+#include "platform/host/QuitSignals.h"
 
 #include <algorithm>
 
 TDesktop& TDesktop::Get() {
     static TDesktop desktop;
     return desktop;
+}
+
+bool TDesktop::QuitAsked() {
+    return Get().IsQuitSignalled() || TQuitSignals::Pending();
 }
 
 TDesktop::TDesktop() {

@@ -84,6 +84,9 @@ public:
     // brings asks the player nothing.
     void NoteQuitSignal() { QuitSignalled = true; }
     bool IsQuitSignalled() const { return QuitSignalled; }
+    // A quit signal has asked the program to end, whether the loop has taken it yet or not:
+    // the program is ending, and nobody may be there to answer a box.
+    static bool QuitAsked();
     // The next message without waiting: posted, then quit, then input, paint, timers.
     bool PeekMessage(MSG& msg);
     // Waits for input or the next timer, no longer than the deadline (a tick count).
