@@ -214,8 +214,7 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
                                     const std::vector<std::string>& leftOut) {
     const TSaveFile file = File();
     const auto keepInPlace = [&] {
-        const auto [name, what] = DescribeWriteFailure();
-        LogError("the save could not be written: " + name + " " + what);
+        const auto [name, what] = LogWriteFailure();
         ReportSaveError("Save File Corrupted\n" + name + "\n" +
                         (FolderInTheWay ? what + ".\nThe damaged save file stays where it was."
                                         : "is damaged, and the file to replace it " + what +
@@ -253,8 +252,6 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     NoteWriteSuccess();
     ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
                     RecoveredText(recovered, leftOut, false));
-    if (GetPrevRun() != 0)
-        ReportSaveError("Creating New Save File");
     return true;
 }
 
@@ -278,10 +275,6 @@ bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
     return ok;
 }
 
-bool TPlayerMgr::WriteFreshContents() {
-    return WriteFreshContents({});
-}
-
 bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image) {
     if (!BuildFreshImage(image)) {
         ReportSaveError("Writing to New Save File Failed");
@@ -291,29 +284,6 @@ bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>&
         if (piece.Offset <= image.size() && piece.Size <= image.size() - piece.Offset)
             std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
     return true;
-}
-
-bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
-    std::vector<u8> image;
-    if (!BuildImage(carried, image))
-        return false;
-    if (!ReplaceFile(image)) {
-        ReportWriteFailure("Create New Save File Failed");
-        return false;
-    }
-    return true;
-}
-
-bool TPlayerMgr::RecreateSaveFile() {
-    return RecreateSaveFile({});
-}
-
-bool TPlayerMgr::RecreateSaveFile(const std::vector<TPiece>& carried) {
-    if (SavingDisabled)
-        return false;
-    if (GetPrevRun() != 0)
-        ReportSaveError("Creating New Save File");
-    return WriteFreshContents(carried);
 }
 
 std::string TPlayerMgr::ReadAllSteps() {
@@ -409,17 +379,14 @@ bool TPlayerMgr::LoadSaveFile() {
         LoadedFileWrittenAt.reset();
         return false;
     }
-    if (found == TSaveFileCheck::Missing) {
-        if (GetPrevRun() != 0)
-            ReportSaveError("Creating New Save File");
-        if (!ReplaceFile(image)) {
-            const auto [name, what] = DescribeWriteFailure();
-            LogError("the save could not be written: " + name + " " + what);
-            ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." +
-                            NothingSaved);
-            KeepInMemory(std::move(image));
-            return false;
-        }
+    // Told after the damaged file was set aside, and before a missing one is written.
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0)
+        ReportSaveError("Creating New Save File");
+    if (found == TSaveFileCheck::Missing && !ReplaceFile(image)) {
+        const auto [name, what] = LogWriteFailure();
+        ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." + NothingSaved);
+        KeepInMemory(std::move(image));
+        return false;
     }
     Host->ClearError();
     if (ReadAllSteps().empty())
