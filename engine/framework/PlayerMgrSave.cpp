@@ -213,33 +213,41 @@ std::string TPlayerMgr::RecoveredText(size_t recovered, const std::vector<std::s
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
     const TSaveFile file = File();
-    const auto keepInPlace = [&] {
-        const auto [name, what] = LogWriteFailure();
-        ReportSaveError("Save File Corrupted\n" + name + "\n" +
-                        (FolderInTheWay ? what + ".\nThe damaged save file stays where it was."
-                                        : "is damaged, and the file to replace it " + what +
-                                              ", so it stays where it was.") +
-                        "\n" + RecoveredText(recovered, leftOut, true) + NothingSaved);
+    // One box: the file, what kept it where it was and why, and the gamblers played from memory.
+    const auto keepInPlace = [&](const std::string& name, const std::string& told) {
+        ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
+                        RecoveredText(recovered, leftOut, true) + NothingSaved);
         KeepInMemory(image);
         return false;
     };
+    const auto notReplaced = [&] {
+        const auto [name, what] = LogWriteFailure();
+        return keepInPlace(name, FolderInTheWay ? what + ".\nThe damaged save file stays where "
+                                                         "it was."
+                                                : "is damaged, and the file to replace it " + what +
+                                                      ", so it stays where it was.");
+    };
     // The damaged file keeps its place until its whole replacement stands beside it.
     if (!ClearTempPlace())
-        return keepInPlace();
+        return notReplaced();
     Host->ClearError();
     if (!file.WriteTemp(image)) {
         NoteWriteFailure(Host->GetLastError());
-        return keepInPlace();
+        return notReplaced();
     }
-    const std::string kept = file.Keep();
+    int keepError = 0;
+    const std::string kept = file.Keep(&keepError);
     if (kept.empty()) {
         Host->Delete(file.GetTempPath());
-        ReportSaveError("Save File Corrupted\nThe old file could not be set aside, so it stays "
-                        "where it was, and nothing will be saved until the game is started "
-                        "again.\n" +
-                        RecoveredText(recovered, leftOut, true));
-        KeepInMemory(image);
-        return false;
+        const std::string name = Host->DisplayName(SaveFilePath);
+        // Every name taken stays so until the player clears one: he is told which they are.
+        const std::string why = keepError == EEXIST
+                                    ? file.KeptNames() + " are all taken"
+                                    : std::strerror(keepError != 0 ? keepError : EIO);
+        LogError("the damaged save could not be set aside: " + name + " (" + why + ")");
+        return keepInPlace(name, "is damaged and cannot be set aside (" + why +
+                                     "), so it stays where "
+                                     "it was.");
     }
     // One rename: the name holds the damaged file or its whole replacement, never neither.
     Host->ClearError();
@@ -247,7 +255,7 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     if (!file.PlaceTemp(moved) && !moved) {
         NoteWriteFailure(Host->GetLastError());
         file.Unkeep(kept);
-        return keepInPlace();
+        return notReplaced();
     }
     NoteWriteSuccess();
     ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +

@@ -136,6 +136,24 @@ TEST_F(SaveTempPlace, AFolderThatCannotBeMovedIsNamedOnceWithTheReason) {
     EXPECT_EQ(Frame.Boxes.size(), 1U);
 }
 
+// Only a name in use sends the move on to the next name: any other refusal would meet them all.
+TEST_F(SaveTempPlace, AMoveRefusedForAnotherReasonTriesNoFurtherName) {
+    Start();
+    MakeFolder();
+    const std::string before = SaveBytes();
+    AnnWins(800.0);
+    Host.Armed = TFaultyHost::FailMove;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Mgr->SaveFile());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Frame.Boxes, Boxes{"Write Save File Failed\n<c:\\data\\jorp.tmp>\nis a folder where "
+                                 "the save is first written, and it cannot be moved aside "
+                                 "(Input/output error)."});
+    EXPECT_FALSE(InData("jorp.old") || InData("jorp.o01"));
+    EXPECT_EQ(Dir.ReadHostFile("data/jorp.tmp/notes.txt"), "the player's");
+    EXPECT_EQ(SaveBytes(), before);
+}
+
 // Installed, the program's folder is not the player's, and may be on another disk or closed to
 // him: a folder found under the temporary name is kept among his files, never beside the program.
 TEST_F(SaveTempPlace, AFolderKeptAsideStaysInThePlayersFolderAndNothingGoesBesideTheProgram) {
