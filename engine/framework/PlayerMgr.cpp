@@ -427,7 +427,7 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
         Owner->ShowPlayerMessage(text, "Error - Save File");
 }
 
-std::pair<std::string, std::string> TPlayerMgr::DescribeWriteFailure() {
+std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
     const std::string reason = std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
     // The save is written under the temporary name first: only a folder standing there makes
     // that name the player's business.
@@ -437,6 +437,8 @@ std::pair<std::string, std::string> TPlayerMgr::DescribeWriteFailure() {
             ? "is a folder where the save is first written, and it cannot be moved aside (" +
                   reason + ")"
             : "cannot be written (" + reason + ")";
+    // Said before any box: the box waits for the player, and the reason belongs beside it.
+    LogError("the save could not be written: " + name + " " + what);
     return {std::move(name), std::move(what)};
 }
 
@@ -445,9 +447,7 @@ bool TPlayerMgr::QuitRequested() {
 }
 
 void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
-    const auto [name, what] = DescribeWriteFailure();
-    // Said first: the box waits for the player, and the reason belongs beside it.
-    LogError("the save could not be written: " + name + " " + what);
+    const auto [name, what] = LogWriteFailure();
     LastWriteFailed = true;
     // A session's end holds its stop while a box waits; the error output has said it all.
     if (QuitRequested()) {

@@ -154,7 +154,6 @@ public:
     // same replacement as SaveFile, so that a crash loses only what came after. Called often:
     // a failure is told once, until a save gets through again.
     bool SaveSeatedPlayers();
-    bool RecreateSaveFile();
     bool ReadAll();
     bool WriteAll();
     // Reads the file once from its start. Only a file that was read whole and is not of its
@@ -189,7 +188,6 @@ public:
     bool CheckSaveFileSize(i64 size);
     // The versions of the header at the start of the bytes.
     bool CheckSaveHeader(const std::vector<u8>& bytes);
-    bool WriteFreshContents();
     void ComputeOffsets();
     bool ReadHeader();
     bool ReadGameData();
@@ -301,9 +299,6 @@ private:
     bool BuildFreshImage(std::vector<u8>& image);
     // A fresh image with the carried records in their places.
     bool BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image);
-    // A fresh file with the carried records in their places, in one replacement.
-    bool RecreateSaveFile(const std::vector<TPiece>& carried);
-    bool WriteFreshContents(const std::vector<TPiece>& carried);
     // Commit of every loaded piece, remembered as the last save tried.
     bool CommitLoaded();
     std::vector<std::string> SeatedNames() const;
@@ -312,8 +307,9 @@ private:
     // Saving off for the run: the players come from the image (a fresh one when none is
     // given) kept in memory, which every later read and write goes to instead of the disk.
     void KeepInMemory(std::vector<u8> image = {});
-    // The file named in a write failure's message and what went wrong with it.
-    std::pair<std::string, std::string> DescribeWriteFailure();
+    // The file named in a write failure's message and what went wrong with it, said on the
+    // error output.
+    std::pair<std::string, std::string> LogWriteFailure();
     void NoteWriteSuccess();
     // A quit signal asked the program to end: nobody may be there to answer a box.
     static bool QuitRequested();

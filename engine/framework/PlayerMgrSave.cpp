@@ -213,34 +213,41 @@ std::string TPlayerMgr::RecoveredText(size_t recovered, const std::vector<std::s
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
     const TSaveFile file = File();
-    const auto keepInPlace = [&] {
-        const auto [name, what] = DescribeWriteFailure();
-        LogError("the save could not be written: " + name + " " + what);
-        ReportSaveError("Save File Corrupted\n" + name + "\n" +
-                        (FolderInTheWay ? what + ".\nThe damaged save file stays where it was."
-                                        : "is damaged, and the file to replace it " + what +
-                                              ", so it stays where it was.") +
-                        "\n" + RecoveredText(recovered, leftOut, true) + NothingSaved);
+    // One box: the file, what kept it where it was and why, and the gamblers played from memory.
+    const auto keepInPlace = [&](const std::string& name, const std::string& told) {
+        ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
+                        RecoveredText(recovered, leftOut, true) + NothingSaved);
         KeepInMemory(image);
         return false;
     };
+    const auto notReplaced = [&] {
+        const auto [name, what] = LogWriteFailure();
+        return keepInPlace(name, FolderInTheWay ? what + ".\nThe damaged save file stays where "
+                                                         "it was."
+                                                : "is damaged, and the file to replace it " + what +
+                                                      ", so it stays where it was.");
+    };
     // The damaged file keeps its place until its whole replacement stands beside it.
     if (!ClearTempPlace())
-        return keepInPlace();
+        return notReplaced();
     Host->ClearError();
     if (!file.WriteTemp(image)) {
         NoteWriteFailure(Host->GetLastError());
-        return keepInPlace();
+        return notReplaced();
     }
-    const std::string kept = file.Keep();
+    int keepError = 0;
+    const std::string kept = file.Keep(&keepError);
     if (kept.empty()) {
         Host->Delete(file.GetTempPath());
-        ReportSaveError("Save File Corrupted\nThe old file could not be set aside, so it stays "
-                        "where it was, and nothing will be saved until the game is started "
-                        "again.\n" +
-                        RecoveredText(recovered, leftOut, true));
-        KeepInMemory(image);
-        return false;
+        const std::string name = Host->DisplayName(SaveFilePath);
+        // Every name taken stays so until the player clears one: he is told which they are.
+        const std::string why = keepError == EEXIST
+                                    ? file.KeptNames() + " are all taken"
+                                    : std::strerror(keepError != 0 ? keepError : EIO);
+        LogError("the damaged save could not be set aside: " + name + " (" + why + ")");
+        return keepInPlace(name, "is damaged and cannot be set aside (" + why +
+                                     "), so it stays where "
+                                     "it was.");
     }
     // One rename: the name holds the damaged file or its whole replacement, never neither.
     Host->ClearError();
@@ -248,13 +255,11 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     if (!file.PlaceTemp(moved) && !moved) {
         NoteWriteFailure(Host->GetLastError());
         file.Unkeep(kept);
-        return keepInPlace();
+        return notReplaced();
     }
     NoteWriteSuccess();
     ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
                     RecoveredText(recovered, leftOut, false));
-    if (GetPrevRun() != 0)
-        ReportSaveError("Creating New Save File");
     return true;
 }
 
@@ -278,10 +283,6 @@ bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
     return ok;
 }
 
-bool TPlayerMgr::WriteFreshContents() {
-    return WriteFreshContents({});
-}
-
 bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image) {
     if (!BuildFreshImage(image)) {
         ReportSaveError("Writing to New Save File Failed");
@@ -291,29 +292,6 @@ bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>&
         if (piece.Offset <= image.size() && piece.Size <= image.size() - piece.Offset)
             std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
     return true;
-}
-
-bool TPlayerMgr::WriteFreshContents(const std::vector<TPiece>& carried) {
-    std::vector<u8> image;
-    if (!BuildImage(carried, image))
-        return false;
-    if (!ReplaceFile(image)) {
-        ReportWriteFailure("Create New Save File Failed");
-        return false;
-    }
-    return true;
-}
-
-bool TPlayerMgr::RecreateSaveFile() {
-    return RecreateSaveFile({});
-}
-
-bool TPlayerMgr::RecreateSaveFile(const std::vector<TPiece>& carried) {
-    if (SavingDisabled)
-        return false;
-    if (GetPrevRun() != 0)
-        ReportSaveError("Creating New Save File");
-    return WriteFreshContents(carried);
 }
 
 std::string TPlayerMgr::ReadAllSteps() {
@@ -409,17 +387,14 @@ bool TPlayerMgr::LoadSaveFile() {
         LoadedFileWrittenAt.reset();
         return false;
     }
-    if (found == TSaveFileCheck::Missing) {
-        if (GetPrevRun() != 0)
-            ReportSaveError("Creating New Save File");
-        if (!ReplaceFile(image)) {
-            const auto [name, what] = DescribeWriteFailure();
-            LogError("the save could not be written: " + name + " " + what);
-            ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." +
-                            NothingSaved);
-            KeepInMemory(std::move(image));
-            return false;
-        }
+    // Told after the damaged file was set aside, and before a missing one is written.
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0)
+        ReportSaveError("Creating New Save File");
+    if (found == TSaveFileCheck::Missing && !ReplaceFile(image)) {
+        const auto [name, what] = LogWriteFailure();
+        ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." + NothingSaved);
+        KeepInMemory(std::move(image));
+        return false;
     }
     Host->ClearError();
     if (ReadAllSteps().empty())

@@ -222,12 +222,16 @@ std::string TSaveFile::FirstFreeName(const char* first, char letter, int* error,
         if (take(target))
             return TJorpFileName(target).GetNameExt();
         const int refused = Host->GetLastError();
-        if (error != nullptr)
-            *error = refused;
-        // A folder is no file to open, but its name in use is taken all the same.
-        if (refused != EEXIST && !Exists())
-            break;
+        // A folder or a FIFO in the name's place is refused as no file, yet the name is
+        // taken all the same. Any other refusal would meet every further name too.
+        if (refused != EEXIST && Host->Kind(target) == THostPathKind::Missing) {
+            if (error != nullptr)
+                *error = refused != 0 ? refused : EIO;
+            return std::string();
+        }
     }
+    if (error != nullptr)
+        *error = EEXIST;
     return std::string();
 }
 
@@ -247,6 +251,11 @@ std::string TSaveFile::Keep(int* error) const {
             return false;
         }
     });
+}
+
+std::string TSaveFile::KeptNames() const {
+    const std::string base = TJorpFileName(Path).GetName();
+    return base + ".bad and " + base + ".b01 to " + base + ".b99";
 }
 
 bool TSaveFile::Unkeep(const std::string& kept) const {

@@ -92,8 +92,11 @@ public:
     // "<base>.b99" (a kept file is never replaced), while it stays under its own name too: a
     // second name for it, or a copy of it where the file system gives files no second name.
     // The kept name (without directory), or empty when no name could be had, with the
-    // system's reason for the last refusal in error when given.
+    // system's reason in error when given: EEXIST when every name is taken; any other refusal
+    // ends the search at once.
     std::string Keep(int* error = nullptr) const;
+    // The names Keep tries, for a message: "<base>.bad and <base>.b01 to <base>.b99".
+    std::string KeptNames() const;
     // The name Keep returned taken away again; the file stays under its own name.
     bool Unkeep(const std::string& kept) const;
     // Clears the temporary name for a replacement. A file a crashed replacement left is
@@ -111,7 +114,8 @@ private:
     std::string WithExtension(const std::string& extension) const;
     // ".<first>", then ".<letter>01" to ".<letter>99": the hundred names a file or folder is
     // kept under, tried in order by take (given the path, answering whether the name was
-    // taken); the name taken without directory, or empty.
+    // taken); the name taken without directory, or empty. Only a name already in use moves
+    // the search on; error is EEXIST when all were, else the reason that ended it.
     template <class Take>
     std::string FirstFreeName(const char* first, char letter, int* error, Take take) const;
     // A copy of the file under the new name, which must not be in use.

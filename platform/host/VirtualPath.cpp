@@ -113,6 +113,10 @@ constexpr TWritableName WritableNames[] = {
     {"data\\otcraps.tmp", TMatch::Exact},  // the save file's replacement under way
     {"data\\otcraps.bad", TMatch::Exact},  // a save file that could not be read, set aside
     {"data\\otcraps.b", TMatch::Numbered}, // further ones set aside: .b01 to .b99
+    // A folder found under the save's temporary name, moved whole out of its way: it holds
+    // the player's own files, so it stays in his folder.
+    {"data\\otcraps.old", TMatch::Exact},
+    {"data\\otcraps.o", TMatch::Numbered}, // further ones: .o01 to .o99
     {"buffer", TMatch::Folder},            // copies of data files kept on the hard disk
 };
 

@@ -36,7 +36,8 @@ public:
     static std::optional<std::string> GetWritableRoot(char driveLetter);
 
     // True for the names of drive c: the program writes (its settings, its save file and
-    // whatever is set aside from it, their temporary files, its lock and its buffer folder).
+    // whatever is set aside from it or moved out of its way, their temporary files, its lock
+    // and its buffer folder).
     static bool IsWritableName(const std::string& virtualPath);
 
     // The host path for a virtual path, or nothing when the drive has no root or the

@@ -16,7 +16,26 @@ namespace {
 
 const std::string CorruptKept = "Save File Corrupted\nThe old file is kept as ";
 const std::string NoneRecovered = ".\nNo gambler could be recovered from it.";
+// The box of a damaged file that stays where it was, for the reason given.
+std::string NotSetAsideBox(const std::string& why) {
+    return "Save File Corrupted\n<c:\\data\\jorp.sav>\nis damaged and cannot be set aside (" + why +
+           "), so it stays where it was.\nNo gambler could be recovered from it.\n\nNothing "
+           "will be saved until the game is started again.";
+}
 using Boxes = std::vector<std::string>;
+
+// Second names refused for the reason set, every try counted: a file system that gives files
+// one name only (EPERM) has each kept file copied instead.
+class TLinkRefusingHost : public TFaultyHost {
+public:
+    bool Link(const std::string&, const std::string&) override {
+        ++Links;
+        LastError = LinkError;
+        return false;
+    }
+    int LinkError = EIO;
+    int Links = 0;
+};
 
 class SaveFile : public SaveFolder {
 protected:
@@ -127,21 +146,49 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     EXPECT_EQ(SaveBytes("jorp.bad") + SaveBytes("jorp.b01") + SaveBytes("jorp.b02"),
               "firstsecondthird");
 
-    // Every name taken: the damaged file stays and this run writes nothing, told once. The
-    // players are kept in memory meanwhile.
+    // Every name taken: the damaged file stays and this run writes nothing, told once with
+    // the names in the way. The players are kept in memory meanwhile.
     for (int n = 3; n <= 99; ++n)
         Dir.WriteHostFile("data/jorp.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
     Dir.WriteHostFile("data/jorp.sav", "fourth");
     Frame.Boxes.clear();
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(Make().LoadSaveFile());
+    const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(Mgr->IsSavingDisabled());
     EXPECT_TRUE(Mgr->CreatePlayer("Ann", 0, 10.0));
-    EXPECT_FALSE(Mgr->SaveFile() || Mgr->RecreateSaveFile());
-    ASSERT_EQ(Frame.Boxes.size(), 1U);
-    EXPECT_EQ(Frame.Boxes[0].rfind("Save File Corrupted\nThe old file could not be set aside", 0),
-              0U);
+    EXPECT_FALSE(Mgr->SaveFile());
+    const std::string taken = "jorp.bad and jorp.b01 to jorp.b99 are all taken";
+    EXPECT_EQ(Frame.Boxes, Boxes{NotSetAsideBox(taken)});
+    EXPECT_NE(said.find("<c:\\data\\jorp.sav> (" + taken + ")"), std::string::npos) << said;
     EXPECT_EQ(SaveBytes(), "fourth");
     EXPECT_FALSE(InData("jorp.tmp"));
+}
+
+// Only a name in use sends the search on to the next one: any other refusal would meet them all.
+TEST_F(SaveFile, ASecondNameRefusedForAnotherReasonEndsTheSearchAndTheBoxSaysWhy) {
+    TLinkRefusingHost host;
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    Make().SetSaveFileHost(&host);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Mgr->LoadSaveFile());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(host.Links, 1);
+    EXPECT_EQ(Frame.Boxes, Boxes{NotSetAsideBox("Input/output error")});
+    EXPECT_NE(said.find("<c:\\data\\jorp.sav> (Input/output error)"), std::string::npos) << said;
+    EXPECT_EQ(SaveBytes(), "damaged");
+    EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+
+    // Copied where files have one name, a folder under the first name is refused as no file:
+    // its name is taken all the same, and the next one is used.
+    host.LinkError = EPERM;
+    std::filesystem::create_directory(Dir.Host("data/jorp.bad"));
+    Frame.Boxes.clear();
+    Make().SetSaveFileHost(&host);
+    ASSERT_TRUE(Mgr->LoadSaveFile());
+    EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.b01" + NoneRecovered});
+    EXPECT_EQ(SaveBytes("jorp.b01"), "damaged");
+    EXPECT_EQ(SaveBytes(), FreshFile());
 }
 
 // The damaged file is kept under a second name (a copy where the file system has none) before

@@ -2,11 +2,17 @@
 // a folder kept aside whole; one that cannot be moved is named in the box with the reason.
 #include "PlayerMgrFakes.h"
 
+#include "platform/host/VirtualPath.h"
+#include "support/FileBytes.h"
+#include "support/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -17,6 +23,7 @@ using Boxes = std::vector<std::string>;
 
 class SaveTempPlace : public SaveFolder {
 protected:
+    ~SaveTempPlace() override { TVirtualPaths::SetPlayerRoot(""); }
     // A fresh file with Ann made and seated.
     void Start() {
         Mgr = std::make_unique<TPlayerMgr>(&Frame, "c:\\data\\", 3, 20);
@@ -127,6 +134,52 @@ TEST_F(SaveTempPlace, AFolderThatCannotBeMovedIsNamedOnceWithTheReason) {
     EXPECT_EQ(AnnOnDisk(), 700.0);
     EXPECT_EQ(Dir.ReadHostFile("data/jorp.o42/notes.txt"), "the player's");
     EXPECT_EQ(Frame.Boxes.size(), 1U);
+}
+
+// Only a name in use sends the move on to the next name: any other refusal would meet them all.
+TEST_F(SaveTempPlace, AMoveRefusedForAnotherReasonTriesNoFurtherName) {
+    Start();
+    MakeFolder();
+    const std::string before = SaveBytes();
+    AnnWins(800.0);
+    Host.Armed = TFaultyHost::FailMove;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Mgr->SaveFile());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Frame.Boxes, Boxes{"Write Save File Failed\n<c:\\data\\jorp.tmp>\nis a folder where "
+                                 "the save is first written, and it cannot be moved aside "
+                                 "(Input/output error)."});
+    EXPECT_FALSE(InData("jorp.old") || InData("jorp.o01"));
+    EXPECT_EQ(Dir.ReadHostFile("data/jorp.tmp/notes.txt"), "the player's");
+    EXPECT_EQ(SaveBytes(), before);
+}
+
+// Installed, the program's folder is not the player's, and may be on another disk or closed to
+// him: a folder found under the temporary name is kept among his files, never beside the program.
+TEST_F(SaveTempPlace, AFolderKeptAsideStaysInThePlayersFolderAndNothingGoesBesideTheProgram) {
+    const auto tree = [](const std::filesystem::path& root) {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+            names.insert(std::filesystem::relative(entry.path(), root).string());
+        return names;
+    };
+    const TScratchDir player("player");
+    TVirtualPaths::SetPlayerRoot(player.Path.string());
+    std::filesystem::create_directories(player.Path / "data" / "otcraps.tmp");
+    std::ofstream(player.Path / "data" / "otcraps.tmp" / "notes.txt") << "the player's";
+    const std::set<std::string> beside = tree(Dir.Path);
+    testing::internal::CaptureStderr();
+    TCasinoSizedMgr mgr(&Frame, "c:\\data\\", 3, 20);
+    EXPECT_TRUE(mgr.LoadSaveFile());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(Frame.Boxes.empty());
+    EXPECT_EQ(ReadFileBytes(player.Path / "data" / "otcraps.sav").size(), 264131U);
+    EXPECT_EQ(ReadFileBytes(player.Path / "data" / "otcraps.old" / "notes.txt"), "the player's");
+    EXPECT_NE(
+        said.find((player.Path / "data" / "otcraps.tmp").string() + " is kept as otcraps.old"),
+        std::string::npos)
+        << said;
+    EXPECT_EQ(tree(Dir.Path), beside);
 }
 
 // A folder cleared away keeps a name of its own: the names a damaged save is kept under stay
