@@ -10,7 +10,6 @@
 #include "engine/framework/SaveFileHost.h"
 #include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
-#include "platform/host/QuitSignals.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -442,15 +441,11 @@ std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
     return {std::move(name), std::move(what)};
 }
 
-bool TPlayerMgr::QuitRequested() {
-    return TDesktop::Get().IsQuitSignalled() || TQuitSignals::Pending();
-}
-
 void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
     const auto [name, what] = LogWriteFailure();
     LastWriteFailed = true;
     // A session's end holds its stop while a box waits; the error output has said it all.
-    if (QuitRequested()) {
+    if (TDesktop::QuitAsked()) {
         LastFailureBoxed = false;
         return;
     }

@@ -311,8 +311,6 @@ private:
     // error output.
     std::pair<std::string, std::string> LogWriteFailure();
     void NoteWriteSuccess();
-    // A quit signal asked the program to end: nobody may be there to answer a box.
-    static bool QuitRequested();
     // One box: the file, the system's reason, and that nothing is saved this run.
     void ReportUnreadable(int error);
 
