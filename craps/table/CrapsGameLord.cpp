@@ -114,6 +114,7 @@ u16 TCasinoCGameLord::StartSession() {
 }
 
 u16 TCasinoCGameLord::StartRound() {
+    ++RoundsStarted;
     OddsReturnSpot = 0;
     WinningSpot = 0;
     ShakeCount = 0;

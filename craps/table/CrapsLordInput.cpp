@@ -21,6 +21,8 @@
 #include "engine/media/MediaServices.h"
 #include "platform/framework/WinConstants.h"
 
+#include <algorithm>
+
 namespace {
 
 // The number-box help: buy help from 22, place help from 28, by the box 4, 5, 6, 8, 9, 10.
@@ -274,22 +276,44 @@ bool TCasinoCGameLord::ClickMustWait() const {
 
 THeldTurn TCasinoCGameLord::TurnNow() const {
     const TGamblerRecordView record = GetSeatRecord(CurrentSeat);
-    return {CurrentSeat, record ? record.GetName() : std::string()};
+    const TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
+    const THeldHand hand{BetInHand, player != nullptr ? player->LastBet : TMoney(), RoundsStarted};
+    return {CurrentSeat, record ? record.GetName() : std::string(), hand};
 }
 
 bool TCasinoCGameLord::TakeHeldTurn() {
-    const i16 seat = HeldTurns.NextSeat();
-    const TGamblerRecordView record = GetSeatRecord(seat);
+    const THeldTurn* next = HeldTurns.Next();
+    const bool noted = next != nullptr;
+    const THeldTurn turn = noted ? *next : THeldTurn{};
+    const TGamblerRecordView record = GetSeatRecord(turn.Seat);
     switch (HeldTurns.Take(CurrentSeat, record ? record.GetName() : std::string())) {
     case EHeldClick::LetGo:
         return false;
     case EHeldClick::TurnBack:
-        RefreshSeat(seat);
-        return true;
+        RefreshSeat(turn.Seat);
+        break;
     case EHeldClick::Take:
         break;
     }
+    if (noted)
+        GiveBackHeldHand(turn);
     return true;
+}
+
+// The round's start emptied the hand and showed the last bet trimmed to the bankroll; the
+// click was made seeing the hand before that, and bets it as a click made then would have.
+// Only while the turn is the click's gambler's: a held seat change before it gave the turn to
+// another gambler, who bets with his own hand.
+void TCasinoCGameLord::GiveBackHeldHand(const THeldTurn& turn) {
+    TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
+    if (turn.Hand.Round == RoundsStarted || turn.Seat != CurrentSeat || player == nullptr)
+        return;
+    // The bankroll may have shrunk since: as the chips and the round's start do, neither the
+    // hand nor the last bet goes past it.
+    const TMoney bankroll = GetBankroll(CurrentSeat);
+    player->LastBet = std::min(turn.Hand.LastBet, bankroll);
+    SetHand(std::min(turn.Hand.InHand, bankroll));
+    ShowBetAmount(BetInHand.GetValue() > 0.0 ? BetInHand : player->LastBet);
 }
 
 void TCasinoCGameLord::Tick(u32 tick) {

@@ -1,17 +1,28 @@
-// THeldTurns: whose turn it was at the table when each click the table holds was made, so that
-// each is taken for the gambler who made it or for nobody.
+// THeldTurns: whose turn it was at the table when each click the table holds was made, and the
+// hand he saw then, so that each is taken for the gambler who made it, or for nobody.
 #pragma once
 
+#include "engine/foundation/Money.h"
 #include "platform/host/Types.h"
 
 #include <deque>
 #include <string>
+
+// The hand the gambler saw when he clicked: the chips in it, the last bet an empty hand
+// repeats, and how many rounds the table had started by then (a round's start empties the
+// hand and trims the last bet, which the click was not made with).
+struct THeldHand {
+    TMoney InHand;
+    TMoney LastBet;
+    u32 Round = 0;
+};
 
 // The gambler whose turn it was: his seat (-1 for nobody's turn) and his name, which no other
 // gambler shares.
 struct THeldTurn {
     i16 Seat = -1;
     std::string Gambler;
+    THeldHand Hand{};
 };
 
 // What becomes of a held click when its turn to be taken comes.
@@ -30,8 +41,8 @@ class THeldTurns {
 public:
     void Note(THeldTurn turn) { Turns.push_back(std::move(turn)); }
     bool IsEmpty() const { return Turns.empty(); }
-    // The seat of the next click's gambler; -1 when no click is noted.
-    i16 NextSeat() const { return Turns.empty() ? i16{-1} : Turns.front().Seat; }
+    // The next click's note; null when no click is noted.
+    const THeldTurn* Next() const { return Turns.empty() ? nullptr : &Turns.front(); }
     // The next click's fate, given whose turn it is now and who sits at its gambler's seat now
     // (empty for nobody); its note goes. A click with no note is taken as it is.
     EHeldClick Take(i16 currentSeat, const std::string& sittingThere);
