@@ -87,6 +87,9 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
     if (seatArea)
         return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
     if (table_region::IsSpotId(id)) {
+        // A press of the mouse made meanwhile is no click, and leaves the held one's mark.
+        if (Acts(kind))
+            PlacingHeldClick = HandingOn;
         const bool taken = RoundInput->DispatchSpot(*event, static_cast<u16>(spot));
         // The mouse is up: a click made at once after this one goes to the spot it is made on.
         if (kind == JEK_LBUTTONUP)

@@ -5,6 +5,7 @@
 #include "engine/foundation/Money.h"
 #include "platform/host/Types.h"
 
+#include <array>
 #include <deque>
 #include <string>
 
@@ -36,9 +37,17 @@ enum class EHeldClick : u8 {
     LetGo,
 };
 
+// Why the table refused a bet, as far as the held clicks behind it would be refused alike.
+enum class EHeldRefusal : u8 {
+    NoCash,
+    TableLimit,
+};
+
 // One note for each held click, in the order held, beside the table's held presses.
 class THeldTurns {
 public:
+    static constexpr i16 Seats = 3;
+
     void Note(THeldTurn turn) { Turns.push_back(std::move(turn)); }
     bool IsEmpty() const { return Turns.empty(); }
     // The next click's note; null when no click is noted.
@@ -46,6 +55,10 @@ public:
     // The next click's fate, given whose turn it is now and who sits at its gambler's seat now
     // (empty for nobody); its note goes. A click with no note is taken as it is.
     EHeldClick Take(i16 currentSeat, const std::string& sittingThere);
+    // True the first time in a run that a held click of the seat meets the refusal: that one
+    // is told as a click made then would be. The ones behind it that meet it again were made
+    // before the player could see it, and go without a word.
+    bool TellsRefusal(i16 seat, EHeldRefusal refusal);
     // The clicks held so far are all taken or let go: the next one held starts a new run.
     void Clear();
 
@@ -54,4 +67,6 @@ private:
     std::deque<THeldTurn> Turns;
     // The seat whose turn it was when the click taken last in this run was made.
     i16 LastSeat = NoRun;
+    // By seat, a bit for each refusal told in this run.
+    std::array<u8, Seats> Told{};
 };

@@ -30,8 +30,8 @@ protected:
     static constexpr i16 Field = table_spot::Field;
     static constexpr i16 PlaceFive = table_spot::FirstBuy + 1;
 
-    void Open() {
-        MakeCrapsTable(1000.0, 1000.0, 1000.0);
+    void Open(double joe = 1000.0) {
+        MakeCrapsTable(joe, 1000.0, 1000.0);
         Lord().SetMoneyLedger(&Ledger);
         ASSERT_TRUE(RunUntil([&] { return Running<TCAct1State>() != nullptr; }));
         for (int i = 0; i < 3; ++i)
@@ -143,6 +143,26 @@ TEST_F(RollClickHold, AClickWhoseTurnTheTableMovedOnIsTakenForItsGambler) {
     EXPECT_EQ(Lord().GetCurrentSeat(), 0);
     EXPECT_FALSE(Spot(Field).HasAmount(1));
     EXPECT_EQ(Lord().GetBankroll(1), ann);
+}
+
+// Joe's $15 covers the pass line and two field bets: the third held click finds him out of
+// cash and is told so once; the two behind it, made before he could see the box, go quietly.
+TEST_F(RollClickHold, HeldClicksThatMeetARefusalAlreadyToldGoWithoutABox) {
+    Open(15.0);
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    for (int i = 0; i < 5; ++i)
+        Click(Field);
+    ASSERT_TRUE(NextBetting(betting));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    ASSERT_EQ(Boxes.Boxes.size(), 1u);
+    EXPECT_EQ(Boxes.Boxes[0].Caption, "Out of Cash");
+    EXPECT_EQ(Spot(Field).GetAmount(0), TMoney(10.0));
+    EXPECT_EQ(Lord().GetBankroll(0), TMoney());
 }
 
 TEST_F(RollClickHold, AClickWhoseGamblerLeftGoesDownForNobody) {
