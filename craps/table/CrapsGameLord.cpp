@@ -14,6 +14,8 @@
 #include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
 
+static_assert(THeldTurns::Seats == TCasinoCGameLord::SeatCount);
+
 TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1, 6) {
     rtl::srand(static_cast<u32>(GetWallSeconds()));
     CurrentSeat = -1;
@@ -114,6 +116,7 @@ u16 TCasinoCGameLord::StartSession() {
 }
 
 u16 TCasinoCGameLord::StartRound() {
+    ++RoundsStarted;
     OddsReturnSpot = 0;
     WinningSpot = 0;
     ShakeCount = 0;

@@ -335,6 +335,12 @@ protected:
     TCasPressQueue HeldPresses;
     // Whose turn it was when each held click of a spot or the seat area was made.
     THeldTurns HeldTurns;
+    // The rounds started so far: a held click made before the last start is given back the
+    // hand its gambler saw then.
+    u32 RoundsStarted = 0;
+    // The click the betting state places next was held: a refusal it meets is told only when
+    // no held click before it in the run met the same.
+    u8 PlacingHeldClick = 0;
 
     // Click regions, hover help and the table buttons.
     TCRoundInput* RoundInput = nullptr;
@@ -353,8 +359,14 @@ private:
     // The gambler whose turn it is now.
     THeldTurn TurnNow() const;
     // A held click heard again goes to the gambler who made it: the turn goes back to him
-    // when the table moved it on meanwhile. False when he has left, and the click goes.
+    // when the table moved it on meanwhile, with the hand he saw when he clicked. False when
+    // he has left, and the click goes.
     bool TakeHeldTurn();
+    // The hand of the held click's note, when a round started after the click emptied it.
+    void GiveBackHeldHand(const THeldTurn& turn);
+    // A refusal met by the bet being placed (`held` for a held click's): true when it is to be
+    // told.
+    bool TellsRefusal(bool held, EHeldRefusal refusal);
 
     // The region an event at its point stands for: of equal-priority regions overlapping
     // there, the one registered first.

@@ -90,7 +90,15 @@ u16 TCasinoCGameLord::RepeatLastBet() {
     return 1;
 }
 
+// Held clicks are taken one a frame with no click of the player's between them, so a box for
+// each refusal would pile up where a live click could meet only one.
+bool TCasinoCGameLord::TellsRefusal(bool held, EHeldRefusal refusal) {
+    return !held || HeldTurns.TellsRefusal(CurrentSeat, refusal);
+}
+
 u16 TCasinoCGameLord::PlaceBet(i16 spotIndex) {
+    const bool held = PlacingHeldClick != 0;
+    PlacingHeldClick = 0;
     TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
     TCBetSpot* spot = GetBetSpot(spotIndex);
     if (player == nullptr || spot == nullptr)
@@ -100,10 +108,16 @@ u16 TCasinoCGameLord::PlaceBet(i16 spotIndex) {
     if (!comeOnComeOut) {
         if (BetInHand.WholeDollars() == 0)
             RepeatLastBet();
-        if (GetBankroll(CurrentSeat).WholeDollars() == 0 && BetInHand.WholeDollars() == 0)
+        if (GetBankroll(CurrentSeat).WholeDollars() == 0 && BetInHand.WholeDollars() == 0) {
+            if (!TellsRefusal(held, EHeldRefusal::NoCash)) {
+                SetHand(TMoney());
+                return 1;
+            }
             NoCashNotice();
+        }
         if ((BetInHand + spot->GetAmount(CurrentSeat)).GetValue() > TableLimit) {
-            Notify(LimitCaption, LimitText);
+            if (TellsRefusal(held, EHeldRefusal::TableLimit))
+                Notify(LimitCaption, LimitText);
             return 0;
         }
         // A hand left over a bankroll that shrank (cents a chip button could not see) is cut

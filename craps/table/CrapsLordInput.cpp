@@ -21,6 +21,8 @@
 #include "engine/media/MediaServices.h"
 #include "platform/framework/WinConstants.h"
 
+#include <algorithm>
+
 namespace {
 
 // The number-box help: buy help from 22, place help from 28, by the box 4, 5, 6, 8, 9, 10.
@@ -85,6 +87,9 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
     if (seatArea)
         return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
     if (table_region::IsSpotId(id)) {
+        // A press of the mouse made meanwhile is no click, and leaves the held one's mark.
+        if (Acts(kind))
+            PlacingHeldClick = HandingOn;
         const bool taken = RoundInput->DispatchSpot(*event, static_cast<u16>(spot));
         // The mouse is up: a click made at once after this one goes to the spot it is made on.
         if (kind == JEK_LBUTTONUP)
@@ -274,22 +279,44 @@ bool TCasinoCGameLord::ClickMustWait() const {
 
 THeldTurn TCasinoCGameLord::TurnNow() const {
     const TGamblerRecordView record = GetSeatRecord(CurrentSeat);
-    return {CurrentSeat, record ? record.GetName() : std::string()};
+    const TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
+    const THeldHand hand{BetInHand, player != nullptr ? player->LastBet : TMoney(), RoundsStarted};
+    return {CurrentSeat, record ? record.GetName() : std::string(), hand};
 }
 
 bool TCasinoCGameLord::TakeHeldTurn() {
-    const i16 seat = HeldTurns.NextSeat();
-    const TGamblerRecordView record = GetSeatRecord(seat);
+    const THeldTurn* next = HeldTurns.Next();
+    const bool noted = next != nullptr;
+    const THeldTurn turn = noted ? *next : THeldTurn{};
+    const TGamblerRecordView record = GetSeatRecord(turn.Seat);
     switch (HeldTurns.Take(CurrentSeat, record ? record.GetName() : std::string())) {
     case EHeldClick::LetGo:
         return false;
     case EHeldClick::TurnBack:
-        RefreshSeat(seat);
-        return true;
+        RefreshSeat(turn.Seat);
+        break;
     case EHeldClick::Take:
         break;
     }
+    if (noted)
+        GiveBackHeldHand(turn);
     return true;
+}
+
+// The round's start emptied the hand and showed the last bet trimmed to the bankroll; the
+// click was made seeing the hand before that, and bets it as a click made then would have.
+// Only while the turn is the click's gambler's: a held seat change before it gave the turn to
+// another gambler, who bets with his own hand.
+void TCasinoCGameLord::GiveBackHeldHand(const THeldTurn& turn) {
+    TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
+    if (turn.Hand.Round == RoundsStarted || turn.Seat != CurrentSeat || player == nullptr)
+        return;
+    // The bankroll may have shrunk since: as the chips and the round's start do, neither the
+    // hand nor the last bet goes past it.
+    const TMoney bankroll = GetBankroll(CurrentSeat);
+    player->LastBet = std::min(turn.Hand.LastBet, bankroll);
+    SetHand(std::min(turn.Hand.InHand, bankroll));
+    ShowBetAmount(BetInHand.GetValue() > 0.0 ? BetInHand : player->LastBet);
 }
 
 void TCasinoCGameLord::Tick(u32 tick) {

@@ -17,7 +17,19 @@ EHeldClick THeldTurns::Take(i16 currentSeat, const std::string& sittingThere) {
     return turn.Seat < 0 ? EHeldClick::LetGo : EHeldClick::TurnBack;
 }
 
+bool THeldTurns::TellsRefusal(i16 seat, EHeldRefusal refusal) {
+    if (seat < 0 || seat >= Seats)
+        return true;
+    const auto bit = static_cast<u8>(1u << static_cast<u8>(refusal));
+    u8& told = Told[static_cast<size_t>(seat)];
+    if ((told & bit) != 0)
+        return false;
+    told = static_cast<u8>(told | bit);
+    return true;
+}
+
 void THeldTurns::Clear() {
     Turns.clear();
     LastSeat = NoRun;
+    Told.fill(0);
 }

@@ -1,6 +1,6 @@
-// The real program, Joe Gambler's $5 on the pass line and Roll: clicks on the field and on the
-// place 5 every half second from the moment Roll is taken until the next betting opens are all
-// taken once it opens, in the order made, each $5 from his bankroll.
+// The real program, a bet on the pass line and Roll: clicks on the spots from the moment Roll
+// is taken until the next betting opens are all taken once it opens, in the order made, each
+// with the hand Joe Gambler saw when he clicked.
 #include "PlacedBets.h"
 #include "PlayedTable.h"
 
@@ -85,6 +85,42 @@ TEST_F(HeldClickProgram, ClicksWhileTheRollSettlesAreEachTakenInOrderWhenBetting
     EXPECT_FALSE(MovedWhileHeld) << "a click went down while the roll settled";
     EXPECT_EQ(Placed.Spots(), Clicked);
     EXPECT_EQ(Bankroll, BankrollAtRoll - TMoney(5.0 * static_cast<double>(Clicked.size())));
+}
+
+// $100 on the pass line, then the $5 chip: the hand shows $5 when Roll is pressed and the
+// field clicked, though the round's start shows the $100 last bet by the time it is taken.
+TEST_F(HeldClickProgram, AHeldClickBetsTheHandSeenWhenItWasMade) {
+    bool heldAtClick = false;
+    TMoney handAtRoll;
+    PlanOnce([&] {
+        TSteps s = PastTheIntro();
+        Append(s, Chip(3));
+        Append(s, ClickSpot(table_spot::PassLine));
+        Append(s, Chip(1));
+        s.push_back(Do([&] {
+            Lord()->SetMoneyLedger(&Placed);
+            handAtRoll = Lord()->GetBetInHand();
+            RolledFrom = BettingSerial();
+        }));
+        Append(s, PressButton(table_button::Roll));
+        s.push_back(Until([] { return ClicksWait(); }, "the roll to be taken", 5'000));
+        Append(s, ClickSpot(Field));
+        s.push_back(Do([&] { heldAtClick = ClicksWait() && Placed.Bets.empty(); }));
+        s.push_back(Until([&] { return BettingSerial() > RolledFrom && !Placed.Bets.empty(); },
+                          "the held click to be taken", 60'000));
+        s.push_back(Do([this] {
+            Stopped = true;
+            CloseAt(Now());
+        }));
+        return s;
+    });
+    EXPECT_EQ(Play(90'000), 0);
+    for (const auto& box : Boxes.Boxes)
+        ADD_FAILURE() << box.Caption << ": " << box.Text;
+    ASSERT_EQ(handAtRoll, TMoney(5.0));
+    ASSERT_TRUE(heldAtClick) << "the roll was over before the field was clicked";
+    const std::vector<TPlacedBets::TBet> expected = {{Field, 0, 5.0}};
+    EXPECT_EQ(Placed.Bets, expected);
 }
 
 } // namespace

@@ -30,8 +30,8 @@ protected:
     static constexpr i16 Field = table_spot::Field;
     static constexpr i16 PlaceFive = table_spot::FirstBuy + 1;
 
-    void Open() {
-        MakeCrapsTable(1000.0, 1000.0, 1000.0);
+    void Open(double joe = 1000.0) {
+        MakeCrapsTable(joe, 1000.0, 1000.0);
         Lord().SetMoneyLedger(&Ledger);
         ASSERT_TRUE(RunUntil([&] { return Running<TCAct1State>() != nullptr; }));
         for (int i = 0; i < 3; ++i)
@@ -54,6 +54,8 @@ protected:
         const TPoint middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         Lord().GetClickRegion(spot)->Fire(JEK_LBUTTONUP, 0, middle);
     }
+    // A click on the seat strip, which hands the turn to the next gambler.
+    void ClickSeats() { Click(static_cast<i16>(table_region::SeatAreaSlot)); }
     void Bet(i16 spot) {
         Lord().AddToBetInHand(TMoney(5.0));
         Lord().PlaceBet(spot);
@@ -143,6 +145,46 @@ TEST_F(RollClickHold, AClickWhoseTurnTheTableMovedOnIsTakenForItsGambler) {
     EXPECT_EQ(Lord().GetCurrentSeat(), 0);
     EXPECT_FALSE(Spot(Field).HasAmount(1));
     EXPECT_EQ(Lord().GetBankroll(1), ann);
+}
+
+// The held seat click hands the turn to Ann before her held field click is taken; a click
+// made in the frames between is made after both, and goes down after them, for her.
+TEST_F(RollClickHold, AClickMadeWhileHeldOnesAreHandedOnGoesDownAfterThem) {
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Ledger.Bets.clear();
+    ASSERT_TRUE(TakeRoll());
+    ClickSeats();
+    Click(Field);
+    ASSERT_TRUE(FramesUntil([&] { return Lord().GetCurrentSeat() == 1; }));
+    ASSERT_FALSE(Lord().HeldPresses.IsEmpty()) << "the field click is still held";
+    Click(PlaceFive);
+    ASSERT_TRUE(FramesUntil([&] { return Ledger.Bets.size() >= 2; }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    const std::vector<TPlacedBets::TBet> expected = {{Field, 1, 5.0}, {PlaceFive, 1, 5.0}};
+    EXPECT_EQ(Ledger.Bets, expected);
+}
+
+// Joe's $15 covers the pass line and two field bets: the third held click finds him out of
+// cash and is told so once; the two behind it, made before he could see the box, go quietly.
+TEST_F(RollClickHold, HeldClicksThatMeetARefusalAlreadyToldGoWithoutABox) {
+    Open(15.0);
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    for (int i = 0; i < 5; ++i)
+        Click(Field);
+    ASSERT_TRUE(NextBetting(betting));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    ASSERT_EQ(Boxes.Boxes.size(), 1u);
+    EXPECT_EQ(Boxes.Boxes[0].Caption, "Out of Cash");
+    EXPECT_EQ(Spot(Field).GetAmount(0), TMoney(10.0));
+    EXPECT_EQ(Lord().GetBankroll(0), TMoney());
 }
 
 TEST_F(RollClickHold, AClickWhoseGamblerLeftGoesDownForNobody) {

@@ -37,6 +37,7 @@ public:
     using TCasinoCGameLord::Die1;
     using TCasinoCGameLord::Die2;
     using TCasinoCGameLord::FirstRollPending;
+    using TCasinoCGameLord::HeldPresses;
     using TCasinoCGameLord::LastButtonCode;
     using TCasinoCGameLord::LastRoll;
     using TCasinoCGameLord::NewShooter;
