@@ -121,6 +121,26 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
     EXPECT_GT(counts.size(), 6U);
 }
 
+// Every place holds a gambler, the last one ending where the file ends: the file is sound.
+TEST_F(DamagedSave, ASaveWithEveryPlaceUsedReopensAsItStands) {
+    Make();
+    for (int n = 1; n < 20; ++n)
+        ASSERT_TRUE(Mgr->CreatePlayer("G" + std::to_string(n), n % 2, 10.0 * n));
+    ASSERT_FALSE(Mgr->HasFreeRecord());
+    SeatNames("", "");
+    const std::string full = File();
+    Frame.Boxes.clear();
+    Make();
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.bad")));
+    EXPECT_EQ(Mgr->CountUsed(), 20);
+    EXPECT_EQ(Mgr->GetPlayerName(19), "G19");
+    EXPECT_EQ(Mgr->GetBankroll(19), 190.0);
+    ExpectStartedAndSaving("full");
+    Mgr.reset();
+    EXPECT_EQ(File(), full);
+}
+
 // A file whose records are not as the game writes them: shifted by a byte, so that the records
 // after the shift lie whole a byte early or late and come back from there, or of the right size
 // with an amount, a name, a sex, a used mark or a session slot no play leaves. Only whole
