@@ -35,6 +35,19 @@ bool IsSaneAmount(double amount) {
            (amount == 0.0 || std::fabs(amount) >= Nearest);
 }
 
+// What ReadableName gives, told without making the name: the check runs at many readings of a
+// damaged file.
+bool NameReadable(const u8* record) {
+    for (size_t i = 0; i < TPlayerData::NameField; ++i) {
+        const u8 c = record[NameAt + i];
+        if (c == 0)
+            return i > 0;
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return false;
+}
+
 // The writer clears the whole name field before it copies the name in: a byte after the NUL
 // that is not 0 is another field's, moved in by a shift.
 bool NameFieldPadded(const u8* record) {
@@ -52,22 +65,14 @@ bool NameFieldPadded(const u8* record) {
 std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t size) {
     if (record == nullptr || size < NameAt + TPlayerData::NameField)
         return std::nullopt;
-    std::string name;
-    for (size_t i = 0; i < TPlayerData::NameField; ++i) {
-        const u8 c = record[NameAt + i];
-        if (c == 0)
-            return name.empty() ? std::nullopt : std::optional<std::string>(name);
-        if (c < 0x20 || c == 0x7F)
-            return std::nullopt;
-        name.push_back(static_cast<char>(c));
-    }
-    // No NUL inside the field.
-    return std::nullopt;
+    if (!NameReadable(record))
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(record + NameAt));
 }
 
 bool TPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
     return record != nullptr && size >= TPlayerData::EncodedSize && record[UsedAt] == 1 &&
-           ReadableName(record, size) && NameFieldPadded(record) && record[SexAt] <= 1 &&
+           NameReadable(record) && NameFieldPadded(record) && record[SexAt] <= 1 &&
            IsSaneAmount(JorpGetF64(record + BankrollAt)) &&
            IsSaneAmount(JorpGetF64(record + StartBankrollAt));
 }
@@ -91,6 +96,7 @@ void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) 
 std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
                                                                     i64 fileSize) {
     std::vector<TStoredPlace> places;
+    places.reserve(MaxRecords);
     const i64 size = GetPlayerDataSize();
     // A piece smaller than a record taken out of the file or put into it moves every record
     // after it by that much: those lie whole that far from their places. A larger difference
