@@ -6,6 +6,7 @@
 #include "casino/CasinoPlayerData.h"
 #include "casino/CasinoStatDialog.h"
 #include "casino/GamblerDialogRun.h"
+#include "casino/HistoryLayouts.h"
 #include "engine/foundation/JorpIniFile.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/PlayerMgrOwner.h"
@@ -113,11 +114,21 @@ std::unique_ptr<TPlayerData> TCasinoPlayerMgr::NewPlayerData() {
     return std::make_unique<TCasinoPlayerData>();
 }
 
+namespace {
+
+// Where the record holds the session ring's current slot.
+constexpr size_t CurrentSlotAt =
+    TCasinoPlayerData::HistoryAt + FieldNamed<TCasinoData>("Current").At;
+
+} // namespace
+
 bool TCasinoPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
-    TCasinoPlayerData data;
-    // A current session outside the ring is what a shifted or overwritten record shows.
-    return TPlayerMgr::IsWholeRecord(record, size) && data.Decode(record, size) &&
-           data.GetHistory().Current >= 0 && data.GetHistory().Current < TCasinoCData::SessionSlots;
+    // A current session outside the ring is what a shifted or overwritten record shows. The
+    // slot alone is read, not the whole record: a damaged file is judged at many readings.
+    if (size < TCasinoPlayerData::EncodedSize || !TPlayerMgr::IsWholeRecord(record, size))
+        return false;
+    const auto current = static_cast<i16>(JorpGetU16(record + CurrentSlotAt));
+    return current >= 0 && current < TCasinoCData::SessionSlots;
 }
 
 void TCasinoPlayerMgr::ResetPlayerData(i16 record) {

@@ -174,7 +174,8 @@ public:
     // has this manager's versions, each of them read as a record is read from a sound file.
     // A record lies in its place, or, in a file that is fewer than a record's bytes longer or
     // shorter than its size (fileSize tells), that far from it: a piece put in or taken out
-    // before it moved it.
+    // before it moved it. The last one whole in his place is left out where one byte put in
+    // among his engine fields would have left the same bytes from another whole gambler.
     std::vector<TFoundRecord> FindWholeRecords(const std::vector<u8>& bytes, i64 fileSize);
     // The names, where they can be read, of the gamblers such a file holds that are not whole,
     // in record order: of the records it marks used (used byte 1), and of one whose used mark

@@ -4,8 +4,10 @@
 
 #include "engine/framework/PlayerDataLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -35,6 +37,19 @@ bool IsSaneAmount(double amount) {
            (amount == 0.0 || std::fabs(amount) >= Nearest);
 }
 
+// What ReadableName gives, told without making the name: the check runs at many readings of a
+// damaged file.
+bool NameReadable(const u8* record) {
+    for (size_t i = 0; i < TPlayerData::NameField; ++i) {
+        const u8 c = record[NameAt + i];
+        if (c == 0)
+            return i > 0;
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return false;
+}
+
 // The writer clears the whole name field before it copies the name in: a byte after the NUL
 // that is not 0 is another field's, moved in by a shift.
 bool NameFieldPadded(const u8* record) {
@@ -47,27 +62,50 @@ bool NameFieldPadded(const u8* record) {
     return true;
 }
 
+// Whether the record read whole in his place at `at` of a file one byte longer than its size
+// could as well be one the byte went into before the end of the engine's fields: read with the
+// byte passed over there, the same bytes make a whole record whose engine fields are other than
+// those read in place. Such a record cannot be told from one that would come back altered.
+bool MayHoldBytePutIn(TPlayerMgr& mgr, const std::vector<u8>& bytes, size_t at, size_t size) {
+    constexpr size_t fields = TPlayerData::EncodedSize;
+    // Bytes the file does not hold could be anything.
+    if (at + size + 1 > bytes.size())
+        return true;
+    const u8* inPlace = bytes.data() + at;
+    const u8* after = inPlace + 1;
+    std::vector<u8> other(inPlace, inPlace + size);
+    // Put in at k: the bytes before k in place, those from k on one later. From the fields' last
+    // byte down, each reading differs from the one before at k alone.
+    for (size_t k = fields; k-- > 0;) {
+        other[k] = after[k];
+        // The engine's judgement reads only its own fields, and a derived one adds to it: the
+        // rest of the record is laid in only for a reading that passes it.
+        if (std::memcmp(inPlace, other.data(), fields) == 0 ||
+            !mgr.TPlayerMgr::IsWholeRecord(other.data(), static_cast<u32>(size)))
+            continue;
+        std::copy(after + fields, after + size,
+                  other.begin() + static_cast<std::ptrdiff_t>(fields));
+        if (mgr.IsWholeRecord(other.data(), static_cast<u32>(size)))
+            return true;
+        std::copy(inPlace + fields, inPlace + size,
+                  other.begin() + static_cast<std::ptrdiff_t>(fields));
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t size) {
     if (record == nullptr || size < NameAt + TPlayerData::NameField)
         return std::nullopt;
-    std::string name;
-    for (size_t i = 0; i < TPlayerData::NameField; ++i) {
-        const u8 c = record[NameAt + i];
-        if (c == 0)
-            return name.empty() ? std::nullopt : std::optional<std::string>(name);
-        if (c < 0x20 || c == 0x7F)
-            return std::nullopt;
-        name.push_back(static_cast<char>(c));
-    }
-    // No NUL inside the field.
-    return std::nullopt;
+    if (!NameReadable(record))
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(record + NameAt));
 }
 
 bool TPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
     return record != nullptr && size >= TPlayerData::EncodedSize && record[UsedAt] == 1 &&
-           ReadableName(record, size) && NameFieldPadded(record) && record[SexAt] <= 1 &&
+           NameReadable(record) && NameFieldPadded(record) && record[SexAt] <= 1 &&
            IsSaneAmount(JorpGetF64(record + BankrollAt)) &&
            IsSaneAmount(JorpGetF64(record + StartBankrollAt));
 }
@@ -91,6 +129,7 @@ void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) 
 std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
                                                                     i64 fileSize) {
     std::vector<TStoredPlace> places;
+    places.reserve(MaxRecords);
     const i64 size = GetPlayerDataSize();
     // A piece smaller than a record taken out of the file or put into it moves every record
     // after it by that much: those lie whole that far from their places. A larger difference
@@ -133,6 +172,23 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
         place.InPlace = place.WholeAt == static_cast<size_t>(at);
         places.push_back(std::move(place));
     });
+    // A byte put in or taken out moves everything after one point. A record read whole in his
+    // place shows that the point lies past his mark and name, so one whole in his place after
+    // another shows that the other lies as he was written; the last one could hold the point
+    // among his own fields, and where a byte was put in he is taken only when no other reading
+    // of his bytes is whole. A byte taken out could have been anything, and some value of it
+    // would pass for nearly every gambler: none is tried. Taken out of his fields, it closes
+    // them up with the byte after them at the top of his start bankroll, seldom a sane amount.
+    // Where more bytes were put in, readings of a few of them passed over inside the amounts
+    // make amounts of 0 out of the zeros around: nearly every gambler last in his place in a
+    // file that only grew at its end would be left out for them, and none is tried either.
+    const auto last = std::find_if(places.rbegin(), places.rend(),
+                                   [](const TStoredPlace& place) { return place.InPlace; });
+    if (shift == 1 && last != places.rend() &&
+        MayHoldBytePutIn(*this, bytes, *last->WholeAt, static_cast<size_t>(size))) {
+        last->Name = ReadableName(bytes.data() + *last->WholeAt, static_cast<size_t>(size));
+        last->WholeAt.reset();
+    }
     return places;
 }
 
