@@ -44,9 +44,14 @@ struct TRun {
     i32 Right = 0;
 };
 constexpr size_t MostRuns = MostCorners / 2;
+// Room for a row's runs: a cut that splits a run writes past MostRuns before the count is checked.
+constexpr size_t RunRoom = MostRuns + 4;
+// The most spots' rectangles one outline may meet.
+constexpr size_t MostCuts = 64;
+
 struct TRowRuns {
     size_t Count = 0;
-    std::array<TRun, MostRuns + 4> Runs{};
+    std::array<TRun, RunRoom> Runs{};
     // Whether every edge across the row is upright: the rows below are the same up to the next
     // corner.
     bool Upright = true;
@@ -150,7 +155,7 @@ constexpr size_t MakePieces(const TOutlines& outlines, const TOwn& own, TPiece* 
             right = i == 0 || outline.Corners[i].X > right ? outline.Corners[i].X : right;
         }
         // The spots' rectangles the outline meets.
-        std::array<TRect, 64> cuts{};
+        std::array<TRect, MostCuts> cuts{};
         size_t cutCount = 0;
         for (const auto& region : own) {
             const TRect& r = region.Rect;
@@ -162,14 +167,14 @@ constexpr size_t MakePieces(const TOutlines& outlines, const TOwn& own, TPiece* 
             cuts[cutCount++] = r;
         }
         // The pieces still open from the row above: their place among the pieces and run.
-        std::array<size_t, MostRuns + 4> open{};
+        std::array<size_t, RunRoom> open{};
         TRowRuns openRuns;
         for (i32 y = rows.top; y < rows.bottom; ++y) {
             TRowRuns row = RowOf(outline, y);
             for (size_t c = 0; c < cutCount; ++c)
                 if (y >= cuts[c].top && y < cuts[c].bottom)
                     CutRow(row, cuts[c].left, cuts[c].right);
-            std::array<size_t, MostRuns + 4> next{};
+            std::array<size_t, RunRoom> next{};
             for (size_t i = 0; i < row.Count; ++i) {
                 const TRun& run = row.Runs[i];
                 size_t at = count;

@@ -55,11 +55,11 @@ constexpr i16 SlotOfId(u16 id) {
         return static_cast<i16>(id - FirstSpotId);
     if (id >= FirstPieceId && id <= LastPieceId)
         return static_cast<i16>(FirstPieceSlot + (id - FirstPieceId));
-    for (size_t i = 0; i < 3 && i < AddedCount; ++i)
+    for (size_t i = 0; i < FreeIdCount && i < AddedCount; ++i)
         if (id == AddedPieceId(i))
             return static_cast<i16>(FirstAddedSlot + i);
-    if (AddedCount > 3 && id >= AddedPieceId(3) && id <= LastAddedId)
-        return static_cast<i16>(FirstAddedSlot + 3 + (id - AddedPieceId(3)));
+    if (AddedCount > FreeIdCount && id >= AddedPieceId(FreeIdCount) && id <= LastAddedId)
+        return static_cast<i16>(FirstAddedSlot + FreeIdCount + (id - AddedPieceId(FreeIdCount)));
     return -1;
 }
 

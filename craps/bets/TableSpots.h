@@ -66,10 +66,13 @@ constexpr size_t PassLineSideSlot = FirstPieceSlot;
 // The first 52 slots hold the layout's own regions; the added pieces follow.
 constexpr size_t FirstAddedSlot = 52;
 
+// The ids the layout's own regions leave free, which the first added pieces take.
+inline constexpr u16 FreeIds[] = {21, 72, 73};
+constexpr size_t FreeIdCount = std::size(FreeIds);
+
 // The id of the added piece by its place among them.
 constexpr u16 AddedPieceId(size_t index) {
-    constexpr u16 Free[] = {21, 72, 73};
-    return index < 3 ? Free[index] : static_cast<u16>(75 + (index - 3));
+    return index < FreeIdCount ? FreeIds[index] : static_cast<u16>(75 + (index - FreeIdCount));
 }
 
 struct TRegion {

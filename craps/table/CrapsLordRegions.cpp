@@ -26,7 +26,9 @@ bool InHoverSet(u16 id) {
 void TCasinoCGameLord::BuildRegions() {
     // Only a mode window hosts regions; elsewhere they exist but never register.
     auto* host = dynamic_cast<TResponderHost*>(Owner);
+    u16 rank = 0;
     for (const i16 slot : table_region::RegistrationOrder) {
+        ++rank;
         auto& place = ClickRegions[static_cast<size_t>(slot)];
         if (place != nullptr)
             continue;
@@ -39,6 +41,9 @@ void TCasinoCGameLord::BuildRegions() {
             seatArea ? TCursorData(TJorpApp::GetApp(), table_cursor::PointingHand) : TCursorData();
         place = new TResponder(host, priority, region.Rect, region.Id, this, true,
                                seatArea ? '\t' : 0, cursor, false);
+        // A click goes to the region WinningRegion picks, the first in this order at the
+        // point; the hover must go to the same one, or the help names a spot the click misses.
+        place->SetPrecedence(rank);
         // A spot's regions hover as one group, one per spot. The added pieces only fill out
         // the drawn spot, so the mouse crossing them never leaves the spot; the layout's own
         // regions of one spot still hand the hover over between them as any two regions do.

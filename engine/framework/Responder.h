@@ -69,6 +69,13 @@ public:
     // Between two members that are not pieces it does, as between any two responders.
     void SetHoverGroup(u16 group, bool piece);
     bool SharesHoverWith(const TResponder& other) const;
+    // Where responders of one priority overlap, the list offers a click to the latest
+    // registered first. An owner that hands every click of its own to another of them ranks
+    // them (1 first, 0: unranked), so that the hover goes to the one its click goes to:
+    // among the tracking responders of the first one's priority at the mouse, the ranked one
+    // of the lowest rank, unless the first is unranked.
+    void SetPrecedence(u16 precedence) { Precedence = precedence; }
+    u16 GetPrecedence() const { return Precedence; }
 
     // Records the event and hands it to the owner; true when the owner took it. A cursor
     // event instead shows the responder's cursor and answers whether it has one.
@@ -110,6 +117,7 @@ private:
     bool HoverTracking = false;
     u16 HoverGroup = 0;
     bool HoverPiece = false;
+    u16 Precedence = 0;
     bool CaptureHeld = false;
     bool Registered = false;
     char HotKey = 0;

@@ -63,10 +63,23 @@ void TResponderList::DispatchMouse(JorpEventKind kind, u32 data, const TPoint& p
 }
 
 TResponder* TResponderList::HoverAt(const TPoint& point) {
-    for (TResponder* r = First(); r != nullptr; r = Next())
-        if (r->TracksHover() && r->Contains(point))
-            return r;
-    return nullptr;
+    TResponder* found = nullptr;
+    for (TResponder* r = First(); r != nullptr; r = Next()) {
+        if (!r->TracksHover() || !r->Contains(point))
+            continue;
+        if (found == nullptr) {
+            // Unranked, it takes the click itself: nothing behind it stands for the point.
+            if (r->GetPrecedence() == 0)
+                return r;
+            found = r;
+        } else if (r->GetPriority() == found->GetPriority() && r->GetPrecedence() != 0 &&
+                   r->GetPrecedence() < found->GetPrecedence()) {
+            // Tried later, it is still the one the owner hands the click to: the hover must
+            // name what a click here would do.
+            found = r;
+        }
+    }
+    return found;
 }
 
 void TResponderList::UpdateHover(const TPoint& point) {

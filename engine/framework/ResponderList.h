@@ -39,8 +39,9 @@ public:
 
 private:
     static i32 ComparePriority(const void* a, const void* b);
-    // The first responder in dispatch order that tracks hover and holds the point. It walks
-    // the list, so never while another walk is under way.
+    // The responder that tracks hover and stands for the point: the first in dispatch order
+    // that holds it, or the one of the lowest precedence of its priority there. It walks the
+    // list, so never while another walk is under way.
     TResponder* HoverAt(const TPoint& point);
     TResponder* First() { return static_cast<TResponder*>(WalkStart()); }
     TResponder* Next() { return static_cast<TResponder*>(WalkNext()); }

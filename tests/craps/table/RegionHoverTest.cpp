@@ -1,6 +1,7 @@
 // Hover over the table's spots as the mouse moves: a spot is entered and left once however many
 // of its pieces the mouse crosses, each time drawing the board and setting the table cursor
-// once; the layout's own regions of one spot still hand the hover over as two regions do.
+// once; the layout's own regions of one spot still hand the hover over as two regions do, and
+// the help always names the spot a click would bet on.
 #include "RegionSupport.h"
 
 #include "casino/CasMessageDisplay.h"
@@ -12,7 +13,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -273,6 +276,126 @@ TEST_F(RegionHover, WithTheRollAreaOutThePassLineEndsWhereItsPiecesWentOut) {
     MoveTo(goes);
     MoveTo(stays);
     EXPECT_EQ(End(&NamedBySpot).Heard, "0+");
+}
+
+// Where two spots meet on the click map, side by side or across the line between them, each
+// crossing stroked both ways a pixel at a time: after every step the board shows the help of the
+// spot a click there bets on, and the list hovers that spot, also where two spots' own rectangles
+// overlap and the click goes to the one registered first.
+TEST_F(RegionHover, EveryStrokeBetweenNeighbouringSpotsShowsTheHelpOfTheSpotAClickTakes) {
+    const TRect table = table_region::Regions[table_region::LayoutSlot].Rect;
+    const i32 width = table.right - table.left;
+    // The spot of the region registered first at each pixel of the layout, as the click map has
+    // it, and which regions hold the pixel: strokes are made where the spot changes, and of
+    // those that cross the same regions in the same order one is enough.
+    const size_t pixels = static_cast<size_t>(width * (table.bottom - table.top));
+    std::vector<i16> map(pixels, table_region::NoSpot);
+    std::vector<u64> cover(pixels, 0);
+    const auto index = [&](TPoint p) {
+        return static_cast<size_t>((p.y - table.top) * width + (p.x - table.left));
+    };
+    const auto& order = table_region::RegistrationOrder;
+    for (auto slot = order.rbegin(); slot != order.rend(); ++slot) {
+        const table_region::TRegion& r = table_region::Regions[static_cast<size_t>(*slot)];
+        if (r.Id == table_region::LayoutId || r.Id == table_region::SeatAreaId)
+            continue;
+        for (i32 y = r.Rect.top; y < r.Rect.bottom; ++y)
+            for (i32 x = r.Rect.left; x < r.Rect.right; ++x)
+                if (table.Contains({x, y})) {
+                    const size_t i = index({x, y});
+                    map[i] = r.Spot;
+                    cover[i] = cover[i] * 1000003 + static_cast<u64>(*slot) + 1;
+                }
+    }
+    const auto mapped = [&](TPoint p) { return map[index(p)]; };
+    const auto clickedSpot = [&](TPoint p) {
+        Rounds.Clicks.clear();
+        Mouse(JEK_LBUTTONDOWN, p.x, p.y);
+        return Rounds.Clicks.empty() ? table_region::NoSpot
+                                     : static_cast<i16>(Rounds.Clicks[0].Spot);
+    };
+    // Each spot's help, shown on a jump onto a pixel of its own region that no other spot's
+    // region holds.
+    std::vector<int> help(static_cast<size_t>(table_spot::Count));
+    for (i16 spot = 0; spot < table_spot::Count; ++spot) {
+        Begin();
+        const TPoint own = OwnOnly(static_cast<u16>(table_region::FirstSpotId + spot));
+        ASSERT_EQ(clickedSpot(own), spot);
+        Mouse(JEK_CURSOR, own.x, own.y);
+        help[static_cast<size_t>(spot)] = Board();
+    }
+    const auto helpOf = [&](i16 spot) {
+        return spot == table_region::NoSpot ? int{Table->StandingMessage}
+                                            : help[static_cast<size_t>(spot)];
+    };
+    // Four pixels into each spot on either side of the crossing, and the line between them.
+    constexpr i32 Reach = 4;
+    constexpr i32 Line = 2;
+    const auto stroke = [&](TPoint from, TPoint to, TPoint dir) {
+        // From off the table, with the board as nothing hovered leaves it.
+        Mouse(JEK_CURSOR, 700, 590);
+        Table->MessageDisplay->ShowMessage(Table->StandingMessage, TMoney(), 0);
+        for (TPoint at = from;; at = {at.x + dir.x, at.y + dir.y}) {
+            if (table.Contains(at)) {
+                const i16 spot = clickedSpot(at);
+                Mouse(JEK_CURSOR, at.x, at.y);
+                const TResponder* hover = Host.List.GetHover();
+                const i16 hovered = hover != nullptr ? table_region::SpotOfId(hover->GetCode())
+                                                     : table_region::NoSpot;
+                if (Board() != helpOf(spot) || hovered != spot) {
+                    ADD_FAILURE() << "at " << at.x << "," << at.y << " stroking from " << from.x
+                                  << "," << from.y << " to " << to.x << "," << to.y << ": help "
+                                  << Board() << " of spot " << hovered << ", a click takes " << spot
+                                  << " of help " << helpOf(spot);
+                    return false;
+                }
+            }
+            if (at == to)
+                return true;
+        }
+    };
+    std::set<std::pair<i16, i16>> pairs;
+    std::set<std::vector<u64>> seen;
+    for (i32 y = table.top; y < table.bottom; ++y)
+        for (i32 x = table.left; x < table.right; ++x)
+            for (const TPoint dir : {TPoint{1, 0}, TPoint{0, 1}}) {
+                const TPoint from{x, y};
+                const i16 a = mapped(from);
+                if (a == table_region::NoSpot)
+                    continue;
+                // The next spot along, across no more than a line of bare felt.
+                TPoint to = from;
+                i16 b = table_region::NoSpot;
+                for (i32 gap = 0; gap <= Line && b == table_region::NoSpot; ++gap) {
+                    to = {to.x + dir.x, to.y + dir.y};
+                    if (!table.Contains(to) || (gap == 0 && mapped(to) == a))
+                        break;
+                    b = mapped(to);
+                }
+                if (b == table_region::NoSpot || b == a)
+                    continue;
+                pairs.insert(std::minmax(a, b));
+                const TPoint before{from.x - dir.x * Reach, from.y - dir.y * Reach};
+                const TPoint after{to.x + dir.x * Reach, to.y + dir.y * Reach};
+                std::vector<u64> crossed;
+                for (TPoint p = before;; p = {p.x + dir.x, p.y + dir.y}) {
+                    crossed.push_back(table.Contains(p) ? cover[index(p)] : ~u64{0});
+                    if (p == after)
+                        break;
+                }
+                if (!seen.insert(crossed).second)
+                    continue;
+                ASSERT_TRUE(stroke(before, after, dir));
+                ASSERT_TRUE(stroke(after, before, {-dir.x, -dir.y}));
+            }
+    // Every spot meets another; place 9 and 10 share two columns of their own rectangles, the 4
+    // and C and E three pixels.
+    for (i16 spot = 0; spot < table_spot::Count; ++spot)
+        EXPECT_TRUE(std::any_of(pairs.begin(), pairs.end(), [spot](auto p) {
+            return p.first == spot || p.second == spot;
+        })) << spot;
+    EXPECT_TRUE(pairs.count({table_spot::FirstBuy + 4, table_spot::FirstBuy + 5}));
+    EXPECT_TRUE(pairs.count({table_spot::FirstBuy, table_spot::CrapsEleven}));
 }
 
 } // namespace

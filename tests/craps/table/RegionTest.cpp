@@ -134,7 +134,8 @@ TEST_F(Regions, EveryAddedPieceAnswersForItsSpotAndThoseBesideTheRollAreaGoWithI
 
 // While the dice roll, the pass line keeps its clicks on its right side (region 65) and below and
 // left of it; the roll area (region 66) and the pass line's arm above y 319, where the dice land,
-// take none. Fixed points, so that one piece more or less going out shows.
+// take none. Fixed points, so that one piece more or less going out shows: (590, 320) is on the
+// piece left of region 65 whose top is level with its own, which stays.
 TEST_F(Regions, DuringARollOnlyThePassLinesArmAboveItsRightSideTakesNoClick) {
     struct TCase {
         int X, Y;
@@ -142,7 +143,7 @@ TEST_F(Regions, DuringARollOnlyThePassLinesArmAboveItsRightSideTakesNoClick) {
     };
     const TCase cases[] = {
         {600, 350, true},  {633, 330, true},  {593, 388, true},  // region 65
-        {592, 330, true},  {588, 322, true},                     // left of it, below y 319
+        {592, 330, true},  {588, 322, true},  {590, 320, true},  // left of it, below y 319
         {620, 405, true},  {300, 400, true},  {230, 400, true},  // the corner and the bottom
         {590, 300, false}, {578, 260, false}, {600, 311, false}, // region 66
         {570, 270, false}, {590, 316, false}, {610, 280, false}, // the arm's pieces

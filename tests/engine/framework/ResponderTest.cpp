@@ -316,6 +316,37 @@ TEST_F(Responders, AGroupsPiecesHandTheHoverOnUnheardWhileItsOtherMembersLeaveAn
     EXPECT_EQ(Mouse(JEK_CURSOR, {150, 20}), "3:11 2:10");
 }
 
+TEST_F(Responders, WhereRankedRespondersOverlapTheHoverGoesToTheLowestRankAsTheirClicksDo) {
+    // 1 and 2 overlap at x 90-99: 2, registered later, is tried first, but 1 ranks first. 3 is
+    // a piece of 2's group below the overlap.
+    TResponder* a = Make(10, {0, 0, 100, 100}, 1, 0, true);
+    TResponder* b = Make(10, {90, 0, 200, 100}, 2, 0, true);
+    TResponder* piece = Make(10, {90, 100, 200, 120}, 3, 0, true);
+    a->SetPrecedence(1);
+    b->SetPrecedence(2);
+    piece->SetPrecedence(3);
+    b->SetHoverGroup(2, false);
+    piece->SetHoverGroup(2, true);
+    const struct {
+        TPoint At;
+        const char* Seen;
+    } moves[] = {
+        {{50, 50}, "1:10"},       {{95, 50}, ""},          // 1 still stands for the overlap
+        {{150, 50}, "1:11 2:10"}, {{95, 50}, "2:11 1:10"}, // though 2 still holds the mouse
+        {{95, 110}, "1:11 3:10"}, {{95, 50}, "3:11 1:10"}, // 2's piece hands nothing to 1
+        {{300, 300}, "1:11"},     {{95, 50}, "1:10"},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(Mouse(JEK_CURSOR, m.At), m.Seen) << m.At.x << "," << m.At.y;
+    // Tried first and unranked, a responder stands for the point whatever ranks lie behind it;
+    // one of a higher priority does, ranked or not.
+    TResponder* wide = Make(10, {0, 0, 200, 100}, 4, 0, true);
+    EXPECT_EQ(Mouse(JEK_CURSOR, {96, 50}), "1:11 4:10");
+    wide->Unregister();
+    Make(20, {0, 0, 50, 100}, 5, 0, true)->SetPrecedence(9);
+    EXPECT_EQ(Mouse(JEK_CURSOR, {20, 50}), "5:10");
+}
+
 TEST_F(Responders, TheFirstCursorUnderTheMouseWinsAndNoneClearsTheSlot) {
     TModule* module = &App;
     TResponder* plain = Make(50, {0, 0, 100, 100}, 1);
