@@ -427,7 +427,11 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
 }
 
 std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
-    const std::string reason = std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
+    // A folder's move is refused as a name in use only when every name it may take is: those
+    // stay taken until the player clears one, so he is told which they are.
+    const std::string reason = FolderInTheWay && LastWriteError == EEXIST
+                                   ? File().FolderKeptNames() + " are all taken"
+                                   : std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
     // The save is written under the temporary name first: only a folder standing there makes
     // that name the player's business.
     std::string name = Host->DisplayName(FolderInTheWay ? File().GetTempPath() : SaveFilePath);

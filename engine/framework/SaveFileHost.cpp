@@ -253,9 +253,18 @@ std::string TSaveFile::Keep(int* error) const {
     });
 }
 
-std::string TSaveFile::KeptNames() const {
+std::string TSaveFile::NamesTried(const char* first, char letter) const {
     const std::string base = TJorpFileName(Path).GetName();
-    return base + ".bad and " + base + ".b01 to " + base + ".b99";
+    return base + "." + first + " and " + base + "." + letter + "01 to " + base + "." + letter +
+           "99";
+}
+
+std::string TSaveFile::KeptNames() const {
+    return NamesTried("bad", 'b');
+}
+
+std::string TSaveFile::FolderKeptNames() const {
+    return NamesTried("old", 'o');
 }
 
 bool TSaveFile::Unkeep(const std::string& kept) const {

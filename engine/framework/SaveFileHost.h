@@ -97,6 +97,8 @@ public:
     std::string Keep(int* error = nullptr) const;
     // The names Keep tries, for a message: "<base>.bad and <base>.b01 to <base>.b99".
     std::string KeptNames() const;
+    // The names ClearTempPlace tries for a folder: "<base>.old and <base>.o01 to <base>.o99".
+    std::string FolderKeptNames() const;
     // The name Keep returned taken away again; the file stays under its own name.
     bool Unkeep(const std::string& kept) const;
     // Clears the temporary name for a replacement. A file a crashed replacement left is
@@ -118,6 +120,8 @@ private:
     // the search on; error is EEXIST when all were, else the reason that ended it.
     template <class Take>
     std::string FirstFreeName(const char* first, char letter, int* error, Take take) const;
+    // The hundred names FirstFreeName tries, for a message.
+    std::string NamesTried(const char* first, char letter) const;
     // A copy of the file under the new name, which must not be in use.
     bool CopyTo(const std::string& target) const;
 

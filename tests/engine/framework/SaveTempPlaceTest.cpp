@@ -122,8 +122,8 @@ TEST_F(SaveTempPlace, AFolderThatCannotBeMovedIsNamedOnceWithTheReason) {
     EXPECT_FALSE(Mgr->SaveSeatedPlayers());
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Frame.Boxes, Boxes{"Write Save File Failed\n<c:\\data\\jorp.tmp>\nis a folder where "
-                                 "the save is first written, and it cannot be moved aside (File "
-                                 "exists)."});
+                                 "the save is first written, and it cannot be moved aside "
+                                 "(jorp.old and jorp.o01 to jorp.o99 are all taken)."});
     EXPECT_NE(said.find("<c:\\data\\jorp.tmp> is a folder"), std::string::npos) << said;
     EXPECT_EQ(SaveBytes(), before);
     EXPECT_EQ(Dir.ReadHostFile("data/jorp.tmp/notes.txt"), "the player's");
