@@ -131,6 +131,10 @@ bool TCasinoPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
     return current >= 0 && current < TCasinoCData::SessionSlots;
 }
 
+size_t TCasinoPlayerMgr::GetJudgedSize() {
+    return std::max(TPlayerMgr::GetJudgedSize(), CurrentSlotAt + 2);
+}
+
 void TCasinoPlayerMgr::ResetPlayerData(i16 record) {
     if (!IsValidRecord(record))
         return;

@@ -38,6 +38,7 @@ public:
     std::unique_ptr<TPlayerData> NewPlayerData() override;
     // The engine's judgement, and the session ring's current slot inside the ring.
     bool IsWholeRecord(const u8* record, u32 size) override;
+    size_t GetJudgedSize() override;
     // The whole record cleared; its block is loaded first when it is not.
     void ResetPlayerData(i16 record) override;
     // The program's base name and ".sav".

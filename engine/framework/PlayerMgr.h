@@ -80,6 +80,9 @@ public:
     // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     virtual bool IsWholeRecord(const u8* record, u32 size);
+    // How many leading bytes of a record IsWholeRecord reads: records alike in them are
+    // judged alike.
+    virtual size_t GetJudgedSize();
 
     // Record queries, from the records in memory.
     i16 FindPlayer(const std::string& name) const;
@@ -164,23 +167,29 @@ public:
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
     // The same, with the file's size (-1 when it was not read).
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes, i64& size);
-    // A record of a damaged file that lies whole: its place, and where its bytes start.
+    // A gambler recovered from a damaged file: his place, and his record as it was written.
     struct TFoundRecord {
         i16 Record;
-        size_t At;
+        std::vector<u8> Bytes;
         bool operator==(const TFoundRecord&) const = default;
     };
-    // The records that lie whole (IsWholeRecord) in the bytes of a damaged file whose header
-    // has this manager's versions, each of them read as a record is read from a sound file.
-    // A record lies in its place, or, in a file that is fewer than a record's bytes longer or
-    // shorter than its size (fileSize tells), that far from it: a piece put in or taken out
-    // before it moved it. The last one whole in his place is left out where one byte put in
-    // among his engine fields would have left the same bytes from another whole gambler.
+    // The gamblers of a damaged file whose header has this manager's versions that can be
+    // taken as they were written (see PlayerMgrRecordCheck.cpp for the rule): a file of its
+    // size is read in place; one a byte longer or shorter is read around the point where the
+    // byte went in or came out; one otherwise longer or shorter by less than a record, with
+    // the records after a piece moved by that much.
     std::vector<TFoundRecord> FindWholeRecords(const std::vector<u8>& bytes, i64 fileSize);
-    // The names, where they can be read, of the gamblers such a file holds that are not whole,
-    // in record order: of the records it marks used (used byte 1), and of one whose used mark
-    // a shift starting at it took away.
+    // The gamblers such a file holds that are left out, in record order: each by his name
+    // where it can be read, and those whose names cannot be read together as one last entry,
+    // "1 more gambler whose name cannot be read" or "N more gamblers whose names cannot be
+    // read".
     std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize);
+    // Both of the above from one reading of the file.
+    struct TRecovery {
+        std::vector<TFoundRecord> Whole;
+        std::vector<std::string> LeftOut;
+    };
+    TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
     // Every record marked used in the bytes is whole; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
     // The name field of a record's bytes when it holds 1 to 12 characters, none a control
@@ -262,14 +271,17 @@ private:
     };
     TSaveFile File() const;
     template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
-    // What a damaged file's place holds: a gambler whole at WholeAt, or one left out under
-    // Name; InPlace when he lies whole where he was written.
+    // What a damaged file's place holds: a gambler recovered whole, or one left out, under
+    // Name where it can be read; InPlace when he lies whole where he was written.
     struct TStoredPlace {
-        std::optional<size_t> WholeAt;
+        std::optional<std::vector<u8>> Whole;
+        bool LeftOut = false;
         std::optional<std::string> Name;
         bool InPlace = false;
     };
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
+    // What the game writes in a free place; empty until a damaged file is judged.
+    std::vector<u8> FreePlace;
     // The image becomes the file, in one replacement, once whatever stood under the
     // temporary name has been cleared away; a failure is noted for ReportWriteFailure.
     bool ReplaceFile(const std::vector<u8>& image);
@@ -288,6 +300,8 @@ private:
     // fromMemory, that they play from memory this run.
     static std::string RecoveredText(size_t recovered, const std::vector<std::string>& leftOut,
                                      bool fromMemory);
+    // The gamblers left out of a damaged file, said on the error output.
+    void LogLeftOut(const std::vector<std::string>& leftOut);
     // The image (the gamblers recovered in a fresh file) written beside a damaged file, the
     // damaged file kept under a name of its own (TSaveFile::Keep), and the image renamed over
     // it; reported with the number of gamblers carried and the names of those left out.

@@ -1,7 +1,21 @@
 // TPlayerMgr: which records of a save file hold a gambler the game can take as he stands, where
 // in a damaged file each lies whole, and the names of those that must be left out.
+//
+// The rule for a damaged file. A file of its size is read in place: a used record that is not
+// whole is left out. A file one byte longer or shorter is taken as one byte put in or taken
+// out at a single point: the records wholly before the point lie in their places, those wholly
+// after it one byte off, and the one that holds it is changed. Every point at which the file
+// then reads sound is tried (used records whole, free places as the game writes them), and a
+// gambler is taken only when every such point gives him the same bytes: those are the bytes he
+// was written with. Any other record that some point reads as a gambler is left out and told.
+// So the gambler who holds the point is left out unless his bytes show where it lies, and so
+// is one beside it whose own bytes could as well hold it. No other gambler is touched. What is
+// not promised: a byte changed in place, or damage at more than one point, can leave a gambler
+// altered, since the record has no checksum to show it; a file longer or shorter by more than
+// a byte is read in place, or with the records past a piece smaller than a record moved by it.
 #include "PlayerMgr.h"
 
+#include "engine/framework/OneByteShift.h"
 #include "engine/framework/PlayerDataLayout.h"
 
 #include <algorithm>
@@ -62,37 +76,6 @@ bool NameFieldPadded(const u8* record) {
     return true;
 }
 
-// Whether the record read whole in his place at `at` of a file one byte longer than its size
-// could as well be one the byte went into before the end of the engine's fields: read with the
-// byte passed over there, the same bytes make a whole record whose engine fields are other than
-// those read in place. Such a record cannot be told from one that would come back altered.
-bool MayHoldBytePutIn(TPlayerMgr& mgr, const std::vector<u8>& bytes, size_t at, size_t size) {
-    constexpr size_t fields = TPlayerData::EncodedSize;
-    // Bytes the file does not hold could be anything.
-    if (at + size + 1 > bytes.size())
-        return true;
-    const u8* inPlace = bytes.data() + at;
-    const u8* after = inPlace + 1;
-    std::vector<u8> other(inPlace, inPlace + size);
-    // Put in at k: the bytes before k in place, those from k on one later. From the fields' last
-    // byte down, each reading differs from the one before at k alone.
-    for (size_t k = fields; k-- > 0;) {
-        other[k] = after[k];
-        // The engine's judgement reads only its own fields, and a derived one adds to it: the
-        // rest of the record is laid in only for a reading that passes it.
-        if (std::memcmp(inPlace, other.data(), fields) == 0 ||
-            !mgr.TPlayerMgr::IsWholeRecord(other.data(), static_cast<u32>(size)))
-            continue;
-        std::copy(after + fields, after + size,
-                  other.begin() + static_cast<std::ptrdiff_t>(fields));
-        if (mgr.IsWholeRecord(other.data(), static_cast<u32>(size)))
-            return true;
-        std::copy(inPlace + fields, inPlace + size,
-                  other.begin() + static_cast<std::ptrdiff_t>(fields));
-    }
-    return false;
-}
-
 } // namespace
 
 std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t size) {
@@ -126,15 +109,56 @@ void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) 
     }
 }
 
+size_t TPlayerMgr::GetJudgedSize() {
+    return TPlayerData::EncodedSize;
+}
+
 std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
                                                                     i64 fileSize) {
     std::vector<TStoredPlace> places;
     places.reserve(MaxRecords);
     const i64 size = GetPlayerDataSize();
+    const i64 shift = fileSize - GetSaveFileSize();
+    if ((shift == 1 || shift == -1) && static_cast<i64>(bytes.size()) == fileSize &&
+        size >= static_cast<i64>(TPlayerData::EncodedSize) && CheckSaveHeader(bytes)) {
+        if (FreePlace.size() != static_cast<size_t>(size)) {
+            FreePlace.assign(static_cast<size_t>(size), 0);
+            const std::unique_ptr<TPlayerData> blank = NewPlayerData();
+            if (!blank || !blank->Encode(FreePlace.data(), FreePlace.size()))
+                FreePlace.clear();
+        }
+        TOneByteFile file;
+        file.Bytes = &bytes;
+        file.Shift = static_cast<int>(shift);
+        file.Places.assign(RecordOffsets.begin(), RecordOffsets.begin() + TableSize);
+        file.Size = static_cast<size_t>(size);
+        file.Judged = GetJudgedSize();
+        file.IsWhole = [this, size](const u8* record) {
+            return IsWholeRecord(record, static_cast<u32>(size));
+        };
+        if (!FreePlace.empty())
+            file.Free = &FreePlace;
+        std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(file);
+        // A free place the game did not write is no damage: the points are tried again with
+        // free places that may hold anything.
+        if (verdicts.empty() && file.Free != nullptr) {
+            file.Free = nullptr;
+            verdicts = JudgeOneByteShift(file);
+        }
+        if (!verdicts.empty()) {
+            for (TOneByteRecord& verdict : verdicts) {
+                TStoredPlace place;
+                place.Whole = std::move(verdict.Whole);
+                place.LeftOut = verdict.InDoubt;
+                place.Name = std::move(verdict.Name);
+                places.push_back(std::move(place));
+            }
+            return places;
+        }
+    }
     // A piece smaller than a record taken out of the file or put into it moves every record
     // after it by that much: those lie whole that far from their places. A larger difference
     // is a file cut short or grown, whose records stay where they were.
-    const i64 shift = fileSize - GetSaveFileSize();
     const bool shifted = shift != 0 && std::llabs(shift) < size;
     const auto wholeAt = [&](i64 at) {
         return at >= static_cast<i64>(GameDataOffset) &&
@@ -152,16 +176,22 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
         TStoredPlace place;
         const i64 at = RecordOffsets[static_cast<size_t>(r)];
         const u8 used = record[UsedAt];
+        std::optional<i64> foundAt;
         if (wholeAt(at))
-            place.WholeAt = static_cast<size_t>(at);
+            foundAt = at;
         else if (shifted && wholeAt(at + shift))
-            place.WholeAt = static_cast<size_t>(at + shift);
-        else if (used == 1)
+            foundAt = at + shift;
+        if (foundAt) {
+            const auto from = bytes.begin() + static_cast<std::ptrdiff_t>(*foundAt);
+            place.Whole.emplace(from, from + static_cast<std::ptrdiff_t>(size));
+            place.InPlace = *foundAt == at;
+        } else if (used == 1) {
             // Where the change lies inside the name, what is left of it is all there is to give.
+            place.LeftOut = true;
             place.Name = ReadableName(record, present);
-        else if (used != 0 && shifted && (r == 0 || places.back().InPlace) &&
-                 (r == 0 || (at + shift < static_cast<i64>(bytes.size()) &&
-                             bytes[static_cast<size_t>(at + shift) + UsedAt] != 0)))
+        } else if (used != 0 && shifted && (r == 0 || places.back().InPlace) &&
+                   (r == 0 || (at + shift < static_cast<i64>(bytes.size()) &&
+                               bytes[static_cast<size_t>(at + shift) + UsedAt] != 0))) {
             // A used mark that is no mark shows a record out of its place. Where the gambler
             // before (or the game data) lies as it was written, the shift starts here: this
             // record lost its own mark, and its name lies whole beside it. A 0 where the mark
@@ -169,45 +199,41 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
             // his judged fields, or this record's mark taken out after a gambler whose last
             // byte is 0: the two are the same bytes, and a free place is named by nobody.
             place.Name = paddedName(at + shift);
-        place.InPlace = place.WholeAt == static_cast<size_t>(at);
+            place.LeftOut = place.Name.has_value();
+        }
         places.push_back(std::move(place));
     });
-    // A byte put in or taken out moves everything after one point. A record read whole in his
-    // place shows that the point lies past his mark and name, so one whole in his place after
-    // another shows that the other lies as he was written; the last one could hold the point
-    // among his own fields, and where a byte was put in he is taken only when no other reading
-    // of his bytes is whole. A byte taken out could have been anything, and some value of it
-    // would pass for nearly every gambler: none is tried. Taken out of his fields, it closes
-    // them up with the byte after them at the top of his start bankroll, seldom a sane amount.
-    // Where more bytes were put in, readings of a few of them passed over inside the amounts
-    // make amounts of 0 out of the zeros around: nearly every gambler last in his place in a
-    // file that only grew at its end would be left out for them, and none is tried either.
-    const auto last = std::find_if(places.rbegin(), places.rend(),
-                                   [](const TStoredPlace& place) { return place.InPlace; });
-    if (shift == 1 && last != places.rend() &&
-        MayHoldBytePutIn(*this, bytes, *last->WholeAt, static_cast<size_t>(size))) {
-        last->Name = ReadableName(bytes.data() + *last->WholeAt, static_cast<size_t>(size));
-        last->WholeAt.reset();
-    }
     return places;
+}
+
+TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i64 fileSize) {
+    TRecovery recovery;
+    size_t nameless = 0;
+    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize);
+    for (size_t r = 0; r < places.size(); ++r) {
+        TStoredPlace& place = places[r];
+        if (place.Whole)
+            recovery.Whole.push_back({static_cast<i16>(r), std::move(*place.Whole)});
+        else if (place.LeftOut && place.Name)
+            recovery.LeftOut.push_back(*place.Name);
+        else if (place.LeftOut)
+            ++nameless;
+    }
+    if (nameless == 1)
+        recovery.LeftOut.push_back("1 more gambler whose name cannot be read");
+    else if (nameless > 1)
+        recovery.LeftOut.push_back(std::to_string(nameless) +
+                                   " more gamblers whose names cannot be read");
+    return recovery;
 }
 
 std::vector<TPlayerMgr::TFoundRecord> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes,
                                                                    i64 fileSize) {
-    std::vector<TFoundRecord> whole;
-    const std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize);
-    for (size_t r = 0; r < places.size(); ++r)
-        if (places[r].WholeAt)
-            whole.push_back({static_cast<i16>(r), *places[r].WholeAt});
-    return whole;
+    return RecoverRecords(bytes, fileSize).Whole;
 }
 
 std::vector<std::string> TPlayerMgr::FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize) {
-    std::vector<std::string> names;
-    for (const TStoredPlace& place : JudgeStoredPlaces(bytes, fileSize))
-        if (place.Name)
-            names.push_back(*place.Name);
-    return names;
+    return RecoverRecords(bytes, fileSize).LeftOut;
 }
 
 bool TPlayerMgr::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {

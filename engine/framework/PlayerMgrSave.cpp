@@ -210,6 +210,14 @@ std::string TPlayerMgr::RecoveredText(size_t recovered, const std::vector<std::s
     return told;
 }
 
+void TPlayerMgr::LogLeftOut(const std::vector<std::string>& leftOut) {
+    std::string names;
+    for (const std::string& name : leftOut)
+        names += (names.empty() ? "" : ", ") + name;
+    LogError("gamblers left out of the damaged save " + Host->DisplayName(SaveFilePath) + ": " +
+             names);
+}
+
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
     const TSaveFile file = File();
@@ -369,12 +377,15 @@ bool TPlayerMgr::LoadSaveFile() {
     // place with every byte he had.
     std::vector<TPiece> carried;
     std::vector<std::string> leftOut;
+    TRecovery recovered;
     if (found == TSaveFileCheck::Damaged) {
-        leftOut = FindLeftOutNames(bytes, size);
-        const u32 recordSize = static_cast<u32>(std::max(GetPlayerDataSize(), 0));
-        for (const TFoundRecord& record : FindWholeRecords(bytes, size))
+        recovered = RecoverRecords(bytes, size);
+        leftOut = recovered.LeftOut;
+        for (const TFoundRecord& record : recovered.Whole)
             carried.push_back({RecordOffsets[static_cast<size_t>(record.Record)],
-                               bytes.data() + record.At, recordSize});
+                               record.Bytes.data(), static_cast<u32>(record.Bytes.size())});
+        if (!leftOut.empty())
+            LogLeftOut(leftOut);
     }
     if (found != TSaveFileCheck::Missing)
         LoadedFileWrittenAt = Host->WrittenAt(SaveFilePath);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <set>
@@ -25,6 +26,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 const std::string KeptAside = "Save File Corrupted\nThe old file is kept as otcraps.bad.";
+const char* const Nameless = "1 more gambler whose name cannot be read";
 
 class DamagedSave : public CasinoRecords {
 protected:
@@ -69,6 +71,7 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
     // At the edges of the records, then at seeded lengths up to past the twelfth.
     std::vector<size_t> lengths = {0,
                                    230,
+                                   231 + 5,
                                    231 + CasinoRecordSize - 1,
                                    231 + CasinoRecordSize,
                                    231 + 12 * CasinoRecordSize,
@@ -95,11 +98,13 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
                                      : std::to_string(whole) + " gamblers were recovered from it.";
         // The gambler the cut goes through is named where his name is still there whole.
         const size_t cutRecordAt = 231 + whole * CasinoRecordSize;
+        // Where only his mark is left, he is told without it.
         const std::string leftOut =
-            whole < 12 && length >= cutRecordAt + 14
-                ? "\nLeft out as damaged: " +
-                      (whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) + "."
-                : "";
+            whole >= 12 || length <= cutRecordAt ? ""
+            : length < cutRecordAt + 14
+                ? "\nLeft out as damaged: " + std::string(Nameless) + "."
+                : "\nLeft out as damaged: " +
+                      (whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) + ".";
         EXPECT_EQ(Frame.Boxes,
                   (Texts{KeptAside + "\n" + told + leftOut, "Creating New Save File"}));
         EXPECT_EQ(File("otcraps.bad"), cut);
@@ -177,11 +182,11 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
          good.substr(0, ann + 30) + "A" + good.substr(ann + 30),
          {"Joe Gambler", "Bob"},
          "Ann"},
-        // Joe's engine fields are as written; a history is never judged.
-        {"a byte taken from Joe's history",
-         good.substr(0, ann - 100) + good.substr(ann - 99),
-         {"Joe Gambler", "Ann", "Bob"},
-         nullptr},
+        // Bob's engine fields are as written, but the history after the byte is his no more.
+        {"a byte taken from Bob's history",
+         good.substr(0, bob + 5000) + good.substr(bob + 5001),
+         {"Joe Gambler", "Ann"},
+         "Bob"},
         {"Ann's bankroll no number", amount(ann + 15, nan), {"Joe Gambler", "Bob"}, "Ann"},
         {"Ann's bankroll infinite", amount(ann + 15, inf), {"Joe Gambler", "Bob"}, "Ann"},
         {"Ann's starting bankroll negative",
@@ -207,16 +212,16 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
          {"Joe Gambler", "Ann"},
          "Bob"},
         {"Bob's session slot negative", with(bob + 48, "\xff\xff"), {"Joe Gambler", "Ann"}, "Bob"},
-        // No name to give.
+        // No name to give: she is told all the same.
         {"Ann's name filling its field",
          with(ann + 1, std::string(13, 'A')),
          {"Joe Gambler", "Bob"},
-         nullptr},
+         Nameless},
         {"Ann's name with a control character",
          with(ann + 1, "A\nn"),
          {"Joe Gambler", "Bob"},
-         nullptr},
-        {"Ann's name with DEL", with(ann + 1, "An\x7f"), {"Joe Gambler", "Bob"}, nullptr},
+         Nameless},
+        {"Ann's name with DEL", with(ann + 1, "An\x7f"), {"Joe Gambler", "Bob"}, Nameless},
         {"Bob's used mark 2", with(bob, "\2"), {"Joe Gambler", "Ann"}, nullptr},
     };
     for (const auto& c : cases) {
@@ -399,27 +404,18 @@ TEST_F(DamagedSave, ACutFileThatCannotBeReplacedStaysAndItsGamblersPlayFromMemor
     }
 }
 
-// Three gamblers, and one byte taken out of a record or put into it (every value of it) at each
-// of its first 41 offsets: each gambler comes back with the mark, name, sex and bankrolls he was
-// written with, or is left out and named, by his name with that one byte changed where the change
-// lies in it. Judged in memory: some 31,600 files.
+// One byte taken out of a save or put into it: every gambler comes back with every byte he was
+// written with, or is left out and told, by his name (changed by the byte where it lies in it)
+// or as one whose name cannot be read; nobody comes back who was not written. Judged in memory:
+// some 170,000 files.
 class DamagedSaveSweep : public DamagedSave {
 protected:
-    struct TGambler {
-        std::string Name;
-        u8 Sex;
-        double Bankroll;
-        double Start;
-    };
-    const std::vector<TGambler> Gamblers = {{"Joe Gambler", 1, 495.0, 500.0},
-                                            {"Ann Seed", 0, 321.0, 321.0},
-                                            {"Bob Decoy", 1, 1234.5, 1234.5}};
-
     std::string ThreeGamblers() {
         Make();
         EXPECT_TRUE(Mgr->CreatePlayer("Ann Seed", 0, 321.0) &&
                     Mgr->CreatePlayer("Bob Decoy", 1, 1234.5));
-        // Joe has played two sessions, so that his session slot is not the first.
+        // Joe has played two sessions, so that his session slot is not the first and his
+        // history holds more than zeros.
         TGamblerRecord(std::span(Mgr->GetDataBlock(Mgr->GetActive(0)), CasinoRecordSize))
             .Edit([](TCasinoPlayerData& data) {
                 for (int session = 0; session < 2; ++session) {
@@ -428,6 +424,14 @@ protected:
                     data.EndSession();
                 }
             });
+        SeatNames("", "");
+        Make();
+        return File();
+    }
+    // A new player's own save: Joe alone.
+    std::string JoeAlone() {
+        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+        Make();
         SeatNames("", "");
         Make();
         return File();
@@ -444,81 +448,203 @@ protected:
     }
 };
 
-TEST_F(DamagedSaveSweep, NoGamblerComesBackAlteredFromAnyByteTakenOutOrPutIn) {
-    const std::string written = ThreeGamblers();
-    const std::vector<u8> good(written.begin(), written.end());
-    for (size_t g = 0; g < Gamblers.size(); ++g) {
-        const TCasinoPlayerData record = Decoded(written.substr(231 + g * CasinoRecordSize));
-        ASSERT_EQ(record.GetName(), Gamblers[g].Name);
-        ASSERT_EQ(record.GetSex(), Gamblers[g].Sex);
-        ASSERT_EQ(record.GetBankroll(), Gamblers[g].Bankroll);
-        ASSERT_EQ(record.GetStartBankroll(), Gamblers[g].Start);
-        EXPECT_EQ(record.GetHistory().Current, g == 0 ? 1 : 0);
-    }
-    // The engine's fields: the mark, the name field, the sex and the two bankrolls.
-    const auto sameJudged = [&good](const u8* found, size_t place) {
-        return std::equal(found, found + TPlayerData::EncodedSize, good.data() + place);
+TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenOutOrPutIn) {
+    const std::string three = ThreeGamblers();
+    const std::string alone = JoeAlone();
+    std::vector<int> everyByte(257);
+    for (int change = -1; change < 256; ++change)
+        everyByte[static_cast<size_t>(change + 1)] = change;
+    const struct {
+        const char* What;
+        const std::string& Written;
+        std::vector<i16> Places;
+        size_t Offsets;
+        // -1 takes the byte out; any other value is put in before it.
+        std::vector<int> Changes;
+    } sweeps[] = {
+        {"three gamblers", three, {0, 1, 2, 3, 19}, 50, everyByte},
+        {"Joe alone", alone, {0, 1, 19}, 50, everyByte},
+        {"Ann's whole record", three, {1}, CasinoRecordSize, {-1, 0x00, 0x01, 0x41, 0xFF}},
     };
-    std::vector<u8> damaged;
     size_t files = 0, leftOut = 0;
-    for (size_t g = 0; g < Gamblers.size(); ++g) {
-        for (size_t k = 0; k <= 40; ++k) {
-            const size_t at = 231 + g * CasinoRecordSize + k;
-            // Taken out (-1), or put in: each value laid over the one put in before.
-            for (int change = -1; change < 256; ++change) {
-                if (change <= 0) {
-                    damaged.assign(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(at));
-                    if (change == 0)
-                        damaged.push_back(0);
-                    damaged.insert(damaged.end(),
-                                   good.begin() + static_cast<std::ptrdiff_t>(at) + (change < 0),
-                                   good.end());
-                } else {
-                    damaged[at] = static_cast<u8>(change);
+    for (const auto& sweep : sweeps) {
+        const std::vector<u8> good(sweep.Written.begin(), sweep.Written.end());
+        std::vector<std::string> names;
+        for (i16 r = 0; r < 20 && good[231 + r * CasinoRecordSize] == 1; ++r)
+            names.push_back(Decoded(sweep.Written.substr(231 + r * CasinoRecordSize)).GetName());
+        ASSERT_EQ(names.size(), &sweep.Written == &three ? 3U : 1U) << sweep.What;
+        // The file with a byte put in at one point, and with one taken out, each moved on
+        // from the point before rather than made again.
+        std::vector<u8> put, taken;
+        size_t putAt = good.size(), takenAt = good.size();
+        const auto moveTo = [&good](std::vector<u8>& file, size_t& point, size_t at, int in) {
+            if (file.empty() || at < point) {
+                file.assign(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(at));
+                if (in > 0)
+                    file.push_back(0);
+                file.insert(file.end(), good.begin() + static_cast<std::ptrdiff_t>(at) + (in < 0),
+                            good.end());
+                point = at;
+            }
+            for (; point < at; ++point)
+                file[point] = good[point];
+        };
+        for (const i16 place : sweep.Places) {
+            for (size_t k = 0; k < sweep.Offsets; ++k) {
+                const size_t at = 231 + static_cast<size_t>(place) * CasinoRecordSize + k;
+                for (const int change : sweep.Changes) {
+                    if (change < 0) {
+                        moveTo(taken, takenAt, at, -1);
+                    } else {
+                        moveTo(put, putAt, at, 1);
+                        put[at] = static_cast<u8>(change);
+                    }
+                    const std::vector<u8>& damaged = change < 0 ? taken : put;
+                    ++files;
+                    const auto what = [&] {
+                        return std::string(sweep.What) + ": place " + std::to_string(place) +
+                               " offset " + std::to_string(k) +
+                               (change < 0 ? " taken out" : " put in " + std::to_string(change));
+                    };
+                    const i64 size = static_cast<i64>(damaged.size());
+                    std::vector<bool> back(names.size(), false);
+                    TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(damaged, size);
+                    for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+                        const auto r = static_cast<size_t>(found.Record);
+                        ASSERT_LT(r, names.size()) << what() << ": a gambler never written";
+                        ASSERT_TRUE(found.Bytes.size() == CasinoRecordSize &&
+                                    std::memcmp(found.Bytes.data(),
+                                                good.data() + 231 + r * CasinoRecordSize,
+                                                CasinoRecordSize) == 0)
+                            << what() << ": " << names[r] << " altered";
+                        back[r] = true;
+                    }
+                    // Each gambler not back is told: by his name, by his name with the byte
+                    // changed in it, or among those whose names cannot be read.
+                    std::vector<std::string>& told = recovery.LeftOut;
+                    size_t nameless = 0;
+                    if (!told.empty() && told.back().find(" whose name") != std::string::npos) {
+                        nameless = static_cast<size_t>(std::stoul(told.back()));
+                        told.pop_back();
+                    }
+                    for (size_t g = 0; g < names.size(); ++g) {
+                        if (back[g])
+                            continue;
+                        ++leftOut;
+                        auto named = std::find(told.begin(), told.end(), names[g]);
+                        if (named == told.end() && static_cast<i16>(g) == place)
+                            named = std::find_if(told.begin(), told.end(),
+                                                 [&](const std::string& name) {
+                                                     return OneByteApart(name, names[g]);
+                                                 });
+                        if (named != told.end())
+                            told.erase(named);
+                        else
+                            ASSERT_GT(nameless--, 0U) << what() << ": " << names[g] << " not told";
+                    }
+                    // Nor is anybody told who was never written.
+                    EXPECT_TRUE(told.empty() && nameless == 0)
+                        << what() << ": " << (told.empty() ? "a nameless gambler" : told[0]);
                 }
-                ++files;
-                const auto what = [&] {
-                    return Gamblers[g].Name + " offset " + std::to_string(k) +
-                           (change < 0 ? " taken out" : " put in " + std::to_string(change));
-                };
-                const i64 size = static_cast<i64>(damaged.size());
-                std::vector<bool> back(Gamblers.size(), false);
-                for (const TPlayerMgr::TFoundRecord& found : Mgr->FindWholeRecords(damaged, size)) {
-                    ASSERT_LT(static_cast<size_t>(found.Record), Gamblers.size()) << what();
-                    const size_t place = 231 + static_cast<size_t>(found.Record) * CasinoRecordSize;
-                    ASSERT_LE(found.At + CasinoRecordSize, damaged.size()) << what();
-                    EXPECT_TRUE(sameJudged(damaged.data() + found.At, place))
-                        << what() << ": " << Gamblers[static_cast<size_t>(found.Record)].Name
-                        << " altered";
-                    back[static_cast<size_t>(found.Record)] = true;
-                }
-                // Only the changed gambler can be missing.
-                for (size_t other = 0; other < Gamblers.size(); ++other)
-                    EXPECT_TRUE(back[other] || other == g)
-                        << what() << ": " << Gamblers[other].Name;
-                const std::vector<std::string> named = Mgr->FindLeftOutNames(damaged, size);
-                if (back[g]) {
-                    EXPECT_EQ(named, Texts{}) << what();
-                    continue;
-                }
-                ++leftOut;
-                // A control character or a NUL put into the name (before its NUL) leaves it no
-                // text to give.
-                const bool inName = k >= 1 && k <= Gamblers[g].Name.size() + 1;
-                if (change >= 0 && (change < 0x20 || change == 0x7F) && inName) {
-                    EXPECT_LE(named.size(), 1U) << what();
-                    continue;
-                }
-                ASSERT_EQ(named.size(), 1U) << what();
-                EXPECT_TRUE(named[0] == Gamblers[g].Name ||
-                            OneByteApart(named[0], Gamblers[g].Name))
-                    << what() << ": " << named[0];
             }
         }
     }
-    EXPECT_EQ(files, 3U * 41 * 257);
-    // Most changes leave the gambler nothing whole to come back with.
-    EXPECT_GT(leftOut, files / 2);
+    EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize);
+    EXPECT_GT(leftOut, 0U);
+}
+
+// The damage reported by players, through the whole start: one byte at a free place brings
+// back nobody who was never made, and every gambler left out is told in the box and on the
+// error output.
+TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
+    const std::string three = ThreeGamblers();
+    const std::string alone = JoeAlone();
+    const size_t free1 = 231 + CasinoRecordSize, free3 = 231 + 3 * CasinoRecordSize;
+    const struct {
+        const char* What;
+        const std::string& Written;
+        std::string Bytes;
+        Texts Back;
+        const char* LeftOut;
+    } cases[] = {
+        // The mark taken out, the record before lends the place its last byte 1 as a mark; the
+        // byte after the mark put in, the place reads a byte late. Either way it would read as
+        // the game's blank marked used: nobody, and no point that makes somebody of it.
+        {"the first free place's mark taken out of Joe's save",
+         alone,
+         alone.substr(0, free1) + alone.substr(free1 + 1),
+         {"Joe Gambler"},
+         nullptr},
+        {"a byte 1 put in after the first free place's mark in Joe's save",
+         alone,
+         alone.substr(0, free1 + 1) + '\1' + alone.substr(free1 + 1),
+         {"Joe Gambler"},
+         nullptr},
+        {"the fourth place's mark taken out of a save of three",
+         three,
+         three.substr(0, free3) + three.substr(free3 + 1),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
+         nullptr},
+        // A control character put into Joe's name: only one point leaves him whole.
+        {"a byte 7 put into Joe's name",
+         three,
+         three.substr(0, 232) + '\7' + three.substr(232),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
+         nullptr},
+        {"a byte 7 put in after Joe's mark, and his name's first letter changed",
+         three,
+         three.substr(0, 232) + "\7X" + three.substr(234),
+         {"Ann Seed", "Bob Decoy"},
+         Nameless},
+        // In Ann's chips: her history would read a byte off.
+        {"a byte put into Ann's chips",
+         three,
+         three.substr(0, 13459) + 'A' + three.substr(13459),
+         {"Joe Gambler", "Bob Decoy"},
+         "Ann Seed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        SeatNames("", "");
+        std::filesystem::remove(Dir.Host("data/otcraps.bad"));
+        Dir.WriteHostFile("data/otcraps.sav", c.Bytes);
+        Frame.Boxes.clear();
+        testing::internal::CaptureStderr();
+        Make();
+        const std::string logged = testing::internal::GetCapturedStderr();
+        const std::string back = c.Back.empty()       ? "No gambler could be recovered from it."
+                                 : c.Back.size() == 1 ? "1 gambler was recovered from it."
+                                                      : std::to_string(c.Back.size()) +
+                                                            " gamblers were recovered from it.";
+        const std::string leftOut =
+            c.LeftOut != nullptr ? std::string("\nLeft out as damaged: ") + c.LeftOut + "." : "";
+        ASSERT_FALSE(Frame.Boxes.empty());
+        EXPECT_EQ(Frame.Boxes[0], KeptAside + "\n" + back + leftOut);
+        const size_t told =
+            logged.find(std::string("left out of the damaged save <c:\\data\\otcraps.sav>: ") +
+                        (c.LeftOut != nullptr ? c.LeftOut : "") + "\n");
+        EXPECT_EQ(told != std::string::npos, c.LeftOut != nullptr) << logged;
+        EXPECT_EQ(File("otcraps.bad"), c.Bytes);
+        // Each gambler carried is the one written, byte for byte; nobody else is there but a
+        // fresh Joe where Joe was left out.
+        Texts used;
+        for (i16 r = 0; r < 20; ++r) {
+            if (!Mgr->IsUsed(r))
+                continue;
+            used.push_back(Mgr->GetPlayerName(r));
+            if (std::find(c.Back.begin(), c.Back.end(), used.back()) != c.Back.end()) {
+                EXPECT_EQ(RecordOnDisk(r),
+                          c.Written.substr(231 + CasinoRecordSize * static_cast<size_t>(r),
+                                           CasinoRecordSize))
+                    << used.back();
+            }
+        }
+        Texts expected = c.Back;
+        if (std::find(expected.begin(), expected.end(), "Joe Gambler") == expected.end())
+            expected.insert(expected.begin(), "Joe Gambler");
+        EXPECT_EQ(used, expected);
+        ExpectStartedAndSaving(c.What);
+    }
 }
 
 // A gambler's record as the writer writes it, laid in place and a byte early: the seeds of the

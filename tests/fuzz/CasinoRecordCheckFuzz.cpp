@@ -96,11 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<bool> taken(static_cast<size_t>(mgr.GetTableSize()), false);
     for (const TPlayerMgr::TFoundRecord& record : found) {
         if (record.Record < 0 || record.Record >= mgr.GetTableSize() ||
-            record.At + TCasinoPlayerData::EncodedSize > file.size() ||
+            record.Bytes.size() != TCasinoPlayerData::EncodedSize ||
             taken[static_cast<size_t>(record.Record)])
             std::abort();
         taken[static_cast<size_t>(record.Record)] = true;
-        ExpectPlayable(file.data() + record.At);
+        ExpectPlayable(record.Bytes.data());
     }
     // A file the load takes as it stands has every record marked used judged whole, in its
     // place, and nobody to name.
@@ -111,8 +111,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!leftOut.empty())
             std::abort();
     }
-    for (const std::string& name : leftOut)
-        if (name.empty() || name.size() > TPlayerData::MaxNameLength)
+    // Names, then at most one count of those whose names cannot be read.
+    for (size_t i = 0; i < leftOut.size(); ++i)
+        if (leftOut[i].empty() ||
+            (leftOut[i].size() > TPlayerData::MaxNameLength &&
+             (i + 1 != leftOut.size() || leftOut[i].find(" whose name") == std::string::npos)))
             std::abort();
     return 0;
 }
