@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,8 +17,24 @@ namespace {
 
 using ChangedTexts = std::vector<std::string>;
 
+// The rename done and the folder's sync refused, once, when Unsynced is set: the file holds the
+// new save, and only its reaching the disk is in doubt.
+class TUnsyncedRenameHost : public TFaultyHost {
+public:
+    bool Move(const std::string& from, const std::string& to, u32 flags) override {
+        const bool moved = TFaultyHost::Move(from, to, flags);
+        if (!moved || !Unsynced || (flags & MOVEFILE_WRITE_THROUGH) == 0)
+            return moved;
+        Unsynced = false;
+        LastError = EIO;
+        return false;
+    }
+    bool Unsynced = false;
+};
+
 class ChangedSave : public CasinoRecords {
 protected:
+    TUnsyncedRenameHost Unsynced;
     // Joe seated and Ann made and saved; then Joe wins, in memory only, as play at the table
     // does between save points.
     void Play() {
@@ -87,6 +104,22 @@ TEST_F(ChangedSave, OtherBytesOfTheSameSizeAreKeptAsideNotWrittenInto) {
     other.replace(231 + 5 * CasinoRecordSize + 1, 3, "Zed");
     other[231 + 20] = '\x7F';
     ExpectKeptAndSaved(other, [this] { EXPECT_TRUE(Mgr->SaveFile()); });
+}
+
+// A save told as failed that reached the file is the run's own: the next one is no news.
+TEST_F(ChangedSave, ASaveWhoseRenameIsInDoubtIsNotTakenForAnotherProgramsFile) {
+    Play();
+    Mgr->SetSaveFileHost(&Unsynced);
+    Unsynced.Unsynced = true;
+    EXPECT_FALSE(Mgr->SaveFile());
+    EXPECT_EQ(Frame.Boxes, ChangedTexts{WriteFailedBox("Write Save File Failed", "otcraps.sav")});
+    EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 777.0);
+    Frame.Boxes.clear();
+    Joe().SetBankroll(778.0);
+    EXPECT_TRUE(Mgr->SaveFile());
+    EXPECT_EQ(Frame.Boxes, ChangedTexts{});
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.bad")));
+    EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 778.0);
 }
 
 // With every kept name taken the other version stays in its place, and the box says why; once
