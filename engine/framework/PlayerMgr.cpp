@@ -427,21 +427,41 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
 }
 
 std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
-    // A folder's move is refused as a name in use only when every name it may take is: those
-    // stay taken until the player clears one, so he is told which they are.
-    const std::string reason = FolderInTheWay && LastWriteError == EEXIST
-                                   ? File().FolderKeptNames() + " are all taken"
-                                   : std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
+    const TSaveFile file = File();
+    // A keep or a folder's move is refused as a name in use only when every name it may take
+    // is: those stay taken until the player clears one, so he is told which they are.
+    const std::string reason =
+        Failure != TWriteFailure::Write && LastWriteError == EEXIST
+            ? (Failure == TWriteFailure::FolderInTheWay ? file.FolderKeptNames()
+                                                        : file.KeptNames()) +
+                  " are all taken"
+            : std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
     // The save is written under the temporary name first: only a folder standing there makes
     // that name the player's business.
-    std::string name = Host->DisplayName(FolderInTheWay ? File().GetTempPath() : SaveFilePath);
-    std::string what =
-        FolderInTheWay
-            ? "is a folder where the save is first written, and it cannot be moved aside (" +
-                  reason + ")"
-            : "cannot be written (" + reason + ")";
+    std::string name = Host->DisplayName(
+        Failure == TWriteFailure::FolderInTheWay ? file.GetTempPath() : SaveFilePath);
+    std::string what;
+    switch (Failure) {
+    case TWriteFailure::Write:
+        what = "cannot be written (" + reason + ")";
+        break;
+    case TWriteFailure::FolderInTheWay:
+        what = "is a folder where the save is first written, and it cannot be moved aside (" +
+               reason + ")";
+        break;
+    case TWriteFailure::DamagedNotKept:
+        what = "is damaged and cannot be set aside (" + reason + ")";
+        break;
+    case TWriteFailure::ChangedNotKept:
+        what = "was changed by another program since the game last read or wrote it, and "
+               "cannot be set aside (" +
+               reason + ")";
+        break;
+    }
     // Said before any box: the box waits for the player, and the reason belongs beside it.
-    LogError("the save could not be written: " + name + " " + what);
+    LogError(Failure == TWriteFailure::DamagedNotKept
+                 ? "the damaged save could not be set aside: " + name + " (" + reason + ")"
+                 : "the save could not be written: " + name + " " + what);
     return {std::move(name), std::move(what)};
 }
 

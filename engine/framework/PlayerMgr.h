@@ -146,7 +146,8 @@ public:
     // Never makes the file anew: a failed save keeps what the file holds.
     bool SaveFile();
     // The save at the end of a run: written when something changed since the last save was
-    // tried, or when that save failed. Its failure is always told, unless the box of that
+    // tried, when that save failed, or when another program changed the file since this run
+    // last read or wrote it. Its failure is always told, unless the box of that
     // very failure was the last thing the player was shown.
     bool SaveOnLeaving();
     // What a save would write (the header, the game data, the loaded records and the seated
@@ -285,16 +286,28 @@ private:
     // The image becomes the file, in one replacement, once whatever stood under the
     // temporary name has been cleared away; a failure is noted for ReportWriteFailure.
     bool ReplaceFile(const std::vector<u8>& image);
+    // The run's file, its pieces laid over what this run last had, put in the place of a file
+    // another program changed: that version is kept under a name of its own (TSaveFile::Keep)
+    // before the rename, and the player told its name. False, with the failure noted, when it
+    // cannot be kept: it then stays as it is.
+    bool ReplaceChangedFile(const std::vector<u8>& image);
+    // The file is readable and holds other bytes than this run last read or wrote.
+    bool ChangedFromOutside();
     // False, with the failure noted, when a folder in the temporary name's place cannot be
     // moved aside.
     bool ClearTempPlace();
-    void NoteWriteFailure(int error, bool folderInTheWay = false);
+    // What a write that failed could not do: write the file, clear the temporary name of a
+    // folder, or keep a damaged file, or one another program changed, under a name of its own.
+    enum class TWriteFailure { Write, FolderInTheWay, DamagedNotKept, ChangedNotKept };
+    void NoteWriteFailure(int error, TWriteFailure failure = TWriteFailure::Write);
     bool SaveAll(bool leaving);
     // The header, the game data and every loaded block, at their offsets.
     std::vector<TPiece> LoadedPieces() const;
-    // One replacement of the file with the pieces laid over its present bytes; refused
-    // while saving is disabled, before the header and game data were read, and when the
-    // file is missing or not of its size.
+    // One replacement of the file with the pieces laid over the bytes this run last read or
+    // wrote (ReplaceChangedFile when another program changed the file since; over its present
+    // bytes when it has none); refused before the header and game data were read, and when
+    // the file is missing or cannot be read. While saving is disabled the memory image takes
+    // the pieces.
     bool Commit(const std::vector<TPiece>& pieces);
     // How many gamblers came out of a damaged file, and the names of those left out; with
     // fromMemory, that they play from memory this run.
@@ -325,7 +338,8 @@ private:
     // The file named in a write failure's message and what went wrong with it, said on the
     // error output.
     std::pair<std::string, std::string> LogWriteFailure();
-    void NoteWriteSuccess();
+    // The bytes the file now holds.
+    void NoteWriteSuccess(const std::vector<u8>& written);
     // One box: the file, the system's reason, and that nothing is saved this run.
     void ReportUnreadable(int error);
 
@@ -334,14 +348,16 @@ private:
     // The file's bytes while saving is disabled.
     std::vector<u8> MemoryImage;
     std::optional<u32> LoadedFileWrittenAt;
+    // The file's bytes as this run last read or wrote them whole: what it still holds unless
+    // another program changed it since.
+    std::optional<std::vector<u8>> KnownImage;
     // What the last save tried to write: each loaded piece's offset and bytes, and the
     // seated players' names as the settings were last given them.
     std::optional<std::vector<std::pair<u32, std::vector<u8>>>> TriedPieces;
     std::optional<std::vector<std::string>> StoredNames;
-    // The system's reason for the last commit that failed, and whether it was a folder
-    // standing under the temporary name that could not be moved aside.
+    // The system's reason for the last commit that failed, and what it could not do.
     int LastWriteError = 0;
-    bool FolderInTheWay = false;
+    TWriteFailure Failure = TWriteFailure::Write;
     // The last write failed; nothing has got through since.
     bool LastWriteFailed = false;
     // Every failure (file and what went wrong) told in a box since a write last got through,

@@ -4,6 +4,7 @@
 #include "PlayerMgr.h"
 
 #include "engine/framework/SaveFileHost.h"
+#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 #include "platform/host/PathKind.h"
 #include "platform/host/VirtualPath.h"
@@ -46,7 +47,7 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
 
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     LastWriteError = 0;
-    FolderInTheWay = false;
+    Failure = TWriteFailure::Write;
     Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
@@ -54,10 +55,22 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     if (size <= 0)
         return false;
     const TSaveFile file = File();
-    // What is not being written stays exactly as the file has it.
+    // What is not being written stays exactly as this run last had it, which is what the file
+    // holds unless another program changed it since.
     std::vector<u8> image;
-    if (SavingDisabled)
+    bool changed = false;
+    if (SavingDisabled) {
         image = MemoryImage;
+    } else if (KnownImage && KnownImage->size() == static_cast<size_t>(size)) {
+        int error = 0;
+        const std::optional<bool> same = file.Holds(*KnownImage, error);
+        if (!same) {
+            NoteWriteFailure(error);
+            return false;
+        }
+        changed = !*same;
+        image = *KnownImage;
+    }
     if (image.size() != static_cast<size_t>(size) &&
         (SavingDisabled || !file.ReadWhole(image, static_cast<u32>(size)))) {
         NoteWriteFailure(Host->GetLastError());
@@ -73,7 +86,7 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
         MemoryImage = std::move(image);
         return true;
     }
-    return ReplaceFile(image);
+    return changed ? ReplaceChangedFile(image) : ReplaceFile(image);
 }
 
 bool TPlayerMgr::ClearTempPlace() {
@@ -83,7 +96,7 @@ bool TPlayerMgr::ClearTempPlace() {
                  Host->DisplayName(File().GetTempPath()) + " is kept as " + place.KeptAs);
     if (place.Error == 0)
         return true;
-    NoteWriteFailure(place.Error, true);
+    NoteWriteFailure(place.Error, TWriteFailure::FolderInTheWay);
     return false;
 }
 
@@ -91,24 +104,74 @@ bool TPlayerMgr::ReplaceFile(const std::vector<u8>& image) {
     if (!ClearTempPlace())
         return false;
     Host->ClearError();
-    if (!File().Replace(image)) {
+    const TSaveFile file = File();
+    bool moved = false;
+    if (!file.WriteTemp(image) || !file.PlaceTemp(moved)) {
+        // Only the rename's reaching the disk is in doubt: the name holds the image, and the
+        // next save must not take it for another program's.
+        if (moved)
+            KnownImage = image;
         NoteWriteFailure(Host->GetLastError());
         return false;
     }
-    NoteWriteSuccess();
+    NoteWriteSuccess(image);
     return true;
 }
 
-void TPlayerMgr::NoteWriteSuccess() {
+bool TPlayerMgr::ChangedFromOutside() {
+    int error = 0;
+    return !SavingDisabled && KnownImage && File().Holds(*KnownImage, error) == false;
+}
+
+bool TPlayerMgr::ReplaceChangedFile(const std::vector<u8>& image) {
+    const TSaveFile file = File();
+    // The other version keeps its place until the run's whole file stands beside it, and is
+    // kept as a damaged file is: whatever it holds, it may be what the player wanted.
+    if (!ClearTempPlace())
+        return false;
+    Host->ClearError();
+    if (!file.WriteTemp(image)) {
+        NoteWriteFailure(Host->GetLastError());
+        return false;
+    }
+    int keepError = 0;
+    const std::string kept = file.Keep(&keepError);
+    if (kept.empty()) {
+        Host->Delete(file.GetTempPath());
+        NoteWriteFailure(keepError, TWriteFailure::ChangedNotKept);
+        return false;
+    }
+    Host->ClearError();
+    bool moved = false;
+    if (!file.PlaceTemp(moved) && !moved) {
+        NoteWriteFailure(Host->GetLastError());
+        file.Unkeep(kept);
+        return false;
+    }
+    NoteWriteSuccess(image);
+    const std::string name = Host->DisplayName(SaveFilePath);
+    LogError("the save was changed by another program since the game last read or wrote it: " +
+             name + " as it was changed is kept as " + kept);
+    // The program is ending after a quit signal: nobody may be there to answer a box.
+    if (!TDesktop::QuitAsked())
+        ReportSaveError("Save File Changed by Another Program\n" + name +
+                        "\nwas changed by another program since the game last read or wrote "
+                        "it.\nThat version is kept as " +
+                        kept + ", and the gamblers of this run are saved in its place.");
+    return true;
+}
+
+void TPlayerMgr::NoteWriteSuccess(const std::vector<u8>& written) {
+    KnownImage = written;
     // What went wrong before is over: a new failure is worth a box again.
     LastWriteFailed = false;
     LastFailureBoxed = false;
     ToldWriteFailures.clear();
 }
 
-void TPlayerMgr::NoteWriteFailure(int error, bool folderInTheWay) {
+void TPlayerMgr::NoteWriteFailure(int error, TWriteFailure failure) {
     LastWriteError = error;
-    FolderInTheWay = folderInTheWay;
+    Failure = failure;
     LastWriteFailed = true;
 }
 
@@ -230,10 +293,10 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     };
     const auto notReplaced = [&] {
         const auto [name, what] = LogWriteFailure();
-        return keepInPlace(name, FolderInTheWay ? what + ".\nThe damaged save file stays where "
-                                                         "it was."
-                                                : "is damaged, and the file to replace it " + what +
-                                                      ", so it stays where it was.");
+        return keepInPlace(name, Failure == TWriteFailure::FolderInTheWay
+                                     ? what + ".\nThe damaged save file stays where it was."
+                                     : "is damaged, and the file to replace it " + what +
+                                           ", so it stays where it was.");
     };
     // The damaged file keeps its place until its whole replacement stands beside it.
     if (!ClearTempPlace())
@@ -247,15 +310,9 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     const std::string kept = file.Keep(&keepError);
     if (kept.empty()) {
         Host->Delete(file.GetTempPath());
-        const std::string name = Host->DisplayName(SaveFilePath);
-        // Every name taken stays so until the player clears one: he is told which they are.
-        const std::string why = keepError == EEXIST
-                                    ? file.KeptNames() + " are all taken"
-                                    : std::strerror(keepError != 0 ? keepError : EIO);
-        LogError("the damaged save could not be set aside: " + name + " (" + why + ")");
-        return keepInPlace(name, "is damaged and cannot be set aside (" + why +
-                                     "), so it stays where "
-                                     "it was.");
+        NoteWriteFailure(keepError, TWriteFailure::DamagedNotKept);
+        const auto [name, what] = LogWriteFailure();
+        return keepInPlace(name, what + ", so it stays where it was.");
     }
     // One rename: the name holds the damaged file or its whole replacement, never neither.
     Host->ClearError();
@@ -265,7 +322,7 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
         file.Unkeep(kept);
         return notReplaced();
     }
-    NoteWriteSuccess();
+    NoteWriteSuccess(image);
     ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
                     RecoveredText(recovered, leftOut, false));
     return true;
@@ -332,6 +389,7 @@ void TPlayerMgr::ReportUnreadable(int error) {
 
 void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
     SavingDisabled = true;
+    KnownImage.reset();
     HeaderBlock.reset();
     GameDataBlock.reset();
     MemoryImage = std::move(image);
@@ -349,6 +407,7 @@ bool TPlayerMgr::LoadSaveFile() {
     SavingDisabled = false;
     MemoryImage.clear();
     LoadedFileWrittenAt.reset();
+    KnownImage.reset();
     TriedPieces.reset();
     StoredNames.reset();
     HeaderBlock.reset();
@@ -408,8 +467,11 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     Host->ClearError();
-    if (ReadAllSteps().empty())
+    if (ReadAllSteps().empty()) {
+        if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
+            KnownImage = std::move(bytes);
         return true;
+    }
     // Read a moment ago and not now: the disk is failing, and the records not read would
     // be taken for free ones and written over.
     ReportUnreadable(Host->GetLastError());
@@ -482,8 +544,9 @@ bool TPlayerMgr::SaveFile() {
 
 bool TPlayerMgr::SaveOnLeaving() {
     // The same bytes again would only make the player wait for the disk; a failed save is
-    // tried once more, since the player must not leave believing it got through.
-    if (!HasChangedSinceLastSave() && !LastWriteFailed)
+    // tried once more, since the player must not leave believing it got through. A file
+    // another program changed since no longer holds this run's gamblers.
+    if (!HasChangedSinceLastSave() && !LastWriteFailed && !ChangedFromOutside())
         return true;
     return SaveAll(true);
 }

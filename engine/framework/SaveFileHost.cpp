@@ -174,6 +174,19 @@ bool TSaveFile::ReadWhole(std::vector<u8>& bytes, u32 size) const {
     return size == 0 || ReadAt(bytes.data(), 0, size);
 }
 
+std::optional<bool> TSaveFile::Holds(const std::vector<u8>& bytes, int& error) const {
+    // One byte more than they hold tells a longer file without reading all of it.
+    if (bytes.size() >= 0x7FFFFFFFU) {
+        error = EFBIG;
+        return std::nullopt;
+    }
+    std::vector<u8> found;
+    i64 size = -1;
+    if (Look(found, static_cast<u32>(bytes.size() + 1), size, error) != TLook::Read)
+        return std::nullopt;
+    return size == static_cast<i64>(bytes.size()) && found == bytes;
+}
+
 bool TSaveFile::Replace(const std::vector<u8>& bytes) const {
     bool moved = false;
     return WriteTemp(bytes) && PlaceTemp(moved);

@@ -70,6 +70,9 @@ public:
     bool ReadAt(u8* buffer, u32 offset, u32 size) const;
     // The whole file, which must be exactly size bytes long.
     bool ReadWhole(std::vector<u8>& bytes, u32 size) const;
+    // Whether the file is exactly these bytes, of their size; nothing when it cannot be read,
+    // with the system's reason in error (ENOENT when there is no such file).
+    std::optional<bool> Holds(const std::vector<u8>& bytes, int& error) const;
     // The bytes become the file: written beside it under the temporary name, flushed, then
     // renamed over it. On any failure the temporary file is removed and the file is left
     // exactly as it was.
