@@ -368,8 +368,8 @@ private:
     // told.
     bool TellsRefusal(bool held, EHeldRefusal refusal);
 
-    // The region an event at its point stands for: of equal-priority regions overlapping
-    // there, the one registered first.
+    // The region an event at its point stands for: of the registered regions there, the one
+    // whose click rank comes first (TResponder::ComesBefore).
     TResponder* WinningRegion(TResponder& region) const;
     // The board's help for the spot under the mouse.
     void ShowHoverHelp(i16 spot);
