@@ -13,9 +13,10 @@ namespace table_outline {
 // line lies between their outlines; the outlines hold every spot's own rectangles but for two
 // pixels at most on an edge, where a line crosses: below the 4's box over the head of the C and E
 // column, and on the pixels the 9's and the 10's boxes share.
-inline constexpr std::array<TSpotOutline, 44> Outlines = [] {
+inline constexpr size_t OutlineCount = table_spot::Count + 1;
+inline constexpr std::array<TSpotOutline, OutlineCount> Outlines = [] {
     using namespace table_spot;
-    return std::array<TSpotOutline, 44>{{
+    return std::array<TSpotOutline, OutlineCount>{{
         Outline(PassLine, {{601, 247},
                            {634, 319},
                            {634, 400},

@@ -70,9 +70,11 @@ constexpr size_t FirstAddedSlot = 52;
 inline constexpr u16 FreeIds[] = {21, 72, 73};
 constexpr size_t FreeIdCount = std::size(FreeIds);
 
-// The id of the added piece by its place among them.
+// The id of the added piece by its place among them: past the free ids, the ones after the
+// layout's.
 constexpr u16 AddedPieceId(size_t index) {
-    return index < FreeIdCount ? FreeIds[index] : static_cast<u16>(75 + (index - FreeIdCount));
+    return index < FreeIdCount ? FreeIds[index]
+                               : static_cast<u16>(LayoutId + 1 + (index - FreeIdCount));
 }
 
 struct TRegion {

@@ -30,7 +30,7 @@ TCasinoCGameLord::TCasinoCGameLord(TJorpOwner* owner) : TCasinoGameLord(owner, 1
 TCasinoCGameLord::~TCasinoCGameLord() {
     RoundInput = nullptr;
     // What waits names regions, which go below, and buttons: none of it is handed on now.
-    HeldPresses.Clear();
+    HeldClicks.Clear();
     DeleteState();
     DeleteRegions();
     delete Ask;
@@ -116,7 +116,7 @@ u16 TCasinoCGameLord::StartSession() {
 }
 
 u16 TCasinoCGameLord::StartRound() {
-    ++RoundsStarted;
+    HeldClicks.NoteRoundStart();
     OddsReturnSpot = 0;
     WinningSpot = 0;
     ShakeCount = 0;

@@ -5,7 +5,7 @@
 #include "casino/CasPressQueue.h"
 #include "casino/CasinoGameLord.h"
 #include "craps/bets/BetOptions.h"
-#include "craps/table/HeldTurns.h"
+#include "craps/table/HeldClicks.h"
 #include "craps/table/RoundTable.h"
 #include "craps/table/TableRegions.h"
 #include "craps/table/TableSkitLists.h"
@@ -90,7 +90,8 @@ public:
     u16 TakeFromBetInHand(TMoney amount);
     u16 ClearBetInHand();
     u16 RepeatLastBet();
-    u16 PlaceBet(i16 spot);
+    // `held`: the click was made while the table held it, and is heard in its turn.
+    u16 PlaceBet(i16 spot, bool held = false);
     u16 TakeDownBet(i16 spot);
     static u16 ChipSoundClass(TMoney amount);
     bool SeatHasAnyBet(i16 seat) const;
@@ -330,17 +331,9 @@ protected:
                                                NoIndex, NoIndex, NoIndex};
     std::array<u16, table_skit::Count> SkitLists{};
     // Set by a table button whose action waits for the betting state; until the state has
-    // taken it, the presses and clicks made meanwhile wait in HeldPresses in the order made.
+    // taken it, the presses and clicks made meanwhile wait in HeldClicks in the order made.
     u8 ButtonBusy = 0;
-    TCasPressQueue HeldPresses;
-    // Whose turn it was when each held click of a spot or the seat area was made.
-    THeldTurns HeldTurns;
-    // The rounds started so far: a held click made before the last start is given back the
-    // hand its gambler saw then.
-    u32 RoundsStarted = 0;
-    // The click the betting state places next was held: a refusal it meets is told only when
-    // no held click before it in the run met the same.
-    u8 PlacingHeldClick = 0;
+    THeldClicks HeldClicks;
 
     // Click regions, hover help and the table buttons.
     TCRoundInput* RoundInput = nullptr;
@@ -354,9 +347,7 @@ private:
     bool RoundsHoldClick() const;
     // The rounds cannot take a click now that they will take in its turn.
     bool RoundsWait() const;
-    // Set while a held click is heard again, which must go on to the round states.
-    u8 HandingOn = 0;
-    // The gambler whose turn it is now.
+    // The gambler whose turn it is now, and his hand.
     THeldTurn TurnNow() const;
     // A held click heard again goes to the gambler who made it: the turn goes back to him
     // when the table moved it on meanwhile, with the hand he saw when he clicked. False when
@@ -364,12 +355,9 @@ private:
     bool TakeHeldTurn();
     // The hand of the held click's note, when a round started after the click emptied it.
     void GiveBackHeldHand(const THeldTurn& turn);
-    // A refusal met by the bet being placed (`held` for a held click's): true when it is to be
-    // told.
-    bool TellsRefusal(bool held, EHeldRefusal refusal);
 
-    // The region an event at its point stands for: of equal-priority regions overlapping
-    // there, the one registered first.
+    // The region an event at its point stands for: of the registered regions there, the one
+    // whose click rank comes first (TResponder::ComesBefore).
     TResponder* WinningRegion(TResponder& region) const;
     // The board's help for the spot under the mouse.
     void ShowHoverHelp(i16 spot);

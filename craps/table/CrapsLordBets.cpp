@@ -90,15 +90,13 @@ u16 TCasinoCGameLord::RepeatLastBet() {
     return 1;
 }
 
-// Held clicks are taken one a frame with no click of the player's between them, so a box for
-// each refusal would pile up where a live click could meet only one.
-bool TCasinoCGameLord::TellsRefusal(bool held, EHeldRefusal refusal) {
-    return !held || HeldTurns.TellsRefusal(CurrentSeat, refusal);
-}
-
-u16 TCasinoCGameLord::PlaceBet(i16 spotIndex) {
-    const bool held = PlacingHeldClick != 0;
-    PlacingHeldClick = 0;
+u16 TCasinoCGameLord::PlaceBet(i16 spotIndex, bool held) {
+    // Held clicks are taken one a frame with no click of the player's between them, so a box
+    // for each refusal would pile up where a live click could meet only one: a held click's
+    // refusal is recorded for its run, and told the first time.
+    auto recordRefusalToTell = [&](EHeldRefusal refusal) {
+        return !held || HeldClicks.RecordRefusal(CurrentSeat, refusal);
+    };
     TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
     TCBetSpot* spot = GetBetSpot(spotIndex);
     if (player == nullptr || spot == nullptr)
@@ -109,14 +107,14 @@ u16 TCasinoCGameLord::PlaceBet(i16 spotIndex) {
         if (BetInHand.WholeDollars() == 0)
             RepeatLastBet();
         if (GetBankroll(CurrentSeat).WholeDollars() == 0 && BetInHand.WholeDollars() == 0) {
-            if (!TellsRefusal(held, EHeldRefusal::NoCash)) {
+            if (!recordRefusalToTell(EHeldRefusal::NoCash)) {
                 SetHand(TMoney());
                 return 1;
             }
             NoCashNotice();
         }
         if ((BetInHand + spot->GetAmount(CurrentSeat)).GetValue() > TableLimit) {
-            if (TellsRefusal(held, EHeldRefusal::TableLimit))
+            if (recordRefusalToTell(EHeldRefusal::TableLimit))
                 Notify(LimitCaption, LimitText);
             return 0;
         }

@@ -223,7 +223,7 @@ TJorpBase* TCasinoCGameLord::CreateObject(const std::string& name, u16 type,
         TModule* program = TJorpApp::GetApp();
         return Kept(Buttons[button],
                     Built<TCasButton>(owner, mode, address,
-                                      TCasButtonTarget{this, &ButtonBusy, &HeldPresses},
+                                      TCasButtonTarget{this, &ButtonBusy, &HeldClicks.GetPresses()},
                                       layout.Priority, layout.Rect, button, u8{1}, layout.HotKey,
                                       TCursorData(program, table_cursor::PointingHand),
                                       TCursorData(program, table_cursor::ClosedHand)));

@@ -21,7 +21,7 @@
 #include "engine/media/MediaServices.h"
 #include "platform/framework/WinConstants.h"
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -73,24 +73,21 @@ i32 TCasinoCGameLord::EvResponder(TResponder* event) {
         // The spots have no hot key of their own; the key every responder hears must not
         // put a bet down either, so it goes on to whoever else wants it.
         return 0;
+    const bool held = HeldClicks.IsHandingOn() && Acts(kind);
     if ((seatArea || table_region::IsSpotId(id)) && Acts(kind)) {
-        if (HandingOn == 0 && ClickMustWait()) {
+        if (!held && ClickMustWait()) {
             // Heard again in its turn; the mouse is up, so the region lets it go now.
             event->ReleaseMouse();
-            if (HeldPresses.HoldRegion(*event, kind, event->GetPoint()))
-                HeldTurns.Note(TurnNow());
+            HeldClicks.HoldClick(*event, kind, event->GetPoint(), TurnNow());
             return 1;
         }
-        if (HandingOn != 0 && !TakeHeldTurn())
+        if (held && !TakeHeldTurn())
             return 1;
     }
     if (seatArea)
         return RoundInput->DispatchSeatArea(*event) ? 1 : 0;
     if (table_region::IsSpotId(id)) {
-        // A press of the mouse made meanwhile is no click, and leaves the held one's mark.
-        if (Acts(kind))
-            PlacingHeldClick = HandingOn;
-        const bool taken = RoundInput->DispatchSpot(*event, static_cast<u16>(spot));
+        const bool taken = RoundInput->DispatchSpot(*event, static_cast<u16>(spot), held);
         // The mouse is up: a click made at once after this one goes to the spot it is made on.
         if (kind == JEK_LBUTTONUP)
             event->ReleaseMouse();
@@ -274,22 +271,22 @@ bool TCasinoCGameLord::RoundsWait() const {
 }
 
 bool TCasinoCGameLord::ClickMustWait() const {
-    return ButtonBusy != 0 || !HeldPresses.IsEmpty() || RoundsWait();
+    return ButtonBusy != 0 || !HeldClicks.IsEmpty() || RoundsWait();
 }
 
 THeldTurn TCasinoCGameLord::TurnNow() const {
     const TGamblerRecordView record = GetSeatRecord(CurrentSeat);
     const TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
-    const THeldHand hand{BetInHand, player != nullptr ? player->LastBet : TMoney(), RoundsStarted};
+    const THeldHand hand{BetInHand, player != nullptr ? player->LastBet : TMoney()};
     return {CurrentSeat, record ? record.GetName() : std::string(), hand};
 }
 
 bool TCasinoCGameLord::TakeHeldTurn() {
-    const THeldTurn* next = HeldTurns.Next();
+    const THeldTurn* next = HeldClicks.NextTurn();
     const bool noted = next != nullptr;
     const THeldTurn turn = noted ? *next : THeldTurn{};
     const TGamblerRecordView record = GetSeatRecord(turn.Seat);
-    switch (HeldTurns.Take(CurrentSeat, record ? record.GetName() : std::string())) {
+    switch (HeldClicks.TakeTurn(CurrentSeat, record ? record.GetName() : std::string())) {
     case EHeldClick::LetGo:
         return false;
     case EHeldClick::TurnBack:
@@ -305,29 +302,25 @@ bool TCasinoCGameLord::TakeHeldTurn() {
 
 // The round's start emptied the hand and showed the last bet trimmed to the bankroll; the
 // click was made seeing the hand before that, and bets it as a click made then would have.
-// Only while the turn is the click's gambler's: a held seat change before it gave the turn to
-// another gambler, who bets with his own hand.
 void TCasinoCGameLord::GiveBackHeldHand(const THeldTurn& turn) {
     TCasinoCPlayer* player = GetCrapsPlayer(CurrentSeat);
-    if (turn.Hand.Round == RoundsStarted || turn.Seat != CurrentSeat || player == nullptr)
+    if (player == nullptr)
         return;
-    // The bankroll may have shrunk since: as the chips and the round's start do, neither the
-    // hand nor the last bet goes past it.
-    const TMoney bankroll = GetBankroll(CurrentSeat);
-    player->LastBet = std::min(turn.Hand.LastBet, bankroll);
-    SetHand(std::min(turn.Hand.InHand, bankroll));
+    const std::optional<THeldHand> seen =
+        HeldClicks.HandSeen(turn, CurrentSeat, GetBankroll(CurrentSeat));
+    if (!seen)
+        return;
+    player->LastBet = seen->LastBet;
+    SetHand(seen->InHand);
     ShowBetAmount(BetInHand.GetValue() > 0.0 ? BetInHand : player->LastBet);
 }
 
 void TCasinoCGameLord::Tick(u32 tick) {
     TCasinoGameLord::Tick(tick);
-    if (HeldPresses.IsEmpty())
-        HeldTurns.Clear();
-    if (ButtonBusy != 0 || HeldPresses.IsEmpty() || RoundsWait())
+    HeldClicks.EndRunWhenEmpty();
+    if (ButtonBusy != 0 || HeldClicks.IsEmpty() || RoundsWait())
         return;
-    HandingOn = 1;
-    HeldPresses.Step();
-    HandingOn = 0;
+    HeldClicks.HandOnFirst();
 }
 
 u8 TCasinoCGameLord::GetButtonFlag(i16 button) const {

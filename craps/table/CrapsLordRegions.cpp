@@ -41,9 +41,10 @@ void TCasinoCGameLord::BuildRegions() {
             seatArea ? TCursorData(TJorpApp::GetApp(), table_cursor::PointingHand) : TCursorData();
         place = new TResponder(host, priority, region.Rect, region.Id, this, true,
                                seatArea ? '\t' : 0, cursor, false);
-        // A click goes to the region WinningRegion picks, the first in this order at the
-        // point; the hover must go to the same one, or the help names a spot the click misses.
-        place->SetPrecedence(rank);
+        // The one place the order is kept: where regions overlap, the click (WinningRegion)
+        // and the hover (the responder list) both go to the one whose rank comes first, so the
+        // help never names a spot the click misses.
+        place->SetClickRank(rank);
         // A spot's regions hover as one group, one per spot. The added pieces only fill out
         // the drawn spot, so the mouse crossing them never leaves the spot; the layout's own
         // regions of one spot still hand the hover over between them as any two regions do.
@@ -87,13 +88,9 @@ TResponder* TCasinoCGameLord::GetClickRegion(i16 slot) const {
 
 TResponder* TCasinoCGameLord::WinningRegion(TResponder& region) const {
     const TPoint point = region.GetPoint();
-    for (const i16 slot : table_region::RegistrationOrder) {
-        TResponder* r = ClickRegions[static_cast<size_t>(slot)];
-        if (r == &region)
-            return r;
-        if (r != nullptr && r->IsRegistered() && r->GetPriority() == region.GetPriority() &&
-            r->Contains(point))
-            return r;
-    }
-    return &region;
+    TResponder* winner = &region;
+    for (TResponder* r : ClickRegions)
+        if (r != nullptr && r->IsRegistered() && r->Contains(point) && r->ComesBefore(*winner))
+            winner = r;
+    return winner;
 }

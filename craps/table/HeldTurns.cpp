@@ -17,7 +17,7 @@ EHeldClick THeldTurns::Take(i16 currentSeat, const std::string& sittingThere) {
     return turn.Seat < 0 ? EHeldClick::LetGo : EHeldClick::TurnBack;
 }
 
-bool THeldTurns::TellsRefusal(i16 seat, EHeldRefusal refusal) {
+bool THeldTurns::RecordRefusal(i16 seat, EHeldRefusal refusal) {
     if (seat < 0 || seat >= Seats)
         return true;
     const auto bit = static_cast<u8>(1u << static_cast<u8>(refusal));

@@ -55,10 +55,10 @@ public:
     // The next click's fate, given whose turn it is now and who sits at its gambler's seat now
     // (empty for nobody); its note goes. A click with no note is taken as it is.
     EHeldClick Take(i16 currentSeat, const std::string& sittingThere);
-    // True the first time in a run that a held click of the seat meets the refusal: that one
-    // is told as a click made then would be. The ones behind it that meet it again were made
-    // before the player could see it, and go without a word.
-    bool TellsRefusal(i16 seat, EHeldRefusal refusal);
+    // Records that a held click of the seat met the refusal, and answers true the first time
+    // in a run: that one is told as a click made then would be. The ones behind it that meet
+    // it again were made before the player could see it, and go without a word.
+    bool RecordRefusal(i16 seat, EHeldRefusal refusal);
     // The clicks held so far are all taken or let go: the next one held starts a new run.
     void Clear();
 

@@ -10,7 +10,8 @@ class TResponder;
 class TCRoundInput {
 public:
     virtual ~TCRoundInput() = default;
-    virtual bool DispatchSpot(TResponder& region, u16 spot) = 0;
+    // `held`: a click the table held while the rounds could not take it, heard in its turn.
+    virtual bool DispatchSpot(TResponder& region, u16 spot, bool held) = 0;
     virtual bool DispatchSeatArea(TResponder& region) = 0;
     // True while the rounds have not yet come to the betting that will take a click made now
     // (the session's start): the table holds such a click and hands it on once they have.

@@ -22,7 +22,7 @@ TState::TPhaseTable TCLordState::ActPhaseTable() {
     return table;
 }
 
-bool TCLordState::EvSpot(TResponder&, u16) {
+bool TCLordState::EvSpot(TResponder&, u16, bool) {
     return true;
 }
 
@@ -30,12 +30,12 @@ bool TCLordState::EvSeatArea(TResponder&) {
     return true;
 }
 
-bool TCLordState::DispatchSpot(TResponder& region, u16 spot) {
+bool TCLordState::DispatchSpot(TResponder& region, u16 spot, bool heldClick) {
     if (!IsRunning())
         return true;
     if (TCLordState* held = HeldLordState())
-        return held->DispatchSpot(region, spot);
-    return EvSpot(region, spot);
+        return held->DispatchSpot(region, spot, heldClick);
+    return EvSpot(region, spot, heldClick);
 }
 
 bool TCLordState::DispatchSeatArea(TResponder& region) {

@@ -63,12 +63,13 @@ void TCAct1State::EndSubState(int group) {
     }
 }
 
-bool TCAct1State::EvSpot(TResponder& region, u16 spot) {
+bool TCAct1State::EvSpot(TResponder& region, u16 spot, bool held) {
     if (Lord->GetCurrentSeat() == -1 || ClickPending != 0)
         return true;
     switch (region.GetKind()) {
     case JEK_LBUTTONUP:
         ClickedSpot = spot;
+        ClickedHeld = held;
         PendingRegion = &region;
         ClickPending = 1;
         break;
@@ -77,6 +78,7 @@ bool TCAct1State::EvSpot(TResponder& region, u16 spot) {
         break;
     case JEK_HOTKEY:
         ClickedSpot = spot;
+        ClickedHeld = held;
         PendingRegion = &region;
         break;
     default:
@@ -116,7 +118,7 @@ bool TCAct1State::HandleClick() {
         BadBetHold = 0;
         FreeOddsHold = 0;
         PendingRegion = nullptr;
-        Lord->PlaceBet(static_cast<i16>(ClickedSpot));
+        Lord->PlaceBet(static_cast<i16>(ClickedSpot), ClickedHeld);
     }
     if (Lord->TableHasAnyBet())
         if (TCasButton* clear = Table->Button(table_button::Clear))

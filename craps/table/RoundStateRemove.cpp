@@ -27,7 +27,7 @@ TCRemoveState::~TCRemoveState() {
     Table->SetStandingMessage(1);
 }
 
-bool TCRemoveState::EvSpot(TResponder& region, u16 spot) {
+bool TCRemoveState::EvSpot(TResponder& region, u16 spot, bool) {
     const TCBetSpot* bet = Lord->GetBetSpot(static_cast<i16>(spot));
     const bool held = bet != nullptr && bet->HasAmount(Lord->GetCurrentSeat());
     switch (region.GetKind()) {

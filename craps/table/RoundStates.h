@@ -19,10 +19,10 @@ class TCLordState : public TState, public TCRoundInput {
 public:
     explicit TCLordState(TCasinoCGameLord* lord);
 
-    virtual bool EvSpot(TResponder& region, u16 spot);
+    virtual bool EvSpot(TResponder& region, u16 spot, bool held);
     virtual bool EvSeatArea(TResponder& region);
 
-    bool DispatchSpot(TResponder& region, u16 spot) override;
+    bool DispatchSpot(TResponder& region, u16 spot, bool held) override;
     bool DispatchSeatArea(TResponder& region) override;
 
     u8 GetClickPending() const { return ClickPending; }
@@ -115,7 +115,7 @@ public:
     void Update(u32 now) override;
     void CreateSubState(int group) override;
     void EndSubState(int group) override;
-    bool EvSpot(TResponder& region, u16 spot) override;
+    bool EvSpot(TResponder& region, u16 spot, bool held) override;
     bool EvSeatArea(TResponder& region) override;
     // Until Roll is taken; again when an empty table gives the roll up.
     bool TakesClicks() const override { return RollRequested == 0 && RollBegun == 0; }
@@ -155,6 +155,8 @@ private:
 
     u16 WarnedSpot = 0xFFFF;
     u16 ClickedSpot = 0;
+    // The clicked spot's click was held: its bet is placed as a held click's.
+    bool ClickedHeld = false;
     u8 BadBetHold = 0;
     u8 FreeOddsHold = 0;
     u8 RollRequested = 0;
@@ -189,7 +191,7 @@ public:
     ~TCRemoveState() override;
     void Enter() override;
     void Update(u32 now) override;
-    bool EvSpot(TResponder& region, u16 spot) override;
+    bool EvSpot(TResponder& region, u16 spot, bool held) override;
     bool TakesClicks() const override { return true; }
 
 private:

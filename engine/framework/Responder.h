@@ -71,11 +71,17 @@ public:
     bool SharesHoverWith(const TResponder& other) const;
     // Where responders of one priority overlap, the list offers a click to the latest
     // registered first. An owner that hands every click of its own to another of them ranks
-    // them (1 first, 0: unranked), so that the hover goes to the one its click goes to:
-    // among the tracking responders of the first one's priority at the mouse, the ranked one
-    // of the lowest rank, unless the first is unranked.
-    void SetPrecedence(u16 precedence) { Precedence = precedence; }
-    u16 GetPrecedence() const { return Precedence; }
+    // them (1 comes first, 0: unranked), and the hover follows the same ranks, so that it
+    // goes to the one the click goes to: among the tracking responders of the first one's
+    // priority at the mouse, the ranked one that comes first, unless the first is unranked.
+    void SetClickRank(u16 rank) { ClickRank = rank; }
+    u16 GetClickRank() const { return ClickRank; }
+    // Both ranked, of one priority, and this one's rank comes first: where they overlap, a
+    // click on either is this one's. The owner's click and the list's hover both ask this.
+    bool ComesBefore(const TResponder& other) const {
+        return Priority == other.Priority && ClickRank != 0 && other.ClickRank != 0 &&
+               ClickRank < other.ClickRank;
+    }
 
     // Records the event and hands it to the owner; true when the owner took it. A cursor
     // event instead shows the responder's cursor and answers whether it has one.
@@ -117,7 +123,7 @@ private:
     bool HoverTracking = false;
     u16 HoverGroup = 0;
     bool HoverPiece = false;
-    u16 Precedence = 0;
+    u16 ClickRank = 0;
     bool CaptureHeld = false;
     bool Registered = false;
     char HotKey = 0;

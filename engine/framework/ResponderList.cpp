@@ -69,11 +69,10 @@ TResponder* TResponderList::HoverAt(const TPoint& point) {
             continue;
         if (found == nullptr) {
             // Unranked, it takes the click itself: nothing behind it stands for the point.
-            if (r->GetPrecedence() == 0)
+            if (r->GetClickRank() == 0)
                 return r;
             found = r;
-        } else if (r->GetPriority() == found->GetPriority() && r->GetPrecedence() != 0 &&
-                   r->GetPrecedence() < found->GetPrecedence()) {
+        } else if (r->ComesBefore(*found)) {
             // Tried later, it is still the one the owner hands the click to: the hover must
             // name what a click here would do.
             found = r;

@@ -40,7 +40,7 @@ public:
 private:
     static i32 ComparePriority(const void* a, const void* b);
     // The responder that tracks hover and stands for the point: the first in dispatch order
-    // that holds it, or the one of the lowest precedence of its priority there. It walks the
+    // that holds it, or the one of its priority there whose click rank comes first. It walks the
     // list, so never while another walk is under way.
     TResponder* HoverAt(const TPoint& point);
     TResponder* First() { return static_cast<TResponder*>(WalkStart()); }

@@ -22,7 +22,7 @@ struct TClick {
 
 class TRecordedRounds : public TCRoundInput {
 public:
-    bool DispatchSpot(TResponder& region, u16 spot) override {
+    bool DispatchSpot(TResponder& region, u16 spot, bool) override {
         Clicks.push_back({region.GetCode(), region.GetKind(), spot});
         return true;
     }

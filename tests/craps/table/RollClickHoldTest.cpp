@@ -30,8 +30,8 @@ protected:
     static constexpr i16 Field = table_spot::Field;
     static constexpr i16 PlaceFive = table_spot::FirstBuy + 1;
 
-    void Open(double joe = 1000.0) {
-        MakeCrapsTable(joe, 1000.0, 1000.0);
+    void Open(double joe = 1000.0, double ann = 1000.0) {
+        MakeCrapsTable(joe, ann, 1000.0);
         Lord().SetMoneyLedger(&Ledger);
         ASSERT_TRUE(RunUntil([&] { return Running<TCAct1State>() != nullptr; }));
         for (int i = 0; i < 3; ++i)
@@ -207,6 +207,75 @@ TEST_F(RollClickHold, AClickWhoseGamblerLeftGoesDownForNobody) {
     EXPECT_EQ(Lord().GetBankroll(1), ann);
     for (i16 seat = 0; seat < 3; ++seat)
         EXPECT_FALSE(Spot(Field).HasAmount(seat)) << seat;
+}
+
+// Joe's last bet is $25, Ann's $5: the held seat click hands Ann the turn before the held field
+// click is taken, and she bets her own last bet with it, not the hand Joe saw.
+TEST_F(RollClickHold, AClickTakenAfterAHeldSeatChangeBetsTheNewGamblersOwnLastBet) {
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    // A seat's turn puts its last bet in the hand.
+    Lord().RefreshSeat(1);
+    Lord().ClearBetInHand();
+    Bet(table_spot::PassLine);
+    Lord().RefreshSeat(0);
+    Lord().ClearBetInHand();
+    Lord().AddToBetInHand(TMoney(25.0));
+    Lord().PlaceBet(table_spot::PassLine);
+    ASSERT_EQ(Spot(table_spot::PassLine).GetAmount(0), TMoney(25.0));
+    Ledger.Bets.clear();
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    ClickSeats();
+    Click(Field);
+    ASSERT_TRUE(NextBetting(betting));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    const std::vector<TPlacedBets::TBet> expected = {{Field, 1, 5.0}};
+    EXPECT_EQ(Ledger.Bets, expected);
+}
+
+// Joe's $12 less the pass line's $5 leaves $7: the first held field click bets the $5 he saw,
+// the second the $2 left, as two live clicks would.
+TEST_F(RollClickHold, HeldClicksBetWhatIsLeftOfTheBankrollOnceTheHandSeenNoLongerFits) {
+    Open(12.0);
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    Click(Field);
+    Click(Field);
+    ASSERT_TRUE(NextBetting(betting));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    EXPECT_EQ(Spot(Field).GetAmount(0), TMoney(7.0));
+    EXPECT_EQ(Lord().GetBankroll(0), TMoney());
+}
+
+// Joe runs out of cash on his second held field click; after the held seat click the last one
+// is taken for Ann, who sits with nothing: each gambler's first refusal of the run is told.
+TEST_F(RollClickHold, EachGamblersFirstRefusalInARunOfHeldClicksIsTold) {
+    Open(10.0, 0.0);
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Boxes.Boxes.clear();
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    Click(Field);
+    Click(Field);
+    ClickSeats();
+    Click(Field);
+    ASSERT_TRUE(NextBetting(betting));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    std::vector<std::string> captions;
+    for (const auto& box : Boxes.Boxes)
+        captions.push_back(box.Caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Out of Cash", "Bankrupt!"}));
+    EXPECT_EQ(Lord().GetCurrentSeat(), 1);
 }
 
 } // namespace

@@ -37,7 +37,7 @@ public:
     using TCasinoCGameLord::Die1;
     using TCasinoCGameLord::Die2;
     using TCasinoCGameLord::FirstRollPending;
-    using TCasinoCGameLord::HeldPresses;
+    using TCasinoCGameLord::HeldClicks;
     using TCasinoCGameLord::LastButtonCode;
     using TCasinoCGameLord::LastRoll;
     using TCasinoCGameLord::NewShooter;
@@ -49,6 +49,8 @@ public:
     using TCasinoCGameLord::ShakeCount;
     using TCasinoCGameLord::ShooterSeat;
     using TCasinoCGameLord::WinningSpot;
+    // What the table holds, by the name the tests of held clicks know it by.
+    const THeldClicks& HeldPresses = HeldClicks;
 };
 
 // The 43 spots in table order, as the factory makes them, from two sprite files.

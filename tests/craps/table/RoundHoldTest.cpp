@@ -86,7 +86,7 @@ protected:
         if (Lord().BetInHand.GetValue() == 0.0)
             Lord().AddToBetInHand(TMoney(chips));
         Region.Fire(JEK_LBUTTONUP, 0, TPoint{});
-        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot));
+        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot), false);
         Step();
     }
     void Press(i16 flag) {

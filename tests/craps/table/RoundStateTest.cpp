@@ -70,7 +70,7 @@ protected:
     }
     void Tap(i16 spot, JorpEventKind kind) {
         Region.Fire(kind, 0, TPoint{});
-        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot));
+        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot), false);
     }
 
     THouse Ledger;

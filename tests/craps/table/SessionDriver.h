@@ -64,7 +64,7 @@ protected:
     // A click released on a spot's region, handled on the next frame.
     void Click(i16 spot) {
         Region.Fire(JEK_LBUTTONUP, 0, TPoint{});
-        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot));
+        Lord().GetRoundState()->DispatchSpot(Region, static_cast<u16>(spot), false);
         Step();
     }
     // The seat strip's hot key: the next seated gambler takes the table.

@@ -322,9 +322,9 @@ TEST_F(Responders, WhereRankedRespondersOverlapTheHoverGoesToTheLowestRankAsThei
     TResponder* a = Make(10, {0, 0, 100, 100}, 1, 0, true);
     TResponder* b = Make(10, {90, 0, 200, 100}, 2, 0, true);
     TResponder* piece = Make(10, {90, 100, 200, 120}, 3, 0, true);
-    a->SetPrecedence(1);
-    b->SetPrecedence(2);
-    piece->SetPrecedence(3);
+    a->SetClickRank(1);
+    b->SetClickRank(2);
+    piece->SetClickRank(3);
     b->SetHoverGroup(2, false);
     piece->SetHoverGroup(2, true);
     const struct {
@@ -343,7 +343,7 @@ TEST_F(Responders, WhereRankedRespondersOverlapTheHoverGoesToTheLowestRankAsThei
     TResponder* wide = Make(10, {0, 0, 200, 100}, 4, 0, true);
     EXPECT_EQ(Mouse(JEK_CURSOR, {96, 50}), "1:11 4:10");
     wide->Unregister();
-    Make(20, {0, 0, 50, 100}, 5, 0, true)->SetPrecedence(9);
+    Make(20, {0, 0, 50, 100}, 5, 0, true)->SetClickRank(9);
     EXPECT_EQ(Mouse(JEK_CURSOR, {20, 50}), "5:10");
 }
 
