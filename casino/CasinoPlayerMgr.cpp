@@ -119,6 +119,9 @@ namespace {
 // Where the record holds the session ring's current slot.
 constexpr size_t CurrentSlotAt =
     TCasinoPlayerData::HistoryAt + FieldNamed<TCasinoData>("Current").At;
+// The history's spare amount, just before the options that end the record.
+constexpr size_t SpareAt = TCasinoPlayerData::HistoryAt + TCasinoCData::ReservedAt;
+static_assert(SpareAt + 8 == TCasinoPlayerData::OptionsAt);
 
 } // namespace
 
@@ -129,6 +132,19 @@ bool TCasinoPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
         return false;
     const auto current = static_cast<i16>(JorpGetU16(record + CurrentSlotAt));
     return current >= 0 && current < TCasinoCData::SessionSlots;
+}
+
+bool TCasinoPlayerMgr::IsWrittenRecord(const u8* record, u32 size) {
+    // The spare amount is never filled, and the options are written as 0 or 1.
+    return IsWholeRecord(record, size) &&
+           std::all_of(record + SpareAt, record + TCasinoPlayerData::OptionsAt,
+                       [](u8 b) { return b == 0; }) &&
+           std::all_of(record + TCasinoPlayerData::OptionsAt,
+                       record + TCasinoPlayerData::EncodedSize, [](u8 b) { return b <= 1; });
+}
+
+size_t TCasinoPlayerMgr::GetJudgedTail() {
+    return TCasinoPlayerData::EncodedSize - SpareAt;
 }
 
 size_t TCasinoPlayerMgr::GetJudgedSize() {

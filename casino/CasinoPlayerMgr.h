@@ -39,6 +39,8 @@ public:
     // The engine's judgement, and the session ring's current slot inside the ring.
     bool IsWholeRecord(const u8* record, u32 size) override;
     size_t GetJudgedSize() override;
+    bool IsWrittenRecord(const u8* record, u32 size) override;
+    size_t GetJudgedTail() override;
     // The whole record cleared; its block is loaded first when it is not.
     void ResetPlayerData(i16 record) override;
     // The program's base name and ".sav".

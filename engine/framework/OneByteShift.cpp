@@ -5,6 +5,7 @@
 #include "engine/framework/PlayerMgr.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -17,10 +18,26 @@ struct TReading {
     int Byte;
 };
 
+// Up to two different readings of one record: two are enough to put him in doubt. Kept
+// without the heap, as a damaged file is judged at many readings.
+class TReadings {
+public:
+    size_t size() const { return Count; }
+    bool empty() const { return Count == 0; }
+    const TReading& operator[](size_t i) const { return Kept[i]; }
+    const TReading* begin() const { return Kept.data(); }
+    const TReading* end() const { return Kept.data() + Count; }
+    void push_back(const TReading& reading) { Kept[Count++] = reading; }
+
+private:
+    std::array<TReading, 2> Kept{};
+    size_t Count = 0;
+};
+
 // The readings a record takes with the point inside it: none when no point there leaves a
-// sound record; two different ones are enough to put him in doubt.
+// sound record.
 struct THeld {
-    std::vector<TReading> Readings;
+    TReadings Readings;
 };
 
 // How many bytes two runs of bytes share from the front, and from the back. A record is
@@ -50,7 +67,8 @@ class TJudge {
 public:
     explicit TJudge(const TOneByteFile& file)
         : File(file), F(file.Bytes->data()), N(file.Bytes->size()), Size(file.Size),
-          Judged(std::min(file.Judged, file.Size)), PutIn(file.Shift > 0) {}
+          Judged(std::min(file.Judged, file.Size)),
+          Tail(std::min(file.JudgedTail, file.Size - Judged)), PutIn(file.Shift > 0) {}
 
     std::vector<TOneByteRecord> Judge();
 
@@ -78,7 +96,7 @@ private:
     // Whether its bytes from `from` on are other's.
     bool Matches(size_t r, const TReading& reading, const u8* other, size_t from) const;
     // Adds the reading unless one the same is there; two are all that is kept.
-    void Add(std::vector<TReading>& readings, const TReading& reading) const;
+    void Add(TReadings& readings, const TReading& reading) const;
     THeld Hold(size_t r) const;
 
     const TOneByteFile& File;
@@ -86,14 +104,15 @@ private:
     size_t N;
     size_t Size;
     size_t Judged;
+    size_t Tail;
     bool PutIn;
 };
 
 bool TJudge::Whole(const u8* record) const {
     // The game's blank with the used mark set is the free place read with the byte before it
     // as its mark: taken for a gambler, it would bring back one nobody made.
-    return File.IsWhole(record) &&
-           (File.Free == nullptr || std::memcmp(record + 1, File.Free->data() + 1, Size - 1) != 0);
+    return File.IsWhole(record) && (File.Blank == nullptr ||
+                                    std::memcmp(record + 1, File.Blank->data() + 1, Size - 1) != 0);
 }
 
 bool TJudge::Sound(const u8* record) const {
@@ -175,7 +194,7 @@ bool TJudge::Matches(size_t r, const TReading& reading, const u8* other, size_t 
     return std::memcmp(F + a + rest - 1, other + rest, Size - rest) == 0;
 }
 
-void TJudge::Add(std::vector<TReading>& readings, const TReading& reading) const {
+void TJudge::Add(TReadings& readings, const TReading& reading) const {
     for (const TReading& kept : readings)
         if (Same(kept, reading))
             return;
@@ -189,13 +208,9 @@ THeld TJudge::Hold(size_t r) const {
     const size_t from = PutIn ? a + 1 : a - 1;
     if (a == 0 || from + Size > N)
         return held;
-    // The record read with the point at its first byte; moving the point on lays the bytes
-    // before it back in their places one at a time.
-    std::vector<u8> record(F + from, F + from + Size);
     // How far the bytes in place, and those one byte off, agree with a free place's from
-    // either end: a reading with the point between the two is a free place.
-    // Found only where a reading has the free mark: the bytes of a record seldom end as a free
-    // place's do, but it takes the whole record to tell.
+    // either end: a reading with the point between the two is a free place. Found only where a
+    // reading has the free mark: it takes the whole record to tell.
     size_t sameFront = 0, sameBack = 0;
     bool compared = false;
     const auto freeAt = [&](size_t p) {
@@ -209,20 +224,45 @@ THeld TJudge::Hold(size_t r) const {
         }
         return p <= sameFront && (PutIn ? Size - p : Size - 1 - p) <= sameBack;
     };
+    // Only the judged bytes of a reading are laid in: IsWhole reads no others.
+    const size_t tailAt = Size - Tail;
+    std::vector<u8> record(Size, 0);
+    const auto lay = [&](size_t p, int x) {
+        // Bytes lo to hi of the reading with the point at p: in place before it, then one
+        // byte off, with x standing at p where a byte was taken out.
+        const auto range = [&](size_t lo, size_t hi) {
+            const size_t in = std::clamp(p, lo, hi);
+            std::memcpy(record.data() + lo, F + a + lo, in - lo);
+            if (PutIn) {
+                std::memcpy(record.data() + in, F + a + in + 1, hi - in);
+                return;
+            }
+            size_t k = in;
+            if (k < hi && k == p)
+                record[k++] = static_cast<u8>(x);
+            std::memcpy(record.data() + k, F + a + k - 1, hi - k);
+        };
+        range(0, Judged);
+        range(tailAt, Size);
+    };
+    const auto whole = [&](const TReading& reading) {
+        return File.IsWhole(record.data()) &&
+               (File.Blank == nullptr || !Matches(r, reading, File.Blank->data(), 1));
+    };
     auto& readings = held.Readings;
-    if (Judged < Size) {
-        // Past the judged bytes every point leaves them as they lie in place: those points
-        // are tried first, as they are most often enough to put the record in doubt.
-        std::copy(F + a, F + a + Judged, record.begin());
-        // Whether a reading there is the blank depends on where the point lies: each is taken
-        // for a gambler, which can only put the record in doubt.
+    if (Judged < tailAt) {
+        // Between the judged bytes every point leaves them alike: those points are tried
+        // first, as they are most often enough to put the record in doubt. Whether a reading
+        // there is the blank depends on where the point lies: each is taken for a gambler,
+        // which can only put the record in doubt.
+        lay(Judged, 0);
         const bool used = record[0] == 1 && File.IsWhole(record.data());
         if (used || (record[0] == 0 && File.Free == nullptr)) {
             // Points in different runs leave different bytes; a byte taken out could have been
             // any.
             if (PutIn) {
                 Add(readings, {a + Judged, -1});
-                Add(readings, {a + Size - 1, -1});
+                Add(readings, {a + tailAt - 1, -1});
             } else {
                 Add(readings, {a + Judged, 0});
                 Add(readings, {a + Judged, 1});
@@ -231,19 +271,20 @@ THeld TJudge::Hold(size_t r) const {
             freeAt(0);
             const size_t low = std::max(Judged, PutIn ? Size - std::min(Size, sameBack)
                                                       : Size - 1 - std::min(Size - 1, sameBack));
-            const size_t high = std::min(Size - 1, sameFront);
+            const size_t high = std::min(tailAt - 1, sameFront);
             if (low <= high)
                 Add(readings, {a + low, PutIn ? -1 : (*File.Free)[low]});
         }
         if (readings.size() >= 2)
             return held;
-        std::copy(F + from, F + from + Judged, record.begin());
     }
-    for (size_t p = 0; p < Judged && readings.size() < 2; ++p) {
-        if (p > 0)
-            record[p - 1] = F[a + p - 1];
+    // Points among the judged bytes, one by one.
+    for (size_t p = 0; p < Size && readings.size() < 2; ++p) {
+        if (p == Judged && Judged < tailAt)
+            p = tailAt;
         if (PutIn) {
-            if ((record[0] == 1 && Whole(record.data())) || (record[0] == 0 && freeAt(p)))
+            lay(p, -1);
+            if ((record[0] == 1 && whole({a + p, -1})) || (record[0] == 0 && freeAt(p)))
                 Add(readings, {a + p, -1});
             continue;
         }
@@ -252,14 +293,6 @@ THeld TJudge::Hold(size_t r) const {
         if (p > 0 && F[a] > 1)
             break;
         const u8 mark = p == 0 ? 0 : F[a];
-        const int last = p == 0 ? 1 : (mark == 1 ? 255 : -1);
-        for (int x = 0; x <= last && readings.size() < 2; ++x) {
-            record[p] = static_cast<u8>(x);
-            const u8 used = record[0];
-            if ((used == 1 && Whole(record.data())) ||
-                (used == 0 && freeAt(p) && (File.Free == nullptr || x == (*File.Free)[p])))
-                Add(readings, {a + p, x});
-        }
         if (mark == 0 && p > 0) {
             if (File.Free == nullptr) {
                 Add(readings, {a + p, 0});
@@ -267,6 +300,15 @@ THeld TJudge::Hold(size_t r) const {
             } else if (freeAt(p)) {
                 Add(readings, {a + p, (*File.Free)[p]});
             }
+            continue;
+        }
+        lay(p, 0);
+        const int last = p == 0 ? 1 : 255;
+        for (int x = 0; x <= last && readings.size() < 2; ++x) {
+            record[p] = static_cast<u8>(x);
+            if ((record[0] == 1 && whole({a + p, x})) ||
+                (record[0] == 0 && freeAt(p) && (File.Free == nullptr || x == (*File.Free)[p])))
+                Add(readings, {a + p, x});
         }
     }
     return held;
@@ -306,7 +348,7 @@ std::vector<TOneByteRecord> TJudge::Judge() {
         return {};
     std::vector<TOneByteRecord> verdicts(count);
     for (size_t r = 0; r < count; ++r) {
-        std::vector<TReading> readings;
+        TReadings readings;
         std::optional<TReading> used;
         const auto take = [&](const TReading& reading) {
             if (!used && Mark(r, reading) == 1)
@@ -334,8 +376,8 @@ std::vector<TOneByteRecord> TJudge::Judge() {
         // A free place with its mark set is no gambler anybody made: its bytes are the game's
         // own blank, and telling them would name somebody who never played.
         const auto blank = [&](const TReading& reading) {
-            return Mark(r, reading) == 1 && File.Free != nullptr &&
-                   Matches(r, reading, File.Free->data(), 1);
+            return Mark(r, reading) == 1 && File.Blank != nullptr &&
+                   Matches(r, reading, File.Blank->data(), 1);
         };
         if (!used || (blank(*used) &&
                       std::all_of(readings.begin(), readings.end(), [&](const TReading& reading) {
@@ -360,6 +402,7 @@ std::vector<TOneByteRecord> TJudge::Judge() {
 std::vector<TOneByteRecord> JudgeOneByteShift(const TOneByteFile& file) {
     if (file.Bytes == nullptr || (file.Shift != 1 && file.Shift != -1) || !file.IsWhole ||
         (file.Free != nullptr && file.Free->size() != file.Size) ||
+        (file.Blank != nullptr && file.Blank->size() != file.Size) ||
         !std::is_sorted(file.Places.begin(), file.Places.end()))
         return {};
     return TJudge(file).Judge();

@@ -17,13 +17,17 @@ struct TOneByteFile {
     // Where each record was written, in rising order, and the size of one.
     std::vector<size_t> Places;
     size_t Size = 0;
-    // The leading bytes of a record that IsWhole reads: a record that matches another in them
-    // is judged as that one is.
+    // The leading and the last bytes of a record that IsWhole reads: a record that matches
+    // another in them is judged as that one is.
     size_t Judged = 0;
+    size_t JudgedTail = 0;
     // Whether a record marked used (first byte 1) holds a gambler the game can take.
     std::function<bool(const u8* record)> IsWhole;
     // The bytes a free place holds (first byte 0); null when a free place may hold anything.
     const std::vector<u8>* Free = nullptr;
+    // The game's blank, which it writes in a free place: marked used it is nobody, the free
+    // place read with the byte before it as its mark. Null when none is known.
+    const std::vector<u8>* Blank = nullptr;
 };
 
 struct TOneByteRecord {

@@ -83,6 +83,12 @@ public:
     // How many leading bytes of a record IsWholeRecord reads: records alike in them are
     // judged alike.
     virtual size_t GetJudgedSize();
+    // A whole record as the game itself writes one, which a derived record may know more of
+    // than IsWholeRecord asks (spare bytes it never fills, flags it writes as 0 or 1): a
+    // damaged file is read by it first. It reads the first GetJudgedSize() bytes and the last
+    // GetJudgedTail().
+    virtual bool IsWrittenRecord(const u8* record, u32 size);
+    virtual size_t GetJudgedTail();
 
     // Record queries, from the records in memory.
     i16 FindPlayer(const std::string& name) const;

@@ -5,14 +5,20 @@
 // whole is left out. A file one byte longer or shorter is taken as one byte put in or taken
 // out at a single point: the records wholly before the point lie in their places, those wholly
 // after it one byte off, and the one that holds it is changed. Every point at which the file
-// then reads sound is tried (used records whole, free places as the game writes them), and a
-// gambler is taken only when every such point gives him the same bytes: those are the bytes he
-// was written with. Any other record that some point reads as a gambler is left out and told.
-// So the gambler who holds the point is left out unless his bytes show where it lies, and so
-// is one beside it whose own bytes could as well hold it. No other gambler is touched. What is
-// not promised: a byte changed in place, or damage at more than one point, can leave a gambler
-// altered, since the record has no checksum to show it; a file longer or shorter by more than
-// a byte is read in place, or with the records past a piece smaller than a record moved by it.
+// then reads as the game writes it is tried (gamblers whole and in the game's own form, free
+// places the game's blank), and a gambler is taken only when every such point gives him the
+// same bytes: those are the bytes he was written with. Any other record that some point reads
+// as a gambler is left out and told. So the gambler who holds the point is left out unless his
+// bytes show where it lies, and so is one beside it whose own bytes could as well hold it (a
+// byte 0 or 1 put in between two records, or the next gambler's mark taken out). No other
+// gambler is touched. Where no point reads as the game writes, the points are tried again
+// asking only that gamblers be whole. What is not promised: a byte changed in place, or damage
+// at more than one point, can leave a gambler altered, since the record has no checksum to
+// show it; a gambler the game would not write (a blank marked used, a spare byte filled, an
+// option byte above 1) beside the point can be left out untold, or come back with the byte
+// next to the point changed; a file longer or shorter by more than a byte is
+// read in place, or with the records past a piece smaller than a record moved by it.
+
 #include "PlayerMgr.h"
 
 #include "engine/framework/OneByteShift.h"
@@ -113,6 +119,14 @@ size_t TPlayerMgr::GetJudgedSize() {
     return TPlayerData::EncodedSize;
 }
 
+bool TPlayerMgr::IsWrittenRecord(const u8* record, u32 size) {
+    return IsWholeRecord(record, size);
+}
+
+size_t TPlayerMgr::GetJudgedTail() {
+    return 0;
+}
+
 std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
                                                                     i64 fileSize) {
     std::vector<TStoredPlace> places;
@@ -133,16 +147,23 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
         file.Places.assign(RecordOffsets.begin(), RecordOffsets.begin() + TableSize);
         file.Size = static_cast<size_t>(size);
         file.Judged = GetJudgedSize();
+        file.JudgedTail = GetJudgedTail();
         file.IsWhole = [this, size](const u8* record) {
-            return IsWholeRecord(record, static_cast<u32>(size));
+            return IsWrittenRecord(record, static_cast<u32>(size));
         };
-        if (!FreePlace.empty())
+        if (!FreePlace.empty()) {
             file.Free = &FreePlace;
+            file.Blank = &FreePlace;
+        }
         std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(file);
-        // A free place the game did not write is no damage: the points are tried again with
-        // free places that may hold anything.
-        if (verdicts.empty() && file.Free != nullptr) {
+        // A record or a free place the game did not write that way is no damage: the points
+        // are tried again with records only whole, and free places that may hold anything.
+        if (verdicts.empty()) {
             file.Free = nullptr;
+            file.JudgedTail = 0;
+            file.IsWhole = [this, size](const u8* record) {
+                return IsWholeRecord(record, static_cast<u32>(size));
+            };
             verdicts = JudgeOneByteShift(file);
         }
         if (!verdicts.empty()) {

@@ -560,6 +560,10 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
     const std::string three = ThreeGamblers();
     const std::string alone = JoeAlone();
     const size_t free1 = 231 + CasinoRecordSize, free3 = 231 + 3 * CasinoRecordSize;
+    // Ann with an option byte the game never writes, which it reads as set.
+    std::string odd = three;
+    odd[231 + 2 * CasinoRecordSize - 2] = '\2';
+    const size_t bobChips = 231 + 2 * CasinoRecordSize + 40;
     const struct {
         const char* What;
         const std::string& Written;
@@ -602,6 +606,12 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
          three.substr(0, 13459) + 'A' + three.substr(13459),
          {"Joe Gambler", "Bob Decoy"},
          "Ann Seed"},
+        // No point leaves Ann as the game writes her: she is taken as she is whole.
+        {"a byte put into Bob's chips, Ann with an odd option",
+         odd,
+         odd.substr(0, bobChips) + 'A' + odd.substr(bobChips),
+         {"Joe Gambler", "Ann Seed"},
+         "Bob Decoy"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
