@@ -282,6 +282,8 @@ THeld TJudge::Hold(size_t r) const {
     for (size_t p = 0; p < Size && readings.size() < 2; ++p) {
         if (p == Judged && Judged < tailAt)
             p = tailAt;
+        if (p >= Size)
+            break;
         if (PutIn) {
             lay(p, -1);
             if ((record[0] == 1 && whole({a + p, -1})) || (record[0] == 0 && freeAt(p)))

@@ -1,0 +1,78 @@
+// JudgeOneByteShift on small made-up records: where only one point, or only one byte put back,
+// leaves a record sound, the record comes back whole; where two do, it is in doubt.
+#include "engine/framework/OneByteShift.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Four bytes of header, then three records of eight: a mark, a letter, a 0, and five bytes
+// nothing judges. A used record is whole with the letter 'A' alone.
+constexpr size_t RecordSize = 8;
+
+std::vector<u8> ThreeRecords() {
+    std::vector<u8> file = {9, 9, 9, 9};
+    for (const u8 tail : {u8{10}, u8{20}, u8{30}})
+        file.insert(file.end(), {1, 'A', 0, tail, u8(tail + 1), u8(tail + 2), 7, 1});
+    return file;
+}
+
+// What a free place holds.
+const std::vector<u8> Blank = {0, 'Z', 0, 0, 0, 0, 0, 0};
+
+TOneByteFile Judging(const std::vector<u8>& bytes, int shift) {
+    TOneByteFile file;
+    file.Free = &Blank;
+    file.Blank = &Blank;
+    file.Bytes = &bytes;
+    file.Shift = shift;
+    file.Places = {4, 12, 20};
+    file.Size = RecordSize;
+    file.Judged = 3;
+    file.IsWhole = [](const u8* record) {
+        return record[0] == 1 && record[1] == 'A' && record[2] == 0;
+    };
+    return file;
+}
+
+std::vector<u8> RecordOf(const std::vector<u8>& file, size_t r) {
+    const auto at = file.begin() + static_cast<std::ptrdiff_t>(4 + r * RecordSize);
+    return {at, at + RecordSize};
+}
+
+TEST(OneByteShift, ARecordThatOnlyOneByteMakesSoundComesBackWithThatByte) {
+    const std::vector<u8> written = ThreeRecords();
+    // The middle record's letter taken out: only an 'A' put back where it stood makes him
+    // whole, and no other point explains the file.
+    std::vector<u8> damaged = written;
+    damaged.erase(damaged.begin() + 13);
+    const std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(Judging(damaged, -1));
+    ASSERT_EQ(verdicts.size(), 3U);
+    for (size_t r = 0; r < 3; ++r) {
+        ASSERT_TRUE(verdicts[r].Whole.has_value()) << r;
+        EXPECT_EQ(*verdicts[r].Whole, RecordOf(written, r)) << r;
+    }
+}
+
+TEST(OneByteShift, ARecordWhoseUnjudgedBytesCouldHoldThePointIsInDoubtAndTheOthersWhole) {
+    const std::vector<u8> written = ThreeRecords();
+    // A byte put among the middle record's unjudged bytes: any of them could have held it.
+    std::vector<u8> damaged = written;
+    damaged.insert(damaged.begin() + 16, u8{99});
+    const std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(Judging(damaged, 1));
+    ASSERT_EQ(verdicts.size(), 3U);
+    EXPECT_TRUE(verdicts[1].InDoubt);
+    EXPECT_FALSE(verdicts[1].Whole.has_value());
+    for (const size_t r : {size_t{0}, size_t{2}}) {
+        ASSERT_TRUE(verdicts[r].Whole.has_value()) << r;
+        EXPECT_EQ(*verdicts[r].Whole, RecordOf(written, r)) << r;
+    }
+    // A file no single point explains gets no verdict.
+    damaged[4] = 5;
+    damaged[12] = 5;
+    EXPECT_TRUE(JudgeOneByteShift(Judging(damaged, 1)).empty());
+}
+
+} // namespace
