@@ -55,6 +55,7 @@ public:
             return true;
         Closing = true;
         TimedOut = true;
+        Waited[static_cast<size_t>(Stage)] += TClock::now() - Since;
         SDL_Event quit{};
         quit.type = SDL_QUIT;
         SDL_PushEvent(&quit);
