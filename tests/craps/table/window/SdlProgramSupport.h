@@ -148,8 +148,7 @@ protected:
     }
     // The title card takes a click from its second frame, as every mode but the table does.
     bool IntroTakesClicks() const {
-        return CurrentModeId() == TCasOTCrapsGFW::IntroModeId && FramesRun() >= 2 &&
-               WindowStands();
+        return CurrentModeId() == TCasOTCrapsGFW::IntroModeId && FramesRun() >= 2 && WindowStands();
     }
     // The table takes clicks from its first frame, the first that draws it: a click before it
     // lands on the loading box, not on the table.

@@ -1,8 +1,8 @@
 // The real window: the scene opened in an SDL window, read back, and compared pixel for pixel
 // with the same scene on the headless desktop. Skips where there is no display; scripts/check
 // runs it under Xvfb with a screen large enough for scale 2.
-#include "SdlRunUntil.h"
 #include "SdlScene.h"
+#include "SdlRunUntil.h"
 
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/menus/MenuUi.h"

@@ -136,7 +136,8 @@ int ResizeAndLeave(int, char**) {
     TApplication app{"kept"};
     const TSdlScene scene = BuildSdlScene(app);
     TSdlBackend* sdl = AttachedSdl();
-    if (scene.Frame == nullptr || sdl == nullptr || !RunUntil(app, [&] { return WindowStands(*sdl); }))
+    if (scene.Frame == nullptr || sdl == nullptr ||
+        !RunUntil(app, [&] { return WindowStands(*sdl); }))
         return 3;
     Seen.Opened = WindowSize(*sdl);
     SDL_SetWindowSize(HostWindow(*sdl), 1001, 777);
