@@ -3,13 +3,16 @@
 #pragma once
 
 #include "../LeavingRecorder.h"
+#include "casino/CasButton.h"
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
+#include "craps/table/TableRegions.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/JorpTime.h"
 #include "engine/framework/ModeWindow.h"
+#include "engine/framework/ResponderList.h"
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/draw/WinG.h"
@@ -155,6 +158,30 @@ protected:
     bool TableDrawn() const {
         return CurrentModeId() == TCasOTCrapsGFW::CrapsModeId && Lord() != nullptr &&
                FramesRun() >= 1 && WindowStands();
+    }
+    // What the table showed, for a run that stopped waiting: a step that waits on it for
+    // ever tells why.
+    static std::string TableState() {
+        TCasinoCGameLord* lord = Lord();
+        if (lord == nullptr)
+            return "no table";
+        const TCasButton* roll = lord->GetRoundTable().Button(table_button::Roll);
+        TJorpModeWindow* mode = Frame()->GetModeWindow();
+        const TResponderList* regions = mode != nullptr ? mode->GetResponderList() : nullptr;
+        const TResponder* held = regions != nullptr ? regions->GetCaptureHolder() : nullptr;
+        std::string state = "frame " + std::to_string(FramesRun()) + ", hand $" +
+                            std::to_string(lord->GetBetInHand().WholeDollars()) + ", bankroll $" +
+                            std::to_string(lord->GetBankroll(0).WholeDollars()) + ", shooter " +
+                            std::to_string(lord->GetShooterSeat()) + ", Roll asked " +
+                            std::to_string(lord->GetButtonFlag(table_button::Roll)) +
+                            ", last button code " + std::to_string(lord->GetLastButtonCode());
+        if (roll != nullptr)
+            state += ", Roll enabled " + std::to_string(roll->GetEnabled()) + " pressed at " +
+                     std::to_string(roll->GetPressTick());
+        state += ", mouse held by " + (held != nullptr ? std::to_string(held->GetCode()) : "none");
+        state += ", keys to " +
+                 std::string(TDesktop::Get().GetFocus() != nullptr ? "a window" : "nothing");
+        return state + (TDesktop::Get().IsAppActive() ? ", active" : ", inactive");
     }
     static bool HandHolds(TMoney amount) {
         return Lord() != nullptr && Lord()->GetBetInHand() == amount;

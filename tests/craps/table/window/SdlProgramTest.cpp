@@ -103,9 +103,14 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     constexpr auto ReadEvery = std::chrono::milliseconds(200);
     TSteady::time_point lastRead = TSteady::now();
     std::vector<std::pair<bool, u32>> diceBeforeRoll;
+    // What the table showed when the run stopped waiting.
+    std::string stoppedAt;
     TDesktop::Get().SetMessageHook([&](HWND, u32, WPARAM, LPARAM) {
-        if (!steps.Running())
+        if (!steps.Running()) {
+            if (steps.HasTimedOut() && stoppedAt.empty())
+                stoppedAt = TableState();
             return;
+        }
         switch (steps.Now()) {
         case Intro:
             if (IntroTakesClicks()) {
@@ -134,8 +139,8 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
             // still cross the pass line well after the dice arrive), so the window is read
             // again, a few times a second, until its pass line matches or the run's limit ends
             // the wait.
-            if (Lord() != nullptr && Lord()->GetBankroll(0) == TMoney(495.0) &&
-                ShooterHasDice() && TSteady::now() - lastRead >= ReadEvery) {
+            if (Lord() != nullptr && Lord()->GetBankroll(0) == TMoney(495.0) && ShooterHasDice() &&
+                TSteady::now() - lastRead >= ReadEvery) {
                 lastRead = TSteady::now();
                 readBack = ReadBack(shown);
                 differing =
@@ -178,7 +183,8 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
 
     std::printf("%s\n", steps.Times().c_str());
     if (steps.HasTimedOut())
-        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now());
+        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now())
+                      << "; the table showed " << stoppedAt;
     else
         EXPECT_EQ(steps.Now(), Done) << "the program ended at step " << steps.Name(steps.Now());
     EXPECT_EQ(code, 0);

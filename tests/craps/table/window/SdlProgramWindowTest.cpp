@@ -96,9 +96,14 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
         Click(PassLine);
     };
     const auto lastClickArrived = [&] { return !seen.empty() && seen.back().Arrived.x >= 0; };
+    // What the table showed when the run stopped waiting.
+    std::string stoppedAt;
     TDesktop::Get().SetMessageHook([&](HWND w, u32 msg, WPARAM, LPARAM lp) {
-        if (!steps.Running())
+        if (!steps.Running()) {
+            if (steps.HasTimedOut() && stoppedAt.empty())
+                stoppedAt = TableState();
             return;
+        }
         if (msg == WM_LBUTTONDOWN && !seen.empty() && seen.back().Arrived.x < 0)
             seen.back().Arrived = TDesktop::Get().ClientToScreen(w, LParamToPoint(lp));
         if (msg == WM_MOUSEMOVE && steps.Now() == Keys &&
@@ -200,7 +205,8 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
 
     std::printf("%s\n", steps.Times().c_str());
     if (steps.HasTimedOut())
-        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now());
+        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now())
+                      << "; the table showed " << stoppedAt;
     else
         EXPECT_EQ(steps.Now(), Done) << "the program ended at step " << steps.Name(steps.Now());
     EXPECT_EQ(code, 0);
