@@ -8,6 +8,7 @@
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
+#include "craps/table/RoundStates.h"
 #include "craps/table/TableRegions.h"
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/JorpTime.h"
@@ -181,7 +182,22 @@ protected:
         state += ", mouse held by " + (held != nullptr ? std::to_string(held->GetCode()) : "none");
         state += ", keys to " +
                  std::string(TDesktop::Get().GetFocus() != nullptr ? "a window" : "nothing");
-        return state + (TDesktop::Get().IsAppActive() ? ", active" : ", inactive");
+        state += TDesktop::Get().IsAppActive() ? ", active" : ", inactive";
+        TState* round = lord->GetOwnState();
+        while (round != nullptr && round->GetSubState() != nullptr)
+            round = round->GetSubState();
+        const auto* betting = dynamic_cast<const TCAct1State*>(round);
+        if (betting == nullptr)
+            return state + "; the round is past betting";
+        return state + "; betting: roll asked " + std::to_string(betting->GetRollRequested()) +
+               ", begun " + std::to_string(betting->GetRollBegun()) + ", dice given " +
+               std::to_string(betting->GetGiveDiceDone()) + ", rolled " +
+               std::to_string(betting->GetDiceRolled()) + ", call " +
+               std::to_string(betting->GetRollPending()) + ", pick-up " +
+               std::to_string(betting->GetPickUpRunning()) + ", shake " +
+               std::to_string(betting->GetShakeRunning()) + ", throw " +
+               std::to_string(betting->GetThrowRunning()) + ", landing " +
+               std::to_string(betting->GetDiceLanding());
     }
     static bool HandHolds(TMoney amount) {
         return Lord() != nullptr && Lord()->GetBetInHand() == amount;
