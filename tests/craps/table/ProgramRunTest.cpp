@@ -6,10 +6,13 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <ostream>
+#include <poll.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -27,6 +30,10 @@ struct THungChild {
     bool Shot;
     // What the failure says was waited for.
     const char* WaitedFor;
+    // Where the hang begins, and the child's time with it: at once, once its standard error
+    // holds a line, or once that has closed. A shell on a busy machine may take longer than the
+    // bound to get there.
+    enum { AtStart, AfterALine, AfterTheClose } Hangs = AtStart;
 };
 
 void PrintTo(const THungChild& hung, std::ostream* out) {
@@ -36,12 +43,38 @@ void PrintTo(const THungChild& hung, std::ostream* out) {
 const THungChild Hung[] = {
     {"Spins", "exec sleep 1000", false, "its end, its standard error still open"},
     {"ClosesItsOutputAndSpins", "exec 2>&-; exec sleep 1000", false,
-     "its end, its standard error closed"},
+     "its end, its standard error closed", THungChild::AfterTheClose},
     // The child's own child holds the output too: it must be ended with it.
     {"LeavesAChildBehind", "sleep 1000 & echo $! >&2; wait", false,
-     "its end, its standard error still open"},
+     "its end, its standard error still open", THungChild::AfterALine},
     {"NeverSendsTheShot", "exec sleep 1000", true, "a shot through its pipe"},
 };
+
+// Reads the child's standard error into errors until it holds a line (or, with closed, until it
+// has closed), and starts the child's time there; false when that never came.
+bool AwaitHang(TChildProgram& child, std::string& errors, bool closed) {
+    const auto giveUp = std::chrono::steady_clock::now() + 30s;
+    char buffer[256];
+    while (closed || errors.find('\n') == std::string::npos) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            giveUp - std::chrono::steady_clock::now());
+        pollfd fd = {child.Errors, POLLIN, 0};
+        const int ready = poll(&fd, 1, static_cast<int>(std::max<long long>(0, left.count())));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return false;
+        const ssize_t n = read(child.Errors, buffer, sizeof buffer);
+        if (n > 0)
+            errors.append(buffer, static_cast<size_t>(n));
+        else if (n == 0)
+            return closed;
+        else if (errno != EINTR)
+            return false;
+    }
+    child.Deadline = std::chrono::steady_clock::now() + child.Limit;
+    return true;
+}
 
 // True when the process has ended (or is gone), waiting for it by its pidfd up to the bound.
 bool Ends(pid_t pid, std::chrono::milliseconds bound) {
@@ -63,11 +96,19 @@ TEST_P(ProgramRunDeadline, KillsTheChildAtItsDeadlineAndFailsNamingTheCase) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const int shot = open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(shot, 0);
-    const auto start = std::chrono::steady_clock::now();
+    auto start = std::chrono::steady_clock::now();
     TChildProgram child = SpawnProgram("/bin/sh", {"-c", hung.Script}, {}, {}, 1s);
     ASSERT_TRUE(child.Started());
     int code = 0;
     std::string errors;
+    if (hung.Hangs != THungChild::AtStart) {
+        const bool hanging = AwaitHang(child, errors, hung.Hangs == THungChild::AfterTheClose);
+        start = std::chrono::steady_clock::now();
+        if (!hanging) {
+            kill(-child.Pid, SIGKILL);
+            ADD_FAILURE() << "the shell never came to its hang; it said: " << errors;
+        }
+    }
     std::string png;
     bool sawShot = true;
     const std::string failure = std::string("ProgramRunDeadline.KillsTheChildAtItsDeadlineAndFails"

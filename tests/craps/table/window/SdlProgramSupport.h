@@ -3,12 +3,17 @@
 #pragma once
 
 #include "../LeavingRecorder.h"
+#include "casino/CasButton.h"
 #include "craps/table/CrapsFrame.h"
 #include "craps/table/CrapsGameLord.h"
 #include "craps/table/CrapsMenuEnable.h"
 #include "craps/table/OwlMain.h"
+#include "craps/table/RoundStates.h"
+#include "craps/table/TableRegions.h"
 #include "engine/framework/JorpApp.h"
+#include "engine/framework/JorpTime.h"
 #include "engine/framework/ModeWindow.h"
+#include "engine/framework/ResponderList.h"
 #include "platform/audio/WaveMix.h"
 #include "platform/framework/ResourceRegistry.h"
 #include "platform/framework/draw/WinG.h"
@@ -28,6 +33,66 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
+
+// The steps of a real-window run, taken one after another from the message hook as the program's
+// state allows, never after a time. Past the run's limit the program is asked to close as the
+// host would, and no step is taken after that: the program's objects are going. The time each
+// step waited is kept, for the run's line of step times.
+template <class TStage> class TSteps {
+public:
+    using TClock = std::chrono::steady_clock;
+
+    TSteps(std::chrono::seconds limit, std::vector<const char*> names)
+        : Limit(limit), Names(std::move(names)), Waited(Names.size()) {}
+
+    TStage Now() const { return Stage; }
+    const char* Name(TStage stage) const {
+        const auto at = static_cast<size_t>(stage);
+        return at < Names.size() ? Names[at] : "?";
+    }
+    // False once the run is over: asked to close at its limit, or finished.
+    bool Running() {
+        if (Closing)
+            return false;
+        if (TClock::now() - Start <= Limit)
+            return true;
+        Closing = true;
+        TimedOut = true;
+        Waited[static_cast<size_t>(Stage)] += TClock::now() - Since;
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        return false;
+    }
+    void Next(TStage stage) {
+        Waited[static_cast<size_t>(Stage)] += TClock::now() - Since;
+        Stage = stage;
+        Since = TClock::now();
+    }
+    bool HasTimedOut() const { return TimedOut; }
+    // Each step's wait and the run's limit, in seconds.
+    std::string Times() const {
+        std::string line;
+        for (size_t i = 0; i + 1 < Names.size(); ++i) {
+            const auto ms =
+                std::chrono::duration_cast<std::chrono::milliseconds>(Waited[i]).count();
+            line += std::string(Names[i]) + " " + std::to_string(ms / 1000) + "." +
+                    std::to_string(ms % 1000 / 100) + " s, ";
+        }
+        return line + "the run's limit " + std::to_string(Limit.count()) + " s";
+    }
+
+private:
+    std::chrono::seconds Limit;
+    std::vector<const char*> Names;
+    std::vector<TClock::duration> Waited;
+    TStage Stage{};
+    TClock::time_point Start = TClock::now();
+    TClock::time_point Since = Start;
+    bool Closing = false;
+    bool TimedOut = false;
+};
 
 class TSdlProgramFixture : public ::testing::Test {
 protected:
@@ -68,6 +133,74 @@ protected:
         TJorpModeWindow* mode = Frame() != nullptr ? Frame()->GetModeWindow() : nullptr;
         return mode != nullptr ? dynamic_cast<TCasinoCGameLord*>(mode->GetMainGameObject())
                                : nullptr;
+    }
+    // Frames the current mode has run; none before its first, while the window still shows what
+    // came before (the loading box, on the way to the table).
+    static u32 FramesRun() {
+        TJorpModeWindow* mode = Frame() != nullptr ? Frame()->GetModeWindow() : nullptr;
+        const TJorpTime* timer = mode != nullptr ? mode->GetFrameTimer() : nullptr;
+        return timer != nullptr ? timer->GetCounter() : 0;
+    }
+    // The picture is laid out for the window's present size, so a click pushed now lands on the
+    // desktop point it was aimed at.
+    bool WindowStands() const {
+        int w = 0;
+        int h = 0;
+        SDL_GetWindowSize(SDL_GetWindowFromID(Sdl->GetWindowId()), &w, &h);
+        const TSdlViewport view = Sdl->GetViewport();
+        return w > 0 && h > 0 && view.Picture == TSdlViewport::For(view.Shown, {w, h}).Picture;
+    }
+    // The title card takes a click from its second frame, as every mode but the table does.
+    bool IntroTakesClicks() const {
+        return CurrentModeId() == TCasOTCrapsGFW::IntroModeId && FramesRun() >= 2 && WindowStands();
+    }
+    // The table takes clicks from its first frame, the first that draws it: a click before it
+    // lands on the loading box, not on the table.
+    bool TableDrawn() const {
+        return CurrentModeId() == TCasOTCrapsGFW::CrapsModeId && Lord() != nullptr &&
+               FramesRun() >= 1 && WindowStands();
+    }
+    // What the table showed, for a run that stopped waiting: a step that waits on it for
+    // ever tells why.
+    static std::string TableState() {
+        TCasinoCGameLord* lord = Lord();
+        if (lord == nullptr)
+            return "no table";
+        const TCasButton* roll = lord->GetRoundTable().Button(table_button::Roll);
+        TJorpModeWindow* mode = Frame()->GetModeWindow();
+        const TResponderList* regions = mode != nullptr ? mode->GetResponderList() : nullptr;
+        const TResponder* held = regions != nullptr ? regions->GetCaptureHolder() : nullptr;
+        std::string state = "frame " + std::to_string(FramesRun()) + ", hand $" +
+                            std::to_string(lord->GetBetInHand().WholeDollars()) + ", bankroll $" +
+                            std::to_string(lord->GetBankroll(0).WholeDollars()) + ", shooter " +
+                            std::to_string(lord->GetShooterSeat()) + ", Roll asked " +
+                            std::to_string(lord->GetButtonFlag(table_button::Roll)) +
+                            ", last button code " + std::to_string(lord->GetLastButtonCode());
+        if (roll != nullptr)
+            state += ", Roll enabled " + std::to_string(roll->GetEnabled()) + " pressed at " +
+                     std::to_string(roll->GetPressTick());
+        state += ", mouse held by " + (held != nullptr ? std::to_string(held->GetCode()) : "none");
+        state += ", keys to " +
+                 std::string(TDesktop::Get().GetFocus() != nullptr ? "a window" : "nothing");
+        state += TDesktop::Get().IsAppActive() ? ", active" : ", inactive";
+        TState* round = lord->GetOwnState();
+        while (round != nullptr && round->GetSubState() != nullptr)
+            round = round->GetSubState();
+        const auto* betting = dynamic_cast<const TCAct1State*>(round);
+        if (betting == nullptr)
+            return state + "; the round is past betting";
+        return state + "; betting: roll asked " + std::to_string(betting->GetRollRequested()) +
+               ", begun " + std::to_string(betting->GetRollBegun()) + ", dice given " +
+               std::to_string(betting->GetGiveDiceDone()) + ", rolled " +
+               std::to_string(betting->GetDiceRolled()) + ", call " +
+               std::to_string(betting->GetRollPending()) + ", pick-up " +
+               std::to_string(betting->GetPickUpRunning()) + ", shake " +
+               std::to_string(betting->GetShakeRunning()) + ", throw " +
+               std::to_string(betting->GetThrowRunning()) + ", landing " +
+               std::to_string(betting->GetDiceLanding());
+    }
+    static bool HandHolds(TMoney amount) {
+        return Lord() != nullptr && Lord()->GetBetInHand() == amount;
     }
     static TPoint Centre(const TRect& r) {
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};

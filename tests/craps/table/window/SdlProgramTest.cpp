@@ -19,6 +19,8 @@
 #include "support/TempDir.h"
 #include "tools/databuild/writer/Build.h"
 
+#include <cstdio>
+
 namespace {
 
 using TSteady = std::chrono::steady_clock;
@@ -89,66 +91,56 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     TDesktop::Get().Reset();
     TDesktop::Get().AttachBackend(Sdl.get());
 
-    // The run as steps, each taken from the message hook once its time and the program's
-    // state allow; the hook runs for every message, so at least every frame.
+    // The run as steps, each taken from the message hook once the program's state allows; the
+    // hook runs for every message, so at least every frame.
     enum TStage { Intro, Table, Chip, Bet, Thrown, Menu, Exit, Done };
-    TStage stage = Intro;
-    const TSteady::time_point start = TSteady::now();
-    TSteady::time_point since = start;
-    const auto waited = [&](int ms) {
-        return TSteady::now() - since >= std::chrono::milliseconds(ms);
-    };
-    const auto next = [&](TStage s) {
-        stage = s;
-        since = TSteady::now();
-    };
-    TStage timedOutAt = Done;
-    bool closing = false;
+    TSteps<TStage> steps(RunLimit,
+                         {"Intro", "Table", "Chip", "Bet", "Thrown", "Menu", "Exit", "Done"});
     TMoney bankrollAfterBet;
     TScreenSurface shown;
     bool readBack = false;
     int differing = -1;
     constexpr auto ReadEvery = std::chrono::milliseconds(200);
-    TSteady::time_point lastRead = start;
+    TSteady::time_point lastRead = TSteady::now();
     std::vector<std::pair<bool, u32>> diceBeforeRoll;
+    // What the table showed when the run stopped waiting.
+    std::string stoppedAt;
     TDesktop::Get().SetMessageHook([&](HWND, u32, WPARAM, LPARAM) {
-        if (TSteady::now() - start > RunLimit && !closing) {
-            // Asked to close as the host would: the program ends and the test fails.
-            timedOutAt = stage;
-            closing = true;
-            SDL_Event quit{};
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
+        if (!steps.Running()) {
+            if (steps.HasTimedOut() && stoppedAt.empty())
+                stoppedAt = TableState();
             return;
         }
-        switch (stage) {
+        switch (steps.Now()) {
         case Intro:
-            if (CurrentModeId() == TCasOTCrapsGFW::IntroModeId && waited(1500)) {
+            if (IntroTakesClicks()) {
                 TPoint p(320, 240);
                 Frame()->GetModeWindow()->ClientToScreen(p);
                 Click(p);
-                next(Table);
+                steps.Next(Table);
             }
             break;
         case Table:
-            if (CurrentModeId() == TCasOTCrapsGFW::CrapsModeId && Lord() != nullptr &&
-                waited(1500)) {
+            if (TableDrawn()) {
                 Click(FiveDollarChip);
-                next(Chip);
+                steps.Next(Chip);
             }
             break;
         case Chip:
-            // A click while the table is busy with the last one is dropped.
-            if (waited(1500)) {
+            // A click while the dealer still greets the players is held: the chip goes into the
+            // hand once betting begins.
+            if (HandHolds(TMoney(5.0))) {
                 Click(PassLine);
-                next(Bet);
+                steps.Next(Bet);
             }
             break;
         case Bet:
             // The dealer's gesture takes its own real time (on a busy machine his stick can
             // still cross the pass line well after the dice arrive), so the window is read
-            // again until its pass line matches or the run's limit ends the wait.
-            if (waited(1500) && ShooterHasDice() && TSteady::now() - lastRead >= ReadEvery) {
+            // again, a few times a second, until its pass line matches or the run's limit ends
+            // the wait.
+            if (Lord() != nullptr && Lord()->GetBankroll(0) == TMoney(495.0) && ShooterHasDice() &&
+                TSteady::now() - lastRead >= ReadEvery) {
                 lastRead = TSteady::now();
                 readBack = ReadBack(shown);
                 differing =
@@ -157,35 +149,29 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
                     bankrollAfterBet = Lord()->GetBankroll(0);
                     diceBeforeRoll = BigDice();
                     PressEnter();
-                    next(Thrown);
+                    steps.Next(Thrown);
                 }
             }
             break;
         case Thrown:
-            // The round has left betting once the big dice show something new. A key the
-            // table takes while still busy with the dealer's last gesture is dropped, so a
-            // player on a slow machine presses it again, and so does the test.
-            if (BigDice() != diceBeforeRoll) {
-                next(Menu);
-            } else if (waited(3000)) {
-                PressEnter();
-                next(Thrown);
-            }
+            // The round has left betting once the big dice show something new.
+            if (BigDice() != diceBeforeRoll)
+                steps.Next(Menu);
             break;
         case Menu:
-            if (waited(1000)) {
+            if (Frame() != nullptr) {
                 Click(Centre(ChromeLayout::MenuBarItemRects(Frame()).at(0)));
-                next(Exit);
+                steps.Next(Exit);
             }
             break;
         case Exit:
-            if (waited(300) && TMenuUi::Get().GetPopup() != nullptr) {
+            if (TMenuUi::Get().GetPopup() != nullptr) {
                 const TPopupMenuWindow* popup = TMenuUi::Get().GetPopup();
                 const std::vector<TPopupItem>& items = popup->GetItems();
                 for (size_t i = 0; i < items.size(); ++i)
                     if (items[i].Id == CM_EXITGAME)
                         Click(Centre(popup->ItemRects().at(i)));
-                next(Done);
+                steps.Next(Done);
             }
             break;
         case Done:
@@ -195,8 +181,12 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     const int code = RunOwlMain();
     TDesktop::Get().SetMessageHook(nullptr);
 
-    EXPECT_EQ(timedOutAt, Done) << "the run stopped waiting at step " << timedOutAt;
-    EXPECT_EQ(stage, Done);
+    std::printf("%s\n", steps.Times().c_str());
+    if (steps.HasTimedOut())
+        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now())
+                      << "; the table showed " << stoppedAt;
+    else
+        EXPECT_EQ(steps.Now(), Done) << "the program ended at step " << steps.Name(steps.Now());
     EXPECT_EQ(code, 0);
     EXPECT_EQ(bankrollAfterBet, TMoney(495.0));
     ASSERT_TRUE(readBack);

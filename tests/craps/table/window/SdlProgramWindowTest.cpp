@@ -11,14 +11,15 @@
 #include "platform/sdl/SdlPlacement.h"
 #include "tools/databuild/writer/Build.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
 
-using TSteady = std::chrono::steady_clock;
-
 constexpr TPoint PassLine{556, 465};
 constexpr TPoint FiveDollarChip{636, 521};
+// Still on the pass line, away from where the clicks leave the mouse.
+constexpr TPoint AfterTheKeys{PassLine.x + 20, PassLine.y};
 constexpr TRect FrameArea{80, 41, 720, 540};
 constexpr auto RunLimit = std::chrono::seconds(90);
 constexpr const char* Settings = "c:\\otcraps.ini";
@@ -33,6 +34,15 @@ protected:
         TPoint Arrived{-1, -1};
         bool Full = false;
     };
+    void PushMotion(TPoint desktop) {
+        const TPoint at = Sdl->GetViewport().ToHost(desktop);
+        SDL_Event e{};
+        e.type = SDL_MOUSEMOTION;
+        e.motion.windowID = Sdl->GetWindowId();
+        e.motion.x = at.x;
+        e.motion.y = at.y;
+        SDL_PushEvent(&e);
+    }
     TSize WindowSize() const {
         int w = 0;
         int h = 0;
@@ -61,19 +71,9 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     TDesktop::Get().Reset();
     TDesktop::Get().AttachBackend(Sdl.get());
 
-    enum TStage { Intro, Table, Chip, Windowed, Full, Back, Odd, Closing, Done };
-    TStage stage = Intro;
-    const TSteady::time_point start = TSteady::now();
-    TSteady::time_point since = start;
-    const auto waited = [&](int ms) {
-        return TSteady::now() - since >= std::chrono::milliseconds(ms);
-    };
-    const auto next = [&](TStage s) {
-        stage = s;
-        since = TSteady::now();
-    };
-    TStage timedOutAt = Done;
-    bool closing = false;
+    enum TStage { Intro, Table, Chip, Windowed, Full, Back, Keys, Odd, Closing, Done };
+    TSteps<TStage> steps(RunLimit, {"Intro", "Table", "Chip", "Windowed", "Full", "Back", "Keys",
+                                    "Odd", "Closing", "Done"});
     std::vector<TSizeSeen> seen;
     // The host window's title and the frame's caption.
     std::string title;
@@ -87,64 +87,67 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     // The window and its picture at the title card.
     TSize introWindow;
     TSdlViewport introView;
+    // Whether the mouse has come to the pass line after the keys that left full screen: every
+    // key pushed before it has been taken.
+    bool keysTaken = false;
     // Clicks the pass line as the window stands now.
     const auto clickPassLine = [&](const char* name) {
         seen.push_back({name, WindowSize(), Sdl->GetViewport(), {-1, -1}, Sdl->IsFullScreen()});
         Click(PassLine);
     };
+    const auto lastClickArrived = [&] { return !seen.empty() && seen.back().Arrived.x >= 0; };
+    // What the table showed when the run stopped waiting.
+    std::string stoppedAt;
     TDesktop::Get().SetMessageHook([&](HWND w, u32 msg, WPARAM, LPARAM lp) {
-        if (msg == WM_LBUTTONDOWN && !seen.empty() && seen.back().Arrived.x < 0)
-            seen.back().Arrived = TDesktop::Get().ClientToScreen(w, LParamToPoint(lp));
-        if (TSteady::now() - start > RunLimit && !closing) {
-            timedOutAt = stage;
-            closing = true;
-            SDL_Event quit{};
-            quit.type = SDL_QUIT;
-            SDL_PushEvent(&quit);
+        if (!steps.Running()) {
+            if (steps.HasTimedOut() && stoppedAt.empty())
+                stoppedAt = TableState();
             return;
         }
-        switch (stage) {
+        if (msg == WM_LBUTTONDOWN && !seen.empty() && seen.back().Arrived.x < 0)
+            seen.back().Arrived = TDesktop::Get().ClientToScreen(w, LParamToPoint(lp));
+        if (msg == WM_MOUSEMOVE && steps.Now() == Keys &&
+            TDesktop::Get().ClientToScreen(w, LParamToPoint(lp)) == AfterTheKeys)
+            keysTaken = true;
+        switch (steps.Now()) {
         case Intro:
-            if (CurrentModeId() == TCasOTCrapsGFW::IntroModeId && waited(1500)) {
+            if (IntroTakesClicks()) {
                 introWindow = WindowSize();
                 introView = Sdl->GetViewport();
                 TPoint p(320, 240);
                 Frame()->GetModeWindow()->ClientToScreen(p);
                 Click(p);
-                next(Table);
+                steps.Next(Table);
             }
             break;
         case Table:
-            if (CurrentModeId() == TCasOTCrapsGFW::CrapsModeId && Lord() != nullptr &&
-                waited(1500)) {
+            if (TableDrawn()) {
                 title = SDL_GetWindowTitle(SDL_GetWindowFromID(Sdl->GetWindowId()));
                 caption = Frame()->GetCaption();
                 Click(FiveDollarChip);
-                next(Chip);
+                steps.Next(Chip);
             }
             break;
         case Chip:
             // A click while the dealer still greets the players is held: the chip goes into the
             // hand once betting begins.
-            if (Lord()->GetBetInHand().GetValue() > 0.0 && waited(300)) {
+            if (HandHolds(TMoney(5.0))) {
                 bankrollBefore = Lord()->GetBankroll(0);
                 clickPassLine("windowed");
-                next(Windowed);
+                steps.Next(Windowed);
             }
             break;
         case Windowed:
             // Each step waits for what the last one did, however slowly a busy machine does it.
-            if (Lord()->GetBankroll(0) != bankrollBefore || waited(8000)) {
+            if (Lord() != nullptr && Lord()->GetBankroll(0) != bankrollBefore) {
                 bankrollAfter = Lord()->GetBankroll(0);
                 PushKey(SDLK_F11, true);
                 PushKey(SDLK_F11, false);
-                next(Full);
+                steps.Next(Full);
             }
             break;
         case Full:
-            if ((Sdl->IsFullScreen() && WindowSize() == TSize(display.w, display.h) &&
-                 waited(300)) ||
-                waited(5000)) {
+            if (Sdl->IsFullScreen() && WindowSize() == TSize(display.w, display.h)) {
                 // The host's notice of the new size may come later than the switch.
                 Sdl->FollowWindowSize();
                 fullRead = Sdl->ReadWindowPixels(full);
@@ -155,35 +158,42 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
                 PushKey(SDLK_RETURN, true, KMOD_LALT);
                 PushKey(SDLK_RETURN, false, KMOD_LALT);
                 PushKey(SDLK_LALT, false);
-                next(Back);
+                steps.Next(Back);
             }
             break;
         case Back:
-            if ((!Sdl->IsFullScreen() && WindowSize() == seen[0].Window && waited(700)) ||
-                waited(5000)) {
-                menuOpenedByAltEnter = TMenuUi::Get().IsActive();
+            if (lastClickArrived() && !Sdl->IsFullScreen() && WindowSize() == seen[0].Window) {
                 Sdl->FollowWindowSize();
+                PushMotion(AfterTheKeys);
+                steps.Next(Keys);
+            }
+            break;
+        case Keys:
+            // The mouse moved after the keys comes once they have all been taken, unless the
+            // menu bar they must not open has taken it.
+            if (keysTaken || TMenuUi::Get().IsActive()) {
+                menuOpenedByAltEnter = TMenuUi::Get().IsActive();
                 clickPassLine("windowed again");
                 SDL_SetWindowSize(SDL_GetWindowFromID(Sdl->GetWindowId()), 1001, 777);
-                next(Odd);
+                steps.Next(Odd);
             }
             break;
         case Odd:
-            if ((WindowSize() == TSize(1001, 777) && waited(300)) || waited(5000)) {
+            if (lastClickArrived() && WindowSize() == TSize(1001, 777)) {
                 Sdl->FollowWindowSize();
                 clickPassLine("1001 x 777");
-                next(Closing);
+                steps.Next(Closing);
             }
             break;
         case Closing:
-            if (waited(500)) {
+            if (lastClickArrived()) {
                 // The host's close button closes the frame.
                 SDL_Event close{};
                 close.type = SDL_WINDOWEVENT;
                 close.window.windowID = Sdl->GetWindowId();
                 close.window.event = SDL_WINDOWEVENT_CLOSE;
                 SDL_PushEvent(&close);
-                next(Done);
+                steps.Next(Done);
             }
             break;
         case Done:
@@ -193,7 +203,12 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     const int code = RunOwlMain();
     TDesktop::Get().SetMessageHook(nullptr);
 
-    EXPECT_EQ(timedOutAt, Done) << "the run stopped waiting at step " << timedOutAt;
+    std::printf("%s\n", steps.Times().c_str());
+    if (steps.HasTimedOut())
+        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now())
+                      << "; the table showed " << stoppedAt;
+    else
+        EXPECT_EQ(steps.Now(), Done) << "the program ended at step " << steps.Name(steps.Now());
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(caption.empty());
     EXPECT_EQ(title, caption);

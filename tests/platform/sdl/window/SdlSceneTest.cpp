@@ -2,8 +2,10 @@
 // with the same scene on the headless desktop. Skips where there is no display; scripts/check
 // runs it under Xvfb with a screen large enough for scale 2.
 #include "SdlScene.h"
+#include "SdlRunUntil.h"
 
 #include "platform/framework/ResourceRegistry.h"
+#include "platform/framework/menus/MenuUi.h"
 #include "platform/framework/window/Desktop.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/headless/PngWriter.h"
@@ -143,8 +145,8 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         TApplication app{"scene"};
         const TSdlScene scene = BuildSdlScene(app);
         ASSERT_NE(scene.Dialog, nullptr);
-        // The host's own events (exposure, focus) come in over the first moments.
-        app.RunFor(300);
+        // The host places and sizes the window in its own time.
+        ASSERT_TRUE(RunUntil(app, [&] { return WindowStands(*sdl); }));
         // The table fills the frame's client area, which has grown to hold the menu bar.
         const TRect frameClient = TDesktop::Get().ScreenClientRect(scene.Frame);
         EXPECT_EQ(scene.Frame->GetClientWindow()->GetWindowRect(), frameClient);
@@ -184,7 +186,8 @@ TEST(SdlSceneTest, TheRealWindowShowsWhatTheHeadlessDesktopShows) {
         PushMouse(sdl->GetWindowId(), SDL_MOUSEMOTION, at);
         PushMouse(sdl->GetWindowId(), SDL_MOUSEBUTTONDOWN, at);
         PushMouse(sdl->GetWindowId(), SDL_MOUSEBUTTONUP, at);
-        app.RunFor(200);
+        ASSERT_TRUE(RunUntil(app, [] { return TMenuUi::Get().GetPopup() != nullptr; }));
+        app.PumpWaitingMessages();
         ASSERT_TRUE(sdl->ReadWindowPixels(host));
         ASSERT_TRUE(Unscale(host, view, shown));
         EXPECT_TRUE(SameImage(expected.MenuOpen, shown, "sdl_scene_menu_open", pictures));

@@ -2,6 +2,7 @@
 // opened at again, back to maximised after full screen, one size from the title card to the
 // table, and a player's folder that cannot be used told once. Skips where there is no display;
 // scripts/check runs it under Xvfb.
+#include "SdlRunUntil.h"
 #include "SdlScene.h"
 #include "SdlWindowManagerPart.h"
 
@@ -19,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -69,17 +69,6 @@ TSize WindowSize(const TSdlBackend& sdl) {
 
 u32 WindowFlags(const TSdlBackend& sdl) {
     return SDL_GetWindowFlags(HostWindow(sdl));
-}
-
-// Runs the loop until the host has done what was asked, or five seconds have passed.
-bool RunUntil(TApplication& app, const std::function<bool()>& done) {
-    const auto start = std::chrono::steady_clock::now();
-    while (!done()) {
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(5))
-            return false;
-        app.RunFor(20);
-    }
-    return true;
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -147,9 +136,9 @@ int ResizeAndLeave(int, char**) {
     TApplication app{"kept"};
     const TSdlScene scene = BuildSdlScene(app);
     TSdlBackend* sdl = AttachedSdl();
-    if (scene.Frame == nullptr || sdl == nullptr)
+    if (scene.Frame == nullptr || sdl == nullptr ||
+        !RunUntil(app, [&] { return WindowStands(*sdl); }))
         return 3;
-    app.RunFor(100);
     Seen.Opened = WindowSize(*sdl);
     SDL_SetWindowSize(HostWindow(*sdl), 1001, 777);
     Seen.Resized = RunUntil(app, [&] {
@@ -277,8 +266,7 @@ protected:
         TDesktop::Get().AttachBackend(Sdl.get());
         App.emplace("state");
         Scene = BuildSdlScene(*App);
-        App->RunFor(100);
-        return Scene.Frame != nullptr;
+        return Scene.Frame != nullptr && RunUntil(*App, [&] { return WindowStands(*Sdl); });
     }
 
     std::unique_ptr<TSdlBackend> Sdl;
@@ -299,7 +287,7 @@ TEST_F(SdlWindowStateTest, LeavingFullScreenReturnsToTheMaximizedWindow) {
         return (WindowFlags(*Sdl) & SDL_WINDOW_MAXIMIZED) != 0 &&
                Sdl->GetViewport().Picture.Width() <= WindowSize(*Sdl).cx;
     }));
-    App->RunFor(200);
+    ASSERT_TRUE(RunUntil(*App, [&] { return WindowStands(*Sdl); }));
     const TSize maximized = WindowSize(*Sdl);
     Sdl->SetFullScreen(true);
     ASSERT_TRUE(RunUntil(*App, [&] { return Sdl->IsFullScreen(); }));
@@ -344,9 +332,12 @@ TEST_F(SdlWindowStateTest, TheWindowKeepsOneSizeWhenTheFrameLosesAndRegainsTheMe
         SCOPED_TRACE(height);
         Scene.Frame->SetWindowPos(nullptr, 0, 0, frame.Width(), height,
                                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        App->RunFor(200);
+        const i32 shown = table.Height() - (height == frame.Height() ? 0 : menu);
+        EXPECT_TRUE(RunUntil(*App, [&] {
+            return Sdl->GetViewport().Shown.Height() == shown && WindowStands(*Sdl);
+        }));
         const TSdlViewport view = Sdl->GetViewport();
-        EXPECT_EQ(view.Shown.Height(), table.Height() - (height == frame.Height() ? 0 : menu));
+        EXPECT_EQ(view.Shown.Height(), shown);
         EXPECT_EQ(WindowSize(*Sdl), opened);
         // Drawn as large as the window holds, across its width; at the table's whole scale
         // where the window is at one.
