@@ -405,7 +405,9 @@ std::vector<TOneByteRecord> JudgeOneByteShift(const TOneByteFile& file) {
     if (file.Bytes == nullptr || (file.Shift != 1 && file.Shift != -1) || !file.IsWhole ||
         (file.Free != nullptr && file.Free->size() != file.Size) ||
         (file.Blank != nullptr && file.Blank->size() != file.Size) ||
-        !std::is_sorted(file.Places.begin(), file.Places.end()))
+        !std::is_sorted(file.Places.begin(), file.Places.end()) ||
+        // A record one byte early is read from the byte before its place.
+        (!file.Places.empty() && file.Places.front() == 0))
         return {};
     return TJudge(file).Judge();
 }
