@@ -38,14 +38,14 @@ constexpr auto RunLimit = std::chrono::seconds(120);
 
 class SdlProgram : public TSdlProgramFixture {
 protected:
-    // Each big die's picture: shown or not, and its face.
-    static std::vector<std::pair<bool, u32>> BigDice() {
-        std::vector<std::pair<bool, u32>> faces;
-        for (i16 n = 0; Lord() != nullptr && n <= Lord()->LastSpriteIndex(); ++n)
-            if (auto* die = dynamic_cast<TCBigDice*>(Lord()->GetSpriteAt(n)))
-                faces.push_back({(die->GetPicture()->GetFlags() & JOF_ON) != 0,
-                                 die->GetPicture()->GetCurrentData().CurrentFrame});
-        return faces;
+    // The dice were thrown: the round is past betting, or betting has had its roll. Their faces
+    // say nothing: a throw can show the faces shown before it.
+    static bool DiceThrown() {
+        TState* round = Lord() != nullptr ? Lord()->GetOwnState() : nullptr;
+        while (round != nullptr && round->GetSubState() != nullptr)
+            round = round->GetSubState();
+        const auto* betting = dynamic_cast<const TCAct1State*>(round);
+        return round != nullptr && (betting == nullptr || betting->GetDiceRolled() != 0);
     }
     // The dealer has pushed the dice to the shooter's place.
     static bool ShooterHasDice() {
@@ -102,7 +102,6 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     int differing = -1;
     constexpr auto ReadEvery = std::chrono::milliseconds(200);
     TSteady::time_point lastRead = TSteady::now();
-    std::vector<std::pair<bool, u32>> diceBeforeRoll;
     // What the table showed when the run stopped waiting.
     std::string stoppedAt;
     TDesktop::Get().SetMessageHook([&](HWND, u32, WPARAM, LPARAM) {
@@ -147,15 +146,13 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
                     readBack ? DifferingPixels(shown, *golden, PassLineArea, DiceOnTheirWay) : -1;
                 if (differing == 0) {
                     bankrollAfterBet = Lord()->GetBankroll(0);
-                    diceBeforeRoll = BigDice();
                     PressEnter();
                     steps.Next(Thrown);
                 }
             }
             break;
         case Thrown:
-            // The round has left betting once the big dice show something new.
-            if (BigDice() != diceBeforeRoll)
+            if (DiceThrown())
                 steps.Next(Menu);
             break;
         case Menu:
