@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -71,6 +72,16 @@ public:
         Since = TClock::now();
     }
     bool HasTimedOut() const { return TimedOut; }
+    // The run's verdict, with its line of step times: past its limit one failure naming the
+    // step it waited at and what the table showed then; otherwise every step taken.
+    void ExpectFinished(TStage done, const std::string& shown) const {
+        std::printf("%s\n", Times().c_str());
+        if (TimedOut)
+            ADD_FAILURE() << "the run stopped waiting at step " << Name(Stage)
+                          << "; the table showed " << shown;
+        else
+            EXPECT_EQ(Stage, done) << "the program ended at step " << Name(Stage);
+    }
     // Each step's wait and the run's limit, in seconds.
     std::string Times() const {
         std::string line;

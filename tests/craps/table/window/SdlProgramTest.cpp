@@ -178,12 +178,7 @@ TEST_F(SdlProgram, AClickPastTheIntroABetARollAndFileExitInTheRealWindow) {
     const int code = RunOwlMain();
     TDesktop::Get().SetMessageHook(nullptr);
 
-    std::printf("%s\n", steps.Times().c_str());
-    if (steps.HasTimedOut())
-        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now())
-                      << "; the table showed " << stoppedAt;
-    else
-        EXPECT_EQ(steps.Now(), Done) << "the program ended at step " << steps.Name(steps.Now());
+    steps.ExpectFinished(Done, stoppedAt);
     EXPECT_EQ(code, 0);
     EXPECT_EQ(bankrollAfterBet, TMoney(495.0));
     ASSERT_TRUE(readBack);

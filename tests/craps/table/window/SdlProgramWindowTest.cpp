@@ -203,12 +203,7 @@ TEST_F(SdlProgramWindow, FitsTheScreenGoesFullScreenAndBackAndTakesClicksAtEvery
     const int code = RunOwlMain();
     TDesktop::Get().SetMessageHook(nullptr);
 
-    std::printf("%s\n", steps.Times().c_str());
-    if (steps.HasTimedOut())
-        ADD_FAILURE() << "the run stopped waiting at step " << steps.Name(steps.Now())
-                      << "; the table showed " << stoppedAt;
-    else
-        EXPECT_EQ(steps.Now(), Done) << "the program ended at step " << steps.Name(steps.Now());
+    steps.ExpectFinished(Done, stoppedAt);
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(caption.empty());
     EXPECT_EQ(title, caption);
