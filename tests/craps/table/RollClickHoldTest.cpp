@@ -158,7 +158,7 @@ TEST_F(RollClickHold, AClickMadeWhileHeldOnesAreHandedOnGoesDownAfterThem) {
     ClickSeats();
     Click(Field);
     ASSERT_TRUE(FramesUntil([&] { return Lord().GetCurrentSeat() == 1; }));
-    ASSERT_FALSE(Lord().HeldPresses.IsEmpty()) << "the field click is still held";
+    ASSERT_FALSE(Lord().HeldClicks.IsEmpty()) << "the field click is still held";
     Click(PlaceFive);
     ASSERT_TRUE(FramesUntil([&] { return Ledger.Bets.size() >= 2; }));
     for (int i = 0; i < 5; ++i)
@@ -178,7 +178,7 @@ TEST_F(RollClickHold, HeldClicksThatMeetARefusalAlreadyToldGoWithoutABox) {
     for (int i = 0; i < 5; ++i)
         Click(Field);
     ASSERT_TRUE(NextBetting(betting));
-    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldClicks.IsEmpty(); }));
     for (int i = 0; i < 5; ++i)
         Frame();
     ASSERT_EQ(Boxes.Boxes.size(), 1u);
@@ -229,7 +229,7 @@ TEST_F(RollClickHold, AClickTakenAfterAHeldSeatChangeBetsTheNewGamblersOwnLastBe
     ClickSeats();
     Click(Field);
     ASSERT_TRUE(NextBetting(betting));
-    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldClicks.IsEmpty(); }));
     for (int i = 0; i < 5; ++i)
         Frame();
     const std::vector<TPlacedBets::TBet> expected = {{Field, 1, 5.0}};
@@ -247,11 +247,66 @@ TEST_F(RollClickHold, HeldClicksBetWhatIsLeftOfTheBankrollOnceTheHandSeenNoLonge
     Click(Field);
     Click(Field);
     ASSERT_TRUE(NextBetting(betting));
-    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldClicks.IsEmpty(); }));
     for (int i = 0; i < 5; ++i)
         Frame();
     EXPECT_EQ(Spot(Field).GetAmount(0), TMoney(7.0));
     EXPECT_EQ(Lord().GetBankroll(0), TMoney());
+}
+
+// Joe's $12 less the pass line's $5 leaves $7, and he holds a $5 chip: the held field clicks
+// bet $5, then the $2 left, and the third finds him out of cash, as three live clicks would,
+// rather than putting down the $5 he saw as a bet of nothing.
+TEST_F(RollClickHold, AHeldClickWhoseHandSeenTheBankrollNoLongerHoldsIsRefused) {
+    Open(12.0);
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Lord().AddToBetInHand(TMoney(5.0));
+    Boxes.Boxes.clear();
+    Ledger.Bets.clear();
+    const u32 betting = Serial();
+    ASSERT_TRUE(TakeRoll());
+    for (int i = 0; i < 3; ++i)
+        Click(Field);
+    ASSERT_TRUE(NextBetting(betting));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldClicks.IsEmpty(); }));
+    for (int i = 0; i < 5; ++i)
+        Frame();
+    // A click refused for want of cash still reaches the spot with an empty hand, held or
+    // live; only the money moved is asked here.
+    std::vector<TPlacedBets::TBet> placed;
+    for (const auto& bet : Ledger.Bets)
+        if (bet.Amount != 0.0)
+            placed.push_back(bet);
+    const std::vector<TPlacedBets::TBet> expected = {{Field, 0, 5.0}, {Field, 0, 2.0}};
+    EXPECT_EQ(placed, expected);
+    ASSERT_EQ(Boxes.Boxes.size(), 1u);
+    EXPECT_EQ(Boxes.Boxes[0].Caption, "Out of Cash");
+    EXPECT_EQ(Spot(Field).GetAmount(0), TMoney(7.0));
+}
+
+// Ann sits with nothing and clicks the field once while each of two rolls is thrown: the
+// second roll's click starts a run of its own, so she is told again.
+TEST_F(RollClickHold, EachRunOfHeldClicksTellsItsRefusalAgain) {
+    Open(1000.0, 0.0);
+    ASSERT_FALSE(HasFatalFailure());
+    Bet(table_spot::PassLine);
+    Boxes.Boxes.clear();
+    for (int roll = 0; roll < 2; ++roll) {
+        Lord().RefreshSeat(1);
+        const u32 betting = Serial();
+        ASSERT_TRUE(TakeRoll()) << roll;
+        Click(Field);
+        ASSERT_TRUE(NextBetting(betting)) << roll;
+        ASSERT_TRUE(FramesUntil([&] { return Lord().HeldClicks.IsEmpty(); })) << roll;
+        for (int i = 0; i < 5; ++i)
+            Frame();
+    }
+    std::vector<std::string> captions;
+    for (const auto& box : Boxes.Boxes)
+        captions.push_back(box.Caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Bankrupt!", "Bankrupt!"}));
+    EXPECT_FALSE(Spot(Field).HasAmount(1));
 }
 
 // Joe runs out of cash on his second held field click; after the held seat click the last one
@@ -268,7 +323,7 @@ TEST_F(RollClickHold, EachGamblersFirstRefusalInARunOfHeldClicksIsTold) {
     ClickSeats();
     Click(Field);
     ASSERT_TRUE(NextBetting(betting));
-    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldPresses.IsEmpty(); }));
+    ASSERT_TRUE(FramesUntil([&] { return Lord().HeldClicks.IsEmpty(); }));
     for (int i = 0; i < 5; ++i)
         Frame();
     std::vector<std::string> captions;

@@ -49,8 +49,6 @@ public:
     using TCasinoCGameLord::ShakeCount;
     using TCasinoCGameLord::ShooterSeat;
     using TCasinoCGameLord::WinningSpot;
-    // What the table holds, by the name the tests of held clicks know it by.
-    const THeldClicks& HeldPresses = HeldClicks;
 };
 
 // The 43 spots in table order, as the factory makes them, from two sprite files.
