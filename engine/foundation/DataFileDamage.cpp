@@ -5,12 +5,26 @@
 #include "engine/foundation/Det.h"
 #include "engine/foundation/JorpBase.h"
 #include "engine/foundation/PrintableText.h"
+#include "platform/host/VirtualPath.h"
 
 #include <string>
 
+namespace {
+
+// The file where the player can find it, as the box of a missing file names it: the host path
+// its virtual one maps to. The part that came from data files is made printable first; the
+// host's own folder is shown as it is. Only looked up, so that naming a file makes no folder.
+std::string ShownPath(const std::string& path) {
+    const std::string printable = JorpPrintable(path);
+    const auto host = TVirtualPaths::PeekHost(printable);
+    return host ? *host : printable;
+}
+
+} // namespace
+
 void JorpDamagedDataFile(const std::string& path, const std::string& problem) {
     JorpFatalError(nullptr,
-                   "Damaged data file: " + JorpPrintable(path) + "\n" + JorpPrintable(problem) +
+                   "Damaged data file: " + ShownPath(path) + "\n" + JorpPrintable(problem) +
                        "\nAborting Program",
                    "Fatal Error - Data File");
 }

@@ -10,9 +10,9 @@ class TJorpBase;
 class TJorpBaseFile;
 struct TDetBadRecord;
 
-// One box naming the file and what is wrong with it, then the end of the program with code 1.
-// A missing file is not damaged: the data-file manager prompts for the CD instead. Bytes the
-// box cannot show are given in hex.
+// One box naming the file (by its virtual path, shown as the host path it maps to) and what is
+// wrong with it, then the end of the program with code 1. A missing file is not damaged: the
+// data-file manager prompts for the CD instead. Bytes the box cannot show are given in hex.
 [[noreturn]] void JorpDamagedDataFile(const std::string& path, const std::string& problem);
 
 // Something other than a plain file stands where a data file should be.

@@ -75,6 +75,11 @@ constexpr u32 WS_OVERLAPPEDWINDOW =
 constexpr u32 CS_VREDRAW = 0x0001;
 constexpr u32 CS_HREDRAW = 0x0002;
 constexpr u32 CS_DBLCLKS = 0x0008;
+// What the top-level window uncovers when it goes is painted at once, before the code that
+// closed it goes on: menus and dialogs, which the program follows with work of its own (a
+// command, the next box) that may leave the window under them unable to paint by the time the
+// loop would.
+constexpr u32 CS_SAVEBITS = 0x0800;
 
 // Show commands.
 constexpr int SW_HIDE = 0;

@@ -7,6 +7,8 @@
 void LogLine(std::string_view line) {
     std::string whole(line);
     whole += '\n';
+    // One write, whose failure (EPIPE once the reader is gone, SIGPIPE being ignored) only
+    // loses the line: stdio stops at the first write that fails and is never retried here.
     std::fwrite(whole.data(), 1, whole.size(), stderr);
     std::fflush(stderr);
 }

@@ -126,6 +126,7 @@ bool TDialog::Create() {
 void TDialog::GetWindowClass(WNDCLASS& wndClass) {
     const TDialogTemplate* t = GetTemplate();
     wndClass.className = t != nullptr && !t->ClassName.empty() ? t->ClassName : "#32770";
+    wndClass.style |= CS_SAVEBITS;
     wndClass.hasBackground = true;
     wndClass.background = Theme::Face;
 }

@@ -58,7 +58,7 @@ TPopupMenuWindow::TPopupMenuWindow(HMENU menu, TPoint at) : TWindow(nullptr, "")
 }
 
 void TPopupMenuWindow::GetWindowClass(WNDCLASS& wndClass) {
-    wndClass.style = 0;
+    wndClass.style = CS_SAVEBITS;
     // Every pixel is painted by Paint.
     wndClass.hasBackground = false;
     wndClass.className = "#MenuPopup";

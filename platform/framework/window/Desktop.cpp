@@ -143,6 +143,10 @@ bool TDesktop::IsTopLevel(HWND w) const {
     return (w->Attr.Style & WS_CHILD) == 0;
 }
 
+bool TDesktop::SavesBits(HWND w) const {
+    return IsTopLevel(w) && (w->Sys.Class.style & CS_SAVEBITS) != 0;
+}
+
 HWND TDesktop::TopLevelOf(HWND w) const {
     while (w != nullptr && !IsTopLevel(w) && w->Parent != nullptr)
         w = w->Parent;
@@ -369,6 +373,7 @@ bool TDesktop::DestroyWindow(HWND w) {
         return false;
     const bool wasShowing = IsShowing(w);
     const TRect area = ScreenWindowRect(w);
+    const bool savesBits = SavesBits(w);
     w->Sys.Dying = true;
     for (HWND d : std::vector<HWND>(Live.begin(), Live.end()))
         if (IsWithin(d, w))
@@ -389,8 +394,11 @@ bool TDesktop::DestroyWindow(HWND w) {
         ChooseNextActive(w);
     if (IsWindow(w))
         DestroyTree(w);
-    if (wasShowing)
+    if (wasShowing) {
         InvalidateExposed(area);
+        if (savesBits)
+            PaintUncovered(area);
+    }
     return true;
 }
 
@@ -500,6 +508,8 @@ bool TDesktop::ShowWindow(HWND w, int cmd) {
         if (Active != nullptr && IsWithin(Active, w))
             ChooseNextActive(w);
         InvalidateExposed(area);
+        if (SavesBits(w))
+            PaintUncovered(area);
         return wasVisible;
     }
     case SW_MINIMIZE:

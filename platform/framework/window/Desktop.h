@@ -174,6 +174,8 @@ private:
     // Tells the backend what the host window shows and what its title is, when either changed.
     void SyncHost();
     HWND TopLevelOf(HWND w) const;
+    // A top-level window of a class with CS_SAVEBITS.
+    bool SavesBits(HWND w) const;
     bool IsShowing(HWND w) const;
     bool IsEffectivelyEnabled(HWND w) const;
     TRect NonClientInsets(HWND w) const;
@@ -184,6 +186,8 @@ private:
     void DestroyTree(HWND w);
     void ChooseNextActive(HWND leaving);
     void InvalidateExposed(const TRect& screenRect);
+    // Paints now every showing window under the area that waits to be painted.
+    void PaintUncovered(const TRect& screenRect);
     void InvalidateTree(HWND w);
     void PaintDesktopBackground(const TRect& screenRect);
     void PaintNonClientArea(HWND w);

@@ -94,6 +94,15 @@ void TDesktop::InvalidateExposed(const TRect& screenRect) {
     PaintDesktopBackground(screenRect);
 }
 
+void TDesktop::PaintUncovered(const TRect& screenRect) {
+    // A copy: a window's painting may change the stacking. One that is being destroyed has
+    // nothing left to show.
+    for (HWND top : std::vector<HWND>(TopZ.begin(), TopZ.end()))
+        if (IsWindow(top) && !top->Sys.Dying && IsShowing(top) &&
+            ScreenWindowRect(top).Touches(screenRect))
+            UpdateWindow(top);
+}
+
 void TDesktop::PaintDesktopBackground(const TRect& screenRect) {
     TRegion bare(screenRect & Screen.Bounds());
     for (HWND top : TopZ)

@@ -107,12 +107,10 @@ void PutNotAFile(const fs::path& at, bool fifo) {
 TEST_F(DamagedDataProcessTest, ACutPackOrCatalogueEndsTheRunWithOneBoxNamingIt) {
     const struct {
         const char* File;
-        std::string Box;
+        std::string Problem;
     } cases[] = {
-        {"otcraps.dew", "[Fatal Error - Data File] Damaged data file: c:\\data\\otcraps.dew\n"
-                        "It is truncated: it holds "},
-        {"otcraps.det", "[Fatal Error - Data File] Damaged data file: c:\\data\\otcraps.det\n"
-                        "It is truncated: its "},
+        {"otcraps.dew", "It is truncated: it holds "},
+        {"otcraps.det", "It is truncated: its "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);
@@ -122,8 +120,11 @@ TEST_F(DamagedDataProcessTest, ACutPackOrCatalogueEndsTheRunWithOneBoxNamingIt) 
         fs::resize_file(cut, fs::file_size(cut) / 2);
         const TProgramRun run = Run(dir);
         EXPECT_EQ(run.Code, 1);
-        // Each box is written as its caption in brackets at the start of a line.
-        EXPECT_EQ(run.Errors.rfind(c.Box, 0), 0U) << run.Errors;
+        // Each box is written as its caption in brackets at the start of a line; the file is
+        // named where the player finds it.
+        const std::string box =
+            "[Fatal Error - Data File] Damaged data file: " + cut.string() + "\n" + c.Problem;
+        EXPECT_EQ(run.Errors.rfind(box, 0), 0U) << run.Errors;
         const auto boxes = std::count(run.Errors.begin(), run.Errors.end(), '[');
         EXPECT_EQ(boxes, 1) << run.Errors;
     }
@@ -142,9 +143,8 @@ TEST_F(DamagedDataProcessTest, AFolderOrFifoWhereAFileShouldBeIsSaidToBeOne) {
             std::string host = std::string("data/") + file;
             std::replace(host.begin(), host.end(), '\\', '/');
             PutNotAFile(dir.Host(host), fifo);
-            EXPECT_EQ(OneBox(Run(dir)), std::string("[Fatal Error - Data File] Damaged data file: "
-                                                    "c:\\data\\") +
-                                            file + "\nIt is " + what +
+            EXPECT_EQ(OneBox(Run(dir)), "[Fatal Error - Data File] Damaged data file: " +
+                                            dir.Host(host).string() + "\nIt is " + what +
                                             (fifo ? "." : ", not a file.") + "\nAborting Program");
         }
         // The catalogue or the pack: it is there, not missing, and it is the one fault named
@@ -184,15 +184,15 @@ TEST_F(DamagedDataProcessTest, DamageInsideThePackOrTheCatalogueIsNamedInPrintab
          "'GAME'\nObject being read: casino.g\nAborting Program"},
         // A name length in a whole catalogue that no name has.
         {"a bad length", false, palette + 1, std::string(1, '\x10'),
-         "[Fatal Error - Data File] Damaged data file: c:\\data\\otcraps.det\nIts list of files "
-         "is damaged at byte " +
+         "[Fatal Error - Data File] Damaged data file: <data>otcraps.det\nIts list of files is "
+         "damaged at byte " +
              std::to_string(palette) + ": the length of the name there, " +
              std::to_string(0x1000 + 11) + " bytes, is more than any name has.\nAborting Program"},
         // The root's count at its most in a whole catalogue: its entries are all read, and the
         // count, not a cut, is named.
         {"a root count at its most", false, 25, std::string("\xFF\x7F", 2),
-         "[Fatal Error - Data File] Damaged data file: c:\\data\\otcraps.det\nIts list of files "
-         "ends at byte " +
+         "[Fatal Error - Data File] Damaged data file: <data>otcraps.det\nIts list of files ends "
+         "at byte " +
              std::to_string(Catalogue.size()) + ", after " +
              std::to_string(Parsed.GetRoot()->GetChildCount()) +
              " entries of its top level, whose count at byte 25 says 32767: the count is damaged, "
@@ -220,11 +220,12 @@ TEST_F(DamagedDataProcessTest, ANameAFlippedBitTookFromTheCatalogueIsToldOnceInP
     catalogue[puck] = static_cast<char>(catalogue[puck] ^ 0x01);
     TTempDir dir;
     Packed(dir, catalogue, Pack);
-    EXPECT_EQ(OneBox(Run(dir, "2500 click 400 300\n8000 close\n")),
-              "[Fatal Error - Data File] Damaged data file: c:\\data\\otcraps.det\nIt does not "
-              "list \\f1glrd00\\f1puck.anm, which the game asks for; its entry "
-              "f1glrd00\\f1pucj.anm differs from f1glrd00\\f1puck.anm by one bit.\nAborting "
-              "Program");
+    EXPECT_EQ(
+        OneBox(Run(dir, "2500 click 400 300\n8000 close\n")),
+        "[Fatal Error - Data File] Damaged data file: " + dir.Host("data/otcraps.det").string() +
+            "\nIt does not list \\f1glrd00\\f1puck.anm, which the game asks for; its entry "
+            "f1glrd00\\f1pucj.anm differs from f1glrd00\\f1puck.anm by one bit.\nAborting "
+            "Program");
 }
 
 } // namespace

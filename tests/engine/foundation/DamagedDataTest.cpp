@@ -128,8 +128,8 @@ TEST_F(DamagedData, APackCutShortEndsTheProgramWithOneBoxNamingIt) {
     ASSERT_EQ(end.Boxes.size(), 1U);
     EXPECT_EQ(end.Boxes[0].Caption, "Fatal Error - Data File");
     EXPECT_EQ(end.Boxes[0].Text,
-              "Damaged data file: c:\\data\\game.dew\nIt is truncated: it holds " +
-                  std::to_string(PackLead + size - 5) +
+              "Damaged data file: " + Dir.Host("data/game.dew").string() +
+                  "\nIt is truncated: it holds " + std::to_string(PackLead + size - 5) +
                   " bytes, but its catalogue puts seats.md (" + std::to_string(size) +
                   " bytes) at byte " + std::to_string(PackLead) + ".\nAborting Program");
     EXPECT_EQ(JorpRamInUse, 0U);
@@ -171,8 +171,8 @@ TEST_F(DamagedData, ACatalogueCutAnywhereEndsTheProgramWithOneBoxNamingIt) {
         if (const auto between = betweenRecords.find(cut); between != betweenRecords.end())
             problem = "Its list of files ends at byte " + std::to_string(cut) + ", after " +
                       between->second + ": the count is damaged, or the file is cut short there.";
-        EXPECT_EQ(end.Boxes[0].Text,
-                  "Damaged data file: d:\\" + name + ".det\n" + problem + "\nAborting Program");
+        EXPECT_EQ(end.Boxes[0].Text, "Damaged data file: " + Cd.Host(name + ".det").string() +
+                                         "\n" + problem + "\nAborting Program");
         // Nothing of it stays open to answer lookups.
         EXPECT_EQ(Manager->GetDetList()->GetCount(), 0);
     }
@@ -189,8 +189,9 @@ TEST_F(DamagedData, ACatalogueRecordThatCannotBeIsNamedWhereItLies) {
     const TEnding end = RunToEnd([&] { Manager->OpenDet("zero"); });
     EXPECT_EQ(end.Code, 1);
     ASSERT_EQ(end.Boxes.size(), 1U);
-    EXPECT_EQ(end.Boxes[0].Text, "Damaged data file: d:\\zero.det\nIts list of files is damaged "
-                                 "at byte 14.\nAborting Program");
+    EXPECT_EQ(end.Boxes[0].Text,
+              "Damaged data file: " + Cd.Host("zero.det").string() +
+                  "\nIts list of files is damaged at byte 14.\nAborting Program");
 }
 
 TEST_F(DamagedData, AFlippedHeaderInsideThePackNamesTheFileItLiesIn) {
@@ -296,8 +297,8 @@ TEST_F(DamagedData, AWholeCatalogueWithABadLengthOrCountIsNotCalledTruncated) {
                 EXPECT_EQ(det->GetBadRecord().At, field.At);
                 continue;
             }
-            EXPECT_EQ(OneFatalBox(end),
-                      "Damaged data file: d:\\" + name + ".det\n" + problem + "\nAborting Program");
+            EXPECT_EQ(OneFatalBox(end), "Damaged data file: " + Cd.Host(name + ".det").string() +
+                                            "\n" + problem + "\nAborting Program");
         }
     }
     // Most flips stop the reading; a few (three) read to an end by chance.
@@ -337,9 +338,9 @@ TEST_F(DamagedData, AWholeCatalogueWhoseCountPromisesMoreEntriesNamesTheCountNot
         ASSERT_EQ(damaged.size(), bytes.size());
         Cd.WriteHostFile("count.det", damaged);
         const TEnding end = RunToEnd([&] { Manager->OpenDet("count"); });
-        EXPECT_EQ(OneFatalBox(end), "Damaged data file: d:\\count.det\nIts list of files ends at "
-                                    "byte " +
-                                        std::to_string(size) + ", after " + c.Problem +
+        EXPECT_EQ(OneFatalBox(end), "Damaged data file: " + Cd.Host("count.det").string() +
+                                        "\nIts list of files ends at byte " + std::to_string(size) +
+                                        ", after " + c.Problem +
                                         ": the count is damaged, or the file is cut short "
                                         "there.\nAborting Program");
         EXPECT_EQ(Manager->GetDetList()->GetCount(), 0);
@@ -382,8 +383,8 @@ TEST_F(DamagedData, ANameADamagedCatalogueLostIsBlamedOnItNotAskedForOnADisk) {
         DeleteManager();
         MakeManager();
         ThreeFilePack(c.Alter);
-        EXPECT_EQ(OneFatalBox(Use(c.Wanted)),
-                  "Damaged data file: d:\\game.det\n" + c.Problem + "\nAborting Program");
+        EXPECT_EQ(OneFatalBox(Use(c.Wanted)), "Damaged data file: " + Cd.Host("game.det").string() +
+                                                  "\n" + c.Problem + "\nAborting Program");
     }
     // A name that a whole catalogue does not hold is missing: the disk is asked for.
     DeleteManager();
@@ -402,11 +403,12 @@ TEST_F(DamagedData, AnEntryPastTheEndOfAWholePackIsBlamedOnTheCatalogue) {
         const size_t offset = RecordOf("f1a.md") + 2 + 7 + 4;
         b[offset + 2] = static_cast<char>(b[offset + 2] ^ 0x10);
     });
-    EXPECT_EQ(OneFatalBox(Use("f1a.md")),
-              "Damaged data file: d:\\game.det\nIts entry for f1a.md puts 20 bytes at byte " +
-                  std::to_string(PackLead + 0x100000) +
-                  ", but game.dew is whole and ends at byte " + std::to_string(PackLead + 60) +
-                  ".\nAborting Program");
+    EXPECT_EQ(OneFatalBox(Use("f1a.md")), "Damaged data file: " + Cd.Host("game.det").string() +
+                                              "\nIts entry for f1a.md puts 20 bytes at byte " +
+                                              std::to_string(PackLead + 0x100000) +
+                                              ", but game.dew is whole and ends at byte " +
+                                              std::to_string(PackLead + 60) +
+                                              ".\nAborting Program");
     // A pack cut inside a file, or just where one starts, is what is short.
     for (const u32 cut : {PackLead + 30, PackLead + 40}) {
         SCOPED_TRACE(cut);
@@ -415,8 +417,8 @@ TEST_F(DamagedData, AnEntryPastTheEndOfAWholePackIsBlamedOnTheCatalogue) {
         ThreeFilePack([](std::string&) {});
         std::filesystem::resize_file(Dir.Host("data/game.dew"), cut);
         EXPECT_EQ(OneFatalBox(Use("f1h.md")),
-                  "Damaged data file: c:\\data\\game.dew\nIt is truncated: it holds " +
-                      std::to_string(cut) +
+                  "Damaged data file: " + Dir.Host("data/game.dew").string() +
+                      "\nIt is truncated: it holds " + std::to_string(cut) +
                       " bytes, but its catalogue puts f1h.md (20 bytes) at byte " +
                       std::to_string(PackLead + 40) + ".\nAborting Program");
     }
