@@ -12,6 +12,7 @@
 #include "platform/host/Log.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -426,20 +427,24 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
         Owner->ShowPlayerMessage(text, "Error - Save File");
 }
 
-std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
-    const TSaveFile file = File();
+bool TPlayerMgr::AllKeptNamesTaken() const {
     // A keep or a folder's move is refused as a name in use only when every name it may take
-    // is: those stay taken until the player clears one, so he is told which they are.
+    // is: those stay taken until the player clears one.
+    return Failure != TWriteFailure::Write && LastWriteError == EEXIST;
+}
+
+std::pair<std::string, std::string> TPlayerMgr::DescribeWriteFailure() {
+    const TSaveFile file = File();
     const std::string reason =
-        Failure != TWriteFailure::Write && LastWriteError == EEXIST
-            ? (Failure == TWriteFailure::FolderInTheWay ? file.FolderKeptNames()
-                                                        : file.KeptNames()) +
-                  " are all taken"
-            : std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
+        AllKeptNamesTaken() ? (Failure == TWriteFailure::FolderInTheWay ? file.FolderKeptNames()
+                                                                        : file.KeptNames()) +
+                                  " are all taken"
+                            : std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
     // The save is written under the temporary name first: only a folder standing there makes
     // that name the player's business.
-    std::string name = Host->DisplayName(
-        Failure == TWriteFailure::FolderInTheWay ? file.GetTempPath() : SaveFilePath);
+    std::string name = Host->DisplayName(Failure == TWriteFailure::FolderInTheWay
+                                             ? file.GetTempPath()
+                                             : (WritingTo.empty() ? SaveFilePath : WritingTo));
     std::string what;
     switch (Failure) {
     case TWriteFailure::Write:
@@ -457,32 +462,65 @@ std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
                "cannot be set aside (" +
                reason + ")";
         break;
+    case TWriteFailure::AsideNotKept:
+        what = "is " + Standing +
+               ", which is left as it is, and no name is free to save beside it (" + reason + ")";
+        break;
     }
-    // Said before any box: the box waits for the player, and the reason belongs beside it.
-    LogError(Failure == TWriteFailure::DamagedNotKept
-                 ? "the damaged save could not be set aside: " + name + " (" + reason + ")"
-                 : "the save could not be written: " + name + " " + what);
     return {std::move(name), std::move(what)};
 }
 
-void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
-    const auto [name, what] = LogWriteFailure();
-    LastWriteFailed = true;
-    // A session's end holds its stop while a box waits; the error output has said it all.
-    if (TDesktop::QuitAsked()) {
-        LastFailureBoxed = false;
+void TPlayerMgr::SayWriteFailure(const std::string& name, const std::string& what,
+                                 const std::string& advice, bool unlessRepeated) {
+    const std::string line = "the save could not be written: " + name + " " + what +
+                             (advice.empty() ? std::string() : "; " + advice);
+    if (unlessRepeated && line == LastSaidFailure)
         return;
-    }
+    LastSaidFailure = line;
+    LogError(line);
+}
+
+std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
+    auto words = DescribeWriteFailure();
+    // Said before any box: the box waits for the player, and the reason belongs beside it.
+    SayWriteFailure(words.first, words.second);
+    return words;
+}
+
+void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
+    const auto [name, what] = DescribeWriteFailure();
+    // The names stay taken until the player clears some: nothing of this run is on the disk
+    // until then.
+    const std::string advice =
+        AllKeptNamesTaken()
+            ? "the gamblers of this run were not saved: move some of those elsewhere so that "
+              "the game can save them"
+            : std::string();
+    LastWriteFailed = true;
+    const bool quitting = TDesktop::QuitAsked();
     const std::string failure = name + "\n" + what;
     const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
                       ToldWriteFailures.end();
-    const bool box = !told || (leaving && !LastFailureBoxed);
+    const bool box = !quitting && (!told || (leaving && !LastFailureBoxed));
+    // Said before any box: the box waits for the player, and the reason belongs beside it.
+    // The leaving's second try at the end's save, failing as it did, has nothing new to say
+    // unless a box goes with it.
+    SayWriteFailure(name, what, advice, leaving && !box);
+    // A session's end holds its stop while a box waits; the error output has said it all.
+    if (quitting) {
+        LastFailureBoxed = false;
+        return;
+    }
     LastFailureBoxed = box;
     if (!box)
         return;
     if (!told)
         ToldWriteFailures.push_back(failure);
-    ReportSaveError(heading + "\n" + failure + ".");
+    std::string text = heading + "\n" + failure + ".";
+    if (!advice.empty())
+        text += "\n" + std::string(1, static_cast<char>(std::toupper(advice[0]))) +
+                advice.substr(1) + ".";
+    ReportSaveError(text);
 }
 
 void TPlayerMgr::SetSaveFileHost(TSaveFileHost* host) {

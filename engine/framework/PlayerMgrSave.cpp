@@ -48,31 +48,29 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     LastWriteError = 0;
     Failure = TWriteFailure::Write;
+    WritingTo = SaveFilePath;
     Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
     const i32 size = GetSaveFileSize();
     if (size <= 0)
         return false;
-    const TSaveFile file = File();
     // What is not being written stays exactly as this run last had it, which is what the file
     // holds unless another program changed it since.
     std::vector<u8> image;
-    bool changed = false;
+    TPlaceLook place;
     if (SavingDisabled) {
         image = MemoryImage;
     } else if (KnownImage && KnownImage->size() == static_cast<size_t>(size)) {
-        int error = 0;
-        const std::optional<bool> same = file.Holds(*KnownImage, error);
-        if (!same) {
-            NoteWriteFailure(error);
+        place = LookAtPlace();
+        if (place.Found == TFound::Unreadable) {
+            NoteWriteFailure(place.Error);
             return false;
         }
-        changed = !*same;
         image = *KnownImage;
     }
     if (image.size() != static_cast<size_t>(size) &&
-        (SavingDisabled || !file.ReadWhole(image, static_cast<u32>(size)))) {
+        (SavingDisabled || !File().ReadWhole(image, static_cast<u32>(size)))) {
         NoteWriteFailure(Host->GetLastError());
         return false;
     }
@@ -86,7 +84,53 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
         MemoryImage = std::move(image);
         return true;
     }
-    return changed ? ReplaceChangedFile(image) : ReplaceFile(image);
+    switch (place.Found) {
+    case TFound::Changed:
+        return ReplaceChangedFile(image);
+    case TFound::Gone:
+        return RewriteGoneFile(image);
+    case TFound::NotAFile:
+        return SaveBeside(image, place.Standing);
+    case TFound::Known:
+    case TFound::Unreadable:
+        break;
+    }
+    return ReplaceFile(image);
+}
+
+TPlayerMgr::TPlaceLook TPlayerMgr::LookAtPlace() {
+    int error = 0;
+    if (const std::optional<bool> same = File().Holds(*KnownImage, error))
+        return {*same ? TFound::Known : TFound::Changed, 0, {}};
+    // Said as the start says what stands there.
+    const THostPathKind kind = Host->Kind(SaveFilePath);
+    if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
+        return {TFound::NotAFile, error, DescribeHostPathKind(kind)};
+    if (error != ENOENT || kind != THostPathKind::Missing)
+        return {TFound::Unreadable, error, {}};
+    // A file made at a link's name would land wherever the link points.
+    if (Host->IsLinkToNothing(SaveFilePath))
+        return {TFound::NotAFile, error, "a link to nothing"};
+    return {TFound::Gone, error, {}};
+}
+
+bool TPlayerMgr::RunFileMoved() {
+    if (SavingDisabled || !KnownImage)
+        return false;
+    switch (LookAtPlace().Found) {
+    case TFound::Changed:
+    case TFound::Gone:
+        return true;
+    case TFound::NotAFile: {
+        int error = 0;
+        return Diverted.empty() || TSaveFile(*Host, Diverted).Holds(*KnownImage, error) != true;
+    }
+    case TFound::Known:
+    case TFound::Unreadable:
+        break;
+    }
+    // A file that cannot be read was told at the save that met it.
+    return false;
 }
 
 bool TPlayerMgr::ClearTempPlace() {
@@ -100,33 +144,10 @@ bool TPlayerMgr::ClearTempPlace() {
     return false;
 }
 
-bool TPlayerMgr::ReplaceFile(const std::vector<u8>& image) {
-    if (!ClearTempPlace())
-        return false;
-    Host->ClearError();
-    const TSaveFile file = File();
-    bool moved = false;
-    if (!file.WriteTemp(image) || !file.PlaceTemp(moved)) {
-        // Only the rename's reaching the disk is in doubt: the name holds the image, and the
-        // next save must not take it for another program's.
-        if (moved)
-            KnownImage = image;
-        NoteWriteFailure(Host->GetLastError());
-        return false;
-    }
-    NoteWriteSuccess(image);
-    return true;
-}
-
-bool TPlayerMgr::ChangedFromOutside() {
-    int error = 0;
-    return !SavingDisabled && KnownImage && File().Holds(*KnownImage, error) == false;
-}
-
-bool TPlayerMgr::ReplaceChangedFile(const std::vector<u8>& image) {
-    const TSaveFile file = File();
-    // The other version keeps its place until the run's whole file stands beside it, and is
-    // kept as a damaged file is: whatever it holds, it may be what the player wanted.
+bool TPlayerMgr::PutImage(const TSaveFile& file, const std::vector<u8>& image, TPut how,
+                          TWriteFailure notKept, std::string& kept) {
+    kept.clear();
+    WritingTo = file.GetPath();
     if (!ClearTempPlace())
         return false;
     Host->ClearError();
@@ -134,39 +155,131 @@ bool TPlayerMgr::ReplaceChangedFile(const std::vector<u8>& image) {
         NoteWriteFailure(Host->GetLastError());
         return false;
     }
-    int keepError = 0;
-    const std::string kept = file.Keep(&keepError);
-    if (kept.empty()) {
+    const auto notPlaced = [&](int error, TWriteFailure failure) {
         Host->Delete(file.GetTempPath());
-        NoteWriteFailure(keepError, TWriteFailure::ChangedNotKept);
+        NoteWriteFailure(error, failure);
         return false;
+    };
+    int error = 0;
+    bool synced = true;
+    const auto syncError = [this] {
+        return Host->GetLastError() != 0 ? Host->GetLastError() : EIO;
+    };
+    if (how == TPut::Aside) {
+        kept = file.PlaceTempAside(synced, &error);
+        if (kept.empty())
+            return notPlaced(error, notKept);
+        WritingTo = file.KeptPath(kept);
+        NoteWritten(TSaveFile(*Host, WritingTo), image, synced ? 0 : syncError());
+        return true;
     }
+    // What the file holds keeps its place until the image stands whole beside it.
+    if (how == TPut::KeepingOld) {
+        kept = file.Keep(&error);
+        if (kept.empty())
+            return notPlaced(error, notKept);
+    }
+    // One rename: the name holds the old file or the image, never neither.
     Host->ClearError();
     bool moved = false;
-    if (!file.PlaceTemp(moved) && !moved) {
-        NoteWriteFailure(Host->GetLastError());
-        file.Unkeep(kept);
-        return false;
+    if (!file.PlaceTemp(moved)) {
+        // Only the rename's reaching the disk is in doubt when it was done: the name holds the
+        // image, so the file is the run's own, and the next save must not take it for another
+        // program's.
+        synced = false;
+        if (!moved) {
+            NoteWriteFailure(Host->GetLastError());
+            if (!kept.empty())
+                file.Unkeep(kept);
+            kept.clear();
+            return false;
+        }
     }
-    NoteWriteSuccess(image);
-    const std::string name = Host->DisplayName(SaveFilePath);
-    LogError("the save was changed by another program since the game last read or wrote it: " +
-             name + " as it was changed is kept as " + kept);
-    // The program is ending after a quit signal: nobody may be there to answer a box.
-    if (!TDesktop::QuitAsked())
-        ReportSaveError("Save File Changed by Another Program\n" + name +
-                        "\nwas changed by another program since the game last read or wrote "
-                        "it.\nThat version is kept as " +
-                        kept + ", and the gamblers of this run are saved in its place.");
+    NoteWritten(file, image, synced ? 0 : syncError());
     return true;
 }
 
-void TPlayerMgr::NoteWriteSuccess(const std::vector<u8>& written) {
-    KnownImage = written;
+bool TPlayerMgr::ReplaceFile(const std::vector<u8>& image) {
+    std::string kept;
+    return PutImage(File(), image, TPut::Over, TWriteFailure::Write, kept);
+}
+
+void TPlayerMgr::Tell(const std::string& line, const std::string& box) {
+    LogError(line);
+    if (!TDesktop::QuitAsked())
+        ReportSaveError(box);
+}
+
+bool TPlayerMgr::ReplaceChangedFile(const std::vector<u8>& image) {
+    // The other version is kept as a damaged file is: whatever it holds, it may be what the
+    // player wanted.
+    std::string kept;
+    if (!PutImage(File(), image, TPut::KeepingOld, TWriteFailure::ChangedNotKept, kept))
+        return false;
+    const std::string name = Host->DisplayName(SaveFilePath);
+    Tell("the save was changed by another program since the game last read or wrote it: " + name +
+             " as it was changed is kept as " + kept,
+         "Save File Changed by Another Program\n" + name +
+             "\nwas changed by another program since the game last read or wrote it.\nThat "
+             "version is kept as " +
+             kept + ", and the gamblers of this run are saved in its place.");
+    return true;
+}
+
+bool TPlayerMgr::RewriteGoneFile(const std::vector<u8>& image) {
+    // A clean-up may take the folder with the file, or rename it away.
+    bool folderGone = false;
+    Host->ClearError();
+    if (!Host->MakeFolderFor(SaveFilePath, folderGone)) {
+        NoteWriteFailure(Host->GetLastError());
+        return false;
+    }
+    if (!ReplaceFile(image))
+        return false;
+    // The player who removed it on purpose can remove it again once the game has ended.
+    const std::string name = Host->DisplayName(SaveFilePath);
+    const std::string removed = folderGone ? "had been removed with its folder while the game ran"
+                                           : "had been removed while the game ran";
+    Tell("the save " + removed + ": " + name + " is written again with the gamblers of this run",
+         "Save File Written Again\n" + name + "\n" + removed +
+             ".\nIt is written again with the gamblers of this run.");
+    return true;
+}
+
+bool TPlayerMgr::SaveBeside(const std::vector<u8>& image, const std::string& standing) {
+    Standing = standing;
+    std::string kept;
+    // Told once: the run's later saves go on into the file it was given, as long as nobody
+    // else has touched it.
+    int error = 0;
+    if (!Diverted.empty() && TSaveFile(*Host, Diverted).Holds(*KnownImage, error) == true)
+        return PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, kept);
+    if (!PutImage(File(), image, TPut::Aside, TWriteFailure::AsideNotKept, kept))
+        return false;
+    // What stands there may be the player's, and a link's target may be anywhere: it is left
+    // as it is.
+    const std::string name = Host->DisplayName(SaveFilePath);
+    Tell("something that is no file stands in the save's place: " + name + " is " + standing +
+             ", left as it is; the gamblers of this run are saved beside it as " + kept,
+         "Save File Saved Under Another Name\n" + name + "\nis " + standing +
+             ", which is left as it is.\nThe gamblers of this run are saved beside it as " + kept +
+             "; put that file in its place to play them at the next start.");
+    return true;
+}
+
+void TPlayerMgr::NoteWritten(const TSaveFile& file, const std::vector<u8>& image, int unsynced) {
+    KnownImage = image;
+    Diverted = file.GetPath() == SaveFilePath ? std::string() : file.GetPath();
     // What went wrong before is over: a new failure is worth a box again.
     LastWriteFailed = false;
     LastFailureBoxed = false;
     ToldWriteFailures.clear();
+    LastSaidFailure.clear();
+    // Nothing the player can do about it, and the file holds what it should: said, not boxed.
+    if (unsynced != 0)
+        LogError("the save is written, but its folder could not be synced, so a crash of the "
+                 "system could still undo it: " +
+                 Host->DisplayName(file.GetPath()) + " (" + std::strerror(unsynced) + ")");
 }
 
 void TPlayerMgr::NoteWriteFailure(int error, TWriteFailure failure) {
@@ -283,49 +396,31 @@ void TPlayerMgr::LogLeftOut(const std::vector<std::string>& leftOut) {
 
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
-    const TSaveFile file = File();
-    // One box: the file, what kept it where it was and why, and the gamblers played from memory.
-    const auto keepInPlace = [&](const std::string& name, const std::string& told) {
-        ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
-                        RecoveredText(recovered, leftOut, true) + NothingSaved);
-        KeepInMemory(image);
-        return false;
-    };
-    const auto notReplaced = [&] {
-        const auto [name, what] = LogWriteFailure();
-        return keepInPlace(name, Failure == TWriteFailure::FolderInTheWay
-                                     ? what + ".\nThe damaged save file stays where it was."
-                                     : "is damaged, and the file to replace it " + what +
-                                           ", so it stays where it was.");
-    };
-    // The damaged file keeps its place until its whole replacement stands beside it.
-    if (!ClearTempPlace())
-        return notReplaced();
-    Host->ClearError();
-    if (!file.WriteTemp(image)) {
-        NoteWriteFailure(Host->GetLastError());
-        return notReplaced();
+    std::string kept;
+    if (PutImage(File(), image, TPut::KeepingOld, TWriteFailure::DamagedNotKept, kept)) {
+        ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
+                        RecoveredText(recovered, leftOut, false));
+        return true;
     }
-    int keepError = 0;
-    const std::string kept = file.Keep(&keepError);
-    if (kept.empty()) {
-        Host->Delete(file.GetTempPath());
-        NoteWriteFailure(keepError, TWriteFailure::DamagedNotKept);
-        const auto [name, what] = LogWriteFailure();
-        return keepInPlace(name, what + ", so it stays where it was.");
+    // One box: the file, what kept it where it was and why, and the gamblers played from
+    // memory, so that the same gamblers are recovered again at the next start.
+    const auto [name, what] = LogWriteFailure();
+    std::string told;
+    switch (Failure) {
+    case TWriteFailure::DamagedNotKept:
+        told = what + ", so it stays where it was.";
+        break;
+    case TWriteFailure::FolderInTheWay:
+        told = what + ".\nThe damaged save file stays where it was.";
+        break;
+    default:
+        told = "is damaged, and the file to replace it " + what + ", so it stays where it was.";
+        break;
     }
-    // One rename: the name holds the damaged file or its whole replacement, never neither.
-    Host->ClearError();
-    bool moved = false;
-    if (!file.PlaceTemp(moved) && !moved) {
-        NoteWriteFailure(Host->GetLastError());
-        file.Unkeep(kept);
-        return notReplaced();
-    }
-    NoteWriteSuccess(image);
-    ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
-                    RecoveredText(recovered, leftOut, false));
-    return true;
+    ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
+                    RecoveredText(recovered, leftOut, true) + NothingSaved);
+    KeepInMemory(image);
+    return false;
 }
 
 bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
@@ -390,6 +485,7 @@ void TPlayerMgr::ReportUnreadable(int error) {
 void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
     SavingDisabled = true;
     KnownImage.reset();
+    Diverted.clear();
     HeaderBlock.reset();
     GameDataBlock.reset();
     MemoryImage = std::move(image);
@@ -408,6 +504,7 @@ bool TPlayerMgr::LoadSaveFile() {
     MemoryImage.clear();
     LoadedFileWrittenAt.reset();
     KnownImage.reset();
+    Diverted.clear();
     TriedPieces.reset();
     StoredNames.reset();
     HeaderBlock.reset();
@@ -545,8 +642,9 @@ bool TPlayerMgr::SaveFile() {
 bool TPlayerMgr::SaveOnLeaving() {
     // The same bytes again would only make the player wait for the disk; a failed save is
     // tried once more, since the player must not leave believing it got through. A file
-    // another program changed since no longer holds this run's gamblers.
-    if (!HasChangedSinceLastSave() && !LastWriteFailed && !ChangedFromOutside())
+    // another program changed or removed since, or what is no file in its place, no longer
+    // holds this run's gamblers, and the next start would find them lost.
+    if (!HasChangedSinceLastSave() && !LastWriteFailed && !RunFileMoved())
         return true;
     return SaveAll(true);
 }

@@ -41,8 +41,9 @@ bool TSaveFileHost::Write(THostFile* file, const void* data, u32 count, u32* don
     return NoteFailure(WriteFile(file, data, count, done), EIO);
 }
 
-u32 TSaveFileHost::Seek(THostFile* file, i32 distance, u32 method) {
-    return SetFilePointer(file, distance, method);
+bool TSaveFileHost::Seek(THostFile* file, i64 distance, u32 method, i64* position) {
+    errno = 0;
+    return NoteFailure(SetFilePointerEx(file, distance, position, method), EIO);
 }
 
 bool TSaveFileHost::Flush(THostFile* file) {
@@ -74,6 +75,16 @@ bool TSaveFileHost::Delete(const std::string& path) {
 
 THostPathKind TSaveFileHost::Kind(const std::string& path) {
     return GetHostPathKind(path);
+}
+
+bool TSaveFileHost::IsLinkToNothing(const std::string& path) {
+    const std::optional<std::string> host = TVirtualPaths::ToHost(path);
+    return host && IsDanglingLinkAt(*host);
+}
+
+bool TSaveFileHost::MakeFolderFor(const std::string& path, bool& made) {
+    errno = 0;
+    return NoteFailure(MakeFolderOf(path, &made), EIO);
 }
 
 bool TSaveFileHost::NoteFailure(bool ok, int otherwise) {
@@ -126,11 +137,13 @@ TSaveFile::TLook TSaveFile::Look(std::vector<u8>& bytes, u32 want, i64& size, in
         return error == ENOENT ? TLook::Missing : TLook::Unreadable;
     }
     Host->ClearError();
-    const u32 end = Host->Seek(file, 0, FILE_END);
-    bool ok = end != INVALID_SET_FILE_POINTER && Host->Seek(file, 0, FILE_BEGIN) == 0;
+    i64 end = -1;
+    i64 start = -1;
+    bool ok = Host->Seek(file, 0, FILE_END, &end) && Host->Seek(file, 0, FILE_BEGIN, &start) &&
+              start == 0;
     if (ok) {
-        size = static_cast<i64>(end);
-        bytes.assign(std::min(end, want), 0);
+        size = end;
+        bytes.assign(static_cast<size_t>(std::min<i64>(end, want)), 0);
         u32 done = 0;
         ok = bytes.empty() ||
              (Host->Read(file, bytes.data(), static_cast<u32>(bytes.size()), &done) &&
@@ -149,9 +162,10 @@ i64 TSaveFile::GetSize() const {
     THostFile* file = Host->Open(Path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     if (file == nullptr)
         return -1;
-    const u32 end = Host->Seek(file, 0, FILE_END);
+    i64 end = -1;
+    const bool ok = Host->Seek(file, 0, FILE_END, &end);
     Host->Close(file);
-    return end == INVALID_SET_FILE_POINTER ? -1 : static_cast<i64>(end);
+    return ok ? end : -1;
 }
 
 bool TSaveFile::ReadAt(u8* buffer, u32 offset, u32 size) const {
@@ -161,7 +175,8 @@ bool TSaveFile::ReadAt(u8* buffer, u32 offset, u32 size) const {
     if (file == nullptr)
         return false;
     u32 done = 0;
-    const bool ok = Host->Seek(file, static_cast<i32>(offset), FILE_BEGIN) == offset &&
+    i64 at = -1;
+    const bool ok = Host->Seek(file, offset, FILE_BEGIN, &at) && at == offset &&
                     Host->Read(file, buffer, size, &done) && done == size;
     Host->Close(file);
     return ok;
@@ -281,9 +296,30 @@ std::string TSaveFile::FolderKeptNames() const {
 }
 
 bool TSaveFile::Unkeep(const std::string& kept) const {
+    return Host->Delete(KeptPath(kept));
+}
+
+std::string TSaveFile::KeptPath(const std::string& kept) const {
     TJorpFileName name(Path);
     name.SetNameExtFrom(TJorpFileName(kept));
-    return Host->Delete(name.GetText());
+    return name.GetText();
+}
+
+std::string TSaveFile::PlaceTempAside(bool& synced, int* error) const {
+    synced = true;
+    const TSaveFile temp(*Host, GetTempPath());
+    return FirstFreeName("bad", 'b', error, [&](const std::string& target) {
+        // A plain move never replaces: a name in use is simply taken.
+        if (Host->Move(temp.GetPath(), target, MOVEFILE_WRITE_THROUGH))
+            return true;
+        // The rename is done when the temporary name is gone: only the folder's sync failed.
+        const int refused = Host->GetLastError();
+        const bool moved = !temp.Exists() && Host->Kind(target) == THostPathKind::Regular;
+        Host->RestoreError(refused);
+        if (moved)
+            synced = false;
+        return moved;
+    });
 }
 
 bool TSaveFile::CopyTo(const std::string& target) const {

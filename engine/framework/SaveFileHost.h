@@ -21,7 +21,8 @@ public:
     virtual THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition);
     virtual bool Read(THostFile* file, void* buffer, u32 count, u32* done);
     virtual bool Write(THostFile* file, const void* data, u32 count, u32* done);
-    virtual u32 Seek(THostFile* file, i32 distance, u32 method);
+    // Positions of 64 bits: a save of 4 GiB or more is still a file of a size.
+    virtual bool Seek(THostFile* file, i64 distance, u32 method, i64* position);
     virtual bool Flush(THostFile* file);
     virtual bool Close(THostFile* file);
     virtual bool Move(const std::string& from, const std::string& to, u32 flags);
@@ -30,6 +31,11 @@ public:
     virtual bool Link(const std::string& existing, const std::string& link);
     // What stands at the path (links followed), to name it in a message.
     virtual THostPathKind Kind(const std::string& path);
+    // A symbolic link at the path whose target is missing: Missing to Kind, yet no file.
+    virtual bool IsLinkToNothing(const std::string& path);
+    // The folder the file goes in made again, with any above it that went too; made tells
+    // whether any was.
+    virtual bool MakeFolderFor(const std::string& path, bool& made);
     // What the player knows the file by, to name it in a message.
     virtual std::string DisplayName(const std::string& path);
     // When the file was last written, as the class library's time of day; nothing when it
@@ -84,6 +90,10 @@ public:
     // failure the temporary file is removed, unless the rename itself was done (only its
     // reaching the disk is in doubt): moved tells which.
     bool PlaceTemp(bool& moved) const;
+    // The temporary file renamed, never over anything, to the first free name Keep would give,
+    // and the name made durable (synced false when only that failed). The name taken, or empty
+    // with the reason in error as Keep gives it; the temporary file then stays.
+    std::string PlaceTempAside(bool& synced, int* error = nullptr) const;
     // What stood under the temporary name and was not a file this program could remove.
     struct TTempPlace {
         // The name a folder found there was given; empty when none was moved.
@@ -104,6 +114,8 @@ public:
     std::string FolderKeptNames() const;
     // The name Keep returned taken away again; the file stays under its own name.
     bool Unkeep(const std::string& kept) const;
+    // The path of a name Keep or PlaceTempAside gave.
+    std::string KeptPath(const std::string& kept) const;
     // Clears the temporary name for a replacement. A file a crashed replacement left is
     // removed, and so is a FIFO, a device node, a socket or a link found there (the link
     // only). A folder, which may hold what the player put in it, is moved whole to

@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <mutex>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -229,12 +231,14 @@ bool WriteFile(THostFile* file, const void* data, u32 count, u32* done) {
     return ok;
 }
 
-u32 SetFilePointer(THostFile* file, i32 distance, u32 method) {
-    if (file == nullptr)
-        return INVALID_SET_FILE_POINTER;
+namespace {
+
+// Where a seek would land, from the start; nothing for a bad method or when the system cannot
+// tell where the file ends.
+std::optional<i64> SeekTarget(const THostFile* file, i64 distance, u32 method) {
     const off_t current = ::lseek(file->Fd, 0, SEEK_CUR);
     if (current < 0)
-        return INVALID_SET_FILE_POINTER;
+        return std::nullopt;
     off_t base = 0;
     switch (method) {
     case FILE_BEGIN:
@@ -246,19 +250,49 @@ u32 SetFilePointer(THostFile* file, i32 distance, u32 method) {
     case FILE_END: {
         base = ::lseek(file->Fd, 0, SEEK_END);
         if (base < 0 || ::lseek(file->Fd, current, SEEK_SET) < 0)
-            return INVALID_SET_FILE_POINTER;
+            return std::nullopt;
         break;
     }
     default:
-        return INVALID_SET_FILE_POINTER;
+        errno = EINVAL;
+        return std::nullopt;
     }
+    if (distance > std::numeric_limits<i64>::max() - base) {
+        errno = EOVERFLOW;
+        return std::nullopt;
+    }
+    return static_cast<i64>(base) + distance;
+}
+
+bool SeekTo(THostFile* file, i64 target) {
+    if (target < 0) {
+        errno = EINVAL;
+        return false;
+    }
+    return ::lseek(file->Fd, static_cast<off_t>(target), SEEK_SET) >= 0;
+}
+
+} // namespace
+
+u32 SetFilePointer(THostFile* file, i32 distance, u32 method) {
+    if (file == nullptr)
+        return INVALID_SET_FILE_POINTER;
+    const std::optional<i64> target = SeekTarget(file, distance, method);
     // Positions that a 32-bit result cannot carry fail and leave the position where it was.
-    const i64 target = static_cast<i64>(base) + distance;
-    if (target < 0 || target >= static_cast<i64>(INVALID_SET_FILE_POINTER))
+    if (!target || *target >= static_cast<i64>(INVALID_SET_FILE_POINTER) || !SeekTo(file, *target))
         return INVALID_SET_FILE_POINTER;
-    if (::lseek(file->Fd, static_cast<off_t>(target), SEEK_SET) < 0)
-        return INVALID_SET_FILE_POINTER;
-    return static_cast<u32>(target);
+    return static_cast<u32>(*target);
+}
+
+bool SetFilePointerEx(THostFile* file, i64 distance, i64* position, u32 method) {
+    if (file == nullptr)
+        return false;
+    const std::optional<i64> target = SeekTarget(file, distance, method);
+    if (!target || !SeekTo(file, *target))
+        return false;
+    if (position != nullptr)
+        *position = *target;
+    return true;
 }
 
 bool CloseHandle(THostFile* file) {
@@ -392,4 +426,40 @@ bool MakeDirectory(const std::string& virtualPath) {
     if (!hostPath)
         return false;
     return ::mkdir(hostPath->c_str(), 0777) == 0;
+}
+
+bool MakeFolderOf(const std::string& virtualFilePath, bool* made) {
+    if (made != nullptr)
+        *made = false;
+    // The file's own host path: a file the program writes lives in the player's folder, which
+    // the folder's virtual name alone does not map to.
+    const auto hostPath = TVirtualPaths::ToHost(virtualFilePath);
+    const std::string::size_type slash = hostPath ? hostPath->rfind('/') : std::string::npos;
+    if (slash == std::string::npos || slash == 0) {
+        errno = ENOENT;
+        return false;
+    }
+    // Down from the root, each missing folder made in turn: the player's own folder may have
+    // gone with the one asked for.
+    const std::string path = hostPath->substr(0, slash);
+    for (size_t at = 1; at <= path.size(); ++at) {
+        if (at < path.size() && path[at] != '/')
+            continue;
+        const std::string folder = path.substr(0, at);
+        if (::mkdir(folder.c_str(), 0700) == 0) {
+            if (made != nullptr)
+                *made = true;
+            continue;
+        }
+        if (errno != EEXIST)
+            return false;
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) != 0)
+            return false;
+        if (!S_ISDIR(st.st_mode)) {
+            errno = ENOTDIR;
+            return false;
+        }
+    }
+    return true;
 }

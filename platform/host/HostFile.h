@@ -42,8 +42,12 @@ THostFile* CreateFileA(const std::string& virtualPath, u32 access, u32 share, u3
 // of the file succeeds with fewer bytes).
 bool ReadFile(THostFile* file, void* buffer, u32 count, u32* done);
 bool WriteFile(THostFile* file, const void* data, u32 count, u32* done);
-// The new position from the start, or INVALID_SET_FILE_POINTER.
+// The new position from the start, or INVALID_SET_FILE_POINTER; as on the old system, a
+// position the 32-bit result cannot carry (4 GiB - 1 and beyond) is refused.
 u32 SetFilePointer(THostFile* file, i32 distance, u32 method);
+// The same with 64-bit distances and positions: position (when given) receives the new one.
+// False, the position left where it was, for one before the start or an unknown method.
+bool SetFilePointerEx(THostFile* file, i64 distance, i64* position, u32 method);
 bool CloseHandle(THostFile* file);
 // Refuses an existing target and a file this process holds open.
 bool MoveFileA(const std::string& from, const std::string& to);
@@ -68,3 +72,7 @@ void SetFolderSyncWatch(TFolderSyncWatch watch);
 // Directory services of the runtime library, on virtual paths.
 bool DirectoryExists(const std::string& virtualPath);
 bool MakeDirectory(const std::string& virtualPath);
+// The folder a file of the path goes in, with every folder above it that is missing, made private
+// to the player (mode 0700); made (when given) tells whether any was. True when that folder
+// stands afterwards, else errno says why.
+bool MakeFolderOf(const std::string& virtualFilePath, bool* made = nullptr);

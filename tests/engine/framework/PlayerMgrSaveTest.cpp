@@ -160,7 +160,9 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     EXPECT_FALSE(Mgr->SaveFile());
     const std::string taken = "jorp.bad and jorp.b01 to jorp.b99 are all taken";
     EXPECT_EQ(Frame.Boxes, Boxes{NotSetAsideBox(taken)});
-    EXPECT_NE(said.find("<c:\\data\\jorp.sav> (" + taken + ")"), std::string::npos) << said;
+    EXPECT_NE(said.find("<c:\\data\\jorp.sav> is damaged and cannot be set aside (" + taken + ")"),
+              std::string::npos)
+        << said;
     EXPECT_EQ(SaveBytes(), "fourth");
     EXPECT_FALSE(InData("jorp.tmp"));
 }
@@ -175,7 +177,10 @@ TEST_F(SaveFile, ASecondNameRefusedForAnotherReasonEndsTheSearchAndTheBoxSaysWhy
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(host.Links, 1);
     EXPECT_EQ(Frame.Boxes, Boxes{NotSetAsideBox("Input/output error")});
-    EXPECT_NE(said.find("<c:\\data\\jorp.sav> (Input/output error)"), std::string::npos) << said;
+    EXPECT_NE(said.find("<c:\\data\\jorp.sav> is damaged and cannot be set aside (Input/output "
+                        "error)"),
+              std::string::npos)
+        << said;
     EXPECT_EQ(SaveBytes(), "damaged");
     EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
 
@@ -325,11 +330,16 @@ TEST_F(SaveFile, ASaveWritesOnlyTheLoadedBlocksAndKeepsEveryOtherByte) {
     std::string expected = bytes;
     std::copy_n(Mgr->GetDataBlock(0), 31, expected.begin() + 24);
     EXPECT_EQ(SaveBytes(), expected);
-    // A file gone meanwhile is not made; one of another size is another program's, kept aside
-    // whole while the save is written as this run had it.
+    // A file gone meanwhile is written again whole, every byte as this run had it; one of
+    // another size is another program's, kept aside whole while the save is written as this
+    // run had it.
     std::filesystem::remove(Dir.Host("data/jorp.sav"));
-    EXPECT_FALSE(Mgr->SaveFile());
-    EXPECT_FALSE(InData("jorp.sav"));
+    AnnWins(89.0);
+    std::copy_n(Mgr->GetDataBlock(0), 31, expected.begin() + 24);
+    EXPECT_TRUE(Mgr->SaveFile());
+    EXPECT_EQ(SaveBytes(), expected);
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_EQ(Frame.Boxes[0].rfind("Save File Written Again\n", 0), 0U) << Frame.Boxes[0];
     Dir.WriteHostFile("data/jorp.sav", bytes + "x");
     EXPECT_TRUE(Mgr->SaveFile());
     EXPECT_EQ(SaveBytes(), expected);

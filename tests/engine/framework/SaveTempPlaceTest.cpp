@@ -123,7 +123,9 @@ TEST_F(SaveTempPlace, AFolderThatCannotBeMovedIsNamedOnceWithTheReason) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Frame.Boxes, Boxes{"Write Save File Failed\n<c:\\data\\jorp.tmp>\nis a folder where "
                                  "the save is first written, and it cannot be moved aside "
-                                 "(jorp.old and jorp.o01 to jorp.o99 are all taken)."});
+                                 "(jorp.old and jorp.o01 to jorp.o99 are all taken).\nThe "
+                                 "gamblers of this run were not saved: move some of those "
+                                 "elsewhere so that the game can save them."});
     EXPECT_NE(said.find("<c:\\data\\jorp.tmp> is a folder"), std::string::npos) << said;
     EXPECT_EQ(SaveBytes(), before);
     EXPECT_EQ(Dir.ReadHostFile("data/jorp.tmp/notes.txt"), "the player's");
