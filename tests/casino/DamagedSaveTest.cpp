@@ -430,6 +430,8 @@ protected:
     }
     // A new player's own save: Joe alone.
     std::string JoeAlone() {
+        // Gone before its save is: a manager still running would write it again as it ends.
+        Mgr.reset();
         std::filesystem::remove(Dir.Host("data/otcraps.sav"));
         Make();
         SeatNames("", "");
