@@ -180,24 +180,19 @@ public:
         std::vector<u8> Bytes;
         bool operator==(const TFoundRecord&) const = default;
     };
-    // The gamblers of a damaged file whose header has this manager's versions that can be
-    // taken as they were written (see PlayerMgrRecordCheck.cpp for the rule): a file of its
-    // size is read in place; one a byte longer or shorter is read around the point where the
-    // byte went in or came out; one otherwise longer or shorter by less than a record, with
-    // the records after a piece moved by that much.
-    std::vector<TFoundRecord> FindWholeRecords(const std::vector<u8>& bytes, i64 fileSize);
-    // The gamblers such a file holds that are left out, in record order: each by his name
-    // where it can be read, and those whose names cannot be read together as one last entry,
-    // "1 more gambler whose name cannot be read" or "N more gamblers whose names cannot be
-    // read".
-    std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize);
-    // Both of the above from one reading of the file.
+    // What a damaged file whose header has this manager's versions holds (see
+    // PlayerMgrRecordCheck.cpp for the rule): the gamblers that can be taken as they were
+    // written, and those left out as the player is told of them, in record order: each by his
+    // name in quotes where it can be read, and those whose names cannot be read together as
+    // one last entry ("1 gambler whose name cannot be read", "N more gamblers whose names
+    // cannot be read" after names).
     struct TRecovery {
         std::vector<TFoundRecord> Whole;
         std::vector<std::string> LeftOut;
     };
     TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
-    // Every record marked used in the bytes is whole; true too for another version's file.
+    // Every record marked used in the bytes is whole, and every other one marked free and the
+    // game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
     // The name field of a record's bytes when it holds 1 to 12 characters, none a control
     // character, ended by a NUL inside the field.
@@ -287,7 +282,14 @@ private:
         bool InPlace = false;
     };
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
-    // What the game writes in a free place; empty until a damaged file is judged.
+    // What a place holds read where it was written (see PlayerMgrRecordCheck.cpp for the rule);
+    // present of its size bytes are in the file.
+    TStoredPlace JudgeInPlace(const u8* record, size_t present, size_t size);
+    // What the game writes in a free place (DeletePlayer leaves it so too); empty when it
+    // cannot be made.
+    const std::vector<u8>& GetFreePlace();
+    // The place is marked free and its first present bytes are the blank's.
+    bool IsFreePlace(const u8* record, size_t present);
     std::vector<u8> FreePlace;
     // The image becomes the file, in one replacement, once whatever stood under the
     // temporary name has been cleared away; a failure is noted for ReportWriteFailure.

@@ -1,23 +1,31 @@
 // TPlayerMgr: which records of a save file hold a gambler the game can take as he stands, where
 // in a damaged file each lies whole, and the names of those that must be left out.
 //
-// The rule for a damaged file. A file of its size is read in place: a used record that is not
-// whole is left out. A file one byte longer or shorter is taken as one byte put in or taken
-// out at a single point: the records wholly before the point lie in their places, those wholly
-// after it one byte off, and the one that holds it is changed. Every point at which the file
-// then reads as the game writes it is tried (gamblers whole and in the game's own form, free
-// places the game's blank), and a gambler is taken only when every such point gives him the
-// same bytes: those are the bytes he was written with. Any other record that some point reads
-// as a gambler is left out and told. So the gambler who holds the point is left out unless his
-// bytes show where it lies, and so is one beside it whose own bytes could as well hold it (a
-// byte 0 or 1 put in between two records, or the next gambler's mark taken out). No other
-// gambler is touched. Where no point reads as the game writes, the points are tried again
-// asking only that gamblers be whole. What is not promised: a byte changed in place, or damage
-// at more than one point, can leave a gambler altered, since the record has no checksum to
-// show it; a gambler the game would not write (a blank marked used, a spare byte filled, an
-// option byte above 1) beside the point can be left out untold, or come back with the byte
-// next to the point changed; a file longer or shorter by more than a byte is
-// read in place, or with the records past a piece smaller than a record moved by it.
+// The rule for a damaged file. A file of its size is read in place. The record has no checksum,
+// but its mark has a form: it is 0 or 1, and a free place holds exactly the game's blank
+// (DeletePlayer resets the whole record to it). A place whose mark is anything else, or is 0
+// while its bytes are not the blank, is damage: the gambler there comes back with his mark set
+// where every other byte reads as a gambler in the game's own form (his mark can only have been
+// 1), and is otherwise left out and told, by name where it can be read. So a free place changed
+// elsewhere than its mark comes back as the gambler it reads as, or is told as one: it cannot be
+// told from a gambler whose mark was lost. A free place whose mark alone changed is nobody, and
+// the blank marked used is a gambler made with the default name and amounts. A used record
+// that is not whole is left out and told. A file one byte longer or shorter is taken as one
+// byte put in or taken out at a single point: the records wholly before the point lie in their
+// places, those wholly after it one byte off, and the one that holds it is changed. Every point
+// at which the file then reads as the game writes it is tried (gamblers whole and in the game's
+// own form, free places the game's blank), and a gambler is taken only when every such point
+// gives him the same bytes: those are the bytes he was written with. Any other record that
+// some point reads as a gambler is left out and told. So the gambler who holds the point is
+// left out unless his bytes show where it lies, and so is one beside it whose own bytes could
+// as well hold it (a byte 0 or 1 put in between two records, or the next gambler's mark taken
+// out). No other gambler is touched. Where no point reads as the game writes, the points are
+// tried again asking only that gamblers be whole. What is not promised: a byte changed in place
+// other than a mark, or damage at more than one point, can leave a gambler altered; a gambler
+// the game would not write (a blank marked used, a spare byte filled, an option byte above 1)
+// beside the point can be left out untold, or come back with the byte next to the point
+// changed; a file longer or shorter by more than a byte is read in place, or with the records
+// past a piece smaller than a record moved by it.
 
 #include "PlayerMgr.h"
 
@@ -82,6 +90,18 @@ bool NameFieldPadded(const u8* record) {
     return true;
 }
 
+// A damaged name may hold a comma or a quote: each is told in quotes, so that the list reads
+// one way.
+std::string Quoted(const std::string& name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
 } // namespace
 
 std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t size) {
@@ -115,6 +135,55 @@ void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) 
     }
 }
 
+const std::vector<u8>& TPlayerMgr::GetFreePlace() {
+    const auto size = static_cast<size_t>(std::max(GetPlayerDataSize(), 0));
+    if (FreePlace.size() != size) {
+        FreePlace.assign(size, 0);
+        const std::unique_ptr<TPlayerData> blank = NewPlayerData();
+        if (!blank || !blank->Encode(FreePlace.data(), FreePlace.size()))
+            FreePlace.clear();
+    }
+    return FreePlace;
+}
+
+bool TPlayerMgr::IsFreePlace(const u8* record, size_t present) {
+    const std::vector<u8>& blank = GetFreePlace();
+    // Without a blank to hold it to, a place marked free may hold anything.
+    return record[UsedAt] == 0 &&
+           (blank.empty() ||
+            (present <= blank.size() && std::memcmp(record, blank.data(), present) == 0));
+}
+
+TPlayerMgr::TStoredPlace TPlayerMgr::JudgeInPlace(const u8* record, size_t present, size_t size) {
+    TStoredPlace place;
+    const u8 mark = record[UsedAt];
+    if (mark == 1 && present == size && IsWholeRecord(record, static_cast<u32>(size))) {
+        place.Whole.emplace(record, record + size);
+        return place;
+    }
+    if (IsFreePlace(record, present))
+        return place;
+    const std::vector<u8>& blank = GetFreePlace();
+    // A free place whose mark alone is changed is nobody: marked used, it would be the blank.
+    if (mark > 1 && !blank.empty() && present <= blank.size() &&
+        std::memcmp(record + 1, blank.data() + 1, present - 1) == 0)
+        return place;
+    if (mark != 1 && present == size) {
+        // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
+        // can only have been 1.
+        std::vector<u8> marked(record, record + size);
+        marked[UsedAt] = 1;
+        if (IsWrittenRecord(marked.data(), static_cast<u32>(size))) {
+            place.Whole = std::move(marked);
+            return place;
+        }
+    }
+    // Where the change lies inside the name, what is left of it is all there is to give.
+    place.LeftOut = true;
+    place.Name = ReadableName(record, present);
+    return place;
+}
+
 size_t TPlayerMgr::GetJudgedSize() {
     return TPlayerData::EncodedSize;
 }
@@ -135,12 +204,7 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
     const i64 shift = fileSize - GetSaveFileSize();
     if ((shift == 1 || shift == -1) && static_cast<i64>(bytes.size()) == fileSize &&
         size >= static_cast<i64>(TPlayerData::EncodedSize) && CheckSaveHeader(bytes)) {
-        if (FreePlace.size() != static_cast<size_t>(size)) {
-            FreePlace.assign(static_cast<size_t>(size), 0);
-            const std::unique_ptr<TPlayerData> blank = NewPlayerData();
-            if (!blank || !blank->Encode(FreePlace.data(), FreePlace.size()))
-                FreePlace.clear();
-        }
+        GetFreePlace();
         TOneByteFile file;
         file.Bytes = &bytes;
         file.Shift = static_cast<int>(shift);
@@ -194,6 +258,10 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
         return ReadableName(bytes.data() + at, TPlayerData::EncodedSize);
     };
     ForEachStoredRecord(bytes, [&](i16 r, const u8* record, size_t present, size_t) {
+        if (shift == 0) {
+            places.push_back(JudgeInPlace(record, present, static_cast<size_t>(size)));
+            return;
+        }
         TStoredPlace place;
         const i64 at = RecordOffsets[static_cast<size_t>(r)];
         const u8 used = record[UsedAt];
@@ -236,33 +304,27 @@ TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i
         if (place.Whole)
             recovery.Whole.push_back({static_cast<i16>(r), std::move(*place.Whole)});
         else if (place.LeftOut && place.Name)
-            recovery.LeftOut.push_back(*place.Name);
+            recovery.LeftOut.push_back(Quoted(*place.Name));
         else if (place.LeftOut)
             ++nameless;
     }
+    // "More" only after somebody named.
+    const std::string more = recovery.LeftOut.empty() ? "" : " more";
     if (nameless == 1)
-        recovery.LeftOut.push_back("1 more gambler whose name cannot be read");
+        recovery.LeftOut.push_back("1" + more + " gambler whose name cannot be read");
     else if (nameless > 1)
-        recovery.LeftOut.push_back(std::to_string(nameless) +
-                                   " more gamblers whose names cannot be read");
+        recovery.LeftOut.push_back(std::to_string(nameless) + more +
+                                   " gamblers whose names cannot be read");
     return recovery;
-}
-
-std::vector<TPlayerMgr::TFoundRecord> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes,
-                                                                   i64 fileSize) {
-    return RecoverRecords(bytes, fileSize).Whole;
-}
-
-std::vector<std::string> TPlayerMgr::FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize) {
-    return RecoverRecords(bytes, fileSize).LeftOut;
 }
 
 bool TPlayerMgr::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
     bool whole = true;
     ForEachStoredRecord(bytes, [&](i16, const u8* record, size_t present, size_t size) {
-        // A free place holds nobody, whatever its other bytes say.
-        whole = whole && (record[UsedAt] == 0 ||
-                          (present == size && IsWholeRecord(record, static_cast<u32>(size))));
+        // The game writes its blank in every free place: anything else there is damage.
+        whole = whole && (record[UsedAt] == 1
+                              ? present == size && IsWholeRecord(record, static_cast<u32>(size))
+                              : present == size && IsFreePlace(record, present));
     });
     return whole;
 }

@@ -26,7 +26,30 @@ namespace {
 
 using Texts = std::vector<std::string>;
 const std::string KeptAside = "Save File Corrupted\nThe old file is kept as otcraps.bad.";
-const char* const Nameless = "1 more gambler whose name cannot be read";
+const char* const Nameless = "1 gambler whose name cannot be read";
+
+// How a gambler left out is told: by his name in quotes, or among those whose names cannot be
+// read.
+std::string Told(const std::string& leftOut) {
+    return leftOut.find(" whose name") != std::string::npos ? leftOut : "\"" + leftOut + "\"";
+}
+
+// The names as they were read, from what is told: each name in quotes, with the quotes and
+// backslashes in it escaped; the count of those whose names cannot be read as it is.
+std::vector<std::string> Names(const std::vector<std::string>& told) {
+    std::vector<std::string> names;
+    for (const std::string& entry : told) {
+        if (entry.size() < 2 || entry.front() != '"' || entry.back() != '"') {
+            names.push_back(entry);
+            continue;
+        }
+        std::string name;
+        for (size_t i = 1; i + 1 < entry.size(); ++i)
+            name += entry[i] == '\\' ? entry[++i] : entry[i];
+        names.push_back(name);
+    }
+    return names;
+}
 
 class DamagedSave : public CasinoRecords {
 protected:
@@ -104,7 +127,8 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
             : length < cutRecordAt + 14
                 ? "\nLeft out as damaged: " + std::string(Nameless) + "."
                 : "\nLeft out as damaged: " +
-                      (whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) + ".";
+                      Told(whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) +
+                      ".";
         EXPECT_EQ(Frame.Boxes,
                   (Texts{KeptAside + "\n" + told + leftOut, "Creating New Save File"}));
         EXPECT_EQ(File("otcraps.bad"), cut);
@@ -222,7 +246,8 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
          {"Joe Gambler", "Bob"},
          Nameless},
         {"Ann's name with DEL", with(ann + 1, "An\x7f"), {"Joe Gambler", "Bob"}, Nameless},
-        {"Bob's used mark 2", with(bob, "\2"), {"Joe Gambler", "Ann"}, nullptr},
+        // Only the mark went wrong: every other byte is Bob's as the game wrote him.
+        {"Bob's used mark 2", with(bob, "\2"), {"Joe Gambler", "Ann", "Bob"}, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
@@ -235,10 +260,10 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
         const std::string back = c.Back.size() == 1 ? "1 gambler was recovered from it."
                                                     : std::to_string(c.Back.size()) +
                                                           " gamblers were recovered from it.";
-        EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n" + back +
-                                     (c.LeftOut != nullptr
-                                          ? std::string("\nLeft out as damaged: ") + c.LeftOut + "."
-                                          : "")});
+        EXPECT_EQ(
+            Frame.Boxes,
+            Texts{KeptAside + "\n" + back +
+                  (c.LeftOut != nullptr ? "\nLeft out as damaged: " + Told(c.LeftOut) + "." : "")});
         EXPECT_EQ(File("otcraps.bad"), c.Bytes);
         const size_t changedAt = static_cast<size_t>(
             std::mismatch(good.begin(), good.end(), c.Bytes.begin(), c.Bytes.end()).first -
@@ -248,11 +273,11 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
             if (!Mgr->IsUsed(r))
                 continue;
             used.push_back(Mgr->GetPlayerName(r));
-            // Each carried with every byte the file had for him; one after the change lay
-            // whole as he was written.
+            // Each carried with every byte the file had for him; one after the change, or
+            // whose mark it was, lay whole as he was written.
             const size_t place = 231 + CasinoRecordSize * static_cast<size_t>(r);
             EXPECT_TRUE(RecordOnDisk(r) ==
-                        (place <= changedAt ? c.Bytes : good).substr(place, CasinoRecordSize))
+                        (place < changedAt ? c.Bytes : good).substr(place, CasinoRecordSize))
                 << r;
         }
         EXPECT_EQ(used, c.Back);
@@ -260,14 +285,12 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     }
 
     // The largest amount that is still no trillion, what rounding leaves of nothing (as little
-    // as 2^-59 from sums of amounts of a cent or more), nothing at all, and a free place of any
-    // bytes, are sound.
+    // as 2^-59 from sums of amounts of a cent or more), and nothing at all, are sound.
     std::string sound = good;
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 15, 999'999'999'999.99);
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 23, std::ldexp(1.0, -59));
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + bob + 15, 0.3 - 0.1 - 0.2);
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + 231 + 15, 0.0);
-    sound[231 + 5 * CasinoRecordSize + 15] = '\xff';
     SeatNames("", "");
     Dir.WriteHostFile("data/otcraps.sav", sound);
     Frame.Boxes.clear();
@@ -280,10 +303,11 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     EXPECT_EQ(Mgr->CountUsed(), 3);
 }
 
-// Only the header's versions and the judged fields of a used record tell a damaged file; these
-// seeded flips leave every judged field sane, and whatever a flip made of any other byte stays a
-// gambler the game can seat and save.
-TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAsItStands) {
+// The header's versions, a used mark, a free place (which holds the game's blank) and the judged
+// fields of a used record tell a damaged file; these seeded flips leave every judged field sane,
+// and whatever a flip made of any other byte of a gambler stays a gambler the game can seat and
+// save.
+TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhereTheFileShowsItAndOtherwiseReadAsItStands) {
     const std::string good = GoodFile();
     TLcgRandom random;
     random.Seed(11);
@@ -299,12 +323,24 @@ TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAs
         Dir.WriteHostFile("data/otcraps.sav", flipped);
         Frame.Boxes.clear();
         Make();
+        const size_t inPlaces = at < 231 ? 0 : at - 231;
         if (at >= 4 && at < 8) {
             ++keptAside;
             // Another version's records are not this one's to read.
             EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\nNo gambler could be recovered from it."});
             EXPECT_EQ(File("otcraps.bad"), flipped);
             EXPECT_EQ(Mgr->CountUsed(), 1);
+        } else if (at >= 231 &&
+                   (inPlaces >= 3 * CasinoRecordSize || inPlaces % CasinoRecordSize == 0)) {
+            ++keptAside;
+            ASSERT_FALSE(Frame.Boxes.empty());
+            EXPECT_EQ(Frame.Boxes[0].rfind(KeptAside + "\n", 0), 0U) << Frame.Boxes[0];
+            EXPECT_EQ(File("otcraps.bad"), flipped);
+            // Each of the three comes back as he was written, his mark whatever it became.
+            for (i16 r = 0; r < 3; ++r)
+                EXPECT_TRUE(RecordOnDisk(r) ==
+                            good.substr(231 + CasinoRecordSize * r, CasinoRecordSize))
+                    << r;
         } else {
             ++read;
             EXPECT_EQ(Frame.Boxes, Texts{});
@@ -521,7 +557,7 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
                     }
                     // Each gambler not back is told: by his name, by his name with the byte
                     // changed in it, or among those whose names cannot be read.
-                    std::vector<std::string>& told = recovery.LeftOut;
+                    std::vector<std::string> told = Names(recovery.LeftOut);
                     size_t nameless = 0;
                     if (!told.empty() && told.back().find(" whose name") != std::string::npos) {
                         nameless = static_cast<size_t>(std::stoul(told.back()));
@@ -627,12 +663,12 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
                                                       : std::to_string(c.Back.size()) +
                                                             " gamblers were recovered from it.";
         const std::string leftOut =
-            c.LeftOut != nullptr ? std::string("\nLeft out as damaged: ") + c.LeftOut + "." : "";
+            c.LeftOut != nullptr ? "\nLeft out as damaged: " + Told(c.LeftOut) + "." : "";
         ASSERT_FALSE(Frame.Boxes.empty());
         EXPECT_EQ(Frame.Boxes[0], KeptAside + "\n" + back + leftOut);
         const size_t told =
             logged.find(std::string("left out of the damaged save <c:\\data\\otcraps.sav>: ") +
-                        (c.LeftOut != nullptr ? c.LeftOut : "") + "\n");
+                        (c.LeftOut != nullptr ? Told(c.LeftOut) : "") + "\n");
         EXPECT_EQ(told != std::string::npos, c.LeftOut != nullptr) << logged;
         EXPECT_EQ(File("otcraps.bad"), c.Bytes);
         // Each gambler carried is the one written, byte for byte; nobody else is there but a
@@ -655,6 +691,167 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
         EXPECT_EQ(used, expected);
         ExpectStartedAndSaving(c.What);
     }
+}
+
+// A mark is 0 or 1 and a free place holds the game's blank: a place that is neither is damage.
+// Each gambler whose mark alone went wrong comes back as he was written; one whose other bytes
+// went too is told; nobody else is touched.
+TEST_F(DamagedSaveSweep, APlaceDamagedInPlaceBringsItsGamblerBackOrTellsHim) {
+    const std::string three = ThreeGamblers();
+    const std::vector<u8> good(three.begin(), three.end());
+    struct TCase {
+        std::string What;
+        std::vector<u8> Bytes;
+        std::vector<i16> Back;
+        Texts LeftOut;
+    };
+    std::vector<TCase> cases;
+    for (i16 g = 0; g < 3; ++g) {
+        const auto mark = static_cast<std::ptrdiff_t>(231 + CasinoRecordSize * g);
+        const std::string who = "gambler " + std::to_string(g);
+        for (int value = 0; value < 256; ++value) {
+            if (value == 1)
+                continue;
+            std::vector<u8> bytes = good;
+            bytes[static_cast<size_t>(mark)] = static_cast<u8>(value);
+            cases.push_back({who + "'s mark " + std::to_string(value), bytes, {0, 1, 2}, {}});
+        }
+        // A lost disk block: the head of the record reads 0, his name with it.
+        std::vector<u8> zeroed = good;
+        std::fill_n(zeroed.begin() + mark, 512, u8{0});
+        std::vector<i16> others;
+        for (i16 r = 0; r < 3; ++r)
+            if (r != g)
+                others.push_back(r);
+        cases.push_back({who + "'s first 512 bytes zeroed", zeroed, others, {Nameless}});
+    }
+    ASSERT_EQ(cases.size(), 3U * 256);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        const auto size = static_cast<i64>(c.Bytes.size());
+        EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(c.Bytes));
+        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(c.Bytes, size);
+        std::vector<i16> back;
+        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+            back.push_back(found.Record);
+            const size_t place = 231 + CasinoRecordSize * static_cast<size_t>(found.Record);
+            EXPECT_TRUE(found.Bytes.size() == CasinoRecordSize &&
+                        std::equal(found.Bytes.begin(), found.Bytes.end(), good.begin() + place))
+                << found.Record;
+        }
+        EXPECT_EQ(back, c.Back);
+        EXPECT_EQ(recovery.LeftOut, c.LeftOut);
+    }
+}
+
+// Through the start: the box and the error output name each gambler left out, in quotes, the
+// error output with any byte that is no text written out; the nameless are counted, "more" only
+// after somebody named.
+TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
+    const std::string three = ThreeGamblers();
+    const size_t joe = 231, ann = joe + CasinoRecordSize, bob = ann + CasinoRecordSize;
+    const size_t free3 = bob + CasinoRecordSize;
+    const auto with = [&three](std::vector<std::pair<size_t, std::string>> changes) {
+        std::string bytes = three;
+        for (const auto& [at, text] : changes)
+            bytes.replace(at, text.size(), text);
+        return bytes;
+    };
+    const std::string none(13, '\0');
+    const struct {
+        const char* What;
+        std::string Bytes;
+        Texts Back;
+        // What the box says after the count; what the error output says, empty when nothing.
+        std::string Box;
+        std::string Logged;
+    } cases[] = {
+        {"Joe's mark 0",
+         with({{joe, std::string(1, '\0')}}),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
+         "",
+         ""},
+        {"a free place's mark 2",
+         with({{free3, "\2"}}),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
+         "",
+         ""},
+        // No other byte of a free place is ever written: one that reads as a gambler is one
+        // whose mark was lost.
+        {"a free place's bankroll changed",
+         with({{free3 + 20, "\x41"}}),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy", "John Dough"},
+         "",
+         ""},
+        {"Ann's name all zeros",
+         with({{ann + 1, none}}),
+         {"Joe Gambler", "Bob Decoy"},
+         "\nLeft out as damaged: 1 gambler whose name cannot be read.",
+         ": 1 gambler whose name cannot be read\n"},
+        {"Ann's and Bob's names each with a control byte",
+         with({{ann + 2, "\t"}, {bob + 3, "\x1b"}}),
+         {"Joe Gambler"},
+         "\nLeft out as damaged: 2 gamblers whose names cannot be read.",
+         ": 2 gamblers whose names cannot be read\n"},
+        {"Ann's and Bob's sex 2",
+         with({{ann + 14, "\2"}, {bob + 14, "\2"}}),
+         {"Joe Gambler"},
+         "\nLeft out as damaged: \"Ann Seed\", \"Bob Decoy\".",
+         ": \"Ann Seed\", \"Bob Decoy\"\n"},
+        {"a name with a comma, a quote and a byte that is no text, and one unreadable",
+         with({{ann + 1, std::string("Jo\"e, G\xff\\") + std::string(5, '\0')},
+               {ann + 14, "\2"},
+               {bob + 1, "\x7f"}}),
+         {"Joe Gambler"},
+         "\nLeft out as damaged: \"Jo\\\"e, G\xff\\\\\", 1 more gambler whose name cannot be read.",
+         ": \"Jo\\\"e, G\\xff\\\\\", 1 more gambler whose name cannot be read\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        SeatNames("", "");
+        std::filesystem::remove(Dir.Host("data/otcraps.bad"));
+        Dir.WriteHostFile("data/otcraps.sav", c.Bytes);
+        Frame.Boxes.clear();
+        testing::internal::CaptureStderr();
+        Make();
+        const std::string logged = testing::internal::GetCapturedStderr();
+        const std::string back = c.Back.size() == 1 ? "1 gambler was recovered from it."
+                                                    : std::to_string(c.Back.size()) +
+                                                          " gamblers were recovered from it.";
+        ASSERT_FALSE(Frame.Boxes.empty());
+        EXPECT_EQ(Frame.Boxes[0], KeptAside + "\n" + back + c.Box);
+        EXPECT_EQ(File("otcraps.bad"), c.Bytes);
+        const std::string told = "left out of the damaged save <c:\\data\\otcraps.sav>";
+        if (c.Logged.empty())
+            EXPECT_EQ(logged.find(told), std::string::npos) << logged;
+        else
+            EXPECT_NE(logged.find(told + c.Logged), std::string::npos) << logged;
+        Texts used;
+        for (i16 r = 0; r < 20; ++r) {
+            if (!Mgr->IsUsed(r))
+                continue;
+            used.push_back(Mgr->GetPlayerName(r));
+            // The three written come back byte for byte, their marks set.
+            if (r < 3) {
+                EXPECT_EQ(
+                    RecordOnDisk(r),
+                    three.substr(231 + CasinoRecordSize * static_cast<size_t>(r), CasinoRecordSize))
+                    << used.back();
+            }
+        }
+        EXPECT_EQ(used, c.Back);
+        ExpectStartedAndSaving(c.What);
+    }
+
+    // The game's blank marked used is a gambler made with the default name and amounts: the
+    // file is sound.
+    SeatNames("", "");
+    Dir.WriteHostFile("data/otcraps.sav", with({{free3, "\1"}}));
+    Frame.Boxes.clear();
+    Make();
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    EXPECT_EQ(Mgr->GetPlayerName(3), "John Dough");
+    EXPECT_EQ(Mgr->CountUsed(), 4);
 }
 
 // A gambler's record as the writer writes it, laid in place and a byte early: the seeds of the

@@ -91,8 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const i64 fileSize = static_cast<i64>(file.size());
 
     const bool sound = change == 0 && mgr.HoldsOnlyWholeRecords(file);
-    const std::vector<TPlayerMgr::TFoundRecord> found = mgr.FindWholeRecords(file, fileSize);
-    const std::vector<std::string> leftOut = mgr.FindLeftOutNames(file, fileSize);
+    const TPlayerMgr::TRecovery recovery = mgr.RecoverRecords(file, fileSize);
+    const std::vector<TPlayerMgr::TFoundRecord>& found = recovery.Whole;
+    const std::vector<std::string>& leftOut = recovery.LeftOut;
     std::vector<bool> taken(static_cast<size_t>(mgr.GetTableSize()), false);
     for (const TPlayerMgr::TFoundRecord& record : found) {
         if (record.Record < 0 || record.Record >= mgr.GetTableSize() ||
@@ -111,11 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!leftOut.empty())
             std::abort();
     }
-    // Names, then at most one count of those whose names cannot be read.
-    for (size_t i = 0; i < leftOut.size(); ++i)
-        if (leftOut[i].empty() ||
-            (leftOut[i].size() > TPlayerData::MaxNameLength &&
-             (i + 1 != leftOut.size() || leftOut[i].find(" whose name") == std::string::npos)))
+    // Names in quotes, then at most one count of those whose names cannot be read.
+    for (size_t i = 0; i < leftOut.size(); ++i) {
+        const std::string& told = leftOut[i];
+        const bool named = told.size() >= 3 && told.front() == '"' && told.back() == '"' &&
+                           told.size() <= 2 * TPlayerData::MaxNameLength + 2;
+        if (!named && (i + 1 != leftOut.size() || told.find(" whose name") == std::string::npos))
             std::abort();
+    }
     return 0;
 }
