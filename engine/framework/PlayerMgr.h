@@ -74,20 +74,33 @@ public:
     virtual void ResetPlayerData(i16 record);
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
+    // Bytes of a record that a damaged file lost, from From up to To: nothing tells what they
+    // were.
+    struct TLostBytes {
+        size_t From = 0;
+        size_t To = 0;
+        bool Holds(size_t i) const { return i >= From && i < To; }
+    };
     // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
     // readable name (ReadableName) with nothing but NULs after it, sex 0 or 1, and both
     // amounts finite, not negative (but for less than half a cent of rounding), below a
     // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
-    virtual bool IsWholeRecord(const u8* record, u32 size);
-    // How many leading bytes of a record IsWholeRecord reads: records alike in them are
-    // judged alike.
+    bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
+    // Whether some values of the lost bytes (the mark among them, which could then be 1) make
+    // the record whole; with none lost, whether it is.
+    virtual bool CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost);
+    // How many leading bytes of a record the record checks read: records alike in them are
+    // judged alike. The mark is the first of them.
     virtual size_t GetJudgedSize();
     // A whole record as the game itself writes one, which a derived record may know more of
     // than IsWholeRecord asks (spare bytes it never fills, flags it writes as 0 or 1): a
-    // damaged file is read by it first. It reads the first GetJudgedSize() bytes and the last
-    // GetJudgedTail().
-    virtual bool IsWrittenRecord(const u8* record, u32 size);
+    // damaged file is read by it first. Its checks read the first GetJudgedSize() bytes and
+    // the last GetJudgedTail(), and no others.
+    bool IsWrittenRecord(const u8* record, u32 size) {
+        return CouldBeWrittenRecord(record, size, {});
+    }
+    virtual bool CouldBeWrittenRecord(const u8* record, u32 size, TLostBytes lost);
     virtual size_t GetJudgedTail();
 
     // Record queries, from the records in memory.
@@ -274,14 +287,16 @@ private:
     TSaveFile File() const;
     template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
     // What a damaged file's place holds: a gambler recovered whole, or one left out, under
-    // Name where it can be read; InPlace when he lies whole where he was written.
+    // Name where it can be read.
     struct TStoredPlace {
         std::optional<std::vector<u8>> Whole;
         bool LeftOut = false;
         std::optional<std::string> Name;
-        bool InPlace = false;
     };
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
+    // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
+    // taken out) at one point; none when no point explains it.
+    std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift);
     // What a place holds read where it was written (see PlayerMgrRecordCheck.cpp for the rule);
     // present of its size bytes are in the file.
     TStoredPlace JudgeInPlace(const u8* record, size_t present, size_t size);
