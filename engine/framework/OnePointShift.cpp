@@ -43,8 +43,12 @@ struct TOutcome {
     bool Free = false;
     // A gambler known byte for byte.
     std::optional<TReading> Gambler;
-    // A gambler whose lost bytes could have been more than one set of values.
+    // A gambler whose lost bytes could have been more than one set of values; Faceless when
+    // they took his mark and left no letter of his name.
     std::optional<TReading> Unknown;
+    bool Faceless = false;
+    // The free place it reads as shows the blank's face.
+    bool Blank = false;
     bool Sound() const { return Free || Gambler || Unknown; }
 };
 
@@ -54,13 +58,17 @@ struct TTally {
     std::array<TReading, 2> Gamblers{};
     size_t GamblerCount = 0;
     bool Free = false;
-    // A gambler whose lost bytes could have been many, his mark known to be 1 or lost with
-    // them.
+    // Some point reads the place as the game's blank, its face shown.
+    bool Blank = false;
+    // A gambler whose lost bytes could have been many: his mark known to be 1, lost with them,
+    // or lost with every letter of his name.
     std::optional<TReading> Unknown;
     std::optional<TReading> MarkLost;
+    bool Faceless = false;
     // He is left out whatever else is read there.
     bool InDoubt() const {
-        return Unknown || GamblerCount == 2 || (GamblerCount == 1 && (Free || MarkLost));
+        return Unknown || GamblerCount == 2 ||
+               (GamblerCount == 1 && (Free || MarkLost || Faceless));
     }
 };
 
@@ -108,12 +116,16 @@ private:
     size_t AgreedInPlace(size_t r);
     size_t AgreedShifted(size_t r);
     bool BlankPastMark(size_t r, const TReading& reading);
+    // Some byte of the blank's judged head that is not 0 (its name, its amounts) is told in
+    // the reading: it shows the blank's face, not just bytes any record could hold.
+    bool ShowsFace(const TReading& reading) const;
     bool CouldBeFree(size_t r, const TReading& reading);
     // The q at which a moving reading's bytes past its mark are the blank's.
     std::pair<i64, i64> BlankSpan(size_t r, const TMoving& moving);
 
     // What a reading holds.
-    bool CouldBeGambler(size_t r, const TReading& reading);
+    // Sets faceless where the reading lost the mark and left no letter of the name.
+    bool CouldBeGambler(size_t r, const TReading& reading, bool* faceless = nullptr);
     // The place in place is the blank as far as the file holds it.
     bool BlankInPlace(size_t r);
     TOutcome Read(size_t r, const TReading& reading);
@@ -144,6 +156,9 @@ private:
     std::vector<i64> InPlaceAgreement, ShiftedAgreement;
     // The judged bytes of a reading, laid for the record check.
     std::vector<u8> Laid;
+    // How many bytes of the blank's judged head past its mark, before each byte of the head,
+    // are not 0.
+    std::vector<size_t> Face;
     // Every record before r sound in place; every one from r on sound the shift away.
     std::vector<char> SoundBefore, SoundFrom;
     std::vector<TOutcome> InPlace, Shifted;
@@ -161,7 +176,11 @@ TShiftJudge::TShiftJudge(const TShiftedFile& file)
       TailAt(file.Size - std::min(file.JudgedTail, file.Size - Judged)), Count(file.Places.size()),
       InPlaceAgreement(Count, -1), ShiftedAgreement(Count, -1), Laid(file.Size, 0),
       SoundBefore(Count + 1, false), SoundFrom(Count + 1, false), InPlace(Count), Shifted(Count),
-      Tallies(Count), ShiftedFrom(Count + 1) {}
+      Tallies(Count), ShiftedFrom(Count + 1) {
+    Face.assign(Judged + 1, 0);
+    for (size_t i = 0; i < Judged; ++i)
+        Face[i + 1] = Face[i] + (File.Blank != nullptr && i > 0 && (*File.Blank)[i] != 0);
+}
 
 bool TShiftJudge::Fits(size_t r, const TReading& reading) const {
     if (reading.Cut > reading.End || reading.End > Size)
@@ -279,6 +298,13 @@ bool TShiftJudge::BlankPastMark(size_t r, const TReading& reading) {
     return shiftedFrom >= Size || Size - shiftedFrom <= AgreedShifted(r);
 }
 
+bool TShiftJudge::ShowsFace(const TReading& reading) const {
+    if (reading.Known())
+        return Face[Judged] > 0;
+    return Face[std::min(reading.Cut, Judged)] > 0 ||
+           Face[Judged] > Face[std::min(reading.End, Judged)];
+}
+
 bool TShiftJudge::CouldBeFree(size_t r, const TReading& reading) {
     const int mark = MarkOf(r, reading);
     if (mark > 0)
@@ -307,7 +333,7 @@ std::pair<i64, i64> TShiftJudge::BlankSpan(size_t r, const TMoving& moving) {
     return {low, high};
 }
 
-bool TShiftJudge::CouldBeGambler(size_t r, const TReading& reading) {
+bool TShiftJudge::CouldBeGambler(size_t r, const TReading& reading, bool* faceless) {
     const int mark = MarkOf(r, reading);
     if (mark >= 0 && mark != 1)
         return false;
@@ -324,6 +350,13 @@ bool TShiftJudge::CouldBeGambler(size_t r, const TReading& reading) {
             i += step;
         }
     }
+    if (const size_t nameEnd = std::min(NameEnd, Judged);
+        faceless != nullptr && mark < 0 && nameEnd > NameAt) {
+        const size_t from = std::min(std::max(reading.End, NameAt), nameEnd);
+        *faceless = std::all_of(Laid.begin() + static_cast<std::ptrdiff_t>(from),
+                                Laid.begin() + static_cast<std::ptrdiff_t>(nameEnd),
+                                [](u8 c) { return c == 0; });
+    }
     return reading.Known() ? File.CouldBeWhole(Laid.data(), 0, 0)
                            : File.CouldBeWhole(Laid.data(), reading.Cut, reading.End);
 }
@@ -335,15 +368,17 @@ TOutcome TShiftJudge::Read(size_t r, const TReading& reading) {
     if (reading.Lost() == 1 && reading.Fill < 0)
         return ReadEachValue(r, reading);
     outcome.Free = CouldBeFree(r, reading);
+    const bool face = ShowsFace(reading);
+    outcome.Blank = outcome.Free && File.FreeHoldsBlank && face;
     const int mark = MarkOf(r, reading);
     if (mark != 1 && mark >= 0)
         return outcome;
-    // The blank marked used is nobody the game made. With more bytes lost than the mark, the
-    // blank's other bytes leave a gambler who lost every byte that made him one as possible as
-    // a free place: he is told.
-    if (reading.Known() && BlankPastMark(r, reading))
+    // The blank marked used is nobody the game made; and a place whose told bytes are all the
+    // blank's, its face among them, is the free place it reads as even where its mark was
+    // lost with others. Told bytes that show no face could be any gambler's.
+    if ((reading.Known() || mark < 0) && face && BlankPastMark(r, reading))
         return outcome;
-    if (CouldBeGambler(r, reading)) {
+    if (CouldBeGambler(r, reading, &outcome.Faceless)) {
         if (reading.Known())
             outcome.Gambler = reading;
         else
@@ -355,6 +390,7 @@ TOutcome TShiftJudge::Read(size_t r, const TReading& reading) {
 TOutcome TShiftJudge::ReadEachValue(size_t r, const TReading& reading) {
     TOutcome outcome;
     outcome.Free = CouldBeFree(r, reading);
+    outcome.Blank = outcome.Free && File.FreeHoldsBlank && ShowsFace(reading);
     if (!CouldBeGambler(r, reading))
         return outcome;
     const size_t at = reading.Cut;
@@ -385,7 +421,10 @@ TOutcome TShiftJudge::ReadEachValue(size_t r, const TReading& reading) {
 void TShiftJudge::Note(size_t r, const TOutcome& outcome) {
     TTally& tally = Tallies[r];
     tally.Free = tally.Free || outcome.Free;
-    if (outcome.Unknown && MarkOf(r, *outcome.Unknown) < 0) {
+    tally.Blank = tally.Blank || outcome.Blank;
+    if (outcome.Unknown && outcome.Faceless) {
+        tally.Faceless = true;
+    } else if (outcome.Unknown && MarkOf(r, *outcome.Unknown) < 0) {
         if (!tally.MarkLost)
             tally.MarkLost = outcome.Unknown;
     } else if (outcome.Unknown && !tally.Unknown) {
@@ -538,13 +577,18 @@ bool TShiftJudge::BlankInPlace(size_t r) {
 TShiftVerdict TShiftJudge::VerdictOf(size_t r) {
     const TTally& tally = Tallies[r];
     TShiftVerdict verdict;
-    if (tally.GamblerCount == 1 && !tally.Free && !tally.Unknown && !tally.MarkLost) {
+    if (tally.GamblerCount == 1 && !tally.Free && !tally.Unknown && !tally.MarkLost &&
+        !tally.Faceless) {
         verdict.Whole = BytesOf(r, tally.Gamblers[0], Size);
         return verdict;
     }
     // A place that holds the blank where it lies, as far as the file goes, lost its end, not a
     // gambler's mark with more: a gambler's own bytes never read as the blank from his mark on.
-    if (tally.GamblerCount == 0 && !tally.Unknown && (!tally.MarkLost || BlankInPlace(r)))
+    // Nor is one who lost his mark and every letter of his name anybody, where some point
+    // reads the place as the blank: nothing is left to show a gambler there.
+    const bool blankInPlace = tally.MarkLost || tally.Faceless ? BlankInPlace(r) : false;
+    if (tally.GamblerCount == 0 && !tally.Unknown && (!tally.MarkLost || blankInPlace) &&
+        (!tally.Faceless || tally.Blank || blankInPlace))
         return verdict;
     verdict.InDoubt = true;
     // The name he has in his place, else the shift away, else in a reading that has him.

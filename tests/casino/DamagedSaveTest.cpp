@@ -1,7 +1,7 @@
 // The gambler file damaged on the disk: cut short (its whole gamblers carried over) or with a bit
 // flipped anywhere, or barred to the player; each kept aside or left as it is, told once, and
 // the game starts. Also the record seed of the casino record fuzz target.
-#include "RecordsFixture.h"
+#include "DamagedSaveFixture.h"
 
 #include "casino/GamblerRecord.h"
 #include "platform/host/Clock.h"
@@ -24,51 +24,7 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-const std::string KeptAside = "Save File Corrupted\nThe old file is kept as otcraps.bad.";
-const char* const Nameless = "1 gambler whose name cannot be read";
-
-// How a gambler left out is told: by his name in quotes, or among those whose names cannot be
-// read.
-std::string Told(const std::string& leftOut) {
-    return leftOut.find(" whose name") != std::string::npos ? leftOut : "\"" + leftOut + "\"";
-}
-
-// The names as they were read, from what is told: each name in quotes, with the quotes and
-// backslashes in it escaped; the count of those whose names cannot be read as it is.
-std::vector<std::string> Names(const std::vector<std::string>& told) {
-    std::vector<std::string> names;
-    for (const std::string& entry : told) {
-        if (entry.size() < 2 || entry.front() != '"' || entry.back() != '"') {
-            names.push_back(entry);
-            continue;
-        }
-        std::string name;
-        for (size_t i = 1; i + 1 < entry.size(); ++i)
-            name += entry[i] == '\\' ? entry[++i] : entry[i];
-        names.push_back(name);
-    }
-    return names;
-}
-
-class DamagedSave : public CasinoRecords {
-protected:
-    // A file with Ann and Bob beside Joe, none of them seated.
-    std::string GoodFile() {
-        Make();
-        EXPECT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0) && Mgr->CreatePlayer("Bob", 1, 200.0));
-        SeatNames("", "");
-        Frame.Boxes.clear();
-        return File();
-    }
-    // The game started: a gambler seated, and a save that says nothing.
-    void ExpectStartedAndSaving(const std::string& what) {
-        ASSERT_GE(Mgr->GetActive(0), 0) << what;
-        const size_t boxes = Frame.Boxes.size();
-        Mgr->Save();
-        EXPECT_EQ(Frame.Boxes.size(), boxes) << what;
-    }
-};
+using namespace damaged_save;
 
 TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoTheFreshOne) {
     // Twelve gamblers who have each played a session, so that no two records are alike.
@@ -444,45 +400,6 @@ TEST_F(DamagedSave, ACutFileThatCannotBeReplacedStaysAndItsGamblersPlayFromMemor
 // written with, or is left out and told, by his name (changed by the byte where it lies in it)
 // or as one whose name cannot be read; nobody comes back who was not written. Judged in memory:
 // some 170,000 files.
-class DamagedSaveSweep : public DamagedSave {
-protected:
-    std::string ThreeGamblers() {
-        Make();
-        EXPECT_TRUE(Mgr->CreatePlayer("Ann Seed", 0, 321.0) &&
-                    Mgr->CreatePlayer("Bob Decoy", 1, 1234.5));
-        // Joe has played two sessions, so that his session slot is not the first and his
-        // history holds more than zeros.
-        TGamblerRecord(std::span(Mgr->GetDataBlock(Mgr->GetActive(0)), CasinoRecordSize))
-            .Edit([](TCasinoPlayerData& data) {
-                for (int session = 0; session < 2; ++session) {
-                    data.BeginSession(1, TMoney(1.0));
-                    data.SetBankroll(data.GetBankroll() - 2.5);
-                    data.EndSession();
-                }
-            });
-        SeatNames("", "");
-        Make();
-        return File();
-    }
-    // A new player's own save: Joe alone.
-    std::string JoeAlone() {
-        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-        Make();
-        SeatNames("", "");
-        Make();
-        return File();
-    }
-    static bool OneByteApart(const std::string& a, const std::string& b) {
-        const std::string& longer = a.size() > b.size() ? a : b;
-        const std::string& shorter = a.size() > b.size() ? b : a;
-        if (longer.size() != shorter.size() + 1)
-            return false;
-        for (size_t i = 0; i <= shorter.size(); ++i)
-            if (longer.substr(0, i) + longer.substr(i + 1) == shorter)
-                return true;
-        return false;
-    }
-};
 
 TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenOutOrPutIn) {
     const std::string three = ThreeGamblers();
@@ -724,8 +641,12 @@ TEST_F(DamagedSaveSweep, APlaceDamagedInPlaceBringsItsGamblerBackOrTellsHim) {
             if (r != g)
                 others.push_back(r);
         cases.push_back({who + "'s first 512 bytes zeroed", zeroed, others, {Nameless}});
+        // Taken with the first letter of his name, the mark leaves none to tell him by.
+        std::vector<u8> twoOut = good;
+        twoOut.erase(twoOut.begin() + mark, twoOut.begin() + mark + 2);
+        cases.push_back({"two bytes out at " + who + "'s mark", twoOut, others, {Nameless}});
     }
-    ASSERT_EQ(cases.size(), 3U * 256);
+    ASSERT_EQ(cases.size(), 3U * 257);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.What);
         const auto size = static_cast<i64>(c.Bytes.size());
