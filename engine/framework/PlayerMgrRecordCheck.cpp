@@ -23,9 +23,12 @@
 // the gambler who holds the point is left out unless his bytes show where it lies, and so is one
 // beside it whose own bytes could as well hold it (bytes 0 or 1 put in between two records, or
 // the next gambler's mark taken out; with more bytes taken out, his neighbour's head or tail with
-// them). No other gambler is touched. A place that lost its mark with more bytes is told as a
-// gambler, since a gambler who lost every byte that made him one leaves what a free place would,
-// unless it holds the blank where it lies as far as the file goes (the file ended inside it).
+// them). No other gambler is touched. A place whose told bytes are all the blank's, the blank's
+// face (its name, its amounts) among them, is free; one that lost its mark and every letter of
+// its name is free where some point reads it as the blank with its face, or it holds the blank
+// where it lies as far as the file goes (the file ended inside it); any other that lost its mark
+// with more bytes is told, since a gambler who lost every byte that set him apart leaves only
+// bytes any record could hold.
 // Where no point reads as the game writes, the points are tried again asking only that gamblers
 // be whole. Beyond a record's size, or where no point explains the file, the places are read
 // where they were written: past the first one that is not as the game writes it, a gambler comes
@@ -36,9 +39,10 @@
 // point, can leave a gambler altered, since the record has no checksum to show it; a gambler
 // the game would not write (a blank marked used, a spare byte filled, an option byte above 1)
 // beside the point can be left out untold, or come back with the bytes next to the point
-// changed; a gambler can be told who was never written (a free place that lost its head);
-// and a file a whole record shorter or longer can leave every gambler out, told, where whole
-// records could have gone in or out before any of them.
+// changed; a gambler made with the default name and amounts who lost his mark with more bytes
+// reads as the free place; a free place that lost its head with bytes taken out can be told as
+// a gambler; and a file a whole record shorter or longer can leave every gambler out, told,
+// where whole records could have gone in or out before any of them.
 
 #include "PlayerMgr.h"
 
@@ -54,6 +58,8 @@
 namespace {
 
 constexpr size_t UsedAt = FieldNamed<TPlayerData>("Used").At;
+// A damaged file's judge reads each record's first byte as its mark.
+static_assert(UsedAt == 0);
 constexpr size_t NameAt = FieldNamed<TPlayerData>("Name").At;
 constexpr size_t SexAt = FieldNamed<TPlayerData>("Sex").At;
 constexpr size_t BankrollAt = FieldNamed<TPlayerData>("Bankroll").At;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -419,7 +420,8 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         {"Joe alone", alone, {0, 1, 19}, 50, everyByte},
         {"Ann's whole record", three, {1}, CasinoRecordSize, {-1, 0x00, 0x01, 0x41, 0xFF}},
     };
-    size_t files = 0, leftOut = 0;
+    size_t files = 0;
+    std::array<size_t, 3> leftOut{};
     for (const auto& sweep : sweeps) {
         const std::vector<u8> good(sweep.Written.begin(), sweep.Written.end());
         std::vector<std::string> names;
@@ -483,7 +485,13 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
                     for (size_t g = 0; g < names.size(); ++g) {
                         if (back[g])
                             continue;
-                        ++leftOut;
+                        ++leftOut[static_cast<size_t>(&sweep - sweeps)];
+                        // The gambler the byte lies in, or the one before whose own last byte
+                        // could as well be the byte put in or the mark taken out after him
+                        // (or the byte put in after the mark, where it is the mark's value).
+                        EXPECT_TRUE(static_cast<i16>(g) == place ||
+                                    (k <= 1 && static_cast<i16>(g) + 1 == place))
+                            << what() << ": " << names[g] << " left out";
                         auto named = std::find(told.begin(), told.end(), names[g]);
                         if (named == told.end() && static_cast<i16>(g) == place)
                             named = std::find_if(told.begin(), told.end(),
@@ -503,7 +511,9 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         }
     }
     EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize);
-    EXPECT_GT(leftOut, 0U);
+    // How many are left out, sweep by sweep: a record check that reads a byte its judged head
+    // or tail does not lay in, or asks less of the game's own form, changes them.
+    EXPECT_EQ(leftOut, (std::array<size_t, 3>{33932, 11680, 65909}));
 }
 
 // The damage reported by players, through the whole start: one byte at a free place brings
@@ -608,6 +618,112 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
         EXPECT_EQ(used, expected);
         ExpectStartedAndSaving(c.What);
     }
+}
+
+// A damaged file's readings are judged on their judged head and tail alone, laid into an
+// otherwise empty record: the record checks must read no other byte. Each other byte set to
+// each of three values leaves every verdict as it was, for a gambler whole and for one whose
+// slot or spare bytes are not as the game writes them.
+TEST_F(DamagedSaveSweep, TheRecordChecksReadNoByteOutsideTheJudgedHeadAndTail) {
+    const std::string three = ThreeGamblers();
+    const size_t head = Mgr->GetJudgedSize(), tail = Mgr->GetJudgedTail();
+    ASSERT_LT(head, CasinoRecordSize - tail);
+    std::vector<std::vector<u8>> records;
+    for (const size_t at : {size_t{231}, size_t{231 + CasinoRecordSize}}) {
+        records.emplace_back(three.begin() + static_cast<std::ptrdiff_t>(at),
+                             three.begin() + static_cast<std::ptrdiff_t>(at + CasinoRecordSize));
+    }
+    records.push_back(records[1]);
+    records.back()[head - 1] = 0x7F;
+    records.push_back(records[1]);
+    records.back()[CasinoRecordSize - tail] = 1;
+    const auto verdicts = [&](const std::vector<u8>& record) {
+        return std::array<bool, 4>{
+            Mgr->IsWholeRecord(record.data(), CasinoRecordSize),
+            Mgr->IsWrittenRecord(record.data(), CasinoRecordSize),
+            Mgr->CouldBeWholeRecord(record.data(), CasinoRecordSize, {1, 3}),
+            Mgr->CouldBeWrittenRecord(record.data(), CasinoRecordSize, {head - 2, head})};
+    };
+    ASSERT_EQ(verdicts(records[1]), (std::array<bool, 4>{true, true, true, true}));
+    ASSERT_EQ(verdicts(records[2])[0], false);
+    ASSERT_EQ(verdicts(records[3]), (std::array<bool, 4>{true, false, true, false}));
+    size_t changed = 0;
+    for (std::vector<u8>& record : records) {
+        const std::array<bool, 4> expected = verdicts(record);
+        for (size_t i = head; i < CasinoRecordSize - tail; ++i) {
+            const u8 kept = record[i];
+            for (const u8 value : {u8{0x00}, u8{0x01}, u8{0xFF}}) {
+                record[i] = value;
+                changed += verdicts(record) != expected;
+            }
+            record[i] = kept;
+        }
+    }
+    EXPECT_EQ(changed, 0U);
+}
+
+// A record whose bytes a file lost could be whole exactly when some values of them make it so:
+// held against every value of one lost byte anywhere in the judged head and tail, and of two in
+// the amounts, the slot and the name, each over a record whole and ones that are not.
+TEST_F(DamagedSaveSweep, LostBytesCouldBeWhateverMakesTheRecordWhole) {
+    const std::string three = ThreeGamblers();
+    const size_t head = Mgr->GetJudgedSize(), tail = Mgr->GetJudgedTail();
+    const std::vector<u8> ann(three.begin() + static_cast<std::ptrdiff_t>(231 + CasinoRecordSize),
+                              three.begin() +
+                                  static_cast<std::ptrdiff_t>(231 + 2 * CasinoRecordSize));
+    std::vector<std::vector<u8>> records = {ann, ann, ann, ann, ann, ann, ann};
+    // A bankroll nearer zero than any sum, a name with a control character, an option of 2,
+    // a bankroll of 2^-63 (its exponent's low bits in the byte below its top one), a session
+    // slot of 48, and a bankroll of 1.125 * 2^-60, just short of the least a sum leaves: only
+    // the most its lost mantissa byte can add brings it there.
+    std::fill_n(records[1].begin() + 16, 5, u8{0x11});
+    records[1][22] = 0x00;
+    records[2][4] = 0x07;
+    records[3][CasinoRecordSize - 1] = 2;
+    records[4][21] = 0x00;
+    records[4][22] = 0x3C;
+    records[5][head - 2] = 48;
+    std::fill_n(records[6].begin() + 15, 6, u8{0});
+    records[6][21] = 0x32;
+    records[6][22] = 0x3C;
+    const auto couldBe = [&](std::vector<u8>& record, size_t from, size_t to) {
+        // Every value of the lost bytes, tried.
+        const std::vector<u8> kept(record.begin() + static_cast<std::ptrdiff_t>(from),
+                                   record.begin() + static_cast<std::ptrdiff_t>(to));
+        bool whole = false;
+        for (u32 values = 0; !whole && values < (1U << (8 * (to - from))); ++values) {
+            for (size_t i = from; i < to; ++i)
+                record[i] = static_cast<u8>(values >> (8 * (i - from)));
+            whole = Mgr->IsWrittenRecord(record.data(), CasinoRecordSize);
+        }
+        std::copy(kept.begin(), kept.end(), record.begin() + static_cast<std::ptrdiff_t>(from));
+        return whole;
+    };
+    std::vector<std::pair<size_t, size_t>> lost;
+    for (size_t i = 0; i < CasinoRecordSize; i = i + 1 == head ? CasinoRecordSize - tail : i + 1)
+        lost.emplace_back(i, i + 1);
+    for (const size_t at : {size_t{1}, size_t{5}, size_t{20}, size_t{21}, size_t{29}, head - 2})
+        lost.emplace_back(at, at + 2);
+    std::vector<std::vector<std::pair<size_t, size_t>>> whole(records.size());
+    for (size_t r = 0; r < records.size(); ++r) {
+        for (const auto& [from, to] : lost) {
+            const bool expected = couldBe(records[r], from, to);
+            if (expected)
+                whole[r].emplace_back(from, to);
+            EXPECT_EQ(Mgr->CouldBeWrittenRecord(records[r].data(), CasinoRecordSize, {from, to}),
+                      expected)
+                << "record " << r << ", bytes " << from << " to " << to << " lost";
+        }
+    }
+    // Ann whole whatever she lost; the others only where what they lost holds their fault.
+    EXPECT_EQ(whole[0], lost);
+    using Lost = std::vector<std::pair<size_t, size_t>>;
+    EXPECT_EQ(whole[1], (Lost{{22, 23}, {21, 23}}));
+    EXPECT_EQ(whole[2], (Lost{{4, 5}}));
+    EXPECT_EQ(whole[3], (Lost{{CasinoRecordSize - 1, CasinoRecordSize}}));
+    EXPECT_EQ(whole[4], (Lost{{21, 22}, {22, 23}, {20, 22}, {21, 23}}));
+    EXPECT_EQ(whole[5], (Lost{{head - 2, head - 1}, {head - 2, head}}));
+    EXPECT_EQ(whole[6], (Lost{{20, 21}, {21, 22}, {22, 23}, {20, 22}, {21, 23}}));
 }
 
 // A mark is 0 or 1 and a free place holds the game's blank: a place that is neither is damage.
