@@ -180,8 +180,9 @@ public:
     bool ReadAll();
     bool WriteAll();
     // Reads the file once from its start. Only a file that was read whole and is not of its
-    // size or its versions, or holds a used record that is not whole (IsWholeRecord), is
-    // Damaged; one that could not be read is Unreadable, with the system's reason in error.
+    // size or its versions, or holds a used record that is not whole (IsWholeRecord) or a place
+    // that is neither used nor the game's blank (HoldsOnlyWholeRecords), is Damaged; one that
+    // could not be read is Unreadable, with the system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
     // The same, keeping what was read (at most the file's size and one record more) in bytes.
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
