@@ -125,22 +125,30 @@ static_assert(SpareAt + 8 == TCasinoPlayerData::OptionsAt);
 
 } // namespace
 
-bool TCasinoPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
+bool TCasinoPlayerMgr::CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost) {
     // A current session outside the ring is what a shifted or overwritten record shows. The
     // slot alone is read, not the whole record: a damaged file is judged at many readings.
-    if (size < TCasinoPlayerData::EncodedSize || !TPlayerMgr::IsWholeRecord(record, size))
+    if (size < TCasinoPlayerData::EncodedSize ||
+        !TPlayerMgr::CouldBeWholeRecord(record, size, lost))
         return false;
+    // A lost byte of the slot can be 0, its high byte, or a low byte inside the ring.
+    const u8 low = record[CurrentSlotAt], high = record[CurrentSlotAt + 1];
+    if (lost.Holds(CurrentSlotAt + 1))
+        return lost.Holds(CurrentSlotAt) || low < TCasinoCData::SessionSlots;
+    if (lost.Holds(CurrentSlotAt))
+        return high == 0;
     const auto current = static_cast<i16>(JorpGetU16(record + CurrentSlotAt));
     return current >= 0 && current < TCasinoCData::SessionSlots;
 }
 
-bool TCasinoPlayerMgr::IsWrittenRecord(const u8* record, u32 size) {
+bool TCasinoPlayerMgr::CouldBeWrittenRecord(const u8* record, u32 size, TLostBytes lost) {
     // The spare amount is never filled, and the options are written as 0 or 1.
-    return IsWholeRecord(record, size) &&
-           std::all_of(record + SpareAt, record + TCasinoPlayerData::OptionsAt,
-                       [](u8 b) { return b == 0; }) &&
-           std::all_of(record + TCasinoPlayerData::OptionsAt,
-                       record + TCasinoPlayerData::EncodedSize, [](u8 b) { return b <= 1; });
+    if (!CouldBeWholeRecord(record, size, lost))
+        return false;
+    for (size_t i = SpareAt; i < TCasinoPlayerData::EncodedSize; ++i)
+        if (!lost.Holds(i) && record[i] > (i < TCasinoPlayerData::OptionsAt ? 0 : 1))
+            return false;
+    return true;
 }
 
 size_t TCasinoPlayerMgr::GetJudgedTail() {

@@ -37,9 +37,10 @@ public:
     i32 GetPlayerDataSize() override;
     std::unique_ptr<TPlayerData> NewPlayerData() override;
     // The engine's judgement, and the session ring's current slot inside the ring.
-    bool IsWholeRecord(const u8* record, u32 size) override;
+    bool CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost) override;
     size_t GetJudgedSize() override;
-    bool IsWrittenRecord(const u8* record, u32 size) override;
+    // Whole, the spare amount empty and the options 0 or 1.
+    bool CouldBeWrittenRecord(const u8* record, u32 size, TLostBytes lost) override;
     size_t GetJudgedTail() override;
     // The whole record cleared; its block is loaded first when it is not.
     void ResetPlayerData(i16 record) override;

@@ -74,20 +74,33 @@ public:
     virtual void ResetPlayerData(i16 record);
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
+    // Bytes of a record that a damaged file lost, from From up to To: nothing tells what they
+    // were.
+    struct TLostBytes {
+        size_t From = 0;
+        size_t To = 0;
+        bool Holds(size_t i) const { return i >= From && i < To; }
+    };
     // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
     // readable name (ReadableName) with nothing but NULs after it, sex 0 or 1, and both
     // amounts finite, not negative (but for less than half a cent of rounding), below a
     // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
-    virtual bool IsWholeRecord(const u8* record, u32 size);
-    // How many leading bytes of a record IsWholeRecord reads: records alike in them are
-    // judged alike.
+    bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
+    // Whether some values of the lost bytes (the mark among them, which could then be 1) make
+    // the record whole; with none lost, whether it is.
+    virtual bool CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost);
+    // How many leading bytes of a record the record checks read: records alike in them are
+    // judged alike. The mark is the first of them.
     virtual size_t GetJudgedSize();
     // A whole record as the game itself writes one, which a derived record may know more of
     // than IsWholeRecord asks (spare bytes it never fills, flags it writes as 0 or 1): a
-    // damaged file is read by it first. It reads the first GetJudgedSize() bytes and the last
-    // GetJudgedTail().
-    virtual bool IsWrittenRecord(const u8* record, u32 size);
+    // damaged file is read by it first. Its checks read the first GetJudgedSize() bytes and
+    // the last GetJudgedTail(), and no others.
+    bool IsWrittenRecord(const u8* record, u32 size) {
+        return CouldBeWrittenRecord(record, size, {});
+    }
+    virtual bool CouldBeWrittenRecord(const u8* record, u32 size, TLostBytes lost);
     virtual size_t GetJudgedTail();
 
     // Record queries, from the records in memory.
@@ -168,8 +181,9 @@ public:
     bool ReadAll();
     bool WriteAll();
     // Reads the file once from its start. Only a file that was read whole and is not of its
-    // size or its versions, or holds a used record that is not whole (IsWholeRecord), is
-    // Damaged; one that could not be read is Unreadable, with the system's reason in error.
+    // size or its versions, or holds a used record that is not whole (IsWholeRecord) or a place
+    // that is neither used nor the game's blank (HoldsOnlyWholeRecords), is Damaged; one that
+    // could not be read is Unreadable, with the system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
     // The same, keeping what was read (at most the file's size and one record more) in bytes.
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
@@ -181,24 +195,19 @@ public:
         std::vector<u8> Bytes;
         bool operator==(const TFoundRecord&) const = default;
     };
-    // The gamblers of a damaged file whose header has this manager's versions that can be
-    // taken as they were written (see PlayerMgrRecordCheck.cpp for the rule): a file of its
-    // size is read in place; one a byte longer or shorter is read around the point where the
-    // byte went in or came out; one otherwise longer or shorter by less than a record, with
-    // the records after a piece moved by that much.
-    std::vector<TFoundRecord> FindWholeRecords(const std::vector<u8>& bytes, i64 fileSize);
-    // The gamblers such a file holds that are left out, in record order: each by his name
-    // where it can be read, and those whose names cannot be read together as one last entry,
-    // "1 more gambler whose name cannot be read" or "N more gamblers whose names cannot be
-    // read".
-    std::vector<std::string> FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize);
-    // Both of the above from one reading of the file.
+    // What a damaged file whose header has this manager's versions holds (see
+    // PlayerMgrRecordCheck.cpp for the rule): the gamblers that can be taken as they were
+    // written, and those left out as the player is told of them, in record order: each by his
+    // name in quotes where it can be read, and those whose names cannot be read together as
+    // one last entry ("1 gambler whose name cannot be read", "N more gamblers whose names
+    // cannot be read" after names).
     struct TRecovery {
         std::vector<TFoundRecord> Whole;
         std::vector<std::string> LeftOut;
     };
     TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
-    // Every record marked used in the bytes is whole; true too for another version's file.
+    // Every record marked used in the bytes is whole, and every other one marked free and the
+    // game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
     // The name field of a record's bytes when it holds 1 to 12 characters, none a control
     // character, ended by a NUL inside the field.
@@ -282,15 +291,24 @@ private:
     TSaveFile File() const;
     template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
     // What a damaged file's place holds: a gambler recovered whole, or one left out, under
-    // Name where it can be read; InPlace when he lies whole where he was written.
+    // Name where it can be read.
     struct TStoredPlace {
         std::optional<std::vector<u8>> Whole;
         bool LeftOut = false;
         std::optional<std::string> Name;
-        bool InPlace = false;
     };
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
-    // What the game writes in a free place; empty until a damaged file is judged.
+    // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
+    // taken out) at one point; none when no point explains it.
+    std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift);
+    // What a place holds read where it was written (see PlayerMgrRecordCheck.cpp for the rule);
+    // present of its size bytes are in the file.
+    TStoredPlace JudgeInPlace(const u8* record, size_t present, size_t size);
+    // What the game writes in a free place (DeletePlayer leaves it so too); empty when it
+    // cannot be made.
+    const std::vector<u8>& GetFreePlace();
+    // The place is marked free and its first present bytes are the blank's.
+    bool IsFreePlace(const u8* record, size_t present);
     std::vector<u8> FreePlace;
     // How an image takes a file's place: renamed over it, over it once what it holds now has
     // been kept under a name of its own (TSaveFile::Keep), or beside it under a free one of

@@ -1,30 +1,56 @@
 // TPlayerMgr: which records of a save file hold a gambler the game can take as he stands, where
-// in a damaged file each lies whole, and the names of those that must be left out.
+// in a damaged file each lies whole, and how those that must be left out are told.
 //
-// The rule for a damaged file. A file of its size is read in place: a used record that is not
-// whole is left out. A file one byte longer or shorter is taken as one byte put in or taken
-// out at a single point: the records wholly before the point lie in their places, those wholly
-// after it one byte off, and the one that holds it is changed. Every point at which the file
-// then reads as the game writes it is tried (gamblers whole and in the game's own form, free
-// places the game's blank), and a gambler is taken only when every such point gives him the
-// same bytes: those are the bytes he was written with. Any other record that some point reads
-// as a gambler is left out and told. So the gambler who holds the point is left out unless his
-// bytes show where it lies, and so is one beside it whose own bytes could as well hold it (a
-// byte 0 or 1 put in between two records, or the next gambler's mark taken out). No other
-// gambler is touched. Where no point reads as the game writes, the points are tried again
-// asking only that gamblers be whole. What is not promised: a byte changed in place, or damage
-// at more than one point, can leave a gambler altered, since the record has no checksum to
-// show it; a gambler the game would not write (a blank marked used, a spare byte filled, an
-// option byte above 1) beside the point can be left out untold, or come back with the byte
-// next to the point changed; a file longer or shorter by more than a byte is
-// read in place, or with the records past a piece smaller than a record moved by it.
+// The rule for a damaged file. A file of its size is read in place. The record has no checksum,
+// but its mark has a form: it is 0 or 1, and a free place holds exactly the game's blank
+// (DeletePlayer resets the whole record to it). A place whose mark is anything else, or is 0
+// while its bytes are not the blank, is damage: the gambler there comes back with his mark set
+// where every other byte reads as a gambler in the game's own form (his mark can only have been
+// 1), and is otherwise left out and told, by name where it can be read. So a free place changed
+// elsewhere than its mark comes back as the gambler it reads as, or is told as one: it cannot be
+// told from a gambler whose mark was lost. A free place whose mark alone changed is nobody, and
+// the blank marked used is a gambler made with the default name and amounts. A used record that
+// is not whole is left out and told.
+//
+// A file longer or shorter by up to a record's size is taken as that many bytes put in or taken
+// out at a single point (OnePointShift.cpp): the records wholly before the point lie in their
+// places, those wholly after it the shift away, and the one or two it touches are changed (bytes
+// taken out are lost: nothing says what they were). Every point at which the file then reads as
+// the game writes it is tried (gamblers whole and in the game's own form, free places the
+// game's blank), and a gambler is taken only when every such point gives him the same bytes, all
+// of them told: those are the bytes he was written with. Any other record that some point reads
+// as a gambler, or could read as one for some values of its lost bytes, is left out and told. So
+// the gambler who holds the point is left out unless his bytes show where it lies, and so is one
+// beside it whose own bytes could as well hold it (bytes 0 or 1 put in between two records, or
+// the next gambler's mark taken out; with more bytes taken out, his neighbour's head or tail with
+// them). No other gambler is touched. A place whose told bytes are all the blank's, the blank's
+// face (its name, its amounts) among them, is free; one that lost its mark and every letter of
+// its name is free where some point reads it as the blank with its face, or it holds the blank
+// where it lies as far as the file goes (the file ended inside it); any other that lost its mark
+// with more bytes is told, since a gambler who lost every byte that set him apart leaves only
+// bytes any record could hold.
+// Where no point reads as the game writes, the points are tried again asking only that gamblers
+// be whole. Beyond a record's size, or where no point explains the file, the places are read
+// where they were written: past the first one that is not as the game writes it, a gambler comes
+// back only where he lies whole in his place, and is told where he lies whole the shift away or
+// his mark is set.
+//
+// What is not promised: a byte changed in place other than a mark, or damage at more than one
+// point, can leave a gambler altered, since the record has no checksum to show it; a gambler
+// the game would not write (a blank marked used, a spare byte filled, an option byte above 1)
+// beside the point can be left out untold, or come back with the bytes next to the point
+// changed; a gambler made with the default name and amounts who lost his mark with more bytes
+// reads as the free place; a free place that lost its head with bytes taken out can be told as
+// a gambler; and a file a whole record shorter or longer can leave every gambler out, told,
+// where whole records could have gone in or out before any of them.
 
 #include "PlayerMgr.h"
 
-#include "engine/framework/OneByteShift.h"
+#include "engine/framework/OnePointShift.h"
 #include "engine/framework/PlayerDataLayout.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -32,6 +58,8 @@
 namespace {
 
 constexpr size_t UsedAt = FieldNamed<TPlayerData>("Used").At;
+// A damaged file's judge reads each record's first byte as its mark.
+static_assert(UsedAt == 0);
 constexpr size_t NameAt = FieldNamed<TPlayerData>("Name").At;
 constexpr size_t SexAt = FieldNamed<TPlayerData>("Sex").At;
 constexpr size_t BankrollAt = FieldNamed<TPlayerData>("Bankroll").At;
@@ -70,16 +98,74 @@ bool NameReadable(const u8* record) {
     return false;
 }
 
-// The writer clears the whole name field before it copies the name in: a byte after the NUL
-// that is not 0 is another field's, moved in by a shift.
-bool NameFieldPadded(const u8* record) {
-    size_t i = 0;
-    while (i < TPlayerData::NameField && record[NameAt + i] != 0)
-        ++i;
-    for (; i < TPlayerData::NameField; ++i)
-        if (record[NameAt + i] != 0)
+// A readable name whose field the writer cleared before it copied the name in (a byte after the
+// NUL that is not 0 is another field's, moved in by a shift), for some values of the lost bytes:
+// some length from 1 to 12 with text before it and NULs from it on.
+bool NameCanBeRead(const u8* record, TPlayerMgr::TLostBytes lost) {
+    if (lost.From >= NameAt + TPlayerData::NameField || lost.To <= NameAt) {
+        size_t length = 0;
+        while (length < TPlayerData::NameField && record[NameAt + length] != 0)
+            ++length;
+        if (!NameReadable(record))
             return false;
-    return true;
+        for (size_t i = length; i < TPlayerData::NameField; ++i)
+            if (record[NameAt + i] != 0)
+                return false;
+        return true;
+    }
+    for (size_t length = 1; length < TPlayerData::NameField; ++length) {
+        bool fits = true;
+        for (size_t i = 0; fits && i < TPlayerData::NameField; ++i) {
+            if (lost.Holds(NameAt + i))
+                continue;
+            const u8 c = record[NameAt + i];
+            fits = i < length ? c >= 0x20 && c != 0x7F : c == 0;
+        }
+        if (fits)
+            return true;
+    }
+    return false;
+}
+
+// Whether some values of the amount's lost bytes make it sane. Within one sign and exponent an
+// amount grows with its mantissa, and the sane amounts of a sign are one range no wider than a
+// power of two at its ends: the least and the most the lost bytes can make of each exponent
+// tell.
+bool AmountCanBeSane(const u8* record, size_t at, TPlayerMgr::TLostBytes lost) {
+    const size_t from = std::clamp(lost.From, at, at + 8) - at;
+    const size_t to = std::clamp(lost.To, at, at + 8) - at;
+    if (from >= to)
+        return IsSaneAmount(JorpGetF64(record + at));
+    std::array<u8, 8> bytes{};
+    std::memcpy(bytes.data(), record + at, bytes.size());
+    const auto saneWith = [&](u8 fill, int exponentLow) {
+        for (size_t i = from; i < to; ++i)
+            bytes[i] = fill;
+        // The top byte lost: an exponent near 1.
+        if (to == 8)
+            bytes[7] = 0x3F;
+        // The low bits of the exponent lost with the byte that holds them.
+        else if (to == 7)
+            bytes[6] = static_cast<u8>((exponentLow << 4) | (fill & 0x0F));
+        return IsSaneAmount(JorpGetF64(bytes.data()));
+    };
+    for (int exponentLow = 0; exponentLow < (to == 7 ? 16 : 1); ++exponentLow)
+        for (const u8 fill : {u8{0x00}, u8{0xFF}})
+            if (saneWith(fill, exponentLow))
+                return true;
+    return false;
+}
+
+// A damaged name may hold a comma or a quote: each is told in quotes, so that the list reads
+// one way.
+std::string Quoted(const std::string& name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
 }
 
 } // namespace
@@ -92,11 +178,11 @@ std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t siz
     return std::string(reinterpret_cast<const char*>(record + NameAt));
 }
 
-bool TPlayerMgr::IsWholeRecord(const u8* record, u32 size) {
-    return record != nullptr && size >= TPlayerData::EncodedSize && record[UsedAt] == 1 &&
-           NameReadable(record) && NameFieldPadded(record) && record[SexAt] <= 1 &&
-           IsSaneAmount(JorpGetF64(record + BankrollAt)) &&
-           IsSaneAmount(JorpGetF64(record + StartBankrollAt));
+bool TPlayerMgr::CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost) {
+    return record != nullptr && size >= TPlayerData::EncodedSize &&
+           (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCanBeRead(record, lost) &&
+           (lost.Holds(SexAt) || record[SexAt] <= 1) && AmountCanBeSane(record, BankrollAt, lost) &&
+           AmountCanBeSane(record, StartBankrollAt, lost);
 }
 
 template <class Visit>
@@ -115,112 +201,142 @@ void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) 
     }
 }
 
+const std::vector<u8>& TPlayerMgr::GetFreePlace() {
+    const auto size = static_cast<size_t>(std::max(GetPlayerDataSize(), 0));
+    if (FreePlace.size() != size) {
+        FreePlace.assign(size, 0);
+        const std::unique_ptr<TPlayerData> blank = NewPlayerData();
+        if (!blank || !blank->Encode(FreePlace.data(), FreePlace.size()))
+            FreePlace.clear();
+    }
+    return FreePlace;
+}
+
+bool TPlayerMgr::IsFreePlace(const u8* record, size_t present) {
+    const std::vector<u8>& blank = GetFreePlace();
+    // Without a blank to hold it to, a place marked free may hold anything.
+    return record[UsedAt] == 0 &&
+           (blank.empty() ||
+            (present <= blank.size() && std::memcmp(record, blank.data(), present) == 0));
+}
+
+TPlayerMgr::TStoredPlace TPlayerMgr::JudgeInPlace(const u8* record, size_t present, size_t size) {
+    TStoredPlace place;
+    const u8 mark = record[UsedAt];
+    if (mark == 1 && present == size && IsWholeRecord(record, static_cast<u32>(size))) {
+        place.Whole.emplace(record, record + size);
+        return place;
+    }
+    if (IsFreePlace(record, present))
+        return place;
+    const std::vector<u8>& blank = GetFreePlace();
+    // A free place whose mark alone is changed is nobody: marked used, it would be the blank.
+    if (mark > 1 && !blank.empty() && present <= blank.size() &&
+        std::memcmp(record + 1, blank.data() + 1, present - 1) == 0)
+        return place;
+    if (mark != 1 && present == size) {
+        // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
+        // can only have been 1.
+        std::vector<u8> marked(record, record + size);
+        marked[UsedAt] = 1;
+        if (IsWrittenRecord(marked.data(), static_cast<u32>(size))) {
+            place.Whole = std::move(marked);
+            return place;
+        }
+    }
+    // Where the change lies inside the name, what is left of it is all there is to give.
+    place.LeftOut = true;
+    place.Name = ReadableName(record, present);
+    return place;
+}
+
 size_t TPlayerMgr::GetJudgedSize() {
     return TPlayerData::EncodedSize;
 }
 
-bool TPlayerMgr::IsWrittenRecord(const u8* record, u32 size) {
-    return IsWholeRecord(record, size);
+bool TPlayerMgr::CouldBeWrittenRecord(const u8* record, u32 size, TLostBytes lost) {
+    return CouldBeWholeRecord(record, size, lost);
 }
 
 size_t TPlayerMgr::GetJudgedTail() {
     return 0;
 }
 
+std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeShiftedPlaces(const std::vector<u8>& bytes,
+                                                                     i64 shift) {
+    const auto size = static_cast<size_t>(GetPlayerDataSize());
+    TShiftedFile file;
+    file.Bytes = &bytes;
+    file.Shift = shift;
+    file.Places.assign(RecordOffsets.begin(), RecordOffsets.begin() + TableSize);
+    file.Size = size;
+    file.Judged = GetJudgedSize();
+    file.JudgedTail = GetJudgedTail();
+    file.CouldBeWhole = [this, size](const u8* record, size_t lostFrom, size_t lostTo) {
+        return CouldBeWrittenRecord(record, static_cast<u32>(size), {lostFrom, lostTo});
+    };
+    if (!GetFreePlace().empty()) {
+        file.Blank = &FreePlace;
+        file.FreeHoldsBlank = true;
+    }
+    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
+    // A record or a free place the game did not write that way is no damage: the points are
+    // tried again with records only whole, and free places that may hold anything.
+    if (verdicts.empty()) {
+        file.FreeHoldsBlank = false;
+        file.JudgedTail = 0;
+        file.CouldBeWhole = [this, size](const u8* record, size_t lostFrom, size_t lostTo) {
+            return CouldBeWholeRecord(record, static_cast<u32>(size), {lostFrom, lostTo});
+        };
+        verdicts = JudgeOnePointShift(file);
+    }
+    std::vector<TStoredPlace> places;
+    places.reserve(verdicts.size());
+    for (TShiftVerdict& verdict : verdicts) {
+        TStoredPlace place;
+        place.Whole = std::move(verdict.Whole);
+        place.LeftOut = verdict.InDoubt;
+        place.Name = std::move(verdict.Name);
+        places.push_back(std::move(place));
+    }
+    return places;
+}
+
 std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
                                                                     i64 fileSize) {
-    std::vector<TStoredPlace> places;
-    places.reserve(MaxRecords);
     const i64 size = GetPlayerDataSize();
     const i64 shift = fileSize - GetSaveFileSize();
-    if ((shift == 1 || shift == -1) && static_cast<i64>(bytes.size()) == fileSize &&
+    if (shift != 0 && std::llabs(shift) <= size && static_cast<i64>(bytes.size()) == fileSize &&
         size >= static_cast<i64>(TPlayerData::EncodedSize) && CheckSaveHeader(bytes)) {
-        if (FreePlace.size() != static_cast<size_t>(size)) {
-            FreePlace.assign(static_cast<size_t>(size), 0);
-            const std::unique_ptr<TPlayerData> blank = NewPlayerData();
-            if (!blank || !blank->Encode(FreePlace.data(), FreePlace.size()))
-                FreePlace.clear();
-        }
-        TOneByteFile file;
-        file.Bytes = &bytes;
-        file.Shift = static_cast<int>(shift);
-        file.Places.assign(RecordOffsets.begin(), RecordOffsets.begin() + TableSize);
-        file.Size = static_cast<size_t>(size);
-        file.Judged = GetJudgedSize();
-        file.JudgedTail = GetJudgedTail();
-        file.IsWhole = [this, size](const u8* record) {
-            return IsWrittenRecord(record, static_cast<u32>(size));
-        };
-        if (!FreePlace.empty()) {
-            file.Free = &FreePlace;
-            file.Blank = &FreePlace;
-        }
-        std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(file);
-        // A record or a free place the game did not write that way is no damage: the points
-        // are tried again with records only whole, and free places that may hold anything.
-        if (verdicts.empty()) {
-            file.Free = nullptr;
-            file.JudgedTail = 0;
-            file.IsWhole = [this, size](const u8* record) {
-                return IsWholeRecord(record, static_cast<u32>(size));
-            };
-            verdicts = JudgeOneByteShift(file);
-        }
-        if (!verdicts.empty()) {
-            for (TOneByteRecord& verdict : verdicts) {
-                TStoredPlace place;
-                place.Whole = std::move(verdict.Whole);
-                place.LeftOut = verdict.InDoubt;
-                place.Name = std::move(verdict.Name);
-                places.push_back(std::move(place));
-            }
+        std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift);
+        if (!places.empty())
             return places;
-        }
     }
-    // A piece smaller than a record taken out of the file or put into it moves every record
-    // after it by that much: those lie whole that far from their places. A larger difference
-    // is a file cut short or grown, whose records stay where they were.
-    const bool shifted = shift != 0 && std::llabs(shift) < size;
-    const auto wholeAt = [&](i64 at) {
-        return at >= static_cast<i64>(GameDataOffset) &&
-               at + size <= static_cast<i64>(bytes.size()) &&
-               IsWholeRecord(bytes.data() + at, static_cast<u32>(size));
-    };
-    const auto paddedName = [&](i64 at) -> std::optional<std::string> {
-        if (at < static_cast<i64>(GameDataOffset) ||
-            at + static_cast<i64>(TPlayerData::EncodedSize) > static_cast<i64>(bytes.size()) ||
-            !NameFieldPadded(bytes.data() + at))
-            return std::nullopt;
-        return ReadableName(bytes.data() + at, TPlayerData::EncodedSize);
-    };
+    // Read where each was written. Past the first place that is not as the game writes it, the
+    // damage may have moved every record: a gambler comes back from there only where he lies
+    // whole in his place, and is told where he lies whole the shift away or his mark is set.
+    std::vector<TStoredPlace> places;
+    places.reserve(MaxRecords);
+    bool beforeDamage = true;
     ForEachStoredRecord(bytes, [&](i16 r, const u8* record, size_t present, size_t) {
+        const auto at = static_cast<i64>(RecordOffsets[static_cast<size_t>(r)]);
         TStoredPlace place;
-        const i64 at = RecordOffsets[static_cast<size_t>(r)];
-        const u8 used = record[UsedAt];
-        std::optional<i64> foundAt;
-        if (wholeAt(at))
-            foundAt = at;
-        else if (shifted && wholeAt(at + shift))
-            foundAt = at + shift;
-        if (foundAt) {
-            const auto from = bytes.begin() + static_cast<std::ptrdiff_t>(*foundAt);
-            place.Whole.emplace(from, from + static_cast<std::ptrdiff_t>(size));
-            place.InPlace = *foundAt == at;
-        } else if (used == 1) {
-            // Where the change lies inside the name, what is left of it is all there is to give.
+        if (beforeDamage || shift == 0) {
+            place = JudgeInPlace(record, present, static_cast<size_t>(size));
+            beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
+                           present == static_cast<size_t>(size);
+        } else if (record[UsedAt] == 1 && present == static_cast<size_t>(size) &&
+                   IsWholeRecord(record, static_cast<u32>(size))) {
+            place.Whole.emplace(record, record + size);
+        } else if (const i64 moved = at + shift;
+                   moved >= static_cast<i64>(GameDataOffset) &&
+                   moved + size <= static_cast<i64>(bytes.size()) &&
+                   IsWholeRecord(bytes.data() + moved, static_cast<u32>(size))) {
+            place.LeftOut = true;
+            place.Name = ReadableName(bytes.data() + moved, static_cast<size_t>(size));
+        } else if (record[UsedAt] == 1) {
             place.LeftOut = true;
             place.Name = ReadableName(record, present);
-        } else if (used != 0 && shifted && (r == 0 || places.back().InPlace) &&
-                   (r == 0 || (at + shift < static_cast<i64>(bytes.size()) &&
-                               bytes[static_cast<size_t>(at + shift) + UsedAt] != 0))) {
-            // A used mark that is no mark shows a record out of its place. Where the gambler
-            // before (or the game data) lies as it was written, the shift starts here: this
-            // record lost its own mark, and its name lies whole beside it. A 0 where the mark
-            // would be is a free place moved by a piece taken out of the gambler before past
-            // his judged fields, or this record's mark taken out after a gambler whose last
-            // byte is 0: the two are the same bytes, and a free place is named by nobody.
-            place.Name = paddedName(at + shift);
-            place.LeftOut = place.Name.has_value();
         }
         places.push_back(std::move(place));
     });
@@ -236,33 +352,27 @@ TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i
         if (place.Whole)
             recovery.Whole.push_back({static_cast<i16>(r), std::move(*place.Whole)});
         else if (place.LeftOut && place.Name)
-            recovery.LeftOut.push_back(*place.Name);
+            recovery.LeftOut.push_back(Quoted(*place.Name));
         else if (place.LeftOut)
             ++nameless;
     }
+    // "More" only after somebody named.
+    const std::string more = recovery.LeftOut.empty() ? "" : " more";
     if (nameless == 1)
-        recovery.LeftOut.push_back("1 more gambler whose name cannot be read");
+        recovery.LeftOut.push_back("1" + more + " gambler whose name cannot be read");
     else if (nameless > 1)
-        recovery.LeftOut.push_back(std::to_string(nameless) +
-                                   " more gamblers whose names cannot be read");
+        recovery.LeftOut.push_back(std::to_string(nameless) + more +
+                                   " gamblers whose names cannot be read");
     return recovery;
-}
-
-std::vector<TPlayerMgr::TFoundRecord> TPlayerMgr::FindWholeRecords(const std::vector<u8>& bytes,
-                                                                   i64 fileSize) {
-    return RecoverRecords(bytes, fileSize).Whole;
-}
-
-std::vector<std::string> TPlayerMgr::FindLeftOutNames(const std::vector<u8>& bytes, i64 fileSize) {
-    return RecoverRecords(bytes, fileSize).LeftOut;
 }
 
 bool TPlayerMgr::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
     bool whole = true;
     ForEachStoredRecord(bytes, [&](i16, const u8* record, size_t present, size_t size) {
-        // A free place holds nobody, whatever its other bytes say.
-        whole = whole && (record[UsedAt] == 0 ||
-                          (present == size && IsWholeRecord(record, static_cast<u32>(size))));
+        // The game writes its blank in every free place: anything else there is damage.
+        whole = whole && (record[UsedAt] == 1
+                              ? present == size && IsWholeRecord(record, static_cast<u32>(size))
+                              : present == size && IsFreePlace(record, present));
     });
     return whole;
 }

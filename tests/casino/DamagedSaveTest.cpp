@@ -1,7 +1,7 @@
 // The gambler file damaged on the disk: cut short (its whole gamblers carried over) or with a bit
 // flipped anywhere, or barred to the player; each kept aside or left as it is, told once, and
 // the game starts. Also the record seed of the casino record fuzz target.
-#include "RecordsFixture.h"
+#include "DamagedSaveFixture.h"
 
 #include "casino/GamblerRecord.h"
 #include "platform/host/Clock.h"
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -24,28 +25,7 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-const std::string KeptAside = "Save File Corrupted\nThe old file is kept as otcraps.bad.";
-const char* const Nameless = "1 more gambler whose name cannot be read";
-
-class DamagedSave : public CasinoRecords {
-protected:
-    // A file with Ann and Bob beside Joe, none of them seated.
-    std::string GoodFile() {
-        Make();
-        EXPECT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0) && Mgr->CreatePlayer("Bob", 1, 200.0));
-        SeatNames("", "");
-        Frame.Boxes.clear();
-        return File();
-    }
-    // The game started: a gambler seated, and a save that says nothing.
-    void ExpectStartedAndSaving(const std::string& what) {
-        ASSERT_GE(Mgr->GetActive(0), 0) << what;
-        const size_t boxes = Frame.Boxes.size();
-        Mgr->Save();
-        EXPECT_EQ(Frame.Boxes.size(), boxes) << what;
-    }
-};
+using namespace damaged_save;
 
 TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoTheFreshOne) {
     // Twelve gamblers who have each played a session, so that no two records are alike.
@@ -104,7 +84,8 @@ TEST_F(DamagedSave, ACutFileIsKeptAsideWholeAndEveryGamblerWholeInItCarriedIntoT
             : length < cutRecordAt + 14
                 ? "\nLeft out as damaged: " + std::string(Nameless) + "."
                 : "\nLeft out as damaged: " +
-                      (whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) + ".";
+                      Told(whole == 0 ? std::string("Joe Gambler") : "G" + std::to_string(whole)) +
+                      ".";
         EXPECT_EQ(Frame.Boxes,
                   (Texts{KeptAside + "\n" + told + leftOut, "Creating New Save File"}));
         EXPECT_EQ(File("otcraps.bad"), cut);
@@ -222,7 +203,8 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
          {"Joe Gambler", "Bob"},
          Nameless},
         {"Ann's name with DEL", with(ann + 1, "An\x7f"), {"Joe Gambler", "Bob"}, Nameless},
-        {"Bob's used mark 2", with(bob, "\2"), {"Joe Gambler", "Ann"}, nullptr},
+        // Only the mark went wrong: every other byte is Bob's as the game wrote him.
+        {"Bob's used mark 2", with(bob, "\2"), {"Joe Gambler", "Ann", "Bob"}, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
@@ -235,10 +217,10 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
         const std::string back = c.Back.size() == 1 ? "1 gambler was recovered from it."
                                                     : std::to_string(c.Back.size()) +
                                                           " gamblers were recovered from it.";
-        EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n" + back +
-                                     (c.LeftOut != nullptr
-                                          ? std::string("\nLeft out as damaged: ") + c.LeftOut + "."
-                                          : "")});
+        EXPECT_EQ(
+            Frame.Boxes,
+            Texts{KeptAside + "\n" + back +
+                  (c.LeftOut != nullptr ? "\nLeft out as damaged: " + Told(c.LeftOut) + "." : "")});
         EXPECT_EQ(File("otcraps.bad"), c.Bytes);
         const size_t changedAt = static_cast<size_t>(
             std::mismatch(good.begin(), good.end(), c.Bytes.begin(), c.Bytes.end()).first -
@@ -248,11 +230,11 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
             if (!Mgr->IsUsed(r))
                 continue;
             used.push_back(Mgr->GetPlayerName(r));
-            // Each carried with every byte the file had for him; one after the change lay
-            // whole as he was written.
+            // Each carried with every byte the file had for him; one after the change, or
+            // whose mark it was, lay whole as he was written.
             const size_t place = 231 + CasinoRecordSize * static_cast<size_t>(r);
             EXPECT_TRUE(RecordOnDisk(r) ==
-                        (place <= changedAt ? c.Bytes : good).substr(place, CasinoRecordSize))
+                        (place < changedAt ? c.Bytes : good).substr(place, CasinoRecordSize))
                 << r;
         }
         EXPECT_EQ(used, c.Back);
@@ -260,14 +242,12 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     }
 
     // The largest amount that is still no trillion, what rounding leaves of nothing (as little
-    // as 2^-59 from sums of amounts of a cent or more), nothing at all, and a free place of any
-    // bytes, are sound.
+    // as 2^-59 from sums of amounts of a cent or more), and nothing at all, are sound.
     std::string sound = good;
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 15, 999'999'999'999.99);
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + ann + 23, std::ldexp(1.0, -59));
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + bob + 15, 0.3 - 0.1 - 0.2);
     JorpPutF64(reinterpret_cast<u8*>(sound.data()) + 231 + 15, 0.0);
-    sound[231 + 5 * CasinoRecordSize + 15] = '\xff';
     SeatNames("", "");
     Dir.WriteHostFile("data/otcraps.sav", sound);
     Frame.Boxes.clear();
@@ -280,10 +260,11 @@ TEST_F(DamagedSave, OnlyRecordsSaneInEveryJudgedFieldComeBack) {
     EXPECT_EQ(Mgr->CountUsed(), 3);
 }
 
-// Only the header's versions and the judged fields of a used record tell a damaged file; these
-// seeded flips leave every judged field sane, and whatever a flip made of any other byte stays a
-// gambler the game can seat and save.
-TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAsItStands) {
+// The header's versions, a used mark, a free place (which holds the game's blank) and the judged
+// fields of a used record tell a damaged file; these seeded flips leave every judged field sane,
+// and whatever a flip made of any other byte of a gambler stays a gambler the game can seat and
+// save.
+TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhereTheFileShowsItAndOtherwiseReadAsItStands) {
     const std::string good = GoodFile();
     TLcgRandom random;
     random.Seed(11);
@@ -299,12 +280,24 @@ TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhenTheHeaderShowsItAndOtherwiseReadAs
         Dir.WriteHostFile("data/otcraps.sav", flipped);
         Frame.Boxes.clear();
         Make();
+        const size_t inPlaces = at < 231 ? 0 : at - 231;
         if (at >= 4 && at < 8) {
             ++keptAside;
             // Another version's records are not this one's to read.
             EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\nNo gambler could be recovered from it."});
             EXPECT_EQ(File("otcraps.bad"), flipped);
             EXPECT_EQ(Mgr->CountUsed(), 1);
+        } else if (at >= 231 &&
+                   (inPlaces >= 3 * CasinoRecordSize || inPlaces % CasinoRecordSize == 0)) {
+            ++keptAside;
+            ASSERT_FALSE(Frame.Boxes.empty());
+            EXPECT_EQ(Frame.Boxes[0].rfind(KeptAside + "\n", 0), 0U) << Frame.Boxes[0];
+            EXPECT_EQ(File("otcraps.bad"), flipped);
+            // Each of the three comes back as he was written, his mark whatever it became.
+            for (i16 r = 0; r < 3; ++r)
+                EXPECT_TRUE(RecordOnDisk(r) ==
+                            good.substr(231 + CasinoRecordSize * r, CasinoRecordSize))
+                    << r;
         } else {
             ++read;
             EXPECT_EQ(Frame.Boxes, Texts{});
@@ -408,47 +401,6 @@ TEST_F(DamagedSave, ACutFileThatCannotBeReplacedStaysAndItsGamblersPlayFromMemor
 // written with, or is left out and told, by his name (changed by the byte where it lies in it)
 // or as one whose name cannot be read; nobody comes back who was not written. Judged in memory:
 // some 170,000 files.
-class DamagedSaveSweep : public DamagedSave {
-protected:
-    std::string ThreeGamblers() {
-        Make();
-        EXPECT_TRUE(Mgr->CreatePlayer("Ann Seed", 0, 321.0) &&
-                    Mgr->CreatePlayer("Bob Decoy", 1, 1234.5));
-        // Joe has played two sessions, so that his session slot is not the first and his
-        // history holds more than zeros.
-        TGamblerRecord(std::span(Mgr->GetDataBlock(Mgr->GetActive(0)), CasinoRecordSize))
-            .Edit([](TCasinoPlayerData& data) {
-                for (int session = 0; session < 2; ++session) {
-                    data.BeginSession(1, TMoney(1.0));
-                    data.SetBankroll(data.GetBankroll() - 2.5);
-                    data.EndSession();
-                }
-            });
-        SeatNames("", "");
-        Make();
-        return File();
-    }
-    // A new player's own save: Joe alone.
-    std::string JoeAlone() {
-        // Gone before its save is: a manager still running would write it again as it ends.
-        Mgr.reset();
-        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-        Make();
-        SeatNames("", "");
-        Make();
-        return File();
-    }
-    static bool OneByteApart(const std::string& a, const std::string& b) {
-        const std::string& longer = a.size() > b.size() ? a : b;
-        const std::string& shorter = a.size() > b.size() ? b : a;
-        if (longer.size() != shorter.size() + 1)
-            return false;
-        for (size_t i = 0; i <= shorter.size(); ++i)
-            if (longer.substr(0, i) + longer.substr(i + 1) == shorter)
-                return true;
-        return false;
-    }
-};
 
 TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenOutOrPutIn) {
     const std::string three = ThreeGamblers();
@@ -468,7 +420,8 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         {"Joe alone", alone, {0, 1, 19}, 50, everyByte},
         {"Ann's whole record", three, {1}, CasinoRecordSize, {-1, 0x00, 0x01, 0x41, 0xFF}},
     };
-    size_t files = 0, leftOut = 0;
+    size_t files = 0;
+    std::array<size_t, 3> leftOut{};
     for (const auto& sweep : sweeps) {
         const std::vector<u8> good(sweep.Written.begin(), sweep.Written.end());
         std::vector<std::string> names;
@@ -523,7 +476,7 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
                     }
                     // Each gambler not back is told: by his name, by his name with the byte
                     // changed in it, or among those whose names cannot be read.
-                    std::vector<std::string>& told = recovery.LeftOut;
+                    std::vector<std::string> told = Names(recovery.LeftOut);
                     size_t nameless = 0;
                     if (!told.empty() && told.back().find(" whose name") != std::string::npos) {
                         nameless = static_cast<size_t>(std::stoul(told.back()));
@@ -532,7 +485,13 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
                     for (size_t g = 0; g < names.size(); ++g) {
                         if (back[g])
                             continue;
-                        ++leftOut;
+                        ++leftOut[static_cast<size_t>(&sweep - sweeps)];
+                        // The gambler the byte lies in, or the one before whose own last byte
+                        // could as well be the byte put in or the mark taken out after him
+                        // (or the byte put in after the mark, where it is the mark's value).
+                        EXPECT_TRUE(static_cast<i16>(g) == place ||
+                                    (k <= 1 && static_cast<i16>(g) + 1 == place))
+                            << what() << ": " << names[g] << " left out";
                         auto named = std::find(told.begin(), told.end(), names[g]);
                         if (named == told.end() && static_cast<i16>(g) == place)
                             named = std::find_if(told.begin(), told.end(),
@@ -552,7 +511,9 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         }
     }
     EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize);
-    EXPECT_GT(leftOut, 0U);
+    // How many are left out, sweep by sweep: a record check that reads a byte its judged head
+    // or tail does not lay in, or asks less of the game's own form, changes them.
+    EXPECT_EQ(leftOut, (std::array<size_t, 3>{33932, 11680, 65909}));
 }
 
 // The damage reported by players, through the whole start: one byte at a free place brings
@@ -629,12 +590,12 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
                                                       : std::to_string(c.Back.size()) +
                                                             " gamblers were recovered from it.";
         const std::string leftOut =
-            c.LeftOut != nullptr ? std::string("\nLeft out as damaged: ") + c.LeftOut + "." : "";
+            c.LeftOut != nullptr ? "\nLeft out as damaged: " + Told(c.LeftOut) + "." : "";
         ASSERT_FALSE(Frame.Boxes.empty());
         EXPECT_EQ(Frame.Boxes[0], KeptAside + "\n" + back + leftOut);
         const size_t told =
             logged.find(std::string("left out of the damaged save <c:\\data\\otcraps.sav>: ") +
-                        (c.LeftOut != nullptr ? c.LeftOut : "") + "\n");
+                        (c.LeftOut != nullptr ? Told(c.LeftOut) : "") + "\n");
         EXPECT_EQ(told != std::string::npos, c.LeftOut != nullptr) << logged;
         EXPECT_EQ(File("otcraps.bad"), c.Bytes);
         // Each gambler carried is the one written, byte for byte; nobody else is there but a
@@ -657,6 +618,277 @@ TEST_F(DamagedSaveSweep, OneByteAtAFreePlaceOrInANameIsToldAsItIs) {
         EXPECT_EQ(used, expected);
         ExpectStartedAndSaving(c.What);
     }
+}
+
+// A damaged file's readings are judged on their judged head and tail alone, laid into an
+// otherwise empty record: the record checks must read no other byte. Each other byte set to
+// each of three values leaves every verdict as it was, for a gambler whole and for one whose
+// slot or spare bytes are not as the game writes them.
+TEST_F(DamagedSaveSweep, TheRecordChecksReadNoByteOutsideTheJudgedHeadAndTail) {
+    const std::string three = ThreeGamblers();
+    const size_t head = Mgr->GetJudgedSize(), tail = Mgr->GetJudgedTail();
+    ASSERT_LT(head, CasinoRecordSize - tail);
+    std::vector<std::vector<u8>> records;
+    for (const size_t at : {size_t{231}, size_t{231 + CasinoRecordSize}}) {
+        records.emplace_back(three.begin() + static_cast<std::ptrdiff_t>(at),
+                             three.begin() + static_cast<std::ptrdiff_t>(at + CasinoRecordSize));
+    }
+    records.push_back(records[1]);
+    records.back()[head - 1] = 0x7F;
+    records.push_back(records[1]);
+    records.back()[CasinoRecordSize - tail] = 1;
+    const auto verdicts = [&](const std::vector<u8>& record) {
+        return std::array<bool, 4>{
+            Mgr->IsWholeRecord(record.data(), CasinoRecordSize),
+            Mgr->IsWrittenRecord(record.data(), CasinoRecordSize),
+            Mgr->CouldBeWholeRecord(record.data(), CasinoRecordSize, {1, 3}),
+            Mgr->CouldBeWrittenRecord(record.data(), CasinoRecordSize, {head - 2, head})};
+    };
+    ASSERT_EQ(verdicts(records[1]), (std::array<bool, 4>{true, true, true, true}));
+    ASSERT_EQ(verdicts(records[2])[0], false);
+    ASSERT_EQ(verdicts(records[3]), (std::array<bool, 4>{true, false, true, false}));
+    size_t changed = 0;
+    for (std::vector<u8>& record : records) {
+        const std::array<bool, 4> expected = verdicts(record);
+        for (size_t i = head; i < CasinoRecordSize - tail; ++i) {
+            const u8 kept = record[i];
+            for (const u8 value : {u8{0x00}, u8{0x01}, u8{0xFF}}) {
+                record[i] = value;
+                changed += verdicts(record) != expected;
+            }
+            record[i] = kept;
+        }
+    }
+    EXPECT_EQ(changed, 0U);
+}
+
+// A record whose bytes a file lost could be whole exactly when some values of them make it so:
+// held against every value of one lost byte anywhere in the judged head and tail, and of two in
+// the amounts, the slot and the name, each over a record whole and ones that are not.
+TEST_F(DamagedSaveSweep, LostBytesCouldBeWhateverMakesTheRecordWhole) {
+    const std::string three = ThreeGamblers();
+    const size_t head = Mgr->GetJudgedSize(), tail = Mgr->GetJudgedTail();
+    const std::vector<u8> ann(three.begin() + static_cast<std::ptrdiff_t>(231 + CasinoRecordSize),
+                              three.begin() +
+                                  static_cast<std::ptrdiff_t>(231 + 2 * CasinoRecordSize));
+    std::vector<std::vector<u8>> records = {ann, ann, ann, ann, ann, ann, ann};
+    // A bankroll nearer zero than any sum, a name with a control character, an option of 2,
+    // a bankroll of 2^-63 (its exponent's low bits in the byte below its top one), a session
+    // slot of 48, and a bankroll of 1.125 * 2^-60, just short of the least a sum leaves: only
+    // the most its lost mantissa byte can add brings it there.
+    std::fill_n(records[1].begin() + 16, 5, u8{0x11});
+    records[1][22] = 0x00;
+    records[2][4] = 0x07;
+    records[3][CasinoRecordSize - 1] = 2;
+    records[4][21] = 0x00;
+    records[4][22] = 0x3C;
+    records[5][head - 2] = 48;
+    std::fill_n(records[6].begin() + 15, 6, u8{0});
+    records[6][21] = 0x32;
+    records[6][22] = 0x3C;
+    const auto couldBe = [&](std::vector<u8>& record, size_t from, size_t to) {
+        // Every value of the lost bytes, tried.
+        const std::vector<u8> kept(record.begin() + static_cast<std::ptrdiff_t>(from),
+                                   record.begin() + static_cast<std::ptrdiff_t>(to));
+        bool whole = false;
+        for (u32 values = 0; !whole && values < (1U << (8 * (to - from))); ++values) {
+            for (size_t i = from; i < to; ++i)
+                record[i] = static_cast<u8>(values >> (8 * (i - from)));
+            whole = Mgr->IsWrittenRecord(record.data(), CasinoRecordSize);
+        }
+        std::copy(kept.begin(), kept.end(), record.begin() + static_cast<std::ptrdiff_t>(from));
+        return whole;
+    };
+    std::vector<std::pair<size_t, size_t>> lost;
+    for (size_t i = 0; i < CasinoRecordSize; i = i + 1 == head ? CasinoRecordSize - tail : i + 1)
+        lost.emplace_back(i, i + 1);
+    for (const size_t at : {size_t{1}, size_t{5}, size_t{20}, size_t{21}, size_t{29}, head - 2})
+        lost.emplace_back(at, at + 2);
+    std::vector<std::vector<std::pair<size_t, size_t>>> whole(records.size());
+    for (size_t r = 0; r < records.size(); ++r) {
+        for (const auto& [from, to] : lost) {
+            const bool expected = couldBe(records[r], from, to);
+            if (expected)
+                whole[r].emplace_back(from, to);
+            EXPECT_EQ(Mgr->CouldBeWrittenRecord(records[r].data(), CasinoRecordSize, {from, to}),
+                      expected)
+                << "record " << r << ", bytes " << from << " to " << to << " lost";
+        }
+    }
+    // Ann whole whatever she lost; the others only where what they lost holds their fault.
+    EXPECT_EQ(whole[0], lost);
+    using Lost = std::vector<std::pair<size_t, size_t>>;
+    EXPECT_EQ(whole[1], (Lost{{22, 23}, {21, 23}}));
+    EXPECT_EQ(whole[2], (Lost{{4, 5}}));
+    EXPECT_EQ(whole[3], (Lost{{CasinoRecordSize - 1, CasinoRecordSize}}));
+    EXPECT_EQ(whole[4], (Lost{{21, 22}, {22, 23}, {20, 22}, {21, 23}}));
+    EXPECT_EQ(whole[5], (Lost{{head - 2, head - 1}, {head - 2, head}}));
+    EXPECT_EQ(whole[6], (Lost{{20, 21}, {21, 22}, {22, 23}, {20, 22}, {21, 23}}));
+}
+
+// A mark is 0 or 1 and a free place holds the game's blank: a place that is neither is damage.
+// Each gambler whose mark alone went wrong comes back as he was written; one whose other bytes
+// went too is told; nobody else is touched.
+TEST_F(DamagedSaveSweep, APlaceDamagedInPlaceBringsItsGamblerBackOrTellsHim) {
+    const std::string three = ThreeGamblers();
+    const std::vector<u8> good(three.begin(), three.end());
+    struct TCase {
+        std::string What;
+        std::vector<u8> Bytes;
+        std::vector<i16> Back;
+        Texts LeftOut;
+    };
+    std::vector<TCase> cases;
+    for (i16 g = 0; g < 3; ++g) {
+        const auto mark = static_cast<std::ptrdiff_t>(231 + CasinoRecordSize * g);
+        const std::string who = "gambler " + std::to_string(g);
+        for (int value = 0; value < 256; ++value) {
+            if (value == 1)
+                continue;
+            std::vector<u8> bytes = good;
+            bytes[static_cast<size_t>(mark)] = static_cast<u8>(value);
+            cases.push_back({who + "'s mark " + std::to_string(value), bytes, {0, 1, 2}, {}});
+        }
+        // A lost disk block: the head of the record reads 0, his name with it.
+        std::vector<u8> zeroed = good;
+        std::fill_n(zeroed.begin() + mark, 512, u8{0});
+        std::vector<i16> others;
+        for (i16 r = 0; r < 3; ++r)
+            if (r != g)
+                others.push_back(r);
+        cases.push_back({who + "'s first 512 bytes zeroed", zeroed, others, {Nameless}});
+        // Taken with the first letter of his name, the mark leaves none to tell him by.
+        std::vector<u8> twoOut = good;
+        twoOut.erase(twoOut.begin() + mark, twoOut.begin() + mark + 2);
+        cases.push_back({"two bytes out at " + who + "'s mark", twoOut, others, {Nameless}});
+    }
+    ASSERT_EQ(cases.size(), 3U * 257);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        const auto size = static_cast<i64>(c.Bytes.size());
+        EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(c.Bytes));
+        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(c.Bytes, size);
+        std::vector<i16> back;
+        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+            back.push_back(found.Record);
+            const size_t place = 231 + CasinoRecordSize * static_cast<size_t>(found.Record);
+            EXPECT_TRUE(found.Bytes.size() == CasinoRecordSize &&
+                        std::equal(found.Bytes.begin(), found.Bytes.end(), good.begin() + place))
+                << found.Record;
+        }
+        EXPECT_EQ(back, c.Back);
+        EXPECT_EQ(recovery.LeftOut, c.LeftOut);
+    }
+}
+
+// Through the start: the box and the error output name each gambler left out, in quotes, the
+// error output with any byte that is no text written out; the nameless are counted, "more" only
+// after somebody named.
+TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
+    const std::string three = ThreeGamblers();
+    const size_t joe = 231, ann = joe + CasinoRecordSize, bob = ann + CasinoRecordSize;
+    const size_t free3 = bob + CasinoRecordSize;
+    const auto with = [&three](std::vector<std::pair<size_t, std::string>> changes) {
+        std::string bytes = three;
+        for (const auto& [at, text] : changes)
+            bytes.replace(at, text.size(), text);
+        return bytes;
+    };
+    const std::string none(13, '\0');
+    const struct {
+        const char* What;
+        std::string Bytes;
+        Texts Back;
+        // What the box says after the count; what the error output says, empty when nothing.
+        std::string Box;
+        std::string Logged;
+    } cases[] = {
+        {"Joe's mark 0",
+         with({{joe, std::string(1, '\0')}}),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
+         "",
+         ""},
+        {"a free place's mark 2",
+         with({{free3, "\2"}}),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
+         "",
+         ""},
+        // No other byte of a free place is ever written: one that reads as a gambler is one
+        // whose mark was lost.
+        {"a free place's bankroll changed",
+         with({{free3 + 20, "\x41"}}),
+         {"Joe Gambler", "Ann Seed", "Bob Decoy", "John Dough"},
+         "",
+         ""},
+        {"Ann's name all zeros",
+         with({{ann + 1, none}}),
+         {"Joe Gambler", "Bob Decoy"},
+         "\nLeft out as damaged: 1 gambler whose name cannot be read.",
+         ": 1 gambler whose name cannot be read\n"},
+        {"Ann's and Bob's names each with a control byte",
+         with({{ann + 2, "\t"}, {bob + 3, "\x1b"}}),
+         {"Joe Gambler"},
+         "\nLeft out as damaged: 2 gamblers whose names cannot be read.",
+         ": 2 gamblers whose names cannot be read\n"},
+        {"Ann's and Bob's sex 2",
+         with({{ann + 14, "\2"}, {bob + 14, "\2"}}),
+         {"Joe Gambler"},
+         "\nLeft out as damaged: \"Ann Seed\", \"Bob Decoy\".",
+         ": \"Ann Seed\", \"Bob Decoy\"\n"},
+        {"a name with a comma, a quote and a byte that is no text, and one unreadable",
+         with({{ann + 1, std::string("Jo\"e, G\xff\\") + std::string(5, '\0')},
+               {ann + 14, "\2"},
+               {bob + 1, "\x7f"}}),
+         {"Joe Gambler"},
+         "\nLeft out as damaged: \"Jo\\\"e, G\xff\\\\\", 1 more gambler whose name cannot be read.",
+         ": \"Jo\\\"e, G\\xff\\\\\", 1 more gambler whose name cannot be read\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        SeatNames("", "");
+        std::filesystem::remove(Dir.Host("data/otcraps.bad"));
+        Dir.WriteHostFile("data/otcraps.sav", c.Bytes);
+        Frame.Boxes.clear();
+        testing::internal::CaptureStderr();
+        Make();
+        const std::string logged = testing::internal::GetCapturedStderr();
+        const std::string back = c.Back.size() == 1 ? "1 gambler was recovered from it."
+                                                    : std::to_string(c.Back.size()) +
+                                                          " gamblers were recovered from it.";
+        ASSERT_FALSE(Frame.Boxes.empty());
+        EXPECT_EQ(Frame.Boxes[0], KeptAside + "\n" + back + c.Box);
+        EXPECT_EQ(File("otcraps.bad"), c.Bytes);
+        const std::string told = "left out of the damaged save <c:\\data\\otcraps.sav>";
+        if (c.Logged.empty())
+            EXPECT_EQ(logged.find(told), std::string::npos) << logged;
+        else
+            EXPECT_NE(logged.find(told + c.Logged), std::string::npos) << logged;
+        Texts used;
+        for (i16 r = 0; r < 20; ++r) {
+            if (!Mgr->IsUsed(r))
+                continue;
+            used.push_back(Mgr->GetPlayerName(r));
+            // The three written come back byte for byte, their marks set.
+            if (r < 3) {
+                EXPECT_EQ(
+                    RecordOnDisk(r),
+                    three.substr(231 + CasinoRecordSize * static_cast<size_t>(r), CasinoRecordSize))
+                    << used.back();
+            }
+        }
+        EXPECT_EQ(used, c.Back);
+        ExpectStartedAndSaving(c.What);
+    }
+
+    // The game's blank marked used is a gambler made with the default name and amounts: the
+    // file is sound.
+    SeatNames("", "");
+    Dir.WriteHostFile("data/otcraps.sav", with({{free3, "\1"}}));
+    Frame.Boxes.clear();
+    Make();
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    EXPECT_EQ(Mgr->GetPlayerName(3), "John Dough");
+    EXPECT_EQ(Mgr->CountUsed(), 4);
 }
 
 // A gambler's record as the writer writes it, laid in place and a byte early: the seeds of the

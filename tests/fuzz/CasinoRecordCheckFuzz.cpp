@@ -1,10 +1,10 @@
-// Fuzz target: arbitrary bytes as a gambler's record stored in a damaged save file, judged by the
-// casino's record check: laid over one place of a sound file, in its place or a byte early or
-// late. A record judged whole must be one the game can seat and play on.
+// Fuzz target: arbitrary bytes as a gambler's record stored in a damaged save file, recovered as
+// the game recovers it: laid over one place of a sound file, in its place or some bytes early or
+// late. A record recovered must be one the game can seat and play on.
 //
-// Input: the place (first byte, modulo 20), how the file around it is changed (second byte,
-// modulo 3: kept, a byte taken out just before the place, a byte put in there), then the record's
-// bytes over a free place's.
+// Input: the place (first byte, modulo 20), how the file around it is changed (second byte:
+// modulo 3, kept, bytes taken out just before the place, or zeros put in there; divided by 3,
+// one less than how many), then the record's bytes over a free place's.
 #include "FuzzSupport.h"
 #include "casino/CasinoPlayerData.h"
 #include "casino/CasinoPlayerMgr.h"
@@ -80,19 +80,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TCasinoPlayerMgr& mgr = *judge.Mgr;
     const i16 place = static_cast<i16>(data[0] % 20);
     const int change = data[1] % 3;
+    const auto count = static_cast<std::ptrdiff_t>(1 + data[1] / 3);
     std::vector<u8> file = judge.Sound;
-    const size_t at = mgr.GetRecordOffset(place);
-    std::copy_n(data + 2, std::min(size - 2, TCasinoPlayerData::EncodedSize),
-                file.begin() + static_cast<std::ptrdiff_t>(at));
+    const auto at = static_cast<std::ptrdiff_t>(mgr.GetRecordOffset(place));
+    std::copy_n(data + 2, std::min(size - 2, TCasinoPlayerData::EncodedSize), file.begin() + at);
     if (change == 1)
-        file.erase(file.begin() + static_cast<std::ptrdiff_t>(at) - 1);
+        file.erase(file.begin() + at - count, file.begin() + at);
     else if (change == 2)
-        file.insert(file.begin() + static_cast<std::ptrdiff_t>(at), u8{0});
+        file.insert(file.begin() + at, static_cast<size_t>(count), u8{0});
     const i64 fileSize = static_cast<i64>(file.size());
 
     const bool sound = change == 0 && mgr.HoldsOnlyWholeRecords(file);
-    const std::vector<TPlayerMgr::TFoundRecord> found = mgr.FindWholeRecords(file, fileSize);
-    const std::vector<std::string> leftOut = mgr.FindLeftOutNames(file, fileSize);
+    const TPlayerMgr::TRecovery recovery = mgr.RecoverRecords(file, fileSize);
+    const std::vector<TPlayerMgr::TFoundRecord>& found = recovery.Whole;
+    const std::vector<std::string>& leftOut = recovery.LeftOut;
     std::vector<bool> taken(static_cast<size_t>(mgr.GetTableSize()), false);
     for (const TPlayerMgr::TFoundRecord& record : found) {
         if (record.Record < 0 || record.Record >= mgr.GetTableSize() ||
@@ -111,11 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!leftOut.empty())
             std::abort();
     }
-    // Names, then at most one count of those whose names cannot be read.
-    for (size_t i = 0; i < leftOut.size(); ++i)
-        if (leftOut[i].empty() ||
-            (leftOut[i].size() > TPlayerData::MaxNameLength &&
-             (i + 1 != leftOut.size() || leftOut[i].find(" whose name") == std::string::npos)))
+    // Names in quotes, then at most one count of those whose names cannot be read.
+    for (size_t i = 0; i < leftOut.size(); ++i) {
+        const std::string& told = leftOut[i];
+        const bool named = told.size() >= 3 && told.front() == '"' && told.back() == '"' &&
+                           told.size() <= 2 * TPlayerData::MaxNameLength + 2;
+        if (!named && (i + 1 != leftOut.size() || told.find(" whose name") == std::string::npos))
             std::abort();
+    }
     return 0;
 }

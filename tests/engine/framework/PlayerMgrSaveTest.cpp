@@ -319,10 +319,11 @@ TEST_F(SaveFile, AFreshFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
 
 TEST_F(SaveFile, ASaveWritesOnlyTheLoadedBlocksAndKeepsEveryOtherByte) {
     Ready();
-    // Bytes no save writes, in Bob's record and in a free one, in the file read.
+    // Bytes no save writes, in Bob's record and in Cy's, in the file read. (A free place holds
+    // the blank: a byte changed there is damage.)
     std::string bytes = SaveBytes();
     bytes[24 + 31 + 29] = '\x77';
-    bytes[24 + 31 * 7 + 3] = '\x55';
+    bytes[24 + 31 * 2 + 16] = '\x55';
     Dir.WriteHostFile("data/jorp.sav", bytes);
     ASSERT_TRUE(Make().LoadSaveFile() && Mgr->ActivatePlayer(0, 0));
     AnnWins(88.0);

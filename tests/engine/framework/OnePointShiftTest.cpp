@@ -1,6 +1,6 @@
-// JudgeOneByteShift on small made-up records: where only one point, or only one byte put back,
+// JudgeOnePointShift on small made-up records: where only one point, or only one byte put back,
 // leaves a record sound, the record comes back whole; where two do, it is in doubt.
-#include "engine/framework/OneByteShift.h"
+#include "engine/framework/OnePointShift.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,20 @@ std::vector<u8> ThreeRecords() {
 // What a free place holds.
 const std::vector<u8> Blank = {0, 'Z', 0, 0, 0, 0, 0, 0};
 
-TOneByteFile Judging(const std::vector<u8>& bytes, int shift) {
-    TOneByteFile file;
-    file.Free = &Blank;
+TShiftedFile Judging(const std::vector<u8>& bytes, int shift) {
+    TShiftedFile file;
     file.Blank = &Blank;
+    file.FreeHoldsBlank = true;
     file.Bytes = &bytes;
     file.Shift = shift;
     file.Places = {4, 12, 20};
     file.Size = RecordSize;
     file.Judged = 3;
-    file.IsWhole = [](const u8* record) {
-        return record[0] == 1 && record[1] == 'A' && record[2] == 0;
+    file.CouldBeWhole = [](const u8* record, size_t lostFrom, size_t lostTo) {
+        const auto holds = [&](size_t i, u8 value) {
+            return (i >= lostFrom && i < lostTo) || record[i] == value;
+        };
+        return holds(0, 1) && holds(1, 'A') && holds(2, 0);
     };
     return file;
 }
@@ -42,13 +45,13 @@ std::vector<u8> RecordOf(const std::vector<u8>& file, size_t r) {
     return {at, at + RecordSize};
 }
 
-TEST(OneByteShift, ARecordThatOnlyOneByteMakesSoundComesBackWithThatByte) {
+TEST(OnePointShift, ARecordThatOnlyOneByteMakesSoundComesBackWithThatByte) {
     const std::vector<u8> written = ThreeRecords();
     // The middle record's letter taken out: only an 'A' put back where it stood makes him
     // whole, and no other point explains the file.
     std::vector<u8> damaged = written;
     damaged.erase(damaged.begin() + 13);
-    const std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(Judging(damaged, -1));
+    const std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(Judging(damaged, -1));
     ASSERT_EQ(verdicts.size(), 3U);
     for (size_t r = 0; r < 3; ++r) {
         ASSERT_TRUE(verdicts[r].Whole.has_value()) << r;
@@ -56,12 +59,12 @@ TEST(OneByteShift, ARecordThatOnlyOneByteMakesSoundComesBackWithThatByte) {
     }
 }
 
-TEST(OneByteShift, ARecordWhoseUnjudgedBytesCouldHoldThePointIsInDoubtAndTheOthersWhole) {
+TEST(OnePointShift, ARecordWhoseUnjudgedBytesCouldHoldThePointIsInDoubtAndTheOthersWhole) {
     const std::vector<u8> written = ThreeRecords();
     // A byte put among the middle record's unjudged bytes: any of them could have held it.
     std::vector<u8> damaged = written;
     damaged.insert(damaged.begin() + 16, u8{99});
-    const std::vector<TOneByteRecord> verdicts = JudgeOneByteShift(Judging(damaged, 1));
+    const std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(Judging(damaged, 1));
     ASSERT_EQ(verdicts.size(), 3U);
     EXPECT_TRUE(verdicts[1].InDoubt);
     EXPECT_FALSE(verdicts[1].Whole.has_value());
@@ -72,7 +75,7 @@ TEST(OneByteShift, ARecordWhoseUnjudgedBytesCouldHoldThePointIsInDoubtAndTheOthe
     // A file no single point explains gets no verdict.
     damaged[4] = 5;
     damaged[12] = 5;
-    EXPECT_TRUE(JudgeOneByteShift(Judging(damaged, 1)).empty());
+    EXPECT_TRUE(JudgeOnePointShift(Judging(damaged, 1)).empty());
 }
 
 } // namespace

@@ -1,0 +1,201 @@
+// The gambler file with bytes put in or taken out at one point, up to a record's worth: every
+// gambler comes back byte for byte as written or is told, nobody comes back who was not written,
+// and who may be left out is pinned.
+#include "DamagedSaveFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace damaged_save;
+
+class ShiftedSave : public DamagedSaveSweep {
+protected:
+    // What the recovery of a damaged file did with the gamblers written in it.
+    struct TJudged {
+        // The places of the gamblers left out, in order.
+        std::vector<i16> LeftOut;
+        // Those told that nobody wrote, among the nameless and by a name.
+        size_t Strangers = 0;
+        std::vector<std::string> NamedStrangers;
+    };
+    // Every gambler back is one written, byte for byte in his place; every one written and not
+    // back is told, by his name, by his name with the damage in it, or among the nameless.
+    TJudged Judge(const std::string& written, const std::string& damaged, size_t count,
+                  const std::string& what) {
+        const std::vector<u8> bytes(damaged.begin(), damaged.end());
+        TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+        std::vector<std::string> names;
+        for (i16 r = 0; r < 20 && written[231 + r * CasinoRecordSize] == 1; ++r)
+            names.push_back(Decoded(written.substr(231 + r * CasinoRecordSize)).GetName());
+        std::vector<bool> back(names.size(), false);
+        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+            const auto r = static_cast<size_t>(found.Record);
+            EXPECT_LT(r, names.size()) << what << ": a gambler never written";
+            if (r >= names.size())
+                continue;
+            EXPECT_TRUE(found.Bytes.size() == CasinoRecordSize &&
+                        std::memcmp(found.Bytes.data(), written.data() + 231 + r * CasinoRecordSize,
+                                    CasinoRecordSize) == 0)
+                << what << ": " << names[r] << " altered";
+            back[r] = true;
+        }
+        std::vector<std::string> told = Names(recovery.LeftOut);
+        size_t nameless = 0;
+        if (!told.empty() && told.back().find(" whose name") != std::string::npos) {
+            nameless = static_cast<size_t>(std::stoul(told.back()));
+            told.pop_back();
+        }
+        TJudged judged;
+        for (size_t g = 0; g < names.size(); ++g) {
+            if (back[g])
+                continue;
+            judged.LeftOut.push_back(static_cast<i16>(g));
+            auto named = std::find(told.begin(), told.end(), names[g]);
+            if (named == told.end())
+                named = std::find_if(told.begin(), told.end(), [&](const std::string& name) {
+                    return ChangedAtOnePoint(name, names[g], count);
+                });
+            if (named != told.end())
+                told.erase(named);
+            else if (nameless > 0)
+                --nameless;
+            else
+                ADD_FAILURE() << what << ": " << names[g] << " not told";
+        }
+        judged.Strangers = nameless;
+        judged.NamedStrangers = told;
+        return judged;
+    }
+    static std::string PutIn(const std::string& file, size_t at, const std::string& bytes) {
+        return file.substr(0, at) + bytes + file.substr(at);
+    }
+    static std::string TakenOut(const std::string& file, size_t at, size_t count) {
+        return file.substr(0, at) + file.substr(at + count);
+    }
+    // A save with all twenty places used.
+    std::string Twenty() {
+        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+        Make();
+        for (int n = 1; n < 20; ++n)
+            EXPECT_TRUE(Mgr->CreatePlayer("G" + std::to_string(n), n % 2, 10.0 * n));
+        SeatNames("", "");
+        Make();
+        return File();
+    }
+};
+
+constexpr size_t Joe = 231, Ann = Joe + CasinoRecordSize, Bob = Ann + CasinoRecordSize;
+constexpr size_t Free3 = Bob + CasinoRecordSize;
+
+// Points before the first record, between two and after the last change no gambler.
+TEST_F(ShiftedSave, APointBeforeBetweenOrAfterTheRecordsLeavesEveryGamblerAsWritten) {
+    const std::string three = ThreeGamblers();
+    const std::string twenty = Twenty();
+    const struct {
+        const char* What;
+        const std::string& Written;
+        std::string Bytes;
+    } cases[] = {
+        {"a newline after a save with every place used", twenty, twenty + "\n"},
+        // Ann's last option byte could as well be the 'A': only one that is no option.
+        {"'A' put in just before Bob's mark", three, PutIn(three, Bob, "A")},
+        {"a byte put into the game data", three, PutIn(three, 200, "x")},
+    };
+    for (const auto& c : cases) {
+        const TJudged judged = Judge(c.Written, c.Bytes, 1, c.What);
+        EXPECT_EQ(judged.LeftOut, std::vector<i16>{}) << c.What;
+        EXPECT_EQ(judged.Strangers, 0U) << c.What;
+        EXPECT_EQ(judged.NamedStrangers, Texts{}) << c.What;
+    }
+}
+
+// The cases players reported, and a grid of counts and points around the three gamblers and the
+// free places after them. A gambler is left out only where the damage lies in his record or one
+// beside it; the free place beside bytes taken out can be told as a gambler whose name cannot
+// be read, since one who lost his mark and name with them would leave the same bytes.
+TEST_F(ShiftedSave, BytesAtOnePointBringEveryGamblerBackAsWrittenOrTellHim) {
+    const std::string alone = JoeAlone();
+    const std::string three = ThreeGamblers();
+    struct TCase {
+        std::string What;
+        const std::string* Written;
+        std::string Bytes;
+        size_t Count;
+        std::vector<i16> LeftOut;
+    };
+    std::vector<TCase> cases = {
+        {"AA in Ann's chips", &three, PutIn(three, 13466, "AA"), 2, {1}},
+        {"AA in Ann's bankroll", &three, PutIn(three, Ann + 21, "AA"), 2, {1}},
+        {"AA in Joe's history, alone", &alone, PutIn(alone, Joe + 9000, "AA"), 2, {0}},
+        {"two bytes out at Ann's mark", &three, TakenOut(three, Ann, 2), 2, {1}},
+        {"two bytes out before Ann's mark", &three, TakenOut(three, Ann - 2, 2), 2, {0}},
+        {"two bytes out at Bob's mark", &three, TakenOut(three, Bob, 2), 2, {2}},
+    };
+    // Two bytes at every offset of Ann's head past her name, and further in: each puts her in
+    // doubt, but for AA at 49, which only one point explains.
+    std::vector<size_t> annOffsets = {148, 300, 9000};
+    for (size_t offset = 29; offset <= 59; ++offset)
+        annOffsets.push_back(offset);
+    for (const size_t offset : annOffsets) {
+        const std::string at = " at Ann's " + std::to_string(offset);
+        const std::vector<i16> ann = offset == 49 ? std::vector<i16>{} : std::vector<i16>{1};
+        cases.push_back({"AA in" + at, &three, PutIn(three, Ann + offset, "AA"), 2, ann});
+        cases.push_back(
+            {"A0 in" + at, &three, PutIn(three, Ann + offset, std::string("A\0", 2)), 2, {1}});
+        cases.push_back({"two out" + at, &three, TakenOut(three, Ann + offset, 2), 2, {1}});
+    }
+    for (const TCase& c : cases) {
+        const TJudged judged = Judge(*c.Written, c.Bytes, c.Count, c.What);
+        EXPECT_EQ(judged.LeftOut, c.LeftOut) << c.What;
+        EXPECT_EQ(judged.Strangers, 0U) << c.What;
+        EXPECT_EQ(judged.NamedStrangers, Texts{}) << c.What;
+    }
+
+    // The grid: each count put in and taken out at each point.
+    const size_t counts[] = {2, 3, 15, 64, 200, 5000, CasinoRecordSize - 1};
+    const size_t points[] = {100,      Joe,      Joe + 1,   Ann,         Ann + 1,
+                             Ann + 13, Ann + 31, Ann + 50,  Ann + 100,   Ann + 9000,
+                             Bob - 3,  Free3,    Free3 + 5, Free3 + 9000};
+    size_t files = 0, leftOut = 0, strangers = 0;
+    Texts named;
+    for (const size_t count : counts) {
+        for (const size_t at : points) {
+            for (const bool in : {true, false}) {
+                const std::string what =
+                    std::to_string(count) + (in ? " in at " : " out at ") + std::to_string(at);
+                const std::string bytes =
+                    in ? PutIn(three, at, std::string(count, '\0')) : TakenOut(three, at, count);
+                const TJudged judged = Judge(three, bytes, count, what);
+                ++files;
+                leftOut += judged.LeftOut.size();
+                strangers += judged.Strangers;
+                named.insert(named.end(), judged.NamedStrangers.begin(),
+                             judged.NamedStrangers.end());
+                // Only the records the damage reaches, and one either side: bytes taken out
+                // could as well have been his neighbour's first or last ones with theirs.
+                const auto placeOf = [](size_t offset) {
+                    return static_cast<i16>(offset < Joe ? -1 : (offset - Joe) / CasinoRecordSize);
+                };
+                const i16 first = static_cast<i16>(placeOf(at) - 1);
+                const i16 last = static_cast<i16>(placeOf(in ? at : at + count) + 1);
+                for (const i16 r : judged.LeftOut)
+                    EXPECT_TRUE(r >= first && r <= last) << what << ": gambler " << r;
+            }
+        }
+    }
+    EXPECT_EQ(files, 7U * 14 * 2);
+    EXPECT_EQ(leftOut, 193U);
+    // Bytes taken out from a free place's mark on, past its face: a gambler who lost as much
+    // would leave what it leaves. Nearly a record taken out there leaves the rest of the blank's
+    // name, which some point reads as one.
+    EXPECT_EQ(strangers, 6U);
+    EXPECT_EQ(named, Texts{"ohnn Dough"});
+}
+
+} // namespace
