@@ -30,7 +30,11 @@
 // with more bytes is told, since a gambler who lost every byte that set him apart leaves only
 // bytes any record could hold.
 // Where no point reads as the game writes, the points are tried again asking only that gamblers
-// be whole. Beyond a record's size, or where no point explains the file, the places are read
+// be whole. A file shorter by exactly a record's size is no such file: a whole record taken out
+// at any border between two explains it as well as at any other, so no point could ever be
+// agreed on, and every gambler would be left out even where the file only lost its last free
+// place. Beyond a record's size, at exactly one taken out, or where no point explains the file,
+// the places are read
 // where they were written: past the first one that is not as the game writes it, a gambler comes
 // back only where he lies whole in his place, and is told where he lies whole the shift away or
 // his mark is set.
@@ -306,7 +310,8 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
                                                                     i64 fileSize) {
     const i64 size = GetPlayerDataSize();
     const i64 shift = fileSize - GetSaveFileSize();
-    if (shift != 0 && std::llabs(shift) <= size && static_cast<i64>(bytes.size()) == fileSize &&
+    if (shift != 0 && shift != -size && std::llabs(shift) <= size &&
+        static_cast<i64>(bytes.size()) == fileSize &&
         size >= static_cast<i64>(TPlayerData::EncodedSize) && CheckSaveHeader(bytes)) {
         std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift);
         if (!places.empty())

@@ -200,4 +200,29 @@ TEST_F(ShiftedSave, BytesAtOnePointBringEveryGamblerBackAsWrittenOrTellHim) {
     EXPECT_EQ(named, Texts{"ohnn Dough"});
 }
 
+// A whole record's worth taken out reads the same at every border between two records: the
+// places are read where they were written, and a file cut at a border after the gamblers
+// brings them all back.
+TEST_F(ShiftedSave, ARecordsWorthTakenOutBringsBackEveryGamblerWholeInHisPlace) {
+    const std::string three = ThreeGamblers();
+    const size_t last = Joe + 19 * CasinoRecordSize;
+    for (const size_t at : {Free3, Free3 + CasinoRecordSize, last}) {
+        const std::string what = "a record out at " + std::to_string(at);
+        const TJudged judged =
+            Judge(three, TakenOut(three, at, CasinoRecordSize), CasinoRecordSize, what);
+        EXPECT_EQ(judged.LeftOut, std::vector<i16>{}) << what;
+        EXPECT_EQ(judged.Strangers, 0U) << what;
+        EXPECT_EQ(judged.NamedStrangers, Texts{}) << what;
+    }
+    // Joe's own record gone: those after him are whole a place early, byte for byte, and no
+    // name is told twice.
+    const std::string noJoe = TakenOut(three, Joe, CasinoRecordSize);
+    const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+        std::vector<u8>(noJoe.begin(), noJoe.end()), static_cast<i64>(noJoe.size()));
+    ASSERT_EQ(recovery.Whole.size(), 2U);
+    EXPECT_EQ(std::string(recovery.Whole[1].Bytes.begin(), recovery.Whole[1].Bytes.end()),
+              three.substr(Bob, CasinoRecordSize));
+    EXPECT_EQ(recovery.LeftOut, Texts{});
+}
+
 } // namespace
