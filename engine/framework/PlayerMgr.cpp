@@ -517,9 +517,15 @@ void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
     if (!told)
         ToldWriteFailures.push_back(failure);
     std::string text = heading + "\n" + failure + ".";
-    if (!advice.empty())
-        text += "\n" + std::string(1, static_cast<char>(std::toupper(advice[0]))) +
-                advice.substr(1) + ".";
+    if (!advice.empty()) {
+        // Appended piece by piece: the optimizer misreads a sum of temporaries here as an
+        // overlapping copy.
+        std::string sentence = advice;
+        sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+        text += '\n';
+        text += sentence;
+        text += '.';
+    }
     ReportSaveError(text);
 }
 
