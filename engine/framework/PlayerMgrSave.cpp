@@ -429,8 +429,12 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
         told = "is damaged, and the file to replace it " + what + ", so it stays where it was.";
         break;
     }
+    // The kept names stay taken until the player clears some, and every start meets them.
+    const std::string advice = AllKeptNamesTaken() ? " Move some of those elsewhere first, so "
+                                                     "that the damaged file can be set aside."
+                                                   : "";
     ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
-                    RecoveredText(recovered, leftOut, true) + NothingSaved);
+                    RecoveredText(recovered, leftOut, true) + NothingSaved + advice);
     KeepInMemory(image);
     return false;
 }

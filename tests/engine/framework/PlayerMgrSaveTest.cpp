@@ -159,7 +159,9 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     EXPECT_TRUE(Mgr->CreatePlayer("Ann", 0, 10.0));
     EXPECT_FALSE(Mgr->SaveFile());
     const std::string taken = "jorp.bad and jorp.b01 to jorp.b99 are all taken";
-    EXPECT_EQ(Frame.Boxes, Boxes{NotSetAsideBox(taken)});
+    EXPECT_EQ(Frame.Boxes,
+              Boxes{NotSetAsideBox(taken) + " Move some of those elsewhere first, so "
+                                            "that the damaged file can be set aside."});
     EXPECT_NE(said.find("<c:\\data\\jorp.sav> is damaged and cannot be set aside (" + taken + ")"),
               std::string::npos)
         << said;
