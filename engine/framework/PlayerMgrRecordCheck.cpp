@@ -34,10 +34,9 @@
 // at any border between two explains it as well as at any other, so no point could ever be
 // agreed on, and every gambler would be left out even where the file only lost its last free
 // place. Beyond a record's size, at exactly one taken out, or where no point explains the file,
-// the places are read
-// where they were written: past the first one that is not as the game writes it, a gambler comes
-// back only where he lies whole in his place, and is told where he lies whole the shift away or
-// his mark is set.
+// the places are read where they were written: past the first one that is not as the game
+// writes it, a gambler comes back only where he lies whole in his place, and is told where he
+// lies whole the shift away or his mark is set.
 //
 // What is not promised: a byte changed in place other than a mark, or damage at more than one
 // point, can leave a gambler altered, since the record has no checksum to show it; a gambler
@@ -45,8 +44,9 @@
 // beside the point can be left out untold, or come back with the bytes next to the point
 // changed; a gambler made with the default name and amounts who lost his mark with more bytes
 // reads as the free place; a free place that lost its head with bytes taken out can be told as
-// a gambler; and a file a whole record shorter or longer can leave every gambler out, told,
-// where whole records could have gone in or out before any of them.
+// a gambler; a file exactly a record shorter is read in place, so a gambler whose whole record
+// went is not told and those after him come back a place early; and a file a whole record
+// longer can leave the gamblers beside the point out, told.
 
 #include "PlayerMgr.h"
 
