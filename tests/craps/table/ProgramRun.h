@@ -50,11 +50,14 @@ struct TChildProgram {
 
 // Starts the program with args. Its environment is this process's, with each "NAME=value" of
 // set in place of that variable and each name in dropped taken out. Waiting on it is given up
-// limit after its start.
+// limit after its start. With errorsUnread its standard error is a pipe whose reading end is
+// closed before it starts, and SIGPIPE is at its default action there whatever this process
+// does with it.
 inline TChildProgram SpawnProgram(const std::string& path, std::vector<std::string> args,
                                   const std::vector<std::string>& set,
                                   const std::vector<std::string>& dropped = {},
-                                  std::chrono::seconds limit = ProgramRunLimit) {
+                                  std::chrono::seconds limit = ProgramRunLimit,
+                                  bool errorsUnread = false) {
     TChildProgram child;
     child.Path = path;
     child.Limit = limit;
@@ -81,12 +84,21 @@ inline TChildProgram SpawnProgram(const std::string& path, std::vector<std::stri
     int errs[2];
     if (pipe2(errs, O_CLOEXEC) != 0)
         return child;
+    if (errorsUnread) {
+        close(errs[0]);
+        errs[0] = -1;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, errs[1], 2);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    if (errorsUnread)
+        sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF);
     posix_spawnattr_setpgroup(&attributes, 0);
     args.insert(args.begin(), path);
     std::vector<char*> argv;
