@@ -1,6 +1,7 @@
 // Host files behind the Win32-style file functions: POSIX descriptors plus a share table.
 #include "HostFile.h"
 
+#include "PlayerFolder.h"
 #include "VirtualPath.h"
 
 #include <algorithm>
@@ -439,27 +440,8 @@ bool MakeFolderOf(const std::string& virtualFilePath, bool* made) {
         errno = ENOENT;
         return false;
     }
-    // Down from the root, each missing folder made in turn: the player's own folder may have
-    // gone with the one asked for.
-    const std::string path = hostPath->substr(0, slash);
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at < path.size() && path[at] != '/')
-            continue;
-        const std::string folder = path.substr(0, at);
-        if (::mkdir(folder.c_str(), 0700) == 0) {
-            if (made != nullptr)
-                *made = true;
-            continue;
-        }
-        if (errno != EEXIST)
-            return false;
-        struct stat st {};
-        if (::stat(folder.c_str(), &st) != 0)
-            return false;
-        if (!S_ISDIR(st.st_mode)) {
-            errno = ENOTDIR;
-            return false;
-        }
-    }
-    return true;
+    // Down from the root: the player's own folder may have gone with the one asked for.
+    const int error = MakePlayerFolders(hostPath->substr(0, slash), made);
+    errno = error;
+    return error == 0;
 }

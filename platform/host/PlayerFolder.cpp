@@ -31,24 +31,6 @@ std::string Normal(const fs::path& path) {
     return text;
 }
 
-// The errno of the first step that failed, 0 when the folder and its parents are directories.
-int MakeFolders(const std::string& folder) {
-    fs::path made;
-    for (const fs::path& part : fs::path(folder)) {
-        made /= part;
-        if (::mkdir(made.c_str(), FolderMode) == 0)
-            continue;
-        if (errno != EEXIST)
-            return errno;
-        struct stat st {};
-        if (::stat(made.c_str(), &st) != 0)
-            return errno;
-        if (!S_ISDIR(st.st_mode))
-            return ENOTDIR;
-    }
-    return 0;
-}
-
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
@@ -169,6 +151,28 @@ std::string HomeFolder(const TEnvironment& environment) {
 
 } // namespace
 
+int MakePlayerFolders(const std::string& folder, bool* made) {
+    if (made != nullptr)
+        *made = false;
+    fs::path path;
+    for (const fs::path& part : fs::path(folder)) {
+        path /= part;
+        if (::mkdir(path.c_str(), FolderMode) == 0) {
+            if (made != nullptr)
+                *made = true;
+            continue;
+        }
+        if (errno != EEXIST)
+            return errno;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0)
+            return errno;
+        if (!S_ISDIR(st.st_mode))
+            return ENOTDIR;
+    }
+    return 0;
+}
+
 const char* HostEnvironment(const char* name) {
     return std::getenv(name);
 }
@@ -198,7 +202,7 @@ std::string LocateDataFolder(const std::string& programDirectory) {
 
 bool PreparePlayerFolder(const std::string& folder, const std::string& programDirectory) {
     const std::string data = folder + "/data";
-    int error = MakeFolders(data);
+    int error = MakePlayerFolders(data);
     if (error == 0)
         error = ProveWritable(folder);
     if (error == 0)

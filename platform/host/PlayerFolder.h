@@ -18,6 +18,11 @@ std::string LocatePlayerFolder(const TEnvironment& environment);
 // one, else from beside the program, where a missing data set is then reported.
 std::string LocateDataFolder(const std::string& programDirectory);
 
+// Makes a host folder with every folder above it that is missing, private to the player (mode
+// 0700); made (when given) tells whether any was. The errno of the first step that failed, 0
+// when the folder and its parents are directories.
+int MakePlayerFolders(const std::string& folder, bool* made = nullptr);
+
 // Makes the player's folder ready for the run: made with its data folder where missing (mode
 // 0700, parents as needed), proved writable, and given the save and settings an earlier build
 // kept beside the program when it has none of its own (those stay where they were). When any
