@@ -200,10 +200,13 @@ public:
     // written, and those left out as the player is told of them, in record order: each by his
     // name in quotes where it can be read, and those whose names cannot be read together as
     // one last entry ("1 gambler whose name cannot be read", "N more gamblers whose names
-    // cannot be read" after names).
+    // cannot be read" after names). LeftOut is the error output's form, a name's own quotes
+    // and backslashes escaped so that the list reads one way; Shown the box's, each name as
+    // it was read.
     struct TRecovery {
         std::vector<TFoundRecord> Whole;
         std::vector<std::string> LeftOut;
+        std::vector<std::string> Shown;
     };
     TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
     // Every record marked used in the bytes is whole, and every other one marked free and the

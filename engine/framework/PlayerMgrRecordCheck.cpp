@@ -160,8 +160,8 @@ bool AmountCanBeSane(const u8* record, size_t at, TPlayerMgr::TLostBytes lost) {
     return false;
 }
 
-// A damaged name may hold a comma or a quote: each is told in quotes, so that the list reads
-// one way.
+// A damaged name may hold a comma or a quote: on the error output each is told in quotes with
+// its own quotes escaped, so that the list reads one way. A box shows the name as it is.
 std::string Quoted(const std::string& name) {
     std::string quoted = "\"";
     for (const char c : name) {
@@ -356,9 +356,10 @@ TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i
         TStoredPlace& place = places[r];
         if (place.Whole)
             recovery.Whole.push_back({static_cast<i16>(r), std::move(*place.Whole)});
-        else if (place.LeftOut && place.Name)
+        else if (place.LeftOut && place.Name) {
             recovery.LeftOut.push_back(Quoted(*place.Name));
-        else if (place.LeftOut)
+            recovery.Shown.push_back("\"" + *place.Name + "\"");
+        } else if (place.LeftOut)
             ++nameless;
     }
     // "More" only after somebody named.
@@ -368,6 +369,8 @@ TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i
     else if (nameless > 1)
         recovery.LeftOut.push_back(std::to_string(nameless) + more +
                                    " gamblers whose names cannot be read");
+    if (nameless > 0)
+        recovery.Shown.push_back(recovery.LeftOut.back());
     return recovery;
 }
 

@@ -410,6 +410,9 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
                                     const std::vector<std::string>& leftOut) {
     std::string kept;
     if (PutImage(File(), image, TPut::KeepingOld, TWriteFailure::DamagedNotKept, kept)) {
+        const std::string told = RecoveredText(recovered, {}, false);
+        LogError("the damaged save " + Host->DisplayName(SaveFilePath) + " is kept as " + kept +
+                 ": " + told.substr(0, told.size() - 1));
         ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
                         RecoveredText(recovered, leftOut, false));
         return true;
@@ -461,6 +464,7 @@ bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
 
 bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image) {
     if (!BuildFreshImage(image)) {
+        LogError("the new save file could not be made: " + Host->DisplayName(SaveFilePath));
         ReportSaveError("Writing to New Save File Failed");
         return false;
     }
@@ -482,8 +486,10 @@ std::string TPlayerMgr::ReadAllSteps() {
 
 bool TPlayerMgr::ReadAll() {
     const std::string failed = ReadAllSteps();
-    if (!failed.empty())
+    if (!failed.empty()) {
+        LogError("the save file " + Host->DisplayName(SaveFilePath) + ": " + failed);
         ReportSaveError(failed);
+    }
     return failed.empty();
 }
 
@@ -494,8 +500,11 @@ void TPlayerMgr::ReportUnreadable(int error) {
         kind == THostPathKind::Directory || kind == THostPathKind::Other
             ? std::string("is ") + DescribeHostPathKind(kind)
             : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
-    ReportSaveError("The gamblers cannot be loaded: the save file\n" +
-                    Host->DisplayName(SaveFilePath) + "\n" + why + "." + NothingSaved);
+    const std::string path = Host->DisplayName(SaveFilePath);
+    LogError("the gamblers cannot be loaded: the save file " + path + " " + why +
+             "; nothing will be saved until the game is started again");
+    ReportSaveError("The gamblers cannot be loaded: the save file\n" + path + "\n" + why + "." +
+                    NothingSaved);
 }
 
 void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
@@ -543,16 +552,20 @@ bool TPlayerMgr::LoadSaveFile() {
     // A replacement cut short by a crash leaves its temporary file; the file itself is whole.
     // Whatever else stands there is told when it keeps a write from getting through.
     ClearTempPlace();
-    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0)
+    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0) {
+        LogError("the save file " + Host->DisplayName(SaveFilePath) + " was not found");
         ReportSaveError("Save File Not Found");
+    }
     // The gamblers that lie whole in a damaged file go into the fresh one, each in its own
     // place with every byte he had.
     std::vector<TPiece> carried;
     std::vector<std::string> leftOut;
+    std::vector<std::string> shownLeftOut;
     TRecovery recovered;
     if (found == TSaveFileCheck::Damaged) {
         recovered = RecoverRecords(bytes, size);
         leftOut = recovered.LeftOut;
+        shownLeftOut = recovered.Shown;
         for (const TFoundRecord& record : recovered.Whole)
             carried.push_back({RecordOffsets[static_cast<size_t>(record.Record)],
                                record.Bytes.data(), static_cast<u32>(record.Bytes.size())});
@@ -566,13 +579,15 @@ bool TPlayerMgr::LoadSaveFile() {
         LoadedFileWrittenAt.reset();
         return false;
     }
-    if (found == TSaveFileCheck::Damaged && !ReplaceDamagedFile(image, carried.size(), leftOut)) {
+    if (found == TSaveFileCheck::Damaged && !ReplaceDamagedFile(image, carried.size(), shownLeftOut)) {
         LoadedFileWrittenAt.reset();
         return false;
     }
     // Told after the damaged file was set aside, and before a missing one is written.
-    if (found != TSaveFileCheck::Good && GetPrevRun() != 0)
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0) {
+        LogError("a new save file is made: " + Host->DisplayName(SaveFilePath));
         ReportSaveError("Creating New Save File");
+    }
     if (found == TSaveFileCheck::Missing && !ReplaceFile(image)) {
         const auto [name, what] = LogWriteFailure();
         ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." + NothingSaved);

@@ -82,6 +82,10 @@ void ExitProcess(int code) {
 }
 
 void FatalError(TWindow* owner, const std::string& text, const std::string& caption, u32 flags) {
+    // The box is gone with the program: a player who started it from a terminal keeps what it
+    // said there. The console presenter writes it itself.
+    if (Current != nullptr)
+        LogLine("[" + caption + "] " + text);
     MessageBoxExA(owner, text, caption, flags);
     ExitProcess(1);
 }

@@ -840,7 +840,8 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
                {ann + 14, "\2"},
                {bob + 1, "\x7f"}}),
          {"Joe Gambler"},
-         "\nLeft out as damaged: \"Jo\\\"e, G\xff\\\\\", 1 more gambler whose name cannot be read.",
+         // The box shows the name as it was read; only the error output escapes it.
+         "\nLeft out as damaged: \"Jo\"e, G\xff\\\", 1 more gambler whose name cannot be read.",
          ": \"Jo\\\"e, G\\xff\\\\\", 1 more gambler whose name cannot be read\n"},
     };
     for (const auto& c : cases) {
