@@ -579,7 +579,8 @@ bool TPlayerMgr::LoadSaveFile() {
         LoadedFileWrittenAt.reset();
         return false;
     }
-    if (found == TSaveFileCheck::Damaged && !ReplaceDamagedFile(image, carried.size(), shownLeftOut)) {
+    if (found == TSaveFileCheck::Damaged &&
+        !ReplaceDamagedFile(image, carried.size(), shownLeftOut)) {
         LoadedFileWrittenAt.reset();
         return false;
     }

@@ -98,6 +98,7 @@ void TDesktop::Reset() {
     ClosePending = false;
     QuitSignalled = false;
     MainWindow = Focus = Active = LastActive = Capture = nullptr;
+    CaptionDrag = {};
     SyncHost();
     AppActive = false;
     CursorPos = {};
@@ -343,6 +344,8 @@ void TDesktop::Purge(HWND w) {
     }
     if (LastClick.Window == w)
         LastClick = {};
+    if (CaptionDrag.Window == w)
+        CaptionDrag = {};
     for (HWND top : TopZ)
         if (top->Sys.LastActivePopup == w)
             top->Sys.LastActivePopup = nullptr;
@@ -403,16 +406,24 @@ bool TDesktop::DestroyWindow(HWND w) {
 }
 
 void TDesktop::ChooseNextActive(HWND leaving) {
-    HWND next = nullptr;
-    if (HWND owner = TopLevelOf(leaving->Parent);
-        owner != nullptr && IsShowing(owner) && !owner->Sys.Dying && !IsWithin(owner, leaving))
-        next = owner;
-    for (HWND top : TopZ) {
-        if (next != nullptr)
-            break;
-        if (top != leaving && IsShowing(top) && !top->Sys.Dying && !IsWithin(top, leaving))
+    const auto candidate = [&](HWND top) {
+        return top != nullptr && top != leaving && IsShowing(top) && !top->Sys.Dying &&
+               !IsWithin(top, leaving);
+    };
+    const HWND owner = TopLevelOf(leaving->Parent);
+    // An owner a modal dialog holds disabled (the help asked for from the dialog is owned by
+    // the main window) takes no input: the dialog in front gets the keys back instead. A
+    // dialog that goes before its loop has given the owner back leaves nothing enabled, and
+    // the owner is the one to take them then.
+    HWND next = candidate(owner) && owner->Sys.Enabled ? owner : nullptr;
+    for (HWND top : TopZ)
+        if (next == nullptr && candidate(top) && top->Sys.Enabled)
             next = top;
-    }
+    if (next == nullptr && candidate(owner))
+        next = owner;
+    for (HWND top : TopZ)
+        if (next == nullptr && candidate(top))
+            next = top;
     SetActiveWindow(next);
 }
 

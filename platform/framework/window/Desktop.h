@@ -252,4 +252,13 @@ private:
         u64 Time = 0;
         TPoint Pos;
     } LastClick;
+    // A window being moved by its caption, and where in it the mouse took hold.
+    struct TCaptionDrag {
+        HWND Window = nullptr;
+        TPoint Grip;
+    } CaptionDrag;
+    // Starts a move on a press on the caption; true when the press was one.
+    bool StartCaptionDrag(HWND w, int hit);
+    // Moves the held window with the mouse; true while a move takes the mouse.
+    bool FollowCaptionDrag(u32 mouseMsg);
 };

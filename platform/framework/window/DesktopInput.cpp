@@ -70,6 +70,8 @@ bool TDesktop::TranslateMouse(const TInputEvent& event, MSG& msg) {
     // A menu session takes the mouse; a press on a menu bar starts one.
     if (TMenuUi::Get().OnInput(event))
         return false;
+    if (FollowCaptionDrag(mouseMsg))
+        return false;
     const bool buttonDown = mouseMsg == WM_LBUTTONDOWN || mouseMsg == WM_RBUTTONDOWN;
 
     HWND target = nullptr;
@@ -95,6 +97,8 @@ bool TDesktop::TranslateMouse(const TInputEvent& event, MSG& msg) {
         SendMessage(
             target, WM_SETCURSOR, HwndToParam(target),
             MAKELPARAM(static_cast<u16>(static_cast<i16>(hit)), static_cast<u16>(mouseMsg)));
+        if (mouseMsg == WM_LBUTTONDOWN && IsWindow(target))
+            StartCaptionDrag(target, hit);
         if (!IsWindow(target) || hit != HTCLIENT)
             return false;
     }
@@ -134,6 +138,10 @@ bool TDesktop::TranslateKey(const TInputEvent& event, MSG& msg) {
     HWND target = Focus != nullptr ? Focus : Active;
     if (!IsWindow(target))
         return false;
+    // A window a modal dialog holds disabled takes no keys: one pressed then is nobody's,
+    // rather than waiting in the table's input for the dialog to close.
+    if (!IsEffectivelyEnabled(target))
+        return false;
     const u32 repeat = event.Repeat == 0 ? 1 : event.Repeat;
     u32 flags = repeat & 0xFFFF;
     if (!event.Down)
@@ -146,6 +154,36 @@ bool TDesktop::TranslateKey(const TInputEvent& event, MSG& msg) {
     msg.time = GetTickCount();
     msg.pt = CursorPos;
     msg.keyChar = event.Down ? event.Char : 0;
+    return true;
+}
+
+bool TDesktop::StartCaptionDrag(HWND w, int hit) {
+    // The main window stands for the host window, whose own title bar moves it.
+    if (hit != HTCAPTION || !IsTopLevel(w) || w == MainWindow || w->Sys.Minimized ||
+        (w->Attr.Style & WS_MAXIMIZE) != 0)
+        return false;
+    const TRect r = ScreenWindowRect(w);
+    CaptionDrag = {w, {CursorPos.x - r.left, CursorPos.y - r.top}};
+    return true;
+}
+
+bool TDesktop::FollowCaptionDrag(u32 mouseMsg) {
+    const HWND w = CaptionDrag.Window;
+    if (w == nullptr)
+        return false;
+    if (!IsWindow(w) || !IsShowing(w) || !w->Sys.Enabled) {
+        CaptionDrag = {};
+        return false;
+    }
+    if (mouseMsg == WM_MOUSEMOVE || mouseMsg == WM_LBUTTONUP) {
+        // Kept where the player can see it and take hold of it again (SetWindowPos keeps a
+        // window other than the main one within what the host shows).
+        SetWindowPos(w, CursorPos.x - CaptionDrag.Grip.x, CursorPos.y - CaptionDrag.Grip.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (mouseMsg == WM_LBUTTONUP || !LeftDown)
+        CaptionDrag = {};
+    // Any other button during the move is the move's, as the window system's move loop takes it.
     return true;
 }
 

@@ -229,6 +229,43 @@ TEST_F(HelpWindowTest, EscAndHelpQuitCloseTheWindowAndANewRequestOpensItAgain) {
     EXPECT_EQ(GetHelpWindow(), nullptr);
 }
 
+// Help asked for from a modal dialog is owned by the main window, which the dialog holds
+// disabled: as the help closes the dialog in front takes the keys again, and a key that can only
+// reach the disabled window is nobody's rather than waiting for it.
+TEST_F(HelpWindowTest, HelpClosedOverAModalWindowGivesItTheKeysAndTheWindowItHoldsNone) {
+    auto* dialog = new TWindow(Frame, "dialog");
+    dialog->Attr.Style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+    dialog->Attr.X = 250;
+    dialog->Attr.Y = 200;
+    dialog->Attr.W = 300;
+    dialog->Attr.H = 150;
+    ASSERT_TRUE(dialog->Create());
+    Fx.Name(*dialog, "dialog");
+    dialog->ShowWindow(SW_SHOWNORMAL);
+    TDesktop& desktop = TDesktop::Get();
+    desktop.EnableWindow(Frame, false);
+    ASSERT_EQ(desktop.GetActiveWindow(), dialog);
+    ASSERT_TRUE(Ask(HELP_CONTEXT, 1000));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(GetHelpWindow(), nullptr);
+    EXPECT_EQ(desktop.GetActiveWindow(), dialog);
+    Fx.Only({WM_KEYDOWN});
+    Key(VK_RETURN);
+    EXPECT_EQ(Fx.Take(), (std::vector<std::string>{"dialog KEYDOWN 13 x1"}));
+    // A dialog gone before its loop gives the owner back leaves the owner active, still held.
+    dialog->Destroy();
+    Pump();
+    ASSERT_EQ(desktop.GetActiveWindow(), Frame);
+    Key(VK_RETURN);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Fx.Take(), (std::vector<std::string>{}));
+    EXPECT_EQ(Frame->Escapes, 0);
+    desktop.EnableWindow(Frame, true);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(Frame->Escapes, 1);
+    delete dialog;
+}
+
 TEST_F(HelpWindowTest, AMissingOrDamagedFileIsReportedInABoxNamingItOnThisMachine) {
     const struct {
         const char* What;

@@ -185,4 +185,51 @@ TEST_F(InputTest, WindowCursorIsShownOnSetCursorOverTheClient) {
     EXPECT_EQ(Fx.Backend().GetCursor()->Id, 6u);
 }
 
+// A window other than the main one moves with a drag on its title bar, kept within what the host
+// shows, and nothing under the mouse hears of the drag; a press on its client area moves nothing.
+TEST_F(InputTest, ADragOnACaptionMovesTheWindowWithinTheShownArea) {
+    Build(new TNoDoubleClient);
+    auto* box = new TWindow(Frame, "box");
+    box->Attr.Style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+    box->Attr.X = 250;
+    box->Attr.Y = 200;
+    box->Attr.W = 300;
+    box->Attr.H = 150;
+    ASSERT_TRUE(box->Create());
+    Fx.Name(*box, "box");
+    box->ShowWindow(SW_SHOWNORMAL);
+    App.PumpWaitingMessages();
+    TDesktop& desktop = TDesktop::Get();
+    Fx.Only({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP});
+    Fx.Backend().MouseButton({300, 205}, TMouseButton::Left, true);
+    Fx.Backend().MouseMove({320, 235});
+    Fx.Backend().MouseMove({340, 265});
+    Fx.Backend().MouseButton({340, 265}, TMouseButton::Left, false);
+    App.PumpWaitingMessages();
+    EXPECT_EQ(desktop.GetWindowRect(box).TopLeft(), TPoint(290, 260));
+    EXPECT_EQ(Fx.Take(), (Lines{}));
+    // Past the edge it stops at the edge; the next move of the mouse is a plain move again.
+    const TRect shown = desktop.GetShownArea();
+    Fx.Backend().MouseButton({300, 265}, TMouseButton::Left, true);
+    Fx.Backend().MouseMove({795, 595});
+    Fx.Backend().MouseButton({795, 595}, TMouseButton::Left, false);
+    App.PumpWaitingMessages();
+    EXPECT_EQ(desktop.GetWindowRect(box).right, shown.right);
+    EXPECT_EQ(desktop.GetWindowRect(box).bottom, shown.bottom);
+    const TRect now = desktop.GetWindowRect(box);
+    Fx.Backend().MouseMove({100, 100});
+    App.PumpWaitingMessages();
+    EXPECT_EQ(desktop.GetWindowRect(box), now);
+    EXPECT_EQ(Fx.Take(), (Lines{"client MOUSEMOVE 20,59"}));
+    // A drag that starts on the client area is the client's.
+    const TPoint inside = {now.left + 50, now.bottom - 20};
+    Fx.Backend().MouseButton(inside, TMouseButton::Left, true);
+    Fx.Backend().MouseMove({inside.x - 100, inside.y - 100});
+    Fx.Backend().MouseButton({inside.x - 100, inside.y - 100}, TMouseButton::Left, false);
+    App.PumpWaitingMessages();
+    EXPECT_EQ(desktop.GetWindowRect(box), now);
+    box->Destroy();
+    delete box;
+}
+
 } // namespace
