@@ -97,7 +97,19 @@ bool TFrameWindow::AssignMenu(u32 menuResId) {
 }
 
 bool TFrameWindow::SetMenu(HMENU newMenu) {
-    return TDesktop::Get().SetMenu(this, newMenu);
+    if (!TDesktop::Get().SetMenu(this, newMenu))
+        return false;
+    // A menu bar that came or went changes the frame's own edges. A frame whose class answers
+    // WM_SIZE itself never reaches EvSize below, so the refit is made here too: a frame fitted
+    // before its first menu bar came would otherwise lose the client's bottom to the bar.
+    if (ShrinkToClient && IsWindow() && FittedInsets != TSize{-1, -1}) {
+        TDesktop& desktop = TDesktop::Get();
+        const TRect client = desktop.GetClientRect(this);
+        const TRect frame = desktop.GetWindowRect(this);
+        if (TSize{frame.Width() - client.Width(), frame.Height() - client.Height()} != FittedInsets)
+            FitClient();
+    }
+    return true;
 }
 
 HMENU TFrameWindow::GetMenu() const {

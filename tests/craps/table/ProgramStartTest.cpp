@@ -44,6 +44,37 @@ TEST_F(ProgramStart, TheShowSettingChoosesTheFirstMode) {
     EXPECT_TRUE(Boxes.Boxes.empty());
 }
 
+// Whichever mode opens first, the table stands whole in a frame of one size: a frame fitted to
+// its first mode before the menu bar came would lose the table's bottom rows to the bar.
+TEST_F(ProgramStart, TheTableIsWholeInTheSameFrameWithTheIntroOnOrOff) {
+    struct TAtTable {
+        u16 Mode = 0;
+        TRect Frame, Client, Table;
+    };
+    std::vector<TAtTable> seen;
+    for (const char* settings : {"[Intro]\nShow=1\n", "[Intro]\nShow=0\n"}) {
+        SCOPED_TRACE(settings);
+        Dir.WriteHostFile("otcraps.ini", settings);
+        const u64 start = Session.Backend().Now();
+        Session.Backend().At(start + 800, [&] { Post(CM_GOTOCRAPS); });
+        Session.Backend().At(start + 1600, [&] {
+            TDesktop& desktop = TDesktop::Get();
+            seen.push_back({CurrentModeId(), desktop.GetWindowRect(Frame()),
+                            desktop.ScreenClientRect(Frame()), desktop.GetWindowRect(Mode())});
+        });
+        CloseAt(start + 1700);
+        EXPECT_EQ(RunOwlMain(), 0);
+    }
+    ASSERT_EQ(seen.size(), 2U);
+    for (const TAtTable& at : seen) {
+        EXPECT_EQ(at.Mode, TCasOTCrapsGFW::CrapsModeId);
+        EXPECT_EQ(at.Table.Size(), TSize(640, 480));
+        EXPECT_EQ(at.Client, at.Table);
+    }
+    EXPECT_EQ(seen[0].Frame, seen[1].Frame);
+    EXPECT_TRUE(Boxes.Boxes.empty());
+}
+
 TEST_F(ProgramStart, GoToCrapsLeadsToOneTableHoweverOftenItIsAsked) {
     THeadlessBackend& backend = Session.Backend();
     TCommandEnabler inIntro(0), atTable(0);
