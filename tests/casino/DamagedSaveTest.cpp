@@ -860,6 +860,11 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
         EXPECT_EQ(Frame.Boxes[0], KeptAside + "\n" + back + c.Box);
         EXPECT_EQ(File("otcraps.bad"), c.Bytes);
         const std::string told = "left out of the damaged save <c:\\data\\otcraps.sav>";
+        // The box's news stays on the error output, whoever was left out.
+        EXPECT_NE(logged.find("the damaged save <c:\\data\\otcraps.sav> is kept as otcraps.bad: " +
+                              back.substr(0, back.size() - 1) + "\n"),
+                  std::string::npos)
+            << logged;
         if (c.Logged.empty())
             EXPECT_EQ(logged.find(told), std::string::npos) << logged;
         else

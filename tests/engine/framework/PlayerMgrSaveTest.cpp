@@ -83,13 +83,20 @@ TEST_F(SaveFile, TheFirstRunIsSilentALaterOneSaysTheFileWasLostAndACrashLeavesNo
         std::filesystem::remove(Dir.Host("data/jorp.sav"));
         SetPrevRun(prevRun);
         Frame.Boxes.clear();
+        testing::internal::CaptureStderr();
         ASSERT_TRUE(Make().LoadSaveFile());
+        const std::string logged = testing::internal::GetCapturedStderr();
         // Header "SAVE" 1.0, four stamps of this moment, twenty default records.
         EXPECT_EQ(SaveBytes(), FreshFile());
         EXPECT_EQ(SaveBytes().substr(0, 8), std::string("SAVE\x01\x00\x00\x00", 8));
         EXPECT_EQ(Mgr->GetPlayerName(19), "John Dough");
         const Boxes lost{"Save File Not Found", "Creating New Save File"};
         EXPECT_EQ(Frame.Boxes, prevRun == 0 ? Boxes{} : lost);
+        // Each box stays on the error output once it is gone.
+        EXPECT_EQ(logged, prevRun == 0 ? ""
+                                       : "otcraps: the save file <c:\\data\\jorp.sav> was not "
+                                         "found\notcraps: a new save file is made: "
+                                         "<c:\\data\\jorp.sav>\n");
     }
     // A temporary file left by a crash goes at the next load; the file itself is whole.
     Dir.WriteHostFile("data/jorp.tmp", "half a fi");

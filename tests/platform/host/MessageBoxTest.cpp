@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 TEST(MessageBox, RecorderKeepsBoxesAndAnswersFromItsScript) {
@@ -44,6 +46,26 @@ TEST(MessageBox, FatalErrorShowsTheBoxThenEndsWithCodeOne) {
     ASSERT_EQ(recorder.Boxes.size(), 1U);
     EXPECT_EQ(recorder.Boxes[0].Caption, "Error");
     EXPECT_EQ(recorder.Boxes[0].Text, "time overflow");
+}
+
+// A box in a window is gone with the program; its words stay on the error output, once, whether
+// a window or the console showed them.
+TEST(MessageBox, FatalErrorLeavesItsBoxOnTheErrorOutputOnce) {
+    for (const bool window : {true, false}) {
+        SCOPED_TRACE(window ? "in a window" : "on the console");
+        std::optional<TMessageBoxRecorder> recorder;
+        if (window)
+            recorder.emplace();
+        TExitTrap trap;
+        testing::internal::CaptureStderr();
+        try {
+            FatalError(nullptr, "Damaged data file: x\nAborting Program", "Fatal Error - Data File",
+                       MB_TASKMODAL);
+        } catch (const TProcessExit&) {
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "[Fatal Error - Data File] Damaged data file: x\nAborting Program\n");
+    }
 }
 
 TEST(MessageBoxDeathTest, ExitHookThatReturnsStillEndsTheProcess) {
