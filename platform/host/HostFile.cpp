@@ -1,6 +1,7 @@
 // Host files behind the Win32-style file functions: POSIX descriptors plus a share table.
 #include "HostFile.h"
 
+#include "InstanceLock.h"
 #include "PlayerFolder.h"
 #include "VirtualPath.h"
 
@@ -441,7 +442,13 @@ bool MakeFolderOf(const std::string& virtualFilePath, bool* made) {
         return false;
     }
     // Down from the root: the player's own folder may have gone with the one asked for.
-    const int error = MakePlayerFolders(hostPath->substr(0, slash), made);
+    bool madeAny = false;
+    const int error = MakePlayerFolders(hostPath->substr(0, slash), &madeAny);
+    if (made != nullptr)
+        *made = madeAny;
+    // The lock file may have gone with it, leaving a second copy free to start.
+    if (madeAny)
+        TInstanceLock::TakeAgainWhereRemoved();
     errno = error;
     return error == 0;
 }

@@ -73,6 +73,7 @@ void SetFolderSyncWatch(TFolderSyncWatch watch);
 bool DirectoryExists(const std::string& virtualPath);
 bool MakeDirectory(const std::string& virtualPath);
 // The folder a file of the path goes in, with every folder above it that is missing, made private
-// to the player (mode 0700); made (when given) tells whether any was. True when that folder
-// stands afterwards, else errno says why.
+// to the player (mode 0700); made (when given) tells whether any was, and then the lock file of
+// a running copy, gone with a folder made again, is taken again. True when that folder stands
+// afterwards, else errno says why.
 bool MakeFolderOf(const std::string& virtualFilePath, bool* made = nullptr);

@@ -10,6 +10,7 @@
 #include <climits>
 #include <csignal>
 #include <fcntl.h>
+#include <mutex>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -62,6 +63,17 @@ bool SendComeForward(int process, bool byId, long pid) {
     (void)process;
     return false;
 #endif
+}
+
+// The locks this process holds, to be taken again when their folder is made again. A save may
+// make it on another thread than the one that takes and releases the lock.
+std::mutex& HeldLocksGuard() {
+    static auto* guard = new std::mutex;
+    return *guard;
+}
+std::vector<TInstanceLock*>& HeldLocks() {
+    static auto* held = new std::vector<TInstanceLock*>;
+    return *held;
 }
 
 } // namespace
@@ -192,45 +204,72 @@ TInstanceLock::~TInstanceLock() {
 
 TInstanceLock::TResult TInstanceLock::Acquire(const std::string& hostPath) {
     Release();
+    int fd = -1;
+    const TResult result = TakeFile(hostPath, fd);
+    if (result != TResult::Acquired)
+        return result;
+    std::lock_guard<std::mutex> guard(HeldLocksGuard());
+    Fd = fd;
+    Path = hostPath;
+    HeldLocks().push_back(this);
+    return result;
+}
+
+TInstanceLock::TResult TInstanceLock::TakeFile(const std::string& hostPath, int& fd) {
     // What is no plain file is not opened at all: a device may act on its opening, and a
     // link to nothing would make the lock wherever it points.
     const THostPathKind kind = GetHostPathKindAt(hostPath);
     if (kind == THostPathKind::Directory || kind == THostPathKind::Other ||
         IsDanglingLinkAt(hostPath))
         return TResult::NotAFile;
-    const int fd =
-        open(hostPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    fd = open(hostPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0)
         return TResult::Unavailable;
+    TResult result = TResult::Acquired;
     // Swapped in since it was looked at.
-    if (GetHostFileKind(fd) != THostPathKind::Regular) {
-        close(fd);
-        return TResult::NotAFile;
+    if (GetHostFileKind(fd) != THostPathKind::Regular)
+        result = TResult::NotAFile;
+    else if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+        result = errno == EWOULDBLOCK ? TResult::HeldElsewhere : TResult::Unavailable;
+    if (result == TResult::Acquired) {
+        // The handler is in place before anyone can read the id and signal it.
+        InstallHandler();
+        const std::string holder = FormatLockHolder(getpid(), ThisHostName());
+        if (ftruncate(fd, 0) != 0 ||
+            pwrite(fd, holder.data(), holder.size(), 0) != static_cast<ssize_t>(holder.size()))
+            result = TResult::Unavailable;
     }
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
+    if (result != TResult::Acquired) {
         close(fd);
-        return error == EWOULDBLOCK ? TResult::HeldElsewhere : TResult::Unavailable;
+        fd = -1;
     }
-    // The handler is in place before anyone can read the id and signal it.
-    InstallHandler();
-    const std::string holder = FormatLockHolder(getpid(), ThisHostName());
-    if (ftruncate(fd, 0) != 0 ||
-        pwrite(fd, holder.data(), holder.size(), 0) != static_cast<ssize_t>(holder.size())) {
-        close(fd);
-        return TResult::Unavailable;
-    }
-    Fd = fd;
-    return TResult::Acquired;
+    return result;
 }
 
 void TInstanceLock::Release() {
+    std::lock_guard<std::mutex> guard(HeldLocksGuard());
     if (Fd < 0)
         return;
+    std::erase(HeldLocks(), this);
     // The file stays: removing it could race a copy that has just opened it.
     flock(Fd, LOCK_UN);
     close(Fd);
     Fd = -1;
+}
+
+void TInstanceLock::TakeAgainWhereRemoved() {
+    std::lock_guard<std::mutex> guard(HeldLocksGuard());
+    for (TInstanceLock* lock : HeldLocks()) {
+        // A file still in place is this lock's own, whose flock refuses the new one. The old file
+        // is held on until a new one is, so that a failure leaves the lock as it was, to be
+        // tried again when a folder is next made.
+        int fd = -1;
+        if (TakeFile(lock->Path, fd) != TResult::Acquired)
+            continue;
+        flock(lock->Fd, LOCK_UN);
+        close(lock->Fd);
+        lock->Fd = fd;
+    }
 }
 
 TInstanceLock::THolderReply TInstanceLock::SignalHolder(const std::string& hostPath) {

@@ -53,13 +53,21 @@ public:
     void Release();
     bool IsHeld() const { return Fd >= 0; }
 
+    // A held lock's file removed with its folder is held by nobody a second copy can see: once
+    // the folder is made again, every such lock of this process is made and taken again where
+    // it stood. One taken meanwhile by another copy is left to it.
+    static void TakeAgainWhereRemoved();
+
     // Asks the holder of the lock file to come forward when it may be asked.
     static THolderReply SignalHolder(const std::string& hostPath);
     // True once for every request received since the last call.
     static bool TakeComeForwardRequest();
 
 private:
+    static TResult TakeFile(const std::string& hostPath, int& fd);
+
     int Fd = -1;
+    std::string Path;
 };
 
 // What a lock file says of its holder. Files written before the host was named hold the

@@ -1,7 +1,9 @@
 // The lock file between copies of the program: one holder, a request to come forward sent only
 // to a copy of this program on this host, and what stands where no lock can be made.
 #include "platform/host/InstanceLock.h"
+#include "platform/host/HostFile.h"
 #include "platform/host/PathKind.h"
+#include "platform/host/VirtualPath.h"
 
 #include "support/TempDir.h"
 
@@ -202,6 +204,31 @@ TEST(InstanceLockTest, ALinkToNothingIsNoFileAndALinkToAFileIsFollowed) {
     dir.WriteHostFile("gone/otcraps.lck", "");
     EXPECT_EQ(lock.Acquire(link.string()), TInstanceLock::TResult::Acquired);
     EXPECT_EQ(DescribeHostPathAt(link.string()), "a file");
+}
+
+// The player's folder removed while the game runs goes with the lock file: the save makes the
+// folder again, and a copy started then must still find the lock held.
+TEST(InstanceLockTest, ThePlayersFolderMadeAgainHoldsTheLockAgain) {
+    TTempDir dir;
+    const std::filesystem::path player = dir.Host("player");
+    struct TPlayerRoot {
+        explicit TPlayerRoot(const std::string& root) { TVirtualPaths::SetPlayerRoot(root); }
+        ~TPlayerRoot() { TVirtualPaths::SetPlayerRoot(""); }
+    } root(player.string());
+    std::filesystem::create_directories(player / "data");
+    const std::string path = (player / "otcraps.lck").string();
+    TInstanceLock first, second;
+    ASSERT_EQ(first.Acquire(path), TInstanceLock::TResult::Acquired);
+    std::filesystem::remove_all(player);
+    bool made = false;
+    ASSERT_TRUE(MakeFolderOf("c:\\data\\otcraps.sav", &made));
+    ASSERT_TRUE(made);
+    EXPECT_EQ(second.Acquire(path), TInstanceLock::TResult::HeldElsewhere);
+    TInstanceLock::TakeComeForwardRequest();
+    EXPECT_EQ(TInstanceLock::SignalHolder(path).Answer, TAnswer::AskedForward);
+    EXPECT_TRUE(TInstanceLock::TakeComeForwardRequest());
+    first.Release();
+    EXPECT_EQ(second.Acquire(path), TInstanceLock::TResult::Acquired);
 }
 
 } // namespace
