@@ -82,14 +82,18 @@ public:
         bool Holds(size_t i) const { return i >= From && i < To; }
     };
     // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
-    // readable name (ReadableName) with nothing but NULs after it, sex 0 or 1, and both
-    // amounts finite, not negative (but for less than half a cent of rounding), below a
+    // name as the game writes it (IsWrittenName) with nothing but NULs after it, sex 0 or 1, and
+    // both amounts finite, not negative (but for less than half a cent of rounding), below a
     // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
     // Whether some values of the lost bytes (the mark among them, which could then be 1) make
     // the record whole; with none lost, whether it is.
     virtual bool CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost);
+    // The record's told bytes show the face of the blank the game writes in a free place: its
+    // name, or its start bankroll, which no gambler the game makes has. Such a place is a free
+    // place, damaged, whatever its mark says.
+    bool ShowsBlankFace(const u8* record, TLostBytes lost);
     // How many leading bytes of a record the record checks read: records alike in them are
     // judged alike. The mark is the first of them.
     virtual size_t GetJudgedSize();
@@ -215,6 +219,9 @@ public:
     // The name field of a record's bytes when it holds 1 to 12 characters, none a control
     // character, ended by a NUL inside the field.
     static std::optional<std::string> ReadableName(const u8* record, size_t size);
+    // A name as the game writes it: 1 to 12 letters, digits and blanks, a blank neither first
+    // nor last. A record whose name is not is no gambler the game wrote.
+    static bool IsWrittenName(const std::string& name);
     bool CheckSaveFileSize(i64 size);
     // The versions of the header at the start of the bytes.
     bool CheckSaveHeader(const std::vector<u8>& bytes);

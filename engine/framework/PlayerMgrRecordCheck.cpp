@@ -102,18 +102,44 @@ bool NameReadable(const u8* record) {
     return false;
 }
 
-// A readable name whose field the writer cleared before it copied the name in (a byte after the
-// NUL that is not 0 is another field's, moved in by a shift), for some values of the lost bytes:
-// some length from 1 to 12 with text before it and NULs from it on.
-bool NameCanBeRead(const u8* record, TPlayerMgr::TLostBytes lost) {
+// The bytes the game writes in a name: the create box takes letters and digits alone, and the
+// first gambler of a new file is "Joe Gambler". Blanks stand only between two others: the box
+// trims its text. TGamblerName::Check (casino/GamblerRules.cpp) is the rule; the engine cannot
+// reach it, so it is stated here again, and a test holds the two together.
+//
+//   byte            | where in a name
+//   '0'-'9'         | anywhere
+//   'A'-'Z' 'a'-'z' | anywhere
+//   ' '             | neither first nor last
+//   any other       | never
+enum class TNameByte : u8 { Never, Anywhere, Inside };
+
+constexpr std::array<TNameByte, 256> NameBytes = [] {
+    std::array<TNameByte, 256> bytes{};
+    for (int c = 0; c < 256; ++c)
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            bytes[static_cast<size_t>(c)] = TNameByte::Anywhere;
+    bytes[' '] = TNameByte::Inside;
+    return bytes;
+}();
+
+// Byte i of a name of the length, as the game writes one.
+bool WrittenAt(u8 c, size_t i, size_t length) {
+    const TNameByte kind = NameBytes[c];
+    return kind == TNameByte::Anywhere || (kind == TNameByte::Inside && i > 0 && i + 1 < length);
+}
+
+// A name the game could have written, its field cleared before the name was copied in (a byte
+// after the NUL that is not 0 is another field's, moved in by a shift), for some values of the
+// lost bytes: some length from 1 to 12 with the game's own text before it and NULs from it on.
+bool NameCouldBeWritten(const u8* record, TPlayerMgr::TLostBytes lost) {
+    const u8* name = record + NameAt;
     if (lost.From >= NameAt + TPlayerData::NameField || lost.To <= NameAt) {
-        size_t length = 0;
-        while (length < TPlayerData::NameField && record[NameAt + length] != 0)
-            ++length;
-        if (!NameReadable(record))
+        const size_t length = strnlen(reinterpret_cast<const char*>(name), TPlayerData::NameField);
+        if (length == 0 || length == TPlayerData::NameField)
             return false;
-        for (size_t i = length; i < TPlayerData::NameField; ++i)
-            if (record[NameAt + i] != 0)
+        for (size_t i = 0; i < TPlayerData::NameField; ++i)
+            if (i < length ? !WrittenAt(name[i], i, length) : name[i] != 0)
                 return false;
         return true;
     }
@@ -122,8 +148,7 @@ bool NameCanBeRead(const u8* record, TPlayerMgr::TLostBytes lost) {
         for (size_t i = 0; fits && i < TPlayerData::NameField; ++i) {
             if (lost.Holds(NameAt + i))
                 continue;
-            const u8 c = record[NameAt + i];
-            fits = i < length ? c >= 0x20 && c != 0x7F : c == 0;
+            fits = i < length ? WrittenAt(name[i], i, length) : name[i] == 0;
         }
         if (fits)
             return true;
@@ -174,6 +199,14 @@ std::string Quoted(const std::string& name) {
 
 } // namespace
 
+bool TPlayerMgr::IsWrittenName(const std::string& name) {
+    std::array<u8, NameAt + TPlayerData::NameField> field{};
+    if (name.empty() || name.size() >= TPlayerData::NameField)
+        return false;
+    std::memcpy(field.data() + NameAt, name.data(), name.size());
+    return name.find('\0') == std::string::npos && NameCouldBeWritten(field.data(), {});
+}
+
 std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t size) {
     if (record == nullptr || size < NameAt + TPlayerData::NameField)
         return std::nullopt;
@@ -184,9 +217,22 @@ std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t siz
 
 bool TPlayerMgr::CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost) {
     return record != nullptr && size >= TPlayerData::EncodedSize &&
-           (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCanBeRead(record, lost) &&
+           (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCouldBeWritten(record, lost) &&
            (lost.Holds(SexAt) || record[SexAt] <= 1) && AmountCanBeSane(record, BankrollAt, lost) &&
-           AmountCanBeSane(record, StartBankrollAt, lost);
+           AmountCanBeSane(record, StartBankrollAt, lost) && !ShowsBlankFace(record, lost);
+}
+
+bool TPlayerMgr::ShowsBlankFace(const u8* record, TLostBytes lost) {
+    const std::vector<u8>& blank = GetFreePlace();
+    if (blank.size() < TPlayerData::EncodedSize)
+        return false;
+    const auto shows = [&](size_t at, size_t count) {
+        return (lost.From >= at + count || lost.To <= at || lost.From == lost.To) &&
+               std::memcmp(record + at, blank.data() + at, count) == 0;
+    };
+    // A gambler's start bankroll is what the create box offers or the first gambler's, never
+    // the blank's; his name is typed without blanks or is the first gambler's.
+    return shows(NameAt, TPlayerData::NameField) || shows(StartBankrollAt, 8);
 }
 
 template <class Visit>
@@ -233,10 +279,9 @@ TPlayerMgr::TStoredPlace TPlayerMgr::JudgeInPlace(const u8* record, size_t prese
     }
     if (IsFreePlace(record, present))
         return place;
-    const std::vector<u8>& blank = GetFreePlace();
-    // A free place whose mark alone is changed is nobody: marked used, it would be the blank.
-    if (mark > 1 && !blank.empty() && present <= blank.size() &&
-        std::memcmp(record + 1, blank.data() + 1, present - 1) == 0)
+    // A place that shows the blank's face is a free place damaged, whatever its mark says: the
+    // game never gives a gambler that face, so nobody was there to come back or be told.
+    if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record, {}))
         return place;
     if (mark != 1 && present == size) {
         // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
@@ -339,7 +384,8 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
                    IsWholeRecord(bytes.data() + moved, static_cast<u32>(size))) {
             place.LeftOut = true;
             place.Name = ReadableName(bytes.data() + moved, static_cast<size_t>(size));
-        } else if (record[UsedAt] == 1) {
+        } else if (record[UsedAt] == 1 &&
+                   (present < TPlayerData::EncodedSize || !ShowsBlankFace(record, {}))) {
             place.LeftOut = true;
             place.Name = ReadableName(record, present);
         }
