@@ -207,7 +207,13 @@ public:
     // cannot be read" after names). LeftOut is the error output's form, a name's own quotes
     // and backslashes escaped so that the list reads one way; Shown the box's, each name as
     // it was read.
+    // Which reader judged a damaged file, chosen by its size against the save's (see
+    // PlayerMgrRecordCheck.cpp): each place where it was written (InPlace); around every point
+    // within a record's size (OnePoint); the slots of a file a record longer (Slots); in place up
+    // to the first damaged place (UpToDamage); or none, the file being no save of this game's.
+    enum class TReader { None, InPlace, OnePoint, Slots, UpToDamage };
     struct TRecovery {
+        TReader Reader = TReader::None;
         std::vector<TFoundRecord> Whole;
         std::vector<std::string> LeftOut;
         std::vector<std::string> Shown;
@@ -307,7 +313,14 @@ private:
         bool LeftOut = false;
         std::optional<std::string> Name;
     };
-    std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
+    std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
+                                                TReader& reader);
+    // The reader a damaged file of the size is judged by first; the one that decided can be a
+    // later one, where the first explains nothing.
+    TReader ChooseReader(const std::vector<u8>& bytes, i64 fileSize);
+    // A file a record longer, read as a record's worth put in at a border: every slot of it a
+    // gambler or the blank, a copy adding nobody; none when some slot is neither.
+    std::vector<TStoredPlace> JudgeSlots(const std::vector<u8>& bytes);
     // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
     // taken out) at one point; none when no point explains it.
     std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift);

@@ -238,8 +238,7 @@ bool TPlayerMgr::ShowsBlankFace(const u8* record, TLostBytes lost) {
 template <class Visit>
 void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) {
     const i32 size = GetPlayerDataSize();
-    // Another version's records may be laid out otherwise: none of them is looked at.
-    if (size < static_cast<i32>(TPlayerData::EncodedSize) || !CheckSaveHeader(bytes))
+    if (size < static_cast<i32>(TPlayerData::EncodedSize))
         return;
     for (i16 r = 0; r < TableSize; ++r) {
         const size_t at = RecordOffsets[static_cast<size_t>(r)];
@@ -351,16 +350,43 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeShiftedPlaces(const std::
     return places;
 }
 
-std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
-                                                                    i64 fileSize) {
+TPlayerMgr::TReader TPlayerMgr::ChooseReader(const std::vector<u8>& bytes, i64 fileSize) {
     const i64 size = GetPlayerDataSize();
     const i64 shift = fileSize - GetSaveFileSize();
-    if (shift != 0 && shift != -size && std::llabs(shift) <= size &&
-        static_cast<i64>(bytes.size()) == fileSize &&
-        size >= static_cast<i64>(TPlayerData::EncodedSize) && CheckSaveHeader(bytes)) {
+    const bool whole = static_cast<i64>(bytes.size()) == fileSize;
+    if (size < static_cast<i64>(TPlayerData::EncodedSize))
+        return TReader::None;
+    // Sizes side by side.
+    if (shift == 0)
+        return TReader::InPlace;
+    if (std::llabs(shift) < size && whole)
+        return TReader::OnePoint;
+    if (shift == size && whole)
+        return TReader::Slots;
+    if (std::llabs(shift) <= size)
+        return TReader::UpToDamage;
+    // Far from the save's size, only the head says the file is the game's.
+    return CheckSaveHeader(bytes) ? TReader::UpToDamage : TReader::None;
+}
+
+std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
+                                                                    i64 fileSize, TReader& reader) {
+    const i64 size = GetPlayerDataSize();
+    const i64 shift = fileSize - GetSaveFileSize();
+    reader = ChooseReader(bytes, fileSize);
+    if (reader == TReader::None)
+        return {};
+    if (reader == TReader::Slots) {
+        std::vector<TStoredPlace> places = JudgeSlots(bytes);
+        if (!places.empty())
+            return places;
+        reader = TReader::OnePoint;
+    }
+    if (reader == TReader::OnePoint) {
         std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift);
         if (!places.empty())
             return places;
+        reader = TReader::UpToDamage;
     }
     // Read where each was written. Past the first place that is not as the game writes it, the
     // damage may have moved every record: a gambler comes back from there only where he lies
@@ -394,10 +420,54 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
     return places;
 }
 
+std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeSlots(const std::vector<u8>& bytes) {
+    const auto size = static_cast<size_t>(GetPlayerDataSize());
+    const size_t first = RecordOffsets[0];
+    const auto count = static_cast<size_t>(TableSize);
+    if (bytes.size() != first + (count + 1) * size)
+        return {};
+    // Asked first as the game writes gamblers, then only whole, as the one-point reader asks.
+    for (const bool written : {true, false}) {
+        std::vector<size_t> gamblers;
+        std::optional<size_t> copy, free;
+        bool sound = true;
+        for (size_t k = 0; sound && k <= count; ++k) {
+            const u8* slot = bytes.data() + first + k * size;
+            const auto u32Size = static_cast<u32>(size);
+            if (slot[UsedAt] == 1 &&
+                (written ? IsWrittenRecord(slot, u32Size) : IsWholeRecord(slot, u32Size))) {
+                const bool again = std::any_of(gamblers.begin(), gamblers.end(), [&](size_t g) {
+                    return std::memcmp(bytes.data() + first + g * size, slot, size) == 0;
+                });
+                if (!again)
+                    gamblers.push_back(k);
+                else if (!copy)
+                    copy = k;
+            } else if (IsFreePlace(slot, size)) {
+                if (!free)
+                    free = k;
+            } else {
+                sound = false;
+            }
+        }
+        // Twenty-one gamblers, none a copy: no slot can be the one put in.
+        const std::optional<size_t> putIn = copy ? copy : free;
+        if (!sound || !putIn)
+            continue;
+        std::vector<TStoredPlace> places(count);
+        for (const size_t k : gamblers) {
+            const u8* slot = bytes.data() + first + k * size;
+            places[k < *putIn ? k : k - 1].Whole.emplace(slot, slot + size);
+        }
+        return places;
+    }
+    return {};
+}
+
 TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i64 fileSize) {
     TRecovery recovery;
     size_t nameless = 0;
-    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize);
+    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize, recovery.Reader);
     for (size_t r = 0; r < places.size(); ++r) {
         TStoredPlace& place = places[r];
         if (place.Whole)
@@ -421,6 +491,9 @@ TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i
 }
 
 bool TPlayerMgr::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
+    // Another version's records may be laid out otherwise: none of them is looked at.
+    if (!CheckSaveHeader(bytes))
+        return true;
     bool whole = true;
     ForEachStoredRecord(bytes, [&](i16, const u8* record, size_t present, size_t size) {
         // The game writes its blank in every free place: anything else there is damage.

@@ -283,10 +283,11 @@ TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhereTheFileShowsItAndOtherwiseReadAsI
         const size_t inPlaces = at < 231 ? 0 : at - 231;
         if (at >= 4 && at < 8) {
             ++keptAside;
-            // Another version's records are not this one's to read.
-            EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\nNo gambler could be recovered from it."});
+            // A file of the save's size is the save whatever its versions say: the head is
+            // damaged like any other byte, and every gambler comes back.
+            EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n3 gamblers were recovered from it."});
             EXPECT_EQ(File("otcraps.bad"), flipped);
-            EXPECT_EQ(Mgr->CountUsed(), 1);
+            EXPECT_EQ(Mgr->CountUsed(), 3);
         } else if (at >= 231 &&
                    (inPlaces >= 3 * CasinoRecordSize || inPlaces % CasinoRecordSize == 0)) {
             ++keptAside;
@@ -419,9 +420,12 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         {"three gamblers", three, {0, 1, 2, 3, 19}, 50, everyByte},
         {"Joe alone", alone, {0, 1, 19}, 50, everyByte},
         {"Ann's whole record", three, {1}, CasinoRecordSize, {-1, 0x00, 0x01, 0x41, 0xFF}},
+        // Place -1: the file's head, its versions among it.
+        {"three gamblers' head", three, {-1}, 8, everyByte},
+        {"Joe alone's head", alone, {-1}, 8, everyByte},
     };
     size_t files = 0;
-    std::array<size_t, 3> leftOut{};
+    std::array<size_t, 5> leftOut{};
     for (const auto& sweep : sweeps) {
         const std::vector<u8> good(sweep.Written.begin(), sweep.Written.end());
         std::vector<std::string> names;
@@ -446,7 +450,8 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         };
         for (const i16 place : sweep.Places) {
             for (size_t k = 0; k < sweep.Offsets; ++k) {
-                const size_t at = 231 + static_cast<size_t>(place) * CasinoRecordSize + k;
+                const size_t at =
+                    place < 0 ? k : 231 + static_cast<size_t>(place) * CasinoRecordSize + k;
                 for (const int change : sweep.Changes) {
                     if (change < 0) {
                         moveTo(taken, takenAt, at, -1);
@@ -510,10 +515,10 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
             }
         }
     }
-    EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize);
+    EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize + 2U * 8 * 257);
     // How many are left out, sweep by sweep: a record check that reads a byte its judged head
     // or tail does not lay in, or asks less of the game's own form, changes them.
-    EXPECT_EQ(leftOut, (std::array<size_t, 3>{28483, 9597, 65899}));
+    EXPECT_EQ(leftOut, (std::array<size_t, 5>{28483, 9597, 65899, 0, 0}));
 }
 
 // The damage reported by players, through the whole start: one byte at a free place brings
