@@ -830,7 +830,7 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
          with({{bob + 1, "\xb0"}}),
          {"Joe Gambler", "Ann Seed"},
          "\nLeft out as damaged: \"\xb0ob Decoy\".",
-         ": \"\\xb0ob Decoy\"\n"},
+         ": \"<0xB0>ob Decoy\"\n"},
         {"Ann's name all zeros",
          with({{ann + 1, none}}),
          {"Joe Gambler", "Bob Decoy"},
@@ -853,7 +853,7 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
          {"Joe Gambler"},
          // The box shows the name as it was read; only the error output escapes it.
          "\nLeft out as damaged: \"Jo\"e, G\xff\\\", 1 more gambler whose name cannot be read.",
-         ": \"Jo\\\"e, G\\xff\\\\\", 1 more gambler whose name cannot be read\n"},
+         ": \"Jo\\\"e, G<0xFF>\\\\\", 1 more gambler whose name cannot be read\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
