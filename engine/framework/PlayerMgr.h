@@ -219,6 +219,9 @@ public:
         std::vector<std::string> Shown;
     };
     TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
+    // For the tests: the one-point reader tries every point one by one, without the runs and
+    // spans it otherwise judges many points by; the verdicts must not change.
+    void SetJudgeEveryPoint(bool every) { JudgeEveryPoint = every; }
     // Every record marked used in the bytes is whole, and every other one marked free and the
     // game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
@@ -333,6 +336,7 @@ private:
     // The place is marked free and its first present bytes are the blank's.
     bool IsFreePlace(const u8* record, size_t present);
     std::vector<u8> FreePlace;
+    bool JudgeEveryPoint = false;
     // How an image takes a file's place: renamed over it, over it once what it holds now has
     // been kept under a name of its own (TSaveFile::Keep), or beside it under a free one of
     // those names, what stands there left alone.

@@ -320,6 +320,7 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeShiftedPlaces(const std::
     file.Size = size;
     file.Judged = GetJudgedSize();
     file.JudgedTail = GetJudgedTail();
+    file.EveryPoint = JudgeEveryPoint;
     file.CouldBeWhole = [this, size](const u8* record, size_t lostFrom, size_t lostTo) {
         return CouldBeWrittenRecord(record, static_cast<u32>(size), {lostFrom, lostTo});
     };
