@@ -199,7 +199,7 @@ public:
         std::vector<u8> Bytes;
         bool operator==(const TFoundRecord&) const = default;
     };
-    // What a damaged file whose header has this manager's versions holds (see
+    // What a damaged file holds (see
     // PlayerMgrRecordCheck.cpp for the rule): the gamblers that can be taken as they were
     // written, and those left out as the player is told of them, in record order: each by his
     // name in quotes where it can be read, and those whose names cannot be read together as

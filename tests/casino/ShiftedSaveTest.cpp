@@ -276,21 +276,45 @@ TEST_F(ShiftedSave, APlaceThePointsDisagreeOnIsLeftOutAndTold) {
 
 // Past the first damaged place of a file read in place, a place counts only where it reads as a
 // whole gambler: two records' worth of bytes 1 at Ann's mark make marks of 1 over names of
-// control bytes, and nobody comes back who was not written.
+// control bytes, and nobody comes back who was not written. Those after the bytes put in are
+// told from where they lie, by name, once each; nobody comes back twice.
 TEST_F(ShiftedSave, MoreThanARecordsWorthPutInBringsBackOnlyGamblersWritten) {
     const std::string three = ThreeGamblers();
-    for (const size_t count : {2 * CasinoRecordSize, CasinoRecordSize + 1}) {
-        const std::string bytes = PutIn(three, Ann, std::string(count, '\1'));
+    const struct {
+        const char* What;
+        std::string Bytes;
+        size_t Back;
+        Texts LeftOut;
+    } cases[] = {
+        // Whole records' worth: Ann and Bob lie whole two places along.
+        {"two records of bytes 1 at Ann's mark",
+         PutIn(three, Ann, std::string(2 * CasinoRecordSize, '\1')),
+         3,
+         {}},
+        {"a record and a byte of bytes 1 at Ann's mark",
+         PutIn(three, Ann, std::string(CasinoRecordSize + 1, '\1')),
+         1,
+         {"\"Ann Seed\"", "\"Bob Decoy\""}},
+        {"13,200 zero bytes at Bob's mark",
+         PutIn(three, Bob, std::string(13200, '\0')),
+         2,
+         {"\"Bob Decoy\""}},
+    };
+    for (const auto& c : cases) {
         const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
-            std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
-        EXPECT_EQ(recovery.Reader, TPlayerMgr::TReader::UpToDamage);
+            std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
+        EXPECT_EQ(recovery.Reader, TPlayerMgr::TReader::UpToDamage) << c.What;
+        std::vector<std::string> back;
         for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
-            const std::string back(found.Bytes.begin(), found.Bytes.end());
-            EXPECT_TRUE(back == three.substr(Joe, CasinoRecordSize) ||
-                        back == three.substr(Ann, CasinoRecordSize) ||
-                        back == three.substr(Bob, CasinoRecordSize))
-                << count << ": place " << found.Record;
+            back.emplace_back(found.Bytes.begin(), found.Bytes.end());
+            EXPECT_TRUE(back.back() == three.substr(Joe, CasinoRecordSize) ||
+                        back.back() == three.substr(Ann, CasinoRecordSize) ||
+                        back.back() == three.substr(Bob, CasinoRecordSize))
+                << c.What << ": place " << found.Record;
+            EXPECT_EQ(std::count(back.begin(), back.end(), back.back()), 1) << c.What;
         }
+        EXPECT_EQ(back.size(), c.Back) << c.What;
+        EXPECT_EQ(recovery.LeftOut, c.LeftOut) << c.What;
     }
 }
 
