@@ -199,18 +199,18 @@ public:
         std::vector<u8> Bytes;
         bool operator==(const TFoundRecord&) const = default;
     };
-    // What a damaged file holds (see
-    // PlayerMgrRecordCheck.cpp for the rule): the gamblers that can be taken as they were
-    // written, and those left out as the player is told of them, in record order: each by his
-    // name in quotes where it can be read, and those whose names cannot be read together as
-    // one last entry ("1 gambler whose name cannot be read", "N more gamblers whose names
-    // cannot be read" after names). LeftOut is the error output's form, a name's own quotes
-    // and backslashes escaped so that the list reads one way; Shown the box's, each name as
-    // it was read.
-    // Which reader judged a damaged file, chosen by its size against the save's (see
-    // PlayerMgrRecordCheck.cpp): each place where it was written (InPlace); around every point
-    // within a record's size (OnePoint); the slots of a file a record longer (Slots); in place up
-    // to the first damaged place (UpToDamage); or none, the file being no save of this game's.
+    // What a damaged file holds (see PlayerMgrRecordCheck.cpp for the rule, and Reader for who
+    // judged it): the gamblers that can be taken as they were written, and those left out as
+    // the player is told of them, in record order: each by his name in quotes where it can be
+    // read, and those whose names cannot be read together as one last entry ("1 gambler whose
+    // name cannot be read", "N more gamblers whose names cannot be read" after names). LeftOut
+    // is the error output's form, a name's own quotes and backslashes escaped so that the list
+    // reads one way; Shown the box's, each name as it was read.
+    //
+    // The reader is chosen by the file's size against the save's: each place where it was
+    // written (InPlace); around every point less than a record's size away (OnePoint); the
+    // slots of a file a record longer (Slots); in place up to the first damaged place
+    // (UpToDamage); or none, the file being no save of this game's.
     enum class TReader { None, InPlace, OnePoint, Slots, UpToDamage };
     struct TRecovery {
         TReader Reader = TReader::None;
