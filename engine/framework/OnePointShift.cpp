@@ -489,6 +489,13 @@ void TShiftJudge::TryKind(const TKind& kind) {
     if (kind.Low > kind.High || !SoundBefore[kind.First] ||
         !SoundFrom[kind.First + kind.Touched.size()])
         return;
+    bool accepted = false;
+    if (File.EveryPoint) {
+        for (i64 q = kind.Low; q <= kind.High; ++q)
+            if (TryPoint(kind, q, accepted))
+                return;
+        return;
+    }
     // A reading's judged bytes change where its cut or the end of its lost bytes crosses one:
     // those points are tried one by one, and between them each run of points by its ends and
     // where it starts or stops being the blank.
@@ -516,7 +523,6 @@ void TShiftJudge::TryKind(const TKind& kind) {
         else
             merged.push_back(range);
     }
-    bool accepted = false;
     // The runs first: one of them most often puts the records in doubt at once.
     i64 low = kind.Low;
     for (size_t i = 0; i <= merged.size(); ++i) {

@@ -30,6 +30,9 @@ struct TShiftedFile {
     const std::vector<u8>* Blank = nullptr;
     // A free place (mark 0) holds exactly the blank; otherwise it may hold anything.
     bool FreeHoldsBlank = false;
+    // Every point tried one by one, none of the judge's speed-ups taken: for the tests that
+    // hold the two to the same verdicts.
+    bool EveryPoint = false;
 };
 
 struct TShiftVerdict {

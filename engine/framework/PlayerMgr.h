@@ -82,14 +82,18 @@ public:
         bool Holds(size_t i) const { return i >= From && i < To; }
     };
     // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
-    // readable name (ReadableName) with nothing but NULs after it, sex 0 or 1, and both
-    // amounts finite, not negative (but for less than half a cent of rounding), below a
+    // name as the game writes it (IsWrittenName) with nothing but NULs after it, sex 0 or 1, and
+    // both amounts finite, not negative (but for less than half a cent of rounding), below a
     // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
     // Whether some values of the lost bytes (the mark among them, which could then be 1) make
     // the record whole; with none lost, whether it is.
     virtual bool CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost);
+    // The record's told bytes show the face of the blank the game writes in a free place: its
+    // name, or its start bankroll, which no gambler the game makes has. Such a place is a free
+    // place, damaged, whatever its mark says.
+    bool ShowsBlankFace(const u8* record, TLostBytes lost);
     // How many leading bytes of a record the record checks read: records alike in them are
     // judged alike. The mark is the first of them.
     virtual size_t GetJudgedSize();
@@ -195,26 +199,38 @@ public:
         std::vector<u8> Bytes;
         bool operator==(const TFoundRecord&) const = default;
     };
-    // What a damaged file whose header has this manager's versions holds (see
-    // PlayerMgrRecordCheck.cpp for the rule): the gamblers that can be taken as they were
-    // written, and those left out as the player is told of them, in record order: each by his
-    // name in quotes where it can be read, and those whose names cannot be read together as
-    // one last entry ("1 gambler whose name cannot be read", "N more gamblers whose names
-    // cannot be read" after names). LeftOut is the error output's form, a name's own quotes
-    // and backslashes escaped so that the list reads one way; Shown the box's, each name as
-    // it was read.
+    // What a damaged file holds (see PlayerMgrRecordCheck.cpp for the rule, and Reader for who
+    // judged it): the gamblers that can be taken as they were written, and those left out as
+    // the player is told of them, in record order: each by his name in quotes where it can be
+    // read, and those whose names cannot be read together as one last entry ("1 gambler whose
+    // name cannot be read", "N more gamblers whose names cannot be read" after names). LeftOut
+    // is the error output's form, a name's own quotes and backslashes escaped so that the list
+    // reads one way; Shown the box's, each name as it was read.
+    //
+    // The reader is chosen by the file's size against the save's: each place where it was
+    // written (InPlace); around every point less than a record's size away (OnePoint); the
+    // slots of a file a record longer (Slots); in place up to the first damaged place
+    // (UpToDamage); or none, the file being no save of this game's.
+    enum class TReader { None, InPlace, OnePoint, Slots, UpToDamage };
     struct TRecovery {
+        TReader Reader = TReader::None;
         std::vector<TFoundRecord> Whole;
         std::vector<std::string> LeftOut;
         std::vector<std::string> Shown;
     };
     TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
+    // For the tests: the one-point reader tries every point one by one, without the runs and
+    // spans it otherwise judges many points by; the verdicts must not change.
+    void SetJudgeEveryPoint(bool every) { JudgeEveryPoint = every; }
     // Every record marked used in the bytes is whole, and every other one marked free and the
     // game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
     // The name field of a record's bytes when it holds 1 to 12 characters, none a control
     // character, ended by a NUL inside the field.
     static std::optional<std::string> ReadableName(const u8* record, size_t size);
+    // A name as the game writes it: 1 to 12 letters, digits and blanks, a blank neither first
+    // nor last. A record whose name is not is no gambler the game wrote.
+    static bool IsWrittenName(const std::string& name);
     bool CheckSaveFileSize(i64 size);
     // The versions of the header at the start of the bytes.
     bool CheckSaveHeader(const std::vector<u8>& bytes);
@@ -300,7 +316,14 @@ private:
         bool LeftOut = false;
         std::optional<std::string> Name;
     };
-    std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize);
+    std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
+                                                TReader& reader);
+    // The reader a damaged file of the size is judged by first; the one that decided can be a
+    // later one, where the first explains nothing.
+    TReader ChooseReader(const std::vector<u8>& bytes, i64 fileSize);
+    // A file a record longer, read as a record's worth put in at a border: every slot of it a
+    // gambler or the blank, a copy adding nobody; none when some slot is neither.
+    std::vector<TStoredPlace> JudgeSlots(const std::vector<u8>& bytes);
     // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
     // taken out) at one point; none when no point explains it.
     std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift);
@@ -313,6 +336,7 @@ private:
     // The place is marked free and its first present bytes are the blank's.
     bool IsFreePlace(const u8* record, size_t present);
     std::vector<u8> FreePlace;
+    bool JudgeEveryPoint = false;
     // How an image takes a file's place: renamed over it, over it once what it holds now has
     // been kept under a name of its own (TSaveFile::Keep), or beside it under a free one of
     // those names, what stands there left alone.

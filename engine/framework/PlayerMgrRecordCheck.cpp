@@ -1,52 +1,48 @@
 // TPlayerMgr: which records of a save file hold a gambler the game can take as he stands, where
 // in a damaged file each lies whole, and how those that must be left out are told.
 //
-// The rule for a damaged file. A file of its size is read in place. The record has no checksum,
-// but its mark has a form: it is 0 or 1, and a free place holds exactly the game's blank
-// (DeletePlayer resets the whole record to it). A place whose mark is anything else, or is 0
-// while its bytes are not the blank, is damage: the gambler there comes back with his mark set
-// where every other byte reads as a gambler in the game's own form (his mark can only have been
-// 1), and is otherwise left out and told, by name where it can be read. So a free place changed
-// elsewhere than its mark comes back as the gambler it reads as, or is told as one: it cannot be
-// told from a gambler whose mark was lost. A free place whose mark alone changed is nobody, and
-// the blank marked used is a gambler made with the default name and amounts. A used record that
-// is not whole is left out and told.
+// The rule for a damaged file. The record has no checksum: what shows damage is the form the
+// game writes. A mark is 0 or 1; a free place is exactly the blank (DeletePlayer resets a
+// record to it); a gambler's judged fields are sane, his name is letters, digits and blanks
+// between words, and he never has the blank's face (its name "John Dough", its start bankroll).
+// The reader is chosen by the file's size against the save's (ChooseReader), and the recovery
+// says which one decided:
 //
-// A file longer or shorter by up to a record's size is taken as that many bytes put in or taken
-// out at a single point (OnePointShift.cpp): the records wholly before the point lie in their
-// places, those wholly after it the shift away, and the one or two it touches are changed (bytes
-// taken out are lost: nothing says what they were). Every point at which the file then reads as
-// the game writes it is tried (gamblers whole and in the game's own form, free places the
-// game's blank), and a gambler is taken only when every such point gives him the same bytes, all
-// of them told: those are the bytes he was written with. Any other record that some point reads
-// as a gambler, or could read as one for some values of its lost bytes, is left out and told. So
-// the gambler who holds the point is left out unless his bytes show where it lies, and so is one
-// beside it whose own bytes could as well hold it (bytes 0 or 1 put in between two records, or
-// the next gambler's mark taken out; with more bytes taken out, his neighbour's head or tail with
-// them). No other gambler is touched. A place whose told bytes are all the blank's, the blank's
-// face (its name, its amounts) among them, is free; one that lost its mark and every letter of
-// its name is free where some point reads it as the blank with its face, or it holds the blank
-// where it lies as far as the file goes (the file ended inside it); any other that lost its mark
-// with more bytes is told, since a gambler who lost every byte that set him apart leaves only
-// bytes any record could hold.
-// Where no point reads as the game writes, the points are tried again asking only that gamblers
-// be whole. A file shorter by exactly a record's size is no such file: a whole record taken out
-// at any border between two explains it as well as at any other, so no point could ever be
-// agreed on, and every gambler would be left out even where the file only lost its last free
-// place. Beyond a record's size, at exactly one taken out, or where no point explains the file,
-// the places are read where they were written: past the first one that is not as the game
-// writes it, a gambler comes back only where he lies whole in his place, and is told where he
-// lies whole the shift away or his mark is set.
+// size or damage     | reader     | comes back           | told                | not promised
+// ------------------ | ---------- | -------------------- | ------------------- | ----------------
+// the save's size,   | InPlace    | each gambler whole   | a used place not    | a gambler changed
+// its head damaged   |            | in place; one whose  | whole, and one      | past his mark
+// or not             |            | mark alone is wrong  | who lost more       | comes back so
+//                    |            |                      | with his mark       |
+// under a record in  | OnePoint   | a gambler that every | any other that      | the gambler who
+// or out, the head   |            | point explaining the | some point reads    | holds the point,
+// among it; a record |            | file gives the same  | as a gambler        | or one beside it
+// in, a slot unsound |            | bytes                |                     | it could be in
+// a record in, every | Slots      | every gambler of the | nobody              | those after the
+// slot sound         |            | slots, a copy once   |                     | one put in move
+// a record out, more | UpToDamage | in place up to the   | from the first      | one whose record
+// than a record, or  |            | first damaged place, | damaged place, one  | went whole; one
+// no point explains  |            | past it one whole in | whose mark lies the | made of two by a
+// the file           |            | place, each once     | shift away          | point past his
+//                    |            |                      |                     | head
+// another version's  | None       | nobody               | nobody              | -
+// head, far in size  |            |                      |                     |
 //
-// What is not promised: a byte changed in place other than a mark, or damage at more than one
-// point, can leave a gambler altered, since the record has no checksum to show it; a gambler
-// the game would not write (a blank marked used, a spare byte filled, an option byte above 1)
-// beside the point can be left out untold, or come back with the bytes next to the point
-// changed; a gambler made with the default name and amounts who lost his mark with more bytes
-// reads as the free place; a free place that lost its head with bytes taken out can be told as
-// a gambler; a file exactly a record shorter is read in place, so a gambler whose whole record
-// went is not told and those after him come back a place early; and a file a whole record
-// longer can leave the gamblers beside the point out, told.
+// Why. A free place that still shows the blank's face is a free place damaged, whatever its mark
+// says: the game makes gamblers only from the create box ($200, $500 or $2,500, a name typed
+// without blanks) or as the first gambler of a new file ("Joe Gambler", $500), so the blank's
+// name and start bankroll are never a gambler's, and nobody comes back from it or is told. A
+// place without that face whose mark is not 1 but whose every other byte reads as a gambler the
+// game writes is a gambler who lost his mark, which can only have been 1. A size within a
+// record of the save's is the save's whatever its head says: nothing of the game's reads a save
+// of another version. A record's worth taken out at any border explains the file alike, so no
+// point could be agreed on and the places are read where they were written; one put in at any
+// border moves the gamblers after it a place along and adds nobody, so which gamblers the
+// slots hold matters more than where. Past the first damaged place of a file read in place,
+// the damage may have moved every record: a gambler comes back from there only where he lies
+// whole in his place, and once. Those after a single point lie the shift away, so it is there
+// that a mark tells a gambler to be told; in place it is some other byte, unless the shift was
+// whole records' worth. Counting marks in place would count places, not gamblers.
 
 #include "PlayerMgr.h"
 
@@ -102,18 +98,44 @@ bool NameReadable(const u8* record) {
     return false;
 }
 
-// A readable name whose field the writer cleared before it copied the name in (a byte after the
-// NUL that is not 0 is another field's, moved in by a shift), for some values of the lost bytes:
-// some length from 1 to 12 with text before it and NULs from it on.
-bool NameCanBeRead(const u8* record, TPlayerMgr::TLostBytes lost) {
+// The bytes the game writes in a name: the create box takes letters and digits alone, and the
+// first gambler of a new file is "Joe Gambler". Blanks stand only between two others: the box
+// trims its text. TGamblerName::Check (casino/GamblerRules.cpp) is the rule; the engine cannot
+// reach it, so it is stated here again, and a test holds the two together.
+//
+//   byte            | where in a name
+//   '0'-'9'         | anywhere
+//   'A'-'Z' 'a'-'z' | anywhere
+//   ' '             | neither first nor last
+//   any other       | never
+enum class TNameByte : u8 { Never, Anywhere, Inside };
+
+constexpr std::array<TNameByte, 256> NameBytes = [] {
+    std::array<TNameByte, 256> bytes{};
+    for (int c = 0; c < 256; ++c)
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            bytes[static_cast<size_t>(c)] = TNameByte::Anywhere;
+    bytes[' '] = TNameByte::Inside;
+    return bytes;
+}();
+
+// Byte i of a name of the length, as the game writes one.
+bool WrittenAt(u8 c, size_t i, size_t length) {
+    const TNameByte kind = NameBytes[c];
+    return kind == TNameByte::Anywhere || (kind == TNameByte::Inside && i > 0 && i + 1 < length);
+}
+
+// A name the game could have written, its field cleared before the name was copied in (a byte
+// after the NUL that is not 0 is another field's, moved in by a shift), for some values of the
+// lost bytes: some length from 1 to 12 with the game's own text before it and NULs from it on.
+bool NameCouldBeWritten(const u8* record, TPlayerMgr::TLostBytes lost) {
+    const u8* name = record + NameAt;
     if (lost.From >= NameAt + TPlayerData::NameField || lost.To <= NameAt) {
-        size_t length = 0;
-        while (length < TPlayerData::NameField && record[NameAt + length] != 0)
-            ++length;
-        if (!NameReadable(record))
+        const size_t length = strnlen(reinterpret_cast<const char*>(name), TPlayerData::NameField);
+        if (length == 0 || length == TPlayerData::NameField)
             return false;
-        for (size_t i = length; i < TPlayerData::NameField; ++i)
-            if (record[NameAt + i] != 0)
+        for (size_t i = 0; i < TPlayerData::NameField; ++i)
+            if (i < length ? !WrittenAt(name[i], i, length) : name[i] != 0)
                 return false;
         return true;
     }
@@ -122,8 +144,7 @@ bool NameCanBeRead(const u8* record, TPlayerMgr::TLostBytes lost) {
         for (size_t i = 0; fits && i < TPlayerData::NameField; ++i) {
             if (lost.Holds(NameAt + i))
                 continue;
-            const u8 c = record[NameAt + i];
-            fits = i < length ? c >= 0x20 && c != 0x7F : c == 0;
+            fits = i < length ? WrittenAt(name[i], i, length) : name[i] == 0;
         }
         if (fits)
             return true;
@@ -174,6 +195,14 @@ std::string Quoted(const std::string& name) {
 
 } // namespace
 
+bool TPlayerMgr::IsWrittenName(const std::string& name) {
+    std::array<u8, NameAt + TPlayerData::NameField> field{};
+    if (name.empty() || name.size() >= TPlayerData::NameField)
+        return false;
+    std::memcpy(field.data() + NameAt, name.data(), name.size());
+    return name.find('\0') == std::string::npos && NameCouldBeWritten(field.data(), {});
+}
+
 std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t size) {
     if (record == nullptr || size < NameAt + TPlayerData::NameField)
         return std::nullopt;
@@ -184,16 +213,28 @@ std::optional<std::string> TPlayerMgr::ReadableName(const u8* record, size_t siz
 
 bool TPlayerMgr::CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost) {
     return record != nullptr && size >= TPlayerData::EncodedSize &&
-           (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCanBeRead(record, lost) &&
+           (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCouldBeWritten(record, lost) &&
            (lost.Holds(SexAt) || record[SexAt] <= 1) && AmountCanBeSane(record, BankrollAt, lost) &&
-           AmountCanBeSane(record, StartBankrollAt, lost);
+           AmountCanBeSane(record, StartBankrollAt, lost) && !ShowsBlankFace(record, lost);
+}
+
+bool TPlayerMgr::ShowsBlankFace(const u8* record, TLostBytes lost) {
+    const std::vector<u8>& blank = GetFreePlace();
+    if (blank.size() < TPlayerData::EncodedSize)
+        return false;
+    const auto shows = [&](size_t at, size_t count) {
+        return (lost.From >= at + count || lost.To <= at || lost.From == lost.To) &&
+               std::memcmp(record + at, blank.data() + at, count) == 0;
+    };
+    // A gambler's start bankroll is what the create box offers or the first gambler's, never
+    // the blank's; his name is typed without blanks or is the first gambler's.
+    return shows(NameAt, TPlayerData::NameField) || shows(StartBankrollAt, 8);
 }
 
 template <class Visit>
 void TPlayerMgr::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) {
     const i32 size = GetPlayerDataSize();
-    // Another version's records may be laid out otherwise: none of them is looked at.
-    if (size < static_cast<i32>(TPlayerData::EncodedSize) || !CheckSaveHeader(bytes))
+    if (size < static_cast<i32>(TPlayerData::EncodedSize))
         return;
     for (i16 r = 0; r < TableSize; ++r) {
         const size_t at = RecordOffsets[static_cast<size_t>(r)];
@@ -233,10 +274,9 @@ TPlayerMgr::TStoredPlace TPlayerMgr::JudgeInPlace(const u8* record, size_t prese
     }
     if (IsFreePlace(record, present))
         return place;
-    const std::vector<u8>& blank = GetFreePlace();
-    // A free place whose mark alone is changed is nobody: marked used, it would be the blank.
-    if (mark > 1 && !blank.empty() && present <= blank.size() &&
-        std::memcmp(record + 1, blank.data() + 1, present - 1) == 0)
+    // A place that shows the blank's face is a free place damaged, whatever its mark says: the
+    // game never gives a gambler that face, so nobody was there to come back or be told.
+    if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record, {}))
         return place;
     if (mark != 1 && present == size) {
         // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
@@ -276,6 +316,7 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeShiftedPlaces(const std::
     file.Size = size;
     file.Judged = GetJudgedSize();
     file.JudgedTail = GetJudgedTail();
+    file.EveryPoint = JudgeEveryPoint;
     file.CouldBeWhole = [this, size](const u8* record, size_t lostFrom, size_t lostTo) {
         return CouldBeWrittenRecord(record, static_cast<u32>(size), {lostFrom, lostTo});
     };
@@ -306,23 +347,56 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeShiftedPlaces(const std::
     return places;
 }
 
-std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
-                                                                    i64 fileSize) {
+TPlayerMgr::TReader TPlayerMgr::ChooseReader(const std::vector<u8>& bytes, i64 fileSize) {
     const i64 size = GetPlayerDataSize();
     const i64 shift = fileSize - GetSaveFileSize();
-    if (shift != 0 && shift != -size && std::llabs(shift) <= size &&
-        static_cast<i64>(bytes.size()) == fileSize &&
-        size >= static_cast<i64>(TPlayerData::EncodedSize) && CheckSaveHeader(bytes)) {
+    const bool whole = static_cast<i64>(bytes.size()) == fileSize;
+    if (size < static_cast<i64>(TPlayerData::EncodedSize))
+        return TReader::None;
+    // Sizes side by side.
+    if (shift == 0)
+        return TReader::InPlace;
+    if (std::llabs(shift) < size && whole)
+        return TReader::OnePoint;
+    if (shift == size && whole)
+        return TReader::Slots;
+    if (std::llabs(shift) <= size)
+        return TReader::UpToDamage;
+    // Far from the save's size, only the head says the file is the game's.
+    return CheckSaveHeader(bytes) ? TReader::UpToDamage : TReader::None;
+}
+
+std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::vector<u8>& bytes,
+                                                                    i64 fileSize, TReader& reader) {
+    const i64 size = GetPlayerDataSize();
+    const i64 shift = fileSize - GetSaveFileSize();
+    reader = ChooseReader(bytes, fileSize);
+    if (reader == TReader::None)
+        return {};
+    if (reader == TReader::Slots) {
+        std::vector<TStoredPlace> places = JudgeSlots(bytes);
+        if (!places.empty())
+            return places;
+        reader = TReader::OnePoint;
+    }
+    if (reader == TReader::OnePoint) {
         std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift);
         if (!places.empty())
             return places;
+        reader = TReader::UpToDamage;
     }
     // Read where each was written. Past the first place that is not as the game writes it, the
     // damage may have moved every record: a gambler comes back from there only where he lies
-    // whole in his place, and is told where he lies whole the shift away or his mark is set.
+    // whole in his place; one whose mark lies the shift away is told from there, and where the
+    // shift is whole records' worth the marks in place are marks too.
+    const bool aligned = shift % size == 0;
     std::vector<TStoredPlace> places;
     places.reserve(MaxRecords);
+    // The places told by a gambler whole the shift away, and his bytes.
+    std::vector<std::pair<size_t, std::vector<u8>>> toldWhole;
     bool beforeDamage = true;
+    // The first damaged place as it reads in place, where it is read the shift away too.
+    std::optional<TStoredPlace> inPlace;
     ForEachStoredRecord(bytes, [&](i16 r, const u8* record, size_t present, size_t) {
         const auto at = static_cast<i64>(RecordOffsets[static_cast<size_t>(r)]);
         TStoredPlace place;
@@ -330,28 +404,109 @@ std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeStoredPlaces(const std::v
             place = JudgeInPlace(record, present, static_cast<size_t>(size));
             beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
                            present == static_cast<size_t>(size);
-        } else if (record[UsedAt] == 1 && present == static_cast<size_t>(size) &&
-                   IsWholeRecord(record, static_cast<u32>(size))) {
+            // Where bytes went in at the damaged place's head, his own head lies the shift
+            // away: what lies in place tells him by no name.
+            if (beforeDamage || shift == 0 || !place.LeftOut || place.Name ||
+                present != static_cast<size_t>(size) || (shift < 0 && aligned)) {
+                places.push_back(std::move(place));
+                return;
+            }
+            inPlace = std::move(place);
+            place = TStoredPlace();
+        }
+        const i64 moved = at + shift;
+        const bool movedIn = moved >= static_cast<i64>(GameDataOffset) &&
+                             moved + size <= static_cast<i64>(bytes.size());
+        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
+        const bool marked = record[UsedAt] == 1 &&
+                            (present < TPlayerData::EncodedSize || !ShowsBlankFace(record, {}));
+        if (record[UsedAt] == 1 && present == static_cast<size_t>(size) &&
+            IsWholeRecord(record, static_cast<u32>(size))) {
             place.Whole.emplace(record, record + size);
-        } else if (const i64 moved = at + shift;
-                   moved >= static_cast<i64>(GameDataOffset) &&
-                   moved + size <= static_cast<i64>(bytes.size()) &&
-                   IsWholeRecord(bytes.data() + moved, static_cast<u32>(size))) {
+        } else if (shifted != nullptr && IsWholeRecord(shifted, static_cast<u32>(size))) {
             place.LeftOut = true;
-            place.Name = ReadableName(bytes.data() + moved, static_cast<size_t>(size));
-        } else if (record[UsedAt] == 1) {
+            place.Name = ReadableName(shifted, static_cast<size_t>(size));
+            toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
+        } else if (shifted != nullptr && !aligned) {
+            place.LeftOut = shifted[UsedAt] == 1 && !ShowsBlankFace(shifted, {});
+            if (place.LeftOut)
+                place.Name = ReadableName(shifted, static_cast<size_t>(size));
+        } else if (marked) {
             place.LeftOut = true;
             place.Name = ReadableName(record, present);
         }
+        if (inPlace && !place.LeftOut && !place.Whole)
+            place = std::move(*inPlace);
+        inPlace.reset();
         places.push_back(std::move(place));
     });
+    // Nobody comes back twice, and nobody who comes back is told.
+    const auto back = [&](const std::vector<u8>& gambler, size_t before) {
+        for (size_t j = 0; j < before; ++j)
+            if (places[j].Whole && *places[j].Whole == gambler)
+                return true;
+        return false;
+    };
+    for (size_t i = 0; i < places.size(); ++i)
+        if (places[i].Whole && back(*places[i].Whole, i))
+            places[i].Whole.reset();
+    for (const auto& [i, gambler] : toldWhole) {
+        if (back(gambler, places.size())) {
+            places[i].LeftOut = false;
+            places[i].Name.reset();
+        }
+    }
     return places;
+}
+
+std::vector<TPlayerMgr::TStoredPlace> TPlayerMgr::JudgeSlots(const std::vector<u8>& bytes) {
+    const auto size = static_cast<size_t>(GetPlayerDataSize());
+    const size_t first = RecordOffsets[0];
+    const auto count = static_cast<size_t>(TableSize);
+    if (bytes.size() != first + (count + 1) * size)
+        return {};
+    // Asked first as the game writes gamblers, then only whole, as the one-point reader asks.
+    for (const bool written : {true, false}) {
+        std::vector<size_t> gamblers;
+        std::optional<size_t> copy, free;
+        bool sound = true;
+        for (size_t k = 0; sound && k <= count; ++k) {
+            const u8* slot = bytes.data() + first + k * size;
+            const auto u32Size = static_cast<u32>(size);
+            if (slot[UsedAt] == 1 &&
+                (written ? IsWrittenRecord(slot, u32Size) : IsWholeRecord(slot, u32Size))) {
+                const bool again = std::any_of(gamblers.begin(), gamblers.end(), [&](size_t g) {
+                    return std::memcmp(bytes.data() + first + g * size, slot, size) == 0;
+                });
+                if (!again)
+                    gamblers.push_back(k);
+                else if (!copy)
+                    copy = k;
+            } else if (IsFreePlace(slot, size)) {
+                if (!free)
+                    free = k;
+            } else {
+                sound = false;
+            }
+        }
+        // Twenty-one gamblers, none a copy: no slot can be the one put in.
+        const std::optional<size_t> putIn = copy ? copy : free;
+        if (!sound || !putIn)
+            continue;
+        std::vector<TStoredPlace> places(count);
+        for (const size_t k : gamblers) {
+            const u8* slot = bytes.data() + first + k * size;
+            places[k < *putIn ? k : k - 1].Whole.emplace(slot, slot + size);
+        }
+        return places;
+    }
+    return {};
 }
 
 TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i64 fileSize) {
     TRecovery recovery;
     size_t nameless = 0;
-    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize);
+    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize, recovery.Reader);
     for (size_t r = 0; r < places.size(); ++r) {
         TStoredPlace& place = places[r];
         if (place.Whole)
@@ -375,6 +530,9 @@ TPlayerMgr::TRecovery TPlayerMgr::RecoverRecords(const std::vector<u8>& bytes, i
 }
 
 bool TPlayerMgr::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
+    // Another version's records may be laid out otherwise: none of them is looked at.
+    if (!CheckSaveHeader(bytes))
+        return true;
     bool whole = true;
     ForEachStoredRecord(bytes, [&](i16, const u8* record, size_t present, size_t size) {
         // The game writes its blank in every free place: anything else there is damage.

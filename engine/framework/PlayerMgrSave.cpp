@@ -3,6 +3,7 @@
 // replacement of the whole file.
 #include "PlayerMgr.h"
 
+#include "engine/foundation/PrintableText.h"
 #include "engine/framework/SaveFileHost.h"
 #include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
@@ -387,21 +388,11 @@ std::string TPlayerMgr::RecoveredText(size_t recovered, const std::vector<std::s
 }
 
 void TPlayerMgr::LogLeftOut(const std::vector<std::string>& leftOut) {
-    // A damaged name's bytes may be no text at all: the error output gets them written out,
-    // so that it stays readable (the quotes and backslashes in a name are escaped already).
+    // A damaged name's bytes may be no text at all: the error output shows them as the program
+    // shows any byte that is no text (the quotes and backslashes in a name are escaped already).
     std::string names;
-    for (const std::string& name : leftOut) {
-        names += names.empty() ? "" : ", ";
-        for (const char c : name) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte >= 0x20 && byte < 0x7F) {
-                names += c;
-                continue;
-            }
-            static constexpr char Hex[] = "0123456789abcdef";
-            names += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 0xF];
-        }
-    }
+    for (const std::string& name : leftOut)
+        names += (names.empty() ? "" : ", ") + JorpPrintable(name);
     LogError("gamblers left out of the damaged save " + Host->DisplayName(SaveFilePath) + ": " +
              names);
 }

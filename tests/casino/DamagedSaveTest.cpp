@@ -283,10 +283,11 @@ TEST_F(DamagedSave, AFlippedBitIsKeptAsideWhereTheFileShowsItAndOtherwiseReadAsI
         const size_t inPlaces = at < 231 ? 0 : at - 231;
         if (at >= 4 && at < 8) {
             ++keptAside;
-            // Another version's records are not this one's to read.
-            EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\nNo gambler could be recovered from it."});
+            // A file of the save's size is the save whatever its versions say: the head is
+            // damaged like any other byte, and every gambler comes back.
+            EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n3 gamblers were recovered from it."});
             EXPECT_EQ(File("otcraps.bad"), flipped);
-            EXPECT_EQ(Mgr->CountUsed(), 1);
+            EXPECT_EQ(Mgr->CountUsed(), 3);
         } else if (at >= 231 &&
                    (inPlaces >= 3 * CasinoRecordSize || inPlaces % CasinoRecordSize == 0)) {
             ++keptAside;
@@ -419,9 +420,12 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         {"three gamblers", three, {0, 1, 2, 3, 19}, 50, everyByte},
         {"Joe alone", alone, {0, 1, 19}, 50, everyByte},
         {"Ann's whole record", three, {1}, CasinoRecordSize, {-1, 0x00, 0x01, 0x41, 0xFF}},
+        // Place -1: the file's head, its versions among it.
+        {"three gamblers' head", three, {-1}, 8, everyByte},
+        {"Joe alone's head", alone, {-1}, 8, everyByte},
     };
     size_t files = 0;
-    std::array<size_t, 3> leftOut{};
+    std::array<size_t, 5> leftOut{};
     for (const auto& sweep : sweeps) {
         const std::vector<u8> good(sweep.Written.begin(), sweep.Written.end());
         std::vector<std::string> names;
@@ -446,7 +450,8 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
         };
         for (const i16 place : sweep.Places) {
             for (size_t k = 0; k < sweep.Offsets; ++k) {
-                const size_t at = 231 + static_cast<size_t>(place) * CasinoRecordSize + k;
+                const size_t at =
+                    place < 0 ? k : 231 + static_cast<size_t>(place) * CasinoRecordSize + k;
                 for (const int change : sweep.Changes) {
                     if (change < 0) {
                         moveTo(taken, takenAt, at, -1);
@@ -510,10 +515,10 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
             }
         }
     }
-    EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize);
+    EXPECT_EQ(files, 5U * 50 * 257 + 3U * 50 * 257 + 5U * CasinoRecordSize + 2U * 8 * 257);
     // How many are left out, sweep by sweep: a record check that reads a byte its judged head
     // or tail does not lay in, or asks less of the game's own form, changes them.
-    EXPECT_EQ(leftOut, (std::array<size_t, 3>{33932, 11680, 65909}));
+    EXPECT_EQ(leftOut, (std::array<size_t, 5>{28483, 9597, 65899, 0, 0}));
 }
 
 // The damage reported by players, through the whole start: one byte at a free place brings
@@ -813,13 +818,19 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
          {"Joe Gambler", "Ann Seed", "Bob Decoy"},
          "",
          ""},
-        // No other byte of a free place is ever written: one that reads as a gambler is one
-        // whose mark was lost.
+        // No other byte of a free place is ever written, and no gambler has the blank's face:
+        // the place is a free place damaged, and nobody was there.
         {"a free place's bankroll changed",
          with({{free3 + 20, "\x41"}}),
-         {"Joe Gambler", "Ann Seed", "Bob Decoy", "John Dough"},
+         {"Joe Gambler", "Ann Seed", "Bob Decoy"},
          "",
          ""},
+        // The game writes only letters, digits and blanks between words in a name.
+        {"Bob's name's first letter a byte the game never writes",
+         with({{bob + 1, "\xb0"}}),
+         {"Joe Gambler", "Ann Seed"},
+         "\nLeft out as damaged: \"\xb0ob Decoy\".",
+         ": \"<0xB0>ob Decoy\"\n"},
         {"Ann's name all zeros",
          with({{ann + 1, none}}),
          {"Joe Gambler", "Bob Decoy"},
@@ -842,7 +853,7 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
          {"Joe Gambler"},
          // The box shows the name as it was read; only the error output escapes it.
          "\nLeft out as damaged: \"Jo\"e, G\xff\\\", 1 more gambler whose name cannot be read.",
-         ": \"Jo\\\"e, G\\xff\\\\\", 1 more gambler whose name cannot be read\n"},
+         ": \"Jo\\\"e, G<0xFF>\\\\\", 1 more gambler whose name cannot be read\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
@@ -886,15 +897,16 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
         ExpectStartedAndSaving(c.What);
     }
 
-    // The game's blank marked used is a gambler made with the default name and amounts: the
-    // file is sound.
+    // The game's blank marked used is no gambler the game made: a free place damaged, kept
+    // aside, and nobody told.
     SeatNames("", "");
+    std::filesystem::remove(Dir.Host("data/otcraps.bad"));
     Dir.WriteHostFile("data/otcraps.sav", with({{free3, "\1"}}));
     Frame.Boxes.clear();
     Make();
-    EXPECT_EQ(Frame.Boxes, Texts{});
-    EXPECT_EQ(Mgr->GetPlayerName(3), "John Dough");
-    EXPECT_EQ(Mgr->CountUsed(), 4);
+    EXPECT_EQ(Frame.Boxes, Texts{KeptAside + "\n3 gamblers were recovered from it."});
+    EXPECT_EQ(Mgr->CountUsed(), 3);
+    EXPECT_EQ(Mgr->FindPlayer("John Dough"), -1);
 }
 
 // A gambler's record as the writer writes it, laid in place and a byte early: the seeds of the

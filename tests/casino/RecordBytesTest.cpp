@@ -13,7 +13,7 @@ namespace {
 
 // Noise that reaches every f64 pattern over thirteen thousand bytes: NaNs, infinities and
 // denormals among them.
-std::vector<u8> Noise(size_t size, u32 seed) {
+std::vector<u8> LayoutNoise(size_t size, u32 seed) {
     std::vector<u8> bytes(size);
     u32 x = seed;
     for (u8& b : bytes) {
@@ -33,7 +33,7 @@ u64 Digest(const std::vector<u8>& bytes) {
 // The record read from noise and written into an area that holds none of it, so every byte
 // of the result was written by the record.
 template <class T> std::vector<u8> ReadAndWrite(size_t size, u32 seed) {
-    const std::vector<u8> noise = Noise(size, seed);
+    const std::vector<u8> noise = LayoutNoise(size, seed);
     T record;
     EXPECT_TRUE(record.Decode(noise.data(), noise.size()));
     std::vector<u8> out(size, 0xCC);
@@ -41,14 +41,14 @@ template <class T> std::vector<u8> ReadAndWrite(size_t size, u32 seed) {
     return out;
 }
 
-struct TCase {
+struct TLayoutCase {
     const char* Name;
     std::vector<u8> (*Make)(u32 seed);
     u64 Digests[3];
 };
 
 // Digests of the bytes the earlier readers and writers made from seeds 1, 2 and 3.
-const TCase Cases[] = {
+const TLayoutCase Cases[] = {
     {"gambler record",
      [](u32 s) { return ReadAndWrite<TCasinoPlayerData>(13195, s); },
      {0xb21b85bc9e20a008ull, 0xcde21d16eebeaa66ull, 0xa7b87dce926ce182ull}},
@@ -73,7 +73,7 @@ const TCase Cases[] = {
 };
 
 TEST(RecordBytes, EachLayoutWritesTheBytesItWroteBefore) {
-    for (const TCase& c : Cases)
+    for (const TLayoutCase& c : Cases)
         for (u32 seed = 1; seed <= 3; ++seed) {
             const u64 digest = Digest(c.Make(seed));
             EXPECT_EQ(digest, c.Digests[seed - 1]) << c.Name << " from seed " << seed;

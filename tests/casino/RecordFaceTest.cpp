@@ -1,0 +1,100 @@
+// The record check against what the game itself writes: names as the create box takes them, and
+// free places that show the blank's face, damaged anywhere, bring back nobody.
+#include "DamagedSaveFixture.h"
+
+#include "casino/GamblerRules.h"
+#include "platform/host/RuntimeRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace damaged_save;
+
+// The engine states the create box's rule again, as it cannot reach it: the two agree on every
+// single byte and on names with blanks, long and short.
+TEST_F(DamagedSaveSweep, TheRecordCheckTakesTheNamesTheCreateBoxTakesAndNoOthers) {
+    Make();
+    const auto boxTakes = [&](const std::string& name) {
+        const TGamblerName::TVerdict verdict = TGamblerName::Check(name, *Mgr);
+        return TGamblerName::Trim(name) == name &&
+               (verdict == TGamblerName::TVerdict::Ok || verdict == TGamblerName::TVerdict::Taken);
+    };
+    std::vector<std::string> names = {
+        "Joe Gambler",   "John Dough", "Ann Seed", "a b c d e f",       "Twelve Chars",
+        "Thirteen Char", " Ann",       "Ann ",     "Ann  Seed",         "Ann\tSeed",
+        "O'Brien",       "Ann-Marie",  "Zz09",     std::string(12, '9')};
+    for (int c = 1; c < 256; ++c) {
+        names.emplace_back(1, static_cast<char>(c));
+        names.push_back("A" + std::string(1, static_cast<char>(c)) + "b");
+    }
+    for (const std::string& name : names)
+        EXPECT_EQ(TPlayerMgr::IsWrittenName(name), boxTakes(name)) << name;
+}
+
+// Random bytes over a lost disk block across Ann's and Bob's records: Bob, whose name took a
+// byte the game never writes, is not taken as written but told. (Ann's tail took random bytes
+// too: her record has no checksum to show it.)
+TEST_F(DamagedSaveSweep, ANameWithAByteTheGameNeverWritesIsLeftOutAndTold) {
+    const std::string three = ThreeGamblers();
+    const std::vector<u8> good(three.begin(), three.end());
+    const size_t bob = 231 + 2 * CasinoRecordSize;
+    TLcgRandom random;
+    random.Seed(5);
+    for (int fill = 0; fill < 6; ++fill) {
+        std::vector<u8> bytes = good;
+        for (size_t at = 26112; at < 26624; ++at)
+            bytes[at] = static_cast<u8>(random.Next());
+        // His mark as it was, or lost; his name's first letter one the game never writes.
+        bytes[bob] = static_cast<u8>(fill % 2);
+        bytes[bob + 1] = static_cast<u8>(0x80 + fill);
+        bytes[bob + 2] = 'o';
+        SCOPED_TRACE(fill);
+        EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes));
+        const TPlayerMgr::TRecovery recovery =
+            Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+        ASSERT_FALSE(recovery.Whole.empty());
+        EXPECT_EQ(recovery.Whole[0].Record, 0);
+        EXPECT_TRUE(std::equal(recovery.Whole[0].Bytes.begin(), recovery.Whole[0].Bytes.end(),
+                               good.begin() + 231));
+        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole)
+            EXPECT_NE(found.Record, 2);
+        const std::string name = std::string(1, static_cast<char>(0x80 + fill)) + "ob Decoy";
+        EXPECT_NE(std::find(recovery.Shown.begin(), recovery.Shown.end(), "\"" + name + "\""),
+                  recovery.Shown.end());
+    }
+}
+
+// Nothing of a free place but its blank is ever written, and no gambler the game makes has the
+// blank's face (its name, its start bankroll): a byte changed anywhere in one, or its mark set,
+// leaves a damaged free place that brings nobody back and names nobody.
+TEST_F(DamagedSaveSweep, AByteChangedAnywhereInAFreePlaceBringsNobodyBack) {
+    const std::string three = ThreeGamblers();
+    std::vector<u8> bytes(three.begin(), three.end());
+    const size_t free3 = 231 + 3 * CasinoRecordSize;
+    size_t files = 0;
+    for (size_t k = 0; k < CasinoRecordSize; ++k) {
+        const u8 kept = bytes[free3 + k];
+        for (const u8 value : {u8{0x01}, u8{0x41}, u8{0xFF}}) {
+            if (value == kept)
+                continue;
+            bytes[free3 + k] = value;
+            ++files;
+            ASSERT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes)) << k;
+            const TPlayerMgr::TRecovery recovery =
+                Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+            ASSERT_EQ(recovery.Whole.size(), 3U) << k << " " << int(value);
+            for (const TPlayerMgr::TFoundRecord& found : recovery.Whole)
+                ASSERT_LT(found.Record, 3) << k << " " << int(value);
+            ASSERT_EQ(recovery.LeftOut, Texts{}) << k << " " << int(value);
+        }
+        bytes[free3 + k] = kept;
+    }
+    EXPECT_GT(files, 3 * CasinoRecordSize - 13195 / 2);
+}
+
+} // namespace
