@@ -50,6 +50,9 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
     case TFound::NotAFile:
         SaveBeside(image, place.Standing, result);
         return result;
+    case TFound::FolderNotAFolder:
+        SaveOutside(image, place, result);
+        return result;
     case TFound::Known:
     case TFound::Unreadable:
         break;
@@ -75,17 +78,21 @@ TSaveResult TSaveKeeper::PutKeepingOld(const std::vector<u8>& image, TWriteFailu
 TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
     int error = 0;
     if (const std::optional<bool> same = File().Holds(*KnownImage, error))
-        return {*same ? TFound::Known : TFound::Changed, 0, {}};
+        return {*same ? TFound::Known : TFound::Changed, 0, {}, {}};
     // Said as the start says what stands there.
     const THostPathKind kind = Host->Kind(Path);
     if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
-        return {TFound::NotAFile, error, DescribeHostPathKind(kind)};
+        return {TFound::NotAFile, error, DescribeHostPathKind(kind), {}};
+    // A file made at a link's name would land wherever the link points; a loop of links holds
+    // nothing either.
+    if (kind == THostPathKind::Missing && Host->IsLinkToNothing(Path))
+        return {TFound::NotAFile, error, "a link to nothing", {}};
+    if (kind == THostPathKind::Missing)
+        if (const auto folder = Host->FolderInTheWay(Path))
+            return {TFound::FolderNotAFolder, error, folder->Standing, folder->Folder};
     if (error != ENOENT || kind != THostPathKind::Missing)
-        return {TFound::Unreadable, error, {}};
-    // A file made at a link's name would land wherever the link points.
-    if (Host->IsLinkToNothing(Path))
-        return {TFound::NotAFile, error, "a link to nothing"};
-    return {TFound::Gone, error, {}};
+        return {TFound::Unreadable, error, {}, {}};
+    return {TFound::Gone, error, {}, {}};
 }
 
 bool TSaveKeeper::RunFileMoved() {
@@ -95,10 +102,9 @@ bool TSaveKeeper::RunFileMoved() {
     case TFound::Changed:
     case TFound::Gone:
         return true;
-    case TFound::NotAFile: {
-        int error = 0;
-        return Diverted.empty() || TSaveFile(*Host, Diverted).Holds(*KnownImage, error) != true;
-    }
+    case TFound::NotAFile:
+    case TFound::FolderNotAFolder:
+        return !DivertedHoldsRun();
     case TFound::Known:
     case TFound::Unreadable:
         break;
@@ -116,7 +122,7 @@ void TSaveKeeper::PutImage(const TSaveFile& file, const std::vector<u8>& image, 
         result.Error = error;
         result.Failure = failure;
     };
-    const TSaveFile::TTempPlace temp = File().ClearTempPlace();
+    const TSaveFile::TTempPlace temp = file.ClearTempPlace();
     result.TempFolderKeptAs = temp.KeptAs;
     if (temp.Error != 0)
         return failed(temp.Error, TWriteFailure::FolderInTheWay);
@@ -175,12 +181,17 @@ void TSaveKeeper::RewriteGoneFile(const std::vector<u8>& image, TSaveResult& res
     Host->ClearError();
     if (!Host->MakeFolderFor(Path, folderGone)) {
         result.Error = Host->GetLastError();
+        result.Failure = TWriteFailure::Gone;
         return;
     }
     PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
     if (result.Written()) {
         result.Way = TSaveResult::TWay::Rewritten;
         result.FolderGone = folderGone;
+    } else if (result.Failure == TWriteFailure::Write) {
+        // Nothing of the run is on the disk now: not the same failure as one that leaves the
+        // last save standing.
+        result.Failure = TWriteFailure::Gone;
     }
 }
 
@@ -189,14 +200,52 @@ void TSaveKeeper::SaveBeside(const std::vector<u8>& image, const std::string& st
     result.Standing = standing;
     // Told once: the run's later saves go on into the file it was given, as long as nobody
     // else has touched it.
-    int error = 0;
-    if (!Diverted.empty() && TSaveFile(*Host, Diverted).Holds(*KnownImage, error) == true) {
+    if (DivertedHoldsRun()) {
         PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
         return;
     }
     // What stands there may be the player's, and a link's target may be anywhere: it is left
     // as it is.
     PutImage(File(), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+}
+
+bool TSaveKeeper::DivertedHoldsRun() const {
+    int error = 0;
+    return !Diverted.empty() && KnownImage &&
+           TSaveFile(*Host, Diverted).Holds(*KnownImage, error) == true;
+}
+
+std::string TSaveKeeper::OutsidePath() const {
+    const std::string::size_type name = Path.rfind('\\');
+    if (name == std::string::npos || name == 0)
+        return std::string();
+    const std::string::size_type folder = Path.rfind('\\', name - 1);
+    if (folder == std::string::npos)
+        return std::string();
+    return Path.substr(0, folder + 1) + Path.substr(name + 1);
+}
+
+void TSaveKeeper::SaveOutside(const std::vector<u8>& image, const TPlaceLook& place,
+                              TSaveResult& result) {
+    result.Standing = place.Standing;
+    result.Folder = place.Folder;
+    if (DivertedHoldsRun()) {
+        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
+        return;
+    }
+    const std::string outside = OutsidePath();
+    if (outside.empty()) {
+        result.Error = place.Error;
+        result.Failure = TWriteFailure::Gone;
+        return;
+    }
+    // What stands in the folder's place may be the player's: it is left as it is, and the
+    // folder above holds the run until the player puts the file back.
+    PutImage(TSaveFile(*Host, outside), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+    if (result.Written())
+        result.Way = TSaveResult::TWay::Outside;
+    else if (result.Failure == TWriteFailure::Write)
+        result.Failure = TWriteFailure::Gone;
 }
 
 void TSaveKeeper::NoteWritten(const TSaveFile& file, const std::vector<u8>& image) {

@@ -54,12 +54,16 @@ public:
 private:
     // What stands in the save's place against what this run last read or wrote there: the
     // same bytes, others, nothing, something that is no file, or a file that cannot be read.
-    enum class TFound { Known, Changed, Gone, NotAFile, Unreadable };
+    // FolderNotAFolder: what stands in the place of the save's folder, or one above it, is
+    // no folder, so that nothing can be made in it.
+    enum class TFound { Known, Changed, Gone, NotAFile, FolderNotAFolder, Unreadable };
     struct TPlaceLook {
         TFound Found = TFound::Known;
         int Error = 0;
-        // What stands there, for NotAFile, as the start says it.
+        // What stands there, for NotAFile and FolderNotAFolder, as the start says it.
         std::string Standing;
+        // For FolderNotAFolder: the folder it stands in place of.
+        std::string Folder;
     };
     // Only with KnownImage.
     TPlaceLook LookAtPlace();
@@ -76,6 +80,13 @@ private:
                   TWriteFailure notKept, TSaveResult& result);
     void RewriteGoneFile(const std::vector<u8>& image, TSaveResult& result);
     void SaveBeside(const std::vector<u8>& image, const std::string& standing, TSaveResult& result);
+    // The run saved beside a folder that is no folder, in the folder above it, under the first
+    // free kept name there.
+    void SaveOutside(const std::vector<u8>& image, const TPlaceLook& place, TSaveResult& result);
+    // The save's path in the folder above its own; empty when it has none.
+    std::string OutsidePath() const;
+    // The run's file is still under the kept name it was last written to, as the run left it.
+    bool DivertedHoldsRun() const;
     // The file now holds the image: every write that reached it ends here.
     void NoteWritten(const TSaveFile& file, const std::vector<u8>& image);
 

@@ -15,15 +15,24 @@ struct TSavePiece {
 };
 
 // What a write that failed could not do: write the file, clear the temporary name of a
-// folder, keep a damaged file, or one another program changed, under a name of its own, or
-// find a name to save beside what is no file in the save's place.
-enum class TWriteFailure { Write, FolderInTheWay, DamagedNotKept, ChangedNotKept, AsideNotKept };
+// folder, keep a damaged file, or one another program changed, under a name of its own, find a
+// name to save beside what is no file in the save's place, or write anything at all where the
+// save has gone.
+enum class TWriteFailure {
+    Write,
+    FolderInTheWay,
+    DamagedNotKept,
+    ChangedNotKept,
+    AsideNotKept,
+    Gone
+};
 
 struct TSaveResult {
     // How the image reached the disk: renamed over the file; over it once what stood there
-    // was kept under a name of its own; written again where another program removed it; or
-    // beside what is no file in the save's place, under a kept name found for it.
-    enum class TWay { NotWritten, Over, KeepingOld, Rewritten, Beside };
+    // was kept under a name of its own; written again where another program removed it;
+    // beside what is no file in the save's place, under a kept name found for it; or, when
+    // what stands in the folder's place is no folder, beside that in the folder above.
+    enum class TWay { NotWritten, Over, KeepingOld, Rewritten, Beside, Outside };
     TWay Way = TWay::NotWritten;
     // The file the write aimed at, on success or failure.
     std::string WrittenTo;
@@ -36,6 +45,9 @@ struct TSaveResult {
     std::string Kept;
     // What stood in the save's place, for Beside and AsideNotKept, as the start says it.
     std::string Standing;
+    // For Outside, and for AsideNotKept and Gone when the folder is no folder: that folder,
+    // as the player knows it; Standing then says what it is.
+    std::string Folder;
     // Rewritten: the save's folder had gone too and was made again.
     bool FolderGone = false;
     // The file holds the image, but its folder's sync failed with this reason.

@@ -1,6 +1,7 @@
 // TSaveTeller: the words for each save's result, and each failure told once.
 #include "SaveTeller.h"
 
+#include "engine/foundation/FileName.h"
 #include "engine/framework/SaveKeeper.h"
 #include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
@@ -23,7 +24,6 @@ void TSaveTeller::SayTempFolderMoved(const std::string& keptAs) {
 }
 
 void TSaveTeller::NoteWritten(const TSaveResult& result) {
-    LastFailureBoxed = false;
     ToldWriteFailures.clear();
     LastSaidFailure.clear();
     if (result.Unsynced != 0)
@@ -63,6 +63,18 @@ void TSaveTeller::TellMoved(const TSaveResult& result) {
                  ", which is left as it is.\nThe gamblers of this run are saved beside it as " +
                  result.Kept + "; put that file in its place to play them at the next start.");
         return;
+    case TSaveResult::TWay::Outside: {
+        const std::string kept = Keeper->DisplayName(result.WrittenTo);
+        Tell("the save's folder cannot be used: " + result.Folder + " is " + result.Standing +
+                 ", left as it is; the gamblers of this run are saved beside it as " + kept,
+             "Save File Saved Under Another Name\n" + name + "\ncannot be written: its folder " +
+                 result.Folder + " is " + result.Standing +
+                 ", which is left as it is.\nThe gamblers of this run are saved beside it as\n" +
+                 kept + "\nMake that folder again and put the file in it as " +
+                 TJorpFileName(Keeper->GetPath()).GetNameExt() +
+                 " to play them at the next start.");
+        return;
+    }
     case TSaveResult::TWay::Over:
     case TSaveResult::TWay::NotWritten:
         return;
@@ -99,8 +111,16 @@ std::pair<std::string, std::string> TSaveTeller::Describe(const TSaveResult& res
                reason + ")";
         break;
     case TWriteFailure::AsideNotKept:
-        what = "is " + result.Standing +
+        what = (result.Folder.empty() ? "is "
+                                      : "cannot be written: its folder " + result.Folder + " is ") +
+               result.Standing +
                ", which is left as it is, and no name is free to save beside it (" + reason + ")";
+        break;
+    case TWriteFailure::Gone:
+        what = (result.Folder.empty()
+                    ? "is gone"
+                    : "is gone: its folder " + result.Folder + " is " + result.Standing) +
+               ", and it cannot be written again (" + reason + ")";
         break;
     }
     return {std::move(name), std::move(what)};
@@ -123,31 +143,48 @@ std::pair<std::string, std::string> TSaveTeller::LogWriteFailure(const TSaveResu
     return words;
 }
 
+std::string TSaveTeller::Advice(const TSaveResult& result, bool ending) const {
+    // The names stay taken until the player clears some: nothing of this run is on the disk
+    // until then.
+    if (result.AllKeptNamesTaken())
+        return "the gamblers of this run were not saved: move some of those elsewhere so that "
+               "the game can save them";
+    if (result.Failure == TWriteFailure::Gone) {
+        if (ending)
+            return "the game ends, and the gamblers of this run are saved nowhere";
+        const std::string folder = result.Folder.empty()
+                                       ? "make the folder " +
+                                             Keeper->GetHost().FolderName(Keeper->GetPath()) +
+                                             " one the game can write in"
+                                       : "put a folder the game can write in at " + result.Folder;
+        const std::string remedy = result.Error == ENOSPC || result.Error == EDQUOT
+                                       ? "free some space on the disk"
+                                       : folder;
+        return "the gamblers of this run are saved nowhere yet: " + remedy +
+               " so that the game can save them; it tries again at the next save point and "
+               "when the game ends";
+    }
+    // The last save stands, but nothing of this run after it.
+    if (ending && TDesktop::QuitAsked())
+        return "the game ends on a quit signal, and this run was not saved";
+    return std::string();
+}
+
 void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::string& heading,
                                      bool leaving) {
     const auto [name, what] = Describe(result);
-    // The names stay taken until the player clears some: nothing of this run is on the disk
-    // until then.
-    const std::string advice =
-        result.AllKeptNamesTaken()
-            ? "the gamblers of this run were not saved: move some of those elsewhere so that "
-              "the game can save them"
-            : std::string();
     const bool quitting = TDesktop::QuitAsked();
+    const std::string advice = Advice(result, leaving || quitting);
     const std::string failure = name + "\n" + what;
     const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
                       ToldWriteFailures.end();
-    const bool box = !quitting && (!told || (leaving && !LastFailureBoxed));
+    // Told once a cause: the player has seen it, and the exit's saves meet it again. A run
+    // that is saved nowhere is told once more as the game ends without it.
+    const bool gone = result.Failure == TWriteFailure::Gone;
+    const bool box = !quitting && (!told || (leaving && gone));
     // Said before any box: the box waits for the player, and the reason belongs beside it.
-    // The leaving's second try at the end's save, failing as it did, has nothing new to say
-    // unless a box goes with it.
-    SayWriteFailure(name, what, advice, leaving && !box);
+    SayWriteFailure(name, what, advice, true);
     // A session's end holds its stop while a box waits; the error output has said it all.
-    if (quitting) {
-        LastFailureBoxed = false;
-        return;
-    }
-    LastFailureBoxed = box;
     if (!box)
         return;
     if (!told)

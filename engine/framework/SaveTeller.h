@@ -33,13 +33,13 @@ public:
     std::pair<std::string, std::string> Describe(const TSaveResult& result) const;
     // The same, said on the error output.
     std::pair<std::string, std::string> LogWriteFailure(const TSaveResult& result);
-    // The failure: its reason on the error output, and in a box under the heading with the
-    // file and what went wrong with it, unless a box has told the same failure since a write
-    // last got through. Leaving, it is boxed unless the box of that same failure was the last
-    // one shown, and its line is not said again when it was the last one said and no box goes
-    // with it. After a quit signal nothing is boxed: the program is ending, and nobody may be
-    // there to answer. When every kept name is taken, both say that the run's gamblers were
-    // not saved and what the player can do.
+    // The failure: its reason on the error output unless it was the line said last, and in a
+    // box under the heading with the file and what went wrong with it, unless a box has told
+    // the same failure since a write last got through. A save that is gone and could not be
+    // written again is boxed once more as the game ends without it. After a quit signal
+    // nothing is boxed: the program is ending, and nobody may be there to answer; the line
+    // then says that the run was not saved. When every kept name is taken, or the save is
+    // gone, both say what the player can do so that the game can save the run.
     void ReportWriteFailure(const TSaveResult& result, const std::string& heading, bool leaving);
 
 private:
@@ -47,13 +47,14 @@ private:
     // not when it is the line said last.
     void SayWriteFailure(const std::string& name, const std::string& what,
                          const std::string& advice = std::string(), bool unlessRepeated = false);
+    // What the player can do about the failure, and what became of the run; empty when the
+    // last save still stands and the failure says all.
+    std::string Advice(const TSaveResult& result, bool ending) const;
 
     const TSaveKeeper* Keeper;
     TBox Box;
-    // Every failure (file and what went wrong) told in a box since a write last got through,
-    // and whether the last failure reported was boxed.
+    // Every failure (file and what went wrong) told in a box since a write last got through.
     std::vector<std::string> ToldWriteFailures;
-    bool LastFailureBoxed = false;
     // The last failure's line on the error output since a write last got through.
     std::string LastSaidFailure;
 };
