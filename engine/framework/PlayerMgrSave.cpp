@@ -34,7 +34,7 @@ bool TPlayerMgr::ReadAt(u8* buffer, u32 offset, u32 size) {
     if (buffer == nullptr)
         return false;
     if (!SavingDisabled)
-        return File().ReadAt(buffer, offset, size);
+        return Keeper.Reading().ReadAt(buffer, offset, size);
     if (offset > MemoryImage.size() || size > MemoryImage.size() - offset)
         return false;
     std::memcpy(buffer, MemoryImage.data() + offset, size);
@@ -362,7 +362,11 @@ bool TPlayerMgr::LoadSaveFile() {
     // A replacement cut short by a crash leaves its temporary file; the file itself is whole.
     // Whatever else stands there is told when it keeps a write from getting through.
     ClearTempPlace();
-    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0) {
+    // A file made at a link's name would land wherever the link points (a folder not mounted
+    // yet): the link is left as it is, and told as a save point tells it.
+    const bool linkToNothing =
+        found == TSaveFileCheck::Missing && Host().IsLinkToNothing(SaveFilePath);
+    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0 && !linkToNothing) {
         LogError("the save file " + Host().DisplayName(SaveFilePath) + " was not found");
         ReportSaveError("Save File Not Found");
     }
@@ -395,15 +399,20 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     // Told after the damaged file was set aside, and before a missing one is written.
-    if (found != TSaveFileCheck::Good && GetPrevRun() != 0) {
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing) {
         LogError("a new save file is made: " + Host().DisplayName(SaveFilePath));
         ReportSaveError("Creating New Save File");
     }
-    if (found == TSaveFileCheck::Missing && !NoteResult(Keeper.PutOver(image))) {
-        const auto [name, what] = Teller.LogWriteFailure(LastSave);
-        ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." + NothingSaved);
-        KeepInMemory(std::move(image));
-        return false;
+    if (found == TSaveFileCheck::Missing) {
+        if (!NoteResult(linkToNothing ? Keeper.PutBeside(image, "a link to nothing")
+                                      : Keeper.PutOver(image))) {
+            const auto [name, what] = Teller.LogWriteFailure(LastSave);
+            ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." +
+                            NothingSaved);
+            KeepInMemory(std::move(image));
+            return false;
+        }
+        Teller.TellMoved(LastSave);
     }
     Host().ClearError();
     if (ReadAllSteps().empty()) {

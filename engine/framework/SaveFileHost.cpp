@@ -82,6 +82,10 @@ bool TSaveFileHost::IsLinkToNothing(const std::string& path) {
     return host && IsDanglingLinkAt(*host);
 }
 
+bool TSaveFileHost::IsLink(const std::string& path) {
+    return IsSymbolicLink(path);
+}
+
 std::optional<TSaveFileHost::TNoFolder> TSaveFileHost::FolderInTheWay(const std::string& path) {
     const std::optional<std::string> host = TVirtualPaths::ToHost(path);
     if (!host)
@@ -290,7 +294,11 @@ std::string TSaveFile::FirstFreeName(const char* first, char letter, int* error,
 }
 
 std::string TSaveFile::Keep(int* error) const {
-    return FirstFreeName("bad", 'b', error, [this](const std::string& target) {
+    // A second name for a link would lead to the very file the replacement puts the run in.
+    const bool link = Host->IsLink(Path);
+    return FirstFreeName("bad", 'b', error, [this, link](const std::string& target) {
+        if (link)
+            return CopyTo(target);
         if (Host->Link(Path, target))
             return true;
         switch (Host->GetLastError()) {

@@ -75,6 +75,14 @@ TSaveResult TSaveKeeper::PutKeepingOld(const std::vector<u8>& image, TWriteFailu
     return result;
 }
 
+TSaveResult TSaveKeeper::PutBeside(const std::vector<u8>& image, const std::string& standing) {
+    TSaveResult result;
+    result.WrittenTo = Path;
+    result.Standing = standing;
+    PutImage(File(), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+    return result;
+}
+
 TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
     int error = 0;
     if (const std::optional<bool> same = File().Holds(*KnownImage, error))

@@ -22,6 +22,9 @@ public:
     void SetPath(std::string path) { Path = std::move(path); }
     const std::string& GetPath() const { return Path; }
     TSaveFile File() const { return TSaveFile(*Host, Path); }
+    // The file the run's records are read from: the kept name the run is saved under, beside
+    // what is no file in the save's place, or else the save itself.
+    TSaveFile Reading() const { return TSaveFile(*Host, Diverted.empty() ? Path : Diverted); }
     // What the player knows the file by, to name it in a message.
     std::string DisplayName(const std::string& path) const { return Host->DisplayName(path); }
 
@@ -44,6 +47,9 @@ public:
     // The image put in the file's place once what it holds now has been kept under a name of
     // its own (TSaveFile::Keep); notKept is the failure when no name could be had.
     TSaveResult PutKeepingOld(const std::vector<u8>& image, TWriteFailure notKept);
+    // The image saved beside what stands in the save's place and is no file (described by
+    // standing), under the first free kept name.
+    TSaveResult PutBeside(const std::vector<u8>& image, const std::string& standing);
     // A replacement cut short by a crash leaves its temporary file; whatever stands under the
     // temporary name is cleared (a folder moved aside).
     TSaveFile::TTempPlace ClearTempPlace() const { return File().ClearTempPlace(); }
