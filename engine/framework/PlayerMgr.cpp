@@ -8,12 +8,8 @@
 #include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
-#include "platform/framework/window/Desktop.h"
-#include "platform/host/Log.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
 #include <cstring>
 #include <new>
 #include <utility>

@@ -169,8 +169,8 @@ public:
     // The save at the end of a run: written when something changed since the last save was
     // tried, when that save failed, or when another program changed or removed the file, or
     // put what is no file in its place, since this run last read or wrote it. Its failure is
-    // always told, unless the box of that very failure was the last thing the player was
-    // shown.
+    // boxed when the player has not been told that very failure yet, or when it leaves the
+    // run saved nowhere.
     bool SaveOnLeaving();
     // What a save would write (the header, the game data, the loaded records and the seated
     // players' names) differs from what the last save tried to write, whether that save got

@@ -4,7 +4,6 @@
 #include "PlayerMgr.h"
 
 #include "engine/framework/SaveFileHost.h"
-#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 #include "platform/host/PathKind.h"
 #include "platform/host/VirtualPath.h"
