@@ -368,8 +368,9 @@ bool SyncDirectoryOf(const std::string& hostPath) {
 namespace {
 
 // The file moved to the new name, or, on another file system, copied there whole and synced
-// and then removed; the new name must not be in use.
-bool MoveOrCopy(const std::string& from, const std::string& to) {
+// (copied tells which; the file then stays where it was too).
+bool MoveOrCopy(const std::string& from, const std::string& to, bool& copied) {
+    copied = false;
     if (::rename(from.c_str(), to.c_str()) == 0)
         return true;
     if (errno != EXDEV)
@@ -413,7 +414,7 @@ bool MoveOrCopy(const std::string& from, const std::string& to) {
         errno = error != 0 ? error : EIO;
         return false;
     }
-    ::unlink(from.c_str());
+    copied = true;
     return true;
 }
 
@@ -449,14 +450,19 @@ bool MoveFileExA(const std::string& from, const std::string& to, u32 flags) {
                 return false;
             const std::string beside = *replaced + ".otcraps-new";
             ::unlink(beside.c_str());
-            if (!MoveOrCopy(*hostFrom, beside))
+            bool copied = false;
+            if (!MoveOrCopy(*hostFrom, beside, copied))
                 return false;
             if (::rename(beside.c_str(), replaced->c_str()) != 0) {
+                // The source goes back to its name: a caller tells a move done by its absence.
                 const int error = errno;
-                ::unlink(beside.c_str());
+                if (copied || ::rename(beside.c_str(), hostFrom->c_str()) != 0)
+                    ::unlink(beside.c_str());
                 errno = error;
                 return false;
             }
+            if (copied)
+                ::unlink(hostFrom->c_str());
         } else if (::rename(hostFrom->c_str(), replaced->c_str()) != 0) {
             return false;
         }

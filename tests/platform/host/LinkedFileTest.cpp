@@ -1,5 +1,7 @@
-// Settings kept behind a symbolic link: written through it, the link kept; a link that leads
-// nowhere is left as it is and the write told, never replaced by a file of its own.
+// Files kept behind a symbolic link: a replacement and the settings written through it, the
+// link kept; a link that leads nowhere is left as it is and the write told, never replaced by a
+// file of its own.
+#include "platform/host/HostFile.h"
 #include "platform/host/PrivateProfile.h"
 
 #include "support/FileBytes.h"
@@ -8,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -44,6 +49,33 @@ TEST(LinkedSettings, AreWrittenThroughALinkAndNeverReplaceOneThatLeadsNowhere) {
     EXPECT_EQ(told.Told,
               std::vector<std::string>{dir.Host("dangling.ini").string() +
                                        ": is a link to nothing, which is left as it is"});
+}
+
+// A synced folder is often on another file system: the new file is copied beside the linked
+// one there and renamed over it, and nothing is left of it on either side.
+TEST(LinkedFile, IsReplacedWhereItIsFromAnotherFileSystemAndTheLinkKept) {
+    TTempDir dir;
+    const fs::path other = fs::path("/dev/shm") / ("otcraps-linked-" + std::to_string(::getpid()));
+    struct stat here {};
+    struct stat there {};
+    if (::stat(dir.Path.c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+        here.st_dev == there.st_dev)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    fs::create_directories(other);
+    const fs::path linked = other / "mine.sav";
+    { std::ofstream(linked) << "old"; }
+    fs::create_symlink(linked, dir.Host("place.sav"));
+    dir.WriteHostFile("place.tmp", "new");
+    const bool moved = MoveFileExA("c:\\place.tmp", "c:\\place.sav",
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const std::string held = ReadFileBytes(linked);
+    const auto left = std::vector<fs::path>(fs::directory_iterator(other), {});
+    fs::remove_all(other);
+    EXPECT_TRUE(moved);
+    EXPECT_EQ(held, "new");
+    EXPECT_EQ(left, std::vector<fs::path>{linked});
+    EXPECT_TRUE(fs::is_symlink(dir.Host("place.sav")));
+    EXPECT_FALSE(fs::exists(dir.Host("place.tmp")));
 }
 
 } // namespace
