@@ -284,7 +284,6 @@ protected:
 private:
     using TPiece = TSavePiece;
     TSaveFile File() const;
-    TSaveFileHost& Host() const { return Keeper.GetHost(); }
     template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
     // What a damaged file's place holds: a gambler recovered whole, or one left out, under
     // Name where it can be read.
@@ -356,6 +355,8 @@ private:
     // seated players' names as the settings were last given them.
     std::optional<std::vector<std::pair<u32, std::vector<u8>>>> TriedPieces;
     std::optional<std::vector<std::string>> StoredNames;
+    // Where the file's calls go: the keeper's too.
+    TSaveFileHost* Host;
     // The file side of every save, and the words for what came of it.
     TSaveKeeper Keeper;
     TSaveTeller Teller;

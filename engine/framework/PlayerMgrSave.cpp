@@ -19,7 +19,7 @@ const std::string NothingSaved = "\n\nNothing will be saved until the game is st
 } // namespace
 
 TSaveFile TPlayerMgr::File() const {
-    return TSaveFile(Host(), SaveFilePath);
+    return TSaveFile(*Host, SaveFilePath);
 }
 
 std::unique_ptr<TSaveBlock> TPlayerMgr::ReadBlock(u32 offset, u32 size) {
@@ -56,7 +56,7 @@ bool TPlayerMgr::NoteResult(TSaveResult result) {
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     LastSave = TSaveResult();
     LastSave.WrittenTo = SaveFilePath;
-    Host().ClearError();
+    Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
     const i32 size = GetSaveFileSize();
@@ -70,7 +70,7 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     }
     std::vector<u8> image = MemoryImage;
     if (image.size() != static_cast<size_t>(size)) {
-        LastSave.Error = Host().GetLastError();
+        LastSave.Error = Host->GetLastError();
         LastWriteFailed = true;
         return false;
     }
@@ -211,7 +211,7 @@ void TPlayerMgr::LogLeftOut(const std::vector<std::string>& leftOut) {
             names += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 0xF];
         }
     }
-    LogError("gamblers left out of the damaged save " + Host().DisplayName(SaveFilePath) + ": " +
+    LogError("gamblers left out of the damaged save " + Host->DisplayName(SaveFilePath) + ": " +
              names);
 }
 
@@ -220,7 +220,7 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     if (NoteResult(Keeper.PutKeepingOld(image, TWriteFailure::DamagedNotKept))) {
         const std::string& kept = LastSave.Kept;
         const std::string told = RecoveredText(recovered, {}, false);
-        LogError("the damaged save " + Host().DisplayName(SaveFilePath) + " is kept as " + kept +
+        LogError("the damaged save " + Host->DisplayName(SaveFilePath) + " is kept as " + kept +
                  ": " + told.substr(0, told.size() - 1));
         ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
                         RecoveredText(recovered, leftOut, false));
@@ -274,7 +274,7 @@ bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
 
 bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image) {
     if (!BuildFreshImage(image)) {
-        LogError("the new save file could not be made: " + Host().DisplayName(SaveFilePath));
+        LogError("the new save file could not be made: " + Host->DisplayName(SaveFilePath));
         ReportSaveError("Writing to New Save File Failed");
         return false;
     }
@@ -297,7 +297,7 @@ std::string TPlayerMgr::ReadAllSteps() {
 bool TPlayerMgr::ReadAll() {
     const std::string failed = ReadAllSteps();
     if (!failed.empty()) {
-        LogError("the save file " + Host().DisplayName(SaveFilePath) + ": " + failed);
+        LogError("the save file " + Host->DisplayName(SaveFilePath) + ": " + failed);
         ReportSaveError(failed);
     }
     return failed.empty();
@@ -305,12 +305,12 @@ bool TPlayerMgr::ReadAll() {
 
 void TPlayerMgr::ReportUnreadable(int error) {
     // What stands there is said as the settings say it: no reason of the system's names it.
-    const THostPathKind kind = Host().Kind(SaveFilePath);
+    const THostPathKind kind = Host->Kind(SaveFilePath);
     const std::string why =
         kind == THostPathKind::Directory || kind == THostPathKind::Other
             ? std::string("is ") + DescribeHostPathKind(kind)
             : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
-    const std::string path = Host().DisplayName(SaveFilePath);
+    const std::string path = Host->DisplayName(SaveFilePath);
     LogError("the gamblers cannot be loaded: the save file " + path + " " + why +
              "; nothing will be saved until the game is started again");
     ReportSaveError("The gamblers cannot be loaded: the save file\n" + path + "\n" + why + "." +
@@ -364,9 +364,9 @@ bool TPlayerMgr::LoadSaveFile() {
     // A file made at a link's name would land wherever the link points (a folder not mounted
     // yet): the link is left as it is, and told as a save point tells it.
     const bool linkToNothing =
-        found == TSaveFileCheck::Missing && Host().IsLinkToNothing(SaveFilePath);
+        found == TSaveFileCheck::Missing && Host->IsLinkToNothing(SaveFilePath);
     if (found == TSaveFileCheck::Missing && GetPrevRun() != 0 && !linkToNothing) {
-        LogError("the save file " + Host().DisplayName(SaveFilePath) + " was not found");
+        LogError("the save file " + Host->DisplayName(SaveFilePath) + " was not found");
         ReportSaveError("Save File Not Found");
     }
     // The gamblers that lie whole in a damaged file go into the fresh one, each in its own
@@ -386,7 +386,7 @@ bool TPlayerMgr::LoadSaveFile() {
             LogLeftOut(leftOut);
     }
     if (found != TSaveFileCheck::Missing)
-        LoadedFileWrittenAt = Host().WrittenAt(SaveFilePath);
+        LoadedFileWrittenAt = Host->WrittenAt(SaveFilePath);
     std::vector<u8> image;
     if (found != TSaveFileCheck::Good && !BuildImage(carried, image)) {
         LoadedFileWrittenAt.reset();
@@ -399,7 +399,7 @@ bool TPlayerMgr::LoadSaveFile() {
     }
     // Told after the damaged file was set aside, and before a missing one is written.
     if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing) {
-        LogError("a new save file is made: " + Host().DisplayName(SaveFilePath));
+        LogError("a new save file is made: " + Host->DisplayName(SaveFilePath));
         ReportSaveError("Creating New Save File");
     }
     if (found == TSaveFileCheck::Missing) {
@@ -413,7 +413,7 @@ bool TPlayerMgr::LoadSaveFile() {
         }
         Teller.TellMoved(LastSave);
     }
-    Host().ClearError();
+    Host->ClearError();
     if (ReadAllSteps().empty()) {
         if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
             Keeper.Know(std::move(bytes));
@@ -421,7 +421,7 @@ bool TPlayerMgr::LoadSaveFile() {
     }
     // Read a moment ago and not now: the disk is failing, and the records not read would
     // be taken for free ones and written over.
-    ReportUnreadable(Host().GetLastError());
+    ReportUnreadable(Host->GetLastError());
     LoadedFileWrittenAt.reset();
     KeepInMemory();
     return false;
