@@ -8,12 +8,8 @@
 #include "engine/framework/ModeWindowApi.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
-#include "platform/framework/window/Desktop.h"
-#include "platform/host/Log.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -44,7 +40,8 @@ i16 ClampCount(i16 n) {
 
 TPlayerMgr::TPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 seats, i16 records)
     : SaveDirectory(std::move(directory)), TableSize(ClampCount(records)),
-      SeatCount(ClampCount(seats)), Owner(owner), Host(&TSaveFileHost::Default()) {
+      SeatCount(ClampCount(seats)), Owner(owner), Host(&TSaveFileHost::Default()), Keeper(*Host),
+      Teller(Keeper, [this](const std::string& text) { ReportSaveError(text); }) {
     Seats.fill(-1);
 }
 
@@ -427,108 +424,12 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
         Owner->ShowPlayerMessage(text, "Error - Save File");
 }
 
-bool TPlayerMgr::AllKeptNamesTaken() const {
-    // A keep or a folder's move is refused as a name in use only when every name it may take
-    // is: those stay taken until the player clears one.
-    return Failure != TWriteFailure::Write && LastWriteError == EEXIST;
-}
-
-std::pair<std::string, std::string> TPlayerMgr::DescribeWriteFailure() {
-    const TSaveFile file = File();
-    const std::string reason =
-        AllKeptNamesTaken() ? (Failure == TWriteFailure::FolderInTheWay ? file.FolderKeptNames()
-                                                                        : file.KeptNames()) +
-                                  " are all taken"
-                            : std::strerror(LastWriteError != 0 ? LastWriteError : EIO);
-    // The save is written under the temporary name first: only a folder standing there makes
-    // that name the player's business.
-    std::string name = Host->DisplayName(Failure == TWriteFailure::FolderInTheWay
-                                             ? file.GetTempPath()
-                                             : (WritingTo.empty() ? SaveFilePath : WritingTo));
-    std::string what;
-    switch (Failure) {
-    case TWriteFailure::Write:
-        what = "cannot be written (" + reason + ")";
-        break;
-    case TWriteFailure::FolderInTheWay:
-        what = "is a folder where the save is first written, and it cannot be moved aside (" +
-               reason + ")";
-        break;
-    case TWriteFailure::DamagedNotKept:
-        what = "is damaged and cannot be set aside (" + reason + ")";
-        break;
-    case TWriteFailure::ChangedNotKept:
-        what = "was changed by another program since the game last read or wrote it, and "
-               "cannot be set aside (" +
-               reason + ")";
-        break;
-    case TWriteFailure::AsideNotKept:
-        what = "is " + Standing +
-               ", which is left as it is, and no name is free to save beside it (" + reason + ")";
-        break;
-    }
-    return {std::move(name), std::move(what)};
-}
-
-void TPlayerMgr::SayWriteFailure(const std::string& name, const std::string& what,
-                                 const std::string& advice, bool unlessRepeated) {
-    const std::string line = "the save could not be written: " + name + " " + what +
-                             (advice.empty() ? std::string() : "; " + advice);
-    if (unlessRepeated && line == LastSaidFailure)
-        return;
-    LastSaidFailure = line;
-    LogError(line);
-}
-
-std::pair<std::string, std::string> TPlayerMgr::LogWriteFailure() {
-    auto words = DescribeWriteFailure();
-    // Said before any box: the box waits for the player, and the reason belongs beside it.
-    SayWriteFailure(words.first, words.second);
-    return words;
-}
-
 void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
-    const auto [name, what] = DescribeWriteFailure();
-    // The names stay taken until the player clears some: nothing of this run is on the disk
-    // until then.
-    const std::string advice =
-        AllKeptNamesTaken()
-            ? "the gamblers of this run were not saved: move some of those elsewhere so that "
-              "the game can save them"
-            : std::string();
     LastWriteFailed = true;
-    const bool quitting = TDesktop::QuitAsked();
-    const std::string failure = name + "\n" + what;
-    const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
-                      ToldWriteFailures.end();
-    const bool box = !quitting && (!told || (leaving && !LastFailureBoxed));
-    // Said before any box: the box waits for the player, and the reason belongs beside it.
-    // The leaving's second try at the end's save, failing as it did, has nothing new to say
-    // unless a box goes with it.
-    SayWriteFailure(name, what, advice, leaving && !box);
-    // A session's end holds its stop while a box waits; the error output has said it all.
-    if (quitting) {
-        LastFailureBoxed = false;
-        return;
-    }
-    LastFailureBoxed = box;
-    if (!box)
-        return;
-    if (!told)
-        ToldWriteFailures.push_back(failure);
-    std::string text = heading + "\n" + failure + ".";
-    if (!advice.empty()) {
-        // Appended piece by piece: the optimizer misreads a sum of temporaries here as an
-        // overlapping copy.
-        std::string sentence = advice;
-        sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-        text += '\n';
-        text += sentence;
-        text += '.';
-    }
-    ReportSaveError(text);
+    Teller.ReportWriteFailure(LastSave, heading, leaving);
 }
 
 void TPlayerMgr::SetSaveFileHost(TSaveFileHost* host) {
     Host = host != nullptr ? host : &TSaveFileHost::Default();
+    Keeper.SetHost(*Host);
 }

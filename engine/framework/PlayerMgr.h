@@ -4,6 +4,9 @@
 
 #include "engine/framework/PlayerData.h"
 #include "engine/framework/SaveHeader.h"
+#include "engine/framework/SaveKeeper.h"
+#include "engine/framework/SaveResult.h"
+#include "engine/framework/SaveTeller.h"
 #include "platform/host/Types.h"
 
 #include <array>
@@ -15,8 +18,6 @@
 
 class TJorpIniFile;
 class TPlayerMgrOwner;
-class TSaveFile;
-class TSaveFileHost;
 class TWindow;
 
 // Counted in the engine's memory total (JorpRamInUse) for as long as it lives.
@@ -41,9 +42,10 @@ private:
 
 // The save file holds a header, the game data, then TableSize records, each at a fixed
 // offset; a record's first 31 bytes are its TPlayerData. Derived managers make the game data
-// and records larger. Every change reaches the disk as a whole new file put in the old one's
-// place, so a failed write never leaves a half-written file: the old one stays as it was. A
-// file that cannot be read is never taken for a damaged one: it stays as it is.
+// and records larger. The manager keeps the roster and lays it into the file's image; the
+// keeper (TSaveKeeper) puts each image on the disk as a whole new file in the old one's place,
+// and the teller (TSaveTeller) words what came of it. A file that cannot be read is never taken
+// for a damaged one: it stays as it is.
 class TPlayerMgr {
 public:
     static constexpr i16 MaxRecords = 20;
@@ -171,8 +173,8 @@ public:
     // The save at the end of a run: written when something changed since the last save was
     // tried, when that save failed, or when another program changed or removed the file, or
     // put what is no file in its place, since this run last read or wrote it. Its failure is
-    // always told, unless the box of that very failure was the last thing the player was
-    // shown.
+    // boxed when the player has not been told that very failure yet, or when it leaves the
+    // run saved nowhere.
     bool SaveOnLeaving();
     // What a save would write (the header, the game data, the loaded records and the seated
     // players' names) differs from what the last save tried to write, whether that save got
@@ -277,13 +279,7 @@ protected:
     bool IsValidSeat(i16 seat) const { return seat >= 0 && seat < SeatCount; }
     // A box with the save file's caption.
     void ReportSaveError(const std::string& text);
-    // The write that failed last: its reason on the error output, and in a box under the
-    // heading with the file and what went wrong with it, unless a box has told the same
-    // failure since a write last got through. Leaving, it is boxed unless the box of that same
-    // failure was the last one shown, and its line is not said again when it was the last one
-    // said and no box goes with it. After a quit signal nothing is boxed: the program is
-    // ending, and nobody may be there to answer. When every kept name is taken, both say that
-    // the run's gamblers were not saved and what the player can do.
+    // The write that failed last, told by the teller (TSaveTeller::ReportWriteFailure).
     void ReportWriteFailure(const std::string& heading, bool leaving = false);
     i32 GetPrevRun() const;
 
@@ -302,11 +298,7 @@ protected:
     TPlayerMgrOwner* Owner;
 
 private:
-    struct TPiece {
-        u32 Offset;
-        const u8* Data;
-        u32 Size;
-    };
+    using TPiece = TSavePiece;
     TSaveFile File() const;
     template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
     // What a damaged file's place holds: a gambler recovered whole, or one left out, under
@@ -337,70 +329,18 @@ private:
     bool IsFreePlace(const u8* record, size_t present);
     std::vector<u8> FreePlace;
     bool JudgeEveryPoint = false;
-    // How an image takes a file's place: renamed over it, over it once what it holds now has
-    // been kept under a name of its own (TSaveFile::Keep), or beside it under a free one of
-    // those names, what stands there left alone.
-    enum class TPut { Over, KeepingOld, Aside };
-    // What a write that failed could not do: write the file, clear the temporary name of a
-    // folder, keep a damaged file, or one another program changed, under a name of its own, or
-    // find a name to save beside what is no file in the save's place.
-    enum class TWriteFailure {
-        Write,
-        FolderInTheWay,
-        DamagedNotKept,
-        ChangedNotKept,
-        AsideNotKept
-    };
-    // The one way an image reaches the disk: written whole under the temporary name (whatever
-    // stood there cleared first), then put in the file's place as told, the name a kept file
-    // took in kept. True once the file holds the image, even when only its folder's sync
-    // failed (said on the error output); false, with the failure noted (notKept when no name
-    // could be had), and what stood there as it was.
-    bool PutImage(const TSaveFile& file, const std::vector<u8>& image, TPut how,
-                  TWriteFailure notKept, std::string& kept);
-    // The image becomes the file, in one replacement.
-    bool ReplaceFile(const std::vector<u8>& image);
-    // The run's file, its pieces laid over what this run last had, put in the place of a file
-    // another program changed: that version is kept under a name of its own before the
-    // rename, and the player told its name. False, with the failure noted, when it cannot be
-    // kept: it then stays as it is.
-    bool ReplaceChangedFile(const std::vector<u8>& image);
-    // The run's file written whole where another program removed it, its folder made again
-    // when that went too, and the player told.
-    bool RewriteGoneFile(const std::vector<u8>& image);
-    // The run's file saved beside what stands in the save's place and is no file (described
-    // by standing), which is left alone: under a free kept name, told, and for the rest of
-    // the run under that name while it holds what the run last put there.
-    bool SaveBeside(const std::vector<u8>& image, const std::string& standing);
-    // What stands in the save's place against what this run last read or wrote there: the
-    // same bytes, others, nothing, something that is no file, or a file that cannot be read.
-    enum class TFound { Known, Changed, Gone, NotAFile, Unreadable };
-    struct TPlaceLook {
-        TFound Found = TFound::Known;
-        int Error = 0;
-        // What stands there, for NotAFile, as the start says it.
-        std::string Standing;
-    };
-    // Only with KnownImage.
-    TPlaceLook LookAtPlace();
-    // Another program has taken the run's file from under it: changed or removed it, or put
-    // what is no file in its place (unless the run is saved beside that already).
-    bool RunFileMoved();
-    // Said on the error output, and in a box unless a quit signal is ending the program and
-    // nobody may be there to answer it.
-    void Tell(const std::string& line, const std::string& box);
-    // False, with the failure noted, when a folder in the temporary name's place cannot be
-    // moved aside.
+    // What a crashed replacement left under the temporary name cleared at the start; false,
+    // with the failure noted, when a folder there cannot be moved aside.
     bool ClearTempPlace();
-    void NoteWriteFailure(int error, TWriteFailure failure = TWriteFailure::Write);
+    // A write's result kept as the last save's, and a write that got through noted; whether it
+    // did.
+    bool NoteResult(TSaveResult result);
     bool SaveAll(bool leaving);
     // The header, the game data and every loaded block, at their offsets.
     std::vector<TPiece> LoadedPieces() const;
-    // One replacement of the file with the pieces laid over the bytes this run last read or
-    // wrote (over its present bytes when it has none): ReplaceChangedFile when another program
-    // changed the file since, RewriteGoneFile when it removed it, SaveBeside when what stands
-    // there is no file. Refused before the header and game data were read, and when the file
-    // cannot be read. While saving is disabled the memory image takes the pieces.
+    // One save of the pieces through the keeper (TSaveKeeper::Commit), its result in LastSave
+    // and what it met told. Refused before the header and game data were read. While saving
+    // is disabled the memory image takes the pieces.
     bool Commit(const std::vector<TPiece>& pieces);
     // How many gamblers came out of a damaged file, and the names of those left out; with
     // fromMemory, that they play from memory this run.
@@ -428,49 +368,24 @@ private:
     // Saving off for the run: the players come from the image (a fresh one when none is
     // given) kept in memory, which every later read and write goes to instead of the disk.
     void KeepInMemory(std::vector<u8> image = {});
-    // The file named in a write failure's message and what went wrong with it.
-    std::pair<std::string, std::string> DescribeWriteFailure();
-    // The same, said on the error output.
-    std::pair<std::string, std::string> LogWriteFailure();
-    // A failure's line on the error output, every failure in one form; with unlessRepeated,
-    // not when it is the line said last.
-    void SayWriteFailure(const std::string& name, const std::string& what,
-                         const std::string& advice = std::string(), bool unlessRepeated = false);
-    // Every name a file or folder in the way could be kept under is taken.
-    bool AllKeptNamesTaken() const;
-    // The file now holds the image: every write that reached it ends here.
-    void NoteWritten(const TSaveFile& file, const std::vector<u8>& image, int unsynced);
     // One box: the file, the system's reason, and that nothing is saved this run.
     void ReportUnreadable(int error);
 
-    TSaveFileHost* Host;
     bool SavingDisabled = false;
     // The file's bytes while saving is disabled.
     std::vector<u8> MemoryImage;
     std::optional<u32> LoadedFileWrittenAt;
-    // The file's bytes as this run last read or wrote them whole: what it still holds unless
-    // another program changed it since.
-    std::optional<std::vector<u8>> KnownImage;
-    // The kept name the run's file was last written under, beside what is no file in the
-    // save's place; empty while it is written in its own place.
-    std::string Diverted;
-    // The file the last write aimed at, and what stood in the save's place when that was no
-    // file, for the failure's message.
-    std::string WritingTo;
-    std::string Standing;
     // What the last save tried to write: each loaded piece's offset and bytes, and the
     // seated players' names as the settings were last given them.
     std::optional<std::vector<std::pair<u32, std::vector<u8>>>> TriedPieces;
     std::optional<std::vector<std::string>> StoredNames;
-    // The system's reason for the last commit that failed, and what it could not do.
-    int LastWriteError = 0;
-    TWriteFailure Failure = TWriteFailure::Write;
+    // Where the file's calls go: the keeper's too.
+    TSaveFileHost* Host;
+    // The file side of every save, and the words for what came of it.
+    TSaveKeeper Keeper;
+    TSaveTeller Teller;
+    // What the last commit did; a failure's words come from it.
+    TSaveResult LastSave;
     // The last write failed; nothing has got through since.
     bool LastWriteFailed = false;
-    // Every failure (file and what went wrong) told in a box since a write last got through,
-    // and whether the last failure reported was boxed.
-    std::vector<std::string> ToldWriteFailures;
-    bool LastFailureBoxed = false;
-    // The last failure's line on the error output since a write last got through.
-    std::string LastSaidFailure;
 };

@@ -5,7 +5,6 @@
 
 #include "engine/foundation/PrintableText.h"
 #include "engine/framework/SaveFileHost.h"
-#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 #include "platform/host/PathKind.h"
 #include "platform/host/VirtualPath.h"
@@ -35,7 +34,7 @@ bool TPlayerMgr::ReadAt(u8* buffer, u32 offset, u32 size) {
     if (buffer == nullptr)
         return false;
     if (!SavingDisabled)
-        return File().ReadAt(buffer, offset, size);
+        return Keeper.Reading().ReadAt(buffer, offset, size);
     if (offset > MemoryImage.size() || size > MemoryImage.size() - offset)
         return false;
     std::memcpy(buffer, MemoryImage.data() + offset, size);
@@ -46,33 +45,34 @@ bool TPlayerMgr::WriteAt(const u8* buffer, u32 offset, u32 size) {
     return Commit({{offset, buffer, size}});
 }
 
+bool TPlayerMgr::NoteResult(TSaveResult result) {
+    LastSave = std::move(result);
+    Teller.SayTempFolderMoved(LastSave.TempFolderKeptAs);
+    LastWriteFailed = !LastSave.Written();
+    if (LastSave.Written())
+        Teller.NoteWritten(LastSave);
+    return LastSave.Written();
+}
+
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
-    LastWriteError = 0;
-    Failure = TWriteFailure::Write;
-    WritingTo = SaveFilePath;
+    LastSave = TSaveResult();
+    LastSave.WrittenTo = SaveFilePath;
     Host->ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
     const i32 size = GetSaveFileSize();
     if (size <= 0)
         return false;
-    // What is not being written stays exactly as this run last had it, which is what the file
-    // holds unless another program changed it since.
-    std::vector<u8> image;
-    TPlaceLook place;
-    if (SavingDisabled) {
-        image = MemoryImage;
-    } else if (KnownImage && KnownImage->size() == static_cast<size_t>(size)) {
-        place = LookAtPlace();
-        if (place.Found == TFound::Unreadable) {
-            NoteWriteFailure(place.Error);
+    if (!SavingDisabled) {
+        if (!NoteResult(Keeper.Commit(pieces, static_cast<u32>(size))))
             return false;
-        }
-        image = *KnownImage;
+        Teller.TellMoved(LastSave);
+        return true;
     }
-    if (image.size() != static_cast<size_t>(size) &&
-        (SavingDisabled || !File().ReadWhole(image, static_cast<u32>(size)))) {
-        NoteWriteFailure(Host->GetLastError());
+    std::vector<u8> image = MemoryImage;
+    if (image.size() != static_cast<size_t>(size)) {
+        LastSave.Error = Host->GetLastError();
+        LastWriteFailed = true;
         return false;
     }
     for (const TPiece& piece : pieces) {
@@ -81,212 +81,21 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
             return false;
         std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
     }
-    if (SavingDisabled) {
-        MemoryImage = std::move(image);
-        return true;
-    }
-    switch (place.Found) {
-    case TFound::Changed:
-        return ReplaceChangedFile(image);
-    case TFound::Gone:
-        return RewriteGoneFile(image);
-    case TFound::NotAFile:
-        return SaveBeside(image, place.Standing);
-    case TFound::Known:
-    case TFound::Unreadable:
-        break;
-    }
-    return ReplaceFile(image);
-}
-
-TPlayerMgr::TPlaceLook TPlayerMgr::LookAtPlace() {
-    int error = 0;
-    if (const std::optional<bool> same = File().Holds(*KnownImage, error))
-        return {*same ? TFound::Known : TFound::Changed, 0, {}};
-    // Said as the start says what stands there.
-    const THostPathKind kind = Host->Kind(SaveFilePath);
-    if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
-        return {TFound::NotAFile, error, DescribeHostPathKind(kind)};
-    if (error != ENOENT || kind != THostPathKind::Missing)
-        return {TFound::Unreadable, error, {}};
-    // A file made at a link's name would land wherever the link points.
-    if (Host->IsLinkToNothing(SaveFilePath))
-        return {TFound::NotAFile, error, "a link to nothing"};
-    return {TFound::Gone, error, {}};
-}
-
-bool TPlayerMgr::RunFileMoved() {
-    if (SavingDisabled || !KnownImage)
-        return false;
-    switch (LookAtPlace().Found) {
-    case TFound::Changed:
-    case TFound::Gone:
-        return true;
-    case TFound::NotAFile: {
-        int error = 0;
-        return Diverted.empty() || TSaveFile(*Host, Diverted).Holds(*KnownImage, error) != true;
-    }
-    case TFound::Known:
-    case TFound::Unreadable:
-        break;
-    }
-    // A file that cannot be read was told at the save that met it.
-    return false;
+    MemoryImage = std::move(image);
+    return true;
 }
 
 bool TPlayerMgr::ClearTempPlace() {
-    const TSaveFile::TTempPlace place = File().ClearTempPlace();
-    if (!place.KeptAs.empty())
-        LogError("a folder stood where the save is first written: " +
-                 Host->DisplayName(File().GetTempPath()) + " is kept as " + place.KeptAs);
+    const TSaveFile::TTempPlace place = Keeper.ClearTempPlace();
+    Teller.SayTempFolderMoved(place.KeptAs);
     if (place.Error == 0)
         return true;
-    NoteWriteFailure(place.Error, TWriteFailure::FolderInTheWay);
-    return false;
-}
-
-bool TPlayerMgr::PutImage(const TSaveFile& file, const std::vector<u8>& image, TPut how,
-                          TWriteFailure notKept, std::string& kept) {
-    kept.clear();
-    WritingTo = file.GetPath();
-    if (!ClearTempPlace())
-        return false;
-    Host->ClearError();
-    if (!file.WriteTemp(image)) {
-        NoteWriteFailure(Host->GetLastError());
-        return false;
-    }
-    const auto notPlaced = [&](int error, TWriteFailure failure) {
-        Host->Delete(file.GetTempPath());
-        NoteWriteFailure(error, failure);
-        return false;
-    };
-    int error = 0;
-    bool synced = true;
-    const auto syncError = [this] {
-        return Host->GetLastError() != 0 ? Host->GetLastError() : EIO;
-    };
-    if (how == TPut::Aside) {
-        kept = file.PlaceTempAside(synced, &error);
-        if (kept.empty())
-            return notPlaced(error, notKept);
-        WritingTo = file.KeptPath(kept);
-        NoteWritten(TSaveFile(*Host, WritingTo), image, synced ? 0 : syncError());
-        return true;
-    }
-    // What the file holds keeps its place until the image stands whole beside it.
-    if (how == TPut::KeepingOld) {
-        kept = file.Keep(&error);
-        if (kept.empty())
-            return notPlaced(error, notKept);
-    }
-    // One rename: the name holds the old file or the image, never neither.
-    Host->ClearError();
-    bool moved = false;
-    if (!file.PlaceTemp(moved)) {
-        // Only the rename's reaching the disk is in doubt when it was done: the name holds the
-        // image, so the file is the run's own, and the next save must not take it for another
-        // program's.
-        synced = false;
-        if (!moved) {
-            NoteWriteFailure(Host->GetLastError());
-            if (!kept.empty())
-                file.Unkeep(kept);
-            kept.clear();
-            return false;
-        }
-    }
-    NoteWritten(file, image, synced ? 0 : syncError());
-    return true;
-}
-
-bool TPlayerMgr::ReplaceFile(const std::vector<u8>& image) {
-    std::string kept;
-    return PutImage(File(), image, TPut::Over, TWriteFailure::Write, kept);
-}
-
-void TPlayerMgr::Tell(const std::string& line, const std::string& box) {
-    LogError(line);
-    if (!TDesktop::QuitAsked())
-        ReportSaveError(box);
-}
-
-bool TPlayerMgr::ReplaceChangedFile(const std::vector<u8>& image) {
-    // The other version is kept as a damaged file is: whatever it holds, it may be what the
-    // player wanted.
-    std::string kept;
-    if (!PutImage(File(), image, TPut::KeepingOld, TWriteFailure::ChangedNotKept, kept))
-        return false;
-    const std::string name = Host->DisplayName(SaveFilePath);
-    Tell("the save was changed by another program since the game last read or wrote it: " + name +
-             " as it was changed is kept as " + kept,
-         "Save File Changed by Another Program\n" + name +
-             "\nwas changed by another program since the game last read or wrote it.\nThat "
-             "version is kept as " +
-             kept + ", and the gamblers of this run are saved in its place.");
-    return true;
-}
-
-bool TPlayerMgr::RewriteGoneFile(const std::vector<u8>& image) {
-    // A clean-up may take the folder with the file, or rename it away.
-    bool folderGone = false;
-    Host->ClearError();
-    if (!Host->MakeFolderFor(SaveFilePath, folderGone)) {
-        NoteWriteFailure(Host->GetLastError());
-        return false;
-    }
-    if (!ReplaceFile(image))
-        return false;
-    // The player who removed it on purpose can remove it again once the game has ended.
-    const std::string name = Host->DisplayName(SaveFilePath);
-    const std::string removed = folderGone ? "had been removed with its folder while the game ran"
-                                           : "had been removed while the game ran";
-    Tell("the save " + removed + ": " + name + " is written again with the gamblers of this run",
-         "Save File Written Again\n" + name + "\n" + removed +
-             ".\nIt is written again with the gamblers of this run.");
-    return true;
-}
-
-bool TPlayerMgr::SaveBeside(const std::vector<u8>& image, const std::string& standing) {
-    Standing = standing;
-    std::string kept;
-    // Told once: the run's later saves go on into the file it was given, as long as nobody
-    // else has touched it.
-    int error = 0;
-    if (!Diverted.empty() && TSaveFile(*Host, Diverted).Holds(*KnownImage, error) == true)
-        return PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, kept);
-    if (!PutImage(File(), image, TPut::Aside, TWriteFailure::AsideNotKept, kept))
-        return false;
-    // What stands there may be the player's, and a link's target may be anywhere: it is left
-    // as it is.
-    const std::string name = Host->DisplayName(SaveFilePath);
-    Tell("something that is no file stands in the save's place: " + name + " is " + standing +
-             ", left as it is; the gamblers of this run are saved beside it as " + kept,
-         "Save File Saved Under Another Name\n" + name + "\nis " + standing +
-             ", which is left as it is.\nThe gamblers of this run are saved beside it as " + kept +
-             "; put that file in its place to play them at the next start.");
-    return true;
-}
-
-void TPlayerMgr::NoteWritten(const TSaveFile& file, const std::vector<u8>& image, int unsynced) {
-    KnownImage = image;
-    Diverted = file.GetPath() == SaveFilePath ? std::string() : file.GetPath();
-    // What went wrong before is over: a new failure is worth a box again.
-    LastWriteFailed = false;
-    LastFailureBoxed = false;
-    ToldWriteFailures.clear();
-    LastSaidFailure.clear();
-    // Nothing the player can do about it, and the file holds what it should: said, not boxed.
-    if (unsynced != 0)
-        LogError("the save is written, but its folder could not be synced, so a crash of the "
-                 "system could still undo it: " +
-                 Host->DisplayName(file.GetPath()) + " (" + std::strerror(unsynced) + ")");
-}
-
-void TPlayerMgr::NoteWriteFailure(int error, TWriteFailure failure) {
-    LastWriteError = error;
-    Failure = failure;
+    LastSave = TSaveResult();
+    LastSave.WrittenTo = SaveFilePath;
+    LastSave.Failure = TWriteFailure::FolderInTheWay;
+    LastSave.Error = place.Error;
     LastWriteFailed = true;
+    return false;
 }
 
 void TPlayerMgr::ComputeOffsets() {
@@ -399,8 +208,8 @@ void TPlayerMgr::LogLeftOut(const std::vector<std::string>& leftOut) {
 
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
-    std::string kept;
-    if (PutImage(File(), image, TPut::KeepingOld, TWriteFailure::DamagedNotKept, kept)) {
+    if (NoteResult(Keeper.PutKeepingOld(image, TWriteFailure::DamagedNotKept))) {
+        const std::string& kept = LastSave.Kept;
         const std::string told = RecoveredText(recovered, {}, false);
         LogError("the damaged save " + Host->DisplayName(SaveFilePath) + " is kept as " + kept +
                  ": " + told.substr(0, told.size() - 1));
@@ -410,9 +219,9 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
     }
     // One box: the file, what kept it where it was and why, and the gamblers played from
     // memory, so that the same gamblers are recovered again at the next start.
-    const auto [name, what] = LogWriteFailure();
+    const auto [name, what] = Teller.LogWriteFailure(LastSave);
     std::string told;
-    switch (Failure) {
+    switch (LastSave.Failure) {
     case TWriteFailure::DamagedNotKept:
         told = what + ", so it stays where it was.";
         break;
@@ -424,9 +233,10 @@ bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recover
         break;
     }
     // The kept names stay taken until the player clears some, and every start meets them.
-    const std::string advice = AllKeptNamesTaken() ? " Move some of those elsewhere first, so "
-                                                     "that the damaged file can be set aside."
-                                                   : "";
+    const std::string advice = LastSave.AllKeptNamesTaken()
+                                   ? " Move some of those elsewhere first, so "
+                                     "that the damaged file can be set aside."
+                                   : "";
     ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
                     RecoveredText(recovered, leftOut, true) + NothingSaved + advice);
     KeepInMemory(image);
@@ -500,8 +310,7 @@ void TPlayerMgr::ReportUnreadable(int error) {
 
 void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
     SavingDisabled = true;
-    KnownImage.reset();
-    Diverted.clear();
+    Keeper.Forget();
     HeaderBlock.reset();
     GameDataBlock.reset();
     MemoryImage = std::move(image);
@@ -515,12 +324,12 @@ void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
 
 bool TPlayerMgr::LoadSaveFile() {
     SaveFilePath = SaveDirectory + GetSaveFileName();
+    Keeper.SetPath(SaveFilePath);
     ComputeOffsets();
     SavingDisabled = false;
     MemoryImage.clear();
     LoadedFileWrittenAt.reset();
-    KnownImage.reset();
-    Diverted.clear();
+    Keeper.Forget();
     TriedPieces.reset();
     StoredNames.reset();
     HeaderBlock.reset();
@@ -543,7 +352,11 @@ bool TPlayerMgr::LoadSaveFile() {
     // A replacement cut short by a crash leaves its temporary file; the file itself is whole.
     // Whatever else stands there is told when it keeps a write from getting through.
     ClearTempPlace();
-    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0) {
+    // A file made at a link's name would land wherever the link points (a folder not mounted
+    // yet): the link is left as it is, and told as a save point tells it.
+    const bool linkToNothing =
+        found == TSaveFileCheck::Missing && Host->IsLinkToNothing(SaveFilePath);
+    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0 && !linkToNothing) {
         LogError("the save file " + Host->DisplayName(SaveFilePath) + " was not found");
         ReportSaveError("Save File Not Found");
     }
@@ -576,20 +389,25 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     // Told after the damaged file was set aside, and before a missing one is written.
-    if (found != TSaveFileCheck::Good && GetPrevRun() != 0) {
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing) {
         LogError("a new save file is made: " + Host->DisplayName(SaveFilePath));
         ReportSaveError("Creating New Save File");
     }
-    if (found == TSaveFileCheck::Missing && !ReplaceFile(image)) {
-        const auto [name, what] = LogWriteFailure();
-        ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." + NothingSaved);
-        KeepInMemory(std::move(image));
-        return false;
+    if (found == TSaveFileCheck::Missing) {
+        if (!NoteResult(linkToNothing ? Keeper.PutBeside(image, "a link to nothing")
+                                      : Keeper.PutOver(image))) {
+            const auto [name, what] = Teller.LogWriteFailure(LastSave);
+            ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." +
+                            NothingSaved);
+            KeepInMemory(std::move(image));
+            return false;
+        }
+        Teller.TellMoved(LastSave);
     }
     Host->ClearError();
     if (ReadAllSteps().empty()) {
         if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
-            KnownImage = std::move(bytes);
+            Keeper.Know(std::move(bytes));
         return true;
     }
     // Read a moment ago and not now: the disk is failing, and the records not read would
@@ -667,7 +485,8 @@ bool TPlayerMgr::SaveOnLeaving() {
     // tried once more, since the player must not leave believing it got through. A file
     // another program changed or removed since, or what is no file in its place, no longer
     // holds this run's gamblers, and the next start would find them lost.
-    if (!HasChangedSinceLastSave() && !LastWriteFailed && !RunFileMoved())
+    if (!HasChangedSinceLastSave() && !LastWriteFailed &&
+        (SavingDisabled || !Keeper.RunFileMoved()))
         return true;
     return SaveAll(true);
 }

@@ -82,6 +82,36 @@ bool TSaveFileHost::IsLinkToNothing(const std::string& path) {
     return host && IsDanglingLinkAt(*host);
 }
 
+bool TSaveFileHost::IsLink(const std::string& path) {
+    return IsSymbolicLink(path);
+}
+
+std::optional<TSaveFileHost::TNoFolder> TSaveFileHost::FolderInTheWay(const std::string& path) {
+    const std::optional<std::string> host = TVirtualPaths::ToHost(path);
+    if (!host)
+        return std::nullopt;
+    // Up to the first that stands: a folder that is merely missing can be made again.
+    for (std::string folder = *host;;) {
+        const std::string::size_type slash = folder.rfind('/');
+        if (slash == std::string::npos || slash == 0)
+            return std::nullopt;
+        folder.resize(slash);
+        if (IsDanglingLinkAt(folder))
+            return TNoFolder{folder, "a link to nothing"};
+        const THostPathKind kind = GetHostPathKindAt(folder);
+        if (kind == THostPathKind::Directory)
+            return std::nullopt;
+        if (kind != THostPathKind::Missing)
+            return TNoFolder{folder, DescribeHostPathKind(kind)};
+    }
+}
+
+std::string TSaveFileHost::FolderName(const std::string& path) {
+    const std::string name = TVirtualPaths::ToHost(path).value_or(path);
+    const std::string::size_type slash = name.find_last_of("/\\");
+    return slash == std::string::npos ? name : name.substr(0, slash);
+}
+
 bool TSaveFileHost::MakeFolderFor(const std::string& path, bool& made) {
     errno = 0;
     return NoteFailure(MakeFolderOf(path, &made), EIO);
@@ -264,7 +294,11 @@ std::string TSaveFile::FirstFreeName(const char* first, char letter, int* error,
 }
 
 std::string TSaveFile::Keep(int* error) const {
-    return FirstFreeName("bad", 'b', error, [this](const std::string& target) {
+    // A second name for a link would lead to the very file the replacement puts the run in.
+    const bool link = Host->IsLink(Path);
+    return FirstFreeName("bad", 'b', error, [this, link](const std::string& target) {
+        if (link)
+            return CopyTo(target);
         if (Host->Link(Path, target))
             return true;
         switch (Host->GetLastError()) {

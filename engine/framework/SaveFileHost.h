@@ -33,6 +33,18 @@ public:
     virtual THostPathKind Kind(const std::string& path);
     // A symbolic link at the path whose target is missing: Missing to Kind, yet no file.
     virtual bool IsLinkToNothing(const std::string& path);
+    // A symbolic link stands at the path, whatever it leads to.
+    virtual bool IsLink(const std::string& path);
+    // What stands where a folder above the file should be, the nearest first, when that is no
+    // folder (a file, a link to nothing, a FIFO): nothing can be made under it. Folder is its
+    // name as the player knows it.
+    struct TNoFolder {
+        std::string Folder;
+        std::string Standing;
+    };
+    virtual std::optional<TNoFolder> FolderInTheWay(const std::string& path);
+    // The folder the file is in, as the player knows it.
+    virtual std::string FolderName(const std::string& path);
     // The folder the file goes in made again, with any above it that went too; made tells
     // whether any was.
     virtual bool MakeFolderFor(const std::string& path, bool& made);

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits>
@@ -365,29 +366,117 @@ bool SyncDirectoryOf(const std::string& hostPath) {
 
 } // namespace
 
+namespace {
+
+// The file moved to the new name, or, on another file system, copied there whole and synced
+// (copied tells which; the file then stays where it was too).
+bool MoveOrCopy(const std::string& from, const std::string& to, bool& copied) {
+    copied = false;
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    if (errno != EXDEV)
+        return false;
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        errno = error;
+        return false;
+    }
+    std::vector<char> buffer(64 * 1024);
+    bool ok = true;
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < got;) {
+            const ssize_t n = ::write(out, buffer.data() + done, static_cast<size_t>(got - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            ok = n > 0;
+            done += n > 0 ? n : 0;
+        }
+        if (!ok)
+            break;
+    }
+    ok = ok && ::fsync(out) == 0;
+    const int error = errno;
+    ok = ::close(out) == 0 && ok;
+    ::close(in);
+    if (!ok) {
+        ::unlink(to.c_str());
+        errno = error != 0 ? error : EIO;
+        return false;
+    }
+    copied = true;
+    return true;
+}
+
+} // namespace
+
 bool MoveFileExA(const std::string& from, const std::string& to, u32 flags) {
+    std::optional<std::string> replaced = TVirtualPaths::ToHost(to);
     if ((flags & MOVEFILE_REPLACE_EXISTING) == 0) {
         if (!MoveFileA(from, to))
             return false;
     } else {
         const auto hostFrom = TVirtualPaths::ToHost(from);
-        const auto hostTo = TVirtualPaths::ToHost(to);
-        if (!hostFrom || !hostTo)
+        if (!hostFrom || !replaced)
             return false;
         std::lock_guard<std::mutex> guard(TableLock());
-        if (IsHeldOpenPath(*hostFrom) || IsHeldOpenPath(*hostTo))
+        if (IsHeldOpenPath(*hostFrom) || IsHeldOpenPath(*replaced))
             return false;
         struct stat st {};
         // Only a file replaces a file; rename would also put a directory over an empty one.
         if (::lstat(hostFrom->c_str(), &st) != 0 || S_ISDIR(st.st_mode))
             return false;
-        if (::rename(hostFrom->c_str(), hostTo->c_str()) != 0)
+        struct stat link {};
+        if (::lstat(replaced->c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            // A link in the target's place stays, and so does a link to nothing: the file it
+            // leads to is replaced where it is, the new one put beside it first, so that one
+            // rename there does it.
+            char* real = ::realpath(replaced->c_str(), nullptr);
+            if (real == nullptr)
+                return false;
+            replaced = std::string(real);
+            std::free(real);
+            if (IsHeldOpenPath(*replaced))
+                return false;
+            const std::string beside = *replaced + ".otcraps-new";
+            ::unlink(beside.c_str());
+            bool copied = false;
+            if (!MoveOrCopy(*hostFrom, beside, copied))
+                return false;
+            if (::rename(beside.c_str(), replaced->c_str()) != 0) {
+                // The source goes back to its name: a caller tells a move done by its absence.
+                const int error = errno;
+                if (copied || ::rename(beside.c_str(), hostFrom->c_str()) != 0)
+                    ::unlink(beside.c_str());
+                errno = error;
+                return false;
+            }
+            if (copied)
+                ::unlink(hostFrom->c_str());
+        } else if (::rename(hostFrom->c_str(), replaced->c_str()) != 0) {
             return false;
+        }
     }
     if ((flags & MOVEFILE_WRITE_THROUGH) == 0)
         return true;
-    const auto hostTo = TVirtualPaths::ToHost(to);
-    return hostTo && SyncDirectoryOf(*hostTo);
+    return replaced && SyncDirectoryOf(*replaced);
+}
+
+bool IsSymbolicLink(const std::string& virtualPath) {
+    const auto hostPath = TVirtualPaths::ToHost(virtualPath);
+    struct stat link {};
+    return hostPath && ::lstat(hostPath->c_str(), &link) == 0 && S_ISLNK(link.st_mode);
 }
 
 void SetFolderSyncWatch(TFolderSyncWatch watch) {

@@ -57,7 +57,12 @@ bool FlushFileBuffers(THostFile* file);
 // step (never a moment without either), and MOVEFILE_WRITE_THROUGH returns only once the new
 // name is on the disk. Refuses a source or a replaced target this process holds open. With
 // write-through, false when the name could not be made durable: the move has happened then.
+// A symbolic link in the target's place is followed: the file it leads to is replaced where it
+// is (the source moved, or copied from another file system, beside it first) and the link
+// stays; a link that leads nowhere is refused, left as it is.
 bool MoveFileExA(const std::string& from, const std::string& to, u32 flags);
+// A symbolic link stands at the path, whatever it leads to.
+bool IsSymbolicLink(const std::string& virtualPath);
 // Refuses a file this process holds open.
 bool DeleteFileA(const std::string& virtualPath);
 // A second name for an existing file (the link itself where existing is a symbolic link);

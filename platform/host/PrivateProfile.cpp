@@ -10,6 +10,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -409,11 +410,22 @@ int FailedWith() {
 // Replaces the file whole: the temporary file is on the disk before it takes the file's
 // name, so the name always holds the old file or the new one, whole. 0, or the errno value of
 // the step that failed.
-int Replace(const std::string& host, const std::vector<std::string>& lines) {
+int Replace(const std::string& named, const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += line;
         text += "\r\n";
+    }
+    // A link in the file's place stays: the file it leads to is replaced where it is, and one
+    // that leads nowhere is not replaced at all.
+    std::string host = named;
+    struct stat link {};
+    if (::lstat(named.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char* real = ::realpath(named.c_str(), nullptr);
+        if (real == nullptr)
+            return FailedWith();
+        host = real;
+        std::free(real);
     }
     const std::string temp = TempOf(host);
     errno = 0;
@@ -466,7 +478,10 @@ bool Store(const std::string& host) {
     }
     if (const int error = Replace(host, file.Lines); error != 0) {
         Held.erase(host);
-        TellWriteFailed(host, std::string("cannot be written (") + std::strerror(error) + ")");
+        TellWriteFailed(host,
+                        IsDanglingLinkAt(host)
+                            ? std::string("is a link to nothing, which is left as it is")
+                            : std::string("cannot be written (") + std::strerror(error) + ")");
         return false;
     }
     file.Stamp = StampOf(host);

@@ -105,10 +105,14 @@ struct TWritableName {
 // Everything the program writes, by its name on c: in lower case. What is not here (the
 // catalogue, the pack, the help, the program) is only ever read.
 constexpr TWritableName WritableNames[] = {
-    {"otcraps.ini", TMatch::Exact},        // the settings
-    {"otcraps.ini.tmp", TMatch::Prefix},   // the settings' replacement under way
-    {"otcraps.tmp", TMatch::Exact},        // the settings copied from their template
-    {"otcraps.lck", TMatch::Exact},        // one running copy per player
+    {"otcraps.ini", TMatch::Exact},      // the settings
+    {"otcraps.ini.tmp", TMatch::Prefix}, // the settings' replacement under way
+    {"otcraps.tmp", TMatch::Exact},      // the settings copied from their template
+    {"otcraps.lck", TMatch::Exact},      // one running copy per player
+    // The save kept beside a data folder that is no folder, and its temporary name
+    // (otcraps.tmp, above) on the way there.
+    {"otcraps.bad", TMatch::Exact},
+    {"otcraps.b", TMatch::Numbered},
     {"data\\otcraps.sav", TMatch::Exact},  // the save file
     {"data\\otcraps.tmp", TMatch::Exact},  // the save file's replacement under way
     {"data\\otcraps.bad", TMatch::Exact},  // a save file that could not be read, set aside

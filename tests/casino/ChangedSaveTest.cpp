@@ -433,4 +433,75 @@ TEST_F(ChangedSave, ASaveOfFourGibibytesOrMoreIsKeptAsideWhole) {
     expectKept("Save File Changed by Another Program\n", testing::internal::GetCapturedStderr());
 }
 
+// The file saved beside what is no file is the run's only while it holds what the run last
+// put there: once another program has changed it, it is that program's, kept as it was left,
+// and the run goes under the next free kept name, told again.
+TEST_F(ChangedSave, AFileSavedBesideThatAnotherProgramChangedIsNotWrittenOver) {
+    Play();
+    std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+    std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    const std::string other = File("otcraps.bad") + "appended";
+    Dir.WriteHostFile("data/otcraps.bad", other);
+    Frame.Boxes.clear();
+    Joe().SetBankroll(778.0);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(File("otcraps.bad") == other);
+    const std::string saved = File("otcraps.b01");
+    ASSERT_EQ(saved.size(), 264131U);
+    EXPECT_EQ(Decoded(saved.substr(231, CasinoRecordSize)).GetBankroll(), 778.0);
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_NE(Frame.Boxes[0].find("saved beside it as otcraps.b01"), std::string::npos)
+        << Frame.Boxes[0];
+    EXPECT_NE(said.find("saved beside it as otcraps.b01"), std::string::npos) << said;
+}
+
+// A removal after the run's last save point, with nothing played since, still leaves the file
+// holding nothing of the run: the end writes it again, and says so.
+TEST_F(ChangedSave, ASaveRemovedAfterTheLastSavePointIsWrittenAgainAtTheEnd) {
+    for (const bool quit : {false, true}) {
+        SCOPED_TRACE(quit ? "ended by a quit signal" : "ended by the player");
+        Mgr.reset();
+        std::filesystem::remove_all(Dir.Host("data"));
+        std::filesystem::create_directories(Dir.Host("data"));
+        Frame.Boxes.clear();
+        Play();
+        Mgr->Save();
+        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+        testing::internal::CaptureStderr();
+        {
+            const TQuitNoted noted(quit);
+            Mgr.reset();
+        }
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("is written again with the gamblers of this run"), std::string::npos)
+            << said;
+        ASSERT_TRUE(std::filesystem::exists(Dir.Host("data/otcraps.sav")));
+        EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 777.0);
+        EXPECT_EQ(Decoded(RecordOnDisk(1)).GetName(), "Ann");
+    }
+}
+
+// A save longer than the game's by exactly 4 GiB is the game's size only to a size cut to
+// 32 bits: at the start it is as damaged as any other size, and kept aside whole.
+TEST_F(ChangedSave, ASaveLongerByExactlyFourGibibytesIsKeptAsideAtTheStart) {
+    Play();
+    Mgr.reset();
+    const std::filesystem::path place = Dir.Host("data/otcraps.sav");
+    const std::uintmax_t huge = 0x1'0000'0000ULL + 264131;
+    std::filesystem::resize_file(place, huge);
+    Frame.Boxes.clear();
+    Make();
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_EQ(Frame.Boxes[0].rfind("Save File Corrupted\nThe old file is kept as otcraps.bad.", 0),
+              0U)
+        << Frame.Boxes[0];
+    EXPECT_EQ(std::filesystem::file_size(Dir.Host("data/otcraps.bad")), huge);
+    EXPECT_EQ(std::filesystem::file_size(place), 264131U);
+    EXPECT_EQ(Decoded(RecordOnDisk(1)).GetName(), "Ann");
+}
+
 } // namespace

@@ -1,0 +1,262 @@
+// TSaveKeeper: looking at what stands in the save's place, and putting the run's image there or
+// beside it.
+#include "SaveKeeper.h"
+
+#include "platform/host/PathKind.h"
+
+#include <cerrno>
+#include <cstring>
+
+void TSaveKeeper::Forget() {
+    KnownImage.reset();
+    Diverted.clear();
+}
+
+TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size) {
+    TSaveResult result;
+    result.WrittenTo = Path;
+    Host->ClearError();
+    // What is not being written stays exactly as this run last had it, which is what the file
+    // holds unless another program changed it since.
+    std::vector<u8> image;
+    TPlaceLook place;
+    if (KnownImage && KnownImage->size() == size) {
+        place = LookAtPlace();
+        if (place.Found == TFound::Unreadable) {
+            result.Error = place.Error;
+            return result;
+        }
+        image = *KnownImage;
+    }
+    if (image.size() != size && !File().ReadWhole(image, size)) {
+        result.Error = Host->GetLastError();
+        return result;
+    }
+    for (const TSavePiece& piece : pieces) {
+        if (piece.Data == nullptr || piece.Offset > image.size() ||
+            piece.Size > image.size() - piece.Offset)
+            return result;
+        std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
+    }
+    switch (place.Found) {
+    case TFound::Changed:
+        // The other version is kept as a damaged file is: whatever it holds, it may be what
+        // the player wanted.
+        PutImage(File(), image, TPut::KeepingOld, TWriteFailure::ChangedNotKept, result);
+        return result;
+    case TFound::Gone:
+        RewriteGoneFile(image, result);
+        return result;
+    case TFound::NotAFile:
+        SaveBeside(image, place.Standing, result);
+        return result;
+    case TFound::FolderNotAFolder:
+        SaveOutside(image, place, result);
+        return result;
+    case TFound::Known:
+    case TFound::Unreadable:
+        break;
+    }
+    PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
+    return result;
+}
+
+TSaveResult TSaveKeeper::PutOver(const std::vector<u8>& image) {
+    TSaveResult result;
+    result.WrittenTo = Path;
+    PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
+    return result;
+}
+
+TSaveResult TSaveKeeper::PutKeepingOld(const std::vector<u8>& image, TWriteFailure notKept) {
+    TSaveResult result;
+    result.WrittenTo = Path;
+    PutImage(File(), image, TPut::KeepingOld, notKept, result);
+    return result;
+}
+
+TSaveResult TSaveKeeper::PutBeside(const std::vector<u8>& image, const std::string& standing) {
+    TSaveResult result;
+    result.WrittenTo = Path;
+    result.Standing = standing;
+    PutImage(File(), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+    return result;
+}
+
+TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
+    int error = 0;
+    if (const std::optional<bool> same = File().Holds(*KnownImage, error))
+        return {*same ? TFound::Known : TFound::Changed, 0, {}, {}};
+    // Said as the start says what stands there.
+    const THostPathKind kind = Host->Kind(Path);
+    if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
+        return {TFound::NotAFile, error, DescribeHostPathKind(kind), {}};
+    // A file made at a link's name would land wherever the link points; a loop of links holds
+    // nothing either.
+    if (kind == THostPathKind::Missing && Host->IsLinkToNothing(Path))
+        return {TFound::NotAFile, error, "a link to nothing", {}};
+    if (kind == THostPathKind::Missing)
+        if (const auto folder = Host->FolderInTheWay(Path))
+            return {TFound::FolderNotAFolder, error, folder->Standing, folder->Folder};
+    if (error != ENOENT || kind != THostPathKind::Missing)
+        return {TFound::Unreadable, error, {}, {}};
+    return {TFound::Gone, error, {}, {}};
+}
+
+bool TSaveKeeper::RunFileMoved() {
+    if (!KnownImage)
+        return false;
+    switch (LookAtPlace().Found) {
+    case TFound::Changed:
+    case TFound::Gone:
+        return true;
+    case TFound::NotAFile:
+    case TFound::FolderNotAFolder:
+        return !DivertedHoldsRun();
+    case TFound::Known:
+    case TFound::Unreadable:
+        break;
+    }
+    // A file that cannot be read was told at the save that met it.
+    return false;
+}
+
+void TSaveKeeper::PutImage(const TSaveFile& file, const std::vector<u8>& image, TPut how,
+                           TWriteFailure notKept, TSaveResult& result) {
+    result.Way = TSaveResult::TWay::NotWritten;
+    result.Kept.clear();
+    result.WrittenTo = file.GetPath();
+    const auto failed = [&result](int error, TWriteFailure failure) {
+        result.Error = error;
+        result.Failure = failure;
+    };
+    const TSaveFile::TTempPlace temp = file.ClearTempPlace();
+    result.TempFolderKeptAs = temp.KeptAs;
+    if (temp.Error != 0)
+        return failed(temp.Error, TWriteFailure::FolderInTheWay);
+    Host->ClearError();
+    if (!file.WriteTemp(image))
+        return failed(Host->GetLastError(), TWriteFailure::Write);
+    const auto notPlaced = [&](int error, TWriteFailure failure) {
+        Host->Delete(file.GetTempPath());
+        failed(error, failure);
+    };
+    int error = 0;
+    bool synced = true;
+    const auto syncError = [this] {
+        return Host->GetLastError() != 0 ? Host->GetLastError() : EIO;
+    };
+    if (how == TPut::Aside) {
+        result.Kept = file.PlaceTempAside(synced, &error);
+        if (result.Kept.empty())
+            return notPlaced(error, notKept);
+        result.WrittenTo = file.KeptPath(result.Kept);
+        result.Unsynced = synced ? 0 : syncError();
+        result.Way = TSaveResult::TWay::Beside;
+        NoteWritten(TSaveFile(*Host, result.WrittenTo), image);
+        return;
+    }
+    // What the file holds keeps its place until the image stands whole beside it.
+    if (how == TPut::KeepingOld) {
+        result.Kept = file.Keep(&error);
+        if (result.Kept.empty())
+            return notPlaced(error, notKept);
+    }
+    // One rename: the name holds the old file or the image, never neither.
+    Host->ClearError();
+    bool moved = false;
+    if (!file.PlaceTemp(moved)) {
+        // Only the rename's reaching the disk is in doubt when it was done: the name holds the
+        // image, so the file is the run's own, and the next save must not take it for another
+        // program's.
+        synced = false;
+        if (!moved) {
+            failed(Host->GetLastError(), TWriteFailure::Write);
+            if (!result.Kept.empty())
+                file.Unkeep(result.Kept);
+            result.Kept.clear();
+            return;
+        }
+    }
+    result.Unsynced = synced ? 0 : syncError();
+    result.Way = how == TPut::KeepingOld ? TSaveResult::TWay::KeepingOld : TSaveResult::TWay::Over;
+    NoteWritten(file, image);
+}
+
+void TSaveKeeper::RewriteGoneFile(const std::vector<u8>& image, TSaveResult& result) {
+    // A clean-up may take the folder with the file, or rename it away.
+    bool folderGone = false;
+    Host->ClearError();
+    if (!Host->MakeFolderFor(Path, folderGone)) {
+        result.Error = Host->GetLastError();
+        result.Failure = TWriteFailure::Gone;
+        return;
+    }
+    PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
+    if (result.Written()) {
+        result.Way = TSaveResult::TWay::Rewritten;
+        result.FolderGone = folderGone;
+    } else if (result.Failure == TWriteFailure::Write) {
+        // Nothing of the run is on the disk now: not the same failure as one that leaves the
+        // last save standing.
+        result.Failure = TWriteFailure::Gone;
+    }
+}
+
+void TSaveKeeper::SaveBeside(const std::vector<u8>& image, const std::string& standing,
+                             TSaveResult& result) {
+    result.Standing = standing;
+    // Told once: the run's later saves go on into the file it was given, as long as nobody
+    // else has touched it.
+    if (DivertedHoldsRun()) {
+        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
+        return;
+    }
+    // What stands there may be the player's, and a link's target may be anywhere: it is left
+    // as it is.
+    PutImage(File(), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+}
+
+bool TSaveKeeper::DivertedHoldsRun() const {
+    int error = 0;
+    return !Diverted.empty() && KnownImage &&
+           TSaveFile(*Host, Diverted).Holds(*KnownImage, error) == true;
+}
+
+std::string TSaveKeeper::OutsidePath() const {
+    const std::string::size_type name = Path.rfind('\\');
+    if (name == std::string::npos || name == 0)
+        return std::string();
+    const std::string::size_type folder = Path.rfind('\\', name - 1);
+    if (folder == std::string::npos)
+        return std::string();
+    return Path.substr(0, folder + 1) + Path.substr(name + 1);
+}
+
+void TSaveKeeper::SaveOutside(const std::vector<u8>& image, const TPlaceLook& place,
+                              TSaveResult& result) {
+    result.Standing = place.Standing;
+    result.Folder = place.Folder;
+    if (DivertedHoldsRun()) {
+        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
+        return;
+    }
+    const std::string outside = OutsidePath();
+    if (outside.empty()) {
+        result.Error = place.Error;
+        result.Failure = TWriteFailure::Gone;
+        return;
+    }
+    // What stands in the folder's place may be the player's: it is left as it is, and the
+    // folder above holds the run until the player puts the file back.
+    PutImage(TSaveFile(*Host, outside), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+    if (result.Written())
+        result.Way = TSaveResult::TWay::Outside;
+    else if (result.Failure == TWriteFailure::Write)
+        result.Failure = TWriteFailure::Gone;
+}
+
+void TSaveKeeper::NoteWritten(const TSaveFile& file, const std::vector<u8>& image) {
+    KnownImage = image;
+    Diverted = file.GetPath() == Path ? std::string() : file.GetPath();
+}

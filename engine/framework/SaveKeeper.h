@@ -1,0 +1,107 @@
+// TSaveKeeper: the save file's own side of every save: what this run last read or wrote there,
+// what stands in its place now, and the one way an image reaches the disk.
+#pragma once
+
+#include "engine/framework/SaveFileHost.h"
+#include "engine/framework/SaveResult.h"
+#include "platform/host/Types.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Every write is a whole new file put in the old one's place, so a failed write never leaves a
+// half-written file. Nothing here tells the player anything: each save answers with a
+// TSaveResult, which the teller words.
+class TSaveKeeper {
+public:
+    explicit TSaveKeeper(TSaveFileHost& host) : Host(&host) {}
+
+    void SetHost(TSaveFileHost& host) { Host = &host; }
+    TSaveFileHost& GetHost() const { return *Host; }
+    void SetPath(std::string path) { Path = std::move(path); }
+    const std::string& GetPath() const { return Path; }
+    TSaveFile File() const { return TSaveFile(*Host, Path); }
+    // The file the run's records are read from: the kept name the run is saved under, beside
+    // what is no file in the save's place, or else the save itself.
+    TSaveFile Reading() const { return TSaveFile(*Host, Diverted.empty() ? Path : Diverted); }
+    // What the player knows the file by, to name it in a message.
+    std::string DisplayName(const std::string& path) const { return Host->DisplayName(path); }
+
+    // The file was read whole, and held these bytes.
+    void Know(std::vector<u8> bytes) { KnownImage = std::move(bytes); }
+    // Nothing is known of what the file holds: the run plays from memory, or loads afresh.
+    void Forget();
+
+    // One save of a file of size bytes: the pieces laid over the bytes this run last read or
+    // wrote (over the file's present bytes when it has none), then put in the file's place as
+    // what stands there asks: renamed over its own file; over a file another program changed
+    // once that version is kept under a name of its own; written again whole where another
+    // program removed it, its folder made again when that went too; beside what is no file,
+    // which is left alone, under the first free kept name, and for the rest of the run under
+    // that name while it holds what the run last put there. Refused, with nothing written,
+    // when the file cannot be read.
+    TSaveResult Commit(const std::vector<TSavePiece>& pieces, u32 size);
+    // The image renamed over whatever file stands in the save's place.
+    TSaveResult PutOver(const std::vector<u8>& image);
+    // The image put in the file's place once what it holds now has been kept under a name of
+    // its own (TSaveFile::Keep); notKept is the failure when no name could be had.
+    TSaveResult PutKeepingOld(const std::vector<u8>& image, TWriteFailure notKept);
+    // The image saved beside what stands in the save's place and is no file (described by
+    // standing), under the first free kept name.
+    TSaveResult PutBeside(const std::vector<u8>& image, const std::string& standing);
+    // A replacement cut short by a crash leaves its temporary file; whatever stands under the
+    // temporary name is cleared (a folder moved aside).
+    TSaveFile::TTempPlace ClearTempPlace() const { return File().ClearTempPlace(); }
+    // Another program has taken the run's file from under it: changed or removed it, or put
+    // what is no file in its place (unless the run is saved beside that already).
+    bool RunFileMoved();
+
+private:
+    // What stands in the save's place against what this run last read or wrote there: the
+    // same bytes, others, nothing, something that is no file, or a file that cannot be read.
+    // FolderNotAFolder: what stands in the place of the save's folder, or one above it, is
+    // no folder, so that nothing can be made in it.
+    enum class TFound { Known, Changed, Gone, NotAFile, FolderNotAFolder, Unreadable };
+    struct TPlaceLook {
+        TFound Found = TFound::Known;
+        int Error = 0;
+        // What stands there, for NotAFile and FolderNotAFolder, as the start says it.
+        std::string Standing;
+        // For FolderNotAFolder: the folder it stands in place of.
+        std::string Folder;
+    };
+    // Only with KnownImage.
+    TPlaceLook LookAtPlace();
+    // How an image takes a file's place: renamed over it, over it once what it holds now has
+    // been kept under a name of its own (TSaveFile::Keep), or beside it under a free one of
+    // those names, what stands there left alone.
+    enum class TPut { Over, KeepingOld, Aside };
+    // The one way an image reaches the disk: written whole under the temporary name (whatever
+    // stood there cleared first), then put in the file's place as told, the name a kept file
+    // took in the result. Written once the file holds the image, even when only its folder's
+    // sync failed; otherwise the failure noted (notKept when no name could be had), and what
+    // stood there as it was.
+    void PutImage(const TSaveFile& file, const std::vector<u8>& image, TPut how,
+                  TWriteFailure notKept, TSaveResult& result);
+    void RewriteGoneFile(const std::vector<u8>& image, TSaveResult& result);
+    void SaveBeside(const std::vector<u8>& image, const std::string& standing, TSaveResult& result);
+    // The run saved beside a folder that is no folder, in the folder above it, under the first
+    // free kept name there.
+    void SaveOutside(const std::vector<u8>& image, const TPlaceLook& place, TSaveResult& result);
+    // The save's path in the folder above its own; empty when it has none.
+    std::string OutsidePath() const;
+    // The run's file is still under the kept name it was last written to, as the run left it.
+    bool DivertedHoldsRun() const;
+    // The file now holds the image: every write that reached it ends here.
+    void NoteWritten(const TSaveFile& file, const std::vector<u8>& image);
+
+    TSaveFileHost* Host;
+    std::string Path;
+    // The file's bytes as this run last read or wrote them whole: what it still holds unless
+    // another program changed it since.
+    std::optional<std::vector<u8>> KnownImage;
+    // The kept name the run's file was last written under, beside what is no file in the
+    // save's place; empty while it is written in its own place.
+    std::string Diverted;
+};

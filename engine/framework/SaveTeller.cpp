@@ -1,0 +1,203 @@
+// TSaveTeller: the words for each save's result, and each failure told once.
+#include "SaveTeller.h"
+
+#include "engine/foundation/FileName.h"
+#include "engine/framework/SaveKeeper.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/host/Log.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+void TSaveTeller::Tell(const std::string& line, const std::string& box) {
+    LogError(line);
+    if (!TDesktop::QuitAsked())
+        Box(box);
+}
+
+void TSaveTeller::SayTempFolderMoved(const std::string& keptAs) {
+    if (!keptAs.empty())
+        LogError("a folder stood where the save is first written: " +
+                 Keeper->DisplayName(Keeper->File().GetTempPath()) + " is kept as " + keptAs);
+}
+
+void TSaveTeller::NoteWritten(const TSaveResult& result) {
+    ToldWriteFailures.clear();
+    LastSaidFailure.clear();
+    if (result.Unsynced != 0)
+        LogError("the save is written, but its folder could not be synced, so a crash of the "
+                 "system could still undo it: " +
+                 Keeper->DisplayName(result.WrittenTo) + " (" + std::strerror(result.Unsynced) +
+                 ")");
+}
+
+void TSaveTeller::TellMoved(const TSaveResult& result) {
+    const std::string name = Keeper->DisplayName(Keeper->GetPath());
+    switch (result.Way) {
+    case TSaveResult::TWay::KeepingOld:
+        Tell("the save was changed by another program since the game last read or wrote it: " +
+                 name + " as it was changed is kept as " + result.Kept,
+             "Save File Changed by Another Program\n" + name +
+                 "\nwas changed by another program since the game last read or wrote it.\nThat "
+                 "version is kept as " +
+                 result.Kept + ", and the gamblers of this run are saved in its place.");
+        return;
+    case TSaveResult::TWay::Rewritten: {
+        // The player who removed it on purpose can remove it again once the game has ended.
+        const std::string removed = result.FolderGone
+                                        ? "had been removed with its folder while the game ran"
+                                        : "had been removed while the game ran";
+        Tell("the save " + removed + ": " + name +
+                 " is written again with the gamblers of this run",
+             "Save File Written Again\n" + name + "\n" + removed +
+                 ".\nIt is written again with the gamblers of this run.");
+        return;
+    }
+    case TSaveResult::TWay::Beside:
+        Tell("something that is no file stands in the save's place: " + name + " is " +
+                 result.Standing +
+                 ", left as it is; the gamblers of this run are saved beside it as " + result.Kept,
+             "Save File Saved Under Another Name\n" + name + "\nis " + result.Standing +
+                 ", which is left as it is.\nThe gamblers of this run are saved beside it as " +
+                 result.Kept + "; put that file in its place to play them at the next start.");
+        return;
+    case TSaveResult::TWay::Outside: {
+        const std::string kept = Keeper->DisplayName(result.WrittenTo);
+        Tell("the save's folder cannot be used: " + result.Folder + " is " + result.Standing +
+                 ", left as it is; the gamblers of this run are saved beside it as " + kept,
+             "Save File Saved Under Another Name\n" + name + "\ncannot be written: its folder " +
+                 result.Folder + " is " + result.Standing +
+                 ", which is left as it is.\nThe gamblers of this run are saved beside it as\n" +
+                 kept + "\nMake that folder again and put the file in it as " +
+                 TJorpFileName(Keeper->GetPath()).GetNameExt() +
+                 " to play them at the next start.");
+        return;
+    }
+    case TSaveResult::TWay::Over:
+    case TSaveResult::TWay::NotWritten:
+        return;
+    }
+}
+
+std::pair<std::string, std::string> TSaveTeller::Describe(const TSaveResult& result) const {
+    const TSaveFile file = Keeper->File();
+    const bool folder = result.Failure == TWriteFailure::FolderInTheWay;
+    const std::string reason =
+        result.AllKeptNamesTaken()
+            ? (folder ? file.FolderKeptNames() : file.KeptNames()) + " are all taken"
+            : std::strerror(result.Error != 0 ? result.Error : EIO);
+    // The save is written under the temporary name first: only a folder standing there makes
+    // that name the player's business.
+    std::string name = Keeper->DisplayName(
+        folder ? file.GetTempPath()
+               : (result.WrittenTo.empty() ? file.GetPath() : result.WrittenTo));
+    std::string what;
+    switch (result.Failure) {
+    case TWriteFailure::Write:
+        what = "cannot be written (" + reason + ")";
+        break;
+    case TWriteFailure::FolderInTheWay:
+        what = "is a folder where the save is first written, and it cannot be moved aside (" +
+               reason + ")";
+        break;
+    case TWriteFailure::DamagedNotKept:
+        what = "is damaged and cannot be set aside (" + reason + ")";
+        break;
+    case TWriteFailure::ChangedNotKept:
+        what = "was changed by another program since the game last read or wrote it, and "
+               "cannot be set aside (" +
+               reason + ")";
+        break;
+    case TWriteFailure::AsideNotKept:
+        what = (result.Folder.empty() ? "is "
+                                      : "cannot be written: its folder " + result.Folder + " is ") +
+               result.Standing +
+               ", which is left as it is, and no name is free to save beside it (" + reason + ")";
+        break;
+    case TWriteFailure::Gone:
+        what = (result.Folder.empty()
+                    ? "is gone"
+                    : "is gone: its folder " + result.Folder + " is " + result.Standing) +
+               ", and it cannot be written again (" + reason + ")";
+        break;
+    }
+    return {std::move(name), std::move(what)};
+}
+
+void TSaveTeller::SayWriteFailure(const std::string& name, const std::string& what,
+                                  const std::string& advice, bool unlessRepeated) {
+    const std::string line = "the save could not be written: " + name + " " + what +
+                             (advice.empty() ? std::string() : "; " + advice);
+    if (unlessRepeated && line == LastSaidFailure)
+        return;
+    LastSaidFailure = line;
+    LogError(line);
+}
+
+std::pair<std::string, std::string> TSaveTeller::LogWriteFailure(const TSaveResult& result) {
+    auto words = Describe(result);
+    // Said before any box: the box waits for the player, and the reason belongs beside it.
+    SayWriteFailure(words.first, words.second);
+    return words;
+}
+
+std::string TSaveTeller::Advice(const TSaveResult& result, bool ending) const {
+    // The names stay taken until the player clears some: nothing of this run is on the disk
+    // until then.
+    if (result.AllKeptNamesTaken())
+        return "the gamblers of this run were not saved: move some of those elsewhere so that "
+               "the game can save them";
+    if (result.Failure == TWriteFailure::Gone) {
+        if (ending)
+            return "the game ends, and the gamblers of this run are saved nowhere";
+        const std::string folder = result.Folder.empty()
+                                       ? "make the folder " +
+                                             Keeper->GetHost().FolderName(Keeper->GetPath()) +
+                                             " one the game can write in"
+                                       : "put a folder the game can write in at " + result.Folder;
+        const std::string remedy = result.Error == ENOSPC || result.Error == EDQUOT
+                                       ? "free some space on the disk"
+                                       : folder;
+        return "the gamblers of this run are saved nowhere yet: " + remedy +
+               " so that the game can save them; it tries again at the next save point and "
+               "when the game ends";
+    }
+    // The last save stands, but nothing of this run after it.
+    if (ending && TDesktop::QuitAsked())
+        return "the game ends on a quit signal, and this run was not saved";
+    return std::string();
+}
+
+void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::string& heading,
+                                     bool leaving) {
+    const auto [name, what] = Describe(result);
+    const bool quitting = TDesktop::QuitAsked();
+    const std::string advice = Advice(result, leaving || quitting);
+    const std::string failure = name + "\n" + what;
+    const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
+                      ToldWriteFailures.end();
+    // Told once a cause: the player has seen it, and the exit's saves meet it again. A run
+    // that is saved nowhere is told once more as the game ends without it.
+    const bool gone = result.Failure == TWriteFailure::Gone;
+    const bool box = !quitting && (!told || (leaving && gone));
+    // Said before any box: the box waits for the player, and the reason belongs beside it.
+    SayWriteFailure(name, what, advice, true);
+    // A session's end holds its stop while a box waits; the error output has said it all.
+    if (!box)
+        return;
+    if (!told)
+        ToldWriteFailures.push_back(failure);
+    std::string text = heading + "\n" + failure + ".";
+    if (!advice.empty()) {
+        // Appended piece by piece: the optimizer misreads a sum of temporaries here as an
+        // overlapping copy.
+        std::string sentence = advice;
+        sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+        text += '\n';
+        text += sentence;
+        text += '.';
+    }
+    Box(text);
+}

@@ -1,0 +1,60 @@
+// TSaveTeller: what the player is told of the save file's writes, in boxes and on the error
+// output, and what he has been told already.
+#pragma once
+
+#include "engine/framework/SaveResult.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class TSaveKeeper;
+
+class TSaveTeller {
+public:
+    using TBox = std::function<void(const std::string&)>;
+    // Boxes go to box; the keeper names the files.
+    TSaveTeller(const TSaveKeeper& keeper, TBox box) : Keeper(&keeper), Box(std::move(box)) {}
+
+    // Said on the error output, and in a box unless a quit signal is ending the program and
+    // nobody may be there to answer it.
+    void Tell(const std::string& line, const std::string& box);
+    // A folder the save found under its temporary name and moved aside, said on the error
+    // output.
+    void SayTempFolderMoved(const std::string& keptAs);
+    // A write got through: what went wrong before is over, and a new failure is worth a box
+    // again. A folder sync that failed is said, not boxed: nothing the player can do about
+    // it, and the file holds what it should.
+    void NoteWritten(const TSaveResult& result);
+    // A save that found the file changed, removed or taken by what is no file, told once.
+    void TellMoved(const TSaveResult& result);
+    // The file named in a failure's message and what went wrong with it.
+    std::pair<std::string, std::string> Describe(const TSaveResult& result) const;
+    // The same, said on the error output.
+    std::pair<std::string, std::string> LogWriteFailure(const TSaveResult& result);
+    // The failure: its reason on the error output unless it was the line said last, and in a
+    // box under the heading with the file and what went wrong with it, unless a box has told
+    // the same failure since a write last got through. A save that is gone and could not be
+    // written again is boxed once more as the game ends without it. After a quit signal
+    // nothing is boxed: the program is ending, and nobody may be there to answer; the line
+    // then says that the run was not saved. When every kept name is taken, or the save is
+    // gone, both say what the player can do so that the game can save the run.
+    void ReportWriteFailure(const TSaveResult& result, const std::string& heading, bool leaving);
+
+private:
+    // A failure's line on the error output, every failure in one form; with unlessRepeated,
+    // not when it is the line said last.
+    void SayWriteFailure(const std::string& name, const std::string& what,
+                         const std::string& advice = std::string(), bool unlessRepeated = false);
+    // What the player can do about the failure, and what became of the run; empty when the
+    // last save still stands and the failure says all.
+    std::string Advice(const TSaveResult& result, bool ending) const;
+
+    const TSaveKeeper* Keeper;
+    TBox Box;
+    // Every failure (file and what went wrong) told in a box since a write last got through.
+    std::vector<std::string> ToldWriteFailures;
+    // The last failure's line on the error output since a write last got through.
+    std::string LastSaidFailure;
+};

@@ -1,0 +1,146 @@
+// A save that is gone and cannot be written again where it was: saved beside a data folder that
+// is no folder, in the player's own folder, or else told in plain words that the run is saved
+// nowhere yet and what would let the game save it.
+#include "RecordsFixture.h"
+
+#include "casino/GamblerRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The host's calls; with Full set, every write is refused as a full disk refuses it.
+class TFillingHost : public TSaveFileHost {
+public:
+    bool Write(THostFile* file, const void* data, u32 count, u32* done) override {
+        if (!Full)
+            return TSaveFileHost::Write(file, data, count, done);
+        LastError = ENOSPC;
+        if (done != nullptr)
+            *done = 0;
+        return false;
+    }
+    bool Full = false;
+};
+
+class GoneSave : public CasinoRecords {
+protected:
+    // Joe seated and Ann made and saved; then Joe wins, in memory only.
+    void Play() {
+        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, false, &Filling);
+        ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0));
+        Mgr->Save();
+        ASSERT_EQ(Frame.Boxes, Texts{});
+        Joe().SetBankroll(777.0);
+    }
+    TGamblerRecord Joe() {
+        return TGamblerRecord(std::span(Mgr->GetDataBlock(Mgr->GetActive(0)), CasinoRecordSize));
+    }
+    void ExpectRun(const std::string& saved, double joe) {
+        ASSERT_EQ(saved.size(), 264131U);
+        EXPECT_EQ(Decoded(saved.substr(231, CasinoRecordSize)).GetBankroll(), joe);
+        EXPECT_EQ(Decoded(saved.substr(231 + CasinoRecordSize, CasinoRecordSize)).GetName(), "Ann");
+    }
+
+    TFillingHost Filling;
+};
+
+// The data folder replaced by a file: nothing can be made in it, so the run goes beside it into
+// the player's own folder, told once with where; the run's later saves go on there.
+TEST_F(GoneSave, ADataFolderReplacedByAFileDuringPlayIsSavedBesideItInThePlayersFolder) {
+    Play();
+    std::filesystem::remove_all(Dir.Host("data"));
+    Dir.WriteHostFile("data", "the player's");
+    const std::string save = Dir.Host("data/otcraps.sav").string();
+    const std::string folder = Dir.Host("data").string();
+    const std::string kept = Dir.Host("otcraps.bad").string();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "otcraps: the save's folder cannot be used: " + folder +
+                  " is a file, left as it is; the gamblers of this run are saved beside it as " +
+                  kept + "\n");
+    EXPECT_EQ(Frame.Boxes,
+              Texts{"Save File Saved Under Another Name\n" + save +
+                    "\ncannot be written: its folder " + folder +
+                    " is a file, which is left as it is.\nThe gamblers of this run are "
+                    "saved beside it as\n" +
+                    kept +
+                    "\nMake that folder again and put the file in it as otcraps.sav to play them "
+                    "at the next start."});
+    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
+    EXPECT_EQ(Dir.ReadHostFile("data"), "the player's");
+
+    Frame.Boxes.clear();
+    Joe().SetBankroll(778.0);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    Mgr->Save();
+    Mgr.reset();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 778.0);
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.b01")));
+}
+
+// Removed while the disk is full: nothing of the run is anywhere. Said so in plain words once,
+// with what would let the game save it, and once more as the game ends without it; room made
+// before the end saves the run.
+TEST_F(GoneSave, ASaveGoneThatCannotBeWrittenAgainIsToldSavedNowhere) {
+    const std::string save = Dir.Host("data/otcraps.sav").string();
+    const std::string gone = save + "\nis gone, and it cannot be written again (No space left on "
+                                    "device).\n";
+    const std::string nowhere =
+        "The gamblers of this run are saved nowhere yet: free some space on the disk so that the "
+        "game can save them; it tries again at the next save point and when the game ends.";
+    for (const bool room : {false, true}) {
+        SCOPED_TRACE(room ? "room made before the end" : "the disk full to the end");
+        Mgr.reset();
+        std::filesystem::remove_all(Dir.Host("data"));
+        std::filesystem::create_directories(Dir.Host("data"));
+        Filling.Full = false;
+        Frame.Boxes.clear();
+        Play();
+        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+        Filling.Full = true;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(Mgr->SaveSeatedPlayers());
+        Joe().SetBankroll(778.0);
+        EXPECT_FALSE(Mgr->SaveSeatedPlayers());
+        Filling.Full = !room;
+        Mgr->Save();
+        Mgr.reset();
+        const std::string said = testing::internal::GetCapturedStderr();
+        const Texts full{"Write Save File Failed\n" + gone + nowhere};
+        if (room) {
+            ASSERT_EQ(Frame.Boxes.size(), 2U);
+            EXPECT_EQ(Frame.Boxes[0], full[0]);
+            EXPECT_EQ(Frame.Boxes[1].rfind("Save File Written Again\n", 0), 0U) << Frame.Boxes[1];
+            ExpectRun(File(), 778.0);
+            continue;
+        }
+        EXPECT_EQ(Frame.Boxes, (Texts{full[0], "Write Save File Failed\n" + gone +
+                                                   "The game ends, and the gamblers of this run "
+                                                   "are saved nowhere."}));
+        const std::string line = "otcraps: the save could not be written: " + save +
+                                 " is gone, and it cannot be written again (No space left on "
+                                 "device); ";
+        EXPECT_EQ(said, line +
+                            "the gamblers of this run are saved nowhere yet: free some space "
+                            "on the disk so that the game can save them; it tries again at "
+                            "the next save point and when the game ends\n" +
+                            line +
+                            "the game ends, and the gamblers of this run are saved "
+                            "nowhere\n");
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.sav")));
+    }
+}
+
+} // namespace
