@@ -19,6 +19,19 @@ using Texts = std::vector<std::string>;
 inline const std::string KeptAside = "Save File Corrupted\nThe old file is kept as otcraps.bad.";
 inline const char* const Nameless = "1 gambler whose name cannot be read";
 
+// Ann's record as the writer writes it: the body of the record checks' fuzz seeds.
+inline std::string AnnSeedRecord() {
+    TCasinoPlayerData record;
+    record.SetName("Ann Seed");
+    record.SetSex(0);
+    record.SetBankroll(321.0);
+    record.SetStartBankroll(321.0);
+    record.SetUsed(1);
+    std::string bytes(TCasinoPlayerData::EncodedSize, '\0');
+    EXPECT_TRUE(record.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
+    return bytes;
+}
+
 // How a gambler left out is told: by his name in quotes, or among those whose names cannot be
 // read.
 inline std::string Told(const std::string& leftOut) {

@@ -912,14 +912,7 @@ TEST_F(DamagedSaveSweep, EveryGamblerLeftOutIsToldInTheBoxAndOnTheErrorOutput) {
 // A gambler's record as the writer writes it, laid in place and a byte early: the seeds of the
 // record check's fuzz target (the place, the change, then the record).
 TEST(CasinoRecordCheckFuzzSeed, AreAWholeRecordInItsPlaceAndMovedByAByte) {
-    TCasinoPlayerData record;
-    record.SetName("Ann Seed");
-    record.SetSex(0);
-    record.SetBankroll(321.0);
-    record.SetStartBankroll(321.0);
-    record.SetUsed(1);
-    std::string bytes(TCasinoPlayerData::EncodedSize, '\0');
-    ASSERT_TRUE(record.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
+    const std::string bytes = AnnSeedRecord();
     CheckFuzzSeed("casinorecordcheck_fuzz", "in_place.rec", std::string("\1\0", 2) + bytes);
     CheckFuzzSeed("casinorecordcheck_fuzz", "a_byte_early.rec", std::string("\2\1", 2) + bytes);
 }

@@ -59,14 +59,7 @@ TEST_F(DamagedSaveSweep, TheJudgesSpeedUpsGiveTheVerdictsOfEveryPointTriedAlone)
 // Ann as the writer writes her, laid in place 1 with two bytes of her put in at her bankroll:
 // the seed of the twin fuzz target (place, point, count, in, then the record).
 TEST(CasinoJudgeTwinFuzzSeed, IsAWholeRecordWithTwoBytesPutInAtItsBankroll) {
-    TCasinoPlayerData record;
-    record.SetName("Ann Seed");
-    record.SetSex(0);
-    record.SetBankroll(321.0);
-    record.SetStartBankroll(321.0);
-    record.SetUsed(1);
-    std::string bytes(TCasinoPlayerData::EncodedSize, '\0');
-    ASSERT_TRUE(record.Encode(reinterpret_cast<u8*>(bytes.data()), bytes.size()));
+    const std::string bytes = AnnSeedRecord();
     CheckFuzzSeed("casinojudgetwin_fuzz", "two_in_at_bankroll.rec",
                   std::string("\1\0\x15\1\1", 5) + bytes);
 }

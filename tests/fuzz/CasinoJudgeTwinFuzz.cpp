@@ -5,12 +5,9 @@
 // in or out (second and third bytes, modulo a record's size); how many (fourth byte: 1 to 128,
 // or a record's size less 1 to 128 with its top bit), put in (fifth byte odd) or taken out; then
 // the record's bytes over a free place's, which the bytes put in repeat.
+#include "CasinoJudgeFuzzSupport.h"
 #include "FuzzSupport.h"
 #include "casino/CasinoPlayerData.h"
-#include "casino/CasinoPlayerMgr.h"
-#include "engine/framework/PlayerMgrOwner.h"
-#include "platform/host/VirtualPath.h"
-#include "support/ScratchDir.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,31 +17,8 @@
 
 namespace {
 
-class TSilentFrame : public TPlayerMgrOwner {
-public:
-    void ShowPlayerMessage(const std::string&, const std::string&) override {}
-    TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
-};
-
-struct TJudge {
-    TScratchDir Dir{"judgetwinfuzz"};
-    TSilentFrame Frame;
-    std::unique_ptr<TCasinoPlayerMgr> Mgr;
-    std::vector<u8> Sound;
-    TJudge() {
-        TVirtualPaths::SetDriveRoot('c', Dir.Path.string());
-        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\", 3, 20, false);
-        if (Mgr->IsSavingDisabled())
-            std::abort();
-        std::ifstream in(Dir.Path / Mgr->GetSaveFileName(), std::ios::binary);
-        Sound.assign(std::istreambuf_iterator<char>(in), {});
-        if (Sound.size() != static_cast<size_t>(Mgr->GetSaveFileSize()))
-            std::abort();
-    }
-};
-
-TJudge& Judge() {
-    static TJudge judge;
+TCasinoJudge& Judge() {
+    static TCasinoJudge judge("judgetwinfuzz");
     return judge;
 }
 
@@ -54,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InstallFuzzHooks();
     if (size < 6)
         return 0;
-    TJudge& judge = Judge();
+    TCasinoJudge& judge = Judge();
     TCasinoPlayerMgr& mgr = *judge.Mgr;
     constexpr size_t Record = TCasinoPlayerData::EncodedSize;
     const i16 place = static_cast<i16>(data[0] % 20);

@@ -5,12 +5,9 @@
 // Input: the place (first byte, modulo 20), how the file around it is changed (second byte:
 // modulo 3, kept, bytes taken out just before the place, or zeros put in there; divided by 3,
 // one less than how many), then the record's bytes over a free place's.
+#include "CasinoJudgeFuzzSupport.h"
 #include "FuzzSupport.h"
 #include "casino/CasinoPlayerData.h"
-#include "casino/CasinoPlayerMgr.h"
-#include "engine/framework/PlayerMgrOwner.h"
-#include "platform/host/VirtualPath.h"
-#include "support/ScratchDir.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,34 +18,8 @@
 
 namespace {
 
-class TSilentFrame : public TPlayerMgrOwner {
-public:
-    void ShowPlayerMessage(const std::string&, const std::string&) override {}
-    TModeWindowApi* GetCurrentModeWindow() const override { return nullptr; }
-};
-
-// One casino manager for the whole run, over a sound file it made in a folder mapped as c:, and
-// that file's bytes.
-struct TJudge {
-    TScratchDir Dir{"recordcheckfuzz"};
-    TSilentFrame Frame;
-    std::unique_ptr<TCasinoPlayerMgr> Mgr;
-    std::vector<u8> Sound;
-    TJudge() {
-        TVirtualPaths::SetDriveRoot('c', Dir.Path.string());
-        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\", 3, 20, false);
-        if (Mgr->IsSavingDisabled())
-            std::abort();
-        const auto name = Dir.Path / Mgr->GetSaveFileName();
-        std::ifstream in(name, std::ios::binary);
-        Sound.assign(std::istreambuf_iterator<char>(in), {});
-        if (Sound.size() != static_cast<size_t>(Mgr->GetSaveFileSize()))
-            std::abort();
-    }
-};
-
-TJudge& Judge() {
-    static TJudge judge;
+TCasinoJudge& Judge() {
+    static TCasinoJudge judge("recordcheckfuzz");
     return judge;
 }
 
@@ -76,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InstallFuzzHooks();
     if (size < 2)
         return 0;
-    TJudge& judge = Judge();
+    TCasinoJudge& judge = Judge();
     TCasinoPlayerMgr& mgr = *judge.Mgr;
     const i16 place = static_cast<i16>(data[0] % 20);
     const int change = data[1] % 3;

@@ -39,6 +39,23 @@ protected:
         App.PumpWaitingMessages();
     }
     void MakeFrame() { MakeFrame(TFrameSetup{}); }
+    // A captioned pop-up over the frame at (250, 200), 300 x 150, shown and named for the log;
+    // null when it could not be made. The test deletes it.
+    TWindow* MakePopup(const char* name) {
+        auto* popup = new TWindow(Frame, name);
+        popup->Attr.Style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+        popup->Attr.X = 250;
+        popup->Attr.Y = 200;
+        popup->Attr.W = 300;
+        popup->Attr.H = 150;
+        if (!popup->Create()) {
+            delete popup;
+            return nullptr;
+        }
+        Fx.Name(*popup, name);
+        popup->ShowWindow(SW_SHOWNORMAL);
+        return popup;
+    }
 
     TDesktopFixture Fx;
     TApplication App{"test"};

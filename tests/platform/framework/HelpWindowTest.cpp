@@ -233,15 +233,8 @@ TEST_F(HelpWindowTest, EscAndHelpQuitCloseTheWindowAndANewRequestOpensItAgain) {
 // disabled: as the help closes the dialog in front takes the keys again, and a key that can only
 // reach the disabled window is nobody's rather than waiting for it.
 TEST_F(HelpWindowTest, HelpClosedOverAModalWindowGivesItTheKeysAndTheWindowItHoldsNone) {
-    auto* dialog = new TWindow(Frame, "dialog");
-    dialog->Attr.Style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    dialog->Attr.X = 250;
-    dialog->Attr.Y = 200;
-    dialog->Attr.W = 300;
-    dialog->Attr.H = 150;
-    ASSERT_TRUE(dialog->Create());
-    Fx.Name(*dialog, "dialog");
-    dialog->ShowWindow(SW_SHOWNORMAL);
+    TWindow* dialog = MakePopup("dialog");
+    ASSERT_NE(dialog, nullptr);
     TDesktop& desktop = TDesktop::Get();
     desktop.EnableWindow(Frame, false);
     ASSERT_EQ(desktop.GetActiveWindow(), dialog);

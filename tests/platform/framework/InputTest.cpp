@@ -189,15 +189,8 @@ TEST_F(InputTest, WindowCursorIsShownOnSetCursorOverTheClient) {
 // shows, and nothing under the mouse hears of the drag; a press on its client area moves nothing.
 TEST_F(InputTest, ADragOnACaptionMovesTheWindowWithinTheShownArea) {
     Build(new TNoDoubleClient);
-    auto* box = new TWindow(Frame, "box");
-    box->Attr.Style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    box->Attr.X = 250;
-    box->Attr.Y = 200;
-    box->Attr.W = 300;
-    box->Attr.H = 150;
-    ASSERT_TRUE(box->Create());
-    Fx.Name(*box, "box");
-    box->ShowWindow(SW_SHOWNORMAL);
+    TWindow* box = MakePopup("box");
+    ASSERT_NE(box, nullptr);
     App.PumpWaitingMessages();
     TDesktop& desktop = TDesktop::Get();
     Fx.Only({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP});
