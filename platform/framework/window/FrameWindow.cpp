@@ -102,14 +102,16 @@ bool TFrameWindow::SetMenu(HMENU newMenu) {
     // A menu bar that came or went changes the frame's own edges. A frame whose class answers
     // WM_SIZE itself never reaches EvSize below, so the refit is made here too: a frame fitted
     // before its first menu bar came would otherwise lose the client's bottom to the bar.
-    if (ShrinkToClient && IsWindow() && FittedInsets != TSize{-1, -1}) {
-        TDesktop& desktop = TDesktop::Get();
-        const TRect client = desktop.GetClientRect(this);
-        const TRect frame = desktop.GetWindowRect(this);
-        if (TSize{frame.Width() - client.Width(), frame.Height() - client.Height()} != FittedInsets)
-            FitClient();
-    }
+    if (ShrinkToClient && IsWindow() && FittedInsets != TSize{-1, -1} && EdgesChanged())
+        FitClient();
     return true;
+}
+
+bool TFrameWindow::EdgesChanged() const {
+    const TDesktop& desktop = TDesktop::Get();
+    const TRect client = desktop.GetClientRect(GetHandle());
+    const TRect frame = desktop.GetWindowRect(GetHandle());
+    return TSize{frame.Width() - client.Width(), frame.Height() - client.Height()} != FittedInsets;
 }
 
 HMENU TFrameWindow::GetMenu() const {
@@ -211,9 +213,6 @@ void TFrameWindow::EvSize(u32 sizeType, const TSize& size) {
     // A shrink-to-client frame keeps the size its owner gives it, unless its own edges
     // changed: a menu bar that came, went or changed height would otherwise leave the client
     // window reaching past the bottom of the frame.
-    TDesktop& desktop = TDesktop::Get();
-    const TRect client = desktop.GetClientRect(this);
-    const TRect frame = desktop.GetWindowRect(this);
-    if (TSize{frame.Width() - client.Width(), frame.Height() - client.Height()} != FittedInsets)
+    if (EdgesChanged())
         FitClient();
 }

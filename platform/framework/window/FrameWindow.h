@@ -32,6 +32,8 @@ public:
 
 protected:
     void FitClient();
+    // The frame's edges (caption, borders, menu bar) differ from those it was last fitted with.
+    bool EdgesChanged() const;
     // Hands the icon's picture to the backend for the host window.
     void ShowIcon();
 
