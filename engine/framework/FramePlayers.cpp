@@ -7,6 +7,8 @@
 #include "engine/framework/ModePause.h"
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/PlayerMgr.h"
+#include "platform/framework/window/Desktop.h"
+#include "platform/host/MessageBox.h"
 
 void TJorpGameFrameWindow::CreatePlayerMgr() {
     PlayerMgr = std::make_unique<TPlayerMgr>(this, GetDataDirectory(), 3, 20);
@@ -28,6 +30,15 @@ void TJorpGameFrameWindow::ShowPlayerMessage(const std::string& text, const std:
         App->MessageBox(GetHandle(), text.c_str(), caption.c_str(), MB_OK);
     else
         MessageBoxExA(this, text, caption, MB_OK);
+}
+
+bool TJorpGameFrameWindow::AskPlayer(const std::string& text, const std::string& caption) {
+    // The game stands still while the player decides; a close of the window while the box is
+    // up leaves it up, and a quit signal ends it unanswered, the program with it.
+    TModePause paused(ModeWindow);
+    const int answer = MessageBoxExA(this, text, caption,
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_KEEPONCLOSE);
+    return answer == IDYES || TDesktop::QuitAsked();
 }
 
 TModeWindowApi* TJorpGameFrameWindow::GetCurrentModeWindow() const {

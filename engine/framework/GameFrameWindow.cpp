@@ -9,6 +9,7 @@
 #include "engine/framework/MenuEnable.h"
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/PlayerMgr.h"
+#include "platform/framework/window/Desktop.h"
 #include "engine/framework/SplashDlg.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/menus/CommandEnabler.h"
@@ -90,7 +91,12 @@ void TJorpGameFrameWindow::GetWindowClass(WNDCLASS& wndClass) {
 }
 
 bool TJorpGameFrameWindow::CanClose() {
-    return TWindow::CanClose();
+    if (!TWindow::CanClose())
+        return false;
+    // The run is saved while the player can still go back to the table: once the mode window
+    // is taken down, seats and sessions are closed and a failed save could only be told. A
+    // quit signal's end waits for nobody; the leaving's saves still try.
+    return !PlayerMgr || TDesktop::QuitAsked() || PlayerMgr->SaveBeforeEnding();
 }
 
 void TJorpGameFrameWindow::CreateMenuEnable() {

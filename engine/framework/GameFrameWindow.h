@@ -121,6 +121,7 @@ public:
 
     // The player manager's boxes and its way to the mode window.
     void ShowPlayerMessage(const std::string& text, const std::string& caption) override;
+    bool AskPlayer(const std::string& text, const std::string& caption) override;
     TModeWindowApi* GetCurrentModeWindow() const override;
     TPlayerMgr* GetPlayerMgr() const { return PlayerMgr.get(); }
 

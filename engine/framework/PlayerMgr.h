@@ -176,6 +176,11 @@ public:
     // boxed when the player has not been told that very failure yet, or when it leaves the
     // run saved nowhere.
     bool SaveOnLeaving();
+    // Before the game ends, while the player can still go back to the table: the run saved as
+    // it stands. A failure is put to him with what went wrong and what he can do; false when
+    // he chooses to go back, true when he ends without it, when the save got through, or when
+    // this run saves nothing. Once he has chosen to end, the leaving's saves box nothing more.
+    bool SaveBeforeEnding();
     // What a save would write (the header, the game data, the loaded records and the seated
     // players' names) differs from what the last save tried to write, whether that save got
     // through or not; true until a save has been tried.

@@ -12,6 +12,11 @@ public:
     virtual ~TPlayerMgrOwner() = default;
     // A box with an OK button over the frame.
     virtual void ShowPlayerMessage(const std::string& text, const std::string& caption) = 0;
+    // A question with Yes and No over the frame, No the default; true for Yes. An owner with
+    // nobody to ask lets the game go on as if Yes had been said.
+    virtual bool AskPlayer(const std::string& /*text*/, const std::string& /*caption*/) {
+        return true;
+    }
     // The current mode window, or null while there is none.
     virtual TModeWindowApi* GetCurrentModeWindow() const = 0;
 };

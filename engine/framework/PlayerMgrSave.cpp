@@ -4,6 +4,7 @@
 #include "PlayerMgr.h"
 
 #include "engine/foundation/PrintableText.h"
+#include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
 #include "platform/host/Log.h"
 #include "platform/host/PathKind.h"
@@ -489,6 +490,21 @@ bool TPlayerMgr::SaveOnLeaving() {
         (SavingDisabled || !Keeper.RunFileMoved()))
         return true;
     return SaveAll(true);
+}
+
+bool TPlayerMgr::SaveBeforeEnding() {
+    // Without a file read there is nothing to save into; the load told why.
+    if (SavingDisabled || !HeaderBlock || !GameDataBlock)
+        return true;
+    StoreActivePlayers();
+    if (CommitLoaded())
+        return true;
+    LastWriteFailed = true;
+    return Teller.AskToEndUnsaved(LastSave, "Write Save File Failed",
+                                  [this](const std::string& text) {
+                                      return Owner == nullptr ||
+                                             Owner->AskPlayer(text, "Error - Save File");
+                                  });
 }
 
 bool TPlayerMgr::SaveAll(bool leaving) {

@@ -143,14 +143,14 @@ std::pair<std::string, std::string> TSaveTeller::LogWriteFailure(const TSaveResu
     return words;
 }
 
-std::string TSaveTeller::Advice(const TSaveResult& result, bool ending) const {
+std::string TSaveTeller::Advice(const TSaveResult& result, TWhen when) const {
     // The names stay taken until the player clears some: nothing of this run is on the disk
     // until then.
     if (result.AllKeptNamesTaken())
         return "the gamblers of this run were not saved: move some of those elsewhere so that "
                "the game can save them";
     if (result.Failure == TWriteFailure::Gone) {
-        if (ending)
+        if (when == TWhen::Ending)
             return "the game ends, and the gamblers of this run are saved nowhere";
         const std::string folder = result.Folder.empty()
                                        ? "make the folder " +
@@ -160,35 +160,21 @@ std::string TSaveTeller::Advice(const TSaveResult& result, bool ending) const {
         const std::string remedy = result.Error == ENOSPC || result.Error == EDQUOT
                                        ? "free some space on the disk"
                                        : folder;
-        return "the gamblers of this run are saved nowhere yet: " + remedy +
-               " so that the game can save them; it tries again at the next save point and "
-               "when the game ends";
+        const std::string nowhere = "the gamblers of this run are saved nowhere yet: " + remedy +
+                                    " so that the game can save them";
+        // Asked at the end, the player's answer is the next try.
+        return when == TWhen::Asking ? nowhere
+                                     : nowhere + "; it tries again at the next save point and "
+                                                 "when the game ends";
     }
     // The last save stands, but nothing of this run after it.
-    if (ending && TDesktop::QuitAsked())
+    if (when == TWhen::Ending && TDesktop::QuitAsked())
         return "the game ends on a quit signal, and this run was not saved";
     return std::string();
 }
 
-void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::string& heading,
-                                     bool leaving) {
-    const auto [name, what] = Describe(result);
-    const bool quitting = TDesktop::QuitAsked();
-    const std::string advice = Advice(result, leaving || quitting);
-    const std::string failure = name + "\n" + what;
-    const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
-                      ToldWriteFailures.end();
-    // Told once a cause: the player has seen it, and the exit's saves meet it again. A run
-    // that is saved nowhere is told once more as the game ends without it.
-    const bool gone = result.Failure == TWriteFailure::Gone;
-    const bool box = !quitting && (!told || (leaving && gone));
-    // Said before any box: the box waits for the player, and the reason belongs beside it.
-    SayWriteFailure(name, what, advice, true);
-    // A session's end holds its stop while a box waits; the error output has said it all.
-    if (!box)
-        return;
-    if (!told)
-        ToldWriteFailures.push_back(failure);
+std::string TSaveTeller::BoxText(const std::string& heading, const std::string& failure,
+                                 const std::string& advice) {
     std::string text = heading + "\n" + failure + ".";
     if (!advice.empty()) {
         // Appended piece by piece: the optimizer misreads a sum of temporaries here as an
@@ -199,5 +185,50 @@ void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::strin
         text += sentence;
         text += '.';
     }
-    Box(text);
+    return text;
+}
+
+void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::string& heading,
+                                     bool leaving) {
+    const auto [name, what] = Describe(result);
+    const bool quitting = TDesktop::QuitAsked();
+    const std::string advice =
+        Advice(result, leaving || quitting || EndChosen ? TWhen::Ending : TWhen::Playing);
+    const std::string failure = name + "\n" + what;
+    const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
+                      ToldWriteFailures.end();
+    // Told once a cause: the player has seen it, and the exit's saves meet it again. A run
+    // that is saved nowhere is told once more as the game ends without it, unless the player
+    // chose that end in the question before it.
+    const bool gone = result.Failure == TWriteFailure::Gone;
+    const bool box = !quitting && !EndChosen && (!told || (leaving && gone));
+    // Said before any box: the box waits for the player, and the reason belongs beside it.
+    SayWriteFailure(name, what, advice, true);
+    // A session's end holds its stop while a box waits; the error output has said it all.
+    if (!box)
+        return;
+    if (!told)
+        ToldWriteFailures.push_back(failure);
+    Box(BoxText(heading, failure, advice));
+}
+
+bool TSaveTeller::AskToEndUnsaved(const TSaveResult& result, const std::string& heading,
+                                  const TAsk& ask) {
+    if (TDesktop::QuitAsked()) {
+        ReportWriteFailure(result, heading, true);
+        return true;
+    }
+    const auto [name, what] = Describe(result);
+    const std::string advice = Advice(result, TWhen::Asking);
+    const std::string failure = name + "\n" + what;
+    SayWriteFailure(name, what, advice, true);
+    // Asked every time: the answer is a choice, not news. The failure itself is news no more.
+    if (std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) ==
+        ToldWriteFailures.end())
+        ToldWriteFailures.push_back(failure);
+    EndChosen = ask(BoxText(heading, failure, advice) +
+                    "\n\nEnd the game without saving? Choose No to go back to the table, set this "
+                    "right and end the game again.") ||
+                TDesktop::QuitAsked();
+    return EndChosen;
 }

@@ -14,6 +14,8 @@ class TSaveKeeper;
 class TSaveTeller {
 public:
     using TBox = std::function<void(const std::string&)>;
+    // A question with Yes and No; true for Yes.
+    using TAsk = std::function<bool(const std::string&)>;
     // Boxes go to box; the keeper names the files.
     TSaveTeller(const TSaveKeeper& keeper, TBox box) : Keeper(&keeper), Box(std::move(box)) {}
 
@@ -41,15 +43,26 @@ public:
     // then says that the run was not saved. When every kept name is taken, or the save is
     // gone, both say what the player can do so that the game can save the run.
     void ReportWriteFailure(const TSaveResult& result, const std::string& heading, bool leaving);
+    // The failure of the save tried before the game ends, put to the player as a question:
+    // end without the run (true), or go back to the table and set it right (false). After a
+    // quit signal nobody is asked, and the game ends. Once the player has chosen to end, what
+    // the leaving's saves meet is said on the error output as the end's failure, not boxed.
+    bool AskToEndUnsaved(const TSaveResult& result, const std::string& heading, const TAsk& ask);
 
 private:
+    // When a failure is told: at a save point, in the question before the end, or as the
+    // game ends.
+    enum class TWhen { Playing, Asking, Ending };
     // A failure's line on the error output, every failure in one form; with unlessRepeated,
     // not when it is the line said last.
     void SayWriteFailure(const std::string& name, const std::string& what,
                          const std::string& advice = std::string(), bool unlessRepeated = false);
     // What the player can do about the failure, and what became of the run; empty when the
     // last save still stands and the failure says all.
-    std::string Advice(const TSaveResult& result, bool ending) const;
+    std::string Advice(const TSaveResult& result, TWhen when) const;
+    // The heading, the file, what went wrong and the advice, as a box shows them.
+    static std::string BoxText(const std::string& heading, const std::string& failure,
+                               const std::string& advice);
 
     const TSaveKeeper* Keeper;
     TBox Box;
@@ -57,4 +70,6 @@ private:
     std::vector<std::string> ToldWriteFailures;
     // The last failure's line on the error output since a write last got through.
     std::string LastSaidFailure;
+    // The player chose to end the game without the run.
+    bool EndChosen = false;
 };

@@ -228,6 +228,47 @@ TEST_F(ExitSave, EachFailureIsBoxedOnceUntilASaveGetsThroughWhateverCameBetween)
     Counting.Full = false;
 }
 
+// The save before the end fails: the player is asked each time he would end, No goes back to
+// the table with nothing lost, room made lets the game end saved, and Yes ends it without the
+// run, boxing nothing more.
+TEST_F(ExitSave, AFailedSaveBeforeTheEndLetsThePlayerGoBackAndEndAgain) {
+    const std::string save = Dir.Host("data/otcraps.sav").string();
+    const std::string question =
+        "Write Save File Failed\n" + save +
+        "\ncannot be written (No space left on device).\n\nEnd the game without saving? Choose "
+        "No to go back to the table, set this right and end the game again.";
+    const std::string reason = "otcraps: the save could not be written: " + save +
+                               " cannot be written (No space left on device)\n";
+    for (const bool room : {true, false}) {
+        SCOPED_TRACE(room ? "room made" : "ended unsaved");
+        SeatNames("Joe Gambler", "");
+        Start();
+        const std::string before = File();
+        Frame.Boxes.clear();
+        Frame.Questions.clear();
+        Frame.Answers = {false, false, !room};
+        Counting.Full = true;
+        Seated(0).SetBankroll(612.0);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(Mgr->SaveBeforeEnding());
+        EXPECT_FALSE(Mgr->SaveBeforeEnding());
+        EXPECT_TRUE(File() == before);
+        Counting.Full = !room;
+        EXPECT_EQ(Mgr->SaveBeforeEnding(), true);
+        // The mode window's leaving, then the manager's.
+        Mgr->Save();
+        Mgr.reset();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), reason);
+        EXPECT_EQ(Frame.Questions, Texts(room ? 2 : 3, question));
+        EXPECT_EQ(Frame.Boxes, Texts{});
+        if (room)
+            EXPECT_EQ(Decoded(RecordOnDisk(0)).GetBankroll(), 612.0);
+        else
+            EXPECT_TRUE(File() == before);
+    }
+    Counting.Full = false;
+}
+
 // A quit signal ends the run (a session's end among them): a box would hold that end until the
 // session gave up on the program, so a save that fails then is told on the error output only.
 TEST_F(ExitSave, AfterAQuitSignalAFailedSaveWaitsForNobody) {
@@ -284,6 +325,55 @@ TEST_F(ProgramExitSave, TheEndOfARunWritesTheFileOnce) {
     ::close(watch);
     EXPECT_EQ(replaced, 1);
     EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav").size(), 264131U);
+}
+
+// The program's end over a save that can be written nowhere (a folder in its place, every kept
+// name beside it taken): the player is asked before anything is taken down; No keeps the window
+// and the table, a name made free lets the end through with the run saved under it, and after
+// a quit signal nobody is asked.
+TEST_F(ProgramExitSave, AnEndWhoseSaveFailsAsksFirstAndNoKeepsTheTable) {
+    StartGame();
+    TJorpModeWindow& table = StartMode();
+    std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+    std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
+    Dir.WriteHostFile("data/otcraps.bad", "");
+    for (int n = 1; n <= 99; ++n)
+        Dir.WriteHostFile("data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n),
+                          "");
+    Boxes.QueueAnswer(IDNO);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Frame().CanClose());
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(Boxes.Boxes.size(), 1U);
+    const TMessageBoxRequest& asked = Boxes.Boxes[0];
+    EXPECT_EQ(asked.Caption, "Error - Save File");
+    EXPECT_EQ(asked.Flags & (MB_YESNO | MB_DEFBUTTON2), u32{MB_YESNO | MB_DEFBUTTON2});
+    const std::string end = "elsewhere so that the game can save them.\n\nEnd the game without "
+                            "saving? Choose No to go back to the table, set this right and end "
+                            "the game again.";
+    ASSERT_GE(asked.Text.size(), end.size());
+    EXPECT_EQ(asked.Text.substr(asked.Text.size() - end.size()), end);
+    EXPECT_TRUE(table.IsActive());
+
+    Boxes.Boxes.clear();
+    std::filesystem::remove(Dir.Host("data/otcraps.b42"));
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Frame().CanClose());
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(Boxes.Boxes.size(), 1U);
+    EXPECT_EQ(Boxes.Boxes[0].Text.rfind("Save File Saved Under Another Name\n", 0), 0U);
+    EXPECT_EQ(Dir.ReadHostFile("data/otcraps.b42").size(), 264131U);
+
+    Boxes.Boxes.clear();
+    std::filesystem::remove(Dir.Host("data/otcraps.b42"));
+    std::filesystem::create_directory(Dir.Host("data/otcraps.b42"));
+    TDesktop::Get().NoteQuitSignal();
+    EXPECT_TRUE(Frame().CanClose());
+    EXPECT_TRUE(Boxes.Boxes.empty());
+    testing::internal::CaptureStderr();
+    App.reset();
+    testing::internal::GetCapturedStderr();
+    TDesktop::Get().Reset();
 }
 
 } // namespace

@@ -143,4 +143,30 @@ TEST_F(GoneSave, ASaveGoneThatCannotBeWrittenAgainIsToldSavedNowhere) {
     }
 }
 
+// Found gone only at the end: the question says what would let the game save the run, and once
+// the player chose to end without it, the leaving's saves tell it on the error output only.
+TEST_F(GoneSave, ASaveGoneAtTheEndIsPutToThePlayerAndHisEndIsNotBoxedAgain) {
+    Play();
+    std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+    Filling.Full = true;
+    const std::string save = Dir.Host("data/otcraps.sav").string();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveBeforeEnding());
+    Mgr->Save();
+    Mgr.reset();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Frame.Questions,
+              Texts{"Write Save File Failed\n" + save +
+                    "\nis gone, and it cannot be written again (No space left on device).\nThe "
+                    "gamblers of this run are saved nowhere yet: free some space on the disk so "
+                    "that the game can save them.\n\nEnd the game without saving? Choose No to "
+                    "go back to the table, set this right and end the game again."});
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    EXPECT_NE(said.find("; the game ends, and the gamblers of this run are saved nowhere\n"),
+              std::string::npos)
+        << said;
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.sav")));
+    Filling.Full = false;
+}
+
 } // namespace

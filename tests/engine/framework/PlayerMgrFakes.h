@@ -31,8 +31,20 @@ public:
         Boxes.push_back(caption == "Error - Save File" ? text : caption + ": " + text);
     }
     TModeWindowApi* GetCurrentModeWindow() const override { return Window; }
+    // Questions are recorded apart from the boxes and answered from Answers, Yes when none is
+    // queued.
+    bool AskPlayer(const std::string& text, const std::string&) override {
+        Questions.push_back(text);
+        if (Answers.empty())
+            return true;
+        const bool yes = Answers.front();
+        Answers.erase(Answers.begin());
+        return yes;
+    }
 
     std::vector<std::string> Boxes;
+    std::vector<std::string> Questions;
+    std::vector<bool> Answers;
     TModeWindowApi* Window = nullptr;
 };
 
