@@ -8,6 +8,7 @@
 #include "engine/framework/SaveFileHost.h"
 #include "platform/host/Log.h"
 #include "platform/host/PathKind.h"
+#include "platform/host/PrivateProfile.h"
 #include "platform/host/VirtualPath.h"
 
 #include <algorithm>
@@ -496,7 +497,11 @@ bool TPlayerMgr::SaveBeforeEnding() {
     // Without a file read there is nothing to save into; the load told why.
     if (SavingDisabled || !HeaderBlock || !GameDataBlock)
         return true;
-    StoreActivePlayers();
+    {
+        // The seated gamblers' names go to the settings in one rewrite.
+        TPrivateProfileBatch seats;
+        StoreActivePlayers();
+    }
     if (CommitLoaded())
         return true;
     LastWriteFailed = true;
