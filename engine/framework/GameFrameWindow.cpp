@@ -9,10 +9,10 @@
 #include "engine/framework/MenuEnable.h"
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/PlayerMgr.h"
-#include "platform/framework/window/Desktop.h"
 #include "engine/framework/SplashDlg.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/menus/CommandEnabler.h"
+#include "platform/framework/window/Desktop.h"
 
 namespace {
 

@@ -505,11 +505,10 @@ bool TPlayerMgr::SaveBeforeEnding() {
     if (CommitLoaded())
         return true;
     LastWriteFailed = true;
-    return Teller.AskToEndUnsaved(LastSave, "Write Save File Failed",
-                                  [this](const std::string& text) {
-                                      return Owner == nullptr ||
-                                             Owner->AskPlayer(text, "Error - Save File");
-                                  });
+    return Teller.AskToEndUnsaved(
+        LastSave, "Write Save File Failed", [this](const std::string& text) {
+            return Owner == nullptr || Owner->AskPlayer(text, "Error - Save File");
+        });
 }
 
 bool TPlayerMgr::SaveAll(bool leaving) {
