@@ -77,12 +77,8 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
         LastWriteFailed = true;
         return false;
     }
-    for (const TPiece& piece : pieces) {
-        if (piece.Data == nullptr || piece.Offset > image.size() ||
-            piece.Size > image.size() - piece.Offset)
-            return false;
-        std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
-    }
+    if (!LayPieces(image, pieces))
+        return false;
     MemoryImage = std::move(image);
     return true;
 }

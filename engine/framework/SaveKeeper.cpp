@@ -7,6 +7,16 @@
 #include <cerrno>
 #include <cstring>
 
+bool LayPieces(std::vector<u8>& image, const std::vector<TSavePiece>& pieces) {
+    for (const TSavePiece& piece : pieces) {
+        if (piece.Data == nullptr || piece.Offset > image.size() ||
+            piece.Size > image.size() - piece.Offset)
+            return false;
+        std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
+    }
+    return true;
+}
+
 void TSaveKeeper::Forget() {
     KnownImage.reset();
     Diverted.clear();
@@ -32,12 +42,8 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
         result.Error = Host->GetLastError();
         return result;
     }
-    for (const TSavePiece& piece : pieces) {
-        if (piece.Data == nullptr || piece.Offset > image.size() ||
-            piece.Size > image.size() - piece.Offset)
-            return result;
-        std::memcpy(image.data() + piece.Offset, piece.Data, piece.Size);
-    }
+    if (!LayPieces(image, pieces))
+        return result;
     switch (place.Found) {
     case TFound::Changed:
         // The other version is kept as a damaged file is: whatever it holds, it may be what

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// Lays the pieces over the image; false, the image partly laid, when one falls outside it.
+bool LayPieces(std::vector<u8>& image, const std::vector<TSavePiece>& pieces);
+
 // Every write is a whole new file put in the old one's place, so a failed write never leaves a
 // half-written file. Nothing here tells the player anything: each save answers with a
 // TSaveResult, which the teller words.
