@@ -73,7 +73,7 @@ void TJorpDialog::Destroy(int retVal) {
         if (!AppLoop)
             TModalLoop::End(this, retVal);
         else if (TApplication* app = GetApplication())
-            app->EndModal(retVal);
+            app->EndModal(retVal, this);
     }
     TDialog::Destroy(retVal);
 }

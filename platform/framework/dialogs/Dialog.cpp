@@ -301,7 +301,7 @@ void TDialog::Destroy(int retVal) {
     ModalRun = TModalRun::None;
     if (run == TModalRun::Application) {
         if (TApplication* app = GetApplication())
-            app->EndModal(retVal);
+            app->EndModal(retVal, this);
     } else if (run == TModalRun::Local) {
         TModalLoop::End(this, retVal);
     }
@@ -480,6 +480,14 @@ bool TDialog::PreProcessMsg(MSG& msg) {
     if (TWindow::PreProcessMsg(msg))
         return true;
     if (msg.message != WM_KEYDOWN)
+        return false;
+    // The dialog's keyboard is for keys typed into its own controls. One typed into a window
+    // it only owns (a dialog opened from it) is that window's: an underlined letter there must
+    // never press a button of this one behind it.
+    const TWindow* own = msg.hwnd;
+    while (own != nullptr && own != this && (own->Attr.Style & WS_CHILD) != 0)
+        own = own->GetParent();
+    if (own != this)
         return false;
     return HandleKey(static_cast<u32>(msg.wParam), msg.keyChar);
 }

@@ -87,12 +87,8 @@ bool TApplication::IdleAction(long idleCount) {
 }
 
 bool TApplication::ProcessAppMsg(MSG& msg) {
-    TDesktop& desktop = TDesktop::Get();
     // The window the message is for and its parents see it first: accelerators live there.
-    for (TWindow* w = msg.hwnd; w != nullptr && desktop.IsWindow(w); w = w->GetParent())
-        if (w->PreProcessMsg(msg))
-            return true;
-    return false;
+    return PreProcessInWindow(msg);
 }
 
 TApplication::TLoopEnd TApplication::RunLoop(const std::function<bool()>& done, u64 deadline) {
@@ -170,11 +166,14 @@ int TApplication::BeginModal(TWindow* window, int flags) {
     TDesktop& desktop = TDesktop::Get();
     const std::vector<HWND> disabled =
         DisableForModal(window, (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)) != 0);
-    Modal.push_back({});
+    Modal.push_back({window});
     const size_t level = Modal.size() - 1;
-    // A request to end the program ends the run as the dialog's Cancel would.
-    const TLoopEnd end =
-        RunLoop([&] { return Modal[level].Ended || desktop.IsClosePending(); }, TBackend::Infinite);
+    // A request to end the program ends the run as the dialog's Cancel would, and so does the
+    // window going without ending it (destroyed with the window that opened it): a run whose
+    // window is gone would wait for ever, with nothing on screen that answers.
+    const TLoopEnd end = RunLoop(
+        [&] { return Modal[level].Ended || desktop.IsClosePending() || !desktop.IsWindow(window); },
+        TBackend::Infinite);
     int result = Modal[level].Ended ? Modal[level].Result : IDCANCEL;
     Modal.pop_back();
     EnableAfterModal(disabled);
@@ -188,11 +187,14 @@ int TApplication::BeginModal(TWindow* window, int flags) {
     return result;
 }
 
-void TApplication::EndModal(int result) {
-    if (Modal.empty())
-        return;
-    Modal.back().Ended = true;
-    Modal.back().Result = result;
+void TApplication::EndModal(int result, const TWindow* window) {
+    for (auto it = Modal.rbegin(); it != Modal.rend(); ++it) {
+        if (!it->Ended && (window == nullptr || it->Window == window)) {
+            it->Ended = true;
+            it->Result = result;
+            return;
+        }
+    }
 }
 
 void TApplication::Condemn(TWindow* window) {

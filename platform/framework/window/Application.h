@@ -41,9 +41,12 @@ public:
 
     // Runs a nested loop until EndModal and returns its value, or IDCANCEL when the program
     // is asked to end meanwhile (see TModalLoop). Task- and system-modal flags disable every
-    // other top-level window, no flags only the window's parent.
+    // other top-level window, no flags only the window's parent. The run also ends, with
+    // IDCANCEL, when its window is destroyed without ending it.
     int BeginModal(TWindow* window, int flags = MB_TASKMODAL);
-    void EndModal(int result);
+    // Ends the innermost run of the window, or the innermost run of all without one: a dialog
+    // closed while another it opened still runs must end its own run, not the one in front.
+    void EndModal(int result, const TWindow* window = nullptr);
     bool IsModal() const { return !Modal.empty(); }
 
     // The window object is deleted at the next idle time, after the handler that condemned
@@ -75,6 +78,7 @@ private:
     void DeleteCondemned();
 
     struct TModalLevel {
+        const TWindow* Window = nullptr;
         bool Ended = false;
         int Result = 0;
     };

@@ -30,19 +30,6 @@ bool IsWithin(TWindow* w, const TWindow* ancestor) {
     return false;
 }
 
-// The window a message is for and its parents up to the modal window see it first, as the
-// application's loop lets them: dialogs turn keys into commands there.
-bool PreTranslate(MSG& msg, const TWindow* modal) {
-    TDesktop& desktop = TDesktop::Get();
-    for (TWindow* w = msg.hwnd; w != nullptr && desktop.IsWindow(w); w = w->GetParent()) {
-        if (w->PreProcessMsg(msg))
-            return true;
-        if (w == modal)
-            break;
-    }
-    return false;
-}
-
 } // namespace
 
 std::vector<HWND> DisableForModal(TWindow* window, bool holdAll) {
@@ -65,6 +52,21 @@ std::vector<HWND> DisableForModal(TWindow* window, bool holdAll) {
         disable(owner);
     }
     return disabled;
+}
+
+bool PreProcessInWindow(MSG& msg, const TWindow* last) {
+    TDesktop& desktop = TDesktop::Get();
+    for (TWindow* w = msg.hwnd; w != nullptr && desktop.IsWindow(w); w = w->GetParent()) {
+        // A window a modal one holds disabled takes no key: a letter typed into the window in
+        // front must not press a button of the one behind it.
+        if (!desktop.IsWindowEnabled(w))
+            return false;
+        if (w->PreProcessMsg(msg))
+            return true;
+        if (w == last)
+            break;
+    }
+    return false;
 }
 
 void EnableAfterModal(const std::vector<HWND>& disabled) {
@@ -123,7 +125,7 @@ int TModalLoop::Run(TWindow* window, u32 flags, TOthers others, int ifStopped, i
                 held.push_back(msg);
             continue;
         }
-        if (!PreTranslate(msg, window)) {
+        if (!PreProcessInWindow(msg, window)) {
             desktop.TranslateMessage(msg);
             desktop.DispatchMessage(msg);
         }

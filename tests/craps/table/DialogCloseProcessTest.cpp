@@ -2,6 +2,7 @@
 // close and by SIGTERM: each dialog ends as cancelled, the program closes the normal way and
 // ends with 0, the gamblers' save is whole, and the sanitizers say nothing.
 #include "ProgramRun.h"
+#include "SaveRecords.h"
 #include "casino/CasinoPlayerData.h"
 #include "platform/framework/chrome/Theme.h"
 #include "platform/headless/PngWriter.h"
@@ -30,8 +31,8 @@ namespace fs = std::filesystem;
 // Joe is made by the program; Ann is put beside him, unseated, so that a delete can be asked.
 constexpr double SeedJoe = 500.0;
 constexpr double SeedAnn = 321.0;
-constexpr size_t SaveHeader = 8 + 223;
-constexpr size_t SaveRecords = 20;
+constexpr size_t SaveHeader = SaveHeaderSize;
+constexpr size_t SaveRecords = SaveRecordCount;
 
 struct TDialogOpening {
     const char* Name;
@@ -69,20 +70,6 @@ void PrintTo(const TDialogOpening& opening, std::ostream* out) {
 }
 void PrintTo(TCloseBy closeBy, std::ostream* out) {
     *out << (closeBy == TCloseBy::Window ? "by the window" : "by SIGTERM");
-}
-
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<TCasinoPlayerData> GamblersIn(const std::string& save) {
-    std::vector<TCasinoPlayerData> records(SaveRecords);
-    for (size_t i = 0; i < SaveRecords; ++i)
-        records[i].Decode(reinterpret_cast<const u8*>(save.data()) + SaveHeader +
-                              i * TCasinoPlayerData::EncodedSize,
-                          TCasinoPlayerData::EncodedSize);
-    return records;
 }
 
 struct TClosedRun {
@@ -128,7 +115,7 @@ protected:
             OTCRAPS_PROGRAM, {"--headless", "--script=" + Seed->Host("first.txt").string()},
             Seed->Host("home").string());
         const fs::path save = Seed->Host("home/data/otcraps.sav");
-        std::string bytes = ReadWhole(save);
+        std::string bytes = ReadSaveFile(save);
         if (first.Code != 0 ||
             bytes.size() != SaveHeader + SaveRecords * TCasinoPlayerData::EncodedSize) {
             Seed.reset();
@@ -176,7 +163,7 @@ TEST_P(DialogCloseProcess, EndsAsCancelledAndTheProgramSavesAndEndsCleanly) {
     EXPECT_EQ(run.Errors, "");
 
     // Every gambler is there as he was; a created one only adds a record.
-    const std::string save = ReadWhole(dir.Host("home/data/otcraps.sav"));
+    const std::string save = ReadSaveFile(dir.Host("home/data/otcraps.sav"));
     ASSERT_EQ(save.size(), SaveHeader + SaveRecords * TCasinoPlayerData::EncodedSize);
     const std::vector<TCasinoPlayerData> gamblers = GamblersIn(save);
     EXPECT_EQ(gamblers[0].GetName(), "Joe Gambler");
