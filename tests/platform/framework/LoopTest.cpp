@@ -216,6 +216,31 @@ TEST_F(LoopTest, ModalLoopWithoutFlagsDisablesOnlyTheOwnerAndNestsInsideAnother)
     EXPECT_TRUE(Frame->IsWindowEnabled());
 }
 
+TEST_F(LoopTest, AWindowClosedUnderOneItOpenedEndsItsOwnRunAndTheOneInFrontEndsWithIt) {
+    auto* outer = new TWindow(Frame, "Outer");
+    outer->Attr.Style = WS_POPUP | WS_VISIBLE;
+    outer->EnableAutoCreate(false);
+    ASSERT_TRUE(outer->Create());
+    auto* inner = new TWindow(outer, "Inner");
+    inner->Attr.Style = WS_POPUP | WS_VISIBLE;
+    inner->EnableAutoCreate(false);
+    ASSERT_TRUE(inner->Create());
+    int innerResult = 0;
+    Fx.Backend().After(10, [&] {
+        Fx.Backend().After(10, [&] {
+            // The window behind ends its run and goes, taking the one it opened with it.
+            App.EndModal(7, outer);
+            outer->Destroy();
+        });
+        innerResult = App.BeginModal(inner, MB_TASKMODAL);
+    });
+    // Neither run waits on for a window that is gone, and each has its own answer.
+    EXPECT_EQ(App.BeginModal(outer, MB_TASKMODAL), 7);
+    EXPECT_EQ(innerResult, IDCANCEL);
+    EXPECT_FALSE(App.IsModal());
+    EXPECT_TRUE(Frame->IsWindowEnabled());
+}
+
 TEST_F(LoopTest, IdleActionReachesTheMainWindowsChildrenWhenTheQueueIsEmpty) {
     struct TIdler : TWindow {
         using TWindow::TWindow;
