@@ -28,6 +28,10 @@ constexpr u32 WM_NCPAINT = 0x0085;
 constexpr u32 WM_KEYDOWN = 0x0100;
 constexpr u32 WM_KEYUP = 0x0101;
 constexpr u32 WM_CHAR = 0x0102;
+// The character of a key pressed with Alt: a menu's or a control's letter, never text.
+constexpr u32 WM_SYSCHAR = 0x0106;
+// A key message's lParam bit that says Alt was held.
+constexpr u32 KF_ALTDOWN_LPARAM = 0x20000000U;
 constexpr u32 WM_COMMAND = 0x0111;
 constexpr u32 WM_TIMER = 0x0113;
 constexpr u32 WM_INITMENUPOPUP = 0x0117;

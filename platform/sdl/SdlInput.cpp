@@ -159,12 +159,9 @@ TSdlKey MapKeyAndChar(SDL_Keycode key, u16 modifiers) {
 } // namespace
 
 TSdlKey MapSdlKey(SDL_Keycode key, u16 modifiers) {
-    TSdlKey mapped = MapKeyAndChar(key, modifiers);
-    // Left Alt with a key is a menu or system key and types nothing; right Alt is left
-    // alone, since many layouts type their third-level characters with it.
-    if ((modifiers & KMOD_LALT) != 0)
-        mapped.Char = 0;
-    return mapped;
+    // With Alt the key keeps its letter: Alt and an underlined letter press a dialog's control,
+    // and the window system, not the key table, keeps such a letter from being typed.
+    return MapKeyAndChar(key, modifiers);
 }
 
 bool IsFullScreenKey(SDL_Keycode key, u16 modifiers) {

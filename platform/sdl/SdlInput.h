@@ -17,7 +17,8 @@ struct TSdlKey {
 
 // Keys the program knows nothing of give virtual key 0. Characters follow the US layout for
 // shifted symbols; letters follow the host's layout, which SDL already applies to the key
-// code. Esc types no character: it must reach the accelerators as a key.
+// code. Esc types no character: it must reach the accelerators as a key. A key pressed with Alt
+// keeps its character, for a dialog's underlined letters; the window system never types it.
 TSdlKey MapSdlKey(SDL_Keycode key, u16 modifiers);
 
 // What a host event means to the backend.

@@ -146,6 +146,8 @@ bool TDesktop::TranslateKey(const TInputEvent& event, MSG& msg) {
     u32 flags = repeat & 0xFFFF;
     if (!event.Down)
         flags |= 0xC0000000U;
+    if (event.Alt)
+        flags |= KF_ALTDOWN_LPARAM;
     msg = MSG{};
     msg.hwnd = target;
     msg.message = event.Down ? WM_KEYDOWN : WM_KEYUP;

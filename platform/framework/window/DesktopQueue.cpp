@@ -186,7 +186,10 @@ LRESULT TDesktop::DispatchMessage(const MSG& msg) {
 bool TDesktop::TranslateMessage(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || msg.keyChar == 0)
         return false;
-    return PostMessage(msg.hwnd, WM_CHAR, msg.keyChar, msg.lParam);
+    // With Alt held the key names a menu or a control by its letter and types nothing: a
+    // window that takes text or letters as commands (the table's keys) must not see it so.
+    const bool alt = (static_cast<u32>(msg.lParam) & KF_ALTDOWN_LPARAM) != 0;
+    return PostMessage(msg.hwnd, alt ? WM_SYSCHAR : WM_CHAR, msg.keyChar, msg.lParam);
 }
 
 u32 TDesktop::SetTimer(HWND w, u32 id, u32 elapseMs) {

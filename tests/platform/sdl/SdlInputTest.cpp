@@ -175,7 +175,7 @@ TEST(SdlKeyTest, KeysGiveTheirVirtualKeyAndCharacter) {
         {"caps z", SDLK_z, KMOD_CAPS, 'Z', 'Z'},
         {"caps shift z", SDLK_z, KMOD_CAPS | KMOD_RSHIFT, 'Z', 'z'},
         {"control c", SDLK_c, KMOD_LCTRL, 'C', 3},
-        {"left alt x", SDLK_x, KMOD_LALT, 'X', 0},
+        {"left alt x", SDLK_x, KMOD_LALT, 'X', 'x'},
         {"shift 4", SDLK_4, KMOD_LSHIFT, '4', '$'},
         {"period", SDLK_PERIOD, 0, 0xBE, '.'},
         {"shift slash", SDLK_SLASH, KMOD_RSHIFT, 0xBF, '?'},

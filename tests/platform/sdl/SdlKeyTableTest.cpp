@@ -70,7 +70,7 @@ TEST(SdlKeyTableTest, LettersAndDigitsWithShiftControlAndCaps) {
                               {key, KMOD_CAPS, upper, upper},
                               {key, KMOD_CAPS | KMOD_LSHIFT, upper, static_cast<u32>(l)},
                               {key, KMOD_RCTRL, upper, static_cast<u32>(l - 'a' + 1)},
-                              {key, KMOD_LALT, upper, 0}});
+                              {key, KMOD_LALT, upper, static_cast<u32>(l)}});
     }
 }
 
