@@ -1,8 +1,9 @@
 // THelpWindow: layout of a topic into wrapped runs, painting, scrolling by keys and by the
-// scroll bar, and links followed by a click.
+// scroll bar, links followed by a click, and closing by its Close button, Enter or Esc.
 #include "HelpWindow.h"
 
 #include "platform/framework/chrome/Theme.h"
+#include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ControlConstants.h"
 #include "platform/framework/draw/Dc.h"
 #include "platform/framework/draw/GdiObject.h"
@@ -22,6 +23,9 @@ constexpr i32 BulletIndent = 18;
 constexpr i32 BlockGap = 6;
 constexpr i32 BodyPixels = 12;
 constexpr i32 TitlePixels = 16;
+// The Close button at the right of the header band.
+constexpr i32 CloseWidth = 64;
+constexpr i32 CloseHeight = 22;
 
 constexpr COLORREF LinkColour = RGB(0x00, 0x60, 0x20);
 constexpr COLORREF TextColour = RGB(0x00, 0x00, 0x00);
@@ -64,7 +68,7 @@ std::vector<std::string> Words(const std::string& text) {
 
 DEFINE_RESPONSE_TABLE1(THelpWindow, TWindow)
 EV_WM_KEYDOWN, EV_WM_LBUTTONDOWN, EV_WM_LBUTTONUP, EV_WM_MOUSEMOVE, EV_WM_ERASEBKGND,
-    EV_MESSAGE(WM_MOUSEWHEEL, EvMouseWheel), END_RESPONSE_TABLE;
+    EV_MESSAGE(WM_MOUSEWHEEL, EvMouseWheel), EV_COMMAND(IDCANCEL, CmClose), END_RESPONSE_TABLE;
 
 THelpWindow::THelpWindow(TWindow* owner, THelpBook book)
     : TWindow(TopLevelOf(owner), "Help"), Book(std::move(book)) {
@@ -79,6 +83,8 @@ THelpWindow::THelpWindow(TWindow* owner, THelpBook book)
     Attr.Y = std::clamp(at.top, 0, std::max(0, screen.cy - WindowHeight));
     // Made when asked for, not with its owner.
     EnableAutoCreate(false);
+    // The help closes with a button, as the dialogs do; the default one, so Enter presses it.
+    CloseButton = new TButton(this, IDCANCEL, "Close", 0, 0, CloseWidth, CloseHeight, true);
 }
 
 THelpWindow::~THelpWindow() {
@@ -88,7 +94,23 @@ THelpWindow::~THelpWindow() {
 
 void THelpWindow::SetupWindow() {
     TWindow::SetupWindow();
+    const TRect client = GetClientRect();
+    CloseButton->MoveWindow(client.right - Margin - CloseWidth,
+                            (HeaderHeight - 1 - CloseHeight) / 2, CloseWidth, CloseHeight);
     ShowTopic(0);
+}
+
+TRect THelpWindow::CloseButtonArea() const {
+    if (!CloseButton->IsWindow())
+        return {};
+    TRect r = CloseButton->GetWindowRect();
+    TPoint origin = r.TopLeft();
+    ScreenToClient(origin);
+    return TRect(origin, r.Size());
+}
+
+void THelpWindow::CmClose() {
+    Destroy();
 }
 
 void THelpWindow::SetBook(THelpBook book) {
@@ -289,7 +311,9 @@ i32 THelpWindow::LinkAt(TPoint client) const {
 }
 
 bool THelpWindow::PreProcessMsg(MSG& msg) {
-    if (msg.hwnd != GetHandle())
+    // The Close button keeps the focus after a press let go outside it; its keys are the help's
+    // too, rather than the accelerators' of the window behind.
+    if (msg.hwnd != GetHandle() && msg.hwnd != CloseButton)
         return false;
     if (msg.message == WM_KEYDOWN) {
         EvKeyDown(static_cast<u32>(msg.wParam), 1, 0);
@@ -302,7 +326,8 @@ void THelpWindow::EvKeyDown(u32 key, u32, u32) {
     const i32 page = std::max(LineStep(), TextArea().Height() - LineStep());
     switch (key) {
     case VK_ESCAPE:
-        Destroy();
+    case VK_RETURN:
+        CmClose();
         return;
     case DLG_VK_UP:
         ScrollTo(Scroll - LineStep());

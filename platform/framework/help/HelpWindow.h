@@ -1,5 +1,5 @@
-// THelpWindow: the help file's topics in a top-level window of their own: the title above,
-// the text wrapped and scrolled below it, links that lead to other topics.
+// THelpWindow: the help file's topics in a top-level window of their own: the title and the
+// Close button above, the text wrapped and scrolled below it, links that lead to other topics.
 #pragma once
 
 #include "HelpFileReader.h"
@@ -7,6 +7,8 @@
 
 #include <string>
 #include <vector>
+
+class TButton;
 
 // A piece of laid-out text in document pixels (y from the top of the scrolled area).
 struct THelpRun {
@@ -45,6 +47,8 @@ public:
     const std::vector<THelpRun>& GetRuns() const { return Runs; }
     // The link under a client point, or -1.
     i32 LinkAt(TPoint client) const;
+    // The Close button in the header band, in client pixels.
+    TRect CloseButtonArea() const;
 
     void SetupWindow() override;
     void Paint(TDC& dc, bool erase, TRect& rect) override;
@@ -58,6 +62,7 @@ public:
     bool EvEraseBkgnd(TDC* dc);
     // Three lines a notch, up for a turn away from the user.
     LRESULT EvMouseWheel(WPARAM wp, LPARAM lp);
+    void CmClose();
 
 private:
     void Layout();
@@ -66,6 +71,9 @@ private:
     i32 LineStep() const;
 
     static inline THelpWindow* Shown = nullptr;
+
+    // A child of the window, which deletes it.
+    TButton* CloseButton = nullptr;
 
     THelpBook Book;
     int Topic = 0;

@@ -1,7 +1,7 @@
 // The help file's reader against damaged files, and the help window the program's requests
-// open: topics by context, a second request in the same window, links, scrolling, Esc and
-// HELP_QUIT, the wheel, a missing or damaged file reported in a box, and what is no file turned
-// down without waiting on it.
+// open: topics by context, a second request in the same window, links, scrolling, Esc, Enter,
+// its Close button and HELP_QUIT, the wheel, a missing or damaged file reported in a box, and
+// what is no file turned down without waiting on it.
 #include "FrameFixture.h"
 
 #include "platform/framework/WinApi.h"
@@ -227,6 +227,36 @@ TEST_F(HelpWindowTest, EscAndHelpQuitCloseTheWindowAndANewRequestOpensItAgain) {
     Frame->Destroy();
     Pump();
     EXPECT_EQ(GetHelpWindow(), nullptr);
+}
+
+TEST_F(HelpWindowTest, ItsCloseButtonAndEnterCloseItAndTheKeysStayTheHelps) {
+    ASSERT_TRUE(Ask(HELP_CONTEXT, 3000));
+    const TRect close = Help().CloseButtonArea();
+    ASSERT_FALSE(close.IsEmpty());
+    EXPECT_FALSE(close.Touches(Help().TextArea())) << "the button stands in the header band";
+    EXPECT_FALSE(close.Touches(Help().ScrollBarArea()));
+    const TPoint middle{(close.left + close.right) / 2, (close.top + close.bottom) / 2};
+    Click(middle);
+    EXPECT_EQ(GetHelpWindow(), nullptr) << "a click on Close";
+
+    // A press on Close let go elsewhere closes nothing, and the keys still go to the help, not
+    // to the frame's accelerators behind it.
+    ASSERT_TRUE(Ask(HELP_CONTEXT, 3000));
+    THeadlessBackend& backend = Fx.Backend();
+    backend.MouseButton(OnHelp(middle), TMouseButton::Left, true);
+    backend.MouseMove(OnHelp({middle.x, 200}));
+    backend.MouseButton(OnHelp({middle.x, 200}), TMouseButton::Left, false);
+    Pump();
+    ASSERT_NE(GetHelpWindow(), nullptr);
+    Key(DLG_VK_DOWN);
+    EXPECT_GT(Help().GetScroll(), 0);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(GetHelpWindow(), nullptr);
+    EXPECT_EQ(Frame->Escapes, 0);
+
+    ASSERT_TRUE(Ask(HELP_CONTEXT, 1000));
+    Key(VK_RETURN);
+    EXPECT_EQ(GetHelpWindow(), nullptr) << "Enter presses the default Close";
 }
 
 // Help asked for from a modal dialog is owned by the main window, which the dialog holds
