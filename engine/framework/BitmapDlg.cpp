@@ -103,6 +103,15 @@ void TBitmapDlg::EvLButtonUp(u32, const TPoint&) {
         CmOk();
 }
 
+bool TBitmapDlg::PreProcessMsg(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd == this &&
+        (Flags & BDF_NOCLICKCLOSE) == 0) {
+        CmOk();
+        return true;
+    }
+    return TDialog::PreProcessMsg(msg);
+}
+
 void TBitmapDlg::EvRButtonUp(u32, const TPoint&) {
     if ((Flags & BDF_NOCLICKCLOSE) == 0)
         CmOk();

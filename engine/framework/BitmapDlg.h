@@ -1,5 +1,5 @@
 // TBitmapDlg: a dialog whose client area is a picture (about box, credits, splash and
-// loading screens), closed by a click or by a one-shot timer.
+// loading screens), closed by a click, Enter or Esc, or by a one-shot timer.
 #pragma once
 
 #include "platform/framework/dialogs/Dialog.h"
@@ -43,6 +43,8 @@ public:
     void EvLButtonUp(u32 modKeys, const TPoint& point);
     void EvRButtonUp(u32 modKeys, const TPoint& point);
     void EvTimer(u32 timerId);
+    // Enter closes it as a click does: its OK is hidden, and a hidden default is never pressed.
+    bool PreProcessMsg(MSG& msg) override;
 
 protected:
     bool HasBitmap() const;

@@ -62,6 +62,17 @@ TEST_F(BitmapDlgTest, AnExplicitSizeGoesToTheParentsClientOriginOrTheScreenCentr
     }
 }
 
+TEST_F(BitmapDlgTest, EnterClosesItWithOkAsAClickDoesUnlessFlagFourIsSet) {
+    auto bitmap = Picture(120, 90);
+    for (u16 flags :
+         std::initializer_list<u16>{BDF_SIZETOBITMAP, BDF_SIZETOBITMAP | BDF_NOCLICKCLOSE}) {
+        TBitmapDlg dialog(nullptr, nullptr, bitmap.get(), flags, IDD_BITMAP);
+        During(50, [&] { Backend().Key(VK_RETURN, 13); });
+        During(100, [&] { dialog.Destroy(77); });
+        EXPECT_EQ(dialog.Execute(), (flags & BDF_NOCLICKCLOSE) == 0 ? IDOK : 77) << flags;
+    }
+}
+
 TEST_F(BitmapDlgTest, ClicksOfEitherButtonCloseWithOkUnlessFlagFourIsSet) {
     auto bitmap = Picture(120, 90);
     for (u16 flags :
