@@ -95,8 +95,13 @@ bool TSdlBackend::Open(std::string& error) {
     const TPoint at{(Options.Desktop.cx - client.cx) / 2, (Options.Desktop.cy - client.cy) / 2};
     Shown = {at.x, at.y - menu, at.x + client.cx, at.y + client.cy};
     SizedFor = Shown.Size();
-    const TSize size = FittingWindowSize();
-    Window = SDL_CreateWindow(Options.Title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+    // The window manager frames the window only as it is shown: the first size leaves room for
+    // a guess at its title bar and borders, and the place asked for is the frame's until then.
+    const TSdlDisplayRoom display = ReadDisplayRoom();
+    const TSize size = SdlOpeningSize(SizedFor, display, {}, Options.Scale);
+    const TRect place = PlaceSdlWindow(size, display);
+    const TSdlFrameEdges guessed = display.FrameEdges();
+    Window = SDL_CreateWindow(Options.Title, place.left - guessed.Left, place.top - guessed.Top,
                               size.cx, size.cy, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (Window == nullptr) {
         error = SDL_GetError();
@@ -117,6 +122,12 @@ bool TSdlBackend::Open(std::string& error) {
             return false;
         }
     }
+    // Shown now, as the renderer left it (a GL renderer makes the host window again): the
+    // host's notices of it say how large the decorations really are, and the window is fitted
+    // again with them.
+    PumpHost();
+    EdgesTold = true;
+    FitToDisplay();
     UpdateViewport();
 
     Host = TSdlHostConnection(Window);
@@ -176,23 +187,33 @@ void TSdlBackend::WakeFromAudioThread() {
     }
 }
 
-TSize TSdlBackend::FittingWindowSize() const {
-    const TSize shown = SizedFor;
-    if (Options.Scale > 0)
-        return {shown.cx * Options.Scale, shown.cy * Options.Scale};
-    SDL_Rect usable{};
+TSdlDisplayRoom TSdlBackend::ReadDisplayRoom() const {
     const int display = Window != nullptr ? std::max(0, SDL_GetWindowDisplayIndex(Window)) : 0;
+    SDL_Rect usable{};
     if (SDL_GetDisplayUsableBounds(display, &usable) != 0 &&
         SDL_GetDisplayBounds(display, &usable) != 0)
-        usable = {0, 0, shown.cx, shown.cy};
-    // The host's title bar and borders come out of the usable area too, where it says
-    // how large they are (only once a window has been shown).
-    int top = 0, left = 0, bottom = 0, right = 0;
-    if (Window != nullptr && SDL_GetWindowBordersSize(Window, &top, &left, &bottom, &right) == 0) {
-        usable.w -= left + right;
-        usable.h -= top + bottom;
-    }
-    return TSdlViewport::FitWindow(shown, {usable.w, usable.h});
+        usable = {0, 0, SizedFor.cx, SizedFor.cy};
+    TSdlDisplayRoom room;
+    room.Usable = {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+    TSdlFrameEdges e;
+    if (Window != nullptr && EdgesTold &&
+        SDL_GetWindowBordersSize(Window, &e.Top, &e.Left, &e.Bottom, &e.Right) == 0)
+        room.Edges = e;
+    return room;
+}
+
+void TSdlBackend::FitToDisplay(TSize kept) {
+    const TSdlDisplayRoom display = ReadDisplayRoom();
+    const TSize size = SdlOpeningSize(SizedFor, display, kept, Options.Scale);
+    const TRect at = PlaceSdlWindow(size, display);
+    TouchHost();
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(Window, &w, &h);
+    if (size != TSize(w, h))
+        Resize(size);
+    SDL_SetWindowPosition(Window, at.left, at.top);
+    WindowedSize = size;
 }
 
 void TSdlBackend::UpdateViewport() {
@@ -312,34 +333,15 @@ TSdlPlacement TSdlBackend::GetPlacement() const {
 }
 
 void TSdlBackend::ApplyPlacement() {
-    // The host's decorations are known once the window has been shown: the fitting scale is
-    // worked out again with them.
-    if (Options.Scale <= 0) {
-        const TSize fitting = FittingWindowSize();
-        if (fitting != WindowedSize) {
-            TouchHost();
-            Resize(fitting);
-            WindowedSize = fitting;
-        }
-    }
-    if (Options.SettingsFile.empty())
-        return;
-    SDL_Rect bounds{};
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(Window));
-    if (SDL_GetDisplayUsableBounds(display, &bounds) != 0 &&
-        SDL_GetDisplayBounds(display, &bounds) != 0)
-        bounds = {0, 0, 16384, 16384};
-    // A size the display cannot hold (another display now, or a hand-edited file) is forgotten.
-    const TSdlPlacement saved =
-        ReadSdlPlacement(Options.SettingsFile, {SizedFor.cx / 2, SizedFor.cy / 2},
-                         {std::max(bounds.w, SizedFor.cx), std::max(bounds.h, SizedFor.cy)});
+    // A size the display cannot hold (another display now, a panel that grew, a hand-edited
+    // file) is fitted again; the read only turns away what is no size at all.
+    TSdlPlacement saved;
+    if (!Options.SettingsFile.empty())
+        saved = ReadSdlPlacement(Options.SettingsFile, {SizedFor.cx / 2, SizedFor.cy / 2},
+                                 {INT_MAX, INT_MAX});
+    // The frame may have grown since the window opened.
+    FitToDisplay(saved.Size);
     TouchHost();
-    if (saved.Size.cx > 0) {
-        Resize(saved.Size);
-        SDL_SetWindowPosition(Window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                              SDL_WINDOWPOS_CENTERED_DISPLAY(display));
-        WindowedSize = saved.Size;
-    }
     if (saved.Maximized)
         SDL_MaximizeWindow(Window);
     if (saved.FullScreen) {

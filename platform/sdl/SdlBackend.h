@@ -9,6 +9,7 @@
 #include "SdlInput.h"
 #include "SdlPicture.h"
 #include "SdlPlacement.h"
+#include "SdlWindowFit.h"
 #include "platform/framework/Backend.h"
 
 #include <atomic>
@@ -108,8 +109,12 @@ private:
     // Whether the key event is the other half of a full-screen shortcut: the key's release, or
     // the release of the Alt that went with Enter.
     bool SwallowKey(const SDL_Event& e);
-    // The window's size for the shown area, fitted to what the display holds.
-    TSize FittingWindowSize() const;
+    // What the window's display says of the room it has, with the window manager's title bar
+    // and borders once it has had the chance to say them.
+    TSdlDisplayRoom ReadDisplayRoom() const;
+    // Sizes the window for the shown area, or at the kept size where the display holds it, and
+    // centres it, title bar and borders included, in the display's usable area.
+    void FitToDisplay(TSize kept = {});
     void ApplyPlacement();
     void Resize(TSize size);
 
@@ -123,6 +128,9 @@ private:
     bool ShownTold = false;
     // What the window's size is worked out for: the frame with its menu bar.
     TSize SizedFor;
+    // Whether the window has been shown and the host's word on it read since: the window
+    // manager's decorations are known from then on (none, where there is no window manager).
+    bool EdgesTold = false;
     // The window's size when neither maximised nor full-screen, kept for the settings.
     TSize WindowedSize;
     // Whether the window was maximised when it went full-screen: window managers drop the
