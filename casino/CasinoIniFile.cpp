@@ -47,9 +47,16 @@ void TCasinoIniFile::WriteFailed(const std::string& hostPath, const std::string&
     // A session's end holds its stop while a box waits; the error output has said it all.
     if (TDesktop::QuitAsked())
         return;
-    const std::string text = "The settings cannot be saved: the file\n" + hostPath + "\n" + why +
-                             ".\n\nThe game goes on, but its settings will not be kept.";
     TJorpApp* app = TJorpApp::GetApp();
+    const TJorpApp::TRunEnd end = app != nullptr ? app->GetRunEnd() : TJorpApp::TRunEnd::Playing;
+    // The player who chose to end without his gamblers has been told the disk failed them;
+    // the error output says the rest.
+    if (end == TJorpApp::TRunEnd::EndingUnsaved)
+        return;
+    const std::string text = "The settings cannot be saved: the file\n" + hostPath + "\n" + why +
+                             (end == TJorpApp::TRunEnd::Playing
+                                  ? ".\n\nThe game goes on, but its settings will not be kept."
+                                  : ".\n\nThe settings of this run were not kept.");
     TJorpGameFrameWindow* frame = app != nullptr ? app->GetFrame() : nullptr;
     if (frame != nullptr && frame->IsWindow())
         frame->ShowPlayerMessage(text, WriteFailedCaption);

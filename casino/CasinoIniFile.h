@@ -12,7 +12,9 @@ class TSaveFileHost;
 // temporary file that is flushed and then renamed, so that a failed copy leaves no settings
 // file at all rather than a part of one; the copy gets [System] PrevRun=0.
 // While it lives, the first write of the file that fails is told in one box: the game plays
-// on, but the player should know that what he sets is not kept.
+// on, but the player should know that what he sets is not kept; met as the game ends, the box
+// says that this run's settings were not kept, and after the player chose to end without his
+// gamblers only the error output says it.
 class TCasinoIniFile final : public TJorpIniFile, private TProfileWriteWatcher {
 public:
     // A copy of a settings file larger than this is not a settings file.

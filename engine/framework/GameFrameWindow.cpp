@@ -75,6 +75,9 @@ void TJorpGameFrameWindow::SetupWindow() {
 }
 
 void TJorpGameFrameWindow::CleanupWindow() {
+    // The frame goes only with the program, however it was taken down.
+    if (App != nullptr)
+        App->NoteEnding();
     DetachModeWindow();
     DestroyOldModeWindow(true, 0, 0);
     PlayerMgr.reset();
@@ -93,10 +96,22 @@ void TJorpGameFrameWindow::GetWindowClass(WNDCLASS& wndClass) {
 bool TJorpGameFrameWindow::CanClose() {
     if (!TWindow::CanClose())
         return false;
+    // What fails from here is told as the end's: the player has chosen to end.
+    const TJorpApp::TRunEnd before = App != nullptr ? App->GetRunEnd() : TJorpApp::TRunEnd::Playing;
+    if (App != nullptr)
+        App->NoteEnding();
     // The run is saved while the player can still go back to the table: once the mode window
     // is taken down, seats and sessions are closed and a failed save could only be told. A
     // quit signal's end waits for nobody; the leaving's saves still try.
-    return !PlayerMgr || TDesktop::QuitAsked() || PlayerMgr->SaveBeforeEnding();
+    if (!PlayerMgr || TDesktop::QuitAsked() || PlayerMgr->SaveBeforeEnding()) {
+        if (App != nullptr && PlayerMgr && PlayerMgr->EndsUnsaved())
+            App->SetRunEnd(TJorpApp::TRunEnd::EndingUnsaved);
+        return true;
+    }
+    // Back to the table: the game goes on.
+    if (App != nullptr)
+        App->SetRunEnd(before);
+    return false;
 }
 
 void TJorpGameFrameWindow::CreateMenuEnable() {

@@ -27,6 +27,7 @@ TJorpApp::TJorpApp(const std::string& drive, const std::string& directory,
 }
 
 TJorpApp::~TJorpApp() {
+    NoteEnding();
     // A main window still open is closed while what it writes to can take it.
     if (MainWindow != nullptr && MainWindow->IsWindow())
         MainWindow->Destroy(0);
@@ -127,9 +128,15 @@ TJorpGameFrameWindow* TJorpApp::CreateFrameWindow() {
     return new TJorpGameFrameWindow(this, info.Title, true, false);
 }
 
+void TJorpApp::NoteEnding() {
+    if (RunEnd == TRunEnd::Playing)
+        RunEnd = TRunEnd::Ending;
+}
+
 bool TJorpApp::ShutDown() {
     if (!Started)
         return true;
+    NoteEnding();
     DeletePalette();
     DeleteGame();
     DeleteFileMgr();

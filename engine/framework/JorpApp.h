@@ -96,6 +96,14 @@ public:
     const std::string& GetDirectory() const { return Directory; }
     const std::string& GetBaseName() const { return BaseName; }
     bool IsStarted() const { return Started; }
+    // How near the run is to its end, for what is told of a failure met then: still playing,
+    // ending (the player chose to end and the save was tried, or the program is going), or
+    // ending after the player chose to end without the run when its save failed.
+    enum class TRunEnd { Playing, Ending, EndingUnsaved };
+    TRunEnd GetRunEnd() const { return RunEnd; }
+    void SetRunEnd(TRunEnd end) { RunEnd = end; }
+    // The run is ending, unless it was already known to.
+    void NoteEnding();
     bool GetAnimatePreviousInstance() const { return AnimatePreviousInstance; }
     void SetAnimatePreviousInstance(bool animate) { AnimatePreviousInstance = animate; }
 
@@ -120,6 +128,7 @@ protected:
     std::string PaletteName;
     std::unique_ptr<TPalFace> Palette;
     bool Started = false;
+    TRunEnd RunEnd = TRunEnd::Playing;
     bool AnimatePreviousInstance = true;
     TCursorMgrFace* CursorMgr = nullptr;
 

@@ -55,6 +55,7 @@ bool TJorpApp::StartUp() {
     CheckExtra();
     OpenDataSet();
     Started = true;
+    RunEnd = TRunEnd::Playing;
     return true;
 }
 

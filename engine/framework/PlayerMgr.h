@@ -181,6 +181,8 @@ public:
     // he chooses to go back, true when he ends without it, when the save got through, or when
     // this run saves nothing. Once he has chosen to end, the leaving's saves box nothing more.
     bool SaveBeforeEnding();
+    // True once the player chose to end the game without the run when that save failed.
+    bool EndsUnsaved() const { return Teller.EndChosenUnsaved(); }
     // What a save would write (the header, the game data, the loaded records and the seated
     // players' names) differs from what the last save tried to write, whether that save got
     // through or not; true until a save has been tried.

@@ -256,10 +256,15 @@ void TSaveKeeper::SaveOutside(const std::vector<u8>& image, const TPlaceLook& pl
     // What stands in the folder's place may be the player's: it is left as it is, and the
     // folder above holds the run until the player puts the file back.
     PutImage(TSaveFile(*Host, outside), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
-    if (result.Written())
+    if (result.Written()) {
         result.Way = TSaveResult::TWay::Outside;
-    else if (result.Failure == TWriteFailure::Write)
+        return;
+    }
+    if (result.Failure == TWriteFailure::Write)
         result.Failure = TWriteFailure::Gone;
+    // The name aimed at in the folder above is no file the player has: what failed is the
+    // save's own, in the folder that is no folder.
+    result.WrittenTo = Path;
 }
 
 void TSaveKeeper::NoteWritten(const TSaveFile& file, const std::vector<u8>& image) {

@@ -34,7 +34,9 @@ struct TSaveResult {
     // what stands in the folder's place is no folder, beside that in the folder above.
     enum class TWay { NotWritten, Over, KeepingOld, Rewritten, Beside, Outside };
     TWay Way = TWay::NotWritten;
-    // The file the write aimed at, on success or failure.
+    // The file the write aimed at, on success or failure; for a save that found its folder no
+    // folder and could not be written in the folder above, the save itself, which is what
+    // failed for the player.
     std::string WrittenTo;
     // Set when nothing was written: what failed and the system's reason (0 when none was
     // given).

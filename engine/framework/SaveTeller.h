@@ -48,6 +48,9 @@ public:
     // quit signal nobody is asked, and the game ends. Once the player has chosen to end, what
     // the leaving's saves meet is said on the error output as the end's failure, not boxed.
     bool AskToEndUnsaved(const TSaveResult& result, const std::string& heading, const TAsk& ask);
+    // True once the player chose to end the game without the run (or a quit signal ended it
+    // while the question was open).
+    bool EndChosenUnsaved() const { return EndChosen; }
 
 private:
     // When a failure is told: at a save point, in the question before the end, or as the

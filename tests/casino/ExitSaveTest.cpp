@@ -6,6 +6,7 @@
 
 #include "casino/GamblerRecord.h"
 #include "platform/framework/window/Desktop.h"
+#include "platform/host/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -374,6 +375,80 @@ TEST_F(ProgramExitSave, AnEndWhoseSaveFailsAsksFirstAndNoKeepsTheTable) {
     App.reset();
     testing::internal::GetCapturedStderr();
     TDesktop::Get().Reset();
+}
+
+// The settings' disk, full while it is in: each replacement's write is refused.
+class TFullSettingsDisk : public TProfileDisk {
+public:
+    TFullSettingsDisk() { SetPrivateProfileDisk(this); }
+    ~TFullSettingsDisk() override { SetPrivateProfileDisk(nullptr); }
+    bool Write(int, const char*, size_t) override {
+        errno = ENOSPC;
+        return false;
+    }
+};
+
+// The settings met unwritable as the game ends, the run saved or not: the box says that this
+// run's settings were not kept, never that the game goes on; once the player chose to end
+// without his gamblers, the error output alone says it.
+TEST_F(ProgramExitSave, SettingsUnwritableAsTheGameEndsAreToldNotKept) {
+    const std::string ini = Dir.Host("otcraps.ini").string();
+    const std::string full = "cannot be written (No space left on device)";
+    const struct {
+        const char* What;
+        bool Folder;
+        bool Unsaved;
+        std::string Why;
+    } cases[] = {
+        // Met by the table's leaving, once the end's save got through.
+        {"a full disk", false, false, full},
+        // Met by the seats stored before the end's save.
+        {"a folder in the settings' place", true, false, "is a folder"},
+        {"a full disk, the game ended unsaved", false, true, full},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        App.reset();
+        std::filesystem::remove_all(ini);
+        StartGame();
+        StartMode();
+        // A save point stores the seats, as in any run; the end writes this back.
+        ASSERT_TRUE(Frame().GetPlayerMgr()->SaveFile());
+        ASSERT_TRUE(WritePrivateProfileStringA("System", "PrevRun", "0", "c:\\otcraps.ini"));
+        TFullSettingsDisk disk;
+        if (c.Folder) {
+            std::filesystem::remove(ini);
+            std::filesystem::create_directory(ini);
+        }
+        if (c.Unsaved) {
+            std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+            std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
+            Dir.WriteHostFile("data/otcraps.bad", "");
+            for (int n = 1; n <= 99; ++n)
+                Dir.WriteHostFile(
+                    "data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+            Boxes.QueueAnswer(IDYES);
+        }
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Frame().CanClose());
+        App.reset();
+        const std::string said = testing::internal::GetCapturedStderr();
+        Texts captions;
+        Texts told;
+        for (const TMessageBoxRequest& box : Boxes.Boxes) {
+            captions.push_back(box.Caption);
+            if (box.Caption == "Error - Settings File")
+                told.push_back(box.Text);
+        }
+        Boxes.Boxes.clear();
+        EXPECT_EQ(captions, Texts{c.Unsaved ? "Error - Save File" : "Error - Settings File"});
+        EXPECT_EQ(told, c.Unsaved ? Texts{}
+                                  : Texts{"The settings cannot be saved: the file\n" + ini + "\n" +
+                                          c.Why + ".\n\nThe settings of this run were not kept."});
+        EXPECT_NE(said.find("otcraps: the settings cannot be saved: " + ini + " " + c.Why + "\n"),
+                  std::string::npos)
+            << said;
+    }
 }
 
 } // namespace

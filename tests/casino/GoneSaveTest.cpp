@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,51 @@ TEST_F(GoneSave, ADataFolderReplacedByAFileDuringPlayIsSavedBesideItInThePlayers
     EXPECT_EQ(Frame.Boxes, Texts{});
     ExpectRun(Dir.ReadHostFile("otcraps.bad"), 778.0);
     EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.b01")));
+}
+
+// Installed, the player's folder is not the program's. With the data folder replaced by a file
+// and every name beside it taken, the question before the end and the error output name the
+// save where the player has it, not the name tried for it in the folder above.
+TEST_F(GoneSave, ADataFolderReplacedByAFileWithEveryKeptNameTakenIsNamedWhereThePlayerHasIt) {
+    const TScratchDir player("player");
+    struct TPlayerRoot {
+        explicit TPlayerRoot(const std::string& root) { TVirtualPaths::SetPlayerRoot(root); }
+        ~TPlayerRoot() { TVirtualPaths::SetPlayerRoot(""); }
+    } root(player.Path.string());
+    std::filesystem::create_directories(player.Path / "data");
+    Play();
+    std::filesystem::remove_all(player.Path / "data");
+    const auto write = [&player](const std::string& name) {
+        std::ofstream(player.Path / name, std::ios::binary) << "the player's";
+    };
+    write("data");
+    write("otcraps.bad");
+    for (int n = 1; n <= 99; ++n)
+        write("otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n));
+    const std::string save = (player.Path / "data" / "otcraps.sav").string();
+    const std::string what = "cannot be written: its folder " + (player.Path / "data").string() +
+                             " is a file, which is left as it is, and no name is free to save "
+                             "beside it (otcraps.bad and otcraps.b01 to otcraps.b99 are all taken)";
+    const std::string advice = "he gamblers of this run were not saved: move some of those "
+                               "elsewhere so that the game can save them";
+    Frame.Answers = {false};
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Mgr->SaveBeforeEnding());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "otcraps: the save could not be written: " + save + " " + what + "; t" + advice +
+                  "\n");
+    EXPECT_EQ(Frame.Questions,
+              Texts{"Write Save File Failed\n" + save + "\n" + what + ".\nT" + advice +
+                    ".\n\nEnd the game without saving? Choose No to go back to the table, set "
+                    "this right and end the game again."});
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.sav")));
+    EXPECT_EQ(ReadFileBytes(player.Path / "data"), "the player's");
+    EXPECT_EQ(ReadFileBytes(player.Path / "otcraps.b99"), "the player's");
+    // The run ends while the player's folder is the one it was played in.
+    testing::internal::CaptureStderr();
+    Mgr.reset();
+    testing::internal::GetCapturedStderr();
 }
 
 // Removed while the disk is full: nothing of the run is anywhere. Said so in plain words once,
