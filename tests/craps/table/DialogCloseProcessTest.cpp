@@ -3,6 +3,7 @@
 // ends with 0, the gamblers' save is whole, and the sanitizers say nothing.
 #include "ProgramRun.h"
 #include "SaveRecords.h"
+#include "SeededHome.h"
 #include "casino/CasinoPlayerData.h"
 #include "platform/framework/chrome/Theme.h"
 #include "platform/headless/PngWriter.h"
@@ -106,30 +107,7 @@ class DialogCloseProcess : public ::testing::TestWithParam<std::tuple<TDialogOpe
 protected:
     // One player's folder for every case: the save the program writes on its first run, with
     // Ann added to it.
-    static void SetUpTestSuite() {
-        if (!fs::exists(fs::path(OTCRAPS_PROGRAM).parent_path() / "data" / "otcraps.det"))
-            return;
-        Seed = std::make_unique<TTempDir>('q');
-        Seed->WriteHostFile("first.txt", "2500 click 400 300\n3000 close\n");
-        const TProgramRun first = RunProgram(
-            OTCRAPS_PROGRAM, {"--headless", "--script=" + Seed->Host("first.txt").string()},
-            Seed->Host("home").string());
-        const fs::path save = Seed->Host("home/data/otcraps.sav");
-        std::string bytes = ReadSaveFile(save);
-        if (first.Code != 0 ||
-            bytes.size() != SaveHeader + SaveRecords * TCasinoPlayerData::EncodedSize) {
-            Seed.reset();
-            return;
-        }
-        TCasinoPlayerData ann = GamblersIn(bytes)[0];
-        ann.SetName("Ann Seed");
-        ann.SetSex(0);
-        ann.SetBankroll(SeedAnn);
-        ann.Encode(reinterpret_cast<u8*>(bytes.data()) + SaveHeader +
-                       TCasinoPlayerData::EncodedSize,
-                   TCasinoPlayerData::EncodedSize);
-        std::ofstream(save, std::ios::binary | std::ios::trunc) << bytes;
-    }
+    static void SetUpTestSuite() { Seed = SeededHome('q', {{"Ann Seed", 0, SeedAnn}}); }
     static void TearDownTestSuite() { Seed.reset(); }
     static std::unique_ptr<TTempDir> Seed;
 };

@@ -5,6 +5,7 @@
 // the letter leaves, byte for byte.
 #include "ProgramRun.h"
 #include "SaveRecords.h"
+#include "SeededHome.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -80,30 +81,7 @@ protected:
     // Joe seated with $500, Ann with $321 and Bob with $1,234.50 beside him: the save the game
     // writes on its first run, with the two added.
     static void SetUpTestSuite() {
-        if (!fs::exists(fs::path(OTCRAPS_PROGRAM).parent_path() / "data" / "otcraps.det"))
-            return;
-        Seed = std::make_unique<TTempDir>('n');
-        Seed->WriteHostFile("first.txt", "2500 click 400 300\n3000 close\n");
-        const TProgramRun first = RunProgram(
-            OTCRAPS_PROGRAM, {"--headless", "--script=" + Seed->Host("first.txt").string()},
-            Seed->Host("home").string());
-        const fs::path save = Seed->Host("home/data/otcraps.sav");
-        std::string bytes = ReadSaveFile(save);
-        if (first.Code != 0 ||
-            bytes.size() != SaveHeaderSize + SaveRecordCount * TCasinoPlayerData::EncodedSize) {
-            Seed.reset();
-            return;
-        }
-        TCasinoPlayerData other = GamblersIn(bytes)[0];
-        other.SetName("Ann Seed");
-        other.SetSex(0);
-        other.SetBankroll(321.0);
-        PutGambler(bytes, 1, other);
-        other.SetName("Bob Decoy");
-        other.SetSex(1);
-        other.SetBankroll(1234.5);
-        PutGambler(bytes, 2, other);
-        std::ofstream(save, std::ios::binary | std::ios::trunc) << bytes;
+        Seed = SeededHome('n', {{"Ann Seed", 0, 321.0}, {"Bob Decoy", 1, 1234.5}});
     }
     static void TearDownTestSuite() {
         Seed.reset();
