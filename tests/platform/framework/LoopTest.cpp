@@ -34,6 +34,14 @@ EV_MESSAGE(WM_USER, EvUser), END_RESPONSE_TABLE;
 class LoopTest : public FrameFixture {
 protected:
     void SetUp() override { MakeFrame(); }
+    // A shown pop-up owned by `owner`, made at once.
+    TWindow* Popup(TWindow* owner, const char* name) {
+        auto* w = new TWindow(owner, name);
+        w->Attr.Style = WS_POPUP | WS_VISIBLE;
+        w->EnableAutoCreate(false);
+        EXPECT_TRUE(w->Create());
+        return w;
+    }
 };
 
 TEST_F(LoopTest, PostedMessagesArriveInOrderAndBeforeADueTimer) {
@@ -188,14 +196,8 @@ TEST_F(LoopTest, ModalLoopKeepsTimersRunningDisablesOtherWindowsAndReturnsTheEnd
 }
 
 TEST_F(LoopTest, ModalLoopWithoutFlagsDisablesOnlyTheOwnerAndNestsInsideAnother) {
-    auto* outer = new TWindow(Frame, "Outer");
-    outer->Attr.Style = WS_POPUP | WS_VISIBLE;
-    outer->EnableAutoCreate(false);
-    ASSERT_TRUE(outer->Create());
-    auto* inner = new TWindow(outer, "Inner");
-    inner->Attr.Style = WS_POPUP | WS_VISIBLE;
-    inner->EnableAutoCreate(false);
-    ASSERT_TRUE(inner->Create());
+    TWindow* outer = Popup(Frame, "Outer");
+    TWindow* inner = Popup(outer, "Inner");
     int innerResult = 0;
     bool outerDisabled = false;
     bool frameEnabled = false;
@@ -217,14 +219,8 @@ TEST_F(LoopTest, ModalLoopWithoutFlagsDisablesOnlyTheOwnerAndNestsInsideAnother)
 }
 
 TEST_F(LoopTest, AWindowClosedUnderOneItOpenedEndsItsOwnRunAndTheOneInFrontEndsWithIt) {
-    auto* outer = new TWindow(Frame, "Outer");
-    outer->Attr.Style = WS_POPUP | WS_VISIBLE;
-    outer->EnableAutoCreate(false);
-    ASSERT_TRUE(outer->Create());
-    auto* inner = new TWindow(outer, "Inner");
-    inner->Attr.Style = WS_POPUP | WS_VISIBLE;
-    inner->EnableAutoCreate(false);
-    ASSERT_TRUE(inner->Create());
+    TWindow* outer = Popup(Frame, "Outer");
+    TWindow* inner = Popup(outer, "Inner");
     int innerResult = 0;
     Fx.Backend().After(10, [&] {
         Fx.Backend().After(10, [&] {
