@@ -10,9 +10,10 @@
 
 namespace {
 
-constexpr u32 Window = 3;
+constexpr u32 AltTestWindowId = 3;
 
-TDialogItemTemplate Control(const char* cls, int id, const char* text, u32 style, i16 x, i16 y) {
+TDialogItemTemplate AltTestItem(const char* cls, int id, const char* text, u32 style, i16 x,
+                                i16 y) {
     return {cls, id, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, 46, 14};
 }
 
@@ -26,9 +27,9 @@ TDialogTemplate NameTemplate() {
     t.Y = 10;
     t.W = 160;
     t.H = 60;
-    t.Items = {Control("edit", 200, "", WS_BORDER | ES_LEFT, 8, 8),
-               Control("BorBtn", IDOK, "Do&ne", BS_DEFPUSHBUTTON, 60, 36),
-               Control("BorBtn", IDCANCEL, "&Cancel", 0, 110, 36)};
+    t.Items = {AltTestItem("edit", 200, "", WS_BORDER | ES_LEFT, 8, 8),
+               AltTestItem("BorBtn", IDOK, "Do&ne", BS_DEFPUSHBUTTON, 60, 36),
+               AltTestItem("BorBtn", IDCANCEL, "&Cancel", 0, 110, 36)};
     return t;
 }
 
@@ -43,11 +44,11 @@ protected:
         for (const auto& [sym, down] : strokes) {
             SDL_Event e{};
             e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-            e.key.windowID = Window;
+            e.key.windowID = AltTestWindowId;
             e.key.keysym.sym = sym;
             e.key.keysym.mod = sym == SDLK_LALT && !down ? KMOD_NONE : KMOD_LALT;
             TInputEvent in;
-            ASSERT_EQ(TranslateSdlEvent(e, view, Window, e.key.keysym.mod, in),
+            ASSERT_EQ(TranslateSdlEvent(e, view, AltTestWindowId, e.key.keysym.mod, in),
                       TSdlEventUse::Input);
             Fx.Backend().After(0, in);
         }
