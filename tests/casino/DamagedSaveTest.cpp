@@ -468,8 +468,9 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
                     };
                     const i64 size = static_cast<i64>(damaged.size());
                     std::vector<bool> back(names.size(), false);
-                    TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(damaged, size);
-                    for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+                    TSaveRecordReader::TRecovery recovery =
+                        Mgr->RecordReader().Recover(damaged, size);
+                    for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
                         const auto r = static_cast<size_t>(found.Record);
                         ASSERT_LT(r, names.size()) << what() << ": a gambler never written";
                         ASSERT_TRUE(found.Bytes.size() == CasinoRecordSize &&
@@ -772,9 +773,9 @@ TEST_F(DamagedSaveSweep, APlaceDamagedInPlaceBringsItsGamblerBackOrTellsHim) {
         SCOPED_TRACE(c.What);
         const auto size = static_cast<i64>(c.Bytes.size());
         EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(c.Bytes));
-        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(c.Bytes, size);
+        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(c.Bytes, size);
         std::vector<i16> back;
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
             back.push_back(found.Record);
             const size_t place = 231 + CasinoRecordSize * static_cast<size_t>(found.Record);
             EXPECT_TRUE(found.Bytes.size() == CasinoRecordSize &&

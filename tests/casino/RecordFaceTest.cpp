@@ -33,7 +33,7 @@ TEST_F(DamagedSaveSweep, TheRecordCheckTakesTheNamesTheCreateBoxTakesAndNoOthers
         names.push_back("A" + std::string(1, static_cast<char>(c)) + "b");
     }
     for (const std::string& name : names)
-        EXPECT_EQ(TPlayerMgr::IsWrittenName(name), boxTakes(name)) << name;
+        EXPECT_EQ(TSaveRecordReader::IsWrittenName(name), boxTakes(name)) << name;
 }
 
 // Random bytes over a lost disk block across Ann's and Bob's records: Bob, whose name took a
@@ -55,13 +55,13 @@ TEST_F(DamagedSaveSweep, ANameWithAByteTheGameNeverWritesIsLeftOutAndTold) {
         bytes[bob + 2] = 'o';
         SCOPED_TRACE(fill);
         EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes));
-        const TPlayerMgr::TRecovery recovery =
-            Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+        const TSaveRecordReader::TRecovery recovery =
+            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
         ASSERT_FALSE(recovery.Whole.empty());
         EXPECT_EQ(recovery.Whole[0].Record, 0);
         EXPECT_TRUE(std::equal(recovery.Whole[0].Bytes.begin(), recovery.Whole[0].Bytes.end(),
                                good.begin() + 231));
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole)
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
             EXPECT_NE(found.Record, 2);
         const std::string name = std::string(1, static_cast<char>(0x80 + fill)) + "ob Decoy";
         EXPECT_NE(std::find(recovery.Shown.begin(), recovery.Shown.end(), "\"" + name + "\""),
@@ -85,10 +85,10 @@ TEST_F(DamagedSaveSweep, AByteChangedAnywhereInAFreePlaceBringsNobodyBack) {
             bytes[free3 + k] = value;
             ++files;
             ASSERT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes)) << k;
-            const TPlayerMgr::TRecovery recovery =
-                Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+            const TSaveRecordReader::TRecovery recovery =
+                Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
             ASSERT_EQ(recovery.Whole.size(), 3U) << k << " " << int(value);
-            for (const TPlayerMgr::TFoundRecord& found : recovery.Whole)
+            for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
                 ASSERT_LT(found.Record, 3) << k << " " << int(value);
             ASSERT_EQ(recovery.LeftOut, Texts{}) << k << " " << int(value);
         }

@@ -29,12 +29,13 @@ protected:
     TJudged Judge(const std::string& written, const std::string& damaged, size_t count,
                   const std::string& what) {
         const std::vector<u8> bytes(damaged.begin(), damaged.end());
-        TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+        TSaveRecordReader::TRecovery recovery =
+            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
         std::vector<std::string> names;
         for (i16 r = 0; r < 20 && written[231 + r * CasinoRecordSize] == 1; ++r)
             names.push_back(Decoded(written.substr(231 + r * CasinoRecordSize)).GetName());
         std::vector<bool> back(names.size(), false);
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
             const auto r = static_cast<size_t>(found.Record);
             EXPECT_LT(r, names.size()) << what << ": a gambler never written";
             if (r >= names.size())
@@ -217,7 +218,7 @@ TEST_F(ShiftedSave, ARecordsWorthTakenOutBringsBackEveryGamblerWholeInHisPlace) 
     // Joe's own record gone: those after him are whole a place early, byte for byte, and no
     // name is told twice.
     const std::string noJoe = TakenOut(three, Joe, CasinoRecordSize);
-    const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+    const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
         std::vector<u8>(noJoe.begin(), noJoe.end()), static_cast<i64>(noJoe.size()));
     ASSERT_EQ(recovery.Whole.size(), 2U);
     EXPECT_EQ(std::string(recovery.Whole[1].Bytes.begin(), recovery.Whole[1].Bytes.end()),
@@ -233,7 +234,7 @@ TEST_F(ShiftedSave, ARecordsWorthPutInBringsEveryGamblerBackOnce) {
     const std::string three = ThreeGamblers();
     const std::string blank = three.substr(Free3, CasinoRecordSize);
     const std::string ann = three.substr(Ann, CasinoRecordSize);
-    using TReader = TPlayerMgr::TReader;
+    using TReader = TSaveRecordReader::TReader;
     const struct {
         const char* What;
         std::string Bytes;
@@ -251,7 +252,7 @@ TEST_F(ShiftedSave, ARecordsWorthPutInBringsEveryGamblerBackOnce) {
         EXPECT_EQ(judged.LeftOut, c.LeftOut) << c.What;
         EXPECT_EQ(judged.Strangers, 0U) << c.What;
         EXPECT_EQ(judged.NamedStrangers, Texts{}) << c.What;
-        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
             std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
         EXPECT_EQ(recovery.Whole.size(), 3U - c.LeftOut.size()) << c.What;
         EXPECT_EQ(recovery.Reader, c.Reader) << c.What;
@@ -265,9 +266,9 @@ TEST_F(ShiftedSave, APlaceThePointsDisagreeOnIsLeftOutAndTold) {
     std::string three = ThreeGamblers();
     three[Free3 - 1] = '\2';
     const std::string bytes = PutIn(three, Ann, std::string(1, '\0'));
-    const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+    const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
         std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
-    for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+    for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
         EXPECT_NE(found.Record, 0);
         EXPECT_NE(found.Record, 1);
     }
@@ -301,11 +302,11 @@ TEST_F(ShiftedSave, MoreThanARecordsWorthPutInBringsBackOnlyGamblersWritten) {
          {"\"Bob Decoy\""}},
     };
     for (const auto& c : cases) {
-        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
             std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
-        EXPECT_EQ(recovery.Reader, TPlayerMgr::TReader::UpToDamage) << c.What;
+        EXPECT_EQ(recovery.Reader, TSaveRecordReader::TReader::UpToDamage) << c.What;
         std::vector<std::string> back;
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
             back.emplace_back(found.Bytes.begin(), found.Bytes.end());
             EXPECT_TRUE(back.back() == three.substr(Joe, CasinoRecordSize) ||
                         back.back() == three.substr(Ann, CasinoRecordSize) ||

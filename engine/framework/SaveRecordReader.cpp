@@ -1,0 +1,365 @@
+// TSaveRecordReader: where in a damaged save file each gambler lies whole, and how those that
+// must be left out are told.
+//
+// The rule for a damaged file. The record has no checksum: what shows damage is the form the
+// game writes. A mark is 0 or 1; a free place is exactly the blank (DeletePlayer resets a
+// record to it); a gambler's judged fields are sane, his name is letters, digits and blanks
+// between words, and he never has the blank's face (its name "John Dough", its start bankroll).
+// The reader is chosen by the file's size against the save's (ChooseReader), and the recovery
+// says which one decided:
+//
+// size or damage     | reader     | comes back           | told                | not promised
+// ------------------ | ---------- | -------------------- | ------------------- | ----------------
+// the save's size,   | InPlace    | each gambler whole   | a used place not    | a gambler changed
+// its head damaged   |            | in place; one whose  | whole, and one      | past his mark
+// or not             |            | mark alone is wrong  | who lost more       | comes back so
+//                    |            |                      | with his mark       |
+// under a record in  | OnePoint   | a gambler that every | any other that      | the gambler who
+// or out, the head   |            | point explaining the | some point reads    | holds the point,
+// among it; a record |            | file gives the same  | as a gambler        | or one beside it
+// in, a slot unsound |            | bytes                |                     | it could be in
+// a record in, every | Slots      | every gambler of the | nobody              | those after the
+// slot sound         |            | slots, a copy once   |                     | one put in move
+// a record out, more | UpToDamage | in place up to the   | from the first      | one whose record
+// than a record, or  |            | first damaged place, | damaged place, one  | went whole; one
+// no point explains  |            | past it one whole in | whose mark lies the | made of two by a
+// the file           |            | place, each once     | shift away          | point past his
+//                    |            |                      |                     | head
+// another version's  | None       | nobody               | nobody              | -
+// head, far in size  |            |                      |                     |
+//
+// Why. A free place that still shows the blank's face is a free place damaged, whatever its mark
+// says: the game makes gamblers only from the create box ($200, $500 or $2,500, a name typed
+// without blanks) or as the first gambler of a new file ("Joe Gambler", $500), so the blank's
+// name and start bankroll are never a gambler's, and nobody comes back from it or is told. A
+// place without that face whose mark is not 1 but whose every other byte reads as a gambler the
+// game writes is a gambler who lost his mark, which can only have been 1. A size within a
+// record of the save's is the save's whatever its head says: nothing of the game's reads a save
+// of another version. A record's worth taken out at any border explains the file alike, so no
+// point could be agreed on and the places are read where they were written; one put in at any
+// border moves the gamblers after it a place along and adds nobody, so which gamblers the
+// slots hold matters more than where. Past the first damaged place of a file read in place,
+// the damage may have moved every record: a gambler comes back from there only where he lies
+// whole in his place, and once. Those after a single point lie the shift away, so it is there
+// that a mark tells a gambler to be told; in place it is some other byte, unless the shift was
+// whole records' worth. Counting marks in place would count places, not gamblers.
+
+#include "SaveRecordReader.h"
+
+#include "engine/framework/OnePointShift.h"
+#include "engine/framework/PlayerDataLayout.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr size_t UsedAt = FieldNamed<TPlayerData>("Used").At;
+// The judges read each record's first byte as its mark.
+static_assert(UsedAt == 0);
+
+// A damaged name may hold a comma or a quote: on the error output each is told in quotes with
+// its own quotes escaped, so that the list reads one way. A box shows the name as it is.
+std::string Quoted(const std::string& name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+TSaveRecordReader::TSaveRecordReader(TSaveLayout layout) : Layout(std::move(layout)) {}
+
+template <class Visit>
+void TSaveRecordReader::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const {
+    const size_t size = Layout.Size;
+    if (size < TPlayerData::EncodedSize)
+        return;
+    for (size_t r = 0; r < Layout.Places.size(); ++r) {
+        const size_t at = Layout.Places[r];
+        if (at >= bytes.size())
+            break;
+        // A record the end of a cut file goes through is there only in part.
+        visit(r, bytes.data() + at, std::min(bytes.size() - at, size), size);
+    }
+}
+
+bool TSaveRecordReader::IsFreePlace(const u8* record, size_t present) const {
+    const std::vector<u8>& blank = Layout.Blank;
+    // Without a blank to hold it to, a place marked free may hold anything.
+    return record[UsedAt] == 0 &&
+           (blank.empty() ||
+            (present <= blank.size() && std::memcmp(record, blank.data(), present) == 0));
+}
+
+TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record,
+                                                                size_t present) const {
+    const size_t size = Layout.Size;
+    TStoredPlace place;
+    const u8 mark = record[UsedAt];
+    if (mark == 1 && present == size && IsWhole(record)) {
+        place.Whole.emplace(record, record + size);
+        return place;
+    }
+    if (IsFreePlace(record, present))
+        return place;
+    // A place that shows the blank's face is a free place damaged, whatever its mark says: the
+    // game never gives a gambler that face, so nobody was there to come back or be told.
+    if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record))
+        return place;
+    if (mark != 1 && present == size) {
+        // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
+        // can only have been 1.
+        std::vector<u8> marked(record, record + size);
+        marked[UsedAt] = 1;
+        if (IsWritten(marked.data())) {
+            place.Whole = std::move(marked);
+            return place;
+        }
+    }
+    // Where the change lies inside the name, what is left of it is all there is to give.
+    place.LeftOut = true;
+    place.Name = ReadableName(record, present);
+    return place;
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift) const {
+    TShiftedFile file;
+    file.Bytes = &bytes;
+    file.Shift = shift;
+    file.Places = Layout.Places;
+    file.Size = Layout.Size;
+    file.Judged = Layout.Judged;
+    file.JudgedTail = Layout.JudgedTail;
+    file.EveryPoint = JudgeEveryPoint;
+    file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
+        return Layout.CouldBeWritten(record, {lostFrom, lostTo});
+    };
+    if (!Layout.Blank.empty()) {
+        file.Blank = &Layout.Blank;
+        file.FreeHoldsBlank = true;
+    }
+    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
+    // A record or a free place the game did not write that way is no damage: the points are
+    // tried again with records only whole, and free places that may hold anything.
+    if (verdicts.empty()) {
+        file.FreeHoldsBlank = false;
+        file.JudgedTail = 0;
+        file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
+            return Layout.CouldBeWhole(record, {lostFrom, lostTo});
+        };
+        verdicts = JudgeOnePointShift(file);
+    }
+    std::vector<TStoredPlace> places;
+    places.reserve(verdicts.size());
+    for (TShiftVerdict& verdict : verdicts) {
+        TStoredPlace place;
+        place.Whole = std::move(verdict.Whole);
+        place.LeftOut = verdict.InDoubt;
+        place.Name = std::move(verdict.Name);
+        places.push_back(std::move(place));
+    }
+    return places;
+}
+
+TSaveRecordReader::TReader TSaveRecordReader::ChooseReader(const std::vector<u8>& bytes,
+                                                           i64 fileSize) const {
+    const auto size = static_cast<i64>(Layout.Size);
+    const i64 shift = fileSize - Layout.FileSize;
+    const bool whole = static_cast<i64>(bytes.size()) == fileSize;
+    if (size < static_cast<i64>(TPlayerData::EncodedSize))
+        return TReader::None;
+    // Sizes side by side.
+    if (shift == 0)
+        return TReader::InPlace;
+    if (std::llabs(shift) < size && whole)
+        return TReader::OnePoint;
+    if (shift == size && whole)
+        return TReader::Slots;
+    if (std::llabs(shift) <= size)
+        return TReader::UpToDamage;
+    // Far from the save's size, only the head says the file is the game's.
+    return Layout.IsSaveHead(bytes) ? TReader::UpToDamage : TReader::None;
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
+                                     TReader& reader) const {
+    const auto size = static_cast<i64>(Layout.Size);
+    const i64 shift = fileSize - Layout.FileSize;
+    reader = ChooseReader(bytes, fileSize);
+    if (reader == TReader::None)
+        return {};
+    if (reader == TReader::Slots) {
+        std::vector<TStoredPlace> places = JudgeSlots(bytes);
+        if (!places.empty())
+            return places;
+        reader = TReader::OnePoint;
+    }
+    if (reader == TReader::OnePoint) {
+        std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift);
+        if (!places.empty())
+            return places;
+        reader = TReader::UpToDamage;
+    }
+    // Read where each was written. Past the first place that is not as the game writes it, the
+    // damage may have moved every record: a gambler comes back from there only where he lies
+    // whole in his place; one whose mark lies the shift away is told from there, and where the
+    // shift is whole records' worth the marks in place are marks too.
+    const bool aligned = shift % size == 0;
+    std::vector<TStoredPlace> places;
+    places.reserve(Layout.Places.size());
+    // The places told by a gambler whole the shift away, and his bytes.
+    std::vector<std::pair<size_t, std::vector<u8>>> toldWhole;
+    bool beforeDamage = true;
+    // The first damaged place as it reads in place, where it is read the shift away too.
+    std::optional<TStoredPlace> inPlace;
+    ForEachStoredRecord(bytes, [&](size_t r, const u8* record, size_t present, size_t) {
+        const auto at = static_cast<i64>(Layout.Places[r]);
+        TStoredPlace place;
+        if (beforeDamage || shift == 0) {
+            place = JudgeInPlace(record, present);
+            beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
+                           present == static_cast<size_t>(size);
+            // Where bytes went in at the damaged place's head, his own head lies the shift
+            // away: what lies in place tells him by no name.
+            if (beforeDamage || shift == 0 || !place.LeftOut || place.Name ||
+                present != static_cast<size_t>(size) || (shift < 0 && aligned)) {
+                places.push_back(std::move(place));
+                return;
+            }
+            inPlace = std::move(place);
+            place = TStoredPlace();
+        }
+        const i64 moved = at + shift;
+        const bool movedIn = moved >= static_cast<i64>(Layout.GameDataOffset) &&
+                             moved + size <= static_cast<i64>(bytes.size());
+        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
+        const bool marked =
+            record[UsedAt] == 1 && (present < TPlayerData::EncodedSize || !ShowsBlankFace(record));
+        if (record[UsedAt] == 1 && present == static_cast<size_t>(size) && IsWhole(record)) {
+            place.Whole.emplace(record, record + size);
+        } else if (shifted != nullptr && IsWhole(shifted)) {
+            place.LeftOut = true;
+            place.Name = ReadableName(shifted, static_cast<size_t>(size));
+            toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
+        } else if (shifted != nullptr && !aligned) {
+            place.LeftOut = shifted[UsedAt] == 1 && !ShowsBlankFace(shifted);
+            if (place.LeftOut)
+                place.Name = ReadableName(shifted, static_cast<size_t>(size));
+        } else if (marked) {
+            place.LeftOut = true;
+            place.Name = ReadableName(record, present);
+        }
+        if (inPlace && !place.LeftOut && !place.Whole)
+            place = std::move(*inPlace);
+        inPlace.reset();
+        places.push_back(std::move(place));
+    });
+    // Nobody comes back twice, and nobody who comes back is told.
+    const auto back = [&](const std::vector<u8>& gambler, size_t before) {
+        for (size_t j = 0; j < before; ++j)
+            if (places[j].Whole && *places[j].Whole == gambler)
+                return true;
+        return false;
+    };
+    for (size_t i = 0; i < places.size(); ++i)
+        if (places[i].Whole && back(*places[i].Whole, i))
+            places[i].Whole.reset();
+    for (const auto& [i, gambler] : toldWhole) {
+        if (back(gambler, places.size())) {
+            places[i].LeftOut = false;
+            places[i].Name.reset();
+        }
+    }
+    return places;
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
+    const size_t size = Layout.Size;
+    const size_t first = Layout.Places[0];
+    const size_t count = Layout.Places.size();
+    if (bytes.size() != first + (count + 1) * size)
+        return {};
+    // Asked first as the game writes gamblers, then only whole, as the one-point reader asks.
+    for (const bool written : {true, false}) {
+        std::vector<size_t> gamblers;
+        std::optional<size_t> copy, free;
+        bool sound = true;
+        for (size_t k = 0; sound && k <= count; ++k) {
+            const u8* slot = bytes.data() + first + k * size;
+            if (slot[UsedAt] == 1 && (written ? IsWritten(slot) : IsWhole(slot))) {
+                const bool again = std::any_of(gamblers.begin(), gamblers.end(), [&](size_t g) {
+                    return std::memcmp(bytes.data() + first + g * size, slot, size) == 0;
+                });
+                if (!again)
+                    gamblers.push_back(k);
+                else if (!copy)
+                    copy = k;
+            } else if (IsFreePlace(slot, size)) {
+                if (!free)
+                    free = k;
+            } else {
+                sound = false;
+            }
+        }
+        // Twenty-one gamblers, none a copy: no slot can be the one put in.
+        const std::optional<size_t> putIn = copy ? copy : free;
+        if (!sound || !putIn)
+            continue;
+        std::vector<TStoredPlace> places(count);
+        for (const size_t k : gamblers) {
+            const u8* slot = bytes.data() + first + k * size;
+            places[k < *putIn ? k : k - 1].Whole.emplace(slot, slot + size);
+        }
+        return places;
+    }
+    return {};
+}
+
+TSaveRecordReader::TRecovery TSaveRecordReader::Recover(const std::vector<u8>& bytes,
+                                                        i64 fileSize) const {
+    TRecovery recovery;
+    size_t nameless = 0;
+    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize, recovery.Reader);
+    for (size_t r = 0; r < places.size(); ++r) {
+        TStoredPlace& place = places[r];
+        if (place.Whole)
+            recovery.Whole.push_back({static_cast<i16>(r), std::move(*place.Whole)});
+        else if (place.LeftOut && place.Name) {
+            recovery.LeftOut.push_back(Quoted(*place.Name));
+            recovery.Shown.push_back("\"" + *place.Name + "\"");
+        } else if (place.LeftOut)
+            ++nameless;
+    }
+    // "More" only after somebody named.
+    const std::string more = recovery.LeftOut.empty() ? "" : " more";
+    if (nameless == 1)
+        recovery.LeftOut.push_back("1" + more + " gambler whose name cannot be read");
+    else if (nameless > 1)
+        recovery.LeftOut.push_back(std::to_string(nameless) + more +
+                                   " gamblers whose names cannot be read");
+    if (nameless > 0)
+        recovery.Shown.push_back(recovery.LeftOut.back());
+    return recovery;
+}
+
+bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) const {
+    // Another version's records may be laid out otherwise: none of them is looked at.
+    if (!Layout.IsSaveHead(bytes))
+        return true;
+    bool whole = true;
+    ForEachStoredRecord(bytes, [&](size_t, const u8* record, size_t present, size_t size) {
+        // The game writes its blank in every free place: anything else there is damage.
+        whole = whole && (record[UsedAt] == 1 ? present == size && IsWhole(record)
+                                              : present == size && IsFreePlace(record, present));
+    });
+    return whole;
+}
