@@ -33,8 +33,15 @@ constexpr double Dust = 0.005;
 // as an amount: a record read a byte out of its place.
 constexpr double Nearest = 1e-18;
 
-bool IsSaneAmount(double amount) {
+// Every way the game makes a gambler gives him more than nothing to start with (the create box's
+// $200, $500 or $2,500, the first gambler's $500), while his bankroll may well fall to $0.00: a
+// start bankroll of nothing is the zeros a lost write leaves.
+enum class TAmount : u8 { Bankroll, StartBankroll };
+
+bool IsSaneAmount(double amount, TAmount kind) {
     // NaN fails every comparison.
+    if (kind == TAmount::StartBankroll)
+        return amount >= Nearest && amount < AmountLimit;
     return amount > -Dust && amount < AmountLimit &&
            (amount == 0.0 || std::fabs(amount) >= Nearest);
 }
@@ -110,11 +117,11 @@ bool NameCouldBeWritten(const u8* record, TLostBytes lost) {
 // amount grows with its mantissa, and the sane amounts of a sign are one range no wider than a
 // power of two at its ends: the least and the most the lost bytes can make of each exponent
 // tell.
-bool AmountCanBeSane(const u8* record, size_t at, TLostBytes lost) {
+bool AmountCanBeSane(const u8* record, size_t at, TLostBytes lost, TAmount kind) {
     const size_t from = std::clamp(lost.From, at, at + 8) - at;
     const size_t to = std::clamp(lost.To, at, at + 8) - at;
     if (from >= to)
-        return IsSaneAmount(JorpGetF64(record + at));
+        return IsSaneAmount(JorpGetF64(record + at), kind);
     std::array<u8, 8> bytes{};
     std::memcpy(bytes.data(), record + at, bytes.size());
     const auto saneWith = [&](u8 fill, int exponentLow) {
@@ -126,7 +133,7 @@ bool AmountCanBeSane(const u8* record, size_t at, TLostBytes lost) {
         // The low bits of the exponent lost with the byte that holds them.
         else if (to == 7)
             bytes[6] = static_cast<u8>((exponentLow << 4) | (fill & 0x0F));
-        return IsSaneAmount(JorpGetF64(bytes.data()));
+        return IsSaneAmount(JorpGetF64(bytes.data()), kind);
     };
     for (int exponentLow = 0; exponentLow < (to == 7 ? 16 : 1); ++exponentLow)
         for (const u8 fill : {u8{0x00}, u8{0xFF}})
@@ -157,8 +164,10 @@ bool TSaveRecordReader::CouldBeGambler(const u8* record, size_t size, TLostBytes
                                        const std::vector<u8>& blank) {
     return record != nullptr && size >= TPlayerData::EncodedSize &&
            (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCouldBeWritten(record, lost) &&
-           (lost.Holds(SexAt) || record[SexAt] <= 1) && AmountCanBeSane(record, BankrollAt, lost) &&
-           AmountCanBeSane(record, StartBankrollAt, lost) && !ShowsBlankFace(record, lost, blank);
+           (lost.Holds(SexAt) || record[SexAt] <= 1) &&
+           AmountCanBeSane(record, BankrollAt, lost, TAmount::Bankroll) &&
+           AmountCanBeSane(record, StartBankrollAt, lost, TAmount::StartBankroll) &&
+           !ShowsBlankFace(record, lost, blank);
 }
 
 bool TSaveRecordReader::ShowsBlankFace(const u8* record, TLostBytes lost,

@@ -52,6 +52,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -97,6 +99,16 @@ bool TSaveRecordReader::IsFreePlace(const u8* record, size_t present) const {
             (present <= blank.size() && std::memcmp(record, blank.data(), present) == 0));
 }
 
+bool TSaveRecordReader::ReadsAsBlank(const u8* record, size_t present) const {
+    const std::vector<u8>& blank = Layout.Blank;
+    if (blank.empty() || present > blank.size())
+        return false;
+    for (size_t i = 0; i < present; ++i)
+        if (record[i] != 0 && record[i] != blank[i])
+            return false;
+    return true;
+}
+
 TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record,
                                                                 size_t present) const {
     const size_t size = Layout.Size;
@@ -111,6 +123,10 @@ TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record
     // A place that shows the blank's face is a free place damaged, whatever its mark says: the
     // game never gives a gambler that face, so nobody was there to come back or be told.
     if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record))
+        return place;
+    // Zeros are what a lost write leaves: where every other byte is the blank's, the place was
+    // free.
+    if (ReadsAsBlank(record, present))
         return place;
     if (mark != 1 && present == size) {
         // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
@@ -129,7 +145,8 @@ TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record
 }
 
 std::vector<TSaveRecordReader::TStoredPlace>
-TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift) const {
+TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
+                                      bool asWritten) const {
     TShiftedFile file;
     file.Bytes = &bytes;
     file.Shift = shift;
@@ -145,17 +162,16 @@ TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift) c
         file.Blank = &Layout.Blank;
         file.FreeHoldsBlank = true;
     }
-    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
     // A record or a free place the game did not write that way is no damage: the points are
     // tried again with records only whole, and free places that may hold anything.
-    if (verdicts.empty()) {
+    if (!asWritten) {
         file.FreeHoldsBlank = false;
         file.JudgedTail = 0;
         file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
             return Layout.CouldBeWhole(record, {lostFrom, lostTo});
         };
-        verdicts = JudgeOnePointShift(file);
     }
+    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
     std::vector<TStoredPlace> places;
     places.reserve(verdicts.size());
     for (TShiftVerdict& verdict : verdicts) {
@@ -191,23 +207,70 @@ TSaveRecordReader::TReader TSaveRecordReader::ChooseReader(const std::vector<u8>
 std::vector<TSaveRecordReader::TStoredPlace>
 TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
                                      TReader& reader) const {
-    const auto size = static_cast<i64>(Layout.Size);
     const i64 shift = fileSize - Layout.FileSize;
     reader = ChooseReader(bytes, fileSize);
     if (reader == TReader::None)
         return {};
+    std::vector<std::vector<u8>> alsoRead;
     if (reader == TReader::Slots) {
         std::vector<TStoredPlace> places = JudgeSlots(bytes);
         if (!places.empty())
             return places;
         reader = TReader::OnePoint;
     }
+    size_t damaged = 0;
     if (reader == TReader::OnePoint) {
-        std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift);
+        std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift, true);
         if (!places.empty())
-            return places;
+            return OneOfEachName(std::move(places), alsoRead);
+        // No one point explains the file as the game writes it: two damages. Where nothing
+        // from the first damaged place on was a gambler, only free places were damaged.
+        places = ReadUpToDamage(bytes, shift, damaged, alsoRead);
+        if (OnlyFreePlacesDamaged(bytes, places, damaged, shift)) {
+            if (damaged < places.size())
+                places[damaged] = TStoredPlace();
+            reader = TReader::UpToDamage;
+            return OneOfEachName(std::move(places), alsoRead);
+        }
+        alsoRead.clear();
+        places = JudgeShiftedPlaces(bytes, shift, false);
+        if (!places.empty())
+            return OneOfEachName(std::move(places), alsoRead);
         reader = TReader::UpToDamage;
     }
+    std::vector<TStoredPlace> places = ReadUpToDamage(bytes, shift, damaged, alsoRead);
+    return OneOfEachName(std::move(places), alsoRead);
+}
+
+bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
+                                              const std::vector<TStoredPlace>& places,
+                                              size_t damaged, i64 shift) const {
+    for (size_t r = 0; r < places.size(); ++r) {
+        const TStoredPlace& place = places[r];
+        if (r < damaged ? place.Whole && !IsWritten(place.Whole->data())
+                        : r > damaged && (place.Whole || place.LeftOut))
+            return false;
+    }
+    if (damaged >= places.size())
+        return true;
+    // The damaged place's mark lies before the damage, or the damage took it: a free place's 0
+    // in place with no mark of 1 the shift away, and what is left of a name the blank's.
+    const size_t at = Layout.Places[damaged];
+    const i64 moved = static_cast<i64>(at) + shift;
+    const std::optional<std::string> name = ReadableName(bytes.data() + at, bytes.size() - at);
+    const std::optional<std::string> blankName =
+        ReadableName(Layout.Blank.data(), Layout.Blank.size());
+    return !places[damaged].Whole && bytes[at + UsedAt] == 0 &&
+           (moved < 0 || moved >= static_cast<i64>(bytes.size()) ||
+            bytes[static_cast<size_t>(moved) + UsedAt] != 1) &&
+           (!name || (blankName && blankName->starts_with(*name)));
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_t& damaged,
+                                  std::vector<std::vector<u8>>& alsoRead) const {
+    const auto size = static_cast<i64>(Layout.Size);
+    damaged = Layout.Places.size();
     // Read where each was written. Past the first place that is not as the game writes it, the
     // damage may have moved every record: a gambler comes back from there only where he lies
     // whole in his place; one whose mark lies the shift away is told from there, and where the
@@ -222,30 +285,59 @@ TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
     std::optional<TStoredPlace> inPlace;
     ForEachStoredRecord(bytes, [&](size_t r, const u8* record, size_t present, size_t) {
         const auto at = static_cast<i64>(Layout.Places[r]);
+        const i64 moved = at + shift;
+        const bool movedIn = shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
+                             moved + size <= static_cast<i64>(bytes.size());
+        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
+        // A gambler as the game writes him, lying the shift away from his place.
+        const bool shiftedWritten =
+            shifted != nullptr && shifted[UsedAt] == 1 && IsWritten(shifted);
         TStoredPlace place;
         if (beforeDamage || shift == 0) {
             place = JudgeInPlace(record, present);
             beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
-                           present == static_cast<size_t>(size);
+                           present == static_cast<size_t>(size) &&
+                           // The game never writes a second record of a name: the damage put
+                           // it in.
+                           !(place.Whole && shift != 0 && NamedBefore(places, *place.Whole));
+            if (beforeDamage || shift == 0) {
+                if (shiftedWritten)
+                    alsoRead.emplace_back(shifted, shifted + size);
+                places.push_back(std::move(place));
+                return;
+            }
+            damaged = r;
+            // A second version of a gambler read here tells him in two versions wherever he
+            // comes back from.
+            if (place.Whole)
+                alsoRead.push_back(*place.Whole);
+            // The damage starts in this place: its gambler's record may lie whole past it.
+            if (shiftedWritten) {
+                place = TStoredPlace();
+                place.Whole.emplace(shifted, shifted + size);
+                places.push_back(std::move(place));
+                return;
+            }
             // Where bytes went in at the damaged place's head, his own head lies the shift
             // away: what lies in place tells him by no name.
-            if (beforeDamage || shift == 0 || !place.LeftOut || place.Name ||
-                present != static_cast<size_t>(size) || (shift < 0 && aligned)) {
+            if (!place.LeftOut || place.Name || present != static_cast<size_t>(size) ||
+                (shift < 0 && aligned)) {
                 places.push_back(std::move(place));
                 return;
             }
             inPlace = std::move(place);
             place = TStoredPlace();
         }
-        const i64 moved = at + shift;
-        const bool movedIn = moved >= static_cast<i64>(Layout.GameDataOffset) &&
-                             moved + size <= static_cast<i64>(bytes.size());
-        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
         const bool marked =
             record[UsedAt] == 1 && (present < TPlayerData::EncodedSize || !ShowsBlankFace(record));
         if (record[UsedAt] == 1 && present == static_cast<size_t>(size) && IsWhole(record)) {
             place.Whole.emplace(record, record + size);
+            if (shiftedWritten)
+                alsoRead.emplace_back(shifted, shifted + size);
+        } else if (shiftedWritten) {
+            place.Whole.emplace(shifted, shifted + size);
         } else if (shifted != nullptr && IsWhole(shifted)) {
+
             place.LeftOut = true;
             place.Name = ReadableName(shifted, static_cast<size_t>(size));
             toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
@@ -262,16 +354,13 @@ TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
         inPlace.reset();
         places.push_back(std::move(place));
     });
-    // Nobody comes back twice, and nobody who comes back is told.
+    // Nobody who comes back is told (OneOfEachName brings each back once).
     const auto back = [&](const std::vector<u8>& gambler, size_t before) {
         for (size_t j = 0; j < before; ++j)
             if (places[j].Whole && *places[j].Whole == gambler)
                 return true;
         return false;
     };
-    for (size_t i = 0; i < places.size(); ++i)
-        if (places[i].Whole && back(*places[i].Whole, i))
-            places[i].Whole.reset();
     for (const auto& [i, gambler] : toldWhole) {
         if (back(gambler, places.size())) {
             places[i].LeftOut = false;
@@ -292,36 +381,101 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
     for (const bool written : {true, false}) {
         std::vector<size_t> gamblers;
         std::optional<size_t> copy, free;
+        // Two records of one name that differ: the first, and the other one.
+        std::optional<std::pair<size_t, size_t>> twins;
         bool sound = true;
         for (size_t k = 0; sound && k <= count; ++k) {
             const u8* slot = bytes.data() + first + k * size;
             if (slot[UsedAt] == 1 && (written ? IsWritten(slot) : IsWhole(slot))) {
-                const bool again = std::any_of(gamblers.begin(), gamblers.end(), [&](size_t g) {
-                    return std::memcmp(bytes.data() + first + g * size, slot, size) == 0;
+                const auto named = std::find_if(gamblers.begin(), gamblers.end(), [&](size_t g) {
+                    return ReadableName(bytes.data() + first + g * size, size) ==
+                           ReadableName(slot, size);
                 });
-                if (!again)
+                // One record's worth put in holds one copy or one version, not two.
+                if (named == gamblers.end())
                     gamblers.push_back(k);
-                else if (!copy)
+                else if (copy || twins)
+                    sound = false;
+                else if (std::memcmp(bytes.data() + first + *named * size, slot, size) == 0)
                     copy = k;
-            } else if (IsFreePlace(slot, size)) {
+                else
+                    twins = std::pair(*named, k);
+            } else if (IsFreePlace(slot, size) || ReadsAsBlank(slot, size)) {
                 if (!free)
                     free = k;
             } else {
                 sound = false;
             }
         }
-        // Twenty-one gamblers, none a copy: no slot can be the one put in.
-        const std::optional<size_t> putIn = copy ? copy : free;
+        // Twenty-one gamblers, none a copy: no slot can be the one put in. Of two versions of a
+        // gambler one was put in, and which cannot be told: neither comes back, and he is told.
+        const std::optional<size_t> putIn = twins ? twins->first : copy ? copy : free;
         if (!sound || !putIn)
             continue;
         std::vector<TStoredPlace> places(count);
         for (const size_t k : gamblers) {
             const u8* slot = bytes.data() + first + k * size;
-            places[k < *putIn ? k : k - 1].Whole.emplace(slot, slot + size);
+            if (k != *putIn)
+                places[k < *putIn ? k : k - 1].Whole.emplace(slot, slot + size);
+        }
+        if (twins) {
+            TStoredPlace& told = places[twins->second - 1];
+            told.LeftOut = true;
+            told.Name = ReadableName(bytes.data() + first + twins->second * size, size);
         }
         return places;
     }
     return {};
+}
+
+bool TSaveRecordReader::NamedBefore(const std::vector<TStoredPlace>& places,
+                                    const std::vector<u8>& gambler) {
+    const std::optional<std::string> name = ReadableName(gambler.data(), gambler.size());
+    return std::any_of(places.begin(), places.end(), [&](const TStoredPlace& place) {
+        return place.Whole && ReadableName(place.Whole->data(), place.Whole->size()) == name;
+    });
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
+                                 const std::vector<std::vector<u8>>& alsoRead) {
+    // Every version of each name read, from the places and from where else the file was read.
+    std::map<std::string, std::vector<const std::vector<u8>*>> versions;
+    const auto note = [&](const std::vector<u8>& gambler) {
+        if (const auto name = ReadableName(gambler.data(), gambler.size()))
+            versions[*name].push_back(&gambler);
+    };
+    for (const TStoredPlace& place : places)
+        if (place.Whole)
+            note(*place.Whole);
+    for (const std::vector<u8>& gambler : alsoRead)
+        note(gambler);
+    std::set<std::string> twice;
+    for (const auto& [name, read] : versions)
+        if (std::any_of(read.begin(), read.end(), [&](const auto* v) { return *v != *read[0]; }))
+            twice.insert(name);
+    std::set<std::string> told;
+    for (size_t i = 0; i < places.size(); ++i) {
+        TStoredPlace& place = places[i];
+        if (!place.Whole)
+            continue;
+        const std::string name =
+            ReadableName(place.Whole->data(), place.Whole->size()).value_or("");
+        const bool differ = !name.empty() && twice.count(name) > 0;
+        const bool again = std::any_of(places.begin(), places.begin() + static_cast<i64>(i),
+                                       [&](const TStoredPlace& before) {
+                                           return before.Whole && *before.Whole == *place.Whole;
+                                       });
+        if (differ) {
+            place.Whole.reset();
+            place.LeftOut = told.insert(name).second;
+            if (place.LeftOut)
+                place.Name = name;
+        } else if (again) {
+            place.Whole.reset();
+        }
+    }
+    return places;
 }
 
 TSaveRecordReader::TRecovery TSaveRecordReader::Recover(const std::vector<u8>& bytes,

@@ -117,6 +117,25 @@ private:
     void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const;
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
                                                 TReader& reader) const;
+    // Each place where it was written, up to the first that is not as the game writes it
+    // (damaged, Places.size() when none is); past it the damage may have moved every record.
+    // Gamblers whole the shift away from places not taken from there go to alsoRead.
+    std::vector<TStoredPlace> ReadUpToDamage(const std::vector<u8>& bytes, i64 shift,
+                                             size_t& damaged,
+                                             std::vector<std::vector<u8>>& alsoRead) const;
+    // What ReadUpToDamage read shows no gambler from the damaged place on, and every one before
+    // it as the game writes him: only free places took the damage.
+    bool OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
+                               const std::vector<TStoredPlace>& places, size_t damaged,
+                               i64 shift) const;
+    // Some place comes back with the gambler's name.
+    static bool NamedBefore(const std::vector<TStoredPlace>& places,
+                            const std::vector<u8>& gambler);
+    // The game never writes two gamblers of one name: where two records of one name that differ
+    // were read (among the places and alsoRead), neither comes back and he is told once by his
+    // name; a copy byte for byte comes back once.
+    static std::vector<TStoredPlace> OneOfEachName(std::vector<TStoredPlace> places,
+                                                   const std::vector<std::vector<u8>>& alsoRead);
     // The reader a damaged file of the size is judged by first; the one that decided can be a
     // later one, where the first explains nothing.
     TReader ChooseReader(const std::vector<u8>& bytes, i64 fileSize) const;
@@ -124,13 +143,18 @@ private:
     // gambler or the blank, a copy adding nobody; none when some slot is neither.
     std::vector<TStoredPlace> JudgeSlots(const std::vector<u8>& bytes) const;
     // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
-    // taken out) at one point; none when no point explains it.
-    std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift) const;
+    // taken out) at one point; none when no point explains it. Records and free places are
+    // held asWritten by the game, or else records only whole and free places holding anything.
+    std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
+                                                 bool asWritten) const;
     // What a place holds read where it was written (see SaveRecordReader.cpp for the rule);
     // present of its size bytes are in the file.
     TStoredPlace JudgeInPlace(const u8* record, size_t present) const;
     // The place is marked free and its first present bytes are the blank's.
     bool IsFreePlace(const u8* record, size_t present) const;
+    // Every byte of the place is the blank's or 0: a free place some of whose bytes a lost
+    // write left zeros, whatever its size.
+    bool ReadsAsBlank(const u8* record, size_t present) const;
     bool ShowsBlankFace(const u8* record) const { return ShowsBlankFace(record, {}, Layout.Blank); }
 
     TSaveLayout Layout;
