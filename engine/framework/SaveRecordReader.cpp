@@ -4,45 +4,56 @@
 // The rule for a damaged file. The record has no checksum: what shows damage is the form the
 // game writes. A mark is 0 or 1; a free place is exactly the blank (DeletePlayer resets a
 // record to it); a gambler's judged fields are sane, his name is letters, digits and blanks
-// between words, and he never has the blank's face (its name "John Dough", its start bankroll).
-// The reader is chosen by the file's size against the save's (ChooseReader), and the recovery
-// says which one decided:
+// between words, his start bankroll more than $0.00, and he never has the blank's face (its
+// name "John Dough", its start bankroll). The reader is chosen by the file's size against the
+// save's (ChooseReader), and the recovery says which one decided:
 //
-// size or damage     | reader     | comes back           | told                | not promised
-// ------------------ | ---------- | -------------------- | ------------------- | ----------------
-// the save's size,   | InPlace    | each gambler whole   | a used place not    | a gambler changed
-// its head damaged   |            | in place; one whose  | whole, and one      | past his mark
-// or not             |            | mark alone is wrong  | who lost more       | comes back so
-//                    |            |                      | with his mark       |
-// under a record in  | OnePoint   | a gambler that every | any other that      | the gambler who
-// or out, the head   |            | point explaining the | some point reads    | holds the point,
-// among it; a record |            | file gives the same  | as a gambler        | or one beside it
-// in, a slot unsound |            | bytes                |                     | it could be in
-// a record in, every | Slots      | every gambler of the | nobody              | those after the
-// slot sound         |            | slots, a copy once   |                     | one put in move
-// a record out, more | UpToDamage | in place up to the   | from the first      | one whose record
-// than a record, or  |            | first damaged place, | damaged place, one  | went whole; one
-// no point explains  |            | past it one whole in | whose mark lies the | made of two by a
-// the file           |            | place, each once     | shift away          | point past his
-//                    |            |                      |                     | head
-// another version's  | None       | nobody               | nobody              | -
-// head, far in size  |            |                      |                     |
+// reader     | the file                       | comes back                  | told
+// ---------- | ------------------------------ | --------------------------- | ------------------
+// InPlace    | of the save's size             | each whole in place, or but | any other place
+//            |                                | for his mark                | not free
+// OnePoint   | under a record in or out       | one all points give alike   | one some give
+// Slots      | a record in, each slot sound   | each gambler of the slots   | a name in two
+//            |                                |                             | versions
+// UpToDamage | a record out, more than one,   | in place up to the damage,  | the damaged place;
+//            | or no one point explains it    | past it whole either way    | a mark shifted
+// None       | far off, another version's     | nobody                      | nobody
+//
+// Everywhere: a place whose every byte is the blank's or 0 is free, and tells nobody; two
+// records of one name that differ are neither brought back and he is told once; a copy comes
+// back once; the count told is of gamblers, those whose names cannot be read counted together.
+//
+// Not promised, and to stay so: with no checksum, these are told or kept in the damaged file
+// set aside whole, never more than that.
+// - InPlace: a gambler changed where his record still reads as the game writes it comes back
+//   so; one who never played whose head zeros wiped is the blank's bytes: a free place.
+// - OnePoint: the gambler who holds the point, or the one beside it, may be left out (named).
+// - Slots: those after the record put in come back a place along.
+// - UpToDamage: exactly a record's worth cut inside a gambler joins his head to the next one's
+//   body (cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
+//   untold); a cut of more than 16 bytes inside a gambler may leave his neighbours out, named;
+//   two records' worth put in or cut inside a name can join two gamblers.
 //
 // Why. A free place that still shows the blank's face is a free place damaged, whatever its mark
 // says: the game makes gamblers only from the create box ($200, $500 or $2,500, a name typed
 // without blanks) or as the first gambler of a new file ("Joe Gambler", $500), so the blank's
-// name and start bankroll are never a gambler's, and nobody comes back from it or is told. A
-// place without that face whose mark is not 1 but whose every other byte reads as a gambler the
-// game writes is a gambler who lost his mark, which can only have been 1. A size within a
-// record of the save's is the save's whatever its head says: nothing of the game's reads a save
-// of another version. A record's worth taken out at any border explains the file alike, so no
-// point could be agreed on and the places are read where they were written; one put in at any
-// border moves the gamblers after it a place along and adds nobody, so which gamblers the
-// slots hold matters more than where. Past the first damaged place of a file read in place,
-// the damage may have moved every record: a gambler comes back from there only where he lies
-// whole in his place, and once. Those after a single point lie the shift away, so it is there
-// that a mark tells a gambler to be told; in place it is some other byte, unless the shift was
-// whole records' worth. Counting marks in place would count places, not gamblers.
+// name and start bankroll are never a gambler's, nor is a start of nothing, and nobody comes
+// back from it or is told. Zeros are what a lost write leaves, so a place whose other bytes are
+// the blank's was free. A place without that face whose mark is not 1 but whose every other byte
+// reads as a gambler the game writes is a gambler who lost his mark, which can only have been 1.
+// A size within a record of the save's is the save's whatever its head says: nothing of the
+// game's reads a save of another version. A record's worth taken out at any border explains the
+// file alike, so no point could be agreed on and the places are read where they were written;
+// one put in at any border moves the gamblers after it a place along and adds nobody, so which
+// gamblers the slots hold matters more than where. Past the first damaged place of a file read
+// in place, the damage may have moved every record: a gambler comes back from there where he
+// lies whole in his place or whole as the game writes him the shift away, and once. It is the
+// shift away that a mark tells a gambler to be told; in place it is some other byte, unless the
+// shift was whole records' worth. Counting marks in place would count places, not gamblers. Two
+// damages under a record's size that leave every gambler before the first damaged place whole,
+// and nothing of a gambler from there on, touched free places alone. The game never writes two
+// gamblers of one name (TGamblerName::Check), so two versions of one are the damage's, and which
+// is his last cannot be told.
 
 #include "SaveRecordReader.h"
 
@@ -451,9 +462,11 @@ TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
     for (const std::vector<u8>& gambler : alsoRead)
         note(gambler);
     std::set<std::string> twice;
-    for (const auto& [name, read] : versions)
+    for (const auto& version : versions) {
+        const std::vector<const std::vector<u8>*>& read = version.second;
         if (std::any_of(read.begin(), read.end(), [&](const auto* v) { return *v != *read[0]; }))
-            twice.insert(name);
+            twice.insert(version.first);
+    }
     std::set<std::string> told;
     for (size_t i = 0; i < places.size(); ++i) {
         TStoredPlace& place = places[i];
