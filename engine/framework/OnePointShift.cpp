@@ -4,7 +4,7 @@
 
 #include "engine/framework/PlayerData.h"
 #include "engine/framework/PlayerDataLayout.h"
-#include "engine/framework/PlayerMgr.h"
+#include "engine/framework/SaveRecordReader.h"
 
 #include <algorithm>
 #include <array>
@@ -611,7 +611,7 @@ TShiftVerdict TShiftJudge::VerdictOf(size_t r) {
         if (const int mark = MarkOf(r, reading); mark != 1 && mark >= 0)
             continue;
         const std::vector<u8> head = BytesOf(r, reading, NameEnd);
-        verdict.Name = TPlayerMgr::ReadableName(head.data(), head.size());
+        verdict.Name = TSaveRecordReader::ReadableName(head.data(), head.size());
         if (verdict.Name)
             break;
     }

@@ -5,6 +5,7 @@
 #include "engine/framework/PlayerData.h"
 #include "engine/framework/SaveHeader.h"
 #include "engine/framework/SaveKeeper.h"
+#include "engine/framework/SaveRecordReader.h"
 #include "engine/framework/SaveResult.h"
 #include "engine/framework/SaveTeller.h"
 #include "platform/host/Types.h"
@@ -76,26 +77,13 @@ public:
     virtual void ResetPlayerData(i16 record);
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
-    // Bytes of a record that a damaged file lost, from From up to To: nothing tells what they
-    // were.
-    struct TLostBytes {
-        size_t From = 0;
-        size_t To = 0;
-        bool Holds(size_t i) const { return i >= From && i < To; }
-    };
-    // The record's bytes hold a gambler the game can take as he stands: used exactly 1, a
-    // name as the game writes it (IsWrittenName) with nothing but NULs after it, sex 0 or 1, and
-    // both amounts finite, not negative (but for less than half a cent of rounding), below a
-    // trillion, and 0 or at least 1e-18 in size. A derived record adds its own
+    // The record's bytes hold a gambler the game can take as he stands: the engine's record
+    // of the form TSaveRecordReader::CouldBeGambler holds it to. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
     // Whether some values of the lost bytes (the mark among them, which could then be 1) make
     // the record whole; with none lost, whether it is.
     virtual bool CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost);
-    // The record's told bytes show the face of the blank the game writes in a free place: its
-    // name, or its start bankroll, which no gambler the game makes has. Such a place is a free
-    // place, damaged, whatever its mark says.
-    bool ShowsBlankFace(const u8* record, TLostBytes lost);
     // How many leading bytes of a record the record checks read: records alike in them are
     // judged alike. The mark is the first of them.
     virtual size_t GetJudgedSize();
@@ -202,44 +190,13 @@ public:
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
     // The same, with the file's size (-1 when it was not read).
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes, i64& size);
-    // A gambler recovered from a damaged file: his place, and his record as it was written.
-    struct TFoundRecord {
-        i16 Record;
-        std::vector<u8> Bytes;
-        bool operator==(const TFoundRecord&) const = default;
-    };
-    // What a damaged file holds (see PlayerMgrRecordCheck.cpp for the rule, and Reader for who
-    // judged it): the gamblers that can be taken as they were written, and those left out as
-    // the player is told of them, in record order: each by his name in quotes where it can be
-    // read, and those whose names cannot be read together as one last entry ("1 gambler whose
-    // name cannot be read", "N more gamblers whose names cannot be read" after names). LeftOut
-    // is the error output's form, a name's own quotes and backslashes escaped so that the list
-    // reads one way; Shown the box's, each name as it was read.
-    //
-    // The reader is chosen by the file's size against the save's: each place where it was
-    // written (InPlace); around every point less than a record's size away (OnePoint); the
-    // slots of a file a record longer (Slots); in place up to the first damaged place
-    // (UpToDamage); or none, the file being no save of this game's.
-    enum class TReader { None, InPlace, OnePoint, Slots, UpToDamage };
-    struct TRecovery {
-        TReader Reader = TReader::None;
-        std::vector<TFoundRecord> Whole;
-        std::vector<std::string> LeftOut;
-        std::vector<std::string> Shown;
-    };
-    TRecovery RecoverRecords(const std::vector<u8>& bytes, i64 fileSize);
-    // For the tests: the one-point reader tries every point one by one, without the runs and
-    // spans it otherwise judges many points by; the verdicts must not change.
-    void SetJudgeEveryPoint(bool every) { JudgeEveryPoint = every; }
+    // The reader of a damaged file of this save: its places, sizes, blank and record form.
+    TSaveRecordReader RecordReader();
     // Every record marked used in the bytes is whole, and every other one marked free and the
     // game's blank; true too for another version's file.
-    bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes);
-    // The name field of a record's bytes when it holds 1 to 12 characters, none a control
-    // character, ended by a NUL inside the field.
-    static std::optional<std::string> ReadableName(const u8* record, size_t size);
-    // A name as the game writes it: 1 to 12 letters, digits and blanks, a blank neither first
-    // nor last. A record whose name is not is no gambler the game wrote.
-    static bool IsWrittenName(const std::string& name);
+    bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
+        return RecordReader().HoldsOnlyWholeRecords(bytes);
+    }
     bool CheckSaveFileSize(i64 size);
     // The versions of the header at the start of the bytes.
     bool CheckSaveHeader(const std::vector<u8>& bytes);
@@ -307,35 +264,10 @@ protected:
 private:
     using TPiece = TSavePiece;
     TSaveFile File() const;
-    template <class Visit> void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit);
-    // What a damaged file's place holds: a gambler recovered whole, or one left out, under
-    // Name where it can be read.
-    struct TStoredPlace {
-        std::optional<std::vector<u8>> Whole;
-        bool LeftOut = false;
-        std::optional<std::string> Name;
-    };
-    std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
-                                                TReader& reader);
-    // The reader a damaged file of the size is judged by first; the one that decided can be a
-    // later one, where the first explains nothing.
-    TReader ChooseReader(const std::vector<u8>& bytes, i64 fileSize);
-    // A file a record longer, read as a record's worth put in at a border: every slot of it a
-    // gambler or the blank, a copy adding nobody; none when some slot is neither.
-    std::vector<TStoredPlace> JudgeSlots(const std::vector<u8>& bytes);
-    // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
-    // taken out) at one point; none when no point explains it.
-    std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift);
-    // What a place holds read where it was written (see PlayerMgrRecordCheck.cpp for the rule);
-    // present of its size bytes are in the file.
-    TStoredPlace JudgeInPlace(const u8* record, size_t present, size_t size);
     // What the game writes in a free place (DeletePlayer leaves it so too); empty when it
     // cannot be made.
     const std::vector<u8>& GetFreePlace();
-    // The place is marked free and its first present bytes are the blank's.
-    bool IsFreePlace(const u8* record, size_t present);
     std::vector<u8> FreePlace;
-    bool JudgeEveryPoint = false;
     // What a crashed replacement left under the temporary name cleared at the start; false,
     // with the failure noted, when a folder there cannot be moved aside.
     bool ClearTempPlace();

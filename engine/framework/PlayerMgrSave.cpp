@@ -363,12 +363,12 @@ bool TPlayerMgr::LoadSaveFile() {
     std::vector<TPiece> carried;
     std::vector<std::string> leftOut;
     std::vector<std::string> shownLeftOut;
-    TRecovery recovered;
+    TSaveRecordReader::TRecovery recovered;
     if (found == TSaveFileCheck::Damaged) {
-        recovered = RecoverRecords(bytes, size);
+        recovered = RecordReader().Recover(bytes, size);
         leftOut = recovered.LeftOut;
         shownLeftOut = recovered.Shown;
-        for (const TFoundRecord& record : recovered.Whole)
+        for (const TSaveRecordReader::TFoundRecord& record : recovered.Whole)
             carried.push_back({RecordOffsets[static_cast<size_t>(record.Record)],
                                record.Bytes.data(), static_cast<u32>(record.Bytes.size())});
         if (!leftOut.empty())

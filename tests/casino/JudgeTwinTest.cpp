@@ -41,13 +41,12 @@ TEST_F(DamagedSaveSweep, TheJudgesSpeedUpsGiveTheVerdictsOfEveryPointTriedAlone)
         }
         const std::vector<u8> file(bytes.begin(), bytes.end());
         const auto size = static_cast<i64>(file.size());
-        Mgr->SetJudgeEveryPoint(false);
-        const TPlayerMgr::TRecovery fast = Mgr->RecoverRecords(file, size);
-        Mgr->SetJudgeEveryPoint(true);
-        const TPlayerMgr::TRecovery every = Mgr->RecoverRecords(file, size);
-        Mgr->SetJudgeEveryPoint(false);
+        TSaveRecordReader reader = Mgr->RecordReader();
+        const TSaveRecordReader::TRecovery fast = reader.Recover(file, size);
+        reader.SetJudgeEveryPoint(true);
+        const TSaveRecordReader::TRecovery every = reader.Recover(file, size);
         const std::string what = std::to_string(count) + " at " + std::to_string(at);
-        judged += fast.Reader == TPlayerMgr::TReader::OnePoint;
+        judged += fast.Reader == TSaveRecordReader::TReader::OnePoint;
         EXPECT_EQ(fast.Reader, every.Reader) << what;
         EXPECT_EQ(fast.Whole, every.Whole) << what;
         EXPECT_EQ(fast.LeftOut, every.LeftOut) << what;

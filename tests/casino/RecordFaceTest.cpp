@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ TEST_F(DamagedSaveSweep, TheRecordCheckTakesTheNamesTheCreateBoxTakesAndNoOthers
         names.push_back("A" + std::string(1, static_cast<char>(c)) + "b");
     }
     for (const std::string& name : names)
-        EXPECT_EQ(TPlayerMgr::IsWrittenName(name), boxTakes(name)) << name;
+        EXPECT_EQ(TSaveRecordReader::IsWrittenName(name), boxTakes(name)) << name;
 }
 
 // Random bytes over a lost disk block across Ann's and Bob's records: Bob, whose name took a
@@ -55,13 +56,13 @@ TEST_F(DamagedSaveSweep, ANameWithAByteTheGameNeverWritesIsLeftOutAndTold) {
         bytes[bob + 2] = 'o';
         SCOPED_TRACE(fill);
         EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes));
-        const TPlayerMgr::TRecovery recovery =
-            Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+        const TSaveRecordReader::TRecovery recovery =
+            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
         ASSERT_FALSE(recovery.Whole.empty());
         EXPECT_EQ(recovery.Whole[0].Record, 0);
         EXPECT_TRUE(std::equal(recovery.Whole[0].Bytes.begin(), recovery.Whole[0].Bytes.end(),
                                good.begin() + 231));
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole)
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
             EXPECT_NE(found.Record, 2);
         const std::string name = std::string(1, static_cast<char>(0x80 + fill)) + "ob Decoy";
         EXPECT_NE(std::find(recovery.Shown.begin(), recovery.Shown.end(), "\"" + name + "\""),
@@ -85,16 +86,76 @@ TEST_F(DamagedSaveSweep, AByteChangedAnywhereInAFreePlaceBringsNobodyBack) {
             bytes[free3 + k] = value;
             ++files;
             ASSERT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes)) << k;
-            const TPlayerMgr::TRecovery recovery =
-                Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+            const TSaveRecordReader::TRecovery recovery =
+                Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
             ASSERT_EQ(recovery.Whole.size(), 3U) << k << " " << int(value);
-            for (const TPlayerMgr::TFoundRecord& found : recovery.Whole)
+            for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
                 ASSERT_LT(found.Record, 3) << k << " " << int(value);
             ASSERT_EQ(recovery.LeftOut, Texts{}) << k << " " << int(value);
         }
         bytes[free3 + k] = kept;
     }
     EXPECT_GT(files, 3 * CasinoRecordSize - 13195 / 2);
+}
+
+// What a recovery brought back, in place order, and what it told.
+struct TBack {
+    std::vector<i16> Places;
+    Texts LeftOut;
+    bool operator==(const TBack&) const = default;
+};
+
+TBack Recovered(TCasinoPlayerMgr& mgr, const std::vector<u8>& bytes) {
+    const TSaveRecordReader::TRecovery recovery =
+        mgr.RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+    TBack back{{}, recovery.LeftOut};
+    for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
+        back.Places.push_back(found.Record);
+    return back;
+}
+
+std::ostream& operator<<(std::ostream& out, const TBack& back) {
+    for (const i16 r : back.Places)
+        out << r << " ";
+    for (const std::string& told : back.LeftOut)
+        out << told << " ";
+    return out;
+}
+
+constexpr size_t Free3 = 231 + 3 * CasinoRecordSize;
+
+// Zeros a lost write left over a free place's name tail, sex and both bankrolls: with its mark
+// as it was, what is left is the blank's and the place was free; with its mark set, what reads
+// there starts with nothing, so no gambler the game makes. Nobody comes back from it.
+TEST_F(DamagedSaveSweep, ZerosOverAFreePlacesFaceBringNobodyBackWithNothingToStartWith) {
+    const std::string three = ThreeGamblers();
+    std::vector<u8> wiped(three.begin(), three.end());
+    std::fill_n(wiped.begin() + Free3 + 7, 24, u8{0});
+    EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(wiped));
+    EXPECT_EQ(Recovered(*Mgr, wiped), (TBack{{0, 1, 2}, {}}));
+    wiped[Free3] = 1;
+    EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(wiped));
+    EXPECT_EQ(Recovered(*Mgr, wiped), (TBack{{0, 1, 2}, {"\"John D\""}}));
+}
+
+// Damage in free places alone: a lost sector of zeros over a free place's head, and a byte
+// changed in one with bytes put in at another's name, which no one point explains. Each
+// gambler lies whole in his own place and comes back; nobody is told.
+TEST_F(DamagedSaveSweep, DamageInFreePlacesAloneBringsEveryGamblerBackAndTellsNobody) {
+    const std::string three = ThreeGamblers();
+    for (const size_t sector : {512U, 4096U}) {
+        std::vector<u8> bytes(three.begin(), three.end());
+        std::fill_n(bytes.begin() + Free3, sector, u8{0});
+        EXPECT_EQ(Recovered(*Mgr, bytes), (TBack{{0, 1, 2}, {}})) << sector;
+    }
+    for (const size_t count : {1U, 5U, 16U}) {
+        std::string bytes = three;
+        bytes[Free3 + 20] = 'A';
+        bytes.insert(Free3 + 5, std::string(count, '\0'));
+        EXPECT_EQ(Recovered(*Mgr, std::vector<u8>(bytes.begin(), bytes.end())),
+                  (TBack{{0, 1, 2}, {}}))
+            << count;
+    }
 }
 
 } // namespace

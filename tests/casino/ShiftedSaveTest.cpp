@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,13 @@ protected:
     TJudged Judge(const std::string& written, const std::string& damaged, size_t count,
                   const std::string& what) {
         const std::vector<u8> bytes(damaged.begin(), damaged.end());
-        TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(bytes, static_cast<i64>(bytes.size()));
+        TSaveRecordReader::TRecovery recovery =
+            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
         std::vector<std::string> names;
         for (i16 r = 0; r < 20 && written[231 + r * CasinoRecordSize] == 1; ++r)
             names.push_back(Decoded(written.substr(231 + r * CasinoRecordSize)).GetName());
         std::vector<bool> back(names.size(), false);
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
             const auto r = static_cast<size_t>(found.Record);
             EXPECT_LT(r, names.size()) << what << ": a gambler never written";
             if (r >= names.size())
@@ -192,7 +194,9 @@ TEST_F(ShiftedSave, BytesAtOnePointBringEveryGamblerBackAsWrittenOrTellHim) {
         }
     }
     EXPECT_EQ(files, 7U * 14 * 2);
-    EXPECT_EQ(leftOut, 192U);
+    // 64, 200 and 5,000 bytes out at the end of Ann's name leave Bob whole the shift away: the
+    // readings that once put him in doubt had a start bankroll of $0.00, no gambler's.
+    EXPECT_EQ(leftOut, 189U);
     // Bytes taken out from a free place's mark on, past its face: a gambler who lost as much
     // would leave what it leaves. What is left of the blank's name shows its face, with its start
     // bankroll: no point reads it as a gambler.
@@ -217,7 +221,7 @@ TEST_F(ShiftedSave, ARecordsWorthTakenOutBringsBackEveryGamblerWholeInHisPlace) 
     // Joe's own record gone: those after him are whole a place early, byte for byte, and no
     // name is told twice.
     const std::string noJoe = TakenOut(three, Joe, CasinoRecordSize);
-    const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+    const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
         std::vector<u8>(noJoe.begin(), noJoe.end()), static_cast<i64>(noJoe.size()));
     ASSERT_EQ(recovery.Whole.size(), 2U);
     EXPECT_EQ(std::string(recovery.Whole[1].Bytes.begin(), recovery.Whole[1].Bytes.end()),
@@ -233,7 +237,7 @@ TEST_F(ShiftedSave, ARecordsWorthPutInBringsEveryGamblerBackOnce) {
     const std::string three = ThreeGamblers();
     const std::string blank = three.substr(Free3, CasinoRecordSize);
     const std::string ann = three.substr(Ann, CasinoRecordSize);
-    using TReader = TPlayerMgr::TReader;
+    using TReader = TSaveRecordReader::TReader;
     const struct {
         const char* What;
         std::string Bytes;
@@ -251,7 +255,7 @@ TEST_F(ShiftedSave, ARecordsWorthPutInBringsEveryGamblerBackOnce) {
         EXPECT_EQ(judged.LeftOut, c.LeftOut) << c.What;
         EXPECT_EQ(judged.Strangers, 0U) << c.What;
         EXPECT_EQ(judged.NamedStrangers, Texts{}) << c.What;
-        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
             std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
         EXPECT_EQ(recovery.Whole.size(), 3U - c.LeftOut.size()) << c.What;
         EXPECT_EQ(recovery.Reader, c.Reader) << c.What;
@@ -265,9 +269,9 @@ TEST_F(ShiftedSave, APlaceThePointsDisagreeOnIsLeftOutAndTold) {
     std::string three = ThreeGamblers();
     three[Free3 - 1] = '\2';
     const std::string bytes = PutIn(three, Ann, std::string(1, '\0'));
-    const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+    const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
         std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
-    for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+    for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
         EXPECT_NE(found.Record, 0);
         EXPECT_NE(found.Record, 1);
     }
@@ -276,8 +280,8 @@ TEST_F(ShiftedSave, APlaceThePointsDisagreeOnIsLeftOutAndTold) {
 
 // Past the first damaged place of a file read in place, a place counts only where it reads as a
 // whole gambler: two records' worth of bytes 1 at Ann's mark make marks of 1 over names of
-// control bytes, and nobody comes back who was not written. Those after the bytes put in are
-// told from where they lie, by name, once each; nobody comes back twice.
+// control bytes, and nobody comes back who was not written. Those after the bytes put in come
+// back from where they lie whole, once each; nobody comes back twice.
 TEST_F(ShiftedSave, MoreThanARecordsWorthPutInBringsBackOnlyGamblersWritten) {
     const std::string three = ThreeGamblers();
     const struct {
@@ -293,19 +297,16 @@ TEST_F(ShiftedSave, MoreThanARecordsWorthPutInBringsBackOnlyGamblersWritten) {
          {}},
         {"a record and a byte of bytes 1 at Ann's mark",
          PutIn(three, Ann, std::string(CasinoRecordSize + 1, '\1')),
-         1,
-         {"\"Ann Seed\"", "\"Bob Decoy\""}},
-        {"13,200 zero bytes at Bob's mark",
-         PutIn(three, Bob, std::string(13200, '\0')),
-         2,
-         {"\"Bob Decoy\""}},
+         3,
+         {}},
+        {"13,200 zero bytes at Bob's mark", PutIn(three, Bob, std::string(13200, '\0')), 3, {}},
     };
     for (const auto& c : cases) {
-        const TPlayerMgr::TRecovery recovery = Mgr->RecoverRecords(
+        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
             std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
-        EXPECT_EQ(recovery.Reader, TPlayerMgr::TReader::UpToDamage) << c.What;
+        EXPECT_EQ(recovery.Reader, TSaveRecordReader::TReader::UpToDamage) << c.What;
         std::vector<std::string> back;
-        for (const TPlayerMgr::TFoundRecord& found : recovery.Whole) {
+        for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
             back.emplace_back(found.Bytes.begin(), found.Bytes.end());
             EXPECT_TRUE(back.back() == three.substr(Joe, CasinoRecordSize) ||
                         back.back() == three.substr(Ann, CasinoRecordSize) ||
@@ -315,6 +316,90 @@ TEST_F(ShiftedSave, MoreThanARecordsWorthPutInBringsBackOnlyGamblersWritten) {
         }
         EXPECT_EQ(back.size(), c.Back) << c.What;
         EXPECT_EQ(recovery.LeftOut, c.LeftOut) << c.What;
+    }
+}
+
+// What came back, each by his name and bankroll in place order, and what was told.
+struct TRead {
+    std::vector<std::string> Back;
+    Texts LeftOut;
+    bool operator==(const TRead&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const TRead& read) {
+    for (const std::string& back : read.Back)
+        out << back << " ";
+    for (const std::string& told : read.LeftOut)
+        out << told << " ";
+    return out;
+}
+
+TRead Read(TCasinoPlayerMgr& mgr, const std::string& bytes) {
+    const TSaveRecordReader::TRecovery recovery = mgr.RecordReader().Recover(
+        std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
+    TRead read{{}, recovery.LeftOut};
+    for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
+        const TCasinoPlayerData data = Decoded(std::string(found.Bytes.begin(), found.Bytes.end()));
+        read.Back.push_back(std::to_string(found.Record) + " " + data.GetName() + " " +
+                            std::to_string(static_cast<int>(data.GetBankroll())));
+    }
+    return read;
+}
+
+// A record and a byte of zeros put in inside a gambler's head leave there a name with nothing to
+// start with: he is told by what is left of his name, and those after him, whole the shift away,
+// come back.
+TEST_F(ShiftedSave, ARecordAndAByteOfZerosInAGamblersHeadTellHimAndBringTheOthersBack) {
+    const std::string three = ThreeGamblers();
+    const std::string zeros(CasinoRecordSize + 1, '\0');
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Joe + 14, zeros)),
+              (TRead{{"1 Ann Seed 321", "2 Bob Decoy 1234"}, {"\"Joe Gambler\""}}));
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Ann + 9, zeros)),
+              (TRead{{"0 Joe Gambler 495", "2 Bob Decoy 1234"}, {"\"Ann Seed\""}}));
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Joe + 2, zeros)),
+              (TRead{{"1 Ann Seed 321", "2 Bob Decoy 1234"}, {"\"J\""}}));
+}
+
+// The game never writes two gamblers of one name. An older copy of Ann ($300) put in as a
+// record's worth, after her or before Joe, or with a few bytes more after her: neither of her
+// versions comes back and she is told once; a copy byte for byte comes back once.
+TEST_F(ShiftedSave, TwoRecordsOfOneNameThatDifferAreNeitherBroughtBackAndAreToldOnce) {
+    const std::string three = ThreeGamblers();
+    const std::string ann = three.substr(Ann, CasinoRecordSize);
+    std::string older = ann;
+    JorpPutF64(reinterpret_cast<u8*>(older.data()) + 15, 300.0);
+    const TRead annTold{{"0 Joe Gambler 495", "2 Bob Decoy 1234"}, {"\"Ann Seed\""}};
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Bob, older)), annTold);
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Joe, older)), annTold);
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Bob, older + "AAA")), annTold);
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Ann, older + "AAA")), annTold);
+    const TRead allBack{{"0 Joe Gambler 495", "1 Ann Seed 321", "2 Bob Decoy 1234"}, {}};
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Bob, ann + "AAA")), allBack);
+    EXPECT_EQ(Read(*Mgr, PutIn(three, Free3, ann + "AAA")), allBack);
+}
+
+// A record's worth of zeros at any border is a free place lost to zeros, and a record's worth
+// put in before the gambler in the last place is read from the slot past it: every gambler
+// comes back as written, nobody is told.
+TEST_F(ShiftedSave, ARecordsWorthAtABorderBringsEveryGamblerBackFromEverySlot) {
+    const std::string three = ThreeGamblers();
+    const std::string zeros(CasinoRecordSize, '\0');
+    for (const size_t at : {Joe, Ann, Bob, Free3}) {
+        const std::string what = "zeros at " + std::to_string(at);
+        const TJudged judged = Judge(three, PutIn(three, at, zeros), CasinoRecordSize, what);
+        EXPECT_EQ(judged.LeftOut, std::vector<i16>{}) << what;
+        EXPECT_EQ(judged.Strangers, 0U) << what;
+    }
+    const std::string twenty = Twenty();
+    const size_t last = Joe + 19 * CasinoRecordSize;
+    for (const std::string& put : {zeros, three.substr(Free3, CasinoRecordSize)}) {
+        const std::string bytes = PutIn(twenty, last, put);
+        const TJudged judged = Judge(twenty, bytes, CasinoRecordSize, "before the last");
+        EXPECT_EQ(judged.LeftOut, std::vector<i16>{});
+        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
+            std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
+        EXPECT_EQ(recovery.Reader, TSaveRecordReader::TReader::Slots);
+        EXPECT_EQ(recovery.Whole.size(), 20U);
     }
 }
 

@@ -54,10 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                 static_cast<std::ptrdiff_t>(file.size())));
     }
     const auto fileSize = static_cast<i64>(file.size());
-    mgr.SetJudgeEveryPoint(false);
-    const TPlayerMgr::TRecovery fast = mgr.RecoverRecords(file, fileSize);
-    mgr.SetJudgeEveryPoint(true);
-    const TPlayerMgr::TRecovery every = mgr.RecoverRecords(file, fileSize);
+    TSaveRecordReader reader = mgr.RecordReader();
+    const TSaveRecordReader::TRecovery fast = reader.Recover(file, fileSize);
+    reader.SetJudgeEveryPoint(true);
+    const TSaveRecordReader::TRecovery every = reader.Recover(file, fileSize);
     if (fast.Reader != every.Reader || fast.Whole != every.Whole || fast.LeftOut != every.LeftOut)
         std::abort();
     return 0;

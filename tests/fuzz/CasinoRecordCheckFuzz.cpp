@@ -62,11 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const i64 fileSize = static_cast<i64>(file.size());
 
     const bool sound = change == 0 && mgr.HoldsOnlyWholeRecords(file);
-    const TPlayerMgr::TRecovery recovery = mgr.RecoverRecords(file, fileSize);
-    const std::vector<TPlayerMgr::TFoundRecord>& found = recovery.Whole;
+    const TSaveRecordReader::TRecovery recovery = mgr.RecordReader().Recover(file, fileSize);
+    const std::vector<TSaveRecordReader::TFoundRecord>& found = recovery.Whole;
     const std::vector<std::string>& leftOut = recovery.LeftOut;
     std::vector<bool> taken(static_cast<size_t>(mgr.GetTableSize()), false);
-    for (const TPlayerMgr::TFoundRecord& record : found) {
+    for (const TSaveRecordReader::TFoundRecord& record : found) {
         if (record.Record < 0 || record.Record >= mgr.GetTableSize() ||
             record.Bytes.size() != TCasinoPlayerData::EncodedSize ||
             taken[static_cast<size_t>(record.Record)])

@@ -1,0 +1,532 @@
+// TSaveRecordReader: where in a damaged save file each gambler lies whole, and how those that
+// must be left out are told.
+//
+// The rule for a damaged file. The record has no checksum: what shows damage is the form the
+// game writes. A mark is 0 or 1; a free place is exactly the blank (DeletePlayer resets a
+// record to it); a gambler's judged fields are sane, his name is letters, digits and blanks
+// between words, his start bankroll more than $0.00, and he never has the blank's face (its
+// name "John Dough", its start bankroll). The reader is chosen by the file's size against the
+// save's (ChooseReader), and the recovery says which one decided:
+//
+// reader     | the file                       | comes back                  | told
+// ---------- | ------------------------------ | --------------------------- | ------------------
+// InPlace    | of the save's size             | each whole in place, or but | any other place
+//            |                                | for his mark                | not free
+// OnePoint   | under a record in or out       | one all points give alike   | one some give
+// Slots      | a record in, each slot sound   | each gambler of the slots   | a name in two
+//            |                                |                             | versions
+// UpToDamage | a record out, more than one,   | in place up to the damage,  | the damaged place;
+//            | or no one point explains it    | past it whole either way    | a mark shifted
+// None       | far off, another version's     | nobody                      | nobody
+//
+// Everywhere: a place whose every byte is the blank's or 0 is free, and tells nobody; two
+// records of one name that differ are neither brought back and he is told once; a copy comes
+// back once; the count told is of gamblers, those whose names cannot be read counted together.
+//
+// Not promised, and to stay so: with no checksum, these are told or kept in the damaged file
+// set aside whole, never more than that.
+// - InPlace: a gambler changed where his record still reads as the game writes it comes back
+//   so; one who never played whose head zeros wiped is the blank's bytes: a free place.
+// - OnePoint: the gambler who holds the point, or the one beside it, may be left out (named).
+// - Slots: those after the record put in come back a place along.
+// - UpToDamage: exactly a record's worth cut inside a gambler joins his head to the next one's
+//   body (cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
+//   untold); a cut of more than 16 bytes inside a gambler may leave his neighbours out, named;
+//   two records' worth put in or cut inside a name can join two gamblers.
+//
+// Why. A free place that still shows the blank's face is a free place damaged, whatever its mark
+// says: the game makes gamblers only from the create box ($200, $500 or $2,500, a name typed
+// without blanks) or as the first gambler of a new file ("Joe Gambler", $500), so the blank's
+// name and start bankroll are never a gambler's, nor is a start of nothing, and nobody comes
+// back from it or is told. Zeros are what a lost write leaves, so a place whose other bytes are
+// the blank's was free. A place without that face whose mark is not 1 but whose every other byte
+// reads as a gambler the game writes is a gambler who lost his mark, which can only have been 1.
+// A size within a record of the save's is the save's whatever its head says: nothing of the
+// game's reads a save of another version. A record's worth taken out at any border explains the
+// file alike, so no point could be agreed on and the places are read where they were written;
+// one put in at any border moves the gamblers after it a place along and adds nobody, so which
+// gamblers the slots hold matters more than where. Past the first damaged place of a file read
+// in place, the damage may have moved every record: a gambler comes back from there where he
+// lies whole in his place or whole as the game writes him the shift away, and once. It is the
+// shift away that a mark tells a gambler to be told; in place it is some other byte, unless the
+// shift was whole records' worth. Counting marks in place would count places, not gamblers. Two
+// damages under a record's size that leave every gambler before the first damaged place whole,
+// and nothing of a gambler from there on, touched free places alone. The game never writes two
+// gamblers of one name (TGamblerName::Check), so two versions of one are the damage's, and which
+// is his last cannot be told.
+
+#include "SaveRecordReader.h"
+
+#include "engine/framework/OnePointShift.h"
+#include "engine/framework/PlayerDataLayout.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr size_t UsedAt = FieldNamed<TPlayerData>("Used").At;
+// The judges read each record's first byte as its mark.
+static_assert(UsedAt == 0);
+
+// A damaged name may hold a comma or a quote: on the error output each is told in quotes with
+// its own quotes escaped, so that the list reads one way. A box shows the name as it is.
+std::string Quoted(const std::string& name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+TSaveRecordReader::TSaveRecordReader(TSaveLayout layout) : Layout(std::move(layout)) {}
+
+template <class Visit>
+void TSaveRecordReader::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const {
+    const size_t size = Layout.Size;
+    if (size < TPlayerData::EncodedSize)
+        return;
+    for (size_t r = 0; r < Layout.Places.size(); ++r) {
+        const size_t at = Layout.Places[r];
+        if (at >= bytes.size())
+            break;
+        // A record the end of a cut file goes through is there only in part.
+        visit(r, bytes.data() + at, std::min(bytes.size() - at, size), size);
+    }
+}
+
+bool TSaveRecordReader::IsFreePlace(const u8* record, size_t present) const {
+    const std::vector<u8>& blank = Layout.Blank;
+    // Without a blank to hold it to, a place marked free may hold anything.
+    return record[UsedAt] == 0 &&
+           (blank.empty() ||
+            (present <= blank.size() && std::memcmp(record, blank.data(), present) == 0));
+}
+
+bool TSaveRecordReader::ReadsAsBlank(const u8* record, size_t present) const {
+    const std::vector<u8>& blank = Layout.Blank;
+    if (blank.empty() || present > blank.size())
+        return false;
+    for (size_t i = 0; i < present; ++i)
+        if (record[i] != 0 && record[i] != blank[i])
+            return false;
+    return true;
+}
+
+TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record,
+                                                                size_t present) const {
+    const size_t size = Layout.Size;
+    TStoredPlace place;
+    const u8 mark = record[UsedAt];
+    if (mark == 1 && present == size && IsWhole(record)) {
+        place.Whole.emplace(record, record + size);
+        return place;
+    }
+    if (IsFreePlace(record, present))
+        return place;
+    // A place that shows the blank's face is a free place damaged, whatever its mark says: the
+    // game never gives a gambler that face, so nobody was there to come back or be told.
+    if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record))
+        return place;
+    // Zeros are what a lost write leaves: where every other byte is the blank's, the place was
+    // free.
+    if (ReadsAsBlank(record, present))
+        return place;
+    if (mark != 1 && present == size) {
+        // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
+        // can only have been 1.
+        std::vector<u8> marked(record, record + size);
+        marked[UsedAt] = 1;
+        if (IsWritten(marked.data())) {
+            place.Whole = std::move(marked);
+            return place;
+        }
+    }
+    // Where the change lies inside the name, what is left of it is all there is to give.
+    place.LeftOut = true;
+    place.Name = ReadableName(record, present);
+    return place;
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
+                                      bool asWritten) const {
+    TShiftedFile file;
+    file.Bytes = &bytes;
+    file.Shift = shift;
+    file.Places = Layout.Places;
+    file.Size = Layout.Size;
+    file.Judged = Layout.Judged;
+    file.JudgedTail = Layout.JudgedTail;
+    file.EveryPoint = JudgeEveryPoint;
+    file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
+        return Layout.CouldBeWritten(record, {lostFrom, lostTo});
+    };
+    if (!Layout.Blank.empty()) {
+        file.Blank = &Layout.Blank;
+        file.FreeHoldsBlank = true;
+    }
+    // A record or a free place the game did not write that way is no damage: the points are
+    // tried again with records only whole, and free places that may hold anything.
+    if (!asWritten) {
+        file.FreeHoldsBlank = false;
+        file.JudgedTail = 0;
+        file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
+            return Layout.CouldBeWhole(record, {lostFrom, lostTo});
+        };
+    }
+    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
+    std::vector<TStoredPlace> places;
+    places.reserve(verdicts.size());
+    for (TShiftVerdict& verdict : verdicts) {
+        TStoredPlace place;
+        place.Whole = std::move(verdict.Whole);
+        place.LeftOut = verdict.InDoubt;
+        place.Name = std::move(verdict.Name);
+        places.push_back(std::move(place));
+    }
+    return places;
+}
+
+TSaveRecordReader::TReader TSaveRecordReader::ChooseReader(const std::vector<u8>& bytes,
+                                                           i64 fileSize) const {
+    const auto size = static_cast<i64>(Layout.Size);
+    const i64 shift = fileSize - Layout.FileSize;
+    const bool whole = static_cast<i64>(bytes.size()) == fileSize;
+    if (size < static_cast<i64>(TPlayerData::EncodedSize))
+        return TReader::None;
+    // Sizes side by side.
+    if (shift == 0)
+        return TReader::InPlace;
+    if (std::llabs(shift) < size && whole)
+        return TReader::OnePoint;
+    if (shift == size && whole)
+        return TReader::Slots;
+    if (std::llabs(shift) <= size)
+        return TReader::UpToDamage;
+    // Far from the save's size, only the head says the file is the game's.
+    return Layout.IsSaveHead(bytes) ? TReader::UpToDamage : TReader::None;
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
+                                     TReader& reader) const {
+    const i64 shift = fileSize - Layout.FileSize;
+    reader = ChooseReader(bytes, fileSize);
+    if (reader == TReader::None)
+        return {};
+    std::vector<std::vector<u8>> alsoRead;
+    if (reader == TReader::Slots) {
+        std::vector<TStoredPlace> places = JudgeSlots(bytes);
+        if (!places.empty())
+            return places;
+        reader = TReader::OnePoint;
+    }
+    size_t damaged = 0;
+    if (reader == TReader::OnePoint) {
+        std::vector<TStoredPlace> places = JudgeShiftedPlaces(bytes, shift, true);
+        if (!places.empty())
+            return OneOfEachName(std::move(places), alsoRead);
+        // No one point explains the file as the game writes it: two damages. Where nothing
+        // from the first damaged place on was a gambler, only free places were damaged.
+        places = ReadUpToDamage(bytes, shift, damaged, alsoRead);
+        if (OnlyFreePlacesDamaged(bytes, places, damaged, shift)) {
+            if (damaged < places.size())
+                places[damaged] = TStoredPlace();
+            reader = TReader::UpToDamage;
+            return OneOfEachName(std::move(places), alsoRead);
+        }
+        alsoRead.clear();
+        places = JudgeShiftedPlaces(bytes, shift, false);
+        if (!places.empty())
+            return OneOfEachName(std::move(places), alsoRead);
+        reader = TReader::UpToDamage;
+    }
+    std::vector<TStoredPlace> places = ReadUpToDamage(bytes, shift, damaged, alsoRead);
+    return OneOfEachName(std::move(places), alsoRead);
+}
+
+bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
+                                              const std::vector<TStoredPlace>& places,
+                                              size_t damaged, i64 shift) const {
+    for (size_t r = 0; r < places.size(); ++r) {
+        const TStoredPlace& place = places[r];
+        if (r < damaged ? place.Whole && !IsWritten(place.Whole->data())
+                        : r > damaged && (place.Whole || place.LeftOut))
+            return false;
+    }
+    if (damaged >= places.size())
+        return true;
+    // The damaged place's mark lies before the damage, or the damage took it: a free place's 0
+    // in place with no mark of 1 the shift away, and what is left of a name the blank's.
+    const size_t at = Layout.Places[damaged];
+    const i64 moved = static_cast<i64>(at) + shift;
+    const std::optional<std::string> name = ReadableName(bytes.data() + at, bytes.size() - at);
+    const std::optional<std::string> blankName =
+        ReadableName(Layout.Blank.data(), Layout.Blank.size());
+    return !places[damaged].Whole && bytes[at + UsedAt] == 0 &&
+           (moved < 0 || moved >= static_cast<i64>(bytes.size()) ||
+            bytes[static_cast<size_t>(moved) + UsedAt] != 1) &&
+           (!name || (blankName && blankName->starts_with(*name)));
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_t& damaged,
+                                  std::vector<std::vector<u8>>& alsoRead) const {
+    const auto size = static_cast<i64>(Layout.Size);
+    damaged = Layout.Places.size();
+    // Read where each was written. Past the first place that is not as the game writes it, the
+    // damage may have moved every record: a gambler comes back from there only where he lies
+    // whole in his place; one whose mark lies the shift away is told from there, and where the
+    // shift is whole records' worth the marks in place are marks too.
+    const bool aligned = shift % size == 0;
+    std::vector<TStoredPlace> places;
+    places.reserve(Layout.Places.size());
+    // The places told by a gambler whole the shift away, and his bytes.
+    std::vector<std::pair<size_t, std::vector<u8>>> toldWhole;
+    bool beforeDamage = true;
+    // The first damaged place as it reads in place, where it is read the shift away too.
+    std::optional<TStoredPlace> inPlace;
+    ForEachStoredRecord(bytes, [&](size_t r, const u8* record, size_t present, size_t) {
+        const auto at = static_cast<i64>(Layout.Places[r]);
+        const i64 moved = at + shift;
+        const bool movedIn = shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
+                             moved + size <= static_cast<i64>(bytes.size());
+        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
+        // A gambler as the game writes him, lying the shift away from his place.
+        const bool shiftedWritten =
+            shifted != nullptr && shifted[UsedAt] == 1 && IsWritten(shifted);
+        TStoredPlace place;
+        if (beforeDamage || shift == 0) {
+            place = JudgeInPlace(record, present);
+            beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
+                           present == static_cast<size_t>(size) &&
+                           // The game never writes a second record of a name: the damage put
+                           // it in.
+                           !(place.Whole && shift != 0 && NamedBefore(places, *place.Whole));
+            if (beforeDamage || shift == 0) {
+                if (shiftedWritten)
+                    alsoRead.emplace_back(shifted, shifted + size);
+                places.push_back(std::move(place));
+                return;
+            }
+            damaged = r;
+            // A second version of a gambler read here tells him in two versions wherever he
+            // comes back from.
+            if (place.Whole)
+                alsoRead.push_back(*place.Whole);
+            // The damage starts in this place: its gambler's record may lie whole past it.
+            if (shiftedWritten) {
+                place = TStoredPlace();
+                place.Whole.emplace(shifted, shifted + size);
+                places.push_back(std::move(place));
+                return;
+            }
+            // Where bytes went in at the damaged place's head, his own head lies the shift
+            // away: what lies in place tells him by no name.
+            if (!place.LeftOut || place.Name || present != static_cast<size_t>(size) ||
+                (shift < 0 && aligned)) {
+                places.push_back(std::move(place));
+                return;
+            }
+            inPlace = std::move(place);
+            place = TStoredPlace();
+        }
+        const bool marked =
+            record[UsedAt] == 1 && (present < TPlayerData::EncodedSize || !ShowsBlankFace(record));
+        if (record[UsedAt] == 1 && present == static_cast<size_t>(size) && IsWhole(record)) {
+            place.Whole.emplace(record, record + size);
+            if (shiftedWritten)
+                alsoRead.emplace_back(shifted, shifted + size);
+        } else if (shiftedWritten) {
+            place.Whole.emplace(shifted, shifted + size);
+        } else if (shifted != nullptr && IsWhole(shifted)) {
+
+            place.LeftOut = true;
+            place.Name = ReadableName(shifted, static_cast<size_t>(size));
+            toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
+        } else if (shifted != nullptr && !aligned) {
+            place.LeftOut = shifted[UsedAt] == 1 && !ShowsBlankFace(shifted);
+            if (place.LeftOut)
+                place.Name = ReadableName(shifted, static_cast<size_t>(size));
+        } else if (marked) {
+            place.LeftOut = true;
+            place.Name = ReadableName(record, present);
+        }
+        if (inPlace && !place.LeftOut && !place.Whole)
+            place = std::move(*inPlace);
+        inPlace.reset();
+        places.push_back(std::move(place));
+    });
+    // Nobody who comes back is told (OneOfEachName brings each back once).
+    const auto back = [&](const std::vector<u8>& gambler, size_t before) {
+        for (size_t j = 0; j < before; ++j)
+            if (places[j].Whole && *places[j].Whole == gambler)
+                return true;
+        return false;
+    };
+    for (const auto& [i, gambler] : toldWhole) {
+        if (back(gambler, places.size())) {
+            places[i].LeftOut = false;
+            places[i].Name.reset();
+        }
+    }
+    return places;
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
+    const size_t size = Layout.Size;
+    const size_t first = Layout.Places[0];
+    const size_t count = Layout.Places.size();
+    if (bytes.size() != first + (count + 1) * size)
+        return {};
+    // Asked first as the game writes gamblers, then only whole, as the one-point reader asks.
+    for (const bool written : {true, false}) {
+        std::vector<size_t> gamblers;
+        std::optional<size_t> copy, free;
+        // Two records of one name that differ: the first, and the other one.
+        std::optional<std::pair<size_t, size_t>> twins;
+        bool sound = true;
+        for (size_t k = 0; sound && k <= count; ++k) {
+            const u8* slot = bytes.data() + first + k * size;
+            if (slot[UsedAt] == 1 && (written ? IsWritten(slot) : IsWhole(slot))) {
+                const auto named = std::find_if(gamblers.begin(), gamblers.end(), [&](size_t g) {
+                    return ReadableName(bytes.data() + first + g * size, size) ==
+                           ReadableName(slot, size);
+                });
+                // One record's worth put in holds one copy or one version, not two.
+                if (named == gamblers.end())
+                    gamblers.push_back(k);
+                else if (copy || twins)
+                    sound = false;
+                else if (std::memcmp(bytes.data() + first + *named * size, slot, size) == 0)
+                    copy = k;
+                else
+                    twins = std::pair(*named, k);
+            } else if (IsFreePlace(slot, size) || ReadsAsBlank(slot, size)) {
+                if (!free)
+                    free = k;
+            } else {
+                sound = false;
+            }
+        }
+        // Twenty-one gamblers, none a copy: no slot can be the one put in. Of two versions of a
+        // gambler one was put in, and which cannot be told: neither comes back, and he is told.
+        const std::optional<size_t> putIn = twins ? twins->first : copy ? copy : free;
+        if (!sound || !putIn)
+            continue;
+        std::vector<TStoredPlace> places(count);
+        for (const size_t k : gamblers) {
+            const u8* slot = bytes.data() + first + k * size;
+            if (k != *putIn)
+                places[k < *putIn ? k : k - 1].Whole.emplace(slot, slot + size);
+        }
+        if (twins) {
+            TStoredPlace& told = places[twins->second - 1];
+            told.LeftOut = true;
+            told.Name = ReadableName(bytes.data() + first + twins->second * size, size);
+        }
+        return places;
+    }
+    return {};
+}
+
+bool TSaveRecordReader::NamedBefore(const std::vector<TStoredPlace>& places,
+                                    const std::vector<u8>& gambler) {
+    const std::optional<std::string> name = ReadableName(gambler.data(), gambler.size());
+    return std::any_of(places.begin(), places.end(), [&](const TStoredPlace& place) {
+        return place.Whole && ReadableName(place.Whole->data(), place.Whole->size()) == name;
+    });
+}
+
+std::vector<TSaveRecordReader::TStoredPlace>
+TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
+                                 const std::vector<std::vector<u8>>& alsoRead) {
+    // Every version of each name read, from the places and from where else the file was read.
+    std::map<std::string, std::vector<const std::vector<u8>*>> versions;
+    const auto note = [&](const std::vector<u8>& gambler) {
+        if (const auto name = ReadableName(gambler.data(), gambler.size()))
+            versions[*name].push_back(&gambler);
+    };
+    for (const TStoredPlace& place : places)
+        if (place.Whole)
+            note(*place.Whole);
+    for (const std::vector<u8>& gambler : alsoRead)
+        note(gambler);
+    std::set<std::string> twice;
+    for (const auto& version : versions) {
+        const std::vector<const std::vector<u8>*>& read = version.second;
+        if (std::any_of(read.begin(), read.end(), [&](const auto* v) { return *v != *read[0]; }))
+            twice.insert(version.first);
+    }
+    std::set<std::string> told;
+    for (size_t i = 0; i < places.size(); ++i) {
+        TStoredPlace& place = places[i];
+        if (!place.Whole)
+            continue;
+        const std::string name =
+            ReadableName(place.Whole->data(), place.Whole->size()).value_or("");
+        const bool differ = !name.empty() && twice.count(name) > 0;
+        const bool again = std::any_of(places.begin(), places.begin() + static_cast<i64>(i),
+                                       [&](const TStoredPlace& before) {
+                                           return before.Whole && *before.Whole == *place.Whole;
+                                       });
+        if (differ) {
+            place.Whole.reset();
+            place.LeftOut = told.insert(name).second;
+            if (place.LeftOut)
+                place.Name = name;
+        } else if (again) {
+            place.Whole.reset();
+        }
+    }
+    return places;
+}
+
+TSaveRecordReader::TRecovery TSaveRecordReader::Recover(const std::vector<u8>& bytes,
+                                                        i64 fileSize) const {
+    TRecovery recovery;
+    size_t nameless = 0;
+    std::vector<TStoredPlace> places = JudgeStoredPlaces(bytes, fileSize, recovery.Reader);
+    for (size_t r = 0; r < places.size(); ++r) {
+        TStoredPlace& place = places[r];
+        if (place.Whole)
+            recovery.Whole.push_back({static_cast<i16>(r), std::move(*place.Whole)});
+        else if (place.LeftOut && place.Name) {
+            recovery.LeftOut.push_back(Quoted(*place.Name));
+            recovery.Shown.push_back("\"" + *place.Name + "\"");
+        } else if (place.LeftOut)
+            ++nameless;
+    }
+    // "More" only after somebody named.
+    const std::string more = recovery.LeftOut.empty() ? "" : " more";
+    if (nameless == 1)
+        recovery.LeftOut.push_back("1" + more + " gambler whose name cannot be read");
+    else if (nameless > 1)
+        recovery.LeftOut.push_back(std::to_string(nameless) + more +
+                                   " gamblers whose names cannot be read");
+    if (nameless > 0)
+        recovery.Shown.push_back(recovery.LeftOut.back());
+    return recovery;
+}
+
+bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) const {
+    // Another version's records may be laid out otherwise: none of them is looked at.
+    if (!Layout.IsSaveHead(bytes))
+        return true;
+    bool whole = true;
+    ForEachStoredRecord(bytes, [&](size_t, const u8* record, size_t present, size_t size) {
+        // The game writes its blank in every free place: anything else there is damage.
+        whole = whole && (record[UsedAt] == 1 ? present == size && IsWhole(record)
+                                              : present == size && IsFreePlace(record, present));
+    });
+    return whole;
+}
