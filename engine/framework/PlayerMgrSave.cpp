@@ -33,13 +33,13 @@ std::unique_ptr<TSaveBlock> TPlayerMgr::ReadBlock(u32 offset, u32 size) {
 }
 
 bool TPlayerMgr::ReadAt(u8* buffer, u32 offset, u32 size) {
-    if (buffer == nullptr)
+    // A gambler is never taken from whatever stands on the disk now, which another program may
+    // have put there or taken away: only from what this run read and wrote itself.
+    const std::vector<u8>* image = SavingDisabled ? &MemoryImage : Keeper.Known();
+    if (buffer == nullptr || image == nullptr || offset > image->size() ||
+        size > image->size() - offset)
         return false;
-    if (!SavingDisabled)
-        return Keeper.Reading().ReadAt(buffer, offset, size);
-    if (offset > MemoryImage.size() || size > MemoryImage.size() - offset)
-        return false;
-    std::memcpy(buffer, MemoryImage.data() + offset, size);
+    std::memcpy(buffer, image->data() + offset, size);
     return true;
 }
 
@@ -403,12 +403,11 @@ bool TPlayerMgr::LoadSaveFile() {
         Teller.TellMoved(LastSave);
     }
     Host->ClearError();
-    if (ReadAllSteps().empty()) {
-        if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
-            Keeper.Know(std::move(bytes));
+    if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
+        Keeper.Know(std::move(bytes));
+    if (ReadAllSteps().empty())
         return true;
-    }
-    // Read a moment ago and not now: the disk is failing, and the records not read would
+    // Nothing could be taken from what was read (no memory for it): the records not read would
     // be taken for free ones and written over.
     ReportUnreadable(Host->GetLastError());
     LoadedFileWrittenAt.reset();

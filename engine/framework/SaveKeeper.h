@@ -25,9 +25,9 @@ public:
     void SetPath(std::string path) { Path = std::move(path); }
     const std::string& GetPath() const { return Path; }
     TSaveFile File() const { return TSaveFile(*Host, Path); }
-    // The file the run's records are read from: the kept name the run is saved under, beside
-    // what is no file in the save's place, or else the save itself.
-    TSaveFile Reading() const { return TSaveFile(*Host, Diverted.empty() ? Path : Diverted); }
+    // The run's own image of the file: its bytes as this run last read or wrote them whole;
+    // null when it has none. Whatever stands on the disk now may be another program's.
+    const std::vector<u8>* Known() const { return KnownImage ? &*KnownImage : nullptr; }
     // What the player knows the file by, to name it in a message.
     std::string DisplayName(const std::string& path) const { return Host->DisplayName(path); }
 
