@@ -329,18 +329,20 @@ TEST_F(ProgramExitSave, TheEndOfARunWritesTheFileOnce) {
 }
 
 // The program's end over a save that can be written nowhere (a folder in its place, every kept
-// name beside it taken): the player is asked before anything is taken down; No keeps the window
-// and the table, a name made free lets the end through with the run saved under it, and after
-// a quit signal nobody is asked.
+// name beside it and in the folder above taken): the player is asked before anything is taken down;
+// No keeps the window and the table, a name made free lets the end through with the run saved under
+// it, and after a quit signal nobody is asked.
 TEST_F(ProgramExitSave, AnEndWhoseSaveFailsAsksFirstAndNoKeepsTheTable) {
     StartGame();
     TJorpModeWindow& table = StartMode();
     std::filesystem::remove(Dir.Host("data/otcraps.sav"));
     std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-    Dir.WriteHostFile("data/otcraps.bad", "");
-    for (int n = 1; n <= 99; ++n)
-        Dir.WriteHostFile("data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n),
-                          "");
+    for (const std::string folder : {"data/", ""}) {
+        Dir.WriteHostFile(folder + "otcraps.bad", "");
+        for (int n = 1; n <= 99; ++n)
+            Dir.WriteHostFile(
+                folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+    }
     Boxes.QueueAnswer(IDNO);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(Frame().CanClose());
@@ -423,10 +425,13 @@ TEST_F(ProgramExitSave, SettingsUnwritableAsTheGameEndsAreToldNotKept) {
         if (c.Unsaved) {
             std::filesystem::remove(Dir.Host("data/otcraps.sav"));
             std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-            Dir.WriteHostFile("data/otcraps.bad", "");
-            for (int n = 1; n <= 99; ++n)
-                Dir.WriteHostFile(
-                    "data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+            for (const std::string folder : {"data/", ""}) {
+                Dir.WriteHostFile(folder + "otcraps.bad", "");
+                for (int n = 1; n <= 99; ++n)
+                    Dir.WriteHostFile(folder + "otcraps.b" + std::string(n < 10 ? "0" : "") +
+                                          std::to_string(n),
+                                      "");
+            }
             Boxes.QueueAnswer(IDYES);
         }
         testing::internal::CaptureStderr();
