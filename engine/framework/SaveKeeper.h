@@ -58,8 +58,9 @@ public:
     // A replacement cut short by a crash leaves its temporary file; whatever stands under the
     // temporary name is cleared (a folder moved aside).
     TSaveFile::TTempPlace ClearTempPlace() const { return File().ClearTempPlace(); }
-    // Another program has taken the run's file from under it: changed or removed it, or put
-    // what is no file in its place (unless the run is saved beside that already).
+    // Another program has taken the run's file from under it: changed or removed it, put what
+    // is no file in its place, or made it a file the game may not read (unless the run is saved
+    // beside that already).
     bool RunFileMoved();
 
 private:
