@@ -40,7 +40,7 @@ i16 ClampCount(i16 n) {
 
 TPlayerMgr::TPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 seats, i16 records)
     : SaveDirectory(std::move(directory)), TableSize(ClampCount(records)),
-      SeatCount(ClampCount(seats)), Owner(owner), Host(&TSaveFileHost::Default()), Keeper(*Host),
+      SeatCount(ClampCount(seats)), Owner(owner), Keeper(TSaveFileHost::Default()),
       Teller(Keeper, [this](const std::string& text) { ReportSaveError(text); }) {
     Seats.fill(-1);
 }
@@ -430,6 +430,5 @@ void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
 }
 
 void TPlayerMgr::SetSaveFileHost(TSaveFileHost* host) {
-    Host = host != nullptr ? host : &TSaveFileHost::Default();
-    Keeper.SetHost(*Host);
+    Keeper.SetHost(host != nullptr ? *host : TSaveFileHost::Default());
 }

@@ -218,7 +218,7 @@ public:
 
     // Where the file's calls go; the host's own when null.
     void SetSaveFileHost(TSaveFileHost* host);
-    const std::string& GetSaveFilePath() const { return SaveFilePath; }
+    const std::string& GetSaveFilePath() const { return Keeper.GetPath(); }
     const std::string& GetSaveDirectory() const { return SaveDirectory; }
     // Set when the file could not be read, a missing or damaged one could not be replaced, or
     // the player's folder cannot be used: nothing reaches the disk this run, and the players
@@ -255,7 +255,6 @@ protected:
     std::array<u32, MaxRecords> RecordOffsets{};
     std::array<i16, MaxRecords> Seats;
     std::string SaveDirectory;
-    std::string SaveFilePath;
     i16 TableSize;
     i16 SeatCount;
     std::string DefaultName = "John Dough";
@@ -264,6 +263,7 @@ protected:
 private:
     using TPiece = TSavePiece;
     TSaveFile File() const;
+    TSaveFileHost& Host() const { return Keeper.GetHost(); }
     // What the game writes in a free place (DeletePlayer leaves it so too); empty when it
     // cannot be made.
     const std::vector<u8>& GetFreePlace();
@@ -281,12 +281,6 @@ private:
     // and what it met told. Refused before the header and game data were read. While saving
     // is disabled the memory image takes the pieces.
     bool Commit(const std::vector<TPiece>& pieces);
-    // How many gamblers came out of a damaged file, and the names of those left out; with
-    // fromMemory, that they play from memory this run.
-    static std::string RecoveredText(size_t recovered, const std::vector<std::string>& leftOut,
-                                     bool fromMemory);
-    // The gamblers left out of a damaged file, said on the error output.
-    void LogLeftOut(const std::vector<std::string>& leftOut);
     // The image (the gamblers recovered in a fresh file) written beside a damaged file, the
     // damaged file kept under a name of its own (TSaveFile::Keep), and the image renamed over
     // it; reported with the number of gamblers carried and the names of those left out.
@@ -307,8 +301,6 @@ private:
     // Saving off for the run: the players come from the image (a fresh one when none is
     // given) kept in memory, which every later read and write goes to instead of the disk.
     void KeepInMemory(std::vector<u8> image = {});
-    // One box: the file, the system's reason, and that nothing is saved this run.
-    void ReportUnreadable(int error);
 
     bool SavingDisabled = false;
     // The file's bytes while saving is disabled.
@@ -318,9 +310,8 @@ private:
     // seated players' names as the settings were last given them.
     std::optional<std::vector<std::pair<u32, std::vector<u8>>>> TriedPieces;
     std::optional<std::vector<std::string>> StoredNames;
-    // Where the file's calls go: the keeper's too.
-    TSaveFileHost* Host;
-    // The file side of every save, and the words for what came of it.
+    // The file side of every save (the host the file's calls go through, and the file's path),
+    // and the words for what came of it.
     TSaveKeeper Keeper;
     TSaveTeller Teller;
     // What the last commit did; a failure's words come from it.

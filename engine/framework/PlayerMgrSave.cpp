@@ -3,26 +3,16 @@
 // replacement of the whole file.
 #include "PlayerMgr.h"
 
-#include "engine/foundation/PrintableText.h"
 #include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
-#include "platform/host/Log.h"
-#include "platform/host/PathKind.h"
 #include "platform/host/PrivateProfile.h"
 #include "platform/host/VirtualPath.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
-namespace {
-
-const std::string NothingSaved = "\n\nNothing will be saved until the game is started again.";
-
-} // namespace
-
 TSaveFile TPlayerMgr::File() const {
-    return TSaveFile(*Host, SaveFilePath);
+    return Keeper.File();
 }
 
 std::unique_ptr<TSaveBlock> TPlayerMgr::ReadBlock(u32 offset, u32 size) {
@@ -33,13 +23,13 @@ std::unique_ptr<TSaveBlock> TPlayerMgr::ReadBlock(u32 offset, u32 size) {
 }
 
 bool TPlayerMgr::ReadAt(u8* buffer, u32 offset, u32 size) {
-    if (buffer == nullptr)
+    // A gambler is never taken from whatever stands on the disk now, which another program may
+    // have put there or taken away: only from what this run read and wrote itself.
+    const std::vector<u8>* image = SavingDisabled ? &MemoryImage : Keeper.Known();
+    if (buffer == nullptr || image == nullptr || offset > image->size() ||
+        size > image->size() - offset)
         return false;
-    if (!SavingDisabled)
-        return Keeper.Reading().ReadAt(buffer, offset, size);
-    if (offset > MemoryImage.size() || size > MemoryImage.size() - offset)
-        return false;
-    std::memcpy(buffer, MemoryImage.data() + offset, size);
+    std::memcpy(buffer, image->data() + offset, size);
     return true;
 }
 
@@ -58,8 +48,8 @@ bool TPlayerMgr::NoteResult(TSaveResult result) {
 
 bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     LastSave = TSaveResult();
-    LastSave.WrittenTo = SaveFilePath;
-    Host->ClearError();
+    LastSave.WrittenTo = GetSaveFilePath();
+    Host().ClearError();
     if (!HeaderBlock || !GameDataBlock)
         return false;
     const i32 size = GetSaveFileSize();
@@ -73,7 +63,7 @@ bool TPlayerMgr::Commit(const std::vector<TPiece>& pieces) {
     }
     std::vector<u8> image = MemoryImage;
     if (image.size() != static_cast<size_t>(size)) {
-        LastSave.Error = Host->GetLastError();
+        LastSave.Error = Host().GetLastError();
         LastWriteFailed = true;
         return false;
     }
@@ -89,7 +79,7 @@ bool TPlayerMgr::ClearTempPlace() {
     if (place.Error == 0)
         return true;
     LastSave = TSaveResult();
-    LastSave.WrittenTo = SaveFilePath;
+    LastSave.WrittenTo = GetSaveFilePath();
     LastSave.Failure = TWriteFailure::FolderInTheWay;
     LastSave.Error = place.Error;
     LastWriteFailed = true;
@@ -175,68 +165,13 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>
                : TSaveFileCheck::Damaged;
 }
 
-std::string TPlayerMgr::RecoveredText(size_t recovered, const std::vector<std::string>& leftOut,
-                                      bool fromMemory) {
-    std::string told;
-    if (recovered == 0)
-        told = "No gambler could be recovered from it.";
-    else
-        told = (recovered == 1 ? std::string("1 gambler was")
-                               : std::to_string(recovered) + " gamblers were") +
-               " recovered from it" +
-               (fromMemory ? ", to be played from memory this run and recovered again at the "
-                             "next start."
-                           : ".");
-    for (size_t i = 0; i < leftOut.size(); ++i)
-        told += (i == 0 ? "\nLeft out as damaged: " : ", ") + leftOut[i];
-    if (!leftOut.empty())
-        told += ".";
-    return told;
-}
-
-void TPlayerMgr::LogLeftOut(const std::vector<std::string>& leftOut) {
-    // A damaged name's bytes may be no text at all: the error output shows them as the program
-    // shows any byte that is no text (the quotes and backslashes in a name are escaped already).
-    std::string names;
-    for (const std::string& name : leftOut)
-        names += (names.empty() ? "" : ", ") + JorpPrintable(name);
-    LogError("gamblers left out of the damaged save " + Host->DisplayName(SaveFilePath) + ": " +
-             names);
-}
-
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
     if (NoteResult(Keeper.PutKeepingOld(image, TWriteFailure::DamagedNotKept))) {
-        const std::string& kept = LastSave.Kept;
-        const std::string told = RecoveredText(recovered, {}, false);
-        LogError("the damaged save " + Host->DisplayName(SaveFilePath) + " is kept as " + kept +
-                 ": " + told.substr(0, told.size() - 1));
-        ReportSaveError("Save File Corrupted\nThe old file is kept as " + kept + ".\n" +
-                        RecoveredText(recovered, leftOut, false));
+        Teller.TellDamagedKept(LastSave.Kept, recovered, leftOut);
         return true;
     }
-    // One box: the file, what kept it where it was and why, and the gamblers played from
-    // memory, so that the same gamblers are recovered again at the next start.
-    const auto [name, what] = Teller.LogWriteFailure(LastSave);
-    std::string told;
-    switch (LastSave.Failure) {
-    case TWriteFailure::DamagedNotKept:
-        told = what + ", so it stays where it was.";
-        break;
-    case TWriteFailure::FolderInTheWay:
-        told = what + ".\nThe damaged save file stays where it was.";
-        break;
-    default:
-        told = "is damaged, and the file to replace it " + what + ", so it stays where it was.";
-        break;
-    }
-    // The kept names stay taken until the player clears some, and every start meets them.
-    const std::string advice = LastSave.AllKeptNamesTaken()
-                                   ? " Move some of those elsewhere first, so "
-                                     "that the damaged file can be set aside."
-                                   : "";
-    ReportSaveError("Save File Corrupted\n" + name + "\n" + told + "\n" +
-                    RecoveredText(recovered, leftOut, true) + NothingSaved + advice);
+    Teller.TellDamagedNotKept(LastSave, recovered, leftOut);
     KeepInMemory(image);
     return false;
 }
@@ -263,8 +198,7 @@ bool TPlayerMgr::BuildFreshImage(std::vector<u8>& image) {
 
 bool TPlayerMgr::BuildImage(const std::vector<TPiece>& carried, std::vector<u8>& image) {
     if (!BuildFreshImage(image)) {
-        LogError("the new save file could not be made: " + Host->DisplayName(SaveFilePath));
-        ReportSaveError("Writing to New Save File Failed");
+        Teller.TellImageNotMade();
         return false;
     }
     for (const TPiece& piece : carried)
@@ -285,25 +219,9 @@ std::string TPlayerMgr::ReadAllSteps() {
 
 bool TPlayerMgr::ReadAll() {
     const std::string failed = ReadAllSteps();
-    if (!failed.empty()) {
-        LogError("the save file " + Host->DisplayName(SaveFilePath) + ": " + failed);
-        ReportSaveError(failed);
-    }
+    if (!failed.empty())
+        Teller.TellReadFailed(failed);
     return failed.empty();
-}
-
-void TPlayerMgr::ReportUnreadable(int error) {
-    // What stands there is said as the settings say it: no reason of the system's names it.
-    const THostPathKind kind = Host->Kind(SaveFilePath);
-    const std::string why =
-        kind == THostPathKind::Directory || kind == THostPathKind::Other
-            ? std::string("is ") + DescribeHostPathKind(kind)
-            : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
-    const std::string path = Host->DisplayName(SaveFilePath);
-    LogError("the gamblers cannot be loaded: the save file " + path + " " + why +
-             "; nothing will be saved until the game is started again");
-    ReportSaveError("The gamblers cannot be loaded: the save file\n" + path + "\n" + why + "." +
-                    NothingSaved);
 }
 
 void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
@@ -321,8 +239,7 @@ void TPlayerMgr::KeepInMemory(std::vector<u8> image) {
 }
 
 bool TPlayerMgr::LoadSaveFile() {
-    SaveFilePath = SaveDirectory + GetSaveFileName();
-    Keeper.SetPath(SaveFilePath);
+    Keeper.SetPath(SaveDirectory + GetSaveFileName());
     ComputeOffsets();
     SavingDisabled = false;
     MemoryImage.clear();
@@ -343,7 +260,7 @@ bool TPlayerMgr::LoadSaveFile() {
     const TSaveFileCheck found = CheckSaveFile(error, bytes, size);
     if (found == TSaveFileCheck::Unreadable) {
         // Not damaged: the gamblers may all be in it. It stays exactly as it is.
-        ReportUnreadable(error);
+        Teller.TellUnreadable(error);
         KeepInMemory();
         return false;
     }
@@ -353,11 +270,9 @@ bool TPlayerMgr::LoadSaveFile() {
     // A file made at a link's name would land wherever the link points (a folder not mounted
     // yet): the link is left as it is, and told as a save point tells it.
     const bool linkToNothing =
-        found == TSaveFileCheck::Missing && Host->IsLinkToNothing(SaveFilePath);
-    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0 && !linkToNothing) {
-        LogError("the save file " + Host->DisplayName(SaveFilePath) + " was not found");
-        ReportSaveError("Save File Not Found");
-    }
+        found == TSaveFileCheck::Missing && Host().IsLinkToNothing(GetSaveFilePath());
+    if (found == TSaveFileCheck::Missing && GetPrevRun() != 0 && !linkToNothing)
+        Teller.TellNotFound();
     // The gamblers that lie whole in a damaged file go into the fresh one, each in its own
     // place with every byte he had.
     std::vector<TPiece> carried;
@@ -372,10 +287,10 @@ bool TPlayerMgr::LoadSaveFile() {
             carried.push_back({RecordOffsets[static_cast<size_t>(record.Record)],
                                record.Bytes.data(), static_cast<u32>(record.Bytes.size())});
         if (!leftOut.empty())
-            LogLeftOut(leftOut);
+            Teller.SayLeftOut(leftOut);
     }
     if (found != TSaveFileCheck::Missing)
-        LoadedFileWrittenAt = Host->WrittenAt(SaveFilePath);
+        LoadedFileWrittenAt = Host().WrittenAt(GetSaveFilePath());
     std::vector<u8> image;
     if (found != TSaveFileCheck::Good && !BuildImage(carried, image)) {
         LoadedFileWrittenAt.reset();
@@ -387,30 +302,25 @@ bool TPlayerMgr::LoadSaveFile() {
         return false;
     }
     // Told after the damaged file was set aside, and before a missing one is written.
-    if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing) {
-        LogError("a new save file is made: " + Host->DisplayName(SaveFilePath));
-        ReportSaveError("Creating New Save File");
-    }
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing)
+        Teller.TellCreating();
     if (found == TSaveFileCheck::Missing) {
         if (!NoteResult(linkToNothing ? Keeper.PutBeside(image, "a link to nothing")
                                       : Keeper.PutOver(image))) {
-            const auto [name, what] = Teller.LogWriteFailure(LastSave);
-            ReportSaveError("Create New Save File Failed\n" + name + "\n" + what + "." +
-                            NothingSaved);
+            Teller.TellCreateFailed(LastSave);
             KeepInMemory(std::move(image));
             return false;
         }
         Teller.TellMoved(LastSave);
     }
-    Host->ClearError();
-    if (ReadAllSteps().empty()) {
-        if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
-            Keeper.Know(std::move(bytes));
+    Host().ClearError();
+    if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
+        Keeper.Know(std::move(bytes));
+    if (ReadAllSteps().empty())
         return true;
-    }
-    // Read a moment ago and not now: the disk is failing, and the records not read would
+    // Nothing could be taken from what was read (no memory for it): the records not read would
     // be taken for free ones and written over.
-    ReportUnreadable(Host->GetLastError());
+    Teller.TellUnreadable(Host().GetLastError());
     LoadedFileWrittenAt.reset();
     KeepInMemory();
     return false;
@@ -431,11 +341,11 @@ bool TPlayerMgr::WriteAll() {
     if (SavingDisabled)
         return false;
     if (!HeaderBlock) {
-        ReportSaveError("Write File Header Failed");
+        Teller.TellWriteRefused("Write File Header Failed");
         return false;
     }
     if (!GameDataBlock) {
-        ReportSaveError("Write Game Data Failed");
+        Teller.TellWriteRefused("Write Game Data Failed");
         return false;
     }
     return CommitLoaded();

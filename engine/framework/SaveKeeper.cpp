@@ -32,6 +32,8 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
     TPlaceLook place;
     if (KnownImage && KnownImage->size() == size) {
         place = LookAtPlace();
+        // A disk that fails to read may fail to write beside it too; a file that refuses the
+        // game is only in the way.
         if (place.Found == TFound::Unreadable) {
             result.Error = place.Error;
             return result;
@@ -52,9 +54,19 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
         return result;
     case TFound::Gone:
         RewriteGoneFile(image, result);
+        if (!result.Written())
+            SaveInstead(image, result);
         return result;
     case TFound::NotAFile:
         SaveBeside(image, place.Standing, result);
+        if (!result.Written())
+            SaveInstead(image, result);
+        return result;
+    case TFound::Refused:
+        SaveBeside(image, place.Standing, result);
+        result.Unread = place.Error;
+        if (!result.Written())
+            SaveInstead(image, result);
         return result;
     case TFound::FolderNotAFolder:
         SaveOutside(image, place, result);
@@ -104,6 +116,11 @@ TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
     if (kind == THostPathKind::Missing)
         if (const auto folder = Host->FolderInTheWay(Path))
             return {TFound::FolderNotAFolder, error, folder->Standing, folder->Folder};
+    if (kind == THostPathKind::Regular && (error == EACCES || error == EPERM))
+        return {TFound::Refused,
+                error,
+                std::string("a file the game cannot read (") + std::strerror(error) + ")",
+                {}};
     if (error != ENOENT || kind != THostPathKind::Missing)
         return {TFound::Unreadable, error, {}, {}};
     return {TFound::Gone, error, {}, {}};
@@ -118,6 +135,7 @@ bool TSaveKeeper::RunFileMoved() {
         return true;
     case TFound::NotAFile:
     case TFound::FolderNotAFolder:
+    case TFound::Refused:
         return !DivertedHoldsRun();
     case TFound::Known:
     case TFound::Unreadable:
@@ -239,6 +257,24 @@ std::string TSaveKeeper::OutsidePath() const {
     return Path.substr(0, folder + 1) + Path.substr(name + 1);
 }
 
+bool TSaveKeeper::PutOutside(const std::vector<u8>& image, TSaveResult& result) {
+    const std::string outside = OutsidePath();
+    if (outside.empty())
+        return false;
+    // The run's later saves go on into the file it was given there, as long as nobody else
+    // has touched it.
+    const std::string folder = outside.substr(0, outside.rfind('\\') + 1);
+    if (DivertedHoldsRun() && Diverted.rfind(folder, 0) == 0 &&
+        Diverted.find('\\', folder.size()) == std::string::npos) {
+        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
+        return result.Written();
+    }
+    PutImage(TSaveFile(*Host, outside), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
+    if (result.Written())
+        result.Way = TSaveResult::TWay::Outside;
+    return result.Written();
+}
+
 void TSaveKeeper::SaveOutside(const std::vector<u8>& image, const TPlaceLook& place,
                               TSaveResult& result) {
     result.Standing = place.Standing;
@@ -247,24 +283,35 @@ void TSaveKeeper::SaveOutside(const std::vector<u8>& image, const TPlaceLook& pl
         PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
         return;
     }
-    const std::string outside = OutsidePath();
-    if (outside.empty()) {
+    if (OutsidePath().empty()) {
         result.Error = place.Error;
         result.Failure = TWriteFailure::Gone;
         return;
     }
     // What stands in the folder's place may be the player's: it is left as it is, and the
     // folder above holds the run until the player puts the file back.
-    PutImage(TSaveFile(*Host, outside), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
-    if (result.Written()) {
-        result.Way = TSaveResult::TWay::Outside;
+    if (PutOutside(image, result))
         return;
-    }
     if (result.Failure == TWriteFailure::Write)
         result.Failure = TWriteFailure::Gone;
     // The name aimed at in the folder above is no file the player has: what failed is the
     // save's own, in the folder that is no folder.
     result.WrittenTo = Path;
+}
+
+void TSaveKeeper::SaveInstead(const std::vector<u8>& image, TSaveResult& result) {
+    const TSaveResult refused = result;
+    if (!PutOutside(image, result)) {
+        // Nothing of the run reached the folder above either: what the save's own place met
+        // is what the player is told.
+        result = refused;
+        return;
+    }
+    result.Failure = refused.Failure;
+    result.Error = refused.Error;
+    result.Standing = refused.Standing;
+    result.Unread = refused.Unread;
+    result.Instead = true;
 }
 
 void TSaveKeeper::NoteWritten(const TSaveFile& file, const std::vector<u8>& image) {

@@ -25,9 +25,9 @@ public:
     void SetPath(std::string path) { Path = std::move(path); }
     const std::string& GetPath() const { return Path; }
     TSaveFile File() const { return TSaveFile(*Host, Path); }
-    // The file the run's records are read from: the kept name the run is saved under, beside
-    // what is no file in the save's place, or else the save itself.
-    TSaveFile Reading() const { return TSaveFile(*Host, Diverted.empty() ? Path : Diverted); }
+    // The run's own image of the file: its bytes as this run last read or wrote them whole;
+    // null when it has none. Whatever stands on the disk now may be another program's.
+    const std::vector<u8>* Known() const { return KnownImage ? &*KnownImage : nullptr; }
     // What the player knows the file by, to name it in a message.
     std::string DisplayName(const std::string& path) const { return Host->DisplayName(path); }
 
@@ -42,8 +42,10 @@ public:
     // once that version is kept under a name of its own; written again whole where another
     // program removed it, its folder made again when that went too; beside what is no file,
     // which is left alone, under the first free kept name, and for the rest of the run under
-    // that name while it holds what the run last put there. Refused, with nothing written,
-    // when the file cannot be read.
+    // that name while it holds what the run last put there; beside a file that refuses to be
+    // read the same way. Where the save's own place cannot take the run (its folder full or
+    // read-only, or no folder), the folder above it does, under a kept name. Refused, with
+    // nothing written, when the file cannot be read for a failing disk.
     TSaveResult Commit(const std::vector<TSavePiece>& pieces, u32 size);
     // The image renamed over whatever file stands in the save's place.
     TSaveResult PutOver(const std::vector<u8>& image);
@@ -56,8 +58,9 @@ public:
     // A replacement cut short by a crash leaves its temporary file; whatever stands under the
     // temporary name is cleared (a folder moved aside).
     TSaveFile::TTempPlace ClearTempPlace() const { return File().ClearTempPlace(); }
-    // Another program has taken the run's file from under it: changed or removed it, or put
-    // what is no file in its place (unless the run is saved beside that already).
+    // Another program has taken the run's file from under it: changed or removed it, put what
+    // is no file in its place, or made it a file the game may not read (unless the run is saved
+    // beside that already).
     bool RunFileMoved();
 
 private:
@@ -65,7 +68,9 @@ private:
     // same bytes, others, nothing, something that is no file, or a file that cannot be read.
     // FolderNotAFolder: what stands in the place of the save's folder, or one above it, is
     // no folder, so that nothing can be made in it.
-    enum class TFound { Known, Changed, Gone, NotAFile, FolderNotAFolder, Unreadable };
+    // Refused: a file that refuses to be read (its permissions), which is only in the way;
+    // Unreadable: one the disk fails to read.
+    enum class TFound { Known, Changed, Gone, NotAFile, FolderNotAFolder, Refused, Unreadable };
     struct TPlaceLook {
         TFound Found = TFound::Known;
         int Error = 0;
@@ -92,6 +97,14 @@ private:
     // The run saved beside a folder that is no folder, in the folder above it, under the first
     // free kept name there.
     void SaveOutside(const std::vector<u8>& image, const TPlaceLook& place, TSaveResult& result);
+    // The run put in the folder above the save's, under the first free kept name there, or
+    // over the kept name there it was last saved under while that holds the run; whether it
+    // got there.
+    bool PutOutside(const std::vector<u8>& image, TSaveResult& result);
+    // After the save's own place refused the run (the failure in result): the run put in the
+    // folder above, the failure kept in the result for the words; the result as it was when
+    // that fails too.
+    void SaveInstead(const std::vector<u8>& image, TSaveResult& result);
     // The save's path in the folder above its own; empty when it has none.
     std::string OutsidePath() const;
     // The run's file is still under the kept name it was last written to, as the run left it.

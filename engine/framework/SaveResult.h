@@ -54,6 +54,12 @@ struct TSaveResult {
     bool FolderGone = false;
     // The file holds the image, but its folder's sync failed with this reason.
     int Unsynced = 0;
+    // For Outside when the save's own place could not take the run (Failure and Error then
+    // say what it met there, as a failed save tells it).
+    bool Instead = false;
+    // For Beside, Outside and AsideNotKept: the save is a file that refuses to be read, for
+    // this reason.
+    int Unread = 0;
     // A folder found under the temporary name was moved aside under this name.
     std::string TempFolderKeptAs;
 

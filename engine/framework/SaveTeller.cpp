@@ -56,6 +56,16 @@ void TSaveTeller::TellMoved(const TSaveResult& result) {
         return;
     }
     case TSaveResult::TWay::Beside:
+        if (result.Unread != 0) {
+            const std::string reason = std::strerror(result.Unread);
+            Tell("the save cannot be read: " + name + " (" + reason +
+                     "), left as it is; the gamblers of this run are saved beside it as " +
+                     result.Kept,
+                 "Save File Saved Under Another Name\n" + name + "\ncannot be read (" + reason +
+                     "), and is left as it is.\nThe gamblers of this run are saved beside it as " +
+                     result.Kept + "; put that file in its place to play them at the next start.");
+            return;
+        }
         Tell("something that is no file stands in the save's place: " + name + " is " +
                  result.Standing +
                  ", left as it is; the gamblers of this run are saved beside it as " + result.Kept,
@@ -65,6 +75,22 @@ void TSaveTeller::TellMoved(const TSaveResult& result) {
         return;
     case TSaveResult::TWay::Outside: {
         const std::string kept = Keeper->DisplayName(result.WrittenTo);
+        if (result.Instead) {
+            // What the save's own place met, said as a failed save says it.
+            TSaveResult refused = result;
+            refused.Way = TSaveResult::TWay::NotWritten;
+            refused.WrittenTo = Keeper->GetPath();
+            refused.Instead = false;
+            const std::string what = Describe(refused).second;
+            Tell("the save's place cannot take the run: " + name + " " + what +
+                     "; the gamblers of this run are saved instead as " + kept,
+                 "Save File Saved Under Another Name\n" + name + "\n" + what +
+                     ".\nThe gamblers of this run are saved instead as\n" + kept +
+                     "\nPut that file in the save's place as " +
+                     TJorpFileName(Keeper->GetPath()).GetNameExt() +
+                     " to play them at the next start.");
+            return;
+        }
         Tell("the save's folder cannot be used: " + result.Folder + " is " + result.Standing +
                  ", left as it is; the gamblers of this run are saved beside it as " + kept,
              "Save File Saved Under Another Name\n" + name + "\ncannot be written: its folder " +

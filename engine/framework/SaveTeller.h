@@ -52,7 +52,34 @@ public:
     // while the question was open).
     bool EndChosenUnsaved() const { return EndChosen; }
 
+    // The load's words (SaveTellerLoad.cpp). The gamblers left out of a damaged file, on the
+    // error output.
+    void SayLeftOut(const std::vector<std::string>& leftOut);
+    // A damaged file kept under the name given, with the number of gamblers carried into its
+    // replacement and the names of those left out.
+    void TellDamagedKept(const std::string& kept, size_t recovered,
+                         const std::vector<std::string>& leftOut);
+    // A damaged file that stays where it was, for the failure in the result: the gamblers
+    // recovered play from memory.
+    void TellDamagedNotKept(const TSaveResult& result, size_t recovered,
+                            const std::vector<std::string>& leftOut);
+    void TellNotFound();
+    // Told before a missing file is written, and after a damaged one was set aside.
+    void TellCreating();
+    void TellCreateFailed(const TSaveResult& result);
+    // The image of a fresh file could not be made.
+    void TellImageNotMade();
+    // The step of a read of the file that failed, on the error output and in a box.
+    void TellReadFailed(const std::string& step);
+    // The step of a write refused before anything was written.
+    void TellWriteRefused(const std::string& step);
+    // One box: the file, the system's reason (or what stands in its place), and that nothing
+    // is saved this run.
+    void TellUnreadable(int error);
+
 private:
+    // The save as the player knows it.
+    std::string SaveName() const;
     // When a failure is told: at a save point, in the question before the end, or as the
     // game ends.
     enum class TWhen { Playing, Asking, Ending };

@@ -113,6 +113,9 @@ constexpr TWritableName WritableNames[] = {
     // (otcraps.tmp, above) on the way there.
     {"otcraps.bad", TMatch::Exact},
     {"otcraps.b", TMatch::Numbered},
+    // A folder found under that temporary name, moved whole out of its way: the player's own.
+    {"otcraps.old", TMatch::Exact},
+    {"otcraps.o", TMatch::Numbered},
     {"data\\otcraps.sav", TMatch::Exact},  // the save file
     {"data\\otcraps.tmp", TMatch::Exact},  // the save file's replacement under way
     {"data\\otcraps.bad", TMatch::Exact},  // a save file that could not be read, set aside

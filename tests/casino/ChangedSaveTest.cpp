@@ -340,15 +340,17 @@ TEST_F(ChangedSave, ADataFolderRemovedFromThePlayersOwnFolderIsMadeAgainThere) {
     EXPECT_EQ(Decoded(saved.substr(231, CasinoRecordSize)).GetBankroll(), 777.0);
 }
 
-// With every kept name taken there is nowhere to save beside a folder in the save's place: the
-// box and the error output say so once, that the run's gamblers were not saved, and what the
-// player can do about it.
+// With every kept name taken, beside a folder in the save's place and in the folder above, there
+// is nowhere to save: the box and the error output say so once, that the run's gamblers were not
+// saved, and what the player can do about it.
 TEST_F(ChangedSave, BesideWhatIsNoFileWithEveryKeptNameTakenTheRunIsToldUnsaved) {
     Play();
-    Dir.WriteHostFile("data/otcraps.bad", "");
-    for (int n = 1; n <= 99; ++n)
-        Dir.WriteHostFile("data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n),
-                          "");
+    for (const std::string folder : {"data/", ""}) {
+        Dir.WriteHostFile(folder + "otcraps.bad", "");
+        for (int n = 1; n <= 99; ++n)
+            Dir.WriteHostFile(
+                folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+    }
     std::filesystem::remove(Dir.Host("data/otcraps.sav"));
     std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
     const std::string what = "is a folder, which is left as it is, and no name is free to save "

@@ -303,44 +303,78 @@ TEST_F(ExitSave, AfterAQuitSignalAFailedSaveWaitsForNobody) {
 // file as that save wrote it.
 class ProgramExitSave : public CasinoFrameFixture {};
 
-TEST_F(ProgramExitSave, TheEndOfARunWritesTheFileOnce) {
+// Each write is a new file renamed over the old; the renames away from the temporary name are
+// watched too, so that two alike in a row are not merged into one.
+class TSaveRenames {
+public:
+    explicit TSaveRenames(const std::filesystem::path& folder)
+        : Watch(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        EXPECT_GE(Watch, 0);
+        EXPECT_GE(::inotify_add_watch(Watch, folder.c_str(), IN_MOVED_FROM | IN_MOVED_TO), 0);
+    }
+    ~TSaveRenames() { ::close(Watch); }
+    TSaveRenames(const TSaveRenames&) = delete;
+    TSaveRenames& operator=(const TSaveRenames&) = delete;
+    // The renames onto the save since the watch began.
+    int Count() const {
+        int replaced = 0;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t n; (n = ::read(Watch, events, sizeof events)) > 0;)
+            for (char* at = events; at < events + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                replaced += (event->mask & IN_MOVED_TO) != 0 && event->len > 0 &&
+                                    std::string(event->name) == "otcraps.sav"
+                                ? 1
+                                : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        return replaced;
+    }
+
+private:
+    int Watch;
+};
+
+// The application taken down without its frame's end (CanClose never asked): only the table's
+// leaving writes, and the manager going after it finds nothing new to write.
+TEST_F(ProgramExitSave, TakenDownWithoutItsEndTheTablesLeavingWritesTheFileOnce) {
     StartGame();
     StartMode();
-    // Each write is a new file renamed over the old; the renames away from the temporary name
-    // are watched too, so that two alike in a row are not merged into one.
-    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(::inotify_add_watch(watch, Dir.Host("data").c_str(), IN_MOVED_FROM | IN_MOVED_TO), 0);
+    const TSaveRenames renames(Dir.Host("data"));
     App.reset();
-    int replaced = 0;
-    alignas(inotify_event) char events[4096];
-    for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;)
-        for (char* at = events; at < events + n;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(at);
-            replaced += (event->mask & IN_MOVED_TO) != 0 && event->len > 0 &&
-                                std::string(event->name) == "otcraps.sav"
-                            ? 1
-                            : 0;
-            at += sizeof(inotify_event) + event->len;
-        }
-    ::close(watch);
-    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(renames.Count(), 1);
+    EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav").size(), 264131U);
+}
+
+// The real end, through the frame's close: the save before the end (while the player can still
+// go back) and the table's leaving each write the file; the manager going after them writes
+// nothing more.
+TEST_F(ProgramExitSave, TheRealEndOfARunWritesTheFileTwice) {
+    StartGame();
+    StartMode();
+    const TSaveRenames renames(Dir.Host("data"));
+    Frame().CloseWindow(0);
+    App->RunFor(500);
+    App.reset();
+    EXPECT_EQ(renames.Count(), 2);
     EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav").size(), 264131U);
 }
 
 // The program's end over a save that can be written nowhere (a folder in its place, every kept
-// name beside it taken): the player is asked before anything is taken down; No keeps the window
-// and the table, a name made free lets the end through with the run saved under it, and after
-// a quit signal nobody is asked.
+// name beside it and in the folder above taken): the player is asked before anything is taken down;
+// No keeps the window and the table, a name made free lets the end through with the run saved under
+// it, and after a quit signal nobody is asked.
 TEST_F(ProgramExitSave, AnEndWhoseSaveFailsAsksFirstAndNoKeepsTheTable) {
     StartGame();
     TJorpModeWindow& table = StartMode();
     std::filesystem::remove(Dir.Host("data/otcraps.sav"));
     std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-    Dir.WriteHostFile("data/otcraps.bad", "");
-    for (int n = 1; n <= 99; ++n)
-        Dir.WriteHostFile("data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n),
-                          "");
+    for (const std::string folder : {"data/", ""}) {
+        Dir.WriteHostFile(folder + "otcraps.bad", "");
+        for (int n = 1; n <= 99; ++n)
+            Dir.WriteHostFile(
+                folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+    }
     Boxes.QueueAnswer(IDNO);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(Frame().CanClose());
@@ -423,10 +457,13 @@ TEST_F(ProgramExitSave, SettingsUnwritableAsTheGameEndsAreToldNotKept) {
         if (c.Unsaved) {
             std::filesystem::remove(Dir.Host("data/otcraps.sav"));
             std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-            Dir.WriteHostFile("data/otcraps.bad", "");
-            for (int n = 1; n <= 99; ++n)
-                Dir.WriteHostFile(
-                    "data/otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+            for (const std::string folder : {"data/", ""}) {
+                Dir.WriteHostFile(folder + "otcraps.bad", "");
+                for (int n = 1; n <= 99; ++n)
+                    Dir.WriteHostFile(folder + "otcraps.b" + std::string(n < 10 ? "0" : "") +
+                                          std::to_string(n),
+                                      "");
+            }
             Boxes.QueueAnswer(IDYES);
         }
         testing::internal::CaptureStderr();

@@ -4,10 +4,12 @@
 #include "RecordsFixture.h"
 
 #include "casino/GamblerRecord.h"
+#include "platform/framework/window/Desktop.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -31,11 +33,35 @@ public:
     bool Full = false;
 };
 
+// The data folder's own file system refusing every new file there with Error (full, or
+// mounted read-only), while the player's folder above it takes them.
+class TDataFolderRefusing : public TSaveFileHost {
+public:
+    THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition) override {
+        if (Error != 0 && (disposition == CREATE_ALWAYS || disposition == CREATE_NEW) &&
+            path.rfind("c:\\data\\", 0) == 0) {
+            LastError = Error;
+            return nullptr;
+        }
+        return TSaveFileHost::Open(path, access, share, disposition);
+    }
+    int Error = 0;
+};
+
+// A quit signal noted for as long as it lives.
+struct TGoneQuit {
+    TGoneQuit() { TDesktop::Get().NoteQuitSignal(); }
+    ~TGoneQuit() { TDesktop::Get().Reset(); }
+    TGoneQuit(const TGoneQuit&) = delete;
+    TGoneQuit& operator=(const TGoneQuit&) = delete;
+};
+
 class GoneSave : public CasinoRecords {
 protected:
     // Joe seated and Ann made and saved; then Joe wins, in memory only.
-    void Play() {
-        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, false, &Filling);
+    void Play(TSaveFileHost* host = nullptr) {
+        Mgr = std::make_unique<TCasinoPlayerMgr>(&Frame, "c:\\data\\", 3, 20, false,
+                                                 host != nullptr ? host : &Filling);
         ASSERT_TRUE(Mgr->CreatePlayer("Ann", 0, 100.0));
         Mgr->Save();
         ASSERT_EQ(Frame.Boxes, Texts{});
@@ -213,6 +239,88 @@ TEST_F(GoneSave, ASaveGoneAtTheEndIsPutToThePlayerAndHisEndIsNotBoxedAgain) {
         << said;
     EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.sav")));
     Filling.Full = false;
+}
+
+// The save removed while only the data folder refuses new files, full or read-only: a logout's
+// quit signal saves the run in the player's own folder under a kept name, said on the error
+// output with where; nothing of it is lost.
+TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFolderAtAQuit) {
+    for (const int refused : {ENOSPC, EROFS}) {
+        SCOPED_TRACE(refused);
+        Mgr.reset();
+        std::filesystem::remove(Dir.Host("otcraps.bad"));
+        std::filesystem::remove_all(Dir.Host("data"));
+        std::filesystem::create_directories(Dir.Host("data"));
+        TDataFolderRefusing refusing;
+        Play(&refusing);
+        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+        refusing.Error = refused;
+        const TGoneQuit quit;
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Mgr->SaveBeforeEnding());
+        Mgr.reset();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Frame.Boxes, Texts{});
+        const std::string kept = Dir.Host("otcraps.bad").string();
+        EXPECT_EQ(said, "otcraps: the save's place cannot take the run: " +
+                            Dir.Host("data/otcraps.sav").string() +
+                            " is gone, and it cannot be written again (" + std::strerror(refused) +
+                            "); the gamblers of this run are saved instead as " + kept + "\n");
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.sav")));
+    }
+}
+
+// The data folder made a file after the run's last save point, and a quit signal with nothing
+// played since: the run's file is gone from under it all the same, so the end saves it beside
+// that file, in the player's folder.
+TEST_F(GoneSave, ADataFolderMadeNoFolderAfterTheLastSavePointIsSavedBesideItAtAQuit) {
+    Play();
+    ASSERT_TRUE(Mgr->SaveSeatedPlayers());
+    std::filesystem::remove_all(Dir.Host("data"));
+    Dir.WriteHostFile("data", "the player's");
+    const TGoneQuit quit;
+    testing::internal::CaptureStderr();
+    Mgr.reset();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
+    EXPECT_EQ(Dir.ReadHostFile("data"), "the player's");
+}
+
+// A save the game may no longer read (its permissions changed while the game runs; the stand-in
+// refuses its opens, as the tests run as root): it is left as it is, and the run is saved beside
+// it, told once with where; the later saves, a quit signal's included, go on there.
+TEST_F(GoneSave, ASaveTheGameCannotReadIsLeftAsItIsAndTheRunSavedBesideIt) {
+    Play(&Host);
+    const std::string before = File();
+    Host.BadPath = "c:\\data\\otcraps.sav";
+    Host.OpenError = EACCES;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "otcraps: the save cannot be read: <c:\\data\\otcraps.sav> (Permission denied), left "
+              "as it is; the gamblers of this run are saved beside it as otcraps.bad\n");
+    EXPECT_EQ(Frame.Boxes,
+              Texts{"Save File Saved Under Another Name\n<c:\\data\\otcraps.sav>\ncannot be read "
+                    "(Permission denied), and is left as it is.\nThe gamblers of this run are "
+                    "saved beside it as otcraps.bad; put that file in its place to play them at "
+                    "the next start."});
+    ExpectRun(File("otcraps.bad"), 777.0);
+
+    Frame.Boxes.clear();
+    Joe().SetBankroll(779.0);
+    {
+        const TGoneQuit quit;
+        testing::internal::CaptureStderr();
+        Mgr.reset();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    }
+    EXPECT_EQ(Frame.Boxes, Texts{});
+    ExpectRun(File("otcraps.bad"), 779.0);
+    EXPECT_TRUE(File() == before);
+    EXPECT_FALSE(std::filesystem::exists(Dir.Host("data/otcraps.b01")));
+    Host.BadPath.clear();
 }
 
 } // namespace

@@ -130,14 +130,18 @@ TEST_F(Seats, DeletingFreesTheRecordButNeverASeatedOne) {
     EXPECT_TRUE(Mgr.DeletePlayer(1) && Mgr.DeletePlayer(-3));
     EXPECT_EQ(SaveBytes().substr(24 + 31, 31), Encoded(TPlayerData()));
 
-    // A record that cannot be read is cleared whole: defaults, then zeros to the casino's size.
+    // A record is cleared from what the run has of it, whatever the disk holds there now: the
+    // defaults over the casino's size leave the place as the game writes a free one.
     TCasinoSizedMgr casino(&Frame, "c:\\data\\", 3, 2);
     casino.SetSaveFileHost(&Host);
     ASSERT_TRUE(casino.LoadSaveFile() && casino.CreatePlayer("Ann", 0, 10.0));
-    Host.Armed = TFaultyHost::FailRead;
+    std::string other = SaveBytes("otcraps.sav");
+    other.replace(casino.GetRecordOffset(0) + 31, 13195 - 31, 13195 - 31, '\x77');
+    Dir.WriteHostFile("data/otcraps.sav", other);
     ASSERT_TRUE(casino.DeletePlayer(0));
     const std::string record = SaveBytes("otcraps.sav").substr(casino.GetRecordOffset(0), 13195);
-    EXPECT_EQ(record, Encoded(TPlayerData()) + std::string(13195 - 31, '\0'));
+    EXPECT_EQ(record, SaveBytes("otcraps.sav").substr(casino.GetRecordOffset(1), 13195));
+    EXPECT_EQ(record.substr(0, 31), Encoded(TPlayerData()));
 }
 
 TEST_F(Seats, TheTableIsHeldToOneToTwentyPlacesAndTheDefaultDialogSaysSo) {
