@@ -28,6 +28,8 @@
 // - InPlace: a gambler changed where his record still reads as the game writes it comes back
 //   so; one who never played whose head zeros wiped is the blank's bytes: a free place.
 // - OnePoint: the gambler who holds the point, or the one beside it, may be left out (named).
+//   A changed byte and bytes put in both inside one free place's face leave it no face of the
+//   blank's to be known by, and the gamblers may be left out (named).
 // - Slots: those after the record put in come back a place along.
 // - UpToDamage: exactly a record's worth cut inside a gambler joins his head to the next one's
 //   body (cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
@@ -264,17 +266,23 @@ bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
     }
     if (damaged >= places.size())
         return true;
-    // The damaged place's mark lies before the damage, or the damage took it: a free place's 0
-    // in place with no mark of 1 the shift away, and what is left of a name the blank's.
+    // The damaged place's mark lies before the damage, or the damage took it: no mark of 1 in
+    // place or the shift away, and what is left of its face the blank's (a
+    // name the blank's begins with, or the blank's name or start bankroll in place or the shift
+    // away: one changed byte cannot take both).
     const size_t at = Layout.Places[damaged];
     const i64 moved = static_cast<i64>(at) + shift;
+    const bool movedIn =
+        moved >= 0 && static_cast<size_t>(moved) + TPlayerData::EncodedSize <= bytes.size();
     const std::optional<std::string> name = ReadableName(bytes.data() + at, bytes.size() - at);
     const std::optional<std::string> blankName =
         ReadableName(Layout.Blank.data(), Layout.Blank.size());
-    return !places[damaged].Whole && bytes[at + UsedAt] == 0 &&
-           (moved < 0 || moved >= static_cast<i64>(bytes.size()) ||
-            bytes[static_cast<size_t>(moved) + UsedAt] != 1) &&
-           (!name || (blankName && blankName->starts_with(*name)));
+    const bool blankFace =
+        !name || (blankName && blankName->starts_with(*name)) ||
+        (at + TPlayerData::EncodedSize <= bytes.size() && ShowsBlankFace(bytes.data() + at)) ||
+        (movedIn && ShowsBlankFace(bytes.data() + static_cast<size_t>(moved)));
+    return !places[damaged].Whole && bytes[at + UsedAt] != 1 &&
+           (!movedIn || bytes[static_cast<size_t>(moved) + UsedAt] != 1) && blankFace;
 }
 
 std::vector<TSaveRecordReader::TStoredPlace>
@@ -306,6 +314,11 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
         TStoredPlace place;
         if (beforeDamage || shift == 0) {
             place = JudgeInPlace(record, present);
+            // Read whole only with its mark set, while the shift away shows the blank's face: a
+            // free place with bytes put in or taken out at its head, which brings nobody back.
+            if (shift != 0 && place.Whole && record[UsedAt] != 1 && shifted != nullptr &&
+                ShowsBlankFace(shifted))
+                place = TStoredPlace();
             beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
                            present == static_cast<size_t>(size) &&
                            // The game never writes a second record of a name: the damage put
@@ -353,7 +366,13 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
             place.Name = ReadableName(shifted, static_cast<size_t>(size));
             toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
         } else if (shifted != nullptr && !aligned) {
-            place.LeftOut = shifted[UsedAt] == 1 && !ShowsBlankFace(shifted);
+            // A place whose head in place is still the blank's was free there: a 1 the shift
+            // away is some byte of the blank (its sex), not a mark.
+            const bool freeHead =
+                present >= TPlayerData::EncodedSize &&
+                Layout.Blank.size() >= TPlayerData::EncodedSize &&
+                std::memcmp(record, Layout.Blank.data(), TPlayerData::EncodedSize) == 0;
+            place.LeftOut = !freeHead && shifted[UsedAt] == 1 && !ShowsBlankFace(shifted);
             if (place.LeftOut)
                 place.Name = ReadableName(shifted, static_cast<size_t>(size));
         } else if (marked) {

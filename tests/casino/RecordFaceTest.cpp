@@ -158,4 +158,33 @@ TEST_F(DamagedSaveSweep, DamageInFreePlacesAloneBringsEveryGamblerBackAndTellsNo
     }
 }
 
+// A changed byte and bytes put in, both in free places, at the heads the reader judges: the
+// gamblers lying whole in their places come back, and nobody is told or made up.
+TEST_F(DamagedSaveSweep, TwoDamagesInFreePlacesHeadsBringEveryGamblerBackAndMakeNobody) {
+    const std::string three = ThreeGamblers();
+    const auto place = [](size_t k, size_t offset) { return 231 + k * CasinoRecordSize + offset; };
+    struct TCase {
+        const char* What;
+        size_t Changed;
+        size_t PutAt;
+        std::string Put;
+    };
+    const TCase cases[] = {
+        {"a name's letter, then zeros in a later start bankroll", place(9, 1), place(11, 30),
+         std::string(15, '\0')},
+        {"a mark, then letters at a later head", place(8, 0), place(18, 0), std::string(13, 'x')},
+        {"letters in a name, which would read as a gambler", place(13, 31), place(8, 1), "xx"},
+        {"a mark, then as many zeros as put the blank's sex on a mark", place(17, 0), place(18, 35),
+         std::string(14, '\0')},
+    };
+    for (const TCase& c : cases) {
+        std::string bytes = three;
+        bytes[c.Changed] = 'A';
+        bytes.insert(c.PutAt, c.Put);
+        EXPECT_EQ(Recovered(*Mgr, std::vector<u8>(bytes.begin(), bytes.end())),
+                  (TBack{{0, 1, 2}, {}}))
+            << c.What;
+    }
+}
+
 } // namespace
