@@ -19,8 +19,19 @@ bool LayPieces(std::vector<u8>& image, const std::vector<TSavePiece>& pieces) {
 
 void TSaveKeeper::Forget() {
     KnownImage.reset();
+    PlaceImage.reset();
     Diverted.clear();
 }
+
+namespace {
+
+// A write that failed for the folder's sake rather than the disk's: somewhere else can take it.
+bool RefusesNewFiles(int error) {
+    return error == ENOSPC || error == EDQUOT || error == EROFS || error == EACCES ||
+           error == EPERM;
+}
+
+} // namespace
 
 TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size) {
     TSaveResult result;
@@ -76,6 +87,11 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
         break;
     }
     PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
+    // The save stands, but its folder takes nothing new (full, read-only, not the player's):
+    // the run goes where it can be written, and the save is left as the last save put it.
+    if (!result.Written() && result.Failure == TWriteFailure::Write &&
+        RefusesNewFiles(result.Error))
+        SaveInstead(image, result);
     return result;
 }
 
@@ -83,6 +99,11 @@ TSaveResult TSaveKeeper::PutOver(const std::vector<u8>& image) {
     TSaveResult result;
     result.WrittenTo = Path;
     PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
+    // The save stands, but its folder takes nothing new (full, read-only, not the player's):
+    // the run goes where it can be written, and the save is left as the last save put it.
+    if (!result.Written() && result.Failure == TWriteFailure::Write &&
+        RefusesNewFiles(result.Error))
+        SaveInstead(image, result);
     return result;
 }
 
@@ -103,7 +124,10 @@ TSaveResult TSaveKeeper::PutBeside(const std::vector<u8>& image, const std::stri
 
 TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
     int error = 0;
-    if (const std::optional<bool> same = File().Holds(*KnownImage, error))
+    // Another program changed it only when it holds something other than what this run left in
+    // that place, which the run's later saves went past while it could not be rewritten.
+    const std::vector<u8>& left = PlaceImage ? *PlaceImage : *KnownImage;
+    if (const std::optional<bool> same = File().Holds(left, error))
         return {*same ? TFound::Known : TFound::Changed, 0, {}, {}};
     // Said as the start says what stands there.
     const THostPathKind kind = Host->Kind(Path);
@@ -316,5 +340,7 @@ void TSaveKeeper::SaveInstead(const std::vector<u8>& image, TSaveResult& result)
 
 void TSaveKeeper::NoteWritten(const TSaveFile& file, const std::vector<u8>& image) {
     KnownImage = image;
+    if (file.GetPath() == Path)
+        PlaceImage = image;
     Diverted = file.GetPath() == Path ? std::string() : file.GetPath();
 }

@@ -32,7 +32,10 @@ public:
     std::string DisplayName(const std::string& path) const { return Host->DisplayName(path); }
 
     // The file was read whole, and held these bytes.
-    void Know(std::vector<u8> bytes) { KnownImage = std::move(bytes); }
+    void Know(std::vector<u8> bytes) {
+        PlaceImage = bytes;
+        KnownImage = std::move(bytes);
+    }
     // Nothing is known of what the file holds: the run plays from memory, or loads afresh.
     void Forget();
 
@@ -117,6 +120,9 @@ private:
     // The file's bytes as this run last read or wrote them whole: what it still holds unless
     // another program changed it since.
     std::optional<std::vector<u8>> KnownImage;
+    // What the save's own place holds as this run last read or wrote it there: the run's image
+    // unless the run went to a kept name while the save stood where it could not be rewritten.
+    std::optional<std::vector<u8>> PlaceImage;
     // The kept name the run's file was last written under, beside what is no file in the
     // save's place; empty while it is written in its own place.
     std::string Diverted;

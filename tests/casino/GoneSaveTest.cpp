@@ -271,6 +271,43 @@ TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFold
     }
 }
 
+// The save still standing in a data folder that takes no new file (full, or read-only): each
+// save point saves the run in the player's own folder, told once with where, the save left as
+// the last save put it and never taken for another program's; a quit signal's end saves there
+// too; once the folder takes files again the run goes back to its own place.
+TEST_F(GoneSave, ASaveStandingInADataFolderThatTakesNoNewFileIsSavedInThePlayersFolder) {
+    TDataFolderRefusing refusing;
+    Play(&refusing);
+    const std::string before = Dir.ReadHostFile("data/otcraps.sav");
+    refusing.Error = ENOSPC;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    Joe().SetBankroll(888.0);
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(Frame.Boxes.size(), 1U) << said;
+    EXPECT_NE(Frame.Boxes[0].find("saved instead as\n" + Dir.Host("otcraps.bad").string()),
+              std::string::npos)
+        << Frame.Boxes[0];
+    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 888.0);
+    EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav"), before);
+    {
+        Joe().SetBankroll(999.0);
+        const TGoneQuit quit;
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Mgr->SaveBeforeEnding());
+        testing::internal::GetCapturedStderr();
+    }
+    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 999.0);
+    EXPECT_EQ(Frame.Boxes.size(), 1U);
+    refusing.Error = 0;
+    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+    ExpectRun(Dir.ReadHostFile("data/otcraps.sav"), 999.0);
+    EXPECT_EQ(Frame.Boxes.size(), 1U);
+    // Gone before the host it writes through.
+    Mgr.reset();
+}
+
 // The data folder made a file after the run's last save point, and a quit signal with nothing
 // played since: the run's file is gone from under it all the same, so the end saves it beside
 // that file, in the player's folder.
