@@ -8,6 +8,7 @@
 #include "platform/framework/window/Desktop.h"
 #include "platform/host/VirtualPath.h"
 #include "support/FileBytes.h"
+#include "support/PlayerRoot.h"
 #include "support/ScratchDir.h"
 
 #include <gtest/gtest.h>
@@ -324,10 +325,7 @@ TEST_F(ChangedSave, ASaveRemovedOrTakenByWhatIsNoFileLosesNothing) {
 // again there, and the run saved in it.
 TEST_F(ChangedSave, ADataFolderRemovedFromThePlayersOwnFolderIsMadeAgainThere) {
     const TScratchDir player("player");
-    struct TPlayerRoot {
-        explicit TPlayerRoot(const std::string& root) { TVirtualPaths::SetPlayerRoot(root); }
-        ~TPlayerRoot() { TVirtualPaths::SetPlayerRoot(""); }
-    } root(player.Path.string());
+    const TPlayerRoot root(player.Path.string());
     std::filesystem::create_directories(player.Path / "data");
     Play();
     std::filesystem::remove_all(player.Path);

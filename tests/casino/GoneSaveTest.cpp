@@ -5,6 +5,7 @@
 
 #include "casino/GamblerRecord.h"
 #include "platform/framework/window/Desktop.h"
+#include "support/PlayerRoot.h"
 
 #include <gtest/gtest.h>
 
@@ -122,10 +123,7 @@ TEST_F(GoneSave, ADataFolderReplacedByAFileDuringPlayIsSavedBesideItInThePlayers
 // save where the player has it, not the name tried for it in the folder above.
 TEST_F(GoneSave, ADataFolderReplacedByAFileWithEveryKeptNameTakenIsNamedWhereThePlayerHasIt) {
     const TScratchDir player("player");
-    struct TPlayerRoot {
-        explicit TPlayerRoot(const std::string& root) { TVirtualPaths::SetPlayerRoot(root); }
-        ~TPlayerRoot() { TVirtualPaths::SetPlayerRoot(""); }
-    } root(player.Path.string());
+    const TPlayerRoot root(player.Path.string());
     std::filesystem::create_directories(player.Path / "data");
     Play();
     std::filesystem::remove_all(player.Path / "data");

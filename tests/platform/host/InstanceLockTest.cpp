@@ -5,6 +5,7 @@
 #include "platform/host/PathKind.h"
 #include "platform/host/VirtualPath.h"
 
+#include "support/PlayerRoot.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -211,10 +212,7 @@ TEST(InstanceLockTest, ALinkToNothingIsNoFileAndALinkToAFileIsFollowed) {
 TEST(InstanceLockTest, ThePlayersFolderMadeAgainHoldsTheLockAgain) {
     TTempDir dir;
     const std::filesystem::path player = dir.Host("player");
-    struct TPlayerRoot {
-        explicit TPlayerRoot(const std::string& root) { TVirtualPaths::SetPlayerRoot(root); }
-        ~TPlayerRoot() { TVirtualPaths::SetPlayerRoot(""); }
-    } root(player.string());
+    const TPlayerRoot root(player.string());
     std::filesystem::create_directories(player / "data");
     const std::string path = (player / "otcraps.lck").string();
     TInstanceLock first, second;
