@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "FrameWindow.h"
 #include "ModalLoop.h"
+#include "PreProcessWalk.h"
 #include "Window.h"
 #include "platform/host/Clock.h"
 #include "platform/host/MessageBox.h"
@@ -189,7 +190,7 @@ int TApplication::BeginModal(TWindow* window, int flags) {
 
 void TApplication::EndModal(int result, const TWindow* window) {
     for (auto it = Modal.rbegin(); it != Modal.rend(); ++it) {
-        if (!it->Ended && (window == nullptr || it->Window == window)) {
+        if (!it->Ended && it->Window == window) {
             it->Ended = true;
             it->Result = result;
             return;

@@ -44,9 +44,9 @@ public:
     // other top-level window, no flags only the window's parent. The run also ends, with
     // IDCANCEL, when its window is destroyed without ending it.
     int BeginModal(TWindow* window, int flags = MB_TASKMODAL);
-    // Ends the innermost run of the window, or the innermost run of all without one: a dialog
-    // closed while another it opened still runs must end its own run, not the one in front.
-    void EndModal(int result, const TWindow* window = nullptr);
+    // Ends the innermost run of the window. Always named: a dialog closed while another it
+    // opened still runs must end its own run, not the one in front, which would wait for ever.
+    void EndModal(int result, const TWindow* window);
     bool IsModal() const { return !Modal.empty(); }
 
     // The window object is deleted at the next idle time, after the handler that condemned

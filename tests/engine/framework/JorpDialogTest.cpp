@@ -102,6 +102,29 @@ TEST_F(JorpDialogTest, DeletingARunningDialogEndsItsRunWithCancel) {
     EXPECT_TRUE(TDesktop::Get().GetTopLevelWindows().empty());
 }
 
+TEST_F(JorpDialogTest, ADialogEndedBehindOneItOpenedEndsItsOwnRunAndNotTheOneInFront) {
+    // The one in front is the behind one's own (it goes with it) or stands apart from it (it
+    // runs on until it is closed itself).
+    for (const bool owned : {true, false}) {
+        TTestDialog behind(nullptr);
+        std::optional<TTestDialog> front;
+        int frontResult = 0;
+        During(50, [&] {
+            front.emplace(owned ? &behind : nullptr);
+            During(50, [&] {
+                behind.Destroy(7);
+                // The one standing apart is still there to close: its run went on.
+                if (!owned)
+                    During(50, [&] { front->CloseWindow(5); });
+            });
+            frontResult = front->Execute();
+        });
+        EXPECT_EQ(behind.Execute(), 7) << owned;
+        EXPECT_EQ(frontResult, owned ? IDCANCEL : 5) << owned;
+        EXPECT_FALSE(App.IsModal());
+    }
+}
+
 TEST_F(JorpDialogTest, AMissingTemplateFailsAtOnceWithoutALoop) {
     TJorpDialog dialog(nullptr, 4242);
     const u64 before = Backend().Now();

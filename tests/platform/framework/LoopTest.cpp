@@ -183,7 +183,7 @@ TEST_F(LoopTest, ModalLoopKeepsTimersRunningDisablesOtherWindowsAndReturnsTheEnd
     bool frameEnabledDuring = true;
     Fx.Backend().After(200, [&] {
         frameEnabledDuring = Frame->IsWindowEnabled();
-        App.EndModal(42);
+        App.EndModal(42, dialog);
     });
     const int result = App.BeginModal(dialog, MB_TASKMODAL);
     EXPECT_EQ(result, 42);
@@ -205,10 +205,10 @@ TEST_F(LoopTest, ModalLoopWithoutFlagsDisablesOnlyTheOwnerAndNestsInsideAnother)
         Fx.Backend().After(10, [&] {
             outerDisabled = !outer->IsWindowEnabled();
             frameEnabled = Frame->IsWindowEnabled();
-            App.EndModal(5);
+            App.EndModal(5, inner);
         });
         innerResult = App.BeginModal(inner, 0);
-        App.EndModal(6);
+        App.EndModal(6, outer);
     });
     EXPECT_EQ(App.BeginModal(outer, 0), 6);
     EXPECT_EQ(innerResult, 5);
