@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Desktop.h"
+#include "PreProcessWalk.h"
 #include "Window.h"
 #include "platform/host/MessageBox.h"
 #include "platform/host/QuitSignals.h"
@@ -52,21 +53,6 @@ std::vector<HWND> DisableForModal(TWindow* window, bool holdAll) {
         disable(owner);
     }
     return disabled;
-}
-
-bool PreProcessInWindow(MSG& msg, const TWindow* last) {
-    TDesktop& desktop = TDesktop::Get();
-    for (TWindow* w = msg.hwnd; w != nullptr && desktop.IsWindow(w); w = w->GetParent()) {
-        // A window a modal one holds disabled takes no key: a letter typed into the window in
-        // front must not press a button of the one behind it.
-        if (!desktop.IsWindowEnabled(w))
-            return false;
-        if (w->PreProcessMsg(msg))
-            return true;
-        if (w == last)
-            break;
-    }
-    return false;
 }
 
 void EnableAfterModal(const std::vector<HWND>& disabled) {

@@ -17,12 +17,6 @@ class TWindow;
 std::vector<HWND> DisableForModal(TWindow* window, bool holdAll);
 void EnableAfterModal(const std::vector<HWND>& disabled);
 
-// Lets the window a message is for and its parents (a child's window, a window's owner) see it
-// before it is dispatched: accelerators and a dialog's keyboard live there; true when one took
-// it. The walk ends at a disabled window, since a window a modal one holds still takes no key,
-// and at `last` when given.
-bool PreProcessInWindow(MSG& msg, const TWindow* last = nullptr);
-
 class TModalLoop {
 public:
     // What runs while the window is modal.
