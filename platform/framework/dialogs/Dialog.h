@@ -1,5 +1,5 @@
 // TDialog: a window built from a dialog template, run modally (Execute) or modelessly
-// (Create), with the dialog keyboard (Tab, Enter, Esc, mnemonics) and child notifications.
+// (Create), with the dialog keyboard (Tab, Enter, Esc, F1, mnemonics) and child notifications.
 #pragma once
 
 #include "DialogTemplate.h"
@@ -70,6 +70,11 @@ public:
     // The controls in template order (the keyboard's order), then those added later.
     std::vector<TWindow*> GetControlsInOrder() const;
 
+protected:
+    // Whether F1 in a dialog without a Help button of its own asks the main window for the
+    // game's help. A message box, which holds every other window still, cannot show it.
+    bool GameHelpOnF1 = true;
+
 private:
     enum class TModalRun { None, Application, Local };
 
@@ -79,6 +84,8 @@ private:
     TWindow* FocusedControl() const;
     bool HandleKey(u32 key, u32 character);
     bool PressMnemonic(char letter);
+    TWindow* FindHelpButton() const;
+    void ShowHelpForF1();
     void PressDefault();
 
     const TDialogTemplate* Template = nullptr;

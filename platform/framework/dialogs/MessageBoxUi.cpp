@@ -51,7 +51,9 @@ const char* ButtonText(int answer) {
 class TMessageBoxDialog : public TDialog {
 public:
     TMessageBoxDialog(TWindow* owner, const TMessageBoxRequest& request)
-        : TDialog(owner, MakeTemplate(request)), Request(request) {}
+        : TDialog(owner, MakeTemplate(request)), Request(request) {
+        GameHelpOnF1 = false;
+    }
 
     static TDialogTemplate MakeTemplate(const TMessageBoxRequest& request) {
         TDialogTemplate t;

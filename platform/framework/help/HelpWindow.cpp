@@ -29,7 +29,6 @@ constexpr i32 CloseHeight = 22;
 
 constexpr COLORREF LinkColour = RGB(0x00, 0x60, 0x20);
 constexpr COLORREF TextColour = RGB(0x00, 0x00, 0x00);
-constexpr u32 HeaderArgb = MakeArgb(0xFF, 0xFF, 0xE8);
 
 TFont BodyFont(bool bold, bool underline = false) {
     return TFont(Theme::SystemFontFace, -BodyPixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "HelpFileReader.h"
+#include "platform/framework/draw/Surface.h"
 #include "platform/framework/window/Window.h"
 
 #include <string>
@@ -21,6 +22,9 @@ struct THelpRun {
 
 class THelpWindow : public TWindow {
 public:
+    // The header band's colour, above the text: pale enough to tell the help from the game.
+    static constexpr u32 HeaderArgb = MakeArgb(0xFF, 0xFF, 0xE8);
+
     // Owned by the owner's top-level window, which takes it along when it goes.
     THelpWindow(TWindow* owner, THelpBook book);
     ~THelpWindow() override;

@@ -7,12 +7,10 @@ HACCEL LoadAcceleratorsA(const TModule* module, u32 id) {
     return module != nullptr ? module->LoadAccelerators(id) : nullptr;
 }
 
-bool TranslateAccelerator(HWND window, HACCEL table, const MSG& msg) {
+u32 FindAcceleratorCommand(HACCEL table, const MSG& msg) {
+    if (table == nullptr || (msg.message != WM_KEYDOWN && msg.message != WM_CHAR))
+        return 0;
     TDesktop& desktop = TDesktop::Get();
-    if (table == nullptr || !desktop.IsWindow(window))
-        return false;
-    if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR)
-        return false;
     const bool shift = desktop.IsKeyDown(VK_SHIFT);
     const bool control = desktop.IsKeyDown(VK_CONTROL);
     const bool alt = desktop.IsKeyDown(VK_MENU);
@@ -27,11 +25,21 @@ bool TranslateAccelerator(HWND window, HACCEL table, const MSG& msg) {
         } else if (msg.message != WM_CHAR || msg.wParam != e.Key) {
             continue;
         }
-        // A disabled window (one under a modal dialog) takes no commands from the keyboard.
-        if (!desktop.IsWindowEnabled(window))
-            return false;
-        desktop.SendMessage(window, WM_COMMAND, MAKEWPARAM(e.Command, 1), 0);
-        return true;
+        return e.Command;
     }
-    return false;
+    return 0;
+}
+
+bool TranslateAccelerator(HWND window, HACCEL table, const MSG& msg) {
+    TDesktop& desktop = TDesktop::Get();
+    if (!desktop.IsWindow(window))
+        return false;
+    const u32 command = FindAcceleratorCommand(table, msg);
+    if (command == 0)
+        return false;
+    // A disabled window (one under a modal dialog) takes no commands from the keyboard.
+    if (!desktop.IsWindowEnabled(window))
+        return false;
+    desktop.SendMessage(window, WM_COMMAND, MAKEWPARAM(command, 1), 0);
+    return true;
 }

@@ -3,8 +3,10 @@
 // pressed there never reaches the table once the dialogs are gone: no roll (Joe's $5 is given back
 // at the end), no Expert.
 #include "ProgramRun.h"
+#include "SeededHome.h"
 #include "casino/CasinoPlayerData.h"
 #include "platform/framework/chrome/Theme.h"
+#include "platform/framework/help/HelpWindow.h"
 #include "platform/headless/PngWriter.h"
 #include "support/TempDir.h"
 
@@ -13,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 namespace {
@@ -84,6 +87,78 @@ TEST_P(DialogHelpKeysProcess, TheDialogAnswersItsKeysAfterItsHelpAndTheTableGets
 }
 
 INSTANTIATE_TEST_SUITE_P(GamblerDialogs, DialogHelpKeysProcess, ::testing::ValuesIn(HelpKeysCases),
+                         [](const auto& test) { return std::string(test.param.Name); });
+
+struct TFOneCase {
+    const char* Name;
+    // From the table: what opens the window F1 is pressed in.
+    const char* Opening;
+};
+
+// File at (92, 48) with Create/Delete Gambler under it at (140, 70); in that dialog Bob's row at
+// (300, 243), Create at (557, 253) and Delete at (557, 290). Options at (138, 48) with Betting
+// Options at (170, 70) and Speed Control at (170, 124); Ask the Expert at (210, 48) with
+// Statistics at (240, 71).
+const TFOneCase FOneCases[] = {
+    {"CreateDeleteGambler", "4500 click 92 48\n5000 click 140 70\n"},
+    {"CreateNewGambler", "4500 click 92 48\n5000 click 140 70\n6000 click 557 253\n"},
+    {"DeleteQuestion",
+     "4500 click 92 48\n5000 click 140 70\n5500 click 300 243\n6000 click 557 290\n"},
+    {"BettingOptions", "4500 click 138 48\n5000 click 170 70\n"},
+    {"SpeedControl", "4500 click 138 48\n5000 click 170 124\n"},
+    {"Statistics", "4500 click 210 48\n5000 click 240 71\n"},
+};
+
+void PrintTo(const TFOneCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
+// The screen's pixels of the help's header band.
+size_t HelpHeaderPixels(const TScreenSurface& screen) {
+    size_t count = 0;
+    for (i32 y = 0; y < screen.GetHeight(); ++y)
+        for (i32 x = 0; x < screen.GetWidth(); ++x)
+            count +=
+                (screen.GetPixel(x, y) | 0xFF000000U) == (THelpWindow::HeaderArgb | 0xFF000000U);
+    return count;
+}
+
+class FOneHelpProcess : public ::testing::TestWithParam<TFOneCase> {
+protected:
+    // Joe seated, Ann and Bob beside him, so that Bob can be asked about.
+    static void SetUpTestSuite() {
+        Seed = SeededHome('h', {{"Ann Seed", 0, 321.0}, {"Bob Decoy", 1, 1234.5}});
+    }
+    static void TearDownTestSuite() { Seed.reset(); }
+    static std::unique_ptr<TTempDir> Seed;
+};
+std::unique_ptr<TTempDir> FOneHelpProcess::Seed;
+
+// F1 opens a help from every window a modal dialog holds the frame behind: the dialog's own where
+// it has a Help button, the game's otherwise.
+TEST_P(FOneHelpProcess, FOneInADialogOpensTheHelp) {
+    ASSERT_NE(Seed, nullptr) << "the first run made no save to start from";
+    const TFOneCase& c = GetParam();
+    TTempDir dir;
+    fs::copy(Seed->Host("home"), dir.Host("home"), fs::copy_options::recursive);
+    const fs::path before = dir.Host("before.png");
+    const fs::path after = dir.Host("after.png");
+    dir.WriteHostFile("run.txt", std::string("2500 click 400 300\n") + c.Opening + "7000 shot " +
+                                     before.string() + "\n7500 key 112 0\n8500 shot " +
+                                     after.string() + "\n9000 close\n");
+    const TProgramRun run =
+        RunProgram(OTCRAPS_PROGRAM, {"--headless", "--script=" + dir.Host("run.txt").string()},
+                   dir.Host("home").string());
+    EXPECT_EQ(run.Code, 0) << run.Errors;
+    const auto shotBefore = ReadPng(before.string());
+    const auto shotAfter = ReadPng(after.string());
+    ASSERT_TRUE(shotBefore.has_value() && shotAfter.has_value()) << run.Errors;
+    // Nothing of the help is on the screen with the dialog, and its header band after F1.
+    EXPECT_EQ(HelpHeaderPixels(*shotBefore), 0U);
+    EXPECT_GT(HelpHeaderPixels(*shotAfter), 5000U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, FOneHelpProcess, ::testing::ValuesIn(FOneCases),
                          [](const auto& test) { return std::string(test.param.Name); });
 
 } // namespace

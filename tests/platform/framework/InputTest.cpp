@@ -1,5 +1,6 @@
 // Mouse and keyboard input: set-cursor before mouse messages, capture, double clicks,
 // characters with repeat counts and accelerators.
+#include "DialogTestFixture.h"
 #include "FrameFixture.h"
 #include "MessageLog.h"
 #include "TestWindows.h"
@@ -151,6 +152,36 @@ TEST_F(InputTest, AcceleratorsOfADisabledFrameDoNotFire) {
     Fx.Backend().Key(VK_F1);
     App.PumpWaitingMessages();
     EXPECT_EQ(Client->Helps, 0);
+}
+
+// F1 is the help key in every window: a dialog with a Help button of its own presses it, any
+// other asks the frame it holds still for the game's help; no other key of the frame gets by.
+TEST_F(InputTest, FOneInAModalDialogGivesItsOwnHelpOrTheGamesAndNoOtherFrameKey) {
+    TAccelTable table;
+    table.Entries = {{FVIRTKEY, static_cast<u16>(VK_ESCAPE), 123},
+                     {FVIRTKEY, static_cast<u16>(VK_F1), 125}};
+    TResourceRegistry::Get().AddAccelerators(124, table);
+    Build(new TNoDoubleClient, 124);
+    for (const bool ownHelp : {true, false}) {
+        TDialogTemplate form = FormTemplate();
+        if (ownHelp)
+            form.Items[2].Text = "&Help"; // the Reset button's place
+        TRecordingDialog dialog(Frame, form);
+        Fx.Backend().After(50, [&] {
+            Fx.Backend().Key(VK_F1);
+            Fx.Backend().SetModifiers(true, false, false);
+            Fx.Backend().Key(VK_F1); // Shift+F1 is no help key
+            Fx.Backend().SetModifiers(false, false, false);
+            Fx.Backend().After(50, [&] { Fx.Backend().Key(VK_ESCAPE, 27); });
+        });
+        EXPECT_EQ(dialog.Execute(), IDCANCEL);
+        EXPECT_EQ(dialog.Seen,
+                  ownHelp ? std::vector<std::string>{"reset"} : std::vector<std::string>{})
+            << ownHelp;
+        EXPECT_EQ(Client->Helps, ownHelp ? 0 : 1) << ownHelp;
+        EXPECT_EQ(Frame->Escapes, 0) << "the dialog's Esc reached the frame";
+        Client->Helps = 0;
+    }
 }
 
 TEST_F(InputTest, ClicksOnADisabledWindowOnlyAskForTheCursor) {
