@@ -708,6 +708,12 @@ bool TDesktop::SetWindowText(HWND w, const std::string& text) {
 bool TDesktop::SetMenu(HWND w, HMENU menu) {
     if (!IsWindow(w) || !IsTopLevel(w))
         return false;
+    // A menu left open on the bar being replaced (a mode that ends by itself swaps the bar) is
+    // closed now and its pop-up taken off the screen, not left drawn until the next key.
+    if (menu != w->Sys.Menu && TMenuUi::Get().GetFrame() == w)
+        TMenuUi::Get().Cancel();
+    if (!IsWindow(w))
+        return false;
     const TRect before = GetClientRect(w);
     w->Sys.Menu = menu;
     if (w == MainWindow)
