@@ -5,7 +5,6 @@
 #include "engine/framework/JorpApp.h"
 #include "engine/framework/SaveFileHost.h"
 #include "platform/framework/WinApi.h"
-#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 #include "platform/host/VirtualPath.h"
 
@@ -45,16 +44,17 @@ void TCasinoIniFile::WriteFailed(const std::string& hostPath, const std::string&
     WriteFailureTold = true;
     LogError("the settings cannot be saved: " + hostPath + " " + why);
     // A session's end holds its stop while a box waits; the error output has said it all.
-    if (TDesktop::QuitAsked())
+    if (TRunEnd::Quitting())
         return;
     TJorpApp* app = TJorpApp::GetApp();
-    const TJorpApp::TRunEnd end = app != nullptr ? app->GetRunEnd() : TJorpApp::TRunEnd::Playing;
+    const TRunEnd::TStage end =
+        app != nullptr ? app->GetRunEnd().GetStage() : TRunEnd::TStage::Playing;
     // The player who chose to end without his gamblers has been told the disk failed them;
     // the error output says the rest.
-    if (end == TJorpApp::TRunEnd::EndingUnsaved)
+    if (end == TRunEnd::TStage::EndingUnsaved)
         return;
     const std::string text = "The settings cannot be saved: the file\n" + hostPath + "\n" + why +
-                             (end == TJorpApp::TRunEnd::Playing
+                             (end == TRunEnd::TStage::Playing
                                   ? ".\n\nThe game goes on, but its settings will not be kept."
                                   : ".\n\nThe settings of this run were not kept.");
     TJorpGameFrameWindow* frame = app != nullptr ? app->GetFrame() : nullptr;

@@ -7,7 +7,6 @@
 #include "engine/framework/ModePause.h"
 #include "engine/framework/ModeWindow.h"
 #include "engine/framework/PlayerMgr.h"
-#include "platform/framework/window/Desktop.h"
 #include "platform/host/MessageBox.h"
 
 void TJorpGameFrameWindow::CreatePlayerMgr() {
@@ -38,7 +37,7 @@ bool TJorpGameFrameWindow::AskPlayer(const std::string& text, const std::string&
     TModePause paused(ModeWindow);
     const int answer = MessageBoxExA(this, text, caption,
                                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_KEEPONCLOSE);
-    return answer == IDYES || TDesktop::QuitAsked();
+    return answer == IDYES || TRunEnd::Quitting();
 }
 
 TModeWindowApi* TJorpGameFrameWindow::GetCurrentModeWindow() const {

@@ -12,7 +12,6 @@
 #include "engine/framework/SplashDlg.h"
 #include "platform/framework/WinApi.h"
 #include "platform/framework/menus/CommandEnabler.h"
-#include "platform/framework/window/Desktop.h"
 
 namespace {
 
@@ -68,6 +67,8 @@ void TJorpGameFrameWindow::SetupWindow() {
     ShowSplash();
     LoadWinG();
     CreatePlayerMgr();
+    if (PlayerMgr && App != nullptr)
+        PlayerMgr->SetRunEnd(App->GetRunEnd());
     CreateSoundMgr();
     // No validity test: -1 makes the engine's default mode window.
     DoSwitchMode(true, StartupMode, 0);
@@ -96,21 +97,23 @@ void TJorpGameFrameWindow::GetWindowClass(WNDCLASS& wndClass) {
 bool TJorpGameFrameWindow::CanClose() {
     if (!TWindow::CanClose())
         return false;
-    // What fails from here is told as the end's: the player has chosen to end.
-    const TJorpApp::TRunEnd before = App != nullptr ? App->GetRunEnd() : TJorpApp::TRunEnd::Playing;
-    if (App != nullptr)
-        App->NoteEnding();
+    // What fails from here is told as the end's: the player has chosen to end. The save's
+    // question writes his answer into the same record.
+    TRunEnd* runEnd = App != nullptr ? &App->GetRunEnd()
+                      : PlayerMgr    ? &PlayerMgr->GetRunEnd()
+                                     : nullptr;
+    const TRunEnd::TStage before =
+        runEnd != nullptr ? runEnd->GetStage() : TRunEnd::TStage::Playing;
+    if (runEnd != nullptr)
+        runEnd->NoteEnding();
     // The run is saved while the player can still go back to the table: once the mode window
     // is taken down, seats and sessions are closed and a failed save could only be told. A
     // quit signal's end waits for nobody; the leaving's saves still try.
-    if (!PlayerMgr || TDesktop::QuitAsked() || PlayerMgr->SaveBeforeEnding()) {
-        if (App != nullptr && PlayerMgr && PlayerMgr->EndsUnsaved())
-            App->SetRunEnd(TJorpApp::TRunEnd::EndingUnsaved);
+    if (!PlayerMgr || TRunEnd::Quitting() || PlayerMgr->SaveBeforeEnding())
         return true;
-    }
     // Back to the table: the game goes on.
-    if (App != nullptr)
-        App->SetRunEnd(before);
+    if (runEnd != nullptr)
+        runEnd->GoBack(before);
     return false;
 }
 

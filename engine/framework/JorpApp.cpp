@@ -128,11 +128,6 @@ TJorpGameFrameWindow* TJorpApp::CreateFrameWindow() {
     return new TJorpGameFrameWindow(this, info.Title, true, false);
 }
 
-void TJorpApp::NoteEnding() {
-    if (RunEnd == TRunEnd::Playing)
-        RunEnd = TRunEnd::Ending;
-}
-
 bool TJorpApp::ShutDown() {
     if (!Started)
         return true;

@@ -2,6 +2,7 @@
 // start-up checks, the main frame, help, and shutdown; TJorpAppInfo, its frame description.
 #pragma once
 
+#include "engine/framework/RunEnd.h"
 #include "platform/framework/window/Application.h"
 #include "platform/host/InstanceLock.h"
 #include "platform/host/Types.h"
@@ -96,14 +97,12 @@ public:
     const std::string& GetDirectory() const { return Directory; }
     const std::string& GetBaseName() const { return BaseName; }
     bool IsStarted() const { return Started; }
-    // How near the run is to its end, for what is told of a failure met then: still playing,
-    // ending (the player chose to end and the save was tried, or the program is going), or
-    // ending after the player chose to end without the run when its save failed.
-    enum class TRunEnd { Playing, Ending, EndingUnsaved };
-    TRunEnd GetRunEnd() const { return RunEnd; }
-    void SetRunEnd(TRunEnd end) { RunEnd = end; }
+    // How near the run is to its end, for what is told of a failure met then; the one record
+    // of it, which the frame hands its player manager.
+    TRunEnd& GetRunEnd() { return RunEnd; }
+    const TRunEnd& GetRunEnd() const { return RunEnd; }
     // The run is ending, unless it was already known to.
-    void NoteEnding();
+    void NoteEnding() { RunEnd.NoteEnding(); }
     bool GetAnimatePreviousInstance() const { return AnimatePreviousInstance; }
     void SetAnimatePreviousInstance(bool animate) { AnimatePreviousInstance = animate; }
 
@@ -128,7 +127,7 @@ protected:
     std::string PaletteName;
     std::unique_ptr<TPalFace> Palette;
     bool Started = false;
-    TRunEnd RunEnd = TRunEnd::Playing;
+    TRunEnd RunEnd;
     bool AnimatePreviousInstance = true;
     TCursorMgrFace* CursorMgr = nullptr;
 

@@ -55,7 +55,7 @@ bool TJorpApp::StartUp() {
     CheckExtra();
     OpenDataSet();
     Started = true;
-    RunEnd = TRunEnd::Playing;
+    RunEnd.Restart();
     return true;
 }
 

@@ -41,7 +41,7 @@ i16 ClampCount(i16 n) {
 TPlayerMgr::TPlayerMgr(TPlayerMgrOwner* owner, std::string directory, i16 seats, i16 records)
     : SaveDirectory(std::move(directory)), TableSize(ClampCount(records)),
       SeatCount(ClampCount(seats)), Owner(owner), Keeper(TSaveFileHost::Default()),
-      Teller(Keeper, [this](const std::string& text) { ReportSaveError(text); }) {
+      Teller(Keeper, OwnRunEnd, [this](const std::string& text) { ReportSaveError(text); }) {
     Seats.fill(-1);
 }
 
@@ -424,9 +424,14 @@ void TPlayerMgr::ReportSaveError(const std::string& text) {
         Owner->ShowPlayerMessage(text, "Error - Save File");
 }
 
-void TPlayerMgr::ReportWriteFailure(const std::string& heading, bool leaving) {
+void TPlayerMgr::ReportWriteFailure(const std::string& heading) {
     LastWriteFailed = true;
-    Teller.ReportWriteFailure(LastSave, heading, leaving);
+    Teller.ReportWriteFailure(LastSave, heading);
+}
+
+void TPlayerMgr::SetRunEnd(TRunEnd& runEnd) {
+    RunEnd = &runEnd;
+    Teller.SetRunEnd(runEnd);
 }
 
 void TPlayerMgr::SetSaveFileHost(TSaveFileHost* host) {

@@ -170,7 +170,11 @@ public:
     // this run saves nothing. Once he has chosen to end, the leaving's saves box nothing more.
     bool SaveBeforeEnding();
     // True once the player chose to end the game without the run when that save failed.
-    bool EndsUnsaved() const { return Teller.EndChosenUnsaved(); }
+    bool EndsUnsaved() const { return RunEnd->EndsUnsaved(); }
+    // How near its end the run is: the application's, handed over by the frame that made the
+    // manager; a manager made without one keeps its own.
+    void SetRunEnd(TRunEnd& runEnd);
+    TRunEnd& GetRunEnd() { return *RunEnd; }
     // What a save would write (the header, the game data, the loaded records and the seated
     // players' names) differs from what the last save tried to write, whether that save got
     // through or not; true until a save has been tried.
@@ -244,7 +248,7 @@ protected:
     // A box with the save file's caption.
     void ReportSaveError(const std::string& text);
     // The write that failed last, told by the teller (TSaveTeller::ReportWriteFailure).
-    void ReportWriteFailure(const std::string& heading, bool leaving = false);
+    void ReportWriteFailure(const std::string& heading);
     i32 GetPrevRun() const;
 
     std::unique_ptr<TSaveBlock> HeaderBlock;
@@ -274,7 +278,7 @@ private:
     // A write's result kept as the last save's, and a write that got through noted; whether it
     // did.
     bool NoteResult(TSaveResult result);
-    bool SaveAll(bool leaving);
+    bool SaveAll();
     // The header, the game data and every loaded block, at their offsets.
     std::vector<TPiece> LoadedPieces() const;
     // One save of the pieces through the keeper (TSaveKeeper::Commit), its result in LastSave
@@ -313,6 +317,8 @@ private:
     // The file side of every save (the host the file's calls go through, and the file's path),
     // and the words for what came of it.
     TSaveKeeper Keeper;
+    TRunEnd OwnRunEnd;
+    TRunEnd* RunEnd = &OwnRunEnd;
     TSaveTeller Teller;
     // What the last commit did; a failure's words come from it.
     TSaveResult LastSave;

@@ -385,7 +385,7 @@ bool TPlayerMgr::HasChangedSinceLastSave() const {
 }
 
 bool TPlayerMgr::SaveFile() {
-    return SaveAll(false);
+    return SaveAll();
 }
 
 bool TPlayerMgr::SaveOnLeaving() {
@@ -393,10 +393,11 @@ bool TPlayerMgr::SaveOnLeaving() {
     // tried once more, since the player must not leave believing it got through. A file
     // another program changed or removed since, or what is no file in its place, no longer
     // holds this run's gamblers, and the next start would find them lost.
+    RunEnd->NoteLastSave();
     if (!HasChangedSinceLastSave() && !LastWriteFailed &&
         (SavingDisabled || !Keeper.RunFileMoved()))
         return true;
-    return SaveAll(true);
+    return SaveAll();
 }
 
 bool TPlayerMgr::SaveBeforeEnding() {
@@ -417,14 +418,14 @@ bool TPlayerMgr::SaveBeforeEnding() {
         });
 }
 
-bool TPlayerMgr::SaveAll(bool leaving) {
+bool TPlayerMgr::SaveAll() {
     // The settings keep naming the players of the file this run could not use.
     if (SavingDisabled)
         return false;
     StoreActivePlayers();
     if (WriteAll())
         return true;
-    ReportWriteFailure("Write Save File Failed", leaving);
+    ReportWriteFailure("Write Save File Failed");
     return false;
 }
 

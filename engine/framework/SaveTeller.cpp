@@ -3,7 +3,6 @@
 
 #include "engine/foundation/FileName.h"
 #include "engine/framework/SaveKeeper.h"
-#include "platform/framework/window/Desktop.h"
 #include "platform/host/Log.h"
 
 #include <algorithm>
@@ -13,7 +12,7 @@
 
 void TSaveTeller::Tell(const std::string& line, const std::string& box) {
     LogError(line);
-    if (!TDesktop::QuitAsked())
+    if (!TRunEnd::Quitting())
         Box(box);
 }
 
@@ -194,7 +193,7 @@ std::string TSaveTeller::Advice(const TSaveResult& result, TWhen when) const {
                                                  "when the game ends";
     }
     // The last save stands, but nothing of this run after it.
-    if (when == TWhen::Ending && TDesktop::QuitAsked())
+    if (when == TWhen::Ending && TRunEnd::Quitting())
         return "the game ends on a quit signal, and this run was not saved";
     return std::string();
 }
@@ -214,12 +213,13 @@ std::string TSaveTeller::BoxText(const std::string& heading, const std::string& 
     return text;
 }
 
-void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::string& heading,
-                                     bool leaving) {
+void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::string& heading) {
     const auto [name, what] = Describe(result);
-    const bool quitting = TDesktop::QuitAsked();
+    const bool quitting = TRunEnd::Quitting();
+    const bool leaving = RunEnd->IsLastSave();
+    const bool endChosen = RunEnd->EndsUnsaved();
     const std::string advice =
-        Advice(result, leaving || quitting || EndChosen ? TWhen::Ending : TWhen::Playing);
+        Advice(result, leaving || quitting || endChosen ? TWhen::Ending : TWhen::Playing);
     const std::string failure = name + "\n" + what;
     const bool told = std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) !=
                       ToldWriteFailures.end();
@@ -227,7 +227,7 @@ void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::strin
     // that is saved nowhere is told once more as the game ends without it, unless the player
     // chose that end in the question before it.
     const bool gone = result.Failure == TWriteFailure::Gone;
-    const bool box = !quitting && !EndChosen && (!told || (leaving && gone));
+    const bool box = !quitting && !endChosen && (!told || (leaving && gone));
     // Said before any box: the box waits for the player, and the reason belongs beside it.
     SayWriteFailure(name, what, advice, true);
     // A session's end holds its stop while a box waits; the error output has said it all.
@@ -240,8 +240,9 @@ void TSaveTeller::ReportWriteFailure(const TSaveResult& result, const std::strin
 
 bool TSaveTeller::AskToEndUnsaved(const TSaveResult& result, const std::string& heading,
                                   const TAsk& ask) {
-    if (TDesktop::QuitAsked()) {
-        ReportWriteFailure(result, heading, true);
+    if (TRunEnd::Quitting()) {
+        RunEnd->NoteLastSave();
+        ReportWriteFailure(result, heading);
         return true;
     }
     const auto [name, what] = Describe(result);
@@ -252,9 +253,15 @@ bool TSaveTeller::AskToEndUnsaved(const TSaveResult& result, const std::string& 
     if (std::find(ToldWriteFailures.begin(), ToldWriteFailures.end(), failure) ==
         ToldWriteFailures.end())
         ToldWriteFailures.push_back(failure);
-    EndChosen = ask(BoxText(heading, failure, advice) +
-                    "\n\nEnd the game without saving? Choose No to go back to the table, set this "
-                    "right and end the game again.") ||
-                TDesktop::QuitAsked();
-    return EndChosen;
+    const bool yes = ask(BoxText(heading, failure, advice) +
+                         "\n\nEnd the game without saving? Choose No to go back to the table, "
+                         "set this right and end the game again.");
+    if (!yes && !TRunEnd::Quitting())
+        return false;
+    RunEnd->ChooseEndUnsaved();
+    // The error output has said why the save failed; it says too what became of the run, as
+    // a quit signal's end does.
+    if (yes)
+        LogError("the game ends without saving, as the player chose, and this run was not saved");
+    return true;
 }

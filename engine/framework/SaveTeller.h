@@ -2,6 +2,7 @@
 // output, and what he has been told already.
 #pragma once
 
+#include "engine/framework/RunEnd.h"
 #include "engine/framework/SaveResult.h"
 
 #include <functional>
@@ -16,8 +17,11 @@ public:
     using TBox = std::function<void(const std::string&)>;
     // A question with Yes and No; true for Yes.
     using TAsk = std::function<bool(const std::string&)>;
-    // Boxes go to box; the keeper names the files.
-    TSaveTeller(const TSaveKeeper& keeper, TBox box) : Keeper(&keeper), Box(std::move(box)) {}
+    // Boxes go to box; the keeper names the files; how near its end the run is comes from
+    // runEnd, which the player's choice in the question before the end is written to.
+    TSaveTeller(const TSaveKeeper& keeper, TRunEnd& runEnd, TBox box)
+        : Keeper(&keeper), RunEnd(&runEnd), Box(std::move(box)) {}
+    void SetRunEnd(TRunEnd& runEnd) { RunEnd = &runEnd; }
 
     // Said on the error output, and in a box unless a quit signal is ending the program and
     // nobody may be there to answer it.
@@ -38,20 +42,17 @@ public:
     // The failure: its reason on the error output unless it was the line said last, and in a
     // box under the heading with the file and what went wrong with it, unless a box has told
     // the same failure since a write last got through. A save that is gone and could not be
-    // written again is boxed once more as the game ends without it. After a quit signal
+    // written again is boxed once more by the run's last save. After a quit signal
     // nothing is boxed: the program is ending, and nobody may be there to answer; the line
     // then says that the run was not saved. When every kept name is taken, or the save is
     // gone, both say what the player can do so that the game can save the run.
-    void ReportWriteFailure(const TSaveResult& result, const std::string& heading, bool leaving);
+    void ReportWriteFailure(const TSaveResult& result, const std::string& heading);
     // The failure of the save tried before the game ends, put to the player as a question:
-    // end without the run (true), or go back to the table and set it right (false). After a
-    // quit signal nobody is asked, and the game ends. Once the player has chosen to end, what
-    // the leaving's saves meet is said on the error output as the end's failure, not boxed.
+    // end without the run (true, noted in the run's end and said on the error output), or go
+    // back to the table and set it right (false). After a quit signal nobody is asked, and the
+    // game ends. Once the player has chosen to end, what the leaving's saves meet is said on
+    // the error output as the end's failure, not boxed.
     bool AskToEndUnsaved(const TSaveResult& result, const std::string& heading, const TAsk& ask);
-    // True once the player chose to end the game without the run (or a quit signal ended it
-    // while the question was open).
-    bool EndChosenUnsaved() const { return EndChosen; }
-
     // The load's words (SaveTellerLoad.cpp). The gamblers left out of a damaged file, on the
     // error output.
     void SayLeftOut(const std::vector<std::string>& leftOut);
@@ -95,11 +96,10 @@ private:
                                const std::string& advice);
 
     const TSaveKeeper* Keeper;
+    TRunEnd* RunEnd;
     TBox Box;
     // Every failure (file and what went wrong) told in a box since a write last got through.
     std::vector<std::string> ToldWriteFailures;
     // The last failure's line on the error output since a write last got through.
     std::string LastSaidFailure;
-    // The player chose to end the game without the run.
-    bool EndChosen = false;
 };

@@ -485,7 +485,44 @@ TEST_F(ProgramExitSave, SettingsUnwritableAsTheGameEndsAreToldNotKept) {
         EXPECT_NE(said.find("otcraps: the settings cannot be saved: " + ini + " " + c.Why + "\n"),
                   std::string::npos)
             << said;
+        // The end chosen without the run says so, as a quit signal's end does.
+        EXPECT_EQ(said.find("this run was not saved") != std::string::npos, c.Unsaved) << said;
     }
+}
+
+// No to the end's question takes the player back to a game that goes on: a settings file that
+// fails later in play is told so, not with the end's words.
+TEST_F(ProgramExitSave, AfterNoToTheEndsQuestionSettingsFailingInPlayAreToldAsTheGameGoesOn) {
+    const std::string ini = Dir.Host("otcraps.ini").string();
+    StartGame();
+    StartMode();
+    std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+    std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
+    for (const std::string folder : {"data/", ""}) {
+        Dir.WriteHostFile(folder + "otcraps.bad", "");
+        for (int n = 1; n <= 99; ++n)
+            Dir.WriteHostFile(
+                folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+    }
+    Boxes.QueueAnswer(IDNO);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Frame().CanClose());
+    Boxes.Boxes.clear();
+    {
+        TFullSettingsDisk disk;
+        EXPECT_FALSE(WritePrivateProfileStringA("System", "PrevRun", "0", "c:\\otcraps.ini"));
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("this run was not saved"), std::string::npos) << said;
+    ASSERT_EQ(Boxes.Boxes.size(), 1U) << said;
+    EXPECT_EQ(Boxes.Boxes[0].Text,
+              "The settings cannot be saved: the file\n" + ini +
+                  "\ncannot be written (No space left on device).\n\nThe game goes on, but its "
+                  "settings will not be kept.");
+    Boxes.Boxes.clear();
+    testing::internal::CaptureStderr();
+    App.reset();
+    testing::internal::GetCapturedStderr();
 }
 
 } // namespace
