@@ -189,15 +189,11 @@ void TSdlBackend::WakeFromAudioThread() {
 
 TSdlDisplayRoom TSdlBackend::ReadDisplayRoom() const {
     const int display = Window != nullptr ? std::max(0, SDL_GetWindowDisplayIndex(Window)) : 0;
-    SDL_Rect usable{};
-    if (SDL_GetDisplayUsableBounds(display, &usable) != 0 &&
-        SDL_GetDisplayBounds(display, &usable) != 0)
-        usable = {0, 0, SizedFor.cx, SizedFor.cy};
     TSdlDisplayRoom room;
-    room.Usable = {usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+    if (!Options.Display.ReadUsable(display, room.Usable))
+        room.Usable = {{0, 0}, SizedFor};
     TSdlFrameEdges e;
-    if (Window != nullptr && EdgesTold &&
-        SDL_GetWindowBordersSize(Window, &e.Top, &e.Left, &e.Bottom, &e.Right) == 0)
+    if (Window != nullptr && EdgesTold && Options.Display.ReadBorders(Window, e))
         room.Edges = e;
     return room;
 }

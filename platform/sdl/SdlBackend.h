@@ -5,6 +5,7 @@
 
 #include "SdlAudio.h"
 #include "SdlCursor.h"
+#include "SdlDisplayReader.h"
 #include "SdlHostConnection.h"
 #include "SdlInput.h"
 #include "SdlPicture.h"
@@ -36,6 +37,9 @@ struct TSdlOptions {
     // full-screen state between runs; empty keeps nothing. The program maps it to the
     // player's folder for as long as the backend lives.
     std::string SettingsFile;
+    // Where the window's display room and decorations are read from: the host, through SDL,
+    // unless a test stands in for a display or window manager its X server lacks.
+    TSdlDisplayReader Display = SdlDisplayReader();
 };
 
 class TSdlBackend : public TBackend {
