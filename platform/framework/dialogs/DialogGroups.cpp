@@ -42,7 +42,7 @@ TWindow* TDialog::NextTabStop(TWindow* from, bool backwards) const {
     if (n == 0)
         return nullptr;
     const auto at = std::find(all.begin(), all.end(), from);
-    // Without a control to start from, the walk starts just outside the list's end it enters by.
+    // With no control to start from, Tab takes the first stop and Shift+Tab the last.
     size_t start = backwards ? 0 : n - 1;
     if (at != all.end())
         start = static_cast<size_t>(at - all.begin());
