@@ -363,22 +363,6 @@ TWindow* TDialog::FocusedControl() const {
     return nullptr;
 }
 
-TWindow* TDialog::NextTabStop(TWindow* from, bool backwards) const {
-    const std::vector<TWindow*> all = GetControlsInOrder();
-    std::vector<TWindow*> stops;
-    for (TWindow* w : all)
-        if (w->IsWindow() && w->IsWindowVisible() && w->IsWindowEnabled() &&
-            (w->Attr.Style & WS_TABSTOP) != 0)
-            stops.push_back(w);
-    if (stops.empty())
-        return nullptr;
-    const auto at = std::find(stops.begin(), stops.end(), from);
-    if (at == stops.end())
-        return backwards ? stops.back() : stops.front();
-    const size_t i = static_cast<size_t>(at - stops.begin());
-    return backwards ? stops[(i + stops.size() - 1) % stops.size()] : stops[(i + 1) % stops.size()];
-}
-
 void TDialog::PressDefault() {
     TWindow* focus = FocusedControl();
     if (focus != nullptr && IsPushButton(focus)) {
@@ -505,6 +489,16 @@ bool TDialog::HandleKey(u32 key, u32 character) {
             desktop.IsKeyDown(VK_MENU))
             return false;
         ShowHelpForF1();
+        return true;
+    case DLG_VK_LEFT:
+    case DLG_VK_UP:
+    case DLG_VK_RIGHT:
+    case DLG_VK_DOWN:
+        // A control that wants the arrows (an edit, a list) keeps them, and other controls have
+        // no use for them; in a radio group they choose the button before or after.
+        if ((code & DLGC_WANTARROWS) != 0 || (code & DLGC_RADIOBUTTON) == 0)
+            return false;
+        MoveInRadioGroup(focus, key == DLG_VK_LEFT || key == DLG_VK_UP);
         return true;
     case VK_ESCAPE: {
         HWND cancel = GetDlgItem(IDCANCEL);

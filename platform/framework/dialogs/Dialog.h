@@ -1,5 +1,6 @@
 // TDialog: a window built from a dialog template, run modally (Execute) or modelessly
-// (Create), with the dialog keyboard (Tab, Enter, Esc, F1, mnemonics) and child notifications.
+// (Create), with the dialog keyboard (Tab, arrows, Enter, Esc, F1, mnemonics) and child
+// notifications.
 #pragma once
 
 #include "DialogTemplate.h"
@@ -80,7 +81,10 @@ private:
 
     void CreateControls();
     TWindow* MakeControl(const TDialogItemTemplate& item);
+    // The keyboard's walk (DialogGroups.cpp). Tab passes over the rest of a radio group and
+    // enters one at its checked button; the arrows go round the buttons of one group.
     TWindow* NextTabStop(TWindow* from, bool backwards) const;
+    void MoveInRadioGroup(TWindow* focus, bool backwards);
     TWindow* FocusedControl() const;
     bool HandleKey(u32 key, u32 character);
     bool PressMnemonic(char letter);
