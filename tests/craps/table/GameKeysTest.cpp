@@ -67,6 +67,10 @@ TEST_F(TableKeys, TheHelpsKeysAreTheOnesTheTableAndTheFrameAnswerEachChipItsButt
         answered.insert("F11");
     if (IsFullScreenKey(SDLK_RETURN, KMOD_LALT))
         answered.insert("Alt+Enter");
+    // The menu bar takes Alt and F10 before any window sees them (MenuUiKeyboardTest holds
+    // what they do there).
+    answered.insert("Alt");
+    answered.insert("F10");
     std::set<std::string> listed;
     for (const THelpKey& key : GameKeys())
         listed.insert(key.Name);

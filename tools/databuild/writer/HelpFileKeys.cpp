@@ -21,6 +21,8 @@ const std::vector<THelpKey>& GameKeys() {
         {"Esc", "SIZE: the menu bar, on a screen too small for the window"},
         {"F11", "full screen, and back to the window"},
         {"Alt+Enter", "full screen, and back to the window"},
+        {"Alt", "the menu bar; with an underlined letter, that menu or a dialog's control"},
+        {"F10", "the menu bar"},
     };
     return keys;
 }

@@ -12,8 +12,8 @@ struct THelpKey {
     std::string Does;
 };
 
-// The table buttons' hot keys, the seat change's Tab, the frame's accelerators and the
-// window's full-screen keys, as the program defines them.
+// The table buttons' hot keys, the seat change's Tab, the frame's accelerators, the window's
+// full-screen keys and the menu bar's keys, as the program defines them.
 const std::vector<THelpKey>& GameKeys();
 // Whether the game answers the key of that name.
 bool IsGameKey(const std::string& name);
