@@ -194,6 +194,9 @@ public:
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
     // The same, with the file's size (-1 when it was not read).
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes, i64& size);
+    // How much of the save file the load reads and judges: its size and one record more, where
+    // the last record lies when a record's worth was put in before it.
+    i64 GetSaveReadSize();
     // The reader of a damaged file of this save: its places, sizes, blank and record form.
     TSaveRecordReader RecordReader();
     // Every record marked used in the bytes is whole, and every other one marked free and the

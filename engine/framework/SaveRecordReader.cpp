@@ -51,7 +51,10 @@
 // in place, the damage may have moved every record: a gambler comes back from there where he
 // lies whole in his place or whole as the game writes him the shift away, and once. It is the
 // shift away that a mark tells a gambler to be told; in place it is some other byte, unless the
-// shift was whole records' worth. Counting marks in place would count places, not gamblers. Two
+// shift was whole records' worth, and so where the load read no further than a record past the
+// save's size, a place whose copy the shift away lies past the bytes read tells nobody; nor does
+// a damaged place whose copy there shows the blank's face: bytes went in at a free place's head.
+// Counting marks in place would count places, not gamblers. Two
 // damages under a record's size that leave every gambler before the first damaged place whole,
 // and nothing of a gambler from there on, touched free places alone. The game never writes two
 // gamblers of one name (TGamblerName::Check), so two versions of one are the damage's, and which
@@ -308,6 +311,12 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
         const bool movedIn = shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
                              moved + size <= static_cast<i64>(bytes.size());
         const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
+        // Where the file is longer than the load reads, the last places' copies the shift away
+        // lie past the bytes read: only their heads may be there.
+        const bool headIn =
+            shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
+            moved + static_cast<i64>(TPlayerData::EncodedSize) <= static_cast<i64>(bytes.size());
+        const u8* shiftedHead = headIn ? bytes.data() + moved : nullptr;
         // A gambler as the game writes him, lying the shift away from his place.
         const bool shiftedWritten =
             shifted != nullptr && shifted[UsedAt] == 1 && IsWritten(shifted);
@@ -342,6 +351,12 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
                 places.push_back(std::move(place));
                 return;
             }
+            // What lies the shift away shows the blank's face: the bytes went in at a free
+            // place's head, and nobody was there.
+            if (shiftedHead != nullptr && ShowsBlankFace(shiftedHead)) {
+                places.emplace_back();
+                return;
+            }
             // Where bytes went in at the damaged place's head, his own head lies the shift
             // away: what lies in place tells him by no name.
             if (!place.LeftOut || place.Name || present != static_cast<size_t>(size) ||
@@ -365,16 +380,18 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
             place.LeftOut = true;
             place.Name = ReadableName(shifted, static_cast<size_t>(size));
             toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
-        } else if (shifted != nullptr && !aligned) {
+        } else if (!aligned) {
             // A place whose head in place is still the blank's was free there: a 1 the shift
-            // away is some byte of the blank (its sex), not a mark.
+            // away is some byte of the blank (its sex), not a mark. In place a 1 is no mark at
+            // all: where the head the shift away was not read, nobody is told from here.
             const bool freeHead =
                 present >= TPlayerData::EncodedSize &&
                 Layout.Blank.size() >= TPlayerData::EncodedSize &&
                 std::memcmp(record, Layout.Blank.data(), TPlayerData::EncodedSize) == 0;
-            place.LeftOut = !freeHead && shifted[UsedAt] == 1 && !ShowsBlankFace(shifted);
+            place.LeftOut = shiftedHead != nullptr && !freeHead && shiftedHead[UsedAt] == 1 &&
+                            !ShowsBlankFace(shiftedHead);
             if (place.LeftOut)
-                place.Name = ReadableName(shifted, static_cast<size_t>(size));
+                place.Name = ReadableName(shiftedHead, bytes.size() - static_cast<size_t>(moved));
         } else if (marked) {
             place.LeftOut = true;
             place.Name = ReadableName(record, present);

@@ -4,6 +4,7 @@
 
 #include "casino/GamblerRules.h"
 #include "platform/host/RuntimeRandom.h"
+#include "support/LoadedSave.h"
 
 #include <gtest/gtest.h>
 
@@ -56,8 +57,7 @@ TEST_F(DamagedSaveSweep, ANameWithAByteTheGameNeverWritesIsLeftOutAndTold) {
         bytes[bob + 2] = 'o';
         SCOPED_TRACE(fill);
         EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes));
-        const TSaveRecordReader::TRecovery recovery =
-            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+        const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, bytes);
         ASSERT_FALSE(recovery.Whole.empty());
         EXPECT_EQ(recovery.Whole[0].Record, 0);
         EXPECT_TRUE(std::equal(recovery.Whole[0].Bytes.begin(), recovery.Whole[0].Bytes.end(),
@@ -86,8 +86,7 @@ TEST_F(DamagedSaveSweep, AByteChangedAnywhereInAFreePlaceBringsNobodyBack) {
             bytes[free3 + k] = value;
             ++files;
             ASSERT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes)) << k;
-            const TSaveRecordReader::TRecovery recovery =
-                Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+            const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, bytes);
             ASSERT_EQ(recovery.Whole.size(), 3U) << k << " " << int(value);
             for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
                 ASSERT_LT(found.Record, 3) << k << " " << int(value);
@@ -106,8 +105,7 @@ struct TBack {
 };
 
 TBack Recovered(TCasinoPlayerMgr& mgr, const std::vector<u8>& bytes) {
-    const TSaveRecordReader::TRecovery recovery =
-        mgr.RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+    const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(mgr, bytes);
     TBack back{{}, recovery.LeftOut};
     for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
         back.Places.push_back(found.Record);
