@@ -186,9 +186,9 @@ public:
     bool ReadAll();
     bool WriteAll();
     // Reads the file once from its start. Only a file that was read whole and is not of its
-    // size or its versions, or holds a used record that is not whole (IsWholeRecord) or a place
-    // that is neither used nor the game's blank (HoldsOnlyWholeRecords), is Damaged; one that
-    // could not be read is Unreadable, with the system's reason in error.
+    // size or its versions, or holds a used record that is not whole (IsWholeRecord), two of
+    // one name, or a place that is neither used nor the game's blank (HoldsOnlyWholeRecords),
+    // is Damaged; one that could not be read is Unreadable, with the system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
     // The same, keeping what was read (at most the file's size and one record more) in bytes.
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
@@ -199,8 +199,8 @@ public:
     i64 GetSaveReadSize();
     // The reader of a damaged file of this save: its places, sizes, blank and record form.
     TSaveRecordReader RecordReader();
-    // Every record marked used in the bytes is whole, and every other one marked free and the
-    // game's blank; true too for another version's file.
+    // Every record marked used in the bytes is whole, no two of them of one name, and every
+    // other one marked free and the game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
         return RecordReader().HoldsOnlyWholeRecords(bytes);
     }

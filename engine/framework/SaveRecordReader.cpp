@@ -10,8 +10,8 @@
 //
 // reader     | the file                       | comes back                  | told
 // ---------- | ------------------------------ | --------------------------- | ------------------
-// InPlace    | of the save's size             | each whole in place, or but | any other place
-//            |                                | for his mark                | not free
+// InPlace    | of the save's size, damaged or | each whole in place, or but | any other place
+//            | two records of one name        | for his mark                | not free
 // OnePoint   | under a record in or out       | one all points give alike   | one some give
 // Slots      | a record in, each slot sound   | each gambler of the slots   | a name in two
 //            |                                |                             | versions
@@ -559,10 +559,15 @@ bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) cons
     if (!Layout.IsSaveHead(bytes))
         return true;
     bool whole = true;
+    std::set<std::string> names;
     ForEachStoredRecord(bytes, [&](size_t, const u8* record, size_t present, size_t size) {
-        // The game writes its blank in every free place: anything else there is damage.
-        whole = whole && (record[UsedAt] == 1 ? present == size && IsWhole(record)
-                                              : present == size && IsFreePlace(record, present));
+        // The game writes its blank in every free place: anything else there is damage. Nor
+        // does it ever write two gamblers of one name: the second is the damage's, whichever
+        // of the two it is.
+        whole = whole && (record[UsedAt] == 1
+                              ? present == size && IsWhole(record) &&
+                                    names.insert(ReadableName(record, size).value_or("")).second
+                              : present == size && IsFreePlace(record, present));
     });
     return whole;
 }

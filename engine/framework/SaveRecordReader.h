@@ -77,8 +77,8 @@ public:
 
     // The bytes read of a file of fileSize bytes (at most its size and one record more).
     TRecovery Recover(const std::vector<u8>& bytes, i64 fileSize) const;
-    // Every record marked used in the bytes is whole, and every other one marked free and the
-    // game's blank; true too for another version's file.
+    // Every record marked used in the bytes is whole, no two of them of one name, and every
+    // other one marked free and the game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes) const;
     // For the tests: the one-point reader tries every point one by one, without the runs and
     // spans it otherwise judges many points by; the verdicts must not change.
