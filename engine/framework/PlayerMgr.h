@@ -78,7 +78,7 @@ public:
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
     // The record's bytes hold a gambler the game can take as he stands: the engine's record
-    // of the form TSaveRecordReader::CouldBeGambler holds it to. A derived record adds its own
+    // of the form save_record::CouldBeGambler holds it to. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
     // Whether some values of the lost bytes (the mark among them, which could then be 1) make

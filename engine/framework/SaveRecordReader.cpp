@@ -156,38 +156,15 @@ TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record
     }
     // Where the change lies inside the name, what is left of it is all there is to give.
     place.LeftOut = true;
-    place.Name = ReadableName(record, present);
+    place.Name = save_record::ReadableName(record, present);
     return place;
 }
 
 std::vector<TSaveRecordReader::TStoredPlace>
 TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
                                       bool asWritten) const {
-    TShiftedFile file;
-    file.Bytes = &bytes;
-    file.Shift = shift;
-    file.Places = Layout.Places;
-    file.Size = Layout.Size;
-    file.Judged = Layout.Judged;
-    file.JudgedTail = Layout.JudgedTail;
-    file.EveryPoint = JudgeEveryPoint;
-    file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
-        return Layout.CouldBeWritten(record, {lostFrom, lostTo});
-    };
-    if (!Layout.Blank.empty()) {
-        file.Blank = &Layout.Blank;
-        file.FreeHoldsBlank = true;
-    }
-    // A record or a free place the game did not write that way is no damage: the points are
-    // tried again with records only whole, and free places that may hold anything.
-    if (!asWritten) {
-        file.FreeHoldsBlank = false;
-        file.JudgedTail = 0;
-        file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
-            return Layout.CouldBeWhole(record, {lostFrom, lostTo});
-        };
-    }
-    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
+    std::vector<TShiftVerdict> verdicts =
+        JudgeOnePointShift(Layout, bytes, shift, {asWritten, JudgeEveryPoint});
     std::vector<TStoredPlace> places;
     places.reserve(verdicts.size());
     for (TShiftVerdict& verdict : verdicts) {
@@ -277,9 +254,10 @@ bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
     const i64 moved = static_cast<i64>(at) + shift;
     const bool movedIn =
         moved >= 0 && static_cast<size_t>(moved) + TPlayerData::EncodedSize <= bytes.size();
-    const std::optional<std::string> name = ReadableName(bytes.data() + at, bytes.size() - at);
+    const std::optional<std::string> name =
+        save_record::ReadableName(bytes.data() + at, bytes.size() - at);
     const std::optional<std::string> blankName =
-        ReadableName(Layout.Blank.data(), Layout.Blank.size());
+        save_record::ReadableName(Layout.Blank.data(), Layout.Blank.size());
     const bool blankFace =
         !name || (blankName && blankName->starts_with(*name)) ||
         (at + TPlayerData::EncodedSize <= bytes.size() && ShowsBlankFace(bytes.data() + at)) ||
@@ -378,7 +356,7 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
         } else if (shifted != nullptr && IsWhole(shifted)) {
 
             place.LeftOut = true;
-            place.Name = ReadableName(shifted, static_cast<size_t>(size));
+            place.Name = save_record::ReadableName(shifted, static_cast<size_t>(size));
             toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
         } else if (!aligned) {
             // A place whose head in place is still the blank's was free there: a 1 the shift
@@ -391,10 +369,11 @@ TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_
             place.LeftOut = shiftedHead != nullptr && !freeHead && shiftedHead[UsedAt] == 1 &&
                             !ShowsBlankFace(shiftedHead);
             if (place.LeftOut)
-                place.Name = ReadableName(shiftedHead, bytes.size() - static_cast<size_t>(moved));
+                place.Name = save_record::ReadableName(shiftedHead,
+                                                       bytes.size() - static_cast<size_t>(moved));
         } else if (marked) {
             place.LeftOut = true;
-            place.Name = ReadableName(record, present);
+            place.Name = save_record::ReadableName(record, present);
         }
         if (inPlace && !place.LeftOut && !place.Whole)
             place = std::move(*inPlace);
@@ -435,8 +414,8 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
             const u8* slot = bytes.data() + first + k * size;
             if (slot[UsedAt] == 1 && (written ? IsWritten(slot) : IsWhole(slot))) {
                 const auto named = std::find_if(gamblers.begin(), gamblers.end(), [&](size_t g) {
-                    return ReadableName(bytes.data() + first + g * size, size) ==
-                           ReadableName(slot, size);
+                    return save_record::ReadableName(bytes.data() + first + g * size, size) ==
+                           save_record::ReadableName(slot, size);
                 });
                 // One record's worth put in holds one copy or one version, not two.
                 if (named == gamblers.end())
@@ -468,7 +447,8 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
         if (twins) {
             TStoredPlace& told = places[twins->second - 1];
             told.LeftOut = true;
-            told.Name = ReadableName(bytes.data() + first + twins->second * size, size);
+            told.Name =
+                save_record::ReadableName(bytes.data() + first + twins->second * size, size);
         }
         return places;
     }
@@ -477,9 +457,11 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
 
 bool TSaveRecordReader::NamedBefore(const std::vector<TStoredPlace>& places,
                                     const std::vector<u8>& gambler) {
-    const std::optional<std::string> name = ReadableName(gambler.data(), gambler.size());
+    const std::optional<std::string> name =
+        save_record::ReadableName(gambler.data(), gambler.size());
     return std::any_of(places.begin(), places.end(), [&](const TStoredPlace& place) {
-        return place.Whole && ReadableName(place.Whole->data(), place.Whole->size()) == name;
+        return place.Whole &&
+               save_record::ReadableName(place.Whole->data(), place.Whole->size()) == name;
     });
 }
 
@@ -489,7 +471,7 @@ TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
     // Every version of each name read, from the places and from where else the file was read.
     std::map<std::string, std::vector<const std::vector<u8>*>> versions;
     const auto note = [&](const std::vector<u8>& gambler) {
-        if (const auto name = ReadableName(gambler.data(), gambler.size()))
+        if (const auto name = save_record::ReadableName(gambler.data(), gambler.size()))
             versions[*name].push_back(&gambler);
     };
     for (const TStoredPlace& place : places)
@@ -509,7 +491,7 @@ TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
         if (!place.Whole)
             continue;
         const std::string name =
-            ReadableName(place.Whole->data(), place.Whole->size()).value_or("");
+            save_record::ReadableName(place.Whole->data(), place.Whole->size()).value_or("");
         const bool differ = !name.empty() && twice.count(name) > 0;
         const bool again = std::any_of(places.begin(), places.begin() + static_cast<i64>(i),
                                        [&](const TStoredPlace& before) {
@@ -564,10 +546,11 @@ bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) cons
         // The game writes its blank in every free place: anything else there is damage. Nor
         // does it ever write two gamblers of one name: the second is the damage's, whichever
         // of the two it is.
-        whole = whole && (record[UsedAt] == 1
-                              ? present == size && IsWhole(record) &&
-                                    names.insert(ReadableName(record, size).value_or("")).second
-                              : present == size && IsFreePlace(record, present));
+        whole = whole &&
+                (record[UsedAt] == 1
+                     ? present == size && IsWhole(record) &&
+                           names.insert(save_record::ReadableName(record, size).value_or("")).second
+                     : present == size && IsFreePlace(record, present));
     });
     return whole;
 }

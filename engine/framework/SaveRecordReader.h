@@ -2,48 +2,11 @@
 // in: the gamblers that come back as they were written, and those left out as they are told.
 #pragma once
 
-#include "platform/host/Types.h"
+#include "engine/framework/SaveLayout.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-// Bytes of a record that a damaged file lost, from From up to To: nothing tells what they were.
-struct TLostBytes {
-    size_t From = 0;
-    size_t To = 0;
-    bool Holds(size_t i) const { return i >= From && i < To; }
-};
-
-// What the reader is told of the save: where its pieces lie, the blank the game writes in a
-// free place, and what a gambler the game writes looks like (the save's manager knows its own
-// record best).
-struct TSaveLayout {
-    // The save's size, and where its game data and each record were written, one right after
-    // the other; the size of one record.
-    i64 FileSize = 0;
-    size_t GameDataOffset = 0;
-    std::vector<size_t> Places;
-    size_t Size = 0;
-    // What the game writes in a free place (DeletePlayer leaves it so too); empty when it
-    // cannot be made.
-    std::vector<u8> Blank;
-    // How many leading and last bytes of a record the checks below read: records alike in them
-    // are judged alike. The mark is the first of them.
-    size_t Judged = 0;
-    size_t JudgedTail = 0;
-    // Whether some values of the lost bytes (the mark among them, which could then be 1) make
-    // the record (Size bytes) a gambler the game can take as he stands; with none lost, whether
-    // it is one.
-    std::function<bool(const u8* record, TLostBytes lost)> CouldBeWhole;
-    // The same, held to a whole record as the game itself writes one, which may be more than
-    // CouldBeWhole asks (spare bytes it never fills, flags it writes as 0 or 1): a damaged file
-    // is read by it first.
-    std::function<bool(const u8* record, TLostBytes lost)> CouldBeWritten;
-    // The head at the start of the bytes is of this save's versions.
-    std::function<bool(const std::vector<u8>& bytes)> IsSaveHead;
-};
 
 class TSaveRecordReader {
 public:
@@ -83,25 +46,6 @@ public:
     // For the tests: the one-point reader tries every point one by one, without the runs and
     // spans it otherwise judges many points by; the verdicts must not change.
     void SetJudgeEveryPoint(bool every) { JudgeEveryPoint = every; }
-
-    // The form of the engine's own record (its first TPlayerData::EncodedSize bytes), which
-    // a save's CouldBeWhole starts from: used exactly 1, a name as the game writes it
-    // (IsWrittenName) with nothing but NULs after it, sex 0 or 1, and both amounts finite,
-    // not negative (but for less than half a cent of rounding), below a trillion, and 0 or at
-    // least 1e-18 in size, and not the blank's face (ShowsBlankFace). Counters are never
-    // judged, so that no real gambler is thrown out.
-    static bool CouldBeGambler(const u8* record, size_t size, TLostBytes lost,
-                               const std::vector<u8>& blank);
-    // The record's told bytes show the face of the blank the game writes in a free place: its
-    // name, or its start bankroll, which no gambler the game makes has. Such a place is a free
-    // place, damaged, whatever its mark says.
-    static bool ShowsBlankFace(const u8* record, TLostBytes lost, const std::vector<u8>& blank);
-    // The name field of a record's bytes when it holds 1 to 12 characters, none a control
-    // character, ended by a NUL inside the field.
-    static std::optional<std::string> ReadableName(const u8* record, size_t size);
-    // A name as the game writes it: 1 to 12 letters, digits and blanks, a blank neither first
-    // nor last. A record whose name is not is no gambler the game wrote.
-    static bool IsWrittenName(const std::string& name);
 
 private:
     // What a damaged file's place holds: a gambler recovered whole, or one left out, under
@@ -155,7 +99,9 @@ private:
     // Every byte of the place is the blank's or 0: a free place some of whose bytes a lost
     // write left zeros, whatever its size.
     bool ReadsAsBlank(const u8* record, size_t present) const;
-    bool ShowsBlankFace(const u8* record) const { return ShowsBlankFace(record, {}, Layout.Blank); }
+    bool ShowsBlankFace(const u8* record) const {
+        return save_record::ShowsBlankFace(record, {}, Layout.Blank);
+    }
 
     TSaveLayout Layout;
     bool JudgeEveryPoint = false;

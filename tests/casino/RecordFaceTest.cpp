@@ -35,7 +35,7 @@ TEST_F(DamagedSaveSweep, TheRecordCheckTakesTheNamesTheCreateBoxTakesAndNoOthers
         names.push_back("A" + std::string(1, static_cast<char>(c)) + "b");
     }
     for (const std::string& name : names)
-        EXPECT_EQ(TSaveRecordReader::IsWrittenName(name), boxTakes(name)) << name;
+        EXPECT_EQ(save_record::IsWrittenName(name), boxTakes(name)) << name;
 }
 
 // Random bytes over a lost disk block across Ann's and Bob's records: Bob, whose name took a
