@@ -15,13 +15,23 @@
 // OnePoint   | under a record in or out       | one all points give alike   | one some give
 // Slots      | a record in, each slot sound   | each gambler of the slots   | a name in two
 //            |                                |                             | versions
-// UpToDamage | a record out, more than one,   | in place up to the damage,  | the damaged place;
-//            | or no one point explains it    | past it whole either way    | a mark shifted
+// UpToDamage | a record out, more than one,   | read in place:              |
+//            | or no one point explains it;   |                             |
+//  - before  |   each place up to the first   | each whole in place         | nobody
+//  - damaged |   not as the game writes it,   | one whole the shift away    | what is left in
+//            |                                |                             | place
+//  - past    |   and every one past it        | each whole in place or the  | a mark the shift
+//            |                                | shift away                  | away
 // None       | far off, another version's     | nobody                      | nobody
 //
+// Each row is a function: ReadInPlace, JudgeShiftedPlaces, JudgeSlots, ReadBeforeDamage,
+// ReadDamagedPlace and ReadPastDamage (in SaveRecordUpToDamage.cpp); the readers after the first
+// are asked in turn (JudgeStoredPlaces) where one explains nothing.
+//
 // Everywhere: a place whose every byte is the blank's or 0 is free, and tells nobody; two
-// records of one name that differ are neither brought back and he is told once; a copy comes
-// back once; the count told is of gamblers, those whose names cannot be read counted together.
+// records of one name that differ are neither brought back and he is told once, a copy comes
+// back once, and nobody who comes back is told (OneOfEachName); the count told is of gamblers,
+// those whose names cannot be read counted together.
 //
 // Not promised, and to stay so: with no checksum, these are told or kept in the damaged file
 // set aside whole, never more than that.
@@ -93,18 +103,16 @@ std::string Quoted(const std::string& name) {
 
 TSaveRecordReader::TSaveRecordReader(TSaveLayout layout) : Layout(std::move(layout)) {}
 
-template <class Visit>
-void TSaveRecordReader::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const {
-    const size_t size = Layout.Size;
-    if (size < TPlayerData::EncodedSize)
-        return;
-    for (size_t r = 0; r < Layout.Places.size(); ++r) {
-        const size_t at = Layout.Places[r];
+std::vector<size_t> TSaveRecordReader::PresentPlaces(const std::vector<u8>& bytes) const {
+    std::vector<size_t> present;
+    if (Layout.Size < TPlayerData::EncodedSize)
+        return present;
+    for (const size_t at : Layout.Places) {
         if (at >= bytes.size())
             break;
-        // A record the end of a cut file goes through is there only in part.
-        visit(r, bytes.data() + at, std::min(bytes.size() - at, size), size);
+        present.push_back(std::min(bytes.size() - at, Layout.Size));
     }
+    return present;
 }
 
 bool TSaveRecordReader::IsFreePlace(const u8* record, size_t present) const {
@@ -231,168 +239,19 @@ TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
             return OneOfEachName(std::move(places), alsoRead);
         reader = TReader::UpToDamage;
     }
+    if (reader == TReader::InPlace)
+        return OneOfEachName(ReadInPlace(bytes), alsoRead);
     std::vector<TStoredPlace> places = ReadUpToDamage(bytes, shift, damaged, alsoRead);
     return OneOfEachName(std::move(places), alsoRead);
 }
 
-bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
-                                              const std::vector<TStoredPlace>& places,
-                                              size_t damaged, i64 shift) const {
-    for (size_t r = 0; r < places.size(); ++r) {
-        const TStoredPlace& place = places[r];
-        if (r < damaged ? place.Whole && !IsWritten(place.Whole->data())
-                        : r > damaged && (place.Whole || place.LeftOut))
-            return false;
-    }
-    if (damaged >= places.size())
-        return true;
-    // The damaged place's mark lies before the damage, or the damage took it: no mark of 1 in
-    // place or the shift away, and what is left of its face the blank's (a
-    // name the blank's begins with, or the blank's name or start bankroll in place or the shift
-    // away: one changed byte cannot take both).
-    const size_t at = Layout.Places[damaged];
-    const i64 moved = static_cast<i64>(at) + shift;
-    const bool movedIn =
-        moved >= 0 && static_cast<size_t>(moved) + TPlayerData::EncodedSize <= bytes.size();
-    const std::optional<std::string> name =
-        save_record::ReadableName(bytes.data() + at, bytes.size() - at);
-    const std::optional<std::string> blankName =
-        save_record::ReadableName(Layout.Blank.data(), Layout.Blank.size());
-    const bool blankFace =
-        !name || (blankName && blankName->starts_with(*name)) ||
-        (at + TPlayerData::EncodedSize <= bytes.size() && ShowsBlankFace(bytes.data() + at)) ||
-        (movedIn && ShowsBlankFace(bytes.data() + static_cast<size_t>(moved)));
-    return !places[damaged].Whole && bytes[at + UsedAt] != 1 &&
-           (!movedIn || bytes[static_cast<size_t>(moved) + UsedAt] != 1) && blankFace;
-}
-
 std::vector<TSaveRecordReader::TStoredPlace>
-TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_t& damaged,
-                                  std::vector<std::vector<u8>>& alsoRead) const {
-    const auto size = static_cast<i64>(Layout.Size);
-    damaged = Layout.Places.size();
-    // Read where each was written. Past the first place that is not as the game writes it, the
-    // damage may have moved every record: a gambler comes back from there only where he lies
-    // whole in his place; one whose mark lies the shift away is told from there, and where the
-    // shift is whole records' worth the marks in place are marks too.
-    const bool aligned = shift % size == 0;
+TSaveRecordReader::ReadInPlace(const std::vector<u8>& bytes) const {
     std::vector<TStoredPlace> places;
     places.reserve(Layout.Places.size());
-    // The places told by a gambler whole the shift away, and his bytes.
-    std::vector<std::pair<size_t, std::vector<u8>>> toldWhole;
-    bool beforeDamage = true;
-    // The first damaged place as it reads in place, where it is read the shift away too.
-    std::optional<TStoredPlace> inPlace;
-    ForEachStoredRecord(bytes, [&](size_t r, const u8* record, size_t present, size_t) {
-        const auto at = static_cast<i64>(Layout.Places[r]);
-        const i64 moved = at + shift;
-        const bool movedIn = shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
-                             moved + size <= static_cast<i64>(bytes.size());
-        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
-        // Where the file is longer than the load reads, the last places' copies the shift away
-        // lie past the bytes read: only their heads may be there.
-        const bool headIn =
-            shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
-            moved + static_cast<i64>(TPlayerData::EncodedSize) <= static_cast<i64>(bytes.size());
-        const u8* shiftedHead = headIn ? bytes.data() + moved : nullptr;
-        // A gambler as the game writes him, lying the shift away from his place.
-        const bool shiftedWritten =
-            shifted != nullptr && shifted[UsedAt] == 1 && IsWritten(shifted);
-        TStoredPlace place;
-        if (beforeDamage || shift == 0) {
-            place = JudgeInPlace(record, present);
-            // Read whole only with its mark set, while the shift away shows the blank's face: a
-            // free place with bytes put in or taken out at its head, which brings nobody back.
-            if (shift != 0 && place.Whole && record[UsedAt] != 1 && shifted != nullptr &&
-                ShowsBlankFace(shifted))
-                place = TStoredPlace();
-            beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
-                           present == static_cast<size_t>(size) &&
-                           // The game never writes a second record of a name: the damage put
-                           // it in.
-                           !(place.Whole && shift != 0 && NamedBefore(places, *place.Whole));
-            if (beforeDamage || shift == 0) {
-                if (shiftedWritten)
-                    alsoRead.emplace_back(shifted, shifted + size);
-                places.push_back(std::move(place));
-                return;
-            }
-            damaged = r;
-            // A second version of a gambler read here tells him in two versions wherever he
-            // comes back from.
-            if (place.Whole)
-                alsoRead.push_back(*place.Whole);
-            // The damage starts in this place: its gambler's record may lie whole past it.
-            if (shiftedWritten) {
-                place = TStoredPlace();
-                place.Whole.emplace(shifted, shifted + size);
-                places.push_back(std::move(place));
-                return;
-            }
-            // What lies the shift away shows the blank's face: the bytes went in at a free
-            // place's head, and nobody was there.
-            if (shiftedHead != nullptr && ShowsBlankFace(shiftedHead)) {
-                places.emplace_back();
-                return;
-            }
-            // Where bytes went in at the damaged place's head, his own head lies the shift
-            // away: what lies in place tells him by no name.
-            if (!place.LeftOut || place.Name || present != static_cast<size_t>(size) ||
-                (shift < 0 && aligned)) {
-                places.push_back(std::move(place));
-                return;
-            }
-            inPlace = std::move(place);
-            place = TStoredPlace();
-        }
-        const bool marked =
-            record[UsedAt] == 1 && (present < TPlayerData::EncodedSize || !ShowsBlankFace(record));
-        if (record[UsedAt] == 1 && present == static_cast<size_t>(size) && IsWhole(record)) {
-            place.Whole.emplace(record, record + size);
-            if (shiftedWritten)
-                alsoRead.emplace_back(shifted, shifted + size);
-        } else if (shiftedWritten) {
-            place.Whole.emplace(shifted, shifted + size);
-        } else if (shifted != nullptr && IsWhole(shifted)) {
-
-            place.LeftOut = true;
-            place.Name = save_record::ReadableName(shifted, static_cast<size_t>(size));
-            toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
-        } else if (!aligned) {
-            // A place whose head in place is still the blank's was free there: a 1 the shift
-            // away is some byte of the blank (its sex), not a mark. In place a 1 is no mark at
-            // all: where the head the shift away was not read, nobody is told from here.
-            const bool freeHead =
-                present >= TPlayerData::EncodedSize &&
-                Layout.Blank.size() >= TPlayerData::EncodedSize &&
-                std::memcmp(record, Layout.Blank.data(), TPlayerData::EncodedSize) == 0;
-            place.LeftOut = shiftedHead != nullptr && !freeHead && shiftedHead[UsedAt] == 1 &&
-                            !ShowsBlankFace(shiftedHead);
-            if (place.LeftOut)
-                place.Name = save_record::ReadableName(shiftedHead,
-                                                       bytes.size() - static_cast<size_t>(moved));
-        } else if (marked) {
-            place.LeftOut = true;
-            place.Name = save_record::ReadableName(record, present);
-        }
-        if (inPlace && !place.LeftOut && !place.Whole)
-            place = std::move(*inPlace);
-        inPlace.reset();
-        places.push_back(std::move(place));
-    });
-    // Nobody who comes back is told (OneOfEachName brings each back once).
-    const auto back = [&](const std::vector<u8>& gambler, size_t before) {
-        for (size_t j = 0; j < before; ++j)
-            if (places[j].Whole && *places[j].Whole == gambler)
-                return true;
-        return false;
-    };
-    for (const auto& [i, gambler] : toldWhole) {
-        if (back(gambler, places.size())) {
-            places[i].LeftOut = false;
-            places[i].Name.reset();
-        }
-    }
+    const std::vector<size_t> present = PresentPlaces(bytes);
+    for (size_t r = 0; r < present.size(); ++r)
+        places.push_back(JudgeInPlace(bytes.data() + Layout.Places[r], present[r]));
     return places;
 }
 
@@ -468,6 +327,17 @@ bool TSaveRecordReader::NamedBefore(const std::vector<TStoredPlace>& places,
 std::vector<TSaveRecordReader::TStoredPlace>
 TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
                                  const std::vector<std::vector<u8>>& alsoRead) {
+    // Nobody who comes back is told.
+    for (TStoredPlace& told : places) {
+        const bool back = told.ToldAs &&
+                          std::any_of(places.begin(), places.end(), [&](const TStoredPlace& place) {
+                              return place.Whole && *place.Whole == *told.ToldAs;
+                          });
+        if (back) {
+            told.LeftOut = false;
+            told.Name.reset();
+        }
+    }
     // Every version of each name read, from the places and from where else the file was read.
     std::map<std::string, std::vector<const std::vector<u8>*>> versions;
     const auto note = [&](const std::vector<u8>& gambler) {
@@ -542,15 +412,18 @@ bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) cons
         return true;
     bool whole = true;
     std::set<std::string> names;
-    ForEachStoredRecord(bytes, [&](size_t, const u8* record, size_t present, size_t size) {
+    const std::vector<size_t> present = PresentPlaces(bytes);
+    for (size_t r = 0; r < present.size(); ++r) {
+        const u8* record = bytes.data() + Layout.Places[r];
+        const size_t size = Layout.Size;
         // The game writes its blank in every free place: anything else there is damage. Nor
         // does it ever write two gamblers of one name: the second is the damage's, whichever
         // of the two it is.
         whole = whole &&
                 (record[UsedAt] == 1
-                     ? present == size && IsWhole(record) &&
+                     ? present[r] == size && IsWhole(record) &&
                            names.insert(save_record::ReadableName(record, size).value_or("")).second
-                     : present == size && IsFreePlace(record, present));
-    });
+                     : present[r] == size && IsFreePlace(record, present[r]));
+    }
     return whole;
 }

@@ -54,19 +54,57 @@ private:
         std::optional<std::vector<u8>> Whole;
         bool LeftOut = false;
         std::optional<std::string> Name;
+        // The record he is told by, where it is whole but for the game's own form: he is not
+        // told where it comes back from elsewhere.
+        std::optional<std::vector<u8>> ToldAs;
+    };
+    // One place of a file read in place up to its damage: its bytes where it was written, and
+    // those where the damage would have moved it.
+    struct TPlaceBytes {
+        const u8* Record = nullptr;
+        size_t Present = 0;
+        // The shift, and whether it is whole records' worth.
+        i64 Shift = 0;
+        bool Aligned = false;
+        // The shift away, where all of it is among the bytes read; its head, where that is.
+        const u8* Shifted = nullptr;
+        const u8* ShiftedHead = nullptr;
+        size_t ShiftedPresent = 0;
+        // A gambler as the game writes him lies the shift away.
+        bool ShiftedWritten = false;
     };
     bool IsWhole(const u8* record) const { return Layout.CouldBeWhole(record, {}); }
     bool IsWritten(const u8* record) const { return Layout.CouldBeWritten(record, {}); }
-    template <class Visit>
-    void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const;
+    // How many bytes of each place that starts among the bytes are there (none where a record
+    // is smaller than the engine's): the place the end of a cut file goes through is there only
+    // in part.
+    std::vector<size_t> PresentPlaces(const std::vector<u8>& bytes) const;
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
                                                 TReader& reader) const;
-    // Each place where it was written, up to the first that is not as the game writes it
-    // (damaged, Places.size() when none is); past it the damage may have moved every record.
-    // Gamblers whole the shift away from places not taken from there go to alsoRead.
+    // The table's InPlace row: each place where it was written.
+    std::vector<TStoredPlace> ReadInPlace(const std::vector<u8>& bytes) const;
+    // The table's UpToDamage rows: each place where it was written, up to the first that is
+    // not as the game writes it (damaged, Places.size() when none is); past it the damage may
+    // have moved every record. Gamblers whole the shift away from places not taken from there
+    // go to alsoRead.
     std::vector<TStoredPlace> ReadUpToDamage(const std::vector<u8>& bytes, i64 shift,
                                              size_t& damaged,
                                              std::vector<std::vector<u8>>& alsoRead) const;
+    TPlaceBytes PlaceBytes(const std::vector<u8>& bytes, size_t r, size_t present, i64 shift) const;
+    // UpToDamage, before the damaged place: read in place, where a free place with bytes put
+    // in or taken out at its head brings nobody back.
+    TStoredPlace ReadBeforeDamage(const TPlaceBytes& place) const;
+    // Whether a place read so is as the game writes it, and the damage still to come.
+    bool IsAsWritten(const TPlaceBytes& place, const TStoredPlace& read,
+                     const std::vector<TStoredPlace>& before) const;
+    // UpToDamage, the damaged place: its gambler whole the shift away, or what is left of him
+    // in place told.
+    TStoredPlace ReadDamagedPlace(const TPlaceBytes& place, TStoredPlace inPlace,
+                                  std::vector<std::vector<u8>>& alsoRead) const;
+    // UpToDamage, past the damaged place: a gambler whole in place or the shift away, or one
+    // told by his mark the shift away (in place too where the shift is whole records' worth).
+    TStoredPlace ReadPastDamage(const TPlaceBytes& place,
+                                std::vector<std::vector<u8>>& alsoRead) const;
     // What ReadUpToDamage read shows no gambler from the damaged place on, and every one before
     // it as the game writes him: only free places took the damage.
     bool OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
@@ -75,9 +113,10 @@ private:
     // Some place comes back with the gambler's name.
     static bool NamedBefore(const std::vector<TStoredPlace>& places,
                             const std::vector<u8>& gambler);
-    // The game never writes two gamblers of one name: where two records of one name that differ
-    // were read (among the places and alsoRead), neither comes back and he is told once by his
-    // name; a copy byte for byte comes back once.
+    // The table's Everywhere line. The game never writes two gamblers of one name: where two
+    // records of one name that differ were read (among the places and alsoRead), neither comes
+    // back and he is told once by his name; a copy byte for byte comes back once; nobody who
+    // comes back is told.
     static std::vector<TStoredPlace> OneOfEachName(std::vector<TStoredPlace> places,
                                                    const std::vector<std::vector<u8>>& alsoRead);
     // The reader a damaged file of the size is judged by first; the one that decided can be a
