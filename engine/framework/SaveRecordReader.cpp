@@ -4,9 +4,9 @@
 // The rule for a damaged file. The record has no checksum: what shows damage is the form the
 // game writes. A mark is 0 or 1; a free place is exactly the blank (DeletePlayer resets a
 // record to it); a gambler's judged fields are sane, his name is letters, digits and blanks
-// between words, his start bankroll more than $0.00, and he never has the blank's face (its
-// name "John Dough", its start bankroll). The reader is chosen by the file's size against the
-// save's (ChooseReader), and the recovery says which one decided:
+// between words, his start bankroll more than $0.00, and he never has the blank's face. The
+// reader is chosen by the file's size against the save's (ChooseReader), and the recovery says
+// which one decided:
 //
 // reader     | the file                       | comes back                  | told
 // ---------- | ------------------------------ | --------------------------- | ------------------
@@ -26,24 +26,36 @@
 //
 // Each row is a function: ReadInPlace, JudgeShiftedPlaces, JudgeSlots, ReadBeforeDamage,
 // ReadDamagedPlace and ReadPastDamage (in SaveRecordUpToDamage.cpp); the readers after the first
-// are asked in turn (JudgeStoredPlaces) where one explains nothing.
+// are asked in turn (JudgeStoredPlaces) where one explains nothing, and a one-point reading that
+// neither brings back nor tells a gambler lying whole in his own place explains nothing.
 //
-// Everywhere: a place whose every byte is the blank's or 0 is free, and tells nobody; two
-// records of one name that differ are neither brought back and he is told once, a copy comes
-// back once, and nobody who comes back is told (OneOfEachName); the count told is of gamblers,
-// those whose names cannot be read counted together.
+// The blank's face (ShowsBlankFace), one rule wherever the reader asks whether a place was free,
+// whatever its mark says:
+//
+// the place shows                                   | for
+// ------------------------------------------------- | ---------------------------------------
+// the blank's name, or its start bankroll           | any change elsewhere in it
+// but for its mark, only the blank's bytes and 0    | a lost write's zeros over it
+// the blank's bytes outside one run of others       | a lost sector over it
+//
+// Everywhere: a place showing the blank's face tells nobody; two records of one name that
+// differ are neither brought back and he is told once, a copy comes back once, and nobody who
+// comes back is told (OneOfEachName); the count told is of gamblers, those whose names cannot
+// be read counted together. The load hands the reader no more than the save's size and a record
+// (TPlayerMgr::GetSaveReadSize): what lies past those bytes is not there to be judged.
 //
 // Not promised, and to stay so: with no checksum, these are told or kept in the damaged file
 // set aside whole, never more than that.
 // - InPlace: a gambler changed where his record still reads as the game writes it comes back
-//   so; one who never played whose head zeros wiped is the blank's bytes: a free place.
+//   so; one who never played whose head a lost write or a lost sector wiped shows the blank's
+//   face: a free place.
 // - OnePoint: the gambler who holds the point, or the one beside it, may be left out (named).
 //   A changed byte and bytes put in both inside one free place's face leave it no face of the
 //   blank's to be known by, and the gamblers may be left out (named).
 // - Slots: those after the record put in come back a place along.
-// - UpToDamage: exactly a record's worth cut inside a gambler joins his head to the next one's
-//   body (cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
-//   untold); a cut of more than 16 bytes inside a gambler may leave his neighbours out, named;
+// - UpToDamage: a record's worth cut out can lose the gambler it held (Joe's record whole) or
+//   join two: cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
+//   untold; a cut of more than 16 bytes inside a gambler may leave his neighbours out, named;
 //   two records' worth put in or cut inside a name can join two gamblers.
 //
 // Why. A free place that still shows the blank's face is a free place damaged, whatever its mark
@@ -51,24 +63,32 @@
 // without blanks) or as the first gambler of a new file ("Joe Gambler", $500), so the blank's
 // name and start bankroll are never a gambler's, nor is a start of nothing, and nobody comes
 // back from it or is told. Zeros are what a lost write leaves, so a place whose other bytes are
-// the blank's was free. A place without that face whose mark is not 1 but whose every other byte
-// reads as a gambler the game writes is a gambler who lost his mark, which can only have been 1.
-// A size within a record of the save's is the save's whatever its head says: nothing of the
-// game's reads a save of another version. A record's worth taken out at any border explains the
-// file alike, so no point could be agreed on and the places are read where they were written;
-// one put in at any border moves the gamblers after it a place along and adds nobody, so which
-// gamblers the slots hold matters more than where. Past the first damaged place of a file read
-// in place, the damage may have moved every record: a gambler comes back from there where he
-// lies whole in his place or whole as the game writes him the shift away, and once. It is the
-// shift away that a mark tells a gambler to be told; in place it is some other byte, unless the
-// shift was whole records' worth, and so where the load read no further than a record past the
-// save's size, a place whose copy the shift away lies past the bytes read tells nobody; nor does
-// a damaged place whose copy there shows the blank's face: bytes went in at a free place's head.
-// Counting marks in place would count places, not gamblers. Two
-// damages under a record's size that leave every gambler before the first damaged place whole,
-// and nothing of a gambler from there on, touched free places alone. The game never writes two
-// gamblers of one name (TGamblerName::Check), so two versions of one are the damage's, and which
-// is his last cannot be told.
+// the blank's was free, whatever its mark; no start bankroll the game gives is the blank's bytes
+// and zeros. A gambler's own bytes differ from the blank's in more than one run, since his start
+// bankroll's low bytes are its zeros, and a run of other bytes rarely holds four of the blank's
+// in a row: a place that differs in one run only is a free place a sector went over. A place
+// without that face whose mark is not 1 but whose every other byte reads as a gambler the game
+// writes is a gambler who lost his mark, which can only have been 1. A size within a record of
+// the save's is the save's whatever its head says: nothing of the game's reads a save of another
+// version. A record's worth taken out at any border explains the file alike, so no point could
+// be agreed on and the places are read where they were written; one put in at any border moves
+// the gamblers after it a place along and adds nobody, so which gamblers the slots hold matters
+// more than where. A gambler lying whole in his own place as the game writes him was not moved
+// there by a shift: a point that takes him for a free place because his bankroll's second byte,
+// 0, reads as a free mark the shift away explains nothing. Past the first damaged place of a
+// file read in place, the damage may have moved every record: a gambler comes back from there
+// where he lies whole in his place or whole as the game writes him the shift away, and once. At
+// the damaged place itself, what lies in place before the damage (a mark of 1, a name) tells its
+// gambler, unless he lies whole the shift away; a gambler of another name there is another
+// place's. It is the shift away that a mark tells a gambler to be told; in place it is some
+// other byte, unless the shift was whole records' worth, and so a place whose copy the shift
+// away lies past the bytes read tells nobody; nor does a damaged place whose copy there shows
+// the blank's face: bytes went in at a free place's head. Counting marks in place would count
+// places, not gamblers. Two damages under a record's size that leave every gambler before the
+// first damaged place whole, and nothing of a gambler from there on, touched free places alone.
+// The game never writes two gamblers of one name (TGamblerName::Check), so two versions of one
+// are the damage's, and which is his last cannot be told; a file of the save's size holding
+// two is damaged.
 
 #include "SaveRecordReader.h"
 
@@ -127,10 +147,41 @@ bool TSaveRecordReader::ReadsAsBlank(const u8* record, size_t present) const {
     const std::vector<u8>& blank = Layout.Blank;
     if (blank.empty() || present > blank.size())
         return false;
-    for (size_t i = 0; i < present; ++i)
+    // The mark is no evidence: a free place's is as easily set as zeroed.
+    for (size_t i = UsedAt + 1; i < present; ++i)
         if (record[i] != 0 && record[i] != blank[i])
             return false;
     return true;
+}
+
+bool TSaveRecordReader::DiffersInOneRun(const u8* record, size_t present) const {
+    // A gambler's own bytes never do: his start bankroll's low bytes are the blank's zeros
+    // (every amount the game starts a gambler with is whole dollars) between his name and
+    // amounts and the bytes after them, and random bytes are hardly ever the blank's four
+    // times in a row.
+    constexpr size_t Gap = 4;
+    const std::vector<u8>& blank = Layout.Blank;
+    if (blank.size() != present || present != Layout.Size)
+        return false;
+    bool differed = false;
+    size_t same = 0;
+    for (size_t i = 0; i < present; ++i) {
+        if (record[i] == blank[i]) {
+            ++same;
+            continue;
+        }
+        if (differed && same >= Gap)
+            return false;
+        differed = true;
+        same = 0;
+    }
+    return true;
+}
+
+bool TSaveRecordReader::ShowsBlankFace(const u8* record, size_t present) const {
+    return (present >= TPlayerData::EncodedSize &&
+            save_record::ShowsBlankFace(record, {}, Layout.Blank)) ||
+           ReadsAsBlank(record, present) || DiffersInOneRun(record, present);
 }
 
 TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record,
@@ -138,20 +189,16 @@ TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record
     const size_t size = Layout.Size;
     TStoredPlace place;
     const u8 mark = record[UsedAt];
-    if (mark == 1 && present == size && IsWhole(record)) {
-        place.Whole.emplace(record, record + size);
-        return place;
-    }
     if (IsFreePlace(record, present))
         return place;
     // A place that shows the blank's face is a free place damaged, whatever its mark says: the
     // game never gives a gambler that face, so nobody was there to come back or be told.
-    if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record))
+    if (ShowsBlankFace(record, present))
         return place;
-    // Zeros are what a lost write leaves: where every other byte is the blank's, the place was
-    // free.
-    if (ReadsAsBlank(record, present))
+    if (mark == 1 && present == size && IsWhole(record)) {
+        place.Whole.emplace(record, record + size);
         return place;
+    }
     if (mark != 1 && present == size) {
         // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
         // can only have been 1.
@@ -173,6 +220,26 @@ TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
                                       bool asWritten) const {
     std::vector<TShiftVerdict> verdicts =
         JudgeOnePointShift(Layout, bytes, shift, {asWritten, JudgeEveryPoint});
+    // A gambler lying whole in his own place as the game writes him is no bytes of others that
+    // a shift brought there: a point that takes his place for a free one, or for another
+    // gambler's, and neither brings him back nor tells him there explains nothing (byte 16 of
+    // a whole-dollar bankroll is 0, as a free place's mark is).
+    for (size_t r = 0; r < verdicts.size(); ++r) {
+        const size_t at = Layout.Places[r];
+        if (at + Layout.Size > bytes.size())
+            break;
+        const u8* record = bytes.data() + at;
+        if (record[UsedAt] != 1 || !IsWritten(record) || ShowsBlankFace(record, Layout.Size))
+            continue;
+        const bool kept =
+            verdicts[r].InDoubt ||
+            std::any_of(verdicts.begin(), verdicts.end(), [&](const TShiftVerdict& verdict) {
+                return verdict.Whole &&
+                       std::equal(verdict.Whole->begin(), verdict.Whole->end(), record);
+            });
+        if (!kept)
+            return {};
+    }
     std::vector<TStoredPlace> places;
     places.reserve(verdicts.size());
     for (TShiftVerdict& verdict : verdicts) {
@@ -421,7 +488,7 @@ bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) cons
         // of the two it is.
         whole = whole &&
                 (record[UsedAt] == 1
-                     ? present[r] == size && IsWhole(record) &&
+                     ? present[r] == size && IsWhole(record) && !ShowsBlankFace(record, size) &&
                            names.insert(save_record::ReadableName(record, size).value_or("")).second
                      : present[r] == size && IsFreePlace(record, present[r]));
     }

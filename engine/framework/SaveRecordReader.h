@@ -126,8 +126,9 @@ private:
     // gambler or the blank, a copy adding nobody; none when some slot is neither.
     std::vector<TStoredPlace> JudgeSlots(const std::vector<u8>& bytes) const;
     // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
-    // taken out) at one point; none when no point explains it. Records and free places are
-    // held asWritten by the game, or else records only whole and free places holding anything.
+    // taken out) at one point; none when no point explains it, or when the one that does tells
+    // nothing of a gambler lying whole in his own place. Records and free places are held
+    // asWritten by the game, or else records only whole and free places holding anything.
     std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
                                                  bool asWritten) const;
     // What a place holds read where it was written (see SaveRecordReader.cpp for the rule);
@@ -135,12 +136,15 @@ private:
     TStoredPlace JudgeInPlace(const u8* record, size_t present) const;
     // The place is marked free and its first present bytes are the blank's.
     bool IsFreePlace(const u8* record, size_t present) const;
-    // Every byte of the place is the blank's or 0: a free place some of whose bytes a lost
-    // write left zeros, whatever its size.
+    // Every byte of the place but its mark is the blank's or 0: a free place some of whose
+    // bytes a lost write left zeros, whatever its size.
     bool ReadsAsBlank(const u8* record, size_t present) const;
-    bool ShowsBlankFace(const u8* record) const {
-        return save_record::ShowsBlankFace(record, {}, Layout.Blank);
-    }
+    // The place, all there, is the blank's but for one run of other bytes, inside which the
+    // blank's own bytes never stand four in a row: a free place a lost sector went over.
+    bool DiffersInOneRun(const u8* record, size_t present) const;
+    // The one rule of what shows a place was free, whatever its mark says: the blank's face, or
+    // what damage leaves of it (see SaveRecordReader.cpp).
+    bool ShowsBlankFace(const u8* record, size_t present) const;
 
     TSaveLayout Layout;
     bool JudgeEveryPoint = false;

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr size_t UsedAt = FieldNamed<TPlayerData>("Used").At;
+constexpr size_t NameAt = FieldNamed<TPlayerData>("Name").At;
 
 } // namespace
 
@@ -69,7 +70,7 @@ TSaveRecordReader::ReadBeforeDamage(const TPlaceBytes& place) const {
     // Read whole only with its mark set, while the shift away shows the blank's face: a free
     // place with bytes put in or taken out at its head, which brings nobody back.
     if (read.Whole && place.Record[UsedAt] != 1 && place.Shifted != nullptr &&
-        ShowsBlankFace(place.Shifted))
+        ShowsBlankFace(place.Shifted, Layout.Size))
         return TStoredPlace();
     return read;
 }
@@ -89,16 +90,36 @@ TSaveRecordReader::ReadDamagedPlace(const TPlaceBytes& place, TStoredPlace inPla
     // back from.
     if (inPlace.Whole)
         alsoRead.push_back(*inPlace.Whole);
-    // The damage starts in this place: its gambler's record may lie whole past it.
-    if (place.ShiftedWritten) {
+    // What lies in place before the damage shows a gambler: his name, or all but his name as
+    // the game writes a gambler.
+    const bool shown =
+        inPlace.LeftOut &&
+        (inPlace.Name ||
+         (place.Present == Layout.Size && place.Record[UsedAt] == 1 &&
+          Layout.CouldBeWhole(place.Record, {NameAt, NameAt + TPlayerData::NameField})));
+    // The damage starts in this place: its gambler's record may lie whole past it. A gambler
+    // of another name there is another place's, and comes back from there.
+    if (place.ShiftedWritten &&
+        (!shown || inPlace.Name == save_record::ReadableName(place.Shifted, Layout.Size))) {
         TStoredPlace whole;
         whole.Whole.emplace(place.Shifted, place.Shifted + Layout.Size);
         return whole;
     }
+    if (shown)
+        return inPlace;
     // What lies the shift away shows the blank's face: the bytes went in at a free place's
     // head, and nobody was there.
-    if (place.ShiftedHead != nullptr && ShowsBlankFace(place.ShiftedHead))
+    if (place.ShiftedHead != nullptr && ShowsBlankFace(place.ShiftedHead, place.ShiftedPresent))
         return TStoredPlace();
+    // A mark of 1 in place lies before the damage: where what follows it reads as free only by
+    // what damage leaves (zeros, a run of other bytes), those may be the bytes put in after
+    // it, and the gambler it marks is told.
+    if (!inPlace.Whole && !inPlace.LeftOut && place.Record[UsedAt] == 1 &&
+        !(place.Present >= TPlayerData::EncodedSize &&
+          save_record::ShowsBlankFace(place.Record, {}, Layout.Blank))) {
+        inPlace.LeftOut = true;
+        inPlace.Name = save_record::ReadableName(place.Record, place.Present);
+    }
     // Where bytes went in at the damaged place's head, his own head lies the shift away: what
     // lies in place tells him by no name, and he is told from there as a place past it is.
     if (!inPlace.LeftOut || inPlace.Name || place.Present != Layout.Size ||
@@ -142,14 +163,14 @@ TSaveRecordReader::ReadPastDamage(const TPlaceBytes& place,
             Layout.Blank.size() >= TPlayerData::EncodedSize &&
             std::memcmp(record, Layout.Blank.data(), TPlayerData::EncodedSize) == 0;
         read.LeftOut = place.ShiftedHead != nullptr && !freeHead &&
-                       place.ShiftedHead[UsedAt] == 1 && !ShowsBlankFace(place.ShiftedHead);
+                       place.ShiftedHead[UsedAt] == 1 &&
+                       !ShowsBlankFace(place.ShiftedHead, place.ShiftedPresent);
         if (read.LeftOut)
             read.Name = save_record::ReadableName(place.ShiftedHead, place.ShiftedPresent);
         return read;
     }
     // Whole records' worth moved: the marks in place are marks too.
-    if (record[UsedAt] == 1 &&
-        (place.Present < TPlayerData::EncodedSize || !ShowsBlankFace(record))) {
+    if (record[UsedAt] == 1 && !ShowsBlankFace(record, place.Present)) {
         read.LeftOut = true;
         read.Name = save_record::ReadableName(record, place.Present);
     }
@@ -168,21 +189,20 @@ bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
     if (damaged >= places.size())
         return true;
     // The damaged place's mark lies before the damage, or the damage took it: no mark of 1 in
-    // place or the shift away, and what is left of its face the blank's (a name the blank's
-    // begins with, or the blank's name or start bankroll in place or the shift away: one
-    // changed byte cannot take both).
+    // place or the shift away, and no gambler's name, or the blank's face, in place or the
+    // shift away (one changed byte cannot take both).
     const size_t at = Layout.Places[damaged];
     const i64 moved = static_cast<i64>(at) + shift;
     const bool movedIn =
         moved >= 0 && static_cast<size_t>(moved) + TPlayerData::EncodedSize <= bytes.size();
     const std::optional<std::string> name =
         save_record::ReadableName(bytes.data() + at, bytes.size() - at);
-    const std::optional<std::string> blankName =
-        save_record::ReadableName(Layout.Blank.data(), Layout.Blank.size());
+    const size_t present = std::min(bytes.size() - at, Layout.Size);
+    const size_t movedPresent =
+        movedIn ? std::min(bytes.size() - static_cast<size_t>(moved), Layout.Size) : 0;
     const bool blankFace =
-        !name || (blankName && blankName->starts_with(*name)) ||
-        (at + TPlayerData::EncodedSize <= bytes.size() && ShowsBlankFace(bytes.data() + at)) ||
-        (movedIn && ShowsBlankFace(bytes.data() + static_cast<size_t>(moved)));
+        !name || ShowsBlankFace(bytes.data() + at, present) ||
+        (movedIn && ShowsBlankFace(bytes.data() + static_cast<size_t>(moved), movedPresent));
     return !places[damaged].Whole && bytes[at + UsedAt] != 1 &&
            (!movedIn || bytes[static_cast<size_t>(moved) + UsedAt] != 1) && blankFace;
 }

@@ -381,6 +381,44 @@ TEST_F(ShiftedSave, ARecordAndAFewBytesPutInAtAHeadTellNobodyWhoWasNotWritten) {
     EXPECT_EQ(files, 1280U);
 }
 
+// Joe's head damaged, then bytes put in or taken out at a free place after him, or a record's
+// worth put in at a border: Ann and Bob lie whole in their own places before the bytes, and come
+// back; Joe is told. A reading that takes their places for free places the shift away (byte 16
+// of a whole-dollar bankroll is 0, as a free mark is) explains nothing.
+TEST_F(ShiftedSave, AGamblerLyingWholeInHisPlaceBeforeTheShiftComesBack) {
+    const std::string three = ThreeGamblers();
+    const size_t free10 = Joe + 10 * CasinoRecordSize;
+    const struct {
+        const char* What;
+        size_t At;
+        std::string Bytes;
+        const char* Told;
+    } heads[] = {
+        {"his start bankroll zeroed", Joe + 23, std::string(8, '\0'), "\"Joe Gambler\""},
+        {"a control byte in his name", Joe + 2, "\x07", Nameless},
+        {"his sex 5", Joe + 14, "\x05", "\"Joe Gambler\""},
+        {"his bankroll all 0xFF", Joe + 15, std::string(8, '\xFF'), "\"Joe Gambler\""},
+    };
+    for (const auto& head : heads) {
+        std::string damaged = three;
+        damaged.replace(head.At, head.Bytes.size(), head.Bytes);
+        std::vector<std::pair<std::string, std::string>> images;
+        for (size_t count = 2; count <= 16; ++count)
+            images.emplace_back(std::to_string(count) + " out in free place 10",
+                                TakenOut(damaged, free10 + 100, count));
+        images.emplace_back("16 in in free place 10",
+                            PutIn(damaged, free10 + 100, std::string(16, '\0')));
+        images.emplace_back("a record of zeros at border 10",
+                            PutIn(damaged, free10, std::string(CasinoRecordSize, '\0')));
+        images.emplace_back("the blank at border 10",
+                            PutIn(damaged, free10, three.substr(Free3, CasinoRecordSize)));
+        for (const auto& [what, bytes] : images)
+            EXPECT_EQ(Read(*Mgr, bytes),
+                      (TRead{{"1 Ann Seed 321", "2 Bob Decoy 1234"}, {head.Told}}))
+                << head.What << ", " << what;
+    }
+}
+
 // The game never writes two gamblers of one name. An older copy of Ann ($300) put in as a
 // record's worth, after her or before Joe, or with a few bytes more after her: neither of her
 // versions comes back and she is told once; a copy byte for byte comes back once.
