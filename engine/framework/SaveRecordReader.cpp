@@ -19,7 +19,8 @@
 //            | or no one point explains it;   |                             |
 //  - before  |   each place up to the first   | each whole in place         | nobody
 //  - damaged |   not as the game writes it,   | one whole the shift away    | what is left in
-//            |                                |                             | place
+//            |                                |                             | place, its mark
+//            |                                |                             | of 1 among it
 //  - past    |   and every one past it        | each whole in place or the  | a mark the shift
 //            |                                | shift away                  | away
 // None       | far off, another version's     | nobody                      | nobody
@@ -38,10 +39,11 @@
 // but for its mark, only the blank's bytes and 0    | a lost write's zeros over it
 // the blank's bytes outside one run of others       | a lost sector over it
 //
-// Everywhere: a place showing the blank's face tells nobody; two records of one name that
-// differ are neither brought back and he is told once, a copy comes back once, and nobody who
-// comes back is told (OneOfEachName); the count told is of gamblers, those whose names cannot
-// be read counted together. The load hands the reader no more than the save's size and a record
+// Everywhere: a place showing the blank's face tells nobody (but at the damaged place, where a mark
+// of 1 lies before the damage and the face is only what damage leaves); two records of one name
+// that differ are neither brought back and he is told once, a copy comes back once, and nobody who
+// comes back is told (OneOfEachName); the count told is of gamblers, those whose names cannot be
+// read counted together. The load hands the reader no more than the save's size and a record
 // (TPlayerMgr::GetSaveReadSize): what lies past those bytes is not there to be judged.
 //
 // Not promised, and to stay so: with no checksum, these are told or kept in the damaged file
