@@ -4,7 +4,7 @@
 
 #include "engine/framework/PlayerData.h"
 #include "engine/framework/PlayerDataLayout.h"
-#include "engine/framework/SaveRecordReader.h"
+#include "engine/framework/SaveRecordForm.h"
 
 #include <algorithm>
 #include <array>
@@ -97,12 +97,20 @@ struct TKind {
 
 class TShiftJudge {
 public:
-    explicit TShiftJudge(const TShiftedFile& file);
+    TShiftJudge(const TSaveLayout& layout, const std::vector<u8>& bytes, i64 shift,
+                TShiftJudging judging);
     std::vector<TShiftVerdict> Judge();
 
 private:
     // Reading the file.
-    i64 PlaceOf(size_t r) const { return static_cast<i64>(File.Places[r]); }
+    i64 PlaceOf(size_t r) const { return static_cast<i64>(Layout.Places[r]); }
+    // The record (first byte its mark) holds a gambler the game can take for some values of
+    // the bytes from lostFrom up to lostTo, which the file lost (none when the two are equal):
+    // as the game writes him, or only whole, as the judging asks.
+    bool CouldBeWhole(const u8* record, size_t lostFrom, size_t lostTo) const {
+        return Judging.AsWritten ? Layout.CouldBeWritten(record, {lostFrom, lostTo})
+                                 : Layout.CouldBeWhole(record, {lostFrom, lostTo});
+    }
     bool Fits(size_t r, const TReading& reading) const;
     // The record's first byte as the reading has it; -1 when it was lost.
     int MarkOf(size_t r, const TReading& reading) const;
@@ -143,7 +151,13 @@ private:
 
     TShiftVerdict VerdictOf(size_t r);
 
-    const TShiftedFile& File;
+    const TSaveLayout& Layout;
+    const TShiftJudging Judging;
+    // The game's blank, which it writes in a free place: marked used it is nobody. Null when
+    // none is known.
+    const std::vector<u8>* Blank;
+    // A free place (mark 0) holds exactly the blank; otherwise it may hold anything.
+    bool FreeHoldsBlank;
     const u8* Data;
     i64 Length;
     i64 Shift;
@@ -170,16 +184,20 @@ private:
     bool Explained = false;
 };
 
-TShiftJudge::TShiftJudge(const TShiftedFile& file)
-    : File(file), Data(file.Bytes->data()), Length(static_cast<i64>(file.Bytes->size())),
-      Shift(file.Shift), Size(file.Size), Judged(std::min(file.Judged, file.Size)),
-      TailAt(file.Size - std::min(file.JudgedTail, file.Size - Judged)), Count(file.Places.size()),
-      InPlaceAgreement(Count, -1), ShiftedAgreement(Count, -1), Laid(file.Size, 0),
-      SoundBefore(Count + 1, false), SoundFrom(Count + 1, false), InPlace(Count), Shifted(Count),
-      Tallies(Count), ShiftedFrom(Count + 1) {
+TShiftJudge::TShiftJudge(const TSaveLayout& layout, const std::vector<u8>& bytes, i64 shift,
+                         TShiftJudging judging)
+    : Layout(layout), Judging(judging), Blank(layout.Blank.empty() ? nullptr : &layout.Blank),
+      FreeHoldsBlank(judging.AsWritten && Blank != nullptr), Data(bytes.data()),
+      Length(static_cast<i64>(bytes.size())), Shift(shift), Size(layout.Size),
+      Judged(std::min(layout.Judged, layout.Size)),
+      // Only a record as the game writes it is judged by its tail too.
+      TailAt(Size - (judging.AsWritten ? std::min(layout.JudgedTail, Size - Judged) : 0)),
+      Count(layout.Places.size()), InPlaceAgreement(Count, -1), ShiftedAgreement(Count, -1),
+      Laid(Size, 0), SoundBefore(Count + 1, false), SoundFrom(Count + 1, false), InPlace(Count),
+      Shifted(Count), Tallies(Count), ShiftedFrom(Count + 1) {
     Face.assign(Judged + 1, 0);
     for (size_t i = 0; i < Judged; ++i)
-        Face[i + 1] = Face[i] + (File.Blank != nullptr && i > 0 && (*File.Blank)[i] != 0);
+        Face[i + 1] = Face[i] + (Blank != nullptr && i > 0 && (*Blank)[i] != 0);
 }
 
 bool TShiftJudge::Fits(size_t r, const TReading& reading) const {
@@ -265,8 +283,8 @@ size_t TShiftJudge::AgreedInPlace(size_t r) {
     if (InPlaceAgreement[r] < 0) {
         const i64 at = PlaceOf(r) + 1;
         const i64 inFile = std::clamp<i64>(Length - at, 0, static_cast<i64>(Size) - 1);
-        InPlaceAgreement[r] = static_cast<i64>(SameFront(
-            Data + std::min(at, Length), File.Blank->data() + 1, static_cast<size_t>(inFile)));
+        InPlaceAgreement[r] = static_cast<i64>(
+            SameFront(Data + std::min(at, Length), Blank->data() + 1, static_cast<size_t>(inFile)));
     }
     return static_cast<size_t>(InPlaceAgreement[r]);
 }
@@ -279,20 +297,20 @@ size_t TShiftJudge::AgreedShifted(size_t r) {
         ShiftedAgreement[r] =
             end > Length || from >= end
                 ? 0
-                : static_cast<i64>(SameBack(Data + from, File.Blank->data() + (from - at),
+                : static_cast<i64>(SameBack(Data + from, Blank->data() + (from - at),
                                             static_cast<size_t>(end - from)));
     }
     return static_cast<size_t>(ShiftedAgreement[r]);
 }
 
 bool TShiftJudge::BlankPastMark(size_t r, const TReading& reading) {
-    if (File.Blank == nullptr)
+    if (Blank == nullptr)
         return false;
     // In place up to the cut, the byte put back, and the shifted bytes from the lost ones' end.
     if (reading.Cut > 1 && reading.Cut - 1 > AgreedInPlace(r))
         return false;
     if (reading.Lost() == 1 && reading.Fill >= 0 && reading.Cut > 0 &&
-        reading.Fill != (*File.Blank)[reading.Cut])
+        reading.Fill != (*Blank)[reading.Cut])
         return false;
     const size_t shiftedFrom = std::max<size_t>(reading.End, 1);
     return shiftedFrom >= Size || Size - shiftedFrom <= AgreedShifted(r);
@@ -309,13 +327,12 @@ bool TShiftJudge::CouldBeFree(size_t r, const TReading& reading) {
     const int mark = MarkOf(r, reading);
     if (mark > 0)
         return false;
-    return !File.FreeHoldsBlank ||
-           (BlankPastMark(r, reading) && (mark < 0 || mark == (*File.Blank)[0]));
+    return !FreeHoldsBlank || (BlankPastMark(r, reading) && (mark < 0 || mark == (*Blank)[0]));
 }
 
 std::pair<i64, i64> TShiftJudge::BlankSpan(size_t r, const TMoving& moving) {
     constexpr i64 Far = std::numeric_limits<i64>::max() / 4;
-    if (File.Blank == nullptr)
+    if (Blank == nullptr)
         return {Far, -Far};
     i64 low = -Far, high = Far;
     // In place, bytes 1 up to the cut: the cut at most one past the agreement.
@@ -357,8 +374,8 @@ bool TShiftJudge::CouldBeGambler(size_t r, const TReading& reading, bool* facele
                                 Laid.begin() + static_cast<std::ptrdiff_t>(nameEnd),
                                 [](u8 c) { return c == 0; });
     }
-    return reading.Known() ? File.CouldBeWhole(Laid.data(), 0, 0)
-                           : File.CouldBeWhole(Laid.data(), reading.Cut, reading.End);
+    return reading.Known() ? CouldBeWhole(Laid.data(), 0, 0)
+                           : CouldBeWhole(Laid.data(), reading.Cut, reading.End);
 }
 
 TOutcome TShiftJudge::Read(size_t r, const TReading& reading) {
@@ -369,7 +386,7 @@ TOutcome TShiftJudge::Read(size_t r, const TReading& reading) {
         return ReadEachValue(r, reading);
     outcome.Free = CouldBeFree(r, reading);
     const bool face = ShowsFace(reading);
-    outcome.Blank = outcome.Free && File.FreeHoldsBlank && face;
+    outcome.Blank = outcome.Free && FreeHoldsBlank && face;
     const int mark = MarkOf(r, reading);
     if (mark != 1 && mark >= 0)
         return outcome;
@@ -390,7 +407,7 @@ TOutcome TShiftJudge::Read(size_t r, const TReading& reading) {
 TOutcome TShiftJudge::ReadEachValue(size_t r, const TReading& reading) {
     TOutcome outcome;
     outcome.Free = CouldBeFree(r, reading);
-    outcome.Blank = outcome.Free && File.FreeHoldsBlank && ShowsFace(reading);
+    outcome.Blank = outcome.Free && FreeHoldsBlank && ShowsFace(reading);
     if (!CouldBeGambler(r, reading))
         return outcome;
     const size_t at = reading.Cut;
@@ -406,7 +423,7 @@ TOutcome TShiftJudge::ReadEachValue(size_t r, const TReading& reading) {
         TReading filled = reading;
         filled.Fill = value;
         // The blank marked used is nobody.
-        if (!File.CouldBeWhole(Laid.data(), 0, 0) || BlankPastMark(r, filled))
+        if (!CouldBeWhole(Laid.data(), 0, 0) || BlankPastMark(r, filled))
             continue;
         if (outcome.Gambler) {
             outcome.Gambler.reset();
@@ -490,7 +507,7 @@ void TShiftJudge::TryKind(const TKind& kind) {
         !SoundFrom[kind.First + kind.Touched.size()])
         return;
     bool accepted = false;
-    if (File.EveryPoint) {
+    if (Judging.EveryPoint) {
         for (i64 q = kind.Low; q <= kind.High; ++q)
             if (TryPoint(kind, q, accepted))
                 return;
@@ -576,7 +593,7 @@ bool TShiftJudge::TryPoint(const TKind& kind, i64 q, bool& accepted) {
 bool TShiftJudge::BlankInPlace(size_t r) {
     const i64 at = PlaceOf(r);
     const i64 inFile = std::min(static_cast<i64>(Size), Length - at);
-    return File.FreeHoldsBlank && inFile > 0 && Data[at] == (*File.Blank)[0] &&
+    return FreeHoldsBlank && inFile > 0 && Data[at] == (*Blank)[0] &&
            static_cast<i64>(AgreedInPlace(r)) >= inFile - 1;
 }
 
@@ -611,7 +628,7 @@ TShiftVerdict TShiftJudge::VerdictOf(size_t r) {
         if (const int mark = MarkOf(r, reading); mark != 1 && mark >= 0)
             continue;
         const std::vector<u8> head = BytesOf(r, reading, NameEnd);
-        verdict.Name = TSaveRecordReader::ReadableName(head.data(), head.size());
+        verdict.Name = save_record::ReadableName(head.data(), head.size());
         if (verdict.Name)
             break;
     }
@@ -649,18 +666,19 @@ std::vector<TShiftVerdict> TShiftJudge::Judge() {
 
 } // namespace
 
-std::vector<TShiftVerdict> JudgeOnePointShift(const TShiftedFile& file) {
-    if (file.Bytes == nullptr || file.Size == 0 || file.Places.empty() || !file.CouldBeWhole ||
-        file.Shift == 0 || std::llabs(file.Shift) > static_cast<i64>(file.Size) ||
-        (file.Blank != nullptr && file.Blank->size() != file.Size) ||
-        (file.FreeHoldsBlank && file.Blank == nullptr))
+std::vector<TShiftVerdict> JudgeOnePointShift(const TSaveLayout& layout,
+                                              const std::vector<u8>& bytes, i64 shift,
+                                              TShiftJudging judging) {
+    const size_t size = layout.Size;
+    if (size == 0 || layout.Places.empty() || !layout.CouldBeWhole || !layout.CouldBeWritten ||
+        shift == 0 || std::llabs(shift) > static_cast<i64>(size) ||
+        (!layout.Blank.empty() && layout.Blank.size() != size))
         return {};
     // The records lie one right after the other, the last where the written file ended.
-    for (size_t r = 1; r < file.Places.size(); ++r)
-        if (file.Places[r] != file.Places[r - 1] + file.Size)
+    for (size_t r = 1; r < layout.Places.size(); ++r)
+        if (layout.Places[r] != layout.Places[r - 1] + size)
             return {};
-    if (static_cast<i64>(file.Places.back() + file.Size) !=
-        static_cast<i64>(file.Bytes->size()) - file.Shift)
+    if (static_cast<i64>(layout.Places.back() + size) != static_cast<i64>(bytes.size()) - shift)
         return {};
-    return TShiftJudge(file).Judge();
+    return TShiftJudge(layout, bytes, shift, judging).Judge();
 }

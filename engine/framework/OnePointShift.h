@@ -2,36 +2,19 @@
 // were put into it or taken out of it at one point, read for every point that explains it.
 #pragma once
 
-#include "platform/host/Types.h"
+#include "engine/framework/SaveLayout.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-struct TShiftedFile {
-    // The file as read, whole.
-    const std::vector<u8>* Bytes = nullptr;
-    // How many bytes were put in (above 0) or taken out (below 0), at most a record's size.
-    i64 Shift = 0;
-    // Where each record was written, one right after the other, and the size of one.
-    std::vector<size_t> Places;
-    size_t Size = 0;
-    // The leading and the last bytes of a record that CouldBeWhole reads: readings alike in
-    // them are judged alike.
-    size_t Judged = 0;
-    size_t JudgedTail = 0;
-    // Whether the record (first byte its mark) holds a gambler the game can take for some
-    // values of the bytes from lostFrom up to lostTo, which the file lost (none when the two
-    // are equal).
-    std::function<bool(const u8* record, size_t lostFrom, size_t lostTo)> CouldBeWhole;
-    // The game's blank, which it writes in a free place: marked used it is nobody. Null when
-    // none is known.
-    const std::vector<u8>* Blank = nullptr;
-    // A free place (mark 0) holds exactly the blank; otherwise it may hold anything.
-    bool FreeHoldsBlank = false;
-    // Every point tried one by one, none of the judge's speed-ups taken: for the tests that
-    // hold the two to the same verdicts.
+// How the points are judged: records and free places as the game writes them (the layout's
+// CouldBeWritten over its judged head and tail, the blank in every free place), or else records
+// only whole (CouldBeWhole over the judged head) and free places that may hold anything; and
+// every point tried one by one, none of the judge's speed-ups taken, for the tests that hold the
+// two to the same verdicts.
+struct TShiftJudging {
+    bool AsWritten = true;
     bool EveryPoint = false;
 };
 
@@ -44,5 +27,9 @@ struct TShiftVerdict {
     std::optional<std::string> Name;
 };
 
-// One verdict a record; empty when no single point explains the file.
-std::vector<TShiftVerdict> JudgeOnePointShift(const TShiftedFile& file);
+// The bytes of the file as read, whole, shift bytes longer (put in, above 0) or shorter (taken
+// out, below 0) than the layout's, at most a record's size: one verdict a record; empty when no
+// single point explains the file.
+std::vector<TShiftVerdict> JudgeOnePointShift(const TSaveLayout& layout,
+                                              const std::vector<u8>& bytes, i64 shift,
+                                              TShiftJudging judging = {});

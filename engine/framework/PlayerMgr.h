@@ -78,7 +78,7 @@ public:
     virtual std::string GetSaveFileName();
     virtual i32 GetSaveFileSize();
     // The record's bytes hold a gambler the game can take as he stands: the engine's record
-    // of the form TSaveRecordReader::CouldBeGambler holds it to. A derived record adds its own
+    // of the form save_record::CouldBeGambler holds it to. A derived record adds its own
     // fields; counters are never judged, so that no real gambler is thrown out.
     bool IsWholeRecord(const u8* record, u32 size) { return CouldBeWholeRecord(record, size, {}); }
     // Whether some values of the lost bytes (the mark among them, which could then be 1) make
@@ -186,18 +186,21 @@ public:
     bool ReadAll();
     bool WriteAll();
     // Reads the file once from its start. Only a file that was read whole and is not of its
-    // size or its versions, or holds a used record that is not whole (IsWholeRecord) or a place
-    // that is neither used nor the game's blank (HoldsOnlyWholeRecords), is Damaged; one that
-    // could not be read is Unreadable, with the system's reason in error.
+    // size or its versions, or holds a used record that is not whole (IsWholeRecord), two of
+    // one name, or a place that is neither used nor the game's blank (HoldsOnlyWholeRecords),
+    // is Damaged; one that could not be read is Unreadable, with the system's reason in error.
     TSaveFileCheck CheckSaveFile(int& error);
     // The same, keeping what was read (at most the file's size and one record more) in bytes.
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes);
     // The same, with the file's size (-1 when it was not read).
     TSaveFileCheck CheckSaveFile(int& error, std::vector<u8>& bytes, i64& size);
+    // How much of the save file the load reads and judges: its size and one record more, where
+    // the last record lies when a record's worth was put in before it.
+    i64 GetSaveReadSize();
     // The reader of a damaged file of this save: its places, sizes, blank and record form.
     TSaveRecordReader RecordReader();
-    // Every record marked used in the bytes is whole, and every other one marked free and the
-    // game's blank; true too for another version's file.
+    // Every record marked used in the bytes is whole, no two of them of one name, and every
+    // other one marked free and the game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes) {
         return RecordReader().HoldsOnlyWholeRecords(bytes);
     }

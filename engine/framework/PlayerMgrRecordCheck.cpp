@@ -5,7 +5,7 @@
 #include <algorithm>
 
 bool TPlayerMgr::CouldBeWholeRecord(const u8* record, u32 size, TLostBytes lost) {
-    return TSaveRecordReader::CouldBeGambler(record, size, lost, GetFreePlace());
+    return save_record::CouldBeGambler(record, size, lost, GetFreePlace());
 }
 
 size_t TPlayerMgr::GetJudgedSize() {

@@ -134,6 +134,10 @@ bool TPlayerMgr::CheckSaveHeader(const std::vector<u8>& bytes) {
     return read && wanted && stored.Major == wanted->Major && stored.Minor == wanted->Minor;
 }
 
+i64 TPlayerMgr::GetSaveReadSize() {
+    return std::max<i64>(GetSaveFileSize(), 0) + std::max<i64>(GetPlayerDataSize(), 0);
+}
+
 TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error) {
     std::vector<u8> bytes;
     return CheckSaveFile(error, bytes);
@@ -147,10 +151,8 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>
 TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>& bytes,
                                                      i64& size) {
     size = -1;
-    // A record beyond the size is read too: the last one lies there when a piece was put in
-    // before it.
-    const i64 wanted = std::max<i64>(GetSaveFileSize(), 0) + std::max<i64>(GetPlayerDataSize(), 0);
-    switch (File().Look(bytes, static_cast<u32>(std::min<i64>(wanted, 0x7FFFFFFF)), size, error)) {
+    switch (File().Look(bytes, static_cast<u32>(std::min<i64>(GetSaveReadSize(), 0x7FFFFFFF)), size,
+                        error)) {
     case TSaveFile::TLook::Missing:
         return TSaveFileCheck::Missing;
     case TSaveFile::TLook::Unreadable:

@@ -1,6 +1,8 @@
-// TSaveRecordReader's record form: the name, sex and amounts of a gambler as the game writes
-// them, and the face of the blank it writes in a free place.
-#include "SaveRecordReader.h"
+// The save's record form: the name, sex and amounts of a gambler as the game writes them, and
+// the face of the blank it writes in a free place.
+#include "SaveRecordForm.h"
+
+#include "engine/framework/PlayerData.h"
 
 #include "engine/framework/PlayerDataLayout.h"
 
@@ -144,7 +146,9 @@ bool AmountCanBeSane(const u8* record, size_t at, TLostBytes lost, TAmount kind)
 
 } // namespace
 
-bool TSaveRecordReader::IsWrittenName(const std::string& name) {
+namespace save_record {
+
+bool IsWrittenName(const std::string& name) {
     std::array<u8, NameAt + TPlayerData::NameField> field{};
     if (name.empty() || name.size() >= TPlayerData::NameField)
         return false;
@@ -152,7 +156,7 @@ bool TSaveRecordReader::IsWrittenName(const std::string& name) {
     return name.find('\0') == std::string::npos && NameCouldBeWritten(field.data(), {});
 }
 
-std::optional<std::string> TSaveRecordReader::ReadableName(const u8* record, size_t size) {
+std::optional<std::string> ReadableName(const u8* record, size_t size) {
     if (record == nullptr || size < NameAt + TPlayerData::NameField)
         return std::nullopt;
     if (!NameReadable(record))
@@ -160,8 +164,7 @@ std::optional<std::string> TSaveRecordReader::ReadableName(const u8* record, siz
     return std::string(reinterpret_cast<const char*>(record + NameAt));
 }
 
-bool TSaveRecordReader::CouldBeGambler(const u8* record, size_t size, TLostBytes lost,
-                                       const std::vector<u8>& blank) {
+bool CouldBeGambler(const u8* record, size_t size, TLostBytes lost, const std::vector<u8>& blank) {
     return record != nullptr && size >= TPlayerData::EncodedSize &&
            (lost.Holds(UsedAt) || record[UsedAt] == 1) && NameCouldBeWritten(record, lost) &&
            (lost.Holds(SexAt) || record[SexAt] <= 1) &&
@@ -170,8 +173,7 @@ bool TSaveRecordReader::CouldBeGambler(const u8* record, size_t size, TLostBytes
            !ShowsBlankFace(record, lost, blank);
 }
 
-bool TSaveRecordReader::ShowsBlankFace(const u8* record, TLostBytes lost,
-                                       const std::vector<u8>& blank) {
+bool ShowsBlankFace(const u8* record, TLostBytes lost, const std::vector<u8>& blank) {
     if (blank.size() < TPlayerData::EncodedSize)
         return false;
     const auto shows = [&](size_t at, size_t count) {
@@ -182,3 +184,5 @@ bool TSaveRecordReader::ShowsBlankFace(const u8* record, TLostBytes lost,
     // the blank's; his name is typed without blanks or is the first gambler's.
     return shows(NameAt, TPlayerData::NameField) || shows(StartBankrollAt, 8);
 }
+
+} // namespace save_record

@@ -4,36 +4,60 @@
 // The rule for a damaged file. The record has no checksum: what shows damage is the form the
 // game writes. A mark is 0 or 1; a free place is exactly the blank (DeletePlayer resets a
 // record to it); a gambler's judged fields are sane, his name is letters, digits and blanks
-// between words, his start bankroll more than $0.00, and he never has the blank's face (its
-// name "John Dough", its start bankroll). The reader is chosen by the file's size against the
-// save's (ChooseReader), and the recovery says which one decided:
+// between words, his start bankroll more than $0.00, and he never has the blank's face. The
+// reader is chosen by the file's size against the save's (ChooseReader), and the recovery says
+// which one decided:
 //
 // reader     | the file                       | comes back                  | told
 // ---------- | ------------------------------ | --------------------------- | ------------------
-// InPlace    | of the save's size             | each whole in place, or but | any other place
-//            |                                | for his mark                | not free
+// InPlace    | of the save's size, damaged or | each whole in place, or but | any other place
+//            | two records of one name        | for his mark                | not free
 // OnePoint   | under a record in or out       | one all points give alike   | one some give
 // Slots      | a record in, each slot sound   | each gambler of the slots   | a name in two
 //            |                                |                             | versions
-// UpToDamage | a record out, more than one,   | in place up to the damage,  | the damaged place;
-//            | or no one point explains it    | past it whole either way    | a mark shifted
+// UpToDamage | a record out, more than one,   | read in place:              |
+//            | or no one point explains it;   |                             |
+//  - before  |   each place up to the first   | each whole in place         | nobody
+//  - damaged |   not as the game writes it,   | one whole the shift away    | what is left in
+//            |                                |                             | place, its mark
+//            |                                |                             | of 1 among it
+//  - past    |   and every one past it        | each whole in place or the  | a mark the shift
+//            |                                | shift away                  | away
 // None       | far off, another version's     | nobody                      | nobody
 //
-// Everywhere: a place whose every byte is the blank's or 0 is free, and tells nobody; two
-// records of one name that differ are neither brought back and he is told once; a copy comes
-// back once; the count told is of gamblers, those whose names cannot be read counted together.
+// Each row is a function: ReadInPlace, JudgeShiftedPlaces, JudgeSlots, ReadBeforeDamage,
+// ReadDamagedPlace and ReadPastDamage (in SaveRecordUpToDamage.cpp); the readers after the first
+// are asked in turn (JudgeStoredPlaces) where one explains nothing, and a one-point reading that
+// neither brings back nor tells a gambler lying whole in his own place explains nothing.
+//
+// The blank's face (ShowsBlankFace), one rule wherever the reader asks whether a place was free,
+// whatever its mark says:
+//
+// the place shows                                   | for
+// ------------------------------------------------- | ---------------------------------------
+// the blank's name, or its start bankroll           | any change elsewhere in it
+// but for its mark, only the blank's bytes and 0    | a lost write's zeros over it
+// the blank's bytes outside one run of others       | a lost sector over it
+//
+// Everywhere: a place showing the blank's face tells nobody (but at the damaged place, where a mark
+// of 1 lies before the damage and the face is only what damage leaves); two records of one name
+// that differ are neither brought back and he is told once, a copy comes back once, and nobody who
+// comes back is told (OneOfEachName); the count told is of gamblers, those whose names cannot be
+// read counted together. The load hands the reader no more than the save's size and a record
+// (TPlayerMgr::GetSaveReadSize): what lies past those bytes is not there to be judged.
 //
 // Not promised, and to stay so: with no checksum, these are told or kept in the damaged file
 // set aside whole, never more than that.
 // - InPlace: a gambler changed where his record still reads as the game writes it comes back
-//   so; one who never played whose head zeros wiped is the blank's bytes: a free place.
+//   so; one who never played whose head a lost write or a lost sector wiped shows the blank's
+//   face: a free place.
 // - OnePoint: the gambler who holds the point, or the one beside it, may be left out (named).
 //   A changed byte and bytes put in both inside one free place's face leave it no face of the
 //   blank's to be known by, and the gamblers may be left out (named).
 // - Slots: those after the record put in come back a place along.
-// - UpToDamage: exactly a record's worth cut inside a gambler joins his head to the next one's
-//   body (cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
-//   untold); a cut of more than 16 bytes inside a gambler may leave his neighbours out, named;
+// - UpToDamage: a record's worth cut out can lose the gambler it held (Joe's record whole) or
+//   join two: cut 10 bytes into Ann, "Ann Seed" comes back with Bob's $1,234.50 and Bob is lost
+//   untold; a cut of more than 16 bytes inside a gambler may leave his neighbours out, named;
 //   two records' worth put in or cut inside a name can join two gamblers.
 //
 // Why. A free place that still shows the blank's face is a free place damaged, whatever its mark
@@ -41,21 +65,32 @@
 // without blanks) or as the first gambler of a new file ("Joe Gambler", $500), so the blank's
 // name and start bankroll are never a gambler's, nor is a start of nothing, and nobody comes
 // back from it or is told. Zeros are what a lost write leaves, so a place whose other bytes are
-// the blank's was free. A place without that face whose mark is not 1 but whose every other byte
-// reads as a gambler the game writes is a gambler who lost his mark, which can only have been 1.
-// A size within a record of the save's is the save's whatever its head says: nothing of the
-// game's reads a save of another version. A record's worth taken out at any border explains the
-// file alike, so no point could be agreed on and the places are read where they were written;
-// one put in at any border moves the gamblers after it a place along and adds nobody, so which
-// gamblers the slots hold matters more than where. Past the first damaged place of a file read
-// in place, the damage may have moved every record: a gambler comes back from there where he
-// lies whole in his place or whole as the game writes him the shift away, and once. It is the
-// shift away that a mark tells a gambler to be told; in place it is some other byte, unless the
-// shift was whole records' worth. Counting marks in place would count places, not gamblers. Two
-// damages under a record's size that leave every gambler before the first damaged place whole,
-// and nothing of a gambler from there on, touched free places alone. The game never writes two
-// gamblers of one name (TGamblerName::Check), so two versions of one are the damage's, and which
-// is his last cannot be told.
+// the blank's was free, whatever its mark; no start bankroll the game gives is the blank's bytes
+// and zeros. A gambler's own bytes differ from the blank's in more than one run, since his start
+// bankroll's low bytes are its zeros, and a run of other bytes rarely holds four of the blank's
+// in a row: a place that differs in one run only is a free place a sector went over. A place
+// without that face whose mark is not 1 but whose every other byte reads as a gambler the game
+// writes is a gambler who lost his mark, which can only have been 1. A size within a record of
+// the save's is the save's whatever its head says: nothing of the game's reads a save of another
+// version. A record's worth taken out at any border explains the file alike, so no point could
+// be agreed on and the places are read where they were written; one put in at any border moves
+// the gamblers after it a place along and adds nobody, so which gamblers the slots hold matters
+// more than where. A gambler lying whole in his own place as the game writes him was not moved
+// there by a shift: a point that takes him for a free place because his bankroll's second byte,
+// 0, reads as a free mark the shift away explains nothing. Past the first damaged place of a
+// file read in place, the damage may have moved every record: a gambler comes back from there
+// where he lies whole in his place or whole as the game writes him the shift away, and once. At
+// the damaged place itself, what lies in place before the damage (a mark of 1, a name) tells its
+// gambler, unless he lies whole the shift away; a gambler of another name there is another
+// place's. It is the shift away that a mark tells a gambler to be told; in place it is some
+// other byte, unless the shift was whole records' worth, and so a place whose copy the shift
+// away lies past the bytes read tells nobody; nor does a damaged place whose copy there shows
+// the blank's face: bytes went in at a free place's head. Counting marks in place would count
+// places, not gamblers. Two damages under a record's size that leave every gambler before the
+// first damaged place whole, and nothing of a gambler from there on, touched free places alone.
+// The game never writes two gamblers of one name (TGamblerName::Check), so two versions of one
+// are the damage's, and which is his last cannot be told; a file of the save's size holding
+// two is damaged.
 
 #include "SaveRecordReader.h"
 
@@ -90,18 +125,16 @@ std::string Quoted(const std::string& name) {
 
 TSaveRecordReader::TSaveRecordReader(TSaveLayout layout) : Layout(std::move(layout)) {}
 
-template <class Visit>
-void TSaveRecordReader::ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const {
-    const size_t size = Layout.Size;
-    if (size < TPlayerData::EncodedSize)
-        return;
-    for (size_t r = 0; r < Layout.Places.size(); ++r) {
-        const size_t at = Layout.Places[r];
+std::vector<size_t> TSaveRecordReader::PresentPlaces(const std::vector<u8>& bytes) const {
+    std::vector<size_t> present;
+    if (Layout.Size < TPlayerData::EncodedSize)
+        return present;
+    for (const size_t at : Layout.Places) {
         if (at >= bytes.size())
             break;
-        // A record the end of a cut file goes through is there only in part.
-        visit(r, bytes.data() + at, std::min(bytes.size() - at, size), size);
+        present.push_back(std::min(bytes.size() - at, Layout.Size));
     }
+    return present;
 }
 
 bool TSaveRecordReader::IsFreePlace(const u8* record, size_t present) const {
@@ -116,10 +149,41 @@ bool TSaveRecordReader::ReadsAsBlank(const u8* record, size_t present) const {
     const std::vector<u8>& blank = Layout.Blank;
     if (blank.empty() || present > blank.size())
         return false;
-    for (size_t i = 0; i < present; ++i)
+    // The mark is no evidence: a free place's is as easily set as zeroed.
+    for (size_t i = UsedAt + 1; i < present; ++i)
         if (record[i] != 0 && record[i] != blank[i])
             return false;
     return true;
+}
+
+bool TSaveRecordReader::DiffersInOneRun(const u8* record, size_t present) const {
+    // A gambler's own bytes never do: his start bankroll's low bytes are the blank's zeros
+    // (every amount the game starts a gambler with is whole dollars) between his name and
+    // amounts and the bytes after them, and random bytes are hardly ever the blank's four
+    // times in a row.
+    constexpr size_t Gap = 4;
+    const std::vector<u8>& blank = Layout.Blank;
+    if (blank.size() != present || present != Layout.Size)
+        return false;
+    bool differed = false;
+    size_t same = 0;
+    for (size_t i = 0; i < present; ++i) {
+        if (record[i] == blank[i]) {
+            ++same;
+            continue;
+        }
+        if (differed && same >= Gap)
+            return false;
+        differed = true;
+        same = 0;
+    }
+    return true;
+}
+
+bool TSaveRecordReader::ShowsBlankFace(const u8* record, size_t present) const {
+    return (present >= TPlayerData::EncodedSize &&
+            save_record::ShowsBlankFace(record, {}, Layout.Blank)) ||
+           ReadsAsBlank(record, present) || DiffersInOneRun(record, present);
 }
 
 TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record,
@@ -127,20 +191,16 @@ TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record
     const size_t size = Layout.Size;
     TStoredPlace place;
     const u8 mark = record[UsedAt];
-    if (mark == 1 && present == size && IsWhole(record)) {
-        place.Whole.emplace(record, record + size);
-        return place;
-    }
     if (IsFreePlace(record, present))
         return place;
     // A place that shows the blank's face is a free place damaged, whatever its mark says: the
     // game never gives a gambler that face, so nobody was there to come back or be told.
-    if (present >= TPlayerData::EncodedSize && ShowsBlankFace(record))
+    if (ShowsBlankFace(record, present))
         return place;
-    // Zeros are what a lost write leaves: where every other byte is the blank's, the place was
-    // free.
-    if (ReadsAsBlank(record, present))
+    if (mark == 1 && present == size && IsWhole(record)) {
+        place.Whole.emplace(record, record + size);
         return place;
+    }
     if (mark != 1 && present == size) {
         // Every other byte is as the game writes a gambler's: only the mark went wrong, and it
         // can only have been 1.
@@ -153,38 +213,35 @@ TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record
     }
     // Where the change lies inside the name, what is left of it is all there is to give.
     place.LeftOut = true;
-    place.Name = ReadableName(record, present);
+    place.Name = save_record::ReadableName(record, present);
     return place;
 }
 
 std::vector<TSaveRecordReader::TStoredPlace>
 TSaveRecordReader::JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
                                       bool asWritten) const {
-    TShiftedFile file;
-    file.Bytes = &bytes;
-    file.Shift = shift;
-    file.Places = Layout.Places;
-    file.Size = Layout.Size;
-    file.Judged = Layout.Judged;
-    file.JudgedTail = Layout.JudgedTail;
-    file.EveryPoint = JudgeEveryPoint;
-    file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
-        return Layout.CouldBeWritten(record, {lostFrom, lostTo});
-    };
-    if (!Layout.Blank.empty()) {
-        file.Blank = &Layout.Blank;
-        file.FreeHoldsBlank = true;
+    std::vector<TShiftVerdict> verdicts =
+        JudgeOnePointShift(Layout, bytes, shift, {asWritten, JudgeEveryPoint});
+    // A gambler lying whole in his own place as the game writes him is no bytes of others that
+    // a shift brought there: a point that takes his place for a free one, or for another
+    // gambler's, and neither brings him back nor tells him there explains nothing (byte 16 of
+    // a whole-dollar bankroll is 0, as a free place's mark is).
+    for (size_t r = 0; r < verdicts.size(); ++r) {
+        const size_t at = Layout.Places[r];
+        if (at + Layout.Size > bytes.size())
+            break;
+        const u8* record = bytes.data() + at;
+        if (record[UsedAt] != 1 || !IsWritten(record) || ShowsBlankFace(record, Layout.Size))
+            continue;
+        const bool kept =
+            verdicts[r].InDoubt ||
+            std::any_of(verdicts.begin(), verdicts.end(), [&](const TShiftVerdict& verdict) {
+                return verdict.Whole &&
+                       std::equal(verdict.Whole->begin(), verdict.Whole->end(), record);
+            });
+        if (!kept)
+            return {};
     }
-    // A record or a free place the game did not write that way is no damage: the points are
-    // tried again with records only whole, and free places that may hold anything.
-    if (!asWritten) {
-        file.FreeHoldsBlank = false;
-        file.JudgedTail = 0;
-        file.CouldBeWhole = [this](const u8* record, size_t lostFrom, size_t lostTo) {
-            return Layout.CouldBeWhole(record, {lostFrom, lostTo});
-        };
-    }
-    std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(file);
     std::vector<TStoredPlace> places;
     places.reserve(verdicts.size());
     for (TShiftVerdict& verdict : verdicts) {
@@ -251,152 +308,19 @@ TSaveRecordReader::JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
             return OneOfEachName(std::move(places), alsoRead);
         reader = TReader::UpToDamage;
     }
+    if (reader == TReader::InPlace)
+        return OneOfEachName(ReadInPlace(bytes), alsoRead);
     std::vector<TStoredPlace> places = ReadUpToDamage(bytes, shift, damaged, alsoRead);
     return OneOfEachName(std::move(places), alsoRead);
 }
 
-bool TSaveRecordReader::OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
-                                              const std::vector<TStoredPlace>& places,
-                                              size_t damaged, i64 shift) const {
-    for (size_t r = 0; r < places.size(); ++r) {
-        const TStoredPlace& place = places[r];
-        if (r < damaged ? place.Whole && !IsWritten(place.Whole->data())
-                        : r > damaged && (place.Whole || place.LeftOut))
-            return false;
-    }
-    if (damaged >= places.size())
-        return true;
-    // The damaged place's mark lies before the damage, or the damage took it: no mark of 1 in
-    // place or the shift away, and what is left of its face the blank's (a
-    // name the blank's begins with, or the blank's name or start bankroll in place or the shift
-    // away: one changed byte cannot take both).
-    const size_t at = Layout.Places[damaged];
-    const i64 moved = static_cast<i64>(at) + shift;
-    const bool movedIn =
-        moved >= 0 && static_cast<size_t>(moved) + TPlayerData::EncodedSize <= bytes.size();
-    const std::optional<std::string> name = ReadableName(bytes.data() + at, bytes.size() - at);
-    const std::optional<std::string> blankName =
-        ReadableName(Layout.Blank.data(), Layout.Blank.size());
-    const bool blankFace =
-        !name || (blankName && blankName->starts_with(*name)) ||
-        (at + TPlayerData::EncodedSize <= bytes.size() && ShowsBlankFace(bytes.data() + at)) ||
-        (movedIn && ShowsBlankFace(bytes.data() + static_cast<size_t>(moved)));
-    return !places[damaged].Whole && bytes[at + UsedAt] != 1 &&
-           (!movedIn || bytes[static_cast<size_t>(moved) + UsedAt] != 1) && blankFace;
-}
-
 std::vector<TSaveRecordReader::TStoredPlace>
-TSaveRecordReader::ReadUpToDamage(const std::vector<u8>& bytes, i64 shift, size_t& damaged,
-                                  std::vector<std::vector<u8>>& alsoRead) const {
-    const auto size = static_cast<i64>(Layout.Size);
-    damaged = Layout.Places.size();
-    // Read where each was written. Past the first place that is not as the game writes it, the
-    // damage may have moved every record: a gambler comes back from there only where he lies
-    // whole in his place; one whose mark lies the shift away is told from there, and where the
-    // shift is whole records' worth the marks in place are marks too.
-    const bool aligned = shift % size == 0;
+TSaveRecordReader::ReadInPlace(const std::vector<u8>& bytes) const {
     std::vector<TStoredPlace> places;
     places.reserve(Layout.Places.size());
-    // The places told by a gambler whole the shift away, and his bytes.
-    std::vector<std::pair<size_t, std::vector<u8>>> toldWhole;
-    bool beforeDamage = true;
-    // The first damaged place as it reads in place, where it is read the shift away too.
-    std::optional<TStoredPlace> inPlace;
-    ForEachStoredRecord(bytes, [&](size_t r, const u8* record, size_t present, size_t) {
-        const auto at = static_cast<i64>(Layout.Places[r]);
-        const i64 moved = at + shift;
-        const bool movedIn = shift != 0 && moved >= static_cast<i64>(Layout.GameDataOffset) &&
-                             moved + size <= static_cast<i64>(bytes.size());
-        const u8* shifted = movedIn ? bytes.data() + moved : nullptr;
-        // A gambler as the game writes him, lying the shift away from his place.
-        const bool shiftedWritten =
-            shifted != nullptr && shifted[UsedAt] == 1 && IsWritten(shifted);
-        TStoredPlace place;
-        if (beforeDamage || shift == 0) {
-            place = JudgeInPlace(record, present);
-            // Read whole only with its mark set, while the shift away shows the blank's face: a
-            // free place with bytes put in or taken out at its head, which brings nobody back.
-            if (shift != 0 && place.Whole && record[UsedAt] != 1 && shifted != nullptr &&
-                ShowsBlankFace(shifted))
-                place = TStoredPlace();
-            beforeDamage = !place.LeftOut && (place.Whole || IsFreePlace(record, present)) &&
-                           present == static_cast<size_t>(size) &&
-                           // The game never writes a second record of a name: the damage put
-                           // it in.
-                           !(place.Whole && shift != 0 && NamedBefore(places, *place.Whole));
-            if (beforeDamage || shift == 0) {
-                if (shiftedWritten)
-                    alsoRead.emplace_back(shifted, shifted + size);
-                places.push_back(std::move(place));
-                return;
-            }
-            damaged = r;
-            // A second version of a gambler read here tells him in two versions wherever he
-            // comes back from.
-            if (place.Whole)
-                alsoRead.push_back(*place.Whole);
-            // The damage starts in this place: its gambler's record may lie whole past it.
-            if (shiftedWritten) {
-                place = TStoredPlace();
-                place.Whole.emplace(shifted, shifted + size);
-                places.push_back(std::move(place));
-                return;
-            }
-            // Where bytes went in at the damaged place's head, his own head lies the shift
-            // away: what lies in place tells him by no name.
-            if (!place.LeftOut || place.Name || present != static_cast<size_t>(size) ||
-                (shift < 0 && aligned)) {
-                places.push_back(std::move(place));
-                return;
-            }
-            inPlace = std::move(place);
-            place = TStoredPlace();
-        }
-        const bool marked =
-            record[UsedAt] == 1 && (present < TPlayerData::EncodedSize || !ShowsBlankFace(record));
-        if (record[UsedAt] == 1 && present == static_cast<size_t>(size) && IsWhole(record)) {
-            place.Whole.emplace(record, record + size);
-            if (shiftedWritten)
-                alsoRead.emplace_back(shifted, shifted + size);
-        } else if (shiftedWritten) {
-            place.Whole.emplace(shifted, shifted + size);
-        } else if (shifted != nullptr && IsWhole(shifted)) {
-
-            place.LeftOut = true;
-            place.Name = ReadableName(shifted, static_cast<size_t>(size));
-            toldWhole.emplace_back(places.size(), std::vector<u8>(shifted, shifted + size));
-        } else if (shifted != nullptr && !aligned) {
-            // A place whose head in place is still the blank's was free there: a 1 the shift
-            // away is some byte of the blank (its sex), not a mark.
-            const bool freeHead =
-                present >= TPlayerData::EncodedSize &&
-                Layout.Blank.size() >= TPlayerData::EncodedSize &&
-                std::memcmp(record, Layout.Blank.data(), TPlayerData::EncodedSize) == 0;
-            place.LeftOut = !freeHead && shifted[UsedAt] == 1 && !ShowsBlankFace(shifted);
-            if (place.LeftOut)
-                place.Name = ReadableName(shifted, static_cast<size_t>(size));
-        } else if (marked) {
-            place.LeftOut = true;
-            place.Name = ReadableName(record, present);
-        }
-        if (inPlace && !place.LeftOut && !place.Whole)
-            place = std::move(*inPlace);
-        inPlace.reset();
-        places.push_back(std::move(place));
-    });
-    // Nobody who comes back is told (OneOfEachName brings each back once).
-    const auto back = [&](const std::vector<u8>& gambler, size_t before) {
-        for (size_t j = 0; j < before; ++j)
-            if (places[j].Whole && *places[j].Whole == gambler)
-                return true;
-        return false;
-    };
-    for (const auto& [i, gambler] : toldWhole) {
-        if (back(gambler, places.size())) {
-            places[i].LeftOut = false;
-            places[i].Name.reset();
-        }
-    }
+    const std::vector<size_t> present = PresentPlaces(bytes);
+    for (size_t r = 0; r < present.size(); ++r)
+        places.push_back(JudgeInPlace(bytes.data() + Layout.Places[r], present[r]));
     return places;
 }
 
@@ -418,8 +342,8 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
             const u8* slot = bytes.data() + first + k * size;
             if (slot[UsedAt] == 1 && (written ? IsWritten(slot) : IsWhole(slot))) {
                 const auto named = std::find_if(gamblers.begin(), gamblers.end(), [&](size_t g) {
-                    return ReadableName(bytes.data() + first + g * size, size) ==
-                           ReadableName(slot, size);
+                    return save_record::ReadableName(bytes.data() + first + g * size, size) ==
+                           save_record::ReadableName(slot, size);
                 });
                 // One record's worth put in holds one copy or one version, not two.
                 if (named == gamblers.end())
@@ -451,7 +375,8 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
         if (twins) {
             TStoredPlace& told = places[twins->second - 1];
             told.LeftOut = true;
-            told.Name = ReadableName(bytes.data() + first + twins->second * size, size);
+            told.Name =
+                save_record::ReadableName(bytes.data() + first + twins->second * size, size);
         }
         return places;
     }
@@ -460,19 +385,32 @@ TSaveRecordReader::JudgeSlots(const std::vector<u8>& bytes) const {
 
 bool TSaveRecordReader::NamedBefore(const std::vector<TStoredPlace>& places,
                                     const std::vector<u8>& gambler) {
-    const std::optional<std::string> name = ReadableName(gambler.data(), gambler.size());
+    const std::optional<std::string> name =
+        save_record::ReadableName(gambler.data(), gambler.size());
     return std::any_of(places.begin(), places.end(), [&](const TStoredPlace& place) {
-        return place.Whole && ReadableName(place.Whole->data(), place.Whole->size()) == name;
+        return place.Whole &&
+               save_record::ReadableName(place.Whole->data(), place.Whole->size()) == name;
     });
 }
 
 std::vector<TSaveRecordReader::TStoredPlace>
 TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
                                  const std::vector<std::vector<u8>>& alsoRead) {
+    // Nobody who comes back is told.
+    for (TStoredPlace& told : places) {
+        const bool back = told.ToldAs &&
+                          std::any_of(places.begin(), places.end(), [&](const TStoredPlace& place) {
+                              return place.Whole && *place.Whole == *told.ToldAs;
+                          });
+        if (back) {
+            told.LeftOut = false;
+            told.Name.reset();
+        }
+    }
     // Every version of each name read, from the places and from where else the file was read.
     std::map<std::string, std::vector<const std::vector<u8>*>> versions;
     const auto note = [&](const std::vector<u8>& gambler) {
-        if (const auto name = ReadableName(gambler.data(), gambler.size()))
+        if (const auto name = save_record::ReadableName(gambler.data(), gambler.size()))
             versions[*name].push_back(&gambler);
     };
     for (const TStoredPlace& place : places)
@@ -492,7 +430,7 @@ TSaveRecordReader::OneOfEachName(std::vector<TStoredPlace> places,
         if (!place.Whole)
             continue;
         const std::string name =
-            ReadableName(place.Whole->data(), place.Whole->size()).value_or("");
+            save_record::ReadableName(place.Whole->data(), place.Whole->size()).value_or("");
         const bool differ = !name.empty() && twice.count(name) > 0;
         const bool again = std::any_of(places.begin(), places.begin() + static_cast<i64>(i),
                                        [&](const TStoredPlace& before) {
@@ -542,10 +480,19 @@ bool TSaveRecordReader::HoldsOnlyWholeRecords(const std::vector<u8>& bytes) cons
     if (!Layout.IsSaveHead(bytes))
         return true;
     bool whole = true;
-    ForEachStoredRecord(bytes, [&](size_t, const u8* record, size_t present, size_t size) {
-        // The game writes its blank in every free place: anything else there is damage.
-        whole = whole && (record[UsedAt] == 1 ? present == size && IsWhole(record)
-                                              : present == size && IsFreePlace(record, present));
-    });
+    std::set<std::string> names;
+    const std::vector<size_t> present = PresentPlaces(bytes);
+    for (size_t r = 0; r < present.size(); ++r) {
+        const u8* record = bytes.data() + Layout.Places[r];
+        const size_t size = Layout.Size;
+        // The game writes its blank in every free place: anything else there is damage. Nor
+        // does it ever write two gamblers of one name: the second is the damage's, whichever
+        // of the two it is.
+        whole = whole &&
+                (record[UsedAt] == 1
+                     ? present[r] == size && IsWhole(record) && !ShowsBlankFace(record, size) &&
+                           names.insert(save_record::ReadableName(record, size).value_or("")).second
+                     : present[r] == size && IsFreePlace(record, present[r]));
+    }
     return whole;
 }

@@ -2,48 +2,11 @@
 // in: the gamblers that come back as they were written, and those left out as they are told.
 #pragma once
 
-#include "platform/host/Types.h"
+#include "engine/framework/SaveLayout.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-// Bytes of a record that a damaged file lost, from From up to To: nothing tells what they were.
-struct TLostBytes {
-    size_t From = 0;
-    size_t To = 0;
-    bool Holds(size_t i) const { return i >= From && i < To; }
-};
-
-// What the reader is told of the save: where its pieces lie, the blank the game writes in a
-// free place, and what a gambler the game writes looks like (the save's manager knows its own
-// record best).
-struct TSaveLayout {
-    // The save's size, and where its game data and each record were written, one right after
-    // the other; the size of one record.
-    i64 FileSize = 0;
-    size_t GameDataOffset = 0;
-    std::vector<size_t> Places;
-    size_t Size = 0;
-    // What the game writes in a free place (DeletePlayer leaves it so too); empty when it
-    // cannot be made.
-    std::vector<u8> Blank;
-    // How many leading and last bytes of a record the checks below read: records alike in them
-    // are judged alike. The mark is the first of them.
-    size_t Judged = 0;
-    size_t JudgedTail = 0;
-    // Whether some values of the lost bytes (the mark among them, which could then be 1) make
-    // the record (Size bytes) a gambler the game can take as he stands; with none lost, whether
-    // it is one.
-    std::function<bool(const u8* record, TLostBytes lost)> CouldBeWhole;
-    // The same, held to a whole record as the game itself writes one, which may be more than
-    // CouldBeWhole asks (spare bytes it never fills, flags it writes as 0 or 1): a damaged file
-    // is read by it first.
-    std::function<bool(const u8* record, TLostBytes lost)> CouldBeWritten;
-    // The head at the start of the bytes is of this save's versions.
-    std::function<bool(const std::vector<u8>& bytes)> IsSaveHead;
-};
 
 class TSaveRecordReader {
 public:
@@ -77,31 +40,12 @@ public:
 
     // The bytes read of a file of fileSize bytes (at most its size and one record more).
     TRecovery Recover(const std::vector<u8>& bytes, i64 fileSize) const;
-    // Every record marked used in the bytes is whole, and every other one marked free and the
-    // game's blank; true too for another version's file.
+    // Every record marked used in the bytes is whole, no two of them of one name, and every
+    // other one marked free and the game's blank; true too for another version's file.
     bool HoldsOnlyWholeRecords(const std::vector<u8>& bytes) const;
     // For the tests: the one-point reader tries every point one by one, without the runs and
     // spans it otherwise judges many points by; the verdicts must not change.
     void SetJudgeEveryPoint(bool every) { JudgeEveryPoint = every; }
-
-    // The form of the engine's own record (its first TPlayerData::EncodedSize bytes), which
-    // a save's CouldBeWhole starts from: used exactly 1, a name as the game writes it
-    // (IsWrittenName) with nothing but NULs after it, sex 0 or 1, and both amounts finite,
-    // not negative (but for less than half a cent of rounding), below a trillion, and 0 or at
-    // least 1e-18 in size, and not the blank's face (ShowsBlankFace). Counters are never
-    // judged, so that no real gambler is thrown out.
-    static bool CouldBeGambler(const u8* record, size_t size, TLostBytes lost,
-                               const std::vector<u8>& blank);
-    // The record's told bytes show the face of the blank the game writes in a free place: its
-    // name, or its start bankroll, which no gambler the game makes has. Such a place is a free
-    // place, damaged, whatever its mark says.
-    static bool ShowsBlankFace(const u8* record, TLostBytes lost, const std::vector<u8>& blank);
-    // The name field of a record's bytes when it holds 1 to 12 characters, none a control
-    // character, ended by a NUL inside the field.
-    static std::optional<std::string> ReadableName(const u8* record, size_t size);
-    // A name as the game writes it: 1 to 12 letters, digits and blanks, a blank neither first
-    // nor last. A record whose name is not is no gambler the game wrote.
-    static bool IsWrittenName(const std::string& name);
 
 private:
     // What a damaged file's place holds: a gambler recovered whole, or one left out, under
@@ -110,19 +54,57 @@ private:
         std::optional<std::vector<u8>> Whole;
         bool LeftOut = false;
         std::optional<std::string> Name;
+        // The record he is told by, where it is whole but for the game's own form: he is not
+        // told where it comes back from elsewhere.
+        std::optional<std::vector<u8>> ToldAs;
+    };
+    // One place of a file read in place up to its damage: its bytes where it was written, and
+    // those where the damage would have moved it.
+    struct TPlaceBytes {
+        const u8* Record = nullptr;
+        size_t Present = 0;
+        // The shift, and whether it is whole records' worth.
+        i64 Shift = 0;
+        bool Aligned = false;
+        // The shift away, where all of it is among the bytes read; its head, where that is.
+        const u8* Shifted = nullptr;
+        const u8* ShiftedHead = nullptr;
+        size_t ShiftedPresent = 0;
+        // A gambler as the game writes him lies the shift away.
+        bool ShiftedWritten = false;
     };
     bool IsWhole(const u8* record) const { return Layout.CouldBeWhole(record, {}); }
     bool IsWritten(const u8* record) const { return Layout.CouldBeWritten(record, {}); }
-    template <class Visit>
-    void ForEachStoredRecord(const std::vector<u8>& bytes, Visit visit) const;
+    // How many bytes of each place that starts among the bytes are there (none where a record
+    // is smaller than the engine's): the place the end of a cut file goes through is there only
+    // in part.
+    std::vector<size_t> PresentPlaces(const std::vector<u8>& bytes) const;
     std::vector<TStoredPlace> JudgeStoredPlaces(const std::vector<u8>& bytes, i64 fileSize,
                                                 TReader& reader) const;
-    // Each place where it was written, up to the first that is not as the game writes it
-    // (damaged, Places.size() when none is); past it the damage may have moved every record.
-    // Gamblers whole the shift away from places not taken from there go to alsoRead.
+    // The table's InPlace row: each place where it was written.
+    std::vector<TStoredPlace> ReadInPlace(const std::vector<u8>& bytes) const;
+    // The table's UpToDamage rows: each place where it was written, up to the first that is
+    // not as the game writes it (damaged, Places.size() when none is); past it the damage may
+    // have moved every record. Gamblers whole the shift away from places not taken from there
+    // go to alsoRead.
     std::vector<TStoredPlace> ReadUpToDamage(const std::vector<u8>& bytes, i64 shift,
                                              size_t& damaged,
                                              std::vector<std::vector<u8>>& alsoRead) const;
+    TPlaceBytes PlaceBytes(const std::vector<u8>& bytes, size_t r, size_t present, i64 shift) const;
+    // UpToDamage, before the damaged place: read in place, where a free place with bytes put
+    // in or taken out at its head brings nobody back.
+    TStoredPlace ReadBeforeDamage(const TPlaceBytes& place) const;
+    // Whether a place read so is as the game writes it, and the damage still to come.
+    bool IsAsWritten(const TPlaceBytes& place, const TStoredPlace& read,
+                     const std::vector<TStoredPlace>& before) const;
+    // UpToDamage, the damaged place: its gambler whole the shift away, or what is left of him
+    // in place told.
+    TStoredPlace ReadDamagedPlace(const TPlaceBytes& place, TStoredPlace inPlace,
+                                  std::vector<std::vector<u8>>& alsoRead) const;
+    // UpToDamage, past the damaged place: a gambler whole in place or the shift away, or one
+    // told by his mark the shift away (in place too where the shift is whole records' worth).
+    TStoredPlace ReadPastDamage(const TPlaceBytes& place,
+                                std::vector<std::vector<u8>>& alsoRead) const;
     // What ReadUpToDamage read shows no gambler from the damaged place on, and every one before
     // it as the game writes him: only free places took the damage.
     bool OnlyFreePlacesDamaged(const std::vector<u8>& bytes,
@@ -131,9 +113,10 @@ private:
     // Some place comes back with the gambler's name.
     static bool NamedBefore(const std::vector<TStoredPlace>& places,
                             const std::vector<u8>& gambler);
-    // The game never writes two gamblers of one name: where two records of one name that differ
-    // were read (among the places and alsoRead), neither comes back and he is told once by his
-    // name; a copy byte for byte comes back once.
+    // The table's Everywhere line. The game never writes two gamblers of one name: where two
+    // records of one name that differ were read (among the places and alsoRead), neither comes
+    // back and he is told once by his name; a copy byte for byte comes back once; nobody who
+    // comes back is told.
     static std::vector<TStoredPlace> OneOfEachName(std::vector<TStoredPlace> places,
                                                    const std::vector<std::vector<u8>>& alsoRead);
     // The reader a damaged file of the size is judged by first; the one that decided can be a
@@ -143,8 +126,9 @@ private:
     // gambler or the blank, a copy adding nobody; none when some slot is neither.
     std::vector<TStoredPlace> JudgeSlots(const std::vector<u8>& bytes) const;
     // A file shift bytes longer (or shorter) than its size, read as that many bytes put in (or
-    // taken out) at one point; none when no point explains it. Records and free places are
-    // held asWritten by the game, or else records only whole and free places holding anything.
+    // taken out) at one point; none when no point explains it, or when the one that does tells
+    // nothing of a gambler lying whole in his own place. Records and free places are held
+    // asWritten by the game, or else records only whole and free places holding anything.
     std::vector<TStoredPlace> JudgeShiftedPlaces(const std::vector<u8>& bytes, i64 shift,
                                                  bool asWritten) const;
     // What a place holds read where it was written (see SaveRecordReader.cpp for the rule);
@@ -152,10 +136,15 @@ private:
     TStoredPlace JudgeInPlace(const u8* record, size_t present) const;
     // The place is marked free and its first present bytes are the blank's.
     bool IsFreePlace(const u8* record, size_t present) const;
-    // Every byte of the place is the blank's or 0: a free place some of whose bytes a lost
-    // write left zeros, whatever its size.
+    // Every byte of the place but its mark is the blank's or 0: a free place some of whose
+    // bytes a lost write left zeros, whatever its size.
     bool ReadsAsBlank(const u8* record, size_t present) const;
-    bool ShowsBlankFace(const u8* record) const { return ShowsBlankFace(record, {}, Layout.Blank); }
+    // The place, all there, is the blank's but for one run of other bytes, inside which the
+    // blank's own bytes never stand four in a row: a free place a lost sector went over.
+    bool DiffersInOneRun(const u8* record, size_t present) const;
+    // The one rule of what shows a place was free, whatever its mark says: the blank's face, or
+    // what damage leaves of it (see SaveRecordReader.cpp).
+    bool ShowsBlankFace(const u8* record, size_t present) const;
 
     TSaveLayout Layout;
     bool JudgeEveryPoint = false;

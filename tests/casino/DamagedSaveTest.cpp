@@ -7,6 +7,7 @@
 #include "platform/host/Clock.h"
 #include "platform/host/RuntimeRandom.h"
 #include "support/FuzzSeed.h"
+#include "support/LoadedSave.h"
 
 #include <gtest/gtest.h>
 
@@ -466,10 +467,8 @@ TEST_F(DamagedSaveSweep, EveryGamblerComesBackAsWrittenOrIsToldFromAnyByteTakenO
                                " offset " + std::to_string(k) +
                                (change < 0 ? " taken out" : " put in " + std::to_string(change));
                     };
-                    const i64 size = static_cast<i64>(damaged.size());
                     std::vector<bool> back(names.size(), false);
-                    TSaveRecordReader::TRecovery recovery =
-                        Mgr->RecordReader().Recover(damaged, size);
+                    TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, damaged);
                     for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
                         const auto r = static_cast<size_t>(found.Record);
                         ASSERT_LT(r, names.size()) << what() << ": a gambler never written";
@@ -774,9 +773,8 @@ TEST_F(DamagedSaveSweep, APlaceDamagedInPlaceBringsItsGamblerBackOrTellsHim) {
     ASSERT_EQ(cases.size(), 3U * 257);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.What);
-        const auto size = static_cast<i64>(c.Bytes.size());
         EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(c.Bytes));
-        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(c.Bytes, size);
+        const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, c.Bytes);
         std::vector<i16> back;
         for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
             back.push_back(found.Record);

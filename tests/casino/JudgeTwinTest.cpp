@@ -4,6 +4,7 @@
 
 #include "platform/host/RuntimeRandom.h"
 #include "support/FuzzSeed.h"
+#include "support/LoadedSave.h"
 
 #include <gtest/gtest.h>
 
@@ -40,11 +41,8 @@ TEST_F(DamagedSaveSweep, TheJudgesSpeedUpsGiveTheVerdictsOfEveryPointTriedAlone)
             bytes.erase(at, count);
         }
         const std::vector<u8> file(bytes.begin(), bytes.end());
-        const auto size = static_cast<i64>(file.size());
-        TSaveRecordReader reader = Mgr->RecordReader();
-        const TSaveRecordReader::TRecovery fast = reader.Recover(file, size);
-        reader.SetJudgeEveryPoint(true);
-        const TSaveRecordReader::TRecovery every = reader.Recover(file, size);
+        const TSaveRecordReader::TRecovery fast = RecoverAsLoaded(*Mgr, file);
+        const TSaveRecordReader::TRecovery every = RecoverAsLoaded(*Mgr, file, true);
         const std::string what = std::to_string(count) + " at " + std::to_string(at);
         judged += fast.Reader == TSaveRecordReader::TReader::OnePoint;
         EXPECT_EQ(fast.Reader, every.Reader) << what;

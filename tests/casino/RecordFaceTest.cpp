@@ -4,6 +4,7 @@
 
 #include "casino/GamblerRules.h"
 #include "platform/host/RuntimeRandom.h"
+#include "support/LoadedSave.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ TEST_F(DamagedSaveSweep, TheRecordCheckTakesTheNamesTheCreateBoxTakesAndNoOthers
         names.push_back("A" + std::string(1, static_cast<char>(c)) + "b");
     }
     for (const std::string& name : names)
-        EXPECT_EQ(TSaveRecordReader::IsWrittenName(name), boxTakes(name)) << name;
+        EXPECT_EQ(save_record::IsWrittenName(name), boxTakes(name)) << name;
 }
 
 // Random bytes over a lost disk block across Ann's and Bob's records: Bob, whose name took a
@@ -56,8 +57,7 @@ TEST_F(DamagedSaveSweep, ANameWithAByteTheGameNeverWritesIsLeftOutAndTold) {
         bytes[bob + 2] = 'o';
         SCOPED_TRACE(fill);
         EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes));
-        const TSaveRecordReader::TRecovery recovery =
-            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+        const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, bytes);
         ASSERT_FALSE(recovery.Whole.empty());
         EXPECT_EQ(recovery.Whole[0].Record, 0);
         EXPECT_TRUE(std::equal(recovery.Whole[0].Bytes.begin(), recovery.Whole[0].Bytes.end(),
@@ -86,8 +86,7 @@ TEST_F(DamagedSaveSweep, AByteChangedAnywhereInAFreePlaceBringsNobodyBack) {
             bytes[free3 + k] = value;
             ++files;
             ASSERT_FALSE(Mgr->HoldsOnlyWholeRecords(bytes)) << k;
-            const TSaveRecordReader::TRecovery recovery =
-                Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+            const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, bytes);
             ASSERT_EQ(recovery.Whole.size(), 3U) << k << " " << int(value);
             for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
                 ASSERT_LT(found.Record, 3) << k << " " << int(value);
@@ -106,8 +105,7 @@ struct TBack {
 };
 
 TBack Recovered(TCasinoPlayerMgr& mgr, const std::vector<u8>& bytes) {
-    const TSaveRecordReader::TRecovery recovery =
-        mgr.RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+    const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(mgr, bytes);
     TBack back{{}, recovery.LeftOut};
     for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole)
         back.Places.push_back(found.Record);
@@ -125,8 +123,8 @@ std::ostream& operator<<(std::ostream& out, const TBack& back) {
 constexpr size_t Free3 = 231 + 3 * CasinoRecordSize;
 
 // Zeros a lost write left over a free place's name tail, sex and both bankrolls: with its mark
-// as it was, what is left is the blank's and the place was free; with its mark set, what reads
-// there starts with nothing, so no gambler the game makes. Nobody comes back from it.
+// as it was, what is left is the blank's and the place was free; with its mark set, what is left
+// is still the blank's, and nobody was there. Nobody comes back from it or is told.
 TEST_F(DamagedSaveSweep, ZerosOverAFreePlacesFaceBringNobodyBackWithNothingToStartWith) {
     const std::string three = ThreeGamblers();
     std::vector<u8> wiped(three.begin(), three.end());
@@ -135,7 +133,61 @@ TEST_F(DamagedSaveSweep, ZerosOverAFreePlacesFaceBringNobodyBackWithNothingToSta
     EXPECT_EQ(Recovered(*Mgr, wiped), (TBack{{0, 1, 2}, {}}));
     wiped[Free3] = 1;
     EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(wiped));
-    EXPECT_EQ(Recovered(*Mgr, wiped), (TBack{{0, 1, 2}, {"\"John D\""}}));
+    EXPECT_EQ(Recovered(*Mgr, wiped), (TBack{{0, 1, 2}, {}}));
+}
+
+// Zeros from a free place's name into its start bankroll, whose top bytes are left ($1,984 or
+// $2.00), its mark set: what reads there ("J" to "John Doug", $0.00) is the blank's bytes and
+// zeros, no gambler the game made. The file is damaged, and nobody comes back from it.
+TEST_F(DamagedSaveSweep, ZerosOverAFreePlacesHeadWithItsMarkSetMakeNobodyUp) {
+    const std::string three = ThreeGamblers();
+    for (const size_t from : {2U, 3U, 4U, 5U, 7U, 10U}) {
+        for (const size_t to : {28U, 29U}) {
+            std::vector<u8> wiped(three.begin(), three.end());
+            std::fill(wiped.begin() + static_cast<std::ptrdiff_t>(Free3 + from),
+                      wiped.begin() + static_cast<std::ptrdiff_t>(Free3 + to + 1), u8{0});
+            wiped[Free3] = 1;
+            EXPECT_FALSE(Mgr->HoldsOnlyWholeRecords(wiped)) << from << " to " << to;
+            EXPECT_EQ(Recovered(*Mgr, wiped), (TBack{{0, 1, 2}, {}})) << from << " to " << to;
+        }
+    }
+}
+
+// A lost sector of other bytes over a free place's head, its mark among them: outside that run
+// the place is the blank's, and nobody was there to be told.
+TEST_F(DamagedSaveSweep, ASectorOfOtherBytesOverAFreePlacesHeadTellsNobody) {
+    const std::string three = ThreeGamblers();
+    TLcgRandom random;
+    random.Seed(17);
+    for (const size_t sector : {512U, 4096U}) {
+        for (int fill = 0; fill < 9; ++fill) {
+            std::vector<u8> bytes(three.begin(), three.end());
+            for (size_t i = 0; i < sector; ++i)
+                bytes[Free3 + i] = fill == 0 ? u8{0x5A} : static_cast<u8>(random.Next());
+            EXPECT_EQ(Recovered(*Mgr, bytes), (TBack{{0, 1, 2}, {}})) << sector << " " << fill;
+        }
+    }
+}
+
+// Two damages in a free place: a letter of its name changed, and bytes put in inside its start
+// bankroll. What reads there is no gambler the game wrote ("John 0ough" with the blank's
+// $2,000), in the three gamblers' save and in the one a new player's first game writes.
+TEST_F(DamagedSaveSweep, ALetterAndBytesPutInInsideOneFreePlaceMakeNobodyUp) {
+    const std::string three = ThreeGamblers();
+    const std::string alone = JoeAlone();
+    for (const std::string* written : {&three, &alone}) {
+        const size_t free = written == &three ? Free3 : 231 + CasinoRecordSize;
+        const std::vector<i16> gamblers =
+            written == &three ? std::vector<i16>{0, 1, 2} : std::vector<i16>{0};
+        for (const char* put : {"AA", "A", "AAAA"}) {
+            std::string bytes = *written;
+            bytes[free + 6] = '0';
+            bytes.insert(free + 27, put);
+            EXPECT_EQ(Recovered(*Mgr, std::vector<u8>(bytes.begin(), bytes.end())),
+                      (TBack{gamblers, {}}))
+                << put;
+        }
+    }
 }
 
 // Damage in free places alone: a lost sector of zeros over a free place's head, and a byte

@@ -3,6 +3,8 @@
 // and who may be left out is pinned.
 #include "DamagedSaveFixture.h"
 
+#include "support/LoadedSave.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,9 +31,7 @@ protected:
     // back is told, by his name, by his name with the damage in it, or among the nameless.
     TJudged Judge(const std::string& written, const std::string& damaged, size_t count,
                   const std::string& what) {
-        const std::vector<u8> bytes(damaged.begin(), damaged.end());
-        TSaveRecordReader::TRecovery recovery =
-            Mgr->RecordReader().Recover(bytes, static_cast<i64>(bytes.size()));
+        TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, damaged);
         std::vector<std::string> names;
         for (i16 r = 0; r < 20 && written[231 + r * CasinoRecordSize] == 1; ++r)
             names.push_back(Decoded(written.substr(231 + r * CasinoRecordSize)).GetName());
@@ -221,8 +221,7 @@ TEST_F(ShiftedSave, ARecordsWorthTakenOutBringsBackEveryGamblerWholeInHisPlace) 
     // Joe's own record gone: those after him are whole a place early, byte for byte, and no
     // name is told twice.
     const std::string noJoe = TakenOut(three, Joe, CasinoRecordSize);
-    const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
-        std::vector<u8>(noJoe.begin(), noJoe.end()), static_cast<i64>(noJoe.size()));
+    const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, noJoe);
     ASSERT_EQ(recovery.Whole.size(), 2U);
     EXPECT_EQ(std::string(recovery.Whole[1].Bytes.begin(), recovery.Whole[1].Bytes.end()),
               three.substr(Bob, CasinoRecordSize));
@@ -255,8 +254,7 @@ TEST_F(ShiftedSave, ARecordsWorthPutInBringsEveryGamblerBackOnce) {
         EXPECT_EQ(judged.LeftOut, c.LeftOut) << c.What;
         EXPECT_EQ(judged.Strangers, 0U) << c.What;
         EXPECT_EQ(judged.NamedStrangers, Texts{}) << c.What;
-        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
-            std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
+        const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, c.Bytes);
         EXPECT_EQ(recovery.Whole.size(), 3U - c.LeftOut.size()) << c.What;
         EXPECT_EQ(recovery.Reader, c.Reader) << c.What;
     }
@@ -269,8 +267,7 @@ TEST_F(ShiftedSave, APlaceThePointsDisagreeOnIsLeftOutAndTold) {
     std::string three = ThreeGamblers();
     three[Free3 - 1] = '\2';
     const std::string bytes = PutIn(three, Ann, std::string(1, '\0'));
-    const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
-        std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
+    const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, bytes);
     for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
         EXPECT_NE(found.Record, 0);
         EXPECT_NE(found.Record, 1);
@@ -302,8 +299,7 @@ TEST_F(ShiftedSave, MoreThanARecordsWorthPutInBringsBackOnlyGamblersWritten) {
         {"13,200 zero bytes at Bob's mark", PutIn(three, Bob, std::string(13200, '\0')), 3, {}},
     };
     for (const auto& c : cases) {
-        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
-            std::vector<u8>(c.Bytes.begin(), c.Bytes.end()), static_cast<i64>(c.Bytes.size()));
+        const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, c.Bytes);
         EXPECT_EQ(recovery.Reader, TSaveRecordReader::TReader::UpToDamage) << c.What;
         std::vector<std::string> back;
         for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
@@ -335,8 +331,7 @@ std::ostream& operator<<(std::ostream& out, const TRead& read) {
 }
 
 TRead Read(TCasinoPlayerMgr& mgr, const std::string& bytes) {
-    const TSaveRecordReader::TRecovery recovery = mgr.RecordReader().Recover(
-        std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
+    const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(mgr, bytes);
     TRead read{{}, recovery.LeftOut};
     for (const TSaveRecordReader::TFoundRecord& found : recovery.Whole) {
         const TCasinoPlayerData data = Decoded(std::string(found.Bytes.begin(), found.Bytes.end()));
@@ -360,6 +355,70 @@ TEST_F(ShiftedSave, ARecordAndAByteOfZerosInAGamblersHeadTellHimAndBringTheOther
               (TRead{{"1 Ann Seed 321", "2 Bob Decoy 1234"}, {"\"J\""}}));
 }
 
+// A record and a few bytes put in at the first places' heads take the file past what the load
+// reads, so the last place's copy the shift away is not there to be judged: a byte that lies in
+// that place is no mark, and nobody is told or comes back who was not written.
+TEST_F(ShiftedSave, ARecordAndAFewBytesPutInAtAHeadTellNobodyWhoWasNotWritten) {
+    const std::string three = ThreeGamblers();
+    size_t files = 0;
+    for (size_t place = 0; place < 5; ++place) {
+        for (const size_t offset : {0, 1, 5, 12, 14, 15, 23, 30}) {
+            for (size_t count = 1; count <= 16; ++count) {
+                for (const char fill : {'\0', 'A'}) {
+                    const size_t at = Joe + place * CasinoRecordSize + offset;
+                    const std::string what = std::to_string(count) + (fill == 'A' ? " A" : " 0") +
+                                             " at " + std::to_string(at);
+                    const TJudged judged =
+                        Judge(three, PutIn(three, at, std::string(CasinoRecordSize + count, fill)),
+                              CasinoRecordSize + count, what);
+                    ++files;
+                    EXPECT_EQ(judged.Strangers, 0U) << what;
+                    EXPECT_EQ(judged.NamedStrangers, Texts{}) << what;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(files, 1280U);
+}
+
+// Joe's head damaged, then bytes put in or taken out at a free place after him, or a record's
+// worth put in at a border: Ann and Bob lie whole in their own places before the bytes, and come
+// back; Joe is told. A reading that takes their places for free places the shift away (byte 16
+// of a whole-dollar bankroll is 0, as a free mark is) explains nothing.
+TEST_F(ShiftedSave, AGamblerLyingWholeInHisPlaceBeforeTheShiftComesBack) {
+    const std::string three = ThreeGamblers();
+    const size_t free10 = Joe + 10 * CasinoRecordSize;
+    const struct {
+        const char* What;
+        size_t At;
+        std::string Bytes;
+        const char* Told;
+    } heads[] = {
+        {"his start bankroll zeroed", Joe + 23, std::string(8, '\0'), "\"Joe Gambler\""},
+        {"a control byte in his name", Joe + 2, "\x07", Nameless},
+        {"his sex 5", Joe + 14, "\x05", "\"Joe Gambler\""},
+        {"his bankroll all 0xFF", Joe + 15, std::string(8, '\xFF'), "\"Joe Gambler\""},
+    };
+    for (const auto& head : heads) {
+        std::string damaged = three;
+        damaged.replace(head.At, head.Bytes.size(), head.Bytes);
+        std::vector<std::pair<std::string, std::string>> images;
+        for (size_t count = 2; count <= 16; ++count)
+            images.emplace_back(std::to_string(count) + " out in free place 10",
+                                TakenOut(damaged, free10 + 100, count));
+        images.emplace_back("16 in in free place 10",
+                            PutIn(damaged, free10 + 100, std::string(16, '\0')));
+        images.emplace_back("a record of zeros at border 10",
+                            PutIn(damaged, free10, std::string(CasinoRecordSize, '\0')));
+        images.emplace_back("the blank at border 10",
+                            PutIn(damaged, free10, three.substr(Free3, CasinoRecordSize)));
+        for (const auto& [what, bytes] : images)
+            EXPECT_EQ(Read(*Mgr, bytes),
+                      (TRead{{"1 Ann Seed 321", "2 Bob Decoy 1234"}, {head.Told}}))
+                << head.What << ", " << what;
+    }
+}
+
 // The game never writes two gamblers of one name. An older copy of Ann ($300) put in as a
 // record's worth, after her or before Joe, or with a few bytes more after her: neither of her
 // versions comes back and she is told once; a copy byte for byte comes back once.
@@ -376,6 +435,10 @@ TEST_F(ShiftedSave, TwoRecordsOfOneNameThatDifferAreNeitherBroughtBackAndAreTold
     const TRead allBack{{"0 Joe Gambler 495", "1 Ann Seed 321", "2 Bob Decoy 1234"}, {}};
     EXPECT_EQ(Read(*Mgr, PutIn(three, Bob, ann + "AAA")), allBack);
     EXPECT_EQ(Read(*Mgr, PutIn(three, Free3, ann + "AAA")), allBack);
+    // The load reads no further than a record past the save's size: the last place's copy the
+    // shift away is not read, and a byte in place tells nobody.
+    for (const size_t count : {1U, 3U, 7U})
+        EXPECT_EQ(Read(*Mgr, PutIn(three, Bob, ann + std::string(count, 'x'))), allBack) << count;
 }
 
 // A record's worth of zeros at any border is a free place lost to zeros, and a record's worth
@@ -396,8 +459,7 @@ TEST_F(ShiftedSave, ARecordsWorthAtABorderBringsEveryGamblerBackFromEverySlot) {
         const std::string bytes = PutIn(twenty, last, put);
         const TJudged judged = Judge(twenty, bytes, CasinoRecordSize, "before the last");
         EXPECT_EQ(judged.LeftOut, std::vector<i16>{});
-        const TSaveRecordReader::TRecovery recovery = Mgr->RecordReader().Recover(
-            std::vector<u8>(bytes.begin(), bytes.end()), static_cast<i64>(bytes.size()));
+        const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(*Mgr, bytes);
         EXPECT_EQ(recovery.Reader, TSaveRecordReader::TReader::Slots);
         EXPECT_EQ(recovery.Whole.size(), 20U);
     }

@@ -8,6 +8,7 @@
 #include "CasinoJudgeFuzzSupport.h"
 #include "FuzzSupport.h"
 #include "casino/CasinoPlayerData.h"
+#include "support/LoadedSave.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -53,11 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        std::min<std::ptrdiff_t>(point + static_cast<std::ptrdiff_t>(count),
                                                 static_cast<std::ptrdiff_t>(file.size())));
     }
-    const auto fileSize = static_cast<i64>(file.size());
-    TSaveRecordReader reader = mgr.RecordReader();
-    const TSaveRecordReader::TRecovery fast = reader.Recover(file, fileSize);
-    reader.SetJudgeEveryPoint(true);
-    const TSaveRecordReader::TRecovery every = reader.Recover(file, fileSize);
+    const TSaveRecordReader::TRecovery fast = RecoverAsLoaded(mgr, file);
+    const TSaveRecordReader::TRecovery every = RecoverAsLoaded(mgr, file, true);
     if (fast.Reader != every.Reader || fast.Whole != every.Whole || fast.LeftOut != every.LeftOut)
         std::abort();
     return 0;

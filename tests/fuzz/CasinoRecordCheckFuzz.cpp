@@ -3,11 +3,13 @@
 // late. A record recovered must be one the game can seat and play on.
 //
 // Input: the place (first byte, modulo 20), how the file around it is changed (second byte:
-// modulo 3, kept, bytes taken out just before the place, or zeros put in there; divided by 3,
-// one less than how many), then the record's bytes over a free place's.
+// modulo 4, kept, bytes taken out just before the place, or zeros put in there, a record's worth
+// more with the last, which takes the file past what the load reads; divided by 4, one less than
+// how many), then the record's bytes over a free place's.
 #include "CasinoJudgeFuzzSupport.h"
 #include "FuzzSupport.h"
 #include "casino/CasinoPlayerData.h"
+#include "support/LoadedSave.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -50,19 +52,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TCasinoJudge& judge = Judge();
     TCasinoPlayerMgr& mgr = *judge.Mgr;
     const i16 place = static_cast<i16>(data[0] % 20);
-    const int change = data[1] % 3;
-    const auto count = static_cast<std::ptrdiff_t>(1 + data[1] / 3);
+    const int change = data[1] % 4;
+    const auto count = static_cast<std::ptrdiff_t>(1 + data[1] / 4);
     std::vector<u8> file = judge.Sound;
     const auto at = static_cast<std::ptrdiff_t>(mgr.GetRecordOffset(place));
     std::copy_n(data + 2, std::min(size - 2, TCasinoPlayerData::EncodedSize), file.begin() + at);
     if (change == 1)
         file.erase(file.begin() + at - count, file.begin() + at);
-    else if (change == 2)
-        file.insert(file.begin() + at, static_cast<size_t>(count), u8{0});
-    const i64 fileSize = static_cast<i64>(file.size());
+    else if (change >= 2)
+        file.insert(file.begin() + at,
+                    static_cast<size_t>(count) + (change == 3 ? TCasinoPlayerData::EncodedSize : 0),
+                    u8{0});
 
     const bool sound = change == 0 && mgr.HoldsOnlyWholeRecords(file);
-    const TSaveRecordReader::TRecovery recovery = mgr.RecordReader().Recover(file, fileSize);
+    const TSaveRecordReader::TRecovery recovery = RecoverAsLoaded(mgr, file);
     const std::vector<TSaveRecordReader::TFoundRecord>& found = recovery.Whole;
     const std::vector<std::string>& leftOut = recovery.LeftOut;
     std::vector<bool> taken(static_cast<size_t>(mgr.GetTableSize()), false);

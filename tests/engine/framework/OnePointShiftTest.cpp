@@ -22,22 +22,21 @@ std::vector<u8> ThreeRecords() {
 // What a free place holds.
 const std::vector<u8> Blank = {0, 'Z', 0, 0, 0, 0, 0, 0};
 
-TShiftedFile Judging(const std::vector<u8>& bytes, int shift) {
-    TShiftedFile file;
-    file.Blank = &Blank;
-    file.FreeHoldsBlank = true;
-    file.Bytes = &bytes;
-    file.Shift = shift;
-    file.Places = {4, 12, 20};
-    file.Size = RecordSize;
-    file.Judged = 3;
-    file.CouldBeWhole = [](const u8* record, size_t lostFrom, size_t lostTo) {
-        const auto holds = [&](size_t i, u8 value) {
-            return (i >= lostFrom && i < lostTo) || record[i] == value;
-        };
+// The layout of those records, told as a save's manager tells it.
+TSaveLayout Layout() {
+    TSaveLayout layout;
+    layout.FileSize = 28;
+    layout.GameDataOffset = 4;
+    layout.Blank = Blank;
+    layout.Places = {4, 12, 20};
+    layout.Size = RecordSize;
+    layout.Judged = 3;
+    layout.CouldBeWhole = [](const u8* record, TLostBytes lost) {
+        const auto holds = [&](size_t i, u8 value) { return lost.Holds(i) || record[i] == value; };
         return holds(0, 1) && holds(1, 'A') && holds(2, 0);
     };
-    return file;
+    layout.CouldBeWritten = layout.CouldBeWhole;
+    return layout;
 }
 
 std::vector<u8> RecordOf(const std::vector<u8>& file, size_t r) {
@@ -51,7 +50,7 @@ TEST(OnePointShift, ARecordThatOnlyOneByteMakesSoundComesBackWithThatByte) {
     // whole, and no other point explains the file.
     std::vector<u8> damaged = written;
     damaged.erase(damaged.begin() + 13);
-    const std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(Judging(damaged, -1));
+    const std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(Layout(), damaged, -1);
     ASSERT_EQ(verdicts.size(), 3U);
     for (size_t r = 0; r < 3; ++r) {
         ASSERT_TRUE(verdicts[r].Whole.has_value()) << r;
@@ -64,7 +63,7 @@ TEST(OnePointShift, ARecordWhoseUnjudgedBytesCouldHoldThePointIsInDoubtAndTheOth
     // A byte put among the middle record's unjudged bytes: any of them could have held it.
     std::vector<u8> damaged = written;
     damaged.insert(damaged.begin() + 16, u8{99});
-    const std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(Judging(damaged, 1));
+    const std::vector<TShiftVerdict> verdicts = JudgeOnePointShift(Layout(), damaged, 1);
     ASSERT_EQ(verdicts.size(), 3U);
     EXPECT_TRUE(verdicts[1].InDoubt);
     EXPECT_FALSE(verdicts[1].Whole.has_value());
@@ -75,7 +74,7 @@ TEST(OnePointShift, ARecordWhoseUnjudgedBytesCouldHoldThePointIsInDoubtAndTheOth
     // A file no single point explains gets no verdict.
     damaged[4] = 5;
     damaged[12] = 5;
-    EXPECT_TRUE(JudgeOnePointShift(Judging(damaged, 1)).empty());
+    EXPECT_TRUE(JudgeOnePointShift(Layout(), damaged, 1).empty());
 }
 
 } // namespace
