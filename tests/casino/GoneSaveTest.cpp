@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,42 +81,66 @@ protected:
     TFillingHost Filling;
 };
 
-// The data folder replaced by a file: nothing can be made in it, so the run goes beside it into
-// the player's own folder, told once with where; the run's later saves go on there.
+// The data folder replaced by a file, a link to nothing or a loop of links: nothing can be made in
+// it, so the run goes beside it into the player's own folder, told once with where and as what
+// the folder is; the run's later saves go on there.
 TEST_F(GoneSave, ADataFolderReplacedByAFileDuringPlayIsSavedBesideItInThePlayersFolder) {
-    Play();
-    std::filesystem::remove_all(Dir.Host("data"));
-    Dir.WriteHostFile("data", "the player's");
-    const std::string save = Dir.Host("data/otcraps.sav").string();
-    const std::string folder = Dir.Host("data").string();
-    const std::string kept = Dir.Host("otcraps.bad").string();
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "otcraps: the save's folder cannot be used: " + folder +
-                  " is a file, left as it is; the gamblers of this run are saved beside it as " +
-                  kept + "\n");
-    EXPECT_EQ(Frame.Boxes,
-              Texts{"Save File Saved Under Another Name\n" + save +
-                    "\ncannot be written: its folder " + folder +
-                    " is a file, which is left as it is.\nThe gamblers of this run are "
-                    "saved beside it as\n" +
-                    kept +
-                    "\nMake that folder again and put the file in it as otcraps.sav to play them "
-                    "at the next start."});
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
-    EXPECT_EQ(Dir.ReadHostFile("data"), "the player's");
+    const std::filesystem::path data = Dir.Host("data");
+    const struct {
+        const char* Standing;
+        std::function<void()> Take;
+    } cases[] = {
+        {"a file", [&] { Dir.WriteHostFile("data", "the player's"); }},
+        {"a link to nothing",
+         [&] { std::filesystem::create_symlink(Dir.Host("elsewhere"), data); }},
+        {"a link to nothing", [&] { std::filesystem::create_symlink(data, data); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Standing);
+        Mgr.reset();
+        std::filesystem::remove_all(data);
+        std::filesystem::remove(Dir.Host("otcraps.bad"));
+        std::filesystem::create_directories(data);
+        Frame.Boxes.clear();
+        Play();
+        std::filesystem::remove_all(data);
+        c.Take();
+        const std::string save = Dir.Host("data/otcraps.sav").string();
+        const std::string folder = data.string();
+        const std::string kept = Dir.Host("otcraps.bad").string();
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "otcraps: the save's folder cannot be used: " + folder + " is " + c.Standing +
+                      ", left as it is; the gamblers of this run are saved beside it as " + kept +
+                      "\n");
+        EXPECT_EQ(Frame.Boxes,
+                  Texts{"Save File Saved Under Another Name\n" + save +
+                        "\ncannot be written: its folder " + folder + " is " + c.Standing +
+                        ", which is left as it is.\nThe gamblers of this run are "
+                        "saved beside it as\n" +
+                        kept +
+                        "\nMake that folder again and put the file in it as otcraps.sav to play "
+                        "them at the next start."});
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
+        if (std::string(c.Standing) == "a file") {
+            EXPECT_EQ(Dir.ReadHostFile("data"), "the player's");
+        } else {
+            EXPECT_TRUE(std::filesystem::is_symlink(data));
+        }
 
-    Frame.Boxes.clear();
-    Joe().SetBankroll(778.0);
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    Mgr->Save();
-    Mgr.reset();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(Frame.Boxes, Texts{});
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 778.0);
-    EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.b01")));
+        Frame.Boxes.clear();
+        Joe().SetBankroll(778.0);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        Mgr->Save();
+        Mgr.reset();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(Frame.Boxes, Texts{});
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 778.0);
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.b01")));
+        std::filesystem::remove(data);
+    }
 }
 
 // Installed, the player's folder is not the program's. With the data folder replaced by a file
@@ -274,36 +299,46 @@ TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFold
 // the last save put it and never taken for another program's; a quit signal's end saves there
 // too; once the folder takes files again the run goes back to its own place.
 TEST_F(GoneSave, ASaveStandingInADataFolderThatTakesNoNewFileIsSavedInThePlayersFolder) {
-    TDataFolderRefusing refusing;
-    Play(&refusing);
-    const std::string before = Dir.ReadHostFile("data/otcraps.sav");
-    refusing.Error = ENOSPC;
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    Joe().SetBankroll(888.0);
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    const std::string said = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(Frame.Boxes.size(), 1U) << said;
-    EXPECT_NE(Frame.Boxes[0].find("saved instead as\n" + Dir.Host("otcraps.bad").string()),
-              std::string::npos)
-        << Frame.Boxes[0];
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 888.0);
-    EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav"), before);
-    {
-        Joe().SetBankroll(999.0);
-        const TGoneQuit quit;
+    for (const int refused : {ENOSPC, EROFS, EACCES}) {
+        SCOPED_TRACE(refused);
+        Mgr.reset();
+        std::filesystem::remove(Dir.Host("otcraps.bad"));
+        std::filesystem::remove_all(Dir.Host("data"));
+        std::filesystem::create_directories(Dir.Host("data"));
+        Frame.Boxes.clear();
+        TDataFolderRefusing refusing;
+        Play(&refusing);
+        const std::string before = Dir.ReadHostFile("data/otcraps.sav");
+        refusing.Error = refused;
         testing::internal::CaptureStderr();
-        EXPECT_TRUE(Mgr->SaveBeforeEnding());
-        testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        Joe().SetBankroll(888.0);
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_EQ(Frame.Boxes.size(), 1U) << said;
+        EXPECT_NE(Frame.Boxes[0].find(std::string("cannot be written (") + std::strerror(refused) +
+                                      ").\nThe gamblers of this run are saved instead as\n" +
+                                      Dir.Host("otcraps.bad").string()),
+                  std::string::npos)
+            << Frame.Boxes[0];
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 888.0);
+        EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav"), before);
+        {
+            Joe().SetBankroll(999.0);
+            const TGoneQuit quit;
+            testing::internal::CaptureStderr();
+            EXPECT_TRUE(Mgr->SaveBeforeEnding());
+            testing::internal::GetCapturedStderr();
+        }
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 999.0);
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+        refusing.Error = 0;
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        ExpectRun(Dir.ReadHostFile("data/otcraps.sav"), 999.0);
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+        // Gone before the host it writes through.
+        Mgr.reset();
     }
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 999.0);
-    EXPECT_EQ(Frame.Boxes.size(), 1U);
-    refusing.Error = 0;
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    ExpectRun(Dir.ReadHostFile("data/otcraps.sav"), 999.0);
-    EXPECT_EQ(Frame.Boxes.size(), 1U);
-    // Gone before the host it writes through.
-    Mgr.reset();
 }
 
 // The data folder made a file after the run's last save point, and a quit signal with nothing
