@@ -137,6 +137,20 @@ std::optional<u32> TSaveFileHost::WrittenAt(const std::string& path) {
     return static_cast<u32>(seconds);
 }
 
+namespace {
+
+// The extension of the nth of the hundred names a file or folder is kept under.
+std::string NameExtension(const char* first, char letter, int n) {
+    char extension[8];
+    if (n == 0)
+        std::snprintf(extension, sizeof extension, ".%s", first);
+    else
+        std::snprintf(extension, sizeof extension, ".%c%02d", letter, n % 100);
+    return extension;
+}
+
+} // namespace
+
 TSaveFile::TSaveFile(TSaveFileHost& host, std::string path) : Host(&host), Path(std::move(path)) {}
 
 std::string TSaveFile::WithExtension(const std::string& extension) const {
@@ -270,12 +284,7 @@ bool TSaveFile::PlaceTemp(bool& moved) const {
 template <class Take>
 std::string TSaveFile::FirstFreeName(const char* first, char letter, int* error, Take take) const {
     for (int n = 0; n <= 99; ++n) {
-        char extension[8];
-        if (n == 0)
-            std::snprintf(extension, sizeof extension, ".%s", first);
-        else
-            std::snprintf(extension, sizeof extension, ".%c%02d", letter, n);
-        const std::string target = WithExtension(extension);
+        const std::string target = WithExtension(NameExtension(first, letter, n));
         Host->ClearError();
         if (take(target))
             return TJorpFileName(target).GetNameExt();
@@ -323,6 +332,13 @@ std::string TSaveFile::NamesTried(const char* first, char letter) const {
 
 std::string TSaveFile::KeptNames() const {
     return NamesTried("bad", 'b');
+}
+
+bool TSaveFile::IsKeptName(const std::string& path) const {
+    for (int n = 0; n <= 99; ++n)
+        if (path == WithExtension(NameExtension("bad", 'b', n)))
+            return true;
+    return false;
 }
 
 std::string TSaveFile::FolderKeptNames() const {

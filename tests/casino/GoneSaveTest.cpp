@@ -1,10 +1,10 @@
 // A save that is gone and cannot be written again where it was: saved beside a data folder that
 // is no folder, in the player's own folder, or else told in plain words that the run is saved
 // nowhere yet and what would let the game save it.
+#include "DataFolderRefusing.h"
 #include "RecordsFixture.h"
 
 #include "casino/GamblerRecord.h"
-#include "platform/framework/window/Desktop.h"
 #include "support/PlayerRoot.h"
 
 #include <gtest/gtest.h>
@@ -35,29 +35,6 @@ public:
     bool Full = false;
 };
 
-// The data folder's own file system refusing every new file there with Error (full, or
-// mounted read-only), while the player's folder above it takes them.
-class TDataFolderRefusing : public TSaveFileHost {
-public:
-    THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition) override {
-        if (Error != 0 && (disposition == CREATE_ALWAYS || disposition == CREATE_NEW) &&
-            path.rfind("c:\\data\\", 0) == 0) {
-            LastError = Error;
-            return nullptr;
-        }
-        return TSaveFileHost::Open(path, access, share, disposition);
-    }
-    int Error = 0;
-};
-
-// A quit signal noted for as long as it lives.
-struct TGoneQuit {
-    TGoneQuit() { TDesktop::Get().NoteQuitSignal(); }
-    ~TGoneQuit() { TDesktop::Get().Reset(); }
-    TGoneQuit(const TGoneQuit&) = delete;
-    TGoneQuit& operator=(const TGoneQuit&) = delete;
-};
-
 class GoneSave : public CasinoRecords {
 protected:
     // Joe seated and Ann made and saved; then Joe wins, in memory only.
@@ -79,6 +56,8 @@ protected:
     }
 
     TFillingHost Filling;
+    // Outlives the manager, which the fixture takes down last.
+    TDataFolderRefusing Refusing;
 };
 
 // The data folder replaced by a file, a link to nothing or a loop of links: nothing can be made in
@@ -274,11 +253,11 @@ TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFold
         std::filesystem::remove(Dir.Host("otcraps.bad"));
         std::filesystem::remove_all(Dir.Host("data"));
         std::filesystem::create_directories(Dir.Host("data"));
-        TDataFolderRefusing refusing;
-        Play(&refusing);
+        Refusing.Error = 0;
+        Play(&Refusing);
         std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-        refusing.Error = refused;
-        const TGoneQuit quit;
+        Refusing.Error = refused;
+        const TQuitSignalled quit;
         testing::internal::CaptureStderr();
         EXPECT_TRUE(Mgr->SaveBeforeEnding());
         Mgr.reset();
@@ -297,7 +276,7 @@ TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFold
 // The save still standing in a data folder that takes no new file (full, or read-only): each
 // save point saves the run in the player's own folder, told once with where, the save left as
 // the last save put it and never taken for another program's; a quit signal's end saves there
-// too; once the folder takes files again the run goes back to its own place.
+// too; once the folder takes files again the run goes back to its own place, told.
 TEST_F(GoneSave, ASaveStandingInADataFolderThatTakesNoNewFileIsSavedInThePlayersFolder) {
     for (const int refused : {ENOSPC, EROFS, EACCES}) {
         SCOPED_TRACE(refused);
@@ -306,10 +285,10 @@ TEST_F(GoneSave, ASaveStandingInADataFolderThatTakesNoNewFileIsSavedInThePlayers
         std::filesystem::remove_all(Dir.Host("data"));
         std::filesystem::create_directories(Dir.Host("data"));
         Frame.Boxes.clear();
-        TDataFolderRefusing refusing;
-        Play(&refusing);
+        Refusing.Error = 0;
+        Play(&Refusing);
         const std::string before = Dir.ReadHostFile("data/otcraps.sav");
-        refusing.Error = refused;
+        Refusing.Error = refused;
         testing::internal::CaptureStderr();
         EXPECT_TRUE(Mgr->SaveSeatedPlayers());
         Joe().SetBankroll(888.0);
@@ -325,18 +304,19 @@ TEST_F(GoneSave, ASaveStandingInADataFolderThatTakesNoNewFileIsSavedInThePlayers
         EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav"), before);
         {
             Joe().SetBankroll(999.0);
-            const TGoneQuit quit;
+            const TQuitSignalled quit;
             testing::internal::CaptureStderr();
             EXPECT_TRUE(Mgr->SaveBeforeEnding());
             testing::internal::GetCapturedStderr();
         }
         ExpectRun(Dir.ReadHostFile("otcraps.bad"), 999.0);
         EXPECT_EQ(Frame.Boxes.size(), 1U);
-        refusing.Error = 0;
+        Refusing.Error = 0;
         EXPECT_TRUE(Mgr->SaveSeatedPlayers());
         ExpectRun(Dir.ReadHostFile("data/otcraps.sav"), 999.0);
-        EXPECT_EQ(Frame.Boxes.size(), 1U);
-        // Gone before the host it writes through.
+        ASSERT_EQ(Frame.Boxes.size(), 2U);
+        EXPECT_EQ(Frame.Boxes[1].rfind("Save File Written in Its Place\n", 0), 0U)
+            << Frame.Boxes[1];
         Mgr.reset();
     }
 }
@@ -349,7 +329,7 @@ TEST_F(GoneSave, ADataFolderMadeNoFolderAfterTheLastSavePointIsSavedBesideItAtAQ
     ASSERT_TRUE(Mgr->SaveSeatedPlayers());
     std::filesystem::remove_all(Dir.Host("data"));
     Dir.WriteHostFile("data", "the player's");
-    const TGoneQuit quit;
+    const TQuitSignalled quit;
     testing::internal::CaptureStderr();
     Mgr.reset();
     testing::internal::GetCapturedStderr();
@@ -381,7 +361,7 @@ TEST_F(GoneSave, ASaveTheGameCannotReadIsLeftAsItIsAndTheRunSavedBesideIt) {
     Frame.Boxes.clear();
     Joe().SetBankroll(779.0);
     {
-        const TGoneQuit quit;
+        const TQuitSignalled quit;
         testing::internal::CaptureStderr();
         Mgr.reset();
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
