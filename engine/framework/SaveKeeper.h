@@ -47,8 +47,11 @@ public:
     // which is left alone, under the first free kept name, and for the rest of the run under
     // that name while it holds what the run last put there; beside a file that refuses to be
     // read the same way. Where the save's own place cannot take the run (its folder full or
-    // read-only, or no folder), the folder above it does, under a kept name. Refused, with
-    // nothing written, when the file cannot be read for a failing disk.
+    // read-only, or no folder), the folder above it does, under a kept name; another program's
+    // version that cannot be kept aside there is left where it stands, and the run goes on in
+    // its kept file for the rest of the run. Back in its own place, the result names the kept
+    // file the run leaves. Refused, with nothing written, when the file cannot be read for a
+    // failing disk.
     TSaveResult Commit(const std::vector<TSavePiece>& pieces, u32 size);
     // The image renamed over whatever file stands in the save's place.
     TSaveResult PutOver(const std::vector<u8>& image);

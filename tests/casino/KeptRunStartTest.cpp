@@ -74,6 +74,22 @@ TEST_F(KeptRunStart, AStartWhoseDataFolderIsNoFolderSavesTheRunInThePlayersFolde
     }
 }
 
+// A loop of links in the save's place at the start: the run, fresh, is saved beside it, told
+// with the system's reason, and the loop is left as it is.
+TEST_F(KeptRunStart, ALoopOfLinksInTheSavesPlaceAtTheStartHasTheRunSavedBesideIt) {
+    const fs::path save = Player.Path / "data/otcraps.sav";
+    fs::create_symlink(save, save);
+    Start();
+    EXPECT_EQ(Frame.Boxes, Texts{"The gamblers cannot be loaded: the save file\n" + save.string() +
+                                 "\ncannot be read (Too many levels of symbolic links).\n\nIt is "
+                                 "left as it is, and the gamblers of this run are saved beside it "
+                                 "as otcraps.bad."});
+    EXPECT_TRUE(SavePoint(777.0));
+    End();
+    EXPECT_EQ(JoeIn("data/otcraps.bad"), 777.0);
+    EXPECT_TRUE(fs::is_symlink(save));
+}
+
 // A damaged save in a data folder that takes no new file (full, read-only) stays where it was,
 // and the gamblers recovered from it are saved in the player's folder, told with where; the
 // run's later saves go on there, and the damaged file is never touched.
