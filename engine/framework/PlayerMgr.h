@@ -308,6 +308,21 @@ private:
     // Saving off for the run: the players come from the image (a fresh one when none is
     // given) kept in memory, which every later read and write goes to instead of the disk.
     void KeepInMemory(std::vector<u8> image = {});
+    // The steps of a load read from what the keeper knows, or from memory; false, with saving
+    // off and the player told, when they cannot be.
+    bool ReadLoaded();
+    // The start found no save it could read (error, the system's reason): a fresh run saved
+    // where what stands in the save's place lets it (TSaveKeeper::PutWhereUnread), or else
+    // played from memory; told either way.
+    bool LoadUnread(int error);
+    // Where the run's gamblers are saved noted in the settings when that changed: the kept file
+    // they were saved in instead of the save, or nothing while they are in the save.
+    void NoteWhereKept();
+    // The last run's gamblers were saved in a kept file, and are not in the save: the player is
+    // told where, once.
+    void TellWhereLastRunIs();
+    // The kept file is there, and is not what the save holds.
+    bool HoldsOtherThanSave(const std::string& kept);
 
     bool SavingDisabled = false;
     // The file's bytes while saving is disabled.
@@ -327,4 +342,7 @@ private:
     TSaveResult LastSave;
     // The last write failed; nothing has got through since.
     bool LastWriteFailed = false;
+    // What the settings say of where the run's gamblers are saved (NoteWhereKept); nothing
+    // until the load has read it.
+    std::optional<std::string> KeptNoted;
 };

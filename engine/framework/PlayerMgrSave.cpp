@@ -3,9 +3,7 @@
 // replacement of the whole file.
 #include "PlayerMgr.h"
 
-#include "engine/framework/PlayerMgrOwner.h"
 #include "engine/framework/SaveFileHost.h"
-#include "platform/host/PrivateProfile.h"
 #include "platform/host/VirtualPath.h"
 
 #include <algorithm>
@@ -41,8 +39,10 @@ bool TPlayerMgr::NoteResult(TSaveResult result) {
     LastSave = std::move(result);
     Teller.SayTempFolderMoved(LastSave.TempFolderKeptAs);
     LastWriteFailed = !LastSave.Written();
-    if (LastSave.Written())
+    if (LastSave.Written()) {
         Teller.NoteWritten(LastSave);
+        NoteWhereKept();
+    }
     return LastSave.Written();
 }
 
@@ -170,7 +170,10 @@ TPlayerMgr::TSaveFileCheck TPlayerMgr::CheckSaveFile(int& error, std::vector<u8>
 bool TPlayerMgr::ReplaceDamagedFile(const std::vector<u8>& image, size_t recovered,
                                     const std::vector<std::string>& leftOut) {
     if (NoteResult(Keeper.PutKeepingOld(image, TWriteFailure::DamagedNotKept))) {
-        Teller.TellDamagedKept(LastSave.Kept, recovered, leftOut);
+        if (LastSave.Way == TSaveResult::TWay::KeepingOld)
+            Teller.TellDamagedKept(LastSave.Kept, recovered, leftOut);
+        else
+            Teller.TellDamagedSavedInstead(LastSave, recovered, leftOut);
         return true;
     }
     Teller.TellDamagedNotKept(LastSave, recovered, leftOut);
@@ -256,16 +259,15 @@ bool TPlayerMgr::LoadSaveFile() {
         KeepInMemory();
         return false;
     }
+    TellWhereLastRunIs();
     int error = 0;
     i64 size = -1;
     std::vector<u8> bytes;
     const TSaveFileCheck found = CheckSaveFile(error, bytes, size);
-    if (found == TSaveFileCheck::Unreadable) {
-        // Not damaged: the gamblers may all be in it. It stays exactly as it is.
-        Teller.TellUnreadable(error);
-        KeepInMemory();
-        return false;
-    }
+    // Not damaged: the gamblers may all be in it. It stays exactly as it is.
+    if (found == TSaveFileCheck::Unreadable ||
+        (found == TSaveFileCheck::Missing && Host().FolderInTheWay(GetSaveFilePath())))
+        return LoadUnread(error);
     // A replacement cut short by a crash leaves its temporary file; the file itself is whole.
     // Whatever else stands there is told when it keeps a write from getting through.
     ClearTempPlace();
@@ -303,8 +305,10 @@ bool TPlayerMgr::LoadSaveFile() {
         LoadedFileWrittenAt.reset();
         return false;
     }
-    // Told after the damaged file was set aside, and before a missing one is written.
-    if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing)
+    // Told after the damaged file was set aside, and before a missing one is written; a run
+    // saved under a kept name instead was told where.
+    if (found != TSaveFileCheck::Good && GetPrevRun() != 0 && !linkToNothing &&
+        Keeper.GetDiverted().empty())
         Teller.TellCreating();
     if (found == TSaveFileCheck::Missing) {
         if (!NoteResult(linkToNothing ? Keeper.PutBeside(image, "a link to nothing")
@@ -315,9 +319,13 @@ bool TPlayerMgr::LoadSaveFile() {
         }
         Teller.TellMoved(LastSave);
     }
-    Host().ClearError();
     if (found == TSaveFileCheck::Good && bytes.size() == static_cast<size_t>(size))
         Keeper.Know(std::move(bytes));
+    return ReadLoaded();
+}
+
+bool TPlayerMgr::ReadLoaded() {
+    Host().ClearError();
     if (ReadAllSteps().empty())
         return true;
     // Nothing could be taken from what was read (no memory for it): the records not read would
@@ -325,118 +333,5 @@ bool TPlayerMgr::LoadSaveFile() {
     Teller.TellUnreadable(Host().GetLastError());
     LoadedFileWrittenAt.reset();
     KeepInMemory();
-    return false;
-}
-
-std::vector<TPlayerMgr::TPiece> TPlayerMgr::LoadedPieces() const {
-    std::vector<TPiece> pieces{
-        {0, HeaderBlock->GetData(), HeaderBlock->GetSize()},
-        {GameDataOffset, GameDataBlock->GetData(), GameDataBlock->GetSize()}};
-    for (i16 r = 0; r < TableSize; ++r)
-        if (const TSaveBlock* block = DataBlocks[static_cast<size_t>(r)].get())
-            pieces.push_back(
-                {RecordOffsets[static_cast<size_t>(r)], block->GetData(), block->GetSize()});
-    return pieces;
-}
-
-bool TPlayerMgr::WriteAll() {
-    if (SavingDisabled)
-        return false;
-    if (!HeaderBlock) {
-        Teller.TellWriteRefused("Write File Header Failed");
-        return false;
-    }
-    if (!GameDataBlock) {
-        Teller.TellWriteRefused("Write Game Data Failed");
-        return false;
-    }
-    return CommitLoaded();
-}
-
-bool TPlayerMgr::CommitLoaded() {
-    const std::vector<TPiece> pieces = LoadedPieces();
-    std::vector<std::pair<u32, std::vector<u8>>> tried;
-    tried.reserve(pieces.size());
-    for (const TPiece& piece : pieces)
-        tried.emplace_back(piece.Offset, std::vector<u8>(piece.Data, piece.Data + piece.Size));
-    TriedPieces = std::move(tried);
-    return Commit(pieces);
-}
-
-std::vector<std::string> TPlayerMgr::SeatedNames() const {
-    std::vector<std::string> names;
-    for (i16 s = 0; s < SeatCount; ++s)
-        names.push_back(GetPlayerName(GetActive(s)));
-    return names;
-}
-
-bool TPlayerMgr::HasChangedSinceLastSave() const {
-    if (!TriedPieces || !StoredNames || !HeaderBlock || !GameDataBlock ||
-        *StoredNames != SeatedNames())
-        return true;
-    const std::vector<TPiece> pieces = LoadedPieces();
-    if (pieces.size() != TriedPieces->size())
-        return true;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        const auto& [offset, bytes] = (*TriedPieces)[i];
-        if (pieces[i].Offset != offset || pieces[i].Size != bytes.size() ||
-            !std::equal(bytes.begin(), bytes.end(), pieces[i].Data))
-            return true;
-    }
-    return false;
-}
-
-bool TPlayerMgr::SaveFile() {
-    return SaveAll();
-}
-
-bool TPlayerMgr::SaveOnLeaving() {
-    // The same bytes again would only make the player wait for the disk; a failed save is
-    // tried once more, since the player must not leave believing it got through. A file
-    // another program changed or removed since, or what is no file in its place, no longer
-    // holds this run's gamblers, and the next start would find them lost.
-    RunEnd->NoteLastSave();
-    if (!HasChangedSinceLastSave() && !LastWriteFailed &&
-        (SavingDisabled || !Keeper.RunFileMoved()))
-        return true;
-    return SaveAll();
-}
-
-bool TPlayerMgr::SaveBeforeEnding() {
-    // Without a file read there is nothing to save into; the load told why.
-    if (SavingDisabled || !HeaderBlock || !GameDataBlock)
-        return true;
-    {
-        // The seated gamblers' names go to the settings in one rewrite.
-        TPrivateProfileBatch seats;
-        StoreActivePlayers();
-    }
-    if (CommitLoaded())
-        return true;
-    LastWriteFailed = true;
-    return Teller.AskToEndUnsaved(
-        LastSave, "Write Save File Failed", [this](const std::string& text) {
-            return Owner == nullptr || Owner->AskPlayer(text, "Error - Save File");
-        });
-}
-
-bool TPlayerMgr::SaveAll() {
-    // The settings keep naming the players of the file this run could not use.
-    if (SavingDisabled)
-        return false;
-    StoreActivePlayers();
-    if (WriteAll())
-        return true;
-    ReportWriteFailure("Write Save File Failed");
-    return false;
-}
-
-bool TPlayerMgr::SaveSeatedPlayers() {
-    // Without a file read there is nothing to save into; the load told why.
-    if (SavingDisabled || !HeaderBlock || !GameDataBlock)
-        return false;
-    if (CommitLoaded())
-        return true;
-    ReportWriteFailure("Write Save File Failed");
     return false;
 }

@@ -122,6 +122,8 @@ public:
     std::string Keep(int* error = nullptr) const;
     // The names Keep tries, for a message: "<base>.bad and <base>.b01 to <base>.b99".
     std::string KeptNames() const;
+    // The path is one of the names Keep tries, in the file's own folder.
+    bool IsKeptName(const std::string& path) const;
     // The names ClearTempPlace tries for a folder: "<base>.old and <base>.o01 to <base>.o99".
     std::string FolderKeptNames() const;
     // The name Keep returned taken away again; the file stays under its own name.

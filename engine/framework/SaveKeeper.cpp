@@ -21,6 +21,7 @@ void TSaveKeeper::Forget() {
     KnownImage.reset();
     PlaceImage.reset();
     Diverted.clear();
+    PlaceLeft = false;
 }
 
 namespace {
@@ -29,6 +30,13 @@ namespace {
 bool RefusesNewFiles(int error) {
     return error == ENOSPC || error == EDQUOT || error == EROFS || error == EACCES ||
            error == EPERM;
+}
+
+// Nothing new could be made in the save's folder (full, read-only, not the player's), though
+// what stands there was left whole.
+bool RefusedByFolder(const TSaveResult& result) {
+    return !result.Written() && result.Failure == TWriteFailure::Write &&
+           RefusesNewFiles(result.Error);
 }
 
 } // namespace
@@ -41,7 +49,10 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
     // holds unless another program changed it since.
     std::vector<u8> image;
     TPlaceLook place;
-    if (KnownImage && KnownImage->size() == size) {
+    const bool known = KnownImage && KnownImage->size() == size;
+    // What stands in the save's place was left to itself: only the run's kept file is written.
+    const bool diverted = known && KeepsDiverted();
+    if (known && !diverted) {
         place = LookAtPlace();
         // A disk that fails to read may fail to write beside it too; a file that refuses the
         // game is only in the way.
@@ -49,19 +60,22 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
             result.Error = place.Error;
             return result;
         }
-        image = *KnownImage;
     }
+    if (known)
+        image = *KnownImage;
     if (image.size() != size && !File().ReadWhole(image, size)) {
         result.Error = Host->GetLastError();
         return result;
     }
     if (!LayPieces(image, pieces))
         return result;
+    if (diverted) {
+        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
+        return result;
+    }
     switch (place.Found) {
     case TFound::Changed:
-        // The other version is kept as a damaged file is: whatever it holds, it may be what
-        // the player wanted.
-        PutImage(File(), image, TPut::KeepingOld, TWriteFailure::ChangedNotKept, result);
+        SaveOverChanged(image, result);
         return result;
     case TFound::Gone:
         RewriteGoneFile(image, result);
@@ -89,10 +103,25 @@ TSaveResult TSaveKeeper::Commit(const std::vector<TSavePiece>& pieces, u32 size)
     PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
     // The save stands, but its folder takes nothing new (full, read-only, not the player's):
     // the run goes where it can be written, and the save is left as the last save put it.
-    if (!result.Written() && result.Failure == TWriteFailure::Write &&
-        RefusesNewFiles(result.Error))
+    if (RefusedByFolder(result))
         SaveInstead(image, result);
     return result;
+}
+
+void TSaveKeeper::SaveOverChanged(const std::vector<u8>& image, TSaveResult& result) {
+    // The other version is kept as a damaged file is: whatever it holds, it may be what the
+    // player wanted.
+    PutImage(File(), image, TPut::KeepingOld, TWriteFailure::ChangedNotKept, result);
+    if (!RefusedByFolder(result))
+        return;
+    // Nothing can be kept beside it: the other version stays where it stands, and the run goes
+    // on where it can be written, there for the rest of the run.
+    result.Failure = TWriteFailure::ChangedNotKept;
+    SaveInstead(image, result);
+    if (!result.Written())
+        return;
+    result.OtherLeft = true;
+    PlaceLeft = true;
 }
 
 TSaveResult TSaveKeeper::PutOver(const std::vector<u8>& image) {
@@ -101,8 +130,7 @@ TSaveResult TSaveKeeper::PutOver(const std::vector<u8>& image) {
     PutImage(File(), image, TPut::Over, TWriteFailure::Write, result);
     // The save stands, but its folder takes nothing new (full, read-only, not the player's):
     // the run goes where it can be written, and the save is left as the last save put it.
-    if (!result.Written() && result.Failure == TWriteFailure::Write &&
-        RefusesNewFiles(result.Error))
+    if (RefusedByFolder(result))
         SaveInstead(image, result);
     return result;
 }
@@ -111,6 +139,41 @@ TSaveResult TSaveKeeper::PutKeepingOld(const std::vector<u8>& image, TWriteFailu
     TSaveResult result;
     result.WrittenTo = Path;
     PutImage(File(), image, TPut::KeepingOld, notKept, result);
+    // What stands there is never replaced unless kept first: it stays, and the run is saved
+    // where it can be.
+    if (RefusedByFolder(result)) {
+        SaveInstead(image, result);
+        PlaceLeft = result.Written();
+    }
+    return result;
+}
+
+TSaveResult TSaveKeeper::PutWhereUnread(const std::vector<u8>& image, int error) {
+    TSaveResult result;
+    result.WrittenTo = Path;
+    result.Error = error;
+    const TPlaceLook place = LookAtUnread(error);
+    switch (place.Found) {
+    case TFound::FolderNotAFolder:
+        SaveOutside(image, place, result);
+        return result;
+    case TFound::NotAFile:
+    case TFound::Refused:
+        SaveBeside(image, place.Standing, result);
+        if (place.Found == TFound::Refused)
+            result.Unread = place.Error;
+        if (!result.Written())
+            SaveInstead(image, result);
+        // A save the game may not read may hold every gambler: the run never goes over it.
+        PlaceLeft = result.Written() && place.Found == TFound::Refused;
+        return result;
+    case TFound::Gone:
+        return PutOver(image);
+    case TFound::Known:
+    case TFound::Changed:
+    case TFound::Unreadable:
+        break;
+    }
     return result;
 }
 
@@ -129,6 +192,10 @@ TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
     const std::vector<u8>& left = PlaceImage ? *PlaceImage : *KnownImage;
     if (const std::optional<bool> same = File().Holds(left, error))
         return {*same ? TFound::Known : TFound::Changed, 0, {}, {}};
+    return LookAtUnread(error);
+}
+
+TSaveKeeper::TPlaceLook TSaveKeeper::LookAtUnread(int error) {
     // Said as the start says what stands there.
     const THostPathKind kind = Host->Kind(Path);
     if (kind == THostPathKind::Directory || kind == THostPathKind::Other)
@@ -153,6 +220,9 @@ TSaveKeeper::TPlaceLook TSaveKeeper::LookAtPlace() {
 bool TSaveKeeper::RunFileMoved() {
     if (!KnownImage)
         return false;
+    // The save's place was left to what stands there: only the run's kept file counts.
+    if (PlaceLeft)
+        return !DivertedHoldsRun();
     switch (LookAtPlace().Found) {
     case TFound::Changed:
     case TFound::Gone:
@@ -228,6 +298,10 @@ void TSaveKeeper::PutImage(const TSaveFile& file, const std::vector<u8>& image, 
     }
     result.Unsynced = synced ? 0 : syncError();
     result.Way = how == TPut::KeepingOld ? TSaveResult::TWay::KeepingOld : TSaveResult::TWay::Over;
+    // The player was told to play from the kept file: back in its place, the run leaves it
+    // behind, which he must be told too.
+    if (file.GetPath() == Path && !Diverted.empty())
+        result.LeftBehind = Diverted;
     NoteWritten(file, image);
 }
 
@@ -269,73 +343,6 @@ bool TSaveKeeper::DivertedHoldsRun() const {
     int error = 0;
     return !Diverted.empty() && KnownImage &&
            TSaveFile(*Host, Diverted).Holds(*KnownImage, error) == true;
-}
-
-std::string TSaveKeeper::OutsidePath() const {
-    const std::string::size_type name = Path.rfind('\\');
-    if (name == std::string::npos || name == 0)
-        return std::string();
-    const std::string::size_type folder = Path.rfind('\\', name - 1);
-    if (folder == std::string::npos)
-        return std::string();
-    return Path.substr(0, folder + 1) + Path.substr(name + 1);
-}
-
-bool TSaveKeeper::PutOutside(const std::vector<u8>& image, TSaveResult& result) {
-    const std::string outside = OutsidePath();
-    if (outside.empty())
-        return false;
-    // The run's later saves go on into the file it was given there, as long as nobody else
-    // has touched it.
-    const std::string folder = outside.substr(0, outside.rfind('\\') + 1);
-    if (DivertedHoldsRun() && Diverted.rfind(folder, 0) == 0 &&
-        Diverted.find('\\', folder.size()) == std::string::npos) {
-        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
-        return result.Written();
-    }
-    PutImage(TSaveFile(*Host, outside), image, TPut::Aside, TWriteFailure::AsideNotKept, result);
-    if (result.Written())
-        result.Way = TSaveResult::TWay::Outside;
-    return result.Written();
-}
-
-void TSaveKeeper::SaveOutside(const std::vector<u8>& image, const TPlaceLook& place,
-                              TSaveResult& result) {
-    result.Standing = place.Standing;
-    result.Folder = place.Folder;
-    if (DivertedHoldsRun()) {
-        PutImage(TSaveFile(*Host, Diverted), image, TPut::Over, TWriteFailure::Write, result);
-        return;
-    }
-    if (OutsidePath().empty()) {
-        result.Error = place.Error;
-        result.Failure = TWriteFailure::Gone;
-        return;
-    }
-    // What stands in the folder's place may be the player's: it is left as it is, and the
-    // folder above holds the run until the player puts the file back.
-    if (PutOutside(image, result))
-        return;
-    if (result.Failure == TWriteFailure::Write)
-        result.Failure = TWriteFailure::Gone;
-    // The name aimed at in the folder above is no file the player has: what failed is the
-    // save's own, in the folder that is no folder.
-    result.WrittenTo = Path;
-}
-
-void TSaveKeeper::SaveInstead(const std::vector<u8>& image, TSaveResult& result) {
-    const TSaveResult refused = result;
-    if (!PutOutside(image, result)) {
-        // Nothing of the run reached the folder above either: what the save's own place met
-        // is what the player is told.
-        result = refused;
-        return;
-    }
-    result.Failure = refused.Failure;
-    result.Error = refused.Error;
-    result.Standing = refused.Standing;
-    result.Unread = refused.Unread;
-    result.Instead = true;
 }
 
 void TSaveKeeper::NoteWritten(const TSaveFile& file, const std::vector<u8>& image) {

@@ -47,14 +47,25 @@ public:
     // which is left alone, under the first free kept name, and for the rest of the run under
     // that name while it holds what the run last put there; beside a file that refuses to be
     // read the same way. Where the save's own place cannot take the run (its folder full or
-    // read-only, or no folder), the folder above it does, under a kept name. Refused, with
-    // nothing written, when the file cannot be read for a failing disk.
+    // read-only, or no folder), the folder above it does, under a kept name; another program's
+    // version that cannot be kept aside there is left where it stands, and the run goes on in
+    // its kept file for the rest of the run. Back in its own place, the result names the kept
+    // file the run leaves. Refused, with nothing written, when the file cannot be read for a
+    // failing disk.
     TSaveResult Commit(const std::vector<TSavePiece>& pieces, u32 size);
     // The image renamed over whatever file stands in the save's place.
     TSaveResult PutOver(const std::vector<u8>& image);
     // The image put in the file's place once what it holds now has been kept under a name of
-    // its own (TSaveFile::Keep); notKept is the failure when no name could be had.
+    // its own (TSaveFile::Keep); notKept is the failure when no name could be had. Where the
+    // save's folder takes no new file (full or read-only), the image goes to the folder above
+    // instead, what stands in the save's place left as it is for the rest of the run.
     TSaveResult PutKeepingOld(const std::vector<u8>& image, TWriteFailure notKept);
+    // The image of a run whose save could not be read (error, the system's reason), put where
+    // what stands in the save's place lets it: beside it, under the first free kept name, when it
+    // is no file or a file that refuses the game, which is then left as it is for the rest of
+    // the run; in the folder above when the save's folder is no folder, or its place takes
+    // nothing. Not written, with the reason, when the disk itself fails to read.
+    TSaveResult PutWhereUnread(const std::vector<u8>& image, int error);
     // The image saved beside what stands in the save's place and is no file (described by
     // standing), under the first free kept name.
     TSaveResult PutBeside(const std::vector<u8>& image, const std::string& standing);
@@ -65,6 +76,12 @@ public:
     // is no file in its place, or made it a file the game may not read (unless the run is saved
     // beside that already).
     bool RunFileMoved();
+    // The kept name (a path) the run's file was last written under instead of the save's own
+    // place; empty while the run is saved in its place.
+    const std::string& GetDiverted() const { return Diverted; }
+    // A path the run's file may be kept under: one of the kept names beside the save or in the
+    // folder above it.
+    bool IsKeptPath(const std::string& path) const;
 
 private:
     // What stands in the save's place against what this run last read or wrote there: the
@@ -84,6 +101,8 @@ private:
     };
     // Only with KnownImage.
     TPlaceLook LookAtPlace();
+    // What stands in the save's place when it could not be read for error.
+    TPlaceLook LookAtUnread(int error);
     // How an image takes a file's place: renamed over it, over it once what it holds now has
     // been kept under a name of its own (TSaveFile::Keep), or beside it under a free one of
     // those names, what stands there left alone.
@@ -96,6 +115,10 @@ private:
     void PutImage(const TSaveFile& file, const std::vector<u8>& image, TPut how,
                   TWriteFailure notKept, TSaveResult& result);
     void RewriteGoneFile(const std::vector<u8>& image, TSaveResult& result);
+    // Over a file another program changed, once that version is kept under a name of its own;
+    // where the save's folder takes nothing new, that version is left where it stands and the
+    // run saved in the folder above for the rest of the run.
+    void SaveOverChanged(const std::vector<u8>& image, TSaveResult& result);
     void SaveBeside(const std::vector<u8>& image, const std::string& standing, TSaveResult& result);
     // The run saved beside a folder that is no folder, in the folder above it, under the first
     // free kept name there.
@@ -110,6 +133,9 @@ private:
     void SaveInstead(const std::vector<u8>& image, TSaveResult& result);
     // The save's path in the folder above its own; empty when it has none.
     std::string OutsidePath() const;
+    // A save whose place is left to what stands there: the run goes on into its kept file as
+    // long as that holds the run.
+    bool KeepsDiverted() const { return PlaceLeft && DivertedHoldsRun(); }
     // The run's file is still under the kept name it was last written to, as the run left it.
     bool DivertedHoldsRun() const;
     // The file now holds the image: every write that reached it ends here.
@@ -126,4 +152,8 @@ private:
     // The kept name the run's file was last written under, beside what is no file in the
     // save's place; empty while it is written in its own place.
     std::string Diverted;
+    // What stands in the save's place is not the run's (a damaged save, another program's
+    // version, a save the game may not read) and could not be set aside: it is left as it is,
+    // and the run saved in its kept file.
+    bool PlaceLeft = false;
 };

@@ -62,6 +62,15 @@ struct TSaveResult {
     int Unread = 0;
     // A folder found under the temporary name was moved aside under this name.
     std::string TempFolderKeptAs;
+    // Saved instead of the save's place, where another program's version stands that could not
+    // be set aside: that version is left as it is.
+    bool OtherLeft = false;
+    // Written in the save's own place again: the kept name (a path) the run was saved under
+    // until this save, which holds an older state of its gamblers now.
+    std::string LeftBehind;
+    // Saved nowhere with every kept name in the folder above taken too: that folder, as the
+    // player knows it.
+    std::string OutsideTaken;
 
     bool Written() const { return Way != TWay::NotWritten; }
     // A keep or a folder's move is refused as a name in use only when every name it may take

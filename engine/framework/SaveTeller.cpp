@@ -1,7 +1,6 @@
 // TSaveTeller: the words for each save's result, and each failure told once.
 #include "SaveTeller.h"
 
-#include "engine/foundation/FileName.h"
 #include "engine/framework/SaveKeeper.h"
 #include "platform/host/Log.h"
 
@@ -30,80 +29,6 @@ void TSaveTeller::NoteWritten(const TSaveResult& result) {
                  "system could still undo it: " +
                  Keeper->DisplayName(result.WrittenTo) + " (" + std::strerror(result.Unsynced) +
                  ")");
-}
-
-void TSaveTeller::TellMoved(const TSaveResult& result) {
-    const std::string name = Keeper->DisplayName(Keeper->GetPath());
-    switch (result.Way) {
-    case TSaveResult::TWay::KeepingOld:
-        Tell("the save was changed by another program since the game last read or wrote it: " +
-                 name + " as it was changed is kept as " + result.Kept,
-             "Save File Changed by Another Program\n" + name +
-                 "\nwas changed by another program since the game last read or wrote it.\nThat "
-                 "version is kept as " +
-                 result.Kept + ", and the gamblers of this run are saved in its place.");
-        return;
-    case TSaveResult::TWay::Rewritten: {
-        // The player who removed it on purpose can remove it again once the game has ended.
-        const std::string removed = result.FolderGone
-                                        ? "had been removed with its folder while the game ran"
-                                        : "had been removed while the game ran";
-        Tell("the save " + removed + ": " + name +
-                 " is written again with the gamblers of this run",
-             "Save File Written Again\n" + name + "\n" + removed +
-                 ".\nIt is written again with the gamblers of this run.");
-        return;
-    }
-    case TSaveResult::TWay::Beside:
-        if (result.Unread != 0) {
-            const std::string reason = std::strerror(result.Unread);
-            Tell("the save cannot be read: " + name + " (" + reason +
-                     "), left as it is; the gamblers of this run are saved beside it as " +
-                     result.Kept,
-                 "Save File Saved Under Another Name\n" + name + "\ncannot be read (" + reason +
-                     "), and is left as it is.\nThe gamblers of this run are saved beside it as " +
-                     result.Kept + "; put that file in its place to play them at the next start.");
-            return;
-        }
-        Tell("something that is no file stands in the save's place: " + name + " is " +
-                 result.Standing +
-                 ", left as it is; the gamblers of this run are saved beside it as " + result.Kept,
-             "Save File Saved Under Another Name\n" + name + "\nis " + result.Standing +
-                 ", which is left as it is.\nThe gamblers of this run are saved beside it as " +
-                 result.Kept + "; put that file in its place to play them at the next start.");
-        return;
-    case TSaveResult::TWay::Outside: {
-        const std::string kept = Keeper->DisplayName(result.WrittenTo);
-        if (result.Instead) {
-            // What the save's own place met, said as a failed save says it.
-            TSaveResult refused = result;
-            refused.Way = TSaveResult::TWay::NotWritten;
-            refused.WrittenTo = Keeper->GetPath();
-            refused.Instead = false;
-            const std::string what = Describe(refused).second;
-            Tell("the save's place cannot take the run: " + name + " " + what +
-                     "; the gamblers of this run are saved instead as " + kept,
-                 "Save File Saved Under Another Name\n" + name + "\n" + what +
-                     ".\nThe gamblers of this run are saved instead as\n" + kept +
-                     "\nPut that file in the save's place as " +
-                     TJorpFileName(Keeper->GetPath()).GetNameExt() +
-                     " to play them at the next start.");
-            return;
-        }
-        Tell("the save's folder cannot be used: " + result.Folder + " is " + result.Standing +
-                 ", left as it is; the gamblers of this run are saved beside it as " + kept,
-             "Save File Saved Under Another Name\n" + name + "\ncannot be written: its folder " +
-                 result.Folder + " is " + result.Standing +
-                 ", which is left as it is.\nThe gamblers of this run are saved beside it as\n" +
-                 kept + "\nMake that folder again and put the file in it as " +
-                 TJorpFileName(Keeper->GetPath()).GetNameExt() +
-                 " to play them at the next start.");
-        return;
-    }
-    case TSaveResult::TWay::Over:
-    case TSaveResult::TWay::NotWritten:
-        return;
-    }
 }
 
 std::pair<std::string, std::string> TSaveTeller::Describe(const TSaveResult& result) const {
@@ -182,9 +107,13 @@ std::string TSaveTeller::Advice(const TSaveResult& result, TWhen when) const {
                                              Keeper->GetHost().FolderName(Keeper->GetPath()) +
                                              " one the game can write in"
                                        : "put a folder the game can write in at " + result.Folder;
-        const std::string remedy = result.Error == ENOSPC || result.Error == EDQUOT
-                                       ? "free some space on the disk"
-                                       : folder;
+        // Kept files the player can move away free a name as well as mending the place does.
+        const std::string remedy =
+            (result.Error == ENOSPC || result.Error == EDQUOT ? "free some space on the disk"
+                                                              : folder) +
+            (result.OutsideTaken.empty() ? std::string()
+                                         : ", or move some of " + Keeper->File().KeptNames() +
+                                               " in " + result.OutsideTaken + " elsewhere,");
         const std::string nowhere = "the gamblers of this run are saved nowhere yet: " + remedy +
                                     " so that the game can save them";
         // Asked at the end, the player's answer is the next try.

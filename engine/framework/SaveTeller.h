@@ -33,7 +33,8 @@ public:
     // again. A folder sync that failed is said, not boxed: nothing the player can do about
     // it, and the file holds what it should.
     void NoteWritten(const TSaveResult& result);
-    // A save that found the file changed, removed or taken by what is no file, told once.
+    // A save that found the file changed, removed or taken by what is no file, told once; and
+    // a save that put the run back in its own place, leaving the kept file it was saved in.
     void TellMoved(const TSaveResult& result);
     // The file named in a failure's message and what went wrong with it.
     std::pair<std::string, std::string> Describe(const TSaveResult& result) const;
@@ -64,6 +65,15 @@ public:
     // recovered play from memory.
     void TellDamagedNotKept(const TSaveResult& result, size_t recovered,
                             const std::vector<std::string>& leftOut);
+    // A damaged file that stays where it was since its folder takes no new file: the gamblers
+    // recovered are saved instead where the result says.
+    void TellDamagedSavedInstead(const TSaveResult& result, size_t recovered,
+                                 const std::vector<std::string>& leftOut);
+    // A save the start could not read for error, left as it is, and the run saved beside it or
+    // in the folder above, as the result says.
+    void TellUnreadSaved(const TSaveResult& result, int error);
+    // The last run's gamblers are not in the save but in the kept file at the path.
+    void TellLastRunKept(const std::string& kept);
     void TellNotFound();
     // Told before a missing file is written, and after a damaged one was set aside.
     void TellCreating();
@@ -81,6 +91,12 @@ public:
 private:
     // The save as the player knows it.
     std::string SaveName() const;
+    // What stands in the save's place that could not be read for error, as the start says it.
+    std::string UnreadWhy(int error) const;
+    // The parts of TellMoved.
+    void TellOtherLeft(const TSaveResult& result);
+    void TellBeside(const TSaveResult& result);
+    void TellOutside(const TSaveResult& result);
     // When a failure is told: at a save point, in the question before the end, or as the
     // game ends.
     enum class TWhen { Playing, Asking, Ending };

@@ -2,6 +2,7 @@
 // afresh, one that cannot be read, and the steps of a read or a write that failed.
 #include "SaveTeller.h"
 
+#include "engine/foundation/FileName.h"
 #include "engine/foundation/PrintableText.h"
 #include "engine/framework/SaveKeeper.h"
 #include "platform/host/Log.h"
@@ -85,6 +86,57 @@ void TSaveTeller::TellDamagedNotKept(const TSaveResult& result, size_t recovered
         RecoveredText(recovered, leftOut, true) + NothingSaved + advice);
 }
 
+void TSaveTeller::TellDamagedSavedInstead(const TSaveResult& result, size_t recovered,
+                                          const std::vector<std::string>& leftOut) {
+    // What the save's own place met, said as a failed save says it.
+    TSaveResult refused = result;
+    refused.Way = TSaveResult::TWay::NotWritten;
+    refused.WrittenTo = Keeper->GetPath();
+    const std::string what = Describe(refused).second;
+    const std::string kept = Keeper->DisplayName(result.WrittenTo);
+    const std::string told = RecoveredText(recovered, {}, false);
+    LogError("the damaged save " + SaveName() +
+             " stays where it was, since the file to replace it " + what + ": " +
+             told.substr(0, told.size() - 1) + "; the gamblers of this run are saved instead as " +
+             kept);
+    Box("Save File Corrupted\n" + SaveName() + "\nis damaged, and the file to replace it " + what +
+        ", so it stays where it was.\n" + RecoveredText(recovered, leftOut, false) +
+        "\nThe gamblers of this run are saved instead as\n" + kept +
+        "\nPut that file in the save's place as " + TJorpFileName(Keeper->GetPath()).GetNameExt() +
+        " to play them at the next start.");
+}
+
+void TSaveTeller::TellUnreadSaved(const TSaveResult& result, int error) {
+    const bool folder = result.Way == TSaveResult::TWay::Outside && !result.Instead;
+    const std::string why =
+        folder ? "cannot be read: its folder " + result.Folder + " is " + result.Standing
+               : UnreadWhy(error);
+    const bool beside = result.Way == TSaveResult::TWay::Beside;
+    const std::string kept = beside ? result.Kept : Keeper->DisplayName(result.WrittenTo);
+    const std::string saved = beside || folder ? "saved beside it as" : "saved instead as";
+    LogError("the gamblers cannot be loaded: the save file " + SaveName() + " " + why +
+             "; the gamblers of this run are " + saved + " " + kept);
+    std::string where = (folder ? "That folder" : "It") +
+                        std::string(" is left as it is, and the gamblers of this run are ") +
+                        saved + (beside ? " " + kept + "." : "\n" + kept);
+    if (folder)
+        where += "\nMake that folder again and put the file in it as " +
+                 TJorpFileName(Keeper->GetPath()).GetNameExt() + " to play them at the next start.";
+    Box("The gamblers cannot be loaded: the save file\n" + SaveName() + "\n" + why + ".\n\n" +
+        where);
+}
+
+void TSaveTeller::TellLastRunKept(const std::string& kept) {
+    const std::string name = Keeper->DisplayName(kept);
+    LogError("the gamblers of the last run are not in the save file " + SaveName() + " but in " +
+             name);
+    Box("Last Run Saved Under Another Name\nThe gamblers of the last run are not in the save "
+        "file\n" +
+        SaveName() + "\nbut in\n" + name +
+        "\nTo play them, end the game and put that file in the save's place as " +
+        TJorpFileName(Keeper->GetPath()).GetNameExt() + ".");
+}
+
 void TSaveTeller::TellNotFound() {
     LogError("the save file " + SaveName() + " was not found");
     Box("Save File Not Found");
@@ -114,13 +166,16 @@ void TSaveTeller::TellWriteRefused(const std::string& step) {
     Box(step);
 }
 
-void TSaveTeller::TellUnreadable(int error) {
+std::string TSaveTeller::UnreadWhy(int error) const {
     // What stands there is said as the settings say it: no reason of the system's names it.
     const THostPathKind kind = Keeper->GetHost().Kind(Keeper->GetPath());
-    const std::string why =
-        kind == THostPathKind::Directory || kind == THostPathKind::Other
-            ? std::string("is ") + DescribeHostPathKind(kind)
-            : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
+    return kind == THostPathKind::Directory || kind == THostPathKind::Other
+               ? std::string("is ") + DescribeHostPathKind(kind)
+               : std::string("cannot be read (") + std::strerror(error != 0 ? error : EIO) + ")";
+}
+
+void TSaveTeller::TellUnreadable(int error) {
+    const std::string why = UnreadWhy(error);
     const std::string path = SaveName();
     LogError("the gamblers cannot be loaded: the save file " + path + " " + why +
              "; nothing will be saved until the game is started again");

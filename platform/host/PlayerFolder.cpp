@@ -57,10 +57,10 @@ int SyncFolder(const std::string& folder) {
 }
 
 // A file is made, filled, flushed and removed again: a folder that takes that takes the
-// settings and the save. The name is the settings' temporary, so that one a killed run left
-// is cleared with theirs.
-int ProveWritable(const std::string& folder) {
-    const std::string probe = folder + "/otcraps.ini.tmp" + std::to_string(::getpid());
+// settings and the save. The name is the temporary of what the folder holds (in the player's
+// folder the settings', with the process's id), so that one a killed run left is cleared with
+// theirs.
+int ProveWritable(const std::string& probe) {
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
@@ -202,16 +202,23 @@ std::string LocateDataFolder(const std::string& programDirectory) {
 
 bool PreparePlayerFolder(const std::string& folder, const std::string& programDirectory) {
     const std::string data = folder + "/data";
-    int error = MakePlayerFolders(data);
+    const std::string settingsTemp = folder + "/otcraps.ini.tmp" + std::to_string(::getpid());
+    int error = MakePlayerFolders(folder);
     if (error == 0)
-        error = ProveWritable(folder);
+        error = ProveWritable(settingsTemp);
     if (error == 0)
-        error = CopyEarlier(programDirectory + "/otcraps.ini", folder + "/otcraps.ini",
-                            folder + "/otcraps.ini.tmp" + std::to_string(::getpid()));
-    if (error == 0)
-        error = CopyEarlier(programDirectory + "/data/otcraps.sav", data + "/otcraps.sav",
-                            data + "/otcraps.tmp");
-    if (error == 0)
+        error =
+            CopyEarlier(programDirectory + "/otcraps.ini", folder + "/otcraps.ini", settingsTemp);
+    // A data folder that cannot be made or written in (a file or a link to nothing in its
+    // place, full, read-only) leaves the player's folder to take the save, which says where.
+    int dataError = MakePlayerFolders(data);
+    if (dataError == 0 && error != 0)
+        dataError = ProveWritable(data + "/otcraps.tmp");
+    if (dataError == 0)
+        dataError = CopyEarlier(programDirectory + "/data/otcraps.sav", data + "/otcraps.sav",
+                                data + "/otcraps.tmp");
+    // Only where nothing at all can be written is the run saved nowhere.
+    if (error == 0 || dataError == 0)
         return true;
     Refuse(folder, error);
     return false;

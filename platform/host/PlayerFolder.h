@@ -25,9 +25,10 @@ int MakePlayerFolders(const std::string& folder, bool* made = nullptr);
 
 // Makes the player's folder ready for the run: made with its data folder where missing (mode
 // 0700, parents as needed), proved writable, and given the save and settings an earlier build
-// kept beside the program when it has none of its own (those stay where they were). When any
-// of that fails, one box names the folder and the reason and the folder is marked unusable, so
-// that nothing is saved. True when the folder can be used.
+// kept beside the program when it has none of its own (those stay where they were). A data
+// folder that cannot be made or written in is left to the save to tell: the player's folder
+// takes the run then. When neither can be written, one box names the folder and the reason and
+// the folder is marked unusable, so that nothing is saved. True when the folder can be used.
 bool PreparePlayerFolder(const std::string& folder, const std::string& programDirectory);
 
 // One run's mapping: drive c: to the data folder, the names the program writes to the player's

@@ -1,10 +1,10 @@
 // A save that is gone and cannot be written again where it was: saved beside a data folder that
 // is no folder, in the player's own folder, or else told in plain words that the run is saved
 // nowhere yet and what would let the game save it.
+#include "DataFolderRefusing.h"
 #include "RecordsFixture.h"
 
 #include "casino/GamblerRecord.h"
-#include "platform/framework/window/Desktop.h"
 #include "support/PlayerRoot.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,29 +33,6 @@ public:
         return false;
     }
     bool Full = false;
-};
-
-// The data folder's own file system refusing every new file there with Error (full, or
-// mounted read-only), while the player's folder above it takes them.
-class TDataFolderRefusing : public TSaveFileHost {
-public:
-    THostFile* Open(const std::string& path, u32 access, u32 share, u32 disposition) override {
-        if (Error != 0 && (disposition == CREATE_ALWAYS || disposition == CREATE_NEW) &&
-            path.rfind("c:\\data\\", 0) == 0) {
-            LastError = Error;
-            return nullptr;
-        }
-        return TSaveFileHost::Open(path, access, share, disposition);
-    }
-    int Error = 0;
-};
-
-// A quit signal noted for as long as it lives.
-struct TGoneQuit {
-    TGoneQuit() { TDesktop::Get().NoteQuitSignal(); }
-    ~TGoneQuit() { TDesktop::Get().Reset(); }
-    TGoneQuit(const TGoneQuit&) = delete;
-    TGoneQuit& operator=(const TGoneQuit&) = delete;
 };
 
 class GoneSave : public CasinoRecords {
@@ -78,44 +56,70 @@ protected:
     }
 
     TFillingHost Filling;
+    // Outlives the manager, which the fixture takes down last.
+    TDataFolderRefusing Refusing;
 };
 
-// The data folder replaced by a file: nothing can be made in it, so the run goes beside it into
-// the player's own folder, told once with where; the run's later saves go on there.
+// The data folder replaced by a file, a link to nothing or a loop of links: nothing can be made in
+// it, so the run goes beside it into the player's own folder, told once with where and as what
+// the folder is; the run's later saves go on there.
 TEST_F(GoneSave, ADataFolderReplacedByAFileDuringPlayIsSavedBesideItInThePlayersFolder) {
-    Play();
-    std::filesystem::remove_all(Dir.Host("data"));
-    Dir.WriteHostFile("data", "the player's");
-    const std::string save = Dir.Host("data/otcraps.sav").string();
-    const std::string folder = Dir.Host("data").string();
-    const std::string kept = Dir.Host("otcraps.bad").string();
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "otcraps: the save's folder cannot be used: " + folder +
-                  " is a file, left as it is; the gamblers of this run are saved beside it as " +
-                  kept + "\n");
-    EXPECT_EQ(Frame.Boxes,
-              Texts{"Save File Saved Under Another Name\n" + save +
-                    "\ncannot be written: its folder " + folder +
-                    " is a file, which is left as it is.\nThe gamblers of this run are "
-                    "saved beside it as\n" +
-                    kept +
-                    "\nMake that folder again and put the file in it as otcraps.sav to play them "
-                    "at the next start."});
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
-    EXPECT_EQ(Dir.ReadHostFile("data"), "the player's");
+    const std::filesystem::path data = Dir.Host("data");
+    const struct {
+        const char* Standing;
+        std::function<void()> Take;
+    } cases[] = {
+        {"a file", [&] { Dir.WriteHostFile("data", "the player's"); }},
+        {"a link to nothing",
+         [&] { std::filesystem::create_symlink(Dir.Host("elsewhere"), data); }},
+        {"a link to nothing", [&] { std::filesystem::create_symlink(data, data); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Standing);
+        Mgr.reset();
+        std::filesystem::remove_all(data);
+        std::filesystem::remove(Dir.Host("otcraps.bad"));
+        std::filesystem::create_directories(data);
+        Frame.Boxes.clear();
+        Play();
+        std::filesystem::remove_all(data);
+        c.Take();
+        const std::string save = Dir.Host("data/otcraps.sav").string();
+        const std::string folder = data.string();
+        const std::string kept = Dir.Host("otcraps.bad").string();
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "otcraps: the save's folder cannot be used: " + folder + " is " + c.Standing +
+                      ", left as it is; the gamblers of this run are saved beside it as " + kept +
+                      "\n");
+        EXPECT_EQ(Frame.Boxes,
+                  Texts{"Save File Saved Under Another Name\n" + save +
+                        "\ncannot be written: its folder " + folder + " is " + c.Standing +
+                        ", which is left as it is.\nThe gamblers of this run are "
+                        "saved beside it as\n" +
+                        kept +
+                        "\nMake that folder again and put the file in it as otcraps.sav to play "
+                        "them at the next start."});
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 777.0);
+        if (std::string(c.Standing) == "a file") {
+            EXPECT_EQ(Dir.ReadHostFile("data"), "the player's");
+        } else {
+            EXPECT_TRUE(std::filesystem::is_symlink(data));
+        }
 
-    Frame.Boxes.clear();
-    Joe().SetBankroll(778.0);
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    Mgr->Save();
-    Mgr.reset();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(Frame.Boxes, Texts{});
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 778.0);
-    EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.b01")));
+        Frame.Boxes.clear();
+        Joe().SetBankroll(778.0);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        Mgr->Save();
+        Mgr.reset();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(Frame.Boxes, Texts{});
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 778.0);
+        EXPECT_FALSE(std::filesystem::exists(Dir.Host("otcraps.b01")));
+        std::filesystem::remove(data);
+    }
 }
 
 // Installed, the player's folder is not the program's. With the data folder replaced by a file
@@ -249,11 +253,11 @@ TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFold
         std::filesystem::remove(Dir.Host("otcraps.bad"));
         std::filesystem::remove_all(Dir.Host("data"));
         std::filesystem::create_directories(Dir.Host("data"));
-        TDataFolderRefusing refusing;
-        Play(&refusing);
+        Refusing.Error = 0;
+        Play(&Refusing);
         std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-        refusing.Error = refused;
-        const TGoneQuit quit;
+        Refusing.Error = refused;
+        const TQuitSignalled quit;
         testing::internal::CaptureStderr();
         EXPECT_TRUE(Mgr->SaveBeforeEnding());
         Mgr.reset();
@@ -272,38 +276,49 @@ TEST_F(GoneSave, ASaveGoneWhereTheDataFolderRefusesWritesIsSavedInThePlayersFold
 // The save still standing in a data folder that takes no new file (full, or read-only): each
 // save point saves the run in the player's own folder, told once with where, the save left as
 // the last save put it and never taken for another program's; a quit signal's end saves there
-// too; once the folder takes files again the run goes back to its own place.
+// too; once the folder takes files again the run goes back to its own place, told.
 TEST_F(GoneSave, ASaveStandingInADataFolderThatTakesNoNewFileIsSavedInThePlayersFolder) {
-    TDataFolderRefusing refusing;
-    Play(&refusing);
-    const std::string before = Dir.ReadHostFile("data/otcraps.sav");
-    refusing.Error = ENOSPC;
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    Joe().SetBankroll(888.0);
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    const std::string said = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(Frame.Boxes.size(), 1U) << said;
-    EXPECT_NE(Frame.Boxes[0].find("saved instead as\n" + Dir.Host("otcraps.bad").string()),
-              std::string::npos)
-        << Frame.Boxes[0];
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 888.0);
-    EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav"), before);
-    {
-        Joe().SetBankroll(999.0);
-        const TGoneQuit quit;
+    for (const int refused : {ENOSPC, EROFS, EACCES}) {
+        SCOPED_TRACE(refused);
+        Mgr.reset();
+        std::filesystem::remove(Dir.Host("otcraps.bad"));
+        std::filesystem::remove_all(Dir.Host("data"));
+        std::filesystem::create_directories(Dir.Host("data"));
+        Frame.Boxes.clear();
+        Refusing.Error = 0;
+        Play(&Refusing);
+        const std::string before = Dir.ReadHostFile("data/otcraps.sav");
+        Refusing.Error = refused;
         testing::internal::CaptureStderr();
-        EXPECT_TRUE(Mgr->SaveBeforeEnding());
-        testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        Joe().SetBankroll(888.0);
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_EQ(Frame.Boxes.size(), 1U) << said;
+        EXPECT_NE(Frame.Boxes[0].find(std::string("cannot be written (") + std::strerror(refused) +
+                                      ").\nThe gamblers of this run are saved instead as\n" +
+                                      Dir.Host("otcraps.bad").string()),
+                  std::string::npos)
+            << Frame.Boxes[0];
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 888.0);
+        EXPECT_EQ(Dir.ReadHostFile("data/otcraps.sav"), before);
+        {
+            Joe().SetBankroll(999.0);
+            const TQuitSignalled quit;
+            testing::internal::CaptureStderr();
+            EXPECT_TRUE(Mgr->SaveBeforeEnding());
+            testing::internal::GetCapturedStderr();
+        }
+        ExpectRun(Dir.ReadHostFile("otcraps.bad"), 999.0);
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+        Refusing.Error = 0;
+        EXPECT_TRUE(Mgr->SaveSeatedPlayers());
+        ExpectRun(Dir.ReadHostFile("data/otcraps.sav"), 999.0);
+        ASSERT_EQ(Frame.Boxes.size(), 2U);
+        EXPECT_EQ(Frame.Boxes[1].rfind("Save File Written in Its Place\n", 0), 0U)
+            << Frame.Boxes[1];
+        Mgr.reset();
     }
-    ExpectRun(Dir.ReadHostFile("otcraps.bad"), 999.0);
-    EXPECT_EQ(Frame.Boxes.size(), 1U);
-    refusing.Error = 0;
-    EXPECT_TRUE(Mgr->SaveSeatedPlayers());
-    ExpectRun(Dir.ReadHostFile("data/otcraps.sav"), 999.0);
-    EXPECT_EQ(Frame.Boxes.size(), 1U);
-    // Gone before the host it writes through.
-    Mgr.reset();
 }
 
 // The data folder made a file after the run's last save point, and a quit signal with nothing
@@ -314,7 +329,7 @@ TEST_F(GoneSave, ADataFolderMadeNoFolderAfterTheLastSavePointIsSavedBesideItAtAQ
     ASSERT_TRUE(Mgr->SaveSeatedPlayers());
     std::filesystem::remove_all(Dir.Host("data"));
     Dir.WriteHostFile("data", "the player's");
-    const TGoneQuit quit;
+    const TQuitSignalled quit;
     testing::internal::CaptureStderr();
     Mgr.reset();
     testing::internal::GetCapturedStderr();
@@ -346,7 +361,7 @@ TEST_F(GoneSave, ASaveTheGameCannotReadIsLeftAsItIsAndTheRunSavedBesideIt) {
     Frame.Boxes.clear();
     Joe().SetBankroll(779.0);
     {
-        const TGoneQuit quit;
+        const TQuitSignalled quit;
         testing::internal::CaptureStderr();
         Mgr.reset();
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
 
@@ -87,6 +88,48 @@ TEST_F(PlayerFolderProcess, AFolderThatCannotBeMadeIsNamedOnceAndTheGamePlaysOnW
         << run.Errors;
     EXPECT_EQ(Listing(Program.Path), before);
     EXPECT_EQ(Listing(Home.Path).size(), 1U);
+}
+
+// The data folder in the player's folder a file, a link to nothing or a loop of links: the run
+// and its settings are kept in the player's folder all the same, told with where, and the next
+// start says where the last run's gamblers are before saving its own under the next name.
+TEST_F(PlayerFolderProcess, ARunWhoseDataFolderIsNoFolderIsKeptInThePlayersFolder) {
+    const fs::path folder = Home.Host("share/otcraps");
+    const fs::path data = folder / "data";
+    const struct {
+        const char* What;
+        std::function<void()> Take;
+    } cases[] = {
+        {"a file", [&] { Home.WriteHostFile("share/otcraps/data", "the player's"); }},
+        {"a link to nothing", [&] { fs::create_symlink(folder / "elsewhere", data); }},
+        {"a loop of links", [&] { fs::create_symlink(data, data); }},
+    };
+    const std::string saved = "the gamblers of this run are saved beside it as ";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        c.Take();
+        const TProgramRun run = Run(folder);
+        EXPECT_EQ(run.Code, 0);
+        EXPECT_EQ(run.Errors.find("cannot be used"), std::string::npos) << run.Errors;
+        EXPECT_NE(run.Errors.find(saved + (folder / "otcraps.bad").string()), std::string::npos)
+            << run.Errors;
+        EXPECT_EQ(Home.ReadHostFile("share/otcraps/otcraps.bad").size(), 264131U);
+        const std::string settings = Home.ReadHostFile("share/otcraps/otcraps.ini");
+        EXPECT_NE(settings.find("PrevRun=1"), std::string::npos) << settings;
+        EXPECT_NE(settings.find("RunSavedAs=c:\\otcraps.bad"), std::string::npos) << settings;
+
+        const TProgramRun next = Run(folder);
+        EXPECT_EQ(next.Code, 0);
+        EXPECT_NE(next.Errors.find("the gamblers of the last run are not in the save file " +
+                                   (data / "otcraps.sav").string() + " but in " +
+                                   (folder / "otcraps.bad").string()),
+                  std::string::npos)
+            << next.Errors;
+        EXPECT_NE(next.Errors.find(saved + (folder / "otcraps.b01").string()), std::string::npos)
+            << next.Errors;
+    }
 }
 
 } // namespace

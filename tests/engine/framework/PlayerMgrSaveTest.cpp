@@ -176,6 +176,30 @@ TEST_F(SaveFile, AKeptFileIsNeverReplacedAndWithNoNameLeftNothingIsTouched) {
     EXPECT_FALSE(InData("jorp.tmp"));
 }
 
+// The hundredth kept name is tried too: with every other one taken, the damaged file at the
+// start is kept under it, and so is the run saved beside a folder in the save's place.
+TEST_F(SaveFile, TheLastKeptNameIsTakenWhenEveryOtherIs) {
+    Dir.WriteHostFile("data/jorp.bad", "");
+    for (int n = 1; n <= 98; ++n)
+        Dir.WriteHostFile("data/jorp.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+    Dir.WriteHostFile("data/jorp.sav", "damaged");
+    ASSERT_TRUE(Make().LoadSaveFile());
+    EXPECT_EQ(Frame.Boxes, Boxes{CorruptKept + "jorp.b99" + NoneRecovered});
+    EXPECT_EQ(SaveBytes("jorp.b99"), "damaged");
+
+    std::filesystem::remove(Dir.Host("data/jorp.b99"));
+    Ready();
+    std::filesystem::remove(Dir.Host("data/jorp.sav"));
+    std::filesystem::create_directory(Dir.Host("data/jorp.sav"));
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(Mgr->SaveFile());
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(Frame.Boxes.size(), 1U);
+    EXPECT_NE(Frame.Boxes[0].find("saved beside it as jorp.b99;"), std::string::npos)
+        << Frame.Boxes[0];
+    EXPECT_EQ(SaveBytes("jorp.b99").size(), FreshFile().size());
+}
+
 // Only a name in use sends the search on to the next one: any other refusal would meet them all.
 TEST_F(SaveFile, ASecondNameRefusedForAnotherReasonEndsTheSearchAndTheBoxSaysWhy) {
     TLinkRefusingHost host;

@@ -1,6 +1,7 @@
 // A save file that cannot be read is not a damaged one: it stays as it is, the player is told
-// once why, and the game goes on from memory without saving; an unusable player's folder is
-// left alone without a word.
+// once why, and the game goes on from memory without saving where the disk fails, or saves the
+// run beside it where what stands there refuses the game or is no file; an unusable player's
+// folder is left alone without a word.
 #include "PlayerMgrFakes.h"
 
 #include "platform/host/VirtualPath.h"
@@ -26,10 +27,13 @@ std::string Unreadable(const char* reason) {
            reason + ").\n\nNothing will be saved until the game is started again.";
 }
 
-// What stands in the file's place, said as the settings' box says it.
+// What stands in the file's place, said as the settings' box says it, and the run saved beside
+// it.
 std::string NoFile(const char* is) {
     return std::string("The gamblers cannot be loaded: the save file\n<c:\\data\\jorp.sav>\nis ") +
-           is + ".\n\nNothing will be saved until the game is started again.";
+           is +
+           ".\n\nIt is left as it is, and the gamblers of this run are saved beside it as "
+           "jorp.bad.";
 }
 
 class UnreadableSave : public SaveFolder {
@@ -80,9 +84,7 @@ protected:
 };
 
 TEST_F(UnreadableSave, AFileTheDiskRefusesStaysAsItIsAndIsToldOnceWithItsReason) {
-    const struct {
-        int OpenError, ReadError;
-    } cases[] = {{EACCES, 0}, {EIO, 0}, {EPERM, 0}, {0, EIO}};
+    const struct { int OpenError, ReadError; } cases[] = {{EIO, 0}, {0, EIO}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.OpenError << " " << c.ReadError);
         EarlierRun();
@@ -106,20 +108,65 @@ TEST_F(UnreadableSave, AFileTheDiskRefusesStaysAsItIsAndIsToldOnceWithItsReason)
     }
 }
 
+// A file that refuses the game (its permissions) may hold every gambler: it is left as it is,
+// and the run, fresh, is saved beside it and told where; the next start that can read it has
+// everybody back, and is told where the last run's gamblers are.
+TEST_F(UnreadableSave, AFileThatRefusesTheGameIsLeftAsItIsAndTheRunSavedBesideIt) {
+    for (const int refused : {EACCES, EPERM}) {
+        SCOPED_TRACE(refused);
+        std::filesystem::remove(Dir.Host("data/jorp.bad"));
+        EarlierRun();
+        Host.BadPath = "c:\\data\\jorp.sav";
+        Host.OpenError = refused;
+        ASSERT_TRUE(Make().LoadSaveFile());
+        EXPECT_EQ(Frame.Boxes,
+                  Boxes{std::string("The gamblers cannot be loaded: the save file\n<c:\\data\\jorp."
+                                    "sav>\ncannot be read (") +
+                        std::strerror(refused) +
+                        ").\n\nIt is left as it is, and the gamblers of this run are saved "
+                        "beside it as jorp.bad."});
+        EXPECT_FALSE(Mgr->IsSavingDisabled());
+        EXPECT_EQ(Mgr->CountUsed(), 0);
+        ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0));
+        EXPECT_TRUE(Mgr->SaveFile());
+        Mgr.reset();
+        EXPECT_EQ(Frame.Boxes.size(), 1U);
+        EXPECT_EQ(SaveBytes(), Saved);
+        EXPECT_EQ(SaveBytes("jorp.bad").size(), Saved.size());
+        EXPECT_NE(SaveBytes("jorp.bad").find("Joe"), std::string::npos);
+        EXPECT_FALSE(InData("jorp.tmp"));
+
+        // Readable again at the next start: everybody is back, and the run kept beside named.
+        Host.BadPath.clear();
+        Frame.Boxes.clear();
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(Make().LoadSaveFile());
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Frame.Boxes,
+                  Boxes{"Last Run Saved Under Another Name\nThe gamblers of the last run are not "
+                        "in the save file\n<c:\\data\\jorp.sav>\nbut in\n<c:\\data\\jorp.bad>\nTo "
+                        "play them, end the game and put that file in the save's place as "
+                        "jorp.sav."});
+        EXPECT_EQ(Mgr->GetPlayerName(0) + Mgr->GetPlayerName(1), "AnnBob");
+        Mgr.reset();
+    }
+}
+
 TEST_F(UnreadableSave, ASaveFileThatIsADirectoryIsOneBoxAndIsLeftAlone) {
     EarlierRun();
     std::filesystem::remove(Dir.Host("data/jorp.sav"));
     std::filesystem::create_directory(Dir.Host("data/jorp.sav"));
     Dir.WriteHostFile("data/jorp.sav/inside", "kept");
-    EXPECT_FALSE(Make().LoadSaveFile());
+    EXPECT_TRUE(Make().LoadSaveFile());
     EXPECT_EQ(Frame.Boxes, Boxes{NoFile("a folder")});
     EXPECT_EQ(Mgr->CountUsed(), 0);
     ASSERT_TRUE(Mgr->CreatePlayer("Joe", 1, 500.0) && Mgr->ActivatePlayer(0, 0));
-    EXPECT_FALSE(Mgr->SaveFile());
+    EXPECT_TRUE(Mgr->SaveFile());
     Mgr.reset();
     EXPECT_EQ(Frame.Boxes.size(), 1U);
     EXPECT_EQ(Dir.ReadHostFile("data/jorp.sav/inside"), "kept");
-    EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+    EXPECT_NE(SaveBytes("jorp.bad").find("Joe"), std::string::npos);
+    EXPECT_FALSE(InData("jorp.tmp"));
 }
 
 TEST_F(UnreadableSave, AFifoOrADeviceInTheFilesPlaceIsNamedForWhatItIsAndLeftAlone) {
@@ -136,13 +183,15 @@ TEST_F(UnreadableSave, AFifoOrADeviceInTheFilesPlaceIsNamedForWhatItIsAndLeftAlo
         EarlierRun();
         std::filesystem::remove(save);
         c.Make();
-        EXPECT_FALSE(Make().LoadSaveFile());
+        std::filesystem::remove(Dir.Host("data/jorp.bad"));
+        EXPECT_TRUE(Make().LoadSaveFile());
         EXPECT_EQ(Frame.Boxes, Boxes{NoFile("not a file (a FIFO, a device or a socket)")});
-        EXPECT_FALSE(Mgr->SaveFile());
+        EXPECT_TRUE(Mgr->SaveFile());
         Mgr.reset();
         EXPECT_EQ(Frame.Boxes.size(), 1U);
         EXPECT_FALSE(std::filesystem::is_regular_file(std::filesystem::symlink_status(save)));
-        EXPECT_FALSE(InData("jorp.bad") || InData("jorp.tmp"));
+        EXPECT_EQ(SaveBytes("jorp.bad").size(), Saved.size());
+        EXPECT_FALSE(InData("jorp.tmp"));
     }
 }
 

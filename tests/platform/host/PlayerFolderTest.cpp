@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
 
@@ -162,6 +163,38 @@ TEST_F(PlayerFolderStart, AFolderThatCannotBeMadeIsNamedInOneBoxAndNothingIsWrit
         << Boxes.Boxes[0].Text;
     EXPECT_EQ(Listing(Program.Path), before);
     EXPECT_EQ(Listing(Home.Path), (std::map<std::string, std::string>{{"file", "x"}}));
+}
+
+// A data folder that cannot be made (a file, a link to nothing or a loop of links in its place)
+// leaves the player's folder to take the run: no box, the folder usable, an earlier build's
+// settings taken in, and what stands in the data folder's place left as it is.
+TEST_F(PlayerFolderStart, ADataFolderThatCannotBeMadeLeavesThePlayersFolderToTakeTheRun) {
+    Program.WriteHostFile("otcraps.ini", "[System]\r\nPrevRun=1\r\n");
+    const fs::path folder = Home.Host("otcraps");
+    const fs::path data = folder / "data";
+    const struct {
+        const char* What;
+        std::function<void()> Take;
+        fs::file_type Left;
+    } cases[] = {
+        {"a file", [&] { Home.WriteHostFile("otcraps/data", "the player's"); },
+         fs::file_type::regular},
+        {"a link to nothing", [&] { fs::create_symlink(folder / "elsewhere", data); },
+         fs::file_type::symlink},
+        {"a loop of links", [&] { fs::create_symlink(data, data); }, fs::file_type::symlink},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        c.Take();
+        Boxes.Boxes.clear();
+        EXPECT_TRUE(PreparePlayerFolder(folder.string(), Program.Path.string()));
+        EXPECT_TRUE(TVirtualPaths::PlayerFolderUsable());
+        EXPECT_TRUE(Boxes.Boxes.empty());
+        EXPECT_EQ(Home.ReadHostFile("otcraps/otcraps.ini"), "[System]\r\nPrevRun=1\r\n");
+        EXPECT_EQ(fs::symlink_status(data).type(), c.Left);
+    }
 }
 
 // A run's mapping: the data read where it lies, the player's names in the player's folder,
