@@ -128,6 +128,17 @@ private:
     // the reading: it shows the blank's face, not just bytes any record could hold.
     bool ShowsFace(const TReading& reading) const;
     bool CouldBeFree(size_t r, const TReading& reading);
+    // The place read all where it lies shows the blank's face by the reader's own rule
+    // (save_record::PlaceShowsBlankFace), whatever its mark says: a free place damaged. Readings
+    // the shift away are held to the blank as above alone: a lost sector's rule would take
+    // many a shifted place for one, and the points between those tried must be judged alike.
+    bool ShowsPlaceFace(size_t r, const TReading& reading) const;
+    // The blank is a game's record, whose face the rule knows.
+    bool HasFace() const { return Blank != nullptr && Size >= TPlayerData::EncodedSize; }
+    bool FaceInPlace(size_t r) {
+        const TReading inPlace{Size, Size, -1};
+        return Fits(r, inPlace) && ShowsPlaceFace(r, inPlace);
+    }
     // The q at which a moving reading's bytes past its mark are the blank's.
     std::pair<i64, i64> BlankSpan(size_t r, const TMoving& moving);
 
@@ -330,6 +341,17 @@ bool TShiftJudge::CouldBeFree(size_t r, const TReading& reading) {
     return !FreeHoldsBlank || (BlankPastMark(r, reading) && (mark < 0 || mark == (*Blank)[0]));
 }
 
+bool TShiftJudge::ShowsPlaceFace(size_t r, const TReading& reading) const {
+    // A place marked free is held to the blank exactly, as before; and one of nothing but zeros
+    // past its mark shows no byte of the blank's: zeros put in after a gambler's mark read so,
+    // and would explain the file at points far off.
+    if (!HasFace() || reading.Cut != Size || MarkOf(r, reading) == 0)
+        return false;
+    const std::vector<u8> bytes = BytesOf(r, reading, Size);
+    return std::any_of(bytes.begin() + 1, bytes.end(), [](u8 b) { return b != 0; }) &&
+           save_record::PlaceShowsBlankFace(bytes.data(), bytes.size(), *Blank);
+}
+
 std::pair<i64, i64> TShiftJudge::BlankSpan(size_t r, const TMoving& moving) {
     constexpr i64 Far = std::numeric_limits<i64>::max() / 4;
     if (Blank == nullptr)
@@ -384,6 +406,11 @@ TOutcome TShiftJudge::Read(size_t r, const TReading& reading) {
         return outcome;
     if (reading.Lost() == 1 && reading.Fill < 0)
         return ReadEachValue(r, reading);
+    if (ShowsPlaceFace(r, reading)) {
+        outcome.Free = true;
+        outcome.Blank = FreeHoldsBlank;
+        return outcome;
+    }
     outcome.Free = CouldBeFree(r, reading);
     const bool face = ShowsFace(reading);
     outcome.Blank = outcome.Free && FreeHoldsBlank && face;
@@ -612,6 +639,11 @@ TShiftVerdict TShiftJudge::VerdictOf(size_t r) {
     const bool blankInPlace = tally.MarkLost || tally.Faceless ? BlankInPlace(r) : false;
     if (tally.GamblerCount == 0 && !tally.Unknown && (!tally.MarkLost || blankInPlace) &&
         (!tally.Faceless || tally.Blank || blankInPlace))
+        return verdict;
+    // Where it lies the place shows the blank's face, by the rule the reader holds every place
+    // to: no point gives a gambler there byte for byte, and one whose bytes are in doubt is
+    // only what a point far off reads into a free place.
+    if (tally.GamblerCount == 0 && FaceInPlace(r))
         return verdict;
     verdict.InDoubt = true;
     // The name he has in his place, else the shift away, else in a reading that has him.

@@ -185,4 +185,42 @@ bool ShowsBlankFace(const u8* record, TLostBytes lost, const std::vector<u8>& bl
     return shows(NameAt, TPlayerData::NameField) || shows(StartBankrollAt, 8);
 }
 
+bool ReadsAsBlank(const u8* record, size_t present, const std::vector<u8>& blank) {
+    if (blank.empty() || present > blank.size())
+        return false;
+    // The mark is no evidence: a free place's is as easily set as zeroed.
+    for (size_t i = UsedAt + 1; i < present; ++i)
+        if (record[i] != 0 && record[i] != blank[i])
+            return false;
+    return true;
+}
+
+bool DiffersInOneRun(const u8* record, size_t present, const std::vector<u8>& blank) {
+    // A gambler's own bytes never do: his start bankroll's low bytes are the blank's zeros
+    // (every amount the game starts a gambler with is whole dollars) between his name and
+    // amounts and the bytes after them, and random bytes are hardly ever the blank's four
+    // times in a row.
+    constexpr size_t Gap = 4;
+    if (blank.empty() || blank.size() != present)
+        return false;
+    bool differed = false;
+    size_t same = 0;
+    for (size_t i = 0; i < present; ++i) {
+        if (record[i] == blank[i]) {
+            ++same;
+            continue;
+        }
+        if (differed && same >= Gap)
+            return false;
+        differed = true;
+        same = 0;
+    }
+    return true;
+}
+
+bool PlaceShowsBlankFace(const u8* record, size_t present, const std::vector<u8>& blank) {
+    return (present >= TPlayerData::EncodedSize && ShowsBlankFace(record, {}, blank)) ||
+           ReadsAsBlank(record, present, blank) || DiffersInOneRun(record, present, blank);
+}
+
 } // namespace save_record

@@ -28,6 +28,17 @@ bool CouldBeGambler(const u8* record, size_t size, TLostBytes lost, const std::v
 // or its start bankroll, which no gambler the game makes has. Such a place is a free place,
 // damaged, whatever its mark says.
 bool ShowsBlankFace(const u8* record, TLostBytes lost, const std::vector<u8>& blank);
+// Every byte of the place's first present but its mark is the blank's or 0: a free place some
+// of whose bytes a lost write left zeros, whatever its size.
+bool ReadsAsBlank(const u8* record, size_t present, const std::vector<u8>& blank);
+// The place, all there (present the blank's size), is the blank's but for one run of other
+// bytes, inside which the blank's own bytes never stand four in a row: a free place a lost
+// sector went over.
+bool DiffersInOneRun(const u8* record, size_t present, const std::vector<u8>& blank);
+// The one rule of what shows a place of present bytes was free, whatever its mark says, asked
+// by the reader and its one-point judge alike: the blank's face (name or start bankroll), or
+// what a lost write or a lost sector leaves of it.
+bool PlaceShowsBlankFace(const u8* record, size_t present, const std::vector<u8>& blank);
 // The name field of a record's bytes when it holds 1 to 12 characters, none a control
 // character, ended by a NUL inside the field.
 std::optional<std::string> ReadableName(const u8* record, size_t size);

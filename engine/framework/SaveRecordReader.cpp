@@ -146,44 +146,11 @@ bool TSaveRecordReader::IsFreePlace(const u8* record, size_t present) const {
 }
 
 bool TSaveRecordReader::ReadsAsBlank(const u8* record, size_t present) const {
-    const std::vector<u8>& blank = Layout.Blank;
-    if (blank.empty() || present > blank.size())
-        return false;
-    // The mark is no evidence: a free place's is as easily set as zeroed.
-    for (size_t i = UsedAt + 1; i < present; ++i)
-        if (record[i] != 0 && record[i] != blank[i])
-            return false;
-    return true;
-}
-
-bool TSaveRecordReader::DiffersInOneRun(const u8* record, size_t present) const {
-    // A gambler's own bytes never do: his start bankroll's low bytes are the blank's zeros
-    // (every amount the game starts a gambler with is whole dollars) between his name and
-    // amounts and the bytes after them, and random bytes are hardly ever the blank's four
-    // times in a row.
-    constexpr size_t Gap = 4;
-    const std::vector<u8>& blank = Layout.Blank;
-    if (blank.size() != present || present != Layout.Size)
-        return false;
-    bool differed = false;
-    size_t same = 0;
-    for (size_t i = 0; i < present; ++i) {
-        if (record[i] == blank[i]) {
-            ++same;
-            continue;
-        }
-        if (differed && same >= Gap)
-            return false;
-        differed = true;
-        same = 0;
-    }
-    return true;
+    return save_record::ReadsAsBlank(record, present, Layout.Blank);
 }
 
 bool TSaveRecordReader::ShowsBlankFace(const u8* record, size_t present) const {
-    return (present >= TPlayerData::EncodedSize &&
-            save_record::ShowsBlankFace(record, {}, Layout.Blank)) ||
-           ReadsAsBlank(record, present) || DiffersInOneRun(record, present);
+    return save_record::PlaceShowsBlankFace(record, present, Layout.Blank);
 }
 
 TSaveRecordReader::TStoredPlace TSaveRecordReader::JudgeInPlace(const u8* record,

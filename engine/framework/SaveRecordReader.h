@@ -136,14 +136,10 @@ private:
     TStoredPlace JudgeInPlace(const u8* record, size_t present) const;
     // The place is marked free and its first present bytes are the blank's.
     bool IsFreePlace(const u8* record, size_t present) const;
-    // Every byte of the place but its mark is the blank's or 0: a free place some of whose
-    // bytes a lost write left zeros, whatever its size.
+    // save_record::ReadsAsBlank against the layout's blank.
     bool ReadsAsBlank(const u8* record, size_t present) const;
-    // The place, all there, is the blank's but for one run of other bytes, inside which the
-    // blank's own bytes never stand four in a row: a free place a lost sector went over.
-    bool DiffersInOneRun(const u8* record, size_t present) const;
     // The one rule of what shows a place was free, whatever its mark says: the blank's face, or
-    // what damage leaves of it (see SaveRecordReader.cpp).
+    // what damage leaves of it (save_record::PlaceShowsBlankFace; see SaveRecordReader.cpp).
     bool ShowsBlankFace(const u8* record, size_t present) const;
 
     TSaveLayout Layout;

@@ -239,4 +239,31 @@ TEST_F(DamagedSaveSweep, TwoDamagesInFreePlacesHeadsBringEveryGamblerBackAndMake
     }
 }
 
+// Zeros from a free place's name into its start bankroll, its mark set, and then a shift in a
+// later free place: the one-point judge weighs the shift, and what it reads at the wiped place is
+// still the blank's bytes and zeros. Nobody comes back from it or is told.
+TEST_F(DamagedSaveSweep, ZerosOverAFreePlacesHeadAndAShiftInALaterOneMakeNobodyUp) {
+    const std::string three = ThreeGamblers();
+    std::string wiped = three;
+    std::fill_n(wiped.begin() + static_cast<std::ptrdiff_t>(Free3 + 2), 27, '\0');
+    wiped[Free3] = 1;
+    const size_t free10 = 231 + 10 * CasinoRecordSize;
+    for (const size_t offset : {0U, 1U, 5U, 16U, 30U, 200U}) {
+        for (size_t count = 1; count <= 16; ++count) {
+            for (const char put : {'\0', 'A'}) {
+                std::string bytes = wiped;
+                bytes.insert(free10 + offset, std::string(count, put));
+                EXPECT_EQ(Recovered(*Mgr, std::vector<u8>(bytes.begin(), bytes.end())),
+                          (TBack{{0, 1, 2}, {}}))
+                    << count << " of " << int(put) << " put in at " << offset;
+            }
+            std::string bytes = wiped;
+            bytes.erase(free10 + offset, count);
+            EXPECT_EQ(Recovered(*Mgr, std::vector<u8>(bytes.begin(), bytes.end())),
+                      (TBack{{0, 1, 2}, {}}))
+                << count << " taken out at " << offset;
+        }
+    }
+}
+
 } // namespace
