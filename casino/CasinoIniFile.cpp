@@ -8,6 +8,8 @@
 #include "platform/host/Log.h"
 #include "platform/host/VirtualPath.h"
 
+#include <utility>
+
 TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& directory,
                                const std::string& baseName)
     : TCasinoIniFile(drive, directory, baseName, TSaveFileHost::Default()) {}
@@ -16,7 +18,13 @@ TCasinoIniFile::TCasinoIniFile(const std::string& drive, const std::string& dire
                                const std::string& baseName, TSaveFileHost& host)
     : TJorpIniFile(drive, directory, baseName, baseName + ".ini", false) {
     OuterWatcher = SetPrivateProfileWatcher(this);
-    if (!TSaveFile(host, GetPath()).Exists())
+    if (SetPrivateProfileKeptPlace(GetPath(), GetKeptPath()))
+        LogError("the settings are read from " + HostName(GetKeptPath()) +
+                 ", where the last run kept them" +
+                 (TSaveFile(host, GetKeptPath()).Exists()
+                      ? std::string()
+                      : ", and are back in " + HostName(GetPath())));
+    else if (!TSaveFile(host, GetPath()).Exists())
         CopyTemplate(host);
     TJorpIniFile::SetupKeys();
     TJorpIniFile::Read();
@@ -28,35 +36,68 @@ TCasinoIniFile::~TCasinoIniFile() {
         TPrivateProfileBatch keys;
         TJorpIniFile::Write();
     }
+    SetPrivateProfileKeptPlace(GetPath(), std::string());
     if (GetPrivateProfileWatcher() == this)
         SetPrivateProfileWatcher(OuterWatcher);
 }
 
+std::string TCasinoIniFile::GetKeptPath() const {
+    return GetDrive() + GetDirectory() + KeptDirectory + GetFileName();
+}
+
+std::string TCasinoIniFile::HostName(const std::string& path) {
+    return TVirtualPaths::ToHost(path).value_or(path);
+}
+
 void TCasinoIniFile::WriteFailed(const std::string& hostPath, const std::string& why) {
-    if (TVirtualPaths::ToHost(GetPath()) != hostPath) {
+    if (HostName(GetPath()) != hostPath) {
         if (OuterWatcher != nullptr)
             OuterWatcher->WriteFailed(hostPath, why);
         return;
     }
     // Every later write fails the same way; one box says it for the run.
-    if (WriteFailureTold)
+    if (std::exchange(WriteFailureTold, true))
         return;
-    WriteFailureTold = true;
     LogError("the settings cannot be saved: " + hostPath + " " + why);
-    // A session's end holds its stop while a box waits; the error output has said it all.
-    if (TRunEnd::Quitting())
-        return;
-    TJorpApp* app = TJorpApp::GetApp();
-    const TRunEnd::TStage end =
-        app != nullptr ? app->GetRunEnd().GetStage() : TRunEnd::TStage::Playing;
+    const TRunEnd::TStage end = RunStage();
     // The player who chose to end without his gamblers has been told the disk failed them;
     // the error output says the rest.
     if (end == TRunEnd::TStage::EndingUnsaved)
         return;
-    const std::string text = "The settings cannot be saved: the file\n" + hostPath + "\n" + why +
-                             (end == TRunEnd::TStage::Playing
-                                  ? ".\n\nThe game goes on, but its settings will not be kept."
-                                  : ".\n\nThe settings of this run were not kept.");
+    Show("The settings cannot be saved: the file\n" + hostPath + "\n" + why +
+         (end == TRunEnd::TStage::Playing
+              ? ".\n\nThe game goes on, but its settings will not be kept."
+              : ".\n\nThe settings of this run were not kept."));
+}
+
+void TCasinoIniFile::WriteKept(const std::string& hostPath, const std::string& why,
+                               const std::string& keptHostPath) {
+    if (HostName(GetPath()) != hostPath) {
+        if (OuterWatcher != nullptr)
+            OuterWatcher->WriteKept(hostPath, why, keptHostPath);
+        return;
+    }
+    if (std::exchange(KeptTold, true))
+        return;
+    LogError("the settings cannot be saved: " + hostPath + " " + why + "; they are saved as " +
+             keptHostPath + " instead");
+    if (RunStage() == TRunEnd::TStage::EndingUnsaved)
+        return;
+    Show("The settings cannot be saved in their place: the file\n" + hostPath + "\n" + why +
+         ".\n\nThey are saved instead as\n" + keptHostPath +
+         "\nwhere the next start of the game finds them.");
+}
+
+TRunEnd::TStage TCasinoIniFile::RunStage() {
+    const TJorpApp* app = TJorpApp::GetApp();
+    return app != nullptr ? app->GetRunEnd().GetStage() : TRunEnd::TStage::Playing;
+}
+
+void TCasinoIniFile::Show(const std::string& text) {
+    // A session's end holds its stop while a box waits; the error output has said it all.
+    if (TRunEnd::Quitting())
+        return;
+    TJorpApp* app = TJorpApp::GetApp();
     TJorpGameFrameWindow* frame = app != nullptr ? app->GetFrame() : nullptr;
     if (frame != nullptr && frame->IsWindow())
         frame->ShowPlayerMessage(text, WriteFailedCaption);

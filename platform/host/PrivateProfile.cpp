@@ -71,6 +71,9 @@ struct THeldFile {
     bool PlayerFile = false;
     // Changed while the player's folder cannot be written: held for the run, never read again.
     bool HeldOnly = false;
+    // Last written to its kept place, which holds what the file's own place does not: never read
+    // again from the disk.
+    bool InKept = false;
     // Why a file that is there could not be read (an errno value), 0 when it was.
     int ReadError = 0;
     std::uint64_t LastUse = 0;
@@ -87,6 +90,8 @@ std::map<std::string, THeldFile> Held;
 std::uint64_t Uses = 0;
 // Files whose temporaries left by killed runs have been cleared in this run.
 std::set<std::string> Swept;
+// Where each settings file by its host path goes while its own place cannot take it.
+std::map<std::string, std::string> KeptPlaces;
 int BatchDepth = 0;
 
 std::string Trim(const std::string& s) {
@@ -298,7 +303,7 @@ void Forget(const std::string& keep) {
     while (Held.size() > HeldFilesLimit) {
         auto oldest = Held.end();
         for (auto it = Held.begin(); it != Held.end(); ++it) {
-            if (it->first == keep || it->second.Pending || it->second.HeldOnly)
+            if (it->first == keep || it->second.Pending || it->second.HeldOnly || it->second.InKept)
                 continue;
             if (oldest == Held.end() || it->second.LastUse < oldest->second.LastUse)
                 oldest = it;
@@ -315,7 +320,8 @@ THeldFile& Current(const std::string& host) {
     if (it == Held.end()) {
         SweepTemporaries(host);
         it = Held.emplace(host, Load(host)).first;
-    } else if (!it->second.Pending && !it->second.HeldOnly && StampOf(host) != it->second.Stamp) {
+    } else if (!it->second.Pending && !it->second.HeldOnly && !it->second.InKept &&
+               StampOf(host) != it->second.Stamp) {
         it->second = Load(host);
     }
     it->second.LastUse = ++Uses;
@@ -467,8 +473,17 @@ std::string WhyUnusable(const THeldFile& file) {
            std::strerror(file.ReadError != 0 ? file.ReadError : EIO) + ")";
 }
 
+// Why the file's own place refused the lines: unusable, or the replacement's errno value.
+std::string WhyRefused(const THeldFile& file, const std::string& host, int error) {
+    if (!file.Usable)
+        return WhyUnusable(file);
+    return IsDanglingLinkAt(host) ? std::string("is a link to nothing, which is left as it is")
+                                  : std::string("cannot be written (") + std::strerror(error) + ")";
+}
+
 // Writes a changed file, or keeps it in memory when its folder may not be written; false
-// when it was not written. A file that failed is read again next time.
+// when it was not written. Refused in its place, it goes to its kept place where it has one;
+// a file that failed there too is read again next time, unless its kept file is ahead of its place.
 bool Store(const std::string& host) {
     THeldFile& file = Held.at(host);
     file.Pending = false;
@@ -476,19 +491,65 @@ bool Store(const std::string& host) {
         file.HeldOnly = true;
         return false;
     }
-    if (const int error = Replace(host, file.Lines); error != 0) {
-        Held.erase(host);
-        TellWriteFailed(host,
-                        IsDanglingLinkAt(host)
-                            ? std::string("is a link to nothing, which is left as it is")
-                            : std::string("cannot be written (") + std::strerror(error) + ")");
-        return false;
+    const auto kept = KeptPlaces.find(host);
+    const int error = file.Usable ? Replace(host, file.Lines) : EISDIR;
+    if (error == 0) {
+        // The kept file is behind what now stands in the file's place.
+        if (file.InKept && kept != KeptPlaces.end())
+            Disk->Remove(kept->second);
+        file.InKept = false;
+        file.Stamp = StampOf(host);
+        return true;
     }
-    file.Stamp = StampOf(host);
-    return true;
+    const std::string why = WhyRefused(file, host, error);
+    if (kept != KeptPlaces.end() && Replace(kept->second, file.Lines) == 0) {
+        if (!std::exchange(file.InKept, true) && Watcher != nullptr)
+            Watcher->WriteKept(host, why, kept->second);
+        return true;
+    }
+    // What the kept file holds and its place does not stays held: the disk has nothing newer.
+    if (!file.InKept)
+        Held.erase(host);
+    TellWriteFailed(host, why);
+    return false;
 }
 
 } // namespace
+
+bool SetPrivateProfileKeptPlace(const std::string& file, const std::string& kept) {
+    const auto host = TVirtualPaths::ToHost(file);
+    const auto keptHost = kept.empty() ? std::nullopt : TVirtualPaths::ToHost(kept);
+    if (!host)
+        return false;
+    if (!keptHost) {
+        KeptPlaces.erase(*host);
+        return false;
+    }
+    KeptPlaces.insert_or_assign(*host, *keptHost);
+    SweepTemporaries(*keptHost);
+    const TStamp keptStamp = StampOf(*keptHost);
+    const TStamp own = StampOf(*host);
+    if (!keptStamp.Exists || !S_ISREG(keptStamp.Mode) ||
+        (own.Exists && S_ISREG(own.Mode) && own.Modified > keptStamp.Modified))
+        return false;
+    THeldFile taken = Load(*keptHost);
+    if (!taken.Usable)
+        return false;
+    // Held under the file's own name, as what stands there would be, but never read from there
+    // while the kept file is ahead of it.
+    taken.Usable = !own.Exists || S_ISREG(own.Mode);
+    taken.Stamp = own;
+    taken.InKept = true;
+    taken.PlayerFile = TVirtualPaths::IsWritableName(file);
+    Held.insert_or_assign(*host, std::move(taken));
+    Held.at(*host).LastUse = ++Uses;
+    if (BatchDepth > 0)
+        Held.at(*host).Pending = true;
+    else
+        Store(*host);
+    Forget(*host);
+    return true;
+}
 
 std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                      const std::string& defaultValue, const std::string& file) {
@@ -538,7 +599,8 @@ bool WritePrivateProfileStringA(const std::string& section, const std::string& k
         Trim(section).size() + 2 > PrivateProfileLineLimit)
         return false;
     THeldFile& held = Current(*host);
-    if (!held.Usable) {
+    // What cannot stand in the file's place goes to its kept place, if it has one.
+    if (!held.Usable && KeptPlaces.count(*host) == 0) {
         TellWriteFailed(*host, WhyUnusable(held));
         return false;
     }
@@ -654,4 +716,5 @@ void SetPrivateProfileDisk(TProfileDisk* disk) {
     Disk = disk != nullptr ? disk : &HostDisk();
     Held.clear();
     Swept.clear();
+    KeptPlaces.clear();
 }

@@ -39,7 +39,22 @@ public:
     // hostPath is the file's place on the host; why follows it in a sentence: "is a folder",
     // "cannot be written (No space left on device)".
     virtual void WriteFailed(const std::string& hostPath, const std::string& why) = 0;
+    // A write its own place refused (why, as above) was made in the file's kept place instead
+    // (SetPrivateProfileKeptPlace): told at the first of a run of such writes.
+    virtual void WriteKept(const std::string& hostPath, const std::string& why,
+                           const std::string& keptHostPath) {
+        WriteFailed(hostPath, why + ", and is kept instead in " + keptHostPath);
+    }
 };
+
+// Names where a settings file is kept while its own place cannot take it (empty: nowhere). A
+// write the file's place refuses (a folder or an unreadable file there, a replacement that
+// fails) replaces the kept file instead, and the values stay held for the run; a later write
+// that reaches the file's own place again removes the kept file, which it has overtaken. A kept
+// file standing when the place is named is what a run that could not write the file left: when
+// it is newer than the file, or no file stands there, the file is read as it and moved back
+// into its place at once where that can be done (true: the kept file was taken up).
+bool SetPrivateProfileKeptPlace(const std::string& file, const std::string& kept);
 
 // Puts in the watcher (null: none) and returns the one it replaces.
 TProfileWriteWatcher* SetPrivateProfileWatcher(TProfileWriteWatcher* watcher);
@@ -87,5 +102,5 @@ public:
 };
 
 // Puts in the disk the settings files go through (null: the host's) and forgets every file
-// held in memory. The caller keeps the disk alive while it is in.
+// held in memory and every kept place. The caller keeps the disk alive while it is in.
 void SetPrivateProfileDisk(TProfileDisk* disk);

@@ -120,6 +120,10 @@ constexpr TWritableName WritableNames[] = {
     {"data\\otcraps.tmp", TMatch::Exact},  // the save file's replacement under way
     {"data\\otcraps.bad", TMatch::Exact},  // a save file that could not be read, set aside
     {"data\\otcraps.b", TMatch::Numbered}, // further ones set aside: .b01 to .b99
+    // The settings kept beside the save while their own place cannot take them, and their
+    // replacement under way.
+    {"data\\otcraps.ini", TMatch::Exact},
+    {"data\\otcraps.ini.tmp", TMatch::Prefix},
     // A folder found under the save's temporary name, moved whole out of its way: it holds
     // the player's own files, so it stays in his folder.
     {"data\\otcraps.old", TMatch::Exact},

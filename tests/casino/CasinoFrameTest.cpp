@@ -216,9 +216,10 @@ TEST_F(CasinoFrameTest, ASettingsFileThatCannotBeWrittenLeavesTheToggleToThisRun
     StartGame();
     StartMode();
     // The tests run as root, for whom no folder is read-only: a folder where the file
-    // should be keeps it from being replaced.
+    // should be keeps it from being replaced, and one where it would be kept instead.
     std::filesystem::remove(Dir.Host("otcraps.ini"));
     std::filesystem::create_directory(Dir.Host("otcraps.ini"));
+    std::filesystem::create_directories(Dir.Host("data/otcraps.ini"));
     EXPECT_FALSE(Frame().WriteShowIntro());
     Frame().SendMessage(WM_COMMAND, CM_SHOWINTRO, 0);
     EXPECT_FALSE(Frame().GetShowIntro());

@@ -87,6 +87,8 @@ TEST_F(VirtualPath, TheNamesTheProgramWritesLiveInThePlayersFolder) {
         {"c:\\data\\otcraps.old", "/home/p/.local/share/otcraps/data/otcraps.old"},
         {"c:\\data\\otcraps.o01", "/home/p/.local/share/otcraps/data/otcraps.o01"},
         {"c:\\data\\otcraps.o99", "/home/p/.local/share/otcraps/data/otcraps.o99"},
+        // The settings kept beside the save.
+        {"c:\\data\\otcraps.ini", "/home/p/.local/share/otcraps/data/otcraps.ini"},
         {"c:\\buffer\\", "/home/p/.local/share/otcraps/buffer/"},
         {"c:\\buffer", "/home/p/.local/share/otcraps/buffer"},
         {"c:\\buffer\\fm000000.tmp", "/home/p/.local/share/otcraps/buffer/fm000000.tmp"},
@@ -104,7 +106,7 @@ TEST_F(VirtualPath, TheNamesTheProgramWritesLiveInThePlayersFolder) {
         {"c:\\data\\otcraps.o1", "/games/craps/data/otcraps.o1"},
         {"c:\\data\\otcraps.old2", "/games/craps/data/otcraps.old2"},
         {"c:\\otcraps.sav", "/games/craps/otcraps.sav"},
-        {"c:\\data\\otcraps.ini", "/games/craps/data/otcraps.ini"},
+        {"c:\\data\\otcraps.in", "/games/craps/data/otcraps.in"},
         {"c:\\otcraps.ini2", "/games/craps/otcraps.ini2"},
         {"c:\\buffers\\x", "/games/craps/buffers/x"},
         {"c:\\data\\buffer\\x", "/games/craps/data/buffer/x"},
