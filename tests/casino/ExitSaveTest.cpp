@@ -305,7 +305,21 @@ TEST_F(ExitSave, AfterAQuitSignalAFailedSaveWaitsForNobody) {
 
 // The whole program's end: the mode window's leaving saves, and the frame's manager leaves the
 // file as that save wrote it.
-class ProgramExitSave : public CasinoFrameFixture {};
+class ProgramExitSave : public CasinoFrameFixture {
+protected:
+    // The save can be written nowhere: a folder stands in its place, and every kept name beside
+    // it and in the folder above is taken.
+    void TakeEverySaveName() {
+        std::filesystem::remove(Dir.Host("data/otcraps.sav"));
+        std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
+        for (const std::string folder : {"data/", ""}) {
+            Dir.WriteHostFile(folder + "otcraps.bad", "");
+            for (int n = 1; n <= 99; ++n)
+                Dir.WriteHostFile(
+                    folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
+        }
+    }
+};
 
 // Each write is a new file renamed over the old; the renames away from the temporary name are
 // watched too, so that two alike in a row are not merged into one.
@@ -371,14 +385,7 @@ TEST_F(ProgramExitSave, TheRealEndOfARunWritesTheFileTwice) {
 TEST_F(ProgramExitSave, AnEndWhoseSaveFailsAsksFirstAndNoKeepsTheTable) {
     StartGame();
     TJorpModeWindow& table = StartMode();
-    std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-    std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-    for (const std::string folder : {"data/", ""}) {
-        Dir.WriteHostFile(folder + "otcraps.bad", "");
-        for (int n = 1; n <= 99; ++n)
-            Dir.WriteHostFile(
-                folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
-    }
+    TakeEverySaveName();
     Boxes.QueueAnswer(IDNO);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(Frame().CanClose());
@@ -459,15 +466,7 @@ TEST_F(ProgramExitSave, SettingsUnwritableAsTheGameEndsAreToldNotKept) {
             std::filesystem::create_directory(ini);
         }
         if (c.Unsaved) {
-            std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-            std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-            for (const std::string folder : {"data/", ""}) {
-                Dir.WriteHostFile(folder + "otcraps.bad", "");
-                for (int n = 1; n <= 99; ++n)
-                    Dir.WriteHostFile(folder + "otcraps.b" + std::string(n < 10 ? "0" : "") +
-                                          std::to_string(n),
-                                      "");
-            }
+            TakeEverySaveName();
             Boxes.QueueAnswer(IDYES);
         }
         testing::internal::CaptureStderr();
@@ -500,14 +499,7 @@ TEST_F(ProgramExitSave, AfterNoToTheEndsQuestionSettingsFailingInPlayAreToldAsTh
     const std::string ini = Dir.Host("otcraps.ini").string();
     StartGame();
     StartMode();
-    std::filesystem::remove(Dir.Host("data/otcraps.sav"));
-    std::filesystem::create_directory(Dir.Host("data/otcraps.sav"));
-    for (const std::string folder : {"data/", ""}) {
-        Dir.WriteHostFile(folder + "otcraps.bad", "");
-        for (int n = 1; n <= 99; ++n)
-            Dir.WriteHostFile(
-                folder + "otcraps.b" + std::string(n < 10 ? "0" : "") + std::to_string(n), "");
-    }
+    TakeEverySaveName();
     Boxes.QueueAnswer(IDNO);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(Frame().CanClose());

@@ -25,11 +25,7 @@ TEST_F(KeptRunBack, AnotherVersionArrivingWhileTheRunIsKeptOutsideIsLeftAndTheRu
     const std::string save = Host("data/otcraps.sav");
     for (const int refused : {ENOSPC, EROFS}) {
         SCOPED_TRACE(refused);
-        Mgr.reset();
-        fs::remove(Player.Path / "otcraps.bad");
-        Refusing.Error = 0;
-        Frame.Boxes.clear();
-        Play();
+        PlayAgain();
         Refusing.Error = refused;
         EXPECT_TRUE(SavePoint(777.0));
         ASSERT_EQ(Frame.Boxes.size(), 1U);
@@ -117,12 +113,7 @@ TEST_F(KeptRunBack, TheRunBackInItsPlaceSaysWhichFileIsItsOwn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
-        Mgr.reset();
-        for (const char* name : {"otcraps.bad", "data/otcraps.bad"})
-            fs::remove(Player.Path / name);
-        Refusing.Error = 0;
-        Frame.Boxes.clear();
-        Play();
+        PlayAgain();
         c.Refuse();
         EXPECT_TRUE(SavePoint(888.0));
         ASSERT_EQ(Frame.Boxes.size(), 1U) << Said;

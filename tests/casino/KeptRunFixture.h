@@ -45,6 +45,16 @@ protected:
         Mgr->Save();
         ASSERT_EQ(Frame.Boxes, Texts{});
     }
+    // Play again after another case: the last case's manager gone, no kept file left by it,
+    // nothing refused and no box told yet.
+    void PlayAgain() {
+        Mgr.reset();
+        for (const char* name : {"otcraps.bad", "data/otcraps.bad"})
+            std::filesystem::remove(Player.Path / name);
+        Refusing.Error = 0;
+        Frame.Boxes.clear();
+        Play();
+    }
     // Joe has the bankroll, then a save point; whether it got through.
     bool SavePoint(double joe) {
         Joe().SetBankroll(joe);

@@ -96,11 +96,7 @@ TEST_F(KeptRunStart, ALoopOfLinksInTheSavesPlaceAtTheStartHasTheRunSavedBesideIt
 TEST_F(KeptRunStart, ADamagedSaveInADataFolderThatTakesNoNewFileIsRecoveredIntoThePlayersFolder) {
     for (const int refused : {ENOSPC, EROFS}) {
         SCOPED_TRACE(refused);
-        Mgr.reset();
-        fs::remove(Player.Path / "otcraps.bad");
-        Refusing.Error = 0;
-        Frame.Boxes.clear();
-        Play();
+        PlayAgain();
         Mgr.reset();
         const std::string damaged = ReadFileBytes(Player.Path / "data/otcraps.sav") + "x";
         std::ofstream(Player.Path / "data/otcraps.sav", std::ios::binary) << damaged;

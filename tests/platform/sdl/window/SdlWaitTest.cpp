@@ -1,6 +1,8 @@
 // Waiting in the real window: a wait ends for input SDL holds, for input read into Xlib's queue
 // by another call, for input the X server sends and for the audio device's wake, and otherwise
 // lasts its timeout. Skips where there is no display; scripts/check runs it under Xvfb.
+#include "SdlNoDisplay.h"
+
 #include "platform/sdl/SdlBackend.h"
 #include "tests/platform/audio/WaveMixTestSupport.h"
 
@@ -9,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -109,10 +110,8 @@ protected:
         options.Title = "otcraps wait test";
         Sdl = TSdlBackend::Create(options, &error);
         if (!Sdl) {
-            if (std::getenv("OTCRAPS_REQUIRE_DISPLAY") != nullptr)
-                FAIL() << "no display to open a window on (" << error << ")";
-            GTEST_SKIP() << "no display to open a window on (" << error
-                         << "); scripts/check runs this under xvfb-run";
+            SkipWithoutDisplay(error);
+            return;
         }
         Window = SDL_GetWindowFromID(Sdl->GetWindowId());
         // The window's first exposure and focus come in over the first moments.

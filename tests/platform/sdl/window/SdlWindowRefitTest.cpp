@@ -1,5 +1,6 @@
 // The real window fitted again with the decorations a stand-in window manager tells once it is
 // shown. Skips where there is no display; scripts/check runs it under Xvfb.
+#include "SdlNoDisplay.h"
 #include "SdlRunUntil.h"
 #include "SdlScene.h"
 
@@ -10,7 +11,6 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -90,10 +90,8 @@ TEST(SdlWindowRefitTest, TheWindowIsFittedAgainWithTheDecorationsTheHostTells) {
         std::string error;
         std::unique_ptr<TSdlBackend> sdl = TSdlBackend::Create(options, &error);
         if (!sdl) {
-            if (std::getenv("OTCRAPS_REQUIRE_DISPLAY") != nullptr)
-                FAIL() << "no display to open a window on (" << error << ")";
-            GTEST_SKIP() << "no display to open a window on (" << error
-                         << "); scripts/check runs this under xvfb-run";
+            SkipWithoutDisplay(error);
+            return;
         }
         const TSize shown = sdl->GetViewport().Shown.Size();
         const TRect fitted = FittedPlace(shown, c.Told);
