@@ -4,6 +4,7 @@
 #include "platform/host/HostFile.h"
 #include "platform/host/PrivateProfile.h"
 
+#include "ProfileWritesTold.h"
 #include "support/FileBytes.h"
 #include "support/TempDir.h"
 
@@ -20,19 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TTold : public TProfileWriteWatcher {
-public:
-    TTold() { SetPrivateProfileWatcher(this); }
-    ~TTold() override { SetPrivateProfileWatcher(nullptr); }
-    void WriteFailed(const std::string& hostPath, const std::string& why) override {
-        Told.push_back(hostPath + ": " + why);
-    }
-    std::vector<std::string> Told;
-};
-
 TEST(LinkedSettings, AreWrittenThroughALinkAndNeverReplaceOneThatLeadsNowhere) {
     TTempDir dir;
-    TTold told;
+    TProfileWritesTold told;
     fs::create_directories(dir.Host("synced"));
     dir.WriteHostFile("synced/mine.ini", "[System]\r\nPrevRun=0\r\n");
     fs::create_symlink(dir.Host("synced/mine.ini"), dir.Host("live.ini"));
@@ -46,7 +37,7 @@ TEST(LinkedSettings, AreWrittenThroughALinkAndNeverReplaceOneThatLeadsNowhere) {
     EXPECT_FALSE(WritePrivateProfileStringA("System", "PrevRun", "1", "c:\\dangling.ini"));
     EXPECT_TRUE(fs::is_symlink(dir.Host("dangling.ini")));
     EXPECT_FALSE(fs::exists(dir.Host("unmounted")));
-    EXPECT_EQ(told.Told,
+    EXPECT_EQ(told.Failed,
               std::vector<std::string>{dir.Host("dangling.ini").string() +
                                        ": is a link to nothing, which is left as it is"});
 }

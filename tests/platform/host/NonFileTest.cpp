@@ -5,6 +5,7 @@
 #include "platform/host/PathKind.h"
 #include "platform/host/PrivateProfile.h"
 
+#include "ProfileWritesTold.h"
 #include "support/NoWait.h"
 #include "support/TempDir.h"
 
@@ -36,16 +37,6 @@ const TNonFile NonFiles[] = {
      THostPathKind::Other, ENOTSUP},
     {"a link to /dev/null", [](const fs::path& p) { fs::create_symlink("/dev/null", p); },
      THostPathKind::Other, ENOTSUP},
-};
-
-class TToldFailures : public TProfileWriteWatcher {
-public:
-    TToldFailures() { SetPrivateProfileWatcher(this); }
-    ~TToldFailures() override { SetPrivateProfileWatcher(nullptr); }
-    void WriteFailed(const std::string& hostPath, const std::string& why) override {
-        Told.push_back(hostPath + ": " + why);
-    }
-    std::vector<std::string> Told;
 };
 
 TEST(NonFileTest, EveryReaderTurnsItDownAtOnceAndLeavesItThere) {
@@ -82,12 +73,12 @@ TEST(NonFileTest, EveryReaderTurnsItDownAtOnceAndLeavesItThere) {
         });
 
         // Settings read as defaults; a write is refused and its watcher told what stands there.
-        TToldFailures told;
+        TProfileWritesTold told;
         now([&] {
             EXPECT_EQ(GetPrivateProfileIntA("System", "PrevRun", 7, "c:\\f.dat"), 7);
             EXPECT_FALSE(WritePrivateProfileStringA("System", "PrevRun", "1", "c:\\f.dat"));
         });
-        EXPECT_EQ(told.Told,
+        EXPECT_EQ(told.Failed,
                   std::vector<std::string>{host + ": is " + DescribeHostPathKind(c.Kind)});
 
         now([&] {
@@ -113,7 +104,7 @@ TEST(NonFileTest, ADiskThatRefusesAWriteIsToldWithTheSystemsReason) {
     } full;
     TTempDir dir;
     SetPrivateProfileDisk(&full);
-    TToldFailures told;
+    TProfileWritesTold told;
     EXPECT_FALSE(WritePrivateProfileStringA("System", "PrevRun", "1", "c:\\a.ini"));
     {
         TPrivateProfileBatch batch;
@@ -122,13 +113,13 @@ TEST(NonFileTest, ADiskThatRefusesAWriteIsToldWithTheSystemsReason) {
     }
     SetPrivateProfileDisk(nullptr);
     const std::string why = ": cannot be written (No space left on device)";
-    EXPECT_EQ(told.Told, (std::vector<std::string>{dir.Host("a.ini").string() + why,
-                                                   dir.Host("b.ini").string() + why}));
+    EXPECT_EQ(told.Failed, (std::vector<std::string>{dir.Host("a.ini").string() + why,
+                                                     dir.Host("b.ini").string() + why}));
     // No temporary is left behind, and nothing took the files' names.
     EXPECT_TRUE(fs::is_empty(dir.Path));
     // A value the file could never hold is the caller's fault, not the disk's.
     EXPECT_FALSE(WritePrivateProfileStringA("System", "Bad", "a\nb", "c:\\a.ini"));
-    EXPECT_EQ(told.Told.size(), 2U);
+    EXPECT_EQ(told.Failed.size(), 2U);
 }
 
 } // namespace

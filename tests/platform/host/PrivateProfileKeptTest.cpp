@@ -2,6 +2,7 @@
 // when its place takes it again, and taken up from there by the next run.
 #include "platform/host/PrivateProfile.h"
 
+#include "ProfileWritesTold.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -34,21 +35,6 @@ public:
     bool Refuse = true;
 };
 
-class TToldKept : public TProfileWriteWatcher {
-public:
-    TToldKept() { SetPrivateProfileWatcher(this); }
-    ~TToldKept() override { SetPrivateProfileWatcher(nullptr); }
-    void WriteFailed(const std::string& hostPath, const std::string& why) override {
-        Failed.push_back(hostPath + " " + why);
-    }
-    void WriteKept(const std::string& hostPath, const std::string& why,
-                   const std::string& keptHostPath) override {
-        Kept.push_back(hostPath + " " + why + " -> " + keptHostPath);
-    }
-    std::vector<std::string> Failed;
-    std::vector<std::string> Kept;
-};
-
 const char File[] = "c:\\a.ini";
 const char KeptFile[] = "c:\\data\\a.ini";
 
@@ -63,7 +49,7 @@ protected:
 
     TTempDir Dir;
     TTopRefusingDisk Disk{Dir.Path};
-    TToldKept Told;
+    TProfileWritesTold Told;
 };
 
 TEST_F(PrivateProfileKept, WritesTheFilesPlaceRefusesGoToTheKeptPlaceUntilItTakesThemAgain) {
